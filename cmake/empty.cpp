@@ -1,0 +1,1 @@
+// Placeholder for a room that has no code yet.

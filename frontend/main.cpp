@@ -1,0 +1,4 @@
+// The frontend program: everything happens in the start-up of the shell.
+#include "frontend/shell/startup.h"
+
+int main() { return RunFrontend(); }

@@ -1,0 +1,39 @@
+// File-system access for the rooms above platform/: whole-file reads, atomic
+// replacement, appends and directory listings. Paths are Linux paths; callers that
+// hold setting values pass them through ResolvePath (paths.h) first.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// The whole content of a file, or nothing when it cannot be opened or read.
+// maxBytes guards against absurd files: a larger file is read up to that size.
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         std::size_t maxBytes = std::size_t(1) << 31);
+
+// Replaces a file so that a power cut leaves either the old or the new content:
+// temporary file in the same directory, write, fsync, rename, fsync of the directory.
+// Returns false (and leaves the old file whole) when any step fails.
+bool WriteFileAtomically(const std::string& path, std::string_view content);
+
+// Appends bytes, creating the file when missing. Returns false when it cannot be opened.
+bool AppendToFile(const std::string& path, std::string_view content);
+
+bool FileExists(const std::string& path);       // a regular file (or link to one)
+bool DirectoryExists(const std::string& path);  // a directory (or link to one)
+std::int64_t FileSize(const std::string& path); // -1 when missing
+
+struct DirEntry {
+  std::string name;
+  bool isDirectory = false;
+};
+// The entries of a directory without "." and "..", in the order the system gives them.
+// Empty when the directory cannot be read.
+std::vector<DirEntry> ListDirectory(const std::string& path);
+
+}  // namespace platform

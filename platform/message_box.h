@@ -1,0 +1,31 @@
+// Plain message boxes with an OK button. Every message is also written to debug.txt.
+// Tests install a sink that records the messages instead of showing them.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+struct RecordedMessage {
+  std::string text;
+  std::string caption;
+};
+
+using MessageBoxSink = std::function<void(std::string_view text, std::string_view caption)>;
+
+// Shows text and caption (Windows-1252 or UTF-8 bytes) and waits for OK; logs it first.
+void ShowMessageBox(std::string_view text, std::string_view caption);
+// The same without the log record (used by the log itself when it cannot be opened).
+void ShowMessageBoxUnlogged(std::string_view text, std::string_view caption);
+
+// Replaces the on-screen box (empty function: back to the real one).
+void SetMessageBoxSink(MessageBoxSink sink);
+
+// A sink that keeps every message, for tests; also honours ORVANEL_MESSAGES=log, which
+// tests of the whole program set so that no box waits for a click.
+std::vector<RecordedMessage>& RecordMessageBoxes();
+
+}  // namespace platform

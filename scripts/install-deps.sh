@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Orvanel needs to build, test and run its demo.
+# Idempotent: only what is missing is installed.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
+  libpng-dev libjpeg-dev libgif-dev libfontconfig-dev libexpat1-dev
+  libx11-dev libxi-dev libxext-dev
+  fonts-liberation fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xdotool x11-utils imagemagick sox procps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: everything is installed"
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

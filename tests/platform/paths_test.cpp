@@ -1,0 +1,35 @@
+#include "platform/paths.h"
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using platform::MakeAbsolutePath;
+
+TEST(Paths, MakeAbsolutePathFollowsTheSettingRules) {
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", ""), "");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", ".\\roms"), "/opt/orv\\roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "./roms"), "/opt/orv/roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "roms"), "/opt/orv/roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "D:\\roms"), "D:\\roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "\\\\server\\roms"), "\\\\server\\roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "/srv/roms"), "/srv/roms");
+}
+
+TEST(Paths, ResolvePathMatchesComponentsWithoutRegardToCase) {
+  TempDir dir;
+  dir.Write("config/mame/Layout.cfg", "x");
+  EXPECT_EQ(platform::ResolvePath(dir.path() + "\\Config\\MAME\\layout.CFG"), dir / "config/mame/Layout.cfg");
+  EXPECT_EQ(platform::ResolvePath(dir / "config/mame/Layout.cfg"), dir / "config/mame/Layout.cfg");
+  // A missing file keeps the resolved directory and the name as written.
+  EXPECT_EQ(platform::ResolvePath(dir / "CONFIG/new.ini"), dir / "config/new.ini");
+  EXPECT_EQ(platform::ResolvePath(dir / "nope/x/y"), dir / "nope/x/y");
+}
+
+TEST(Paths, FileNameAndDirectoryPartsAcceptBothSeparators) {
+  EXPECT_EQ(platform::FileNamePart("C:\\Emu\\mame.exe"), "mame.exe");
+  EXPECT_EQ(platform::DirectoryPart("C:\\Emu\\mame.exe"), "C:\\Emu");
+  EXPECT_EQ(platform::FileNamePart("mame"), "mame");
+  EXPECT_EQ(platform::DirectoryPart("mame"), "");
+  EXPECT_EQ(platform::FileNamePart("/usr/games/mame"), "mame");
+}
