@@ -1,0 +1,40 @@
+#include "frontend/shell/screensaver_timer.h"
+
+#include <algorithm>
+
+#include "platform/clock.h"
+
+ScreensaverTimer gScreensaverTimer;
+
+namespace {
+
+// Ticks wrap after 49.7 days: a due tick is compared by signed difference, so a period
+// must stay below half the range.
+constexpr std::int64_t kLongestPeriodMs = 0x7FFFFFFF;
+
+std::int32_t MsUntilDue(std::uint32_t now) {
+  return static_cast<std::int32_t>(gScreensaverTimer.due - now);
+}
+
+}  // namespace
+
+void KillScreensaverTimer() { gScreensaverTimer = {}; }
+
+void ArmScreensaverTimer(int timeOutSeconds) {
+  KillScreensaverTimer();
+  if (timeOutSeconds <= 0) return;
+  const std::int64_t period = std::min<std::int64_t>(std::int64_t{timeOutSeconds} * 1000, kLongestPeriodMs);
+  gScreensaverTimer.armed = true;
+  gScreensaverTimer.due = platform::GetTickCount() + static_cast<std::uint32_t>(period);
+}
+
+bool TakeScreensaverTimeout(std::uint32_t now) {
+  if (!gScreensaverTimer.armed || MsUntilDue(now) > 0) return false;
+  KillScreensaverTimer();
+  return true;
+}
+
+std::int64_t ScreensaverTimeLeft(std::uint32_t now) {
+  if (!gScreensaverTimer.armed) return -1;
+  return std::max<std::int32_t>(MsUntilDue(now), 0);
+}

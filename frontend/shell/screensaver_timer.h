@@ -1,0 +1,24 @@
+// The screensaver timer: a deadline `ScrTimeOut` seconds after the last key press (or
+// the end of a launch or switch). The main loop checks it and waits no longer than it.
+#pragma once
+
+#include <cstdint>
+
+struct ScreensaverTimer {
+  bool armed = false;
+  std::uint32_t due = 0;  // tick at which it fires
+};
+
+extern ScreensaverTimer gScreensaverTimer;
+
+void KillScreensaverTimer();
+
+// Restarts the count from now; a time-out of 0 or below leaves the timer off.
+void ArmScreensaverTimer(int timeOutSeconds);
+
+// True when the armed timer has come due at `now`; the timer is then killed, so the
+// screensaver action runs once per idle period.
+bool TakeScreensaverTimeout(std::uint32_t now);
+
+// Milliseconds from `now` until the timer fires (0 when due), or -1 when it is off.
+std::int64_t ScreensaverTimeLeft(std::uint32_t now);
