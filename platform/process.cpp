@@ -158,7 +158,10 @@ std::optional<ProcessHandle> SpawnProcess(const std::string& program, const std:
 }
 
 bool SpawnDetached(std::string_view commandLine, ProcessHandle* started) {
-  std::vector<std::string> args = SplitCommandLine(commandLine);
+  return SpawnDetached(SplitCommandLine(commandLine), started);
+}
+
+bool SpawnDetached(const std::vector<std::string>& args, ProcessHandle* started) {
   if (args.empty() || args[0].empty()) return false;
   int pid = -1;
   if (Spawn(args[0], args, std::string(), true, &pid) != 0) return false;

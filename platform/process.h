@@ -70,6 +70,8 @@ std::optional<ProcessHandle> SpawnProcess(const std::string& program, const std:
 // Starts a command line (split by SplitCommandLine) in a session of its own, for a
 // program that outlives the frontend. False when the line is empty or cannot be started.
 bool SpawnDetached(std::string_view commandLine, ProcessHandle* started = nullptr);
+// The same with the arguments already split (argv[0] is the program).
+bool SpawnDetached(const std::vector<std::string>& argv, ProcessHandle* started = nullptr);
 
 // Waits up to timeoutMs (0: just a look) for the child to end, without busy waiting.
 WaitResult WaitProcess(ProcessHandle& process, std::uint32_t timeoutMs);

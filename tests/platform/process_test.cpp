@@ -151,5 +151,8 @@ TEST_F(ProcessTest, DetachedCommandLineRunsInItsOwnSessionWithoutAShell) {
                                                      (dir_ / "pwned") + ")"}));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "pwned"));
   EXPECT_FALSE(platform::SpawnDetached("   "));
+  EXPECT_FALSE(platform::SpawnDetached(std::vector<std::string>{}));
+  EXPECT_TRUE(platform::SpawnDetached(std::vector<std::string>{"true"}, &started));
+  EXPECT_EQ(WaitProcess(started, 10000), WaitResult::kExited);
   EXPECT_FALSE(platform::SpawnDetached("\"" + (dir_ / "missing") + "\" x"));
 }
