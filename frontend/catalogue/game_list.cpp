@@ -1,0 +1,175 @@
+#include "frontend/catalogue/game_list.h"
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+
+#include "frontend/catalogue/text_file.h"
+#include "frontend/shell/settings.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+GameList gGameList;
+
+namespace {
+
+struct FilterName {
+  std::string name;
+  std::int32_t playCount = 0;
+};
+
+bool IsHeader(std::string_view line) { return !line.empty() && line.front() == '['; }
+
+std::string_view SectionName(std::string_view header) {
+  std::string_view name = header.substr(1);
+  if (!name.empty() && name.back() == ']') name.remove_suffix(1);
+  return name;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && platform::EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+// Applies one "key = value" line of a game section: the key loses one trailing blank,
+// the value one leading blank.
+void ApplyKeyLine(GameEntry& entry, std::string_view line) {
+  auto eq = line.find('=');
+  if (eq == std::string_view::npos) return;
+  std::string_view key = line.substr(0, eq);
+  std::string_view value = line.substr(eq + 1);
+  if (!key.empty() && key.back() == ' ') key.remove_suffix(1);
+  if (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+  std::string* field = nullptr;
+  std::size_t size = kEntryFieldSize;
+  if (platform::EqualsNoCase(key, "FullName")) field = &entry.fullName;
+  else if (platform::EqualsNoCase(key, "Infos1")) field = &entry.infos1;
+  else if (platform::EqualsNoCase(key, "Infos2")) field = &entry.infos2;
+  else if (platform::EqualsNoCase(key, "Infos3")) field = &entry.infos3;
+  else if (platform::EqualsNoCase(key, "RomOf")) {
+    field = &entry.romOf;
+    size = kRomOfFieldSize;
+  }
+  if (field) *field = platform::CutToField(value, size);
+}
+
+std::vector<FilterName> ReadFilter(const std::string& path) {
+  std::vector<FilterName> names;
+  auto file = OpenTextFile(path);
+  if (!file) return names;
+  std::string_view line;
+  while (ReadFileLine(*file, line) >= 0)
+    if (!line.empty()) names.push_back({std::string(line), 0});
+  return names;
+}
+
+// Play counts from the "Nb" keys of the list's statistics file, one pass over it.
+// False when the file cannot be opened.
+bool ReadPlayCounts(const std::string& path, bool filterPresent, std::vector<FilterName>& names) {
+  auto file = OpenTextFile(path);
+  if (!file) return false;
+  std::unordered_map<std::string, std::size_t> filterIndex;
+  if (filterPresent) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+      filterIndex.emplace(platform::ToLowerCopy(names[i].name), i);  // first of equal names
+  }
+  std::string_view section;
+  std::string_view line;
+  while (ReadFileLine(*file, line) >= 0) {
+    if (IsHeader(line)) {
+      section = SectionName(line);
+      continue;
+    }
+    if (!StartsWithNoCase(line, "Nb=") && !StartsWithNoCase(line, "Nb =")) continue;
+    const int n = platform::ParseInt(line.substr(line.find('=') + 1));
+    if (n < 1 || section.empty()) continue;
+    if (filterPresent) {
+      auto it = filterIndex.find(platform::ToLowerCopy(section));
+      if (it != filterIndex.end()) names[it->second].playCount = n;
+    } else {
+      names.push_back({std::string(section), n});
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory) {
+  GameListSource source;
+  source.listFile = settings.fichierDescription;
+  source.filterFile = platform::JoinPath(
+      platform::JoinPath(platform::JoinPath(baseDirectory, "config"), settings.currentConfig), "Liste.ini");
+  source.statisticsFile = settings.listStatsFile;
+  source.favourites = settings.listeFavoris;
+  return source;
+}
+
+int LoadGameList(GameList& list, const GameListSource& source) {
+  auto file = OpenTextFile(source.listFile);
+  if (!file) {
+    list.entryCount = 0;
+    return 0;
+  }
+
+  std::vector<FilterName> filter = ReadFilter(source.filterFile);
+  const bool filterPresent = !filter.empty();
+  // A favourites list shows only played games, even when none has been played yet;
+  // without a statistics file there are no counts and the whole list shows.
+  bool filtering = filterPresent;
+  if (source.favourites && ReadPlayCounts(source.statisticsFile, filterPresent, filter)) filtering = true;
+
+  // Section name -> play count of the first usable filter name of that name.
+  std::unordered_map<std::string, std::int32_t> allowed;
+  for (const FilterName& f : filter) {
+    if (source.favourites && f.playCount <= 0) continue;
+    allowed.emplace(platform::ToLowerCopy(f.name), f.playCount);
+  }
+
+  std::vector<GameEntry> entries;
+  std::string_view line;
+  int n = ReadFileLine(*file, line);
+  while (n >= 0 && !IsHeader(line)) n = ReadFileLine(*file, line);
+  while (n >= 0) {
+    const std::string_view name = SectionName(line);
+    std::int32_t playCount = 0;
+    if (filtering) {
+      auto it = allowed.find(platform::ToLowerCopy(name));
+      if (it == allowed.end()) {
+        do n = ReadFileLine(*file, line);
+        while (n >= 0 && !IsHeader(line));
+        continue;
+      }
+      playCount = it->second;
+    }
+    GameEntry& entry = entries.emplace_back();
+    entry.romName = platform::CutToField(name, kEntryFieldSize);
+    for (n = ReadFileLine(*file, line); n >= 0 && !IsHeader(line); n = ReadFileLine(*file, line))
+      ApplyKeyLine(entry, line);
+    if (entry.fullName.empty()) entry.fullName = entry.romName;
+    if (source.favourites) {
+      entry.fullName = platform::CutToField(entry.fullName, kFavouriteNameLength + 1);
+      entry.sortKey = platform::CutToField(
+          std::to_string(99999 - static_cast<std::int64_t>(playCount)) + entry.fullName, kEntryFieldSize);
+    } else {
+      entry.sortKey = entry.fullName;
+    }
+  }
+
+  list.entries = std::move(entries);
+  list.entryCount = static_cast<std::int32_t>(list.entries.size());
+  list.displayOrder.resize(list.entries.size());
+  for (std::int32_t k = 0; k < list.entryCount; ++k) list.displayOrder[static_cast<std::size_t>(k)] = k;
+  return list.entryCount;
+}
+
+int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
+  return LoadGameList(gGameList, MakeGameListSource(settings, baseDirectory));
+}
+
+std::int32_t FindEntryByName(const GameList& list, std::string_view romName) {
+  for (std::int32_t p = 0; p < list.entryCount; ++p)
+    if (platform::EqualsNoCase(list.AtPosition(p).romName, romName)) return p;
+  return 0;
+}
+
+std::int32_t FindEntryByName(std::string_view romName) { return FindEntryByName(gGameList, romName); }

@@ -1,0 +1,106 @@
+#include "frontend/catalogue/text_file.h"
+
+#include <cstring>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr std::size_t kReadSize = 500;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Whether the line sets `key` (blank or "=" after it); `value` gets the rest.
+bool MatchKey(std::string_view line, std::string_view key, std::string_view& value) {
+  if (line.size() <= key.size()) return false;
+  if (!platform::EqualsNoCase(line.substr(0, key.size()), key)) return false;
+  char next = line[key.size()];
+  if (next != '=' && !IsBlank(next)) return false;
+  value = line.substr(key.size() + 1);
+  if (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
+  return true;
+}
+
+}  // namespace
+
+std::optional<TextFile> OpenTextFile(std::string_view path) {
+  if (path.empty()) return std::nullopt;
+  auto data = platform::ReadWholeFile(platform::ResolvePath(path));
+  if (!data) return std::nullopt;
+  return TextFile{std::move(*data), 0};
+}
+
+int ReadFileLine(TextFile& file, std::string_view& line) {
+  const std::size_t size = file.data.size();
+  if (file.position >= size) {
+    line = {};
+    return -1;
+  }
+  const char* start = file.data.data() + file.position;
+  const std::size_t avail = std::min(kReadSize, size - file.position);
+  const char* end = start;
+  const char* stop = start + avail;
+  while (end < stop && *end != '\r' && *end != '\n') ++end;
+  const std::size_t length = static_cast<std::size_t>(end - start);
+  line = std::string_view(start, length);
+  if (end == stop) {
+    file.position += length;
+  } else {
+    std::size_t next = file.position + length + 1;
+    if (*end == '\r' && next < size && file.data[next] == '\n') ++next;
+    file.position = next;
+  }
+  return static_cast<int>(length);
+}
+
+int ReadFileLine(TextFile& file, std::string& line) {
+  std::string_view view;
+  int n = ReadFileLine(file, view);
+  line.assign(view);
+  return n;
+}
+
+int WriteFileLine(std::string& out, std::string_view text, int newline) {
+  out.append(text);
+  if (newline == 1) out.append("\r\n");
+  return static_cast<int>(text.size()) + (newline == 1 ? 2 : 0);
+}
+
+void ReadKeyValues(std::string_view section, std::span<const std::string_view> keys,
+                   std::string_view def, std::size_t size, TextFile& file,
+                   std::span<std::string> values) {
+  const std::string header = "[" + std::string(section) + "]";
+  std::vector<bool> found(keys.size(), false);
+  std::size_t remaining = keys.size();
+  for (auto& v : values) v.clear();
+  file.position = 0;
+  bool inside = section.empty();
+  std::string_view line;
+  while (remaining > 0 && ReadFileLine(file, line) >= 0) {
+    if (!line.empty() && line.front() == '[') {
+      inside = platform::EqualsNoCase(line, header);
+      continue;
+    }
+    if (!inside) continue;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      std::string_view value;
+      if (found[i] || !MatchKey(line, keys[i], value)) continue;
+      found[i] = true;
+      --remaining;
+      values[i] = platform::CutToField(value, size);
+    }
+  }
+  for (auto& v : values)
+    if (v.empty()) v = platform::CutToField(def, size);
+}
+
+std::string ReadKeyValue(std::string_view section, std::string_view key, std::string_view def,
+                         std::size_t size, TextFile& file) {
+  std::string value;
+  ReadKeyValues(section, std::span<const std::string_view>(&key, 1), def, size, file,
+                std::span<std::string>(&value, 1));
+  return value;
+}

@@ -1,0 +1,45 @@
+// The frontend's small text-file helpers, shared by the game list, statistics, history
+// and layout readers. A file is read whole once and then walked line by line.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+struct TextFile {
+  std::string data;
+  std::size_t position = 0;
+};
+
+// The file at `path` (letter case and "\" separators resolved), or nothing when it cannot
+// be opened for reading.
+std::optional<TextFile> OpenTextFile(std::string_view path);
+
+// Reads one line of at most 500 bytes from the current position. The line ends at the
+// first CR or LF within those 500 bytes; the position moves past the line end (CR LF, CR
+// or LF). Without a line end in 500 bytes, all of them are the line and the next call
+// goes on after them. Returns the line length (0 for an empty line), or -1 at the end of
+// the file. The view stays valid while the file lives.
+int ReadFileLine(TextFile& file, std::string_view& line);
+int ReadFileLine(TextFile& file, std::string& line);
+
+// Appends the text and, when newline is 1, CR LF. Returns the number of bytes appended.
+int WriteFileLine(std::string& out, std::string_view text, int newline);
+
+// The value of `key` in `section` of an open file: rewinds and reads it line by line.
+// The region of "[section]" is opened by a line that equals the header (letter case
+// ignored) and closed by any other line beginning with "["; an empty section name means
+// the lines before the first header. A line matches when it begins with the key (case
+// ignored) followed by "=" or a blank; the value is the rest of the line after that
+// character, one blank directly after it skipped. The first match counts; the value is
+// cut to size - 1 bytes; an empty result gives `def`.
+std::string ReadKeyValue(std::string_view section, std::string_view key, std::string_view def,
+                         std::size_t size, TextFile& file);
+
+// The same for several keys of one section in one pass over the file: values[i] gets what
+// ReadKeyValue(section, keys[i], def, size, file) would return.
+void ReadKeyValues(std::string_view section, std::span<const std::string_view> keys,
+                   std::string_view def, std::size_t size, TextFile& file,
+                   std::span<std::string> values);
