@@ -71,3 +71,5 @@ struct Settings {
   std::string currentConfig;   // the configuration's name, text(260)
   std::string listStatsFile;   // FichierDescription with its extension replaced by .sta
 };
+
+extern Settings gSettings;

@@ -1,14 +1,71 @@
 #include "frontend/shell/startup.h"
 
+#include "frontend/render/animation_clock.h"
+#include "frontend/shell/clocks.h"
+#include "frontend/shell/count_run.h"
+#include "frontend/shell/load_configuration.h"
+#include "frontend/shell/main_loop.h"
+#include "frontend/shell/main_window.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/shutdown.h"
+#include "frontend/shell/wiring_catalogue.h"
+#include "frontend/shell/wiring_input.h"
+#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/window.h"
 
-int RunFrontend() {
-  platform::GetTickCount();
-  platform::SetLogDirectory(platform::ProgramDirectory());
+namespace {
+constexpr std::uint32_t kFirstMusicDelay = 2000;
+}
+
+int RunFrontendIn(const std::string& baseDirectory) {
+  gShell.startTick = platform::GetTickCount();
+  gShell.baseDirectory = baseDirectory;
+  gShell.statisticsSaveTime = gShell.startTick;
+  platform::SetLogDirectory(baseDirectory);
   platform::WriteLog("", 1, 1);
   platform::WriteLog("=== Lancement ===", 1, 1);
-  platform::WriteLog("=== Fin ===", 1, 1);
-  return 0;
+
+  if (!LoadConfiguration("")) {
+    platform::ShowMessageBox("Fichier Orvanel.ini non trouv\xE9 !", "Orvanel");
+    return 0;
+  }
+  const Settings& s = gSettings;
+  CountRun(baseDirectory);
+  wire::ReadGlobalTotals();
+  wire::ClearTextureTable();
+
+  if (!CreateMainWindow() || wire::CreateDisplay() < 0) {
+    platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
+    return Shutdown();
+  }
+  if (!s.transitions) {
+    gFrameClocks.fadeDelta = 0.0f;
+    gFrameClocks.fadeLevel = 1.0f;
+  }
+  if (!wire::LoadLayout(s.templateDir)) {
+    wire::ReleaseAll();
+    platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
+    gShell.runState = kRunStopped;
+    return Shutdown();
+  }
+  ResetClocks(platform::GetTickCount());
+  wire::SelectLastGame();
+  platform::ShowMainWindow();
+  wire::LoadSelectionMedia();
+  gShell.musicCheckTime = platform::GetTickCount() + kFirstMusicDelay;
+  wire::PlayIntroSound();
+  platform::SetPointerVisible(false);
+  if (!s.modeFenetre) platform::ParkPointer(s.largFen, s.hautFen);
+  wire::SeedRandom(platform::GetTickCount());
+
+  RunMainLoop();
+  return Shutdown();
 }
+
+int RunFrontend() { return RunFrontendIn(platform::ProgramDirectory()); }

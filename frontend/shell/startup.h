@@ -1,5 +1,10 @@
-// Start-up, main loop and shutdown of the frontend.
+// Start-up of the frontend, then the main loop and the shutdown.
 #pragma once
 
-// Runs the whole program and returns its exit code.
+#include <string>
+
+// Runs the whole program with the directory of the program file as base; returns the
+// exit code.
 int RunFrontend();
+// The same with a given base directory.
+int RunFrontendIn(const std::string& baseDirectory);

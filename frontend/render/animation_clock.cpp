@@ -1,0 +1,3 @@
+#include "frontend/render/animation_clock.h"
+
+FrameClocks gFrameClocks;

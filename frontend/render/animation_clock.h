@@ -1,0 +1,25 @@
+// The clocks that pace the frames. The main loop composes a frame when the tick has
+// reached nextFrameTime; advancing the animations lowers nextFrameTime to the next due
+// clock; drawing a frame applies fadeDelta to fadeLevel (the screen transition).
+#pragma once
+
+#include <cstdint>
+
+// One periodic clock: the tick at which it is next due and its period in ms.
+struct AnimationClock {
+  std::uint32_t due = 0;
+  std::uint32_t period = 0;
+};
+
+struct FrameClocks {
+  std::uint32_t nextFrameTime = 0;
+  float fadeLevel = 0.0f;   // 0 = layout shrunk to nothing, 1 = full size
+  float fadeDelta = 0.0f;   // change at the next frame; 0 when no transition runs
+  float fadeStep = 0.05f;   // change per 10 ms period
+  AnimationClock volumeRamp;
+  AnimationClock selectionPulse;
+  AnimationClock transition;
+  AnimationClock scrollText;
+};
+
+extern FrameClocks gFrameClocks;

@@ -1,0 +1,28 @@
+#include "frontend/shell/clocks.h"
+
+#include "frontend/render/animation_clock.h"
+
+namespace {
+constexpr std::uint32_t kPulsePeriod = 50;
+constexpr std::uint32_t kVolumePeriod = 50;
+constexpr std::uint32_t kScrollPeriod = 20;
+constexpr std::uint32_t kTransitionPeriod = 10;
+}  // namespace
+
+void ResetClocks(std::uint32_t now) {
+  FrameClocks& c = gFrameClocks;
+  c.selectionPulse = {now, kPulsePeriod};
+  c.volumeRamp = {now, kVolumePeriod};
+  c.scrollText = {now, kScrollPeriod};
+  c.nextFrameTime = now;
+  if (c.fadeLevel == 0.0f) StartFade(0.0f, now);
+}
+
+void StartFade(float level, std::uint32_t now) {
+  FrameClocks& c = gFrameClocks;
+  c.fadeLevel = level;
+  c.transition = {now, kTransitionPeriod};
+  c.fadeStep = level == 1.0f ? -0.01f : 0.01f;
+  c.fadeDelta = c.fadeStep;
+  c.nextFrameTime = now;
+}

@@ -1,0 +1,11 @@
+// Restarting the animation clocks and the screen transition (gFrameClocks).
+#pragma once
+
+#include <cstdint>
+
+// Due ticks of the selection pulse, volume ramp and scroll text and NextFrameTime = now,
+// default periods back; starts the opening transition when the level is exactly 0.
+void ResetClocks(std::uint32_t now);
+// FadeLevel = level; the transition clock (10 ms) due now; a level of exactly 1 closes
+// (step -0.01), any other opens (+0.01).
+void StartFade(float level, std::uint32_t now);

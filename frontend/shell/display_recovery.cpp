@@ -1,0 +1,33 @@
+#include "frontend/shell/display_recovery.h"
+
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
+#include "platform/debug_log.h"
+#include "platform/window.h"
+
+void RecoverDisplay() {
+  const Settings& s = gSettings;
+  if (!s.modeFenetre && platform::MainWindowExists() && gShell.launched) platform::ShowMainWindow();
+
+  // SDL tells us after the fact, so the lost and the not-reset states come together:
+  // release once under the draw lock, then reset (or re-create) and reload.
+  if (!gShell.deviceLost) {
+    wire::SetDrawLock(true);
+    wire::ReleaseForReset();
+    gShell.deviceLost = true;
+  }
+  const bool recreate = gShell.pendingReset == DisplayReset::Device || !wire::ResetDisplay();
+  if (recreate) {
+    platform::WriteLog("Affichage perdu : re-creation", 1, 1);
+    wire::ReleaseAll();
+    wire::CreateDisplay();
+  } else {
+    wire::SetupRenderState();
+  }
+  gShell.deviceLost = false;
+  gShell.pendingReset = DisplayReset::None;
+  wire::LoadTemplateImages(s.templateDir);
+  wire::LoadSelectionMedia();
+  wire::SetDrawLock(false);
+}

@@ -1,0 +1,5 @@
+// The lost-display path: SDL reports that target textures or the whole renderer were
+// lost; the resources are released and reloaded, or the display re-created.
+#pragma once
+
+void RecoverDisplay();

@@ -1,0 +1,96 @@
+#include "frontend/shell/main_loop.h"
+
+#include "frontend/render/animation_clock.h"
+#include "frontend/shell/display_recovery.h"
+#include "frontend/shell/loop_timing.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_catalogue.h"
+#include "frontend/shell/wiring_input.h"
+#include "frontend/shell/wiring_launch.h"
+#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_sound.h"
+#include "platform/clock.h"
+#include "platform/window.h"
+
+namespace {
+// NextFrameTime this far ahead means that no clock asked for a frame.
+constexpr std::uint32_t kNoFrameMark = 1000000;
+constexpr std::uint32_t kIdleRedraw = 1000;
+}  // namespace
+
+void FrameStep(std::uint32_t now) {
+  FrameClocks& c = gFrameClocks;
+  const std::uint32_t mark = now + kNoFrameMark;
+  c.nextFrameTime = mark;
+  wire::UpdateAnimations(now);
+  wire::DrawFrame(0);
+  if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
+  if (c.nextFrameTime == mark) c.nextFrameTime = now + kIdleRedraw;
+}
+
+void IdleStep(std::uint32_t now) {
+  const Settings& s = gSettings;
+  if (gShell.pendingReset != DisplayReset::None) {
+    RecoverDisplay();
+  } else {
+    gShell.launched = false;
+    if (FrameDue(now, gFrameClocks.nextFrameTime, wire::LayoutReady())) FrameStep(now);
+    if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
+      gShell.musicCheckTime = platform::GetTickCount();
+      if (wire::MusicStopped()) {
+        wire::StartMusic(s.musicFond);
+        if (!s.modeFenetre) platform::SetPointerVisible(false);
+      }
+    }
+    if (auto due = wire::ScreensaverDeadline(); due && TickReached(now, *due)) wire::ScreensaverStep(now);
+  }
+  if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
+    wire::SaveTotalTimes(now);
+    gShell.statisticsSaveTime = now;
+  }
+}
+
+std::uint32_t NextIdleTimeout(std::uint32_t now) {
+  const Settings& s = gSettings;
+  LoopDeadlines d;
+  if (gShell.pendingReset != DisplayReset::None) return 0;
+  if (wire::LayoutReady()) d.frame = gFrameClocks.nextFrameTime;
+  if (!s.musicFond.empty() && s.musicVolume > 0) d.musicCheck = gShell.musicCheckTime;
+  d.statisticsSave = gShell.statisticsSaveTime;
+  d.screensaver = wire::ScreensaverDeadline();
+  return IdleTimeout(now, d);
+}
+
+void DispatchEvent(const platform::WindowEvent& event) {
+  using Type = platform::WindowEvent::Type;
+  switch (event.type) {
+    case Type::Close:
+      gShell.runState = kRunStopped;
+      break;
+    case Type::RenderTargetsReset:
+      if (gShell.pendingReset == DisplayReset::None) gShell.pendingReset = DisplayReset::Targets;
+      break;
+    case Type::RenderDeviceReset:
+      gShell.pendingReset = DisplayReset::Device;
+      break;
+    default:
+      wire::HandleWindowEvent(event);
+      break;
+  }
+}
+
+void RunMainLoop() {
+  platform::WindowEvent event;
+  while (gShell.runState > 0) {
+    if (platform::PollEvent(event)) {
+      DispatchEvent(event);
+      continue;
+    }
+    IdleStep(platform::GetTickCount());
+    if (gShell.runState <= 0) break;
+    // Sleep until the next step is due; an event that arrives meanwhile is this pass's.
+    const std::uint32_t timeout = NextIdleTimeout(platform::GetTickCount());
+    if (timeout > 0 && platform::WaitEvent(timeout, event)) DispatchEvent(event);
+  }
+}

@@ -1,0 +1,18 @@
+#include "frontend/shell/main_window.h"
+
+#include "frontend/shell/settings.h"
+#include "frontend/shell/wiring_catalogue.h"
+#include "frontend/shell/wiring_launch.h"
+#include "platform/debug_log.h"
+#include "platform/window.h"
+
+int CreateMainWindow() {
+  const Settings& s = gSettings;
+  if (!platform::CreateMainWindow(s.modeFenetre, s.largFen, s.hautFen)) {
+    platform::WriteLog("Fenetre principale impossible : " + platform::LastWindowError(), 1, 1);
+    return 0;
+  }
+  wire::LoadAndSortGameList();
+  wire::ArmScreensaver();
+  return 1;
+}

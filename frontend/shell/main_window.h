@@ -1,0 +1,6 @@
+// The frontend's main window: created from the settings; its creation loads the game list
+// and arms the screensaver.
+#pragma once
+
+// 1 when the window exists, 0 when it could not be made.
+int CreateMainWindow();

@@ -1,0 +1,3 @@
+#include "frontend/shell/settings.h"
+
+Settings gSettings;

@@ -1,0 +1,3 @@
+#include "frontend/shell/shell_state.h"
+
+Shell gShell;

@@ -1,0 +1,35 @@
+// The shell's own state for the life of the process: where the installation is, whether
+// the loop runs, and the ticks of its periodic steps.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum RunStateValue : int {
+  kRunStopped = 0,   // the loop ends at its next test
+  kRunRunning = 1,
+  kRunQuitting = 2,  // the quit key was pressed: ends when the closing transition is over
+};
+
+enum class DisplayReset : int {
+  None = 0,
+  Targets,  // target textures lost their content: release and reload the resources
+  Device,   // the renderer is gone: re-create it, then reload
+};
+
+struct Shell {
+  std::string baseDirectory;         // directory of the program file, no trailing '/'
+  std::uint32_t startTick = 0;       // first action of the start-up
+  int runState = kRunRunning;        // RunState
+  bool deviceLost = false;           // resources released for a lost display
+  bool launched = false;             // a game ran; cleared once the display is usable
+  DisplayReset pendingReset = DisplayReset::None;
+  std::uint32_t musicCheckTime = 0;  // last look at the music
+  std::uint32_t statisticsSaveTime = 0;
+  std::uint32_t configLoadTick = 0;  // when the current configuration was loaded; 0 = none
+};
+
+extern Shell gShell;
+
+// The base directory of the installation (directory of the program file).
+inline const std::string& BaseDirectory() { return gShell.baseDirectory; }

@@ -1,0 +1,34 @@
+#include "frontend/shell/shutdown.h"
+
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_catalogue.h"
+#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_sound.h"
+#include "platform/clock.h"
+#include "platform/debug_log.h"
+#include "platform/process.h"
+#include "platform/window.h"
+
+std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appSortie) {
+  if (modeSortie == 1) return {"systemctl", "poweroff"};
+  if (modeSortie == 2) return platform::SplitCommandLine(appSortie);
+  return {};
+}
+
+int Shutdown() {
+  const Settings& s = gSettings;
+  wire::SaveTotalTimes(platform::GetTickCount());  // S1
+  wire::SaveFavouritesAndLastGame();               // S2
+  wire::CloseMusicWindow();                        // S3
+  wire::FreeSounds();
+  wire::ReleaseAll();                              // S4
+  platform::QuitVideo();                           // S5
+  platform::SetPointerVisible(true);
+  platform::WriteLog("=== Fin ===", 1, 1);         // S6
+  const auto command = ExitModeCommand(s.modeSortie, s.appSortie);  // S7
+  if (!command.empty() && !platform::SpawnDetached(command))
+    platform::WriteLog("Lancement impossible : " + command.front(), 1, 1);
+  // S8: our events carry no message parameter; the close request's was 0.
+  return 0;
+}

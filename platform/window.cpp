@@ -1,0 +1,158 @@
+#include "platform/window.h"
+
+#include "platform/window_native.h"
+
+#include <SDL.h>
+
+namespace platform {
+namespace {
+
+SDL_Window* gWindow = nullptr;
+std::string gError;
+
+bool EnsureVideo() {
+  if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    gError = SDL_GetError();
+    return false;
+  }
+  return true;
+}
+
+WindowEvent Translate(const SDL_Event& e) {
+  WindowEvent out;
+  switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      out.type = e.type == SDL_KEYDOWN ? WindowEvent::Type::KeyDown : WindowEvent::Type::KeyUp;
+      out.scancode = static_cast<int>(e.key.keysym.scancode);
+      out.repeat = e.key.repeat != 0;
+      out.alt = (e.key.keysym.mod & KMOD_ALT) != 0;
+      break;
+    case SDL_QUIT:
+      out.type = WindowEvent::Type::Close;
+      break;
+    case SDL_RENDER_TARGETS_RESET:
+      out.type = WindowEvent::Type::RenderTargetsReset;
+      break;
+    case SDL_RENDER_DEVICE_RESET:
+      out.type = WindowEvent::Type::RenderDeviceReset;
+      break;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: out.type = WindowEvent::Type::Close; break;
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED: out.type = WindowEvent::Type::Shown; break;
+        case SDL_WINDOWEVENT_HIDDEN:
+        case SDL_WINDOWEVENT_MINIMIZED: out.type = WindowEvent::Type::Hidden; break;
+        case SDL_WINDOWEVENT_EXPOSED: out.type = WindowEvent::Type::Exposed; break;
+        default: out.type = WindowEvent::Type::Other; break;
+      }
+      break;
+    default:
+      out.type = WindowEvent::Type::Other;
+      break;
+  }
+  return out;
+}
+
+}  // namespace
+
+SDL_Window* MainSdlWindow() { return gWindow; }
+
+std::string LastWindowError() { return gError; }
+
+bool CreateMainWindow(bool windowed, int width, int height) {
+  DestroyMainWindow();
+  if (!EnsureVideo()) return false;
+  // The close request of the last window must reach us as a window event only.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  Uint32 flags = SDL_WINDOW_SHOWN;
+  int x = 0, y = 0;
+  if (windowed) {
+    // SDL sizes the client area; centre it on the desktop as the original did.
+    int dw = 0, dh = 0;
+    GetDesktopSize(dw, dh);
+    x = dw / 2 - width / 2;
+    y = dh / 2 - height / 2;
+  } else {
+    GetDesktopSize(width, height);
+    flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+  }
+  if (width <= 0 || height <= 0) {
+    gError = "window size " + std::to_string(width) + "x" + std::to_string(height);
+    return false;
+  }
+  gWindow = SDL_CreateWindow("Orvanel", x, y, width, height, flags);
+  if (!gWindow) {
+    gError = SDL_GetError();
+    return false;
+  }
+  SDL_ShowCursor(SDL_DISABLE);
+  return true;
+}
+
+void DestroyMainWindow() {
+  if (gWindow) SDL_DestroyWindow(gWindow);
+  gWindow = nullptr;
+}
+
+bool MainWindowExists() { return gWindow != nullptr; }
+
+void GetClientSize(int& width, int& height) {
+  width = height = 0;
+  if (gWindow) SDL_GetWindowSize(gWindow, &width, &height);
+}
+
+void GetDesktopSize(int& width, int& height) {
+  width = height = 0;
+  if (!EnsureVideo()) return;
+  int display = gWindow ? SDL_GetWindowDisplayIndex(gWindow) : 0;
+  SDL_DisplayMode mode{};
+  if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0) {
+    width = mode.w;
+    height = mode.h;
+  }
+}
+
+void ShowMainWindow() {
+  if (!gWindow) return;
+  SDL_ShowWindow(gWindow);
+  SDL_RestoreWindow(gWindow);
+  SDL_RaiseWindow(gWindow);
+}
+
+void SetPointerVisible(bool visible) {
+  if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void ParkPointer(int x, int y) {
+  if (gWindow) SDL_WarpMouseInWindow(gWindow, x, y);
+}
+
+bool PollEvent(WindowEvent& event) {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
+  SDL_Event e;
+  if (!SDL_PollEvent(&e)) return false;
+  event = Translate(e);
+  return true;
+}
+
+bool WaitEvent(std::uint32_t timeoutMs, WindowEvent& event) {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) {
+    SDL_Delay(timeoutMs);
+    return false;
+  }
+  SDL_Event e;
+  if (!SDL_WaitEventTimeout(&e, static_cast<int>(timeoutMs))) return false;
+  event = Translate(e);
+  return true;
+}
+
+void QuitVideo() {
+  DestroyMainWindow();
+  if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+}  // namespace platform
