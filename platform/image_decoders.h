@@ -1,0 +1,33 @@
+// The decoders behind DecodeImage, one per format. Each returns nothing and sets *error
+// for input it cannot decode; none trusts a size field without checking it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "platform/image.h"
+
+namespace platform::detail {
+
+std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes, std::string& error);
+std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error);
+std::optional<Image> DecodeGif(std::span<const std::uint8_t> bytes, std::string& error);
+std::optional<Image> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error);
+std::optional<Image> DecodeIco(std::span<const std::uint8_t> bytes, std::string& error);
+
+// A device-independent bitmap (header + optional palette + pixels) as it stands after a
+// BMP file header or inside an icon. For icons the height covers colour and mask, and
+// the mask is applied.
+std::optional<Image> DecodeDib(std::span<const std::uint8_t> dib, bool isIcon, std::string& error);
+
+// Refuses sizes beyond the caps, and sizes the input cannot possibly hold (a compressed
+// format cannot expand beyond maxPixelsPerByte pixels per input byte).
+bool CheckDimensions(std::int64_t width, std::int64_t height, std::size_t inputBytes,
+                     std::int64_t maxPixelsPerByte, std::string& error);
+
+// A blank RGBA image of a checked size.
+Image MakeImage(int width, int height);
+
+}  // namespace platform::detail
