@@ -1,0 +1,41 @@
+// The four event sounds: WAV files read into memory once per configuration and played
+// from memory on the one sound channel.
+#pragma once
+
+#include "platform/audio.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+enum SoundId : int { kSoundIntro = 0, kSoundQuit, kSoundGameLaunch, kSoundNavigate, kSoundCount };
+
+using SoundBlock = std::unique_ptr<platform::SoundClip>;
+
+struct SoundSlots {
+  std::array<SoundBlock, kSoundCount> slot;  // null: that event is silent
+};
+
+extern SoundSlots gSoundSlots;
+
+// With `enabled`, each sound is loaded from config/<configName>/<Name>.wav, else from
+// Sound/<Name>.wav; a sound found in neither place becomes silent. Without `enabled`
+// the sounds in memory stay as they are.
+void LoadSounds(bool enabled, std::string_view baseDirectory, std::string_view configName);
+void FreeSounds();
+
+// The whole file as a block, or null for an empty path, a missing or empty file.
+SoundBlock LoadFileToMemory(const std::string& path);
+
+// Plays a block; a null block does nothing. A sound never cuts off one still playing:
+// it is skipped instead. With wait, returns when the sound has played to its end.
+// True when the sound started.
+bool PlayMemorySound(platform::SoundClip* block, int wait);
+bool PlaySound(SoundId id, int wait);
+
+// The Quit sound: waited for when there is no closing transition to cover it.
+void PlayQuitSound(bool transitions);
+
+// A tone of `frequency` Hz for `milliseconds`; returns when it has played.
+void Beep(int frequency, int milliseconds);

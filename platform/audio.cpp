@@ -1,0 +1,180 @@
+#include "platform/audio.h"
+
+#include "platform/debug_log.h"
+#include "platform/wav.h"
+
+#include <SDL2/SDL.h>
+#include <SDL2/SDL_mixer.h>
+
+#include <algorithm>
+#include <string>
+
+namespace platform {
+namespace {
+
+constexpr int kSoundChannel = 0;
+constexpr int kBeepChannel = 1;
+constexpr int kRate = 44100;
+
+enum class Device { Untried, Open, Silent };
+
+struct AudioState {
+  Device device = Device::Untried;
+  unsigned generation = 0;  // bumped at every open: decoded clips of an older device are stale
+  bool failureLogged = false;
+  Mix_Music* music = nullptr;
+  bool musicPaused = false;
+};
+
+AudioState& State() {
+  static AudioState state;
+  return state;
+}
+
+bool TryOpen() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  Mix_Init(MIX_INIT_MP3 | MIX_INIT_OGG);
+  if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, 2048) != 0) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  Mix_AllocateChannels(2);
+  return true;
+}
+
+void WaitWhilePlaying(int channel) {
+  while (Mix_Playing(channel)) SDL_Delay(5);
+}
+
+}  // namespace
+
+bool OpenAudio() {
+  AudioState& s = State();
+  if (s.device == Device::Open) return true;
+  if (s.device == Device::Silent) return false;
+  if (TryOpen()) {
+    s.device = Device::Open;
+    ++s.generation;
+    return true;
+  }
+  s.device = Device::Silent;
+  if (!s.failureLogged) {
+    s.failureLogged = true;
+    WriteLog(std::string("Pas de p\xE9riph\xE9rique audio, musique et sons coup\xE9s : ") +
+                 SDL_GetError(), 1, 1);
+  }
+  return false;
+}
+
+void CloseAudio() {
+  AudioState& s = State();
+  MusicClose();
+  if (s.device == Device::Open) {
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  s.device = Device::Untried;
+  s.failureLogged = false;
+}
+
+bool AudioIsSilent() { return State().device == Device::Silent; }
+
+bool MusicPlayFile(const std::string& file, int volume) {
+  MusicClose();
+  if (file.empty() || !OpenAudio()) return false;
+  AudioState& s = State();
+  s.music = Mix_LoadMUS(file.c_str());
+  if (!s.music) return false;
+  Mix_VolumeMusic(volume > 1000 ? MIX_MAX_VOLUME : std::clamp(volume, 0, 1000) * MIX_MAX_VOLUME / 1000);
+  if (Mix_PlayMusic(s.music, 1) != 0) {
+    Mix_FreeMusic(s.music);
+    s.music = nullptr;
+    return false;
+  }
+  return true;
+}
+
+void MusicClose() {
+  AudioState& s = State();
+  if (!s.music) return;
+  Mix_HaltMusic();
+  Mix_FreeMusic(s.music);
+  s.music = nullptr;
+  s.musicPaused = false;
+}
+
+bool MusicIsOpen() { return State().music != nullptr; }
+
+bool MusicIsStopped() {
+  const AudioState& s = State();
+  return s.music && !s.musicPaused && !Mix_PlayingMusic();
+}
+
+void MusicSetVolume(int volume) {
+  if (!State().music) return;
+  volume = std::clamp(volume, 0, 1000);
+  Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 1000);
+}
+
+int MusicVolumeForTests() { return State().device == Device::Open ? Mix_VolumeMusic(-1) : 0; }
+
+void MusicPause(bool pause) {
+  AudioState& s = State();
+  if (!s.music) return;
+  if (pause) {
+    if (!Mix_PlayingMusic()) return;  // a stopped track stays stopped
+    Mix_PauseMusic();
+    s.musicPaused = true;
+  } else if (s.musicPaused) {
+    Mix_ResumeMusic();
+    s.musicPaused = false;
+  }
+}
+
+void MusicStop() {
+  AudioState& s = State();
+  if (!s.music) return;
+  Mix_HaltMusic();
+  s.musicPaused = false;
+}
+
+SoundClip::SoundClip(std::string bytes) : bytes_(std::move(bytes)) {}
+
+SoundClip::~SoundClip() {
+  if (chunk_) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));  // halts a channel playing it
+}
+
+bool PlaySoundClip(SoundClip& clip, bool wait) {
+  if (!OpenAudio() || Mix_Playing(kSoundChannel)) return false;
+  const unsigned generation = State().generation;
+  if (clip.chunk_ && clip.generation_ != generation) {
+    Mix_FreeChunk(static_cast<Mix_Chunk*>(clip.chunk_));
+    clip.chunk_ = nullptr;
+  }
+  if (!clip.chunk_) {
+    SDL_RWops* rw = SDL_RWFromConstMem(clip.bytes_.data(), static_cast<int>(clip.bytes_.size()));
+    clip.chunk_ = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    clip.generation_ = generation;
+    if (!clip.chunk_) return false;
+  }
+  if (Mix_PlayChannel(kSoundChannel, static_cast<Mix_Chunk*>(clip.chunk_), 0) < 0) return false;
+  if (wait) WaitWhilePlaying(kSoundChannel);
+  return true;
+}
+
+bool SoundChannelBusy() { return State().device == Device::Open && Mix_Playing(kSoundChannel); }
+
+void Beep(int frequency, int milliseconds) {
+  if (frequency <= 0 || milliseconds <= 0 || !OpenAudio()) return;
+  const std::string wav = MakeWav16(SquareWave(frequency, milliseconds, kRate, 6000), kRate, 1);
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
+  if (!chunk) return;
+  Mix_HaltChannel(kBeepChannel);
+  if (Mix_PlayChannel(kBeepChannel, chunk, 0) >= 0) WaitWhilePlaying(kBeepChannel);
+  Mix_FreeChunk(chunk);
+}
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+// Generated clips for the music and sound tests: short tones, since the dummy audio
+// driver plays in real time.
+#pragma once
+
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/wav.h"
+#include "temp_dir.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+inline std::string ToneWav(int ms, int frequency = 440) {
+  return platform::MakeWav16(platform::SquareWave(frequency, ms, 22050, 3000), 22050, 1);
+}
+
+// A real MP3 made by the lame encoder; without it, a WAV under the .mp3 name, which
+// the mixer still recognises by its content.
+inline std::string WriteTrack(const TempDir& dir, const std::string& name, int ms, int frequency) {
+  const std::string wavPath = dir.Write(name + ".src.wav", ToneWav(ms, frequency));
+  const std::string mp3Path = dir / name;
+  std::filesystem::create_directories(std::filesystem::path(mp3Path).parent_path());
+  const std::string command = "lame --quiet '" + wavPath + "' '" + mp3Path + "' 2>/dev/null";
+  if (std::system("command -v lame >/dev/null 2>&1") != 0 || std::system(command.c_str()) != 0) {
+    std::filesystem::copy_file(wavPath, mp3Path, std::filesystem::copy_options::overwrite_existing);
+  }
+  std::filesystem::remove(wavPath);
+  return mp3Path;
+}
+
+inline void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }

@@ -1,0 +1,166 @@
+#include "frontend/shell/music.h"
+
+#include "audio_fixture.h"
+#include "platform/debug_log.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+class MusicTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gMusic = {};
+    ASSERT_TRUE(platform::OpenAudio());
+  }
+  void TearDown() override {
+    CloseMusicWindow();
+    platform::CloseAudio();
+  }
+
+  // The main loop's music step, once a second: a stopped track is followed by the next.
+  std::vector<std::string> RunLoop(const std::string& musicFond, bool subdirs, int totalMs) {
+    std::vector<std::string> started;
+    for (int t = 0; t < totalMs; t += 1000) {
+      if (MusicStopped()) {
+        StartMusic(musicFond, subdirs, 300);
+        if (gMusic.windowOpen) started.push_back(gMusic.filePlaying);
+      }
+      SleepMs(1000);
+    }
+    return started;
+  }
+
+  TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(MusicTest, DirectoryTracksFollowOneAnotherWithoutSubdirectories) {
+  WriteTrack(dir, "music/a.mp3", 300, 330);
+  WriteTrack(dir, "music/b.mp3", 300, 440);
+  WriteTrack(dir, "music/c.MP3", 300, 550);
+  WriteTrack(dir, "music/deeper/d.mp3", 300, 660);
+  dir.Write("music/notes.txt", "not music");
+
+  const std::vector<std::string> started = RunLoop(dir / "music", false, 4000);
+  ASSERT_GE(started.size(), 4u) << "each track ends within a second, so every check starts one";
+  for (std::size_t i = 0; i < started.size(); ++i) {
+    EXPECT_EQ(started[i].find("deeper"), std::string::npos) << started[i];
+    EXPECT_TRUE(started[i].ends_with(".mp3") || started[i].ends_with(".MP3")) << started[i];
+    if (i > 0) {
+      EXPECT_NE(started[i], started[i - 1]) << "the same track twice in a row";
+    }
+  }
+  EXPECT_EQ(gMusic.pathPlaying, dir / "music");
+}
+
+TEST_F(MusicTest, SubdirectoriesAreSearchedWhenAsked) {
+  WriteTrack(dir, "music/deeper/d.mp3", 200, 660);
+  StartMusic(dir / "music", true, 300);
+  ASSERT_TRUE(gMusic.windowOpen);
+  EXPECT_NE(gMusic.filePlaying.find("deeper/d.mp3"), std::string::npos);
+  gMusic = {};
+  platform::MusicClose();
+  StartMusic(dir / "music", false, 300);
+  EXPECT_FALSE(gMusic.windowOpen);
+}
+
+TEST_F(MusicTest, NextMusicChangesTrackWithinASecond) {
+  WriteTrack(dir, "music/a.mp3", 3000, 330);
+  WriteTrack(dir, "music/b.mp3", 3000, 440);
+  StartMusic(dir / "music", false, 300);
+  ASSERT_TRUE(gMusic.windowOpen);
+  const std::string first = gMusic.filePlaying;
+  EXPECT_FALSE(MusicStopped());
+
+  const std::uint32_t pressed = platform::GetTickCount();
+  StopMusic();
+  EXPECT_TRUE(MusicStopped());
+  // The next check of the loop, at most a second later, starts the other track.
+  StartMusic(dir / "music", false, 300);
+  EXPECT_LT(platform::GetTickCount() - pressed, 1000u);
+  EXPECT_FALSE(MusicStopped());
+  EXPECT_NE(gMusic.filePlaying, first);
+}
+
+TEST_F(MusicTest, AFileIsPlayedAgainAndAgain) {
+  const std::string track = WriteTrack(dir, "Music/Theme.mp3", 200, 440);
+  // Settings may spell the path with backslashes and another letter case.
+  const std::string setting = dir.path() + "\\MUSIC\\theme.mp3";
+  const std::vector<std::string> started = RunLoop(setting, false, 2500);
+  ASSERT_EQ(started.size(), 3u);
+  for (const auto& f : started) EXPECT_EQ(f, track);
+  EXPECT_EQ(gMusic.pathPlaying, setting);
+}
+
+TEST_F(MusicTest, NoMusicCases) {
+  WriteTrack(dir, "music/a.mp3", 200, 440);
+  // Volume 0: no music window at all.
+  StartMusic(dir / "music", false, 0);
+  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_TRUE(MusicStopped());
+  // A volume of 0 also closes music that plays.
+  StartMusic(dir / "music", false, 300);
+  ASSERT_TRUE(gMusic.windowOpen);
+  EXPECT_FALSE(OpenMusicWindow(dir / "music/a.mp3", 0));
+  EXPECT_FALSE(gMusic.windowOpen);
+
+  StartMusic(dir / "missing", false, 300);
+  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_EQ(gMusic.pathPlaying, dir / "missing");  // remembered even so
+  dir.Write("empty/readme.txt", "x");
+  StartMusic(dir / "empty", true, 300);
+  EXPECT_FALSE(gMusic.windowOpen);
+  StartMusic(dir.Write("bad.mp3", "garbage"), false, 300);
+  EXPECT_FALSE(gMusic.windowOpen);
+  StartMusic("", false, 300);
+  EXPECT_FALSE(gMusic.windowOpen);
+
+  // Without music the other operations do nothing.
+  SetMusicVolume(500);
+  StopMusic();
+  PauseMusic(1);
+  PauseMusic(0);
+  CloseMusicWindow();
+  EXPECT_TRUE(MusicStopped());
+}
+
+TEST_F(MusicTest, VolumeAndPause) {
+  WriteTrack(dir, "a.mp3", 1500, 440);
+  ASSERT_TRUE(OpenMusicWindow(dir / "a.mp3", 500));
+  EXPECT_EQ(platform::MusicVolumeForTests(), 64);
+  SetMusicVolume(1001);  // out of range: ignored
+  EXPECT_EQ(platform::MusicVolumeForTests(), 64);
+  SetMusicVolume(-1);
+  EXPECT_EQ(platform::MusicVolumeForTests(), 64);
+  SetMusicVolume(700);
+  EXPECT_EQ(platform::MusicVolumeForTests(), 89);
+
+  PauseMusic(1);
+  SleepMs(1800);
+  EXPECT_FALSE(MusicStopped()) << "a paused track is not stopped: no new track during a game";
+  PauseMusic(0);
+  EXPECT_FALSE(MusicStopped());
+}
+
+TEST_F(MusicTest, SilentDeviceNeverStopsTheProgram) {
+  WriteTrack(dir, "music/a.mp3", 200, 440);
+  platform::CloseAudio();
+  const std::string logDir = platform::LogDirectory();
+  platform::SetLogDirectory(dir.path());
+  ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  for (int i = 0; i < 3; ++i) {
+    if (MusicStopped()) StartMusic(dir / "music", false, 300);
+  }
+  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_TRUE(MusicStopped());
+  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+  platform::CloseAudio();
+  platform::SetLogDirectory(logDir);
+  const std::string log = dir.Read("debug.txt");
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+}
