@@ -1,14 +1,24 @@
-// Empty until music and sounds are built. MusicStopped answers false so that the loop
-// does not try to start music that cannot play.
+// Music and sounds at the settings loading, the start-up, the loop and the shutdown.
 #include "frontend/shell/wiring_sound.h"
+
+#include "frontend/shell/music.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/sounds.h"
+#include "platform/audio.h"
 
 namespace wire {
 
-void LoadSounds(bool) {}
-void PlayIntroSound() {}
-bool MusicStopped() { return false; }
-void StartMusic(const std::string&) {}
-void CloseMusicWindow() {}
-void FreeSounds() {}
+void LoadSounds(bool sons) { ::LoadSounds(sons, BaseDirectory(), gSettings.currentConfig); }
+void PlayIntroSound() { PlaySound(kSoundIntro, 0); }
+bool MusicStopped() { return ::MusicStopped(); }
+void StartMusic(const std::string& musicFond) {
+  ::StartMusic(musicFond, gSettings.musicSousRep, gSettings.musicVolume);
+}
+void CloseMusicWindow() { ::CloseMusicWindow(); }
+void FreeSounds() {
+  ::FreeSounds();
+  platform::CloseAudio();  // last use of the device: the program ends
+}
 
 }  // namespace wire
