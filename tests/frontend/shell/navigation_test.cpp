@@ -1,0 +1,61 @@
+#include "frontend/shell/navigation.h"
+
+#include <gtest/gtest.h>
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/render/layout.h"
+
+namespace {
+
+class Navigation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gGameList = {};
+    gLayout = {};
+    gListWindow = {};
+  }
+  void TearDown() override { SetUp(); }
+
+  // Entries in file order; the display order reverses them.
+  static void LoadReversed(int n) {
+    for (int i = 0; i < n; ++i) {
+      GameEntry e;
+      e.romName = "rom" + std::to_string(i);
+      e.fullName = e.romName;
+      gGameList.entries.push_back(e);
+      gGameList.displayOrder.push_back(n - 1 - i);
+    }
+    gGameList.entryCount = n;
+  }
+};
+
+TEST_F(Navigation, SelectedEntryGoesThroughTheDisplayOrder) {
+  LoadReversed(5);
+  gLayout.listNbItems = 3;  // circular
+  ASSERT_EQ(SelectEntry(1), 1);
+  ASSERT_NE(SelectedEntry(), nullptr);
+  EXPECT_EQ(SelectedEntry()->romName, "rom3");
+  ASSERT_EQ(MoveUp(), 1);
+  EXPECT_EQ(CurrentEntry(), 0);
+  EXPECT_EQ(SelectedEntry()->romName, "rom4");
+}
+
+TEST_F(Navigation, ModeFollowsTheLayoutRowsAtEveryMove) {
+  LoadReversed(5);
+  gLayout.listNbItems = 9;
+  SelectEntry(0);
+  EXPECT_EQ(MoveUp(), 0);  // bounded: nothing above the first entry
+  gLayout.listNbItems = 3;
+  EXPECT_EQ(MoveUp(), 1);  // circular now: the page wraps, the selection on the middle line
+  EXPECT_EQ(gListWindow.topIndex, 4);
+  EXPECT_EQ(gListWindow.row, 1);
+}
+
+TEST_F(Navigation, EmptyListHasNoSelectedEntry) {
+  gLayout.listNbItems = 9;
+  EXPECT_EQ(SelectedEntry(), nullptr);
+  EXPECT_EQ(SelectEntry(0), 0);
+  EXPECT_EQ(MoveDown(), 0);
+}
+
+}  // namespace
