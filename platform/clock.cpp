@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 
 #include <atomic>
+#include <cerrno>
 #include <ctime>
 
 namespace platform {
@@ -15,6 +16,12 @@ std::uint32_t GetTickCount() {
   ::clock_gettime(CLOCK_MONOTONIC, &ts);
   const std::uint64_t ms = static_cast<std::uint64_t>(ts.tv_sec) * 1000u + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u;
   return static_cast<std::uint32_t>(ms);
+}
+
+void Sleep(std::uint32_t ms) {
+  timespec ts{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+  while (::nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+  }
 }
 
 void SetTickOverride(std::uint32_t tick) {

@@ -8,6 +8,9 @@ namespace platform {
 
 std::uint32_t GetTickCount();
 
+// Blocks the calling thread for ms milliseconds (the original's Sleep).
+void Sleep(std::uint32_t ms);
+
 // Tests move time by hand: while an override is set, GetTickCount returns it.
 void SetTickOverride(std::uint32_t tick);
 void ClearTickOverride();

@@ -1,0 +1,8 @@
+// Switching to another configuration (the switch half of LaunchEntry): settings, layout
+// and list of configuration `name` behind the opening transition. 1 on success; 0 when
+// it has no readable config.ini, and the frontend stays where it was.
+#pragma once
+
+#include <string_view>
+
+int SwitchConfiguration(std::string_view name);

@@ -1,0 +1,25 @@
+// The emulator's command line for one game: the quoted emulator program, one blank, then
+// the ROM path (quoted when Guillemets is on). It is cut into arguments by the Windows
+// rules when the emulator is started, never read by a shell.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "frontend/shell/settings.h"
+
+// The first of base + ".ext" for the ';'-separated extensions that names an existing
+// file (an empty item tries base itself); base when none does. Letter case of the
+// directories and the name is not significant; the path returned is the one on disk.
+std::string FindRomFile(const std::string& base, std::string_view extensions);
+
+// RomDir + "/" + name with the first existing extension of RomsExt.
+std::string RomPath(const Settings& settings, std::string_view romName);
+
+// The emulator program: its directory + "/" + its name, or the name alone when EmuExe
+// has no directory (then looked up in PATH).
+std::string EmulatorPath(const Settings& settings);
+
+// "<emulator>" <rom path>, with the ROM path in quotes when Guillemets is on.
+std::string BuildCommandLine(const Settings& settings, std::string_view romName);

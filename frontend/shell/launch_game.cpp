@@ -1,0 +1,127 @@
+#include "frontend/render/animation_clock.h"
+#include "frontend/shell/clocks.h"
+#include "frontend/shell/coin_keys.h"
+#include "frontend/shell/configuration_switch.h"
+#include "frontend/shell/launch.h"
+#include "frontend/shell/launch_command.h"
+#include "frontend/shell/launch_links.h"
+#include "frontend/shell/screensaver_timer.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
+#include "platform/clock.h"
+#include "platform/debug_log.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+#include "platform/window.h"
+#include "platform/window_handover.h"
+
+LaunchTiming gLaunchTiming;
+
+namespace {
+
+// Statistics of a normal run are saved this often while the game runs.
+constexpr std::uint32_t kRunSavePeriod = 30000;
+
+void HandOverDisplay(const Settings& s) {
+  wire::SetDrawLock(true);
+  wire::ReleaseForReset();
+  if (s.modeFenetre) return;
+  platform::Sleep(gLaunchTiming.fullScreenPauseMs);
+  if (!platform::HandOverFullScreen()) launch_links::Beep(1000, 1000);
+}
+
+void TakeBackDisplay(const Settings& s) {
+  if (!s.modeFenetre) platform::TakeBackFullScreen();
+  wire::ResetDisplay();
+  wire::SetupRenderState();
+  wire::LoadTemplateImages(s.templateDir);
+  wire::LoadSelectionMedia();
+  wire::SetDrawLock(false);
+}
+
+// Waits for the emulator, polling the coin keys, and keeps the run's statistics.
+void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver) {
+  const Settings& s = gSettings;
+  launch_links::PauseMusic(1);
+  launch_links::KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
+  std::uint32_t now = platform::GetTickCount();
+  std::uint32_t start = now;
+  std::uint32_t lastSave = now;
+  launch_links::BeginRunStatistics(romName, screensaver);
+
+  CoinCounts coins{};
+  bool normal = !screensaver;
+  bool looked = false;
+  while (platform::WaitProcess(process, gLaunchTiming.pollMs) == platform::WaitResult::kTimedOut) {
+    now = platform::GetTickCount();
+    looked = true;
+    const bool seen = DrainCoinKeys(coins, launch_links::KeyTrackerGetKey);
+    if (!normal) {
+      if (seen) {
+        launch_links::Beep(500, 1000);
+        start = now;
+        normal = true;
+        launch_links::CountNormalRun();
+      } else if (static_cast<std::int64_t>(now - start) > std::int64_t{s.scrDuration} * 1000) {
+        // Only the emulator we started, with everything in its process group.
+        platform::TerminateProcessGroup(process, gLaunchTiming.killGraceMs);
+        break;
+      }
+    } else if (now - lastSave > kRunSavePeriod) {
+      lastSave = now;
+      launch_links::SaveRunStatistics(coins, now - start, now);
+    }
+  }
+  if (!looked) now = platform::GetTickCount();
+
+  launch_links::KeyTrackerTerm();
+  if (normal) launch_links::SaveRunStatistics(coins, now - start, now);
+  if (s.transitions) gFrameClocks.fadeLevel = 0.0f;
+}
+
+}  // namespace
+
+int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration) {
+  KillScreensaverTimer();
+  if (switchConfiguration) return SwitchConfiguration(name);
+  return LaunchGame(name, screensaver != 0);
+}
+
+int LaunchGame(std::string_view romName, bool screensaver) {
+  const Settings& s = gSettings;
+  std::string text = "Lancement de ";
+  text += romName;
+  if (screensaver) text += " (screensaver)";
+  platform::WriteLog(text, 1, 1);
+  if (!screensaver) launch_links::PlayGameLaunchSound();
+  platform::Sleep(gLaunchTiming.pauseBeforeMs);
+
+  const std::string commandLine = BuildCommandLine(s, romName);
+  if (!screensaver) launch_links::SaveFavourites();
+  HandOverDisplay(s);
+  gShell.launched = true;
+
+  // A foreign X11 program cannot be started hidden.
+  if (!s.modeFenetre && s.cacherFenetre) platform::WriteLog("CacherFenetre : fen\xEAtre de l'\xE9mulateur visible", 1, 1);
+  const std::vector<std::string> args = platform::SplitCommandLine(commandLine);
+  const std::string workingDirectory = s.emuDirectory.empty() ? std::string() : platform::ResolvePath(s.emuDirectory);
+  std::optional<platform::ProcessHandle> process;
+  if (!args.empty()) process = platform::SpawnProcess(args[0], args, workingDirectory);
+  if (process) {
+    WatchGame(*process, romName, screensaver);
+  } else {
+    platform::ShowMessageBox("Erreur lancement", "");
+  }
+
+  TakeBackDisplay(s);
+  ArmScreensaverTimer(s.scrTimeOut);
+  launch_links::PauseMusic(0);
+  platform::WriteLog("Retour lancement OK", 1, 1);
+  if (!s.modeFenetre) platform::SetPointerVisible(false);
+  ResetClocks(platform::GetTickCount());
+  // Keys the player pressed for the game must not act in the menu.
+  platform::DiscardPendingInput();
+  return 1;
+}

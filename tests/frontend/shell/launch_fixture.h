@@ -1,0 +1,56 @@
+// An installation with the test emulator installed as <base>/Emu/mame and a ROM
+// directory <base>/Emu/roms, for the launch and screensaver tests.
+#pragma once
+
+#include "emulator_record.h"
+#include "temp_dir.h"
+
+#include "frontend/shell/launch.h"
+#include "frontend/shell/screensaver_timer.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "platform/debug_log.h"
+#include "platform/message_box.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+class LaunchFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir_ / "Emu/roms");
+    std::filesystem::create_symlink(TestEmulatorPath(), dir_ / "Emu/mame");
+    record_ = dir_ / "record.txt";
+    ::setenv("ORV_TEST_EMULATOR_RECORD", record_.c_str(), 1);
+    Script("");
+    gSettings = {};
+    gSettings.emuExe = dir_ / "Emu/mame";
+    gSettings.emuDirectory = dir_ / "Emu";
+    gSettings.emuProgram = "mame";
+    gSettings.romDir = dir_ / "Emu/roms";
+    gSettings.romsExt = "zip;7z";
+    gSettings.modeFenetre = true;
+    gShell = {};
+    gShell.baseDirectory = dir_.path();
+    gScreensaverTimer = {};
+    gLaunchTiming = {};
+    gLaunchTiming.pauseBeforeMs = 0;
+    gLaunchTiming.fullScreenPauseMs = 0;
+    platform::SetLogDirectory(dir_.path());
+    messages_ = &platform::RecordMessageBoxes();
+  }
+  void TearDown() override {
+    ::unsetenv("ORV_TEST_EMULATOR_RECORD");
+    ::unsetenv("ORV_TEST_EMULATOR_SCRIPT");
+    platform::SetMessageBoxSink({});
+  }
+  void Script(const std::string& s) { ::setenv("ORV_TEST_EMULATOR_SCRIPT", s.c_str(), 1); }
+  std::vector<EmulatorRun> Runs() const { return ReadEmulatorRuns(record_); }
+  std::string Log() const { return dir_.Read("debug.txt"); }
+
+  TempDir dir_;
+  std::string record_;
+  std::vector<platform::RecordedMessage>* messages_ = nullptr;  // message boxes shown
+};

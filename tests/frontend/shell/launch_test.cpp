@@ -1,0 +1,141 @@
+#include "launch_fixture.h"
+
+#include "frontend/shell/launch_command.h"
+
+#include <chrono>
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+class Launch : public LaunchFixture {
+ protected:
+  EmulatorRun LaunchOnce(const std::string& rom) {
+    EXPECT_EQ(LaunchEntry(rom, 0, 0), 1);
+    auto runs = Runs();
+    EXPECT_EQ(runs.size(), 1u);
+    return runs.empty() ? EmulatorRun{} : runs.back();
+  }
+};
+
+TEST_F(Launch, QuotedProgramAndRomPathWithTheFirstExistingExtension) {
+  dir_.Write("Emu/roms/rom1.zip", "z");
+  dir_.Write("Emu/roms/rom1.7z", "7");
+  EXPECT_EQ(BuildCommandLine(gSettings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" \"" + (dir_ / "Emu/roms/rom1.zip") + "\"");
+  const EmulatorRun run = LaunchOnce("rom1");
+  EXPECT_EQ(run.argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/rom1.zip"}));
+  EXPECT_EQ(run.cwd, dir_ / "Emu");
+  EXPECT_TRUE(run.ended);
+}
+
+TEST_F(Launch, WithoutGuillemetsTheRomPathIsNotQuoted) {
+  dir_.Write("Emu/roms/rom1.zip", "z");
+  gSettings.guillemets = false;
+  EXPECT_EQ(BuildCommandLine(gSettings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" " + (dir_ / "Emu/roms/rom1.zip"));
+  EXPECT_EQ(LaunchOnce("rom1").argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/rom1.zip"}));
+}
+
+TEST_F(Launch, RomPathFollowsRomsExt) {
+  dir_.Write("Emu/roms/rom1.zip", "z");
+  dir_.Write("Emu/roms/only7.7z", "7");
+  gSettings.romsExt = "";
+  EXPECT_EQ(RomPath(gSettings, "rom1"), dir_ / "Emu/roms/rom1");
+  gSettings.romsExt = "zip;7z";
+  EXPECT_EQ(RomPath(gSettings, "only7"), dir_ / "Emu/roms/only7.7z");
+  EXPECT_EQ(RomPath(gSettings, "nofile"), dir_ / "Emu/roms/nofile");
+  // An empty item tries the bare name, in its turn.
+  dir_.Write("Emu/roms/bare", "b");
+  gSettings.romsExt = "7z;;zip";
+  EXPECT_EQ(RomPath(gSettings, "bare"), dir_ / "Emu/roms/bare");
+  // Directories are not ROM files.
+  std::filesystem::create_directories(dir_ / "Emu/roms/dir.zip");
+  gSettings.romsExt = "zip";
+  EXPECT_EQ(RomPath(gSettings, "dir"), dir_ / "Emu/roms/dir");
+
+  gSettings.romsExt = "";
+  EXPECT_EQ(LaunchOnce("rom1").argv.at(1), dir_ / "Emu/roms/rom1");
+}
+
+TEST_F(Launch, SevenZipOnlyAndMissingRomReachTheEmulator) {
+  dir_.Write("Emu/roms/only7.7z", "7");
+  EXPECT_EQ(LaunchOnce("only7").argv.at(1), dir_ / "Emu/roms/only7.7z");
+  std::filesystem::remove(record_);
+  EXPECT_EQ(LaunchOnce("nofile").argv.at(1), dir_ / "Emu/roms/nofile");
+}
+
+TEST_F(Launch, SettingPathsMatchFilesWithoutRegardToCase) {
+  dir_.Write("Emu/roms/ROM1.ZIP", "z");
+  gSettings.emuDirectory = dir_.path() + "\\emu";
+  gSettings.romDir = dir_.path() + "\\EMU\\Roms";
+  const EmulatorRun run = LaunchOnce("rom1");
+  EXPECT_EQ(run.argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/ROM1.ZIP"}));
+  EXPECT_EQ(run.cwd, dir_ / "Emu");
+}
+
+TEST_F(Launch, RomNamesAreNeverReadByAShell) {
+  for (const std::string name : {"a;b", "x $(touch pwned) `touch pwned2`", "two words & more", "q'uote|>out"}) {
+    std::filesystem::remove(record_);
+    dir_.Write("Emu/roms/" + name + ".zip", "z");
+    EXPECT_EQ(LaunchOnce(name).argv, (Args{dir_ / "Emu/mame", dir_ / ("Emu/roms/" + name + ".zip")})) << name;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "Emu/pwned"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "Emu/pwned2"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "Emu/out"));
+  // A double quote in a name is split as Windows splits it: still one argument, no shell.
+  std::filesystem::remove(record_);
+  EXPECT_EQ(LaunchOnce("say\"hi").argv.size(), 2u);
+}
+
+TEST_F(Launch, LogsTheLaunchAndTheReturn) {
+  LaunchOnce("rom1");
+  const std::string log = Log();
+  EXPECT_NE(log.find(" => Lancement de rom1\r\n"), std::string::npos);
+  EXPECT_NE(log.find(" => Retour lancement OK\r\n"), std::string::npos);
+  EXPECT_LT(log.find("Lancement de rom1"), log.find("Retour lancement OK"));
+  EXPECT_TRUE((*messages_).empty());
+}
+
+TEST_F(Launch, EmulatorThatCannotStartReportsErreurLancementAndStillReturns) {
+  gSettings.emuProgram = "missing-emulator";
+  gSettings.scrTimeOut = 60;
+  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  ASSERT_EQ((*messages_).size(), 1u);
+  EXPECT_EQ((*messages_)[0].text, "Erreur lancement");
+  EXPECT_EQ((*messages_)[0].caption, "");
+  const std::string log = Log();
+  EXPECT_NE(log.find("Erreur lancement"), std::string::npos);
+  EXPECT_NE(log.find("Retour lancement OK"), std::string::npos);
+  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_TRUE(Runs().empty());
+
+  // A missing emulator directory fails the same way.
+  messages_->clear();
+  gSettings.emuProgram = "mame";
+  gSettings.emuDirectory = dir_ / "Nowhere";
+  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_EQ((*messages_).size(), 1u);
+}
+
+TEST_F(Launch, WaitsForTheEmulatorAndRearmsTheScreensaver) {
+  Script("run_ms=1200");
+  gSettings.scrTimeOut = 5;
+  gScreensaverTimer.armed = true;
+  const auto t0 = std::chrono::steady_clock::now();
+  LaunchOnce("rom1");
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
+  EXPECT_GE(ms, 1200);
+  EXPECT_LT(ms, 1200 + 1500);
+  EXPECT_TRUE(Runs().at(0).ended);
+  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_TRUE(gShell.launched);
+}
+
+TEST_F(Launch, ProgramWithoutDirectoryIsLookedUpInPath) {
+  gSettings.emuDirectory = "";
+  gSettings.emuProgram = "true";
+  EXPECT_EQ(BuildCommandLine(gSettings, "rom1"), "\"true\" \"" + (dir_ / "Emu/roms/rom1") + "\"");
+  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_TRUE((*messages_).empty());
+}
+
+}  // namespace
