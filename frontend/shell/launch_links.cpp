@@ -1,10 +1,13 @@
 #include "frontend/shell/launch_links.h"
 
+#include "frontend/shell/music.h"
+#include "frontend/shell/sounds.h"
+
 namespace launch_links {
 
-void PlayGameLaunchSound() {}
-void PauseMusic(int) {}
-void Beep(int, int) {}
+void PlayGameLaunchSound() { PlaySound(kSoundGameLaunch, 0); }
+void PauseMusic(int pause) { ::PauseMusic(pause); }
+void Beep(int frequency, int milliseconds) { ::Beep(frequency, milliseconds); }
 
 int KeyTrackerInit(int, int, int, int) { return 0; }
 unsigned long KeyTrackerGetKey() { return 0; }

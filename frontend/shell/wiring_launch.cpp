@@ -1,10 +1,20 @@
-// Empty until the screensaver is built.
 #include "frontend/shell/wiring_launch.h"
+
+#include "frontend/shell/screensaver.h"
+#include "frontend/shell/screensaver_timer.h"
+#include "frontend/shell/settings.h"
 
 namespace wire {
 
-void ArmScreensaver() {}
-std::optional<std::uint32_t> ScreensaverDeadline() { return std::nullopt; }
-void ScreensaverStep(std::uint32_t) {}
+void ArmScreensaver() { ArmScreensaverTimer(gSettings.scrTimeOut); }
+
+std::optional<std::uint32_t> ScreensaverDeadline() {
+  if (!gScreensaverTimer.armed) return std::nullopt;
+  return gScreensaverTimer.due;
+}
+
+void ScreensaverStep(std::uint32_t now) {
+  if (gSettings.scrTimeOut > 0 && TakeScreensaverTimeout(now)) RunScreensaver(gSettings.scrType);
+}
 
 }  // namespace wire

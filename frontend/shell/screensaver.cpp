@@ -1,0 +1,68 @@
+#include "frontend/shell/screensaver.h"
+
+#include "frontend/catalogue/directory_scan.h"
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/random.h"
+#include "frontend/shell/launch.h"
+#include "frontend/shell/navigation.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/wiring_render.h"
+#include "platform/clock.h"
+#include "platform/monitor_power.h"
+
+SlideShow gSlideShow;
+
+namespace {
+constexpr std::uint32_t kShowChosenGameMs = 1000;
+constexpr const char* kSlideExtensions = "png;jpg;bmp;gif";
+}  // namespace
+
+void RunScreensaver(char scrType) {
+  switch (scrType) {
+    case '1':
+      RandomGameScreensaver();
+      break;
+    case '2':
+      gSlideShow.running = true;
+      break;
+    case '3':
+      // Also in full screen, where a cabinet runs: the request is not dropped there.
+      platform::SetMonitorLowPower();
+      break;
+    default:
+      break;
+  }
+}
+
+void RandomGameScreensaver() {
+  const int count = CurrentListShape().count;
+  if (count < 1) return;
+  SelectEntry(DrawPosition(count));
+  wire::LoadSelectionMedia();
+  wire::DrawFrame(0);
+  platform::Sleep(kShowChosenGameMs);
+  const GameEntry* entry = SelectedEntry();
+  if (!entry || entry->romName.empty()) return;
+  const std::string name = entry->romName;  // the launch may reload the list
+  LaunchEntry(name, 1, gSettings.typeMenu ? 1 : 0);
+}
+
+bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {
+  if (lastSlideTick == 0) return true;
+  return static_cast<std::int64_t>(now - lastSlideTick) >= std::int64_t{scrDuration} * 1000;
+}
+
+std::string NextSlide(std::uint32_t now) {
+  const Settings& s = gSettings;
+  if (!SlideDue(now, gSlideShow.lastSlideTick, s.scrDuration)) return {};
+  gSlideShow.lastSlideTick = now;
+  std::string path = s.slideShowDir;
+  if (!PickRandomFile(path, kSlideExtensions, s.slideShowSousRep)) return {};
+  return path;
+}
+
+void EndSlideShow() {
+  wire::LoadSelectionMedia();
+  wire::DrawFrame(3);
+  gSlideShow.running = false;
+}

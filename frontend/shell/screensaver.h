@@ -1,0 +1,33 @@
+// The screensaver: when no key has been pressed for ScrTimeOut seconds, ScrType '1'
+// starts a random game for ScrDuration seconds, '2' shows a slide show until the next
+// key, '3' puts the monitor to sleep; anything else does nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct SlideShow {
+  bool running = false;          // the slide-show flag
+  std::uint32_t lastSlideTick = 0;  // when the current slide was chosen; 0 before the first
+};
+
+extern SlideShow gSlideShow;
+
+// The action of the timer, once per idle period (the timer is already killed).
+void RunScreensaver(char scrType);
+
+// A random entry is selected, shown for a second and run as a screensaver game (in a
+// menu configuration: switched to). Nothing for an empty list.
+void RandomGameScreensaver();
+
+// For the frame drawing while the slide show runs: when the current slide has been shown
+// ScrDuration seconds (or there is none yet), the path of a random picture of
+// SlideShowDir becomes the next slide; empty when it is not time yet or no picture exists
+// (the previous slide then stays).
+std::string NextSlide(std::uint32_t now);
+
+// True when a slide is due at `now` (pure rule of NextSlide).
+bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration);
+
+// The key that ends the slide show does nothing else: the selection's pictures come back.
+void EndSlideShow();

@@ -1,0 +1,148 @@
+#include "launch_fixture.h"
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/render/layout.h"
+#include "frontend/shell/screensaver.h"
+#include "frontend/shell/wiring_launch.h"
+
+#include <chrono>
+#include <set>
+
+namespace {
+
+class Screensaver : public LaunchFixture {
+ protected:
+  void SetUp() override {
+    LaunchFixture::SetUp();
+    gGameList = {};
+    gLayout.listNbItems = 5;
+    gSlideShow = {};
+    gLaunchTiming.killGraceMs = 300;
+  }
+  void OneGame(const std::string& rom) {
+    gGameList.entries.push_back(GameEntry{rom, rom, "", "", "", "", rom});
+    gGameList.displayOrder.push_back(0);
+    gGameList.entryCount = 1;
+  }
+  // Arms the timer and lets it fire, as the main loop does when the deadline passes.
+  void FireTimer() {
+    wire::ArmScreensaver();
+    ASSERT_TRUE(wire::ScreensaverDeadline());
+    wire::ScreensaverStep(*wire::ScreensaverDeadline());
+  }
+};
+
+long long MsSince(std::chrono::steady_clock::time_point t0) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
+}
+
+TEST_F(Screensaver, RandomGameIsEndedAfterScrDurationEvenWhenItIgnoresSigterm) {
+  OneGame("rom1");
+  Script("run_ms=30000;ignore_term=1");
+  gSettings.scrType = '1';
+  gSettings.scrTimeOut = 2;
+  gSettings.scrDuration = 1;
+  const auto t0 = std::chrono::steady_clock::now();
+  FireTimer();
+  const long long ms = MsSince(t0);
+  // Shown for 1 s, run for 1 s (seen within a 500 ms poll), then 300 ms of grace.
+  EXPECT_GE(ms, 2000 + 300);
+  EXPECT_LT(ms, 2000 + 500 + 300 + 1500);
+  auto runs = Runs();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_GE(runs[0].termsIgnored, 1);
+  EXPECT_FALSE(runs[0].ended);
+  EXPECT_NE(Log().find("Lancement de rom1 (screensaver)"), std::string::npos);
+  // The next idle period starts at once.
+  EXPECT_TRUE(gScreensaverTimer.armed);
+}
+
+TEST_F(Screensaver, GameThatEndsByItselfIsNotSignalled) {
+  OneGame("rom1");
+  Script("run_ms=200");
+  gSettings.scrType = '1';
+  gSettings.scrTimeOut = 2;
+  gSettings.scrDuration = 5;
+  FireTimer();
+  auto runs = Runs();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_TRUE(runs[0].ended);
+  EXPECT_EQ(runs[0].termsIgnored, 0);
+}
+
+TEST_F(Screensaver, NothingWithoutTimeOutOrEntriesOrForOtherTypes) {
+  gSettings.scrType = '1';
+  gSettings.scrTimeOut = 0;
+  wire::ArmScreensaver();
+  EXPECT_FALSE(wire::ScreensaverDeadline());
+
+  gSettings.scrTimeOut = 1;
+  FireTimer();  // empty list
+  EXPECT_TRUE(Runs().empty());
+  EXPECT_FALSE(wire::ScreensaverDeadline());  // off until the next key
+
+  OneGame("rom1");
+  for (char type : {'0', '4', 'x', '\0'}) {
+    gSettings.scrType = type;
+    FireTimer();
+  }
+  EXPECT_TRUE(Runs().empty());
+  EXPECT_FALSE(gSlideShow.running);
+}
+
+TEST_F(Screensaver, SlideShowStartsAndAKeyEndsIt) {
+  gSettings.scrType = '2';
+  gSettings.scrTimeOut = 1;
+  FireTimer();
+  EXPECT_TRUE(gSlideShow.running);
+  EndSlideShow();
+  EXPECT_FALSE(gSlideShow.running);
+}
+
+TEST_F(Screensaver, SlidesChangeEveryScrDurationSeconds) {
+  dir_.Write("slides/a.png", "p");
+  dir_.Write("slides/sub/b.jpg", "j");
+  dir_.Write("slides/notes.txt", "t");
+  gSettings.slideShowDir = dir_ / "slides";
+  gSettings.scrDuration = 3;
+  const std::string first = NextSlide(5000);
+  EXPECT_EQ(first, dir_ / "slides/a.png");  // subdirectories only when asked
+  EXPECT_EQ(NextSlide(7999), "");
+  EXPECT_EQ(NextSlide(8000), dir_ / "slides/a.png");
+  gSettings.slideShowSousRep = true;
+  EXPECT_EQ(NextSlide(10000), "");
+  std::set<std::string> seen;
+  for (std::uint32_t t = 11000; t < 11000 + 40 * 3000; t += 3000) seen.insert(NextSlide(t));
+  EXPECT_EQ(seen, (std::set<std::string>{dir_ / "slides/a.png", dir_ / "slides/sub/b.jpg"}));
+
+  // ScrDuration 0: a new slide at every frame.
+  gSettings.scrDuration = 0;
+  EXPECT_NE(NextSlide(200000), "");
+  EXPECT_NE(NextSlide(200000), "");
+}
+
+TEST_F(Screensaver, NoPictureKeepsThePreviousSlideAndTheTickIsKeptAcrossShows) {
+  gSettings.slideShowDir = dir_ / "empty";
+  gSettings.scrDuration = 2;
+  EXPECT_EQ(NextSlide(1000), "");
+  EXPECT_EQ(gSlideShow.lastSlideTick, 1000u);
+  // A second show soon after the first waits for the rest of the slide's time.
+  EndSlideShow();
+  gSlideShow.running = true;
+  EXPECT_FALSE(SlideDue(2500, gSlideShow.lastSlideTick, 2));
+  EXPECT_TRUE(SlideDue(3000, gSlideShow.lastSlideTick, 2));
+  EXPECT_TRUE(SlideDue(5, 0, 2));
+  // Tick wrap-around.
+  EXPECT_TRUE(SlideDue(1500, 0xFFFFFC00u, 2));
+  EXPECT_FALSE(SlideDue(500, 0xFFFFFC00u, 2));
+}
+
+TEST_F(Screensaver, LowPowerWithoutDisplayDoesNothingHarmful) {
+  ::unsetenv("DISPLAY");  // never blank the screen of whoever runs the tests
+  gSettings.scrType = '3';
+  gSettings.scrTimeOut = 1;
+  FireTimer();
+  EXPECT_FALSE(wire::ScreensaverDeadline());
+}
+
+}  // namespace
