@@ -23,6 +23,25 @@ std::string Key(int index, std::string_view suffix) {
   return std::string(kObjectNames[index]) + std::string(suffix);
 }
 
+constexpr std::string_view kObjectKeys[] = {"_scrollX", "_scrollY", "_left",    "_top",   "_width",
+                                            "_height",  "_visible", "_Alpha",   "_Stretch", "_Ordre"};
+constexpr std::string_view kTextKeys[] = {"_font_color", "_font_sizey", "_Aligne", "_fontname"};
+
+// Every key of the file, so that one pass over it finds them all.
+std::vector<std::string> AllKeys() {
+  std::vector<std::string> keys = {"RESOLUTIONX",      "RESOLUTIONY",    "BackGround_visible", "BackGround_Alpha",
+                                   "BackGround_Resize", "BackGround_Ordre", "ListeImages",      "ListeIcons",
+                                   "Transparent_color", "List_NbItems",   "List_selection_alpha",
+                                   "List_selection_alphaMax"};
+  for (int index = kList; index < kLayoutObjectCount; ++index) {
+    for (auto suffix : kObjectKeys) keys.push_back(Key(index, suffix));
+    if (IsTextObject(index)) {
+      for (auto suffix : kTextKeys) keys.push_back(Key(index, suffix));
+    }
+  }
+  return keys;
+}
+
 void ReadObject(const LayoutKeyReader& keys, int index, Layout& layout) {
   LayoutObject& o = layout.objects[index];
   o.scrollSpeedX = static_cast<float>(keys.Integer(Key(index, "_scrollX"), "0"));
@@ -76,7 +95,8 @@ bool IsTextObject(int index) {
 }
 
 void ReadLayoutText(std::string_view text, Layout& layout) {
-  const LayoutKeyReader keys(text);
+  static const std::vector<std::string> kAllKeys = AllKeys();
+  const LayoutKeyReader keys(text, kAllKeys);
   layout.drawOrder.fill(kEmptyDrawSlot);
   for (LayoutObject& o : layout.objects) o.visible = false;
 

@@ -67,6 +67,8 @@ void MeasureCharWidths(const std::array<int, 256>& advanceWidths) {
 void PrepareScrollText(ScrollText& st, const ScrollBox& box) {
   st.working = st.source;
   st.hasGameTags = false;
+  st.firstChar = 0;
+  st.pixelOffset = 0;
   if (st.working.empty() || !box.visible || box.width <= 0) return;
   for (char& c : st.working) {
     if (c >= 1 && c <= 19) c = ' ';
@@ -82,8 +84,6 @@ void PrepareScrollText(ScrollText& st, const ScrollBox& box) {
   st.working.insert(0, static_cast<std::size_t>(st.pad) + 1, ' ');
   st.colour = box.fontColour;
   st.currentWidth = WidthAt(st, 0);
-  st.pixelOffset = 0;
-  st.firstChar = 0;
   st.alpha = box.alpha;
   st.blink = false;
 }
