@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 
 #include "frontend/render/layout.h"
@@ -248,6 +249,34 @@ TEST_F(LoadLayoutTest, ReadsTheTemplateAndRunsTheFollowUpsInOrder) {
   EXPECT_EQ(gLayout.objects[kList].left, 42);
   EXPECT_EQ(calls, (std::vector<std::string>{"images Arcade", "scroll"}));
   EXPECT_EQ(gScrollText.source, "Hello");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DemoTemplate, LayoutReadsAsDesigned) {
+  const auto text = [] {
+    std::ifstream in(std::string(ORV_SOURCE_DIR) + "/demo/Templates/Etoiles/Layout.cfg", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }();
+  ASSERT_NE(text.find("\r\n"), std::string::npos);
+  Layout l;
+  ReadLayoutText(text, l);
+  EXPECT_EQ(l.Width(), 800);
+  EXPECT_EQ(l.Height(), 600);
+  EXPECT_EQ(l.drawOrder[0], kBackGround);  // underneath everything
+  EXPECT_EQ(l.drawOrder[1], kCustom1);
+  for (int i : std::initializer_list<int>{kBackGround, kList, kInfo, kSnap, kMarquee, kCustom1, kCustom1 + 1, kCustom1 + 2, kInfo1, kInfo2,
+                kInfo3, kScrollText}) {
+    EXPECT_TRUE(l.objects[i].visible) << LayoutObjectName(i);
+  }
+  EXPECT_EQ(l.objects[kCustom1].scrollSpeedX, -2.0f);
+  EXPECT_EQ(l.listNbItems, 14);
+  EXPECT_EQ(l.itemHeight, 30);
+  EXPECT_EQ(l.pulseDirection, 1);
+  EXPECT_EQ(l.textStyles[kList].faceName, "Arial");
+  EXPECT_GE(l.textStyles[kScrollText].fontHeight, 6);
 }
 
 }  // namespace
