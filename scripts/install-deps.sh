@@ -10,7 +10,7 @@ packages=(
   libx11-dev libxi-dev libxext-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick sox procps
+  xvfb xdotool x11-utils imagemagick sox lame procps
 )
 
 missing=()

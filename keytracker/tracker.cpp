@@ -1,0 +1,145 @@
+// The key stack and the exports. The original shared the stack between every process
+// the hook ran in; here one reader thread records into it while the frontend pops, so
+// a lock keeps each record and each pop whole. The stack, filter and wrap rules are
+// unchanged: at most 19 keys wait, newest first, and the 19th sends the count back to 0.
+#include "keytracker/key_tracker.h"
+
+#include "keytracker/event_source.h"
+#include "keytracker/virtual_keys.h"
+
+#include <linux/input-event-codes.h>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+namespace keytracker {
+namespace {
+
+constexpr int kStackSlots = 20;
+constexpr int kMaxCount = 18;  // a count above this wraps to 0
+
+struct TrackerData {
+  std::array<std::uint32_t, kStackSlots> keyStack{};
+  std::array<std::int32_t, 4> filter{};
+  std::int32_t count = 0;
+};
+
+TrackerData gData;
+std::mutex gDataLock;
+
+// The "hooks": who feeds the stack. Init and Term run on the frontend's thread.
+std::mutex gHookLock;
+std::unique_ptr<EventSource> gKeyboardSource;
+std::unique_ptr<EventSource> gMouseSource;
+std::atomic<bool> gKeyboardHooked{false};
+std::atomic<bool> gMouseHooked{false};
+std::atomic<bool> gTestMode{false};
+
+// What the keyboard hook did for a released key.
+void RecordKeyRelease(std::uint32_t virtualKey) {
+  if (!gKeyboardHooked.load()) return;
+  std::lock_guard lock(gDataLock);
+  TrackerData& d = gData;
+  const bool noFilter = d.filter[0] <= 0;
+  bool match = noFilter;
+  for (std::int32_t code : d.filter) match = match || static_cast<std::int32_t>(virtualKey) == code;
+  if (match) d.keyStack[d.count++] = virtualKey;
+  if (d.count > kMaxCount) d.count = 0;
+}
+
+void RecordMouseMessage(std::uint32_t message) {
+  if (!gMouseHooked.load() || message == 0) return;
+  std::lock_guard lock(gDataLock);
+  gData.keyStack[0] = message;
+}
+
+// Only releases are recorded: presses and auto-repeats pass by.
+void OnKeyboardEvent(int type, int code, int value) {
+  if (type != EV_KEY || value != 0) return;
+  const std::uint32_t vk = VirtualKeyFromLinuxKey(code);
+  if (vk != 0) RecordKeyRelease(vk);
+}
+
+void OnMouseEvent(int type, int code, int value) {
+  RecordMouseMessage(MouseMessageFromLinuxEvent(type, code, value));
+}
+
+std::unique_ptr<EventSource> StartKeyboardSource() {
+  if (auto source = StartEvdevSource(DeviceKind::Keyboard, &OnKeyboardEvent)) return source;
+  return StartX11KeySource(&OnKeyboardEvent);
+}
+
+// The library's unload stops the reader threads, as the original's detach removed its hooks.
+struct UnloadGuard {
+  ~UnloadGuard() {
+    KeyTrackerTerm();
+    MouseTrackerTerm();
+  }
+} gUnloadGuard;
+
+}  // namespace
+}  // namespace keytracker
+
+using namespace keytracker;
+
+extern "C" int KeyTrackerInit(int key1, int key2, int key3, int key4) {
+  {
+    std::lock_guard lock(gDataLock);
+    gData.filter = {key1, key2, key3, key4};
+    gData.count = 0;
+    gData.keyStack.fill(0);
+  }
+  std::lock_guard lock(gHookLock);
+  if (!gKeyboardHooked.load()) {
+    if (!gTestMode.load()) gKeyboardSource = StartKeyboardSource();
+    gKeyboardHooked.store(gTestMode.load() || gKeyboardSource != nullptr);
+  }
+  return gKeyboardHooked.load() ? 1 : 0;
+}
+
+extern "C" unsigned long KeyTrackerGetKey(void) {
+  std::lock_guard lock(gDataLock);
+  TrackerData& d = gData;
+  if (d.count > 0) d.count -= 1;
+  const std::uint32_t value = d.keyStack[d.count];
+  d.keyStack[d.count] = 0;
+  return value;
+}
+
+extern "C" void KeyTrackerTerm(void) {
+  std::lock_guard lock(gHookLock);
+  gKeyboardHooked.store(false);
+  gKeyboardSource.reset();
+}
+
+extern "C" int MouseTrackerInit(int) {
+  std::lock_guard lock(gHookLock);
+  if (!gMouseHooked.load()) {
+    if (!gTestMode.load()) gMouseSource = StartEvdevSource(DeviceKind::Mouse, &OnMouseEvent);
+    gMouseHooked.store(gTestMode.load() || gMouseSource != nullptr);
+  }
+  return gMouseHooked.load() ? 1 : 0;
+}
+
+extern "C" void MouseTrackerTerm(void) {
+  std::lock_guard lock(gHookLock);
+  gMouseHooked.store(false);
+  gMouseSource.reset();
+}
+
+extern "C" void KeyTrackerTestMode(int on) { gTestMode.store(on != 0); }
+
+extern "C" void KeyTrackerTestFeed(unsigned long virtualKey) {
+  RecordKeyRelease(static_cast<std::uint32_t>(virtualKey));
+}
+
+extern "C" void KeyTrackerTestFeedLinuxKey(int linuxKey, int value) {
+  OnKeyboardEvent(EV_KEY, linuxKey, value);
+}
+
+extern "C" void KeyTrackerTestFeedLinuxMouse(int type, int code, int value) {
+  OnMouseEvent(type, code, value);
+}
