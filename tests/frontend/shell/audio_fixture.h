@@ -32,3 +32,13 @@ inline std::string WriteTrack(const TempDir& dir, const std::string& name, int m
 }
 
 inline void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+// The dummy driver plays in real time but may lag on a loaded machine: wait for the
+// sound channel instead of sleeping a fixed time.
+inline bool WaitForSoundChannel(int timeoutMs = 5000) {
+  for (int t = 0; t < timeoutMs; t += 10) {
+    if (!platform::SoundChannelBusy()) return true;
+    SleepMs(10);
+  }
+  return false;
+}

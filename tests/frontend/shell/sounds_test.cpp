@@ -68,7 +68,7 @@ TEST_F(SoundsTest, ASoundPlayingIsNeverCutOff) {
   ASSERT_TRUE(PlaySound(kSoundNavigate, 0));
   EXPECT_FALSE(PlaySound(kSoundGameLaunch, 0)) << "the launch key while Navigate plays";
   EXPECT_FALSE(PlaySound(kSoundGameLaunch, 1));
-  SleepMs(600);
+  ASSERT_TRUE(WaitForSoundChannel());
   EXPECT_TRUE(PlaySound(kSoundGameLaunch, 0));
   EXPECT_FALSE(PlaySound(kSoundIntro, 0)) << "no Intro.wav: silent";
 }
@@ -79,7 +79,7 @@ TEST_F(SoundsTest, QuitSoundIsWaitedForOnlyWithoutTransitions) {
   std::uint32_t start = platform::GetTickCount();
   PlayQuitSound(true);
   EXPECT_LT(platform::GetTickCount() - start, 200u);
-  SleepMs(500);
+  ASSERT_TRUE(WaitForSoundChannel());
   start = platform::GetTickCount();
   PlayQuitSound(false);
   EXPECT_GE(platform::GetTickCount() - start, 250u);
