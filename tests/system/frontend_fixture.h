@@ -1,0 +1,186 @@
+// Whole-program tests: the built frontend copied into an installation directory of its
+// own and run on a private Xvfb display.
+#pragma once
+
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace systest {
+
+inline bool HasProgram(const std::string& name) {
+  return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Output of a shell command (test tooling only: xdotool, xwininfo).
+inline std::string Capture(const std::string& command) {
+  std::string out;
+  if (FILE* p = ::popen(command.c_str(), "r")) {
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    ::pclose(p);
+  }
+  return out;
+}
+
+inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                   const std::string& cwd, posix_spawn_file_actions_t* actions = nullptr) {
+  std::vector<std::string> envStore;
+  for (char** e = environ; *e; ++e) {
+    std::string entry(*e);
+    bool replaced = false;
+    for (const auto& mine : env)
+      if (entry.substr(0, entry.find('=') + 1) == mine.substr(0, mine.find('=') + 1)) replaced = true;
+    if (!replaced) envStore.push_back(entry);
+  }
+  for (const auto& mine : env) envStore.push_back(mine);
+  std::vector<char*> cenv, cargv;
+  for (auto& e : envStore) cenv.push_back(e.data());
+  cenv.push_back(nullptr);
+  std::vector<std::string> args = argv;
+  for (auto& a : args) cargv.push_back(a.data());
+  cargv.push_back(nullptr);
+  // The working directory must not matter to the frontend: start it elsewhere.
+  const std::string oldCwd = std::filesystem::current_path();
+  std::filesystem::current_path(cwd);
+  pid_t pid = -1;
+  if (::posix_spawnp(&pid, cargv[0], actions, nullptr, cargv.data(), cenv.data()) != 0) pid = -1;
+  std::filesystem::current_path(oldCwd);
+  return pid;
+}
+
+// Waits for a child; the exit code, or nothing when it is still running after timeoutMs.
+inline std::optional<int> WaitExit(pid_t pid, int timeoutMs) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    int status = 0;
+    pid_t r = ::waitpid(pid, &status, WNOHANG);
+    if (r == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    if (r < 0) return -1;
+    if (std::chrono::steady_clock::now() > end) return std::nullopt;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
+// A private X server; the display number is chosen by the server itself (-displayfd).
+class XServer {
+ public:
+  bool Start() {
+    int fds[2];
+    if (::pipe(fds) != 0) return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_ = Spawn({"Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, "/",
+                 &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    std::string number;
+    char c;
+    while (pid_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number.push_back(c);
+    ::close(fds[0]);
+    if (number.empty()) return false;
+    display_ = ":" + number;
+    return true;
+  }
+  ~XServer() {
+    if (pid_ > 0) {
+      ::kill(pid_, SIGTERM);
+      if (!WaitExit(pid_, 5000)) {
+        ::kill(pid_, SIGKILL);
+        WaitExit(pid_, 5000);
+      }
+    }
+  }
+  const std::string& display() const { return display_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string display_;
+};
+
+// An installation directory holding a copy of the built programs.
+class Installation : public TempDir {
+ public:
+  Installation() {
+    namespace fs = std::filesystem;
+    const fs::path bin = ORV_BINARY_DIR;
+    fs::copy_file(bin / "Orvanel", fs::path(path()) / "Orvanel");
+    if (fs::exists(bin / "liborvanel.so")) fs::copy_file(bin / "liborvanel.so", fs::path(path()) / "liborvanel.so");
+  }
+  std::string program() const { return path() + "/Orvanel"; }
+};
+
+// The frontend running on a display, ended by the test or by the fixture.
+class Frontend {
+ public:
+  Frontend(const Installation& inst, const std::string& display) : display_(display) {
+    pid_ = Spawn({inst.program()},
+                 {"DISPLAY=" + display, "ORVANEL_MESSAGES=log", "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"},
+                 "/");
+  }
+  ~Frontend() {
+    if (pid_ > 0 && !exited_) {
+      ::kill(pid_, SIGKILL);
+      WaitExit(pid_, 5000);
+    }
+  }
+  pid_t pid() const { return pid_; }
+
+  // The id of the visible main window, once it is there.
+  std::string WaitForWindow(int timeoutMs = 10000) const {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < end) {
+      std::string id = Capture("DISPLAY=" + display_ + " xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null");
+      if (auto nl = id.find('\n'); nl != std::string::npos) return id.substr(0, nl);
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return {};
+  }
+  // The window's close request, as a window manager sends it.
+  void Close(const std::string& windowId) const {
+    const std::string tool = std::string(ORV_BINARY_DIR) + "/tools/close_window/close_window";
+    std::system(("DISPLAY=" + display_ + " " + tool + " " + windowId).c_str());
+  }
+  std::optional<int> Wait(int timeoutMs = 10000) {
+    auto code = WaitExit(pid_, timeoutMs);
+    if (code) exited_ = true;
+    return code;
+  }
+
+ private:
+  std::string display_;
+  pid_t pid_ = -1;
+  bool exited_ = false;
+};
+
+// Client width and height of a window, from xwininfo.
+inline std::pair<int, int> WindowSize(const std::string& display, const std::string& id) {
+  const std::string info = Capture("DISPLAY=" + display + " xwininfo -id " + id);
+  auto number = [&](const std::string& label) {
+    auto pos = info.find(label);
+    return pos == std::string::npos ? -1 : std::atoi(info.c_str() + pos + label.size());
+  };
+  return {number("Width:"), number("Height:")};
+}
+
+}  // namespace systest
