@@ -6,7 +6,10 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/shutdown.h"
 #include "platform/clock.h"
+#include "platform/debug_log.h"
 #include "platform/window.h"
+
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +21,10 @@ class MainLoopTest : public ::testing::Test {
     gSettings = {};
     gShell = {};
     gFrameClocks = {};
+    platform::SetLogDirectory(dir.path());
   }
   void TearDown() override { platform::ClearTickOverride(); }
+  TempDir dir;
 };
 
 TEST_F(MainLoopTest, TickComparisonsSurviveTheWrap) {
