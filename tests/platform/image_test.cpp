@@ -190,6 +190,32 @@ Bytes Ico32WithMask() {
   return ico;
 }
 
+void AppendPngBytes(png_structp png, png_bytep data, png_size_t n) {
+  auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + n);
+}
+
+// A PNG written with libpng's full API: any colour type, depth and interlacing.
+Bytes WritePng(int w, int h, int colourType, int depth, bool interlace, const std::vector<Bytes>& rows,
+               const std::vector<png_color>& palette = {}, const Bytes& trns = {}) {
+  Bytes out;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_set_write_fn(png, &out, AppendPngBytes, nullptr);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), depth, colourType,
+               interlace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+  if (!trns.empty()) png_set_tRNS(png, info, trns.data(), static_cast<int>(trns.size()), nullptr);
+  png_write_info(png, info);
+  std::vector<png_bytep> pointers;
+  for (const Bytes& r : rows) pointers.push_back(const_cast<png_bytep>(r.data()));
+  png_write_image(png, pointers.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return out;
+}
+
 std::optional<platform::Image> Decode(const Bytes& b, std::string* error = nullptr) {
   return platform::DecodeImage(b, error);
 }
@@ -204,6 +230,36 @@ TEST(ImageDecode, PngRoundTripKeepsEveryByte) {
   EXPECT_EQ(back->width, 37);
   EXPECT_EQ(back->height, 21);
   EXPECT_EQ(back->rgba, img.rgba);
+}
+
+TEST(ImageDecode, PngPaletteGrayDeepAndInterlaced) {
+  // Palette with a transparent entry, interlaced, 4 bits per pixel.
+  std::vector<Bytes> rows;
+  for (int y = 0; y < 9; ++y) {
+    Bytes r;
+    for (int x = 0; x < 10; x += 2) r.push_back(static_cast<std::uint8_t>(((x + y) % 3) << 4 | ((x + 1 + y) % 3)));
+    rows.push_back(r);
+  }
+  auto pal = Decode(WritePng(10, 9, PNG_COLOR_TYPE_PALETTE, 4, true, rows, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}},
+                             {255, 255, 0}));
+  ASSERT_TRUE(pal);
+  for (int y = 0; y < 9; ++y) {
+    for (int x = 0; x < 10; ++x) {
+      const std::array<int, 4> want[3] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 0}};
+      ASSERT_EQ(Pixel(*pal, x, y), want[(x + y) % 3]) << x << "," << y;
+    }
+  }
+  // 16-bit gray with alpha.
+  rows.assign(1, Bytes{0x80, 0x00, 0xFF, 0xFF, 0x20, 0x00, 0x40, 0x00});
+  auto gray = Decode(WritePng(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, false, rows));
+  ASSERT_TRUE(gray);
+  EXPECT_EQ(Pixel(*gray, 0, 0), (std::array<int, 4>{128, 128, 128, 255}));
+  EXPECT_EQ(Pixel(*gray, 1, 0), (std::array<int, 4>{32, 32, 32, 64}));
+  // Plain RGB gets an opaque alpha.
+  rows.assign(1, Bytes{1, 2, 3});
+  auto rgb = Decode(WritePng(1, 1, PNG_COLOR_TYPE_RGB, 8, false, rows));
+  ASSERT_TRUE(rgb);
+  EXPECT_EQ(Pixel(*rgb, 0, 0), (std::array<int, 4>{1, 2, 3, 255}));
 }
 
 TEST(ImageDecode, JpegColourAndGray) {
@@ -397,7 +453,10 @@ TEST(ImageDecode, HugeDeclaredSizesAreRefusedBeforeDecoding) {
 // inflated size fields. Nothing may crash, hang or allocate absurdly; what decodes
 // must be consistent.
 TEST(ImageDecode, SurvivesMutatedSamples) {
-  std::vector<Bytes> samples = {platform::EncodePng(Gradient(20, 10)), EncodeJpeg(24, 16, false),
+  std::vector<Bytes> samples = {platform::EncodePng(Gradient(20, 10)),
+                                WritePng(5, 5, PNG_COLOR_TYPE_PALETTE, 8, true, std::vector<Bytes>(5, Bytes(5, 1)),
+                                         {{1, 2, 3}, {4, 5, 6}}, {0}),
+                                EncodeJpeg(24, 16, false),
                                 EncodeJpeg(16, 8, true), EncodeGif(9, 7, true, true), Bmp24(6, 5),
                                 Ico32WithMask()};
   std::mt19937 rng(2024);
