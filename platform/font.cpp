@@ -5,7 +5,10 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <map>
 #include <utility>
+
+#include "platform/files.h"
 
 #include "platform/text.h"
 
@@ -65,7 +68,7 @@ ResolvedFace Match(const std::string& family, bool bold, bool italic) {
   return face;
 }
 
-ResolvedFace ResolveFace(const std::string& face, bool bold, bool italic) {
+ResolvedFace ResolveFaceUncached(const std::string& face, bool bold, bool italic) {
   if (!EnsureFontconfig()) return {};
   const std::string family(TrimBlanks(face));
   if (family.empty() || EqualsNoCase(family, "System")) return Match(kSystemFamily, true, italic);
@@ -76,6 +79,35 @@ ResolvedFace ResolveFace(const std::string& face, bool bold, bool italic) {
   const ResolvedFace bogus = Match(kBogusFamily, false, false);
   if (asked.file.empty() || asked.file == bogus.file) return Match(kSystemFamily, true, italic);
   return Match(family, bold, italic);
+}
+
+// Fontconfig answers in milliseconds and a template asks for the same faces again and
+// again (every template load, every device reset).
+ResolvedFace ResolveFace(const std::string& face, bool bold, bool italic) {
+  static std::map<std::string, ResolvedFace> cache;
+  const std::string key = ToLowerCopy(face) + (bold ? "|b" : "|") + (italic ? "i" : "");
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.emplace(key, ResolveFaceUncached(face, bold, italic)).first;
+  return it->second;
+}
+
+// Font files are read once and kept: FreeType then reads glyphs from memory instead
+// of seeking through the file for each one.
+std::shared_ptr<const std::string> FontFileBytes(const std::string& path) {
+  static std::map<std::string, std::shared_ptr<const std::string>> cache;
+  auto it = cache.find(path);
+  if (it != cache.end()) return it->second;
+  auto bytes = ReadWholeFile(path, std::size_t(64) << 20);
+  if (!bytes || bytes->empty()) return nullptr;
+  auto shared = std::make_shared<const std::string>(std::move(*bytes));
+  cache.emplace(path, shared);
+  return shared;
+}
+
+TTF_Font* OpenFromMemory(const std::shared_ptr<const std::string>& bytes, int pointSize) {
+  if (!bytes) return nullptr;
+  SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
+  return rw ? TTF_OpenFontRW(rw, 1, pointSize) : nullptr;
 }
 
 bool EnsureTtf() {
@@ -118,14 +150,17 @@ std::string ResolveFontFile(const std::string& face, bool bold, bool italic) {
 std::unique_ptr<Font> Font::Open(const FontRequest& request) {
   if (request.pixelHeight < 1 || !EnsureTtf()) return nullptr;
   ResolvedFace face = ResolveFace(request.face, request.bold, request.italic);
-  TTF_Font* ttf = face.file.empty() ? nullptr : TTF_OpenFont(face.file.c_str(), request.pixelHeight);
+  std::shared_ptr<const std::string> bytes = face.file.empty() ? nullptr : FontFileBytes(face.file);
+  TTF_Font* ttf = OpenFromMemory(bytes, request.pixelHeight);
   if (!ttf) {  // the resolved file is unreadable: fall back to the fixed face
-    face = Match(kSystemFamily, true, request.italic);
-    ttf = face.file.empty() ? nullptr : TTF_OpenFont(face.file.c_str(), request.pixelHeight);
+    face = ResolveFace("System", true, request.italic);
+    bytes = face.file.empty() ? nullptr : FontFileBytes(face.file);
+    ttf = OpenFromMemory(bytes, request.pixelHeight);
   }
   if (!ttf) return nullptr;
   std::unique_ptr<Font> font(new Font());
   font->ttf_ = ttf;
+  font->fileBytes_ = std::move(bytes);
   font->file_ = face.file;
   int style = TTF_STYLE_NORMAL;
   // Faces without a bold or italic file get the style drawn for them.
@@ -158,6 +193,7 @@ Font& Font::operator=(Font&& other) noexcept {
   if (this != &other) {
     if (ttf_) TTF_CloseFont(static_cast<TTF_Font*>(ttf_));
     ttf_ = std::exchange(other.ttf_, nullptr);
+    fileBytes_ = std::move(other.fileBytes_);
     file_ = std::move(other.file_);
     lineHeight_ = other.lineHeight_;
     ascent_ = other.ascent_;

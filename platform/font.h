@@ -51,7 +51,8 @@ class Font {
 
  private:
   Font() = default;
-  void* ttf_ = nullptr;  // TTF_Font
+  void* ttf_ = nullptr;  // TTF_Font, reading from fileBytes_
+  std::shared_ptr<const std::string> fileBytes_;
   std::string file_;
   int lineHeight_ = 0;
   int ascent_ = 0;
