@@ -8,6 +8,7 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
@@ -99,7 +100,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   platform::Sleep(gLaunchTiming.pauseBeforeMs);
 
   const std::string commandLine = BuildCommandLine(s, romName);
-  if (!screensaver) launch_links::SaveFavourites();
+  if (!screensaver) wire::SaveFavouritesAndLastGame();
   HandOverDisplay(s);
   gShell.launched = true;
 

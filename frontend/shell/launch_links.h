@@ -19,9 +19,6 @@ int KeyTrackerInit(int k1, int k2, int k3, int k4);
 unsigned long KeyTrackerGetKey();
 void KeyTrackerTerm();
 
-// Favourites and last game of the current configuration.
-void SaveFavourites();
-
 // The statistics of one game run: the game, list and global records read when the game
 // starts, the run counted (screensaver or normal), a screensaver run turned into a normal
 // one, and the coins and play time saved.
