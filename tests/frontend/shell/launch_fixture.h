@@ -11,11 +11,13 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
+#include "keytracker/key_tracker.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 class LaunchFixture : public ::testing::Test {
  protected:
@@ -40,8 +42,11 @@ class LaunchFixture : public ::testing::Test {
     gLaunchTiming.fullScreenPauseMs = 0;
     platform::SetLogDirectory(dir_.path());
     messages_ = &platform::RecordMessageBoxes();
+    KeyTrackerTestMode(1);  // keys come from the tests, never from the machine's keyboards
   }
   void TearDown() override {
+    if (feeder_.joinable()) feeder_.join();
+    KeyTrackerTestMode(0);
     ::unsetenv("ORV_TEST_EMULATOR_RECORD");
     ::unsetenv("ORV_TEST_EMULATOR_SCRIPT");
     platform::SetMessageBoxSink({});
@@ -50,7 +55,17 @@ class LaunchFixture : public ::testing::Test {
   std::vector<EmulatorRun> Runs() const { return ReadEmulatorRuns(record_); }
   std::string Log() const { return dir_.Read("debug.txt"); }
 
+  // Once the emulator runs, releases the given virtual keys as if pressed in the game.
+  void PressKeysDuringGame(std::vector<unsigned long> keys, int delayMs = 0) {
+    feeder_ = std::thread([this, keys, delayMs] {
+      WaitForEmulatorRuns(record_, 1);
+      std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+      for (unsigned long k : keys) KeyTrackerTestFeed(k);
+    });
+  }
+
   TempDir dir_;
+  std::thread feeder_;
   std::string record_;
   std::vector<platform::RecordedMessage>* messages_ = nullptr;  // message boxes shown
 };

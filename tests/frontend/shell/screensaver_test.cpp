@@ -57,6 +57,20 @@ TEST_F(Screensaver, RandomGameIsEndedAfterScrDurationEvenWhenItIgnoresSigterm) {
   EXPECT_TRUE(gScreensaverTimer.armed);
 }
 
+TEST_F(Screensaver, ACoinTurnsTheRunIntoANormalGameThatIsNotEnded) {
+  OneGame("rom1");
+  Script("run_ms=3000");
+  gSettings.scrType = '1';
+  gSettings.scrTimeOut = 2;
+  gSettings.scrDuration = 1;
+  PressKeysDuringGame({0x35}, 300);
+  FireTimer();
+  auto runs = Runs();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_TRUE(runs[0].ended);
+  EXPECT_EQ(runs[0].termsIgnored, 0);
+}
+
 TEST_F(Screensaver, GameThatEndsByItselfIsNotSignalled) {
   OneGame("rom1");
   Script("run_ms=200");
