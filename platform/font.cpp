@@ -149,13 +149,15 @@ std::string ResolveFontFile(const std::string& face, bool bold, bool italic) {
 
 std::unique_ptr<Font> Font::Open(const FontRequest& request) {
   if (request.pixelHeight < 1 || !EnsureTtf()) return nullptr;
+  // A layout may ask for any height; glyphs taller than any screen would only exhaust memory.
+  const int pixelHeight = std::min(request.pixelHeight, kMaxFontPixelHeight);
   ResolvedFace face = ResolveFace(request.face, request.bold, request.italic);
   std::shared_ptr<const std::string> bytes = face.file.empty() ? nullptr : FontFileBytes(face.file);
-  TTF_Font* ttf = OpenFromMemory(bytes, request.pixelHeight);
+  TTF_Font* ttf = OpenFromMemory(bytes, pixelHeight);
   if (!ttf) {  // the resolved file is unreadable: fall back to the fixed face
     face = ResolveFace("System", true, request.italic);
     bytes = face.file.empty() ? nullptr : FontFileBytes(face.file);
-    ttf = OpenFromMemory(bytes, request.pixelHeight);
+    ttf = OpenFromMemory(bytes, pixelHeight);
   }
   if (!ttf) return nullptr;
   std::unique_ptr<Font> font(new Font());
@@ -168,7 +170,7 @@ std::unique_ptr<Font> Font::Open(const FontRequest& request) {
   if (request.italic && face.slant == FC_SLANT_ROMAN) style |= TTF_STYLE_ITALIC;
   if (request.underline) style |= TTF_STYLE_UNDERLINE;
   TTF_SetFontStyle(ttf, style);
-  font->pointSize_ = ChoosePointSize(ttf, request.pixelHeight);
+  font->pointSize_ = ChoosePointSize(ttf, pixelHeight);
   TTF_SetFontSize(ttf, font->pointSize_);
   font->lineHeight_ = TTF_FontHeight(ttf);
   font->ascent_ = TTF_FontAscent(ttf);

@@ -13,6 +13,8 @@
 
 namespace platform {
 
+constexpr int kMaxFontPixelHeight = 2048;  // taller requests get this height
+
 struct FontRequest {
   std::string face;
   int pixelHeight = 0;

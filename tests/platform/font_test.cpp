@@ -27,15 +27,23 @@ TEST(FontOpen, LineHeightIsTheLargestNotAboveTheHeightAsked) {
   for (int h : {6, 10, 16, 23, 40, 97}) {
     auto font = platform::Font::Open({"Arial", h});
     ASSERT_TRUE(font) << h;
-    EXPECT_LE(font->LineHeight(), h) << h;
-    auto bigger = platform::Font::Open({"Arial", h + 8});
-    ASSERT_TRUE(bigger);
-    EXPECT_GT(bigger->PointSize(), font->PointSize()) << h;
-    // One point more would be too tall.
-    auto probe = platform::Font::Open({"Arial", h});
-    EXPECT_GT(probe->LineHeight(), h * 3 / 4) << h;
+    const int line = font->LineHeight();
+    EXPECT_LE(line, h) << h;
+    EXPECT_GT(line, h * 3 / 4) << h;
+    // Asking for exactly that height gives the same size, and one pixel less a smaller one:
+    // no larger size fits.
+    auto same = platform::Font::Open({"Arial", line});
+    EXPECT_EQ(same->PointSize(), font->PointSize()) << h;
+    auto less = platform::Font::Open({"Arial", line - 1});
+    if (less) {
+      EXPECT_LT(less->LineHeight(), line) << h;
+    }
   }
   EXPECT_EQ(platform::Font::Open({"Arial", 0}), nullptr);
+  auto huge = platform::Font::Open({"Arial", 1'000'000});
+  ASSERT_TRUE(huge);
+  EXPECT_LE(huge->LineHeight(), platform::kMaxFontPixelHeight);
+  EXPECT_GT(huge->LineHeight(), platform::kMaxFontPixelHeight / 2);
 }
 
 TEST(FontOpen, AdvanceWidthsAndGlyphs) {

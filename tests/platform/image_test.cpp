@@ -37,6 +37,34 @@ std::array<int, 4> Pixel(const platform::Image& img, int x, int y) {
   return {p[0], p[1], p[2], p[3]};
 }
 
+// An 8 x 8 CMYK JPEG of one colour, written as Adobe does (inverted: 255 = no ink).
+Bytes EncodeCmykJpeg(std::array<std::uint8_t, 4> cmyk) {
+  jpeg_compress_struct c{};
+  jpeg_error_mgr err{};
+  c.err = jpeg_std_error(&err);
+  jpeg_create_compress(&c);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&c, &out, &size);
+  c.image_width = c.image_height = 8;
+  c.input_components = 4;
+  c.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&c);
+  jpeg_set_quality(&c, 100, TRUE);
+  jpeg_start_compress(&c, TRUE);
+  std::vector<std::uint8_t> row;
+  for (int x = 0; x < 8; ++x) row.insert(row.end(), cmyk.begin(), cmyk.end());
+  while (c.next_scanline < c.image_height) {
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&c, &r, 1);
+  }
+  jpeg_finish_compress(&c);
+  jpeg_destroy_compress(&c);
+  Bytes bytes(out, out + size);
+  free(out);
+  return bytes;
+}
+
 // Four quadrants: red, green, blue, white, large enough for JPEG blocks.
 Bytes EncodeJpeg(int w, int h, bool gray) {
   jpeg_compress_struct c{};
@@ -279,6 +307,12 @@ TEST(ImageDecode, JpegColourAndGray) {
   auto gray = Decode(EncodeJpeg(32, 32, true));
   ASSERT_TRUE(gray);
   EXPECT_TRUE(near(Pixel(*gray, 30, 30), {240, 240, 240, 255}));
+  auto cmyk = Decode(EncodeCmykJpeg({255, 0, 0, 255}));  // magenta + yellow ink: red
+  ASSERT_TRUE(cmyk);
+  EXPECT_TRUE(near(Pixel(*cmyk, 4, 4), {255, 0, 0, 255}));
+  cmyk = Decode(EncodeCmykJpeg({255, 255, 255, 0}));  // black ink only
+  ASSERT_TRUE(cmyk);
+  EXPECT_TRUE(near(Pixel(*cmyk, 4, 4), {0, 0, 0, 255}));
 }
 
 TEST(ImageDecode, GifPlainInterlacedAndTransparent) {
