@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "frontend/catalogue/game_list.h"
+#include "temp_dir.h"
+
+namespace {
+
+class GameListLoad : public ::testing::Test {
+ protected:
+  GameListSource Source(bool favourites = false) {
+    return {tmp / "lists/mame.txt", tmp / "config/mame/Liste.ini", tmp / "lists/mame.sta", favourites};
+  }
+  int Load(GameList& list, bool favourites = false) {
+    int n = LoadGameList(list, Source(favourites));
+    if (n > 0) SortGameList(list, 0, n - 1);
+    return n;
+  }
+  std::vector<std::string> Names(const GameList& list) {
+    std::vector<std::string> out;
+    for (std::int32_t p = 0; p < list.entryCount; ++p) out.push_back(list.AtPosition(p).fullName);
+    return out;
+  }
+  TempDir tmp;
+};
+
+}  // namespace
+
+TEST_F(GameListLoad, SectionsKeysAndFallbacks) {
+  tmp.Write("lists/mame.txt",
+            "FullName=ignored before any header\r\n"
+            "[samplegm]\r\n"
+            "[sample2]\r\n"
+            "FullName = Sample Game\r\n"
+            "RomOf=averyveryverylongparent\r\n"
+            "infos1=1982\r\n"
+            "Infos2 =v 224x288\r\n"
+            "Infos3=  2P\r\n"
+            "no equals sign\r\n"
+            "Unknown=x\r\n"
+            "[sample3\r\n"
+            "FullName=  Spaced\r\n"
+            "fullname=Later wins\r\n"
+            "[samplegm]\r\n"
+            "FullName=" + std::string(150, 'n') + "\r\n");
+  GameList list;
+  ASSERT_EQ(LoadGameList(list, Source()), 4);
+  EXPECT_EQ(list.entryCount, 4);
+  EXPECT_EQ(list.displayOrder, (std::vector<std::int32_t>{0, 1, 2, 3}));
+  const auto& e = list.entries;
+  EXPECT_EQ(e[0].romName, "samplegm");
+  EXPECT_EQ(e[0].fullName, "samplegm");
+  EXPECT_EQ(e[0].infos1, "");
+  EXPECT_EQ(e[1].fullName, "Sample Game");
+  EXPECT_EQ(e[1].romOf, "averyveryve");
+  EXPECT_EQ(e[1].infos1, "1982");
+  EXPECT_EQ(e[1].infos2, "v 224x288");
+  EXPECT_EQ(e[1].infos3, " 2P");
+  EXPECT_EQ(e[2].romName, "sample3");
+  EXPECT_EQ(e[2].fullName, "Later wins");
+  EXPECT_EQ(e[3].romName, "samplegm");  // a repeated section is a second entry
+  EXPECT_EQ(e[3].fullName, std::string(99, 'n'));
+  EXPECT_EQ(e[1].sortKey, "Sample Game");
+}
+
+TEST_F(GameListLoad, SortedByNameBytes) {
+  tmp.Write("lists/mame.txt",
+            "[a]\r\nFullName=sample game\r\n[b]\r\nFullName=Zebra Run\r\n[c]\r\nFullName=Sample Game\r\n");
+  GameList list;
+  Load(list);
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"Sample Game", "Zebra Run", "sample game"}));
+  EXPECT_EQ(FindEntryByName(list, "A"), 2);
+  EXPECT_EQ(FindEntryByName(list, "zzz"), 0);
+}
+
+TEST_F(GameListLoad, MissingFileKeepsTheOldEntriesButCountsZero) {
+  GameList list;
+  list.entries = {{"old", "Old", "", "", "", "", "Old"}};
+  list.displayOrder = {0};
+  list.entryCount = 1;
+  EXPECT_EQ(LoadGameList(list, Source()), 0);
+  EXPECT_EQ(list.entryCount, 0);
+  EXPECT_EQ(list.entries.size(), 1u);
+}
+
+TEST_F(GameListLoad, FilterMatchesNamesWithoutCase) {
+  tmp.Write("lists/mame.txt", "[samplegm]\r\n[other]\r\n[third]\r\n");
+  tmp.Write("config/mame/Liste.ini", "SAMPLEGM\r\n\r\n third\r\n");
+  GameList list;
+  ASSERT_EQ(Load(list), 1);
+  EXPECT_EQ(list.entries[0].romName, "samplegm");
+  // An empty filter file is no filter.
+  tmp.Write("config/mame/Liste.ini", "\r\n");
+  EXPECT_EQ(Load(list), 3);
+}
+
+TEST_F(GameListLoad, FavouritesByCountThenName) {
+  tmp.Write("lists/mame.txt",
+            "[b]\r\nFullName=B\r\n[z]\r\nFullName=Z\r\n[a]\r\nFullName=A\r\n[never]\r\n[unlisted]\r\n");
+  tmp.Write("lists/mame.sta",
+            "[b]\r\nNb=3\r\n[z]\r\nnb =12\r\n[a]\r\nNbScr=9\r\nNB= 3\r\n[never]\r\nNb=0\r\n[gone]\r\nNb=4\r\n");
+  GameList list;
+  ASSERT_EQ(Load(list, true), 3);
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"Z", "A", "B"}));
+  EXPECT_EQ(list.AtPosition(0).sortKey, "99987Z");
+  EXPECT_EQ(list.AtPosition(1).sortKey, "99996A");
+
+  // With a filter only its names are candidates; their counts come from the statistics.
+  tmp.Write("config/mame/Liste.ini", "B\r\nnever\r\n");
+  ASSERT_EQ(Load(list, true), 1);
+  EXPECT_EQ(list.entries[0].romName, "b");
+}
+
+TEST_F(GameListLoad, FavouritesWithoutPlaysOrWithoutStatistics) {
+  tmp.Write("lists/mame.txt", "[a]\r\n[b]\r\n");
+  GameList list;
+  // No statistics file: no counts, the whole list shows.
+  EXPECT_EQ(Load(list, true), 2);
+  EXPECT_EQ(list.AtPosition(0).sortKey, "99999a");
+  // A statistics file without plays: the favourites list is empty.
+  tmp.Write("lists/mame.sta", "[a]\r\nNbScr=2\r\n");
+  EXPECT_EQ(Load(list, true), 0);
+  // With a filter but no statistics file nothing passes.
+  std::filesystem::remove(tmp / "lists/mame.sta");
+  tmp.Write("config/mame/Liste.ini", "a\r\n");
+  EXPECT_EQ(Load(list, true), 0);
+}
+
+TEST_F(GameListLoad, FavouriteNamesAreCutToLeaveRoomForTheCount) {
+  tmp.Write("lists/mame.txt", "[a]\r\nFullName=" + std::string(120, 'q') + "\r\n");
+  tmp.Write("lists/mame.sta", "[a]\r\nNb=1\r\n");
+  GameList list;
+  ASSERT_EQ(Load(list, true), 1);
+  EXPECT_EQ(list.entries[0].fullName.size(), 94u);
+  EXPECT_EQ(list.entries[0].sortKey, "99998" + std::string(94, 'q'));
+}
+
+TEST_F(GameListLoad, LfFilesReadLikeCrLf) {
+  tmp.Write("lists/mame.txt", "[b]\nFullName=Bee\n[a]\nFullName=Ay\n");
+  GameList list;
+  ASSERT_EQ(Load(list), 2);
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"Ay", "Bee"}));
+}
+
+TEST_F(GameListLoad, BinaryGarbageDoesNotCrash) {
+  std::string junk;
+  for (int i = 0; i < 200000; ++i) junk.push_back(static_cast<char>((i * 2654435761u) >> 13));
+  tmp.Write("lists/mame.txt", junk);
+  tmp.Write("lists/mame.sta", junk);
+  GameList list;
+  int n = Load(list, true);
+  EXPECT_GE(n, 0);
+  for (const auto& e : list.entries) {
+    EXPECT_LE(e.romName.size(), 99u);
+    EXPECT_LE(e.sortKey.size(), 99u);
+  }
+}

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "frontend/catalogue/text_file.h"
+
+namespace {
+
+TextFile Text(std::string s) { return TextFile{std::move(s), 0}; }
+
+std::vector<std::string> AllLines(TextFile f) {
+  std::vector<std::string> out;
+  std::string line;
+  while (ReadFileLine(f, line) >= 0) out.push_back(line);
+  return out;
+}
+
+}  // namespace
+
+TEST(ReadFileLine, CrLfLfAndLongLines) {
+  EXPECT_EQ(AllLines(Text("a\r\n\r\nbc\r\n")), (std::vector<std::string>{"a", "", "bc"}));
+  EXPECT_EQ(AllLines(Text("a\n\nbc\n")), (std::vector<std::string>{"a", "", "bc"}));
+  EXPECT_EQ(AllLines(Text("a\rb")), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(AllLines(Text("")), std::vector<std::string>{});
+  // Lines of 500 bytes or more come in 500-byte pieces.
+  std::string longLine(1203, 'x');
+  auto pieces = AllLines(Text(longLine + "\r\nz"));
+  ASSERT_EQ(pieces.size(), 4u);
+  EXPECT_EQ(pieces[0].size(), 500u);
+  EXPECT_EQ(pieces[2].size(), 203u);
+  EXPECT_EQ(pieces[3], "z");
+  // Exactly 500 bytes: the line end follows as an empty line.
+  EXPECT_EQ(AllLines(Text(std::string(500, 'y') + "\r\nq")).size(), 3u);
+  TextFile f = Text("ab");
+  std::string line;
+  EXPECT_EQ(ReadFileLine(f, line), 2);
+  EXPECT_EQ(ReadFileLine(f, line), -1);
+}
+
+TEST(WriteFileLine, AddsCrLfOnlyWhenAsked) {
+  std::string out;
+  EXPECT_EQ(WriteFileLine(out, "abc", 1), 5);
+  EXPECT_EQ(WriteFileLine(out, "d", 0), 1);
+  EXPECT_EQ(out, "abc\r\nd");
+}
+
+TEST(ReadKeyValue, BlanksCaseRegionsAndDuplicates) {
+  TextFile f = Text(
+      "Top=1\r\n"
+      "[Game]\r\n"
+      "Key=5\r\n"
+      "Spaced= 6\r\n"
+      "Blank 7\r\n"
+      "Before =8\r\n"
+      "Twice=first\r\n"
+      "Twice=second\r\n"
+      "KeyLonger=9\r\n"
+      "[Other]\r\n"
+      "Missing=no\r\n"
+      "[game]\n"
+      "Missing=found in the second section of that name\n"
+      "Long=" + std::string(50, 'v') + "\n");
+  EXPECT_EQ(ReadKeyValue("Game", "key", "d", 20, f), "5");
+  EXPECT_EQ(ReadKeyValue("GAME", "Spaced", "d", 20, f), "6");
+  EXPECT_EQ(ReadKeyValue("Game", "Blank", "d", 20, f), "7");
+  EXPECT_EQ(ReadKeyValue("Game", "Before", "d", 20, f), "=8");
+  EXPECT_EQ(ReadKeyValue("Game", "Twice", "d", 20, f), "first");
+  EXPECT_EQ(ReadKeyValue("Game", "KeyLonger", "d", 20, f), "9");
+  EXPECT_EQ(ReadKeyValue("Game", "Missing", "d", 100, f), "found in the second section of that name");
+  EXPECT_EQ(ReadKeyValue("Game", "Top", "d", 20, f), "d");
+  EXPECT_EQ(ReadKeyValue("", "Top", "d", 20, f), "1");
+  EXPECT_EQ(ReadKeyValue("Game", "Long", "d", 20, f), std::string(19, 'v'));
+  EXPECT_EQ(ReadKeyValue("Nowhere", "Key", "0", 20, f), "0");
+  // "[Game" without its bracket is not the header "[Game]".
+  TextFile g = Text("[Game\r\nKey=1\r\n");
+  EXPECT_EQ(ReadKeyValue("Game", "Key", "0", 20, g), "0");
+  // An empty value takes the default.
+  TextFile h = Text("[S]\r\nKey=\r\n");
+  EXPECT_EQ(ReadKeyValue("S", "Key", "0", 20, h), "0");
+}
+
+TEST(ReadKeyValue, SurvivesBinaryInput) {
+  std::string junk;
+  for (int i = 0; i < 5000; ++i) junk.push_back(static_cast<char>((i * 7919) & 0xFF));
+  TextFile f = Text(junk);
+  EXPECT_EQ(ReadKeyValue("Nb", "Nb", "0", 20, f).size() <= 19, true);
+}
