@@ -1,0 +1,35 @@
+// The statistics of one game run, in the steps the launch code goes through: start,
+// tracked key reports, a screensaver run turned into a normal one, periodic and final saves.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "frontend/catalogue/statistics.h"
+
+struct GameRun {
+  std::string romName;
+  bool screensaver = false;
+  std::uint32_t startTick = 0;
+  StatisticsRecord global;  // as read when the run started
+  StatisticsRecord list;
+  StatisticsRecord game;
+  std::array<std::int32_t, 4> keyCounts{};  // reports of tracked keys 1..4 during this run
+};
+
+// Steps 1 and 2: the emulator has started. Reads the three records and counts the run
+// (Nb with Dt for a normal run, NbScr for a screensaver run) in the game, list and
+// global records; the program-wide totals keep the new counts.
+GameRun BeginGameRun(std::string_view romName, bool screensaver, std::uint32_t now);
+
+// Step 3: one report of tracked key k (1..4).
+void CountTrackedKey(GameRun& run, int k);
+
+// Step 4: a coin during a screensaver run makes it a normal run from now on.
+void TurnIntoNormalRun(GameRun& run, std::uint32_t now);
+
+// Step 5: for normal runs, every 30 s while the game runs and once after it ends: the
+// key counts and play time of the three records, and the total times.
+void SaveGameRun(const GameRun& run, std::uint32_t now);
