@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include "frontend/catalogue/favourites.h"
+#include "frontend/catalogue/game_list.h"
+#include "frontend/shell/settings.h"
+#include "platform/profile.h"
+#include "temp_dir.h"
+
+TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
+  TempDir tmp;
+  tmp.Write("config/mame/config.ini", "; mine\r\n[Config]\r\nEmuExe=mame\r\nlistefavoris=NO\r\n");
+  Settings s;
+  s.currentConfig = "MAME";  // the directory's case differs
+  s.listeFavoris = true;
+  EXPECT_EQ(SaveFavourites(s, tmp.path(), "samplegm"), 1);
+  EXPECT_EQ(tmp.Read("config/mame/config.ini"),
+            "; mine\r\n[Config]\r\nEmuExe=mame\r\nListeFavoris=YES\r\nLastGame=samplegm\r\n");
+  s.listeFavoris = false;
+  SaveFavourites(s, tmp.path(), "");
+  EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "ListeFavoris", ""), "NO");
+  EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "LastGame", "x"), "");
+
+  Settings none;
+  EXPECT_EQ(SaveFavourites(none, tmp.path(), "samplegm"), 0);
+}
+
+TEST(SaveFavourites, SelectedRomNameFollowsTheDisplayOrder) {
+  gGameList = {};
+  EXPECT_EQ(SelectedRomName(0), "");
+  gGameList.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
+  gGameList.displayOrder = {1, 0};
+  gGameList.entryCount = 2;
+  EXPECT_EQ(SelectedRomName(0), "b");
+  EXPECT_EQ(SelectedRomName(2), "");
+  gGameList = {};
+}
