@@ -7,6 +7,8 @@
 #include "platform/wav.h"
 #include "temp_dir.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -17,16 +19,14 @@ inline std::string ToneWav(int ms, int frequency = 440) {
   return platform::MakeWav16(platform::SquareWave(frequency, ms, 22050, 3000), 22050, 1);
 }
 
-// A real MP3 made by the lame encoder; without it, a WAV under the .mp3 name, which
-// the mixer still recognises by its content.
+inline bool HaveLame() { return std::system("command -v lame >/dev/null 2>&1") == 0; }
+
+// A real MP3 made by the lame encoder (scripts/install-deps.sh installs it).
 inline std::string WriteTrack(const TempDir& dir, const std::string& name, int ms, int frequency) {
   const std::string wavPath = dir.Write(name + ".src.wav", ToneWav(ms, frequency));
   const std::string mp3Path = dir / name;
-  std::filesystem::create_directories(std::filesystem::path(mp3Path).parent_path());
   const std::string command = "lame --quiet '" + wavPath + "' '" + mp3Path + "' 2>/dev/null";
-  if (std::system("command -v lame >/dev/null 2>&1") != 0 || std::system(command.c_str()) != 0) {
-    std::filesystem::copy_file(wavPath, mp3Path, std::filesystem::copy_options::overwrite_existing);
-  }
+  if (std::system(command.c_str()) != 0) ADD_FAILURE() << "lame failed for " << name;
   std::filesystem::remove(wavPath);
   return mp3Path;
 }
