@@ -167,3 +167,17 @@ TEST_F(KeyTracker, ConcurrentRecordingAndReadingNeverDuplicatesOrInventsKeys) {
   EXPECT_LE(popped, kKeys);
   EXPECT_GT(popped, 0u);
 }
+
+#include <dlfcn.h>
+
+TEST(KeyTrackerLibrary, ExportsItsFunctionsByTheirCNamesOnly) {
+  void* lib = ::dlopen("liborvanel.so", RTLD_NOW | RTLD_NOLOAD);
+  ASSERT_NE(lib, nullptr) << ::dlerror();
+  for (const char* name : {"KeyTrackerInit", "KeyTrackerGetKey", "KeyTrackerTerm",
+                           "MouseTrackerInit", "MouseTrackerTerm"}) {
+    EXPECT_NE(::dlsym(lib, name), nullptr) << name;
+  }
+  // The library's own helpers stay private.
+  EXPECT_EQ(::dlsym(lib, "_ZN10keytracker22VirtualKeyFromLinuxKeyEi"), nullptr);
+  ::dlclose(lib);
+}
