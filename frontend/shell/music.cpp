@@ -15,7 +15,8 @@ constexpr std::size_t kPathField = 260;
 void StartMusic(const std::string& path, bool subdirectories, int volume) {
   std::string buffer = platform::CutToField(path, kPathField);
   gMusic.pathPlaying = buffer;
-  if (buffer.empty()) return;
+  // Without a sound device nothing can play: spare the directory scan of every check.
+  if (buffer.empty() || platform::AudioIsSilent()) return;
   buffer = platform::ResolvePath(buffer);
   if (platform::DirectoryExists(buffer)) {
     if (!PickRandomFile(buffer, "mp3", subdirectories)) return;
