@@ -3,11 +3,17 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/window_events.h"
 #include "platform/window.h"
 
 namespace wire {
 
 void SelectLastGame() { SelectEntry(FindEntryByName(gSettings.lastGame)); }
-void HandleWindowEvent(const platform::WindowEvent&) {}
+
+void HandleWindowEvent(const platform::WindowEvent& event) {
+  using Type = platform::WindowEvent::Type;
+  if (event.type == Type::KeyDown) OnKeyDown(event);
+  if (event.type == Type::KeyUp) OnKeyUp(event);
+}
 
 }  // namespace wire

@@ -1,0 +1,145 @@
+#include "frontend/shell/handle_key.h"
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/random.h"
+#include "frontend/render/animation_clock.h"
+#include "frontend/shell/clocks.h"
+#include "frontend/shell/info_panel.h"
+#include "frontend/shell/input_links.h"
+#include "frontend/shell/input_state.h"
+#include "frontend/shell/key_actions.h"
+#include "frontend/shell/launch.h"
+#include "frontend/shell/music.h"
+#include "frontend/shell/navigation.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/sounds.h"
+#include "frontend/shell/wiring_render.h"
+#include "platform/clock.h"
+
+InputState gInput;
+
+namespace {
+
+constexpr int kVolumeStep = 10;
+
+// Something visible changed without a move: draw it at the next idle pass.
+void AskForFrame() { gFrameClocks.nextFrameTime = platform::GetTickCount(); }
+
+void LaunchSelected() {
+  const GameEntry* entry = SelectedEntry();
+  if (entry == nullptr || entry->romName.empty()) return;
+  LaunchEntry(entry->romName, 0, gSettings.typeMenu ? 1 : 0);
+}
+
+void Quit() {
+  const Settings& s = gSettings;
+  if (s.typeMenu) {
+    LaunchEntry(gInput.previousConfig, 0, 1);
+    return;
+  }
+  gShell.runState = kRunQuitting;
+  if (s.transitions) StartFade(1.0f, platform::GetTickCount());
+  PlayQuitSound(s.transitions);
+}
+
+void PageMove(bool forward) {
+  if (forward) {
+    PageForward(gListWindow, CurrentListShape());
+  } else {
+    PageBack(gListWindow, CurrentListShape());
+  }
+  RefreshAfterMove();
+}
+
+void LetterMove(bool forward) {
+  const GroupLetterOf letterOf = [](int p) {
+    const std::string& title = gGameList.AtPosition(p).fullName;
+    return title.empty() ? static_cast<unsigned char>(0) : static_cast<unsigned char>(title[0]);
+  };
+  const ListShape shape = CurrentListShape();
+  const bool moved = forward ? LetterForward(gListWindow, shape, letterOf) : LetterBack(gListWindow, shape, letterOf);
+  if (moved) RefreshAfterMove();
+}
+
+void Up() {
+  if (InfoPanelOpen()) {
+    if (ScrollInfoPanel(-1)) AskForFrame();
+  } else if (MoveUp()) {
+    RefreshAfterMove();
+  }
+}
+
+void Down() {
+  if (InfoPanelOpen()) {
+    if (ScrollInfoPanel(+1)) AskForFrame();
+  } else if (MoveDown()) {
+    RefreshAfterMove();
+  }
+}
+
+void RandomGame() {
+  const int count = gGameList.entryCount;
+  if (count < 1) return;  // the draw divides by the count
+  SelectEntry(DrawPosition(count));
+  RefreshAfterMove();
+}
+
+void OpenMenu() {
+  Settings& s = gSettings;
+  if (s.menu.empty()) return;
+  gInput.previousConfig = s.currentConfig;
+  LaunchEntry(s.menu, 0, 1);
+}
+
+void OpenBaseMenu() {
+  if (!gSettings.emuBase.empty()) LaunchEntry(gSettings.emuBase, 0, 1);
+}
+
+void ToggleFavourites() {
+  Settings& s = gSettings;
+  if (s.typeMenu) return;
+  s.listeFavoris = !s.listeFavoris;
+  // Reloading the configuration saves the flag and reads the list in the other mode.
+  // When that fails the list on screen is still the old one: so is the flag.
+  if (!LaunchEntry(s.currentConfig, 0, 1)) s.listeFavoris = !s.listeFavoris;
+}
+
+}  // namespace
+
+void RefreshAfterMove() {
+  wire::LoadSelectionMedia();
+  AskForFrame();
+  if (gInput.navigateArmed) {
+    PlaySound(kSoundNavigate, 0);
+    gInput.navigateArmed = false;
+  }
+}
+
+void HandleKey(int code) {
+  Settings& s = gSettings;
+  switch (ActionForKey(code, s.keys, InfoPanelOpen())) {
+    case KeyAction::None: break;
+    case KeyAction::Infos:
+      ToggleInfoPanel();
+      AskForFrame();
+      break;
+    case KeyAction::LaunchGame: LaunchSelected(); break;
+    case KeyAction::Quit: Quit(); break;
+    case KeyAction::Left: s.move1Page ? PageMove(false) : LetterMove(false); break;
+    case KeyAction::Right: s.move1Page ? PageMove(true) : LetterMove(true); break;
+    case KeyAction::Up: Up(); break;
+    case KeyAction::Down: Down(); break;
+    case KeyAction::RandomGame: RandomGame(); break;
+    case KeyAction::Menu: OpenMenu(); break;
+    case KeyAction::MenuGen: OpenBaseMenu(); break;
+    case KeyAction::VolumeDown: input_links::SetVolumeRate(-kVolumeStep); break;
+    case KeyAction::VolumeUp: input_links::SetVolumeRate(kVolumeStep); break;
+    case KeyAction::NextMusic: StopMusic(); break;
+    case KeyAction::Rotate:
+      s.rotation += 1;
+      AskForFrame();
+      break;
+    case KeyAction::Favourites: ToggleFavourites(); break;
+  }
+}

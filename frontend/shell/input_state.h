@@ -1,0 +1,19 @@
+// What the key handling remembers between presses.
+#pragma once
+
+#include <string>
+
+#include "platform/keycodes.h"
+
+struct InputState {
+  // The Navigate sound plays on the first move of a press; a key release arms it again,
+  // so a held key that auto-repeats plays it once.
+  bool navigateArmed = true;
+  // The configuration from which MenuKey opened the menu (text(260)); QuitKey in the
+  // menu goes back to it. Empty: back to the LastEmu configuration.
+  std::string previousConfig;
+  // Alt alone and F10 become the system menu key.
+  platform::SystemMenuKeyTracker systemKeys;
+};
+
+extern InputState gInput;

@@ -1,0 +1,47 @@
+#include "frontend/shell/window_events.h"
+
+#include "frontend/render/animation_clock.h"
+#include "frontend/render/scroll_text.h"
+#include "frontend/shell/handle_key.h"
+#include "frontend/shell/info_panel.h"
+#include "frontend/shell/input_links.h"
+#include "frontend/shell/input_state.h"
+#include "frontend/shell/screensaver.h"
+#include "frontend/shell/screensaver_timer.h"
+#include "frontend/shell/settings.h"
+#include "platform/clock.h"
+#include "platform/keycodes.h"
+#include "platform/window.h"
+
+void OnKeyDown(const platform::WindowEvent& event) {
+  const int raw = platform::KeyCodeFromScancode(event.scancode);
+  const int code = gInput.systemKeys.OnKeyDown(raw);
+  // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
+  if (code == platform::kNoKey && raw != platform::kNoKey) return;
+
+  KillScreensaverTimer();
+  if (!InfoPanelOpen()) ArmScreensaverTimer(gSettings.scrTimeOut);
+  if (gSlideShow.running) {
+    EndSlideShow();  // the key does nothing else
+    return;
+  }
+  if (code > 0) HandleKey(code);
+  gSlideShow.running = false;
+}
+
+void OnKeyUp(const platform::WindowEvent& event) {
+  const int raw = platform::KeyCodeFromScancode(event.scancode);
+  const int code = gInput.systemKeys.OnKeyUp(raw);
+  if (code == platform::kSystemMenuKey) {
+    HandleKey(platform::kSystemMenuKey);
+    return;
+  }
+  if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
+
+  if (input_links::VolumeRate() != 0) {
+    input_links::SetVolumeRate(0);
+    gFrameClocks.nextFrameTime = platform::GetTickCount();  // the volume gauge goes away
+  }
+  if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();
+  gInput.navigateArmed = true;
+}

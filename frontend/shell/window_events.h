@@ -1,0 +1,15 @@
+// The main window's key events, as the window procedure handles them.
+#pragma once
+
+namespace platform {
+struct WindowEvent;
+}
+
+// A key went down (auto-repeats arrive as further downs): the screensaver count starts
+// again (not while the information panel is open), a running slide show ends, otherwise
+// the key acts.
+void OnKeyDown(const platform::WindowEvent& event);
+
+// A key went up: the volume ramp stops, the scroll text follows a selection that moved,
+// and the next move plays the Navigate sound again. Alt alone or F10 act as key 999.
+void OnKeyUp(const platform::WindowEvent& event);

@@ -1,0 +1,201 @@
+#include "frontend/shell/handle_key.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "frontend/shell/info_panel.h"
+#include "frontend/shell/input_links.h"
+#include "frontend/shell/launch.h"
+#include "frontend/shell/sounds.h"
+#include "platform/audio.h"
+#include "shell_installation.h"
+
+namespace {
+
+using shelltest::Crlf;
+
+// A short silent PCM WAV, so the sound channel is busy for `ms` milliseconds.
+std::string SilentWav(int ms) {
+  const std::uint32_t rate = 22050;
+  const std::uint32_t samples = rate * static_cast<std::uint32_t>(ms) / 1000;
+  const std::uint32_t dataBytes = samples * 2;
+  std::string w;
+  auto u32 = [&w](std::uint32_t v) { for (int i = 0; i < 4; ++i) w.push_back(static_cast<char>((v >> (8 * i)) & 0xFF)); };
+  auto u16 = [&w](std::uint16_t v) { for (int i = 0; i < 2; ++i) w.push_back(static_cast<char>((v >> (8 * i)) & 0xFF)); };
+  w += "RIFF";
+  u32(36 + dataBytes);
+  w += "WAVEfmt ";
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(rate);
+  u32(rate * 2);
+  u16(2);
+  u16(16);
+  w += "data";
+  u32(dataBytes);
+  w.append(dataBytes, '\0');
+  return w;
+}
+
+class HandleKeyTest : public shelltest::ShellInstallation {
+ protected:
+  void TearDown() override {
+    gSoundSlots = {};
+    input_links::SetVolumeRate(0);
+    ShellInstallation::TearDown();
+  }
+  const KeySettings& keys() const { return gSettings.keys; }
+};
+
+// Sorted arcade list: Asteroids, Battlezone, Donkey Kong, Galaga, Ms. Pac-Man, Pac-Man
+// in nine rows (bounded).
+
+TEST_F(HandleKeyTest, DownAndUpMoveTheSelectionAndAskForAFrameAtOnce) {
+  Start();
+  EXPECT_EQ(Selected(), "asteroid");
+  gFrameClocks.nextFrameTime = 999999;
+  HandleKey(keys().down);
+  EXPECT_EQ(Selected(), "bzone");
+  EXPECT_EQ(gFrameClocks.nextFrameTime, 100000u);
+  HandleKey(keys().down);
+  HandleKey(keys().down);
+  EXPECT_EQ(Selected(), "galaga");
+  HandleKey(keys().up);
+  EXPECT_EQ(Selected(), "dkong");
+  gFrameClocks.nextFrameTime = 999999;
+  HandleKey(keys().up);
+  HandleKey(keys().up);
+  HandleKey(keys().up);  // already on the first: nothing moves, no frame asked
+  EXPECT_EQ(Selected(), "asteroid");
+}
+
+TEST_F(HandleKeyTest, NavigateSoundPlaysOncePerPress) {
+  Start();
+  gSoundSlots.slot[kSoundNavigate] = std::make_unique<platform::SoundClip>(SilentWav(40));
+  HandleKey(keys().down);
+  EXPECT_FALSE(gInput.navigateArmed);
+  const bool audio = !platform::AudioIsSilent();
+  EXPECT_EQ(platform::SoundChannelBusy(), audio);
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  HandleKey(keys().down);  // auto-repeat of the held key
+  EXPECT_FALSE(platform::SoundChannelBusy());
+  gInput.navigateArmed = true;  // the key went up
+  HandleKey(keys().down);
+  EXPECT_EQ(platform::SoundChannelBusy(), audio);
+  EXPECT_EQ(Selected(), "galaga");
+}
+
+TEST_F(HandleKeyTest, LetterAndPageMoves) {
+  dir.Write("lists/arcade.txt", shelltest::GameList({{"a1", "Alpha One"}, {"a2", "Alpha Two"}, {"b1", "Bravo One"},
+                                                      {"b2", "Bravo Two"}, {"c", "Charlie"}}));
+  Start();
+  HandleKey(keys().down);
+  HandleKey(keys().right);
+  EXPECT_EQ(Selected(), "b1");
+  HandleKey(keys().down);
+  HandleKey(keys().left);
+  EXPECT_EQ(Selected(), "a1");
+
+  gSettings.move1Page = true;
+  HandleKey(keys().right);  // the list fits: a page forward changes nothing
+  EXPECT_EQ(Selected(), "a1");
+  EXPECT_EQ(gListWindow.topIndex, 0);
+}
+
+TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
+  Start();
+  for (int i = 0; i < 20; ++i) {
+    HandleKey(keys().randomGame);
+    ASSERT_GE(CurrentEntry(), 0);
+    ASSERT_LT(CurrentEntry(), 6);
+  }
+  gGameList.entryCount = 0;
+  gListWindow = {};
+  gFrameClocks.nextFrameTime = 999999;
+  HandleKey(keys().randomGame);
+  EXPECT_EQ(gFrameClocks.nextFrameTime, 999999u);
+  EXPECT_EQ(gListWindow.row, 0);
+}
+
+TEST_F(HandleKeyTest, VolumeKeysSetTheRampDirection) {
+  Start();
+  HandleKey(keys().volumeUp);
+  EXPECT_EQ(input_links::VolumeRate(), 10);
+  HandleKey(keys().volumeDown);
+  EXPECT_EQ(input_links::VolumeRate(), -10);
+}
+
+TEST_F(HandleKeyTest, RotateAddsAQuarterTurn) {
+  Start();
+  HandleKey(keys().rotate);
+  HandleKey(keys().rotate);
+  EXPECT_EQ(gSettings.rotation, 2);
+}
+
+TEST_F(HandleKeyTest, QuitStartsTheEndWithOrWithoutTransition) {
+  Start();
+  HandleKey(keys().quit);
+  EXPECT_EQ(gShell.runState, kRunQuitting);
+  EXPECT_EQ(gFrameClocks.fadeDelta, 0.0f);
+
+  gShell.runState = kRunRunning;
+  gSettings.transitions = true;
+  HandleKey(keys().quit);
+  EXPECT_EQ(gShell.runState, kRunQuitting);
+  EXPECT_EQ(gFrameClocks.fadeLevel, 1.0f);
+  EXPECT_LT(gFrameClocks.fadeDelta, 0.0f);  // closing
+}
+
+TEST_F(HandleKeyTest, MenuKeyOpensTheMenuLaunchSwitchesAndQuitGoesBack) {
+  Start();
+  HandleKey(keys().menu);
+  EXPECT_EQ(gSettings.currentConfig, "menu");
+  EXPECT_EQ(gInput.previousConfig, "arcade");
+  EXPECT_EQ(Selected(), "shmup");
+  HandleKey(keys().launchGame);  // in a menu the launch key switches
+  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  EXPECT_NE(Ini("config/Orvanel.ini").find("LastEmu=shmup"), std::string::npos);
+
+  HandleKey(keys().menu);
+  EXPECT_EQ(gInput.previousConfig, "shmup");
+  HandleKey(keys().quit);
+  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  EXPECT_EQ(gShell.runState, kRunRunning);
+  EXPECT_EQ(Ini("config/Orvanel.ini").find("LastEmu=menu"), std::string::npos);
+}
+
+TEST_F(HandleKeyTest, QuitInAMenuNotOpenedByMenuKeyReloadsLastEmu) {
+  Start();
+  HandleKey(keys().down);
+  ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
+  HandleKey(keys().quit);
+  EXPECT_EQ(gSettings.currentConfig, "arcade");
+}
+
+TEST_F(HandleKeyTest, SystemMenuKeyOpensTheBaseConfiguration) {
+  Start();
+  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  HandleKey(999);
+  EXPECT_EQ(gSettings.currentConfig, "arcade");
+}
+
+TEST_F(HandleKeyTest, AKeyAssignedTwiceActsOnlyAsTheFirst) {
+  dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=arcade", "Transitions=NO", "[Touches]",
+                                        "RotateKey=672"}));
+  Start();
+  HandleKey(672);
+  EXPECT_EQ(Selected(), "bzone");
+  EXPECT_EQ(gSettings.rotation, 0);
+}
+
+TEST_F(HandleKeyTest, FavouritesKeyDoesNothingInAMenu) {
+  Start();
+  ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
+  HandleKey(keys().favourites);
+  EXPECT_FALSE(gSettings.listeFavoris);
+  EXPECT_EQ(gSettings.currentConfig, "menu");
+}
+
+}  // namespace
