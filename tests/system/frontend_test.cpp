@@ -96,6 +96,17 @@ TEST_F(FrontendTest, WindowedRunLogsCountsAndEndsOnTheCloseRequest) {
   EXPECT_LT(log.find("Lancement"), log.find("Fin"));
 }
 
+TEST_F(FrontendTest, NoDisplayIsReportedAndEndsInOrder) {
+  WriteWindowedInstallation();
+  Frontend f(inst, "");
+  EXPECT_EQ(f.Wait().value_or(-1), 0);
+  const std::string log = Log();
+  const auto message = log.find("Probl\xC3\xA8me durant l'initialisation de DirectX");
+  ASSERT_NE(message, std::string::npos) << log;
+  EXPECT_LT(message, log.find("=== Fin ==="));
+  EXPECT_EQ(inst.Read("Orvanel.sta"), "[StatGen]\r\nNbExec=1\r\n");
+}
+
 TEST_F(FrontendTest, FullScreenCoversTheDesktop) {
   inst.Write("config/Orvanel.ini", "[General]\nLastEmu=demo\nModeFenetre=yes\nLargFen=800\nHautFen=600\n");
   inst.Write("config/demo/config.ini", "[Config]\n");
