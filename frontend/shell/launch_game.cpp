@@ -1,3 +1,4 @@
+#include "frontend/catalogue/game_run.h"
 #include "frontend/render/animation_clock.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/coin_keys.h"
@@ -42,43 +43,48 @@ void TakeBackDisplay(const Settings& s) {
   wire::SetDrawLock(false);
 }
 
+// Adds the coin keys of one look at the key tracker to the run. True when it reported any key.
+bool CountCoinKeys(GameRun& run) {
+  CoinCounts coins{};
+  const bool seen = DrainCoinKeys(coins, launch_links::KeyTrackerGetKey);
+  for (std::size_t k = 0; k < coins.size(); ++k) {
+    for (int n = 0; n < coins[k]; ++n) CountTrackedKey(run, static_cast<int>(k) + 1);
+  }
+  return seen;
+}
+
 // Waits for the emulator, polling the coin keys, and keeps the run's statistics.
 void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver) {
   const Settings& s = gSettings;
   launch_links::PauseMusic(1);
   launch_links::KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
-  std::uint32_t start = now;
   std::uint32_t lastSave = now;
-  launch_links::BeginRunStatistics(romName, screensaver);
+  GameRun run = BeginGameRun(romName, screensaver, now);
 
-  CoinCounts coins{};
-  bool normal = !screensaver;
   bool looked = false;
   while (platform::WaitProcess(process, gLaunchTiming.pollMs) == platform::WaitResult::kTimedOut) {
     now = platform::GetTickCount();
     looked = true;
-    const bool seen = DrainCoinKeys(coins, launch_links::KeyTrackerGetKey);
-    if (!normal) {
+    const bool seen = CountCoinKeys(run);
+    if (run.screensaver) {
       if (seen) {
         launch_links::Beep(500, 1000);
-        start = now;
-        normal = true;
-        launch_links::CountNormalRun();
-      } else if (static_cast<std::int64_t>(now - start) > std::int64_t{s.scrDuration} * 1000) {
+        TurnIntoNormalRun(run, now);
+      } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
         platform::TerminateProcessGroup(process, gLaunchTiming.killGraceMs);
         break;
       }
     } else if (now - lastSave > kRunSavePeriod) {
       lastSave = now;
-      launch_links::SaveRunStatistics(coins, now - start, now);
+      SaveGameRun(run, now);
     }
   }
   if (!looked) now = platform::GetTickCount();
 
   launch_links::KeyTrackerTerm();
-  if (normal) launch_links::SaveRunStatistics(coins, now - start, now);
+  if (!run.screensaver) SaveGameRun(run, now);
   if (s.transitions) gFrameClocks.fadeLevel = 0.0f;
 }
 

@@ -15,10 +15,4 @@ int KeyTrackerInit(int k1, int k2, int k3, int k4) { return ::KeyTrackerInit(k1,
 unsigned long KeyTrackerGetKey() { return ::KeyTrackerGetKey(); }
 void KeyTrackerTerm() { ::KeyTrackerTerm(); }
 
-void SaveFavourites() {}
-
-void BeginRunStatistics(std::string_view, bool) {}
-void CountNormalRun() {}
-void SaveRunStatistics(const CoinCounts&, std::uint32_t, std::uint32_t) {}
-
 }  // namespace launch_links

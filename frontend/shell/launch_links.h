@@ -1,11 +1,6 @@
-// The calls a game launch makes into the sounds, the key tracker and the statistics.
+// The calls a game launch makes into the sounds and the key tracker.
 // Each is one call into the room that owns it.
 #pragma once
-
-#include <cstdint>
-#include <string_view>
-
-#include "frontend/shell/coin_keys.h"
 
 namespace launch_links {
 
@@ -18,12 +13,5 @@ void Beep(int frequency, int milliseconds);
 int KeyTrackerInit(int k1, int k2, int k3, int k4);
 unsigned long KeyTrackerGetKey();
 void KeyTrackerTerm();
-
-// The statistics of one game run: the game, list and global records read when the game
-// starts, the run counted (screensaver or normal), a screensaver run turned into a normal
-// one, and the coins and play time saved.
-void BeginRunStatistics(std::string_view romName, bool screensaver);
-void CountNormalRun();
-void SaveRunStatistics(const CoinCounts& coins, std::uint32_t playTime, std::uint32_t now);
 
 }  // namespace launch_links

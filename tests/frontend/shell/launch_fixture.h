@@ -5,12 +5,14 @@
 #include "emulator_record.h"
 #include "temp_dir.h"
 
+#include "frontend/catalogue/statistics.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
+#include "platform/profile.h"
 #include "keytracker/key_tracker.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +25,7 @@ class LaunchFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directories(dir_ / "Emu/roms");
+    std::filesystem::create_directories(dir_ / "lists");
     std::filesystem::create_symlink(TestEmulatorPath(), dir_ / "Emu/mame");
     record_ = dir_ / "record.txt";
     ::setenv("ORV_TEST_EMULATOR_RECORD", record_.c_str(), 1);
@@ -34,8 +37,12 @@ class LaunchFixture : public ::testing::Test {
     gSettings.romDir = dir_ / "Emu/roms";
     gSettings.romsExt = "zip;7z";
     gSettings.modeFenetre = true;
+    gSettings.fichierDescription = dir_ / "lists/games.txt";
+    gSettings.listStatsFile = dir_ / "lists/games.sta";
     gShell = {};
     gShell.baseDirectory = dir_.path();
+    gStatistics = {};
+    gStatistics.files = MakeStatisticsFiles(gSettings, dir_.path());
     gScreensaverTimer = {};
     gLaunchTiming = {};
     gLaunchTiming.pauseBeforeMs = 0;
@@ -53,10 +60,18 @@ class LaunchFixture : public ::testing::Test {
   }
   void Script(const std::string& s) { ::setenv("ORV_TEST_EMULATOR_SCRIPT", s.c_str(), 1); }
   std::vector<EmulatorRun> Runs() const { return ReadEmulatorRuns(record_); }
+  // A value of the game's section in the list statistics file, or of a section of Orvanel.sta.
+  std::string GameStat(const std::string& rom, const std::string& key) const {
+    return platform::ReadProfileString(dir_ / "lists/games.sta", rom, key, "");
+  }
+  std::string GlobalStat(const std::string& section, const std::string& key) const {
+    return platform::ReadProfileString(dir_ / "Orvanel.sta", section, key, "");
+  }
   std::string Log() const { return dir_.Read("debug.txt"); }
 
   // Once the emulator runs, releases the given virtual keys as if pressed in the game.
   void PressKeysDuringGame(std::vector<unsigned long> keys, int delayMs = 0) {
+    if (feeder_.joinable()) feeder_.join();
     feeder_ = std::thread([this, keys, delayMs] {
       WaitForEmulatorRuns(record_, 1);
       std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));

@@ -1,5 +1,6 @@
 #include "launch_fixture.h"
 
+#include "frontend/render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
 
 #include <chrono>
@@ -128,6 +129,55 @@ TEST_F(Launch, WaitsForTheEmulatorAndRearmsTheScreensaver) {
   EXPECT_TRUE(Runs().at(0).ended);
   EXPECT_TRUE(gScreensaverTimer.armed);
   EXPECT_TRUE(gShell.launched);
+}
+
+TEST_F(Launch, TwoRunsAreCountedInTheGameListAndGlobalRecords) {
+  gSettings.transitions = true;
+  LaunchOnce("rom1");
+  EXPECT_EQ(GameStat("rom1", "Nb"), "1");
+  const std::string firstDate = GameStat("rom1", "Dt");
+  EXPECT_FALSE(firstDate.empty());
+  std::filesystem::remove(record_);
+  Script("run_ms=1100");
+  LaunchOnce("rom1");
+  EXPECT_EQ(GameStat("rom1", "Nb"), "2");
+  EXPECT_EQ(GlobalStat("games", "Nb"), "2");
+  EXPECT_EQ(GlobalStat("StatGen", "Nb"), "2");
+  EXPECT_EQ(GameStat("rom1", "NbScr"), "");
+  // The second run took about a second: "0:0.1" (poll ticks may lose up to half a second).
+  EXPECT_EQ(GameStat("rom1", "TpsJeux"), "0:0.1");
+  EXPECT_EQ(GlobalStat("StatGen", "TpsJeux"), "0:0.1");
+  EXPECT_FALSE(GlobalStat("StatGen", "TpsTot").empty());
+  EXPECT_FALSE(GameStat("rom1", "Dt").empty());
+  EXPECT_EQ(gFrameClocks.fadeLevel, 0.0f);  // the opening transition follows the game
+}
+
+TEST_F(Launch, CoinKeysDuringTheGameAreAddedToTheThreeRecords) {
+  Script("run_ms=1500");
+  PressKeysDuringGame({0x35, 0x35, 0x41, 0x35, 0x38, 0x35, 0x35, 0x38, 0x36});
+  LaunchOnce("rom1");
+  for (auto [file, section] : {std::pair{std::string("lists/games.sta"), std::string("rom1")},
+                               std::pair{std::string("Orvanel.sta"), std::string("games")},
+                               std::pair{std::string("Orvanel.sta"), std::string("StatGen")}}) {
+    const std::string path = dir_ / file;
+    EXPECT_EQ(platform::ReadProfileString(path, section, "C1", ""), "5") << section;
+    EXPECT_EQ(platform::ReadProfileString(path, section, "C2", ""), "1") << section;
+    EXPECT_EQ(platform::ReadProfileString(path, section, "C3", ""), "") << section;
+    EXPECT_EQ(platform::ReadProfileString(path, section, "C4", ""), "2") << section;
+  }
+  // Counts add to what the files held.
+  std::filesystem::remove(record_);
+  PressKeysDuringGame({0x35});
+  LaunchOnce("rom1");
+  EXPECT_EQ(GameStat("rom1", "C1"), "6");
+  EXPECT_EQ(GlobalStat("StatGen", "C4"), "2");
+}
+
+TEST_F(Launch, FailedStartCountsNothing) {
+  gSettings.emuProgram = "missing-emulator";
+  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "lists/games.sta"));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "Orvanel.sta"));
 }
 
 TEST_F(Launch, ProgramWithoutDirectoryIsLookedUpInPath) {

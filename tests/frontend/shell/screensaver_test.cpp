@@ -53,6 +53,11 @@ TEST_F(Screensaver, RandomGameIsEndedAfterScrDurationEvenWhenItIgnoresSigterm) {
   EXPECT_GE(runs[0].termsIgnored, 1);
   EXPECT_FALSE(runs[0].ended);
   EXPECT_NE(Log().find("Lancement de rom1 (screensaver)"), std::string::npos);
+  EXPECT_EQ(GameStat("rom1", "NbScr"), "1");
+  EXPECT_EQ(GlobalStat("StatGen", "NbScr"), "1");
+  EXPECT_EQ(GlobalStat("games", "NbScr"), "1");
+  EXPECT_EQ(GameStat("rom1", "Nb"), "");
+  EXPECT_EQ(GameStat("rom1", "TpsJeux"), "");  // a screensaver run is not play time
   // The next idle period starts at once.
   EXPECT_TRUE(gScreensaverTimer.armed);
 }
@@ -69,6 +74,12 @@ TEST_F(Screensaver, ACoinTurnsTheRunIntoANormalGameThatIsNotEnded) {
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_TRUE(runs[0].ended);
   EXPECT_EQ(runs[0].termsIgnored, 0);
+  EXPECT_EQ(GameStat("rom1", "NbScr"), "1");
+  EXPECT_EQ(GameStat("rom1", "Nb"), "1");
+  EXPECT_EQ(GameStat("rom1", "C1"), "1");
+  EXPECT_EQ(GlobalStat("StatGen", "Nb"), "1");
+  // The last line of the log before the return says it was a screensaver start.
+  EXPECT_NE(Log().find("Lancement de rom1 (screensaver)"), std::string::npos);
 }
 
 TEST_F(Screensaver, GameThatEndsByItselfIsNotSignalled) {
