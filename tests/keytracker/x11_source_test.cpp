@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <cstdlib>
 #include <filesystem>
 #include <spawn.h>
@@ -34,12 +35,34 @@ TEST(KeyTrackerX11, KeysTypedOnTheServerAreRecorded) {
   if (!HaveProgram("Xvfb") || !HaveProgram("xdotool")) GTEST_SKIP() << "Xvfb or xdotool missing";
   if (std::filesystem::exists("/dev/input")) GTEST_SKIP() << "input devices present: evdev is used";
 
-  const std::string display = ":" + std::to_string(80 + ::getpid() % 400);
-  const char* argv[] = {"Xvfb", display.c_str(), "-nolisten", "tcp", "-screen", "0", "320x240x24", nullptr};
+  // Xvfb picks a free display itself and writes its number on descriptor 3, so the keys
+  // never go to another server of the machine.
+  int numberPipe[2];
+  ASSERT_EQ(::pipe2(numberPipe, O_CLOEXEC), 0);  // only the dup on 3 reaches Xvfb
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, numberPipe[1], 3);
+  const char* argv[] = {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "320x240x24", nullptr};
   pid_t server = 0;
-  ASSERT_EQ(::posix_spawnp(&server, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-  const char* oldDisplay = std::getenv("DISPLAY");
-  const std::string saved = oldDisplay ? oldDisplay : "";
+  ASSERT_EQ(::posix_spawnp(&server, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ), 0);
+  posix_spawn_file_actions_destroy(&actions);
+  struct ServerGuard {  // ends the server and restores DISPLAY however the test ends
+    pid_t pid;
+    std::string display;
+    bool hadDisplay;
+    ~ServerGuard() {
+      ::kill(pid, SIGTERM);
+      ::waitpid(pid, nullptr, 0);
+      if (hadDisplay) ::setenv("DISPLAY", display.c_str(), 1); else ::unsetenv("DISPLAY");
+    }
+  } guard{server, std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "", std::getenv("DISPLAY") != nullptr};
+  ::close(numberPipe[1]);
+  std::string number;
+  char c;
+  while (::read(numberPipe[0], &c, 1) == 1 && c != '\n') number += c;
+  ::close(numberPipe[0]);
+  ASSERT_FALSE(number.empty()) << "Xvfb gave no display number";
+  const std::string display = ":" + number;
   ::setenv("DISPLAY", display.c_str(), 1);
 
   // Wait for the server to accept clients.
@@ -59,10 +82,6 @@ TEST(KeyTrackerX11, KeysTypedOnTheServerAreRecorded) {
   KeyTrackerTerm();
   ASSERT_EQ(std::system("xdotool key 5"), 0);
   EXPECT_EQ(WaitForKey(300), 0u);
-
-  ::kill(server, SIGTERM);
-  ::waitpid(server, nullptr, 0);
-  if (oldDisplay) ::setenv("DISPLAY", saved.c_str(), 1); else ::unsetenv("DISPLAY");
 }
 
 TEST(KeyTrackerX11, NoDeviceAndNoDisplayMeansNoTracking) {
