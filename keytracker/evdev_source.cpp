@@ -1,14 +1,17 @@
 // Keyboards and mice read straight from the kernel's event devices: they see every key,
-// whichever program has the focus, also without an X server.
+// whichever program has the focus, also without an X server. A device plugged in while
+// the source runs is picked up as well, as a system-wide hook would see it.
 #include "keytracker/event_source.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/input.h>
 #include <poll.h>
+#include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -17,6 +20,7 @@
 namespace keytracker {
 namespace {
 
+constexpr const char* kInputDir = "/dev/input";
 constexpr int kBitsPerLong = 8 * sizeof(unsigned long);
 
 bool TestBit(const std::vector<unsigned long>& bits, int bit) {
@@ -41,55 +45,80 @@ bool IsKind(int fd, DeviceKind kind) {
   return false;
 }
 
-std::vector<int> OpenDevices(DeviceKind kind) {
-  std::vector<int> fds;
-  DIR* dir = ::opendir("/dev/input");
-  if (!dir) return fds;
+bool IsEventNode(const char* name) { return std::strncmp(name, "event", 5) == 0; }
+
+// The device's descriptor when it is readable and of the kind wanted, else -1.
+int OpenDevice(const std::string& path, DeviceKind kind) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -1;
+  if (IsKind(fd, kind)) return fd;
+  ::close(fd);
+  return -1;
+}
+
+struct Device {
+  std::string path;
+  int fd;
+};
+
+std::vector<Device> OpenDevices(DeviceKind kind) {
+  std::vector<Device> devices;
+  DIR* dir = ::opendir(kInputDir);
+  if (!dir) return devices;
   while (dirent* e = ::readdir(dir)) {
-    if (std::strncmp(e->d_name, "event", 5) != 0) continue;
-    const std::string path = std::string("/dev/input/") + e->d_name;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) continue;
-    if (IsKind(fd, kind)) {
-      fds.push_back(fd);
-    } else {
-      ::close(fd);
-    }
+    if (!IsEventNode(e->d_name)) continue;
+    const std::string path = std::string(kInputDir) + "/" + e->d_name;
+    if (const int fd = OpenDevice(path, kind); fd >= 0) devices.push_back({path, fd});
   }
   ::closedir(dir);
-  return fds;
+  return devices;
 }
 
 class EvdevSource : public EventSource {
  public:
-  EvdevSource(std::vector<int> fds, int stopRead, int stopWrite, EventHandler handler)
-      : fds_(std::move(fds)), stopRead_(stopRead), stopWrite_(stopWrite), handler_(handler) {
+  EvdevSource(DeviceKind kind, std::vector<Device> devices, int stopRead, int stopWrite,
+              EventHandler handler)
+      : kind_(kind), devices_(std::move(devices)), stopRead_(stopRead), stopWrite_(stopWrite),
+        handler_(handler) {
+    watch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    // Permissions of a new node are set after its creation: watch both.
+    if (watch_ >= 0 && ::inotify_add_watch(watch_, kInputDir, IN_CREATE | IN_ATTRIB) < 0) {
+      ::close(watch_);
+      watch_ = -1;
+    }
     thread_ = std::thread([this] { Run(); });
   }
   ~EvdevSource() override {
     const char byte = 0;
     [[maybe_unused]] ssize_t n = ::write(stopWrite_, &byte, 1);
     thread_.join();
-    for (int fd : fds_) ::close(fd);
+    for (const Device& d : devices_) {
+      if (d.fd >= 0) ::close(d.fd);
+    }
+    if (watch_ >= 0) ::close(watch_);
     ::close(stopRead_);
     ::close(stopWrite_);
   }
 
  private:
   void Run() {
-    std::vector<pollfd> polls;
-    polls.push_back({stopRead_, POLLIN, 0});
-    for (int fd : fds_) polls.push_back({fd, POLLIN, 0});
     for (;;) {
+      // polls: the stop pipe, the directory watch, then one entry per device.
+      std::vector<pollfd> polls = {{stopRead_, POLLIN, 0}, {watch_, POLLIN, 0}};
+      for (const Device& d : devices_) polls.push_back({d.fd, POLLIN, 0});
       if (::poll(polls.data(), polls.size(), -1) < 0) continue;  // EINTR
       if (polls[0].revents) return;
-      for (std::size_t i = 1; i < polls.size(); ++i) {
+      for (std::size_t i = 2; i < polls.size(); ++i) {
+        Device& d = devices_[i - 2];
         if (polls[i].revents & (POLLERR | POLLHUP | POLLNVAL)) {
-          polls[i].fd = -1;  // unplugged: poll ignores negative descriptors
+          ::close(d.fd);  // unplugged: forget it, a replug opens it again
+          d.fd = -1;
         } else if (polls[i].revents & POLLIN) {
-          Drain(polls[i].fd);
+          Drain(d.fd);
         }
       }
+      std::erase_if(devices_, [](const Device& d) { return d.fd < 0; });
+      if (polls[1].revents & POLLIN) AddNewDevices();
     }
   }
 
@@ -104,7 +133,27 @@ class EvdevSource : public EventSource {
     }
   }
 
-  std::vector<int> fds_;
+  void AddNewDevices() {
+    alignas(inotify_event) char buffer[4096];
+    for (;;) {
+      const ssize_t n = ::read(watch_, buffer, sizeof buffer);
+      if (n <= 0) return;
+      for (ssize_t at = 0; at < n;) {
+        const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+        at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+        if (e->len == 0 || !IsEventNode(e->name)) continue;
+        const std::string path = std::string(kInputDir) + "/" + e->name;
+        const bool known = std::any_of(devices_.begin(), devices_.end(),
+                                       [&](const Device& d) { return d.path == path; });
+        if (known) continue;
+        if (const int fd = OpenDevice(path, kind_); fd >= 0) devices_.push_back({path, fd});
+      }
+    }
+  }
+
+  DeviceKind kind_;
+  std::vector<Device> devices_;  // touched by the thread only while it runs
+  int watch_ = -1;
   int stopRead_;
   int stopWrite_;
   EventHandler handler_;
@@ -114,14 +163,14 @@ class EvdevSource : public EventSource {
 }  // namespace
 
 std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler) {
-  std::vector<int> fds = OpenDevices(kind);
-  if (fds.empty()) return nullptr;
+  std::vector<Device> devices = OpenDevices(kind);
+  if (devices.empty()) return nullptr;
   int stop[2];
   if (::pipe2(stop, O_CLOEXEC) != 0) {
-    for (int fd : fds) ::close(fd);
+    for (const Device& d : devices) ::close(d.fd);
     return nullptr;
   }
-  return std::make_unique<EvdevSource>(std::move(fds), stop[0], stop[1], handler);
+  return std::make_unique<EvdevSource>(kind, std::move(devices), stop[0], stop[1], handler);
 }
 
 }  // namespace keytracker
