@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "frontend/catalogue/history.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_links.h"
 #include "frontend/shell/launch.h"
@@ -190,12 +191,108 @@ TEST_F(HandleKeyTest, AKeyAssignedTwiceActsOnlyAsTheFirst) {
   EXPECT_EQ(gSettings.rotation, 0);
 }
 
+TEST_F(HandleKeyTest, FavouritesKeyWritesTheFlagAndShowsPlayedGames) {
+  dir.Write("lists/arcade.sta", Crlf({"[pacman]", "Nb=3", "[galaga]", "Nb=12", "[dkong]", "Nb=0"}));
+  Start();
+  HandleKey(keys().favourites);
+  EXPECT_TRUE(gSettings.listeFavoris);
+  EXPECT_NE(Ini("config/arcade/config.ini").find("ListeFavoris=YES"), std::string::npos);
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Galaga", "Pac-Man"}));
+  HandleKey(keys().favourites);
+  EXPECT_FALSE(gSettings.listeFavoris);
+  EXPECT_NE(Ini("config/arcade/config.ini").find("ListeFavoris=NO"), std::string::npos);
+  EXPECT_EQ(Titles().size(), 6u);
+}
+
 TEST_F(HandleKeyTest, FavouritesKeyDoesNothingInAMenu) {
   Start();
   ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
   HandleKey(keys().favourites);
   EXPECT_FALSE(gSettings.listeFavoris);
   EXPECT_EQ(gSettings.currentConfig, "menu");
+}
+
+}  // namespace
+
+namespace {
+
+class InfoPanel : public shelltest::ShellInstallation {
+ protected:
+  void SetUp() override {
+    ShellInstallation::SetUp();
+    std::string text = "$info=galaga,\r\n$bio\r\n\r\n";
+    for (int i = 1; i <= 40; ++i) text += "Galaga history line " + std::to_string(i) + "\r\n";
+    text += "$end\r\n";
+    dir.Write("emu/history.dat", text);
+  }
+  void TearDown() override {
+    gHistory = {};
+    ShellInstallation::TearDown();
+  }
+  void OpenOnGalaga() {
+    Start();
+    SelectEntry(FindEntryByName("galaga"));
+    ArmScreensaverTimer(gSettings.scrTimeOut);
+    HandleKey(gSettings.keys.infos);
+    ASSERT_TRUE(InfoPanelOpen());
+  }
+};
+
+TEST_F(InfoPanel, InfosOpensTheHistoryAndStopsTheScreensaver) {
+  OpenOnGalaga();
+  EXPECT_NE(gHistory.text.find("Galaga history line 1"), std::string::npos);
+  EXPECT_EQ(gHistory.firstLine, 0);
+  EXPECT_FALSE(gScreensaverTimer.armed);
+  HandleKey(gSettings.keys.infos);
+  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_TRUE(gScreensaverTimer.armed);
+}
+
+TEST_F(InfoPanel, OnlyInfosUpDownAndQuitActAndQuitClosesThePanel) {
+  OpenOnGalaga();
+  const KeySettings& k = gSettings.keys;
+  for (int code : {k.left, k.right, k.launchGame, k.randomGame, k.menu, k.rotate, k.favourites}) HandleKey(code);
+  EXPECT_TRUE(InfoPanelOpen());
+  EXPECT_EQ(Selected(), "galaga");
+  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gSettings.rotation, 0);
+  HandleKey(k.down);
+  EXPECT_EQ(gHistory.firstLine, 1);
+  EXPECT_EQ(Selected(), "galaga");  // Down scrolls the text, not the list
+  HandleKey(k.quit);
+  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_EQ(gShell.runState, kRunRunning);
+}
+
+TEST_F(InfoPanel, UnassignedQuitMakesAnyOtherKeyCloseIt) {
+  dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=arcade", "Transitions=NO", "[Touches]", "QuitKey=0"}));
+  OpenOnGalaga();
+  HandleKey(gSettings.keys.up);
+  EXPECT_TRUE(InfoPanelOpen());
+  HandleKey(gSettings.keys.left);
+  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_EQ(Selected(), "galaga");
+}
+
+TEST_F(InfoPanel, ScrollingStaysWithinTheText) {
+  OpenOnGalaga();
+  const int shown = InfoPanelVisibleLines(gSettings.hautFen);  // (480 - 100) / 17 = 22
+  EXPECT_EQ(shown, 22);
+  ASSERT_GT(gHistory.lineCount, shown);
+  for (int i = 0; i < 100; ++i) HandleKey(gSettings.keys.down);
+  EXPECT_EQ(gHistory.firstLine, gHistory.lineCount - shown);
+  for (int i = 0; i < 100; ++i) HandleKey(gSettings.keys.up);
+  EXPECT_EQ(gHistory.firstLine, 0);
+}
+
+TEST_F(InfoPanel, AGameWithoutHistoryOpensNothingAndTheScreensaverCountsAgain) {
+  Start();
+  KillScreensaverTimer();
+  HandleKey(gSettings.keys.infos);  // asteroid has no record
+  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_TRUE(gScreensaverTimer.armed);
+  HandleKey(gSettings.keys.down);
+  EXPECT_EQ(Selected(), "bzone");
 }
 
 }  // namespace
