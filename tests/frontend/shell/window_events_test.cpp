@@ -1,0 +1,134 @@
+#include "frontend/shell/window_events.h"
+
+#include <gtest/gtest.h>
+
+#include "frontend/catalogue/history.h"
+#include "frontend/render/scroll_text.h"
+#include "frontend/shell/info_panel.h"
+#include "frontend/shell/input_links.h"
+#include "frontend/shell/launch.h"
+#include "frontend/shell/screensaver.h"
+#include "platform/window.h"
+#include "shell_installation.h"
+
+namespace {
+
+// SDL scancodes (USB usage ids) of the keys used here.
+constexpr int kScanDown = 81;
+constexpr int kScanG = 10;  // VolumeUPKey
+constexpr int kScanLeftAlt = 226;
+constexpr int kScanF10 = 67;
+constexpr int kScanSpace = 44;  // InfosKey
+constexpr int kScanUnknown = 0;
+
+platform::WindowEvent Key(platform::WindowEvent::Type type, int scancode, bool repeat = false) {
+  platform::WindowEvent e;
+  e.type = type;
+  e.scancode = scancode;
+  e.repeat = repeat;
+  return e;
+}
+void Down(int scancode, bool repeat = false) { OnKeyDown(Key(platform::WindowEvent::Type::KeyDown, scancode, repeat)); }
+void Up(int scancode) { OnKeyUp(Key(platform::WindowEvent::Type::KeyUp, scancode)); }
+void Press(int scancode) {
+  Down(scancode);
+  Up(scancode);
+}
+
+class WindowEvents : public shelltest::ShellInstallation {
+ protected:
+  void TearDown() override {
+    gHistory = {};
+    gSlideShow = {};
+    gScrollText = {};
+    input_links::SetVolumeRate(0);
+    ShellInstallation::TearDown();
+  }
+};
+
+TEST_F(WindowEvents, KeyDownActsAndAutoRepeatKeepsMoving) {
+  Start();
+  Down(kScanDown);
+  Down(kScanDown, true);
+  Down(kScanDown, true);
+  Up(kScanDown);
+  EXPECT_EQ(Selected(), "galaga");
+  EXPECT_TRUE(gInput.navigateArmed);
+}
+
+TEST_F(WindowEvents, KeyDownRestartsTheScreensaverCountUnlessThePanelIsOpen) {
+  Start();
+  Press(kScanUnknown);  // a key with no code still counts as a key press
+  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_EQ(gScreensaverTimer.due, 100000u + 60000u);
+  platform::SetTickOverride(130000);
+  Press(kScanDown);
+  EXPECT_EQ(gScreensaverTimer.due, 130000u + 60000u);
+
+  dir.Write("emu/history.dat", "$info=bzone,\r\nbio\r\n\r\nA tank game.\r\n$end\r\n");
+  Press(kScanSpace);
+  ASSERT_TRUE(InfoPanelOpen());
+  EXPECT_FALSE(gScreensaverTimer.armed);
+  Press(kScanDown);  // scrolls the panel: the screensaver stays off
+  EXPECT_FALSE(gScreensaverTimer.armed);
+}
+
+TEST_F(WindowEvents, AKeyDuringTheSlideShowOnlyEndsIt) {
+  Start();
+  gSlideShow.running = true;
+  Press(kScanDown);
+  EXPECT_FALSE(gSlideShow.running);
+  EXPECT_EQ(Selected(), "asteroid");
+  EXPECT_TRUE(gScreensaverTimer.armed);
+  Press(kScanDown);
+  EXPECT_EQ(Selected(), "bzone");
+}
+
+TEST_F(WindowEvents, AltAloneAndF10AreTheSystemMenuKey) {
+  Start();
+  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  Press(kScanLeftAlt);  // MenuGenKey 999: the base configuration
+  EXPECT_EQ(gSettings.currentConfig, "arcade");
+
+  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  Press(kScanF10);
+  EXPECT_EQ(gSettings.currentConfig, "arcade");
+}
+
+TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
+  Start();
+  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  KillScreensaverTimer();
+  Down(kScanLeftAlt);
+  Press(kScanDown);
+  Up(kScanLeftAlt);
+  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  EXPECT_EQ(Selected(), "raiden");
+  EXPECT_FALSE(gScreensaverTimer.armed);
+}
+
+TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
+  Start();
+  Down(kScanG);
+  Down(kScanG, true);
+  EXPECT_EQ(input_links::VolumeRate(), 10);
+  Up(kScanG);
+  EXPECT_EQ(input_links::VolumeRate(), 0);
+}
+
+TEST_F(WindowEvents, KeyUpRestartsAScrollTextWithGameTagsAfterAMove) {
+  Start();
+  gLayout.objects[kScrollText].visible = true;
+  gLayout.objects[kScrollText].width = 200;
+  gScrollText.source = "Now playing [NomJeux] on the cabinet";
+  PrepareScrollText();
+  ASSERT_TRUE(gScrollText.hasGameTags);
+
+  gScrollText.firstChar = 7;  // scrolled on
+  Press(kScanG);              // no move: the text goes on
+  EXPECT_EQ(gScrollText.firstChar, 7);
+  Press(kScanDown);  // the selection moved: the text starts again with the new name
+  EXPECT_EQ(gScrollText.firstChar, 0);
+}
+
+}  // namespace
