@@ -1,0 +1,143 @@
+// Games launched from the running frontend on an X display: the coin keys pressed while
+// the emulator runs are counted into the game, list and global statistics.
+#include "frontend_fixture.h"
+
+#include "emulator_record.h"
+#include "platform/profile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <glob.h>
+
+namespace {
+
+using systest::Frontend;
+using systest::Installation;
+
+// The frontend's settings for one configuration "emu" whose emulator is the test emulator
+// (or the program given) and whose list holds rom1.
+void WriteLaunchInstallation(const Installation& inst, const std::string& emuExe, const std::string& list) {
+  namespace fs = std::filesystem;
+  inst.Write("config/Orvanel.ini",
+             "[General]\r\nLastEmu=emu\r\nModeFenetre=OUI\r\nLargFen=800\r\nHautFen=600\r\nTransitions=NO\r\n");
+  inst.Write("config/emu/config.ini",
+             "[Config]\r\nTemplateDir=Etoiles\r\nEmuExe=" + emuExe +
+                 "\r\nRomDir=.\\Emu\\roms\r\nRomsExt=zip\r\nFichierDescription=.\\lists\\games.txt\r\nSons=NO\r\n"
+                 "LastGame=rom1\r\n");
+  inst.Write("lists/games.txt", list);
+  fs::create_directories(inst / "Templates/Etoiles");
+  fs::copy(std::string(ORV_SOURCE_DIR) + "/demo/Templates/Etoiles", inst / "Templates/Etoiles",
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::create_directories(inst / "Emu/roms");
+}
+
+std::string Stat(const std::string& file, const std::string& section, const std::string& key) {
+  return platform::ReadProfileString(file, section, key, "");
+}
+
+// xdotool types through the X server; a key tracker that reads keyboards straight from
+// /dev/input never sees those keys.
+bool MachineHasReadableKeyboards() {
+  glob_t g{};
+  bool readable = false;
+  if (::glob("/dev/input/event*", 0, nullptr, &g) == 0) {
+    for (std::size_t i = 0; i < g.gl_pathc; ++i) readable = readable || ::access(g.gl_pathv[i], R_OK) == 0;
+  }
+  ::globfree(&g);
+  return readable;
+}
+
+class LaunchSystemTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!systest::HasProgram("Xvfb") || !systest::HasProgram("xdotool")) return;
+    server_ = new systest::XServer;
+    if (!server_->Start()) {
+      delete server_;
+      server_ = nullptr;
+    }
+  }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+  }
+  void SetUp() override {
+    if (!server_) GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
+  }
+  const std::string& display() const { return server_->display(); }
+  void Key(const std::string& args) {
+    std::system(("DISPLAY=" + display() + " xdotool " + args + " >/dev/null 2>&1").c_str());
+  }
+  bool WaitForLog(const std::string& text, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < end) {
+      if (inst.Read("debug.txt").find(text) != std::string::npos) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+  }
+  // Ends the frontend through its close request and waits for its end.
+  void Close(Frontend& f, const std::string& id) {
+    f.Close(id);
+    EXPECT_TRUE(f.Wait(10000).has_value()) << "the frontend did not end";
+  }
+
+  static systest::XServer* server_;
+  Installation inst;
+};
+systest::XServer* LaunchSystemTest::server_ = nullptr;
+
+TEST_F(LaunchSystemTest, CoinKeysPressedDuringTheGameAreCountedEverywhere) {
+  if (MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
+  WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n");
+  std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
+  inst.Write("Emu/test_emulator.script", "run_ms=4000\n");
+
+  Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  Key("key --window " + id + " 1");  // LaunchGameKey
+  ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000).size(), 1u) << inst.Read("debug.txt");
+  std::this_thread::sleep_for(std::chrono::milliseconds(600));
+  Key("key --delay 80 5 5 5 5 5 8 8");
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
+  Close(f, id);
+
+  const std::string gameFile = inst / "lists/games.sta";
+  const std::string globalFile = inst / "Orvanel.sta";
+  EXPECT_EQ(Stat(gameFile, "rom1", "Nb"), "1");
+  EXPECT_EQ(Stat(gameFile, "rom1", "C1"), "5");
+  EXPECT_EQ(Stat(gameFile, "rom1", "C4"), "2");
+  EXPECT_EQ(Stat(globalFile, "games", "C1"), "5");
+  EXPECT_EQ(Stat(globalFile, "games", "C4"), "2");
+  EXPECT_EQ(Stat(globalFile, "StatGen", "C1"), "5");
+  EXPECT_EQ(Stat(globalFile, "StatGen", "C4"), "2");
+  EXPECT_NE(Stat(gameFile, "rom1", "TpsJeux"), "");
+}
+
+TEST_F(LaunchSystemTest, PongThroughTheMameWrapperReturnsWithTheRunCounted) {
+  if (!std::filesystem::exists("/usr/games/mame")) GTEST_SKIP() << "MAME is not installed";
+  WriteLaunchInstallation(inst, ".\\emulators\\mame\\orvanel-mame", "");
+  ASSERT_EQ(std::system(("bash " + std::string(ORV_SOURCE_DIR) + "/scripts/demo/gen-mame.sh " + inst.path() +
+                         " >/dev/null").c_str()),
+            0);
+  inst.Write("config/emu/config.ini",
+             "[Config]\r\nTemplateDir=Etoiles\r\nEmuExe=.\\emulators\\mame\\orvanel-mame\r\n"
+             "RomDir=.\\emulators\\mame\\roms\r\nFichierDescription=.\\config\\MAME\\mame.txt\r\nSons=NO\r\n"
+             "LastGame=pong\r\n");
+  // The wrapper passes these to MAME: a short unattended run that needs no sound device.
+  ::setenv("ORVANEL_MAME_ARGS", "-seconds_to_run 2 -window -sound none", 1);
+  Frontend f(inst, display());
+  ::unsetenv("ORVANEL_MAME_ARGS");
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  Key("key --window " + id + " 1");
+  ASSERT_TRUE(WaitForLog("Lancement de pong", 10000)) << inst.Read("debug.txt");
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 60000)) << inst.Read("debug.txt");
+  Close(f, id);
+  EXPECT_EQ(Stat(inst / "config/MAME/mame.sta", "pong", "Nb"), "1");
+  EXPECT_EQ(Stat(inst / "Orvanel.sta", "StatGen", "Nb"), "1");
+}
+
+}  // namespace
