@@ -36,13 +36,14 @@ TEST(KeyTrackerX11, KeysTypedOnTheServerAreRecorded) {
   if (std::filesystem::exists("/dev/input")) GTEST_SKIP() << "input devices present: evdev is used";
 
   // Xvfb picks a free display itself and writes its number on descriptor 3, so the keys
-  // never go to another server of the machine.
+  // never go to another server of the machine. Without -noreset the server resets when
+  // its last client leaves, and a client connecting at that moment is turned away.
   int numberPipe[2];
   ASSERT_EQ(::pipe2(numberPipe, O_CLOEXEC), 0);  // only the dup on 3 reaches Xvfb
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, numberPipe[1], 3);
-  const char* argv[] = {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "320x240x24", nullptr};
+  const char* argv[] = {"Xvfb", "-displayfd", "3", "-noreset", "-nolisten", "tcp", "-screen", "0", "320x240x24", nullptr};
   pid_t server = 0;
   ASSERT_EQ(::posix_spawnp(&server, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ), 0);
   posix_spawn_file_actions_destroy(&actions);
