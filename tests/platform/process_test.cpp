@@ -113,8 +113,8 @@ TEST_F(ProcessTest, TerminateEndsAWellBehavedChildAtOnce) {
   ASSERT_TRUE(p);
   ASSERT_EQ(WaitForEmulatorRuns(record_, 1).size(), 1u);
   auto t0 = std::chrono::steady_clock::now();
-  platform::TerminateProcessGroup(*p, 2000);
-  EXPECT_LT(ElapsedMs(t0), 1500);
+  platform::TerminateProcessGroup(*p, 8000);
+  EXPECT_LT(ElapsedMs(t0), 6000);  // well before the grace period
   EXPECT_FALSE(p->running());
   EXPECT_EQ(p->exitCode(), 128 + SIGTERM);
 }
@@ -127,7 +127,7 @@ TEST_F(ProcessTest, TerminateKillsAGroupThatIgnoresSigterm) {
   auto t0 = std::chrono::steady_clock::now();
   platform::TerminateProcessGroup(*p, 400);
   EXPECT_GE(ElapsedMs(t0), 350);
-  EXPECT_LT(ElapsedMs(t0), 3000);
+  EXPECT_LT(ElapsedMs(t0), 6000);
   EXPECT_EQ(p->exitCode(), 128 + SIGKILL);
   auto runs = Runs();
   ASSERT_EQ(runs.size(), 1u);

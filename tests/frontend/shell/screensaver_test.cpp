@@ -47,7 +47,7 @@ TEST_F(Screensaver, RandomGameIsEndedAfterScrDurationEvenWhenItIgnoresSigterm) {
   const long long ms = MsSince(t0);
   // Shown for 1 s, run for 1 s (seen within a 500 ms poll), then 300 ms of grace.
   EXPECT_GE(ms, 2000 + 300);
-  EXPECT_LT(ms, 2000 + 500 + 300 + 1500);
+  EXPECT_LT(ms, 2000 + 500 + 300 + 5000);
   auto runs = Runs();
   ASSERT_EQ(runs.size(), 1u);
   EXPECT_GE(runs[0].termsIgnored, 1);
