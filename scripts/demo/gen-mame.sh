@@ -52,8 +52,8 @@ Infos2=Atari
 Infos3=2P dial
 LIST
 
-template="$(grep -i '^TemplateDir=' "$inst/config/Demo/config.ini" 2>/dev/null | head -n1 | cut -d= -f2- | tr -d '\r')"
-template="${template:-Demo}"
+template="$( (grep -i '^TemplateDir=' "$inst/config/Demo/config.ini" 2>/dev/null || true) | head -n1 | cut -d= -f2- | tr -d '\r')"
+template="${template:-Etoiles}"
 
 crlf > "$inst/config/MAME/config.ini" <<INI
 [Config]
