@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <glob.h>
+#include <signal.h>
 
 namespace {
 
@@ -114,6 +115,42 @@ TEST_F(LaunchSystemTest, CoinKeysPressedDuringTheGameAreCountedEverywhere) {
   EXPECT_EQ(Stat(globalFile, "StatGen", "C1"), "5");
   EXPECT_EQ(Stat(globalFile, "StatGen", "C4"), "2");
   EXPECT_NE(Stat(gameFile, "rom1", "TpsJeux"), "");
+}
+
+TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSigterm) {
+  WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n");
+  inst.Write("config/emu/config.ini",
+             "[Config]\r\nTemplateDir=Etoiles\r\nEmuExe=.\\Emu\\mame\r\nRomDir=.\\Emu\\roms\r\n"
+             "FichierDescription=.\\lists\\games.txt\r\nSons=NO\r\nScrType=1\r\nScrTimeOut=2\r\n"
+             "ScrDuration=3\r\n");
+  std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
+  inst.Write("Emu/test_emulator.script", "run_ms=60000\nignore_term=1\n");
+
+  Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  const auto shown = std::chrono::steady_clock::now();
+  ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 15000).size(), 1u) << inst.Read("debug.txt");
+  const auto started = std::chrono::steady_clock::now();
+  // 2 s without a key, then the chosen game is shown for a second before it starts.
+  EXPECT_GE(std::chrono::duration_cast<std::chrono::milliseconds>(started - shown).count(), 2500);
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 20000)) << inst.Read("debug.txt");
+  const auto back = std::chrono::steady_clock::now();
+  // 3 s of play, seen within a 500 ms poll, then 2 s before SIGKILL.
+  const auto ranMs = std::chrono::duration_cast<std::chrono::milliseconds>(back - started).count();
+  EXPECT_GE(ranMs, 3000 + 2000 - 200);
+  EXPECT_LT(ranMs, 3000 + 500 + 2000 + 3000);
+  Close(f, id);
+
+  const auto runs = ReadEmulatorRuns(inst / "Emu/test_emulator.record");
+  ASSERT_GE(runs.size(), 1u);
+  EXPECT_GE(runs[0].termsIgnored, 1);
+  EXPECT_FALSE(runs[0].ended);
+  EXPECT_EQ(::kill(runs[0].pid, 0), -1) << "the emulator still runs";
+  EXPECT_NE(inst.Read("debug.txt").find("Lancement de rom1 (screensaver)"), std::string::npos);
+  EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "NbScr"), "1");
+  EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "Nb"), "");
+  EXPECT_EQ(Stat(inst / "Orvanel.sta", "StatGen", "NbScr"), "1");
 }
 
 TEST_F(LaunchSystemTest, PongThroughTheMameWrapperReturnsWithTheRunCounted) {
