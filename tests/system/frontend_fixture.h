@@ -175,6 +175,30 @@ class Frontend {
   bool exited_ = false;
 };
 
+// Tests that share one private X server per suite; they are skipped when the X tools are
+// missing.
+class DisplayTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (!HasProgram("Xvfb") || !HasProgram("xdotool") || !HasProgram("xwininfo")) return;
+    server_ = new XServer;
+    if (!server_->Start()) {
+      delete server_;
+      server_ = nullptr;
+    }
+  }
+  static void TearDownTestSuite() {
+    delete server_;
+    server_ = nullptr;
+  }
+  void SetUp() override {
+    if (!server_) GTEST_SKIP() << "Xvfb, xdotool or xwininfo missing (scripts/install-deps.sh installs them)";
+  }
+  const std::string& display() const { return server_->display(); }
+
+  static inline XServer* server_ = nullptr;
+};
+
 // Client width and height of a window, from xwininfo.
 inline std::pair<int, int> WindowSize(const std::string& display, const std::string& id) {
   const std::string info = Capture("DISPLAY=" + display + " xwininfo -id " + id);

@@ -13,26 +13,8 @@ namespace {
 using systest::Frontend;
 using systest::Installation;
 
-class FrontendTest : public ::testing::Test {
+class FrontendTest : public systest::DisplayTest {
  protected:
-  static void SetUpTestSuite() {
-    if (!systest::HasProgram("Xvfb") || !systest::HasProgram("xdotool") || !systest::HasProgram("xwininfo"))
-      return;
-    server_ = new systest::XServer;
-    if (!server_->Start()) {
-      delete server_;
-      server_ = nullptr;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
-  void SetUp() override {
-    if (!server_) GTEST_SKIP() << "Xvfb, xdotool or xwininfo missing (scripts/install-deps.sh installs them)";
-  }
-  const std::string& display() const { return server_->display(); }
-
   // Writes a windowed main settings file and one configuration.
   void WriteWindowedInstallation(const std::string& extraGeneral = "") {
     inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=demo\r\nModeFenetre=OUI\r\nLargFen=800\r\nHautFen=600\r\n" +
@@ -52,10 +34,8 @@ class FrontendTest : public ::testing::Test {
   std::string Log() const { return inst.Read("debug.txt"); }
   std::string NbExec() const { return platform::ReadProfileString(inst / "Orvanel.sta", "StatGen", "NbExec", ""); }
 
-  static systest::XServer* server_;
   Installation inst;
 };
-systest::XServer* FrontendTest::server_ = nullptr;
 
 TEST_F(FrontendTest, AloneInAnEmptyDirectorySaysSoAndEndsWithoutAWindow) {
   Frontend f(inst, display());

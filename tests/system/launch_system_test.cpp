@@ -49,24 +49,8 @@ bool MachineHasReadableKeyboards() {
   return readable;
 }
 
-class LaunchSystemTest : public ::testing::Test {
+class LaunchSystemTest : public systest::DisplayTest {
  protected:
-  static void SetUpTestSuite() {
-    if (!systest::HasProgram("Xvfb") || !systest::HasProgram("xdotool")) return;
-    server_ = new systest::XServer;
-    if (!server_->Start()) {
-      delete server_;
-      server_ = nullptr;
-    }
-  }
-  static void TearDownTestSuite() {
-    delete server_;
-    server_ = nullptr;
-  }
-  void SetUp() override {
-    if (!server_) GTEST_SKIP() << "Xvfb or xdotool missing (scripts/install-deps.sh installs them)";
-  }
-  const std::string& display() const { return server_->display(); }
   void Key(const std::string& args) {
     std::system(("DISPLAY=" + display() + " xdotool " + args + " >/dev/null 2>&1").c_str());
   }
@@ -84,10 +68,8 @@ class LaunchSystemTest : public ::testing::Test {
     EXPECT_TRUE(f.Wait(10000).has_value()) << "the frontend did not end";
   }
 
-  static systest::XServer* server_;
   Installation inst;
 };
-systest::XServer* LaunchSystemTest::server_ = nullptr;
 
 TEST_F(LaunchSystemTest, CoinKeysPressedDuringTheGameAreCountedEverywhere) {
   if (MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
