@@ -1,9 +1,10 @@
 #include "frontend/catalogue/game_list.h"
 
 #include <string>
-#include <unordered_map>
+#include <optional>
 #include <utility>
 
+#include "frontend/catalogue/name_table.h"
 #include "frontend/catalogue/text_file.h"
 #include "frontend/shell/settings.h"
 #include "platform/paths.h"
@@ -13,12 +14,21 @@ GameList gGameList;
 
 namespace {
 
+// A name of the filter (Liste.ini, or the played games of the statistics file), a view
+// into the file it came from, with its play count.
 struct FilterName {
-  std::string name;
+  std::string_view name;
   std::int32_t playCount = 0;
 };
 
 bool IsHeader(std::string_view line) { return !line.empty() && line.front() == '['; }
+
+// An upper bound of the sections, so that the table is allocated once.
+std::size_t CountHeaderLines(std::string_view data) {
+  std::size_t n = !data.empty() && data.front() == '[';
+  for (auto p = data.find("\n["); p != std::string_view::npos; p = data.find("\n[", p + 2)) ++n;
+  return n;
+}
 
 std::string_view SectionName(std::string_view header) {
   std::string_view name = header.substr(1);
@@ -52,44 +62,45 @@ void ApplyKeyLine(GameEntry& entry, std::string_view line) {
   if (field) *field = platform::CutToField(value, size);
 }
 
-std::vector<FilterName> ReadFilter(const std::string& path) {
-  std::vector<FilterName> names;
-  auto file = OpenTextFile(path);
-  if (!file) return names;
+// One name per non-empty line, taken whole.
+void ReadFilter(TextFile& file, std::vector<FilterName>& names) {
   std::string_view line;
-  while (ReadFileLine(*file, line) >= 0)
-    if (!line.empty()) names.push_back({std::string(line), 0});
-  return names;
+  while (ReadFileLine(file, line) >= 0)
+    if (!line.empty()) names.push_back({line, 0});
 }
 
-// Play counts from the "Nb" keys of the list's statistics file, one pass over it.
-// False when the file cannot be opened.
-bool ReadPlayCounts(const std::string& path, bool filterPresent, std::vector<FilterName>& names) {
-  auto file = OpenTextFile(path);
-  if (!file) return false;
-  std::unordered_map<std::string, std::size_t> filterIndex;
-  if (filterPresent) {
-    for (std::size_t i = 0; i < names.size(); ++i)
-      filterIndex.emplace(platform::ToLowerCopy(names[i].name), i);  // first of equal names
-  }
-  std::string_view section;
+// Play counts from the "Nb" keys of the list's statistics file, in one pass over it. The
+// file is read block by block; the names of played games that are not in a filter are
+// copied into `played`, which the new filter names point into.
+void ReadPlayCounts(TextFile& file, bool filterPresent, std::vector<FilterName>& names,
+                    std::string& played) {
+  NameTable filterIndex(filterPresent ? names.size() : 0);
+  if (filterPresent)
+    for (std::size_t i = 0; i < names.size(); ++i) filterIndex.Insert(names[i].name, static_cast<std::int32_t>(i));
+  std::vector<std::pair<std::size_t, std::int32_t>> playedEnds;  // end in `played`, count
+  std::string section;
   std::string_view line;
-  while (ReadFileLine(*file, line) >= 0) {
+  while (ReadFileLine(file, line) >= 0) {
     if (IsHeader(line)) {
-      section = SectionName(line);
+      section.assign(SectionName(line));
       continue;
     }
     if (!StartsWithNoCase(line, "Nb=") && !StartsWithNoCase(line, "Nb =")) continue;
     const int n = platform::ParseInt(line.substr(line.find('=') + 1));
     if (n < 1 || section.empty()) continue;
     if (filterPresent) {
-      auto it = filterIndex.find(platform::ToLowerCopy(section));
-      if (it != filterIndex.end()) names[it->second].playCount = n;
+      if (std::int32_t* index = filterIndex.Find(section)) names[static_cast<std::size_t>(*index)].playCount = n;
     } else {
-      names.push_back({std::string(section), n});
+      played += section;
+      playedEnds.emplace_back(played.size(), n);
     }
   }
-  return true;
+  std::size_t start = 0;
+  names.reserve(names.size() + playedEnds.size());
+  for (const auto& [end, count] : playedEnds) {
+    names.push_back({std::string_view(played).substr(start, end - start), count});
+    start = end;
+  }
 }
 
 }  // namespace
@@ -111,21 +122,29 @@ int LoadGameList(GameList& list, const GameListSource& source) {
     return 0;
   }
 
-  std::vector<FilterName> filter = ReadFilter(source.filterFile);
+  // The filter names are views into Liste.ini and `played`, which live until the end.
+  std::vector<FilterName> filter;
+  std::string played;
+  auto filterFile = OpenTextFile(source.filterFile);
+  if (filterFile) ReadFilter(*filterFile, filter);
   const bool filterPresent = !filter.empty();
   // A favourites list shows only played games, even when none has been played yet;
   // without a statistics file there are no counts and the whole list shows.
   bool filtering = filterPresent;
-  if (source.favourites && ReadPlayCounts(source.statisticsFile, filterPresent, filter)) filtering = true;
-
-  // Section name -> play count of the first usable filter name of that name.
-  std::unordered_map<std::string, std::int32_t> allowed;
-  for (const FilterName& f : filter) {
-    if (source.favourites && f.playCount <= 0) continue;
-    allowed.emplace(platform::ToLowerCopy(f.name), f.playCount);
+  std::optional<TextFile> statisticsFile;
+  if (source.favourites) statisticsFile = OpenStreamedTextFile(source.statisticsFile);
+  if (statisticsFile) {
+    ReadPlayCounts(*statisticsFile, filterPresent, filter, played);
+    filtering = true;
   }
 
+  // Section name -> play count of the first usable filter name of that name.
+  NameTable allowed(filter.size());
+  for (const FilterName& f : filter)
+    if (!source.favourites || f.playCount > 0) allowed.Insert(f.name, f.playCount);
+
   std::vector<GameEntry> entries;
+  entries.reserve(CountHeaderLines(file->data));
   std::string_view line;
   int n = ReadFileLine(*file, line);
   while (n >= 0 && !IsHeader(line)) n = ReadFileLine(*file, line);
@@ -133,13 +152,13 @@ int LoadGameList(GameList& list, const GameListSource& source) {
     const std::string_view name = SectionName(line);
     std::int32_t playCount = 0;
     if (filtering) {
-      auto it = allowed.find(platform::ToLowerCopy(name));
-      if (it == allowed.end()) {
+      const std::int32_t* count = allowed.Find(name);
+      if (!count) {
         do n = ReadFileLine(*file, line);
         while (n >= 0 && !IsHeader(line));
         continue;
       }
-      playCount = it->second;
+      playCount = *count;
     }
     GameEntry& entry = entries.emplace_back();
     entry.romName = platform::CutToField(name, kEntryFieldSize);

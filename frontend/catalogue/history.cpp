@@ -48,7 +48,8 @@ int TakeRecord(TextFile& file, std::string& text, bool stopAtEnd) {
 }
 
 std::optional<int> LoadFromDat(std::string& text, const std::string& directory, std::string_view romName) {
-  auto file = OpenTextFile(platform::JoinPath(directory, "history.dat"));
+  // Scanned once per key press: read block by block rather than held whole.
+  auto file = OpenStreamedTextFile(platform::JoinPath(directory, "history.dat"));
   if (!file) return std::nullopt;
   std::string_view line;
   while (ReadFileLine(*file, line) >= 0) {
@@ -64,7 +65,7 @@ std::optional<int> LoadFromDat(std::string& text, const std::string& directory, 
 int LoadFromXml(std::string& text, const std::string& directory, std::string_view romName) {
   auto record = ReadHistoryXmlRecord(platform::ResolvePath(platform::JoinPath(directory, "history.xml")), romName);
   if (!record) return 0;
-  TextFile lines{std::move(*record), 0};
+  TextFile lines{std::move(*record), 0, nullptr};
   return TakeRecord(lines, text, false);
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/file_stream.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -10,6 +11,7 @@
 namespace {
 
 constexpr std::size_t kReadSize = 500;
+constexpr std::size_t kStreamBlock = 1 << 16;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -30,10 +32,38 @@ std::optional<TextFile> OpenTextFile(std::string_view path) {
   if (path.empty()) return std::nullopt;
   auto data = platform::ReadWholeFile(platform::ResolvePath(path));
   if (!data) return std::nullopt;
-  return TextFile{std::move(*data), 0};
+  return TextFile{std::move(*data), 0, nullptr};
 }
 
+std::optional<TextFile> OpenStreamedTextFile(std::string_view path) {
+  if (path.empty()) return std::nullopt;
+  std::shared_ptr<platform::FileStream> stream = platform::FileStream::Open(platform::ResolvePath(path));
+  if (!stream) return std::nullopt;
+  TextFile file{std::string(), 0, std::move(stream)};
+  file.data.reserve(kStreamBlock + kReadSize + 1);
+  return file;
+}
+
+namespace {
+
+// Keeps at least one read and the byte after it ahead of the position while the file has
+// more: the rest of the block moves to the front and the next block follows it.
+void Refill(TextFile& file) {
+  if (file.data.size() - file.position > kReadSize) return;
+  file.data.erase(0, file.position);
+  file.position = 0;
+  while (file.data.size() <= kReadSize) {
+    if (file.stream->ReadInto(file.data, kStreamBlock) == 0) {
+      file.stream.reset();  // the end: what is left is read from memory
+      return;
+    }
+  }
+}
+
+}  // namespace
+
 int ReadFileLine(TextFile& file, std::string_view& line) {
+  if (file.stream) Refill(file);
   const std::size_t size = file.data.size();
   if (file.position >= size) {
     line = {};

@@ -3,25 +3,35 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+namespace platform {
+class FileStream;
+}
+
 struct TextFile {
   std::string data;
   std::size_t position = 0;
+  // Set for a file read block by block: `data` then holds only the current block.
+  std::shared_ptr<platform::FileStream> stream = nullptr;
 };
 
 // The file at `path` (letter case and "\" separators resolved), or nothing when it cannot
 // be opened for reading.
 std::optional<TextFile> OpenTextFile(std::string_view path);
+// The same, read block by block as the lines are asked for: for large files scanned once.
+// Its lines stay valid only until the next read, and it cannot be rewound.
+std::optional<TextFile> OpenStreamedTextFile(std::string_view path);
 
 // Reads one line of at most 500 bytes from the current position. The line ends at the
 // first CR or LF within those 500 bytes; the position moves past the line end (CR LF, CR
 // or LF). Without a line end in 500 bytes, all of them are the line and the next call
 // goes on after them. Returns the line length (0 for an empty line), or -1 at the end of
-// the file. The view stays valid while the file lives.
+// the file. The view stays valid while the file lives (streamed files: until the next read).
 int ReadFileLine(TextFile& file, std::string_view& line);
 int ReadFileLine(TextFile& file, std::string& line);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/text_file.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -82,4 +83,30 @@ TEST(ReadKeyValue, SurvivesBinaryInput) {
   for (int i = 0; i < 5000; ++i) junk.push_back(static_cast<char>((i * 7919) & 0xFF));
   TextFile f = Text(junk);
   EXPECT_EQ(ReadKeyValue("Nb", "Nb", "0", 20, f).size() <= 19, true);
+}
+
+TEST(ReadFileLine, StreamedFileGivesTheSameLinesAsAWholeOne) {
+  TempDir tmp;
+  std::string content;
+  for (int i = 0; content.size() < 300000; ++i) {
+    content += std::string(static_cast<std::size_t>(i * 37 % 1300), static_cast<char>('a' + i % 26));
+    content += i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r";
+  }
+  const std::string path = tmp.Write("big.txt", content);
+  auto whole = OpenTextFile(path);
+  auto streamed = OpenStreamedTextFile(path);
+  ASSERT_TRUE(whole && streamed);
+  std::string_view a, b;
+  int lines = 0;
+  for (;;) {
+    const int na = ReadFileLine(*whole, a);
+    const int nb = ReadFileLine(*streamed, b);
+    ASSERT_EQ(na, nb) << "line " << lines;
+    ASSERT_EQ(a, b) << "line " << lines;
+    if (na < 0) break;
+    ++lines;
+  }
+  EXPECT_GT(lines, 600);
+  EXPECT_FALSE(OpenStreamedTextFile(tmp / "missing.txt"));
+  EXPECT_FALSE(OpenStreamedTextFile(tmp.path()));
 }

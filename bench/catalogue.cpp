@@ -1,0 +1,121 @@
+// Loading and sorting large game lists, the favourites list, and a history record at the
+// end of a large history database, on generated data.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
+
+namespace {
+
+constexpr int kGames = 50000;
+
+class Data {
+ public:
+  Data() {
+    std::random_device seed;
+    dir_ = std::filesystem::temp_directory_path() / ("orvanel-bench-" + std::to_string(seed()));
+    std::filesystem::create_directories(dir_ / "emu");
+    WriteList();
+    WriteStatistics();
+    WriteHistory();
+  }
+  ~Data() {
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  const std::string& LastRom() const { return lastRom_; }
+
+ private:
+  static std::string RomName(int i) {
+    static const char* const stems[] = {"pacman", "galaga", "sf2", "mslug", "dkong", "kof", "tekken", "outrun"};
+    return std::string(stems[i % 8]) + std::to_string(i) + (i % 3 ? "j" : "");
+  }
+  static std::string FullName(std::mt19937& rng) {
+    static const char* const words[] = {"Super", "Street", "Fighter", "Metal", "Slug", "Dragon", "Galaxy",
+                                        "Blaster", "Return", "of", "the", "King", "Turbo", "Ninja", "Racing",
+                                        "Zone", "Mega", "Puzzle", "Star", "Force", "sample", "World"};
+    std::string name;
+    const int n = 2 + static_cast<int>(rng() % 4);
+    for (int w = 0; w < n; ++w) name += std::string(w ? " " : "") + words[rng() % 22];
+    return name + " (World " + std::to_string(1980 + rng() % 40) + ", rev " + std::to_string(rng() % 5) + ")";
+  }
+  void WriteList() {
+    std::mt19937 rng(1);
+    std::ofstream out(dir_ / "mame.txt", std::ios::binary);
+    for (int i = 0; i < kGames; ++i) {
+      out << "[" << RomName(i) << "]\r\nFullName=" << FullName(rng) << "\r\nRomOf=" << RomName(i / 3)
+          << "\r\nInfos1=" << 1980 + i % 40 << "\r\nInfos2=v 224x288 60Hz\r\nInfos3=2P 1B 2C joy4way\r\n";
+    }
+  }
+  void WriteStatistics() {
+    std::mt19937 rng(2);
+    std::ofstream out(dir_ / "mame.sta", std::ios::binary);
+    for (int i = 0; i < kGames; ++i) {
+      out << "[" << RomName(i) << "]\r\nNb=" << 1 + rng() % 40 << "\r\nDt=07/01/2005 - 9:05.03\r\nNbScr=3\r\n"
+          << "C1=2\r\nTpsJeux=0:12.5\r\n";
+    }
+  }
+  void WriteHistory() {
+    std::ofstream out(dir_ / "emu/history.dat", std::ios::binary);
+    const std::string line = "This game was one of the most popular of its time, with a sequel later on.\r\n";
+    std::size_t size = 0;
+    int record = 0;
+    while (size < 40u * 1024 * 1024) {
+      std::string r = "$info=" + RomName(record) + "," + RomName(record) + "x,\r\n$bio\r\n\r\n";
+      for (int l = 0; l < 20; ++l) r += line;
+      r += "$end\r\n\r\n";
+      out << r;
+      size += r.size();
+      ++record;
+    }
+    lastRom_ = RomName(record);
+    out << "$info=" << lastRom_ << ",\r\n$bio\r\n\r\n";
+    for (int l = 0; l < 40; ++l) out << line;
+    out << "$end\r\n";
+  }
+
+  std::filesystem::path dir_;
+  std::string lastRom_;
+};
+
+const Data& TheData() {
+  static const Data data;
+  return data;
+}
+
+void LoadAndSort(benchmark::State& state, bool favourites) {
+  const Data& d = TheData();
+  const GameListSource source{d.Path("mame.txt"), d.Path("Liste.ini"), d.Path("mame.sta"), favourites};
+  for (auto _ : state) {
+    GameList list;
+    const int n = LoadGameList(list, source);
+    if (n > 0) SortGameList(list, 0, n - 1);
+    if (n != kGames) state.SkipWithError("not every game loaded");
+    benchmark::DoNotOptimize(list.displayOrder.data());
+  }
+}
+
+void BM_LoadGameListAndSort(benchmark::State& state) { LoadAndSort(state, false); }
+void BM_LoadFavouritesAndSort(benchmark::State& state) { LoadAndSort(state, true); }
+
+void BM_LoadHistoryLastRecord(benchmark::State& state) {
+  const Data& d = TheData();
+  for (auto _ : state) {
+    HistoryPanel panel;
+    const int n = LoadHistory(panel, d.Path("emu"), 800, d.LastRom());
+    if (n <= 0) state.SkipWithError("record not found");
+    benchmark::DoNotOptimize(panel.text.data());
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_LoadGameListAndSort)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LoadFavouritesAndSort)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_LoadHistoryLastRecord)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
