@@ -237,9 +237,3 @@ GlyphBitmap Font::RenderGlyph(unsigned char byte) const {
 }
 
 }  // namespace platform
-
-#if defined(__SANITIZE_ADDRESS__)
-// Fontconfig keeps blocks of its configuration parse unreachable for the life of the
-// process; that is its own business, not a leak of ours.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-#endif
