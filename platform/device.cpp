@@ -1,0 +1,473 @@
+#include "platform/device.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+
+namespace platform {
+namespace detail {
+
+struct RendererState {
+  SDL_Renderer* renderer = nullptr;
+  SDL_Window* window = nullptr;
+  SDL_Surface* surface = nullptr;  // offscreen devices draw onto it
+  DisplayParameters params;
+  bool software = false;
+  std::atomic<bool> reset{false};
+  SDL_Texture* target = nullptr;   // current target texture
+  std::optional<SDL_Rect> clip;    // caller's clip on the current target
+};
+
+struct TextureObject {
+  SDL_Texture* texture = nullptr;
+  int width = 0, height = 0;
+  bool opaque = false;
+  bool target = false;
+  SDL_ScaleMode scale = SDL_ScaleModeNearest;
+  SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
+  std::weak_ptr<RendererState> owner;
+  ~TextureObject() {
+    // A dead renderer has taken its textures with it.
+    if (texture && !owner.expired()) SDL_DestroyTexture(texture);
+  }
+};
+
+}  // namespace detail
+
+namespace {
+
+using detail::RendererState;
+using detail::TextureObject;
+
+int EventWatch(void* userdata, SDL_Event* event) {
+  auto* state = static_cast<RendererState*>(userdata);
+  if (event->type == SDL_RENDER_TARGETS_RESET || event->type == SDL_RENDER_DEVICE_RESET) state->reset = true;
+  return 0;
+}
+
+SDL_Rect RoundedRect(const FRect& r) {
+  const int x0 = static_cast<int>(std::lround(r.x));
+  const int y0 = static_cast<int>(std::lround(r.y));
+  const int x1 = static_cast<int>(std::lround(r.x + r.w));
+  const int y1 = static_cast<int>(std::lround(r.y + r.h));
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
+SDL_FRect ToSdl(const SDL_Rect& r) {
+  return {float(r.x), float(r.y), float(r.w), float(r.h)};
+}
+
+bool Intersect(const std::optional<SDL_Rect>& a, const SDL_Rect& b, SDL_Rect* out) {
+  if (!a) {
+    *out = b;
+    return b.w > 0 && b.h > 0;
+  }
+  return SDL_IntersectRect(&*a, &b, out) == SDL_TRUE;
+}
+
+void SetModulation(TextureObject& t, std::uint32_t argb) {
+  const Uint8 a = Uint8(argb >> 24), r = Uint8(argb >> 16), g = Uint8(argb >> 8), b = Uint8(argb);
+  SDL_SetTextureColorMod(t.texture, r, g, b);
+  SDL_SetTextureAlphaMod(t.texture, a);
+  const SDL_BlendMode blend = (t.opaque && a == 255) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
+  if (blend != t.blend) {
+    SDL_SetTextureBlendMode(t.texture, blend);
+    t.blend = blend;
+  }
+}
+
+void SetScale(TextureObject& t, bool minifying) {
+  // Point sampling when enlarging keeps pixels sharp; filtering when shrinking.
+  const SDL_ScaleMode mode = minifying ? SDL_ScaleModeLinear : SDL_ScaleModeNearest;
+  if (mode != t.scale) {
+    SDL_SetTextureScaleMode(t.texture, mode);
+    t.scale = mode;
+  }
+}
+
+}  // namespace
+
+Texture::operator bool() const { return object_ && object_->texture && !object_->owner.expired(); }
+int Texture::Width() const { return object_ ? object_->width : 0; }
+int Texture::Height() const { return object_ ? object_->height : 0; }
+bool Texture::Opaque() const { return object_ && object_->opaque; }
+bool Texture::IsTarget() const { return object_ && object_->target; }
+
+std::unique_ptr<Device> Device::CreateForWindow(WindowHandle window, const DisplayParameters& params,
+                                                std::string* error) {
+  std::unique_ptr<Device> device(new Device());
+  device->state_ = std::make_shared<RendererState>();
+  device->state_->window = static_cast<SDL_Window*>(window);
+  device->state_->params = params;
+  if (!device->Init(error)) return nullptr;
+  return device;
+}
+
+std::unique_ptr<Device> Device::CreateOffscreen(int width, int height, std::string* error) {
+  std::unique_ptr<Device> device(new Device());
+  device->state_ = std::make_shared<RendererState>();
+  device->state_->params = {width, height, false};
+  if (!device->Init(error)) return nullptr;
+  return device;
+}
+
+bool Device::Init(std::string* error) {
+  auto& s = *state_;
+  width_ = std::max(1, s.params.width);
+  height_ = std::max(1, s.params.height);
+  if (s.window) {
+    Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
+    if (s.params.fullScreen) flags |= SDL_RENDERER_PRESENTVSYNC;
+    s.renderer = SDL_CreateRenderer(s.window, -1, flags);
+    if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+  } else {
+    s.surface = SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (s.surface) s.renderer = SDL_CreateSoftwareRenderer(s.surface);
+  }
+  if (!s.renderer) {
+    if (error) *error = SDL_GetError();
+    return false;
+  }
+  SDL_RendererInfo info{};
+  SDL_GetRendererInfo(s.renderer, &info);
+  s.software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  SDL_SetRenderDrawBlendMode(s.renderer, SDL_BLENDMODE_BLEND);
+  SDL_AddEventWatch(EventWatch, state_.get());
+  backBuffer_ = CreateTarget(width_, height_, error);
+  if (!backBuffer_) return false;
+  return SetTarget(nullptr);
+}
+
+Device::~Device() {
+  if (!state_) return;
+  backBuffer_.Reset();
+  SDL_DelEventWatch(EventWatch, state_.get());
+  SDL_Renderer* renderer = state_->renderer;
+  SDL_Surface* surface = state_->surface;
+  // Expire the textures' link first: SDL destroys them with the renderer.
+  state_.reset();
+  if (renderer) SDL_DestroyRenderer(renderer);
+  if (surface) SDL_FreeSurface(surface);
+}
+
+bool Device::IsSoftware() const { return state_->software; }
+
+std::string Device::RendererName() const {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(state_->renderer, &info) != 0 || !info.name) return {};
+  return info.name;
+}
+
+Texture Device::CreateTexture(int width, int height, std::span<const std::uint8_t> rgba, std::string* error) {
+  Texture result;
+  if (width <= 0 || height <= 0 || rgba.size() < std::size_t(width) * std::size_t(height) * 4) {
+    if (error) *error = "bad image size";
+    return result;
+  }
+  SDL_Texture* tex = SDL_CreateTexture(state_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                       width, height);
+  if (!tex) {
+    if (error) *error = SDL_GetError();
+    return result;
+  }
+  auto object = std::make_shared<TextureObject>();
+  object->texture = tex;
+  object->width = width;
+  object->height = height;
+  object->owner = state_;
+  object->opaque = true;
+  for (std::size_t i = 3; i < std::size_t(width) * std::size_t(height) * 4; i += 4) {
+    if (rgba[i] != 255) {
+      object->opaque = false;
+      break;
+    }
+  }
+  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+  result.object_ = std::move(object);
+  if (!UpdateTexture(result, 0, 0, width, height, rgba)) {
+    if (error) *error = SDL_GetError();
+    return Texture();
+  }
+  return result;
+}
+
+bool Device::UpdateTexture(const Texture& texture, int x, int y, int width, int height,
+                           std::span<const std::uint8_t> rgba) {
+  if (!texture || width <= 0 || height <= 0 || rgba.size() < std::size_t(width) * std::size_t(height) * 4)
+    return false;
+  std::vector<std::uint8_t> argb(std::size_t(width) * std::size_t(height) * 4);
+  if (SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGBA32, rgba.data(), width * 4, SDL_PIXELFORMAT_ARGB8888,
+                        argb.data(), width * 4) != 0)
+    return false;
+  const SDL_Rect rect{x, y, width, height};
+  return SDL_UpdateTexture(texture.object_->texture, &rect, argb.data(), width * 4) == 0;
+}
+
+Texture Device::CreateTarget(int width, int height, std::string* error) {
+  Texture result;
+  SDL_Texture* tex = SDL_CreateTexture(state_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                       width, height);
+  if (!tex) {
+    if (error) *error = SDL_GetError();
+    return result;
+  }
+  auto object = std::make_shared<TextureObject>();
+  object->texture = tex;
+  object->width = width;
+  object->height = height;
+  object->owner = state_;
+  object->opaque = true;  // cleared to opaque black; drawn as an opaque picture
+  object->target = true;
+  object->blend = SDL_BLENDMODE_NONE;
+  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_NONE);
+  result.object_ = std::move(object);
+  SDL_Texture* previous = SDL_GetRenderTarget(state_->renderer);
+  SDL_SetRenderTarget(state_->renderer, tex);
+  SDL_SetRenderDrawColor(state_->renderer, 0, 0, 0, 255);
+  SDL_RenderClear(state_->renderer);
+  SDL_SetRenderTarget(state_->renderer, previous);
+  return result;
+}
+
+bool Device::SetTarget(const Texture* target) {
+  const Texture& t = target ? *target : backBuffer_;
+  if (!t || !t.IsTarget()) return false;
+  state_->clip.reset();
+  SDL_RenderSetClipRect(state_->renderer, nullptr);
+  if (state_->target == t.object_->texture && SDL_GetRenderTarget(state_->renderer) == state_->target) return true;
+  if (SDL_SetRenderTarget(state_->renderer, t.object_->texture) != 0) return false;
+  state_->target = t.object_->texture;
+  SDL_RenderSetClipRect(state_->renderer, nullptr);
+  return true;
+}
+
+void Device::Clear(std::uint32_t argb) {
+  SDL_SetRenderDrawColor(state_->renderer, Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), Uint8(argb >> 24));
+  SDL_RenderClear(state_->renderer);
+}
+
+void Device::SetClip(std::optional<FRect> clip) {
+  if (!clip) {
+    state_->clip.reset();
+    SDL_RenderSetClipRect(state_->renderer, nullptr);
+    return;
+  }
+  SDL_Rect r = RoundedRect(*clip);
+  r.w = std::max(0, r.w);
+  r.h = std::max(0, r.h);
+  state_->clip = r;
+  // An empty SDL clip means "no clip": keep a one-pixel clip off the target instead.
+  if (r.w == 0 || r.h == 0) r = {-10, -10, 1, 1};
+  SDL_RenderSetClipRect(state_->renderer, &r);
+}
+
+void Device::CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,
+                        std::uint32_t argb, bool halfTurn) {
+  TextureObject& t = *texture.object_;
+  const float tx0 = u0 * float(t.width), tx1 = u1 * float(t.width);
+  const float ty0 = v0 * float(t.height), ty1 = v1 * float(t.height);
+  constexpr float kEps = 1e-3f;
+  int sx0 = int(std::floor(tx0 + kEps)), sx1 = int(std::ceil(tx1 - kEps));
+  int sy0 = int(std::floor(ty0 + kEps)), sy1 = int(std::ceil(ty1 - kEps));
+  sx0 = std::clamp(sx0, 0, t.width - 1);
+  sy0 = std::clamp(sy0, 0, t.height - 1);
+  sx1 = std::clamp(sx1, sx0 + 1, t.width);
+  sy1 = std::clamp(sy1, sy0 + 1, t.height);
+  if (tx1 - tx0 <= 0 || ty1 - ty0 <= 0) return;
+  const float scaleX = dst.w / (tx1 - tx0), scaleY = dst.h / (ty1 - ty0);
+  // A region that starts or ends inside a texel is drawn with whole texels, shifted
+  // and clipped back to the destination, so sub-texel scroll offsets stay exact.
+  FRect whole = dst;
+  const float leftOut = (tx0 - float(sx0)) * scaleX, rightOut = (float(sx1) - tx1) * scaleX;
+  const float topOut = (ty0 - float(sy0)) * scaleY, bottomOut = (float(sy1) - ty1) * scaleY;
+  if (halfTurn) {
+    whole.x -= rightOut;
+    whole.y -= bottomOut;
+  } else {
+    whole.x -= leftOut;
+    whole.y -= topOut;
+  }
+  whole.w += leftOut + rightOut;
+  whole.h += topOut + bottomOut;
+  const bool extended = leftOut > 0.01f || rightOut > 0.01f || topOut > 0.01f || bottomOut > 0.01f;
+
+  const SDL_Rect dstRect = RoundedRect(dst);
+  SDL_Rect clip{};
+  if (!Intersect(state_->clip, dstRect, &clip)) return;
+  if (extended) SDL_RenderSetClipRect(state_->renderer, &clip);
+
+  SetModulation(t, argb);
+  SetScale(t, dst.w < float(sx1 - sx0) - 0.5f || dst.h < float(sy1 - sy0) - 0.5f);
+  const SDL_Rect src{sx0, sy0, sx1 - sx0, sy1 - sy0};
+  const SDL_FRect out = ToSdl(extended ? RoundedRect(whole) : dstRect);
+  if (halfTurn)
+    SDL_RenderCopyExF(state_->renderer, t.texture, &src, &out, 0.0, nullptr,
+                      SDL_RendererFlip(SDL_FLIP_HORIZONTAL | SDL_FLIP_VERTICAL));
+  else
+    SDL_RenderCopyF(state_->renderer, t.texture, &src, &out);
+
+  if (extended) {
+    if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);
+    else SDL_RenderSetClipRect(state_->renderer, nullptr);
+  }
+}
+
+void Device::DrawTexture(const Texture& texture, const FRect& dst, const UvRect& uv, std::uint32_t argb) {
+  if (!texture || dst.w <= 0 || dst.h <= 0 || uv.u1 <= uv.u0 || uv.v1 <= uv.v0) return;
+  const float du = uv.u1 - uv.u0, dv = uv.v1 - uv.v0;
+  // Cut the region at whole texture coordinates: each piece lies inside one repeat.
+  for (float ua = uv.u0; ua < uv.u1 - 1e-6f;) {
+    const float ku = std::floor(ua + 1e-6f);
+    const float ub = std::min(uv.u1, ku + 1.0f);
+    const float x0 = dst.x + (ua - uv.u0) / du * dst.w, x1 = dst.x + (ub - uv.u0) / du * dst.w;
+    for (float va = uv.v0; va < uv.v1 - 1e-6f;) {
+      const float kv = std::floor(va + 1e-6f);
+      const float vb = std::min(uv.v1, kv + 1.0f);
+      const float y0 = dst.y + (va - uv.v0) / dv * dst.h, y1 = dst.y + (vb - uv.v0) / dv * dst.h;
+      CopyRegion(texture, {x0, y0, x1 - x0, y1 - y0}, ua - ku, va - kv, ub - ku, vb - kv, argb, false);
+      va = vb;
+    }
+    ua = ub;
+  }
+}
+
+void Device::DrawTextureHalfTurn(const Texture& texture, const FRect& dst, const UvRect& uv, std::uint32_t argb) {
+  if (!texture || dst.w <= 0 || dst.h <= 0) return;
+  CopyRegion(texture, dst, std::clamp(uv.u0, 0.f, 1.f), std::clamp(uv.v0, 0.f, 1.f), std::clamp(uv.u1, 0.f, 1.f),
+             std::clamp(uv.v1, 0.f, 1.f), argb, true);
+}
+
+void Device::DrawTextureFan(const Texture& texture, const std::array<TexturedVertex, 4>& corners,
+                            std::uint32_t argb) {
+  if (!texture) return;
+  TextureObject& t = *texture.object_;
+  const SDL_Color colour{Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), Uint8(argb >> 24)};
+  SDL_Vertex vertices[4];
+  for (int i = 0; i < 4; ++i) {
+    vertices[i].position = {corners[i].x, corners[i].y};
+    vertices[i].color = colour;
+    vertices[i].tex_coord = {std::clamp(corners[i].u, 0.f, 1.f), std::clamp(corners[i].v, 0.f, 1.f)};
+  }
+  // SDL's software renderer turns an axis-aligned textured quad into a plain copy and
+  // then gets quarter turns wrong (it mirrors them); a thousandth of a pixel off the
+  // axis keeps it on the triangle path.
+  if (corners[0].u == corners[1].u && corners[0].y == corners[1].y) vertices[1].position.y += 1e-3f;
+  SetModulation(t, 0xFFFFFFFFu);
+  const SDL_BlendMode blend = (t.opaque && colour.a == 255) ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND;
+  SDL_SetTextureBlendMode(t.texture, blend);
+  t.blend = blend;
+  SetScale(t, true);
+  static const int kIndices[6] = {0, 1, 2, 0, 2, 3};
+  SDL_RenderGeometry(state_->renderer, t.texture, vertices, 4, kIndices, 6);
+}
+
+bool Device::CopyTexture(const Texture& from, const Texture& to) {
+  if (!from || !to || !to.IsTarget()) return false;
+  SDL_Texture* previous = state_->target;
+  if (SDL_SetRenderTarget(state_->renderer, to.object_->texture) != 0) return false;
+  TextureObject& f = *from.object_;
+  SDL_SetTextureBlendMode(f.texture, SDL_BLENDMODE_NONE);
+  SDL_SetTextureColorMod(f.texture, 255, 255, 255);
+  SDL_SetTextureAlphaMod(f.texture, 255);
+  SetScale(f, false);
+  const int ok = SDL_RenderCopy(state_->renderer, f.texture, nullptr, nullptr);
+  SDL_SetTextureBlendMode(f.texture, f.blend);
+  SDL_SetRenderTarget(state_->renderer, previous);
+  if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);
+  return ok == 0;
+}
+
+bool Device::CopyBackBuffer(const Texture& to) { return CopyTexture(backBuffer_, to); }
+
+void Device::FillRect(const FRect& rect, std::uint32_t argb) {
+  const Uint8 a = Uint8(argb >> 24);
+  SDL_SetRenderDrawBlendMode(state_->renderer, a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+  SDL_SetRenderDrawColor(state_->renderer, Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), a);
+  const SDL_Rect r = RoundedRect(rect);
+  if (r.w <= 0 || r.h <= 0) return;
+  SDL_RenderFillRect(state_->renderer, &r);
+}
+
+void Device::DrawLines(std::span<const FPoint> points, std::uint32_t argb) {
+  if (points.size() < 2) return;
+  const Uint8 a = Uint8(argb >> 24);
+  SDL_SetRenderDrawBlendMode(state_->renderer, a == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+  SDL_SetRenderDrawColor(state_->renderer, Uint8(argb >> 16), Uint8(argb >> 8), Uint8(argb), a);
+  std::vector<SDL_Point> pts;
+  pts.reserve(points.size());
+  for (const FPoint& p : points) pts.push_back({int(std::lround(p.x)), int(std::lround(p.y))});
+  // A closed strip would blend its first point twice: draw the closing segment apart.
+  if (pts.size() > 2 && pts.front().x == pts.back().x && pts.front().y == pts.back().y && a != 255) {
+    for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
+      const SDL_Point p = pts[i], q = pts[i + 1];
+      // Each segment without its last point, so corners are drawn once.
+      if (p.x == q.x) {
+        const int step = q.y > p.y ? 1 : -1;
+        for (int y = p.y; y != q.y; y += step) SDL_RenderDrawPoint(state_->renderer, p.x, y);
+      } else if (p.y == q.y) {
+        const int step = q.x > p.x ? 1 : -1;
+        for (int x = p.x; x != q.x; x += step) SDL_RenderDrawPoint(state_->renderer, x, p.y);
+      } else {
+        SDL_RenderDrawLine(state_->renderer, p.x, p.y, q.x, q.y);
+      }
+    }
+    return;
+  }
+  SDL_RenderDrawLines(state_->renderer, pts.data(), int(pts.size()));
+}
+
+void Device::Present() {
+  SDL_Renderer* r = state_->renderer;
+  SDL_SetRenderTarget(r, nullptr);
+  SDL_RenderSetClipRect(r, nullptr);
+  SDL_Texture* bb = backBuffer_.object_->texture;
+  SDL_SetTextureBlendMode(bb, SDL_BLENDMODE_NONE);
+  SDL_RenderCopy(r, bb, nullptr, nullptr);
+  SDL_RenderPresent(r);
+  SDL_SetRenderTarget(r, state_->target);
+  if (state_->clip) SDL_RenderSetClipRect(r, &*state_->clip);
+}
+
+std::vector<std::uint32_t> Device::ReadPixels(int x, int y, int width, int height) {
+  std::vector<std::uint32_t> pixels;
+  if (width <= 0 || height <= 0) return pixels;
+  pixels.resize(std::size_t(width) * std::size_t(height));
+  const SDL_Rect rect{x, y, width, height};
+  if (SDL_RenderReadPixels(state_->renderer, &rect, SDL_PIXELFORMAT_ARGB8888, pixels.data(), width * 4) != 0)
+    pixels.clear();
+  return pixels;
+}
+
+std::vector<std::uint8_t> Device::ReadBackBufferRgba() {
+  std::vector<std::uint8_t> rgba(std::size_t(width_) * std::size_t(height_) * 4);
+  SDL_Texture* previous = state_->target;
+  SDL_SetRenderTarget(state_->renderer, backBuffer_.object_->texture);
+  const int ok = SDL_RenderReadPixels(state_->renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), width_ * 4);
+  SDL_SetRenderTarget(state_->renderer, previous);
+  if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);
+  if (ok != 0) return {};
+  // Software blending leaves alpha slightly below 255: a screen has no alpha.
+  for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+  return rgba;
+}
+
+bool Device::TakeResetEvent() { return state_->reset.exchange(false); }
+
+bool Device::Recreate(std::string* error) {
+  auto old = state_;
+  backBuffer_.Reset();
+  SDL_DelEventWatch(EventWatch, old.get());
+  SDL_Renderer* renderer = old->renderer;
+  SDL_Surface* surface = old->surface;
+  state_ = std::make_shared<RendererState>();
+  state_->window = old->window;
+  state_->params = old->params;
+  old.reset();  // every texture of the old renderer is now empty
+  if (renderer) SDL_DestroyRenderer(renderer);
+  if (surface) SDL_FreeSurface(surface);
+  return Init(error);
+}
+
+}  // namespace platform

@@ -1,0 +1,145 @@
+// The drawing layer over an SDL renderer: textures, target textures, textured quads
+// (axis-aligned and transformed), untextured fills and outlines, clipping, the back
+// buffer and presentation, device-loss events and pixel read-back.
+//
+// Colours are 0xAARRGGBB. Rectangles are in pixel units with the origin at the top left
+// of the current target; pixel (i, j) covers [i, i+1) x [j, j+1).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The SDL_Window* made by platform/window, passed through without the SDL type.
+using WindowHandle = void*;
+
+struct FRect {
+  float x = 0, y = 0, w = 0, h = 0;
+};
+
+// A region of a texture in texture units: (0, 0) top left, (1, 1) bottom right.
+// Coordinates beyond 0..1 repeat the texture (wrap addressing).
+struct UvRect {
+  float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
+};
+
+struct TexturedVertex {
+  float x = 0, y = 0;  // pixels
+  float u = 0, v = 0;  // texture units, 0..1
+};
+
+struct FPoint {
+  float x = 0, y = 0;
+};
+
+namespace detail {
+struct TextureObject;
+struct RendererState;
+}  // namespace detail
+
+// A texture owned jointly by whoever holds it; released when the last holder drops it.
+// It outliving its device is harmless: it is then simply empty.
+class Texture {
+ public:
+  Texture() = default;
+  explicit operator bool() const;
+  int Width() const;
+  int Height() const;
+  // True when every pixel is fully opaque (drawn without blending when possible).
+  bool Opaque() const;
+  bool IsTarget() const;
+  void Reset() { object_.reset(); }
+
+ private:
+  friend class Device;
+  friend class GlyphAtlas;
+  std::shared_ptr<detail::TextureObject> object_;
+};
+
+struct DisplayParameters {
+  int width = 640;      // back buffer size
+  int height = 480;
+  bool fullScreen = false;  // accelerated with vsync; windowed: accelerated, no vsync
+};
+
+class Device {
+ public:
+  // A renderer on the main window; falls back to the software renderer when no
+  // accelerated one can be made. Nothing when no renderer can be made at all.
+  static std::unique_ptr<Device> CreateForWindow(WindowHandle window, const DisplayParameters& params,
+                                                 std::string* error);
+  // The software renderer drawing onto a memory surface: tests, headless screenshots.
+  static std::unique_ptr<Device> CreateOffscreen(int width, int height, std::string* error);
+
+  ~Device();
+  Device(const Device&) = delete;
+  Device& operator=(const Device&) = delete;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool IsSoftware() const;
+  std::string RendererName() const;
+
+  // A static texture from RGBA bytes (4 per pixel, rows top to bottom).
+  Texture CreateTexture(int width, int height, std::span<const std::uint8_t> rgba, std::string* error);
+  // A texture that can be drawn into; its content starts opaque black.
+  Texture CreateTarget(int width, int height, std::string* error);
+  // Replaces a rectangle of a static texture with RGBA bytes.
+  bool UpdateTexture(const Texture& texture, int x, int y, int width, int height,
+                     std::span<const std::uint8_t> rgba);
+
+  // Drawing goes to the given target texture, or to the back buffer when none.
+  bool SetTarget(const Texture* target);
+  void Clear(std::uint32_t argb);
+  // Drawing outside the rectangle is discarded; nothing = the whole target.
+  void SetClip(std::optional<FRect> clip);
+
+  // Texture region uv stretched over dst, modulated by argb. Regions beyond 0..1 are
+  // drawn by cutting the quad at whole texture coordinates (wrap addressing).
+  void DrawTexture(const Texture& texture, const FRect& dst, const UvRect& uv, std::uint32_t argb);
+  // The whole texture turned by 180 degrees into dst (exact, no resampling seam).
+  void DrawTextureHalfTurn(const Texture& texture, const FRect& dst, const UvRect& uv, std::uint32_t argb);
+  // Four corners drawn as a fan of two triangles (texture coordinates within 0..1).
+  void DrawTextureFan(const Texture& texture, const std::array<TexturedVertex, 4>& corners,
+                      std::uint32_t argb);
+  // Whole source copied over the whole destination without blending.
+  bool CopyTexture(const Texture& from, const Texture& to);
+  // The back buffer's content copied into a target texture of the same size.
+  bool CopyBackBuffer(const Texture& to);
+
+  void FillRect(const FRect& rect, std::uint32_t argb);
+  // Line strip through the points (pixel indices of the end points are drawn).
+  void DrawLines(std::span<const FPoint> points, std::uint32_t argb);
+
+  // Shows the back buffer (which keeps its content afterwards).
+  void Present();
+
+  // Pixels (0xAARRGGBB) of the current target; empty on failure.
+  std::vector<std::uint32_t> ReadPixels(int x, int y, int width, int height);
+  // The back buffer as RGBA bytes with alpha forced to 255 (screenshots).
+  std::vector<std::uint8_t> ReadBackBufferRgba();
+
+  // True once after the renderer reported that its targets or itself were reset.
+  bool TakeResetEvent();
+  // Makes the renderer again after a device reset (every earlier texture becomes empty).
+  bool Recreate(std::string* error);
+
+ private:
+  Device() = default;
+  bool Init(std::string* error);
+  void CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,
+                  std::uint32_t argb, bool halfTurn);
+
+  std::shared_ptr<detail::RendererState> state_;
+  int width_ = 0, height_ = 0;
+  Texture backBuffer_;
+  friend class GlyphAtlas;
+};
+
+}  // namespace platform
