@@ -372,7 +372,10 @@ bool Device::CopyTexture(const Texture& from, const Texture& to) {
   SDL_SetTextureColorMod(f.texture, 255, 255, 255);
   SDL_SetTextureAlphaMod(f.texture, 255);
   SetScale(f, false);
-  const int ok = SDL_RenderCopy(state_->renderer, f.texture, nullptr, nullptr);
+  // The common top-left region, texel for texel (the sizes may differ when one of them
+  // was rounded up to powers of two).
+  const SDL_Rect region{0, 0, std::min(f.width, to.Width()), std::min(f.height, to.Height())};
+  const int ok = SDL_RenderCopy(state_->renderer, f.texture, &region, &region);
   SDL_SetTextureBlendMode(f.texture, f.blend);
   SDL_SetRenderTarget(state_->renderer, previous);
   if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);

@@ -74,6 +74,8 @@ class Device {
   // accelerated one can be made. Nothing when no renderer can be made at all.
   static std::unique_ptr<Device> CreateForWindow(WindowHandle window, const DisplayParameters& params,
                                                  std::string* error);
+  // The same on the main window of platform/window.
+  static std::unique_ptr<Device> CreateForMainWindow(const DisplayParameters& params, std::string* error);
   // The software renderer drawing onto a memory surface: tests, headless screenshots.
   static std::unique_ptr<Device> CreateOffscreen(int width, int height, std::string* error);
 
@@ -108,7 +110,7 @@ class Device {
   // Four corners drawn as a fan of two triangles (texture coordinates within 0..1).
   void DrawTextureFan(const Texture& texture, const std::array<TexturedVertex, 4>& corners,
                       std::uint32_t argb);
-  // Whole source copied over the whole destination without blending.
+  // The source copied into the destination's top-left corner without blending.
   bool CopyTexture(const Texture& from, const Texture& to);
   // The back buffer's content copied into a target texture of the same size.
   bool CopyBackBuffer(const Texture& to);

@@ -3,6 +3,7 @@
 // clock; drawing a frame applies fadeDelta to fadeLevel (the screen transition).
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // One periodic clock: the tick at which it is next due and its period in ms.
@@ -20,6 +21,15 @@ struct FrameClocks {
   AnimationClock selectionPulse;
   AnimationClock transition;
   AnimationClock scrollText;
+  int pulseRamp = 1000;     // ms from one pulse alpha to the other
+  int pulseElapsed = 0;     // ms into the current ramp
+  // Scrolling Custom pictures: [Custom k - 1][0 = x, 1 = y]; period 0 = still.
+  std::array<std::array<AnimationClock, 2>, 6> pictureScroll{};
 };
 
 extern FrameClocks gFrameClocks;
+
+// Tick comparison that survives the 49.7-day wrap: true when now is at or after due.
+inline bool ClockDue(std::uint32_t now, std::uint32_t due) {
+  return static_cast<std::int32_t>(now - due) >= 0;
+}

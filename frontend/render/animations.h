@@ -1,0 +1,8 @@
+// The animation step run by the main loop before each frame.
+#pragma once
+
+#include <cstdint>
+
+// Volume ramp, selection pulse (and the blinking scroll text), transition, scroll text,
+// scrolling pictures, in this order; then NextFrameTime = the earliest due clock.
+void UpdateAnimations(std::uint32_t now);

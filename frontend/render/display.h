@@ -1,0 +1,79 @@
+// The drawing device and its lifecycle: creation on the main window (or offscreen for
+// tests and screenshots), the layout target and backdrop, the releases, device loss,
+// the error message boxes and the frame-in-progress lock.
+#pragma once
+
+#include "platform/device.h"
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+// Error codes named in the message boxes (values of the original drawing interface).
+enum D3DErrorCode : std::uint32_t {
+  kD3DErrWrongTextureFormat = 0x88760818,
+  kD3DErrUnsupportedColorOperation = 0x88760819,
+  kD3DErrUnsupportedColorArg = 0x8876081A,
+  kD3DErrUnsupportedAlphaOperation = 0x8876081B,
+  kD3DErrUnsupportedAlphaArg = 0x8876081C,
+  kD3DErrTooManyOperations = 0x8876081D,
+  kD3DErrConflictingTextureFilter = 0x8876081E,
+  kD3DErrUnsupportedFactorValue = 0x8876081F,
+  kD3DErrConflictingRenderState = 0x88760821,
+  kD3DErrUnsupportedTextureFilter = 0x88760822,
+  kD3DErrConflictingTexturePalette = 0x88760826,
+  kD3DErrDriverInvalidCall = 0x8876086D,
+  kD3DErrOutOfVideoMemory = 0x8876017C,
+  kD3DErrNotFound = 0x88760866,
+  kD3DErrMoreData = 0x88760867,
+  kD3DErrDeviceLost = 0x88760868,
+  kD3DErrDeviceNotReset = 0x88760869,
+  kD3DErrNotAvailable = 0x8876086A,
+  kD3DErrInvalidDevice = 0x8876086B,
+  kD3DErrInvalidCall = 0x8876086C,
+  kD3DXErrInvalidData = 0x88760B59,  // a picture that cannot be decoded
+};
+constexpr int kDisplayFailed = static_cast<int>(0x80004005u);  // E_FAIL: fatal to the caller
+
+enum class DisplayKind { kMainWindow, kOffscreen };
+
+struct DisplayState {
+  std::unique_ptr<platform::Device> device;
+  DisplayKind kind = DisplayKind::kMainWindow;
+  platform::DisplayParameters presentParameters;
+  bool layoutTargetReady = false;  // the layout's render target exists
+  platform::Texture backdrop;      // the screen image behind and around the layout
+  bool deviceReady = false;        // DeviceReady: template pictures loaded
+  bool frameInProgress = false;    // FrameInProgress
+  bool resourcesReleased = false;  // lost device: released, waiting for the reset
+  // Test seam: a device that refuses texture sizes that are not powers of two.
+  bool powerOfTwoTexturesOnly = false;
+};
+
+extern DisplayState gDisplay;
+
+// 1 made, 0 made without the layout target, kDisplayFailed when no device can be made.
+int CreateDisplay(DisplayKind kind);
+void FillPresentParameters(bool fullScreen);
+int SetupRenderState();
+int CreateLayoutTarget();
+
+void ReleaseMedia();
+void ReleaseTarget();
+void ReleaseForReset();
+void ReleaseAll();
+
+// The lost-device path: releases, makes the renderer again (or the whole display when
+// that fails), reloads the template pictures and the selection's media.
+void RecoverLostDevice();
+// True once after the renderer reported a reset.
+bool DeviceWasReset();
+
+// Message box naming the error code, with the caller's caption.
+void ReportD3DError(std::uint32_t code, std::string_view caption);
+// The text of that message box.
+std::string_view D3DErrorName(std::uint32_t code);
+
+void SetDrawLock(int flag);
+
+platform::Device* CurrentDevice();

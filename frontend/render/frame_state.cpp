@@ -1,0 +1,3 @@
+#include "frontend/render/frame_state.h"
+
+FrameState gFrame;

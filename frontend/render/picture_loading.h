@@ -1,0 +1,29 @@
+// Pictures loaded into the texture table: single files with an optional colour key,
+// icons, the template's fixed pictures and fonts, and the selected game's media.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Colour key that turns keying off (0x1000000 + 0xFF000000 wraps to 0).
+constexpr std::uint32_t kNoColourKey = 0x1000000;
+
+// Loads a picture file into a slot; pixels of exactly the key's RGB become transparent.
+// 0 silently when the file does not exist; an undecodable file is reported with its path.
+int LoadTexture(int slot, std::uint32_t colourKey, const std::string& path);
+// The first image of an .ico file (colour and mask) into a slot.
+int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path);
+
+// The first existing file among path + "." + each ";"-separated extension (an empty entry
+// tries the path alone), written back into path. Letter case does not matter.
+int FindImageFile(std::string& path, std::string_view extensions);
+constexpr std::string_view kImageExtensions = "png;jpg;bmp;gif";
+
+// Template pictures into their slots, then the fonts of all 15 text styles; sets
+// DeviceReady. Always 1.
+int LoadTemplateImages(const std::string& installDir, const std::string& templateName);
+
+// The selected game's snapshot, marquee and Custom pictures, and the visible lines'
+// images or icons. Always 1.
+int LoadSelectionMedia();

@@ -1,0 +1,7 @@
+#include "frontend/render/render_sources.h"
+
+RenderSources gRenderSources;
+
+ListPosition CurrentListPosition() {
+  return gRenderSources.listPosition ? gRenderSources.listPosition() : ListPosition{};
+}

@@ -1,0 +1,158 @@
+#include "frontend/render/screen.h"
+
+#include "frontend/render/animation_clock.h"
+#include "frontend/render/display.h"
+#include "frontend/render/frame_composition.h"
+#include "frontend/render/layout.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/render_sources.h"
+#include "frontend/render/texture_table.h"
+#include "platform/clock.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+ScreenState gScreen;
+
+namespace {
+
+// The slide-show picture fitted into the layout; a new one every ScrDuration seconds,
+// fading in over the screen shown before it.
+void DrawSlidePicture(float e) {
+  const std::uint32_t now = platform::GetTickCount();
+  if (!gScreen.slideShown ||
+      now - gScreen.lastSlideTime >= static_cast<std::uint32_t>(std::max(0, gRenderSources.scrDuration)) * 1000u) {
+    gScreen.lastSlideTime = now;
+    gScreen.slideShown = true;
+    const std::string path = gRenderSources.pickSlide ? gRenderSources.pickSlide() : std::string();
+    if (!path.empty()) LoadTexture(kSlotSlide, gLayout.transparentColour, path);
+    // The back buffer still holds the last composed screen in both display modes.
+    if (gDisplay.backdrop) gDisplay.device->CopyBackBuffer(gDisplay.backdrop);
+    gScreen.crossFadeAlpha = 15;
+    gScreen.crossFadeStep = 15;
+  }
+  DrawQuad(kSlotSlide, 0, 0, float(gLayout.Width()), float(gLayout.Height()), 0xFFFFFFFF, 1.0f, e, 1, 0, 0);
+}
+
+void AdvanceTransition() {
+  FrameClocks& c = gFrameClocks;
+  if (c.fadeDelta != 0) {
+    gScreen.angle += 2 * std::numbers::pi_v<float> * c.fadeDelta;
+    c.fadeLevel += c.fadeDelta;
+    if (c.fadeLevel >= 1 || c.fadeLevel <= 0) c.fadeDelta = 0;
+  }
+  if (c.fadeDelta == 0) {
+    if (c.fadeLevel == 0) c.fadeLevel = 1;
+    c.fadeLevel = c.fadeLevel > 0.5f ? 1.0f : 0.0f;
+    gScreen.angle = 0;
+  }
+}
+
+}  // namespace
+
+int NormalizeRotation(int& rotation) {
+  if (rotation < 0 || rotation > 3) rotation = 0;
+  return rotation;
+}
+
+int CurrentRotation() {
+  return NormalizeRotation(gRenderSources.rotation ? *gRenderSources.rotation : gScreen.rotation);
+}
+
+void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
+                         float angle, std::uint32_t colour, float e) {
+  const TextureSlot* s = SlotAt(slot);
+  platform::Device* device = CurrentDevice();
+  if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
+  const float umax = float(s->width) > w ? w / float(s->width) : 1.0f;
+  const float vmax = float(s->height) > h ? h / float(s->height) : 1.0f;
+  const float m = 2 * e - 1;  // as in DrawQuad
+  const float left = x - m, top = y - m, right = x + w + m, bottom = y + h + m;
+  const int turns = CurrentRotation();
+  if (angle == 0 && sx == 1 && sy == 1 && (turns == 0 || turns == 2)) {
+    // Exact copies for the upright and upside-down screen at rest.
+    const platform::FRect dst{left, top, right - left, bottom - top};
+    if (turns == 0) device->DrawTexture(s->texture, dst, {0, 0, umax, vmax}, colour);
+    else device->DrawTextureHalfTurn(s->texture, dst, {0, 0, umax, vmax}, colour);
+    return;
+  }
+  if (sx == 0 || sy == 0) return;  // shrunk to nothing
+  std::array<platform::TexturedVertex, 4> v{{{left, top, 0, 0},
+                                             {right, top, umax, 0},
+                                             {right, bottom, umax, vmax},
+                                             {left, bottom, 0, vmax}}};
+  // Each quarter turn gives every corner the texture coordinates of the corner before it.
+  for (int t = 0; t < turns; ++t) {
+    const float u = v[3].u, vv = v[3].v;
+    for (int i = 3; i > 0; --i) {
+      v[i].u = v[i - 1].u;
+      v[i].v = v[i - 1].v;
+    }
+    v[0].u = u;
+    v[0].v = vv;
+  }
+  // Translate the centre to the origin, scale, rotate about z, translate back (row vectors).
+  const float centreX = x + cx, centreY = y + cy;
+  const float cosA = std::cos(angle), sinA = std::sin(angle);
+  for (auto& p : v) {
+    const float px = (p.x - centreX) * sx, py = (p.y - centreY) * sy;
+    p.x = px * cosA - py * sinA + centreX;
+    p.y = px * sinA + py * cosA + centreY;
+  }
+  device->DrawTextureFan(s->texture, v, colour);
+}
+
+int DrawFrame(int mode) {
+  platform::Device* device = CurrentDevice();
+  if (!gDisplay.deviceReady || gDisplay.frameInProgress || !device) return 0;
+  gDisplay.frameInProgress = true;
+  AdvanceTransition();
+
+  const TextureSlot& layoutSlot = *SlotAt(kSlotLayout);
+  if (!layoutSlot.texture || !device->SetTarget(&layoutSlot.texture)) {
+    ReportD3DError(kD3DErrInvalidCall, "GetSurfaceLevel");
+    gDisplay.frameInProgress = false;
+    return 0;
+  }
+  device->Clear(0xFF000000);
+  const int resX = gLayout.Width(), resY = gLayout.Height();
+  const int largFen = gRenderSources.largFen, hautFen = gRenderSources.hautFen;
+  const float offX = resX < largFen ? float(largFen / 2) - float(resX) * 0.5f : 0.0f;
+  const float offY = resY < hautFen ? float(hautFen / 2) - float(resY) * 0.5f : 0.0f;
+  const float e = gRenderSources.modeFenetre ? 1.0f : 0.5f;
+
+  if (gScreen.slideShowActive) DrawSlidePicture(e);
+  else DrawLayoutPass(e);
+  DrawOverlays();
+
+  device->SetTarget(nullptr);
+  device->Clear(0xFF000000);
+  const float fade = gFrameClocks.fadeLevel;
+  if (mode == 3 || (mode == 2 && fade == 1 && (largFen <= resX || hautFen <= resY))) {
+    if (gDisplay.backdrop && device->SetTarget(&gDisplay.backdrop)) {
+      device->Clear(0xFF000000);
+      device->SetTarget(nullptr);
+    }
+  }
+  if (gDisplay.backdrop) {
+    const float bw = float(gDisplay.backdrop.Width()), bh = float(gDisplay.backdrop.Height());
+    device->DrawTexture(gDisplay.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
+                        {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)}, 0xFFFFFFFF);
+  } else {
+    ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 2");
+  }
+  if (resX < largFen && resY < hautFen && fade == 1) {
+    const int d = hautFen / 50;
+    device->FillRect({offX + float(d), offY + float(d), float(resX), float(resY)}, 0xC0393939);
+  }
+  DrawQuadTransformed(kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
+                      fade, gScreen.angle, (static_cast<std::uint32_t>(gScreen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
+  if (mode == 1 && !(gDisplay.backdrop && device->CopyBackBuffer(gDisplay.backdrop)))
+    ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 1");
+  if (mode != 3) device->Present();
+  if (gScreen.crossFadeAlpha < 255 && gScreen.crossFadeStep != 0)
+    gScreen.crossFadeAlpha = std::min(255, gScreen.crossFadeAlpha + gScreen.crossFadeStep);
+  gDisplay.frameInProgress = false;
+  return 1;
+}

@@ -1,0 +1,34 @@
+// The screen: the layout target put on the display centred (with a drop shadow when
+// smaller), turned by quarter turns, spun and zoomed during transitions, laid over the
+// backdrop; the slide-show picture with its cross-fade.
+#pragma once
+
+#include <cstdint>
+
+struct ScreenState {
+  float angle = 0.0f;         // spin of the layout during a transition, radians
+  int crossFadeAlpha = 255;   // alpha of the layout over the backdrop
+  int crossFadeStep = 0;      // added after each frame while below 255
+  int rotation = 0;           // quarter turns, when the sources name no configuration value
+  bool slideShowActive = false;
+  bool slideShown = false;    // a slide was shown since start-up
+  std::uint32_t lastSlideTime = 0;
+};
+
+extern ScreenState gScreen;
+
+// Frame modes: 0 normal; 1 before a configuration switch (the screen is kept in the
+// backdrop); 2 after it (the backdrop turns black when the layout fills the display in
+// one direction); 3 when the slide show ends (black backdrop, nothing presented).
+// 1 when a frame was drawn, 0 when skipped.
+int DrawFrame(int mode);
+
+// A texture-table rectangle turned by the rotation's quarter turns, then scaled and
+// spun by `angle` about (x + cx, y + cy).
+void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
+                         float angle, std::uint32_t colour, float e);
+
+// A rotation outside 0-3 becomes 0; returns the value.
+int NormalizeRotation(int& rotation);
+// The current rotation (normalised, in the configuration's value too).
+int CurrentRotation();

@@ -1,0 +1,45 @@
+// The picture slots every drawing refers to by number.
+#pragma once
+
+#include "platform/device.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// Fixed slots; 14 + i holds the image or icon of visible list line i.
+enum TextureSlotIndex : int {
+  kSlotBackground = 0,
+  kSlotSelection = 1,
+  kSlotSlide = 2,
+  kSlotSnap = 3,
+  kSlotMissingSnap = 4,
+  kSlotMissingMarquee = 5,
+  kSlotCustomTemplate1 = 6,  // Custom1.png ... Custom6.png: 6 ... 11
+  kSlotListBackground = 12,
+  kSlotLayout = 13,          // the LayoutTexture
+  kSlotFirstLine = 14,       // list lines 0 ... 49: 14 ... 63
+  kSlotMarqueeMedia = 64,    // the selected game's marquee
+  kSlotCustomMedia1 = 65,    // the selected game's Custom1 ... Custom6: 65 ... 70
+};
+// 64 slots of the fixed roles plus one per-game slot each for Marquee and Custom1-6.
+constexpr int kTextureSlotCount = 71;
+
+struct TextureSlot {
+  platform::Texture texture;
+  int width = 0;   // size of the source picture (for slot 13, of the texture)
+  int height = 0;
+  std::string source;  // file and colour key it was loaded from (to reuse it)
+  std::uint32_t key = 0;
+};
+
+struct TextureTable {
+  std::array<TextureSlot, kTextureSlotCount> slots{};
+};
+
+extern TextureTable gTextureTable;
+
+// The slot, or nullptr when the number is outside the table.
+TextureSlot* SlotAt(int slot);
+// True when the slot holds a texture.
+bool SlotLoaded(int slot);
