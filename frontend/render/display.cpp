@@ -121,27 +121,11 @@ void ReleaseAll() {
   gDisplay.device.reset();
 }
 
-bool DeviceWasReset() { return gDisplay.device && gDisplay.device->TakeResetEvent(); }
-
-void RecoverLostDevice() {
-  if (!gDisplay.device) return;
-  gDisplay.frameInProgress = true;
-  ReleaseForReset();
-  gDisplay.resourcesReleased = true;
+int ResetDisplay() {
+  if (!gDisplay.device) return 0;
   FillPresentParameters(!gRenderSources.modeFenetre);
   std::string error;
-  if (!gDisplay.device->Recreate(&error)) {
-    ReleaseAll();
-    CreateDisplay(gDisplay.kind);
-  } else {
-    SetupRenderState();
-  }
-  gDisplay.resourcesReleased = false;
-  if (gDisplay.device) {
-    LoadTemplateImages(gRenderSources.baseDirectory, gRenderSources.templateName);
-    LoadSelectionMedia();
-  }
-  gDisplay.frameInProgress = false;
+  return gDisplay.device->Recreate(&error) ? 1 : 0;
 }
 
 std::string_view D3DErrorName(std::uint32_t code) {

@@ -63,11 +63,9 @@ void ReleaseTarget();
 void ReleaseForReset();
 void ReleaseAll();
 
-// The lost-device path: releases, makes the renderer again (or the whole display when
-// that fails), reloads the template pictures and the selection's media.
-void RecoverLostDevice();
-// True once after the renderer reported a reset.
-bool DeviceWasReset();
+// The reset of the lost-device path (after ReleaseForReset): makes the renderer again
+// with the present parameters. 0 when that fails (the caller re-creates the display).
+int ResetDisplay();
 
 // Message box naming the error code, with the caller's caption.
 void ReportD3DError(std::uint32_t code, std::string_view caption);

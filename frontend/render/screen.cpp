@@ -40,7 +40,9 @@ void AdvanceTransition() {
   if (c.fadeDelta != 0) {
     gScreen.angle += 2 * std::numbers::pi_v<float> * c.fadeDelta;
     c.fadeLevel += c.fadeDelta;
-    if (c.fadeLevel >= 1 || c.fadeLevel <= 0) c.fadeDelta = 0;
+    // Within rounding of the end: a hundred float steps of 0.01 do not add up to 1 exactly.
+    constexpr float kEnd = 1e-4f;
+    if (c.fadeLevel >= 1 - kEnd || c.fadeLevel <= kEnd) c.fadeDelta = 0;
   }
   if (c.fadeDelta == 0) {
     if (c.fadeLevel == 0) c.fadeLevel = 1;
