@@ -17,48 +17,55 @@ long GlyphAtlas::RasterisedGlyphs() { return rasterised.load(); }
 
 GlyphAtlas GlyphAtlas::Build(Device& device, const Font& font) {
   GlyphAtlas atlas;
+  atlas.font_ = &font;
   atlas.lineHeight_ = font.LineHeight();
-  std::array<GlyphBitmap, 256> glyphs;
-  // Shelf packing: glyphs left to right, a new shelf when the row is full.
-  int x = kPadding, y = kPadding, shelf = 0, width = kPadding;
+  const int line = std::max(1, font.LineHeight());
+  // Room for a glyph: its advance plus overhang on both sides, the line height plus
+  // room for accents that rise above it.
+  const int cellHeight = line + line / 2 + 2;
+  int x = kPadding, y = kPadding;
   for (int b = 0; b < 256; ++b) {
-    glyphs[b] = font.RenderGlyph(static_cast<unsigned char>(b));
-    ++rasterised;
-    GlyphBitmap& g = glyphs[b];
     Cell& c = atlas.cells_[b];
-    c.advance = g.advance;
-    c.offsetX = g.offsetX;
-    c.offsetY = g.offsetY;
-    if (g.width <= 0 || g.height <= 0 || g.alpha.size() < std::size_t(g.width) * std::size_t(g.height)) continue;
-    g.width = std::min(g.width, kAtlasWidth - 2 * kPadding);
-    if (x + g.width + kPadding > kAtlasWidth) {
+    c.advance = font.AdvanceWidths()[static_cast<std::size_t>(b)];
+    if (!ByteHasGlyph(static_cast<unsigned char>(b)) || c.advance <= 0) continue;
+    c.width = std::min(c.advance + line / 2 + 2, kAtlasWidth - 2 * kPadding);
+    c.height = cellHeight;
+    if (x + c.width + kPadding > kAtlasWidth) {
       x = kPadding;
-      y += shelf + kPadding;
-      shelf = 0;
+      y += cellHeight + kPadding;
     }
     c.x = x;
     c.y = y;
-    c.width = g.width;
-    c.height = g.height;
-    x += g.width + kPadding;
-    width = std::max(width, x);
-    shelf = std::max(shelf, g.height);
+    x += c.width + kPadding;
   }
-  const int height = y + shelf + kPadding;
-  std::vector<std::uint8_t> rgba(std::size_t(width) * std::size_t(height) * 4, 0);
+  const int height = y + cellHeight + kPadding;
+  std::vector<std::uint8_t> rgba(std::size_t(kAtlasWidth) * std::size_t(height) * 4, 0);
   for (std::size_t i = 0; i < rgba.size(); i += 4) rgba[i] = rgba[i + 1] = rgba[i + 2] = 255;
-  for (int b = 0; b < 256; ++b) {
-    const Cell& c = atlas.cells_[b];
-    const GlyphBitmap& g = glyphs[b];
-    if (c.width <= 0) continue;
-    const int srcWidth = static_cast<int>(g.alpha.size()) / std::max(1, c.height);
-    for (int row = 0; row < c.height; ++row)
-      for (int col = 0; col < c.width; ++col)
-        rgba[(std::size_t(c.y + row) * std::size_t(width) + std::size_t(c.x + col)) * 4 + 3] =
-            g.alpha[std::size_t(row) * std::size_t(srcWidth) + std::size_t(col)];
-  }
-  atlas.texture_ = device.CreateTexture(width, height, rgba, nullptr);
+  atlas.texture_ = device.CreateTexture(kAtlasWidth, height, rgba, nullptr);
   return atlas;
+}
+
+void GlyphAtlas::Rasterise(Device& device, unsigned char byte) {
+  Cell& c = cells_[byte];
+  c.rasterised = true;
+  if (c.width <= 0 || !font_) return;
+  const GlyphBitmap g = font_->RenderGlyph(byte);
+  ++rasterised;
+  if (g.width <= 0 || g.height <= 0 || g.alpha.size() < std::size_t(g.width) * std::size_t(g.height)) return;
+  // A glyph that rises above the line keeps its top inside the cell.
+  const int lift = std::max(0, -g.offsetY);
+  c.offsetX = g.offsetX;
+  c.offsetY = g.offsetY + std::min(lift, c.height / 3);
+  const int skipTop = lift - std::min(lift, c.height / 3);
+  c.drawWidth = std::min(g.width, c.width);
+  c.drawHeight = std::min(g.height - skipTop, c.height);
+  if (c.drawWidth <= 0 || c.drawHeight <= 0) return;
+  std::vector<std::uint8_t> rgba(std::size_t(c.drawWidth) * std::size_t(c.drawHeight) * 4, 255);
+  for (int row = 0; row < c.drawHeight; ++row)
+    for (int col = 0; col < c.drawWidth; ++col)
+      rgba[(std::size_t(row) * std::size_t(c.drawWidth) + std::size_t(col)) * 4 + 3] =
+          g.alpha[std::size_t(row + skipTop) * std::size_t(g.width) + std::size_t(col)];
+  device.UpdateTexture(texture_, c.x, c.y, c.drawWidth, c.drawHeight, rgba);
 }
 
 int GlyphAtlas::TextWidth(std::string_view text) const {
@@ -68,16 +75,18 @@ int GlyphAtlas::TextWidth(std::string_view text) const {
 }
 
 void GlyphAtlas::DrawLine(Device& device, std::string_view text, float x, float y, std::uint32_t argb,
-                          float stopX) const {
+                          float stopX) {
   if (!texture_) return;
   const float tw = float(texture_.Width()), th = float(texture_.Height());
   float pen = x;
   for (unsigned char b : text) {
     if (pen >= stopX) break;
-    const Cell& c = cells_[b];
-    if (c.width > 0) {
-      const FRect dst{pen + float(c.offsetX), y + float(c.offsetY), float(c.width), float(c.height)};
-      const UvRect uv{float(c.x) / tw, float(c.y) / th, float(c.x + c.width) / tw, float(c.y + c.height) / th};
+    Cell& c = cells_[b];
+    if (!c.rasterised) Rasterise(device, b);
+    if (c.drawWidth > 0) {
+      const FRect dst{pen + float(c.offsetX), y + float(c.offsetY), float(c.drawWidth), float(c.drawHeight)};
+      const UvRect uv{float(c.x) / tw, float(c.y) / th, float(c.x + c.drawWidth) / tw,
+                      float(c.y + c.drawHeight) / th};
       device.DrawTexture(texture_, dst, uv, argb);
     }
     pen += float(c.advance);
@@ -85,7 +94,7 @@ void GlyphAtlas::DrawLine(Device& device, std::string_view text, float x, float 
 }
 
 void GlyphAtlas::DrawBox(Device& device, const FRect& box, std::string_view text, TextAlign align,
-                         std::uint32_t argb) const {
+                         std::uint32_t argb) {
   if (!texture_ || box.w <= 0 || box.h <= 0) return;
   std::vector<std::string_view> lines;
   for (std::size_t start = 0;;) {

@@ -2,8 +2,8 @@
 
 FontTable gFontTable;
 
-const platform::GlyphAtlas* FontAt(int index) {
+platform::GlyphAtlas* FontAt(int index) {
   if (index < 0 || index >= kLayoutObjectCount) return nullptr;
-  const FontEntry& e = gFontTable.fonts[static_cast<std::size_t>(index)];
+  FontEntry& e = gFontTable.fonts[static_cast<std::size_t>(index)];
   return (e.font && e.atlas) ? &e.atlas : nullptr;
 }

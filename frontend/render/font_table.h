@@ -20,4 +20,4 @@ struct FontTable {
 extern FontTable gFontTable;
 
 // The atlas of a font index, or nullptr when that index has no font.
-const platform::GlyphAtlas* FontAt(int index);
+platform::GlyphAtlas* FontAt(int index);

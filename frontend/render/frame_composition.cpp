@@ -94,7 +94,7 @@ void RectOutline(float x0, float y0, float x1, float y1, std::uint32_t colour) {
 
 void DrawTextBox(int x, int y, int w, int h, std::string_view text, int alignment, std::uint32_t colour,
                  int fontIndex) {
-  const platform::GlyphAtlas* font = FontAt(fontIndex);
+  platform::GlyphAtlas* font = FontAt(fontIndex);
   platform::Device* device = CurrentDevice();
   if (!font || !device) return;
   const platform::TextAlign align = alignment == 1   ? platform::TextAlign::kCentre
@@ -155,7 +155,7 @@ void DrawVolumeBar() {
 }
 
 void DrawScrollTextObject() {
-  const platform::GlyphAtlas* font = FontAt(kScrollText);
+  platform::GlyphAtlas* font = FontAt(kScrollText);
   platform::Device* device = CurrentDevice();
   if (!font || !device) return;
   const ScrollTextDrawing d = ScrollTextToDraw();

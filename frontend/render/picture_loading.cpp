@@ -26,7 +26,6 @@ int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
   if (!platform::FileExists(file)) return 0;
   // The key's alpha byte: 0xFF turns keying on, 0 (from 0x1000000) turns it off.
   const std::uint32_t key = colourKey + 0xFF000000u;
-  if (target->texture && target->source == file && target->key == key) return 1;
   *target = {};
   std::string error;
   std::optional<platform::Image> image = platform::LoadImageFile(file, &error);
@@ -85,7 +84,8 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
   for (int i = 0; i < lines && i < count; ++i) {
     const GameEntry& game = gGameList.AtPosition(WrapPosition(topIndex + i, count));
     const int slot = kSlotFirstLine + i;
-    // Move an already loaded copy of this line's picture into place first.
+    // A picture the previous page already showed is moved into place, not decoded again.
+    bool fresh = false;
     for (const std::string* name : {&game.romName, &game.romOf}) {
       if (name->empty()) continue;
       std::string path = platform::JoinPath(dir, *name);
@@ -95,12 +95,12 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
       for (TextureSlot& old : previous)
         if (old.texture && old.source == file) {
           *SlotAt(slot) = std::move(old);
+          fresh = true;
           break;
         }
       break;
     }
-    // LoadTexture keeps a slot that already holds the same file.
-    const bool fresh = LoadGameMedia(slot, dir, game, kImageExtensions, icons);
+    if (!fresh) fresh = LoadGameMedia(slot, dir, game, kImageExtensions, icons);
     if (icons) gFrame.lineSlots[i] = fresh ? slot : 0;
     else gFrame.lineSlots[i] = fresh ? slot : kSlotMissingMarquee;
   }

@@ -1,0 +1,239 @@
+#include "frontend/render/animations.h"
+#include "frontend/render/font_table.h"
+#include "frontend/render/frame_composition.h"
+#include "frontend/render/picture_scroll.h"
+#include "render_fixture.h"
+
+namespace {
+
+using render_test::Picture;
+using render_test::RenderFixture;
+using render_test::Solid;
+
+constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kBlack = 0, kWhite = 0xFFFFFF;
+
+class FrameCompositionTest : public RenderFixture {
+ protected:
+  // An 800 x 600 layout drawn on an 800 x 600 display; probes read the layout target.
+  void OpenPlain(const std::string& extraLayout = "", bool windowed = false) {
+    WriteLayout("RESOLUTIONX=800\nRESOLUTIONY=600\n" + extraLayout);
+    Open(800, 600, windowed);
+  }
+  void DrawIntoLayout(const std::function<void()>& draw) {
+    Device().SetTarget(&SlotAt(kSlotLayout)->texture);
+    Device().Clear(0xFF000000);
+    draw();
+    Device().SetTarget(nullptr);
+  }
+  void LoadSlot(int slot, const platform::Image& image) {
+    WritePng("pic.png", image);
+    ASSERT_EQ(LoadTexture(slot, kNoColourKey, dir / "pic.png"), 1);
+  }
+};
+
+TEST_F(FrameCompositionTest, FitModesCropStretchAndLetterBox) {
+  OpenPlain();
+  // 100 x 50, left half red, right half green.
+  LoadSlot(kSlotSnap, Picture(100, 50, [](int x, int) { return x < 50 ? 0xFFFF0000u : 0xFF00FF00u; }));
+  // Mode 0: natural size in the top-left corner, not enlarged.
+  DrawIntoLayout([] { DrawQuad(kSlotSnap, 100, 100, 200, 200, 0xFFFFFFFF, 1, 0.5f, 0, 0, 0); });
+  EXPECT_PIXEL(LayoutPixel(100, 100), kRed);
+  EXPECT_PIXEL(LayoutPixel(199, 149), kGreen);
+  EXPECT_PIXEL(LayoutPixel(200, 100), kBlack);
+  EXPECT_PIXEL(LayoutPixel(100, 150), kBlack);
+  // Mode 1: fitted to 200 x 100 and centred: rows 150 ... 249.
+  DrawIntoLayout([] { DrawQuad(kSlotSnap, 100, 100, 200, 200, 0xFFFFFFFF, 1, 0.5f, 1, 0, 0); });
+  EXPECT_PIXEL(LayoutPixel(100, 149), kBlack);
+  EXPECT_PIXEL(LayoutPixel(100, 150), kRed);
+  EXPECT_PIXEL(LayoutPixel(299, 249), kGreen);
+  EXPECT_PIXEL(LayoutPixel(150, 250), kBlack);
+  // Any other mode: stretched over the whole box.
+  DrawIntoLayout([] { DrawQuad(kSlotSnap, 100, 100, 200, 200, 0xFFFFFFFF, 1, 0.5f, 5, 0, 0); });
+  EXPECT_PIXEL(LayoutPixel(100, 100), kRed);
+  EXPECT_PIXEL(LayoutPixel(199, 299), kRed);
+  EXPECT_PIXEL(LayoutPixel(200, 299), kGreen);
+  EXPECT_PIXEL(LayoutPixel(299, 299), kGreen);
+  // Mode 0 with a larger picture: cropped at the right and bottom, not scaled.
+  LoadSlot(kSlotSnap, Picture(400, 400, [](int x, int y) { return x < 150 && y < 150 ? 0xFFFF0000u : 0xFF0000FFu; }));
+  DrawIntoLayout([] { DrawQuad(kSlotSnap, 100, 100, 200, 200, 0xFFFFFFFF, 1, 0.5f, 0, 0, 0); });
+  EXPECT_PIXEL(LayoutPixel(249, 249), kRed);
+  EXPECT_PIXEL(LayoutPixel(250, 250), kBlue);
+  EXPECT_PIXEL(LayoutPixel(299, 299), kBlue);
+  EXPECT_PIXEL(LayoutPixel(300, 300), kBlack);
+}
+
+TEST_F(FrameCompositionTest, WindowedQuadsAreOnePixelLargerOnEachSide) {
+  OpenPlain();
+  LoadSlot(kSlotSnap, Solid(8, 8, 0xFFFFFFFF));
+  DrawIntoLayout([] { DrawQuad(kSlotSnap, 100, 100, 50, 50, 0xFFFFFFFF, 1, 0.5f, 2, 0, 0); });
+  EXPECT_PIXEL(LayoutPixel(100, 100), kWhite);
+  EXPECT_PIXEL(LayoutPixel(149, 149), kWhite);
+  EXPECT_PIXEL(LayoutPixel(99, 99), kBlack);
+  EXPECT_PIXEL(LayoutPixel(150, 150), kBlack);
+  DrawIntoLayout([] { DrawQuad(kSlotSnap, 100, 100, 50, 50, 0xFFFFFFFF, 1, 1.0f, 2, 0, 0); });
+  EXPECT_PIXEL(LayoutPixel(99, 99), kWhite);
+  EXPECT_PIXEL(LayoutPixel(150, 150), kWhite);
+  EXPECT_PIXEL(LayoutPixel(98, 98), kBlack);
+  EXPECT_PIXEL(LayoutPixel(151, 151), kBlack);
+}
+
+TEST_F(FrameCompositionTest, ScrollingCustomPictureWrapsInsideItsBox) {
+  WritePng("Templates/T/Custom2.png", Picture(20, 10, [](int x, int) { return x < 10 ? 0xFFFF0000u : 0xFF0000FFu; }));
+  OpenPlain("Custom2_visible=YES\nCustom2_left=100\nCustom2_top=100\nCustom2_width=100\nCustom2_height=50\n"
+            "Custom2_Stretch=2\nCustom2_scrollX=-10");
+  EXPECT_EQ(gLayout.objects[kCustom1 + 1].textureSlot, kSlotCustomTemplate1 + 1);
+  InitPictureScroll(1000);
+  // Speed 10: one step of 1/100 every 5 ms; 50 steps move it by half its width.
+  UpdateAnimations(1000 + 49 * 5);
+  EXPECT_NEAR(gLayout.objects[kCustom1 + 1].scrollU, -0.5f, 1e-4f);
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_PIXEL(Screen(100, 110), kBlue);  // the part that left comes back on the other side
+  EXPECT_PIXEL(Screen(149, 110), kBlue);
+  EXPECT_PIXEL(Screen(150, 110), kRed);
+  EXPECT_PIXEL(Screen(199, 110), kRed);
+  EXPECT_PIXEL(Screen(200, 110), kBlack);
+  // A quarter more: the seam moves by 25 pixels.
+  UpdateAnimations(1000 + 74 * 5);
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_PIXEL(Screen(124, 110), kRed);
+  EXPECT_PIXEL(Screen(125, 110), kBlue);
+  EXPECT_PIXEL(Screen(175, 110), kRed);
+  // The offset stays inside (-1, 1).
+  UpdateAnimations(1000 + 500 * 5);
+  EXPECT_GT(gLayout.objects[kCustom1 + 1].scrollU, -1.0f);
+  EXPECT_LT(gLayout.objects[kCustom1 + 1].scrollU, 1.0f);
+  EXPECT_EQ(PictureScrollPeriod(1), 95u);
+  EXPECT_EQ(PictureScrollPeriod(-3), 75u);
+  EXPECT_EQ(PictureScrollPeriod(25), 5u);  // beyond 10 acts as 10
+}
+
+TEST_F(FrameCompositionTest, MissingPicturesFallBack) {
+  WritePng("Templates/T/missingSnapShot.png", Solid(4, 4, 0xFF00FF00));
+  WritePng("Templates/T/missingMarquee.png", Solid(4, 4, 0xFF0000FF));
+  WritePng("snap/parent.png", Solid(4, 4, 0xFFFF0000));
+  WritePng("marquees/alpha.PNG", Solid(4, 4, 0xFFFFFFFF));
+  AddGame("alpha", "Alpha");
+  AddGame("child", "Child", "parent");
+  AddGame("none", "Nothing");
+  gLayout.objects[kSnap].mediaDirectory = dir / "SNAP";  // letter case does not matter
+  gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
+  gLayout.objects[kCustom1].mediaDirectory = dir / "custom";
+  WriteLayout("Snap_visible=YES\nMarquee_visible=YES\nCustom1_visible=YES");
+  Open(800, 600);
+  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotMissingSnap);
+  EXPECT_EQ(gLayout.objects[kMarquee].textureSlot, kSlotMarqueeMedia);
+  EXPECT_EQ(gLayout.objects[kCustom1].textureSlot, 0);
+  position.row = 1;  // the parent's snapshot stands in
+  LoadSelectionMedia();
+  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotSnap);
+  EXPECT_EQ(gLayout.objects[kMarquee].textureSlot, kSlotMissingMarquee);
+  position.row = 2;
+  LoadSelectionMedia();
+  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotMissingSnap);
+  // An undecodable file is reported with its path and treated as missing.
+  auto& messages = platform::RecordMessageBoxes();
+  dir.Write("snap/none.png", "not a picture");
+  LoadSelectionMedia();
+  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotMissingSnap);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Erreur inconnue !!!");
+  EXPECT_NE(messages[0].caption.find("none.png"), std::string::npos);
+}
+
+TEST_F(FrameCompositionTest, DefaultColourKeyClearsBlackTemplatePixelsOnly) {
+  WritePng("Templates/T/layout.png", Solid(800, 600, 0xFFFF0000));
+  WritePng("Templates/T/Custom1.png", Picture(10, 10, [](int x, int) { return x < 5 ? 0xFF000000u : 0xFF00FF00u; }));
+  WritePng("snap/game.png", Solid(10, 10, 0xFF000000));
+  AddGame("game", "Game");
+  gLayout.objects[kSnap].mediaDirectory = dir / "snap";
+  WriteLayout("RESOLUTIONX=800\nRESOLUTIONY=600\nBackGround_visible=YES\nBackGround_Ordre=1\n"
+              "Custom1_visible=YES\nCustom1_left=0\nCustom1_top=0\nCustom1_width=100\nCustom1_height=100\n"
+              "Custom1_Stretch=2\nSnap_visible=YES\nSnap_left=200\nSnap_top=0\nSnap_width=100\nSnap_height=100\n"
+              "Snap_Stretch=2");
+  Open(800, 600);
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_PIXEL(Screen(20, 50), kRed);    // black template pixel: see-through
+  EXPECT_PIXEL(Screen(70, 50), kGreen);
+  EXPECT_PIXEL(Screen(250, 50), kBlack); // black snapshot pixel: drawn
+  EXPECT_PIXEL(Screen(350, 50), kRed);
+}
+
+TEST_F(FrameCompositionTest, TemplateWithoutBackgroundPictureHidesTheBackground) {
+  OpenPlain("BackGround_visible=YES");
+  EXPECT_FALSE(gLayout.objects[kBackGround].visible);
+}
+
+TEST_F(FrameCompositionTest, FontsBelowSixPixelsDrawNothing) {
+  AddGame("game", "WWWWWWWWWW");
+  OpenPlain("Info_visible=YES\nInfo_left=0\nInfo_top=0\nInfo_width=400\nInfo_height=40\nInfo_font_sizey=5\n"
+            "Info1_visible=YES\nInfo1_left=0\nInfo1_top=100\nInfo1_width=400\nInfo1_height=40\n"
+            "Info1_font_sizey=20\nInfo1_fontname=Arial");
+  EXPECT_EQ(FontAt(kInfo), nullptr);
+  ASSERT_NE(FontAt(kInfo1), nullptr);
+  ASSERT_EQ(DrawFrame(0), 1);
+  auto lit = [&](int y0) {
+    Device().SetTarget(nullptr);
+    int n = 0;
+    for (std::uint32_t p : Device().ReadPixels(0, y0, 400, 40))
+      if ((p & 0xFFFFFF) != 0) ++n;
+    return n;
+  };
+  EXPECT_EQ(lit(0), 0);
+  EXPECT_GT(lit(100), 50);
+}
+
+TEST_F(FrameCompositionTest, ListShowsOnlyAsManyLinesAsGamesAndTheSelectionBar) {
+  AddGame("a", "AAAA");
+  AddGame("b", "BBBB");
+  WritePng("Templates/T/ListSelection.png", Solid(4, 4, 0xFFFFFFFF));
+  OpenPlain("List_visible=YES\nList_left=0\nList_top=0\nList_width=300\nList_height=200\nList_NbItems=5\n"
+            "List_font_sizey=30\nList_selection_alpha=255");
+  position.row = 1;
+  ASSERT_EQ(DrawFrame(0), 1);
+  auto lit = [&](int line) {
+    Device().SetTarget(nullptr);
+    int n = 0;
+    for (std::uint32_t p : Device().ReadPixels(0, line * 40, 300, 40))
+      if ((p & 0xFFFFFF) != 0) ++n;
+    return n;
+  };
+  EXPECT_GT(lit(0), 50);        // a name
+  EXPECT_EQ(lit(1), 300 * 40);  // the opaque selection bar covers line 1
+  EXPECT_EQ(lit(2), 0);         // no third game
+}
+
+TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
+  OpenPlain();
+  gFrame.historyText = "line one\r\nline two\r\n";
+  gFrame.volumeRate = 10;
+  gFrame.volume = 500;
+  ASSERT_EQ(DrawFrame(0), 1);
+  // Panel 0xA0000080 over its shadow 0xC0393939 over black; its red frame at x = 50 and 51.
+  EXPECT_PIXEL(Screen(60, 300), 0x0F0F5F);
+  EXPECT_PIXEL(Screen(53, 300), 0x000050);
+  EXPECT_PIXEL(Screen(50, 300), kRed);
+  EXPECT_PIXEL(Screen(51, 300), kRed);
+  EXPECT_PIXEL(Screen(750, 300), kRed);
+  // Gauge: 480 wide from x = 160, half filled, rows 550 ... 579.
+  EXPECT_PIXEL(Screen(170, 560), 0x00A000);
+  EXPECT_PIXEL(Screen(410, 560), kBlack);
+  // A layout too small for the panel shows none.
+  gLayout.objects[kBackGround].width = 90;
+  gFrame.volumeRate = 0;
+  ASSERT_EQ(DrawFrame(0), 1);
+}
+
+TEST_F(FrameCompositionTest, SelectionPulseRampsBetweenItsAlphas) {
+  OpenPlain("List_selection_alpha=60\nList_selection_alphaMax=200");
+  ASSERT_EQ(gLayout.pulseDirection, 1);
+  gFrameClocks.selectionPulse = {0, 50};
+  for (std::uint32_t t = 0; t <= 500; t += 50) UpdateAnimations(t);
+  EXPECT_NEAR(gLayout.selectionAlpha, 130, 8);
+  for (std::uint32_t t = 550; t <= 1000; t += 50) UpdateAnimations(t);
+  EXPECT_EQ(gLayout.pulseDirection, -1);
+  EXPECT_NEAR(gLayout.selectionAlpha, 200, 8);
+  for (std::uint32_t t = 1050; t <= 2000; t += 50) UpdateAnimations(t);
+  EXPECT_NEAR(gLayout.selectionAlpha, 60, 8);
+}
+
+}  // namespace
