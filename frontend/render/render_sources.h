@@ -18,7 +18,7 @@ struct RenderSources {
   int hautFen = 480;
   bool modeFenetre = false;   // windowed
   std::string iconsDir;       // IconsDir of the configuration, absolute
-  int scrDuration = 0;        // seconds between slide-show pictures
+  int scrDuration = 0;        // ScrDuration, seconds
   // The configuration's Rotation (quarter turns); the drawing resets a value outside
   // 0-3 to 0 there. Nothing: the screen's own value.
   int* rotation = nullptr;
@@ -27,7 +27,7 @@ struct RenderSources {
   std::function<ListPosition()> listPosition;
   // Applies the music volume 0-1000 while a volume key is held.
   std::function<void(int volume)> applyVolume;
-  // A random slide-show picture (empty when none).
+  // The next slide-show picture when one is due (empty: keep the current one).
   std::function<std::string()> pickSlide;
 };
 

@@ -7,7 +7,6 @@
 #include "frontend/render/picture_loading.h"
 #include "frontend/render/render_sources.h"
 #include "frontend/render/texture_table.h"
-#include "platform/clock.h"
 
 #include <array>
 #include <cmath>
@@ -17,16 +16,12 @@ ScreenState gScreen;
 
 namespace {
 
-// The slide-show picture fitted into the layout; a new one every ScrDuration seconds,
-// fading in over the screen shown before it.
+// The slide-show picture fitted into the layout. When the slide show's clock offers a
+// new picture it fades in over the screen shown before it.
 void DrawSlidePicture(float e) {
-  const std::uint32_t now = platform::GetTickCount();
-  if (!gScreen.slideShown ||
-      now - gScreen.lastSlideTime >= static_cast<std::uint32_t>(std::max(0, gRenderSources.scrDuration)) * 1000u) {
-    gScreen.lastSlideTime = now;
-    gScreen.slideShown = true;
-    const std::string path = gRenderSources.pickSlide ? gRenderSources.pickSlide() : std::string();
-    if (!path.empty()) LoadTexture(kSlotSlide, gLayout.transparentColour, path);
+  const std::string path = gRenderSources.pickSlide ? gRenderSources.pickSlide() : std::string();
+  if (!path.empty()) {
+    LoadTexture(kSlotSlide, gLayout.transparentColour, path);
     // The back buffer still holds the last composed screen in both display modes.
     if (gDisplay.backdrop) gDisplay.device->CopyBackBuffer(gDisplay.backdrop);
     gScreen.crossFadeAlpha = 15;

@@ -10,9 +10,7 @@ struct ScreenState {
   int crossFadeAlpha = 255;   // alpha of the layout over the backdrop
   int crossFadeStep = 0;      // added after each frame while below 255
   int rotation = 0;           // quarter turns, when the sources name no configuration value
-  bool slideShowActive = false;
-  bool slideShown = false;    // a slide was shown since start-up
-  std::uint32_t lastSlideTime = 0;
+  bool slideShowActive = false;  // the slide show replaces the layout
 };
 
 extern ScreenState gScreen;

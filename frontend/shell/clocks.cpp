@@ -1,6 +1,7 @@
 #include "frontend/shell/clocks.h"
 
 #include "frontend/render/animation_clock.h"
+#include "frontend/render/scroll_text.h"
 
 namespace {
 constexpr std::uint32_t kPulsePeriod = 50;
@@ -14,6 +15,9 @@ void ResetClocks(std::uint32_t now) {
   c.selectionPulse = {now, kPulsePeriod};
   c.volumeRamp = {now, kVolumePeriod};
   c.scrollText = {now, kScrollPeriod};
+  c.pulseElapsed = 0;
+  gScrollText.due = now;
+  gScrollText.period = kScrollPeriod;
   c.nextFrameTime = now;
   if (c.fadeLevel == 0.0f) StartFade(0.0f, now);
 }

@@ -1,25 +1,83 @@
-// Empty until the drawing is built. LoadLayout answers success so that the start-up
-// goes on to the loop; CreateDisplay answers 0 (made) for the same reason. No frame is
-// composed meanwhile because the layout is never ready.
+// The drawing joined to the shell: the render sources are filled from the settings and
+// the list window, then each wiring point is one call into frontend/render.
 #include "frontend/shell/wiring_render.h"
 
+#include "frontend/render/animations.h"
+#include "frontend/render/display.h"
+#include "frontend/render/layout.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/render_sources.h"
+#include "frontend/render/screen.h"
+#include "frontend/render/texture_table.h"
+#include "frontend/shell/list_window.h"
+#include "frontend/shell/music.h"
+#include "frontend/shell/screensaver.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "platform/clock.h"
 
 namespace wire {
+namespace {
 
-void ClearTextureTable() {}
-int CreateDisplay() { return 0; }
-int LoadLayout(const std::string&) { return 1; }
-void StoreLayoutMediaDirectories(const Settings&) {}
-bool LayoutReady() { return false; }
-void UpdateAnimations(std::uint32_t) {}
-void DrawFrame(int) {}
-void LoadTemplateImages(const std::string&) {}
-void LoadSelectionMedia() {}
-void SetDrawLock(bool) {}
-void ReleaseForReset() {}
-bool ResetDisplay() { return true; }
-void SetupRenderState() {}
-void ReleaseAll() {}
+// What the drawing reads of the settings, refreshed whenever a configuration was read.
+void SyncRenderSources() {
+  Settings& s = gSettings;
+  RenderSources& r = gRenderSources;
+  r.baseDirectory = gShell.baseDirectory;
+  r.configName = s.currentConfig;
+  r.templateName = s.templateDir;
+  r.largFen = s.largFen;
+  r.hautFen = s.hautFen;
+  r.modeFenetre = s.modeFenetre;
+  r.iconsDir = s.iconsDir;
+  r.scrDuration = s.scrDuration;
+  NormalizeRotation(s.rotation);
+  r.rotation = &s.rotation;
+  r.listPosition = [] { return ListPosition{gListWindow.topIndex, gListWindow.row}; };
+  r.applyVolume = [](int volume) { SetMusicVolume(volume); };
+  r.pickSlide = [] { return NextSlide(platform::GetTickCount()); };
+}
+
+}  // namespace
+
+void ClearTextureTable() { gTextureTable = {}; }
+
+int CreateDisplay() {
+  SyncRenderSources();
+  return ::CreateDisplay(DisplayKind::kMainWindow);
+}
+
+int LoadLayout(const std::string& templateDir) {
+  SyncRenderSources();
+  return ::LoadLayout(gShell.baseDirectory, gSettings.currentConfig, templateDir);
+}
+
+void StoreLayoutMediaDirectories(const Settings& settings) {
+  for (LayoutObject& o : gLayout.objects) o.mediaDirectory.clear();
+  gLayout.objects[kSnap].mediaDirectory = settings.snapDir;
+  gLayout.objects[kMarquee].mediaDirectory = settings.marqueesDir;
+  for (int k = 0; k < 6; ++k) gLayout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
+}
+
+bool LayoutReady() { return gDisplay.deviceReady; }
+
+void UpdateAnimations(std::uint32_t now) { ::UpdateAnimations(now); }
+
+void DrawFrame(int mode) {
+  gScreen.slideShowActive = gSlideShow.running;
+  ::DrawFrame(mode);
+}
+
+void LoadTemplateImages(const std::string& templateDir) {
+  SyncRenderSources();
+  ::LoadTemplateImages(gShell.baseDirectory, templateDir);
+}
+
+void LoadSelectionMedia() { ::LoadSelectionMedia(); }
+void SetDrawLock(bool locked) { ::SetDrawLock(locked ? 1 : 0); }
+void ReleaseForReset() { ::ReleaseForReset(); }
+bool ResetDisplay() { return ::ResetDisplay() == 1; }
+void SetupRenderState() { ::SetupRenderState(); }
+void ReleaseAll() { ::ReleaseAll(); }
 
 }  // namespace wire

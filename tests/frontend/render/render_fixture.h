@@ -19,6 +19,7 @@
 #include "frontend/render/screen.h"
 #include "frontend/render/scroll_text.h"
 #include "frontend/render/texture_table.h"
+#include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/message_box.h"
@@ -62,6 +63,7 @@ inline std::string Hex(std::uint32_t c) {
 class RenderFixture : public ::testing::Test {
  protected:
   void SetUp() override {
+    platform::SetLogDirectory(dir.path());
     platform::RecordMessageBoxes();
     gLayout = {};
     gFrame = {};
