@@ -68,6 +68,12 @@ void GlyphAtlas::Rasterise(Device& device, unsigned char byte) {
   device.UpdateTexture(texture_, c.x, c.y, c.drawWidth, c.drawHeight, rgba);
 }
 
+void GlyphAtlas::RasteriseAll(Device& device) {
+  if (!texture_) return;
+  for (int b = 0; b < 256; ++b)
+    if (!cells_[b].rasterised) Rasterise(device, static_cast<unsigned char>(b));
+}
+
 int GlyphAtlas::TextWidth(std::string_view text) const {
   int w = 0;
   for (unsigned char b : text) w += cells_[b].advance;

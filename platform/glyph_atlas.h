@@ -23,6 +23,9 @@ class GlyphAtlas {
   // failure.
   static GlyphAtlas Build(Device& device, const Font& font);
 
+  // Rasterises every glyph now, for a text that brings new characters while it moves.
+  void RasteriseAll(Device& device);
+
   explicit operator bool() const { return static_cast<bool>(texture_); }
   int LineHeight() const { return lineHeight_; }
   int Advance(unsigned char byte) const { return cells_[byte].advance; }

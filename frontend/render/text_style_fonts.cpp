@@ -28,6 +28,9 @@ int CreateTextStyleFont(int index, int height, const std::string& face, int weig
     platform::ShowMessageBox(face, "Erreur CreateFont");
     return 0;
   }
+  // The scroll text brings new characters into view all the time: rasterise them now
+  // rather than in the middle of its movement.
+  if (index == kScrollText) entry.atlas.RasteriseAll(*device);
   entry.font = std::move(font);
   return 1;
 }

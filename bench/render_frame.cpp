@@ -1,0 +1,136 @@
+// One frame of a full-HD layout with the software renderer (20 list lines, four
+// pictures, info texts and the scroll text), and the media load of one list move.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/render/animation_clock.h"
+#include "frontend/render/animations.h"
+#include "frontend/render/display.h"
+#include "frontend/render/layout.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/render_sources.h"
+#include "frontend/render/screen.h"
+#include "platform/glyph_atlas.h"
+#include "platform/image.h"
+#include "platform/message_box.h"
+#include "tests/temp_dir.h"
+
+namespace {
+
+platform::Image Gradient(int w, int h, std::uint32_t seed) {
+  platform::Image img{w, h, {}};
+  img.rgba.resize(std::size_t(w) * std::size_t(h) * 4);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      std::uint8_t* p = &img.rgba[(std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4];
+      p[0] = std::uint8_t(x * 255 / w + seed);
+      p[1] = std::uint8_t(y * 255 / h + seed * 3);
+      p[2] = std::uint8_t((x ^ y) + seed * 7);
+      p[3] = 255;
+    }
+  return img;
+}
+
+void WritePng(const TempDir& dir, const std::string& name, const platform::Image& image) {
+  const auto png = platform::EncodePng(image);
+  dir.Write(name, std::string(png.begin(), png.end()));
+}
+
+struct Installation {
+  TempDir dir;
+  ListPosition position;
+
+  Installation() {
+    platform::RecordMessageBoxes();
+    std::string cfg =
+        "RESOLUTIONX=1920\r\nRESOLUTIONY=1080\r\nBackGround_visible=YES\r\nBackGround_Ordre=1\r\n"
+        "List_visible=YES\r\nList_left=60\r\nList_top=150\r\nList_width=800\r\nList_height=800\r\n"
+        "List_NbItems=20\r\nList_font_sizey=32\r\nList_fontname=Arial\r\nList_selection_alpha=80\r\n"
+        "List_selection_alphaMax=200\r\nListeImages=NO\r\n"
+        "Info_visible=YES\r\nInfo_left=1000\r\nInfo_top=900\r\nInfo_width=800\r\nInfo_height=50\r\n"
+        "Info_font_sizey=36\r\nInfo_Aligne=1\r\nInfo_fontname=Arial\r\n"
+        "Info1_visible=YES\r\nInfo1_left=1000\r\nInfo1_top=960\r\nInfo1_width=800\r\nInfo1_height=30\r\n"
+        "Info1_font_sizey=24\r\nInfo1_fontname=Arial\r\n"
+        "Snap_visible=YES\r\nSnap_left=1000\r\nSnap_top=150\r\nSnap_width=800\r\nSnap_height=600\r\nSnap_Stretch=1\r\n"
+        "Marquee_visible=YES\r\nMarquee_left=1000\r\nMarquee_top=770\r\nMarquee_width=800\r\nMarquee_height=120\r\n"
+        "Marquee_Stretch=2\r\n"
+        "Custom1_visible=YES\r\nCustom1_left=0\r\nCustom1_top=0\r\nCustom1_width=1920\r\nCustom1_height=120\r\n"
+        "Custom1_Stretch=2\r\nCustom1_scrollX=-2\r\n"
+        "Custom2_visible=YES\r\nCustom2_left=980\r\nCustom2_top=130\r\nCustom2_width=840\r\nCustom2_height=640\r\n"
+        "Custom2_Stretch=2\r\n"
+        "ScrollText_visible=YES\r\nScrollText_left=0\r\nScrollText_top=1030\r\nScrollText_width=1920\r\n"
+        "ScrollText_height=50\r\nScrollText_font_sizey=32\r\nScrollText_fontname=Arial\r\n";
+    dir.Write("Templates/T/Layout.cfg", cfg);
+    WritePng(dir, "Templates/T/layout.png", Gradient(1920, 1080, 1));
+    WritePng(dir, "Templates/T/ListSelection.png", Gradient(64, 16, 2));
+    WritePng(dir, "Templates/T/ListBkground.png", Gradient(256, 256, 3));
+    WritePng(dir, "Templates/T/Custom1.png", Gradient(960, 60, 4));
+    platform::Image frame = Gradient(840, 640, 5);
+    for (int y = 20; y < 620; ++y)
+      for (int x = 20; x < 820; ++x) frame.rgba[(std::size_t(y) * 840 + std::size_t(x)) * 4 + 3] = 0;
+    WritePng(dir, "Templates/T/Custom2.png", frame);
+    std::string scroll;
+    for (int i = 0; i < 40; ++i) scroll += "Bienvenue [NomJeux] - [C=16776960]les jeux[C=16777215] d'arcade ";
+    dir.Write("config/cfg/ScrollTexte.txt", scroll);
+    for (int i = 0; i < 200; ++i) {
+      GameEntry e;
+      e.romName = "game" + std::to_string(i);
+      e.fullName = "Game number " + std::to_string(i) + " of the big list";
+      e.infos1 = "1984 - arcade";
+      gGameList.entries.push_back(e);
+      gGameList.displayOrder.push_back(i);
+      if (i < 40) {
+        WritePng(dir, "snap/" + e.romName + ".png", Gradient(640, 480, std::uint32_t(i)));
+        WritePng(dir, "marquees/" + e.romName + ".png", Gradient(640, 480, std::uint32_t(i + 9)));
+      }
+    }
+    gGameList.entryCount = 200;
+    gRenderSources = {};
+    gRenderSources.baseDirectory = dir.path();
+    gRenderSources.configName = "cfg";
+    gRenderSources.templateName = "T";
+    gRenderSources.largFen = 1920;
+    gRenderSources.hautFen = 1080;
+    gRenderSources.listPosition = [this] { return position; };
+    gLayout.objects[kSnap].mediaDirectory = dir / "snap";
+    gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
+    CreateDisplay(DisplayKind::kOffscreen);
+    LoadLayout(dir.path(), "cfg", "T");
+    gLayout.objects[kSnap].mediaDirectory = dir / "snap";
+    gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
+    LoadSelectionMedia();
+    gFrameClocks.fadeLevel = 1;
+  }
+  ~Installation() { ReleaseAll(); }
+};
+
+void BM_FullHdFrame(benchmark::State& state) {
+  Installation inst;
+  std::uint32_t now = 1000;
+  UpdateAnimations(now);
+  DrawFrame(0);  // the first frame rasterises the glyphs it shows
+  const long glyphsAfterFirst = platform::GlyphAtlas::RasterisedGlyphs();
+  for (auto _ : state) {
+    now += 20;
+    UpdateAnimations(now);
+    benchmark::DoNotOptimize(DrawFrame(0));
+  }
+  state.counters["glyphs_rasterised_after_first_frame"] =
+      double(platform::GlyphAtlas::RasterisedGlyphs() - glyphsAfterFirst);
+}
+BENCHMARK(BM_FullHdFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_SelectionMediaForOneMove(benchmark::State& state) {
+  Installation inst;
+  int row = 0;
+  for (auto _ : state) {
+    inst.position.row = (++row) % 20;
+    benchmark::DoNotOptimize(LoadSelectionMedia());
+  }
+}
+BENCHMARK(BM_SelectionMediaForOneMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
