@@ -1,6 +1,7 @@
 #include "frontend/render/frame_composition.h"
 
 #include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
 #include "frontend/render/display.h"
 #include "frontend/render/font_table.h"
 #include "frontend/render/frame_state.h"
@@ -133,7 +134,7 @@ void DrawHistoryPanel(int firstLine) {
   const int width = gLayout.Width() - 50, height = gLayout.Height() - 50;
   // A layout too small for the panel's margins shows none rather than a negative one.
   if (width < 50 || height < 50) return;
-  std::string_view text = gFrame.historyText;
+  std::string_view text = gHistory.text;
   for (int i = 0; i < firstLine && !text.empty(); ++i) {
     const std::size_t lf = text.find('\n');
     text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
@@ -197,6 +198,6 @@ void DrawLayoutPass(float e) {
 }
 
 void DrawOverlays() {
-  if (!gFrame.historyText.empty()) DrawHistoryPanel(gFrame.firstHistoryLine);
+  if (!gHistory.text.empty()) DrawHistoryPanel(gHistory.firstLine);
   if (gFrame.volumeRate != 0) DrawVolumeBar();
 }

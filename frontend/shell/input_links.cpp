@@ -1,18 +1,17 @@
-// Until the drawing is there: no media to release and the volume rate kept here.
+// The key handling's calls into the drawing (media release, volume gauge) and the
+// catalogue's history panel text.
 #include "frontend/shell/input_links.h"
 
 #include "frontend/catalogue/history.h"
+#include "frontend/render/display.h"
+#include "frontend/render/frame_state.h"
 #include "frontend/shell/settings.h"
 
 namespace input_links {
 
-namespace {
-int volumeRate = 0;
-}  // namespace
-
-void ReleaseMedia() {}
-void SetVolumeRate(int rate) { volumeRate = rate; }
-int VolumeRate() { return volumeRate; }
+void ReleaseMedia() { ::ReleaseMedia(); }
+void SetVolumeRate(int rate) { gFrame.volumeRate = rate; }
+int VolumeRate() { return gFrame.volumeRate; }
 
 bool HistoryShown() { return !gHistory.text.empty(); }
 void ClearHistory() { gHistory.text.clear(); }

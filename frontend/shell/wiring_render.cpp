@@ -4,6 +4,7 @@
 
 #include "frontend/render/animations.h"
 #include "frontend/render/display.h"
+#include "frontend/render/frame_state.h"
 #include "frontend/render/layout.h"
 #include "frontend/render/picture_loading.h"
 #include "frontend/render/render_sources.h"
@@ -31,6 +32,7 @@ void SyncRenderSources() {
   r.modeFenetre = s.modeFenetre;
   r.iconsDir = s.iconsDir;
   r.scrDuration = s.scrDuration;
+  gFrame.volume = s.musicVolume;
   NormalizeRotation(s.rotation);
   r.rotation = &s.rotation;
   r.listPosition = [] { return ListPosition{gListWindow.topIndex, gListWindow.row}; };

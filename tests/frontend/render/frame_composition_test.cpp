@@ -1,3 +1,4 @@
+#include "frontend/catalogue/history.h"
 #include "frontend/render/animations.h"
 #include "frontend/render/font_table.h"
 #include "frontend/render/frame_composition.h"
@@ -204,7 +205,7 @@ TEST_F(FrameCompositionTest, ListShowsOnlyAsManyLinesAsGamesAndTheSelectionBar) 
 
 TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   OpenPlain();
-  gFrame.historyText = "line one\r\nline two\r\n";
+  gHistory.text = "line one\r\nline two\r\n";
   gFrame.volumeRate = 10;
   gFrame.volume = 500;
   ASSERT_EQ(DrawFrame(0), 1);
@@ -221,6 +222,7 @@ TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   gLayout.objects[kBackGround].width = 90;
   gFrame.volumeRate = 0;
   ASSERT_EQ(DrawFrame(0), 1);
+  gHistory = {};
 }
 
 TEST_F(FrameCompositionTest, SelectionPulseRampsBetweenItsAlphas) {
