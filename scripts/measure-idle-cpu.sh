@@ -9,6 +9,13 @@ build="$(cd "${1:-$root/build}" && pwd)"
 seconds="${2:-10}"
 inst="$build/idle-demo"
 bash "$root/scripts/demo/install.sh" "$build" "$inst" >/dev/null
+# Idle means no animation clock is due: without the scroll text, the scrolling picture and
+# the selection pulse the menu only redraws once a second. (With them it redraws at their
+# pace, 50 frames a second for the scroll text, which is drawing work, not idling.)
+rm -f "$inst"/config/*/ScrollTexte.txt
+for cfg in "$inst"/Templates/*/Layout.cfg; do
+  sed -i -e '/_[Ss]croll[XY]=/d' -e '/^List_selection_alphaMax=/d' "$cfg"
+done
 
 source "$root/scripts/demo/xvfb.sh"
 if [ -z "${DISPLAY:-}" ]; then

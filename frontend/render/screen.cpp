@@ -124,7 +124,6 @@ int DrawFrame(int mode) {
   DrawOverlays();
 
   device->SetTarget(nullptr);
-  device->Clear(0xFF000000);
   const float fade = gFrameClocks.fadeLevel;
   if (mode == 3 || (mode == 2 && fade == 1 && (largFen <= resX || hautFen <= resY))) {
     if (gDisplay.backdrop && device->SetTarget(&gDisplay.backdrop)) {
@@ -132,12 +131,20 @@ int DrawFrame(int mode) {
       device->SetTarget(nullptr);
     }
   }
-  if (gDisplay.backdrop) {
-    const float bw = float(gDisplay.backdrop.Width()), bh = float(gDisplay.backdrop.Height());
-    device->DrawTexture(gDisplay.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
-                        {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)}, 0xFFFFFFFF);
-  } else {
-    ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 2");
+  // A layout at rest that fills the display hides the backdrop entirely: neither the
+  // clear nor the backdrop copy would show.
+  const bool covered = fade == 1 && gScreen.angle == 0 && gScreen.crossFadeAlpha == 255 && resX >= largFen &&
+                       resY >= hautFen;
+  if (!covered) {
+    device->Clear(0xFF000000);
+    if (gDisplay.backdrop) {
+      const float bw = float(gDisplay.backdrop.Width()), bh = float(gDisplay.backdrop.Height());
+      device->DrawTexture(gDisplay.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
+                          {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)},
+                          0xFFFFFFFF);
+    } else {
+      ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 2");
+    }
   }
   if (resX < largFen && resY < hautFen && fade == 1) {
     const int d = hautFen / 50;

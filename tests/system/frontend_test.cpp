@@ -20,6 +20,7 @@ class FrontendTest : public systest::DisplayTest {
     inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=demo\r\nModeFenetre=OUI\r\nLargFen=800\r\nHautFen=600\r\n" +
                                          extraGeneral);
     inst.Write("config/demo/config.ini", "[Config]\r\nTemplateDir=Demo\r\n");
+    inst.Write("Templates/Demo/Layout.cfg", "RESOLUTIONX=800\r\nRESOLUTIONY=600\r\n");
   }
   // Starts the frontend, waits for its window, closes it and returns the exit code.
   int RunUntilClosed() {
