@@ -73,10 +73,11 @@ bool MakeTemplate(const std::string& dir) {
   const int tw = Canvas::TextWidth(*title, name);
   bg.Text(*title, name, (800 - tw) / 2 + 3, 16 + 3, {8, 4, 20, 200});
   bg.Text(*title, name, (800 - tw) / 2, 16, kGold);
+  bg.RoundedPanel(20, 92, 380, 436, 16, {8, 10, 36, 190}, {236, 190, 80, 220}, 2);
   bg.RoundedPanel(430, 462, 340, 104, 12, {10, 12, 40, 170}, {236, 190, 80, 200}, 2);
   bg.HorizontalGradient(0, 566, 800, 34, {20, 10, 50, 235}, {50, 16, 70, 235});
   bg.FillRect(0, 566, 800, 2, kGold);
-  bg.Text(*small, "Borne de d\xE9monstration", 30, 530, {200, 200, 240, 220});
+  bg.Text(*small, "Borne de d\xE9monstration", 30, 538, {200, 200, 240, 220});
   ok &= Save(bg, dir, "layout.png");
 
   // The band over the title: a star field that tiles left to right, for scrolling.
@@ -99,8 +100,9 @@ bool MakeTemplate(const std::string& dir) {
   ok &= frame(340, 260, "Custom2.png");
   ok &= frame(340, 90, "Custom3.png");
 
+  // The list's own backdrop: faint bands that alternate with the 30-pixel lines.
   Canvas listBack(360, 420);
-  listBack.RoundedPanel(0, 0, 360, 420, 16, {8, 10, 36, 190}, {236, 190, 80, 220}, 2);
+  for (int line = 0; line < 14; line += 2) listBack.BlendRect(0, line * 30, 360, 30, {120, 130, 255, 22});
   ok &= Save(listBack, dir, "ListBkground.png");
 
   Canvas selection(360, 30);
