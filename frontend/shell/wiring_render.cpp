@@ -49,6 +49,11 @@ int CreateDisplay() {
   return ::CreateDisplay(DisplayKind::kMainWindow);
 }
 
+int CreateOffscreenDisplay() {
+  SyncRenderSources();
+  return ::CreateDisplay(DisplayKind::kOffscreen);
+}
+
 int LoadLayout(const std::string& templateDir) {
   SyncRenderSources();
   return ::LoadLayout(gShell.baseDirectory, gSettings.currentConfig, templateDir);

@@ -11,6 +11,7 @@ namespace wire {
 
 void ClearTextureTable();
 int CreateDisplay();                              // negative: the display cannot be made
+int CreateOffscreenDisplay();                     // the same without a window (screenshots)
 int LoadLayout(const std::string& templateDir);   // 0: the template's Layout.cfg cannot be read
 // Clears the media directory of every layout object, then stores the snapshot, marquee
 // and Custom1..6 directories of the settings just read.
