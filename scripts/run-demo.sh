@@ -10,6 +10,13 @@ build="$(cd "${1:-$root/build}" && pwd)"
 inst="$build/demo"
 bash "$root/scripts/demo/install.sh" "$build" "$inst"
 
+# The layout authors' headless screenshot of the demo's current configuration.
+shot_tool="$build/tools/orvanel_shot/orvanel-shot"
+if [ -x "$shot_tool" ]; then
+  SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$shot_tool" "$inst" "$build/orvanel-shot.png" ||
+    echo "orvanel-shot could not render the demo" >&2
+fi
+
 if [ -n "${DISPLAY:-}" ]; then
   exec "$inst/Orvanel"
 fi
