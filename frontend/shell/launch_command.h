@@ -9,12 +9,9 @@
 
 #include "frontend/shell/settings.h"
 
-// The first of base + ".ext" for the ';'-separated extensions that names an existing
-// file (an empty item tries base itself); base when none does. Letter case of the
+// RomDir + "/" + name with the first extension of RomsExt that names an existing file (an
+// empty item tries the bare name); the bare name when none does. Letter case of the
 // directories and the name is not significant; the path returned is the one on disk.
-std::string FindRomFile(const std::string& base, std::string_view extensions);
-
-// RomDir + "/" + name with the first existing extension of RomsExt.
 std::string RomPath(const Settings& settings, std::string_view romName);
 
 // The emulator program: its directory + "/" + its name, or the name alone when EmuExe
