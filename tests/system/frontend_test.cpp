@@ -91,6 +91,17 @@ TEST_F(FrontendTest, NoDisplayIsReportedAndEndsInOrder) {
   EXPECT_EQ(NbExec(), "1");
 }
 
+TEST_F(FrontendTest, MissingLayoutIsReportedWithTheTemplateNameAndEndsInOrder) {
+  inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=demo\r\nModeFenetre=OUI\r\n");
+  inst.Write("config/demo/config.ini", "[Config]\r\nTemplateDir=Absent\r\n");
+  Frontend f(inst, display());
+  EXPECT_EQ(f.Wait().value_or(-1), 0);
+  const std::string log = Log();
+  const auto message = log.find("Message [Erreur de lecture !]: Absent");
+  ASSERT_NE(message, std::string::npos) << log;
+  EXPECT_LT(message, log.find("=== Fin ==="));
+}
+
 TEST_F(FrontendTest, FullScreenCoversTheDesktop) {
   inst.Write("config/Orvanel.ini", "[General]\nLastEmu=demo\nModeFenetre=yes\nLargFen=800\nHautFen=600\n");
   inst.Write("config/demo/config.ini", "[Config]\n");
