@@ -160,23 +160,29 @@ std::string Device::RendererName() const {
   return info.name;
 }
 
-Texture Device::CreateTexture(int width, int height, std::span<const std::uint8_t> rgba, std::string* error) {
-  Texture result;
-  if (width <= 0 || height <= 0 || rgba.size() < std::size_t(width) * std::size_t(height) * 4) {
-    if (error) *error = "bad image size";
-    return result;
-  }
-  SDL_Texture* tex = SDL_CreateTexture(state_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                       width, height);
+std::shared_ptr<TextureObject> Device::MakeTextureObject(int access, int width, int height, std::string* error) {
+  SDL_Texture* tex = SDL_CreateTexture(state_->renderer, SDL_PIXELFORMAT_ARGB8888, access, width, height);
   if (!tex) {
     if (error) *error = SDL_GetError();
-    return result;
+    return nullptr;
   }
   auto object = std::make_shared<TextureObject>();
   object->texture = tex;
   object->width = width;
   object->height = height;
   object->owner = state_;
+  return object;
+}
+
+Texture Device::CreateTexture(int width, int height, std::span<const std::uint8_t> rgba, std::string* error) {
+  Texture result;
+  if (width <= 0 || height <= 0 || rgba.size() < std::size_t(width) * std::size_t(height) * 4) {
+    if (error) *error = "bad image size";
+    return result;
+  }
+  auto object = MakeTextureObject(SDL_TEXTUREACCESS_STATIC, width, height, error);
+  if (!object) return result;
+  SDL_Texture* tex = object->texture;
   object->opaque = true;
   for (std::size_t i = 3; i < std::size_t(width) * std::size_t(height) * 4; i += 4) {
     if (rgba[i] != 255) {
@@ -207,17 +213,9 @@ bool Device::UpdateTexture(const Texture& texture, int x, int y, int width, int 
 
 Texture Device::CreateTarget(int width, int height, std::string* error) {
   Texture result;
-  SDL_Texture* tex = SDL_CreateTexture(state_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
-                                       width, height);
-  if (!tex) {
-    if (error) *error = SDL_GetError();
-    return result;
-  }
-  auto object = std::make_shared<TextureObject>();
-  object->texture = tex;
-  object->width = width;
-  object->height = height;
-  object->owner = state_;
+  auto object = MakeTextureObject(SDL_TEXTUREACCESS_TARGET, width, height, error);
+  if (!object) return result;
+  SDL_Texture* tex = object->texture;
   object->opaque = true;  // cleared to opaque black; drawn as an opaque picture
   object->target = true;
   object->blend = SDL_BLENDMODE_NONE;

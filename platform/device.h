@@ -135,6 +135,7 @@ class Device {
  private:
   Device() = default;
   bool Init(std::string* error);
+  std::shared_ptr<detail::TextureObject> MakeTextureObject(int access, int width, int height, std::string* error);
   void CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,
                   std::uint32_t argb, bool halfTurn);
 

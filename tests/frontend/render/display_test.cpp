@@ -1,0 +1,57 @@
+#include "render_fixture.h"
+
+namespace {
+
+using render_test::RenderFixture;
+
+class DisplayTest : public RenderFixture {};
+
+TEST_F(DisplayTest, LayoutTargetFallsBackToPowersOfTwo) {
+  gRenderSources.largFen = 800;
+  gRenderSources.hautFen = 600;
+  gDisplay.powerOfTwoTexturesOnly = true;
+  ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
+  EXPECT_EQ(SlotAt(kSlotLayout)->width, 1024);
+  EXPECT_EQ(SlotAt(kSlotLayout)->height, 1024);
+  // A layout drawn from the larger texture still lands at its place on the screen.
+  WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nBackGround_visible=YES");
+  WritePng("Templates/T/layout.png", render_test::Solid(640, 480, 0xFFFF0000));
+  ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_PIXEL(Screen(80, 60), 0xFF0000);
+  EXPECT_PIXEL(Screen(719, 539), 0xFF0000);
+  EXPECT_PIXEL(Screen(720, 300), 0x2B2B2B);
+  gDisplay.powerOfTwoTexturesOnly = false;
+}
+
+TEST_F(DisplayTest, ErrorsAreNamedAndReleasesEmptyTheTables) {
+  auto& messages = platform::RecordMessageBoxes();
+  ReportD3DError(kD3DErrOutOfVideoMemory, "CreateTexture");
+  ReportD3DError(kD3DErrDeviceLost, "Erreur copy surface 1");
+  ReportD3DError(0x12345678, "x.png");
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0].text, "D3DERR_OUTOFVIDEOMEMORY");
+  EXPECT_EQ(messages[0].caption, "CreateTexture");
+  EXPECT_EQ(messages[1].text, "D3DERR_DEVICELOST");
+  EXPECT_EQ(messages[2].text, "Erreur inconnue !!!");
+
+  WriteLayout("RESOLUTIONX=800\nRESOLUTIONY=600");
+  WritePng("Templates/T/ListSelection.png", render_test::Solid(4, 4, 0xFFFFFFFF));
+  Open(800, 600);
+  EXPECT_TRUE(gDisplay.deviceReady);
+  ASSERT_TRUE(SlotLoaded(kSlotSelection));
+  ReleaseMedia();
+  EXPECT_FALSE(gDisplay.deviceReady);
+  EXPECT_FALSE(SlotLoaded(kSlotSelection));
+  EXPECT_TRUE(SlotLoaded(kSlotLayout));  // the layout target stays
+  ReleaseForReset();
+  EXPECT_FALSE(SlotLoaded(kSlotLayout));
+  EXPECT_EQ(ResetDisplay(), 1);
+  EXPECT_EQ(SetupRenderState(), 1);
+  EXPECT_TRUE(SlotLoaded(kSlotLayout));
+  LoadTemplateImages(dir.path(), "T");
+  EXPECT_TRUE(SlotLoaded(kSlotSelection));
+  EXPECT_EQ(DrawFrame(0), 1);
+}
+
+}  // namespace
