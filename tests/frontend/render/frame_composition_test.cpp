@@ -239,3 +239,38 @@ TEST_F(FrameCompositionTest, SelectionPulseRampsBetweenItsAlphas) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FrameCompositionTest, ListImagesFallBackToTheMissingMarqueeWithTheName) {
+  WritePng("Templates/T/missingMarquee.png", Solid(4, 4, 0xFF0000FF));
+  for (const char* rom : {"g1", "g2", "g3"}) WritePng(std::string("marquees/") + rom + ".png", Solid(8, 4, 0xFF00FF00));
+  AddGame("g1", "One");
+  AddGame("g2", "Two");
+  AddGame("g3", "Three");
+  AddGame("g4", "Four");
+  gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
+  OpenPlain("ListeImages=YES\nList_visible=YES\nList_left=0\nList_top=0\nList_width=200\nList_height=200\n"
+            "List_NbItems=5\nList_Stretch=2\nList_font_sizey=20");
+  EXPECT_EQ(gFrame.lineSlots[0], kSlotFirstLine);
+  EXPECT_EQ(gFrame.lineSlots[2], kSlotFirstLine + 2);
+  EXPECT_EQ(gFrame.lineSlots[3], kSlotMissingMarquee);
+  EXPECT_EQ(gFrame.lineSlots[4], 0);  // no fifth game
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_PIXEL(Screen(2, 2), kGreen);
+  EXPECT_PIXEL(Screen(2, 122), kBlue);  // line 3: the missing-marquee picture
+  // ...with the game's name written over it: some pixels of the line are neither blue nor black.
+  Device().SetTarget(nullptr);
+  int text = 0;
+  for (std::uint32_t p : Device().ReadPixels(0, 120, 200, 40))
+    if ((p & 0xFFFFFF) != 0x0000FF && (p & 0xFFFFFF) != 0) ++text;
+  EXPECT_GT(text, 20);
+  // A page move reuses the pictures already loaded.
+  position.topIndex = 1;
+  LoadSelectionMedia();
+  EXPECT_EQ(gFrame.lineSlots[0], kSlotFirstLine);
+  EXPECT_EQ(gFrame.lineSlots[2], kSlotMissingMarquee);
+  EXPECT_EQ(gFrame.lineSlots[3], kSlotFirstLine + 3);  // wrapped round to g1
+}
+
+}  // namespace
