@@ -133,7 +133,7 @@ TEST_F(FrontendTest, ExitModeTwoStartsAppSortieWithItsArguments) {
   std::filesystem::permissions(inst / "exit.sh", std::filesystem::perms::owner_all);
   WriteWindowedInstallation("ModeSortie=2\r\nAppSortie=" + (inst / "exit.sh") + " \"a b\" c\r\n");
   EXPECT_EQ(RunUntilClosed(), 0);
-  for (int i = 0; i < 250 && !std::filesystem::exists(inst / "exit-ran"); ++i)
+  for (int i = 0; i < 1500 && !std::filesystem::exists(inst / "exit-ran"); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   EXPECT_EQ(inst.Read("exit-ran"), "a b|c\n");
   // It starts after the end of the log.
