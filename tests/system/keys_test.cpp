@@ -33,10 +33,11 @@ class KeysTest : public systest::DisplayTest {
                "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\nList_NbItems=9\r\nList_left=20\r\nList_top=20\r\n"
                "List_width=400\r\nList_height=441\r\nList_visible=YES\r\n");
   }
-  // Sends keys to the window one by one, with a pause so that each is its own press.
+  // Gives the window the keyboard, then types the keys as real key presses, one by one.
   void Keys(const std::string& id, const std::vector<std::string>& keys) const {
+    std::system(("DISPLAY=" + display() + " xdotool windowfocus --sync " + id + " >/dev/null 2>&1").c_str());
     for (const auto& k : keys) {
-      std::system(("DISPLAY=" + display() + " xdotool key --window " + id + " " + k).c_str());
+      std::system(("DISPLAY=" + display() + " xdotool key " + k + " >/dev/null 2>&1").c_str());
       std::this_thread::sleep_for(std::chrono::milliseconds(150));
     }
   }
@@ -45,10 +46,10 @@ class KeysTest : public systest::DisplayTest {
     Frontend f(inst, display());
     const std::string id = f.WaitForWindow();
     ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
     Keys(id, keys);
     auto code = f.Wait(10000);
-    ASSERT_TRUE(code.has_value()) << "the frontend did not end after the quit key";
+    ASSERT_TRUE(code.has_value()) << "the frontend did not end after the quit key\n" << inst.Read("debug.txt");
   }
   std::string Value(const std::string& file, const std::string& key) const {
     const std::string text = inst.Read(file);

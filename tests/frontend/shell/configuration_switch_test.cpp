@@ -66,6 +66,18 @@ TEST_F(ConfigurationSwitch, FailedSwitchLeavesEverythingAsItWas) {
   EXPECT_EQ(gScreensaverTimer.due, 100000u + 60000u);
 }
 
+TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfiguration) {
+  dir.Write("config/broken/config.ini",
+            Crlf({"[Config]", "TemplateDir=Nowhere", "FichierDescription=lists/shmup.txt"}));
+  Start();
+  SwitchConfiguration("broken");
+  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gSettings.templateDir, "Plain");
+  EXPECT_EQ(gLayout.listNbItems, 9);
+  EXPECT_EQ(Titles().front(), "Asteroids");
+  EXPECT_NE(Ini("config/Orvanel.ini").find("LastEmu=arcade"), std::string::npos);
+}
+
 TEST_F(ConfigurationSwitch, OpeningTransitionEndsEvenWhenNothingCanBeDrawn) {
   dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=arcade", "Transitions=YES"}));
   Start();

@@ -1,0 +1,149 @@
+// One Down press on a 50,000-game list with pictures: the move, the new selection's
+// pictures and one frame drawn offscreen with the software renderer.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/render/animation_clock.h"
+#include "frontend/render/display.h"
+#include "frontend/render/layout.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/render_sources.h"
+#include "frontend/render/screen.h"
+#include "frontend/shell/handle_key.h"
+#include "frontend/shell/load_configuration.h"
+#include "frontend/shell/navigation.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
+#include "platform/debug_log.h"
+#include "platform/files.h"
+#include "platform/image.h"
+#include "platform/message_box.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kGames = 50000;
+constexpr int kDistinctPictures = 64;
+
+platform::Image Pattern(int w, int h, int seed) {
+  platform::Image img{w, h, {}};
+  img.rgba.resize(std::size_t(w) * std::size_t(h) * 4);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      std::uint8_t* p = &img.rgba[(std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4];
+      p[0] = std::uint8_t((x * 3 + seed * 37) & 255);
+      p[1] = std::uint8_t((y * 5 + seed * 11) & 255);
+      p[2] = std::uint8_t(((x ^ y) + seed) & 255);
+      p[3] = 255;
+    }
+  return img;
+}
+
+void WritePng(const fs::path& path, const platform::Image& image) {
+  const std::vector<std::uint8_t> png = platform::EncodePng(image);
+  fs::create_directories(path.parent_path());
+  platform::WriteFileAtomically(path.string(), std::string(png.begin(), png.end()));
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+  fs::create_directories(path.parent_path());
+  platform::WriteFileAtomically(path.string(), text);
+}
+
+std::string RomName(int i) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "g%05d", i);
+  return buf;
+}
+
+// An installation with a 1024 x 768 template, 50,000 games, a snapshot and a marquee for
+// each (links to a few distinct files, so the set is quick to make).
+class Installation {
+ public:
+  Installation() {
+    std::string tmpl = (fs::temp_directory_path() / "orvanel-bench-XXXXXX").string();
+    root_ = ::mkdtemp(tmpl.data());
+    WriteText(root_ / "config/Orvanel.ini", "[General]\r\nLastEmu=bench\r\nTransitions=NO\r\nLargFen=1024\r\nHautFen=768\r\n");
+    WriteText(root_ / "config/bench/config.ini",
+              "[Config]\r\nTemplateDir=Bench\r\nFichierDescription=lists/bench.txt\r\nSnapDir=snap\r\n"
+              "MarqueesDir=marquees\r\nSons=NO\r\nMusicVolume=0\r\n");
+    WriteText(root_ / "Templates/Bench/Layout.cfg",
+              "RESOLUTIONX=1024\r\nRESOLUTIONY=768\r\nBackGround_visible=YES\r\n"
+              "List_NbItems=15\r\nList_left=40\r\nList_top=120\r\nList_width=440\r\nList_height=600\r\n"
+              "List_visible=YES\r\nList_font_sizey=28\r\nList_fontname=Arial\r\n"
+              "List_selection_alpha=80\r\nList_selection_alphaMax=200\r\n"
+              "Snap_left=540\r\nSnap_top=120\r\nSnap_width=440\r\nSnap_height=330\r\nSnap_visible=YES\r\nSnap_Stretch=1\r\n"
+              "Marquee_left=540\r\nMarquee_top=20\r\nMarquee_width=440\r\nMarquee_height=90\r\nMarquee_visible=YES\r\n"
+              "Marquee_Stretch=2\r\n"
+              "Info_left=540\r\nInfo_top=470\r\nInfo_width=440\r\nInfo_height=40\r\nInfo_visible=YES\r\n"
+              "Info_font_sizey=24\r\nInfo1_left=540\r\nInfo1_top=520\r\nInfo1_width=440\r\nInfo1_height=30\r\n"
+              "Info1_visible=YES\r\n");
+    WritePng(root_ / "Templates/Bench/layout.png", Pattern(1024, 768, 1));
+    WritePng(root_ / "Templates/Bench/ListSelection.png", Pattern(64, 16, 2));
+    WritePng(root_ / "Templates/Bench/ListBkground.png", Pattern(128, 128, 3));
+    for (int k = 0; k < kDistinctPictures; ++k) {
+      WritePng(root_ / "pictures" / ("snap" + std::to_string(k) + ".png"), Pattern(320, 240, k));
+      WritePng(root_ / "pictures" / ("marquee" + std::to_string(k) + ".png"), Pattern(400, 100, k + 7));
+    }
+    fs::create_directories(root_ / "snap");
+    fs::create_directories(root_ / "marquees");
+    std::string list;
+    for (int i = 0; i < kGames; ++i) {
+      const std::string rom = RomName(i);
+      list += "[" + rom + "]\r\nFullName=Game " + rom + " of the bench\r\nInfos1=19" + std::to_string(80 + i % 20) +
+              "\r\n";
+      const std::string k = std::to_string(i % kDistinctPictures);
+      fs::create_symlink(root_ / "pictures" / ("snap" + k + ".png"), root_ / "snap" / (rom + ".png"));
+      fs::create_symlink(root_ / "pictures" / ("marquee" + k + ".png"), root_ / "marquees" / (rom + ".png"));
+    }
+    WriteText(root_ / "lists/bench.txt", list);
+  }
+  ~Installation() {
+    std::error_code ec;
+    fs::remove_all(root_, ec);
+  }
+  std::string path() const { return root_.string(); }
+
+ private:
+  fs::path root_;
+};
+
+void BM_DownPress(benchmark::State& state) {
+  Installation inst;
+  platform::SetLogDirectory(inst.path());
+  platform::RecordMessageBoxes();
+  gShell.baseDirectory = inst.path();
+  if (!LoadConfiguration("")) {
+    state.SkipWithError("settings not loaded");
+    return;
+  }
+  const int count = LoadGameList(gSettings, inst.path());
+  SortGameList(0, count - 1);
+  wire::LoadLayout(gSettings.templateDir);  // the render sources, before the display
+  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadLayout(gSettings.templateDir)) {
+    state.SkipWithError("no offscreen display");
+    return;
+  }
+  gFrameClocks.fadeLevel = 1.0f;
+  SelectEntry(0);
+  wire::LoadSelectionMedia();
+  const int down = gSettings.keys.down;
+  for (auto _ : state) {
+    HandleKey(down);
+    DrawFrame(0);
+  }
+  state.counters["games"] = count;
+  ReleaseAll();
+}
+BENCHMARK(BM_DownPress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
