@@ -5,6 +5,8 @@
 #include <thread>
 
 #include "frontend/catalogue/history.h"
+#include "frontend/render/animations.h"
+#include "frontend/render/frame_state.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_links.h"
 #include "frontend/shell/launch.h"
@@ -44,7 +46,7 @@ class HandleKeyTest : public shelltest::ShellInstallation {
  protected:
   void TearDown() override {
     gSoundSlots = {};
-    input_links::SetVolumeRate(0);
+    gFrame = {};
     ShellInstallation::TearDown();
   }
   const KeySettings& keys() const { return gSettings.keys; }
@@ -120,12 +122,21 @@ TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
   EXPECT_EQ(gListWindow.row, 0);
 }
 
-TEST_F(HandleKeyTest, VolumeKeysSetTheRampDirection) {
+TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
   Start();
+  gFrame.volume = 300;
   HandleKey(keys().volumeUp);
   EXPECT_EQ(input_links::VolumeRate(), 10);
+  for (std::uint32_t t = 100000; t < 101000; t += 50) UpdateAnimations(t);
+  EXPECT_EQ(gFrame.volume, 500);
+  gFrame.volume = 950;
+  for (std::uint32_t t = 101000; t < 102000; t += 50) UpdateAnimations(t);
+  EXPECT_EQ(gFrame.volume, 1000);
   HandleKey(keys().volumeDown);
   EXPECT_EQ(input_links::VolumeRate(), -10);
+  gFrame.volume = 150;
+  for (std::uint32_t t = 102000; t < 103000; t += 50) UpdateAnimations(t);
+  EXPECT_EQ(gFrame.volume, 0);
 }
 
 TEST_F(HandleKeyTest, RotateAddsAQuarterTurn) {
