@@ -12,6 +12,7 @@ namespace input_links {
 void ReleaseMedia() { ::ReleaseMedia(); }
 void SetVolumeRate(int rate) { gFrame.volumeRate = rate; }
 int VolumeRate() { return gFrame.volumeRate; }
+int RampedVolume() { return gFrame.volume; }
 
 bool HistoryShown() { return !gHistory.text.empty(); }
 void ClearHistory() { gHistory.text.clear(); }

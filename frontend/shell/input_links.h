@@ -10,6 +10,7 @@ namespace input_links {
 void ReleaseMedia();             // pictures of the layout and the selection, before a switch
 void SetVolumeRate(int rate);    // +10 / -10 while a volume key is held, 0 when released
 int VolumeRate();
+int RampedVolume();              // the volume the ramp has reached (0-1000)
 
 // The history text of the information panel (empty = panel closed).
 bool HistoryShown();

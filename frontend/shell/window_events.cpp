@@ -40,6 +40,8 @@ void OnKeyUp(const platform::WindowEvent& event) {
 
   if (input_links::VolumeRate() != 0) {
     input_links::SetVolumeRate(0);
+    // The music volume is what the ramp reached: the next track starts at it too.
+    gSettings.musicVolume = input_links::RampedVolume();
     gFrameClocks.nextFrameTime = platform::GetTickCount();  // the volume gauge goes away
   }
   if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();

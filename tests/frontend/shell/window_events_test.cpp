@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/history.h"
+#include "frontend/render/frame_state.h"
 #include "frontend/render/scroll_text.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_links.h"
@@ -41,7 +42,7 @@ class WindowEvents : public shelltest::ShellInstallation {
     gHistory = {};
     gSlideShow = {};
     gScrollText = {};
-    input_links::SetVolumeRate(0);
+    gFrame = {};
     ShellInstallation::TearDown();
   }
 };
@@ -112,8 +113,10 @@ TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
   Down(kScanG);
   Down(kScanG, true);
   EXPECT_EQ(input_links::VolumeRate(), 10);
+  gFrame.volume = 540;  // where the ramp got to
   Up(kScanG);
   EXPECT_EQ(input_links::VolumeRate(), 0);
+  EXPECT_EQ(gSettings.musicVolume, 540);
 }
 
 TEST_F(WindowEvents, KeyUpRestartsAScrollTextWithGameTagsAfterAMove) {
