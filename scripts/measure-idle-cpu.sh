@@ -46,8 +46,10 @@ sleep "$seconds"
 t1="$(ticks)"
 end_ns="$(date +%s%N)"
 
+# SDL may replace the window when it sets up its renderer, so look it up again before closing.
+win="$(xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null | head -n1 || true)"
 closer="$build/tools/close_window/close_window"
-if [ -x "$closer" ]; then "$closer" "$win"; else kill -TERM "$pid"; fi
+if [ -x "$closer" ] && [ -n "$win" ]; then "$closer" "$win" || kill -TERM "$pid"; else kill -TERM "$pid"; fi
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -KILL "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true

@@ -60,8 +60,9 @@ sleep 1
 shot 3-infos
 
 # End it as a window manager would.
+win="$(xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null | head -n1 || true)"
 closer="$build/tools/close_window/close_window"
-if [ -x "$closer" ]; then "$closer" "$win"; else kill -TERM "$pid"; fi
+if [ -x "$closer" ] && [ -n "$win" ]; then "$closer" "$win" || kill -TERM "$pid"; else kill -TERM "$pid"; fi
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then
   echo "the frontend did not end on its close request" >&2

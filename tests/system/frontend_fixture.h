@@ -167,7 +167,11 @@ class Frontend {
   // The window's close request, as a window manager sends it.
   void Close(const std::string& windowId) const {
     const std::string tool = std::string(ORV_BINARY_DIR) + "/tools/close_window/close_window";
-    std::system(("DISPLAY=" + display_ + " " + tool + " " + windowId).c_str());
+    // SDL may replace the window when it sets up its renderer (slow sanitizer builds show the
+    // first one to the search): close the one that is there now.
+    std::string id = WaitForWindow(1000);
+    if (id.empty()) id = windowId;
+    std::system(("DISPLAY=" + display_ + " " + tool + " " + id).c_str());
   }
   std::optional<int> Wait(int timeoutMs = 30000) {
     auto code = WaitExit(pid_, timeoutMs);
