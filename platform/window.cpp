@@ -68,7 +68,9 @@ bool CreateMainWindow(bool windowed, int width, int height) {
   // The close request of the last window must reach us as a window event only.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  Uint32 flags = SDL_WINDOW_SHOWN;
+  // Hidden until ShowMainWindow: SDL may replace the window while it sets up an accelerated
+  // renderer, and what is on screen (and gets keys) must be the window that stays.
+  Uint32 flags = SDL_WINDOW_HIDDEN;
   int x = 0, y = 0;
   if (windowed) {
     // SDL sizes the client area; centre it on the desktop as the original did.

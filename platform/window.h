@@ -27,8 +27,8 @@ struct WindowEvent {
   bool alt = false;       // an Alt key is held with this key
 };
 
-// Creates the main window (destroying the previous one). False when the video system
-// or the window cannot be made; LastWindowError() then says why.
+// Creates the main window, hidden until ShowMainWindow (destroying the previous one).
+// False when the video system or the window cannot be made; LastWindowError() then says why.
 bool CreateMainWindow(bool windowed, int width, int height);
 void DestroyMainWindow();
 bool MainWindowExists();

@@ -104,7 +104,8 @@ TEST_F(FrontendTest, MissingLayoutIsReportedWithTheTemplateNameAndEndsInOrder) {
 
 TEST_F(FrontendTest, FullScreenCoversTheDesktop) {
   inst.Write("config/Orvanel.ini", "[General]\nLastEmu=demo\nModeFenetre=yes\nLargFen=800\nHautFen=600\n");
-  inst.Write("config/demo/config.ini", "[Config]\n");
+  inst.Write("config/demo/config.ini", "[Config]\nTemplateDir=Demo\n");
+  inst.Write("Templates/Demo/Layout.cfg", "RESOLUTIONX=800\r\nRESOLUTIONY=600\r\n");
   Frontend f(inst, display());
   const std::string id = f.WaitForWindow();
   ASSERT_FALSE(id.empty());
@@ -115,14 +116,15 @@ TEST_F(FrontendTest, FullScreenCoversTheDesktop) {
 
 TEST_F(FrontendTest, LastEmuFollowsNormalConfigurationsAndEmuBaseStandsInInAnyLetterCase) {
   inst.Write("config/Orvanel.ini", "[GENERAL]\nlastemu=gone\nEMUBASE=Base\nmodefenetre=OUI\nLARGFEN=640\nhautfen=480\n");
-  inst.Write("config/base/CONFIG.INI", "[config]\ntypemenu=NO\n");
+  inst.Write("config/base/CONFIG.INI", "[config]\ntypemenu=NO\ntemplatedir=Demo\n");
+  inst.Write("Templates/Demo/Layout.cfg", "RESOLUTIONX=800\r\nRESOLUTIONY=600\r\n");
   EXPECT_EQ(RunUntilClosed(), 0);
   EXPECT_EQ(inst.Read("config/Orvanel.ini"),
             "[GENERAL]\r\nLastEmu=Base\r\nEMUBASE=Base\r\nmodefenetre=OUI\r\nLARGFEN=640\r\nhautfen=480\r\n");
 
   const std::string menuIni = "[General]\nLastEmu=menu\nModeFenetre=OUI\n";
   inst.Write("config/Orvanel.ini", menuIni);
-  inst.Write("config/menu/config.ini", "[Config]\nTypeMenu=YES\n");
+  inst.Write("config/menu/config.ini", "[Config]\nTypeMenu=YES\nTemplateDir=Demo\n");
   EXPECT_EQ(RunUntilClosed(), 0);
   EXPECT_EQ(inst.Read("config/Orvanel.ini"), menuIni);
 }
