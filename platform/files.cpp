@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <algorithm>
 #include <vector>
 
@@ -31,6 +32,33 @@ std::string DirectoryOf(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
+}
+
+std::string BaseNameOf(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A write killed by a power cut leaves its temporary beside the intact file. Those of this
+// file that are old enough cannot belong to a write still going on, so the next good write
+// of the same file takes them away; temporaries cannot pile up over years of power cuts.
+constexpr time_t kStaleTemporarySeconds = 300;
+
+void RemoveStaleTemporaries(const std::string& dir, const std::string& path) {
+  const std::string prefix = BaseNameOf(path) + ".tmp";
+  const std::size_t suffixLength = 6;  // the XXXXXX of mkstemp
+  const time_t now = ::time(nullptr);
+  DIR* d = ::opendir(dir.c_str());
+  if (!d) return;
+  while (dirent* e = ::readdir(d)) {
+    const std::string_view name = e->d_name;
+    if (name.size() != prefix.size() + suffixLength || name.substr(0, prefix.size()) != prefix) continue;
+    const std::string stale = dir + "/" + std::string(name);
+    struct stat st {};
+    if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > kStaleTemporarySeconds)
+      ::unlink(stale.c_str());
+  }
+  ::closedir(d);
 }
 
 }  // namespace
@@ -82,6 +110,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
     ::fsync(dfd);
     ::close(dfd);
   }
+  RemoveStaleTemporaries(dir, path);
   return true;
 }
 

@@ -18,7 +18,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 
 // Replaces a file so that a power cut leaves either the old or the new content:
 // temporary file in the same directory, write, fsync, rename, fsync of the directory.
-// Returns false (and leaves the old file whole) when any step fails.
+// Returns false (and leaves the old file whole) when any step fails. A good write also
+// removes this file's temporaries left over five minutes ago by writes that were cut off.
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
 // Appends bytes, creating the file when missing. Returns false when it cannot be opened.

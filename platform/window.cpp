@@ -46,6 +46,7 @@ WindowEvent Translate(const SDL_Event& e) {
         case SDL_WINDOWEVENT_HIDDEN:
         case SDL_WINDOWEVENT_MINIMIZED: out.type = WindowEvent::Type::Hidden; break;
         case SDL_WINDOWEVENT_EXPOSED: out.type = WindowEvent::Type::Exposed; break;
+        case SDL_WINDOWEVENT_FOCUS_LOST: out.type = WindowEvent::Type::FocusLost; break;
         default: out.type = WindowEvent::Type::Other; break;
       }
       break;

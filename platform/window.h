@@ -19,6 +19,7 @@ struct WindowEvent {
     Shown,
     Hidden,
     Exposed,
+    FocusLost,            // keys now go to another window
     Other,
   };
   Type type = Type::None;

@@ -29,6 +29,8 @@ void OnKeyDown(const platform::WindowEvent& event) {
   gSlideShow.running = false;
 }
 
+void OnFocusLost() { gInput.systemKeys.Reset(); }
+
 void OnKeyUp(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
   const int code = gInput.systemKeys.OnKeyUp(raw);

@@ -13,3 +13,7 @@ void OnKeyDown(const platform::WindowEvent& event);
 // A key went up: the volume ramp stops, the scroll text follows a selection that moved,
 // and the next move plays the Navigate sound again. Alt alone or F10 act as key 999.
 void OnKeyUp(const platform::WindowEvent& event);
+
+// Keys now go elsewhere (Alt+Tab, a game's window): an Alt press begun here never
+// completes the system menu key, and keys swallowed with it are forgotten.
+void OnFocusLost();

@@ -14,6 +14,7 @@ void HandleWindowEvent(const platform::WindowEvent& event) {
   using Type = platform::WindowEvent::Type;
   if (event.type == Type::KeyDown) OnKeyDown(event);
   if (event.type == Type::KeyUp) OnKeyUp(event);
+  if (event.type == Type::FocusLost) OnFocusLost();
 }
 
 }  // namespace wire

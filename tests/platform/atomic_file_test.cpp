@@ -6,6 +6,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <vector>
+
 TEST(AtomicFile, ReplacesContentAndLeavesNoTemporaryFiles) {
   TempDir dir;
   const std::string path = dir / "a.ini";
@@ -13,6 +18,22 @@ TEST(AtomicFile, ReplacesContentAndLeavesNoTemporaryFiles) {
   ASSERT_TRUE(platform::WriteFileAtomically(path, "new content"));
   EXPECT_EQ(*platform::ReadWholeFile(path), "new content");
   EXPECT_EQ(platform::ListDirectory(dir.path()).size(), 1u);
+}
+
+TEST(AtomicFile, AGoodWriteRemovesOnlyItsOwnOldLeftoverTemporaries) {
+  TempDir dir;
+  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const char* name : {"a.ini.tmpAbC123", "a.ini.tmpNEW456", "a.ini.tmp12345", "b.ini.tmpAbC123", "a.ini.tmpAbC1234"}) {
+    dir.Write(name, "cut off");
+    if (std::string(name) != "a.ini.tmpNEW456") std::filesystem::last_write_time(dir / name, old);
+  }
+  ASSERT_TRUE(platform::WriteFileAtomically(dir / "a.ini", "whole"));
+  std::vector<std::string> left;
+  for (const auto& e : platform::ListDirectory(dir.path())) left.push_back(e.name);
+  std::sort(left.begin(), left.end());
+  // Only a.ini's own mkstemp name that is old enough goes: a fresh one may be a write going on.
+  EXPECT_EQ(left, (std::vector<std::string>{"a.ini", "a.ini.tmp12345", "a.ini.tmpAbC1234", "a.ini.tmpNEW456",
+                                            "b.ini.tmpAbC123"}));
 }
 
 TEST(AtomicFile, KeepsTheModeOfTheReplacedFile) {

@@ -96,6 +96,17 @@ TEST_F(WindowEvents, AltAloneAndF10AreTheSystemMenuKey) {
   EXPECT_EQ(gSettings.currentConfig, "arcade");
 }
 
+TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
+  Start();
+  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  Down(kScanLeftAlt);
+  OnFocusLost();  // Alt+Tab to another window and back
+  Up(kScanLeftAlt);
+  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  Press(kScanLeftAlt);  // a whole press afterwards still is
+  EXPECT_EQ(gSettings.currentConfig, "arcade");
+}
+
 TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
   Start();
   ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
