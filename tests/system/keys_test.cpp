@@ -46,8 +46,7 @@ class KeysTest : public systest::DisplayTest {
     Frontend f(inst, display());
     const std::string id = f.WaitForWindow();
     ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
-    Keys(id, keys);
+    Keys(id, keys);  // at once: the window that is shown is the one that gets the keys
     auto code = f.Wait(10000);
     ASSERT_TRUE(code.has_value()) << "the frontend did not end after the quit key\n" << inst.Read("debug.txt");
   }
