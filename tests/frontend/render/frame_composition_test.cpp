@@ -274,3 +274,118 @@ TEST_F(FrameCompositionTest, ListImagesFallBackToTheMissingMarqueeWithTheName) {
 }
 
 }  // namespace
+
+namespace {
+
+// An .ico file whose one image is a PNG, as current icon editors write them.
+std::string IconFile(const std::vector<std::uint8_t>& png, int size) {
+  std::string ico = {0, 0, 1, 0, 1, 0};
+  auto put16 = [&](unsigned v) { ico += char(v & 255), ico += char(v >> 8); };
+  auto put32 = [&](std::uint32_t v) { put16(v & 0xFFFF), put16(v >> 16); };
+  ico += char(size), ico += char(size), ico += '\0', ico += '\0';
+  put16(1), put16(32), put32(std::uint32_t(png.size())), put32(22);
+  return ico + std::string(png.begin(), png.end());
+}
+
+// Pixels of a screen rectangle that are not black.
+int LitPixels(platform::Device& device, int x, int y, int w, int h) {
+  device.SetTarget(nullptr);
+  int n = 0;
+  for (std::uint32_t p : device.ReadPixels(x, y, w, h))
+    if ((p & 0xFFFFFF) != 0) ++n;
+  return n;
+}
+
+TEST_F(FrameCompositionTest, ListIconsSitBeforeIndentedNamesUnderTheSelectionBar) {
+  dir.Write("icons/g1.ico", IconFile(platform::EncodePng(Solid(16, 16, 0xFF00FF00)), 16));
+  dir.Write("icons/parent.ico", IconFile(platform::EncodePng(Solid(16, 16, 0xFF0000FF)), 16));
+  AddGame("g1", "One");
+  AddGame("g2", "Two");               // no icon of its own, none for a parent
+  AddGame("g3", "Three", "parent");   // the parent's icon
+  gRenderSources.iconsDir = dir / "icons";
+  WritePng("Templates/T/ListSelection.png", Solid(4, 4, 0xFFFFFFFF));
+  OpenPlain("ListeIcons=YES\nList_visible=YES\nList_left=0\nList_top=0\nList_width=300\nList_height=200\n"
+            "List_NbItems=5\nList_font_sizey=30\nList_selection_alpha=255");
+  EXPECT_EQ(gFrame.lineSlots[0], kSlotFirstLine);
+  EXPECT_EQ(gFrame.lineSlots[1], 0);
+  EXPECT_EQ(gFrame.lineSlots[2], kSlotFirstLine + 2);
+  position.row = 2;
+  ASSERT_EQ(DrawFrame(0), 1);
+  // Line height 40: a 40 x 40 icon 5 pixels in from the list's left edge.
+  EXPECT_PIXEL(Screen(2, 20), kBlack);
+  EXPECT_PIXEL(Screen(7, 2), kGreen);
+  EXPECT_PIXEL(Screen(43, 37), kGreen);
+  EXPECT_PIXEL(Screen(47, 1), kBlack);
+  // A line without an icon keeps the indent: its name starts right of the icon column.
+  EXPECT_EQ(LitPixels(Device(), 0, 40, 45, 40), 0);
+  EXPECT_GT(LitPixels(Device(), 45, 40, 255, 40), 50);
+  // The opaque selection bar on line 2 hides the icon there.
+  EXPECT_PIXEL(Screen(25, 100), kWhite);
+
+  // With no icon directory the setting shows neither icons nor the indent.
+  ReleaseAll();
+  gRenderSources.iconsDir.clear();
+  OpenPlain("ListeIcons=YES\nList_visible=YES\nList_left=0\nList_top=0\nList_width=300\nList_height=200\n"
+            "List_NbItems=5\nList_font_sizey=30");
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_GT(LitPixels(Device(), 0, 0, 45, 40), 20);  // "One" written from the left edge
+}
+
+}  // namespace
+
+namespace {
+
+// Columns of the box's rows that hold a lit pixel, from the left edge of the screen.
+std::vector<bool> LitColumns(platform::Device& device, int top, int height) {
+  device.SetTarget(nullptr);
+  const auto pixels = device.ReadPixels(0, top, 800, height);
+  std::vector<bool> lit(800, false);
+  for (std::size_t i = 0; i < pixels.size(); ++i)
+    if ((pixels[i] & 0xFFFFFF) != 0) lit[i % 800] = true;
+  return lit;
+}
+
+TEST_F(FrameCompositionTest, ScrollTextEntersFromTheRightAndStaysInsideItsBox) {
+  dir.Write("config/cfg/ScrollTexte.txt", "MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM");
+  OpenPlain("ScrollText_visible=YES\nScrollText_left=200\nScrollText_top=500\nScrollText_width=400\n"
+            "ScrollText_height=40\nScrollText_font_sizey=30\nScrollText_font_color=16777215");
+  auto firstLit = [&] {
+    const auto lit = LitColumns(Device(), 500, 40);
+    for (int x = 0; x < 800; ++x)
+      if (lit[x]) return x;
+    return 800;
+  };
+  auto litOutsideBox = [&] {
+    const auto lit = LitColumns(Device(), 500, 40);
+    int n = 0;
+    for (int x = 0; x < 800; ++x)
+      if (lit[x] && (x < 200 || x >= 600)) ++n;
+    return n;
+  };
+  std::uint32_t now = gScrollText.due;
+  auto scroll = [&](std::uint32_t ms) {
+    for (const std::uint32_t end = now + ms; now < end;) StepScrollText(++now, nullptr);
+  };
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_EQ(firstLit(), 800);  // blanks first: the text waits beyond the right edge
+
+  scroll(2000);  // 100 pixels at 50 pixels a second
+  ASSERT_EQ(DrawFrame(0), 1);
+  const int entered = firstLit();
+  EXPECT_GT(entered, 400);
+  EXPECT_LT(entered, 600);
+  EXPECT_EQ(litOutsideBox(), 0);
+
+  scroll(2000);
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_NEAR(firstLit(), entered - 100, 4);
+  EXPECT_EQ(litOutsideBox(), 0);
+
+  scroll(6000);  // the line of M now runs past the left edge of the box
+  ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_GE(firstLit(), 200);
+  EXPECT_LE(firstLit(), 240);  // cut at the box, one character width at most inside
+  EXPECT_EQ(litOutsideBox(), 0);
+}
+
+}  // namespace
