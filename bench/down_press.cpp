@@ -26,8 +26,13 @@
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/message_box.h"
+#include "platform/memory.h"
 
 namespace {
+
+// The allocator setting the frontend takes at start-up, so that reloads cost what they
+// cost there.
+[[maybe_unused]] const bool kAllocatorAsInTheFrontend = (platform::KeepFreedMemoryForReuse(), true);
 
 namespace fs = std::filesystem;
 

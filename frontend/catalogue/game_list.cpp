@@ -23,13 +23,6 @@ struct FilterName {
 
 bool IsHeader(std::string_view line) { return !line.empty() && line.front() == '['; }
 
-// An upper bound of the sections, so that the table is allocated once.
-std::size_t CountHeaderLines(std::string_view data) {
-  std::size_t n = !data.empty() && data.front() == '[';
-  for (auto p = data.find("\n["); p != std::string_view::npos; p = data.find("\n[", p + 2)) ++n;
-  return n;
-}
-
 std::string_view SectionName(std::string_view header) {
   std::string_view name = header.substr(1);
   if (!name.empty() && name.back() == ']') name.remove_suffix(1);
@@ -116,7 +109,9 @@ GameListSource MakeGameListSource(const Settings& settings, std::string_view bas
 }
 
 int LoadGameList(GameList& list, const GameListSource& source) {
-  auto file = OpenTextFile(source.listFile);
+  // Streamed: a list of tens of thousands of games is copied into the entries anyway, and
+  // every fresh page of a whole-file copy costs a page fault on top.
+  auto file = OpenStreamedTextFile(source.listFile);
   if (!file) {
     list.entryCount = 0;
     return 0;
@@ -144,7 +139,8 @@ int LoadGameList(GameList& list, const GameListSource& source) {
     if (!source.favourites || f.playCount > 0) allowed.Insert(f.name, f.playCount);
 
   std::vector<GameEntry> entries;
-  entries.reserve(CountHeaderLines(file->data));
+  // An upper bound of the sections, so that the table is allocated once.
+  entries.reserve(CountLinesStartingWith(source.listFile, '['));
   std::string_view line;
   int n = ReadFileLine(*file, line);
   while (n >= 0 && !IsHeader(line)) n = ReadFileLine(*file, line);

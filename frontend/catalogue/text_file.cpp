@@ -44,6 +44,24 @@ std::optional<TextFile> OpenStreamedTextFile(std::string_view path) {
   return file;
 }
 
+std::size_t CountLinesStartingWith(std::string_view path, char first) {
+  if (path.empty()) return 0;
+  auto stream = platform::FileStream::Open(platform::ResolvePath(path));
+  if (!stream) return 0;
+  std::size_t count = 0;
+  char before = '\n';  // the character before the block: the file's start counts as a line start
+  std::string block;
+  block.reserve(kStreamBlock);
+  while (stream->ReadInto(block, kStreamBlock) > 0) {
+    if (block.front() == first && before == '\n') ++count;
+    for (auto p = block.find('\n'); p != std::string::npos && p + 1 < block.size(); p = block.find('\n', p + 1))
+      if (block[p + 1] == first) ++count;
+    before = block.back();
+    block.clear();
+  }
+  return count;
+}
+
 namespace {
 
 // Keeps at least one read and the byte after it ahead of the position while the file has

@@ -27,6 +27,10 @@ std::optional<TextFile> OpenTextFile(std::string_view path);
 // Its lines stay valid only until the next read, and it cannot be rewound.
 std::optional<TextFile> OpenStreamedTextFile(std::string_view path);
 
+// How many lines of the file begin with `first` (a line begins the file or follows an LF),
+// read block by block; 0 when the file cannot be read.
+std::size_t CountLinesStartingWith(std::string_view path, char first);
+
 // Reads one line of at most 500 bytes from the current position. The line ends at the
 // first CR or LF within those 500 bytes; the position moves past the line end (CR LF, CR
 // or LF). Without a line end in 500 bytes, all of them are the line and the next call

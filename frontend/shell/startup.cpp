@@ -15,6 +15,7 @@
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/window.h"
@@ -68,4 +69,7 @@ int RunFrontendIn(const std::string& baseDirectory) {
   return Shutdown();
 }
 
-int RunFrontend() { return RunFrontendIn(platform::ProgramDirectory()); }
+int RunFrontend() {
+  platform::KeepFreedMemoryForReuse();
+  return RunFrontendIn(platform::ProgramDirectory());
+}

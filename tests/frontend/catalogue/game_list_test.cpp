@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/text_file.h"
 #include "temp_dir.h"
 
 namespace {
@@ -152,5 +153,27 @@ TEST_F(GameListLoad, BinaryGarbageDoesNotCrash) {
   for (const auto& e : list.entries) {
     EXPECT_LE(e.romName.size(), 99u);
     EXPECT_LE(e.sortKey.size(), 99u);
+  }
+}
+
+TEST_F(GameListLoad, AListOfManyBlocksLoadsEverySectionWhole) {
+  // Several 64 KB read blocks, LF and CR LF mixed, so that headers, keys and line ends
+  // fall on block edges.
+  std::string text;
+  for (int i = 0; i < 6000; ++i) {
+    const std::string eol = i % 3 ? "\r\n" : "\n";
+    text += "[g" + std::to_string(i) + "]" + eol + "FullName=Game number " + std::to_string(i) + eol +
+            "Infos1=" + std::string(i % 17, 'x') + eol;
+  }
+  ASSERT_GT(text.size(), 3u * 65536u);
+  tmp.Write("lists/mame.txt", text);
+  EXPECT_EQ(CountLinesStartingWith(tmp / "lists/mame.txt", '['), 6000u);
+  GameList list;
+  ASSERT_EQ(LoadGameList(list, Source()), 6000);
+  for (int i = 0; i < 6000; ++i) {
+    const GameEntry& e = list.entries[static_cast<std::size_t>(i)];
+    ASSERT_EQ(e.romName, "g" + std::to_string(i));
+    ASSERT_EQ(e.fullName, "Game number " + std::to_string(i));
+    ASSERT_EQ(e.infos1, std::string(i % 17, 'x'));
   }
 }
