@@ -20,7 +20,6 @@
 namespace keytracker {
 namespace {
 
-constexpr const char* kInputDir = "/dev/input";
 constexpr int kBitsPerLong = 8 * sizeof(unsigned long);
 
 bool TestBit(const std::vector<unsigned long>& bits, int bit) {
@@ -48,10 +47,10 @@ bool IsKind(int fd, DeviceKind kind) {
 bool IsEventNode(const char* name) { return std::strncmp(name, "event", 5) == 0; }
 
 // The device's descriptor when it is readable and of the kind wanted, else -1.
-int OpenDevice(const std::string& path, DeviceKind kind) {
+int OpenDevice(const std::string& path, DeviceKind kind, const EvdevPlace& place) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return -1;
-  if (IsKind(fd, kind)) return fd;
+  if (!place.checkKind || IsKind(fd, kind)) return fd;
   ::close(fd);
   return -1;
 }
@@ -61,14 +60,14 @@ struct Device {
   int fd;
 };
 
-std::vector<Device> OpenDevices(DeviceKind kind) {
+std::vector<Device> OpenDevices(DeviceKind kind, const EvdevPlace& place) {
   std::vector<Device> devices;
-  DIR* dir = ::opendir(kInputDir);
+  DIR* dir = ::opendir(place.directory.c_str());
   if (!dir) return devices;
   while (dirent* e = ::readdir(dir)) {
     if (!IsEventNode(e->d_name)) continue;
-    const std::string path = std::string(kInputDir) + "/" + e->d_name;
-    if (const int fd = OpenDevice(path, kind); fd >= 0) devices.push_back({path, fd});
+    const std::string path = place.directory + "/" + e->d_name;
+    if (const int fd = OpenDevice(path, kind, place); fd >= 0) devices.push_back({path, fd});
   }
   ::closedir(dir);
   return devices;
@@ -76,13 +75,13 @@ std::vector<Device> OpenDevices(DeviceKind kind) {
 
 class EvdevSource : public EventSource {
  public:
-  EvdevSource(DeviceKind kind, std::vector<Device> devices, int stopRead, int stopWrite,
+  EvdevSource(DeviceKind kind, EvdevPlace place, std::vector<Device> devices, int stopRead, int stopWrite,
               EventHandler handler)
-      : kind_(kind), devices_(std::move(devices)), stopRead_(stopRead), stopWrite_(stopWrite),
-        handler_(handler) {
+      : kind_(kind), place_(std::move(place)), devices_(std::move(devices)), stopRead_(stopRead),
+        stopWrite_(stopWrite), handler_(handler) {
     watch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     // Permissions of a new node are set after its creation: watch both.
-    if (watch_ >= 0 && ::inotify_add_watch(watch_, kInputDir, IN_CREATE | IN_ATTRIB) < 0) {
+    if (watch_ >= 0 && ::inotify_add_watch(watch_, place_.directory.c_str(), IN_CREATE | IN_ATTRIB) < 0) {
       ::close(watch_);
       watch_ = -1;
     }
@@ -142,16 +141,17 @@ class EvdevSource : public EventSource {
         const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
         at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
         if (e->len == 0 || !IsEventNode(e->name)) continue;
-        const std::string path = std::string(kInputDir) + "/" + e->name;
+        const std::string path = place_.directory + "/" + e->name;
         const bool known = std::any_of(devices_.begin(), devices_.end(),
                                        [&](const Device& d) { return d.path == path; });
         if (known) continue;
-        if (const int fd = OpenDevice(path, kind_); fd >= 0) devices_.push_back({path, fd});
+        if (const int fd = OpenDevice(path, kind_, place_); fd >= 0) devices_.push_back({path, fd});
       }
     }
   }
 
   DeviceKind kind_;
+  EvdevPlace place_;
   std::vector<Device> devices_;  // touched by the thread only while it runs
   int watch_ = -1;
   int stopRead_;
@@ -162,15 +162,15 @@ class EvdevSource : public EventSource {
 
 }  // namespace
 
-std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler) {
-  std::vector<Device> devices = OpenDevices(kind);
+std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler, const EvdevPlace& place) {
+  std::vector<Device> devices = OpenDevices(kind, place);
   if (devices.empty()) return nullptr;
   int stop[2];
   if (::pipe2(stop, O_CLOEXEC) != 0) {
     for (const Device& d : devices) ::close(d.fd);
     return nullptr;
   }
-  return std::make_unique<EvdevSource>(kind, std::move(devices), stop[0], stop[1], handler);
+  return std::make_unique<EvdevSource>(kind, place, std::move(devices), stop[0], stop[1], handler);
 }
 
 }  // namespace keytracker

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace keytracker {
 
@@ -16,8 +17,15 @@ class EventSource {
 
 enum class DeviceKind { Keyboard, Mouse };
 
-// Every readable /dev/input/event* device of that kind; null when none can be read.
-std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler);
+// Where the event devices are looked for. Tests point it at a directory of FIFOs, which
+// cannot answer the device ioctls, so the kind check can be switched off with it.
+struct EvdevPlace {
+  std::string directory = "/dev/input";
+  bool checkKind = true;
+};
+
+// Every readable event* device of that kind; null when none can be read.
+std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler, const EvdevPlace& place = {});
 
 // XInput2 raw key releases of the X server named by DISPLAY; null without a display or
 // without XInput2. Key codes are handed over as kernel key codes.

@@ -25,6 +25,10 @@ ORVANEL_EXPORT void MouseTrackerTerm(void);
    keys are fed by hand: a release of a virtual-key code, or a kernel key event
    (value 0 release, 1 press, 2 auto-repeat) that goes through the key-code mapping. */
 ORVANEL_EXPORT void KeyTrackerTestMode(int on);
+/* Watches the event* nodes of this directory instead of /dev/input, taking any node as a
+   device of the kind asked for (FIFOs fed with kernel input events); null goes back to
+   the real devices. Takes effect at the next Init. */
+ORVANEL_EXPORT void KeyTrackerTestInputDirectory(const char* directory);
 ORVANEL_EXPORT void KeyTrackerTestFeed(unsigned long virtualKey);
 ORVANEL_EXPORT void KeyTrackerTestFeedLinuxKey(int linuxKey, int value);
 ORVANEL_EXPORT void KeyTrackerTestFeedLinuxMouse(int type, int code, int value);

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace keytracker {
 namespace {
@@ -37,6 +38,7 @@ std::unique_ptr<EventSource> gMouseSource;
 std::atomic<bool> gKeyboardHooked{false};
 std::atomic<bool> gMouseHooked{false};
 std::atomic<bool> gTestMode{false};
+std::optional<EvdevPlace> gTestInputDirectory;  // under gHookLock
 
 // What the keyboard hook did for a released key.
 void RecordKeyRelease(std::uint32_t virtualKey) {
@@ -68,8 +70,14 @@ void OnMouseEvent(int type, int code, int value) {
 }
 
 std::unique_ptr<EventSource> StartKeyboardSource() {
+  if (gTestInputDirectory) return StartEvdevSource(DeviceKind::Keyboard, &OnKeyboardEvent, *gTestInputDirectory);
   if (auto source = StartEvdevSource(DeviceKind::Keyboard, &OnKeyboardEvent)) return source;
   return StartX11KeySource(&OnKeyboardEvent);
+}
+
+std::unique_ptr<EventSource> StartMouseSource() {
+  if (gTestInputDirectory) return StartEvdevSource(DeviceKind::Mouse, &OnMouseEvent, *gTestInputDirectory);
+  return StartEvdevSource(DeviceKind::Mouse, &OnMouseEvent);
 }
 
 // The library's unload stops the reader threads, as the original's detach removed its hooks.
@@ -118,7 +126,7 @@ extern "C" void KeyTrackerTerm(void) {
 extern "C" int MouseTrackerInit(int) {
   std::lock_guard lock(gHookLock);
   if (!gMouseHooked.load()) {
-    if (!gTestMode.load()) gMouseSource = StartEvdevSource(DeviceKind::Mouse, &OnMouseEvent);
+    if (!gTestMode.load()) gMouseSource = StartMouseSource();
     gMouseHooked.store(gTestMode.load() || gMouseSource != nullptr);
   }
   return gMouseHooked.load() ? 1 : 0;
@@ -131,6 +139,12 @@ extern "C" void MouseTrackerTerm(void) {
 }
 
 extern "C" void KeyTrackerTestMode(int on) { gTestMode.store(on != 0); }
+
+extern "C" void KeyTrackerTestInputDirectory(const char* directory) {
+  std::lock_guard lock(gHookLock);
+  if (directory) gTestInputDirectory = EvdevPlace{directory, false};
+  else gTestInputDirectory.reset();
+}
 
 extern "C" void KeyTrackerTestFeed(unsigned long virtualKey) {
   RecordKeyRelease(static_cast<std::uint32_t>(virtualKey));
