@@ -5,6 +5,7 @@
 
 #include "frontend/render/layout.h"
 #include "frontend/render/scroll_text.h"
+#include "platform/debug_log.h"
 #include "temp_dir.h"
 
 namespace {
@@ -211,6 +212,7 @@ TEST(LayoutFile, SurvivesBinaryAndHugeInput) {
 class LoadLayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    platform::SetLogDirectory(dir.path());  // a missing template is logged
     gLayout = {};
     gScrollText = {};
     gLayoutFollowUps = {};
