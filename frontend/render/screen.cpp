@@ -100,6 +100,8 @@ void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx,
   device->DrawTextureFan(s->texture, v, colour);
 }
 
+bool CrossFadeRunning() { return gScreen.drawnCrossFadeAlpha < 255; }
+
 int DrawFrame(int mode) {
   platform::Device* device = CurrentDevice();
   if (!gDisplay.deviceReady || gDisplay.frameInProgress || !device) return 0;
@@ -155,6 +157,7 @@ int DrawFrame(int mode) {
   if (mode == 1 && !(gDisplay.backdrop && device->CopyBackBuffer(gDisplay.backdrop)))
     ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 1");
   if (mode != 3) device->Present();
+  gScreen.drawnCrossFadeAlpha = gScreen.crossFadeAlpha;
   if (gScreen.crossFadeAlpha < 255 && gScreen.crossFadeStep != 0)
     gScreen.crossFadeAlpha = std::min(255, gScreen.crossFadeAlpha + gScreen.crossFadeStep);
   gDisplay.frameInProgress = false;

@@ -9,6 +9,7 @@ struct ScreenState {
   float angle = 0.0f;         // spin of the layout during a transition, radians
   int crossFadeAlpha = 255;   // alpha of the layout over the backdrop
   int crossFadeStep = 0;      // added after each frame while below 255
+  int drawnCrossFadeAlpha = 255;  // the alpha the last frame was drawn with
   int rotation = 0;           // quarter turns, when the sources name no configuration value
   bool slideShowActive = false;  // the slide show replaces the layout
 };
@@ -20,6 +21,10 @@ extern ScreenState gScreen;
 // one direction); 3 when the slide show ends (black backdrop, nothing presented).
 // 1 when a frame was drawn, 0 when skipped.
 int DrawFrame(int mode);
+
+// A slide is still fading in over the previous screen: the last frame showed it below
+// full alpha (16 frames from its first, the 17th shows it whole).
+bool CrossFadeRunning();
 
 // A texture-table rectangle turned by the rotation's quarter turns, then scaled and
 // spun by `angle` about (x + cx, y + cy).

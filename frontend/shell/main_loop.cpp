@@ -17,6 +17,10 @@ namespace {
 // NextFrameTime this far ahead means that no clock asked for a frame.
 constexpr std::uint32_t kNoFrameMark = 1000000;
 constexpr std::uint32_t kIdleRedraw = 1000;
+// A slide fades in over 16 frames. At the pace of the other clocks (none in a still
+// template: one frame a second) that would take 16 seconds, and a slide shown for less
+// would never be seen whole; the fade asks for its frames itself.
+constexpr std::uint32_t kCrossFadeFrame = 20;
 }  // namespace
 
 void FrameStep(std::uint32_t now) {
@@ -26,6 +30,9 @@ void FrameStep(std::uint32_t now) {
   wire::UpdateAnimations(now);
   wire::DrawFrame(0);
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
+  // After the frame, which may have begun a fade.
+  if (wire::CrossFadeRunning() && !TickReached(now + kCrossFadeFrame, c.nextFrameTime))
+    c.nextFrameTime = now + kCrossFadeFrame;
   if (c.nextFrameTime == mark) c.nextFrameTime = now + kIdleRedraw;
 }
 

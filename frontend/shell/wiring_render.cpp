@@ -75,6 +75,8 @@ void DrawFrame(int mode) {
   ::DrawFrame(mode);
 }
 
+bool CrossFadeRunning() { return ::CrossFadeRunning(); }
+
 void LoadTemplateImages(const std::string& templateDir) {
   SyncRenderSources();
   ::LoadTemplateImages(gShell.baseDirectory, templateDir);

@@ -19,6 +19,7 @@ void StoreLayoutMediaDirectories(const Settings& settings);
 bool LayoutReady();                               // the layout's pictures are loaded
 void UpdateAnimations(std::uint32_t now);
 void DrawFrame(int mode);
+bool CrossFadeRunning();                          // a slide is fading in
 void LoadTemplateImages(const std::string& templateDir);
 void LoadSelectionMedia();
 void SetDrawLock(bool locked);

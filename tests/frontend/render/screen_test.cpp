@@ -160,9 +160,11 @@ TEST_F(ScreenTest, SlidePictureCrossFadesOverTheLastScreen) {
   const std::uint32_t p = Screen(100, 300);
   EXPECT_GT((p >> 16) & 255, 200u);
   EXPECT_NEAR(int((p >> 8) & 255), 15, 4);
+  EXPECT_TRUE(CrossFadeRunning());
   for (int i = 0; i < 17; ++i) DrawFrame(0);
   EXPECT_PIXEL(Screen(100, 300), 0x00FF00);
   EXPECT_EQ(gScreen.crossFadeAlpha, 255);
+  EXPECT_FALSE(CrossFadeRunning());
 }
 
 TEST_F(ScreenTest, NoFrameWhileLockedOrBeforeTheTemplateIsLoaded) {

@@ -1,4 +1,5 @@
 #include "frontend/render/animation_clock.h"
+#include "frontend/render/screen.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/main_loop.h"
@@ -111,6 +112,16 @@ TEST_F(MainLoopTest, FrameStepRedrawsOnceASecondWhenNoClockRunsAndEndsTheQuit) {
   gFrameClocks.fadeDelta = 0.0f;
   FrameStep(3000);
   EXPECT_EQ(gShell.runState, kRunStopped);
+}
+
+TEST_F(MainLoopTest, AFadingSlideAsksForItsFramesEvenInAStillTemplate) {
+  gScreen.drawnCrossFadeAlpha = 240;
+  FrameStep(1000);
+  EXPECT_EQ(gFrameClocks.nextFrameTime, 1020u);
+  gScreen.drawnCrossFadeAlpha = 255;  // shown whole: back to once a second
+  FrameStep(1020);
+  EXPECT_EQ(gFrameClocks.nextFrameTime, 2020u);
+  gScreen = {};
 }
 
 TEST_F(MainLoopTest, IdleStepSavesStatisticsAndLooksAtMusicOnTime) {

@@ -1,9 +1,11 @@
 #include "launch_fixture.h"
 
 #include "frontend/catalogue/game_list.h"
+#include "frontend/render/animation_clock.h"
 #include "frontend/render/layout.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/wiring_launch.h"
+#include "platform/clock.h"
 
 #include <chrono>
 #include <set>
@@ -120,8 +122,11 @@ TEST_F(Screensaver, SlideShowStartsAndAKeyEndsIt) {
   gSettings.scrTimeOut = 1;
   FireTimer();
   EXPECT_TRUE(gSlideShow.running);
+  platform::SetTickOverride(50000);
+  gFrameClocks.nextFrameTime = 51000;
   EndSlideShow();
   EXPECT_FALSE(gSlideShow.running);
+  EXPECT_EQ(gFrameClocks.nextFrameTime, 50000u);  // the menu is drawn again at once
 }
 
 TEST_F(Screensaver, SlidesChangeEveryScrDurationSeconds) {

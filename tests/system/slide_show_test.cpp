@@ -1,0 +1,92 @@
+// The slide-show screensaver in the running frontend: after ScrTimeOut seconds without a
+// key the screen shows the slides, a new one every ScrDuration seconds, and a key only
+// ends the show.
+#include "frontend_fixture.h"
+
+#include "platform/image.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <set>
+#include <thread>
+
+namespace {
+
+constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF;
+
+std::string SolidPng(std::uint32_t rgb) {
+  platform::Image image{64, 64, {}};
+  for (int i = 0; i < 64 * 64; ++i)
+    image.rgba.insert(image.rgba.end(), {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb), 255});
+  const std::vector<std::uint8_t> png = platform::EncodePng(image);
+  return std::string(png.begin(), png.end());
+}
+
+class SlideShowTest : public systest::DisplayTest {
+ protected:
+  void SetUp() override {
+    DisplayTest::SetUp();
+    if (IsSkipped()) return;
+    if (!systest::HasProgram("import")) GTEST_SKIP() << "ImageMagick missing (scripts/install-deps.sh installs it)";
+    inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=OUI\r\nLargFen=640\r\n"
+                                     "HautFen=480\r\nTransitions=NO\r\n");
+    inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
+                                           "Sons=NO\r\nScrType=2\r\nScrTimeOut=1\r\nScrDuration=1\r\n"
+                                           "SlideShowDir=.\\slides\r\n");
+    inst.Write("lists/arcade.txt", "[galaga]\r\nFullName=Galaga\r\n[asteroid]\r\nFullName=Asteroids\r\n");
+    inst.Write("Templates/Plain/Layout.cfg", "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\nList_NbItems=9\r\n"
+                                             "List_left=20\r\nList_top=20\r\nList_width=300\r\nList_height=441\r\n"
+                                             "List_visible=YES\r\n");
+    inst.Write("slides/red.png", SolidPng(kRed));
+    inst.Write("slides/blue.png", SolidPng(kBlue));
+  }
+  // The colour at the middle of the window, or nothing when it cannot be read. The window
+  // is centred on the 1280 x 1024 test screen; the screen is read, as a window of a GL
+  // renderer does not always give its pixels to a capture of its own.
+  std::optional<std::uint32_t> Middle() const {
+    const std::string out = systest::Capture("DISPLAY=" + display() +
+                                             " import -window root -crop 1x1+640+512 -depth 8 txt:- 2>/dev/null");
+    const auto hash = out.rfind('#');  // the first one opens the header line
+    if (hash == std::string::npos || out.size() < hash + 7) return std::nullopt;
+    return static_cast<std::uint32_t>(std::strtoul(out.substr(hash + 1, 6).c_str(), nullptr, 16));
+  }
+  void Key(const std::string& id, const std::string& key) const {
+    std::system(("DISPLAY=" + display() + " xdotool windowfocus --sync " + id + " key " + key + " >/dev/null 2>&1")
+                    .c_str());
+  }
+
+  systest::Installation inst;
+};
+
+TEST_F(SlideShowTest, SlidesFollowEachOtherAndAKeyOnlyEndsTheShow) {
+  systest::Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  // Both slides come up, one after the other, once a second.
+  std::set<std::uint32_t> seen;
+  std::string colours;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (seen.size() < 2 && std::chrono::steady_clock::now() < end) {
+    const auto c = Middle();
+    if (c && (*c == kRed || *c == kBlue)) seen.insert(*c);
+    if (c) colours += " " + std::to_string(*c);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_EQ(seen.size(), 2u) << "colours seen:" << colours;
+
+  // A key ends the show and does nothing else: Down would have moved to Galaga.
+  Key(id, "Down");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const auto menu = Middle();
+  ASSERT_TRUE(menu.has_value());
+  EXPECT_NE(*menu, kRed);
+  EXPECT_NE(*menu, kBlue);
+  Key(id, "Escape");
+  ASSERT_TRUE(f.Wait(10000).has_value()) << "the frontend did not end after the quit key";
+  EXPECT_NE(inst.Read("config/arcade/config.ini").find("LastGame=asteroid"), std::string::npos)
+      << inst.Read("config/arcade/config.ini");
+}
+
+}  // namespace
