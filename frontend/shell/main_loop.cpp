@@ -30,8 +30,10 @@ void FrameStep(std::uint32_t now) {
   wire::UpdateAnimations(now);
   wire::DrawFrame(0);
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
-  // After the frame, which may have begun a fade.
-  if (wire::CrossFadeRunning() && !TickReached(now + kCrossFadeFrame, c.nextFrameTime))
+  // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
+  // new slide: quick frames would only flash pictures, so those keep the usual pace.
+  const bool fading = wire::CrossFadeRunning() && gSettings.scrDuration > 0;
+  if (fading && !TickReached(now + kCrossFadeFrame, c.nextFrameTime))
     c.nextFrameTime = now + kCrossFadeFrame;
   if (c.nextFrameTime == mark) c.nextFrameTime = now + kIdleRedraw;
 }

@@ -116,6 +116,10 @@ TEST_F(MainLoopTest, FrameStepRedrawsOnceASecondWhenNoClockRunsAndEndsTheQuit) {
 
 TEST_F(MainLoopTest, AFadingSlideAsksForItsFramesEvenInAStillTemplate) {
   gScreen.drawnCrossFadeAlpha = 240;
+  gSettings.scrDuration = 0;  // a new slide at every frame: no fade to finish
+  FrameStep(1000);
+  EXPECT_EQ(gFrameClocks.nextFrameTime, 2000u);
+  gSettings.scrDuration = 5;
   FrameStep(1000);
   EXPECT_EQ(gFrameClocks.nextFrameTime, 1020u);
   gScreen.drawnCrossFadeAlpha = 255;  // shown whole: back to once a second
