@@ -135,6 +135,33 @@ TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSi
   EXPECT_EQ(Stat(inst / "Orvanel.sta", "StatGen", "NbScr"), "1");
 }
 
+TEST_F(LaunchSystemTest, FullScreenHandsTheScreenToTheGameAndTakesItBack) {
+  WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n[rom2]\r\nFullName=Rom Two\r\n");
+  inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=emu\r\nModeFenetre=NO\r\nTransitions=NO\r\n");
+  std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
+  inst.Write("Emu/test_emulator.script", "run_ms=1500\n");
+
+  Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  Key("key --window " + id + " 1");
+  ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000).size(), 1u) << inst.Read("debug.txt");
+  // While the game runs the menu's window is out of its way.
+  EXPECT_EQ(systest::Capture("DISPLAY=" + display() + " xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null"),
+            "");
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
+  // Back: the window covers the screen again and takes the panel's keys.
+  const std::string back = f.WaitForWindow(5000);
+  ASSERT_FALSE(back.empty()) << "the menu did not come back";
+  EXPECT_EQ(systest::WindowSize(display(), back), std::make_pair(1280, 1024));
+  Key("windowfocus --sync " + back + " key Down");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  Key("key Escape");
+  ASSERT_TRUE(f.Wait(10000).has_value()) << "the frontend did not end after the quit key";
+  EXPECT_NE(inst.Read("config/emu/config.ini").find("LastGame=rom2"), std::string::npos)
+      << inst.Read("config/emu/config.ini");
+}
+
 TEST_F(LaunchSystemTest, PongThroughTheMameWrapperReturnsWithTheRunCounted) {
   if (!std::filesystem::exists("/usr/games/mame")) GTEST_SKIP() << "MAME is not installed";
   WriteLaunchInstallation(inst, ".\\emulators\\mame\\orvanel-mame", "");
