@@ -2,6 +2,7 @@
 
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/scroll_text.h"
+#include "platform/clock.h"
 
 namespace {
 constexpr std::uint32_t kPulsePeriod = 50;
@@ -30,3 +31,5 @@ void StartFade(float level, std::uint32_t now) {
   c.fadeDelta = c.fadeStep;
   c.nextFrameTime = now;
 }
+
+void AskForFrame() { gFrameClocks.nextFrameTime = platform::GetTickCount(); }

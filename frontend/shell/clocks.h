@@ -9,3 +9,5 @@ void ResetClocks(std::uint32_t now);
 // FadeLevel = level; the transition clock (10 ms) due now; a level of exactly 1 closes
 // (step -0.01), any other opens (+0.01).
 void StartFade(float level, std::uint32_t now);
+// Something visible changed outside the clocks: draw it at the next idle pass.
+void AskForFrame();

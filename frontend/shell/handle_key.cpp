@@ -2,7 +2,6 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
-#include "frontend/render/animation_clock.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_links.h"
@@ -22,9 +21,6 @@ InputState gInput;
 namespace {
 
 constexpr int kVolumeStep = 10;
-
-// Something visible changed without a move: draw it at the next idle pass.
-void AskForFrame() { gFrameClocks.nextFrameTime = platform::GetTickCount(); }
 
 void LaunchSelected() {
   const GameEntry* entry = SelectedEntry();

@@ -3,7 +3,7 @@
 #include "frontend/catalogue/directory_scan.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
-#include "frontend/render/animation_clock.h"
+#include "frontend/shell/clocks.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
@@ -66,6 +66,5 @@ void EndSlideShow() {
   wire::LoadSelectionMedia();
   wire::DrawFrame(3);
   gSlideShow.running = false;
-  // The menu comes back with the next pass, not at the next once-a-second redraw.
-  gFrameClocks.nextFrameTime = platform::GetTickCount();
+  AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
 }

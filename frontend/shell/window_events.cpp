@@ -1,7 +1,7 @@
 #include "frontend/shell/window_events.h"
 
-#include "frontend/render/animation_clock.h"
 #include "frontend/render/scroll_text.h"
+#include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_links.h"
@@ -9,7 +9,6 @@
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
-#include "platform/clock.h"
 #include "platform/keycodes.h"
 #include "platform/window.h"
 
@@ -44,7 +43,7 @@ void OnKeyUp(const platform::WindowEvent& event) {
     input_links::SetVolumeRate(0);
     // The music volume is what the ramp reached: the next track starts at it too.
     gSettings.musicVolume = input_links::RampedVolume();
-    gFrameClocks.nextFrameTime = platform::GetTickCount();  // the volume gauge goes away
+    AskForFrame();  // the volume gauge goes away
   }
   if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();
   gInput.navigateArmed = true;
