@@ -3,6 +3,8 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+# Separate checkouts of the project share ccache's results.
+export CCACHE_BASEDIR := $(CURDIR)
 
 .PHONY: all deps configure build run test unit asan bench clean
 

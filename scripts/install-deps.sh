@@ -10,7 +10,8 @@ packages=(
   libx11-dev libxi-dev libxext-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick sox lame procps
+  xvfb xdotool x11-utils imagemagick sox lame procps ccache
+  qt6-base-dev qt6-translations-l10n
 )
 
 missing=()
