@@ -1,0 +1,18 @@
+#include "configurator/layouteditor/layout_import.h"
+
+#include <climits>
+
+namespace cfg {
+
+void CompleteImport(LayoutEditor& editor, const EditorLayout& imported) {
+  editor.layout.objects = imported.objects;
+  editor.layout.settings = imported.settings;
+  editor.layout.selectorAlpha = imported.selectorAlpha;
+  RebuildPreview(editor);
+  NormaliseOrder(editor.layout);
+  ResetImageScroll(editor);
+}
+
+int OrderAfter(int value) { return value == INT_MAX ? INT_MAX : value + 1; }
+
+}  // namespace cfg
