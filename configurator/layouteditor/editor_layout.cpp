@@ -11,17 +11,16 @@ namespace cfg {
 namespace {
 
 constexpr std::string_view kListNames[kEditorObjectCount] = {
-    "Layout",   "Snapshot", "Liste",    "Nom du jeux", "Infos 1",  "Infos 2",  "Infos 3", "Scroll Texte",
-    "Marquee",  "Custom 1", "Custom 2", "Custom 3",    "Custom 4", "Custom 5", "Custom 6"};
+    "Layout",  "Snapshot", "Liste",    "Nom du jeux", "Infos 1",  "Infos 2",  "Infos 3", "Scroll Texte",
+    "Marquee", "Custom 1", "Custom 2", "Custom 3",    "Custom 4", "Custom 5", "Custom 6"};
 
 constexpr int kMaxListRows = 50;
 
 bool SameSavedFields(const EditorObject& a, const EditorObject& b) {
-  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
-         a.stretch == b.stretch && a.alpha == b.alpha && a.visible == b.visible && a.fontSize == b.fontSize &&
-         a.fontColour == b.fontColour && a.alignment == b.alignment && a.order == b.order &&
-         a.scrollSpeedX == b.scrollSpeedX && a.scrollSpeedY == b.scrollSpeedY &&
-         platform::EqualsNoCase(a.fontFace, b.fontFace);
+  return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height && a.stretch == b.stretch &&
+         a.alpha == b.alpha && a.visible == b.visible && a.fontSize == b.fontSize && a.fontColour == b.fontColour &&
+         a.alignment == b.alignment && a.order == b.order && a.scrollSpeedX == b.scrollSpeedX &&
+         a.scrollSpeedY == b.scrollSpeedY && platform::EqualsNoCase(a.fontFace, b.fontFace);
 }
 
 }  // namespace

@@ -38,9 +38,9 @@ struct EditorObject {
   int visible = 0;  // 0 or 1
   std::string fontFace;
   int fontSize = 0;
-  int fontColour = 0;  // 0xRRGGBB
-  int alignment = 0;   // 0 left, 1 centre, 2 right
-  int order = 0;       // 1 (back) ... 15 (front) once normalised
+  int fontColour = 0;          // 0xRRGGBB
+  int alignment = 0;           // 0 left, 1 centre, 2 right
+  int order = 0;               // 1 (back) ... 15 (front) once normalised
   float scrollOffsetX = 0.0f;  // preview state: never saved, never compared
   float scrollOffsetY = 0.0f;
   float scrollSpeedX = 0.0f;  // whole numbers; X > 0 scrolls left, Y > 0 scrolls up
@@ -51,7 +51,7 @@ struct LayoutWideSettings {
   int listeImages = 0;  // the list shows marquee images instead of names
   int listeIcons = 0;   // a text list shows an icon before each name
   int transparentColour = 0;
-  int nbItems = 0;      // rows of the list, as stored; see ListRowDivisor
+  int nbItems = 0;  // rows of the list, as stored; see ListRowDivisor
   int selectorMinAlpha = 0;
   int selectorMaxAlpha = 0;
   bool operator==(const LayoutWideSettings&) const = default;

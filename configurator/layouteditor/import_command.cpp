@@ -50,8 +50,8 @@ int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::os
     err << text << '\n';
     reported = true;
   };
-  const int imported = mamewah ? ImportMamewahLayout(editor, source, desktop)
-                               : ImportAtomicFeLayout(editor, source, desktop);
+  const int imported =
+      mamewah ? ImportMamewahLayout(editor, source, desktop) : ImportAtomicFeLayout(editor, source, desktop);
   if (!imported) {
     // A file that cannot be opened is refused without a message in the editor; here the
     // owner needs to know which one.

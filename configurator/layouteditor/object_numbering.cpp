@@ -9,7 +9,7 @@ namespace cfg {
 namespace {
 
 constexpr std::array<int, kEditorObjectCount> kFrontendOfEditor = {
-    kBackGround, kSnap,    kList,        kInfo,        kInfo1,       kInfo2,       kInfo3,   kScrollText,
+    kBackGround, kSnap,    kList,        kInfo,        kInfo1,       kInfo2,       kInfo3,  kScrollText,
     kMarquee,    kCustom1, kCustom1 + 1, kCustom1 + 2, kCustom1 + 3, kCustom1 + 4, kCustom6};
 
 constexpr std::array<int, kLayoutObjectCount> EditorOfFrontend() {

@@ -22,12 +22,6 @@ struct RecordingEditor {
   }
 };
 
-inline std::string Crlf(std::initializer_list<std::string> lines) {
-  std::string out;
-  for (const auto& l : lines) out += l + "\r\n";
-  return out;
-}
-
 inline std::string SamplePath(const std::string& name) {
   return std::string(ORV_SOURCE_DIR) + "/tests/configurator/layouteditor/samples/" + name;
 }

@@ -18,8 +18,8 @@ struct Loaded {
   TempDir dir;
   RecordingEditor r{dir.path()};
   int result = 0;
-  Loaded(const std::string& text, DesktopSize desktop = kDesktop) {
-    dir.Write("templates/Mine/layout.cfg", text);  // any letter case finds it
+  explicit Loaded(const std::string& text, DesktopSize desktop = kDesktop) {
+    dir.Write("templates/Mine/layout.cfg", text);  // found in any letter case
     result = LoadTemplate(r.editor, "Mine", desktop);
   }
   const EditorObject& operator[](int i) const { return r.editor.layout.objects[i]; }
@@ -28,87 +28,65 @@ struct Loaded {
 }  // namespace
 
 TEST(LoadTemplate, AFileWithOnlyTheResolutionGivesTheEditorsDefaults) {
-  Loaded l(Crlf({"RESOLUTIONX=800", "RESOLUTIONY=600"}));
+  Loaded l("RESOLUTIONX=800\r\nRESOLUTIONY=600\r\nList_Selection_Alpha=80\r\n");
   ASSERT_EQ(l.result, 1);
-  EXPECT_EQ(l.r.editor.layout.Width(), 800);
-  EXPECT_EQ(l.r.editor.layout.Height(), 600);
-  EXPECT_EQ(l[0].visible, 0);
-  EXPECT_EQ(l[0].alpha, 255);
-  EXPECT_EQ(l[0].stretch, 0);
-  EXPECT_EQ(l[0].order, 15);
+  EXPECT_EQ(std::make_tuple(l[0].width, l[0].height, l[0].visible, l[0].alpha, l[0].stretch, l[0].order),
+            std::make_tuple(800, 600, 0, 255, 0, 15));
   for (int i = 1; i < kEditorObjectCount; ++i) {
-    EXPECT_EQ(l[i].visible + l[i].left + l[i].top + l[i].width + l[i].height, 0) << i;
-    EXPECT_EQ(l[i].alpha, 255);
-    EXPECT_EQ(l[i].stretch, 1);
-    EXPECT_EQ(l[i].order, 15 - i);
     const bool text = IsEditorTextObject(i);
-    EXPECT_EQ(l[i].fontFace, text ? "System" : "") << i;
-    EXPECT_EQ(l[i].fontSize, text ? 10 : 0);
-    EXPECT_EQ(l[i].fontColour, text ? 16777215 : 0);
+    EXPECT_EQ(
+        std::make_tuple(l[i].visible + l[i].left + l[i].top + l[i].width + l[i].height, l[i].alpha, l[i].stretch,
+                        l[i].order, l[i].fontFace, l[i].fontSize, l[i].fontColour),
+        std::make_tuple(0, 255, 1, 15 - i, std::string(text ? "System" : ""), text ? 10 : 0, text ? 16777215 : 0));
   }
-  EXPECT_EQ(l.r.editor.layout.settings.nbItems, 10);
+  const LayoutWideSettings& s = l.r.editor.layout.settings;
+  EXPECT_EQ(std::make_tuple(s.nbItems, s.selectorMinAlpha, s.selectorMaxAlpha), std::make_tuple(10, 80, 80));
   EXPECT_FALSE(IsModified(l.r.editor.layout));
-  EXPECT_EQ(l.r.editor.templateName, "Mine");
   EXPECT_EQ(l.r.editor.currentFilePath, l.dir.path() + "/templates/Mine/layout.cfg");
   EXPECT_EQ(l.r.calls, (std::vector<std::string>{"RebuildPreview", "ResetAnimationTimers"}));
 }
 
 TEST(LoadTemplate, ResolutionDefaultsAndTheDesktopLimit) {
-  const struct { std::string text; DesktopSize desktop; int result, width, height; } cases[] = {
-      {"", kDesktop, 1, 640, 480},
-      {"", {600, 900}, 1, 600, 900},  // a desktop smaller than 640 x 480 gives its own size
-      {"[Layout]\r\nRESOLUTIONX=800\r\n", kDesktop, 1, 640, 480},  // behind a header: not read
-      {"RESOLUTIONX=1024\r\nRESOLUTIONY=768\r\n", kDesktop, 1, 1024, 768},
-      {"RESOLUTIONX=1025\r\n", kDesktop, 0, 0, 0},
-      {"RESOLUTIONY=769\r\n", kDesktop, 0, 0, 0},
-  };
+  const struct {
+    std::string text;
+    DesktopSize desktop;
+    int width, height;
+  } cases[] = {{"", kDesktop, 640, 480},
+               {"", {600, 900}, 600, 900},  // a desktop below 640 x 480 gives its own size
+               {"[Layout]\r\nRESOLUTIONX=800\r\n", kDesktop, 640, 480},
+               {"RESOLUTIONX=1024\r\nRESOLUTIONY=768", kDesktop, 1024, 768},
+               {"RESOLUTIONX=1025\r\n", kDesktop, 0, 0},
+               {"RESOLUTIONY=769\r\n", kDesktop, 0, 0}};  // refused, nothing changes
   for (const auto& c : cases) {
     Loaded l(c.text, c.desktop);
-    EXPECT_EQ(l.result, c.result) << c.text;
-    EXPECT_EQ(l.r.editor.layout.Width(), c.width) << c.text;  // a refusal changes nothing
-    EXPECT_EQ(l.r.editor.layout.Height(), c.height) << c.text;
-    EXPECT_EQ(l.r.messages.size(), c.result ? 0u : 1u);
-    if (!c.result) {
-      EXPECT_EQ(l.r.messages[0], std::string(kEditorCaption) + "|" + std::string(kLoadTooLargeMessage));
-      EXPECT_EQ(l.r.editor.templateName, "");
-    }
+    EXPECT_EQ(std::make_tuple(l.result, l.r.editor.layout.Width(), l.r.editor.layout.Height()),
+              std::make_tuple(c.width ? 1 : 0, c.width, c.height))
+        << c.text;
+    EXPECT_EQ(l.r.messages,
+              c.width ? std::vector<std::string>{}
+                      : std::vector<std::string>{"Configurateur Orvanel|" + std::string(kLoadTooLargeMessage)});
   }
-  RecordingEditor empty;
-  ASSERT_EQ(LoadTemplate(empty.editor, "", kDesktop), 1);
-  EXPECT_EQ(empty.editor.currentFilePath, "");
   TempDir dir;
-  RecordingEditor missing(dir.path());
-  ASSERT_EQ(LoadTemplate(missing.editor, "Gone", kDesktop), 1);  // no file: every default
-  EXPECT_EQ(missing.editor.currentFilePath, dir.path() + "/Templates/Gone/Layout.cfg");
-}
-
-TEST(LoadTemplate, SelectorMaximumDefaultsToTheMinimum) {
-  Loaded l(Crlf({"List_Selection_Alpha=80"}));
-  EXPECT_EQ(l.r.editor.layout.settings.selectorMinAlpha, 80);
-  EXPECT_EQ(l.r.editor.layout.settings.selectorMaxAlpha, 80);
+  RecordingEditor r(dir.path());
+  ASSERT_EQ(LoadTemplate(r.editor, "Gone", kDesktop), 1);  // no file: every default
+  EXPECT_EQ(r.editor.currentFilePath, dir.path() + "/Templates/Gone/Layout.cfg");
 }
 
 // Orders that fit a slot stay as written, repeated or not; once one fits none, the objects
 // are numbered in the order the frontend draws the same file.
 TEST(LoadTemplate, OrdersOutsideTheSlotsAreRenumberedAsTheFrontendDrawsThem) {
-  const std::string all = "BackGround_Ordre=15\r\nSnap_Ordre=14\r\nList_Ordre=13\r\nInfo_Ordre=12\r\nInfo1_Ordre=11\r\n"
-                          "Info2_Ordre=10\r\nInfo3_Ordre=9\r\nScrollText_Ordre=8\r\nMarquee_Ordre=7\r\n"
-                          "Custom1_Ordre=6\r\nCustom2_Ordre=5\r\nCustom3_Ordre=4\r\nCustom4_Ordre=3\r\n"
-                          "Custom5_Ordre=2\r\nCustom6_Ordre=1\r\n";
-  const std::string cases[] = {
-      "Info_Ordre=0\r\n", "Info_Ordre=20\r\nSnap_Ordre=-3\r\n", "Custom6_Ordre=99\r\nList_Ordre=2\r\nSnap_Ordre=2\r\n",
-      "BackGround_Ordre=16\r\nMarquee_Ordre=16\r\nInfo3_Ordre=1\r\n"};
-  for (const std::string& first : cases) {
+  std::string all;
+  for (int i = 0; i < 15; ++i) all += std::string(EditorKeyPrefix(i)) + "_Ordre=" + std::to_string(15 - i) + "\r\n";
+  for (const std::string first : {"Info_Ordre=0\r\n", "Info_Ordre=20\r\nSnap_Ordre=-3\r\n",
+                                  "Custom6_Ordre=99\r\nList_Ordre=2\r\nSnap_Ordre=2\r\n", "BackGround_Ordre=16\r\n"}) {
     Loaded l(first + all);  // the first line of a key wins
     Layout frontend;
     ReadLayoutText(first + all, frontend);
-    for (int slot = 0; slot < 15; ++slot) {
-      EXPECT_EQ(l[EditorIndexOf(frontend.drawOrder[slot])].order, slot + 1) << first << slot;
-    }
+    for (int slot = 0; slot < 15; ++slot)
+      EXPECT_EQ(l[EditorIndexOf(frontend.drawOrder[slot])].order, slot + 1) << first;
   }
   Loaded repeated("List_Ordre=2\r\nSnap_Ordre=2\r\n" + all);
-  EXPECT_EQ(repeated[kEdList].order, 2);
-  EXPECT_EQ(repeated[kEdSnap].order, 2);
+  EXPECT_EQ(std::make_pair(repeated[kEdList].order, repeated[kEdSnap].order), std::make_pair(2, 2));
 }
 
 TEST(SaveLayout, WritesEveryLineInItsOrder) {
@@ -136,12 +114,12 @@ TEST(SaveLayout, CommitsTheFieldsFirstAndAFailureChangesNothing) {
 
   r.editor.hooks.commitFields = [&r](int index) { r.editor.layout.objects[index].left = 999; };
   dir.Write("taken/x", "");
-  for (const std::string& bad : {dir / "taken", dir / "no/such/dir.cfg", std::string()}) {
+  for (const std::string& bad : {dir / "taken", dir / "no/such/dir.cfg"}) {
     r.messages.clear();
     EXPECT_EQ(SaveLayout(r.editor, bad), 0) << bad;
     EXPECT_EQ(r.messages, (std::vector<std::string>{std::string(kCannotCreateCaption) + "|" + bad}));
-    EXPECT_EQ(r.editor.layout.objects[kEdMarquee].left, 321);
-    EXPECT_EQ(r.editor.currentFilePath, dir / "a.cfg");
-    EXPECT_FALSE(IsModified(r.editor.layout));
+    EXPECT_EQ(std::make_tuple(r.editor.layout.objects[kEdMarquee].left, r.editor.currentFilePath,
+                              IsModified(r.editor.layout)),
+              std::make_tuple(321, dir / "a.cfg", false));
   }
 }
