@@ -6,6 +6,7 @@
 #include "configurator/layouteditor/editor_key_reader.h"
 #include "configurator/layouteditor/editor_text_lines.h"
 #include "configurator/layouteditor/layout_import.h"
+#include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -75,22 +76,17 @@ int ImportAtomicFeLayout(LayoutEditor& editor, const std::string& path, DesktopS
   if (!text) return 0;
   const EditorKeyReader keys(*text);
 
-  const DesktopSize defaults = DefaultResolution(desktop);
-  const int width = keys.Integer("RESOLUTIONX", std::to_string(defaults.width));
-  const int height = keys.Integer("RESOLUTIONY", std::to_string(defaults.height));
+  int width = 0;
+  int height = 0;
+  ReadResolution(keys, desktop, width, height);
   if (ExceedsDesktop(width, height, desktop)) {
     ShowEditorMessage(editor, kImportTooLargeMessage);
     return 0;
   }
 
-  EditorLayout imported = editor.layout;
-  ClearObjects(imported);
+  EditorLayout imported = StartImport(editor.layout, width, height);
   EditorObject& background = imported.objects[kEdBackGround];
-  background.width = width;
-  background.height = height;
-  background.visible = keys.Flag("BackGround_visible") ? 1 : 0;
-  background.alpha = keys.Integer("BackGround_Alpha", "255");
-  background.stretch = keys.Integer("BackGround_Resize", "0");
+  ReadBackgroundLook(keys, background);
   const std::string_view layer = keys.Raw("Layout_Layer");
   if (!layer.empty()) {
     background.order = OrderAfter(platform::ParseInt(layer));

@@ -95,11 +95,8 @@ int ImportMamewahLayout(LayoutEditor& editor, const std::string& path, DesktopSi
     return 0;
   }
 
-  EditorLayout imported = editor.layout;
-  ClearObjects(imported);
+  EditorLayout imported = StartImport(editor.layout, width, height);
   EditorObject& background = imported.objects[kEdBackGround];
-  background.width = width;
-  background.height = height;
   background.alpha = 255;
   background.order = 1;
   lines.Skip(2);

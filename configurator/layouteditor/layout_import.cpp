@@ -4,6 +4,14 @@
 
 namespace cfg {
 
+EditorLayout StartImport(const EditorLayout& current, int width, int height) {
+  EditorLayout imported = current;
+  ClearObjects(imported);
+  imported.objects[kEdBackGround].width = width;
+  imported.objects[kEdBackGround].height = height;
+  return imported;
+}
+
 void CompleteImport(LayoutEditor& editor, const EditorLayout& imported) {
   editor.layout.objects = imported.objects;
   editor.layout.settings = imported.settings;

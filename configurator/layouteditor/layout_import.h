@@ -23,6 +23,10 @@ int ImportAtomicFeLayout(LayoutEditor& editor, const std::string& path, DesktopS
 
 namespace cfg {
 
+// The start of every import: a copy of the editor's layout (snapshot included) with every
+// object cleared and the new resolution.
+EditorLayout StartImport(const EditorLayout& current, int width, int height);
+
 // The end of every import: `imported` (built on a copy of the editor's layout, snapshot
 // included) replaces the layout, then the preview follows and the orders are renumbered.
 void CompleteImport(LayoutEditor& editor, const EditorLayout& imported);

@@ -71,9 +71,7 @@ void ReadEditorLayout(const EditorKeyReader& keys, int width, int height, Editor
   EditorObject& background = layout.objects[kEdBackGround];
   background.width = width;
   background.height = height;
-  background.visible = keys.Flag("BackGround_visible") ? 1 : 0;
-  background.alpha = keys.Integer("BackGround_Alpha", "255");
-  background.stretch = keys.Integer("BackGround_Resize", "0");
+  ReadBackgroundLook(keys, background);
   background.order = keys.Integer("BackGround_Ordre", "15");
   for (int index = kEdSnap; index < kEditorObjectCount; ++index) ReadObject(keys, index, layout.objects[index]);
 
@@ -93,6 +91,18 @@ void ReadEditorLayout(const EditorKeyReader& keys, int width, int height, Editor
 
 }  // namespace
 
+void ReadResolution(const EditorKeyReader& keys, DesktopSize desktop, int& width, int& height) {
+  const DesktopSize defaults = DefaultResolution(desktop);
+  width = keys.Integer("RESOLUTIONX", std::to_string(defaults.width));
+  height = keys.Integer("RESOLUTIONY", std::to_string(defaults.height));
+}
+
+void ReadBackgroundLook(const EditorKeyReader& keys, EditorObject& background) {
+  background.visible = keys.Flag("BackGround_visible") ? 1 : 0;
+  background.alpha = keys.Integer("BackGround_Alpha", "255");
+  background.stretch = keys.Integer("BackGround_Resize", "0");
+}
+
 void ReadEditorLayoutText(std::string_view text, int width, int height, EditorLayout& layout) {
   ReadEditorLayout(EditorKeyReader(text), width, height, layout);
 }
@@ -109,9 +119,9 @@ int LoadTemplate(LayoutEditor& editor, const std::string& name, DesktopSize desk
   const std::string_view content = text ? std::string_view(*text) : std::string_view();
 
   const EditorKeyReader keys(content);
-  const DesktopSize defaults = DefaultResolution(desktop);
-  const int width = keys.Integer("RESOLUTIONX", std::to_string(defaults.width));
-  const int height = keys.Integer("RESOLUTIONY", std::to_string(defaults.height));
+  int width = 0;
+  int height = 0;
+  ReadResolution(keys, desktop, width, height);
   if (ExceedsDesktop(width, height, desktop)) {
     ShowEditorMessage(editor, kLoadTooLargeMessage);
     return 0;

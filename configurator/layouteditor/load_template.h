@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "configurator/layouteditor/editor_key_reader.h"
 #include "configurator/layouteditor/layout_editor.h"
 
 namespace cfg {
@@ -20,6 +21,11 @@ std::string TemplateLayoutPath(const std::string& installDirectory, const std::s
 // changed). A missing or unreadable file loads every default; an empty name loads the
 // defaults without looking for a file. Afterwards the layout counts as unmodified.
 int LoadTemplate(LayoutEditor& editor, const std::string& name, DesktopSize desktop);
+
+// RESOLUTIONX and RESOLUTIONY with the editor's defaults for this desktop.
+void ReadResolution(const EditorKeyReader& keys, DesktopSize desktop, int& width, int& height);
+// BackGround_visible, BackGround_Alpha and BackGround_Resize.
+void ReadBackgroundLook(const EditorKeyReader& keys, EditorObject& background);
 
 // Fills `layout` (objects and layout-wide settings; not the snapshot) from a file's text.
 // The resolution is read by the caller, which checks it against the desktop first.
