@@ -5,7 +5,7 @@
 #include "configurator/layouteditor/layout_import.h"
 #include "configurator/layouteditor/save_layout.h"
 #include "platform/text.h"
-#include "platform/window.h"
+#include "platform/display_size.h"
 
 namespace cfg {
 namespace {
@@ -16,8 +16,7 @@ constexpr std::string_view kUsage = "usage: OrvanelConfig --import mamewah|atomi
 DesktopSize ScreenSize() {
   int width = 0;
   int height = 0;
-  platform::GetDesktopSize(width, height);
-  if (width <= 0 || height <= 0) return DesktopSize{};
+  if (!platform::PrimaryDisplaySize(width, height)) return DesktopSize{};
   return DesktopSize{width, height};
 }
 
