@@ -61,13 +61,17 @@ void NormaliseOrder(EditorLayout& layout) {
   }
 }
 
-void RebuildDrawOrder(EditorLayout& layout) {
-  layout.drawOrder.fill(-1);
+std::array<int, kEditorObjectCount> PreviewDrawOrder(const EditorLayout& layout) {
+  std::array<int, kEditorObjectCount> slots;
+  slots.fill(-1);
   for (int i = 0; i < kEditorObjectCount; ++i) {
     const int order = layout.objects[i].order;
-    if (order >= 1 && order <= kEditorObjectCount) layout.drawOrder[order - 1] = i;
+    if (order >= 1 && order <= kEditorObjectCount) slots[order - 1] = i;
   }
+  return slots;
 }
+
+void RebuildDrawOrder(EditorLayout& layout) { layout.drawOrder = PreviewDrawOrder(layout); }
 
 int ListRowDivisor(int nbItems) { return std::clamp(nbItems, 1, kMaxListRows); }
 

@@ -87,9 +87,10 @@ bool IsModified(const EditorLayout& layout);
 // keep the index order.
 void NormaliseOrder(EditorLayout& layout);
 
-// drawOrder as the preview rebuilds it: each object in index order goes into slot order - 1,
-// a later one replacing an earlier one; slots nobody took hold -1.
-void RebuildDrawOrder(EditorLayout& layout);
+// The draw order as the preview rebuilds it: each object in index order goes into slot
+// order - 1, a later one replacing an earlier one; slots nobody took hold -1.
+std::array<int, kEditorObjectCount> PreviewDrawOrder(const EditorLayout& layout);
+void RebuildDrawOrder(EditorLayout& layout);  // drawOrder = PreviewDrawOrder
 
 // The list height is divided by the row count: any stored count gives 1 ... 50 here.
 int ListRowDivisor(int nbItems);

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "configurator/layouteditor/editor_key_reader.h"
+#include "configurator/layouteditor/object_numbering.h"
 #include "editor_test_support.h"
+#include "frontend/render/layout.h"
 
 using namespace cfg;
 
@@ -29,6 +31,16 @@ TEST(EditorKeyReader, FindsTheFirstMatchingLineWithTheConfiguratorsRules) {
   EXPECT_EQ(std::make_tuple(keys.Flag("A"), keys.Flag("B"), keys.Flag("C"), keys.Flag("D")),
             std::make_tuple(true, false, true, false));
   EXPECT_EQ(std::make_pair(keys.Integer("E", "3"), keys.Integer("F", "3")), std::make_pair(-12, 3));
+}
+
+// The files and the preview both go through this map: only the names can tell it is right.
+TEST(ObjectNumbering, EachEditorObjectIsTheFrontendObjectOfTheSameName) {
+  const char* names[] = {"BackGround", "Snap",    "List",    "Info",    "Info1",   "Info2",   "Info3",  "ScrollText",
+                         "Marquee",    "Custom1", "Custom2", "Custom3", "Custom4", "Custom5", "Custom6"};
+  for (int e = 0; e < kEditorObjectCount; ++e) {
+    EXPECT_EQ(std::make_tuple(LayoutObjectName(FrontendIndexOf(e)), EditorIndexOf(FrontendIndexOf(e))),
+              std::make_tuple(std::string_view(names[e]), e));
+  }
 }
 
 TEST(EditorLayout, IsModifiedComparesTheSavedFieldsOnly) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "configurator/layouteditor/frontend_view.h"
 #include "configurator/layouteditor/layout_import.h"
 #include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/object_numbering.h"
@@ -90,7 +91,21 @@ TEST(RoundTrip, TheFrontendReadsWhatTheEditorSaved) {
                               f.selectionAlphaMax),
               std::make_tuple(s.listeImages != 0, s.listeIcons != 0, static_cast<std::uint32_t>(s.transparentColour),
                               s.nbItems, s.selectorMinAlpha, s.selectorMaxAlpha));
-    EXPECT_TRUE(ReadsBackAs(dir.Read("Layout.cfg"), AsReadBack(e))) << seed;  // and the editor reads it back
+    EXPECT_TRUE(ReadsBackAs(dir.Read("Layout.cfg"), AsReadBack(e))) << seed;
+    // The preview hands the frontend's drawing code what the frontend reads from the file.
+    Layout view;
+    CopyToFrontendLayout(e, view);
+    EXPECT_EQ(std::make_tuple(view.drawOrder, view.listNbItems, view.itemHeight, view.pulseDirection),
+              std::make_tuple(f.drawOrder, f.listNbItems, f.itemHeight, f.pulseDirection));
+    for (int i = 0; i < kLayoutObjectCount; ++i) {
+      const LayoutObject &a = view.objects[i], &b = f.objects[i];
+      EXPECT_EQ(std::make_tuple(a.left, a.top, a.width, a.height, a.alpha, a.visible),
+                std::make_tuple(b.left, b.top, b.width, b.height, b.alpha, b.visible));
+      if (IsTextObject(i) && i != kScrollText) {
+        EXPECT_EQ(view.textStyles[i].faceName, f.textStyles[i].faceName);
+        EXPECT_EQ(view.textStyles[i].alignment, f.textStyles[i].alignment);
+      }
+    }  // and the editor reads it back
   }
 }
 
