@@ -1,12 +1,14 @@
 #include "configurator/listgen/listxml_reader.h"
 
 #include <algorithm>
+#include <memory>
 #include <span>
 
 #include "configurator/listgen/game_list_builder.h"
 #include "configurator/listgen/game_summaries.h"
+#include "configurator/listgen/listing_slimmer.h"
 #include "configurator/listgen/listing_text.h"
-#include "platform/files.h"
+#include "platform/file_stream.h"
 #include "platform/text.h"
 #include "platform/xml_reader.h"
 
@@ -133,18 +135,61 @@ class ListXmlHandler : public platform::XmlHandler {
   int mostButtons_ = -1;
 };
 
+// Slims each piece and parses what is left.
+class SlimParser {
+ public:
+  SlimParser(GameListBuilder& games, bool slim) : handler_(games), parser_(handler_), slim_(slim) {}
+
+  void Feed(std::string_view piece) {
+    if (!slim_) {
+      parser_.Feed(piece, false);
+      return;
+    }
+    kept_.clear();
+    slimmer_.Feed(piece, kept_);
+    parser_.Feed(kept_, false);
+  }
+  void Finish() {
+    kept_.clear();
+    if (slim_) slimmer_.Finish(kept_);
+    parser_.Feed(kept_, true);
+  }
+
+ private:
+  ListXmlHandler handler_;
+  platform::XmlPushParser parser_;
+  ListingSlimmer slimmer_;
+  std::string kept_;
+  bool slim_;
+};
+
+constexpr std::size_t kReadBlock = 1 << 20;
+
 }  // namespace
 
 bool ReadListXmlFile(const std::string& path, GameListBuilder& games) {
-  if (!platform::FileExists(path)) return false;
-  ListXmlHandler handler(games);
-  platform::ParseXmlFile(path, handler);
+  std::unique_ptr<platform::FileStream> file = platform::FileStream::Open(path);
+  if (!file) return false;
+  SlimParser parser(games, true);
+  std::string block;
+  for (;;) {
+    block.clear();
+    if (file->ReadInto(block, kReadBlock) == 0) break;
+    parser.Feed(block);
+  }
+  parser.Finish();
   return true;
 }
 
 bool ReadListXmlText(std::string_view text, GameListBuilder& games) {
-  ListXmlHandler handler(games);
-  platform::ParseXmlText(text, handler);
+  const std::string_view pieces[] = {text};
+  return ReadListXmlPieces(pieces, games, true);
+}
+
+bool ReadListXmlPieces(std::span<const std::string_view> pieces, GameListBuilder& games, bool slim) {
+  SlimParser parser(games, slim);
+  for (std::string_view piece : pieces) parser.Feed(piece);
+  parser.Finish();
   return true;
 }
 

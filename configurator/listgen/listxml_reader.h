@@ -4,6 +4,7 @@
 // order and the element's line breaks do not matter.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,8 @@ class GameListBuilder;
 // cut short or malformed gives the games that were complete before the fault.
 bool ReadListXmlFile(const std::string& path, GameListBuilder& games);
 bool ReadListXmlText(std::string_view text, GameListBuilder& games);
+// The listing as it arrives in pieces; slim: drop the parts the list never reads before
+// parsing (what the readers above do), which must not change the result.
+bool ReadListXmlPieces(std::span<const std::string_view> pieces, GameListBuilder& games, bool slim);
 
 }  // namespace cfg
