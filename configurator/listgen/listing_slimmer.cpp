@@ -35,6 +35,18 @@ std::size_t Advance(std::string_view term, std::size_t matched, char c) {
 
 }  // namespace
 
+bool ListingSlimmer::Quoted(char c) {
+  if (quote_) {
+    if (c == quote_) quote_ = 0;
+    return true;
+  }
+  if (c == '"' || c == '\'') {
+    quote_ = c;
+    return true;
+  }
+  return false;
+}
+
 void ListingSlimmer::PassUntil(std::string_view terminator) {
   state_ = State::kPassUntil;
   until_ = terminator;
@@ -139,13 +151,7 @@ void ListingSlimmer::Feed(std::string_view in, std::string& out) {
       case State::kPassTag: {
         const char c = in[i++];
         out += c;
-        if (quote_) {
-          if (c == quote_) quote_ = 0;
-        } else if (c == '"' || c == '\'') {
-          quote_ = c;
-        } else if (c == '>') {
-          state_ = State::kText;
-        }
+        if (!Quoted(c) && c == '>') state_ = State::kText;
         break;
       }
       case State::kPassUntil: {
@@ -159,10 +165,8 @@ void ListingSlimmer::Feed(std::string_view in, std::string& out) {
         // A document type with its internal subset: passed on up to its closing '>'.
         const char c = in[i++];
         out += c;
-        if (quote_) {
-          if (c == quote_) quote_ = 0;
-        } else if (c == '"' || c == '\'') {
-          quote_ = c;
+        if (Quoted(c)) {
+          // inside a literal
         } else if (c == '[') {
           ++brackets_;
         } else if (c == ']') {

@@ -24,6 +24,8 @@ class ListingSlimmer {
   enum class State { kText, kMarkup, kStartTag, kPassTag, kPassUntil, kDeclaration };
   void EndStartTag(std::string& out);
   void PassUntil(std::string_view terminator);
+  // Follows the quotes of a tag or declaration: true for a quote or a quoted character.
+  bool Quoted(char c);
 
   State state_ = State::kText;
   std::string held_;          // the markup held back, from its '<'

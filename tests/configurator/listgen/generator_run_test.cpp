@@ -87,18 +87,6 @@ class GeneratorRun : public ::testing::Test {
   std::vector<std::string> statuses_;
 };
 
-// Gone, or a zombie that only waits for its new parent.
-bool ProcessIsGone(int pid) {
-  for (int i = 0; i < 100; ++i) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    if (!std::getline(stat, text)) return true;
-    auto close = text.rfind(')');
-    if (close != std::string::npos && close + 2 < text.size() && text[close + 2] == 'Z') return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return false;
-}
 
 const std::string kPacmanSection = CrLf({"[pacman]", "RomOf=puckman", "FullName=Pac-Man (Midway)", "Infos1=1980",
                                          "Infos2=v 224x288 60Hz", "Infos3=2P 2C joy4way"});
