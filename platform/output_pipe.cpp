@@ -10,9 +10,11 @@
 namespace platform {
 namespace {
 
-// A roomy pipe lets a fast writer go on while we write its last block away; the system
-// may refuse the size (its limit for unprivileged users), which only costs a few more reads.
-constexpr int kPipeBytes = 1 << 20;
+// A roomy pipe lets a fast writer go on while we write its last block away. The system
+// may refuse the size (its limit for unprivileged users is usually 1 MiB); a smaller pipe
+// only costs a few more reads.
+constexpr int kPipeBytes = 2500000;
+constexpr int kUnprivilegedPipeBytes = 1 << 20;
 
 }  // namespace
 
@@ -22,7 +24,7 @@ std::optional<OutputPipe> OutputPipe::Create(int* error) {
     if (error) *error = errno;
     return std::nullopt;
   }
-  ::fcntl(fds[0], F_SETPIPE_SZ, kPipeBytes);
+  if (::fcntl(fds[0], F_SETPIPE_SZ, kPipeBytes) < 0) ::fcntl(fds[0], F_SETPIPE_SZ, kUnprivilegedPipeBytes);
   if (error) *error = 0;
   return OutputPipe(fds[0], fds[1]);
 }
