@@ -49,8 +49,15 @@ std::vector<char*> ArgvOf(const std::vector<std::string>& args) {
 
 // Starts a child with default signal handling, no blocked signal and /dev/null as input.
 // sessionLeader: a session of its own (detached); otherwise a process group of its own.
+int AddStream(posix_spawn_file_actions_t* actions, int childFd, int ours) {
+  if (ours == ChildStreams::kInherit) return 0;
+  if (ours == ChildStreams::kDiscard)
+    return ::posix_spawn_file_actions_addopen(actions, childFd, "/dev/null", O_WRONLY, 0);
+  return ::posix_spawn_file_actions_adddup2(actions, ours, childFd);
+}
+
 int Spawn(const std::string& program, const std::vector<std::string>& args, const std::string& cwd,
-          bool sessionLeader, int* pidOut) {
+          bool sessionLeader, int* pidOut, ChildStreams streams = {}) {
   posix_spawn_file_actions_t actions;
   posix_spawnattr_t attr;
   if (int rc = ::posix_spawn_file_actions_init(&actions); rc != 0) return rc;
@@ -59,6 +66,8 @@ int Spawn(const std::string& program, const std::vector<std::string>& args, cons
     return rc;
   }
   int rc = ::posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  if (rc == 0) rc = AddStream(&actions, STDOUT_FILENO, streams.output);
+  if (rc == 0) rc = AddStream(&actions, STDERR_FILENO, streams.error);
   if (rc == 0 && !cwd.empty()) rc = ::posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
 
   sigset_t none, all;
@@ -149,9 +158,10 @@ void ProcessHandle::Release() {
 }
 
 std::optional<ProcessHandle> SpawnProcess(const std::string& program, const std::vector<std::string>& args,
-                                          const std::string& workingDirectory, int* error) {
+                                          const std::string& workingDirectory, int* error,
+                                          ChildStreams streams) {
   int pid = -1;
-  int rc = program.empty() ? ENOENT : Spawn(program, args, workingDirectory, false, &pid);
+  int rc = program.empty() ? ENOENT : Spawn(program, args, workingDirectory, false, &pid, streams);
   if (error) *error = rc;
   if (rc != 0) return std::nullopt;
   return ProcessHandle(pid, OpenProcessDescriptor(pid));

@@ -58,6 +58,15 @@ class ProcessHandle {
   int exitCode_ = -1;
 };
 
+// Where a child's standard output and standard error go: inherited from us, discarded
+// (/dev/null), or a descriptor of ours (a pipe's write end) that becomes that stream.
+struct ChildStreams {
+  static constexpr int kInherit = -1;
+  static constexpr int kDiscard = -2;
+  int output = kInherit;
+  int error = kInherit;
+};
+
 // Starts program with the given argument vector (args[0] included) in its own process
 // group, with workingDirectory as its current directory (none: the frontend's own), the
 // frontend's environment, default signal handling and /dev/null as standard input, so a
@@ -65,7 +74,8 @@ class ProcessHandle {
 // up in PATH. Nothing when it cannot be started (missing program or directory, not
 // executable); *error then holds the errno value.
 std::optional<ProcessHandle> SpawnProcess(const std::string& program, const std::vector<std::string>& args,
-                                          const std::string& workingDirectory, int* error = nullptr);
+                                          const std::string& workingDirectory, int* error = nullptr,
+                                          ChildStreams streams = {});
 
 // Starts a command line (split by SplitCommandLine) in a session of its own, for a
 // program that outlives the frontend. False when the line is empty or cannot be started.

@@ -44,4 +44,7 @@ std::string ToUtf8ForDisplay(std::string_view bytes);
 // Appends a code point as UTF-8.
 void AppendUtf8(std::string& out, char32_t cp);
 
+// UTF-8 to Windows-1252; malformed sequences and characters outside the code page give "?".
+std::string Utf8ToCp1252(std::string_view utf8);
+
 }  // namespace platform

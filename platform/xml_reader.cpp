@@ -83,4 +83,23 @@ bool ParseXmlFile(const std::string& path, XmlHandler& handler) {
   }
 }
 
+struct XmlPushParser::Impl {
+  explicit Impl(XmlHandler& h) : parser(h) {}
+  Parser parser;
+};
+
+XmlPushParser::XmlPushParser(XmlHandler& handler) : impl_(std::make_unique<Impl>(handler)) {}
+XmlPushParser::~XmlPushParser() = default;
+
+bool XmlPushParser::Feed(std::string_view piece, bool last) {
+  if (ended_) return false;
+  while (piece.size() > kBlock) {
+    if (!impl_->parser.Feed(piece.data(), kBlock, false)) return !(ended_ = true);
+    piece.remove_prefix(kBlock);
+  }
+  const bool ok = impl_->parser.Feed(piece.data(), piece.size(), last);
+  if (!ok || last) ended_ = true;
+  return ok;
+}
+
 }  // namespace platform

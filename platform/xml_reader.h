@@ -2,6 +2,7 @@
 // its character data, decoded to UTF-8, and may stop the parse early.
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,5 +29,22 @@ class XmlHandler {
 // seen everything up to the fault).
 bool ParseXmlFile(const std::string& path, XmlHandler& handler);
 bool ParseXmlText(std::string_view text, XmlHandler& handler);
+
+// Parses a document that arrives in pieces (a stream read block by block).
+class XmlPushParser {
+ public:
+  explicit XmlPushParser(XmlHandler& handler);
+  ~XmlPushParser();
+  XmlPushParser(const XmlPushParser&) = delete;
+  XmlPushParser& operator=(const XmlPushParser&) = delete;
+  // Feeds the next piece (last: the document ends with it). False once the parse has
+  // ended: malformed text, or a stop asked by the handler.
+  bool Feed(std::string_view piece, bool last);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+  bool ended_ = false;
+};
 
 }  // namespace platform

@@ -67,3 +67,16 @@ inline std::vector<EmulatorRun> WaitForEmulatorRuns(const std::string& recordPat
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 }
+
+// Gone, or a zombie that only waits for its new parent.
+inline bool ProcessIsGone(int pid) {
+  for (int i = 0; i < 100; ++i) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    if (!std::getline(stat, text)) return true;
+    auto close = text.rfind(')');
+    if (close != std::string::npos && close + 2 < text.size() && text[close + 2] == 'Z') return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return false;
+}

@@ -1,7 +1,6 @@
 #include "frontend/catalogue/history_xml.h"
 
 #include <array>
-#include <unordered_map>
 
 #include "platform/text.h"
 #include "platform/xml_reader.h"
@@ -61,47 +60,7 @@ std::string_view TrimLineBreaksAndBlanks(std::string_view s) {
   return s;
 }
 
-const std::unordered_map<char32_t, char>& Cp1252Bytes() {
-  static const auto table = [] {
-    std::unordered_map<char32_t, char> t;
-    for (int b = 0x80; b < 0x100; ++b) t.emplace(platform::Cp1252ToUnicode(static_cast<unsigned char>(b)), static_cast<char>(b));
-    return t;
-  }();
-  return table;
-}
-
 }  // namespace
-
-std::string Utf8ToCp1252(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const auto b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
-      ++i;
-      continue;
-    }
-    const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 0;
-    char32_t cp = length == 4 ? b & 0x07 : length == 3 ? b & 0x0F : b & 0x1F;
-    bool ok = length > 0 && i + static_cast<std::size_t>(length) <= utf8.size();
-    for (int k = 1; ok && k < length; ++k) {
-      const auto c = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      ok = (c & 0xC0) == 0x80;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (!ok) {
-      out.push_back('?');
-      ++i;
-      continue;
-    }
-    i += static_cast<std::size_t>(length);
-    auto it = Cp1252Bytes().find(cp);
-    out.push_back(it != Cp1252Bytes().end() ? it->second : '?');
-  }
-  return out;
-}
 
 std::optional<std::string> ReadHistoryXmlRecord(const std::string& path, std::string_view romName) {
   HistoryEntryFinder finder(romName);

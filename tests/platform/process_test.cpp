@@ -41,18 +41,6 @@ long long ElapsedMs(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration_cast<Ms>(std::chrono::steady_clock::now() - since).count();
 }
 
-// Gone or a zombie that only waits for its new parent.
-bool ProcessIsGone(int pid) {
-  for (int i = 0; i < 100; ++i) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text;
-    if (!std::getline(stat, text)) return true;
-    auto close = text.rfind(')');
-    if (close != std::string::npos && close + 2 < text.size() && text[close + 2] == 'Z') return true;
-    std::this_thread::sleep_for(Ms(20));
-  }
-  return false;
-}
 
 }  // namespace
 

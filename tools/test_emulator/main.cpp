@@ -9,6 +9,13 @@
 //   exit_code=N    exit code of a normal end (default 0)
 //   ignore_term=1  note SIGTERM in the record and go on running
 //   child=1        start a child in the same process group that runs just as long
+// Listing modes (the game list generator's runs); the listing is printed before run_ms:
+//   listxml=PATH   print the file to standard output when started with -listxml
+//   listinfo=PATH  the same for -listinfo
+//   chunk_bytes=N  print the listing N bytes at a time (default: all at once) ...
+//   chunk_ms=N     ... with N milliseconds between the pieces
+//   noise=1        also write some text to standard error
+// The record also notes where standard output and standard error lead.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/types.h>
@@ -19,6 +26,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -57,17 +65,28 @@ struct Script {
   int exitCode = 0;
   bool ignoreTerm = false;
   bool child = false;
+  std::string listxml;
+  std::string listinfo;
+  long chunkBytes = 0;
+  long chunkMs = 0;
+  bool noise = false;
 };
 
 void ApplyItem(Script& s, const std::string& item) {
   auto eq = item.find('=');
   if (eq == std::string::npos) return;
   std::string key = item.substr(0, eq);
-  long value = std::strtol(item.c_str() + eq + 1, nullptr, 10);
+  std::string text = item.substr(eq + 1);
+  long value = std::strtol(text.c_str(), nullptr, 10);
   if (key == "run_ms") s.runMs = value;
   else if (key == "exit_code") s.exitCode = static_cast<int>(value);
   else if (key == "ignore_term") s.ignoreTerm = value != 0;
   else if (key == "child") s.child = value != 0;
+  else if (key == "listxml") s.listxml = text;
+  else if (key == "listinfo") s.listinfo = text;
+  else if (key == "chunk_bytes") s.chunkBytes = value;
+  else if (key == "chunk_ms") s.chunkMs = value;
+  else if (key == "noise") s.noise = value != 0;
 }
 
 Script ReadScript(const std::string& dir) {
@@ -100,6 +119,44 @@ void SleepMs(long ms) {
   }
 }
 
+std::string LinkTarget(const char* path) {
+  char buf[PATH_MAX];
+  ssize_t n = ::readlink(path, buf, sizeof buf - 1);
+  return n > 0 ? std::string(buf, static_cast<std::size_t>(n)) : std::string("?");
+}
+
+// Prints the listing the script names for the option the program was started with.
+void PrintListing(const Script& script, int argc, char** argv) {
+  std::string path;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "-listxml") == 0) path = script.listxml;
+    if (std::strcmp(argv[i], "-listinfo") == 0) path = script.listinfo;
+  }
+  if (script.noise) {
+    static const char kNoise[] = "this goes to standard error, not into the listing\n";
+    ssize_t ignored = ::write(STDERR_FILENO, kNoise, sizeof kNoise - 1);
+    (void)ignored;
+  }
+  if (path.empty()) return;
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  const std::string listing = ss.str();
+  const std::size_t piece = script.chunkBytes > 0 ? static_cast<std::size_t>(script.chunkBytes) : listing.size();
+  for (std::size_t at = 0; at < listing.size(); at += piece) {
+    if (at > 0) SleepMs(script.chunkMs);
+    std::size_t n = std::min(piece, listing.size() - at);
+    const char* p = listing.data() + at;
+    while (n > 0) {
+      ssize_t w = ::write(STDOUT_FILENO, p, n);
+      if (w < 0 && errno == EINTR) continue;
+      if (w <= 0) return;
+      p += w;
+      n -= static_cast<std::size_t>(w);
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,6 +177,8 @@ int main(int argc, char** argv) {
   text += std::string("cwd=") + (::getcwd(cwd, sizeof cwd) ? cwd : "?") + "\n";
   text += "argc=" + std::to_string(argc) + "\n";
   for (int i = 0; i < argc; ++i) text += "argv[" + std::to_string(i) + "]=" + argv[i] + "\n";
+  text += "stdout=" + LinkTarget("/proc/self/fd/1") + "\n";
+  text += "stderr=" + LinkTarget("/proc/self/fd/2") + "\n";
 
   pid_t child = -1;
   if (script.child) {
@@ -132,6 +191,7 @@ int main(int argc, char** argv) {
   }
   Record(text);
 
+  PrintListing(script, argc, argv);
   SleepMs(script.runMs);
   if (child > 0) ::waitpid(child, nullptr, 0);
   Record("exit code=" + std::to_string(script.exitCode) + "\n");

@@ -1,17 +1,126 @@
 #include "configurator/listgen/ui/generator_dialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+#include "configurator/listgen/game_list_generator.h"
+#include "configurator/listgen/generator_messages.h"
+#include "configurator/listgen/ui/status_box.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
 
 namespace cfg {
+namespace {
 
-void OpenGeneratorDialog(QWidget* owner, const std::string&, std::function<GeneratorSources()>) {
-  static QPointer<QDialog> dialog;
-  if (!dialog) {
-    dialog = new QDialog(owner);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QString::fromUtf8("Création listes de ROMS"));
+constexpr const char* kEmulatorName = "MAME";
+
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string ConfigDirectory(const std::string& base) {
+  return platform::ResolvePath(platform::JoinPath(base, "Config"));
+}
+
+// The list file to write, or nothing when the owner cancels.
+std::optional<std::string> AskListFile(QWidget* owner, const std::string& proposed) {
+  QFileDialog dialog(owner, QString::fromUtf8("Enregistrement d'une liste de Roms"), FromPath(proposed),
+                     QString::fromUtf8("Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("txt");
+  dialog.selectFile(FromPath(proposed));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return ToPath(dialog.selectedFiles().front());
+}
+
+class GeneratorDialog : public QDialog {
+ public:
+  GeneratorDialog(QWidget* owner, std::string baseDirectory, std::function<GeneratorSources()> sources)
+      : QDialog(owner), base_(std::move(baseDirectory)), sources_(std::move(sources)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8("Création listes de ROMS"));
+    emulator_ = new QComboBox(this);
+    emulator_->setObjectName("emulator");
+    emulator_->addItem(kEmulatorName);
+    emulator_->setCurrentIndex(0);
+    existingOnly_ = new QCheckBox(QString::fromUtf8("Uniquement les Roms existantes"), this);
+    existingOnly_->setObjectName("existingOnly");
+    existingOnly_->setChecked(true);
+    create_ = new QPushButton(QString::fromUtf8("&Créer liste"), this);
+    create_->setObjectName("create");
+    create_->setDefault(true);
+    close_ = new QPushButton(QString::fromUtf8("&Fermer"), this);
+    close_->setObjectName("close");
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QString::fromUtf8("Emulateur"), this));
+    row->addWidget(emulator_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(create_);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(existingOnly_);
+    layout->addLayout(buttons);
+
+    connect(create_, &QPushButton::clicked, this, [this] { CreateList(); });
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
   }
+
+ private:
+  void CreateList() {
+    const bool existingOnly = existingOnly_->isChecked();
+    const std::string name = emulator_->currentText().toStdString();
+    const std::string proposed = platform::JoinPath(ConfigDirectory(base_), name + ".txt");
+    const GeneratorSources sources = sources_ ? sources_() : GeneratorSources{};
+    const std::optional<std::string> file = AskListFile(this, proposed);
+    if (!file) return;
+    GenerateGameList(this, sources.emulator, *file, sources.romDirectory, existingOnly);
+  }
+
+  // One run to its end; only the status box is repainted meanwhile, and this dialog takes
+  // no click until it is over.
+  void GenerateGameList(QWidget* owner, const std::string& emulator, const std::string& listFile,
+                        const std::string& romDirectory, bool existingOnly) {
+    GeneratorRequest request;
+    request.emulator = emulator;
+    request.outputFile = listFile;
+    request.romDirectory = romDirectory;
+    request.existingOnly = existingOnly;
+    request.temporaryFile = platform::JoinPath(ConfigDirectory(base_), "Infos.tmp");
+    GeneratorHooks hooks;
+    hooks.status = [owner](const std::string& text) { ShowStatusBox(text, owner); };
+    setEnabled(false);
+    const GenerationResult result = cfg::GenerateGameList(request, hooks);
+    ShowStatusBox("", owner);
+    setEnabled(true);
+    platform::ShowMessageBox(result.message, kGeneratorCaption);
+  }
+
+  std::string base_;
+  std::function<GeneratorSources()> sources_;
+  QComboBox* emulator_;
+  QCheckBox* existingOnly_;
+  QPushButton* create_;
+  QPushButton* close_;
+};
+
+}  // namespace
+
+void OpenGeneratorDialog(QWidget* owner, const std::string& baseDirectory, std::function<GeneratorSources()> sources) {
+  static QPointer<QDialog> dialog;
+  if (!dialog) dialog = new GeneratorDialog(owner, baseDirectory, std::move(sources));
   dialog->show();
   dialog->raise();
   dialog->activateWindow();

@@ -1,0 +1,121 @@
+#include "configurator/listgen/game_list_generator.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "configurator/listgen/game_list_builder.h"
+#include "configurator/listgen/generator_messages.h"
+#include "configurator/listgen/listinfo_reader.h"
+#include "configurator/listgen/listxml_reader.h"
+#include "configurator/listgen/pipe_copy.h"
+#include "configurator/listgen/rom_folder.h"
+#include "platform/file_writer.h"
+#include "platform/files.h"
+#include "platform/output_pipe.h"
+#include "platform/paths.h"
+#include "platform/process.h"
+
+namespace cfg {
+namespace {
+
+// Grace given to the emulator's group between SIGTERM and SIGKILL.
+constexpr std::uint32_t kEndGraceMs = 2000;
+
+using ListingReader = bool (*)(const std::string& path, GameListBuilder& games);
+
+int ConvertListing(const ListingJob& job, const GeneratorHooks& hooks, ListingReader read) {
+  std::optional<RomFolder> folder;
+  if (job.existingOnly) folder = RomFolder::List(platform::ResolvePath(job.romDirectory));
+  StatusThrottle throttle;
+  GameListBuilder games(folder ? &*folder : nullptr, [&](int written, int seen) {
+    if (!throttle.Due()) return;
+    hooks.Status(kGamesProgress + std::to_string(written) + " / " + std::to_string(seen));
+  });
+  if (!read(job.listingFile, games)) {
+    hooks.Message(job.listingFile, kCannotRead);
+    return 0;
+  }
+  if (games.written() == 0) return 0;
+  if (!platform::WriteFileAtomically(job.outputFile, games.text())) {
+    hooks.Message(job.outputFile, kCannotWrite);
+    return 0;
+  }
+  return games.written();
+}
+
+// The program as posix_spawn needs it: a bare name stays for the PATH search; a path is
+// made absolute (the child changes directory before it starts) and found in any letter case.
+std::string ProgramPath(const std::string& emulator) {
+  if (emulator.find_first_of("/\\") == std::string::npos) return emulator;
+  std::string path = platform::ToNativeSeparators(emulator);
+  if (!path.starts_with('/')) path = platform::JoinPath(std::filesystem::current_path().string(), path);
+  return platform::ResolvePath(path);
+}
+
+struct RunOutcome {
+  bool started = false;
+  CopyResult copy = CopyResult::kNothingReceived;
+};
+
+RunOutcome RunEmulator(const std::string& program, const char* option, const GeneratorRequest& request,
+                       const GeneratorHooks& hooks) {
+  RunOutcome outcome;
+  std::optional<platform::OutputPipe> pipe = platform::OutputPipe::Create();
+  if (!pipe) return outcome;
+  const std::string directory(program.find('/') == std::string::npos ? std::string_view()
+                                                                      : platform::DirectoryPart(program));
+  platform::ChildStreams streams;
+  streams.output = pipe->writeEnd();
+  streams.error = platform::ChildStreams::kDiscard;
+  std::optional<platform::ProcessHandle> process =
+      platform::SpawnProcess(program, {program, option}, directory, nullptr, streams);
+  pipe->CloseWriteEnd();
+  if (!process) return outcome;
+  outcome.started = true;
+  outcome.copy = CopyPipeToFile(*pipe, request.temporaryFile, request.silenceLimitMs, hooks);
+  // Whatever it left running in its group (or itself, when it went silent) ends here.
+  platform::TerminateProcessGroup(*process, kEndGraceMs);
+  return outcome;
+}
+
+std::string CountMessage(int games) { return std::to_string(games) + kGamesWritten; }
+
+}  // namespace
+
+int ParseListXml(const ListingJob& job, const GeneratorHooks& hooks) {
+  return ConvertListing(job, hooks, &ReadListXmlFile);
+}
+
+int ParseListInfo(const ListingJob& job, const GeneratorHooks& hooks) {
+  return ConvertListing(job, hooks, &ReadListInfoFile);
+}
+
+GenerationResult GenerateGameList(const GeneratorRequest& request, const GeneratorHooks& hooks) {
+  hooks.Status(kCreatingList);
+  const std::string program = ProgramPath(request.emulator);
+  platform::RemoveRegularFile(request.temporaryFile);
+
+  bool xml = true;
+  RunOutcome run = RunEmulator(program, "-listxml", request, hooks);
+  if (run.started && run.copy == CopyResult::kNothingReceived) {
+    xml = false;
+    hooks.Status(kCreatingList);
+    run = RunEmulator(program, "-listinfo", request, hooks);
+  }
+
+  GenerationResult result;
+  if (!run.started || run.copy != CopyResult::kCopied) {
+    hooks.Status("");
+    platform::RemoveRegularFile(request.temporaryFile);
+    result.message = kListNotCreated;
+    return result;
+  }
+  const ListingJob job{request.temporaryFile, request.outputFile, request.romDirectory, request.existingOnly};
+  result.games = xml ? ParseListXml(job, hooks) : ParseListInfo(job, hooks);
+  hooks.Status("");
+  platform::RemoveRegularFile(request.temporaryFile);
+  result.message = result.games > 0 ? CountMessage(result.games) : std::string(kListNotCreated);
+  return result;
+}
+
+}  // namespace cfg

@@ -1,0 +1,48 @@
+// Making a game list from the emulator's own listing: the emulator is run with "-listxml"
+// (then "-listinfo" when that gives nothing), its output copied through a pipe into a
+// scratch file, and the listing converted into the list's sections.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "configurator/listgen/generator_hooks.h"
+
+namespace cfg {
+
+inline constexpr std::uint32_t kEmulatorSilenceLimitMs = 60000;
+
+struct GeneratorRequest {
+  std::string emulator;       // the program: a path, or a bare name looked up in PATH
+  std::string outputFile;     // the game list to make
+  std::string romDirectory;
+  bool existingOnly = true;   // only the games whose ROMs are in romDirectory
+  std::string temporaryFile;  // the scratch copy of the listing ("Infos.tmp")
+  std::uint32_t silenceLimitMs = kEmulatorSilenceLimitMs;
+};
+
+struct ListingJob {
+  std::string listingFile;
+  std::string outputFile;
+  std::string romDirectory;
+  bool existingOnly = true;
+};
+
+// Convert a listing file (XML in either form / the old text form) and replace the game
+// list with the result in one atomic write, but only when at least one game was written:
+// a listing that yields nothing leaves the owner's list as it was. Return the games
+// written; 0 when nothing was (a file that cannot be read or written is said so).
+int ParseListXml(const ListingJob& job, const GeneratorHooks& hooks);
+int ParseListInfo(const ListingJob& job, const GeneratorHooks& hooks);
+
+struct GenerationResult {
+  int games = -1;       // games written; -1 when no listing could be had, 0 when it gave none
+  std::string message;  // the closing message: "<n> ROM(S) récupèrée(s)." or the failure
+  bool ok() const { return games > 0; }
+};
+
+// The whole generation. The closing message is returned for the caller to show; the
+// others (file and pipe failures) go through the hooks as they happen.
+GenerationResult GenerateGameList(const GeneratorRequest& request, const GeneratorHooks& hooks);
+
+}  // namespace cfg

@@ -1,0 +1,33 @@
+// What a generation tells the person waiting for it: a status text, kept fresh a few times
+// a second (the dialog also repaints itself then), and message boxes.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace cfg {
+
+struct GeneratorHooks {
+  // The status box text; an empty text closes the box. May be left empty.
+  std::function<void(const std::string& text)> status;
+  // A message box (text, caption). Empty: platform::ShowMessageBox.
+  std::function<void(std::string_view text, std::string_view caption)> message;
+
+  void Status(const std::string& text) const;
+  void Message(std::string_view text, std::string_view caption) const;
+};
+
+// Lets a status through at most every intervalMs (the first one at once), so a listing
+// of tens of thousands of games spends its time converting, not repainting.
+class StatusThrottle {
+ public:
+  explicit StatusThrottle(unsigned intervalMs = 250) : intervalMs_(intervalMs) {}
+  bool Due();
+
+ private:
+  unsigned intervalMs_;
+  long long last_ = -1;
+};
+
+}  // namespace cfg

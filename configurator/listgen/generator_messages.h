@@ -1,0 +1,18 @@
+// The generator's own texts (French, as the configurator shows them).
+#pragma once
+
+namespace cfg {
+
+inline constexpr const char* kGeneratorCaption = "Configurateur Orvanel";
+inline constexpr const char* kCreatingList = "Création de la liste en cours ...";
+// Followed by "<written> / <seen>".
+inline constexpr const char* kGamesProgress = "Récupération des roms en cours : ";
+inline constexpr const char* kGamesWritten = " ROM(S) récupèrée(s).";
+inline constexpr const char* kListNotCreated = "Erreur de création de la liste !";
+inline constexpr const char* kCannotCreateFile = "ERREUR D'OUVERTURE DU FICHIER";
+inline constexpr const char* kWriteFailed = "Erreur d'écriture du fichier ! Disque plein ?";
+inline constexpr const char* kPipeFailed = "Erreur PIPE";
+inline constexpr const char* kCannotRead = "Impossible d'ouvrir le fichier en lecture";
+inline constexpr const char* kCannotWrite = "Impossible d'ouvrir le fichier en écriture (w2)";
+
+}  // namespace cfg

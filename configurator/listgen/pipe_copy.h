@@ -1,0 +1,29 @@
+// Copying an emulator's listing from its output pipe into the scratch file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+class OutputPipe;
+}
+
+namespace cfg {
+
+struct GeneratorHooks;
+
+enum class CopyResult {
+  kCopied = 0,          // the emulator printed its listing and closed its output
+  kFileFailed = 1,      // the scratch file could not be created or written (said once)
+  kTimeLimit = 2,       // the emulator went silent for longer than the limit
+  kNothingReceived = 3, // not one byte came
+};
+
+// Copies until the emulator closes its output. The limit counts from the last output
+// received, so a slow machine still printing its listing is never cut off, and one that
+// hangs without a word is given up on after silenceLimitMs even while no read returns.
+// A failed read other than the end says "Erreur PIPE" and keeps what was copied.
+CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileName, std::uint32_t silenceLimitMs,
+                          const GeneratorHooks& hooks);
+
+}  // namespace cfg

@@ -1,0 +1,66 @@
+#include "configurator/listgen/ui/generator_dialog.h"
+#include "configurator/listgen/ui/status_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "test_cfg_ui";
+  static char* argv[] = {name, nullptr};
+  if (!QApplication::instance()) new QApplication(argc, argv);
+  return *qApp;
+}
+
+QDialog* TopDialog(const QString& title) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && d->windowTitle() == title) return d;
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(GeneratorDialog, OpensOnceWithItsControlsAndClosesOnFermer) {
+  App();
+  QWidget page;
+  cfg::OpenGeneratorDialog(&page, "/nowhere", {});
+  QDialog* dialog = TopDialog(QString::fromUtf8("Création listes de ROMS"));
+  ASSERT_NE(dialog, nullptr);
+  auto* emulator = dialog->findChild<QComboBox*>("emulator");
+  ASSERT_NE(emulator, nullptr);
+  EXPECT_EQ(emulator->count(), 1);
+  EXPECT_EQ(emulator->currentText(), "MAME");
+  auto* existingOnly = dialog->findChild<QCheckBox*>("existingOnly");
+  ASSERT_NE(existingOnly, nullptr);
+  EXPECT_TRUE(existingOnly->isChecked());
+  EXPECT_EQ(existingOnly->text(), QString::fromUtf8("Uniquement les Roms existantes"));
+  EXPECT_EQ(dialog->findChild<QPushButton*>("create")->text(), QString::fromUtf8("&Créer liste"));
+
+  cfg::OpenGeneratorDialog(&page, "/nowhere", {});
+  EXPECT_EQ(TopDialog(QString::fromUtf8("Création listes de ROMS")), dialog) << "one dialog, brought to the front";
+
+  dialog->findChild<QPushButton*>("close")->click();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(TopDialog(QString::fromUtf8("Création listes de ROMS")), nullptr);
+}
+
+TEST(GeneratorDialog, StatusBoxShowsTheTextAndClosesOnAnEmptyOne) {
+  App();
+  QWidget owner;
+  cfg::ShowStatusBox("Récupération des roms en cours : 1 / 2", &owner);
+  QDialog* box = TopDialog("Infos");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->findChild<QLabel*>()->text(), QString::fromUtf8("Récupération des roms en cours : 1 / 2"));
+  cfg::ShowStatusBox("Création de la liste en cours ...", &owner);
+  EXPECT_EQ(TopDialog("Infos"), box);
+  cfg::ShowStatusBox("", &owner);
+  EXPECT_EQ(TopDialog("Infos"), nullptr);
+}
