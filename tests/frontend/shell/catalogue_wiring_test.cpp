@@ -17,11 +17,7 @@ namespace {
 class CatalogueWiring : public ::testing::Test {
  protected:
   void SetUp() override {
-    gSettings = {};
-    gShell = {};
-    gGameList = {};
-    gStatistics = {};
-    gListWindow = {};
+    ResetShellState();
     gShell.baseDirectory = dir.path();
     platform::SetLogDirectory(dir.path());
     dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=mame\r\n");

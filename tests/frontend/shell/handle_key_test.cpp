@@ -44,11 +44,6 @@ std::string SilentWav(int ms) {
 
 class HandleKeyTest : public shelltest::ShellInstallation {
  protected:
-  void TearDown() override {
-    gSoundSlots = {};
-    gFrame = {};
-    ShellInstallation::TearDown();
-  }
   const KeySettings& keys() const { return gSettings.keys; }
 };
 
@@ -235,10 +230,6 @@ class InfoPanel : public shelltest::ShellInstallation {
     for (int i = 1; i <= 40; ++i) text += "Galaga history line " + std::to_string(i) + "\r\n";
     text += "$end\r\n";
     dir.Write("emu/history.dat", text);
-  }
-  void TearDown() override {
-    gHistory = {};
-    ShellInstallation::TearDown();
   }
   void OpenOnGalaga() {
     Start();

@@ -16,9 +16,7 @@ class Screensaver : public LaunchFixture {
  protected:
   void SetUp() override {
     LaunchFixture::SetUp();
-    gGameList = {};
     gLayout.listNbItems = 5;
-    gSlideShow = {};
     gLaunchTiming.killGraceMs = 300;
   }
   void OneGame(const std::string& rom) {

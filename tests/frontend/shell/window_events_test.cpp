@@ -36,16 +36,7 @@ void Press(int scancode) {
   Up(scancode);
 }
 
-class WindowEvents : public shelltest::ShellInstallation {
- protected:
-  void TearDown() override {
-    gHistory = {};
-    gSlideShow = {};
-    gScrollText = {};
-    gFrame = {};
-    ShellInstallation::TearDown();
-  }
-};
+class WindowEvents : public shelltest::ShellInstallation {};
 
 TEST_F(WindowEvents, KeyDownActsAndAutoRepeatKeepsMoving) {
   Start();
