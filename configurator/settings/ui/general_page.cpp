@@ -70,6 +70,7 @@ GeneralPage::GeneralPage(const std::string& base, Edited<MainSettings>& settings
   });
   connect(keys, &QPushButton::clicked, this, &GeneralPage::OpenKeyCapture);
   binders_.ShowAll();
+  width->setFocus();
 }
 
 void GeneralPage::OpenKeyCapture() {
