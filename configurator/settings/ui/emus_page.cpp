@@ -71,11 +71,7 @@ EmusPage::EmusPage(const std::string& base, Edited<EmulatorSettings>& settings, 
   grid->addWidget(emuButton, 1, 0);
   grid->addWidget(emuExe, 1, 1, 1, 5);
   binders_.Text(emuExe, s.emuExe, kPathLength);
-  connect(emuButton, &QPushButton::clicked, this, [this, emuExe, &s] {
-    std::string path = s.emuExe.empty() ? base_ + "/" : ExpandPath(base_, s.emuExe);
-    if (AskOpenFile(this, base_, path, "Tous les fichiers (*)", "Exécutable de l'émulateur"))
-      SetText(emuExe, s.emuExe, platform::MakeRelativePath(base_, path));
-  });
+  FileChooser(emuButton, emuExe, s.emuExe, "Tous les fichiers (*)", "Exécutable de l'émulateur");
   FolderRow(2, 0, "&Roms", 1059, 1052, "Répertoire des ROMS", s.romDir);
   auto* romsExt = Named(new QLineEdit(this), 1085);
   auto* utilExt = Named(new QCheckBox(QStringLiteral("Utiliser Roms Ext."), this), 10490);
@@ -132,11 +128,8 @@ EmusPage::EmusPage(const std::string& base, Edited<EmulatorSettings>& settings, 
   listGrid->addWidget(create, 0, 2);
   grid->addWidget(listBox, 10, 0, 1, 6);
   binders_.Text(listFile, s.fichierDescription, kPathLength);
-  connect(listButton, &QPushButton::clicked, this, [this, listFile, &s] {
-    std::string path = s.fichierDescription.empty() ? base_ + "/" : ExpandPath(base_, s.fichierDescription);
-    if (AskOpenFile(this, base_, path, "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)", "Liste des Roms"))
-      SetText(listFile, s.fichierDescription, platform::MakeRelativePath(base_, path));
-  });
+  FileChooser(listButton, listFile, s.fichierDescription, "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)",
+              "Liste des Roms");
   connect(create, &QPushButton::clicked, this, [this, &s] {
     OpenGeneratorDialog(this, base_, [this, &s] {
       return GeneratorSources{ExpandPath(base_, s.emuExe), ExpandPath(base_, s.romDir)};
@@ -238,6 +231,15 @@ QLineEdit* EmusPage::FolderRow(int row, int column, const char* button, int butt
   return edit;
 }
 
+void EmusPage::FileChooser(QPushButton* button, QLineEdit* edit, std::string& field, const char* filter,
+                           const char* title) {
+  connect(button, &QPushButton::clicked, this, [this, edit, &field, filter, title] {
+    std::string path = field.empty() ? base_ + "/" : ExpandPath(base_, field);
+    if (AskOpenFile(this, base_, path, filter, title))
+      SetText(edit, field, platform::MakeRelativePath(base_, path));
+  });
+}
+
 void EmusPage::ShowCustom() {
   const QSignalBlocker block(customField_);
   customField_->setText(FromSettingText(settings_.value.customDirs[std::size_t(customShown_)]));
@@ -277,12 +279,7 @@ bool EmusPage::ChooseConfiguration(int index) {
 }
 
 bool EmusPage::SaveTo(const std::string& path) {
-  if (!SaveEmulatorSettings(path, settings_.value)) {
-    platform::ShowMessageBox(path, "Impossible de créer ce fichier !");
-    return false;
-  }
-  settings_.TakeSnapshot();
-  return true;
+  return SaveEdited(settings_, path, SaveEmulatorSettings);
 }
 
 bool EmusPage::Save() {

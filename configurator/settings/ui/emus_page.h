@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace cfg {
 
@@ -35,6 +36,8 @@ class EmusPage : public Page {
   bool SaveTo(const std::string& path);
   QLineEdit* FolderRow(int row, int column, const char* button, int buttonId, int fieldId,
                        const char* title, std::string& field);
+  void FileChooser(QPushButton* button, QLineEdit* edit, std::string& field, const char* filter,
+                   const char* title);
   void ShowCustom();
 
   std::string base_;

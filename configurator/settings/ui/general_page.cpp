@@ -11,7 +11,6 @@
 #include "configurator/settings/ui/key_capture_dialog.h"
 #include "configurator/shell/common_dialogs.h"
 #include "configurator/shell/setting_text.h"
-#include "platform/message_box.h"
 
 namespace cfg {
 
@@ -82,12 +81,7 @@ void GeneralPage::OpenKeyCapture() {
 }
 
 bool GeneralPage::SaveTo(const std::string& path) {
-  if (!SaveMainSettings(path, settings_.value)) {
-    platform::ShowMessageBox(path, "Impossible de créer ce fichier !");
-    return false;
-  }
-  settings_.TakeSnapshot();
-  return true;
+  return SaveEdited(settings_, path, SaveMainSettings);
 }
 
 void GeneralPage::SaveAs() {
