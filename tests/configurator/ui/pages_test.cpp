@@ -99,6 +99,8 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
 
   QTest::mouseClick(Control<QRadioButton>(1075), Qt::LeftButton);
   EXPECT_TRUE(window->emusPage()->IsModified());
+  QTest::mouseClick(Control<QPushButton>(1070), Qt::LeftButton);  // "Créer": the generator
+  EXPECT_EQ(window->emusPage()->findChildren<QDialog*>().size(), 1);
   ASSERT_TRUE(window->emusPage()->Save());
   EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=2\r\n"), std::string::npos);
 }
