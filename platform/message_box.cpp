@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <deque>
+#include <memory>
 
 namespace platform {
 namespace {
@@ -18,7 +20,59 @@ std::vector<RecordedMessage>& Recorded() {
   static std::vector<RecordedMessage> messages;
   return messages;
 }
+
+QuestionSink& QuestionSinkSlot() {
+  static QuestionSink sink;
+  return sink;
+}
+
+Answer AskWithSdl(std::string_view text, std::string_view caption, QuestionButtons buttons) {
+  const char* mode = std::getenv("ORVANEL_MESSAGES");
+  if (mode && std::strcmp(mode, "log") == 0) return Answer::kCancel;
+  const std::string t = ToUtf8ForDisplay(text);
+  const std::string c = ToUtf8ForDisplay(caption);
+  std::vector<SDL_MessageBoxButtonData> rows;
+  if (buttons == QuestionButtons::kYesNoCancel) {
+    rows = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, int(Answer::kYes), "Oui"},
+            {0, int(Answer::kNo), "Non"},
+            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(Answer::kCancel), "Annuler"}};
+  } else {
+    rows = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, int(Answer::kOk), "OK"},
+            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(Answer::kCancel), "Annuler"}};
+  }
+  SDL_MessageBoxData data{};
+  data.flags = SDL_MESSAGEBOX_INFORMATION;
+  data.title = c.c_str();
+  data.message = t.c_str();
+  data.numbuttons = static_cast<int>(rows.size());
+  data.buttons = rows.data();
+  int chosen = int(Answer::kCancel);
+  if (SDL_ShowMessageBox(&data, &chosen) != 0 || chosen < 0) return Answer::kCancel;
+  return static_cast<Answer>(chosen);
+}
+
 }  // namespace
+
+void SetQuestionSink(QuestionSink sink) { QuestionSinkSlot() = std::move(sink); }
+
+Answer AskQuestion(std::string_view text, std::string_view caption, QuestionButtons buttons) {
+  // Questions are not logged: closing a program without changes must write nothing.
+  return QuestionSinkSlot() ? QuestionSinkSlot()(text, caption, buttons) : AskWithSdl(text, caption, buttons);
+}
+
+std::vector<RecordedMessage>& ScriptQuestionAnswers(std::vector<Answer> answers) {
+  static std::vector<RecordedMessage> asked;
+  asked.clear();
+  auto script = std::make_shared<std::deque<Answer>>(answers.begin(), answers.end());
+  SetQuestionSink([script](std::string_view text, std::string_view caption, QuestionButtons) {
+    asked.push_back({std::string(text), std::string(caption)});
+    if (script->empty()) return Answer::kCancel;
+    const Answer a = script->front();
+    script->pop_front();
+    return a;
+  });
+  return asked;
+}
 
 void SetMessageBoxSink(MessageBoxSink sink) { Sink() = std::move(sink); }
 

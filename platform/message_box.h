@@ -28,4 +28,21 @@ void SetMessageBoxSink(MessageBoxSink sink);
 // tests of the whole program set so that no box waits for a click.
 std::vector<RecordedMessage>& RecordMessageBoxes();
 
+// Questions. The answers keep the numbers of the original boxes (IDOK, IDCANCEL, IDYES, IDNO).
+enum class QuestionButtons { kYesNoCancel, kOkCancel };
+enum class Answer { kOk = 1, kCancel = 2, kYes = 6, kNo = 7 };
+
+using QuestionSink =
+    std::function<Answer(std::string_view text, std::string_view caption, QuestionButtons buttons)>;
+
+// Asks with the question icon and waits for the answer (not logged).
+Answer AskQuestion(std::string_view text, std::string_view caption, QuestionButtons buttons);
+
+// Replaces the on-screen question box (empty function: back to the real one).
+void SetQuestionSink(QuestionSink sink);
+
+// A sink for tests: records every question and gives the scripted answers in turn
+// (Cancel once the script has run out).
+std::vector<RecordedMessage>& ScriptQuestionAnswers(std::vector<Answer> answers);
+
 }  // namespace platform

@@ -27,6 +27,17 @@ std::string MakeAbsolutePath(std::string_view base, std::string_view value) {
   return std::string(base) + "/" + std::string(value);
 }
 
+std::string MakeRelativePath(std::string_view base, std::string_view path) {
+  while (base.size() > 1 && IsSeparator(base.back())) base.remove_suffix(1);
+  if (base.empty() || path.size() < base.size() || !EqualsNoCase(path.substr(0, base.size()), base))
+    return std::string(path);
+  std::string_view rest = path.substr(base.size());
+  // "/opt/orv2" is not below "/opt/orv": only a separator may follow the base.
+  if (!rest.empty() && !IsSeparator(rest.front()) && !IsSeparator(base.back())) return std::string(path);
+  while (!rest.empty() && IsSeparator(rest.front())) rest.remove_prefix(1);
+  return rest.empty() ? std::string(".") : std::string(rest);
+}
+
 std::string ToNativeSeparators(std::string_view path) {
   std::string out;
   out.reserve(path.size());

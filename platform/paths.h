@@ -18,6 +18,11 @@ std::string ProgramDirectory();
 //   anything else base + "/" + value
 std::string MakeAbsolutePath(std::string_view base, std::string_view value);
 
+// The reverse for a chosen path: a path below base (compared without regard to letter
+// case, whole directory names only) becomes the part after base and its separator;
+// base itself becomes "."; any other path is returned as it is.
+std::string MakeRelativePath(std::string_view base, std::string_view path);
+
 // True for '\' and '/': settings may hold either.
 inline bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 

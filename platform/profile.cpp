@@ -132,6 +132,29 @@ std::string UpdateProfileText(std::string_view text, std::string_view section,
   return out;
 }
 
+std::string RemoveProfileKeys(std::string_view text, std::string_view section,
+                              std::span<const std::string> keys) {
+  std::string out;
+  bool inSection = false;
+  bool sectionSeen = false;
+  std::vector<std::string_view> lines = SplitLines(text);
+  if (!lines.empty() && lines.back().empty() && !text.empty() && text.back() == '\n') lines.pop_back();
+  for (std::string_view line : lines) {
+    if (auto name = SectionName(line)) {
+      inSection = !sectionSeen && EqualsNoCase(*name, section);
+      sectionSeen = sectionSeen || inSection;
+    } else if (inSection) {
+      auto key = KeyName(line);
+      bool drop = false;
+      for (const std::string& k : keys) drop = drop || (key && EqualsNoCase(*key, k));
+      if (drop) continue;
+    }
+    out.append(line);
+    out += "\r\n";
+  }
+  return out;
+}
+
 bool WriteProfileStrings(const std::string& path, std::string_view section,
                          std::span<const ProfileValue> values) {
   std::string old;

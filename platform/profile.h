@@ -56,6 +56,11 @@ std::string ReadProfileString(const std::string& path, std::string_view section,
 std::string UpdateProfileText(std::string_view text, std::string_view section,
                               std::span<const ProfileValue> values);
 
+// The text of a profile file without the given keys in the first section of that name
+// (every line of such a key goes, so a reader then gets its default). Pure.
+std::string RemoveProfileKeys(std::string_view text, std::string_view section,
+                              std::span<const std::string> keys);
+
 // WritePrivateProfileString for one or several keys of one section, in one atomic replace.
 // False when the file could not be written; the old file is then left whole.
 bool WriteProfileStrings(const std::string& path, std::string_view section,

@@ -9,6 +9,19 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
 inst="$build/demo"
 bash "$root/scripts/demo/install.sh" "$build" "$inst"
+# The configurator beside the frontend: started from the installation it edits it
+# ("$inst/OrvanelConfig", or OrvanelConfig --base DIR for another installation).
+if [ -x "$build/OrvanelConfig" ]; then
+  cp "$build/OrvanelConfig" "$inst/"
+  echo "configurator: $inst/OrvanelConfig"
+fi
+# Its pages as pictures, rendered offscreen.
+config_shot="$build/tools/config_shot/config-shot"
+if [ -x "$config_shot" ]; then
+  "$config_shot" "$inst" "$build/config-shot" 2>/dev/null &&
+    echo "configurator pages: $build/config-shot/general.png, $build/config-shot/emus.png" ||
+    echo "config-shot could not render the configurator's pages" >&2
+fi
 
 # The layout authors' headless screenshot of the demo's current configuration.
 shot_tool="$build/tools/orvanel_shot/orvanel-shot"

@@ -1,0 +1,51 @@
+// "Configuration des touches": the fifteen frontend keys asked one after the other, each
+// answer stored straight into the General page's record as the frontend's KeyCode.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "configurator/settings/main_settings.h"
+#include "platform/keycodes.h"
+
+namespace cfg {
+
+struct KeyPrompt {
+  std::string_view name;  // shown in the prompt
+  std::size_t field;      // index into MainSettings::keys
+};
+extern const std::array<KeyPrompt, kKeyCount> kKeyPrompts;
+
+// The KeyCode of a key event's native scan code: an X11 key code (the kernel's key code
+// + 8, which xcb and most Wayland compositors give). 0 when there is none or it is unknown.
+int KeyCodeFromNativeScanCode(std::uint32_t nativeScanCode);
+
+class KeyCapture {
+ public:
+  enum class Step { kIgnored, kNext, kDone };
+
+  explicit KeyCapture(KeyCodes& keys) : keys_(keys) {}
+
+  // A key went down / up (KeyCode, 0 when unknown). Alt or F10 pressed and released on
+  // its own answers 999; keys held with Alt answer nothing. Auto-repeats are ignored, so a
+  // held key answers one prompt only.
+  Step OnKeyDown(int keyCode, bool autoRepeat);
+  Step OnKeyUp(int keyCode);
+  // Stores the answer for the key asked and moves on; kDone after the fifteenth.
+  Step Answer(int keyCode);
+  // The window lost the keyboard: a half-done Alt press never completes.
+  void FocusLost() { tracker_.Reset(); }
+
+  std::size_t index() const { return index_; }
+  bool done() const { return index_ >= kKeyCount; }
+  std::string Prompt() const;  // Appuyer sur la touche "Haut"
+
+ private:
+  KeyCodes& keys_;
+  std::size_t index_ = 0;
+  platform::SystemMenuKeyTracker tracker_;
+};
+
+}  // namespace cfg

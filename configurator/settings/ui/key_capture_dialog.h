@@ -1,0 +1,41 @@
+// The window "Configuration des touches" over the General page.
+#pragma once
+
+#include <QDialog>
+
+#include "configurator/settings/key_capture.h"
+
+class QKeyEvent;
+class QPushButton;
+
+namespace cfg {
+
+// The frontend's KeyCode of a key event: from its native scan code; where the platform
+// gives none (offscreen, some Wayland setups) from the key itself on a US layout.
+int KeyCodeOf(const QKeyEvent& event);
+
+class KeyCaptureDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Answers go straight into `keys`; the dialog deletes itself when closed.
+  KeyCaptureDialog(KeyCodes& keys, QWidget* page);
+
+  const KeyCapture& capture() const { return capture_; }
+  QPushButton* noKeyButton() const { return noKey_; }
+
+ protected:
+  bool event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+
+ private:
+  void After(KeyCapture::Step step);
+
+  KeyCapture capture_;
+  QPushButton* noKey_;
+};
+
+}  // namespace cfg

@@ -1,0 +1,30 @@
+// One page of the configurator window. The window asks the pages, never their widgets.
+#pragma once
+
+#include <QWidget>
+
+namespace cfg {
+
+inline constexpr char kCaption[] = "Configurateur Orvanel";
+
+class Page : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+
+  virtual bool IsModified() const = 0;
+  // "Enregistrer": saves to the page's file, asking for one when it has none. False when
+  // the save failed or the file dialog was cancelled (the edits stay).
+  virtual bool Save() = 0;
+  // "Enregistrer sous".
+  virtual void SaveAs() = 0;
+  // Whether leaving the page by its tab asks the save question.
+  virtual bool AsksWhenLeft() const = 0;
+  // The page has just been shown (its tab selected).
+  virtual void Shown() {}
+  // "Importer" commands of the layout page's menu (command id).
+  virtual void Import(int /*commandId*/) {}
+};
+
+}  // namespace cfg

@@ -1,0 +1,79 @@
+#include "configurator/settings/key_capture.h"
+
+#include <gtest/gtest.h>
+
+#include <linux/input-event-codes.h>
+
+namespace {
+
+constexpr std::uint32_t X11(int linuxKey) { return std::uint32_t(linuxKey + 8); }
+
+TEST(KeyCapture, NativeScanCodesGiveTheFrontendsKeyCodes) {
+  const struct {
+    std::uint32_t native;
+    int keyCode;
+  } cases[] = {{X11(KEY_DOWN), 672}, {X11(KEY_UP), 656}, {X11(KEY_1), 4}, {X11(KEY_ESC), 2},
+               {X11(KEY_ENTER), 56}, {X11(KEY_SPACE), 114}, {X11(KEY_TAB), 30}, {X11(KEY_KPENTER), 568},
+               {0, 0}, {5, 0}, {0x7FFFFFFF, 0}};
+  for (const auto& c : cases) EXPECT_EQ(cfg::KeyCodeFromNativeScanCode(c.native), c.keyCode) << c.native;
+}
+
+TEST(KeyCapture, AsksTheFifteenKeysInTurn) {
+  cfg::KeyCodes keys = cfg::DefaultKeyCodes();
+  cfg::KeyCapture capture(keys);
+  EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Haut\"");
+  const int down = cfg::KeyCodeFromNativeScanCode(X11(KEY_DOWN));
+  const int up = cfg::KeyCodeFromNativeScanCode(X11(KEY_UP));
+  const int alt = cfg::KeyCodeFromNativeScanCode(X11(KEY_LEFTALT));
+  const int one = cfg::KeyCodeFromNativeScanCode(X11(KEY_1));
+
+  EXPECT_EQ(capture.OnKeyDown(down, false), cfg::KeyCapture::Step::kNext);  // "Haut" gets Down
+  EXPECT_EQ(capture.OnKeyDown(down, true), cfg::KeyCapture::Step::kIgnored);  // held: one answer only
+  EXPECT_EQ(capture.OnKeyUp(down), cfg::KeyCapture::Step::kIgnored);
+  EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Bas\"");
+  capture.OnKeyDown(up, false);                           // "Bas" gets Up
+  EXPECT_EQ(keys[1], 672);                                // UpKey
+  EXPECT_EQ(keys[0], 656);                                // DownKey
+  capture.Answer(0);                                      // "Gauche": "Aucune touche"
+  EXPECT_EQ(keys[2], 0);
+  capture.OnKeyDown(one, false);                          // "Droite"
+  capture.OnKeyDown(one, false);                          // "Lancement"
+  EXPECT_EQ(keys[4], 4);
+  capture.OnKeyDown(up, false);                           // "Selection au hasard"
+  capture.OnKeyDown(down, false);                         // "Menu"
+  EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Menu principal\"");
+  EXPECT_EQ(capture.OnKeyDown(alt, false), cfg::KeyCapture::Step::kIgnored);
+  EXPECT_EQ(capture.OnKeyDown(alt, true), cfg::KeyCapture::Step::kIgnored);
+  EXPECT_EQ(capture.OnKeyUp(alt), cfg::KeyCapture::Step::kNext);  // Alt alone
+  EXPECT_EQ(keys[7], 999);
+  // Alt held with another key answers nothing.
+  capture.OnKeyDown(alt, false);
+  EXPECT_EQ(capture.OnKeyDown(one, false), cfg::KeyCapture::Step::kIgnored);
+  capture.OnKeyUp(one);
+  EXPECT_EQ(capture.OnKeyUp(alt), cfg::KeyCapture::Step::kIgnored);
+  EXPECT_EQ(capture.index(), 8u);
+  const int f10 = cfg::KeyCodeFromNativeScanCode(X11(KEY_F10));  // "Infos": F10 alone
+  EXPECT_EQ(capture.OnKeyDown(f10, false), cfg::KeyCapture::Step::kIgnored);
+  EXPECT_EQ(capture.OnKeyUp(f10), cfg::KeyCapture::Step::kNext);
+  EXPECT_EQ(keys[8], 999);
+  for (int i = 9; i < 14; ++i) EXPECT_EQ(capture.Answer(100 + i), cfg::KeyCapture::Step::kNext);
+  EXPECT_EQ(capture.Answer(77), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(keys[14], 77);
+  EXPECT_TRUE(capture.done());
+  EXPECT_EQ(capture.OnKeyDown(down, false), cfg::KeyCapture::Step::kIgnored);
+}
+
+TEST(KeyCapture, ClosingEarlyKeepsTheKeysNotAsked) {
+  cfg::KeyCodes keys = cfg::DefaultKeyCodes();
+  cfg::KeyCapture capture(keys);
+  capture.Answer(10);
+  capture.Answer(11);
+  capture.Answer(12);
+  const cfg::KeyCodes defaults = cfg::DefaultKeyCodes();
+  for (std::size_t i = 3; i < cfg::kKeyCount; ++i) EXPECT_EQ(keys[i], defaults[i]) << i;
+  EXPECT_EQ(keys[1], 10);
+  EXPECT_EQ(keys[0], 11);
+  EXPECT_EQ(keys[2], 12);
+}
+
+}  // namespace

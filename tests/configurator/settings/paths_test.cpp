@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "configurator/settings/installation.h"
+#include "platform/paths.h"
+#include "temp_dir.h"
+
+namespace {
+
+TEST(MakeRelativePath, StripsOnlyAWholeBaseDirectory) {
+  const struct {
+    const char* base;
+    const char* path;
+    const char* expected;
+  } cases[] = {
+      {"/opt/orv", "/opt/orv/roms", "roms"},
+      {"/opt/orv", "/opt/orv/media/snap", "media/snap"},
+      {"/opt/orv", "/OPT/Orv/roms", "roms"},
+      {"/opt/orv", "/opt/orv2/roms", "/opt/orv2/roms"},
+      {"/opt/orv", "/opt/or", "/opt/or"},
+      {"/opt/orv", "/srv/roms", "/srv/roms"},
+      {"/opt/orv", "/opt/orv", "."},
+      {"/opt/orv", "/opt/orv/", "."},
+      {"/opt/orv/", "/opt/orv/roms", "roms"},
+      {"/opt/orv", "/opt/orv//roms", "roms"},
+      {"", "/opt/orv/roms", "/opt/orv/roms"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::MakeRelativePath(c.base, c.path), c.expected) << c.path;
+}
+
+TEST(ExpandPath, FollowsTheFrontendsRuleAndFindsAnyLetterCase) {
+  TempDir dir;
+  dir.Write("Media/Snap/x.png", "");
+  const std::string b = dir.path();
+  EXPECT_EQ(cfg::ExpandPath(b, ""), "");
+  EXPECT_EQ(cfg::ExpandPath(b, "media\\snap"), b + "/Media/Snap");
+  EXPECT_EQ(cfg::ExpandPath(b, ".\\media\\snap"), b + "/Media/Snap");
+  EXPECT_EQ(cfg::ExpandPath(b, "/usr/games"), "/usr/games");
+  // The round trip the folder choosers make.
+  EXPECT_EQ(cfg::ExpandPath(b, platform::MakeRelativePath(b, b + "/Media/Snap")), b + "/Media/Snap");
+  EXPECT_EQ(cfg::ExpandPath(b, platform::MakeRelativePath(b, b)), b);
+}
+
+TEST(Installation, ListsConfigurationsAndTemplatesSortedWithoutHiddenOnes) {
+  TempDir dir;
+  dir.Write("config/Zeta/config.ini", "");
+  dir.Write("config/Alpha/config.ini", "");
+  dir.Write("config/.git/x", "");
+  dir.Write("config/Orvanel.ini", "");
+  dir.Write("templates/Etoiles/Layout.cfg", "");
+  EXPECT_EQ(cfg::ConfigurationNames(dir.path()), (std::vector<std::string>{"Alpha", "Zeta"}));
+  EXPECT_EQ(cfg::TemplateNames(dir.path()), (std::vector<std::string>{"Etoiles"}));
+  EXPECT_EQ(cfg::ConfigurationFile(dir.path(), "alpha"), dir.path() + "/config/Alpha/config.ini");
+  EXPECT_TRUE(cfg::ConfigurationNames(dir / "none").empty());
+}
+
+}  // namespace

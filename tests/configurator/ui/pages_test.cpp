@@ -1,0 +1,129 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <linux/input-event-codes.h>
+
+#include "configurator/settings/ui/emus_page.h"
+#include "configurator/settings/ui/general_page.h"
+#include "configurator/settings/installation.h"
+#include "configurator/settings/ui/key_capture_dialog.h"
+#include "configurator/shell/setting_text.h"
+#include "ui_fixture.h"
+
+namespace {
+
+using platform::Answer;
+using uitest::Installation;
+
+class PagesTest : public Installation {
+ protected:
+  cfg::KeyCaptureDialog* OpenCapture() {
+    QTest::mouseClick(Control<QPushButton>(1045), Qt::LeftButton);
+    return window->findChild<cfg::KeyCaptureDialog*>();
+  }
+  // A key as xcb delivers it: the X11 key code is the kernel's + 8.
+  static void Press(QWidget* w, int linuxKey, Qt::Key key, bool release = true) {
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, quint32(linuxKey + 8), 0, 0);
+    QApplication::sendEvent(w, &down);
+    if (!release) return;
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, quint32(linuxKey + 8), 0, 0);
+    QApplication::sendEvent(w, &up);
+  }
+};
+
+TEST_F(PagesTest, KeyCaptureTakesDialogKeysAsKeys) {
+  Open();
+  cfg::KeyCaptureDialog* capture = OpenCapture();
+  ASSERT_NE(capture, nullptr);
+  EXPECT_EQ(capture->windowTitle(), "Configuration des touches");
+  EXPECT_EQ(capture->size(), QSize(350, 100));
+  const QPointer<cfg::KeyCaptureDialog> alive(capture);
+  Press(capture, KEY_ESC, Qt::Key_Escape);      // Haut
+  Press(capture, KEY_TAB, Qt::Key_Tab);         // Bas
+  Press(capture, KEY_ENTER, Qt::Key_Return);    // Gauche
+  Press(capture, KEY_SPACE, Qt::Key_Space);     // Droite
+  ASSERT_TRUE(alive);
+  EXPECT_TRUE(capture->isVisible());
+  QTest::mouseClick(capture->noKeyButton(), Qt::LeftButton);  // Lancement
+  Press(capture, KEY_LEFTALT, Qt::Key_Alt);     // Selection au hasard: Alt alone
+  EXPECT_EQ(capture->capture().index(), 6u);
+  capture->close();
+
+  EXPECT_TRUE(window->generalPage()->IsModified());
+  auto& asked = platform::ScriptQuestionAnswers({Answer::kYes});
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_EQ(asked.size(), 1u);
+  const std::string text = dir.Read("config/Orvanel.ini");
+  for (const char* line : {"UpKey=2\r\n", "DownKey=30\r\n", "LeftKey=56\r\n", "RightKey=114\r\n",
+                           "LaunchGameKey=0\r\n", "RandomGameKey=999\r\n", "MenuKey=58\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+}
+
+TEST_F(PagesTest, KeyCaptureWithoutNativeCodesUsesTheKeysPosition) {
+  QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+  EXPECT_EQ(cfg::KeyCodeOf(down), 672);
+  QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier);
+  EXPECT_EQ(cfg::KeyCodeOf(one), 4);
+  QKeyEvent native(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, quint32(KEY_DOWN + 8), 0, 0);
+  EXPECT_EQ(cfg::KeyCodeOf(native), 672);  // the scan code wins over the layout's symbol
+}
+
+TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+  EXPECT_EQ(Control<QComboBox>(1068)->currentIndex(), -1);  // "Gone" is no template
+  EXPECT_EQ(Control<QComboBox>(1071)->currentIndex(), 0);   // no menu
+  EXPECT_FALSE(window->emusPage()->IsModified());
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+  EXPECT_EQ(Control<QComboBox>(1068)->currentText(), "Etoiles");
+  EXPECT_TRUE(Control<QRadioButton>(1086)->isChecked());    // ScrType=3 shows as "Aucun"
+  EXPECT_EQ(Control<QLineEdit>(1087)->text(), QString::fromUtf8("180°"));
+  EXPECT_FALSE(window->emusPage()->IsModified());
+
+  // Typed into custom 1, without changing the number; custom 3 came from Custom3Dir.
+  Type(1083, "cabinets");
+  Control<QComboBox>(1066)->setCurrentIndex(2);
+  emit Control<QComboBox>(1066)->activated(2);
+  EXPECT_EQ(Control<QLineEdit>(1083)->text(), "flyers");
+  QTest::mouseClick(window->findChild<QToolButton*>("id1088up"), Qt::LeftButton);
+  EXPECT_EQ(Control<QLineEdit>(1087)->text(), QString::fromUtf8("90°"));
+  ASSERT_TRUE(window->emusPage()->Save());
+  const std::string text = dir.Read("config/Mame/config.ini");
+  for (const char* line : {"ScrType=3\r\n", "Rotation=1\r\n", "RepCustom1=cabinets\r\n", "Custom1Dir=cabinets\r\n",
+                           "Custom3Dir=flyers\r\n", "TemplateDir=Etoiles\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+
+  // A field keeps whole characters within its size.
+  EXPECT_EQ(cfg::ToSettingText(QString::fromUtf8("aé"), 2), "a");
+  EXPECT_EQ(cfg::ToSettingText(QString::fromUtf8("aé"), 3), "a\xC3\xA9");
+  EXPECT_EQ(cfg::ToSettingText(QString::fromUtf8("ééé"), 5), "\xC3\xA9\xC3\xA9");
+
+  QTest::mouseClick(Control<QRadioButton>(1075), Qt::LeftButton);
+  EXPECT_TRUE(window->emusPage()->IsModified());
+  QTest::mouseClick(Control<QPushButton>(1070), Qt::LeftButton);  // "Créer": the generator
+  EXPECT_EQ(window->emusPage()->findChildren<QDialog*>().size(), 1);
+  ASSERT_TRUE(window->emusPage()->Save());
+  EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=2\r\n"), std::string::npos);
+}
+
+TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+  QTest::mouseClick(Control<QCheckBox>(10482), Qt::LeftButton);
+  auto& asked = platform::ScriptQuestionAnswers({Answer::kCancel, Answer::kNo});
+  EXPECT_FALSE(window->emusPage()->SelectConfiguration("Neo"));
+  EXPECT_EQ(Control<QComboBox>(1053)->currentText(), "Mame");
+  EXPECT_EQ(window->emusPage()->path(), cfg::ConfigurationFile(dir.path(), "Mame"));
+  EXPECT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+  EXPECT_EQ(asked.size(), 2u);
+  EXPECT_FALSE(window->emusPage()->IsModified());
+  EXPECT_EQ(dir.Read("config/Mame/config.ini").find("CacherFenetre"), std::string::npos);
+}
+
+}  // namespace
