@@ -1,12 +1,71 @@
 #include "configurator/layouteditor/import_command.h"
 
-#include <cstdio>
+#include <iostream>
+
+#include "configurator/layouteditor/layout_import.h"
+#include "configurator/layouteditor/save_layout.h"
+#include "platform/text.h"
+#include "platform/display_size.h"
 
 namespace cfg {
+namespace {
 
-int RunImportCommand(const std::vector<std::string>&) {
-  std::fputs("--import: not built yet\n", stderr);
-  return 1;
+constexpr std::string_view kUsage = "usage: OrvanelConfig --import mamewah|atomicfe SOURCE DEST.cfg\n";
+
+// The size of the screen when there is one; without a display no resolution is refused.
+DesktopSize ScreenSize() {
+  int width = 0;
+  int height = 0;
+  if (!platform::PrimaryDisplaySize(width, height)) return DesktopSize{};
+  return DesktopSize{width, height};
+}
+
+int VisibleObjects(const EditorLayout& layout) {
+  int count = 0;
+  for (const EditorObject& o : layout.objects) count += o.visible != 0;
+  return count;
+}
+
+}  // namespace
+
+int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::ostream& out, std::ostream& err) {
+  if (args.size() != 4) {
+    err << kUsage;
+    return 1;
+  }
+  const std::string& kind = args[1];
+  const std::string& source = args[2];
+  const std::string& destination = args[3];
+  const bool mamewah = platform::EqualsNoCase(kind, "mamewah");
+  if (!mamewah && !platform::EqualsNoCase(kind, "atomicfe")) {
+    err << kUsage;
+    return 1;
+  }
+
+  LayoutEditor editor;
+  bool reported = false;
+  editor.hooks.showMessage = [&err, &reported](std::string_view text, std::string_view caption) {
+    if (caption != kEditorCaption) err << caption << ' ';
+    err << text << '\n';
+    reported = true;
+  };
+  const int imported =
+      mamewah ? ImportMamewahLayout(editor, source, desktop) : ImportAtomicFeLayout(editor, source, desktop);
+  if (!imported) {
+    // A file that cannot be opened is refused without a message in the editor; here the
+    // owner needs to know which one.
+    if (!reported) err << "cannot read " << source << '\n';
+    return 1;
+  }
+  if (!SaveLayout(editor, destination)) return 1;
+  out << destination << ": " << (mamewah ? "MAMEWAH" : "AtomicFe") << " layout " << source << " imported, "
+      << editor.layout.Width() << "x" << editor.layout.Height() << ", " << VisibleObjects(editor.layout)
+      << " visible objects\n";
+  return 0;
+}
+
+int RunImportCommand(const std::vector<std::string>& args) {
+  return RunImport(args, ScreenSize(), std::cout, std::cerr);
 }
 
 }  // namespace cfg

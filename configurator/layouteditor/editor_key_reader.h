@@ -1,0 +1,32 @@
+// The configurator's keyed reader over a Layout.cfg-like file without sections: the first
+// line that begins with the key (any letter case) and goes on with "=" or a blank gives
+// the value; a line beginning with "[" hides the lines below it until a line "[]".
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cfg {
+
+class EditorKeyReader {
+ public:
+  explicit EditorKeyReader(std::string_view text);
+
+  // The value as it stands ("" when the key is missing or its value is empty).
+  std::string_view Raw(std::string_view key) const;
+  // The value, or `def` when it is empty.
+  std::string_view Value(std::string_view key, std::string_view def) const;
+  int Integer(std::string_view key, std::string_view def) const;
+  bool Flag(std::string_view key) const;  // "YES" or "OUI" exactly
+  // Text cut to a field of `field` bytes (at most field - 1 survive).
+  std::string Text(std::string_view key, std::string_view def, std::size_t field) const;
+
+ private:
+  std::vector<std::string> lines_;  // only the lines outside any "[...]" region
+};
+
+// "YES" or "OUI", exactly.
+bool ParseEditorFlag(std::string_view value);
+
+}  // namespace cfg

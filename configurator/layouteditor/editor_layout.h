@@ -1,0 +1,101 @@
+// The layout as the editor holds it: fifteen objects in the editor's own numbering, the
+// layout-wide settings, and the copy saved at the last load or save that tells whether
+// anything was changed since.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cfg {
+
+// The editor's numbering (the object list of the page shows them in this order). It is
+// not the frontend's: object_numbering.h maps one onto the other.
+enum EditorObjectIndex : int {
+  kEdBackGround = 0,
+  kEdSnap = 1,
+  kEdList = 2,
+  kEdInfo = 3,
+  kEdInfo1 = 4,
+  kEdInfo2 = 5,
+  kEdInfo3 = 6,
+  kEdScrollText = 7,
+  kEdMarquee = 8,
+  kEdCustom1 = 9,  // Custom1 ... Custom6 are 9 ... 14
+  kEdCustom6 = 14,
+};
+constexpr int kEditorObjectCount = 15;
+constexpr std::size_t kEditorFaceField = 260;  // a face keeps at most 259 bytes
+
+struct EditorObject {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int stretch = 0;  // 0 natural size, 1 stretched keeping proportions, 2 stretched
+  int alpha = 0;
+  int visible = 0;  // 0 or 1
+  std::string fontFace;
+  int fontSize = 0;
+  int fontColour = 0;          // 0xRRGGBB
+  int alignment = 0;           // 0 left, 1 centre, 2 right
+  int order = 0;               // 1 (back) ... 15 (front) once normalised
+  float scrollOffsetX = 0.0f;  // preview state: never saved, never compared
+  float scrollOffsetY = 0.0f;
+  float scrollSpeedX = 0.0f;  // whole numbers; X > 0 scrolls left, Y > 0 scrolls up
+  float scrollSpeedY = 0.0f;
+};
+
+struct LayoutWideSettings {
+  int listeImages = 0;  // the list shows marquee images instead of names
+  int listeIcons = 0;   // a text list shows an icon before each name
+  int transparentColour = 0;
+  int nbItems = 0;  // rows of the list, as stored; see ListRowDivisor
+  int selectorMinAlpha = 0;
+  int selectorMaxAlpha = 0;
+  bool operator==(const LayoutWideSettings&) const = default;
+};
+
+struct EditorLayout {
+  std::array<EditorObject, kEditorObjectCount> objects{};
+  LayoutWideSettings settings;
+  int selectorAlpha = 0;  // current opacity of the pulsing selector (preview state)
+  // Slot p holds the object drawn p-th (slot 0 at the back), as the last NormaliseOrder left it.
+  std::array<int, kEditorObjectCount> drawOrder{};
+
+  std::array<EditorObject, kEditorObjectCount> savedObjects{};
+  LayoutWideSettings savedSettings;
+
+  int Width() const { return objects[kEdBackGround].width; }
+  int Height() const { return objects[kEdBackGround].height; }
+};
+
+// "Snapshot", "Liste", "Nom du jeux", ...: the names the page's object list shows.
+std::string_view EditorListName(int index);
+bool IsEditorCustomObject(int index);  // Custom1-6
+
+// Every object back to zero: all fields 0, faces empty, no scrolling.
+void ClearObjects(EditorLayout& layout);
+
+void TakeSnapshot(EditorLayout& layout);
+// Differs from the snapshot in any compared field (faces without regard to letter case;
+// scroll offsets and the selector's current opacity are not compared).
+bool IsModified(const EditorLayout& layout);
+
+// Sorts the objects by order and renumbers them 1 ... 15, filling drawOrder. Equal orders
+// keep the index order.
+void NormaliseOrder(EditorLayout& layout);
+
+// The draw order as the preview rebuilds it: each object in index order goes into slot
+// order - 1, a later one replacing an earlier one; slots nobody took hold -1.
+std::array<int, kEditorObjectCount> PreviewDrawOrder(const EditorLayout& layout);
+void RebuildDrawOrder(EditorLayout& layout);  // drawOrder = PreviewDrawOrder
+
+// The list height is divided by the row count: any stored count gives 1 ... 50 here.
+int ListRowDivisor(int nbItems);
+
+// A scroll speed as a whole number, truncated towards zero and kept inside int.
+int TruncatedSpeed(float speed);
+
+}  // namespace cfg

@@ -1,0 +1,45 @@
+#include "configurator/layouteditor/frontend_view.h"
+
+#include "configurator/layouteditor/object_numbering.h"
+
+namespace cfg {
+
+void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend) {
+  for (int e = 0; e < kEditorObjectCount; ++e) {
+    const EditorObject& from = editor.objects[e];
+    const int f = FrontendIndexOf(e);
+    LayoutObject& to = frontend.objects[f];
+    to.left = from.left;
+    to.top = from.top;
+    to.width = from.width;
+    to.height = from.height;
+    to.stretch = e == kEdBackGround ? 0 : from.stretch;  // the background is always drawn at its size
+    to.alpha = from.alpha;
+    to.visible = from.visible != 0;
+    to.scrollU = from.scrollOffsetX;
+    to.scrollV = from.scrollOffsetY;
+    to.scrollSpeedX = from.scrollSpeedX;
+    to.scrollSpeedY = from.scrollSpeedY;
+    if (IsEditorTextObject(e)) {
+      frontend.textStyles[f] =
+          TextStyle{static_cast<std::uint32_t>(from.fontColour), from.fontSize, from.alignment, from.fontFace};
+    }
+  }
+  const auto slots = PreviewDrawOrder(editor);
+  for (int slot = 0; slot < kEditorObjectCount; ++slot) {
+    const int e = slots[slot];
+    frontend.drawOrder[slot] = e >= 0 ? FrontendIndexOf(e) : kEmptyDrawSlot;
+  }
+  const LayoutWideSettings& s = editor.settings;
+  frontend.listeImages = s.listeImages != 0;
+  frontend.listeIcons = s.listeIcons != 0;
+  frontend.transparentColour = static_cast<std::uint32_t>(s.transparentColour);
+  frontend.listNbItems = ListRowDivisor(s.nbItems);
+  frontend.itemHeight = frontend.objects[kList].height / frontend.listNbItems;
+  frontend.selectionAlphaMin = s.selectorMinAlpha;
+  frontend.selectionAlphaMax = s.selectorMaxAlpha;
+  frontend.selectionAlpha = editor.selectorAlpha;
+  frontend.pulseDirection = s.selectorMaxAlpha != s.selectorMinAlpha ? 1 : 0;  // as the frontend reads it
+}
+
+}  // namespace cfg

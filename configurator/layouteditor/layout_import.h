@@ -1,0 +1,37 @@
+// Taking over the layout of another frontend: a MAMEWAH layout.lay or an AtomicFe
+// layout.cfg replaces the whole layout. The template name, the current file path and the
+// snapshot stay, so the result counts as modified and is saved into the current template.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "configurator/layouteditor/layout_editor.h"
+
+namespace cfg {
+
+inline constexpr std::string_view kInvalidFileMessage = "Fichier non valide !";
+inline constexpr std::string_view kImportTooLargeMessage =
+    "Impossible d'importer ce layout car sa résolution est trop élevée !";
+
+// 1 imported; 0 refused: the file cannot be read (no message), or it is not a layout or
+// larger than the desktop (message shown). A refusal leaves the layout as it was.
+int ImportMamewahLayout(LayoutEditor& editor, const std::string& path, DesktopSize desktop);
+int ImportAtomicFeLayout(LayoutEditor& editor, const std::string& path, DesktopSize desktop);
+
+}  // namespace cfg
+
+namespace cfg {
+
+// The start of every import: a copy of the editor's layout (snapshot included) with every
+// object cleared and the new resolution.
+EditorLayout StartImport(const EditorLayout& current, int width, int height);
+
+// The end of every import: `imported` (built on a copy of the editor's layout, snapshot
+// included) replaces the layout, then the preview follows and the orders are renumbered.
+void CompleteImport(LayoutEditor& editor, const EditorLayout& imported);
+
+// value + 1 without overflowing: an order taken from a foreign "layer" number.
+int OrderAfter(int value);
+
+}  // namespace cfg

@@ -1,0 +1,34 @@
+// Loading a template's Layout.cfg into the editor, with the editor's own defaults.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "configurator/layouteditor/editor_key_reader.h"
+#include "configurator/layouteditor/layout_editor.h"
+
+namespace cfg {
+
+// The message of a layout larger than the screen.
+inline constexpr std::string_view kLoadTooLargeMessage =
+    "Impossible de charger ce layout car sa résolution est trop élevée !";
+
+// <installation directory>/Templates/<name>/Layout.cfg, matching existing components in any
+// letter case.
+std::string TemplateLayoutPath(const std::string& installDirectory, const std::string& name);
+
+// 1 loaded; 0 refused (the layout is larger than the desktop: message shown, nothing
+// changed). A missing or unreadable file loads every default; an empty name loads the
+// defaults without looking for a file. Afterwards the layout counts as unmodified.
+int LoadTemplate(LayoutEditor& editor, const std::string& name, DesktopSize desktop);
+
+// RESOLUTIONX and RESOLUTIONY with the editor's defaults for this desktop.
+void ReadResolution(const EditorKeyReader& keys, DesktopSize desktop, int& width, int& height);
+// BackGround_visible, BackGround_Alpha and BackGround_Resize.
+void ReadBackgroundLook(const EditorKeyReader& keys, EditorObject& background);
+
+// Fills `layout` (objects and layout-wide settings; not the snapshot) from a file's text.
+// The resolution is read by the caller, which checks it against the desktop first.
+void ReadEditorLayoutText(std::string_view text, int width, int height, EditorLayout& layout);
+
+}  // namespace cfg

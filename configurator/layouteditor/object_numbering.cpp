@@ -1,0 +1,41 @@
+#include "configurator/layouteditor/object_numbering.h"
+
+#include <array>
+
+#include "configurator/layouteditor/editor_layout.h"
+#include "frontend/render/layout.h"
+
+namespace cfg {
+namespace {
+
+constexpr std::array<int, kEditorObjectCount> kFrontendOfEditor = {
+    kBackGround, kSnap,    kList,        kInfo,        kInfo1,       kInfo2,       kInfo3,  kScrollText,
+    kMarquee,    kCustom1, kCustom1 + 1, kCustom1 + 2, kCustom1 + 3, kCustom1 + 4, kCustom6};
+
+constexpr std::array<int, kLayoutObjectCount> EditorOfFrontend() {
+  std::array<int, kLayoutObjectCount> back{};
+  for (int e = 0; e < kEditorObjectCount; ++e) back[kFrontendOfEditor[e]] = e;
+  return back;
+}
+constexpr std::array<int, kLayoutObjectCount> kEditorOfFrontend = EditorOfFrontend();
+
+static_assert(kEditorObjectCount == kLayoutObjectCount);
+
+}  // namespace
+
+int FrontendIndexOf(int editorIndex) {
+  return editorIndex >= 0 && editorIndex < kEditorObjectCount ? kFrontendOfEditor[editorIndex] : -1;
+}
+
+int EditorIndexOf(int frontendIndex) {
+  return frontendIndex >= 0 && frontendIndex < kLayoutObjectCount ? kEditorOfFrontend[frontendIndex] : -1;
+}
+
+std::string_view EditorKeyPrefix(int editorIndex) { return LayoutObjectName(FrontendIndexOf(editorIndex)); }
+
+bool IsEditorTextObject(int index) {
+  const int frontend = FrontendIndexOf(index);
+  return frontend >= 0 && IsTextObject(frontend);
+}
+
+}  // namespace cfg

@@ -1,0 +1,23 @@
+// The writer of Layout.cfg.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "configurator/layouteditor/layout_editor.h"
+
+namespace cfg {
+
+// The caption of the box that reports a file that could not be written (its text is the path).
+inline constexpr std::string_view kCannotCreateCaption = "Impossible de créer ce fichier !";
+
+// The whole file: key=value lines ended by CR LF, in the writer's fixed order.
+std::string LayoutFileText(const EditorLayout& layout);
+
+// Commits the page's fields, then replaces the file at `path` in one piece. 1 written: the
+// path becomes the current file path and the layout counts as unmodified. 0 failed: the old
+// file stays whole, the message is shown, and the model, the path and the modified state
+// are as they were.
+int SaveLayout(LayoutEditor& editor, const std::string& path);
+
+}  // namespace cfg
