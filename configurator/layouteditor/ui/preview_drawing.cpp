@@ -1,0 +1,275 @@
+#include "configurator/layouteditor/ui/preview_drawing.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "configurator/layouteditor/frontend_view.h"
+#include "configurator/layouteditor/object_numbering.h"
+#include "frontend/render/display.h"
+#include "frontend/render/frame_composition.h"
+#include "frontend/render/layout.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/picture_scroll.h"
+#include "frontend/render/render_sources.h"
+#include "frontend/render/scroll_text.h"
+#include "frontend/render/text_style_fonts.h"
+#include "frontend/render/texture_table.h"
+
+namespace cfg {
+
+const char kSampleScrollText[] =
+    "Configurateur Orvanel           [b=1][p=5][b=0] "
+    "Aucun ScrollTexte.txt dans la configuration en cours : texte d'exemple.   ";
+
+namespace {
+
+// Texts are Windows-1252 bytes for the drawing code ("N\xB0" is "N°").
+constexpr std::string_view kListRowText = "Element liste N\xB0 ";
+constexpr std::string_view kInfoSamples[] = {"Nom complet du jeux", "Infos 1", "Infos 2", "Infos 3"};
+const GameTexts kSampleGame{"NOM DU JEUX", {"INFOS ", "INFOS ", "INFOS "}};
+
+constexpr std::uint32_t kPulseStep = 50;
+constexpr int kPulsePeriod = 1000;
+constexpr std::uint32_t kStillRedraw = 1000;
+constexpr std::uint32_t kFarAway = 1000000;
+constexpr std::uint32_t kOpaqueRed = 0xFFFF0000;
+constexpr float kExact = 0.5f;  // quads cover exactly their pixels
+
+bool drawing = false;  // a paint that arrives during a frame draws nothing
+
+bool Due(std::uint32_t now, std::uint32_t due) { return static_cast<std::int32_t>(now - due) >= 0; }
+
+std::uint32_t WithAlpha(int alpha, std::uint32_t rgb) {
+  return (static_cast<std::uint32_t>(alpha & 0xFF) << 24) | (rgb & 0xFFFFFF);
+}
+
+void Lower(std::uint32_t& next, std::uint32_t tick) {
+  if (static_cast<std::int32_t>(tick - next) < 0) next = tick;
+}
+
+void DrawPicture(int slot, const EditorObject& o, float u = 0, float v = 0) {
+  DrawQuad(slot, float(o.left), float(o.top), float(o.width), float(o.height), WithAlpha(o.alpha, 0xFFFFFF), 1.0f,
+           kExact, o.stretch, u, v);
+}
+
+void DrawSampleList(const EditorLayout& layout) {
+  const EditorObject& o = layout.objects[kEdList];
+  const int rows = ListRowDivisor(layout.settings.nbItems);
+  const int h = o.height / rows;
+  DrawQuad(kSlotListBackground, float(o.left), float(o.top), float(o.width), float(o.height),
+           WithAlpha(o.alpha, 0xFFFFFF), 1.0f, kExact, 2, 0, 0);
+  if (layout.settings.listeImages) {
+    for (int i = 0; i < rows; ++i)
+      DrawQuad(kSlotMissingMarquee, float(o.left), float(o.top + h * i), float(o.width), float(h),
+               WithAlpha(o.alpha, 0xFFFFFF), 1.0f, kExact, o.stretch, 0, 0);
+  } else {
+    const bool icons = layout.settings.listeIcons != 0;
+    const int indent = icons ? h + 5 : 0;
+    const int alpha = SlotLoaded(kSlotListBackground) ? 255 : o.alpha;
+    for (int i = 0; i < rows; ++i) {
+      const int y = o.top + h * i;
+      if (icons) {
+        FillRect(float(o.left), float(y), float(h), float(h), 1.0f, kOpaqueRed);
+        RectOutline(float(o.left), float(y), float(o.left + h - 1), float(y + h - 1), 0xFFFFFFFF);
+      }
+      const std::string text = std::string(kListRowText) + std::to_string(i + 1);
+      DrawTextBox(o.left + indent, y, o.width - indent, h, text, o.alignment, WithAlpha(alpha, std::uint32_t(o.fontColour)),
+                  kList);
+    }
+  }
+  DrawQuad(kSlotSelection, float(o.left), float(o.top + h * (rows / 2)), float(o.width), float(h),
+           WithAlpha(layout.selectorAlpha, 0xFFFFFF), 1.0f, kExact, 2, 0, 0);
+}
+
+void DrawObject(const EditorLayout& layout, int e) {
+  const EditorObject& o = layout.objects[e];
+  switch (e) {
+    case kEdBackGround:
+      DrawQuad(kSlotBackground, 0, 0, float(layout.Width()), float(layout.Height()), WithAlpha(o.alpha, 0xFFFFFF), 1.0f,
+               kExact, 0, 0, 0);
+      return;
+    case kEdSnap:
+      DrawPicture(kSlotMissingSnap, o);
+      return;
+    case kEdMarquee:
+      DrawPicture(kSlotMissingMarquee, o);
+      return;
+    case kEdList:
+      DrawSampleList(layout);
+      return;
+    case kEdInfo:
+    case kEdInfo1:
+    case kEdInfo2:
+    case kEdInfo3:
+      DrawTextBox(o.left, o.top, o.width, o.height, kInfoSamples[e - kEdInfo], o.alignment,
+                  WithAlpha(o.alpha, std::uint32_t(o.fontColour)), FrontendIndexOf(e));
+      return;
+    case kEdScrollText:
+      DrawScrollTextObject();
+      return;
+    default:
+      if (IsEditorCustomObject(e)) DrawPicture(kSlotCustomTemplate1 + (e - kEdCustom1), o, o.scrollOffsetX, o.scrollOffsetY);
+      return;
+  }
+}
+
+void StepPulse(PreviewClocks& clocks, EditorLayout& layout, std::uint32_t now) {
+  const LayoutWideSettings& s = layout.settings;
+  if (s.selectorMaxAlpha <= s.selectorMinAlpha || !Due(now, clocks.pulseDue)) return;
+  // A long wait (the page was hidden) folds into the ramp instead of overflowing it.
+  const std::uint64_t elapsed = std::uint64_t(clocks.pulseElapsed) + kPulseStep + (now - clocks.pulseDue);
+  if (elapsed >= std::uint64_t(kPulsePeriod) && (elapsed / kPulsePeriod) % 2 == 1) clocks.pulseDirection = -clocks.pulseDirection;
+  clocks.pulseElapsed = int(elapsed % kPulsePeriod);
+  const long long range = (long long)s.selectorMaxAlpha - s.selectorMinAlpha;
+  const int v = int(std::min(range * clocks.pulseElapsed / kPulsePeriod, range));
+  layout.selectorAlpha = clocks.pulseDirection > 0 ? s.selectorMinAlpha + v : s.selectorMaxAlpha - v;
+  ApplyScrollTextBlink(clocks.pulseDirection > 0, clocks.pulseElapsed);
+  clocks.pulseDue = now + kPulseStep;
+  Lower(clocks.nextRedraw, clocks.pulseDue);
+}
+
+void StepScroll(PreviewClocks& clocks, const EditorLayout& layout, std::uint32_t now) {
+  const EditorObject& o = layout.objects[kEdScrollText];
+  if (gScrollText.working.empty() || !o.visible || o.width <= 0) return;
+  StepScrollText(gScrollText, ScrollBoxOf(gLayout), now, &kSampleGame);
+  Lower(clocks.nextRedraw, gScrollText.due);
+}
+
+void StepPictures(PreviewClocks& clocks, EditorLayout& layout, std::uint32_t now) {
+  for (int k = 0; k < 6; ++k) {
+    EditorObject& o = layout.objects[kEdCustom1 + k];
+    for (int axis = 0; axis < 2; ++axis) {
+      PreviewClock& clock = clocks.pictureScroll[k][axis];
+      if (clock.period == 0) continue;
+      if (Due(now, clock.due)) {
+        const int size = axis == 0 ? o.width : o.height;
+        const float speed = axis == 0 ? o.scrollSpeedX : o.scrollSpeedY;
+        float& offset = axis == 0 ? o.scrollOffsetX : o.scrollOffsetY;
+        // A 0-pixel side has no step (1/0); a long wait catches up a few turns at most.
+        if (size > 0) {
+          const std::uint32_t n =
+              std::min<std::uint32_t>((now - clock.due) / clock.period + 1, 4u * std::uint32_t(size) + 4u);
+          const float step = (speed < 0 ? -1.0f : 1.0f) / float(size);
+          for (std::uint32_t i = 0; i < n; ++i) {
+            offset += step;
+            if (offset <= -1 || offset >= 1) offset = -offset;
+          }
+        }
+        clock.due = now + clock.period;
+      }
+      Lower(clocks.nextRedraw, clock.due);
+    }
+  }
+}
+
+}  // namespace
+
+bool OpenPreviewDevice(int width, int height) {
+  gRenderSources.largFen = std::max(width, 1);
+  gRenderSources.hautFen = std::max(height, 1);
+  gRenderSources.modeFenetre = true;
+  return CreateDisplay(DisplayKind::kOffscreen) != kDisplayFailed && CurrentDevice() != nullptr;
+}
+
+bool PreviewDeviceOpen() { return CurrentDevice() != nullptr; }
+
+void LoadPreviewTemplate(const std::string& installDirectory, const std::string& templateName,
+                         const EditorLayout& layout) {
+  if (!CurrentDevice()) return;
+  CopyToFrontendLayout(layout, gLayout);
+  LoadTemplateImages(installDirectory, templateName);
+  LayOutPreviewScrollText(layout);
+}
+
+void RecreatePreviewFont(const EditorLayout& layout, int editorIndex) {
+  if (!IsEditorTextObject(editorIndex)) return;
+  CopyToFrontendLayout(layout, gLayout);
+  const int f = FrontendIndexOf(editorIndex);
+  const TextStyle& style = gLayout.textStyles[f];
+  CreateTextStyleFont(f, style.fontHeight, style.faceName, 600);
+}
+
+void SetPreviewScrollText(const std::string& text, const EditorLayout& layout) {
+  const std::string kept = text.substr(0, std::min(text.find('\0'), kScrollSourceMax));
+  gScrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
+  LayOutPreviewScrollText(layout);
+}
+
+void LayOutPreviewScrollText(const EditorLayout& layout) {
+  CopyToFrontendLayout(layout, gLayout);
+  PrepareScrollText(gScrollText, ScrollBoxOf(gLayout));
+}
+
+void ResetPreviewPictureScroll(PreviewClocks& clocks, EditorLayout& layout, std::uint32_t now) {
+  for (int k = 0; k < 6; ++k) {
+    EditorObject& o = layout.objects[kEdCustom1 + k];
+    clocks.pictureScroll[k] = {};
+    if (!o.visible) {
+      o.scrollOffsetX = o.scrollOffsetY = 0;
+      continue;
+    }
+    const float speeds[2] = {o.scrollSpeedX, o.scrollSpeedY};
+    float* offsets[2] = {&o.scrollOffsetX, &o.scrollOffsetY};
+    for (int axis = 0; axis < 2; ++axis) {
+      if (speeds[axis] != 0) {
+        // Speeds beyond 10 act as 10, as in the frontend (a 0 ms period would redraw endlessly).
+        clocks.pictureScroll[k][axis] = {now, PictureScrollPeriod(speeds[axis])};
+        clocks.nextRedraw = now;
+      } else {
+        *offsets[axis] = 0;
+      }
+    }
+  }
+}
+
+void ResetPreviewClocks(PreviewClocks& clocks, EditorLayout& layout, std::uint32_t now) {
+  clocks.pulseDue = now;
+  clocks.pulseElapsed = 0;
+  clocks.pulseDirection = 1;
+  layout.selectorAlpha = layout.settings.selectorMinAlpha;
+  gScrollText.due = now;
+  gScrollText.period = kScrollDefaultPeriod;
+  clocks.nextRedraw = now;
+  ResetPreviewPictureScroll(clocks, layout, now);
+}
+
+void AdvancePreviewClocks(PreviewClocks& clocks, EditorLayout& layout, std::uint32_t now) {
+  clocks.nextRedraw = now + kFarAway;
+  CopyToFrontendLayout(layout, gLayout);
+  StepPulse(clocks, layout, now);
+  StepScroll(clocks, layout, now);
+  StepPictures(clocks, layout, now);
+  if (clocks.nextRedraw == now + kFarAway) clocks.nextRedraw = now + kStillRedraw;
+}
+
+SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected) {
+  SelectionFrame f;
+  if (selected <= kEdBackGround || selected >= kEditorObjectCount) return f;
+  const EditorObject& o = layout.objects[selected];
+  if (!o.visible) return f;
+  f = {o.left, o.top, o.left + o.width, o.top + o.height, false};
+  f.present = f.right - f.left > 1 && f.bottom - f.top > 1;
+  return f;
+}
+
+std::vector<std::uint8_t> DrawPreviewFrame(const EditorLayout& layout, int selected) {
+  platform::Device* device = CurrentDevice();
+  if (!device || drawing) return {};
+  drawing = true;
+  CopyToFrontendLayout(layout, gLayout);
+  device->SetTarget(nullptr);
+  device->Clear(0xFF000000);
+  for (int e : PreviewDrawOrder(layout))
+    if (e >= 0 && layout.objects[e].visible) DrawObject(layout, e);
+  const SelectionFrame f = SelectionFrameOf(layout, selected);
+  if (f.present) {
+    RectOutline(float(f.left), float(f.top), float(f.right), float(f.bottom), kOpaqueRed);
+    RectOutline(float(f.left + 1), float(f.top + 1), float(f.right - 1), float(f.bottom - 1), kOpaqueRed);
+  }
+  device->Present();
+  std::vector<std::uint8_t> pixels = device->ReadBackBufferRgba();
+  drawing = false;
+  return pixels;
+}
+
+}  // namespace cfg
