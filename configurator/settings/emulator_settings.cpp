@@ -7,22 +7,8 @@
 #include "platform/text.h"
 
 namespace cfg {
-namespace {
 
-constexpr std::string_view kConfig = "Config";
-
-std::string Text(const platform::ProfileFile& f, std::string_view key, std::size_t size = 260) {
-  return f.Get(kConfig, key, "", size);
-}
-bool Flag(const platform::ProfileFile& f, std::string_view key, std::string_view def) {
-  return ParseFlag(f.Get(kConfig, key, def));
-}
-int Int(const platform::ProfileFile& f, std::string_view key, std::string_view def) {
-  return platform::ParseInt(f.Get(kConfig, key, def));
-}
-std::string Number(std::size_t n) { return std::to_string(n); }
-
-}  // namespace
+using settings::SettingId;
 
 bool operator==(const EmulatorSettings& a, const EmulatorSettings& b) {
   auto same = [](const std::string& x, const std::string& y) { return platform::EqualsNoCase(x, y); };
@@ -42,36 +28,37 @@ bool operator==(const EmulatorSettings& a, const EmulatorSettings& b) {
 
 EmulatorSettings ReadEmulatorSettings(const platform::ProfileFile& f) {
   EmulatorSettings s;
-  s.templateDir = Text(f, "TemplateDir", kTemplateField);
-  s.menu = Text(f, "Menu");
-  s.emuExe = Text(f, "EmuExe");
-  s.romDir = Text(f, "RomDir");
-  s.romsExt = Text(f, "RomsExt", kRomsExtField);
-  s.snapDir = Text(f, "SnapDir");
-  s.marqueesDir = Text(f, "MarqueesDir");
-  s.iconsDir = Text(f, "IconsDir");
-  s.musicFond = Text(f, "MusicFond");
-  s.slideShowDir = Text(f, "SlideShowDir");
-  s.fichierDescription = Text(f, "FichierDescription");
-  for (std::size_t i = 0; i < kCustomCount; ++i) {
-    // The frontend reads CustomNDir; older files of this page hold RepCustomN.
-    const std::string rep = "RepCustom" + Number(i + 1);
-    s.customDirs[i] = f.Has(kConfig, rep) ? Text(f, rep) : Text(f, "Custom" + Number(i + 1) + "Dir");
+  s.templateDir = Text(f, SettingId::TemplateDir);
+  s.menu = Text(f, SettingId::Menu);
+  s.emuExe = Text(f, SettingId::EmuExe);
+  s.romDir = Text(f, SettingId::RomDir);
+  s.romsExt = Text(f, SettingId::RomsExt);
+  s.snapDir = Text(f, SettingId::SnapDir);
+  s.marqueesDir = Text(f, SettingId::MarqueesDir);
+  s.iconsDir = Text(f, SettingId::IconsDir);
+  s.musicFond = Text(f, SettingId::MusicFond);
+  s.slideShowDir = Text(f, SettingId::SlideShowDir);  // empty: the frontend then shows the snapshots
+  s.fichierDescription = Text(f, SettingId::FichierDescription);
+  for (int n = 1; n <= int(kCustomCount); ++n) {
+    // The frontend reads CustomNDir; files this page wrote before hold RepCustomN.
+    const settings::SettingKey& rep = settings::Key(settings::RepCustomKey(n));
+    s.customDirs[std::size_t(n - 1)] =
+        f.Has(rep.section, rep.key) ? Text(f, rep.id) : Text(f, settings::CustomDirKey(n));
   }
-  s.utilExt = Flag(f, "UtilExt", "NO");
-  s.scrType = Int(f, "ScrType", "0");
-  s.scrTimeOut = Int(f, "ScrTimeOut", "0");
-  s.scrDuration = Int(f, "ScrDuration", "0");
-  s.musicSousRep = Flag(f, "MusicSousRep", "NO");
-  s.slideShowSousRep = Flag(f, "SlideShowSousRep", "NO");
-  s.move1Page = Flag(f, "Move1Page", "NO");
-  s.typeMenu = Flag(f, "TypeMenu", "NO");
-  s.sons = Flag(f, "Sons", "YES");
-  s.musicVolume = Int(f, "MusicVolume", "300");
-  s.rotation = Int(f, "Rotation", "0");
+  s.utilExt = Flag(f, SettingId::UtilExt);
+  s.scrType = Number(f, SettingId::ScrType);
+  s.scrTimeOut = Number(f, SettingId::ScrTimeOut);
+  s.scrDuration = Number(f, SettingId::ScrDuration);
+  s.musicSousRep = Flag(f, SettingId::MusicSousRep);
+  s.slideShowSousRep = Flag(f, SettingId::SlideShowSousRep);
+  s.move1Page = Flag(f, SettingId::Move1Page);
+  s.typeMenu = Flag(f, SettingId::TypeMenu);
+  s.sons = Flag(f, SettingId::Sons);
+  s.musicVolume = Number(f, SettingId::MusicVolume);
+  s.rotation = Number(f, SettingId::Rotation);
   if (s.rotation < 0 || s.rotation > 3) s.rotation = 0;
-  s.guillemets = Flag(f, "Guillemets", "YES");
-  s.cacherFenetre = Flag(f, "CacherFenetre", "YES");
+  s.guillemets = Flag(f, SettingId::Guillemets);
+  s.cacherFenetre = Flag(f, SettingId::CacherFenetre);
   return s;
 }
 
@@ -80,38 +67,35 @@ EmulatorSettings LoadEmulatorSettings(const std::string& path) {
 }
 
 bool SaveEmulatorSettings(const std::string& path, const EmulatorSettings& s) {
-  auto text = [](const std::string& v) { return platform::CutToField(v, 260); };
-  SectionUpdate u{std::string(kConfig), {}};
-  auto& v = u.values;
-  v.push_back({"TemplateDir", platform::CutToField(s.templateDir, kTemplateField)});
-  v.push_back({"EmuExe", text(s.emuExe)});
-  v.push_back({"RomDir", text(s.romDir)});
-  v.push_back({"RomsExt", platform::CutToField(s.romsExt, kRomsExtField)});
-  v.push_back({"SnapDir", text(s.snapDir)});
-  v.push_back({"MarqueesDir", text(s.marqueesDir)});
-  v.push_back({"IconsDir", text(s.iconsDir)});
-  v.push_back({"MusicFond", text(s.musicFond)});
-  v.push_back({"SlideShowDir", text(s.slideShowDir)});
-  for (std::size_t i = 0; i < kCustomCount; ++i) {
-    v.push_back({"RepCustom" + Number(i + 1), text(s.customDirs[i])});
-    v.push_back({"Custom" + Number(i + 1) + "Dir", text(s.customDirs[i])});
+  auto number = [](int n) { return std::to_string(n); };
+  std::vector<settings::SettingWrite> w{
+      {SettingId::TemplateDir, s.templateDir}, {SettingId::EmuExe, s.emuExe},
+      {SettingId::RomDir, s.romDir},           {SettingId::RomsExt, s.romsExt},
+      {SettingId::SnapDir, s.snapDir},         {SettingId::MarqueesDir, s.marqueesDir},
+      {SettingId::IconsDir, s.iconsDir},       {SettingId::MusicFond, s.musicFond},
+      {SettingId::SlideShowDir, s.slideShowDir}};
+  for (int n = 1; n <= int(kCustomCount); ++n) {
+    w.push_back({settings::RepCustomKey(n), s.customDirs[std::size_t(n - 1)]});
+    w.push_back({settings::CustomDirKey(n), s.customDirs[std::size_t(n - 1)]});
   }
-  v.push_back({"FichierDescription", text(s.fichierDescription)});
-  v.push_back({"UtilExt", FlagText(s.utilExt)});
-  v.push_back({"ScrType", std::to_string(s.scrType)});
-  v.push_back({"ScrTimeOut", std::to_string(s.scrTimeOut)});
-  v.push_back({"ScrDuration", std::to_string(s.scrDuration)});
-  v.push_back({"MusicSousRep", FlagText(s.musicSousRep)});
-  v.push_back({"SlideShowSousRep", FlagText(s.slideShowSousRep)});
-  v.push_back({"Move1Page", FlagText(s.move1Page)});
-  v.push_back({"MusicVolume", std::to_string(s.musicVolume)});
-  v.push_back({"Sons", FlagText(s.sons)});
-  v.push_back({"TypeMenu", FlagText(s.typeMenu)});
-  v.push_back({"Guillemets", FlagText(s.guillemets)});
-  v.push_back({"CacherFenetre", FlagText(s.cacherFenetre)});
-  v.push_back({"Menu", text(s.menu)});
-  v.push_back({"Rotation", std::to_string(s.rotation >= 0 && s.rotation <= 3 ? s.rotation : 0)});
-  return UpdateSettingsFile(path, std::span<const SectionUpdate>(&u, 1));
+  const std::vector<settings::SettingWrite> rest{
+      {SettingId::FichierDescription, s.fichierDescription},
+      {SettingId::UtilExt, FlagText(s.utilExt)},
+      {SettingId::ScrType, number(s.scrType)},
+      {SettingId::ScrTimeOut, number(s.scrTimeOut)},
+      {SettingId::ScrDuration, number(s.scrDuration)},
+      {SettingId::MusicSousRep, FlagText(s.musicSousRep)},
+      {SettingId::SlideShowSousRep, FlagText(s.slideShowSousRep)},
+      {SettingId::Move1Page, FlagText(s.move1Page)},
+      {SettingId::MusicVolume, number(s.musicVolume)},
+      {SettingId::Sons, FlagText(s.sons)},
+      {SettingId::TypeMenu, FlagText(s.typeMenu)},
+      {SettingId::Guillemets, FlagText(s.guillemets)},
+      {SettingId::CacherFenetre, FlagText(s.cacherFenetre)},
+      {SettingId::Menu, s.menu},
+      {SettingId::Rotation, number(s.rotation >= 0 && s.rotation <= 3 ? s.rotation : 0)}};
+  w.insert(w.end(), rest.begin(), rest.end());
+  return WriteSettingsFile(path, w);
 }
 
 int StepRotation(int rotation, bool up) {

@@ -9,8 +9,6 @@
 namespace cfg {
 
 inline constexpr std::size_t kCustomCount = 6;
-inline constexpr std::size_t kRomsExtField = 50;   // RomsExt keeps at most 49 characters
-inline constexpr std::size_t kTemplateField = 100;  // as the frontend reads TemplateDir
 
 struct EmulatorSettings {
   // TemplateDir and Menu are kept as text: a name missing from the lists survives a save

@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "settings/settings_paths.h"
 
 namespace cfg {
 namespace {
@@ -18,12 +19,10 @@ std::vector<std::string> Subdirectories(const std::string& dir) {
 
 }  // namespace
 
-std::string MainSettingsFile(std::string_view base) {
-  return platform::ResolvePath(platform::JoinPath(base, "config/Orvanel.ini"));
-}
+std::string MainSettingsFile(std::string_view base) { return settings::MainSettingsPath(base); }
 
 std::string ConfigurationFile(std::string_view base, std::string_view name) {
-  return platform::ResolvePath(platform::JoinPath(base, "config/" + std::string(name) + "/config.ini"));
+  return settings::ConfigurationPath(base, name);
 }
 
 std::vector<std::string> ConfigurationNames(std::string_view base) {

@@ -7,16 +7,20 @@
 #include "platform/text.h"
 
 namespace cfg {
-namespace {
 
-constexpr std::string_view kGeneral = "General";
-constexpr std::string_view kTouches = "Touches";
+using settings::SettingId;
 
-int ReadInt(const platform::ProfileFile& f, std::string_view section, std::string_view key, int def) {
-  return platform::ParseInt(f.Get(section, key, std::to_string(def)));
+const std::array<SettingId, kKeyCount> kKeyIds{
+    SettingId::DownKey,   SettingId::UpKey,       SettingId::LeftKey,       SettingId::RightKey,
+    SettingId::LaunchGameKey, SettingId::RandomGameKey, SettingId::MenuKey, SettingId::MenuGenKey,
+    SettingId::InfosKey,  SettingId::VolumeUPKey, SettingId::VolumeDownKey, SettingId::NextZicKey,
+    SettingId::QuitKey,   SettingId::RotateKey,   SettingId::JeuxFavoris};
+
+KeyCodes DefaultKeyCodes() {
+  KeyCodes k{};
+  for (std::size_t i = 0; i < kKeyCount; ++i) k[i] = platform::ParseInt(settings::Key(kKeyIds[i]).def);
+  return k;
 }
-
-}  // namespace
 
 bool operator==(const MainSettings& a, const MainSettings& b) {
   return a.largFen == b.largFen && a.hautFen == b.hautFen && a.modeFenetre == b.modeFenetre &&
@@ -26,15 +30,14 @@ bool operator==(const MainSettings& a, const MainSettings& b) {
 
 MainSettings ReadMainSettings(const platform::ProfileFile& f) {
   MainSettings s;
-  s.lastEmu = f.Get(kGeneral, "LastEmu", "");
-  s.emuBase = f.Get(kGeneral, "EmuBase", "");
-  s.largFen = ReadInt(f, kGeneral, "LargFen", 640);
-  s.hautFen = ReadInt(f, kGeneral, "HautFen", 480);
-  s.modeFenetre = ParseFlag(f.Get(kGeneral, "ModeFenetre", "NO"));
-  s.transitions = ParseFlag(f.Get(kGeneral, "Transitions", "YES"));
-  s.modeSortie = ReadInt(f, kGeneral, "ModeSortie", 0);
-  for (std::size_t i = 0; i < kKeyCount; ++i)
-    s.keys[i] = ReadInt(f, kTouches, kKeyFields[i].key, kKeyFields[i].def);
+  s.lastEmu = Text(f, SettingId::LastEmu);
+  s.emuBase = Text(f, SettingId::EmuBase);
+  s.largFen = Number(f, SettingId::LargFen);
+  s.hautFen = Number(f, SettingId::HautFen);
+  s.modeFenetre = Flag(f, SettingId::ModeFenetre);
+  s.transitions = Flag(f, SettingId::Transitions);
+  s.modeSortie = Number(f, SettingId::ModeSortie);
+  for (std::size_t i = 0; i < kKeyCount; ++i) s.keys[i] = Number(f, kKeyIds[i]);
   return s;
 }
 
@@ -43,19 +46,15 @@ MainSettings LoadMainSettings(const std::string& path) {
 }
 
 bool SaveMainSettings(const std::string& path, const MainSettings& s) {
-  std::vector<SectionUpdate> updates(2);
-  updates[0].section = kGeneral;
-  updates[0].values = {{"EmuBase", platform::CutToField(s.emuBase, 260)},
-                       {"LastEmu", platform::CutToField(s.lastEmu, 260)},
-                       {"LargFen", std::to_string(s.largFen)},
-                       {"HautFen", std::to_string(s.hautFen)},
-                       {"ModeFenetre", FlagText(s.modeFenetre)},
-                       {"Transitions", FlagText(s.transitions)},
-                       {"ModeSortie", std::to_string(s.modeSortie)}};
-  updates[1].section = kTouches;
-  for (std::size_t i = 0; i < kKeyCount; ++i)
-    updates[1].values.push_back({std::string(kKeyFields[i].key), std::to_string(s.keys[i])});
-  return UpdateSettingsFile(path, updates);
+  std::vector<settings::SettingWrite> w{{SettingId::EmuBase, s.emuBase},
+                                        {SettingId::LastEmu, s.lastEmu},
+                                        {SettingId::LargFen, std::to_string(s.largFen)},
+                                        {SettingId::HautFen, std::to_string(s.hautFen)},
+                                        {SettingId::ModeFenetre, FlagText(s.modeFenetre)},
+                                        {SettingId::Transitions, FlagText(s.transitions)},
+                                        {SettingId::ModeSortie, std::to_string(s.modeSortie)}};
+  for (std::size_t i = 0; i < kKeyCount; ++i) w.push_back({kKeyIds[i], std::to_string(s.keys[i])});
+  return WriteSettingsFile(path, w);
 }
 
 int ExitModeFromCheckBox(int current, bool checked) {

@@ -3,32 +3,20 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "platform/profile.h"
+#include "settings/setting_keys.h"
 
 namespace cfg {
 
 inline constexpr std::size_t kKeyCount = 15;
 
-// The keys of [Touches] in the file's order, with the frontend's defaults.
-struct KeyField {
-  std::string_view key;
-  int def;
-};
-inline constexpr std::array<KeyField, kKeyCount> kKeyFields{{
-    {"DownKey", 672}, {"UpKey", 656}, {"LeftKey", 662}, {"RightKey", 666},
-    {"LaunchGameKey", 4}, {"RandomGameKey", 6}, {"MenuKey", 58}, {"MenuGenKey", 999},
-    {"InfosKey", 114}, {"VolumeUPKey", 68}, {"VolumeDOWNKey", 64}, {"NextZicKey", 38},
-    {"QuitKey", 2}, {"RotateKey", 60}, {"JeuxFavoris", 62}}};
+// The keys of [Touches] in the order of the file's table (the frontend's defaults).
+extern const std::array<settings::SettingId, kKeyCount> kKeyIds;
 
-using KeyCodes = std::array<int, kKeyCount>;  // indexed like kKeyFields
+using KeyCodes = std::array<int, kKeyCount>;  // indexed like kKeyIds
 
-constexpr KeyCodes DefaultKeyCodes() {
-  KeyCodes k{};
-  for (std::size_t i = 0; i < kKeyCount; ++i) k[i] = kKeyFields[i].def;
-  return k;
-}
+KeyCodes DefaultKeyCodes();
 
 struct MainSettings {
   std::string lastEmu;    // LastEmu: no control, written back as read

@@ -19,6 +19,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/setting_keys.h"
 
 namespace cfg {
 namespace {
@@ -78,7 +79,7 @@ EmusPage::EmusPage(const std::string& base, Edited<EmulatorSettings>& settings, 
   grid->addWidget(label("Roms Ext."), 3, 0);
   grid->addWidget(romsExt, 3, 1);
   grid->addWidget(utilExt, 3, 2, 1, 2);
-  binders_.Text(romsExt, s.romsExt, int(kRomsExtField) - 1);
+  binders_.Text(romsExt, s.romsExt, int(settings::Key(settings::SettingId::RomsExt).size) - 1);
   binders_.Check(utilExt, s.utilExt);
 
   // The media folders.

@@ -120,17 +120,4 @@ TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {
   EXPECT_EQ(dir.Read("config/Mame/config.ini").find("CacherFenetre"), std::string::npos);
 }
 
-TEST_F(PagesTest, GeneralPageExitModeStaysUnlessItsBoxIsClicked) {
-  Open();
-  auto* box = Control<QCheckBox>(1050);
-  EXPECT_FALSE(box->isChecked());  // ModeSortie=2
-  EXPECT_FALSE(window->generalPage()->IsModified());
-  QTest::mouseClick(box, Qt::LeftButton);
-  EXPECT_TRUE(window->generalPage()->IsModified());
-  QTest::mouseClick(box, Qt::LeftButton);
-  ASSERT_TRUE(window->generalPage()->Save());
-  EXPECT_NE(dir.Read("config/Orvanel.ini").find("ModeSortie=0\r\n"), std::string::npos);
-  EXPECT_EQ(Control<QComboBox>(1049)->currentText(), "Mame");
-}
-
 }  // namespace

@@ -127,15 +127,4 @@ TEST_F(ShellTest, QuittingAsksAboutEveryModifiedPageInTurn) {
   EXPECT_EQ(dir.Read("config/Orvanel.ini").find("1024"), std::string::npos);
 }
 
-TEST_F(ShellTest, QuittingWithNothingChangedAsksOnceAndWritesNothing) {
-  const std::string before = dir.Read("config/Orvanel.ini");
-  Open();
-  auto& asked = platform::ScriptQuestionAnswers({Answer::kCancel, Answer::kOk});
-  EXPECT_FALSE(window->close());
-  EXPECT_TRUE(window->close());
-  ASSERT_EQ(asked.size(), 2u);
-  EXPECT_EQ(asked[0].text, "Quitter l'application ?");
-  EXPECT_EQ(dir.Read("config/Orvanel.ini"), before);
-}
-
 }  // namespace

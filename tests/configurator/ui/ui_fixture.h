@@ -23,8 +23,9 @@ inline QApplication& App() {
   static char name[] = "test_cfg_ui";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: tearing Qt down among the other static destructors crashes.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 class Installation : public ::testing::Test {
