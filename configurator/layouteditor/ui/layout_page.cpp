@@ -498,6 +498,13 @@ void LayoutPage::RestoreTemplateRow() {
   templates_->setCurrentIndex(editor_.templateListIndex);
 }
 
+void LayoutPage::KeepLoadedTemplate() {
+  RestoreTemplateRow();
+  editor_.templateName =
+      editor_.templateListIndex >= 0 ? ToSettingText(templates_->itemText(editor_.templateListIndex)) : std::string();
+  ApplyFields();
+}
+
 bool LayoutPage::ChooseTemplate(int row) {
   ApplyFields();
   if (!SaveQuestionForChange()) {
@@ -517,10 +524,7 @@ bool LayoutPage::ChooseTemplate(int row) {
     preview_->RequestRedraw();
     return true;
   }
-  RestoreTemplateRow();
-  editor_.templateName =
-      editor_.templateListIndex >= 0 ? ToSettingText(templates_->itemText(editor_.templateListIndex)) : std::string();
-  ApplyFields();
+  KeepLoadedTemplate();
   return false;
 }
 
@@ -558,10 +562,7 @@ bool LayoutPage::ImportFile(int commandId, const std::string& path) {
     ApplyFields();
     return true;
   }
-  RestoreTemplateRow();
-  editor_.templateName =
-      editor_.templateListIndex >= 0 ? ToSettingText(templates_->itemText(editor_.templateListIndex)) : std::string();
-  ApplyFields();
+  KeepLoadedTemplate();
   return false;
 }
 

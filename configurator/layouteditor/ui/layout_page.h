@@ -70,6 +70,8 @@ class LayoutPage : public Page {
   void CheckField(QLineEdit* edit);
   bool SaveQuestionForChange();
   void RestoreTemplateRow();
+  // A refused load or import: the template list and the name go back to the loaded one.
+  void KeepLoadedTemplate();
   bool SaveTo(const std::string& path);
   DesktopSize Desktop() const;
   int Number(const QLineEdit* edit) const;

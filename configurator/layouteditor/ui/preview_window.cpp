@@ -13,6 +13,11 @@
 #include "platform/clock.h"
 
 namespace cfg {
+namespace {
+
+constexpr std::uint32_t kStillLayoutWait = 1000;  // what the clocks give when none runs
+
+}  // namespace
 
 DragHandle HandleAt(const SelectionFrame& f, int x, int y) {
   if ((x == f.left || x == f.right) && y >= f.top && y <= f.bottom)
@@ -78,6 +83,7 @@ void PreviewWindow::SizeToLayout() {
 
 void PreviewWindow::ResetClocks() {
   ResetPreviewClocks(clocks_, editor_.layout, platform::GetTickCount());
+  changed_ = true;
   ArmTimer();
 }
 
@@ -92,6 +98,7 @@ void PreviewWindow::SetScrollText(const std::string& text) { SetPreviewScrollTex
 
 void PreviewWindow::RequestRedraw() {
   clocks_.nextRedraw = platform::GetTickCount();
+  changed_ = true;
   ArmTimer();
 }
 
@@ -114,12 +121,15 @@ void PreviewWindow::Tick() {
   const std::uint32_t now = platform::GetTickCount();
   if (static_cast<std::int32_t>(now - clocks_.nextRedraw) >= 0) {
     AdvancePreviewClocks(clocks_, editor_.layout, now);
-    DrawNow();
+    // With no clock running and nothing changed the frame would be the same as the last:
+    // a still layout draws nothing until it changes.
+    if (changed_ || clocks_.nextRedraw != now + kStillLayoutWait) DrawNow();
   }
   ArmTimer();
 }
 
 void PreviewWindow::DrawNow() {
+  changed_ = false;
   const std::vector<std::uint8_t> pixels = DrawPreviewFrame(editor_.layout, editor_.selected);
   frame_ = SelectionFrameOf(editor_.layout, editor_.selected);
   const std::size_t bytes = std::size_t(image_.width()) * std::size_t(image_.height()) * 4;

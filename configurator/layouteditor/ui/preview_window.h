@@ -78,6 +78,7 @@ class PreviewWindow : public QWidget {
   QTimer timer_;
   QImage image_;
   bool active_ = false;
+  bool changed_ = true;  // something was asked to show since the last frame
   int framesDrawn_ = 0;
   SelectionFrame frame_;
   DragHandle handle_ = DragHandle::kNone;

@@ -172,10 +172,10 @@ TEST_F(LayoutPageTest, RightClickInThePreviewSelectsAndDragUpdatesTheFields) {
   QTest::mouseClick(preview, Qt::RightButton, {}, QPoint(50, 50));
   EXPECT_EQ(editor().selected, cfg::kEdSnap);
   EXPECT_EQ(Control<QComboBox>(1003)->currentIndex(), cfg::kEdSnap);
-  QTest::mouseMove(preview, {50, 50});
-  QTest::mousePress(preview, Qt::LeftButton, {}, {50, 50});
-  QTest::mouseMove(preview, {55, 53});
-  QTest::mouseRelease(preview, Qt::LeftButton, {}, {55, 53});
+  QTest::mouseMove(preview, {51, 51});  // a move to the point just clicked would be no move
+  QTest::mousePress(preview, Qt::LeftButton, {}, {51, 51});
+  QTest::mouseMove(preview, {56, 54});
+  QTest::mouseRelease(preview, Qt::LeftButton, {}, {56, 54});
   EXPECT_EQ(Control<QLineEdit>(1004)->text(), "15");
   EXPECT_EQ(Control<QLineEdit>(1005)->text(), "23");
   EXPECT_TRUE(page()->IsModified());

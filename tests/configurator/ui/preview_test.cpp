@@ -12,19 +12,14 @@
 #include "configurator/layouteditor/ui/preview_window.h"
 #include "platform/clock.h"
 #include "platform/image.h"
+#include "picture_files.h"
 #include "ui_fixture.h"
 
 namespace {
 
 constexpr std::uint32_t kGrey = 0x404040, kGreen = 0x00FF00, kBlue = 0x0000FF, kRed = 0xFF0000;
 
-std::string Png(int w, int h, std::uint32_t rgb) {
-  platform::Image image{w, h, {}};
-  for (int i = 0; i < w * h; ++i)
-    image.rgba.insert(image.rgba.end(), {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb), 255});
-  const auto png = platform::EncodePng(image);
-  return std::string(png.begin(), png.end());
-}
+using uitest::SolidPng;
 
 bool Near(QRgb actual, std::uint32_t expected) {
   const int d[3] = {qRed(actual) - int(expected >> 16 & 255), qGreen(actual) - int(expected >> 8 & 255),
@@ -42,9 +37,9 @@ class PreviewTest : public ::testing::Test {
               "Snap_visible=YES\r\nSnap_left=10\r\nSnap_top=10\r\nSnap_width=40\r\nSnap_height=30\r\nSnap_Stretch=2\r\n"
               "Marquee_visible=YES\r\nMarquee_left=30\r\nMarquee_top=20\r\nMarquee_width=20\r\nMarquee_height=20\r\n"
               "Marquee_Stretch=2\r\n");
-    dir.Write("Templates/T/layout.png", Png(200, 150, kGrey));
-    dir.Write("Templates/T/missingSnapShot.png", Png(8, 8, kGreen));
-    dir.Write("Templates/T/missingMarquee.png", Png(8, 8, kBlue));
+    dir.Write("Templates/T/layout.png", SolidPng(200, 150, kGrey));
+    dir.Write("Templates/T/missingSnapShot.png", SolidPng(8, 8, kGreen));
+    dir.Write("Templates/T/missingMarquee.png", SolidPng(8, 8, kBlue));
     editor.installDirectory = dir.path();
     preview = std::make_unique<cfg::PreviewWindow>(editor);
     editor.hooks.rebuildPreview = [this] { preview->Rebuild(); };
@@ -174,6 +169,13 @@ TEST_F(PreviewTest, TimerIsArmedOnlyWhileActiveAndOnlyForTheNextDueRedraw) {
   const std::int32_t wait = std::int32_t(preview->clocks().nextRedraw - platform::GetTickCount());
   EXPECT_GT(wait, 800);
   EXPECT_LE(wait, 1000);
+  // ... and then it draws nothing: the picture has not changed.
+  const int drawn = preview->framesDrawn();
+  QTest::qWait(1100);
+  EXPECT_EQ(preview->framesDrawn(), drawn);
+  preview->RequestRedraw();
+  QTest::qWait(30);
+  EXPECT_EQ(preview->framesDrawn(), drawn + 1);
   preview->SetActive(false);
   EXPECT_FALSE(preview->TimerArmed());
 }
