@@ -5,6 +5,7 @@
 
 #include "configurator/layouteditor/frontend_view.h"
 #include "configurator/layouteditor/object_numbering.h"
+#include "configurator/layouteditor/save_layout.h"
 #include "frontend/render/display.h"
 #include "frontend/render/frame_composition.h"
 #include "frontend/render/layout.h"
@@ -242,6 +243,19 @@ void AdvancePreviewClocks(PreviewClocks& clocks, EditorLayout& layout, std::uint
   if (clocks.nextRedraw == now + kFarAway) clocks.nextRedraw = now + kStillRedraw;
 }
 
+std::array<int, kEditorObjectCount> PreviewSlots(const EditorLayout& layout) {
+  // The frontend's reader settles equal and missing orders; asking it keeps the preview
+  // and the cabinet from disagreeing about what is in front.
+  Layout read;
+  ReadLayoutText(LayoutFileText(layout), read);
+  std::array<int, kEditorObjectCount> slots;
+  for (int slot = 0; slot < kEditorObjectCount; ++slot) {
+    const int f = read.drawOrder[slot];
+    slots[slot] = f >= 0 && f < kLayoutObjectCount ? EditorIndexOf(f) : -1;
+  }
+  return slots;
+}
+
 SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected) {
   SelectionFrame f;
   if (selected <= kEdBackGround || selected >= kEditorObjectCount) return f;
@@ -259,7 +273,7 @@ std::vector<std::uint8_t> DrawPreviewFrame(const EditorLayout& layout, int selec
   CopyToFrontendLayout(layout, gLayout);
   device->SetTarget(nullptr);
   device->Clear(0xFF000000);
-  for (int e : PreviewDrawOrder(layout))
+  for (int e : PreviewSlots(layout))
     if (e >= 0 && layout.objects[e].visible) DrawObject(layout, e);
   const SelectionFrame f = SelectionFrameOf(layout, selected);
   if (f.present) {

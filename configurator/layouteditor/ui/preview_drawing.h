@@ -52,6 +52,11 @@ void ResetPreviewPictureScroll(PreviewClocks& clocks, EditorLayout& layout, std:
 // redraw to the earliest clock, or one second later when nothing moves.
 void AdvancePreviewClocks(PreviewClocks& clocks, EditorLayout& layout, std::uint32_t now);
 
+// The objects (editor numbering) in the order the frontend draws them from this layout once
+// saved, back to front; -1 for a slot it leaves empty. Two objects with one order are both
+// drawn, as on the cabinet.
+std::array<int, kEditorObjectCount> PreviewSlots(const EditorLayout& layout);
+
 // One frame of the layout with the sample contents, the selected object outlined; the
 // pixels as RGBA bytes, rows top to bottom, opaque. Empty without a device.
 std::vector<std::uint8_t> DrawPreviewFrame(const EditorLayout& layout, int selected);

@@ -29,7 +29,7 @@ DragHandle HandleAt(const SelectionFrame& f, int x, int y) {
 }
 
 int PickObject(const EditorLayout& layout, int x, int y) {
-  const auto drawOrder = PreviewDrawOrder(layout);
+  const auto drawOrder = PreviewSlots(layout);
   int found = -1;
   long long best = LLONG_MAX;
   for (int slot = kEditorObjectCount - 1; slot >= 0; --slot) {
