@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "frontend/catalogue/name_table.h"
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 

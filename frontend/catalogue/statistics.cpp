@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 #include "platform/debug_log.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
