@@ -8,6 +8,7 @@
 #include "configurator/layouteditor/save_layout.h"
 #include "frontend/render/display.h"
 #include "frontend/render/frame_composition.h"
+#include "frontend/render/frame_state.h"
 #include "frontend/render/layout.h"
 #include "frontend/render/picture_loading.h"
 #include "frontend/render/picture_scroll.h"
@@ -40,78 +41,70 @@ bool drawing = false;  // a paint that arrives during a frame draws nothing
 
 bool Due(std::uint32_t now, std::uint32_t due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
-std::uint32_t WithAlpha(int alpha, std::uint32_t rgb) {
-  return (static_cast<std::uint32_t>(alpha & 0xFF) << 24) | (rgb & 0xFFFFFF);
-}
-
 void Lower(std::uint32_t& next, std::uint32_t tick) {
   if (static_cast<std::int32_t>(tick - next) < 0) next = tick;
 }
 
-void DrawPicture(int slot, const EditorObject& o, float u = 0, float v = 0) {
-  DrawQuad(slot, float(o.left), float(o.top), float(o.width), float(o.height), WithAlpha(o.alpha, 0xFFFFFF), 1.0f,
-           kExact, o.stretch, u, v);
-}
+// The sample list: row texts and the infos every sample game carries. The drawing only
+// borrows them (string views), so they live here.
+struct SampleList {
+  std::vector<std::string> rows;
+  int selectedRow = 0;
+};
+SampleList sample;
 
-void DrawSampleList(const EditorLayout& layout) {
-  const EditorObject& o = layout.objects[kEdList];
+void HandSampleContents(const EditorLayout& layout) {
   const int rows = ListRowDivisor(layout.settings.nbItems);
-  const int h = o.height / rows;
-  DrawQuad(kSlotListBackground, float(o.left), float(o.top), float(o.width), float(o.height),
-           WithAlpha(o.alpha, 0xFFFFFF), 1.0f, kExact, 2, 0, 0);
-  if (layout.settings.listeImages) {
-    for (int i = 0; i < rows; ++i)
-      DrawQuad(kSlotMissingMarquee, float(o.left), float(o.top + h * i), float(o.width), float(h),
-               WithAlpha(o.alpha, 0xFFFFFF), 1.0f, kExact, o.stretch, 0, 0);
-  } else {
-    const bool icons = layout.settings.listeIcons != 0;
-    const int indent = icons ? h + 5 : 0;
-    const int alpha = SlotLoaded(kSlotListBackground) ? 255 : o.alpha;
-    for (int i = 0; i < rows; ++i) {
-      const int y = o.top + h * i;
-      if (icons) {
-        FillRect(float(o.left), float(y), float(h), float(h), 1.0f, kOpaqueRed);
-        RectOutline(float(o.left), float(y), float(o.left + h - 1), float(y + h - 1), 0xFFFFFFFF);
-      }
-      const std::string text = std::string(kListRowText) + std::to_string(i + 1);
-      DrawTextBox(o.left + indent, y, o.width - indent, h, text, o.alignment, WithAlpha(alpha, std::uint32_t(o.fontColour)),
-                  kList);
-    }
+  if (int(sample.rows.size()) != rows) {
+    sample.rows.clear();
+    for (int i = 0; i < rows; ++i) sample.rows.push_back(std::string(kListRowText) + std::to_string(i + 1));
   }
-  DrawQuad(kSlotSelection, float(o.left), float(o.top + h * (rows / 2)), float(o.width), float(h),
-           WithAlpha(layout.selectorAlpha, 0xFFFFFF), 1.0f, kExact, 2, 0, 0);
+  sample.selectedRow = rows / 2;
+  gRenderSources.listPosition = [] { return ListPosition{0, sample.selectedRow}; };
+  gRenderSources.gameCount = [] { return int(sample.rows.size()); };
+  gRenderSources.gameAt = [](int p) {
+    // The selected game's name is the one the name object shows, in the list as on the cabinet.
+    const std::string_view name = p == sample.selectedRow ? kInfoSamples[0] : std::string_view(sample.rows[std::size_t(p)]);
+    return ShownGame{"", "", name, {kInfoSamples[1], kInfoSamples[2], kInfoSamples[3]}};
+  };
+  gRenderSources.history = nullptr;
+  // With icons on, each text row gets the placeholder square; in image mode every row
+  // shows the template's missing-marquee picture.
+  const bool icons = layout.settings.listeIcons != 0 && layout.settings.listeImages == 0;
+  gRenderSources.iconsDir = icons ? "preview" : "";
+  const int lineSlot = layout.settings.listeImages ? kSlotMissingMarquee : icons ? kSlotSlide : 0;
+  gFrame.lineSlots.fill(0);
+  for (int i = 0; i < rows; ++i) gFrame.lineSlots[std::size_t(i)] = lineSlot;
+  gLayout.objects[kSnap].textureSlot = kSlotMissingSnap;
+  gLayout.objects[kMarquee].textureSlot = kSlotMissingMarquee;
 }
 
-void DrawObject(const EditorLayout& layout, int e) {
-  const EditorObject& o = layout.objects[e];
-  switch (e) {
-    case kEdBackGround:
-      DrawQuad(kSlotBackground, 0, 0, float(layout.Width()), float(layout.Height()), WithAlpha(o.alpha, 0xFFFFFF), 1.0f,
-               kExact, 0, 0, 0);
-      return;
-    case kEdSnap:
-      DrawPicture(kSlotMissingSnap, o);
-      return;
-    case kEdMarquee:
-      DrawPicture(kSlotMissingMarquee, o);
-      return;
-    case kEdList:
-      DrawSampleList(layout);
-      return;
-    case kEdInfo:
-    case kEdInfo1:
-    case kEdInfo2:
-    case kEdInfo3:
-      DrawTextBox(o.left, o.top, o.width, o.height, kInfoSamples[e - kEdInfo], o.alignment,
-                  WithAlpha(o.alpha, std::uint32_t(o.fontColour)), FrontendIndexOf(e));
-      return;
-    case kEdScrollText:
-      DrawScrollTextObject();
-      return;
-    default:
-      if (IsEditorCustomObject(e)) DrawPicture(kSlotCustomTemplate1 + (e - kEdCustom1), o, o.scrollOffsetX, o.scrollOffsetY);
-      return;
-  }
+// The icon placeholder: an opaque red square with a white outline, in the slide slot the
+// preview has no other use for.
+void MakeIconPlaceholder() {
+  platform::Device* device = CurrentDevice();
+  if (!device) return;
+  constexpr int kSize = 16;
+  std::vector<std::uint8_t> rgba;
+  rgba.reserve(kSize * kSize * 4);
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      const bool edge = x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
+      rgba.insert(rgba.end(), {255, std::uint8_t(edge ? 255 : 0), std::uint8_t(edge ? 255 : 0), 255});
+    }
+  TextureSlot& slot = *SlotAt(kSlotSlide);
+  slot = {};
+  slot.texture = device->CreateTexture(kSize, kSize, rgba, nullptr);
+  slot.width = slot.height = kSize;
+}
+
+// The frontend's layout as drawn from this editor layout: the editor's values through the
+// numbering map, and the order as the frontend reads it from the saved file.
+void ConvertForDrawing(const EditorLayout& layout) {
+  CopyToFrontendLayout(layout, gLayout);
+  Layout read;
+  ReadLayoutText(LayoutFileText(layout), read);
+  gLayout.drawOrder = read.drawOrder;
 }
 
 void StepPulse(PreviewClocks& clocks, EditorLayout& layout, std::uint32_t now) {
@@ -179,6 +172,7 @@ void LoadPreviewTemplate(const std::string& installDirectory, const std::string&
   if (!CurrentDevice()) return;
   CopyToFrontendLayout(layout, gLayout);
   LoadTemplateImages(installDirectory, templateName);
+  MakeIconPlaceholder();
   LayOutPreviewScrollText(layout);
 }
 
@@ -248,7 +242,7 @@ std::array<int, kEditorObjectCount> PreviewSlots(const EditorLayout& layout) {
   // and the cabinet from disagreeing about what is in front.
   Layout read;
   ReadLayoutText(LayoutFileText(layout), read);
-  std::array<int, kEditorObjectCount> slots;
+  std::array<int, kEditorObjectCount> slots{};
   for (int slot = 0; slot < kEditorObjectCount; ++slot) {
     const int f = read.drawOrder[slot];
     slots[slot] = f >= 0 && f < kLayoutObjectCount ? EditorIndexOf(f) : -1;
@@ -270,11 +264,11 @@ std::vector<std::uint8_t> DrawPreviewFrame(const EditorLayout& layout, int selec
   platform::Device* device = CurrentDevice();
   if (!device || drawing) return {};
   drawing = true;
-  CopyToFrontendLayout(layout, gLayout);
+  ConvertForDrawing(layout);
+  HandSampleContents(layout);
   device->SetTarget(nullptr);
   device->Clear(0xFF000000);
-  for (int e : PreviewSlots(layout))
-    if (e >= 0 && layout.objects[e].visible) DrawObject(layout, e);
+  DrawLayoutPass(kExact);
   const SelectionFrame f = SelectionFrameOf(layout, selected);
   if (f.present) {
     RectOutline(float(f.left), float(f.top), float(f.right), float(f.bottom), kOpaqueRed);
