@@ -11,5 +11,7 @@ namespace cfg {
 
 QString FromSettingText(std::string_view bytes);
 std::string ToSettingText(const QString& text);
+// The same cut to at most maxBytes, never inside a character.
+std::string ToSettingText(const QString& text, std::size_t maxBytes);
 
 }  // namespace cfg

@@ -13,7 +13,7 @@ namespace cfg {
 void Binders::Text(QLineEdit* edit, std::string& field, int maxLength) {
   edit->setMaxLength(maxLength);
   QObject::connect(edit, &QLineEdit::textEdited, edit, [&field, maxLength](const QString& text) {
-    field = platform::CutToField(ToSettingText(text), std::size_t(maxLength) + 1);
+    field = ToSettingText(text, std::size_t(maxLength));
   });
   shows_.push_back([edit, &field] { edit->setText(FromSettingText(field)); });
 }

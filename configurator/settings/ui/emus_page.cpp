@@ -105,7 +105,7 @@ EmusPage::EmusPage(const std::string& base, Edited<EmulatorSettings>& settings, 
   grid->addWidget(customField_, 9, 1, 1, 3);
   grid->addWidget(customNumber_, 9, 4);
   connect(customField_, &QLineEdit::textEdited, this,
-          [this, &s](const QString& t) { s.customDirs[std::size_t(customShown_)] = ToSettingText(t); });
+          [this, &s](const QString& t) { s.customDirs[std::size_t(customShown_)] = ToSettingText(t, kPathLength); });
   connect(customNumber_, &QComboBox::activated, this, [this](int i) {
     customShown_ = i < 0 ? 0 : i;
     ShowCustom();

@@ -74,7 +74,6 @@ GeneralPage::GeneralPage(const std::string& base, Edited<MainSettings>& settings
 
 void GeneralPage::OpenKeyCapture() {
   auto* dialog = new KeyCaptureDialog(settings_.value.keys, this);
-  dialog->setObjectName("WinTouches");
   dialog->show();
   dialog->activateWindow();
   dialog->setFocus();

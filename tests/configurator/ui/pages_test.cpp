@@ -11,6 +11,7 @@
 #include "configurator/settings/ui/general_page.h"
 #include "configurator/settings/installation.h"
 #include "configurator/settings/ui/key_capture_dialog.h"
+#include "configurator/shell/setting_text.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -96,6 +97,11 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   for (const char* line : {"ScrType=3\r\n", "Rotation=1\r\n", "RepCustom1=cabinets\r\n", "Custom1Dir=cabinets\r\n",
                            "Custom3Dir=flyers\r\n", "TemplateDir=Etoiles\r\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
+
+  // A field keeps whole characters within its size.
+  EXPECT_EQ(cfg::ToSettingText(QString::fromUtf8("aé"), 2), "a");
+  EXPECT_EQ(cfg::ToSettingText(QString::fromUtf8("aé"), 3), "a\xC3\xA9");
+  EXPECT_EQ(cfg::ToSettingText(QString::fromUtf8("ééé"), 5), "\xC3\xA9\xC3\xA9");
 
   QTest::mouseClick(Control<QRadioButton>(1075), Qt::LeftButton);
   EXPECT_TRUE(window->emusPage()->IsModified());
