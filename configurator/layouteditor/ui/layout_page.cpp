@@ -584,6 +584,19 @@ void LayoutPage::Shown() {
   preview_->show();
   preview_->SetActive(true);
   preview_->RequestRedraw();
+  // Minimising the window takes the preview with it.
+  window()->removeEventFilter(this);
+  window()->installEventFilter(this);
+}
+
+bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window() && event->type() == QEvent::WindowStateChange && isVisible()) {
+    if (window()->isMinimized())
+      preview_->showMinimized();
+    else
+      preview_->showNormal();
+  }
+  return Page::eventFilter(watched, event);
 }
 
 void LayoutPage::hideEvent(QHideEvent* event) {

@@ -62,6 +62,7 @@ class LayoutPage : public Page {
 
  protected:
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();

@@ -181,6 +181,13 @@ TEST_F(LayoutPageTest, RightClickInThePreviewSelectsAndDragUpdatesTheFields) {
   EXPECT_TRUE(page()->IsModified());
 }
 
+TEST_F(LayoutPageTest, MinimisingTheWindowTakesThePreviewAlong) {
+  window->showMinimized();
+  EXPECT_TRUE(page()->preview()->isMinimized());
+  window->showNormal();
+  EXPECT_FALSE(page()->preview()->isMinimized());
+}
+
 TEST(OrderDialog, MovesRowsAndNumbersThemFromTheBack) {
   uitest::App();
   cfg::EditorLayout layout;
