@@ -3,7 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMouseEvent>
+#include <QTimer>
+
+#include <ctime>
 
 #include <string>
 
@@ -45,11 +49,13 @@ struct Installation {
   cfg::LayoutEditor editor;
   std::unique_ptr<cfg::PreviewWindow> preview;
 
-  Installation() {
+  explicit Installation(bool still = false) {
     App();
     platform::RecordMessageBoxes();
     std::string text = "RESOLUTIONX=1920\r\nRESOLUTIONY=1080\r\nBackGround_visible=YES\r\nBackGround_Ordre=1\r\n"
-                       "List_NbItems=20\r\nList_selection_alpha=80\r\nList_selection_alphaMax=200\r\n";
+                       "List_NbItems=20\r\nList_selection_alpha=80\r\n";
+    // A still layout: no picture scrolls, the selector does not pulse, no scroll text.
+    text += still ? "List_selection_alphaMax=80\r\n" : "List_selection_alphaMax=200\r\nCustom1_ScrollX=3\r\n";
     const struct {
       const char* name;
       int left, top, width, height;
@@ -60,12 +66,12 @@ struct Installation {
                    {"Custom4", 800, 960, 400, 80}, {"Custom5", 1200, 960, 400, 80}, {"Custom6", 1600, 960, 300, 80}};
     for (const auto& o : objects) {
       const std::string p = o.name;
+      if (still && p == "ScrollText") continue;
       text += p + "_visible=YES\r\n" + p + "_left=" + std::to_string(o.left) + "\r\n" + p + "_top=" +
               std::to_string(o.top) + "\r\n" + p + "_width=" + std::to_string(o.width) + "\r\n" + p +
               "_height=" + std::to_string(o.height) + "\r\n" + p + "_font_sizey=28\r\n" + p + "_fontname=Arial\r\n" +
               p + "_Stretch=2\r\n";
     }
-    text += "Custom1_ScrollX=3\r\n";
     dir.Write("Templates/HD/Layout.cfg", text);
     dir.Write("Templates/HD/layout.png", Png(1920, 1080, 1));
     dir.Write("Templates/HD/missingSnapShot.png", Png(640, 480, 2));
@@ -106,5 +112,23 @@ void BM_PreviewDragStep1080p(benchmark::State& state) {
   send(QEvent::MouseButtonRelease, {1100, 300}, Qt::LeftButton, Qt::NoButton);
 }
 BENCHMARK(BM_PreviewDragStep1080p)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The editor page's share of a core over 10 s with a still layout: the timer wakes for
+// nothing, so only the first frame costs anything.
+void BM_StillLayoutCpuShare(benchmark::State& state) {
+  Installation inst(true);
+  for (auto _ : state) {
+    const std::clock_t start = std::clock();
+    inst.preview->ResetClocks();
+    inst.preview->SetActive(true);
+    QEventLoop loop;
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    inst.preview->SetActive(false);
+    state.counters["cpu_percent"] = 100.0 * double(std::clock() - start) / CLOCKS_PER_SEC / 10.0;
+    state.counters["frames"] = inst.preview->framesDrawn();
+  }
+}
+BENCHMARK(BM_StillLayoutCpuShare)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
