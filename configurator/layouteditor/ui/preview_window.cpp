@@ -75,10 +75,12 @@ void PreviewWindow::SizeToLayout() {
   const QRect desktop = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
   // A layout as large as the screen leaves no room for a frame: show it bare.
   const bool bare = !desktop.isEmpty() && (w >= desktop.width() || h + 40 >= desktop.height());
-  setWindowFlag(Qt::FramelessWindowHint, bare);
+  const bool shown = isVisible();
+  setWindowFlag(Qt::FramelessWindowHint, bare);  // this hides the window
   setFixedSize(w, h);
   const int frameWidth = frameGeometry().width() > w ? frameGeometry().width() : w;
   move(bare ? 0 : desktop.width() / 2 - frameWidth / 2, bare ? 0 : 20);
+  if (shown) show();
 }
 
 void PreviewWindow::ResetClocks() {
