@@ -19,7 +19,7 @@ fi
 config_shot="$build/tools/config_shot/config-shot"
 if [ -x "$config_shot" ]; then
   "$config_shot" "$inst" "$build/config-shot" 2>/dev/null &&
-    echo "configurator pages: $build/config-shot/general.png, $build/config-shot/emus.png" ||
+    echo "configurator pages: $build/config-shot/general.png, emus.png, layout.png, preview.png" ||
     echo "config-shot could not render the configurator's pages" >&2
 fi
 

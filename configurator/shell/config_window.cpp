@@ -7,25 +7,13 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/settings/ui/emus_page.h"
 #include "configurator/settings/ui/general_page.h"
 #include "configurator/shell/page.h"
 #include "configurator/shell/tooltips.h"
 
 namespace cfg {
-namespace {
-
-// The third page until the layout editor takes its place.
-class LayoutPlaceholder : public Page {
- public:
-  using Page::Page;
-  bool IsModified() const override { return false; }
-  bool Save() override { return true; }
-  void SaveAs() override {}
-  bool AsksWhenLeft() const override { return true; }
-};
-
-}  // namespace
 
 platform::Answer ConfirmPage(Page& page, bool quitting) {
   using platform::Answer;
@@ -53,7 +41,7 @@ ConfigWindow::ConfigWindow(std::string base, QWidget* parent) : QMainWindow(pare
   stack_ = new QStackedWidget(central);
   pages_[kGeneralPage] = new GeneralPage(base_, main_, stack_);
   pages_[kEmusPage] = new EmusPage(base_, emulator_, stack_);
-  pages_[kLayoutPage] = new LayoutPlaceholder(stack_);
+  pages_[kLayoutPage] = new LayoutPage(base_, [this] { return emusPage()->path(); }, stack_);
   for (Page* p : pages_) {
     stack_->addWidget(p);
     InstallTooltips(p);

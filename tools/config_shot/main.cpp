@@ -1,6 +1,7 @@
 // config-shot <installation> <output folder>: renders the configurator's General and Emus
 // pages for that installation into general.png and emus.png, with no display needed. The
-// Emus page shows the installation's current configuration (LastEmu, else EmuBase).
+// Emus page shows the installation's current configuration (LastEmu, else EmuBase); the
+// layout editor (layout.png) and its preview (preview.png) show that configuration's template.
 #include <cstdio>
 #include <string>
 
@@ -8,6 +9,9 @@
 #include <QDir>
 #include <QPixmap>
 
+#include "configurator/layouteditor/ui/layout_page.h"
+#include "configurator/layouteditor/ui/preview_window.h"
+#include "configurator/settings/emulator_settings.h"
 #include "configurator/settings/main_settings.h"
 #include "configurator/settings/installation.h"
 #include "configurator/settings/ui/emus_page.h"
@@ -56,5 +60,16 @@ int main(int argc, char** argv) {
   if (!window.emusPage()->SelectConfiguration(main.lastEmu))
     window.emusPage()->SelectConfiguration(main.emuBase);
   ok = Shoot(window, out.filePath("emus.png")) && ok;
+
+  auto* layout = static_cast<cfg::LayoutPage*>(window.page(cfg::kLayoutPage));
+  // No screen to fit: any template size is shown.
+  layout->SetDesktopSource([] { return cfg::DesktopSize{}; });
+  const std::string templateName = cfg::LoadEmulatorSettings(window.emusPage()->path()).templateDir;
+  window.SelectPage(cfg::kLayoutPage);
+  if (!layout->ChooseTemplateNamed(templateName))
+    std::fprintf(stderr, "config-shot: no template \"%s\"\n", templateName.c_str());
+  ok = Shoot(window, out.filePath("layout.png")) && ok;
+  layout->preview()->DrawNow();
+  ok = layout->preview()->image().save(out.filePath("preview.png"), "PNG") && ok;
   return ok ? 0 : 1;
 }

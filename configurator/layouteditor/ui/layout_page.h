@@ -1,0 +1,104 @@
+// "Editeur layout": the editor's layout shown one object at a time in fields, committed into
+// the model, with the template list, the order dialog, saving, importing and the save
+// questions; the preview window follows every commit.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/shell/page.h"
+#include "platform/message_box.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace cfg {
+
+class PreviewWindow;
+
+class LayoutPage : public Page {
+  Q_OBJECT
+
+ public:
+  // `emusPath` gives the configuration file last opened or saved on the Emus page (the
+  // preview shows the ScrollTexte.txt beside it).
+  LayoutPage(const std::string& base, std::function<std::string()> emusPath, QWidget* parent = nullptr);
+  ~LayoutPage() override;
+
+  bool IsModified() const override;
+  bool Save() override;
+  void SaveAs() override;
+  bool AsksWhenLeft() const override { return true; }
+  void Shown() override;
+  void Import(int commandId) override;
+
+  // The screen size the resolutions are checked against (tests give their own).
+  void SetDesktopSource(std::function<DesktopSize()> source) { desktop_ = std::move(source); }
+
+  LayoutEditor& editor() { return editor_; }
+  PreviewWindow* preview() const { return preview_; }
+
+  // The handlers of the page's controls, as the user reaches them.
+  void CommitFields(int index);
+  void ShowObject(int index);
+  void ApplyFields();
+  void SelectObject(int index);
+  // The save question; a failed or cancelled save answers Cancel.
+  platform::Answer ConfirmSave(bool askQuit);
+  // A row of the template list chosen; false when the change was refused or cancelled.
+  bool ChooseTemplate(int row);
+  // The same by the template's directory name; false when it is not listed.
+  bool ChooseTemplateNamed(const std::string& name);
+  bool ImportFile(int commandId, const std::string& path);
+  void OpenOrderDialog();
+  void StepScrollSpeed(int axis, int delta);
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void ConnectControls();
+  void ShowGroups(int index);
+  void CheckField(QLineEdit* edit);
+  bool SaveQuestionForChange();
+  void RestoreTemplateRow();
+  // A refused load or import: the template list and the name go back to the loaded one.
+  void KeepLoadedTemplate();
+  bool SaveTo(const std::string& path);
+  DesktopSize Desktop() const;
+  int Number(const QLineEdit* edit) const;
+  void SetNumber(QLineEdit* edit, int value);
+
+  std::string base_;
+  std::function<std::string()> emusPath_;
+  std::function<DesktopSize()> desktop_;
+  LayoutEditor editor_;
+  PreviewWindow* preview_ = nullptr;
+
+  QComboBox* objects_ = nullptr;
+  QComboBox* templates_ = nullptr;
+  QLineEdit *x_ = nullptr, *y_ = nullptr, *w_ = nullptr, *h_ = nullptr, *alpha_ = nullptr;
+  QCheckBox *visible_ = nullptr, *listeImages_ = nullptr, *listeIcons_ = nullptr;
+  QLabel* nbLabel_ = nullptr;
+  QLineEdit* nbItems_ = nullptr;
+  QGroupBox* fontGroup_ = nullptr;
+  QLineEdit *face_ = nullptr, *size_ = nullptr, *colour_ = nullptr;
+  QRadioButton* align_[3] = {};
+  QGroupBox* imageGroup_ = nullptr;
+  QCheckBox *stretch_ = nullptr, *proportional_ = nullptr;
+  QWidget* scrollGroup_ = nullptr;
+  QLineEdit* speed_[2] = {};
+  QRadioButton* direction_[2][2] = {};  // [axis][0 = Gauche/Haut, 1 = Droite/Bas]
+  QLineEdit *transparent_ = nullptr, *resX_ = nullptr, *resY_ = nullptr, *selMin_ = nullptr, *selMax_ = nullptr;
+};
+
+}  // namespace cfg

@@ -1,0 +1,241 @@
+#include "configurator/layouteditor/ui/preview_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <climits>
+
+#include "configurator/shell/page.h"
+#include "platform/clock.h"
+
+namespace cfg {
+namespace {
+
+constexpr std::uint32_t kStillLayoutWait = 1000;  // what the clocks give when none runs
+
+}  // namespace
+
+DragHandle HandleAt(const SelectionFrame& f, int x, int y) {
+  if ((x == f.left || x == f.right) && y >= f.top && y <= f.bottom)
+    return x == f.left ? DragHandle::kLeftEdge : DragHandle::kRightEdge;
+  if ((y == f.top || y == f.bottom) && x >= f.left && x <= f.right)
+    return y == f.top ? DragHandle::kTopEdge : DragHandle::kBottomEdge;
+  if (x < f.left || x > f.right || y < f.top || y > f.bottom) return DragHandle::kNone;
+  return DragHandle::kWholeFrame;
+}
+
+int PickObject(const EditorLayout& layout, int x, int y) {
+  const auto drawOrder = PreviewSlots(layout);
+  int found = -1;
+  long long best = LLONG_MAX;
+  for (int slot = kEditorObjectCount - 1; slot >= 0; --slot) {
+    const int e = drawOrder[slot];
+    if (e <= kEdBackGround) continue;
+    const EditorObject& o = layout.objects[e];
+    if (!o.visible) continue;
+    if (x < o.left || x > o.left + o.width || y < o.top || y > o.top + o.height) continue;
+    const long long area = (long long)o.width * o.height;
+    if (area < best) {
+      best = area;
+      found = e;
+    }
+  }
+  return found;
+}
+
+PreviewWindow::PreviewWindow(LayoutEditor& editor, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      editor_(editor) {
+  setObjectName("preview");
+  setWindowTitle(QString::fromUtf8(kCaption));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+  SizeToLayout();
+}
+
+void PreviewWindow::Rebuild() {
+  const int w = std::max(editor_.layout.Width(), 1), h = std::max(editor_.layout.Height(), 1);
+  if (!PreviewDeviceOpen() || image_.width() != w || image_.height() != h) OpenPreviewDevice(w, h);
+  image_ = QImage(w, h, QImage::Format_RGBA8888);
+  image_.fill(Qt::black);
+  LoadPreviewTemplate(editor_.installDirectory, editor_.templateName, editor_.layout);
+  SizeToLayout();
+  RequestRedraw();
+}
+
+void PreviewWindow::SizeToLayout() {
+  const int w = std::max(editor_.layout.Width(), 1), h = std::max(editor_.layout.Height(), 1);
+  if (width() == w && height() == h && minimumSize() == maximumSize()) return;
+  const QRect desktop = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
+  // A layout as large as the screen leaves no room for a frame: show it bare.
+  const bool bare = !desktop.isEmpty() && (w >= desktop.width() || h + 40 >= desktop.height());
+  const bool shown = isVisible();
+  setWindowFlag(Qt::FramelessWindowHint, bare);  // this hides the window
+  setFixedSize(w, h);
+  const int frameWidth = frameGeometry().width() > w ? frameGeometry().width() : w;
+  move(bare ? 0 : desktop.width() / 2 - frameWidth / 2, bare ? 0 : 20);
+  if (shown) show();
+}
+
+void PreviewWindow::ResetClocks() {
+  ResetPreviewClocks(clocks_, editor_.layout, platform::GetTickCount());
+  changed_ = true;
+  ArmTimer();
+}
+
+void PreviewWindow::ResetPictureScroll() {
+  ResetPreviewPictureScroll(clocks_, editor_.layout, platform::GetTickCount());
+  ArmTimer();
+}
+
+void PreviewWindow::RecreateFont(int editorIndex) { RecreatePreviewFont(editor_.layout, editorIndex); }
+void PreviewWindow::LayOutScrollText() { LayOutPreviewScrollText(editor_.layout); }
+void PreviewWindow::SetScrollText(const std::string& text) { SetPreviewScrollText(text, editor_.layout); }
+
+void PreviewWindow::RequestRedraw() {
+  clocks_.nextRedraw = platform::GetTickCount();
+  changed_ = true;
+  ArmTimer();
+}
+
+void PreviewWindow::SetActive(bool active) {
+  active_ = active;
+  if (active)
+    ArmTimer();
+  else
+    timer_.stop();
+}
+
+void PreviewWindow::ArmTimer() {
+  if (!active_) return;
+  const std::int32_t wait = static_cast<std::int32_t>(clocks_.nextRedraw - platform::GetTickCount());
+  timer_.start(std::clamp(wait, 0, 1000000));
+}
+
+void PreviewWindow::Tick() {
+  if (!active_) return;
+  const std::uint32_t now = platform::GetTickCount();
+  if (static_cast<std::int32_t>(now - clocks_.nextRedraw) >= 0) {
+    AdvancePreviewClocks(clocks_, editor_.layout, now);
+    // With no clock running and nothing changed the frame would be the same as the last:
+    // a still layout draws nothing until it changes.
+    if (changed_ || clocks_.nextRedraw != now + kStillLayoutWait) DrawNow();
+  }
+  ArmTimer();
+}
+
+void PreviewWindow::DrawNow() {
+  changed_ = false;
+  const std::vector<std::uint8_t> pixels = DrawPreviewFrame(editor_.layout, editor_.selected);
+  frame_ = SelectionFrameOf(editor_.layout, editor_.selected);
+  const std::size_t bytes = std::size_t(image_.width()) * std::size_t(image_.height()) * 4;
+  if (pixels.size() == bytes && !image_.isNull()) {
+    for (int y = 0; y < image_.height(); ++y)
+      std::copy_n(pixels.data() + std::size_t(y) * std::size_t(image_.width()) * 4, std::size_t(image_.width()) * 4,
+                  image_.scanLine(y));
+    ++framesDrawn_;
+  }
+  update();
+}
+
+void PreviewWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, image_);
+}
+
+void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (!buttonDown_) {
+    if (!frame_.present) return;
+    handle_ = HandleAt(frame_, p.x(), p.y());
+    static const Qt::CursorShape kShapes[] = {Qt::ArrowCursor,   Qt::SizeHorCursor, Qt::SizeHorCursor,
+                                              Qt::SizeVerCursor, Qt::SizeVerCursor, Qt::SizeAllCursor};
+    setCursor(kShapes[int(handle_)]);
+    return;
+  }
+  DragTo(p.x(), p.y());
+}
+
+void PreviewWindow::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    if (handle_ != DragHandle::kNone && !buttonDown_) {
+      grab_ = {p.x() - frame_.left, p.y() - frame_.top};
+      buttonDown_ = true;
+    }
+  } else if (event->button() == Qt::RightButton) {
+    const int picked = PickObject(editor_.layout, p.x(), p.y());
+    if (picked >= 0 && objectPicked) objectPicked(picked);
+  }
+}
+
+void PreviewWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  buttonDown_ = false;
+  handle_ = DragHandle::kNone;
+}
+
+void PreviewWindow::DragTo(int x, int y) {
+  // A pointer left of or above the window is outside the layout: the frame waits for it.
+  if (!frame_.present || x < 0 || y < 0 || x > editor_.layout.Width() || y > editor_.layout.Height()) return;
+  if (QPoint(x, y) == last_) return;
+  SelectionFrame& f = frame_;
+  switch (handle_) {
+    case DragHandle::kLeftEdge:
+      if (f.right - x > 1) f.left = x;
+      break;
+    case DragHandle::kRightEdge:
+      if (x - f.left > 1) f.right = x;
+      break;
+    case DragHandle::kTopEdge:
+      if (f.bottom - y > 1) f.top = y;
+      break;
+    case DragHandle::kBottomEdge:
+      if (y - f.top > 1) f.bottom = y;
+      break;
+    case DragHandle::kWholeFrame: {
+      const int w = f.right - f.left, h = f.bottom - f.top;
+      const int left = x - grab_.x(), top = y - grab_.y();
+      if (left < 0 || left + w > editor_.layout.Width() || top < 0 || top + h > editor_.layout.Height()) {
+        // The grab point slides with the pointer, so moving back moves the frame at once.
+        if (x - f.left > 0) grab_.setX(x - f.left);
+        if (y - f.top > 0) grab_.setY(y - f.top);
+      } else {
+        f = {left, top, left + w, top + h, true};
+      }
+      break;
+    }
+    case DragHandle::kNone:
+      return;
+  }
+  last_ = {x, y};
+  WriteFrameBack();
+  DrawNow();
+}
+
+void PreviewWindow::WriteFrameBack() {
+  const int index = editor_.selected;
+  if (index <= kEdBackGround || index >= kEditorObjectCount) return;
+  EditorObject& o = editor_.layout.objects[index];
+  const int oldWidth = o.width;
+  o.left = frame_.left;
+  o.top = frame_.top;
+  o.width = frame_.right - frame_.left;
+  o.height = frame_.bottom - frame_.top;
+  if (index == kEdScrollText && o.width != oldWidth) LayOutScrollText();
+  if (frameMoved) frameMoved();
+}
+
+void PreviewWindow::closeEvent(QCloseEvent* event) {
+  // The preview lives as long as the editor page; its close box asks to quit.
+  event->ignore();
+  if (closeRequested) closeRequested();
+}
+
+}  // namespace cfg

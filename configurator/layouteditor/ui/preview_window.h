@@ -1,0 +1,90 @@
+// The preview window: the layout drawn at one layout pixel per screen pixel, animated by
+// a single-shot timer armed for the next due redraw while the editor page is shown, and
+// the mouse editing of the selected object (drag to move, edges to resize, right click
+// to pick the smallest object under the pointer).
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/layouteditor/ui/preview_drawing.h"
+
+namespace cfg {
+
+enum class DragHandle { kNone, kLeftEdge, kRightEdge, kTopEdge, kBottomEdge, kWholeFrame };
+
+// The handle under the pointer for a frame (edges to the pixel; on a corner the left or
+// right edge wins).
+DragHandle HandleAt(const SelectionFrame& frame, int x, int y);
+// The object a right click at (x, y) picks: the visible non-background object with the
+// smallest area containing the point (edges included), scanning from the front; -1 none.
+int PickObject(const EditorLayout& layout, int x, int y);
+
+class PreviewWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PreviewWindow(LayoutEditor& editor, QWidget* parent = nullptr);
+
+  // Device and pictures for the current template at the layout's size; the window takes
+  // the layout's size.
+  void Rebuild();
+  void ResetClocks();
+  void ResetPictureScroll();
+  void RecreateFont(int editorIndex);
+  void LayOutScrollText();
+  void SetScrollText(const std::string& text);
+  // The next redraw is due now.
+  void RequestRedraw();
+  // Animated and redrawn only while active.
+  void SetActive(bool active);
+  bool active() const { return active_; }
+  // One frame drawn at once.
+  void DrawNow();
+
+  const QImage& image() const { return image_; }
+  const PreviewClocks& clocks() const { return clocks_; }
+  bool TimerArmed() const { return timer_.isActive(); }
+  DragHandle handle() const { return handle_; }
+  int framesDrawn() const { return framesDrawn_; }
+
+  // A right click picked an object (editor numbering).
+  std::function<void(int index)> objectPicked;
+  // A drag changed the selected object's rectangle.
+  std::function<void()> frameMoved;
+  // The close box: the editor asks whether to quit.
+  std::function<void()> closeRequested;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Tick();
+  void ArmTimer();
+  void SizeToLayout();
+  void DragTo(int x, int y);
+  void WriteFrameBack();
+
+  LayoutEditor& editor_;
+  PreviewClocks clocks_;
+  QTimer timer_;
+  QImage image_;
+  bool active_ = false;
+  bool changed_ = true;  // something was asked to show since the last frame
+  int framesDrawn_ = 0;
+  SelectionFrame frame_;
+  DragHandle handle_ = DragHandle::kNone;
+  bool buttonDown_ = false;
+  QPoint grab_;
+  QPoint last_{-1, -1};
+};
+
+}  // namespace cfg
