@@ -59,13 +59,14 @@ soak: deps build
 	bash scripts/soak.sh $(SOAK_SECONDS) $(BUILD)
 
 # Everything CI runs: install what is missing, the normal build and tests, then the same
-# tests under AddressSanitizer + UndefinedBehaviorSanitizer, and a short run of every fuzz
-# target.
+# tests under AddressSanitizer + UndefinedBehaviorSanitizer, a short run of every fuzz
+# target and a one-minute soak.
 test: deps
 	$(MAKE) unit
 	$(MAKE) asan
 	$(MAKE) fuzz-build
 	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS)
+	SOAK_MAX_GROWTH_KB=16384 bash scripts/soak.sh 60 $(BUILD)
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORV_BENCH=ON -DORV_TESTS=OFF

@@ -5,6 +5,9 @@
 # slide shows. Fails when the frontend crashes or a sanitizer reports, when its resident
 # memory grows by 5 MB or more after the warm-up, when a settings or statistics file is
 # unreadable, or when the counted runs differ from the emulator starts.
+# The memory bound is SOAK_MAX_GROWTH_KB (5120). The frontend never gives freed heap back
+# to the system, so its resident size is the high-water mark of its heap: a short run has
+# not reached it yet after the warm-up, and make test's one-minute run allows more.
 # Usage: soak.sh [seconds, default 600] [build dir, default build]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -132,7 +135,8 @@ if grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:' "$inst/stde
   fail "sanitizer report"; grep -m5 -E 'ERROR|runtime error' "$inst/stderr.txt" >&2
 fi
 growth=$(( ${rssEnd:-0} - ${rssStart:-0} ))
-(( growth < 5120 )) || fail "resident memory grew by $growth kB after the warm-up"
+maxGrowth="${SOAK_MAX_GROWTH_KB:-5120}"
+(( growth < maxGrowth )) || fail "resident memory grew by $growth kB after the warm-up (bound $maxGrowth kB)"
 
 # Every settings and statistics file reads as a profile: headers, key=value lines, blanks.
 for f in "$cfg/Orvanel.ini" "$cfg"/*/config.ini "$inst"/*.sta "$cfg"/*/*.sta; do
