@@ -13,6 +13,9 @@ names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
   for t in "$build"/fuzz/fuzz_*; do names+=("$(basename "$t" | sed 's/^fuzz_//')"); done
 fi
+# Targets that read files put them in a scratch folder; one left by a crash stays in here.
+export TMPDIR="$build/tmp"
+mkdir -p "$TMPDIR"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 summary=""
