@@ -3,10 +3,16 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# make fuzz: seconds per fuzz target; make test gives each FUZZ_TEST_SECONDS.
+FUZZ_SECONDS ?= 600
+FUZZ_TEST_SECONDS ?= 6
+TRIALS ?= 1000
+SOAK_SECONDS ?= 600
 # Separate checkouts of the project share ccache's results.
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: all deps configure build run test unit asan bench clean
+.PHONY: all deps configure build run test unit asan fuzz-build fuzz trials soak bench clean
 
 all: build
 
@@ -34,11 +40,33 @@ asan:
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# The parsers under libFuzzer with AddressSanitizer + UndefinedBehaviorSanitizer (clang).
+fuzz-build:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DORV_FUZZ=ON -DORV_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	bash fuzz/make-seeds.sh $(FUZZ_BUILD)/seeds
+
+fuzz: deps fuzz-build
+	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Writers of every kind of file the frontend writes, killed at random moments.
+trials: deps build
+	$(BUILD)/tools/power_cut/power_cut $(TRIALS)
+
+# The frontend on the demo under Xvfb, driven at random for SOAK_SECONDS.
+soak: deps build
+	bash scripts/soak.sh $(SOAK_SECONDS) $(BUILD)
+
 # Everything CI runs: install what is missing, the normal build and tests, then the same
-# tests under AddressSanitizer + UndefinedBehaviorSanitizer.
+# tests under AddressSanitizer + UndefinedBehaviorSanitizer, a short run of every fuzz
+# target and a one-minute soak.
 test: deps
 	$(MAKE) unit
 	$(MAKE) asan
+	$(MAKE) fuzz-build
+	bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS)
+	SOAK_MAX_GROWTH_KB=16384 bash scripts/soak.sh 60 $(BUILD)
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORV_BENCH=ON -DORV_TESTS=OFF
@@ -46,4 +74,4 @@ bench: deps
 	for b in build-bench/bench_*; do "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 namespace platform {
@@ -25,6 +26,21 @@ bool WriteAll(int fd, std::string_view data) {
     data.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+std::atomic<WriteFault> gInjectedFault{WriteFault::kNone};
+
+bool Injected(WriteFault fault, int error) {
+  if (gInjectedFault.load() != fault) return false;
+  errno = error;
+  return true;
+}
+
+// The content, or with an injected full disk only its first half.
+bool WriteContent(int fd, std::string_view content) {
+  if (gInjectedFault.load() != WriteFault::kWriteNoSpace) return WriteAll(fd, content);
+  WriteAll(fd, content.substr(0, content.size() / 2));
+  return !Injected(WriteFault::kWriteNoSpace, ENOSPC);
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -93,14 +109,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
   std::string tmpl = path + ".tmpXXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
   name.push_back('\0');
+  if (Injected(WriteFault::kOpen, EACCES)) return false;
   int fd = ::mkstemp(name.data());
   if (fd < 0) return false;
   const std::string tmp(name.data());
   // Keep the permissions of the file being replaced; a new file gets the usual 0644.
   struct stat st {};
   ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
-  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+  bool ok = WriteContent(fd, content) && !Injected(WriteFault::kFsyncIo, EIO) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
+  ok = ok && !Injected(WriteFault::kRename, EXDEV);
   if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
     ::unlink(tmp.c_str());
     return false;
@@ -113,6 +131,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
   RemoveStaleTemporaries(dir, path);
   return true;
 }
+
+void InjectWriteFault(WriteFault fault) { gInjectedFault.store(fault); }
 
 bool AppendToFile(const std::string& path, std::string_view content) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);

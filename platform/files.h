@@ -22,6 +22,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // removes this file's temporaries left over five minutes ago by writes that were cut off.
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
+// Test seam: from now on every atomic write fails at this step as the system would fail
+// it (opening the temporary, a write that finds the disk full half-way, fsync reporting
+// EIO, the rename). kNone writes normally again.
+enum class WriteFault { kNone, kOpen, kWriteNoSpace, kFsyncIo, kRename };
+void InjectWriteFault(WriteFault fault);
+
 // Appends bytes, creating the file when missing. Returns false when it cannot be opened.
 bool AppendToFile(const std::string& path, std::string_view content);
 

@@ -70,8 +70,10 @@ std::optional<Image> DecodeGif(std::span<const std::uint8_t> bytes, std::string&
     // Some encoders write a zero or too small screen: the image decides then.
     screenW = std::max(screenW, desc.Left + desc.Width);
     screenH = std::max(screenH, desc.Top + desc.Height);
-    // LZW codes are at most 12 bits and a code stands for at most 4096 pixels.
-    if (!CheckDimensions(screenW, screenH, 1, 0, error) ||
+    // LZW codes are at most 12 bits and a code stands for at most 4096 pixels. The screen
+    // is held to the same bound: a few bytes that place a frame far out must not make a
+    // canvas of millions of pixels to fill.
+    if (!CheckDimensions(screenW, screenH, bytes.size(), 2800, error) ||
         !CheckDimensions(desc.Width, desc.Height, bytes.size(), 2800, error)) {
       return std::nullopt;
     }

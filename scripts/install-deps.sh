@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick sox lame procps ccache
+  clang libclang-rt-14-dev strace
   qt6-base-dev qt6-translations-l10n
 )
 

@@ -1,5 +1,6 @@
 #include "frontend/catalogue/history.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "frontend/catalogue/history_xml.h"
@@ -77,7 +78,8 @@ int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int win
   int total;
   if (auto fromDat = LoadFromDat(panel.text, directory, romName)) total = *fromDat;
   else total = LoadFromXml(panel.text, directory, romName);
-  if (total >= 1) panel.lineCount = WrapText(panel.text, (windowWidth - 100) / 9);
+  // 64-bit: the width comes from the settings and may be any int.
+  if (total >= 1) panel.lineCount = WrapText(panel.text, static_cast<int>((std::int64_t(windowWidth) - 100) / 9));
   return total;
 }
 

@@ -16,6 +16,10 @@ int WidthAt(const ScrollText& st, std::size_t i) {
 
 bool IsGameTagLetter(char c) { return c == 'i' || c == 'I' || c == 'n' || c == 'N'; }
 
+int Saturated(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+}
+
 // A catch-up after a long stall moves at most this many pixels at once.
 constexpr std::uint32_t kMaxStepsPerUpdate = 10000;
 
@@ -80,7 +84,10 @@ void PrepareScrollText(ScrollText& st, const ScrollBox& box) {
     }
   }
   const int blank = st.charWidths[' '];
-  st.pad = std::max(blank > 0 ? box.width / blank : 0, 10);
+  // No screen is wider than this: a hand-edited width of millions of pixels must not
+  // make the text millions of blanks long.
+  constexpr int kWidestBox = 16384;
+  st.pad = std::max(blank > 0 ? std::min(box.width, kWidestBox) / blank : 0, 10);
   st.working.insert(0, static_cast<std::size_t>(st.pad) + 1, ' ');
   st.colour = box.fontColour;
   st.currentWidth = WidthAt(st, 0);
@@ -176,10 +183,11 @@ ScrollTextDrawing ScrollTextToDraw(const ScrollText& st, const ScrollBox& box) {
   d.visible = true;
   d.text = std::string_view(st.working).substr(static_cast<std::size_t>(st.firstChar));
   const int widthB = st.charWidths['B'];
-  d.left = box.left - st.pixelOffset + widthB;
+  // A layout may place the box anywhere an int reaches: the sums saturate, never wrap.
+  d.left = Saturated(std::int64_t(box.left) - st.pixelOffset + widthB);
   d.top = box.top;
-  d.right = box.left + box.width - st.pixelOffset;
-  d.bottom = box.top + box.height;
+  d.right = Saturated(std::int64_t(box.left) + box.width - st.pixelOffset);
+  d.bottom = Saturated(std::int64_t(box.top) + box.height);
   d.argb = (static_cast<std::uint32_t>(st.alpha) << 24) + st.colour;
   return d;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "frontend/catalogue/history.h"
 #include "frontend/catalogue/history_xml.h"
 #include "temp_dir.h"
@@ -183,4 +185,15 @@ TEST(WrapText, NeverGrowsPastTheBuffer) {
   std::string spaces(30000, ' ');
   WrapText(spaces, 3);
   EXPECT_LT(spaces.size(), kHistoryTextSize);
+}
+
+TEST_F(History, AnyWindowWidthWrapsWithoutOverflow) {
+  tmp.Write("emu/history.dat", kDat);
+  // The width comes from the settings: whatever it is, every line holds at least one character.
+  for (int width : {INT_MIN, -1, 0, 100, 109, INT_MAX}) {
+    EXPECT_EQ(Load("other", width), 11) << width;
+    EXPECT_GE(panel.lineCount, 1) << width;
+  }
+  EXPECT_EQ(Load("other", INT_MIN), 11);
+  EXPECT_EQ(panel.lineCount, 11);  // "Other text.": one character a line
 }

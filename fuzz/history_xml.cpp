@@ -1,0 +1,21 @@
+// history.xml: the record of a game found, converted and wrapped for the panel.
+// fuzz-links: orv_catalogue
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "frontend/catalogue/history.h"
+#include "frontend/catalogue/history_xml.h"
+#include "fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  const int width = in.ConsumeIntegral<int>();
+  const std::string rom = in.ConsumeRandomLengthString(16);
+  const std::string text = in.ConsumeRemainingBytesAsString();
+  fuzz::RemoveFile("history.dat");
+  fuzz::PutFile("history.xml", text);
+  HistoryPanel panel;
+  LoadHistory(panel, fuzz::ScratchDirectory(), width, rom);
+  fuzz::Require(panel.text.size() < kHistoryTextSize);
+  Utf8ToCp1252(text);
+  return 0;
+}

@@ -1,0 +1,22 @@
+// The statistics reader: the three kinds of records and the play-time texts.
+// fuzz-links: orv_catalogue
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "frontend/catalogue/statistics.h"
+#include "fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  const std::string name = in.ConsumeRandomLengthString(16);
+  const std::string section = in.ConsumeRandomLengthString(16);
+  const std::string text = in.ConsumeRemainingBytesAsString();
+  const std::string path = fuzz::PutFile("game.sta", text);
+  StatisticsFiles files{path, path, section};
+  for (int kind : {kGameStatistics, kGlobalStatistics, kListStatistics}) {
+    StatisticsRecord record;
+    ReadStatistics(files, name, record, kind);
+  }
+  ParsePlayTime(text);
+  ListSectionName(text);
+  return 0;
+}
