@@ -20,6 +20,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // temporary file in the same directory, write, fsync, rename, fsync of the directory.
 // Returns false (and leaves the old file whole) when any step fails. A good write also
 // removes this file's temporaries left over five minutes ago by writes that were cut off.
+// A symbolic link stays a link: the file it leads to is replaced, in that file's directory
+// (a link that cannot be followed is replaced in place, and the log says so).
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
 // Appends bytes, creating the file when missing. Returns false when it cannot be opened.
