@@ -6,6 +6,7 @@
 #include "platform/file_stream.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
 #include "platform/text.h"
 
 namespace {
@@ -128,8 +129,14 @@ void ReadKeyValues(std::string_view section, std::span<const std::string_view> k
   bool inside = section.empty();
   std::string_view line;
   while (remaining > 0 && ReadFileLine(file, line) >= 0) {
-    if (!line.empty() && line.front() == '[') {
-      inside = platform::EqualsNoCase(line, header);
+    if (section.empty()) {
+      if (!line.empty() && line.front() == '[') {
+        inside = platform::EqualsNoCase(line, header);
+        continue;
+      }
+    } else if (auto name = platform::ProfileSectionName(line)) {
+      // Named sections live in files the profile writer keeps: its header rules hold.
+      inside = platform::EqualsNoCase(*name, section);
       continue;
     }
     if (!inside) continue;
