@@ -1,4 +1,5 @@
 #include "platform/debug_log.h"
+#include "platform/message_box.h"
 #include "platform/text.h"
 
 #include "temp_dir.h"
@@ -53,5 +54,19 @@ TEST(DebugLog, WriteLogAppendsRecordsWithCrLf) {
   std::string log = dir.Read("debug.txt");
   EXPECT_EQ(log.substr(0, 8), "abcdef\r\n");
   EXPECT_NE(log.find(" => === Lancement ===\r\n"), std::string::npos);
+  platform::SetLogDirectory(".");
+}
+
+TEST(DebugLog, ALogThatCannotBeWrittenIsReportedOncePerRun) {
+  TempDir dir;
+  auto& boxes = platform::RecordMessageBoxes();
+  platform::SetLogDirectory(dir / "missing/folder");
+  for (int i = 0; i < 5; ++i) platform::WriteLog("line", 1, 1);
+  EXPECT_EQ(boxes.size(), 1u);
+  platform::SetLogDirectory(dir.path());
+  platform::WriteLog("written", 1, 0);
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(dir.Read("debug.txt"), "written\r\n");
+  platform::SetMessageBoxSink(nullptr);
   platform::SetLogDirectory(".");
 }
