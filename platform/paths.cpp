@@ -23,6 +23,8 @@ std::string MakeAbsolutePath(std::string_view base, std::string_view value) {
   if (value.empty()) return {};
   if (IsSeparator(value[0])) return std::string(value);
   if (value.size() >= 2 && value[1] == ':') return std::string(value);
+  // "..\x" names a sibling of the installation: the parent of base, then the rest.
+  if (value.substr(0, 2) == "..") return std::string(DirectoryPart(base)) + std::string(value.substr(2));
   if (value[0] == '.') return std::string(base) + std::string(value.substr(1));
   return std::string(base) + "/" + std::string(value);
 }

@@ -14,6 +14,7 @@ std::string ProgramDirectory();
 //   ""            stays empty
 //   "\x", "/x"    stay (rooted)
 //   "X:..."       stays (drive letter)
+//   "..x"         parent of base + rest after the dots ("..\roms" -> parent + "\roms")
 //   ".x"          base + rest after the dot   (".\roms" -> base + "\roms")
 //   anything else base + "/" + value
 std::string MakeAbsolutePath(std::string_view base, std::string_view value);

@@ -14,6 +14,12 @@ TEST(Paths, MakeAbsolutePathFollowsTheSettingRules) {
   EXPECT_EQ(MakeAbsolutePath("/opt/orv", "D:\\roms"), "D:\\roms");
   EXPECT_EQ(MakeAbsolutePath("/opt/orv", "\\\\server\\roms"), "\\\\server\\roms");
   EXPECT_EQ(MakeAbsolutePath("/opt/orv", "/srv/roms"), "/srv/roms");
+  // A value starting with ".." is beside the installation, not inside it.
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "..\\roms"), "/opt\\roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "../roms"), "/opt/roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", ".."), "/opt");
+  EXPECT_EQ(MakeAbsolutePath("/orv", "../roms"), "/roms");
+  EXPECT_EQ(MakeAbsolutePath("/opt/orv", "../../srv"), "/opt/../srv");
 }
 
 TEST(Paths, ResolvePathMatchesComponentsWithoutRegardToCase) {
