@@ -177,6 +177,12 @@ std::int64_t FileSize(const std::string& path) {
   return static_cast<std::int64_t>(st.st_size);
 }
 
+std::optional<FileId> FileIdOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
 std::vector<DirEntry> ListDirectory(const std::string& path) {
   std::vector<DirEntry> out;
   DIR* d = ::opendir(path.empty() ? "." : path.c_str());

@@ -31,6 +31,15 @@ bool FileExists(const std::string& path);       // a regular file (or link to on
 bool DirectoryExists(const std::string& path);  // a directory (or link to one)
 std::int64_t FileSize(const std::string& path); // -1 when missing
 
+// What tells two names of one file or directory apart from two files: links and bind
+// mounts give one directory many paths.
+struct FileId {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  auto operator<=>(const FileId&) const = default;
+};
+std::optional<FileId> FileIdOf(const std::string& path);  // links followed
+
 struct DirEntry {
   std::string name;
   bool isDirectory = false;
