@@ -183,6 +183,13 @@ std::optional<FileId> FileIdOf(const std::string& path) {
   return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileStamp{static_cast<std::int64_t>(st.st_size),
+                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 std::vector<DirEntry> ListDirectory(const std::string& path) {
   std::vector<DirEntry> out;
   DIR* d = ::opendir(path.empty() ? "." : path.c_str());

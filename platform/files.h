@@ -40,6 +40,15 @@ struct FileId {
 };
 std::optional<FileId> FileIdOf(const std::string& path);  // links followed
 
+// Size and modification time (nanoseconds) of a file or directory, links followed: what
+// tells a cache that something changed.
+struct FileStamp {
+  std::int64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> FileStampOf(const std::string& path);
+
 struct DirEntry {
   std::string name;
   bool isDirectory = false;

@@ -49,7 +49,7 @@ int TakeRecord(TextFile& file, std::string& text, bool stopAtEnd) {
 
 std::optional<int> LoadFromDat(std::string& text, const std::string& directory, std::string_view romName) {
   // Scanned once per key press: read block by block rather than held whole.
-  auto file = OpenStreamedTextFile(platform::JoinPath(directory, "history.dat"));
+  auto file = OpenStreamedTextFile(platform::JoinPath(directory, "history.dat"), TextBytes::kUtf8AsWindows1252);
   if (!file) return std::nullopt;
   std::string_view line;
   while (ReadFileLine(*file, line) >= 0) {
