@@ -5,9 +5,57 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <map>
+#include <mutex>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
+namespace {
+
+// Picture look-ups try several names per object on every key press, most of them missing
+// in large art folders: the lower-case names of each directory are kept until the
+// directory changes (its modification time moves with every entry added or removed).
+struct DirectoryNames {
+  FileStamp stamp;
+  std::int64_t listedNs = 0;
+  std::unordered_map<std::string, std::string> byLowerName;  // the first entry of each
+};
+
+constexpr std::size_t kMaxCachedDirectories = 256;
+// Directory times advance in coarse ticks: a change made in the tick of the listing would
+// keep the time, so a listing counts only once its directory is older than this.
+constexpr std::int64_t kTimeTickMarginNs = 2'000'000'000;
+
+std::int64_t NowNs() {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+bool StillValid(const DirectoryNames& names, const FileStamp& stamp) {
+  return names.stamp == stamp && stamp.modifiedNs + kTimeTickMarginNs < names.listedNs;
+}
+
+std::optional<std::string> FindNoCase(const std::string& dir, const std::string& name) {
+  static std::mutex mutex;
+  static std::map<std::string, DirectoryNames> cache;
+  const auto stamp = FileStampOf(dir);
+  if (!stamp) return std::nullopt;
+  std::lock_guard lock(mutex);
+  auto it = cache.find(dir);
+  if (it == cache.end() || !StillValid(it->second, *stamp)) {
+    if (it == cache.end() && cache.size() >= kMaxCachedDirectories) cache.clear();
+    DirectoryNames names{*stamp, NowNs(), {}};
+    for (auto& e : ListDirectory(dir)) names.byLowerName.emplace(ToLowerCopy(e.name), std::move(e.name));
+    it = cache.insert_or_assign(dir, std::move(names)).first;
+  }
+  auto found = it->second.byLowerName.find(ToLowerCopy(name));
+  if (found == it->second.byLowerName.end()) return std::nullopt;
+  return found->second;
+}
+
+}  // namespace
 
 std::string ProgramDirectory() {
   std::vector<char> buf(4096);
@@ -76,12 +124,8 @@ std::string ResolvePath(std::string_view path) {
     if (!part.empty()) {
       std::string candidate = done.empty() ? part : JoinPath(done, part);
       if (::access(candidate.c_str(), F_OK) != 0 && part != "." && part != "..") {
-        for (const auto& e : ListDirectory(done.empty() ? "." : done)) {
-          if (EqualsNoCase(e.name, part)) {
-            candidate = done.empty() ? e.name : JoinPath(done, e.name);
-            break;
-          }
-        }
+        if (auto name = FindNoCase(done.empty() ? "." : done, part))
+          candidate = done.empty() ? *name : JoinPath(done, *name);
       }
       if (::access(candidate.c_str(), F_OK) != 0) {
         // Nothing below can exist: keep the rest as written.

@@ -39,3 +39,15 @@ TEST(Paths, FileNameAndDirectoryPartsAcceptBothSeparators) {
   EXPECT_EQ(platform::DirectoryPart("mame"), "");
   EXPECT_EQ(platform::FileNamePart("/usr/games/mame"), "mame");
 }
+
+TEST(Paths, CaseBlindLookUpsSeeFilesAddedAndRemovedSinceTheLastOne) {
+  TempDir dir;
+  dir.Write("snap/Alpha.PNG", "x");
+  EXPECT_EQ(platform::ResolvePath(dir / "snap/alpha.png"), dir / "snap/Alpha.PNG");
+  EXPECT_EQ(platform::ResolvePath(dir / "snap/beta.png"), dir / "snap/beta.png");  // not there yet
+  dir.Write("snap/BETA.png", "x");
+  EXPECT_EQ(platform::ResolvePath(dir / "snap/beta.png"), dir / "snap/BETA.png");
+  std::filesystem::remove(dir / "snap/Alpha.PNG");
+  dir.Write("snap/ALPHA.png", "x");
+  EXPECT_EQ(platform::ResolvePath(dir / "snap/alpha.png"), dir / "snap/ALPHA.png");
+}
