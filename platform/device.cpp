@@ -154,6 +154,12 @@ Device::~Device() {
 
 bool Device::IsSoftware() const { return state_->software; }
 
+int Device::MaxTextureSize() const {
+  SDL_RendererInfo info{};
+  if (!state_->renderer || SDL_GetRendererInfo(state_->renderer, &info) != 0) return 0;
+  return std::min(info.max_texture_width, info.max_texture_height);
+}
+
 std::string Device::RendererName() const {
   SDL_RendererInfo info{};
   if (SDL_GetRendererInfo(state_->renderer, &info) != 0 || !info.name) return {};

@@ -87,6 +87,8 @@ class Device {
   int Height() const { return height_; }
   bool IsSoftware() const;
   std::string RendererName() const;
+  // The largest texture side the renderer takes (0 when it names no limit).
+  int MaxTextureSize() const;
 
   // A static texture from RGBA bytes (4 per pixel, rows top to bottom).
   Texture CreateTexture(int width, int height, std::span<const std::uint8_t> rgba, std::string* error);
