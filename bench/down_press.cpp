@@ -22,6 +22,7 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"

@@ -25,6 +25,6 @@ void DrawScrollTextObject();
 
 // Every visible layout object in draw order (e as for DrawQuad).
 void DrawLayoutPass(float e);
-// The history panel when the catalogue holds a history text, the volume gauge while a volume key
+// The history panel when the sources hold a history text, the volume gauge while a volume key
 // is held.
 void DrawOverlays();

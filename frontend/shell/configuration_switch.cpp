@@ -12,6 +12,7 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"

@@ -2,6 +2,7 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
+#include "frontend/render/render_sources.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_links.h"
@@ -133,7 +134,7 @@ void HandleKey(int code) {
     case KeyAction::VolumeUp: input_links::SetVolumeRate(kVolumeStep); break;
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
-      s.rotation += 1;
+      s.rotation = SetRotation(s.rotation + 1);
       AskForFrame();
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;

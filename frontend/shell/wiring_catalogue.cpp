@@ -8,6 +8,25 @@
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
+#include "platform/paths.h"
+
+GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory) {
+  GameListSource source;
+  source.listFile = settings.fichierDescription;
+  source.filterFile = platform::JoinPath(
+      platform::JoinPath(platform::JoinPath(baseDirectory, "config"), settings.currentConfig), "Liste.ini");
+  source.statisticsFile = settings.listStatsFile;
+  source.favourites = settings.listeFavoris;
+  return source;
+}
+
+StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
+  return MakeStatisticsFiles(baseDirectory, settings.listStatsFile, settings.fichierDescription);
+}
+
+int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
+  return LoadGameList(gGameList, MakeGameListSource(settings, baseDirectory));
+}
 
 namespace wire {
 
@@ -24,7 +43,7 @@ void LoadAndSortGameList() {
 void SaveListTotalTime(std::uint32_t now) { ::SaveListTotalTime(now); }
 
 void SaveFavouritesAndLastGame() {
-  SaveFavourites(gSettings, BaseDirectory(), SelectedRomName(CurrentEntry()));
+  SaveFavourites(BaseDirectory(), gSettings.currentConfig, gSettings.listeFavoris, SelectedRomName(CurrentEntry()));
 }
 
 void ReadListTotals() {

@@ -3,6 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/statistics.h"
+#include "settings/settings.h"
+
+// What the catalogue is given from the settings of the current configuration.
+GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory);
+StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
+// Loads gGameList for the configuration of these settings.
+int LoadGameList(const Settings& settings, std::string_view baseDirectory);
 
 namespace wire {
 

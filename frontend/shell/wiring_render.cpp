@@ -2,6 +2,8 @@
 // the list window, then each wiring point is one call into frontend/render.
 #include "frontend/shell/wiring_render.h"
 
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
 #include "frontend/render/animations.h"
 #include "frontend/render/display.h"
 #include "frontend/render/frame_state.h"
@@ -33,9 +35,14 @@ void SyncRenderSources() {
   r.iconsDir = s.iconsDir;
   r.scrDuration = s.scrDuration;
   gFrame.volume = s.musicVolume;
-  NormalizeRotation(s.rotation);
-  r.rotation = &s.rotation;
+  s.rotation = SetRotation(s.rotation);
   r.listPosition = [] { return ListPosition{gListWindow.topIndex, gListWindow.row}; };
+  r.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
+  r.gameAt = [](int position) {
+    const GameEntry& e = gGameList.AtPosition(position);
+    return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+  };
+  r.history = [] { return HistoryView{gHistory.text, gHistory.firstLine}; };
   r.applyVolume = [](int volume) { SetMusicVolume(volume); };
   r.pickSlide = [] { return NextSlide(platform::GetTickCount()); };
 }

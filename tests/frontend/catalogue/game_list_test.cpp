@@ -2,7 +2,7 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/history.h"
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 #include "temp_dir.h"
 
 namespace {

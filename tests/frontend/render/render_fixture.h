@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/display.h"
 #include "frontend/render/frame_state.h"
@@ -77,6 +78,12 @@ class RenderFixture : public ::testing::Test {
     gRenderSources.configName = "cfg";
     gRenderSources.templateName = "T";
     gRenderSources.listPosition = [this] { return position; };
+    gRenderSources.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
+    gRenderSources.gameAt = [](int p) {
+      const GameEntry& e = gGameList.AtPosition(p);
+      return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+    };
+    gRenderSources.history = [] { return HistoryView{gHistory.text, gHistory.firstLine}; };
   }
   void TearDown() override {
     ReleaseAll();

@@ -9,6 +9,7 @@
 #include "frontend/shell/launch.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"

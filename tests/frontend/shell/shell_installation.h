@@ -19,6 +19,7 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
