@@ -68,6 +68,11 @@ struct DisplayParameters {
   bool fullScreen = false;  // accelerated with vsync; windowed: accelerated, no vsync
 };
 
+// Where a back buffer of src size is shown on an output of out size: as large as fits
+// with its proportions kept, centred, black bars on the other axis (what a monitor's own
+// mode switch shows).
+FRect FitKeepingAspect(int srcWidth, int srcHeight, int outWidth, int outHeight);
+
 class Device {
  public:
   // A renderer on the main window; falls back to the software renderer when no
