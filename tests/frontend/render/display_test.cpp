@@ -81,4 +81,21 @@ TEST_F(DisplayTest, APictureThatCannotBeDecodedAndAMissingBackdropAreShownOnce) 
   EXPECT_EQ(copies, 3u);
 }
 
+TEST_F(DisplayTest, ALayoutLoadedAgainKeepsNoPictureOrScrollOffsetOfTheOneBefore) {
+  WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nCustom1_visible=YES\nCustom1_scrollX=5\nSnap_visible=YES");
+  Open(800, 600);
+  LayoutObject& custom = gLayout.objects[kCustom1];
+  LayoutObject& snap = gLayout.objects[kSnap];
+  custom.scrollU = 0.5f;
+  custom.scrollV = -0.25f;
+  custom.textureSlot = kSlotCustomMedia1;  // the previous configuration's media
+  snap.textureSlot = kSlotSnap;
+  ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);  // the next configuration, no media directories
+  LoadSelectionMedia();
+  EXPECT_EQ(custom.scrollU, 0.0f);
+  EXPECT_EQ(custom.scrollV, 0.0f);
+  EXPECT_EQ(custom.textureSlot, 0);
+  EXPECT_EQ(snap.textureSlot, 0);
+}
+
 }  // namespace
