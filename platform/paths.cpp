@@ -139,4 +139,23 @@ std::string ResolvePath(std::string_view path) {
   return done.empty() ? native : done;
 }
 
+namespace {
+// Without "." components and a trailing separator: "base/./Music/" -> "base/Music".
+std::string WithoutDotsAndTrailingSeparator(std::string_view path) {
+  std::string native = ToNativeSeparators(path);
+  for (auto at = native.find("/./"); at != std::string::npos; at = native.find("/./")) native.erase(at, 2);
+  if (native.ends_with("/.")) native.resize(native.size() - 2);
+  while (native.size() > 1 && native.back() == '/') native.pop_back();
+  return native;
+}
+}  // namespace
+
+bool SamePath(std::string_view a, std::string_view b) {
+  const std::string ra = ResolvePath(WithoutDotsAndTrailingSeparator(a));
+  const std::string rb = ResolvePath(WithoutDotsAndTrailingSeparator(b));
+  const auto ia = FileIdOf(ra), ib = FileIdOf(rb);
+  if (ia && ib) return *ia == *ib;
+  return EqualsNoCase(ra, rb);
+}
+
 }  // namespace platform

@@ -31,6 +31,10 @@ std::string ToNativeSeparators(std::string_view path);
 // form of the path as written is returned.
 std::string ResolvePath(std::string_view path);
 
+// Whether two setting paths name the same file or directory, whatever their spelling:
+// separators, "." components, a trailing separator, letter case, links.
+bool SamePath(std::string_view a, std::string_view b);
+
 // Joins a directory and a name with one '/'.
 std::string JoinPath(std::string_view dir, std::string_view name);
 

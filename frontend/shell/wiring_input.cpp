@@ -3,12 +3,16 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
 #include "platform/window.h"
 
 namespace wire {
 
-void SelectLastGame() { SelectEntry(FindEntryByName(gSettings.lastGame)); }
+void SelectLastGame() {
+  SelectEntry(FindEntryByName(gSettings.lastGame));
+  gShell.listShown = true;
+}
 
 void HandleWindowEvent(const platform::WindowEvent& event) {
   using Type = platform::WindowEvent::Type;
