@@ -74,6 +74,7 @@ int LoadFromXml(std::string& text, const std::string& directory, std::string_vie
 int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int windowWidth,
                 std::string_view romName) {
   const std::string directory(emulatorDirectory);
+  if (directory.empty()) return 0;  // no emulator directory: never the working directory's file
   int total;
   if (auto fromDat = LoadFromDat(panel.text, directory, romName)) total = *fromDat;
   else total = LoadFromXml(panel.text, directory, romName);

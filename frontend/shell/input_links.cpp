@@ -6,6 +6,8 @@
 #include "frontend/render/display.h"
 #include "frontend/render/frame_state.h"
 #include "frontend/shell/settings.h"
+#include "platform/paths.h"
+#include "platform/process.h"
 
 namespace input_links {
 
@@ -17,7 +19,11 @@ int RampedVolume() { return gFrame.volume; }
 bool HistoryShown() { return !gHistory.text.empty(); }
 void ClearHistory() { gHistory.text.clear(); }
 void LoadHistory(const std::string& romName) {
-  ::LoadHistory(gSettings.emuDirectory, gSettings.largFen, romName);
+  // An emulator named without a directory is the one PATH finds: its history is beside it.
+  const std::string directory = gSettings.emuDirectory.empty()
+                                    ? std::string(platform::DirectoryPart(platform::FindProgram(gSettings.emuProgram)))
+                                    : gSettings.emuDirectory;
+  ::LoadHistory(directory, gSettings.largFen, romName);
 }
 int& FirstHistoryLine() { return gHistory.firstLine; }
 int HistoryLineCount() { return gHistory.lineCount; }
