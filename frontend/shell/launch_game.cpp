@@ -11,6 +11,7 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
@@ -22,9 +23,6 @@
 LaunchTiming gLaunchTiming;
 
 namespace {
-
-// Statistics of a normal run are saved this often while the game runs.
-constexpr std::uint32_t kRunSavePeriod = 30000;
 
 void HandOverDisplay(const Settings& s) {
   wire::SetDrawLock(true);
@@ -57,6 +55,7 @@ bool CountCoinKeys(GameRun& run) {
 void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver) {
   const Settings& s = gSettings;
   launch_links::PauseMusic(1);
+  platform::SuspendAudio();  // the game may need the device for itself
   launch_links::KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
   std::uint32_t lastSave = now;
@@ -76,7 +75,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
         platform::TerminateProcessGroup(process, gLaunchTiming.killGraceMs);
         break;
       }
-    } else if (now - lastSave > kRunSavePeriod) {
+    } else if (now - lastSave > gLaunchTiming.runSaveMs) {
       lastSave = now;
       SaveGameRun(run, now);
     }
@@ -124,6 +123,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
 
   TakeBackDisplay(s);
   ArmScreensaverTimer(s.scrTimeOut);
+  platform::ResumeAudio();
   launch_links::PauseMusic(0);
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
