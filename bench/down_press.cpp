@@ -27,8 +27,8 @@
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/image.h"
-#include "platform/message_box.h"
 #include "platform/memory.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -163,7 +163,7 @@ void DownPress(benchmark::State& state, Art art) {
   }
   gFrameClocks.fadeLevel = 1.0f;
   SelectEntry(0);
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   const int down = gSettings.keys.down;
   for (auto _ : state) {
     HandleKey(down);

@@ -5,7 +5,8 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/render/animation_clock.h"
-#include "frontend/shell/input_links.h"
+#include "frontend/render/display.h"
+#include "frontend/render/picture_loading.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"
@@ -91,25 +92,25 @@ int SwitchConfiguration(std::string_view name) {
 
   c.fadeLevel = 1.0f;
   wire::DrawFrame(1);
-  wire::SetDrawLock(true);
+  SetDrawLock(1);
   if (!LoadConfiguration(name)) {
-    wire::SetDrawLock(false);
+    SetDrawLock(0);
     ArmScreensaverTimer(s.scrTimeOut);
     return 0;
   }
-  input_links::ReleaseMedia();
+  ReleaseMedia();
   LoadLayoutOrGoBack(previous, lastEmu);
   LoadList();
   gListWindow = {};
   SelectEntry(FindEntryByName(s.lastGame));
   gShell.listShown = true;
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   if (s.transitions) {
     c.fadeLevel = 0.0f;
     c.fadeStep = kQuickZoomStep;
     c.fadeDelta = kQuickZoomStep;
   }
-  wire::SetDrawLock(false);
+  SetDrawLock(0);
   RunOpeningTransition();
   ArmScreensaverTimer(s.scrTimeOut);
   wire::DrawFrame(2);

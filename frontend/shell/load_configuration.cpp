@@ -1,5 +1,6 @@
 #include "frontend/shell/load_configuration.h"
 
+#include "frontend/catalogue/statistics.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
@@ -15,7 +16,7 @@
 int LoadConfiguration(std::string_view name) {
   Settings& s = gSettings;
   const std::string& base = BaseDirectory();
-  if (gShell.configLoadTick != 0 && gShell.listShown) wire::SaveListTotalTime(platform::GetTickCount());
+  if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(platform::GetTickCount());
   wire::SaveFavouritesAndLastGame();
   const bool listWasShown = gShell.listShown;
   gShell.listShown = false;  // until the list of the configuration read now is shown

@@ -2,7 +2,6 @@
 
 #include "frontend/catalogue/favourites.h"
 #include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/random.h"
 #include "frontend/catalogue/statistics.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
@@ -41,8 +40,6 @@ void LoadAndSortGameList() {
   if (gGameList.entryCount > 0 && !gSettings.typeMenu) SortGameList(0, gGameList.entryCount - 1);
 }
 
-void SaveListTotalTime(std::uint32_t now) { ::SaveListTotalTime(now); }
-
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;
   SaveFavourites(BaseDirectory(), gSettings.currentConfig, gSettings.listeFavoris, SelectedRomName(CurrentEntry()));
@@ -53,9 +50,5 @@ void ReadListTotals() {
   gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
   ::ReadListTotals(platform::GetTickCount());
 }
-
-void SaveTotalTimes(std::uint32_t now) { ::SaveTotalTimes(now); }
-
-void SeedRandom(std::uint32_t seed) { ::SeedRandom(seed); }
 
 }  // namespace wire

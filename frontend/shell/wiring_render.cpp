@@ -1,5 +1,5 @@
-// The drawing joined to the shell: the render sources are filled from the settings and
-// the list window, then each wiring point is one call into frontend/render.
+// The drawing joined to the shell: the render sources are filled from the settings, the
+// list window, the loaded list and the information panel.
 #include "frontend/shell/wiring_render.h"
 
 #include "frontend/catalogue/game_list.h"
@@ -49,8 +49,6 @@ void SyncRenderSources() {
 
 }  // namespace
 
-void ClearTextureTable() { gTextureTable = {}; }
-
 int CreateDisplay() {
   SyncRenderSources();
   return ::CreateDisplay(DisplayKind::kMainWindow);
@@ -73,27 +71,14 @@ void StoreLayoutMediaDirectories(const Settings& settings) {
   for (int k = 0; k < 6; ++k) gLayout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
 }
 
-bool LayoutReady() { return gDisplay.deviceReady; }
-
-void UpdateAnimations(std::uint32_t now) { ::UpdateAnimations(now); }
-
 void DrawFrame(int mode) {
   gScreen.slideShowActive = gSlideShow.running;
   ::DrawFrame(mode);
 }
 
-bool CrossFadeRunning() { return ::CrossFadeRunning(); }
-
 void LoadTemplateImages(const std::string& templateDir) {
   SyncRenderSources();
   ::LoadTemplateImages(gShell.baseDirectory, templateDir);
 }
-
-void LoadSelectionMedia() { ::LoadSelectionMedia(); }
-void SetDrawLock(bool locked) { ::SetDrawLock(locked ? 1 : 0); }
-void ReleaseForReset() { ::ReleaseForReset(); }
-bool ResetDisplay() { return ::ResetDisplay() == 1; }
-void SetupRenderState() { ::SetupRenderState(); }
-void ReleaseAll() { ::ReleaseAll(); }
 
 }  // namespace wire

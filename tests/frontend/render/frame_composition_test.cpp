@@ -205,7 +205,7 @@ TEST_F(FrameCompositionTest, ListShowsOnlyAsManyLinesAsGamesAndTheSelectionBar) 
 
 TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   OpenPlain();
-  gHistory.text = "line one\r\nline two\r\n";
+  historyText = "line one\r\nline two\r\n";
   gFrame.volumeRate = 10;
   gFrame.volume = 500;
   ASSERT_EQ(DrawFrame(0), 1);
@@ -224,7 +224,6 @@ TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_FALSE(render_test::Near(LayoutPixel(60, 300), 0x0F0F5F)) << render_test::Hex(LayoutPixel(60, 300));
   EXPECT_FALSE(render_test::Near(LayoutPixel(50, 300), kRed)) << render_test::Hex(LayoutPixel(50, 300));
-  gHistory = {};
 }
 
 TEST_F(FrameCompositionTest, SelectionPulseRampsBetweenItsAlphas) {

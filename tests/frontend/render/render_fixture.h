@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/history.h"
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/display.h"
 #include "frontend/render/frame_state.h"
 #include "frontend/render/layout.h"
 #include "frontend/render/picture_loading.h"
 #include "frontend/render/render_sources.h"
+#include "frontend/render/render_state.h"
 #include "frontend/render/screen.h"
 #include "frontend/render/scroll_text.h"
 #include "frontend/render/texture_table.h"
@@ -66,28 +66,22 @@ class RenderFixture : public ::testing::Test {
   void SetUp() override {
     platform::SetLogDirectory(dir.path());
     platform::RecordMessageBoxes();
-    gLayout = {};
-    gFrame = {};
-    gFrameClocks = {};
+    ResetRenderState();
     gFrameClocks.fadeLevel = 1;
-    gScreen = {};
-    gScrollText = {};
-    gGameList = {};
-    gRenderSources = {};
     gRenderSources.baseDirectory = dir.path();
     gRenderSources.configName = "cfg";
     gRenderSources.templateName = "T";
     gRenderSources.listPosition = [this] { return position; };
-    gRenderSources.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
-    gRenderSources.gameAt = [](int p) {
-      const GameEntry& e = gGameList.AtPosition(p);
+    // The drawing is handed the fixture's own list and information panel.
+    gRenderSources.gameCount = [this] { return static_cast<int>(games.size()); };
+    gRenderSources.gameAt = [this](int p) {
+      const GameEntry& e = games[static_cast<std::size_t>(p)];
       return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
-    gRenderSources.history = [] { return HistoryView{gHistory.text, gHistory.firstLine}; };
+    gRenderSources.history = [this] { return HistoryView{historyText, 0}; };
   }
   void TearDown() override {
-    ReleaseAll();
-    gLayoutFollowUps = {};
+    ResetRenderState();
     platform::SetMessageBoxSink({});
   }
 
@@ -113,9 +107,7 @@ class RenderFixture : public ::testing::Test {
     e.fullName = name;
     e.romOf = romOf;
     e.infos1 = name + " info";
-    gGameList.entries.push_back(e);
-    gGameList.displayOrder.push_back(std::int32_t(gGameList.entries.size() - 1));
-    gGameList.entryCount = std::int32_t(gGameList.entries.size());
+    games.push_back(e);
   }
 
   // Display of the given size, then the template and the selection's media.
@@ -143,6 +135,8 @@ class RenderFixture : public ::testing::Test {
 
   TempDir dir;
   ListPosition position;
+  std::vector<GameEntry> games;  // in display order
+  std::string historyText;
 };
 
 }  // namespace render_test

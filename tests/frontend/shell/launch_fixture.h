@@ -6,6 +6,7 @@
 #include "temp_dir.h"
 
 #include "frontend/catalogue/statistics.h"
+#include "frontend/render/render_state.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
@@ -31,7 +32,8 @@ class LaunchFixture : public ::testing::Test {
     record_ = dir_ / "record.txt";
     ::setenv("ORV_TEST_EMULATOR_RECORD", record_.c_str(), 1);
     Script("");
-    gSettings = {};
+    ResetShellState();
+    ResetRenderState();
     gSettings.emuExe = dir_ / "Emu/mame";
     gSettings.emuDirectory = dir_ / "Emu";
     gSettings.emuProgram = "mame";
@@ -40,12 +42,8 @@ class LaunchFixture : public ::testing::Test {
     gSettings.modeFenetre = true;
     gSettings.fichierDescription = dir_ / "lists/games.txt";
     gSettings.listStatsFile = dir_ / "lists/games.sta";
-    gShell = {};
     gShell.baseDirectory = dir_.path();
-    gStatistics = {};
     gStatistics.files = MakeStatisticsFiles(gSettings, dir_.path());
-    gScreensaverTimer = {};
-    gLaunchTiming = {};
     gLaunchTiming.pauseBeforeMs = 0;
     gLaunchTiming.fullScreenPauseMs = 0;
     platform::SetLogDirectory(dir_.path());

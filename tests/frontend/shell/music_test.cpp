@@ -1,4 +1,5 @@
 #include "frontend/shell/music.h"
+#include "frontend/shell/shell_state.h"
 
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/main_loop.h"
@@ -18,7 +19,7 @@ namespace {
 class MusicTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gMusic = {};
+    ResetShellState();
     if (!HaveLame()) GTEST_SKIP() << "lame is needed to make the test tracks";
     ASSERT_TRUE(platform::OpenAudio());
   }
