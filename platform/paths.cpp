@@ -24,17 +24,21 @@ struct DirectoryNames {
 };
 
 constexpr std::size_t kMaxCachedDirectories = 256;
-// Directory times advance in coarse ticks: a change made in the tick of the listing would
-// keep the time, so a listing counts only once its directory is older than this.
+// Directory times advance in coarse ticks (two seconds on FAT): a change made in the tick
+// of the listing would keep the time, so a listing is trusted for good only once its
+// directory is older than this. Before that it is listed again, at most this often, so a
+// folder just written is neither listed at every look-up nor missed for long.
 constexpr std::int64_t kTimeTickMarginNs = 2'000'000'000;
+constexpr std::int64_t kYoungDirectoryRelistNs = 100'000'000;
 
 std::int64_t NowNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(
              std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
-bool StillValid(const DirectoryNames& names, const FileStamp& stamp) {
-  return names.stamp == stamp && stamp.modifiedNs + kTimeTickMarginNs < names.listedNs;
+bool StillValid(const DirectoryNames& names, const FileStamp& stamp, std::int64_t now) {
+  if (!(names.stamp == stamp)) return false;
+  return stamp.modifiedNs + kTimeTickMarginNs < names.listedNs || now - names.listedNs < kYoungDirectoryRelistNs;
 }
 
 std::optional<std::string> FindNoCase(const std::string& dir, const std::string& name) {
@@ -44,9 +48,10 @@ std::optional<std::string> FindNoCase(const std::string& dir, const std::string&
   if (!stamp) return std::nullopt;
   std::lock_guard lock(mutex);
   auto it = cache.find(dir);
-  if (it == cache.end() || !StillValid(it->second, *stamp)) {
+  const std::int64_t now = NowNs();
+  if (it == cache.end() || !StillValid(it->second, *stamp, now)) {
     if (it == cache.end() && cache.size() >= kMaxCachedDirectories) cache.clear();
-    DirectoryNames names{*stamp, NowNs(), {}};
+    DirectoryNames names{*stamp, now, {}};
     for (auto& e : ListDirectory(dir)) names.byLowerName.emplace(ToLowerCopy(e.name), std::move(e.name));
     it = cache.insert_or_assign(dir, std::move(names)).first;
   }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 using platform::MakeAbsolutePath;
 
 TEST(Paths, MakeAbsolutePathFollowsTheSettingRules) {
@@ -45,9 +48,12 @@ TEST(Paths, CaseBlindLookUpsSeeFilesAddedAndRemovedSinceTheLastOne) {
   dir.Write("snap/Alpha.PNG", "x");
   EXPECT_EQ(platform::ResolvePath(dir / "snap/alpha.png"), dir / "snap/Alpha.PNG");
   EXPECT_EQ(platform::ResolvePath(dir / "snap/beta.png"), dir / "snap/beta.png");  // not there yet
+  // A change within the directory time's tick is seen a tenth of a second later at most.
   dir.Write("snap/BETA.png", "x");
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
   EXPECT_EQ(platform::ResolvePath(dir / "snap/beta.png"), dir / "snap/BETA.png");
   std::filesystem::remove(dir / "snap/Alpha.PNG");
   dir.Write("snap/ALPHA.png", "x");
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
   EXPECT_EQ(platform::ResolvePath(dir / "snap/alpha.png"), dir / "snap/ALPHA.png");
 }
