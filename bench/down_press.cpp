@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 
@@ -71,11 +72,20 @@ std::string RomName(int i) {
   return buf;
 }
 
-// An installation with a 1024 x 768 template, 50,000 games, a snapshot and a marquee for
-// each (links to a few distinct files, so the set is quick to make).
+// How the art folders are filled.
+enum class Art {
+  kEveryGame,  // a snapshot and a marquee for each game, named as the list names it
+  // Half the games without art; 40,000 files per folder, named in another letter case, so
+  // every look-up misses as written and the case-blind search has to find or rule out.
+  kHalfMissingOtherCase,
+};
+constexpr int kArtFilesPerFolder = 40000;
+
+// An installation with a 1024 x 768 template, 50,000 games and their art (links to a few
+// distinct files, so the set is quick to make).
 class Installation {
  public:
-  Installation() {
+  explicit Installation(Art art = Art::kEveryGame) {
     std::string tmpl = (fs::temp_directory_path() / "orvanel-bench-XXXXXX").string();
     root_ = ::mkdtemp(tmpl.data());
     WriteText(root_ / "config/Orvanel.ini", "[General]\r\nLastEmu=bench\r\nTransitions=NO\r\nLargFen=1024\r\nHautFen=768\r\n");
@@ -107,10 +117,12 @@ class Installation {
       const std::string rom = RomName(i);
       list += "[" + rom + "]\r\nFullName=Game " + rom + " of the bench\r\nInfos1=19" + std::to_string(80 + i % 20) +
               "\r\n";
-      const std::string k = std::to_string(i % kDistinctPictures);
-      fs::create_symlink(root_ / "pictures" / ("snap" + k + ".png"), root_ / "snap" / (rom + ".png"));
-      fs::create_symlink(root_ / "pictures" / ("marquee" + k + ".png"), root_ / "marquees" / (rom + ".png"));
+      if (art == Art::kEveryGame) LinkArt(rom + ".png", i);
+      else if (i % 2 == 0) LinkArt(UpperCase(rom) + ".PNG", i);
     }
+    // Art of games not in the list fills the folders up.
+    for (int i = 0; art == Art::kHalfMissingOtherCase && i < kArtFilesPerFolder - kGames / 2; ++i)
+      LinkArt("X" + RomName(i) + ".PNG", i);
     WriteText(root_ / "lists/bench.txt", list);
   }
   ~Installation() {
@@ -120,11 +132,21 @@ class Installation {
   std::string path() const { return root_.string(); }
 
  private:
+  static std::string UpperCase(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+  }
+  void LinkArt(const std::string& name, int i) {
+    const std::string k = std::to_string(i % kDistinctPictures);
+    fs::create_symlink(root_ / "pictures" / ("snap" + k + ".png"), root_ / "snap" / name);
+    fs::create_symlink(root_ / "pictures" / ("marquee" + k + ".png"), root_ / "marquees" / name);
+  }
+
   fs::path root_;
 };
 
-void BM_DownPress(benchmark::State& state) {
-  Installation inst;
+void DownPress(benchmark::State& state, Art art) {
+  Installation inst(art);
   platform::SetLogDirectory(inst.path());
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
@@ -150,6 +172,14 @@ void BM_DownPress(benchmark::State& state) {
   state.counters["games"] = count;
   ReleaseAll();
 }
+void BM_DownPress(benchmark::State& state) { DownPress(state, Art::kEveryGame); }
+void BM_DownPressHalfMissingArtOtherCase(benchmark::State& state) {
+  DownPress(state, Art::kHalfMissingOtherCase);
+}
 BENCHMARK(BM_DownPress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DownPressHalfMissingArtOtherCase)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

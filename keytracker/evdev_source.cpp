@@ -46,10 +46,14 @@ bool IsKind(int fd, DeviceKind kind) {
 
 bool IsEventNode(const char* name) { return std::strncmp(name, "event", 5) == 0; }
 
-// The device's descriptor when it is readable and of the kind wanted, else -1.
-int OpenDevice(const std::string& path, DeviceKind kind, const EvdevPlace& place) {
+// The device's descriptor when it is readable and of the kind wanted, else -1 (and
+// `unopenable` set when it could not be opened at all).
+int OpenDevice(const std::string& path, DeviceKind kind, const EvdevPlace& place, bool* unopenable = nullptr) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return -1;
+  if (fd < 0) {
+    if (unopenable) *unopenable = true;
+    return -1;
+  }
   if (!place.checkKind || IsKind(fd, kind)) return fd;
   ::close(fd);
   return -1;
@@ -60,14 +64,16 @@ struct Device {
   int fd;
 };
 
-std::vector<Device> OpenDevices(DeviceKind kind, const EvdevPlace& place) {
+std::vector<Device> OpenDevices(DeviceKind kind, const EvdevPlace& place, int& unreadable) {
   std::vector<Device> devices;
   DIR* dir = ::opendir(place.directory.c_str());
   if (!dir) return devices;
   while (dirent* e = ::readdir(dir)) {
     if (!IsEventNode(e->d_name)) continue;
     const std::string path = place.directory + "/" + e->d_name;
-    if (const int fd = OpenDevice(path, kind, place); fd >= 0) devices.push_back({path, fd});
+    bool unopenable = false;
+    if (const int fd = OpenDevice(path, kind, place, &unopenable); fd >= 0) devices.push_back({path, fd});
+    if (unopenable) ++unreadable;
   }
   ::closedir(dir);
   return devices;
@@ -76,9 +82,10 @@ std::vector<Device> OpenDevices(DeviceKind kind, const EvdevPlace& place) {
 class EvdevSource : public EventSource {
  public:
   EvdevSource(DeviceKind kind, EvdevPlace place, std::vector<Device> devices, int stopRead, int stopWrite,
-              EventHandler handler)
+              EventHandler handler, std::shared_ptr<ReadNodes> nodes)
       : kind_(kind), place_(std::move(place)), devices_(std::move(devices)), stopRead_(stopRead),
-        stopWrite_(stopWrite), handler_(handler) {
+        stopWrite_(stopWrite), handler_(handler), nodes_(std::move(nodes)) {
+    for (const Device& d : devices_) nodes_->Add(d.path);
     watch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     // Permissions of a new node are set after its creation: watch both.
     if (watch_ >= 0 && ::inotify_add_watch(watch_, place_.directory.c_str(), IN_CREATE | IN_ATTRIB) < 0) {
@@ -112,6 +119,7 @@ class EvdevSource : public EventSource {
         if (polls[i].revents & (POLLERR | POLLHUP | POLLNVAL)) {
           ::close(d.fd);  // unplugged: forget it, a replug opens it again
           d.fd = -1;
+          nodes_->Remove(d.path);
         } else if (polls[i].revents & POLLIN) {
           Drain(d.fd);
         }
@@ -145,7 +153,10 @@ class EvdevSource : public EventSource {
         const bool known = std::any_of(devices_.begin(), devices_.end(),
                                        [&](const Device& d) { return d.path == path; });
         if (known) continue;
-        if (const int fd = OpenDevice(path, kind_, place_); fd >= 0) devices_.push_back({path, fd});
+        if (const int fd = OpenDevice(path, kind_, place_); fd >= 0) {
+          devices_.push_back({path, fd});
+          nodes_->Add(path);
+        }
       }
     }
   }
@@ -157,20 +168,46 @@ class EvdevSource : public EventSource {
   int stopRead_;
   int stopWrite_;
   EventHandler handler_;
+  std::shared_ptr<ReadNodes> nodes_;
   std::thread thread_;
+};
+
+class CombinedSource : public EventSource {
+ public:
+  CombinedSource(std::unique_ptr<EventSource> first, std::unique_ptr<EventSource> second)
+      : first_(std::move(first)), second_(std::move(second)) {}
+  ~CombinedSource() override {
+    second_.reset();
+    first_.reset();
+  }
+
+ private:
+  std::unique_ptr<EventSource> first_;
+  std::unique_ptr<EventSource> second_;
 };
 
 }  // namespace
 
-std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler, const EvdevPlace& place) {
-  std::vector<Device> devices = OpenDevices(kind, place);
+std::unique_ptr<EventSource> CombineSources(std::unique_ptr<EventSource> first, std::unique_ptr<EventSource> second) {
+  if (!first) return second;
+  if (!second) return first;
+  return std::make_unique<CombinedSource>(std::move(first), std::move(second));
+}
+
+std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler, const EvdevPlace& place,
+                                              std::shared_ptr<ReadNodes> nodes, int* unreadable) {
+  int unopenable = 0;
+  std::vector<Device> devices = OpenDevices(kind, place, unopenable);
+  if (unreadable) *unreadable = unopenable;
+  if (!nodes) nodes = std::make_shared<ReadNodes>();
   if (devices.empty()) return nullptr;
   int stop[2];
   if (::pipe2(stop, O_CLOEXEC) != 0) {
     for (const Device& d : devices) ::close(d.fd);
     return nullptr;
   }
-  return std::make_unique<EvdevSource>(kind, place, std::move(devices), stop[0], stop[1], handler);
+  return std::make_unique<EvdevSource>(kind, place, std::move(devices), stop[0], stop[1], handler,
+                                       std::move(nodes));
 }
 
 }  // namespace keytracker

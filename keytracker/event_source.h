@@ -4,6 +4,8 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
+#include <set>
 #include <string>
 
 namespace keytracker {
@@ -17,6 +19,28 @@ class EventSource {
 
 enum class DeviceKind { Keyboard, Mouse };
 
+// The device nodes the event-device route reads, shared with the X11 route so that a key
+// of one of them is not taken twice. Changed and read on different threads.
+class ReadNodes {
+ public:
+  void Add(const std::string& node) {
+    std::lock_guard lock(mutex_);
+    nodes_.insert(node);
+  }
+  void Remove(const std::string& node) {
+    std::lock_guard lock(mutex_);
+    nodes_.erase(node);
+  }
+  bool Contains(const std::string& node) const {
+    std::lock_guard lock(mutex_);
+    return nodes_.count(node) != 0;
+  }
+
+ private:
+  mutable std::mutex mutex_;
+  std::set<std::string> nodes_;
+};
+
 // Where the event devices are looked for. Tests point it at a directory of FIFOs, which
 // cannot answer the device ioctls, so the kind check can be switched off with it.
 struct EvdevPlace {
@@ -24,11 +48,20 @@ struct EvdevPlace {
   bool checkKind = true;
 };
 
-// Every readable event* device of that kind; null when none can be read.
-std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler, const EvdevPlace& place = {});
+// Every readable event* device of that kind; null when none can be read. The nodes read
+// are kept in `nodes` (when given) while they are read; `unreadable` (when given) gets
+// how many event* nodes could not be opened at all.
+std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler handler, const EvdevPlace& place = {},
+                                              std::shared_ptr<ReadNodes> nodes = nullptr,
+                                              int* unreadable = nullptr);
 
 // XInput2 raw key releases of the X server named by DISPLAY; null without a display or
-// without XInput2. Key codes are handed over as kernel key codes.
-std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler);
+// without XInput 2.2 (which gives raw events also while another client, such as a
+// full-screen emulator, grabs the keyboard). Key codes are handed over as kernel key
+// codes. Keys of a device whose node is in `skip` are left out.
+std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler, std::shared_ptr<const ReadNodes> skip = nullptr);
+
+// Both sources as one: ended together.
+std::unique_ptr<EventSource> CombineSources(std::unique_ptr<EventSource> first, std::unique_ptr<EventSource> second);
 
 }  // namespace keytracker

@@ -69,10 +69,17 @@ void OnMouseEvent(int type, int code, int value) {
   RecordMouseMessage(MouseMessageFromLinuxEvent(type, code, value));
 }
 
+// The devices are read directly where they can be; the X server's raw events take the
+// keys of the others (a keyboard node without permission), never those of a device read
+// directly. Tests of the device route alone (a test directory without unreadable nodes)
+// do not reach for a display.
 std::unique_ptr<EventSource> StartKeyboardSource() {
-  if (gTestInputDirectory) return StartEvdevSource(DeviceKind::Keyboard, &OnKeyboardEvent, *gTestInputDirectory);
-  if (auto source = StartEvdevSource(DeviceKind::Keyboard, &OnKeyboardEvent)) return source;
-  return StartX11KeySource(&OnKeyboardEvent);
+  const EvdevPlace place = gTestInputDirectory ? *gTestInputDirectory : EvdevPlace{};
+  auto nodes = std::make_shared<ReadNodes>();
+  int unreadable = 0;
+  auto evdev = StartEvdevSource(DeviceKind::Keyboard, &OnKeyboardEvent, place, nodes, &unreadable);
+  if (unreadable == 0 && (evdev || gTestInputDirectory)) return evdev;
+  return CombineSources(std::move(evdev), StartX11KeySource(&OnKeyboardEvent, nodes));
 }
 
 std::unique_ptr<EventSource> StartMouseSource() {

@@ -1,10 +1,12 @@
-// Key releases from the X server's XInput2 raw events, for when no keyboard device can
+// Key releases from the X server's XInput2 raw events, for when a keyboard device cannot
 // be read (no permission on /dev/input, or a nested server such as Xvfb). Raw events
-// reach the root window whichever client has the focus.
+// reach the root window whichever client has the focus; from XInput 2.1 on they do also
+// while another client grabs the keyboard, as full-screen emulators do.
 #include "keytracker/event_source.h"
 
 #if ORV_HAVE_X11
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XInput2.h>
 #include <fcntl.h>
@@ -12,6 +14,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <string>
 #include <thread>
 
 namespace keytracker {
@@ -21,9 +24,10 @@ constexpr int kX11KeycodeOffset = 8;  // X keycodes are the kernel's plus 8
 
 class X11Source : public EventSource {
  public:
-  X11Source(Display* display, int opcode, int stopRead, int stopWrite, EventHandler handler)
+  X11Source(Display* display, int opcode, int stopRead, int stopWrite, EventHandler handler,
+            std::shared_ptr<const ReadNodes> skip)
       : display_(display), opcode_(opcode), stopRead_(stopRead), stopWrite_(stopWrite),
-        handler_(handler) {
+        handler_(handler), skip_(std::move(skip)) {
     thread_ = std::thread([this] { Run(); });
   }
   ~X11Source() override {
@@ -54,9 +58,28 @@ class X11Source : public EventSource {
     if (!XGetEventData(display_, cookie)) return;
     if (cookie->evtype == XI_RawKeyRelease) {
       const auto* raw = static_cast<const XIRawEvent*>(cookie->data);
-      handler_(EV_KEY, raw->detail - kX11KeycodeOffset, 0);
+      const int device = raw->sourceid != 0 ? raw->sourceid : raw->deviceid;
+      if (!skip_ || !skip_->Contains(DeviceNode(device))) handler_(EV_KEY, raw->detail - kX11KeycodeOffset, 0);
     }
     XFreeEventData(display_, cookie);
+  }
+
+  // The kernel node an X input device reads ("Device Node" of the evdev and libinput
+  // drivers); empty for virtual devices.
+  std::string DeviceNode(int device) {
+    const Atom property = XInternAtom(display_, "Device Node", True);
+    if (property == None) return {};
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::string node;
+    if (XIGetProperty(display_, device, property, 0, 1024, False, XA_STRING, &type, &format, &count, &after,
+                      &data) == Success &&
+        data && type == XA_STRING && format == 8)
+      node.assign(reinterpret_cast<const char*>(data), count);
+    if (data) XFree(data);
+    return node;
   }
 
   Display* display_;
@@ -64,18 +87,21 @@ class X11Source : public EventSource {
   int stopRead_;
   int stopWrite_;
   EventHandler handler_;
+  std::shared_ptr<const ReadNodes> skip_;
   std::thread thread_;
 };
 
 }  // namespace
 
-std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler) {
+std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler, std::shared_ptr<const ReadNodes> skip) {
   Display* display = XOpenDisplay(nullptr);
   if (!display) return nullptr;
   int opcode = 0, firstEvent = 0, firstError = 0;
-  int major = 2, minor = 0;
+  // The version a client announces decides what it gets: 2.0 clients see no raw events
+  // while another client grabs the keyboard.
+  int major = 2, minor = 2;
   if (!XQueryExtension(display, "XInputExtension", &opcode, &firstEvent, &firstError) ||
-      XIQueryVersion(display, &major, &minor) != Success) {
+      XIQueryVersion(display, &major, &minor) != Success || major < 2 || (major == 2 && minor < 2)) {
     XCloseDisplay(display);
     return nullptr;
   }
@@ -89,7 +115,7 @@ std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler) {
     XCloseDisplay(display);
     return nullptr;
   }
-  return std::make_unique<X11Source>(display, opcode, stop[0], stop[1], handler);
+  return std::make_unique<X11Source>(display, opcode, stop[0], stop[1], handler, std::move(skip));
 }
 
 }  // namespace keytracker
@@ -97,7 +123,7 @@ std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler) {
 #else
 
 namespace keytracker {
-std::unique_ptr<EventSource> StartX11KeySource(EventHandler) { return nullptr; }
+std::unique_ptr<EventSource> StartX11KeySource(EventHandler, std::shared_ptr<const ReadNodes>) { return nullptr; }
 }  // namespace keytracker
 
 #endif

@@ -24,6 +24,14 @@ struct AudioState {
   bool failureLogged = false;
   Mix_Music* music = nullptr;
   bool musicPaused = false;
+  std::string musicFile;  // the file of `music`
+  // What SuspendAudio kept of the music.
+  bool suspended = false;
+  bool hadMusic = false;
+  bool wasPlaying = false;
+  bool wasPaused = false;
+  double position = 0.0;
+  int volume = MIX_MAX_VOLUME;
 };
 
 AudioState& State() {
@@ -82,12 +90,50 @@ void CloseAudio() {
 
 bool AudioIsSilent() { return State().device == Device::Silent; }
 
+void SuspendAudio() {
+  AudioState& s = State();
+  if (s.device != Device::Open || s.suspended) return;
+  s.suspended = true;
+  s.hadMusic = s.music != nullptr;
+  if (s.music) {
+    s.wasPaused = s.musicPaused;
+    s.wasPlaying = s.musicPaused || Mix_PlayingMusic();
+    const double position = Mix_GetMusicPosition(s.music);
+    s.position = position > 0 ? position : 0.0;
+    s.volume = Mix_VolumeMusic(-1);
+  }
+  const std::string file = s.musicFile;
+  CloseAudio();
+  s.musicFile = file;
+}
+
+void ResumeAudio() {
+  AudioState& s = State();
+  if (!s.suspended) return;
+  s.suspended = false;
+  if (s.device == Device::Silent) s.device = Device::Untried;  // a try while the game held it
+  if (!s.hadMusic || !OpenAudio()) return;
+  s.music = Mix_LoadMUS(s.musicFile.c_str());
+  if (!s.music) return;
+  Mix_VolumeMusic(s.volume);
+  if (!s.wasPlaying) return;  // a stopped track stays stopped: the loop picks the next
+  if (Mix_PlayMusic(s.music, 1) != 0) return;
+  if (s.position > 0) Mix_SetMusicPosition(s.position);
+  if (s.wasPaused) {
+    Mix_PauseMusic();
+    s.musicPaused = true;
+  }
+}
+
+bool AudioSuspended() { return State().suspended; }
+
 bool MusicPlayFile(const std::string& file, int volume) {
   MusicClose();
   if (file.empty() || !OpenAudio()) return false;
   AudioState& s = State();
   s.music = Mix_LoadMUS(file.c_str());
   if (!s.music) return false;
+  s.musicFile = file;
   Mix_VolumeMusic(volume > 1000 ? MIX_MAX_VOLUME : std::clamp(volume, 0, 1000) * MIX_MAX_VOLUME / 1000);
   if (Mix_PlayMusic(s.music, 1) != 0) {
     Mix_FreeMusic(s.music);
@@ -104,6 +150,7 @@ void MusicClose() {
   Mix_FreeMusic(s.music);
   s.music = nullptr;
   s.musicPaused = false;
+  s.musicFile.clear();
 }
 
 bool MusicIsOpen() { return State().music != nullptr; }

@@ -16,6 +16,14 @@ bool OpenAudio();          // true when the device is usable (opened now or befo
 void CloseAudio();         // music stopped and freed, device closed
 bool AudioIsSilent();      // the device was tried and could not be opened
 
+// Lets the device go while another program (a game) needs it: ALSA without a software
+// mixer, common on HDMI-only cabinets, gives a device to one program at a time. The
+// music's file, volume, position and pause are kept; ResumeAudio opens the device again
+// and the music goes on from there (loaded clips are decoded again when next played).
+void SuspendAudio();
+void ResumeAudio();
+bool AudioSuspended();
+
 // --- Music: at most one stream; "stopped" means loaded but neither playing nor paused.
 // Replaces the current music and plays the file once; volume 0-1000 (above 1000: the
 // mixer's full volume). False = no music.

@@ -13,9 +13,18 @@ std::string& Dir() {
   static std::string dir = ".";
   return dir;
 }
+// A log that cannot be written (read-only installation) is reported once; a box for every
+// line would make the menu unusable.
+bool& FailureShown() {
+  static bool shown = false;
+  return shown;
+}
 }  // namespace
 
-void SetLogDirectory(const std::string& dir) { Dir() = dir; }
+void SetLogDirectory(const std::string& dir) {
+  Dir() = dir;
+  FailureShown() = false;
+}
 const std::string& LogDirectory() { return Dir(); }
 std::string LogFilePath() { return JoinPath(Dir(), "debug.txt"); }
 
@@ -40,7 +49,8 @@ void WriteLog(std::string_view text, int newline, int timestamp) {
     record += ToUtf8ForDisplay(text);
     if (newline) record += "\r\n";
   }
-  if (!AppendToFile(LogFilePath(), record)) {
+  if (!AppendToFile(LogFilePath(), record) && !FailureShown()) {
+    FailureShown() = true;
     ShowMessageBoxUnlogged("???", "???");
   }
 }

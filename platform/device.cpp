@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdint>
 
 namespace platform {
 namespace detail {
@@ -153,6 +154,12 @@ Device::~Device() {
 }
 
 bool Device::IsSoftware() const { return state_->software; }
+
+int Device::MaxTextureSize() const {
+  SDL_RendererInfo info{};
+  if (!state_->renderer || SDL_GetRendererInfo(state_->renderer, &info) != 0) return 0;
+  return std::min(info.max_texture_width, info.max_texture_height);
+}
 
 std::string Device::RendererName() const {
   SDL_RendererInfo info{};
@@ -419,13 +426,34 @@ void Device::DrawLines(std::span<const FPoint> points, std::uint32_t argb) {
   SDL_RenderDrawLines(state_->renderer, pts.data(), int(pts.size()));
 }
 
+FRect FitKeepingAspect(int srcWidth, int srcHeight, int outWidth, int outHeight) {
+  if (srcWidth <= 0 || srcHeight <= 0 || outWidth <= 0 || outHeight <= 0) return {0, 0, float(outWidth), float(outHeight)};
+  // Compare w/h ratios without division: the axis that runs out first sets the scale.
+  const bool widthBound = std::int64_t(outWidth) * srcHeight <= std::int64_t(outHeight) * srcWidth;
+  const float w = widthBound ? float(outWidth) : float(outHeight) * float(srcWidth) / float(srcHeight);
+  const float h = widthBound ? float(outWidth) * float(srcHeight) / float(srcWidth) : float(outHeight);
+  return {std::floor((float(outWidth) - w) / 2), std::floor((float(outHeight) - h) / 2), w, h};
+}
+
 void Device::Present() {
   SDL_Renderer* r = state_->renderer;
   SDL_SetRenderTarget(r, nullptr);
   SDL_RenderSetClipRect(r, nullptr);
   SDL_Texture* bb = backBuffer_.object_->texture;
   SDL_SetTextureBlendMode(bb, SDL_BLENDMODE_NONE);
-  SDL_RenderCopy(r, bb, nullptr, nullptr);
+  int outWidth = width_, outHeight = height_;
+  SDL_GetRendererOutputSize(r, &outWidth, &outHeight);
+  if (outWidth == width_ && outHeight == height_) {
+    SDL_RenderCopy(r, bb, nullptr, nullptr);
+  } else {
+    // A back buffer other than the desktop's size: smooth scaling with the proportions kept.
+    SDL_SetTextureScaleMode(bb, SDL_ScaleModeLinear);
+    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+    SDL_RenderClear(r);
+    const FRect fit = FitKeepingAspect(width_, height_, outWidth, outHeight);
+    const SDL_FRect dst{fit.x, fit.y, fit.w, fit.h};
+    SDL_RenderCopyF(r, bb, nullptr, &dst);
+  }
   SDL_RenderPresent(r);
   SDL_SetRenderTarget(r, state_->target);
   if (state_->clip) SDL_RenderSetClipRect(r, &*state_->clip);

@@ -68,6 +68,11 @@ struct DisplayParameters {
   bool fullScreen = false;  // accelerated with vsync; windowed: accelerated, no vsync
 };
 
+// Where a back buffer of src size is shown on an output of out size: as large as fits
+// with its proportions kept, centred, black bars on the other axis (what a monitor's own
+// mode switch shows).
+FRect FitKeepingAspect(int srcWidth, int srcHeight, int outWidth, int outHeight);
+
 class Device {
  public:
   // A renderer on the main window; falls back to the software renderer when no
@@ -87,6 +92,8 @@ class Device {
   int Height() const { return height_; }
   bool IsSoftware() const;
   std::string RendererName() const;
+  // The largest texture side the renderer takes (0 when it names no limit).
+  int MaxTextureSize() const;
 
   // A static texture from RGBA bytes (4 per pixel, rows top to bottom).
   Texture CreateTexture(int width, int height, std::span<const std::uint8_t> rgba, std::string* error);

@@ -1,6 +1,10 @@
 #include "platform/files.h"
 
+#include "platform/debug_log.h"
+
 #include <dirent.h>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,6 +81,40 @@ void RemoveStaleTemporaries(const std::string& dir, const std::string& path) {
   ::closedir(d);
 }
 
+// Data files are often links into a writable partition (a read-only root is common on
+// cabinets): a rename over the link would replace it with a plain file, so the write
+// goes to the file the link leads to, with its temporary beside that file. A link whose
+// target does not exist yet leads to a new file in the target's directory.
+constexpr int kMaxLinkHops = 40;
+
+std::optional<std::string> LinkTargetOf(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat st {};
+    if (::lstat(current.c_str(), &st) != 0) {
+      if (errno != ENOENT) return std::nullopt;
+      std::vector<char> dir(PATH_MAX + 1);
+      if (!::realpath(DirectoryOf(current).c_str(), dir.data())) return std::nullopt;
+      return std::string(dir.data()) + "/" + BaseNameOf(current);
+    }
+    if (!S_ISLNK(st.st_mode)) return current;
+    std::vector<char> target(PATH_MAX + 1);
+    const ssize_t n = ::readlink(current.c_str(), target.data(), target.size() - 1);
+    if (n <= 0) return std::nullopt;
+    std::string next(target.data(), static_cast<std::size_t>(n));
+    current = next.front() == '/' ? next : DirectoryOf(current) + "/" + next;
+  }
+  return std::nullopt;  // a loop of links
+}
+
+std::string WriteTargetOf(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  if (auto target = LinkTargetOf(path)) return *target;
+  WriteLog("Lien non resolu, ecrit a sa place : " + path, 1, 1);
+  return path;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
@@ -104,7 +142,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
   return out;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view content) {
+bool WriteFileAtomically(const std::string& requested, std::string_view content) {
+  const std::string path = WriteTargetOf(requested);
   const std::string dir = DirectoryOf(path);
   std::string tmpl = path + ".tmpXXXXXX";
   std::vector<char> name(tmpl.begin(), tmpl.end());
@@ -156,6 +195,19 @@ std::int64_t FileSize(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return -1;
   return static_cast<std::int64_t>(st.st_size);
+}
+
+std::optional<FileId> FileIdOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+}
+
+std::optional<FileStamp> FileStampOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileStamp{static_cast<std::int64_t>(st.st_size),
+                   static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
 std::vector<DirEntry> ListDirectory(const std::string& path) {

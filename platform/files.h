@@ -20,6 +20,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // temporary file in the same directory, write, fsync, rename, fsync of the directory.
 // Returns false (and leaves the old file whole) when any step fails. A good write also
 // removes this file's temporaries left over five minutes ago by writes that were cut off.
+// A symbolic link stays a link: the file it leads to is replaced, in that file's directory
+// (a link that cannot be followed is replaced in place, and the log says so).
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
 // Test seam: from now on every atomic write fails at this step as the system would fail
@@ -34,6 +36,24 @@ bool AppendToFile(const std::string& path, std::string_view content);
 bool FileExists(const std::string& path);       // a regular file (or link to one)
 bool DirectoryExists(const std::string& path);  // a directory (or link to one)
 std::int64_t FileSize(const std::string& path); // -1 when missing
+
+// What tells two names of one file or directory apart from two files: links and bind
+// mounts give one directory many paths.
+struct FileId {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  auto operator<=>(const FileId&) const = default;
+};
+std::optional<FileId> FileIdOf(const std::string& path);  // links followed
+
+// Size and modification time (nanoseconds) of a file or directory, links followed: what
+// tells a cache that something changed.
+struct FileStamp {
+  std::int64_t size = 0;
+  std::int64_t modifiedNs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> FileStampOf(const std::string& path);
 
 struct DirEntry {
   std::string name;

@@ -19,30 +19,46 @@ GlyphAtlas GlyphAtlas::Build(Device& device, const Font& font) {
   GlyphAtlas atlas;
   atlas.font_ = &font;
   atlas.lineHeight_ = font.LineHeight();
+  const int deviceMax = device.MaxTextureSize();
+  const int side = deviceMax > 0 ? std::min(deviceMax, kMaxPageSide) : kMaxPageSide;
   const int line = std::max(1, font.LineHeight());
   // Room for a glyph: its advance plus overhang on both sides, the line height plus
-  // room for accents that rise above it.
-  const int cellHeight = line + line / 2 + 2;
+  // room for accents that rise above it; never more than a page holds.
+  const int cellHeight = std::min(line + line / 2 + 2, side - 2 * kPadding);
+  int widest = 0;
+  for (int b = 0; b < 256; ++b) widest = std::max(widest, font.AdvanceWidths()[static_cast<std::size_t>(b)] + line / 2 + 2);
+  const int pageWidth = std::min(side, std::max(kAtlasWidth, widest + 2 * kPadding));
   int x = kPadding, y = kPadding;
+  atlas.pages_.push_back({pageWidth, 0, {}});
   for (int b = 0; b < 256; ++b) {
     Cell& c = atlas.cells_[b];
     c.advance = font.AdvanceWidths()[static_cast<std::size_t>(b)];
     if (!ByteHasGlyph(static_cast<unsigned char>(b)) || c.advance <= 0) continue;
-    c.width = std::min(c.advance + line / 2 + 2, kAtlasWidth - 2 * kPadding);
+    c.width = std::min(c.advance + line / 2 + 2, pageWidth - 2 * kPadding);
     c.height = cellHeight;
-    if (x + c.width + kPadding > kAtlasWidth) {
+    if (x + c.width + kPadding > pageWidth) {
       x = kPadding;
       y += cellHeight + kPadding;
     }
+    if (y + cellHeight + kPadding > side) {
+      atlas.pages_.back().height = y;
+      atlas.pages_.push_back({pageWidth, 0, {}});
+      x = y = kPadding;
+    }
+    c.page = static_cast<int>(atlas.pages_.size()) - 1;
     c.x = x;
     c.y = y;
     x += c.width + kPadding;
   }
-  const int height = y + cellHeight + kPadding;
-  std::vector<std::uint8_t> rgba(std::size_t(kAtlasWidth) * std::size_t(height) * 4, 0);
-  for (std::size_t i = 0; i < rgba.size(); i += 4) rgba[i] = rgba[i + 1] = rgba[i + 2] = 255;
-  atlas.texture_ = device.CreateTexture(kAtlasWidth, height, rgba, nullptr);
+  atlas.pages_.back().height = y + cellHeight + kPadding;
   return atlas;
+}
+
+std::size_t GlyphAtlas::TextureBytes() const {
+  std::size_t bytes = 0;
+  for (const Page& p : pages_)
+    if (p.texture) bytes += std::size_t(p.width) * std::size_t(p.height) * 4;
+  return bytes;
 }
 
 void GlyphAtlas::Rasterise(Device& device, unsigned char byte) {
@@ -60,16 +76,23 @@ void GlyphAtlas::Rasterise(Device& device, unsigned char byte) {
   c.drawWidth = std::min(g.width, c.width);
   c.drawHeight = std::min(g.height - skipTop, c.height);
   if (c.drawWidth <= 0 || c.drawHeight <= 0) return;
+  Page& page = pages_[std::size_t(c.page)];
+  if (!page.texture) {
+    std::vector<std::uint8_t> blank(std::size_t(page.width) * std::size_t(page.height) * 4, 0);
+    for (std::size_t i = 0; i < blank.size(); i += 4) blank[i] = blank[i + 1] = blank[i + 2] = 255;
+    page.texture = device.CreateTexture(page.width, page.height, blank, nullptr);
+    if (!page.texture) return;
+  }
   std::vector<std::uint8_t> rgba(std::size_t(c.drawWidth) * std::size_t(c.drawHeight) * 4, 255);
   for (int row = 0; row < c.drawHeight; ++row)
     for (int col = 0; col < c.drawWidth; ++col)
       rgba[(std::size_t(row) * std::size_t(c.drawWidth) + std::size_t(col)) * 4 + 3] =
           g.alpha[std::size_t(row + skipTop) * std::size_t(g.width) + std::size_t(col)];
-  device.UpdateTexture(texture_, c.x, c.y, c.drawWidth, c.drawHeight, rgba);
+  device.UpdateTexture(page.texture, c.x, c.y, c.drawWidth, c.drawHeight, rgba);
 }
 
 void GlyphAtlas::RasteriseAll(Device& device) {
-  if (!texture_) return;
+  if (!font_) return;
   for (int b = 0; b < 256; ++b)
     if (!cells_[b].rasterised) Rasterise(device, static_cast<unsigned char>(b));
 }
@@ -82,18 +105,19 @@ int GlyphAtlas::TextWidth(std::string_view text) const {
 
 void GlyphAtlas::DrawLine(Device& device, std::string_view text, float x, float y, std::uint32_t argb,
                           float stopX) {
-  if (!texture_) return;
-  const float tw = float(texture_.Width()), th = float(texture_.Height());
+  if (!font_) return;
   float pen = x;
   for (unsigned char b : text) {
     if (pen >= stopX) break;
     Cell& c = cells_[b];
     if (!c.rasterised) Rasterise(device, b);
-    if (c.drawWidth > 0) {
+    const Texture& texture = pages_[std::size_t(c.page)].texture;
+    if (c.drawWidth > 0 && texture) {
+      const float tw = float(texture.Width()), th = float(texture.Height());
       const FRect dst{pen + float(c.offsetX), y + float(c.offsetY), float(c.drawWidth), float(c.drawHeight)};
       const UvRect uv{float(c.x) / tw, float(c.y) / th, float(c.x + c.drawWidth) / tw,
                       float(c.y + c.drawHeight) / th};
-      device.DrawTexture(texture_, dst, uv, argb);
+      device.DrawTexture(texture, dst, uv, argb);
     }
     pen += float(c.advance);
   }
@@ -101,7 +125,7 @@ void GlyphAtlas::DrawLine(Device& device, std::string_view text, float x, float 
 
 void GlyphAtlas::DrawBox(Device& device, const FRect& box, std::string_view text, TextAlign align,
                          std::uint32_t argb) {
-  if (!texture_ || box.w <= 0 || box.h <= 0) return;
+  if (!font_ || box.w <= 0 || box.h <= 0) return;
   std::vector<std::string_view> lines;
   for (std::size_t start = 0;;) {
     const std::size_t end = text.find('\n', start);

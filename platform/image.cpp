@@ -166,7 +166,8 @@ void ApplyColourKey(Image& image, std::uint32_t rgbKey) {
   const std::uint8_t r = (rgbKey >> 16) & 0xFF, g = (rgbKey >> 8) & 0xFF, b = rgbKey & 0xFF;
   for (std::size_t i = 0; i + 3 < image.rgba.size(); i += 4) {
     std::uint8_t* p = &image.rgba[i];
-    if (p[0] == r && p[1] == g && p[2] == b) p[0] = p[1] = p[2] = p[3] = 0;
+    // The key is the colour fully opaque: a soft shadow of that colour keeps its alpha.
+    if (p[0] == r && p[1] == g && p[2] == b && p[3] == 255) p[0] = p[1] = p[2] = p[3] = 0;
   }
 }
 

@@ -27,7 +27,8 @@ constexpr std::int64_t kMaxImagePixels = std::int64_t(8192) * 8192;
 std::optional<Image> LoadImageFile(const std::string& path, std::string* error = nullptr);
 std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string* error = nullptr);
 
-// Pixels whose RGB equals key (0xRRGGBB) become fully transparent.
+// Fully opaque pixels whose RGB equals key (0xRRGGBB) become fully transparent; pixels
+// of that colour with some transparency (soft shadows) stay as they are.
 void ApplyColourKey(Image& image, std::uint32_t rgbKey);
 
 // Encodes RGBA as PNG (for screenshots and generated pictures). Empty on failure.

@@ -14,6 +14,7 @@ std::string ProgramDirectory();
 //   ""            stays empty
 //   "\x", "/x"    stay (rooted)
 //   "X:..."       stays (drive letter)
+//   "..x"         parent of base + rest after the dots ("..\roms" -> parent + "\roms")
 //   ".x"          base + rest after the dot   (".\roms" -> base + "\roms")
 //   anything else base + "/" + value
 std::string MakeAbsolutePath(std::string_view base, std::string_view value);
@@ -34,6 +35,10 @@ std::string ToNativeSeparators(std::string_view path);
 // "config/layout.cfg"). Separators are made native. When no match exists, the native
 // form of the path as written is returned.
 std::string ResolvePath(std::string_view path);
+
+// Whether two setting paths name the same file or directory, whatever their spelling:
+// separators, "." components, a trailing separator, letter case, links.
+bool SamePath(std::string_view a, std::string_view b);
 
 // Joins a directory and a name with one '/'.
 std::string JoinPath(std::string_view dir, std::string_view name);

@@ -4,12 +4,14 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <thread>
 
@@ -197,6 +199,24 @@ void TerminateProcessGroup(ProcessHandle& process, std::uint32_t graceMs) {
   // still ours because the leader is not reaped yet.
   ::kill(-group, SIGKILL);
   Reap(process.pid_, process.reaped_, process.exitCode_);
+}
+
+std::string FindProgram(const std::string& name) {
+  if (name.empty()) return {};
+  if (name.find('/') != std::string::npos) return name;
+  const char* path = std::getenv("PATH");
+  std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
+  for (;;) {
+    const auto colon = dirs.find(':');
+    std::string dir(dirs.substr(0, colon));
+    if (dir.empty()) dir = ".";  // an empty entry is the current directory
+    const std::string candidate = dir + "/" + name;
+    struct stat st {};
+    if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(candidate.c_str(), X_OK) == 0)
+      return candidate;
+    if (colon == std::string_view::npos) return {};
+    dirs.remove_prefix(colon + 1);
+  }
 }
 
 }  // namespace platform

@@ -77,6 +77,11 @@ std::optional<ProcessHandle> SpawnProcess(const std::string& program, const std:
                                           const std::string& workingDirectory, int* error = nullptr,
                                           ChildStreams streams = {});
 
+// The path of the program a spawn of `name` would start: `name` itself when it holds a
+// '/', else the first executable file of that name in the directories of PATH; empty when
+// there is none.
+std::string FindProgram(const std::string& name);
+
 // Starts a command line (split by SplitCommandLine) in a session of its own, for a
 // program that outlives the frontend. False when the line is empty or cannot be started.
 bool SpawnDetached(std::string_view commandLine, ProcessHandle* started = nullptr);

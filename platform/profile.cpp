@@ -4,16 +4,18 @@
 #include "platform/text.h"
 
 namespace platform {
-namespace {
 
-// The name of a section header line, or nothing when the line is not one.
-std::optional<std::string_view> SectionName(std::string_view line) {
+std::optional<std::string_view> ProfileSectionName(std::string_view line) {
   std::string_view t = TrimBlanks(line);
   if (t.empty() || t.front() != '[') return std::nullopt;
   auto close = t.rfind(']');
   if (close == std::string_view::npos) return std::nullopt;
   return TrimBlanks(t.substr(1, close - 1));
 }
+
+namespace {
+
+std::optional<std::string_view> SectionName(std::string_view line) { return ProfileSectionName(line); }
 
 // The key of a setting line, or nothing when the line has no '='.
 std::optional<std::string_view> KeyName(std::string_view line) {

@@ -47,6 +47,11 @@ class ProfileFile {
   std::vector<Section> sections_;
 };
 
+// The name of a section header line ("[name]", blanks around the line and the name
+// ignored), or nothing when the line is not one. Every reader of a file these writers
+// write must agree with it.
+std::optional<std::string_view> ProfileSectionName(std::string_view line);
+
 // One value read straight from a file (a missing file gives the default).
 std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view def, std::size_t bufferSize = 260);

@@ -101,6 +101,66 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+void Utf8Check::Feed(std::string_view bytes) {
+  for (char ch : bytes) {
+    if (!valid_) return;
+    const auto c = static_cast<unsigned char>(ch);
+    if (pending_ > 0) {
+      // The second byte of E0, ED, F0 and F4 sequences is narrower: no overlong forms,
+      // no surrogates, nothing above U+10FFFF.
+      unsigned char low = 0x80, high = 0xBF;
+      if (lead_ == 0xE0) low = 0xA0;
+      else if (lead_ == 0xED) high = 0x9F;
+      else if (lead_ == 0xF0) low = 0x90;
+      else if (lead_ == 0xF4) high = 0x8F;
+      if (c < low || c > high) valid_ = false;
+      lead_ = 0;
+      --pending_;
+      continue;
+    }
+    if (c < 0x80) continue;
+    multibyte_ = true;
+    lead_ = c;
+    if (c >= 0xC2 && c <= 0xDF) pending_ = 1;
+    else if (c >= 0xE0 && c <= 0xEF) pending_ = 2;
+    else if (c >= 0xF0 && c <= 0xF4) pending_ = 3;
+    else valid_ = false;
+  }
+}
+
+namespace {
+char Cp1252ByteOf(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (int b = 0x80; b < 0xA0; ++b)
+    if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == cp) return static_cast<char>(b);
+  return '?';
+}
+}  // namespace
+
+std::size_t AppendUtf8AsCp1252(std::string& out, std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    std::size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+    if (i + n > utf8.size()) break;  // cut: the rest comes with the next piece
+    char32_t cp = n == 1 ? c : c & (0x7F >> n);
+    for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    out.push_back(n == 1 ? static_cast<char>(c) : Cp1252ByteOf(cp));
+    i += n;
+  }
+  return i;
+}
+
+std::string TextFileAsCp1252(std::string bytes) {
+  Utf8Check check;
+  check.Feed(bytes);
+  if (!check.IsMultibyteUtf8()) return bytes;
+  std::string out;
+  out.reserve(bytes.size());
+  AppendUtf8AsCp1252(out, bytes);
+  return out;
+}
+
 namespace {
 bool IsValidUtf8(std::string_view s) {
   std::size_t i = 0;

@@ -1,11 +1,14 @@
 #include "platform/text_file.h"
 
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <vector>
 
 #include "platform/file_stream.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
 #include "platform/text.h"
 
 namespace {
@@ -26,20 +29,49 @@ bool MatchKey(std::string_view line, std::string_view key, std::string_view& val
   return true;
 }
 
+// Whether a streamed file is UTF-8 needs a pass over all of it: large files (the history
+// database, scanned on every key press) keep the answer until they change.
+bool IsMultibyteUtf8File(const std::string& path) {
+  static std::mutex mutex;
+  static std::map<std::string, std::pair<platform::FileStamp, bool>> known;
+  const auto stamp = platform::FileStampOf(path);
+  if (!stamp) return false;
+  {
+    std::lock_guard lock(mutex);
+    auto it = known.find(path);
+    if (it != known.end() && it->second.first == *stamp) return it->second.second;
+  }
+  auto stream = platform::FileStream::Open(path);
+  if (!stream) return false;
+  platform::Utf8Check check;
+  std::string block;
+  block.reserve(kStreamBlock);
+  while (stream->ReadInto(block, kStreamBlock) > 0) {
+    check.Feed(block);
+    block.clear();
+  }
+  std::lock_guard lock(mutex);
+  known[path] = {*stamp, check.IsMultibyteUtf8()};
+  return check.IsMultibyteUtf8();
+}
+
 }  // namespace
 
-std::optional<TextFile> OpenTextFile(std::string_view path) {
+std::optional<TextFile> OpenTextFile(std::string_view path, TextBytes bytes) {
   if (path.empty()) return std::nullopt;
   auto data = platform::ReadWholeFile(platform::ResolvePath(path));
   if (!data) return std::nullopt;
+  if (bytes == TextBytes::kUtf8AsWindows1252) *data = platform::TextFileAsCp1252(std::move(*data));
   return TextFile{std::move(*data), 0, nullptr};
 }
 
-std::optional<TextFile> OpenStreamedTextFile(std::string_view path) {
+std::optional<TextFile> OpenStreamedTextFile(std::string_view path, TextBytes bytes) {
   if (path.empty()) return std::nullopt;
-  std::shared_ptr<platform::FileStream> stream = platform::FileStream::Open(platform::ResolvePath(path));
+  const std::string resolved = platform::ResolvePath(path);
+  std::shared_ptr<platform::FileStream> stream = platform::FileStream::Open(resolved);
   if (!stream) return std::nullopt;
   TextFile file{std::string(), 0, std::move(stream)};
+  file.fromUtf8 = bytes == TextBytes::kUtf8AsWindows1252 && IsMultibyteUtf8File(resolved);
   file.data.reserve(kStreamBlock + kReadSize + 1);
   return file;
 }
@@ -71,11 +103,14 @@ void Refill(TextFile& file) {
   file.data.erase(0, file.position);
   file.position = 0;
   while (file.data.size() <= kReadSize) {
-    if (file.stream->ReadInto(file.data, kStreamBlock) == 0) {
-      file.stream.reset();  // the end: what is left is read from memory
-      return;
+    if (!file.fromUtf8) {
+      if (file.stream->ReadInto(file.data, kStreamBlock) == 0) break;
+      continue;
     }
+    if (file.stream->ReadInto(file.cut, kStreamBlock) == 0) break;
+    file.cut.erase(0, platform::AppendUtf8AsCp1252(file.data, file.cut));
   }
+  if (file.data.size() <= kReadSize) file.stream.reset();  // the end: what is left is read from memory
 }
 
 }  // namespace
@@ -128,8 +163,14 @@ void ReadKeyValues(std::string_view section, std::span<const std::string_view> k
   bool inside = section.empty();
   std::string_view line;
   while (remaining > 0 && ReadFileLine(file, line) >= 0) {
-    if (!line.empty() && line.front() == '[') {
-      inside = platform::EqualsNoCase(line, header);
+    if (section.empty()) {
+      if (!line.empty() && line.front() == '[') {
+        inside = platform::EqualsNoCase(line, header);
+        continue;
+      }
+    } else if (auto name = platform::ProfileSectionName(line)) {
+      // Named sections live in files the profile writer keeps: its header rules hold.
+      inside = platform::EqualsNoCase(*name, section);
       continue;
     }
     if (!inside) continue;

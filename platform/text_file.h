@@ -18,14 +18,25 @@ struct TextFile {
   std::size_t position = 0;
   // Set for a file read block by block: `data` then holds only the current block.
   std::shared_ptr<platform::FileStream> stream = nullptr;
+  // A streamed UTF-8 file: blocks are turned into Windows-1252 as they arrive; `cut` holds
+  // the start of a character whose end is in the next block.
+  bool fromUtf8 = false;
+  std::string cut = {};
 };
+
+// How a file's bytes are taken. Texts shown to the player (game lists, the history) may
+// have been saved as UTF-8 on Linux: such a file (valid UTF-8 with multibyte characters)
+// is read as the Windows-1252 text it spells, any other as Windows-1252 bytes. Files of
+// keys the program writes itself (statistics) are taken as they are, so that their
+// section names stay the bytes the writer wrote.
+enum class TextBytes { kAsWritten, kUtf8AsWindows1252 };
 
 // The file at `path` (letter case and "\" separators resolved), or nothing when it cannot
 // be opened for reading.
-std::optional<TextFile> OpenTextFile(std::string_view path);
+std::optional<TextFile> OpenTextFile(std::string_view path, TextBytes bytes = TextBytes::kAsWritten);
 // The same, read block by block as the lines are asked for: for large files scanned once.
 // Its lines stay valid only until the next read, and it cannot be rewound.
-std::optional<TextFile> OpenStreamedTextFile(std::string_view path);
+std::optional<TextFile> OpenStreamedTextFile(std::string_view path, TextBytes bytes = TextBytes::kAsWritten);
 
 // How many lines of the file begin with `first` (a line begins the file or follows an LF),
 // read block by block; 0 when the file cannot be read.

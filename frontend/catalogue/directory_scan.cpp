@@ -1,5 +1,6 @@
 #include "frontend/catalogue/directory_scan.h"
 
+#include <set>
 #include <vector>
 
 #include "frontend/catalogue/random.h"
@@ -36,14 +37,27 @@ bool OfferedBySinglePattern(std::string_view name, std::string_view ext) {
   return name[name.size() - ext.size() - 1] == '.' && platform::EndsWithNoCase(name, ext);
 }
 
-int CountIn(const std::string& dir, std::string& found, const std::vector<std::string_view>& exts,
-            bool recurse, int countBefore, int target) {
+struct Scan {
+  const std::vector<std::string_view>& exts;
+  bool recurse;
+  int target;
+  std::string found;
+  // Real directories already entered: a link to a parent (or a second link to one folder)
+  // must neither loop nor count the same files again.
+  std::set<platform::FileId> visited;
+};
+
+int CountIn(const std::string& dir, Scan& scan, int countBefore) {
+  const auto& exts = scan.exts;
+  const int target = scan.target;
+  std::string& found = scan.found;
   int count = 0;
+  if (auto id = platform::FileIdOf(dir); id && !scan.visited.insert(*id).second) return 0;
   const auto listing = platform::ListDirectory(dir);
-  if (recurse) {
+  if (scan.recurse) {
     for (const auto& e : listing) {
       if (!e.isDirectory || e.name.empty() || e.name.front() == '.') continue;
-      count += CountIn(platform::JoinPath(dir, e.name), found, exts, recurse, countBefore + count, target);
+      count += CountIn(platform::JoinPath(dir, e.name), scan, countBefore + count);
       if (target > 0 && countBefore + count >= target) return count;
     }
   }
@@ -67,10 +81,17 @@ int CountIn(const std::string& dir, std::string& found, const std::vector<std::s
 int CountMediaFiles(std::string& directory, std::string_view extensions, bool recurse,
                     int countBefore, int target) {
   const auto exts = SplitExtensions(extensions);
-  std::string found;
-  int count = CountIn(platform::ResolvePath(directory), found, exts, recurse, countBefore, target);
-  if (!found.empty()) directory = found;
+  Scan scan{exts, recurse, target, {}, {}};
+  int count = CountIn(platform::ResolvePath(directory), scan, countBefore);
+  if (!scan.found.empty()) directory = scan.found;
   return count;
+}
+
+int PickFileAt(std::string& directory, std::string_view extensions, bool recurse, int position) {
+  std::string picked = directory;
+  if (CountMediaFiles(picked, extensions, recurse, 0, position) < position) return 0;
+  directory = std::move(picked);
+  return 1;
 }
 
 int PickRandomFile(std::string& directory, std::string_view extensions, bool recurse) {
@@ -81,6 +102,5 @@ int PickRandomFile(std::string& directory, std::string_view extensions, bool rec
     k = total > 32767 ? RandomBelow(total) + 1 : Random15() / (32767 / total) + 1;
   } while (k < 1 || k > total || (total > 1 && k == gLastPick));
   gLastPick = k;
-  CountMediaFiles(directory, extensions, recurse, 0, k);
-  return 1;
+  return PickFileAt(directory, extensions, recurse, k);
 }

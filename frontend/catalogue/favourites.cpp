@@ -11,7 +11,9 @@ int SaveFavourites(std::string_view baseDirectory, std::string_view configuratio
   const std::string path = settings::ConfigurationPath(baseDirectory, configuration);
   const settings::SettingWrite values[] = {{settings::SettingId::ListeFavoris, settings::FlagText(favourites)},
                                            {settings::SettingId::LastGame, std::string(lastGame)}};
-  if (!settings::WriteSettings(path, values))
+  // An empty list has no selection: the game last played in it stays remembered.
+  const std::span<const settings::SettingWrite> written(values, lastGame.empty() ? 1 : 2);
+  if (!settings::WriteSettings(path, written))
     platform::WriteLog("Ecriture impossible : " + path, 1, 1);
   return 1;
 }

@@ -6,7 +6,8 @@
 #include <string_view>
 
 // Writes ListeFavoris ("YES"/"NO") and LastGame into base/config/<configuration>/config.ini,
-// section Config, keeping everything else of the file. 0 without writing when no
+// section Config, keeping everything else of the file (an empty lastGame, from an empty
+// list, leaves the stored LastGame as it is). 0 without writing when no
 // configuration is loaded; 1 otherwise (a failed write is logged).
 int SaveFavourites(std::string_view baseDirectory, std::string_view configuration, bool favourites,
                    std::string_view lastGame);

@@ -100,7 +100,7 @@ void ReadPlayCounts(TextFile& file, bool filterPresent, std::vector<FilterName>&
 int LoadGameList(GameList& list, const GameListSource& source) {
   // Streamed: a list of tens of thousands of games is copied into the entries anyway, and
   // every fresh page of a whole-file copy costs a page fault on top.
-  auto file = OpenStreamedTextFile(source.listFile);
+  auto file = OpenStreamedTextFile(source.listFile, TextBytes::kUtf8AsWindows1252);
   if (!file) {
     list.entryCount = 0;
     return 0;

@@ -50,7 +50,7 @@ int TakeRecord(TextFile& file, std::string& text, bool stopAtEnd) {
 
 std::optional<int> LoadFromDat(std::string& text, const std::string& directory, std::string_view romName) {
   // Scanned once per key press: read block by block rather than held whole.
-  auto file = OpenStreamedTextFile(platform::JoinPath(directory, "history.dat"));
+  auto file = OpenStreamedTextFile(platform::JoinPath(directory, "history.dat"), TextBytes::kUtf8AsWindows1252);
   if (!file) return std::nullopt;
   std::string_view line;
   while (ReadFileLine(*file, line) >= 0) {
@@ -75,6 +75,7 @@ int LoadFromXml(std::string& text, const std::string& directory, std::string_vie
 int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int windowWidth,
                 std::string_view romName) {
   const std::string directory(emulatorDirectory);
+  if (directory.empty()) return 0;  // no emulator directory: never the working directory's file
   int total;
   if (auto fromDat = LoadFromDat(panel.text, directory, romName)) total = *fromDat;
   else total = LoadFromXml(panel.text, directory, romName);

@@ -4,6 +4,7 @@
 #include "frontend/render/layout.h"
 #include "frontend/render/render_sources.h"
 #include "frontend/render/texture_table.h"
+#include "platform/debug_log.h"
 #include "platform/message_box.h"
 
 #include <string>
@@ -146,6 +147,14 @@ std::string_view D3DErrorName(std::uint32_t code) {
 
 void ReportD3DError(std::uint32_t code, std::string_view caption) {
   platform::ShowMessageBox(D3DErrorName(code), caption);
+}
+
+void ReportD3DErrorOnce(std::uint32_t code, std::string_view caption) {
+  if (gDisplay.reportedErrors.insert(std::string(caption)).second) {
+    ReportD3DError(code, caption);
+    return;
+  }
+  platform::WriteLog(std::string(D3DErrorName(code)) + " [" + std::string(caption) + "]", 1, 1);
 }
 
 void SetDrawLock(int flag) {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
+#include <string>
 #include <string_view>
 
 // Error codes named in the message boxes (values of the original drawing interface).
@@ -48,6 +50,9 @@ struct DisplayState {
   bool resourcesReleased = false;  // lost device: released, waiting for the reset
   // Test seam: a device that refuses texture sizes that are not powers of two.
   bool powerOfTwoTexturesOnly = false;
+  // Errors already shown in a message box: a picture that cannot be decoded, or a frame
+  // step that fails every frame, is shown once and then only logged.
+  std::set<std::string> reportedErrors;
 };
 
 extern DisplayState gDisplay;
@@ -69,6 +74,9 @@ int ResetDisplay();
 
 // Message box naming the error code, with the caller's caption.
 void ReportD3DError(std::uint32_t code, std::string_view caption);
+// The same, shown once per caption (a file, a frame step) for the life of the display
+// state; every later report is only logged.
+void ReportD3DErrorOnce(std::uint32_t code, std::string_view caption);
 // The text of that message box.
 std::string_view D3DErrorName(std::uint32_t code);
 

@@ -100,7 +100,13 @@ void ReadLayoutText(std::string_view text, Layout& layout) {
   static const std::vector<std::string> kAllKeys = AllKeys();
   const LayoutKeyReader keys(text, kAllKeys);
   layout.drawOrder.fill(kEmptyDrawSlot);
-  for (LayoutObject& o : layout.objects) o.visible = false;
+  // A new layout starts with no picture and still scroll offsets: what the previous
+  // configuration showed (its media, the place of its scrolling pictures) is not its own.
+  for (LayoutObject& o : layout.objects) {
+    o.visible = false;
+    o.textureSlot = 0;
+    o.scrollU = o.scrollV = 0.0f;
+  }
 
   LayoutObject& background = layout.objects[kBackGround];
   background.width = keys.Integer("RESOLUTIONX", "800");

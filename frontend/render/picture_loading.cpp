@@ -31,7 +31,7 @@ int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
   std::optional<platform::Image> image = platform::LoadImageFile(file, &error);
   if (!image) {
     if (error == "missing") return 0;
-    ReportD3DError(kD3DXErrInvalidData, path);
+    ReportD3DErrorOnce(kD3DXErrInvalidData, path);
     return 0;
   }
   if ((key >> 24) != 0) platform::ApplyColourKey(*image, key & 0xFFFFFFu);

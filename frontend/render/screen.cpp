@@ -141,7 +141,7 @@ int DrawFrame(int mode) {
                           {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)},
                           0xFFFFFFFF);
     } else {
-      ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 2");
+      ReportD3DErrorOnce(kD3DErrInvalidCall, "Erreur copy surface 2");
     }
   }
   if (resX < largFen && resY < hautFen && fade == 1) {

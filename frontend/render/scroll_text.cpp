@@ -58,8 +58,9 @@ int ReadScrollText(const std::string& installDir, const std::string& configName)
   const auto text = platform::ReadWholeFile(
       platform::ResolvePath(installDir + "/config/" + configName + "/ScrollTexte.txt"), kScrollSourceMax);
   if (!text) return 0;
-  // The text ends at its first NUL byte, as a C string would.
-  gScrollText.source = text->substr(0, text->find('\0'));
+  // The text ends at its first NUL byte, as a C string would; a text saved as UTF-8 is
+  // drawn from the Windows-1252 text it spells.
+  gScrollText.source = platform::TextFileAsCp1252(text->substr(0, text->find('\0')));
   return 1;
 }
 

@@ -1,5 +1,6 @@
 #include "frontend/shell/configuration_switch.h"
 
+#include <optional>
 #include <string>
 
 #include "frontend/catalogue/game_list.h"
@@ -17,21 +18,38 @@
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/paths.h"
+#include "platform/profile.h"
 #include "platform/text.h"
+#include "settings/settings_paths.h"
+#include "settings/write_settings.h"
 
 namespace {
 
 constexpr std::uint32_t kTransitionFrameMs = 20;
 constexpr float kQuickZoomStep = 0.05f;
 
+// LastEmu of Orvanel.ini before a switch, so that a switch that fails leaves it as it was.
+std::optional<std::string> StoredLastEmu() {
+  const auto file = platform::ProfileFile::Load(settings::MainSettingsPath(BaseDirectory()));
+  const settings::SettingKey& key = settings::Key(settings::SettingId::LastEmu);
+  if (!file || !file->Has(key.section, key.key)) return std::nullopt;
+  return file->Get(key.section, key.key, "", key.size);
+}
+
 // The new configuration's template cannot be read: the configuration we came from is
-// read again with its layout, so the screen is never left without one.
-void LoadLayoutOrGoBack(const std::string& previous) {
+// read again with its layout, so the screen is never left without one. Retrying the new
+// one could not succeed, so the switch goes back; it leaves every file as it was (its
+// list was never shown, so nothing of it is saved, and LastEmu gets its old value back).
+void LoadLayoutOrGoBack(const std::string& previous, const std::optional<std::string>& lastEmu) {
   Settings& s = gSettings;
   if (wire::LoadLayout(s.templateDir)) return;
-  platform::WriteLog("Template illisible : " + s.templateDir, 1, 1);
+  platform::WriteLog("Template illisible : " + s.templateDir + " ; retour a la configuration " + previous, 1, 1);
   LoadConfiguration(previous);
   wire::LoadLayout(s.templateDir);
+  if (lastEmu && *lastEmu != StoredLastEmu().value_or(*lastEmu) &&
+      !settings::WriteSetting(settings::MainSettingsPath(BaseDirectory()), settings::SettingId::LastEmu, *lastEmu))
+    platform::WriteLog("Ecriture de LastEmu impossible dans Orvanel.ini", 1, 1);
 }
 
 void LoadList() {
@@ -70,6 +88,7 @@ int SwitchConfiguration(std::string_view name) {
   FrameClocks& c = gFrameClocks;
   KillScreensaverTimer();
   const std::string previous = s.currentConfig;
+  const std::optional<std::string> lastEmu = StoredLastEmu();
 
   c.fadeLevel = 1.0f;
   wire::DrawFrame(1);
@@ -80,10 +99,11 @@ int SwitchConfiguration(std::string_view name) {
     return 0;
   }
   ReleaseMedia();
-  LoadLayoutOrGoBack(previous);
+  LoadLayoutOrGoBack(previous, lastEmu);
   LoadList();
   gListWindow = {};
   SelectEntry(FindEntryByName(s.lastGame));
+  gShell.listShown = true;
   LoadSelectionMedia();
   if (s.transitions) {
     c.fadeLevel = 0.0f;
@@ -94,7 +114,8 @@ int SwitchConfiguration(std::string_view name) {
   RunOpeningTransition();
   ArmScreensaverTimer(s.scrTimeOut);
   wire::DrawFrame(2);
-  if (!s.musicFond.empty() && !platform::EqualsNoCase(s.musicFond, gMusic.pathPlaying))
+  // One folder spelt differently by two configurations keeps its music playing.
+  if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gMusic.pathPlaying))
     StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);
   return 1;
 }

@@ -15,6 +15,7 @@
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
 #include "keytracker/key_tracker.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
@@ -26,9 +27,6 @@
 LaunchTiming gLaunchTiming;
 
 namespace {
-
-// Statistics of a normal run are saved this often while the game runs.
-constexpr std::uint32_t kRunSavePeriod = 30000;
 
 void HandOverDisplay(const Settings& s) {
   SetDrawLock(1);
@@ -61,6 +59,7 @@ bool CountCoinKeys(GameRun& run) {
 void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver) {
   const Settings& s = gSettings;
   PauseMusic(1);
+  platform::SuspendAudio();  // the game may need the device for itself
   KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
   std::uint32_t lastSave = now;
@@ -80,7 +79,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
         platform::TerminateProcessGroup(process, gLaunchTiming.killGraceMs);
         break;
       }
-    } else if (now - lastSave > kRunSavePeriod) {
+    } else if (now - lastSave > gLaunchTiming.runSaveMs) {
       lastSave = now;
       SaveGameRun(run, now);
     }
@@ -128,6 +127,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
 
   TakeBackDisplay(s);
   ArmScreensaverTimer(s.scrTimeOut);
+  platform::ResumeAudio();
   PauseMusic(0);
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);

@@ -16,8 +16,10 @@
 int LoadConfiguration(std::string_view name) {
   Settings& s = gSettings;
   const std::string& base = BaseDirectory();
-  if (gShell.configLoadTick != 0) SaveListTotalTime(platform::GetTickCount());
+  if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(platform::GetTickCount());
   wire::SaveFavouritesAndLastGame();
+  const bool listWasShown = gShell.listShown;
+  gShell.listShown = false;  // until the list of the configuration read now is shown
   const std::string previousName = s.currentConfig;
 
   if (name.empty()) {
@@ -36,6 +38,7 @@ int LoadConfiguration(std::string_view name) {
   }
   if (!file) {
     s.currentConfig = previousName;
+    gShell.listShown = listWasShown;  // nothing changed: the list shown is still that one
     return 0;
   }
 

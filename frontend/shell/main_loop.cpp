@@ -46,6 +46,9 @@ void FrameStep(std::uint32_t now) {
 
 void IdleStep(std::uint32_t now) {
   const Settings& s = gSettings;
+  // The quit ends in a frame step once the closing transition is over; with no layout
+  // (a switch that left none) no frame runs, so it ends here.
+  if (gShell.runState == kRunQuitting && !gDisplay.deviceReady) gShell.runState = kRunStopped;
   if (gShell.pendingReset != DisplayReset::None) {
     RecoverDisplay();
   } else {

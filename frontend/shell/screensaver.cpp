@@ -28,7 +28,9 @@ void RunScreensaver(char scrType) {
       gSlideShow.running = true;
       break;
     case '3':
-      // Also in full screen, where a cabinet runs: the request is not dropped there.
+      // Also in full screen, where a cabinet runs: the request is not dropped there. The
+      // screen saver is let act meanwhile, or the video layer would wake the monitor.
+      platform::SetScreenSaverAllowed(true);
       platform::SetMonitorLowPower();
       break;
     default:

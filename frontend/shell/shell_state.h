@@ -27,6 +27,11 @@ struct Shell {
   std::uint32_t musicCheckTime = 0;  // last look at the music
   std::uint32_t statisticsSaveTime = 0;
   std::uint32_t configLoadTick = 0;  // when the current configuration was loaded; 0 = none
+  // The current configuration's list is loaded and its last game selected: only then do
+  // the selection and the list's time describe what the player saw, and may be saved. A
+  // start-up or a switch that fails before that point leaves LastGame and the list's
+  // statistics as they were.
+  bool listShown = false;
 };
 
 extern Shell gShell;

@@ -10,6 +10,7 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "platform/keycodes.h"
+#include "platform/monitor_power.h"
 #include "platform/window.h"
 
 void OnKeyDown(const platform::WindowEvent& event) {
@@ -20,6 +21,7 @@ void OnKeyDown(const platform::WindowEvent& event) {
 
   KillScreensaverTimer();
   if (!InfoPanelOpen()) ArmScreensaverTimer(gSettings.scrTimeOut);
+  if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
   if (gSlideShow.running) {
     EndSlideShow();  // the key does nothing else
     return;

@@ -36,10 +36,12 @@ void ReadGlobalTotals() {
 
 void LoadAndSortGameList() {
   LoadGameList(gSettings, BaseDirectory());
-  if (gGameList.entryCount > 0) SortGameList(0, gGameList.entryCount - 1);
+  // A menu configuration keeps the order of its file, at start-up as after a switch.
+  if (gGameList.entryCount > 0 && !gSettings.typeMenu) SortGameList(0, gGameList.entryCount - 1);
 }
 
 void SaveFavouritesAndLastGame() {
+  if (!gShell.listShown) return;
   SaveFavourites(BaseDirectory(), gSettings.currentConfig, gSettings.listeFavoris, SelectedRomName(CurrentEntry()));
 }
 

@@ -4,12 +4,18 @@
 #include "frontend/catalogue/history.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
+#include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/window.h"
 
 namespace wire {
 
-void SelectLastGame() { SelectEntry(FindEntryByName(gSettings.lastGame)); }
+void SelectLastGame() {
+  SelectEntry(FindEntryByName(gSettings.lastGame));
+  gShell.listShown = true;
+}
 
 void HandleWindowEvent(const platform::WindowEvent& event) {
   using Type = platform::WindowEvent::Type;
@@ -19,7 +25,11 @@ void HandleWindowEvent(const platform::WindowEvent& event) {
 }
 
 void LoadHistory(const std::string& romName) {
-  ::LoadHistory(gSettings.emuDirectory, gSettings.largFen, romName);
+  // An emulator named without a directory is the one PATH finds: its history is beside it.
+  const std::string directory = gSettings.emuDirectory.empty()
+                                    ? std::string(platform::DirectoryPart(platform::FindProgram(gSettings.emuProgram)))
+                                    : gSettings.emuDirectory;
+  ::LoadHistory(directory, gSettings.largFen, romName);
 }
 
 }  // namespace wire

@@ -46,6 +46,16 @@ class FakeDevice {
     e.value = value;
     ASSERT_EQ(::write(fd_, &e, sizeof e), static_cast<ssize_t>(sizeof e));
   }
+  // Reads back the records nobody has read (the node is ours too); how many there were.
+  int TakeBackEvents() {
+    const int flags = ::fcntl(fd_, F_GETFL);
+    ::fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
+    int count = 0;
+    input_event e{};
+    while (::read(fd_, &e, sizeof e) == static_cast<ssize_t>(sizeof e)) ++count;
+    ::fcntl(fd_, F_SETFL, flags);
+    return count;
+  }
   void Key(int code, int value) {
     Event(EV_KEY, code, value);
     Event(EV_SYN, SYN_REPORT, 0);
@@ -117,10 +127,14 @@ TEST_F(EvdevRoute, NoNodeMeansNoTrackingAndTermStopsTheThread) {
   KeyTrackerTerm();
   device.Key(KEY_5, 0);  // nobody reads it now
   EXPECT_EQ(WaitForKey(200), 0u);
+  // The records are still in the node: no thread took them. Taking them back leaves the
+  // node empty for the next Init.
+  EXPECT_EQ(device.TakeBackEvents(), 2);
   // And the next Init watches again.
   ASSERT_EQ(KeyTrackerInit(0, 0, 0, 0), 1);
   device.Key(KEY_6, 0);
   EXPECT_EQ(WaitForKey(), 0x36u);
+  EXPECT_EQ(WaitForKey(200), 0u);
 }
 
 TEST_F(EvdevRoute, AMouseButtonLeavesItsMessageInTheFirstSlot) {

@@ -1,10 +1,12 @@
 #include "platform/files.h"
+#include "platform/debug_log.h"
 
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -53,4 +55,37 @@ TEST(AtomicFile, ReadWholeFileRefusesDirectoriesAndMissingFiles) {
   EXPECT_FALSE(platform::ReadWholeFile(dir / "missing"));
   dir.Write("big", std::string(1000, 'x'));
   EXPECT_EQ(platform::ReadWholeFile(dir / "big", 10)->size(), 10u);
+}
+
+TEST(AtomicFile, WritesThroughSymbolicLinksAtTheirTarget) {
+  TempDir dir;
+  platform::SetLogDirectory(dir.path());
+  dir.Write("data/stats.sta", "old");
+  dir.Write("root/keep", "");
+  ::symlink((dir / "data/stats.sta").c_str(), (dir / "root/abs.sta").c_str());
+  ::symlink("../data/rel.sta", (dir / "root/rel.sta").c_str());  // target not there yet
+  ::symlink("abs.sta", (dir / "root/chain.sta").c_str());         // link to a link
+  ::symlink("loop2", (dir / "root/loop1").c_str());
+  ::symlink("loop1", (dir / "root/loop2").c_str());
+  struct Case {
+    const char* link;
+    const char* target;
+  } cases[] = {{"root/abs.sta", "data/stats.sta"}, {"root/rel.sta", "data/rel.sta"},
+               {"root/chain.sta", "data/stats.sta"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.link);
+    ASSERT_TRUE(platform::WriteFileAtomically(dir / c.link, std::string("via ") + c.link));
+    struct stat st {};
+    ASSERT_EQ(::lstat((dir / c.link).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(dir.Read(c.target), std::string("via ") + c.link);
+  }
+  EXPECT_EQ(platform::ListDirectory(dir / "root").size(), 6u);  // no temporaries beside the links
+  EXPECT_EQ(platform::ListDirectory(dir / "data").size(), 2u);
+
+  // A loop cannot be followed: the write still happens, in place, and is logged.
+  ASSERT_TRUE(platform::WriteFileAtomically(dir / "root/loop1", "plain"));
+  EXPECT_EQ(dir.Read("root/loop1"), "plain");
+  EXPECT_NE(dir.Read("debug.txt").find("root/loop1"), std::string::npos);
+  platform::SetLogDirectory(".");
 }

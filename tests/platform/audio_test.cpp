@@ -67,6 +67,25 @@ TEST_F(AudioTest, MusicPlaysOnceThenReportsStopped) {
   EXPECT_FALSE(platform::MusicIsStopped());
 }
 
+TEST_F(AudioTest, TheDeviceIsLetGoForAGameAndThePausedMusicComesBackWithIt) {
+  ASSERT_TRUE(platform::MusicPlayFile(dir.Write("t.wav", Tone(1500)), 500));
+  platform::MusicPause(true);  // what a launch does first
+  platform::SuspendAudio();
+  EXPECT_TRUE(platform::AudioSuspended());
+  EXPECT_FALSE(platform::MusicIsOpen());
+  EXPECT_EQ(platform::MusicVolumeForTests(), 0) << "the device is closed";
+  platform::ResumeAudio();
+  EXPECT_FALSE(platform::AudioSuspended());
+  ASSERT_TRUE(platform::MusicIsOpen());
+  EXPECT_EQ(platform::MusicVolumeForTests(), 500 * 128 / 1000);
+  EXPECT_FALSE(platform::MusicIsStopped());  // still paused, not ended
+  platform::MusicPause(false);
+  EXPECT_TRUE(WaitUntil([] { return platform::MusicIsStopped(); }, 4000));
+  // Nothing to give back when nothing was taken.
+  platform::ResumeAudio();
+  EXPECT_TRUE(platform::MusicIsStopped());
+}
+
 TEST_F(AudioTest, PausedMusicIsNotStoppedAndStopEndsIt) {
   ASSERT_TRUE(platform::MusicPlayFile(dir.Write("t.wav", Tone(300)), 300));
   platform::MusicPause(true);

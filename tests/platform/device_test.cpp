@@ -151,3 +151,24 @@ TEST_F(DeviceTest, TexturesOutlivingTheirDeviceAreHarmless) {
 }
 
 }  // namespace
+
+TEST(DeviceFit, AnotherBackBufferSizeKeepsItsProportionsWithBlackBars) {
+  struct Case {
+    int srcW, srcH, outW, outH;
+    platform::FRect fit;
+  } cases[] = {
+      {640, 480, 1920, 1080, {240, 0, 1440, 1080}},   // 4:3 on 16:9: bars left and right
+      {1920, 1080, 1280, 1024, {0, 152, 1280, 720}},  // 16:9 on 5:4: bars above and below
+      {800, 600, 1600, 1200, {0, 0, 1600, 1200}},     // same proportions: the whole output
+      {1024, 768, 1024, 768, {0, 0, 1024, 768}},
+      {0, 480, 1920, 1080, {0, 0, 1920, 1080}},       // nothing sensible: the whole output
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.srcW) + "x" + std::to_string(c.srcH) + " on " + std::to_string(c.outW));
+    const platform::FRect f = platform::FitKeepingAspect(c.srcW, c.srcH, c.outW, c.outH);
+    EXPECT_FLOAT_EQ(f.x, c.fit.x);
+    EXPECT_FLOAT_EQ(f.y, c.fit.y);
+    EXPECT_FLOAT_EQ(f.w, c.fit.w);
+    EXPECT_FLOAT_EQ(f.h, c.fit.h);
+  }
+}

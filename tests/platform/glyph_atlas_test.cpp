@@ -83,4 +83,35 @@ TEST_F(GlyphAtlasTest, SeveralLinesRunFromTheTopAndGlyphsAreRasterisedOnce) {
   EXPECT_EQ(atlas.TextWidth("\x81\x8D"), 0);
 }
 
+TEST(GlyphAtlasTall, TallFontsDrawFromPagesWithinTheTextureLimitAndBoundedMemory) {
+  auto device = Device::CreateOffscreen(900, 700, nullptr);
+  ASSERT_TRUE(device);
+  constexpr std::size_t kPage = std::size_t(GlyphAtlas::kMaxPageSide) * GlyphAtlas::kMaxPageSide * 4;
+  struct Case {
+    int height;
+    const char* text;
+    int litRowsAtLeast;
+  } cases[] = {{300, "Wg", 150}, {2048, "W", 200}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height);
+    auto font = platform::Font::Open({"DejaVu Sans", c.height, false, false, false});
+    ASSERT_TRUE(font);
+    GlyphAtlas atlas = GlyphAtlas::Build(*device, *font);
+    ASSERT_TRUE(atlas);
+    device->Clear(0xFF000000);
+    atlas.DrawLine(*device, c.text, 0, 0, 0xFFFFFFFF);
+    // Only the pages of the glyphs drawn exist, each within the limit.
+    EXPECT_GT(atlas.TextureBytes(), 0u);
+    EXPECT_LE(atlas.TextureBytes(), 2 * kPage);
+    const auto px = device->ReadPixels(0, 0, 900, 700);
+    int litRows = 0;
+    for (int y = 0; y < 700; ++y) {
+      bool lit = false;
+      for (int x = 0; x < 900 && !lit; ++x) lit = (px[std::size_t(y) * 900 + std::size_t(x)] & 0xFFFFFF) != 0;
+      litRows += lit ? 1 : 0;
+    }
+    EXPECT_GE(litRows, c.litRowsAtLeast);
+  }
+}
+
 }  // namespace

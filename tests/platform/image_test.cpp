@@ -406,18 +406,19 @@ TEST(ImageDecode, IconFirstImageWithMaskOrPng) {
 
 TEST(ImageDecode, ColourKeyClearsExactlyTheKeyColour) {
   platform::Image img;
-  img.width = 4;
+  img.width = 5;
   img.height = 1;
-  img.rgba = {0, 0, 0, 255, 1, 0, 0, 255, 255, 0, 255, 255, 255, 0, 255, 128};
+  img.rgba = {0, 0, 0, 255, 1, 0, 0, 255, 255, 0, 255, 255, 255, 0, 255, 128, 0, 0, 0, 96};
   platform::Image keyedBlack = img;
   platform::ApplyColourKey(keyedBlack, 0);  // the default Transparent_color: black goes
   EXPECT_EQ(Pixel(keyedBlack, 0, 0), (std::array<int, 4>{0, 0, 0, 0}));
   EXPECT_EQ(Pixel(keyedBlack, 1, 0), (std::array<int, 4>{1, 0, 0, 255}));  // nearly black stays
+  EXPECT_EQ(Pixel(keyedBlack, 4, 0), (std::array<int, 4>{0, 0, 0, 96}));   // a soft shadow stays
   platform::Image keyedMagenta = img;
   platform::ApplyColourKey(keyedMagenta, 0xFF00FF);
   EXPECT_EQ(Pixel(keyedMagenta, 0, 0), (std::array<int, 4>{0, 0, 0, 255}));
   EXPECT_EQ(Pixel(keyedMagenta, 2, 0)[3], 0);
-  EXPECT_EQ(Pixel(keyedMagenta, 3, 0)[3], 0);  // whatever its alpha
+  EXPECT_EQ(Pixel(keyedMagenta, 3, 0), (std::array<int, 4>{255, 0, 255, 128}));  // not opaque: kept
 }
 
 TEST(ImageDecode, RefusesWithAReason) {

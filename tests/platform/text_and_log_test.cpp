@@ -1,4 +1,5 @@
 #include "platform/debug_log.h"
+#include "platform/message_box.h"
 #include "platform/text.h"
 
 #include "temp_dir.h"
@@ -54,4 +55,46 @@ TEST(DebugLog, WriteLogAppendsRecordsWithCrLf) {
   EXPECT_EQ(log.substr(0, 8), "abcdef\r\n");
   EXPECT_NE(log.find(" => === Lancement ===\r\n"), std::string::npos);
   platform::SetLogDirectory(".");
+}
+
+TEST(DebugLog, ALogThatCannotBeWrittenIsReportedOncePerRun) {
+  TempDir dir;
+  auto& boxes = platform::RecordMessageBoxes();
+  platform::SetLogDirectory(dir / "missing/folder");
+  for (int i = 0; i < 5; ++i) platform::WriteLog("line", 1, 1);
+  EXPECT_EQ(boxes.size(), 1u);
+  platform::SetLogDirectory(dir.path());
+  platform::WriteLog("written", 1, 0);
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(dir.Read("debug.txt"), "written\r\n");
+  platform::SetMessageBoxSink(nullptr);
+  platform::SetLogDirectory(".");
+}
+
+TEST(Text, Utf8FilesReadAsTheWindows1252TextTheySpell) {
+  struct Case {
+    std::string bytes;
+    std::string read;
+  } cases[] = {
+      {"Pac-Man", "Pac-Man"},                                       // plain ASCII stays
+      {"Street Fighter \xC3\xA9t\xC3\xA9", "Street Fighter \xE9t\xE9"},  // UTF-8 accents
+      {"\xE2\x82\xAC 5 \xE2\x80\x99", "\x80 5 \x92"},               // euro, quote: the 0x80 row
+      {"\xE6\x97\xA5 \xC3\xA9", "? \xE9"},                          // no Windows-1252 letter
+      {"\xE9t\xE9", "\xE9t\xE9"},                                   // Windows-1252 stays
+      {"\xC3\xA9 and \xE9", "\xC3\xA9 and \xE9"},                   // mixed: not UTF-8
+      {"\xC0\xAF", "\xC0\xAF"},                                     // overlong form
+      {"\xED\xA0\x80", "\xED\xA0\x80"},                             // surrogate
+      {"end \xC3", "end \xC3"},                                     // cut sequence
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    EXPECT_EQ(platform::TextFileAsCp1252(c.bytes), c.read);
+  }
+  // Pieces may cut a character anywhere.
+  platform::Utf8Check check;
+  for (char ch : std::string("a\xE2\x82\xAC b")) check.Feed(std::string_view(&ch, 1));
+  EXPECT_TRUE(check.IsMultibyteUtf8());
+  std::string out;
+  EXPECT_EQ(platform::AppendUtf8AsCp1252(out, "x\xE2\x82"), 1u);
+  EXPECT_EQ(out, "x");
 }

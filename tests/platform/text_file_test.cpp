@@ -110,3 +110,29 @@ TEST(ReadFileLine, StreamedFileGivesTheSameLinesAsAWholeOne) {
   EXPECT_FALSE(OpenStreamedTextFile(tmp / "missing.txt"));
   EXPECT_FALSE(OpenStreamedTextFile(tmp.path()));
 }
+
+TEST(ReadFileLine, Utf8FilesGiveTheirWindows1252LinesWholeOrStreamed) {
+  TempDir tmp;
+  // Lines of 3-byte characters cross every block boundary at some offset.
+  std::string utf8, expected;
+  for (int i = 0; utf8.size() < 200000; ++i) {
+    const std::string pad(static_cast<std::size_t>(i % 7), 'x');
+    utf8 += pad + "Pok\xC3\xA9mon \xE2\x82\xAC" + std::to_string(i) + "\r\n";
+    expected += pad + "Pok\xE9mon \x80" + std::to_string(i) + "\r\n";
+  }
+  const std::string utf8Path = tmp.Write("utf8.txt", utf8);
+  const std::string cpPath = tmp.Write("cp1252.txt", expected);
+  for (const std::string& path : {utf8Path, cpPath}) {
+    SCOPED_TRACE(path);
+    auto whole = OpenTextFile(path, TextBytes::kUtf8AsWindows1252);
+    auto streamed = OpenStreamedTextFile(path, TextBytes::kUtf8AsWindows1252);
+    ASSERT_TRUE(whole && streamed);
+    EXPECT_EQ(whole->data, expected);
+    std::string lines;
+    std::string_view line;
+    while (ReadFileLine(*streamed, line) >= 0) lines.append(line).append("\r\n");
+    EXPECT_EQ(lines, expected);
+  }
+  // Files of keys are taken as written.
+  EXPECT_EQ(OpenTextFile(utf8Path)->data, utf8);
+}

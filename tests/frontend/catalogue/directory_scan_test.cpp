@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include <unistd.h>
+
 #include "frontend/catalogue/directory_scan.h"
 #include "frontend/catalogue/random.h"
 #include "platform/paths.h"
@@ -96,4 +98,35 @@ TEST_F(DirectoryScan, SettingPathsWithBackslashesAndOtherCaseAreFound) {
   std::string dir = tmp.path() + "\\media\\music";
   ASSERT_EQ(PickRandomFile(dir, "mp3", false), 1);
   EXPECT_EQ(dir, tmp / "Media/Music/a.mp3");
+}
+
+TEST_F(DirectoryScan, LinkedDirectoriesAreVisitedOnce) {
+  tmp.Write("s/top.png", "x");
+  tmp.Write("s/sub/deep.png", "x");
+  tmp.Write("elsewhere/far.png", "x");
+  ASSERT_EQ(::symlink("..", (tmp / "s/sub/up").c_str()), 0);                  // a loop
+  ASSERT_EQ(::symlink("sub", (tmp / "s/again").c_str()), 0);                  // a second name
+  ASSERT_EQ(::symlink((tmp / "elsewhere").c_str(), (tmp / "s/far").c_str()), 0);  // a real extra
+  std::string dir = tmp / "s";
+  EXPECT_EQ(CountMediaFiles(dir, "png", true, 0, 0), 3);
+  std::set<std::string> picked;
+  for (int i = 0; i < 30; ++i) {
+    dir = tmp / "s";
+    ASSERT_EQ(PickRandomFile(dir, "png", true), 1);
+    picked.insert(std::string(platform::FileNamePart(dir)));
+  }
+  EXPECT_EQ(picked, (std::set<std::string>{"top.png", "deep.png", "far.png"}));
+}
+
+TEST_F(DirectoryScan, APickPastTheFilesLeftFailsAndKeepsTheDirectory) {
+  tmp.Write("m/a.mp3", "x");
+  tmp.Write("m/b.mp3", "x");
+  std::string dir = tmp / "m";
+  // The tree lost files between the count (3) and the pick.
+  EXPECT_EQ(PickFileAt(dir, "mp3", false, 3), 0);
+  EXPECT_EQ(dir, tmp / "m");
+  EXPECT_EQ(PickFileAt(dir, "mp3", false, 2), 1);
+  EXPECT_NE(dir, tmp / "m");
+  std::string empty = tmp / "none";
+  EXPECT_EQ(PickRandomFile(empty, "mp3", false), 0);
 }

@@ -12,9 +12,11 @@ TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
   EXPECT_EQ(SaveFavourites(tmp.path(), config, true, "samplegm"), 1);
   EXPECT_EQ(tmp.Read("config/mame/config.ini"),
             "; mine\r\n[Config]\r\nEmuExe=mame\r\nListeFavoris=YES\r\nLastGame=samplegm\r\n");
+  // An empty list (favourites where nothing was played) has no selection: the game last
+  // played is kept.
   SaveFavourites(tmp.path(), config, false, "");
   EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "ListeFavoris", ""), "NO");
-  EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "LastGame", "x"), "");
+  EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "LastGame", "x"), "samplegm");
 
   EXPECT_EQ(SaveFavourites(tmp.path(), "", false, "samplegm"), 0);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
 #include "platform/text_file.h"
 #include "temp_dir.h"
 
@@ -176,4 +177,15 @@ TEST_F(GameListLoad, AListOfManyBlocksLoadsEverySectionWhole) {
     ASSERT_EQ(e.fullName, "Game number " + std::to_string(i));
     ASSERT_EQ(e.infos1, std::string(i % 17, 'x'));
   }
+}
+
+TEST_F(GameListLoad, ListsAndHistorySavedAsUtf8ShowTheirAccents) {
+  tmp.Write("lists/mame.txt", "[pokemon]\r\nFullName=Pok\xC3\xA9mon \xE2\x80\x93 \xC3\x89" "dition\r\n");
+  GameList list;
+  ASSERT_EQ(Load(list), 1);
+  EXPECT_EQ(list.entries[0].fullName, "Pok\xE9mon \x96 \xC9" "dition");
+  tmp.Write("emu/history.dat", "$info=pokemon,\r\n$bio\r\n\r\nSorti en 1998, \xC3\xA0 Kyoto.\r\n$end\r\n");
+  HistoryPanel panel;
+  ASSERT_GT(LoadHistory(panel, tmp / "emu", 640, "pokemon"), 0);
+  EXPECT_EQ(panel.text, "Sorti en 1998, \xE0 Kyoto.\r\n");
 }

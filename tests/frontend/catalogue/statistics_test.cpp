@@ -189,3 +189,20 @@ TEST_F(StatisticsFilesTest, ScreensaverRunsCountOnlyTheirStartUnlessTurnedNormal
   EXPECT_EQ(gStatistics.global.nb, 1);
   EXPECT_EQ(gStatistics.global.nbScr, 2);
 }
+
+TEST_F(StatisticsFilesTest, SectionHeadersWrittenByHandReadAsTheWriterSeesThem) {
+  for (const char* header : {"[StatGen] ", " [statgen]", "[ StatGen ]\t"}) {
+    SCOPED_TRACE(header);
+    tmp.Write("Orvanel.sta", std::string(header) + "\r\nNb=5\r\nC1=2\r\n");
+    StatisticsRecord r;
+    ASSERT_EQ(ReadStatistics(gStatistics.files, "", r, kGlobalStatistics), 1);
+    EXPECT_EQ(r.nb, 5);
+    EXPECT_EQ(r.c[0], 2);
+    r.nb += 1;
+    ASSERT_TRUE(SaveStatistics(gStatistics.files, "", r, kGlobalStatistics));
+    const std::string text = tmp.Read("Orvanel.sta");
+    EXPECT_EQ(text.find("Nb=6"), text.rfind("Nb=6"));  // one section, updated in place
+    EXPECT_EQ(text.find("tat"), text.rfind("tat"));
+    EXPECT_EQ(Get("Orvanel.sta", "StatGen", "C1"), "2");
+  }
+}

@@ -54,4 +54,48 @@ TEST_F(DisplayTest, ErrorsAreNamedAndReleasesEmptyTheTables) {
   EXPECT_EQ(DrawFrame(0), 1);
 }
 
+TEST_F(DisplayTest, APictureThatCannotBeDecodedAndAMissingBackdropAreShownOnce) {
+  auto& messages = platform::RecordMessageBoxes();
+  WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nBackGround_visible=YES");
+  WritePng("Templates/T/layout.png", render_test::Solid(640, 480, 0xFFFF0000));
+  Open(800, 600);
+  dir.Write("snap/broken.png", "\x89PNG\r\n\x1a\n not a picture");
+  dir.Write("snap/other.png", "\x89PNG\r\n\x1a\n not one either");
+  for (int i = 0; i < 3; ++i) {  // selected again and again, on every page that shows it
+    LoadTexture(kSlotSnap, 0, dir / "snap/broken.png");
+    LoadTexture(kSlotSnap, 0, dir / "snap/other.png");
+  }
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].caption, dir / "snap/broken.png");
+  EXPECT_EQ(messages[1].caption, dir / "snap/other.png");
+  // Without a backdrop every frame would say so.
+  gDisplay.backdrop.Reset();
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(DrawFrame(0), 1);
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[2].caption, "Erreur copy surface 2");
+  // Each time is still in the log.
+  const std::string log = dir.Read("debug.txt");
+  std::size_t copies = 0;
+  for (auto at = log.find("Erreur copy surface 2"); at != std::string::npos; at = log.find("Erreur copy surface 2", at + 1))
+    ++copies;
+  EXPECT_EQ(copies, 3u);
+}
+
+TEST_F(DisplayTest, ALayoutLoadedAgainKeepsNoPictureOrScrollOffsetOfTheOneBefore) {
+  WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nCustom1_visible=YES\nCustom1_scrollX=5\nSnap_visible=YES");
+  Open(800, 600);
+  LayoutObject& custom = gLayout.objects[kCustom1];
+  LayoutObject& snap = gLayout.objects[kSnap];
+  custom.scrollU = 0.5f;
+  custom.scrollV = -0.25f;
+  custom.textureSlot = kSlotCustomMedia1;  // the previous configuration's media
+  snap.textureSlot = kSlotSnap;
+  ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);  // the next configuration, no media directories
+  LoadSelectionMedia();
+  EXPECT_EQ(custom.scrollU, 0.0f);
+  EXPECT_EQ(custom.scrollV, 0.0f);
+  EXPECT_EQ(custom.textureSlot, 0);
+  EXPECT_EQ(snap.textureSlot, 0);
+}
+
 }  // namespace

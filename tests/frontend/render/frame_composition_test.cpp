@@ -218,10 +218,12 @@ TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   // Gauge: 480 wide from x = 160, half filled, rows 550 ... 579.
   EXPECT_PIXEL(Screen(170, 560), 0x00A000);
   EXPECT_PIXEL(Screen(410, 560), kBlack);
-  // A layout too small for the panel shows none.
+  // A layout too small for the panel shows none: neither its body nor its frame is drawn.
   gLayout.objects[kBackGround].width = 90;
   gFrame.volumeRate = 0;
   ASSERT_EQ(DrawFrame(0), 1);
+  EXPECT_FALSE(render_test::Near(LayoutPixel(60, 300), 0x0F0F5F)) << render_test::Hex(LayoutPixel(60, 300));
+  EXPECT_FALSE(render_test::Near(LayoutPixel(50, 300), kRed)) << render_test::Hex(LayoutPixel(50, 300));
 }
 
 TEST_F(FrameCompositionTest, SelectionPulseRampsBetweenItsAlphas) {

@@ -139,10 +139,20 @@ TEST_F(ScreenTest, BackdropKeepsTheOldScreenUntilTheSwitchEnds) {
   gFrameClocks.fadeLevel = 0.5f;  // mid-transition: the old screen shows around the layout
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(100, 80), kRed);
+
+  // The old screen fills the display, the new layout is smaller: what shows around it is
+  // the backdrop, red at the top left, until the slide show ends.
+  Background(800, 600);
+  ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
   gFrameClocks.fadeLevel = 1;
-  ASSERT_EQ(DrawFrame(2), 1);  // smaller layout: the backdrop is kept
-  EXPECT_PIXEL(Screen(725, 300), kShadow);
+  ASSERT_EQ(DrawFrame(1), 1);
+  Background(640, 480);
+  ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
+  ASSERT_EQ(DrawFrame(2), 1);  // end of a switch to a smaller layout: the backdrop is kept
+  EXPECT_PIXEL(Screen(30, 30), kRed);
   ASSERT_EQ(DrawFrame(3), 1);  // slide show ends: backdrop black
+  EXPECT_PIXEL(Screen(30, 30), kBlack);
+  ASSERT_EQ(DrawFrame(0), 1);  // and it stays black
   EXPECT_PIXEL(Screen(30, 30), kBlack);
 }
 

@@ -259,6 +259,11 @@ TEST(ScrollTextFile, ReadsAtMost10000BytesOfTheConfigurationFile) {
   dir.Write("config/Demo/ScrollTexte.txt", std::string("abc\0def", 7));
   EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
   EXPECT_EQ(gScrollText.source, "abc");
+  dir.Write("config/Demo/ScrollTexte.txt", "Bient\xC3\xB4t \xE2\x82\xAC");  // saved on Linux
+  EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
+  EXPECT_EQ(gScrollText.source, "Bient\xF4t \x80");
+  dir.Write("config/Demo/ScrollTexte.txt", "abc");
+  ASSERT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
 
   // The global forms work on the ScrollText object of the layout.
   gLayout = {};

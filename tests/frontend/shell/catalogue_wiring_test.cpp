@@ -7,6 +7,7 @@
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
+#include "frontend/shell/wiring_input.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/profile.h"
@@ -58,6 +59,7 @@ TEST_F(CatalogueWiring, FavouritesToggleGoesThroughTheConfigurationFile) {
   ASSERT_EQ(LoadConfiguration(""), 1);
   wire::ReadGlobalTotals();
   wire::LoadAndSortGameList();
+  wire::SelectLastGame();  // the list is shown: what is left of it is saved
   gSettings.listeFavoris = true;  // the favourites key inverts the flag, then reloads
   platform::SetTickOverride(61000);
   ASSERT_EQ(LoadConfiguration("mame"), 1);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/debug_log.h"
 #include "shell_installation.h"
 
 namespace {
@@ -31,6 +32,14 @@ TEST_F(ConfigurationSwitch, MenuKeepsFileOrderAndIsNeverRememberedAsLastEmu) {
   EXPECT_NE(Ini("config/Orvanel.ini").find("LastEmu=arcade"), std::string::npos);
 }
 
+TEST_F(ConfigurationSwitch, AMenuStartedAsTheFirstConfigurationKeepsFileOrderToo) {
+  dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=menu", "EmuBase=menu", "Transitions=NO"}));
+  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_TRUE(gSettings.typeMenu);
+  wire::LoadAndSortGameList();  // what the main window's creation does at start-up
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Shoot'em up", "Arcade classics"}));
+}
+
 TEST_F(ConfigurationSwitch, MusicRestartsOnlyForAnotherMusicPath) {
   Start();
   StartMusic(gSettings.musicFond, false, gSettings.musicVolume);
@@ -41,6 +50,23 @@ TEST_F(ConfigurationSwitch, MusicRestartsOnlyForAnotherMusicPath) {
   ASSERT_EQ(SwitchConfiguration("menu"), 1);
   EXPECT_EQ(gMusic.pathPlaying, gSettings.musicFond);
   EXPECT_NE(gMusic.pathPlaying, arcadeMusic);
+}
+
+TEST_F(ConfigurationSwitch, OneMusicFolderSpeltDifferentlyKeepsPlaying) {
+  dir.Write("Music/a.mp3", "x");
+  const std::pair<const char*, const char*> spellings[] = {
+      {"arcade", ".\\Music"}, {"shmup", "music/"}, {"other", "MUSIC"}, {"again", "./music/./"}};
+  for (const auto& [config, music] : spellings)
+    dir.Write(std::string("config/") + config + "/config.ini",
+              Crlf({"[Config]", "TemplateDir=Plain", "FichierDescription=lists/shmup.txt",
+                    std::string("MusicFond=") + music}));
+  Start();
+  StartMusic(gSettings.musicFond, false, gSettings.musicVolume);
+  const std::string playing = gMusic.pathPlaying;
+  for (const char* config : {"shmup", "other", "again"}) {
+    ASSERT_EQ(SwitchConfiguration(config), 1);
+    EXPECT_EQ(gMusic.pathPlaying, playing) << config << ": the music started again";
+  }
 }
 
 TEST_F(ConfigurationSwitch, FailedSwitchLeavesEverythingAsItWas) {
@@ -66,16 +92,28 @@ TEST_F(ConfigurationSwitch, FailedSwitchLeavesEverythingAsItWas) {
   EXPECT_EQ(gScreensaverTimer.due, 100000u + 60000u);
 }
 
-TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfiguration) {
-  dir.Write("config/broken/config.ini",
-            Crlf({"[Config]", "TemplateDir=Nowhere", "FichierDescription=lists/shmup.txt"}));
+TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfigurationAndWritesNothing) {
+  const std::string broken = Crlf({"[Config]", "TemplateDir=Nowhere", "FichierDescription=lists/broken.txt",
+                                   "LastGame=xevious"});
+  dir.Write("config/broken/config.ini", broken);
+  dir.Write("lists/broken.txt", dir.Read("lists/shmup.txt"));
+  platform::SetLogDirectory(dir.path());
   Start();
+  // From a menu (never remembered as LastEmu) to a configuration whose template is missing.
+  ASSERT_EQ(SwitchConfiguration("menu"), 1);
+  MoveDown();
+  const std::string mainBefore = Ini("config/Orvanel.ini");
   SwitchConfiguration("broken");
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gSettings.currentConfig, "menu");
   EXPECT_EQ(gSettings.templateDir, "Plain");
   EXPECT_EQ(gLayout.listNbItems, 9);
-  EXPECT_EQ(Titles().front(), "Asteroids");
-  EXPECT_NE(Ini("config/Orvanel.ini").find("LastEmu=arcade"), std::string::npos);
+  EXPECT_EQ(Titles().front(), "Shoot'em up");
+  // The old list's selection never reaches the new configuration, and LastEmu is back.
+  EXPECT_EQ(Ini("config/broken/config.ini"), broken);
+  EXPECT_EQ(Ini("config/Orvanel.ini"), mainBefore);
+  EXPECT_EQ(Ini("Orvanel.sta").find("[broken]"), std::string::npos);
+  EXPECT_NE(Ini("debug.txt").find("retour a la configuration menu"), std::string::npos);
+  platform::SetLogDirectory(".");
 }
 
 TEST_F(ConfigurationSwitch, OpeningTransitionEndsEvenWhenNothingCanBeDrawn) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "frontend/catalogue/history.h"
@@ -294,6 +296,34 @@ TEST_F(InfoPanel, AGameWithoutHistoryOpensNothingAndTheScreensaverCountsAgain) {
   EXPECT_TRUE(gScreensaverTimer.armed);
   HandleKey(gSettings.keys.down);
   EXPECT_EQ(Selected(), "bzone");
+}
+
+TEST_F(InfoPanel, AnEmulatorFoundThroughPathHasItsHistoryBesideIt) {
+  // EmuExe without a directory: the program PATH finds, and its history.dat.
+  dir.Write("config/arcade/config.ini",
+            Crlf({"[Config]", "TemplateDir=Plain", "FichierDescription=lists/arcade.txt", "EmuExe=pathemu"}));
+  dir.Write("bin/pathemu", "#!/bin/sh\n");
+  std::filesystem::permissions(dir / "bin/pathemu", std::filesystem::perms::owner_all);
+  std::filesystem::rename(dir / "emu/history.dat", dir / "bin/history.dat");
+  dir.Write("cwd/history.dat", "$info=galaga,\r\n$bio\r\n\r\nThe wrong file.\r\n$end\r\n");
+  struct Restore {
+    std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    std::filesystem::path cwd = std::filesystem::current_path();
+    ~Restore() {
+      std::filesystem::current_path(cwd);
+      ::setenv("PATH", path.c_str(), 1);
+    }
+  } restore;
+  ::setenv("PATH", (dir / "nothing:" + dir / "bin").c_str(), 1);
+  std::filesystem::current_path(dir / "cwd");
+  OpenOnGalaga();
+  EXPECT_NE(gHistory.text.find("Galaga history line 1"), std::string::npos);
+  // Not on PATH: no history, and never the working directory's.
+  HandleKey(gSettings.keys.infos);
+  ::setenv("PATH", (dir / "nothing").c_str(), 1);
+  HandleKey(gSettings.keys.infos);
+  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_EQ(gHistory.text.find("wrong"), std::string::npos);
 }
 
 }  // namespace

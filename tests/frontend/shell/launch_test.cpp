@@ -1,4 +1,5 @@
 #include "launch_fixture.h"
+#include "frontend/catalogue/statistics.h"
 
 #include "frontend/render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
@@ -150,6 +151,21 @@ TEST_F(Launch, TwoRunsAreCountedInTheGameListAndGlobalRecords) {
   EXPECT_FALSE(GlobalStat("StatGen", "TpsTot").empty());
   EXPECT_FALSE(GameStat("rom1", "Dt").empty());
   EXPECT_EQ(gFrameClocks.fadeLevel, 0.0f);  // the opening transition follows the game
+}
+
+TEST_F(Launch, ARunSavedWhileItGoesOnAndAtItsEndIsCountedOnce) {
+  Script("run_ms=2300");
+  gLaunchTiming.pollMs = 100;
+  gLaunchTiming.runSaveMs = 300;  // several saves while the game runs, then the last one
+  LaunchOnce("rom1");
+  EXPECT_EQ(GameStat("rom1", "Nb"), "1");
+  EXPECT_EQ(GlobalStat("games", "Nb"), "1");
+  EXPECT_EQ(GlobalStat("StatGen", "Nb"), "1");
+  // The time of the run once, not once per save.
+  for (const std::string& time : {GameStat("rom1", "TpsJeux"), GlobalStat("StatGen", "TpsJeux")}) {
+    EXPECT_GE(ParsePlayTime(time), 2000u) << time;
+    EXPECT_LT(ParsePlayTime(time), 5000u) << time;
+  }
 }
 
 TEST_F(Launch, CoinKeysDuringTheGameAreAddedToTheThreeRecords) {

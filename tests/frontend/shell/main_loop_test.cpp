@@ -114,6 +114,14 @@ TEST_F(MainLoopTest, FrameStepRedrawsOnceASecondWhenNoClockRunsAndEndsTheQuit) {
   EXPECT_EQ(gShell.runState, kRunStopped);
 }
 
+TEST_F(MainLoopTest, TheQuitEndsEvenWhenNoLayoutIsLeftToDrawItsLastFrame) {
+  // No layout is loaded here (a switch that left none): no frame step can end the quit.
+  gShell.runState = kRunQuitting;
+  platform::SetTickOverride(1000);
+  IdleStep(1000);
+  EXPECT_EQ(gShell.runState, kRunStopped);
+}
+
 TEST_F(MainLoopTest, AFadingSlideAsksForItsFramesEvenInAStillTemplate) {
   gScreen.drawnCrossFadeAlpha = 240;
   gSettings.scrDuration = 0;  // a new slide at every frame: no fade to finish

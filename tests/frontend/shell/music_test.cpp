@@ -1,6 +1,11 @@
 #include "frontend/shell/music.h"
 #include "frontend/shell/shell_state.h"
 
+#include "frontend/shell/handle_key.h"
+#include "frontend/shell/main_loop.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+
 #include "audio_fixture.h"
 #include "platform/debug_log.h"
 
@@ -77,19 +82,28 @@ TEST_F(MusicTest, SubdirectoriesAreSearchedWhenAsked) {
 TEST_F(MusicTest, NextMusicChangesTrackWithinASecond) {
   WriteTrack(dir, "music/a.mp3", 3000, 330);
   WriteTrack(dir, "music/b.mp3", 3000, 440);
-  StartMusic(dir / "music", false, 300);
+  gSettings = {};
+  gShell = {};
+  gSettings.musicFond = dir / "music";
+  gSettings.musicVolume = 300;
+  gSettings.modeFenetre = true;  // the pointer is the desktop's
+  StartMusic(gSettings.musicFond, false, gSettings.musicVolume);
   ASSERT_TRUE(gMusic.windowOpen);
   const std::string first = gMusic.filePlaying;
   EXPECT_FALSE(MusicStopped());
 
+  // The key, then the main loop's next look at the music, at most a second later.
   const std::uint32_t pressed = platform::GetTickCount();
-  StopMusic();
+  gShell.musicCheckTime = pressed;
+  gShell.statisticsSaveTime = pressed;
+  HandleKey(gSettings.keys.nextMusic);
   EXPECT_TRUE(MusicStopped());
-  // The next check of the loop, at most a second later, starts the other track.
-  StartMusic(dir / "music", false, 300);
-  EXPECT_LT(platform::GetTickCount() - pressed, 1000u);
+  IdleStep(pressed + 999);
+  EXPECT_TRUE(MusicStopped()) << "not before the second is over";
+  IdleStep(pressed + 1000);
   EXPECT_FALSE(MusicStopped());
   EXPECT_NE(gMusic.filePlaying, first);
+  gSettings = {};
 }
 
 TEST_F(MusicTest, AFileIsPlayedAgainAndAgain) {

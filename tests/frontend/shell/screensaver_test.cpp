@@ -6,7 +6,10 @@
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/wiring_launch.h"
+#include "frontend/shell/window_events.h"
 #include "platform/clock.h"
+#include "platform/monitor_power.h"
+#include "platform/window.h"
 
 #include <chrono>
 #include <set>
@@ -172,6 +175,23 @@ TEST_F(Screensaver, LowPowerWithoutDisplayDoesNothingHarmful) {
   gSettings.scrTimeOut = 1;
   FireTimer();
   EXPECT_FALSE(ScreensaverDeadline());
+}
+
+TEST_F(Screensaver, TheMonitorAskedToSleepIsLeftToTheScreenSaverUntilAKey) {
+  ::unsetenv("DISPLAY");
+  ASSERT_TRUE(platform::CreateMainWindow(true, 64, 48));  // on the dummy video driver of the tests
+  ASSERT_FALSE(platform::ScreenSaverAllowed()) << "the video layer keeps it away by default";
+  gSettings.scrType = '3';
+  gSettings.scrTimeOut = 1;
+  FireTimer();
+  EXPECT_TRUE(platform::ScreenSaverAllowed());
+  platform::WindowEvent key;
+  key.type = platform::WindowEvent::Type::KeyDown;
+  key.scancode = 81;  // Down
+  OnKeyDown(key);
+  EXPECT_FALSE(platform::ScreenSaverAllowed());
+  platform::DestroyMainWindow();
+  platform::QuitVideo();
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/wiring_catalogue.h"
+#include "frontend/shell/wiring_input.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -89,6 +90,7 @@ class ShellInstallation : public ::testing::Test {
     const int count = LoadGameList(gSettings, gShell.baseDirectory);
     if (count > 0) SortGameList(0, count - 1);
     ASSERT_EQ(::LoadLayout(gShell.baseDirectory, gSettings.currentConfig, gSettings.templateDir), 1);
+    wire::SelectLastGame();
   }
 
   static std::string Selected() {
