@@ -118,7 +118,7 @@ std::vector<Kind> Kinds() {
          s.currentConfig = "cfg";
          for (long n = Number(platform::ReadProfileString(p.config(), "Config", "LastGame", "game0").substr(4));; ++n) {
            s.listeFavoris = n % 2 == 0;
-           SaveFavourites(s, p.base, "game" + std::to_string(n + 1));
+           SaveFavourites(p.base, s.currentConfig, s.listeFavoris, "game" + std::to_string(n + 1));
          }
        },
        [](const Paths& p) {

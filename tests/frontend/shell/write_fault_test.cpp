@@ -36,7 +36,7 @@ StatisticsFiles Files(const std::string& base) {
 const Writer kWriters[] = {
     {"LastEmu in Orvanel.ini", "config/Orvanel.ini", [](const std::string&) { LoadConfiguration(""); }},
     {"favourites and last game", "config/arcade/config.ini",
-     [](const std::string& base) { SaveFavourites(gSettings, base, "pacman"); }},
+     [](const std::string& base) { SaveFavourites(base, gSettings.currentConfig, gSettings.listeFavoris, "pacman"); }},
     {"run count", "Orvanel.sta", [](const std::string& base) { CountRun(base); }},
     {"game statistics", "lists/arcade.sta",
      [](const std::string& base) { SaveStatistics(Files(base), "pacman", Played(), kGameStatistics); }},
