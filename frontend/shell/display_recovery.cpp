@@ -1,5 +1,6 @@
 #include "frontend/shell/display_recovery.h"
 
+#include "frontend/shell/clocks.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_render.h"
@@ -30,4 +31,5 @@ void RecoverDisplay() {
   wire::LoadTemplateImages(s.templateDir);
   wire::LoadSelectionMedia();
   wire::SetDrawLock(false);
+  AskForFrame();  // the new display shows nothing yet
 }

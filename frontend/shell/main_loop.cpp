@@ -1,8 +1,10 @@
 #include "frontend/shell/main_loop.h"
 
 #include "frontend/render/animation_clock.h"
+#include "frontend/shell/clocks.h"
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
+#include "frontend/shell/screensaver.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
@@ -27,8 +29,11 @@ void FrameStep(std::uint32_t now) {
   FrameClocks& c = gFrameClocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
-  wire::UpdateAnimations(now);
-  wire::DrawFrame(0);
+  const bool moved = wire::UpdateAnimations(now);
+  // A frame identical to the one on screen is not drawn. A transition or a slide's fade
+  // changes every frame; the slide show picks its next slide while drawing.
+  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || wire::CrossFadeRunning() || gSlideShow.running;
+  if (changes && wire::DrawFrame(0)) c.frameAsked = false;
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
   // new slide: quick frames would only flash pictures, so those keep the usual pace.
@@ -82,6 +87,14 @@ void DispatchEvent(const platform::WindowEvent& event) {
       break;
     case Type::RenderDeviceReset:
       gShell.pendingReset = DisplayReset::Device;
+      break;
+    case Type::Exposed:
+    case Type::Shown:
+      AskForFrame();  // the window system lost what was on screen
+      break;
+    case Type::KeyDown:
+      AskForFrame();  // every key shows its frame at once, whatever it did
+      wire::HandleWindowEvent(event);
       break;
     default:
       wire::HandleWindowEvent(event);

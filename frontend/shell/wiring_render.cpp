@@ -68,11 +68,11 @@ void StoreLayoutMediaDirectories(const Settings& settings) {
 
 bool LayoutReady() { return gDisplay.deviceReady; }
 
-void UpdateAnimations(std::uint32_t now) { ::UpdateAnimations(now); }
+bool UpdateAnimations(std::uint32_t now) { return ::UpdateAnimations(now); }
 
-void DrawFrame(int mode) {
+bool DrawFrame(int mode) {
   gScreen.slideShowActive = gSlideShow.running;
-  ::DrawFrame(mode);
+  return ::DrawFrame(mode) == 1;
 }
 
 bool CrossFadeRunning() { return ::CrossFadeRunning(); }

@@ -17,8 +17,8 @@ int LoadLayout(const std::string& templateDir);   // 0: the template's Layout.cf
 // and Custom1..6 directories of the settings just read.
 void StoreLayoutMediaDirectories(const Settings& settings);
 bool LayoutReady();                               // the layout's pictures are loaded
-void UpdateAnimations(std::uint32_t now);
-void DrawFrame(int mode);
+bool UpdateAnimations(std::uint32_t now);         // true: a clock moved something
+bool DrawFrame(int mode);                         // false: skipped (no device, draw lock)
 bool CrossFadeRunning();                          // a slide is fading in
 void LoadTemplateImages(const std::string& templateDir);
 void LoadSelectionMedia();
