@@ -21,12 +21,13 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/image.h"
-#include "platform/message_box.h"
 #include "platform/memory.h"
+#include "platform/message_box.h"
 
 namespace {
 
@@ -140,7 +141,7 @@ void BM_DownPress(benchmark::State& state) {
   }
   gFrameClocks.fadeLevel = 1.0f;
   SelectEntry(0);
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   const int down = gSettings.keys.down;
   for (auto _ : state) {
     HandleKey(down);

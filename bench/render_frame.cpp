@@ -95,6 +95,11 @@ struct Installation {
     gRenderSources.largFen = 1920;
     gRenderSources.hautFen = 1080;
     gRenderSources.listPosition = [this] { return position; };
+    gRenderSources.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
+    gRenderSources.gameAt = [](int p) {
+      const GameEntry& e = gGameList.AtPosition(p);
+      return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+    };
     gLayout.objects[kSnap].mediaDirectory = dir / "snap";
     gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
     CreateDisplay(DisplayKind::kOffscreen);

@@ -1,18 +1,17 @@
 #include "frontend/catalogue/favourites.h"
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/shell/settings.h"
 #include "platform/debug_log.h"
-#include "platform/paths.h"
-#include "platform/profile.h"
+#include "settings/settings_paths.h"
+#include "settings/write_settings.h"
 
-int SaveFavourites(const Settings& settings, std::string_view baseDirectory, std::string_view lastGame) {
-  if (settings.currentConfig.empty()) return 0;
-  const std::string path = platform::ResolvePath(platform::JoinPath(
-      platform::JoinPath(platform::JoinPath(baseDirectory, "config"), settings.currentConfig), "config.ini"));
-  const platform::ProfileValue values[] = {{"ListeFavoris", settings.listeFavoris ? "YES" : "NO"},
-                                           {"LastGame", std::string(lastGame)}};
-  if (!platform::WriteProfileStrings(path, "Config", values))
+int SaveFavourites(std::string_view baseDirectory, std::string_view configuration, bool favourites,
+                   std::string_view lastGame) {
+  if (configuration.empty()) return 0;
+  const std::string path = settings::ConfigurationPath(baseDirectory, configuration);
+  const settings::SettingWrite values[] = {{settings::SettingId::ListeFavoris, settings::FlagText(favourites)},
+                                           {settings::SettingId::LastGame, std::string(lastGame)}};
+  if (!settings::WriteSettings(path, values))
     platform::WriteLog("Ecriture impossible : " + path, 1, 1);
   return 1;
 }

@@ -5,12 +5,11 @@
 #include <string>
 #include <string_view>
 
-struct Settings;
-
 // Writes ListeFavoris ("YES"/"NO") and LastGame into base/config/<configuration>/config.ini,
 // section Config, keeping everything else of the file. 0 without writing when no
 // configuration is loaded; 1 otherwise (a failed write is logged).
-int SaveFavourites(const Settings& settings, std::string_view baseDirectory, std::string_view lastGame);
+int SaveFavourites(std::string_view baseDirectory, std::string_view configuration, bool favourites,
+                   std::string_view lastGame);
 
 // The ROM name of the entry at the selected display position; empty when the list is empty.
 std::string SelectedRomName(int currentEntry);

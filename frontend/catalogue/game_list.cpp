@@ -5,8 +5,7 @@
 #include <utility>
 
 #include "frontend/catalogue/name_table.h"
-#include "frontend/catalogue/text_file.h"
-#include "frontend/shell/settings.h"
+#include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 
@@ -98,16 +97,6 @@ void ReadPlayCounts(TextFile& file, bool filterPresent, std::vector<FilterName>&
 
 }  // namespace
 
-GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory) {
-  GameListSource source;
-  source.listFile = settings.fichierDescription;
-  source.filterFile = platform::JoinPath(
-      platform::JoinPath(platform::JoinPath(baseDirectory, "config"), settings.currentConfig), "Liste.ini");
-  source.statisticsFile = settings.listStatsFile;
-  source.favourites = settings.listeFavoris;
-  return source;
-}
-
 int LoadGameList(GameList& list, const GameListSource& source) {
   // Streamed: a list of tens of thousands of games is copied into the entries anyway, and
   // every fresh page of a whole-file copy costs a page fault on top.
@@ -175,10 +164,6 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   list.displayOrder.resize(list.entries.size());
   for (std::int32_t k = 0; k < list.entryCount; ++k) list.displayOrder[static_cast<std::size_t>(k)] = k;
   return list.entryCount;
-}
-
-int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
-  return LoadGameList(gGameList, MakeGameListSource(settings, baseDirectory));
 }
 
 std::int32_t FindEntryByName(const GameList& list, std::string_view romName) {

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-struct Settings;
 
 // Field sizes of a record, terminator included: a value keeps at most size - 1 bytes.
 inline constexpr std::size_t kEntryFieldSize = 100;
@@ -47,14 +46,10 @@ struct GameListSource {
   bool favourites = false;     // ListeFavoris
 };
 
-GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory);
-
 // Loads the list into `list` (entries, identity display order, entryCount) and returns
 // the number of entries. When the list file cannot be opened: returns 0, sets entryCount
 // to 0 and leaves the entries and the display order as they were.
 int LoadGameList(GameList& list, const GameListSource& source);
-// The same on gGameList for the current configuration.
-int LoadGameList(const Settings& settings, std::string_view baseDirectory);
 
 // Sorts displayOrder[lo..hi] by the entries' sort keys, byte by byte (upper case before
 // lower case, a prefix before the longer key). Equal keys end up in the order of the

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "frontend/catalogue/history_xml.h"
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 

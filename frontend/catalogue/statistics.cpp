@@ -4,8 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "frontend/catalogue/text_file.h"
-#include "frontend/shell/settings.h"
+#include "platform/text_file.h"
 #include "platform/debug_log.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
@@ -52,9 +51,10 @@ std::string ListSectionName(std::string_view gameListFile) {
   return std::string(name);
 }
 
-StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
-  return {platform::JoinPath(baseDirectory, "Orvanel.sta"), settings.listStatsFile,
-          ListSectionName(settings.fichierDescription)};
+StatisticsFiles MakeStatisticsFiles(std::string_view baseDirectory, std::string_view listStatisticsFile,
+                                    std::string_view gameListFile) {
+  return {platform::JoinPath(baseDirectory, "Orvanel.sta"), std::string(listStatisticsFile),
+          ListSectionName(gameListFile)};
 }
 
 std::string FormatPlayTime(std::uint32_t ms) {

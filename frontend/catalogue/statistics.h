@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-struct Settings;
 
 enum StatisticsKind : int {
   kGameStatistics = 0,    // list statistics file, section = ROM name
@@ -47,7 +46,9 @@ extern Statistics gStatistics;
 // "C:\lists\mame.txt" -> "mame": the part after the last separator, without everything
 // from its last "." (kept when that "." is the first character).
 std::string ListSectionName(std::string_view gameListFile);
-StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
+// Orvanel.sta below the base directory, the list's .sta file and its section name.
+StatisticsFiles MakeStatisticsFiles(std::string_view baseDirectory, std::string_view listStatisticsFile,
+                                    std::string_view gameListFile);
 
 // Sums that stop at the type's limit instead of wrapping: a counter or time never turns
 // small or negative because a cabinet ran for years.

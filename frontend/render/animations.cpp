@@ -1,6 +1,5 @@
 #include "frontend/render/animations.h"
 
-#include "frontend/catalogue/game_list.h"
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/frame_state.h"
 #include "frontend/render/layout.h"
@@ -55,13 +54,13 @@ void StepTransition(std::uint32_t now) {
 }
 
 std::optional<GameTexts> SelectedGameTexts() {
-  const int count = gGameList.entryCount;
+  const int count = GameCount();
   if (count <= 0) return std::nullopt;
   const ListPosition where = CurrentListPosition();
   int p = (where.topIndex + where.row) % count;
   if (p < 0) p += count;
-  const GameEntry& e = gGameList.AtPosition(p);
-  return GameTexts{e.fullName, {e.infos1, e.infos2, e.infos3}};
+  const ShownGame e = GameAt(p);
+  return GameTexts{std::string(e.fullName), {std::string(e.infos[0]), std::string(e.infos[1]), std::string(e.infos[2])}};
 }
 
 bool ScrollTextRuns() {

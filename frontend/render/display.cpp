@@ -2,8 +2,6 @@
 
 #include "frontend/render/font_table.h"
 #include "frontend/render/layout.h"
-#include "frontend/render/picture_loading.h"
-#include "frontend/render/picture_scroll.h"
 #include "frontend/render/render_sources.h"
 #include "frontend/render/texture_table.h"
 #include "platform/message_box.h"
@@ -27,13 +25,6 @@ platform::Texture MakeTarget(int width, int height) {
   return gDisplay.device->CreateTarget(width, height, nullptr);
 }
 
-void ConnectLayoutFollowUps() {
-  gLayoutFollowUps.loadTemplateImages = [](const std::string& installDir, const std::string& templateName) {
-    return LoadTemplateImages(installDir, templateName);
-  };
-  gLayoutFollowUps.initPictureScroll = [] { InitPictureScroll(); };
-}
-
 }  // namespace
 
 platform::Device* CurrentDevice() { return gDisplay.device.get(); }
@@ -51,7 +42,6 @@ int CreateDisplay(DisplayKind kind) {
   gDisplay.kind = kind;
   gDisplay.layoutTargetReady = false;
   gDisplay.backdrop.Reset();
-  ConnectLayoutFollowUps();
   FillPresentParameters(!gRenderSources.modeFenetre);
   std::string error;
   if (kind == DisplayKind::kOffscreen)

@@ -1,7 +1,5 @@
 #include "frontend/render/frame_composition.h"
 
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/history.h"
 #include "frontend/render/display.h"
 #include "frontend/render/font_table.h"
 #include "frontend/render/frame_state.h"
@@ -12,6 +10,7 @@
 #include "frontend/render/texture_table.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -25,15 +24,14 @@ bool ListIconsShown() {
   return !gRenderSources.iconsDir.empty() && !gLayout.listeImages && gLayout.listeIcons;
 }
 
-const GameEntry* GameOnLine(int line) {
-  const int count = gGameList.entryCount;
-  if (count <= 0) return nullptr;
+std::optional<ShownGame> GameOnLine(int line, int count) {
+  if (count <= 0) return std::nullopt;
   int p = (CurrentListPosition().topIndex + line) % count;
   if (p < 0) p += count;
-  return &gGameList.AtPosition(p);
+  return GameAt(p);
 }
 
-const GameEntry* SelectedGame() { return GameOnLine(CurrentListPosition().row); }
+std::optional<ShownGame> SelectedGame() { return GameOnLine(CurrentListPosition().row, GameCount()); }
 
 void DrawList(float e) {
   const LayoutObject& r = gLayout.objects[kList];
@@ -111,30 +109,29 @@ void DrawListNames() {
   const int h = gLayout.itemHeight;
   const int indent = ListIconsShown() ? h + 5 : 0;
   const int n = ListLines();
-  for (int i = 0; i < n && i < gGameList.entryCount; ++i) {
+  const int count = GameCount();
+  for (int i = 0; i < n && i < count; ++i) {
     if (gLayout.listeImages && gFrame.lineSlots[i] != kSlotMissingMarquee) continue;
-    DrawTextBox(r.left + indent, r.top + h * i, r.width - indent, h, GameOnLine(i)->fullName, style.alignment,
+    DrawTextBox(r.left + indent, r.top + h * i, r.width - indent, h, GameOnLine(i, count)->fullName, style.alignment,
                 WithAlpha(alpha, style.fontColour), kList);
   }
 }
 
 void DrawInfoText(int index) {
-  const GameEntry* game = SelectedGame();
+  const std::optional<ShownGame> game = SelectedGame();
   if (!game) return;
-  const std::string* text = &game->fullName;
-  if (index == kInfo1) text = &game->infos1;
-  else if (index == kInfo2) text = &game->infos2;
-  else if (index == kInfo3) text = &game->infos3;
+  std::string_view text = game->fullName;
+  if (index >= kInfo1 && index <= kInfo3) text = game->infos[static_cast<std::size_t>(index - kInfo1)];
   const LayoutObject& o = gLayout.objects[index];
   const TextStyle& style = gLayout.textStyles[index];
-  DrawTextBox(o.left, o.top, o.width, o.height, *text, style.alignment, WithAlpha(o.alpha, style.fontColour), index);
+  DrawTextBox(o.left, o.top, o.width, o.height, text, style.alignment, WithAlpha(o.alpha, style.fontColour), index);
 }
 
 void DrawHistoryPanel(int firstLine) {
   const int width = gLayout.Width() - 50, height = gLayout.Height() - 50;
   // A layout too small for the panel's margins shows none rather than a negative one.
   if (width < 50 || height < 50) return;
-  std::string_view text = gHistory.text;
+  std::string_view text = CurrentHistory().text;
   for (int i = 0; i < firstLine && !text.empty(); ++i) {
     const std::size_t lf = text.find('\n');
     text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
@@ -208,6 +205,7 @@ bool BackgroundCoversLayout() {
 }
 
 void DrawOverlays() {
-  if (!gHistory.text.empty()) DrawHistoryPanel(gHistory.firstLine);
+  const HistoryView history = CurrentHistory();
+  if (!history.text.empty()) DrawHistoryPanel(history.firstLine);
   if (gFrame.volumeRate != 0) DrawVolumeBar();
 }

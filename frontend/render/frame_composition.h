@@ -28,6 +28,6 @@ void DrawLayoutPass(float e);
 // The background picture will cover the whole layout with opaque pixels: clearing the
 // layout first would be work that nothing shows.
 bool BackgroundCoversLayout();
-// The history panel when the catalogue holds a history text, the volume gauge while a volume key
+// The history panel when the sources hold a history text, the volume gauge while a volume key
 // is held.
 void DrawOverlays();

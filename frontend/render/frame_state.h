@@ -1,5 +1,5 @@
 // Values of the menu frame that change between frames: per-line list slots and the
-// volume gauge. (The history panel's text is the catalogue's gHistory.)
+// volume gauge.
 #pragma once
 
 #include "frontend/render/layout.h"

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "frontend/render/display.h"
 #include "frontend/render/layout_file.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/picture_scroll.h"
 #include "frontend/render/scroll_text.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
 Layout gLayout;
-LayoutFollowUps gLayoutFollowUps;
 
 namespace {
 
@@ -140,9 +142,9 @@ int LoadLayout(const std::string& installDir, const std::string& configName, con
   if (!text) return 0;
   ReadLayoutText(*text, gLayout);
 
-  if (gLayoutFollowUps.loadTemplateImages) gLayoutFollowUps.loadTemplateImages(installDir, templateName);
+  if (CurrentDevice()) LoadTemplateImages(installDir, templateName);
   ReadScrollText(installDir, configName);
   PrepareScrollText();
-  if (gLayoutFollowUps.initPictureScroll) gLayoutFollowUps.initPictureScroll();
+  InitPictureScroll();
   return 1;
 }

@@ -82,20 +82,11 @@ bool IsTextObject(int index);  // List, Info, Info1-3, ScrollText
 // Pure: no files, no follow-up steps.
 void ReadLayoutText(std::string_view text, Layout& layout);
 
-// The steps that follow a successful read, supplied by the rooms that own them (the
-// texture/font tables and the animation clocks). An empty hook is skipped.
-struct LayoutFollowUps {
-  // Loads the template pictures and the fonts (LoadTemplateImages).
-  std::function<int(const std::string& installDir, const std::string& templateName)> loadTemplateImages;
-  // Restarts the scroll timers of the scrolling pictures (InitPictureScroll).
-  std::function<void()> initPictureScroll;
-};
-extern LayoutFollowUps gLayoutFollowUps;
-
-// Reads <installDir>/Templates/<templateName>/Layout.cfg into gLayout and runs the
-// follow-up steps: template pictures and fonts, the scroll text of the configuration
-// (<installDir>/config/<configName>/ScrollTexte.txt), its preparation, the picture
-// scroll timers. 1 on success; 0 when the file cannot be opened (gLayout unchanged).
+// Reads <installDir>/Templates/<templateName>/Layout.cfg into gLayout, then in order:
+// the template pictures and fonts (when a display exists: they live on it), the scroll
+// text of the configuration (<installDir>/config/<configName>/ScrollTexte.txt), its
+// preparation, the picture scroll timers. 1 on success; 0 when the file cannot be
+// opened (gLayout unchanged, nothing else done).
 int LoadLayout(const std::string& installDir, const std::string& configName,
                const std::string& templateName);
 

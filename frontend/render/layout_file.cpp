@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 #include "platform/text.h"
 
 namespace {

@@ -1,6 +1,5 @@
 #include "frontend/render/picture_loading.h"
 
-#include "frontend/catalogue/game_list.h"
 #include "frontend/render/display.h"
 #include "frontend/render/font_table.h"
 #include "frontend/render/frame_state.h"
@@ -14,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -49,11 +49,11 @@ int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
 }
 
 // The selected game's media for one picture object: its ROM name, else its parent's.
-bool LoadGameMedia(int slot, const std::string& dir, const GameEntry& game, std::string_view extensions,
+bool LoadGameMedia(int slot, const std::string& dir, const ShownGame& game, std::string_view extensions,
                    bool icon) {
-  for (const std::string* name : {&game.romName, &game.romOf}) {
-    if (name->empty()) continue;
-    std::string path = platform::JoinPath(dir, *name);
+  for (std::string_view name : {game.romName, game.romOf}) {
+    if (name.empty()) continue;
+    std::string path = platform::JoinPath(dir, name);
     if (icon) {
       path += ".ico";
       if (LoadIconTexture(slot, kNoColourKey, path)) return true;
@@ -82,13 +82,13 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
   for (int i = 0; i < kMaxListItems; ++i) previous[i] = std::move(*SlotAt(kSlotFirstLine + i));
   gFrame.lineSlots.fill(0);
   for (int i = 0; i < lines && i < count; ++i) {
-    const GameEntry& game = gGameList.AtPosition(WrapPosition(topIndex + i, count));
+    const ShownGame game = GameAt(WrapPosition(topIndex + i, count));
     const int slot = kSlotFirstLine + i;
     // A picture the previous page already showed is moved into place, not decoded again.
     bool fresh = false;
-    for (const std::string* name : {&game.romName, &game.romOf}) {
-      if (name->empty()) continue;
-      std::string path = platform::JoinPath(dir, *name);
+    for (std::string_view name : {game.romName, game.romOf}) {
+      if (name.empty()) continue;
+      std::string path = platform::JoinPath(dir, name);
       if (icons) path += ".ico";
       else if (!FindImageFile(path, kImageExtensions)) continue;
       const std::string file = platform::ResolvePath(path);
@@ -159,9 +159,10 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
 }
 
 int LoadSelectionMedia() {
-  const int count = gGameList.entryCount;
+  const int count = GameCount();
   const ListPosition where = CurrentListPosition();
-  const GameEntry* game = count > 0 ? &gGameList.AtPosition(WrapPosition(where.topIndex + where.row, count)) : nullptr;
+  const std::optional<ShownGame> game =
+      count > 0 ? std::optional<ShownGame>(GameAt(WrapPosition(where.topIndex + where.row, count))) : std::nullopt;
   for (int object = kSnap; object <= kCustom6; ++object) {
     LayoutObject& o = gLayout.objects[object];
     if (!o.visible || o.mediaDirectory.empty()) continue;

@@ -1,13 +1,30 @@
-// What the drawing reads from the rest of the frontend. The shell fills it (settings,
-// list window, volume output, slide picks); the drawing never reaches into the shell.
+// What the drawing reads from the rest of the program. The frontend's shell fills it
+// (settings, list window, the loaded list, the information panel, volume output, slide
+// picks); a preview fills it with sample contents. The drawing never reaches past it.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 struct ListPosition {
   int topIndex = 0;  // display position on the first line
   int row = 0;       // line of the selection
+};
+
+// One game of the list as the frame shows it; the texts stay owned by the list.
+struct ShownGame {
+  std::string_view romName;  // pictures are looked up by it, then by romOf
+  std::string_view romOf;
+  std::string_view fullName;
+  std::array<std::string_view, 3> infos;
+};
+
+// The information panel: its text (empty = closed) and the first line shown.
+struct HistoryView {
+  std::string_view text;
+  int firstLine = 0;
 };
 
 struct RenderSources {
@@ -19,12 +36,16 @@ struct RenderSources {
   bool modeFenetre = false;   // windowed
   std::string iconsDir;       // IconsDir of the configuration, absolute
   int scrDuration = 0;        // ScrDuration, seconds
-  // The configuration's Rotation (quarter turns); the drawing resets a value outside
-  // 0-3 to 0 there. Nothing: the screen's own value.
-  int* rotation = nullptr;
+  int rotation = 0;           // quarter turns 0-3; set through SetRotation
 
   // The list window of the navigation; nothing = first position, first line.
   std::function<ListPosition()> listPosition;
+  // The games in display order: how many, and the one at a position 0..count-1.
+  // Nothing = an empty list.
+  std::function<int()> gameCount;
+  std::function<ShownGame(int position)> gameAt;
+  // The information panel; nothing = closed.
+  std::function<HistoryView()> history;
   // Applies the music volume 0-1000 while a volume key is held.
   std::function<void(int volume)> applyVolume;
   // The next slide-show picture when one is due (empty: keep the current one).
@@ -34,3 +55,8 @@ struct RenderSources {
 extern RenderSources gRenderSources;
 
 ListPosition CurrentListPosition();
+int GameCount();
+ShownGame GameAt(int position);
+HistoryView CurrentHistory();
+// A rotation outside 0-3 becomes 0; returns the value kept.
+int SetRotation(int quarterTurns);

@@ -63,13 +63,9 @@ void AdvanceTransition() {
 
 }  // namespace
 
-int NormalizeRotation(int& rotation) {
-  if (rotation < 0 || rotation > 3) rotation = 0;
-  return rotation;
-}
-
 int CurrentRotation() {
-  return NormalizeRotation(gRenderSources.rotation ? *gRenderSources.rotation : gScreen.rotation);
+  const int r = gRenderSources.rotation;
+  return r < 0 || r > 3 ? 0 : r;
 }
 
 void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,

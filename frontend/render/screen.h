@@ -10,7 +10,6 @@ struct ScreenState {
   int crossFadeAlpha = 255;   // alpha of the layout over the backdrop
   int crossFadeStep = 0;      // added after each frame while below 255
   int drawnCrossFadeAlpha = 255;  // the alpha the last frame was drawn with
-  int rotation = 0;           // quarter turns, when the sources name no configuration value
   bool slideShowActive = false;  // the slide show replaces the layout
 };
 
@@ -31,7 +30,5 @@ bool CrossFadeRunning();
 void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
                          float angle, std::uint32_t colour, float e);
 
-// A rotation outside 0-3 becomes 0; returns the value.
-int NormalizeRotation(int& rotation);
-// The current rotation (normalised, in the configuration's value too).
+// The rotation of the render sources, 0-3.
 int CurrentRotation();

@@ -4,7 +4,8 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/render/animation_clock.h"
-#include "frontend/shell/input_links.h"
+#include "frontend/render/display.h"
+#include "frontend/render/picture_loading.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"
@@ -12,6 +13,7 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
@@ -71,24 +73,24 @@ int SwitchConfiguration(std::string_view name) {
 
   c.fadeLevel = 1.0f;
   wire::DrawFrame(1);
-  wire::SetDrawLock(true);
+  SetDrawLock(1);
   if (!LoadConfiguration(name)) {
-    wire::SetDrawLock(false);
+    SetDrawLock(0);
     ArmScreensaverTimer(s.scrTimeOut);
     return 0;
   }
-  input_links::ReleaseMedia();
+  ReleaseMedia();
   LoadLayoutOrGoBack(previous);
   LoadList();
   gListWindow = {};
   SelectEntry(FindEntryByName(s.lastGame));
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   if (s.transitions) {
     c.fadeLevel = 0.0f;
     c.fadeStep = kQuickZoomStep;
     c.fadeDelta = kQuickZoomStep;
   }
-  wire::SetDrawLock(false);
+  SetDrawLock(0);
   RunOpeningTransition();
   ArmScreensaverTimer(s.scrTimeOut);
   wire::DrawFrame(2);

@@ -1,5 +1,7 @@
 #include "frontend/shell/display_recovery.h"
 
+#include "frontend/render/display.h"
+#include "frontend/render/picture_loading.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
@@ -14,22 +16,22 @@ void RecoverDisplay() {
   // SDL tells us after the fact, so the lost and the not-reset states come together:
   // release once under the draw lock, then reset (or re-create) and reload.
   if (!gShell.deviceLost) {
-    wire::SetDrawLock(true);
-    wire::ReleaseForReset();
+    SetDrawLock(1);
+    ReleaseForReset();
     gShell.deviceLost = true;
   }
-  const bool recreate = gShell.pendingReset == DisplayReset::Device || !wire::ResetDisplay();
+  const bool recreate = gShell.pendingReset == DisplayReset::Device || ResetDisplay() != 1;
   if (recreate) {
     platform::WriteLog("Affichage perdu : re-creation", 1, 1);
-    wire::ReleaseAll();
+    ReleaseAll();
     wire::CreateDisplay();
   } else {
-    wire::SetupRenderState();
+    SetupRenderState();
   }
   gShell.deviceLost = false;
   gShell.pendingReset = DisplayReset::None;
   wire::LoadTemplateImages(s.templateDir);
-  wire::LoadSelectionMedia();
-  wire::SetDrawLock(false);
+  LoadSelectionMedia();
+  SetDrawLock(0);
   AskForFrame();  // the new display shows nothing yet
 }

@@ -2,9 +2,11 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
+#include "frontend/render/frame_state.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/render_sources.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/info_panel.h"
-#include "frontend/shell/input_links.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/key_actions.h"
 #include "frontend/shell/launch.h"
@@ -104,7 +106,7 @@ void ToggleFavourites() {
 }  // namespace
 
 void RefreshAfterMove() {
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   AskForFrame();
   if (gInput.navigateArmed) {
     PlaySound(kSoundNavigate, 0);
@@ -129,11 +131,11 @@ void HandleKey(int code) {
     case KeyAction::RandomGame: RandomGame(); break;
     case KeyAction::Menu: OpenMenu(); break;
     case KeyAction::MenuGen: OpenBaseMenu(); break;
-    case KeyAction::VolumeDown: input_links::SetVolumeRate(-kVolumeStep); break;
-    case KeyAction::VolumeUp: input_links::SetVolumeRate(kVolumeStep); break;
+    case KeyAction::VolumeDown: gFrame.volumeRate = -kVolumeStep; break;
+    case KeyAction::VolumeUp: gFrame.volumeRate = kVolumeStep; break;
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
-      s.rotation += 1;
+      s.rotation = SetRotation(s.rotation + 1);
       AskForFrame();
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;

@@ -1,10 +1,11 @@
 #include "frontend/shell/info_panel.h"
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/shell/input_links.h"
+#include "frontend/catalogue/history.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/wiring_input.h"
 
 namespace {
 
@@ -13,19 +14,19 @@ constexpr int kLineHeight = 17;
 
 }  // namespace
 
-bool InfoPanelOpen() { return input_links::HistoryShown(); }
+bool InfoPanelOpen() { return !gHistory.text.empty(); }
 
 int InfoPanelVisibleLines(int hautFen) { return (hautFen - kPanelMargin) / kLineHeight; }
 
 void ToggleInfoPanel() {
   const Settings& s = gSettings;
   if (InfoPanelOpen()) {
-    input_links::ClearHistory();
+    gHistory.text.clear();
   } else {
     if (const GameEntry* entry = SelectedEntry(); entry != nullptr && !entry->romName.empty()) {
-      input_links::ClearHistory();
-      input_links::LoadHistory(entry->romName);
-      input_links::FirstHistoryLine() = 0;
+      gHistory.text.clear();
+      wire::LoadHistory(entry->romName);
+      gHistory.firstLine = 0;
     }
     if (InfoPanelOpen()) {
       KillScreensaverTimer();
@@ -36,13 +37,13 @@ void ToggleInfoPanel() {
 }
 
 bool ScrollInfoPanel(int direction) {
-  int& first = input_links::FirstHistoryLine();
+  int& first = gHistory.firstLine;
   if (direction < 0) {
     if (first < 1) return false;
     --first;
     return true;
   }
-  if (first >= input_links::HistoryLineCount() - InfoPanelVisibleLines(gSettings.hautFen)) return false;
+  if (first >= gHistory.lineCount - InfoPanelVisibleLines(gSettings.hautFen)) return false;
   ++first;
   return true;
 }

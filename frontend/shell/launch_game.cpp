@@ -1,16 +1,20 @@
 #include "frontend/catalogue/game_run.h"
 #include "frontend/render/animation_clock.h"
+#include "frontend/render/display.h"
+#include "frontend/render/picture_loading.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/coin_keys.h"
 #include "frontend/shell/configuration_switch.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/launch_command.h"
-#include "frontend/shell/launch_links.h"
+#include "frontend/shell/music.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/sounds.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
+#include "keytracker/key_tracker.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
@@ -27,26 +31,26 @@ namespace {
 constexpr std::uint32_t kRunSavePeriod = 30000;
 
 void HandOverDisplay(const Settings& s) {
-  wire::SetDrawLock(true);
-  wire::ReleaseForReset();
+  SetDrawLock(1);
+  ReleaseForReset();
   if (s.modeFenetre) return;
   platform::Sleep(gLaunchTiming.fullScreenPauseMs);
-  if (!platform::HandOverFullScreen()) launch_links::Beep(1000, 1000);
+  if (!platform::HandOverFullScreen()) Beep(1000, 1000);
 }
 
 void TakeBackDisplay(const Settings& s) {
   if (!s.modeFenetre) platform::TakeBackFullScreen();
-  wire::ResetDisplay();
-  wire::SetupRenderState();
+  ResetDisplay();
+  SetupRenderState();
   wire::LoadTemplateImages(s.templateDir);
-  wire::LoadSelectionMedia();
-  wire::SetDrawLock(false);
+  LoadSelectionMedia();
+  SetDrawLock(0);
 }
 
 // Adds the coin keys of one look at the key tracker to the run. True when it reported any key.
 bool CountCoinKeys(GameRun& run) {
   CoinCounts coins{};
-  const bool seen = DrainCoinKeys(coins, launch_links::KeyTrackerGetKey);
+  const bool seen = DrainCoinKeys(coins, KeyTrackerGetKey);
   for (std::size_t k = 0; k < coins.size(); ++k) {
     for (int n = 0; n < coins[k]; ++n) CountTrackedKey(run, static_cast<int>(k) + 1);
   }
@@ -56,8 +60,8 @@ bool CountCoinKeys(GameRun& run) {
 // Waits for the emulator, polling the coin keys, and keeps the run's statistics.
 void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver) {
   const Settings& s = gSettings;
-  launch_links::PauseMusic(1);
-  launch_links::KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
+  PauseMusic(1);
+  KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
   std::uint32_t lastSave = now;
   GameRun run = BeginGameRun(romName, screensaver, now);
@@ -69,7 +73,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
     const bool seen = CountCoinKeys(run);
     if (run.screensaver) {
       if (seen) {
-        launch_links::Beep(500, 1000);
+        Beep(500, 1000);
         TurnIntoNormalRun(run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
@@ -83,7 +87,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
   }
   if (!looked) now = platform::GetTickCount();
 
-  launch_links::KeyTrackerTerm();
+  KeyTrackerTerm();
   if (!run.screensaver) SaveGameRun(run, now);
   if (s.transitions) gFrameClocks.fadeLevel = 0.0f;
 }
@@ -102,7 +106,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   text += romName;
   if (screensaver) text += " (screensaver)";
   platform::WriteLog(text, 1, 1);
-  if (!screensaver) launch_links::PlayGameLaunchSound();
+  if (!screensaver) PlaySound(kSoundGameLaunch, 0);
   platform::Sleep(gLaunchTiming.pauseBeforeMs);
 
   const std::string commandLine = BuildCommandLine(s, romName);
@@ -124,7 +128,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
 
   TakeBackDisplay(s);
   ArmScreensaverTimer(s.scrTimeOut);
-  launch_links::PauseMusic(0);
+  PauseMusic(0);
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
   ResetClocks(platform::GetTickCount());

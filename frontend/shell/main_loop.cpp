@@ -1,10 +1,16 @@
 #include "frontend/shell/main_loop.h"
 
+#include "frontend/catalogue/statistics.h"
 #include "frontend/render/animation_clock.h"
+#include "frontend/render/animations.h"
+#include "frontend/render/display.h"
+#include "frontend/render/screen.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
+#include "frontend/shell/music.h"
 #include "frontend/shell/screensaver.h"
+#include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
@@ -29,15 +35,15 @@ void FrameStep(std::uint32_t now) {
   FrameClocks& c = gFrameClocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
-  const bool moved = wire::UpdateAnimations(now);
+  const bool moved = UpdateAnimations(now);
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
-  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || wire::CrossFadeRunning() || gSlideShow.running;
+  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gSlideShow.running;
   if (changes && wire::DrawFrame(0)) c.frameAsked = false;
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
   // new slide: quick frames would only flash pictures, so those keep the usual pace.
-  const bool fading = wire::CrossFadeRunning() && gSettings.scrDuration > 0;
+  const bool fading = CrossFadeRunning() && gSettings.scrDuration > 0;
   if (fading && !TickReached(now + kCrossFadeFrame, c.nextFrameTime))
     c.nextFrameTime = now + kCrossFadeFrame;
   if (c.nextFrameTime == mark) c.nextFrameTime = now + kIdleRedraw;
@@ -49,18 +55,18 @@ void IdleStep(std::uint32_t now) {
     RecoverDisplay();
   } else {
     gShell.launched = false;
-    if (FrameDue(now, gFrameClocks.nextFrameTime, wire::LayoutReady())) FrameStep(now);
+    if (FrameDue(now, gFrameClocks.nextFrameTime, gDisplay.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
-      if (wire::MusicStopped()) {
+      if (MusicStopped()) {
         wire::StartMusic(s.musicFond);
         if (!s.modeFenetre) platform::SetPointerVisible(false);
       }
     }
-    if (auto due = wire::ScreensaverDeadline(); due && TickReached(now, *due)) wire::ScreensaverStep(now);
+    if (auto due = ScreensaverDeadline(); due && TickReached(now, *due)) wire::ScreensaverStep(now);
   }
   if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
-    wire::SaveTotalTimes(now);
+    SaveTotalTimes(now);
     gShell.statisticsSaveTime = now;
   }
 }
@@ -69,10 +75,10 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
   const Settings& s = gSettings;
   LoopDeadlines d;
   if (gShell.pendingReset != DisplayReset::None) return 0;
-  if (wire::LayoutReady()) d.frame = gFrameClocks.nextFrameTime;
+  if (gDisplay.deviceReady) d.frame = gFrameClocks.nextFrameTime;
   if (!s.musicFond.empty() && s.musicVolume > 0) d.musicCheck = gShell.musicCheckTime;
   d.statisticsSave = gShell.statisticsSaveTime;
-  d.screensaver = wire::ScreensaverDeadline();
+  d.screensaver = ScreensaverDeadline();
   return IdleTimeout(now, d);
 }
 

@@ -3,6 +3,7 @@
 #include "frontend/catalogue/directory_scan.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
+#include "frontend/render/picture_loading.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/navigation.h"
@@ -39,7 +40,7 @@ void RandomGameScreensaver() {
   const int count = CurrentListShape().count;
   if (count < 1) return;
   SelectEntry(DrawPosition(count));
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   wire::DrawFrame(0);
   platform::Sleep(kShowChosenGameMs);
   const GameEntry* entry = SelectedEntry();
@@ -63,7 +64,7 @@ std::string NextSlide(std::uint32_t now) {
 }
 
 void EndSlideShow() {
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   wire::DrawFrame(3);
   gSlideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw

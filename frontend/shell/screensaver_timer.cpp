@@ -38,3 +38,8 @@ std::int64_t ScreensaverTimeLeft(std::uint32_t now) {
   if (!gScreensaverTimer.armed) return -1;
   return std::max<std::int32_t>(MsUntilDue(now), 0);
 }
+
+std::optional<std::uint32_t> ScreensaverDeadline() {
+  if (!gScreensaverTimer.armed) return std::nullopt;
+  return gScreensaverTimer.due;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 struct ScreensaverTimer {
   bool armed = false;
@@ -19,6 +20,9 @@ void ArmScreensaverTimer(int timeOutSeconds);
 // True when the armed timer has come due at `now`; the timer is then killed, so the
 // screensaver action runs once per idle period.
 bool TakeScreensaverTimeout(std::uint32_t now);
+
+// The tick at which the armed timer fires; none when it is off.
+std::optional<std::uint32_t> ScreensaverDeadline();
 
 // Milliseconds from `now` until the timer fires (0 when due), or -1 when it is off.
 std::int64_t ScreensaverTimeLeft(std::uint32_t now);

@@ -1,3 +1,30 @@
 #include "frontend/shell/shell_state.h"
 
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
+#include "frontend/catalogue/statistics.h"
+#include "frontend/shell/input_state.h"
+#include "frontend/shell/launch.h"
+#include "frontend/shell/list_window.h"
+#include "frontend/shell/music.h"
+#include "frontend/shell/screensaver.h"
+#include "frontend/shell/screensaver_timer.h"
+#include "frontend/shell/settings.h"
+#include "frontend/shell/sounds.h"
+
 Shell gShell;
+
+void ResetShellState() {
+  gShell = {};
+  gSettings = {};
+  gListWindow = {};
+  gInput = {};
+  gScreensaverTimer = {};
+  gMusic = {};
+  gLaunchTiming = {};
+  gSlideShow = {};
+  FreeSounds();
+  gGameList = {};
+  gHistory = {};
+  gStatistics = {};
+}

@@ -31,5 +31,11 @@ struct Shell {
 
 extern Shell gShell;
 
+// The records the shell runs the program with have one owner: this puts the shell's own
+// (installation, settings, list window, input, screensaver, music, launch timing, slide
+// show, sounds) and the catalogue's (game list, history panel, statistics) back to their
+// start-up values. The drawing's records have their own reset (ResetRenderState).
+void ResetShellState();
+
 // The base directory of the installation (directory of the program file).
 inline const std::string& BaseDirectory() { return gShell.baseDirectory; }

@@ -1,5 +1,8 @@
 #include "frontend/shell/shutdown.h"
 
+#include "frontend/catalogue/statistics.h"
+#include "frontend/render/display.h"
+#include "frontend/shell/music.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
@@ -18,11 +21,11 @@ std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appS
 
 int Shutdown() {
   const Settings& s = gSettings;
-  wire::SaveTotalTimes(platform::GetTickCount());  // S1
+  SaveTotalTimes(platform::GetTickCount());  // S1
   wire::SaveFavouritesAndLastGame();               // S2
-  wire::CloseMusicWindow();                        // S3
+  CloseMusicWindow();                        // S3
   wire::FreeSounds();
-  wire::ReleaseAll();                              // S4
+  ReleaseAll();                              // S4
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);
   platform::WriteLog("=== Fin ===", 1, 1);         // S6

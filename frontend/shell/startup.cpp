@@ -1,6 +1,10 @@
 #include "frontend/shell/startup.h"
 
+#include "frontend/catalogue/random.h"
 #include "frontend/render/animation_clock.h"
+#include "frontend/render/display.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/count_run.h"
 #include "frontend/shell/load_configuration.h"
@@ -9,6 +13,7 @@
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/shutdown.h"
+#include "frontend/shell/sounds.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_input.h"
 #include "frontend/shell/wiring_render.h"
@@ -39,7 +44,7 @@ int RunFrontendIn(const std::string& baseDirectory) {
   const Settings& s = gSettings;
   CountRun(baseDirectory);
   wire::ReadGlobalTotals();
-  wire::ClearTextureTable();
+  gTextureTable = {};
 
   if (!CreateMainWindow() || wire::CreateDisplay() < 0) {
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
@@ -50,7 +55,7 @@ int RunFrontendIn(const std::string& baseDirectory) {
     gFrameClocks.fadeLevel = 1.0f;
   }
   if (!wire::LoadLayout(s.templateDir)) {
-    wire::ReleaseAll();
+    ReleaseAll();
     platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
     gShell.runState = kRunStopped;
     return Shutdown();
@@ -58,12 +63,12 @@ int RunFrontendIn(const std::string& baseDirectory) {
   ResetClocks(platform::GetTickCount());
   wire::SelectLastGame();
   platform::ShowMainWindow();
-  wire::LoadSelectionMedia();
+  LoadSelectionMedia();
   gShell.musicCheckTime = platform::GetTickCount() + kFirstMusicDelay;
-  wire::PlayIntroSound();
+  PlaySound(kSoundIntro, 0);
   platform::SetPointerVisible(false);
   if (!s.modeFenetre) platform::ParkPointer(s.largFen, s.hautFen);
-  wire::SeedRandom(platform::GetTickCount());
+  SeedRandom(platform::GetTickCount());
 
   RunMainLoop();
   return Shutdown();

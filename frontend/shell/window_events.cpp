@@ -1,10 +1,10 @@
 #include "frontend/shell/window_events.h"
 
+#include "frontend/render/frame_state.h"
 #include "frontend/render/scroll_text.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/info_panel.h"
-#include "frontend/shell/input_links.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
@@ -39,10 +39,10 @@ void OnKeyUp(const platform::WindowEvent& event) {
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
 
-  if (input_links::VolumeRate() != 0) {
-    input_links::SetVolumeRate(0);
+  if (gFrame.volumeRate != 0) {
+    gFrame.volumeRate = 0;
     // The music volume is what the ramp reached: the next track starts at it too.
-    gSettings.musicVolume = input_links::RampedVolume();
+    gSettings.musicVolume = gFrame.volume;
     AskForFrame();  // the volume gauge goes away
   }
   if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();

@@ -2,12 +2,30 @@
 
 #include "frontend/catalogue/favourites.h"
 #include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/random.h"
 #include "frontend/catalogue/statistics.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
+#include "platform/paths.h"
+
+GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory) {
+  GameListSource source;
+  source.listFile = settings.fichierDescription;
+  source.filterFile = platform::JoinPath(
+      platform::JoinPath(platform::JoinPath(baseDirectory, "config"), settings.currentConfig), "Liste.ini");
+  source.statisticsFile = settings.listStatsFile;
+  source.favourites = settings.listeFavoris;
+  return source;
+}
+
+StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
+  return MakeStatisticsFiles(baseDirectory, settings.listStatsFile, settings.fichierDescription);
+}
+
+int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
+  return LoadGameList(gGameList, MakeGameListSource(settings, baseDirectory));
+}
 
 namespace wire {
 
@@ -21,10 +39,8 @@ void LoadAndSortGameList() {
   if (gGameList.entryCount > 0) SortGameList(0, gGameList.entryCount - 1);
 }
 
-void SaveListTotalTime(std::uint32_t now) { ::SaveListTotalTime(now); }
-
 void SaveFavouritesAndLastGame() {
-  SaveFavourites(gSettings, BaseDirectory(), SelectedRomName(CurrentEntry()));
+  SaveFavourites(BaseDirectory(), gSettings.currentConfig, gSettings.listeFavoris, SelectedRomName(CurrentEntry()));
 }
 
 void ReadListTotals() {
@@ -32,9 +48,5 @@ void ReadListTotals() {
   gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
   ::ReadListTotals(platform::GetTickCount());
 }
-
-void SaveTotalTimes(std::uint32_t now) { ::SaveTotalTimes(now); }
-
-void SeedRandom(std::uint32_t seed) { ::SeedRandom(seed); }
 
 }  // namespace wire

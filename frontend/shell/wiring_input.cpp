@@ -1,6 +1,7 @@
 #include "frontend/shell/wiring_input.h"
 
 #include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/window_events.h"
@@ -15,6 +16,10 @@ void HandleWindowEvent(const platform::WindowEvent& event) {
   if (event.type == Type::KeyDown) OnKeyDown(event);
   if (event.type == Type::KeyUp) OnKeyUp(event);
   if (event.type == Type::FocusLost) OnFocusLost();
+}
+
+void LoadHistory(const std::string& romName) {
+  ::LoadHistory(gSettings.emuDirectory, gSettings.largFen, romName);
 }
 
 }  // namespace wire

@@ -8,11 +8,6 @@ namespace wire {
 
 void ArmScreensaver() { ArmScreensaverTimer(gSettings.scrTimeOut); }
 
-std::optional<std::uint32_t> ScreensaverDeadline() {
-  if (!gScreensaverTimer.armed) return std::nullopt;
-  return gScreensaverTimer.due;
-}
-
 void ScreensaverStep(std::uint32_t now) {
   if (gSettings.scrTimeOut > 0 && TakeScreensaverTimeout(now)) RunScreensaver(gSettings.scrType);
 }

@@ -1,7 +1,9 @@
-// The drawing joined to the shell: the render sources are filled from the settings and
-// the list window, then each wiring point is one call into frontend/render.
+// The drawing joined to the shell: the render sources are filled from the settings, the
+// list window, the loaded list and the information panel.
 #include "frontend/shell/wiring_render.h"
 
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
 #include "frontend/render/animations.h"
 #include "frontend/render/display.h"
 #include "frontend/render/frame_state.h"
@@ -33,16 +35,19 @@ void SyncRenderSources() {
   r.iconsDir = s.iconsDir;
   r.scrDuration = s.scrDuration;
   gFrame.volume = s.musicVolume;
-  NormalizeRotation(s.rotation);
-  r.rotation = &s.rotation;
+  s.rotation = SetRotation(s.rotation);
   r.listPosition = [] { return ListPosition{gListWindow.topIndex, gListWindow.row}; };
+  r.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
+  r.gameAt = [](int position) {
+    const GameEntry& e = gGameList.AtPosition(position);
+    return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+  };
+  r.history = [] { return HistoryView{gHistory.text, gHistory.firstLine}; };
   r.applyVolume = [](int volume) { SetMusicVolume(volume); };
   r.pickSlide = [] { return NextSlide(platform::GetTickCount()); };
 }
 
 }  // namespace
-
-void ClearTextureTable() { gTextureTable = {}; }
 
 int CreateDisplay() {
   SyncRenderSources();
@@ -66,27 +71,14 @@ void StoreLayoutMediaDirectories(const Settings& settings) {
   for (int k = 0; k < 6; ++k) gLayout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
 }
 
-bool LayoutReady() { return gDisplay.deviceReady; }
-
-bool UpdateAnimations(std::uint32_t now) { return ::UpdateAnimations(now); }
-
 bool DrawFrame(int mode) {
   gScreen.slideShowActive = gSlideShow.running;
   return ::DrawFrame(mode) == 1;
 }
 
-bool CrossFadeRunning() { return ::CrossFadeRunning(); }
-
 void LoadTemplateImages(const std::string& templateDir) {
   SyncRenderSources();
   ::LoadTemplateImages(gShell.baseDirectory, templateDir);
 }
-
-void LoadSelectionMedia() { ::LoadSelectionMedia(); }
-void SetDrawLock(bool locked) { ::SetDrawLock(locked ? 1 : 0); }
-void ReleaseForReset() { ::ReleaseForReset(); }
-bool ResetDisplay() { return ::ResetDisplay() == 1; }
-void SetupRenderState() { ::SetupRenderState(); }
-void ReleaseAll() { ::ReleaseAll(); }
 
 }  // namespace wire

@@ -10,12 +10,9 @@
 namespace wire {
 
 void LoadSounds(bool sons) { ::LoadSounds(sons, BaseDirectory(), gSettings.currentConfig); }
-void PlayIntroSound() { PlaySound(kSoundIntro, 0); }
-bool MusicStopped() { return ::MusicStopped(); }
 void StartMusic(const std::string& musicFond) {
   ::StartMusic(musicFond, gSettings.musicSousRep, gSettings.musicVolume);
 }
-void CloseMusicWindow() { ::CloseMusicWindow(); }
 void FreeSounds() {
   ::FreeSounds();
   platform::CloseAudio();  // last use of the device: the program ends

@@ -1,5 +1,5 @@
-// Where music and sounds join the settings loading, the start-up, the loop and the
-// shutdown. Each function is one call into the music and sound code.
+// Where music and sounds take the settings (the configuration's sounds, music options
+// and volume), and the last release of the audio device at the end.
 #pragma once
 
 #include <string>
@@ -7,10 +7,7 @@
 namespace wire {
 
 void LoadSounds(bool sons);
-void PlayIntroSound();                        // without waiting
-bool MusicStopped();                          // no music window, or its track has ended
 void StartMusic(const std::string& musicFond);
-void CloseMusicWindow();
-void FreeSounds();
+void FreeSounds();  // the sounds, then the audio device: the program ends
 
 }  // namespace wire

@@ -7,7 +7,10 @@
 #include <string>
 
 #include "frontend/render/animation_clock.h"
+#include "frontend/render/animations.h"
 #include "frontend/render/display.h"
+#include "frontend/render/picture_loading.h"
+#include "frontend/render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/settings.h"
@@ -48,7 +51,7 @@ int main(int argc, char** argv) {
 
   if (!LoadConfiguration("")) return Fail("no config/Orvanel.ini below " + base);
   wire::LoadAndSortGameList();
-  wire::ClearTextureTable();
+  gTextureTable = {};
   if (wire::CreateOffscreenDisplay() < 0) return Fail("no software renderer");
   gFrameClocks.fadeLevel = 1.0f;  // the screen as it stands after the opening zoom
   gFrameClocks.fadeDelta = 0.0f;
@@ -58,8 +61,8 @@ int main(int argc, char** argv) {
   gFrameClocks.fadeLevel = 1.0f;
   gFrameClocks.fadeDelta = 0.0f;
   wire::SelectLastGame();
-  wire::LoadSelectionMedia();
-  wire::UpdateAnimations(now);
+  LoadSelectionMedia();
+  UpdateAnimations(now);
   wire::DrawFrame(0);
 
   platform::Image shot;
@@ -72,7 +75,7 @@ int main(int argc, char** argv) {
   if (png.empty() || !platform::WriteFileAtomically(output, std::string(png.begin(), png.end()))) {
     return Fail("cannot write " + output);
   }
-  wire::ReleaseAll();
+  ReleaseAll();
   std::printf("%s: %dx%d, configuration %s, template %s\n", output.c_str(), shot.width, shot.height,
               gSettings.currentConfig.c_str(), gSettings.templateDir.c_str());
   return 0;

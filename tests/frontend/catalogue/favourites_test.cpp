@@ -2,26 +2,21 @@
 
 #include "frontend/catalogue/favourites.h"
 #include "frontend/catalogue/game_list.h"
-#include "frontend/shell/settings.h"
 #include "platform/profile.h"
 #include "temp_dir.h"
 
 TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
   TempDir tmp;
   tmp.Write("config/mame/config.ini", "; mine\r\n[Config]\r\nEmuExe=mame\r\nlistefavoris=NO\r\n");
-  Settings s;
-  s.currentConfig = "MAME";  // the directory's case differs
-  s.listeFavoris = true;
-  EXPECT_EQ(SaveFavourites(s, tmp.path(), "samplegm"), 1);
+  const std::string config = "MAME";  // the directory's case differs
+  EXPECT_EQ(SaveFavourites(tmp.path(), config, true, "samplegm"), 1);
   EXPECT_EQ(tmp.Read("config/mame/config.ini"),
             "; mine\r\n[Config]\r\nEmuExe=mame\r\nListeFavoris=YES\r\nLastGame=samplegm\r\n");
-  s.listeFavoris = false;
-  SaveFavourites(s, tmp.path(), "");
+  SaveFavourites(tmp.path(), config, false, "");
   EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "ListeFavoris", ""), "NO");
   EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "LastGame", "x"), "");
 
-  Settings none;
-  EXPECT_EQ(SaveFavourites(none, tmp.path(), "samplegm"), 0);
+  EXPECT_EQ(SaveFavourites(tmp.path(), "", false, "samplegm"), 0);
 }
 
 TEST(SaveFavourites, SelectedRomNameFollowsTheDisplayOrder) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 #include "temp_dir.h"
 
 namespace {

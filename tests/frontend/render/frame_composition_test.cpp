@@ -205,7 +205,7 @@ TEST_F(FrameCompositionTest, ListShowsOnlyAsManyLinesAsGamesAndTheSelectionBar) 
 
 TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   OpenPlain();
-  gHistory.text = "line one\r\nline two\r\n";
+  historyText = "line one\r\nline two\r\n";
   gFrame.volumeRate = 10;
   gFrame.volume = 500;
   ASSERT_EQ(DrawFrame(0), 1);
@@ -222,7 +222,6 @@ TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   gLayout.objects[kBackGround].width = 90;
   gFrame.volumeRate = 0;
   ASSERT_EQ(DrawFrame(0), 1);
-  gHistory = {};
 }
 
 TEST_F(FrameCompositionTest, SelectionPulseRampsBetweenItsAlphas) {

@@ -3,7 +3,10 @@
 #include <fstream>
 #include <random>
 
+#include "frontend/render/animation_clock.h"
+#include "frontend/render/display.h"
 #include "frontend/render/layout.h"
+#include "frontend/render/render_state.h"
 #include "frontend/render/scroll_text.h"
 #include "platform/debug_log.h"
 #include "temp_dir.h"
@@ -213,44 +216,35 @@ class LoadLayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::SetLogDirectory(dir.path());  // a missing template is logged
-    gLayout = {};
-    gScrollText = {};
-    gLayoutFollowUps = {};
+    ResetRenderState();
   }
-  void TearDown() override { gLayoutFollowUps = {}; }
+  void TearDown() override { ResetRenderState(); }
   TempDir dir;
 };
 
 TEST_F(LoadLayoutTest, MissingFileLeavesTheLayoutAlone) {
+  ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
   gLayout.objects[kList].left = 77;
-  bool called = false;
-  gLayoutFollowUps.loadTemplateImages = [&](const std::string&, const std::string&) {
-    called = true;
-    return 1;
-  };
   EXPECT_EQ(LoadLayout(dir.path(), "Demo", "Nowhere"), 0);
   EXPECT_EQ(gLayout.objects[kList].left, 77);
-  EXPECT_FALSE(called);
+  EXPECT_FALSE(gDisplay.deviceReady);  // no template pictures were loaded
 }
 
 TEST_F(LoadLayoutTest, ReadsTheTemplateAndRunsTheFollowUpsInOrder) {
-  dir.Write("templates/Arcade/layout.CFG", "List_left=42\r\nScrollText_visible=YES\r\nScrollText_width=100\r\n");
+  dir.Write("templates/Arcade/layout.CFG", "List_left=42\r\nBackGround_visible=YES\r\nCustom1_visible=YES\r\n"
+                                           "Custom1_scrollX=3\r\nScrollText_visible=YES\r\nScrollText_width=100\r\n");
   dir.Write("Config/Demo/ScrollTexte.txt", "Hello");
-  std::vector<std::string> calls;
-  gLayoutFollowUps.loadTemplateImages = [&](const std::string& base, const std::string& name) {
-    calls.push_back("images " + name);
-    EXPECT_EQ(base, dir.path());
-    EXPECT_EQ(gLayout.objects[kList].left, 42);  // read before the pictures load
-    return 1;
-  };
-  gLayoutFollowUps.initPictureScroll = [&] {
-    calls.push_back("scroll");
-    EXPECT_FALSE(gScrollText.working.empty());  // the text is prepared before
-  };
+  ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
   EXPECT_EQ(LoadLayout(dir.path(), "Demo", "Arcade"), 1);  // other capitals on disk
   EXPECT_EQ(gLayout.objects[kList].left, 42);
-  EXPECT_EQ(calls, (std::vector<std::string>{"images Arcade", "scroll"}));
+  // The template pictures load after the read: the missing layout.png hides the
+  // background that the file shows.
+  EXPECT_TRUE(gDisplay.deviceReady);
+  EXPECT_FALSE(gLayout.objects[kBackGround].visible);
   EXPECT_EQ(gScrollText.source, "Hello");
+  EXPECT_FALSE(gScrollText.working.empty());  // prepared
+  // The picture scroll timers start from the layout just read.
+  EXPECT_NE(gFrameClocks.pictureScroll[0][0].period, 0u);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "frontend/render/layout.h"
 #include "frontend/render/picture_loading.h"
 #include "frontend/render/render_sources.h"
+#include "frontend/render/render_state.h"
 #include "frontend/render/screen.h"
 #include "frontend/render/scroll_text.h"
 #include "frontend/render/texture_table.h"
@@ -65,22 +66,22 @@ class RenderFixture : public ::testing::Test {
   void SetUp() override {
     platform::SetLogDirectory(dir.path());
     platform::RecordMessageBoxes();
-    gLayout = {};
-    gFrame = {};
-    gFrameClocks = {};
+    ResetRenderState();
     gFrameClocks.fadeLevel = 1;
-    gScreen = {};
-    gScrollText = {};
-    gGameList = {};
-    gRenderSources = {};
     gRenderSources.baseDirectory = dir.path();
     gRenderSources.configName = "cfg";
     gRenderSources.templateName = "T";
     gRenderSources.listPosition = [this] { return position; };
+    // The drawing is handed the fixture's own list and information panel.
+    gRenderSources.gameCount = [this] { return static_cast<int>(games.size()); };
+    gRenderSources.gameAt = [this](int p) {
+      const GameEntry& e = games[static_cast<std::size_t>(p)];
+      return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+    };
+    gRenderSources.history = [this] { return HistoryView{historyText, 0}; };
   }
   void TearDown() override {
-    ReleaseAll();
-    gLayoutFollowUps = {};
+    ResetRenderState();
     platform::SetMessageBoxSink({});
   }
 
@@ -106,9 +107,7 @@ class RenderFixture : public ::testing::Test {
     e.fullName = name;
     e.romOf = romOf;
     e.infos1 = name + " info";
-    gGameList.entries.push_back(e);
-    gGameList.displayOrder.push_back(std::int32_t(gGameList.entries.size() - 1));
-    gGameList.entryCount = std::int32_t(gGameList.entries.size());
+    games.push_back(e);
   }
 
   // Display of the given size, then the template and the selection's media.
@@ -136,6 +135,8 @@ class RenderFixture : public ::testing::Test {
 
   TempDir dir;
   ListPosition position;
+  std::vector<GameEntry> games;  // in display order
+  std::string historyText;
 };
 
 }  // namespace render_test

@@ -54,22 +54,21 @@ TEST_F(ScreenTest, LayoutAsLargeAsTheDisplayHasNoShadowAndNoOffset) {
 
 TEST_F(ScreenTest, RotationTwoIsUpsideDownAndOutOfRangeBecomesZero) {
   Background(800, 600);
-  int rotation = 2;
-  gRenderSources.rotation = &rotation;
+  SetRotation(2);
   Open(800, 600);
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(0, 0), kBlue);
   EXPECT_PIXEL(Screen(799, 599), kRed);
-  rotation = 1;  // a quarter turn clockwise: the left half comes on top
+  SetRotation(1);  // a quarter turn clockwise: the left half comes on top
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(400, 10), kRed);
   EXPECT_PIXEL(Screen(400, 590), kBlue);
-  rotation = 3;
+  SetRotation(3);
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(400, 10), kBlue);
-  rotation = 7;
+  SetRotation(7);
   ASSERT_EQ(DrawFrame(0), 1);
-  EXPECT_EQ(rotation, 0);  // the configuration's value too
+  EXPECT_EQ(gRenderSources.rotation, 0);  // the value kept too
   EXPECT_PIXEL(Screen(0, 0), kRed);
   EXPECT_PIXEL(Screen(799, 0), kBlue);
 }

@@ -17,11 +17,7 @@ namespace {
 class CatalogueWiring : public ::testing::Test {
  protected:
   void SetUp() override {
-    gSettings = {};
-    gShell = {};
-    gGameList = {};
-    gStatistics = {};
-    gListWindow = {};
+    ResetShellState();
     gShell.baseDirectory = dir.path();
     platform::SetLogDirectory(dir.path());
     dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=mame\r\n");
@@ -52,7 +48,7 @@ TEST_F(CatalogueWiring, StartUpLoadsSortsAndTimesAreSavedFromTheirTicks) {
   wire::LoadAndSortGameList();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"Sample Game", "Zebra Run", "sample game"}));
 
-  wire::SaveTotalTimes(31000);
+  SaveTotalTimes(31000);
   EXPECT_EQ(Get("Orvanel.sta", "StatGen", "TpsTot"), "1:0.30");
   EXPECT_EQ(Get("Orvanel.sta", "Mame", "TpsTot"), "0:1.30");
 }

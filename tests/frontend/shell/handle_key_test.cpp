@@ -8,7 +8,6 @@
 #include "frontend/render/animations.h"
 #include "frontend/render/frame_state.h"
 #include "frontend/shell/info_panel.h"
-#include "frontend/shell/input_links.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/sounds.h"
 #include "platform/audio.h"
@@ -44,11 +43,6 @@ std::string SilentWav(int ms) {
 
 class HandleKeyTest : public shelltest::ShellInstallation {
  protected:
-  void TearDown() override {
-    gSoundSlots = {};
-    gFrame = {};
-    ShellInstallation::TearDown();
-  }
   const KeySettings& keys() const { return gSettings.keys; }
 };
 
@@ -126,14 +120,14 @@ TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
   Start();
   gFrame.volume = 300;
   HandleKey(keys().volumeUp);
-  EXPECT_EQ(input_links::VolumeRate(), 10);
+  EXPECT_EQ(gFrame.volumeRate, 10);
   for (std::uint32_t t = 100000; t < 101000; t += 50) UpdateAnimations(t);
   EXPECT_EQ(gFrame.volume, 500);
   gFrame.volume = 950;
   for (std::uint32_t t = 101000; t < 102000; t += 50) UpdateAnimations(t);
   EXPECT_EQ(gFrame.volume, 1000);
   HandleKey(keys().volumeDown);
-  EXPECT_EQ(input_links::VolumeRate(), -10);
+  EXPECT_EQ(gFrame.volumeRate, -10);
   gFrame.volume = 150;
   for (std::uint32_t t = 102000; t < 103000; t += 50) UpdateAnimations(t);
   EXPECT_EQ(gFrame.volume, 0);
@@ -235,10 +229,6 @@ class InfoPanel : public shelltest::ShellInstallation {
     for (int i = 1; i <= 40; ++i) text += "Galaga history line " + std::to_string(i) + "\r\n";
     text += "$end\r\n";
     dir.Write("emu/history.dat", text);
-  }
-  void TearDown() override {
-    gHistory = {};
-    ShellInstallation::TearDown();
   }
   void OpenOnGalaga() {
     Start();

@@ -25,7 +25,7 @@ class IdleFramesTest : public shelltest::ShellInstallation {
     ResetClocks(now);
   }
   void TearDown() override {
-    wire::ReleaseAll();
+    ReleaseAll();
     ShellInstallation::TearDown();
   }
   // Runs the loop's idle passes every 10 ms for `ms`; the frames presented meanwhile.

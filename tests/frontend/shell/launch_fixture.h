@@ -6,9 +6,11 @@
 #include "temp_dir.h"
 
 #include "frontend/catalogue/statistics.h"
+#include "frontend/render/render_state.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
@@ -30,7 +32,8 @@ class LaunchFixture : public ::testing::Test {
     record_ = dir_ / "record.txt";
     ::setenv("ORV_TEST_EMULATOR_RECORD", record_.c_str(), 1);
     Script("");
-    gSettings = {};
+    ResetShellState();
+    ResetRenderState();
     gSettings.emuExe = dir_ / "Emu/mame";
     gSettings.emuDirectory = dir_ / "Emu";
     gSettings.emuProgram = "mame";
@@ -39,12 +42,8 @@ class LaunchFixture : public ::testing::Test {
     gSettings.modeFenetre = true;
     gSettings.fichierDescription = dir_ / "lists/games.txt";
     gSettings.listStatsFile = dir_ / "lists/games.sta";
-    gShell = {};
     gShell.baseDirectory = dir_.path();
-    gStatistics = {};
     gStatistics.files = MakeStatisticsFiles(gSettings, dir_.path());
-    gScreensaverTimer = {};
-    gLaunchTiming = {};
     gLaunchTiming.pauseBeforeMs = 0;
     gLaunchTiming.fullScreenPauseMs = 0;
     platform::SetLogDirectory(dir_.path());

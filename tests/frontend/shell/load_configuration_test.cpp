@@ -12,8 +12,7 @@ namespace {
 class LoadConfigurationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gSettings = {};
-    gShell = {};
+    ResetShellState();
     gShell.baseDirectory = dir.path();
     platform::SetLogDirectory(dir.path());
   }

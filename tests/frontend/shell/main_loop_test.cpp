@@ -1,5 +1,6 @@
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/screen.h"
+#include "frontend/render/render_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/main_loop.h"
@@ -19,9 +20,8 @@ namespace {
 class MainLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gSettings = {};
-    gShell = {};
-    gFrameClocks = {};
+    ResetShellState();
+    ResetRenderState();
     platform::SetLogDirectory(dir.path());
   }
   void TearDown() override { platform::ClearTickOverride(); }

@@ -1,4 +1,5 @@
 #include "frontend/shell/music.h"
+#include "frontend/shell/shell_state.h"
 
 #include "audio_fixture.h"
 #include "platform/debug_log.h"
@@ -13,7 +14,7 @@ namespace {
 class MusicTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gMusic = {};
+    ResetShellState();
     if (!HaveLame()) GTEST_SKIP() << "lame is needed to make the test tracks";
     ASSERT_TRUE(platform::OpenAudio());
   }

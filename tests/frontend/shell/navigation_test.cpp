@@ -4,15 +4,16 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/render/layout.h"
+#include "frontend/render/render_state.h"
+#include "frontend/shell/shell_state.h"
 
 namespace {
 
 class Navigation : public ::testing::Test {
  protected:
   void SetUp() override {
-    gGameList = {};
-    gLayout = {};
-    gListWindow = {};
+    ResetShellState();
+    ResetRenderState();
   }
   void TearDown() override { SetUp(); }
 

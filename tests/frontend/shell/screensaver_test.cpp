@@ -4,6 +4,7 @@
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/layout.h"
 #include "frontend/shell/screensaver.h"
+#include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/wiring_launch.h"
 #include "platform/clock.h"
 
@@ -16,9 +17,7 @@ class Screensaver : public LaunchFixture {
  protected:
   void SetUp() override {
     LaunchFixture::SetUp();
-    gGameList = {};
     gLayout.listNbItems = 5;
-    gSlideShow = {};
     gLaunchTiming.killGraceMs = 300;
   }
   void OneGame(const std::string& rom) {
@@ -29,8 +28,8 @@ class Screensaver : public LaunchFixture {
   // Arms the timer and lets it fire, as the main loop does when the deadline passes.
   void FireTimer() {
     wire::ArmScreensaver();
-    ASSERT_TRUE(wire::ScreensaverDeadline());
-    wire::ScreensaverStep(*wire::ScreensaverDeadline());
+    ASSERT_TRUE(ScreensaverDeadline());
+    wire::ScreensaverStep(*ScreensaverDeadline());
   }
 };
 
@@ -101,12 +100,12 @@ TEST_F(Screensaver, NothingWithoutTimeOutOrEntriesOrForOtherTypes) {
   gSettings.scrType = '1';
   gSettings.scrTimeOut = 0;
   wire::ArmScreensaver();
-  EXPECT_FALSE(wire::ScreensaverDeadline());
+  EXPECT_FALSE(ScreensaverDeadline());
 
   gSettings.scrTimeOut = 1;
   FireTimer();  // empty list
   EXPECT_TRUE(Runs().empty());
-  EXPECT_FALSE(wire::ScreensaverDeadline());  // off until the next key
+  EXPECT_FALSE(ScreensaverDeadline());  // off until the next key
 
   OneGame("rom1");
   for (char type : {'0', '4', 'x', '\0'}) {
@@ -172,7 +171,7 @@ TEST_F(Screensaver, LowPowerWithoutDisplayDoesNothingHarmful) {
   gSettings.scrType = '3';
   gSettings.scrTimeOut = 1;
   FireTimer();
-  EXPECT_FALSE(wire::ScreensaverDeadline());
+  EXPECT_FALSE(ScreensaverDeadline());
 }
 
 }  // namespace

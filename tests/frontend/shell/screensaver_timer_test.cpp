@@ -1,4 +1,5 @@
 #include "frontend/shell/screensaver_timer.h"
+#include "frontend/shell/shell_state.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,10 @@ namespace {
 
 class ScreensaverTimerTest : public ::testing::Test {
  protected:
-  void SetUp() override { gScreensaverTimer = {}; }
+  void SetUp() override { ResetShellState(); }
   void TearDown() override {
     platform::ClearTickOverride();
-    gScreensaverTimer = {};
+    ResetShellState();
   }
 };
 

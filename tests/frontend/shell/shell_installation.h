@@ -12,6 +12,7 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/layout.h"
+#include "frontend/render/render_state.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/load_configuration.h"
@@ -19,6 +20,7 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
+#include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
@@ -77,15 +79,8 @@ class ShellInstallation : public ::testing::Test {
   }
 
   static void ResetRecords() {
-    gSettings = {};
-    gShell = {};
-    gGameList = {};
-    gLayout = {};
-    gListWindow = {};
-    gInput = {};
-    gFrameClocks = {};
-    gScreensaverTimer = {};
-    gMusic = {};
+    ResetShellState();
+    ResetRenderState();
   }
 
   // What the start-up does before the loop: settings, list, layout, LastGame.

@@ -1,4 +1,5 @@
 #include "frontend/shell/sounds.h"
+#include "frontend/shell/shell_state.h"
 
 #include "audio_fixture.h"
 
@@ -8,9 +9,9 @@ namespace {
 
 class SoundsTest : public ::testing::Test {
  protected:
-  void SetUp() override { FreeSounds(); }
+  void SetUp() override { ResetShellState(); }
   void TearDown() override {
-    FreeSounds();
+    ResetShellState();
     platform::CloseAudio();
   }
   const std::string& Bytes(SoundId id) { return gSoundSlots.slot[id]->bytes(); }

@@ -6,7 +6,6 @@
 #include "frontend/render/frame_state.h"
 #include "frontend/render/scroll_text.h"
 #include "frontend/shell/info_panel.h"
-#include "frontend/shell/input_links.h"
 #include "frontend/shell/launch.h"
 #include "frontend/shell/screensaver.h"
 #include "platform/window.h"
@@ -36,16 +35,7 @@ void Press(int scancode) {
   Up(scancode);
 }
 
-class WindowEvents : public shelltest::ShellInstallation {
- protected:
-  void TearDown() override {
-    gHistory = {};
-    gSlideShow = {};
-    gScrollText = {};
-    gFrame = {};
-    ShellInstallation::TearDown();
-  }
-};
+class WindowEvents : public shelltest::ShellInstallation {};
 
 TEST_F(WindowEvents, KeyDownActsAndAutoRepeatKeepsMoving) {
   Start();
@@ -123,10 +113,10 @@ TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
   Start();
   Down(kScanG);
   Down(kScanG, true);
-  EXPECT_EQ(input_links::VolumeRate(), 10);
+  EXPECT_EQ(gFrame.volumeRate, 10);
   gFrame.volume = 540;  // where the ramp got to
   Up(kScanG);
-  EXPECT_EQ(input_links::VolumeRate(), 0);
+  EXPECT_EQ(gFrame.volumeRate, 0);
   EXPECT_EQ(gSettings.musicVolume, 540);
 }
 

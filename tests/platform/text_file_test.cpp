@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 #include "temp_dir.h"
 
 namespace {

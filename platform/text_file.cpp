@@ -1,4 +1,4 @@
-#include "frontend/catalogue/text_file.h"
+#include "platform/text_file.h"
 
 #include <cstring>
 #include <vector>

@@ -1,0 +1,40 @@
+// Reading the settings files into a Settings record, key by key as the table says. Pure:
+// the caller loads the file (platform::ProfileFile) and gives the base directory that
+// relative paths are made absolute against.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/profile.h"
+#include "settings/setting_keys.h"
+#include "settings/settings.h"
+
+namespace settings {
+
+// One key as file text: its value (or default) cut to the key's text size.
+std::string ReadText(const platform::ProfileFile& file, const SettingKey& key);
+int ReadNumber(const platform::ProfileFile& file, const SettingKey& key);  // Int and Key
+bool ReadFlagValue(const platform::ProfileFile& file, const SettingKey& key);
+
+// One key into its field of the record (nothing for keys without a field).
+void ReadSetting(const platform::ProfileFile& file, const SettingKey& key, std::string_view base,
+                 Settings& s);
+
+// Every key of Orvanel.ini ([General] and [Touches]).
+void ReadGeneralSettings(const platform::ProfileFile& file, Settings& s);
+// Every key of config.ini that the frontend uses, in table order, then EmuExe's split.
+void ReadConfigSettings(const platform::ProfileFile& file, std::string_view base, Settings& s);
+
+// The flag and number rules on any key.
+bool ReadFlag(const platform::ProfileFile& file, std::string_view section, std::string_view key,
+              std::string_view def);
+int ReadInt(const platform::ProfileFile& file, std::string_view section, std::string_view key,
+            std::string_view def);
+
+// EmuExe split at its last '\' or '/': directory (made absolute) and program name. With no
+// separator the whole value is the program and the directory is empty.
+void SplitEmuExe(std::string_view emuExe, std::string_view base, std::string& directory,
+                 std::string& program);
+
+}  // namespace settings
