@@ -100,10 +100,14 @@ void Device::ChooseWindowRenderer() {
   const std::string gl = GlRendererString(state_->renderer);
   const std::string name = RendererName() + (gl.empty() ? "" : " (" + gl + ")");
   const bool forced = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
-  if (state_->software || forced || !IsSoftwareRasteriser(gl)) {
+  // A full-screen window is made again by SDL for each renderer, which can take seconds on
+  // some X servers: there the accelerated renderer stays, without timing.
+  const bool fullScreen = state_->params.fullScreen;
+  if (state_->software || forced || fullScreen || !IsSoftwareRasteriser(gl)) {
     state_->pick = state_->software ? WindowRenderer::Software : WindowRenderer::Accelerated;
-    const char* why = forced ? "impose par SDL_RENDER_DRIVER"
+    const char* why = forced             ? "impose par SDL_RENDER_DRIVER"
                       : state_->software ? "pas de rendu accelere"
+                      : fullScreen       ? "plein ecran, rendu accelere garde"
                                          : "rendu accelere";
     WriteLog("Rendu : " + name + ", " + why, 1, 1);
     return;
