@@ -33,13 +33,7 @@ class ExposeTest : public systest::DisplayTest {
     inst.Write("Templates/Red/layout.png", std::string(png.begin(), png.end()));
   }
   // The colour in the middle of the screen, where the window is centred.
-  std::optional<std::uint32_t> Middle() const {
-    const std::string out = systest::Capture("DISPLAY=" + display() +
-                                             " import -window root -crop 1x1+640+512 -depth 8 txt:- 2>/dev/null");
-    const auto hash = out.rfind('#');
-    if (hash == std::string::npos || out.size() < hash + 7) return std::nullopt;
-    return static_cast<std::uint32_t>(std::strtoul(out.substr(hash + 1, 6).c_str(), nullptr, 16));
-  }
+  std::optional<std::uint32_t> Middle() const { return systest::ScreenPixel(display(), 640, 512); }
   // Polls the middle of the screen until it shows the colour (true) or the time is up.
   bool WaitForMiddle(std::uint32_t colour, int ms, std::string* seen) const {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
