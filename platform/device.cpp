@@ -1,5 +1,7 @@
 #include "platform/device.h"
 
+#include "platform/device_state.h"
+
 #include <SDL.h>
 
 #include <algorithm>
@@ -8,34 +10,6 @@
 #include <cstdint>
 
 namespace platform {
-namespace detail {
-
-struct RendererState {
-  SDL_Renderer* renderer = nullptr;
-  SDL_Window* window = nullptr;
-  SDL_Surface* surface = nullptr;  // offscreen devices draw onto it
-  DisplayParameters params;
-  bool software = false;
-  std::atomic<bool> reset{false};
-  SDL_Texture* target = nullptr;   // current target texture
-  std::optional<SDL_Rect> clip;    // caller's clip on the current target
-};
-
-struct TextureObject {
-  SDL_Texture* texture = nullptr;
-  int width = 0, height = 0;
-  bool opaque = false;
-  bool target = false;
-  SDL_ScaleMode scale = SDL_ScaleModeNearest;
-  SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
-  std::weak_ptr<RendererState> owner;
-  ~TextureObject() {
-    // A dead renderer has taken its textures with it.
-    if (texture && !owner.expired()) SDL_DestroyTexture(texture);
-  }
-};
-
-}  // namespace detail
 
 namespace {
 
@@ -119,10 +93,7 @@ bool Device::Init(std::string* error) {
   width_ = std::max(1, s.params.width);
   height_ = std::max(1, s.params.height);
   if (s.window) {
-    Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
-    if (s.params.fullScreen) flags |= SDL_RENDERER_PRESENTVSYNC;
-    s.renderer = SDL_CreateRenderer(s.window, -1, flags);
-    if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+    MakeWindowRenderer();
   } else {
     s.surface = SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_ARGB8888);
     if (s.surface) s.renderer = SDL_CreateSoftwareRenderer(s.surface);
@@ -136,9 +107,21 @@ bool Device::Init(std::string* error) {
   s.software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
   SDL_SetRenderDrawBlendMode(s.renderer, SDL_BLENDMODE_BLEND);
   SDL_AddEventWatch(EventWatch, state_.get());
-  backBuffer_ = CreateTarget(width_, height_, error);
-  if (!backBuffer_) return false;
-  return SetTarget(nullptr);
+  // The software renderer's screen is a surface that keeps its pixels after a present:
+  // when it has the back buffer's size it is the back buffer itself. A GPU's screen is
+  // undefined after a present (and a full screen may be larger than the back buffer), so
+  // there frames are composed in a texture of their own and copied to the screen.
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(s.renderer, &outW, &outH);
+  s.screenIsBackBuffer = s.software && outW == width_ && outH == height_;
+  if (!s.screenIsBackBuffer) {
+    backBuffer_ = CreateTarget(width_, height_, error);
+    if (!backBuffer_) return false;
+  }
+  if (!SetTarget(nullptr)) return false;
+  if (s.window && s.pick == detail::WindowRenderer::Undecided) ChooseWindowRenderer();
+  // The choice may have made the renderer again.
+  return state_->renderer && (state_->screenIsBackBuffer || backBuffer_);
 }
 
 Device::~Device() {
@@ -238,12 +221,14 @@ Texture Device::CreateTarget(int width, int height, std::string* error) {
 
 bool Device::SetTarget(const Texture* target) {
   const Texture& t = target ? *target : backBuffer_;
-  if (!t || !t.IsTarget()) return false;
+  const bool screen = !target && state_->screenIsBackBuffer;
+  if (!screen && (!t || !t.IsTarget())) return false;
+  SDL_Texture* texture = screen ? nullptr : t.object_->texture;
   state_->clip.reset();
   SDL_RenderSetClipRect(state_->renderer, nullptr);
-  if (state_->target == t.object_->texture && SDL_GetRenderTarget(state_->renderer) == state_->target) return true;
-  if (SDL_SetRenderTarget(state_->renderer, t.object_->texture) != 0) return false;
-  state_->target = t.object_->texture;
+  if (state_->target == texture && SDL_GetRenderTarget(state_->renderer) == state_->target) return true;
+  if (SDL_SetRenderTarget(state_->renderer, texture) != 0) return false;
+  state_->target = texture;
   SDL_RenderSetClipRect(state_->renderer, nullptr);
   return true;
 }
@@ -387,7 +372,19 @@ bool Device::CopyTexture(const Texture& from, const Texture& to) {
   return ok == 0;
 }
 
-bool Device::CopyBackBuffer(const Texture& to) { return CopyTexture(backBuffer_, to); }
+bool Device::CopyBackBuffer(const Texture& to) {
+  if (!state_->screenIsBackBuffer) return CopyTexture(backBuffer_, to);
+  if (!to || !to.IsTarget()) return false;
+  // The screen surface read straight into the target texture's pixels.
+  const int w = std::min(width_, to.Width()), h = std::min(height_, to.Height());
+  std::vector<std::uint32_t> pixels(std::size_t(w) * std::size_t(h));
+  const SDL_Rect region{0, 0, w, h};
+  SDL_SetRenderTarget(state_->renderer, nullptr);
+  const bool read = SDL_RenderReadPixels(state_->renderer, &region, SDL_PIXELFORMAT_ARGB8888, pixels.data(), w * 4) == 0;
+  SDL_SetRenderTarget(state_->renderer, state_->target);
+  if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);
+  return read && SDL_UpdateTexture(to.object_->texture, &region, pixels.data(), w * 4) == 0;
+}
 
 void Device::FillRect(const FRect& rect, std::uint32_t argb) {
   const Uint8 a = Uint8(argb >> 24);
@@ -436,7 +433,12 @@ FRect FitKeepingAspect(int srcWidth, int srcHeight, int outWidth, int outHeight)
 }
 
 void Device::Present() {
+  ++presents_;
   SDL_Renderer* r = state_->renderer;
+  if (state_->screenIsBackBuffer) {
+    SDL_RenderPresent(r);
+    return;
+  }
   SDL_SetRenderTarget(r, nullptr);
   SDL_RenderSetClipRect(r, nullptr);
   SDL_Texture* bb = backBuffer_.object_->texture;
@@ -472,7 +474,7 @@ std::vector<std::uint32_t> Device::ReadPixels(int x, int y, int width, int heigh
 std::vector<std::uint8_t> Device::ReadBackBufferRgba() {
   std::vector<std::uint8_t> rgba(std::size_t(width_) * std::size_t(height_) * 4);
   SDL_Texture* previous = state_->target;
-  SDL_SetRenderTarget(state_->renderer, backBuffer_.object_->texture);
+  SDL_SetRenderTarget(state_->renderer, state_->screenIsBackBuffer ? nullptr : backBuffer_.object_->texture);
   const int ok = SDL_RenderReadPixels(state_->renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), width_ * 4);
   SDL_SetRenderTarget(state_->renderer, previous);
   if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);
@@ -493,6 +495,7 @@ bool Device::Recreate(std::string* error) {
   state_ = std::make_shared<RendererState>();
   state_->window = old->window;
   state_->params = old->params;
+  state_->pick = old->pick;
   old.reset();  // every texture of the old renderer is now empty
   if (renderer) SDL_DestroyRenderer(renderer);
   if (surface) SDL_FreeSurface(surface);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -73,10 +74,16 @@ struct DisplayParameters {
 // mode switch shows).
 FRect FitKeepingAspect(int srcWidth, int srcHeight, int outWidth, int outHeight);
 
+// True for the GL renderer string of a rasteriser that runs on the CPU (Mesa llvmpipe,
+// softpipe, swrast): there the accelerated renderer is no faster than SDL's own.
+bool IsSoftwareRasteriser(std::string_view glRenderer);
+
 class Device {
  public:
-  // A renderer on the main window; falls back to the software renderer when no
-  // accelerated one can be made. Nothing when no renderer can be made at all.
+  // A renderer on the main window: the accelerated one (with vsync in full screen) on a
+  // GPU; when it rasterises on the CPU, whichever of it and the software renderer draws
+  // a frame for less CPU (the choice is logged). The software renderer when no
+  // accelerated one can be made; nothing when no renderer can be made at all.
   static std::unique_ptr<Device> CreateForWindow(WindowHandle window, const DisplayParameters& params,
                                                  std::string* error);
   // The same on the main window of platform/window.
@@ -128,6 +135,8 @@ class Device {
 
   // Shows the back buffer (which keeps its content afterwards).
   void Present();
+  // Frames shown since the device was made.
+  std::uint64_t PresentCount() const { return presents_; }
 
   // Pixels (0xAARRGGBB) of the current target; empty on failure.
   std::vector<std::uint32_t> ReadPixels(int x, int y, int width, int height);
@@ -142,6 +151,9 @@ class Device {
  private:
   Device() = default;
   bool Init(std::string* error);
+  bool MakeWindowRenderer();
+  void ChooseWindowRenderer();
+  double FrameCpuMs();
   std::shared_ptr<detail::TextureObject> MakeTextureObject(int access, int width, int height, std::string* error);
   void CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,
                   std::uint32_t argb, bool halfTurn);
@@ -149,6 +161,7 @@ class Device {
   std::shared_ptr<detail::RendererState> state_;
   int width_ = 0, height_ = 0;
   Texture backBuffer_;
+  std::uint64_t presents_ = 0;
   friend class GlyphAtlas;
 };
 

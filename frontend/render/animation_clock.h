@@ -14,6 +14,9 @@ struct AnimationClock {
 
 struct FrameClocks {
   std::uint32_t nextFrameTime = 0;
+  // Something outside the clocks changed what is on screen (a key, the window shown
+  // again, a new layout): the next frame must be drawn even if no clock moved.
+  bool frameAsked = true;
   float fadeLevel = 0.0f;   // 0 = layout shrunk to nothing, 1 = full size
   float fadeDelta = 0.0f;   // change at the next frame; 0 when no transition runs
   float fadeStep = 0.05f;   // change per 10 ms period

@@ -8,6 +8,7 @@
 #include "frontend/render/scroll_text.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -82,9 +83,20 @@ void UpdateNextFrameTime(std::uint32_t now) {
   gFrameClocks.nextFrameTime = next.value_or(now + 1000);
 }
 
+// Every clock's due tick: a clock that steps moves its own forward.
+std::array<std::uint32_t, 16> DueTicks() {
+  std::array<std::uint32_t, 16> due{gFrameClocks.volumeRamp.due, gFrameClocks.selectionPulse.due,
+                                    gFrameClocks.transition.due, gScrollText.due};
+  std::size_t i = 4;
+  for (const auto& axes : gFrameClocks.pictureScroll)
+    for (const AnimationClock& c : axes) due[i++] = c.due;
+  return due;
+}
+
 }  // namespace
 
-void UpdateAnimations(std::uint32_t now) {
+bool UpdateAnimations(std::uint32_t now) {
+  const auto before = DueTicks();
   StepVolume(now);
   StepPulse(now);
   StepTransition(now);
@@ -94,4 +106,5 @@ void UpdateAnimations(std::uint32_t now) {
   }
   StepPictureScroll(now);
   UpdateNextFrameTime(now);
+  return DueTicks() != before;
 }

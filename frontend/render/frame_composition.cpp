@@ -194,6 +194,16 @@ void DrawLayoutPass(float e) {
   }
 }
 
+bool BackgroundCoversLayout() {
+  const LayoutObject& o = gLayout.objects[kBackGround];
+  const auto& order = gLayout.drawOrder;
+  if (!o.visible || (o.alpha & 0xFF) != 0xFF || std::find(order.begin(), order.end(), kBackGround) == order.end())
+    return false;
+  const TextureSlot* s = SlotAt(kSlotBackground);
+  // Drawn at its natural size from the top left: it covers the layout when at least as large.
+  return s && s->texture && s->texture.Opaque() && s->width >= gLayout.Width() && s->height >= gLayout.Height();
+}
+
 void DrawOverlays() {
   const HistoryView history = CurrentHistory();
   if (!history.text.empty()) DrawHistoryPanel(history.firstLine);

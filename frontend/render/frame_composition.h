@@ -25,6 +25,9 @@ void DrawScrollTextObject();
 
 // Every visible layout object in draw order (e as for DrawQuad).
 void DrawLayoutPass(float e);
+// The background picture will cover the whole layout with opaque pixels: clearing the
+// layout first would be work that nothing shows.
+bool BackgroundCoversLayout();
 // The history panel when the sources hold a history text, the volume gauge while a volume key
 // is held.
 void DrawOverlays();

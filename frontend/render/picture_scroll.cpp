@@ -24,6 +24,7 @@ void InitPictureScroll(std::uint32_t now) {
       if (speeds[axis] != 0) gFrameClocks.pictureScroll[k][axis] = {now, PictureScrollPeriod(speeds[axis])};
   }
   gFrameClocks.nextFrameTime = now;
+  gFrameClocks.frameAsked = true;
 }
 
 void StepPictureScroll(std::uint32_t now) {

@@ -8,9 +8,11 @@
 #include "frontend/render/render_sources.h"
 #include "frontend/render/texture_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 ScreenState gScreen;
 
@@ -28,6 +30,19 @@ void DrawSlidePicture(float e) {
     gScreen.crossFadeStep = 15;
   }
   DrawQuad(kSlotSlide, 0, 0, float(gLayout.Width()), float(gLayout.Height()), 0xFFFFFFFF, 1.0f, e, 1, 0, 0);
+}
+
+// The parts of `r` outside `cover`: up to four bands (above, below, left, right).
+std::vector<platform::FRect> Uncovered(const platform::FRect& r, const platform::FRect& cover) {
+  const float r1x = r.x + r.w, r1y = r.y + r.h, c1x = cover.x + cover.w, c1y = cover.y + cover.h;
+  if (cover.x >= r1x || c1x <= r.x || cover.y >= r1y || c1y <= r.y) return {r};
+  std::vector<platform::FRect> parts;
+  const float top = std::max(r.y, cover.y), bottom = std::min(r1y, c1y);
+  if (cover.y > r.y) parts.push_back({r.x, r.y, r.w, cover.y - r.y});
+  if (c1y < r1y) parts.push_back({r.x, c1y, r.w, r1y - c1y});
+  if (cover.x > r.x) parts.push_back({r.x, top, cover.x - r.x, bottom - top});
+  if (c1x < r1x) parts.push_back({c1x, top, r1x - c1x, bottom - top});
+  return parts;
 }
 
 void AdvanceTransition() {
@@ -110,7 +125,7 @@ int DrawFrame(int mode) {
     gDisplay.frameInProgress = false;
     return 0;
   }
-  device->Clear(0xFF000000);
+  if (gScreen.slideShowActive || !BackgroundCoversLayout()) device->Clear(0xFF000000);
   const int resX = gLayout.Width(), resY = gLayout.Height();
   const int largFen = gRenderSources.largFen, hautFen = gRenderSources.hautFen;
   const float offX = resX < largFen ? float(largFen / 2) - float(resX) * 0.5f : 0.0f;
@@ -134,7 +149,9 @@ int DrawFrame(int mode) {
   const bool covered = fade == 1 && gScreen.angle == 0 && gScreen.crossFadeAlpha == 255 && resX >= largFen &&
                        resY >= hautFen;
   if (!covered) {
-    device->Clear(0xFF000000);
+    const platform::Texture& backdrop = gDisplay.backdrop;
+    // A backdrop as large as the screen paints all of it: no clear beneath it.
+    if (!backdrop || backdrop.Width() < largFen || backdrop.Height() < hautFen) device->Clear(0xFF000000);
     if (gDisplay.backdrop) {
       const float bw = float(gDisplay.backdrop.Width()), bh = float(gDisplay.backdrop.Height());
       device->DrawTexture(gDisplay.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
@@ -146,7 +163,14 @@ int DrawFrame(int mode) {
   }
   if (resX < largFen && resY < hautFen && fade == 1) {
     const int d = hautFen / 50;
-    device->FillRect({offX + float(d), offY + float(d), float(resX), float(resY)}, 0xC0393939);
+    const platform::FRect shadow{offX + float(d), offY + float(d), float(resX), float(resY)};
+    // Blending is the dear part of a frame without a GPU: where the layout will be laid
+    // opaque over the shadow, the shadow is not drawn.
+    const bool layoutOpaque = gScreen.angle == 0 && gScreen.crossFadeAlpha == 255 && CurrentRotation() % 2 == 0;
+    const float m = 2 * e - 1;  // the layout's quad margin, as in DrawQuadTransformed
+    const platform::FRect layout{offX - m, offY - m, float(resX) + 2 * m, float(resY) + 2 * m};
+    for (const platform::FRect& part : layoutOpaque ? Uncovered(shadow, layout) : std::vector{shadow})
+      device->FillRect(part, 0xC0393939);
   }
   DrawQuadTransformed(kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
                       fade, gScreen.angle, (static_cast<std::uint32_t>(gScreen.crossFadeAlpha) << 24) | 0xFFFFFF, e);

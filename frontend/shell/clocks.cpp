@@ -20,6 +20,7 @@ void ResetClocks(std::uint32_t now) {
   gScrollText.due = now;
   gScrollText.period = kScrollPeriod;
   c.nextFrameTime = now;
+  c.frameAsked = true;
   if (c.fadeLevel == 0.0f) StartFade(0.0f, now);
 }
 
@@ -30,6 +31,10 @@ void StartFade(float level, std::uint32_t now) {
   c.fadeStep = level == 1.0f ? -0.01f : 0.01f;
   c.fadeDelta = c.fadeStep;
   c.nextFrameTime = now;
+  c.frameAsked = true;
 }
 
-void AskForFrame() { gFrameClocks.nextFrameTime = platform::GetTickCount(); }
+void AskForFrame() {
+  gFrameClocks.nextFrameTime = platform::GetTickCount();
+  gFrameClocks.frameAsked = true;
+}

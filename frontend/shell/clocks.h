@@ -9,5 +9,7 @@ void ResetClocks(std::uint32_t now);
 // FadeLevel = level; the transition clock (10 ms) due now; a level of exactly 1 closes
 // (step -0.01), any other opens (+0.01).
 void StartFade(float level, std::uint32_t now);
-// Something visible changed outside the clocks: draw it at the next idle pass.
+// Something visible changed outside the clocks (or the window system lost what was on
+// screen): draw it at the next idle pass. Without it, a pass in which no clock moved
+// anything draws nothing.
 void AskForFrame();

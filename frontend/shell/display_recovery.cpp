@@ -2,6 +2,7 @@
 
 #include "frontend/render/display.h"
 #include "frontend/render/picture_loading.h"
+#include "frontend/shell/clocks.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_render.h"
@@ -32,4 +33,5 @@ void RecoverDisplay() {
   wire::LoadTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
+  AskForFrame();  // the new display shows nothing yet
 }

@@ -5,9 +5,11 @@
 #include "frontend/render/animations.h"
 #include "frontend/render/display.h"
 #include "frontend/render/screen.h"
+#include "frontend/shell/clocks.h"
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
@@ -33,8 +35,11 @@ void FrameStep(std::uint32_t now) {
   FrameClocks& c = gFrameClocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
-  UpdateAnimations(now);
-  wire::DrawFrame(0);
+  const bool moved = UpdateAnimations(now);
+  // A frame identical to the one on screen is not drawn. A transition or a slide's fade
+  // changes every frame; the slide show picks its next slide while drawing.
+  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gSlideShow.running;
+  if (changes && wire::DrawFrame(0)) c.frameAsked = false;
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
   // new slide: quick frames would only flash pictures, so those keep the usual pace.
@@ -91,6 +96,14 @@ void DispatchEvent(const platform::WindowEvent& event) {
       break;
     case Type::RenderDeviceReset:
       gShell.pendingReset = DisplayReset::Device;
+      break;
+    case Type::Exposed:
+    case Type::Shown:
+      AskForFrame();  // the window system lost what was on screen
+      break;
+    case Type::KeyDown:
+      AskForFrame();  // every key shows its frame at once, whatever it did
+      wire::HandleWindowEvent(event);
       break;
     default:
       wire::HandleWindowEvent(event);

@@ -71,9 +71,9 @@ void StoreLayoutMediaDirectories(const Settings& settings) {
   for (int k = 0; k < 6; ++k) gLayout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
 }
 
-void DrawFrame(int mode) {
+bool DrawFrame(int mode) {
   gScreen.slideShowActive = gSlideShow.running;
-  ::DrawFrame(mode);
+  return ::DrawFrame(mode) == 1;
 }
 
 void LoadTemplateImages(const std::string& templateDir) {

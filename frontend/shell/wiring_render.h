@@ -15,7 +15,8 @@ void LoadTemplateImages(const std::string& templateDir);
 // Clears the media directory of every layout object, then stores the snapshot, marquee
 // and Custom1..6 directories of the settings just read.
 void StoreLayoutMediaDirectories(const Settings& settings);
-// A frame, with the slide show's state handed to the screen.
-void DrawFrame(int mode);
+// A frame, with the slide show's state handed to the screen; false when skipped (no
+// device, draw lock).
+bool DrawFrame(int mode);
 
 }  // namespace wire

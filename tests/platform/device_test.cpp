@@ -150,6 +150,25 @@ TEST_F(DeviceTest, TexturesOutlivingTheirDeviceAreHarmless) {
   EXPECT_FALSE(Device::CreateOffscreen(10, 10, nullptr)->CreateTexture(0, 0, {}, nullptr));
 }
 
+TEST(RendererChoiceTest, MesaCpuRasterisersAreToldFromGpus) {
+  struct Case {
+    const char* glRenderer;
+    bool cpu;
+  };
+  const Case cases[] = {
+      {"llvmpipe (LLVM 15.0.6, 256 bits)", true},
+      {"softpipe", true},
+      {"Mesa X11 swrast", true},
+      {"Software Rasterizer", true},
+      {"LLVMPIPE (LLVM 11.0.1, 128 bits)", true},
+      {"Mesa Intel(R) UHD Graphics 620 (KBL GT2)", false},
+      {"AMD Radeon RX 580 Series (polaris10, LLVM 15.0.6, DRM 3.49, 6.1.0-13-amd64)", false},
+      {"NVIDIA GeForce GTX 1060 6GB/PCIe/SSE2", false},
+      {"", false},  // not an OpenGL renderer: nothing to judge
+  };
+  for (const Case& c : cases) EXPECT_EQ(platform::IsSoftwareRasteriser(c.glRenderer), c.cpu) << c.glRenderer;
+}
+
 }  // namespace
 
 TEST(DeviceFit, AnotherBackBufferSizeKeepsItsProportionsWithBlackBars) {

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -217,6 +218,17 @@ inline std::pair<int, int> WindowSize(const std::string& display, const std::str
     return pos == std::string::npos ? -1 : std::atoi(info.c_str() + pos + label.size());
   };
   return {number("Width:"), number("Height:")};
+}
+
+// The colour (0xRRGGBB) of one pixel of the whole screen, or nothing when it cannot be read.
+// The screen is read, as a window of a GL renderer does not always give its pixels to a
+// capture of its own.
+inline std::optional<std::uint32_t> ScreenPixel(const std::string& display, int x, int y) {
+  const std::string out = Capture("DISPLAY=" + display + " import -window root -crop 1x1+" + std::to_string(x) + "+" +
+                                  std::to_string(y) + " -depth 8 txt:- 2>/dev/null");
+  const auto hash = out.rfind('#');  // the first one opens the header line
+  if (hash == std::string::npos || out.size() < hash + 7) return std::nullopt;
+  return static_cast<std::uint32_t>(std::strtoul(out.substr(hash + 1, 6).c_str(), nullptr, 16));
 }
 
 }  // namespace systest

@@ -42,16 +42,8 @@ class SlideShowTest : public systest::DisplayTest {
     inst.Write("slides/red.png", SolidPng(kRed));
     inst.Write("slides/blue.png", SolidPng(kBlue));
   }
-  // The colour at the middle of the window, or nothing when it cannot be read. The window
-  // is centred on the 1280 x 1024 test screen; the screen is read, as a window of a GL
-  // renderer does not always give its pixels to a capture of its own.
-  std::optional<std::uint32_t> Middle() const {
-    const std::string out = systest::Capture("DISPLAY=" + display() +
-                                             " import -window root -crop 1x1+640+512 -depth 8 txt:- 2>/dev/null");
-    const auto hash = out.rfind('#');  // the first one opens the header line
-    if (hash == std::string::npos || out.size() < hash + 7) return std::nullopt;
-    return static_cast<std::uint32_t>(std::strtoul(out.substr(hash + 1, 6).c_str(), nullptr, 16));
-  }
+  // The colour at the middle of the window, centred on the 1280 x 1024 test screen.
+  std::optional<std::uint32_t> Middle() const { return systest::ScreenPixel(display(), 640, 512); }
   void Key(const std::string& id, const std::string& key) const {
     std::system(("DISPLAY=" + display() + " xdotool windowfocus --sync " + id + " key " + key + " >/dev/null 2>&1")
                     .c_str());

@@ -187,4 +187,56 @@ TEST_F(ScreenTest, NoFrameWhileLockedOrBeforeTheTemplateIsLoaded) {
   EXPECT_EQ(DrawFrame(0), 0);
 }
 
+TEST_F(ScreenTest, ShadowShowsOnlyBesideTheLayoutInBothWindowModes) {
+  // Windowed, the layout's quad reaches one pixel further on each side and hides that
+  // much more of the shadow; a layout laid translucent shows the shadow beneath.
+  struct Case {
+    bool windowed;
+    int firstShadowX, firstShadowY;
+  };
+  for (const Case c : {Case{false, 720, 540}, Case{true, 721, 541}}) {
+    SCOPED_TRACE(c.windowed ? "windowed" : "full screen");
+    Background(640, 480);
+    Open(800, 600, c.windowed);
+    ASSERT_EQ(DrawFrame(0), 1);
+    EXPECT_PIXEL(Screen(c.firstShadowX - 1, 300), kBlue);
+    EXPECT_PIXEL(Screen(c.firstShadowX, 300), kShadow);
+    EXPECT_PIXEL(Screen(731, 551), kShadow);
+    EXPECT_PIXEL(Screen(732, 551), kBlack);
+    EXPECT_PIXEL(Screen(300, c.firstShadowY - 1), kRed);
+    EXPECT_PIXEL(Screen(300, c.firstShadowY), kShadow);
+    EXPECT_PIXEL(Screen(91, 551), kBlack);
+    EXPECT_PIXEL(Screen(92, 551), kShadow);
+    // A slide fading in: the layout is laid at alpha 15, over the shadow, not over black.
+    WritePng("slides/a.png", Solid(64, 48, 0xFF0000FF));
+    bool offered = false;
+    gRenderSources.pickSlide = [&] { return std::exchange(offered, true) ? std::string() : dir / "slides/a.png"; };
+    gScreen.slideShowActive = true;
+    ASSERT_EQ(DrawFrame(0), 1);
+    EXPECT_GT(int((Screen(700, 500) >> 16) & 255), 10);
+    gRenderSources.pickSlide = {};
+    gScreen = {};
+    ReleaseAll();
+  }
+}
+
+TEST_F(ScreenTest, WhatAFrameNoLongerDrawsLeavesNothingBehind) {
+  // The volume gauge of one frame is gone from the next, whether a background covers
+  // the layout (it paints over the gauge) or only part of it (the layout is cleared).
+  for (const int side : {200, 100}) {
+    SCOPED_TRACE(side);
+    WriteLayout("RESOLUTIONX=200\nRESOLUTIONY=200\nBackGround_visible=YES");
+    WritePng("Templates/T/layout.png", Solid(side, side, 0xFFFF0000));
+    Open(200, 200);
+    gFrame.volumeRate = 10;
+    gFrame.volume = 1000;
+    ASSERT_EQ(DrawFrame(0), 1);
+    EXPECT_NE(Screen(100, 165), side == 200 ? kRed : kBlack);  // the gauge, bottom middle
+    gFrame.volumeRate = 0;
+    ASSERT_EQ(DrawFrame(0), 1);
+    EXPECT_PIXEL(Screen(100, 165), side == 200 ? kRed : kBlack);
+    ReleaseAll();
+  }
+}
+
 }  // namespace

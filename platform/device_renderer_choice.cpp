@@ -1,0 +1,131 @@
+// The choice of the window's renderer. On a GPU the accelerated renderer is kept. When
+// it turns out to be Mesa's CPU rasteriser, each candidate draws a few frames of the
+// frame's shape (a picture blended into a window-sized target, that target copied to
+// the back buffer, presented) and the one that used less CPU time draws from then on.
+#include "platform/debug_log.h"
+#include "platform/device.h"
+#include "platform/device_state.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <ctime>
+#include <limits>
+
+namespace platform {
+namespace {
+
+using detail::WindowRenderer;
+
+// CPU time of the whole process: a CPU rasteriser draws on threads of its own.
+double ProcessCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
+// The GL_RENDERER string of an OpenGL renderer's context; empty for other renderers.
+std::string GlRendererString(SDL_Renderer* renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || !info.name) return {};
+  if (std::string_view(info.name).substr(0, 6) != "opengl") return {};
+  using GetString = const unsigned char* (*)(unsigned int);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  const unsigned char* text = getString ? getString(kGlRenderer) : nullptr;
+  return text ? reinterpret_cast<const char*>(text) : std::string();
+}
+
+std::string Milliseconds(double ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f ms", ms);
+  return text;
+}
+
+}  // namespace
+
+bool IsSoftwareRasteriser(std::string_view glRenderer) {
+  std::string lower(glRenderer);
+  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  for (std::string_view name : {"llvmpipe", "softpipe", "swrast", "software rasterizer"})
+    if (lower.find(name) != std::string::npos) return true;
+  return false;
+}
+
+bool Device::MakeWindowRenderer() {
+  auto& s = *state_;
+  // SDL would show the software renderer's frames through a GL texture; the window
+  // system's own framebuffer (shared memory on X11) costs less. The environment wins.
+  SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
+  if (s.pick != WindowRenderer::Software) {
+    Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
+    if (s.params.fullScreen) flags |= SDL_RENDERER_PRESENTVSYNC;
+    s.renderer = SDL_CreateRenderer(s.window, -1, flags);
+  }
+  if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+  return s.renderer != nullptr;
+}
+
+double Device::FrameCpuMs() {
+  constexpr int kFrames = 3;
+  std::vector<std::uint8_t> rgba(std::size_t(width_) * std::size_t(height_) * 4);
+  for (std::size_t i = 0; i < rgba.size(); ++i) rgba[i] = (i % 4 == 3) ? 0xC0 : std::uint8_t(i * 7);
+  const Texture picture = CreateTexture(width_, height_, rgba, nullptr);
+  const Texture layout = CreateTarget(width_, height_, nullptr);
+  if (!picture || !layout) return std::numeric_limits<double>::infinity();
+  const FRect whole{0, 0, float(width_), float(height_)};
+  auto frame = [&] {
+    SetTarget(&layout);
+    Clear(0xFF000000);
+    DrawTexture(picture, whole, {}, 0xFFFFFFFF);
+    SetTarget(nullptr);
+    Clear(0xFF000000);
+    DrawTexture(layout, whole, {}, 0xFFFFFFFF);
+    Present();
+  };
+  frame();  // the first frame pays for shaders and uploads
+  ReadPixels(0, 0, 1, 1);
+  const double start = ProcessCpuMs();
+  for (int i = 0; i < kFrames; ++i) frame();
+  ReadPixels(0, 0, 1, 1);  // waits for the drawing still queued
+  const double cost = (ProcessCpuMs() - start) / kFrames;
+  Clear(0xFF000000);
+  presents_ = 0;
+  return cost;
+}
+
+void Device::ChooseWindowRenderer() {
+  const std::string gl = GlRendererString(state_->renderer);
+  const std::string name = RendererName() + (gl.empty() ? "" : " (" + gl + ")");
+  const bool forced = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
+  // A full-screen window is made again by SDL for each renderer, which can take seconds on
+  // some X servers: there the accelerated renderer stays, without timing.
+  const bool fullScreen = state_->params.fullScreen;
+  if (state_->software || forced || fullScreen || !IsSoftwareRasteriser(gl)) {
+    state_->pick = state_->software ? WindowRenderer::Software : WindowRenderer::Accelerated;
+    const char* why = forced             ? "impose par SDL_RENDER_DRIVER"
+                      : state_->software ? "pas de rendu accelere"
+                      : fullScreen       ? "plein ecran, rendu accelere garde"
+                                         : "rendu accelere";
+    WriteLog("Rendu : " + name + ", " + why, 1, 1);
+    return;
+  }
+  const double accelerated = FrameCpuMs();
+  std::string error;
+  state_->pick = WindowRenderer::Software;
+  const bool softwareMade = Recreate(&error);
+  const double software = softwareMade ? FrameCpuMs() : std::numeric_limits<double>::infinity();
+  const bool keepSoftware = software < accelerated;
+  if (!keepSoftware) {
+    state_->pick = WindowRenderer::Accelerated;
+    Recreate(&error);
+  }
+  WriteLog("Rendu : " + name + " dessine sur le processeur ; une image coute " + Milliseconds(accelerated) +
+               " de calcul, " + (softwareMade ? Milliseconds(software) : std::string("impossible")) +
+               " avec le rendu logiciel : " + (keepSoftware ? "rendu logiciel choisi" : name + " garde"),
+           1, 1);
+}
+
+}  // namespace platform
