@@ -14,6 +14,7 @@
 #include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/ui/preview_drawing.h"
 #include "configurator/layouteditor/ui/preview_window.h"
+#include "bench/bench_pictures.h"
 #include "platform/image.h"
 #include "platform/message_box.h"
 #include "tests/temp_dir.h"
@@ -21,16 +22,7 @@
 namespace {
 
 std::string Png(int w, int h, std::uint32_t seed) {
-  platform::Image img{w, h, {}};
-  img.rgba.resize(std::size_t(w) * std::size_t(h) * 4);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      std::uint8_t* p = &img.rgba[(std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4];
-      p[0] = std::uint8_t(x * 255 / w + seed);
-      p[1] = std::uint8_t(y * 255 / h + seed * 3);
-      p[2] = std::uint8_t((x ^ y) + seed * 7);
-      p[3] = 255;
-    }
+  const platform::Image img = bench::Gradient(w, h, seed);
   const auto png = platform::EncodePng(img);
   return std::string(png.begin(), png.end());
 }

@@ -14,25 +14,14 @@
 #include "frontend/render/render_sources.h"
 #include "frontend/render/screen.h"
 #include "platform/glyph_atlas.h"
+#include "bench/bench_pictures.h"
 #include "platform/image.h"
 #include "platform/message_box.h"
 #include "tests/temp_dir.h"
 
 namespace {
 
-platform::Image Gradient(int w, int h, std::uint32_t seed) {
-  platform::Image img{w, h, {}};
-  img.rgba.resize(std::size_t(w) * std::size_t(h) * 4);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      std::uint8_t* p = &img.rgba[(std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4];
-      p[0] = std::uint8_t(x * 255 / w + seed);
-      p[1] = std::uint8_t(y * 255 / h + seed * 3);
-      p[2] = std::uint8_t((x ^ y) + seed * 7);
-      p[3] = 255;
-    }
-  return img;
-}
+using bench::Gradient;
 
 void WritePng(const TempDir& dir, const std::string& name, const platform::Image& image) {
   const auto png = platform::EncodePng(image);
