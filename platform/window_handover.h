@@ -3,8 +3,10 @@
 
 namespace platform {
 
-// Full screen: leaves full screen and hides the main window, so the emulator gets the
-// display. False when the window could not leave full screen (it is hidden anyway).
+// Full screen: leaves full screen, so the emulator gets the display. Where the window system
+// allows it the main window stays as a black desktop-sized window below every other one
+// (the desktop never shows around the game); elsewhere it is hidden. False when the window
+// could not leave full screen.
 bool HandOverFullScreen();
 // Back from HandOverFullScreen: shown, raised and full screen again.
 void TakeBackFullScreen();

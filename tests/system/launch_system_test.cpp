@@ -135,20 +135,46 @@ TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSi
   EXPECT_EQ(Stat(inst / "Orvanel.sta", "StatGen", "NbScr"), "1");
 }
 
-TEST_F(LaunchSystemTest, FullScreenHandsTheScreenToTheGameAndTakesItBack) {
-  WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n[rom2]\r\nFullName=Rom Two\r\n");
+TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysTypedDuringIt) {
+  namespace fs = std::filesystem;
+  WriteLaunchInstallation(inst, ".\\Emu\\game.sh",
+                          "[rom1]\r\nFullName=Rom 1\r\n[rom2]\r\nFullName=Rom 2\r\n[rom3]\r\nFullName=Rom 3\r\n"
+                          "[rom4]\r\nFullName=Rom 4\r\n");
   inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=emu\r\nModeFenetre=NO\r\nTransitions=NO\r\n");
-  std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
-  inst.Write("Emu/test_emulator.script", "run_ms=1500\n");
+  // The game: the emulator stand-in records the run, and a green window stands for the
+  // game's own window while it runs.
+  const std::string cover = std::string(ORV_BINARY_DIR) + "/tools/cover_window/cover_window";
+  fs::copy_file(TestEmulatorPath(), inst / "Emu/mame");
+  inst.Write("Emu/game.sh", "#!/bin/sh\n\"$(dirname \"$0\")/mame\" \"$@\"\nexec '" + cover +
+                                "' 240 200 400 300 4000 0x00FF00\n");
+  fs::permissions(inst / "Emu/game.sh", fs::perms::owner_all);
+  // A blue desktop under everything: what the player must not see during the game.
+  const pid_t desktop = systest::Spawn({cover, "0", "0", "1280", "1024", "60000", "0x3060C0"},
+                                       {"DISPLAY=" + display()}, "/");
+  ASSERT_GT(desktop, 0);
+  struct Ender {
+    pid_t pid;
+    ~Ender() {
+      ::kill(pid, SIGTERM);
+      systest::WaitExit(pid, 5000);
+    }
+  } endDesktop{desktop};  // the display is shared with the next tests
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
 
   Frontend f(inst, display());
   const std::string id = f.WaitForWindow();
   ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
   Key("key --window " + id + " 1");
   ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000).size(), 1u) << inst.Read("debug.txt");
-  // While the game runs the menu's window is out of its way.
-  EXPECT_EQ(systest::Capture("DISPLAY=" + display() + " xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null"),
-            "");
+  const auto pixel = [&](int x, int y) { return systest::ScreenPixel(display(), x, y).value_or(0xDEAD); };
+  for (int i = 0; i < 60 && pixel(440, 350) != 0x00FF00; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(pixel(440, 350), 0x00FF00u) << "the game's window is not on top";
+  // Around the game the menu's window is black, over the whole desktop.
+  for (auto [x, y] : {std::pair{2, 2}, {1277, 2}, {2, 1021}, {1277, 1021}, {239, 350}, {640, 350}, {440, 199}, {440, 500}})
+    EXPECT_EQ(pixel(x, y), 0u) << x << "," << y;
+  // Keys typed for the game do not move the menu.
+  Key("key --window " + id + " Down Down");
   ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
   // Back: the window covers the screen again and takes the panel's keys.
   const std::string back = f.WaitForWindow(5000);
