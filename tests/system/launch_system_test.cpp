@@ -146,7 +146,7 @@ TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysT
   const std::string cover = std::string(ORV_BINARY_DIR) + "/tools/cover_window/cover_window";
   fs::copy_file(TestEmulatorPath(), inst / "Emu/mame");
   inst.Write("Emu/game.sh", "#!/bin/sh\n\"$(dirname \"$0\")/mame\" \"$@\"\nexec '" + cover +
-                                "' 240 200 400 300 4000 0x00FF00\n");
+                                "' 700 600 400 300 4000 0x00FF00\n");
   fs::permissions(inst / "Emu/game.sh", fs::perms::owner_all);
   // A blue desktop under everything: what the player must not see during the game.
   const pid_t desktop = systest::Spawn({cover, "0", "0", "1280", "1024", "60000", "0x3060C0"},
@@ -167,12 +167,17 @@ TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysT
   Key("key --window " + id + " 1");
   ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000).size(), 1u) << inst.Read("debug.txt");
   const auto pixel = [&](int x, int y) { return systest::ScreenPixel(display(), x, y).value_or(0xDEAD); };
-  for (int i = 0; i < 60 && pixel(440, 350) != 0x00FF00; ++i)
+  for (int i = 0; i < 60 && pixel(900, 750) != 0x00FF00; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  EXPECT_EQ(pixel(440, 350), 0x00FF00u) << "the game's window is not on top";
-  // Around the game the menu's window is black, over the whole desktop.
-  for (auto [x, y] : {std::pair{2, 2}, {1277, 2}, {2, 1021}, {1277, 1021}, {239, 350}, {640, 350}, {440, 199}, {440, 500}})
+  EXPECT_EQ(pixel(900, 750), 0x00FF00u) << "the game's window is not on top";
+  // Around the game the menu's window is black over the whole desktop, its list gone too.
+  for (auto [x, y] : {std::pair{2, 2}, {1277, 2}, {2, 1021}, {1277, 1021}, {699, 750}, {1100, 750}, {900, 599}, {900, 900}})
     EXPECT_EQ(pixel(x, y), 0u) << x << "," << y;
+  const std::string listArea = systest::Capture("DISPLAY=" + display() +
+                                                " import -window root -crop 200x280+420+290 -depth 8 txt:- 2>/dev/null");
+  std::size_t blackPixels = 0;
+  for (auto at = listArea.find("#000000"); at != std::string::npos; at = listArea.find("#000000", at + 1)) ++blackPixels;
+  EXPECT_EQ(blackPixels, 200u * 280u) << "the menu still shows behind the game";
   // Keys typed for the game do not move the menu.
   Key("key --window " + id + " Down Down");
   ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
