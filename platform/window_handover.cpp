@@ -3,72 +3,80 @@
 #include "platform/window_native.h"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
+
+#include <cstring>
 
 #ifdef ORV_HAVE_X11
 #include <X11/Xlib.h>
-
-#include <string>
 #endif
 
 namespace platform {
 namespace {
 
 #ifdef ORV_HAVE_X11
-// A window manager owns the WM_S<screen> selection while it runs.
-bool WindowManagerRuns(Display* display) {
-  const std::string name = "WM_S" + std::to_string(DefaultScreen(display));
-  return ::XGetSelectionOwner(display, ::XInternAtom(display, name.c_str(), False)) != None;
-}
-#endif
+// The connection that owns the black backdrop; closing it destroys the window.
+Display* gBackdrop = nullptr;
 
-// On X11 the window stays mapped as a black backdrop: the server paints the black itself on
-// every exposure (nothing reads our events while the game runs). Without a window manager
-// the game's window, mapped later, lands on top by itself; a window manager may keep a newer
-// window behind the focused one, so there ours is lowered below the others (its layers keep
-// it above the desktop). The keyboard focus goes to the pointer's window, as it would if
-// ours were unmapped. False when the window is not an X11 one.
-bool KeepAsBlackBackdrop(SDL_Window* window) {
-#ifdef ORV_HAVE_X11
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return false;
-  Display* display = info.info.x11.display;
-  const Window xwindow = info.info.x11.window;
-  ::XSetWindowBackground(display, xwindow, BlackPixel(display, DefaultScreen(display)));
-  ::XClearWindow(display, xwindow);
-  if (WindowManagerRuns(display)) ::XLowerWindow(display, xwindow);
-  Window focus = 0;
-  int revert = 0;
-  ::XGetInputFocus(display, &focus, &revert);
-  if (focus == xwindow) ::XSetInputFocus(display, PointerRoot, RevertToPointerRoot, CurrentTime);
+// A black window over the whole X screen, below every other window: window managers stack
+// the game's windows (and place, focus and decorate them) as if it were not there, and the
+// server paints it by itself, as nothing reads our events while the game runs. Left
+// unmanaged (override-redirect) so no window manager puts it in a layer of its own; its
+// pointer is invisible, as over the menu.
+void ShowBlackBackdrop() {
+  if (gBackdrop || std::strcmp(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "", "x11") != 0) return;
+  Display* display = ::XOpenDisplay(nullptr);
+  if (!display) return;
+  const int screen = DefaultScreen(display);
+  const Window root = RootWindow(display, screen);
+  char noBits = 0;
+  const Pixmap empty = ::XCreateBitmapFromData(display, root, &noBits, 1, 1);
+  XColor black{};
+  XSetWindowAttributes attributes{};
+  attributes.override_redirect = True;
+  attributes.background_pixel = BlackPixel(display, screen);
+  attributes.cursor = ::XCreatePixmapCursor(display, empty, empty, &black, &black, 0, 0);
+  const Window window = ::XCreateWindow(
+      display, root, 0, 0, static_cast<unsigned>(DisplayWidth(display, screen)),
+      static_cast<unsigned>(DisplayHeight(display, screen)), 0, CopyFromParent, InputOutput, CopyFromParent,
+      CWOverrideRedirect | CWBackPixel | CWCursor, &attributes);
+  ::XFreePixmap(display, empty);
+  ::XLowerWindow(display, window);  // before it is mapped: it never shows above anything
+  ::XMapWindow(display, window);
   ::XSync(display, False);
-  return true;
-#else
-  (void)window;
-  return false;
-#endif
+  gBackdrop = display;
 }
+
+void RemoveBlackBackdrop() {
+  if (!gBackdrop) return;
+  ::XCloseDisplay(gBackdrop);
+  gBackdrop = nullptr;
+}
+#else
+void ShowBlackBackdrop() {}
+void RemoveBlackBackdrop() {}
+#endif
 
 }  // namespace
 
 bool HandOverFullScreen() {
   SDL_Window* window = MainSdlWindow();
   if (!window) return true;
-  // A plain desktop-sized window: window managers keep a full-screen one above the others.
+  // Laid under the menu first, so the desktop never shows between the two.
+  ShowBlackBackdrop();
   const bool left = SDL_SetWindowFullscreen(window, 0) == 0;
-  // Elsewhere a black window could end up above the game: give the game the screen.
-  if (!KeepAsBlackBackdrop(window)) SDL_HideWindow(window);
+  SDL_HideWindow(window);
   SDL_PumpEvents();
   return left;
 }
 
 void TakeBackFullScreen() {
   SDL_Window* window = MainSdlWindow();
-  if (!window) return;
-  SDL_ShowWindow(window);
-  SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-  SDL_RaiseWindow(window);
+  if (window) {
+    SDL_ShowWindow(window);
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_RaiseWindow(window);
+  }
+  RemoveBlackBackdrop();
 }
 
 void DiscardPendingInput() {
