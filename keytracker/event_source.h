@@ -41,6 +41,13 @@ class ReadNodes {
   std::set<std::string> nodes_;
 };
 
+// Whether the X11 route takes a key of the X input device that reads `node` (its "Device
+// Node"; empty for virtual devices, such as the one of synthetic keys): only when the
+// event-device route does not read that node itself, so that no key counts twice.
+inline bool TakenFromX11(const std::string& node, const ReadNodes* readDirectly) {
+  return node.empty() || !readDirectly || !readDirectly->Contains(node);
+}
+
 // Where the event devices are looked for. Tests point it at a directory of FIFOs, which
 // cannot answer the device ioctls, so the kind check can be switched off with it.
 struct EvdevPlace {

@@ -59,7 +59,7 @@ class X11Source : public EventSource {
     if (cookie->evtype == XI_RawKeyRelease) {
       const auto* raw = static_cast<const XIRawEvent*>(cookie->data);
       const int device = raw->sourceid != 0 ? raw->sourceid : raw->deviceid;
-      if (!skip_ || !skip_->Contains(DeviceNode(device))) handler_(EV_KEY, raw->detail - kX11KeycodeOffset, 0);
+      if (TakenFromX11(DeviceNode(device), skip_.get())) handler_(EV_KEY, raw->detail - kX11KeycodeOffset, 0);
     }
     XFreeEventData(display_, cookie);
   }

@@ -10,7 +10,7 @@ packages=(
   libx11-dev libxi-dev libxext-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick sox lame procps ccache
+  xvfb xdotool x11-utils x11-xserver-utils imagemagick sox lame procps ccache
   clang libclang-rt-14-dev strace
   qt6-base-dev qt6-translations-l10n
 )

@@ -1,4 +1,5 @@
 // The X11 fallback against a real X server: a private Xvfb, keys typed by xdotool.
+#include "keytracker/event_source.h"
 #include "keytracker/key_tracker.h"
 
 #include "temp_dir.h"
@@ -209,4 +210,26 @@ TEST(KeyTrackerX11, NoDeviceAndNoDisplayMeansNoTracking) {
   EXPECT_EQ(KeyTrackerGetKey(), 0u);
   KeyTrackerTerm();
   if (oldDisplay) ::setenv("DISPLAY", saved.c_str(), 1); else ::unsetenv("DISPLAY");
+}
+
+// Which keys the X11 route takes when some keyboards are read directly: the server's
+// devices are matched by their node, which a virtual device does not have.
+TEST(KeyTrackerX11, KeysOfDevicesReadDirectlyAreNotTakenFromTheServer) {
+  using keytracker::TakenFromX11;
+  keytracker::ReadNodes read;
+  read.Add("/dev/input/event3");
+  read.Add("/dev/input/event5");
+  read.Remove("/dev/input/event5");  // unplugged: no longer read directly
+  const struct {
+    const char* node;
+    bool taken;
+  } cases[] = {
+      {"/dev/input/event3", false},  // read directly
+      {"/dev/input/event4", true},   // could not be opened
+      {"/dev/input/event5", true},   // was read until it went away
+      {"/dev/input/event30", true},  // a longer name is another node
+      {"", true},                    // synthetic keys (XTEST) and other virtual devices
+  };
+  for (const auto& c : cases) EXPECT_EQ(TakenFromX11(c.node, &read), c.taken) << c.node;
+  EXPECT_TRUE(TakenFromX11("/dev/input/event3", nullptr));  // no device read directly
 }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <glob.h>
 #include <signal.h>
 
@@ -135,20 +136,49 @@ TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSi
   EXPECT_EQ(Stat(inst / "Orvanel.sta", "StatGen", "NbScr"), "1");
 }
 
-TEST_F(LaunchSystemTest, FullScreenHandsTheScreenToTheGameAndTakesItBack) {
-  WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n[rom2]\r\nFullName=Rom Two\r\n");
+TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysTypedDuringIt) {
+  namespace fs = std::filesystem;
+  WriteLaunchInstallation(inst, ".\\Emu\\game.sh",
+                          "[rom1]\r\nFullName=Rom 1\r\n[rom2]\r\nFullName=Rom 2\r\n[rom3]\r\nFullName=Rom 3\r\n"
+                          "[rom4]\r\nFullName=Rom 4\r\n");
   inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=emu\r\nModeFenetre=NO\r\nTransitions=NO\r\n");
-  std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
-  inst.Write("Emu/test_emulator.script", "run_ms=1500\n");
+  // The game: the emulator stand-in records the run, and a green window stands for the
+  // game's own window while it runs.
+  const std::string cover = std::string(ORV_BINARY_DIR) + "/tools/cover_window/cover_window";
+  fs::copy_file(TestEmulatorPath(), inst / "Emu/mame");
+  inst.Write("Emu/game.sh", "#!/bin/sh\n\"$(dirname \"$0\")/mame\" \"$@\"\nexec '" + cover +
+                                "' 700 600 400 300 4000 0x00FF00\n");
+  fs::permissions(inst / "Emu/game.sh", fs::perms::owner_all);
+  // A blue desktop: what the player must not see during the game.
+  if (!systest::HasProgram("xsetroot")) GTEST_SKIP() << "xsetroot missing (scripts/install-deps.sh installs it)";
+  const auto setRoot = [&](const std::string& colour) {
+    std::system(("DISPLAY=" + display() + " xsetroot -solid '" + colour + "'").c_str());
+  };
+  setRoot("#3060C0");
+  struct RootBack {
+    std::function<void()> back;
+    ~RootBack() { back(); }
+  } rootBack{[&] { setRoot("#000000"); }};  // the display is shared with the next tests
 
   Frontend f(inst, display());
   const std::string id = f.WaitForWindow();
   ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
   Key("key --window " + id + " 1");
   ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000).size(), 1u) << inst.Read("debug.txt");
-  // While the game runs the menu's window is out of its way.
-  EXPECT_EQ(systest::Capture("DISPLAY=" + display() + " xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null"),
-            "");
+  const auto pixel = [&](int x, int y) { return systest::ScreenPixel(display(), x, y).value_or(0xDEAD); };
+  for (int i = 0; i < 60 && pixel(900, 750) != 0x00FF00; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(pixel(900, 750), 0x00FF00u) << "the game's window is not on top";
+  // Around the game the menu's window is black over the whole desktop, its list gone too.
+  for (auto [x, y] : {std::pair{2, 2}, {1277, 2}, {2, 1021}, {1277, 1021}, {699, 750}, {1100, 750}, {900, 599}, {900, 900}})
+    EXPECT_EQ(pixel(x, y), 0u) << x << "," << y;
+  const std::string listArea = systest::Capture("DISPLAY=" + display() +
+                                                " import -window root -crop 200x280+420+290 -depth 8 txt:- 2>/dev/null");
+  std::size_t blackPixels = 0;
+  for (auto at = listArea.find("#000000"); at != std::string::npos; at = listArea.find("#000000", at + 1)) ++blackPixels;
+  EXPECT_EQ(blackPixels, 200u * 280u) << "the menu still shows behind the game";
+  // Keys typed for the game do not move the menu.
+  Key("key --window " + id + " Down Down");
   ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
   // Back: the window covers the screen again and takes the panel's keys.
   const std::string back = f.WaitForWindow(5000);

@@ -3,6 +3,7 @@
 
 #include "frontend/render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
+#include "frontend/shell/wiring_input.h"
 
 #include <chrono>
 
@@ -187,6 +188,23 @@ TEST_F(Launch, CoinKeysDuringTheGameAreAddedToTheThreeRecords) {
   LaunchOnce("rom1");
   EXPECT_EQ(GameStat("rom1", "C1"), "6");
   EXPECT_EQ(GlobalStat("StatGen", "C4"), "2");
+}
+
+TEST_F(Launch, ANormalRunSavesLastGameAndAScreensaverRunDoesNot) {
+  dir_.Write("config/emu/config.ini", "[Config]\r\nLastGame=rom1\r\n");
+  dir_.Write("lists/games.txt", "[rom1]\r\nFullName=One\r\n[rom2]\r\nFullName=Two\r\n");
+  gSettings.currentConfig = "emu";
+  gSettings.lastGame = "rom2";
+  wire::LoadAndSortGameList();
+  wire::SelectLastGame();
+  const auto lastGame = [&] { return platform::ReadProfileString(dir_ / "config/emu/config.ini", "Config", "LastGame", ""); };
+
+  EXPECT_EQ(LaunchEntry("rom2", 1, 0), 1);
+  EXPECT_EQ(Runs().size(), 1u);
+  EXPECT_EQ(lastGame(), "rom1");  // the game the screensaver picked is not the player's choice
+  EXPECT_EQ(LaunchEntry("rom2", 0, 0), 1);
+  EXPECT_EQ(Runs().size(), 2u);
+  EXPECT_EQ(lastGame(), "rom2");
 }
 
 TEST_F(Launch, FailedStartCountsNothing) {
