@@ -126,6 +126,9 @@ class Device {
                       std::uint32_t argb);
   // The source copied into the destination's top-left corner without blending.
   bool CopyTexture(const Texture& from, const Texture& to);
+  // A rectangle of a texture copied to the same place of the current target, pixel for
+  // pixel, without blending (cut to the texture).
+  void CopyTextureRegion(const Texture& from, int x, int y, int width, int height);
   // The back buffer's content copied into a target texture of the same size.
   bool CopyBackBuffer(const Texture& to);
 
