@@ -93,6 +93,8 @@ bool Device::Init(std::string* error) {
   width_ = std::max(1, s.params.width);
   height_ = std::max(1, s.params.height);
   if (s.window) {
+    if (s.pick == detail::WindowRenderer::Undecided && s.params.fullScreen && !SDL_GetHint(SDL_HINT_RENDER_DRIVER))
+      s.pick = PickOnHiddenWindow(s.window, s.params);
     MakeWindowRenderer();
   } else {
     s.surface = SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_ARGB8888);

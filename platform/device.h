@@ -42,6 +42,7 @@ struct FPoint {
 namespace detail {
 struct TextureObject;
 struct RendererState;
+enum class WindowRenderer;
 }  // namespace detail
 
 // A texture owned jointly by whoever holds it; released when the last holder drops it.
@@ -156,6 +157,7 @@ class Device {
   bool Init(std::string* error);
   bool MakeWindowRenderer();
   void ChooseWindowRenderer();
+  static detail::WindowRenderer PickOnHiddenWindow(WindowHandle fullScreenWindow, const DisplayParameters& params);
   double FrameCpuMs();
   std::shared_ptr<detail::TextureObject> MakeTextureObject(int access, int width, int height, std::string* error);
   void CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,
