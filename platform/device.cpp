@@ -93,6 +93,8 @@ bool Device::Init(std::string* error) {
   width_ = std::max(1, s.params.width);
   height_ = std::max(1, s.params.height);
   if (s.window) {
+    if (s.pick == detail::WindowRenderer::Undecided && s.params.fullScreen && !SDL_GetHint(SDL_HINT_RENDER_DRIVER))
+      s.pick = PickOnHiddenWindow(s.window, s.params);
     MakeWindowRenderer();
   } else {
     s.surface = SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_ARGB8888);
@@ -370,6 +372,21 @@ bool Device::CopyTexture(const Texture& from, const Texture& to) {
   SDL_SetRenderTarget(state_->renderer, previous);
   if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);
   return ok == 0;
+}
+
+void Device::CopyTextureRegion(const Texture& from, int x, int y, int width, int height) {
+  if (!from) return;
+  TextureObject& f = *from.object_;
+  SDL_Rect region{std::max(0, x), std::max(0, y), 0, 0};
+  region.w = std::min(f.width, x + width) - region.x;
+  region.h = std::min(f.height, y + height) - region.y;
+  if (region.w <= 0 || region.h <= 0) return;
+  SDL_SetTextureBlendMode(f.texture, SDL_BLENDMODE_NONE);
+  SDL_SetTextureColorMod(f.texture, 255, 255, 255);
+  SDL_SetTextureAlphaMod(f.texture, 255);
+  SetScale(f, false);
+  SDL_RenderCopy(state_->renderer, f.texture, &region, &region);
+  SDL_SetTextureBlendMode(f.texture, f.blend);
 }
 
 bool Device::CopyBackBuffer(const Texture& to) {

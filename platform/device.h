@@ -42,6 +42,7 @@ struct FPoint {
 namespace detail {
 struct TextureObject;
 struct RendererState;
+enum class WindowRenderer;
 }  // namespace detail
 
 // A texture owned jointly by whoever holds it; released when the last holder drops it.
@@ -126,6 +127,9 @@ class Device {
                       std::uint32_t argb);
   // The source copied into the destination's top-left corner without blending.
   bool CopyTexture(const Texture& from, const Texture& to);
+  // A rectangle of a texture copied to the same place of the current target, pixel for
+  // pixel, without blending (cut to the texture).
+  void CopyTextureRegion(const Texture& from, int x, int y, int width, int height);
   // The back buffer's content copied into a target texture of the same size.
   bool CopyBackBuffer(const Texture& to);
 
@@ -153,6 +157,7 @@ class Device {
   bool Init(std::string* error);
   bool MakeWindowRenderer();
   void ChooseWindowRenderer();
+  static detail::WindowRenderer PickOnHiddenWindow(WindowHandle fullScreenWindow, const DisplayParameters& params);
   double FrameCpuMs();
   std::shared_ptr<detail::TextureObject> MakeTextureObject(int access, int width, int height, std::string* error);
   void CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,

@@ -2,6 +2,9 @@
 // it turns out to be Mesa's CPU rasteriser, each candidate draws a few frames of the
 // frame's shape (a picture blended into a window-sized target, that target copied to
 // the back buffer, presented) and the one that used less CPU time draws from then on.
+// SDL makes a full-screen window again when a renderer of another kind takes it over,
+// which can take seconds and shows: for a full screen the renderers are timed on a hidden
+// window of the same size, and the full-screen window only ever gets the one chosen.
 #include "platform/debug_log.h"
 #include "platform/device.h"
 #include "platform/device_state.h"
@@ -103,13 +106,14 @@ void Device::ChooseWindowRenderer() {
   // A full-screen window is made again by SDL for each renderer, which can take seconds on
   // some X servers: there the accelerated renderer stays, without timing.
   const bool fullScreen = state_->params.fullScreen;
+  const std::string where = state_->probe ? ", mesure sur une fenetre cachee pour le plein ecran" : "";
   if (state_->software || forced || fullScreen || !IsSoftwareRasteriser(gl)) {
     state_->pick = state_->software ? WindowRenderer::Software : WindowRenderer::Accelerated;
     const char* why = forced             ? "impose par SDL_RENDER_DRIVER"
                       : state_->software ? "pas de rendu accelere"
                       : fullScreen       ? "plein ecran, rendu accelere garde"
                                          : "rendu accelere";
-    WriteLog("Rendu : " + name + ", " + why, 1, 1);
+    WriteLog("Rendu : " + name + ", " + why + where, 1, 1);
     return;
   }
   const double accelerated = FrameCpuMs();
@@ -124,8 +128,30 @@ void Device::ChooseWindowRenderer() {
   }
   WriteLog("Rendu : " + name + " dessine sur le processeur ; une image coute " + Milliseconds(accelerated) +
                " de calcul, " + (softwareMade ? Milliseconds(software) : std::string("impossible")) +
-               " avec le rendu logiciel : " + (keepSoftware ? "rendu logiciel choisi" : name + " garde"),
+               " avec le rendu logiciel : " + (keepSoftware ? "rendu logiciel choisi" : name + " garde") + where,
            1, 1);
+}
+
+WindowRenderer Device::PickOnHiddenWindow(WindowHandle fullScreenWindow, const DisplayParameters& params) {
+  int width = 0, height = 0;
+  SDL_GetWindowSize(static_cast<SDL_Window*>(fullScreenWindow), &width, &height);
+  if (width <= 0 || height <= 0) return WindowRenderer::Undecided;
+  // Made for OpenGL at once, so that the accelerated renderer does not make it again.
+  SDL_Window* window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+  if (!window) window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_HIDDEN);
+  if (!window) return WindowRenderer::Undecided;
+  WindowRenderer pick = WindowRenderer::Undecided;
+  {
+    std::unique_ptr<Device> probe(new Device());
+    probe->state_ = std::make_shared<detail::RendererState>();
+    probe->state_->window = window;
+    probe->state_->params = {params.width, params.height, false};
+    probe->state_->probe = true;
+    std::string error;
+    if (probe->Init(&error)) pick = probe->state_->pick;
+  }
+  SDL_DestroyWindow(window);
+  return pick;
 }
 
 }  // namespace platform

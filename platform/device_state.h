@@ -23,6 +23,7 @@ struct RendererState {
   bool software = false;
   bool screenIsBackBuffer = false;  // drawing "to the back buffer" draws on the screen
   WindowRenderer pick = WindowRenderer::Undecided;
+  bool probe = false;  // a hidden window where the renderers are timed for a full screen
   std::atomic<bool> reset{false};
   SDL_Texture* target = nullptr;   // current target texture
   std::optional<SDL_Rect> clip;    // caller's clip on the current target

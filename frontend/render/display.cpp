@@ -3,6 +3,7 @@
 #include "frontend/render/font_table.h"
 #include "frontend/render/layout.h"
 #include "frontend/render/render_sources.h"
+#include "frontend/render/still_layer.h"
 #include "frontend/render/texture_table.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
@@ -37,6 +38,7 @@ void FillPresentParameters(bool fullScreen) {
 }
 
 int CreateDisplay(DisplayKind kind) {
+  ReleaseStillLayer();
   gTextureTable = {};
   gFontTable = {};
   gDisplay.device.reset();
@@ -65,6 +67,7 @@ int SetupRenderState() {
 }
 
 int CreateLayoutTarget() {
+  ReleaseStillLayer();
   TextureSlot& slot = *SlotAt(kSlotLayout);
   slot = {};
   int width = gRenderSources.largFen, height = gRenderSources.hautFen;
@@ -88,6 +91,7 @@ int CreateLayoutTarget() {
 }
 
 void ReleaseMedia() {
+  InvalidateStillLayer();
   gDisplay.deviceReady = false;
   for (int i = 0; i < kTextureSlotCount; ++i)
     if (i != kSlotLayout) *SlotAt(i) = {};
@@ -95,6 +99,7 @@ void ReleaseMedia() {
 }
 
 void ReleaseTarget() {
+  ReleaseStillLayer();
   gDisplay.backdrop.Reset();
   gDisplay.layoutTargetReady = false;
 }

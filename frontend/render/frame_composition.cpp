@@ -33,24 +33,28 @@ std::optional<ShownGame> GameOnLine(int line, int count) {
 
 std::optional<ShownGame> SelectedGame() { return GameOnLine(CurrentListPosition().row, GameCount()); }
 
-void DrawList(float e) {
+void DrawList(float e, ObjectPart part) {
   const LayoutObject& r = gLayout.objects[kList];
-  const std::uint32_t colour = WithAlpha(r.alpha, 0xFFFFFF);
   const int h = gLayout.itemHeight, n = ListLines();
-  DrawQuad(kSlotListBackground, float(r.left), float(r.top), float(r.width), float(r.height), colour, 1.0f, e, 2, 0, 0);
-  if (gLayout.listeImages)
-    for (int i = 0; i < n; ++i)
-      if (gFrame.lineSlots[i] > 3)
-        DrawQuad(gFrame.lineSlots[i], float(r.left), float(r.top + h * i), float(r.width), float(h), colour, 1.0f, e,
-                 r.stretch, 0, 0);
-  DrawListNames();
-  if (ListIconsShown())
-    for (int i = 0; i < n; ++i)
-      if (gFrame.lineSlots[i] > 0)
-        DrawQuad(gFrame.lineSlots[i], float(r.left + 5), float(r.top + h * i), float(h), float(h), 0xFFFFFFFF, 1.0f,
-                 e, 1, 0, 0);
-  DrawQuad(kSlotSelection, float(r.left), float(r.top + h * CurrentListPosition().row), float(r.width), float(h),
-           WithAlpha(gLayout.selectionAlpha, 0xFFFFFF), 1.0f, e, 2, 0, 0);
+  if (part != ObjectPart::kSelectionOnly) {
+    const std::uint32_t colour = WithAlpha(r.alpha, 0xFFFFFF);
+    DrawQuad(kSlotListBackground, float(r.left), float(r.top), float(r.width), float(r.height), colour, 1.0f, e, 2, 0,
+             0);
+    if (gLayout.listeImages)
+      for (int i = 0; i < n; ++i)
+        if (gFrame.lineSlots[i] > 3)
+          DrawQuad(gFrame.lineSlots[i], float(r.left), float(r.top + h * i), float(r.width), float(h), colour, 1.0f,
+                   e, r.stretch, 0, 0);
+    DrawListNames();
+    if (ListIconsShown())
+      for (int i = 0; i < n; ++i)
+        if (gFrame.lineSlots[i] > 0)
+          DrawQuad(gFrame.lineSlots[i], float(r.left + 5), float(r.top + h * i), float(h), float(h), 0xFFFFFFFF,
+                   1.0f, e, 1, 0, 0);
+  }
+  if (part != ObjectPart::kAllButSelection)
+    DrawQuad(kSlotSelection, float(r.left), float(r.top + h * CurrentListPosition().row), float(r.width), float(h),
+             WithAlpha(gLayout.selectionAlpha, 0xFFFFFF), 1.0f, e, 2, 0, 0);
 }
 
 }  // namespace
@@ -162,37 +166,41 @@ void DrawScrollTextObject() {
                 platform::TextAlign::kLeft, d.argb);
 }
 
-void DrawLayoutPass(float e) {
-  gScreen.crossFadeAlpha = 255;
-  for (int index : gLayout.drawOrder) {
-    if (index < 0 || index >= kLayoutObjectCount) continue;
-    const LayoutObject& o = gLayout.objects[index];
-    if (!o.visible) continue;
-    switch (index) {
-      case kBackGround:
-        DrawQuad(kSlotBackground, 0, 0, float(gLayout.Width()), float(gLayout.Height()), WithAlpha(o.alpha, 0xFFFFFF),
-                 1.0f, e, 0, 0, 0);
-        break;
-      case kList:
-        DrawList(e);
-        break;
-      case kInfo:
-      case kInfo1:
-      case kInfo2:
-      case kInfo3:
-        DrawInfoText(index);
-        break;
-      case kScrollText:
-        DrawScrollTextObject();
-        break;
-      default:  // pictures
-        if (o.textureSlot != 0)
-          DrawQuad(o.textureSlot, float(o.left), float(o.top), float(o.width), float(o.height),
-                   WithAlpha(o.alpha, 0xFFFFFF), 1.0f, e, o.stretch, o.scrollU, o.scrollV);
-        break;
-    }
+void DrawLayoutObject(int index, float e, ObjectPart part) {
+  if (index < 0 || index >= kLayoutObjectCount) return;
+  const LayoutObject& o = gLayout.objects[index];
+  if (!o.visible) return;
+  switch (index) {
+    case kBackGround:
+      DrawQuad(kSlotBackground, 0, 0, float(gLayout.Width()), float(gLayout.Height()), WithAlpha(o.alpha, 0xFFFFFF),
+               1.0f, e, 0, 0, 0);
+      break;
+    case kList:
+      DrawList(e, part);
+      break;
+    case kInfo:
+    case kInfo1:
+    case kInfo2:
+    case kInfo3:
+      DrawInfoText(index);
+      break;
+    case kScrollText:
+      DrawScrollTextObject();
+      break;
+    default:  // pictures
+      if (o.textureSlot != 0)
+        DrawQuad(o.textureSlot, float(o.left), float(o.top), float(o.width), float(o.height),
+                 WithAlpha(o.alpha, 0xFFFFFF), 1.0f, e, o.stretch, o.scrollU, o.scrollV);
+      break;
   }
 }
+
+void DrawLayoutPass(float e) {
+  gScreen.crossFadeAlpha = 255;
+  for (int index : gLayout.drawOrder) DrawLayoutObject(index, e, ObjectPart::kWhole);
+}
+
+bool OverlaysShown() { return !CurrentHistory().text.empty() || gFrame.volumeRate != 0; }
 
 bool BackgroundCoversLayout() {
   const LayoutObject& o = gLayout.objects[kBackGround];

@@ -23,7 +23,12 @@ void DrawHistoryPanel(int firstLine);
 void DrawVolumeBar();
 void DrawScrollTextObject();
 
-// Every visible layout object in draw order (e as for DrawQuad).
+// What of an object is drawn: the list's selection bar can be drawn apart from the rest of
+// the list.
+enum class ObjectPart { kWhole, kAllButSelection, kSelectionOnly };
+// One layout object when visible (e as for DrawQuad).
+void DrawLayoutObject(int index, float e, ObjectPart part);
+// Every visible layout object in draw order.
 void DrawLayoutPass(float e);
 // The background picture will cover the whole layout with opaque pixels: clearing the
 // layout first would be work that nothing shows.
@@ -31,3 +36,4 @@ bool BackgroundCoversLayout();
 // The history panel when the sources hold a history text, the volume gauge while a volume key
 // is held.
 void DrawOverlays();
+bool OverlaysShown();

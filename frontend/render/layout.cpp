@@ -5,6 +5,7 @@
 #include "frontend/render/display.h"
 #include "frontend/render/layout_file.h"
 #include "frontend/render/picture_loading.h"
+#include "frontend/render/still_layer.h"
 #include "frontend/render/picture_scroll.h"
 #include "frontend/render/scroll_text.h"
 #include "platform/files.h"
@@ -147,6 +148,7 @@ int LoadLayout(const std::string& installDir, const std::string& configName, con
   const auto text = platform::ReadWholeFile(path, kMaxLayoutFileBytes);
   if (!text) return 0;
   ReadLayoutText(*text, gLayout);
+  InvalidateStillLayer();
 
   if (CurrentDevice()) LoadTemplateImages(installDir, templateName);
   ReadScrollText(installDir, configName);

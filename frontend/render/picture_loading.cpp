@@ -5,6 +5,7 @@
 #include "frontend/render/frame_state.h"
 #include "frontend/render/layout.h"
 #include "frontend/render/render_sources.h"
+#include "frontend/render/still_layer.h"
 #include "frontend/render/text_style_fonts.h"
 #include "frontend/render/texture_table.h"
 #include "platform/files.h"
@@ -109,10 +110,12 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
 }  // namespace
 
 int LoadTexture(int slot, std::uint32_t colourKey, const std::string& path) {
+  InvalidateStillLayer();
   return LoadPicture(slot, colourKey, path);
 }
 
 int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path) {
+  InvalidateStillLayer();
   // The image decoder reads the first image of an icon, its mask applied.
   return LoadPicture(slot, colourKey, path);
 }
@@ -159,6 +162,7 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
 }
 
 int LoadSelectionMedia() {
+  InvalidateStillLayer();
   const int count = GameCount();
   const ListPosition where = CurrentListPosition();
   const std::optional<ShownGame> game =

@@ -8,6 +8,7 @@
 #include "frontend/render/render_sources.h"
 #include "frontend/render/screen.h"
 #include "frontend/render/scroll_text.h"
+#include "frontend/render/still_layer.h"
 #include "frontend/render/texture_table.h"
 
 void ResetRenderState() {
@@ -22,4 +23,5 @@ void ResetRenderState() {
   gScreen = {};
   gScrollText = {};
   gRenderSources = {};
+  SetStillLayerEnabled(true);
 }

@@ -6,6 +6,7 @@
 #include "frontend/render/layout.h"
 #include "frontend/render/picture_loading.h"
 #include "frontend/render/render_sources.h"
+#include "frontend/render/still_layer.h"
 #include "frontend/render/texture_table.h"
 
 #include <algorithm>
@@ -125,15 +126,19 @@ int DrawFrame(int mode) {
     gDisplay.frameInProgress = false;
     return 0;
   }
-  if (gScreen.slideShowActive || !BackgroundCoversLayout()) device->Clear(0xFF000000);
   const int resX = gLayout.Width(), resY = gLayout.Height();
   const int largFen = gRenderSources.largFen, hautFen = gRenderSources.hautFen;
   const float offX = resX < largFen ? float(largFen / 2) - float(resX) * 0.5f : 0.0f;
   const float offY = resY < hautFen ? float(hautFen / 2) - float(resY) * 0.5f : 0.0f;
   const float e = gRenderSources.modeFenetre ? 1.0f : 0.5f;
 
-  if (gScreen.slideShowActive) DrawSlidePicture(e);
-  else DrawLayoutPass(e);
+  if (gScreen.slideShowActive) {
+    device->Clear(0xFF000000);
+    DrawSlidePicture(e);
+    InvalidateStillLayer();  // the layout target no longer holds the layout
+  } else {
+    ComposeLayout(e);
+  }
   DrawOverlays();
 
   device->SetTarget(nullptr);

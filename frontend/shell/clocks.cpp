@@ -2,6 +2,7 @@
 
 #include "frontend/render/animation_clock.h"
 #include "frontend/render/scroll_text.h"
+#include "frontend/render/still_layer.h"
 #include "platform/clock.h"
 
 namespace {
@@ -35,6 +36,7 @@ void StartFade(float level, std::uint32_t now) {
 }
 
 void AskForFrame() {
+  InvalidateStillLayer();  // whatever changed may be part of the still objects
   gFrameClocks.nextFrameTime = platform::GetTickCount();
   gFrameClocks.frameAsked = true;
 }

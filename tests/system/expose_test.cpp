@@ -67,4 +67,23 @@ TEST_F(ExposeTest, TheMenuComesBackWhenAWindowThatCoveredItGoesAway) {
   EXPECT_TRUE(f.Wait(10000).has_value());
 }
 
+TEST_F(ExposeTest, FullScreenGetsTheCheaperRendererWithoutMakingItsWindowAgain) {
+  inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=NON\r\nLargFen=640\r\n"
+                                   "HautFen=480\r\nTransitions=NO\r\n");
+  systest::Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  std::string seen;
+  ASSERT_TRUE(WaitForMiddle(kRed, 10000, &seen)) << "the menu never showed:" << seen;
+  EXPECT_EQ(systest::WindowSize(display(), id), std::make_pair(1280, 1024));
+  // The window first shown is the one that stays: the renderers were timed elsewhere.
+  EXPECT_EQ(f.WaitForWindow(1000), id);
+  const std::string log = inst.Read("debug.txt");
+  EXPECT_NE(log.find("mesure sur une fenetre cachee pour le plein ecran"), std::string::npos) << log;
+  // Xvfb draws OpenGL on the CPU: both renderers were timed.
+  EXPECT_NE(log.find("avec le rendu logiciel"), std::string::npos) << log;
+  f.Close(id);
+  EXPECT_TRUE(f.Wait(10000).has_value());
+}
+
 }  // namespace
