@@ -7,8 +7,9 @@
 # unreadable, or when the counted runs differ from the emulator starts.
 # The memory bound is SOAK_MAX_GROWTH_KB (5120). The warm-up is six games (three in each
 # configuration, with a switch there and back) and then the first sixth of the run (at
-# least 10 s): the first launches fill what the display keeps for good (the renderer's
-# caches, the fonts), which stays the same over any number of launches after them.
+# least 10 s): the display, released and loaded again by each launch, holds more after
+# each of the first few (with llvmpipe's OpenGL about 12 MB over five launches) and then
+# stays level however many follow.
 # Memory is measured only while no game runs (a game releases the display). The resident
 # size after each step is in <build>/soak/rss.txt (seconds, kB, launches, key).
 # Usage: soak.sh [seconds, default 600] [build dir, default build]
