@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Gathers the fuzz seeds into <out>/<target>/: the hand-written ones of fuzz/seeds/, the
-# demo's own settings and layouts, and small pictures of every kind and variant the
-# decoders handle, drawn with ImageMagick (skipped when it is missing).
+# demo's own settings and layouts, the layout editor's test samples, and small pictures of
+# every kind and variant the decoders handle, drawn with ImageMagick (skipped when it is missing).
 # Usage: make-seeds.sh <out dir>
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -19,6 +19,16 @@ done
 for f in "$root"/demo/Templates/*/Layout.cfg; do
   [ -f "$f" ] && cp "$f" "$out/layout/demo-$((i++))"
 done
+# The layout editor's files take a first byte that picks the desktop size.
+mkdir -p "$out/editor_layout" "$out/import_atomicfe" "$out/import_mamewah"
+samples="$root/tests/configurator/layouteditor/samples"
+for f in "$root"/demo/Templates/*/Layout.cfg "$samples/saved_defaults.cfg"; do
+  [ -f "$f" ] && { printf '\001'; cat "$f"; } >"$out/editor_layout/file-$((i++))"
+done
+{ printf '\000'; cat "$samples/layout.cfg"; } >"$out/import_atomicfe/sample"
+{ printf '\002'; cat "$samples/layout.cfg"; } >"$out/import_atomicfe/sample-small-desktop"
+{ printf '\000'; cat "$samples/layout.lay"; } >"$out/import_mamewah/sample"
+{ printf '\001'; cat "$samples/layout.lay"; } >"$out/import_mamewah/sample-usual-desktop"
 
 command -v convert >/dev/null || { echo "make-seeds: no ImageMagick, no picture seeds" >&2; exit 0; }
 for t in png jpeg gif bmp ico; do mkdir -p "$out/image_$t"; done

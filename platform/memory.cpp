@@ -11,4 +11,6 @@ void KeepFreedMemoryForReuse() {
   ::mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
 }
 
+void ReturnFreedMemory() { ::malloc_trim(0); }
+
 }  // namespace platform

@@ -10,4 +10,11 @@ namespace platform {
 // its peak size (tens of MB for the largest lists) instead.
 void KeepFreedMemoryForReuse();
 
+// Hands the whole free pages of the heap back to the system. For the moments that free
+// and rebuild most of what the process holds, the display above all: a launch or a lost
+// display releases every texture, font and picture and the renderer's own buffers, and
+// loads them again. The heap kept from each round is holed differently by the next, so
+// without this the resident size creeps up with every launch.
+void ReturnFreedMemory();
+
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/debug_log.h"
+#include "platform/memory.h"
 #include "platform/window.h"
 
 void RecoverDisplay() {
@@ -33,5 +34,6 @@ void RecoverDisplay() {
   wire::LoadTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
+  platform::ReturnFreedMemory();
   AskForFrame();  // the new display shows nothing yet
 }

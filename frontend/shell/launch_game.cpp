@@ -18,6 +18,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -43,6 +44,7 @@ void TakeBackDisplay(const Settings& s) {
   wire::LoadTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
+  platform::ReturnFreedMemory();
 }
 
 // Adds the coin keys of one look at the key tracker to the run. True when it reported any key.
