@@ -2,7 +2,7 @@
 // and goes away, the menu is drawn again at once.
 #include "frontend_fixture.h"
 
-#include "platform/image.h"
+#include "solid_png.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +27,8 @@ class ExposeTest : public systest::DisplayTest {
     inst.Write("lists/arcade.txt", "[galaga]\r\nFullName=Galaga\r\n");
     inst.Write("Templates/Red/Layout.cfg", "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\nBackGround_visible=YES\r\n"
                                            "BackGround_Alpha=255\r\n");
-    platform::Image red{640, 480, {}};  // a background is drawn at its own size
-    for (int i = 0; i < 640 * 480; ++i) red.rgba.insert(red.rgba.end(), {255, 0, 0, 255});
-    const std::vector<std::uint8_t> png = platform::EncodePng(red);
-    inst.Write("Templates/Red/layout.png", std::string(png.begin(), png.end()));
+    // A background is drawn at its own size.
+    inst.Write("Templates/Red/layout.png", testfiles::SolidPng(640, 480, kRed));
   }
   // The colour in the middle of the screen, where the window is centred.
   std::optional<std::uint32_t> Middle() const { return systest::ScreenPixel(display(), 640, 512); }

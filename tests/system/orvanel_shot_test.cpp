@@ -3,21 +3,13 @@
 #include "frontend_fixture.h"
 
 #include "platform/image.h"
+#include "solid_png.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 namespace {
-
-std::string Png(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  platform::Image img;
-  img.width = w;
-  img.height = h;
-  for (int i = 0; i < w * h; ++i) img.rgba.insert(img.rgba.end(), {r, g, b, 255});
-  const auto png = platform::EncodePng(img);
-  return std::string(png.begin(), png.end());
-}
 
 std::array<int, 3> Rgb(const platform::Image& img, int x, int y) {
   const std::uint8_t* p = &img.rgba[(static_cast<std::size_t>(y) * img.width + x) * 4];
@@ -36,8 +28,8 @@ TEST(OrvanelShot, RendersTheCurrentConfigurationCentredWithItsShadow) {
   inst.Write("Templates/Small/Layout.cfg",
              "RESOLUTIONX=320\r\nRESOLUTIONY=240\r\nBackGround_visible=YES\r\nBackGround_Ordre=1\r\n"
              "Snap_visible=YES\r\nSnap_left=20\r\nSnap_top=20\r\nSnap_width=40\r\nSnap_height=30\r\nSnap_Stretch=2\r\n");
-  inst.Write("Templates/Small/layout.png", Png(320, 240, 200, 0, 0));
-  inst.Write("snap/alpha.png", Png(8, 8, 0, 200, 0));
+  inst.Write("Templates/Small/layout.png", testfiles::SolidPng(320, 240, 0xC80000));
+  inst.Write("snap/alpha.png", testfiles::SolidPng(8, 8, 0x00C800));
 
   const std::string out = inst / "shot.png";
   const pid_t pid = systest::Spawn({tool, inst.path(), out}, {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"}, "/");

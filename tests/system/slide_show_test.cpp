@@ -3,7 +3,7 @@
 // ends the show.
 #include "frontend_fixture.h"
 
-#include "platform/image.h"
+#include "solid_png.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,6 @@
 namespace {
 
 constexpr std::uint32_t kRed = 0xFF0000, kBlue = 0x0000FF;
-
-std::string SolidPng(std::uint32_t rgb) {
-  platform::Image image{64, 64, {}};
-  for (int i = 0; i < 64 * 64; ++i)
-    image.rgba.insert(image.rgba.end(), {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb), 255});
-  const std::vector<std::uint8_t> png = platform::EncodePng(image);
-  return std::string(png.begin(), png.end());
-}
 
 class SlideShowTest : public systest::DisplayTest {
  protected:
@@ -39,8 +31,8 @@ class SlideShowTest : public systest::DisplayTest {
     inst.Write("Templates/Plain/Layout.cfg", "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\nList_NbItems=9\r\n"
                                              "List_left=20\r\nList_top=20\r\nList_width=300\r\nList_height=441\r\n"
                                              "List_visible=YES\r\n");
-    inst.Write("slides/red.png", SolidPng(kRed));
-    inst.Write("slides/blue.png", SolidPng(kBlue));
+    inst.Write("slides/red.png", testfiles::SolidPng(64, 64, kRed));
+    inst.Write("slides/blue.png", testfiles::SolidPng(64, 64, kBlue));
   }
   // The colour at the middle of the window, centred on the 1280 x 1024 test screen.
   std::optional<std::uint32_t> Middle() const { return systest::ScreenPixel(display(), 640, 512); }

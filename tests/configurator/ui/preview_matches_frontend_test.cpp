@@ -13,12 +13,12 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/preview_window.h"
 #include "platform/image.h"
-#include "picture_files.h"
+#include "solid_png.h"
 #include "ui_fixture.h"
 
 namespace {
 
-using uitest::SolidPng;
+using testfiles::SolidPng;
 
 std::uint32_t Rgb(const platform::Image& image, int x, int y) {
   const std::uint8_t* p = &image.rgba[(std::size_t(y) * std::size_t(image.width) + std::size_t(x)) * 4];

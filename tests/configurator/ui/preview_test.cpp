@@ -12,14 +12,14 @@
 #include "configurator/layouteditor/ui/preview_window.h"
 #include "platform/clock.h"
 #include "platform/image.h"
-#include "picture_files.h"
+#include "solid_png.h"
 #include "ui_fixture.h"
 
 namespace {
 
 constexpr std::uint32_t kGrey = 0x404040, kGreen = 0x00FF00, kBlue = 0x0000FF, kRed = 0xFF0000;
 
-using uitest::SolidPng;
+using testfiles::SolidPng;
 
 bool Near(QRgb actual, std::uint32_t expected) {
   const int d[3] = {qRed(actual) - int(expected >> 16 & 255), qGreen(actual) - int(expected >> 8 & 255),

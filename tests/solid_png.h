@@ -1,4 +1,4 @@
-// Template pictures for the widget tests: solid PNG files.
+// Solid-colour PNG files for tests that give a program pictures to show.
 #pragma once
 
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 #include "platform/image.h"
 
-namespace uitest {
+namespace testfiles {
 
 inline std::string SolidPng(int w, int h, std::uint32_t rgb) {
   platform::Image image{w, h, {}};
@@ -16,4 +16,4 @@ inline std::string SolidPng(int w, int h, std::uint32_t rgb) {
   return std::string(png.begin(), png.end());
 }
 
-}  // namespace uitest
+}  // namespace testfiles
