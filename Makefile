@@ -11,6 +11,8 @@ TRIALS ?= 1000
 SOAK_SECONDS ?= 600
 # Separate checkouts of the project share ccache's results.
 export CCACHE_BASEDIR := $(CURDIR)
+# Debug information names the build folder; without this ccache would key on it too.
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: all deps configure build run test unit asan fuzz-build fuzz trials soak bench clean
 

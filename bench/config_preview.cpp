@@ -38,7 +38,7 @@ QApplication& App() {
 
 struct Installation {
   TempDir dir;
-  cfg::LayoutEditor editor;
+  cfg::EditorSession editor;
   std::unique_ptr<cfg::PreviewWindow> preview;
 
   explicit Installation(bool still = false) {

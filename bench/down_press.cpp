@@ -12,12 +12,12 @@
 #include <cstdlib>
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/render/animation_clock.h"
-#include "frontend/render/display.h"
-#include "frontend/render/layout.h"
-#include "frontend/render/picture_loading.h"
-#include "frontend/render/render_sources.h"
-#include "frontend/render/screen.h"
+#include "render/animation_clock.h"
+#include "render/display.h"
+#include "render/layout.h"
+#include "render/picture_loading.h"
+#include "render/render_sources.h"
+#include "render/screen.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"

@@ -8,8 +8,8 @@
 
 #include "configurator/layouteditor/import_command.h"
 #include "configurator/listgen/create_list_command.h"
-#include "configurator/shell/config_window.h"
-#include "configurator/shell/message_boxes.h"
+#include "configurator/config_window.h"
+#include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
 #include "platform/paths.h"
 

@@ -16,8 +16,8 @@
 namespace fuzz {
 
 // An editor that shows no box and has no preview.
-inline cfg::LayoutEditor QuietEditor() {
-  cfg::LayoutEditor editor;
+inline cfg::EditorSession QuietEditor() {
+  cfg::EditorSession editor;
   editor.hooks.showMessage = [](std::string_view, std::string_view) {};
   return editor;
 }
@@ -69,7 +69,7 @@ inline void CheckEditorLayout(const cfg::EditorLayout& layout) {
 template <class Import>
 int CheckImport(Import import, const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  cfg::LayoutEditor editor = QuietEditor();
+  cfg::EditorSession editor = QuietEditor();
   const cfg::DesktopSize desktop = DesktopOf(data[0]);
   Require(cfg::LoadTemplate(editor, "", desktop) == 1);
   const std::string before = cfg::LayoutFileText(editor.layout);

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   static const bool made = std::filesystem::create_directories(fuzz::ScratchDirectory() + "/Templates/fuzz");
   (void)made;
-  cfg::LayoutEditor editor = fuzz::QuietEditor();
+  cfg::EditorSession editor = fuzz::QuietEditor();
   editor.installDirectory = fuzz::ScratchDirectory();
   const cfg::DesktopSize desktop = fuzz::DesktopOf(data[0]);
   fuzz::Require(cfg::LoadTemplate(editor, "", desktop) == 1);

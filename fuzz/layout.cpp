@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "frontend/render/layout.h"
-#include "frontend/render/scroll_text.h"
+#include "render/layout.h"
+#include "render/scroll_text.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

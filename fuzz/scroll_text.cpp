@@ -3,7 +3,7 @@
 // fuzz-links: orv_render
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "frontend/render/scroll_text.h"
+#include "render/scroll_text.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

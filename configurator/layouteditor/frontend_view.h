@@ -3,7 +3,7 @@
 #pragma once
 
 #include "configurator/layouteditor/editor_layout.h"
-#include "frontend/render/layout.h"
+#include "render/layout.h"
 
 namespace cfg {
 

@@ -71,7 +71,7 @@ void ReadObject(const EditorKeyReader& keys, int index, const std::string& prefi
 
 }  // namespace
 
-int ImportAtomicFeLayout(LayoutEditor& editor, const std::string& path, DesktopSize desktop) {
+int ImportAtomicFeLayout(EditorSession& editor, const std::string& path, DesktopSize desktop) {
   const auto text = platform::ReadWholeFile(path, kMaxEditorFileBytes);
   if (!text) return 0;
   const EditorKeyReader keys(*text);

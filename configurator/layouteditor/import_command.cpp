@@ -42,7 +42,7 @@ int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::os
     return 1;
   }
 
-  LayoutEditor editor;
+  EditorSession editor;
   bool reported = false;
   editor.hooks.showMessage = [&err, &reported](std::string_view text, std::string_view caption) {
     if (caption != kEditorCaption) err << caption << ' ';

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/layouteditor/editor_session.h"
 
 namespace cfg {
 

@@ -78,7 +78,7 @@ int NbItemsForList(const EditorObject& list) {
 
 }  // namespace
 
-int ImportMamewahLayout(LayoutEditor& editor, const std::string& path, DesktopSize desktop) {
+int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopSize desktop) {
   const auto text = platform::ReadWholeFile(path, kMaxEditorFileBytes);
   if (!text) return 0;
   LineCursor lines(SplitEditorLines(*text));

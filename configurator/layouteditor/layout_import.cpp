@@ -12,7 +12,7 @@ EditorLayout StartImport(const EditorLayout& current, int width, int height) {
   return imported;
 }
 
-void CompleteImport(LayoutEditor& editor, const EditorLayout& imported) {
+void CompleteImport(EditorSession& editor, const EditorLayout& imported) {
   editor.layout.objects = imported.objects;
   editor.layout.settings = imported.settings;
   editor.layout.selectorAlpha = imported.selectorAlpha;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/layouteditor/editor_session.h"
 
 namespace cfg {
 
@@ -16,8 +16,8 @@ inline constexpr std::string_view kImportTooLargeMessage =
 
 // 1 imported; 0 refused: the file cannot be read (no message), or it is not a layout or
 // larger than the desktop (message shown). A refusal leaves the layout as it was.
-int ImportMamewahLayout(LayoutEditor& editor, const std::string& path, DesktopSize desktop);
-int ImportAtomicFeLayout(LayoutEditor& editor, const std::string& path, DesktopSize desktop);
+int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopSize desktop);
+int ImportAtomicFeLayout(EditorSession& editor, const std::string& path, DesktopSize desktop);
 
 }  // namespace cfg
 
@@ -29,7 +29,7 @@ EditorLayout StartImport(const EditorLayout& current, int width, int height);
 
 // The end of every import: `imported` (built on a copy of the editor's layout, snapshot
 // included) replaces the layout, then the preview follows and the orders are renumbered.
-void CompleteImport(LayoutEditor& editor, const EditorLayout& imported);
+void CompleteImport(EditorSession& editor, const EditorLayout& imported);
 
 // value + 1 without overflowing: an order taken from a foreign "layer" number.
 int OrderAfter(int value);

@@ -112,7 +112,7 @@ std::string TemplateLayoutPath(const std::string& installDirectory, const std::s
   return platform::ResolvePath(platform::JoinPath(directory, "Layout.cfg"));
 }
 
-int LoadTemplate(LayoutEditor& editor, const std::string& name, DesktopSize desktop) {
+int LoadTemplate(EditorSession& editor, const std::string& name, DesktopSize desktop) {
   const std::string path = name.empty() ? std::string() : TemplateLayoutPath(editor.installDirectory, name);
   std::optional<std::string> text;
   if (!path.empty()) text = platform::ReadWholeFile(path, kMaxEditorFileBytes);

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "configurator/layouteditor/editor_key_reader.h"
-#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/layouteditor/editor_session.h"
 
 namespace cfg {
 
@@ -20,7 +20,7 @@ std::string TemplateLayoutPath(const std::string& installDirectory, const std::s
 // 1 loaded; 0 refused (the layout is larger than the desktop: message shown, nothing
 // changed). A missing or unreadable file loads every default; an empty name loads the
 // defaults without looking for a file. Afterwards the layout counts as unmodified.
-int LoadTemplate(LayoutEditor& editor, const std::string& name, DesktopSize desktop);
+int LoadTemplate(EditorSession& editor, const std::string& name, DesktopSize desktop);
 
 // RESOLUTIONX and RESOLUTIONY with the editor's defaults for this desktop.
 void ReadResolution(const EditorKeyReader& keys, DesktopSize desktop, int& width, int& height);

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "configurator/layouteditor/editor_layout.h"
-#include "frontend/render/layout.h"
+#include "render/layout.h"
 
 namespace cfg {
 namespace {

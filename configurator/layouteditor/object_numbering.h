@@ -1,4 +1,4 @@
-// The one map between the editor's object numbering and the frontend's (frontend/render/
+// The one map between the editor's object numbering and the frontend's (render/
 // layout.h). The key prefixes of Layout.cfg and the text-object rule come from the frontend
 // through it, so the files and the preview cannot disagree about which object is which.
 #pragma once

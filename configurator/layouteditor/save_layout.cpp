@@ -72,7 +72,7 @@ std::string LayoutFileText(const EditorLayout& layout) {
   return out.Take();
 }
 
-int SaveLayout(LayoutEditor& editor, const std::string& path) {
+int SaveLayout(EditorSession& editor, const std::string& path) {
   // The page's pending fields go into the file; a failed write takes them back out, so the
   // model stays as it was before the attempt.
   const EditorLayout before = editor.layout;

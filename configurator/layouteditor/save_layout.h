@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/layouteditor/editor_session.h"
 
 namespace cfg {
 
@@ -18,6 +18,6 @@ std::string LayoutFileText(const EditorLayout& layout);
 // path becomes the current file path and the layout counts as unmodified. 0 failed: the old
 // file stays whole, the message is shown, and the model, the path and the modified state
 // are as they were.
-int SaveLayout(LayoutEditor& editor, const std::string& path);
+int SaveLayout(EditorSession& editor, const std::string& path);
 
 }  // namespace cfg

@@ -1,8 +1,8 @@
 #include "frontend/shell/clocks.h"
 
-#include "frontend/render/animation_clock.h"
-#include "frontend/render/scroll_text.h"
-#include "frontend/render/still_layer.h"
+#include "render/animation_clock.h"
+#include "render/scroll_text.h"
+#include "render/still_layer.h"
 #include "platform/clock.h"
 
 namespace {

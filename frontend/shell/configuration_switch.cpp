@@ -4,9 +4,9 @@
 #include <string>
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/render/animation_clock.h"
-#include "frontend/render/display.h"
-#include "frontend/render/picture_loading.h"
+#include "render/animation_clock.h"
+#include "render/display.h"
+#include "render/picture_loading.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"

@@ -1,7 +1,7 @@
 #include "frontend/shell/display_recovery.h"
 
-#include "frontend/render/display.h"
-#include "frontend/render/picture_loading.h"
+#include "render/display.h"
+#include "render/picture_loading.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"

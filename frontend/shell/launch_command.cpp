@@ -1,6 +1,6 @@
 #include "frontend/shell/launch_command.h"
 
-#include "frontend/render/picture_loading.h"
+#include "render/picture_loading.h"
 #include "platform/paths.h"
 
 std::string RomPath(const Settings& settings, std::string_view romName) {

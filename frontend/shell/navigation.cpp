@@ -1,7 +1,7 @@
 #include "frontend/shell/navigation.h"
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/render/layout.h"
+#include "render/layout.h"
 
 ListShape CurrentListShape() { return {gGameList.entryCount, gLayout.listNbItems}; }
 

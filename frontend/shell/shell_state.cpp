@@ -4,7 +4,7 @@
 #include "frontend/catalogue/history.h"
 #include "frontend/catalogue/statistics.h"
 #include "frontend/shell/input_state.h"
-#include "frontend/shell/launch.h"
+#include "frontend/shell/launch_game.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/screensaver.h"

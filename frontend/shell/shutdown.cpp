@@ -1,7 +1,7 @@
 #include "frontend/shell/shutdown.h"
 
 #include "frontend/catalogue/statistics.h"
-#include "frontend/render/display.h"
+#include "render/display.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"

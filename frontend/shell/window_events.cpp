@@ -1,7 +1,7 @@
 #include "frontend/shell/window_events.h"
 
-#include "frontend/render/frame_state.h"
-#include "frontend/render/scroll_text.h"
+#include "render/frame_state.h"
+#include "render/scroll_text.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/info_panel.h"

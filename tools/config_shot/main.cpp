@@ -14,9 +14,9 @@
 #include "configurator/settings/emulator_settings.h"
 #include "configurator/settings/main_settings.h"
 #include "configurator/settings/installation.h"
-#include "configurator/settings/ui/emus_page.h"
-#include "configurator/shell/config_window.h"
-#include "configurator/shell/message_boxes.h"
+#include "configurator/pages/emus_page.h"
+#include "configurator/config_window.h"
+#include "configurator/widgets/message_boxes.h"
 #include "platform/message_box.h"
 
 namespace {

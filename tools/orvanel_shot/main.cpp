@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <string>
 
-#include "frontend/render/animation_clock.h"
-#include "frontend/render/animations.h"
-#include "frontend/render/display.h"
-#include "frontend/render/picture_loading.h"
-#include "frontend/render/texture_table.h"
+#include "render/animation_clock.h"
+#include "render/animations.h"
+#include "render/display.h"
+#include "render/picture_loading.h"
+#include "render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/settings.h"

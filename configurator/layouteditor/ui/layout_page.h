@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "configurator/layouteditor/layout_editor.h"
-#include "configurator/shell/page.h"
+#include "configurator/layouteditor/editor_session.h"
+#include "configurator/widgets/page.h"
 #include "platform/message_box.h"
 
 class QCheckBox;
@@ -42,7 +42,7 @@ class LayoutPage : public Page {
   // The screen size the resolutions are checked against (tests give their own).
   void SetDesktopSource(std::function<DesktopSize()> source) { desktop_ = std::move(source); }
 
-  LayoutEditor& editor() { return editor_; }
+  EditorSession& editor() { return editor_; }
   PreviewWindow* preview() const { return preview_; }
 
   // The handlers of the page's controls, as the user reaches them.
@@ -81,7 +81,7 @@ class LayoutPage : public Page {
   std::string base_;
   std::function<std::string()> emusPath_;
   std::function<DesktopSize()> desktop_;
-  LayoutEditor editor_;
+  EditorSession editor_;
   PreviewWindow* preview_ = nullptr;
 
   QComboBox* objects_ = nullptr;

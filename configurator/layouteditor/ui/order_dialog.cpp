@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "configurator/shell/setting_text.h"
+#include "configurator/widgets/setting_text.h"
 
 namespace cfg {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "configurator/shell/page.h"
+#include "configurator/widgets/page.h"
 #include "platform/clock.h"
 
 namespace cfg {
@@ -47,7 +47,7 @@ int PickObject(const EditorLayout& layout, int x, int y) {
   return found;
 }
 
-PreviewWindow::PreviewWindow(LayoutEditor& editor, QWidget* parent)
+PreviewWindow::PreviewWindow(EditorSession& editor, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       editor_(editor) {
   setObjectName("preview");

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/layouteditor/editor_session.h"
 #include "configurator/layouteditor/ui/preview_drawing.h"
 
 namespace cfg {
@@ -28,7 +28,7 @@ class PreviewWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit PreviewWindow(LayoutEditor& editor, QWidget* parent = nullptr);
+  explicit PreviewWindow(EditorSession& editor, QWidget* parent = nullptr);
 
   // Device and pictures for the current template at the layout's size; the window takes
   // the layout's size.
@@ -73,7 +73,7 @@ class PreviewWindow : public QWidget {
   void DragTo(int x, int y);
   void WriteFrameBack();
 
-  LayoutEditor& editor_;
+  EditorSession& editor_;
   PreviewClocks clocks_;
   QTimer timer_;
   QImage image_;

@@ -5,7 +5,7 @@
 #include "configurator/layouteditor/editor_key_reader.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "editor_test_support.h"
-#include "frontend/render/layout.h"
+#include "render/layout.h"
 
 using namespace cfg;
 

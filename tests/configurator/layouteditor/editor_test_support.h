@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "configurator/layouteditor/layout_editor.h"
+#include "configurator/layouteditor/editor_session.h"
 
 struct RecordingEditor {
-  cfg::LayoutEditor editor;
+  cfg::EditorSession editor;
   std::vector<std::string> messages;  // "caption|text"
   std::vector<std::string> calls;     // hook names in call order
 

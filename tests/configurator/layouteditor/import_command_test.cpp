@@ -7,7 +7,7 @@
 #include "configurator/layouteditor/layout_import.h"
 #include "configurator/layouteditor/save_layout.h"
 #include "editor_test_support.h"
-#include "frontend/render/layout.h"
+#include "render/layout.h"
 #include "temp_dir.h"
 
 using namespace cfg;

@@ -4,7 +4,7 @@
 #include "configurator/layouteditor/object_numbering.h"
 #include "configurator/layouteditor/save_layout.h"
 #include "editor_test_support.h"
-#include "frontend/render/layout.h"
+#include "render/layout.h"
 #include "platform/files.h"
 #include "temp_dir.h"
 

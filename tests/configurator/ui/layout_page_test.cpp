@@ -29,7 +29,7 @@ class LayoutPageTest : public uitest::Installation {
     ASSERT_TRUE(window->SelectPage(cfg::kLayoutPage));
   }
   cfg::LayoutPage* page() const { return static_cast<cfg::LayoutPage*>(window->page(cfg::kLayoutPage)); }
-  cfg::LayoutEditor& editor() const { return page()->editor(); }
+  cfg::EditorSession& editor() const { return page()->editor(); }
   int Row(const char* name) const { return Control<QComboBox>(1020)->findText(QString::fromUtf8(name)); }
   // Loads Etoiles, selects the Snap and gives it another alpha (typed and applied).
   void EditSnap() {

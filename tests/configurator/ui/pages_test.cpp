@@ -7,11 +7,11 @@
 
 #include <linux/input-event-codes.h>
 
-#include "configurator/settings/ui/emus_page.h"
-#include "configurator/settings/ui/general_page.h"
+#include "configurator/pages/emus_page.h"
+#include "configurator/pages/general_page.h"
 #include "configurator/settings/installation.h"
-#include "configurator/settings/ui/key_capture_dialog.h"
-#include "configurator/shell/setting_text.h"
+#include "configurator/pages/key_capture_dialog.h"
+#include "configurator/widgets/setting_text.h"
 #include "ui_fixture.h"
 
 namespace {

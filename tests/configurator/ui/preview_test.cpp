@@ -56,7 +56,7 @@ class PreviewTest : public ::testing::Test {
   cfg::EditorObject& Object(int index) { return editor.layout.objects[index]; }
 
   TempDir dir;
-  cfg::LayoutEditor editor;
+  cfg::EditorSession editor;
   std::unique_ptr<cfg::PreviewWindow> preview;
 };
 

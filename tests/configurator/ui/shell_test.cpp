@@ -3,9 +3,9 @@
 #include <QSet>
 #include <QTabBar>
 
-#include "configurator/settings/ui/emus_page.h"
-#include "configurator/settings/ui/general_page.h"
-#include "configurator/shell/tooltips.h"
+#include "configurator/pages/emus_page.h"
+#include "configurator/pages/general_page.h"
+#include "configurator/widgets/tooltips.h"
 #include "ui_fixture.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "configurator/shell/config_window.h"
+#include "configurator/config_window.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
 #include "temp_dir.h"

@@ -52,7 +52,7 @@ Attempt SaveEmulatorPage(const TempDir& dir, int round) {
 }
 
 Attempt SaveEditedLayout(const TempDir& dir, int round) {
-  cfg::LayoutEditor editor;
+  cfg::EditorSession editor;
   editor.installDirectory = dir.path();
   cfg::LoadTemplate(editor, "Mine", cfg::DesktopSize{});
   editor.layout.objects[cfg::kEdSnap].left = round;

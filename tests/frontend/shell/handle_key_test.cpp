@@ -7,10 +7,10 @@
 #include <thread>
 
 #include "frontend/catalogue/history.h"
-#include "frontend/render/animations.h"
-#include "frontend/render/frame_state.h"
+#include "render/animations.h"
+#include "render/frame_state.h"
 #include "frontend/shell/info_panel.h"
-#include "frontend/shell/launch.h"
+#include "frontend/shell/launch_game.h"
 #include "frontend/shell/sounds.h"
 #include "platform/audio.h"
 #include "shell_installation.h"

@@ -2,8 +2,8 @@
 // menu presents nothing, and each thing that changes the screen presents exactly one.
 #include "shell_installation.h"
 
-#include "frontend/render/display.h"
-#include "frontend/render/frame_state.h"
+#include "render/display.h"
+#include "render/frame_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/wiring_render.h"

@@ -6,8 +6,8 @@
 #include "temp_dir.h"
 
 #include "frontend/catalogue/statistics.h"
-#include "frontend/render/render_state.h"
-#include "frontend/shell/launch.h"
+#include "render/render_state.h"
+#include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/wiring_catalogue.h"

@@ -1,7 +1,7 @@
 #include "launch_fixture.h"
 #include "frontend/catalogue/statistics.h"
 
-#include "frontend/render/animation_clock.h"
+#include "render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/wiring_input.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/render/layout.h"
-#include "frontend/render/render_state.h"
+#include "render/layout.h"
+#include "render/render_state.h"
 #include "frontend/shell/shell_state.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "launch_fixture.h"
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/render/animation_clock.h"
-#include "frontend/render/layout.h"
+#include "render/animation_clock.h"
+#include "render/layout.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/wiring_launch.h"

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "frontend/catalogue/game_list.h"
-#include "frontend/render/animation_clock.h"
-#include "frontend/render/layout.h"
-#include "frontend/render/render_state.h"
+#include "render/animation_clock.h"
+#include "render/layout.h"
+#include "render/render_state.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/load_configuration.h"

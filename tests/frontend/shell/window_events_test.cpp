@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/history.h"
-#include "frontend/render/frame_state.h"
-#include "frontend/render/scroll_text.h"
+#include "render/frame_state.h"
+#include "render/scroll_text.h"
 #include "frontend/shell/info_panel.h"
-#include "frontend/shell/launch.h"
+#include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver.h"
 #include "platform/window.h"
 #include "shell_installation.h"

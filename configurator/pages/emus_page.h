@@ -1,0 +1,54 @@
+// "Config Emus": one configuration's config/<name>/config.ini.
+#pragma once
+
+#include <string>
+
+#include "configurator/settings/edited.h"
+#include "configurator/settings/emulator_settings.h"
+#include "configurator/widgets/binders.h"
+#include "configurator/widgets/page.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace cfg {
+
+class EmusPage : public Page {
+  Q_OBJECT
+
+ public:
+  // Lists the installation's configurations and templates; no configuration is loaded yet.
+  EmusPage(const std::string& base, Edited<EmulatorSettings>& settings, QWidget* parent = nullptr);
+
+  bool IsModified() const override { return settings_.IsModified(); }
+  bool Save() override;
+  void SaveAs() override;
+  bool AsksWhenLeft() const override { return false; }
+
+  // Chooses a configuration as the list 1053 does (with the save question when the one
+  // shown was modified). False when the owner cancelled, or the name is not listed.
+  bool SelectConfiguration(const std::string& name);
+  const std::string& path() const { return path_; }
+
+ private:
+  bool ChooseConfiguration(int index);
+  bool SaveTo(const std::string& path);
+  QLineEdit* FolderRow(int row, int column, const char* button, int buttonId, int fieldId,
+                       const char* title, std::string& field);
+  void FileChooser(QPushButton* button, QLineEdit* edit, std::string& field, const char* filter,
+                   const char* title);
+  void ShowCustom();
+
+  std::string base_;
+  std::string path_;
+  Edited<EmulatorSettings>& settings_;
+  Binders binders_;
+  QComboBox* configs_ = nullptr;
+  QComboBox* customNumber_ = nullptr;
+  QLineEdit* customField_ = nullptr;
+  int configIndex_ = -1;
+  int customShown_ = 0;
+};
+
+}  // namespace cfg

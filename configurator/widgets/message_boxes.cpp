@@ -1,0 +1,61 @@
+#include "configurator/widgets/message_boxes.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
+
+#include "configurator/widgets/setting_text.h"
+#include "platform/message_box.h"
+
+namespace cfg {
+namespace {
+
+platform::Answer ShowQuestion(std::string_view text, std::string_view caption,
+                              platform::QuestionButtons buttons) {
+  QMessageBox box(QMessageBox::Question, FromSettingText(caption), FromSettingText(text),
+                  QMessageBox::NoButton, QApplication::activeWindow());
+  struct Choice {
+    QMessageBox::StandardButton button;
+    const char* label;
+    platform::Answer answer;
+  };
+  const bool yesNo = buttons == platform::QuestionButtons::kYesNoCancel;
+  const std::vector<Choice> choices =
+      yesNo ? std::vector<Choice>{{QMessageBox::Yes, "Oui", platform::Answer::kYes},
+                                  {QMessageBox::No, "Non", platform::Answer::kNo},
+                                  {QMessageBox::Cancel, "Annuler", platform::Answer::kCancel}}
+            : std::vector<Choice>{{QMessageBox::Ok, "OK", platform::Answer::kOk},
+                                  {QMessageBox::Cancel, "Annuler", platform::Answer::kCancel}};
+  for (const Choice& c : choices) box.addButton(c.button)->setText(QString::fromUtf8(c.label));
+  box.setDefaultButton(choices.front().button);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());
+  for (const Choice& c : choices)
+    if (c.button == chosen) return c.answer;
+  return platform::Answer::kCancel;
+}
+
+void ShowMessage(std::string_view text, std::string_view caption) {
+  QMessageBox box(QMessageBox::NoIcon, FromSettingText(caption), FromSettingText(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  box.exec();
+}
+
+}  // namespace
+
+void InstallQtMessageBoxes() {
+  platform::SetMessageBoxSink(ShowMessage);
+  platform::SetQuestionSink(ShowQuestion);
+}
+
+void InstallFrenchTranslation(QApplication& app) {
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(translator);
+}
+
+}  // namespace cfg

@@ -1,3 +1,0 @@
-#include "frontend/render/animation_clock.h"
-
-FrameClocks gFrameClocks;

@@ -1,3 +1,0 @@
-#include "frontend/render/frame_state.h"
-
-FrameState gFrame;

@@ -1,0 +1,3 @@
+#include "render/animation_clock.h"
+
+FrameClocks gFrameClocks;

@@ -1,0 +1,110 @@
+#include "render/animations.h"
+
+#include "render/animation_clock.h"
+#include "render/frame_state.h"
+#include "render/layout.h"
+#include "render/picture_scroll.h"
+#include "render/render_sources.h"
+#include "render/scroll_text.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+constexpr std::uint32_t kVolumeTick = 50;
+constexpr std::uint32_t kPulseTick = 50;
+constexpr std::uint32_t kTransitionTick = 10;
+
+void StepVolume(std::uint32_t now) {
+  AnimationClock& clock = gFrameClocks.volumeRamp;
+  if (gFrame.volumeRate == 0 || !ClockDue(now, clock.due)) return;
+  gFrame.volume = std::clamp(gFrame.volume + gFrame.volumeRate, 0, 1000);
+  if (gRenderSources.applyVolume) gRenderSources.applyVolume(gFrame.volume);
+  clock.due = now + kVolumeTick;
+}
+
+void StepPulse(std::uint32_t now) {
+  AnimationClock& clock = gFrameClocks.selectionPulse;
+  Layout& l = gLayout;
+  if (l.pulseDirection == 0 || !ClockDue(now, clock.due)) return;
+  const int ramp = std::max(1, gFrameClocks.pulseRamp);
+  int& elapsed = gFrameClocks.pulseElapsed;
+  elapsed += static_cast<int>(std::min<std::uint32_t>(now - (clock.due - kPulseTick), 1u << 30));
+  // After a long pause (a game was running) the ramp turns as often as it was due.
+  while (elapsed >= ramp) {
+    elapsed -= ramp;
+    l.pulseDirection = -l.pulseDirection;
+  }
+  const int range = l.selectionAlphaMax - l.selectionAlphaMin;
+  int f = static_cast<int>(static_cast<long long>(range) * elapsed / ramp);
+  if (range >= 0) f = std::min(f, range);
+  l.selectionAlpha = l.pulseDirection > 0 ? l.selectionAlphaMin + f : l.selectionAlphaMax - f;
+  ApplyScrollTextBlink(l.pulseDirection > 0, elapsed);
+  clock.due = now + kPulseTick;
+}
+
+void StepTransition(std::uint32_t now) {
+  AnimationClock& clock = gFrameClocks.transition;
+  if (gFrameClocks.fadeDelta == 0 || !ClockDue(now, clock.due)) return;
+  const std::uint32_t n = (now - clock.due) / kTransitionTick + 1;
+  gFrameClocks.fadeDelta = static_cast<float>(n) * gFrameClocks.fadeStep;
+  clock.due = now + kTransitionTick;
+}
+
+std::optional<GameTexts> SelectedGameTexts() {
+  const int count = GameCount();
+  if (count <= 0) return std::nullopt;
+  const ListPosition where = CurrentListPosition();
+  int p = (where.topIndex + where.row) % count;
+  if (p < 0) p += count;
+  const ShownGame e = GameAt(p);
+  return GameTexts{std::string(e.fullName), {std::string(e.infos[0]), std::string(e.infos[1]), std::string(e.infos[2])}};
+}
+
+bool ScrollTextRuns() {
+  const LayoutObject& o = gLayout.objects[kScrollText];
+  return !gScrollText.working.empty() && o.visible && o.width > 0;
+}
+
+void UpdateNextFrameTime(std::uint32_t now) {
+  std::optional<std::uint32_t> next;
+  auto consider = [&](std::uint32_t due) {
+    if (!next || static_cast<std::int32_t>(due - *next) < 0) next = due;
+  };
+  if (gFrame.volumeRate != 0) consider(gFrameClocks.volumeRamp.due);
+  if (gLayout.pulseDirection != 0) consider(gFrameClocks.selectionPulse.due);
+  if (gFrameClocks.fadeDelta != 0) consider(gFrameClocks.transition.due);
+  if (ScrollTextRuns()) consider(gScrollText.due);
+  for (const auto& axes : gFrameClocks.pictureScroll)
+    for (const AnimationClock& c : axes)
+      if (c.period != 0) consider(c.due);
+  gFrameClocks.nextFrameTime = next.value_or(now + 1000);
+}
+
+// Every clock's due tick: a clock that steps moves its own forward.
+std::array<std::uint32_t, 16> DueTicks() {
+  std::array<std::uint32_t, 16> due{gFrameClocks.volumeRamp.due, gFrameClocks.selectionPulse.due,
+                                    gFrameClocks.transition.due, gScrollText.due};
+  std::size_t i = 4;
+  for (const auto& axes : gFrameClocks.pictureScroll)
+    for (const AnimationClock& c : axes) due[i++] = c.due;
+  return due;
+}
+
+}  // namespace
+
+bool UpdateAnimations(std::uint32_t now) {
+  const auto before = DueTicks();
+  StepVolume(now);
+  StepPulse(now);
+  StepTransition(now);
+  if (ScrollTextRuns() && ClockDue(now, gScrollText.due)) {
+    const std::optional<GameTexts> game = SelectedGameTexts();
+    StepScrollText(now, game ? &*game : nullptr);
+  }
+  StepPictureScroll(now);
+  UpdateNextFrameTime(now);
+  return DueTicks() != before;
+}

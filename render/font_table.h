@@ -1,0 +1,23 @@
+// One font per layout object (index = object index), each with its glyph atlas.
+#pragma once
+
+#include "render/layout.h"
+#include "platform/font.h"
+#include "platform/glyph_atlas.h"
+
+#include <array>
+#include <memory>
+
+struct FontEntry {
+  std::unique_ptr<platform::Font> font;
+  platform::GlyphAtlas atlas;
+};
+
+struct FontTable {
+  std::array<FontEntry, kLayoutObjectCount> fonts{};
+};
+
+extern FontTable gFontTable;
+
+// The atlas of a font index, or nullptr when that index has no font.
+platform::GlyphAtlas* FontAt(int index);

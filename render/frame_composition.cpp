@@ -1,0 +1,219 @@
+#include "render/frame_composition.h"
+
+#include "render/display.h"
+#include "render/font_table.h"
+#include "render/frame_state.h"
+#include "render/layout.h"
+#include "render/render_sources.h"
+#include "render/screen.h"
+#include "render/scroll_text.h"
+#include "render/texture_table.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+std::uint32_t WithAlpha(int alpha, std::uint32_t colour) {
+  return (static_cast<std::uint32_t>(alpha & 0xFF) << 24) + colour;
+}
+
+int ListLines() { return std::clamp(gLayout.listNbItems, 1, kMaxListItems); }
+
+bool ListIconsShown() {
+  return !gRenderSources.iconsDir.empty() && !gLayout.listeImages && gLayout.listeIcons;
+}
+
+std::optional<ShownGame> GameOnLine(int line, int count) {
+  if (count <= 0) return std::nullopt;
+  int p = (CurrentListPosition().topIndex + line) % count;
+  if (p < 0) p += count;
+  return GameAt(p);
+}
+
+std::optional<ShownGame> SelectedGame() { return GameOnLine(CurrentListPosition().row, GameCount()); }
+
+void DrawList(float e, ObjectPart part) {
+  const LayoutObject& r = gLayout.objects[kList];
+  const int h = gLayout.itemHeight, n = ListLines();
+  if (part != ObjectPart::kSelectionOnly) {
+    const std::uint32_t colour = WithAlpha(r.alpha, 0xFFFFFF);
+    DrawQuad(kSlotListBackground, float(r.left), float(r.top), float(r.width), float(r.height), colour, 1.0f, e, 2, 0,
+             0);
+    if (gLayout.listeImages)
+      for (int i = 0; i < n; ++i)
+        if (gFrame.lineSlots[i] > 3)
+          DrawQuad(gFrame.lineSlots[i], float(r.left), float(r.top + h * i), float(r.width), float(h), colour, 1.0f,
+                   e, r.stretch, 0, 0);
+    DrawListNames();
+    if (ListIconsShown())
+      for (int i = 0; i < n; ++i)
+        if (gFrame.lineSlots[i] > 0)
+          DrawQuad(gFrame.lineSlots[i], float(r.left + 5), float(r.top + h * i), float(h), float(h), 0xFFFFFFFF,
+                   1.0f, e, 1, 0, 0);
+  }
+  if (part != ObjectPart::kAllButSelection)
+    DrawQuad(kSlotSelection, float(r.left), float(r.top + h * CurrentListPosition().row), float(r.width), float(h),
+             WithAlpha(gLayout.selectionAlpha, 0xFFFFFF), 1.0f, e, 2, 0, 0);
+}
+
+}  // namespace
+
+void DrawQuad(int slot, float x, float y, float w, float h, std::uint32_t colour, float /*z*/, float e, int mode,
+              float uo, float vo) {
+  const TextureSlot* s = SlotAt(slot);
+  platform::Device* device = CurrentDevice();
+  if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
+  const float iw = float(s->width), ih = float(s->height);
+  float umax = 1, vmax = 1;
+  if (mode == 0) {
+    if (w > iw) w = iw;
+    else if (w < iw) umax = w / iw;
+    if (h > ih) h = ih;
+    else if (h < ih) vmax = h / ih;
+  } else if (mode == 1) {
+    const float scale = std::min(w / iw, h / ih);
+    x += (w - iw * scale) / 2;
+    y += (h - ih * scale) / 2;
+    w = iw * scale;
+    h = ih * scale;
+  }
+  // Pixel centres sit on whole coordinates for the quad corners (x - e ... x + w - 1 + e):
+  // e = 0.5 covers exactly the w pixels, e = 1 one pixel more on each side.
+  const float m = 2 * e - 1;
+  device->DrawTexture(s->texture, {x - m, y - m, w + 2 * m, h + 2 * m}, {uo, vo, uo + umax, vo + vmax}, colour);
+}
+
+void FillRect(float x, float y, float w, float h, float /*z*/, std::uint32_t colour) {
+  if (platform::Device* device = CurrentDevice()) device->FillRect({x, y, w, h}, colour);
+}
+
+void RectOutline(float x0, float y0, float x1, float y1, std::uint32_t colour) {
+  platform::Device* device = CurrentDevice();
+  if (!device) return;
+  const platform::FPoint points[5] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};
+  device->DrawLines(points, colour);
+}
+
+void DrawTextBox(int x, int y, int w, int h, std::string_view text, int alignment, std::uint32_t colour,
+                 int fontIndex) {
+  platform::GlyphAtlas* font = FontAt(fontIndex);
+  platform::Device* device = CurrentDevice();
+  if (!font || !device) return;
+  const platform::TextAlign align = alignment == 1   ? platform::TextAlign::kCentre
+                                    : alignment == 2 ? platform::TextAlign::kRight
+                                                     : platform::TextAlign::kLeft;
+  font->DrawBox(*device, {float(x), float(y), float(w), float(h)}, text, align, colour);
+}
+
+void DrawListNames() {
+  const LayoutObject& r = gLayout.objects[kList];
+  const TextStyle& style = gLayout.textStyles[kList];
+  const int alpha = SlotLoaded(kSlotListBackground) ? 255 : r.alpha;
+  const int h = gLayout.itemHeight;
+  const int indent = ListIconsShown() ? h + 5 : 0;
+  const int n = ListLines();
+  const int count = GameCount();
+  for (int i = 0; i < n && i < count; ++i) {
+    if (gLayout.listeImages && gFrame.lineSlots[i] != kSlotMissingMarquee) continue;
+    DrawTextBox(r.left + indent, r.top + h * i, r.width - indent, h, GameOnLine(i, count)->fullName, style.alignment,
+                WithAlpha(alpha, style.fontColour), kList);
+  }
+}
+
+void DrawInfoText(int index) {
+  const std::optional<ShownGame> game = SelectedGame();
+  if (!game) return;
+  std::string_view text = game->fullName;
+  if (index >= kInfo1 && index <= kInfo3) text = game->infos[static_cast<std::size_t>(index - kInfo1)];
+  const LayoutObject& o = gLayout.objects[index];
+  const TextStyle& style = gLayout.textStyles[index];
+  DrawTextBox(o.left, o.top, o.width, o.height, text, style.alignment, WithAlpha(o.alpha, style.fontColour), index);
+}
+
+void DrawHistoryPanel(int firstLine) {
+  const int width = gLayout.Width() - 50, height = gLayout.Height() - 50;
+  // A layout too small for the panel's margins shows none rather than a negative one.
+  if (width < 50 || height < 50) return;
+  std::string_view text = CurrentHistory().text;
+  for (int i = 0; i < firstLine && !text.empty(); ++i) {
+    const std::size_t lf = text.find('\n');
+    text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
+  }
+  FillRect(57, 57, float(width - 50), float(height - 50), 1.0f, 0xC0393939);
+  FillRect(50, 50, float(width - 50), float(height - 50), 1.0f, 0xA0000080);
+  RectOutline(50, 50, float(width), float(height), 0xFFFF0000);
+  RectOutline(51, 51, float(width - 1), float(height - 1), 0xFFFF0000);
+  const TextStyle& style = gLayout.textStyles[kSnap];
+  DrawTextBox(53, 55, width - 56, height - 60, text, style.alignment, style.fontColour, kSnap);
+}
+
+void DrawVolumeBar() {
+  const int x = gLayout.Width(), y = gLayout.Height();
+  const int bw = x * 60 / 100, half = bw / 2;
+  const int fill = static_cast<int>(static_cast<long long>(gFrame.volume) * bw / 1000);
+  RectOutline(float(x / 2 - half), float(y - 50), float(x / 2 + half), float(y - 20), 0xA000FF00);
+  FillRect(float(x / 2 - half), float(y - 50), float(fill), 30, 1.0f, 0xA000FF00);
+}
+
+void DrawScrollTextObject() {
+  platform::GlyphAtlas* font = FontAt(kScrollText);
+  platform::Device* device = CurrentDevice();
+  if (!font || !device) return;
+  const ScrollTextDrawing d = ScrollTextToDraw();
+  if (!d.visible || d.text.empty()) return;
+  font->DrawBox(*device, {float(d.left), float(d.top), float(d.right - d.left), float(d.bottom - d.top)}, d.text,
+                platform::TextAlign::kLeft, d.argb);
+}
+
+void DrawLayoutObject(int index, float e, ObjectPart part) {
+  if (index < 0 || index >= kLayoutObjectCount) return;
+  const LayoutObject& o = gLayout.objects[index];
+  if (!o.visible) return;
+  switch (index) {
+    case kBackGround:
+      DrawQuad(kSlotBackground, 0, 0, float(gLayout.Width()), float(gLayout.Height()), WithAlpha(o.alpha, 0xFFFFFF),
+               1.0f, e, 0, 0, 0);
+      break;
+    case kList:
+      DrawList(e, part);
+      break;
+    case kInfo:
+    case kInfo1:
+    case kInfo2:
+    case kInfo3:
+      DrawInfoText(index);
+      break;
+    case kScrollText:
+      DrawScrollTextObject();
+      break;
+    default:  // pictures
+      if (o.textureSlot != 0)
+        DrawQuad(o.textureSlot, float(o.left), float(o.top), float(o.width), float(o.height),
+                 WithAlpha(o.alpha, 0xFFFFFF), 1.0f, e, o.stretch, o.scrollU, o.scrollV);
+      break;
+  }
+}
+
+void DrawLayoutPass(float e) {
+  gScreen.crossFadeAlpha = 255;
+  for (int index : gLayout.drawOrder) DrawLayoutObject(index, e, ObjectPart::kWhole);
+}
+
+bool OverlaysShown() { return !CurrentHistory().text.empty() || gFrame.volumeRate != 0; }
+
+bool BackgroundCoversLayout() {
+  const LayoutObject& o = gLayout.objects[kBackGround];
+  const auto& order = gLayout.drawOrder;
+  if (!o.visible || (o.alpha & 0xFF) != 0xFF || std::find(order.begin(), order.end(), kBackGround) == order.end())
+    return false;
+  const TextureSlot* s = SlotAt(kSlotBackground);
+  // Drawn at its natural size from the top left: it covers the layout when at least as large.
+  return s && s->texture && s->texture.Opaque() && s->width >= gLayout.Width() && s->height >= gLayout.Height();
+}
+
+void DrawOverlays() {
+  const HistoryView history = CurrentHistory();
+  if (!history.text.empty()) DrawHistoryPanel(history.firstLine);
+  if (gFrame.volumeRate != 0) DrawVolumeBar();
+}

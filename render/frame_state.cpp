@@ -1,0 +1,3 @@
+#include "render/frame_state.h"
+
+FrameState gFrame;

@@ -1,0 +1,187 @@
+#include "render/picture_loading.h"
+
+#include "render/display.h"
+#include "render/font_table.h"
+#include "render/frame_state.h"
+#include "render/layout.h"
+#include "render/render_sources.h"
+#include "render/still_layer.h"
+#include "render/text_style_fonts.h"
+#include "render/texture_table.h"
+#include "platform/files.h"
+#include "platform/image.h"
+#include "platform/paths.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace {
+
+int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
+  TextureSlot* target = SlotAt(slot);
+  platform::Device* device = CurrentDevice();
+  if (!target || !device) return 0;
+  const std::string file = platform::ResolvePath(path);
+  if (!platform::FileExists(file)) return 0;
+  // The key's alpha byte: 0xFF turns keying on, 0 (from 0x1000000) turns it off.
+  const std::uint32_t key = colourKey + 0xFF000000u;
+  *target = {};
+  std::string error;
+  std::optional<platform::Image> image = platform::LoadImageFile(file, &error);
+  if (!image) {
+    if (error == "missing") return 0;
+    ReportD3DErrorOnce(kD3DXErrInvalidData, path);
+    return 0;
+  }
+  if ((key >> 24) != 0) platform::ApplyColourKey(*image, key & 0xFFFFFFu);
+  platform::Texture texture = device->CreateTexture(image->width, image->height, image->rgba, &error);
+  if (!texture) {
+    ReportD3DError(kD3DErrOutOfVideoMemory, path);
+    return 0;
+  }
+  target->texture = std::move(texture);
+  target->width = image->width;
+  target->height = image->height;
+  target->source = file;
+  target->key = key;
+  return 1;
+}
+
+// The selected game's media for one picture object: its ROM name, else its parent's.
+bool LoadGameMedia(int slot, const std::string& dir, const ShownGame& game, std::string_view extensions,
+                   bool icon) {
+  for (std::string_view name : {game.romName, game.romOf}) {
+    if (name.empty()) continue;
+    std::string path = platform::JoinPath(dir, name);
+    if (icon) {
+      path += ".ico";
+      if (LoadIconTexture(slot, kNoColourKey, path)) return true;
+    } else if (FindImageFile(path, extensions) && LoadTexture(slot, kNoColourKey, path)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+int MediaSlotOf(int object) {
+  if (object == kSnap) return kSlotSnap;
+  if (object == kMarquee) return kSlotMarqueeMedia;
+  return kSlotCustomMedia1 + (object - kCustom1);
+}
+
+int WrapPosition(int position, int count) {
+  if (count <= 0) return 0;
+  position %= count;
+  return position < 0 ? position + count : position;
+}
+
+// Fills the per-line slots, reusing a picture that an earlier page already loaded.
+void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int topIndex) {
+  std::array<TextureSlot, kMaxListItems> previous;
+  for (int i = 0; i < kMaxListItems; ++i) previous[i] = std::move(*SlotAt(kSlotFirstLine + i));
+  gFrame.lineSlots.fill(0);
+  for (int i = 0; i < lines && i < count; ++i) {
+    const ShownGame game = GameAt(WrapPosition(topIndex + i, count));
+    const int slot = kSlotFirstLine + i;
+    // A picture the previous page already showed is moved into place, not decoded again.
+    bool fresh = false;
+    for (std::string_view name : {game.romName, game.romOf}) {
+      if (name.empty()) continue;
+      std::string path = platform::JoinPath(dir, name);
+      if (icons) path += ".ico";
+      else if (!FindImageFile(path, kImageExtensions)) continue;
+      const std::string file = platform::ResolvePath(path);
+      for (TextureSlot& old : previous)
+        if (old.texture && old.source == file) {
+          *SlotAt(slot) = std::move(old);
+          fresh = true;
+          break;
+        }
+      break;
+    }
+    if (!fresh) fresh = LoadGameMedia(slot, dir, game, kImageExtensions, icons);
+    if (icons) gFrame.lineSlots[i] = fresh ? slot : 0;
+    else gFrame.lineSlots[i] = fresh ? slot : kSlotMissingMarquee;
+  }
+}
+
+}  // namespace
+
+int LoadTexture(int slot, std::uint32_t colourKey, const std::string& path) {
+  InvalidateStillLayer();
+  return LoadPicture(slot, colourKey, path);
+}
+
+int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path) {
+  InvalidateStillLayer();
+  // The image decoder reads the first image of an icon, its mask applied.
+  return LoadPicture(slot, colourKey, path);
+}
+
+int FindImageFile(std::string& path, std::string_view extensions) {
+  std::size_t start = 0;
+  while (start <= extensions.size()) {
+    std::size_t end = extensions.find(';', start);
+    if (end == std::string_view::npos) end = extensions.size();
+    const std::string_view ext = extensions.substr(start, end - start);
+    std::string candidate = path;
+    if (!ext.empty()) candidate += "." + std::string(ext);
+    const std::string file = platform::ResolvePath(candidate);
+    if (platform::FileExists(file)) {
+      path = file;
+      return 1;
+    }
+    start = end + 1;
+  }
+  return 0;
+}
+
+int LoadTemplateImages(const std::string& installDir, const std::string& templateName) {
+  ReleaseMedia();
+  const std::string dir = TemplateDirectory(installDir, templateName);
+  const std::uint32_t key = gLayout.transparentColour;
+  auto file = [&](const char* name) { return platform::JoinPath(dir, name); };
+  if (!LoadTexture(kSlotBackground, key, file("layout.png"))) gLayout.objects[kBackGround].visible = false;
+  LoadTexture(kSlotSelection, key, file("ListSelection.png"));
+  LoadTexture(kSlotMissingSnap, key, file("missingSnapShot.png"));
+  LoadTexture(kSlotMissingMarquee, key, file("missingMarquee.png"));
+  LoadTexture(kSlotListBackground, key, file("ListBkground.png"));
+  for (int k = 0; k < 6; ++k) {
+    const std::string name = "Custom" + std::to_string(k + 1) + ".png";
+    if (LoadTexture(kSlotCustomTemplate1 + k, key, file(name.c_str())))
+      gLayout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
+  }
+  for (int i = 0; i < kLayoutObjectCount; ++i) {
+    const TextStyle& style = gLayout.textStyles[i];
+    CreateTextStyleFont(i, style.fontHeight, style.faceName, 600);
+  }
+  gDisplay.deviceReady = true;
+  return 1;
+}
+
+int LoadSelectionMedia() {
+  InvalidateStillLayer();
+  const int count = GameCount();
+  const ListPosition where = CurrentListPosition();
+  const std::optional<ShownGame> game =
+      count > 0 ? std::optional<ShownGame>(GameAt(WrapPosition(where.topIndex + where.row, count))) : std::nullopt;
+  for (int object = kSnap; object <= kCustom6; ++object) {
+    LayoutObject& o = gLayout.objects[object];
+    if (!o.visible || o.mediaDirectory.empty()) continue;
+    const int slot = MediaSlotOf(object);
+    if (game && LoadGameMedia(slot, o.mediaDirectory, *game, kImageExtensions, false)) {
+      o.textureSlot = slot;
+    } else {
+      *SlotAt(slot) = {};
+      o.textureSlot = object == kSnap ? kSlotMissingSnap : object == kMarquee ? kSlotMissingMarquee : 0;
+    }
+  }
+  const int lines = std::clamp(gLayout.listNbItems, 1, kMaxListItems);
+  if (gLayout.listeImages)
+    LoadLineMedia(false, gLayout.listImageDirectory, lines, count, where.topIndex);
+  else if (!gRenderSources.iconsDir.empty())
+    LoadLineMedia(true, gRenderSources.iconsDir, lines, count, where.topIndex);
+  return 1;
+}

@@ -1,0 +1,18 @@
+#include "render/render_sources.h"
+
+RenderSources gRenderSources;
+
+ListPosition CurrentListPosition() {
+  return gRenderSources.listPosition ? gRenderSources.listPosition() : ListPosition{};
+}
+
+int GameCount() { return gRenderSources.gameCount && gRenderSources.gameAt ? gRenderSources.gameCount() : 0; }
+
+ShownGame GameAt(int position) { return gRenderSources.gameAt(position); }
+
+HistoryView CurrentHistory() { return gRenderSources.history ? gRenderSources.history() : HistoryView{}; }
+
+int SetRotation(int quarterTurns) {
+  gRenderSources.rotation = quarterTurns < 0 || quarterTurns > 3 ? 0 : quarterTurns;
+  return gRenderSources.rotation;
+}

@@ -1,0 +1,190 @@
+#include "render/screen.h"
+
+#include "render/animation_clock.h"
+#include "render/display.h"
+#include "render/frame_composition.h"
+#include "render/layout.h"
+#include "render/picture_loading.h"
+#include "render/render_sources.h"
+#include "render/still_layer.h"
+#include "render/texture_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+ScreenState gScreen;
+
+namespace {
+
+// The slide-show picture fitted into the layout. When the slide show's clock offers a
+// new picture it fades in over the screen shown before it.
+void DrawSlidePicture(float e) {
+  const std::string path = gRenderSources.pickSlide ? gRenderSources.pickSlide() : std::string();
+  if (!path.empty()) {
+    LoadTexture(kSlotSlide, gLayout.transparentColour, path);
+    // The back buffer still holds the last composed screen in both display modes.
+    if (gDisplay.backdrop) gDisplay.device->CopyBackBuffer(gDisplay.backdrop);
+    gScreen.crossFadeAlpha = 15;
+    gScreen.crossFadeStep = 15;
+  }
+  DrawQuad(kSlotSlide, 0, 0, float(gLayout.Width()), float(gLayout.Height()), 0xFFFFFFFF, 1.0f, e, 1, 0, 0);
+}
+
+// The parts of `r` outside `cover`: up to four bands (above, below, left, right).
+std::vector<platform::FRect> Uncovered(const platform::FRect& r, const platform::FRect& cover) {
+  const float r1x = r.x + r.w, r1y = r.y + r.h, c1x = cover.x + cover.w, c1y = cover.y + cover.h;
+  if (cover.x >= r1x || c1x <= r.x || cover.y >= r1y || c1y <= r.y) return {r};
+  std::vector<platform::FRect> parts;
+  const float top = std::max(r.y, cover.y), bottom = std::min(r1y, c1y);
+  if (cover.y > r.y) parts.push_back({r.x, r.y, r.w, cover.y - r.y});
+  if (c1y < r1y) parts.push_back({r.x, c1y, r.w, r1y - c1y});
+  if (cover.x > r.x) parts.push_back({r.x, top, cover.x - r.x, bottom - top});
+  if (c1x < r1x) parts.push_back({c1x, top, r1x - c1x, bottom - top});
+  return parts;
+}
+
+void AdvanceTransition() {
+  FrameClocks& c = gFrameClocks;
+  if (c.fadeDelta != 0) {
+    gScreen.angle += 2 * std::numbers::pi_v<float> * c.fadeDelta;
+    c.fadeLevel += c.fadeDelta;
+    // Within rounding of the end: a hundred float steps of 0.01 do not add up to 1 exactly.
+    constexpr float kEnd = 1e-4f;
+    if (c.fadeLevel >= 1 - kEnd || c.fadeLevel <= kEnd) c.fadeDelta = 0;
+  }
+  if (c.fadeDelta == 0) {
+    if (c.fadeLevel == 0) c.fadeLevel = 1;
+    c.fadeLevel = c.fadeLevel > 0.5f ? 1.0f : 0.0f;
+    gScreen.angle = 0;
+  }
+}
+
+}  // namespace
+
+int CurrentRotation() {
+  const int r = gRenderSources.rotation;
+  return r < 0 || r > 3 ? 0 : r;
+}
+
+void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
+                         float angle, std::uint32_t colour, float e) {
+  const TextureSlot* s = SlotAt(slot);
+  platform::Device* device = CurrentDevice();
+  if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
+  const float umax = float(s->width) > w ? w / float(s->width) : 1.0f;
+  const float vmax = float(s->height) > h ? h / float(s->height) : 1.0f;
+  const float m = 2 * e - 1;  // as in DrawQuad
+  const float left = x - m, top = y - m, right = x + w + m, bottom = y + h + m;
+  const int turns = CurrentRotation();
+  if (angle == 0 && sx == 1 && sy == 1 && (turns == 0 || turns == 2)) {
+    // Exact copies for the upright and upside-down screen at rest.
+    const platform::FRect dst{left, top, right - left, bottom - top};
+    if (turns == 0) device->DrawTexture(s->texture, dst, {0, 0, umax, vmax}, colour);
+    else device->DrawTextureHalfTurn(s->texture, dst, {0, 0, umax, vmax}, colour);
+    return;
+  }
+  if (sx == 0 || sy == 0) return;  // shrunk to nothing
+  std::array<platform::TexturedVertex, 4> v{{{left, top, 0, 0},
+                                             {right, top, umax, 0},
+                                             {right, bottom, umax, vmax},
+                                             {left, bottom, 0, vmax}}};
+  // Each quarter turn gives every corner the texture coordinates of the corner before it.
+  for (int t = 0; t < turns; ++t) {
+    const float u = v[3].u, vv = v[3].v;
+    for (int i = 3; i > 0; --i) {
+      v[i].u = v[i - 1].u;
+      v[i].v = v[i - 1].v;
+    }
+    v[0].u = u;
+    v[0].v = vv;
+  }
+  // Translate the centre to the origin, scale, rotate about z, translate back (row vectors).
+  const float centreX = x + cx, centreY = y + cy;
+  const float cosA = std::cos(angle), sinA = std::sin(angle);
+  for (auto& p : v) {
+    const float px = (p.x - centreX) * sx, py = (p.y - centreY) * sy;
+    p.x = px * cosA - py * sinA + centreX;
+    p.y = px * sinA + py * cosA + centreY;
+  }
+  device->DrawTextureFan(s->texture, v, colour);
+}
+
+bool CrossFadeRunning() { return gScreen.drawnCrossFadeAlpha < 255; }
+
+int DrawFrame(int mode) {
+  platform::Device* device = CurrentDevice();
+  if (!gDisplay.deviceReady || gDisplay.frameInProgress || !device) return 0;
+  gDisplay.frameInProgress = true;
+  AdvanceTransition();
+
+  const TextureSlot& layoutSlot = *SlotAt(kSlotLayout);
+  if (!layoutSlot.texture || !device->SetTarget(&layoutSlot.texture)) {
+    ReportD3DError(kD3DErrInvalidCall, "GetSurfaceLevel");
+    gDisplay.frameInProgress = false;
+    return 0;
+  }
+  const int resX = gLayout.Width(), resY = gLayout.Height();
+  const int largFen = gRenderSources.largFen, hautFen = gRenderSources.hautFen;
+  const float offX = resX < largFen ? float(largFen / 2) - float(resX) * 0.5f : 0.0f;
+  const float offY = resY < hautFen ? float(hautFen / 2) - float(resY) * 0.5f : 0.0f;
+  const float e = gRenderSources.modeFenetre ? 1.0f : 0.5f;
+
+  if (gScreen.slideShowActive) {
+    device->Clear(0xFF000000);
+    DrawSlidePicture(e);
+    InvalidateStillLayer();  // the layout target no longer holds the layout
+  } else {
+    ComposeLayout(e);
+  }
+  DrawOverlays();
+
+  device->SetTarget(nullptr);
+  const float fade = gFrameClocks.fadeLevel;
+  if (mode == 3 || (mode == 2 && fade == 1 && (largFen <= resX || hautFen <= resY))) {
+    if (gDisplay.backdrop && device->SetTarget(&gDisplay.backdrop)) {
+      device->Clear(0xFF000000);
+      device->SetTarget(nullptr);
+    }
+  }
+  // A layout at rest that fills the display hides the backdrop entirely: neither the
+  // clear nor the backdrop copy would show.
+  const bool covered = fade == 1 && gScreen.angle == 0 && gScreen.crossFadeAlpha == 255 && resX >= largFen &&
+                       resY >= hautFen;
+  if (!covered) {
+    const platform::Texture& backdrop = gDisplay.backdrop;
+    // A backdrop as large as the screen paints all of it: no clear beneath it.
+    if (!backdrop || backdrop.Width() < largFen || backdrop.Height() < hautFen) device->Clear(0xFF000000);
+    if (gDisplay.backdrop) {
+      const float bw = float(gDisplay.backdrop.Width()), bh = float(gDisplay.backdrop.Height());
+      device->DrawTexture(gDisplay.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
+                          {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)},
+                          0xFFFFFFFF);
+    } else {
+      ReportD3DErrorOnce(kD3DErrInvalidCall, "Erreur copy surface 2");
+    }
+  }
+  if (resX < largFen && resY < hautFen && fade == 1) {
+    const int d = hautFen / 50;
+    const platform::FRect shadow{offX + float(d), offY + float(d), float(resX), float(resY)};
+    // Blending is the dear part of a frame without a GPU: where the layout will be laid
+    // opaque over the shadow, the shadow is not drawn.
+    const bool layoutOpaque = gScreen.angle == 0 && gScreen.crossFadeAlpha == 255 && CurrentRotation() % 2 == 0;
+    const float m = 2 * e - 1;  // the layout's quad margin, as in DrawQuadTransformed
+    const platform::FRect layout{offX - m, offY - m, float(resX) + 2 * m, float(resY) + 2 * m};
+    for (const platform::FRect& part : layoutOpaque ? Uncovered(shadow, layout) : std::vector{shadow})
+      device->FillRect(part, 0xC0393939);
+  }
+  DrawQuadTransformed(kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
+                      fade, gScreen.angle, (static_cast<std::uint32_t>(gScreen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
+  if (mode == 1 && !(gDisplay.backdrop && device->CopyBackBuffer(gDisplay.backdrop)))
+    ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 1");
+  if (mode != 3) device->Present();
+  gScreen.drawnCrossFadeAlpha = gScreen.crossFadeAlpha;
+  if (gScreen.crossFadeAlpha < 255 && gScreen.crossFadeStep != 0)
+    gScreen.crossFadeAlpha = std::min(255, gScreen.crossFadeAlpha + gScreen.crossFadeStep);
+  gDisplay.frameInProgress = false;
+  return 1;
+}

@@ -1,0 +1,97 @@
+// The one moving text of the menu: the ScrollText object shows a per-configuration text
+// file as a single line scrolling right to left, pixel by pixel, with inline tags that
+// pause it, change its speed, colour or blink, or insert data of the selected game.
+// Characters are single Windows-1252 bytes; widths come from the ScrollText font.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "render/layout.h"
+
+constexpr std::size_t kScrollSourceMax = 10000;     // bytes read from ScrollTexte.txt
+constexpr std::size_t kScrollWorkingMax = 1 << 20;  // inserted game data never grows it beyond
+constexpr std::uint32_t kScrollDefaultPeriod = 20;  // ms per pixel
+constexpr int kScrollPauseMaxSeconds = 3600;
+
+struct ScrollText {
+  std::string source;                 // contents of the file, as read
+  std::string working;                // blanks + source, consumed and edited while scrolling
+  std::array<int, 256> charWidths{};  // advance of each byte in the ScrollText font
+  int firstChar = 0;                  // index in working of the first character shown
+  int pixelOffset = 0;                // pixels of the first character already scrolled out
+  int currentWidth = 0;               // width of the first character
+  int pad = 0;                        // leading blanks: box width / width of ' ', at least 10
+  std::uint32_t colour = 0;           // 0xRRGGBB
+  int alpha = 255;
+  bool blink = false;
+  bool hasGameTags = false;           // "[" followed by i, I, n or N
+  std::uint32_t due = 0;              // scroll timer
+  std::uint32_t period = kScrollDefaultPeriod;
+};
+
+extern ScrollText gScrollText;
+
+// The selected game's texts that tags may insert; nullptr when the selected list
+// position has no game.
+struct GameTexts {
+  std::string fullName;
+  std::array<std::string, 3> infos;  // Infos1 ... Infos3
+};
+
+enum class ScrollTagKind { kNone = 0, kPause = 1, kSpeed = 2, kColour = 3 };
+struct ScrollTag {
+  ScrollTagKind kind = ScrollTagKind::kNone;
+  std::int64_t value = 0;
+  // The combined code value * 256 + kind (64-bit: a colour times 256 does not fit 32 bits).
+  std::int64_t Code() const { return value * 256 + static_cast<int>(kind); }
+};
+
+// What the drawing needs: the text from the first shown character, the box it is laid
+// in (already shifted by the scrolled-out pixels), and the ARGB colour.
+struct ScrollTextDrawing {
+  bool visible = false;  // false: nothing to draw
+  std::string_view text;
+  int left = 0, top = 0, right = 0, bottom = 0;
+  std::uint32_t argb = 0;
+};
+
+// Reads <installDir>/config/<configName>/ScrollTexte.txt (at most 10000 bytes) into
+// gScrollText.source; empties both texts first. 0 when the file cannot be opened.
+int ReadScrollText(const std::string& installDir, const std::string& configName);
+
+// Takes the advance widths of the ScrollText font (per Windows-1252 byte), then
+// PrepareScrollText.
+void MeasureCharWidths(const std::array<int, 256>& advanceWidths);
+
+// (Re)starts the scroll from the source text, for the ScrollText object of gLayout.
+void PrepareScrollText();
+
+// Examines the character at the right edge of the box and applies the tag found there.
+ScrollTag ScrollTextTag(const GameTexts* game);
+
+// The scroll step of the animation clock: moves the text by as many pixels as are due.
+void StepScrollText(std::uint32_t now, const GameTexts* game);
+
+// Called on every tick of the selection pulse: the blinking text follows the ramp
+// (alpha 100 + g rising, 255 - g falling, g = 155 * elapsed / 1000).
+void ApplyScrollTextBlink(bool rising, int elapsedMs);
+
+// What to draw this frame; wB is the width of the character "B".
+ScrollTextDrawing ScrollTextToDraw();
+
+// --- Pure forms of the above, on an explicit state and box (used by the globals' forms
+// --- and by the layout preview).
+struct ScrollBox {
+  bool visible = false;
+  int left = 0, top = 0, width = 0, height = 0;
+  std::uint32_t fontColour = 0;
+  int alpha = 255;
+};
+ScrollBox ScrollBoxOf(const Layout& layout);
+void PrepareScrollText(ScrollText& st, const ScrollBox& box);
+ScrollTag ScrollTextTag(ScrollText& st, const ScrollBox& box, const GameTexts* game);
+void StepScrollText(ScrollText& st, const ScrollBox& box, std::uint32_t now, const GameTexts* game);
+ScrollTextDrawing ScrollTextToDraw(const ScrollText& st, const ScrollBox& box);
