@@ -11,7 +11,7 @@
 
 namespace {
 
-class RendererChoiceTest : public systest::DisplayTest {
+class RememberedRendererTest : public systest::DisplayTest {
  protected:
   void SetUp() override {
     DisplayTest::SetUp();
@@ -50,7 +50,7 @@ class RendererChoiceTest : public systest::DisplayTest {
   systest::Installation inst;
 };
 
-TEST_F(RendererChoiceTest, ASoftwareVerdictLeavesNoGlDriverAndServesUntilTheDriverChanges) {
+TEST_F(RememberedRendererTest, ASoftwareVerdictLeavesNoGlDriverAndServesUntilTheDriverChanges) {
   const std::string cache = inst.path() + "/cache/orvanel/renderer";
   // Xvfb draws OpenGL on the CPU, where SDL's software renderer costs a fraction.
   const Start first = StartAndClose(500);
