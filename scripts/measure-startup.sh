@@ -54,10 +54,16 @@ if [ -n "$other" ]; then
   prepare other-100 100 "$other"
 fi
 
+# Other processes on a busy machine would stretch every figure: where allowed, the frontend
+# and its X server run at the highest priority, as on a cabinet that runs nothing else.
+nice_cmd=()
+if nice -n -20 true 2>/dev/null; then nice_cmd=(nice -n -20); fi
+
 source "$root/scripts/demo/xvfb.sh"
 if [ -z "${DISPLAY:-}" ]; then
   start_xvfb
   trap 'stop_xvfb; rm -rf "$work"' EXIT
+  if [ "${#nice_cmd[@]}" -gt 0 ]; then renice -n -20 -p "$XVFB_PID" >/dev/null 2>&1 || true; fi
 fi
 
 # One start: appends "window rss gl close" to the figures of its kind.
@@ -67,9 +73,9 @@ run_once() {
   case "$how" in
     software) env+=(SDL_RENDER_DRIVER=software) ;;
     first) rm -rf "$cache" ;;
-    cached) [ -d "$cache" ] || env "${env[@]}" "$timer" 0 "$work/$program-$games/Orvanel" >/dev/null ;;
+    cached) [ -d "$cache" ] || env "${env[@]}" "$timer" 1 "$work/$program-$games/Orvanel" >/dev/null ;;
   esac
-  out="$(env "${env[@]}" "$timer" 5 "$work/$program-$games/Orvanel")" || { echo "$out" >&2; return 1; }
+  out="$(env "${env[@]}" "${nice_cmd[@]}" "$timer" 5 "$work/$program-$games/Orvanel")" || { echo "$out" >&2; return 1; }
   echo "$out" | awk '{ v[$1] = $2 } END { print v["window_s"], v["rss_mib"], v["gl"], v["close_s"] }' \
     >> "$work/figures-$program-$games-$how"
 }
