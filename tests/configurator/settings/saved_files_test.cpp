@@ -1,0 +1,155 @@
+// The pages write the same bytes for the same edits as the files kept beside this test,
+// which earlier versions of the pages saved: an owner's files never change shape because
+// the configurator was rebuilt.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "configurator/settings/emulator_settings.h"
+#include "configurator/settings/main_settings.h"
+#include "platform/text.h"
+#include "settings/setting_keys.h"
+#include "temp_dir.h"
+
+namespace {
+
+using settings::SettingId;
+using Edits = std::vector<std::pair<SettingId, std::string>>;
+
+struct SavedFile {
+  const char* name;  // saved/<name>.ini
+  bool general;      // the General page (Orvanel.ini), else the Emus page (config.ini)
+  const char* before;  // nullptr: no file yet
+  Edits edits;
+};
+
+const std::string kLongPath = "roms/" + std::string(300, 'r');
+
+const SavedFile kSavedFiles[] = {
+    {"general_new", true, nullptr, {}},
+    {"general_club", true,
+     "; cabinet of the club\r\n[General]\r\nLastEmu=Mame\r\nEmuBase=Mame\r\nLargFen=800\r\n"
+     "ModeSortie=2\r\nAppSortie=/usr/bin/shutdown-script\r\nMyOwnKey=42\r\n\r\n"
+     "[Touches]\r\nVolumeDownKey=64\r\nDownKey=672\r\n\r\n[Extra]\r\nA=1\r\n",
+     {{SettingId::LargFen, "1280"}, {SettingId::VolumeDownKey, "12"}, {SettingId::EmuBase, "Neo"}}},
+    {"general_switches", true,
+     "[General]\nLastEmu=Mame\nEmuBase=Gone\nEmuBase=Twice\nModeSortie=1\nTransitions=YES\n",
+     {{SettingId::ModeFenetre, "YES"}, {SettingId::Transitions, "NO"}, {SettingId::EmuBase, ""},
+      {SettingId::ModeSortie, "0"}, {SettingId::HautFen, "768"}}},
+    {"general_odd_spelling", true,
+     "[general]\r\nmodefenetre=yes\r\nlargfen= 800x\r\nemubase=\"Mame\"\r\n[touches]\r\nupkey=1\r\n"
+     "upkey=2\r\nRotateKey=\r\n",
+     {}},
+    {"general_all_keys", true, "[Touches]\r\nQuitKey=2\r\n",
+     {{SettingId::DownKey, "100"}, {SettingId::UpKey, "101"}, {SettingId::LeftKey, "102"},
+      {SettingId::RightKey, "103"}, {SettingId::LaunchGameKey, "104"}, {SettingId::RandomGameKey, "105"},
+      {SettingId::MenuKey, "106"}, {SettingId::MenuGenKey, "107"}, {SettingId::InfosKey, "108"},
+      {SettingId::VolumeUPKey, "109"}, {SettingId::VolumeDownKey, "110"}, {SettingId::NextZicKey, "111"},
+      {SettingId::QuitKey, "112"}, {SettingId::RotateKey, "113"}, {SettingId::JeuxFavoris, "999"}}},
+    {"emus_new", false, nullptr, {}},
+    {"emus_volume_only", false,
+     "[Config]\r\nTemplateDir=Removed Template\r\nMenu=GoneMenu\r\nLastGame=pacman\r\n"
+     "ListeFavoris=YES\r\nRepCustom1=mine\r\nCustom1Dir=theirs\r\nCustom3Dir=media\\flyers\r\n"
+     "ScrType=12\r\nMyNote=keep me\r\nRotation=7\r\nSnapDir=snap\r\n\r\n[Other]\r\nX=1\r\n",
+     {{SettingId::MusicVolume, "700"}}},
+    {"emus_every_kind", false, "[Config]\r\nTemplateDir=Etoiles\r\nMenu=Menu\r\nRomsExt=zip\r\nScrType=3\r\n",
+     {{SettingId::RomDir, "roms"}, {SettingId::EmuExe, "emu\\mame"}, {SettingId::RomsExt, std::string(60, 'e')},
+      {SettingId::Custom2Dir, "cabinets"}, {SettingId::Menu, ""}, {SettingId::UtilExt, "YES"},
+      {SettingId::ScrType, "2"}, {SettingId::Rotation, "3"}, {SettingId::Sons, "NO"},
+      {SettingId::SlideShowDir, "slides"}, {SettingId::TemplateDir, "Nuit"}, {SettingId::ScrTimeOut, "45"},
+      {SettingId::ScrDuration, "9"}, {SettingId::CacherFenetre, "NO"}, {SettingId::TypeMenu, "YES"},
+      {SettingId::Guillemets, "NO"}, {SettingId::Move1Page, "YES"}, {SettingId::MusicSousRep, "YES"},
+      {SettingId::SlideShowSousRep, "YES"}, {SettingId::FichierDescription, "lists\\mame.txt"},
+      {SettingId::SnapDir, "snap"}, {SettingId::MarqueesDir, "marquees"}, {SettingId::IconsDir, "icons"},
+      {SettingId::MusicFond, "music"}, {SettingId::Custom6Dir, "six"}}},
+    {"emus_odd_values", false,
+     "[config]\nscrtype=\nrotation=-1\nsons=oui\nMusicVolume=12abc\nCacherFenetre=no\nRepCustom2=\n"
+     "Custom2Dir=lost\n",
+     {}},
+    {"emus_long_values", false, "[Config]\r\nScrType=x\r\n",
+     {{SettingId::RomDir, kLongPath}, {SettingId::Custom4Dir, kLongPath}}},
+};
+
+// Puts one edit into the page's record as its control would.
+void Apply(cfg::MainSettings& s, SettingId id, const std::string& v) {
+  const int n = platform::ParseInt(v);
+  const bool flag = v == "YES";
+  switch (id) {
+    case SettingId::EmuBase: s.emuBase = v; return;
+    case SettingId::LargFen: s.largFen = n; return;
+    case SettingId::HautFen: s.hautFen = n; return;
+    case SettingId::ModeFenetre: s.modeFenetre = flag; return;
+    case SettingId::Transitions: s.transitions = flag; return;
+    case SettingId::ModeSortie: s.modeSortie = n; return;
+    default: break;
+  }
+  for (std::size_t i = 0; i < cfg::kKeyCount; ++i)
+    if (cfg::kKeyIds[i] == id) s.keys[i] = n;
+}
+
+void Apply(cfg::EmulatorSettings& s, SettingId id, const std::string& v) {
+  const int n = platform::ParseInt(v);
+  const bool flag = v == "YES";
+  for (int c = 1; c <= 6; ++c)
+    if (settings::CustomDirKey(c) == id) s.customDirs[std::size_t(c - 1)] = v;
+  switch (id) {
+    case SettingId::TemplateDir: s.templateDir = v; break;
+    case SettingId::Menu: s.menu = v; break;
+    case SettingId::EmuExe: s.emuExe = v; break;
+    case SettingId::RomDir: s.romDir = v; break;
+    case SettingId::RomsExt: s.romsExt = v; break;
+    case SettingId::SnapDir: s.snapDir = v; break;
+    case SettingId::MarqueesDir: s.marqueesDir = v; break;
+    case SettingId::IconsDir: s.iconsDir = v; break;
+    case SettingId::MusicFond: s.musicFond = v; break;
+    case SettingId::SlideShowDir: s.slideShowDir = v; break;
+    case SettingId::FichierDescription: s.fichierDescription = v; break;
+    case SettingId::UtilExt: s.utilExt = flag; break;
+    case SettingId::ScrType: s.scrType = n; break;
+    case SettingId::ScrTimeOut: s.scrTimeOut = n; break;
+    case SettingId::ScrDuration: s.scrDuration = n; break;
+    case SettingId::Move1Page: s.move1Page = flag; break;
+    case SettingId::MusicSousRep: s.musicSousRep = flag; break;
+    case SettingId::SlideShowSousRep: s.slideShowSousRep = flag; break;
+    case SettingId::Sons: s.sons = flag; break;
+    case SettingId::MusicVolume: s.musicVolume = n; break;
+    case SettingId::TypeMenu: s.typeMenu = flag; break;
+    case SettingId::Rotation: s.rotation = n; break;
+    case SettingId::Guillemets: s.guillemets = flag; break;
+    case SettingId::CacherFenetre: s.cacherFenetre = flag; break;
+    default: break;
+  }
+}
+
+std::string SaveWithEdits(const TempDir& dir, const SavedFile& c) {
+  const std::string path = c.before ? dir.Write("file.ini", c.before) : dir / "file.ini";
+  if (c.general) {
+    cfg::MainSettings s = cfg::LoadMainSettings(path);
+    for (const auto& [id, value] : c.edits) Apply(s, id, value);
+    EXPECT_TRUE(cfg::SaveMainSettings(path, s));
+  } else {
+    cfg::EmulatorSettings s = cfg::LoadEmulatorSettings(path);
+    for (const auto& [id, value] : c.edits) Apply(s, id, value);
+    EXPECT_TRUE(cfg::SaveEmulatorSettings(path, s));
+  }
+  return dir.Read("file.ini");
+}
+
+std::string SavedPath(const char* name) {
+  return std::string(ORV_SOURCE_DIR) + "/tests/configurator/settings/saved/" + name + ".ini";
+}
+
+TEST(SavedFiles, SameEditsGiveTheSameBytes) {
+  for (const SavedFile& c : kSavedFiles) {
+    TempDir dir;
+    const std::string saved = SaveWithEdits(dir, c);
+    std::ifstream in(SavedPath(c.name), std::ios::binary);
+    ASSERT_TRUE(in) << c.name;
+    EXPECT_EQ(saved, std::string(std::istreambuf_iterator<char>(in), {})) << c.name;
+  }
+}
+
+}  // namespace
