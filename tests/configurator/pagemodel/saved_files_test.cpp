@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "configurator/settings/emulator_settings.h"
-#include "configurator/settings/main_settings.h"
-#include "platform/text.h"
+#include "configurator/pagemodel/edited_settings.h"
+#include "settings/setting_fields.h"
 #include "settings/setting_keys.h"
 #include "temp_dir.h"
 
@@ -73,73 +73,18 @@ const SavedFile kSavedFiles[] = {
      {{SettingId::RomDir, kLongPath}, {SettingId::Custom4Dir, kLongPath}}},
 };
 
-// Puts one edit into the page's record as its control would.
-void Apply(cfg::MainSettings& s, SettingId id, const std::string& v) {
-  const int n = platform::ParseInt(v);
-  const bool flag = v == "YES";
-  switch (id) {
-    case SettingId::EmuBase: s.emuBase = v; return;
-    case SettingId::LargFen: s.largFen = n; return;
-    case SettingId::HautFen: s.hautFen = n; return;
-    case SettingId::ModeFenetre: s.modeFenetre = flag; return;
-    case SettingId::Transitions: s.transitions = flag; return;
-    case SettingId::ModeSortie: s.modeSortie = n; return;
-    default: break;
-  }
-  for (std::size_t i = 0; i < cfg::kKeyCount; ++i)
-    if (cfg::kKeyIds[i] == id) s.keys[i] = n;
-}
-
-void Apply(cfg::EmulatorSettings& s, SettingId id, const std::string& v) {
-  const int n = platform::ParseInt(v);
-  const bool flag = v == "YES";
-  for (int c = 1; c <= 6; ++c)
-    if (settings::CustomDirKey(c) == id) s.customDirs[std::size_t(c - 1)] = v;
-  switch (id) {
-    case SettingId::TemplateDir: s.templateDir = v; break;
-    case SettingId::Menu: s.menu = v; break;
-    case SettingId::EmuExe: s.emuExe = v; break;
-    case SettingId::RomDir: s.romDir = v; break;
-    case SettingId::RomsExt: s.romsExt = v; break;
-    case SettingId::SnapDir: s.snapDir = v; break;
-    case SettingId::MarqueesDir: s.marqueesDir = v; break;
-    case SettingId::IconsDir: s.iconsDir = v; break;
-    case SettingId::MusicFond: s.musicFond = v; break;
-    case SettingId::SlideShowDir: s.slideShowDir = v; break;
-    case SettingId::FichierDescription: s.fichierDescription = v; break;
-    case SettingId::UtilExt: s.utilExt = flag; break;
-    case SettingId::ScrType: s.scrType = n; break;
-    case SettingId::ScrTimeOut: s.scrTimeOut = n; break;
-    case SettingId::ScrDuration: s.scrDuration = n; break;
-    case SettingId::Move1Page: s.move1Page = flag; break;
-    case SettingId::MusicSousRep: s.musicSousRep = flag; break;
-    case SettingId::SlideShowSousRep: s.slideShowSousRep = flag; break;
-    case SettingId::Sons: s.sons = flag; break;
-    case SettingId::MusicVolume: s.musicVolume = n; break;
-    case SettingId::TypeMenu: s.typeMenu = flag; break;
-    case SettingId::Rotation: s.rotation = n; break;
-    case SettingId::Guillemets: s.guillemets = flag; break;
-    case SettingId::CacherFenetre: s.cacherFenetre = flag; break;
-    default: break;
-  }
-}
-
 std::string SaveWithEdits(const TempDir& dir, const SavedFile& c) {
   const std::string path = c.before ? dir.Write("file.ini", c.before) : dir / "file.ini";
-  if (c.general) {
-    cfg::MainSettings s = cfg::LoadMainSettings(path);
-    for (const auto& [id, value] : c.edits) Apply(s, id, value);
-    EXPECT_TRUE(cfg::SaveMainSettings(path, s));
-  } else {
-    cfg::EmulatorSettings s = cfg::LoadEmulatorSettings(path);
-    for (const auto& [id, value] : c.edits) Apply(s, id, value);
-    EXPECT_TRUE(cfg::SaveEmulatorSettings(path, s));
-  }
+  cfg::EditedSettings page(c.general ? cfg::kGeneralPageKeys : cfg::kEmusPageKeys);
+  page.LoadFile(path);
+  // As the page's controls do: the text into the key's field.
+  for (const auto& [id, value] : c.edits) settings::SetFieldText(page.value, settings::Key(id), value);
+  EXPECT_TRUE(page.Save(path));
   return dir.Read("file.ini");
 }
 
 std::string SavedPath(const char* name) {
-  return std::string(ORV_SOURCE_DIR) + "/tests/configurator/settings/saved/" + name + ".ini";
+  return std::string(ORV_SOURCE_DIR) + "/tests/configurator/pagemodel/saved/" + name + ".ini";
 }
 
 TEST(SavedFiles, SameEditsGiveTheSameBytes) {
