@@ -30,6 +30,7 @@ bool gChildAllowed = false;
 struct PendingCheck {
   int width = 0, height = 0;
   bool scheduled = false;
+  bool started = false;  // once per run: the display is made again after every game
   std::optional<ProcessHandle> process;
 } gCheck;
 
@@ -130,7 +131,7 @@ std::optional<RendererDecision> ChooseInChild(int width, int height) {
 void ScheduleRendererCheck(int width, int height) {
   gCheck.width = width;
   gCheck.height = height;
-  gCheck.scheduled = gChildAllowed;
+  gCheck.scheduled = gChildAllowed && !gCheck.started;
 }
 
 std::optional<int> RunRendererChoiceIfAsked(int argc, char** argv) {
@@ -146,6 +147,7 @@ std::optional<int> RunRendererChoiceIfAsked(int argc, char** argv) {
 void StartPendingRendererCheck() {
   if (!gCheck.scheduled) return;
   gCheck.scheduled = false;
+  gCheck.started = true;
   ChildStreams streams;
   streams.output = ChildStreams::kDiscard;
   streams.error = ChildStreams::kDiscard;
