@@ -70,7 +70,6 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
   editor_.hooks.rebuildPreview = [this] { preview_->Rebuild(); };
   editor_.hooks.resetAnimationTimers = [this] { preview_->ResetClocks(); };
   editor_.hooks.resetImageScroll = [this] { preview_->ResetPictureScroll(); };
-  editor_.hooks.commitFields = [this](int index) { CommitFields(index); };
   preview_->objectPicked = [this](int index) {
     {
       const QSignalBlocker block(objects_);
@@ -386,7 +385,7 @@ void LayoutPage::ApplyFields() {
   if (rx != l.Width() || ry != l.Height()) {
     l.objects[kEdBackGround].width = rx;
     l.objects[kEdBackGround].height = ry;
-    RebuildPreview(editor_);
+    preview_->Rebuild(false);
   }
   const int sel = editor_.selected;
   bool fontChanged = false, scrollWidthChanged = false;
@@ -463,7 +462,12 @@ bool LayoutPage::IsModified() const {
   return cfg::IsModified(editor_.layout);
 }
 
-bool LayoutPage::SaveTo(const std::string& path) { return SaveLayout(editor_, path) == 1; }
+bool LayoutPage::SaveTo(const std::string& path) {
+  // The pending fields go into the file, and the preview shows what was saved.
+  if (editor_.selected >= 0) CommitFields(editor_.selected);
+  preview_->RequestRedraw();
+  return SaveLayout(editor_, path) == 1;
+}
 
 bool LayoutPage::Save() {
   std::string path = editor_.currentFilePath;

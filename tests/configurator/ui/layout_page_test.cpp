@@ -69,6 +69,15 @@ TEST_F(LayoutPageTest, FieldsShowAndCommitTheSelectedObject) {
   EXPECT_EQ(editor().layout.objects[cfg::kEdCustom1].scrollSpeedX, -4.0f);
 }
 
+TEST_F(LayoutPageTest, SavingCommitsTheTypedFieldsFirst) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdSnap);
+  Type(1004, "321");
+  ASSERT_TRUE(page()->Save());
+  EXPECT_NE(dir.Read("Templates/Etoiles/Layout.cfg").find("\r\nSnap_Left=321\r\n"), std::string::npos);
+  EXPECT_FALSE(page()->IsModified());
+}
+
 TEST_F(LayoutPageTest, OutOfRangeValuesArePutBack) {
   ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
   page()->SelectObject(cfg::kEdSnap);
