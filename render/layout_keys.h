@@ -35,6 +35,13 @@ struct LayoutKeyRow {
   std::string_view editorDefault;
 };
 
+// Which default an absent key takes: the frontend's (any file, read as the cabinet reads
+// it) or the editor's (a layout started without a file).
+enum class KeyDefaults { kFrontend, kEditor };
+inline std::string_view DefaultOf(const LayoutKeyRow& row, KeyDefaults column) {
+  return column == KeyDefaults::kFrontend ? row.frontendDefault : row.editorDefault;
+}
+
 const LayoutKeyRow& RowOf(ObjectKey key);
 const LayoutKeyRow& RowOf(LayoutKey key);
 

@@ -12,33 +12,42 @@
 namespace cfg {
 namespace {
 
-// An object key with the editor's default (editor numbering).
-int Integer(const EditorKeyReader& keys, int index, ObjectKey key) {
-  return keys.Integer(KeyName(FrontendIndexOf(index), key), RowOf(key).editorDefault);
-}
-int Integer(const EditorKeyReader& keys, LayoutKey key) {
-  return keys.Integer(RowOf(key).name, RowOf(key).editorDefault);
-}
+// The keys of a file with the defaults of one column (editor numbering).
+struct KeysWithDefaults {
+  const EditorKeyReader& keys;
+  KeyDefaults column;
+  int Integer(int index, ObjectKey key) const {
+    return keys.Integer(KeyName(FrontendIndexOf(index), key), DefaultOf(RowOf(key), column));
+  }
+  int Integer(LayoutKey key) const { return keys.Integer(RowOf(key).name, DefaultOf(RowOf(key), column)); }
+  // Without a key an object takes 15 - its index: the frontend's index for a file, its
+  // place in the page's object list for a layout started without one.
+  int Order(int index) const {
+    const int order = column == KeyDefaults::kFrontend ? FrontendDefaultOrder(FrontendIndexOf(index))
+                                                        : kEditorObjectCount - index;
+    return keys.Integer(KeyName(FrontendIndexOf(index), ObjectKey::kOrder), std::to_string(order));
+  }
+};
 
-void ReadObject(const EditorKeyReader& keys, int index, EditorObject& o) {
+void ReadObject(const KeysWithDefaults& file, int index, EditorObject& o) {
+  const EditorKeyReader& keys = file.keys;
   const int frontend = FrontendIndexOf(index);
-  o.scrollSpeedX = static_cast<float>(Integer(keys, index, ObjectKey::kScrollX));
-  o.scrollSpeedY = static_cast<float>(Integer(keys, index, ObjectKey::kScrollY));
-  o.left = Integer(keys, index, ObjectKey::kLeft);
-  o.top = Integer(keys, index, ObjectKey::kTop);
-  o.width = Integer(keys, index, ObjectKey::kWidth);
-  o.height = Integer(keys, index, ObjectKey::kHeight);
+  o.scrollSpeedX = static_cast<float>(file.Integer(index, ObjectKey::kScrollX));
+  o.scrollSpeedY = static_cast<float>(file.Integer(index, ObjectKey::kScrollY));
+  o.left = file.Integer(index, ObjectKey::kLeft);
+  o.top = file.Integer(index, ObjectKey::kTop);
+  o.width = file.Integer(index, ObjectKey::kWidth);
+  o.height = file.Integer(index, ObjectKey::kHeight);
   o.visible = keys.Flag(KeyName(frontend, ObjectKey::kVisible)) ? 1 : 0;
-  o.alpha = Integer(keys, index, ObjectKey::kAlpha);
-  o.stretch = Integer(keys, index, ObjectKey::kStretch);
-  // Without a key an object takes 15 - its place in the page's object list.
-  o.order = keys.Integer(KeyName(frontend, ObjectKey::kOrder), std::to_string(kEditorObjectCount - index));
+  o.alpha = file.Integer(index, ObjectKey::kAlpha);
+  o.stretch = file.Integer(index, ObjectKey::kStretch);
+  o.order = file.Order(index);
   if (!IsEditorTextObject(index)) return;
-  o.fontColour = Integer(keys, index, ObjectKey::kFontColour);
-  o.fontSize = Integer(keys, index, ObjectKey::kFontSize);
-  o.alignment = Integer(keys, index, ObjectKey::kAlignment);
-  o.fontFace =
-      keys.Text(KeyName(frontend, ObjectKey::kFontName), RowOf(ObjectKey::kFontName).editorDefault, kEditorFaceField);
+  o.fontColour = file.Integer(index, ObjectKey::kFontColour);
+  o.fontSize = file.Integer(index, ObjectKey::kFontSize);
+  o.alignment = file.Integer(index, ObjectKey::kAlignment);
+  o.fontFace = keys.Text(KeyName(frontend, ObjectKey::kFontName), DefaultOf(RowOf(ObjectKey::kFontName), file.column),
+                         kEditorFaceField);
 }
 
 bool AnyOrderOutsideSlots(const EditorLayout& layout) {
@@ -55,21 +64,23 @@ void RenumberAsTheFrontendDraws(EditorLayout& layout) {
   for (int p = 0; p < kEditorObjectCount; ++p) layout.objects[slots[p]].order = p + 1;
 }
 
-void ReadEditorLayout(const EditorKeyReader& keys, int width, int height, EditorLayout& layout) {
+void ReadEditorLayout(const EditorKeyReader& keys, KeyDefaults column, int width, int height,
+                      EditorLayout& layout) {
+  const KeysWithDefaults file{keys, column};
   ClearObjects(layout);
   EditorObject& background = layout.objects[kEdBackGround];
   background.width = width;
   background.height = height;
   ReadBackgroundLook(keys, background);
-  background.order = Integer(keys, LayoutKey::kBackgroundOrder);
-  for (int index = kEdSnap; index < kEditorObjectCount; ++index) ReadObject(keys, index, layout.objects[index]);
+  background.order = file.Integer(LayoutKey::kBackgroundOrder);
+  for (int index = kEdSnap; index < kEditorObjectCount; ++index) ReadObject(file, index, layout.objects[index]);
 
   LayoutWideSettings& s = layout.settings;
   s.listeImages = keys.Flag(RowOf(LayoutKey::kListeImages).name) ? 1 : 0;
   s.listeIcons = keys.Flag(RowOf(LayoutKey::kListeIcons).name) ? 1 : 0;
-  s.transparentColour = Integer(keys, LayoutKey::kTransparentColour);
-  s.nbItems = Integer(keys, LayoutKey::kListNbItems);
-  s.selectorMinAlpha = Integer(keys, LayoutKey::kSelectionAlpha);
+  s.transparentColour = file.Integer(LayoutKey::kTransparentColour);
+  s.nbItems = file.Integer(LayoutKey::kListNbItems);
+  s.selectorMinAlpha = file.Integer(LayoutKey::kSelectionAlpha);
   s.selectorMaxAlpha = keys.Integer(RowOf(LayoutKey::kSelectionAlphaMax).name, std::to_string(s.selectorMinAlpha));
 
   // Orders stay as written (repeated ones included) unless one fits no slot at all.
@@ -86,12 +97,13 @@ void ReadResolution(const EditorKeyReader& keys, DesktopSize desktop, int& width
 
 void ReadBackgroundLook(const EditorKeyReader& keys, EditorObject& background) {
   background.visible = keys.Flag(RowOf(LayoutKey::kBackgroundVisible).name) ? 1 : 0;
-  background.alpha = Integer(keys, LayoutKey::kBackgroundAlpha);
-  background.stretch = Integer(keys, LayoutKey::kBackgroundResize);
+  const KeysWithDefaults file{keys, KeyDefaults::kEditor};  // both columns agree here
+  background.alpha = file.Integer(LayoutKey::kBackgroundAlpha);
+  background.stretch = file.Integer(LayoutKey::kBackgroundResize);
 }
 
 void ReadEditorLayoutText(std::string_view text, int width, int height, EditorLayout& layout) {
-  ReadEditorLayout(EditorKeyReader(text), width, height, layout);
+  ReadEditorLayout(EditorKeyReader(text), KeyDefaults::kFrontend, width, height, layout);
 }
 
 std::string TemplateLayoutPath(const std::string& installDirectory, const std::string& name) {
@@ -108,13 +120,21 @@ int LoadTemplate(EditorSession& editor, const std::string& name, DesktopSize des
   const EditorKeyReader keys(content);
   int width = 0;
   int height = 0;
-  ReadResolution(keys, desktop, width, height);
+  // A file's absent keys read as the cabinet reads them, so saving it changes nothing there.
+  const KeyDefaults column = text ? KeyDefaults::kFrontend : KeyDefaults::kEditor;
+  if (text) {
+    const KeysWithDefaults file{keys, column};
+    width = file.Integer(LayoutKey::kResolutionX);
+    height = file.Integer(LayoutKey::kResolutionY);
+  } else {
+    ReadResolution(keys, desktop, width, height);
+  }
   if (ExceedsDesktop(width, height, desktop)) {
     ShowEditorMessage(editor, kLoadTooLargeMessage);
     return 0;
   }
 
-  ReadEditorLayout(keys, width, height, editor.layout);
+  ReadEditorLayout(keys, column, width, height, editor.layout);
   TakeSnapshot(editor.layout);
   editor.templateName = name;
   RebuildPreview(editor);

@@ -79,14 +79,14 @@ TEST_F(PreviewTest, DrawsTheModelAsItStands) {
 }
 
 TEST_F(PreviewTest, HigherOrderIsInFront) {
-  // Snap (order 14 by default) over Marquee (7) where they overlap.
+  // Snap (order 12 by default) over Marquee (11) where they overlap.
   EXPECT_RGB(At(40, 30), kGreen);
-  Object(cfg::kEdMarquee).order = 14;
-  Object(cfg::kEdSnap).order = 7;
+  Object(cfg::kEdMarquee).order = 12;
+  Object(cfg::kEdSnap).order = 11;
   EXPECT_RGB(At(40, 30), kBlue);
   EXPECT_RGB(At(15, 15), kGreen);
   // Two objects with one order are both drawn, as the frontend draws them.
-  Object(cfg::kEdSnap).order = 14;
+  Object(cfg::kEdSnap).order = 12;
   EXPECT_RGB(At(15, 15), kGreen);
 }
 
