@@ -17,6 +17,7 @@
 #include "render/scroll_text.h"
 #include "render/text_style_fonts.h"
 #include "render/texture_table.h"
+#include "platform/text.h"
 
 namespace cfg {
 
@@ -85,7 +86,15 @@ bool PreviewRenderer::OpenDevice(int width, int height) {
 bool PreviewRenderer::DeviceOpen() const { return CurrentDevice() != nullptr; }
 
 void PreviewRenderer::Follow(const EditorLayout& layout) {
+  const auto styles = gLayout.textStyles;
   CopyToFrontendLayout(layout, gLayout);
+  // A face or size committed by any path (applied, or another object selected) makes that
+  // object's font again.
+  for (int f = 0; f < kLayoutObjectCount && CurrentDevice(); ++f) {
+    const TextStyle &was = styles[std::size_t(f)], &now = gLayout.textStyles[std::size_t(f)];
+    if (IsTextObject(f) && (was.fontHeight != now.fontHeight || !platform::EqualsNoCase(was.faceName, now.faceName)))
+      CreateTextStyleFont(f, now.fontHeight, now.faceName, 600);
+  }
   // The selector pulses only between a minimum and a larger maximum; a still one shows
   // its minimum, and a pulse stopped that way resumes in the direction it had.
   if (gLayout.selectionAlphaMax > gLayout.selectionAlphaMin) {
@@ -106,13 +115,6 @@ void PreviewRenderer::LoadTemplate(const std::string& installDirectory, const st
   LoadTemplateImages(installDirectory, templateName);
   MakeIconPlaceholder();
   LayOutScrollText();
-}
-
-void PreviewRenderer::RecreateFont(int editorIndex) {
-  if (!IsEditorTextObject(editorIndex)) return;
-  const int f = FrontendIndexOf(editorIndex);
-  const TextStyle& style = gLayout.textStyles[f];
-  CreateTextStyleFont(f, style.fontHeight, style.faceName, 600);
 }
 
 void PreviewRenderer::SetScrollText(const std::string& text) {

@@ -33,13 +33,12 @@ class PreviewRenderer {
   bool OpenDevice(int width, int height);
   bool DeviceOpen() const;
 
-  // The edited layout as committed: converted here once, drawn by every frame after.
+  // The edited layout as committed: converted here once, drawn by every frame after; an
+  // object whose face or size changed gets its font made again.
   void Follow(const EditorLayout& layout);
   // After Follow: the template's pictures with the layout's colour key, every object's
   // font (weight 600), the scroll text laid out. A new layout starts with still pictures.
   void LoadTemplate(const std::string& installDirectory, const std::string& templateName, bool newLayout);
-  // After Follow: one object's font made again from its face and size (editor numbering).
-  void RecreateFont(int editorIndex);
   // The scroll text shown: `text` (cut to the frontend's 10000 bytes); empty gives the sample.
   void SetScrollText(const std::string& text);
   // Starts the scroll text again from its beginning in the ScrollText object's box.

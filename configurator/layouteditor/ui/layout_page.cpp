@@ -395,8 +395,8 @@ void LayoutPage::ApplyFields() {
     fontChanged = o.fontSize != Number(size_) || !platform::EqualsNoCase(o.fontFace, ToSettingText(face_->text()));
     scrollWidthChanged = !fontChanged && sel == kEdScrollText && Number(w_) != o.width;
     CommitFields(sel);
-    if (fontChanged) preview_->RecreateFont(sel);
-    else if (scrollWidthChanged) preview_->LayOutScrollText();
+    // The preview makes a changed font again itself when it follows the commit.
+    if (scrollWidthChanged) preview_->LayOutScrollText();
   }
   preview_->RequestRedraw();
 }

@@ -98,11 +98,6 @@ void PreviewWindow::ResetPictureScroll() {
   ArmTimer();
 }
 
-void PreviewWindow::RecreateFont(int editorIndex) {
-  Follow();
-  renderer_.RecreateFont(editorIndex);
-}
-
 void PreviewWindow::LayOutScrollText() {
   Follow();
   renderer_.LayOutScrollText();

@@ -38,7 +38,6 @@ class PreviewWindow : public QWidget {
   // committed. The frames the clocks ask for draw what was last followed.
   void ResetClocks();
   void ResetPictureScroll();
-  void RecreateFont(int editorIndex);
   void LayOutScrollText();
   void SetScrollText(const std::string& text);
   // The next redraw is due now.
