@@ -9,7 +9,8 @@
 #   software  SDL_RENDER_DRIVER=software imposed: no renderer choice at all;
 #   cached    the choice left to the program, its verdict remembered from an earlier start;
 #   first     the choice left to the program with an empty cache (the first start ever).
-# The runs alternate (one of each kind per round) and the medians of the rounds are printed.
+# The runs alternate (one of each kind per round, in an order that turns from round to round)
+# and the medians of the rounds are printed.
 #
 # Usage: measure-startup.sh [build dir] [rounds] [other Orvanel]
 # With another Orvanel binary (an older build) it is measured in the same rounds, in an
@@ -82,8 +83,12 @@ run_once() {
 
 hows=(software cached first)
 for round in $(seq 1 "$rounds"); do
+  # A start slows the one after it a little (the X server tidies up, a background check of
+  # the renderer runs at low priority): each round begins with another kind.
+  order=()
+  for i in 0 1 2; do order+=("${hows[$(( (i + round) % 3 ))]}"); done
   for games in 45000 100; do
-    for how in "${hows[@]}"; do
+    for how in "${order[@]}"; do
       for program in "${programs[@]}"; do run_once "$program" "$games" "$how"; done
     done
   done
