@@ -14,7 +14,13 @@ bool EditedSettings::IsModified() const { return !settings::SameSettings(value, 
 void EditedSettings::LoadFile(const std::string& path) { Load(settings::LoadWrittenSettings(path, keys_.file)); }
 
 bool EditedSettings::Save(const std::string& path) {
-  std::vector<settings::SettingId> ids(keys_.ids.begin(), keys_.ids.end());
+  // A folder kept under two keys is written only when the owner changed it, so a file
+  // whose two keys differ keeps the frontend's until the owner picks another.
+  std::vector<settings::SettingId> ids;
+  for (settings::SettingId id : keys_.ids) {
+    const settings::SettingId one[] = {id};
+    if (!settings::SharesField(id) || !settings::SameSettings(value, snapshot, one)) ids.push_back(id);
+  }
   ids.insert(ids.end(), keys_.writtenBack.begin(), keys_.writtenBack.end());
   if (!settings::WriteSettingFields(path, ids, value)) {
     platform::ShowMessageBox(path, "Impossible de créer ce fichier !");
