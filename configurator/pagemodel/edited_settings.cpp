@@ -21,7 +21,6 @@ bool EditedSettings::Save(const std::string& path) {
     const settings::SettingId one[] = {id};
     if (!settings::SharesField(id) || !settings::SameSettings(value, snapshot, one)) ids.push_back(id);
   }
-  ids.insert(ids.end(), keys_.writtenBack.begin(), keys_.writtenBack.end());
   if (!settings::WriteSettingFields(path, ids, value)) {
     platform::ShowMessageBox(path, "Impossible de créer ce fichier !");
     return false;
