@@ -13,6 +13,10 @@ bool EditedSettings::IsModified() const { return !settings::SameSettings(value, 
 
 void EditedSettings::LoadFile(const std::string& path) { Load(settings::LoadWrittenSettings(path, keys_.file)); }
 
+bool EditedSettings::SaveCopy(const std::string& current, const std::string& path) {
+  return Write(path, keys_.ids, &current);
+}
+
 bool EditedSettings::Save(const std::string& path) {
   // A folder kept under two keys is written only when the owner changed it, so a file
   // whose two keys differ keeps the frontend's until the owner picks another.
@@ -21,7 +25,12 @@ bool EditedSettings::Save(const std::string& path) {
     const settings::SettingId one[] = {id};
     if (!settings::SharesField(id) || !settings::SameSettings(value, snapshot, one)) ids.push_back(id);
   }
-  if (!settings::WriteSettingFields(path, ids, value)) {
+  return Write(path, ids, nullptr);
+}
+
+bool EditedSettings::Write(const std::string& path, std::span<const settings::SettingId> ids,
+                           const std::string* from) {
+  if (!settings::WriteSettingFields(path, ids, value, from)) {
     platform::ShowMessageBox(path, "Impossible de créer ce fichier !");
     return false;
   }

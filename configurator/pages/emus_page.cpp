@@ -284,7 +284,7 @@ void EmusPage::SaveAs() {
   if (!AskSaveFile(this, base_, chosen, "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)",
                    "Enregistrement d'une configuration principale", "ini"))
     return;
-  if (SaveTo(chosen)) path_ = chosen;
+  if (settings_.SaveCopy(path_, chosen)) path_ = chosen;
 }
 
 }  // namespace cfg

@@ -84,7 +84,7 @@ void GeneralPage::SaveAs() {
   if (!AskSaveFile(this, base_, chosen, "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)",
                    "Enregistrement d'une configuration principale", "ini"))
     return;
-  if (settings_.Save(chosen)) path_ = chosen;
+  if (settings_.SaveCopy(path_, chosen)) path_ = chosen;
 }
 
 }  // namespace cfg

@@ -191,3 +191,41 @@ TEST_F(EmusSettingsTest, TheFrontendLoadsWhatThePageSaves) {
 }
 
 }  // namespace
+
+namespace {
+
+// "Enregistrer sous" writes a copy of the page's file with its values: nothing of what the
+// chosen file held before survives, and both pages' copies equal a save in place.
+TEST(SaveCopy, ReplacesTheChosenFileWithACopyOfThePagesOwn) {
+  const struct {
+    const cfg::PageKeys& keys;
+    const char* current;  // nullptr: the page has no file yet
+    const char* target;
+  } cases[] = {
+      {cfg::kEmusPageKeys, "[Config]\r\nLastGame=pacman\r\nRomDir=roms\r\nMine=1\r\n",
+       "[Config]\r\nLastGame=other\r\nTheirs=2\r\n[Other]\r\nX=1\r\n"},
+      {cfg::kGeneralPageKeys, "[General]\r\nLastEmu=Mame\r\nAppSortie=halt\r\n",
+       "[General]\r\nLastEmu=Neo\r\nAppSortie=reboot\r\nModeSortie=2\r\n"},
+      {cfg::kEmusPageKeys, nullptr, "[Config]\r\nLastGame=other\r\n"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string current = c.current ? dir.Write("current.ini", c.current) : std::string();
+    const std::string target = dir.Write("target.ini", c.target);
+    cfg::EditedSettings page(c.keys);
+    page.LoadFile(current);
+    page.value.largFen = 1024;
+    page.value.romDir = "elsewhere";
+    ASSERT_TRUE(page.SaveCopy(current, target));
+    EXPECT_FALSE(page.IsModified());
+    const std::string copy = dir.Read("target.ini");
+    if (c.current) {
+      ASSERT_TRUE(page.Save(current));
+      EXPECT_EQ(copy, dir.Read("current.ini"));
+    } else {
+      EXPECT_EQ(copy.find("LastGame"), std::string::npos) << copy;
+    }
+  }
+}
+
+}  // namespace
