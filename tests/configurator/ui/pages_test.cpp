@@ -63,6 +63,20 @@ TEST_F(PagesTest, KeyCaptureTakesDialogKeysAsKeys) {
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
 }
 
+// ModeSortie=2 (run AppSortie) has no box of its own: checking and unchecking "Fermer
+// windows en quittant" returns to it, and nothing counts as changed.
+TEST_F(PagesTest, ExitBoxCheckedAndUncheckedKeepsTheModeRead) {
+  Open();
+  auto* powerOff = Control<QCheckBox>(1050);
+  EXPECT_FALSE(powerOff->isChecked());
+  QTest::mouseClick(powerOff, Qt::LeftButton);
+  EXPECT_TRUE(window->generalPage()->IsModified());
+  QTest::mouseClick(powerOff, Qt::LeftButton);
+  EXPECT_FALSE(window->generalPage()->IsModified());
+  ASSERT_TRUE(window->generalPage()->Save());
+  EXPECT_NE(dir.Read("config/Orvanel.ini").find("ModeSortie=2\r\n"), std::string::npos);
+}
+
 TEST_F(PagesTest, KeyCaptureWithoutNativeCodesUsesTheKeysPosition) {
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
   EXPECT_EQ(cfg::KeyCodeOf(down), 672);
