@@ -154,9 +154,10 @@ void EmusPage::CreateScreensaver(QGridLayout* grid) {
   auto* saver = new QGroupBox(QStringLiteral("Screensaver"), this);
   auto* saverGrid = new QGridLayout(saver);
   auto* radios = new QButtonGroup(this);
-  // A type no radio stands for (3: monitor standby) stays until a radio is clicked.
+  // The radio shows what the frontend will do: it reads the type's first character only.
   binders_.Radio(radios, saver, SettingId::ScrType,
-                 {{1086, "Aucun", "0"}, {1076, "Lance ROM (MAME)", "1"}, {1075, "SlideShow", "2"}});
+                 {{1086, "Aucun", "0"}, {1076, "Lance ROM (MAME)", "1"}, {1075, "SlideShow", "2"},
+                  {1089, "Veille écran", "3"}});
   for (QAbstractButton* radio : radios->buttons()) saverGrid->addWidget(radio, 0, radios->id(radio));
   auto* delay = Named(new QLineEdit(saver), 1077);
   auto* duration = Named(new QLineEdit(saver), 1078);

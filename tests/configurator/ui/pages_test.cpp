@@ -95,7 +95,7 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   EXPECT_FALSE(window->emusPage()->IsModified());
   ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
   EXPECT_EQ(Control<QComboBox>(1068)->currentText(), "Etoiles");
-  EXPECT_TRUE(Control<QRadioButton>(1086)->isChecked());    // ScrType=3 shows as "Aucun"
+  EXPECT_TRUE(Control<QRadioButton>(1089)->isChecked());    // ScrType=3: "Veille écran"
   EXPECT_EQ(Control<QLineEdit>(1087)->text(), QString::fromUtf8("180°"));
   EXPECT_FALSE(window->emusPage()->IsModified());
 
@@ -123,6 +123,25 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   EXPECT_EQ(window->emusPage()->findChildren<QDialog*>().size(), 1);
   ASSERT_TRUE(window->emusPage()->Save());
   EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=2\r\n"), std::string::npos);
+}
+
+// The screensaver radios show what the frontend will run: it reads the first character.
+TEST_F(PagesTest, ScreensaverRadiosShowWhatTheFrontendRuns) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  const struct {
+    const char* value;
+    int radio;
+  } cases[] = {{"0", 1086}, {"1", 1076}, {"2", 1075}, {"3", 1089}, {"12", 1076}, {"", 1086}, {"x", 1086}};
+  for (const auto& c : cases) {
+    dir.Write("config/Mame/config.ini", std::string("[Config]\r\nScrType=") + c.value + "\r\n");
+    ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+    ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+    EXPECT_TRUE(Control<QRadioButton>(c.radio)->isChecked()) << c.value;
+  }
+  QTest::mouseClick(Control<QRadioButton>(1089), Qt::LeftButton);  // standby
+  ASSERT_TRUE(window->emusPage()->Save());
+  EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=3\r\n"), std::string::npos);
 }
 
 TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {
