@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/emulator_program.h"
 #include "settings/setting_keys.h"
 
 namespace cfg {
@@ -145,7 +146,7 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   const Settings& s = settings_.value;
   connect(create, &QPushButton::clicked, this, [this, &s] {
     OpenGeneratorDialog(this, base_, [this, &s] {
-      return GeneratorSources{ExpandPath(base_, s.emuExe), ExpandPath(base_, s.romDir)};
+      return GeneratorSources{settings::EmulatorProgramPath(base_, s.emuExe), ExpandPath(base_, s.romDir)};
     });
   });
 }

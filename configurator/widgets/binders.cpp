@@ -15,6 +15,7 @@
 #include "configurator/widgets/setting_text.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/emulator_program.h"
 #include "settings/setting_fields.h"
 
 namespace cfg {
@@ -102,10 +103,11 @@ void Binders::Folder(QPushButton* browse, QLineEdit* edit, SettingId id, const c
 void Binders::File(QPushButton* browse, QLineEdit* edit, SettingId id, const char* filter, const char* title) {
   Text(edit, id);
   std::string& field = TextField(id);
-  QObject::connect(browse, &QPushButton::clicked, browse, [owner = owner_, edit, filter, title, &field, base = base_] {
+  QObject::connect(browse, &QPushButton::clicked, browse, [owner = owner_, edit, id, filter, title, &field, base = base_] {
     std::string path = field.empty() ? base + "/" : ExpandPath(base, field);
     if (AskOpenFile(owner, base, path, filter, title))
-      SetText(edit, field, platform::MakeRelativePath(base, path));
+      SetText(edit, field,
+              id == SettingId::EmuExe ? settings::StoredEmulatorPath(base, path) : platform::MakeRelativePath(base, path));
   });
 }
 

@@ -51,7 +51,7 @@ class Binders {
   // A folder field with its browse button: the chosen folder is stored relative to the
   // installation when below it.
   void Folder(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* title);
-  // A file field with its browse button, stored the same way.
+  // A file field with its browse button, stored the same way (a program as EmuExe is).
   void File(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* filter, const char* title);
   // Anything else a page shows from its record.
   void Show(std::function<void()> show) { shows_.push_back(std::move(show)); }
