@@ -144,6 +144,25 @@ TEST_F(PagesTest, ScreensaverRadiosShowWhatTheFrontendRuns) {
   EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=3\r\n"), std::string::npos);
 }
 
+// "Config Emus" opens on the configuration the cabinet starts with: LastEmu, else EmuBase.
+TEST_F(PagesTest, EmusPageOpensOnTheConfigurationTheCabinetStartsWith) {
+  const struct {
+    const char* main;
+    const char* shown;  // "": none
+  } cases[] = {{"[General]\r\nLastEmu=Mame\r\nEmuBase=Neo\r\n", "Mame"},
+               {"[General]\r\nLastEmu=Gone\r\nEmuBase=Neo\r\n", "Neo"},
+               {"[General]\r\nLastEmu=neo\r\n", "Neo"},
+               {"", ""}};
+  for (const auto& c : cases) {
+    dir.Write("config/Orvanel.ini", c.main);
+    Open();
+    EXPECT_EQ(Control<QComboBox>(1053)->currentText().toStdString(), c.shown) << c.main;
+    EXPECT_EQ(window->emusPage()->path(), *c.shown ? cfg::ConfigurationFile(dir.path(), c.shown) : "");
+    EXPECT_FALSE(window->emusPage()->IsModified());
+    window.reset();
+  }
+}
+
 TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {
   Open();
   ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
