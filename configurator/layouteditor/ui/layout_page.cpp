@@ -589,10 +589,15 @@ void LayoutPage::Shown() {
 
 bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == window() && event->type() == QEvent::WindowStateChange && isVisible()) {
-    if (window()->isMinimized())
+    if (window()->isMinimized()) {
+      preview_->SetActive(false);
       preview_->showMinimized();
-    else
+    } else {
+      // The page's hide stopped the preview; coming back makes it live again.
       preview_->showNormal();
+      preview_->SetActive(true);
+      preview_->RequestRedraw();
+    }
   }
   return Page::eventFilter(watched, event);
 }

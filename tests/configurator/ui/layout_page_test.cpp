@@ -205,8 +205,12 @@ TEST_F(LayoutPageTest, RightClickInThePreviewSelectsAndDragUpdatesTheFields) {
 TEST_F(LayoutPageTest, MinimisingTheWindowTakesThePreviewAlong) {
   window->showMinimized();
   EXPECT_TRUE(page()->preview()->isMinimized());
+  EXPECT_FALSE(page()->preview()->TimerArmed());  // nothing animates unseen
   window->showNormal();
   EXPECT_FALSE(page()->preview()->isMinimized());
+  // Restored alive: the pulse, the scroll text and "&Appliquer" show again.
+  EXPECT_TRUE(page()->preview()->active());
+  EXPECT_TRUE(page()->preview()->TimerArmed());
 }
 
 TEST(OrderDialog, MovesRowsAndNumbersThemFromTheBack) {
