@@ -10,6 +10,7 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
+#include "configurator/layouteditor/object_numbering.h"
 #include "render/font_table.h"
 #include "ui_fixture.h"
 
@@ -211,6 +212,23 @@ TEST_F(LayoutPageTest, MinimisingTheWindowTakesThePreviewAlong) {
   // Restored alive: the pulse, the scroll text and "&Appliquer" show again.
   EXPECT_TRUE(page()->preview()->active());
   EXPECT_TRUE(page()->preview()->TimerArmed());
+}
+
+// Equal orders: the rows show what the cabinet draws, and Cancel changes nothing.
+TEST(OrderDialog, ShowsTheCabinetsStackingAndCancelKeepsTheOrders) {
+  uitest::App();
+  cfg::EditorLayout layout;
+  for (int i = 0; i < cfg::kEditorObjectCount; ++i) layout.objects[i].order = 15 - i;
+  layout.objects[cfg::kEdSnap].order = 3;  // ties with Custom4 (editor index 12)
+  const cfg::EditorLayout before = layout;
+  cfg::OrderDialog dialog(layout);
+  const auto drawn = cfg::EditorDrawOrder(layout);
+  for (int row = 0; row < cfg::kEditorObjectCount; ++row)
+    EXPECT_EQ(dialog.list()->item(row)->text(),
+              QString::fromUtf8(cfg::EditorListName(drawn[std::size_t(cfg::kEditorObjectCount - 1 - row)]).data()))
+        << row;
+  QTest::mouseClick(dialog.findChild<QWidget*>("id1037"), Qt::LeftButton);
+  for (int i = 0; i < cfg::kEditorObjectCount; ++i) EXPECT_EQ(layout.objects[i].order, before.objects[i].order) << i;
 }
 
 TEST(OrderDialog, MovesRowsAndNumbersThemFromTheBack) {
