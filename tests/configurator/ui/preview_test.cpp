@@ -231,6 +231,26 @@ TEST_F(PreviewTest, ASelectorWithEqualBoundsShowsItsMinimum) {
   EXPECT_EQ(renderer.drawn().selectionAlpha, 50);
 }
 
+// A picture stopped by stepping its speed to 0 is drawn back at its origin at once.
+TEST_F(PreviewTest, AScrollStoppedAtZeroIsRedrawnAtItsOrigin) {
+  auto& custom = Object(cfg::kEdCustom1);
+  custom.visible = 1;
+  custom.width = 40;
+  custom.height = 30;
+  custom.scrollSpeedX = 10;
+  preview->ResetPictureScroll();
+  preview->SetActive(true);
+  QTest::qWait(100);
+  ASSERT_NE(preview->renderer().drawn().objects[kCustom1].scrollU, 0.0f);
+  custom.scrollSpeedX = 0;
+  preview->ResetPictureScroll();
+  const int frames = preview->framesDrawn();
+  QTest::qWait(50);
+  EXPECT_EQ(preview->renderer().drawn().objects[kCustom1].scrollU, 0.0f);
+  EXPECT_GT(preview->framesDrawn(), frames);
+  preview->SetActive(false);
+}
+
 TEST_F(PreviewTest, ListRowsSurviveAnyRowCount) {
   auto& list = Object(cfg::kEdList);
   list.visible = 1;
