@@ -91,6 +91,19 @@ TEST_F(LayoutPageTest, AFontCommittedBySelectingAnotherObjectReachesThePreview) 
   EXPECT_GT(lineHeight(), before);
 }
 
+// A Windows-1252 face merely looked at leaves the layout unmodified and its bytes as they were.
+TEST_F(LayoutPageTest, AWindows1252FaceKeepsItsBytesUnlessChanged) {
+  dir.Write("Templates/Etoiles/Layout.cfg", "RESOLUTIONX=320\r\nRESOLUTIONY=240\r\n"
+                                                                     "Info_fontname=Caf\xE9 Sans\r\n");
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdInfo);
+  EXPECT_EQ(Control<QLineEdit>(1016)->text(), QString::fromUtf8("Caf\u00e9 Sans"));
+  page()->SelectObject(cfg::kEdSnap);
+  EXPECT_FALSE(page()->IsModified());
+  ASSERT_TRUE(page()->Save());
+  EXPECT_NE(dir.Read("Templates/Etoiles/Layout.cfg").find("\r\nInfo_Fontname=Caf\xE9 Sans\r\n"), std::string::npos);
+}
+
 TEST_F(LayoutPageTest, OutOfRangeValuesArePutBack) {
   ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
   page()->SelectObject(cfg::kEdSnap);
