@@ -93,8 +93,7 @@ TEST_F(LayoutPageTest, AFontCommittedBySelectingAnotherObjectReachesThePreview) 
 
 // A Windows-1252 face merely looked at leaves the layout unmodified and its bytes as they were.
 TEST_F(LayoutPageTest, AWindows1252FaceKeepsItsBytesUnlessChanged) {
-  dir.Write("Templates/Etoiles/Layout.cfg", "RESOLUTIONX=320\r\nRESOLUTIONY=240\r\n"
-                                                                     "Info_fontname=Caf\xE9 Sans\r\n");
+  dir.Write("Templates/Etoiles/Layout.cfg", "RESOLUTIONX=320\r\nRESOLUTIONY=240\r\nInfo_fontname=Caf\xE9 Sans\r\n");
   ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
   page()->SelectObject(cfg::kEdInfo);
   EXPECT_EQ(Control<QLineEdit>(1016)->text(), QString::fromUtf8("Caf\u00e9 Sans"));
