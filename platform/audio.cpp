@@ -88,6 +88,11 @@ void CloseAudio() {
   s.failureLogged = false;
 }
 
+void SilenceAudioForExit() {
+  MusicClose();
+  if (State().device == Device::Open) Mix_HaltChannel(-1);
+}
+
 bool AudioIsSilent() { return State().device == Device::Silent; }
 
 void SuspendAudio() {

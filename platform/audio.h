@@ -14,6 +14,9 @@ namespace platform {
 
 bool OpenAudio();          // true when the device is usable (opened now or before)
 void CloseAudio();         // music stopped and freed, device closed
+// The program ends: music and sounds stop at once, the device is left to the system.
+// Closing it waits for the audio thread's buffer under way, up to a tenth of a second.
+void SilenceAudioForExit();
 bool AudioIsSilent();      // the device was tried and could not be opened
 
 // Lets the device go while another program (a game) needs it: ALSA without a software

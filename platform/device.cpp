@@ -93,7 +93,9 @@ bool Device::Init(std::string* error) {
   width_ = std::max(1, s.params.width);
   height_ = std::max(1, s.params.height);
   if (s.window) {
-    if (s.pick == detail::WindowRenderer::Undecided && s.params.fullScreen && !SDL_GetHint(SDL_HINT_RENDER_DRIVER))
+    const bool forced = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
+    if (s.pick == detail::WindowRenderer::Undecided && !forced && !s.probe) s.pick = PickFromVerdict();
+    if (s.pick == detail::WindowRenderer::Undecided && s.params.fullScreen && !forced)
       s.pick = PickOnHiddenWindow(s.window, s.params);
     MakeWindowRenderer();
   } else {
@@ -122,6 +124,7 @@ bool Device::Init(std::string* error) {
   }
   if (!SetTarget(nullptr)) return false;
   if (s.window && s.pick == detail::WindowRenderer::Undecided) ChooseWindowRenderer();
+  else if (!s.verdictNote.empty()) ConfirmVerdict();
   // The choice may have made the renderer again.
   return state_->renderer && (state_->screenIsBackBuffer || backBuffer_);
 }

@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -89,6 +90,9 @@ class Device {
                                                  std::string* error);
   // The same on the main window of platform/window.
   static std::unique_ptr<Device> CreateForMainWindow(const DisplayParameters& params, std::string* error);
+  // The CPU per frame of the accelerated and of the software renderer, timed on a hidden
+  // window of that size; nothing when no window can be made.
+  static std::optional<std::pair<double, double>> TimeRenderers(int width, int height);
   // The software renderer drawing onto a memory surface: tests, headless screenshots.
   static std::unique_ptr<Device> CreateOffscreen(int width, int height, std::string* error);
 
@@ -157,6 +161,8 @@ class Device {
   bool Init(std::string* error);
   bool MakeWindowRenderer();
   void ChooseWindowRenderer();
+  detail::WindowRenderer PickFromVerdict();
+  void ConfirmVerdict();
   static detail::WindowRenderer PickOnHiddenWindow(WindowHandle fullScreenWindow, const DisplayParameters& params);
   double FrameCpuMs();
   std::shared_ptr<detail::TextureObject> MakeTextureObject(int access, int width, int height, std::string* error);

@@ -5,9 +5,12 @@
 // SDL makes a full-screen window again when a renderer of another kind takes it over,
 // which can take seconds and shows: for a full screen the renderers are timed on a hidden
 // window of the same size, and the full-screen window only ever gets the one chosen.
+// In the frontend that timing runs in a process of its own and its verdict is remembered
+// (platform/renderer_choice): this process then loads no GL driver for a software renderer.
 #include "platform/debug_log.h"
 #include "platform/device.h"
 #include "platform/device_state.h"
+#include "platform/renderer_choice_child.h"
 
 #include <SDL.h>
 
@@ -47,7 +50,95 @@ std::string Milliseconds(double ms) {
   return text;
 }
 
+// Why a verdict chose: its timing, where it was made and whether it is remembered.
+std::string VerdictNote(const RendererDecision& decision, bool fullScreen, const std::string& cachePath) {
+  const RendererVerdict& v = decision.verdict;
+  const bool timed = v.acceleratedMs > 0 || v.softwareMs > 0;
+  std::string note;
+  if (timed)
+    note = v.glDriver + " dessine sur le processeur ; une image coute " + Milliseconds(v.acceleratedMs) +
+           " de calcul, " + Milliseconds(v.softwareMs) + " avec le rendu logiciel : " +
+           (v.software ? "rendu logiciel choisi" : v.glDriver + " garde");
+  else if (v.glDriver.empty())
+    note = "pas de contexte OpenGL, rendu logiciel";
+  else
+    note = "rendu accelere (" + v.glDriver + ")";
+  if (decision.fromCache) return note + ", verdict du cache " + cachePath;
+  if (timed) note += std::string(", mesure sur une fenetre cachee") + (fullScreen ? " pour le plein ecran" : "");
+  return note + (decision.remembered ? ", verdict retenu dans " + cachePath : ", verdict non retenu");
+}
+
 }  // namespace
+
+WindowRenderer Device::PickFromVerdict() {
+  auto& s = *state_;
+  if (!RendererChoiceInChild()) return WindowRenderer::Undecided;
+  int width = 0, height = 0;
+  SDL_GetWindowSize(s.window, &width, &height);
+  if (width <= 0 || height <= 0) return WindowRenderer::Undecided;
+  const std::string path = RendererCachePath();
+  std::optional<RendererDecision> decision;
+  if (auto cached = CachedVerdict(path, SdlVersion(), width, height)) {
+    decision = RendererDecision{*cached, true, false};
+    // An accelerated renderer names its driver once made; a software one loads none, so its
+    // driver is checked in the background once the window shows.
+    if (cached->software)
+      ScheduleRendererCheck(width, height);
+    else
+      s.expectedGl = cached->glDriver;
+  } else {
+    decision = ChooseInChild(width, height);
+  }
+  if (!decision) return WindowRenderer::Undecided;
+  s.verdictNote = VerdictNote(*decision, s.params.fullScreen, path);
+  return decision->verdict.software ? WindowRenderer::Software : WindowRenderer::Accelerated;
+}
+
+void Device::ConfirmVerdict() {
+  std::string note = state_->verdictNote;
+  const std::string expected = state_->expectedGl;
+  if (!expected.empty() && !state_->software && GlRendererString(state_->renderer) != expected) {
+    // The GL driver changed since the verdict was taken: take it again.
+    int width = 0, height = 0;
+    SDL_GetWindowSize(state_->window, &width, &height);
+    if (auto decision = ChooseInChild(width, height)) {
+      note = VerdictNote(*decision, state_->params.fullScreen, RendererCachePath());
+      if (decision->verdict.software) {
+        state_->pick = WindowRenderer::Software;
+        std::string error;
+        Recreate(&error);
+      }
+    }
+  }
+  const std::string gl = GlRendererString(state_->renderer);
+  WriteLog("Rendu : " + RendererName() + (gl.empty() ? "" : " (" + gl + ")") + ", " + note, 1, 1);
+}
+
+std::optional<std::pair<double, double>> Device::TimeRenderers(int width, int height) {
+  // Made for OpenGL at once, so that the accelerated renderer does not make it again.
+  SDL_Window* window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+  if (!window) window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_HIDDEN);
+  if (!window) return std::nullopt;
+  std::optional<std::pair<double, double>> times;
+  {
+    std::unique_ptr<Device> device(new Device());
+    device->state_ = std::make_shared<detail::RendererState>();
+    device->state_->window = window;
+    device->state_->params = {width, height, false};
+    device->state_->probe = true;
+    device->state_->pick = WindowRenderer::Accelerated;
+    std::string error;
+    if (device->Init(&error)) {
+      constexpr double kNone = std::numeric_limits<double>::infinity();
+      const double accelerated = device->IsSoftware() ? kNone : device->FrameCpuMs();
+      device->state_->pick = WindowRenderer::Software;
+      const double software = device->Recreate(&error) ? device->FrameCpuMs() : kNone;
+      times = std::make_pair(accelerated, software);
+    }
+  }
+  SDL_DestroyWindow(window);
+  return times;
+}
 
 bool IsSoftwareRasteriser(std::string_view glRenderer) {
   std::string lower(glRenderer);

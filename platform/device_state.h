@@ -8,6 +8,7 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace platform {
 namespace detail {
@@ -24,6 +25,8 @@ struct RendererState {
   bool screenIsBackBuffer = false;  // drawing "to the back buffer" draws on the screen
   WindowRenderer pick = WindowRenderer::Undecided;
   bool probe = false;  // a hidden window where the renderers are timed for a full screen
+  std::string verdictNote;  // why a verdict chose the renderer, logged once it is made
+  std::string expectedGl;   // a remembered accelerated verdict's GL driver, checked once made
   std::atomic<bool> reset{false};
   SDL_Texture* target = nullptr;   // current target texture
   std::optional<SDL_Rect> clip;    // caller's clip on the current target

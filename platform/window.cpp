@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "platform/renderer_choice.h"
 #include "platform/window_native.h"
 
 #include <SDL.h>
@@ -124,6 +125,8 @@ void ShowMainWindow() {
   SDL_ShowWindow(gWindow);
   SDL_RestoreWindow(gWindow);
   SDL_RaiseWindow(gWindow);
+  FinishRendererCheck();
+  StartPendingRendererCheck();
 }
 
 void SetPointerVisible(bool visible) {
@@ -154,6 +157,7 @@ bool WaitEvent(std::uint32_t timeoutMs, WindowEvent& event) {
 }
 
 void QuitVideo() {
+  FinishRendererCheck();
   DestroyMainWindow();
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }

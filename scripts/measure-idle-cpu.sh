@@ -53,7 +53,9 @@ fi
 # One run: prints the share of one core in percent.
 measure_once() {
   local inst="$1" pid win t0 t1 start_ns end_ns hz
-  ORVANEL_MESSAGES=log SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "${nice_cmd[@]}" "$inst/Orvanel" &
+  # The renderer's verdict is remembered beside the installation, not in the user's cache.
+  XDG_CACHE_HOME="$build/idle-cache" ORVANEL_MESSAGES=log SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
+    "${nice_cmd[@]}" "$inst/Orvanel" &
   pid=$!
   win=""
   for _ in $(seq 1 100); do

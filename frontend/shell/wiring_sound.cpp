@@ -15,7 +15,7 @@ void StartMusic(const std::string& musicFond) {
 }
 void FreeSounds() {
   ::FreeSounds();
-  platform::CloseAudio();  // last use of the device: the program ends
+  platform::SilenceAudioForExit();  // last use of the device: the program ends
 }
 
 }  // namespace wire

@@ -8,6 +8,6 @@ namespace wire {
 
 void LoadSounds(bool sons);
 void StartMusic(const std::string& musicFond);
-void FreeSounds();  // the sounds, then the audio device: the program ends
+void FreeSounds();  // the sounds, then silence: the program ends
 
 }  // namespace wire

@@ -185,3 +185,12 @@ TEST(AudioSilent, NoDeviceMeansSilenceLoggedOnce) {
   if (old) ::setenv("SDL_AUDIODRIVER", saved.c_str(), 1); else ::unsetenv("SDL_AUDIODRIVER");
   platform::SetLogDirectory(oldLogDir);
 }
+
+TEST_F(AudioTest, AtExitEverythingFallsSilentAtOnce) {
+  ASSERT_TRUE(platform::MusicPlayFile(dir.Write("track.wav", Tone(5000)), 300));
+  platform::SoundClip clip(Tone(5000));
+  ASSERT_TRUE(platform::PlaySoundClip(clip, false));
+  platform::SilenceAudioForExit();
+  EXPECT_FALSE(platform::MusicIsOpen());
+  EXPECT_FALSE(platform::SoundChannelBusy());
+}

@@ -135,17 +135,20 @@ class Installation : public TempDir {
     if (fs::exists(bin / "liborvanel.so")) fs::copy_file(bin / "liborvanel.so", fs::path(path()) / "liborvanel.so");
   }
   std::string program() const { return path() + "/Orvanel"; }
+  // XDG_CACHE_HOME for a frontend started on this installation.
+  std::string CacheVariable() const { return "XDG_CACHE_HOME=" + path() + "/cache"; }
 };
 
 // The frontend running on a display, ended by the test or by the fixture.
 class Frontend {
  public:
-  // An empty display starts the frontend with no X server to talk to.
-  Frontend(const Installation& inst, const std::string& display) : display_(display) {
-    pid_ = Spawn({inst.program()},
-                 {"DISPLAY=" + (display.empty() ? std::string(":999") : display), "ORVANEL_MESSAGES=log",
-                  "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"},
-                 "/");
+  // An empty display starts the frontend with no X server to talk to. Its cache (the
+  // renderer's verdict) is the installation's, never the user's.
+  Frontend(const Installation& inst, const std::string& display, std::vector<std::string> env = {})
+      : display_(display) {
+    env.insert(env.begin(), {"DISPLAY=" + (display.empty() ? std::string(":999") : display), "ORVANEL_MESSAGES=log",
+                             "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy", inst.CacheVariable()});
+    pid_ = Spawn({inst.program()}, env, "/");
   }
   ~Frontend() {
     if (pid_ > 0 && !exited_) {

@@ -92,7 +92,7 @@ TEST(MusicSystemTest, IntroThenMusicAndTheNextMusicKeyChangesTrackWithinASecond)
   const std::string audio = inst / "audio.raw";
   const pid_t pid = systest::Spawn({inst.program()},
                                    {"DISPLAY=" + server.display(), "SDL_VIDEODRIVER=x11", "ORVANEL_MESSAGES=log",
-                                    "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + audio},
+                                    "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + audio, inst.CacheVariable()},
                                    "/");
   ASSERT_GT(pid, 0);
   std::string id;
