@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "render/display.h"
+#include "render/drawing_generation.h"
 #include "render/layout_file.h"
 #include "render/picture_loading.h"
-#include "render/still_layer.h"
 #include "render/picture_scroll.h"
 #include "render/scroll_text.h"
 #include "platform/files.h"
@@ -148,7 +148,7 @@ int LoadLayout(const std::string& installDir, const std::string& configName, con
   const auto text = platform::ReadWholeFile(path, kMaxLayoutFileBytes);
   if (!text) return 0;
   ReadLayoutText(*text, gLayout);
-  InvalidateStillLayer();
+  CountContentChange();
 
   if (CurrentDevice()) LoadTemplateImages(installDir, templateName);
   ReadScrollText(installDir, configName);

@@ -2,7 +2,6 @@
 
 #include "render/animation_clock.h"
 #include "render/scroll_text.h"
-#include "render/still_layer.h"
 #include "platform/clock.h"
 
 namespace {
@@ -36,7 +35,6 @@ void StartFade(float level, std::uint32_t now) {
 }
 
 void AskForFrame() {
-  InvalidateStillLayer();  // whatever changed may be part of the still objects
   gFrameClocks.nextFrameTime = platform::GetTickCount();
   gFrameClocks.frameAsked = true;
 }
