@@ -162,8 +162,8 @@ void DownPress(benchmark::State& state, Art art) {
   }
   const int count = LoadGameList(gSettings, inst.path());
   SortGameList(0, count - 1);
-  wire::LoadLayout(gSettings.templateDir);  // the render sources, before the display
-  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadLayout(gSettings.templateDir)) {
+  wire::LoadConfiguredLayout(gSettings.templateDir);  // the render sources, before the display
+  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gSettings.templateDir)) {
     state.SkipWithError("no offscreen display");
     return;
   }

@@ -25,13 +25,13 @@ void RecoverDisplay() {
   if (recreate) {
     platform::WriteLog("Affichage perdu : re-creation", 1, 1);
     ReleaseAll();
-    wire::CreateDisplay();
+    wire::CreateMainDisplay();
   } else {
     SetupRenderState();
   }
   gShell.deviceLost = false;
   gShell.pendingReset = DisplayReset::None;
-  wire::LoadTemplateImages(s.templateDir);
+  wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
   platform::ReturnFreedMemory();

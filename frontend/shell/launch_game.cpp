@@ -41,7 +41,7 @@ void TakeBackDisplay(const Settings& s) {
   if (!s.modeFenetre) platform::TakeBackFullScreen();
   ResetDisplay();
   SetupRenderState();
-  wire::LoadTemplateImages(s.templateDir);
+  wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
   platform::ReturnFreedMemory();

@@ -4,11 +4,11 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
 #include "render/picture_loading.h"
+#include "render/screen.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/settings.h"
-#include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 
@@ -43,7 +43,7 @@ void RandomGameScreensaver() {
   if (count < 1) return;
   SelectEntry(DrawPosition(count));
   LoadSelectionMedia();
-  wire::DrawFrame(0);
+  DrawMenuFrame(0);
   platform::Sleep(kShowChosenGameMs);
   const GameEntry* entry = SelectedEntry();
   if (!entry || entry->romName.empty()) return;
@@ -65,9 +65,14 @@ std::string NextSlide(std::uint32_t now) {
   return path;
 }
 
+bool DrawMenuFrame(int mode) {
+  gScreen.slideShowActive = gSlideShow.running;
+  return DrawFrame(mode) == 1;
+}
+
 void EndSlideShow() {
   LoadSelectionMedia();
-  wire::DrawFrame(3);
+  DrawMenuFrame(3);
   gSlideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
 }

@@ -31,3 +31,7 @@ bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration);
 
 // The key that ends the slide show does nothing else: the selection's pictures come back.
 void EndSlideShow();
+
+// A frame of the menu, or of the slide show while it runs; false when skipped (no device,
+// draw lock).
+bool DrawMenuFrame(int mode);

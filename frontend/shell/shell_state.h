@@ -2,6 +2,8 @@
 // the loop runs, and the ticks of its periodic steps.
 #pragma once
 
+#include "frontend/shell/volume_ramp.h"
+
 #include <cstdint>
 #include <string>
 
@@ -32,6 +34,7 @@ struct Shell {
   // start-up or a switch that fails before that point leaves LastGame and the list's
   // statistics as they were.
   bool listShown = false;
+  VolumeRamp volumeRamp;
 };
 
 extern Shell gShell;

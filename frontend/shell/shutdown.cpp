@@ -24,7 +24,7 @@ int Shutdown() {
   SaveTotalTimes(platform::GetTickCount());  // S1
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
-  wire::FreeSounds();
+  wire::FreeSoundsAndAudio();
   ReleaseAll();                              // S4
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);

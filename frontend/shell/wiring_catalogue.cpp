@@ -29,9 +29,9 @@ int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
 
 namespace wire {
 
-void ReadGlobalTotals() {
+void OpenGlobalStatistics() {
   gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
-  ::ReadGlobalTotals(platform::GetTickCount());
+  ReadGlobalTotals(platform::GetTickCount());
 }
 
 void LoadAndSortGameList() {
@@ -45,10 +45,10 @@ void SaveFavouritesAndLastGame() {
   SaveFavourites(BaseDirectory(), gSettings.currentConfig, gSettings.listeFavoris, SelectedRomName(CurrentEntry()));
 }
 
-void ReadListTotals() {
+void OpenListStatistics() {
   // The files of the configuration just read; the one left was saved before.
   gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
-  ::ReadListTotals(platform::GetTickCount());
+  ReadListTotals(platform::GetTickCount());
 }
 
 }  // namespace wire

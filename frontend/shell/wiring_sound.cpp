@@ -9,12 +9,12 @@
 
 namespace wire {
 
-void LoadSounds(bool sons) { ::LoadSounds(sons, BaseDirectory(), gSettings.currentConfig); }
-void StartMusic(const std::string& musicFond) {
-  ::StartMusic(musicFond, gSettings.musicSousRep, gSettings.musicVolume);
+void LoadConfiguredSounds(bool sons) { LoadSounds(sons, BaseDirectory(), gSettings.currentConfig); }
+void StartConfiguredMusic(const std::string& musicFond) {
+  StartMusic(musicFond, gSettings.musicSousRep, gSettings.musicVolume);
 }
-void FreeSounds() {
-  ::FreeSounds();
+void FreeSoundsAndAudio() {
+  FreeSounds();
   platform::CloseAudio();  // last use of the device: the program ends
 }
 

@@ -79,7 +79,7 @@ TEST_F(MainLoopTest, ResetClocksAndStartFade) {
   ResetClocks(500);
   EXPECT_EQ(gFrameClocks.nextFrameTime, 500u);
   EXPECT_EQ(gFrameClocks.selectionPulse.period, 50u);
-  EXPECT_EQ(gFrameClocks.volumeRamp.period, 50u);
+  EXPECT_EQ(gShell.volumeRamp.clock.period, 50u);
   EXPECT_EQ(gFrameClocks.scrollText.period, 20u);
   EXPECT_EQ(gFrameClocks.scrollText.due, 500u);
   // Level 0: the opening transition starts.
