@@ -21,7 +21,6 @@
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"

@@ -13,7 +13,6 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"

@@ -3,7 +3,6 @@
 #include "render/display.h"
 #include "render/picture_loading.h"
 #include "frontend/shell/clocks.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/debug_log.h"

@@ -12,7 +12,6 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/volume_ramp.h"

@@ -4,7 +4,7 @@
 #include "frontend/catalogue/history.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 

@@ -9,7 +9,6 @@
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/wiring_catalogue.h"

@@ -11,7 +11,6 @@
 #include "frontend/shell/music.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/volume_ramp.h"
 #include "frontend/shell/wiring_catalogue.h"

@@ -8,7 +8,7 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 

@@ -3,7 +3,6 @@
 #include "frontend/catalogue/statistics.h"
 #include "render/display.h"
 #include "frontend/shell/music.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"

@@ -10,7 +10,6 @@
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/main_window.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/shutdown.h"
 #include "frontend/shell/sounds.h"

@@ -3,7 +3,6 @@
 #include "render/frame_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/music.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 
 #include <algorithm>

@@ -1,19 +1,11 @@
 // A held volume key ramps the music volume by one step every 50 ms within 0-1000, the
 // music following each step; the drawing is only handed the value to show as a gauge.
 // The settings take the value the ramp reached when the key is released, so the next
-// track starts at it.
+// track starts at it. The ramp's state is the shell's (Shell::volumeRamp).
 #pragma once
-
-#include "render/animation_clock.h"
 
 #include <cstdint>
 #include <optional>
-
-struct VolumeRamp {
-  int rate = 0;   // +10 / -10 while a volume key is held, else 0
-  int level = 0;  // 0-1000, while it runs
-  AnimationClock clock;
-};
 
 // A volume key pressed (or repeated by the keyboard): the ramp starts from the music
 // volume of the settings, or goes on at its pace in this direction.

@@ -7,7 +7,7 @@
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "frontend/shell/volume_ramp.h"
 #include "platform/keycodes.h"
 #include "platform/monitor_power.h"

@@ -4,7 +4,6 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/statistics.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/paths.h"

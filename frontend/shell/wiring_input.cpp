@@ -2,7 +2,6 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
 #include "platform/window.h"

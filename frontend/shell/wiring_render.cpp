@@ -14,7 +14,6 @@
 #include "render/texture_table.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/screensaver.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 

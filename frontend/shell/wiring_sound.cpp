@@ -2,7 +2,6 @@
 #include "frontend/shell/wiring_sound.h"
 
 #include "frontend/shell/music.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "platform/audio.h"

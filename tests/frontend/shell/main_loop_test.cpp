@@ -4,7 +4,6 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/main_loop.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/shutdown.h"
 #include "platform/clock.h"
