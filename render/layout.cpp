@@ -2,13 +2,7 @@
 
 #include <algorithm>
 
-#include "render/display.h"
-#include "render/drawing_generation.h"
 #include "render/layout_file.h"
-#include "render/picture_loading.h"
-#include "render/picture_scroll.h"
-#include "render/scroll_text.h"
-#include "platform/files.h"
 #include "platform/paths.h"
 
 Layout gLayout;
@@ -18,9 +12,6 @@ namespace {
 constexpr std::string_view kObjectNames[kLayoutObjectCount] = {
     "BackGround", "List",    "Info",    "Snap",    "Marquee", "Custom1", "Custom2",   "Custom3",
     "Custom4",    "Custom5", "Custom6", "Info1",   "Info2",   "Info3",   "ScrollText"};
-
-// No real layout comes near this; a larger file is read up to it.
-constexpr std::size_t kMaxLayoutFileBytes = std::size_t(16) << 20;
 
 std::string Key(int index, std::string_view suffix) {
   return std::string(kObjectNames[index]) + std::string(suffix);
@@ -141,18 +132,4 @@ void ReadLayoutText(std::string_view text, Layout& layout) {
 
 std::string TemplateDirectory(const std::string& installDir, const std::string& templateName) {
   return platform::ResolvePath(installDir + "/Templates/" + templateName);
-}
-
-int LoadLayout(const std::string& installDir, const std::string& configName, const std::string& templateName) {
-  const std::string path = platform::ResolvePath(installDir + "/Templates/" + templateName + "/Layout.cfg");
-  const auto text = platform::ReadWholeFile(path, kMaxLayoutFileBytes);
-  if (!text) return 0;
-  ReadLayoutText(*text, gLayout);
-  CountContentChange();
-
-  if (CurrentDevice()) LoadTemplateImages(installDir, templateName);
-  ReadScrollText(installDir, configName);
-  PrepareScrollText();
-  InitPictureScroll();
-  return 1;
 }

@@ -4,15 +4,12 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
 #include "render/picture_loading.h"
-#include "render/screen.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
-
-SlideShow gSlideShow;
 
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
@@ -63,11 +60,6 @@ std::string NextSlide(std::uint32_t now) {
   std::string path = s.slideShowDir;
   if (!PickRandomFile(path, kSlideExtensions, s.slideShowSousRep)) return {};
   return path;
-}
-
-bool DrawMenuFrame(int mode) {
-  gScreen.slideShowActive = gSlideShow.running;
-  return DrawFrame(mode) == 1;
 }
 
 void EndSlideShow() {
