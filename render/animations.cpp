@@ -15,26 +15,6 @@ namespace {
 constexpr std::uint32_t kPulseTick = 50;
 constexpr std::uint32_t kTransitionTick = 10;
 
-void StepPulse(std::uint32_t now) {
-  AnimationClock& clock = gFrameClocks.selectionPulse;
-  Layout& l = gLayout;
-  if (l.pulseDirection == 0 || !ClockDue(now, clock.due)) return;
-  const int ramp = std::max(1, gFrameClocks.pulseRamp);
-  int& elapsed = gFrameClocks.pulseElapsed;
-  elapsed += static_cast<int>(std::min<std::uint32_t>(now - (clock.due - kPulseTick), 1u << 30));
-  // After a long pause (a game was running) the ramp turns as often as it was due.
-  while (elapsed >= ramp) {
-    elapsed -= ramp;
-    l.pulseDirection = -l.pulseDirection;
-  }
-  const int range = l.selectionAlphaMax - l.selectionAlphaMin;
-  int f = static_cast<int>(static_cast<long long>(range) * elapsed / ramp);
-  if (range >= 0) f = std::min(f, range);
-  l.selectionAlpha = l.pulseDirection > 0 ? l.selectionAlphaMin + f : l.selectionAlphaMax - f;
-  ApplyScrollTextBlink(l.pulseDirection > 0, elapsed);
-  clock.due = now + kPulseTick;
-}
-
 void StepTransition(std::uint32_t now) {
   AnimationClock& clock = gFrameClocks.transition;
   if (gFrameClocks.fadeDelta == 0 || !ClockDue(now, clock.due)) return;
@@ -82,6 +62,26 @@ std::array<std::uint32_t, 15> DueTicks() {
 }
 
 }  // namespace
+
+void StepPulse(std::uint32_t now) {
+  AnimationClock& clock = gFrameClocks.selectionPulse;
+  Layout& l = gLayout;
+  if (l.pulseDirection == 0 || !ClockDue(now, clock.due)) return;
+  const int ramp = std::max(1, gFrameClocks.pulseRamp);
+  int& elapsed = gFrameClocks.pulseElapsed;
+  elapsed += static_cast<int>(std::min<std::uint32_t>(now - (clock.due - kPulseTick), 1u << 30));
+  // After a long pause (a game was running) the ramp turns as often as it was due.
+  while (elapsed >= ramp) {
+    elapsed -= ramp;
+    l.pulseDirection = -l.pulseDirection;
+  }
+  const int range = l.selectionAlphaMax - l.selectionAlphaMin;
+  int f = static_cast<int>(static_cast<long long>(range) * elapsed / ramp);
+  if (range >= 0) f = std::min(f, range);
+  l.selectionAlpha = l.pulseDirection > 0 ? l.selectionAlphaMin + f : l.selectionAlphaMax - f;
+  ApplyScrollTextBlink(l.pulseDirection > 0, elapsed);
+  clock.due = now + kPulseTick;
+}
 
 bool UpdateAnimations(std::uint32_t now) {
   const auto before = DueTicks();

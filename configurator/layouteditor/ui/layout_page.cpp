@@ -23,7 +23,7 @@
 #include "configurator/layouteditor/save_layout.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/installation.h"
 #include "configurator/widgets/common_dialogs.h"
 #include "configurator/widgets/setting_text.h"
 #include "platform/files.h"
@@ -46,12 +46,6 @@ constexpr char kAlphaMessage[] = "Valeur incorrecte ! (0 Transparent -> 255 opaq
 constexpr char kColourMessage[] = "Valeur incorrecte !";
 constexpr char kResolutionMessage[] = "Valeur incorrecte ! (Ne peut être > à la résolution actuelle)";
 
-template <class W>
-W* Named(W* widget, int id) {
-  widget->setObjectName(QStringLiteral("id%1").arg(id));
-  return widget;
-}
-
 bool IsImageObject(int index, const EditorLayout& layout) {
   return index == kEdSnap || index == kEdMarquee || IsEditorCustomObject(index) ||
          (index == kEdList && layout.settings.listeImages != 0);
@@ -70,7 +64,6 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
   editor_.hooks.rebuildPreview = [this] { preview_->Rebuild(); };
   editor_.hooks.resetAnimationTimers = [this] { preview_->ResetClocks(); };
   editor_.hooks.resetImageScroll = [this] { preview_->ResetPictureScroll(); };
-  editor_.hooks.commitFields = [this](int index) { CommitFields(index); };
   preview_->objectPicked = [this](int index) {
     {
       const QSignalBlocker block(objects_);
@@ -386,7 +379,7 @@ void LayoutPage::ApplyFields() {
   if (rx != l.Width() || ry != l.Height()) {
     l.objects[kEdBackGround].width = rx;
     l.objects[kEdBackGround].height = ry;
-    RebuildPreview(editor_);
+    preview_->Rebuild(false);
   }
   const int sel = editor_.selected;
   bool fontChanged = false, scrollWidthChanged = false;
@@ -396,8 +389,8 @@ void LayoutPage::ApplyFields() {
     fontChanged = o.fontSize != Number(size_) || !platform::EqualsNoCase(o.fontFace, ToSettingText(face_->text()));
     scrollWidthChanged = !fontChanged && sel == kEdScrollText && Number(w_) != o.width;
     CommitFields(sel);
-    if (fontChanged) preview_->RecreateFont(sel);
-    else if (scrollWidthChanged) preview_->LayOutScrollText();
+    // The preview makes a changed font again itself when it follows the commit.
+    if (scrollWidthChanged) preview_->LayOutScrollText();
   }
   preview_->RequestRedraw();
 }
@@ -463,7 +456,12 @@ bool LayoutPage::IsModified() const {
   return cfg::IsModified(editor_.layout);
 }
 
-bool LayoutPage::SaveTo(const std::string& path) { return SaveLayout(editor_, path) == 1; }
+bool LayoutPage::SaveTo(const std::string& path) {
+  // The pending fields go into the file, and the preview shows what was saved.
+  if (editor_.selected >= 0) CommitFields(editor_.selected);
+  preview_->RequestRedraw();
+  return SaveLayout(editor_, path) == 1;
+}
 
 bool LayoutPage::Save() {
   std::string path = editor_.currentFilePath;
