@@ -21,7 +21,6 @@
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
@@ -162,8 +161,8 @@ void DownPress(benchmark::State& state, Art art) {
   }
   const int count = LoadGameList(gSettings, inst.path());
   SortGameList(0, count - 1);
-  wire::LoadLayout(gSettings.templateDir);  // the render sources, before the display
-  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadLayout(gSettings.templateDir)) {
+  wire::LoadConfiguredLayout(gSettings.templateDir);  // the render sources, before the display
+  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gSettings.templateDir)) {
     state.SkipWithError("no offscreen display");
     return;
   }

@@ -20,7 +20,6 @@ struct FrameClocks {
   float fadeLevel = 0.0f;   // 0 = layout shrunk to nothing, 1 = full size
   float fadeDelta = 0.0f;   // change at the next frame; 0 when no transition runs
   float fadeStep = 0.05f;   // change per 10 ms period
-  AnimationClock volumeRamp;
   AnimationClock selectionPulse;
   AnimationClock transition;
   AnimationClock scrollText;

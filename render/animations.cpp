@@ -1,7 +1,6 @@
 #include "render/animations.h"
 
 #include "render/animation_clock.h"
-#include "render/frame_state.h"
 #include "render/layout.h"
 #include "render/picture_scroll.h"
 #include "render/render_sources.h"
@@ -13,17 +12,8 @@
 
 namespace {
 
-constexpr std::uint32_t kVolumeTick = 50;
 constexpr std::uint32_t kPulseTick = 50;
 constexpr std::uint32_t kTransitionTick = 10;
-
-void StepVolume(std::uint32_t now) {
-  AnimationClock& clock = gFrameClocks.volumeRamp;
-  if (gFrame.volumeRate == 0 || !ClockDue(now, clock.due)) return;
-  gFrame.volume = std::clamp(gFrame.volume + gFrame.volumeRate, 0, 1000);
-  if (gRenderSources.applyVolume) gRenderSources.applyVolume(gFrame.volume);
-  clock.due = now + kVolumeTick;
-}
 
 void StepTransition(std::uint32_t now) {
   AnimationClock& clock = gFrameClocks.transition;
@@ -53,7 +43,6 @@ void UpdateNextFrameTime(std::uint32_t now) {
   auto consider = [&](std::uint32_t due) {
     if (!next || static_cast<std::int32_t>(due - *next) < 0) next = due;
   };
-  if (gFrame.volumeRate != 0) consider(gFrameClocks.volumeRamp.due);
   if (gLayout.pulseDirection != 0) consider(gFrameClocks.selectionPulse.due);
   if (gFrameClocks.fadeDelta != 0) consider(gFrameClocks.transition.due);
   if (ScrollTextRuns()) consider(gScrollText.due);
@@ -64,10 +53,9 @@ void UpdateNextFrameTime(std::uint32_t now) {
 }
 
 // Every clock's due tick: a clock that steps moves its own forward.
-std::array<std::uint32_t, 16> DueTicks() {
-  std::array<std::uint32_t, 16> due{gFrameClocks.volumeRamp.due, gFrameClocks.selectionPulse.due,
-                                    gFrameClocks.transition.due, gScrollText.due};
-  std::size_t i = 4;
+std::array<std::uint32_t, 15> DueTicks() {
+  std::array<std::uint32_t, 15> due{gFrameClocks.selectionPulse.due, gFrameClocks.transition.due, gScrollText.due};
+  std::size_t i = 3;
   for (const auto& axes : gFrameClocks.pictureScroll)
     for (const AnimationClock& c : axes) due[i++] = c.due;
   return due;
@@ -97,7 +85,6 @@ void StepPulse(std::uint32_t now) {
 
 bool UpdateAnimations(std::uint32_t now) {
   const auto before = DueTicks();
-  StepVolume(now);
   StepPulse(now);
   StepTransition(now);
   if (ScrollTextRuns() && ClockDue(now, gScrollText.due)) {

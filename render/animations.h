@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-// Volume ramp, selection pulse (and the blinking scroll text), transition, scroll text,
-// scrolling pictures, in this order; then NextFrameTime = the earliest due clock. True
+// Selection pulse (and the blinking scroll text), transition, scroll text, scrolling
+// pictures, in this order; then NextFrameTime = the earliest due clock. True
 // when a clock stepped, i.e. the next frame differs from the last one.
 bool UpdateAnimations(std::uint32_t now);
 

@@ -1,9 +1,9 @@
 #include "render/display.h"
 
+#include "render/drawing_generation.h"
 #include "render/font_table.h"
 #include "render/layout.h"
 #include "render/render_sources.h"
-#include "render/still_layer.h"
 #include "render/texture_table.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
@@ -38,7 +38,7 @@ void FillPresentParameters(bool fullScreen) {
 }
 
 int CreateDisplay(DisplayKind kind) {
-  ReleaseStillLayer();
+  CountDeviceChange();
   gTextureTable = {};
   gFontTable = {};
   gDisplay.device.reset();
@@ -67,7 +67,7 @@ int SetupRenderState() {
 }
 
 int CreateLayoutTarget() {
-  ReleaseStillLayer();
+  CountDeviceChange();
   TextureSlot& slot = *SlotAt(kSlotLayout);
   slot = {};
   int width = gRenderSources.largFen, height = gRenderSources.hautFen;
@@ -91,7 +91,7 @@ int CreateLayoutTarget() {
 }
 
 void ReleaseMedia() {
-  InvalidateStillLayer();
+  CountContentChange();
   gDisplay.deviceReady = false;
   for (int i = 0; i < kTextureSlotCount; ++i)
     if (i != kSlotLayout) *SlotAt(i) = {};
@@ -99,7 +99,7 @@ void ReleaseMedia() {
 }
 
 void ReleaseTarget() {
-  ReleaseStillLayer();
+  CountDeviceChange();
   gDisplay.backdrop.Reset();
   gDisplay.layoutTargetReady = false;
 }

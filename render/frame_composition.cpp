@@ -151,7 +151,7 @@ void DrawHistoryPanel(int firstLine) {
 void DrawVolumeBar() {
   const int x = gLayout.Width(), y = gLayout.Height();
   const int bw = x * 60 / 100, half = bw / 2;
-  const int fill = static_cast<int>(static_cast<long long>(gFrame.volume) * bw / 1000);
+  const int fill = static_cast<int>(static_cast<long long>(gFrame.volumeGauge.value_or(0)) * bw / 1000);
   RectOutline(float(x / 2 - half), float(y - 50), float(x / 2 + half), float(y - 20), 0xA000FF00);
   FillRect(float(x / 2 - half), float(y - 50), float(fill), 30, 1.0f, 0xA000FF00);
 }
@@ -200,7 +200,7 @@ void DrawLayoutPass(float e) {
   for (int index : gLayout.drawOrder) DrawLayoutObject(index, e, ObjectPart::kWhole);
 }
 
-bool OverlaysShown() { return !CurrentHistory().text.empty() || gFrame.volumeRate != 0; }
+bool OverlaysShown() { return !CurrentHistory().text.empty() || gFrame.volumeGauge.has_value(); }
 
 bool BackgroundCoversLayout() {
   const LayoutObject& o = gLayout.objects[kBackGround];
@@ -215,5 +215,5 @@ bool BackgroundCoversLayout() {
 void DrawOverlays() {
   const HistoryView history = CurrentHistory();
   if (!history.text.empty()) DrawHistoryPanel(history.firstLine);
-  if (gFrame.volumeRate != 0) DrawVolumeBar();
+  if (gFrame.volumeGauge) DrawVolumeBar();
 }

@@ -33,7 +33,7 @@ void DrawLayoutPass(float e);
 // The background picture will cover the whole layout with opaque pixels: clearing the
 // layout first would be work that nothing shows.
 bool BackgroundCoversLayout();
-// The history panel when the sources hold a history text, the volume gauge while a volume key
-// is held.
+// The history panel when the sources hold a history text, the volume gauge when it is handed
+// a value.
 void DrawOverlays();
 bool OverlaysShown();

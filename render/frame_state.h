@@ -1,15 +1,15 @@
 // Values of the menu frame that change between frames: per-line list slots and the
-// volume gauge.
+// volume gauge's value as the shell hands it.
 #pragma once
 
 #include "render/layout.h"
 
 #include <array>
+#include <optional>
 
 struct FrameState {
   std::array<int, kMaxListItems> lineSlots{};  // LineSlots: texture slot per visible line
-  int volume = 0;                              // 0-1000
-  int volumeRate = 0;                          // +10 / -10 while a volume key is held
+  std::optional<int> volumeGauge;              // 0-1000, shown while a volume key is held
 };
 
 extern FrameState gFrame;

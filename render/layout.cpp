@@ -2,22 +2,13 @@
 
 #include <algorithm>
 
-#include "render/display.h"
 #include "render/layout_file.h"
 #include "render/layout_keys.h"
-#include "render/picture_loading.h"
-#include "render/still_layer.h"
-#include "render/picture_scroll.h"
-#include "render/scroll_text.h"
-#include "platform/files.h"
 #include "platform/paths.h"
 
 Layout gLayout;
 
 namespace {
-
-// No real layout comes near this; a larger file is read up to it.
-constexpr std::size_t kMaxLayoutFileBytes = std::size_t(16) << 20;
 
 // The typed reads of one table row with the frontend's default.
 int Integer(const LayoutKeyReader& keys, LayoutKey key) {
@@ -96,18 +87,4 @@ void ReadLayoutText(std::string_view text, Layout& layout) {
 
 std::string TemplateDirectory(const std::string& installDir, const std::string& templateName) {
   return platform::ResolvePath(installDir + "/Templates/" + templateName);
-}
-
-int LoadLayout(const std::string& installDir, const std::string& configName, const std::string& templateName) {
-  const std::string path = platform::ResolvePath(installDir + "/Templates/" + templateName + "/Layout.cfg");
-  const auto text = platform::ReadWholeFile(path, kMaxLayoutFileBytes);
-  if (!text) return 0;
-  ReadLayoutText(*text, gLayout);
-  InvalidateStillLayer();
-
-  if (CurrentDevice()) LoadTemplateImages(installDir, templateName);
-  ReadScrollText(installDir, configName);
-  PrepareScrollText();
-  InitPictureScroll();
-  return 1;
 }

@@ -1,11 +1,11 @@
 #include "render/picture_loading.h"
 
 #include "render/display.h"
+#include "render/drawing_generation.h"
 #include "render/font_table.h"
 #include "render/frame_state.h"
 #include "render/layout.h"
 #include "render/render_sources.h"
-#include "render/still_layer.h"
 #include "render/text_style_fonts.h"
 #include "render/texture_table.h"
 #include "platform/files.h"
@@ -110,12 +110,12 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
 }  // namespace
 
 int LoadTexture(int slot, std::uint32_t colourKey, const std::string& path) {
-  InvalidateStillLayer();
+  CountContentChange();
   return LoadPicture(slot, colourKey, path);
 }
 
 int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path) {
-  InvalidateStillLayer();
+  CountContentChange();
   // The image decoder reads the first image of an icon, its mask applied.
   return LoadPicture(slot, colourKey, path);
 }
@@ -162,7 +162,7 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
 }
 
 int LoadSelectionMedia() {
-  InvalidateStillLayer();
+  CountContentChange();
   const int count = GameCount();
   const ListPosition where = CurrentListPosition();
   const std::optional<ShownGame> game =

@@ -1,6 +1,6 @@
 // What the drawing reads from the rest of the program. The frontend's shell fills it
-// (settings, list window, the loaded list, the information panel, volume output, slide
-// picks); a preview fills it with sample contents. The drawing never reaches past it.
+// (settings, list window, the loaded list, the information panel, slide picks); a
+// preview fills it with sample contents. The drawing never reaches past it.
 #pragma once
 
 #include <array>
@@ -46,8 +46,6 @@ struct RenderSources {
   std::function<ShownGame(int position)> gameAt;
   // The information panel; nothing = closed.
   std::function<HistoryView()> history;
-  // Applies the music volume 0-1000 while a volume key is held.
-  std::function<void(int volume)> applyVolume;
   // The next slide-show picture when one is due (empty: keep the current one).
   std::function<std::string()> pickSlide;
 };

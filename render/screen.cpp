@@ -2,6 +2,7 @@
 
 #include "render/animation_clock.h"
 #include "render/display.h"
+#include "render/drawing_generation.h"
 #include "render/frame_composition.h"
 #include "render/layout.h"
 #include "render/picture_loading.h"
@@ -135,7 +136,7 @@ int DrawFrame(int mode) {
   if (gScreen.slideShowActive) {
     device->Clear(0xFF000000);
     DrawSlidePicture(e);
-    InvalidateStillLayer();  // the layout target no longer holds the layout
+    CountContentChange();  // the layout target no longer holds the layout
   } else {
     ComposeLayout(e);
   }

@@ -1,6 +1,7 @@
 #include "render/still_layer.h"
 
 #include "render/display.h"
+#include "render/drawing_generation.h"
 #include "render/frame_composition.h"
 #include "render/frame_state.h"
 #include "render/layout.h"
@@ -35,7 +36,7 @@ struct Piece {
   bool moving = false;
 };
 
-// What the still objects' pixels depend on besides what InvalidateStillLayer covers.
+// What the still objects' pixels depend on besides what the generation counts cover.
 struct ObjectKey {
   int left = 0, top = 0, width = 0, height = 0, stretch = 0, alpha = 0, textureSlot = 0;
   bool visible = false;
@@ -56,6 +57,7 @@ struct LayerKey {
 
 struct StillLayer {
   bool enabled = true;
+  DrawingGeneration generation;  // the counts the layer and its texture were made at
   bool keyValid = false;
   LayerKey key;
   platform::Texture texture;
@@ -168,6 +170,18 @@ bool BuildLayer(platform::Device& device, const platform::Texture& layoutTarget,
   return gLayer.built;
 }
 
+// The layer's texture, or all of the layer, dropped when the display or the pictures
+// changed since it was made.
+void ForgetWhatChanged() {
+  const DrawingGeneration now = CurrentDrawingGeneration();
+  if (now == gLayer.generation) return;
+  if (now.device != gLayer.generation.device) gLayer.texture.Reset();
+  gLayer.keyValid = false;
+  gLayer.built = false;
+  gLayer.targetInSync = false;
+  gLayer.generation = now;
+}
+
 void ComposeEverything(float e) {
   if (!BackgroundCoversLayout())
     if (platform::Device* device = CurrentDevice()) device->Clear(0xFF000000);
@@ -178,6 +192,7 @@ void ComposeEverything(float e) {
 
 void ComposeLayout(float e) {
   gScreen.crossFadeAlpha = 255;
+  ForgetWhatChanged();
   platform::Device* device = CurrentDevice();
   const TextureSlot* layoutSlot = SlotAt(kSlotLayout);
   const bool usable = gLayer.enabled && device && layoutSlot && layoutSlot->texture && !OverlaysShown();
@@ -209,20 +224,12 @@ void ComposeLayout(float e) {
   ++gLayer.framesFromLayer;
 }
 
-void InvalidateStillLayer() {
-  gLayer.keyValid = false;
-  gLayer.built = false;
-  gLayer.targetInSync = false;
-}
-
-void ReleaseStillLayer() {
-  InvalidateStillLayer();
-  gLayer.texture.Reset();
-}
-
 void SetStillLayerEnabled(bool enabled) {
+  const long framesFromLayer = gLayer.framesFromLayer;
+  gLayer = {};
   gLayer.enabled = enabled;
-  ReleaseStillLayer();
+  gLayer.generation = CurrentDrawingGeneration();
+  gLayer.framesFromLayer = framesFromLayer;
 }
 
 long FramesFromStillLayer() { return gLayer.framesFromLayer; }

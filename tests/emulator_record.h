@@ -18,6 +18,8 @@ struct EmulatorRun {
   std::vector<std::string> argv;
   bool ended = false;      // it reached its normal end
   int termsIgnored = 0;    // SIGTERMs it noted and ignored
+  // When it began, on the clock of std::chrono::steady_clock (CLOCK_MONOTONIC).
+  std::chrono::steady_clock::time_point started;
 };
 
 inline std::string TestEmulatorPath() { return ORV_BINARY_DIR "/tools/test_emulator/test_emulator"; }
@@ -46,6 +48,8 @@ inline std::vector<EmulatorRun> ReadEmulatorRuns(const std::string& recordPath) 
       runs.back().cwd = line.substr(4);
     } else if (line.rfind("argv[", 0) == 0) {
       runs.back().argv.push_back(line.substr(line.find("]=") + 2));
+    } else if (line.rfind("started_ms=", 0) == 0) {
+      runs.back().started = std::chrono::steady_clock::time_point(std::chrono::milliseconds(std::atoll(line.c_str() + 11)));
     } else if (line.rfind("child=", 0) == 0) {
       runs.back().child = std::atoi(line.c_str() + 6);
     } else if (line.rfind("exit code=", 0) == 0) {

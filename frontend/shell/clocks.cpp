@@ -2,7 +2,7 @@
 
 #include "render/animation_clock.h"
 #include "render/scroll_text.h"
-#include "render/still_layer.h"
+#include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
 namespace {
@@ -15,7 +15,7 @@ constexpr std::uint32_t kTransitionPeriod = 10;
 void ResetClocks(std::uint32_t now) {
   FrameClocks& c = gFrameClocks;
   c.selectionPulse = {now, kPulsePeriod};
-  c.volumeRamp = {now, kVolumePeriod};
+  gShell.volumeRamp.clock = {now, kVolumePeriod};
   c.scrollText = {now, kScrollPeriod};
   c.pulseElapsed = 0;
   gScrollText.due = now;
@@ -36,7 +36,6 @@ void StartFade(float level, std::uint32_t now) {
 }
 
 void AskForFrame() {
-  InvalidateStillLayer();  // whatever changed may be part of the still objects
   gFrameClocks.nextFrameTime = platform::GetTickCount();
   gFrameClocks.frameAsked = true;
 }

@@ -12,7 +12,7 @@
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/slide_show.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
@@ -43,10 +43,10 @@ std::optional<std::string> StoredLastEmu() {
 // list was never shown, so nothing of it is saved, and LastEmu gets its old value back).
 void LoadLayoutOrGoBack(const std::string& previous, const std::optional<std::string>& lastEmu) {
   Settings& s = gSettings;
-  if (wire::LoadLayout(s.templateDir)) return;
+  if (wire::LoadConfiguredLayout(s.templateDir)) return;
   platform::WriteLog("Template illisible : " + s.templateDir + " ; retour a la configuration " + previous, 1, 1);
   LoadConfiguration(previous);
-  wire::LoadLayout(s.templateDir);
+  wire::LoadConfiguredLayout(s.templateDir);
   if (lastEmu && *lastEmu != StoredLastEmu().value_or(*lastEmu) &&
       !settings::WriteSetting(settings::MainSettingsPath(BaseDirectory()), settings::SettingId::LastEmu, *lastEmu))
     platform::WriteLog("Ecriture de LastEmu impossible dans Orvanel.ini", 1, 1);
@@ -65,7 +65,7 @@ void RunOpeningTransition() {
   while (c.fadeLevel < 1.0f) {
     const float before = c.fadeLevel;
     const std::uint32_t t0 = platform::GetTickCount();
-    wire::DrawFrame(0);
+    DrawMenuFrame(0);
     if (c.fadeLevel == before) {
       // Nothing was drawn (no layout): the level would never move.
       c.fadeLevel = 1.0f;
@@ -91,7 +91,7 @@ int SwitchConfiguration(std::string_view name) {
   const std::optional<std::string> lastEmu = StoredLastEmu();
 
   c.fadeLevel = 1.0f;
-  wire::DrawFrame(1);
+  DrawMenuFrame(1);
   SetDrawLock(1);
   if (!LoadConfiguration(name)) {
     SetDrawLock(0);
@@ -113,7 +113,7 @@ int SwitchConfiguration(std::string_view name) {
   SetDrawLock(0);
   RunOpeningTransition();
   ArmScreensaverTimer(s.scrTimeOut);
-  wire::DrawFrame(2);
+  DrawMenuFrame(2);
   // One folder spelt differently by two configurations keeps its music playing.
   if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gMusic.pathPlaying))
     StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);

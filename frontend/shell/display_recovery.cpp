@@ -3,7 +3,6 @@
 #include "render/display.h"
 #include "render/picture_loading.h"
 #include "frontend/shell/clocks.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/debug_log.h"
@@ -25,13 +24,13 @@ void RecoverDisplay() {
   if (recreate) {
     platform::WriteLog("Affichage perdu : re-creation", 1, 1);
     ReleaseAll();
-    wire::CreateDisplay();
+    wire::CreateMainDisplay();
   } else {
     SetupRenderState();
   }
   gShell.deviceLost = false;
   gShell.pendingReset = DisplayReset::None;
-  wire::LoadTemplateImages(s.templateDir);
+  wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
   platform::ReturnFreedMemory();

@@ -12,9 +12,9 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
+#include "frontend/shell/volume_ramp.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 
@@ -131,8 +131,8 @@ void HandleKey(int code) {
     case KeyAction::RandomGame: RandomGame(); break;
     case KeyAction::Menu: OpenMenu(); break;
     case KeyAction::MenuGen: OpenBaseMenu(); break;
-    case KeyAction::VolumeDown: gFrame.volumeRate = -kVolumeStep; break;
-    case KeyAction::VolumeUp: gFrame.volumeRate = kVolumeStep; break;
+    case KeyAction::VolumeDown: HoldVolumeKey(-kVolumeStep); break;
+    case KeyAction::VolumeUp: HoldVolumeKey(kVolumeStep); break;
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
       s.rotation = SetRotation(s.rotation + 1);

@@ -4,13 +4,23 @@
 #include "frontend/catalogue/history.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
-#include "frontend/shell/wiring_input.h"
+#include "frontend/shell/shell_state.h"
+#include "platform/paths.h"
+#include "platform/process.h"
 
 namespace {
 
 constexpr int kPanelMargin = 100;
 constexpr int kLineHeight = 17;
+
+// Appends the game's history from the emulator's directory, wrapped for the window width.
+void AppendHistory(const Settings& s, const std::string& romName) {
+  // An emulator named without a directory is the one PATH finds: its history is beside it.
+  const std::string directory = s.emuDirectory.empty()
+                                    ? std::string(platform::DirectoryPart(platform::FindProgram(s.emuProgram)))
+                                    : s.emuDirectory;
+  LoadHistory(directory, s.largFen, romName);
+}
 
 }  // namespace
 
@@ -25,7 +35,7 @@ void ToggleInfoPanel() {
   } else {
     if (const GameEntry* entry = SelectedEntry(); entry != nullptr && !entry->romName.empty()) {
       gHistory.text.clear();
-      wire::LoadHistory(entry->romName);
+      AppendHistory(s, entry->romName);
       gHistory.firstLine = 0;
     }
     if (InfoPanelOpen()) {

@@ -2,7 +2,7 @@
 // comparison order of the assigned keys.
 #pragma once
 
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 
 enum class KeyAction {
   None,

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 
 // RomDir + "/" + name with the first extension of RomsExt that names an existing file (an
 // empty item tries the bare name); the bare name when none does. Letter case of the

@@ -9,7 +9,6 @@
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/wiring_catalogue.h"
@@ -41,7 +40,7 @@ void TakeBackDisplay(const Settings& s) {
   if (!s.modeFenetre) platform::TakeBackFullScreen();
   ResetDisplay();
   SetupRenderState();
-  wire::LoadTemplateImages(s.templateDir);
+  wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
   platform::ReturnFreedMemory();

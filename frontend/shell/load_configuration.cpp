@@ -50,9 +50,9 @@ int LoadConfiguration(std::string_view name) {
       platform::WriteLog("Ecriture de LastEmu impossible dans Orvanel.ini", 1, 1);
   }
 
-  wire::LoadSounds(s.sons);
+  wire::LoadConfiguredSounds(s.sons);
   s.listStatsFile = ListStatisticsFileName(s.fichierDescription);
-  wire::ReadListTotals();
+  wire::OpenListStatistics();
   gShell.configLoadTick = platform::GetTickCount();
   return 1;
 }

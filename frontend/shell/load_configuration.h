@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "settings/read_settings.h"
 #include "settings/settings_paths.h"
 

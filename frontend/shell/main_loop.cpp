@@ -9,14 +9,13 @@
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/music.h"
-#include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/slide_show.h"
+#include "frontend/shell/volume_ramp.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_input.h"
 #include "frontend/shell/wiring_launch.h"
-#include "frontend/shell/wiring_render.h"
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/window.h"
@@ -35,11 +34,13 @@ void FrameStep(std::uint32_t now) {
   FrameClocks& c = gFrameClocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
-  const bool moved = UpdateAnimations(now);
+  const bool ramped = StepVolumeRamp(now);
+  const bool moved = UpdateAnimations(now) || ramped;
+  if (const auto due = VolumeRampDue(); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
   const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gSlideShow.running;
-  if (changes && wire::DrawFrame(0)) c.frameAsked = false;
+  if (changes && DrawMenuFrame(0)) c.frameAsked = false;
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
   // new slide: quick frames would only flash pictures, so those keep the usual pace.
@@ -62,7 +63,7 @@ void IdleStep(std::uint32_t now) {
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
       if (MusicStopped()) {
-        wire::StartMusic(s.musicFond);
+        wire::StartConfiguredMusic(s.musicFond);
         if (!s.modeFenetre) platform::SetPointerVisible(false);
       }
     }

@@ -1,6 +1,6 @@
 #include "frontend/shell/main_window.h"
 
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_launch.h"
 #include "platform/debug_log.h"

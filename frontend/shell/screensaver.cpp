@@ -7,12 +7,9 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
-
-SlideShow gSlideShow;
 
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
@@ -43,7 +40,7 @@ void RandomGameScreensaver() {
   if (count < 1) return;
   SelectEntry(DrawPosition(count));
   LoadSelectionMedia();
-  wire::DrawFrame(0);
+  DrawMenuFrame(0);
   platform::Sleep(kShowChosenGameMs);
   const GameEntry* entry = SelectedEntry();
   if (!entry || entry->romName.empty()) return;
@@ -67,7 +64,7 @@ std::string NextSlide(std::uint32_t now) {
 
 void EndSlideShow() {
   LoadSelectionMedia();
-  wire::DrawFrame(3);
+  DrawMenuFrame(3);
   gSlideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
 }

@@ -3,15 +3,10 @@
 // key, '3' puts the monitor to sleep; anything else does nothing.
 #pragma once
 
+#include "frontend/shell/slide_show.h"
+
 #include <cstdint>
 #include <string>
-
-struct SlideShow {
-  bool running = false;          // the slide-show flag
-  std::uint32_t lastSlideTick = 0;  // when the current slide was chosen; 0 before the first
-};
-
-extern SlideShow gSlideShow;
 
 // The action of the timer, once per idle period (the timer is already killed).
 void RunScreensaver(char scrType);

@@ -1,18 +1,16 @@
 #include "frontend/shell/shell_state.h"
 
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/history.h"
-#include "frontend/catalogue/statistics.h"
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/sounds.h"
 
 Shell gShell;
+Settings gSettings;
 
 void ResetShellState() {
   gShell = {};
@@ -24,7 +22,5 @@ void ResetShellState() {
   gLaunchTiming = {};
   gSlideShow = {};
   FreeSounds();
-  gGameList = {};
-  gHistory = {};
-  gStatistics = {};
+  ResetCatalogueState();
 }

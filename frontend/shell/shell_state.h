@@ -1,6 +1,9 @@
-// The shell's own state for the life of the process: where the installation is, whether
-// the loop runs, and the ticks of its periodic steps.
+// The shell's own state for the life of the process: where the installation is, the
+// settings, whether the loop runs, and the ticks of its periodic steps.
 #pragma once
+
+#include "render/animation_clock.h"
+#include "settings/settings.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +18,13 @@ enum class DisplayReset : int {
   None = 0,
   Targets,  // target textures lost their content: release and reload the resources
   Device,   // the renderer is gone: re-create it, then reload
+};
+
+// A held volume key's ramp (volume_ramp.h).
+struct VolumeRamp {
+  int rate = 0;   // +10 / -10 while a volume key is held, else 0
+  int level = 0;  // 0-1000, while it runs
+  AnimationClock clock;
 };
 
 struct Shell {
@@ -32,14 +42,17 @@ struct Shell {
   // start-up or a switch that fails before that point leaves LastGame and the list's
   // statistics as they were.
   bool listShown = false;
+  VolumeRamp volumeRamp;
 };
 
 extern Shell gShell;
+// The settings the shell runs the program with, filled by LoadConfiguration.
+extern Settings gSettings;
 
 // The records the shell runs the program with have one owner: this puts the shell's own
 // (installation, settings, list window, input, screensaver, music, launch timing, slide
-// show, sounds) and the catalogue's (game list, history panel, statistics) back to their
-// start-up values. The drawing's records have their own reset (ResetRenderState).
+// show, sounds) and, through ResetCatalogueState, the catalogue's back to their start-up
+// values. The drawing's records have their own reset (ResetRenderState).
 void ResetShellState();
 
 // The base directory of the installation (directory of the program file).

@@ -3,7 +3,6 @@
 #include "frontend/catalogue/statistics.h"
 #include "render/display.h"
 #include "frontend/shell/music.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
@@ -24,7 +23,7 @@ int Shutdown() {
   SaveTotalTimes(platform::GetTickCount());  // S1
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
-  wire::FreeSounds();
+  wire::FreeSoundsAndAudio();
   ReleaseAll();                              // S4
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);

@@ -10,7 +10,6 @@
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/main_window.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/shutdown.h"
 #include "frontend/shell/sounds.h"
@@ -43,10 +42,10 @@ int RunFrontendIn(const std::string& baseDirectory) {
   }
   const Settings& s = gSettings;
   CountRun(baseDirectory);
-  wire::ReadGlobalTotals();
+  wire::OpenGlobalStatistics();
   gTextureTable = {};
 
-  if (!CreateMainWindow() || wire::CreateDisplay() < 0) {
+  if (!CreateMainWindow() || wire::CreateMainDisplay() < 0) {
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
     return Shutdown();
   }
@@ -54,7 +53,7 @@ int RunFrontendIn(const std::string& baseDirectory) {
     gFrameClocks.fadeDelta = 0.0f;
     gFrameClocks.fadeLevel = 1.0f;
   }
-  if (!wire::LoadLayout(s.templateDir)) {
+  if (!wire::LoadConfiguredLayout(s.templateDir)) {
     ReleaseAll();
     platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
     gShell.runState = kRunStopped;

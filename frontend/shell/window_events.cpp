@@ -1,6 +1,5 @@
 #include "frontend/shell/window_events.h"
 
-#include "render/frame_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
@@ -8,7 +7,8 @@
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/volume_ramp.h"
 #include "platform/keycodes.h"
 #include "platform/monitor_power.h"
 #include "platform/window.h"
@@ -41,12 +41,7 @@ void OnKeyUp(const platform::WindowEvent& event) {
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
 
-  if (gFrame.volumeRate != 0) {
-    gFrame.volumeRate = 0;
-    // The music volume is what the ramp reached: the next track starts at it too.
-    gSettings.musicVolume = gFrame.volume;
-    AskForFrame();  // the volume gauge goes away
-  }
+  ReleaseVolumeKey();
   if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();
   gInput.navigateArmed = true;
 }

@@ -4,7 +4,6 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/statistics.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/paths.h"
@@ -29,9 +28,9 @@ int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
 
 namespace wire {
 
-void ReadGlobalTotals() {
+void OpenGlobalStatistics() {
   gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
-  ::ReadGlobalTotals(platform::GetTickCount());
+  ReadGlobalTotals(platform::GetTickCount());
 }
 
 void LoadAndSortGameList() {
@@ -45,10 +44,10 @@ void SaveFavouritesAndLastGame() {
   SaveFavourites(BaseDirectory(), gSettings.currentConfig, gSettings.listeFavoris, SelectedRomName(CurrentEntry()));
 }
 
-void ReadListTotals() {
+void OpenListStatistics() {
   // The files of the configuration just read; the one left was saved before.
   gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
-  ::ReadListTotals(platform::GetTickCount());
+  ReadListTotals(platform::GetTickCount());
 }
 
 }  // namespace wire

@@ -17,9 +17,9 @@ int LoadGameList(const Settings& settings, std::string_view baseDirectory);
 
 namespace wire {
 
-void ReadGlobalTotals();            // start-up: totals of Orvanel.sta
+void OpenGlobalStatistics();            // start-up: totals of Orvanel.sta
 void LoadAndSortGameList();         // main window creation
 void SaveFavouritesAndLastGame();   // leaving a configuration, shutdown
-void ReadListTotals();              // after a configuration was read
+void OpenListStatistics();              // after a configuration was read
 
 }  // namespace wire

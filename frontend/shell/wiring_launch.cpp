@@ -2,7 +2,7 @@
 
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 
 namespace wire {
 

@@ -13,9 +13,7 @@
 #include "render/screen.h"
 #include "render/texture_table.h"
 #include "frontend/shell/list_window.h"
-#include "frontend/shell/music.h"
 #include "frontend/shell/screensaver.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
@@ -34,7 +32,6 @@ void SyncRenderSources() {
   r.modeFenetre = s.modeFenetre;
   r.iconsDir = s.iconsDir;
   r.scrDuration = s.scrDuration;
-  gFrame.volume = s.musicVolume;
   s.rotation = SetRotation(s.rotation);
   r.listPosition = [] { return ListPosition{gListWindow.topIndex, gListWindow.row}; };
   r.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
@@ -43,25 +40,24 @@ void SyncRenderSources() {
     return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
   };
   r.history = [] { return HistoryView{gHistory.text, gHistory.firstLine}; };
-  r.applyVolume = [](int volume) { SetMusicVolume(volume); };
   r.pickSlide = [] { return NextSlide(platform::GetTickCount()); };
 }
 
 }  // namespace
 
-int CreateDisplay() {
+int CreateMainDisplay() {
   SyncRenderSources();
-  return ::CreateDisplay(DisplayKind::kMainWindow);
+  return CreateDisplay(DisplayKind::kMainWindow);
 }
 
 int CreateOffscreenDisplay() {
   SyncRenderSources();
-  return ::CreateDisplay(DisplayKind::kOffscreen);
+  return CreateDisplay(DisplayKind::kOffscreen);
 }
 
-int LoadLayout(const std::string& templateDir) {
+int LoadConfiguredLayout(const std::string& templateDir) {
   SyncRenderSources();
-  return ::LoadLayout(gShell.baseDirectory, gSettings.currentConfig, templateDir);
+  return LoadLayout(gShell.baseDirectory, gSettings.currentConfig, templateDir);
 }
 
 void StoreLayoutMediaDirectories(const Settings& settings) {
@@ -71,14 +67,9 @@ void StoreLayoutMediaDirectories(const Settings& settings) {
   for (int k = 0; k < 6; ++k) gLayout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
 }
 
-bool DrawFrame(int mode) {
-  gScreen.slideShowActive = gSlideShow.running;
-  return ::DrawFrame(mode) == 1;
-}
-
-void LoadTemplateImages(const std::string& templateDir) {
+void LoadConfiguredTemplateImages(const std::string& templateDir) {
   SyncRenderSources();
-  ::LoadTemplateImages(gShell.baseDirectory, templateDir);
+  LoadTemplateImages(gShell.baseDirectory, templateDir);
 }
 
 }  // namespace wire

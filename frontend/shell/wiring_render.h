@@ -8,15 +8,12 @@ struct Settings;
 
 namespace wire {
 
-int CreateDisplay();                              // negative: the display cannot be made
+int CreateMainDisplay();                              // negative: the display cannot be made
 int CreateOffscreenDisplay();                     // the same without a window (screenshots)
-int LoadLayout(const std::string& templateDir);   // 0: the template's Layout.cfg cannot be read
-void LoadTemplateImages(const std::string& templateDir);
+int LoadConfiguredLayout(const std::string& templateDir);   // 0: the template's Layout.cfg cannot be read
+void LoadConfiguredTemplateImages(const std::string& templateDir);
 // Clears the media directory of every layout object, then stores the snapshot, marquee
 // and Custom1..6 directories of the settings just read.
 void StoreLayoutMediaDirectories(const Settings& settings);
-// A frame, with the slide show's state handed to the screen; false when skipped (no
-// device, draw lock).
-bool DrawFrame(int mode);
 
 }  // namespace wire

@@ -2,19 +2,18 @@
 #include "frontend/shell/wiring_sound.h"
 
 #include "frontend/shell/music.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "platform/audio.h"
 
 namespace wire {
 
-void LoadSounds(bool sons) { ::LoadSounds(sons, BaseDirectory(), gSettings.currentConfig); }
-void StartMusic(const std::string& musicFond) {
-  ::StartMusic(musicFond, gSettings.musicSousRep, gSettings.musicVolume);
+void LoadConfiguredSounds(bool sons) { LoadSounds(sons, BaseDirectory(), gSettings.currentConfig); }
+void StartConfiguredMusic(const std::string& musicFond) {
+  StartMusic(musicFond, gSettings.musicSousRep, gSettings.musicVolume);
 }
-void FreeSounds() {
-  ::FreeSounds();
+void FreeSoundsAndAudio() {
+  FreeSounds();
   platform::SilenceAudioForExit();  // last use of the device: the program ends
 }
 

@@ -6,8 +6,8 @@
 
 namespace wire {
 
-void LoadSounds(bool sons);
-void StartMusic(const std::string& musicFond);
-void FreeSounds();  // the sounds, then silence: the program ends
+void LoadConfiguredSounds(bool sons);
+void StartConfiguredMusic(const std::string& musicFond);
+void FreeSoundsAndAudio();  // the sounds, then silence: the program ends
 
 }  // namespace wire

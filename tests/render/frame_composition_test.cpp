@@ -206,8 +206,7 @@ TEST_F(FrameCompositionTest, ListShowsOnlyAsManyLinesAsGamesAndTheSelectionBar) 
 TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   OpenPlain();
   historyText = "line one\r\nline two\r\n";
-  gFrame.volumeRate = 10;
-  gFrame.volume = 500;
+  gFrame.volumeGauge = 500;
   ASSERT_EQ(DrawFrame(0), 1);
   // Panel 0xA0000080 over its shadow 0xC0393939 over black; its red frame at x = 50 and 51.
   EXPECT_PIXEL(Screen(60, 300), 0x0F0F5F);
@@ -220,7 +219,7 @@ TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   EXPECT_PIXEL(Screen(410, 560), kBlack);
   // A layout too small for the panel shows none: neither its body nor its frame is drawn.
   gLayout.objects[kBackGround].width = 90;
-  gFrame.volumeRate = 0;
+  gFrame.volumeGauge.reset();
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_FALSE(render_test::Near(LayoutPixel(60, 300), 0x0F0F5F)) << render_test::Hex(LayoutPixel(60, 300));
   EXPECT_FALSE(render_test::Near(LayoutPixel(50, 300), kRed)) << render_test::Hex(LayoutPixel(50, 300));

@@ -228,11 +228,10 @@ TEST_F(ScreenTest, WhatAFrameNoLongerDrawsLeavesNothingBehind) {
     WriteLayout("RESOLUTIONX=200\nRESOLUTIONY=200\nBackGround_visible=YES");
     WritePng("Templates/T/layout.png", Solid(side, side, 0xFFFF0000));
     Open(200, 200);
-    gFrame.volumeRate = 10;
-    gFrame.volume = 1000;
+    gFrame.volumeGauge = 1000;
     ASSERT_EQ(DrawFrame(0), 1);
     EXPECT_NE(Screen(100, 165), side == 200 ? kRed : kBlack);  // the gauge, bottom middle
-    gFrame.volumeRate = 0;
+    gFrame.volumeGauge.reset();
     ASSERT_EQ(DrawFrame(0), 1);
     EXPECT_PIXEL(Screen(100, 165), side == 200 ? kRed : kBlack);
     ReleaseAll();

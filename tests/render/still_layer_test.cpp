@@ -3,6 +3,9 @@
 #include "render/still_layer.h"
 #include "render_fixture.h"
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 using render_test::Picture;
@@ -118,30 +121,55 @@ TEST_F(StillLayerTest, FramesFromTheLayerMatchFullyComposedFramesPixelForPixel) 
   }
 }
 
-TEST_F(StillLayerTest, LayerIsComposedAgainAfterAnInvalidation) {
-  Install();
-  Open(400, 300);
-  InitPictureScroll(1000);
-  std::uint32_t now = 1000;
-  auto frame = [&] {
-    now += 20;
-    UpdateAnimations(now);
-    ASSERT_EQ(DrawFrame(0), 1);
+// Whatever changes what the layer cannot compare frame by frame is noticed by the layer
+// itself: the frame after it is composed in full, and the layer is used again after that.
+TEST_F(StillLayerTest, LayerIsComposedAgainAfterWhatItCannotCompareChanged) {
+  struct Case {
+    const char* change;
+    std::function<void()> make;
   };
-  frame();
-  frame();
-  frame();
-  const long cached = FramesFromStillLayer();
-  frame();
-  EXPECT_EQ(FramesFromStillLayer(), cached + 1);
-  // Anything the layer cannot compare (here the list's texts) is announced: the frame
-  // after it is composed in full.
-  games[std::size_t(position.topIndex)].fullName = "Renamed";
-  InvalidateStillLayer();
-  frame();
-  EXPECT_EQ(FramesFromStillLayer(), cached + 1);
-  frame();
-  EXPECT_EQ(FramesFromStillLayer(), cached + 2);
+  const std::vector<Case> cases = {
+      // The list's texts change only with a list read again, after which the selection's
+      // pictures are loaded.
+      {"list read again",
+       [this] {
+         games[std::size_t(position.topIndex)].fullName = "Renamed";
+         LoadSelectionMedia();
+       }},
+      {"template picture", [this] { LoadTexture(kSlotCustomTemplate1 + 2, kNoColourKey, dir / "other.png"); }},
+      {"layout read again", [this] { ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1); }},
+      {"layout target made again", [] { ASSERT_EQ(CreateLayoutTarget(), 1); }},
+      {"media released and loaded again",
+       [this] {
+         ReleaseMedia();
+         LoadTemplateImages(dir.path(), "T");
+         LoadSelectionMedia();
+       }},
+  };
+  Install();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.change);
+    Open(400, 300);
+    InitPictureScroll(1000);
+    std::uint32_t now = 1000;
+    auto frame = [&] {
+      now += 20;
+      UpdateAnimations(now);
+      ASSERT_EQ(DrawFrame(0), 1);
+    };
+    frame();
+    frame();
+    frame();
+    const long cached = FramesFromStillLayer();
+    frame();
+    EXPECT_EQ(FramesFromStillLayer(), cached + 1);
+    c.make();
+    frame();
+    EXPECT_EQ(FramesFromStillLayer(), cached + 1);
+    frame();
+    frame();
+    EXPECT_EQ(FramesFromStillLayer(), cached + 3);
+  }
 }
 
 }  // namespace

@@ -13,10 +13,10 @@
 #include "render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/load_configuration.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_input.h"
+#include "frontend/shell/slide_show.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   if (wire::CreateOffscreenDisplay() < 0) return Fail("no software renderer");
   gFrameClocks.fadeLevel = 1.0f;  // the screen as it stands after the opening zoom
   gFrameClocks.fadeDelta = 0.0f;
-  if (!wire::LoadLayout(gSettings.templateDir)) return Fail("cannot read the template " + gSettings.templateDir);
+  if (!wire::LoadConfiguredLayout(gSettings.templateDir)) return Fail("cannot read the template " + gSettings.templateDir);
   const std::uint32_t now = platform::GetTickCount();
   ResetClocks(now);
   gFrameClocks.fadeLevel = 1.0f;
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   wire::SelectLastGame();
   LoadSelectionMedia();
   UpdateAnimations(now);
-  wire::DrawFrame(0);
+  DrawMenuFrame(0);
 
   platform::Image shot;
   shot.width = gSettings.largFen;

@@ -19,7 +19,7 @@
 #include "frontend/catalogue/game_run.h"
 #include "frontend/catalogue/statistics.h"
 #include "frontend/shell/count_run.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/profile.h"

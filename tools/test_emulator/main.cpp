@@ -15,7 +15,9 @@
 //   chunk_bytes=N  print the listing N bytes at a time (default: all at once) ...
 //   chunk_ms=N     ... with N milliseconds between the pieces
 //   noise=1        also write some text to standard error
-// The record also notes where standard output and standard error lead.
+// The record also notes where standard output and standard error lead, and when the run
+// began on the monotonic clock (started_ms), so that tests time the launch from what
+// happened rather than from when they noticed it.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/types.h>
@@ -157,9 +159,16 @@ void PrintListing(const Script& script, int argc, char** argv) {
   }
 }
 
+long long MonotonicMs() {
+  timespec ts{};
+  ::clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const long long startedMs = MonotonicMs();
   const std::string dir = ProgramDirectory(argc > 0 ? argv[0] : nullptr);
   const char* recordEnv = std::getenv("ORV_TEST_EMULATOR_RECORD");
   const std::string recordPath = recordEnv ? recordEnv : dir + "/test_emulator.record";
@@ -179,6 +188,7 @@ int main(int argc, char** argv) {
   for (int i = 0; i < argc; ++i) text += "argv[" + std::to_string(i) + "]=" + argv[i] + "\n";
   text += "stdout=" + LinkTarget("/proc/self/fd/1") + "\n";
   text += "stderr=" + LinkTarget("/proc/self/fd/2") + "\n";
+  text += "started_ms=" + std::to_string(startedMs) + "\n";
 
   pid_t child = -1;
   if (script.child) {

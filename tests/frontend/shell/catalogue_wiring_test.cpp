@@ -45,7 +45,7 @@ class CatalogueWiring : public ::testing::Test {
 TEST_F(CatalogueWiring, StartUpLoadsSortsAndTimesAreSavedFromTheirTicks) {
   platform::SetTickOverride(1000);
   ASSERT_EQ(LoadConfiguration(""), 1);
-  wire::ReadGlobalTotals();
+  wire::OpenGlobalStatistics();
   wire::LoadAndSortGameList();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"Sample Game", "Zebra Run", "sample game"}));
 
@@ -57,7 +57,7 @@ TEST_F(CatalogueWiring, StartUpLoadsSortsAndTimesAreSavedFromTheirTicks) {
 TEST_F(CatalogueWiring, FavouritesToggleGoesThroughTheConfigurationFile) {
   platform::SetTickOverride(1000);
   ASSERT_EQ(LoadConfiguration(""), 1);
-  wire::ReadGlobalTotals();
+  wire::OpenGlobalStatistics();
   wire::LoadAndSortGameList();
   wire::SelectLastGame();  // the list is shown: what is left of it is saved
   gSettings.listeFavoris = true;  // the favourites key inverts the flag, then reloads

@@ -12,6 +12,7 @@
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/sounds.h"
+#include "frontend/shell/volume_ramp.h"
 #include "platform/audio.h"
 #include "shell_installation.h"
 
@@ -120,19 +121,23 @@ TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
 
 TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
   Start();
-  gFrame.volume = 300;
+  // The gauge shows each value the ramp reaches; the settings take the last one when the
+  // key is released.
+  auto holdFor1s = [](int key, std::uint32_t from) {
+    HandleKey(key);
+    for (std::uint32_t t = from; t < from + 1000; t += 50) StepVolumeRamp(t);
+    ReleaseVolumeKey();
+    return gSettings.musicVolume;
+  };
+  gSettings.musicVolume = 300;
   HandleKey(keys().volumeUp);
-  EXPECT_EQ(gFrame.volumeRate, 10);
-  for (std::uint32_t t = 100000; t < 101000; t += 50) UpdateAnimations(t);
-  EXPECT_EQ(gFrame.volume, 500);
-  gFrame.volume = 950;
-  for (std::uint32_t t = 101000; t < 102000; t += 50) UpdateAnimations(t);
-  EXPECT_EQ(gFrame.volume, 1000);
-  HandleKey(keys().volumeDown);
-  EXPECT_EQ(gFrame.volumeRate, -10);
-  gFrame.volume = 150;
-  for (std::uint32_t t = 102000; t < 103000; t += 50) UpdateAnimations(t);
-  EXPECT_EQ(gFrame.volume, 0);
+  EXPECT_EQ(gFrame.volumeGauge, 300);
+  EXPECT_EQ(holdFor1s(keys().volumeUp, 100000), 500);
+  EXPECT_FALSE(gFrame.volumeGauge.has_value());
+  gSettings.musicVolume = 950;
+  EXPECT_EQ(holdFor1s(keys().volumeUp, 101000), 1000);
+  gSettings.musicVolume = 150;
+  EXPECT_EQ(holdFor1s(keys().volumeDown, 102000), 0);
 }
 
 TEST_F(HandleKeyTest, RotateAddsAQuarterTurn) {

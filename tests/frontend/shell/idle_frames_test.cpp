@@ -6,6 +6,7 @@
 #include "render/frame_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/main_loop.h"
+#include "frontend/shell/volume_ramp.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/window.h"
 
@@ -20,7 +21,7 @@ class IdleFramesTest : public shelltest::ShellInstallation {
     ASSERT_EQ(LoadConfiguration(""), 1);
     gSettings.musicFond.clear();
     ASSERT_EQ(wire::CreateOffscreenDisplay(), 1);
-    ASSERT_EQ(wire::LoadLayout(gSettings.templateDir), 1);
+    ASSERT_EQ(wire::LoadConfiguredLayout(gSettings.templateDir), 1);
     gFrameClocks.fadeLevel = 1.0f;  // transitions off
     ResetClocks(now);
   }
@@ -76,13 +77,12 @@ TEST_F(IdleFramesTest, AStillMenuPresentsNothingAndEachChangeOneFrame) {
 TEST_F(IdleFramesTest, AMovingClockDrawsOneFramePerStepAndStopsWithIt) {
   EXPECT_EQ(Run(500), 1);
   // The volume ramp of a held volume key: one step every 50 ms.
-  gFrame.volumeRate = 10;
-  gFrameClocks.volumeRamp.due = now;
+  HoldVolumeKey(10);
+  gShell.volumeRamp.clock.due = now;
   gFrameClocks.nextFrameTime = now;
   EXPECT_EQ(Run(1000), 20);
   // Released: the gauge's last frame (the key's release asks for it), then nothing.
-  gFrame.volumeRate = 0;
-  AskForFrame();
+  ReleaseVolumeKey();
   EXPECT_EQ(Run(3000), 1);
 }
 

@@ -2,25 +2,35 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
-TEST(KeyActions, DefaultKeysMapToTheirActions) {
+// Each key of the settings (its code comes from the settings' own defaults) acts as its
+// action; a code no key has does nothing.
+TEST(KeyActions, EachKeyOfTheSettingsMapsToItsAction) {
   const KeySettings k;
-  EXPECT_EQ(ActionForKey(672, k, false), KeyAction::Down);
-  EXPECT_EQ(ActionForKey(656, k, false), KeyAction::Up);
-  EXPECT_EQ(ActionForKey(662, k, false), KeyAction::Left);
-  EXPECT_EQ(ActionForKey(666, k, false), KeyAction::Right);
-  EXPECT_EQ(ActionForKey(4, k, false), KeyAction::LaunchGame);
-  EXPECT_EQ(ActionForKey(6, k, false), KeyAction::RandomGame);
-  EXPECT_EQ(ActionForKey(58, k, false), KeyAction::Menu);
-  EXPECT_EQ(ActionForKey(2, k, false), KeyAction::Quit);
-  EXPECT_EQ(ActionForKey(64, k, false), KeyAction::VolumeDown);
-  EXPECT_EQ(ActionForKey(68, k, false), KeyAction::VolumeUp);
-  EXPECT_EQ(ActionForKey(38, k, false), KeyAction::NextMusic);
-  EXPECT_EQ(ActionForKey(114, k, false), KeyAction::Infos);
-  EXPECT_EQ(ActionForKey(999, k, false), KeyAction::MenuGen);  // Alt alone
-  EXPECT_EQ(ActionForKey(60, k, false), KeyAction::Rotate);
-  EXPECT_EQ(ActionForKey(62, k, false), KeyAction::Favourites);
+  const std::pair<int KeySettings::*, KeyAction> table[] = {
+      {&KeySettings::down, KeyAction::Down},
+      {&KeySettings::up, KeyAction::Up},
+      {&KeySettings::left, KeyAction::Left},
+      {&KeySettings::right, KeyAction::Right},
+      {&KeySettings::launchGame, KeyAction::LaunchGame},
+      {&KeySettings::randomGame, KeyAction::RandomGame},
+      {&KeySettings::menu, KeyAction::Menu},
+      {&KeySettings::quit, KeyAction::Quit},
+      {&KeySettings::volumeDown, KeyAction::VolumeDown},
+      {&KeySettings::volumeUp, KeyAction::VolumeUp},
+      {&KeySettings::nextMusic, KeyAction::NextMusic},
+      {&KeySettings::infos, KeyAction::Infos},
+      {&KeySettings::menuGen, KeyAction::MenuGen},
+      {&KeySettings::rotate, KeyAction::Rotate},
+      {&KeySettings::favourites, KeyAction::Favourites},
+  };
+  for (const auto& [member, action] : table) {
+    SCOPED_TRACE(k.*member);
+    EXPECT_EQ(ActionForKey(k.*member, k, false), action);
+  }
   EXPECT_EQ(ActionForKey(100, k, false), KeyAction::None);
   EXPECT_EQ(ActionForKey(0, k, false), KeyAction::None);
 }

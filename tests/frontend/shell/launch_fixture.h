@@ -9,7 +9,6 @@
 #include "render/render_state.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"

@@ -4,7 +4,6 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/main_loop.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/shutdown.h"
 #include "platform/clock.h"
@@ -79,7 +78,7 @@ TEST_F(MainLoopTest, ResetClocksAndStartFade) {
   ResetClocks(500);
   EXPECT_EQ(gFrameClocks.nextFrameTime, 500u);
   EXPECT_EQ(gFrameClocks.selectionPulse.period, 50u);
-  EXPECT_EQ(gFrameClocks.volumeRamp.period, 50u);
+  EXPECT_EQ(gShell.volumeRamp.clock.period, 50u);
   EXPECT_EQ(gFrameClocks.scrollText.period, 20u);
   EXPECT_EQ(gFrameClocks.scrollText.due, 500u);
   // Level 0: the opening transition starts.

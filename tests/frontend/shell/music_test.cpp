@@ -3,7 +3,6 @@
 
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/main_loop.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
 
 #include "audio_fixture.h"

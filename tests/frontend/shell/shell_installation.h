@@ -19,7 +19,6 @@
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/settings.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_input.h"
 #include "frontend/shell/shell_state.h"

@@ -5,6 +5,7 @@
 #include "frontend/catalogue/history.h"
 #include "render/frame_state.h"
 #include "render/scroll_text.h"
+#include "frontend/shell/volume_ramp.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver.h"
@@ -113,10 +114,10 @@ TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
   Start();
   Down(kScanG);
   Down(kScanG, true);
-  EXPECT_EQ(gFrame.volumeRate, 10);
-  gFrame.volume = 540;  // where the ramp got to
+  ASSERT_TRUE(VolumeRampDue().has_value());
+  gShell.volumeRamp.level = 540;  // where the ramp got to
   Up(kScanG);
-  EXPECT_EQ(gFrame.volumeRate, 0);
+  EXPECT_FALSE(VolumeRampDue().has_value());
   EXPECT_EQ(gSettings.musicVolume, 540);
 }
 

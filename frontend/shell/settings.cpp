@@ -1,3 +1,0 @@
-#include "frontend/shell/settings.h"
-
-Settings gSettings;

@@ -1,0 +1,14 @@
+#include "render/drawing_generation.h"
+
+namespace {
+DrawingGeneration counts;
+}  // namespace
+
+void CountContentChange() { ++counts.content; }
+
+void CountDeviceChange() {
+  ++counts.device;
+  ++counts.content;
+}
+
+DrawingGeneration CurrentDrawingGeneration() { return counts; }

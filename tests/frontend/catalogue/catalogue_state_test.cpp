@@ -1,0 +1,40 @@
+#include "frontend/catalogue/catalogue_state.h"
+
+#include "frontend/catalogue/directory_scan.h"
+#include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/history.h"
+#include "frontend/catalogue/random.h"
+#include "frontend/catalogue/statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// One reset brings back every record the catalogue keeps between calls, the random draws
+// included: a test that runs after another draws what it would draw alone.
+TEST(CatalogueState, OneResetBringsBackEveryRecord) {
+  ResetCatalogueState();
+  std::vector<int> fresh;
+  for (int i = 0; i < 5; ++i) fresh.push_back(Random15());
+
+  SeedRandom(12345);
+  gLastPick = 7;
+  gGameList.entryCount = 3;
+  gHistory.text = "text";
+  gHistory.firstLine = 2;
+  gStatistics.files.listFile = "x.sta";
+  ResetCatalogueState();
+
+  EXPECT_EQ(gLastPick, -1);
+  EXPECT_EQ(gGameList.entryCount, 0);
+  EXPECT_TRUE(gHistory.text.empty());
+  EXPECT_EQ(gHistory.firstLine, 0);
+  EXPECT_TRUE(gStatistics.files.listFile.empty());
+  std::vector<int> again;
+  for (int i = 0; i < 5; ++i) again.push_back(Random15());
+  EXPECT_EQ(again, fresh);
+}
+
+}  // namespace
