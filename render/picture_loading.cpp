@@ -138,6 +138,16 @@ int FindImageFile(std::string& path, std::string_view extensions) {
   return 0;
 }
 
+std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::string_view extensions) {
+  if (dir.empty()) return {};
+  for (std::string_view name : {game.romName, game.romOf}) {
+    if (name.empty()) continue;
+    std::string path = platform::JoinPath(dir, name);
+    if (FindImageFile(path, extensions)) return path;
+  }
+  return {};
+}
+
 int LoadTemplateImages(const std::string& installDir, const std::string& templateName) {
   ReleaseMedia();
   const std::string dir = TemplateDirectory(installDir, templateName);

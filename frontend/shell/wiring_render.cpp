@@ -33,6 +33,8 @@ void SyncRenderSources() {
   r.hautFen = s.hautFen;
   r.modeFenetre = s.modeFenetre;
   r.iconsDir = s.iconsDir;
+  r.videoDir = s.videoDir;
+  r.videoSound = s.videoSon;
   r.scrDuration = s.scrDuration;
   gFrame.volume = s.musicVolume;
   s.rotation = SetRotation(s.rotation);
