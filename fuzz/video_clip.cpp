@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int n = 0; n < 32 && decoder.NextFrame(frame); ++n) {
       fuzz::Require(frame.width > 0 && frame.height > 0);
       fuzz::Require(std::int64_t(frame.width) * frame.height <= limits.maxOutputPixels);
-      fuzz::Require(frame.rgba.size() == std::size_t(frame.width) * frame.height * 4);
+      fuzz::Require(frame.bgra.size() == std::size_t(frame.width) * frame.height * 4);
       fuzz::Require(frame.ptsMs > last);
       last = frame.ptsMs;
     }

@@ -44,7 +44,7 @@ struct VideoClip::Worker {
     std::unique_lock lock(mutex);
     room.wait(lock, [&] { return stop || queue.size() < kQueuedFrames; });
     if (stop) return false;
-    if (frame.rgba.empty() && !spare.empty()) {
+    if (frame.bgra.empty() && !spare.empty()) {
       frame = std::move(spare.back());
       spare.pop_back();
     }
@@ -96,7 +96,7 @@ bool VideoClip::TakeDueFrame(std::int64_t clipMs, VideoFrame& out) {
   {
     std::lock_guard lock(w_->mutex);
     while (!w_->queue.empty() && w_->queue.front().ptsMs <= clipMs) {
-      if (!out.rgba.empty()) w_->spare.push_back(std::move(out));
+      if (!out.bgra.empty()) w_->spare.push_back(std::move(out));
       out = std::move(w_->queue.front());
       w_->queue.pop_front();
       took = true;

@@ -236,15 +236,17 @@ struct VideoDecoder::State {
       ChooseOutputSize(width, height);
     }
     scaler = sws_getCachedContext(scaler, width, height, AVPixelFormat(source->format), outWidth,
-                                  outHeight, AV_PIX_FMT_RGBA, SWS_BILINEAR, nullptr, nullptr,
+                                  outHeight, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr,
                                   nullptr);
     if (!scaler) return Fail("format d'image non pris en charge");
     out.width = outWidth;
     out.height = outHeight;
-    out.rgba.resize(std::size_t(outWidth) * outHeight * 4);
-    std::uint8_t* planes[4] = {out.rgba.data(), nullptr, nullptr, nullptr};
+    out.bgra.resize(std::size_t(outWidth) * outHeight * 4);
+    std::uint8_t* planes[4] = {out.bgra.data(), nullptr, nullptr, nullptr};
     int strides[4] = {outWidth * 4, 0, 0, 0};
     sws_scale(scaler, source->data, source->linesize, 0, height, planes, strides);
+    out.sourceWidth = width;
+    out.sourceHeight = height;
     out.ptsMs = FrameTime(decoded);
     ++framesInPass;
     return true;

@@ -1,4 +1,4 @@
-// Video clips decoded with FFmpeg's libraries into RGBA frames with presentation times.
+// Video clips decoded with FFmpeg's libraries into BGRA frames with presentation times.
 // This is the synchronous half: open a container (a file or bytes in memory), pick its
 // best video stream, decode frame after frame, go back to the start for the next pass.
 // VideoClip (video_clip.h) runs it on a worker thread. No input can crash it or make it
@@ -16,8 +16,12 @@ namespace platform {
 struct VideoFrame {
   int width = 0;
   int height = 0;
-  std::vector<std::uint8_t> rgba;  // R, G, B, A bytes, row-major, no padding
-  std::int64_t ptsMs = 0;          // presentation time from the start of the first pass
+  // B, G, R, A bytes, row-major, no padding: the display's own pixel order, so a frame
+  // goes into a texture without a conversion.
+  std::vector<std::uint8_t> bgra;
+  std::int64_t ptsMs = 0;  // presentation time from the start of the first pass
+  int sourceWidth = 0;     // the clip's own frame size, before any scaling down
+  int sourceHeight = 0;
 };
 
 struct VideoLimits {

@@ -8,6 +8,8 @@
 #include "render/still_layer.h"
 #include "render/text_style_fonts.h"
 #include "render/texture_table.h"
+#include "render/video_snap.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/paths.h"
@@ -173,6 +175,7 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
 
 int LoadSelectionMedia() {
   InvalidateStillLayer();
+  VideoSnapSelectionChanged(platform::GetTickCount());
   const int count = GameCount();
   const ListPosition where = CurrentListPosition();
   const std::optional<ShownGame> game =

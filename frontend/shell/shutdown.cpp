@@ -2,6 +2,7 @@
 
 #include "frontend/catalogue/statistics.h"
 #include "render/display.h"
+#include "render/video_snap.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/settings.h"
 #include "frontend/shell/shell_state.h"
@@ -25,6 +26,7 @@ int Shutdown() {
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
   wire::FreeSounds();
+  StopVideoSnap();
   ReleaseAll();                              // S4
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);

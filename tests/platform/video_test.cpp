@@ -19,11 +19,12 @@ using platform::VideoFrame;
 
 // Decoding is lossy: a frame's colour is compared with a tolerance.
 void ExpectFrameOfIndex(const VideoFrame& f, int index) {
-  ASSERT_FALSE(f.rgba.empty());
+  ASSERT_FALSE(f.bgra.empty());
   std::size_t mid = (std::size_t(f.height / 2) * f.width + f.width / 2) * 4;
-  EXPECT_NEAR(f.rgba[mid], ClipFrameRed(index), 12) << "frame " << index;
-  EXPECT_NEAR(f.rgba[mid + 1], 128, 12);
-  EXPECT_EQ(f.rgba[mid + 3], 255);
+  EXPECT_NEAR(f.bgra[mid + 2], ClipFrameRed(index), 12) << "frame " << index;
+  EXPECT_NEAR(f.bgra[mid + 1], 128, 12);
+  EXPECT_NEAR(f.bgra[mid], 64, 12);
+  EXPECT_EQ(f.bgra[mid + 3], 255);
 }
 
 // Waits (without asserting a time) until the clip hands a frame due at clipMs, or fails.
@@ -96,7 +97,9 @@ TEST(VideoDecoder, FrameSizeLimits) {
   ASSERT_TRUE(scaled.NextFrame(f));
   EXPECT_EQ(f.width, 32);
   EXPECT_EQ(f.height, 24);
-  EXPECT_EQ(f.rgba.size(), 32u * 24 * 4);
+  EXPECT_EQ(f.bgra.size(), 32u * 24 * 4);
+  EXPECT_EQ(f.sourceWidth, 64);
+  EXPECT_EQ(f.sourceHeight, 48);
 
   platform::VideoLimits tight;
   tight.maxSide = 64;
