@@ -4,6 +4,7 @@
 # - INSTALL_DIR/Templates/Etoiles: Layout.cfg (from demo/) and its generated pictures
 # - INSTALL_DIR/config/CONFIG_NAME/ScrollTexte.txt: a scroll text that shows every tag
 # - SNAP_DIR/<rom>.png and MARQUEE_DIR/<rom>.png for each game given
+# - INSTALL_DIR/media/videos/<rom>.mp4|.mkv|.avi: clips of the first three games
 set -euo pipefail
 
 if [ $# -lt 5 ]; then
@@ -25,4 +26,8 @@ cp "$repo/demo/Templates/Etoiles/Layout.cfg" "$template/Layout.cfg"
 "$art" scrolltext "$install/config/$config/ScrollTexte.txt"
 if [ $# -gt 0 ]; then
   "$art" media "$snaps" "$marquees" "$@"
+  # Video snaps for the first three games: the Snap object plays them after a short rest.
+  clips=()
+  for g in "${@:1:3}"; do clips+=("${g%%=*}"); done
+  "$art" clips "$install/media/videos" "${clips[@]}"
 fi
