@@ -70,6 +70,7 @@ struct Settings {
   bool cacherFenetre = true;   // hide the emulator's window in full screen
   std::string videoDir;        // the games' clips, shown in the Snap object
   bool videoSon = false;       // the clips' sound plays, the music lowered meanwhile
+  bool utilExt = false;        // kept by the configurator only ("Utiliser Roms Ext.")
 
   // Derived when a configuration is loaded.
   std::string currentConfig;   // the configuration's name, at most 259 bytes
