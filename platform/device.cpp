@@ -206,6 +206,23 @@ bool Device::UpdateTexture(const Texture& texture, int x, int y, int width, int 
   return SDL_UpdateTexture(texture.object_->texture, &rect, argb.data(), width * 4) == 0;
 }
 
+Texture Device::CreateStreamingTexture(int width, int height, std::string* error) {
+  Texture result;
+  auto object = MakeTextureObject(SDL_TEXTUREACCESS_STREAMING, width, height, error);
+  if (!object) return result;
+  object->opaque = true;
+  SDL_SetTextureBlendMode(object->texture, SDL_BLENDMODE_BLEND);
+  result.object_ = std::move(object);
+  return result;
+}
+
+bool Device::StreamTexture(const Texture& texture, std::span<const std::uint8_t> bgra) {
+  if (!texture) return false;
+  const int w = texture.object_->width, h = texture.object_->height;
+  if (bgra.size() < std::size_t(w) * std::size_t(h) * 4) return false;
+  return SDL_UpdateTexture(texture.object_->texture, nullptr, bgra.data(), w * 4) == 0;
+}
+
 Texture Device::CreateTarget(int width, int height, std::string* error) {
   Texture result;
   auto object = MakeTextureObject(SDL_TEXTUREACCESS_TARGET, width, height, error);

@@ -115,6 +115,11 @@ class Device {
   bool UpdateTexture(const Texture& texture, int x, int y, int width, int height,
                      std::span<const std::uint8_t> rgba);
 
+  // A texture replaced whole, frame after frame (a playing clip); stream into it first.
+  Texture CreateStreamingTexture(int width, int height, std::string* error);
+  // Replaces the whole streaming texture with B, G, R, A bytes (its own pixel order).
+  bool StreamTexture(const Texture& texture, std::span<const std::uint8_t> bgra);
+
   // Drawing goes to the given target texture, or to the back buffer when none.
   bool SetTarget(const Texture* target);
   void Clear(std::uint32_t argb);

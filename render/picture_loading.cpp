@@ -8,6 +8,8 @@
 #include "render/render_sources.h"
 #include "render/text_style_fonts.h"
 #include "render/texture_table.h"
+#include "render/video_snap.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/paths.h"
@@ -138,6 +140,16 @@ int FindImageFile(std::string& path, std::string_view extensions) {
   return 0;
 }
 
+std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::string_view extensions) {
+  if (dir.empty()) return {};
+  for (std::string_view name : {game.romName, game.romOf}) {
+    if (name.empty()) continue;
+    std::string path = platform::JoinPath(dir, name);
+    if (FindImageFile(path, extensions)) return path;
+  }
+  return {};
+}
+
 int LoadTemplateImages(const std::string& installDir, const std::string& templateName) {
   ReleaseMedia();
   const std::string dir = TemplateDirectory(installDir, templateName);
@@ -163,6 +175,7 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
 
 int LoadSelectionMedia() {
   CountContentChange();
+  VideoSnapSelectionChanged(platform::GetTickCount());
   const int count = GameCount();
   const ListPosition where = CurrentListPosition();
   const std::optional<ShownGame> game =

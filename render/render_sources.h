@@ -35,6 +35,8 @@ struct RenderSources {
   int hautFen = 480;
   bool modeFenetre = false;   // windowed
   std::string iconsDir;       // IconsDir of the configuration, absolute
+  std::string videoDir;       // VideoDir of the configuration, absolute (empty: no clips)
+  bool videoSound = false;    // VideoSon
   int scrDuration = 0;        // ScrDuration, seconds
   int rotation = 0;           // quarter turns 0-3; set through SetRotation
 

@@ -9,6 +9,7 @@
 #include "render/screen.h"
 #include "render/scroll_text.h"
 #include "render/texture_table.h"
+#include "render/video_snap.h"
 
 #include <algorithm>
 #include <array>
@@ -72,6 +73,7 @@ StillLayer gLayer;
 
 bool IsMovingPicture(int index) {
   const LayoutObject& o = gLayout.objects[index];
+  if (index == kSnap) return VideoSnapShown();
   return index >= kCustom1 && index <= kCustom6 && (o.scrollSpeedX != 0 || o.scrollSpeedY != 0);
 }
 

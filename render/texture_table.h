@@ -21,9 +21,11 @@ enum TextureSlotIndex : int {
   kSlotFirstLine = 14,       // list lines 0 ... 49: 14 ... 63
   kSlotMarqueeMedia = 64,    // the selected game's marquee
   kSlotCustomMedia1 = 65,    // the selected game's Custom1 ... Custom6: 65 ... 70
+  kSlotVideoSnap = 71,       // the frame of the selected game's clip, in the Snap object
 };
-// 64 slots of the fixed roles plus one per-game slot each for Marquee and Custom1-6.
-constexpr int kTextureSlotCount = 71;
+// 64 slots of the fixed roles plus one per-game slot each for Marquee and Custom1-6, and
+// the clip's frame.
+constexpr int kTextureSlotCount = 72;
 
 struct TextureSlot {
   platform::Texture texture;

@@ -4,6 +4,7 @@
 # - INSTALL_DIR/Templates/Etoiles: Layout.cfg (from demo/) and its generated pictures
 # - INSTALL_DIR/config/CONFIG_NAME/ScrollTexte.txt: a scroll text that shows every tag
 # - SNAP_DIR/<rom>.png and MARQUEE_DIR/<rom>.png for each game given
+# - INSTALL_DIR/media/videos/<rom>.mp4|.mkv|.avi: clips of the first three games by name
 set -euo pipefail
 
 if [ $# -lt 5 ]; then
@@ -25,4 +26,9 @@ cp "$repo/demo/Templates/Etoiles/Layout.cfg" "$template/Layout.cfg"
 "$art" scrolltext "$install/config/$config/ScrollTexte.txt"
 if [ $# -gt 0 ]; then
   "$art" media "$snaps" "$marquees" "$@"
+  # Video snaps for the first three games by name, where the menu opens: the Snap object
+  # plays them after a short rest.
+  clips=()
+  while IFS= read -r g; do clips+=("${g%%=*}"); done < <(printf '%s\n' "$@" | LC_ALL=C sort -t= -k2 | head -n 3)
+  "$art" clips "$install/media/videos" "${clips[@]}"
 fi

@@ -6,9 +6,11 @@
 # Two menus are measured:
 #   still  the demo stripped of everything that moves (no scroll text, no scrolling
 #          picture, no selection pulse) and of its music: nothing should be drawn at all;
-#   demo   the demo as shipped (scroll text, star band, selection pulse, music).
+#   demo   the demo as shipped (scroll text, star band, selection pulse, music, the first
+#          game's video snap);
+#   clip   the still menu with only the first game's video snap playing (320 x 240, 30 fps).
 #
-# Usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both] [runs]
+# Usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both|clip] [runs]
 # With several runs each figure is printed and then their median.
 # ORV_IDLE_SIZE=WxH sets the window (default 1024x768; "shipped" keeps the demo's own).
 # Extra environment (SDL_RENDER_DRIVER=software, ...) reaches the frontend unchanged.
@@ -28,13 +30,14 @@ prepare() {
     sed -i -e "s/^LargFen=.*/LargFen=${size%x*}/" -e "s/^HautFen=.*/HautFen=${size#*x}/" \
       "$inst/config/Orvanel.ini"
   fi
-  if [ "$kind" = still ]; then
+  if [ "$kind" = still ] || [ "$kind" = clip ]; then
     rm -f "$inst"/config/*/ScrollTexte.txt
     sed -i -e 's/^MusicFond=.*/MusicFond=/' "$inst"/config/*/config.ini
     for cfg in "$inst"/Templates/*/Layout.cfg; do
       sed -i -e '/_[Ss]croll[XY]=/d' -e '/^List_selection_alphaMax=/d' "$cfg"
     done
   fi
+  if [ "$kind" = still ]; then sed -i -e 's/^VideoDir=.*/VideoDir=/' "$inst"/config/*/config.ini; fi
 }
 
 # Other processes on a busy machine would starve the frontend of frames and lower its figure:
@@ -108,9 +111,10 @@ measure() {
 case "$what" in
   still) measure still "still menu, no music ($size)" ;;
   demo) measure demo "demo as shipped ($size)" ;;
+  clip) measure clip "still menu playing a video snap ($size)" ;;
   both)
     measure still "still menu, no music ($size)"
     measure demo "demo as shipped ($size)"
     ;;
-  *) echo "usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both] [runs]" >&2; exit 2 ;;
+  *) echo "usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both|clip] [runs]" >&2; exit 2 ;;
 esac

@@ -89,6 +89,8 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {Rotation, kCfg, kConfig, "Rotation", Int, 260, "0", kNone, At<&Settings::rotation>},
     {Guillemets, kCfg, kConfig, "Guillemets", Flag, 260, "YES", kNone, At<&Settings::guillemets>},
     {CacherFenetre, kCfg, kConfig, "CacherFenetre", Flag, 260, "YES", kNone, At<&Settings::cacherFenetre>},
+    {VideoDir, kCfg, kConfig, "VideoDir", Path, 260, "", kNone, At<&Settings::videoDir>},
+    {VideoSon, kCfg, kConfig, "VideoSon", Flag, 260, "NO", kNone, At<&Settings::videoSon>},
 
     {UtilExt, kCfg, kConfig, "UtilExt", Flag, 260, "NO", kNone, At<&Settings::utilExt>, true},
     {RepCustom1, kCfg, kConfig, "RepCustom1", Text, 260, "", Custom1Dir, CustomAt<0>, true},

@@ -68,6 +68,8 @@ struct Settings {
   int rotation = 0;            // quarter turns 0-3
   bool guillemets = true;      // quote the ROM path on the command line
   bool cacherFenetre = true;   // hide the emulator's window in full screen
+  std::string videoDir;        // the games' clips, shown in the Snap object
+  bool videoSon = false;       // the clips' sound plays, the music lowered meanwhile
   bool utilExt = false;        // kept by the configurator only ("Utiliser Roms Ext.")
 
   // Derived when a configuration is loaded.

@@ -46,7 +46,7 @@ EmusPage::EmusPage(const std::string& base, EditedSettings& settings, QWidget* p
   CreateScreensaver(grid);
   CreateSwitches(grid);
   CreateVolumeAndRotation(grid);
-  grid->setRowStretch(13, 1);
+  grid->setRowStretch(14, 1);
   binders_.ShowAll();
 }
 
@@ -103,6 +103,11 @@ void EmusPage::CreateMediaRows(QGridLayout* grid) {
   auto* slideSub = Named(new QCheckBox(QStringLiteral("Sous-rép."), this), 1080);
   grid->addWidget(slideSub, 8, 4);
   binders_.Check(slideSub, SettingId::SlideShowSousRep);
+  // The video snaps, below the rest so the older rows keep their places.
+  FolderRow(grid, 13, "&Vidéos", 1090, 1092, SettingId::VideoDir, "Répertoire des Vidéos");
+  auto* videoSound = Named(new QCheckBox(QStringLiteral("Son vidéo"), this), 1091);
+  grid->addWidget(videoSound, 13, 4);
+  binders_.Check(videoSound, SettingId::VideoSon);
 }
 
 void EmusPage::CreateCustomRow(QGridLayout* grid) {

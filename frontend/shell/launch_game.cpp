@@ -2,6 +2,7 @@
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"
+#include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/coin_keys.h"
 #include "frontend/shell/configuration_switch.h"
@@ -29,6 +30,7 @@ LaunchTiming gLaunchTiming;
 namespace {
 
 void HandOverDisplay(const Settings& s) {
+  StopVideoSnap();  // the game gets the processor and the sound
   SetDrawLock(1);
   ReleaseForReset();
   if (s.modeFenetre) return;

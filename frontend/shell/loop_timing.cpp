@@ -31,5 +31,6 @@ std::uint32_t IdleTimeout(std::uint32_t now, const LoopDeadlines& d) {
   if (d.musicCheck) until(*d.musicCheck + kMusicCheckPeriod);
   until(d.statisticsSave + kStatisticsPeriod + 1);
   if (d.screensaver) until(*d.screensaver);
+  if (d.video) until(*d.video);
   return wait;
 }

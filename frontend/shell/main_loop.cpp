@@ -5,6 +5,7 @@
 #include "render/animations.h"
 #include "render/display.h"
 #include "render/screen.h"
+#include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
@@ -59,6 +60,11 @@ void IdleStep(std::uint32_t now) {
     RecoverDisplay();
   } else {
     gShell.launched = false;
+    // A new clip frame redraws the Snap object only: the still layer stays as it is.
+    if (gDisplay.deviceReady && VideoSnapStep(now)) {
+      gFrameClocks.frameAsked = true;
+      gFrameClocks.nextFrameTime = now;
+    }
     if (FrameDue(now, gFrameClocks.nextFrameTime, gDisplay.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
@@ -83,6 +89,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
   if (!s.musicFond.empty() && s.musicVolume > 0) d.musicCheck = gShell.musicCheckTime;
   d.statisticsSave = gShell.statisticsSaveTime;
   d.screensaver = ScreensaverDeadline();
+  if (gDisplay.deviceReady) d.video = VideoSnapDeadline(now);
   return IdleTimeout(now, d);
 }
 

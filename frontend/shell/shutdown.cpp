@@ -2,6 +2,7 @@
 
 #include "frontend/catalogue/statistics.h"
 #include "render/display.h"
+#include "render/video_snap.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
@@ -24,6 +25,7 @@ int Shutdown() {
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
   wire::FreeSoundsAndAudio();
+  StopVideoSnap();
   ReleaseAll();                              // S4
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);

@@ -31,6 +31,8 @@ void SyncRenderSources() {
   r.hautFen = s.hautFen;
   r.modeFenetre = s.modeFenetre;
   r.iconsDir = s.iconsDir;
+  r.videoDir = s.videoDir;
+  r.videoSound = s.videoSon;
   r.scrDuration = s.scrDuration;
   s.rotation = SetRotation(s.rotation);
   r.listPosition = [] { return ListPosition{gListWindow.topIndex, gListWindow.row}; };

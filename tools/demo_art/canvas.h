@@ -33,6 +33,7 @@ class Canvas {
   static int TextWidth(const platform::Font& font, const std::string& text);
 
   bool SavePng(const std::string& path) const;
+  const platform::Image& image() const { return image_; }
 
  private:
   platform::Image image_;

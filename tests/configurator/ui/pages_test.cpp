@@ -106,10 +106,13 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   EXPECT_EQ(Control<QLineEdit>(1083)->text(), "flyers");
   QTest::mouseClick(window->findChild<QToolButton*>("id1088up"), Qt::LeftButton);
   EXPECT_EQ(Control<QLineEdit>(1087)->text(), QString::fromUtf8("90°"));
+  Type(1092, "videos");
+  QTest::mouseClick(Control<QCheckBox>(1091), Qt::LeftButton);
   ASSERT_TRUE(window->emusPage()->Save());
   const std::string text = dir.Read("config/Mame/config.ini");
   for (const char* line : {"ScrType=3\r\n", "Rotation=1\r\n", "RepCustom1=cabinets\r\n", "Custom1Dir=cabinets\r\n",
-                           "Custom3Dir=flyers\r\n", "TemplateDir=Etoiles\r\n"})
+                           "Custom3Dir=flyers\r\n", "TemplateDir=Etoiles\r\n", "VideoDir=videos\r\n",
+                           "VideoSon=YES\r\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
 
   // A field keeps whole characters within its size.

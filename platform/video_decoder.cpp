@@ -1,0 +1,350 @@
+#include "platform/video_decoder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/hwcontext.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
+}
+
+namespace platform {
+namespace {
+
+// Only the containers of the clip extensions we look up: a file of another kind is
+// refused at once rather than probed by every demuxer of the library.
+constexpr const char* kContainers = "mov,mp4,m4a,3gp,3g2,mj2,matroska,webm,avi,flv";
+constexpr int kIoBufferSize = 64 * 1024;
+constexpr std::int64_t kDefaultFrameMs = 40;
+
+std::string AvError(int code) {
+  char text[AV_ERROR_MAX_STRING_SIZE] = {};
+  av_strerror(code, text, sizeof text);
+  return text;
+}
+
+// FFmpeg's own messages would go to stderr for every bad clip; the caller logs one line.
+void QuietLibraries() {
+  static std::once_flag once;
+  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+// One VA-API device for the program, tried once; nullptr when the machine offers none.
+AVBufferRef* HardwareDevice() {
+  static std::once_flag once;
+  static AVBufferRef* device = nullptr;
+  std::call_once(once, [] {
+    if (av_hwdevice_ctx_create(&device, AV_HWDEVICE_TYPE_VAAPI, nullptr, nullptr, 0) < 0) {
+      device = nullptr;
+    }
+  });
+  return device;
+}
+
+bool DecoderTakesVaapi(const AVCodec* codec) {
+  for (int i = 0;; ++i) {
+    const AVCodecHWConfig* config = avcodec_get_hw_config(codec, i);
+    if (!config) return false;
+    if ((config->methods & AV_CODEC_HW_CONFIG_METHOD_HW_DEVICE_CTX) &&
+        config->device_type == AV_HWDEVICE_TYPE_VAAPI) {
+      return true;
+    }
+  }
+}
+
+AVPixelFormat PreferVaapi(AVCodecContext* context, const AVPixelFormat* formats) {
+  for (const AVPixelFormat* f = formats; *f != AV_PIX_FMT_NONE; ++f) {
+    if (*f == AV_PIX_FMT_VAAPI) return *f;
+  }
+  return avcodec_default_get_format(context, formats);
+}
+
+}  // namespace
+
+struct VideoDecoder::State {
+  const std::atomic<bool>* stop = nullptr;
+  VideoLimits limits;
+  std::vector<std::uint8_t> memory;
+  std::size_t memoryPos = 0;
+  AVIOContext* io = nullptr;
+  AVFormatContext* format = nullptr;
+  AVCodecContext* codec = nullptr;
+  AVPacket* packet = nullptr;
+  AVFrame* frame = nullptr;
+  AVFrame* softFrame = nullptr;
+  SwsContext* scaler = nullptr;
+  int stream = -1;
+  AVRational timeBase{1, 1000};
+  std::int64_t startTs = 0;
+  std::int64_t frameMs = kDefaultFrameMs;
+  int width = 0, height = 0;  // source size
+  int outWidth = 0, outHeight = 0;
+  bool hardware = false;
+  bool draining = false;
+  std::int64_t passOffsetMs = 0;
+  std::int64_t passEndMs = 0;
+  std::int64_t lastPtsMs = -1;
+  int framesInPass = 0;
+  std::string error;
+
+  ~State() {
+    sws_freeContext(scaler);
+    av_frame_free(&softFrame);
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    avcodec_free_context(&codec);
+    avformat_close_input(&format);
+    if (io) {
+      av_freep(&io->buffer);
+      avio_context_free(&io);
+    }
+  }
+
+  bool Stopped() const { return stop && stop->load(std::memory_order_relaxed); }
+
+  static int Interrupt(void* opaque) { return static_cast<State*>(opaque)->Stopped() ? 1 : 0; }
+
+  static int ReadMemory(void* opaque, std::uint8_t* buf, int size) {
+    auto* s = static_cast<State*>(opaque);
+    std::size_t left = s->memory.size() - s->memoryPos;
+    if (left == 0) return AVERROR_EOF;
+    std::size_t n = std::min<std::size_t>(left, std::size_t(size));
+    std::memcpy(buf, s->memory.data() + s->memoryPos, n);
+    s->memoryPos += n;
+    return int(n);
+  }
+
+  static std::int64_t SeekMemory(void* opaque, std::int64_t offset, int whence) {
+    auto* s = static_cast<State*>(opaque);
+    auto size = std::int64_t(s->memory.size());
+    if (whence & AVSEEK_SIZE) return size;
+    std::int64_t base = 0;
+    switch (whence & ~AVSEEK_FORCE) {
+      case SEEK_SET: base = 0; break;
+      case SEEK_CUR: base = std::int64_t(s->memoryPos); break;
+      case SEEK_END: base = size; break;
+      default: return AVERROR(EINVAL);
+    }
+    if (offset > size - base || offset < -base) return AVERROR(EINVAL);
+    s->memoryPos = std::size_t(base + offset);
+    return std::int64_t(s->memoryPos);
+  }
+
+  bool Fail(std::string why) {
+    error = std::move(why);
+    return false;
+  }
+
+  bool SizeAllowed(int w, int h) {
+    if (w <= 0 || h <= 0) return Fail("taille d'image inconnue");
+    if (w > limits.maxSide || h > limits.maxSide ||
+        std::int64_t(w) * h > limits.maxPixels) {
+      return Fail("taille d'image refusée " + std::to_string(w) + "x" + std::to_string(h));
+    }
+    return true;
+  }
+
+  bool Open(const char* url) {
+    QuietLibraries();
+    format = avformat_alloc_context();
+    if (!format) return Fail("mémoire insuffisante");
+    format->interrupt_callback = {&State::Interrupt, this};
+    format->format_whitelist = av_strdup(kContainers);
+    if (io) {
+      format->pb = io;
+      format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    }
+    int r = avformat_open_input(&format, url, nullptr, nullptr);
+    if (r < 0) return Fail("conteneur illisible (" + AvError(r) + ")");
+    r = avformat_find_stream_info(format, nullptr);
+    if (r < 0) return Fail("conteneur illisible (" + AvError(r) + ")");
+    const AVCodec* decoder = nullptr;
+    stream = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, &decoder, 0);
+    if (stream == AVERROR_STREAM_NOT_FOUND) return Fail("pas de piste vidéo");
+    if (stream < 0 || !decoder) return Fail("pas de décodeur pour la piste vidéo");
+    AVStream* st = format->streams[stream];
+    if (!SizeAllowed(st->codecpar->width, st->codecpar->height)) return false;
+    timeBase = st->time_base;
+    if (timeBase.num <= 0 || timeBase.den <= 0) timeBase = {1, 1000};
+    startTs = st->start_time != AV_NOPTS_VALUE ? st->start_time : 0;
+    AVRational rate = st->avg_frame_rate.num > 0 ? st->avg_frame_rate : st->r_frame_rate;
+    if (rate.num > 0 && rate.den > 0) {
+      frameMs = std::clamp<std::int64_t>(av_rescale(1000, rate.den, rate.num), 1, 1000);
+    }
+    if (!OpenDecoder(decoder, st, HardwareDevice()) && !OpenDecoder(decoder, st, nullptr)) {
+      return false;
+    }
+    packet = av_packet_alloc();
+    frame = av_frame_alloc();
+    softFrame = av_frame_alloc();
+    if (!packet || !frame || !softFrame) return Fail("mémoire insuffisante");
+    width = st->codecpar->width;
+    height = st->codecpar->height;
+    ChooseOutputSize(width, height);
+    return true;
+  }
+
+  // With a device the decoder decodes on VA-API when it can; without, in software.
+  bool OpenDecoder(const AVCodec* decoder, AVStream* st, AVBufferRef* device) {
+    if (device && !DecoderTakesVaapi(decoder)) return false;
+    avcodec_free_context(&codec);
+    codec = avcodec_alloc_context3(decoder);
+    if (!codec) return Fail("mémoire insuffisante");
+    int r = avcodec_parameters_to_context(codec, st->codecpar);
+    if (r < 0) return Fail("piste vidéo illisible (" + AvError(r) + ")");
+    codec->pkt_timebase = st->time_base;
+    codec->thread_count = 2;
+    codec->thread_type = FF_THREAD_SLICE;
+    if (device) {
+      codec->hw_device_ctx = av_buffer_ref(device);
+      codec->get_format = PreferVaapi;
+    }
+    r = avcodec_open2(codec, decoder, nullptr);
+    if (r < 0) return Fail("décodeur indisponible (" + AvError(r) + ")");
+    hardware = device != nullptr;
+    error.clear();
+    return true;
+  }
+
+  void ChooseOutputSize(int w, int h) {
+    double pixels = double(w) * h;
+    double scale = 1.0;
+    if (pixels > double(limits.maxOutputPixels)) {
+      scale = std::sqrt(double(limits.maxOutputPixels) / pixels);
+    }
+    outWidth = std::max(1, int(w * scale));
+    outHeight = std::max(1, int(h * scale));
+  }
+
+  bool Convert(AVFrame* decoded, VideoFrame& out) {
+    AVFrame* source = decoded;
+    if (decoded->format == AV_PIX_FMT_VAAPI) {
+      av_frame_unref(softFrame);
+      int r = av_hwframe_transfer_data(softFrame, decoded, 0);
+      if (r < 0) return Fail("image matérielle illisible (" + AvError(r) + ")");
+      source = softFrame;
+    }
+    if (!SizeAllowed(source->width, source->height)) return false;
+    if (source->width != width || source->height != height) {
+      width = source->width;
+      height = source->height;
+      ChooseOutputSize(width, height);
+    }
+    scaler = sws_getCachedContext(scaler, width, height, AVPixelFormat(source->format), outWidth,
+                                  outHeight, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr,
+                                  nullptr);
+    if (!scaler) return Fail("format d'image non pris en charge");
+    out.width = outWidth;
+    out.height = outHeight;
+    out.bgra.resize(std::size_t(outWidth) * outHeight * 4);
+    std::uint8_t* planes[4] = {out.bgra.data(), nullptr, nullptr, nullptr};
+    int strides[4] = {outWidth * 4, 0, 0, 0};
+    sws_scale(scaler, source->data, source->linesize, 0, height, planes, strides);
+    out.sourceWidth = width;
+    out.sourceHeight = height;
+    out.ptsMs = FrameTime(decoded);
+    ++framesInPass;
+    return true;
+  }
+
+  std::int64_t FrameTime(const AVFrame* decoded) {
+    std::int64_t ts = decoded->best_effort_timestamp;
+    std::int64_t rel = ts == AV_NOPTS_VALUE
+                           ? passEndMs
+                           : std::max<std::int64_t>(
+                                 0, av_rescale_q(ts - startTs, timeBase, AVRational{1, 1000}));
+#if LIBAVUTIL_VERSION_INT >= AV_VERSION_INT(58, 2, 100)
+    std::int64_t units = decoded->duration;  // the field's name from FFmpeg 6 on
+#else
+    std::int64_t units = decoded->pkt_duration;
+#endif
+    std::int64_t duration =
+        units > 0 ? av_rescale_q(units, timeBase, AVRational{1, 1000}) : frameMs;
+    if (duration <= 0) duration = frameMs;
+    std::int64_t pts = std::max(passOffsetMs + rel, lastPtsMs + 1);
+    lastPtsMs = pts;
+    passEndMs = std::max(passEndMs, pts - passOffsetMs + duration);
+    return pts;
+  }
+
+  bool Next(VideoFrame& out) {
+    if (!codec) return false;
+    for (;;) {
+      if (Stopped()) return Fail("arrêté");
+      int r = avcodec_receive_frame(codec, frame);
+      if (r == 0) {
+        bool ok = Convert(frame, out);
+        av_frame_unref(frame);
+        return ok;
+      }
+      if (r == AVERROR_EOF) return false;
+      if (r != AVERROR(EAGAIN)) return Fail("image illisible (" + AvError(r) + ")");
+      if (draining) return false;
+      r = av_read_frame(format, packet);
+      if (r == AVERROR_EXIT) return Fail("arrêté");
+      if (r < 0) {
+        // The end of the file, or a cut or damaged one: what was read is shown.
+        draining = true;
+        avcodec_send_packet(codec, nullptr);
+        continue;
+      }
+      if (packet->stream_index == stream) {
+        // A damaged packet is skipped; the decoder resynchronises on the next key frame.
+        avcodec_send_packet(codec, packet);
+      }
+      av_packet_unref(packet);
+    }
+  }
+
+  bool Rewind() {
+    if (!codec) return false;
+    if (framesInPass == 0) return Fail(error.empty() ? "aucune image décodable" : error);
+    int r = av_seek_frame(format, stream, startTs, AVSEEK_FLAG_BACKWARD);
+    if (r < 0) r = avformat_seek_file(format, -1, INT64_MIN, 0, INT64_MAX, 0);
+    if (r < 0) return Fail("retour au début impossible (" + AvError(r) + ")");
+    avcodec_flush_buffers(codec);
+    draining = false;
+    passOffsetMs += passEndMs;
+    lastPtsMs = std::max(lastPtsMs, passOffsetMs - 1);
+    passEndMs = 0;
+    framesInPass = 0;
+    return true;
+  }
+};
+
+VideoDecoder::VideoDecoder(const std::atomic<bool>* stop, VideoLimits limits)
+    : s_(std::make_unique<State>()) {
+  s_->stop = stop;
+  s_->limits = limits;
+}
+
+VideoDecoder::~VideoDecoder() = default;
+
+bool VideoDecoder::OpenFile(const std::string& path) { return s_->Open(path.c_str()); }
+
+bool VideoDecoder::OpenMemory(std::vector<std::uint8_t> bytes) {
+  s_->memory = std::move(bytes);
+  auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
+  if (!buffer) return s_->Fail("mémoire insuffisante");
+  s_->io = avio_alloc_context(buffer, kIoBufferSize, 0, s_.get(), &State::ReadMemory, nullptr,
+                              &State::SeekMemory);
+  if (!s_->io) {
+    av_free(buffer);
+    return s_->Fail("mémoire insuffisante");
+  }
+  return s_->Open("");
+}
+
+bool VideoDecoder::NextFrame(VideoFrame& out) { return s_->Next(out); }
+bool VideoDecoder::Rewind() { return s_->Rewind(); }
+int VideoDecoder::width() const { return s_->outWidth; }
+int VideoDecoder::height() const { return s_->outHeight; }
+bool VideoDecoder::hardware() const { return s_->hardware; }
+const std::string& VideoDecoder::error() const { return s_->error; }
+
+}  // namespace platform

@@ -1,0 +1,131 @@
+// Video snaps in the running frontend: the selected game's clip replaces its snapshot
+// after a short rest and moves; a game without a clip, or with a clip that cannot be
+// decoded, shows its snapshot, and the bad clip is reported once in debug.txt.
+#include "frontend_fixture.h"
+
+#include "platform/files.h"
+#include "solid_png.h"
+#include "video_clips.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <set>
+#include <thread>
+
+namespace {
+
+constexpr std::uint32_t kSnapGreen = 0x00C800;
+
+bool Close(std::uint32_t a, std::uint32_t b, int tolerance = 24) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(int((a >> shift) & 255) - int((b >> shift) & 255)) > tolerance) return false;
+  return true;
+}
+
+// Four colours, each held for 5 frames at 10 frames a second: a new one every half second.
+platform::ClipRecipe Colours() {
+  platform::ClipRecipe r;
+  r.width = 64;
+  r.height = 48;
+  r.fps = 10;
+  r.frames = 20;
+  r.draw = [](int index, platform::Image& image) {
+    static const std::uint32_t colours[] = {0xFF0000, 0x0000FF, 0xFFFF00, 0xFF00FF};
+    const std::uint32_t c = colours[(index / 5) % 4];
+    for (std::size_t p = 0; p < image.rgba.size(); p += 4) {
+      image.rgba[p] = std::uint8_t(c >> 16);
+      image.rgba[p + 1] = std::uint8_t(c >> 8);
+      image.rgba[p + 2] = std::uint8_t(c);
+      image.rgba[p + 3] = 255;
+    }
+  };
+  return r;
+}
+
+class VideoSnapTest : public systest::DisplayTest {
+ protected:
+  void SetUp() override {
+    DisplayTest::SetUp();
+    if (IsSkipped()) return;
+    if (!systest::HasProgram("import")) GTEST_SKIP() << "ImageMagick missing (scripts/install-deps.sh installs it)";
+    inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=OUI\r\nLargFen=640\r\n"
+                                     "HautFen=480\r\nTransitions=NO\r\n");
+    inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
+                                           "Sons=NO\r\nSnapDir=.\\snap\r\nVideoDir=.\\Videos\r\n");
+    inst.Write("lists/arcade.txt",
+               "[alpha]\r\nFullName=Alpha\r\n[beta]\r\nFullName=Beta\r\n[gamma]\r\nFullName=Gamma\r\n");
+    // The Snap object centred in the window, stretched over 240 x 180.
+    inst.Write("Templates/Plain/Layout.cfg", "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\nList_NbItems=3\r\n"
+                                             "List_left=10\r\nList_top=10\r\nList_width=150\r\nList_height=90\r\n"
+                                             "List_visible=YES\r\nSnap_visible=YES\r\nSnap_left=200\r\n"
+                                             "Snap_top=150\r\nSnap_width=240\r\nSnap_height=180\r\nSnap_Stretch=2\r\n");
+    for (const char* game : {"alpha", "beta", "gamma"}) inst.Write(std::string("snap/") + game + ".png",
+                                                                   testfiles::SolidPng(16, 16, kSnapGreen));
+    inst.Write("Videos/gamma.mkv", std::string(4000, 'z'));
+    ASSERT_TRUE(platform::WriteClipFile(inst / "Videos/Alpha.MP4", Colours()));
+  }
+  std::optional<std::uint32_t> SnapCentre() const { return systest::ScreenPixel(display(), 640, 512); }
+  void Key(const std::string& id, const std::string& key) const {
+    std::system(("DISPLAY=" + display() + " xdotool windowfocus --sync " + id + " key " + key + " >/dev/null 2>&1")
+                    .c_str());
+  }
+  // The distinct colours seen in the Snap object's centre over a while.
+  std::set<std::uint32_t> ColoursSeen(int milliseconds, std::string& trace) const {
+    std::set<std::uint32_t> seen;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (std::chrono::steady_clock::now() < end) {
+      if (const auto c = SnapCentre()) {
+        bool known = false;
+        for (std::uint32_t s : seen) known = known || Close(s, *c);
+        if (!known) seen.insert(*c);
+        trace += " " + std::to_string(*c);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(80));
+    }
+    return seen;
+  }
+
+  systest::Installation inst;
+};
+
+TEST_F(VideoSnapTest, TheClipMovesInTheSnapAndTheSnapshotStaysWithoutOne) {
+  systest::Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  // Alpha has a clip: the Snap area goes through its colours, not the snapshot's.
+  std::string trace;
+  std::set<std::uint32_t> seen = ColoursSeen(4000, trace);
+  int clipColours = 0;
+  for (std::uint32_t c : {0xFF0000u, 0x0000FFu, 0xFFFF00u, 0xFF00FFu})
+    for (std::uint32_t s : seen) clipColours += Close(s, c) ? 1 : 0;
+  EXPECT_GE(clipColours, 3) << trace;
+
+  // Beta has none: its snapshot, and nothing else, for a while.
+  Key(id, "Down");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  trace.clear();
+  seen = ColoursSeen(1500, trace);
+  ASSERT_EQ(seen.size(), 1u) << trace;
+  EXPECT_TRUE(Close(*seen.begin(), kSnapGreen)) << trace;
+
+  // Gamma's clip is not a clip: the snapshot, and one line in the log however often it is chosen.
+  Key(id, "Down");
+  std::this_thread::sleep_for(std::chrono::milliseconds(800));
+  Key(id, "Up");
+  Key(id, "Down");
+  trace.clear();
+  seen = ColoursSeen(1200, trace);
+  ASSERT_EQ(seen.size(), 1u) << trace;
+  EXPECT_TRUE(Close(*seen.begin(), kSnapGreen)) << trace;
+  f.Close(id);
+  ASSERT_TRUE(f.Wait());
+  const std::string log = inst.Read("debug.txt");
+  const auto first = log.find("Vid\xC3\xA9o illisible : ");
+  ASSERT_NE(first, std::string::npos) << log;
+  EXPECT_NE(log.find("gamma.mkv", first), std::string::npos) << log;
+  EXPECT_EQ(log.find("Vid\xC3\xA9o illisible", first + 1), std::string::npos) << log;
+}
+
+}  // namespace
