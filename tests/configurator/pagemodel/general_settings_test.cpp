@@ -139,7 +139,7 @@ TEST_F(GeneralSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   EXPECT_EQ(gSettings.appSortie, "halt");
   const KeySettings& k = gSettings.keys;
   const int inFileOrder[] = {k.down, k.up, k.left, k.right, k.launchGame, k.randomGame, k.menu, k.menuGen,
-                             k.infos, k.volumeUp, k.volumeDown, k.nextMusic, k.quit, k.rotate, k.favourites};
+                             k.infos, k.volumeUp, k.volumeDown, k.nextMusic, k.quit, k.rotate, k.favourites, k.search};
   for (std::size_t i = 0; i < std::size(inFileOrder); ++i) EXPECT_EQ(inFileOrder[i], int(100 + i)) << i;
   gSettings = {};
   gShell = {};

@@ -21,6 +21,8 @@ TEST(KeyActions, DefaultKeysMapToTheirActions) {
   EXPECT_EQ(ActionForKey(999, k, false), KeyAction::MenuGen);  // Alt alone
   EXPECT_EQ(ActionForKey(60, k, false), KeyAction::Rotate);
   EXPECT_EQ(ActionForKey(62, k, false), KeyAction::Favourites);
+  EXPECT_EQ(ActionForKey(106, k, false), KeyAction::Search);  // "/"
+  EXPECT_EQ(ActionForKey(106, k, true), KeyAction::None);     // not over the information panel
   EXPECT_EQ(ActionForKey(100, k, false), KeyAction::None);
   EXPECT_EQ(ActionForKey(0, k, false), KeyAction::None);
 }
