@@ -112,11 +112,22 @@ void SearchRing::Turn(int steps) {
 
 bool SearchRing::Append() {
   if (offered_.empty()) return false;
-  typed_ += offered_[current_];
-  std::vector<std::int32_t> narrowed;
-  for (const std::int32_t position : matches())
-    if (Matches(position, typed_.size())) narrowed.push_back(position);
-  matches_.push_back(std::move(narrowed));
+  const char c = offered_[current_];
+  typed_ += c;
+  const auto first = static_cast<unsigned char>(c);
+  if (typed_.size() == 1 && firstKnown_[first]) {
+    matches_.push_back(firstMatches_[first]);
+  } else {
+    std::vector<std::int32_t> narrowed;
+    for (const std::int32_t position : matches())
+      if (Matches(position, typed_.size())) narrowed.push_back(position);
+    if (typed_.size() == 1) {
+      firstMatches_[first] = narrowed;
+      firstKnown_[first] = true;
+    }
+    matches_.push_back(std::move(narrowed));
+  }
+  offeredBefore_.push_back(std::move(offered_));
   Offer();
   return true;
 }
@@ -125,7 +136,10 @@ bool SearchRing::RemoveLast() {
   if (typed_.empty()) return false;
   typed_.pop_back();
   matches_.pop_back();
-  Offer();
+  // The shorter text's ring as it was, opened again on its first character.
+  offered_ = std::move(offeredBefore_.back());
+  offeredBefore_.pop_back();
+  current_ = 0;
   return true;
 }
 

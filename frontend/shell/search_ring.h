@@ -4,6 +4,7 @@
 // letter case or accents. Works on display positions of the loaded list.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -45,6 +46,10 @@ class SearchRing {
   std::vector<std::uint32_t> firstWord_;      // display position -> index in wordStart_, one past the end
   std::string typed_;
   std::vector<std::vector<std::int32_t>> matches_;  // one list per typed length
+  std::vector<std::string> offeredBefore_;          // the ring of each shorter length
+  // The matches of each first character once typed: the costly step, over every title.
+  std::array<std::vector<std::int32_t>, 256> firstMatches_;
+  std::array<bool, 256> firstKnown_{};
   std::string offered_;
   std::size_t current_ = 0;
 };
