@@ -18,7 +18,8 @@ namespace {
 
 std::string BaseDirectory(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i + 1 < args.size(); ++i)
-    if (args[i] == "--base") return args[i + 1];
+    // Absolute from the start: a chosen folder is stored relative to it only when below it.
+    if (args[i] == "--base") return platform::AbsolutePath(args[i + 1]);
   return platform::ProgramDirectory();
 }
 

@@ -64,7 +64,6 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
   editor_.hooks.rebuildPreview = [this] { preview_->Rebuild(); };
   editor_.hooks.resetAnimationTimers = [this] { preview_->ResetClocks(); };
   editor_.hooks.resetImageScroll = [this] { preview_->ResetPictureScroll(); };
-  editor_.hooks.commitFields = [this](int index) { CommitFields(index); };
   preview_->objectPicked = [this](int index) {
     {
       const QSignalBlocker block(objects_);
@@ -277,6 +276,12 @@ int LayoutPage::Number(const QLineEdit* edit) const { return platform::ParseInt(
 
 void LayoutPage::SetNumber(QLineEdit* edit, int value) { edit->setText(QString::number(value)); }
 
+std::string LayoutPage::FaceOfField(const std::string& face) const {
+  // A face the owner did not touch keeps its bytes (a Windows-1252 one is shown converted).
+  if (face_->text() == FromSettingText(face)) return face;
+  return platform::CutToField(ToSettingText(face_->text()), kEditorFaceField);
+}
+
 void LayoutPage::CommitFields(int index) {
   if (index < 0 || index >= kEditorObjectCount) return;
   EditorLayout& l = editor_.layout;
@@ -294,7 +299,7 @@ void LayoutPage::CommitFields(int index) {
   o.alpha = Number(alpha_);
   o.fontSize = Number(size_);
   o.fontColour = Number(colour_);
-  o.fontFace = platform::CutToField(ToSettingText(face_->text()), kEditorFaceField);
+  o.fontFace = FaceOfField(o.fontFace);
   o.visible = visible_->isChecked() ? 1 : 0;
   if (index == kEdList) {
     l.settings.listeImages = listeImages_->isChecked() ? 1 : 0;
@@ -380,18 +385,18 @@ void LayoutPage::ApplyFields() {
   if (rx != l.Width() || ry != l.Height()) {
     l.objects[kEdBackGround].width = rx;
     l.objects[kEdBackGround].height = ry;
-    RebuildPreview(editor_);
+    preview_->Rebuild(false);
   }
   const int sel = editor_.selected;
   bool fontChanged = false, scrollWidthChanged = false;
   if (sel >= 0) {
     const EditorObject& o = l.objects[sel];
     // The whole face is compared and used, so a long face is not seen as changed forever.
-    fontChanged = o.fontSize != Number(size_) || !platform::EqualsNoCase(o.fontFace, ToSettingText(face_->text()));
+    fontChanged = o.fontSize != Number(size_) || !platform::EqualsNoCase(o.fontFace, FaceOfField(o.fontFace));
     scrollWidthChanged = !fontChanged && sel == kEdScrollText && Number(w_) != o.width;
     CommitFields(sel);
-    if (fontChanged) preview_->RecreateFont(sel);
-    else if (scrollWidthChanged) preview_->LayOutScrollText();
+    // The preview makes a changed font again itself when it follows the commit.
+    if (scrollWidthChanged) preview_->LayOutScrollText();
   }
   preview_->RequestRedraw();
 }
@@ -457,7 +462,12 @@ bool LayoutPage::IsModified() const {
   return cfg::IsModified(editor_.layout);
 }
 
-bool LayoutPage::SaveTo(const std::string& path) { return SaveLayout(editor_, path) == 1; }
+bool LayoutPage::SaveTo(const std::string& path) {
+  // The pending fields go into the file, and the preview shows what was saved.
+  if (editor_.selected >= 0) CommitFields(editor_.selected);
+  preview_->RequestRedraw();
+  return SaveLayout(editor_, path) == 1;
+}
 
 bool LayoutPage::Save() {
   std::string path = editor_.currentFilePath;
@@ -585,10 +595,15 @@ void LayoutPage::Shown() {
 
 bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == window() && event->type() == QEvent::WindowStateChange && isVisible()) {
-    if (window()->isMinimized())
+    if (window()->isMinimized()) {
+      preview_->SetActive(false);
       preview_->showMinimized();
-    else
+    } else {
+      // The page's hide stopped the preview; coming back makes it live again.
       preview_->showNormal();
+      preview_->SetActive(true);
+      preview_->RequestRedraw();
+    }
   }
   return Page::eventFilter(watched, event);
 }
