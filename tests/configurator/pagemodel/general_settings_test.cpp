@@ -117,7 +117,7 @@ TEST_F(GeneralSettingsTest, ASaveKeepsTheConfigurationTheFrontendChose) {
                                             "LaunchGameKey=4\r\nRandomGameKey=6\r\nMenuKey=58\r\n"
                                             "MenuGenKey=999\r\nInfosKey=114\r\nVolumeUPKey=68\r\n"
                                             "VolumeDownKey=64\r\nNextZicKey=38\r\nQuitKey=2\r\n"
-                                            "RotateKey=60\r\nJeuxFavoris=62\r\n");
+                                            "RotateKey=60\r\nJeuxFavoris=62\r\nRechercheKey=106\r\n");
 }
 
 TEST_F(GeneralSettingsTest, ExitModeFollowsTheCheckBoxOnlyWhenItChanges) {
