@@ -8,6 +8,7 @@
 
 #include "configurator/layouteditor/import_command.h"
 #include "configurator/listgen/create_list_command.h"
+#include "configurator/listgen/filter_command.h"
 #include "configurator/config_window.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
+  if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
 
   const std::string base = BaseDirectory(args);
   platform::SetLogDirectory(base);

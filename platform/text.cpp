@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <unordered_map>
 
@@ -102,9 +104,16 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 void Utf8Check::Feed(std::string_view bytes) {
-  for (char ch : bytes) {
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (!valid_) return;
-    const auto c = static_cast<unsigned char>(ch);
+    // Plain ASCII, the bulk of any list, eight bytes at a time.
+    if (pending_ == 0) {
+      std::uint64_t word;
+      while (i + 8 <= bytes.size() && (std::memcpy(&word, bytes.data() + i, 8), (word & 0x8080808080808080ull) == 0))
+        i += 8;
+      if (i == bytes.size()) return;
+    }
+    const auto c = static_cast<unsigned char>(bytes[i]);
     if (pending_ > 0) {
       // The second byte of E0, ED, F0 and F4 sequences is narrower: no overlong forms,
       // no surrogates, nothing above U+10FFFF.

@@ -148,6 +148,18 @@ void DrawHistoryPanel(int firstLine) {
   DrawTextBox(53, 55, width - 56, height - 60, text, style.alignment, style.fontColour, kSnap);
 }
 
+void DrawSearchLine(std::string_view line) {
+  const LayoutObject& r = gLayout.objects[kList];
+  const TextStyle& style = gLayout.textStyles[kList];
+  const int h = gLayout.itemHeight + 10;
+  // Just above the list when the layout leaves room, else over its first lines.
+  const int top = r.top >= h ? r.top - h : r.top;
+  FillRect(float(r.left), float(top), float(r.width), float(h), 1.0f, 0xE0000080);
+  RectOutline(float(r.left), float(top), float(r.left + r.width), float(top + h), 0xFFFF0000);
+  DrawTextBox(r.left + 5, top + 5, r.width - 10, h - 10, line, style.alignment, WithAlpha(255, style.fontColour),
+              kList);
+}
+
 void DrawVolumeBar() {
   const int x = gLayout.Width(), y = gLayout.Height();
   const int bw = x * 60 / 100, half = bw / 2;
@@ -200,7 +212,9 @@ void DrawLayoutPass(float e) {
   for (int index : gLayout.drawOrder) DrawLayoutObject(index, e, ObjectPart::kWhole);
 }
 
-bool OverlaysShown() { return !CurrentHistory().text.empty() || gFrame.volumeGauge.has_value(); }
+bool OverlaysShown() {
+  return !CurrentHistory().text.empty() || !CurrentSearchLine().empty() || gFrame.volumeGauge.has_value();
+}
 
 bool BackgroundCoversLayout() {
   const LayoutObject& o = gLayout.objects[kBackGround];
@@ -215,5 +229,6 @@ bool BackgroundCoversLayout() {
 void DrawOverlays() {
   const HistoryView history = CurrentHistory();
   if (!history.text.empty()) DrawHistoryPanel(history.firstLine);
+  if (const std::string search = CurrentSearchLine(); !search.empty()) DrawSearchLine(search);
   if (gFrame.volumeGauge) DrawVolumeBar();
 }

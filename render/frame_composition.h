@@ -20,6 +20,7 @@ void DrawTextBox(int x, int y, int w, int h, std::string_view text, int alignmen
 void DrawListNames();
 void DrawInfoText(int index);
 void DrawHistoryPanel(int firstLine);
+void DrawSearchLine(std::string_view line);
 void DrawVolumeBar();
 void DrawScrollTextObject();
 

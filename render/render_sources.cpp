@@ -10,6 +10,8 @@ int GameCount() { return gRenderSources.gameCount && gRenderSources.gameAt ? gRe
 
 ShownGame GameAt(int position) { return gRenderSources.gameAt(position); }
 
+std::string CurrentSearchLine() { return gRenderSources.searchLine ? gRenderSources.searchLine() : std::string(); }
+
 HistoryView CurrentHistory() { return gRenderSources.history ? gRenderSources.history() : HistoryView{}; }
 
 int SetRotation(int quarterTurns) {

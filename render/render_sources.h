@@ -48,6 +48,8 @@ struct RenderSources {
   std::function<ShownGame(int position)> gameAt;
   // The information panel; nothing = closed.
   std::function<HistoryView()> history;
+  // The search line drawn over the menu; nothing or empty = no search open.
+  std::function<std::string()> searchLine;
   // The next slide-show picture when one is due (empty: keep the current one).
   std::function<std::string()> pickSlide;
 };
@@ -58,5 +60,6 @@ ListPosition CurrentListPosition();
 int GameCount();
 ShownGame GameAt(int position);
 HistoryView CurrentHistory();
+std::string CurrentSearchLine();
 // A rotation outside 0-3 becomes 0; returns the value kept.
 int SetRotation(int quarterTurns);

@@ -54,6 +54,8 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {MenuGenKey, kMain, kTouches, "MenuGenKey", Key, 260, "999", kNone, KeyAt<&KeySettings::menuGen>},
     {RotateKey, kMain, kTouches, "RotateKey", Key, 260, "60", kNone, KeyAt<&KeySettings::rotate>},
     {JeuxFavoris, kMain, kTouches, "JeuxFavoris", Key, 260, "62", kNone, KeyAt<&KeySettings::favourites>},
+    // The keyboard's "/" (scan code 0x35).
+    {RechercheKey, kMain, kTouches, "RechercheKey", Key, 260, "106", kNone, KeyAt<&KeySettings::search>},
 
     {LastGame, kCfg, kConfig, "LastGame", Text, 100, "0", kNone, At<&Settings::lastGame>},
     {ListeFavoris, kCfg, kConfig, "ListeFavoris", Flag, 260, "NO", kNone, At<&Settings::listeFavoris>},

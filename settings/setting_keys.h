@@ -29,6 +29,7 @@ enum class SettingId {
   LastEmu, EmuBase, LargFen, HautFen, ModeFenetre, ModeSortie, AppSortie, Transitions,
   DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, QuitKey,
   VolumeDownKey, VolumeUPKey, NextZicKey, InfosKey, MenuGenKey, RotateKey, JeuxFavoris,
+  RechercheKey,
   LastGame, ListeFavoris, TemplateDir, RomDir, RomsExt, EmuExe, ScrType, ScrTimeOut,
   ScrDuration, Move1Page, MusicFond, MusicSousRep, MusicVolume, FichierDescription, Menu,
   TypeMenu, IconsDir, SnapDir, MarqueesDir, Custom1Dir, Custom2Dir, Custom3Dir, Custom4Dir,

@@ -25,6 +25,7 @@ struct KeySettings {
   int menuGen = 999;
   int rotate = 60;
   int favourites = 62;
+  int search = 106;  // the search ring
 };
 
 struct Settings {

@@ -11,7 +11,8 @@ const std::array<KeyPrompt, kKeyCount> kKeyPrompts{{
     {"Lancement", LaunchGameKey}, {"Selection au hasard", RandomGameKey}, {"Menu", MenuKey},
     {"Menu principal", MenuGenKey}, {"Infos", InfosKey}, {"Augmenter volume", VolumeUPKey},
     {"Diminuer volume", VolumeDownKey}, {"Musique suivante", NextZicKey}, {"Quitter", QuitKey},
-    {"Rotation de l'affichage", RotateKey}, {"Jeux favoris", JeuxFavoris}}};
+    {"Rotation de l'affichage", RotateKey}, {"Jeux favoris", JeuxFavoris},
+    {"Recherche", RechercheKey}}};
 
 int KeyCodeFromNativeScanCode(std::uint32_t nativeScanCode) {
   constexpr std::uint32_t kX11Offset = 8;

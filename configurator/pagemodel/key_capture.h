@@ -13,7 +13,7 @@
 
 namespace cfg {
 
-inline constexpr std::size_t kKeyCount = 15;
+inline constexpr std::size_t kKeyCount = 16;
 
 struct KeyPrompt {
   std::string_view name;  // shown in the prompt

@@ -11,7 +11,7 @@ constexpr std::array kGeneral{
     EmuBase, LargFen, HautFen, ModeFenetre, Transitions, ModeSortie,
     // [Touches] in the order of the file's table.
     DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, MenuGenKey, InfosKey,
-    VolumeUPKey, VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris};
+    VolumeUPKey, VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris, RechercheKey};
 
 constexpr std::array kEmus{
     TemplateDir, EmuExe, RomDir, RomsExt, SnapDir, MarqueesDir, IconsDir, MusicFond, SlideShowDir,

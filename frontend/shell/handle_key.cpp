@@ -12,6 +12,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
+#include "frontend/shell/search_panel.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/volume_ramp.h"
@@ -116,6 +117,10 @@ void RefreshAfterMove() {
 
 void HandleKey(int code) {
   Settings& s = gSettings;
+  if (SearchOpen()) {
+    SearchKey(ActionForKey(code, s.keys, false));
+    return;
+  }
   switch (ActionForKey(code, s.keys, InfoPanelOpen())) {
     case KeyAction::None: break;
     case KeyAction::Infos:
@@ -139,5 +144,8 @@ void HandleKey(int code) {
       AskForFrame();
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;
+    case KeyAction::Search:
+      if (!InfoPanelOpen()) OpenSearch();
+      break;
   }
 }

@@ -17,7 +17,7 @@ KeyAction ActionForKey(int code, const KeySettings& keys, bool infoPanelOpen) {
   if (code <= 0) return KeyAction::None;
   if (infoPanelOpen) code = FilterForInfoPanel(code, keys);
   if (code <= 0) return KeyAction::None;
-  const std::array<std::pair<int, KeyAction>, 15> order{{
+  const std::array<std::pair<int, KeyAction>, 16> order{{
       {keys.infos, KeyAction::Infos},
       {keys.launchGame, KeyAction::LaunchGame},
       {keys.quit, KeyAction::Quit},
@@ -33,6 +33,7 @@ KeyAction ActionForKey(int code, const KeySettings& keys, bool infoPanelOpen) {
       {keys.nextMusic, KeyAction::NextMusic},
       {keys.rotate, KeyAction::Rotate},
       {keys.favourites, KeyAction::Favourites},
+      {keys.search, KeyAction::Search},
   }};
   for (const auto& [key, action] : order) {
     if (code == key) return action;

@@ -21,6 +21,7 @@ enum class KeyAction {
   NextMusic,
   Rotate,
   Favourites,
+  Search,
 };
 
 // While the information panel is open only Infos, Up and Down act and Quit closes the

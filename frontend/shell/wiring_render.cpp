@@ -14,6 +14,7 @@
 #include "render/texture_table.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/screensaver.h"
+#include "frontend/shell/search_panel.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
@@ -35,13 +36,15 @@ void SyncRenderSources() {
   r.videoSound = s.videoSon;
   r.scrDuration = s.scrDuration;
   s.rotation = SetRotation(s.rotation);
-  r.listPosition = [] { return ListPosition{gListWindow.topIndex, gListWindow.row}; };
-  r.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
+  // While a search is open the list shows its matches, the first one selected on top.
+  r.listPosition = [] { return SearchOpen() ? ListPosition{} : ListPosition{gListWindow.topIndex, gListWindow.row}; };
+  r.gameCount = [] { return SearchOpen() ? SearchMatchCount() : static_cast<int>(gGameList.entryCount); };
   r.gameAt = [](int position) {
-    const GameEntry& e = gGameList.AtPosition(position);
+    const GameEntry& e = gGameList.AtPosition(SearchOpen() ? SearchMatchAt(position) : position);
     return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
   };
   r.history = [] { return HistoryView{gHistory.text, gHistory.firstLine}; };
+  r.searchLine = [] { return SearchLine(); };
   r.pickSlide = [] { return NextSlide(platform::GetTickCount()); };
 }
 

@@ -36,6 +36,22 @@ TEST(ReadFileLine, CrLfLfAndLongLines) {
   EXPECT_EQ(ReadFileLine(f, line), -1);
 }
 
+// Line ends are looked for eight bytes at a time: every position within and across
+// words, each kind of end, and an end right after the 500-byte cut.
+TEST(ReadFileLine, FindsEveryLineEndWhereverItFalls) {
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    for (std::size_t length = 0; length <= 20; ++length) {
+      SCOPED_TRACE(std::to_string(length) + (end[0] == '\n' ? " LF" : end[1] ? " CRLF" : " CR"));
+      // High bytes and a byte one away from CR and LF must not pass for a line end.
+      std::string line;
+      for (std::size_t i = 0; i < length; ++i) line += "a\x8D\x0B\x0C\xFF"[i % 5];
+      EXPECT_EQ(AllLines(Text(line + end + line + end + "z")), (std::vector<std::string>{line, line, "z"}));
+    }
+  }
+  EXPECT_EQ(AllLines(Text(std::string(499, 'x') + "\n" + std::string(9, 'y'))),
+            (std::vector<std::string>{std::string(499, 'x'), std::string(9, 'y')}));
+}
+
 TEST(WriteFileLine, AddsCrLfOnlyWhenAsked) {
   std::string out;
   EXPECT_EQ(WriteFileLine(out, "abc", 1), 5);

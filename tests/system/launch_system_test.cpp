@@ -222,3 +222,26 @@ TEST_F(LaunchSystemTest, PongThroughTheMameWrapperReturnsWithTheRunCounted) {
 }
 
 }  // namespace
+
+// The search from the panel keys: "/" opens it, Down turns the ring to "G", Right appends
+// it, Escape closes the search on Galaga, and the launch key starts Galaga (the list opens
+// on Asteroids: its LastGame is not in it).
+TEST_F(LaunchSystemTest, ASearchTypedWithThePanelKeysLaunchesItsMatch) {
+  WriteLaunchInstallation(inst, ".\\Emu\\mame",
+                          "[asteroid]\r\nFullName=Asteroids\r\n[galaga]\r\nFullName=Galaga\r\n"
+                          "[mspacman]\r\nFullName=Ms. Pac-Man\r\n[pacman]\r\nFullName=Pac-Man\r\n");
+  std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
+  inst.Write("Emu/test_emulator.script", "run_ms=200\n");
+
+  Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  // The ring offers A G M P and opens on A.
+  Key("key --delay 150 --window " + id + " slash Down Right Escape 1");
+  const auto runs = WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000);
+  ASSERT_EQ(runs.size(), 1u) << inst.Read("debug.txt");
+  ASSERT_FALSE(runs[0].argv.empty());
+  EXPECT_EQ(std::filesystem::path(runs[0].argv.back()).filename(), "galaga");
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
+  Close(f, id);
+}

@@ -117,7 +117,7 @@ TEST_F(GeneralSettingsTest, ASaveKeepsTheConfigurationTheFrontendChose) {
                                             "LaunchGameKey=4\r\nRandomGameKey=6\r\nMenuKey=58\r\n"
                                             "MenuGenKey=999\r\nInfosKey=114\r\nVolumeUPKey=68\r\n"
                                             "VolumeDownKey=64\r\nNextZicKey=38\r\nQuitKey=2\r\n"
-                                            "RotateKey=60\r\nJeuxFavoris=62\r\n");
+                                            "RotateKey=60\r\nJeuxFavoris=62\r\nRechercheKey=106\r\n");
 }
 
 TEST_F(GeneralSettingsTest, ExitModeFollowsTheCheckBoxOnlyWhenItChanges) {
@@ -157,7 +157,7 @@ TEST_F(GeneralSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   EXPECT_EQ(gSettings.appSortie, "halt");
   const KeySettings& k = gSettings.keys;
   const int inFileOrder[] = {k.down, k.up, k.left, k.right, k.launchGame, k.randomGame, k.menu, k.menuGen,
-                             k.infos, k.volumeUp, k.volumeDown, k.nextMusic, k.quit, k.rotate, k.favourites};
+                             k.infos, k.volumeUp, k.volumeDown, k.nextMusic, k.quit, k.rotate, k.favourites, k.search};
   for (std::size_t i = 0; i < std::size(inFileOrder); ++i) EXPECT_EQ(inFileOrder[i], int(100 + i)) << i;
   gSettings = {};
   gShell = {};

@@ -22,7 +22,7 @@ TEST(KeyCapture, NativeScanCodesGiveTheFrontendsKeyCodes) {
   for (const auto& c : cases) EXPECT_EQ(cfg::KeyCodeFromNativeScanCode(c.native), c.keyCode) << c.native;
 }
 
-TEST(KeyCapture, AsksTheFifteenKeysInTurn) {
+TEST(KeyCapture, AsksTheSixteenKeysInTurn) {
   Settings s;
   const KeySettings& keys = s.keys;
   cfg::KeyCapture capture(s);
@@ -62,8 +62,11 @@ TEST(KeyCapture, AsksTheFifteenKeysInTurn) {
   EXPECT_EQ(capture.OnKeyUp(f10), cfg::KeyCapture::Step::kNext);
   EXPECT_EQ(keys.infos, 999);
   for (int i = 9; i < 14; ++i) EXPECT_EQ(capture.Answer(100 + i), cfg::KeyCapture::Step::kNext);
-  EXPECT_EQ(capture.Answer(77), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(capture.Answer(77), cfg::KeyCapture::Step::kNext);
   EXPECT_EQ(keys.favourites, 77);
+  EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Recherche\"");
+  EXPECT_EQ(capture.Answer(78), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(keys.search, 78);
   EXPECT_TRUE(capture.done());
   EXPECT_EQ(capture.OnKeyDown(down, false), cfg::KeyCapture::Step::kIgnored);
 }

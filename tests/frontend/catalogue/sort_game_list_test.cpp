@@ -74,6 +74,35 @@ TEST(SortGameList, EqualKeysComeOutInTheClassicProcedureOrder) {
   }
 }
 
+// Keys that share long beginnings, differ only after many bytes, hold zero and high
+// bytes or are prefixes of each other, sorted whole and in part: the same order as the
+// procedure above.
+TEST(SortGameList, LongSharedBeginningsSortLikeTheClassicProcedure) {
+  std::mt19937 rng(11);
+  const std::string stems[] = {"", "Street Fighter II: The World Warrior (", std::string(40, 'A'),
+                               std::string("Z\0", 2), "\xFF\x80"};
+  const char alphabet[] = {'\0', ' ', 'A', 'a', '\x7F', '\x80', '\xFF'};
+  for (int round = 0; round < 300; ++round) {
+    const int n = 1 + static_cast<int>(rng() % 60);
+    std::vector<std::string> keys;
+    for (int i = 0; i < n; ++i) {
+      std::string k = stems[rng() % 5];
+      const std::size_t tail = rng() % 40;
+      for (std::size_t c = 0; c < tail; ++c) k += alphabet[rng() % 7];
+      keys.push_back(k);
+    }
+    const int lo = static_cast<int>(rng() % static_cast<unsigned>(n));
+    const int hi = lo + static_cast<int>(rng() % static_cast<unsigned>(n - lo));
+    for (const auto& [from, to] : {std::pair{0, n - 1}, std::pair{lo, hi}}) {
+      GameList ours = ListOfKeys(keys);
+      GameList reference = ListOfKeys(keys);
+      SortGameList(ours, from, to);
+      ReferenceSort(reference, from, to);
+      ASSERT_EQ(ours.displayOrder, reference.displayOrder) << "round " << round << " from " << from;
+    }
+  }
+}
+
 TEST(SortGameList, ManyEqualNamesNeitherOverflowNorCrawl) {
   GameList list = ListOfKeys(std::vector<std::string>(200000, "Unknown"));
   SortGameList(list, 0, list.entryCount - 1);

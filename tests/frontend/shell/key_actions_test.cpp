@@ -26,11 +26,13 @@ TEST(KeyActions, EachKeyOfTheSettingsMapsToItsAction) {
       {&KeySettings::menuGen, KeyAction::MenuGen},
       {&KeySettings::rotate, KeyAction::Rotate},
       {&KeySettings::favourites, KeyAction::Favourites},
+      {&KeySettings::search, KeyAction::Search},
   };
   for (const auto& [member, action] : table) {
     SCOPED_TRACE(k.*member);
     EXPECT_EQ(ActionForKey(k.*member, k, false), action);
   }
+  EXPECT_EQ(ActionForKey(k.search, k, true), KeyAction::None);  // not over the information panel
   EXPECT_EQ(ActionForKey(100, k, false), KeyAction::None);
   EXPECT_EQ(ActionForKey(0, k, false), KeyAction::None);
 }

@@ -1,0 +1,140 @@
+#include "configurator/listgen/filter_command.h"
+
+#include <iostream>
+#include <optional>
+
+#include "frontend/catalogue/category_files.h"
+#include "frontend/catalogue/game_filter.h"
+#include "frontend/catalogue/game_list.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace cfg {
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: OrvanelConfig --filter --list LIST.txt --output config/NAME/Liste.ini [--catver F] [--nplayers F]\n"
+    "       [--category \"Main/Sub\"]... [--no-mature] [--players N] [--orientation v|h] [--parents-only]\n"
+    "       [--years A-B]\n";
+
+struct FilterOptions {
+  std::string list;
+  std::string output;
+  std::string catver;
+  std::string nplayers;
+  GameFilter filter;
+};
+
+// A whole non-negative number of at most four digits, or nothing.
+std::optional<int> SmallNumber(std::string_view text) {
+  if (text.empty() || text.size() > 4) return std::nullopt;
+  int n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  return n;
+}
+
+// "A-B", "A-" or "-B".
+bool ParseYears(std::string_view text, GameFilter& filter) {
+  const std::size_t dash = text.find('-');
+  if (dash == std::string_view::npos) return false;
+  const std::string_view from = text.substr(0, dash);
+  const std::string_view to = text.substr(dash + 1);
+  if (from.empty() && to.empty()) return false;
+  const auto a = from.empty() ? std::optional<int>(0) : SmallNumber(from);
+  const auto b = to.empty() ? std::optional<int>(0) : SmallNumber(to);
+  if (!a || !b || (*b && *a > *b)) return false;
+  filter.yearFrom = *a;
+  filter.yearTo = *b;
+  return true;
+}
+
+std::optional<FilterOptions> ParseOptions(const std::vector<std::string>& args) {
+  FilterOptions o;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == "--no-mature") o.filter.noMature = true;
+    else if (a == "--parents-only") o.filter.parentsOnly = true;
+    else if (!hasValue) return std::nullopt;
+    else if (a == "--list") o.list = args[++i];
+    else if (a == "--output") o.output = args[++i];
+    else if (a == "--catver") o.catver = args[++i];
+    else if (a == "--nplayers") o.nplayers = args[++i];
+    else if (a == "--category") o.filter.categories.push_back(args[++i]);
+    else if (a == "--players") {
+      const auto n = SmallNumber(args[++i]);
+      if (!n || *n == 0) return std::nullopt;
+      o.filter.players = *n;
+    } else if (a == "--orientation") {
+      const std::string& v = args[++i];
+      if (v != "v" && v != "h") return std::nullopt;
+      o.filter.orientation = v[0];
+    } else if (a == "--years") {
+      if (!ParseYears(args[++i], o.filter)) return std::nullopt;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (o.list.empty() || o.output.empty()) return std::nullopt;
+  return o;
+}
+
+std::optional<std::string> ReadFile(const std::string& path, std::ostream& err) {
+  auto text = platform::ReadWholeFile(platform::ResolvePath(path));
+  if (!text) err << "cannot read " << path << '\n';
+  return text;
+}
+
+}  // namespace
+
+int RunFilter(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const std::optional<FilterOptions> o = ParseOptions(args);
+  if (!o) {
+    err << kUsage;
+    return 1;
+  }
+  if ((o->filter.noMature || !o->filter.categories.empty()) && o->catver.empty()) {
+    err << "--category and --no-mature need --catver\n";
+    return 1;
+  }
+  CategoryTable catver;
+  PlayersTable nplayers;
+  FilterSources sources;
+  if (!o->catver.empty()) {
+    auto text = ReadFile(o->catver, err);
+    if (!text) return 1;
+    catver = ReadCatver(std::move(*text));
+    sources.catver = &catver;
+  }
+  if (!o->nplayers.empty()) {
+    auto text = ReadFile(o->nplayers, err);
+    if (!text) return 1;
+    nplayers = ReadNPlayers(std::move(*text));
+    sources.nplayers = &nplayers;
+  }
+  if (!platform::FileExists(platform::ResolvePath(o->list))) {
+    err << "cannot read " << o->list << '\n';
+    return 1;
+  }
+  GameList list;
+  LoadGameList(list, GameListSource{o->list, "", "", false});
+  const std::vector<std::string> names = FilterGameList(list, o->filter, sources);
+  if (names.empty()) {
+    err << "no game of " << list.entryCount << " passes the filter: " << o->output << " left as it was\n";
+    return 1;
+  }
+  if (!platform::WriteFileAtomically(o->output, FilterFileText(names))) {
+    err << "cannot write " << o->output << '\n';
+    return 1;
+  }
+  out << names.size() << " of " << list.entryCount << " games written to " << o->output << '\n';
+  return 0;
+}
+
+int RunFilterCommand(const std::vector<std::string>& args) { return RunFilter(args, std::cout, std::cerr); }
+
+}  // namespace cfg

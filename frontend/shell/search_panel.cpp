@@ -1,0 +1,86 @@
+#include "frontend/shell/search_panel.h"
+
+#include <optional>
+
+#include "frontend/catalogue/game_list.h"
+#include "frontend/shell/clocks.h"
+#include "frontend/shell/handle_key.h"
+#include "frontend/shell/navigation.h"
+#include "frontend/shell/search_ring.h"
+
+namespace {
+
+std::optional<SearchRing> gSearch;
+
+char Shown(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// While typing, the pictures and texts follow the first match.
+void FollowFirstMatch() {
+  if (gSearch->selection() >= 0) {
+    SelectEntry(gSearch->selection());
+    RefreshAfterMove();
+  } else {
+    AskForFrame();
+  }
+}
+
+}  // namespace
+
+bool SearchOpen() { return gSearch.has_value(); }
+
+void OpenSearch() {
+  if (gGameList.entryCount < 1) return;
+  gSearch.emplace(gGameList);
+  AskForFrame();
+}
+
+void CloseSearch() {
+  if (!gSearch) return;
+  const std::int32_t match = gSearch->selection();
+  gSearch.reset();
+  if (match >= 0) SelectEntry(match);
+  RefreshAfterMove();
+}
+
+void SearchKey(KeyAction action) {
+  if (!gSearch) return;
+  switch (action) {
+    case KeyAction::Down:
+      gSearch->Turn(1);
+      AskForFrame();
+      break;
+    case KeyAction::Up:
+      gSearch->Turn(-1);
+      AskForFrame();
+      break;
+    case KeyAction::Right:
+    case KeyAction::LaunchGame:
+      if (gSearch->Append()) FollowFirstMatch();
+      break;
+    case KeyAction::Left:
+      if (gSearch->RemoveLast()) FollowFirstMatch();
+      break;
+    case KeyAction::Quit:
+    case KeyAction::Search:
+      CloseSearch();
+      break;
+    default:
+      break;
+  }
+}
+
+int SearchMatchCount() { return gSearch ? static_cast<int>(gSearch->matches().size()) : 0; }
+
+std::int32_t SearchMatchAt(int i) { return gSearch->matches()[static_cast<std::size_t>(i)]; }
+
+std::string SearchLine() {
+  if (!gSearch) return {};
+  std::string line;
+  for (char c : gSearch->typed()) line += Shown(c);
+  if (gSearch->current() != '\0') {
+    line += '[';
+    line += Shown(gSearch->current());
+    line += ']';
+  }
+  return line;
+}

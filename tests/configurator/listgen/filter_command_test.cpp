@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "configurator/listgen/filter_command.h"
+#include "temp_dir.h"
+
+namespace {
+
+constexpr const char* kList =
+    "[1942]\r\nFullName=1942\r\nInfos1=1984\r\nInfos2=v 224x256 60Hz\r\nInfos3=2P 2B 1C joy8way\r\n"
+    "[mjgirl]\r\nFullName=Mahjong Girl\r\nInfos1=1986\r\nInfos2=h 256x224\r\nInfos3=1P\r\n"
+    "[cafe]\r\nFullName=Caf\xE9 Quiz\r\nInfos1=1993\r\nInfos2=h 320x240\r\nInfos3=2P 4B 2C\r\n";
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome Filter(std::vector<std::string> args) {
+  args.insert(args.begin(), "--filter");
+  std::ostringstream out, err;
+  const int code = cfg::RunFilter(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(FilterCommand, WritesTheGamesThatPassInEitherEncoding) {
+  for (const std::string e : {"\xE7", "\xC3\xA7"}) {
+    SCOPED_TRACE(e.size() == 1 ? "Latin-1" : "UTF-8");
+    TempDir dir;
+    const std::string list = dir.Write("mame.txt", kList);
+    const std::string catver = dir.Write("catver.ini",
+                                         "[Category]\r\n1942=Shooter / Flying Vertical\r\n"
+                                         "mjgirl=Tabletop / Mahjong * Mature *\r\ncafe=Quiz / Fran" + e + "ais\r\n");
+    const std::string nplayers = dir.Write("nplayers.ini", "[NPlayers]\r\n1942=2P alt\r\nmjgirl=1P\r\ncafe=2P sim\r\n");
+    const std::string output = dir.Write("config/cab/Liste.ini", "old\r\n");
+    const Outcome r = Filter({"--list", list, "--output", output, "--catver", catver, "--nplayers", nplayers,
+                          "--category", "Quiz/Fran\xE7" "ais", "--category", "shooter / *", "--no-mature",
+                          "--players", "2", "--years", "1980-1999"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(dir.Read("config/cab/Liste.ini"), "1942\r\ncafe\r\n");
+    EXPECT_EQ(r.out, "2 of 3 games written to " + output + "\n");
+  }
+}
+
+TEST(FilterCommand, FailuresSayWhyAndKeepTheOldFile) {
+  TempDir dir;
+  const std::string list = dir.Write("mame.txt", kList);
+  const std::string catver = dir.Write("catver.ini", "[Category]\r\n1942=Shooter / Flying Vertical\r\n");
+  const std::string output = dir.Write("Liste.ini", "old\r\n");
+  const std::string missing = dir / "missing.ini";
+  const struct {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"--list", list, "--output", output, "--orientation", "v", "--years", "1990-"}, "no game of 3 passes"},
+      {{"--list", missing, "--output", output}, "cannot read"},
+      {{"--list", list, "--output", output, "--catver", missing}, "cannot read"},
+      {{"--list", list, "--output", output, "--nplayers", missing}, "cannot read"},
+      {{"--list", list, "--output", output, "--no-mature"}, "need --catver"},
+      {{"--list", list, "--output", output, "--catver", catver, "--category", "Maze/*"}, "no game"},
+      {{"--list", list}, "usage"},
+      {{"--list", list, "--output", output, "--players", "two"}, "usage"},
+      {{"--list", list, "--output", output, "--orientation", "x"}, "usage"},
+      {{"--list", list, "--output", output, "--years", "1990-1980"}, "usage"},
+      {{"--list", list, "--output", output, "--unknown"}, "usage"},
+      {{"--list", list, "--output", dir / "no/such/folder/Liste.ini"}, "cannot write"},
+  };
+  for (const auto& c : cases) {
+    const Outcome r = Filter(c.args);
+    EXPECT_EQ(r.code, 1) << c.message;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_EQ(dir.Read("Liste.ini"), "old\r\n") << c.message;
+  }
+}
