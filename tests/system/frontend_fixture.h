@@ -141,11 +141,16 @@ class Installation : public TempDir {
 class Frontend {
  public:
   // An empty display starts the frontend with no X server to talk to.
-  Frontend(const Installation& inst, const std::string& display) : display_(display) {
-    pid_ = Spawn({inst.program()},
-                 {"DISPLAY=" + (display.empty() ? std::string(":999") : display), "ORVANEL_MESSAGES=log",
-                  "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"},
-                 "/");
+  // A directory without settings sends the frontend to the user's data folder: the test's
+  // own, never the developer's.
+  Frontend(const Installation& inst, const std::string& display)
+      : Frontend({inst.program()}, display, {"XDG_DATA_HOME=" + inst.path() + "/user-data"}) {}
+  Frontend(const std::vector<std::string>& argv, const std::string& display, const std::vector<std::string>& env)
+      : display_(display) {
+    std::vector<std::string> all{"DISPLAY=" + (display.empty() ? std::string(":999") : display),
+                                 "ORVANEL_MESSAGES=log", "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"};
+    all.insert(all.end(), env.begin(), env.end());
+    pid_ = Spawn(argv, all, "/");
   }
   ~Frontend() {
     if (pid_ > 0 && !exited_) {
