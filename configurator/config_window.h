@@ -7,9 +7,7 @@
 #include <array>
 #include <string>
 
-#include "configurator/settings/edited.h"
-#include "configurator/settings/emulator_settings.h"
-#include "configurator/settings/main_settings.h"
+#include "configurator/pagemodel/edited_settings.h"
 #include "platform/message_box.h"
 
 class QMenu;
@@ -57,8 +55,8 @@ class ConfigWindow : public QMainWindow {
   void BuildMenu();
 
   std::string base_;
-  Edited<MainSettings> main_;
-  Edited<EmulatorSettings> emulator_;
+  EditedSettings main_{kGeneralPageKeys};
+  EditedSettings emulator_{kEmusPageKeys};
   QTabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   QMenu* importMenu_ = nullptr;

@@ -2,22 +2,12 @@
 
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/setting_fields.h"
 
 namespace settings {
 namespace {
 
 bool IsFlagText(std::string_view v) { return v == "YES" || v == "OUI"; }
-
-// The text form of a field, for a default that is another key's value just read.
-std::string FieldText(Settings& s, const SettingKey& key) {
-  if (!key.field) return std::string(key.def);
-  const SettingField f = key.field(s);
-  if (auto p = std::get_if<std::string*>(&f)) return **p;
-  if (auto p = std::get_if<int*>(&f)) return std::to_string(**p);
-  if (auto p = std::get_if<bool*>(&f)) return **p ? "YES" : "NO";
-  const char c = *std::get<char*>(f);
-  return c ? std::string(1, c) : std::string();
-}
 
 std::string DefaultOf(const SettingKey& key, Settings& s) {
   if (key.defaultFrom == SettingId::Count) return std::string(key.def);
@@ -30,48 +20,38 @@ std::string ReadText(const platform::ProfileFile& file, const SettingKey& key) {
   return file.Get(key.section, key.key, key.def, key.size);
 }
 
-int ReadNumber(const platform::ProfileFile& file, const SettingKey& key) {
-  return platform::ParseInt(ReadText(file, key));
-}
-
-bool ReadFlagValue(const platform::ProfileFile& file, const SettingKey& key) {
-  return IsFlagText(ReadText(file, key));
-}
-
 void ReadSetting(const platform::ProfileFile& file, const SettingKey& key, std::string_view base,
                  Settings& s) {
   if (!key.field) return;
   const std::string text = file.Get(key.section, key.key, DefaultOf(key, s), key.size);
-  const SettingField f = key.field(s);
-  switch (key.type) {
-    case SettingType::Text:
-      *std::get<std::string*>(f) = text;
-      break;
-    case SettingType::Path:
-      *std::get<std::string*>(f) = platform::MakeAbsolutePath(base, text);
-      break;
-    case SettingType::Int:
-    case SettingType::Key:
-      *std::get<int*>(f) = platform::ParseInt(text);
-      break;
-    case SettingType::Flag:
-      *std::get<bool*>(f) = IsFlagText(text);
-      break;
-    case SettingType::Char:
-      *std::get<char*>(f) = text.empty() ? '\0' : text[0];
-      break;
-  }
+  SetFieldText(s, key, key.type == SettingType::Path ? platform::MakeAbsolutePath(base, text) : text);
 }
 
 void ReadGeneralSettings(const platform::ProfileFile& file, Settings& s) {
   for (const SettingKey& key : SettingKeys())
-    if (key.file == SettingFile::Main) ReadSetting(file, key, {}, s);
+    if (key.file == SettingFile::Main && !key.configuratorOnly) ReadSetting(file, key, {}, s);
 }
 
 void ReadConfigSettings(const platform::ProfileFile& file, std::string_view base, Settings& s) {
   for (const SettingKey& key : SettingKeys())
-    if (key.file == SettingFile::Configuration) ReadSetting(file, key, base, s);
+    if (key.file == SettingFile::Configuration && !key.configuratorOnly) ReadSetting(file, key, base, s);
   SplitEmuExe(s.emuExe, base, s.emuDirectory, s.emuProgram);
+}
+
+void ReadWrittenSettings(const platform::ProfileFile& file, SettingFile which, Settings& s) {
+  for (const SettingKey& key : SettingKeys()) {
+    if (key.file != which || !key.field) continue;
+    // A default taken from another key is the reader's fallback, not what is written.
+    if (key.defaultFrom != SettingId::Count && !file.Has(key.section, key.key)) continue;
+    SetFieldText(s, key, file.Get(key.section, key.key, key.def, key.size));
+  }
+  s.rotation = QuarterTurns(s.rotation);
+}
+
+Settings LoadWrittenSettings(const std::string& path, SettingFile which) {
+  Settings s;
+  ReadWrittenSettings(platform::ProfileFile::Load(path).value_or(platform::ProfileFile{}), which, s);
+  return s;
 }
 
 bool ReadFlag(const platform::ProfileFile& file, std::string_view section, std::string_view key,

@@ -14,8 +14,6 @@ namespace settings {
 
 // One key as file text: its value (or default) cut to the key's text size.
 std::string ReadText(const platform::ProfileFile& file, const SettingKey& key);
-int ReadNumber(const platform::ProfileFile& file, const SettingKey& key);  // Int and Key
-bool ReadFlagValue(const platform::ProfileFile& file, const SettingKey& key);
 
 // One key into its field of the record (nothing for keys without a field).
 void ReadSetting(const platform::ProfileFile& file, const SettingKey& key, std::string_view base,
@@ -25,6 +23,14 @@ void ReadSetting(const platform::ProfileFile& file, const SettingKey& key, std::
 void ReadGeneralSettings(const platform::ProfileFile& file, Settings& s);
 // Every key of config.ini that the frontend uses, in table order, then EmuExe's split.
 void ReadConfigSettings(const platform::ProfileFile& file, std::string_view base, Settings& s);
+
+// What the configurator edits of one file: every key with a field, paths as written, so
+// that a save writes back what the owner wrote. A key whose default is another key's
+// value counts only when the file holds it (SlideShowDir stays empty, RepCustomN stands
+// in for CustomNDir when present). The rotation is kept in quarter turns 0-3.
+void ReadWrittenSettings(const platform::ProfileFile& file, SettingFile which, Settings& s);
+// The same from a file on disk; a file that cannot be opened gives the defaults.
+Settings LoadWrittenSettings(const std::string& path, SettingFile which);
 
 // The flag and number rules on any key.
 bool ReadFlag(const platform::ProfileFile& file, std::string_view section, std::string_view key,

@@ -91,13 +91,13 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {Guillemets, kCfg, kConfig, "Guillemets", Flag, 260, "YES", kNone, At<&Settings::guillemets>},
     {CacherFenetre, kCfg, kConfig, "CacherFenetre", Flag, 260, "YES", kNone, At<&Settings::cacherFenetre>},
 
-    {UtilExt, kCfg, kConfig, "UtilExt", Flag, 260, "NO", kNone, nullptr},
-    {RepCustom1, kCfg, kConfig, "RepCustom1", Text, 260, "", kNone, nullptr},
-    {RepCustom2, kCfg, kConfig, "RepCustom2", Text, 260, "", kNone, nullptr},
-    {RepCustom3, kCfg, kConfig, "RepCustom3", Text, 260, "", kNone, nullptr},
-    {RepCustom4, kCfg, kConfig, "RepCustom4", Text, 260, "", kNone, nullptr},
-    {RepCustom5, kCfg, kConfig, "RepCustom5", Text, 260, "", kNone, nullptr},
-    {RepCustom6, kCfg, kConfig, "RepCustom6", Text, 260, "", kNone, nullptr},
+    {UtilExt, kCfg, kConfig, "UtilExt", Flag, 260, "NO", kNone, At<&Settings::utilExt>, true},
+    {RepCustom1, kCfg, kConfig, "RepCustom1", Text, 260, "", Custom1Dir, CustomAt<0>, true},
+    {RepCustom2, kCfg, kConfig, "RepCustom2", Text, 260, "", Custom2Dir, CustomAt<1>, true},
+    {RepCustom3, kCfg, kConfig, "RepCustom3", Text, 260, "", Custom3Dir, CustomAt<2>, true},
+    {RepCustom4, kCfg, kConfig, "RepCustom4", Text, 260, "", Custom4Dir, CustomAt<3>, true},
+    {RepCustom5, kCfg, kConfig, "RepCustom5", Text, 260, "", Custom5Dir, CustomAt<4>, true},
+    {RepCustom6, kCfg, kConfig, "RepCustom6", Text, 260, "", Custom6Dir, CustomAt<5>, true},
 }};
 
 constexpr bool InIdOrder() {

@@ -35,7 +35,7 @@ enum class SettingId {
   Custom5Dir, Custom6Dir, Sons, SlideShowDir, SlideShowSousRep, Rotation, Guillemets,
   CacherFenetre,
   // Written by the configurator, not read by the frontend: the configurator keeps the
-  // custom directories under these keys as well as under CustomNDir.
+  // custom directories under RepCustomN as well as under CustomNDir.
   UtilExt, RepCustom1, RepCustom2, RepCustom3, RepCustom4, RepCustom5, RepCustom6,
   Count
 };
@@ -52,7 +52,8 @@ struct SettingKey {
   std::size_t size;             // the reader's buffer: values keep at most size - 1 bytes
   std::string_view def;         // default as file text
   SettingId defaultFrom;        // != Count: the default is that key's value just read
-  SettingField (*field)(Settings&);  // nullptr: no field in the frontend's record
+  SettingField (*field)(Settings&);  // nullptr: no field in the record
+  bool configuratorOnly = false;     // written by the configurator, never read by the frontend
 };
 
 std::span<const SettingKey> SettingKeys();

@@ -69,6 +69,7 @@ struct Settings {
   int rotation = 0;            // quarter turns 0-3
   bool guillemets = true;      // quote the ROM path on the command line
   bool cacherFenetre = true;   // hide the emulator's window in full screen
+  bool utilExt = false;        // kept by the configurator only ("Utiliser Roms Ext.")
 
   // Derived when a configuration is loaded.
   std::string currentConfig;   // the configuration's name, at most 259 bytes

@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+#include "settings/setting_fields.h"
 
 namespace settings {
 namespace {
@@ -14,12 +16,43 @@ std::string FileText(const SettingKey& key, const std::string& value) {
   return value;
 }
 
+// The text after the writes of one section: keys set in place or added, in the order given.
+std::string UpdateSection(std::string text, std::string_view section, std::span<const SettingWrite> values,
+                          EmptyValue empty) {
+  std::vector<platform::ProfileValue> set;
+  std::vector<std::string> removed;
+  for (const SettingWrite& w : values) {
+    const SettingKey& key = Key(w.id);
+    if (key.section != section) continue;
+    if (w.value.empty() && empty == EmptyValue::RemovesKey)
+      removed.emplace_back(key.key);
+    else
+      set.push_back({std::string(key.key), FileText(key, w.value)});
+  }
+  text = platform::UpdateProfileText(text, section, set);
+  if (!removed.empty()) text = platform::RemoveProfileKeys(text, section, removed);
+  return text;
+}
+
+std::string CharText(const platform::ProfileFile& file, const SettingKey& key, const Settings& s) {
+  const std::string value = FieldText(s, key);
+  const std::string written = file.Get(key.section, key.key, key.def, key.size);
+  if (file.Has(key.section, key.key) && written.substr(0, 1) == value)
+    return std::to_string(platform::ParseInt(written));
+  return value;
+}
+
 }  // namespace
 
 std::string FlagText(bool value) { return value ? "YES" : "NO"; }
 
-bool WriteSettings(const std::string& path, std::span<const SettingWrite> values) {
-  // Sections in the order of their first key, keys in the order given.
+bool WriteSettings(const std::string& path, std::span<const SettingWrite> values, EmptyValue empty) {
+  std::string text;
+  if (auto old = platform::ReadWholeFile(path))
+    text = std::move(*old);
+  else if (platform::FileExists(path))
+    return false;  // there but unreadable: never replace it with a fragment
+  // Sections in the order of their first key.
   std::vector<std::string_view> sections;
   for (const SettingWrite& w : values) {
     const std::string_view section = Key(w.id).section;
@@ -27,20 +60,23 @@ bool WriteSettings(const std::string& path, std::span<const SettingWrite> values
     for (std::string_view s : sections) seen = seen || s == section;
     if (!seen) sections.push_back(section);
   }
-  for (std::string_view section : sections) {
-    std::vector<platform::ProfileValue> lines;
-    for (const SettingWrite& w : values) {
-      const SettingKey& key = Key(w.id);
-      if (key.section == section) lines.push_back({std::string(key.key), FileText(key, w.value)});
-    }
-    if (!platform::WriteProfileStrings(path, section, lines)) return false;
-  }
-  return true;
+  for (std::string_view section : sections) text = UpdateSection(std::move(text), section, values, empty);
+  return platform::WriteFileAtomically(path, text);
 }
 
 bool WriteSetting(const std::string& path, SettingId id, std::string_view value) {
   const SettingWrite w{id, std::string(value)};
   return WriteSettings(path, std::span<const SettingWrite>(&w, 1));
+}
+
+bool WriteSettingFields(const std::string& path, std::span<const SettingId> ids, const Settings& s) {
+  const platform::ProfileFile file = platform::ProfileFile::Load(path).value_or(platform::ProfileFile{});
+  std::vector<SettingWrite> writes;
+  for (SettingId id : ids) {
+    const SettingKey& key = Key(id);
+    writes.push_back({id, key.type == SettingType::Char ? CharText(file, key, s) : FieldText(s, key)});
+  }
+  return WriteSettings(path, writes, EmptyValue::RemovesKey);
 }
 
 }  // namespace settings

@@ -1,6 +1,5 @@
 // Writing keys of the settings files as the table names them. A write changes only the
-// given keys and keeps every other line of the file; the keys of one section go into the
-// file in one atomic replace.
+// given keys, keeps every other line of the file and replaces the file once, atomically.
 #pragma once
 
 #include <span>
@@ -8,6 +7,7 @@
 #include <string_view>
 
 #include "settings/setting_keys.h"
+#include "settings/settings.h"
 
 namespace settings {
 
@@ -16,10 +16,21 @@ struct SettingWrite {
   std::string value;  // file text; a Text or Path value is cut to the key's text size
 };
 
+// What an empty value does: the frontend writes "Key=", the configurator removes the key
+// so that readers take its default.
+enum class EmptyValue { Written, RemovesKey };
+
 std::string FlagText(bool value);  // "YES" / "NO"
 
-// False when a section could not be written; the sections written before it stay written.
-bool WriteSettings(const std::string& path, std::span<const SettingWrite> values);
+// False, the old file left whole, when the file exists but cannot be read, or cannot be
+// written.
+bool WriteSettings(const std::string& path, std::span<const SettingWrite> values,
+                   EmptyValue empty = EmptyValue::Written);
 bool WriteSetting(const std::string& path, SettingId id, std::string_view value);
+
+// The configurator's save: the fields of the given keys, in that order, with empty values
+// removing their keys. A one-character value (ScrType) is written back as the number the
+// file held while it still starts with that character, as the configurator always did.
+bool WriteSettingFields(const std::string& path, std::span<const SettingId> ids, const Settings& s);
 
 }  // namespace settings

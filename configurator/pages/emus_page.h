@@ -3,14 +3,13 @@
 
 #include <string>
 
-#include "configurator/settings/edited.h"
-#include "configurator/settings/emulator_settings.h"
+#include "configurator/pagemodel/edited_settings.h"
 #include "configurator/widgets/binders.h"
 #include "configurator/widgets/page.h"
 
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
-class QPushButton;
 
 namespace cfg {
 
@@ -19,7 +18,7 @@ class EmusPage : public Page {
 
  public:
   // Lists the installation's configurations and templates; no configuration is loaded yet.
-  EmusPage(const std::string& base, Edited<EmulatorSettings>& settings, QWidget* parent = nullptr);
+  EmusPage(const std::string& base, EditedSettings& settings, QWidget* parent = nullptr);
 
   bool IsModified() const override { return settings_.IsModified(); }
   bool Save() override;
@@ -34,15 +33,22 @@ class EmusPage : public Page {
  private:
   bool ChooseConfiguration(int index);
   bool SaveTo(const std::string& path);
-  QLineEdit* FolderRow(int row, int column, const char* button, int buttonId, int fieldId,
-                       const char* title, std::string& field);
-  void FileChooser(QPushButton* button, QLineEdit* edit, std::string& field, const char* filter,
-                   const char* title);
+  void CreateConfigurationRow(QGridLayout* grid);
+  void CreateEmulatorRows(QGridLayout* grid);
+  void CreateMediaRows(QGridLayout* grid);
+  void CreateCustomRow(QGridLayout* grid);
+  void CreateListBox(QGridLayout* grid);
+  void CreateScreensaver(QGridLayout* grid);
+  void CreateSwitches(QGridLayout* grid);
+  void CreateVolumeAndRotation(QGridLayout* grid);
+  // A row of a browse button (object id buttonId) and its folder field (fieldId).
+  void FolderRow(QGridLayout* grid, int row, const char* button, int buttonId, int fieldId,
+                 settings::SettingId id, const char* title);
   void ShowCustom();
 
   std::string base_;
   std::string path_;
-  Edited<EmulatorSettings>& settings_;
+  EditedSettings& settings_;
   Binders binders_;
   QComboBox* configs_ = nullptr;
   QComboBox* customNumber_ = nullptr;

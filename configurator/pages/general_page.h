@@ -3,12 +3,11 @@
 
 #include <string>
 
-#include "configurator/settings/edited.h"
-#include "configurator/settings/main_settings.h"
+#include "configurator/pagemodel/edited_settings.h"
 #include "configurator/widgets/binders.h"
 #include "configurator/widgets/page.h"
 
-class QComboBox;
+class QGridLayout;
 
 namespace cfg {
 
@@ -17,10 +16,10 @@ class GeneralPage : public Page {
 
  public:
   // Loads the installation's Orvanel.ini into `settings` (owned by the window).
-  GeneralPage(const std::string& base, Edited<MainSettings>& settings, QWidget* parent = nullptr);
+  GeneralPage(const std::string& base, EditedSettings& settings, QWidget* parent = nullptr);
 
   bool IsModified() const override { return settings_.IsModified(); }
-  bool Save() override { return SaveTo(path_); }
+  bool Save() override { return settings_.Save(path_); }
   void SaveAs() override;
   bool AsksWhenLeft() const override { return true; }
 
@@ -29,11 +28,13 @@ class GeneralPage : public Page {
   void OpenKeyCapture();
 
  private:
-  bool SaveTo(const std::string& path);
+  void CreateWindowRows(QGridLayout* grid);
+  void CreateExitRow(QGridLayout* grid);
+  void CreateMenuRows(QGridLayout* grid);
 
   std::string base_;
   std::string path_;
-  Edited<MainSettings>& settings_;
+  EditedSettings& settings_;
   Binders binders_;
 };
 

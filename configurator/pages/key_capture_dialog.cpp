@@ -48,8 +48,8 @@ int KeyCodeOf(const QKeyEvent& event) {
   return platform::kNoKey;
 }
 
-KeyCaptureDialog::KeyCaptureDialog(KeyCodes& keys, QWidget* page)
-    : QDialog(page), capture_(keys), noKey_(new QPushButton(QStringLiteral("Aucune touche"), this)) {
+KeyCaptureDialog::KeyCaptureDialog(Settings& settings, QWidget* page)
+    : QDialog(page), capture_(settings), noKey_(new QPushButton(QStringLiteral("Aucune touche"), this)) {
   setWindowTitle(QStringLiteral("Configuration des touches"));
   setObjectName(QStringLiteral("WinTouches"));
   setAttribute(Qt::WA_DeleteOnClose);

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "configurator/settings/key_capture.h"
+#include "configurator/pagemodel/key_capture.h"
 
 class QKeyEvent;
 class QPushButton;
@@ -18,8 +18,8 @@ class KeyCaptureDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // Answers go straight into `keys`; the dialog deletes itself when closed.
-  KeyCaptureDialog(KeyCodes& keys, QWidget* page);
+  // Answers go straight into the key fields of `settings`; the dialog deletes itself when closed.
+  KeyCaptureDialog(Settings& settings, QWidget* page);
 
   const KeyCapture& capture() const { return capture_; }
   QPushButton* noKeyButton() const { return noKey_; }

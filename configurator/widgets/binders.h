@@ -1,39 +1,76 @@
-// Small binders that tie one widget to one field of a page's record: a user's edit goes
-// straight into the field; ShowAll() puts every field back into its widget without
-// raising the widgets' signals.
+// Binders that tie one widget to one field of a settings page's record, named by its key:
+// the field, its type and its text size come from the key's row in the settings table. A
+// user's edit goes straight into the field; ShowAll() puts every field back into its
+// widget without raising the widgets' signals.
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "settings/setting_keys.h"
+#include "settings/settings.h"
+
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPushButton;
+class QWidget;
 
 namespace cfg {
 
+// One radio button: its text and the value it stands for, as file text.
+struct RadioChoice {
+  int objectId;
+  const char* text;
+  const char* value;
+};
+
 class Binders {
  public:
-  // Text cut to maxLength characters (the field's size minus its terminator).
-  void Text(QLineEdit* edit, std::string& field, int maxLength);
+  // `owner` (the page) owns the dialogs of the browse buttons.
+  Binders(Settings& record, std::string base, QWidget* owner)
+      : record_(record), base_(std::move(base)), owner_(owner) {}
+
+  // Text cut to the key's text size.
+  void Text(QLineEdit* edit, settings::SettingId id);
   // A decimal number: what the first 19 characters give (no digit gives 0).
-  void Number(QLineEdit* edit, int& field);
-  void Check(QCheckBox* box, bool& field);
+  void Number(QLineEdit* edit, settings::SettingId id);
+  void Check(QCheckBox* box, settings::SettingId id);
   // A name chosen in a list; a value missing from the list shows no selection and stays
   // until another entry is picked. `emptyEntry`, when not negative, is the entry that
   // stands for an empty value.
-  void Choice(QComboBox* list, std::string& field, int emptyEntry = -1);
+  void Choice(QComboBox* list, settings::SettingId id, int emptyEntry = -1);
+  // Radio buttons made in `parent` and put in `group` (ids in the group: their order); a
+  // value none stands for shows the first and stays until one is clicked.
+  void Radio(QButtonGroup* group, QWidget* parent, settings::SettingId id,
+             std::initializer_list<RadioChoice> choices);
+  // A folder field with its browse button: the chosen folder is stored relative to the
+  // installation when below it.
+  void Folder(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* title);
+  // A file field with its browse button, stored the same way.
+  void File(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* filter, const char* title);
   // Anything else a page shows from its record.
   void Show(std::function<void()> show) { shows_.push_back(std::move(show)); }
 
   void ShowAll() const;
 
+  std::string& TextField(settings::SettingId id) const;
+  const std::string& base() const { return base_; }
+
  private:
+  Settings& record_;
+  std::string base_;
+  QWidget* owner_;
   std::vector<std::function<void()>> shows_;
 };
 
 // Puts a value chosen by a dialog into a field and its widget.
 void SetText(QLineEdit* edit, std::string& field, const std::string& value);
+// A stored folder as a path to open a dialog on: the installation when empty.
+std::string FolderToOpen(const std::string& base, const std::string& value);
 
 }  // namespace cfg

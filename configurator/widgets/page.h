@@ -7,6 +7,13 @@ namespace cfg {
 
 inline constexpr char kCaption[] = "Configurateur Orvanel";
 
+// A control's object name, "id<n>": the tooltips and the tests find it by that name.
+template <class W>
+W* Named(W* widget, int id) {
+  widget->setObjectName(QStringLiteral("id%1").arg(id));
+  return widget;
+}
+
 class Page : public QWidget {
   Q_OBJECT
 

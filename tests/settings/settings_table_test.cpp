@@ -6,6 +6,7 @@
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "settings/read_settings.h"
+#include "settings/setting_fields.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
@@ -28,7 +29,8 @@ TEST(SettingKeys, OneEntryPerKeyFoundInAnyCase) {
     EXPECT_EQ(Key(CustomDirKey(n)).key, "Custom" + std::to_string(n) + "Dir");
     EXPECT_EQ(Key(RepCustomKey(n)).key, "RepCustom" + std::to_string(n));
     EXPECT_NE(Key(CustomDirKey(n)).field, nullptr);
-    EXPECT_EQ(Key(RepCustomKey(n)).field, nullptr);
+    EXPECT_FALSE(Key(CustomDirKey(n)).configuratorOnly);
+    EXPECT_TRUE(Key(RepCustomKey(n)).configuratorOnly);
   }
 }
 
@@ -60,7 +62,7 @@ TEST(SettingKeys, EveryFieldRoundTripsThroughTheFiles) {
   for (const SettingWrite& w : writes) {
     const SettingKey& k = Key(w.id);
     EXPECT_EQ(ReadText(*file, k), w.value) << k.key;
-    if (!k.field) continue;
+    if (!k.field || k.configuratorOnly) continue;
     const SettingField f = k.field(s);
     if (auto p = std::get_if<std::string*>(&f)) {
       EXPECT_EQ(**p, w.value) << k.key;
@@ -87,4 +89,94 @@ TEST(WriteSettings, CutsTextToItsFieldAndChangesOnlyTheGivenKeys) {
   EXPECT_EQ(text, "[Config]\r\nRomsExt=" + std::string(49, 'x') + "\r\nEmuExe=mame\r\nLastGame=" +
                       std::string(99, 'g') + "\r\n");
   EXPECT_EQ(ConfigurationPath(dir.path(), "MAME"), path);
+}
+
+// A record's defaults and the table's are one: an empty file read by either program's
+// reader gives Settings{}, and every row's default is its field's default as text.
+TEST(SettingKeys, AnEmptyFileReadsAsTheDefaultRecord) {
+  std::vector<SettingId> all;
+  for (const SettingKey& k : SettingKeys()) {
+    all.push_back(k.id);
+    if (k.field && k.defaultFrom == SettingId::Count) {
+      EXPECT_EQ(FieldText(Settings{}, k), k.def) << k.key;
+    }
+  }
+  const platform::ProfileFile empty;
+  for (SettingFile file : {SettingFile::Main, SettingFile::Configuration}) {
+    Settings written;
+    ReadWrittenSettings(empty, file, written);
+    EXPECT_TRUE(SameSettings(written, Settings{}, all));
+  }
+  Settings frontend;
+  ReadGeneralSettings(empty, frontend);
+  ReadConfigSettings(empty, "/base", frontend);
+  EXPECT_TRUE(SameSettings(frontend, Settings{}, all));
+  EXPECT_EQ(frontend.emuDirectory, "");
+  EXPECT_EQ(frontend.emuProgram, "");
+}
+
+// The configurator's modified test, row by row: text by letter case aside, the rest exactly.
+TEST(SameSettings, ComparesTheGivenKeysByTheirType) {
+  const struct {
+    SettingId id;
+    const char* a;
+    const char* b;
+    bool same;
+  } cases[] = {
+      {SettingId::RomDir, "Roms", "ROMS", true},       {SettingId::TemplateDir, "Nuit", "nuit", true},
+      {SettingId::RomDir, "roms", "roms2", false},     {SettingId::LargFen, "640", "0640", true},
+      {SettingId::LargFen, "640", "641", false},       {SettingId::Sons, "YES", "OUI", true},
+      {SettingId::Sons, "YES", "NO", false},           {SettingId::ScrType, "3", "30", true},
+      {SettingId::ScrType, "1", "2", false},           {SettingId::DownKey, "672", "999", false},
+      {SettingId::RepCustom2, "a", "A", true},         {SettingId::UtilExt, "NO", "YES", false},
+  };
+  for (const auto& c : cases) {
+    Settings a, b;
+    SetFieldText(a, Key(c.id), c.a);
+    SetFieldText(b, Key(c.id), c.b);
+    const SettingId only[] = {c.id};
+    EXPECT_EQ(SameSettings(a, b, only), c.same) << Key(c.id).key << " " << c.a << " " << c.b;
+    const SettingId other[] = {SettingId::MusicVolume};
+    EXPECT_TRUE(SameSettings(a, b, other));
+  }
+}
+
+// What the configurator reads is what the file says, not the frontend's fallbacks.
+TEST(ReadWrittenSettings, KeepsPathsAsWrittenAndTakesNoFallback) {
+  const auto file = platform::ProfileFile::Parse(
+      "[Config]\nSnapDir=snap\nRomDir=..\\roms\nRepCustom2=mine\nCustom2Dir=theirs\nCustom3Dir=c3\n"
+      "Rotation=9\nUtilExt=YES\n");
+  Settings s;
+  ReadWrittenSettings(file, SettingFile::Configuration, s);
+  EXPECT_EQ(s.romDir, "..\\roms");
+  EXPECT_EQ(s.snapDir, "snap");
+  EXPECT_EQ(s.slideShowDir, "");
+  EXPECT_EQ(s.customDir[1], "mine");
+  EXPECT_EQ(s.customDir[2], "c3");
+  EXPECT_EQ(s.rotation, 0);
+  EXPECT_TRUE(s.utilExt);
+  Settings frontend;
+  ReadConfigSettings(file, "/base", frontend);
+  EXPECT_EQ(frontend.slideShowDir, "/base/snap");
+  EXPECT_EQ(frontend.customDir[1], "/base/theirs");
+  EXPECT_FALSE(frontend.utilExt);
+}
+
+TEST(WriteSettingFields, KeepsAScreensaverNumberWhileItMeansTheSame) {
+  const struct {
+    const char* before;
+    char field;
+    const char* written;
+  } cases[] = {{"ScrType=12", '1', "ScrType=12"}, {"ScrType=12", '2', "ScrType=2"},
+               {"ScrType=", '\0', "ScrType=0"},   {"ScrType=x", 'x', "ScrType=0"},
+               {"", '0', "ScrType=0"},            {"ScrType=3", '3', "ScrType=3"}};
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string path = dir.Write("config.ini", std::string("[Config]\r\n") + c.before + "\r\n");
+    Settings s;
+    s.scrType = c.field;
+    const SettingId ids[] = {SettingId::ScrType};
+    ASSERT_TRUE(WriteSettingFields(path, ids, s));
+    EXPECT_NE(dir.Read("config.ini").find(std::string(c.written) + "\r\n"), std::string::npos) << c.before;
+  }
 }

@@ -11,9 +11,8 @@
 
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/preview_window.h"
-#include "configurator/settings/emulator_settings.h"
-#include "configurator/settings/main_settings.h"
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/installation.h"
+#include "settings/read_settings.h"
 #include "configurator/pages/emus_page.h"
 #include "configurator/config_window.h"
 #include "configurator/widgets/message_boxes.h"
@@ -55,7 +54,8 @@ int main(int argc, char** argv) {
   window.show();
   bool ok = Shoot(window, out.filePath("general.png"));
 
-  const cfg::MainSettings main = cfg::LoadMainSettings(cfg::MainSettingsFile(base));
+  const Settings main =
+      settings::LoadWrittenSettings(cfg::MainSettingsFile(base), settings::SettingFile::Main);
   window.SelectPage(cfg::kEmusPage);
   if (!window.emusPage()->SelectConfiguration(main.lastEmu))
     window.emusPage()->SelectConfiguration(main.emuBase);
@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
   auto* layout = static_cast<cfg::LayoutPage*>(window.page(cfg::kLayoutPage));
   // No screen to fit: any template size is shown.
   layout->SetDesktopSource([] { return cfg::DesktopSize{}; });
-  const std::string templateName = cfg::LoadEmulatorSettings(window.emusPage()->path()).templateDir;
+  const std::string templateName =
+      settings::LoadWrittenSettings(window.emusPage()->path(), settings::SettingFile::Configuration).templateDir;
   window.SelectPage(cfg::kLayoutPage);
   if (!layout->ChooseTemplateNamed(templateName))
     std::fprintf(stderr, "config-shot: no template \"%s\"\n", templateName.c_str());

@@ -23,7 +23,7 @@
 #include "configurator/layouteditor/save_layout.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/installation.h"
 #include "configurator/widgets/common_dialogs.h"
 #include "configurator/widgets/setting_text.h"
 #include "platform/files.h"
@@ -45,12 +45,6 @@ constexpr char kHeightMessage[] =
 constexpr char kAlphaMessage[] = "Valeur incorrecte ! (0 Transparent -> 255 opaque)";
 constexpr char kColourMessage[] = "Valeur incorrecte !";
 constexpr char kResolutionMessage[] = "Valeur incorrecte ! (Ne peut être > à la résolution actuelle)";
-
-template <class W>
-W* Named(W* widget, int id) {
-  widget->setObjectName(QStringLiteral("id%1").arg(id));
-  return widget;
-}
 
 bool IsImageObject(int index, const EditorLayout& layout) {
   return index == kEdSnap || index == kEdMarquee || IsEditorCustomObject(index) ||

@@ -9,7 +9,7 @@
 
 #include "configurator/pages/emus_page.h"
 #include "configurator/pages/general_page.h"
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/installation.h"
 #include "configurator/pages/key_capture_dialog.h"
 #include "configurator/widgets/setting_text.h"
 #include "ui_fixture.h"

@@ -11,9 +11,7 @@
 #include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/save_layout.h"
 #include "configurator/listgen/game_list_generator.h"
-#include "configurator/settings/edited.h"
-#include "configurator/settings/emulator_settings.h"
-#include "configurator/settings/main_settings.h"
+#include "configurator/pagemodel/edited_settings.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -36,18 +34,18 @@ struct Writer {
 };
 
 Attempt SaveSettingsPage(const TempDir& dir, int round) {
-  cfg::Edited<cfg::MainSettings> page;
-  page.Load(cfg::LoadMainSettings(dir / "config/Orvanel.ini"));
+  cfg::EditedSettings page(cfg::kGeneralPageKeys);
+  page.LoadFile(dir / "config/Orvanel.ini");
   page.value.largFen = 800 + round;
-  const bool saved = cfg::SaveEdited(page, dir / "config/Orvanel.ini", cfg::SaveMainSettings);
+  const bool saved = page.Save(dir / "config/Orvanel.ini");
   return {saved, saved != page.IsModified()};
 }
 
 Attempt SaveEmulatorPage(const TempDir& dir, int round) {
-  cfg::Edited<cfg::EmulatorSettings> page;
-  page.Load(cfg::LoadEmulatorSettings(dir / "config/arcade/config.ini"));
+  cfg::EditedSettings page(cfg::kEmusPageKeys);
+  page.LoadFile(dir / "config/arcade/config.ini");
   page.value.romDir = "roms" + std::to_string(round);
-  const bool saved = cfg::SaveEdited(page, dir / "config/arcade/config.ini", cfg::SaveEmulatorSettings);
+  const bool saved = page.Save(dir / "config/arcade/config.ini");
   return {saved, saved != page.IsModified()};
 }
 

@@ -1,12 +1,17 @@
-#include "configurator/settings/key_capture.h"
+#include "configurator/pagemodel/key_capture.h"
+
+#include "settings/setting_fields.h"
 
 namespace cfg {
 
+using enum settings::SettingId;
+
 const std::array<KeyPrompt, kKeyCount> kKeyPrompts{{
-    {"Haut", 1}, {"Bas", 0}, {"Gauche", 2}, {"Droite", 3}, {"Lancement", 4},
-    {"Selection au hasard", 5}, {"Menu", 6}, {"Menu principal", 7}, {"Infos", 8},
-    {"Augmenter volume", 9}, {"Diminuer volume", 10}, {"Musique suivante", 11},
-    {"Quitter", 12}, {"Rotation de l'affichage", 13}, {"Jeux favoris", 14}}};
+    {"Haut", UpKey}, {"Bas", DownKey}, {"Gauche", LeftKey}, {"Droite", RightKey},
+    {"Lancement", LaunchGameKey}, {"Selection au hasard", RandomGameKey}, {"Menu", MenuKey},
+    {"Menu principal", MenuGenKey}, {"Infos", InfosKey}, {"Augmenter volume", VolumeUPKey},
+    {"Diminuer volume", VolumeDownKey}, {"Musique suivante", NextZicKey}, {"Quitter", QuitKey},
+    {"Rotation de l'affichage", RotateKey}, {"Jeux favoris", JeuxFavoris}}};
 
 int KeyCodeFromNativeScanCode(std::uint32_t nativeScanCode) {
   constexpr std::uint32_t kX11Offset = 8;
@@ -29,7 +34,7 @@ KeyCapture::Step KeyCapture::OnKeyUp(int keyCode) {
 
 KeyCapture::Step KeyCapture::Answer(int keyCode) {
   if (done()) return Step::kDone;
-  keys_[kKeyPrompts[index_].field] = keyCode;
+  settings::SetFieldText(settings_, settings::Key(kKeyPrompts[index_].key), std::to_string(keyCode));
   ++index_;
   return done() ? Step::kDone : Step::kNext;
 }

@@ -1,22 +1,33 @@
-#include "configurator/settings/main_settings.h"
-
+// The General page's record: config/Orvanel.ini read as the frontend reads it, written
+// back with every line the page does not own.
 #include <gtest/gtest.h>
 
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/edited_settings.h"
+#include "configurator/pagemodel/installation.h"
+#include "configurator/pagemodel/page_values.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
+#include "settings/read_settings.h"
+#include "settings/setting_fields.h"
 #include "temp_dir.h"
 
 namespace {
 
-class MainSettingsTest : public ::testing::Test {
+using settings::SettingId;
+
+class GeneralSettingsTest : public ::testing::Test {
  protected:
   TempDir dir;
+  cfg::EditedSettings page{cfg::kGeneralPageKeys};
   std::string Path() const { return cfg::MainSettingsFile(dir.path()); }
+  bool SameAsFile(const Settings& s) const {
+    return settings::SameSettings(settings::LoadWrittenSettings(Path(), settings::SettingFile::Main), s,
+                                  cfg::kGeneralPageKeys.ids);
+  }
 };
 
-TEST_F(MainSettingsTest, ReadsWhatTheFrontendReads) {
+TEST_F(GeneralSettingsTest, ReadsWhatTheFrontendReads) {
   const struct {
     std::string text;
     bool windowed;
@@ -29,42 +40,45 @@ TEST_F(MainSettingsTest, ReadsWhatTheFrontendReads) {
       {"[General]\nModeFenetre=OUI\nLargFen= 800x\nEmuBase=\"Mame\"\n", true, 800, "Mame"},
   };
   for (const auto& c : cases) {
-    const cfg::MainSettings s = cfg::ReadMainSettings(platform::ProfileFile::Parse(c.text));
+    Settings s;
+    settings::ReadWrittenSettings(platform::ProfileFile::Parse(c.text), settings::SettingFile::Main, s);
     EXPECT_EQ(s.modeFenetre, c.windowed) << c.text;
     EXPECT_EQ(s.largFen, c.width) << c.text;
     EXPECT_EQ(s.emuBase, c.emuBase) << c.text;
   }
-  const cfg::MainSettings missing = cfg::LoadMainSettings(dir / "config/Orvanel.ini");
-  EXPECT_EQ(missing.keys, cfg::DefaultKeyCodes());
-  EXPECT_EQ(missing.keys[0], 672);
-  EXPECT_EQ(missing.keys[7], 999);
+  const Settings missing = settings::LoadWrittenSettings(dir / "config/Orvanel.ini", settings::SettingFile::Main);
+  EXPECT_TRUE(settings::SameSettings(missing, Settings{}, cfg::kGeneralPageKeys.ids));
+  EXPECT_EQ(missing.keys.down, 672);
+  EXPECT_EQ(missing.keys.menuGen, 999);
   EXPECT_TRUE(missing.transitions);
 }
 
-TEST_F(MainSettingsTest, ModifiedTestComparesThePageFieldsOnly) {
-  const cfg::MainSettings read = cfg::ReadMainSettings(
-      platform::ProfileFile::Parse("[General]\nEmuBase=Mame\nLastEmu=x\n"));
-  cfg::MainSettings s = read;
-  s.emuBase = "MAME";
-  s.lastEmu = "other";
-  EXPECT_TRUE(s == read);
-  s.keys[3] = 4;
-  EXPECT_FALSE(s == read);
-  s = read;
-  s.modeSortie = 2;
-  EXPECT_FALSE(s == read);
+TEST_F(GeneralSettingsTest, ModifiedTestComparesThePageFieldsOnly) {
+  Settings read;
+  settings::ReadWrittenSettings(platform::ProfileFile::Parse("[General]\nEmuBase=Mame\nLastEmu=x\n"),
+                                settings::SettingFile::Main, read);
+  page.Load(read);
+  page.value.emuBase = "MAME";
+  page.value.lastEmu = "other";
+  EXPECT_FALSE(page.IsModified());
+  page.value.keys.right = 4;
+  EXPECT_TRUE(page.IsModified());
+  page.Load(read);
+  page.value.modeSortie = 2;
+  EXPECT_TRUE(page.IsModified());
 }
 
-TEST_F(MainSettingsTest, SavingKeepsEveryLineThePageDoesNotOwn) {
+TEST_F(GeneralSettingsTest, SavingKeepsEveryLineThePageDoesNotOwn) {
   dir.Write("config/Orvanel.ini",
             "; cabinet of the club\r\n[General]\r\nLastEmu=Mame\r\nEmuBase=Mame\r\nLargFen=800\r\n"
             "ModeSortie=2\r\nAppSortie=/usr/bin/shutdown-script\r\nMyOwnKey=42\r\n\r\n"
             "[Touches]\r\nVolumeDownKey=64\r\nDownKey=672\r\n\r\n[Extra]\r\nA=1\r\n");
-  cfg::MainSettings s = cfg::LoadMainSettings(Path());
-  EXPECT_EQ(s.modeSortie, 2);
-  s.largFen = 1280;
-  s.keys[10] = 12;  // VolumeDownKey, in its place
-  ASSERT_TRUE(cfg::SaveMainSettings(Path(), s));
+  page.LoadFile(Path());
+  EXPECT_EQ(page.value.modeSortie, 2);
+  page.value.largFen = 1280;
+  page.value.keys.volumeDown = 12;  // in its place
+  ASSERT_TRUE(page.Save(Path()));
+  EXPECT_FALSE(page.IsModified());
 
   const std::string text = dir.Read("config/Orvanel.ini");
   for (const char* kept : {"; cabinet of the club\r\n", "AppSortie=/usr/bin/shutdown-script\r\n",
@@ -72,21 +86,23 @@ TEST_F(MainSettingsTest, SavingKeepsEveryLineThePageDoesNotOwn) {
                            "LargFen=1280\r\n", "[Touches]\r\nVolumeDownKey=12\r\nDownKey=672\r\n",
                            "UpKey=656\r\n"})
     EXPECT_NE(text.find(kept), std::string::npos) << kept << "\n" << text;
-  EXPECT_EQ(cfg::LoadMainSettings(Path()), s);
+  EXPECT_TRUE(SameAsFile(page.value));
 }
 
-TEST_F(MainSettingsTest, EmptyValuesRemoveTheirKeysAndAFailedSaveSaysSo) {
+TEST_F(GeneralSettingsTest, EmptyValuesRemoveTheirKeysAndAFailedSaveSaysSo) {
   dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Gone\r\nEmuBase=Twice\r\nLastEmu=\r\n");
-  cfg::MainSettings s = cfg::LoadMainSettings(Path());
-  s.emuBase.clear();
-  ASSERT_TRUE(cfg::SaveMainSettings(Path(), s));
+  page.LoadFile(Path());
+  page.value.emuBase.clear();
+  ASSERT_TRUE(page.Save(Path()));
   const std::string text = dir.Read("config/Orvanel.ini");
   EXPECT_EQ(text.find("EmuBase"), std::string::npos) << text;
   EXPECT_EQ(text.find("LastEmu"), std::string::npos) << text;
-  EXPECT_FALSE(cfg::SaveMainSettings(dir / "missing/dir/Orvanel.ini", s));
+  page.value.largFen = 1;
+  EXPECT_FALSE(page.Save(dir / "missing/dir/Orvanel.ini"));
+  EXPECT_TRUE(page.IsModified());
 }
 
-TEST_F(MainSettingsTest, ExitModeFollowsTheCheckBoxOnlyWhenItChanges) {
+TEST_F(GeneralSettingsTest, ExitModeFollowsTheCheckBoxOnlyWhenItChanges) {
   const struct {
     int current;
     bool checked;
@@ -96,16 +112,19 @@ TEST_F(MainSettingsTest, ExitModeFollowsTheCheckBoxOnlyWhenItChanges) {
     EXPECT_EQ(cfg::ExitModeFromCheckBox(c.current, c.checked), c.expected) << c.current << c.checked;
 }
 
-TEST_F(MainSettingsTest, TheFrontendLoadsWhatThePageSaves) {
+TEST_F(GeneralSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=Mame\r\nModeSortie=2\r\nAppSortie=halt\r\n");
   dir.Write("config/Mame/config.ini", "[Config]\r\nTemplateDir=T\r\n");
-  cfg::MainSettings s = cfg::LoadMainSettings(Path());
-  s.largFen = 1024;
-  s.hautFen = 768;
-  s.modeFenetre = true;
-  s.transitions = false;
-  for (std::size_t i = 0; i < cfg::kKeyCount; ++i) s.keys[i] = int(100 + i);
-  ASSERT_TRUE(cfg::SaveMainSettings(Path(), s));
+  page.LoadFile(Path());
+  page.value.largFen = 1024;
+  page.value.hautFen = 768;
+  page.value.modeFenetre = true;
+  page.value.transitions = false;
+  int next = 100;  // the keys in the page's (the file's table) order
+  for (SettingId id : cfg::kGeneralPageKeys.ids)
+    if (settings::Key(id).type == settings::SettingType::Key)
+      settings::SetFieldText(page.value, settings::Key(id), std::to_string(next++));
+  ASSERT_TRUE(page.Save(Path()));
 
   gSettings = {};
   gShell = {};
@@ -121,7 +140,7 @@ TEST_F(MainSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   const KeySettings& k = gSettings.keys;
   const int inFileOrder[] = {k.down, k.up, k.left, k.right, k.launchGame, k.randomGame, k.menu, k.menuGen,
                              k.infos, k.volumeUp, k.volumeDown, k.nextMusic, k.quit, k.rotate, k.favourites};
-  for (std::size_t i = 0; i < cfg::kKeyCount; ++i) EXPECT_EQ(inFileOrder[i], int(100 + i)) << i;
+  for (std::size_t i = 0; i < std::size(inFileOrder); ++i) EXPECT_EQ(inFileOrder[i], int(100 + i)) << i;
   gSettings = {};
   gShell = {};
 }

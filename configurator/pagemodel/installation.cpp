@@ -1,4 +1,4 @@
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/installation.h"
 
 #include <algorithm>
 

@@ -1,8 +1,11 @@
-#include "configurator/settings/key_capture.h"
+#include "configurator/pagemodel/key_capture.h"
 
 #include <gtest/gtest.h>
 
 #include <linux/input-event-codes.h>
+
+#include "configurator/pagemodel/page_keys.h"
+#include "settings/setting_fields.h"
 
 namespace {
 
@@ -19,8 +22,9 @@ TEST(KeyCapture, NativeScanCodesGiveTheFrontendsKeyCodes) {
 }
 
 TEST(KeyCapture, AsksTheFifteenKeysInTurn) {
-  cfg::KeyCodes keys = cfg::DefaultKeyCodes();
-  cfg::KeyCapture capture(keys);
+  Settings s;
+  const KeySettings& keys = s.keys;
+  cfg::KeyCapture capture(s);
   EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Haut\"");
   const int down = cfg::KeyCodeFromNativeScanCode(X11(KEY_DOWN));
   const int up = cfg::KeyCodeFromNativeScanCode(X11(KEY_UP));
@@ -32,20 +36,20 @@ TEST(KeyCapture, AsksTheFifteenKeysInTurn) {
   EXPECT_EQ(capture.OnKeyUp(down), cfg::KeyCapture::Step::kIgnored);
   EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Bas\"");
   capture.OnKeyDown(up, false);                           // "Bas" gets Up
-  EXPECT_EQ(keys[1], 672);                                // UpKey
-  EXPECT_EQ(keys[0], 656);                                // DownKey
+  EXPECT_EQ(keys.up, 672);                                // UpKey
+  EXPECT_EQ(keys.down, 656);                                // DownKey
   capture.Answer(0);                                      // "Gauche": "Aucune touche"
-  EXPECT_EQ(keys[2], 0);
+  EXPECT_EQ(keys.left, 0);
   capture.OnKeyDown(one, false);                          // "Droite"
   capture.OnKeyDown(one, false);                          // "Lancement"
-  EXPECT_EQ(keys[4], 4);
+  EXPECT_EQ(keys.launchGame, 4);
   capture.OnKeyDown(up, false);                           // "Selection au hasard"
   capture.OnKeyDown(down, false);                         // "Menu"
   EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Menu principal\"");
   EXPECT_EQ(capture.OnKeyDown(alt, false), cfg::KeyCapture::Step::kIgnored);
   EXPECT_EQ(capture.OnKeyDown(alt, true), cfg::KeyCapture::Step::kIgnored);
   EXPECT_EQ(capture.OnKeyUp(alt), cfg::KeyCapture::Step::kNext);  // Alt alone
-  EXPECT_EQ(keys[7], 999);
+  EXPECT_EQ(keys.menuGen, 999);
   // Alt held with another key answers nothing.
   capture.OnKeyDown(alt, false);
   EXPECT_EQ(capture.OnKeyDown(one, false), cfg::KeyCapture::Step::kIgnored);
@@ -55,25 +59,26 @@ TEST(KeyCapture, AsksTheFifteenKeysInTurn) {
   const int f10 = cfg::KeyCodeFromNativeScanCode(X11(KEY_F10));  // "Infos": F10 alone
   EXPECT_EQ(capture.OnKeyDown(f10, false), cfg::KeyCapture::Step::kIgnored);
   EXPECT_EQ(capture.OnKeyUp(f10), cfg::KeyCapture::Step::kNext);
-  EXPECT_EQ(keys[8], 999);
+  EXPECT_EQ(keys.infos, 999);
   for (int i = 9; i < 14; ++i) EXPECT_EQ(capture.Answer(100 + i), cfg::KeyCapture::Step::kNext);
   EXPECT_EQ(capture.Answer(77), cfg::KeyCapture::Step::kDone);
-  EXPECT_EQ(keys[14], 77);
+  EXPECT_EQ(keys.favourites, 77);
   EXPECT_TRUE(capture.done());
   EXPECT_EQ(capture.OnKeyDown(down, false), cfg::KeyCapture::Step::kIgnored);
 }
 
 TEST(KeyCapture, ClosingEarlyKeepsTheKeysNotAsked) {
-  cfg::KeyCodes keys = cfg::DefaultKeyCodes();
-  cfg::KeyCapture capture(keys);
+  Settings s;
+  cfg::KeyCapture capture(s);
   capture.Answer(10);
   capture.Answer(11);
   capture.Answer(12);
-  const cfg::KeyCodes defaults = cfg::DefaultKeyCodes();
-  for (std::size_t i = 3; i < cfg::kKeyCount; ++i) EXPECT_EQ(keys[i], defaults[i]) << i;
-  EXPECT_EQ(keys[1], 10);
-  EXPECT_EQ(keys[0], 11);
-  EXPECT_EQ(keys[2], 12);
+  Settings expected;
+  expected.keys.up = 10;
+  expected.keys.down = 11;
+  expected.keys.left = 12;
+  EXPECT_TRUE(settings::SameSettings(s, expected, cfg::kGeneralPageKeys.ids));
+  EXPECT_EQ(s.keys.up, 10);
 }
 
 }  // namespace

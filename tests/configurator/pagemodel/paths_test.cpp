@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/installation.h"
 #include "platform/paths.h"
 #include "temp_dir.h"
 

@@ -7,14 +7,17 @@
 #include <string>
 #include <string_view>
 
-#include "configurator/settings/main_settings.h"
 #include "platform/keycodes.h"
+#include "settings/setting_keys.h"
+#include "settings/settings.h"
 
 namespace cfg {
 
+inline constexpr std::size_t kKeyCount = 15;
+
 struct KeyPrompt {
   std::string_view name;  // shown in the prompt
-  std::size_t field;      // index into MainSettings::keys
+  settings::SettingId key;
 };
 extern const std::array<KeyPrompt, kKeyCount> kKeyPrompts;
 
@@ -26,7 +29,7 @@ class KeyCapture {
  public:
   enum class Step { kIgnored, kNext, kDone };
 
-  explicit KeyCapture(KeyCodes& keys) : keys_(keys) {}
+  explicit KeyCapture(Settings& settings) : settings_(settings) {}
 
   // A key went down / up (KeyCode, 0 when unknown). Alt or F10 pressed and released on
   // its own answers 999; keys held with Alt answer nothing. Auto-repeats are ignored, so a
@@ -43,7 +46,7 @@ class KeyCapture {
   std::string Prompt() const;  // Appuyer sur la touche "Haut"
 
  private:
-  KeyCodes& keys_;
+  Settings& settings_;
   std::size_t index_ = 0;
   platform::SystemMenuKeyTracker tracker_;
 };

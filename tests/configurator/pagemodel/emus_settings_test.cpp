@@ -1,69 +1,78 @@
-#include "configurator/settings/emulator_settings.h"
-
+// The Emus page's record: config/<name>/config.ini read as written, saved with every line
+// the page does not own, and read back by the frontend.
 #include <gtest/gtest.h>
 
-#include "configurator/settings/installation.h"
+#include "configurator/pagemodel/edited_settings.h"
+#include "configurator/pagemodel/installation.h"
+#include "configurator/pagemodel/page_values.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
+#include "settings/read_settings.h"
 #include "temp_dir.h"
 
 namespace {
 
-class EmulatorSettingsTest : public ::testing::Test {
+class EmusSettingsTest : public ::testing::Test {
  protected:
   TempDir dir;
+  cfg::EditedSettings page{cfg::kEmusPageKeys};
   std::string Path() const { return cfg::ConfigurationFile(dir.path(), "Mame"); }
   std::string Text() const { return dir.Read("config/Mame/config.ini"); }
   bool Has(const std::string& line) const { return Text().find(line + "\r\n") != std::string::npos; }
 };
 
-TEST_F(EmulatorSettingsTest, AbsentKeysTakeTheFrontendsDefaults) {
-  const cfg::EmulatorSettings s = cfg::LoadEmulatorSettings(dir / "config/none/config.ini");
+TEST_F(EmusSettingsTest, AbsentKeysTakeTheFrontendsDefaults) {
+  page.LoadFile(dir / "config/none/config.ini");
+  const Settings& s = page.value;
   EXPECT_TRUE(s.cacherFenetre);
   EXPECT_EQ(s.scrTimeOut, 0);
   EXPECT_EQ(s.scrDuration, 0);
   EXPECT_TRUE(s.sons);
   EXPECT_TRUE(s.guillemets);
   EXPECT_EQ(s.musicVolume, 300);
-  EXPECT_EQ(s.scrType, 0);
+  EXPECT_EQ(s.scrType, '0');
 
   // Saving an unrelated change keeps the frontend's behaviour for the absent keys.
   dir.Write("config/Mame/config.ini", "[Config]\r\nTemplateDir=Etoiles\r\n");
-  cfg::EmulatorSettings edited = cfg::LoadEmulatorSettings(Path());
-  edited.romDir = "roms";
-  ASSERT_TRUE(cfg::SaveEmulatorSettings(Path(), edited));
+  page.LoadFile(Path());
+  page.value.romDir = "roms";
+  ASSERT_TRUE(page.Save(Path()));
   for (const char* line : {"CacherFenetre=YES", "ScrTimeOut=0", "ScrDuration=0", "RomDir=roms"})
     EXPECT_TRUE(Has(line)) << line << "\n" << Text();
 }
 
-TEST_F(EmulatorSettingsTest, SavingOneFieldKeepsEverythingElse) {
+TEST_F(EmusSettingsTest, SavingOneFieldKeepsEverythingElse) {
   dir.Write("config/Mame/config.ini",
             "[Config]\r\nTemplateDir=Removed Template\r\nMenu=GoneMenu\r\nLastGame=pacman\r\n"
             "ListeFavoris=YES\r\nCustom3Dir=media\\flyers\r\nScrType=3\r\nMyNote=keep me\r\n"
             "Rotation=2\r\n\r\n[Other]\r\nX=1\r\n");
-  cfg::EmulatorSettings s = cfg::LoadEmulatorSettings(Path());
-  EXPECT_EQ(s.customDirs[2], "media\\flyers");  // the frontend's key, when RepCustom3 is absent
-  EXPECT_EQ(s.scrType, 3);
-  EXPECT_EQ(s.rotation, 2);
-  s.emuExe = "emulators/mame";
-  ASSERT_TRUE(cfg::SaveEmulatorSettings(Path(), s));
+  page.LoadFile(Path());
+  EXPECT_EQ(page.value.customDir[2], "media\\flyers");  // the frontend's key, when RepCustom3 is absent
+  EXPECT_EQ(page.value.scrType, '3');
+  EXPECT_EQ(page.value.rotation, 2);
+  page.value.emuExe = "emulators/mame";
+  ASSERT_TRUE(page.Save(Path()));
   for (const char* line : {"TemplateDir=Removed Template", "Menu=GoneMenu", "LastGame=pacman",
                            "ListeFavoris=YES", "Custom3Dir=media\\flyers", "RepCustom3=media\\flyers",
                            "ScrType=3", "MyNote=keep me", "Rotation=2", "EmuExe=emulators/mame", "X=1"})
     EXPECT_TRUE(Has(line)) << line << "\n" << Text();
-  EXPECT_EQ(cfg::LoadEmulatorSettings(Path()), s);
+  const Settings saved = page.value;
+  page.LoadFile(Path());
+  page.snapshot = saved;
+  EXPECT_FALSE(page.IsModified());
 }
 
-TEST_F(EmulatorSettingsTest, CustomFoldersPreferThePagesKeyAndEmptyFieldsLeaveNoLine) {
+TEST_F(EmusSettingsTest, CustomFoldersPreferThePagesKeyAndEmptyFieldsLeaveNoLine) {
   dir.Write("config/Mame/config.ini",
             "[Config]\r\nRepCustom1=mine\r\nCustom1Dir=theirs\r\nRomsExt=zip\r\nMenu=Menu\r\n");
-  cfg::EmulatorSettings s = cfg::LoadEmulatorSettings(Path());
-  EXPECT_EQ(s.customDirs[0], "mine");
+  page.LoadFile(Path());
+  Settings& s = page.value;
+  EXPECT_EQ(s.customDir[0], "mine");
   s.romsExt.clear();
   s.menu.clear();  // "=== PAS DE MENU ==="
-  s.customDirs[1] = "cabinets";
-  ASSERT_TRUE(cfg::SaveEmulatorSettings(Path(), s));
+  s.customDir[1] = "cabinets";
+  ASSERT_TRUE(page.Save(Path()));
   EXPECT_TRUE(Has("Custom1Dir=mine"));
   EXPECT_TRUE(Has("Custom2Dir=cabinets"));
   EXPECT_TRUE(Has("RepCustom2=cabinets"));
@@ -72,56 +81,62 @@ TEST_F(EmulatorSettingsTest, CustomFoldersPreferThePagesKeyAndEmptyFieldsLeaveNo
   EXPECT_EQ(Text().find("Custom4Dir"), std::string::npos) << Text();
 
   s.romsExt = std::string(60, 'e');
-  ASSERT_TRUE(cfg::SaveEmulatorSettings(Path(), s));
+  ASSERT_TRUE(page.Save(Path()));
   EXPECT_TRUE(Has("RomsExt=" + std::string(49, 'e')));
 }
 
-TEST_F(EmulatorSettingsTest, RotationInQuarterTurns) {
+TEST_F(EmusSettingsTest, RotationInQuarterTurns) {
   const struct {
     std::string value;
     int read;
   } reads[] = {{"2", 2}, {"7", 0}, {"-1", 0}, {"3", 3}, {"", 0}};
-  for (const auto& r : reads)
-    EXPECT_EQ(cfg::ReadEmulatorSettings(platform::ProfileFile::Parse("[Config]\nRotation=" + r.value)).rotation,
-              r.read)
-        << r.value;
+  for (const auto& r : reads) {
+    Settings s;
+    settings::ReadWrittenSettings(platform::ProfileFile::Parse("[Config]\nRotation=" + r.value),
+                                  settings::SettingFile::Configuration, s);
+    EXPECT_EQ(s.rotation, r.read) << r.value;
+  }
   const struct {
     int from;
     bool up;
     int to;
-  } steps[] = {{2, true, 1}, {0, true, 3}, {3, false, 0}, {1, false, 2}};
+  } steps[] = {{2, true, 1}, {0, true, 3}, {3, false, 0}, {1, false, 2}, {7, true, 3}};
   for (const auto& s : steps) EXPECT_EQ(cfg::StepRotation(s.from, s.up), s.to) << s.from << s.up;
   EXPECT_EQ(cfg::RotationText(2), "180\xC2\xB0");
   EXPECT_EQ(cfg::RotationText(0), "0\xC2\xB0");
+  EXPECT_EQ(cfg::RotationText(9), "0\xC2\xB0");
 }
 
-TEST_F(EmulatorSettingsTest, ModifiedTestIgnoresLetterCaseOfNamesAndPaths) {
-  cfg::EmulatorSettings a;
+TEST_F(EmusSettingsTest, ModifiedTestIgnoresLetterCaseOfNamesAndPaths) {
+  Settings a;
   a.romDir = "Roms";
   a.templateDir = "Etoiles";
-  cfg::EmulatorSettings b = a;
-  b.romDir = "ROMS";
-  b.templateDir = "etoiles";
-  EXPECT_TRUE(a == b);
-  b.scrType = 3;
-  EXPECT_FALSE(a == b);
-  b = a;
-  b.customDirs[5] = "x";
-  EXPECT_FALSE(a == b);
+  page.Load(a);
+  page.value.romDir = "ROMS";
+  page.value.templateDir = "etoiles";
+  EXPECT_FALSE(page.IsModified());
+  page.value.scrType = '3';
+  EXPECT_TRUE(page.IsModified());
+  page.Load(a);
+  page.value.customDir[5] = "x";
+  EXPECT_TRUE(page.IsModified());
+  page.Load(a);
+  page.value.utilExt = true;
+  EXPECT_TRUE(page.IsModified());
 }
 
-TEST_F(EmulatorSettingsTest, TheFrontendLoadsWhatThePageSaves) {
+TEST_F(EmusSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=Mame\r\n");
   dir.Write("config/Mame/config.ini", "");
-  cfg::EmulatorSettings s;
+  Settings& s = page.value;
   s.templateDir = "Etoiles";
   s.emuExe = "emu\\mame";
   s.romDir = "roms";
   s.romsExt = "zip";
   s.snapDir = "snap";
-  s.customDirs[3] = "flyers";
+  s.customDir[3] = "flyers";
   s.fichierDescription = "lists\\mame.txt";
-  s.scrType = 2;
+  s.scrType = '2';
   s.scrTimeOut = 45;
   s.scrDuration = 9;
   s.musicVolume = 700;
@@ -129,7 +144,7 @@ TEST_F(EmulatorSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   s.rotation = 3;
   s.cacherFenetre = false;
   s.menu = "Menu";
-  ASSERT_TRUE(cfg::SaveEmulatorSettings(Path(), s));
+  ASSERT_TRUE(page.Save(Path()));
 
   gSettings = {};
   gShell = {};

@@ -1,0 +1,28 @@
+// A Settings field as file text, through the key table: what both programs' readers and
+// writers, the configurator's controls and its modified test use, so a key's type and
+// text size are known in one place.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "settings/setting_keys.h"
+#include "settings/settings.h"
+
+namespace settings {
+
+// The field's value as file text: "YES"/"NO", decimal, the character, the text. A key
+// without a field gives its default.
+std::string FieldText(const Settings& s, const SettingKey& key);
+// Puts file text into the field by the key's rules (a Path stays as written).
+void SetFieldText(Settings& s, const SettingKey& key, std::string_view text);
+
+// Whether the fields of the given keys hold the same settings: names and paths without
+// regard to letter case, everything else exactly.
+bool SameSettings(const Settings& a, const Settings& b, std::span<const SettingId> ids);
+
+// A rotation in quarter turns 0-3; any other value is no rotation.
+int QuarterTurns(int rotation);
+
+}  // namespace settings
