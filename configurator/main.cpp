@@ -52,11 +52,12 @@ int main(int argc, char** argv) {
   }
   const auto inputs = settings::InputsOfThisProcess(options.base);
   const auto choice = settings::ChooseInstallation(inputs);
-  const std::string note =
-      settings::PrepareInstallation(choice, settings::ShippedDemoDirectory(inputs.programDirectory));
+  const auto prepared = settings::PrepareInstallation(choice, settings::ShippedDemoDirectory(inputs.programDirectory));
   platform::SetLogDirectory(choice.directory);
-  platform::WriteLog(note, 1, 1);
-  // Qt reads its own options (-platform, -style) before ours were checked: none are left.
+  // Opening and closing the window must write nothing: only a start that made the
+  // installation says so.
+  if (prepared.made) platform::WriteLog(prepared.logLine, 1, 1);
+  // Every argument was ours: Qt gets none (its platform comes from QT_QPA_PLATFORM).
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
   cfg::InstallFrenchTranslation(app);

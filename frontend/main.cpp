@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
   platform::KeepFreedMemoryForReuse();
   const auto inputs = settings::InputsOfThisProcess(options.base);
   const auto choice = settings::ChooseInstallation(inputs);
-  const std::string note =
-      settings::PrepareInstallation(choice, settings::ShippedDemoDirectory(inputs.programDirectory));
-  return RunFrontendIn(choice.directory, note);
+  const auto prepared = settings::PrepareInstallation(choice, settings::ShippedDemoDirectory(inputs.programDirectory));
+  return RunFrontendIn(choice.directory, prepared.logLine);
 }

@@ -49,28 +49,29 @@ std::string ShippedDemoDirectory(std::string_view programDirectory) {
   return s;
 }
 
-std::string PrepareInstallation(const InstallationChoice& choice, std::string_view shippedDemo) {
+PreparedInstallation PrepareInstallation(const InstallationChoice& choice, std::string_view shippedDemo) {
   std::string line = "Installation : " + choice.directory;
   switch (choice.kind) {
     case InstallationKind::kGiven:
-      return line + " (--base)";
+      return {line + " (--base)"};
     case InstallationKind::kBesideProgram:
-      return line + " (dossier du programme)";
+      return {line + " (dossier du programme)"};
     case InstallationKind::kUserData:
       break;
   }
   line += " (dossier de l'utilisateur";
-  if (HoldsMainSettings(choice.directory)) return line + ")";
+  if (HoldsMainSettings(choice.directory)) return {line + ")"};
   // debug.txt goes there whatever happens next, so the user can read what went wrong.
-  if (!platform::MakeDirectories(choice.directory)) return line + ", impossible \xE0 cr\xE9\x65r)";
+  if (!platform::MakeDirectories(choice.directory)) return {line + ", impossible \xE0 cr\xE9\x65r)", true};
   const std::string shipped(shippedDemo);
   const std::string shippedSettings = MainSettingsPath(shipped);
-  if (!platform::FileExists(shippedSettings)) return line + ", pas de d\xE9mo install\xE9\x65 dans " + shipped + ")";
+  if (!platform::FileExists(shippedSettings))
+    return {line + ", pas de d\xE9mo install\xE9\x65 dans " + shipped + ")", true};
   // The settings file goes last, under the name the shipped one has.
   const std::string relative = shippedSettings.substr(shipped.size() + 1);
   if (!platform::CopyDirectoryTree(shipped, choice.directory, relative))
-    return line + ", copie incompl\xE8te de " + shipped + ")";
-  return line + ", cr\xE9\xE9\x65 depuis " + shipped + ")";
+    return {line + ", copie incompl\xE8te de " + shipped + ")", true};
+  return {line + ", cr\xE9\xE9\x65 depuis " + shipped + ")", true};
 }
 
 }  // namespace settings

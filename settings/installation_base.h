@@ -36,9 +36,13 @@ InstallationChoice ChooseInstallation(const InstallationInputs& inputs);
 // (<prefix>/bin -> <prefix>/share/orvanel/demo), so any prefix works.
 std::string ShippedDemoDirectory(std::string_view programDirectory);
 
+struct PreparedInstallation {
+  std::string logLine;  // for debug.txt: the installation used and how it came to be
+  bool made = false;    // this start made (or tried to make) the user's installation
+};
+
 // Makes the user's installation on first start: when the choice is the user's directory and
-// it holds no config/Orvanel.ini yet, copies the shipped demo there. Returns the line for
-// debug.txt that names the installation used and how it came to be.
-std::string PrepareInstallation(const InstallationChoice& choice, std::string_view shippedDemo);
+// it holds no config/Orvanel.ini yet, copies the shipped demo there.
+PreparedInstallation PrepareInstallation(const InstallationChoice& choice, std::string_view shippedDemo);
 
 }  // namespace settings

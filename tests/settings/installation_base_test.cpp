@@ -68,8 +68,9 @@ class FirstStart : public ::testing::Test {
 };
 
 TEST_F(FirstStart, CopiesTheShippedDemoOnceAsWritableFilesAndThenReusesIt) {
-  const std::string line = settings::PrepareInstallation(User(), shipped.path());
-  EXPECT_EQ(line, "Installation : " + User().directory + " (dossier de l'utilisateur, cr\xE9\xE9\x65 depuis " +
+  const auto first = settings::PrepareInstallation(User(), shipped.path());
+  EXPECT_TRUE(first.made);
+  EXPECT_EQ(first.logLine, "Installation : " + User().directory + " (dossier de l'utilisateur, cr\xE9\xE9\x65 depuis " +
                       shipped.path() + ")");
   EXPECT_EQ(home.Read("orvanel/config/Demo/config.ini"), "[Config]\r\n");
   EXPECT_EQ(home.Read("orvanel/Sound/Intro.wav"), "RIFF");
@@ -80,8 +81,9 @@ TEST_F(FirstStart, CopiesTheShippedDemoOnceAsWritableFilesAndThenReusesIt) {
   // The user's changes stay: the second start copies nothing.
   home.Write("orvanel/config/Orvanel.ini", "[General]\r\nLastEmu=Mine\r\n");
   fs::remove(home / "orvanel/Sound/Intro.wav");
-  EXPECT_EQ(settings::PrepareInstallation(User(), shipped.path()),
-            "Installation : " + User().directory + " (dossier de l'utilisateur)");
+  const auto second = settings::PrepareInstallation(User(), shipped.path());
+  EXPECT_FALSE(second.made);
+  EXPECT_EQ(second.logLine, "Installation : " + User().directory + " (dossier de l'utilisateur)");
   EXPECT_EQ(home.Read("orvanel/config/Orvanel.ini"), "[General]\r\nLastEmu=Mine\r\n");
   EXPECT_FALSE(fs::exists(home / "orvanel/Sound/Intro.wav"));
 }
@@ -98,14 +100,14 @@ TEST_F(FirstStart, ACopyCutOffHalfWayIsMadeAgain) {
 
 TEST_F(FirstStart, OtherChoicesAndAMissingDemoCopyNothingAndSaySo) {
   const std::string missing = home.path() + "/none";
-  EXPECT_EQ(settings::PrepareInstallation(User(), missing),
+  EXPECT_EQ(settings::PrepareInstallation(User(), missing).logLine,
             "Installation : " + User().directory + " (dossier de l'utilisateur, pas de d\xE9mo install\xE9\x65 dans " +
                 missing + ")");
   EXPECT_FALSE(fs::exists(home / "orvanel/config"));
   EXPECT_TRUE(fs::is_directory(home / "orvanel")) << "made for debug.txt";
-  EXPECT_EQ(settings::PrepareInstallation({home.path(), InstallationKind::kGiven}, shipped.path()),
+  EXPECT_EQ(settings::PrepareInstallation({home.path(), InstallationKind::kGiven}, shipped.path()).logLine,
             "Installation : " + home.path() + " (--base)");
-  EXPECT_EQ(settings::PrepareInstallation({home.path(), InstallationKind::kBesideProgram}, shipped.path()),
+  EXPECT_EQ(settings::PrepareInstallation({home.path(), InstallationKind::kBesideProgram}, shipped.path()).logLine,
             "Installation : " + home.path() + " (dossier du programme)");
   EXPECT_FALSE(fs::exists(home / "config"));
 }
