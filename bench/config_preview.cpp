@@ -12,7 +12,6 @@
 #include <string>
 
 #include "configurator/layouteditor/load_template.h"
-#include "configurator/layouteditor/ui/preview_drawing.h"
 #include "configurator/layouteditor/ui/preview_window.h"
 #include "bench/bench_pictures.h"
 #include "platform/image.h"
@@ -75,14 +74,16 @@ struct Installation {
     preview = std::make_unique<cfg::PreviewWindow>(editor);
     editor.hooks.rebuildPreview = [this] { preview->Rebuild(); };
     cfg::LoadTemplate(editor, "HD", {4000, 4000});
-    cfg::SetPreviewScrollText("", editor.layout);
+    preview->SetScrollText("");
     editor.selected = cfg::kEdSnap;
   }
 };
 
 void BM_PreviewFrame1080p(benchmark::State& state) {
   Installation inst;
-  for (auto _ : state) benchmark::DoNotOptimize(cfg::DrawPreviewFrame(inst.editor.layout, cfg::kEdSnap));
+  cfg::PreviewRenderer& renderer = inst.preview->renderer();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(renderer.DrawFrame(cfg::SelectionFrameOf(inst.editor.layout, cfg::kEdSnap)));
 }
 BENCHMARK(BM_PreviewFrame1080p)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -28,13 +28,9 @@ void WritePng(const TempDir& dir, const std::string& name, const platform::Image
   dir.Write(name, std::string(png.begin(), png.end()));
 }
 
-struct Installation {
-  TempDir dir;
-  ListPosition position;
-
-  Installation() {
-    platform::RecordMessageBoxes();
-    std::string cfg =
+// The full-HD layout: every kind of object, some keys left to their defaults.
+std::string HdLayoutText() {
+  return
         "RESOLUTIONX=1920\r\nRESOLUTIONY=1080\r\nBackGround_visible=YES\r\nBackGround_Ordre=1\r\n"
         "List_visible=YES\r\nList_left=60\r\nList_top=150\r\nList_width=800\r\nList_height=800\r\n"
         "List_NbItems=20\r\nList_font_sizey=32\r\nList_fontname=Arial\r\nList_selection_alpha=80\r\n"
@@ -52,7 +48,15 @@ struct Installation {
         "Custom2_Stretch=2\r\n"
         "ScrollText_visible=YES\r\nScrollText_left=0\r\nScrollText_top=1030\r\nScrollText_width=1920\r\n"
         "ScrollText_height=50\r\nScrollText_font_sizey=32\r\nScrollText_fontname=Arial\r\n";
-    dir.Write("Templates/T/Layout.cfg", cfg);
+}
+
+struct Installation {
+  TempDir dir;
+  ListPosition position;
+
+  Installation() {
+    platform::RecordMessageBoxes();
+    dir.Write("Templates/T/Layout.cfg", HdLayoutText());
     WritePng(dir, "Templates/T/layout.png", Gradient(1920, 1080, 1));
     WritePng(dir, "Templates/T/ListSelection.png", Gradient(64, 16, 2));
     WritePng(dir, "Templates/T/ListBkground.png", Gradient(256, 256, 3));
@@ -126,5 +130,16 @@ void BM_SelectionMediaForOneMove(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SelectionMediaForOneMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Reading the layout's text alone: the keys, their defaults and the draw order.
+void BM_ReadLayoutText(benchmark::State& state) {
+  const std::string text = HdLayoutText();
+  Layout layout;
+  for (auto _ : state) {
+    ReadLayoutText(text, layout);
+    benchmark::DoNotOptimize(layout.drawOrder);
+  }
+}
+BENCHMARK(BM_ReadLayoutText)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

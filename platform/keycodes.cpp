@@ -103,7 +103,7 @@ constexpr KeyRow kKeys[] = {
     {SDL_SCANCODE_KP_3, KEY_KP3, 0x51, false},
     {SDL_SCANCODE_KP_0, KEY_KP0, 0x52, false},
     {SDL_SCANCODE_KP_PERIOD, KEY_KPDOT, 0x53, false},
-    {SDL_SCANCODE_SYSREQ, KEY_SYSRQ, 0x54, false},
+    {SDL_SCANCODE_SYSREQ, -1, 0x54, false},
     {SDL_SCANCODE_NONUSBACKSLASH, KEY_102ND, 0x56, false},
     {SDL_SCANCODE_F11, KEY_F11, 0x57, false},
     {SDL_SCANCODE_F12, KEY_F12, 0x58, false},
@@ -143,6 +143,9 @@ constexpr KeyRow kKeys[] = {
     {SDL_SCANCODE_AC_HOME, KEY_HOMEPAGE, 0x32, true},
     {SDL_SCANCODE_KP_DIVIDE, KEY_KPSLASH, 0x35, true},
     {SDL_SCANCODE_PRINTSCREEN, KEY_PRINT, 0x37, true},
+    // The kernel reports Print Screen as KEY_SYSRQ, which SDL turns into PRINTSCREEN: both
+    // programs must see the one key.
+    {SDL_SCANCODE_PRINTSCREEN, KEY_SYSRQ, 0x37, true},
     {SDL_SCANCODE_RALT, KEY_RIGHTALT, 0x38, true},
     {SDL_SCANCODE_PAUSE, KEY_PAUSE, 0x45, false},
     {SDL_SCANCODE_HOME, KEY_HOME, 0x47, true},

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <unordered_map>
@@ -82,10 +83,16 @@ std::string MakeAbsolutePath(std::string_view base, std::string_view value) {
   return std::string(base) + "/" + std::string(value);
 }
 
+std::string AbsolutePath(std::string_view path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(path), error);
+  return error ? std::string(path) : absolute.lexically_normal().string();
+}
+
 std::string MakeRelativePath(std::string_view base, std::string_view path) {
   while (base.size() > 1 && IsSeparator(base.back())) base.remove_suffix(1);
-  if (base.empty() || path.size() < base.size() || !EqualsNoCase(path.substr(0, base.size()), base))
-    return std::string(path);
+  // Letter case counts: on Linux "/home/u/Arcade" and "/home/u/arcade" are two folders.
+  if (base.empty() || path.size() < base.size() || path.substr(0, base.size()) != base) return std::string(path);
   std::string_view rest = path.substr(base.size());
   // "/opt/orv2" is not below "/opt/orv": only a separator may follow the base.
   if (!rest.empty() && !IsSeparator(rest.front()) && !IsSeparator(base.back())) return std::string(path);

@@ -9,6 +9,8 @@ namespace platform {
 
 // The directory of the running program file (/proc/self/exe), without a trailing '/'.
 std::string ProgramDirectory();
+// A path as an absolute one, against the current directory when relative.
+std::string AbsolutePath(std::string_view path);
 
 // A relative directory setting becomes a path below base:
 //   ""            stays empty
@@ -19,8 +21,8 @@ std::string ProgramDirectory();
 //   anything else base + "/" + value
 std::string MakeAbsolutePath(std::string_view base, std::string_view value);
 
-// The reverse for a chosen path: a path below base (compared without regard to letter
-// case, whole directory names only) becomes the part after base and its separator;
+// The reverse for a chosen path: a path below base (letter case counts, whole directory
+// names only) becomes the part after base and its separator;
 // base itself becomes "."; any other path is returned as it is.
 std::string MakeRelativePath(std::string_view base, std::string_view path);
 

@@ -25,26 +25,6 @@ void StepVolume(std::uint32_t now) {
   clock.due = now + kVolumeTick;
 }
 
-void StepPulse(std::uint32_t now) {
-  AnimationClock& clock = gFrameClocks.selectionPulse;
-  Layout& l = gLayout;
-  if (l.pulseDirection == 0 || !ClockDue(now, clock.due)) return;
-  const int ramp = std::max(1, gFrameClocks.pulseRamp);
-  int& elapsed = gFrameClocks.pulseElapsed;
-  elapsed += static_cast<int>(std::min<std::uint32_t>(now - (clock.due - kPulseTick), 1u << 30));
-  // After a long pause (a game was running) the ramp turns as often as it was due.
-  while (elapsed >= ramp) {
-    elapsed -= ramp;
-    l.pulseDirection = -l.pulseDirection;
-  }
-  const int range = l.selectionAlphaMax - l.selectionAlphaMin;
-  int f = static_cast<int>(static_cast<long long>(range) * elapsed / ramp);
-  if (range >= 0) f = std::min(f, range);
-  l.selectionAlpha = l.pulseDirection > 0 ? l.selectionAlphaMin + f : l.selectionAlphaMax - f;
-  ApplyScrollTextBlink(l.pulseDirection > 0, elapsed);
-  clock.due = now + kPulseTick;
-}
-
 void StepTransition(std::uint32_t now) {
   AnimationClock& clock = gFrameClocks.transition;
   if (gFrameClocks.fadeDelta == 0 || !ClockDue(now, clock.due)) return;
@@ -94,6 +74,26 @@ std::array<std::uint32_t, 16> DueTicks() {
 }
 
 }  // namespace
+
+void StepPulse(std::uint32_t now) {
+  AnimationClock& clock = gFrameClocks.selectionPulse;
+  Layout& l = gLayout;
+  if (l.pulseDirection == 0 || !ClockDue(now, clock.due)) return;
+  const int ramp = std::max(1, gFrameClocks.pulseRamp);
+  int& elapsed = gFrameClocks.pulseElapsed;
+  elapsed += static_cast<int>(std::min<std::uint32_t>(now - (clock.due - kPulseTick), 1u << 30));
+  // After a long pause (a game was running) the ramp turns as often as it was due.
+  while (elapsed >= ramp) {
+    elapsed -= ramp;
+    l.pulseDirection = -l.pulseDirection;
+  }
+  const int range = l.selectionAlphaMax - l.selectionAlphaMin;
+  int f = static_cast<int>(static_cast<long long>(range) * elapsed / ramp);
+  if (range >= 0) f = std::min(f, range);
+  l.selectionAlpha = l.pulseDirection > 0 ? l.selectionAlphaMin + f : l.selectionAlphaMax - f;
+  ApplyScrollTextBlink(l.pulseDirection > 0, elapsed);
+  clock.due = now + kPulseTick;
+}
 
 bool UpdateAnimations(std::uint32_t now) {
   const auto before = DueTicks();

@@ -7,3 +7,7 @@
 // scrolling pictures, in this order; then NextFrameTime = the earliest due clock. True
 // when a clock stepped, i.e. the next frame differs from the last one.
 bool UpdateAnimations(std::uint32_t now);
+
+// The selection pulse alone (and the scroll text's blinking with it): gLayout's selector
+// opacity ramps between its bounds while gLayout.pulseDirection is not 0.
+void StepPulse(std::uint32_t now);

@@ -4,6 +4,7 @@
 
 #include "render/display.h"
 #include "render/layout_file.h"
+#include "render/layout_keys.h"
 #include "render/picture_loading.h"
 #include "render/still_layer.h"
 #include "render/picture_scroll.h"
@@ -15,92 +16,45 @@ Layout gLayout;
 
 namespace {
 
-constexpr std::string_view kObjectNames[kLayoutObjectCount] = {
-    "BackGround", "List",    "Info",    "Snap",    "Marquee", "Custom1", "Custom2",   "Custom3",
-    "Custom4",    "Custom5", "Custom6", "Info1",   "Info2",   "Info3",   "ScrollText"};
-
 // No real layout comes near this; a larger file is read up to it.
 constexpr std::size_t kMaxLayoutFileBytes = std::size_t(16) << 20;
 
-std::string Key(int index, std::string_view suffix) {
-  return std::string(kObjectNames[index]) + std::string(suffix);
+// The typed reads of one table row with the frontend's default.
+int Integer(const LayoutKeyReader& keys, LayoutKey key) {
+  return keys.Integer(RowOf(key).name, RowOf(key).frontendDefault);
+}
+bool Boolean(const LayoutKeyReader& keys, LayoutKey key) { return keys.Boolean(RowOf(key).name); }
+int Integer(const LayoutKeyReader& keys, int index, ObjectKey key) {
+  return keys.Integer(KeyName(index, key), RowOf(key).frontendDefault);
 }
 
-constexpr std::string_view kObjectKeys[] = {"_scrollX", "_scrollY", "_left",    "_top",   "_width",
-                                            "_height",  "_visible", "_Alpha",   "_Stretch", "_Ordre"};
-constexpr std::string_view kTextKeys[] = {"_font_color", "_font_sizey", "_Aligne", "_fontname"};
-
-// Every key of the file, so that one pass over it finds them all.
-std::vector<std::string> AllKeys() {
-  std::vector<std::string> keys = {"RESOLUTIONX",      "RESOLUTIONY",    "BackGround_visible", "BackGround_Alpha",
-                                   "BackGround_Resize", "BackGround_Ordre", "ListeImages",      "ListeIcons",
-                                   "Transparent_color", "List_NbItems",   "List_selection_alpha",
-                                   "List_selection_alphaMax"};
-  for (int index = kList; index < kLayoutObjectCount; ++index) {
-    for (auto suffix : kObjectKeys) keys.push_back(Key(index, suffix));
-    if (IsTextObject(index)) {
-      for (auto suffix : kTextKeys) keys.push_back(Key(index, suffix));
-    }
-  }
-  return keys;
-}
-
-void ReadObject(const LayoutKeyReader& keys, int index, Layout& layout) {
+// Fills object `index` and returns its order.
+int ReadObject(const LayoutKeyReader& keys, int index, Layout& layout) {
   LayoutObject& o = layout.objects[index];
-  o.scrollSpeedX = static_cast<float>(keys.Integer(Key(index, "_scrollX"), "0"));
-  o.scrollSpeedY = static_cast<float>(keys.Integer(Key(index, "_scrollY"), "0"));
-  o.left = keys.Integer(Key(index, "_left"), "");
-  o.top = keys.Integer(Key(index, "_top"), "");
-  o.width = keys.Integer(Key(index, "_width"), "");
-  o.height = keys.Integer(Key(index, "_height"), "");
-  o.visible = keys.Boolean(Key(index, "_visible"));
-  o.alpha = keys.Integer(Key(index, "_Alpha"), "255");
-  o.stretch = keys.Integer(Key(index, "_Stretch"), "0");
-  // Default order: List 14, then one less per object in reading order, ScrollText 1.
-  const int order = keys.Integer(Key(index, "_Ordre"), std::to_string(15 - index));
-  if (order >= 1 && order <= kLayoutObjectCount && layout.drawOrder[order - 1] == kEmptyDrawSlot) {
-    layout.drawOrder[order - 1] = index;
-  }
+  o.scrollSpeedX = static_cast<float>(Integer(keys, index, ObjectKey::kScrollX));
+  o.scrollSpeedY = static_cast<float>(Integer(keys, index, ObjectKey::kScrollY));
+  o.left = Integer(keys, index, ObjectKey::kLeft);
+  o.top = Integer(keys, index, ObjectKey::kTop);
+  o.width = Integer(keys, index, ObjectKey::kWidth);
+  o.height = Integer(keys, index, ObjectKey::kHeight);
+  o.visible = keys.Boolean(KeyName(index, ObjectKey::kVisible));
+  o.alpha = Integer(keys, index, ObjectKey::kAlpha);
+  o.stretch = Integer(keys, index, ObjectKey::kStretch);
   if (IsTextObject(index)) {
     TextStyle& style = layout.textStyles[index];
-    style.fontColour = static_cast<std::uint32_t>(keys.Integer(Key(index, "_font_color"), "16777215"));
-    style.fontHeight = keys.Integer(Key(index, "_font_sizey"), "10");
-    style.alignment = keys.Integer(Key(index, "_Aligne"), "0");
-    style.faceName = keys.Text(Key(index, "_fontname"), "system", kFaceNameField);
+    style.fontColour = static_cast<std::uint32_t>(Integer(keys, index, ObjectKey::kFontColour));
+    style.fontHeight = Integer(keys, index, ObjectKey::kFontSize);
+    style.alignment = Integer(keys, index, ObjectKey::kAlignment);
+    style.faceName = keys.Text(KeyName(index, ObjectKey::kFontName), RowOf(ObjectKey::kFontName).frontendDefault,
+                               kFaceNameField);
   }
-}
-
-// Every empty slot takes the smallest object index that has no slot yet.
-void FillDrawOrderGaps(std::array<int, kLayoutObjectCount>& order) {
-  std::array<bool, kLayoutObjectCount> placed{};
-  for (int index : order) {
-    if (index >= 0 && index < kLayoutObjectCount) placed[index] = true;
-  }
-  int next = 0;
-  for (int& slot : order) {
-    if (slot != kEmptyDrawSlot) continue;
-    while (next < kLayoutObjectCount && placed[next]) ++next;
-    if (next == kLayoutObjectCount) break;
-    slot = next;
-    placed[next] = true;
-  }
+  return keys.Integer(KeyName(index, ObjectKey::kOrder), std::to_string(FrontendDefaultOrder(index)));
 }
 
 }  // namespace
 
-std::string_view LayoutObjectName(int index) {
-  return index >= 0 && index < kLayoutObjectCount ? kObjectNames[index] : std::string_view();
-}
-
-bool IsTextObject(int index) {
-  return index == kList || index == kInfo || index == kInfo1 || index == kInfo2 || index == kInfo3 ||
-         index == kScrollText;
-}
-
 void ReadLayoutText(std::string_view text, Layout& layout) {
-  static const std::vector<std::string> kAllKeys = AllKeys();
-  const LayoutKeyReader keys(text, kAllKeys);
-  layout.drawOrder.fill(kEmptyDrawSlot);
+  const LayoutKeyReader keys(text, AllFrontendKeys());
   // A new layout starts with no picture and still scroll offsets: what the previous
   // configuration showed (its media, the place of its scrolling pictures) is not its own.
   for (LayoutObject& o : layout.objects) {
@@ -109,33 +63,34 @@ void ReadLayoutText(std::string_view text, Layout& layout) {
     o.scrollU = o.scrollV = 0.0f;
   }
 
+  std::array<int, kLayoutObjectCount> orders{};
   LayoutObject& background = layout.objects[kBackGround];
-  background.width = keys.Integer("RESOLUTIONX", "800");
-  background.height = keys.Integer("RESOLUTIONY", "600");
-  background.visible = keys.Boolean("BackGround_visible");
-  background.alpha = keys.Integer("BackGround_Alpha", "255");
-  background.stretch = keys.Integer("BackGround_Resize", "0");
-  const int backgroundOrder = keys.Integer("BackGround_Ordre", "15");
-  if (backgroundOrder >= 1 && backgroundOrder <= kLayoutObjectCount) layout.drawOrder[backgroundOrder - 1] = kBackGround;
+  background.width = Integer(keys, LayoutKey::kResolutionX);
+  background.height = Integer(keys, LayoutKey::kResolutionY);
+  background.visible = Boolean(keys, LayoutKey::kBackgroundVisible);
+  background.alpha = Integer(keys, LayoutKey::kBackgroundAlpha);
+  background.stretch = Integer(keys, LayoutKey::kBackgroundResize);
+  orders[kBackGround] = Integer(keys, LayoutKey::kBackgroundOrder);
 
-  layout.listeImages = keys.Boolean("ListeImages");
-  layout.listeIcons = keys.Boolean("ListeIcons");
-  for (int index = kList; index < kLayoutObjectCount; ++index) ReadObject(keys, index, layout);
-  FillDrawOrderGaps(layout.drawOrder);
+  layout.listeImages = Boolean(keys, LayoutKey::kListeImages);
+  layout.listeIcons = Boolean(keys, LayoutKey::kListeIcons);
+  for (int index = kList; index < kLayoutObjectCount; ++index) orders[index] = ReadObject(keys, index, layout);
+  layout.drawOrder = DrawOrderOf(orders);
 
   // The history panel's style is the program's own, whatever the file says.
   layout.textStyles[kSnap] = TextStyle{0xFFFFFF00u, 16, 0, "Courier New"};
 
   layout.listImageDirectory = layout.listeImages ? layout.objects[kMarquee].mediaDirectory : std::string();
 
-  layout.transparentColour = static_cast<std::uint32_t>(keys.Integer("Transparent_color", ""));
+  layout.transparentColour = static_cast<std::uint32_t>(Integer(keys, LayoutKey::kTransparentColour));
   // Lines are divided by this count and per-line tables hold 50 entries.
-  layout.listNbItems = std::clamp(keys.Integer("List_NbItems", ""), 1, kMaxListItems);
+  layout.listNbItems = std::clamp(Integer(keys, LayoutKey::kListNbItems), 1, kMaxListItems);
   layout.itemHeight = layout.objects[kList].height / layout.listNbItems;
 
-  layout.selectionAlphaMin = keys.Integer("List_selection_alpha", "");
+  layout.selectionAlphaMin = Integer(keys, LayoutKey::kSelectionAlpha);
   layout.selectionAlpha = layout.selectionAlphaMin;
-  layout.selectionAlphaMax = keys.Integer("List_selection_alphaMax", std::to_string(layout.selectionAlphaMin));
+  layout.selectionAlphaMax =
+      keys.Integer(RowOf(LayoutKey::kSelectionAlphaMax).name, std::to_string(layout.selectionAlphaMin));
   layout.pulseDirection = layout.selectionAlphaMax != layout.selectionAlphaMin ? 1 : 0;
 }
 

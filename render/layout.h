@@ -73,7 +73,8 @@ struct Layout {
 
 extern Layout gLayout;
 
-// The key prefix of an object ("BackGround", "List", ..., "ScrollText").
+// The key prefix of an object ("BackGround", "List", ..., "ScrollText"), from the key
+// table of render/layout_keys.cpp.
 std::string_view LayoutObjectName(int index);
 bool IsTextObject(int index);  // List, Info, Info1-3, ScrollText
 

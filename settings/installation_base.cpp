@@ -34,7 +34,9 @@ InstallationInputs InputsOfThisProcess(std::optional<std::string> baseOption) {
 }
 
 InstallationChoice ChooseInstallation(const InstallationInputs& in) {
-  if (in.baseOption && !in.baseOption->empty()) return {*in.baseOption, InstallationKind::kGiven};
+  // Absolute from the start: a chosen folder is stored relative to it only when below it.
+  if (in.baseOption && !in.baseOption->empty())
+    return {platform::AbsolutePath(*in.baseOption), InstallationKind::kGiven};
   if (HoldsMainSettings(in.programDirectory)) return {in.programDirectory, InstallationKind::kBesideProgram};
   std::string user = UserDataDirectory(in);
   // Without any home there is nowhere else to look: the program's directory says what is missing.

@@ -43,6 +43,12 @@ void ReadWrittenSettings(const platform::ProfileFile& file, SettingFile which, S
     if (key.file != which || !key.field) continue;
     // A default taken from another key is the reader's fallback, not what is written.
     if (key.defaultFrom != SettingId::Count && !file.Has(key.section, key.key)) continue;
+    // A key that shares that key's field (RepCustomN) stands in only for a file without it:
+    // what the frontend reads comes first.
+    if (key.defaultFrom != SettingId::Count && SharesField(key.id)) {
+      const SettingKey& first = Key(key.defaultFrom);
+      if (file.Has(first.section, first.key)) continue;
+    }
     SetFieldText(s, key, file.Get(key.section, key.key, key.def, key.size));
   }
   s.rotation = QuarterTurns(s.rotation);

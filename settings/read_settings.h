@@ -26,8 +26,9 @@ void ReadConfigSettings(const platform::ProfileFile& file, std::string_view base
 
 // What the configurator edits of one file: every key with a field, paths as written, so
 // that a save writes back what the owner wrote. A key whose default is another key's
-// value counts only when the file holds it (SlideShowDir stays empty, RepCustomN stands
-// in for CustomNDir when present). The rotation is kept in quarter turns 0-3.
+// value counts only when the file holds it (SlideShowDir stays empty); RepCustomN stands
+// in for CustomNDir only when the file has no CustomNDir. The rotation is kept in quarter
+// turns 0-3.
 void ReadWrittenSettings(const platform::ProfileFile& file, SettingFile which, Settings& s);
 // The same from a file on disk; a file that cannot be opened gives the defaults.
 Settings LoadWrittenSettings(const std::string& path, SettingFile which);

@@ -54,6 +54,15 @@ bool SameSettings(const Settings& a, const Settings& b, std::span<const SettingI
   return true;
 }
 
+bool SharesField(SettingId id) {
+  const SettingKey& key = Key(id);
+  if (!key.field) return false;
+  Settings probe;
+  for (const SettingKey& other : SettingKeys())
+    if (other.id != id && other.field && other.field(probe) == key.field(probe)) return true;
+  return false;
+}
+
 int QuarterTurns(int rotation) { return rotation >= 0 && rotation <= 3 ? rotation : 0; }
 
 }  // namespace settings

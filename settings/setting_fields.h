@@ -22,6 +22,10 @@ void SetFieldText(Settings& s, const SettingKey& key, std::string_view text);
 // regard to letter case, everything else exactly.
 bool SameSettings(const Settings& a, const Settings& b, std::span<const SettingId> ids);
 
+// Whether the key's field is filled by another key as well (a custom folder is written
+// under CustomNDir, which the frontend reads, and RepCustomN).
+bool SharesField(SettingId id);
+
 // A rotation in quarter turns 0-3; any other value is no rotation.
 int QuarterTurns(int rotation);
 

@@ -46,11 +46,13 @@ std::string CharText(const platform::ProfileFile& file, const SettingKey& key, c
 
 std::string FlagText(bool value) { return value ? "YES" : "NO"; }
 
-bool WriteSettings(const std::string& path, std::span<const SettingWrite> values, EmptyValue empty) {
+bool WriteSettings(const std::string& path, std::span<const SettingWrite> values, EmptyValue empty,
+                   const std::string* from) {
+  const std::string& source = from ? *from : path;
   std::string text;
-  if (auto old = platform::ReadWholeFile(path))
+  if (auto old = platform::ReadWholeFile(source))
     text = std::move(*old);
-  else if (platform::FileExists(path))
+  else if (platform::FileExists(source))
     return false;  // there but unreadable: never replace it with a fragment
   // Sections in the order of their first key.
   std::vector<std::string_view> sections;
@@ -69,14 +71,15 @@ bool WriteSetting(const std::string& path, SettingId id, std::string_view value)
   return WriteSettings(path, std::span<const SettingWrite>(&w, 1));
 }
 
-bool WriteSettingFields(const std::string& path, std::span<const SettingId> ids, const Settings& s) {
-  const platform::ProfileFile file = platform::ProfileFile::Load(path).value_or(platform::ProfileFile{});
+bool WriteSettingFields(const std::string& path, std::span<const SettingId> ids, const Settings& s,
+                        const std::string* from) {
+  const platform::ProfileFile file = platform::ProfileFile::Load(from ? *from : path).value_or(platform::ProfileFile{});
   std::vector<SettingWrite> writes;
   for (SettingId id : ids) {
     const SettingKey& key = Key(id);
     writes.push_back({id, key.type == SettingType::Char ? CharText(file, key, s) : FieldText(s, key)});
   }
-  return WriteSettings(path, writes, EmptyValue::RemovesKey);
+  return WriteSettings(path, writes, EmptyValue::RemovesKey, from);
 }
 
 }  // namespace settings

@@ -23,14 +23,16 @@ enum class EmptyValue { Written, RemovesKey };
 std::string FlagText(bool value);  // "YES" / "NO"
 
 // False, the old file left whole, when the file exists but cannot be read, or cannot be
-// written.
+// written. With `from`, the lines kept are that file's (a copy under a new name): a file
+// already at `path` is replaced, not merged into.
 bool WriteSettings(const std::string& path, std::span<const SettingWrite> values,
-                   EmptyValue empty = EmptyValue::Written);
+                   EmptyValue empty = EmptyValue::Written, const std::string* from = nullptr);
 bool WriteSetting(const std::string& path, SettingId id, std::string_view value);
 
 // The configurator's save: the fields of the given keys, in that order, with empty values
 // removing their keys. A one-character value (ScrType) is written back as the number the
 // file held while it still starts with that character, as the configurator always did.
-bool WriteSettingFields(const std::string& path, std::span<const SettingId> ids, const Settings& s);
+bool WriteSettingFields(const std::string& path, std::span<const SettingId> ids, const Settings& s,
+                        const std::string* from = nullptr);
 
 }  // namespace settings

@@ -55,23 +55,8 @@ void NormaliseOrder(EditorLayout& layout) {
       if (pairs[j].first < pairs[i].first) std::swap(pairs[i], pairs[j]);
     }
   }
-  for (int p = 0; p < kEditorObjectCount; ++p) {
-    layout.objects[pairs[p].second].order = p + 1;
-    layout.drawOrder[p] = pairs[p].second;
-  }
+  for (int p = 0; p < kEditorObjectCount; ++p) layout.objects[pairs[p].second].order = p + 1;
 }
-
-std::array<int, kEditorObjectCount> PreviewDrawOrder(const EditorLayout& layout) {
-  std::array<int, kEditorObjectCount> slots;
-  slots.fill(-1);
-  for (int i = 0; i < kEditorObjectCount; ++i) {
-    const int order = layout.objects[i].order;
-    if (order >= 1 && order <= kEditorObjectCount) slots[order - 1] = i;
-  }
-  return slots;
-}
-
-void RebuildDrawOrder(EditorLayout& layout) { layout.drawOrder = PreviewDrawOrder(layout); }
 
 int ListRowDivisor(int nbItems) { return std::clamp(nbItems, 1, kMaxListRows); }
 

@@ -41,8 +41,6 @@ struct EditorObject {
   int fontColour = 0;          // 0xRRGGBB
   int alignment = 0;           // 0 left, 1 centre, 2 right
   int order = 0;               // 1 (back) ... 15 (front) once normalised
-  float scrollOffsetX = 0.0f;  // preview state: never saved, never compared
-  float scrollOffsetY = 0.0f;
   float scrollSpeedX = 0.0f;  // whole numbers; X > 0 scrolls left, Y > 0 scrolls up
   float scrollSpeedY = 0.0f;
 };
@@ -60,9 +58,6 @@ struct LayoutWideSettings {
 struct EditorLayout {
   std::array<EditorObject, kEditorObjectCount> objects{};
   LayoutWideSettings settings;
-  int selectorAlpha = 0;  // current opacity of the pulsing selector (preview state)
-  // Slot p holds the object drawn p-th (slot 0 at the back), as the last NormaliseOrder left it.
-  std::array<int, kEditorObjectCount> drawOrder{};
 
   std::array<EditorObject, kEditorObjectCount> savedObjects{};
   LayoutWideSettings savedSettings;
@@ -79,18 +74,12 @@ bool IsEditorCustomObject(int index);  // Custom1-6
 void ClearObjects(EditorLayout& layout);
 
 void TakeSnapshot(EditorLayout& layout);
-// Differs from the snapshot in any compared field (faces without regard to letter case;
-// scroll offsets and the selector's current opacity are not compared).
+// Differs from the snapshot in any compared field (faces without regard to letter case).
 bool IsModified(const EditorLayout& layout);
 
-// Sorts the objects by order and renumbers them 1 ... 15, filling drawOrder. Equal orders
-// keep the index order.
+// Sorts the objects by order and renumbers them 1 ... 15. Equal orders keep the index
+// order.
 void NormaliseOrder(EditorLayout& layout);
-
-// The draw order as the preview rebuilds it: each object in index order goes into slot
-// order - 1, a later one replacing an earlier one; slots nobody took hold -1.
-std::array<int, kEditorObjectCount> PreviewDrawOrder(const EditorLayout& layout);
-void RebuildDrawOrder(EditorLayout& layout);  // drawOrder = PreviewDrawOrder
 
 // The list height is divided by the row count: any stored count gives 1 ... 50 here.
 int ListRowDivisor(int nbItems);

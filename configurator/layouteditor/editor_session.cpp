@@ -25,10 +25,6 @@ void ResetImageScroll(EditorSession& editor) {
   if (editor.hooks.resetImageScroll) editor.hooks.resetImageScroll();
 }
 
-void CommitFields(EditorSession& editor, int index) {
-  if (editor.hooks.commitFields) editor.hooks.commitFields(index);
-}
-
 void ShowEditorMessage(EditorSession& editor, std::string_view text, std::string_view caption) {
   if (editor.hooks.showMessage) {
     editor.hooks.showMessage(text, caption);

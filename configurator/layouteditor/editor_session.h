@@ -31,8 +31,6 @@ struct EditorHooks {
   std::function<void()> resetAnimationTimers;
   // Restarts the picture scrolling of the Custom objects only.
   std::function<void()> resetImageScroll;
-  // Copies the page's fields into object `index` and the layout-wide settings.
-  std::function<void(int index)> commitFields;
   // A message for the user (UTF-8 text and caption); empty: platform::ShowMessageBox.
   std::function<void(std::string_view text, std::string_view caption)> showMessage;
 };
@@ -50,7 +48,6 @@ struct EditorSession {
 void RebuildPreview(EditorSession& editor);
 void ResetAnimationTimers(EditorSession& editor);
 void ResetImageScroll(EditorSession& editor);
-void CommitFields(EditorSession& editor, int index);
 void ShowEditorMessage(EditorSession& editor, std::string_view text, std::string_view caption = kEditorCaption);
 
 }  // namespace cfg

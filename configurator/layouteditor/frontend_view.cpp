@@ -16,8 +16,6 @@ void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend) {
     to.stretch = e == kEdBackGround ? 0 : from.stretch;  // the background is always drawn at its size
     to.alpha = from.alpha;
     to.visible = from.visible != 0;
-    to.scrollU = from.scrollOffsetX;
-    to.scrollV = from.scrollOffsetY;
     to.scrollSpeedX = from.scrollSpeedX;
     to.scrollSpeedY = from.scrollSpeedY;
     if (IsEditorTextObject(e)) {
@@ -25,11 +23,8 @@ void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend) {
           TextStyle{static_cast<std::uint32_t>(from.fontColour), from.fontSize, from.alignment, from.fontFace};
     }
   }
-  const auto slots = PreviewDrawOrder(editor);
-  for (int slot = 0; slot < kEditorObjectCount; ++slot) {
-    const int e = slots[slot];
-    frontend.drawOrder[slot] = e >= 0 ? FrontendIndexOf(e) : kEmptyDrawSlot;
-  }
+  const auto slots = EditorDrawOrder(editor);
+  for (int slot = 0; slot < kEditorObjectCount; ++slot) frontend.drawOrder[slot] = FrontendIndexOf(slots[slot]);
   const LayoutWideSettings& s = editor.settings;
   frontend.listeImages = s.listeImages != 0;
   frontend.listeIcons = s.listeIcons != 0;
@@ -38,8 +33,6 @@ void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend) {
   frontend.itemHeight = frontend.objects[kList].height / frontend.listNbItems;
   frontend.selectionAlphaMin = s.selectorMinAlpha;
   frontend.selectionAlphaMax = s.selectorMaxAlpha;
-  frontend.selectionAlpha = editor.selectorAlpha;
-  frontend.pulseDirection = s.selectorMaxAlpha != s.selectorMinAlpha ? 1 : 0;  // as the frontend reads it
 }
 
 }  // namespace cfg

@@ -64,7 +64,6 @@ void ReadObject(const EditorKeyReader& keys, int index, const std::string& prefi
     const int selectorAlpha = keys.Integer(prefix + "_selection_alpha", "255");
     layout.settings.selectorMinAlpha = selectorAlpha;
     layout.settings.selectorMaxAlpha = selectorAlpha;
-    layout.selectorAlpha = selectorAlpha;
   }
   ReadScroll(keys, prefix, o);
 }

@@ -113,7 +113,6 @@ int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopS
   imported.settings = LayoutWideSettings{};
   imported.settings.selectorMinAlpha = 255;
   imported.settings.selectorMaxAlpha = 255;
-  imported.selectorAlpha = 255;
   imported.settings.nbItems = NbItemsForList(imported.objects[kEdList]);
   CompleteImport(editor, imported);
   return 1;

@@ -15,7 +15,6 @@ EditorLayout StartImport(const EditorLayout& current, int width, int height) {
 void CompleteImport(EditorSession& editor, const EditorLayout& imported) {
   editor.layout.objects = imported.objects;
   editor.layout.settings = imported.settings;
-  editor.layout.selectorAlpha = imported.selectorAlpha;
   RebuildPreview(editor);
   NormaliseOrder(editor.layout);
   ResetImageScroll(editor);

@@ -18,16 +18,18 @@ inline constexpr std::string_view kLoadTooLargeMessage =
 std::string TemplateLayoutPath(const std::string& installDirectory, const std::string& name);
 
 // 1 loaded; 0 refused (the layout is larger than the desktop: message shown, nothing
-// changed). A missing or unreadable file loads every default; an empty name loads the
-// defaults without looking for a file. Afterwards the layout counts as unmodified.
+// changed). The keys a file leaves out take the frontend's defaults. A missing or
+// unreadable file loads the editor's defaults for a new layout; an empty name loads them
+// without looking for a file. Afterwards the layout counts as unmodified.
 int LoadTemplate(EditorSession& editor, const std::string& name, DesktopSize desktop);
 
-// RESOLUTIONX and RESOLUTIONY with the editor's defaults for this desktop.
+// RESOLUTIONX and RESOLUTIONY with the editor's defaults for this desktop (a new layout).
 void ReadResolution(const EditorKeyReader& keys, DesktopSize desktop, int& width, int& height);
 // BackGround_visible, BackGround_Alpha and BackGround_Resize.
 void ReadBackgroundLook(const EditorKeyReader& keys, EditorObject& background);
 
-// Fills `layout` (objects and layout-wide settings; not the snapshot) from a file's text.
+// Fills `layout` (objects and layout-wide settings; not the snapshot) from a file's text,
+// its absent keys with the frontend's defaults.
 // The resolution is read by the caller, which checks it against the desktop first.
 void ReadEditorLayoutText(std::string_view text, int width, int height, EditorLayout& layout);
 

@@ -4,6 +4,7 @@
 
 #include "configurator/layouteditor/editor_layout.h"
 #include "render/layout.h"
+#include "render/layout_keys.h"
 
 namespace cfg {
 namespace {
@@ -36,6 +37,15 @@ std::string_view EditorKeyPrefix(int editorIndex) { return LayoutObjectName(Fron
 bool IsEditorTextObject(int index) {
   const int frontend = FrontendIndexOf(index);
   return frontend >= 0 && IsTextObject(frontend);
+}
+
+std::array<int, kEditorObjectCount> EditorDrawOrder(const EditorLayout& layout) {
+  std::array<int, kLayoutObjectCount> orders{};
+  for (int e = 0; e < kEditorObjectCount; ++e) orders[std::size_t(FrontendIndexOf(e))] = layout.objects[e].order;
+  std::array<int, kEditorObjectCount> slots{};
+  const auto drawn = DrawOrderOf(orders);
+  for (int slot = 0; slot < kEditorObjectCount; ++slot) slots[std::size_t(slot)] = EditorIndexOf(drawn[std::size_t(slot)]);
+  return slots;
 }
 
 }  // namespace cfg

@@ -3,7 +3,10 @@
 // through it, so the files and the preview cannot disagree about which object is which.
 #pragma once
 
+#include <array>
 #include <string_view>
+
+#include "configurator/layouteditor/editor_layout.h"
 
 namespace cfg {
 
@@ -16,5 +19,9 @@ std::string_view EditorKeyPrefix(int editorIndex);
 
 // List, Info, Info1-3 and ScrollText: the objects with a font.
 bool IsEditorTextObject(int editorIndex);
+
+// The objects (editor numbering) back to front as the frontend draws this layout once saved:
+// the frontend's one draw-order rule over the objects' orders.
+std::array<int, kEditorObjectCount> EditorDrawOrder(const EditorLayout& layout);
 
 }  // namespace cfg

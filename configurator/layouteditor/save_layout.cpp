@@ -2,6 +2,7 @@
 
 #include "configurator/layouteditor/object_numbering.h"
 #include "platform/files.h"
+#include "render/layout_keys.h"
 
 namespace cfg {
 namespace {
@@ -29,56 +30,53 @@ bool WritesStretch(int index, const LayoutWideSettings& settings) {
 
 void WriteObject(LineWriter& out, int index, const EditorLayout& layout) {
   const EditorObject& o = layout.objects[index];
-  const std::string prefix(EditorKeyPrefix(index));
-  auto key = [&prefix](std::string_view suffix) { return prefix + std::string(suffix); };
-  out.Number(key("_Left"), o.left);
-  out.Number(key("_Top"), o.top);
-  out.Number(key("_Width"), o.width);
-  out.Number(key("_Height"), o.height);
-  out.Flag(key("_Visible"), o.visible);
-  out.Number(key("_Alpha"), o.alpha);
-  out.Number(key("_Ordre"), o.order);
+  const int frontend = FrontendIndexOf(index);
+  auto key = [frontend](ObjectKey k) { return WrittenKeyName(frontend, k); };
+  out.Number(key(ObjectKey::kLeft), o.left);
+  out.Number(key(ObjectKey::kTop), o.top);
+  out.Number(key(ObjectKey::kWidth), o.width);
+  out.Number(key(ObjectKey::kHeight), o.height);
+  out.Flag(key(ObjectKey::kVisible), o.visible);
+  out.Number(key(ObjectKey::kAlpha), o.alpha);
+  out.Number(key(ObjectKey::kOrder), o.order);
   if (IsEditorTextObject(index)) {
-    out.Number(key("_Font_Color"), o.fontColour);
-    out.Number(key("_Font_Sizey"), o.fontSize);
-    if (index != kEdScrollText) out.Number(key("_Aligne"), o.alignment);
-    out.Line(key("_Fontname"), o.fontFace);
+    out.Number(key(ObjectKey::kFontColour), o.fontColour);
+    out.Number(key(ObjectKey::kFontSize), o.fontSize);
+    if (index != kEdScrollText) out.Number(key(ObjectKey::kAlignment), o.alignment);
+    out.Line(key(ObjectKey::kFontName), o.fontFace);
   }
-  if (WritesStretch(index, layout.settings)) out.Number(key("_Stretch"), o.stretch);
+  if (WritesStretch(index, layout.settings)) out.Number(key(ObjectKey::kStretch), o.stretch);
   if (IsEditorCustomObject(index)) {
-    out.Number(key("_ScrollX"), TruncatedSpeed(o.scrollSpeedX));
-    out.Number(key("_ScrollY"), TruncatedSpeed(o.scrollSpeedY));
+    out.Number(key(ObjectKey::kScrollX), TruncatedSpeed(o.scrollSpeedX));
+    out.Number(key(ObjectKey::kScrollY), TruncatedSpeed(o.scrollSpeedY));
   }
 }
+
+std::string_view Written(LayoutKey key) { return RowOf(key).written; }
 
 }  // namespace
 
 std::string LayoutFileText(const EditorLayout& layout) {
   LineWriter out;
   const EditorObject& background = layout.objects[kEdBackGround];
-  out.Number("ResolutionX", background.width);
-  out.Number("ResolutionY", background.height);
-  out.Flag("BackGround_visible", background.visible);
-  out.Number("BackGround_Alpha", background.alpha);
-  out.Number("BackGround_Ordre", background.order);
+  out.Number(Written(LayoutKey::kResolutionX), background.width);
+  out.Number(Written(LayoutKey::kResolutionY), background.height);
+  out.Flag(Written(LayoutKey::kBackgroundVisible), background.visible);
+  out.Number(Written(LayoutKey::kBackgroundAlpha), background.alpha);
+  out.Number(Written(LayoutKey::kBackgroundOrder), background.order);
   for (int index = kEdSnap; index < kEditorObjectCount; ++index) WriteObject(out, index, layout);
   const LayoutWideSettings& s = layout.settings;
-  out.Flag("ListeImages", s.listeImages);
-  out.Flag("ListeIcons", s.listeIcons);
-  out.Number("Transparent_Color", s.transparentColour);
-  out.Number("List_NbItems", s.nbItems);
-  out.Number("List_Selection_Alpha", s.selectorMinAlpha);
-  out.Number("List_Selection_AlphaMax", s.selectorMaxAlpha);
+  out.Flag(Written(LayoutKey::kListeImages), s.listeImages);
+  out.Flag(Written(LayoutKey::kListeIcons), s.listeIcons);
+  out.Number(Written(LayoutKey::kTransparentColour), s.transparentColour);
+  out.Number(Written(LayoutKey::kListNbItems), s.nbItems);
+  out.Number(Written(LayoutKey::kSelectionAlpha), s.selectorMinAlpha);
+  out.Number(Written(LayoutKey::kSelectionAlphaMax), s.selectorMaxAlpha);
   return out.Take();
 }
 
 int SaveLayout(EditorSession& editor, const std::string& path) {
-  // The page's pending fields go into the file; a failed write takes them back out, so the
-  // model stays as it was before the attempt.
-  const EditorLayout before = editor.layout;
-  if (editor.selected >= 0) CommitFields(editor, editor.selected);
   if (path.empty() || !platform::WriteFileAtomically(path, LayoutFileText(editor.layout))) {
-    editor.layout = before;
     ShowEditorMessage(editor, path, kCannotCreateCaption);
     return 0;
   }

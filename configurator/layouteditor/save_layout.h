@@ -14,10 +14,10 @@ inline constexpr std::string_view kCannotCreateCaption = "Impossible de créer c
 // The whole file: key=value lines ended by CR LF, in the writer's fixed order.
 std::string LayoutFileText(const EditorLayout& layout);
 
-// Commits the page's fields, then replaces the file at `path` in one piece. 1 written: the
-// path becomes the current file path and the layout counts as unmodified. 0 failed: the old
-// file stays whole, the message is shown, and the model, the path and the modified state
-// are as they were.
+// Replaces the file at `path` in one piece with the layout as it stands (the page commits
+// its fields first). 1 written: the path becomes the current file path and the layout
+// counts as unmodified. 0 failed: the old file stays whole, the message is shown, and the
+// path and the modified state are as they were.
 int SaveLayout(EditorSession& editor, const std::string& path);
 
 }  // namespace cfg

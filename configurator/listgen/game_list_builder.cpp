@@ -16,8 +16,10 @@ void GameListBuilder::Line(std::string_view key, std::string_view value) {
 
 void GameListBuilder::Add(const ListedGame& game) {
   ++seen_;
+  // Existing-only keeps a machine without files only when it takes coins (the logic-chip
+  // games); consoles, computers and programmers without files are no cabinet games.
   const bool kept = !game.name.empty() &&
-                    (!romFolder_ || !game.needsFiles || romFolder_->HasGame(game.name));
+                    (!romFolder_ || (game.needsFiles ? romFolder_->HasGame(game.name) : game.takesCoins));
   if (kept) {
     ++written_;
     text_ += '[';

@@ -18,6 +18,7 @@ struct ListedGame {
   std::string screen;     // Infos2
   std::string controls;   // Infos3
   bool needsFiles = false;  // the listing names ROM or disk images for it
+  bool takesCoins = false;  // its input takes coins: a cabinet game even without files
 };
 
 class GameListBuilder {

@@ -91,6 +91,12 @@ int ParseListInfo(const ListingJob& job, const GeneratorHooks& hooks) {
 }
 
 GenerationResult GenerateGameList(const GeneratorRequest& request, const GeneratorHooks& hooks) {
+  // Existing-only against a wrong or empty folder would replace the list with nearly nothing.
+  if (request.existingOnly && RomFolder::List(platform::ResolvePath(request.romDirectory)).IsEmpty()) {
+    GenerationResult none;
+    none.message = kNoRomFolder;
+    return none;
+  }
   hooks.Status(kCreatingList);
   const std::string program = ProgramPath(request.emulator);
   platform::RemoveRegularFile(request.temporaryFile);

@@ -9,6 +9,7 @@ inline constexpr const char* kCreatingList = "Création de la liste en cours ...
 inline constexpr const char* kGamesProgress = "Récupération des roms en cours : ";
 inline constexpr const char* kGamesWritten = " ROM(S) récupèrée(s).";
 inline constexpr const char* kListNotCreated = "Erreur de création de la liste !";
+inline constexpr const char* kNoRomFolder = "Répertoire des ROMS introuvable ou vide : liste non créée !";
 inline constexpr const char* kCannotCreateFile = "ERREUR D'OUVERTURE DU FICHIER";
 inline constexpr const char* kWriteFailed = "Erreur d'écriture du fichier ! Disque plein ?";
 inline constexpr const char* kPipeFailed = "Erreur PIPE";

@@ -102,6 +102,7 @@ class ListInfoParser {
       game_.screen = BlankControls(ListInfoScreen(text.substr(6)));
     } else if (StartsWithNoCase(text, "input ")) {
       game_.controls = BlankControls(ListInfoControls(text.substr(6)));
+      game_.takesCoins = platform::ParseInt(WordAfter(text, "coins ")) > 0;
     } else if (StartsWithNoCase(text, "rom (") || StartsWithNoCase(text, "disk (")) {
       game_.needsFiles = true;
     }

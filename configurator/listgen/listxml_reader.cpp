@@ -115,6 +115,7 @@ class ListXmlHandler : public platform::XmlHandler {
       inInput_ = false;
       if (buttons_.empty() && mostButtons_ >= 0) buttons_ = std::to_string(mostButtons_);
       game_.controls = ListingText(ControlsSummary(players_, buttons_, coins_, control_));
+      game_.takesCoins = platform::ParseInt(coins_) > 0;
     }
     capture_ = nullptr;
   }

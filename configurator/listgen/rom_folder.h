@@ -15,6 +15,8 @@ class RomFolder {
 
   // A game is there when "<name>.zip", "<name>.7z" or a folder "<name>" is, in any letter case.
   bool HasGame(std::string_view name) const;
+  // No archive and no folder: a wrong or empty ROM folder.
+  bool IsEmpty() const { return archives_.empty() && folders_.empty(); }
 
  private:
   std::unordered_set<std::string> archives_;  // lower-case file names

@@ -13,10 +13,24 @@ bool EditedSettings::IsModified() const { return !settings::SameSettings(value, 
 
 void EditedSettings::LoadFile(const std::string& path) { Load(settings::LoadWrittenSettings(path, keys_.file)); }
 
+bool EditedSettings::SaveCopy(const std::string& current, const std::string& path) {
+  return Write(path, keys_.ids, &current);
+}
+
 bool EditedSettings::Save(const std::string& path) {
-  std::vector<settings::SettingId> ids(keys_.ids.begin(), keys_.ids.end());
-  ids.insert(ids.end(), keys_.writtenBack.begin(), keys_.writtenBack.end());
-  if (!settings::WriteSettingFields(path, ids, value)) {
+  // A folder kept under two keys is written only when the owner changed it, so a file
+  // whose two keys differ keeps the frontend's until the owner picks another.
+  std::vector<settings::SettingId> ids;
+  for (settings::SettingId id : keys_.ids) {
+    const settings::SettingId one[] = {id};
+    if (!settings::SharesField(id) || !settings::SameSettings(value, snapshot, one)) ids.push_back(id);
+  }
+  return Write(path, ids, nullptr);
+}
+
+bool EditedSettings::Write(const std::string& path, std::span<const settings::SettingId> ids,
+                           const std::string* from) {
+  if (!settings::WriteSettingFields(path, ids, value, from)) {
     platform::ShowMessageBox(path, "Impossible de créer ce fichier !");
     return false;
   }

@@ -29,8 +29,13 @@ class EditedSettings {
   // written says so (its path, under "Impossible de créer ce fichier !") and the page
   // stays modified.
   bool Save(const std::string& path);
+  // "Enregistrer sous": a copy of `current` (the page's file; none when empty) with the
+  // page's values, replacing whatever `path` held.
+  bool SaveCopy(const std::string& current, const std::string& path);
 
  private:
+  bool Write(const std::string& path, std::span<const settings::SettingId> ids, const std::string* from);
+
   const PageKeys& keys_;
 };
 

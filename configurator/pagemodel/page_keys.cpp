@@ -20,11 +20,9 @@ constexpr std::array kEmus{
     FichierDescription, UtilExt, ScrType, ScrTimeOut, ScrDuration, MusicSousRep, SlideShowSousRep,
     Move1Page, MusicVolume, Sons, TypeMenu, Guillemets, CacherFenetre, Menu, Rotation};
 
-constexpr std::array kGeneralWrittenBack{LastEmu};
-
 }  // namespace
 
-const PageKeys kGeneralPageKeys{settings::SettingFile::Main, kGeneral, kGeneralWrittenBack};
-const PageKeys kEmusPageKeys{settings::SettingFile::Configuration, kEmus, {}};
+const PageKeys kGeneralPageKeys{settings::SettingFile::Main, kGeneral};
+const PageKeys kEmusPageKeys{settings::SettingFile::Configuration, kEmus};
 
 }  // namespace cfg

@@ -10,8 +10,7 @@ namespace cfg {
 
 struct PageKeys {
   settings::SettingFile file;
-  std::span<const settings::SettingId> ids;          // the page's controls
-  std::span<const settings::SettingId> writtenBack;  // no control: written back as read
+  std::span<const settings::SettingId> ids;  // the page's controls; a key without one is never written
 };
 
 extern const PageKeys kGeneralPageKeys;  // "Config Générale": config/Orvanel.ini

@@ -4,9 +4,9 @@
 
 namespace cfg {
 
-int ExitModeFromCheckBox(int current, bool checked) {
+int ExitModeFromCheckBox(int read, bool checked) {
   if (checked) return 1;
-  return current == 1 ? 0 : current;
+  return read == 1 ? 0 : read;
 }
 
 int StepRotation(int rotation, bool up) {

@@ -6,8 +6,8 @@
 namespace cfg {
 
 // The exit mode after the check box "Fermer windows en quittant": checked is 1; unchecked
-// keeps any other mode (2 runs AppSortie) and turns 1 into 0.
-int ExitModeFromCheckBox(int current, bool checked);
+// is the mode read from the file (2 runs AppSortie), or 0 when that was 1.
+int ExitModeFromCheckBox(int read, bool checked);
 
 // One quarter turn on the rotation field: up subtracts 90 degrees, down adds 90.
 int StepRotation(int rotation, bool up);

@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/emulator_program.h"
 #include "settings/setting_keys.h"
 
 namespace cfg {
@@ -145,7 +146,7 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   const Settings& s = settings_.value;
   connect(create, &QPushButton::clicked, this, [this, &s] {
     OpenGeneratorDialog(this, base_, [this, &s] {
-      return GeneratorSources{ExpandPath(base_, s.emuExe), ExpandPath(base_, s.romDir)};
+      return GeneratorSources{settings::EmulatorProgramPath(base_, s.emuExe), ExpandPath(base_, s.romDir)};
     });
   });
 }
@@ -154,9 +155,10 @@ void EmusPage::CreateScreensaver(QGridLayout* grid) {
   auto* saver = new QGroupBox(QStringLiteral("Screensaver"), this);
   auto* saverGrid = new QGridLayout(saver);
   auto* radios = new QButtonGroup(this);
-  // A type no radio stands for (3: monitor standby) stays until a radio is clicked.
+  // The radio shows what the frontend will do: it reads the type's first character only.
   binders_.Radio(radios, saver, SettingId::ScrType,
-                 {{1086, "Aucun", "0"}, {1076, "Lance ROM (MAME)", "1"}, {1075, "SlideShow", "2"}});
+                 {{1086, "Aucun", "0"}, {1076, "Lance ROM (MAME)", "1"}, {1075, "SlideShow", "2"},
+                  {1089, "Veille écran", "3"}});
   for (QAbstractButton* radio : radios->buttons()) saverGrid->addWidget(radio, 0, radios->id(radio));
   auto* delay = Named(new QLineEdit(saver), 1077);
   auto* duration = Named(new QLineEdit(saver), 1078);
@@ -284,7 +286,7 @@ void EmusPage::SaveAs() {
   if (!AskSaveFile(this, base_, chosen, "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)",
                    "Enregistrement d'une configuration principale", "ini"))
     return;
-  if (SaveTo(chosen)) path_ = chosen;
+  if (settings_.SaveCopy(path_, chosen)) path_ = chosen;
 }
 
 }  // namespace cfg

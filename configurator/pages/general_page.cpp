@@ -53,9 +53,10 @@ void GeneralPage::CreateWindowRows(QGridLayout* grid) {
 void GeneralPage::CreateExitRow(QGridLayout* grid) {
   auto* powerOff = Named(new QCheckBox(QStringLiteral("Fermer windows en quittant"), this), 1050);
   grid->addWidget(powerOff, 3, 0, 1, 4);
-  // Only exit mode 1 checks the box; another mode (2 runs AppSortie) stays unless it is clicked.
+  // Only exit mode 1 checks the box; unchecking it returns to the mode read (2 runs AppSortie).
   int& mode = settings_.value.modeSortie;
-  connect(powerOff, &QCheckBox::toggled, this, [&mode](bool on) { mode = ExitModeFromCheckBox(mode, on); });
+  const int& read = settings_.snapshot.modeSortie;
+  connect(powerOff, &QCheckBox::toggled, this, [&mode, &read](bool on) { mode = ExitModeFromCheckBox(read, on); });
   binders_.Show([powerOff, &mode] {
     const QSignalBlocker block(powerOff);
     powerOff->setChecked(mode == 1);
@@ -93,7 +94,7 @@ void GeneralPage::SaveAs() {
   if (!AskSaveFile(this, base_, chosen, "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)",
                    "Enregistrement d'une configuration principale", "ini"))
     return;
-  if (settings_.Save(chosen)) path_ = chosen;
+  if (settings_.SaveCopy(path_, chosen)) path_ = chosen;
 }
 
 }  // namespace cfg

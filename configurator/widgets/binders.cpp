@@ -15,6 +15,7 @@
 #include "configurator/widgets/setting_text.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/emulator_program.h"
 #include "settings/setting_fields.h"
 
 namespace cfg {
@@ -25,39 +26,51 @@ std::string& Binders::TextField(SettingId id) const {
   return *std::get<std::string*>(settings::Key(id).field(record_));
 }
 
+template <class Sender, class Signal>
+void Binders::Bind(Sender* sender, Signal signal, std::function<void()> commit, std::function<void()> show) {
+  if (mode_ == CommitMode::kOnEdit)
+    QObject::connect(sender, signal, sender, [commit] { commit(); });
+  else
+    commits_.push_back(std::move(commit));
+  shows_.push_back(std::move(show));
+}
+
 void Binders::Text(QLineEdit* edit, SettingId id) {
   const int maxLength = int(settings::Key(id).size) - 1;
   std::string& field = TextField(id);
   edit->setMaxLength(maxLength);
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [&field, maxLength](const QString& text) {
-    field = ToSettingText(text, std::size_t(maxLength));
-  });
-  shows_.push_back([edit, &field] { edit->setText(FromSettingText(field)); });
+  Bind(
+      edit, &QLineEdit::textEdited,
+      [edit, &field, maxLength] { field = ToSettingText(edit->text(), std::size_t(maxLength)); },
+      [edit, &field] { edit->setText(FromSettingText(field)); });
 }
 
 void Binders::Number(QLineEdit* edit, SettingId id) {
   int& field = *std::get<int*>(settings::Key(id).field(record_));
-  QObject::connect(edit, &QLineEdit::textEdited, edit, [&field](const QString& text) {
-    field = platform::ParseInt(ToSettingText(text.left(19)));
-  });
-  shows_.push_back([edit, &field] { edit->setText(QString::number(field)); });
+  Bind(
+      edit, &QLineEdit::textEdited,
+      [edit, &field] { field = platform::ParseInt(ToSettingText(edit->text().left(19))); },
+      [edit, &field] { edit->setText(QString::number(field)); });
 }
 
 void Binders::Check(QCheckBox* box, SettingId id) {
   bool& field = *std::get<bool*>(settings::Key(id).field(record_));
-  QObject::connect(box, &QCheckBox::toggled, box, [&field](bool on) { field = on; });
-  shows_.push_back([box, &field] {
-    const QSignalBlocker block(box);
-    box->setChecked(field);
-  });
+  Bind(
+      box, &QCheckBox::toggled, [box, &field] { field = box->isChecked(); },
+      [box, &field] {
+        const QSignalBlocker block(box);
+        box->setChecked(field);
+      });
 }
 
 void Binders::Choice(QComboBox* list, SettingId id, int emptyEntry) {
   std::string& field = TextField(id);
-  QObject::connect(list, &QComboBox::activated, list, [list, &field, emptyEntry](int index) {
-    field = index == emptyEntry || index < 0 ? std::string() : ToSettingText(list->itemText(index));
-  });
-  shows_.push_back([list, &field, emptyEntry] {
+  // No selection (a value missing from the list) keeps the value.
+  auto commit = [list, &field, emptyEntry] {
+    const int index = list->currentIndex();
+    if (index >= 0) field = index == emptyEntry ? std::string() : ToSettingText(list->itemText(index));
+  };
+  Bind(list, &QComboBox::activated, commit, [list, &field, emptyEntry] {
     int found = field.empty() ? emptyEntry : -1;
     for (int i = 0; i < list->count() && found < 0; ++i)
       if (i != emptyEntry && platform::EqualsNoCase(ToSettingText(list->itemText(i)), field)) found = i;
@@ -74,16 +87,20 @@ void Binders::Radio(QButtonGroup* group, QWidget* parent, SettingId id, std::ini
   }
   Settings& record = record_;
   const settings::SettingKey& key = settings::Key(id);
-  QObject::connect(group, &QButtonGroup::idClicked, group, [&record, &key, values](int index) {
-    settings::SetFieldText(record, key, values[std::size_t(index)]);
-  });
-  shows_.push_back([group, &record, &key, values] {
+  auto commit = [group, &record, &key, values] {
+    if (group->checkedId() >= 0) settings::SetFieldText(record, key, values[std::size_t(group->checkedId())]);
+  };
+  Bind(group, &QButtonGroup::idClicked, commit, [group, &record, &key, values] {
     const QSignalBlocker block(group);
     int shown = 0;
     for (std::size_t i = 0; i < values.size(); ++i)
       if (settings::FieldText(record, key) == values[i]) shown = int(i);
     group->button(shown)->setChecked(true);
   });
+}
+
+void Binders::Apply() const {
+  for (const auto& commit : commits_) commit();
 }
 
 std::string FolderToOpen(const std::string& base, const std::string& value) {
@@ -102,10 +119,11 @@ void Binders::Folder(QPushButton* browse, QLineEdit* edit, SettingId id, const c
 void Binders::File(QPushButton* browse, QLineEdit* edit, SettingId id, const char* filter, const char* title) {
   Text(edit, id);
   std::string& field = TextField(id);
-  QObject::connect(browse, &QPushButton::clicked, browse, [owner = owner_, edit, filter, title, &field, base = base_] {
+  QObject::connect(browse, &QPushButton::clicked, browse, [owner = owner_, edit, id, filter, title, &field, base = base_] {
     std::string path = field.empty() ? base + "/" : ExpandPath(base, field);
     if (AskOpenFile(owner, base, path, filter, title))
-      SetText(edit, field, platform::MakeRelativePath(base, path));
+      SetText(edit, field,
+              id == SettingId::EmuExe ? settings::StoredEmulatorPath(base, path) : platform::MakeRelativePath(base, path));
   });
 }
 

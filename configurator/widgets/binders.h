@@ -1,7 +1,8 @@
 // Binders that tie one widget to one field of a settings page's record, named by its key:
 // the field, its type and its text size come from the key's row in the settings table. A
-// user's edit goes straight into the field; ShowAll() puts every field back into its
-// widget without raising the widgets' signals.
+// user's edit goes straight into the field, or, in the commit-on-Apply mode, only when
+// Apply() is called; ShowAll() puts every field back into its widget without raising the
+// widgets' signals.
 #pragma once
 
 #include <functional>
@@ -29,11 +30,13 @@ struct RadioChoice {
   const char* value;
 };
 
+enum class CommitMode { kOnEdit, kOnApply };
+
 class Binders {
  public:
   // `owner` (the page) owns the dialogs of the browse buttons.
-  Binders(Settings& record, std::string base, QWidget* owner)
-      : record_(record), base_(std::move(base)), owner_(owner) {}
+  Binders(Settings& record, std::string base, QWidget* owner, CommitMode mode = CommitMode::kOnEdit)
+      : record_(record), base_(std::move(base)), owner_(owner), mode_(mode) {}
 
   // Text cut to the key's text size.
   void Text(QLineEdit* edit, settings::SettingId id);
@@ -51,21 +54,28 @@ class Binders {
   // A folder field with its browse button: the chosen folder is stored relative to the
   // installation when below it.
   void Folder(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* title);
-  // A file field with its browse button, stored the same way.
+  // A file field with its browse button, stored the same way (a program as EmuExe is).
   void File(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* filter, const char* title);
   // Anything else a page shows from its record.
   void Show(std::function<void()> show) { shows_.push_back(std::move(show)); }
 
   void ShowAll() const;
+  // Commit-on-Apply: every widget's value into its field.
+  void Apply() const;
 
   std::string& TextField(settings::SettingId id) const;
   const std::string& base() const { return base_; }
 
  private:
+  template <class Sender, class Signal>
+  void Bind(Sender* sender, Signal signal, std::function<void()> commit, std::function<void()> show);
+
   Settings& record_;
   std::string base_;
   QWidget* owner_;
+  CommitMode mode_;
   std::vector<std::function<void()>> shows_;
+  std::vector<std::function<void()>> commits_;
 };
 
 // Puts a value chosen by a dialog into a field and its widget.

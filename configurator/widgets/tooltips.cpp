@@ -89,6 +89,7 @@ constexpr TooltipRow kTooltips[] = {
     {1085, "Extension(s) des ROMS (séparées par un ; si plusieurs)"},
     {1086, "Pas de screensaver"},
     {1087, "Angle de rotation du layout"},
+    {1089, "Mettre l'écran en veille"},
     {10480, "Cette configuration ne lance pas de jeux mais est un menu de sélection"},
     {10481, "Mettre le nom de la ROM entre guillemets"},
     {10482, "Cacher la fenêtre en mode plein écran (pour MAME)"},

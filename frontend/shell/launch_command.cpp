@@ -2,6 +2,7 @@
 
 #include "render/picture_loading.h"
 #include "platform/paths.h"
+#include "settings/emulator_program.h"
 
 std::string RomPath(const Settings& settings, std::string_view romName) {
   std::string path = settings.romDir;
@@ -12,8 +13,7 @@ std::string RomPath(const Settings& settings, std::string_view romName) {
 }
 
 std::string EmulatorPath(const Settings& settings) {
-  if (settings.emuDirectory.empty()) return settings.emuProgram;
-  return platform::ResolvePath(settings.emuDirectory + "/" + settings.emuProgram);
+  return settings::ProgramPath(settings.emuDirectory, settings.emuProgram);
 }
 
 std::string BuildCommandLine(const Settings& settings, std::string_view romName) {

@@ -85,6 +85,9 @@ TEST(KeyCodes, LinuxKeysGiveTheSameCodesAsSdlScancodes) {
   EXPECT_EQ(KeyCodeFromLinuxKey(KEY_NUMLOCK), KeyCodeFromScancode(SDL_SCANCODE_NUMLOCKCLEAR));
   EXPECT_EQ(KeyCodeFromLinuxKey(KEY_RIGHTCTRL), KeyCodeFromScancode(SDL_SCANCODE_RCTRL));
   EXPECT_EQ(KeyCodeFromLinuxKey(KEY_KPENTER), KeyCodeFromScancode(SDL_SCANCODE_KP_ENTER));
+  // Print Screen reaches X as KEY_SYSRQ and SDL turns that into PRINTSCREEN.
+  EXPECT_EQ(KeyCodeFromLinuxKey(KEY_SYSRQ), KeyCodeFromScancode(SDL_SCANCODE_PRINTSCREEN));
+  EXPECT_EQ(KeyCodeFromLinuxKey(KEY_SYSRQ), 622);
   // The kernel's codes of the main block are the set-1 codes themselves.
   for (int k = KEY_ESC; k <= KEY_KPDOT; ++k) {
     int expected = k * 2 + (k == KEY_NUMLOCK ? 512 : 0);

@@ -34,6 +34,8 @@ TEST(InstallationBase, TheOneRuleOfBothPrograms) {
        InstallationKind::kUserData},
       {"a relative XDG_DATA_HOME is ignored", {bare.path(), std::nullopt, "data", "/home/u"},
        "/home/u/.local/share/orvanel", InstallationKind::kUserData},
+      {"a relative --base is made absolute", {bare.path(), "cab", "", "/home/u"},
+       (fs::current_path() / "cab").string(), InstallationKind::kGiven},
       {"an empty --base is no --base", {bare.path(), "", "", "/home/u"}, "/home/u/.local/share/orvanel",
        InstallationKind::kUserData},
       {"no home at all", {bare.path(), std::nullopt, "", ""}, bare.path(), InstallationKind::kBesideProgram},

@@ -144,15 +144,19 @@ TEST(SameSettings, ComparesTheGivenKeysByTheirType) {
 // What the configurator reads is what the file says, not the frontend's fallbacks.
 TEST(ReadWrittenSettings, KeepsPathsAsWrittenAndTakesNoFallback) {
   const auto file = platform::ProfileFile::Parse(
-      "[Config]\nSnapDir=snap\nRomDir=..\\roms\nRepCustom2=mine\nCustom2Dir=theirs\nCustom3Dir=c3\n"
+      "[Config]\nSnapDir=snap\nRomDir=..\\roms\nRepCustom2=mine\nCustom2Dir=theirs\nCustom3Dir=c3\nRepCustom4=r4\n"
       "Rotation=9\nUtilExt=YES\n");
   Settings s;
   ReadWrittenSettings(file, SettingFile::Configuration, s);
   EXPECT_EQ(s.romDir, "..\\roms");
   EXPECT_EQ(s.snapDir, "snap");
   EXPECT_EQ(s.slideShowDir, "");
-  EXPECT_EQ(s.customDir[1], "mine");
+  EXPECT_EQ(s.customDir[1], "theirs");  // the frontend's key first
   EXPECT_EQ(s.customDir[2], "c3");
+  EXPECT_EQ(s.customDir[3], "r4");  // the configurator's when the frontend's is absent
+  for (SettingId id : {SettingId::Custom2Dir, SettingId::RepCustom2}) EXPECT_TRUE(SharesField(id));
+  for (SettingId id : {SettingId::RomDir, SettingId::SnapDir, SettingId::SlideShowDir, SettingId::UtilExt})
+    EXPECT_FALSE(SharesField(id));
   EXPECT_EQ(s.rotation, 0);
   EXPECT_TRUE(s.utilExt);
   Settings frontend;

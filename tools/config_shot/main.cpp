@@ -54,11 +54,7 @@ int main(int argc, char** argv) {
   window.show();
   bool ok = Shoot(window, out.filePath("general.png"));
 
-  const Settings main =
-      settings::LoadWrittenSettings(cfg::MainSettingsFile(base), settings::SettingFile::Main);
-  window.SelectPage(cfg::kEmusPage);
-  if (!window.emusPage()->SelectConfiguration(main.lastEmu))
-    window.emusPage()->SelectConfiguration(main.emuBase);
+  window.SelectPage(cfg::kEmusPage);  // opened on the configuration the cabinet starts with
   ok = Shoot(window, out.filePath("emus.png")) && ok;
 
   auto* layout = static_cast<cfg::LayoutPage*>(window.page(cfg::kLayoutPage));

@@ -64,7 +64,6 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
   editor_.hooks.rebuildPreview = [this] { preview_->Rebuild(); };
   editor_.hooks.resetAnimationTimers = [this] { preview_->ResetClocks(); };
   editor_.hooks.resetImageScroll = [this] { preview_->ResetPictureScroll(); };
-  editor_.hooks.commitFields = [this](int index) { CommitFields(index); };
   preview_->objectPicked = [this](int index) {
     {
       const QSignalBlocker block(objects_);
@@ -380,7 +379,7 @@ void LayoutPage::ApplyFields() {
   if (rx != l.Width() || ry != l.Height()) {
     l.objects[kEdBackGround].width = rx;
     l.objects[kEdBackGround].height = ry;
-    RebuildPreview(editor_);
+    preview_->Rebuild(false);
   }
   const int sel = editor_.selected;
   bool fontChanged = false, scrollWidthChanged = false;
@@ -390,8 +389,8 @@ void LayoutPage::ApplyFields() {
     fontChanged = o.fontSize != Number(size_) || !platform::EqualsNoCase(o.fontFace, ToSettingText(face_->text()));
     scrollWidthChanged = !fontChanged && sel == kEdScrollText && Number(w_) != o.width;
     CommitFields(sel);
-    if (fontChanged) preview_->RecreateFont(sel);
-    else if (scrollWidthChanged) preview_->LayOutScrollText();
+    // The preview makes a changed font again itself when it follows the commit.
+    if (scrollWidthChanged) preview_->LayOutScrollText();
   }
   preview_->RequestRedraw();
 }
@@ -457,7 +456,12 @@ bool LayoutPage::IsModified() const {
   return cfg::IsModified(editor_.layout);
 }
 
-bool LayoutPage::SaveTo(const std::string& path) { return SaveLayout(editor_, path) == 1; }
+bool LayoutPage::SaveTo(const std::string& path) {
+  // The pending fields go into the file, and the preview shows what was saved.
+  if (editor_.selected >= 0) CommitFields(editor_.selected);
+  preview_->RequestRedraw();
+  return SaveLayout(editor_, path) == 1;
+}
 
 bool LayoutPage::Save() {
   std::string path = editor_.currentFilePath;

@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "configurator/layouteditor/object_numbering.h"
 #include "configurator/widgets/setting_text.h"
 
 namespace cfg {
@@ -15,10 +16,11 @@ OrderDialog::OrderDialog(EditorLayout& layout, QWidget* parent) : QDialog(parent
   setWindowTitle(QStringLiteral("Ordre d'affichage des objets"));
   setModal(true);
   NormaliseOrder(layout_);
+  const auto drawOrder = EditorDrawOrder(layout_);
   list_ = new QListWidget(this);
   list_->setObjectName("id1034");
   for (int slot = kEditorObjectCount - 1; slot >= 0; --slot) {
-    const int index = layout_.drawOrder[slot];
+    const int index = drawOrder[slot];
     auto* item = new QListWidgetItem(FromSettingText(EditorListName(index)), list_);
     item->setData(Qt::UserRole, index);
   }
@@ -69,7 +71,6 @@ void OrderDialog::Apply() {
     const int index = list_->item(row)->data(Qt::UserRole).toInt();
     layout_.objects[index].order = rows - row;
   }
-  RebuildDrawOrder(layout_);
 }
 
 }  // namespace cfg

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "configurator/layouteditor/object_numbering.h"
 #include "configurator/widgets/page.h"
 #include "platform/clock.h"
 
@@ -29,7 +30,7 @@ DragHandle HandleAt(const SelectionFrame& f, int x, int y) {
 }
 
 int PickObject(const EditorLayout& layout, int x, int y) {
-  const auto drawOrder = PreviewSlots(layout);
+  const auto drawOrder = EditorDrawOrder(layout);
   int found = -1;
   long long best = LLONG_MAX;
   for (int slot = kEditorObjectCount - 1; slot >= 0; --slot) {
@@ -59,12 +60,13 @@ PreviewWindow::PreviewWindow(EditorSession& editor, QWidget* parent)
   SizeToLayout();
 }
 
-void PreviewWindow::Rebuild() {
+void PreviewWindow::Rebuild(bool newLayout) {
   const int w = std::max(editor_.layout.Width(), 1), h = std::max(editor_.layout.Height(), 1);
-  if (!PreviewDeviceOpen() || image_.width() != w || image_.height() != h) OpenPreviewDevice(w, h);
+  if (!renderer_.DeviceOpen() || image_.width() != w || image_.height() != h) renderer_.OpenDevice(w, h);
   image_ = QImage(w, h, QImage::Format_RGBA8888);
   image_.fill(Qt::black);
-  LoadPreviewTemplate(editor_.installDirectory, editor_.templateName, editor_.layout);
+  Follow();
+  renderer_.LoadTemplate(editor_.installDirectory, editor_.templateName, newLayout);
   SizeToLayout();
   RequestRedraw();
 }
@@ -84,22 +86,31 @@ void PreviewWindow::SizeToLayout() {
 }
 
 void PreviewWindow::ResetClocks() {
-  ResetPreviewClocks(clocks_, editor_.layout, platform::GetTickCount());
+  Follow();
+  renderer_.ResetClocks(platform::GetTickCount());
   changed_ = true;
   ArmTimer();
 }
 
 void PreviewWindow::ResetPictureScroll() {
-  ResetPreviewPictureScroll(clocks_, editor_.layout, platform::GetTickCount());
+  Follow();
+  renderer_.ResetPictureScroll(platform::GetTickCount());
   ArmTimer();
 }
 
-void PreviewWindow::RecreateFont(int editorIndex) { RecreatePreviewFont(editor_.layout, editorIndex); }
-void PreviewWindow::LayOutScrollText() { LayOutPreviewScrollText(editor_.layout); }
-void PreviewWindow::SetScrollText(const std::string& text) { SetPreviewScrollText(text, editor_.layout); }
+void PreviewWindow::LayOutScrollText() {
+  Follow();
+  renderer_.LayOutScrollText();
+}
+
+void PreviewWindow::SetScrollText(const std::string& text) {
+  Follow();
+  renderer_.SetScrollText(text);
+}
 
 void PreviewWindow::RequestRedraw() {
-  clocks_.nextRedraw = platform::GetTickCount();
+  Follow();
+  renderer_.RedrawAt(platform::GetTickCount());
   changed_ = true;
   ArmTimer();
 }
@@ -114,26 +125,31 @@ void PreviewWindow::SetActive(bool active) {
 
 void PreviewWindow::ArmTimer() {
   if (!active_) return;
-  const std::int32_t wait = static_cast<std::int32_t>(clocks_.nextRedraw - platform::GetTickCount());
+  const std::int32_t wait = static_cast<std::int32_t>(renderer_.nextRedraw() - platform::GetTickCount());
   timer_.start(std::clamp(wait, 0, 1000000));
 }
 
 void PreviewWindow::Tick() {
   if (!active_) return;
   const std::uint32_t now = platform::GetTickCount();
-  if (static_cast<std::int32_t>(now - clocks_.nextRedraw) >= 0) {
-    AdvancePreviewClocks(clocks_, editor_.layout, now);
+  if (static_cast<std::int32_t>(now - renderer_.nextRedraw()) >= 0) {
+    renderer_.AdvanceClocks(now);
     // With no clock running and nothing changed the frame would be the same as the last:
     // a still layout draws nothing until it changes.
-    if (changed_ || clocks_.nextRedraw != now + kStillLayoutWait) DrawNow();
+    if (changed_ || renderer_.nextRedraw() != now + kStillLayoutWait) Draw();
   }
   ArmTimer();
 }
 
 void PreviewWindow::DrawNow() {
+  Follow();
+  Draw();
+}
+
+void PreviewWindow::Draw() {
   changed_ = false;
-  const std::vector<std::uint8_t> pixels = DrawPreviewFrame(editor_.layout, editor_.selected);
   frame_ = SelectionFrameOf(editor_.layout, editor_.selected);
+  const std::vector<std::uint8_t> pixels = renderer_.DrawFrame(frame_);
   const std::size_t bytes = std::size_t(image_.width()) * std::size_t(image_.height()) * 4;
   if (pixels.size() == bytes && !image_.isNull()) {
     for (int y = 0; y < image_.height(); ++y)

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "configurator/layouteditor/editor_session.h"
-#include "configurator/layouteditor/ui/preview_drawing.h"
+#include "configurator/layouteditor/preview_renderer.h"
 
 namespace cfg {
 
@@ -31,11 +31,13 @@ class PreviewWindow : public QWidget {
   explicit PreviewWindow(EditorSession& editor, QWidget* parent = nullptr);
 
   // Device and pictures for the current template at the layout's size; the window takes
-  // the layout's size.
-  void Rebuild();
+  // the layout's size. A new layout (a load, an import) starts with still pictures; the
+  // same layout at a new resolution keeps their places.
+  void Rebuild(bool newLayout = true);
+  // Every call below follows the editor's layout as it stands: call them when an edit is
+  // committed. The frames the clocks ask for draw what was last followed.
   void ResetClocks();
   void ResetPictureScroll();
-  void RecreateFont(int editorIndex);
   void LayOutScrollText();
   void SetScrollText(const std::string& text);
   // The next redraw is due now.
@@ -47,7 +49,8 @@ class PreviewWindow : public QWidget {
   void DrawNow();
 
   const QImage& image() const { return image_; }
-  const PreviewClocks& clocks() const { return clocks_; }
+  PreviewRenderer& renderer() { return renderer_; }
+  std::uint32_t nextRedraw() const { return renderer_.nextRedraw(); }
   bool TimerArmed() const { return timer_.isActive(); }
   DragHandle handle() const { return handle_; }
   int framesDrawn() const { return framesDrawn_; }
@@ -68,13 +71,15 @@ class PreviewWindow : public QWidget {
 
  private:
   void Tick();
+  void Follow() { renderer_.Follow(editor_.layout); }
+  void Draw();
   void ArmTimer();
   void SizeToLayout();
   void DragTo(int x, int y);
   void WriteFrameBack();
 
   EditorSession& editor_;
-  PreviewClocks clocks_;
+  PreviewRenderer renderer_;
   QTimer timer_;
   QImage image_;
   bool active_ = false;

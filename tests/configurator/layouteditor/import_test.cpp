@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "configurator/layouteditor/layout_import.h"
+#include "configurator/layouteditor/object_numbering.h"
 #include "editor_test_support.h"
 #include "platform/files.h"
 #include "temp_dir.h"
@@ -41,7 +42,8 @@ struct Imported {
   }
   const EditorObject& operator[](int i) const { return r.editor.layout.objects[i]; }
   std::vector<int> FrontToBack() const {
-    return {r.editor.layout.drawOrder.rbegin(), r.editor.layout.drawOrder.rend()};
+    const auto drawOrder = EditorDrawOrder(r.editor.layout);
+    return {drawOrder.rbegin(), drawOrder.rend()};
   }
 };
 
@@ -120,9 +122,9 @@ TEST(ImportAtomicFe, ReadsTheSampleWithItsPrefixesLayersAndScrolling) {
             std::make_tuple(1024, 768, 1, 200, 1, 20, 230, 16776960, 22, 1, std::string("Liberation Serif")));
   const LayoutWideSettings& s = a.r.editor.layout.settings;
   EXPECT_EQ(
-      std::make_tuple(s.listeImages, s.nbItems, s.selectorMinAlpha, s.selectorMaxAlpha, a.r.editor.layout.selectorAlpha,
+      std::make_tuple(s.listeImages, s.nbItems, s.selectorMinAlpha, s.selectorMaxAlpha,
                       s.transparentColour, a[kEdSnap].stretch, a[kEdInfo1].fontFace, a[kEdScrollText].alignment),
-      std::make_tuple(0, 12, 128, 128, 128, 16711935, 2, std::string("System"), 1));
+      std::make_tuple(0, 12, 128, 128, 16711935, 2, std::string("System"), 1));
   const struct {
     int object, visible;
     float x, y;
@@ -178,7 +180,7 @@ TEST(ImportAtomicFe, DirectionCodesLayersAndRefusals) {
                 {"Layout_Layer=-5\nLayout_ForeGround=YES", 0},
                 {"Layout_Layer=2147483647", 14}};  // no wrap round
   for (const auto& c : layers)
-    EXPECT_EQ(Imported(false, c.keys).r.editor.layout.drawOrder[c.backgroundSlot], 0) << c.keys;
+    EXPECT_EQ(EditorDrawOrder(Imported(false, c.keys).r.editor.layout)[c.backgroundSlot], 0) << c.keys;
   EXPECT_EQ(Imported(false, "", {600, 400}).r.editor.layout.Width(), 600);
   Imported large(false, "RESOLUTIONX=1025\n");
   EXPECT_EQ(std::make_tuple(large.result, large.r.messages, large[kEdSnap].left),

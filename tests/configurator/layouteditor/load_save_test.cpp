@@ -27,7 +27,8 @@ struct Loaded {
 
 }  // namespace
 
-TEST(LoadTemplate, AFileWithOnlyTheResolutionGivesTheEditorsDefaults) {
+// The keys a file leaves out read as the cabinet reads them.
+TEST(LoadTemplate, AFileWithOnlyTheResolutionGivesTheFrontendsDefaults) {
   Loaded l("RESOLUTIONX=800\r\nRESOLUTIONY=600\r\nList_Selection_Alpha=80\r\n");
   ASSERT_EQ(l.result, 1);
   EXPECT_EQ(std::make_tuple(l[0].width, l[0].height, l[0].visible, l[0].alpha, l[0].stretch, l[0].order),
@@ -37,10 +38,11 @@ TEST(LoadTemplate, AFileWithOnlyTheResolutionGivesTheEditorsDefaults) {
     EXPECT_EQ(
         std::make_tuple(l[i].visible + l[i].left + l[i].top + l[i].width + l[i].height, l[i].alpha, l[i].stretch,
                         l[i].order, l[i].fontFace, l[i].fontSize, l[i].fontColour),
-        std::make_tuple(0, 255, 1, 15 - i, std::string(text ? "System" : ""), text ? 10 : 0, text ? 16777215 : 0));
+        std::make_tuple(0, 255, 0, 15 - FrontendIndexOf(i), std::string(text ? "system" : ""), text ? 10 : 0,
+                        text ? 16777215 : 0));
   }
   const LayoutWideSettings& s = l.r.editor.layout.settings;
-  EXPECT_EQ(std::make_tuple(s.nbItems, s.selectorMinAlpha, s.selectorMaxAlpha), std::make_tuple(10, 80, 80));
+  EXPECT_EQ(std::make_tuple(s.nbItems, s.selectorMinAlpha, s.selectorMaxAlpha), std::make_tuple(0, 80, 80));
   EXPECT_FALSE(IsModified(l.r.editor.layout));
   EXPECT_EQ(l.r.editor.currentFilePath, l.dir.path() + "/templates/Mine/layout.cfg");
   EXPECT_EQ(l.r.calls, (std::vector<std::string>{"RebuildPreview", "ResetAnimationTimers"}));
@@ -51,9 +53,9 @@ TEST(LoadTemplate, ResolutionDefaultsAndTheDesktopLimit) {
     std::string text;
     DesktopSize desktop;
     int width, height;
-  } cases[] = {{"", kDesktop, 640, 480},
-               {"", {600, 900}, 600, 900},  // a desktop below 640 x 480 gives its own size
-               {"[Layout]\r\nRESOLUTIONX=800\r\n", kDesktop, 640, 480},
+  } cases[] = {{"", kDesktop, 800, 600},  // a file without them: the frontend's 800 x 600
+               {"", {600, 900}, 0, 0},    // which this desktop cannot show
+               {"[Layout]\r\nRESOLUTIONX=1000\r\n", kDesktop, 800, 600},
                {"RESOLUTIONX=1024\r\nRESOLUTIONY=768", kDesktop, 1024, 768},
                {"RESOLUTIONX=1025\r\n", kDesktop, 0, 0},
                {"RESOLUTIONY=769\r\n", kDesktop, 0, 0}};  // refused, nothing changes
@@ -68,8 +70,13 @@ TEST(LoadTemplate, ResolutionDefaultsAndTheDesktopLimit) {
   }
   TempDir dir;
   RecordingEditor r(dir.path());
-  ASSERT_EQ(LoadTemplate(r.editor, "Gone", kDesktop), 1);  // no file: every default
+  ASSERT_EQ(LoadTemplate(r.editor, "Gone", kDesktop), 1);  // no file: a new layout's defaults
   EXPECT_EQ(r.editor.currentFilePath, dir.path() + "/Templates/Gone/Layout.cfg");
+  EXPECT_EQ(std::make_tuple(r.editor.layout.Width(), r.editor.layout.Height(), r.editor.layout.objects[kEdSnap].stretch,
+                            r.editor.layout.settings.nbItems),
+            std::make_tuple(640, 480, 1, 10));
+  ASSERT_EQ(LoadTemplate(r.editor, "Gone", {600, 900}), 1);  // a desktop below 640 x 480 gives its own size
+  EXPECT_EQ(std::make_pair(r.editor.layout.Width(), r.editor.layout.Height()), std::make_pair(600, 900));
 }
 
 // Orders that fit a slot stay as written, repeated or not; once one fits none, the objects
@@ -103,16 +110,14 @@ TEST(SaveLayout, WritesEveryLineInItsOrder) {
   EXPECT_FALSE(IsModified(r.editor.layout));
 }
 
-TEST(SaveLayout, CommitsTheFieldsFirstAndAFailureChangesNothing) {
+TEST(SaveLayout, AFailureChangesNothing) {
   TempDir dir;
   RecordingEditor r(dir.path());
   ASSERT_EQ(LoadTemplate(r.editor, "", kDesktop), 1);
-  r.editor.selected = kEdMarquee;
-  r.editor.hooks.commitFields = [&r](int index) { r.editor.layout.objects[index].left = 321; };
+  r.editor.layout.objects[kEdMarquee].left = 321;
   ASSERT_EQ(SaveLayout(r.editor, dir / "a.cfg"), 1);
   EXPECT_NE(dir.Read("a.cfg").find("\r\nMarquee_Left=321\r\n"), std::string::npos);
 
-  r.editor.hooks.commitFields = [&r](int index) { r.editor.layout.objects[index].left = 999; };
   dir.Write("taken/x", "");
   for (const std::string& bad : {dir / "taken", dir / "no/such/dir.cfg"}) {
     r.messages.clear();

@@ -194,6 +194,24 @@ TEST_F(GeneratorRun, AListingThatYieldsNoGameLeavesTheOldList) {
   EXPECT_EQ(Output(), CrLf({"[pacman]"}));
 }
 
+// Existing-only against a ROM folder that is missing or empty fails with its own message
+// before the emulator runs, and the owner's list stays.
+TEST_F(GeneratorRun, AWrongOrEmptyRomFolderKeepsTheList) {
+  dir_.Write("MAME.txt", "old list");
+  std::filesystem::create_directories(dir_ / "empty");
+  dir_.Write("notes/readme.txt", "");
+  Script("listxml=" + xml_);
+  request_.existingOnly = true;
+  for (const std::string& folder : {dir_ / "missing", dir_ / "empty", dir_ / "notes", std::string()}) {
+    request_.romDirectory = folder;
+    const GenerationResult r = Generate();
+    EXPECT_FALSE(r.ok()) << folder;
+    EXPECT_EQ(r.message, cfg::kNoRomFolder) << folder;
+    EXPECT_EQ(Output(), "old list") << folder;
+  }
+  EXPECT_TRUE(Runs().empty());
+}
+
 TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   Script("listxml=" + xml_);
   request_.temporaryFile = "/dev/full";  // every write fails: a full disk
@@ -221,13 +239,13 @@ TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCod
   EXPECT_EQ(code, 0);
   EXPECT_EQ(dir_.Read("cli.txt").substr(0, kPacmanSection.size()), kPacmanSection);
 
-  dir_.Write("roms/pong.7z", "");  // pong needs no file anyway; pacman's archive is missing
+  dir_.Write("roms/pacman.zip", "");  // pong needs no file but takes no coin: no cabinet game
   testing::internal::CaptureStdout();
   code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", output, "--rom-dir",
                                     dir_ / "roms"});
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "1 ROM(S) récupèrée(s).\n");
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(dir_.Read("cli.txt"), CrLf({"[pong]", "FullName=Pong", "Infos1=1972"}));
+  EXPECT_EQ(dir_.Read("cli.txt"), kPacmanSection);
 
   testing::internal::CaptureStdout();
   code = cfg::RunCreateListCommand({"--create-list", "--emulator", dir_ / "none", "--output", output});

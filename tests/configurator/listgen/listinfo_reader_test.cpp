@@ -55,6 +55,10 @@ TEST(ListInfo, ShortAndOverlongLinesStayInTheirLine) {
   EXPECT_EQ(ListFromInfo(listing), CrLf({"[a]", "[b]", "FullName=unquoted", "[cut]"}));
 
   const cfg::RomFolder none;
-  EXPECT_EQ(ListFromInfo(listing, &none), CrLf({"[a]", "[cut]"})) << "blocks without a rom need no file";
+  EXPECT_EQ(ListFromInfo(listing, &none), "") << "blocks without a rom or a coin slot are no cabinet games";
+  EXPECT_EQ(ListFromInfo("game (\nname pong\ninput ( players 2 coins 1 )\n)\n"
+                         "game (\nname famicom\ninput ( players 2 )\n)\n", &none),
+            CrLf({"[pong]", "Infos3=2P 1C "}))
+      << "a coin game without files is kept";
   EXPECT_EQ(ListFromInfo("game (\nname x\x01y\ndescription \"a\tb\x1b\"\n)\n"), CrLf({"[x y]", "FullName=a b "}));
 }

@@ -107,10 +107,16 @@ TEST(ListXml, ExistingOnlyLooksInTheRomFolderOnceWithoutRegardToCase) {
   const std::string listing = Mame(
       "<machine name=\"pacman\"><rom name=\"a\"/></machine><machine name=\"galaga\"><rom name=\"a\"/></machine>"
       "<machine name=\"dkong\"><rom name=\"a\"/></machine><machine name=\"mspacman\"><rom name=\"a\"/></machine>"
-      "<machine name=\"hdd\"><disk name=\"a\"/></machine><machine name=\"pong\"><sound channels=\"1\"/></machine>");
-  EXPECT_EQ(ListFromXml(listing, &folder), CrLf({"[pacman]", "[galaga]", "[dkong]", "[pong]"}));
+      "<machine name=\"hdd\"><disk name=\"a\"/></machine><machine name=\"pong\"><sound channels=\"1\"/>"
+      "<input players=\"2\" coins=\"1\"/></machine><machine name=\"famicom\"><input players=\"2\"/></machine>"
+      "<machine name=\"sys68k\"/>");
+  EXPECT_EQ(ListFromXml(listing, &folder), CrLf({"[pacman]", "[galaga]", "[dkong]", "[pong]", "Infos3=2P 1C "}));
 
   const cfg::RomFolder none = cfg::RomFolder::List(dir / "missing");
-  EXPECT_EQ(ListFromXml(listing, &none), CrLf({"[pong]"})) << "a machine that needs no ROM is always there";
-  EXPECT_EQ(ListFromXml(listing), CrLf({"[pacman]", "[galaga]", "[dkong]", "[mspacman]", "[hdd]", "[pong]"}));
+  EXPECT_TRUE(none.IsEmpty());
+  EXPECT_FALSE(folder.IsEmpty());
+  EXPECT_EQ(ListFromXml(listing, &none), CrLf({"[pong]", "Infos3=2P 1C "}))
+      << "a coin game that needs no ROM is always there; consoles and computers are not";
+  EXPECT_EQ(ListFromXml(listing), CrLf({"[pacman]", "[galaga]", "[dkong]", "[mspacman]", "[hdd]", "[pong]",
+                                        "Infos3=2P 1C ", "[famicom]", "Infos3=2P ", "[sys68k]"}));
 }

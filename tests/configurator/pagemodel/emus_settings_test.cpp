@@ -54,26 +54,48 @@ TEST_F(EmusSettingsTest, SavingOneFieldKeepsEverythingElse) {
   page.value.emuExe = "emulators/mame";
   ASSERT_TRUE(page.Save(Path()));
   for (const char* line : {"TemplateDir=Removed Template", "Menu=GoneMenu", "LastGame=pacman",
-                           "ListeFavoris=YES", "Custom3Dir=media\\flyers", "RepCustom3=media\\flyers",
+                           "ListeFavoris=YES", "Custom3Dir=media\\flyers",
                            "ScrType=3", "MyNote=keep me", "Rotation=2", "EmuExe=emulators/mame", "X=1"})
     EXPECT_TRUE(Has(line)) << line << "\n" << Text();
+  EXPECT_EQ(Text().find("RepCustom3"), std::string::npos) << "an unchanged folder is not copied\n" << Text();
   const Settings saved = page.value;
   page.LoadFile(Path());
   page.snapshot = saved;
   EXPECT_FALSE(page.IsModified());
 }
 
-TEST_F(EmusSettingsTest, CustomFoldersPreferThePagesKeyAndEmptyFieldsLeaveNoLine) {
+// A file holding both names of a custom folder with different values (an older
+// configurator's, or CustomNDir edited by hand) keeps the frontend's folder through a save
+// that did not touch it.
+TEST_F(EmusSettingsTest, CustomFoldersPreferTheFrontendsKeyAndEmptyFieldsLeaveNoLine) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=Mame\r\n");
   dir.Write("config/Mame/config.ini",
-            "[Config]\r\nRepCustom1=mine\r\nCustom1Dir=theirs\r\nRomsExt=zip\r\nMenu=Menu\r\n");
+            "[Config]\r\nTemplateDir=T\r\nRepCustom1=mine\r\nCustom1Dir=theirs\r\nRepCustom5=only\r\n"
+            "RomsExt=zip\r\nMenu=Menu\r\n");
   page.LoadFile(Path());
   Settings& s = page.value;
-  EXPECT_EQ(s.customDir[0], "mine");
+  EXPECT_EQ(s.customDir[0], "theirs");
+  EXPECT_EQ(s.customDir[4], "only");  // RepCustomN stands in when CustomNDir is absent
+  s.musicVolume = 800;
+  ASSERT_TRUE(page.Save(Path()));
+  EXPECT_TRUE(Has("Custom1Dir=theirs")) << Text();
+  EXPECT_TRUE(Has("RepCustom1=mine")) << Text();
+  gSettings = {};
+  gShell = {};
+  gShell.baseDirectory = dir.path();
+  platform::SetLogDirectory(dir.path());
+  ASSERT_EQ(LoadConfiguration(""), 1);
+  EXPECT_EQ(gSettings.customDir[0], dir.path() + "/theirs");
+  gSettings = {};
+  gShell = {};
+
+  s.customDir[0] = "picked";  // the owner's choice goes under both names
   s.romsExt.clear();
   s.menu.clear();  // "=== PAS DE MENU ==="
   s.customDir[1] = "cabinets";
   ASSERT_TRUE(page.Save(Path()));
-  EXPECT_TRUE(Has("Custom1Dir=mine"));
+  EXPECT_TRUE(Has("Custom1Dir=picked"));
+  EXPECT_TRUE(Has("RepCustom1=picked"));
   EXPECT_TRUE(Has("Custom2Dir=cabinets"));
   EXPECT_TRUE(Has("RepCustom2=cabinets"));
   EXPECT_EQ(Text().find("RomsExt"), std::string::npos) << Text();
@@ -166,6 +188,44 @@ TEST_F(EmusSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   EXPECT_EQ(gSettings.menu, "Menu");
   gSettings = {};
   gShell = {};
+}
+
+}  // namespace
+
+namespace {
+
+// "Enregistrer sous" writes a copy of the page's file with its values: nothing of what the
+// chosen file held before survives, and both pages' copies equal a save in place.
+TEST(SaveCopy, ReplacesTheChosenFileWithACopyOfThePagesOwn) {
+  const struct {
+    const cfg::PageKeys& keys;
+    const char* current;  // nullptr: the page has no file yet
+    const char* target;
+  } cases[] = {
+      {cfg::kEmusPageKeys, "[Config]\r\nLastGame=pacman\r\nRomDir=roms\r\nMine=1\r\n",
+       "[Config]\r\nLastGame=other\r\nTheirs=2\r\n[Other]\r\nX=1\r\n"},
+      {cfg::kGeneralPageKeys, "[General]\r\nLastEmu=Mame\r\nAppSortie=halt\r\n",
+       "[General]\r\nLastEmu=Neo\r\nAppSortie=reboot\r\nModeSortie=2\r\n"},
+      {cfg::kEmusPageKeys, nullptr, "[Config]\r\nLastGame=other\r\n"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string current = c.current ? dir.Write("current.ini", c.current) : std::string();
+    const std::string target = dir.Write("target.ini", c.target);
+    cfg::EditedSettings page(c.keys);
+    page.LoadFile(current);
+    page.value.largFen = 1024;
+    page.value.romDir = "elsewhere";
+    ASSERT_TRUE(page.SaveCopy(current, target));
+    EXPECT_FALSE(page.IsModified());
+    const std::string copy = dir.Read("target.ini");
+    if (c.current) {
+      ASSERT_TRUE(page.Save(current));
+      EXPECT_EQ(copy, dir.Read("current.ini"));
+    } else {
+      EXPECT_EQ(copy.find("LastGame"), std::string::npos) << copy;
+    }
+  }
 }
 
 }  // namespace

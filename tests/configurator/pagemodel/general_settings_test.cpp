@@ -10,6 +10,7 @@
 #include "platform/debug_log.h"
 #include "settings/read_settings.h"
 #include "settings/setting_fields.h"
+#include "settings/write_settings.h"
 #include "temp_dir.h"
 
 namespace {
@@ -90,16 +91,33 @@ TEST_F(GeneralSettingsTest, SavingKeepsEveryLineThePageDoesNotOwn) {
 }
 
 TEST_F(GeneralSettingsTest, EmptyValuesRemoveTheirKeysAndAFailedSaveSaysSo) {
-  dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Gone\r\nEmuBase=Twice\r\nLastEmu=\r\n");
+  dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Gone\r\nEmuBase=Twice\r\n");
   page.LoadFile(Path());
   page.value.emuBase.clear();
   ASSERT_TRUE(page.Save(Path()));
   const std::string text = dir.Read("config/Orvanel.ini");
   EXPECT_EQ(text.find("EmuBase"), std::string::npos) << text;
-  EXPECT_EQ(text.find("LastEmu"), std::string::npos) << text;
   page.value.largFen = 1;
   EXPECT_FALSE(page.Save(dir / "missing/dir/Orvanel.ini"));
   EXPECT_TRUE(page.IsModified());
+}
+
+// The page has no control for LastEmu: the configuration the frontend chose while the page
+// was open stays the one the cabinet starts with.
+TEST_F(GeneralSettingsTest, ASaveKeepsTheConfigurationTheFrontendChose) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=Mame\r\nLargFen=800\r\n");
+  page.LoadFile(Path());
+  ASSERT_TRUE(settings::WriteSetting(Path(), SettingId::LastEmu, "Neo"));  // the frontend, meanwhile
+  page.value.largFen = 1024;
+  ASSERT_TRUE(page.Save(Path()));
+  EXPECT_EQ(dir.Read("config/Orvanel.ini"), "[General]\r\nLastEmu=Neo\r\nLargFen=1024\r\n"
+                                            "HautFen=480\r\nModeFenetre=NO\r\nTransitions=YES\r\n"
+                                            "ModeSortie=0\r\n\r\n[Touches]\r\nDownKey=672\r\n"
+                                            "UpKey=656\r\nLeftKey=662\r\nRightKey=666\r\n"
+                                            "LaunchGameKey=4\r\nRandomGameKey=6\r\nMenuKey=58\r\n"
+                                            "MenuGenKey=999\r\nInfosKey=114\r\nVolumeUPKey=68\r\n"
+                                            "VolumeDownKey=64\r\nNextZicKey=38\r\nQuitKey=2\r\n"
+                                            "RotateKey=60\r\nJeuxFavoris=62\r\n");
 }
 
 TEST_F(GeneralSettingsTest, ExitModeFollowsTheCheckBoxOnlyWhenItChanges) {

@@ -17,6 +17,7 @@ TEST(KeyCapture, NativeScanCodesGiveTheFrontendsKeyCodes) {
     int keyCode;
   } cases[] = {{X11(KEY_DOWN), 672}, {X11(KEY_UP), 656}, {X11(KEY_1), 4}, {X11(KEY_ESC), 2},
                {X11(KEY_ENTER), 56}, {X11(KEY_SPACE), 114}, {X11(KEY_TAB), 30}, {X11(KEY_KPENTER), 568},
+               {X11(KEY_SYSRQ), 622},  // Print Screen, as the frontend gets it from SDL
                {0, 0}, {5, 0}, {0x7FFFFFFF, 0}};
   for (const auto& c : cases) EXPECT_EQ(cfg::KeyCodeFromNativeScanCode(c.native), c.keyCode) << c.native;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "configurator/pagemodel/installation.h"
 #include "platform/paths.h"
 #include "temp_dir.h"
@@ -14,7 +16,8 @@ TEST(MakeRelativePath, StripsOnlyAWholeBaseDirectory) {
   } cases[] = {
       {"/opt/orv", "/opt/orv/roms", "roms"},
       {"/opt/orv", "/opt/orv/media/snap", "media/snap"},
-      {"/opt/orv", "/OPT/Orv/roms", "roms"},
+      {"/opt/orv", "/OPT/Orv/roms", "/OPT/Orv/roms"},  // another folder on Linux
+      {"/home/u/arcade", "/home/u/Arcade/roms", "/home/u/Arcade/roms"},
       {"/opt/orv", "/opt/orv2/roms", "/opt/orv2/roms"},
       {"/opt/orv", "/opt/or", "/opt/or"},
       {"/opt/orv", "/srv/roms", "/srv/roms"},
@@ -25,6 +28,15 @@ TEST(MakeRelativePath, StripsOnlyAWholeBaseDirectory) {
       {"", "/opt/orv/roms", "/opt/orv/roms"},
   };
   for (const auto& c : cases) EXPECT_EQ(platform::MakeRelativePath(c.base, c.path), c.expected) << c.path;
+}
+
+// A relative --base is made absolute at start, so chosen folders below it stay relative.
+TEST(AbsolutePath, ARelativeBaseStillTakesChosenFoldersBelowIt) {
+  const std::string cwd = std::filesystem::current_path().string();
+  EXPECT_EQ(platform::AbsolutePath("arcade"), cwd + "/arcade");
+  EXPECT_EQ(platform::AbsolutePath("./arcade/"), cwd + "/arcade/");
+  EXPECT_EQ(platform::AbsolutePath("/opt/x/../orv"), "/opt/orv");
+  EXPECT_EQ(platform::MakeRelativePath(platform::AbsolutePath("arcade"), cwd + "/arcade/roms"), "roms");
 }
 
 TEST(ExpandPath, FollowsTheFrontendsRuleAndFindsAnyLetterCase) {

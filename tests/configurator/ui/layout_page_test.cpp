@@ -10,6 +10,7 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
+#include "render/font_table.h"
 #include "ui_fixture.h"
 
 #include <QListWidget>
@@ -67,6 +68,26 @@ TEST_F(LayoutPageTest, FieldsShowAndCommitTheSelectedObject) {
   EXPECT_TRUE(Control<QAbstractButton>(1041)->isChecked());
   QTest::mouseClick(Control<QWidget>(1072)->findChild<QToolButton*>("up"), Qt::LeftButton);
   EXPECT_EQ(editor().layout.objects[cfg::kEdCustom1].scrollSpeedX, -4.0f);
+}
+
+TEST_F(LayoutPageTest, SavingCommitsTheTypedFieldsFirst) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdSnap);
+  Type(1004, "321");
+  ASSERT_TRUE(page()->Save());
+  EXPECT_NE(dir.Read("Templates/Etoiles/Layout.cfg").find("\r\nSnap_Left=321\r\n"), std::string::npos);
+  EXPECT_FALSE(page()->IsModified());
+}
+
+TEST_F(LayoutPageTest, AFontCommittedBySelectingAnotherObjectReachesThePreview) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdInfo);
+  const auto lineHeight = [] { return gFontTable.fonts[kInfo].font ? gFontTable.fonts[kInfo].font->LineHeight() : 0; };
+  const int before = lineHeight();
+  Type(1018, "40");
+  page()->SelectObject(cfg::kEdSnap);  // commits the Info's fields
+  EXPECT_EQ(editor().layout.objects[cfg::kEdInfo].fontSize, 40);
+  EXPECT_GT(lineHeight(), before);
 }
 
 TEST_F(LayoutPageTest, OutOfRangeValuesArePutBack) {

@@ -63,6 +63,20 @@ TEST_F(PagesTest, KeyCaptureTakesDialogKeysAsKeys) {
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
 }
 
+// ModeSortie=2 (run AppSortie) has no box of its own: checking and unchecking "Fermer
+// windows en quittant" returns to it, and nothing counts as changed.
+TEST_F(PagesTest, ExitBoxCheckedAndUncheckedKeepsTheModeRead) {
+  Open();
+  auto* powerOff = Control<QCheckBox>(1050);
+  EXPECT_FALSE(powerOff->isChecked());
+  QTest::mouseClick(powerOff, Qt::LeftButton);
+  EXPECT_TRUE(window->generalPage()->IsModified());
+  QTest::mouseClick(powerOff, Qt::LeftButton);
+  EXPECT_FALSE(window->generalPage()->IsModified());
+  ASSERT_TRUE(window->generalPage()->Save());
+  EXPECT_NE(dir.Read("config/Orvanel.ini").find("ModeSortie=2\r\n"), std::string::npos);
+}
+
 TEST_F(PagesTest, KeyCaptureWithoutNativeCodesUsesTheKeysPosition) {
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
   EXPECT_EQ(cfg::KeyCodeOf(down), 672);
@@ -97,7 +111,7 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   EXPECT_FALSE(window->emusPage()->IsModified());
   ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
   EXPECT_EQ(Control<QComboBox>(1068)->currentText(), "Etoiles");
-  EXPECT_TRUE(Control<QRadioButton>(1086)->isChecked());    // ScrType=3 shows as "Aucun"
+  EXPECT_TRUE(Control<QRadioButton>(1089)->isChecked());    // ScrType=3: "Veille écran"
   EXPECT_EQ(Control<QLineEdit>(1087)->text(), QString::fromUtf8("180°"));
   EXPECT_FALSE(window->emusPage()->IsModified());
 
@@ -125,6 +139,44 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   EXPECT_EQ(window->emusPage()->findChildren<QDialog*>().size(), 1);
   ASSERT_TRUE(window->emusPage()->Save());
   EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=2\r\n"), std::string::npos);
+}
+
+// The screensaver radios show what the frontend will run: it reads the first character.
+TEST_F(PagesTest, ScreensaverRadiosShowWhatTheFrontendRuns) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  const struct {
+    const char* value;
+    int radio;
+  } cases[] = {{"0", 1086}, {"1", 1076}, {"2", 1075}, {"3", 1089}, {"12", 1076}, {"", 1086}, {"x", 1086}};
+  for (const auto& c : cases) {
+    dir.Write("config/Mame/config.ini", std::string("[Config]\r\nScrType=") + c.value + "\r\n");
+    ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+    ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+    EXPECT_TRUE(Control<QRadioButton>(c.radio)->isChecked()) << c.value;
+  }
+  QTest::mouseClick(Control<QRadioButton>(1089), Qt::LeftButton);  // standby
+  ASSERT_TRUE(window->emusPage()->Save());
+  EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=3\r\n"), std::string::npos);
+}
+
+// "Config Emus" opens on the configuration the cabinet starts with: LastEmu, else EmuBase.
+TEST_F(PagesTest, EmusPageOpensOnTheConfigurationTheCabinetStartsWith) {
+  const struct {
+    const char* main;
+    const char* shown;  // "": none
+  } cases[] = {{"[General]\r\nLastEmu=Mame\r\nEmuBase=Neo\r\n", "Mame"},
+               {"[General]\r\nLastEmu=Gone\r\nEmuBase=Neo\r\n", "Neo"},
+               {"[General]\r\nLastEmu=neo\r\n", "Neo"},
+               {"", ""}};
+  for (const auto& c : cases) {
+    dir.Write("config/Orvanel.ini", c.main);
+    Open();
+    EXPECT_EQ(Control<QComboBox>(1053)->currentText().toStdString(), c.shown) << c.main;
+    EXPECT_EQ(window->emusPage()->path(), *c.shown ? cfg::ConfigurationFile(dir.path(), c.shown) : "");
+    EXPECT_FALSE(window->emusPage()->IsModified());
+    window.reset();
+  }
 }
 
 TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {

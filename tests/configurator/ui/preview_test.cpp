@@ -11,6 +11,7 @@
 #include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/ui/preview_window.h"
 #include "platform/clock.h"
+#include "render/animation_clock.h"
 #include "platform/image.h"
 #include "solid_png.h"
 #include "ui_fixture.h"
@@ -78,14 +79,14 @@ TEST_F(PreviewTest, DrawsTheModelAsItStands) {
 }
 
 TEST_F(PreviewTest, HigherOrderIsInFront) {
-  // Snap (order 14 by default) over Marquee (7) where they overlap.
+  // Snap (order 12 by default) over Marquee (11) where they overlap.
   EXPECT_RGB(At(40, 30), kGreen);
-  Object(cfg::kEdMarquee).order = 14;
-  Object(cfg::kEdSnap).order = 7;
+  Object(cfg::kEdMarquee).order = 12;
+  Object(cfg::kEdSnap).order = 11;
   EXPECT_RGB(At(40, 30), kBlue);
   EXPECT_RGB(At(15, 15), kGreen);
   // Two objects with one order are both drawn, as the frontend draws them.
-  Object(cfg::kEdSnap).order = 14;
+  Object(cfg::kEdSnap).order = 12;
   EXPECT_RGB(At(15, 15), kGreen);
 }
 
@@ -165,7 +166,7 @@ TEST_F(PreviewTest, TimerIsArmedOnlyWhileActiveAndOnlyForTheNextDueRedraw) {
   QTest::qWait(50);
   EXPECT_GE(preview->framesDrawn(), before + 1);
   // Still layout: the next redraw is a second away, not on every pass.
-  const std::int32_t wait = std::int32_t(preview->clocks().nextRedraw - platform::GetTickCount());
+  const std::int32_t wait = std::int32_t(preview->nextRedraw() - platform::GetTickCount());
   EXPECT_GT(wait, 800);
   EXPECT_LE(wait, 1000);
   // ... and then it draws nothing: the picture has not changed.
@@ -186,30 +187,33 @@ TEST_F(PreviewTest, PictureScrollClampsSpeedAndSkipsEmptySides) {
   custom.height = 10;
   custom.scrollSpeedX = 50;  // beyond the range a file can still bring
   custom.scrollSpeedY = -1;
-  cfg::PreviewClocks clocks;
-  cfg::ResetPreviewPictureScroll(clocks, editor.layout, 1000);
-  EXPECT_EQ(clocks.pictureScroll[0][0].period, 5u);   // as speed 10
-  EXPECT_EQ(clocks.pictureScroll[0][1].period, 95u);  // speed 1
-  cfg::AdvancePreviewClocks(clocks, editor.layout, 1000 + 95 * 3);
-  EXPECT_EQ(custom.scrollOffsetX, 0.0f);  // a 0-pixel side does not move (no 1/0)
-  EXPECT_NEAR(custom.scrollOffsetY, -0.4f, 1e-5);  // four steps of -1/10
-  EXPECT_EQ(clocks.nextRedraw, 1000u + 95 * 3 + 5);
+  cfg::PreviewRenderer& renderer = preview->renderer();
+  renderer.Follow(editor.layout);
+  renderer.ResetPictureScroll(1000);
+  EXPECT_EQ(gFrameClocks.pictureScroll[0][0].period, 5u);   // as speed 10
+  EXPECT_EQ(gFrameClocks.pictureScroll[0][1].period, 95u);  // speed 1
+  renderer.AdvanceClocks(1000 + 95 * 3);
+  const LayoutObject& drawn = renderer.drawn().objects[kCustom1];
+  EXPECT_EQ(drawn.scrollU, 0.0f);  // a 0-pixel side does not move (no 1/0)
+  EXPECT_NEAR(drawn.scrollV, -0.4f, 1e-5);  // four steps of -1/10
+  EXPECT_EQ(renderer.nextRedraw(), 1000u + 95 * 3 + 5);
 }
 
 TEST_F(PreviewTest, SelectorPulsesBetweenItsBounds) {
   editor.layout.settings.selectorMinAlpha = 50;
   editor.layout.settings.selectorMaxAlpha = 250;
-  cfg::PreviewClocks clocks;
-  cfg::ResetPreviewClocks(clocks, editor.layout, 0);
-  EXPECT_EQ(editor.layout.selectorAlpha, 50);
+  cfg::PreviewRenderer& renderer = preview->renderer();
+  renderer.Follow(editor.layout);
+  renderer.ResetClocks(0);
+  EXPECT_EQ(renderer.drawn().selectionAlpha, 50);
   int top = 0;
   for (std::uint32_t now = 0; now <= 1000; now += 50) {
-    cfg::AdvancePreviewClocks(clocks, editor.layout, now);
-    top = std::max(top, editor.layout.selectorAlpha);
+    renderer.AdvanceClocks(now);
+    top = std::max(top, renderer.drawn().selectionAlpha);
   }
   EXPECT_EQ(top, 250);
-  for (std::uint32_t now = 1050; now <= 1950; now += 50) cfg::AdvancePreviewClocks(clocks, editor.layout, now);
-  EXPECT_LT(editor.layout.selectorAlpha, 70);
+  for (std::uint32_t now = 1050; now <= 1950; now += 50) renderer.AdvanceClocks(now);
+  EXPECT_LT(renderer.drawn().selectionAlpha, 70);
 }
 
 TEST_F(PreviewTest, ListRowsSurviveAnyRowCount) {

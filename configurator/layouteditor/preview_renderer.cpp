@@ -1,0 +1,209 @@
+#include "configurator/layouteditor/preview_renderer.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "configurator/layouteditor/frontend_view.h"
+#include "configurator/layouteditor/object_numbering.h"
+#include "render/animation_clock.h"
+#include "render/animations.h"
+#include "render/display.h"
+#include "render/frame_composition.h"
+#include "render/frame_state.h"
+#include "render/picture_loading.h"
+#include "render/picture_scroll.h"
+#include "render/render_sources.h"
+#include "render/scroll_text.h"
+#include "render/text_style_fonts.h"
+#include "render/texture_table.h"
+#include "platform/text.h"
+
+namespace cfg {
+
+const char kSampleScrollText[] =
+    "Configurateur Orvanel           [b=1][p=5][b=0] "
+    "Aucun ScrollTexte.txt dans la configuration en cours : texte d'exemple.   ";
+
+namespace {
+
+// Texts are Windows-1252 bytes for the drawing code ("N\xB0" is "N°").
+constexpr std::string_view kListRowText = "Element liste N\xB0 ";
+constexpr std::string_view kInfoSamples[] = {"Nom complet du jeux", "Infos 1", "Infos 2", "Infos 3"};
+const GameTexts kSampleGame{"NOM DU JEUX", {"INFOS ", "INFOS ", "INFOS "}};
+
+constexpr std::uint32_t kStillRedraw = 1000;
+constexpr std::uint32_t kOpaqueRed = 0xFFFF0000;
+constexpr float kExact = 0.5f;  // quads cover exactly their pixels
+
+void Lower(std::optional<std::uint32_t>& next, std::uint32_t tick) {
+  if (!next || static_cast<std::int32_t>(tick - *next) < 0) next = tick;
+}
+
+bool ScrollTextRuns() {
+  const LayoutObject& o = gLayout.objects[kScrollText];
+  return !gScrollText.working.empty() && o.visible && o.width > 0;
+}
+
+// The icon placeholder: an opaque red square with a white outline, in the slide slot the
+// preview has no other use for.
+void MakeIconPlaceholder() {
+  platform::Device* device = CurrentDevice();
+  if (!device) return;
+  constexpr int kSize = 16;
+  std::vector<std::uint8_t> rgba;
+  rgba.reserve(kSize * kSize * 4);
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      const bool edge = x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
+      rgba.insert(rgba.end(), {255, std::uint8_t(edge ? 255 : 0), std::uint8_t(edge ? 255 : 0), 255});
+    }
+  TextureSlot& slot = *SlotAt(kSlotSlide);
+  slot = {};
+  slot.texture = device->CreateTexture(kSize, kSize, rgba, nullptr);
+  slot.width = slot.height = kSize;
+}
+
+}  // namespace
+
+SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected) {
+  SelectionFrame f;
+  if (selected <= kEdBackGround || selected >= kEditorObjectCount) return f;
+  const EditorObject& o = layout.objects[selected];
+  if (!o.visible) return f;
+  f = {o.left, o.top, o.left + o.width, o.top + o.height, false};
+  f.present = f.right - f.left > 1 && f.bottom - f.top > 1;
+  return f;
+}
+
+bool PreviewRenderer::OpenDevice(int width, int height) {
+  gRenderSources.largFen = std::max(width, 1);
+  gRenderSources.hautFen = std::max(height, 1);
+  gRenderSources.modeFenetre = true;
+  return CreateDisplay(DisplayKind::kOffscreen) != kDisplayFailed && CurrentDevice() != nullptr;
+}
+
+bool PreviewRenderer::DeviceOpen() const { return CurrentDevice() != nullptr; }
+
+void PreviewRenderer::Follow(const EditorLayout& layout) {
+  const auto styles = gLayout.textStyles;
+  CopyToFrontendLayout(layout, gLayout);
+  // A face or size committed by any path (applied, or another object selected) makes that
+  // object's font again.
+  for (int f = 0; f < kLayoutObjectCount && CurrentDevice(); ++f) {
+    const TextStyle &was = styles[std::size_t(f)], &now = gLayout.textStyles[std::size_t(f)];
+    if (IsTextObject(f) && (was.fontHeight != now.fontHeight || !platform::EqualsNoCase(was.faceName, now.faceName)))
+      CreateTextStyleFont(f, now.fontHeight, now.faceName, 600);
+  }
+  // The selector pulses only between a minimum and a larger maximum; a still one shows
+  // its minimum, and a pulse stopped that way resumes in the direction it had.
+  if (gLayout.selectionAlphaMax > gLayout.selectionAlphaMin) {
+    if (gLayout.pulseDirection == 0) gLayout.pulseDirection = pulseDirection_;
+  } else {
+    if (gLayout.pulseDirection != 0) pulseDirection_ = gLayout.pulseDirection;
+    gLayout.pulseDirection = 0;
+    gLayout.selectionAlpha = gLayout.selectionAlphaMin;
+  }
+}
+
+void PreviewRenderer::LoadTemplate(const std::string& installDirectory, const std::string& templateName,
+                                   bool newLayout) {
+  if (newLayout) {
+    for (LayoutObject& o : gLayout.objects) o.scrollU = o.scrollV = 0.0f;
+  }
+  if (!CurrentDevice()) return;
+  LoadTemplateImages(installDirectory, templateName);
+  MakeIconPlaceholder();
+  LayOutScrollText();
+}
+
+void PreviewRenderer::SetScrollText(const std::string& text) {
+  const std::string kept = text.substr(0, std::min(text.find('\0'), kScrollSourceMax));
+  gScrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
+  LayOutScrollText();
+}
+
+void PreviewRenderer::LayOutScrollText() { PrepareScrollText(gScrollText, ScrollBoxOf(gLayout)); }
+
+void PreviewRenderer::ResetPictureScroll(std::uint32_t now) {
+  InitPictureScroll(now);
+  for (int k = 0; k < 6; ++k) {
+    LayoutObject& o = gLayout.objects[kCustom1 + k];
+    const auto& axes = gFrameClocks.pictureScroll[std::size_t(k)];
+    // A picture that does not move along an axis shows its origin there.
+    if (axes[0].period == 0) o.scrollU = 0;
+    if (axes[1].period == 0) o.scrollV = 0;
+    if (axes[0].period != 0 || axes[1].period != 0) nextRedraw_ = now;
+  }
+}
+
+void PreviewRenderer::ResetClocks(std::uint32_t now) {
+  gFrameClocks.selectionPulse.due = now;
+  gFrameClocks.pulseElapsed = 0;
+  pulseDirection_ = 1;
+  gLayout.pulseDirection = gLayout.selectionAlphaMax > gLayout.selectionAlphaMin ? 1 : 0;
+  gLayout.selectionAlpha = gLayout.selectionAlphaMin;
+  gScrollText.due = now;
+  gScrollText.period = kScrollDefaultPeriod;
+  nextRedraw_ = now;
+  ResetPictureScroll(now);
+}
+
+void PreviewRenderer::AdvanceClocks(std::uint32_t now) {
+  StepPulse(now);
+  if (ScrollTextRuns()) StepScrollText(gScrollText, ScrollBoxOf(gLayout), now, &kSampleGame);
+  StepPictureScroll(now);
+  std::optional<std::uint32_t> next;
+  if (gLayout.pulseDirection != 0) Lower(next, gFrameClocks.selectionPulse.due);
+  if (ScrollTextRuns()) Lower(next, gScrollText.due);
+  for (const auto& axes : gFrameClocks.pictureScroll)
+    for (const AnimationClock& c : axes)
+      if (c.period != 0) Lower(next, c.due);
+  nextRedraw_ = next.value_or(now + kStillRedraw);
+}
+
+std::vector<std::uint8_t> PreviewRenderer::DrawFrame(const SelectionFrame& f) {
+  platform::Device* device = CurrentDevice();
+  if (!device || drawing_) return {};
+  drawing_ = true;
+  HandSampleContents();
+  device->SetTarget(nullptr);
+  device->Clear(0xFF000000);
+  DrawLayoutPass(kExact);
+  if (f.present) {
+    RectOutline(float(f.left), float(f.top), float(f.right), float(f.bottom), kOpaqueRed);
+    RectOutline(float(f.left + 1), float(f.top + 1), float(f.right - 1), float(f.bottom - 1), kOpaqueRed);
+  }
+  device->Present();
+  std::vector<std::uint8_t> pixels = device->ReadBackBufferRgba();
+  drawing_ = false;
+  return pixels;
+}
+
+void PreviewRenderer::HandSampleContents() {
+  const int rows = gLayout.listNbItems;
+  if (int(rows_.size()) != rows) {
+    rows_.clear();
+    for (int i = 0; i < rows; ++i) rows_.push_back(std::string(kListRowText) + std::to_string(i + 1));
+  }
+  selectedRow_ = rows / 2;
+  gRenderSources.listPosition = [this] { return ListPosition{0, selectedRow_}; };
+  gRenderSources.gameCount = [this] { return int(rows_.size()); };
+  gRenderSources.gameAt = [this](int p) {
+    // The selected game's name is the one the name object shows, in the list as on the cabinet.
+    const std::string_view name = p == selectedRow_ ? kInfoSamples[0] : std::string_view(rows_[std::size_t(p)]);
+    return ShownGame{"", "", name, {kInfoSamples[1], kInfoSamples[2], kInfoSamples[3]}};
+  };
+  gRenderSources.history = nullptr;
+  // With icons on, each text row gets the placeholder square; in image mode every row
+  // shows the template's missing-marquee picture.
+  const bool icons = gLayout.listeIcons && !gLayout.listeImages;
+  gRenderSources.iconsDir = icons ? "preview" : "";
+  const int lineSlot = gLayout.listeImages ? kSlotMissingMarquee : icons ? kSlotSlide : 0;
+  gFrame.lineSlots.fill(0);
+  for (int i = 0; i < rows; ++i) gFrame.lineSlots[std::size_t(i)] = lineSlot;
+  gLayout.objects[kSnap].textureSlot = kSlotMissingSnap;
+  gLayout.objects[kMarquee].textureSlot = kSlotMissingMarquee;
+}
+
+}  // namespace cfg

@@ -1,0 +1,74 @@
+// The preview's picture and clocks, drawn by the frontend's own drawing code with the
+// software renderer. This is the one place of the configurator that talks to the drawing
+// code: the editor's layout is converted into the drawn layout when an edit is committed,
+// and every frame after that draws it as it stands, animated by the frontend's clocks.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "configurator/layouteditor/editor_layout.h"
+#include "render/layout.h"
+
+namespace cfg {
+
+// What stands in for a game when no ScrollTexte.txt can be shown.
+extern const char kSampleScrollText[];
+
+// The outline drawn around the selected object (right = left + width, bottom = top +
+// height); present only for a visible object other than the background at least 2 x 2.
+struct SelectionFrame {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool present = false;
+};
+SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected);
+
+// One preview per program: the drawing code's layout, texture table and clocks are the
+// program's own.
+class PreviewRenderer {
+ public:
+  // The drawing device at the layout's size (made again when the size changes); false
+  // when no device can be made ("Erreur CreateDevice" has been shown then).
+  bool OpenDevice(int width, int height);
+  bool DeviceOpen() const;
+
+  // The edited layout as committed: converted here once, drawn by every frame after; an
+  // object whose face or size changed gets its font made again.
+  void Follow(const EditorLayout& layout);
+  // After Follow: the template's pictures with the layout's colour key, every object's
+  // font (weight 600), the scroll text laid out. A new layout starts with still pictures.
+  void LoadTemplate(const std::string& installDirectory, const std::string& templateName, bool newLayout);
+  // The scroll text shown: `text` (cut to the frontend's 10000 bytes); empty gives the sample.
+  void SetScrollText(const std::string& text);
+  // Starts the scroll text again from its beginning in the ScrollText object's box.
+  void LayOutScrollText();
+
+  // Clock resets: the pulse, the scroll text and the pictures; the pictures alone.
+  void ResetClocks(std::uint32_t now);
+  void ResetPictureScroll(std::uint32_t now);
+  // Runs every clock that is due at `now` (catching up missed steps) and sets the next
+  // redraw to the earliest clock, or one second later when nothing moves.
+  void AdvanceClocks(std::uint32_t now);
+  std::uint32_t nextRedraw() const { return nextRedraw_; }
+  void RedrawAt(std::uint32_t tick) { nextRedraw_ = tick; }
+
+  // One frame of the drawn layout with the sample contents and `frame` outlined; the
+  // pixels as RGBA bytes, rows top to bottom, opaque. Empty without a device.
+  std::vector<std::uint8_t> DrawFrame(const SelectionFrame& frame);
+
+  // The layout as drawn, with its scroll offsets and selector opacity.
+  const Layout& drawn() const { return gLayout; }
+
+ private:
+  void HandSampleContents();
+
+  // The sample list: row texts the drawing borrows (string views), so they live here.
+  std::vector<std::string> rows_;
+  int selectedRow_ = 0;
+  int pulseDirection_ = 1;  // the direction a pulse stopped by equal bounds resumes in
+  std::uint32_t nextRedraw_ = 0;
+  bool drawing_ = false;  // a paint that arrives during a frame draws nothing
+};
+
+}  // namespace cfg
