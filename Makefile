@@ -14,7 +14,12 @@ export CCACHE_BASEDIR := $(CURDIR)
 # Debug information names the build folder; without this ccache would key on it too.
 export CCACHE_NOHASHDIR := 1
 
-.PHONY: all deps configure build run test unit asan fuzz-build fuzz trials soak bench clean
+# make install: where to, and a staging root for packagers (make install DESTDIR=/tmp/root).
+PREFIX ?= /usr/local
+DESTDIR ?=
+DEB_BUILD ?= build-deb
+
+.PHONY: all deps configure build run install deb pictures test unit asan fuzz-build fuzz trials soak bench clean
 
 all: build
 
@@ -27,10 +32,25 @@ configure:
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Builds, assembles the demo installation under build/ and starts the frontend on it
-# (under Xvfb with screenshots when there is no display).
-run: deps build
+# Builds what the demo needs (not the tests), assembles the demo installation under build/
+# and starts the frontend on it (under Xvfb with screenshots when there is no display).
+run: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target demo_programs
 	bash scripts/run-demo.sh $(BUILD)
+
+# The programs, the shipped demo and the desktop files under PREFIX (staged in DESTDIR).
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target installable
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# orvanel_<version>_<arch>.deb in $(DEB_BUILD)/, built by debhelper from a copy of the tree.
+deb: deps
+	bash scripts/make-deb.sh $(DEB_BUILD)
+
+# The user guide's pictures (docs/pictures/), drawn from the demo by the screenshot tools.
+pictures: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target demo_programs
+	bash scripts/make-pictures.sh $(BUILD) docs/pictures
 
 unit: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
@@ -76,4 +96,4 @@ bench: deps
 	for b in build-bench/bench_*; do "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) build-bench $(DEB_BUILD)

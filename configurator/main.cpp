@@ -1,6 +1,8 @@
 // OrvanelConfig: the configurator. The command-line forms run without a display.
-//   OrvanelConfig [--base DIR]   the window, on the installation in DIR (default: the
-//                                directory of the program, as for the frontend)
+//   OrvanelConfig [--base DIR]   the window, on the installation the frontend would use
+//                                (the one rule of settings/installation_base.h)
+#include <cstdio>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,16 +14,22 @@
 #include "configurator/config_window.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
-#include "platform/paths.h"
+#include "settings/installation_base.h"
+#include "settings/start_options.h"
 
 namespace {
 
-std::string BaseDirectory(const std::vector<std::string>& args) {
-  for (std::size_t i = 0; i + 1 < args.size(); ++i)
-    // Absolute from the start: a chosen folder is stored relative to it only when below it.
-    if (args[i] == "--base") return platform::AbsolutePath(args[i + 1]);
-  return platform::ProgramDirectory();
-}
+constexpr const char* kUsage =
+    "Usage : orvanel-config [--base DOSSIER]\n"
+    "        orvanel-config --create-list --emulator PROG --output LISTE [--rom-dir DOSSIER] [--all]\n"
+    "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
+    "Le configurateur de la borne : r\xC3\xA9glages, g\xC3\xA9n\xC3\xA9rateur de listes, \xC3\xA9\x64iteur de layouts.\n"
+    "\n"
+    "  --base DOSSIER  l'installation \xC3\xA0 modifier (par d\xC3\xA9\x66\x61ut celle du menu)\n"
+    "  --create-list   cr\xC3\xA9\x65 la liste de jeux d'une configuration depuis l'\xC3\xA9mulateur, sans fen\xC3\xAAtre\n"
+    "  --import        convertit un layout MAMEWAH ou AtomicFe, sans fen\xC3\xAAtre\n"
+    "  --help, -h      affiche cette aide\n"
+    "  --version       affiche la version\n";
 
 }  // namespace
 
@@ -31,12 +39,32 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
 
-  const std::string base = BaseDirectory(args);
-  platform::SetLogDirectory(base);
-  QApplication app(argc, argv);
+  const settings::StartOptions options = settings::ParseStartOptions(std::span(args));
+  if (options.unknown) {
+    std::fprintf(stderr, "orvanel-config : option inconnue \xC2\xAB %s \xC2\xBB\n%s", options.unknown->c_str(), kUsage);
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::puts(settings::VersionLine("OrvanelConfig").c_str());
+    return 0;
+  }
+  const auto inputs = settings::InputsOfThisProcess(options.base);
+  const auto choice = settings::ChooseInstallation(inputs);
+  const auto prepared = settings::PrepareInstallation(choice, settings::ShippedDemoDirectory(inputs.programDirectory));
+  platform::SetLogDirectory(choice.directory);
+  // Opening and closing the window must write nothing: only a start that made the
+  // installation says so.
+  if (prepared.made) platform::WriteLog(prepared.logLine, 1, 1);
+  // Every argument was ours: Qt gets none (its platform comes from QT_QPA_PLATFORM).
+  int qtArgc = 1;
+  QApplication app(qtArgc, argv);
   cfg::InstallFrenchTranslation(app);
   cfg::InstallQtMessageBoxes();
-  cfg::ConfigWindow window(base);
+  cfg::ConfigWindow window(choice.directory);
   window.show();
   return app.exec();
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Orvanel needs to build, test and run its demo.
+# Installs the Debian packages Orvanel needs to build, test, package and run its demo.
 # Idempotent: only what is missing is installed.
 set -euo pipefail
 
@@ -14,6 +14,7 @@ packages=(
   xvfb xdotool x11-utils x11-xserver-utils imagemagick sox lame procps ccache
   clang libclang-rt-14-dev strace
   qt6-base-dev qt6-translations-l10n
+  debhelper lintian dpkg-dev desktop-file-utils appstream librsvg2-bin man-db
 )
 
 missing=()

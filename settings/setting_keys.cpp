@@ -38,6 +38,7 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {ModeSortie, kMain, kGeneral, "ModeSortie", Int, 260, "0", kNone, At<&Settings::modeSortie>},
     {AppSortie, kMain, kGeneral, "AppSortie", Text, 260, "", kNone, At<&Settings::appSortie>},
     {Transitions, kMain, kGeneral, "Transitions", Flag, 260, "YES", kNone, At<&Settings::transitions>},
+    {Verrouillage, kMain, kGeneral, "Verrouillage", Text, 260, "", kNone, At<&Settings::verrouillage>},
 
     {DownKey, kMain, kTouches, "DownKey", Key, 260, "672", kNone, KeyAt<&KeySettings::down>},
     {UpKey, kMain, kTouches, "UpKey", Key, 260, "656", kNone, KeyAt<&KeySettings::up>},

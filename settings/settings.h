@@ -38,6 +38,7 @@ struct Settings {
   int modeSortie = 0;          // exit: 1 power off, 2 run appSortie
   std::string appSortie;       // command line run at exit
   bool transitions = true;
+  std::string verrouillage;    // kiosk lock: panel key codes joined by '+' ("672+672"), "" = off
   KeySettings keys;
 
   // config.ini

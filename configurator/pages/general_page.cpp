@@ -26,7 +26,8 @@ GeneralPage::GeneralPage(const std::string& base, EditedSettings& settings, QWid
   CreateWindowRows(grid);
   CreateExitRow(grid);
   CreateMenuRows(grid);
-  grid->setRowStretch(7, 1);
+  CreateLockRow(grid);
+  grid->setRowStretch(9, 1);
   grid->setColumnStretch(4, 1);
   binders_.ShowAll();
 }
@@ -71,6 +72,14 @@ void GeneralPage::CreateMenuRows(QGridLayout* grid) {
   grid->addWidget(keys, 6, 0, 1, 2);
   binders_.Choice(emuBase, SettingId::EmuBase);
   connect(keys, &QPushButton::clicked, this, &GeneralPage::OpenKeyCapture);
+}
+
+void GeneralPage::CreateLockRow(QGridLayout* grid) {
+  auto* lock = Named(new QLineEdit(this), 1090);
+  lock->setPlaceholderText(QStringLiteral("vide : pas de verrouillage"));
+  grid->addWidget(new QLabel(QStringLiteral("Verrouillage (codes des touches, ex. 672+672)"), this), 7, 0, 1, 4);
+  grid->addWidget(lock, 8, 0, 1, 4);
+  binders_.Text(lock, SettingId::Verrouillage);
 }
 
 void GeneralPage::OpenKeyCapture() {

@@ -31,6 +31,8 @@ class GeneralPage : public Page {
   void CreateWindowRows(QGridLayout* grid);
   void CreateExitRow(QGridLayout* grid);
   void CreateMenuRows(QGridLayout* grid);
+  // The kiosk lock: the panel keys that must follow QuitKey to leave the menu.
+  void CreateLockRow(QGridLayout* grid);
 
   std::string base_;
   std::string path_;

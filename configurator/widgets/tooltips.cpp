@@ -55,6 +55,7 @@ constexpr TooltipRow kTooltips[] = {
     {1048, "Effet de transition entre les config"},
     {1049, "Configuration à afficher lors de l'appui sur la touche 'Menu principal'"},
     {1050, "Quitter Windows lors de la fermeture de Orvanel"},
+    {1090, "Touches du panneau Ã  taper aprÃ¨s la touche Quitter pour revenir au bureau (codes joints par +)"},
     {1052, "Répertoire des ROMS"},
     {1053, "Charger une configuration"},
     {1054, "Répertoire des snapshots"},

@@ -9,6 +9,7 @@
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/key_actions.h"
+#include "frontend/shell/kiosk_lock.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
@@ -121,7 +122,15 @@ void HandleKey(int code) {
     SearchKey(ActionForKey(code, s.keys, false));
     return;
   }
-  switch (ActionForKey(code, s.keys, InfoPanelOpen())) {
+  const KeyAction action = ActionForKey(code, s.keys, InfoPanelOpen());
+  // QuitKey in a menu configuration goes back to a configuration: only leaving is locked.
+  const bool leaves = action == KeyAction::Quit && !s.typeMenu;
+  switch (StepKioskLock(gInput.kioskLock, ParseLockSequence(s.verrouillage), code, leaves, platform::GetTickCount())) {
+    case LockStep::kPass: break;
+    case LockStep::kSwallow: return;
+    case LockStep::kQuit: Quit(); return;
+  }
+  switch (action) {
     case KeyAction::None: break;
     case KeyAction::Infos:
       ToggleInfoPanel();

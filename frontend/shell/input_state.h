@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "frontend/shell/kiosk_lock.h"
 #include "platform/keycodes.h"
 
 struct InputState {
@@ -14,6 +15,8 @@ struct InputState {
   std::string previousConfig;
   // Alt alone and F10 become the system menu key.
   platform::SystemMenuKeyTracker systemKeys;
+  // How far the kiosk lock's sequence has been typed.
+  KioskLockState kioskLock;
 };
 
 extern InputState gInput;

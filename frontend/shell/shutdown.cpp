@@ -4,6 +4,7 @@
 #include "render/display.h"
 #include "render/video_snap.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/power_off.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
@@ -12,6 +13,11 @@
 #include "platform/debug_log.h"
 #include "platform/process.h"
 #include "platform/window.h"
+
+namespace {
+// systemctl answers at once when logind decides; an authentication agent could keep it waiting.
+constexpr std::uint32_t kPowerOffAnswerMs = 15000;
+}  // namespace
 
 std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appSortie) {
   if (modeSortie == 1) return {"systemctl", "poweroff"};
@@ -31,8 +37,13 @@ int Shutdown() {
   platform::SetPointerVisible(true);
   platform::WriteLog("=== Fin ===", 1, 1);         // S6
   const auto command = ExitModeCommand(s.modeSortie, s.appSortie);  // S7
-  if (!command.empty() && !platform::SpawnDetached(command))
+  if (s.modeSortie == 1) {
+    // Its answer matters: a refused power-off must be said, the cabinet stays on.
+    if (const std::string refused = RunPowerOff(command, kPowerOffAnswerMs); !refused.empty())
+      platform::WriteLog(refused, 1, 1);
+  } else if (!command.empty() && !platform::SpawnDetached(command)) {
     platform::WriteLog("Lancement impossible : " + command.front(), 1, 1);
+  }
   // S8: our events carry no message parameter; the close request's was 0.
   return 0;
 }

@@ -19,22 +19,21 @@
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
-#include "platform/memory.h"
 #include "platform/message_box.h"
-#include "platform/paths.h"
 #include "platform/window.h"
 
 namespace {
 constexpr std::uint32_t kFirstMusicDelay = 2000;
 }
 
-int RunFrontendIn(const std::string& baseDirectory) {
+int RunFrontendIn(const std::string& baseDirectory, const std::string& installationNote) {
   gShell.startTick = platform::GetTickCount();
   gShell.baseDirectory = baseDirectory;
   gShell.statisticsSaveTime = gShell.startTick;
   platform::SetLogDirectory(baseDirectory);
   platform::WriteLog("", 1, 1);
   platform::WriteLog("=== Lancement ===", 1, 1);
+  if (!installationNote.empty()) platform::WriteLog(installationNote, 1, 1);
 
   if (!LoadConfiguration("")) {
     platform::ShowMessageBox("Fichier Orvanel.ini non trouv\xE9 !", "Orvanel");
@@ -71,9 +70,4 @@ int RunFrontendIn(const std::string& baseDirectory) {
 
   RunMainLoop();
   return Shutdown();
-}
-
-int RunFrontend() {
-  platform::KeepFreedMemoryForReuse();
-  return RunFrontendIn(platform::ProgramDirectory());
 }

@@ -3,8 +3,6 @@
 
 #include <string>
 
-// Runs the whole program with the directory of the program file as base; returns the
-// exit code.
-int RunFrontend();
-// The same with a given base directory.
-int RunFrontendIn(const std::string& baseDirectory);
+// Runs the whole program on a base directory and returns the exit code; installationNote,
+// when given, is logged after the start line (which installation, and how it was chosen).
+int RunFrontendIn(const std::string& baseDirectory, const std::string& installationNote = {});

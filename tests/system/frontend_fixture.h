@@ -141,14 +141,23 @@ class Installation : public TempDir {
 
 // The frontend running on a display, ended by the test or by the fixture.
 class Frontend {
+  static std::vector<std::string> WithInstallationFolders(const Installation& inst, std::vector<std::string> env) {
+    env.insert(env.begin(), {"XDG_DATA_HOME=" + inst.path() + "/user-data", inst.CacheVariable()});
+    return env;
+  }
+
  public:
   // An empty display starts the frontend with no X server to talk to. Its cache (the
-  // renderer's verdict) is the installation's, never the user's.
+  // renderer's verdict) is the installation's, and a directory without settings sends it to
+  // the test's own data folder: never the developer's.
   Frontend(const Installation& inst, const std::string& display, std::vector<std::string> env = {})
+      : Frontend({inst.program()}, display, WithInstallationFolders(inst, std::move(env))) {}
+  Frontend(const std::vector<std::string>& argv, const std::string& display, const std::vector<std::string>& env)
       : display_(display) {
-    env.insert(env.begin(), {"DISPLAY=" + (display.empty() ? std::string(":999") : display), "ORVANEL_MESSAGES=log",
-                             "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy", inst.CacheVariable()});
-    pid_ = Spawn({inst.program()}, env, "/");
+    std::vector<std::string> all{"DISPLAY=" + (display.empty() ? std::string(":999") : display),
+                                 "ORVANEL_MESSAGES=log", "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"};
+    all.insert(all.end(), env.begin(), env.end());
+    pid_ = Spawn(argv, all, "/");
   }
   ~Frontend() {
     if (pid_ > 0 && !exited_) {

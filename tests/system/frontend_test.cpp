@@ -43,7 +43,10 @@ TEST_F(FrontendTest, AloneInAnEmptyDirectorySaysSoAndEndsWithoutAWindow) {
   auto code = f.Wait();
   ASSERT_TRUE(code.has_value());
   EXPECT_EQ(*code, 0);
-  const std::string log = Log();
+  // Without settings beside it the frontend looks in the user's data folder, which has none
+  // either (no demo is installed beside a test's copy).
+  const std::string log = inst.Read("user-data/orvanel/debug.txt");
+  EXPECT_NE(log.find("(dossier de l'utilisateur, pas de d\xC3\xA9mo install\xC3\xA9\x65 dans "), std::string::npos) << log;
   const auto start = log.find("=== Lancement ===");
   const auto message = log.find("Fichier Orvanel.ini non trouv\xC3\xA9 !");
   ASSERT_NE(start, std::string::npos) << log;
@@ -52,6 +55,7 @@ TEST_F(FrontendTest, AloneInAnEmptyDirectorySaysSoAndEndsWithoutAWindow) {
   EXPECT_EQ(log.find("=== Fin ==="), std::string::npos);
   // Nothing after the message: no run counted, no window.
   EXPECT_FALSE(std::filesystem::exists(inst / "Orvanel.sta"));
+  EXPECT_FALSE(std::filesystem::exists(inst / "user-data/orvanel/Orvanel.sta"));
   EXPECT_EQ(systest::Capture("DISPLAY=" + display() + " xdotool search --name '^Orvanel$' 2>/dev/null"), "");
 }
 

@@ -86,6 +86,22 @@ TEST_F(PagesTest, KeyCaptureWithoutNativeCodesUsesTheKeysPosition) {
   EXPECT_EQ(cfg::KeyCodeOf(native), 672);  // the scan code wins over the layout's symbol
 }
 
+TEST_F(PagesTest, GeneralPageSetsAndLiftsTheKioskLock) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
+  EXPECT_EQ(Control<QLineEdit>(1090)->text(), "");
+  Type(1090, "672+672");
+  EXPECT_TRUE(window->generalPage()->IsModified());
+  ASSERT_TRUE(window->generalPage()->Save());
+  EXPECT_NE(dir.Read("config/Orvanel.ini").find("[General]\r\n"), std::string::npos);
+  EXPECT_NE(dir.Read("config/Orvanel.ini").find("Verrouillage=672+672\r\n"), std::string::npos)
+      << dir.Read("config/Orvanel.ini");
+  Control<QLineEdit>(1090)->selectAll();
+  QTest::keyClick(Control<QLineEdit>(1090), Qt::Key_Delete);
+  ASSERT_TRUE(window->generalPage()->Save());
+  EXPECT_EQ(dir.Read("config/Orvanel.ini").find("Verrouillage=672"), std::string::npos);
+}
+
 TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   Open();
   ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));

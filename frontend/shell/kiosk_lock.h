@@ -1,0 +1,33 @@
+// The kiosk lock ([General] Verrouillage): while it is set, QuitKey alone does not leave the
+// menu; the secret sequence of panel keys must follow within a few seconds. The keys typed
+// for it do nothing else, and nothing of it is ever shown.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// "672+672" -> {672, 672}. Blanks around the codes are allowed. Empty text: no lock (an empty
+// list). Nothing when the text holds anything else: such a lock stays shut, as a cabinet
+// must not open to a typing mistake.
+std::optional<std::vector<int>> ParseLockSequence(std::string_view text);
+
+inline constexpr std::uint32_t kLockWindowMs = 5000;
+
+struct KioskLockState {
+  bool armed = false;          // QuitKey was pressed; the sequence may follow
+  std::uint32_t armedAt = 0;   // tick of that press
+  std::size_t matched = 0;     // keys of the sequence typed so far
+};
+
+enum class LockStep {
+  kPass,     // not the lock's business: the key acts as always
+  kSwallow,  // taken by the lock: the key does nothing else
+  kQuit,     // the sequence is complete: leave now
+};
+
+// One key press through the lock. isQuit: the key would quit the menu to the desktop.
+// sequence: the parsed setting (nothing: unreadable, shut for good).
+LockStep StepKioskLock(KioskLockState& state, const std::optional<std::vector<int>>& sequence, int code,
+                       bool isQuit, std::uint32_t now);
