@@ -40,6 +40,8 @@ Conversion ConvertListing(const ListingJob& job, const GeneratorHooks& hooks, Li
     hooks.Message(job.listingFile, kCannotRead);
     return {0, GenerationFailure::kNoListing};
   }
+  // Stopped while converting: the old list stays.
+  if (hooks.Stopped()) return {0, GenerationFailure::kStopped};
   if (games.written() == 0) return {0, GenerationFailure::kNoRomMatched};
   if (!platform::WriteFileAtomically(job.outputFile, games.text())) {
     hooks.Message(job.outputFile, kCannotWrite);
@@ -100,6 +102,7 @@ std::string FailureMessage(GenerationFailure failure) {
   switch (failure) {
     case GenerationFailure::kNone: return "";
     case GenerationFailure::kNoRomFolder: return kNoRomFolder;
+    case GenerationFailure::kStopped: return kGenerationStopped;
     case GenerationFailure::kEmulatorNotStarted: cause = kEmulatorNotStarted; break;
     case GenerationFailure::kNoListing: cause = kNoListing; break;
     case GenerationFailure::kNoRomMatched: cause = kNoRomMatched; break;
@@ -134,6 +137,7 @@ GenerationResult GenerateGameList(const GeneratorRequest& request, const Generat
     platform::RemoveRegularFile(request.temporaryFile);
     result.failure = !run.started                         ? GenerationFailure::kEmulatorNotStarted
                      : run.copy == CopyResult::kFileFailed ? GenerationFailure::kFileNotWritten
+                     : run.copy == CopyResult::kStopped    ? GenerationFailure::kStopped
                                                            : GenerationFailure::kNoListing;
     result.message = FailureMessage(result.failure);
     return result;

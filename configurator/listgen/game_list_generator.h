@@ -43,6 +43,7 @@ enum class GenerationFailure {
   kNoListing,           // the emulator printed nothing usable (or went silent)
   kNoRomMatched,        // the listing gave no game to keep
   kFileNotWritten,      // the scratch file or the list could not be written
+  kStopped,             // the owner stopped it ("Arrêter")
 };
 
 struct GenerationResult {
@@ -52,7 +53,8 @@ struct GenerationResult {
   bool ok() const { return games > 0; }
 };
 
-// "Erreur de création de la liste ! <cause>" (the ROM folder's failure has its own text).
+// "Erreur de création de la liste ! <cause>" (the ROM folder's failure and a stop have their
+// own texts).
 std::string FailureMessage(GenerationFailure failure);
 
 // The whole generation. The closing message is returned for the caller to show; the

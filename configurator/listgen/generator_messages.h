@@ -14,6 +14,7 @@ inline constexpr const char* kEmulatorNotStarted = "L'émulateur n'a pas pu êtr
 inline constexpr const char* kNoListing = "L'émulateur n'a fourni aucune liste.";
 inline constexpr const char* kNoRomMatched = "Aucune ROM ne correspond.";
 inline constexpr const char* kListNotWritten = "Le fichier n'a pas pu être écrit.";
+inline constexpr const char* kGenerationStopped = "Création de la liste arrêtée : l'ancienne liste est conservée.";
 inline constexpr const char* kNoRomFolder = "Répertoire des ROMS introuvable ou vide : liste non créée !";
 inline constexpr const char* kCannotCreateFile = "ERREUR D'OUVERTURE DU FICHIER";
 inline constexpr const char* kWriteFailed = "Erreur d'écriture du fichier ! Disque plein ?";

@@ -100,8 +100,11 @@ class GeneratorDialog : public QDialog {
     request.romDirectory = romDirectory;
     request.existingOnly = existingOnly;
     request.temporaryFile = platform::JoinPath(ConfigDirectory(base_), "Infos.tmp");
+    // "Arrêter" in the status box: the copy sees it within a status interval and ends the emulator.
+    bool stop = false;
     GeneratorHooks hooks;
-    hooks.status = [owner](const std::string& text) { ShowStatusBox(text, owner); };
+    hooks.status = [owner, &stop](const std::string& text) { ShowStatusBox(text, owner, [&stop] { stop = true; }); };
+    hooks.stopped = [&stop] { return stop; };
     setEnabled(false);
     const GenerationResult result = cfg::GenerateGameList(request, hooks);
     ShowStatusBox("", owner);

@@ -264,3 +264,31 @@ TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCod
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--output", output}), 1);
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output"}), 1);
 }
+
+// "Arrêter" ends the emulator and its group at once, whatever it was doing, tries no other
+// listing, and keeps the old list.
+TEST_F(GeneratorRun, AStoppedGenerationEndsTheEmulatorAndKeepsTheOldList) {
+  dir_.Write("MAME.txt", "old list");
+  for (const std::string& script : {std::string("run_ms=60000;child=1"),
+                                    "listxml=" + xml_ + ";run_ms=60000;child=1"}) {
+    ::unlink(record_.c_str());
+    Script(script);
+    const auto start = std::chrono::steady_clock::now();
+    cfg::GeneratorHooks hooks;
+    hooks.message = [this](std::string_view text, std::string_view caption) {
+      messages_.push_back({std::string(text), std::string(caption)});
+    };
+    hooks.stopped = [start] { return std::chrono::steady_clock::now() - start > std::chrono::milliseconds(500); };
+    const GenerationResult r = cfg::GenerateGameList(request_, hooks);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << script;
+    EXPECT_EQ(r.failure, cfg::GenerationFailure::kStopped) << script;
+    EXPECT_EQ(r.message, cfg::kGenerationStopped);
+    EXPECT_EQ(Output(), "old list");
+    EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
+    const auto runs = Runs();
+    ASSERT_EQ(runs.size(), 1u) << script;
+    EXPECT_TRUE(ProcessIsGone(runs[0].pid));
+    EXPECT_TRUE(ProcessIsGone(runs[0].child));
+  }
+  EXPECT_TRUE(messages_.empty());
+}
