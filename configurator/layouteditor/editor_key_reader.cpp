@@ -16,8 +16,10 @@ EditorKeyReader::EditorKeyReader(std::string_view text) {
   }
 }
 
-std::string_view EditorKeyReader::Raw(std::string_view key) const {
-  if (key.empty()) return {};
+std::string_view EditorKeyReader::Raw(std::string_view key) const { return Find(key).value_or(std::string_view()); }
+
+std::optional<std::string_view> EditorKeyReader::Find(std::string_view key) const {
+  if (key.empty()) return std::nullopt;
   for (const std::string& line : lines_) {
     if (line.size() <= key.size() || !platform::EqualsNoCase(std::string_view(line).substr(0, key.size()), key)) {
       continue;
@@ -29,7 +31,7 @@ std::string_view EditorKeyReader::Raw(std::string_view key) const {
     const std::size_t start = key.size() + (after == '=' ? 1 : 2);
     return start < line.size() ? std::string_view(line).substr(start) : std::string_view();
   }
-  return {};
+  return std::nullopt;
 }
 
 std::string_view EditorKeyReader::Value(std::string_view key, std::string_view def) const {

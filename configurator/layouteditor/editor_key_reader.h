@@ -3,6 +3,7 @@
 // the value; a line beginning with "[" hides the lines below it until a line "[]".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,8 @@ class EditorKeyReader {
 
   // The value as it stands ("" when the key is missing or its value is empty).
   std::string_view Raw(std::string_view key) const;
+  // The key stands in the file, with a value or without.
+  bool Has(std::string_view key) const { return Find(key).has_value(); }
   // The value, or `def` when it is empty.
   std::string_view Value(std::string_view key, std::string_view def) const;
   int Integer(std::string_view key, std::string_view def) const;
@@ -23,6 +26,7 @@ class EditorKeyReader {
   std::string Text(std::string_view key, std::string_view def, std::size_t field) const;
 
  private:
+  std::optional<std::string_view> Find(std::string_view key) const;
   std::vector<std::string> lines_;  // only the lines outside any "[...]" region
 };
 

@@ -70,6 +70,17 @@ void ReadObject(const EditorKeyReader& keys, int index, const std::string& prefi
 
 }  // namespace
 
+bool HasAtomicFeKeys(std::string_view text) {
+  const EditorKeyReader keys(text);
+  for (std::string_view key : {"RESOLUTIONX", "RESOLUTIONY", "Layout_Layer", "Layout_ForeGround", "List_visible"})
+    if (keys.Has(key)) return true;
+  for (int index = kEdSnap; index < kEditorObjectCount; ++index)
+    for (bool listImages : {false, true})
+      for (std::string_view suffix : {"_left", "_top", "_width", "_height", "_visible"})
+        if (keys.Has(AtomicFePrefix(index, listImages) + std::string(suffix))) return true;
+  return false;
+}
+
 int ImportAtomicFeLayout(EditorSession& editor, const std::string& path, DesktopSize desktop) {
   const auto text = platform::ReadWholeFile(path, kMaxEditorFileBytes);
   if (!text) return 0;

@@ -4,6 +4,8 @@
 
 #include "configurator/layouteditor/layout_import.h"
 #include "configurator/layouteditor/save_layout.h"
+#include "configurator/layouteditor/editor_text_lines.h"
+#include "platform/files.h"
 #include "platform/text.h"
 #include "platform/display_size.h"
 
@@ -49,6 +51,15 @@ int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::os
     err << text << '\n';
     reported = true;
   };
+  if (!mamewah) {
+    // Any readable text imports as an empty layout in the editor; a batch of commands
+    // must not overwrite a good layout with that.
+    const auto text = platform::ReadWholeFile(source, kMaxEditorFileBytes);
+    if (text && !HasAtomicFeKeys(*text)) {
+      err << kInvalidFileMessage << '\n';
+      return 1;
+    }
+  }
   const int imported =
       mamewah ? ImportMamewahLayout(editor, source, desktop) : ImportAtomicFeLayout(editor, source, desktop);
   if (!imported) {

@@ -19,6 +19,10 @@ inline constexpr std::string_view kImportTooLargeMessage =
 int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopSize desktop);
 int ImportAtomicFeLayout(EditorSession& editor, const std::string& path, DesktopSize desktop);
 
+// Any of the keys an AtomicFe layout.cfg is made of stands in `text` (the lenient menu
+// import takes any text; the command refuses one without them).
+bool HasAtomicFeKeys(std::string_view text);
+
 }  // namespace cfg
 
 namespace cfg {

@@ -276,6 +276,12 @@ int LayoutPage::Number(const QLineEdit* edit) const { return platform::ParseInt(
 
 void LayoutPage::SetNumber(QLineEdit* edit, int value) { edit->setText(QString::number(value)); }
 
+std::string LayoutPage::FaceOfField(const std::string& face) const {
+  // A face the owner did not touch keeps its bytes (a Windows-1252 one is shown converted).
+  if (face_->text() == FromSettingText(face)) return face;
+  return platform::CutToField(ToSettingText(face_->text()), kEditorFaceField);
+}
+
 void LayoutPage::CommitFields(int index) {
   if (index < 0 || index >= kEditorObjectCount) return;
   EditorLayout& l = editor_.layout;
@@ -293,7 +299,7 @@ void LayoutPage::CommitFields(int index) {
   o.alpha = Number(alpha_);
   o.fontSize = Number(size_);
   o.fontColour = Number(colour_);
-  o.fontFace = platform::CutToField(ToSettingText(face_->text()), kEditorFaceField);
+  o.fontFace = FaceOfField(o.fontFace);
   o.visible = visible_->isChecked() ? 1 : 0;
   if (index == kEdList) {
     l.settings.listeImages = listeImages_->isChecked() ? 1 : 0;
@@ -386,7 +392,7 @@ void LayoutPage::ApplyFields() {
   if (sel >= 0) {
     const EditorObject& o = l.objects[sel];
     // The whole face is compared and used, so a long face is not seen as changed forever.
-    fontChanged = o.fontSize != Number(size_) || !platform::EqualsNoCase(o.fontFace, ToSettingText(face_->text()));
+    fontChanged = o.fontSize != Number(size_) || !platform::EqualsNoCase(o.fontFace, FaceOfField(o.fontFace));
     scrollWidthChanged = !fontChanged && sel == kEdScrollText && Number(w_) != o.width;
     CommitFields(sel);
     // The preview makes a changed font again itself when it follows the commit.
@@ -589,10 +595,15 @@ void LayoutPage::Shown() {
 
 bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
   if (watched == window() && event->type() == QEvent::WindowStateChange && isVisible()) {
-    if (window()->isMinimized())
+    if (window()->isMinimized()) {
+      preview_->SetActive(false);
       preview_->showMinimized();
-    else
+    } else {
+      // The page's hide stopped the preview; coming back makes it live again.
       preview_->showNormal();
+      preview_->SetActive(true);
+      preview_->RequestRedraw();
+    }
   }
   return Page::eventFilter(watched, event);
 }

@@ -76,6 +76,8 @@ class LayoutPage : public Page {
   bool SaveTo(const std::string& path);
   DesktopSize Desktop() const;
   int Number(const QLineEdit* edit) const;
+  // The face the field holds for an object whose face is `face`.
+  std::string FaceOfField(const std::string& face) const;
   void SetNumber(QLineEdit* edit, int value);
 
   std::string base_;

@@ -15,7 +15,7 @@ namespace cfg {
 OrderDialog::OrderDialog(EditorLayout& layout, QWidget* parent) : QDialog(parent), layout_(layout) {
   setWindowTitle(QStringLiteral("Ordre d'affichage des objets"));
   setModal(true);
-  NormaliseOrder(layout_);
+  // The rows stand as the cabinet stacks the objects; the layout changes only with OK.
   const auto drawOrder = EditorDrawOrder(layout_);
   list_ = new QListWidget(this);
   list_->setObjectName("id1034");

@@ -93,8 +93,12 @@ void PreviewWindow::ResetClocks() {
 }
 
 void PreviewWindow::ResetPictureScroll() {
+  const std::uint32_t now = platform::GetTickCount();
   Follow();
-  renderer_.ResetPictureScroll(platform::GetTickCount());
+  renderer_.ResetPictureScroll(now);
+  // A picture the reset stopped is back at its origin: that is a new frame too.
+  renderer_.RedrawAt(now);
+  changed_ = true;
   ArmTimer();
 }
 

@@ -40,3 +40,15 @@ TEST(ImportCommand, WritesTheLayoutOrSaysWhyNot) {
     EXPECT_EQ(layout.Width(), c.args[1] == "mamewah" ? 800 : 1024);
   }
 }
+
+// A batch of commands must not overwrite a good layout with an empty one.
+TEST(ImportCommand, RefusesAnAtomicFeFileWithoutItsKeys) {
+  TempDir dir;
+  const std::string dest = dir.Write("Layout.cfg", "kept"), notes = dir.Write("notes.txt", "Hello\r\nleft=3\r\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunImport({"--import", "atomicfe", notes, dest}, {}, out, err), 1);
+  EXPECT_EQ(err.str(), std::string(kInvalidFileMessage) + "\n");
+  EXPECT_EQ(dir.Read("Layout.cfg"), "kept");
+  const std::string one = dir.Write("one.cfg", "Snap_left=10\r\n");  // one key is enough
+  EXPECT_EQ(RunImport({"--import", "atomicfe", one, dest}, {}, out, err), 0);
+}

@@ -10,6 +10,7 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
+#include "configurator/layouteditor/object_numbering.h"
 #include "render/font_table.h"
 #include "ui_fixture.h"
 
@@ -88,6 +89,18 @@ TEST_F(LayoutPageTest, AFontCommittedBySelectingAnotherObjectReachesThePreview) 
   page()->SelectObject(cfg::kEdSnap);  // commits the Info's fields
   EXPECT_EQ(editor().layout.objects[cfg::kEdInfo].fontSize, 40);
   EXPECT_GT(lineHeight(), before);
+}
+
+// A Windows-1252 face merely looked at leaves the layout unmodified and its bytes as they were.
+TEST_F(LayoutPageTest, AWindows1252FaceKeepsItsBytesUnlessChanged) {
+  dir.Write("Templates/Etoiles/Layout.cfg", "RESOLUTIONX=320\r\nRESOLUTIONY=240\r\nInfo_fontname=Caf\xE9 Sans\r\n");
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdInfo);
+  EXPECT_EQ(Control<QLineEdit>(1016)->text(), QString::fromUtf8("Caf\u00e9 Sans"));
+  page()->SelectObject(cfg::kEdSnap);
+  EXPECT_FALSE(page()->IsModified());
+  ASSERT_TRUE(page()->Save());
+  EXPECT_NE(dir.Read("Templates/Etoiles/Layout.cfg").find("\r\nInfo_Fontname=Caf\xE9 Sans\r\n"), std::string::npos);
 }
 
 TEST_F(LayoutPageTest, OutOfRangeValuesArePutBack) {
@@ -205,8 +218,29 @@ TEST_F(LayoutPageTest, RightClickInThePreviewSelectsAndDragUpdatesTheFields) {
 TEST_F(LayoutPageTest, MinimisingTheWindowTakesThePreviewAlong) {
   window->showMinimized();
   EXPECT_TRUE(page()->preview()->isMinimized());
+  EXPECT_FALSE(page()->preview()->TimerArmed());  // nothing animates unseen
   window->showNormal();
   EXPECT_FALSE(page()->preview()->isMinimized());
+  // Restored alive: the pulse, the scroll text and "&Appliquer" show again.
+  EXPECT_TRUE(page()->preview()->active());
+  EXPECT_TRUE(page()->preview()->TimerArmed());
+}
+
+// Equal orders: the rows show what the cabinet draws, and Cancel changes nothing.
+TEST(OrderDialog, ShowsTheCabinetsStackingAndCancelKeepsTheOrders) {
+  uitest::App();
+  cfg::EditorLayout layout;
+  for (int i = 0; i < cfg::kEditorObjectCount; ++i) layout.objects[i].order = 15 - i;
+  layout.objects[cfg::kEdSnap].order = 3;  // ties with Custom4 (editor index 12)
+  const cfg::EditorLayout before = layout;
+  cfg::OrderDialog dialog(layout);
+  const auto drawn = cfg::EditorDrawOrder(layout);
+  for (int row = 0; row < cfg::kEditorObjectCount; ++row)
+    EXPECT_EQ(dialog.list()->item(row)->text(),
+              QString::fromUtf8(cfg::EditorListName(drawn[std::size_t(cfg::kEditorObjectCount - 1 - row)]).data()))
+        << row;
+  QTest::mouseClick(dialog.findChild<QWidget*>("id1037"), Qt::LeftButton);
+  for (int i = 0; i < cfg::kEditorObjectCount; ++i) EXPECT_EQ(layout.objects[i].order, before.objects[i].order) << i;
 }
 
 TEST(OrderDialog, MovesRowsAndNumbersThemFromTheBack) {

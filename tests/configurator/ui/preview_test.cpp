@@ -216,6 +216,41 @@ TEST_F(PreviewTest, SelectorPulsesBetweenItsBounds) {
   EXPECT_LT(renderer.drawn().selectionAlpha, 70);
 }
 
+// Bounds made equal stop the pulse where the cabinet draws it: at the minimum.
+TEST_F(PreviewTest, ASelectorWithEqualBoundsShowsItsMinimum) {
+  editor.layout.settings.selectorMinAlpha = 50;
+  editor.layout.settings.selectorMaxAlpha = 250;
+  cfg::PreviewRenderer& renderer = preview->renderer();
+  renderer.Follow(editor.layout);
+  renderer.ResetClocks(0);
+  for (std::uint32_t now = 0; now <= 500; now += 50) renderer.AdvanceClocks(now);
+  ASSERT_GT(renderer.drawn().selectionAlpha, 100);
+  editor.layout.settings.selectorMaxAlpha = 50;
+  preview->RequestRedraw();
+  for (std::uint32_t now = 550; now <= 700; now += 50) renderer.AdvanceClocks(now);
+  EXPECT_EQ(renderer.drawn().selectionAlpha, 50);
+}
+
+// A picture stopped by stepping its speed to 0 is drawn back at its origin at once.
+TEST_F(PreviewTest, AScrollStoppedAtZeroIsRedrawnAtItsOrigin) {
+  auto& custom = Object(cfg::kEdCustom1);
+  custom.visible = 1;
+  custom.width = 40;
+  custom.height = 30;
+  custom.scrollSpeedX = 10;
+  preview->ResetPictureScroll();
+  preview->SetActive(true);
+  QTest::qWait(100);
+  ASSERT_NE(preview->renderer().drawn().objects[kCustom1].scrollU, 0.0f);
+  custom.scrollSpeedX = 0;
+  preview->ResetPictureScroll();
+  const int frames = preview->framesDrawn();
+  QTest::qWait(50);
+  EXPECT_EQ(preview->renderer().drawn().objects[kCustom1].scrollU, 0.0f);
+  EXPECT_GT(preview->framesDrawn(), frames);
+  preview->SetActive(false);
+}
+
 TEST_F(PreviewTest, ListRowsSurviveAnyRowCount) {
   auto& list = Object(cfg::kEdList);
   list.visible = 1;
