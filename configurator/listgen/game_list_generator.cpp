@@ -23,7 +23,12 @@ constexpr std::uint32_t kEndGraceMs = 2000;
 
 using ListingReader = bool (*)(const std::string& path, GameListBuilder& games);
 
-int ConvertListing(const ListingJob& job, const GeneratorHooks& hooks, ListingReader read) {
+struct Conversion {
+  int games = 0;
+  GenerationFailure failure = GenerationFailure::kNone;
+};
+
+Conversion ConvertListing(const ListingJob& job, const GeneratorHooks& hooks, ListingReader read) {
   std::optional<RomFolder> folder;
   if (job.existingOnly) folder = RomFolder::List(platform::ResolvePath(job.romDirectory));
   StatusThrottle throttle;
@@ -33,14 +38,16 @@ int ConvertListing(const ListingJob& job, const GeneratorHooks& hooks, ListingRe
   });
   if (!read(job.listingFile, games)) {
     hooks.Message(job.listingFile, kCannotRead);
-    return 0;
+    return {0, GenerationFailure::kNoListing};
   }
-  if (games.written() == 0) return 0;
+  // Stopped while converting: the old list stays.
+  if (hooks.Stopped()) return {0, GenerationFailure::kStopped};
+  if (games.written() == 0) return {0, GenerationFailure::kNoRomMatched};
   if (!platform::WriteFileAtomically(job.outputFile, games.text())) {
     hooks.Message(job.outputFile, kCannotWrite);
-    return 0;
+    return {0, GenerationFailure::kFileNotWritten};
   }
-  return games.written();
+  return {games.written(), GenerationFailure::kNone};
 }
 
 // The program as posix_spawn needs it: a bare name stays for the PATH search; a path is
@@ -83,18 +90,33 @@ std::string CountMessage(int games) { return std::to_string(games) + kGamesWritt
 }  // namespace
 
 int ParseListXml(const ListingJob& job, const GeneratorHooks& hooks) {
-  return ConvertListing(job, hooks, &ReadListXmlFile);
+  return ConvertListing(job, hooks, &ReadListXmlFile).games;
 }
 
 int ParseListInfo(const ListingJob& job, const GeneratorHooks& hooks) {
-  return ConvertListing(job, hooks, &ReadListInfoFile);
+  return ConvertListing(job, hooks, &ReadListInfoFile).games;
+}
+
+std::string FailureMessage(GenerationFailure failure) {
+  const char* cause = "";
+  switch (failure) {
+    case GenerationFailure::kNone: return "";
+    case GenerationFailure::kNoRomFolder: return kNoRomFolder;
+    case GenerationFailure::kStopped: return kGenerationStopped;
+    case GenerationFailure::kEmulatorNotStarted: cause = kEmulatorNotStarted; break;
+    case GenerationFailure::kNoListing: cause = kNoListing; break;
+    case GenerationFailure::kNoRomMatched: cause = kNoRomMatched; break;
+    case GenerationFailure::kFileNotWritten: cause = kListNotWritten; break;
+  }
+  return std::string(kListNotCreated) + " " + cause;
 }
 
 GenerationResult GenerateGameList(const GeneratorRequest& request, const GeneratorHooks& hooks) {
   // Existing-only against a wrong or empty folder would replace the list with nearly nothing.
   if (request.existingOnly && RomFolder::List(platform::ResolvePath(request.romDirectory)).IsEmpty()) {
     GenerationResult none;
-    none.message = kNoRomFolder;
+    none.failure = GenerationFailure::kNoRomFolder;
+    none.message = FailureMessage(none.failure);
     return none;
   }
   hooks.Status(kCreatingList);
@@ -113,14 +135,20 @@ GenerationResult GenerateGameList(const GeneratorRequest& request, const Generat
   if (!run.started || run.copy != CopyResult::kCopied) {
     hooks.Status("");
     platform::RemoveRegularFile(request.temporaryFile);
-    result.message = kListNotCreated;
+    result.failure = !run.started                         ? GenerationFailure::kEmulatorNotStarted
+                     : run.copy == CopyResult::kFileFailed ? GenerationFailure::kFileNotWritten
+                     : run.copy == CopyResult::kStopped    ? GenerationFailure::kStopped
+                                                           : GenerationFailure::kNoListing;
+    result.message = FailureMessage(result.failure);
     return result;
   }
   const ListingJob job{request.temporaryFile, request.outputFile, request.romDirectory, request.existingOnly};
-  result.games = xml ? ParseListXml(job, hooks) : ParseListInfo(job, hooks);
+  const Conversion conversion = ConvertListing(job, hooks, xml ? &ReadListXmlFile : &ReadListInfoFile);
   hooks.Status("");
   platform::RemoveRegularFile(request.temporaryFile);
-  result.message = result.games > 0 ? CountMessage(result.games) : std::string(kListNotCreated);
+  result.games = conversion.games;
+  result.failure = conversion.failure;
+  result.message = result.games > 0 ? CountMessage(result.games) : FailureMessage(result.failure);
   return result;
 }
 

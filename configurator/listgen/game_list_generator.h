@@ -35,11 +35,27 @@ struct ListingJob {
 int ParseListXml(const ListingJob& job, const GeneratorHooks& hooks);
 int ParseListInfo(const ListingJob& job, const GeneratorHooks& hooks);
 
+// Why a generation wrote no list.
+enum class GenerationFailure {
+  kNone,
+  kNoRomFolder,         // existing-only against a missing or empty ROM folder
+  kEmulatorNotStarted,
+  kNoListing,           // the emulator printed nothing usable (or went silent)
+  kNoRomMatched,        // the listing gave no game to keep
+  kFileNotWritten,      // the scratch file or the list could not be written
+  kStopped,             // the owner stopped it ("Arrêter")
+};
+
 struct GenerationResult {
   int games = -1;       // games written; -1 when no listing could be had, 0 when it gave none
-  std::string message;  // the closing message: "<n> ROM(S) récupèrée(s)." or the failure
+  GenerationFailure failure = GenerationFailure::kNone;
+  std::string message;  // the closing message: "<n> ROM(S) récupèrée(s)." or the failure and its cause
   bool ok() const { return games > 0; }
 };
+
+// "Erreur de création de la liste ! <cause>" (the ROM folder's failure and a stop have their
+// own texts).
+std::string FailureMessage(GenerationFailure failure);
 
 // The whole generation. The closing message is returned for the caller to show; the
 // others (file and pipe failures) go through the hooks as they happen.

@@ -13,9 +13,12 @@ struct GeneratorHooks {
   std::function<void(const std::string& text)> status;
   // A message box (text, caption). Empty: platform::ShowMessageBox.
   std::function<void(std::string_view text, std::string_view caption)> message;
+  // True once the owner asked to stop ("Arrêter"). May be left empty.
+  std::function<bool()> stopped;
 
   void Status(const std::string& text) const;
   void Message(std::string_view text, std::string_view caption) const;
+  bool Stopped() const { return stopped && stopped(); }
 };
 
 // Lets a status through at most every intervalMs (the first one at once), so a listing

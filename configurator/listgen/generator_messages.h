@@ -9,6 +9,12 @@ inline constexpr const char* kCreatingList = "Création de la liste en cours ...
 inline constexpr const char* kGamesProgress = "Récupération des roms en cours : ";
 inline constexpr const char* kGamesWritten = " ROM(S) récupèrée(s).";
 inline constexpr const char* kListNotCreated = "Erreur de création de la liste !";
+// The cause, said after kListNotCreated.
+inline constexpr const char* kEmulatorNotStarted = "L'émulateur n'a pas pu être lancé.";
+inline constexpr const char* kNoListing = "L'émulateur n'a fourni aucune liste.";
+inline constexpr const char* kNoRomMatched = "Aucune ROM ne correspond.";
+inline constexpr const char* kListNotWritten = "Le fichier n'a pas pu être écrit.";
+inline constexpr const char* kGenerationStopped = "Création de la liste arrêtée : l'ancienne liste est conservée.";
 inline constexpr const char* kNoRomFolder = "Répertoire des ROMS introuvable ou vide : liste non créée !";
 inline constexpr const char* kCannotCreateFile = "ERREUR D'OUVERTURE DU FICHIER";
 inline constexpr const char* kWriteFailed = "Erreur d'écriture du fichier ! Disque plein ?";

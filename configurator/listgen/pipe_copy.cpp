@@ -42,6 +42,10 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
     const auto wait = std::min<long long>(silenceLimitMs - silentMs, kStatusEveryMs);
     const platform::OutputPipe::ReadResult r = pipe.Read(buffer, static_cast<std::uint32_t>(wait));
     if (throttle.Due()) hooks.Status(kCreatingList);
+    if (hooks.Stopped()) {
+      file->Close();
+      return CopyResult::kStopped;
+    }
     if (r.status == platform::OutputPipe::Status::kTimedOut) continue;
     if (r.status == platform::OutputPipe::Status::kEnd) break;
     if (r.status == platform::OutputPipe::Status::kFailed) {

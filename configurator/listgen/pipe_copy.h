@@ -17,12 +17,14 @@ enum class CopyResult {
   kFileFailed = 1,      // the scratch file could not be created or written (said once)
   kTimeLimit = 2,       // the emulator went silent for longer than the limit
   kNothingReceived = 3, // not one byte came
+  kStopped = 4,         // the owner stopped the generation
 };
 
 // Copies until the emulator closes its output. The limit counts from the last output
 // received, so a slow machine still printing its listing is never cut off, and one that
 // hangs without a word is given up on after silenceLimitMs even while no read returns.
-// A failed read other than the end says "Erreur PIPE" and keeps what was copied.
+// A failed read other than the end says "Erreur PIPE" and keeps what was copied. A stop
+// asked through the hooks is seen within a status interval.
 CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileName, std::uint32_t silenceLimitMs,
                           const GeneratorHooks& hooks);
 

@@ -25,6 +25,12 @@ std::string ConfigurationFile(std::string_view base, std::string_view name) {
   return settings::ConfigurationPath(base, name);
 }
 
+std::string ProposedListFile(std::string_view base, std::string_view name) {
+  if (name.empty()) return platform::JoinPath(platform::ResolvePath(platform::JoinPath(base, "config")), "MAME.txt");
+  const std::string file = ConfigurationFile(base, name);
+  return platform::ResolvePath(platform::JoinPath(platform::DirectoryPart(file), std::string(name) + ".txt"));
+}
+
 std::vector<std::string> ConfigurationNames(std::string_view base) {
   return Subdirectories(platform::JoinPath(base, "config"));
 }

@@ -11,6 +11,9 @@ namespace cfg {
 // of existing files aside; new files get these spellings, the frontend's.
 std::string MainSettingsFile(std::string_view base);
 std::string ConfigurationFile(std::string_view base, std::string_view name);
+// The game list a generation proposes: config/<name>/<name>.txt beside the configuration's
+// own file, or config/MAME.txt while no configuration is chosen.
+std::string ProposedListFile(std::string_view base, std::string_view name);
 
 // The subdirectories of config/ and of Templates/ whose names do not begin with ".",
 // sorted (the system gives them in no useful order).

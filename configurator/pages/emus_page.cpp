@@ -149,10 +149,19 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   binders_.File(listButton, listFile, SettingId::FichierDescription,
                 "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)", "Liste des Roms");
   const Settings& s = settings_.value;
-  connect(create, &QPushButton::clicked, this, [this, &s] {
-    OpenGeneratorDialog(this, base_, [this, &s] {
-      return GeneratorSources{settings::EmulatorProgramPath(base_, s.emuExe), ExpandPath(base_, s.romDir)};
-    });
+  std::string& listField = binders_.TextField(SettingId::FichierDescription);
+  connect(create, &QPushButton::clicked, this, [this, &s, listFile, &listField] {
+    OpenGeneratorDialog(
+        this, base_,
+        [this, &s] {
+          const std::string name = configIndex_ < 0 ? std::string() : ToSettingText(configs_->itemText(configIndex_));
+          return GeneratorSources{settings::EmulatorProgramPath(base_, s.emuExe), ExpandPath(base_, s.romDir),
+                                  ProposedListFile(base_, name)};
+        },
+        // The new list is the page's, as if typed: saving it is the owner's choice.
+        [this, listFile, &listField](const std::string& file) {
+          SetText(listFile, listField, platform::MakeRelativePath(base_, file));
+        });
   });
 }
 

@@ -45,8 +45,9 @@ std::optional<std::string> AskListFile(QWidget* owner, const std::string& propos
 
 class GeneratorDialog : public QDialog {
  public:
-  GeneratorDialog(QWidget* owner, std::string baseDirectory, std::function<GeneratorSources()> sources)
-      : QDialog(owner), base_(std::move(baseDirectory)), sources_(std::move(sources)) {
+  GeneratorDialog(QWidget* owner, std::string baseDirectory, std::function<GeneratorSources()> sources,
+                  ListCreated created)
+      : QDialog(owner), base_(std::move(baseDirectory)), sources_(std::move(sources)), created_(std::move(created)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8("Création listes de ROMS"));
     emulator_ = new QComboBox(this);
@@ -81,10 +82,10 @@ class GeneratorDialog : public QDialog {
  private:
   void CreateList() {
     const bool existingOnly = existingOnly_->isChecked();
-    const std::string name = emulator_->currentText().toStdString();
-    const std::string proposed = platform::JoinPath(ConfigDirectory(base_), name + ".txt");
-    const GeneratorSources sources = sources_ ? sources_() : GeneratorSources{};
-    const std::optional<std::string> file = AskListFile(this, proposed);
+    GeneratorSources sources = sources_ ? sources_() : GeneratorSources{};
+    if (sources.listFile.empty())
+      sources.listFile = platform::JoinPath(ConfigDirectory(base_), emulator_->currentText().toStdString() + ".txt");
+    const std::optional<std::string> file = AskListFile(this, sources.listFile);
     if (!file) return;
     GenerateGameList(this, sources.emulator, *file, sources.romDirectory, existingOnly);
   }
@@ -99,17 +100,22 @@ class GeneratorDialog : public QDialog {
     request.romDirectory = romDirectory;
     request.existingOnly = existingOnly;
     request.temporaryFile = platform::JoinPath(ConfigDirectory(base_), "Infos.tmp");
+    // "Arrêter" in the status box: the copy sees it within a status interval and ends the emulator.
+    bool stop = false;
     GeneratorHooks hooks;
-    hooks.status = [owner](const std::string& text) { ShowStatusBox(text, owner); };
+    hooks.status = [owner, &stop](const std::string& text) { ShowStatusBox(text, owner, [&stop] { stop = true; }); };
+    hooks.stopped = [&stop] { return stop; };
     setEnabled(false);
     const GenerationResult result = cfg::GenerateGameList(request, hooks);
     ShowStatusBox("", owner);
     setEnabled(true);
     platform::ShowMessageBox(result.message, kGeneratorCaption);
+    if (result.ok() && created_) created_(listFile);
   }
 
   std::string base_;
   std::function<GeneratorSources()> sources_;
+  ListCreated created_;
   QComboBox* emulator_;
   QCheckBox* existingOnly_;
   QPushButton* create_;
@@ -118,9 +124,10 @@ class GeneratorDialog : public QDialog {
 
 }  // namespace
 
-void OpenGeneratorDialog(QWidget* owner, const std::string& baseDirectory, std::function<GeneratorSources()> sources) {
+void OpenGeneratorDialog(QWidget* owner, const std::string& baseDirectory, std::function<GeneratorSources()> sources,
+                         ListCreated created) {
   static QPointer<QDialog> dialog;
-  if (!dialog) dialog = new GeneratorDialog(owner, baseDirectory, std::move(sources));
+  if (!dialog) dialog = new GeneratorDialog(owner, baseDirectory, std::move(sources), std::move(created));
   dialog->show();
   dialog->raise();
   dialog->activateWindow();

@@ -11,11 +11,16 @@ namespace cfg {
 struct GeneratorSources {
   std::string emulator;
   std::string romDirectory;
+  std::string listFile;  // the list file to propose
 };
 
+// Told the list file a generation has just written.
+using ListCreated = std::function<void(const std::string& listFile)>;
+
 // Opens the modeless dialog "Création listes de ROMS" as a child of `owner`, or brings the one
-// already open to the front. `sources` is asked for the page's values at each "&Créer liste".
+// already open to the front. `sources` is asked for the page's values at each "&Créer liste";
+// `created` hears of each list written.
 void OpenGeneratorDialog(QWidget* owner, const std::string& baseDirectory,
-                         std::function<GeneratorSources()> sources);
+                         std::function<GeneratorSources()> sources, ListCreated created = {});
 
 }  // namespace cfg

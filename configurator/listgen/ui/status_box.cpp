@@ -4,15 +4,18 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace cfg {
 
-void ShowStatusBox(const std::string& text, QWidget* owner) {
+void ShowStatusBox(const std::string& text, QWidget* owner, std::function<void()> onStop) {
   static QPointer<QDialog> box;
   static QPointer<QLabel> label;
   if (text.empty()) {
+    // Forgotten at once: the next run makes its own box, with its own stop.
     if (box) box->close();
+    box = nullptr;
     return;
   }
   if (!box) {
@@ -20,16 +23,29 @@ void ShowStatusBox(const std::string& text, QWidget* owner) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName("statusBox");
     box->setWindowTitle("Infos");
+    box->setWindowModality(Qt::ApplicationModal);
     label = new QLabel(box);
     label->setMinimumWidth(320);
-    (new QVBoxLayout(box))->addWidget(label);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(label);
+    if (onStop) {
+      auto* stop = new QPushButton(QString::fromUtf8("Arrêter"), box);
+      stop->setObjectName("stop");
+      QObject::connect(stop, &QPushButton::clicked, box, [stop, onStop = std::move(onStop)] {
+        stop->setEnabled(false);
+        onStop();
+      });
+      layout->addWidget(stop, 0, Qt::AlignRight);
+    }
   }
   label->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   box->show();
   box->raise();
   label->repaint();
-  // Lets the window system show the box; the owner's clicks wait for the end of the run.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // Lets the window system show the box and the box take its button's click; the box is
+  // modal, so the owner's other windows take none until the end of the run.
+  QCoreApplication::processEvents(box->findChild<QPushButton*>("stop") ? QEventLoop::AllEvents
+                                                                       : QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace cfg

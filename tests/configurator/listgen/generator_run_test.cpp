@@ -140,7 +140,7 @@ TEST_F(GeneratorRun, SilenceEndsTheEmulatorAndItsGroupAndKeepsTheOldList) {
     const GenerationResult r = Generate();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << c.script;
     EXPECT_EQ(r.games, -1) << c.script;
-    EXPECT_EQ(r.message, cfg::kListNotCreated);
+    EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kNoListing);
     EXPECT_EQ(Output(), "old list");
     EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
     const auto runs = Runs();
@@ -171,7 +171,7 @@ TEST_F(GeneratorRun, AnEmulatorThatCannotStartIsAFailureNotACount) {
     messages_.clear();
     const GenerationResult r = Generate();
     EXPECT_EQ(r.games, -1) << program;
-    EXPECT_EQ(r.message, cfg::kListNotCreated);
+    EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kEmulatorNotStarted);
     EXPECT_TRUE(messages_.empty()) << program << ": " << messages_.front().caption;
     EXPECT_EQ(Output(), "old list");
   }
@@ -185,7 +185,7 @@ TEST_F(GeneratorRun, AListingThatYieldsNoGameLeavesTheOldList) {
   Script("listxml=" + dir_.Write("roms.xml", "<mame><machine name=\"pacman\"><rom name=\"a\"/></machine></mame>"));
   GenerationResult r = Generate();
   EXPECT_EQ(r.games, 0);
-  EXPECT_EQ(r.message, cfg::kListNotCreated);
+  EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kNoRomMatched);
   EXPECT_EQ(Output(), "old list");
 
   dir_.Write("roms/PacMan.zip", "");
@@ -216,7 +216,7 @@ TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   Script("listxml=" + xml_);
   request_.temporaryFile = "/dev/full";  // every write fails: a full disk
   GenerationResult r = Generate();
-  EXPECT_EQ(r.message, cfg::kListNotCreated);
+  EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kListNotWritten);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, cfg::kWriteFailed);
   EXPECT_TRUE(std::filesystem::exists("/dev/full"));
@@ -224,10 +224,19 @@ TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   messages_.clear();
   request_.temporaryFile = dir_ / "no such dir/Infos.tmp";
   r = Generate();
-  EXPECT_EQ(r.message, cfg::kListNotCreated);
+  EXPECT_EQ(r.failure, cfg::GenerationFailure::kFileNotWritten);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, request_.temporaryFile);
   EXPECT_EQ(messages_[0].caption, cfg::kCannotCreateFile);
+
+  // The listing was had, the list itself cannot be written.
+  messages_.clear();
+  request_.temporaryFile = dir_ / "Infos.tmp";
+  request_.outputFile = dir_ / "no such dir/MAME.txt";
+  r = Generate();
+  EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kListNotWritten);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].text, request_.outputFile);
 }
 
 TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCode) {
@@ -249,8 +258,37 @@ TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCod
 
   testing::internal::CaptureStdout();
   code = cfg::RunCreateListCommand({"--create-list", "--emulator", dir_ / "none", "--output", output});
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), std::string(cfg::kListNotCreated) + "\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            std::string(cfg::kListNotCreated) + " " + cfg::kEmulatorNotStarted + "\n");
   EXPECT_EQ(code, 1);
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--output", output}), 1);
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output"}), 1);
+}
+
+// "Arrêter" ends the emulator and its group at once, whatever it was doing, tries no other
+// listing, and keeps the old list.
+TEST_F(GeneratorRun, AStoppedGenerationEndsTheEmulatorAndKeepsTheOldList) {
+  dir_.Write("MAME.txt", "old list");
+  for (const std::string& script : {std::string("run_ms=60000;child=1"),
+                                    "listxml=" + xml_ + ";run_ms=60000;child=1"}) {
+    ::unlink(record_.c_str());
+    Script(script);
+    const auto start = std::chrono::steady_clock::now();
+    cfg::GeneratorHooks hooks;
+    hooks.message = [this](std::string_view text, std::string_view caption) {
+      messages_.push_back({std::string(text), std::string(caption)});
+    };
+    hooks.stopped = [start] { return std::chrono::steady_clock::now() - start > std::chrono::milliseconds(500); };
+    const GenerationResult r = cfg::GenerateGameList(request_, hooks);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << script;
+    EXPECT_EQ(r.failure, cfg::GenerationFailure::kStopped) << script;
+    EXPECT_EQ(r.message, cfg::kGenerationStopped);
+    EXPECT_EQ(Output(), "old list");
+    EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
+    const auto runs = Runs();
+    ASSERT_EQ(runs.size(), 1u) << script;
+    EXPECT_TRUE(ProcessIsGone(runs[0].pid));
+    EXPECT_TRUE(ProcessIsGone(runs[0].child));
+  }
+  EXPECT_TRUE(messages_.empty());
 }

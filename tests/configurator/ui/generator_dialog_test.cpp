@@ -64,3 +64,26 @@ TEST(GeneratorDialog, StatusBoxShowsTheTextAndClosesOnAnEmptyOne) {
   cfg::ShowStatusBox("", &owner);
   EXPECT_EQ(TopDialog("Infos"), nullptr);
 }
+
+// "Arrêter" in the box tells the run once; the box itself stays until the run ends.
+TEST(GeneratorDialog, StatusBoxStopButtonTellsTheRun) {
+  App();
+  QWidget owner;
+  int stops = 0;
+  cfg::ShowStatusBox("Création de la liste en cours ...", &owner, [&stops] { ++stops; });
+  QDialog* box = TopDialog("Infos");
+  ASSERT_NE(box, nullptr);
+  auto* stop = box->findChild<QPushButton*>("stop");
+  ASSERT_NE(stop, nullptr);
+  EXPECT_EQ(stop->text(), QString::fromUtf8("Arrêter"));
+  stop->click();
+  stop->click();
+  EXPECT_EQ(stops, 1);
+  EXPECT_EQ(TopDialog("Infos"), box);
+  cfg::ShowStatusBox("", &owner);
+  cfg::ShowStatusBox("Création de la liste en cours ...", &owner, [&stops] { stops += 10; });
+  ASSERT_NE(TopDialog("Infos"), nullptr);
+  TopDialog("Infos")->findChild<QPushButton*>("stop")->click();
+  EXPECT_EQ(stops, 11) << "a new run's box calls the new run's stop";
+  cfg::ShowStatusBox("", &owner);
+}

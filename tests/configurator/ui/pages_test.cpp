@@ -1,9 +1,13 @@
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QTimer>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+
+#include <filesystem>
 
 #include <linux/input-event-codes.h>
 
@@ -198,3 +202,64 @@ TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// Accepts the next file dialog once it is open, noting the file it proposed.
+void AcceptNextFileDialog(QString* proposed) {
+  QTimer::singleShot(0, [proposed] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+        *proposed = d->selectedFiles().value(0);
+        static_cast<QDialog*>(d)->accept();
+        return;
+      }
+    AcceptNextFileDialog(proposed);
+  });
+}
+
+class ListCreationTest : public PagesTest {
+ protected:
+  // An emulator that prints one game, and its ROM.
+  void SetUp() override {
+    PagesTest::SetUp();
+    const std::string listing = dir.Write(
+        "listing.xml", "<mame><machine name=\"pacman\"><description>Pac</description><rom name=\"a\"/></machine></mame>");
+    const std::string emulator = dir.Write("emu/emu.sh", "#!/bin/sh\ncat '" + listing + "'\n");
+    std::filesystem::permissions(emulator, std::filesystem::perms::owner_all);
+    dir.Write("roms/pacman.zip", "");
+    dir.Write("config/Neo/config.ini", "[Config]\r\nEmuExe=" + emulator + "\r\nRomDir=roms\r\n");
+  }
+  QDialog* Generator() const { return window->emusPage()->findChild<QDialog*>(); }
+};
+
+}  // namespace
+
+// The new list becomes the page's (modified, not saved); the file proposed is the
+// configuration's own.
+TEST_F(ListCreationTest, TheNewListIsPutIntoThePage) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+  QTest::mouseClick(Control<QPushButton>(1070), Qt::LeftButton);
+  ASSERT_NE(Generator(), nullptr);
+  QString proposed;
+  AcceptNextFileDialog(&proposed);
+  Generator()->findChild<QPushButton*>("create")->click();
+  EXPECT_EQ(proposed.toStdString(), dir.path() + "/config/Neo/Neo.txt");
+  ASSERT_FALSE(messages->empty());
+  EXPECT_EQ(messages->back().text, "1 ROM(S) récupèrée(s).");
+  EXPECT_EQ(Control<QLineEdit>(1084)->text(), "config/Neo/Neo.txt");
+  EXPECT_TRUE(window->emusPage()->IsModified());
+  EXPECT_EQ(dir.Read("config/Neo/config.ini").find("FichierDescription"), std::string::npos);
+  ASSERT_TRUE(window->emusPage()->Save());
+  EXPECT_NE(dir.Read("config/Neo/config.ini").find("FichierDescription=config/Neo/Neo.txt"), std::string::npos);
+}
+
+TEST(ProposedListFile, IsTheConfigurationsOwnOrMameWhenNoneIsChosen) {
+  TempDir dir;
+  dir.Write("Config/Neo/config.ini", "");
+  EXPECT_EQ(cfg::ProposedListFile(dir.path(), "Neo"), dir.path() + "/Config/Neo/Neo.txt");
+  EXPECT_EQ(cfg::ProposedListFile(dir.path(), "New"), dir.path() + "/Config/New/New.txt");
+  EXPECT_EQ(cfg::ProposedListFile(dir.path(), ""), dir.path() + "/Config/MAME.txt");
+}
