@@ -8,7 +8,7 @@
 
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/input_state.h"
-#include "frontend/shell/settings.h"
+#include "frontend/shell/shell_state.h"
 #include "frontend/shell/shell_state.h"
 #include "shell_installation.h"
 
