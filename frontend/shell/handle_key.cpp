@@ -14,6 +14,7 @@
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/search_panel.h"
+#include "frontend/shell/selection_refresh.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/volume_ramp.h"
@@ -106,15 +107,6 @@ void ToggleFavourites() {
 }
 
 }  // namespace
-
-void RefreshAfterMove() {
-  LoadSelectionMedia();
-  AskForFrame();
-  if (gInput.navigateArmed) {
-    PlaySound(kSoundNavigate, 0);
-    gInput.navigateArmed = false;
-  }
-}
 
 void HandleKey(int code) {
   Settings& s = gSettings;

@@ -4,9 +4,9 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/shell/clocks.h"
-#include "frontend/shell/handle_key.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/search_ring.h"
+#include "frontend/shell/selection_refresh.h"
 
 namespace {
 

@@ -1,0 +1,16 @@
+#include "frontend/shell/selection_refresh.h"
+
+#include "render/picture_loading.h"
+#include "frontend/shell/clocks.h"
+#include "frontend/shell/input_state.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/sounds.h"
+
+void RefreshAfterMove() {
+  LoadSelectionMedia();
+  AskForFrame();
+  if (gInput.navigateArmed) {
+    PlaySound(kSoundNavigate, 0);
+    gInput.navigateArmed = false;
+  }
+}
