@@ -57,7 +57,8 @@ unit: build
 
 asan:
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON -DORV_WERROR=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	# The build runs the demo's generators (sanitized too): the same leak suppressions apply.
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		ctest --output-on-failure -j $(JOBS) --timeout 600
