@@ -12,6 +12,7 @@
 #include "configurator/layouteditor/object_numbering.h"
 #include "configurator/layouteditor/save_layout.h"
 #include "fuzz_input.h"
+#include "render/layout_keys.h"
 
 namespace fuzz {
 
@@ -32,7 +33,7 @@ inline cfg::DesktopSize DesktopOf(std::uint8_t choice) {
 }
 
 inline void CheckEditorLayout(const cfg::EditorLayout& layout) {
-  for (int slot : layout.drawOrder) Require(slot >= -1 && slot < cfg::kEditorObjectCount);
+  for (int slot : cfg::EditorDrawOrder(layout)) Require(slot >= -1 && slot < cfg::kEditorObjectCount);
   const int rows = cfg::ListRowDivisor(layout.settings.nbItems);
   Require(rows >= 1 && rows <= 50);
   for (const cfg::EditorObject& o : layout.objects) Require(o.fontFace.size() < cfg::kEditorFaceField);
@@ -48,17 +49,20 @@ inline void CheckEditorLayout(const cfg::EditorLayout& layout) {
   cfg::EditorLayout reread;
   cfg::ReadEditorLayoutText(saved, width, height, reread);
   cfg::EditorLayout expected = layout;
+  // A file is read with the frontend's defaults, so an absent face reads as the cabinet's.
+  const std::string kFaceOfAFile(DefaultOf(RowOf(ObjectKey::kFontName), KeyDefaults::kFrontend));
   for (int index = 0; index < cfg::kEditorObjectCount; ++index) {
     std::string& face = expected.objects[static_cast<std::size_t>(index)].fontFace;
-    if (cfg::IsEditorTextObject(index) && face.empty()) face = "System";
+    if (cfg::IsEditorTextObject(index) && face.empty()) face = kFaceOfAFile;
   }
   Require(cfg::LayoutFileText(reread) == cfg::LayoutFileText(expected));
 
   cfg::EditorLayout renumbered = layout;
   cfg::NormaliseOrder(renumbered);
+  const std::array<int, cfg::kEditorObjectCount> drawOrder = cfg::EditorDrawOrder(renumbered);
   std::array<bool, cfg::kEditorObjectCount> drawn{};
   for (int p = 0; p < cfg::kEditorObjectCount; ++p) {
-    const int index = renumbered.drawOrder[static_cast<std::size_t>(p)];
+    const int index = drawOrder[static_cast<std::size_t>(p)];
     Require(index >= 0 && index < cfg::kEditorObjectCount && !drawn[static_cast<std::size_t>(index)]);
     drawn[static_cast<std::size_t>(index)] = true;
     Require(renumbered.objects[static_cast<std::size_t>(index)].order == p + 1);
