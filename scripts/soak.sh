@@ -56,7 +56,7 @@ finish() {
 trap finish EXIT
 
 export SOAK_LAUNCHES="$launches"
-SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$inst/Orvanel" 2>"$inst/stderr.txt" &
+XDG_CACHE_HOME="$build/soak-cache" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$inst/Orvanel" 2>"$inst/stderr.txt" &
 pid=$!
 window() { xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null | head -n1 || true; }
 for _ in $(seq 1 100); do
