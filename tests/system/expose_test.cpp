@@ -20,10 +20,7 @@ class ExposeTest : public systest::DisplayTest {
     DisplayTest::SetUp();
     if (IsSkipped()) return;
     if (!systest::HasProgram("import")) GTEST_SKIP() << "ImageMagick missing (scripts/install-deps.sh installs it)";
-    inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=OUI\r\nLargFen=640\r\n"
-                                     "HautFen=480\r\nTransitions=NO\r\n");
-    inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Red\r\nFichierDescription=lists\\arcade.txt\r\n"
-                                           "Sons=NO\r\n");
+    systest::WriteWindowedArcade(inst, "Red", "");
     inst.Write("lists/arcade.txt", "[galaga]\r\nFullName=Galaga\r\n");
     inst.Write("Templates/Red/Layout.cfg", "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\nBackGround_visible=YES\r\n"
                                            "BackGround_Alpha=255\r\n");

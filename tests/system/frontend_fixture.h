@@ -139,6 +139,15 @@ class Installation : public TempDir {
   std::string CacheVariable() const { return "XDG_CACHE_HOME=" + path() + "/cache"; }
 };
 
+// A windowed 640 x 480 cabinet without transitions or sounds that starts on the configuration
+// "arcade" (list lists\arcade.txt) with `templateDir`, plus `configLines` in its config.ini.
+inline void WriteWindowedArcade(Installation& inst, const std::string& templateDir, const std::string& configLines) {
+  inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=OUI\r\nLargFen=640\r\n"
+                                   "HautFen=480\r\nTransitions=NO\r\n");
+  inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=" + templateDir +
+                                             "\r\nFichierDescription=lists\\arcade.txt\r\nSons=NO\r\n" + configLines);
+}
+
 // The frontend running on a display, ended by the test or by the fixture.
 class Frontend {
   static std::vector<std::string> WithInstallationFolders(const Installation& inst, std::vector<std::string> env) {

@@ -16,10 +16,7 @@ class RememberedRendererTest : public systest::DisplayTest {
   void SetUp() override {
     DisplayTest::SetUp();
     if (IsSkipped()) return;
-    inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=OUI\r\nLargFen=640\r\n"
-                                     "HautFen=480\r\nTransitions=NO\r\n");
-    inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
-                                           "Sons=NO\r\n");
+    systest::WriteWindowedArcade(inst, "Plain", "");
     inst.Write("lists/arcade.txt", "[galaga]\r\nFullName=Galaga\r\n");
     inst.Write("Templates/Plain/Layout.cfg", "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\n");
   }

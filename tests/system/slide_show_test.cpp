@@ -22,11 +22,8 @@ class SlideShowTest : public systest::DisplayTest {
     DisplayTest::SetUp();
     if (IsSkipped()) return;
     if (!systest::HasProgram("import")) GTEST_SKIP() << "ImageMagick missing (scripts/install-deps.sh installs it)";
-    inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=OUI\r\nLargFen=640\r\n"
-                                     "HautFen=480\r\nTransitions=NO\r\n");
-    inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
-                                           "Sons=NO\r\nScrType=2\r\nScrTimeOut=1\r\nScrDuration=1\r\n"
-                                           "SlideShowDir=.\\slides\r\n");
+    systest::WriteWindowedArcade(inst, "Plain", "ScrType=2\r\nScrTimeOut=1\r\nScrDuration=1\r\n"
+                                 "SlideShowDir=.\\slides\r\n");
     inst.Write("lists/arcade.txt", "[galaga]\r\nFullName=Galaga\r\n[asteroid]\r\nFullName=Asteroids\r\n");
     inst.Write("Templates/Plain/Layout.cfg", "RESOLUTIONX=640\r\nRESOLUTIONY=480\r\nList_NbItems=9\r\n"
                                              "List_left=20\r\nList_top=20\r\nList_width=300\r\nList_height=441\r\n"

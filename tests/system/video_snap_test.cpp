@@ -50,10 +50,7 @@ class VideoSnapTest : public systest::DisplayTest {
     DisplayTest::SetUp();
     if (IsSkipped()) return;
     if (!systest::HasProgram("import")) GTEST_SKIP() << "ImageMagick missing (scripts/install-deps.sh installs it)";
-    inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=arcade\r\nModeFenetre=OUI\r\nLargFen=640\r\n"
-                                     "HautFen=480\r\nTransitions=NO\r\n");
-    inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
-                                           "Sons=NO\r\nSnapDir=.\\snap\r\nVideoDir=.\\Videos\r\n");
+    systest::WriteWindowedArcade(inst, "Plain", "SnapDir=.\\snap\r\nVideoDir=.\\Videos\r\n");
     inst.Write("lists/arcade.txt",
                "[alpha]\r\nFullName=Alpha\r\n[beta]\r\nFullName=Beta\r\n[gamma]\r\nFullName=Gamma\r\n");
     // The Snap object centred in the window, stretched over 240 x 180.
