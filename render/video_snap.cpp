@@ -4,8 +4,10 @@
 #include <set>
 #include <string>
 
+#include "platform/audio.h"
 #include "platform/debug_log.h"
 #include "platform/video_clip.h"
+#include "platform/video_module.h"
 #include "render/display.h"
 #include "render/layout.h"
 #include "render/picture_loading.h"
@@ -26,25 +28,41 @@ struct VideoSnap {
   std::uint32_t startTick = 0; // the tick of the clip's time 0
   int snapshotSlot = 0;        // what the Snap object showed before the clip
   platform::VideoFrame frame;  // reused for every frame taken
+  // The clip's sound (VideoSon) once decoded, and the pass it was started for.
+  std::shared_ptr<const std::vector<std::int16_t>> sound;
+  std::int64_t soundPass = -1;
   std::set<std::string> badFiles;  // reported once, not tried again
+  bool moduleReported = false;     // the decoder module is missing: said once
 };
 
 VideoSnap gVideo;
 
 bool Reached(std::uint32_t now, std::uint32_t due) { return static_cast<std::int32_t>(now - due) >= 0; }
 
+void StopSound() {
+  if (gVideo.sound) platform::StopClipSound();  // the music comes back
+  gVideo.sound.reset();
+  gVideo.soundPass = -1;
+}
+
 void StopClip() {
+  StopSound();
   gVideo.clip.reset();
   LayoutObject& snap = gLayout.objects[kSnap];
   if (snap.textureSlot == kSlotVideoSnap) snap.textureSlot = gVideo.snapshotSlot;
   gVideo.shown = false;
 }
 
-// One line in the log per file that cannot be shown; the snapshot stays.
+// One line in the log per file that cannot be shown; the snapshot stays. Without the
+// decoder module no clip can be shown: one line says so, and no clip is tried again.
 void GiveUp() {
-  if (gVideo.badFiles.insert(gVideo.path).second) {
+  if (platform::VideoModuleMissing()) {
+    if (!gVideo.moduleReported) platform::WriteLog("Vid\xE9os d\xE9sactiv\xE9" "es : " + gVideo.clip->error(), 1, 1);
+    gVideo.moduleReported = true;
+  } else if (gVideo.badFiles.insert(gVideo.path).second) {
     platform::WriteLog("Vid\xE9o illisible : " + gVideo.path + " (" + gVideo.clip->error() + ")", 1, 1);
   }
+  StopSound();
   gVideo.clip.reset();
 }
 
@@ -52,13 +70,24 @@ void StartClip() {
   gVideo.resting = false;
   const RenderSources& r = gRenderSources;
   const int count = GameCount();
-  if (!gLayout.objects[kSnap].visible || r.videoDir.empty() || count <= 0) return;
+  if (!gLayout.objects[kSnap].visible || r.videoDir.empty() || count <= 0 || platform::VideoModuleMissing()) return;
   const ListPosition where = CurrentListPosition();
   const int position = ((where.topIndex + where.row) % count + count) % count;
   std::string path = FindGameMedia(r.videoDir, GameAt(position), kClipExtensions);
   if (path.empty() || gVideo.badFiles.count(path)) return;
   gVideo.path = std::move(path);
-  gVideo.clip = platform::VideoClip::Play(gVideo.path);
+  std::optional<platform::SoundFormat> sound;
+  if (r.videoSound) sound = platform::DeviceSoundFormat();
+  gVideo.clip = platform::VideoClip::Play(gVideo.path, {}, sound);
+}
+
+// The sound starts over with every pass of the pictures, so the two never drift apart;
+// a sound decoded while a pass plays joins it where the pictures are.
+void FollowWithSound(const platform::VideoFrame& frame) {
+  if (!gVideo.sound) gVideo.sound = gVideo.clip->sound();
+  if (!gVideo.sound || gVideo.soundPass == frame.passStartMs) return;
+  gVideo.soundPass = frame.passStartMs;
+  platform::PlayClipSound(gVideo.sound, frame.ptsMs - frame.passStartMs);
 }
 
 bool Show(const platform::VideoFrame& frame) {
@@ -98,12 +127,16 @@ bool VideoSnapStep(std::uint32_t now) {
     if (const auto first = clip.NextFrameTime()) {
       if (!clip.TakeDueFrame(*first, gVideo.frame)) return false;
       gVideo.startTick = now - static_cast<std::uint32_t>(*first);
+      FollowWithSound(gVideo.frame);
       return Show(gVideo.frame);
     }
     if (clip.failed()) GiveUp();
     return false;
   }
-  if (clip.TakeDueFrame(static_cast<std::int64_t>(now - gVideo.startTick), gVideo.frame)) return Show(gVideo.frame);
+  if (clip.TakeDueFrame(static_cast<std::int64_t>(now - gVideo.startTick), gVideo.frame)) {
+    FollowWithSound(gVideo.frame);
+    return Show(gVideo.frame);
+  }
   // A clip that cannot go on keeps its last frame.
   if (clip.failed() && !clip.NextFrameTime()) GiveUp();
   return false;
