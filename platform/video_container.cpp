@@ -11,6 +11,9 @@ namespace {
 // refused at once rather than probed by every demuxer of the library.
 constexpr const char* kContainers = "mov,mp4,m4a,3gp,3g2,mj2,matroska,webm,avi,flv";
 constexpr int kIoBufferSize = 64 * 1024;
+// No allocation of the libraries may exceed this: a damaged header that announces a huge
+// table or frame is refused instead of taking the machine's memory.
+constexpr std::size_t kMaxAllocation = std::size_t(64) << 20;
 
 }  // namespace
 
@@ -22,7 +25,10 @@ std::string ErrorText(int code) {
 
 void QuietLibraries() {
   static std::once_flag once;
-  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+  std::call_once(once, [] {
+    av_log_set_level(AV_LOG_QUIET);
+    av_max_alloc(kMaxAllocation);
+  });
 }
 
 Input::~Input() {

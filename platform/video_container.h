@@ -15,7 +15,8 @@ extern "C" {
 namespace platform::av {
 
 std::string ErrorText(int code);
-// FFmpeg's own messages would go to stderr for every bad clip; the caller logs one line.
+// FFmpeg's own messages would go to stderr for every bad clip (the caller logs one line),
+// and no allocation of the libraries may exceed a bound a real clip never needs.
 void QuietLibraries();
 
 class Input {

@@ -22,7 +22,7 @@ class VideoSound : public render_test::RenderFixture {
     WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nSnap_visible=YES\nSnap_width=100\nSnap_height=100");
     AddGame("alpha", "Alpha");
     dir.Write("Videos/readme.txt", "");
-    gRenderSources.videoDir = dir / "Videos";
+    gRender.sources.videoDir = dir / "Videos";
   }
   void TearDown() override {
     StopVideoSnap();
@@ -61,7 +61,7 @@ TEST_F(VideoSound, TheClipsSoundPlaysUnderTheFlagAndLowersTheMusicUntilTheSelect
     if (c.soundTrack) recipe.sound = platform::SquareWave(440, 1000, 22050, 3000);
     std::string error;
     ASSERT_TRUE(platform::WriteClipFile(dir / "Videos/alpha.mkv", recipe, &error)) << error;
-    gRenderSources.videoSound = c.flag;
+    gRender.sources.videoSound = c.flag;
     ASSERT_TRUE(platform::MusicPlayFile(music, 1000));
     ASSERT_EQ(platform::MusicVolumeForTests(), 128);
     LoadSelectionMedia();
