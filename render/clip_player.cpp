@@ -99,5 +99,3 @@ bool IsClipFile(const std::string& path) {
   }
   return false;
 }
-
-void ForgetUnplayableClips() { gUnplayable = {}; }

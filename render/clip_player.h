@@ -47,5 +47,3 @@ class ClipPlayer {
 
 // A file name with one of kClipExtensions, in any letter case.
 bool IsClipFile(const std::string& path);
-// Forgets which files were unplayable (a test starts afresh).
-void ForgetUnplayableClips();
