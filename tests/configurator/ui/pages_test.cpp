@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QToolButton>
 
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "configurator/pages/general_page.h"
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pages/key_capture_dialog.h"
+#include "configurator/pagemodel/key_capture.h"
 #include "configurator/widgets/setting_text.h"
 #include "ui_fixture.h"
 
@@ -67,6 +69,52 @@ TEST_F(PagesTest, KeyCaptureTakesDialogKeysAsKeys) {
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
 }
 
+// The table shows each action's key; one action is captured again alone, the others kept.
+TEST_F(PagesTest, KeyTableShowsEachKeyAndChangesOneAlone) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Mame\r\n[Touches]\r\nUpKey=656\r\nDownKey=672\r\n"
+                                  "QuitKey=2\r\nMenuGenKey=999\r\nInfosKey=0\r\n");
+  Open();
+  auto* view = Control<QTableView>(1094);
+  ASSERT_NE(view, nullptr);
+  QAbstractItemModel* model = view->model();
+  ASSERT_EQ(model->rowCount(), int(cfg::kKeyCount));
+  EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Touche");
+  const struct {
+    int row;
+    const char* action;
+    const char* key;
+  } rows[] = {{0, "Haut", "Haut (656)"}, {1, "Bas", "Bas (672)"}, {7, "Menu principal", "Alt ou F10 seul (999)"},
+              {8, "Infos", "Aucune"}, {12, "Quitter", "Échap (2)"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(model->index(r.row, 0).data().toString(), QString::fromUtf8(r.action)) << r.row;
+    EXPECT_EQ(model->index(r.row, 1).data().toString(), QString::fromUtf8(r.key)) << r.row;
+  }
+
+  view->setCurrentIndex(model->index(12, 1));
+  QTest::mouseClick(Control<QPushButton>(1095), Qt::LeftButton);
+  cfg::KeyCaptureDialog* capture = window->findChild<cfg::KeyCaptureDialog*>();
+  ASSERT_NE(capture, nullptr);
+  const QPointer<cfg::KeyCaptureDialog> alive(capture);
+  Press(capture, KEY_Q, Qt::Key_Q);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(alive);  // one answer closes it
+  EXPECT_EQ(model->index(12, 1).data().toString(), "Q (32)");
+  EXPECT_TRUE(window->generalPage()->IsModified());
+  ASSERT_TRUE(window->generalPage()->Save());
+  const std::string text = dir.Read("config/Orvanel.ini");
+  for (const char* line : {"QuitKey=32\r\n", "UpKey=656\r\n", "DownKey=672\r\n", "MenuGenKey=999\r\n", "InfosKey=0\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+
+  // A double click on a row asks that action; "Aucune touche" clears it.
+  emit view->activated(model->index(0, 0));
+  capture = window->findChild<cfg::KeyCaptureDialog*>();
+  ASSERT_NE(capture, nullptr);
+  EXPECT_EQ(capture->capture().Prompt(), "Appuyer sur la touche \"Haut\"");
+  QTest::mouseClick(capture->noKeyButton(), Qt::LeftButton);
+  EXPECT_EQ(model->index(0, 1).data().toString(), "Aucune");
+  EXPECT_EQ(model->index(1, 1).data().toString(), "Bas (672)");
+}
+
 // ModeSortie=2 (run AppSortie) has no box of its own: checking and unchecking "Fermer
 // windows en quittant" returns to it, and nothing counts as changed.
 TEST_F(PagesTest, ExitBoxCheckedAndUncheckedKeepsTheModeRead) {
@@ -93,15 +141,15 @@ TEST_F(PagesTest, KeyCaptureWithoutNativeCodesUsesTheKeysPosition) {
 TEST_F(PagesTest, GeneralPageSetsAndLiftsTheKioskLock) {
   Open();
   ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
-  EXPECT_EQ(Control<QLineEdit>(1090)->text(), "");
-  Type(1090, "672+672");
+  EXPECT_EQ(Control<QLineEdit>(1093)->text(), "");
+  Type(1093, "672+672");
   EXPECT_TRUE(window->generalPage()->IsModified());
   ASSERT_TRUE(window->generalPage()->Save());
   EXPECT_NE(dir.Read("config/Orvanel.ini").find("[General]\r\n"), std::string::npos);
   EXPECT_NE(dir.Read("config/Orvanel.ini").find("Verrouillage=672+672\r\n"), std::string::npos)
       << dir.Read("config/Orvanel.ini");
-  Control<QLineEdit>(1090)->selectAll();
-  QTest::keyClick(Control<QLineEdit>(1090), Qt::Key_Delete);
+  Control<QLineEdit>(1093)->selectAll();
+  QTest::keyClick(Control<QLineEdit>(1093), Qt::Key_Delete);
   ASSERT_TRUE(window->generalPage()->Save());
   EXPECT_EQ(dir.Read("config/Orvanel.ini").find("Verrouillage=672"), std::string::npos);
 }
