@@ -13,8 +13,10 @@
 
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/pagemodel/installation.h"
+#include "configurator/pagemodel/missing_paths.h"
 #include "configurator/pagemodel/page_values.h"
 #include "configurator/widgets/common_dialogs.h"
+#include "configurator/widgets/missing_mark.h"
 #include "configurator/widgets/setting_text.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -80,6 +82,7 @@ void EmusPage::CreateEmulatorRows(QGridLayout* grid) {
   grid->addWidget(emuButton, 1, 0);
   grid->addWidget(emuExe, 1, 1, 1, 5);
   binders_.File(emuButton, emuExe, SettingId::EmuExe, "Tous les fichiers (*)", "Exécutable de l'émulateur");
+  MarkMissing(emuExe, SettingId::EmuExe);
   FolderRow(grid, 2, "&Roms", 1059, 1052, SettingId::RomDir, "Répertoire des ROMS");
   auto* romsExt = Named(new QLineEdit(this), 1085);
   auto* utilExt = Named(new QCheckBox(QStringLiteral("Utiliser Roms Ext."), this), 10490);
@@ -133,6 +136,7 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
                                 "Répertoire des Images Custom (flyers, cabinet etc...)"))
       SetText(customField_, shown(), platform::MakeRelativePath(base_, *chosen));
   });
+  MarkMissing(customField_, SettingId::Custom1Dir);  // the six share the field and the rule
   binders_.Show([this] { ShowCustom(); });
 }
 
@@ -243,10 +247,14 @@ void EmusPage::FolderRow(QGridLayout* grid, int row, const char* button, int but
   grid->addWidget(browse, row, 0);
   grid->addWidget(edit, row, 1, 1, 3);
   binders_.Folder(browse, edit, id, title);
+  MarkMissing(edit, id);
+}
+
+void EmusPage::MarkMissing(QLineEdit* edit, SettingId id) {
+  cfg::MarkMissing(edit, [this, id](const QString& text) { return MissingText(base_, id, ToSettingText(text)); });
 }
 
 void EmusPage::ShowCustom() {
-  const QSignalBlocker block(customField_);
   customField_->setText(FromSettingText(settings_.value.customDir[std::size_t(customShown_)]));
   const QSignalBlocker blockNumber(customNumber_);
   customNumber_->setCurrentIndex(customShown_);
@@ -267,8 +275,7 @@ bool EmusPage::SelectConfiguration(const std::string& name) {
 bool EmusPage::ChooseConfiguration(int index) {
   if (index == configIndex_) return true;
   if (settings_.IsModified()) {
-    const platform::Answer a = platform::AskQuestion("Enregistrer les modifications ?", kCaption,
-                                                     platform::QuestionButtons::kYesNoCancel);
+    const platform::Answer a = platform::AskQuestion(SaveQuestion(), kCaption, platform::QuestionButtons::kYesNoCancel);
     if (a == platform::Answer::kCancel || (a == platform::Answer::kYes && !Save())) {
       const QSignalBlocker block(configs_);
       configs_->setCurrentIndex(configIndex_);
@@ -282,6 +289,8 @@ bool EmusPage::ChooseConfiguration(int index) {
   binders_.ShowAll();
   return true;
 }
+
+std::string EmusPage::SaveQuestion() const { return SaveQuestionText(MissingPaths(base_, settings_.value)); }
 
 bool EmusPage::SaveTo(const std::string& path) { return settings_.Save(path); }
 

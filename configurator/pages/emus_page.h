@@ -24,6 +24,8 @@ class EmusPage : public Page {
   bool Save() override;
   void SaveAs() override;
   bool AsksWhenLeft() const override { return false; }
+  // Names the folders and the emulator that are not on disk.
+  std::string SaveQuestion() const override;
 
   // Chooses a configuration as the list 1053 does (with the save question when the one
   // shown was modified). False when the owner cancelled, or the name is not listed.
@@ -45,6 +47,8 @@ class EmusPage : public Page {
   void FolderRow(QGridLayout* grid, int row, const char* button, int buttonId, int fieldId,
                  settings::SettingId id, const char* title);
   void ShowCustom();
+  // Marks the field while its folder or program is not on disk.
+  void MarkMissing(QLineEdit* edit, settings::SettingId id);
 
   std::string base_;
   std::string path_;

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QTimer>
@@ -232,6 +233,48 @@ TEST_F(PagesTest, EmusPageOpensOnTheConfigurationTheCabinetStartsWith) {
     EXPECT_FALSE(window->emusPage()->IsModified());
     window.reset();
   }
+}
+
+// A folder or emulator not on disk is marked as it is typed and named in the save question.
+TEST_F(PagesTest, MissingFoldersAreMarkedAndNamedInTheSaveQuestion) {
+  dir.Write("Roms/a.zip", "");
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+  auto mark = [this](int id) { return window->findChild<QAction*>(QStringLiteral("id%1missing").arg(id)); };
+  const std::string base = dir.path();
+  const struct {
+    int field;
+    const char* typed;
+    std::string tooltip;  // "": no mark
+  } cases[] = {{1052, "romz", "Répertoire introuvable : " + base + "/romz"},
+               {1052, "roms", ""},
+               {1056, "emu/mame", "Programme introuvable : " + base + "/emu/mame"},
+               {1056, "sh", ""},
+               {1054, "snap", "Répertoire introuvable : " + base + "/snap"},
+               {1054, "", ""},
+               {1092, "Roms", ""}};
+  for (const auto& c : cases) {
+    Type(c.field, QString::fromUtf8(c.typed));
+    if (!*c.typed) QTest::keyClick(Control<QLineEdit>(c.field), Qt::Key_Delete);
+    ASSERT_NE(mark(c.field), nullptr) << c.field;
+    EXPECT_EQ(mark(c.field)->isVisible(), !c.tooltip.empty()) << c.typed;
+    EXPECT_EQ(mark(c.field)->toolTip().toStdString(), c.tooltip) << c.typed;
+  }
+  // The custom field follows the number shown: 3 reads "flyers", which is not there.
+  EXPECT_FALSE(mark(1083)->isVisible());
+  Control<QComboBox>(1066)->setCurrentIndex(2);
+  emit Control<QComboBox>(1066)->activated(2);
+  EXPECT_TRUE(mark(1083)->isVisible());
+  Type(1052, "romz");
+
+  auto& asked = platform::ScriptQuestionAnswers({Answer::kYes});
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));  // saving is still allowed
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Ces chemins n'existent pas :\n    Roms : " + base + "/romz\n    Custom 3 : " + base +
+                               "/flyers\n\nEnregistrer les modifications ?");
+  EXPECT_NE(dir.Read("config/Mame/config.ini").find("RomDir=romz\r\n"), std::string::npos);
+  EXPECT_FALSE(mark(1052)->isVisible());  // Neo names no ROM folder
 }
 
 TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {

@@ -113,6 +113,8 @@ TEST_F(ShellTest, AFailedSaveCountsAsCancel) {
 }
 
 TEST_F(ShellTest, QuittingAsksAboutEveryModifiedPageInTurn) {
+  dir.Write("roms/a.zip", "");
+  dir.Write("flyers/a.png", "");
   Open();
   Type(1042, "1024");
   platform::ScriptQuestionAnswers({Answer::kNo});
