@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "configurator/listgen/ui/filter_dialog.h"
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pagemodel/missing_paths.h"
@@ -149,6 +150,10 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   listGrid->addWidget(listFile, 0, 0);
   listGrid->addWidget(listButton, 0, 1);
   listGrid->addWidget(create, 0, 2);
+  filter_ = Named(new QPushButton(QStringLiteral("Filtre"), listBox), 1096);
+  filter_->setEnabled(false);  // until a configuration is chosen
+  listGrid->addWidget(filter_, 0, 3);
+  connect(filter_, &QPushButton::clicked, this, &EmusPage::OpenFilter);
   grid->addWidget(listBox, 10, 0, 1, 6);
   binders_.File(listButton, listFile, SettingId::FichierDescription,
                 "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)", "Liste des Roms");
@@ -283,11 +288,20 @@ bool EmusPage::ChooseConfiguration(int index) {
     }
   }
   configIndex_ = index;
+  filter_->setEnabled(index >= 0);
   if (index < 0) return true;
   path_ = ConfigurationFile(base_, ToSettingText(configs_->itemText(index)));
   settings_.LoadFile(path_);
   binders_.ShowAll();
   return true;
+}
+
+void EmusPage::OpenFilter() {
+  if (configIndex_ < 0) return;
+  const std::string name = ToSettingText(configs_->itemText(configIndex_));
+  auto* dialog = new FilterDialog(this, base_, ExpandPath(base_, settings_.value.fichierDescription),
+                                  FilterListFile(base_, name));
+  dialog->show();
 }
 
 std::string EmusPage::SaveQuestion() const { return SaveQuestionText(MissingPaths(base_, settings_.value)); }

@@ -10,6 +10,7 @@
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
+class QPushButton;
 
 namespace cfg {
 
@@ -34,6 +35,8 @@ class EmusPage : public Page {
 
  private:
   bool ChooseConfiguration(int index);
+  // "Filtre": the window that writes the configuration's Liste.ini from its list.
+  void OpenFilter();
   bool SaveTo(const std::string& path);
   void CreateConfigurationRow(QGridLayout* grid);
   void CreateEmulatorRows(QGridLayout* grid);
@@ -55,6 +58,7 @@ class EmusPage : public Page {
   EditedSettings& settings_;
   Binders binders_;
   QComboBox* configs_ = nullptr;
+  QPushButton* filter_ = nullptr;
   QComboBox* customNumber_ = nullptr;
   QLineEdit* customField_ = nullptr;
   int configIndex_ = -1;

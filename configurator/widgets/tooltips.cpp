@@ -57,6 +57,7 @@ constexpr TooltipRow kTooltips[] = {
     {1050, "Quitter Windows lors de la fermeture de Orvanel"},
     {1093, "Touches du panneau à taper après la touche Quitter pour revenir au bureau (codes joints par +)"},
     {1094, "Touche de chaque action (double-clic : la changer seule)"},
+    {1096, "Choisir les jeux de la liste à afficher (catégories, joueurs, écran, contrôles, années)"},
     {1095, "Changer la touche de l'action choisie, sans toucher aux autres"},
     {1052, "Répertoire des ROMS"},
     {1053, "Charger une configuration"},
