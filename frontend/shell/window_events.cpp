@@ -1,5 +1,6 @@
 #include "frontend/shell/window_events.h"
 
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
@@ -15,26 +16,26 @@
 
 void OnKeyDown(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
-  const int code = gInput.systemKeys.OnKeyDown(raw);
+  const int code = gShell.input.systemKeys.OnKeyDown(raw);
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
 
   KillScreensaverTimer();
-  if (!InfoPanelOpen()) ArmScreensaverTimer(gSettings.scrTimeOut);
+  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
-  if (gSlideShow.running) {
+  if (gShell.slideShow.running) {
     EndSlideShow();  // the key does nothing else
     return;
   }
   if (code > 0) HandleKey(code);
-  gSlideShow.running = false;
+  gShell.slideShow.running = false;
 }
 
-void OnFocusLost() { gInput.systemKeys.Reset(); }
+void OnFocusLost() { gShell.input.systemKeys.Reset(); }
 
 void OnKeyUp(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
-  const int code = gInput.systemKeys.OnKeyUp(raw);
+  const int code = gShell.input.systemKeys.OnKeyUp(raw);
   if (code == platform::kSystemMenuKey) {
     HandleKey(platform::kSystemMenuKey);
     return;
@@ -42,6 +43,6 @@ void OnKeyUp(const platform::WindowEvent& event) {
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
 
   ReleaseVolumeKey();
-  if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();
-  gInput.navigateArmed = true;
+  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
+  gShell.input.navigateArmed = true;
 }
