@@ -298,6 +298,10 @@ bool EmusPage::ChooseConfiguration(int index) {
 
 void EmusPage::OpenFilter() {
   if (configIndex_ < 0) return;
+  if (settings_.value.fichierDescription.empty()) {
+    platform::ShowMessageBox("Cette configuration n'a pas de liste de ROMS à filtrer.", kCaption);
+    return;
+  }
   const std::string name = ToSettingText(configs_->itemText(configIndex_));
   auto* dialog = new FilterDialog(this, base_, ExpandPath(base_, settings_.value.fichierDescription),
                                   FilterListFile(base_, name));

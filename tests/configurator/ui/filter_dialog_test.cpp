@@ -131,6 +131,13 @@ TEST_F(FilterDialogTest, NothingPassingOrAnUnreadableFileKeepsTheOldList) {
   EXPECT_EQ((*messages)[1].text, "Impossible de lire " + dir / "missing.ini");
   EXPECT_EQ(In<QTreeWidget>(d, "categories")->topLevelItemCount(), 0);
   EXPECT_FALSE(In<QCheckBox>(d, "noMature")->isEnabled());
+  d->close();
+
+  // A configuration without a list has nothing to filter.
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+  QTest::mouseClick(Control<QPushButton>(1096), Qt::LeftButton);
+  ASSERT_EQ(messages->size(), 3u);
+  EXPECT_EQ((*messages)[2].text, "Cette configuration n'a pas de liste de ROMS à filtrer.");
 }
 
 }  // namespace
