@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include "platform/renderer_choice.h"
+#include "platform/renderer_choice_child.h"
 #include "platform/window_native.h"
 
 #include <SDL.h>
@@ -22,6 +23,11 @@ bool EnsureVideo() {
 
 WindowEvent Translate(const SDL_Event& e) {
   WindowEvent out;
+  if (IsBackgroundChoiceEvent(e.type)) {
+    // An accelerated verdict is taken as a lost display: the shell makes it again.
+    out.type = AdoptBackgroundChoice() ? WindowEvent::Type::RenderDeviceReset : WindowEvent::Type::Other;
+    return out;
+  }
   switch (e.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
@@ -125,7 +131,6 @@ void ShowMainWindow() {
   SDL_ShowWindow(gWindow);
   SDL_RestoreWindow(gWindow);
   SDL_RaiseWindow(gWindow);
-  FinishRendererCheck();
   StartPendingRendererCheck();
 }
 
@@ -157,7 +162,7 @@ bool WaitEvent(std::uint32_t timeoutMs, WindowEvent& event) {
 }
 
 void QuitVideo() {
-  FinishRendererCheck();
+  StopBackgroundChoice();
   DestroyMainWindow();
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
