@@ -106,6 +106,24 @@ void BM_PreviewDragStep1080p(benchmark::State& state) {
 }
 BENCHMARK(BM_PreviewDragStep1080p)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
+// One undo and one redo of a move in a full-HD layout: the layout put back, the preview
+// following it and a frame drawn, as the page does for Ctrl+Z.
+void BM_UndoRedo1080p(benchmark::State& state) {
+  Installation inst;
+  cfg::EditorSession& editor = inst.editor;
+  cfg::PreviewWindow& w = *inst.preview;
+  editor.layout.objects[cfg::kEdSnap].left += 40;
+  editor.history.Record(editor.layout);
+  for (auto _ : state) {
+    const bool redo = editor.history.CanRedo();
+    if (redo) editor.history.Redo(editor.layout);
+    else editor.history.Undo(editor.layout);
+    w.LayOutScrollText();
+    w.DrawNow();
+  }
+}
+BENCHMARK(BM_UndoRedo1080p)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
 // The editor page's share of a core over 10 s with a still layout: the timer wakes for
 // nothing, so only the first frame costs anything.
 void BM_StillLayoutCpuShare(benchmark::State& state) {

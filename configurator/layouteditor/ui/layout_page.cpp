@@ -1,5 +1,6 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -80,6 +81,7 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
     SetNumber(h_, o.height);
   };
   preview_->closeRequested = [this] { window()->close(); };
+  preview_->editFinished = [this] { RecordEdit(); };
 
   BuildControls();
   for (int i = 0; i < kEditorObjectCount; ++i)
@@ -236,6 +238,24 @@ void LayoutPage::BuildControls() {
   auto* apply = Named(new QPushButton(QStringLiteral("&Appliquer"), layoutBox), 1032);
   lg->addWidget(apply, 4, 2, 1, 2);
   connect(apply, &QPushButton::clicked, this, [this] { ApplyFields(); });
+  undo_ = Named(new QPushButton(QStringLiteral("Annuler"), layoutBox), 1200);
+  redo_ = Named(new QPushButton(QStringLiteral("Rétablir"), layoutBox), 1201);
+  lg->addWidget(undo_, 5, 2);
+  lg->addWidget(redo_, 5, 3);
+  // The keys work in the page and in the preview alike.
+  auto* undoKeys = new QAction(QStringLiteral("Annuler"), this);
+  undoKeys->setShortcut(QKeySequence::Undo);
+  auto* redoKeys = new QAction(QStringLiteral("Rétablir"), this);
+  redoKeys->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  for (QAction* a : {undoKeys, redoKeys}) {
+    a->setShortcutContext(Qt::WindowShortcut);
+    addAction(a);
+    preview_->addAction(a);
+  }
+  connect(undoKeys, &QAction::triggered, this, [this] { Undo(); });
+  connect(redoKeys, &QAction::triggered, this, [this] { Redo(); });
+  connect(undo_, &QPushButton::clicked, this, [this] { Undo(); });
+  connect(redo_, &QPushButton::clicked, this, [this] { Redo(); });
   grid->addWidget(layoutBox, 2, 0, 1, 2);
   grid->setRowStretch(3, 1);
 }
@@ -377,6 +397,7 @@ void LayoutPage::ShowObject(int index) {
   direction_[1][1]->setChecked(o.scrollSpeedY < 0);
   SetNumber(selMin_, l.settings.selectorMinAlpha);
   SetNumber(selMax_, l.settings.selectorMaxAlpha);
+  UpdateHistoryButtons();
 }
 
 void LayoutPage::ApplyFields() {
@@ -398,6 +419,42 @@ void LayoutPage::ApplyFields() {
     // The preview makes a changed font again itself when it follows the commit.
     if (scrollWidthChanged) preview_->LayOutScrollText();
   }
+  preview_->RequestRedraw();
+  RecordEdit();
+}
+
+void LayoutPage::RecordEdit() {
+  editor_.history.Record(editor_.layout);
+  UpdateHistoryButtons();
+}
+
+void LayoutPage::UpdateHistoryButtons() {
+  undo_->setEnabled(editor_.history.CanUndo());
+  redo_->setEnabled(editor_.history.CanRedo());
+}
+
+void LayoutPage::Undo() { StepHistory(false); }
+
+void LayoutPage::Redo() { StepHistory(true); }
+
+void LayoutPage::StepHistory(bool redo) {
+  EditorLayout& l = editor_.layout;
+  if (editor_.selected >= 0) CommitFields(editor_.selected);
+  const LayoutState before = StateOf(l);
+  const bool stepped = redo ? editor_.history.Redo(l) : editor_.history.Undo(l);
+  UpdateHistoryButtons();
+  if (!stepped) return;
+  ShowObject(editor_.selected);
+  if (before.objects[kEdBackGround].width != l.Width() || before.objects[kEdBackGround].height != l.Height())
+    preview_->Rebuild(false);
+  for (int i = kEdCustom1; i <= kEdCustom6; ++i) {
+    const EditorObject &was = before.objects[std::size_t(i)], &now = l.objects[std::size_t(i)];
+    if (was.scrollSpeedX != now.scrollSpeedX || was.scrollSpeedY != now.scrollSpeedY) {
+      preview_->ResetPictureScroll();
+      break;
+    }
+  }
+  preview_->LayOutScrollText();
   preview_->RequestRedraw();
 }
 
@@ -454,6 +511,7 @@ void LayoutPage::StepScrollSpeed(int axis, int delta) {
   const float speed = direction_[axis][1]->isChecked() ? -float(v) : float(v);
   (axis == 0 ? o.scrollSpeedX : o.scrollSpeedY) = speed;
   ResetImageScroll(editor_);
+  RecordEdit();
 }
 
 bool LayoutPage::IsModified() const {

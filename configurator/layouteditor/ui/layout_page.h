@@ -59,6 +59,10 @@ class LayoutPage : public Page {
   bool ImportFile(int commandId, const std::string& path);
   void OpenOrderDialog();
   void StepScrollSpeed(int axis, int delta);
+  // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), "Annuler" and "Rétablir": the fields pending are
+  // committed first, then the layout steps back or forth and everything shown follows.
+  void Undo();
+  void Redo();
 
  protected:
   void hideEvent(QHideEvent* event) override;
@@ -79,6 +83,10 @@ class LayoutPage : public Page {
   // The face the field holds for an object whose face is `face`.
   std::string FaceOfField(const std::string& face) const;
   void SetNumber(QLineEdit* edit, int value);
+  // An edit is complete (applied, dragged, reordered, imported): one step to undo.
+  void RecordEdit();
+  void StepHistory(bool redo);
+  void UpdateHistoryButtons();
 
   std::string base_;
   std::function<std::string()> emusPath_;
@@ -100,6 +108,7 @@ class LayoutPage : public Page {
   QWidget* scrollGroup_ = nullptr;
   QLineEdit* speed_[2] = {};
   QRadioButton* direction_[2][2] = {};  // [axis][0 = Gauche/Haut, 1 = Droite/Bas]
+  QPushButton *undo_ = nullptr, *redo_ = nullptr;
   QLineEdit *transparent_ = nullptr, *resX_ = nullptr, *resY_ = nullptr, *selMin_ = nullptr, *selMax_ = nullptr;
 };
 

@@ -197,8 +197,10 @@ void PreviewWindow::mousePressEvent(QMouseEvent* event) {
 
 void PreviewWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  const bool dragged = buttonDown_;
   buttonDown_ = false;
   handle_ = DragHandle::kNone;
+  if (dragged && editFinished) editFinished();
 }
 
 void PreviewWindow::DragTo(int x, int y) {

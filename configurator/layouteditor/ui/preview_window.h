@@ -59,6 +59,8 @@ class PreviewWindow : public QWidget {
   std::function<void(int index)> objectPicked;
   // A drag changed the selected object's rectangle.
   std::function<void()> frameMoved;
+  // A drag ended: the editor records it as one step to undo.
+  std::function<void()> editFinished;
   // The close box: the editor asks whether to quit.
   std::function<void()> closeRequested;
 

@@ -16,6 +16,9 @@
 #include "ui_fixture.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -225,6 +228,87 @@ TEST_F(LayoutPageTest, MinimisingTheWindowTakesThePreviewAlong) {
   // Restored alive: the pulse, the scroll text and "&Appliquer" show again.
   EXPECT_TRUE(page()->preview()->active());
   EXPECT_TRUE(page()->preview()->TimerArmed());
+}
+
+// Each kind of edit is one step: undone back to the loaded (unmodified) layout, redone
+// again, with the fields and the preview following; a template change clears the steps.
+TEST_F(LayoutPageTest, UndoAndRedoWalkEveryKindOfEdit) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdSnap);
+  cfg::PreviewWindow* preview = page()->preview();
+  const auto& snap = editor().layout.objects[cfg::kEdSnap];
+  struct Expected {
+    int alpha, left, width, resX;
+    bool snapInFront;
+  };
+  const auto state = [&] {
+    const auto order = cfg::EditorDrawOrder(editor().layout);
+    return std::make_tuple(snap.alpha, snap.left, snap.width, editor().layout.Width(), order.back() == cfg::kEdSnap);
+  };
+  const Expected loaded = {255, 10, 100, 320, false};
+  std::vector<Expected> after;
+  Type(1008, "100");  // a field
+  page()->ApplyFields();
+  after.push_back({100, 10, 100, 320, false});
+  preview->DrawNow();
+  const auto drag = [preview](QPoint from, QPoint to) {
+    const auto send = [preview](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+      QMouseEvent e(type, QPointF(p), preview->mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
+      QApplication::sendEvent(preview, &e);
+    };
+    send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  };
+  drag({51, 51}, {56, 54});  // a move
+  after.push_back({100, 15, 100, 320, false});
+  drag({115, 60}, {135, 60});  // a resize by the right edge
+  after.push_back({100, 15, 120, 320, false});
+  QTimer::singleShot(0, [] {  // the order: the Snap to the front
+    auto* dialog = qobject_cast<cfg::OrderDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    const auto rows = dialog->list()->findItems("Snapshot", Qt::MatchExactly);
+    dialog->list()->setCurrentItem(rows.at(0));
+    for (int i = 0; i < 15; ++i) dialog->MoveSelected(-1);
+    QTest::mouseClick(dialog->findChild<QWidget*>("id1036"), Qt::LeftButton);
+  });
+  page()->OpenOrderDialog();
+  after.push_back({100, 15, 120, 320, true});
+  Type(1023, "300");  // the resolution
+  page()->ApplyFields();
+  after.push_back({100, 15, 120, 300, true});
+  const auto expect = [&](const Expected& e, const char* when, std::size_t step) {
+    EXPECT_EQ(state(), std::make_tuple(e.alpha, e.left, e.width, e.resX, e.snapInFront)) << when << step;
+    EXPECT_EQ(Control<QLineEdit>(1004)->text().toInt(), e.left) << when << step;
+    EXPECT_EQ(preview->image().width(), e.resX) << when << step;
+  };
+  for (std::size_t i = after.size(); i-- > 0;) {
+    page()->Undo();
+    expect(i == 0 ? loaded : after[i - 1], "undo ", i);
+  }
+  EXPECT_FALSE(page()->IsModified());
+  EXPECT_FALSE(Control<QPushButton>(1200)->isEnabled());
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    page()->Redo();
+    expect(after[i], "redo ", i);
+  }
+  EXPECT_TRUE(page()->IsModified());
+
+  // The keys.
+  page()->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page()->window()));
+  QTest::keyClick(page()->window(), Qt::Key_Z, Qt::ControlModifier);
+  expect(after[after.size() - 2], "Ctrl+Z", 0);
+  QTest::keyClick(page()->window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  expect(after.back(), "Ctrl+Shift+Z", 0);
+
+  platform::ScriptQuestionAnswers({Answer::kNo});
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Plain")));
+  EXPECT_FALSE(Control<QPushButton>(1200)->isEnabled());
+  page()->Undo();
+  EXPECT_EQ(editor().templateName, "Plain");
+  EXPECT_FALSE(page()->IsModified());
 }
 
 // Equal orders: the rows show what the cabinet draws, and Cancel changes nothing.
