@@ -79,6 +79,12 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
     SetNumber(y_, o.top);
     SetNumber(w_, o.width);
     SetNumber(h_, o.height);
+    UpdateStatus();
+  };
+  preview_->pointerMoved = [this](int x, int y) {
+    pointerX_ = x;
+    pointerY_ = y;
+    UpdateStatus();
   };
   preview_->closeRequested = [this] { window()->close(); };
   preview_->editFinished = [this] { RecordEdit(); };
@@ -257,7 +263,9 @@ void LayoutPage::BuildControls() {
   connect(undo_, &QPushButton::clicked, this, [this] { Undo(); });
   connect(redo_, &QPushButton::clicked, this, [this] { Redo(); });
   grid->addWidget(layoutBox, 2, 0, 1, 2);
-  grid->setRowStretch(3, 1);
+  status_ = Named(new QLabel(this), 1202);
+  grid->addWidget(status_, 3, 0, 1, 2);
+  grid->setRowStretch(4, 1);
 }
 
 void LayoutPage::ConnectControls() {
@@ -398,6 +406,24 @@ void LayoutPage::ShowObject(int index) {
   SetNumber(selMin_, l.settings.selectorMinAlpha);
   SetNumber(selMax_, l.settings.selectorMaxAlpha);
   UpdateHistoryButtons();
+  UpdateStatus();
+}
+
+void LayoutPage::UpdateStatus() {
+  QString text;
+  if (pointerX_ >= 0) text = QStringLiteral("Pointeur : %1, %2").arg(pointerX_).arg(pointerY_);
+  const int sel = editor_.selected;
+  if (sel > kEdBackGround && sel < kEditorObjectCount) {
+    const EditorObject& o = editor_.layout.objects[sel];
+    if (!text.isEmpty()) text += QStringLiteral("    ");
+    text += QStringLiteral("%1 : %2, %3  %4 x %5")
+                .arg(FromSettingText(EditorListName(sel)))
+                .arg(o.left)
+                .arg(o.top)
+                .arg(o.width)
+                .arg(o.height);
+  }
+  status_->setText(text);
 }
 
 void LayoutPage::ApplyFields() {

@@ -87,6 +87,8 @@ class LayoutPage : public Page {
   void RecordEdit();
   void StepHistory(bool redo);
   void UpdateHistoryButtons();
+  // The status line: the pointer's place in the layout and the selected object's rectangle.
+  void UpdateStatus();
 
   std::string base_;
   std::function<std::string()> emusPath_;
@@ -109,6 +111,8 @@ class LayoutPage : public Page {
   QLineEdit* speed_[2] = {};
   QRadioButton* direction_[2][2] = {};  // [axis][0 = Gauche/Haut, 1 = Droite/Bas]
   QPushButton *undo_ = nullptr, *redo_ = nullptr;
+  QLabel* status_ = nullptr;
+  int pointerX_ = -1, pointerY_ = -1;  // -1: the pointer has not been over the preview
   QLineEdit *transparent_ = nullptr, *resX_ = nullptr, *resY_ = nullptr, *selMin_ = nullptr, *selMax_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "configurator/layouteditor/object_nudge.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "configurator/widgets/page.h"
 #include "platform/clock.h"
@@ -55,6 +57,7 @@ PreviewWindow::PreviewWindow(EditorSession& editor, QWidget* parent)
   setWindowTitle(QString::fromUtf8(kCaption));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
   SizeToLayout();
@@ -171,6 +174,7 @@ void PreviewWindow::paintEvent(QPaintEvent*) {
 
 void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (pointerMoved) pointerMoved(p.x(), p.y());
   if (!buttonDown_) {
     if (!frame_.present) return;
     handle_ = HandleAt(frame_, p.x(), p.y());
@@ -252,6 +256,43 @@ void PreviewWindow::WriteFrameBack() {
   o.height = frame_.bottom - frame_.top;
   if (index == kEdScrollText && o.width != oldWidth) LayOutScrollText();
   if (frameMoved) frameMoved();
+}
+
+bool PreviewWindow::event(QEvent* event) {
+  // Tab walks the objects here instead of moving the keyboard focus.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+      const int next = NextInDrawOrder(editor_.layout, editor_.selected, backward);
+      if (next != editor_.selected && objectPicked) objectPicked(next);
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+  int dx = 0, dy = 0;
+  switch (event->key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+  const int index = editor_.selected;
+  const bool resize = event->modifiers() & Qt::AltModifier;
+  if (buttonDown_ || index <= kEdBackGround || index >= kEditorObjectCount) return;
+  const int oldWidth = editor_.layout.objects[index].width;
+  if (!NudgeObject(editor_.layout, index, dx * step, dy * step, resize)) return;
+  if (index == kEdScrollText && editor_.layout.objects[index].width != oldWidth) LayOutScrollText();
+  if (frameMoved) frameMoved();
+  DrawNow();
+  if (editFinished) editFinished();
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {

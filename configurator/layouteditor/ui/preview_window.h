@@ -1,7 +1,8 @@
 // The preview window: the layout drawn at one layout pixel per screen pixel, animated by
 // a single-shot timer armed for the next due redraw while the editor page is shown, and
 // the mouse editing of the selected object (drag to move, edges to resize, right click
-// to pick the smallest object under the pointer).
+// to pick the smallest object under the pointer) and by keys (arrows move by 1 pixel,
+// with Shift by 10, with Alt they resize; Tab selects the next object in draw order).
 #pragma once
 
 #include <QImage>
@@ -57,9 +58,11 @@ class PreviewWindow : public QWidget {
 
   // A right click picked an object (editor numbering).
   std::function<void(int index)> objectPicked;
-  // A drag changed the selected object's rectangle.
+  // The pointer is over the layout at (x, y), in layout pixels.
+  std::function<void(int x, int y)> pointerMoved;
+  // A drag or a key changed the selected object's rectangle.
   std::function<void()> frameMoved;
-  // A drag ended: the editor records it as one step to undo.
+  // A drag ended or a key moved the object: the editor records it as one step to undo.
   std::function<void()> editFinished;
   // The close box: the editor asks whether to quit.
   std::function<void()> closeRequested;
@@ -70,6 +73,8 @@ class PreviewWindow : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void Tick();

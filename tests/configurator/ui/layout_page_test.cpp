@@ -3,6 +3,7 @@
 // and quitting (a failed save or a cancelled dialog keeps the edits).
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QToolButton>
@@ -10,6 +11,7 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
+#include "configurator/layouteditor/object_nudge.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "render/font_table.h"
 #include "render/render_state.h"
@@ -309,6 +311,44 @@ TEST_F(LayoutPageTest, UndoAndRedoWalkEveryKindOfEdit) {
   page()->Undo();
   EXPECT_EQ(editor().templateName, "Plain");
   EXPECT_FALSE(page()->IsModified());
+}
+
+TEST_F(LayoutPageTest, KeysMoveResizeAndWalkTheObjectsInThePreview) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdSnap);
+  cfg::PreviewWindow* preview = page()->preview();
+  const auto& snap = editor().layout.objects[cfg::kEdSnap];
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int left, top, width, height;
+  } cases[] = {{Qt::Key_Right, Qt::NoModifier, 11, 20, 100, 80},
+               {Qt::Key_Down, Qt::ShiftModifier, 11, 30, 100, 80},
+               {Qt::Key_Left, Qt::ShiftModifier, 1, 30, 100, 80},
+               {Qt::Key_Right, Qt::AltModifier, 1, 30, 101, 80},
+               {Qt::Key_Up, Qt::AltModifier | Qt::ShiftModifier, 1, 30, 101, 70}};
+  for (const auto& c : cases) {
+    QTest::keyClick(preview, c.key, c.modifiers);
+    EXPECT_EQ(std::make_tuple(snap.left, snap.top, snap.width, snap.height),
+              std::make_tuple(c.left, c.top, c.width, c.height))
+        << &c - cases;
+  }
+  EXPECT_EQ(Control<QLineEdit>(1006)->text(), "101");
+  QMouseEvent hover(QEvent::MouseMove, QPointF(7, 9), preview->mapToGlobal(QPointF(7, 9)), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(preview, &hover);
+  EXPECT_EQ(Control<QLabel>(1202)->text(), QString::fromUtf8("Pointeur : 7, 9    Snapshot : 1, 30  101 x 70"));
+  page()->Undo();  // each key is a step
+  EXPECT_EQ(snap.height, 80);
+
+  // Tab and Shift+Tab reach the page's selection (the rule is the model's own).
+  const int next = cfg::NextInDrawOrder(editor().layout, cfg::kEdSnap, false);
+  ASSERT_NE(next, cfg::kEdSnap);
+  QTest::keyClick(preview, Qt::Key_Tab);
+  EXPECT_EQ(editor().selected, next);
+  EXPECT_EQ(Control<QComboBox>(1003)->currentIndex(), next);
+  QTest::keyClick(preview, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(editor().selected, cfg::kEdSnap);
 }
 
 // Equal orders: the rows show what the cabinet draws, and Cancel changes nothing.
