@@ -40,6 +40,8 @@ constexpr TooltipRow kTooltips[] = {
     {1027, "Opacité minimum du selecteur (0=Transparent, 255=Opaque)"},
     {1030, "Opacité maximum du selecteur (0=Transparent, 255=Opaque)"},
     {1033, "Définir l'ordre d'affichage des objets"},
+    {1200, "Annuler la dernière modification du layout (Ctrl+Z)"},
+    {1201, "Rétablir la modification annulée (Ctrl+Y)"},
     {1038, "Garder les proportions de l'image"},
     {10370, "Ajuster l'image à la zone"},
     {10360, "Défilement horizontal vers la gauche"},

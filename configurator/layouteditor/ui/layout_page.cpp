@@ -15,10 +15,12 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdlib>
 
+#include "configurator/layouteditor/font_units.h"
 #include "configurator/layouteditor/layout_import.h"
 #include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/save_layout.h"
@@ -61,7 +63,8 @@ bool HasFontGroup(int index, bool listeImages) {
 LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emusPath, QWidget* parent)
     : Page(parent), base_(base), emusPath_(std::move(emusPath)) {
   editor_.installDirectory = base_;
-  preview_ = new PreviewWindow(editor_, this);
+  preview_ = std::make_unique<PreviewWindow>(editor_);
+  preview_->setAttribute(Qt::WA_QuitOnClose, false);
   editor_.hooks.rebuildPreview = [this] { preview_->Rebuild(); };
   editor_.hooks.resetAnimationTimers = [this] { preview_->ResetClocks(); };
   editor_.hooks.resetImageScroll = [this] { preview_->ResetPictureScroll(); };
@@ -103,7 +106,16 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
   ShowObject(0);
 }
 
-LayoutPage::~LayoutPage() { editor_.hooks = {}; }
+LayoutPage::~LayoutPage() {
+  editor_.hooks = {};
+  KeepAbovePreview(false);
+}
+
+void LayoutPage::KeepAbovePreview(bool above) {
+  QWindow* page = window()->windowHandle();
+  if (!page || page == preview_->windowHandle()) return;
+  page->setTransientParent(above ? preview_->windowHandle() : nullptr);
+}
 
 void LayoutPage::BuildControls() {
   auto* grid = new QGridLayout(this);
@@ -165,11 +177,15 @@ void LayoutPage::BuildControls() {
   fg->addWidget(colourButton, 3, 3);
   grid->addWidget(fontGroup_, 0, 1);
   connect(fontButton, &QPushButton::clicked, this, [this] {
+    // The chooser asks in points; the field and the file hold the pixel height.
     std::string face = ToSettingText(face_->text());
-    int size = Number(size_);
-    if (!AskFont(this, face, size)) return;
+    const double dpi = screen() ? screen()->logicalDotsPerInchY() : 0.0;
+    const int pixels = Number(size_);
+    const int offered = PixelsToPoints(pixels, dpi);
+    int points = offered;
+    if (!AskFont(this, face, points)) return;
     face_->setText(FromSettingText(face));
-    SetNumber(size_, size);
+    SetNumber(size_, ChosenPixelHeight(pixels, offered, points, dpi));
   });
   auto chooseColour = [this](QLineEdit* field) {
     std::uint32_t colour = std::uint32_t(Number(field)) & 0xFFFFFF;
@@ -670,6 +686,7 @@ void LayoutPage::Shown() {
   preview_->ResetClocks();
   preview_->SetScrollText(text);
   preview_->show();
+  KeepAbovePreview(true);
   preview_->SetActive(true);
   preview_->RequestRedraw();
   // Minimising the window takes the preview with it.
@@ -685,6 +702,7 @@ bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
     } else {
       // The page's hide stopped the preview; coming back makes it live again.
       preview_->showNormal();
+      KeepAbovePreview(true);
       preview_->SetActive(true);
       preview_->RequestRedraw();
     }
@@ -694,6 +712,7 @@ bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
 
 void LayoutPage::hideEvent(QHideEvent* event) {
   preview_->SetActive(false);
+  KeepAbovePreview(false);
   preview_->hide();
   Page::hideEvent(event);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "configurator/layouteditor/editor_session.h"
@@ -43,7 +44,7 @@ class LayoutPage : public Page {
   void SetDesktopSource(std::function<DesktopSize()> source) { desktop_ = std::move(source); }
 
   EditorSession& editor() { return editor_; }
-  PreviewWindow* preview() const { return preview_; }
+  PreviewWindow* preview() const { return preview_.get(); }
 
   // The handlers of the page's controls, as the user reaches them.
   void CommitFields(int index);
@@ -89,12 +90,16 @@ class LayoutPage : public Page {
   void UpdateHistoryButtons();
   // The status line: the pointer's place in the layout and the selected object's rectangle.
   void UpdateStatus();
+  // The page's window as the preview's transient (kept above it) while the page is shown.
+  void KeepAbovePreview(bool above);
 
   std::string base_;
   std::function<std::string()> emusPath_;
   std::function<DesktopSize()> desktop_;
   EditorSession editor_;
-  PreviewWindow* preview_ = nullptr;
+  // A window of its own, not a child: the page's window is made its transient so that
+  // the page stays above the preview.
+  std::unique_ptr<PreviewWindow> preview_;
 
   QComboBox* objects_ = nullptr;
   QComboBox* templates_ = nullptr;

@@ -11,6 +11,7 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
+#include "configurator/layouteditor/font_units.h"
 #include "configurator/layouteditor/object_nudge.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "render/font_table.h"
@@ -20,7 +21,9 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QFontDialog>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -349,6 +352,55 @@ TEST_F(LayoutPageTest, KeysMoveResizeAndWalkTheObjectsInThePreview) {
   EXPECT_EQ(Control<QComboBox>(1003)->currentIndex(), next);
   QTest::keyClick(preview, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(editor().selected, cfg::kEdSnap);
+}
+
+// The page's window stays above its preview while the page is shown, and no longer after.
+TEST_F(LayoutPageTest, ThePageIsKeptAboveItsPreview) {
+  QWindow* page = window->windowHandle();
+  QWindow* preview = this->page()->preview()->windowHandle();
+  ASSERT_TRUE(page && preview);
+  EXPECT_EQ(page->transientParent(), preview);
+  EXPECT_EQ(preview->transientParent(), nullptr);
+  ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
+  EXPECT_EQ(page->transientParent(), nullptr);
+  ASSERT_TRUE(window->SelectPage(cfg::kLayoutPage));
+  EXPECT_EQ(page->transientParent(), preview);
+}
+
+// The preview reads the configuration's ScrollTexte.txt as the cabinet does.
+TEST_F(LayoutPageTest, TheScrollTextIsReadAsTheCabinetReadsIt) {
+  const struct {
+    std::string file, shown;
+  } cases[] = {{"Caf\xC3\xA9 \xE2\x82\xAC 5", "Caf\xE9 \x80 5"},  // UTF-8
+               {"Caf\xE9", "Caf\xE9"},                           // Windows-1252 stays
+               {std::string("A\0B", 3), "A"}};
+  for (const auto& c : cases) {
+    dir.Write("config/Mame/ScrollTexte.txt", c.file);
+    ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
+    ASSERT_TRUE(window->SelectPage(cfg::kLayoutPage));
+    EXPECT_EQ(gRender.scrollText.source, c.shown) << c.shown;
+  }
+}
+
+// The chooser's point size is stored as the pixel height it gives on the screen.
+TEST_F(LayoutPageTest, TheFontChoosersPointsBecomeAPixelHeight) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdInfo);
+  const double dpi = page()->screen()->logicalDotsPerInchY();
+  Type(1018, "30");
+  int offered = 0;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    offered = dialog->currentFont().pointSize();
+    QFont font = dialog->currentFont();
+    font.setPointSize(12);
+    dialog->setCurrentFont(font);
+    dialog->accept();
+  });
+  QTest::mouseClick(Control<QWidget>(1017), Qt::LeftButton);
+  EXPECT_EQ(offered, cfg::PixelsToPoints(30, dpi));
+  EXPECT_EQ(Control<QLineEdit>(1018)->text().toInt(), cfg::PointsToPixels(12, dpi));
 }
 
 // Equal orders: the rows show what the cabinet draws, and Cancel changes nothing.
