@@ -12,14 +12,6 @@ constexpr int kMinSide = 2;  // the smallest object the preview still outlines
 
 long long Clamp(long long v, long long low, long long high) { return std::clamp(v, low, std::max(low, high)); }
 
-// A new edge position: inside [0, limit - size] unless it already was outside, in which
-// case it may only come nearer.
-int MovedEdge(int position, int delta, int size, int limit) {
-  const long long p = position;
-  const long long low = std::min(p, 0LL), high = std::max(p, (long long)limit - size);
-  return int(Clamp(p + delta, low, high));
-}
-
 int ResizedSide(int position, int size, int delta, int limit) {
   const long long s = size;
   const long long low = std::min(s, (long long)kMinSide), high = std::max(s, (long long)limit - position);
@@ -27,6 +19,12 @@ int ResizedSide(int position, int size, int delta, int limit) {
 }
 
 }  // namespace
+
+int KeptPosition(int position, int wanted, int size, int limit) {
+  const long long p = position;
+  const long long low = std::min(p, 0LL), high = std::max(p, (long long)limit - size);
+  return int(Clamp(wanted, low, high));
+}
 
 bool NudgeObject(EditorLayout& layout, int index, int dx, int dy, bool resize) {
   if (index <= kEdBackGround || index >= kEditorObjectCount) return false;
@@ -36,8 +34,8 @@ bool NudgeObject(EditorLayout& layout, int index, int dx, int dy, bool resize) {
     o.width = ResizedSide(o.left, o.width, dx, layout.Width());
     o.height = ResizedSide(o.top, o.height, dy, layout.Height());
   } else {
-    o.left = MovedEdge(o.left, dx, o.width, layout.Width());
-    o.top = MovedEdge(o.top, dy, o.height, layout.Height());
+    o.left = KeptPosition(o.left, int(Clamp((long long)o.left + dx, INT_MIN, INT_MAX)), o.width, layout.Width());
+    o.top = KeptPosition(o.top, int(Clamp((long long)o.top + dy, INT_MIN, INT_MAX)), o.height, layout.Height());
   }
   return o.left != before.left || o.top != before.top || o.width != before.width || o.height != before.height;
 }

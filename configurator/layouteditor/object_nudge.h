@@ -6,6 +6,11 @@
 
 namespace cfg {
 
+// Where an edge of an object of `size` at `position` may go when asked to `wanted` in a
+// layout `limit` wide: inside [0, limit - size] unless it already was outside, in which
+// case only nearer. The keys and the mouse move objects by this one rule.
+int KeptPosition(int position, int wanted, int size, int limit);
+
 // Moves the object by (dx, dy), or with `resize` moves its right and bottom edges. An
 // object inside the layout stays inside; one outside it (the resolution was lowered)
 // may come back in but never goes further out; a resized object keeps at least 2 x 2.

@@ -226,15 +226,13 @@ void PreviewWindow::DragTo(int x, int y) {
       if (y - f.top > 1) f.bottom = y;
       break;
     case DragHandle::kWholeFrame: {
+      // An object left outside by a lower resolution comes back in, never goes further out.
       const int w = f.right - f.left, h = f.bottom - f.top;
-      const int left = x - grab_.x(), top = y - grab_.y();
-      if (left < 0 || left + w > editor_.layout.Width() || top < 0 || top + h > editor_.layout.Height()) {
-        // The grab point slides with the pointer, so moving back moves the frame at once.
-        if (x - f.left > 0) grab_.setX(x - f.left);
-        if (y - f.top > 0) grab_.setY(y - f.top);
-      } else {
-        f = {left, top, left + w, top + h, true};
-      }
+      const int left = KeptPosition(f.left, x - grab_.x(), w, editor_.layout.Width());
+      const int top = KeptPosition(f.top, y - grab_.y(), h, editor_.layout.Height());
+      // The grab point slides where the frame stops, so moving back moves it at once.
+      grab_ = {x - left, y - top};
+      f = {left, top, left + w, top + h, true};
       break;
     }
     case DragHandle::kNone:

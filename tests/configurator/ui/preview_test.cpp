@@ -1,5 +1,6 @@
 // The preview drawn by the frontend's drawing code from the editor's model, and the mouse
 // editing on it: pixels probed where the model says the objects are.
+#include <QMouseEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -156,6 +157,28 @@ TEST_F(PreviewTest, DragMovesAndResizesTheSelectedObject) {
   QTest::mouseMove(preview.get(), {198, 50});
   QTest::mouseRelease(preview.get(), Qt::LeftButton, {}, {198, 50});
   EXPECT_EQ(Object(cfg::kEdSnap).left, 159);
+}
+
+// An object half outside the layout (its resolution lowered) is dragged back in, never further out.
+TEST_F(PreviewTest, AnObjectOutsideTheLayoutIsDraggedBackIn) {
+  preview->show();
+  editor.selected = cfg::kEdSnap;
+  Object(cfg::kEdSnap).left = 170;  // 10 pixels past the right edge
+  preview->DrawNow();
+  const auto send = [this](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(p), preview->mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(preview.get(), &e);
+  };
+  send(QEvent::MouseMove, {180, 20}, Qt::NoButton, Qt::NoButton);
+  send(QEvent::MouseButtonPress, {180, 20}, Qt::LeftButton, Qt::LeftButton);
+  const struct {
+    int x, left;
+  } steps[] = {{185, 170}, {180, 165}, {175, 160}, {190, 160}, {189, 159}, {150, 120}};
+  for (const auto& s : steps) {
+    send(QEvent::MouseMove, {s.x, 20}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(Object(cfg::kEdSnap).left, s.left) << s.x;
+  }
+  send(QEvent::MouseButtonRelease, {150, 20}, Qt::LeftButton, Qt::NoButton);
 }
 
 TEST_F(PreviewTest, TimerIsArmedOnlyWhileActiveAndOnlyForTheNextDueRedraw) {
