@@ -65,6 +65,7 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
   editor_.installDirectory = base_;
   preview_ = std::make_unique<PreviewWindow>(editor_);
   preview_->setAttribute(Qt::WA_QuitOnClose, false);
+  preview_->SetOwner(this);
   editor_.hooks.rebuildPreview = [this] { preview_->Rebuild(); };
   editor_.hooks.resetAnimationTimers = [this] { preview_->ResetClocks(); };
   editor_.hooks.resetImageScroll = [this] { preview_->ResetPictureScroll(); };

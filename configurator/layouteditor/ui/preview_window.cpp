@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 #include "configurator/layouteditor/object_nudge.h"
 #include "configurator/layouteditor/object_numbering.h"
+#include "configurator/layouteditor/preview_zoom.h"
 #include "configurator/widgets/page.h"
 #include "platform/clock.h"
 
@@ -22,11 +24,12 @@ constexpr std::uint32_t kStillLayoutWait = 1000;  // what the clocks give when n
 
 }  // namespace
 
-DragHandle HandleAt(const SelectionFrame& f, int x, int y) {
-  if ((x == f.left || x == f.right) && y >= f.top && y <= f.bottom)
-    return x == f.left ? DragHandle::kLeftEdge : DragHandle::kRightEdge;
-  if ((y == f.top || y == f.bottom) && x >= f.left && x <= f.right)
-    return y == f.top ? DragHandle::kTopEdge : DragHandle::kBottomEdge;
+DragHandle HandleAt(const SelectionFrame& f, int x, int y, int slack) {
+  const auto near = [slack](int a, int edge) { return a >= edge - slack && a <= edge + slack; };
+  if ((near(x, f.left) || near(x, f.right)) && y >= f.top && y <= f.bottom)
+    return near(x, f.left) ? DragHandle::kLeftEdge : DragHandle::kRightEdge;
+  if ((near(y, f.top) || near(y, f.bottom)) && x >= f.left && x <= f.right)
+    return near(y, f.top) ? DragHandle::kTopEdge : DragHandle::kBottomEdge;
   if (x < f.left || x > f.right || y < f.top || y > f.bottom) return DragHandle::kNone;
   return DragHandle::kWholeFrame;
 }
@@ -76,16 +79,31 @@ void PreviewWindow::Rebuild(bool newLayout) {
 
 void PreviewWindow::SizeToLayout() {
   const int w = std::max(editor_.layout.Width(), 1), h = std::max(editor_.layout.Height(), 1);
-  if (width() == w && height() == h && minimumSize() == maximumSize()) return;
-  const QRect desktop = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-  // A layout as large as the screen leaves no room for a frame: show it bare.
-  const bool bare = !desktop.isEmpty() && (w >= desktop.width() || h + 40 >= desktop.height());
+  QScreen* screen = owner_ && owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
+  const QRect desktop = screen ? screen->geometry() : QRect();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  constexpr int kTitleRoom = 40;
+  zoom_ = area.isEmpty() ? 100 : FitPercent(w, h, area.width(), area.height() - kTitleRoom);
+  const int shownW = std::max(1, int((long long)w * zoom_ / 100)), shownH = std::max(1, int((long long)h * zoom_ / 100));
+  const QString title = zoom_ < 100 ? QStringLiteral("%1 - %2 %").arg(QString::fromUtf8(kCaption)).arg(zoom_)
+                                    : QString::fromUtf8(kCaption);
+  setWindowTitle(title);
+  if (width() == shownW && height() == shownH && minimumSize() == maximumSize()) return;
+  // A layout exactly as large as the screen leaves no room for a frame: show it bare.
+  const bool bare = zoom_ == 100 && !desktop.isEmpty() && (w >= desktop.width() || h + kTitleRoom >= desktop.height());
   const bool shown = isVisible();
   setWindowFlag(Qt::FramelessWindowHint, bare);  // this hides the window
-  setFixedSize(w, h);
-  const int frameWidth = frameGeometry().width() > w ? frameGeometry().width() : w;
-  move(bare ? 0 : desktop.width() / 2 - frameWidth / 2, bare ? 0 : 20);
+  setFixedSize(shownW, shownH);
+  const int frameWidth = frameGeometry().width() > shownW ? frameGeometry().width() : shownW;
+  const QPoint origin = area.isEmpty() ? QPoint() : area.topLeft();
+  move(bare ? desktop.topLeft() : origin + QPoint(std::max(0, area.width() / 2 - frameWidth / 2), zoom_ < 100 ? 0 : 20));
   if (shown) show();
+}
+
+QPoint PreviewWindow::ToLayout(QPointF p) const {
+  const QPoint q = p.toPoint();
+  if (zoom_ == 100) return q;
+  return {LayoutPixelOf(int(std::floor(p.x())), zoom_), LayoutPixelOf(int(std::floor(p.y())), zoom_)};
 }
 
 void PreviewWindow::ResetClocks() {
@@ -169,15 +187,20 @@ void PreviewWindow::Draw() {
 
 void PreviewWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, image_);
+  if (zoom_ == 100) {
+    painter.drawImage(0, 0, image_);
+  } else {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), image_);
+  }
 }
 
 void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ToLayout(event->position());
   if (pointerMoved) pointerMoved(p.x(), p.y());
   if (!buttonDown_) {
     if (!frame_.present) return;
-    handle_ = HandleAt(frame_, p.x(), p.y());
+    handle_ = HandleAt(frame_, p.x(), p.y(), EdgeSlack(zoom_));
     static const Qt::CursorShape kShapes[] = {Qt::ArrowCursor,   Qt::SizeHorCursor, Qt::SizeHorCursor,
                                               Qt::SizeVerCursor, Qt::SizeVerCursor, Qt::SizeAllCursor};
     setCursor(kShapes[int(handle_)]);
@@ -187,7 +210,7 @@ void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PreviewWindow::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ToLayout(event->position());
   if (event->button() == Qt::LeftButton) {
     if (handle_ != DragHandle::kNone && !buttonDown_) {
       grab_ = {p.x() - frame_.left, p.y() - frame_.top};

@@ -18,9 +18,9 @@ namespace cfg {
 
 enum class DragHandle { kNone, kLeftEdge, kRightEdge, kTopEdge, kBottomEdge, kWholeFrame };
 
-// The handle under the pointer for a frame (edges to the pixel; on a corner the left or
-// right edge wins).
-DragHandle HandleAt(const SelectionFrame& frame, int x, int y);
+// The handle under the pointer for a frame (edges to the pixel, or within `slack` pixels
+// of it on a scaled preview; on a corner the left or right edge wins).
+DragHandle HandleAt(const SelectionFrame& frame, int x, int y, int slack = 0);
 // The object a right click at (x, y) picks: the visible non-background object with the
 // smallest area containing the point (edges included), scanning from the front; -1 none.
 int PickObject(const EditorLayout& layout, int x, int y);
@@ -48,6 +48,11 @@ class PreviewWindow : public QWidget {
   bool active() const { return active_; }
   // One frame drawn at once.
   void DrawNow();
+
+  // The screen the preview opens on and fits: the one of `owner` (the editor page).
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  // 100, or less when the layout is larger than the screen (the title says it then).
+  int zoomPercent() const { return zoom_; }
 
   const QImage& image() const { return image_; }
   PreviewRenderer& renderer() { return renderer_; }
@@ -84,6 +89,7 @@ class PreviewWindow : public QWidget {
   void SizeToLayout();
   void DragTo(int x, int y);
   void WriteFrameBack();
+  QPoint ToLayout(QPointF windowPoint) const;
 
   EditorSession& editor_;
   PreviewRenderer renderer_;
@@ -97,6 +103,8 @@ class PreviewWindow : public QWidget {
   bool buttonDown_ = false;
   QPoint grab_;
   QPoint last_{-1, -1};
+  QWidget* owner_ = nullptr;
+  int zoom_ = 100;
 };
 
 }  // namespace cfg

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "configurator/layouteditor/object_nudge.h"
+#include "configurator/layouteditor/preview_zoom.h"
 
 using namespace cfg;
 
@@ -66,4 +67,19 @@ TEST(ObjectNudge, TabWalksTheDrawOrderWithoutTheBackground) {
                {kEdCustom3, true, kEdCustom4},  {-1, false, kEdCustom6},
                {-1, true, kEdSnap},             {kEdBackGround, false, kEdCustom3}};
   for (const auto& c : cases) EXPECT_EQ(NextInDrawOrder(l, c.selected, c.backward), c.next) << &c - cases;
+}
+
+TEST(PreviewZoom, FitsTheLayoutAndMapsThePointerBack) {
+  const struct {
+    int width, height, areaWidth, areaHeight, percent;
+  } fits[] = {{800, 600, 1024, 728, 100}, {1920, 1080, 1024, 728, 53}, {1080, 1920, 1920, 1040, 54},
+              {1920, 1080, 1920, 1040, 96}, {100000, 10, 10, 10, 1},     {0, 0, 1024, 728, 100}};
+  for (const auto& f : fits)
+    EXPECT_EQ(FitPercent(f.width, f.height, f.areaWidth, f.areaHeight), f.percent) << &f - fits;
+  const struct {
+    int window, percent, layout, slack;
+  } points[] = {{10, 100, 10, 0}, {10, 50, 20, 1}, {-1, 50, -2, 1}, {7, 33, 21, 3}, {5, 1, 500, 99}};
+  for (const auto& p : points)
+    EXPECT_EQ(std::make_pair(LayoutPixelOf(p.window, p.percent), EdgeSlack(p.percent)), std::make_pair(p.layout, p.slack))
+        << &p - points;
 }
