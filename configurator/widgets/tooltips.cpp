@@ -42,6 +42,7 @@ constexpr TooltipRow kTooltips[] = {
     {1033, "Définir l'ordre d'affichage des objets"},
     {1200, "Annuler la dernière modification du layout (Ctrl+Z)"},
     {1201, "Rétablir la modification annulée (Ctrl+Y)"},
+    {1203, "Commencer un layout vide (Enregistrer demande où l'écrire)"},
     {1038, "Garder les proportions de l'image"},
     {10370, "Ajuster l'image à la zone"},
     {10360, "Défilement horizontal vers la gauche"},

@@ -239,7 +239,10 @@ void LayoutPage::BuildControls() {
   auto* lg = new QGridLayout(layoutBox);
   templates_ = Named(new QComboBox(layoutBox), 1020);
   lg->addWidget(new QLabel(QStringLiteral("Nom"), layoutBox), 0, 0);
-  lg->addWidget(templates_, 0, 1, 1, 3);
+  lg->addWidget(templates_, 0, 1, 1, 2);
+  auto* newLayout = Named(new QPushButton(QStringLiteral("Nouveau"), layoutBox), 1203);
+  lg->addWidget(newLayout, 0, 3);
+  connect(newLayout, &QPushButton::clicked, this, [this] { NewLayout(); });
   transparent_ = Named(new QLineEdit(layoutBox), 1022);
   auto* transparentButton = Named(new QPushButton(QStringLiteral("..."), layoutBox), 1021);
   lg->addWidget(new QLabel(QStringLiteral("Couleur transparente"), layoutBox), 1, 0);
@@ -567,7 +570,37 @@ bool LayoutPage::SaveTo(const std::string& path) {
   // The pending fields go into the file, and the preview shows what was saved.
   if (editor_.selected >= 0) CommitFields(editor_.selected);
   preview_->RequestRedraw();
-  return SaveLayout(editor_, path) == 1;
+  if (SaveLayout(editor_, path) != 1) return false;
+  RefreshTemplates();
+  return true;
+}
+
+void LayoutPage::RefreshTemplates() {
+  const std::string saved = platform::ResolvePath(editor_.currentFilePath);
+  const QSignalBlocker block(templates_);
+  templates_->clear();
+  int row = -1;
+  for (const std::string& name : TemplateNames(base_)) {
+    if (TemplateLayoutPath(base_, name) == saved) {
+      row = templates_->count();
+      editor_.templateName = name;
+    }
+    templates_->addItem(FromSettingText(name));
+  }
+  editor_.templateListIndex = row;
+  templates_->setCurrentIndex(row);
+}
+
+bool LayoutPage::NewLayout() {
+  ApplyFields();
+  if (!SaveQuestionForChange()) return false;
+  LoadTemplate(editor_, "", Desktop());
+  editor_.templateListIndex = -1;
+  RestoreTemplateRow();
+  objects_->setCurrentIndex(0);
+  ShowObject(0);
+  preview_->RequestRedraw();
+  return true;
 }
 
 bool LayoutPage::Save() {

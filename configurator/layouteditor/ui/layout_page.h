@@ -58,6 +58,9 @@ class LayoutPage : public Page {
   // The same by the template's directory name; false when it is not listed.
   bool ChooseTemplateNamed(const std::string& name);
   bool ImportFile(int commandId, const std::string& path);
+  // "Nouveau": after the save question, an empty layout that belongs to no template yet
+  // ("Enregistrer" asks where). False when the question was cancelled.
+  bool NewLayout();
   void OpenOrderDialog();
   void StepScrollSpeed(int axis, int delta);
   // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), "Annuler" and "Rétablir": the fields pending are
@@ -79,6 +82,9 @@ class LayoutPage : public Page {
   // A refused load or import: the template list and the name go back to the loaded one.
   void KeepLoadedTemplate();
   bool SaveTo(const std::string& path);
+  // The template list read again (a save may have made a folder); the template holding
+  // the current file becomes the loaded one.
+  void RefreshTemplates();
   DesktopSize Desktop() const;
   int Number(const QLineEdit* edit) const;
   // The face the field holds for an object whose face is `face`.

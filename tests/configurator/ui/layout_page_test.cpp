@@ -403,6 +403,31 @@ TEST_F(LayoutPageTest, TheFontChoosersPointsBecomeAPixelHeight) {
   EXPECT_EQ(Control<QLineEdit>(1018)->text().toInt(), cfg::PointsToPixels(12, dpi));
 }
 
+// "Nouveau" starts an empty layout; saved into a new template folder, it joins the list as
+// the loaded template.
+TEST_F(LayoutPageTest, ANewLayoutSavedIntoANewFolderJoinsTheList) {
+  EditSnap();
+  auto* asked = &platform::ScriptQuestionAnswers({Answer::kCancel});
+  EXPECT_FALSE(page()->NewLayout());
+  EXPECT_EQ(editor().templateName, "Etoiles");
+  asked = &platform::ScriptQuestionAnswers({Answer::kNo});
+  ASSERT_TRUE(page()->NewLayout());
+  EXPECT_EQ(asked->size(), 1u);
+  EXPECT_EQ(Control<QComboBox>(1020)->currentIndex(), -1);
+  EXPECT_TRUE(editor().currentFilePath.empty());
+  EXPECT_FALSE(page()->IsModified());
+
+  dir.Write("Templates/Neuf/lisezmoi.txt", "");  // the folder the save dialog made
+  editor().currentFilePath = dir / "Templates/Neuf/Layout.cfg";
+  ASSERT_TRUE(page()->Save());
+  EXPECT_EQ(Control<QComboBox>(1020)->currentText(), "Neuf");
+  EXPECT_EQ(editor().templateName, "Neuf");
+  // Choosing it again is no change: nothing is asked, nothing reloaded.
+  asked = &platform::ScriptQuestionAnswers({});
+  EXPECT_TRUE(page()->ChooseTemplateNamed("Neuf"));
+  EXPECT_TRUE(asked->empty());
+}
+
 // Equal orders: the rows show what the cabinet draws, and Cancel changes nothing.
 TEST(OrderDialog, ShowsTheCabinetsStackingAndCancelKeepsTheOrders) {
   uitest::App();
