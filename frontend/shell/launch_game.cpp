@@ -9,6 +9,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
@@ -113,6 +114,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
 
   const std::string commandLine = BuildCommandLine(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
+  ReleasePads();  // an emulator may want a joystick for itself
   HandOverDisplay(s);
   gShell.launched = true;
 
@@ -137,5 +139,6 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   ResetClocks(platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();
+  RetakePads();
   return 1;
 }

@@ -10,6 +10,7 @@
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/slide_show.h"
@@ -65,6 +66,7 @@ void IdleStep(std::uint32_t now) {
       gFrameClocks.frameAsked = true;
       gFrameClocks.nextFrameTime = now;
     }
+    PadRepeatStep(now);  // before the frame, which shows what it did
     if (FrameDue(now, gFrameClocks.nextFrameTime, gDisplay.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
@@ -90,6 +92,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
   d.statisticsSave = gShell.statisticsSaveTime;
   d.screensaver = ScreensaverDeadline();
   if (gDisplay.deviceReady) d.video = VideoSnapDeadline(now);
+  d.padRepeat = PadRepeatDue();
   return IdleTimeout(now, d);
 }
 

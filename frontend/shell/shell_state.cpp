@@ -5,6 +5,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/sounds.h"
@@ -21,6 +22,7 @@ void ResetShellState() {
   gMusic = {};
   gLaunchTiming = {};
   gSlideShow = {};
+  ResetPadInput();
   FreeSounds();
   ResetCatalogueState();
 }

@@ -13,22 +13,46 @@
 #include "platform/monitor_power.h"
 #include "platform/window.h"
 
-void OnKeyDown(const platform::WindowEvent& event) {
-  const int raw = platform::KeyCodeFromScancode(event.scancode);
-  const int code = gInput.systemKeys.OnKeyDown(raw);
-  // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
-  if (code == platform::kNoKey && raw != platform::kNoKey) return;
+namespace {
 
+// What any press does first; false when that was all it did (it ended the slide show).
+bool WakeForPress() {
   KillScreensaverTimer();
   if (!InfoPanelOpen()) ArmScreensaverTimer(gSettings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
   if (gSlideShow.running) {
     EndSlideShow();  // the key does nothing else
-    return;
+    return false;
   }
+  return true;
+}
+
+void AfterRelease() {
+  ReleaseVolumeKey();
+  if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();
+  gInput.navigateArmed = true;
+}
+
+}  // namespace
+
+void OnKeyDown(const platform::WindowEvent& event) {
+  const int raw = platform::KeyCodeFromScancode(event.scancode);
+  const int code = gInput.systemKeys.OnKeyDown(raw);
+  // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
+  if (code == platform::kNoKey && raw != platform::kNoKey) return;
+  if (!WakeForPress()) return;
   if (code > 0) HandleKey(code);
   gSlideShow.running = false;
 }
+
+void OnPadPress(KeyAction action) {
+  AskForFrame();  // as a key's, the press shows its frame at once
+  if (!WakeForPress()) return;
+  if (action != KeyAction::None) HandlePadAction(action);
+  gSlideShow.running = false;
+}
+
+void OnPadRelease() { AfterRelease(); }
 
 void OnFocusLost() { gInput.systemKeys.Reset(); }
 
@@ -40,8 +64,5 @@ void OnKeyUp(const platform::WindowEvent& event) {
     return;
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
-
-  ReleaseVolumeKey();
-  if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();
-  gInput.navigateArmed = true;
+  AfterRelease();
 }

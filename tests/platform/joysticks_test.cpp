@@ -1,0 +1,94 @@
+// Joysticks through the event queue, with SDL's virtual devices (no /dev/input here).
+#include "platform/joysticks.h"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <vector>
+
+#include "platform/window.h"
+#include "virtual_pad.h"
+
+namespace {
+
+using Type = platform::WindowEvent::Type;
+
+std::vector<platform::WindowEvent> Drain() {
+  std::vector<platform::WindowEvent> out;
+  platform::WindowEvent e;
+  while (platform::PollEvent(e))
+    if (e.type != Type::Other) out.push_back(e);
+  return out;
+}
+
+class Joysticks : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(platform::StartJoysticks()); }
+  void TearDown() override {
+    if (handle) SDL_JoystickClose(handle);
+    platform::StopJoysticks();
+  }
+  SDL_Joystick* handle = nullptr;
+};
+
+TEST_F(Joysticks, ADeviceArrivesOpenReportsItsControlsAndLeaves) {
+  const int index = testpad::Attach("Test pad");
+  ASSERT_GE(index, 0) << SDL_GetError();
+  auto events = Drain();
+  ASSERT_EQ(events.size(), 1u);
+  EXPECT_EQ(events[0].type, Type::JoyAdded);
+  const int id = events[0].device;
+  const auto identity = platform::JoystickIdentityOf(id);
+  ASSERT_TRUE(identity);
+  EXPECT_EQ(identity->name, "Test pad");
+  EXPECT_EQ(identity->guid.size(), 32u);
+  EXPECT_EQ(identity->node, "");  // a virtual device has no event node, hence no port
+  EXPECT_EQ(identity->physicalPath, "");
+  const platform::JoystickState rest = platform::JoystickStateOf(id);
+  EXPECT_EQ(rest.axes.size(), 2u);
+  EXPECT_EQ(rest.hats.size(), 1u);
+  EXPECT_EQ(rest.buttons.size(), 12u);
+
+  handle = SDL_JoystickFromInstanceID(id);
+  SDL_JoystickSetVirtualButton(handle, 7, 1);
+  SDL_JoystickSetVirtualHat(handle, 0, SDL_HAT_DOWN);
+  SDL_JoystickSetVirtualAxis(handle, 1, -30000);
+  const struct {
+    Type type;
+    int control, value;
+  } expected[] = {{Type::JoyAxis, 1, -30000}, {Type::JoyButton, 7, 1}, {Type::JoyHat, 0, SDL_HAT_DOWN}};
+  events = Drain();
+  // SDL may first say where an axis rests.
+  std::erase_if(events, [](const platform::WindowEvent& e) { return e.type == Type::JoyAxis && e.value == 0; });
+  ASSERT_EQ(events.size(), std::size(expected));
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    EXPECT_EQ(events[i].type, expected[i].type) << i;
+    EXPECT_EQ(events[i].device, id);
+    EXPECT_EQ(events[i].control, expected[i].control) << i;
+    EXPECT_EQ(events[i].value, expected[i].value) << i;
+  }
+
+  // A game: let go, then taken again without an arrival of its own.
+  platform::CloseJoysticks();
+  EXPECT_FALSE(platform::JoystickIdentityOf(id));
+  EXPECT_EQ(platform::ReopenJoysticks(), std::vector<int>{id});
+  for (const auto& e : Drain()) EXPECT_NE(e.type, Type::JoyAdded);  // its state may follow
+  EXPECT_TRUE(platform::JoystickIdentityOf(id));
+
+  SDL_JoystickClose(handle);
+  handle = nullptr;
+  ASSERT_EQ(SDL_JoystickDetachVirtual(index), 0);
+  events = Drain();  // its controls let go, then it leaves
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back().type, Type::JoyRemoved);
+  EXPECT_EQ(events.back().device, id);
+  EXPECT_FALSE(platform::JoystickIdentityOf(id));
+}
+
+TEST(JoystickPort, NodesWithoutAPortHaveNone) {
+  for (const char* node : {"", "/nonexistent/event3", "/dev/null", "/tmp"})
+    EXPECT_EQ(platform::PhysicalPathOfNode(node), "") << node;
+}
+
+}  // namespace
