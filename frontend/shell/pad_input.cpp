@@ -48,9 +48,10 @@ void Attach(int id) {
 
 void Press(int id, const Pad& pad, const settings::PadControl& control, std::uint32_t now) {
   const KeyAction action = PadActionFor(gPads.bindings, pad.device, control);
+  // Before it acts: an action that runs a game lets go of every control, this one too.
+  if (action != KeyAction::None) gPads.repeat = Repeat{id, control, action, now + Timing().delayMs};
+  else gPads.repeat.reset();  // as a keyboard repeats only the last key pressed
   OnPadPress(action);
-  if (action == KeyAction::None) return;
-  gPads.repeat = Repeat{id, control, action, now + Timing().delayMs};
 }
 
 void Release(int id, const settings::PadControl& control) {
