@@ -49,6 +49,13 @@ JoystickState JoystickStateOf(int id);
 // interface when udev keeps no record (a container); empty when neither is known.
 std::string PhysicalPathOfNode(const std::string& node);
 
+// SDL's Linux driver numbers a device's buttons by their kernel key codes: those from
+// BTN_JOYSTICK up first, then those below it, each in increasing order. The key codes a
+// device has, in the order of SDL's button numbers.
+std::vector<int> ButtonCodesInSdlOrder(std::vector<int> deviceCodes);
+// The kernel key code of SDL's button `button` of the device at `node`; -1 when unknown.
+int JoystickButtonCode(const std::string& node, int button);
+
 // How a held key repeats in the window system: first delay and interval in ms.
 struct KeyRepeat {
   std::uint32_t delayMs = 660;

@@ -52,6 +52,18 @@ KeyAction PadActionFor(const PadBindings& bindings, const PadDevice& device, con
   return it == kDefaults.end() ? KeyAction::None : it->second;
 }
 
+std::vector<PadCoinButton> PadCoinButtons(const PadSettings& pads, const std::vector<PadDevice>& devices) {
+  std::vector<PadCoinButton> out;
+  for (std::size_t coin = 0; coin < pads.coin.size(); ++coin) {
+    for (const settings::PadBinding& b : settings::ParsePadBindings(pads.coin[coin])) {
+      if (b.control.kind != Kind::Button) continue;  // a coin is a button's release
+      for (const PadDevice& d : devices)
+        if (!d.node.empty() && Names(b, d)) out.push_back({d.node, b.control.index, static_cast<int>(coin)});
+    }
+  }
+  return out;
+}
+
 KeyAction PadActionInInfoPanel(KeyAction action, bool quitAssigned) {
   switch (action) {
     case KeyAction::None: return KeyAction::None;

@@ -17,7 +17,18 @@ struct PadDevice {
   std::string physicalPath;
   std::string guid;
   std::string name;
+  std::string node;  // its event node; empty for a device without one
 };
+
+// A button of a connected device counted as a coin key while a game runs.
+struct PadCoinButton {
+  std::string node;
+  int button = 0;  // SDL's number
+  int coin = 0;    // 0-3: the coin key it stands for
+  bool operator==(const PadCoinButton&) const = default;
+};
+// The buttons the coin bindings name on the devices given (those with an event node).
+std::vector<PadCoinButton> PadCoinButtons(const PadSettings& pads, const std::vector<PadDevice>& devices);
 
 // The bindings of each action, in the order of KeyAction (Infos first).
 struct PadBindings {

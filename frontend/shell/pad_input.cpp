@@ -43,7 +43,8 @@ void Attach(int id) {
   const auto identity = platform::JoystickIdentityOf(id);
   if (!identity) return;
   const platform::JoystickState s = platform::JoystickStateOf(id);
-  gPads.pads[id] = {{identity->physicalPath, identity->guid, identity->name}, PadState(s.axes, s.hats, s.buttons)};
+  gPads.pads[id] = {{identity->physicalPath, identity->guid, identity->name, identity->node},
+                    PadState(s.axes, s.hats, s.buttons)};
 }
 
 void Press(int id, const Pad& pad, const settings::PadControl& control, std::uint32_t now) {
@@ -106,6 +107,12 @@ void ReleasePads() {
   while (!gPads.pads.empty()) Detach(gPads.pads.begin()->first);
   gPads.repeat.reset();
   platform::CloseJoysticks();
+}
+
+std::vector<PadCoinButton> CoinButtonsOfPads() {
+  std::vector<PadDevice> devices;
+  for (const auto& [id, pad] : gPads.pads) devices.push_back(pad.device);
+  return PadCoinButtons(gSettings.pads, devices);
 }
 
 void ResetPadInput() { gPads = {}; }

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
+
+#include "frontend/shell/pad_actions.h"
 
 namespace platform {
 struct WindowEvent;
@@ -20,5 +23,7 @@ std::optional<std::uint32_t> PadRepeatDue();
 // Around a game: every joystick let go of (and its held controls released), then taken again.
 void ReleasePads();
 void RetakePads();
+// The joystick buttons bound as coin keys, on the devices connected now (before they are let go).
+std::vector<PadCoinButton> CoinButtonsOfPads();
 // Back to no joystick and no binding (the handles stay SDL's business).
 void ResetPadInput();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <linux/input.h>
 
 #include <vector>
 
@@ -89,6 +90,32 @@ TEST_F(Joysticks, ADeviceArrivesOpenReportsItsControlsAndLeaves) {
 TEST(JoystickPort, NodesWithoutAPortHaveNone) {
   for (const char* node : {"", "/nonexistent/event3", "/dev/null", "/tmp"})
     EXPECT_EQ(platform::PhysicalPathOfNode(node), "") << node;
+}
+
+}  // namespace
+
+namespace {
+
+// As SDL's Linux driver numbers a device's buttons, so that the key tracker reading the
+// node counts the button SDL called n.
+TEST(JoystickButtons, NumberedAsSdlsLinuxDriverDoes) {
+  const struct {
+    const char* device;
+    std::vector<int> codes;
+    std::vector<int> ordered;
+  } cases[] = {
+      {"zero-delay encoder", {BTN_BASE6, BTN_TRIGGER, BTN_THUMB, BTN_BASE, BTN_DEAD},
+       {BTN_TRIGGER, BTN_THUMB, BTN_BASE, BTN_BASE6, BTN_DEAD}},
+      {"gamepad", {BTN_START, BTN_SOUTH, BTN_EAST, BTN_SELECT}, {BTN_SOUTH, BTN_EAST, BTN_SELECT, BTN_START}},
+      {"misc buttons after the joystick's", {BTN_0, BTN_1, BTN_TRIGGER}, {BTN_TRIGGER, BTN_0, BTN_1}},
+      {"keys of a keyboard last, in code order", {KEY_A, KEY_ESC, BTN_SOUTH, BTN_TRIGGER_HAPPY1},
+       {BTN_SOUTH, BTN_TRIGGER_HAPPY1, KEY_ESC, KEY_A}},
+      {"codes out of range left out", {-1, KEY_MAX, BTN_TRIGGER, BTN_TRIGGER}, {BTN_TRIGGER}},
+      {"no button", {}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(platform::ButtonCodesInSdlOrder(c.codes), c.ordered) << c.device;
+  EXPECT_EQ(platform::JoystickButtonCode("/nonexistent/event0", 0), -1);
+  EXPECT_EQ(platform::JoystickButtonCode("/dev/null", 0), -1);  // not an event device
 }
 
 }  // namespace

@@ -12,6 +12,13 @@ using Kind = PadControl::Kind;
 constexpr PadControl kAxis0Minus{Kind::Axis, 0, -1};
 constexpr PadControl kAxis0Plus{Kind::Axis, 0, +1};
 
+// Two identical encoders in two sockets, and a device without a node or port.
+const PadDevice kPlayer1{"pci-0000:00:14.0-usb-0:1:1.0", "03000000790000000600000010010000", "Generic USB Joystick",
+                         "/dev/input/event5"};
+const PadDevice kPlayer2{"pci-0000:00:14.0-usb-0:2:1.0", "03000000790000000600000010010000", "Generic USB Joystick",
+                         "/dev/input/event6"};
+const PadDevice kVirtual{"", "ff00cf934f7276616e656c2076007600", "Virtual", ""};
+
 TEST(PadState, AxesPressPastHalfAndReleaseUnderAQuarter) {
   const struct {
     int value;
@@ -57,9 +64,7 @@ TEST(PadState, WhatIsHeldWhenOpenedIsRest) {
 }
 
 TEST(PadActions, BindingsByDeviceAndTheDefaultsOfDevicesNoBindingNames) {
-  const PadDevice p1{"pci-0000:00:14.0-usb-0:1:1.0", "03000000790000000600000010010000", "Generic USB Joystick"};
-  const PadDevice p2{"pci-0000:00:14.0-usb-0:2:1.0", "03000000790000000600000010010000", "Generic USB Joystick"};
-  const PadDevice virt{"", "ff00cf934f7276616e656c2076007600", "Virtual"};
+  const PadDevice p1 = kPlayer1, p2 = kPlayer2, virt = kVirtual;
   const PadControl button0{Kind::Button, 0, 0}, button2{Kind::Button, 2, 0};
   const PadControl hatUp{Kind::Hat, 0, 1}, hatLeft{Kind::Hat, 0, 8}, axis1Plus{Kind::Axis, 1, +1};
   const struct {
@@ -102,6 +107,26 @@ TEST(PadActions, TheInformationPanelLetsOnlyItsOwnControlsAct) {
       {KeyAction::None, false, KeyAction::None},
   };
   for (const auto& c : cases) EXPECT_EQ(PadActionInInfoPanel(c.action, c.quitAssigned), c.result);
+}
+
+TEST(PadActions, CoinButtonsOnTheConnectedDevicesTheyName) {
+  const struct {
+    const char* what;
+    std::array<std::string, 4> coin;
+    std::vector<PadCoinButton> buttons;
+  } cases[] = {
+      {"none", {}, {}},
+      {"player 2's socket", {"Bouton 9 @ pci-0000:00:14.0-usb-0:2:1.0"}, {{"/dev/input/event6", 9, 0}}},
+      {"any device with a node, coin 4", {"", "", "", "Bouton 1"},
+       {{"/dev/input/event5", 1, 3}, {"/dev/input/event6", 1, 3}}},
+      {"not a button", {"Croix 0 Haut", "Axe 1-"}, {}},
+      {"a device not connected", {"Bouton 2 @ pci-0000:00:1d.0-usb-0:1:1.0"}, {}},
+  };
+  for (const auto& c : cases) {
+    PadSettings pads;
+    pads.coin = c.coin;
+    EXPECT_EQ(PadCoinButtons(pads, {kPlayer1, kPlayer2, kVirtual}), c.buttons) << c.what;
+  }
 }
 
 }  // namespace
