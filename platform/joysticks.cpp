@@ -166,7 +166,9 @@ void WatchOpenNodes() {
   gWatch->SetNodes(std::move(nodes));
 }
 
-JoystickIdentity IdentityOf(SDL_Joystick* j) {
+}  // namespace
+
+JoystickIdentity IdentityOfJoystick(SDL_Joystick* j) {
   JoystickIdentity out;
   if (const char* name = SDL_JoystickName(j)) out.name = name;
   char guid[33] = {};
@@ -178,6 +180,8 @@ JoystickIdentity IdentityOf(SDL_Joystick* j) {
   if (!out.node.empty()) out.physicalPath = PhysicalPathOfNode(out.node);
   return out;
 }
+
+namespace {
 
 void CloseAll() {
   for (auto& [id, j] : gOpen) SDL_JoystickClose(j.handle);
@@ -239,7 +243,7 @@ int OpenJoystickAt(int deviceIndex) {
   if (!j) return -1;
   OpenJoystick& open = gOpen[id];
   open.handle = j;
-  open.identity = IdentityOf(j);
+  open.identity = IdentityOfJoystick(j);
   WriteLog("Manette : " + open.identity.name + " (" +
                (open.identity.physicalPath.empty() ? open.identity.guid : open.identity.physicalPath) + ")",
            1, 1);

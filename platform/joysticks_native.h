@@ -3,7 +3,14 @@
 
 #include <cstdint>
 
+#include "platform/joysticks.h"
+
+struct _SDL_Joystick;
+
 namespace platform {
+
+// What is known of an open SDL joystick: name, GUID, event node and port.
+JoystickIdentity IdentityOfJoystick(_SDL_Joystick* joystick);
 
 // Opens the device SDL announced at `deviceIndex` (once): its id, or -1.
 int OpenJoystickAt(int deviceIndex);

@@ -1,5 +1,6 @@
 // Joysticks through the event queue, with SDL's virtual devices (no /dev/input here).
 #include "platform/joysticks.h"
+#include "platform/joystick_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,49 @@ TEST(JoystickButtons, NumberedAsSdlsLinuxDriverDoes) {
   for (const auto& c : cases) EXPECT_EQ(platform::ButtonCodesInSdlOrder(c.codes), c.ordered) << c.device;
   EXPECT_EQ(platform::JoystickButtonCode("/nonexistent/event0", 0), -1);
   EXPECT_EQ(platform::JoystickButtonCode("/dev/null", 0), -1);  // not an event device
+}
+
+}  // namespace
+
+namespace {
+
+// The configurator's question: the first control pushed, each push once, the rest ignored.
+TEST(JoystickWatch, ReportsEachPushOnceFromTheStateADeviceWasFoundIn) {
+  platform::JoystickWatch watch;
+  ASSERT_GE(testpad::Attach("Capture pad"), 0) << SDL_GetError();
+  SDL_Joystick* pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
+  ASSERT_NE(pad, nullptr);
+  SDL_JoystickSetVirtualAxis(pad, 0, -32768);  // held before the watch finds it: rest
+  EXPECT_FALSE(watch.Poll());
+  using Kind = platform::JoystickPush::Kind;
+  const struct {
+    const char* what;
+    int button, hat, axis1;
+    std::optional<Kind> kind;
+    int index, direction;
+  } steps[] = {
+      {"nothing", 0, 0, 0, std::nullopt, 0, 0},
+      {"button 3", 1 << 3, 0, 0, Kind::Button, 3, 0},
+      {"still held", 1 << 3, 0, 0, std::nullopt, 0, 0},
+      {"hat down", 0, SDL_HAT_DOWN, 0, Kind::Hat, 0, SDL_HAT_DOWN},
+      {"stick under half", 0, 0, -16000, std::nullopt, 0, 0},
+      {"stick up", 0, 0, -30000, Kind::Axis, 1, -1},
+      {"stick across", 0, 0, 30000, Kind::Axis, 1, +1},
+  };
+  for (const auto& s : steps) {
+    for (int b = 0; b < 12; ++b) SDL_JoystickSetVirtualButton(pad, b, (s.button >> b) & 1);
+    SDL_JoystickSetVirtualHat(pad, 0, static_cast<Uint8>(s.hat));
+    SDL_JoystickSetVirtualAxis(pad, 1, static_cast<Sint16>(s.axis1));
+    const auto push = watch.Poll();
+    ASSERT_EQ(push.has_value(), s.kind.has_value()) << s.what;
+    if (!push) continue;
+    EXPECT_EQ(push->kind, *s.kind) << s.what;
+    EXPECT_EQ(push->index, s.index) << s.what;
+    EXPECT_EQ(push->direction, s.direction) << s.what;
+    EXPECT_EQ(push->device.name, "Capture pad");
+  }
+  testpad::Detach(pad);
+  EXPECT_FALSE(watch.Poll());
 }
 
 }  // namespace
