@@ -17,6 +17,7 @@
 #include "render/layout.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/load_configuration.h"
@@ -159,17 +160,17 @@ void DownPress(benchmark::State& state, Art art) {
     state.SkipWithError("settings not loaded");
     return;
   }
-  const int count = LoadGameList(gSettings, inst.path());
+  const int count = LoadGameList(gShell.settings, inst.path());
   SortGameList(0, count - 1);
-  wire::LoadConfiguredLayout(gSettings.templateDir);  // the render sources, before the display
-  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gSettings.templateDir)) {
+  wire::LoadConfiguredLayout(gShell.settings.templateDir);  // the render sources, before the display
+  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir)) {
     state.SkipWithError("no offscreen display");
     return;
   }
-  gFrameClocks.fadeLevel = 1.0f;
+  gRender.clocks.fadeLevel = 1.0f;
   SelectEntry(0);
   LoadSelectionMedia();
-  const int down = gSettings.keys.down;
+  const int down = gShell.settings.keys.down;
   for (auto _ : state) {
     HandleKey(down);
     DrawFrame(0);

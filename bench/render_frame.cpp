@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/animations.h"
@@ -12,6 +13,7 @@
 #include "render/layout.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 #include "platform/glyph_atlas.h"
 #include "bench/bench_pictures.h"
@@ -73,34 +75,34 @@ struct Installation {
       e.romName = "game" + std::to_string(i);
       e.fullName = "Game number " + std::to_string(i) + " of the big list";
       e.infos1 = "1984 - arcade";
-      gGameList.entries.push_back(e);
-      gGameList.displayOrder.push_back(i);
+      gCatalogue.games.entries.push_back(e);
+      gCatalogue.games.displayOrder.push_back(i);
       if (i < 40) {
         WritePng(dir, "snap/" + e.romName + ".png", Gradient(640, 480, std::uint32_t(i)));
         WritePng(dir, "marquees/" + e.romName + ".png", Gradient(640, 480, std::uint32_t(i + 9)));
       }
     }
-    gGameList.entryCount = 200;
-    gRenderSources = {};
-    gRenderSources.baseDirectory = dir.path();
-    gRenderSources.configName = "cfg";
-    gRenderSources.templateName = "T";
-    gRenderSources.largFen = 1920;
-    gRenderSources.hautFen = 1080;
-    gRenderSources.listPosition = [this] { return position; };
-    gRenderSources.gameCount = [] { return static_cast<int>(gGameList.entryCount); };
-    gRenderSources.gameAt = [](int p) {
-      const GameEntry& e = gGameList.AtPosition(p);
+    gCatalogue.games.entryCount = 200;
+    gRender.sources = {};
+    gRender.sources.baseDirectory = dir.path();
+    gRender.sources.configName = "cfg";
+    gRender.sources.templateName = "T";
+    gRender.sources.largFen = 1920;
+    gRender.sources.hautFen = 1080;
+    gRender.sources.listPosition = [this] { return position; };
+    gRender.sources.gameCount = [] { return static_cast<int>(gCatalogue.games.entryCount); };
+    gRender.sources.gameAt = [](int p) {
+      const GameEntry& e = gCatalogue.games.AtPosition(p);
       return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
-    gLayout.objects[kSnap].mediaDirectory = dir / "snap";
-    gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
+    gRender.layout.objects[kSnap].mediaDirectory = dir / "snap";
+    gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
     CreateDisplay(DisplayKind::kOffscreen);
     LoadLayout(dir.path(), "cfg", "T");
-    gLayout.objects[kSnap].mediaDirectory = dir / "snap";
-    gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
+    gRender.layout.objects[kSnap].mediaDirectory = dir / "snap";
+    gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
     LoadSelectionMedia();
-    gFrameClocks.fadeLevel = 1;
+    gRender.clocks.fadeLevel = 1;
   }
   ~Installation() { ReleaseAll(); }
 };

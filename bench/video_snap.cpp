@@ -32,6 +32,7 @@
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 #include "render/video_snap.h"
 
@@ -135,17 +136,17 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
   if (!LoadConfiguration("")) return state.SkipWithError("settings not loaded");
-  const int count = LoadGameList(gSettings, inst.path());
+  const int count = LoadGameList(gShell.settings, inst.path());
   SortGameList(0, count - 1);
-  wire::LoadLayout(gSettings.templateDir);
-  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadLayout(gSettings.templateDir))
+  wire::LoadLayout(gShell.settings.templateDir);
+  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadLayout(gShell.settings.templateDir))
     return state.SkipWithError("no offscreen display");
-  gFrameClocks.fadeLevel = 1.0f;
+  gRender.clocks.fadeLevel = 1.0f;
   std::uint32_t tick = 1000;
   platform::SetTickOverride(tick);
   SelectEntry(0);
   LoadSelectionMedia();
-  const int down = gSettings.keys.down;
+  const int down = gShell.settings.keys.down;
   std::vector<double> presses, firstFrames;
   double rssStart = 0;
   int missed = 0;

@@ -28,7 +28,9 @@ for name in "${names[@]}"; do
   log="$build/fuzz-$name.log"
   regressions=("$root"/fuzz/regressions/"$name"/*)
   if [ -e "${regressions[0]}" ]; then
-    if ! "$target" -timeout=10 "${regressions[@]}" >"$log" 2>&1; then
+    # Tighter memory limits here than in fuzzing: some of these inputs once asked for
+    # a gigabyte from a few hundred bytes.
+    if ! "$target" -timeout=10 -rss_limit_mb=1024 -malloc_limit_mb=128 "${regressions[@]}" >"$log" 2>&1; then
       echo "fuzz_$name: an input that once failed fails again; see $log" >&2
       failed=1
       continue

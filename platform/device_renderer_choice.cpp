@@ -68,7 +68,26 @@ std::string VerdictNote(const RendererDecision& decision, bool fullScreen, const
   return note + (decision.remembered ? ", verdict retenu dans " + cachePath : ", verdict non retenu");
 }
 
+// The first verdict ever, taken beside the start: it serves this process from then on, even
+// when the cache could not keep it.
+std::optional<RendererDecision> gAdopted;
+bool gBackgroundForFullScreen = false;
+
 }  // namespace
+
+bool AdoptBackgroundChoice() {
+  auto decision = TakeBackgroundChoice();
+  if (!decision) {
+    WriteLog("Rendu : le choix du rendu a echoue, le rendu logiciel reste", 1, 1);
+    return false;
+  }
+  gAdopted = decision;
+  const bool remake = !decision->verdict.software;
+  WriteLog("Rendu : verdict pris a cote du demarrage, " + VerdictNote(*decision, gBackgroundForFullScreen, RendererCachePath()) +
+               (remake ? " ; l'affichage est refait" : ""),
+           1, 1);
+  return remake;
+}
 
 WindowRenderer Device::PickFromVerdict() {
   auto& s = *state_;
@@ -78,7 +97,9 @@ WindowRenderer Device::PickFromVerdict() {
   if (width <= 0 || height <= 0) return WindowRenderer::Undecided;
   const std::string path = RendererCachePath();
   std::optional<RendererDecision> decision;
-  if (auto cached = CachedVerdict(path, SdlVersion(), width, height)) {
+  if (gAdopted && gAdopted->verdict.width == width && gAdopted->verdict.height == height) {
+    decision = gAdopted;
+  } else if (auto cached = CachedVerdict(path, SdlVersion(), width, height)) {
     decision = RendererDecision{*cached, true, false};
     // An accelerated renderer names its driver once made; a software one loads none, so its
     // driver is checked in the background once the window shows.
@@ -86,6 +107,12 @@ WindowRenderer Device::PickFromVerdict() {
       ScheduleRendererCheck(width, height);
     else
       s.expectedGl = cached->glDriver;
+  } else if (StartChoiceInBackground(width, height)) {
+    // The first start ever opens at once with the software renderer, which loads no GL
+    // driver; an accelerated verdict makes the display again when it comes.
+    s.verdictNote = "pas encore de verdict, choix a cote du demarrage";
+    gBackgroundForFullScreen = s.params.fullScreen;
+    return WindowRenderer::Software;
   } else {
     decision = ChooseInChild(width, height);
   }

@@ -10,10 +10,14 @@
 
 #include <sys/resource.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -61,8 +65,8 @@ bool ParseSize(const char* text, int& out) {
 }
 
 int RunChoice(int width, int height, bool check) {
-  // The background check must not take the CPU from the menu's opening.
-  if (check) ::setpriority(PRIO_PROCESS, 0, 10);
+  // A choice in the background must not take the CPU from the menu's opening.
+  ::setpriority(PRIO_PROCESS, 0, 10);
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
   const RendererProbe probe{MinimalContextGlDriver, [&] { return Device::TimeRenderers(width, height); }};
@@ -92,7 +96,15 @@ std::string SdlVersion() {
 
 bool RendererChoiceInChild() { return gChildAllowed; }
 
-std::optional<RendererDecision> ChooseInChild(int width, int height) {
+namespace {
+
+// A choice running in the program started again for it, with the pipe of its verdict.
+struct ChoiceChild {
+  ProcessHandle process;
+  OutputPipe pipe;
+};
+
+std::optional<ChoiceChild> SpawnChoice(int width, int height) {
   auto pipe = OutputPipe::Create();
   if (!pipe) return std::nullopt;
   ChildStreams streams;
@@ -102,30 +114,97 @@ std::optional<RendererDecision> ChooseInChild(int width, int height) {
   auto child = SpawnProcess("/proc/self/exe", ChoiceArguments(width, height, false), {}, nullptr, streams);
   pipe->CloseWriteEnd();
   if (!child) return std::nullopt;
+  return ChoiceChild{std::move(*child), std::move(*pipe)};
+}
+
+// Reads the child's verdict to its end; `stop` (checked every 100 ms) gives up at once.
+std::optional<RendererDecision> CollectChoice(ChoiceChild& child, const std::atomic<bool>* stop) {
   std::string out;
   std::vector<char> buffer(4096);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kChoiceTimeoutMs);
   for (;;) {
+    if (stop && stop->load()) {
+      TerminateProcessGroup(child.process, 0);
+      return std::nullopt;
+    }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    const auto read = pipe->Read(buffer, left.count() > 0 ? std::uint32_t(left.count()) : 0);
+    const std::uint32_t slice = left.count() > 0 ? std::uint32_t(std::min<long long>(left.count(), 100)) : 0;
+    const auto read = child.pipe.Read(buffer, slice);
     if (read.status == OutputPipe::Status::kData && out.size() < 65536) {
       out.append(buffer.data(), read.bytes);
       continue;
     }
     if (read.status == OutputPipe::Status::kEnd) break;
-    if (read.status != OutputPipe::Status::kData) {
-      TerminateProcessGroup(*child, 0);
-      return std::nullopt;
-    }
+    if (read.status == OutputPipe::Status::kTimedOut && left.count() > 0) continue;
+    TerminateProcessGroup(child.process, 0);
+    return std::nullopt;
   }
   // A verdict printed whole counts, whatever the end of the child (a leak checker's exit code).
-  if (WaitProcess(*child, 2000) != WaitResult::kExited) TerminateProcessGroup(*child, 0);
+  if (WaitProcess(child.process, 2000) != WaitResult::kExited) TerminateProcessGroup(child.process, 0);
   const auto nl = out.find('\n');
   if (nl == std::string::npos) return std::nullopt;
   auto verdict = ParseVerdict(std::string_view(out).substr(nl + 1));
   if (!verdict) return std::nullopt;
   const std::string_view how = std::string_view(out).substr(0, nl);
   return RendererDecision{*verdict, how == "cache", how == "remembered"};
+}
+
+// The first choice ever runs beside the menu's start instead of before it; its verdict
+// arrives as an event of its own.
+struct BackgroundChoice {
+  std::thread worker;
+  std::atomic<bool> stop{false};
+  std::mutex mutex;
+  std::optional<RendererDecision> decision;  // under `mutex`
+  bool started = false;
+  std::uint32_t eventType = 0;
+} gBackground;
+
+}  // namespace
+
+std::optional<RendererDecision> ChooseInChild(int width, int height) {
+  auto child = SpawnChoice(width, height);
+  if (!child) return std::nullopt;
+  return CollectChoice(*child, nullptr);
+}
+
+bool StartChoiceInBackground(int width, int height) {
+  if (gBackground.started) return false;
+  if (gBackground.eventType == 0) {
+    const Uint32 type = SDL_RegisterEvents(1);
+    if (type == Uint32(-1)) return false;
+    gBackground.eventType = type;
+  }
+  auto child = SpawnChoice(width, height);
+  if (!child) return false;
+  gBackground.started = true;
+  gBackground.stop = false;
+  gBackground.worker = std::thread([c = std::move(*child)]() mutable {
+    auto decision = CollectChoice(c, &gBackground.stop);
+    {
+      std::lock_guard lock(gBackground.mutex);
+      gBackground.decision = std::move(decision);
+    }
+    SDL_Event e{};
+    e.type = gBackground.eventType;
+    SDL_PushEvent(&e);
+  });
+  return true;
+}
+
+bool IsBackgroundChoiceEvent(std::uint32_t type) {
+  return gBackground.eventType != 0 && type == gBackground.eventType;
+}
+
+std::optional<RendererDecision> TakeBackgroundChoice() {
+  if (gBackground.worker.joinable()) gBackground.worker.join();
+  std::lock_guard lock(gBackground.mutex);
+  return std::exchange(gBackground.decision, std::nullopt);
+}
+
+void StopBackgroundChoice() {
+  gBackground.stop = true;
+  if (gBackground.worker.joinable()) gBackground.worker.join();
 }
 
 void ScheduleRendererCheck(int width, int height) {

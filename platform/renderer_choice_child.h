@@ -3,6 +3,7 @@
 
 #include "platform/renderer_verdict.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,19 @@ bool RendererChoiceInChild();
 
 // The choice made by the program started again for it; nothing when it failed.
 std::optional<RendererDecision> ChooseInChild(int width, int height);
+
+// With no verdict at all, the choice runs beside the menu's start: the menu opens with the
+// software renderer, and an event (IsBackgroundChoiceEvent) says when the verdict is in.
+// False when it could not be started (or already ran in this process).
+bool StartChoiceInBackground(int width, int height);
+bool IsBackgroundChoiceEvent(std::uint32_t type);
+// The background choice's verdict, once its event came; nothing when it failed.
+std::optional<RendererDecision> TakeBackgroundChoice();
+// Takes the background choice's verdict for this process and logs it; true when it chose
+// the accelerated renderer, so the display must be made again.
+bool AdoptBackgroundChoice();
+// Ends a background choice still running (the program closes).
+void StopBackgroundChoice();
 
 // After the first window shows, the GL driver of a remembered software verdict is checked.
 void ScheduleRendererCheck(int width, int height);

@@ -21,6 +21,11 @@ namespace {
 constexpr const char* kContainers = "mov,mp4,m4a,3gp,3g2,mj2,matroska,webm,avi,flv";
 constexpr int kIoBufferSize = 64 * 1024;
 constexpr std::int64_t kDefaultFrameMs = 40;
+// No allocation of the libraries may exceed this: a damaged header that announces a huge
+// table or frame is refused instead of taking the machine's memory.
+constexpr std::size_t kMaxAllocation = std::size_t(64) << 20;
+// Timestamps beyond a day are damage; keeping them bounded keeps the clock's sums exact.
+constexpr std::int64_t kMaxClipMs = std::int64_t(24) * 3600 * 1000;
 
 std::string AvError(int code) {
   char text[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -31,7 +36,10 @@ std::string AvError(int code) {
 // FFmpeg's own messages would go to stderr for every bad clip; the caller logs one line.
 void QuietLibraries() {
   static std::once_flag once;
-  std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+  std::call_once(once, [] {
+    av_log_set_level(AV_LOG_QUIET);
+    av_max_alloc(kMaxAllocation);
+  });
 }
 
 // One VA-API device for the program, tried once; nullptr when the machine offers none.
@@ -252,19 +260,25 @@ struct VideoDecoder::State {
     return true;
   }
 
+  // A stream time in milliseconds from the clip's start, within [0, kMaxClipMs]; damaged
+  // stamps near the ends of the 64-bit range must not overflow the sums below.
+  std::int64_t ClipMs(std::int64_t ts, std::int64_t from) const {
+    if ((from < 0 && ts > INT64_MAX + from) || (from > 0 && ts < INT64_MIN + from)) {
+      return from < 0 ? kMaxClipMs : 0;
+    }
+    std::int64_t ms = av_rescale_q(ts - from, timeBase, AVRational{1, 1000});
+    return std::clamp<std::int64_t>(ms, 0, kMaxClipMs);
+  }
+
   std::int64_t FrameTime(const AVFrame* decoded) {
     std::int64_t ts = decoded->best_effort_timestamp;
-    std::int64_t rel = ts == AV_NOPTS_VALUE
-                           ? passEndMs
-                           : std::max<std::int64_t>(
-                                 0, av_rescale_q(ts - startTs, timeBase, AVRational{1, 1000}));
+    std::int64_t rel = ts == AV_NOPTS_VALUE ? passEndMs : ClipMs(ts, startTs);
 #if LIBAVUTIL_VERSION_INT >= AV_VERSION_INT(58, 2, 100)
     std::int64_t units = decoded->duration;  // the field's name from FFmpeg 6 on
 #else
     std::int64_t units = decoded->pkt_duration;
 #endif
-    std::int64_t duration =
-        units > 0 ? av_rescale_q(units, timeBase, AVRational{1, 1000}) : frameMs;
+    std::int64_t duration = units > 0 ? ClipMs(units, 0) : frameMs;
     if (duration <= 0) duration = frameMs;
     std::int64_t pts = std::max(passOffsetMs + rel, lastPtsMs + 1);
     lastPtsMs = pts;

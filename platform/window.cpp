@@ -2,6 +2,7 @@
 
 #include "platform/joysticks_native.h"
 #include "platform/renderer_choice.h"
+#include "platform/renderer_choice_child.h"
 #include "platform/window_native.h"
 
 #include <SDL.h>
@@ -23,6 +24,11 @@ bool EnsureVideo() {
 
 WindowEvent Translate(const SDL_Event& e) {
   WindowEvent out;
+  if (IsBackgroundChoiceEvent(e.type)) {
+    // An accelerated verdict is taken as a lost display: the shell makes it again.
+    out.type = AdoptBackgroundChoice() ? WindowEvent::Type::RenderDeviceReset : WindowEvent::Type::Other;
+    return out;
+  }
   switch (e.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
@@ -186,6 +192,7 @@ bool WaitEvent(std::uint32_t timeoutMs, WindowEvent& event) {
 }
 
 void QuitVideo() {
+  StopBackgroundChoice();
   FinishRendererCheck();
   DestroyMainWindow();
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);

@@ -1,3 +1,1 @@
 #include "render/animation_clock.h"
-
-FrameClocks gFrameClocks;

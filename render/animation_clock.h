@@ -29,8 +29,6 @@ struct FrameClocks {
   std::array<std::array<AnimationClock, 2>, 6> pictureScroll{};
 };
 
-extern FrameClocks gFrameClocks;
-
 // Tick comparison that survives the 49.7-day wrap: true when now is at or after due.
 inline bool ClockDue(std::uint32_t now, std::uint32_t due) {
   return static_cast<std::int32_t>(now - due) >= 0;

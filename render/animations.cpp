@@ -4,6 +4,7 @@
 #include "render/layout.h"
 #include "render/picture_scroll.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 
 #include <algorithm>
@@ -16,10 +17,10 @@ constexpr std::uint32_t kPulseTick = 50;
 constexpr std::uint32_t kTransitionTick = 10;
 
 void StepTransition(std::uint32_t now) {
-  AnimationClock& clock = gFrameClocks.transition;
-  if (gFrameClocks.fadeDelta == 0 || !ClockDue(now, clock.due)) return;
+  AnimationClock& clock = gRender.clocks.transition;
+  if (gRender.clocks.fadeDelta == 0 || !ClockDue(now, clock.due)) return;
   const std::uint32_t n = (now - clock.due) / kTransitionTick + 1;
-  gFrameClocks.fadeDelta = static_cast<float>(n) * gFrameClocks.fadeStep;
+  gRender.clocks.fadeDelta = static_cast<float>(n) * gRender.clocks.fadeStep;
   clock.due = now + kTransitionTick;
 }
 
@@ -34,8 +35,8 @@ std::optional<GameTexts> SelectedGameTexts() {
 }
 
 bool ScrollTextRuns() {
-  const LayoutObject& o = gLayout.objects[kScrollText];
-  return !gScrollText.working.empty() && o.visible && o.width > 0;
+  const LayoutObject& o = gRender.layout.objects[kScrollText];
+  return !gRender.scrollText.working.empty() && o.visible && o.width > 0;
 }
 
 void UpdateNextFrameTime(std::uint32_t now) {
@@ -43,20 +44,20 @@ void UpdateNextFrameTime(std::uint32_t now) {
   auto consider = [&](std::uint32_t due) {
     if (!next || static_cast<std::int32_t>(due - *next) < 0) next = due;
   };
-  if (gLayout.pulseDirection != 0) consider(gFrameClocks.selectionPulse.due);
-  if (gFrameClocks.fadeDelta != 0) consider(gFrameClocks.transition.due);
-  if (ScrollTextRuns()) consider(gScrollText.due);
-  for (const auto& axes : gFrameClocks.pictureScroll)
+  if (gRender.layout.pulseDirection != 0) consider(gRender.clocks.selectionPulse.due);
+  if (gRender.clocks.fadeDelta != 0) consider(gRender.clocks.transition.due);
+  if (ScrollTextRuns()) consider(gRender.scrollText.due);
+  for (const auto& axes : gRender.clocks.pictureScroll)
     for (const AnimationClock& c : axes)
       if (c.period != 0) consider(c.due);
-  gFrameClocks.nextFrameTime = next.value_or(now + 1000);
+  gRender.clocks.nextFrameTime = next.value_or(now + 1000);
 }
 
 // Every clock's due tick: a clock that steps moves its own forward.
 std::array<std::uint32_t, 15> DueTicks() {
-  std::array<std::uint32_t, 15> due{gFrameClocks.selectionPulse.due, gFrameClocks.transition.due, gScrollText.due};
+  std::array<std::uint32_t, 15> due{gRender.clocks.selectionPulse.due, gRender.clocks.transition.due, gRender.scrollText.due};
   std::size_t i = 3;
-  for (const auto& axes : gFrameClocks.pictureScroll)
+  for (const auto& axes : gRender.clocks.pictureScroll)
     for (const AnimationClock& c : axes) due[i++] = c.due;
   return due;
 }
@@ -64,11 +65,11 @@ std::array<std::uint32_t, 15> DueTicks() {
 }  // namespace
 
 void StepPulse(std::uint32_t now) {
-  AnimationClock& clock = gFrameClocks.selectionPulse;
-  Layout& l = gLayout;
+  AnimationClock& clock = gRender.clocks.selectionPulse;
+  Layout& l = gRender.layout;
   if (l.pulseDirection == 0 || !ClockDue(now, clock.due)) return;
-  const int ramp = std::max(1, gFrameClocks.pulseRamp);
-  int& elapsed = gFrameClocks.pulseElapsed;
+  const int ramp = std::max(1, gRender.clocks.pulseRamp);
+  int& elapsed = gRender.clocks.pulseElapsed;
   elapsed += static_cast<int>(std::min<std::uint32_t>(now - (clock.due - kPulseTick), 1u << 30));
   // After a long pause (a game was running) the ramp turns as often as it was due.
   while (elapsed >= ramp) {
@@ -87,7 +88,7 @@ bool UpdateAnimations(std::uint32_t now) {
   const auto before = DueTicks();
   StepPulse(now);
   StepTransition(now);
-  if (ScrollTextRuns() && ClockDue(now, gScrollText.due)) {
+  if (ScrollTextRuns() && ClockDue(now, gRender.scrollText.due)) {
     const std::optional<GameTexts> game = SelectedGameTexts();
     StepScrollText(now, game ? &*game : nullptr);
   }

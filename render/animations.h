@@ -8,6 +8,6 @@
 // when a clock stepped, i.e. the next frame differs from the last one.
 bool UpdateAnimations(std::uint32_t now);
 
-// The selection pulse alone (and the scroll text's blinking with it): gLayout's selector
-// opacity ramps between its bounds while gLayout.pulseDirection is not 0.
+// The selection pulse alone (and the scroll text's blinking with it): gRender.layout's selector
+// opacity ramps between its bounds while gRender.layout.pulseDirection is not 0.
 void StepPulse(std::uint32_t now);

@@ -4,13 +4,12 @@
 #include "render/font_table.h"
 #include "render/layout.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/texture_table.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
 
 #include <string>
-
-DisplayState gDisplay;
 
 namespace {
 
@@ -23,35 +22,35 @@ int NextPowerOfTwo(int n) {
 }
 
 platform::Texture MakeTarget(int width, int height) {
-  if (gDisplay.powerOfTwoTexturesOnly && (!IsPowerOfTwo(width) || !IsPowerOfTwo(height))) return {};
-  return gDisplay.device->CreateTarget(width, height, nullptr);
+  if (gRender.display.powerOfTwoTexturesOnly && (!IsPowerOfTwo(width) || !IsPowerOfTwo(height))) return {};
+  return gRender.display.device->CreateTarget(width, height, nullptr);
 }
 
 }  // namespace
 
-platform::Device* CurrentDevice() { return gDisplay.device.get(); }
+platform::Device* CurrentDevice() { return gRender.display.device.get(); }
 
 void FillPresentParameters(bool fullScreen) {
-  gDisplay.presentParameters.width = gRenderSources.largFen;
-  gDisplay.presentParameters.height = gRenderSources.hautFen;
-  gDisplay.presentParameters.fullScreen = fullScreen;
+  gRender.display.presentParameters.width = gRender.sources.largFen;
+  gRender.display.presentParameters.height = gRender.sources.hautFen;
+  gRender.display.presentParameters.fullScreen = fullScreen;
 }
 
 int CreateDisplay(DisplayKind kind) {
   CountDeviceChange();
-  gTextureTable = {};
-  gFontTable = {};
-  gDisplay.device.reset();
-  gDisplay.kind = kind;
-  gDisplay.layoutTargetReady = false;
-  gDisplay.backdrop.Reset();
-  FillPresentParameters(!gRenderSources.modeFenetre);
+  gRender.textures = {};
+  gRender.fonts = {};
+  gRender.display.device.reset();
+  gRender.display.kind = kind;
+  gRender.display.layoutTargetReady = false;
+  gRender.display.backdrop.Reset();
+  FillPresentParameters(!gRender.sources.modeFenetre);
   std::string error;
   if (kind == DisplayKind::kOffscreen)
-    gDisplay.device = platform::Device::CreateOffscreen(gRenderSources.largFen, gRenderSources.hautFen, &error);
+    gRender.display.device = platform::Device::CreateOffscreen(gRender.sources.largFen, gRender.sources.hautFen, &error);
   else
-    gDisplay.device = platform::Device::CreateForMainWindow(gDisplay.presentParameters, &error);
-  if (!gDisplay.device) {
+    gRender.display.device = platform::Device::CreateForMainWindow(gRender.display.presentParameters, &error);
+  if (!gRender.display.device) {
     ReportD3DError(kD3DErrNotAvailable, "Erreur CreateDevice");
     return kDisplayFailed;
   }
@@ -59,8 +58,8 @@ int CreateDisplay(DisplayKind kind) {
 }
 
 int SetupRenderState() {
-  if (!gDisplay.device) return 0;
-  if (!gDisplay.layoutTargetReady && !CreateLayoutTarget()) return 0;
+  if (!gRender.display.device) return 0;
+  if (!gRender.display.layoutTargetReady && !CreateLayoutTarget()) return 0;
   // Blending (source alpha over inverse source alpha), point sampling when enlarging and
   // filtering when shrinking are chosen per draw by the device.
   return 1;
@@ -70,7 +69,7 @@ int CreateLayoutTarget() {
   CountDeviceChange();
   TextureSlot& slot = *SlotAt(kSlotLayout);
   slot = {};
-  int width = gRenderSources.largFen, height = gRenderSources.hautFen;
+  int width = gRender.sources.largFen, height = gRender.sources.hautFen;
   platform::Texture texture = MakeTarget(width, height);
   if (!texture) {
     width = NextPowerOfTwo(width);
@@ -84,24 +83,24 @@ int CreateLayoutTarget() {
   slot.texture = texture;
   slot.width = texture.Width();
   slot.height = texture.Height();
-  gDisplay.layoutTargetReady = true;
-  gDisplay.backdrop = MakeTarget(width, height);
-  if (!gDisplay.backdrop) platform::ShowMessageBox("Erreur CreateImageSurface", "");
+  gRender.display.layoutTargetReady = true;
+  gRender.display.backdrop = MakeTarget(width, height);
+  if (!gRender.display.backdrop) platform::ShowMessageBox("Erreur CreateImageSurface", "");
   return 1;
 }
 
 void ReleaseMedia() {
   CountContentChange();
-  gDisplay.deviceReady = false;
+  gRender.display.deviceReady = false;
   for (int i = 0; i < kTextureSlotCount; ++i)
     if (i != kSlotLayout) *SlotAt(i) = {};
-  gFontTable = {};
+  gRender.fonts = {};
 }
 
 void ReleaseTarget() {
   CountDeviceChange();
-  gDisplay.backdrop.Reset();
-  gDisplay.layoutTargetReady = false;
+  gRender.display.backdrop.Reset();
+  gRender.display.layoutTargetReady = false;
 }
 
 void ReleaseForReset() {
@@ -114,14 +113,14 @@ void ReleaseAll() {
   ReleaseTarget();
   ReleaseMedia();
   *SlotAt(kSlotLayout) = {};
-  gDisplay.device.reset();
+  gRender.display.device.reset();
 }
 
 int ResetDisplay() {
-  if (!gDisplay.device) return 0;
-  FillPresentParameters(!gRenderSources.modeFenetre);
+  if (!gRender.display.device) return 0;
+  FillPresentParameters(!gRender.sources.modeFenetre);
   std::string error;
-  return gDisplay.device->Recreate(&error) ? 1 : 0;
+  return gRender.display.device->Recreate(&error) ? 1 : 0;
 }
 
 std::string_view D3DErrorName(std::uint32_t code) {
@@ -155,7 +154,7 @@ void ReportD3DError(std::uint32_t code, std::string_view caption) {
 }
 
 void ReportD3DErrorOnce(std::uint32_t code, std::string_view caption) {
-  if (gDisplay.reportedErrors.insert(std::string(caption)).second) {
+  if (gRender.display.reportedErrors.insert(std::string(caption)).second) {
     ReportD3DError(code, caption);
     return;
   }
@@ -164,5 +163,5 @@ void ReportD3DErrorOnce(std::uint32_t code, std::string_view caption) {
 
 void SetDrawLock(int flag) {
   // One thread draws: the lock only keeps a frame from starting while resources change.
-  gDisplay.frameInProgress = flag != 0;
+  gRender.display.frameInProgress = flag != 0;
 }

@@ -55,8 +55,6 @@ struct DisplayState {
   std::set<std::string> reportedErrors;
 };
 
-extern DisplayState gDisplay;
-
 // 1 made, 0 made without the layout target, kDisplayFailed when no device can be made.
 int CreateDisplay(DisplayKind kind);
 void FillPresentParameters(bool fullScreen);

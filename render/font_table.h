@@ -17,7 +17,5 @@ struct FontTable {
   std::array<FontEntry, kLayoutObjectCount> fonts{};
 };
 
-extern FontTable gFontTable;
-
 // The atlas of a font index, or nullptr when that index has no font.
 platform::GlyphAtlas* FontAt(int index);

@@ -5,6 +5,7 @@
 #include "render/frame_state.h"
 #include "render/layout.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 #include "render/scroll_text.h"
 #include "render/texture_table.h"
@@ -18,10 +19,10 @@ std::uint32_t WithAlpha(int alpha, std::uint32_t colour) {
   return (static_cast<std::uint32_t>(alpha & 0xFF) << 24) + colour;
 }
 
-int ListLines() { return std::clamp(gLayout.listNbItems, 1, kMaxListItems); }
+int ListLines() { return std::clamp(gRender.layout.listNbItems, 1, kMaxListItems); }
 
 bool ListIconsShown() {
-  return !gRenderSources.iconsDir.empty() && !gLayout.listeImages && gLayout.listeIcons;
+  return !gRender.sources.iconsDir.empty() && !gRender.layout.listeImages && gRender.layout.listeIcons;
 }
 
 std::optional<ShownGame> GameOnLine(int line, int count) {
@@ -34,27 +35,27 @@ std::optional<ShownGame> GameOnLine(int line, int count) {
 std::optional<ShownGame> SelectedGame() { return GameOnLine(CurrentListPosition().row, GameCount()); }
 
 void DrawList(float e, ObjectPart part) {
-  const LayoutObject& r = gLayout.objects[kList];
-  const int h = gLayout.itemHeight, n = ListLines();
+  const LayoutObject& r = gRender.layout.objects[kList];
+  const int h = gRender.layout.itemHeight, n = ListLines();
   if (part != ObjectPart::kSelectionOnly) {
     const std::uint32_t colour = WithAlpha(r.alpha, 0xFFFFFF);
     DrawQuad(kSlotListBackground, float(r.left), float(r.top), float(r.width), float(r.height), colour, 1.0f, e, 2, 0,
              0);
-    if (gLayout.listeImages)
+    if (gRender.layout.listeImages)
       for (int i = 0; i < n; ++i)
-        if (gFrame.lineSlots[i] > 3)
-          DrawQuad(gFrame.lineSlots[i], float(r.left), float(r.top + h * i), float(r.width), float(h), colour, 1.0f,
+        if (gRender.frame.lineSlots[i] > 3)
+          DrawQuad(gRender.frame.lineSlots[i], float(r.left), float(r.top + h * i), float(r.width), float(h), colour, 1.0f,
                    e, r.stretch, 0, 0);
     DrawListNames();
     if (ListIconsShown())
       for (int i = 0; i < n; ++i)
-        if (gFrame.lineSlots[i] > 0)
-          DrawQuad(gFrame.lineSlots[i], float(r.left + 5), float(r.top + h * i), float(h), float(h), 0xFFFFFFFF,
+        if (gRender.frame.lineSlots[i] > 0)
+          DrawQuad(gRender.frame.lineSlots[i], float(r.left + 5), float(r.top + h * i), float(h), float(h), 0xFFFFFFFF,
                    1.0f, e, 1, 0, 0);
   }
   if (part != ObjectPart::kAllButSelection)
     DrawQuad(kSlotSelection, float(r.left), float(r.top + h * CurrentListPosition().row), float(r.width), float(h),
-             WithAlpha(gLayout.selectionAlpha, 0xFFFFFF), 1.0f, e, 2, 0, 0);
+             WithAlpha(gRender.layout.selectionAlpha, 0xFFFFFF), 1.0f, e, 2, 0, 0);
 }
 
 }  // namespace
@@ -107,15 +108,15 @@ void DrawTextBox(int x, int y, int w, int h, std::string_view text, int alignmen
 }
 
 void DrawListNames() {
-  const LayoutObject& r = gLayout.objects[kList];
-  const TextStyle& style = gLayout.textStyles[kList];
+  const LayoutObject& r = gRender.layout.objects[kList];
+  const TextStyle& style = gRender.layout.textStyles[kList];
   const int alpha = SlotLoaded(kSlotListBackground) ? 255 : r.alpha;
-  const int h = gLayout.itemHeight;
+  const int h = gRender.layout.itemHeight;
   const int indent = ListIconsShown() ? h + 5 : 0;
   const int n = ListLines();
   const int count = GameCount();
   for (int i = 0; i < n && i < count; ++i) {
-    if (gLayout.listeImages && gFrame.lineSlots[i] != kSlotMissingMarquee) continue;
+    if (gRender.layout.listeImages && gRender.frame.lineSlots[i] != kSlotMissingMarquee) continue;
     DrawTextBox(r.left + indent, r.top + h * i, r.width - indent, h, GameOnLine(i, count)->fullName, style.alignment,
                 WithAlpha(alpha, style.fontColour), kList);
   }
@@ -126,13 +127,13 @@ void DrawInfoText(int index) {
   if (!game) return;
   std::string_view text = game->fullName;
   if (index >= kInfo1 && index <= kInfo3) text = game->infos[static_cast<std::size_t>(index - kInfo1)];
-  const LayoutObject& o = gLayout.objects[index];
-  const TextStyle& style = gLayout.textStyles[index];
+  const LayoutObject& o = gRender.layout.objects[index];
+  const TextStyle& style = gRender.layout.textStyles[index];
   DrawTextBox(o.left, o.top, o.width, o.height, text, style.alignment, WithAlpha(o.alpha, style.fontColour), index);
 }
 
 void DrawHistoryPanel(int firstLine) {
-  const int width = gLayout.Width() - 50, height = gLayout.Height() - 50;
+  const int width = gRender.layout.Width() - 50, height = gRender.layout.Height() - 50;
   // A layout too small for the panel's margins shows none rather than a negative one.
   if (width < 50 || height < 50) return;
   std::string_view text = CurrentHistory().text;
@@ -144,14 +145,14 @@ void DrawHistoryPanel(int firstLine) {
   FillRect(50, 50, float(width - 50), float(height - 50), 1.0f, 0xA0000080);
   RectOutline(50, 50, float(width), float(height), 0xFFFF0000);
   RectOutline(51, 51, float(width - 1), float(height - 1), 0xFFFF0000);
-  const TextStyle& style = gLayout.textStyles[kSnap];
+  const TextStyle& style = gRender.layout.textStyles[kSnap];
   DrawTextBox(53, 55, width - 56, height - 60, text, style.alignment, style.fontColour, kSnap);
 }
 
 void DrawSearchLine(std::string_view line) {
-  const LayoutObject& r = gLayout.objects[kList];
-  const TextStyle& style = gLayout.textStyles[kList];
-  const int h = gLayout.itemHeight + 10;
+  const LayoutObject& r = gRender.layout.objects[kList];
+  const TextStyle& style = gRender.layout.textStyles[kList];
+  const int h = gRender.layout.itemHeight + 10;
   // Just above the list when the layout leaves room, else over its first lines.
   const int top = r.top >= h ? r.top - h : r.top;
   FillRect(float(r.left), float(top), float(r.width), float(h), 1.0f, 0xE0000080);
@@ -161,9 +162,9 @@ void DrawSearchLine(std::string_view line) {
 }
 
 void DrawVolumeBar() {
-  const int x = gLayout.Width(), y = gLayout.Height();
+  const int x = gRender.layout.Width(), y = gRender.layout.Height();
   const int bw = x * 60 / 100, half = bw / 2;
-  const int fill = static_cast<int>(static_cast<long long>(gFrame.volumeGauge.value_or(0)) * bw / 1000);
+  const int fill = static_cast<int>(static_cast<long long>(gRender.frame.volumeGauge.value_or(0)) * bw / 1000);
   RectOutline(float(x / 2 - half), float(y - 50), float(x / 2 + half), float(y - 20), 0xA000FF00);
   FillRect(float(x / 2 - half), float(y - 50), float(fill), 30, 1.0f, 0xA000FF00);
 }
@@ -180,11 +181,11 @@ void DrawScrollTextObject() {
 
 void DrawLayoutObject(int index, float e, ObjectPart part) {
   if (index < 0 || index >= kLayoutObjectCount) return;
-  const LayoutObject& o = gLayout.objects[index];
+  const LayoutObject& o = gRender.layout.objects[index];
   if (!o.visible) return;
   switch (index) {
     case kBackGround:
-      DrawQuad(kSlotBackground, 0, 0, float(gLayout.Width()), float(gLayout.Height()), WithAlpha(o.alpha, 0xFFFFFF),
+      DrawQuad(kSlotBackground, 0, 0, float(gRender.layout.Width()), float(gRender.layout.Height()), WithAlpha(o.alpha, 0xFFFFFF),
                1.0f, e, 0, 0, 0);
       break;
     case kList:
@@ -208,27 +209,27 @@ void DrawLayoutObject(int index, float e, ObjectPart part) {
 }
 
 void DrawLayoutPass(float e) {
-  gScreen.crossFadeAlpha = 255;
-  for (int index : gLayout.drawOrder) DrawLayoutObject(index, e, ObjectPart::kWhole);
+  gRender.screen.crossFadeAlpha = 255;
+  for (int index : gRender.layout.drawOrder) DrawLayoutObject(index, e, ObjectPart::kWhole);
 }
 
 bool OverlaysShown() {
-  return !CurrentHistory().text.empty() || !CurrentSearchLine().empty() || gFrame.volumeGauge.has_value();
+  return !CurrentHistory().text.empty() || !CurrentSearchLine().empty() || gRender.frame.volumeGauge.has_value();
 }
 
 bool BackgroundCoversLayout() {
-  const LayoutObject& o = gLayout.objects[kBackGround];
-  const auto& order = gLayout.drawOrder;
+  const LayoutObject& o = gRender.layout.objects[kBackGround];
+  const auto& order = gRender.layout.drawOrder;
   if (!o.visible || (o.alpha & 0xFF) != 0xFF || std::find(order.begin(), order.end(), kBackGround) == order.end())
     return false;
   const TextureSlot* s = SlotAt(kSlotBackground);
   // Drawn at its natural size from the top left: it covers the layout when at least as large.
-  return s && s->texture && s->texture.Opaque() && s->width >= gLayout.Width() && s->height >= gLayout.Height();
+  return s && s->texture && s->texture.Opaque() && s->width >= gRender.layout.Width() && s->height >= gRender.layout.Height();
 }
 
 void DrawOverlays() {
   const HistoryView history = CurrentHistory();
   if (!history.text.empty()) DrawHistoryPanel(history.firstLine);
   if (const std::string search = CurrentSearchLine(); !search.empty()) DrawSearchLine(search);
-  if (gFrame.volumeGauge) DrawVolumeBar();
+  if (gRender.frame.volumeGauge) DrawVolumeBar();
 }

@@ -1,3 +1,1 @@
 #include "render/frame_state.h"
-
-FrameState gFrame;

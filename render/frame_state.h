@@ -11,5 +11,3 @@ struct FrameState {
   std::array<int, kMaxListItems> lineSlots{};  // LineSlots: texture slot per visible line
   std::optional<int> volumeGauge;              // 0-1000, shown while a volume key is held
 };
-
-extern FrameState gFrame;

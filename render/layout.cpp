@@ -6,8 +6,6 @@
 #include "render/layout_keys.h"
 #include "platform/paths.h"
 
-Layout gLayout;
-
 namespace {
 
 // The typed reads of one table row with the frontend's default.

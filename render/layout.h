@@ -71,8 +71,6 @@ struct Layout {
   int Height() const { return objects[kBackGround].height; }  // RESOLUTIONY
 };
 
-extern Layout gLayout;
-
 // The key prefix of an object ("BackGround", "List", ..., "ScrollText"), from the key
 // table of render/layout_keys.cpp.
 std::string_view LayoutObjectName(int index);
@@ -83,11 +81,11 @@ bool IsTextObject(int index);  // List, Info, Info1-3, ScrollText
 // Pure: no files, no follow-up steps.
 void ReadLayoutText(std::string_view text, Layout& layout);
 
-// Reads <installDir>/Templates/<templateName>/Layout.cfg into gLayout, then in order:
+// Reads <installDir>/Templates/<templateName>/Layout.cfg into gRender.layout, then in order:
 // the template pictures and fonts (when a display exists: they live on it), the scroll
 // text of the configuration (<installDir>/config/<configName>/ScrollTexte.txt), its
 // preparation, the picture scroll timers. 1 on success; 0 when the file cannot be
-// opened (gLayout unchanged, nothing else done).
+// opened (gRender.layout unchanged, nothing else done).
 int LoadLayout(const std::string& installDir, const std::string& configName,
                const std::string& templateName);
 

@@ -6,6 +6,7 @@
 #include "render/frame_state.h"
 #include "render/layout.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/text_style_fonts.h"
 #include "render/texture_table.h"
 #include "render/video_snap.h"
@@ -83,7 +84,7 @@ int WrapPosition(int position, int count) {
 void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int topIndex) {
   std::array<TextureSlot, kMaxListItems> previous;
   for (int i = 0; i < kMaxListItems; ++i) previous[i] = std::move(*SlotAt(kSlotFirstLine + i));
-  gFrame.lineSlots.fill(0);
+  gRender.frame.lineSlots.fill(0);
   for (int i = 0; i < lines && i < count; ++i) {
     const ShownGame game = GameAt(WrapPosition(topIndex + i, count));
     const int slot = kSlotFirstLine + i;
@@ -104,8 +105,8 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
       break;
     }
     if (!fresh) fresh = LoadGameMedia(slot, dir, game, kImageExtensions, icons);
-    if (icons) gFrame.lineSlots[i] = fresh ? slot : 0;
-    else gFrame.lineSlots[i] = fresh ? slot : kSlotMissingMarquee;
+    if (icons) gRender.frame.lineSlots[i] = fresh ? slot : 0;
+    else gRender.frame.lineSlots[i] = fresh ? slot : kSlotMissingMarquee;
   }
 }
 
@@ -153,9 +154,9 @@ std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::st
 int LoadTemplateImages(const std::string& installDir, const std::string& templateName) {
   ReleaseMedia();
   const std::string dir = TemplateDirectory(installDir, templateName);
-  const std::uint32_t key = gLayout.transparentColour;
+  const std::uint32_t key = gRender.layout.transparentColour;
   auto file = [&](const char* name) { return platform::JoinPath(dir, name); };
-  if (!LoadTexture(kSlotBackground, key, file("layout.png"))) gLayout.objects[kBackGround].visible = false;
+  if (!LoadTexture(kSlotBackground, key, file("layout.png"))) gRender.layout.objects[kBackGround].visible = false;
   LoadTexture(kSlotSelection, key, file("ListSelection.png"));
   LoadTexture(kSlotMissingSnap, key, file("missingSnapShot.png"));
   LoadTexture(kSlotMissingMarquee, key, file("missingMarquee.png"));
@@ -163,13 +164,13 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
   for (int k = 0; k < 6; ++k) {
     const std::string name = "Custom" + std::to_string(k + 1) + ".png";
     if (LoadTexture(kSlotCustomTemplate1 + k, key, file(name.c_str())))
-      gLayout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
+      gRender.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
   }
   for (int i = 0; i < kLayoutObjectCount; ++i) {
-    const TextStyle& style = gLayout.textStyles[i];
+    const TextStyle& style = gRender.layout.textStyles[i];
     CreateTextStyleFont(i, style.fontHeight, style.faceName, 600);
   }
-  gDisplay.deviceReady = true;
+  gRender.display.deviceReady = true;
   return 1;
 }
 
@@ -181,7 +182,7 @@ int LoadSelectionMedia() {
   const std::optional<ShownGame> game =
       count > 0 ? std::optional<ShownGame>(GameAt(WrapPosition(where.topIndex + where.row, count))) : std::nullopt;
   for (int object = kSnap; object <= kCustom6; ++object) {
-    LayoutObject& o = gLayout.objects[object];
+    LayoutObject& o = gRender.layout.objects[object];
     if (!o.visible || o.mediaDirectory.empty()) continue;
     const int slot = MediaSlotOf(object);
     if (game && LoadGameMedia(slot, o.mediaDirectory, *game, kImageExtensions, false)) {
@@ -191,10 +192,10 @@ int LoadSelectionMedia() {
       o.textureSlot = object == kSnap ? kSlotMissingSnap : object == kMarquee ? kSlotMissingMarquee : 0;
     }
   }
-  const int lines = std::clamp(gLayout.listNbItems, 1, kMaxListItems);
-  if (gLayout.listeImages)
-    LoadLineMedia(false, gLayout.listImageDirectory, lines, count, where.topIndex);
-  else if (!gRenderSources.iconsDir.empty())
-    LoadLineMedia(true, gRenderSources.iconsDir, lines, count, where.topIndex);
+  const int lines = std::clamp(gRender.layout.listNbItems, 1, kMaxListItems);
+  if (gRender.layout.listeImages)
+    LoadLineMedia(false, gRender.layout.listImageDirectory, lines, count, where.topIndex);
+  else if (!gRender.sources.iconsDir.empty())
+    LoadLineMedia(true, gRender.sources.iconsDir, lines, count, where.topIndex);
   return 1;
 }

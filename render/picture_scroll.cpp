@@ -3,6 +3,7 @@
 #include "render/animation_clock.h"
 #include "render/layout.h"
 #include "platform/clock.h"
+#include "render/render_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,23 +16,23 @@ std::uint32_t PictureScrollPeriod(float speed) {
 void InitPictureScroll() { InitPictureScroll(platform::GetTickCount()); }
 
 void InitPictureScroll(std::uint32_t now) {
-  gFrameClocks.pictureScroll = {};
+  gRender.clocks.pictureScroll = {};
   for (int k = 0; k < 6; ++k) {
-    const LayoutObject& o = gLayout.objects[kCustom1 + k];
+    const LayoutObject& o = gRender.layout.objects[kCustom1 + k];
     if (!o.visible) continue;
     const float speeds[2] = {o.scrollSpeedX, o.scrollSpeedY};
     for (int axis = 0; axis < 2; ++axis)
-      if (speeds[axis] != 0) gFrameClocks.pictureScroll[k][axis] = {now, PictureScrollPeriod(speeds[axis])};
+      if (speeds[axis] != 0) gRender.clocks.pictureScroll[k][axis] = {now, PictureScrollPeriod(speeds[axis])};
   }
-  gFrameClocks.nextFrameTime = now;
-  gFrameClocks.frameAsked = true;
+  gRender.clocks.nextFrameTime = now;
+  gRender.clocks.frameAsked = true;
 }
 
 void StepPictureScroll(std::uint32_t now) {
   for (int k = 0; k < 6; ++k) {
-    LayoutObject& o = gLayout.objects[kCustom1 + k];
+    LayoutObject& o = gRender.layout.objects[kCustom1 + k];
     for (int axis = 0; axis < 2; ++axis) {
-      AnimationClock& clock = gFrameClocks.pictureScroll[k][axis];
+      AnimationClock& clock = gRender.clocks.pictureScroll[k][axis];
       if (clock.period == 0 || !ClockDue(now, clock.due)) continue;
       const int size = axis == 0 ? o.width : o.height;
       const float speed = axis == 0 ? o.scrollSpeedX : o.scrollSpeedY;

@@ -1,20 +1,20 @@
 #include "render/render_sources.h"
 
-RenderSources gRenderSources;
+#include "render/render_state.h"
 
 ListPosition CurrentListPosition() {
-  return gRenderSources.listPosition ? gRenderSources.listPosition() : ListPosition{};
+  return gRender.sources.listPosition ? gRender.sources.listPosition() : ListPosition{};
 }
 
-int GameCount() { return gRenderSources.gameCount && gRenderSources.gameAt ? gRenderSources.gameCount() : 0; }
+int GameCount() { return gRender.sources.gameCount && gRender.sources.gameAt ? gRender.sources.gameCount() : 0; }
 
-ShownGame GameAt(int position) { return gRenderSources.gameAt(position); }
+ShownGame GameAt(int position) { return gRender.sources.gameAt(position); }
 
-std::string CurrentSearchLine() { return gRenderSources.searchLine ? gRenderSources.searchLine() : std::string(); }
+std::string CurrentSearchLine() { return gRender.sources.searchLine ? gRender.sources.searchLine() : std::string(); }
 
-HistoryView CurrentHistory() { return gRenderSources.history ? gRenderSources.history() : HistoryView{}; }
+HistoryView CurrentHistory() { return gRender.sources.history ? gRender.sources.history() : HistoryView{}; }
 
 int SetRotation(int quarterTurns) {
-  gRenderSources.rotation = quarterTurns < 0 || quarterTurns > 3 ? 0 : quarterTurns;
-  return gRenderSources.rotation;
+  gRender.sources.rotation = quarterTurns < 0 || quarterTurns > 3 ? 0 : quarterTurns;
+  return gRender.sources.rotation;
 }

@@ -54,8 +54,6 @@ struct RenderSources {
   std::function<std::string()> pickSlide;
 };
 
-extern RenderSources gRenderSources;
-
 ListPosition CurrentListPosition();
 int GameCount();
 ShownGame GameAt(int position);

@@ -7,6 +7,7 @@
 #include "render/layout.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/still_layer.h"
 #include "render/texture_table.h"
 
@@ -16,22 +17,20 @@
 #include <numbers>
 #include <vector>
 
-ScreenState gScreen;
-
 namespace {
 
 // The slide-show picture fitted into the layout. When the slide show's clock offers a
 // new picture it fades in over the screen shown before it.
 void DrawSlidePicture(float e) {
-  const std::string path = gRenderSources.pickSlide ? gRenderSources.pickSlide() : std::string();
+  const std::string path = gRender.sources.pickSlide ? gRender.sources.pickSlide() : std::string();
   if (!path.empty()) {
-    LoadTexture(kSlotSlide, gLayout.transparentColour, path);
+    LoadTexture(kSlotSlide, gRender.layout.transparentColour, path);
     // The back buffer still holds the last composed screen in both display modes.
-    if (gDisplay.backdrop) gDisplay.device->CopyBackBuffer(gDisplay.backdrop);
-    gScreen.crossFadeAlpha = 15;
-    gScreen.crossFadeStep = 15;
+    if (gRender.display.backdrop) gRender.display.device->CopyBackBuffer(gRender.display.backdrop);
+    gRender.screen.crossFadeAlpha = 15;
+    gRender.screen.crossFadeStep = 15;
   }
-  DrawQuad(kSlotSlide, 0, 0, float(gLayout.Width()), float(gLayout.Height()), 0xFFFFFFFF, 1.0f, e, 1, 0, 0);
+  DrawQuad(kSlotSlide, 0, 0, float(gRender.layout.Width()), float(gRender.layout.Height()), 0xFFFFFFFF, 1.0f, e, 1, 0, 0);
 }
 
 // The parts of `r` outside `cover`: up to four bands (above, below, left, right).
@@ -48,9 +47,9 @@ std::vector<platform::FRect> Uncovered(const platform::FRect& r, const platform:
 }
 
 void AdvanceTransition() {
-  FrameClocks& c = gFrameClocks;
+  FrameClocks& c = gRender.clocks;
   if (c.fadeDelta != 0) {
-    gScreen.angle += 2 * std::numbers::pi_v<float> * c.fadeDelta;
+    gRender.screen.angle += 2 * std::numbers::pi_v<float> * c.fadeDelta;
     c.fadeLevel += c.fadeDelta;
     // Within rounding of the end: a hundred float steps of 0.01 do not add up to 1 exactly.
     constexpr float kEnd = 1e-4f;
@@ -59,14 +58,14 @@ void AdvanceTransition() {
   if (c.fadeDelta == 0) {
     if (c.fadeLevel == 0) c.fadeLevel = 1;
     c.fadeLevel = c.fadeLevel > 0.5f ? 1.0f : 0.0f;
-    gScreen.angle = 0;
+    gRender.screen.angle = 0;
   }
 }
 
 }  // namespace
 
 int CurrentRotation() {
-  const int r = gRenderSources.rotation;
+  const int r = gRender.sources.rotation;
   return r < 0 || r > 3 ? 0 : r;
 }
 
@@ -113,27 +112,27 @@ void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx,
   device->DrawTextureFan(s->texture, v, colour);
 }
 
-bool CrossFadeRunning() { return gScreen.drawnCrossFadeAlpha < 255; }
+bool CrossFadeRunning() { return gRender.screen.drawnCrossFadeAlpha < 255; }
 
 int DrawFrame(int mode) {
   platform::Device* device = CurrentDevice();
-  if (!gDisplay.deviceReady || gDisplay.frameInProgress || !device) return 0;
-  gDisplay.frameInProgress = true;
+  if (!gRender.display.deviceReady || gRender.display.frameInProgress || !device) return 0;
+  gRender.display.frameInProgress = true;
   AdvanceTransition();
 
   const TextureSlot& layoutSlot = *SlotAt(kSlotLayout);
   if (!layoutSlot.texture || !device->SetTarget(&layoutSlot.texture)) {
     ReportD3DError(kD3DErrInvalidCall, "GetSurfaceLevel");
-    gDisplay.frameInProgress = false;
+    gRender.display.frameInProgress = false;
     return 0;
   }
-  const int resX = gLayout.Width(), resY = gLayout.Height();
-  const int largFen = gRenderSources.largFen, hautFen = gRenderSources.hautFen;
+  const int resX = gRender.layout.Width(), resY = gRender.layout.Height();
+  const int largFen = gRender.sources.largFen, hautFen = gRender.sources.hautFen;
   const float offX = resX < largFen ? float(largFen / 2) - float(resX) * 0.5f : 0.0f;
   const float offY = resY < hautFen ? float(hautFen / 2) - float(resY) * 0.5f : 0.0f;
-  const float e = gRenderSources.modeFenetre ? 1.0f : 0.5f;
+  const float e = gRender.sources.modeFenetre ? 1.0f : 0.5f;
 
-  if (gScreen.slideShowActive) {
+  if (gRender.screen.slideShowActive) {
     device->Clear(0xFF000000);
     DrawSlidePicture(e);
     CountContentChange();  // the layout target no longer holds the layout
@@ -143,24 +142,24 @@ int DrawFrame(int mode) {
   DrawOverlays();
 
   device->SetTarget(nullptr);
-  const float fade = gFrameClocks.fadeLevel;
+  const float fade = gRender.clocks.fadeLevel;
   if (mode == 3 || (mode == 2 && fade == 1 && (largFen <= resX || hautFen <= resY))) {
-    if (gDisplay.backdrop && device->SetTarget(&gDisplay.backdrop)) {
+    if (gRender.display.backdrop && device->SetTarget(&gRender.display.backdrop)) {
       device->Clear(0xFF000000);
       device->SetTarget(nullptr);
     }
   }
   // A layout at rest that fills the display hides the backdrop entirely: neither the
   // clear nor the backdrop copy would show.
-  const bool covered = fade == 1 && gScreen.angle == 0 && gScreen.crossFadeAlpha == 255 && resX >= largFen &&
+  const bool covered = fade == 1 && gRender.screen.angle == 0 && gRender.screen.crossFadeAlpha == 255 && resX >= largFen &&
                        resY >= hautFen;
   if (!covered) {
-    const platform::Texture& backdrop = gDisplay.backdrop;
+    const platform::Texture& backdrop = gRender.display.backdrop;
     // A backdrop as large as the screen paints all of it: no clear beneath it.
     if (!backdrop || backdrop.Width() < largFen || backdrop.Height() < hautFen) device->Clear(0xFF000000);
-    if (gDisplay.backdrop) {
-      const float bw = float(gDisplay.backdrop.Width()), bh = float(gDisplay.backdrop.Height());
-      device->DrawTexture(gDisplay.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
+    if (gRender.display.backdrop) {
+      const float bw = float(gRender.display.backdrop.Width()), bh = float(gRender.display.backdrop.Height());
+      device->DrawTexture(gRender.display.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
                           {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)},
                           0xFFFFFFFF);
     } else {
@@ -172,20 +171,20 @@ int DrawFrame(int mode) {
     const platform::FRect shadow{offX + float(d), offY + float(d), float(resX), float(resY)};
     // Blending is the dear part of a frame without a GPU: where the layout will be laid
     // opaque over the shadow, the shadow is not drawn.
-    const bool layoutOpaque = gScreen.angle == 0 && gScreen.crossFadeAlpha == 255 && CurrentRotation() % 2 == 0;
+    const bool layoutOpaque = gRender.screen.angle == 0 && gRender.screen.crossFadeAlpha == 255 && CurrentRotation() % 2 == 0;
     const float m = 2 * e - 1;  // the layout's quad margin, as in DrawQuadTransformed
     const platform::FRect layout{offX - m, offY - m, float(resX) + 2 * m, float(resY) + 2 * m};
     for (const platform::FRect& part : layoutOpaque ? Uncovered(shadow, layout) : std::vector{shadow})
       device->FillRect(part, 0xC0393939);
   }
   DrawQuadTransformed(kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
-                      fade, gScreen.angle, (static_cast<std::uint32_t>(gScreen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
-  if (mode == 1 && !(gDisplay.backdrop && device->CopyBackBuffer(gDisplay.backdrop)))
+                      fade, gRender.screen.angle, (static_cast<std::uint32_t>(gRender.screen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
+  if (mode == 1 && !(gRender.display.backdrop && device->CopyBackBuffer(gRender.display.backdrop)))
     ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 1");
   if (mode != 3) device->Present();
-  gScreen.drawnCrossFadeAlpha = gScreen.crossFadeAlpha;
-  if (gScreen.crossFadeAlpha < 255 && gScreen.crossFadeStep != 0)
-    gScreen.crossFadeAlpha = std::min(255, gScreen.crossFadeAlpha + gScreen.crossFadeStep);
-  gDisplay.frameInProgress = false;
+  gRender.screen.drawnCrossFadeAlpha = gRender.screen.crossFadeAlpha;
+  if (gRender.screen.crossFadeAlpha < 255 && gRender.screen.crossFadeStep != 0)
+    gRender.screen.crossFadeAlpha = std::min(255, gRender.screen.crossFadeAlpha + gRender.screen.crossFadeStep);
+  gRender.display.frameInProgress = false;
   return 1;
 }

@@ -13,8 +13,6 @@ struct ScreenState {
   bool slideShowActive = false;  // the slide show replaces the layout
 };
 
-extern ScreenState gScreen;
-
 // Frame modes: 0 normal; 1 before a configuration switch (the screen is kept in the
 // backdrop); 2 after it (the backdrop turns black when the layout fills the display in
 // one direction); 3 when the slide show ends (black backdrop, nothing presented).

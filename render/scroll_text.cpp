@@ -5,8 +5,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-
-ScrollText gScrollText;
+#include "render/render_state.h"
 
 namespace {
 
@@ -53,19 +52,19 @@ ScrollBox ScrollBoxOf(const Layout& layout) {
 }
 
 int ReadScrollText(const std::string& installDir, const std::string& configName) {
-  gScrollText.source.clear();
-  gScrollText.working.clear();
+  gRender.scrollText.source.clear();
+  gRender.scrollText.working.clear();
   const auto text = platform::ReadWholeFile(
       platform::ResolvePath(installDir + "/config/" + configName + "/ScrollTexte.txt"), kScrollSourceMax);
   if (!text) return 0;
   // The text ends at its first NUL byte, as a C string would; a text saved as UTF-8 is
   // drawn from the Windows-1252 text it spells.
-  gScrollText.source = platform::TextFileAsCp1252(text->substr(0, text->find('\0')));
+  gRender.scrollText.source = platform::TextFileAsCp1252(text->substr(0, text->find('\0')));
   return 1;
 }
 
 void MeasureCharWidths(const std::array<int, 256>& advanceWidths) {
-  gScrollText.charWidths = advanceWidths;
+  gRender.scrollText.charWidths = advanceWidths;
   PrepareScrollText();
 }
 
@@ -193,18 +192,18 @@ ScrollTextDrawing ScrollTextToDraw(const ScrollText& st, const ScrollBox& box) {
   return d;
 }
 
-void PrepareScrollText() { PrepareScrollText(gScrollText, ScrollBoxOf(gLayout)); }
+void PrepareScrollText() { PrepareScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout)); }
 
-ScrollTag ScrollTextTag(const GameTexts* game) { return ScrollTextTag(gScrollText, ScrollBoxOf(gLayout), game); }
+ScrollTag ScrollTextTag(const GameTexts* game) { return ScrollTextTag(gRender.scrollText, ScrollBoxOf(gRender.layout), game); }
 
 void StepScrollText(std::uint32_t now, const GameTexts* game) {
-  StepScrollText(gScrollText, ScrollBoxOf(gLayout), now, game);
+  StepScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout), now, game);
 }
 
 void ApplyScrollTextBlink(bool rising, int elapsedMs) {
-  if (!gScrollText.blink) return;
+  if (!gRender.scrollText.blink) return;
   const int g = std::clamp(155 * elapsedMs / 1000, 0, 155);
-  gScrollText.alpha = rising ? 100 + g : 255 - g;
+  gRender.scrollText.alpha = rising ? 100 + g : 255 - g;
 }
 
-ScrollTextDrawing ScrollTextToDraw() { return ScrollTextToDraw(gScrollText, ScrollBoxOf(gLayout)); }
+ScrollTextDrawing ScrollTextToDraw() { return ScrollTextToDraw(gRender.scrollText, ScrollBoxOf(gRender.layout)); }

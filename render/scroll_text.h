@@ -32,8 +32,6 @@ struct ScrollText {
   std::uint32_t period = kScrollDefaultPeriod;
 };
 
-extern ScrollText gScrollText;
-
 // The selected game's texts that tags may insert; nullptr when the selected list
 // position has no game.
 struct GameTexts {
@@ -59,14 +57,14 @@ struct ScrollTextDrawing {
 };
 
 // Reads <installDir>/config/<configName>/ScrollTexte.txt (at most 10000 bytes) into
-// gScrollText.source; empties both texts first. 0 when the file cannot be opened.
+// gRender.scrollText.source; empties both texts first. 0 when the file cannot be opened.
 int ReadScrollText(const std::string& installDir, const std::string& configName);
 
 // Takes the advance widths of the ScrollText font (per Windows-1252 byte), then
 // PrepareScrollText.
 void MeasureCharWidths(const std::array<int, 256>& advanceWidths);
 
-// (Re)starts the scroll from the source text, for the ScrollText object of gLayout.
+// (Re)starts the scroll from the source text, for the ScrollText object of gRender.layout.
 void PrepareScrollText();
 
 // Examines the character at the right edge of the box and applies the tag found there.

@@ -6,6 +6,7 @@
 #include "render/frame_state.h"
 #include "render/layout.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 #include "render/scroll_text.h"
 #include "render/texture_table.h"
@@ -72,7 +73,7 @@ struct StillLayer {
 StillLayer gLayer;
 
 bool IsMovingPicture(int index) {
-  const LayoutObject& o = gLayout.objects[index];
+  const LayoutObject& o = gRender.layout.objects[index];
   if (index == kSnap) return VideoSnapShown();
   return index >= kCustom1 && index <= kCustom6 && (o.scrollSpeedX != 0 || o.scrollSpeedY != 0);
 }
@@ -84,7 +85,7 @@ LayerKey CurrentKey(float e) {
   k.topIndex = where.topIndex;
   k.row = where.row;
   k.gameCount = GameCount();
-  const Layout& l = gLayout;
+  const Layout& l = gRender.layout;
   k.pulseDirection = l.pulseDirection;
   // The pulse changes the selection's alpha every frame: then it is a moving piece.
   k.selectionAlpha = l.pulseDirection != 0 ? 0 : l.selectionAlpha;
@@ -92,7 +93,7 @@ LayerKey CurrentKey(float e) {
   k.itemHeight = l.itemHeight;
   k.listeImages = l.listeImages;
   k.listeIcons = l.listeIcons;
-  k.lineSlots = gFrame.lineSlots;
+  k.lineSlots = gRender.frame.lineSlots;
   k.drawOrder = l.drawOrder;
   for (int i = 0; i < kLayoutObjectCount; ++i) {
     const LayoutObject& o = l.objects[i];
@@ -105,14 +106,14 @@ LayerKey CurrentKey(float e) {
 }
 
 int WidestCharacter() {
-  return *std::max_element(gScrollText.charWidths.begin(), gScrollText.charWidths.end());
+  return *std::max_element(gRender.scrollText.charWidths.begin(), gRender.scrollText.charWidths.end());
 }
 
 // The pass's steps in draw order; a still step drawn over a moving one becomes moving
 // too, so that composing the still ones first and the moving ones after changes no pixel.
 std::vector<Piece> Pieces() {
   std::vector<Piece> pieces;
-  const Layout& l = gLayout;
+  const Layout& l = gRender.layout;
   for (int index : l.drawOrder) {
     if (index < 0 || index >= kLayoutObjectCount || !l.objects[index].visible) continue;
     const LayoutObject& o = l.objects[index];
@@ -193,7 +194,7 @@ void ComposeEverything(float e) {
 }  // namespace
 
 void ComposeLayout(float e) {
-  gScreen.crossFadeAlpha = 255;
+  gRender.screen.crossFadeAlpha = 255;
   ForgetWhatChanged();
   platform::Device* device = CurrentDevice();
   const TextureSlot* layoutSlot = SlotAt(kSlotLayout);

@@ -7,6 +7,7 @@
 #include "render/layout_file.h"
 #include "render/picture_loading.h"
 #include "render/picture_scroll.h"
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -20,7 +21,7 @@ int LoadLayout(const std::string& installDir, const std::string& configName, con
   const std::string path = platform::ResolvePath(installDir + "/Templates/" + templateName + "/Layout.cfg");
   const auto text = platform::ReadWholeFile(path, kMaxLayoutFileBytes);
   if (!text) return 0;
-  ReadLayoutText(*text, gLayout);
+  ReadLayoutText(*text, gRender.layout);
   CountContentChange();
 
   if (CurrentDevice()) LoadTemplateImages(installDir, templateName);

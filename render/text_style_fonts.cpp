@@ -2,12 +2,13 @@
 
 #include "render/display.h"
 #include "render/font_table.h"
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "platform/message_box.h"
 
 int CreateTextStyleFont(int index, int height, const std::string& face, int weight) {
   if (index < 0 || index >= kLayoutObjectCount) return 0;
-  FontEntry& entry = gFontTable.fonts[static_cast<std::size_t>(index)];
+  FontEntry& entry = gRender.fonts.fonts[static_cast<std::size_t>(index)];
   entry = {};
   if (height < 6 || face.empty()) return 0;
   platform::Device* device = CurrentDevice();

@@ -1,10 +1,10 @@
 #include "render/texture_table.h"
 
-TextureTable gTextureTable;
+#include "render/render_state.h"
 
 TextureSlot* SlotAt(int slot) {
   if (slot < 0 || slot >= kTextureSlotCount) return nullptr;
-  return &gTextureTable.slots[static_cast<std::size_t>(slot)];
+  return &gRender.textures.entries[static_cast<std::size_t>(slot)];
 }
 
 bool SlotLoaded(int slot) {

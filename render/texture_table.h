@@ -36,10 +36,8 @@ struct TextureSlot {
 };
 
 struct TextureTable {
-  std::array<TextureSlot, kTextureSlotCount> slots{};
+  std::array<TextureSlot, kTextureSlotCount> entries{};
 };
-
-extern TextureTable gTextureTable;
 
 // The slot, or nullptr when the number is outside the table.
 TextureSlot* SlotAt(int slot);

@@ -10,6 +10,7 @@
 #include "render/layout.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/texture_table.h"
 
 namespace {
@@ -35,7 +36,7 @@ bool Reached(std::uint32_t now, std::uint32_t due) { return static_cast<std::int
 
 void StopClip() {
   gVideo.clip.reset();
-  LayoutObject& snap = gLayout.objects[kSnap];
+  LayoutObject& snap = gRender.layout.objects[kSnap];
   if (snap.textureSlot == kSlotVideoSnap) snap.textureSlot = gVideo.snapshotSlot;
   gVideo.shown = false;
 }
@@ -50,9 +51,9 @@ void GiveUp() {
 
 void StartClip() {
   gVideo.resting = false;
-  const RenderSources& r = gRenderSources;
+  const RenderSources& r = gRender.sources;
   const int count = GameCount();
-  if (!gLayout.objects[kSnap].visible || r.videoDir.empty() || count <= 0) return;
+  if (!gRender.layout.objects[kSnap].visible || r.videoDir.empty() || count <= 0) return;
   const ListPosition where = CurrentListPosition();
   const int position = ((where.topIndex + where.row) % count + count) % count;
   std::string path = FindGameMedia(r.videoDir, GameAt(position), kClipExtensions);
@@ -72,7 +73,7 @@ bool Show(const platform::VideoFrame& frame) {
   slot->width = frame.sourceWidth;
   slot->height = frame.sourceHeight;
   slot->source = gVideo.path;
-  LayoutObject& snap = gLayout.objects[kSnap];
+  LayoutObject& snap = gRender.layout.objects[kSnap];
   if (!gVideo.shown) {
     gVideo.snapshotSlot = snap.textureSlot;
     snap.textureSlot = kSlotVideoSnap;

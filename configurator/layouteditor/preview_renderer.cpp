@@ -14,6 +14,7 @@
 #include "render/picture_loading.h"
 #include "render/picture_scroll.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "render/text_style_fonts.h"
 #include "render/texture_table.h"
@@ -41,8 +42,8 @@ void Lower(std::optional<std::uint32_t>& next, std::uint32_t tick) {
 }
 
 bool ScrollTextRuns() {
-  const LayoutObject& o = gLayout.objects[kScrollText];
-  return !gScrollText.working.empty() && o.visible && o.width > 0;
+  const LayoutObject& o = gRender.layout.objects[kScrollText];
+  return !gRender.scrollText.working.empty() && o.visible && o.width > 0;
 }
 
 // The icon placeholder: an opaque red square with a white outline, in the slide slot the
@@ -77,39 +78,39 @@ SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected) {
 }
 
 bool PreviewRenderer::OpenDevice(int width, int height) {
-  gRenderSources.largFen = std::max(width, 1);
-  gRenderSources.hautFen = std::max(height, 1);
-  gRenderSources.modeFenetre = true;
+  gRender.sources.largFen = std::max(width, 1);
+  gRender.sources.hautFen = std::max(height, 1);
+  gRender.sources.modeFenetre = true;
   return CreateDisplay(DisplayKind::kOffscreen) != kDisplayFailed && CurrentDevice() != nullptr;
 }
 
 bool PreviewRenderer::DeviceOpen() const { return CurrentDevice() != nullptr; }
 
 void PreviewRenderer::Follow(const EditorLayout& layout) {
-  const auto styles = gLayout.textStyles;
-  CopyToFrontendLayout(layout, gLayout);
+  const auto styles = gRender.layout.textStyles;
+  CopyToFrontendLayout(layout, gRender.layout);
   // A face or size committed by any path (applied, or another object selected) makes that
   // object's font again.
   for (int f = 0; f < kLayoutObjectCount && CurrentDevice(); ++f) {
-    const TextStyle &was = styles[std::size_t(f)], &now = gLayout.textStyles[std::size_t(f)];
+    const TextStyle &was = styles[std::size_t(f)], &now = gRender.layout.textStyles[std::size_t(f)];
     if (IsTextObject(f) && (was.fontHeight != now.fontHeight || !platform::EqualsNoCase(was.faceName, now.faceName)))
       CreateTextStyleFont(f, now.fontHeight, now.faceName, 600);
   }
   // The selector pulses only between a minimum and a larger maximum; a still one shows
   // its minimum, and a pulse stopped that way resumes in the direction it had.
-  if (gLayout.selectionAlphaMax > gLayout.selectionAlphaMin) {
-    if (gLayout.pulseDirection == 0) gLayout.pulseDirection = pulseDirection_;
+  if (gRender.layout.selectionAlphaMax > gRender.layout.selectionAlphaMin) {
+    if (gRender.layout.pulseDirection == 0) gRender.layout.pulseDirection = pulseDirection_;
   } else {
-    if (gLayout.pulseDirection != 0) pulseDirection_ = gLayout.pulseDirection;
-    gLayout.pulseDirection = 0;
-    gLayout.selectionAlpha = gLayout.selectionAlphaMin;
+    if (gRender.layout.pulseDirection != 0) pulseDirection_ = gRender.layout.pulseDirection;
+    gRender.layout.pulseDirection = 0;
+    gRender.layout.selectionAlpha = gRender.layout.selectionAlphaMin;
   }
 }
 
 void PreviewRenderer::LoadTemplate(const std::string& installDirectory, const std::string& templateName,
                                    bool newLayout) {
   if (newLayout) {
-    for (LayoutObject& o : gLayout.objects) o.scrollU = o.scrollV = 0.0f;
+    for (LayoutObject& o : gRender.layout.objects) o.scrollU = o.scrollV = 0.0f;
   }
   if (!CurrentDevice()) return;
   LoadTemplateImages(installDirectory, templateName);
@@ -119,17 +120,17 @@ void PreviewRenderer::LoadTemplate(const std::string& installDirectory, const st
 
 void PreviewRenderer::SetScrollText(const std::string& text) {
   const std::string kept = text.substr(0, std::min(text.find('\0'), kScrollSourceMax));
-  gScrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
+  gRender.scrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
   LayOutScrollText();
 }
 
-void PreviewRenderer::LayOutScrollText() { PrepareScrollText(gScrollText, ScrollBoxOf(gLayout)); }
+void PreviewRenderer::LayOutScrollText() { PrepareScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout)); }
 
 void PreviewRenderer::ResetPictureScroll(std::uint32_t now) {
   InitPictureScroll(now);
   for (int k = 0; k < 6; ++k) {
-    LayoutObject& o = gLayout.objects[kCustom1 + k];
-    const auto& axes = gFrameClocks.pictureScroll[std::size_t(k)];
+    LayoutObject& o = gRender.layout.objects[kCustom1 + k];
+    const auto& axes = gRender.clocks.pictureScroll[std::size_t(k)];
     // A picture that does not move along an axis shows its origin there.
     if (axes[0].period == 0) o.scrollU = 0;
     if (axes[1].period == 0) o.scrollV = 0;
@@ -138,25 +139,25 @@ void PreviewRenderer::ResetPictureScroll(std::uint32_t now) {
 }
 
 void PreviewRenderer::ResetClocks(std::uint32_t now) {
-  gFrameClocks.selectionPulse.due = now;
-  gFrameClocks.pulseElapsed = 0;
+  gRender.clocks.selectionPulse.due = now;
+  gRender.clocks.pulseElapsed = 0;
   pulseDirection_ = 1;
-  gLayout.pulseDirection = gLayout.selectionAlphaMax > gLayout.selectionAlphaMin ? 1 : 0;
-  gLayout.selectionAlpha = gLayout.selectionAlphaMin;
-  gScrollText.due = now;
-  gScrollText.period = kScrollDefaultPeriod;
+  gRender.layout.pulseDirection = gRender.layout.selectionAlphaMax > gRender.layout.selectionAlphaMin ? 1 : 0;
+  gRender.layout.selectionAlpha = gRender.layout.selectionAlphaMin;
+  gRender.scrollText.due = now;
+  gRender.scrollText.period = kScrollDefaultPeriod;
   nextRedraw_ = now;
   ResetPictureScroll(now);
 }
 
 void PreviewRenderer::AdvanceClocks(std::uint32_t now) {
   StepPulse(now);
-  if (ScrollTextRuns()) StepScrollText(gScrollText, ScrollBoxOf(gLayout), now, &kSampleGame);
+  if (ScrollTextRuns()) StepScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout), now, &kSampleGame);
   StepPictureScroll(now);
   std::optional<std::uint32_t> next;
-  if (gLayout.pulseDirection != 0) Lower(next, gFrameClocks.selectionPulse.due);
-  if (ScrollTextRuns()) Lower(next, gScrollText.due);
-  for (const auto& axes : gFrameClocks.pictureScroll)
+  if (gRender.layout.pulseDirection != 0) Lower(next, gRender.clocks.selectionPulse.due);
+  if (ScrollTextRuns()) Lower(next, gRender.scrollText.due);
+  for (const auto& axes : gRender.clocks.pictureScroll)
     for (const AnimationClock& c : axes)
       if (c.period != 0) Lower(next, c.due);
   nextRedraw_ = next.value_or(now + kStillRedraw);
@@ -181,29 +182,31 @@ std::vector<std::uint8_t> PreviewRenderer::DrawFrame(const SelectionFrame& f) {
 }
 
 void PreviewRenderer::HandSampleContents() {
-  const int rows = gLayout.listNbItems;
+  const int rows = gRender.layout.listNbItems;
   if (int(rows_.size()) != rows) {
     rows_.clear();
     for (int i = 0; i < rows; ++i) rows_.push_back(std::string(kListRowText) + std::to_string(i + 1));
   }
   selectedRow_ = rows / 2;
-  gRenderSources.listPosition = [this] { return ListPosition{0, selectedRow_}; };
-  gRenderSources.gameCount = [this] { return int(rows_.size()); };
-  gRenderSources.gameAt = [this](int p) {
+  gRender.sources.listPosition = [this] { return ListPosition{0, selectedRow_}; };
+  gRender.sources.gameCount = [this] { return int(rows_.size()); };
+  gRender.sources.gameAt = [this](int p) {
     // The selected game's name is the one the name object shows, in the list as on the cabinet.
     const std::string_view name = p == selectedRow_ ? kInfoSamples[0] : std::string_view(rows_[std::size_t(p)]);
     return ShownGame{"", "", name, {kInfoSamples[1], kInfoSamples[2], kInfoSamples[3]}};
   };
-  gRenderSources.history = nullptr;
+  gRender.sources.history = nullptr;
   // With icons on, each text row gets the placeholder square; in image mode every row
   // shows the template's missing-marquee picture.
-  const bool icons = gLayout.listeIcons && !gLayout.listeImages;
-  gRenderSources.iconsDir = icons ? "preview" : "";
-  const int lineSlot = gLayout.listeImages ? kSlotMissingMarquee : icons ? kSlotSlide : 0;
-  gFrame.lineSlots.fill(0);
-  for (int i = 0; i < rows; ++i) gFrame.lineSlots[std::size_t(i)] = lineSlot;
-  gLayout.objects[kSnap].textureSlot = kSlotMissingSnap;
-  gLayout.objects[kMarquee].textureSlot = kSlotMissingMarquee;
+  const bool icons = gRender.layout.listeIcons && !gRender.layout.listeImages;
+  gRender.sources.iconsDir = icons ? "preview" : "";
+  const int lineSlot = gRender.layout.listeImages ? kSlotMissingMarquee : icons ? kSlotSlide : 0;
+  gRender.frame.lineSlots.fill(0);
+  for (int i = 0; i < rows; ++i) gRender.frame.lineSlots[std::size_t(i)] = lineSlot;
+  gRender.layout.objects[kSnap].textureSlot = kSlotMissingSnap;
+  gRender.layout.objects[kMarquee].textureSlot = kSlotMissingMarquee;
 }
 
 }  // namespace cfg
+
+const Layout& cfg::PreviewRenderer::drawn() const { return gRender.layout; }

@@ -58,7 +58,7 @@ class PreviewRenderer {
   std::vector<std::uint8_t> DrawFrame(const SelectionFrame& frame);
 
   // The layout as drawn, with its scroll offsets and selector opacity.
-  const Layout& drawn() const { return gLayout; }
+  const Layout& drawn() const;
 
  private:
   void HandSampleContents();

@@ -3,12 +3,11 @@
 #include <set>
 #include <vector>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/random.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-
-std::int32_t gLastPick = -1;
 
 namespace {
 
@@ -100,7 +99,7 @@ int PickRandomFile(std::string& directory, std::string_view extensions, bool rec
   int k;
   do {
     k = total > 32767 ? RandomBelow(total) + 1 : Random15() / (32767 / total) + 1;
-  } while (k < 1 || k > total || (total > 1 && k == gLastPick));
-  gLastPick = k;
+  } while (k < 1 || k > total || (total > 1 && k == gCatalogue.lastPick));
+  gCatalogue.lastPick = k;
   return PickFileAt(directory, extensions, recurse, k);
 }

@@ -6,10 +6,6 @@
 #include <string>
 #include <string_view>
 
-// The position drawn by the previous pick (1-based), -1 before the first; shared by all
-// callers so that two consecutive picks differ whenever there is a choice.
-extern std::int32_t gLastPick;
-
 // Counts the files of `directory` (and of its subdirectories when `recurse`, visited
 // before the files of the same directory; directories whose name begins with "." are
 // never entered, and a directory reached twice through links is visited once) whose names end in one of the ";"-separated `extensions` ("*" accepts

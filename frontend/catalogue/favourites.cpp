@@ -1,5 +1,6 @@
 #include "frontend/catalogue/favourites.h"
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "platform/debug_log.h"
 #include "settings/settings_paths.h"
@@ -19,6 +20,6 @@ int SaveFavourites(std::string_view baseDirectory, std::string_view configuratio
 }
 
 std::string SelectedRomName(int currentEntry) {
-  if (currentEntry < 0 || currentEntry >= gGameList.entryCount) return {};
-  return gGameList.AtPosition(currentEntry).romName;
+  if (currentEntry < 0 || currentEntry >= gCatalogue.games.entryCount) return {};
+  return gCatalogue.games.AtPosition(currentEntry).romName;
 }

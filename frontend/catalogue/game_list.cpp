@@ -4,12 +4,11 @@
 #include <optional>
 #include <utility>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/name_table.h"
 #include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-
-GameList gGameList;
 
 namespace {
 
@@ -185,4 +184,4 @@ std::int32_t FindEntryByName(const GameList& list, std::string_view romName) {
   return 0;
 }
 
-std::int32_t FindEntryByName(std::string_view romName) { return FindEntryByName(gGameList, romName); }
+std::int32_t FindEntryByName(std::string_view romName) { return FindEntryByName(gCatalogue.games, romName); }

@@ -1,6 +1,6 @@
 // The entry table of the loaded game list: one record per section of the game list
 // file, and the display order over them. Every other room reaches an entry through a
-// display position: gGameList.entries[gGameList.displayOrder[p]].
+// display position: gCatalogue.games.entries[gCatalogue.games.displayOrder[p]].
 #pragma once
 
 #include <cstddef>
@@ -35,8 +35,6 @@ struct GameList {
   // The entry shown at display position p (0 <= p < entryCount).
   const GameEntry& AtPosition(std::int32_t p) const { return entries[static_cast<std::size_t>(displayOrder[static_cast<std::size_t>(p)])]; }
 };
-
-extern GameList gGameList;
 
 // What the loader needs from the settings of the current configuration.
 struct GameListSource {

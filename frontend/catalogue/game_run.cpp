@@ -1,5 +1,7 @@
 #include "frontend/catalogue/game_run.h"
 
+#include "frontend/catalogue/catalogue_state.h"
+
 namespace {
 
 std::int32_t PlusOne(std::int32_t v) { return AddCount(v, 1); }
@@ -7,13 +9,13 @@ std::int32_t PlusOne(std::int32_t v) { return AddCount(v, 1); }
 // Writes the run count (Nb or NbScr) of the three records: the game's from its record,
 // the list's and the installation's from the program-wide totals, which keep them.
 void CountRunOf(const GameRun& run, std::int32_t StatisticsRecord::*counter) {
-  const StatisticsFiles& files = gStatistics.files;
+  const StatisticsFiles& files = gCatalogue.statistics.files;
   StatisticsRecord game, list, global;
   game.*counter = PlusOne(run.game.*counter);
-  gStatistics.global.*counter = PlusOne(gStatistics.global.*counter);
-  gStatistics.list.*counter = PlusOne(gStatistics.list.*counter);
-  global.*counter = gStatistics.global.*counter;
-  list.*counter = gStatistics.list.*counter;
+  gCatalogue.statistics.global.*counter = PlusOne(gCatalogue.statistics.global.*counter);
+  gCatalogue.statistics.list.*counter = PlusOne(gCatalogue.statistics.list.*counter);
+  global.*counter = gCatalogue.statistics.global.*counter;
+  list.*counter = gCatalogue.statistics.list.*counter;
   SaveStatistics(files, run.romName, game, kGameStatistics);
   SaveStatistics(files, "", global, kGlobalStatistics);
   SaveStatistics(files, "", list, kListStatistics);
@@ -33,9 +35,9 @@ GameRun BeginGameRun(std::string_view romName, bool screensaver, std::uint32_t n
   run.romName = std::string(romName);
   run.screensaver = screensaver;
   run.startTick = now;
-  ReadStatistics(gStatistics.files, "", run.global, kGlobalStatistics);
-  ReadStatistics(gStatistics.files, "", run.list, kListStatistics);
-  ReadStatistics(gStatistics.files, run.romName, run.game, kGameStatistics);
+  ReadStatistics(gCatalogue.statistics.files, "", run.global, kGlobalStatistics);
+  ReadStatistics(gCatalogue.statistics.files, "", run.list, kListStatistics);
+  ReadStatistics(gCatalogue.statistics.files, run.romName, run.game, kGameStatistics);
   CountRunOf(run, screensaver ? &StatisticsRecord::nbScr : &StatisticsRecord::nb);
   return run;
 }
@@ -55,12 +57,12 @@ void TurnIntoNormalRun(GameRun& run, std::uint32_t now) {
 
 void SaveGameRun(const GameRun& run, std::uint32_t now) {
   if (run.screensaver) return;  // a screensaver run counts only its start
-  const StatisticsFiles& files = gStatistics.files;
+  const StatisticsFiles& files = gCatalogue.statistics.files;
   SaveStatistics(files, run.romName, PlayOf(run, run.game, now), kGameStatistics);
   StatisticsRecord global = PlayOf(run, run.global, now);
-  global.totalTime = AddPlayTime(gStatistics.global.totalTime, now - gStatistics.startTick);
+  global.totalTime = AddPlayTime(gCatalogue.statistics.global.totalTime, now - gCatalogue.statistics.startTick);
   SaveStatistics(files, "", global, kGlobalStatistics);
   StatisticsRecord list = PlayOf(run, run.list, now);
-  list.totalTime = AddPlayTime(gStatistics.list.totalTime, now - gStatistics.listLoadTick);
+  list.totalTime = AddPlayTime(gCatalogue.statistics.list.totalTime, now - gCatalogue.statistics.listLoadTick);
   SaveStatistics(files, "", list, kListStatistics);
 }

@@ -3,12 +3,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/history_xml.h"
 #include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-
-HistoryPanel gHistory;
 
 namespace {
 
@@ -85,5 +84,5 @@ int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int win
 }
 
 int LoadHistory(std::string_view emulatorDirectory, int windowWidth, std::string_view romName) {
-  return LoadHistory(gHistory, emulatorDirectory, windowWidth, romName);
+  return LoadHistory(gCatalogue.history, emulatorDirectory, windowWidth, romName);
 }

@@ -15,8 +15,6 @@ struct HistoryPanel {
   int firstLine = 0;
 };
 
-extern HistoryPanel gHistory;
-
 // The panel text never grows past its buffer: 20,000 bytes with the terminator.
 inline constexpr std::size_t kHistoryTextSize = 20000;
 // The characters taken from one record (line ends not counted) stay below this.

@@ -1,13 +1,13 @@
 #include "frontend/catalogue/random.h"
 
-RandomGenerator gRandom;
+#include "frontend/catalogue/catalogue_state.h"
 
-void SeedRandom(std::uint32_t seed) { gRandom.state = seed; }
+void SeedRandom(std::uint32_t seed) { gCatalogue.random.state = seed; }
 
 int Random15() {
   // The linear congruential step of the classic C library, high bits kept.
-  gRandom.state = gRandom.state * 214013u + 2531011u;
-  return static_cast<int>((gRandom.state >> 16) & 0x7FFF);
+  gCatalogue.random.state = gCatalogue.random.state * 214013u + 2531011u;
+  return static_cast<int>((gCatalogue.random.state >> 16) & 0x7FFF);
 }
 
 int RandomBelow(int count) {

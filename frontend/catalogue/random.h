@@ -8,8 +8,6 @@ struct RandomGenerator {
   std::uint32_t state = 1;
 };
 
-extern RandomGenerator gRandom;
-
 void SeedRandom(std::uint32_t seed);
 
 // The next value 0 ... 32767.

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 
 namespace {
@@ -205,4 +206,4 @@ void SortGameList(GameList& list, std::int32_t lo, std::int32_t hi) {
   DisplaySorter(list).Sort(lo, hi);
 }
 
-void SortGameList(std::int32_t lo, std::int32_t hi) { SortGameList(gGameList, lo, hi); }
+void SortGameList(std::int32_t lo, std::int32_t hi) { SortGameList(gCatalogue.games, lo, hi); }

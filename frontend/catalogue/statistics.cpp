@@ -4,13 +4,12 @@
 #include <limits>
 #include <vector>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "platform/text_file.h"
 #include "platform/debug_log.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
-
-Statistics gStatistics;
 
 namespace {
 
@@ -131,15 +130,15 @@ bool SaveStatistics(const StatisticsFiles& files, std::string_view name,
 }
 
 void ReadGlobalTotals(std::uint32_t now) {
-  gStatistics.global = {};
-  ReadStatistics(gStatistics.files, "", gStatistics.global, kGlobalStatistics);
-  gStatistics.startTick = now;
+  gCatalogue.statistics.global = {};
+  ReadStatistics(gCatalogue.statistics.files, "", gCatalogue.statistics.global, kGlobalStatistics);
+  gCatalogue.statistics.startTick = now;
 }
 
 void ReadListTotals(std::uint32_t now) {
-  gStatistics.list = {};
-  ReadStatistics(gStatistics.files, "", gStatistics.list, kListStatistics);
-  gStatistics.listLoadTick = now;
+  gCatalogue.statistics.list = {};
+  ReadStatistics(gCatalogue.statistics.files, "", gCatalogue.statistics.list, kListStatistics);
+  gCatalogue.statistics.listLoadTick = now;
 }
 
 namespace {
@@ -153,12 +152,12 @@ StatisticsRecord TotalTimeOnly(const StatisticsRecord& base, std::uint32_t since
 }  // namespace
 
 void SaveListTotalTime(std::uint32_t now) {
-  SaveStatistics(gStatistics.files, "", TotalTimeOnly(gStatistics.list, gStatistics.listLoadTick, now),
+  SaveStatistics(gCatalogue.statistics.files, "", TotalTimeOnly(gCatalogue.statistics.list, gCatalogue.statistics.listLoadTick, now),
                  kListStatistics);
 }
 
 void SaveTotalTimes(std::uint32_t now) {
-  SaveStatistics(gStatistics.files, "", TotalTimeOnly(gStatistics.global, gStatistics.startTick, now),
+  SaveStatistics(gCatalogue.statistics.files, "", TotalTimeOnly(gCatalogue.statistics.global, gCatalogue.statistics.startTick, now),
                  kGlobalStatistics);
   SaveListTotalTime(now);
 }

@@ -41,8 +41,6 @@ struct Statistics {
   std::uint32_t listLoadTick = 0;    // configuration load; 0 = no list loaded yet
 };
 
-extern Statistics gStatistics;
-
 // "C:\lists\mame.txt" -> "mame": the part after the last separator, without everything
 // from its last "." (kept when that "." is the first character).
 std::string ListSectionName(std::string_view gameListFile);

@@ -1,6 +1,7 @@
 #include "frontend/shell/clocks.h"
 
 #include "render/animation_clock.h"
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
@@ -13,20 +14,20 @@ constexpr std::uint32_t kTransitionPeriod = 10;
 }  // namespace
 
 void ResetClocks(std::uint32_t now) {
-  FrameClocks& c = gFrameClocks;
+  FrameClocks& c = gRender.clocks;
   c.selectionPulse = {now, kPulsePeriod};
   gShell.volumeRamp.clock = {now, kVolumePeriod};
   c.scrollText = {now, kScrollPeriod};
   c.pulseElapsed = 0;
-  gScrollText.due = now;
-  gScrollText.period = kScrollPeriod;
+  gRender.scrollText.due = now;
+  gRender.scrollText.period = kScrollPeriod;
   c.nextFrameTime = now;
   c.frameAsked = true;
   if (c.fadeLevel == 0.0f) StartFade(0.0f, now);
 }
 
 void StartFade(float level, std::uint32_t now) {
-  FrameClocks& c = gFrameClocks;
+  FrameClocks& c = gRender.clocks;
   c.fadeLevel = level;
   c.transition = {now, kTransitionPeriod};
   c.fadeStep = level == 1.0f ? -0.01f : 0.01f;
@@ -36,6 +37,6 @@ void StartFade(float level, std::uint32_t now) {
 }
 
 void AskForFrame() {
-  gFrameClocks.nextFrameTime = platform::GetTickCount();
-  gFrameClocks.frameAsked = true;
+  gRender.clocks.nextFrameTime = platform::GetTickCount();
+  gRender.clocks.frameAsked = true;
 }

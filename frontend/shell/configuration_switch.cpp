@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+#include "render/render_state.h"
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
 
@@ -42,7 +43,7 @@ std::optional<std::string> StoredLastEmu() {
 // one could not succeed, so the switch goes back; it leaves every file as it was (its
 // list was never shown, so nothing of it is saved, and LastEmu gets its old value back).
 void LoadLayoutOrGoBack(const std::string& previous, const std::optional<std::string>& lastEmu) {
-  Settings& s = gSettings;
+  Settings& s = gShell.settings;
   if (wire::LoadConfiguredLayout(s.templateDir)) return;
   platform::WriteLog("Template illisible : " + s.templateDir + " ; retour a la configuration " + previous, 1, 1);
   LoadConfiguration(previous);
@@ -53,15 +54,15 @@ void LoadLayoutOrGoBack(const std::string& previous, const std::optional<std::st
 }
 
 void LoadList() {
-  const int count = LoadGameList(gSettings, BaseDirectory());
+  const int count = LoadGameList(gShell.settings, BaseDirectory());
   // Menus keep the order of their file.
-  if (count > 0 && !gSettings.typeMenu) SortGameList(0, count - 1);
+  if (count > 0 && !gShell.settings.typeMenu) SortGameList(0, count - 1);
 }
 
 // The quick zoom-in of the new configuration: frames 20 ms apart, the level growing by
 // 0.05 per 20 ms that passed.
 void RunOpeningTransition() {
-  FrameClocks& c = gFrameClocks;
+  FrameClocks& c = gRender.clocks;
   while (c.fadeLevel < 1.0f) {
     const float before = c.fadeLevel;
     const std::uint32_t t0 = platform::GetTickCount();
@@ -84,8 +85,8 @@ void RunOpeningTransition() {
 }  // namespace
 
 int SwitchConfiguration(std::string_view name) {
-  Settings& s = gSettings;
-  FrameClocks& c = gFrameClocks;
+  Settings& s = gShell.settings;
+  FrameClocks& c = gRender.clocks;
   KillScreensaverTimer();
   const std::string previous = s.currentConfig;
   const std::optional<std::string> lastEmu = StoredLastEmu();
@@ -101,7 +102,7 @@ int SwitchConfiguration(std::string_view name) {
   ReleaseMedia();
   LoadLayoutOrGoBack(previous, lastEmu);
   LoadList();
-  gListWindow = {};
+  gShell.listWindow = {};
   SelectEntry(FindEntryByName(s.lastGame));
   gShell.listShown = true;
   LoadSelectionMedia();
@@ -115,7 +116,7 @@ int SwitchConfiguration(std::string_view name) {
   ArmScreensaverTimer(s.scrTimeOut);
   DrawMenuFrame(2);
   // One folder spelt differently by two configurations keeps its music playing.
-  if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gMusic.pathPlaying))
+  if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gShell.music.pathPlaying))
     StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);
   return 1;
 }

@@ -10,7 +10,7 @@
 #include "platform/window.h"
 
 void RecoverDisplay() {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   if (!s.modeFenetre && platform::MainWindowExists() && gShell.launched) platform::ShowMainWindow();
 
   // SDL tells us after the fact, so the lost and the not-reset states come together:

@@ -1,5 +1,6 @@
 #include "frontend/shell/handle_key.h"
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
 #include "render/frame_state.h"
@@ -22,8 +23,6 @@
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 
-InputState gInput;
-
 namespace {
 
 constexpr int kVolumeStep = 10;
@@ -31,13 +30,13 @@ constexpr int kVolumeStep = 10;
 void LaunchSelected() {
   const GameEntry* entry = SelectedEntry();
   if (entry == nullptr || entry->romName.empty()) return;
-  LaunchEntry(entry->romName, 0, gSettings.typeMenu ? 1 : 0);
+  LaunchEntry(entry->romName, 0, gShell.settings.typeMenu ? 1 : 0);
 }
 
 void Quit() {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   if (s.typeMenu) {
-    LaunchEntry(gInput.previousConfig, 0, 1);
+    LaunchEntry(gShell.input.previousConfig, 0, 1);
     return;
   }
   gShell.runState = kRunQuitting;
@@ -47,20 +46,20 @@ void Quit() {
 
 void PageMove(bool forward) {
   if (forward) {
-    PageForward(gListWindow, CurrentListShape());
+    PageForward(gShell.listWindow, CurrentListShape());
   } else {
-    PageBack(gListWindow, CurrentListShape());
+    PageBack(gShell.listWindow, CurrentListShape());
   }
   RefreshAfterMove();
 }
 
 void LetterMove(bool forward) {
   const GroupLetterOf letterOf = [](int p) {
-    const std::string& title = gGameList.AtPosition(p).fullName;
+    const std::string& title = gCatalogue.games.AtPosition(p).fullName;
     return title.empty() ? static_cast<unsigned char>(0) : static_cast<unsigned char>(title[0]);
   };
   const ListShape shape = CurrentListShape();
-  const bool moved = forward ? LetterForward(gListWindow, shape, letterOf) : LetterBack(gListWindow, shape, letterOf);
+  const bool moved = forward ? LetterForward(gShell.listWindow, shape, letterOf) : LetterBack(gShell.listWindow, shape, letterOf);
   if (moved) RefreshAfterMove();
 }
 
@@ -81,25 +80,25 @@ void Down() {
 }
 
 void RandomGame() {
-  const int count = gGameList.entryCount;
+  const int count = gCatalogue.games.entryCount;
   if (count < 1) return;  // the draw divides by the count
   SelectEntry(DrawPosition(count));
   RefreshAfterMove();
 }
 
 void OpenMenu() {
-  Settings& s = gSettings;
+  Settings& s = gShell.settings;
   if (s.menu.empty()) return;
-  gInput.previousConfig = s.currentConfig;
+  gShell.input.previousConfig = s.currentConfig;
   LaunchEntry(s.menu, 0, 1);
 }
 
 void OpenBaseMenu() {
-  if (!gSettings.emuBase.empty()) LaunchEntry(gSettings.emuBase, 0, 1);
+  if (!gShell.settings.emuBase.empty()) LaunchEntry(gShell.settings.emuBase, 0, 1);
 }
 
 void ToggleFavourites() {
-  Settings& s = gSettings;
+  Settings& s = gShell.settings;
   if (s.typeMenu) return;
   s.listeFavoris = !s.listeFavoris;
   // Reloading the configuration saves the flag and reads the list in the other mode.
@@ -110,14 +109,14 @@ void ToggleFavourites() {
 // `raw` is the press's action without the information panel's rule, `action` with it;
 // `code` its KeyCode (0 for a joystick control).
 void Act(KeyAction raw, KeyAction action, int code) {
-  Settings& s = gSettings;
+  Settings& s = gShell.settings;
   if (SearchOpen()) {
     SearchKey(raw);
     return;
   }
   // QuitKey in a menu configuration goes back to a configuration: only leaving is locked.
   const bool leaves = action == KeyAction::Quit && !s.typeMenu;
-  switch (StepKioskLock(gInput.kioskLock, ParseLockSequence(s.verrouillage), code, leaves, platform::GetTickCount())) {
+  switch (StepKioskLock(gShell.input.kioskLock, ParseLockSequence(s.verrouillage), code, leaves, platform::GetTickCount())) {
     case LockStep::kPass: break;
     case LockStep::kSwallow: return;
     case LockStep::kQuit: Quit(); return;
@@ -154,11 +153,11 @@ void Act(KeyAction raw, KeyAction action, int code) {
 }  // namespace
 
 void HandleKey(int code) {
-  const KeySettings& keys = gSettings.keys;
+  const KeySettings& keys = gShell.settings.keys;
   Act(ActionForKey(code, keys, false), ActionForKey(code, keys, InfoPanelOpen()), code);
 }
 
 void HandlePadAction(KeyAction action) {
-  const bool quitAssigned = gSettings.keys.quit > 0 || !gSettings.pads.quit.empty();
+  const bool quitAssigned = gShell.settings.keys.quit > 0 || !gShell.settings.pads.quit.empty();
   Act(action, InfoPanelOpen() ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
 }

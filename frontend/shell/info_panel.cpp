@@ -1,5 +1,6 @@
 #include "frontend/shell/info_panel.h"
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/history.h"
 #include "frontend/shell/navigation.h"
@@ -24,19 +25,19 @@ void AppendHistory(const Settings& s, const std::string& romName) {
 
 }  // namespace
 
-bool InfoPanelOpen() { return !gHistory.text.empty(); }
+bool InfoPanelOpen() { return !gCatalogue.history.text.empty(); }
 
 int InfoPanelVisibleLines(int hautFen) { return (hautFen - kPanelMargin) / kLineHeight; }
 
 void ToggleInfoPanel() {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   if (InfoPanelOpen()) {
-    gHistory.text.clear();
+    gCatalogue.history.text.clear();
   } else {
     if (const GameEntry* entry = SelectedEntry(); entry != nullptr && !entry->romName.empty()) {
-      gHistory.text.clear();
+      gCatalogue.history.text.clear();
       AppendHistory(s, entry->romName);
-      gHistory.firstLine = 0;
+      gCatalogue.history.firstLine = 0;
     }
     if (InfoPanelOpen()) {
       KillScreensaverTimer();
@@ -47,13 +48,13 @@ void ToggleInfoPanel() {
 }
 
 bool ScrollInfoPanel(int direction) {
-  int& first = gHistory.firstLine;
+  int& first = gCatalogue.history.firstLine;
   if (direction < 0) {
     if (first < 1) return false;
     --first;
     return true;
   }
-  if (first >= gHistory.lineCount - InfoPanelVisibleLines(gSettings.hautFen)) return false;
+  if (first >= gCatalogue.history.lineCount - InfoPanelVisibleLines(gShell.settings.hautFen)) return false;
   ++first;
   return true;
 }

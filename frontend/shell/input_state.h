@@ -18,5 +18,3 @@ struct InputState {
   // How far the kiosk lock's sequence has been typed.
   KioskLockState kioskLock;
 };
-
-extern InputState gInput;

@@ -2,6 +2,7 @@
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"
+#include "render/render_state.h"
 #include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/coin_keys.h"
@@ -27,8 +28,6 @@
 #include "platform/window.h"
 #include "platform/window_handover.h"
 
-LaunchTiming gLaunchTiming;
-
 namespace {
 
 void HandOverDisplay(const Settings& s) {
@@ -36,7 +35,7 @@ void HandOverDisplay(const Settings& s) {
   SetDrawLock(1);
   ReleaseForReset();
   if (s.modeFenetre) return;
-  platform::Sleep(gLaunchTiming.fullScreenPauseMs);
+  platform::Sleep(gShell.launchTiming.fullScreenPauseMs);
   if (!platform::HandOverFullScreen()) Beep(1000, 1000);
 }
 
@@ -71,7 +70,7 @@ void WatchCoinButtons(const std::vector<PadCoinButton>& buttons) {
 // Waits for the emulator, polling the coin keys, and keeps the run's statistics.
 void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver,
                const std::vector<PadCoinButton>& coinButtons) {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   PauseMusic(1);
   platform::SuspendAudio();  // the game may need the device for itself
   WatchCoinButtons(coinButtons);
@@ -81,7 +80,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
   GameRun run = BeginGameRun(romName, screensaver, now);
 
   bool looked = false;
-  while (platform::WaitProcess(process, gLaunchTiming.pollMs) == platform::WaitResult::kTimedOut) {
+  while (platform::WaitProcess(process, gShell.launchTiming.pollMs) == platform::WaitResult::kTimedOut) {
     now = platform::GetTickCount();
     looked = true;
     const bool seen = CountCoinKeys(run);
@@ -91,10 +90,10 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
         TurnIntoNormalRun(run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
-        platform::TerminateProcessGroup(process, gLaunchTiming.killGraceMs);
+        platform::TerminateProcessGroup(process, gShell.launchTiming.killGraceMs);
         break;
       }
-    } else if (now - lastSave > gLaunchTiming.runSaveMs) {
+    } else if (now - lastSave > gShell.launchTiming.runSaveMs) {
       lastSave = now;
       SaveGameRun(run, now);
     }
@@ -103,7 +102,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
 
   KeyTrackerTerm();
   if (!run.screensaver) SaveGameRun(run, now);
-  if (s.transitions) gFrameClocks.fadeLevel = 0.0f;
+  if (s.transitions) gRender.clocks.fadeLevel = 0.0f;
 }
 
 }  // namespace
@@ -115,13 +114,13 @@ int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration)
 }
 
 int LaunchGame(std::string_view romName, bool screensaver) {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   std::string text = "Lancement de ";
   text += romName;
   if (screensaver) text += " (screensaver)";
   platform::WriteLog(text, 1, 1);
   if (!screensaver) PlaySound(kSoundGameLaunch, 0);
-  platform::Sleep(gLaunchTiming.pauseBeforeMs);
+  platform::Sleep(gShell.launchTiming.pauseBeforeMs);
 
   const std::string commandLine = BuildCommandLine(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();

@@ -23,4 +23,3 @@ struct LaunchTiming {
   std::uint32_t killGraceMs = 2000;       // SIGTERM to SIGKILL for a screensaver game
   std::uint32_t runSaveMs = 30000;        // a normal run's statistics are saved this often
 };
-extern LaunchTiming gLaunchTiming;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-ListWindow gListWindow;
-
 namespace {
 
 int Half(ListShape shape) { return std::max(shape.rows, 0) / 2; }

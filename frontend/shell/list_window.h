@@ -14,9 +14,6 @@ struct ListWindow {
   int row = 0;       // Row: line of the selection, 0 = first line
 };
 
-// The frontend's list window over the loaded game list.
-extern ListWindow gListWindow;
-
 // What a move works with: the entries in the list and the layout's visible rows.
 struct ListShape {
   int count = 0;

@@ -15,7 +15,7 @@
 #include <optional>
 
 int LoadConfiguration(std::string_view name) {
-  Settings& s = gSettings;
+  Settings& s = gShell.settings;
   const std::string& base = BaseDirectory();
   if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(platform::GetTickCount());
   wire::SaveFavouritesAndLastGame();

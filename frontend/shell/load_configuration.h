@@ -1,4 +1,4 @@
-// Loading the settings of a configuration into gSettings, with what follows a load.
+// Loading the settings of a configuration into gShell.settings, with what follows a load.
 #pragma once
 
 #include <string_view>

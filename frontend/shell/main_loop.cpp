@@ -4,6 +4,7 @@
 #include "render/animation_clock.h"
 #include "render/animations.h"
 #include "render/display.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 #include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
@@ -33,7 +34,7 @@ constexpr std::uint32_t kCrossFadeFrame = 20;
 }  // namespace
 
 void FrameStep(std::uint32_t now) {
-  FrameClocks& c = gFrameClocks;
+  FrameClocks& c = gRender.clocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
   const bool ramped = StepVolumeRamp(now);
@@ -41,33 +42,33 @@ void FrameStep(std::uint32_t now) {
   if (const auto due = VolumeRampDue(); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
-  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gSlideShow.running;
+  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gShell.slideShow.running;
   if (changes && DrawMenuFrame(0)) c.frameAsked = false;
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
   // new slide: quick frames would only flash pictures, so those keep the usual pace.
-  const bool fading = CrossFadeRunning() && gSettings.scrDuration > 0;
+  const bool fading = CrossFadeRunning() && gShell.settings.scrDuration > 0;
   if (fading && !TickReached(now + kCrossFadeFrame, c.nextFrameTime))
     c.nextFrameTime = now + kCrossFadeFrame;
   if (c.nextFrameTime == mark) c.nextFrameTime = now + kIdleRedraw;
 }
 
 void IdleStep(std::uint32_t now) {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   // The quit ends in a frame step once the closing transition is over; with no layout
   // (a switch that left none) no frame runs, so it ends here.
-  if (gShell.runState == kRunQuitting && !gDisplay.deviceReady) gShell.runState = kRunStopped;
+  if (gShell.runState == kRunQuitting && !gRender.display.deviceReady) gShell.runState = kRunStopped;
   if (gShell.pendingReset != DisplayReset::None) {
     RecoverDisplay();
   } else {
     gShell.launched = false;
     // A new clip frame redraws the Snap object only: the still layer stays as it is.
-    if (gDisplay.deviceReady && VideoSnapStep(now)) {
-      gFrameClocks.frameAsked = true;
-      gFrameClocks.nextFrameTime = now;
+    if (gRender.display.deviceReady && VideoSnapStep(now)) {
+      gRender.clocks.frameAsked = true;
+      gRender.clocks.nextFrameTime = now;
     }
     PadRepeatStep(now);  // before the frame, which shows what it did
-    if (FrameDue(now, gFrameClocks.nextFrameTime, gDisplay.deviceReady)) FrameStep(now);
+    if (FrameDue(now, gRender.clocks.nextFrameTime, gRender.display.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
       if (MusicStopped()) {
@@ -84,14 +85,14 @@ void IdleStep(std::uint32_t now) {
 }
 
 std::uint32_t NextIdleTimeout(std::uint32_t now) {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   LoopDeadlines d;
   if (gShell.pendingReset != DisplayReset::None) return 0;
-  if (gDisplay.deviceReady) d.frame = gFrameClocks.nextFrameTime;
+  if (gRender.display.deviceReady) d.frame = gRender.clocks.nextFrameTime;
   if (!s.musicFond.empty() && s.musicVolume > 0) d.musicCheck = gShell.musicCheckTime;
   d.statisticsSave = gShell.statisticsSaveTime;
   d.screensaver = ScreensaverDeadline();
-  if (gDisplay.deviceReady) d.video = VideoSnapDeadline(now);
+  if (gRender.display.deviceReady) d.video = VideoSnapDeadline(now);
   d.padRepeat = PadRepeatDue();
   return IdleTimeout(now, d);
 }

@@ -7,7 +7,7 @@
 #include "platform/window.h"
 
 int CreateMainWindow() {
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   if (!platform::CreateMainWindow(s.modeFenetre, s.largFen, s.hautFen)) {
     platform::WriteLog("Fenetre principale impossible : " + platform::LastWindowError(), 1, 1);
     return 0;

@@ -10,8 +10,6 @@ struct MusicState {
   bool windowOpen = false;  // a track is loaded (playing, paused or stopped at its end)
 };
 
-extern MusicState gMusic;
-
 // Starts music from a file or, for a directory, from a random .mp3 in it (and in its
 // subdirectories with `subdirectories`). Missing file or directory, or no .mp3: no music.
 void StartMusic(const std::string& path, bool subdirectories, int volume);

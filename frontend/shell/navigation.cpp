@@ -1,20 +1,23 @@
 #include "frontend/shell/navigation.h"
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
+#include "frontend/shell/shell_state.h"
 #include "render/layout.h"
+#include "render/render_state.h"
 
-ListShape CurrentListShape() { return {gGameList.entryCount, gLayout.listNbItems}; }
+ListShape CurrentListShape() { return {gCatalogue.games.entryCount, gRender.layout.listNbItems}; }
 
-int CurrentEntry() { return CurrentEntry(gListWindow, gGameList.entryCount); }
+int CurrentEntry() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }
 
-int SelectEntry(int i) { return SelectEntry(gListWindow, CurrentListShape(), i); }
+int SelectEntry(int i) { return SelectEntry(gShell.listWindow, CurrentListShape(), i); }
 
-int MoveUp() { return MoveUp(gListWindow, CurrentListShape()); }
+int MoveUp() { return MoveUp(gShell.listWindow, CurrentListShape()); }
 
-int MoveDown() { return MoveDown(gListWindow, CurrentListShape()); }
+int MoveDown() { return MoveDown(gShell.listWindow, CurrentListShape()); }
 
 const GameEntry* SelectedEntry() {
   const int p = CurrentEntry();
-  if (p < 0 || p >= gGameList.entryCount) return nullptr;
-  return &gGameList.AtPosition(p);
+  if (p < 0 || p >= gCatalogue.games.entryCount) return nullptr;
+  return &gCatalogue.games.AtPosition(p);
 }

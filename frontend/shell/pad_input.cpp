@@ -1,7 +1,5 @@
 #include "frontend/shell/pad_input.h"
 
-#include <map>
-
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/pad_actions.h"
 #include "frontend/shell/pad_state.h"
@@ -12,27 +10,9 @@
 
 namespace {
 
-struct Pad {
-  PadDevice device;
-  PadState state;
-};
-
-// The control that repeats: the last one pressed, while it is held.
-struct Repeat {
-  int id = -1;
-  settings::PadControl control;
-  KeyAction action = KeyAction::None;
-  std::uint32_t due = 0;
-};
-
-struct PadInput {
-  PadBindings bindings;
-  std::map<int, Pad> pads;
-  std::optional<Repeat> repeat;
-  std::optional<platform::KeyRepeat> timing;  // asked once, when a first control repeats
-};
-
-PadInput gPads;
+using Pad = PadInputState::Pad;
+using Repeat = PadInputState::Repeat;
+PadInputState& gPads = gShell.pads;
 
 platform::KeyRepeat Timing() {
   if (!gPads.timing) gPads.timing = platform::KeyboardRepeat();
@@ -70,7 +50,7 @@ void Detach(int id) {
 
 }  // namespace
 
-void LoadPadBindings() { gPads.bindings = ParsePadSettings(gSettings.pads); }
+void LoadPadBindings() { gPads.bindings = ParsePadSettings(gShell.settings.pads); }
 
 void OnPadEvent(const platform::WindowEvent& event, std::uint32_t now) {
   using Type = platform::WindowEvent::Type;
@@ -112,10 +92,8 @@ void ReleasePads() {
 std::vector<PadCoinButton> CoinButtonsOfPads() {
   std::vector<PadDevice> devices;
   for (const auto& [id, pad] : gPads.pads) devices.push_back(pad.device);
-  return PadCoinButtons(gSettings.pads, devices);
+  return PadCoinButtons(gShell.settings.pads, devices);
 }
-
-void ResetPadInput() { gPads = {}; }
 
 void RetakePads() {
   for (int id : platform::ReopenJoysticks()) Attach(id);

@@ -4,14 +4,36 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
 #include "frontend/shell/pad_actions.h"
+#include "frontend/shell/pad_state.h"
+#include "platform/joysticks.h"
 
 namespace platform {
 struct WindowEvent;
 }
+
+// The shell's record of them (Shell::pads).
+struct PadInputState {
+  struct Pad {
+    PadDevice device;
+    PadState state;
+  };
+  // The control that repeats: the last one pressed, while it is held.
+  struct Repeat {
+    int id = -1;
+    settings::PadControl control;
+    KeyAction action = KeyAction::None;
+    std::uint32_t due = 0;
+  };
+  PadBindings bindings;
+  std::map<int, Pad> pads;  // by joystick id
+  std::optional<Repeat> repeat;
+  std::optional<platform::KeyRepeat> timing;  // asked once, when a first control repeats
+};
 
 // The bindings of the loaded settings (after each configuration load).
 void LoadPadBindings();
@@ -25,5 +47,3 @@ void ReleasePads();
 void RetakePads();
 // The joystick buttons bound as coin keys, on the devices connected now (before they are let go).
 std::vector<PadCoinButton> CoinButtonsOfPads();
-// Back to no joystick and no binding (the handles stay SDL's business).
-void ResetPadInput();

@@ -22,7 +22,7 @@ void RunScreensaver(char scrType) {
       RandomGameScreensaver();
       break;
     case '2':
-      gSlideShow.running = true;
+      gShell.slideShow.running = true;
       break;
     case '3':
       // Also in full screen, where a cabinet runs: the request is not dropped there. The
@@ -45,7 +45,7 @@ void RandomGameScreensaver() {
   const GameEntry* entry = SelectedEntry();
   if (!entry || entry->romName.empty()) return;
   const std::string name = entry->romName;  // the launch may reload the list
-  LaunchEntry(name, 1, gSettings.typeMenu ? 1 : 0);
+  LaunchEntry(name, 1, gShell.settings.typeMenu ? 1 : 0);
 }
 
 bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {
@@ -54,9 +54,9 @@ bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {
 }
 
 std::string NextSlide(std::uint32_t now) {
-  const Settings& s = gSettings;
-  if (!SlideDue(now, gSlideShow.lastSlideTick, s.scrDuration)) return {};
-  gSlideShow.lastSlideTick = now;
+  const Settings& s = gShell.settings;
+  if (!SlideDue(now, gShell.slideShow.lastSlideTick, s.scrDuration)) return {};
+  gShell.slideShow.lastSlideTick = now;
   std::string path = s.slideShowDir;
   if (!PickRandomFile(path, kSlideExtensions, s.slideShowSousRep)) return {};
   return path;
@@ -65,6 +65,6 @@ std::string NextSlide(std::uint32_t now) {
 void EndSlideShow() {
   LoadSelectionMedia();
   DrawMenuFrame(3);
-  gSlideShow.running = false;
+  gShell.slideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
 }

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
+#include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
-
-ScreensaverTimer gScreensaverTimer;
 
 namespace {
 
@@ -13,33 +12,33 @@ namespace {
 constexpr std::int64_t kLongestPeriodMs = 0x7FFFFFFF;
 
 std::int32_t MsUntilDue(std::uint32_t now) {
-  return static_cast<std::int32_t>(gScreensaverTimer.due - now);
+  return static_cast<std::int32_t>(gShell.screensaverTimer.due - now);
 }
 
 }  // namespace
 
-void KillScreensaverTimer() { gScreensaverTimer = {}; }
+void KillScreensaverTimer() { gShell.screensaverTimer = {}; }
 
 void ArmScreensaverTimer(int timeOutSeconds) {
   KillScreensaverTimer();
   if (timeOutSeconds <= 0) return;
   const std::int64_t period = std::min<std::int64_t>(std::int64_t{timeOutSeconds} * 1000, kLongestPeriodMs);
-  gScreensaverTimer.armed = true;
-  gScreensaverTimer.due = platform::GetTickCount() + static_cast<std::uint32_t>(period);
+  gShell.screensaverTimer.armed = true;
+  gShell.screensaverTimer.due = platform::GetTickCount() + static_cast<std::uint32_t>(period);
 }
 
 bool TakeScreensaverTimeout(std::uint32_t now) {
-  if (!gScreensaverTimer.armed || MsUntilDue(now) > 0) return false;
+  if (!gShell.screensaverTimer.armed || MsUntilDue(now) > 0) return false;
   KillScreensaverTimer();
   return true;
 }
 
 std::int64_t ScreensaverTimeLeft(std::uint32_t now) {
-  if (!gScreensaverTimer.armed) return -1;
+  if (!gShell.screensaverTimer.armed) return -1;
   return std::max<std::int32_t>(MsUntilDue(now), 0);
 }
 
 std::optional<std::uint32_t> ScreensaverDeadline() {
-  if (!gScreensaverTimer.armed) return std::nullopt;
-  return gScreensaverTimer.due;
+  if (!gShell.screensaverTimer.armed) return std::nullopt;
+  return gShell.screensaverTimer.due;
 }

@@ -10,8 +10,6 @@ struct ScreensaverTimer {
   std::uint32_t due = 0;  // tick at which it fires
 };
 
-extern ScreensaverTimer gScreensaverTimer;
-
 void KillScreensaverTimer();
 
 // Restarts the count from now; a time-out of 0 or below leaves the timer off.

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/navigation.h"
@@ -29,8 +30,8 @@ void FollowFirstMatch() {
 bool SearchOpen() { return gSearch.has_value(); }
 
 void OpenSearch() {
-  if (gGameList.entryCount < 1) return;
-  gSearch.emplace(gGameList);
+  if (gCatalogue.games.entryCount < 1) return;
+  gSearch.emplace(gCatalogue.games);
   AskForFrame();
 }
 

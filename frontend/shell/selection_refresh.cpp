@@ -9,8 +9,8 @@
 void RefreshAfterMove() {
   LoadSelectionMedia();
   AskForFrame();
-  if (gInput.navigateArmed) {
+  if (gShell.input.navigateArmed) {
     PlaySound(kSoundNavigate, 0);
-    gInput.navigateArmed = false;
+    gShell.input.navigateArmed = false;
   }
 }

@@ -1,7 +1,16 @@
-// The shell's own state for the life of the process: where the installation is, the
-// settings, whether the loop runs, and the ticks of its periodic steps.
+// The shell's state for the life of the process, in one record: where the installation
+// is, the settings, whether the loop runs, the ticks of its periodic steps, the list
+// window, input (keys and joysticks), screensaver, music, launch timing, slide show and sounds.
 #pragma once
 
+#include "frontend/shell/input_state.h"
+#include "frontend/shell/launch_game.h"
+#include "frontend/shell/list_window.h"
+#include "frontend/shell/music.h"
+#include "frontend/shell/pad_input.h"
+#include "frontend/shell/screensaver_timer.h"
+#include "frontend/shell/slide_show.h"
+#include "frontend/shell/sounds.h"
 #include "render/animation_clock.h"
 #include "settings/settings.h"
 
@@ -43,16 +52,22 @@ struct Shell {
   // statistics as they were.
   bool listShown = false;
   VolumeRamp volumeRamp;
+  Settings settings;  // filled by LoadConfiguration
+  ListWindow listWindow;
+  InputState input;
+  ScreensaverTimer screensaverTimer;
+  MusicState music;
+  LaunchTiming launchTiming;
+  SlideShow slideShow;
+  SoundSlots sounds;
+  PadInputState pads;  // the joysticks
 };
 
 extern Shell gShell;
-// The settings the shell runs the program with, filled by LoadConfiguration.
-extern Settings gSettings;
 
-// The records the shell runs the program with have one owner: this puts the shell's own
-// (installation, settings, list window, input, screensaver, music, launch timing, slide
-// show, sounds) and, through ResetCatalogueState, the catalogue's back to their start-up
-// values. The drawing's records have their own reset (ResetRenderState).
+// The shell's records are all in gShell, with one owner: this frees the sounds and puts
+// gShell and, through ResetCatalogueState, the catalogue back to their start-up values.
+// The drawing's records have their own reset (ResetRenderState).
 void ResetShellState();
 
 // The base directory of the installation (directory of the program file).

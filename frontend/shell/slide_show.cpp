@@ -1,10 +1,10 @@
 #include "frontend/shell/slide_show.h"
 
+#include "frontend/shell/shell_state.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 
-SlideShow gSlideShow;
-
 bool DrawMenuFrame(int mode) {
-  gScreen.slideShowActive = gSlideShow.running;
+  gRender.screen.slideShowActive = gShell.slideShow.running;
   return DrawFrame(mode) == 1;
 }

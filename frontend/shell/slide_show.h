@@ -10,8 +10,6 @@ struct SlideShow {
   std::uint32_t lastSlideTick = 0;  // when the current slide was chosen; 0 before the first
 };
 
-extern SlideShow gSlideShow;
-
 // A frame of the menu, or of the slide show while it runs; false when skipped (no device,
 // draw lock).
 bool DrawMenuFrame(int mode);

@@ -1,9 +1,8 @@
 #include "frontend/shell/sounds.h"
 
+#include "frontend/shell/shell_state.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-
-SoundSlots gSoundSlots;
 
 namespace {
 constexpr const char* kSoundNames[kSoundCount] = {"Intro", "Quit", "GameLaunch", "Navigate"};
@@ -18,12 +17,12 @@ void LoadSounds(bool enabled, std::string_view baseDirectory, std::string_view c
     if (!block) {
       block = LoadFileToMemory(platform::JoinPath(platform::JoinPath(baseDirectory, "Sound"), file));
     }
-    gSoundSlots.slot[i] = std::move(block);
+    gShell.sounds.slot[i] = std::move(block);
   }
 }
 
 void FreeSounds() {
-  for (SoundBlock& block : gSoundSlots.slot) block.reset();
+  for (SoundBlock& block : gShell.sounds.slot) block.reset();
 }
 
 SoundBlock LoadFileToMemory(const std::string& path) {
@@ -39,7 +38,7 @@ bool PlayMemorySound(platform::SoundClip* block, int wait) {
   return block && platform::PlaySoundClip(*block, wait != 0);
 }
 
-bool PlaySound(SoundId id, int wait) { return PlayMemorySound(gSoundSlots.slot[id].get(), wait); }
+bool PlaySound(SoundId id, int wait) { return PlayMemorySound(gShell.sounds.slot[id].get(), wait); }
 
 void PlayQuitSound(bool transitions) { PlaySound(kSoundQuit, transitions ? 0 : 1); }
 

@@ -17,8 +17,6 @@ struct SoundSlots {
   std::array<SoundBlock, kSoundCount> slot;  // null: that event is silent
 };
 
-extern SoundSlots gSoundSlots;
-
 // With `enabled`, each sound is loaded from config/<configName>/<Name>.wav, else from
 // Sound/<Name>.wav; a sound found in neither place becomes silent. Without `enabled`
 // the sounds in memory stay as they are.

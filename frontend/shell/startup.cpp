@@ -4,6 +4,7 @@
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"
+#include "render/render_state.h"
 #include "render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/count_run.h"
@@ -40,18 +41,18 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     platform::ShowMessageBox("Fichier Orvanel.ini non trouv\xE9 !", "Orvanel");
     return 0;
   }
-  const Settings& s = gSettings;
+  const Settings& s = gShell.settings;
   CountRun(baseDirectory);
   wire::OpenGlobalStatistics();
-  gTextureTable = {};
+  gRender.textures = {};
 
   if (!CreateMainWindow() || wire::CreateMainDisplay() < 0) {
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
     return Shutdown();
   }
   if (!s.transitions) {
-    gFrameClocks.fadeDelta = 0.0f;
-    gFrameClocks.fadeLevel = 1.0f;
+    gRender.clocks.fadeDelta = 0.0f;
+    gRender.clocks.fadeLevel = 1.0f;
   }
   if (!wire::LoadConfiguredLayout(s.templateDir)) {
     ReleaseAll();

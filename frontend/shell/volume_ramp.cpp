@@ -4,6 +4,7 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/shell_state.h"
+#include "render/render_state.h"
 
 #include <algorithm>
 
@@ -13,9 +14,9 @@ constexpr std::uint32_t kVolumeStepMs = 50;
 
 void HoldVolumeKey(int rate) {
   VolumeRamp& ramp = gShell.volumeRamp;
-  if (ramp.rate == 0) ramp.level = gSettings.musicVolume;
+  if (ramp.rate == 0) ramp.level = gShell.settings.musicVolume;
   ramp.rate = rate;
-  gFrame.volumeGauge = ramp.level;
+  gRender.frame.volumeGauge = ramp.level;
 }
 
 bool StepVolumeRamp(std::uint32_t now) {
@@ -23,7 +24,7 @@ bool StepVolumeRamp(std::uint32_t now) {
   if (ramp.rate == 0 || !ClockDue(now, ramp.clock.due)) return false;
   ramp.level = std::clamp(ramp.level + ramp.rate, 0, 1000);
   SetMusicVolume(ramp.level);
-  gFrame.volumeGauge = ramp.level;
+  gRender.frame.volumeGauge = ramp.level;
   ramp.clock.due = now + kVolumeStepMs;
   return true;
 }
@@ -38,7 +39,7 @@ void ReleaseVolumeKey() {
   VolumeRamp& ramp = gShell.volumeRamp;
   if (ramp.rate == 0) return;
   ramp.rate = 0;
-  gSettings.musicVolume = ramp.level;
-  gFrame.volumeGauge.reset();
+  gShell.settings.musicVolume = ramp.level;
+  gRender.frame.volumeGauge.reset();
   AskForFrame();  // the gauge goes away
 }

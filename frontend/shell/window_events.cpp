@@ -1,5 +1,6 @@
 #include "frontend/shell/window_events.h"
 
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
@@ -18,9 +19,9 @@ namespace {
 // What any press does first; false when that was all it did (it ended the slide show).
 bool WakeForPress() {
   KillScreensaverTimer();
-  if (!InfoPanelOpen()) ArmScreensaverTimer(gSettings.scrTimeOut);
+  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
-  if (gSlideShow.running) {
+  if (gShell.slideShow.running) {
     EndSlideShow();  // the key does nothing else
     return false;
   }
@@ -29,36 +30,36 @@ bool WakeForPress() {
 
 void AfterRelease() {
   ReleaseVolumeKey();
-  if (gScrollText.hasGameTags && !gInput.navigateArmed) PrepareScrollText();
-  gInput.navigateArmed = true;
+  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
+  gShell.input.navigateArmed = true;
 }
 
 }  // namespace
 
 void OnKeyDown(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
-  const int code = gInput.systemKeys.OnKeyDown(raw);
+  const int code = gShell.input.systemKeys.OnKeyDown(raw);
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
   if (!WakeForPress()) return;
   if (code > 0) HandleKey(code);
-  gSlideShow.running = false;
+  gShell.slideShow.running = false;
 }
 
 void OnPadPress(KeyAction action) {
   AskForFrame();  // as a key's, the press shows its frame at once
   if (!WakeForPress()) return;
   if (action != KeyAction::None) HandlePadAction(action);
-  gSlideShow.running = false;
+  gShell.slideShow.running = false;
 }
 
 void OnPadRelease() { AfterRelease(); }
 
-void OnFocusLost() { gInput.systemKeys.Reset(); }
+void OnFocusLost() { gShell.input.systemKeys.Reset(); }
 
 void OnKeyUp(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
-  const int code = gInput.systemKeys.OnKeyUp(raw);
+  const int code = gShell.input.systemKeys.OnKeyUp(raw);
   if (code == platform::kSystemMenuKey) {
     HandleKey(platform::kSystemMenuKey);
     return;

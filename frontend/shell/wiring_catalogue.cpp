@@ -1,5 +1,6 @@
 #include "frontend/shell/wiring_catalogue.h"
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/favourites.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/statistics.h"
@@ -23,30 +24,30 @@ StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view b
 }
 
 int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
-  return LoadGameList(gGameList, MakeGameListSource(settings, baseDirectory));
+  return LoadGameList(gCatalogue.games, MakeGameListSource(settings, baseDirectory));
 }
 
 namespace wire {
 
 void OpenGlobalStatistics() {
-  gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
+  gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
   ReadGlobalTotals(platform::GetTickCount());
 }
 
 void LoadAndSortGameList() {
-  LoadGameList(gSettings, BaseDirectory());
+  LoadGameList(gShell.settings, BaseDirectory());
   // A menu configuration keeps the order of its file, at start-up as after a switch.
-  if (gGameList.entryCount > 0 && !gSettings.typeMenu) SortGameList(0, gGameList.entryCount - 1);
+  if (gCatalogue.games.entryCount > 0 && !gShell.settings.typeMenu) SortGameList(0, gCatalogue.games.entryCount - 1);
 }
 
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;
-  SaveFavourites(BaseDirectory(), gSettings.currentConfig, gSettings.listeFavoris, SelectedRomName(CurrentEntry()));
+  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris, SelectedRomName(CurrentEntry()));
 }
 
 void OpenListStatistics() {
   // The files of the configuration just read; the one left was saved before.
-  gStatistics.files = MakeStatisticsFiles(gSettings, BaseDirectory());
+  gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
   ReadListTotals(platform::GetTickCount());
 }
 

@@ -12,7 +12,7 @@
 // What the catalogue is given from the settings of the current configuration.
 GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory);
 StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
-// Loads gGameList for the configuration of these settings.
+// Loads gCatalogue.games for the configuration of these settings.
 int LoadGameList(const Settings& settings, std::string_view baseDirectory);
 
 namespace wire {

@@ -11,7 +11,7 @@
 namespace wire {
 
 void SelectLastGame() {
-  SelectEntry(FindEntryByName(gSettings.lastGame));
+  SelectEntry(FindEntryByName(gShell.settings.lastGame));
   gShell.listShown = true;
 }
 

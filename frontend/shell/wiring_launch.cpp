@@ -6,10 +6,10 @@
 
 namespace wire {
 
-void ArmScreensaver() { ArmScreensaverTimer(gSettings.scrTimeOut); }
+void ArmScreensaver() { ArmScreensaverTimer(gShell.settings.scrTimeOut); }
 
 void ScreensaverStep(std::uint32_t now) {
-  if (gSettings.scrTimeOut > 0 && TakeScreensaverTimeout(now)) RunScreensaver(gSettings.scrType);
+  if (gShell.settings.scrTimeOut > 0 && TakeScreensaverTimeout(now)) RunScreensaver(gShell.settings.scrType);
 }
 
 }  // namespace wire

@@ -2,6 +2,7 @@
 // list window, the loaded list and the information panel.
 #include "frontend/shell/wiring_render.h"
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/history.h"
 #include "render/animations.h"
@@ -10,6 +11,7 @@
 #include "render/layout.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "render/screen.h"
 #include "render/texture_table.h"
 #include "frontend/shell/list_window.h"
@@ -23,8 +25,8 @@ namespace {
 
 // What the drawing reads of the settings, refreshed whenever a configuration was read.
 void SyncRenderSources() {
-  Settings& s = gSettings;
-  RenderSources& r = gRenderSources;
+  Settings& s = gShell.settings;
+  RenderSources& r = gRender.sources;
   r.baseDirectory = gShell.baseDirectory;
   r.configName = s.currentConfig;
   r.templateName = s.templateDir;
@@ -37,13 +39,13 @@ void SyncRenderSources() {
   r.scrDuration = s.scrDuration;
   s.rotation = SetRotation(s.rotation);
   // While a search is open the list shows its matches, the first one selected on top.
-  r.listPosition = [] { return SearchOpen() ? ListPosition{} : ListPosition{gListWindow.topIndex, gListWindow.row}; };
-  r.gameCount = [] { return SearchOpen() ? SearchMatchCount() : static_cast<int>(gGameList.entryCount); };
+  r.listPosition = [] { return SearchOpen() ? ListPosition{} : ListPosition{gShell.listWindow.topIndex, gShell.listWindow.row}; };
+  r.gameCount = [] { return SearchOpen() ? SearchMatchCount() : static_cast<int>(gCatalogue.games.entryCount); };
   r.gameAt = [](int position) {
-    const GameEntry& e = gGameList.AtPosition(SearchOpen() ? SearchMatchAt(position) : position);
+    const GameEntry& e = gCatalogue.games.AtPosition(SearchOpen() ? SearchMatchAt(position) : position);
     return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
   };
-  r.history = [] { return HistoryView{gHistory.text, gHistory.firstLine}; };
+  r.history = [] { return HistoryView{gCatalogue.history.text, gCatalogue.history.firstLine}; };
   r.searchLine = [] { return SearchLine(); };
   r.pickSlide = [] { return NextSlide(platform::GetTickCount()); };
 }
@@ -62,14 +64,14 @@ int CreateOffscreenDisplay() {
 
 int LoadConfiguredLayout(const std::string& templateDir) {
   SyncRenderSources();
-  return LoadLayout(gShell.baseDirectory, gSettings.currentConfig, templateDir);
+  return LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, templateDir);
 }
 
 void StoreLayoutMediaDirectories(const Settings& settings) {
-  for (LayoutObject& o : gLayout.objects) o.mediaDirectory.clear();
-  gLayout.objects[kSnap].mediaDirectory = settings.snapDir;
-  gLayout.objects[kMarquee].mediaDirectory = settings.marqueesDir;
-  for (int k = 0; k < 6; ++k) gLayout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
+  for (LayoutObject& o : gRender.layout.objects) o.mediaDirectory.clear();
+  gRender.layout.objects[kSnap].mediaDirectory = settings.snapDir;
+  gRender.layout.objects[kMarquee].mediaDirectory = settings.marqueesDir;
+  for (int k = 0; k < 6; ++k) gRender.layout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
 }
 
 void LoadConfiguredTemplateImages(const std::string& templateDir) {

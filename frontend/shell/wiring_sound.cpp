@@ -8,9 +8,9 @@
 
 namespace wire {
 
-void LoadConfiguredSounds(bool sons) { LoadSounds(sons, BaseDirectory(), gSettings.currentConfig); }
+void LoadConfiguredSounds(bool sons) { LoadSounds(sons, BaseDirectory(), gShell.settings.currentConfig); }
 void StartConfiguredMusic(const std::string& musicFond) {
-  StartMusic(musicFond, gSettings.musicSousRep, gSettings.musicVolume);
+  StartMusic(musicFond, gShell.settings.musicSousRep, gShell.settings.musicVolume);
 }
 void FreeSoundsAndAudio() {
   FreeSounds();

@@ -1,3 +1,4 @@
+#include "render/render_state.h"
 #include "render_fixture.h"
 
 namespace {
@@ -7,9 +8,9 @@ using render_test::RenderFixture;
 class DisplayTest : public RenderFixture {};
 
 TEST_F(DisplayTest, LayoutTargetFallsBackToPowersOfTwo) {
-  gRenderSources.largFen = 800;
-  gRenderSources.hautFen = 600;
-  gDisplay.powerOfTwoTexturesOnly = true;
+  gRender.sources.largFen = 800;
+  gRender.sources.hautFen = 600;
+  gRender.display.powerOfTwoTexturesOnly = true;
   ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
   EXPECT_EQ(SlotAt(kSlotLayout)->width, 1024);
   EXPECT_EQ(SlotAt(kSlotLayout)->height, 1024);
@@ -21,7 +22,7 @@ TEST_F(DisplayTest, LayoutTargetFallsBackToPowersOfTwo) {
   EXPECT_PIXEL(Screen(80, 60), 0xFF0000);
   EXPECT_PIXEL(Screen(719, 539), 0xFF0000);
   EXPECT_PIXEL(Screen(720, 300), 0x2B2B2B);
-  gDisplay.powerOfTwoTexturesOnly = false;
+  gRender.display.powerOfTwoTexturesOnly = false;
 }
 
 TEST_F(DisplayTest, ErrorsAreNamedAndReleasesEmptyTheTables) {
@@ -38,10 +39,10 @@ TEST_F(DisplayTest, ErrorsAreNamedAndReleasesEmptyTheTables) {
   WriteLayout("RESOLUTIONX=800\nRESOLUTIONY=600");
   WritePng("Templates/T/ListSelection.png", render_test::Solid(4, 4, 0xFFFFFFFF));
   Open(800, 600);
-  EXPECT_TRUE(gDisplay.deviceReady);
+  EXPECT_TRUE(gRender.display.deviceReady);
   ASSERT_TRUE(SlotLoaded(kSlotSelection));
   ReleaseMedia();
-  EXPECT_FALSE(gDisplay.deviceReady);
+  EXPECT_FALSE(gRender.display.deviceReady);
   EXPECT_FALSE(SlotLoaded(kSlotSelection));
   EXPECT_TRUE(SlotLoaded(kSlotLayout));  // the layout target stays
   ReleaseForReset();
@@ -69,7 +70,7 @@ TEST_F(DisplayTest, APictureThatCannotBeDecodedAndAMissingBackdropAreShownOnce) 
   EXPECT_EQ(messages[0].caption, dir / "snap/broken.png");
   EXPECT_EQ(messages[1].caption, dir / "snap/other.png");
   // Without a backdrop every frame would say so.
-  gDisplay.backdrop.Reset();
+  gRender.display.backdrop.Reset();
   for (int i = 0; i < 3; ++i) ASSERT_EQ(DrawFrame(0), 1);
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages[2].caption, "Erreur copy surface 2");
@@ -84,8 +85,8 @@ TEST_F(DisplayTest, APictureThatCannotBeDecodedAndAMissingBackdropAreShownOnce) 
 TEST_F(DisplayTest, ALayoutLoadedAgainKeepsNoPictureOrScrollOffsetOfTheOneBefore) {
   WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nCustom1_visible=YES\nCustom1_scrollX=5\nSnap_visible=YES");
   Open(800, 600);
-  LayoutObject& custom = gLayout.objects[kCustom1];
-  LayoutObject& snap = gLayout.objects[kSnap];
+  LayoutObject& custom = gRender.layout.objects[kCustom1];
+  LayoutObject& snap = gRender.layout.objects[kSnap];
   custom.scrollU = 0.5f;
   custom.scrollV = -0.25f;
   custom.textureSlot = kSlotCustomMedia1;  // the previous configuration's media

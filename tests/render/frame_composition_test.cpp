@@ -3,6 +3,7 @@
 #include "render/font_table.h"
 #include "render/frame_composition.h"
 #include "render/picture_scroll.h"
+#include "render/render_state.h"
 #include "render_fixture.h"
 
 namespace {
@@ -82,11 +83,11 @@ TEST_F(FrameCompositionTest, ScrollingCustomPictureWrapsInsideItsBox) {
   WritePng("Templates/T/Custom2.png", Picture(20, 10, [](int x, int) { return x < 10 ? 0xFFFF0000u : 0xFF0000FFu; }));
   OpenPlain("Custom2_visible=YES\nCustom2_left=100\nCustom2_top=100\nCustom2_width=100\nCustom2_height=50\n"
             "Custom2_Stretch=2\nCustom2_scrollX=-10");
-  EXPECT_EQ(gLayout.objects[kCustom1 + 1].textureSlot, kSlotCustomTemplate1 + 1);
+  EXPECT_EQ(gRender.layout.objects[kCustom1 + 1].textureSlot, kSlotCustomTemplate1 + 1);
   InitPictureScroll(1000);
   // Speed 10: one step of 1/100 every 5 ms; 50 steps move it by half its width.
   UpdateAnimations(1000 + 49 * 5);
-  EXPECT_NEAR(gLayout.objects[kCustom1 + 1].scrollU, -0.5f, 1e-4f);
+  EXPECT_NEAR(gRender.layout.objects[kCustom1 + 1].scrollU, -0.5f, 1e-4f);
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(100, 110), kBlue);  // the part that left comes back on the other side
   EXPECT_PIXEL(Screen(149, 110), kBlue);
@@ -101,8 +102,8 @@ TEST_F(FrameCompositionTest, ScrollingCustomPictureWrapsInsideItsBox) {
   EXPECT_PIXEL(Screen(175, 110), kRed);
   // The offset stays inside (-1, 1).
   UpdateAnimations(1000 + 500 * 5);
-  EXPECT_GT(gLayout.objects[kCustom1 + 1].scrollU, -1.0f);
-  EXPECT_LT(gLayout.objects[kCustom1 + 1].scrollU, 1.0f);
+  EXPECT_GT(gRender.layout.objects[kCustom1 + 1].scrollU, -1.0f);
+  EXPECT_LT(gRender.layout.objects[kCustom1 + 1].scrollU, 1.0f);
   EXPECT_EQ(PictureScrollPeriod(1), 95u);
   EXPECT_EQ(PictureScrollPeriod(-3), 75u);
   EXPECT_EQ(PictureScrollPeriod(25), 5u);  // beyond 10 acts as 10
@@ -116,26 +117,26 @@ TEST_F(FrameCompositionTest, MissingPicturesFallBack) {
   AddGame("alpha", "Alpha");
   AddGame("child", "Child", "parent");
   AddGame("none", "Nothing");
-  gLayout.objects[kSnap].mediaDirectory = dir / "SNAP";  // letter case does not matter
-  gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
-  gLayout.objects[kCustom1].mediaDirectory = dir / "custom";
+  gRender.layout.objects[kSnap].mediaDirectory = dir / "SNAP";  // letter case does not matter
+  gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
+  gRender.layout.objects[kCustom1].mediaDirectory = dir / "custom";
   WriteLayout("Snap_visible=YES\nMarquee_visible=YES\nCustom1_visible=YES");
   Open(800, 600);
-  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotMissingSnap);
-  EXPECT_EQ(gLayout.objects[kMarquee].textureSlot, kSlotMarqueeMedia);
-  EXPECT_EQ(gLayout.objects[kCustom1].textureSlot, 0);
+  EXPECT_EQ(gRender.layout.objects[kSnap].textureSlot, kSlotMissingSnap);
+  EXPECT_EQ(gRender.layout.objects[kMarquee].textureSlot, kSlotMarqueeMedia);
+  EXPECT_EQ(gRender.layout.objects[kCustom1].textureSlot, 0);
   position.row = 1;  // the parent's snapshot stands in
   LoadSelectionMedia();
-  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotSnap);
-  EXPECT_EQ(gLayout.objects[kMarquee].textureSlot, kSlotMissingMarquee);
+  EXPECT_EQ(gRender.layout.objects[kSnap].textureSlot, kSlotSnap);
+  EXPECT_EQ(gRender.layout.objects[kMarquee].textureSlot, kSlotMissingMarquee);
   position.row = 2;
   LoadSelectionMedia();
-  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotMissingSnap);
+  EXPECT_EQ(gRender.layout.objects[kSnap].textureSlot, kSlotMissingSnap);
   // An undecodable file is reported with its path and treated as missing.
   auto& messages = platform::RecordMessageBoxes();
   dir.Write("snap/none.png", "not a picture");
   LoadSelectionMedia();
-  EXPECT_EQ(gLayout.objects[kSnap].textureSlot, kSlotMissingSnap);
+  EXPECT_EQ(gRender.layout.objects[kSnap].textureSlot, kSlotMissingSnap);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text, "Erreur inconnue !!!");
   EXPECT_NE(messages[0].caption.find("none.png"), std::string::npos);
@@ -146,7 +147,7 @@ TEST_F(FrameCompositionTest, DefaultColourKeyClearsBlackTemplatePixelsOnly) {
   WritePng("Templates/T/Custom1.png", Picture(10, 10, [](int x, int) { return x < 5 ? 0xFF000000u : 0xFF00FF00u; }));
   WritePng("snap/game.png", Solid(10, 10, 0xFF000000));
   AddGame("game", "Game");
-  gLayout.objects[kSnap].mediaDirectory = dir / "snap";
+  gRender.layout.objects[kSnap].mediaDirectory = dir / "snap";
   WriteLayout("RESOLUTIONX=800\nRESOLUTIONY=600\nBackGround_visible=YES\nBackGround_Ordre=1\n"
               "Custom1_visible=YES\nCustom1_left=0\nCustom1_top=0\nCustom1_width=100\nCustom1_height=100\n"
               "Custom1_Stretch=2\nSnap_visible=YES\nSnap_left=200\nSnap_top=0\nSnap_width=100\nSnap_height=100\n"
@@ -161,7 +162,7 @@ TEST_F(FrameCompositionTest, DefaultColourKeyClearsBlackTemplatePixelsOnly) {
 
 TEST_F(FrameCompositionTest, TemplateWithoutBackgroundPictureHidesTheBackground) {
   OpenPlain("BackGround_visible=YES");
-  EXPECT_FALSE(gLayout.objects[kBackGround].visible);
+  EXPECT_FALSE(gRender.layout.objects[kBackGround].visible);
 }
 
 TEST_F(FrameCompositionTest, FontsBelowSixPixelsDrawNothing) {
@@ -206,7 +207,7 @@ TEST_F(FrameCompositionTest, ListShowsOnlyAsManyLinesAsGamesAndTheSelectionBar) 
 TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   OpenPlain();
   historyText = "line one\r\nline two\r\n";
-  gFrame.volumeGauge = 500;
+  gRender.frame.volumeGauge = 500;
   ASSERT_EQ(DrawFrame(0), 1);
   // Panel 0xA0000080 over its shadow 0xC0393939 over black; its red frame at x = 50 and 51.
   EXPECT_PIXEL(Screen(60, 300), 0x0F0F5F);
@@ -218,8 +219,8 @@ TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
   EXPECT_PIXEL(Screen(170, 560), 0x00A000);
   EXPECT_PIXEL(Screen(410, 560), kBlack);
   // A layout too small for the panel shows none: neither its body nor its frame is drawn.
-  gLayout.objects[kBackGround].width = 90;
-  gFrame.volumeGauge.reset();
+  gRender.layout.objects[kBackGround].width = 90;
+  gRender.frame.volumeGauge.reset();
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_FALSE(render_test::Near(LayoutPixel(60, 300), 0x0F0F5F)) << render_test::Hex(LayoutPixel(60, 300));
   EXPECT_FALSE(render_test::Near(LayoutPixel(50, 300), kRed)) << render_test::Hex(LayoutPixel(50, 300));
@@ -227,15 +228,15 @@ TEST_F(FrameCompositionTest, HistoryPanelAndVolumeBar) {
 
 TEST_F(FrameCompositionTest, SelectionPulseRampsBetweenItsAlphas) {
   OpenPlain("List_selection_alpha=60\nList_selection_alphaMax=200");
-  ASSERT_EQ(gLayout.pulseDirection, 1);
-  gFrameClocks.selectionPulse = {0, 50};
+  ASSERT_EQ(gRender.layout.pulseDirection, 1);
+  gRender.clocks.selectionPulse = {0, 50};
   for (std::uint32_t t = 0; t <= 500; t += 50) UpdateAnimations(t);
-  EXPECT_NEAR(gLayout.selectionAlpha, 130, 8);
+  EXPECT_NEAR(gRender.layout.selectionAlpha, 130, 8);
   for (std::uint32_t t = 550; t <= 1000; t += 50) UpdateAnimations(t);
-  EXPECT_EQ(gLayout.pulseDirection, -1);
-  EXPECT_NEAR(gLayout.selectionAlpha, 200, 8);
+  EXPECT_EQ(gRender.layout.pulseDirection, -1);
+  EXPECT_NEAR(gRender.layout.selectionAlpha, 200, 8);
   for (std::uint32_t t = 1050; t <= 2000; t += 50) UpdateAnimations(t);
-  EXPECT_NEAR(gLayout.selectionAlpha, 60, 8);
+  EXPECT_NEAR(gRender.layout.selectionAlpha, 60, 8);
 }
 
 }  // namespace
@@ -249,13 +250,13 @@ TEST_F(FrameCompositionTest, ListImagesFallBackToTheMissingMarqueeWithTheName) {
   AddGame("g2", "Two");
   AddGame("g3", "Three");
   AddGame("g4", "Four");
-  gLayout.objects[kMarquee].mediaDirectory = dir / "marquees";
+  gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
   OpenPlain("ListeImages=YES\nList_visible=YES\nList_left=0\nList_top=0\nList_width=200\nList_height=200\n"
             "List_NbItems=5\nList_Stretch=2\nList_font_sizey=20");
-  EXPECT_EQ(gFrame.lineSlots[0], kSlotFirstLine);
-  EXPECT_EQ(gFrame.lineSlots[2], kSlotFirstLine + 2);
-  EXPECT_EQ(gFrame.lineSlots[3], kSlotMissingMarquee);
-  EXPECT_EQ(gFrame.lineSlots[4], 0);  // no fifth game
+  EXPECT_EQ(gRender.frame.lineSlots[0], kSlotFirstLine);
+  EXPECT_EQ(gRender.frame.lineSlots[2], kSlotFirstLine + 2);
+  EXPECT_EQ(gRender.frame.lineSlots[3], kSlotMissingMarquee);
+  EXPECT_EQ(gRender.frame.lineSlots[4], 0);  // no fifth game
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(2, 2), kGreen);
   EXPECT_PIXEL(Screen(2, 122), kBlue);  // line 3: the missing-marquee picture
@@ -268,9 +269,9 @@ TEST_F(FrameCompositionTest, ListImagesFallBackToTheMissingMarqueeWithTheName) {
   // A page move reuses the pictures already loaded.
   position.topIndex = 1;
   LoadSelectionMedia();
-  EXPECT_EQ(gFrame.lineSlots[0], kSlotFirstLine);
-  EXPECT_EQ(gFrame.lineSlots[2], kSlotMissingMarquee);
-  EXPECT_EQ(gFrame.lineSlots[3], kSlotFirstLine + 3);  // wrapped round to g1
+  EXPECT_EQ(gRender.frame.lineSlots[0], kSlotFirstLine);
+  EXPECT_EQ(gRender.frame.lineSlots[2], kSlotMissingMarquee);
+  EXPECT_EQ(gRender.frame.lineSlots[3], kSlotFirstLine + 3);  // wrapped round to g1
 }
 
 }  // namespace
@@ -302,13 +303,13 @@ TEST_F(FrameCompositionTest, ListIconsSitBeforeIndentedNamesUnderTheSelectionBar
   AddGame("g1", "One");
   AddGame("g2", "Two");               // no icon of its own, none for a parent
   AddGame("g3", "Three", "parent");   // the parent's icon
-  gRenderSources.iconsDir = dir / "icons";
+  gRender.sources.iconsDir = dir / "icons";
   WritePng("Templates/T/ListSelection.png", Solid(4, 4, 0xFFFFFFFF));
   OpenPlain("ListeIcons=YES\nList_visible=YES\nList_left=0\nList_top=0\nList_width=300\nList_height=200\n"
             "List_NbItems=5\nList_font_sizey=30\nList_selection_alpha=255");
-  EXPECT_EQ(gFrame.lineSlots[0], kSlotFirstLine);
-  EXPECT_EQ(gFrame.lineSlots[1], 0);
-  EXPECT_EQ(gFrame.lineSlots[2], kSlotFirstLine + 2);
+  EXPECT_EQ(gRender.frame.lineSlots[0], kSlotFirstLine);
+  EXPECT_EQ(gRender.frame.lineSlots[1], 0);
+  EXPECT_EQ(gRender.frame.lineSlots[2], kSlotFirstLine + 2);
   position.row = 2;
   ASSERT_EQ(DrawFrame(0), 1);
   // Line height 40: a 40 x 40 icon 5 pixels in from the list's left edge.
@@ -324,7 +325,7 @@ TEST_F(FrameCompositionTest, ListIconsSitBeforeIndentedNamesUnderTheSelectionBar
 
   // With no icon directory the setting shows neither icons nor the indent.
   ReleaseAll();
-  gRenderSources.iconsDir.clear();
+  gRender.sources.iconsDir.clear();
   OpenPlain("ListeIcons=YES\nList_visible=YES\nList_left=0\nList_top=0\nList_width=300\nList_height=200\n"
             "List_NbItems=5\nList_font_sizey=30");
   ASSERT_EQ(DrawFrame(0), 1);
@@ -362,7 +363,7 @@ TEST_F(FrameCompositionTest, ScrollTextEntersFromTheRightAndStaysInsideItsBox) {
       if (lit[x] && (x < 200 || x >= 600)) ++n;
     return n;
   };
-  std::uint32_t now = gScrollText.due;
+  std::uint32_t now = gRender.scrollText.due;
   auto scroll = [&](std::uint32_t ms) {
     for (const std::uint32_t end = now + ms; now < end;) StepScrollText(++now, nullptr);
   };

@@ -224,10 +224,10 @@ class LoadLayoutTest : public ::testing::Test {
 
 TEST_F(LoadLayoutTest, MissingFileLeavesTheLayoutAlone) {
   ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
-  gLayout.objects[kList].left = 77;
+  gRender.layout.objects[kList].left = 77;
   EXPECT_EQ(LoadLayout(dir.path(), "Demo", "Nowhere"), 0);
-  EXPECT_EQ(gLayout.objects[kList].left, 77);
-  EXPECT_FALSE(gDisplay.deviceReady);  // no template pictures were loaded
+  EXPECT_EQ(gRender.layout.objects[kList].left, 77);
+  EXPECT_FALSE(gRender.display.deviceReady);  // no template pictures were loaded
 }
 
 TEST_F(LoadLayoutTest, ReadsTheTemplateAndRunsTheFollowUpsInOrder) {
@@ -236,15 +236,15 @@ TEST_F(LoadLayoutTest, ReadsTheTemplateAndRunsTheFollowUpsInOrder) {
   dir.Write("Config/Demo/ScrollTexte.txt", "Hello");
   ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
   EXPECT_EQ(LoadLayout(dir.path(), "Demo", "Arcade"), 1);  // other capitals on disk
-  EXPECT_EQ(gLayout.objects[kList].left, 42);
+  EXPECT_EQ(gRender.layout.objects[kList].left, 42);
   // The template pictures load after the read: the missing layout.png hides the
   // background that the file shows.
-  EXPECT_TRUE(gDisplay.deviceReady);
-  EXPECT_FALSE(gLayout.objects[kBackGround].visible);
-  EXPECT_EQ(gScrollText.source, "Hello");
-  EXPECT_FALSE(gScrollText.working.empty());  // prepared
+  EXPECT_TRUE(gRender.display.deviceReady);
+  EXPECT_FALSE(gRender.layout.objects[kBackGround].visible);
+  EXPECT_EQ(gRender.scrollText.source, "Hello");
+  EXPECT_FALSE(gRender.scrollText.working.empty());  // prepared
   // The picture scroll timers start from the layout just read.
-  EXPECT_NE(gFrameClocks.pictureScroll[0][0].period, 0u);
+  EXPECT_NE(gRender.clocks.pictureScroll[0][0].period, 0u);
 }
 
 }  // namespace

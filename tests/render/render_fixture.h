@@ -67,18 +67,18 @@ class RenderFixture : public ::testing::Test {
     platform::SetLogDirectory(dir.path());
     platform::RecordMessageBoxes();
     ResetRenderState();
-    gFrameClocks.fadeLevel = 1;
-    gRenderSources.baseDirectory = dir.path();
-    gRenderSources.configName = "cfg";
-    gRenderSources.templateName = "T";
-    gRenderSources.listPosition = [this] { return position; };
+    gRender.clocks.fadeLevel = 1;
+    gRender.sources.baseDirectory = dir.path();
+    gRender.sources.configName = "cfg";
+    gRender.sources.templateName = "T";
+    gRender.sources.listPosition = [this] { return position; };
     // The drawing is handed the fixture's own list and information panel.
-    gRenderSources.gameCount = [this] { return static_cast<int>(games.size()); };
-    gRenderSources.gameAt = [this](int p) {
+    gRender.sources.gameCount = [this] { return static_cast<int>(games.size()); };
+    gRender.sources.gameAt = [this](int p) {
       const GameEntry& e = games[static_cast<std::size_t>(p)];
       return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
-    gRenderSources.history = [this] { return HistoryView{historyText, 0}; };
+    gRender.sources.history = [this] { return HistoryView{historyText, 0}; };
   }
   void TearDown() override {
     ResetRenderState();
@@ -112,9 +112,9 @@ class RenderFixture : public ::testing::Test {
 
   // Display of the given size, then the template and the selection's media.
   void Open(int width, int height, bool windowed = false) {
-    gRenderSources.largFen = width;
-    gRenderSources.hautFen = height;
-    gRenderSources.modeFenetre = windowed;
+    gRender.sources.largFen = width;
+    gRender.sources.hautFen = height;
+    gRender.sources.modeFenetre = windowed;
     ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
     ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
     LoadSelectionMedia();

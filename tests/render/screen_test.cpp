@@ -1,4 +1,5 @@
 #include "render/animations.h"
+#include "render/render_state.h"
 #include "render_fixture.h"
 
 #include <cmath>
@@ -68,7 +69,7 @@ TEST_F(ScreenTest, RotationTwoIsUpsideDownAndOutOfRangeBecomesZero) {
   EXPECT_PIXEL(Screen(400, 10), kBlue);
   SetRotation(7);
   ASSERT_EQ(DrawFrame(0), 1);
-  EXPECT_EQ(gRenderSources.rotation, 0);  // the value kept too
+  EXPECT_EQ(gRender.sources.rotation, 0);  // the value kept too
   EXPECT_PIXEL(Screen(0, 0), kRed);
   EXPECT_PIXEL(Screen(799, 0), kBlue);
 }
@@ -76,21 +77,21 @@ TEST_F(ScreenTest, RotationTwoIsUpsideDownAndOutOfRangeBecomesZero) {
 TEST_F(ScreenTest, ZoomOutLastsOneSecondAndTurnsOnce) {
   Background(800, 600);
   Open(800, 600);
-  gFrameClocks.fadeLevel = 1;
-  gFrameClocks.fadeStep = -0.01f;
-  gFrameClocks.fadeDelta = gFrameClocks.fadeStep;
-  gFrameClocks.transition = {0, 10};
+  gRender.clocks.fadeLevel = 1;
+  gRender.clocks.fadeStep = -0.01f;
+  gRender.clocks.fadeDelta = gRender.clocks.fadeStep;
+  gRender.clocks.transition = {0, 10};
   float turned = 0;
   std::uint32_t t = 0;
   int frames = 0;
-  for (; gFrameClocks.fadeDelta != 0 && t < 5000; t += 10) {
+  for (; gRender.clocks.fadeDelta != 0 && t < 5000; t += 10) {
     UpdateAnimations(t);
-    turned += gFrameClocks.fadeDelta;
+    turned += gRender.clocks.fadeDelta;
     ASSERT_EQ(DrawFrame(0), 1);
     ++frames;
     if (frames == 50) {
       // Half way: half the size, half a turn (upside down), centred.
-      EXPECT_NEAR(gFrameClocks.fadeLevel, 0.5f, 0.02f);
+      EXPECT_NEAR(gRender.clocks.fadeLevel, 0.5f, 0.02f);
       EXPECT_PIXEL(Screen(400 - 150, 300), kBlue);
       EXPECT_PIXEL(Screen(400 + 150, 300), kRed);
       EXPECT_PIXEL(Screen(50, 300), kBlack);
@@ -98,45 +99,45 @@ TEST_F(ScreenTest, ZoomOutLastsOneSecondAndTurnsOnce) {
   }
   EXPECT_EQ(frames, 100);
   EXPECT_NEAR(std::fabs(turned), 1.0f, 0.02f);  // one full turn
-  EXPECT_EQ(gFrameClocks.fadeLevel, 0.0f);
+  EXPECT_EQ(gRender.clocks.fadeLevel, 0.0f);
   EXPECT_PIXEL(Screen(400, 300), kBlack);  // vanished
   ASSERT_EQ(DrawFrame(0), 1);
-  EXPECT_EQ(gFrameClocks.fadeLevel, 1.0f);  // and back at full size on the next frame
+  EXPECT_EQ(gRender.clocks.fadeLevel, 1.0f);  // and back at full size on the next frame
   EXPECT_PIXEL(Screen(0, 0), kRed);
 }
 
 TEST_F(ScreenTest, QuickZoomInAfterASwitchLastsAFifthOfASecond) {
   Background(800, 600);
   Open(800, 600);
-  gFrameClocks.fadeLevel = 0;
-  gFrameClocks.fadeStep = gFrameClocks.fadeDelta = 0.05f;
-  gFrameClocks.transition = {1000, 10};
+  gRender.clocks.fadeLevel = 0;
+  gRender.clocks.fadeStep = gRender.clocks.fadeDelta = 0.05f;
+  gRender.clocks.transition = {1000, 10};
   int frames = 0;
   float turned = 0;
-  for (std::uint32_t t = 1000; gFrameClocks.fadeDelta != 0 && t < 5000; t += 10) {
+  for (std::uint32_t t = 1000; gRender.clocks.fadeDelta != 0 && t < 5000; t += 10) {
     UpdateAnimations(t);
-    turned += gFrameClocks.fadeDelta;
+    turned += gRender.clocks.fadeDelta;
     DrawFrame(0);
     ++frames;
   }
   EXPECT_EQ(frames, 20);
   EXPECT_NEAR(turned, 1.0f, 0.01f);
-  EXPECT_EQ(gFrameClocks.fadeLevel, 1.0f);
-  EXPECT_EQ(gScreen.angle, 0.0f);
+  EXPECT_EQ(gRender.clocks.fadeLevel, 1.0f);
+  EXPECT_EQ(gRender.screen.angle, 0.0f);
   // Frames drawn late catch up: 50 ms late is five steps at once.
-  gFrameClocks.fadeLevel = 0.5f;
-  gFrameClocks.fadeDelta = gFrameClocks.fadeStep = 0.01f;
-  gFrameClocks.transition = {2000, 10};
+  gRender.clocks.fadeLevel = 0.5f;
+  gRender.clocks.fadeDelta = gRender.clocks.fadeStep = 0.01f;
+  gRender.clocks.transition = {2000, 10};
   UpdateAnimations(2040);
-  EXPECT_NEAR(gFrameClocks.fadeDelta, 0.05f, 1e-6f);
+  EXPECT_NEAR(gRender.clocks.fadeDelta, 0.05f, 1e-6f);
 }
 
 TEST_F(ScreenTest, BackdropKeepsTheOldScreenUntilTheSwitchEnds) {
   Background(640, 480);
   Open(800, 600);
   ASSERT_EQ(DrawFrame(1), 1);  // before a switch: the screen goes into the backdrop
-  gLayout.objects[kBackGround].visible = false;
-  gFrameClocks.fadeLevel = 0.5f;  // mid-transition: the old screen shows around the layout
+  gRender.layout.objects[kBackGround].visible = false;
+  gRender.clocks.fadeLevel = 0.5f;  // mid-transition: the old screen shows around the layout
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(100, 80), kRed);
 
@@ -144,7 +145,7 @@ TEST_F(ScreenTest, BackdropKeepsTheOldScreenUntilTheSwitchEnds) {
   // the backdrop, red at the top left, until the slide show ends.
   Background(800, 600);
   ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
-  gFrameClocks.fadeLevel = 1;
+  gRender.clocks.fadeLevel = 1;
   ASSERT_EQ(DrawFrame(1), 1);
   Background(640, 480);
   ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
@@ -160,10 +161,10 @@ TEST_F(ScreenTest, SlidePictureCrossFadesOverTheLastScreen) {
   Background(800, 600);
   WritePng("slides/a.png", Solid(80, 60, 0xFF00FF00));
   bool offered = false;
-  gRenderSources.pickSlide = [&] { return std::exchange(offered, true) ? std::string() : dir / "slides/a.png"; };
+  gRender.sources.pickSlide = [&] { return std::exchange(offered, true) ? std::string() : dir / "slides/a.png"; };
   Open(800, 600);
   ASSERT_EQ(DrawFrame(0), 1);
-  gScreen.slideShowActive = true;
+  gRender.screen.slideShowActive = true;
   ASSERT_EQ(DrawFrame(0), 1);
   // Alpha 15 of the new picture over the old screen.
   const std::uint32_t p = Screen(100, 300);
@@ -172,7 +173,7 @@ TEST_F(ScreenTest, SlidePictureCrossFadesOverTheLastScreen) {
   EXPECT_TRUE(CrossFadeRunning());
   for (int i = 0; i < 17; ++i) DrawFrame(0);
   EXPECT_PIXEL(Screen(100, 300), 0x00FF00);
-  EXPECT_EQ(gScreen.crossFadeAlpha, 255);
+  EXPECT_EQ(gRender.screen.crossFadeAlpha, 255);
   EXPECT_FALSE(CrossFadeRunning());
 }
 
@@ -210,12 +211,12 @@ TEST_F(ScreenTest, ShadowShowsOnlyBesideTheLayoutInBothWindowModes) {
     // A slide fading in: the layout is laid at alpha 15, over the shadow, not over black.
     WritePng("slides/a.png", Solid(64, 48, 0xFF0000FF));
     bool offered = false;
-    gRenderSources.pickSlide = [&] { return std::exchange(offered, true) ? std::string() : dir / "slides/a.png"; };
-    gScreen.slideShowActive = true;
+    gRender.sources.pickSlide = [&] { return std::exchange(offered, true) ? std::string() : dir / "slides/a.png"; };
+    gRender.screen.slideShowActive = true;
     ASSERT_EQ(DrawFrame(0), 1);
     EXPECT_GT(int((Screen(700, 500) >> 16) & 255), 10);
-    gRenderSources.pickSlide = {};
-    gScreen = {};
+    gRender.sources.pickSlide = {};
+    gRender.screen = {};
     ReleaseAll();
   }
 }
@@ -228,10 +229,10 @@ TEST_F(ScreenTest, WhatAFrameNoLongerDrawsLeavesNothingBehind) {
     WriteLayout("RESOLUTIONX=200\nRESOLUTIONY=200\nBackGround_visible=YES");
     WritePng("Templates/T/layout.png", Solid(side, side, 0xFFFF0000));
     Open(200, 200);
-    gFrame.volumeGauge = 1000;
+    gRender.frame.volumeGauge = 1000;
     ASSERT_EQ(DrawFrame(0), 1);
     EXPECT_NE(Screen(100, 165), side == 200 ? kRed : kBlack);  // the gauge, bottom middle
-    gFrame.volumeGauge.reset();
+    gRender.frame.volumeGauge.reset();
     ASSERT_EQ(DrawFrame(0), 1);
     EXPECT_PIXEL(Screen(100, 165), side == 200 ? kRed : kBlack);
     ReleaseAll();

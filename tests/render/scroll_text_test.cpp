@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "temp_dir.h"
 
@@ -148,19 +149,19 @@ TEST_F(ScrollTextTest, ColourTagLastsUntilTheTextStartsOver) {
 
 TEST_F(ScrollTextTest, BlinkFollowsThePulseUntilSwitchedOff) {
   Start("a[B=1]bcdefghijklm[b=0]nopqrstuvwxyz");
-  gScrollText = st;
+  gRender.scrollText = st;
   ApplyScrollTextBlink(true, 500);
-  EXPECT_EQ(gScrollText.alpha, 200);  // blink is off yet: no effect
+  EXPECT_EQ(gRender.scrollText.alpha, 200);  // blink is off yet: no effect
   ASSERT_TRUE(RunUntil([&] { return st.blink; }));
-  gScrollText = st;
+  gRender.scrollText = st;
   ApplyScrollTextBlink(true, 500);
-  EXPECT_EQ(gScrollText.alpha, 100 + 77);
+  EXPECT_EQ(gRender.scrollText.alpha, 100 + 77);
   ApplyScrollTextBlink(false, 2000);
-  EXPECT_EQ(gScrollText.alpha, 255 - 155);
-  st.alpha = gScrollText.alpha;
+  EXPECT_EQ(gRender.scrollText.alpha, 255 - 155);
+  st.alpha = gRender.scrollText.alpha;
   ASSERT_TRUE(RunUntil([&] { return !st.blink; }));
   EXPECT_EQ(st.alpha, 200);  // back to the object's alpha
-  gScrollText = {};
+  gRender.scrollText = {};
 }
 
 TEST_F(ScrollTextTest, GameTagsInsertTheSelectedGame) {
@@ -249,35 +250,35 @@ TEST_F(ScrollTextTest, SurvivesArbitraryTextAndWidths) {
 
 TEST(ScrollTextFile, ReadsAtMost10000BytesOfTheConfigurationFile) {
   TempDir dir;
-  gScrollText = {};
-  gScrollText.working = "old";
+  gRender.scrollText = {};
+  gRender.scrollText.working = "old";
   EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 0);
-  EXPECT_TRUE(gScrollText.working.empty());
+  EXPECT_TRUE(gRender.scrollText.working.empty());
   dir.Write("config/Demo/ScrollTexte.txt", std::string(12000, 'a'));
   EXPECT_EQ(ReadScrollText(dir.path(), "demo"), 1);
-  EXPECT_EQ(gScrollText.source.size(), 10000u);
+  EXPECT_EQ(gRender.scrollText.source.size(), 10000u);
   dir.Write("config/Demo/ScrollTexte.txt", std::string("abc\0def", 7));
   EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
-  EXPECT_EQ(gScrollText.source, "abc");
+  EXPECT_EQ(gRender.scrollText.source, "abc");
   dir.Write("config/Demo/ScrollTexte.txt", "Bient\xC3\xB4t \xE2\x82\xAC");  // saved on Linux
   EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
-  EXPECT_EQ(gScrollText.source, "Bient\xF4t \x80");
+  EXPECT_EQ(gRender.scrollText.source, "Bient\xF4t \x80");
   dir.Write("config/Demo/ScrollTexte.txt", "abc");
   ASSERT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
 
   // The global forms work on the ScrollText object of the layout.
-  gLayout = {};
-  gLayout.objects[kScrollText].visible = true;
-  gLayout.objects[kScrollText].width = 160;
-  gLayout.textStyles[kScrollText].fontColour = 0x123456;
+  gRender.layout = {};
+  gRender.layout.objects[kScrollText].visible = true;
+  gRender.layout.objects[kScrollText].width = 160;
+  gRender.layout.textStyles[kScrollText].fontColour = 0x123456;
   std::array<int, 256> widths{};
   widths.fill(8);
   MeasureCharWidths(widths);
-  EXPECT_EQ(gScrollText.pad, 20);
-  EXPECT_EQ(gScrollText.colour, 0x123456u);
-  EXPECT_EQ(gScrollText.working, std::string(21, ' ') + "abc");
-  gLayout = {};
-  gScrollText = {};
+  EXPECT_EQ(gRender.scrollText.pad, 20);
+  EXPECT_EQ(gRender.scrollText.colour, 0x123456u);
+  EXPECT_EQ(gRender.scrollText.working, std::string(21, ' ') + "abc");
+  gRender.layout = {};
+  gRender.scrollText = {};
 }
 
 }  // namespace

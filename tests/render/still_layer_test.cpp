@@ -1,5 +1,6 @@
 #include "render/animations.h"
 #include "render/picture_scroll.h"
+#include "render/render_state.h"
 #include "render/still_layer.h"
 #include "render_fixture.h"
 
@@ -63,8 +64,8 @@ class StillLayerTest : public RenderFixture {
     SetStillLayerEnabled(layer);
     Open(width, height, windowed);
     InitPictureScroll(1000);
-    gScrollText.due = 1000;
-    gFrameClocks.selectionPulse = {1000, 50};
+    gRender.scrollText.due = 1000;
+    gRender.clocks.selectionPulse = {1000, 50};
     std::vector<std::vector<std::uint8_t>> screens;
     std::uint32_t now = 1000;
     auto frames = [&](int n) {

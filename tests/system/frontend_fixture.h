@@ -137,6 +137,16 @@ class Installation : public TempDir {
   std::string program() const { return path() + "/Orvanel"; }
   // XDG_CACHE_HOME for a frontend started on this installation.
   std::string CacheVariable() const { return "XDG_CACHE_HOME=" + path() + "/cache"; }
+  // debug.txt once it holds `text` (from byte `from` on), or as it is after timeoutMs.
+  std::string WaitForLog(const std::string& text, int timeoutMs, std::size_t from = 0) const {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+      std::string log = Read("debug.txt");
+      log = log.size() > from ? log.substr(from) : std::string();
+      if (log.find(text) != std::string::npos || std::chrono::steady_clock::now() > end) return log;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+  }
 };
 
 // A windowed 640 x 480 cabinet without transitions or sounds that starts on the configuration

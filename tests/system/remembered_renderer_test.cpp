@@ -26,13 +26,15 @@ class RememberedRendererTest : public systest::DisplayTest {
     std::string log;
     bool glDriverMapped = true;
   };
-  Start StartAndClose(int stayMs) {
+  // `untilLog`: stays until the log has it (at most 15 s) before the stay.
+  Start StartAndClose(int stayMs, const std::string& untilLog = "") {
     const std::size_t logBefore = inst.Read("debug.txt").size();
     systest::Frontend f(inst, display());
     Start start;
     const std::string id = f.WaitForWindow();
     EXPECT_FALSE(id.empty()) << inst.Read("debug.txt");
     if (id.empty()) return start;
+    if (!untilLog.empty()) inst.WaitForLog(untilLog, 15000, logBefore);
     std::this_thread::sleep_for(std::chrono::milliseconds(stayMs));
     std::ifstream maps("/proc/" + std::to_string(f.pid()) + "/maps");
     start.glDriverMapped = false;
@@ -50,9 +52,13 @@ class RememberedRendererTest : public systest::DisplayTest {
 TEST_F(RememberedRendererTest, ASoftwareVerdictLeavesNoGlDriverAndServesUntilTheDriverChanges) {
   const std::string cache = inst.path() + "/cache/orvanel/renderer";
   // Xvfb draws OpenGL on the CPU, where SDL's software renderer costs a fraction.
-  const Start first = StartAndClose(500);
-  ASSERT_NE(first.log.find("Rendu : software, llvmpipe"), std::string::npos) << first.log;
+  // The first start opens with the software renderer at once and takes its verdict beside.
+  const Start first = StartAndClose(500, "verdict pris a cote du demarrage");
+  EXPECT_NE(first.log.find("Rendu : software, pas encore de verdict"), std::string::npos) << first.log;
+  ASSERT_NE(first.log.find("verdict pris a cote du demarrage, llvmpipe"), std::string::npos) << first.log;
+  EXPECT_NE(first.log.find("rendu logiciel choisi"), std::string::npos) << first.log;
   EXPECT_NE(first.log.find("verdict retenu dans " + cache), std::string::npos) << first.log;
+  EXPECT_EQ(first.log.find("l'affichage est refait"), std::string::npos) << first.log;
   EXPECT_FALSE(first.glDriverMapped);
 
   const Start second = StartAndClose(500);

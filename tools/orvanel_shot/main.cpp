@@ -10,6 +10,7 @@
 #include "render/animations.h"
 #include "render/display.h"
 #include "render/picture_loading.h"
+#include "render/render_state.h"
 #include "render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/load_configuration.h"
@@ -51,24 +52,24 @@ int main(int argc, char** argv) {
 
   if (!LoadConfiguration("")) return Fail("no config/Orvanel.ini below " + base);
   wire::LoadAndSortGameList();
-  gTextureTable = {};
+  gRender.textures = {};
   if (wire::CreateOffscreenDisplay() < 0) return Fail("no software renderer");
-  gFrameClocks.fadeLevel = 1.0f;  // the screen as it stands after the opening zoom
-  gFrameClocks.fadeDelta = 0.0f;
-  if (!wire::LoadConfiguredLayout(gSettings.templateDir)) return Fail("cannot read the template " + gSettings.templateDir);
+  gRender.clocks.fadeLevel = 1.0f;  // the screen as it stands after the opening zoom
+  gRender.clocks.fadeDelta = 0.0f;
+  if (!wire::LoadConfiguredLayout(gShell.settings.templateDir)) return Fail("cannot read the template " + gShell.settings.templateDir);
   const std::uint32_t now = platform::GetTickCount();
   ResetClocks(now);
-  gFrameClocks.fadeLevel = 1.0f;
-  gFrameClocks.fadeDelta = 0.0f;
+  gRender.clocks.fadeLevel = 1.0f;
+  gRender.clocks.fadeDelta = 0.0f;
   wire::SelectLastGame();
   LoadSelectionMedia();
   UpdateAnimations(now);
   DrawMenuFrame(0);
 
   platform::Image shot;
-  shot.width = gSettings.largFen;
-  shot.height = gSettings.hautFen;
-  shot.rgba = gDisplay.device ? gDisplay.device->ReadBackBufferRgba() : std::vector<std::uint8_t>();
+  shot.width = gShell.settings.largFen;
+  shot.height = gShell.settings.hautFen;
+  shot.rgba = gRender.display.device ? gRender.display.device->ReadBackBufferRgba() : std::vector<std::uint8_t>();
   if (shot.rgba.size() != static_cast<std::size_t>(shot.width) * shot.height * 4) return Fail("no frame was drawn");
   for (std::size_t i = 3; i < shot.rgba.size(); i += 4) shot.rgba[i] = 255;  // a screen has no transparency
   const auto png = platform::EncodePng(shot);
@@ -77,6 +78,6 @@ int main(int argc, char** argv) {
   }
   ReleaseAll();
   std::printf("%s: %dx%d, configuration %s, template %s\n", output.c_str(), shot.width, shot.height,
-              gSettings.currentConfig.c_str(), gSettings.templateDir.c_str());
+              gShell.settings.currentConfig.c_str(), gShell.settings.templateDir.c_str());
   return 0;
 }

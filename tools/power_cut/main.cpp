@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/favourites.h"
 #include "frontend/catalogue/game_run.h"
 #include "frontend/catalogue/statistics.h"
@@ -139,8 +140,8 @@ std::vector<Kind> Kinds() {
        }},
       {"game statistics (three records per run)",
        [](const Paths& p) {
-         gStatistics = {};
-         gStatistics.files = {p.global(), p.list(), "arcade"};
+         gCatalogue.statistics = {};
+         gCatalogue.statistics.files = {p.global(), p.list(), "arcade"};
          for (std::uint32_t t = 1;; ++t) {
            GameRun run = BeginGameRun("game" + std::to_string(t % kGames), false, t * 1000);
            CountTrackedKey(run, 1);
@@ -150,8 +151,8 @@ std::vector<Kind> Kinds() {
        CheckStatistics},
       {"total times (Orvanel.sta, two records)",
        [](const Paths& p) {
-         gStatistics = {};
-         gStatistics.files = {p.global(), p.list(), "arcade"};
+         gCatalogue.statistics = {};
+         gCatalogue.statistics.files = {p.global(), p.list(), "arcade"};
          ReadGlobalTotals(0);
          ReadListTotals(0);
          for (std::uint32_t t = 1;; ++t) SaveTotalTimes(t * 1000);

@@ -40,12 +40,12 @@ TEST(EmulatorProgram, ChooserLaunchAndGeneratorAgree) {
     page.value.emuExe = stored;
     ASSERT_TRUE(page.Save(cfg::ConfigurationFile(base, "Mame")));
 
-    gSettings = {};
+    gShell.settings = {};
     gShell = {};
     gShell.baseDirectory = base;
     platform::SetLogDirectory(base);
     ASSERT_EQ(LoadConfiguration(""), 1);
-    const std::string launched = EmulatorPath(gSettings);
+    const std::string launched = EmulatorPath(gShell.settings);
     EXPECT_EQ(launched, settings::EmulatorProgramPath(base, stored)) << stored;
     if (c.inPath) {
       EXPECT_EQ(launched, c.chosen);
@@ -55,7 +55,7 @@ TEST(EmulatorProgram, ChooserLaunchAndGeneratorAgree) {
       EXPECT_TRUE(platform::FileExists(launched)) << launched;
     }
   }
-  gSettings = {};
+  gShell.settings = {};
   gShell = {};
 }
 

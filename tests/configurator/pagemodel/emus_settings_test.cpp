@@ -80,13 +80,13 @@ TEST_F(EmusSettingsTest, CustomFoldersPreferTheFrontendsKeyAndEmptyFieldsLeaveNo
   ASSERT_TRUE(page.Save(Path()));
   EXPECT_TRUE(Has("Custom1Dir=theirs")) << Text();
   EXPECT_TRUE(Has("RepCustom1=mine")) << Text();
-  gSettings = {};
+  gShell.settings = {};
   gShell = {};
   gShell.baseDirectory = dir.path();
   platform::SetLogDirectory(dir.path());
   ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_EQ(gSettings.customDir[0], dir.path() + "/theirs");
-  gSettings = {};
+  EXPECT_EQ(gShell.settings.customDir[0], dir.path() + "/theirs");
+  gShell.settings = {};
   gShell = {};
 
   s.customDir[0] = "picked";  // the owner's choice goes under both names
@@ -168,25 +168,25 @@ TEST_F(EmusSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   s.menu = "Menu";
   ASSERT_TRUE(page.Save(Path()));
 
-  gSettings = {};
+  gShell.settings = {};
   gShell = {};
   gShell.baseDirectory = dir.path();
   platform::SetLogDirectory(dir.path());
   ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_EQ(gSettings.templateDir, "Etoiles");
-  EXPECT_EQ(gSettings.emuProgram, "mame");
-  EXPECT_EQ(gSettings.romDir, dir.path() + "/roms");
-  EXPECT_EQ(gSettings.romsExt, "zip");
-  EXPECT_EQ(gSettings.customDir[3], dir.path() + "/flyers");
-  EXPECT_EQ(gSettings.scrType, '2');
-  EXPECT_EQ(gSettings.scrTimeOut, 45);
-  EXPECT_EQ(gSettings.scrDuration, 9);
-  EXPECT_EQ(gSettings.musicVolume, 700);
-  EXPECT_FALSE(gSettings.sons);
-  EXPECT_EQ(gSettings.rotation, 3);
-  EXPECT_FALSE(gSettings.cacherFenetre);
-  EXPECT_EQ(gSettings.menu, "Menu");
-  gSettings = {};
+  EXPECT_EQ(gShell.settings.templateDir, "Etoiles");
+  EXPECT_EQ(gShell.settings.emuProgram, "mame");
+  EXPECT_EQ(gShell.settings.romDir, dir.path() + "/roms");
+  EXPECT_EQ(gShell.settings.romsExt, "zip");
+  EXPECT_EQ(gShell.settings.customDir[3], dir.path() + "/flyers");
+  EXPECT_EQ(gShell.settings.scrType, '2');
+  EXPECT_EQ(gShell.settings.scrTimeOut, 45);
+  EXPECT_EQ(gShell.settings.scrDuration, 9);
+  EXPECT_EQ(gShell.settings.musicVolume, 700);
+  EXPECT_FALSE(gShell.settings.sons);
+  EXPECT_EQ(gShell.settings.rotation, 3);
+  EXPECT_FALSE(gShell.settings.cacherFenetre);
+  EXPECT_EQ(gShell.settings.menu, "Menu");
+  gShell.settings = {};
   gShell = {};
 }
 

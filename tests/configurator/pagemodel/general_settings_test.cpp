@@ -144,22 +144,22 @@ TEST_F(GeneralSettingsTest, TheFrontendLoadsWhatThePageSaves) {
       settings::SetFieldText(page.value, settings::Key(id), std::to_string(next++));
   ASSERT_TRUE(page.Save(Path()));
 
-  gSettings = {};
+  gShell.settings = {};
   gShell = {};
   gShell.baseDirectory = dir.path();
   platform::SetLogDirectory(dir.path());
   ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_EQ(gSettings.largFen, 1024);
-  EXPECT_EQ(gSettings.hautFen, 768);
-  EXPECT_TRUE(gSettings.modeFenetre);
-  EXPECT_FALSE(gSettings.transitions);
-  EXPECT_EQ(gSettings.modeSortie, 2);
-  EXPECT_EQ(gSettings.appSortie, "halt");
-  const KeySettings& k = gSettings.keys;
+  EXPECT_EQ(gShell.settings.largFen, 1024);
+  EXPECT_EQ(gShell.settings.hautFen, 768);
+  EXPECT_TRUE(gShell.settings.modeFenetre);
+  EXPECT_FALSE(gShell.settings.transitions);
+  EXPECT_EQ(gShell.settings.modeSortie, 2);
+  EXPECT_EQ(gShell.settings.appSortie, "halt");
+  const KeySettings& k = gShell.settings.keys;
   const int inFileOrder[] = {k.down, k.up, k.left, k.right, k.launchGame, k.randomGame, k.menu, k.menuGen,
                              k.infos, k.volumeUp, k.volumeDown, k.nextMusic, k.quit, k.rotate, k.favourites, k.search};
   for (std::size_t i = 0; i < std::size(inFileOrder); ++i) EXPECT_EQ(inFileOrder[i], int(100 + i)) << i;
-  gSettings = {};
+  gShell.settings = {};
   gShell = {};
 }
 

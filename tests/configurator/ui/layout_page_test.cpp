@@ -12,6 +12,7 @@
 #include "configurator/layouteditor/ui/preview_window.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "render/font_table.h"
+#include "render/render_state.h"
 #include "ui_fixture.h"
 
 #include <QListWidget>
@@ -83,7 +84,7 @@ TEST_F(LayoutPageTest, SavingCommitsTheTypedFieldsFirst) {
 TEST_F(LayoutPageTest, AFontCommittedBySelectingAnotherObjectReachesThePreview) {
   ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
   page()->SelectObject(cfg::kEdInfo);
-  const auto lineHeight = [] { return gFontTable.fonts[kInfo].font ? gFontTable.fonts[kInfo].font->LineHeight() : 0; };
+  const auto lineHeight = [] { return gRender.fonts.fonts[kInfo].font ? gRender.fonts.fonts[kInfo].font->LineHeight() : 0; };
   const int before = lineHeight();
   Type(1018, "40");
   page()->SelectObject(cfg::kEdSnap);  // commits the Info's fields

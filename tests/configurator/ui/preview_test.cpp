@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "render/animation_clock.h"
 #include "platform/image.h"
+#include "render/render_state.h"
 #include "solid_png.h"
 #include "ui_fixture.h"
 
@@ -190,8 +191,8 @@ TEST_F(PreviewTest, PictureScrollClampsSpeedAndSkipsEmptySides) {
   cfg::PreviewRenderer& renderer = preview->renderer();
   renderer.Follow(editor.layout);
   renderer.ResetPictureScroll(1000);
-  EXPECT_EQ(gFrameClocks.pictureScroll[0][0].period, 5u);   // as speed 10
-  EXPECT_EQ(gFrameClocks.pictureScroll[0][1].period, 95u);  // speed 1
+  EXPECT_EQ(gRender.clocks.pictureScroll[0][0].period, 5u);   // as speed 10
+  EXPECT_EQ(gRender.clocks.pictureScroll[0][1].period, 95u);  // speed 1
   renderer.AdvanceClocks(1000 + 95 * 3);
   const LayoutObject& drawn = renderer.drawn().objects[kCustom1];
   EXPECT_EQ(drawn.scrollU, 0.0f);  // a 0-pixel side does not move (no 1/0)

@@ -20,18 +20,18 @@ TEST(CatalogueState, OneResetBringsBackEveryRecord) {
   for (int i = 0; i < 5; ++i) fresh.push_back(Random15());
 
   SeedRandom(12345);
-  gLastPick = 7;
-  gGameList.entryCount = 3;
-  gHistory.text = "text";
-  gHistory.firstLine = 2;
-  gStatistics.files.listFile = "x.sta";
+  gCatalogue.lastPick = 7;
+  gCatalogue.games.entryCount = 3;
+  gCatalogue.history.text = "text";
+  gCatalogue.history.firstLine = 2;
+  gCatalogue.statistics.files.listFile = "x.sta";
   ResetCatalogueState();
 
-  EXPECT_EQ(gLastPick, -1);
-  EXPECT_EQ(gGameList.entryCount, 0);
-  EXPECT_TRUE(gHistory.text.empty());
-  EXPECT_EQ(gHistory.firstLine, 0);
-  EXPECT_TRUE(gStatistics.files.listFile.empty());
+  EXPECT_EQ(gCatalogue.lastPick, -1);
+  EXPECT_EQ(gCatalogue.games.entryCount, 0);
+  EXPECT_TRUE(gCatalogue.history.text.empty());
+  EXPECT_EQ(gCatalogue.history.firstLine, 0);
+  EXPECT_TRUE(gCatalogue.statistics.files.listFile.empty());
   std::vector<int> again;
   for (int i = 0; i < 5; ++i) again.push_back(Random15());
   EXPECT_EQ(again, fresh);

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/directory_scan.h"
 #include "frontend/catalogue/random.h"
 #include "platform/paths.h"
@@ -14,7 +15,7 @@ namespace {
 class DirectoryScan : public ::testing::Test {
  protected:
   void SetUp() override {
-    gLastPick = -1;
+    gCatalogue.lastPick = -1;
     SeedRandom(42);
   }
   TempDir tmp;

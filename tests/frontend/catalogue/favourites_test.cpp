@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/favourites.h"
 #include "frontend/catalogue/game_list.h"
 #include "platform/profile.h"
@@ -22,12 +23,12 @@ TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
 }
 
 TEST(SaveFavourites, SelectedRomNameFollowsTheDisplayOrder) {
-  gGameList = {};
+  gCatalogue.games = {};
   EXPECT_EQ(SelectedRomName(0), "");
-  gGameList.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
-  gGameList.displayOrder = {1, 0};
-  gGameList.entryCount = 2;
+  gCatalogue.games.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
+  gCatalogue.games.displayOrder = {1, 0};
+  gCatalogue.games.entryCount = 2;
   EXPECT_EQ(SelectedRomName(0), "b");
   EXPECT_EQ(SelectedRomName(2), "");
-  gGameList = {};
+  gCatalogue.games = {};
 }

@@ -10,6 +10,7 @@
 #include <random>
 #include <thread>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_run.h"
 #include "frontend/catalogue/statistics.h"
 #include "platform/profile.h"
@@ -27,8 +28,8 @@ std::string ManySections() {
 }
 
 [[noreturn]] void WriteForever(const TempDir& tmp) {
-  gStatistics = {};
-  gStatistics.files = {tmp / "Orvanel.sta", tmp / "mame.sta", "mame"};
+  gCatalogue.statistics = {};
+  gCatalogue.statistics.files = {tmp / "Orvanel.sta", tmp / "mame.sta", "mame"};
   ReadGlobalTotals(0);
   ReadListTotals(0);
   for (std::uint32_t t = 1;; ++t) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_run.h"
 #include "frontend/catalogue/statistics.h"
 #include "platform/profile.h"
@@ -10,8 +11,8 @@ namespace {
 class StatisticsFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gStatistics = {};
-    gStatistics.files = {tmp / "Orvanel.sta", tmp / "lists/mame.sta", "mame"};
+    gCatalogue.statistics = {};
+    gCatalogue.statistics.files = {tmp / "Orvanel.sta", tmp / "lists/mame.sta", "mame"};
     tmp.Write("lists/mame.txt", "");
   }
   std::string Get(const std::string& file, const std::string& section, const std::string& key) {
@@ -58,7 +59,7 @@ TEST_F(StatisticsFilesTest, WritesOnlyWhatIsSetInOneReplaceLikeKeyByKeyWrites) {
   r.nbScr = 2;
   r.c = {3, 0, 0, 0};
   r.playTime = 125000;
-  ASSERT_TRUE(SaveStatistics(gStatistics.files, "samplegm", r, kGameStatistics));
+  ASSERT_TRUE(SaveStatistics(gCatalogue.statistics.files, "samplegm", r, kGameStatistics));
   const std::string ours = tmp.Read("lists/mame.sta");
 
   // The same keys written one by one through the profile writer.
@@ -76,12 +77,12 @@ TEST_F(StatisticsFilesTest, WritesOnlyWhatIsSetInOneReplaceLikeKeyByKeyWrites) {
   // Nb brings Dt with it.
   StatisticsRecord played;
   played.nb = 8;
-  ASSERT_TRUE(SaveStatistics(gStatistics.files, "samplegm", played, kGameStatistics));
+  ASSERT_TRUE(SaveStatistics(gCatalogue.statistics.files, "samplegm", played, kGameStatistics));
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "Nb"), "8");
   EXPECT_NE(Get("lists/mame.sta", "samplegm", "Dt"), "<none>");
 
   // Nothing set: nothing written, no file created.
-  EXPECT_TRUE(SaveStatistics(gStatistics.files, "x", StatisticsRecord{}, kGlobalStatistics));
+  EXPECT_TRUE(SaveStatistics(gCatalogue.statistics.files, "x", StatisticsRecord{}, kGlobalStatistics));
   EXPECT_FALSE(std::filesystem::exists(tmp / "Orvanel.sta"));
 }
 
@@ -91,26 +92,26 @@ TEST_F(StatisticsFilesTest, ReadsRecordsAndCountsUnreadableValuesAsZero) {
             "[mame]\r\nNb=5\r\nTpsTot=0:1.0\r\n");
   StatisticsRecord global;
   global.nb = 99;
-  ASSERT_EQ(ReadStatistics(gStatistics.files, "", global, kGlobalStatistics), 1);
+  ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "", global, kGlobalStatistics), 1);
   EXPECT_EQ(global.nb, 0);
   EXPECT_EQ(global.nbScr, 3);
   EXPECT_EQ(global.c[3], 2);
   EXPECT_EQ(global.playTime, 7199000u);
   EXPECT_EQ(global.totalTime, 7200000u);
   StatisticsRecord list;
-  ASSERT_EQ(ReadStatistics(gStatistics.files, "", list, kListStatistics), 1);
+  ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "", list, kListStatistics), 1);
   EXPECT_EQ(list.nb, 5);
   EXPECT_EQ(list.totalTime, 60000u);
 
   // A missing file leaves the record as it was.
   StatisticsRecord game;
   game.nb = 42;
-  EXPECT_EQ(ReadStatistics(gStatistics.files, "samplegm", game, kGameStatistics), 0);
+  EXPECT_EQ(ReadStatistics(gCatalogue.statistics.files, "samplegm", game, kGameStatistics), 0);
   EXPECT_EQ(game.nb, 42);
   // The game record has no TpsTot.
   tmp.Write("lists/mame.sta", "[samplegm]\nTpsTot=1:0.0\nNb=2\n");
   game.totalTime = 7;
-  ASSERT_EQ(ReadStatistics(gStatistics.files, "SAMPLEGM", game, kGameStatistics), 1);
+  ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "SAMPLEGM", game, kGameStatistics), 1);
   EXPECT_EQ(game.nb, 2);
   EXPECT_EQ(game.totalTime, 7u);
 }
@@ -119,9 +120,9 @@ TEST_F(StatisticsFilesTest, GarbageFileIsKeptAroundTheNewValues) {
   using namespace std::string_literals;
   const std::string junk = "\x01\x02[bin\xFF\r\n\0\0zz=\r\n[StatGen]\r\nNbExec=abc\r\nweird line\r\n\0"s;
   tmp.Write("Orvanel.sta", junk);
-  gStatistics.global = {};
+  gCatalogue.statistics.global = {};
   ReadGlobalTotals(1000);
-  EXPECT_EQ(gStatistics.global.totalTime, 0u);
+  EXPECT_EQ(gCatalogue.statistics.global.totalTime, 0u);
   SaveTotalTimes(61000);
   const std::string after = tmp.Read("Orvanel.sta");
   EXPECT_NE(after.find("weird line"), std::string::npos);
@@ -186,8 +187,8 @@ TEST_F(StatisticsFilesTest, ScreensaverRunsCountOnlyTheirStartUnlessTurnedNormal
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "TpsJeux"), "0:1.0");
   EXPECT_EQ(Get("Orvanel.sta", "mame", "NbScr"), "2");
   EXPECT_EQ(Get("Orvanel.sta", "mame", "Nb"), "1");
-  EXPECT_EQ(gStatistics.global.nb, 1);
-  EXPECT_EQ(gStatistics.global.nbScr, 2);
+  EXPECT_EQ(gCatalogue.statistics.global.nb, 1);
+  EXPECT_EQ(gCatalogue.statistics.global.nbScr, 2);
 }
 
 TEST_F(StatisticsFilesTest, SectionHeadersWrittenByHandReadAsTheWriterSeesThem) {
@@ -195,11 +196,11 @@ TEST_F(StatisticsFilesTest, SectionHeadersWrittenByHandReadAsTheWriterSeesThem) 
     SCOPED_TRACE(header);
     tmp.Write("Orvanel.sta", std::string(header) + "\r\nNb=5\r\nC1=2\r\n");
     StatisticsRecord r;
-    ASSERT_EQ(ReadStatistics(gStatistics.files, "", r, kGlobalStatistics), 1);
+    ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "", r, kGlobalStatistics), 1);
     EXPECT_EQ(r.nb, 5);
     EXPECT_EQ(r.c[0], 2);
     r.nb += 1;
-    ASSERT_TRUE(SaveStatistics(gStatistics.files, "", r, kGlobalStatistics));
+    ASSERT_TRUE(SaveStatistics(gCatalogue.statistics.files, "", r, kGlobalStatistics));
     const std::string text = tmp.Read("Orvanel.sta");
     EXPECT_EQ(text.find("Nb=6"), text.rfind("Nb=6"));  // one section, updated in place
     EXPECT_EQ(text.find("tat"), text.rfind("tat"));

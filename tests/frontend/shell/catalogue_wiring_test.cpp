@@ -1,6 +1,7 @@
 // The catalogue as the start-up, a configuration reload and the periodic save drive it.
 #include <gtest/gtest.h>
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/statistics.h"
 #include "frontend/shell/list_window.h"
@@ -31,7 +32,7 @@ class CatalogueWiring : public ::testing::Test {
   void TearDown() override { platform::ClearTickOverride(); }
   std::vector<std::string> Shown() const {
     std::vector<std::string> out;
-    for (int p = 0; p < gGameList.entryCount; ++p) out.push_back(gGameList.AtPosition(p).fullName);
+    for (int p = 0; p < gCatalogue.games.entryCount; ++p) out.push_back(gCatalogue.games.AtPosition(p).fullName);
     return out;
   }
   std::string Get(const std::string& file, const std::string& section, const std::string& key) const {
@@ -60,13 +61,13 @@ TEST_F(CatalogueWiring, FavouritesToggleGoesThroughTheConfigurationFile) {
   wire::OpenGlobalStatistics();
   wire::LoadAndSortGameList();
   wire::SelectLastGame();  // the list is shown: what is left of it is saved
-  gSettings.listeFavoris = true;  // the favourites key inverts the flag, then reloads
+  gShell.settings.listeFavoris = true;  // the favourites key inverts the flag, then reloads
   platform::SetTickOverride(61000);
   ASSERT_EQ(LoadConfiguration("mame"), 1);
   EXPECT_EQ(Get("config/mame/config.ini", "Config", "ListeFavoris"), "YES");
   EXPECT_EQ(Get("config/mame/config.ini", "Config", "LastGame"), "SG2");
   EXPECT_EQ(Get("Orvanel.sta", "Mame", "TpsTot"), "0:2.0");  // the list left: 60 s more
-  EXPECT_TRUE(gSettings.listeFavoris);
+  EXPECT_TRUE(gShell.settings.listeFavoris);
   wire::LoadAndSortGameList();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"sample game"}));
 }

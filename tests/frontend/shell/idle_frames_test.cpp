@@ -1,5 +1,7 @@
 // The main loop draws a frame only when it would differ from the one on screen: a still
 // menu presents nothing, and each thing that changes the screen presents exactly one.
+#include "frontend/shell/shell_state.h"
+#include "render/render_state.h"
 #include "shell_installation.h"
 
 #include "render/display.h"
@@ -19,10 +21,10 @@ class IdleFramesTest : public shelltest::ShellInstallation {
   void SetUp() override {
     ShellInstallation::SetUp();
     ASSERT_EQ(LoadConfiguration(""), 1);
-    gSettings.musicFond.clear();
+    gShell.settings.musicFond.clear();
     ASSERT_EQ(wire::CreateOffscreenDisplay(), 1);
-    ASSERT_EQ(wire::LoadConfiguredLayout(gSettings.templateDir), 1);
-    gFrameClocks.fadeLevel = 1.0f;  // transitions off
+    ASSERT_EQ(wire::LoadConfiguredLayout(gShell.settings.templateDir), 1);
+    gRender.clocks.fadeLevel = 1.0f;  // transitions off
     ResetClocks(now);
   }
   void TearDown() override {
@@ -79,7 +81,7 @@ TEST_F(IdleFramesTest, AMovingClockDrawsOneFramePerStepAndStopsWithIt) {
   // The volume ramp of a held volume key: one step every 50 ms.
   HoldVolumeKey(10);
   gShell.volumeRamp.clock.due = now;
-  gFrameClocks.nextFrameTime = now;
+  gRender.clocks.nextFrameTime = now;
   EXPECT_EQ(Run(1000), 20);
   // Released: the gauge's last frame (the key's release asks for it), then nothing.
   ReleaseVolumeKey();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -32,57 +33,66 @@ TEST(KeyActions, EachKeyOfTheSettingsMapsToItsAction) {
     SCOPED_TRACE(k.*member);
     EXPECT_EQ(ActionForKey(k.*member, k, false), action);
   }
-  EXPECT_EQ(ActionForKey(k.search, k, true), KeyAction::None);  // not over the information panel
   EXPECT_EQ(ActionForKey(100, k, false), KeyAction::None);
   EXPECT_EQ(ActionForKey(0, k, false), KeyAction::None);
 }
 
-TEST(KeyActions, AKeyAssignedTwiceActsOnlyAsTheFirstInTheOrder) {
-  KeySettings k;
-  k.favourites = k.down;  // Down comes before JeuxFavoris
-  EXPECT_EQ(ActionForKey(k.down, k, false), KeyAction::Down);
-  k.quit = k.infos;       // Infos comes before Quit
-  EXPECT_EQ(ActionForKey(k.infos, k, false), KeyAction::Infos);
-  k = KeySettings{};
-  k.randomGame = k.launchGame;
-  EXPECT_EQ(ActionForKey(k.launchGame, k, false), KeyAction::LaunchGame);
-}
-
-TEST(KeyActions, UnassignedKeysNeverMatch) {
-  KeySettings k;
-  k.rotate = 0;
-  EXPECT_EQ(ActionForKey(0, k, false), KeyAction::None);
-  EXPECT_EQ(ActionForKey(60, k, false), KeyAction::None);
-}
-
-TEST(KeyActions, OpenInfoPanelLetsOnlyInfosUpDownAndQuitAct) {
-  const KeySettings k;
-  EXPECT_EQ(ActionForKey(k.infos, k, true), KeyAction::Infos);
-  EXPECT_EQ(ActionForKey(k.up, k, true), KeyAction::Up);
-  EXPECT_EQ(ActionForKey(k.down, k, true), KeyAction::Down);
-  EXPECT_EQ(ActionForKey(k.quit, k, true), KeyAction::Infos);  // Quit closes the panel
-  EXPECT_EQ(ActionForKey(k.left, k, true), KeyAction::None);
-  EXPECT_EQ(ActionForKey(k.right, k, true), KeyAction::None);
-  EXPECT_EQ(ActionForKey(k.launchGame, k, true), KeyAction::None);
-  EXPECT_EQ(ActionForKey(k.menuGen, k, true), KeyAction::None);
-  EXPECT_EQ(ActionForKey(123, k, true), KeyAction::None);
-}
-
-TEST(KeyActions, UnassignedQuitMakesAnyOtherKeyCloseTheInfoPanel) {
-  KeySettings k;
-  k.quit = 0;
-  EXPECT_EQ(ActionForKey(k.left, k, true), KeyAction::Infos);
-  EXPECT_EQ(ActionForKey(k.launchGame, k, true), KeyAction::Infos);
-  EXPECT_EQ(ActionForKey(555, k, true), KeyAction::Infos);
-  EXPECT_EQ(ActionForKey(k.up, k, true), KeyAction::Up);
-  EXPECT_EQ(ActionForKey(k.down, k, true), KeyAction::Down);
-}
-
-TEST(KeyActions, QuitSharedWithAScrollKeyClosesTheInfoPanel) {
-  KeySettings k;
-  k.quit = k.down;
-  EXPECT_EQ(ActionForKey(k.down, k, true), KeyAction::Infos);
-  EXPECT_EQ(ActionForKey(k.down, k, false), KeyAction::Quit);  // Quit comes before Down
+// Shared keys, unassigned keys and the information panel's narrower set, one row each:
+// the settings as changed, the key pressed, whether the panel is open, what it does.
+TEST(KeyActions, SharedUnassignedAndInfoPanelKeys) {
+  using Edit = std::function<void(KeySettings&)>;
+  const Edit none = [](KeySettings&) {};
+  struct Row {
+    const char* what;
+    Edit edit;
+    int KeySettings::*key;  // nullptr: `code` below
+    int code;
+    bool panel;
+    KeyAction expected;
+  };
+  const Row rows[] = {
+      {"Down comes before JeuxFavoris", [](KeySettings& k) { k.favourites = k.down; },
+       &KeySettings::down, 0, false, KeyAction::Down},
+      {"Infos comes before Quit", [](KeySettings& k) { k.quit = k.infos; }, &KeySettings::infos,
+       0, false, KeyAction::Infos},
+      {"LaunchGame comes before RandomGame", [](KeySettings& k) { k.randomGame = k.launchGame; },
+       &KeySettings::launchGame, 0, false, KeyAction::LaunchGame},
+      {"Quit comes before Down", [](KeySettings& k) { k.quit = k.down; }, &KeySettings::down, 0,
+       false, KeyAction::Quit},
+      {"an unassigned key never matches 0", [](KeySettings& k) { k.rotate = 0; }, nullptr, 0,
+       false, KeyAction::None},
+      {"an unassigned key frees its code", [](KeySettings& k) { k.rotate = 0; }, nullptr, 60,
+       false, KeyAction::None},
+      {"panel: Infos", none, &KeySettings::infos, 0, true, KeyAction::Infos},
+      {"panel: Up", none, &KeySettings::up, 0, true, KeyAction::Up},
+      {"panel: Down", none, &KeySettings::down, 0, true, KeyAction::Down},
+      {"panel: Quit closes it", none, &KeySettings::quit, 0, true, KeyAction::Infos},
+      {"panel: Left", none, &KeySettings::left, 0, true, KeyAction::None},
+      {"panel: Right", none, &KeySettings::right, 0, true, KeyAction::None},
+      {"panel: LaunchGame", none, &KeySettings::launchGame, 0, true, KeyAction::None},
+      {"panel: MenuGen", none, &KeySettings::menuGen, 0, true, KeyAction::None},
+      {"panel: Search", none, &KeySettings::search, 0, true, KeyAction::None},
+      {"panel: a code no key has", none, nullptr, 123, true, KeyAction::None},
+      {"panel, Quit unassigned: Left closes it", [](KeySettings& k) { k.quit = 0; },
+       &KeySettings::left, 0, true, KeyAction::Infos},
+      {"panel, Quit unassigned: LaunchGame closes it", [](KeySettings& k) { k.quit = 0; },
+       &KeySettings::launchGame, 0, true, KeyAction::Infos},
+      {"panel, Quit unassigned: any code closes it", [](KeySettings& k) { k.quit = 0; }, nullptr,
+       555, true, KeyAction::Infos},
+      {"panel, Quit unassigned: Up still scrolls", [](KeySettings& k) { k.quit = 0; },
+       &KeySettings::up, 0, true, KeyAction::Up},
+      {"panel, Quit unassigned: Down still scrolls", [](KeySettings& k) { k.quit = 0; },
+       &KeySettings::down, 0, true, KeyAction::Down},
+      {"panel, Quit shared with Down: closes it", [](KeySettings& k) { k.quit = k.down; },
+       &KeySettings::down, 0, true, KeyAction::Infos},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    KeySettings k;
+    row.edit(k);
+    const int code = row.key ? k.*row.key : row.code;
+    EXPECT_EQ(ActionForKey(code, k, row.panel), row.expected);
+  }
 }
 
 }  // namespace

@@ -81,10 +81,10 @@ class KioskLockKeys : public shelltest::ShellInstallation {};
 TEST_F(KioskLockKeys, QuitNeedsTheSequenceAndAMenuQuitStaysFree) {
   dir.Write("config/Orvanel.ini", shelltest::Crlf({"[General]", "LastEmu=arcade", "EmuBase=arcade", "Transitions=NO",
                                                    "ModeFenetre=OUI", "Verrouillage=672+672", "[Touches]"}));
-  gInput.kioskLock = {};
+  gShell.input.kioskLock = {};
   Start();
-  ASSERT_EQ(gSettings.verrouillage, "672+672");
-  const int quit = gSettings.keys.quit;
+  ASSERT_EQ(gShell.settings.verrouillage, "672+672");
+  const int quit = gShell.settings.keys.quit;
   HandleKey(quit);
   EXPECT_EQ(gShell.runState, kRunRunning);
   HandleKey(656);  // wrong: Up
@@ -97,11 +97,11 @@ TEST_F(KioskLockKeys, QuitNeedsTheSequenceAndAMenuQuitStaysFree) {
 
   // In a menu configuration QuitKey goes back to a configuration: no leaving, no lock.
   gShell.runState = kRunRunning;
-  gInput.kioskLock = {};
-  HandleKey(gSettings.keys.menu);
-  ASSERT_EQ(gSettings.currentConfig, "menu");
+  gShell.input.kioskLock = {};
+  HandleKey(gShell.settings.keys.menu);
+  ASSERT_EQ(gShell.settings.currentConfig, "menu");
   HandleKey(quit);
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 }  // namespace

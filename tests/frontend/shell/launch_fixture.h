@@ -3,6 +3,7 @@
 #pragma once
 
 #include "emulator_record.h"
+#include "frontend/catalogue/catalogue_state.h"
 #include "temp_dir.h"
 
 #include "frontend/catalogue/statistics.h"
@@ -33,18 +34,18 @@ class LaunchFixture : public ::testing::Test {
     Script("");
     ResetShellState();
     ResetRenderState();
-    gSettings.emuExe = dir_ / "Emu/mame";
-    gSettings.emuDirectory = dir_ / "Emu";
-    gSettings.emuProgram = "mame";
-    gSettings.romDir = dir_ / "Emu/roms";
-    gSettings.romsExt = "zip;7z";
-    gSettings.modeFenetre = true;
-    gSettings.fichierDescription = dir_ / "lists/games.txt";
-    gSettings.listStatsFile = dir_ / "lists/games.sta";
+    gShell.settings.emuExe = dir_ / "Emu/mame";
+    gShell.settings.emuDirectory = dir_ / "Emu";
+    gShell.settings.emuProgram = "mame";
+    gShell.settings.romDir = dir_ / "Emu/roms";
+    gShell.settings.romsExt = "zip;7z";
+    gShell.settings.modeFenetre = true;
+    gShell.settings.fichierDescription = dir_ / "lists/games.txt";
+    gShell.settings.listStatsFile = dir_ / "lists/games.sta";
     gShell.baseDirectory = dir_.path();
-    gStatistics.files = MakeStatisticsFiles(gSettings, dir_.path());
-    gLaunchTiming.pauseBeforeMs = 0;
-    gLaunchTiming.fullScreenPauseMs = 0;
+    gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, dir_.path());
+    gShell.launchTiming.pauseBeforeMs = 0;
+    gShell.launchTiming.fullScreenPauseMs = 0;
     platform::SetLogDirectory(dir_.path());
     messages_ = &platform::RecordMessageBoxes();
     KeyTrackerTestMode(1);  // keys come from the tests, never from the machine's keyboards

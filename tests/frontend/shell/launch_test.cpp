@@ -1,9 +1,11 @@
+#include "frontend/shell/shell_state.h"
 #include "launch_fixture.h"
 #include "frontend/catalogue/statistics.h"
 
 #include "render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/wiring_input.h"
+#include "render/render_state.h"
 
 #include <chrono>
 
@@ -24,7 +26,7 @@ class Launch : public LaunchFixture {
 TEST_F(Launch, QuotedProgramAndRomPathWithTheFirstExistingExtension) {
   dir_.Write("Emu/roms/rom1.zip", "z");
   dir_.Write("Emu/roms/rom1.7z", "7");
-  EXPECT_EQ(BuildCommandLine(gSettings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" \"" + (dir_ / "Emu/roms/rom1.zip") + "\"");
+  EXPECT_EQ(BuildCommandLine(gShell.settings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" \"" + (dir_ / "Emu/roms/rom1.zip") + "\"");
   const EmulatorRun run = LaunchOnce("rom1");
   EXPECT_EQ(run.argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/rom1.zip"}));
   EXPECT_EQ(run.cwd, dir_ / "Emu");
@@ -33,29 +35,29 @@ TEST_F(Launch, QuotedProgramAndRomPathWithTheFirstExistingExtension) {
 
 TEST_F(Launch, WithoutGuillemetsTheRomPathIsNotQuoted) {
   dir_.Write("Emu/roms/rom1.zip", "z");
-  gSettings.guillemets = false;
-  EXPECT_EQ(BuildCommandLine(gSettings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" " + (dir_ / "Emu/roms/rom1.zip"));
+  gShell.settings.guillemets = false;
+  EXPECT_EQ(BuildCommandLine(gShell.settings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" " + (dir_ / "Emu/roms/rom1.zip"));
   EXPECT_EQ(LaunchOnce("rom1").argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/rom1.zip"}));
 }
 
 TEST_F(Launch, RomPathFollowsRomsExt) {
   dir_.Write("Emu/roms/rom1.zip", "z");
   dir_.Write("Emu/roms/only7.7z", "7");
-  gSettings.romsExt = "";
-  EXPECT_EQ(RomPath(gSettings, "rom1"), dir_ / "Emu/roms/rom1");
-  gSettings.romsExt = "zip;7z";
-  EXPECT_EQ(RomPath(gSettings, "only7"), dir_ / "Emu/roms/only7.7z");
-  EXPECT_EQ(RomPath(gSettings, "nofile"), dir_ / "Emu/roms/nofile");
+  gShell.settings.romsExt = "";
+  EXPECT_EQ(RomPath(gShell.settings, "rom1"), dir_ / "Emu/roms/rom1");
+  gShell.settings.romsExt = "zip;7z";
+  EXPECT_EQ(RomPath(gShell.settings, "only7"), dir_ / "Emu/roms/only7.7z");
+  EXPECT_EQ(RomPath(gShell.settings, "nofile"), dir_ / "Emu/roms/nofile");
   // An empty item tries the bare name, in its turn.
   dir_.Write("Emu/roms/bare", "b");
-  gSettings.romsExt = "7z;;zip";
-  EXPECT_EQ(RomPath(gSettings, "bare"), dir_ / "Emu/roms/bare");
+  gShell.settings.romsExt = "7z;;zip";
+  EXPECT_EQ(RomPath(gShell.settings, "bare"), dir_ / "Emu/roms/bare");
   // Directories are not ROM files.
   std::filesystem::create_directories(dir_ / "Emu/roms/dir.zip");
-  gSettings.romsExt = "zip";
-  EXPECT_EQ(RomPath(gSettings, "dir"), dir_ / "Emu/roms/dir");
+  gShell.settings.romsExt = "zip";
+  EXPECT_EQ(RomPath(gShell.settings, "dir"), dir_ / "Emu/roms/dir");
 
-  gSettings.romsExt = "";
+  gShell.settings.romsExt = "";
   EXPECT_EQ(LaunchOnce("rom1").argv.at(1), dir_ / "Emu/roms/rom1");
 }
 
@@ -68,8 +70,8 @@ TEST_F(Launch, SevenZipOnlyAndMissingRomReachTheEmulator) {
 
 TEST_F(Launch, SettingPathsMatchFilesWithoutRegardToCase) {
   dir_.Write("Emu/roms/ROM1.ZIP", "z");
-  gSettings.emuDirectory = dir_.path() + "\\emu";
-  gSettings.romDir = dir_.path() + "\\EMU\\Roms";
+  gShell.settings.emuDirectory = dir_.path() + "\\emu";
+  gShell.settings.romDir = dir_.path() + "\\EMU\\Roms";
   const EmulatorRun run = LaunchOnce("rom1");
   EXPECT_EQ(run.argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/ROM1.ZIP"}));
   EXPECT_EQ(run.cwd, dir_ / "Emu");
@@ -99,8 +101,8 @@ TEST_F(Launch, LogsTheLaunchAndTheReturn) {
 }
 
 TEST_F(Launch, EmulatorThatCannotStartReportsErreurLancementAndStillReturns) {
-  gSettings.emuProgram = "missing-emulator";
-  gSettings.scrTimeOut = 60;
+  gShell.settings.emuProgram = "missing-emulator";
+  gShell.settings.scrTimeOut = 60;
   EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
   ASSERT_EQ((*messages_).size(), 1u);
   EXPECT_EQ((*messages_)[0].text, "Erreur lancement");
@@ -108,33 +110,33 @@ TEST_F(Launch, EmulatorThatCannotStartReportsErreurLancementAndStillReturns) {
   const std::string log = Log();
   EXPECT_NE(log.find("Erreur lancement"), std::string::npos);
   EXPECT_NE(log.find("Retour lancement OK"), std::string::npos);
-  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_TRUE(gShell.screensaverTimer.armed);
   EXPECT_TRUE(Runs().empty());
 
   // A missing emulator directory fails the same way.
   messages_->clear();
-  gSettings.emuProgram = "mame";
-  gSettings.emuDirectory = dir_ / "Nowhere";
+  gShell.settings.emuProgram = "mame";
+  gShell.settings.emuDirectory = dir_ / "Nowhere";
   EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
   EXPECT_EQ((*messages_).size(), 1u);
 }
 
 TEST_F(Launch, WaitsForTheEmulatorAndRearmsTheScreensaver) {
   Script("run_ms=1200");
-  gSettings.scrTimeOut = 5;
-  gScreensaverTimer.armed = true;
+  gShell.settings.scrTimeOut = 5;
+  gShell.screensaverTimer.armed = true;
   const auto t0 = std::chrono::steady_clock::now();
   LaunchOnce("rom1");
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
   EXPECT_GE(ms, 1200);
   EXPECT_LT(ms, 1200 + 5000);  // one poll late at most, with room for a loaded machine
   EXPECT_TRUE(Runs().at(0).ended);
-  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_TRUE(gShell.screensaverTimer.armed);
   EXPECT_TRUE(gShell.launched);
 }
 
 TEST_F(Launch, TwoRunsAreCountedInTheGameListAndGlobalRecords) {
-  gSettings.transitions = true;
+  gShell.settings.transitions = true;
   LaunchOnce("rom1");
   EXPECT_EQ(GameStat("rom1", "Nb"), "1");
   const std::string firstDate = GameStat("rom1", "Dt");
@@ -151,13 +153,13 @@ TEST_F(Launch, TwoRunsAreCountedInTheGameListAndGlobalRecords) {
   EXPECT_EQ(GlobalStat("StatGen", "TpsJeux"), "0:0.1");
   EXPECT_FALSE(GlobalStat("StatGen", "TpsTot").empty());
   EXPECT_FALSE(GameStat("rom1", "Dt").empty());
-  EXPECT_EQ(gFrameClocks.fadeLevel, 0.0f);  // the opening transition follows the game
+  EXPECT_EQ(gRender.clocks.fadeLevel, 0.0f);  // the opening transition follows the game
 }
 
 TEST_F(Launch, ARunSavedWhileItGoesOnAndAtItsEndIsCountedOnce) {
   Script("run_ms=2300");
-  gLaunchTiming.pollMs = 100;
-  gLaunchTiming.runSaveMs = 300;  // several saves while the game runs, then the last one
+  gShell.launchTiming.pollMs = 100;
+  gShell.launchTiming.runSaveMs = 300;  // several saves while the game runs, then the last one
   LaunchOnce("rom1");
   EXPECT_EQ(GameStat("rom1", "Nb"), "1");
   EXPECT_EQ(GlobalStat("games", "Nb"), "1");
@@ -193,8 +195,8 @@ TEST_F(Launch, CoinKeysDuringTheGameAreAddedToTheThreeRecords) {
 TEST_F(Launch, ANormalRunSavesLastGameAndAScreensaverRunDoesNot) {
   dir_.Write("config/emu/config.ini", "[Config]\r\nLastGame=rom1\r\n");
   dir_.Write("lists/games.txt", "[rom1]\r\nFullName=One\r\n[rom2]\r\nFullName=Two\r\n");
-  gSettings.currentConfig = "emu";
-  gSettings.lastGame = "rom2";
+  gShell.settings.currentConfig = "emu";
+  gShell.settings.lastGame = "rom2";
   wire::LoadAndSortGameList();
   wire::SelectLastGame();
   const auto lastGame = [&] { return platform::ReadProfileString(dir_ / "config/emu/config.ini", "Config", "LastGame", ""); };
@@ -208,16 +210,16 @@ TEST_F(Launch, ANormalRunSavesLastGameAndAScreensaverRunDoesNot) {
 }
 
 TEST_F(Launch, FailedStartCountsNothing) {
-  gSettings.emuProgram = "missing-emulator";
+  gShell.settings.emuProgram = "missing-emulator";
   EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "lists/games.sta"));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "Orvanel.sta"));
 }
 
 TEST_F(Launch, ProgramWithoutDirectoryIsLookedUpInPath) {
-  gSettings.emuDirectory = "";
-  gSettings.emuProgram = "true";
-  EXPECT_EQ(BuildCommandLine(gSettings, "rom1"), "\"true\" \"" + (dir_ / "Emu/roms/rom1") + "\"");
+  gShell.settings.emuDirectory = "";
+  gShell.settings.emuProgram = "true";
+  EXPECT_EQ(BuildCommandLine(gShell.settings, "rom1"), "\"true\" \"" + (dir_ / "Emu/roms/rom1") + "\"");
   EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
   EXPECT_TRUE((*messages_).empty());
 }

@@ -129,10 +129,10 @@ TEST_F(LoadConfigurationTest, StartUpLoadsLastEmuAndRewritesIt) {
   dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=Mame\r\nEmuBase=base\r\nLargFen=1024\r\n");
   dir.Write("config/mame/config.ini", "[config]\nfichierdescription=lists\\mame.ini\nsnapdir=snaps\n");
   ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_EQ(gSettings.currentConfig, "Mame");
-  EXPECT_EQ(gSettings.largFen, 1024);
-  EXPECT_EQ(gSettings.listStatsFile, dir.path() + "/lists\\mame.sta");
-  EXPECT_EQ(gSettings.snapDir, dir.path() + "/snaps");
+  EXPECT_EQ(gShell.settings.currentConfig, "Mame");
+  EXPECT_EQ(gShell.settings.largFen, 1024);
+  EXPECT_EQ(gShell.settings.listStatsFile, dir.path() + "/lists\\mame.sta");
+  EXPECT_EQ(gShell.settings.snapDir, dir.path() + "/snaps");
   EXPECT_NE(gShell.configLoadTick, 0u);
   EXPECT_EQ(OrvanelIni(), "[General]\r\nLastEmu=Mame\r\nEmuBase=base\r\nLargFen=1024\r\n");
 }
@@ -141,8 +141,8 @@ TEST_F(LoadConfigurationTest, FallsBackToEmuBaseAndRemembersIt) {
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=gone\nEmuBase=base\n");
   dir.Write("config/base/config.ini", "[Config]\nTemplateDir=T1\n");
   ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_EQ(gSettings.currentConfig, "base");
-  EXPECT_EQ(gSettings.templateDir, "T1");
+  EXPECT_EQ(gShell.settings.currentConfig, "base");
+  EXPECT_EQ(gShell.settings.templateDir, "T1");
   EXPECT_EQ(platform::ReadProfileString(dir / "config/Orvanel.ini", "General", "LastEmu", ""), "base");
 }
 
@@ -151,7 +151,7 @@ TEST_F(LoadConfigurationTest, MenuConfigurationIsNeverRememberedAsLastEmu) {
   dir.Write("config/menu/config.ini", "[Config]\nTypeMenu=YES\n");
   dir.Write("config/mame/config.ini", "[Config]\nTemplateDir=M\n");
   ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_TRUE(gSettings.typeMenu);
+  EXPECT_TRUE(gShell.settings.typeMenu);
   EXPECT_EQ(OrvanelIni(), "[General]\nLastEmu=menu\n");  // untouched, not even rewritten
   ASSERT_EQ(LoadConfiguration("mame"), 1);
   EXPECT_EQ(platform::ReadProfileString(dir / "config/Orvanel.ini", "General", "LastEmu", ""), "mame");
@@ -165,9 +165,9 @@ TEST_F(LoadConfigurationTest, NoConfigurationLeavesSettingsAndNameUnchanged) {
   dir.Write("config/a/config.ini", "[Config]\nTemplateDir=A\nRomDir=r\n");
   ASSERT_EQ(LoadConfiguration(""), 1);
   EXPECT_EQ(LoadConfiguration("missing"), 0);
-  EXPECT_EQ(gSettings.currentConfig, "a");
-  EXPECT_EQ(gSettings.templateDir, "A");
-  EXPECT_EQ(gSettings.romDir, dir.path() + "/r");
+  EXPECT_EQ(gShell.settings.currentConfig, "a");
+  EXPECT_EQ(gShell.settings.templateDir, "A");
+  EXPECT_EQ(gShell.settings.romDir, dir.path() + "/r");
 }
 
 TEST_F(LoadConfigurationTest, SwitchDoesNotReadOrvanelIniAgain) {
@@ -177,15 +177,15 @@ TEST_F(LoadConfigurationTest, SwitchDoesNotReadOrvanelIniAgain) {
   ASSERT_EQ(LoadConfiguration(""), 1);
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=a\nLargFen=900\n");
   ASSERT_EQ(LoadConfiguration("b"), 1);
-  EXPECT_EQ(gSettings.largFen, 700);
-  EXPECT_EQ(gSettings.currentConfig, "b");
+  EXPECT_EQ(gShell.settings.largFen, 700);
+  EXPECT_EQ(gShell.settings.currentConfig, "b");
 }
 
 TEST_F(LoadConfigurationTest, DirectoryAndFileNamesMatchInAnyCase) {
   dir.Write("Config/Orvanel.INI", "[General]\nLastEmu=MaMe\n");
   dir.Write("Config/MAME/Config.ini", "[Config]\nTemplateDir=X\n");
   ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_EQ(gSettings.templateDir, "X");
+  EXPECT_EQ(gShell.settings.templateDir, "X");
 }
 
 }  // namespace

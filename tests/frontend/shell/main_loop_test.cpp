@@ -76,39 +76,39 @@ TEST_F(MainLoopTest, IdleTimeoutWaitsForTheEarliestDueStepAndAtMostASecond) {
 
 TEST_F(MainLoopTest, ResetClocksAndStartFade) {
   ResetClocks(500);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 500u);
-  EXPECT_EQ(gFrameClocks.selectionPulse.period, 50u);
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 500u);
+  EXPECT_EQ(gRender.clocks.selectionPulse.period, 50u);
   EXPECT_EQ(gShell.volumeRamp.clock.period, 50u);
-  EXPECT_EQ(gFrameClocks.scrollText.period, 20u);
-  EXPECT_EQ(gFrameClocks.scrollText.due, 500u);
+  EXPECT_EQ(gRender.clocks.scrollText.period, 20u);
+  EXPECT_EQ(gRender.clocks.scrollText.due, 500u);
   // Level 0: the opening transition starts.
-  EXPECT_FLOAT_EQ(gFrameClocks.fadeDelta, 0.01f);
-  EXPECT_EQ(gFrameClocks.transition.period, 10u);
+  EXPECT_FLOAT_EQ(gRender.clocks.fadeDelta, 0.01f);
+  EXPECT_EQ(gRender.clocks.transition.period, 10u);
 
-  gFrameClocks = {};
-  gFrameClocks.fadeLevel = 1.0f;  // transitions off: nothing starts
+  gRender.clocks = {};
+  gRender.clocks.fadeLevel = 1.0f;  // transitions off: nothing starts
   ResetClocks(500);
-  EXPECT_FLOAT_EQ(gFrameClocks.fadeDelta, 0.0f);
+  EXPECT_FLOAT_EQ(gRender.clocks.fadeDelta, 0.0f);
 
   StartFade(1.0f, 900);
-  EXPECT_FLOAT_EQ(gFrameClocks.fadeStep, -0.01f);
-  EXPECT_FLOAT_EQ(gFrameClocks.fadeDelta, -0.01f);
-  EXPECT_EQ(gFrameClocks.transition.due, 900u);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 900u);
+  EXPECT_FLOAT_EQ(gRender.clocks.fadeStep, -0.01f);
+  EXPECT_FLOAT_EQ(gRender.clocks.fadeDelta, -0.01f);
+  EXPECT_EQ(gRender.clocks.transition.due, 900u);
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 900u);
   StartFade(0.5f, 900);
-  EXPECT_FLOAT_EQ(gFrameClocks.fadeStep, 0.01f);
+  EXPECT_FLOAT_EQ(gRender.clocks.fadeStep, 0.01f);
 }
 
 TEST_F(MainLoopTest, FrameStepRedrawsOnceASecondWhenNoClockRunsAndEndsTheQuit) {
   FrameStep(1000);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 2000u);
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 2000u);
   EXPECT_EQ(gShell.runState, kRunRunning);
 
   gShell.runState = kRunQuitting;
-  gFrameClocks.fadeDelta = -0.01f;  // closing transition still running
+  gRender.clocks.fadeDelta = -0.01f;  // closing transition still running
   FrameStep(2000);
   EXPECT_EQ(gShell.runState, kRunQuitting);
-  gFrameClocks.fadeDelta = 0.0f;
+  gRender.clocks.fadeDelta = 0.0f;
   FrameStep(3000);
   EXPECT_EQ(gShell.runState, kRunStopped);
 }
@@ -122,21 +122,21 @@ TEST_F(MainLoopTest, TheQuitEndsEvenWhenNoLayoutIsLeftToDrawItsLastFrame) {
 }
 
 TEST_F(MainLoopTest, AFadingSlideAsksForItsFramesEvenInAStillTemplate) {
-  gScreen.drawnCrossFadeAlpha = 240;
-  gSettings.scrDuration = 0;  // a new slide at every frame: no fade to finish
+  gRender.screen.drawnCrossFadeAlpha = 240;
+  gShell.settings.scrDuration = 0;  // a new slide at every frame: no fade to finish
   FrameStep(1000);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 2000u);
-  gSettings.scrDuration = 5;
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 2000u);
+  gShell.settings.scrDuration = 5;
   FrameStep(1000);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 1020u);
-  gScreen.drawnCrossFadeAlpha = 255;  // shown whole: back to once a second
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 1020u);
+  gRender.screen.drawnCrossFadeAlpha = 255;  // shown whole: back to once a second
   FrameStep(1020);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 2020u);
-  gScreen = {};
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 2020u);
+  gRender.screen = {};
 }
 
 TEST_F(MainLoopTest, IdleStepSavesStatisticsAndLooksAtMusicOnTime) {
-  gSettings.musicFond = "/m";
+  gShell.settings.musicFond = "/m";
   gShell.musicCheckTime = 3000;
   platform::SetTickOverride(4000);
   IdleStep(4000);
@@ -146,7 +146,7 @@ TEST_F(MainLoopTest, IdleStepSavesStatisticsAndLooksAtMusicOnTime) {
   EXPECT_EQ(gShell.statisticsSaveTime, 30001u);
   // The next wait ends with the next music look.
   EXPECT_EQ(NextIdleTimeout(4500), 500u);
-  gSettings.musicVolume = 0;
+  gShell.settings.musicVolume = 0;
   EXPECT_EQ(NextIdleTimeout(4500), 1000u);
 }
 

@@ -34,7 +34,7 @@ class MusicTest : public ::testing::Test {
     for (int t = 0; t < 10000 && started.size() < wanted; t += 1000) {
       if (MusicStopped()) {
         StartMusic(musicFond, subdirs, 300);
-        if (gMusic.windowOpen) started.push_back(gMusic.filePlaying);
+        if (gShell.music.windowOpen) started.push_back(gShell.music.filePlaying);
       }
       SleepMs(1000);
     }
@@ -64,45 +64,45 @@ TEST_F(MusicTest, DirectoryTracksFollowOneAnotherWithoutSubdirectories) {
       EXPECT_NE(started[i], started[i - 1]) << "the same track twice in a row";
     }
   }
-  EXPECT_EQ(gMusic.pathPlaying, dir / "music");
+  EXPECT_EQ(gShell.music.pathPlaying, dir / "music");
 }
 
 TEST_F(MusicTest, SubdirectoriesAreSearchedWhenAsked) {
   WriteTrack(dir, "music/deeper/d.mp3", 200, 660);
   StartMusic(dir / "music", true, 300);
-  ASSERT_TRUE(gMusic.windowOpen);
-  EXPECT_NE(gMusic.filePlaying.find("deeper/d.mp3"), std::string::npos);
-  gMusic = {};
+  ASSERT_TRUE(gShell.music.windowOpen);
+  EXPECT_NE(gShell.music.filePlaying.find("deeper/d.mp3"), std::string::npos);
+  gShell.music = {};
   platform::MusicClose();
   StartMusic(dir / "music", false, 300);
-  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_FALSE(gShell.music.windowOpen);
 }
 
 TEST_F(MusicTest, NextMusicChangesTrackWithinASecond) {
   WriteTrack(dir, "music/a.mp3", 3000, 330);
   WriteTrack(dir, "music/b.mp3", 3000, 440);
-  gSettings = {};
+  gShell.settings = {};
   gShell = {};
-  gSettings.musicFond = dir / "music";
-  gSettings.musicVolume = 300;
-  gSettings.modeFenetre = true;  // the pointer is the desktop's
-  StartMusic(gSettings.musicFond, false, gSettings.musicVolume);
-  ASSERT_TRUE(gMusic.windowOpen);
-  const std::string first = gMusic.filePlaying;
+  gShell.settings.musicFond = dir / "music";
+  gShell.settings.musicVolume = 300;
+  gShell.settings.modeFenetre = true;  // the pointer is the desktop's
+  StartMusic(gShell.settings.musicFond, false, gShell.settings.musicVolume);
+  ASSERT_TRUE(gShell.music.windowOpen);
+  const std::string first = gShell.music.filePlaying;
   EXPECT_FALSE(MusicStopped());
 
   // The key, then the main loop's next look at the music, at most a second later.
   const std::uint32_t pressed = platform::GetTickCount();
   gShell.musicCheckTime = pressed;
   gShell.statisticsSaveTime = pressed;
-  HandleKey(gSettings.keys.nextMusic);
+  HandleKey(gShell.settings.keys.nextMusic);
   EXPECT_TRUE(MusicStopped());
   IdleStep(pressed + 999);
   EXPECT_TRUE(MusicStopped()) << "not before the second is over";
   IdleStep(pressed + 1000);
   EXPECT_FALSE(MusicStopped());
-  EXPECT_NE(gMusic.filePlaying, first);
-  gSettings = {};
+  EXPECT_NE(gShell.music.filePlaying, first);
+  gShell.settings = {};
 }
 
 TEST_F(MusicTest, AFileIsPlayedAgainAndAgain) {
@@ -112,31 +112,31 @@ TEST_F(MusicTest, AFileIsPlayedAgainAndAgain) {
   const std::vector<std::string> started = RunLoop(setting, false, 3);
   ASSERT_EQ(started.size(), 3u);
   for (const auto& f : started) EXPECT_EQ(f, track);
-  EXPECT_EQ(gMusic.pathPlaying, setting);
+  EXPECT_EQ(gShell.music.pathPlaying, setting);
 }
 
 TEST_F(MusicTest, NoMusicCases) {
   WriteTrack(dir, "music/a.mp3", 200, 440);
   // Volume 0: no music window at all.
   StartMusic(dir / "music", false, 0);
-  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_FALSE(gShell.music.windowOpen);
   EXPECT_TRUE(MusicStopped());
   // A volume of 0 also closes music that plays.
   StartMusic(dir / "music", false, 300);
-  ASSERT_TRUE(gMusic.windowOpen);
+  ASSERT_TRUE(gShell.music.windowOpen);
   EXPECT_FALSE(OpenMusicWindow(dir / "music/a.mp3", 0));
-  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_FALSE(gShell.music.windowOpen);
 
   StartMusic(dir / "missing", false, 300);
-  EXPECT_FALSE(gMusic.windowOpen);
-  EXPECT_EQ(gMusic.pathPlaying, dir / "missing");  // remembered even so
+  EXPECT_FALSE(gShell.music.windowOpen);
+  EXPECT_EQ(gShell.music.pathPlaying, dir / "missing");  // remembered even so
   dir.Write("empty/readme.txt", "x");
   StartMusic(dir / "empty", true, 300);
-  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_FALSE(gShell.music.windowOpen);
   StartMusic(dir.Write("bad.mp3", "garbage"), false, 300);
-  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_FALSE(gShell.music.windowOpen);
   StartMusic("", false, 300);
-  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_FALSE(gShell.music.windowOpen);
 
   // Without music the other operations do nothing.
   SetMusicVolume(500);
@@ -174,7 +174,7 @@ TEST_F(MusicTest, SilentDeviceNeverStopsTheProgram) {
   for (int i = 0; i < 3; ++i) {
     if (MusicStopped()) StartMusic(dir / "music", false, 300);
   }
-  EXPECT_FALSE(gMusic.windowOpen);
+  EXPECT_FALSE(gShell.music.windowOpen);
   EXPECT_TRUE(MusicStopped());
   ::setenv("SDL_AUDIODRIVER", "dummy", 1);
   platform::CloseAudio();

@@ -1,3 +1,4 @@
+#include "frontend/catalogue/catalogue_state.h"
 #include "frontend/shell/navigation.h"
 
 #include <gtest/gtest.h>
@@ -23,16 +24,16 @@ class Navigation : public ::testing::Test {
       GameEntry e;
       e.romName = "rom" + std::to_string(i);
       e.fullName = e.romName;
-      gGameList.entries.push_back(e);
-      gGameList.displayOrder.push_back(n - 1 - i);
+      gCatalogue.games.entries.push_back(e);
+      gCatalogue.games.displayOrder.push_back(n - 1 - i);
     }
-    gGameList.entryCount = n;
+    gCatalogue.games.entryCount = n;
   }
 };
 
 TEST_F(Navigation, SelectedEntryGoesThroughTheDisplayOrder) {
   LoadReversed(5);
-  gLayout.listNbItems = 3;  // circular
+  gRender.layout.listNbItems = 3;  // circular
   ASSERT_EQ(SelectEntry(1), 1);
   ASSERT_NE(SelectedEntry(), nullptr);
   EXPECT_EQ(SelectedEntry()->romName, "rom3");
@@ -43,17 +44,17 @@ TEST_F(Navigation, SelectedEntryGoesThroughTheDisplayOrder) {
 
 TEST_F(Navigation, ModeFollowsTheLayoutRowsAtEveryMove) {
   LoadReversed(5);
-  gLayout.listNbItems = 9;
+  gRender.layout.listNbItems = 9;
   SelectEntry(0);
   EXPECT_EQ(MoveUp(), 0);  // bounded: nothing above the first entry
-  gLayout.listNbItems = 3;
+  gRender.layout.listNbItems = 3;
   EXPECT_EQ(MoveUp(), 1);  // circular now: the page wraps, the selection on the middle line
-  EXPECT_EQ(gListWindow.topIndex, 4);
-  EXPECT_EQ(gListWindow.row, 1);
+  EXPECT_EQ(gShell.listWindow.topIndex, 4);
+  EXPECT_EQ(gShell.listWindow.row, 1);
 }
 
 TEST_F(Navigation, EmptyListHasNoSelectedEntry) {
-  gLayout.listNbItems = 9;
+  gRender.layout.listNbItems = 9;
   EXPECT_EQ(SelectedEntry(), nullptr);
   EXPECT_EQ(SelectEntry(0), 0);
   EXPECT_EQ(MoveDown(), 0);

@@ -106,7 +106,7 @@ TEST_F(PadInput, BoundControlsActAndTheVolumeSeesTheRelease) {
   gShell.volumeRamp.level = 540;
   Axis(0, 0);
   EXPECT_FALSE(VolumeRampDue());
-  EXPECT_EQ(gSettings.musicVolume, 540);
+  EXPECT_EQ(gShell.settings.musicVolume, 540);
 }
 
 TEST_F(PadInput, UnpluggingAHeldControlReleasesItAndAReplugWorksAgain) {

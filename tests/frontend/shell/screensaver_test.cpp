@@ -1,3 +1,5 @@
+#include "frontend/catalogue/catalogue_state.h"
+#include "frontend/shell/shell_state.h"
 #include "launch_fixture.h"
 
 #include "frontend/catalogue/game_list.h"
@@ -10,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 #include "platform/window.h"
+#include "render/render_state.h"
 
 #include <chrono>
 #include <set>
@@ -20,13 +23,13 @@ class Screensaver : public LaunchFixture {
  protected:
   void SetUp() override {
     LaunchFixture::SetUp();
-    gLayout.listNbItems = 5;
-    gLaunchTiming.killGraceMs = 300;
+    gRender.layout.listNbItems = 5;
+    gShell.launchTiming.killGraceMs = 300;
   }
   void OneGame(const std::string& rom) {
-    gGameList.entries.push_back(GameEntry{rom, rom, "", "", "", "", rom});
-    gGameList.displayOrder.push_back(0);
-    gGameList.entryCount = 1;
+    gCatalogue.games.entries.push_back(GameEntry{rom, rom, "", "", "", "", rom});
+    gCatalogue.games.displayOrder.push_back(0);
+    gCatalogue.games.entryCount = 1;
   }
   // Arms the timer and lets it fire, as the main loop does when the deadline passes.
   void FireTimer() {
@@ -43,9 +46,9 @@ long long MsSince(std::chrono::steady_clock::time_point t0) {
 TEST_F(Screensaver, RandomGameIsEndedAfterScrDurationEvenWhenItIgnoresSigterm) {
   OneGame("rom1");
   Script("run_ms=30000;ignore_term=1");
-  gSettings.scrType = '1';
-  gSettings.scrTimeOut = 2;
-  gSettings.scrDuration = 1;
+  gShell.settings.scrType = '1';
+  gShell.settings.scrTimeOut = 2;
+  gShell.settings.scrDuration = 1;
   const auto t0 = std::chrono::steady_clock::now();
   FireTimer();
   const long long ms = MsSince(t0);
@@ -63,15 +66,15 @@ TEST_F(Screensaver, RandomGameIsEndedAfterScrDurationEvenWhenItIgnoresSigterm) {
   EXPECT_EQ(GameStat("rom1", "Nb"), "");
   EXPECT_EQ(GameStat("rom1", "TpsJeux"), "");  // a screensaver run is not play time
   // The next idle period starts at once.
-  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_TRUE(gShell.screensaverTimer.armed);
 }
 
 TEST_F(Screensaver, ACoinTurnsTheRunIntoANormalGameThatIsNotEnded) {
   OneGame("rom1");
   Script("run_ms=3000");
-  gSettings.scrType = '1';
-  gSettings.scrTimeOut = 2;
-  gSettings.scrDuration = 1;
+  gShell.settings.scrType = '1';
+  gShell.settings.scrTimeOut = 2;
+  gShell.settings.scrDuration = 1;
   PressKeysDuringGame({0x35}, 300);
   FireTimer();
   auto runs = Runs();
@@ -89,9 +92,9 @@ TEST_F(Screensaver, ACoinTurnsTheRunIntoANormalGameThatIsNotEnded) {
 TEST_F(Screensaver, GameThatEndsByItselfIsNotSignalled) {
   OneGame("rom1");
   Script("run_ms=200");
-  gSettings.scrType = '1';
-  gSettings.scrTimeOut = 2;
-  gSettings.scrDuration = 5;
+  gShell.settings.scrType = '1';
+  gShell.settings.scrTimeOut = 2;
+  gShell.settings.scrDuration = 5;
   FireTimer();
   auto runs = Runs();
   ASSERT_EQ(runs.size(), 1u);
@@ -100,69 +103,69 @@ TEST_F(Screensaver, GameThatEndsByItselfIsNotSignalled) {
 }
 
 TEST_F(Screensaver, NothingWithoutTimeOutOrEntriesOrForOtherTypes) {
-  gSettings.scrType = '1';
-  gSettings.scrTimeOut = 0;
+  gShell.settings.scrType = '1';
+  gShell.settings.scrTimeOut = 0;
   wire::ArmScreensaver();
   EXPECT_FALSE(ScreensaverDeadline());
 
-  gSettings.scrTimeOut = 1;
+  gShell.settings.scrTimeOut = 1;
   FireTimer();  // empty list
   EXPECT_TRUE(Runs().empty());
   EXPECT_FALSE(ScreensaverDeadline());  // off until the next key
 
   OneGame("rom1");
   for (char type : {'0', '4', 'x', '\0'}) {
-    gSettings.scrType = type;
+    gShell.settings.scrType = type;
     FireTimer();
   }
   EXPECT_TRUE(Runs().empty());
-  EXPECT_FALSE(gSlideShow.running);
+  EXPECT_FALSE(gShell.slideShow.running);
 }
 
 TEST_F(Screensaver, SlideShowStartsAndAKeyEndsIt) {
-  gSettings.scrType = '2';
-  gSettings.scrTimeOut = 1;
+  gShell.settings.scrType = '2';
+  gShell.settings.scrTimeOut = 1;
   FireTimer();
-  EXPECT_TRUE(gSlideShow.running);
+  EXPECT_TRUE(gShell.slideShow.running);
   platform::SetTickOverride(50000);
-  gFrameClocks.nextFrameTime = 51000;
+  gRender.clocks.nextFrameTime = 51000;
   EndSlideShow();
-  EXPECT_FALSE(gSlideShow.running);
-  EXPECT_EQ(gFrameClocks.nextFrameTime, 50000u);  // the menu is drawn again at once
+  EXPECT_FALSE(gShell.slideShow.running);
+  EXPECT_EQ(gRender.clocks.nextFrameTime, 50000u);  // the menu is drawn again at once
 }
 
 TEST_F(Screensaver, SlidesChangeEveryScrDurationSeconds) {
   dir_.Write("slides/a.png", "p");
   dir_.Write("slides/sub/b.jpg", "j");
   dir_.Write("slides/notes.txt", "t");
-  gSettings.slideShowDir = dir_ / "slides";
-  gSettings.scrDuration = 3;
+  gShell.settings.slideShowDir = dir_ / "slides";
+  gShell.settings.scrDuration = 3;
   const std::string first = NextSlide(5000);
   EXPECT_EQ(first, dir_ / "slides/a.png");  // subdirectories only when asked
   EXPECT_EQ(NextSlide(7999), "");
   EXPECT_EQ(NextSlide(8000), dir_ / "slides/a.png");
-  gSettings.slideShowSousRep = true;
+  gShell.settings.slideShowSousRep = true;
   EXPECT_EQ(NextSlide(10000), "");
   std::set<std::string> seen;
   for (std::uint32_t t = 11000; t < 11000 + 40 * 3000; t += 3000) seen.insert(NextSlide(t));
   EXPECT_EQ(seen, (std::set<std::string>{dir_ / "slides/a.png", dir_ / "slides/sub/b.jpg"}));
 
   // ScrDuration 0: a new slide at every frame.
-  gSettings.scrDuration = 0;
+  gShell.settings.scrDuration = 0;
   EXPECT_NE(NextSlide(200000), "");
   EXPECT_NE(NextSlide(200000), "");
 }
 
 TEST_F(Screensaver, NoPictureKeepsThePreviousSlideAndTheTickIsKeptAcrossShows) {
-  gSettings.slideShowDir = dir_ / "empty";
-  gSettings.scrDuration = 2;
+  gShell.settings.slideShowDir = dir_ / "empty";
+  gShell.settings.scrDuration = 2;
   EXPECT_EQ(NextSlide(1000), "");
-  EXPECT_EQ(gSlideShow.lastSlideTick, 1000u);
+  EXPECT_EQ(gShell.slideShow.lastSlideTick, 1000u);
   // A second show soon after the first waits for the rest of the slide's time.
   EndSlideShow();
-  gSlideShow.running = true;
-  EXPECT_FALSE(SlideDue(2500, gSlideShow.lastSlideTick, 2));
-  EXPECT_TRUE(SlideDue(3000, gSlideShow.lastSlideTick, 2));
+  gShell.slideShow.running = true;
+  EXPECT_FALSE(SlideDue(2500, gShell.slideShow.lastSlideTick, 2));
+  EXPECT_TRUE(SlideDue(3000, gShell.slideShow.lastSlideTick, 2));
   EXPECT_TRUE(SlideDue(5, 0, 2));
   // Tick wrap-around.
   EXPECT_TRUE(SlideDue(1500, 0xFFFFFC00u, 2));
@@ -171,8 +174,8 @@ TEST_F(Screensaver, NoPictureKeepsThePreviousSlideAndTheTickIsKeptAcrossShows) {
 
 TEST_F(Screensaver, LowPowerWithoutDisplayDoesNothingHarmful) {
   ::unsetenv("DISPLAY");  // never blank the screen of whoever runs the tests
-  gSettings.scrType = '3';
-  gSettings.scrTimeOut = 1;
+  gShell.settings.scrType = '3';
+  gShell.settings.scrTimeOut = 1;
   FireTimer();
   EXPECT_FALSE(ScreensaverDeadline());
 }
@@ -181,8 +184,8 @@ TEST_F(Screensaver, TheMonitorAskedToSleepIsLeftToTheScreenSaverUntilAKey) {
   ::unsetenv("DISPLAY");
   ASSERT_TRUE(platform::CreateMainWindow(true, 64, 48));  // on the dummy video driver of the tests
   ASSERT_FALSE(platform::ScreenSaverAllowed()) << "the video layer keeps it away by default";
-  gSettings.scrType = '3';
-  gSettings.scrTimeOut = 1;
+  gShell.settings.scrType = '3';
+  gShell.settings.scrTimeOut = 1;
   FireTimer();
   EXPECT_TRUE(platform::ScreenSaverAllowed());
   platform::WindowEvent key;

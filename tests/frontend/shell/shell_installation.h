@@ -2,6 +2,7 @@
 // a template with nine list lines, and the program-wide records reset around each test.
 #pragma once
 
+#include "frontend/catalogue/catalogue_state.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -86,9 +87,9 @@ class ShellInstallation : public ::testing::Test {
   // What the start-up does before the loop: settings, list, layout, LastGame.
   void Start() {
     ASSERT_EQ(LoadConfiguration(""), 1);
-    const int count = LoadGameList(gSettings, gShell.baseDirectory);
+    const int count = LoadGameList(gShell.settings, gShell.baseDirectory);
     if (count > 0) SortGameList(0, count - 1);
-    ASSERT_EQ(::LoadLayout(gShell.baseDirectory, gSettings.currentConfig, gSettings.templateDir), 1);
+    ASSERT_EQ(::LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.templateDir), 1);
     wire::SelectLastGame();
   }
 
@@ -98,7 +99,7 @@ class ShellInstallation : public ::testing::Test {
   }
   static std::vector<std::string> Titles() {
     std::vector<std::string> out;
-    for (int p = 0; p < gGameList.entryCount; ++p) out.push_back(gGameList.AtPosition(p).fullName);
+    for (int p = 0; p < gCatalogue.games.entryCount; ++p) out.push_back(gCatalogue.games.AtPosition(p).fullName);
     return out;
   }
   std::string Ini(const std::string& name) const { return dir.Read(name); }

@@ -14,7 +14,7 @@ class SoundsTest : public ::testing::Test {
     ResetShellState();
     platform::CloseAudio();
   }
-  const std::string& Bytes(SoundId id) { return gSoundSlots.slot[id]->bytes(); }
+  const std::string& Bytes(SoundId id) { return gShell.sounds.slot[id]->bytes(); }
   TempDir dir;
 };
 
@@ -28,11 +28,11 @@ TEST_F(SoundsTest, ConfigurationDirectoryWinsOverSoundDirectory) {
   dir.Write("config/Consoles/config.ini", "[Config]\r\n");
 
   LoadSounds(true, dir.path(), "arcade");
-  ASSERT_TRUE(gSoundSlots.slot[kSoundNavigate]);
+  ASSERT_TRUE(gShell.sounds.slot[kSoundNavigate]);
   EXPECT_EQ(Bytes(kSoundNavigate), dir.Read("config/Arcade/navigate.WAV"));
   EXPECT_EQ(Bytes(kSoundIntro), dir.Read("Sound/Intro.wav"));
   EXPECT_EQ(Bytes(kSoundQuit), dir.Read("Sound/Quit.wav"));
-  EXPECT_FALSE(gSoundSlots.slot[kSoundGameLaunch]) << "no GameLaunch.wav anywhere: silent";
+  EXPECT_FALSE(gShell.sounds.slot[kSoundGameLaunch]) << "no GameLaunch.wav anywhere: silent";
 
   LoadSounds(true, dir.path(), "Consoles");
   EXPECT_EQ(Bytes(kSoundNavigate), dir.Read("Sound/Navigate.wav"));
@@ -43,10 +43,10 @@ TEST_F(SoundsTest, DisabledSoundsKeepThoseInMemory) {
   dir.Write("Sound/Navigate.wav", ToneWav(50, 440));
   LoadSounds(true, dir.path(), "A");
   LoadSounds(false, dir.path(), "B");
-  ASSERT_TRUE(gSoundSlots.slot[kSoundNavigate]);
+  ASSERT_TRUE(gShell.sounds.slot[kSoundNavigate]);
   EXPECT_EQ(Bytes(kSoundNavigate), dir.Read("config/A/Navigate.wav"));
   FreeSounds();
-  for (const auto& slot : gSoundSlots.slot) EXPECT_FALSE(slot);
+  for (const auto& slot : gShell.sounds.slot) EXPECT_FALSE(slot);
 }
 
 TEST_F(SoundsTest, LoadFileToMemoryRefusesEmptyAndMissingFiles) {

@@ -1,9 +1,11 @@
+#include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
 
 #include <gtest/gtest.h>
 
 #include "frontend/catalogue/history.h"
 #include "render/frame_state.h"
+#include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/volume_ramp.h"
 #include "frontend/shell/info_panel.h"
@@ -45,33 +47,33 @@ TEST_F(WindowEvents, KeyDownActsAndAutoRepeatKeepsMoving) {
   Down(kScanDown, true);
   Up(kScanDown);
   EXPECT_EQ(Selected(), "galaga");
-  EXPECT_TRUE(gInput.navigateArmed);
+  EXPECT_TRUE(gShell.input.navigateArmed);
 }
 
 TEST_F(WindowEvents, KeyDownRestartsTheScreensaverCountUnlessThePanelIsOpen) {
   Start();
   Press(kScanUnknown);  // a key with no code still counts as a key press
-  EXPECT_TRUE(gScreensaverTimer.armed);
-  EXPECT_EQ(gScreensaverTimer.due, 100000u + 60000u);
+  EXPECT_TRUE(gShell.screensaverTimer.armed);
+  EXPECT_EQ(gShell.screensaverTimer.due, 100000u + 60000u);
   platform::SetTickOverride(130000);
   Press(kScanDown);
-  EXPECT_EQ(gScreensaverTimer.due, 130000u + 60000u);
+  EXPECT_EQ(gShell.screensaverTimer.due, 130000u + 60000u);
 
   dir.Write("emu/history.dat", "$info=bzone,\r\nbio\r\n\r\nA tank game.\r\n$end\r\n");
   Press(kScanSpace);
   ASSERT_TRUE(InfoPanelOpen());
-  EXPECT_FALSE(gScreensaverTimer.armed);
+  EXPECT_FALSE(gShell.screensaverTimer.armed);
   Press(kScanDown);  // scrolls the panel: the screensaver stays off
-  EXPECT_FALSE(gScreensaverTimer.armed);
+  EXPECT_FALSE(gShell.screensaverTimer.armed);
 }
 
 TEST_F(WindowEvents, AKeyDuringTheSlideShowOnlyEndsIt) {
   Start();
-  gSlideShow.running = true;
+  gShell.slideShow.running = true;
   Press(kScanDown);
-  EXPECT_FALSE(gSlideShow.running);
+  EXPECT_FALSE(gShell.slideShow.running);
   EXPECT_EQ(Selected(), "asteroid");
-  EXPECT_TRUE(gScreensaverTimer.armed);
+  EXPECT_TRUE(gShell.screensaverTimer.armed);
   Press(kScanDown);
   EXPECT_EQ(Selected(), "bzone");
 }
@@ -80,11 +82,11 @@ TEST_F(WindowEvents, AltAloneAndF10AreTheSystemMenuKey) {
   Start();
   ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
   Press(kScanLeftAlt);  // MenuGenKey 999: the base configuration
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 
   ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
   Press(kScanF10);
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
@@ -93,9 +95,9 @@ TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
   Down(kScanLeftAlt);
   OnFocusLost();  // Alt+Tab to another window and back
   Up(kScanLeftAlt);
-  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   Press(kScanLeftAlt);  // a whole press afterwards still is
-  EXPECT_EQ(gSettings.currentConfig, "arcade");
+  EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
@@ -105,9 +107,9 @@ TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
   Down(kScanLeftAlt);
   Press(kScanDown);
   Up(kScanLeftAlt);
-  EXPECT_EQ(gSettings.currentConfig, "shmup");
+  EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   EXPECT_EQ(Selected(), "raiden");
-  EXPECT_FALSE(gScreensaverTimer.armed);
+  EXPECT_FALSE(gShell.screensaverTimer.armed);
 }
 
 TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
@@ -118,22 +120,22 @@ TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
   gShell.volumeRamp.level = 540;  // where the ramp got to
   Up(kScanG);
   EXPECT_FALSE(VolumeRampDue().has_value());
-  EXPECT_EQ(gSettings.musicVolume, 540);
+  EXPECT_EQ(gShell.settings.musicVolume, 540);
 }
 
 TEST_F(WindowEvents, KeyUpRestartsAScrollTextWithGameTagsAfterAMove) {
   Start();
-  gLayout.objects[kScrollText].visible = true;
-  gLayout.objects[kScrollText].width = 200;
-  gScrollText.source = "Now playing [NomJeux] on the cabinet";
+  gRender.layout.objects[kScrollText].visible = true;
+  gRender.layout.objects[kScrollText].width = 200;
+  gRender.scrollText.source = "Now playing [NomJeux] on the cabinet";
   PrepareScrollText();
-  ASSERT_TRUE(gScrollText.hasGameTags);
+  ASSERT_TRUE(gRender.scrollText.hasGameTags);
 
-  gScrollText.firstChar = 7;  // scrolled on
+  gRender.scrollText.firstChar = 7;  // scrolled on
   Press(kScanG);              // no move: the text goes on
-  EXPECT_EQ(gScrollText.firstChar, 7);
+  EXPECT_EQ(gRender.scrollText.firstChar, 7);
   Press(kScanDown);  // the selection moved: the text starts again with the new name
-  EXPECT_EQ(gScrollText.firstChar, 0);
+  EXPECT_EQ(gRender.scrollText.firstChar, 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Every writer of the frontend meets a disk that fails at each step of a replace: the old
 // file stays whole, no temporary is left beside it, the failure is in the log, and the
 // program goes on (the next write, once the disk is well again, goes through).
+#include "frontend/shell/shell_state.h"
 #include "shell_installation.h"
 
 #include <functional>
@@ -36,7 +37,7 @@ StatisticsFiles Files(const std::string& base) {
 const Writer kWriters[] = {
     {"LastEmu in Orvanel.ini", "config/Orvanel.ini", [](const std::string&) { LoadConfiguration(""); }},
     {"favourites and last game", "config/arcade/config.ini",
-     [](const std::string& base) { SaveFavourites(base, gSettings.currentConfig, gSettings.listeFavoris, "pacman"); }},
+     [](const std::string& base) { SaveFavourites(base, gShell.settings.currentConfig, gShell.settings.listeFavoris, "pacman"); }},
     {"run count", "Orvanel.sta", [](const std::string& base) { CountRun(base); }},
     {"game statistics", "lists/arcade.sta",
      [](const std::string& base) { SaveStatistics(Files(base), "pacman", Played(), kGameStatistics); }},
