@@ -18,8 +18,7 @@ namespace cfg {
 platform::Answer ConfirmPage(Page& page, bool quitting) {
   using platform::Answer;
   if (page.IsModified()) {
-    const Answer a = platform::AskQuestion("Enregistrer les modifications ?", kCaption,
-                                           platform::QuestionButtons::kYesNoCancel);
+    const Answer a = platform::AskQuestion(page.SaveQuestion(), kCaption, platform::QuestionButtons::kYesNoCancel);
     if (a == Answer::kYes && !page.Save()) return Answer::kCancel;
     return a;
   }

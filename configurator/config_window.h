@@ -22,7 +22,7 @@ class EmusPage;
 
 enum PageIndex { kGeneralPage = 0, kEmusPage = 1, kLayoutPage = 2 };
 
-// The save question of one page: "Enregistrer les modifications ?" when it was modified
+// The save question of one page: its SaveQuestion() when it was modified
 // (Yes saves; a failed or cancelled save counts as Cancel), else "Quitter l'application ?"
 // when quitting, else no question (OK).
 platform::Answer ConfirmPage(Page& page, bool quitting);

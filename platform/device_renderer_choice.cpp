@@ -76,14 +76,19 @@ bool gBackgroundForFullScreen = false;
 }  // namespace
 
 bool AdoptBackgroundChoice() {
-  auto decision = TakeBackgroundChoice();
-  if (!decision) {
-    WriteLog("Rendu : le choix du rendu a echoue, le rendu logiciel reste", 1, 1);
+  auto taken = TakeBackgroundChoice();
+  if (!taken) {
+    WriteLog("Rendu : le choix du rendu a cote du menu a echoue, le rendu reste", 1, 1);
     return false;
   }
+  const RendererDecision& decision = taken->decision;
+  if (taken->check && decision.fromCache) return false;  // the remembered verdict holds
   gAdopted = decision;
-  const bool remake = !decision->verdict.software;
-  WriteLog("Rendu : verdict pris a cote du demarrage, " + VerdictNote(*decision, gBackgroundForFullScreen, RendererCachePath()) +
+  const bool remake = !decision.verdict.software;
+  WriteLog(std::string("Rendu : ") +
+               (taken->check ? "le pilote GL n'est plus celui du verdict du cache ; verdict repris, "
+                             : "verdict pris a cote du demarrage, ") +
+               VerdictNote(decision, gBackgroundForFullScreen, RendererCachePath()) +
                (remake ? " ; l'affichage est refait" : ""),
            1, 1);
   return remake;
@@ -103,8 +108,10 @@ WindowRenderer Device::PickFromVerdict() {
     decision = RendererDecision{*cached, true, false};
     // An accelerated renderer names its driver once made; a software one loads none, so its
     // driver is checked in the background once the window shows.
-    if (cached->software)
+    if (cached->software) {
       ScheduleRendererCheck(width, height);
+      gBackgroundForFullScreen = s.params.fullScreen;
+    }
     else
       s.expectedGl = cached->glDriver;
   } else if (StartChoiceInBackground(width, height)) {

@@ -116,16 +116,18 @@ constexpr KeyRow kKeys[] = {
     {SDL_SCANCODE_F18, KEY_F18, 0x69, false},
     {SDL_SCANCODE_F19, KEY_F19, 0x6A, false},
     {SDL_SCANCODE_F20, KEY_F20, 0x6B, false},
-    {SDL_SCANCODE_F21, KEY_F21, 0x6C, false},
-    {SDL_SCANCODE_F22, KEY_F22, 0x6D, false},
-    {SDL_SCANCODE_F23, KEY_F23, 0x6E, false},
+    // X gives the kernel's F21-F24 the touchpad keys' symbols, for which SDL sends nothing:
+    // the configurator must not take them either.
+    {SDL_SCANCODE_F21, -1, 0x6C, false},
+    {SDL_SCANCODE_F22, -1, 0x6D, false},
+    {SDL_SCANCODE_F23, -1, 0x6E, false},
     {SDL_SCANCODE_INTERNATIONAL2, KEY_KATAKANAHIRAGANA, 0x70, false},
     {SDL_SCANCODE_INTERNATIONAL1, KEY_RO, 0x73, false},
-    {SDL_SCANCODE_F24, KEY_F24, 0x76, false},
+    {SDL_SCANCODE_F24, -1, 0x76, false},
     {SDL_SCANCODE_INTERNATIONAL4, KEY_HENKAN, 0x79, false},
     {SDL_SCANCODE_INTERNATIONAL5, KEY_MUHENKAN, 0x7B, false},
     {SDL_SCANCODE_INTERNATIONAL3, KEY_YEN, 0x7D, false},
-    {SDL_SCANCODE_KP_COMMA, KEY_KPJPCOMMA, 0x7E, false},
+    {SDL_SCANCODE_KP_COMMA, -1, 0x7E, false},  // KEY_KPJPCOMMA: SDL sends nothing for it on X
     {SDL_SCANCODE_LANG2, KEY_HANJA, 0xF1, false},
     {SDL_SCANCODE_LANG1, KEY_HANGEUL, 0xF2, false},
     // Extended keys.
@@ -172,6 +174,16 @@ constexpr KeyRow kKeys[] = {
     {SDL_SCANCODE_COMPUTER, KEY_COMPUTER, 0x6B, true},
     {SDL_SCANCODE_MAIL, KEY_MAIL, 0x6C, true},
     {SDL_SCANCODE_MEDIASELECT, KEY_MEDIA, 0x6D, true},
+    // Kernel keys that SDL knows on X only by their symbol: the frontend gets these
+    // scancodes for them, so the configurator's native key codes must give the same.
+    {SDL_SCANCODE_RALT, 84, 0x38, true},  // X's ISO_Level3_Shift, no kernel key
+    {SDL_SCANCODE_KP_PERIOD, KEY_KPCOMMA, 0x53, false},
+    {SDL_SCANCODE_F13, KEY_CONFIG, 0x64, false},
+    {SDL_SCANCODE_CANCEL, KEY_STOP, 0x68, true},  // X names Stop and Cancel alike
+    {SDL_SCANCODE_CANCEL, KEY_CANCEL, 0x68, true},
+    {SDL_SCANCODE_AUDIOPLAY, KEY_PLAYCD, 0x22, true},
+    {SDL_SCANCODE_AUDIOPLAY, KEY_PLAY, 0x22, true},
+    {SDL_SCANCODE_MAIL, KEY_EMAIL, 0x6C, true},
 };
 
 constexpr int kTableSize = 1024;

@@ -15,7 +15,8 @@ inline constexpr int kSystemMenuKey = 999;
 int KeyCodeFromScancode(int sdlScancode);
 
 // KeyCode of a Linux input key code (KEY_* of linux/input.h; an X11 keycode is this + 8),
-// for programs that see native key codes instead of SDL scancodes.
+// for programs that see native key codes instead of SDL scancodes: the KeyCode the
+// frontend gets from SDL for the same key on X, 0 where SDL sends nothing for it.
 int KeyCodeFromLinuxKey(int linuxKey);
 
 // The KeyCode of a set-1 scan code: code * 2 + 512 when extended.

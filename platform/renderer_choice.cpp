@@ -25,17 +25,18 @@ namespace {
 
 constexpr std::string_view kChooseArgument = "--choose-renderer";
 constexpr std::string_view kCheckArgument = "check";
-constexpr int kCheckChangedExit = 3;
 // Loading a GL driver and timing a few frames takes well under a second on a quiet machine.
 constexpr std::uint32_t kChoiceTimeoutMs = 15000;
+// Nobody waits for a choice beside the start: only a hung child is given up.
+constexpr std::uint32_t kBackgroundChoiceTimeoutMs = 120000;
 
 bool gChildAllowed = false;
 
+// A remembered software verdict loads no GL driver, so its driver is checked beside the
+// menu once the window shows: the size to check, until then.
 struct PendingCheck {
   int width = 0, height = 0;
   bool scheduled = false;
-  bool started = false;  // once per run: the display is made again after every game
-  std::optional<ProcessHandle> process;
 } gCheck;
 
 std::string MinimalContextGlDriver() {
@@ -65,8 +66,9 @@ bool ParseSize(const char* text, int& out) {
 }
 
 int RunChoice(int width, int height, bool check) {
-  // A choice in the background must not take the CPU from the menu's opening.
-  ::setpriority(PRIO_PROCESS, 0, 10);
+  // The check of a remembered verdict must not take the CPU from the menu's opening; a
+  // first choice runs at the menu's priority, as the menu may be waiting for its verdict.
+  if (check) ::setpriority(PRIO_PROCESS, 0, 5);
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) return 1;
   const RendererProbe probe{MinimalContextGlDriver, [&] { return Device::TimeRenderers(width, height); }};
@@ -76,7 +78,7 @@ int RunChoice(int width, int height, bool check) {
                           "\n" + FormatVerdict(decision.verdict);
   std::fwrite(out.data(), 1, out.size(), stdout);
   std::fflush(stdout);
-  return check && !decision.fromCache ? kCheckChangedExit : 0;
+  return 0;
 }
 
 std::vector<std::string> ChoiceArguments(int width, int height, bool check) {
@@ -104,24 +106,25 @@ struct ChoiceChild {
   OutputPipe pipe;
 };
 
-std::optional<ChoiceChild> SpawnChoice(int width, int height) {
+std::optional<ChoiceChild> SpawnChoice(int width, int height, bool check) {
   auto pipe = OutputPipe::Create();
   if (!pipe) return std::nullopt;
   ChildStreams streams;
   streams.output = pipe->writeEnd();
   streams.error = ChildStreams::kDiscard;
   // The running program's own file, even when a newer one was installed since it started.
-  auto child = SpawnProcess("/proc/self/exe", ChoiceArguments(width, height, false), {}, nullptr, streams);
+  auto child = SpawnProcess("/proc/self/exe", ChoiceArguments(width, height, check), {}, nullptr, streams);
   pipe->CloseWriteEnd();
   if (!child) return std::nullopt;
   return ChoiceChild{std::move(*child), std::move(*pipe)};
 }
 
 // Reads the child's verdict to its end; `stop` (checked every 100 ms) gives up at once.
-std::optional<RendererDecision> CollectChoice(ChoiceChild& child, const std::atomic<bool>* stop) {
+std::optional<RendererDecision> CollectChoice(ChoiceChild& child, const std::atomic<bool>* stop,
+                                             std::uint32_t timeoutMs) {
   std::string out;
   std::vector<char> buffer(4096);
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kChoiceTimeoutMs);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
     if (stop && stop->load()) {
       TerminateProcessGroup(child.process, 0);
@@ -149,38 +152,33 @@ std::optional<RendererDecision> CollectChoice(ChoiceChild& child, const std::ato
   return RendererDecision{*verdict, how == "cache", how == "remembered"};
 }
 
-// The first choice ever runs beside the menu's start instead of before it; its verdict
-// arrives as an event of its own.
+// A choice beside the menu (the first ever, or the check of a remembered one): its verdict
+// arrives as an event of its own. At most one per run: the display is made again after
+// every game, and the verdict is known by then.
 struct BackgroundChoice {
   std::thread worker;
   std::atomic<bool> stop{false};
   std::mutex mutex;
   std::optional<RendererDecision> decision;  // under `mutex`
   bool started = false;
+  bool check = false;
   std::uint32_t eventType = 0;
 } gBackground;
 
-}  // namespace
-
-std::optional<RendererDecision> ChooseInChild(int width, int height) {
-  auto child = SpawnChoice(width, height);
-  if (!child) return std::nullopt;
-  return CollectChoice(*child, nullptr);
-}
-
-bool StartChoiceInBackground(int width, int height) {
+bool StartBackground(int width, int height, bool check) {
   if (gBackground.started) return false;
   if (gBackground.eventType == 0) {
     const Uint32 type = SDL_RegisterEvents(1);
     if (type == Uint32(-1)) return false;
     gBackground.eventType = type;
   }
-  auto child = SpawnChoice(width, height);
+  auto child = SpawnChoice(width, height, check);
   if (!child) return false;
   gBackground.started = true;
+  gBackground.check = check;
   gBackground.stop = false;
   gBackground.worker = std::thread([c = std::move(*child)]() mutable {
-    auto decision = CollectChoice(c, &gBackground.stop);
+    auto decision = CollectChoice(c, &gBackground.stop, kBackgroundChoiceTimeoutMs);
     {
       std::lock_guard lock(gBackground.mutex);
       gBackground.decision = std::move(decision);
@@ -192,14 +190,26 @@ bool StartChoiceInBackground(int width, int height) {
   return true;
 }
 
+}  // namespace
+
+std::optional<RendererDecision> ChooseInChild(int width, int height) {
+  auto child = SpawnChoice(width, height, false);
+  if (!child) return std::nullopt;
+  return CollectChoice(*child, nullptr, kChoiceTimeoutMs);
+}
+
+bool StartChoiceInBackground(int width, int height) { return StartBackground(width, height, false); }
+
 bool IsBackgroundChoiceEvent(std::uint32_t type) {
   return gBackground.eventType != 0 && type == gBackground.eventType;
 }
 
-std::optional<RendererDecision> TakeBackgroundChoice() {
+std::optional<BackgroundVerdict> TakeBackgroundChoice() {
   if (gBackground.worker.joinable()) gBackground.worker.join();
   std::lock_guard lock(gBackground.mutex);
-  return std::exchange(gBackground.decision, std::nullopt);
+  auto decision = std::exchange(gBackground.decision, std::nullopt);
+  if (!decision) return std::nullopt;
+  return BackgroundVerdict{*decision, gBackground.check};
 }
 
 void StopBackgroundChoice() {
@@ -210,7 +220,7 @@ void StopBackgroundChoice() {
 void ScheduleRendererCheck(int width, int height) {
   gCheck.width = width;
   gCheck.height = height;
-  gCheck.scheduled = gChildAllowed && !gCheck.started;
+  gCheck.scheduled = gChildAllowed && !gBackground.started;
 }
 
 std::optional<int> RunRendererChoiceIfAsked(int argc, char** argv) {
@@ -226,21 +236,7 @@ std::optional<int> RunRendererChoiceIfAsked(int argc, char** argv) {
 void StartPendingRendererCheck() {
   if (!gCheck.scheduled) return;
   gCheck.scheduled = false;
-  gCheck.started = true;
-  ChildStreams streams;
-  streams.output = ChildStreams::kDiscard;
-  streams.error = ChildStreams::kDiscard;
-  gCheck.process = SpawnProcess("/proc/self/exe", ChoiceArguments(gCheck.width, gCheck.height, true), {}, nullptr,
-                                streams);
-}
-
-void FinishRendererCheck() {
-  if (!gCheck.process || WaitProcess(*gCheck.process, 0) != WaitResult::kExited) return;
-  if (gCheck.process->exitCode() == kCheckChangedExit)
-    WriteLog("Rendu : le pilote GL n'est plus celui du verdict du cache ; le rendu est choisi a nouveau, "
-             "pour le prochain demarrage",
-             1, 1);
-  gCheck.process.reset();
+  StartBackground(gCheck.width, gCheck.height, true);
 }
 
 }  // namespace platform

@@ -12,10 +12,8 @@ namespace platform {
 std::optional<int> RunRendererChoiceIfAsked(int argc, char** argv);
 
 // A software renderer taken from the cache loads no GL driver, so the driver's name is
-// checked once the window shows, in the background; a changed driver is chosen for again
-// and the new verdict serves from the next start. Called by platform/window.
+// checked once the window shows, beside the menu; a changed driver is chosen for again and
+// the new verdict taken as the first one is. Called by platform/window.
 void StartPendingRendererCheck();
-// Reaps a finished check and logs a verdict it changed; never waits.
-void FinishRendererCheck();
 
 }  // namespace platform

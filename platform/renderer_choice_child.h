@@ -23,8 +23,13 @@ std::optional<RendererDecision> ChooseInChild(int width, int height);
 // False when it could not be started (or already ran in this process).
 bool StartChoiceInBackground(int width, int height);
 bool IsBackgroundChoiceEvent(std::uint32_t type);
-// The background choice's verdict, once its event came; nothing when it failed.
-std::optional<RendererDecision> TakeBackgroundChoice();
+// The background choice's verdict, once its event came; nothing when it failed. `check`:
+// it checked a remembered verdict (decision.fromCache: the verdict still holds).
+struct BackgroundVerdict {
+  RendererDecision decision;
+  bool check = false;
+};
+std::optional<BackgroundVerdict> TakeBackgroundChoice();
 // Takes the background choice's verdict for this process and logs it; true when it chose
 // the accelerated renderer, so the display must be made again.
 bool AdoptBackgroundChoice();

@@ -159,7 +159,6 @@ void ShowMainWindow() {
   SDL_ShowWindow(gWindow);
   SDL_RestoreWindow(gWindow);
   SDL_RaiseWindow(gWindow);
-  FinishRendererCheck();
   StartPendingRendererCheck();
 }
 
@@ -193,7 +192,6 @@ bool WaitEvent(std::uint32_t timeoutMs, WindowEvent& event) {
 
 void QuitVideo() {
   StopBackgroundChoice();
-  FinishRendererCheck();
   DestroyMainWindow();
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }

@@ -3,12 +3,7 @@
 #include <iostream>
 #include <optional>
 
-#include "frontend/catalogue/category_files.h"
-#include "frontend/catalogue/game_filter.h"
-#include "frontend/catalogue/game_list.h"
-#include "platform/files.h"
-#include "platform/paths.h"
-#include "platform/text.h"
+#include "configurator/listgen/filter_inputs.h"
 
 namespace cfg {
 namespace {
@@ -16,7 +11,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: OrvanelConfig --filter --list LIST.txt --output config/NAME/Liste.ini [--catver F] [--nplayers F]\n"
     "       [--category \"Main/Sub\"]... [--no-mature] [--players N] [--orientation v|h] [--parents-only]\n"
-    "       [--years A-B]\n";
+    "       [--years A-B] [--control NAME]...\n";
 
 struct FilterOptions {
   std::string list;
@@ -65,6 +60,7 @@ std::optional<FilterOptions> ParseOptions(const std::vector<std::string>& args) 
     else if (a == "--catver") o.catver = args[++i];
     else if (a == "--nplayers") o.nplayers = args[++i];
     else if (a == "--category") o.filter.categories.push_back(args[++i]);
+    else if (a == "--control") o.filter.controls.push_back(args[++i]);
     else if (a == "--players") {
       const auto n = SmallNumber(args[++i]);
       if (!n || *n == 0) return std::nullopt;
@@ -83,12 +79,6 @@ std::optional<FilterOptions> ParseOptions(const std::vector<std::string>& args) 
   return o;
 }
 
-std::optional<std::string> ReadFile(const std::string& path, std::ostream& err) {
-  auto text = platform::ReadWholeFile(platform::ResolvePath(path));
-  if (!text) err << "cannot read " << path << '\n';
-  return text;
-}
-
 }  // namespace
 
 int RunFilter(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -101,37 +91,24 @@ int RunFilter(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "--category and --no-mature need --catver\n";
     return 1;
   }
-  CategoryTable catver;
-  PlayersTable nplayers;
-  FilterSources sources;
-  if (!o->catver.empty()) {
-    auto text = ReadFile(o->catver, err);
-    if (!text) return 1;
-    catver = ReadCatver(std::move(*text));
-    sources.catver = &catver;
-  }
-  if (!o->nplayers.empty()) {
-    auto text = ReadFile(o->nplayers, err);
-    if (!text) return 1;
-    nplayers = ReadNPlayers(std::move(*text));
-    sources.nplayers = &nplayers;
-  }
-  if (!platform::FileExists(platform::ResolvePath(o->list))) {
-    err << "cannot read " << o->list << '\n';
+  FilterInputs inputs;
+  if (const auto unread = ReadFilterInputs(o->list, o->catver, o->nplayers, inputs)) {
+    err << "cannot read " << *unread << '\n';
     return 1;
   }
-  GameList list;
-  LoadGameList(list, GameListSource{o->list, "", "", false});
-  const std::vector<std::string> names = FilterGameList(list, o->filter, sources);
-  if (names.empty()) {
-    err << "no game of " << list.entryCount << " passes the filter: " << o->output << " left as it was\n";
-    return 1;
+  const std::int32_t total = inputs.list.entryCount;
+  const std::vector<std::string> names = FilterGameList(inputs.list, o->filter, inputs.Sources());
+  switch (WriteFilterFile(o->output, names)) {
+    case FilterWrite::kNothingPasses:
+      err << "no game of " << total << " passes the filter: " << o->output << " left as it was\n";
+      return 1;
+    case FilterWrite::kCannotWrite:
+      err << "cannot write " << o->output << '\n';
+      return 1;
+    case FilterWrite::kWritten:
+      break;
   }
-  if (!platform::WriteFileAtomically(o->output, FilterFileText(names))) {
-    err << "cannot write " << o->output << '\n';
-    return 1;
-  }
-  out << names.size() << " of " << list.entryCount << " games written to " << o->output << '\n';
+  out << names.size() << " of " << total << " games written to " << o->output << '\n';
   return 0;
 }
 

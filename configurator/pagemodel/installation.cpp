@@ -31,6 +31,11 @@ std::string ProposedListFile(std::string_view base, std::string_view name) {
   return platform::ResolvePath(platform::JoinPath(platform::DirectoryPart(file), std::string(name) + ".txt"));
 }
 
+std::string FilterListFile(std::string_view base, std::string_view name) {
+  const std::string file = ConfigurationFile(base, name);
+  return platform::ResolvePath(platform::JoinPath(platform::DirectoryPart(file), "Liste.ini"));
+}
+
 std::vector<std::string> ConfigurationNames(std::string_view base) {
   return Subdirectories(platform::JoinPath(base, "config"));
 }

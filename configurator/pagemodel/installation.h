@@ -15,6 +15,9 @@ std::string ConfigurationFile(std::string_view base, std::string_view name);
 // own file, or config/MAME.txt while no configuration is chosen.
 std::string ProposedListFile(std::string_view base, std::string_view name);
 
+// config/<name>/Liste.ini: the games the configuration's list shows, when it exists.
+std::string FilterListFile(std::string_view base, std::string_view name);
+
 // The subdirectories of config/ and of Templates/ whose names do not begin with ".",
 // sorted (the system gives them in no useful order).
 std::vector<std::string> ConfigurationNames(std::string_view base);

@@ -1,7 +1,8 @@
-// "Configuration des touches": the fifteen frontend keys asked one after the other, each
-// answer stored straight into the General page's record as the frontend's KeyCode.
+// "Configuration des touches": the frontend's keys asked one after the other (or one alone),
+// each answer stored straight into the General page's record as the frontend's KeyCode.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -30,24 +31,28 @@ class KeyCapture {
   enum class Step { kIgnored, kNext, kDone };
 
   explicit KeyCapture(Settings& settings) : settings_(settings) {}
+  // Asks only the key of kKeyPrompts[only].
+  KeyCapture(Settings& settings, std::size_t only)
+      : settings_(settings), index_(std::min(only, kKeyCount)), end_(std::min(only + 1, kKeyCount)) {}
 
   // A key went down / up (KeyCode, 0 when unknown). Alt or F10 pressed and released on
   // its own answers 999; keys held with Alt answer nothing. Auto-repeats are ignored, so a
   // held key answers one prompt only.
   Step OnKeyDown(int keyCode, bool autoRepeat);
   Step OnKeyUp(int keyCode);
-  // Stores the answer for the key asked and moves on; kDone after the fifteenth.
+  // Stores the answer for the key asked and moves on; kDone after the last one asked.
   Step Answer(int keyCode);
   // The window lost the keyboard: a half-done Alt press never completes.
   void FocusLost() { tracker_.Reset(); }
 
   std::size_t index() const { return index_; }
-  bool done() const { return index_ >= kKeyCount; }
+  bool done() const { return index_ >= end_; }
   std::string Prompt() const;  // Appuyer sur la touche "Haut"
 
  private:
   Settings& settings_;
   std::size_t index_ = 0;
+  std::size_t end_ = kKeyCount;
   platform::SystemMenuKeyTracker tracker_;
 };
 

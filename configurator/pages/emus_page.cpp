@@ -11,10 +11,13 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "configurator/listgen/ui/filter_dialog.h"
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/pagemodel/installation.h"
+#include "configurator/pagemodel/missing_paths.h"
 #include "configurator/pagemodel/page_values.h"
 #include "configurator/widgets/common_dialogs.h"
+#include "configurator/widgets/missing_mark.h"
 #include "configurator/widgets/setting_text.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -80,6 +83,7 @@ void EmusPage::CreateEmulatorRows(QGridLayout* grid) {
   grid->addWidget(emuButton, 1, 0);
   grid->addWidget(emuExe, 1, 1, 1, 5);
   binders_.File(emuButton, emuExe, SettingId::EmuExe, "Tous les fichiers (*)", "Exécutable de l'émulateur");
+  MarkMissing(emuExe, SettingId::EmuExe);
   FolderRow(grid, 2, "&Roms", 1059, 1052, SettingId::RomDir, "Répertoire des ROMS");
   auto* romsExt = Named(new QLineEdit(this), 1085);
   auto* utilExt = Named(new QCheckBox(QStringLiteral("Utiliser Roms Ext."), this), 10490);
@@ -133,6 +137,7 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
                                 "Répertoire des Images Custom (flyers, cabinet etc...)"))
       SetText(customField_, shown(), platform::MakeRelativePath(base_, *chosen));
   });
+  MarkMissing(customField_, SettingId::Custom1Dir);  // the six share the field and the rule
   binders_.Show([this] { ShowCustom(); });
 }
 
@@ -145,6 +150,10 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   listGrid->addWidget(listFile, 0, 0);
   listGrid->addWidget(listButton, 0, 1);
   listGrid->addWidget(create, 0, 2);
+  filter_ = Named(new QPushButton(QStringLiteral("Filtre"), listBox), 1096);
+  filter_->setEnabled(false);  // until a configuration is chosen
+  listGrid->addWidget(filter_, 0, 3);
+  connect(filter_, &QPushButton::clicked, this, &EmusPage::OpenFilter);
   grid->addWidget(listBox, 10, 0, 1, 6);
   binders_.File(listButton, listFile, SettingId::FichierDescription,
                 "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)", "Liste des Roms");
@@ -243,10 +252,14 @@ void EmusPage::FolderRow(QGridLayout* grid, int row, const char* button, int but
   grid->addWidget(browse, row, 0);
   grid->addWidget(edit, row, 1, 1, 3);
   binders_.Folder(browse, edit, id, title);
+  MarkMissing(edit, id);
+}
+
+void EmusPage::MarkMissing(QLineEdit* edit, SettingId id) {
+  cfg::MarkMissing(edit, [this, id](const QString& text) { return MissingText(base_, id, ToSettingText(text)); });
 }
 
 void EmusPage::ShowCustom() {
-  const QSignalBlocker block(customField_);
   customField_->setText(FromSettingText(settings_.value.customDir[std::size_t(customShown_)]));
   const QSignalBlocker blockNumber(customNumber_);
   customNumber_->setCurrentIndex(customShown_);
@@ -267,8 +280,7 @@ bool EmusPage::SelectConfiguration(const std::string& name) {
 bool EmusPage::ChooseConfiguration(int index) {
   if (index == configIndex_) return true;
   if (settings_.IsModified()) {
-    const platform::Answer a = platform::AskQuestion("Enregistrer les modifications ?", kCaption,
-                                                     platform::QuestionButtons::kYesNoCancel);
+    const platform::Answer a = platform::AskQuestion(SaveQuestion(), kCaption, platform::QuestionButtons::kYesNoCancel);
     if (a == platform::Answer::kCancel || (a == platform::Answer::kYes && !Save())) {
       const QSignalBlocker block(configs_);
       configs_->setCurrentIndex(configIndex_);
@@ -276,12 +288,27 @@ bool EmusPage::ChooseConfiguration(int index) {
     }
   }
   configIndex_ = index;
+  filter_->setEnabled(index >= 0);
   if (index < 0) return true;
   path_ = ConfigurationFile(base_, ToSettingText(configs_->itemText(index)));
   settings_.LoadFile(path_);
   binders_.ShowAll();
   return true;
 }
+
+void EmusPage::OpenFilter() {
+  if (configIndex_ < 0) return;
+  if (settings_.value.fichierDescription.empty()) {
+    platform::ShowMessageBox("Cette configuration n'a pas de liste de ROMS à filtrer.", kCaption);
+    return;
+  }
+  const std::string name = ToSettingText(configs_->itemText(configIndex_));
+  auto* dialog = new FilterDialog(this, base_, ExpandPath(base_, settings_.value.fichierDescription),
+                                  FilterListFile(base_, name));
+  dialog->show();
+}
+
+std::string EmusPage::SaveQuestion() const { return SaveQuestionText(MissingPaths(base_, settings_.value)); }
 
 bool EmusPage::SaveTo(const std::string& path) { return settings_.Save(path); }
 

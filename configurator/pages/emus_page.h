@@ -10,6 +10,7 @@
 class QComboBox;
 class QGridLayout;
 class QLineEdit;
+class QPushButton;
 
 namespace cfg {
 
@@ -24,6 +25,8 @@ class EmusPage : public Page {
   bool Save() override;
   void SaveAs() override;
   bool AsksWhenLeft() const override { return false; }
+  // Names the folders and the emulator that are not on disk.
+  std::string SaveQuestion() const override;
 
   // Chooses a configuration as the list 1053 does (with the save question when the one
   // shown was modified). False when the owner cancelled, or the name is not listed.
@@ -32,6 +35,8 @@ class EmusPage : public Page {
 
  private:
   bool ChooseConfiguration(int index);
+  // "Filtre": the window that writes the configuration's Liste.ini from its list.
+  void OpenFilter();
   bool SaveTo(const std::string& path);
   void CreateConfigurationRow(QGridLayout* grid);
   void CreateEmulatorRows(QGridLayout* grid);
@@ -45,12 +50,15 @@ class EmusPage : public Page {
   void FolderRow(QGridLayout* grid, int row, const char* button, int buttonId, int fieldId,
                  settings::SettingId id, const char* title);
   void ShowCustom();
+  // Marks the field while its folder or program is not on disk.
+  void MarkMissing(QLineEdit* edit, settings::SettingId id);
 
   std::string base_;
   std::string path_;
   EditedSettings& settings_;
   Binders binders_;
   QComboBox* configs_ = nullptr;
+  QPushButton* filter_ = nullptr;
   QComboBox* customNumber_ = nullptr;
   QLineEdit* customField_ = nullptr;
   int configIndex_ = -1;

@@ -3,13 +3,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
 
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pagemodel/page_values.h"
 #include "configurator/pages/key_capture_dialog.h"
+#include "configurator/pages/key_table_model.h"
 #include "configurator/widgets/common_dialogs.h"
 #include "configurator/widgets/setting_text.h"
 
@@ -27,6 +32,7 @@ GeneralPage::GeneralPage(const std::string& base, EditedSettings& settings, QWid
   CreateExitRow(grid);
   CreateMenuRows(grid);
   CreateLockRow(grid);
+  CreateKeyTable(grid);
   grid->setRowStretch(9, 1);
   grid->setColumnStretch(4, 1);
   binders_.ShowAll();
@@ -75,15 +81,46 @@ void GeneralPage::CreateMenuRows(QGridLayout* grid) {
 }
 
 void GeneralPage::CreateLockRow(QGridLayout* grid) {
-  auto* lock = Named(new QLineEdit(this), 1090);
+  auto* lock = Named(new QLineEdit(this), 1093);
   lock->setPlaceholderText(QStringLiteral("vide : pas de verrouillage"));
   grid->addWidget(new QLabel(QStringLiteral("Verrouillage (codes des touches, ex. 672+672)"), this), 7, 0, 1, 4);
   grid->addWidget(lock, 8, 0, 1, 4);
   binders_.Text(lock, SettingId::Verrouillage);
 }
 
-void GeneralPage::OpenKeyCapture() {
-  auto* dialog = new KeyCaptureDialog(settings_.value, this);
+void GeneralPage::CreateKeyTable(QGridLayout* grid) {
+  auto* box = new QGroupBox(QStringLiteral("Touches"), this);
+  auto* column = new QVBoxLayout(box);
+  keyTable_ = new KeyTableModel(settings_.value, this);
+  auto* view = Named(new QTableView(box), 1094);
+  view->setModel(keyTable_);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->setWordWrap(false);
+  view->setMinimumWidth(340);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  view->horizontalHeader()->setStretchLastSection(true);
+  view->setCurrentIndex(keyTable_->index(0, 0));
+  auto* change = Named(new QPushButton(QStringLiteral("Changer la touche"), box), 1095);
+  column->addWidget(view, 1);
+  column->addWidget(change);
+  grid->addWidget(box, 0, 5, 10, 1);
+  connect(view, &QAbstractItemView::activated, this, [this](const QModelIndex& i) { CaptureKey(std::size_t(i.row())); });
+  connect(change, &QPushButton::clicked, this, [this, view] {
+    if (view->currentIndex().isValid()) CaptureKey(std::size_t(view->currentIndex().row()));
+  });
+  binders_.Show([this] { keyTable_->Refresh(); });
+}
+
+void GeneralPage::OpenKeyCapture() { ShowCapture(new KeyCaptureDialog(settings_.value, this)); }
+
+void GeneralPage::CaptureKey(std::size_t action) { ShowCapture(new KeyCaptureDialog(settings_.value, action, this)); }
+
+void GeneralPage::ShowCapture(KeyCaptureDialog* dialog) {
+  connect(dialog, &KeyCaptureDialog::Answered, keyTable_, &KeyTableModel::Refresh);
   dialog->show();
   dialog->activateWindow();
   dialog->setFocus();

@@ -1,6 +1,7 @@
 // "Config Générale": config/Orvanel.ini.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "configurator/pagemodel/edited_settings.h"
@@ -10,6 +11,9 @@
 class QGridLayout;
 
 namespace cfg {
+
+class KeyCaptureDialog;
+class KeyTableModel;
 
 class GeneralPage : public Page {
   Q_OBJECT
@@ -24,8 +28,11 @@ class GeneralPage : public Page {
   bool AsksWhenLeft() const override { return true; }
 
   const std::string& path() const { return path_; }
-  // "Config. touches".
+  // "Config. touches": every key in turn.
   void OpenKeyCapture();
+  // "Changer la touche": the key of kKeyPrompts[action] alone.
+  void CaptureKey(std::size_t action);
+  KeyTableModel* keyTable() const { return keyTable_; }
 
  private:
   void CreateWindowRows(QGridLayout* grid);
@@ -33,11 +40,15 @@ class GeneralPage : public Page {
   void CreateMenuRows(QGridLayout* grid);
   // The kiosk lock: the panel keys that must follow QuitKey to leave the menu.
   void CreateLockRow(QGridLayout* grid);
+  // Every action with its current key, each one capturable alone.
+  void CreateKeyTable(QGridLayout* grid);
+  void ShowCapture(KeyCaptureDialog* dialog);
 
   std::string base_;
   std::string path_;
   EditedSettings& settings_;
   Binders binders_;
+  KeyTableModel* keyTable_ = nullptr;
 };
 
 }  // namespace cfg

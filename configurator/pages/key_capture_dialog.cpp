@@ -49,7 +49,13 @@ int KeyCodeOf(const QKeyEvent& event) {
 }
 
 KeyCaptureDialog::KeyCaptureDialog(Settings& settings, QWidget* page)
-    : QDialog(page), capture_(settings), noKey_(new QPushButton(QStringLiteral("Aucune touche"), this)) {
+    : KeyCaptureDialog(KeyCapture(settings), page) {}
+
+KeyCaptureDialog::KeyCaptureDialog(Settings& settings, std::size_t only, QWidget* page)
+    : KeyCaptureDialog(KeyCapture(settings, only), page) {}
+
+KeyCaptureDialog::KeyCaptureDialog(const KeyCapture& capture, QWidget* page)
+    : QDialog(page), capture_(capture), noKey_(new QPushButton(QStringLiteral("Aucune touche"), this)) {
   setWindowTitle(QStringLiteral("Configuration des touches"));
   setObjectName(QStringLiteral("WinTouches"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -100,6 +106,7 @@ void KeyCaptureDialog::focusOutEvent(QFocusEvent* e) {
 }
 
 void KeyCaptureDialog::After(KeyCapture::Step step) {
+  if (step != KeyCapture::Step::kIgnored) emit Answered();
   if (step == KeyCapture::Step::kDone)
     close();
   else if (step == KeyCapture::Step::kNext)

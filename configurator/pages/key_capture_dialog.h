@@ -20,9 +20,15 @@ class KeyCaptureDialog : public QDialog {
  public:
   // Answers go straight into the key fields of `settings`; the dialog deletes itself when closed.
   KeyCaptureDialog(Settings& settings, QWidget* page);
+  // Asks the key of kKeyPrompts[only] alone.
+  KeyCaptureDialog(Settings& settings, std::size_t only, QWidget* page);
 
   const KeyCapture& capture() const { return capture_; }
   QPushButton* noKeyButton() const { return noKey_; }
+
+ signals:
+  // An answer was stored.
+  void Answered();
 
  protected:
   bool event(QEvent* e) override;
@@ -32,6 +38,7 @@ class KeyCaptureDialog : public QDialog {
   void paintEvent(QPaintEvent* e) override;
 
  private:
+  KeyCaptureDialog(const KeyCapture& capture, QWidget* page);
   void After(KeyCapture::Step step);
 
   KeyCapture capture_;

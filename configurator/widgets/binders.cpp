@@ -133,7 +133,7 @@ void Binders::ShowAll() const {
 
 void SetText(QLineEdit* edit, std::string& field, const std::string& value) {
   field = value;
-  const QSignalBlocker block(edit);
+  // setText raises textChanged only (a missing path's mark follows it), never textEdited.
   edit->setText(FromSettingText(value));
 }
 

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 namespace cfg {
 
 inline constexpr char kCaption[] = "Configurateur Orvanel";
@@ -26,6 +28,8 @@ class Page : public QWidget {
   virtual bool Save() = 0;
   // "Enregistrer sous".
   virtual void SaveAs() = 0;
+  // The save question's text.
+  virtual std::string SaveQuestion() const { return "Enregistrer les modifications ?"; }
   // Whether leaving the page by its tab asks the save question.
   virtual bool AsksWhenLeft() const = 0;
   // The page has just been shown (its tab selected).

@@ -1,5 +1,7 @@
 #include "frontend/catalogue/game_filter.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace {
@@ -63,6 +65,23 @@ const typename Table::mapped_type* Lookup(const Table* table, std::string_view r
 
 }  // namespace
 
+std::string ControlOf(std::string_view infos3) {
+  std::string control;
+  std::size_t pos = 0;
+  while (pos < infos3.size()) {
+    const std::size_t end = std::min(infos3.find(' ', pos), infos3.size());
+    const std::string_view word = infos3.substr(pos, end - pos);
+    pos = end + 1;
+    std::size_t digits = 0;
+    while (digits < word.size() && word[digits] >= '0' && word[digits] <= '9') ++digits;
+    const bool count = digits > 0 && digits + 1 == word.size() && std::string_view("PBCpbc").find(word.back()) != word.npos;
+    if (word.empty() || count) continue;
+    if (!control.empty()) control += ' ';
+    control += word;
+  }
+  return control;
+}
+
 bool CategoryMatches(std::string_view pattern, std::string_view category) {
   return Glob(Folded(pattern), Folded(category));
 }
@@ -79,6 +98,12 @@ bool PassesFilter(const GameEntry& game, const GameFilter& filter, const FilterS
     const std::string* players = Lookup(sources.nplayers, game.romName);
     const int count = sources.nplayers ? (players ? PlayerCount(*players) : 0) : PlayerCount(game.infos3);
     if (count != filter.players) return false;
+  }
+  if (!filter.controls.empty()) {
+    const std::string control = ControlOf(game.infos3);
+    bool any = false;
+    for (const std::string& c : filter.controls) any = any || platform::EqualsNoCase(c, control);
+    if (!any) return false;
   }
   if (!filter.categories.empty() || filter.noMature) {
     const GameCategory* category = Lookup(sources.catver, game.romName);

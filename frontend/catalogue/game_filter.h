@@ -17,6 +17,7 @@ struct GameFilter {
   bool parentsOnly = false;  // no RomOf
   int yearFrom = 0;       // Infos1 within [yearFrom, yearTo]; 0: open
   int yearTo = 0;
+  std::vector<std::string> controls = {};  // ControlOf(Infos3) is one of these; empty: any
 };
 
 // What the filter reads besides the list; a table left empty was not given.
@@ -28,6 +29,10 @@ struct FilterSources {
 // "Shooter/*" matches "Shooter / Flying Vertical": blanks around "/" ignored, letter
 // case ignored, "*" standing for any run of characters.
 bool CategoryMatches(std::string_view pattern, std::string_view category);
+
+// The control part of an Infos3 summary: "2P 1B 2C joy4way" gives "joy4way", "" when the
+// summary names none.
+std::string ControlOf(std::string_view infos3);
 
 bool PassesFilter(const GameEntry& game, const GameFilter& filter, const FilterSources& sources);
 

@@ -116,7 +116,8 @@ TEST_F(EvdevRoute, ADevicePluggedInLaterIsReadAndAnUnpluggedOneIsLetGo) {
   }
   EXPECT_TRUE(seen);
   notADevice.Key(KEY_9, 0);
-  EXPECT_EQ(WaitForKey(200), 0u);
+  // Presses made while the node was not yet open may still come in, but never the 9.
+  for (auto key = WaitForKey(200); key != 0u; key = WaitForKey(200)) EXPECT_EQ(key, 0x37u);
 }
 
 TEST_F(EvdevRoute, NoNodeMeansNoTrackingAndTermStopsTheThread) {

@@ -74,7 +74,7 @@ TEST_F(ExposeTest, FullScreenGetsTheCheaperRendererWithoutMakingItsWindowAgain) 
   // The window first shown is the one that stays: the renderers were timed elsewhere.
   EXPECT_EQ(f.WaitForWindow(1000), id);
   // The first start ever takes its verdict beside the menu's start.
-  const std::string log = inst.WaitForLog("verdict pris a cote du demarrage", 15000);
+  const std::string log = inst.WaitForLog("verdict pris a cote du demarrage", 120000);
   EXPECT_NE(log.find("mesure sur une fenetre cachee pour le plein ecran"), std::string::npos) << log;
   // Xvfb draws OpenGL on the CPU: both renderers were timed.
   EXPECT_NE(log.find("avec le rendu logiciel"), std::string::npos) << log;

@@ -56,12 +56,7 @@ class LaunchSystemTest : public systest::DisplayTest {
     std::system(("DISPLAY=" + display() + " xdotool " + args + " >/dev/null 2>&1").c_str());
   }
   bool WaitForLog(const std::string& text, int timeoutMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end) {
-      if (inst.Read("debug.txt").find(text) != std::string::npos) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
+    return inst.WaitForLog(text, timeoutMs).find(text) != std::string::npos;
   }
   // Ends the frontend through its close request and waits for its end.
   void Close(Frontend& f, const std::string& id) {

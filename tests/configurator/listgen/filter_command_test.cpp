@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "configurator/listgen/filter_command.h"
+#include "configurator/listgen/filter_inputs.h"
 #include "temp_dir.h"
 
 namespace {
@@ -75,4 +76,33 @@ TEST(FilterCommand, FailuresSayWhyAndKeepTheOldFile) {
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
     EXPECT_EQ(dir.Read("Liste.ini"), "old\r\n") << c.message;
   }
+}
+
+TEST(FilterCommand, ChoicesCountTheListsGames) {
+  TempDir dir;
+  const std::string list = dir.Write("mame.txt", std::string(kList) + "[1943]\r\nInfos3=2P 2B 1C joy8way\r\n");
+  const std::string catver = dir.Write("catver.ini", "[Category]\r\n1942=Shooter / Flying Vertical\r\n"
+                                                     "1943 = Shooter/Flying Vertical\r\nmjgirl=Tabletop / Mahjong * Mature *\r\n"
+                                                     "cafe=Quiz\r\nabsent=Maze / Collect\r\n");
+  cfg::FilterInputs inputs;
+  ASSERT_EQ(cfg::ReadFilterInputs(list, catver, "", inputs), std::nullopt);
+  const cfg::FilterChoices choices = cfg::CollectChoices(inputs);
+  using Subs = std::map<std::string, int>;
+  EXPECT_EQ(choices.categories, (std::map<std::string, Subs>{{"Quiz", Subs{{"", 1}}},
+                                                             {"Shooter", Subs{{"Flying Vertical", 2}}},
+                                                             {"Tabletop", Subs{{"Mahjong", 1}}}}));
+  EXPECT_EQ(choices.players, (std::map<int, int>{{1, 1}, {2, 3}}));  // from Infos3 without nplayers.ini
+  EXPECT_EQ(choices.controls, (std::map<std::string, int>{{"", 2}, {"joy8way", 2}}));
+
+  const std::string nplayers = dir.Write("nplayers.ini", "[NPlayers]\r\n1942=4P alt\r\n");
+  cfg::FilterInputs withPlayers;
+  ASSERT_EQ(cfg::ReadFilterInputs(list, "", nplayers, withPlayers), std::nullopt);
+  EXPECT_TRUE(cfg::CollectChoices(withPlayers).categories.empty());
+  EXPECT_EQ(cfg::CollectChoices(withPlayers).players, (std::map<int, int>{{0, 3}, {4, 1}}));
+  cfg::FilterInputs unread;
+  EXPECT_EQ(cfg::ReadFilterInputs(list, dir / "none.ini", "", unread), dir / "none.ini");
+
+  const Outcome r = Filter({"--list", list, "--output", dir / "Liste.ini", "--control", "joy8way"});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(dir.Read("Liste.ini"), "1942\r\n1943\r\n");
 }

@@ -4,6 +4,7 @@
 
 #include <linux/input-event-codes.h>
 
+#include "configurator/pagemodel/key_names.h"
 #include "configurator/pagemodel/page_keys.h"
 #include "settings/setting_fields.h"
 
@@ -83,6 +84,54 @@ TEST(KeyCapture, ClosingEarlyKeepsTheKeysNotAsked) {
   expected.keys.left = 12;
   EXPECT_TRUE(settings::SameSettings(s, expected, cfg::kGeneralPageKeys.ids));
   EXPECT_EQ(s.keys.up, 10);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(KeyCapture, OneActionAloneKeepsTheOthers) {
+  Settings s;
+  s.keys.up = 656;
+  s.keys.down = 672;
+  cfg::KeyCapture capture(s, 1);  // "Bas"
+  EXPECT_EQ(capture.Prompt(), "Appuyer sur la touche \"Bas\"");
+  EXPECT_EQ(capture.OnKeyDown(cfg::KeyCodeFromNativeScanCode(X11(KEY_S)), false), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(s.keys.down, 62);
+  EXPECT_EQ(s.keys.up, 656);
+  EXPECT_EQ(capture.OnKeyDown(4, false), cfg::KeyCapture::Step::kIgnored);
+  EXPECT_EQ(s.keys.left, Settings{}.keys.left);
+  cfg::KeyCapture last(s, cfg::kKeyCount - 1);
+  EXPECT_EQ(last.Answer(0), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(s.keys.search, 0);
+  cfg::KeyCapture beyond(s, cfg::kKeyCount);  // no such action: nothing asked, nothing written
+  EXPECT_TRUE(beyond.done());
+  EXPECT_EQ(beyond.Answer(5), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(beyond.Prompt(), "");
+}
+
+TEST(KeyCapture, KeyNamesAreTheKeysAtThatPlace) {
+  const struct {
+    int linuxKey;  // -1: the code itself
+    int code;
+    const char* name;
+  } cases[] = {{KEY_DOWN, 0, "Bas (672)"},       {KEY_A, 0, "A (60)"},
+               {KEY_1, 0, "1 (4)"},             {KEY_ENTER, 0, "Entrée (56)"},
+               {KEY_KPENTER, 0, "Pavé Entrée (568)"}, {KEY_SYSRQ, 0, "Impr. écran (622)"},
+               {KEY_RIGHTALT, 0, "Alt Gr (624)"}, {KEY_PAUSE, 0, "Pause (138)"},
+               {-1, 0, "Aucune"},               {-1, 999, "Alt ou F10 seul (999)"},
+               {-1, 300, "Touche 300"},         {-1, -5, "Touche -5"}};
+  for (const auto& c : cases) {
+    const int code = c.linuxKey < 0 ? c.code : cfg::KeyCodeFromNativeScanCode(X11(c.linuxKey));
+    EXPECT_EQ(cfg::KeyName(code), c.name) << code;
+  }
+  // Every key the capture can store has a name of its own.
+  for (int key = 1; key < 256; ++key) {
+    const int code = cfg::KeyCodeFromNativeScanCode(X11(key));
+    if (code != 0) {
+      EXPECT_EQ(cfg::KeyName(code).find("Touche"), std::string::npos) << key;
+    }
+  }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QTimer>
@@ -5,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QToolButton>
 
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "configurator/pages/general_page.h"
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pages/key_capture_dialog.h"
+#include "configurator/pagemodel/key_capture.h"
 #include "configurator/widgets/setting_text.h"
 #include "ui_fixture.h"
 
@@ -67,6 +70,52 @@ TEST_F(PagesTest, KeyCaptureTakesDialogKeysAsKeys) {
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
 }
 
+// The table shows each action's key; one action is captured again alone, the others kept.
+TEST_F(PagesTest, KeyTableShowsEachKeyAndChangesOneAlone) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Mame\r\n[Touches]\r\nUpKey=656\r\nDownKey=672\r\n"
+                                  "QuitKey=2\r\nMenuGenKey=999\r\nInfosKey=0\r\n");
+  Open();
+  auto* view = Control<QTableView>(1094);
+  ASSERT_NE(view, nullptr);
+  QAbstractItemModel* model = view->model();
+  ASSERT_EQ(model->rowCount(), int(cfg::kKeyCount));
+  EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Touche");
+  const struct {
+    int row;
+    const char* action;
+    const char* key;
+  } rows[] = {{0, "Haut", "Haut (656)"}, {1, "Bas", "Bas (672)"}, {7, "Menu principal", "Alt ou F10 seul (999)"},
+              {8, "Infos", "Aucune"}, {12, "Quitter", "Échap (2)"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(model->index(r.row, 0).data().toString(), QString::fromUtf8(r.action)) << r.row;
+    EXPECT_EQ(model->index(r.row, 1).data().toString(), QString::fromUtf8(r.key)) << r.row;
+  }
+
+  view->setCurrentIndex(model->index(12, 1));
+  QTest::mouseClick(Control<QPushButton>(1095), Qt::LeftButton);
+  cfg::KeyCaptureDialog* capture = window->findChild<cfg::KeyCaptureDialog*>();
+  ASSERT_NE(capture, nullptr);
+  const QPointer<cfg::KeyCaptureDialog> alive(capture);
+  Press(capture, KEY_Q, Qt::Key_Q);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(alive);  // one answer closes it
+  EXPECT_EQ(model->index(12, 1).data().toString(), "Q (32)");
+  EXPECT_TRUE(window->generalPage()->IsModified());
+  ASSERT_TRUE(window->generalPage()->Save());
+  const std::string text = dir.Read("config/Orvanel.ini");
+  for (const char* line : {"QuitKey=32\r\n", "UpKey=656\r\n", "DownKey=672\r\n", "MenuGenKey=999\r\n", "InfosKey=0\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << text;
+
+  // A double click on a row asks that action; "Aucune touche" clears it.
+  emit view->activated(model->index(0, 0));
+  capture = window->findChild<cfg::KeyCaptureDialog*>();
+  ASSERT_NE(capture, nullptr);
+  EXPECT_EQ(capture->capture().Prompt(), "Appuyer sur la touche \"Haut\"");
+  QTest::mouseClick(capture->noKeyButton(), Qt::LeftButton);
+  EXPECT_EQ(model->index(0, 1).data().toString(), "Aucune");
+  EXPECT_EQ(model->index(1, 1).data().toString(), "Bas (672)");
+}
+
 // ModeSortie=2 (run AppSortie) has no box of its own: checking and unchecking "Fermer
 // windows en quittant" returns to it, and nothing counts as changed.
 TEST_F(PagesTest, ExitBoxCheckedAndUncheckedKeepsTheModeRead) {
@@ -93,15 +142,15 @@ TEST_F(PagesTest, KeyCaptureWithoutNativeCodesUsesTheKeysPosition) {
 TEST_F(PagesTest, GeneralPageSetsAndLiftsTheKioskLock) {
   Open();
   ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
-  EXPECT_EQ(Control<QLineEdit>(1090)->text(), "");
-  Type(1090, "672+672");
+  EXPECT_EQ(Control<QLineEdit>(1093)->text(), "");
+  Type(1093, "672+672");
   EXPECT_TRUE(window->generalPage()->IsModified());
   ASSERT_TRUE(window->generalPage()->Save());
   EXPECT_NE(dir.Read("config/Orvanel.ini").find("[General]\r\n"), std::string::npos);
   EXPECT_NE(dir.Read("config/Orvanel.ini").find("Verrouillage=672+672\r\n"), std::string::npos)
       << dir.Read("config/Orvanel.ini");
-  Control<QLineEdit>(1090)->selectAll();
-  QTest::keyClick(Control<QLineEdit>(1090), Qt::Key_Delete);
+  Control<QLineEdit>(1093)->selectAll();
+  QTest::keyClick(Control<QLineEdit>(1093), Qt::Key_Delete);
   ASSERT_TRUE(window->generalPage()->Save());
   EXPECT_EQ(dir.Read("config/Orvanel.ini").find("Verrouillage=672"), std::string::npos);
 }
@@ -184,6 +233,48 @@ TEST_F(PagesTest, EmusPageOpensOnTheConfigurationTheCabinetStartsWith) {
     EXPECT_FALSE(window->emusPage()->IsModified());
     window.reset();
   }
+}
+
+// A folder or emulator not on disk is marked as it is typed and named in the save question.
+TEST_F(PagesTest, MissingFoldersAreMarkedAndNamedInTheSaveQuestion) {
+  dir.Write("Roms/a.zip", "");
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+  auto mark = [this](int id) { return window->findChild<QAction*>(QStringLiteral("id%1missing").arg(id)); };
+  const std::string base = dir.path();
+  const struct {
+    int field;
+    const char* typed;
+    std::string tooltip;  // "": no mark
+  } cases[] = {{1052, "romz", "Répertoire introuvable : " + base + "/romz"},
+               {1052, "roms", ""},
+               {1056, "emu/mame", "Programme introuvable : " + base + "/emu/mame"},
+               {1056, "sh", ""},
+               {1054, "snap", "Répertoire introuvable : " + base + "/snap"},
+               {1054, "", ""},
+               {1092, "Roms", ""}};
+  for (const auto& c : cases) {
+    Type(c.field, QString::fromUtf8(c.typed));
+    if (!*c.typed) QTest::keyClick(Control<QLineEdit>(c.field), Qt::Key_Delete);
+    ASSERT_NE(mark(c.field), nullptr) << c.field;
+    EXPECT_EQ(mark(c.field)->isVisible(), !c.tooltip.empty()) << c.typed;
+    EXPECT_EQ(mark(c.field)->toolTip().toStdString(), c.tooltip) << c.typed;
+  }
+  // The custom field follows the number shown: 3 reads "flyers", which is not there.
+  EXPECT_FALSE(mark(1083)->isVisible());
+  Control<QComboBox>(1066)->setCurrentIndex(2);
+  emit Control<QComboBox>(1066)->activated(2);
+  EXPECT_TRUE(mark(1083)->isVisible());
+  Type(1052, "romz");
+
+  auto& asked = platform::ScriptQuestionAnswers({Answer::kYes});
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));  // saving is still allowed
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Ces chemins n'existent pas :\n    Roms : " + base + "/romz\n    Custom 3 : " + base +
+                               "/flyers\n\nEnregistrer les modifications ?");
+  EXPECT_NE(dir.Read("config/Mame/config.ini").find("RomDir=romz\r\n"), std::string::npos);
+  EXPECT_FALSE(mark(1052)->isVisible());  // Neo names no ROM folder
 }
 
 TEST_F(PagesTest, ChoosingAnotherConfigurationAsksAboutTheModifiedOne) {

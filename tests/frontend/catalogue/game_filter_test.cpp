@@ -119,7 +119,20 @@ TEST(GameFilter, EachChoiceKeepsTheGamesItNames) {
       {"from a year on", {.yearFrom = 1991}, none, {"SF2", "unknown"}},
       {"all together", {.categories = {"*"}, .noMature = true, .players = 2, .orientation = 'v', .yearTo = 1983},
        both, {"pacman"}},
+      {"a control", {.controls = {"JOY8WAY"}}, none, {"1942", "SF2"}},
+      {"two controls", {.controls = {"joy4way", "joy8way"}}, none, {"1942", "pacman", "SF2"}},
+      {"no control named", {.controls = {""}}, none, {"mjgirl", "unknown"}},
   };
   for (const auto& c : cases) EXPECT_EQ(FilterGameList(list, c.filter, c.sources), c.kept) << c.what;
   EXPECT_EQ(FilterFileText({"1942", "SF2"}), "1942\r\nSF2\r\n");
+}
+
+TEST(GameFilter, ControlIsTheSummarysLastPart) {
+  const struct {
+    const char* infos3;
+    const char* control;
+  } cases[] = {{"2P 1B 2C joy4way", "joy4way"}, {"1P 0B 1C dial", "dial"}, {"2P 4B 2C", ""}, {"", ""},
+               {"joy8way", "joy8way"}, {"2P  1B  trackball ", "trackball"}, {"12P 2C lightgun", "lightgun"},
+               {"P 2X", "P 2X"}, {"2PB 1B", "2PB"}};
+  for (const auto& c : cases) EXPECT_EQ(ControlOf(c.infos3), c.control) << c.infos3;
 }

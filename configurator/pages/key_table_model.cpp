@@ -1,0 +1,54 @@
+#include "configurator/pages/key_table_model.h"
+
+#include <string>
+
+#include "configurator/pagemodel/key_capture.h"
+#include "configurator/pagemodel/key_names.h"
+#include "platform/text.h"
+#include "settings/setting_fields.h"
+
+namespace cfg {
+namespace {
+
+struct KeyColumn {
+  const char* header;
+  std::string (*text)(const Settings& settings, const KeyPrompt& action);
+};
+
+std::string ActionText(const Settings&, const KeyPrompt& action) { return std::string(action.name); }
+
+std::string KeyText(const Settings& settings, const KeyPrompt& action) {
+  return KeyName(platform::ParseInt(settings::FieldText(settings, settings::Key(action.key))));
+}
+
+constexpr KeyColumn kColumns[] = {{"Action", ActionText}, {"Touche", KeyText}};
+
+}  // namespace
+
+KeyTableModel::KeyTableModel(const Settings& settings, QObject* parent)
+    : QAbstractTableModel(parent), settings_(settings) {}
+
+int KeyTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(kKeyCount); }
+
+int KeyTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(std::size(kColumns));
+}
+
+QVariant KeyTableModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+    return {};
+  const KeyColumn& column = kColumns[std::size_t(index.column())];
+  return QString::fromStdString(column.text(settings_, kKeyPrompts[std::size_t(index.row())]));
+}
+
+QVariant KeyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+    return QAbstractTableModel::headerData(section, orientation, role);
+  return QString::fromUtf8(kColumns[std::size_t(section)].header);
+}
+
+void KeyTableModel::Refresh() {
+  emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+}  // namespace cfg
