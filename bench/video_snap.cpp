@@ -138,8 +138,8 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   if (!LoadConfiguration("")) return state.SkipWithError("settings not loaded");
   const int count = LoadGameList(gShell.settings, inst.path());
   SortGameList(0, count - 1);
-  wire::LoadLayout(gShell.settings.templateDir);
-  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadLayout(gShell.settings.templateDir))
+  wire::LoadConfiguredLayout(gShell.settings.templateDir);
+  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir))
     return state.SkipWithError("no offscreen display");
   gRender.clocks.fadeLevel = 1.0f;
   std::uint32_t tick = 1000;

@@ -2,6 +2,7 @@
 # screenshot tools), and the installation in Debian's layout:
 #   games/orvanel, games/orvanel-config, games/orvanel-session (Debian's place for games)
 #   lib/<triplet>/orvanel/liborvanel.so      found through the frontend's run path
+#   lib/<triplet>/orvanel/liborvanel-video.so  the clip decoder, opened on the first clip
 #   libexec/orvanel/demo_emulator            the demo's emulator
 #   share/orvanel/demo                       the demo installation, copied on first start
 #   share/orvanel/Sound                      the default sounds
@@ -9,7 +10,7 @@
 
 set(ORV_DEMO_TOOLS demo_emulator demo_art demo_sounds orvanel_shot config_shot close_window)
 add_custom_target(demo_programs)
-add_dependencies(demo_programs Orvanel orvanel OrvanelConfig)
+add_dependencies(demo_programs Orvanel orvanel orvanel-video OrvanelConfig)
 foreach(t ${ORV_DEMO_TOOLS})
   if(TARGET ${t})
     add_dependencies(demo_programs ${t})
@@ -61,7 +62,7 @@ foreach(pair "Orvanel;orvanel" "OrvanelConfig;orvanel-config")
                             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ORV_GAMES_DIR}/${to}\")")
 endforeach()
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/orvanel-session DESTINATION ${ORV_GAMES_DIR})
-install(FILES $<TARGET_FILE:orvanel> DESTINATION ${ORV_PRIVATE_LIBDIR})
+install(FILES $<TARGET_FILE:orvanel> $<TARGET_FILE:orvanel-video> DESTINATION ${ORV_PRIVATE_LIBDIR})
 install(PROGRAMS $<TARGET_FILE:demo_emulator> DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/orvanel)
 install(DIRECTORY ${ORV_SHIPPED_DEMO}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/orvanel/demo)
 install(CODE "file(CREATE_LINK demo/Sound \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/orvanel/Sound\" SYMBOLIC)")

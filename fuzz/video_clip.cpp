@@ -1,5 +1,7 @@
 // The video snap decoder over container bytes: open, decode, go back to the start and
-// decode again, within small limits so that a run's memory stays bounded.
+// decode again, then the sound track, within small limits so that a run's memory stays
+// bounded.
+// fuzz-links: orv_video_decoder
 #include <cstdint>
 #include <vector>
 
@@ -25,5 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!decoder.Rewind()) break;
   }
+  // The sound track of the same bytes, within its bound.
+  std::vector<std::int16_t> pcm;
+  decoder.DecodeSound({8000, 2}, 500, pcm);
+  fuzz::Require(pcm.size() <= 8000 / 2 * 2 && pcm.size() % 2 == 0);
   return 0;
 }

@@ -14,7 +14,10 @@ namespace {
 
 constexpr int kSoundChannel = 0;
 constexpr int kBeepChannel = 1;
+constexpr int kClipChannel = 2;
 constexpr int kRate = 44100;
+// The music under a clip's sound: a quarter of its volume.
+constexpr int kMusicUnderClip = 4;
 
 enum class Device { Untried, Open, Silent };
 
@@ -32,6 +35,10 @@ struct AudioState {
   bool wasPaused = false;
   double position = 0.0;
   int volume = MIX_MAX_VOLUME;
+  int musicLevel = MIX_MAX_VOLUME;  // the music's own volume, 0-128, before any lowering
+  // The clip channel's sound: its samples stay alive while the chunk plays them.
+  std::shared_ptr<const std::vector<std::int16_t>> clipSamples;
+  Mix_Chunk* clipChunk = nullptr;
 };
 
 AudioState& State() {
@@ -47,12 +54,18 @@ bool TryOpen() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
-  Mix_AllocateChannels(2);
+  Mix_AllocateChannels(3);
   return true;
 }
 
 void WaitWhilePlaying(int channel) {
   while (Mix_Playing(channel)) SDL_Delay(5);
+}
+
+void SetMusicLevel(int level) {
+  AudioState& s = State();
+  s.musicLevel = level;
+  Mix_VolumeMusic(s.clipChunk ? level / kMusicUnderClip : level);
 }
 
 }  // namespace
@@ -78,6 +91,7 @@ bool OpenAudio() {
 void CloseAudio() {
   AudioState& s = State();
   MusicClose();
+  StopClipSound();
   if (s.device == Device::Open) {
     Mix_HaltChannel(-1);
     Mix_CloseAudio();
@@ -105,7 +119,7 @@ void SuspendAudio() {
     s.wasPlaying = s.musicPaused || Mix_PlayingMusic();
     const double position = Mix_GetMusicPosition(s.music);
     s.position = position > 0 ? position : 0.0;
-    s.volume = Mix_VolumeMusic(-1);
+    s.volume = s.musicLevel;
   }
   const std::string file = s.musicFile;
   CloseAudio();
@@ -120,7 +134,7 @@ void ResumeAudio() {
   if (!s.hadMusic || !OpenAudio()) return;
   s.music = Mix_LoadMUS(s.musicFile.c_str());
   if (!s.music) return;
-  Mix_VolumeMusic(s.volume);
+  SetMusicLevel(s.volume);
   if (!s.wasPlaying) return;  // a stopped track stays stopped: the loop picks the next
   if (Mix_PlayMusic(s.music, 1) != 0) return;
   if (s.position > 0) Mix_SetMusicPosition(s.position);
@@ -139,7 +153,7 @@ bool MusicPlayFile(const std::string& file, int volume) {
   s.music = Mix_LoadMUS(file.c_str());
   if (!s.music) return false;
   s.musicFile = file;
-  Mix_VolumeMusic(volume > 1000 ? MIX_MAX_VOLUME : std::clamp(volume, 0, 1000) * MIX_MAX_VOLUME / 1000);
+  SetMusicLevel(volume > 1000 ? MIX_MAX_VOLUME : std::clamp(volume, 0, 1000) * MIX_MAX_VOLUME / 1000);
   if (Mix_PlayMusic(s.music, 1) != 0) {
     Mix_FreeMusic(s.music);
     s.music = nullptr;
@@ -168,7 +182,7 @@ bool MusicIsStopped() {
 void MusicSetVolume(int volume) {
   if (!State().music) return;
   volume = std::clamp(volume, 0, 1000);
-  Mix_VolumeMusic(volume * MIX_MAX_VOLUME / 1000);
+  SetMusicLevel(volume * MIX_MAX_VOLUME / 1000);
 }
 
 int MusicVolumeForTests() { return State().device == Device::Open ? Mix_VolumeMusic(-1) : 0; }
@@ -228,5 +242,48 @@ void Beep(int frequency, int milliseconds) {
   if (Mix_PlayChannel(kBeepChannel, chunk, 0) >= 0) WaitWhilePlaying(kBeepChannel);
   Mix_FreeChunk(chunk);
 }
+
+std::optional<SoundFormat> DeviceSoundFormat() {
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  if (!OpenAudio() || !Mix_QuerySpec(&rate, &format, &channels)) return std::nullopt;
+  if (format != AUDIO_S16SYS || rate <= 0 || channels <= 0) return std::nullopt;
+  return SoundFormat{rate, channels};
+}
+
+bool PlayClipSound(std::shared_ptr<const std::vector<std::int16_t>> samples, std::int64_t fromMs) {
+  StopClipSound();
+  const auto format = DeviceSoundFormat();
+  if (!format || !samples) return false;
+  const std::size_t frame = std::size_t(format->channels);
+  const std::size_t from = std::size_t(std::max<std::int64_t>(fromMs, 0) * format->rate / 1000) * frame;
+  if (from >= samples->size()) return false;
+  const std::size_t bytes = (samples->size() - from) * sizeof(std::int16_t);
+  if (bytes > 0xFFFFFFFFu) return false;
+  AudioState& s = State();
+  // The chunk plays the samples where they are: they are kept until it is freed.
+  auto* start = reinterpret_cast<Uint8*>(const_cast<std::int16_t*>(samples->data() + from));
+  s.clipChunk = Mix_QuickLoad_RAW(start, Uint32(bytes));
+  if (!s.clipChunk) return false;
+  s.clipSamples = std::move(samples);
+  if (Mix_PlayChannel(kClipChannel, s.clipChunk, 0) < 0) {
+    StopClipSound();
+    return false;
+  }
+  SetMusicLevel(s.musicLevel);
+  return true;
+}
+
+void StopClipSound() {
+  AudioState& s = State();
+  if (!s.clipChunk) return;
+  Mix_HaltChannel(kClipChannel);
+  Mix_FreeChunk(s.clipChunk);
+  s.clipChunk = nullptr;
+  s.clipSamples.reset();
+  SetMusicLevel(s.musicLevel);
+}
+
+bool ClipSoundPlaying() { return State().clipChunk && Mix_Playing(kClipChannel); }
 
 }  // namespace platform

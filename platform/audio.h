@@ -6,9 +6,14 @@
 // and the device is not tried again until CloseAudio.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/video_source.h"
 
 namespace platform {
 
@@ -64,5 +69,14 @@ bool SoundChannelBusy();
 
 // A square-wave tone, like the PC speaker beep: returns when it has played.
 void Beep(int frequency, int milliseconds);
+
+// --- A video clip's sound: samples in the device's own format, on a channel of their
+// own. The music is lowered while a clip's sound plays and comes back when it stops.
+// The device's format (opened now when needed); nothing when the program runs silent.
+std::optional<SoundFormat> DeviceSoundFormat();
+// Plays `samples` from `fromMs` to their end, in place of what the clip channel played.
+bool PlayClipSound(std::shared_ptr<const std::vector<std::int16_t>> samples, std::int64_t fromMs);
+void StopClipSound();
+bool ClipSoundPlaying();
 
 }  // namespace platform

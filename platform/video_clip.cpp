@@ -6,7 +6,15 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/video_module.h"
+
 namespace platform {
+namespace {
+
+// A clip's sound is kept whole in memory: up to a minute (10 MiB at 44.1 kHz stereo).
+constexpr std::int64_t kMaxSoundMs = 60'000;
+
+}  // namespace
 
 struct VideoClip::Worker {
   std::atomic<bool> stop{false};
@@ -17,9 +25,11 @@ struct VideoClip::Worker {
   bool failed = false;
   bool hardware = false;
   std::string error;
+  std::optional<SoundFormat> soundFormat;  // the sound is wanted in this format
+  std::shared_ptr<const std::vector<std::int16_t>> sound;
   std::thread thread;
 
-  void Run(VideoDecoder& decoder, bool opened) {
+  void Run(VideoSource& decoder, bool opened) {
     if (!opened) return Finish(decoder.error());
     {
       std::lock_guard lock(mutex);
@@ -29,9 +39,13 @@ struct VideoClip::Worker {
     for (;;) {
       if (!WaitForRoom(frame)) return;
       if (decoder.NextFrame(frame)) {
-        std::lock_guard lock(mutex);
-        queue.push_back(std::move(frame));
+        {
+          std::lock_guard lock(mutex);
+          queue.push_back(std::move(frame));
+        }
         frame = VideoFrame{};
+        // The first frame goes out first; the sound follows it, decoded whole.
+        if (soundFormat) DecodeSound(decoder);
         continue;
       }
       if (stop) return;
@@ -51,6 +65,14 @@ struct VideoClip::Worker {
     return true;
   }
 
+  void DecodeSound(VideoSource& decoder) {
+    auto pcm = std::make_shared<std::vector<std::int16_t>>();
+    const bool has = decoder.DecodeSound(*soundFormat, kMaxSoundMs, *pcm);
+    std::lock_guard lock(mutex);
+    soundFormat.reset();
+    if (has) sound = std::move(pcm);
+  }
+
   void Finish(const std::string& why) {
     std::lock_guard lock(mutex);
     failed = true;
@@ -60,26 +82,32 @@ struct VideoClip::Worker {
 
 VideoClip::VideoClip() : w_(std::make_unique<Worker>()) {}
 
-std::unique_ptr<VideoClip> VideoClip::Launch(std::function<bool(VideoDecoder&)> open,
-                                             VideoLimits limits) {
+std::unique_ptr<VideoClip> VideoClip::Launch(std::function<bool(VideoSource&)> open,
+                                             VideoLimits limits, std::optional<SoundFormat> sound) {
   std::unique_ptr<VideoClip> clip(new VideoClip());
   Worker* w = clip->w_.get();
+  w->soundFormat = sound;
+  // The module is loaded here, off the main loop, on the first clip of the program.
   w->thread = std::thread([w, limits, open = std::move(open)] {
-    VideoDecoder decoder(&w->stop, limits);
-    bool opened = open(decoder);
-    w->Run(decoder, opened);
+    std::unique_ptr<VideoSource> decoder = NewVideoSource(&w->stop, limits);
+    if (!decoder) return w->Finish("module vid\xE9o indisponible (" + ProgramVideoModule().error + ")");
+    bool opened = open(*decoder);
+    w->Run(*decoder, opened);
   });
   return clip;
 }
 
-std::unique_ptr<VideoClip> VideoClip::Play(const std::string& path, VideoLimits limits) {
-  return Launch([path](VideoDecoder& d) { return d.OpenFile(path); }, limits);
+std::unique_ptr<VideoClip> VideoClip::Play(const std::string& path, VideoLimits limits,
+                                           std::optional<SoundFormat> sound) {
+  return Launch([path](VideoSource& d) { return d.OpenFile(path); }, limits, sound);
 }
 
 std::unique_ptr<VideoClip> VideoClip::PlayMemory(std::vector<std::uint8_t> bytes,
-                                                 VideoLimits limits) {
+                                                 VideoLimits limits,
+                                                 std::optional<SoundFormat> sound) {
   auto shared = std::make_shared<std::vector<std::uint8_t>>(std::move(bytes));
-  return Launch([shared](VideoDecoder& d) { return d.OpenMemory(std::move(*shared)); }, limits);
+  return Launch([shared](VideoSource& d) { return d.OpenMemory(std::move(*shared)); }, limits,
+                sound);
 }
 
 VideoClip::~VideoClip() {
@@ -121,6 +149,11 @@ bool VideoClip::failed() const {
 std::string VideoClip::error() const {
   std::lock_guard lock(w_->mutex);
   return w_->error;
+}
+
+std::shared_ptr<const std::vector<std::int16_t>> VideoClip::sound() const {
+  std::lock_guard lock(w_->mutex);
+  return w_->sound;
 }
 
 bool VideoClip::hardware() const {

@@ -11,16 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "platform/video_decoder.h"
+#include "platform/video_source.h"
 
 namespace platform {
 
 class VideoClip {
  public:
   // Starts opening and decoding at once; the calls below never wait for the decoder.
-  static std::unique_ptr<VideoClip> Play(const std::string& path, VideoLimits limits = {});
+  // With a sound format, the clip's sound track is decoded too, once the first frame
+  // is out (sound() hands it over). A program whose video module cannot be loaded
+  // gets clips that fail at once (VideoModuleMissing() then says so).
+  static std::unique_ptr<VideoClip> Play(const std::string& path, VideoLimits limits = {},
+                                         std::optional<SoundFormat> sound = {});
   static std::unique_ptr<VideoClip> PlayMemory(std::vector<std::uint8_t> bytes,
-                                               VideoLimits limits = {});
+                                               VideoLimits limits = {},
+                                               std::optional<SoundFormat> sound = {});
   ~VideoClip();
   VideoClip(const VideoClip&) = delete;
   VideoClip& operator=(const VideoClip&) = delete;
@@ -37,11 +42,14 @@ class VideoClip {
   bool failed() const;
   std::string error() const;
   bool hardware() const;
+  // The whole sound track in the format asked for, once decoded; nothing before that,
+  // without sound asked for, or for a clip without a sound track.
+  std::shared_ptr<const std::vector<std::int16_t>> sound() const;
 
  private:
   struct Worker;
-  static std::unique_ptr<VideoClip> Launch(std::function<bool(VideoDecoder&)> open,
-                                           VideoLimits limits);
+  static std::unique_ptr<VideoClip> Launch(std::function<bool(VideoSource&)> open,
+                                           VideoLimits limits, std::optional<SoundFormat> sound);
   VideoClip();
   std::unique_ptr<Worker> w_;
 };

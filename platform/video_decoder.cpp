@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <mutex>
+
+#include "platform/video_container.h"
+#include "platform/video_sound_decoder.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -16,31 +18,11 @@ extern "C" {
 namespace platform {
 namespace {
 
-// Only the containers of the clip extensions we look up: a file of another kind is
-// refused at once rather than probed by every demuxer of the library.
-constexpr const char* kContainers = "mov,mp4,m4a,3gp,3g2,mj2,matroska,webm,avi,flv";
-constexpr int kIoBufferSize = 64 * 1024;
 constexpr std::int64_t kDefaultFrameMs = 40;
-// No allocation of the libraries may exceed this: a damaged header that announces a huge
-// table or frame is refused instead of taking the machine's memory.
-constexpr std::size_t kMaxAllocation = std::size_t(64) << 20;
 // Timestamps beyond a day are damage; keeping them bounded keeps the clock's sums exact.
 constexpr std::int64_t kMaxClipMs = std::int64_t(24) * 3600 * 1000;
 
-std::string AvError(int code) {
-  char text[AV_ERROR_MAX_STRING_SIZE] = {};
-  av_strerror(code, text, sizeof text);
-  return text;
-}
-
-// FFmpeg's own messages would go to stderr for every bad clip; the caller logs one line.
-void QuietLibraries() {
-  static std::once_flag once;
-  std::call_once(once, [] {
-    av_log_set_level(AV_LOG_QUIET);
-    av_max_alloc(kMaxAllocation);
-  });
-}
+std::string AvError(int code) { return av::ErrorText(code); }
 
 // One VA-API device for the program, tried once; nullptr when the machine offers none.
 AVBufferRef* HardwareDevice() {
@@ -75,12 +57,16 @@ AVPixelFormat PreferVaapi(AVCodecContext* context, const AVPixelFormat* formats)
 }  // namespace
 
 struct VideoDecoder::State {
+  explicit State(const std::atomic<bool>* stopFlag) : stop(stopFlag) {}
+
   const std::atomic<bool>* stop = nullptr;
   VideoLimits limits;
+  // What was opened, so that the sound track can be read on an input of its own.
+  std::string path;
   std::vector<std::uint8_t> memory;
-  std::size_t memoryPos = 0;
-  AVIOContext* io = nullptr;
-  AVFormatContext* format = nullptr;
+  bool inMemory = false;
+  av::Input input{stop};
+  AVFormatContext*& format = input.format;
   AVCodecContext* codec = nullptr;
   AVPacket* packet = nullptr;
   AVFrame* frame = nullptr;
@@ -106,42 +92,9 @@ struct VideoDecoder::State {
     av_frame_free(&frame);
     av_packet_free(&packet);
     avcodec_free_context(&codec);
-    avformat_close_input(&format);
-    if (io) {
-      av_freep(&io->buffer);
-      avio_context_free(&io);
-    }
   }
 
-  bool Stopped() const { return stop && stop->load(std::memory_order_relaxed); }
-
-  static int Interrupt(void* opaque) { return static_cast<State*>(opaque)->Stopped() ? 1 : 0; }
-
-  static int ReadMemory(void* opaque, std::uint8_t* buf, int size) {
-    auto* s = static_cast<State*>(opaque);
-    std::size_t left = s->memory.size() - s->memoryPos;
-    if (left == 0) return AVERROR_EOF;
-    std::size_t n = std::min<std::size_t>(left, std::size_t(size));
-    std::memcpy(buf, s->memory.data() + s->memoryPos, n);
-    s->memoryPos += n;
-    return int(n);
-  }
-
-  static std::int64_t SeekMemory(void* opaque, std::int64_t offset, int whence) {
-    auto* s = static_cast<State*>(opaque);
-    auto size = std::int64_t(s->memory.size());
-    if (whence & AVSEEK_SIZE) return size;
-    std::int64_t base = 0;
-    switch (whence & ~AVSEEK_FORCE) {
-      case SEEK_SET: base = 0; break;
-      case SEEK_CUR: base = std::int64_t(s->memoryPos); break;
-      case SEEK_END: base = size; break;
-      default: return AVERROR(EINVAL);
-    }
-    if (offset > size - base || offset < -base) return AVERROR(EINVAL);
-    s->memoryPos = std::size_t(base + offset);
-    return std::int64_t(s->memoryPos);
-  }
+  bool Stopped() const { return input.Stopped(); }
 
   bool Fail(std::string why) {
     error = std::move(why);
@@ -157,20 +110,8 @@ struct VideoDecoder::State {
     return true;
   }
 
-  bool Open(const char* url) {
-    QuietLibraries();
-    format = avformat_alloc_context();
-    if (!format) return Fail("mémoire insuffisante");
-    format->interrupt_callback = {&State::Interrupt, this};
-    format->format_whitelist = av_strdup(kContainers);
-    if (io) {
-      format->pb = io;
-      format->flags |= AVFMT_FLAG_CUSTOM_IO;
-    }
-    int r = avformat_open_input(&format, url, nullptr, nullptr);
-    if (r < 0) return Fail("conteneur illisible (" + AvError(r) + ")");
-    r = avformat_find_stream_info(format, nullptr);
-    if (r < 0) return Fail("conteneur illisible (" + AvError(r) + ")");
+  bool Open() {
+    if (std::string why = input.Open(path, inMemory ? &memory : nullptr); !why.empty()) return Fail(why);
     const AVCodec* decoder = nullptr;
     stream = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, &decoder, 0);
     if (stream == AVERROR_STREAM_NOT_FOUND) return Fail("pas de piste vidéo");
@@ -256,6 +197,7 @@ struct VideoDecoder::State {
     out.sourceWidth = width;
     out.sourceHeight = height;
     out.ptsMs = FrameTime(decoded);
+    out.passStartMs = passOffsetMs;
     ++framesInPass;
     return true;
   }
@@ -332,26 +274,29 @@ struct VideoDecoder::State {
 };
 
 VideoDecoder::VideoDecoder(const std::atomic<bool>* stop, VideoLimits limits)
-    : s_(std::make_unique<State>()) {
-  s_->stop = stop;
+    : s_(std::make_unique<State>(stop)) {
   s_->limits = limits;
 }
 
 VideoDecoder::~VideoDecoder() = default;
 
-bool VideoDecoder::OpenFile(const std::string& path) { return s_->Open(path.c_str()); }
+bool VideoDecoder::OpenFile(const std::string& path) {
+  s_->path = path;
+  return s_->Open();
+}
 
 bool VideoDecoder::OpenMemory(std::vector<std::uint8_t> bytes) {
   s_->memory = std::move(bytes);
-  auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
-  if (!buffer) return s_->Fail("mémoire insuffisante");
-  s_->io = avio_alloc_context(buffer, kIoBufferSize, 0, s_.get(), &State::ReadMemory, nullptr,
-                              &State::SeekMemory);
-  if (!s_->io) {
-    av_free(buffer);
-    return s_->Fail("mémoire insuffisante");
-  }
-  return s_->Open("");
+  s_->inMemory = true;
+  return s_->Open();
+}
+
+bool VideoDecoder::DecodeSound(const SoundFormat& format, std::int64_t maxMs,
+                               std::vector<std::int16_t>& samples) {
+  if (!s_->codec) return false;
+  av::Input sound(s_->stop);
+  if (!sound.Open(s_->path, s_->inMemory ? &s_->memory : nullptr).empty()) return false;
+  return DecodeSoundTrack(sound, format, maxMs, samples);
 }
 
 bool VideoDecoder::NextFrame(VideoFrame& out) { return s_->Next(out); }

@@ -1,6 +1,7 @@
 #include "render/screen.h"
 
 #include "render/animation_clock.h"
+#include "render/clip_player.h"
 #include "render/display.h"
 #include "render/drawing_generation.h"
 #include "render/frame_composition.h"
@@ -8,6 +9,7 @@
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
+#include "render/slide_clip.h"
 #include "render/still_layer.h"
 #include "render/texture_table.h"
 
@@ -20,11 +22,20 @@
 namespace {
 
 // The slide-show picture fitted into the layout. When the slide show's clock offers a
-// new picture it fades in over the screen shown before it.
+// new picture it fades in over the screen shown before it; a clip fades in with its
+// first frame and plays until the next slide.
 void DrawSlidePicture(float e) {
   const std::string path = gRender.sources.pickSlide ? gRender.sources.pickSlide() : std::string();
-  if (!path.empty()) {
+  bool fadeIn = false;
+  if (!path.empty() && IsClipFile(path)) {
+    StartSlideClip(path);
+  } else if (!path.empty()) {
+    StopSlideClip();
     LoadTexture(kSlotSlide, gRender.layout.transparentColour, path);
+    fadeIn = true;
+  }
+  if (TakeSlideClipArrival()) fadeIn = true;
+  if (fadeIn) {
     // The back buffer still holds the last composed screen in both display modes.
     if (gRender.display.backdrop) gRender.display.device->CopyBackBuffer(gRender.display.backdrop);
     gRender.screen.crossFadeAlpha = 15;
@@ -137,6 +148,7 @@ int DrawFrame(int mode) {
     DrawSlidePicture(e);
     CountContentChange();  // the layout target no longer holds the layout
   } else {
+    StopSlideClip();
     ComposeLayout(e);
   }
   DrawOverlays();

@@ -2,6 +2,8 @@
 // starts the clip (found in VideoDir like the snapshot in SnapDir); its first frame
 // replaces the snapshot, and each newer due frame goes into one streaming texture. The
 // clip is drawn as the snapshot is: same fit or stretch, opacity, rotation, transitions.
+// With VideoSon its sound plays along, starting over with each pass, and the music is
+// lowered until the clip stops.
 #pragma once
 
 #include <cstdint>

@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libpng-dev libjpeg-dev libgif-dev libfontconfig-dev libexpat1-dev libudev-dev
   libx11-dev libxi-dev libxext-dev
-  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
+  libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-xserver-utils imagemagick sox lame procps ccache

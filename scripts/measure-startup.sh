@@ -2,7 +2,8 @@
 # Measures the frontend's start-up side by side on the demo installation (under a private
 # Xvfb when there is no display), windowed at 1024x768 by default:
 #   window  start -> first visible window, in seconds;
-#   rss     resident memory 5 s after that window, in MiB (and whether a GL driver is mapped);
+#   rss     resident memory 5 s after that window, in MiB (and whether a GL driver, and
+#           FFmpeg's libavcodec, are mapped: the lists of the demo games have no clips);
 #   close   the window's close request -> the process gone, in seconds.
 # Each figure is taken for a list of 45,000 games and one of 100 games, and for three ways
 # of starting:
@@ -67,7 +68,7 @@ if [ -z "${DISPLAY:-}" ]; then
   if [ "${#nice_cmd[@]}" -gt 0 ]; then renice -n -20 -p "$XVFB_PID" >/dev/null 2>&1 || true; fi
 fi
 
-# One start: appends "window rss gl close" to the figures of its kind.
+# One start: appends "window rss gl close av" to the figures of its kind.
 run_once() {
   local program="$1" games="$2" how="$3" cache="$work/cache-$1-$2" out
   local env=(XDG_CACHE_HOME="$cache" ORVANEL_MESSAGES=log SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}")
@@ -77,7 +78,7 @@ run_once() {
     cached) [ -d "$cache" ] || env "${env[@]}" "$timer" 1 "$work/$program-$games/Orvanel" >/dev/null ;;
   esac
   out="$(env "${env[@]}" "${nice_cmd[@]}" "$timer" 5 "$work/$program-$games/Orvanel")" || { echo "$out" >&2; return 1; }
-  echo "$out" | awk '{ v[$1] = $2 } END { print v["window_s"], v["rss_mib"], v["gl"], v["close_s"] }' \
+  echo "$out" | awk '{ v[$1] = $2 } END { print v["window_s"], v["rss_mib"], v["gl"], v["close_s"], v["av"] }' \
     >> "$work/figures-$program-$games-$how"
 }
 
@@ -98,15 +99,16 @@ done
 median() { sort -g | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.3f", m }'; }
 
 echo "medians of $rounds alternating runs, windowed $size, load average $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-8s %-6s %-9s %10s %9s %8s %10s\n' program games start window_s rss_mib gl close_s
+printf '%-8s %-6s %-9s %10s %9s %8s %10s %8s\n' program games start window_s rss_mib gl close_s av
 for program in "${programs[@]}"; do
   for games in 45000 100; do
     for how in "${hows[@]}"; do
       f="$work/figures-$program-$games-$how"
-      printf '%-8s %-6s %-9s %10s %9s %8s %10s\n' "$program" "$games" "$how" \
+      printf '%-8s %-6s %-9s %10s %9s %8s %10s %8s\n' "$program" "$games" "$how" \
         "$(cut -d' ' -f1 "$f" | median)" "$(cut -d' ' -f2 "$f" | median)" \
         "$(cut -d' ' -f3 "$f" | sort | uniq -c | awk '{ printf "%s%sx%s", sep, $2, $1; sep = "," }')" \
-        "$(cut -d' ' -f4 "$f" | median)"
+        "$(cut -d' ' -f4 "$f" | median)" \
+        "$(cut -d' ' -f5 "$f" | sort | uniq -c | awk '{ printf "%s%sx%s", sep, $2, $1; sep = "," }')"
     done
   done
 done

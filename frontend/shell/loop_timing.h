@@ -25,7 +25,8 @@ struct LoopDeadlines {
   std::optional<std::uint32_t> musicCheck;   // last music look, when music is configured
   std::uint32_t statisticsSave = 0;          // last periodic save
   std::optional<std::uint32_t> screensaver;  // the screensaver's due tick
-  std::optional<std::uint32_t> video;        // the clip's next step
+  std::optional<std::uint32_t> video;        // the Snap object's clip's next step
+  std::optional<std::uint32_t> slideClip;    // the slide show's clip's next step
   std::optional<std::uint32_t> padRepeat;    // a held joystick control's next repeat
 };
 

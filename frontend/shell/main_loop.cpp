@@ -6,6 +6,7 @@
 #include "render/display.h"
 #include "render/render_state.h"
 #include "render/screen.h"
+#include "render/slide_clip.h"
 #include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/display_recovery.h"
@@ -62,8 +63,12 @@ void IdleStep(std::uint32_t now) {
     RecoverDisplay();
   } else {
     gShell.launched = false;
-    // A new clip frame redraws the Snap object only: the still layer stays as it is.
-    if (gRender.display.deviceReady && VideoSnapStep(now)) {
+    // A new clip frame redraws the Snap object (or the slide) only: the still layer stays
+    // as it is.
+    const bool ready = gRender.display.deviceReady;
+    const bool snapFrame = ready && VideoSnapStep(now);
+    const bool slideFrame = ready && SlideClipStep(now);
+    if (snapFrame || slideFrame) {
       gRender.clocks.frameAsked = true;
       gRender.clocks.nextFrameTime = now;
     }
@@ -92,7 +97,10 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
   if (!s.musicFond.empty() && s.musicVolume > 0) d.musicCheck = gShell.musicCheckTime;
   d.statisticsSave = gShell.statisticsSaveTime;
   d.screensaver = ScreensaverDeadline();
-  if (gRender.display.deviceReady) d.video = VideoSnapDeadline(now);
+  if (gRender.display.deviceReady) {
+    d.video = VideoSnapDeadline(now);
+    d.slideClip = SlideClipDeadline(now);
+  }
   d.padRepeat = PadRepeatDue();
   return IdleTimeout(now, d);
 }

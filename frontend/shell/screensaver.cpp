@@ -4,16 +4,24 @@
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/random.h"
 #include "render/picture_loading.h"
+#include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
+#include "platform/video_module.h"
 
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
-constexpr const char* kSlideExtensions = "png;jpg;bmp;gif";
+
+// Pictures, and clips unless the program found it cannot play any.
+std::string SlideExtensions() {
+  std::string extensions(kImageExtensions);
+  if (!platform::VideoModuleMissing()) extensions += ";" + std::string(kClipExtensions);
+  return extensions;
+}
 }  // namespace
 
 void RunScreensaver(char scrType) {
@@ -22,6 +30,7 @@ void RunScreensaver(char scrType) {
       RandomGameScreensaver();
       break;
     case '2':
+      StopVideoSnap();  // the menu's clip does not play under the slides
       gShell.slideShow.running = true;
       break;
     case '3':
@@ -58,7 +67,7 @@ std::string NextSlide(std::uint32_t now) {
   if (!SlideDue(now, gShell.slideShow.lastSlideTick, s.scrDuration)) return {};
   gShell.slideShow.lastSlideTick = now;
   std::string path = s.slideShowDir;
-  if (!PickRandomFile(path, kSlideExtensions, s.slideShowSousRep)) return {};
+  if (!PickRandomFile(path, SlideExtensions(), s.slideShowSousRep)) return {};
   return path;
 }
 

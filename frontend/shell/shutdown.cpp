@@ -2,6 +2,7 @@
 
 #include "frontend/catalogue/statistics.h"
 #include "render/display.h"
+#include "render/slide_clip.h"
 #include "render/video_snap.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/power_off.h"
@@ -33,6 +34,7 @@ int Shutdown() {
   CloseMusicWindow();                        // S3
   wire::FreeSoundsAndAudio();
   StopVideoSnap();
+  StopSlideClip();
   ReleaseAll();                              // S4
   platform::StopJoysticks();
   platform::QuitVideo();                           // S5

@@ -11,7 +11,9 @@ rm -rf "$inst"
 mkdir -p "$inst"
 cp -R "$root/demo/." "$inst/"
 cp "$build/Orvanel" "$inst/"
-[ -f "$build/liborvanel.so" ] && cp "$build/liborvanel.so" "$inst/"
+for lib in liborvanel.so liborvanel-video.so; do
+  if [ -f "$build/$lib" ]; then cp "$build/$lib" "$inst/"; fi
+done
 # Helper programs of the demo (its emulator, ...) sit beside the frontend.
 for tool in demo_emulator; do
   if [ -x "$build/tools/$tool/$tool" ]; then cp "$build/tools/$tool/$tool" "$inst/"; fi

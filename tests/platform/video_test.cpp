@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <random>
@@ -7,7 +8,9 @@
 
 #include "platform/video_clip.h"
 #include "platform/video_decoder.h"
+#include "platform/video_module.h"
 #include "platform/video_writer.h"
+#include "platform/wav.h"
 #include "temp_dir.h"
 #include "video_clips.h"
 
@@ -219,3 +222,56 @@ TEST(VideoClip, ACutMatroskaFilePlaysWhatItHas) {
 }
 
 }  // namespace
+
+// Only the decoder module of this build is taken; anything else at its place means "no clips".
+TEST(VideoModule, OnlyTheDecoderModuleOfThisBuildIsTaken) {
+  TempDir dir;
+  const struct {
+    const char* what;
+    std::string path;
+    bool usable;
+  } cases[] = {
+      {"the module", std::string(ORV_BINARY_DIR) + "/liborvanel-video.so", true},
+      {"no file", dir / "liborvanel-video.so", false},
+      {"not a library", dir.Write("text.so", "\x7F" "ELF but no more"), false},
+      {"another library", std::string(ORV_BINARY_DIR) + "/liborvanel.so", false},
+  };
+  for (const auto& c : cases) {
+    const platform::VideoModule m = platform::LoadVideoModule(c.path);
+    EXPECT_EQ(m.make != nullptr, c.usable) << c.what;
+    EXPECT_EQ(m.error.empty(), c.usable) << c.what << ": " << m.error;
+  }
+}
+
+// The sound track comes whole, converted to the device's format, cut at the length asked.
+TEST(VideoSoundTrack, ConvertedToTheFormatAskedAndCutAtItsLength) {
+  platform::ClipRecipe withSound = ColourClip(32, 24, 10);
+  withSound.sound = platform::SquareWave(440, 1000, 22050, 3000);
+  const struct {
+    const char* what;
+    platform::ClipRecipe recipe;
+    platform::SoundFormat format;
+    std::int64_t maxMs;
+    std::int64_t expectMs;  // 0: no sound
+  } cases[] = {
+      {"stereo 44.1 kHz", withSound, {44100, 2}, 60'000, 1000},
+      {"mono 22.05 kHz", withSound, {22050, 1}, 60'000, 1000},
+      {"cut", withSound, {48000, 2}, 250, 250},
+      {"no sound track", ColourClip(32, 24, 10), {44100, 2}, 60'000, 0},
+  };
+  for (const auto& c : cases) {
+    VideoDecoder decoder;
+    ASSERT_TRUE(decoder.OpenMemory(*platform::EncodeClip(c.recipe, "mkv"))) << c.what;
+    std::vector<std::int16_t> pcm;
+    EXPECT_EQ(decoder.DecodeSound(c.format, c.maxMs, pcm), c.expectMs > 0) << c.what;
+    const double ms = double(pcm.size()) / c.format.channels * 1000.0 / c.format.rate;
+    EXPECT_NEAR(ms, double(c.expectMs), 25.0) << c.what;
+    if (c.expectMs) {
+      EXPECT_EQ(pcm.size() % c.format.channels, 0u) << c.what;
+      EXPECT_NEAR(*std::max_element(pcm.begin(), pcm.end()), 3000, 600) << c.what;
+    }
+    // The pictures are not disturbed.
+    VideoFrame f;
+    EXPECT_TRUE(decoder.NextFrame(f)) << c.what;
+  }
+}

@@ -132,7 +132,8 @@ class Installation : public TempDir {
     namespace fs = std::filesystem;
     const fs::path bin = ORV_BINARY_DIR;
     fs::copy_file(bin / "Orvanel", fs::path(path()) / "Orvanel");
-    if (fs::exists(bin / "liborvanel.so")) fs::copy_file(bin / "liborvanel.so", fs::path(path()) / "liborvanel.so");
+    for (const char* lib : {"liborvanel.so", "liborvanel-video.so"})
+      if (fs::exists(bin / lib)) fs::copy_file(bin / lib, fs::path(path()) / lib);
   }
   std::string program() const { return path() + "/Orvanel"; }
   // XDG_CACHE_HOME for a frontend started on this installation.

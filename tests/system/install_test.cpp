@@ -66,11 +66,14 @@ TEST_F(Installed, FilesAreWhereThePackageExpectsThemAndValidate) {
                         "share/man/man6/orvanel-config.6", "share/man/man6/orvanel-session.6",
                         "lib/systemd/system/orvanel-kiosk@.service"})
     EXPECT_TRUE(fs::exists(Usr(f))) << f;
-  // The key tracker in the package's private folder, where the frontend's run path looks.
-  std::vector<std::string> trackers;
+  // The key tracker and the clip decoder in the package's private folder, where the
+  // frontend's run path looks.
+  std::vector<std::string> libraries;
   for (const auto& e : fs::recursive_directory_iterator(Usr("lib")))
-    if (e.path().filename() == "liborvanel.so") trackers.push_back(e.path().parent_path().filename());
-  EXPECT_EQ(trackers, std::vector<std::string>{"orvanel"});
+    if (e.path().filename() == "liborvanel.so" || e.path().filename() == "liborvanel-video.so")
+      libraries.push_back(e.path().parent_path().filename().string() + "/" + e.path().filename().string());
+  std::sort(libraries.begin(), libraries.end());
+  EXPECT_EQ(libraries, (std::vector<std::string>{"orvanel/liborvanel-video.so", "orvanel/liborvanel.so"}));
   // Nothing executable among the shared data but the emulator's link.
   for (const auto& e : fs::recursive_directory_iterator(Usr("share/orvanel"))) {
     if (e.is_regular_file() && !e.is_symlink()) {

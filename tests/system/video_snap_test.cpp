@@ -11,6 +11,9 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <thread>
 
@@ -123,6 +126,57 @@ TEST_F(VideoSnapTest, TheClipMovesInTheSnapAndTheSnapshotStaysWithoutOne) {
   ASSERT_NE(first, std::string::npos) << log;
   EXPECT_NE(log.find("gamma.mkv", first), std::string::npos) << log;
   EXPECT_EQ(log.find("Vid\xC3\xA9o illisible", first + 1), std::string::npos) << log;
+}
+
+}  // namespace
+
+namespace {
+
+bool MapsMediaLibraries(pid_t pid) {
+  std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+  const std::string text((std::istreambuf_iterator<char>(maps)), {});
+  return text.find("libavcodec") != std::string::npos;
+}
+
+// The media libraries cost memory and start-up time: a menu maps them only once a clip is
+// to be decoded.
+TEST_F(VideoSnapTest, TheMediaLibrariesAreLoadedOnlyForAClip) {
+  std::filesystem::rename(inst / "Videos/Alpha.MP4", inst / "Videos/beta.mp4");
+  systest::Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+  EXPECT_FALSE(MapsMediaLibraries(f.pid()));
+  Key(id, "Down");
+  std::string trace;
+  EXPECT_GE(ColoursSeen(1500, trace).size(), 2u) << trace;
+  EXPECT_TRUE(MapsMediaLibraries(f.pid()));
+  f.Close(id);
+  ASSERT_TRUE(f.Wait());
+}
+
+// Without the decoder module the menu runs as without clips, and says so once.
+TEST_F(VideoSnapTest, WithoutTheDecoderModuleTheSnapshotStaysAndOneLineSaysWhy) {
+  std::filesystem::remove(inst / "liborvanel-video.so");
+  systest::Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  for (const char* key : {"Down", "Down", "Up", "Up"}) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    Key(id, key);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  std::string trace;
+  const std::set<std::uint32_t> seen = ColoursSeen(1000, trace);
+  ASSERT_EQ(seen.size(), 1u) << trace;
+  EXPECT_TRUE(Close(*seen.begin(), kSnapGreen)) << trace;
+  f.Close(id);
+  ASSERT_TRUE(f.Wait());
+  const std::string log = inst.Read("debug.txt");
+  const auto first = log.find("Vid\xC3\xA9os d\xC3\xA9sactiv\xC3\xA9" "es : module vid\xC3\xA9o indisponible");
+  ASSERT_NE(first, std::string::npos) << log;
+  EXPECT_EQ(log.find("Vid\xC3\xA9os d\xC3\xA9sactiv\xC3\xA9" "es", first + 1), std::string::npos) << log;
+  EXPECT_EQ(log.find("Vid\xC3\xA9o illisible"), std::string::npos) << log;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 //   window_s  the time from the start to the first visible top-level window named "Orvanel";
 //   rss_mib   its resident memory `seconds` after that window;
 //   gl        whether it then maps a Mesa GL driver (*_dri.so);
+//   av        whether it then maps FFmpeg's decoders (libavcodec: a clip was decoded);
 //   close_s   the time from the window's close request (WM_DELETE_WINDOW) to its exit.
 // The window is watched through the X server's map events, not by polling.
 #include <X11/Xlib.h>
@@ -56,10 +57,10 @@ std::string StatusField(pid_t pid, const std::string& field) {
   return {};
 }
 
-bool MapsGlDriver(pid_t pid) {
+bool Maps(pid_t pid, const char* library) {
   std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
   for (std::string line; std::getline(maps, line);)
-    if (line.find("_dri.so") != std::string::npos) return true;
+    if (line.find(library) != std::string::npos) return true;
   return false;
 }
 
@@ -124,7 +125,8 @@ int main(int argc, char** argv) {
   std::printf("window_s %.3f\n", SecondsSince(start));
   std::this_thread::sleep_for(std::chrono::duration<double>(settle));
   std::printf("rss_mib %.1f\n", std::atof(StatusField(pid, "VmRSS").c_str()) / 1024.0);
-  std::printf("gl %s\n", MapsGlDriver(pid) ? "mapped" : "none");
+  std::printf("gl %s\n", Maps(pid, "_dri.so") ? "mapped" : "none");
+  std::printf("av %s\n", Maps(pid, "libavcodec") ? "mapped" : "none");
   // SDL may have replaced the window while it set up its renderer: close the one shown now.
   if (Window shown = FindShown(display)) window = shown;
   const Clock::time_point closing = Clock::now();

@@ -68,6 +68,10 @@ TEST_F(MainLoopTest, IdleTimeoutWaitsForTheEarliestDueStepAndAtMostASecond) {
   EXPECT_EQ(IdleTimeout(29500, d), 501u);  // the save is due when more than 30 s passed
   d.screensaver = 29600;
   EXPECT_EQ(IdleTimeout(29500, d), 100u);
+  d.video = 29580;
+  EXPECT_EQ(IdleTimeout(29500, d), 80u);
+  d.slideClip = 29540;
+  EXPECT_EQ(IdleTimeout(29500, d), 40u);
   d = {};
   d.statisticsSave = 0xFFFFFF00u;
   d.frame = 0xFFFFFFF0u + 20;  // wraps past zero

@@ -156,6 +156,17 @@ TEST_F(Screensaver, SlidesChangeEveryScrDurationSeconds) {
   EXPECT_NE(NextSlide(200000), "");
 }
 
+// Clips in the slide show's folder are slides too; other files are not.
+TEST_F(Screensaver, ClipsAreSlidesAsPicturesAre) {
+  for (const char* f : {"slides/a.png", "slides/b.MKV", "slides/c.mp4", "slides/notes.txt", "slides/d.wav"})
+    dir_.Write(f, "x");
+  gShell.settings.slideShowDir = dir_ / "slides";
+  gShell.settings.scrDuration = 1;
+  std::set<std::string> seen;
+  for (std::uint32_t t = 1000; t < 1000 + 60 * 1000; t += 1000) seen.insert(NextSlide(t));
+  EXPECT_EQ(seen, (std::set<std::string>{dir_ / "slides/a.png", dir_ / "slides/b.MKV", dir_ / "slides/c.mp4"}));
+}
+
 TEST_F(Screensaver, NoPictureKeepsThePreviousSlideAndTheTickIsKeptAcrossShows) {
   gShell.settings.slideShowDir = dir_ / "empty";
   gShell.settings.scrDuration = 2;
