@@ -95,16 +95,37 @@ void BM_PreviewDragStep1080p(benchmark::State& state) {
     QMouseEvent e(type, p, w.mapToGlobal(p), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(&w, &e);
   };
-  send(QEvent::MouseMove, {1100, 300}, Qt::NoButton, Qt::NoButton);
-  send(QEvent::MouseButtonPress, {1100, 300}, Qt::LeftButton, Qt::LeftButton);
+  // The pointer in window pixels: a layout larger than the screen is shown scaled down.
+  const double zoom = w.zoomPercent() / 100.0;
+  const QPointF at(1100 * zoom, 300 * zoom);
+  send(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
+  send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
   int dx = 0;
   for (auto _ : state) {
     dx = dx == 0 ? 1 : 0;
-    send(QEvent::MouseMove, {1100.0 + dx, 300}, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, at + QPointF(dx, 0), Qt::NoButton, Qt::LeftButton);
   }
-  send(QEvent::MouseButtonRelease, {1100, 300}, Qt::LeftButton, Qt::NoButton);
+  send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 BENCHMARK(BM_PreviewDragStep1080p)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+// One undo and one redo of a move in a full-HD layout: the layout put back, the preview
+// following it and a frame drawn, as the page does for Ctrl+Z.
+void BM_UndoRedo1080p(benchmark::State& state) {
+  Installation inst;
+  cfg::EditorSession& editor = inst.editor;
+  cfg::PreviewWindow& w = *inst.preview;
+  editor.layout.objects[cfg::kEdSnap].left += 40;
+  editor.history.Record(editor.layout);
+  for (auto _ : state) {
+    const bool redo = editor.history.CanRedo();
+    if (redo) editor.history.Redo(editor.layout);
+    else editor.history.Undo(editor.layout);
+    w.LayOutScrollText();
+    w.DrawNow();
+  }
+}
+BENCHMARK(BM_UndoRedo1080p)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The editor page's share of a core over 10 s with a still layout: the timer wakes for
 // nothing, so only the first frame costs anything.

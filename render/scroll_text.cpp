@@ -51,15 +51,19 @@ ScrollBox ScrollBoxOf(const Layout& layout) {
   return ScrollBox{o.visible, o.left, o.top, o.width, o.height, layout.textStyles[kScrollText].fontColour, o.alpha};
 }
 
+std::string ScrollTextOfFile(std::string_view bytes) {
+  // The text ends at its first NUL byte, as a C string would.
+  const std::string_view kept = bytes.substr(0, std::min(bytes.find('\0'), kScrollSourceMax));
+  return platform::TextFileAsCp1252(std::string(kept));
+}
+
 int ReadScrollText(const std::string& installDir, const std::string& configName) {
   gRender.scrollText.source.clear();
   gRender.scrollText.working.clear();
   const auto text = platform::ReadWholeFile(
       platform::ResolvePath(installDir + "/config/" + configName + "/ScrollTexte.txt"), kScrollSourceMax);
   if (!text) return 0;
-  // The text ends at its first NUL byte, as a C string would; a text saved as UTF-8 is
-  // drawn from the Windows-1252 text it spells.
-  gRender.scrollText.source = platform::TextFileAsCp1252(text->substr(0, text->find('\0')));
+  gRender.scrollText.source = ScrollTextOfFile(*text);
   return 1;
 }
 

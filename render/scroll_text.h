@@ -56,6 +56,11 @@ struct ScrollTextDrawing {
   std::uint32_t argb = 0;
 };
 
+// The text a ScrollTexte.txt's bytes give: up to the first NUL byte and at most 10000
+// bytes, a text saved as UTF-8 as the Windows-1252 text it spells. The cabinet and the
+// layout editor's preview both read it so.
+std::string ScrollTextOfFile(std::string_view bytes);
+
 // Reads <installDir>/config/<configName>/ScrollTexte.txt (at most 10000 bytes) into
 // gRender.scrollText.source; empties both texts first. 0 when the file cannot be opened.
 int ReadScrollText(const std::string& installDir, const std::string& configName);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "configurator/layouteditor/edit_history.h"
 #include "configurator/layouteditor/editor_layout.h"
 
 namespace cfg {
@@ -42,6 +43,7 @@ struct EditorSession {
   std::string currentFilePath;   // Layout.cfg last loaded or saved
   int templateListIndex = -1;    // row of the page's template list that is loaded
   std::string installDirectory;  // the configurator's working directory at start-up
+  EditHistory history;           // undo and redo of the loaded template's edits
   EditorHooks hooks;
 };
 

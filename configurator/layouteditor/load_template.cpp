@@ -136,6 +136,7 @@ int LoadTemplate(EditorSession& editor, const std::string& name, DesktopSize des
 
   ReadEditorLayout(keys, column, width, height, editor.layout);
   TakeSnapshot(editor.layout);
+  editor.history.Reset(editor.layout);
   editor.templateName = name;
   RebuildPreview(editor);
   editor.currentFilePath = path;

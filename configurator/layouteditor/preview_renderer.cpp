@@ -119,7 +119,7 @@ void PreviewRenderer::LoadTemplate(const std::string& installDirectory, const st
 }
 
 void PreviewRenderer::SetScrollText(const std::string& text) {
-  const std::string kept = text.substr(0, std::min(text.find('\0'), kScrollSourceMax));
+  const std::string kept = ScrollTextOfFile(text);
   gRender.scrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
   LayOutScrollText();
 }

@@ -39,7 +39,8 @@ class PreviewRenderer {
   // After Follow: the template's pictures with the layout's colour key, every object's
   // font (weight 600), the scroll text laid out. A new layout starts with still pictures.
   void LoadTemplate(const std::string& installDirectory, const std::string& templateName, bool newLayout);
-  // The scroll text shown: `text` (cut to the frontend's 10000 bytes); empty gives the sample.
+  // The scroll text shown: a ScrollTexte.txt's bytes, read as the cabinet reads them;
+  // empty gives the sample.
   void SetScrollText(const std::string& text);
   // Starts the scroll text again from its beginning in the ScrollText object's box.
   void LayOutScrollText();

@@ -1,5 +1,6 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -14,10 +15,12 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdlib>
 
+#include "configurator/layouteditor/font_units.h"
 #include "configurator/layouteditor/layout_import.h"
 #include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/save_layout.h"
@@ -60,7 +63,9 @@ bool HasFontGroup(int index, bool listeImages) {
 LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emusPath, QWidget* parent)
     : Page(parent), base_(base), emusPath_(std::move(emusPath)) {
   editor_.installDirectory = base_;
-  preview_ = new PreviewWindow(editor_, this);
+  preview_ = std::make_unique<PreviewWindow>(editor_);
+  preview_->setAttribute(Qt::WA_QuitOnClose, false);
+  preview_->SetOwner(this);
   editor_.hooks.rebuildPreview = [this] { preview_->Rebuild(); };
   editor_.hooks.resetAnimationTimers = [this] { preview_->ResetClocks(); };
   editor_.hooks.resetImageScroll = [this] { preview_->ResetPictureScroll(); };
@@ -78,8 +83,15 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
     SetNumber(y_, o.top);
     SetNumber(w_, o.width);
     SetNumber(h_, o.height);
+    UpdateStatus();
+  };
+  preview_->pointerMoved = [this](int x, int y) {
+    pointerX_ = x;
+    pointerY_ = y;
+    UpdateStatus();
   };
   preview_->closeRequested = [this] { window()->close(); };
+  preview_->editFinished = [this] { RecordEdit(); };
 
   BuildControls();
   for (int i = 0; i < kEditorObjectCount; ++i)
@@ -95,7 +107,16 @@ LayoutPage::LayoutPage(const std::string& base, std::function<std::string()> emu
   ShowObject(0);
 }
 
-LayoutPage::~LayoutPage() { editor_.hooks = {}; }
+LayoutPage::~LayoutPage() {
+  editor_.hooks = {};
+  KeepAbovePreview(false);
+}
+
+void LayoutPage::KeepAbovePreview(bool above) {
+  QWindow* page = window()->windowHandle();
+  if (!page || page == preview_->windowHandle()) return;
+  page->setTransientParent(above ? preview_->windowHandle() : nullptr);
+}
 
 void LayoutPage::BuildControls() {
   auto* grid = new QGridLayout(this);
@@ -157,11 +178,15 @@ void LayoutPage::BuildControls() {
   fg->addWidget(colourButton, 3, 3);
   grid->addWidget(fontGroup_, 0, 1);
   connect(fontButton, &QPushButton::clicked, this, [this] {
+    // The chooser asks in points; the field and the file hold the pixel height.
     std::string face = ToSettingText(face_->text());
-    int size = Number(size_);
-    if (!AskFont(this, face, size)) return;
+    const double dpi = screen() ? screen()->logicalDotsPerInchY() : 0.0;
+    const int pixels = Number(size_);
+    const int offered = PixelsToPoints(pixels, dpi);
+    int points = offered;
+    if (!AskFont(this, face, points)) return;
     face_->setText(FromSettingText(face));
-    SetNumber(size_, size);
+    SetNumber(size_, ChosenPixelHeight(pixels, offered, points, dpi));
   });
   auto chooseColour = [this](QLineEdit* field) {
     std::uint32_t colour = std::uint32_t(Number(field)) & 0xFFFFFF;
@@ -214,7 +239,10 @@ void LayoutPage::BuildControls() {
   auto* lg = new QGridLayout(layoutBox);
   templates_ = Named(new QComboBox(layoutBox), 1020);
   lg->addWidget(new QLabel(QStringLiteral("Nom"), layoutBox), 0, 0);
-  lg->addWidget(templates_, 0, 1, 1, 3);
+  lg->addWidget(templates_, 0, 1, 1, 2);
+  auto* newLayout = Named(new QPushButton(QStringLiteral("Nouveau"), layoutBox), 1203);
+  lg->addWidget(newLayout, 0, 3);
+  connect(newLayout, &QPushButton::clicked, this, [this] { NewLayout(); });
   transparent_ = Named(new QLineEdit(layoutBox), 1022);
   auto* transparentButton = Named(new QPushButton(QStringLiteral("..."), layoutBox), 1021);
   lg->addWidget(new QLabel(QStringLiteral("Couleur transparente"), layoutBox), 1, 0);
@@ -236,8 +264,28 @@ void LayoutPage::BuildControls() {
   auto* apply = Named(new QPushButton(QStringLiteral("&Appliquer"), layoutBox), 1032);
   lg->addWidget(apply, 4, 2, 1, 2);
   connect(apply, &QPushButton::clicked, this, [this] { ApplyFields(); });
+  undo_ = Named(new QPushButton(QStringLiteral("Annuler"), layoutBox), 1200);
+  redo_ = Named(new QPushButton(QStringLiteral("Rétablir"), layoutBox), 1201);
+  lg->addWidget(undo_, 5, 2);
+  lg->addWidget(redo_, 5, 3);
+  // The keys work in the page and in the preview alike.
+  auto* undoKeys = new QAction(QStringLiteral("Annuler"), this);
+  undoKeys->setShortcut(QKeySequence::Undo);
+  auto* redoKeys = new QAction(QStringLiteral("Rétablir"), this);
+  redoKeys->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  for (QAction* a : {undoKeys, redoKeys}) {
+    a->setShortcutContext(Qt::WindowShortcut);
+    addAction(a);
+    preview_->addAction(a);
+  }
+  connect(undoKeys, &QAction::triggered, this, [this] { Undo(); });
+  connect(redoKeys, &QAction::triggered, this, [this] { Redo(); });
+  connect(undo_, &QPushButton::clicked, this, [this] { Undo(); });
+  connect(redo_, &QPushButton::clicked, this, [this] { Redo(); });
   grid->addWidget(layoutBox, 2, 0, 1, 2);
-  grid->setRowStretch(3, 1);
+  status_ = Named(new QLabel(this), 1202);
+  grid->addWidget(status_, 3, 0, 1, 2);
+  grid->setRowStretch(4, 1);
 }
 
 void LayoutPage::ConnectControls() {
@@ -377,6 +425,25 @@ void LayoutPage::ShowObject(int index) {
   direction_[1][1]->setChecked(o.scrollSpeedY < 0);
   SetNumber(selMin_, l.settings.selectorMinAlpha);
   SetNumber(selMax_, l.settings.selectorMaxAlpha);
+  UpdateHistoryButtons();
+  UpdateStatus();
+}
+
+void LayoutPage::UpdateStatus() {
+  QString text;
+  if (pointerX_ >= 0) text = QStringLiteral("Pointeur : %1, %2").arg(pointerX_).arg(pointerY_);
+  const int sel = editor_.selected;
+  if (sel > kEdBackGround && sel < kEditorObjectCount) {
+    const EditorObject& o = editor_.layout.objects[sel];
+    if (!text.isEmpty()) text += QStringLiteral("    ");
+    text += QStringLiteral("%1 : %2, %3  %4 x %5")
+                .arg(FromSettingText(EditorListName(sel)))
+                .arg(o.left)
+                .arg(o.top)
+                .arg(o.width)
+                .arg(o.height);
+  }
+  status_->setText(text);
 }
 
 void LayoutPage::ApplyFields() {
@@ -398,6 +465,42 @@ void LayoutPage::ApplyFields() {
     // The preview makes a changed font again itself when it follows the commit.
     if (scrollWidthChanged) preview_->LayOutScrollText();
   }
+  preview_->RequestRedraw();
+  RecordEdit();
+}
+
+void LayoutPage::RecordEdit() {
+  editor_.history.Record(editor_.layout);
+  UpdateHistoryButtons();
+}
+
+void LayoutPage::UpdateHistoryButtons() {
+  undo_->setEnabled(editor_.history.CanUndo());
+  redo_->setEnabled(editor_.history.CanRedo());
+}
+
+void LayoutPage::Undo() { StepHistory(false); }
+
+void LayoutPage::Redo() { StepHistory(true); }
+
+void LayoutPage::StepHistory(bool redo) {
+  EditorLayout& l = editor_.layout;
+  if (editor_.selected >= 0) CommitFields(editor_.selected);
+  const LayoutState before = StateOf(l);
+  const bool stepped = redo ? editor_.history.Redo(l) : editor_.history.Undo(l);
+  UpdateHistoryButtons();
+  if (!stepped) return;
+  ShowObject(editor_.selected);
+  if (before.objects[kEdBackGround].width != l.Width() || before.objects[kEdBackGround].height != l.Height())
+    preview_->Rebuild(false);
+  for (int i = kEdCustom1; i <= kEdCustom6; ++i) {
+    const EditorObject &was = before.objects[std::size_t(i)], &now = l.objects[std::size_t(i)];
+    if (was.scrollSpeedX != now.scrollSpeedX || was.scrollSpeedY != now.scrollSpeedY) {
+      preview_->ResetPictureScroll();
+      break;
+    }
+  }
+  preview_->LayOutScrollText();
   preview_->RequestRedraw();
 }
 
@@ -454,6 +557,7 @@ void LayoutPage::StepScrollSpeed(int axis, int delta) {
   const float speed = direction_[axis][1]->isChecked() ? -float(v) : float(v);
   (axis == 0 ? o.scrollSpeedX : o.scrollSpeedY) = speed;
   ResetImageScroll(editor_);
+  RecordEdit();
 }
 
 bool LayoutPage::IsModified() const {
@@ -466,7 +570,37 @@ bool LayoutPage::SaveTo(const std::string& path) {
   // The pending fields go into the file, and the preview shows what was saved.
   if (editor_.selected >= 0) CommitFields(editor_.selected);
   preview_->RequestRedraw();
-  return SaveLayout(editor_, path) == 1;
+  if (SaveLayout(editor_, path) != 1) return false;
+  RefreshTemplates();
+  return true;
+}
+
+void LayoutPage::RefreshTemplates() {
+  const std::string saved = platform::ResolvePath(editor_.currentFilePath);
+  const QSignalBlocker block(templates_);
+  templates_->clear();
+  int row = -1;
+  for (const std::string& name : TemplateNames(base_)) {
+    if (TemplateLayoutPath(base_, name) == saved) {
+      row = templates_->count();
+      editor_.templateName = name;
+    }
+    templates_->addItem(FromSettingText(name));
+  }
+  editor_.templateListIndex = row;
+  templates_->setCurrentIndex(row);
+}
+
+bool LayoutPage::NewLayout() {
+  ApplyFields();
+  if (!SaveQuestionForChange()) return false;
+  LoadTemplate(editor_, "", Desktop());
+  editor_.templateListIndex = -1;
+  RestoreTemplateRow();
+  objects_->setCurrentIndex(0);
+  ShowObject(0);
+  preview_->RequestRedraw();
+  return true;
 }
 
 bool LayoutPage::Save() {
@@ -586,6 +720,7 @@ void LayoutPage::Shown() {
   preview_->ResetClocks();
   preview_->SetScrollText(text);
   preview_->show();
+  KeepAbovePreview(true);
   preview_->SetActive(true);
   preview_->RequestRedraw();
   // Minimising the window takes the preview with it.
@@ -601,6 +736,7 @@ bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
     } else {
       // The page's hide stopped the preview; coming back makes it live again.
       preview_->showNormal();
+      KeepAbovePreview(true);
       preview_->SetActive(true);
       preview_->RequestRedraw();
     }
@@ -610,6 +746,7 @@ bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {
 
 void LayoutPage::hideEvent(QHideEvent* event) {
   preview_->SetActive(false);
+  KeepAbovePreview(false);
   preview_->hide();
   Page::hideEvent(event);
 }

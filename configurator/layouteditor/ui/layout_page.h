@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "configurator/layouteditor/editor_session.h"
@@ -43,7 +44,7 @@ class LayoutPage : public Page {
   void SetDesktopSource(std::function<DesktopSize()> source) { desktop_ = std::move(source); }
 
   EditorSession& editor() { return editor_; }
-  PreviewWindow* preview() const { return preview_; }
+  PreviewWindow* preview() const { return preview_.get(); }
 
   // The handlers of the page's controls, as the user reaches them.
   void CommitFields(int index);
@@ -57,8 +58,15 @@ class LayoutPage : public Page {
   // The same by the template's directory name; false when it is not listed.
   bool ChooseTemplateNamed(const std::string& name);
   bool ImportFile(int commandId, const std::string& path);
+  // "Nouveau": after the save question, an empty layout that belongs to no template yet
+  // ("Enregistrer" asks where). False when the question was cancelled.
+  bool NewLayout();
   void OpenOrderDialog();
   void StepScrollSpeed(int axis, int delta);
+  // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), "Annuler" and "Rétablir": the fields pending are
+  // committed first, then the layout steps back or forth and everything shown follows.
+  void Undo();
+  void Redo();
 
  protected:
   void hideEvent(QHideEvent* event) override;
@@ -74,17 +82,30 @@ class LayoutPage : public Page {
   // A refused load or import: the template list and the name go back to the loaded one.
   void KeepLoadedTemplate();
   bool SaveTo(const std::string& path);
+  // The template list read again (a save may have made a folder); the template holding
+  // the current file becomes the loaded one.
+  void RefreshTemplates();
   DesktopSize Desktop() const;
   int Number(const QLineEdit* edit) const;
   // The face the field holds for an object whose face is `face`.
   std::string FaceOfField(const std::string& face) const;
   void SetNumber(QLineEdit* edit, int value);
+  // An edit is complete (applied, dragged, reordered, imported): one step to undo.
+  void RecordEdit();
+  void StepHistory(bool redo);
+  void UpdateHistoryButtons();
+  // The status line: the pointer's place in the layout and the selected object's rectangle.
+  void UpdateStatus();
+  // The page's window as the preview's transient (kept above it) while the page is shown.
+  void KeepAbovePreview(bool above);
 
   std::string base_;
   std::function<std::string()> emusPath_;
   std::function<DesktopSize()> desktop_;
   EditorSession editor_;
-  PreviewWindow* preview_ = nullptr;
+  // A window of its own, not a child: the page's window is made its transient so that
+  // the page stays above the preview.
+  std::unique_ptr<PreviewWindow> preview_;
 
   QComboBox* objects_ = nullptr;
   QComboBox* templates_ = nullptr;
@@ -100,6 +121,9 @@ class LayoutPage : public Page {
   QWidget* scrollGroup_ = nullptr;
   QLineEdit* speed_[2] = {};
   QRadioButton* direction_[2][2] = {};  // [axis][0 = Gauche/Haut, 1 = Droite/Bas]
+  QPushButton *undo_ = nullptr, *redo_ = nullptr;
+  QLabel* status_ = nullptr;
+  int pointerX_ = -1, pointerY_ = -1;  // -1: the pointer has not been over the preview
   QLineEdit *transparent_ = nullptr, *resX_ = nullptr, *resY_ = nullptr, *selMin_ = nullptr, *selMax_ = nullptr;
 };
 

@@ -2,14 +2,18 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
+#include "configurator/layouteditor/object_nudge.h"
 #include "configurator/layouteditor/object_numbering.h"
+#include "configurator/layouteditor/preview_zoom.h"
 #include "configurator/widgets/page.h"
 #include "platform/clock.h"
 
@@ -20,11 +24,12 @@ constexpr std::uint32_t kStillLayoutWait = 1000;  // what the clocks give when n
 
 }  // namespace
 
-DragHandle HandleAt(const SelectionFrame& f, int x, int y) {
-  if ((x == f.left || x == f.right) && y >= f.top && y <= f.bottom)
-    return x == f.left ? DragHandle::kLeftEdge : DragHandle::kRightEdge;
-  if ((y == f.top || y == f.bottom) && x >= f.left && x <= f.right)
-    return y == f.top ? DragHandle::kTopEdge : DragHandle::kBottomEdge;
+DragHandle HandleAt(const SelectionFrame& f, int x, int y, int slack) {
+  const auto near = [slack](int a, int edge) { return a >= edge - slack && a <= edge + slack; };
+  if ((near(x, f.left) || near(x, f.right)) && y >= f.top && y <= f.bottom)
+    return near(x, f.left) ? DragHandle::kLeftEdge : DragHandle::kRightEdge;
+  if ((near(y, f.top) || near(y, f.bottom)) && x >= f.left && x <= f.right)
+    return near(y, f.top) ? DragHandle::kTopEdge : DragHandle::kBottomEdge;
   if (x < f.left || x > f.right || y < f.top || y > f.bottom) return DragHandle::kNone;
   return DragHandle::kWholeFrame;
 }
@@ -55,6 +60,7 @@ PreviewWindow::PreviewWindow(EditorSession& editor, QWidget* parent)
   setWindowTitle(QString::fromUtf8(kCaption));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
   SizeToLayout();
@@ -73,16 +79,31 @@ void PreviewWindow::Rebuild(bool newLayout) {
 
 void PreviewWindow::SizeToLayout() {
   const int w = std::max(editor_.layout.Width(), 1), h = std::max(editor_.layout.Height(), 1);
-  if (width() == w && height() == h && minimumSize() == maximumSize()) return;
-  const QRect desktop = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
-  // A layout as large as the screen leaves no room for a frame: show it bare.
-  const bool bare = !desktop.isEmpty() && (w >= desktop.width() || h + 40 >= desktop.height());
+  QScreen* screen = owner_ && owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
+  const QRect desktop = screen ? screen->geometry() : QRect();
+  const QRect area = screen ? screen->availableGeometry() : QRect();
+  constexpr int kTitleRoom = 40;
+  zoom_ = area.isEmpty() ? 100 : FitPercent(w, h, area.width(), area.height() - kTitleRoom);
+  const int shownW = std::max(1, int((long long)w * zoom_ / 100)), shownH = std::max(1, int((long long)h * zoom_ / 100));
+  const QString title = zoom_ < 100 ? QStringLiteral("%1 - %2 %").arg(QString::fromUtf8(kCaption)).arg(zoom_)
+                                    : QString::fromUtf8(kCaption);
+  setWindowTitle(title);
+  if (width() == shownW && height() == shownH && minimumSize() == maximumSize()) return;
+  // A layout exactly as large as the screen leaves no room for a frame: show it bare.
+  const bool bare = zoom_ == 100 && !desktop.isEmpty() && (w >= desktop.width() || h + kTitleRoom >= desktop.height());
   const bool shown = isVisible();
   setWindowFlag(Qt::FramelessWindowHint, bare);  // this hides the window
-  setFixedSize(w, h);
-  const int frameWidth = frameGeometry().width() > w ? frameGeometry().width() : w;
-  move(bare ? 0 : desktop.width() / 2 - frameWidth / 2, bare ? 0 : 20);
+  setFixedSize(shownW, shownH);
+  const int frameWidth = frameGeometry().width() > shownW ? frameGeometry().width() : shownW;
+  const QPoint origin = area.isEmpty() ? QPoint() : area.topLeft();
+  move(bare ? desktop.topLeft() : origin + QPoint(std::max(0, area.width() / 2 - frameWidth / 2), zoom_ < 100 ? 0 : 20));
   if (shown) show();
+}
+
+QPoint PreviewWindow::ToLayout(QPointF p) const {
+  const QPoint q = p.toPoint();
+  if (zoom_ == 100) return q;
+  return {LayoutPixelOf(int(std::floor(p.x())), zoom_), LayoutPixelOf(int(std::floor(p.y())), zoom_)};
 }
 
 void PreviewWindow::ResetClocks() {
@@ -166,14 +187,20 @@ void PreviewWindow::Draw() {
 
 void PreviewWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, image_);
+  if (zoom_ == 100) {
+    painter.drawImage(0, 0, image_);
+  } else {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), image_);
+  }
 }
 
 void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ToLayout(event->position());
+  if (pointerMoved) pointerMoved(p.x(), p.y());
   if (!buttonDown_) {
     if (!frame_.present) return;
-    handle_ = HandleAt(frame_, p.x(), p.y());
+    handle_ = HandleAt(frame_, p.x(), p.y(), EdgeSlack(zoom_));
     static const Qt::CursorShape kShapes[] = {Qt::ArrowCursor,   Qt::SizeHorCursor, Qt::SizeHorCursor,
                                               Qt::SizeVerCursor, Qt::SizeVerCursor, Qt::SizeAllCursor};
     setCursor(kShapes[int(handle_)]);
@@ -183,7 +210,7 @@ void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void PreviewWindow::mousePressEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = ToLayout(event->position());
   if (event->button() == Qt::LeftButton) {
     if (handle_ != DragHandle::kNone && !buttonDown_) {
       grab_ = {p.x() - frame_.left, p.y() - frame_.top};
@@ -197,8 +224,10 @@ void PreviewWindow::mousePressEvent(QMouseEvent* event) {
 
 void PreviewWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  const bool dragged = buttonDown_;
   buttonDown_ = false;
   handle_ = DragHandle::kNone;
+  if (dragged && editFinished) editFinished();
 }
 
 void PreviewWindow::DragTo(int x, int y) {
@@ -220,15 +249,13 @@ void PreviewWindow::DragTo(int x, int y) {
       if (y - f.top > 1) f.bottom = y;
       break;
     case DragHandle::kWholeFrame: {
+      // An object left outside by a lower resolution comes back in, never goes further out.
       const int w = f.right - f.left, h = f.bottom - f.top;
-      const int left = x - grab_.x(), top = y - grab_.y();
-      if (left < 0 || left + w > editor_.layout.Width() || top < 0 || top + h > editor_.layout.Height()) {
-        // The grab point slides with the pointer, so moving back moves the frame at once.
-        if (x - f.left > 0) grab_.setX(x - f.left);
-        if (y - f.top > 0) grab_.setY(y - f.top);
-      } else {
-        f = {left, top, left + w, top + h, true};
-      }
+      const int left = KeptPosition(f.left, x - grab_.x(), w, editor_.layout.Width());
+      const int top = KeptPosition(f.top, y - grab_.y(), h, editor_.layout.Height());
+      // The grab point slides where the frame stops, so moving back moves it at once.
+      grab_ = {x - left, y - top};
+      f = {left, top, left + w, top + h, true};
       break;
     }
     case DragHandle::kNone:
@@ -250,6 +277,43 @@ void PreviewWindow::WriteFrameBack() {
   o.height = frame_.bottom - frame_.top;
   if (index == kEdScrollText && o.width != oldWidth) LayOutScrollText();
   if (frameMoved) frameMoved();
+}
+
+bool PreviewWindow::event(QEvent* event) {
+  // Tab walks the objects here instead of moving the keyboard focus.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+      const int next = NextInDrawOrder(editor_.layout, editor_.selected, backward);
+      if (next != editor_.selected && objectPicked) objectPicked(next);
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent* event) {
+  int dx = 0, dy = 0;
+  switch (event->key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+  const int index = editor_.selected;
+  const bool resize = event->modifiers() & Qt::AltModifier;
+  if (buttonDown_ || index <= kEdBackGround || index >= kEditorObjectCount) return;
+  const int oldWidth = editor_.layout.objects[index].width;
+  if (!NudgeObject(editor_.layout, index, dx * step, dy * step, resize)) return;
+  if (index == kEdScrollText && editor_.layout.objects[index].width != oldWidth) LayOutScrollText();
+  if (frameMoved) frameMoved();
+  DrawNow();
+  if (editFinished) editFinished();
 }
 
 void PreviewWindow::closeEvent(QCloseEvent* event) {

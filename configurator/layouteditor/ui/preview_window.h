@@ -1,7 +1,8 @@
 // The preview window: the layout drawn at one layout pixel per screen pixel, animated by
 // a single-shot timer armed for the next due redraw while the editor page is shown, and
 // the mouse editing of the selected object (drag to move, edges to resize, right click
-// to pick the smallest object under the pointer).
+// to pick the smallest object under the pointer) and by keys (arrows move by 1 pixel,
+// with Shift by 10, with Alt they resize; Tab selects the next object in draw order).
 #pragma once
 
 #include <QImage>
@@ -17,9 +18,9 @@ namespace cfg {
 
 enum class DragHandle { kNone, kLeftEdge, kRightEdge, kTopEdge, kBottomEdge, kWholeFrame };
 
-// The handle under the pointer for a frame (edges to the pixel; on a corner the left or
-// right edge wins).
-DragHandle HandleAt(const SelectionFrame& frame, int x, int y);
+// The handle under the pointer for a frame (edges to the pixel, or within `slack` pixels
+// of it on a scaled preview; on a corner the left or right edge wins).
+DragHandle HandleAt(const SelectionFrame& frame, int x, int y, int slack = 0);
 // The object a right click at (x, y) picks: the visible non-background object with the
 // smallest area containing the point (edges included), scanning from the front; -1 none.
 int PickObject(const EditorLayout& layout, int x, int y);
@@ -48,6 +49,11 @@ class PreviewWindow : public QWidget {
   // One frame drawn at once.
   void DrawNow();
 
+  // The screen the preview opens on and fits: the one of `owner` (the editor page).
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  // 100, or less when the layout is larger than the screen (the title says it then).
+  int zoomPercent() const { return zoom_; }
+
   const QImage& image() const { return image_; }
   PreviewRenderer& renderer() { return renderer_; }
   std::uint32_t nextRedraw() const { return renderer_.nextRedraw(); }
@@ -57,8 +63,12 @@ class PreviewWindow : public QWidget {
 
   // A right click picked an object (editor numbering).
   std::function<void(int index)> objectPicked;
-  // A drag changed the selected object's rectangle.
+  // The pointer is over the layout at (x, y), in layout pixels.
+  std::function<void(int x, int y)> pointerMoved;
+  // A drag or a key changed the selected object's rectangle.
   std::function<void()> frameMoved;
+  // A drag ended or a key moved the object: the editor records it as one step to undo.
+  std::function<void()> editFinished;
   // The close box: the editor asks whether to quit.
   std::function<void()> closeRequested;
 
@@ -68,6 +78,8 @@ class PreviewWindow : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void Tick();
@@ -77,6 +89,7 @@ class PreviewWindow : public QWidget {
   void SizeToLayout();
   void DragTo(int x, int y);
   void WriteFrameBack();
+  QPoint ToLayout(QPointF windowPoint) const;
 
   EditorSession& editor_;
   PreviewRenderer renderer_;
@@ -90,6 +103,8 @@ class PreviewWindow : public QWidget {
   bool buttonDown_ = false;
   QPoint grab_;
   QPoint last_{-1, -1};
+  QWidget* owner_ = nullptr;
+  int zoom_ = 100;
 };
 
 }  // namespace cfg

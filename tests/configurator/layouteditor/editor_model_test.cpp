@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "configurator/layouteditor/editor_key_reader.h"
+#include "configurator/layouteditor/font_units.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "editor_test_support.h"
 #include "render/layout.h"
@@ -81,4 +82,25 @@ TEST(EditorLayout, NormaliseOrderSortsAndRenumbers) {
   // A speed a file brought from far outside the int range is written as the nearest int.
   EXPECT_EQ(std::make_tuple(TruncatedSpeed(-3.9f), TruncatedSpeed(1e20f), TruncatedSpeed(std::nanf(""))),
             std::make_tuple(-3, 2147483520, 0));
+}
+
+// The font chooser's points become the pixel height the cabinet draws.
+TEST(FontUnits, PointsAndPixelHeights) {
+  const struct {
+    int stored, offered, chosen;
+    double dpi;
+    int pixels;
+  } cases[] = {
+      {28, 21, 21, 96, 28},   // unchanged: the stored height, not 21 pt at 96 dpi (28)
+      {30, 23, 23, 96, 30},   // nor 31, as rounding 22.5 pt up would give
+      {30, 23, 12, 96, 16},   // 12 pt at 96 dpi
+      {30, 18, 12, 120, 20},
+      {30, 23, 12, 0, 16},    // no screen: 96 dpi
+      {30, 23, 0, 96, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PixelsToPoints(c.stored, c.dpi > 0 ? c.dpi : 96), c.offered) << &c - cases;
+    EXPECT_EQ(ChosenPixelHeight(c.stored, c.offered, c.chosen, c.dpi), c.pixels) << &c - cases;
+  }
+  EXPECT_EQ(PointsToPixels(2147483647, 96), 2147483647);
 }

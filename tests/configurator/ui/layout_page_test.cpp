@@ -3,6 +3,7 @@
 // and quitting (a failed save or a cancelled dialog keeps the edits).
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QToolButton>
@@ -10,12 +11,19 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/order_dialog.h"
 #include "configurator/layouteditor/ui/preview_window.h"
+#include "configurator/layouteditor/font_units.h"
+#include "configurator/layouteditor/object_nudge.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "render/font_table.h"
 #include "render/render_state.h"
 #include "ui_fixture.h"
 
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QFontDialog>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -225,6 +233,199 @@ TEST_F(LayoutPageTest, MinimisingTheWindowTakesThePreviewAlong) {
   // Restored alive: the pulse, the scroll text and "&Appliquer" show again.
   EXPECT_TRUE(page()->preview()->active());
   EXPECT_TRUE(page()->preview()->TimerArmed());
+}
+
+// Each kind of edit is one step: undone back to the loaded (unmodified) layout, redone
+// again, with the fields and the preview following; a template change clears the steps.
+TEST_F(LayoutPageTest, UndoAndRedoWalkEveryKindOfEdit) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdSnap);
+  cfg::PreviewWindow* preview = page()->preview();
+  const auto& snap = editor().layout.objects[cfg::kEdSnap];
+  struct Expected {
+    int alpha, left, width, resX;
+    bool snapInFront;
+  };
+  const auto state = [&] {
+    const auto order = cfg::EditorDrawOrder(editor().layout);
+    return std::make_tuple(snap.alpha, snap.left, snap.width, editor().layout.Width(), order.back() == cfg::kEdSnap);
+  };
+  const Expected loaded = {255, 10, 100, 320, false};
+  std::vector<Expected> after;
+  Type(1008, "100");  // a field
+  page()->ApplyFields();
+  after.push_back({100, 10, 100, 320, false});
+  preview->DrawNow();
+  const auto drag = [preview](QPoint from, QPoint to) {
+    const auto send = [preview](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+      QMouseEvent e(type, QPointF(p), preview->mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
+      QApplication::sendEvent(preview, &e);
+    };
+    send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  };
+  drag({51, 51}, {56, 54});  // a move
+  after.push_back({100, 15, 100, 320, false});
+  drag({115, 60}, {135, 60});  // a resize by the right edge
+  after.push_back({100, 15, 120, 320, false});
+  QTimer::singleShot(0, [] {  // the order: the Snap to the front
+    auto* dialog = qobject_cast<cfg::OrderDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    const auto rows = dialog->list()->findItems("Snapshot", Qt::MatchExactly);
+    dialog->list()->setCurrentItem(rows.at(0));
+    for (int i = 0; i < 15; ++i) dialog->MoveSelected(-1);
+    QTest::mouseClick(dialog->findChild<QWidget*>("id1036"), Qt::LeftButton);
+  });
+  page()->OpenOrderDialog();
+  after.push_back({100, 15, 120, 320, true});
+  Type(1023, "300");  // the resolution
+  page()->ApplyFields();
+  after.push_back({100, 15, 120, 300, true});
+  const auto expect = [&](const Expected& e, const char* when, std::size_t step) {
+    EXPECT_EQ(state(), std::make_tuple(e.alpha, e.left, e.width, e.resX, e.snapInFront)) << when << step;
+    EXPECT_EQ(Control<QLineEdit>(1004)->text().toInt(), e.left) << when << step;
+    EXPECT_EQ(preview->image().width(), e.resX) << when << step;
+  };
+  for (std::size_t i = after.size(); i-- > 0;) {
+    page()->Undo();
+    expect(i == 0 ? loaded : after[i - 1], "undo ", i);
+  }
+  EXPECT_FALSE(page()->IsModified());
+  EXPECT_FALSE(Control<QPushButton>(1200)->isEnabled());
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    page()->Redo();
+    expect(after[i], "redo ", i);
+  }
+  EXPECT_TRUE(page()->IsModified());
+
+  // The keys.
+  page()->window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page()->window()));
+  QTest::keyClick(page()->window(), Qt::Key_Z, Qt::ControlModifier);
+  expect(after[after.size() - 2], "Ctrl+Z", 0);
+  QTest::keyClick(page()->window(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  expect(after.back(), "Ctrl+Shift+Z", 0);
+
+  platform::ScriptQuestionAnswers({Answer::kNo});
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Plain")));
+  EXPECT_FALSE(Control<QPushButton>(1200)->isEnabled());
+  page()->Undo();
+  EXPECT_EQ(editor().templateName, "Plain");
+  EXPECT_FALSE(page()->IsModified());
+}
+
+TEST_F(LayoutPageTest, KeysMoveResizeAndWalkTheObjectsInThePreview) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdSnap);
+  cfg::PreviewWindow* preview = page()->preview();
+  const auto& snap = editor().layout.objects[cfg::kEdSnap];
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int left, top, width, height;
+  } cases[] = {{Qt::Key_Right, Qt::NoModifier, 11, 20, 100, 80},
+               {Qt::Key_Down, Qt::ShiftModifier, 11, 30, 100, 80},
+               {Qt::Key_Left, Qt::ShiftModifier, 1, 30, 100, 80},
+               {Qt::Key_Right, Qt::AltModifier, 1, 30, 101, 80},
+               {Qt::Key_Up, Qt::AltModifier | Qt::ShiftModifier, 1, 30, 101, 70}};
+  for (const auto& c : cases) {
+    QTest::keyClick(preview, c.key, c.modifiers);
+    EXPECT_EQ(std::make_tuple(snap.left, snap.top, snap.width, snap.height),
+              std::make_tuple(c.left, c.top, c.width, c.height))
+        << &c - cases;
+  }
+  EXPECT_EQ(Control<QLineEdit>(1006)->text(), "101");
+  QMouseEvent hover(QEvent::MouseMove, QPointF(7, 9), preview->mapToGlobal(QPointF(7, 9)), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(preview, &hover);
+  EXPECT_EQ(Control<QLabel>(1202)->text(), QString::fromUtf8("Pointeur : 7, 9    Snapshot : 1, 30  101 x 70"));
+  page()->Undo();  // each key is a step
+  EXPECT_EQ(snap.height, 80);
+
+  // Tab and Shift+Tab reach the page's selection (the rule is the model's own).
+  const int next = cfg::NextInDrawOrder(editor().layout, cfg::kEdSnap, false);
+  ASSERT_NE(next, cfg::kEdSnap);
+  QTest::keyClick(preview, Qt::Key_Tab);
+  EXPECT_EQ(editor().selected, next);
+  EXPECT_EQ(Control<QComboBox>(1003)->currentIndex(), next);
+  QTest::keyClick(preview, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(editor().selected, cfg::kEdSnap);
+}
+
+// The page's window stays above its preview while the page is shown, and no longer after.
+TEST_F(LayoutPageTest, ThePageIsKeptAboveItsPreview) {
+  QWindow* page = window->windowHandle();
+  QWindow* preview = this->page()->preview()->windowHandle();
+  ASSERT_TRUE(page && preview);
+  EXPECT_EQ(page->transientParent(), preview);
+  EXPECT_EQ(preview->transientParent(), nullptr);
+  ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
+  EXPECT_EQ(page->transientParent(), nullptr);
+  ASSERT_TRUE(window->SelectPage(cfg::kLayoutPage));
+  EXPECT_EQ(page->transientParent(), preview);
+}
+
+// The preview reads the configuration's ScrollTexte.txt as the cabinet does.
+TEST_F(LayoutPageTest, TheScrollTextIsReadAsTheCabinetReadsIt) {
+  const struct {
+    std::string file, shown;
+  } cases[] = {{"Caf\xC3\xA9 \xE2\x82\xAC 5", "Caf\xE9 \x80 5"},  // UTF-8
+               {"Caf\xE9", "Caf\xE9"},                           // Windows-1252 stays
+               {std::string("A\0B", 3), "A"}};
+  for (const auto& c : cases) {
+    dir.Write("config/Mame/ScrollTexte.txt", c.file);
+    ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
+    ASSERT_TRUE(window->SelectPage(cfg::kLayoutPage));
+    EXPECT_EQ(gRender.scrollText.source, c.shown) << c.shown;
+  }
+}
+
+// The chooser's point size is stored as the pixel height it gives on the screen.
+TEST_F(LayoutPageTest, TheFontChoosersPointsBecomeAPixelHeight) {
+  ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
+  page()->SelectObject(cfg::kEdInfo);
+  const double dpi = page()->screen()->logicalDotsPerInchY();
+  Type(1018, "30");
+  int offered = 0;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    offered = dialog->currentFont().pointSize();
+    QFont font = dialog->currentFont();
+    font.setPointSize(12);
+    dialog->setCurrentFont(font);
+    dialog->accept();
+  });
+  QTest::mouseClick(Control<QWidget>(1017), Qt::LeftButton);
+  EXPECT_EQ(offered, cfg::PixelsToPoints(30, dpi));
+  EXPECT_EQ(Control<QLineEdit>(1018)->text().toInt(), cfg::PointsToPixels(12, dpi));
+}
+
+// "Nouveau" starts an empty layout; saved into a new template folder, it joins the list as
+// the loaded template.
+TEST_F(LayoutPageTest, ANewLayoutSavedIntoANewFolderJoinsTheList) {
+  EditSnap();
+  auto* asked = &platform::ScriptQuestionAnswers({Answer::kCancel});
+  EXPECT_FALSE(page()->NewLayout());
+  EXPECT_EQ(editor().templateName, "Etoiles");
+  asked = &platform::ScriptQuestionAnswers({Answer::kNo});
+  ASSERT_TRUE(page()->NewLayout());
+  EXPECT_EQ(asked->size(), 1u);
+  EXPECT_EQ(Control<QComboBox>(1020)->currentIndex(), -1);
+  EXPECT_TRUE(editor().currentFilePath.empty());
+  EXPECT_FALSE(page()->IsModified());
+
+  dir.Write("Templates/Neuf/lisezmoi.txt", "");  // the folder the save dialog made
+  editor().currentFilePath = dir / "Templates/Neuf/Layout.cfg";
+  ASSERT_TRUE(page()->Save());
+  EXPECT_EQ(Control<QComboBox>(1020)->currentText(), "Neuf");
+  EXPECT_EQ(editor().templateName, "Neuf");
+  // Choosing it again is no change: nothing is asked, nothing reloaded.
+  asked = &platform::ScriptQuestionAnswers({});
+  EXPECT_TRUE(page()->ChooseTemplateNamed("Neuf"));
+  EXPECT_TRUE(asked->empty());
 }
 
 // Equal orders: the rows show what the cabinet draws, and Cancel changes nothing.

@@ -1,5 +1,8 @@
 // The preview drawn by the frontend's drawing code from the editor's model, and the mouse
 // editing on it: pixels probed where the model says the objects are.
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -156,6 +159,64 @@ TEST_F(PreviewTest, DragMovesAndResizesTheSelectedObject) {
   QTest::mouseMove(preview.get(), {198, 50});
   QTest::mouseRelease(preview.get(), Qt::LeftButton, {}, {198, 50});
   EXPECT_EQ(Object(cfg::kEdSnap).left, 159);
+}
+
+// An object half outside the layout (its resolution lowered) is dragged back in, never further out.
+TEST_F(PreviewTest, AnObjectOutsideTheLayoutIsDraggedBackIn) {
+  preview->show();
+  editor.selected = cfg::kEdSnap;
+  Object(cfg::kEdSnap).left = 170;  // 10 pixels past the right edge
+  preview->DrawNow();
+  const auto send = [this](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(p), preview->mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(preview.get(), &e);
+  };
+  send(QEvent::MouseMove, {180, 20}, Qt::NoButton, Qt::NoButton);
+  send(QEvent::MouseButtonPress, {180, 20}, Qt::LeftButton, Qt::LeftButton);
+  const struct {
+    int x, left;
+  } steps[] = {{185, 170}, {180, 165}, {175, 160}, {190, 160}, {189, 159}, {150, 120}};
+  for (const auto& s : steps) {
+    send(QEvent::MouseMove, {s.x, 20}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(Object(cfg::kEdSnap).left, s.left) << s.x;
+  }
+  send(QEvent::MouseButtonRelease, {150, 20}, Qt::LeftButton, Qt::NoButton);
+}
+
+// A layout larger than the screen is shown scaled to fit; the mouse works in layout pixels.
+TEST_F(PreviewTest, ALayoutLargerThanTheScreenIsZoomedToFit) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const int w = area.width() * 2, h = area.height() * 2;
+  dir.Write("Templates/Big/Layout.cfg", "RESOLUTIONX=" + std::to_string(w) + "\r\nRESOLUTIONY=" + std::to_string(h) +
+                                            "\r\nSnap_visible=YES\r\nSnap_left=400\r\nSnap_top=200\r\n"
+                                            "Snap_width=400\r\nSnap_height=300\r\n");
+  ASSERT_EQ(cfg::LoadTemplate(editor, "Big", {100000, 100000}), 1);
+  const int percent = preview->zoomPercent();
+  ASSERT_LT(percent, 50);
+  EXPECT_EQ(preview->size(), QSize(w * percent / 100, h * percent / 100));
+  EXPECT_TRUE(preview->windowTitle().endsWith(QStringLiteral(" - %1 %").arg(percent)));
+  EXPECT_EQ(preview->image().size(), QSize(w, h));  // drawn at full size
+
+  preview->show();
+  int picked = -1;
+  preview->objectPicked = [&](int index) { picked = index; };
+  const auto send = [this](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(p), preview->mapToGlobal(QPointF(p)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(preview.get(), &e);
+  };
+  const auto window = [percent](int layoutPixel) { return layoutPixel * percent / 100; };
+  send(QEvent::MouseButtonPress, {window(600), window(350)}, Qt::RightButton, Qt::RightButton);
+  EXPECT_EQ(picked, cfg::kEdSnap);
+  editor.selected = cfg::kEdSnap;
+  preview->DrawNow();
+  // The left edge, caught though no window pixel falls on it exactly, dragged 100 layout pixels.
+  send(QEvent::MouseMove, {window(400) + 1, window(350)}, Qt::NoButton, Qt::NoButton);
+  ASSERT_EQ(preview->handle(), cfg::DragHandle::kLeftEdge);
+  send(QEvent::MouseButtonPress, {window(400) + 1, window(350)}, Qt::LeftButton, Qt::LeftButton);
+  send(QEvent::MouseMove, {window(300), window(350)}, Qt::NoButton, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {window(300), window(350)}, Qt::LeftButton, Qt::NoButton);
+  EXPECT_NEAR(Object(cfg::kEdSnap).left, 300, 100 / percent + 1);
+  EXPECT_EQ(Object(cfg::kEdSnap).left + Object(cfg::kEdSnap).width, 800);
 }
 
 TEST_F(PreviewTest, TimerIsArmedOnlyWhileActiveAndOnlyForTheNextDueRedraw) {
