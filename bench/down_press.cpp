@@ -24,12 +24,16 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
+#include "frontend/shell/wiring_input.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/memory.h"
+#include "platform/joysticks.h"
 #include "platform/message_box.h"
+#include "platform/window.h"
+#include "tests/virtual_pad.h"
 
 namespace {
 
@@ -151,7 +155,22 @@ class Installation {
   fs::path root_;
 };
 
-void DownPress(benchmark::State& state, Art art) {
+// How one press reaches the menu.
+enum class Press {
+  kKey,       // the key handling, straight
+  kJoystick,  // a virtual joystick's hat: SDL's update, the queue, the bindings, the action
+};
+
+// Pushes the hat down and back, each through the queue as the main loop takes it.
+void JoystickDown(SDL_Joystick* pad) {
+  for (const Uint8 hat : {Uint8{SDL_HAT_DOWN}, Uint8{SDL_HAT_CENTERED}}) {
+    SDL_JoystickSetVirtualHat(pad, 0, hat);
+    platform::WindowEvent e;
+    while (platform::PollEvent(e)) wire::HandleWindowEvent(e);
+  }
+}
+
+void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
   Installation inst(art);
   platform::SetLogDirectory(inst.path());
   platform::RecordMessageBoxes();
@@ -171,18 +190,33 @@ void DownPress(benchmark::State& state, Art art) {
   SelectEntry(0);
   LoadSelectionMedia();
   const int down = gShell.settings.keys.down;
+  SDL_Joystick* pad = nullptr;
+  if (press == Press::kJoystick) {
+    if (!platform::StartJoysticks() || testpad::Attach("Bench pad") < 0) {
+      state.SkipWithError("no virtual joystick");
+      return;
+    }
+    pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
+    JoystickDown(pad);  // its arrival, and one move
+  }
   for (auto _ : state) {
-    HandleKey(down);
+    if (pad) JoystickDown(pad);
+    else HandleKey(down);
     DrawFrame(0);
   }
   state.counters["games"] = count;
+  testpad::Detach(pad);
+  platform::StopJoysticks();
   ReleaseAll();
 }
 void BM_DownPress(benchmark::State& state) { DownPress(state, Art::kEveryGame); }
+// The same press from a joystick: it must cost what the key costs, give or take SDL's look at it.
+void BM_DownPressJoystick(benchmark::State& state) { DownPress(state, Art::kEveryGame, Press::kJoystick); }
 void BM_DownPressHalfMissingArtOtherCase(benchmark::State& state) {
   DownPress(state, Art::kHalfMissingOtherCase);
 }
 BENCHMARK(BM_DownPress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DownPressJoystick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DownPressHalfMissingArtOtherCase)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

@@ -3,10 +3,12 @@
 // and hands each event over as a kernel input event (type, code, value).
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace keytracker {
 
@@ -67,6 +69,17 @@ std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler hand
 // full-screen emulator, grabs the keyboard). Key codes are handed over as kernel key
 // codes. Keys of a device whose node is in `skip` are left out.
 std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler, std::shared_ptr<const ReadNodes> skip = nullptr);
+
+// A joystick button counted as a key: releases of `linuxCode` on `node` are `virtualKey`.
+struct JoystickKey {
+  std::string node;
+  int linuxCode = 0;
+  std::uint32_t virtualKey = 0;
+};
+using JoystickKeyHandler = void (*)(std::uint32_t virtualKey);
+
+// The nodes of those buttons, read on a thread; null when none can be opened.
+std::unique_ptr<EventSource> StartJoystickSource(const std::vector<JoystickKey>& keys, JoystickKeyHandler handler);
 
 // Both sources as one: ended together.
 std::unique_ptr<EventSource> CombineSources(std::unique_ptr<EventSource> first, std::unique_ptr<EventSource> second);

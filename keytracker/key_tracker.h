@@ -12,6 +12,11 @@ extern "C" {
 /* Sets the four-code filter (first code <= 0: every key), empties the stack and starts
    watching the keyboards when not already watching. 1 when the keyboards are watched. */
 ORVANEL_EXPORT int KeyTrackerInit(int key1, int key2, int key3, int key4);
+/* Also counts a joystick's button as a key while the keyboards are watched: releases of
+   the kernel key code `linuxCode` (a BTN_* code) on the event node `node` are recorded as
+   `virtualKey`, through the same filter. Named before the KeyTrackerInit that starts the
+   watching; KeyTrackerTerm forgets them. */
+ORVANEL_EXPORT void KeyTrackerWatchJoystickKey(const char* node, int linuxCode, unsigned long virtualKey);
 /* Pops the newest recorded key; 0 when none is waiting. */
 ORVANEL_EXPORT unsigned long KeyTrackerGetKey(void);
 /* Stops watching the keyboards (nothing when not watching). */

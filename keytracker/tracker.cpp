@@ -15,6 +15,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 namespace keytracker {
 namespace {
@@ -39,6 +40,7 @@ std::atomic<bool> gKeyboardHooked{false};
 std::atomic<bool> gMouseHooked{false};
 std::atomic<bool> gTestMode{false};
 std::optional<EvdevPlace> gTestInputDirectory;  // under gHookLock
+std::vector<JoystickKey> gJoystickKeys;         // under gHookLock
 
 // What the keyboard hook did for a released key.
 void RecordKeyRelease(std::uint32_t virtualKey) {
@@ -109,7 +111,9 @@ extern "C" int KeyTrackerInit(int key1, int key2, int key3, int key4) {
   }
   std::lock_guard lock(gHookLock);
   if (!gKeyboardHooked.load()) {
-    if (!gTestMode.load()) gKeyboardSource = StartKeyboardSource();
+    // Joystick buttons are read beside the keyboards, and watching either is watching.
+    if (!gTestMode.load())
+      gKeyboardSource = CombineSources(StartKeyboardSource(), StartJoystickSource(gJoystickKeys, &RecordKeyRelease));
     gKeyboardHooked.store(gTestMode.load() || gKeyboardSource != nullptr);
   }
   return gKeyboardHooked.load() ? 1 : 0;
@@ -128,6 +132,13 @@ extern "C" void KeyTrackerTerm(void) {
   std::lock_guard lock(gHookLock);
   gKeyboardHooked.store(false);
   gKeyboardSource.reset();
+  gJoystickKeys.clear();
+}
+
+extern "C" void KeyTrackerWatchJoystickKey(const char* node, int linuxCode, unsigned long virtualKey) {
+  if (!node) return;
+  std::lock_guard lock(gHookLock);
+  gJoystickKeys.push_back({node, linuxCode, static_cast<std::uint32_t>(virtualKey)});
 }
 
 extern "C" int MouseTrackerInit(int) {

@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include "platform/joysticks_native.h"
 #include "platform/renderer_choice.h"
 #include "platform/renderer_choice_child.h"
 #include "platform/window_native.h"
@@ -56,6 +57,33 @@ WindowEvent Translate(const SDL_Event& e) {
         case SDL_WINDOWEVENT_FOCUS_LOST: out.type = WindowEvent::Type::FocusLost; break;
         default: out.type = WindowEvent::Type::Other; break;
       }
+      break;
+    case SDL_JOYDEVICEADDED:
+      out.device = OpenJoystickAt(e.jdevice.which);
+      out.type = out.device >= 0 ? WindowEvent::Type::JoyAdded : WindowEvent::Type::Other;
+      break;
+    case SDL_JOYDEVICEREMOVED:
+      out.device = e.jdevice.which;
+      out.type = CloseJoystickId(out.device) ? WindowEvent::Type::JoyRemoved : WindowEvent::Type::Other;
+      break;
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+      out.type = WindowEvent::Type::JoyButton;
+      out.device = e.jbutton.which;
+      out.control = e.jbutton.button;
+      out.value = e.jbutton.state == SDL_PRESSED ? 1 : 0;
+      break;
+    case SDL_JOYHATMOTION:
+      out.type = WindowEvent::Type::JoyHat;
+      out.device = e.jhat.which;
+      out.control = e.jhat.hat;
+      out.value = e.jhat.value;
+      break;
+    case SDL_JOYAXISMOTION:
+      out.type = WindowEvent::Type::JoyAxis;
+      out.device = e.jaxis.which;
+      out.control = e.jaxis.axis;
+      out.value = e.jaxis.value;
       break;
     default:
       out.type = WindowEvent::Type::Other;
@@ -144,6 +172,7 @@ void ParkPointer(int x, int y) {
 
 bool PollEvent(WindowEvent& event) {
   if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
+  UpdateJoysticks();
   SDL_Event e;
   if (!SDL_PollEvent(&e)) return false;
   event = Translate(e);

@@ -20,12 +20,20 @@ struct WindowEvent {
     Hidden,
     Exposed,
     FocusLost,            // keys now go to another window
+    JoyAdded,             // device = the joystick's id, now open (platform/joysticks.h)
+    JoyRemoved,           // device = the id of a joystick unplugged, now closed
+    JoyButton,            // control = button index, value = 1 down, 0 up
+    JoyHat,               // control = hat index, value = SDL hat bits
+    JoyAxis,              // control = axis index, value = -32768 to 32767
     Other,
   };
   Type type = Type::None;
   int scancode = 0;
   bool repeat = false;
   bool alt = false;       // an Alt key is held with this key
+  int device = -1;        // joystick events: the joystick's id
+  int control = 0;
+  int value = 0;
 };
 
 // Creates the main window, hidden until ShowMainWindow (destroying the previous one).

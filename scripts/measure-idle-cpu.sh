@@ -13,6 +13,8 @@
 # Usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both|clip] [runs]
 # With several runs each figure is printed and then their median.
 # ORV_IDLE_SIZE=WxH sets the window (default 1024x768; "shipped" keeps the demo's own).
+# ORV_IDLE_JOYSTICK=1 plugs a virtual joystick into the frontend (tools/virtual_pad), as a
+# cabinet's encoder would be: an open joystick must not cost anything either.
 # Extra environment (SDL_RENDER_DRIVER=software, ...) reaches the frontend unchanged.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -21,6 +23,12 @@ seconds="${2:-10}"
 what="${3:-both}"
 runs="${4:-1}"
 size="${ORV_IDLE_SIZE:-1024x768}"
+preload=()
+if [ "${ORV_IDLE_JOYSTICK:-0}" = 1 ]; then
+  pad="$build/tools/virtual_pad/libvirtual_pad.so"
+  [ -f "$pad" ] || { echo "measure-idle-cpu: $pad is not built" >&2; exit 2; }
+  preload=("LD_PRELOAD=$pad")
+fi
 
 # Builds the installation for one menu kind under $build/idle-<kind>.
 prepare() {
@@ -57,8 +65,8 @@ fi
 measure_once() {
   local inst="$1" pid win t0 t1 start_ns end_ns hz
   # The renderer's verdict is remembered beside the installation, not in the user's cache.
-  XDG_CACHE_HOME="$build/idle-cache" ORVANEL_MESSAGES=log SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
-    "${nice_cmd[@]}" "$inst/Orvanel" &
+  env XDG_CACHE_HOME="$build/idle-cache" ORVANEL_MESSAGES=log SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
+    "${preload[@]}" "${nice_cmd[@]}" "$inst/Orvanel" &
   pid=$!
   win=""
   for _ in $(seq 1 100); do

@@ -15,6 +15,14 @@ template <auto Member>
 SettingField KeyAt(Settings& s) {
   return &(s.keys.*Member);
 }
+template <auto Member>
+SettingField PadAt(Settings& s) {
+  return &(s.pads.*Member);
+}
+template <std::size_t I>
+SettingField CoinAt(Settings& s) {
+  return &s.pads.coin[I];
+}
 template <std::size_t I>
 SettingField CustomAt(Settings& s) {
   return &s.customDir[I];
@@ -26,6 +34,7 @@ constexpr auto kMain = SettingFile::Main;
 constexpr auto kCfg = SettingFile::Configuration;
 constexpr std::string_view kGeneral = "General";
 constexpr std::string_view kTouches = "Touches";
+constexpr std::string_view kManettes = "Manettes";
 constexpr std::string_view kConfig = "Config";
 constexpr SettingId kNone = SettingId::Count;
 
@@ -57,6 +66,27 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {JeuxFavoris, kMain, kTouches, "JeuxFavoris", Key, 260, "62", kNone, KeyAt<&KeySettings::favourites>},
     // The keyboard's "/" (scan code 0x35).
     {RechercheKey, kMain, kTouches, "RechercheKey", Key, 260, "106", kNone, KeyAt<&KeySettings::search>},
+    // Joystick bindings beside the keys (settings/pad_binding.h), and the buttons counted as coins.
+    {PadDownKey, kMain, kManettes, "DownKey", Text, 260, "", kNone, PadAt<&PadSettings::down>},
+    {PadUpKey, kMain, kManettes, "UpKey", Text, 260, "", kNone, PadAt<&PadSettings::up>},
+    {PadLeftKey, kMain, kManettes, "LeftKey", Text, 260, "", kNone, PadAt<&PadSettings::left>},
+    {PadRightKey, kMain, kManettes, "RightKey", Text, 260, "", kNone, PadAt<&PadSettings::right>},
+    {PadLaunchGameKey, kMain, kManettes, "LaunchGameKey", Text, 260, "", kNone, PadAt<&PadSettings::launchGame>},
+    {PadRandomGameKey, kMain, kManettes, "RandomGameKey", Text, 260, "", kNone, PadAt<&PadSettings::randomGame>},
+    {PadMenuKey, kMain, kManettes, "MenuKey", Text, 260, "", kNone, PadAt<&PadSettings::menu>},
+    {PadQuitKey, kMain, kManettes, "QuitKey", Text, 260, "", kNone, PadAt<&PadSettings::quit>},
+    {PadVolumeDownKey, kMain, kManettes, "VolumeDownKey", Text, 260, "", kNone, PadAt<&PadSettings::volumeDown>},
+    {PadVolumeUPKey, kMain, kManettes, "VolumeUPKey", Text, 260, "", kNone, PadAt<&PadSettings::volumeUp>},
+    {PadNextZicKey, kMain, kManettes, "NextZicKey", Text, 260, "", kNone, PadAt<&PadSettings::nextMusic>},
+    {PadInfosKey, kMain, kManettes, "InfosKey", Text, 260, "", kNone, PadAt<&PadSettings::infos>},
+    {PadMenuGenKey, kMain, kManettes, "MenuGenKey", Text, 260, "", kNone, PadAt<&PadSettings::menuGen>},
+    {PadRotateKey, kMain, kManettes, "RotateKey", Text, 260, "", kNone, PadAt<&PadSettings::rotate>},
+    {PadJeuxFavoris, kMain, kManettes, "JeuxFavoris", Text, 260, "", kNone, PadAt<&PadSettings::favourites>},
+    {PadRechercheKey, kMain, kManettes, "RechercheKey", Text, 260, "", kNone, PadAt<&PadSettings::search>},
+    {PadCoin1Key, kMain, kManettes, "Coin1Key", Text, 260, "", kNone, CoinAt<0>},
+    {PadCoin2Key, kMain, kManettes, "Coin2Key", Text, 260, "", kNone, CoinAt<1>},
+    {PadCoin3Key, kMain, kManettes, "Coin3Key", Text, 260, "", kNone, CoinAt<2>},
+    {PadCoin4Key, kMain, kManettes, "Coin4Key", Text, 260, "", kNone, CoinAt<3>},
 
     {LastGame, kCfg, kConfig, "LastGame", Text, 100, "0", kNone, At<&Settings::lastGame>},
     {ListeFavoris, kCfg, kConfig, "ListeFavoris", Flag, 260, "NO", kNone, At<&Settings::listeFavoris>},
@@ -124,6 +154,11 @@ const SettingKey* FindSettingKey(std::string_view section, std::string_view key)
 }
 
 SettingId CustomDirKey(int n) { return static_cast<SettingId>(static_cast<int>(Custom1Dir) + n - 1); }
+SettingId PadKeyOf(SettingId key) {
+  if (key < DownKey || key > RechercheKey) return Count;
+  return static_cast<SettingId>(static_cast<int>(PadDownKey) + static_cast<int>(key) - static_cast<int>(DownKey));
+}
+
 SettingId RepCustomKey(int n) { return static_cast<SettingId>(static_cast<int>(RepCustom1) + n - 1); }
 
 }  // namespace settings

@@ -30,6 +30,9 @@ enum class SettingId {
   DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, QuitKey,
   VolumeDownKey, VolumeUPKey, NextZicKey, InfosKey, MenuGenKey, RotateKey, JeuxFavoris,
   RechercheKey,
+  PadDownKey, PadUpKey, PadLeftKey, PadRightKey, PadLaunchGameKey, PadRandomGameKey, PadMenuKey, PadQuitKey,
+  PadVolumeDownKey, PadVolumeUPKey, PadNextZicKey, PadInfosKey, PadMenuGenKey, PadRotateKey, PadJeuxFavoris,
+  PadRechercheKey, PadCoin1Key, PadCoin2Key, PadCoin3Key, PadCoin4Key,
   LastGame, ListeFavoris, TemplateDir, RomDir, RomsExt, EmuExe, ScrType, ScrTimeOut,
   ScrDuration, Move1Page, MusicFond, MusicSousRep, MusicVolume, FichierDescription, Menu,
   TypeMenu, IconsDir, SnapDir, MarqueesDir, Custom1Dir, Custom2Dir, Custom3Dir, Custom4Dir,
@@ -64,6 +67,8 @@ const SettingKey* FindSettingKey(std::string_view section, std::string_view key)
 
 // The two keys of custom directory n (1-6): the frontend's and the configurator's.
 SettingId CustomDirKey(int n);
+// The [Manettes] key of a [Touches] key (DownKey -> its joystick binding); Count for others.
+SettingId PadKeyOf(SettingId key);
 SettingId RepCustomKey(int n);
 
 }  // namespace settings

@@ -28,6 +28,14 @@ struct KeySettings {
   int search = 106;  // the search ring
 };
 
+// Joystick bindings ([Manettes], the names of [Touches]), each as written: see
+// settings/pad_binding.h. Empty: none.
+struct PadSettings {
+  std::string down{}, up{}, left{}, right{}, launchGame{}, randomGame{}, menu{}, quit{}, volumeDown{}, volumeUp{},
+      nextMusic{}, infos{}, menuGen{}, rotate{}, favourites{}, search{};
+  std::array<std::string, 4> coin{};  // joystick buttons counted as the coin keys while a game runs
+};
+
 struct Settings {
   // Orvanel.ini
   std::string lastEmu;         // configuration loaded at start-up
@@ -40,6 +48,7 @@ struct Settings {
   bool transitions = true;
   std::string verrouillage;    // kiosk lock: panel key codes joined by '+' ("672+672"), "" = off
   KeySettings keys;
+  PadSettings pads;
 
   // config.ini
   std::string lastGame = "0";  // ROM name selected when the configuration was left

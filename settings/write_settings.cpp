@@ -29,7 +29,8 @@ std::string UpdateSection(std::string text, std::string_view section, std::span<
     else
       set.push_back({std::string(key.key), FileText(key, w.value)});
   }
-  text = platform::UpdateProfileText(text, section, set);
+  // Only removals: a section the file lacks stays absent.
+  if (!set.empty()) text = platform::UpdateProfileText(text, section, set);
   if (!removed.empty()) text = platform::RemoveProfileKeys(text, section, removed);
   return text;
 }

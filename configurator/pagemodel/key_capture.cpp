@@ -1,5 +1,6 @@
 #include "configurator/pagemodel/key_capture.h"
 
+#include "settings/pad_binding.h"
 #include "settings/setting_fields.h"
 
 namespace cfg {
@@ -36,8 +37,36 @@ KeyCapture::Step KeyCapture::OnKeyUp(int keyCode) {
 KeyCapture::Step KeyCapture::Answer(int keyCode) {
   if (done()) return Step::kDone;
   settings::SetFieldText(settings_, settings::Key(kKeyPrompts[index_].key), std::to_string(keyCode));
+  return Next();
+}
+
+KeyCapture::Step KeyCapture::AnswerPad(const platform::JoystickPush& push) {
+  if (done()) return Step::kDone;
+  settings::SetFieldText(settings_, settings::Key(settings::PadKeyOf(kKeyPrompts[index_].key)), PadAnswerText(push));
+  return Next();
+}
+
+KeyCapture::Step KeyCapture::AnswerNone() {
+  if (done()) return Step::kDone;
+  settings::SetFieldText(settings_, settings::Key(kKeyPrompts[index_].key), std::to_string(platform::kNoKey));
+  settings::SetFieldText(settings_, settings::Key(settings::PadKeyOf(kKeyPrompts[index_].key)), "");
+  return Next();
+}
+
+KeyCapture::Step KeyCapture::Next() {
   ++index_;
   return done() ? Step::kDone : Step::kNext;
+}
+
+std::string PadAnswerText(const platform::JoystickPush& push) {
+  using Kind = settings::PadControl::Kind;
+  const Kind kind = push.kind == platform::JoystickPush::Kind::Button ? Kind::Button
+                    : push.kind == platform::JoystickPush::Kind::Hat  ? Kind::Hat
+                                                                      : Kind::Axis;
+  const settings::PadBinding binding{{kind, push.index, push.direction},
+                                     settings::PadDeviceName(push.device.physicalPath, push.device.guid,
+                                                             push.device.name)};
+  return settings::PadBindingsText(std::span(&binding, 1));
 }
 
 std::string KeyCapture::Prompt() const {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/joystick_capture.h"
 #include "platform/keycodes.h"
 #include "settings/setting_keys.h"
 #include "settings/settings.h"
@@ -26,6 +27,9 @@ extern const std::array<KeyPrompt, kKeyCount> kKeyPrompts;
 // + 8, which xcb and most Wayland compositors give). 0 when there is none or it is unknown.
 int KeyCodeFromNativeScanCode(std::uint32_t nativeScanCode);
 
+// A joystick control as [Manettes] writes it, bound to the device it came from.
+std::string PadAnswerText(const platform::JoystickPush& push);
+
 class KeyCapture {
  public:
   enum class Step { kIgnored, kNext, kDone };
@@ -41,7 +45,12 @@ class KeyCapture {
   Step OnKeyDown(int keyCode, bool autoRepeat);
   Step OnKeyUp(int keyCode);
   // Stores the answer for the key asked and moves on; kDone after the last one asked.
+  // The action's joystick binding stays.
   Step Answer(int keyCode);
+  // A joystick control answers instead ([Manettes]); the action's key stays.
+  Step AnswerPad(const platform::JoystickPush& push);
+  // "Aucune touche": neither a key nor a joystick control.
+  Step AnswerNone();
   // The window lost the keyboard: a half-done Alt press never completes.
   void FocusLost() { tracker_.Reset(); }
 
@@ -50,6 +59,8 @@ class KeyCapture {
   std::string Prompt() const;  // Appuyer sur la touche "Haut"
 
  private:
+  Step Next();  // on to the next key asked
+
   Settings& settings_;
   std::size_t index_ = 0;
   std::size_t end_ = kKeyCount;

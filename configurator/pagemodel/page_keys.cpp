@@ -11,7 +11,11 @@ constexpr std::array kGeneral{
     EmuBase, LargFen, HautFen, ModeFenetre, Transitions, ModeSortie, Verrouillage,
     // [Touches] in the order of the file's table.
     DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, MenuGenKey, InfosKey,
-    VolumeUPKey, VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris, RechercheKey};
+    VolumeUPKey, VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris, RechercheKey,
+    // [Manettes], the same actions' joystick controls.
+    PadDownKey, PadUpKey, PadLeftKey, PadRightKey, PadLaunchGameKey, PadRandomGameKey, PadMenuKey, PadMenuGenKey,
+    PadInfosKey, PadVolumeUPKey, PadVolumeDownKey, PadNextZicKey, PadQuitKey, PadRotateKey, PadJeuxFavoris,
+    PadRechercheKey};
 
 constexpr std::array kEmus{
     TemplateDir, EmuExe, RomDir, RomsExt, SnapDir, MarqueesDir, IconsDir, MusicFond, SlideShowDir,

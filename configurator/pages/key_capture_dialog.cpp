@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 #include <linux/input-event-codes.h>
 
@@ -39,6 +40,8 @@ constexpr QtKeyRow kQtKeys[] = {
     {Qt::Key_BracketLeft, KEY_LEFTBRACE}, {Qt::Key_BracketRight, KEY_RIGHTBRACE},
     {Qt::Key_Backslash, KEY_BACKSLASH}, {Qt::Key_QuoteLeft, KEY_GRAVE}};
 
+constexpr int kPadLookMs = 30;
+
 }  // namespace
 
 int KeyCodeOf(const QKeyEvent& event) {
@@ -55,7 +58,8 @@ KeyCaptureDialog::KeyCaptureDialog(Settings& settings, std::size_t only, QWidget
     : KeyCaptureDialog(KeyCapture(settings, only), page) {}
 
 KeyCaptureDialog::KeyCaptureDialog(const KeyCapture& capture, QWidget* page)
-    : QDialog(page), capture_(capture), noKey_(new QPushButton(QStringLiteral("Aucune touche"), this)) {
+    : QDialog(page), capture_(capture), noKey_(new QPushButton(QStringLiteral("Aucune touche"), this)),
+      pads_(std::make_unique<platform::JoystickWatch>()), padTimer_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Configuration des touches"));
   setObjectName(QStringLiteral("WinTouches"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -67,14 +71,22 @@ KeyCaptureDialog::KeyCaptureDialog(const KeyCapture& capture, QWidget* page)
   noKey_->setAutoDefault(false);
   noKey_->setGeometry(125, 40, 100, 25);
   connect(noKey_, &QPushButton::clicked, this, [this] {
-    After(capture_.Answer(platform::kNoKey));
+    After(capture_.AnswerNone());
     setFocus();
   });
+  // A button, a hat or a stick answers as a key does.
+  padTimer_->setInterval(kPadLookMs);
+  connect(padTimer_, &QTimer::timeout, this, [this] {
+    if (const auto push = pads_->Poll()) After(capture_.AnswerPad(*push));
+  });
+  padTimer_->start();
   if (page) {
     const QRect r = page->window()->frameGeometry();
     move(r.left() + r.width() / 2 - 175, r.top() + r.height() / 2 - 50);
   }
 }
+
+KeyCaptureDialog::~KeyCaptureDialog() = default;
 
 bool KeyCaptureDialog::event(QEvent* e) {
   // Tab, Backtab, Esc and Enter are answers here, not focus moves or dialog commands.

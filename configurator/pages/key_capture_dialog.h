@@ -3,10 +3,13 @@
 
 #include <QDialog>
 
+#include <memory>
+
 #include "configurator/pagemodel/key_capture.h"
 
 class QKeyEvent;
 class QPushButton;
+class QTimer;
 
 namespace cfg {
 
@@ -22,6 +25,7 @@ class KeyCaptureDialog : public QDialog {
   KeyCaptureDialog(Settings& settings, QWidget* page);
   // Asks the key of kKeyPrompts[only] alone.
   KeyCaptureDialog(Settings& settings, std::size_t only, QWidget* page);
+  ~KeyCaptureDialog() override;
 
   const KeyCapture& capture() const { return capture_; }
   QPushButton* noKeyButton() const { return noKey_; }
@@ -43,6 +47,9 @@ class KeyCaptureDialog : public QDialog {
 
   KeyCapture capture_;
   QPushButton* noKey_;
+  // The joysticks, open and looked at only while the dialog is.
+  std::unique_ptr<platform::JoystickWatch> pads_;
+  QTimer* padTimer_;
 };
 
 }  // namespace cfg

@@ -5,6 +5,7 @@
 #include "configurator/pagemodel/key_capture.h"
 #include "configurator/pagemodel/key_names.h"
 #include "platform/text.h"
+#include "settings/pad_binding.h"
 #include "settings/setting_fields.h"
 
 namespace cfg {
@@ -21,7 +22,16 @@ std::string KeyText(const Settings& settings, const KeyPrompt& action) {
   return KeyName(platform::ParseInt(settings::FieldText(settings, settings::Key(action.key))));
 }
 
-constexpr KeyColumn kColumns[] = {{"Action", ActionText}, {"Touche", KeyText}};
+// The controls alone; which device they belong to is in the file.
+std::string PadText(const Settings& settings, const KeyPrompt& action) {
+  std::string out;
+  const auto bindings =
+      settings::ParsePadBindings(settings::FieldText(settings, settings::Key(settings::PadKeyOf(action.key))));
+  for (const settings::PadBinding& b : bindings) out += (out.empty() ? "" : ", ") + settings::PadControlText(b.control);
+  return out;
+}
+
+constexpr KeyColumn kColumns[] = {{"Action", ActionText}, {"Touche", KeyText}, {"Manette", PadText}};
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
+#include "frontend/shell/pad_actions.h"
 #include "frontend/shell/search_panel.h"
 #include "frontend/shell/selection_refresh.h"
 #include "frontend/shell/shell_state.h"
@@ -105,15 +106,14 @@ void ToggleFavourites() {
   if (!LaunchEntry(s.currentConfig, 0, 1)) s.listeFavoris = !s.listeFavoris;
 }
 
-}  // namespace
-
-void HandleKey(int code) {
+// `raw` is the press's action without the information panel's rule, `action` with it;
+// `code` its KeyCode (0 for a joystick control).
+void Act(KeyAction raw, KeyAction action, int code) {
   Settings& s = gShell.settings;
   if (SearchOpen()) {
-    SearchKey(ActionForKey(code, s.keys, false));
+    SearchKey(raw);
     return;
   }
-  const KeyAction action = ActionForKey(code, s.keys, InfoPanelOpen());
   // QuitKey in a menu configuration goes back to a configuration: only leaving is locked.
   const bool leaves = action == KeyAction::Quit && !s.typeMenu;
   switch (StepKioskLock(gShell.input.kioskLock, ParseLockSequence(s.verrouillage), code, leaves, platform::GetTickCount())) {
@@ -148,4 +148,16 @@ void HandleKey(int code) {
       if (!InfoPanelOpen()) OpenSearch();
       break;
   }
+}
+
+}  // namespace
+
+void HandleKey(int code) {
+  const KeySettings& keys = gShell.settings.keys;
+  Act(ActionForKey(code, keys, false), ActionForKey(code, keys, InfoPanelOpen()), code);
+}
+
+void HandlePadAction(KeyAction action) {
+  const bool quitAssigned = gShell.settings.keys.quit > 0 || !gShell.settings.pads.quit.empty();
+  Act(action, InfoPanelOpen() ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
 }

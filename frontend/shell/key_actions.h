@@ -2,7 +2,7 @@
 // comparison order of the assigned keys.
 #pragma once
 
-#include "frontend/shell/shell_state.h"
+#include "settings/settings.h"
 
 enum class KeyAction {
   None,

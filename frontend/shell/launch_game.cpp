@@ -10,6 +10,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
@@ -19,6 +20,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/joysticks.h"
 #include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -57,11 +59,21 @@ bool CountCoinKeys(GameRun& run) {
   return seen;
 }
 
+// The tracker counts joystick buttons by the kernel's key codes, read from their nodes.
+void WatchCoinButtons(const std::vector<PadCoinButton>& buttons) {
+  for (const PadCoinButton& b : buttons) {
+    const int code = platform::JoystickButtonCode(b.node, b.button);
+    if (code >= 0) KeyTrackerWatchJoystickKey(b.node.c_str(), code, static_cast<unsigned long>(kCoinKeys[b.coin]));
+  }
+}
+
 // Waits for the emulator, polling the coin keys, and keeps the run's statistics.
-void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver) {
+void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver,
+               const std::vector<PadCoinButton>& coinButtons) {
   const Settings& s = gShell.settings;
   PauseMusic(1);
   platform::SuspendAudio();  // the game may need the device for itself
+  WatchCoinButtons(coinButtons);
   KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
   std::uint32_t lastSave = now;
@@ -112,6 +124,8 @@ int LaunchGame(std::string_view romName, bool screensaver) {
 
   const std::string commandLine = BuildCommandLine(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
+  const std::vector<PadCoinButton> coinButtons = CoinButtonsOfPads();
+  ReleasePads();  // an emulator may want a joystick for itself
   HandOverDisplay(s);
   gShell.launched = true;
 
@@ -122,7 +136,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   std::optional<platform::ProcessHandle> process;
   if (!args.empty()) process = platform::SpawnProcess(args[0], args, workingDirectory);
   if (process) {
-    WatchGame(*process, romName, screensaver);
+    WatchGame(*process, romName, screensaver, coinButtons);
   } else {
     platform::ShowMessageBox("Erreur lancement", "");
   }
@@ -136,5 +150,6 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   ResetClocks(platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();
+  RetakePads();
   return 1;
 }

@@ -1,6 +1,7 @@
 #include "frontend/shell/load_configuration.h"
 
 #include "frontend/catalogue/statistics.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
@@ -26,6 +27,7 @@ int LoadConfiguration(std::string_view name) {
     // A missing Orvanel.ini is not an error by itself: every key takes its default.
     const auto main = platform::ProfileFile::Load(MainSettingsPath(base));
     ReadGeneralSettings(main.value_or(platform::ProfileFile{}), s);
+    LoadPadBindings();
     s.currentConfig = s.lastEmu;
   } else {
     s.currentConfig = platform::CutToField(name, 260);

@@ -33,5 +33,6 @@ std::uint32_t IdleTimeout(std::uint32_t now, const LoopDeadlines& d) {
   if (d.screensaver) until(*d.screensaver);
   if (d.video) until(*d.video);
   if (d.slideClip) until(*d.slideClip);
+  if (d.padRepeat) until(*d.padRepeat);
   return wait;
 }

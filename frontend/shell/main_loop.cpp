@@ -12,6 +12,7 @@
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/slide_show.h"
@@ -71,6 +72,7 @@ void IdleStep(std::uint32_t now) {
       gRender.clocks.frameAsked = true;
       gRender.clocks.nextFrameTime = now;
     }
+    PadRepeatStep(now);  // before the frame, which shows what it did
     if (FrameDue(now, gRender.clocks.nextFrameTime, gRender.display.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
@@ -99,6 +101,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
     d.video = VideoSnapDeadline(now);
     d.slideClip = SlideClipDeadline(now);
   }
+  d.padRepeat = PadRepeatDue();
   return IdleTimeout(now, d);
 }
 

@@ -1,12 +1,13 @@
 // The shell's state for the life of the process, in one record: where the installation
 // is, the settings, whether the loop runs, the ticks of its periodic steps, the list
-// window, input, screensaver, music, launch timing, slide show and sounds.
+// window, input (keys and joysticks), screensaver, music, launch timing, slide show and sounds.
 #pragma once
 
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/list_window.h"
 #include "frontend/shell/music.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/slide_show.h"
 #include "frontend/shell/sounds.h"
@@ -59,6 +60,7 @@ struct Shell {
   LaunchTiming launchTiming;
   SlideShow slideShow;
   SoundSlots sounds;
+  PadInputState pads;  // the joysticks
 };
 
 extern Shell gShell;

@@ -10,6 +10,7 @@
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
 #include "frontend/shell/wiring_sound.h"
+#include "platform/joysticks.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/process.h"
@@ -35,6 +36,7 @@ int Shutdown() {
   StopVideoSnap();
   StopSlideClip();
   ReleaseAll();                              // S4
+  platform::StopJoysticks();
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);
   platform::WriteLog("=== Fin ===", 1, 1);         // S6

@@ -20,6 +20,7 @@
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/joysticks.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
 
@@ -62,6 +63,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   ResetClocks(platform::GetTickCount());
   wire::SelectLastGame();
   platform::ShowMainWindow();
+  platform::StartJoysticks();  // the devices connected now arrive as events
   LoadSelectionMedia();
   gShell.musicCheckTime = platform::GetTickCount() + kFirstMusicDelay;
   PlaySound(kSoundIntro, 0);

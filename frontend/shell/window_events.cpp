@@ -14,22 +14,46 @@
 #include "platform/monitor_power.h"
 #include "platform/window.h"
 
-void OnKeyDown(const platform::WindowEvent& event) {
-  const int raw = platform::KeyCodeFromScancode(event.scancode);
-  const int code = gShell.input.systemKeys.OnKeyDown(raw);
-  // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
-  if (code == platform::kNoKey && raw != platform::kNoKey) return;
+namespace {
 
+// What any press does first; false when that was all it did (it ended the slide show).
+bool WakeForPress() {
   KillScreensaverTimer();
   if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
   if (gShell.slideShow.running) {
     EndSlideShow();  // the key does nothing else
-    return;
+    return false;
   }
+  return true;
+}
+
+void AfterRelease() {
+  ReleaseVolumeKey();
+  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
+  gShell.input.navigateArmed = true;
+}
+
+}  // namespace
+
+void OnKeyDown(const platform::WindowEvent& event) {
+  const int raw = platform::KeyCodeFromScancode(event.scancode);
+  const int code = gShell.input.systemKeys.OnKeyDown(raw);
+  // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
+  if (code == platform::kNoKey && raw != platform::kNoKey) return;
+  if (!WakeForPress()) return;
   if (code > 0) HandleKey(code);
   gShell.slideShow.running = false;
 }
+
+void OnPadPress(KeyAction action) {
+  AskForFrame();  // as a key's, the press shows its frame at once
+  if (!WakeForPress()) return;
+  if (action != KeyAction::None) HandlePadAction(action);
+  gShell.slideShow.running = false;
+}
+
+void OnPadRelease() { AfterRelease(); }
 
 void OnFocusLost() { gShell.input.systemKeys.Reset(); }
 
@@ -41,8 +65,5 @@ void OnKeyUp(const platform::WindowEvent& event) {
     return;
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
-
-  ReleaseVolumeKey();
-  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
-  gShell.input.navigateArmed = true;
+  AfterRelease();
 }

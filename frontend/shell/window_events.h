@@ -1,6 +1,8 @@
 // The main window's key events, as the window procedure handles them.
 #pragma once
 
+#include "frontend/shell/key_actions.h"
+
 namespace platform {
 struct WindowEvent;
 }
@@ -17,3 +19,9 @@ void OnKeyUp(const platform::WindowEvent& event);
 // Keys now go elsewhere (Alt+Tab, a game's window): an Alt press begun here never
 // completes the system menu key, and keys swallowed with it are forgotten.
 void OnFocusLost();
+
+// A joystick control pressed (or repeating while held) that stands for `action` (None:
+// bound to nothing): the same as a key, the action filtered by the information panel.
+void OnPadPress(KeyAction action);
+// A joystick control released: the same as a key's release.
+void OnPadRelease();

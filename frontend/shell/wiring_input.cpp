@@ -2,8 +2,10 @@
 
 #include "frontend/catalogue/game_list.h"
 #include "frontend/shell/navigation.h"
+#include "frontend/shell/pad_input.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
+#include "platform/clock.h"
 #include "platform/window.h"
 
 namespace wire {
@@ -18,6 +20,7 @@ void HandleWindowEvent(const platform::WindowEvent& event) {
   if (event.type == Type::KeyDown) OnKeyDown(event);
   if (event.type == Type::KeyUp) OnKeyUp(event);
   if (event.type == Type::FocusLost) OnFocusLost();
+  if (event.type >= Type::JoyAdded && event.type <= Type::JoyAxis) OnPadEvent(event, platform::GetTickCount());
 }
 
 }  // namespace wire

@@ -152,3 +152,31 @@ TEST_F(EvdevRoute, AMouseButtonLeavesItsMessageInTheFirstSlot) {
 }
 
 }  // namespace
+
+namespace {
+
+// A joystick's button bound as a coin: its node read beside the keyboards (none here),
+// only the named code counted, on release.
+TEST_F(EvdevRoute, AJoystickButtonNamedAsAKeyIsCountedOnItsRelease) {
+  const TempDir nodes;
+  FakeDevice pad(nodes, "event7");
+  pad.Plug();
+  KeyTrackerWatchJoystickKey((nodes / "event7").c_str(), BTN_BASE, 0x36);
+  KeyTrackerWatchJoystickKey((nodes / "event7").c_str(), BTN_TOP, 0x37);
+  ASSERT_EQ(KeyTrackerInit(0x35, 0x36, 0x37, 0x38), 1);
+  pad.Key(BTN_BASE, 1);
+  pad.Key(BTN_BASE, 2);
+  pad.Key(BTN_TRIGGER, 0);  // not named
+  pad.Event(EV_ABS, ABS_X, 0);
+  pad.Key(BTN_BASE, 0);
+  EXPECT_EQ(WaitForKey(), 0x36u);
+  pad.Key(BTN_TOP, 0);
+  EXPECT_EQ(WaitForKey(), 0x37u);
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_EQ(KeyTrackerGetKey(), 0u);
+  // Forgotten with the watching: the next start reads no joystick.
+  KeyTrackerTerm();
+  EXPECT_EQ(KeyTrackerInit(0x35, 0x36, 0x37, 0x38), 0);
+}
+
+}  // namespace

@@ -134,4 +134,35 @@ TEST(KeyCapture, KeyNamesAreTheKeysAtThatPlace) {
   }
 }
 
+// A joystick control answers beside the key; "Aucune touche" clears both.
+TEST(KeyCapture, AJoystickControlAnswersInItsOwnSection) {
+  using Kind = platform::JoystickPush::Kind;
+  const platform::JoystickIdentity ported{"pci-0000:00:14.0-usb-0:2:1.0", "0300", "Encoder", "/dev/input/event4"};
+  const platform::JoystickIdentity unported{"", "03000000790000000600000010010000", "Generic  USB", ""};
+  const struct {
+    platform::JoystickPush push;
+    const char* written;
+  } cases[] = {
+      {{Kind::Button, 3, 0, ported}, "Bouton 3 @ pci-0000:00:14.0-usb-0:2:1.0"},
+      {{Kind::Hat, 0, 8, ported}, "Croix 0 Gauche @ pci-0000:00:14.0-usb-0:2:1.0"},
+      {{Kind::Axis, 1, -1, unported}, "Axe 1- @ 03000000790000000600000010010000 Generic  USB"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(cfg::PadAnswerText(c.push), c.written);
+
+  Settings s;
+  cfg::KeyCapture haut(s, 0);
+  EXPECT_EQ(haut.AnswerPad(cases[0].push), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(s.pads.up, cases[0].written);
+  EXPECT_EQ(s.keys.up, 656);  // the key stays
+  cfg::KeyCapture bas(s, 1);
+  bas.Answer(4);
+  EXPECT_EQ(s.keys.down, 4);
+  s.pads.down = "Bouton 1";
+  cfg::KeyCapture none(s, 1);
+  EXPECT_EQ(none.AnswerNone(), cfg::KeyCapture::Step::kDone);
+  EXPECT_EQ(s.keys.down, 0);
+  EXPECT_EQ(s.pads.down, "");
+  EXPECT_EQ(s.pads.up, cases[0].written);
+}
+
 }  // namespace

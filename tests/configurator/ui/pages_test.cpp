@@ -20,6 +20,7 @@
 #include "configurator/pagemodel/key_capture.h"
 #include "configurator/widgets/setting_text.h"
 #include "ui_fixture.h"
+#include "virtual_pad.h"
 
 namespace {
 
@@ -114,6 +115,54 @@ TEST_F(PagesTest, KeyTableShowsEachKeyAndChangesOneAlone) {
   QTest::mouseClick(capture->noKeyButton(), Qt::LeftButton);
   EXPECT_EQ(model->index(0, 1).data().toString(), "Aucune");
   EXPECT_EQ(model->index(1, 1).data().toString(), "Bas (672)");
+}
+
+// Beside each key its joystick controls; the capture takes a pushed button as the answer
+// ([Manettes]), and "Aucune touche" clears both.
+TEST_F(PagesTest, KeyTableShowsJoystickControlsAndTheCaptureTakesAButton) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Mame\r\n[Touches]\r\nUpKey=656\r\nDownKey=672\r\n"
+                                  "[Manettes]\r\nDownKey=Croix 0 Bas\r\nQuitKey=Bouton 7 @ usb-1 ; Axe 1+\r\n");
+  Open();
+  auto* view = Control<QTableView>(1094);
+  ASSERT_NE(view, nullptr);
+  QAbstractItemModel* model = view->model();
+  EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Manette");
+  EXPECT_EQ(model->index(0, 2).data().toString(), "");
+  EXPECT_EQ(model->index(1, 2).data().toString(), "Croix 0 Bas");
+  EXPECT_EQ(model->index(12, 2).data().toString(), "Bouton 7, Axe 1+");
+
+  emit view->activated(model->index(0, 0));  // "Haut"
+  cfg::KeyCaptureDialog* capture = window->findChild<cfg::KeyCaptureDialog*>();
+  ASSERT_NE(capture, nullptr);
+  const QPointer<cfg::KeyCaptureDialog> alive(capture);
+  ASSERT_GE(testpad::Attach("Capture pad"), 0) << SDL_GetError();
+  QTest::qWait(150);  // the dialog finds the device
+  SDL_Joystick* pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
+  SDL_JoystickSetVirtualButton(pad, 3, 1);
+  for (int i = 0; i < 50 && alive; ++i) QTest::qWait(20);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(alive);
+  testpad::Detach(pad);
+  EXPECT_EQ(model->index(0, 2).data().toString(), "Bouton 3");
+  EXPECT_EQ(model->index(0, 1).data().toString(), "Haut (656)");  // the key stays
+
+  emit view->activated(model->index(1, 0));  // "Bas": neither key nor control
+  capture = window->findChild<cfg::KeyCaptureDialog*>();
+  ASSERT_NE(capture, nullptr);
+  QTest::mouseClick(capture->noKeyButton(), Qt::LeftButton);
+  EXPECT_EQ(model->index(1, 1).data().toString(), "Aucune");
+  EXPECT_EQ(model->index(1, 2).data().toString(), "");
+
+  ASSERT_TRUE(window->generalPage()->Save());
+  const std::string text = dir.Read("config/Orvanel.ini");
+  const auto manettes = text.find("[Manettes]");
+  ASSERT_NE(manettes, std::string::npos) << text;
+  EXPECT_NE(text.find("UpKey=656\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("DownKey=0\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("UpKey=Bouton 3 @ ", manettes), std::string::npos) << text;
+  EXPECT_NE(text.find("Capture pad", manettes), std::string::npos) << text;
+  EXPECT_EQ(text.find("DownKey=", manettes), std::string::npos) << text;
+  EXPECT_NE(text.find("QuitKey=Bouton 7 @ usb-1 ; Axe 1+\r\n", manettes), std::string::npos) << text;
 }
 
 // ModeSortie=2 (run AppSortie) has no box of its own: checking and unchecking "Fermer

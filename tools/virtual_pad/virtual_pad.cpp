@@ -1,0 +1,100 @@
+// Preloaded into the frontend (LD_PRELOAD=libvirtual_pad.so): when the program starts
+// SDL's joysticks, a virtual device with 2 axes, 12 buttons and 1 hat is plugged in, and
+// it is then driven by lines written to the FIFO named by ORV_VIRTUAL_PAD:
+//
+//   button N 0|1    hat N BITS    axis N VALUE    unplug    plug
+//
+// Each line wakes the program's event queue, as a real device's report would.
+#include <SDL.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::mutex gLock;
+SDL_Joystick* gPad = nullptr;
+int gIndex = -1;
+
+void Plug() {
+  if (gPad) return;
+  SDL_VirtualJoystickDesc desc{};
+  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+  desc.type = SDL_JOYSTICK_TYPE_UNKNOWN;
+  desc.naxes = 2;
+  desc.nbuttons = 12;
+  desc.nhats = 1;
+  desc.name = "Orvanel virtual pad";
+  gIndex = SDL_JoystickAttachVirtualEx(&desc);
+  if (gIndex >= 0) gPad = SDL_JoystickOpen(gIndex);
+}
+
+void Unplug() {
+  if (!gPad) return;
+  // The device's index may have moved since it was plugged.
+  const SDL_JoystickID id = SDL_JoystickInstanceID(gPad);
+  SDL_JoystickClose(gPad);
+  gPad = nullptr;
+  for (int i = 0; i < SDL_NumJoysticks(); ++i)
+    if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
+}
+
+void Command(const std::string& line) {
+  std::istringstream in(line);
+  std::string what;
+  int index = 0, value = 0;
+  in >> what >> index >> value;
+  std::lock_guard lock(gLock);
+  if (what == "plug") Plug();
+  if (what == "unplug") Unplug();
+  if (!gPad) return;
+  if (what == "button") SDL_JoystickSetVirtualButton(gPad, index, static_cast<Uint8>(value));
+  if (what == "hat") SDL_JoystickSetVirtualHat(gPad, index, static_cast<Uint8>(value));
+  if (what == "axis") SDL_JoystickSetVirtualAxis(gPad, index, static_cast<Sint16>(value));
+}
+
+void Listen(std::string fifo) {
+  // Read and write, so that the FIFO never reads as ended between two writers.
+  const int fd = ::open(fifo.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return;
+  std::string pending;
+  char buffer[256];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n <= 0) return;
+    pending.append(buffer, static_cast<std::size_t>(n));
+    for (auto nl = pending.find('\n'); nl != std::string::npos; nl = pending.find('\n')) {
+      Command(pending.substr(0, nl));
+      pending.erase(0, nl + 1);
+      SDL_Event wake{};
+      wake.type = SDL_USEREVENT;
+      SDL_PushEvent(&wake);
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int SDL_InitSubSystem(Uint32 flags) {
+  using Init = int (*)(Uint32);
+  static const auto real = reinterpret_cast<Init>(dlsym(RTLD_NEXT, "SDL_InitSubSystem"));
+  const int result = real(flags);
+  static std::once_flag once;
+  if (result == 0 && (flags & SDL_INIT_JOYSTICK)) {
+    std::call_once(once, [] {
+      {
+        std::lock_guard lock(gLock);
+        Plug();
+      }
+      if (const char* fifo = std::getenv("ORV_VIRTUAL_PAD")) std::thread(Listen, std::string(fifo)).detach();
+    });
+  }
+  return result;
+}
