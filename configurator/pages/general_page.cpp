@@ -101,8 +101,11 @@ void GeneralPage::CreateKeyTable(QGridLayout* grid) {
   view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
   view->setWordWrap(false);
   view->setMinimumWidth(340);
+  // The action and key columns show whole; the last (the joystick's) takes the rest, its
+  // long bindings cut with "…" rather than hidden behind a sideways scroll.
   view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  view->horizontalHeader()->setStretchLastSection(true);
+  view->horizontalHeader()->setSectionResizeMode(keyTable_->columnCount() - 1, QHeaderView::Stretch);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setCurrentIndex(keyTable_->index(0, 0));
   auto* change = Named(new QPushButton(QStringLiteral("Changer la touche"), box), 1095);
   column->addWidget(view, 1);
