@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "tools/close_request.h"
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: close_window <window id>\n");
@@ -16,14 +18,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const Window window = static_cast<Window>(std::strtoul(argv[1], nullptr, 0));
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &event);
+  SendCloseRequest(display, window);
   XSync(display, False);
   XCloseDisplay(display);
   return 0;

@@ -19,6 +19,8 @@
 #include <string>
 #include <thread>
 
+#include "tools/close_request.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -65,14 +67,7 @@ bool Maps(pid_t pid, const char* library) {
 }
 
 void SendClose(Display* display, Window window) {
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &event);
+  SendCloseRequest(display, window);
   XFlush(display);
 }
 
