@@ -1,6 +1,7 @@
 #include "frontend/shell/search_ring.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <string_view>
 
@@ -150,7 +151,8 @@ int PressesToSelect(SearchRing& ring, const GameList& list, std::int32_t title) 
   std::string folded;
   std::vector<std::uint32_t> starts;
   FoldTitle(list.AtPosition(title).fullName, folded, starts);
-  // Typed from each word start in turn, the ring turned the shorter way each time.
+  // Typed from each word start in turn, the ring turned the shorter way each time; after
+  // any character the player may close and walk the rest of the way in the whole list.
   int best = -1;
   for (const std::uint32_t start : starts) {
     int count = 2;  // open and close
@@ -162,10 +164,9 @@ int PressesToSelect(SearchRing& ring, const GameList& list, std::int32_t title) 
       count += std::min(k, n - k) + 1;
       ring.Turn(k);
       ring.Append();
-      if (ring.selection() == title) {
-        if (best < 0 || count < best) best = count;
-        break;
-      }
+      const int walk = std::abs(ring.selection() - title);
+      if (best < 0 || count + walk < best) best = count + walk;
+      if (walk == 0) break;
     }
     while (ring.RemoveLast()) {}
   }

@@ -57,8 +57,9 @@ class SearchRing {
 // A byte of a Windows-1252 title as the search compares it: lower case, accents off.
 char FoldForSearch(char c);
 
-// The presses that select `title` (a display position of the list the ring was opened
-// on): one to open, for each appended character the ring's turns (the shorter way) plus
-// one, one to close with the title selected; typed from the word start that needs the
-// fewest. -1 when no typing makes it the first match. Leaves the ring empty.
+// The fewest presses that select `title` (a display position of the list the ring was
+// opened on): one to open, for each appended character the ring's turns (the shorter way)
+// plus one, one to close, then the Up or Down presses from the match selected to the
+// title; typed from the best word start and stopped after the best character. -1 when
+// nothing can be typed towards it. Leaves the ring empty.
 int PressesToSelect(SearchRing& ring, const GameList& list, std::int32_t title);

@@ -88,9 +88,9 @@ TEST(SearchRing, PressesCountTheShortestWay) {
   EXPECT_EQ(PressesToSelect(ring, list, 1), 3);
   // "Zaxxon" (position 4): Up once to "z", append.
   EXPECT_EQ(PressesToSelect(ring, list, 4), 4);
-  // "Pac-Man" (position 3) after "Super Pac-Man" for every prefix: typed to its end it is
-  // never first.
-  EXPECT_EQ(PressesToSelect(ring, list, 3), -1);
+  // "Pac-Man" (position 3) comes after "Super Pac-Man" (position 0) for every prefix: "p"
+  // (three turns the shorter way round "1fimpsz", append), close, three Down presses.
+  EXPECT_EQ(PressesToSelect(ring, list, 3), 2 + 4 + 3);
   EXPECT_EQ(PressesToSelect(ring, list, 9), -1);
   EXPECT_EQ(ring.typed(), "");
 }
