@@ -23,6 +23,7 @@ std::string Reason(const VideoEnvironment& environment) {
 }
 
 bool gLogged = false;
+bool gDropped = false;  // the console's driver could not start: SDL chooses from then on
 
 }  // namespace
 
@@ -39,14 +40,17 @@ VideoEnvironment VideoEnvironmentOfProcess() {
 bool ApplyVideoDriverChoice() {
   const VideoEnvironment environment = VideoEnvironmentOfProcess();
   const std::string driver = ChooseVideoDriver(environment);
-  if (!environment.sdlVideoDriver.empty() || driver.empty()) return false;
+  if (gDropped || !environment.sdlVideoDriver.empty() || driver.empty()) return false;
   // A hint, not the environment: the emulator and the renderer's choice child make their own.
   // Overriding, as an empty SDL_VIDEODRIVER would otherwise hide it.
   SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
   return true;
 }
 
-void DropVideoDriverChoice() { SDL_ResetHint(SDL_HINT_VIDEODRIVER); }
+void DropVideoDriverChoice() {
+  gDropped = true;
+  SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+}
 
 void LogVideoDriverOnce() {
   if (gLogged) return;
