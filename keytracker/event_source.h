@@ -64,19 +64,21 @@ std::unique_ptr<EventSource> StartEvdevSource(DeviceKind kind, EventHandler hand
                                               std::shared_ptr<ReadNodes> nodes = nullptr,
                                               int* unreadable = nullptr);
 
-// XInput2 raw key releases of the X server named by DISPLAY; null without a display or
+// XInput2 raw key presses and releases of the X server named by DISPLAY; null without a display or
 // without XInput 2.2 (which gives raw events also while another client, such as a
 // full-screen emulator, grabs the keyboard). Key codes are handed over as kernel key
 // codes. Keys of a device whose node is in `skip` are left out.
 std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler, std::shared_ptr<const ReadNodes> skip = nullptr);
 
-// A joystick button counted as a key: releases of `linuxCode` on `node` are `virtualKey`.
+// A joystick button the tracker watches: releases of `linuxCode` on `node` are counted as
+// `virtualKey` (0: none, a button of the held combination only).
 struct JoystickKey {
   std::string node;
   int linuxCode = 0;
   std::uint32_t virtualKey = 0;
 };
-using JoystickKeyHandler = void (*)(std::uint32_t virtualKey);
+// A press (value 1) or release (0) of a watched button; auto-repeats are not handed over.
+using JoystickKeyHandler = void (*)(const JoystickKey& key, int value);
 
 // The nodes of those buttons, read on a thread; null when none can be opened.
 std::unique_ptr<EventSource> StartJoystickSource(const std::vector<JoystickKey>& keys, JoystickKeyHandler handler);

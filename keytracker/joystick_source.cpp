@@ -63,9 +63,9 @@ class JoystickSource : public EventSource {
       if (n <= 0) return;
       for (ssize_t i = 0; i < n / static_cast<ssize_t>(sizeof(input_event)); ++i) {
         const input_event& e = events[i];
-        if (e.type != EV_KEY || e.value != 0) continue;  // releases only, as with keys
+        if (e.type != EV_KEY || e.value == 2) continue;  // a held button's repeat says nothing new
         for (const JoystickKey& k : d.keys)
-          if (k.linuxCode == e.code) handler_(k.virtualKey);
+          if (k.linuxCode == e.code) handler_(k, e.value);
       }
     }
   }

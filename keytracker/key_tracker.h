@@ -17,6 +17,16 @@ ORVANEL_EXPORT int KeyTrackerInit(int key1, int key2, int key3, int key4);
    `virtualKey`, through the same filter. Named before the KeyTrackerInit that starts the
    watching; KeyTrackerTerm forgets them. */
 ORVANEL_EXPORT void KeyTrackerWatchJoystickKey(const char* node, int linuxCode, unsigned long virtualKey);
+/* Watches a combination held to end a game: `count` kernel key codes (KEY_*) held down
+   together on any keyboards. Only presses made while the keyboards are watched count. Named
+   before or after the KeyTrackerInit that starts the watching; KeyTrackerTerm forgets it. */
+ORVANEL_EXPORT void KeyTrackerWatchCombination(const int* linuxKeys, int count);
+/* A joystick button (kernel code `linuxCode` on the event node `node`) that also stands for
+   key `index` of the combination. Named before the KeyTrackerInit that starts the watching. */
+ORVANEL_EXPORT void KeyTrackerWatchCombinationButton(int index, const char* node, int linuxCode);
+/* How many milliseconds every key of the combination has been held together; 0 when it is
+   not (or when there is none). */
+ORVANEL_EXPORT unsigned long KeyTrackerCombinationHeldMs(void);
 /* Pops the newest recorded key; 0 when none is waiting. */
 ORVANEL_EXPORT unsigned long KeyTrackerGetKey(void);
 /* Stops watching the keyboards (nothing when not watching). */
@@ -36,6 +46,7 @@ ORVANEL_EXPORT void KeyTrackerTestMode(int on);
 ORVANEL_EXPORT void KeyTrackerTestInputDirectory(const char* directory);
 ORVANEL_EXPORT void KeyTrackerTestFeed(unsigned long virtualKey);
 ORVANEL_EXPORT void KeyTrackerTestFeedLinuxKey(int linuxKey, int value);
+ORVANEL_EXPORT void KeyTrackerTestFeedJoystickButton(const char* node, int linuxCode, int value);
 ORVANEL_EXPORT void KeyTrackerTestFeedLinuxMouse(int type, int code, int value);
 
 #ifdef __cplusplus

@@ -5,12 +5,15 @@
 #include "keytracker/key_tracker.h"
 
 #include "keytracker/event_source.h"
+#include "keytracker/held_combination.h"
 #include "keytracker/virtual_keys.h"
 
 #include <linux/input-event-codes.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -30,7 +33,13 @@ struct TrackerData {
 };
 
 TrackerData gData;
+HeldCombination gCombination;  // under gDataLock
 std::mutex gDataLock;
+
+std::int64_t NowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 // The "hooks": who feeds the stack. Init and Term run on the frontend's thread.
 std::mutex gHookLock;
@@ -60,11 +69,40 @@ void RecordMouseMessage(std::uint32_t message) {
   gData.keyStack[0] = message;
 }
 
-// Only releases are recorded: presses and auto-repeats pass by.
+void RecordCombinationEvent(const std::string& node, int code, int value) {
+  if (!gKeyboardHooked.load()) return;
+  std::lock_guard lock(gDataLock);
+  gCombination.OnEvent(node, code, value, NowMs());
+}
+
+// Only releases are recorded on the stack: presses and auto-repeats pass by.
 void OnKeyboardEvent(int type, int code, int value) {
-  if (type != EV_KEY || value != 0) return;
+  if (type != EV_KEY) return;
+  RecordCombinationEvent(std::string(), code, value);
+  if (value != 0) return;
   const std::uint32_t vk = VirtualKeyFromLinuxKey(code);
   if (vk != 0) RecordKeyRelease(vk);
+}
+
+void OnJoystickKey(const JoystickKey& key, int value) {
+  RecordCombinationEvent(key.node, key.linuxCode, value);
+  if (value == 0 && key.virtualKey != 0) RecordKeyRelease(key.virtualKey);
+}
+
+// The coin buttons and the combination's buttons, each node and code once.
+std::vector<JoystickKey> WatchedJoystickKeys() {
+  std::vector<JoystickKey> keys = gJoystickKeys;
+  std::vector<std::pair<std::string, int>> buttons;
+  {
+    std::lock_guard lock(gDataLock);
+    buttons = gCombination.Buttons();
+  }
+  for (const auto& [node, code] : buttons) {
+    const bool known = std::any_of(keys.begin(), keys.end(),
+                                   [&](const JoystickKey& k) { return k.node == node && k.linuxCode == code; });
+    if (!known) keys.push_back({node, code, 0});
+  }
+  return keys;
 }
 
 void OnMouseEvent(int type, int code, int value) {
@@ -113,7 +151,7 @@ extern "C" int KeyTrackerInit(int key1, int key2, int key3, int key4) {
   if (!gKeyboardHooked.load()) {
     // Joystick buttons are read beside the keyboards, and watching either is watching.
     if (!gTestMode.load())
-      gKeyboardSource = CombineSources(StartKeyboardSource(), StartJoystickSource(gJoystickKeys, &RecordKeyRelease));
+      gKeyboardSource = CombineSources(StartKeyboardSource(), StartJoystickSource(WatchedJoystickKeys(), &OnJoystickKey));
     gKeyboardHooked.store(gTestMode.load() || gKeyboardSource != nullptr);
   }
   return gKeyboardHooked.load() ? 1 : 0;
@@ -133,6 +171,26 @@ extern "C" void KeyTrackerTerm(void) {
   gKeyboardHooked.store(false);
   gKeyboardSource.reset();
   gJoystickKeys.clear();
+  std::lock_guard data(gDataLock);
+  gCombination.Clear();
+}
+
+extern "C" void KeyTrackerWatchCombination(const int* linuxKeys, int count) {
+  std::vector<int> keys;
+  for (int i = 0; linuxKeys && i < count; ++i) keys.push_back(linuxKeys[i]);
+  std::lock_guard lock(gDataLock);
+  gCombination.Set(keys);
+}
+
+extern "C" void KeyTrackerWatchCombinationButton(int index, const char* node, int linuxCode) {
+  if (!node) return;
+  std::lock_guard lock(gDataLock);
+  gCombination.AddButton(index, node, linuxCode);
+}
+
+extern "C" unsigned long KeyTrackerCombinationHeldMs(void) {
+  std::lock_guard lock(gDataLock);
+  return static_cast<unsigned long>(gCombination.HeldMs(NowMs()));
 }
 
 extern "C" void KeyTrackerWatchJoystickKey(const char* node, int linuxCode, unsigned long virtualKey) {
@@ -170,6 +228,10 @@ extern "C" void KeyTrackerTestFeed(unsigned long virtualKey) {
 
 extern "C" void KeyTrackerTestFeedLinuxKey(int linuxKey, int value) {
   OnKeyboardEvent(EV_KEY, linuxKey, value);
+}
+
+extern "C" void KeyTrackerTestFeedJoystickButton(const char* node, int linuxCode, int value) {
+  if (node) OnJoystickKey({node, linuxCode, 0}, value);
 }
 
 extern "C" void KeyTrackerTestFeedLinuxMouse(int type, int code, int value) {

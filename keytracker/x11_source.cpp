@@ -1,4 +1,4 @@
-// Key releases from the X server's XInput2 raw events, for when a keyboard device cannot
+// Keys from the X server's XInput2 raw events, for when a keyboard device cannot
 // be read (no permission on /dev/input, or a nested server such as Xvfb). Raw events
 // reach the root window whichever client has the focus; from XInput 2.1 on they do also
 // while another client grabs the keyboard, as full-screen emulators do.
@@ -56,10 +56,11 @@ class X11Source : public EventSource {
     XGenericEventCookie* cookie = &event.xcookie;
     if (cookie->type != GenericEvent || cookie->extension != opcode_) return;
     if (!XGetEventData(display_, cookie)) return;
-    if (cookie->evtype == XI_RawKeyRelease) {
+    if (cookie->evtype == XI_RawKeyRelease || cookie->evtype == XI_RawKeyPress) {
       const auto* raw = static_cast<const XIRawEvent*>(cookie->data);
       const int device = raw->sourceid != 0 ? raw->sourceid : raw->deviceid;
-      if (TakenFromX11(DeviceNode(device), skip_.get())) handler_(EV_KEY, raw->detail - kX11KeycodeOffset, 0);
+      const int value = cookie->evtype == XI_RawKeyRelease ? 0 : (raw->flags & XIKeyRepeat) ? 2 : 1;
+      if (TakenFromX11(DeviceNode(device), skip_.get())) handler_(EV_KEY, raw->detail - kX11KeycodeOffset, value);
     }
     XFreeEventData(display_, cookie);
   }
@@ -107,6 +108,7 @@ std::unique_ptr<EventSource> StartX11KeySource(EventHandler handler, std::shared
   }
   unsigned char bits[XIMaskLen(XI_LASTEVENT)] = {};
   XISetMask(bits, XI_RawKeyRelease);
+  XISetMask(bits, XI_RawKeyPress);  // the held combination
   XIEventMask mask{XIAllMasterDevices, static_cast<int>(sizeof bits), bits};
   XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
   XSync(display, False);

@@ -218,6 +218,13 @@ int KeyCodeFromLinuxKey(int linuxKey) {
   return kFromLinux[linuxKey];
 }
 
+int LinuxKeyFromKeyCode(int keyCode) {
+  if (keyCode == kNoKey) return 0;
+  for (int key = 1; key < kTableSize; ++key)
+    if (kFromLinux[key] == keyCode) return key;
+  return 0;
+}
+
 bool SystemMenuKeyTracker::IsAlt(int keyCode) {
   return keyCode == MakeKeyCode(0x38, false) || keyCode == MakeKeyCode(0x38, true);
 }

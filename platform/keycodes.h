@@ -19,6 +19,10 @@ int KeyCodeFromScancode(int sdlScancode);
 // frontend gets from SDL for the same key on X, 0 where SDL sends nothing for it.
 int KeyCodeFromLinuxKey(int linuxKey);
 
+// The Linux input key code of a KeyCode (the first that gives it), for watching a key on
+// the devices themselves; 0 for KeyCodes no key gives (999, 0, unknown codes).
+int LinuxKeyFromKeyCode(int keyCode);
+
 // The KeyCode of a set-1 scan code: code * 2 + 512 when extended.
 constexpr int MakeKeyCode(int setOneCode, bool extended) {
   return ((setOneCode * 2) & 0x1FF) + (extended ? 512 : 0);

@@ -48,6 +48,7 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {AppSortie, kMain, kGeneral, "AppSortie", Text, 260, "", kNone, At<&Settings::appSortie>},
     {Transitions, kMain, kGeneral, "Transitions", Flag, 260, "YES", kNone, At<&Settings::transitions>},
     {Verrouillage, kMain, kGeneral, "Verrouillage", Text, 260, "", kNone, At<&Settings::verrouillage>},
+    {SortieJeuDelai, kMain, kGeneral, "SortieJeuDelai", Int, 260, "2000", kNone, At<&Settings::sortieJeuDelai>},
 
     {DownKey, kMain, kTouches, "DownKey", Key, 260, "672", kNone, KeyAt<&KeySettings::down>},
     {UpKey, kMain, kTouches, "UpKey", Key, 260, "656", kNone, KeyAt<&KeySettings::up>},
@@ -66,6 +67,8 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {JeuxFavoris, kMain, kTouches, "JeuxFavoris", Key, 260, "62", kNone, KeyAt<&KeySettings::favourites>},
     // The keyboard's "/" (scan code 0x35).
     {RechercheKey, kMain, kTouches, "RechercheKey", Key, 260, "106", kNone, KeyAt<&KeySettings::search>},
+    // Empty: QuitKey alone, whatever it is bound to later.
+    {SortieJeu, kMain, kTouches, "SortieJeu", Text, 260, "", kNone, At<&Settings::sortieJeu>},
     // Joystick bindings beside the keys (settings/pad_binding.h), and the buttons counted as coins.
     {PadDownKey, kMain, kManettes, "DownKey", Text, 260, "", kNone, PadAt<&PadSettings::down>},
     {PadUpKey, kMain, kManettes, "UpKey", Text, 260, "", kNone, PadAt<&PadSettings::up>},

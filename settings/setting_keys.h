@@ -27,9 +27,10 @@ enum class SettingType {
 // Every key of both files, in the order the frontend reads them.
 enum class SettingId {
   LastEmu, EmuBase, LargFen, HautFen, ModeFenetre, ModeSortie, AppSortie, Transitions, Verrouillage,
+  SortieJeuDelai,
   DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, QuitKey,
   VolumeDownKey, VolumeUPKey, NextZicKey, InfosKey, MenuGenKey, RotateKey, JeuxFavoris,
-  RechercheKey,
+  RechercheKey, SortieJeu,
   PadDownKey, PadUpKey, PadLeftKey, PadRightKey, PadLaunchGameKey, PadRandomGameKey, PadMenuKey, PadQuitKey,
   PadVolumeDownKey, PadVolumeUPKey, PadNextZicKey, PadInfosKey, PadMenuGenKey, PadRotateKey, PadJeuxFavoris,
   PadRechercheKey, PadCoin1Key, PadCoin2Key, PadCoin3Key, PadCoin4Key,

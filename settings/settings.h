@@ -47,7 +47,9 @@ struct Settings {
   std::string appSortie;       // command line run at exit
   bool transitions = true;
   std::string verrouillage;    // kiosk lock: panel key codes joined by '+' ("672+672"), "" = off
+  int sortieJeuDelai = 2000;   // ms the game-exit combination is held to end a game; 0 = off
   KeySettings keys;
+  std::string sortieJeu;       // [Touches] key codes held together to end a game; "" = QuitKey alone
   PadSettings pads;
 
   // config.ini

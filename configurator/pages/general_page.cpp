@@ -32,8 +32,9 @@ GeneralPage::GeneralPage(const std::string& base, EditedSettings& settings, QWid
   CreateExitRow(grid);
   CreateMenuRows(grid);
   CreateLockRow(grid);
+  CreateGameExitRows(grid);
   CreateKeyTable(grid);
-  grid->setRowStretch(9, 1);
+  grid->setRowStretch(12, 1);
   grid->setColumnStretch(4, 1);
   binders_.ShowAll();
 }
@@ -88,6 +89,18 @@ void GeneralPage::CreateLockRow(QGridLayout* grid) {
   binders_.Text(lock, SettingId::Verrouillage);
 }
 
+void GeneralPage::CreateGameExitRows(QGridLayout* grid) {
+  auto* keys = Named(new QLineEdit(this), 1097);
+  auto* delay = Named(new QLineEdit(this), 1098);
+  keys->setPlaceholderText(QStringLiteral("vide : la touche Quitter seule"));
+  grid->addWidget(new QLabel(QStringLiteral("Sortie d'un jeu : touches maintenues (ex. 2+4)"), this), 9, 0, 1, 4);
+  grid->addWidget(keys, 10, 0, 1, 4);
+  grid->addWidget(new QLabel(QStringLiteral("pendant (ms, 0 : jamais)"), this), 11, 0, 1, 2);
+  grid->addWidget(delay, 11, 2, 1, 2);
+  binders_.Text(keys, SettingId::SortieJeu);
+  binders_.Number(delay, SettingId::SortieJeuDelai);
+}
+
 void GeneralPage::CreateKeyTable(QGridLayout* grid) {
   auto* box = new QGroupBox(QStringLiteral("Touches"), this);
   auto* column = new QVBoxLayout(box);
@@ -110,7 +123,7 @@ void GeneralPage::CreateKeyTable(QGridLayout* grid) {
   auto* change = Named(new QPushButton(QStringLiteral("Changer la touche"), box), 1095);
   column->addWidget(view, 1);
   column->addWidget(change);
-  grid->addWidget(box, 0, 5, 10, 1);
+  grid->addWidget(box, 0, 5, 13, 1);
   connect(view, &QAbstractItemView::activated, this, [this](const QModelIndex& i) { CaptureKey(std::size_t(i.row())); });
   connect(change, &QPushButton::clicked, this, [this, view] {
     if (view->currentIndex().isValid()) CaptureKey(std::size_t(view->currentIndex().row()));

@@ -59,6 +59,8 @@ constexpr TooltipRow kTooltips[] = {
     {1049, "Configuration à afficher lors de l'appui sur la touche 'Menu principal'"},
     {1050, "Quitter Windows lors de la fermeture de Orvanel"},
     {1093, "Touches du panneau à taper après la touche Quitter pour revenir au bureau (codes joints par +)"},
+    {1097, "Touches à maintenir ensemble pendant un jeu pour le quitter (codes joints par +) ; vide : la touche Quitter"},
+    {1098, "Durée de maintien qui quitte le jeu, en millisecondes ; 0 : jamais"},
     {1094, "Touche de chaque action (double-clic : la changer seule)"},
     {1096, "Choisir les jeux de la liste à afficher (catégories, joueurs, écran, contrôles, années)"},
     {1095, "Changer la touche de l'action choisie, sans toucher aux autres"},

@@ -22,6 +22,7 @@
 #include "frontend/shell/volume_ramp.h"
 #include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
+#include "settings/key_code_list.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
   }
   // QuitKey in a menu configuration goes back to a configuration: only leaving is locked.
   const bool leaves = action == KeyAction::Quit && !s.typeMenu;
-  switch (StepKioskLock(gShell.input.kioskLock, ParseLockSequence(s.verrouillage), code, leaves, platform::GetTickCount())) {
+  switch (StepKioskLock(gShell.input.kioskLock, settings::ParseKeyCodeList(s.verrouillage), code, leaves, platform::GetTickCount())) {
     case LockStep::kPass: break;
     case LockStep::kSwallow: return;
     case LockStep::kQuit: Quit(); return;

@@ -8,11 +8,6 @@
 #include <string_view>
 #include <vector>
 
-// "672+672" -> {672, 672}. Blanks around the codes are allowed. Empty text: no lock (an empty
-// list). Nothing when the text holds anything else: such a lock stays shut, as a cabinet
-// must not open to a typing mistake.
-std::optional<std::vector<int>> ParseLockSequence(std::string_view text);
-
 inline constexpr std::uint32_t kLockWindowMs = 5000;
 
 struct KioskLockState {
@@ -28,6 +23,7 @@ enum class LockStep {
 };
 
 // One key press through the lock. isQuit: the key would quit the menu to the desktop.
-// sequence: the parsed setting (nothing: unreadable, shut for good).
+// sequence: the setting as settings::ParseKeyCodeList reads it (empty: no lock; nothing:
+// unreadable, and such a lock stays shut, as a cabinet must not open to a typing mistake).
 LockStep StepKioskLock(KioskLockState& state, const std::optional<std::vector<int>>& sequence, int code,
                        bool isQuit, std::uint32_t now);

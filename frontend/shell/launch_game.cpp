@@ -8,6 +8,7 @@
 #include "frontend/shell/coin_keys.h"
 #include "frontend/shell/configuration_switch.h"
 #include "frontend/shell/display_handover.h"
+#include "frontend/shell/game_exit.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/music.h"
@@ -74,20 +75,40 @@ void WatchCoinButtons(const std::vector<PadCoinButton>& buttons) {
   }
 }
 
-// Waits for the emulator, polling the coin keys, and keeps the run's statistics.
+// The held combination that ends the game, named to the tracker; nothing when it is off.
+std::optional<GameExitCombination> WatchGameExitOf(const Settings& s, const std::vector<PadDevice>& pads) {
+  std::string problem;
+  std::optional<GameExitCombination> exit = GameExitOf(s, pads, &problem);
+  if (exit && !WatchGameExit(*exit, &problem)) exit.reset();
+  if (!problem.empty()) platform::WriteLog(problem, 1, 1);
+  return exit;
+}
+
+// Waits for the emulator, polling the coin keys and the exit combination, and keeps the
+// run's statistics.
 void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver,
-               const std::vector<PadCoinButton>& coinButtons) {
+               const std::vector<PadCoinButton>& coinButtons, const std::vector<PadDevice>& pads) {
   const Settings& s = gShell.settings;
+  const LaunchTiming& timing = gShell.launchTiming;
   PauseMusic(1);
   platform::SuspendAudio();  // the game may need the device for itself
   WatchCoinButtons(coinButtons);
+  const std::optional<GameExitCombination> exit = WatchGameExitOf(s, pads);
   KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
   std::uint32_t lastSave = now;
   GameRun run = BeginGameRun(romName, screensaver, now);
 
   bool looked = false;
-  while (platform::WaitProcess(process, gShell.launchTiming.pollMs) == platform::WaitResult::kTimedOut) {
+  for (;;) {
+    const std::uint32_t wait = exit ? UntilGameExit(*exit, KeyTrackerCombinationHeldMs(), timing.pollMs) : timing.pollMs;
+    if (wait == 0) {
+      platform::WriteLog("Fin du jeu demand\xE9" "e au panneau (SortieJeu)", 1, 1);
+      // The whole group: the emulator and whatever it started; time to save its NVRAM first.
+      platform::TerminateProcessGroup(process, timing.exitGraceMs);
+      break;
+    }
+    if (platform::WaitProcess(process, wait) != platform::WaitResult::kTimedOut) break;
     now = platform::GetTickCount();
     looked = true;
     const bool seen = CountCoinKeys(run);
@@ -97,15 +118,17 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
         TurnIntoNormalRun(run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
-        platform::TerminateProcessGroup(process, gShell.launchTiming.killGraceMs);
+        platform::TerminateProcessGroup(process, timing.killGraceMs);
         break;
       }
-    } else if (now - lastSave > gShell.launchTiming.runSaveMs) {
+    } else if (now - lastSave > timing.runSaveMs) {
       lastSave = now;
       SaveGameRun(run, now);
     }
   }
   if (!looked) now = platform::GetTickCount();
+  // Coins put in since the last look still count (a screensaver run has ended anyway).
+  if (!run.screensaver) CountCoinKeys(run);
 
   KeyTrackerTerm();
   if (!run.screensaver) SaveGameRun(run, now);
@@ -132,6 +155,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   const std::string commandLine = BuildCommandLine(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
   const std::vector<PadCoinButton> coinButtons = CoinButtonsOfPads();
+  const std::vector<PadDevice> pads = ConnectedPads();
   ReleasePads();  // an emulator may want a joystick for itself
   HandOverDisplay(s);
   gShell.launched = true;
@@ -143,7 +167,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   std::optional<platform::ProcessHandle> process;
   if (!args.empty()) process = platform::SpawnProcess(args[0], args, workingDirectory);
   if (process) {
-    WatchGame(*process, romName, screensaver, coinButtons);
+    WatchGame(*process, romName, screensaver, coinButtons, pads);
   } else {
     platform::ShowMessageBox("Erreur lancement", "");
   }

@@ -52,6 +52,27 @@ KeyAction PadActionFor(const PadBindings& bindings, const PadDevice& device, con
   return it == kDefaults.end() ? KeyAction::None : it->second;
 }
 
+std::vector<PadButton> PadButtonsOfAction(const PadBindings& bindings, KeyAction action,
+                                          const std::vector<PadDevice>& devices) {
+  std::vector<PadButton> out;
+  if (action == KeyAction::None) return out;
+  for (const PadDevice& d : devices) {
+    if (d.node.empty()) continue;
+    bool named = false;
+    for (int i = 0; i < PadBindings::kActions; ++i) {
+      for (const settings::PadBinding& b : bindings.byAction[i]) {
+        if (!Names(b, d)) continue;
+        named = true;
+        if (ActionAt(i) == action && b.control.kind == Kind::Button) out.push_back({d.node, b.control.index});
+      }
+    }
+    if (named) continue;
+    for (const auto& [control, defaultAction] : kDefaults)
+      if (defaultAction == action && control.kind == Kind::Button) out.push_back({d.node, control.index});
+  }
+  return out;
+}
+
 std::vector<PadCoinButton> PadCoinButtons(const PadSettings& pads, const std::vector<PadDevice>& devices) {
   std::vector<PadCoinButton> out;
   for (std::size_t coin = 0; coin < pads.coin.size(); ++coin) {

@@ -30,6 +30,13 @@ struct PadCoinButton {
 // The buttons the coin bindings name on the devices given (those with an event node).
 std::vector<PadCoinButton> PadCoinButtons(const PadSettings& pads, const std::vector<PadDevice>& devices);
 
+// A button of a connected device, by SDL's number.
+struct PadButton {
+  std::string node;
+  int button = 0;
+  bool operator==(const PadButton&) const = default;
+};
+
 // The bindings of each action, in the order of KeyAction (Infos first).
 struct PadBindings {
   static constexpr int kActions = static_cast<int>(KeyAction::Search);
@@ -37,6 +44,11 @@ struct PadBindings {
 };
 
 PadBindings ParsePadSettings(const PadSettings& pads);
+
+// The buttons that stand for `action` on the devices given (those with an event node), as
+// PadActionFor reads them: a device's own bindings, or the defaults where none names it.
+std::vector<PadButton> PadButtonsOfAction(const PadBindings& bindings, KeyAction action,
+                                          const std::vector<PadDevice>& devices);
 
 // Unfiltered: the information panel's rule is the caller's (PadActionInInfoPanel).
 KeyAction PadActionFor(const PadBindings& bindings, const PadDevice& device, const settings::PadControl& control);

@@ -89,11 +89,13 @@ void ReleasePads() {
   platform::CloseJoysticks();
 }
 
-std::vector<PadCoinButton> CoinButtonsOfPads() {
+std::vector<PadDevice> ConnectedPads() {
   std::vector<PadDevice> devices;
   for (const auto& [id, pad] : gPads.pads) devices.push_back(pad.device);
-  return PadCoinButtons(gShell.settings.pads, devices);
+  return devices;
 }
+
+std::vector<PadCoinButton> CoinButtonsOfPads() { return PadCoinButtons(gShell.settings.pads, ConnectedPads()); }
 
 void RetakePads() {
   for (int id : platform::ReopenJoysticks()) Attach(id);

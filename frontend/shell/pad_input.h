@@ -47,3 +47,5 @@ void ReleasePads();
 void RetakePads();
 // The joystick buttons bound as coin keys, on the devices connected now (before they are let go).
 std::vector<PadCoinButton> CoinButtonsOfPads();
+// The devices connected now.
+std::vector<PadDevice> ConnectedPads();

@@ -189,7 +189,8 @@ TEST_F(KeyTracker, EveryKeyRecordedWhileTheReaderKeepsUpIsCountedOnce) {
 TEST(KeyTrackerLibrary, ExportsItsFunctionsByTheirCNamesOnly) {
   void* lib = ::dlopen("liborvanel.so", RTLD_NOW | RTLD_NOLOAD);
   ASSERT_NE(lib, nullptr) << ::dlerror();
-  for (const char* name : {"KeyTrackerInit", "KeyTrackerGetKey", "KeyTrackerTerm",
+  for (const char* name : {"KeyTrackerInit", "KeyTrackerGetKey", "KeyTrackerTerm", "KeyTrackerWatchCombination",
+                           "KeyTrackerWatchCombinationButton", "KeyTrackerCombinationHeldMs",
                            "MouseTrackerInit", "MouseTrackerTerm"}) {
     EXPECT_NE(::dlsym(lib, name), nullptr) << name;
   }
@@ -197,3 +198,66 @@ TEST(KeyTrackerLibrary, ExportsItsFunctionsByTheirCNamesOnly) {
   EXPECT_EQ(::dlsym(lib, "_ZN10keytracker22VirtualKeyFromLinuxKeyEi"), nullptr);
   ::dlclose(lib);
 }
+
+namespace {
+
+// The exit combination Esc + 1, where a joystick's BTN_START also stands for the 1. Each
+// step feeds one event and says whether the whole combination is held afterwards.
+TEST_F(KeyTracker, TheExitCombinationIsHeldOnlyByPressesSeenWhileWatching) {
+  struct Step {
+    const char* node;  // nullptr: a keyboard
+    int code;
+    int value;
+    bool held;
+  };
+  const struct {
+    const char* name;
+    std::vector<Step> steps;
+  } cases[] = {
+      {"both keys", {{nullptr, KEY_ESC, 1, false}, {nullptr, KEY_1, 1, true}, {nullptr, KEY_1, 0, false}}},
+      {"a release and a new press start again",
+       {{nullptr, KEY_ESC, 1, false}, {nullptr, KEY_1, 1, true}, {nullptr, KEY_ESC, 0, false},
+        {nullptr, KEY_ESC, 1, true}}},
+      {"a key held before the watch only repeats",
+       {{nullptr, KEY_1, 1, false}, {nullptr, KEY_ESC, 2, false}, {nullptr, KEY_ESC, 0, false}}},
+      {"the joystick button stands for the 1",
+       {{nullptr, KEY_ESC, 1, false}, {"/dev/input/event9", BTN_START, 1, true},
+        {"/dev/input/event9", BTN_START, 0, false}}},
+      {"the same button on another device does not",
+       {{nullptr, KEY_ESC, 1, false}, {"/dev/input/event8", BTN_START, 1, false}}},
+      {"other keys change nothing",
+       {{nullptr, KEY_ESC, 1, false}, {nullptr, KEY_1, 1, true}, {nullptr, KEY_2, 1, true},
+        {nullptr, KEY_2, 0, true}}},
+  };
+  const int keys[] = {KEY_ESC, KEY_1};
+  for (const auto& c : cases) {
+    KeyTrackerWatchCombination(keys, 2);
+    KeyTrackerWatchCombinationButton(1, "/dev/input/event9", BTN_START);
+    ASSERT_EQ(KeyTrackerInit(0x35, 0x36, 0x37, 0x38), 1);
+    for (std::size_t i = 0; i < c.steps.size(); ++i) {
+      const Step& s = c.steps[i];
+      if (s.node) KeyTrackerTestFeedJoystickButton(s.node, s.code, s.value);
+      else KeyTrackerTestFeedLinuxKey(s.code, s.value);
+      EXPECT_EQ(KeyTrackerCombinationHeldMs() > 0, s.held) << c.name << ", step " << i;
+    }
+    KeyTrackerTerm();
+  }
+}
+
+TEST_F(KeyTracker, TheExitCombinationCountsItsTimeAndIsForgottenWithTheWatching) {
+  const int keys[] = {KEY_ESC};
+  KeyTrackerTestFeedLinuxKey(KEY_ESC, 1);  // before the watch: not seen
+  KeyTrackerWatchCombination(keys, 1);
+  ASSERT_EQ(KeyTrackerInit(0, 0, 0, 0), 1);
+  EXPECT_EQ(KeyTrackerCombinationHeldMs(), 0u);
+  KeyTrackerTestFeedLinuxKey(KEY_ESC, 1);
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  EXPECT_GE(KeyTrackerCombinationHeldMs(), 60u);
+  KeyTrackerTerm();
+  EXPECT_EQ(KeyTrackerCombinationHeldMs(), 0u);
+  ASSERT_EQ(KeyTrackerInit(0, 0, 0, 0), 1);
+  KeyTrackerTestFeedLinuxKey(KEY_ESC, 1);
+  EXPECT_EQ(KeyTrackerCombinationHeldMs(), 0u) << "no combination is watched any more";
+}
+
+}  // namespace

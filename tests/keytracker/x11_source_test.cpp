@@ -183,6 +183,32 @@ TEST(KeyTrackerX11, KeysAreRecordedWhileAnotherClientGrabsTheKeyboard) {
   EXPECT_EQ(WaitForKey(3000), 0x35u);
 }
 
+// The exit combination from the server's raw presses, while the emulator grabs the keyboard.
+TEST(KeyTrackerX11, AKeyHeldUnderAGrabHoldsTheExitCombination) {
+  if (!HaveProgram("Xvfb") || !HaveProgram("xdotool")) GTEST_SKIP() << "Xvfb or xdotool missing";
+  PrivateServer server;
+  ASSERT_TRUE(server.up());
+  Nodes nodes;
+  nodes.AddUnreadable("event0");
+  KeyTrackerTestMode(0);
+  const int keys[] = {KEY_ESC};
+  KeyTrackerWatchCombination(keys, 1);
+  ASSERT_EQ(KeyTrackerInit(0, 0, 0, 0), 1);
+  KeyboardGrab grab;
+  ASSERT_TRUE(grab.held());
+  ASSERT_EQ(std::system("xdotool keydown Escape"), 0);
+  auto held = [] {
+    for (int i = 0; i < 300 && KeyTrackerCombinationHeldMs() == 0; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return KeyTrackerCombinationHeldMs() > 0;
+  };
+  EXPECT_TRUE(held());
+  ASSERT_EQ(std::system("xdotool keyup Escape"), 0);
+  for (int i = 0; i < 300 && KeyTrackerCombinationHeldMs() > 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_EQ(KeyTrackerCombinationHeldMs(), 0u);
+}
+
 TEST(KeyTrackerX11, AnUnreadableKeyboardAddsTheX11RouteToTheReadableOnes) {
   if (!HaveProgram("Xvfb") || !HaveProgram("xdotool")) GTEST_SKIP() << "Xvfb or xdotool missing";
   PrivateServer server;

@@ -1,6 +1,9 @@
 // The rules of joystick controls without a device: edges with hysteresis, and bindings.
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "frontend/shell/game_exit.h"
 #include "frontend/shell/pad_actions.h"
 #include "frontend/shell/pad_state.h"
 
@@ -127,6 +130,50 @@ TEST(PadActions, CoinButtonsOnTheConnectedDevicesTheyName) {
     pads.coin = c.coin;
     EXPECT_EQ(PadCoinButtons(pads, {kPlayer1, kPlayer2, kVirtual}), c.buttons) << c.what;
   }
+}
+
+// The exit combination the settings ask for: its keys, and the buttons of the same actions
+// on the connected devices (player 1's pad binds QuitKey; player 2's has no binding at all).
+TEST(GameExit, KeysFromTheSettingsAndTheButtonsOfTheSameActions) {
+  const struct {
+    const char* what;
+    std::string sortieJeu;
+    int delay;
+    std::optional<std::vector<int>> keys;
+    std::vector<std::vector<PadButton>> buttons;
+    bool problem;
+  } cases[] = {
+      {"empty: QuitKey alone", "", 2000, std::vector<int>{2}, {{{"/dev/input/event5", 7}}}, false},
+      {"two keys, the second the launch key", "2+4", 1500, std::vector<int>{2, 4},
+       {{{"/dev/input/event5", 7}}, {{"/dev/input/event6", 0}}}, false},
+      {"unreadable: QuitKey alone, said", "Esc", 2000, std::vector<int>{2}, {{{"/dev/input/event5", 7}}}, true},
+      {"a key bound to nothing", "114", 2000, std::vector<int>{114}, {{}}, false},
+      {"off", "2+4", 0, std::nullopt, {}, false},
+  };
+  for (const auto& c : cases) {
+    Settings s;
+    s.sortieJeu = c.sortieJeu;
+    s.sortieJeuDelai = c.delay;
+    s.pads.quit = "Bouton 7 @ pci-0000:00:14.0-usb-0:1:1.0";
+    std::string problem;
+    const auto exit = GameExitOf(s, {kPlayer1, kPlayer2, kVirtual}, &problem);
+    ASSERT_EQ(exit.has_value(), c.keys.has_value()) << c.what;
+    EXPECT_EQ(!problem.empty(), c.problem) << c.what;
+    if (!exit) continue;
+    EXPECT_EQ(exit->keyCodes, *c.keys) << c.what;
+    EXPECT_EQ(exit->buttons, c.buttons) << c.what;
+    EXPECT_EQ(exit->delayMs, static_cast<std::uint32_t>(c.delay)) << c.what;
+  }
+}
+
+TEST(GameExit, TheWaitEndsWhenTheDelayIsReached) {
+  GameExitCombination exit;
+  exit.delayMs = 2000;
+  const struct {
+    unsigned long held;
+    std::uint32_t wait;
+  } cases[] = {{0, 500}, {1, 500}, {1700, 300}, {1999, 1}, {2000, 0}, {5000, 0}};
+  for (const auto& c : cases) EXPECT_EQ(UntilGameExit(exit, c.held, 500), c.wait) << c.held;
 }
 
 }  // namespace
