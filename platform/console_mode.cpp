@@ -27,9 +27,14 @@ constexpr std::array kSignals{SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL, SIGTERM,
 std::array<struct sigaction, NSIG> gPrevious{};
 bool gHandlersInstalled = false;
 
+// Clear screen, cursor home and hidden; the cursor shown again.
+constexpr char kBlankConsole[] = "\033[2J\033[H\033[?25l";
+constexpr char kShowCursor[] = "\033[?25h";
+
 void SetText() {
   if (!gGraphics || gFd < 0) return;
   gCalls.setMode(gFd, KD_TEXT);
+  [[maybe_unused]] ssize_t n = ::write(gFd, kShowCursor, sizeof kShowCursor - 1);
   gGraphics = 0;
 }
 
@@ -88,7 +93,14 @@ bool EnterConsoleGraphics() {
   if (fd < 0) return false;
   int mode = KD_TEXT;
   // Only a virtual terminal answers the mode question.
-  if (gCalls.getMode(fd, &mode) != 0 || gCalls.setMode(fd, KD_GRAPHICS) != 0) {
+  if (gCalls.getMode(fd, &mode) != 0) {
+    ::close(fd);
+    return false;
+  }
+  // Whenever no program drives the display (between the menu and a game) the kernel shows the
+  // console's own framebuffer, frozen in graphics mode: blank it first, so that shows black.
+  [[maybe_unused]] ssize_t n = ::write(fd, kBlankConsole, sizeof kBlankConsole - 1);
+  if (gCalls.setMode(fd, KD_GRAPHICS) != 0) {
     ::close(fd);
     return false;
   }

@@ -85,7 +85,8 @@ class ConsoleModeFake : public ::testing::Test {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     gSets = 0;
     gMode = KD_TEXT;
-    platform::SetConsoleModeCalls({"/dev/null", FakeGetMode, FakeSetMode});
+    terminal_ = dir_.Write("tty", "");
+    platform::SetConsoleModeCalls({terminal_.c_str(), FakeGetMode, FakeSetMode});
   }
   void TearDown() override {
     platform::LeaveConsoleGraphics();
@@ -93,6 +94,8 @@ class ConsoleModeFake : public ::testing::Test {
     GTEST_FLAG_SET(death_test_style, style_);
   }
   std::string style_;
+  TempDir dir_;
+  std::string terminal_;  // what was written to the terminal
 };
 
 TEST_F(ConsoleModeFake, GraphicsOnceAndTextOnceHoweverOftenAsked) {
@@ -105,6 +108,9 @@ TEST_F(ConsoleModeFake, GraphicsOnceAndTextOnceHoweverOftenAsked) {
   EXPECT_EQ(gMode, KD_TEXT);
   EXPECT_FALSE(platform::ConsoleInGraphics());
   EXPECT_EQ(gSets, 2);
+  // The console's text is cleared and its cursor hidden before graphics mode; the cursor is
+  // shown again with the text.
+  EXPECT_EQ(dir_.Read("tty"), "\033[2J\033[H\033[?25l\033[?25h");
 }
 
 TEST_F(ConsoleModeFake, ACrashOrAnEndingSignalGivesTheTextBack) {
