@@ -87,7 +87,11 @@ ConsoleModeCalls RealConsoleModeCalls() { return {"/dev/tty", RealGetMode, RealS
 void SetConsoleModeCalls(const ConsoleModeCalls& calls) { gCalls = calls; }
 
 bool EnterConsoleGraphics() {
-  if (gGraphics) return true;
+  // Again after a game: an emulator may have put the terminal back in text mode at its end.
+  if (gGraphics) {
+    gCalls.setMode(gFd, KD_GRAPHICS);
+    return true;
+  }
   // The controlling terminal: only there may a process without privileges set the mode.
   const int fd = ::open(gCalls.terminal, O_RDWR | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return false;

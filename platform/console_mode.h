@@ -8,7 +8,8 @@ namespace platform {
 
 // Graphics mode on the controlling terminal when it is a virtual terminal the process may
 // set (its own); nothing otherwise (an X session, a terminal emulator, no terminal). True
-// when the terminal is in graphics mode for us.
+// when the terminal is in graphics mode for us. Asked again, graphics mode is set again (a
+// game may have left text mode behind).
 bool EnterConsoleGraphics();
 // Text mode again after EnterConsoleGraphics; any number of times, in a signal handler too.
 void LeaveConsoleGraphics();

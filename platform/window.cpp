@@ -17,12 +17,13 @@ SDL_Window* gWindow = nullptr;
 std::string gError;
 
 // On the console the terminal's text must never show between the menu and a game: its
-// virtual terminal stays in graphics mode from the first window to the end.
+// virtual terminal stays in graphics mode from the first window to the end (set again each
+// time the video system starts after a game).
 void TakeConsole() {
   static bool told = false;
-  if (ConsoleInGraphics() || !KmsVideoDriverRunning()) return;
+  if (!KmsVideoDriverRunning()) return;
   const bool taken = EnterConsoleGraphics();
-  if (taken || !told)
+  if (!told)
     WriteLog(taken ? "Console : terminal virtuel en mode graphique"
                    : "Console : pas de terminal virtuel a nous, le mode texte reste",
              1, 1);
