@@ -24,16 +24,6 @@ void StepTransition(std::uint32_t now) {
   clock.due = now + kTransitionTick;
 }
 
-std::optional<GameTexts> SelectedGameTexts() {
-  const int count = GameCount();
-  if (count <= 0) return std::nullopt;
-  const ListPosition where = CurrentListPosition();
-  int p = (where.topIndex + where.row) % count;
-  if (p < 0) p += count;
-  const ShownGame e = GameAt(p);
-  return GameTexts{std::string(e.fullName), {std::string(e.infos[0]), std::string(e.infos[1]), std::string(e.infos[2])}};
-}
-
 bool ScrollTextRuns() {
   const LayoutObject& o = gRender.layout.objects[kScrollText];
   return !gRender.scrollText.working.empty() && o.visible && o.width > 0;
@@ -63,6 +53,16 @@ std::array<std::uint32_t, 15> DueTicks() {
 }
 
 }  // namespace
+
+std::optional<GameTexts> SelectedGameTexts() {
+  const int count = GameCount();
+  if (count <= 0) return std::nullopt;
+  const ListPosition where = CurrentListPosition();
+  int p = (where.topIndex + where.row) % count;
+  if (p < 0) p += count;
+  const ShownGame e = GameAt(p);
+  return GameTexts{std::string(e.fullName), {std::string(e.infos[0]), std::string(e.infos[1]), std::string(e.infos[2])}};
+}
 
 void StepPulse(std::uint32_t now) {
   AnimationClock& clock = gRender.clocks.selectionPulse;

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "render/scroll_text.h"
 
 // Selection pulse (and the blinking scroll text), transition, scroll text, scrolling
 // pictures, in this order; then NextFrameTime = the earliest due clock. True
@@ -11,3 +14,6 @@ bool UpdateAnimations(std::uint32_t now);
 // The selection pulse alone (and the scroll text's blinking with it): gRender.layout's selector
 // opacity ramps between its bounds while gRender.layout.pulseDirection is not 0.
 void StepPulse(std::uint32_t now);
+
+// The selected game's texts, as the scroll text's tags show them; nothing for an empty list.
+std::optional<GameTexts> SelectedGameTexts();

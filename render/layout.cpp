@@ -86,3 +86,11 @@ void ReadLayoutText(std::string_view text, Layout& layout) {
 std::string TemplateDirectory(const std::string& installDir, const std::string& templateName) {
   return platform::ResolvePath(installDir + "/Templates/" + templateName);
 }
+
+void StoreMediaDirectories(Layout& layout, const std::string& snap, const std::string& marquees,
+                           const std::array<std::string, 6>& custom) {
+  for (LayoutObject& o : layout.objects) o.mediaDirectory.clear();
+  layout.objects[kSnap].mediaDirectory = snap;
+  layout.objects[kMarquee].mediaDirectory = marquees;
+  for (int k = 0; k < 6; ++k) layout.objects[kCustom1 + k].mediaDirectory = custom[std::size_t(k)];
+}

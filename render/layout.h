@@ -90,4 +90,9 @@ int LoadLayout(const std::string& installDir, const std::string& configName,
                const std::string& templateName);
 
 // The path of a template's directory (case-insensitive match of existing components).
+// The configuration's media folders for the Snap, Marquee and Custom1-6 objects (the
+// other objects get none).
+void StoreMediaDirectories(Layout& layout, const std::string& snap, const std::string& marquees,
+                           const std::array<std::string, 6>& custom);
+
 std::string TemplateDirectory(const std::string& installDir, const std::string& templateName);

@@ -9,8 +9,10 @@
 #   demo   the demo as shipped (scroll text, star band, selection pulse, music, the first
 #          game's video snap);
 #   clip   the still menu with only the first game's video snap playing (320 x 240, 30 fps).
+#   game   the still menu while a game runs (the test emulator, launched with the panel's
+#          launch key): the frontend only waits for it and watches the exit combination.
 #
-# Usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both|clip] [runs]
+# Usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both|clip|game] [runs]
 # With several runs each figure is printed and then their median.
 # ORV_IDLE_SIZE=WxH sets the window (default 1024x768; "shipped" keeps the demo's own).
 # ORV_IDLE_JOYSTICK=1 plugs a virtual joystick into the frontend (tools/virtual_pad), as a
@@ -38,14 +40,19 @@ prepare() {
     sed -i -e "s/^LargFen=.*/LargFen=${size%x*}/" -e "s/^HautFen=.*/HautFen=${size#*x}/" \
       "$inst/config/Orvanel.ini"
   fi
-  if [ "$kind" = still ] || [ "$kind" = clip ]; then
+  if [ "$kind" = game ]; then
+    cp "$build/tools/test_emulator/test_emulator" "$inst/demo_emulator"
+    echo "run_ms=$(((seconds + 8) * 1000))" >"$inst/test_emulator.script"
+    rm -f "$inst/test_emulator.record"
+  fi
+  if [ "$kind" = still ] || [ "$kind" = clip ] || [ "$kind" = game ]; then
     rm -f "$inst"/config/*/ScrollTexte.txt
     sed -i -e 's/^MusicFond=.*/MusicFond=/' "$inst"/config/*/config.ini
     for cfg in "$inst"/Templates/*/Layout.cfg; do
       sed -i -e '/_[Ss]croll[XY]=/d' -e '/^List_selection_alphaMax=/d' "$cfg"
     done
   fi
-  if [ "$kind" = still ]; then sed -i -e 's/^VideoDir=.*/VideoDir=/' "$inst"/config/*/config.ini; fi
+  if [ "$kind" = still ] || [ "$kind" = game ]; then sed -i -e 's/^VideoDir=.*/VideoDir=/' "$inst"/config/*/config.ini; fi
 }
 
 # Other processes on a busy machine would starve the frontend of frames and lower its figure:
@@ -80,6 +87,17 @@ measure_once() {
     return 1
   fi
   sleep 3  # past the opening transition
+  if [ -f "$inst/test_emulator.script" ]; then
+    rm -f "$inst/test_emulator.record"
+    xdotool key --window "$win" 1  # the launch key
+    for _ in $(seq 1 100); do [ -s "$inst/test_emulator.record" ] && break; sleep 0.1; done
+    if [ ! -s "$inst/test_emulator.record" ]; then
+      echo "measure-idle-cpu: the game did not start" >&2
+      kill "$pid" 2>/dev/null || true
+      return 1
+    fi
+    sleep 1
+  fi
 
   ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
   hz="$(getconf CLK_TCK)"
@@ -89,6 +107,11 @@ measure_once() {
   t1="$(ticks)"
   end_ns="$(date +%s%N)"
 
+  # After a game, the menu comes back before it can be closed.
+  if [ -f "$inst/test_emulator.script" ]; then
+    pkill -f "^$inst/demo_emulator" 2>/dev/null || true
+    sleep 2
+  fi
   # SDL may replace the window when it sets up its renderer, so look it up again before closing.
   win="$(xdotool search --onlyvisible --name '^Orvanel$' 2>/dev/null | head -n1 || true)"
   local closer="$build/tools/close_window/close_window"
@@ -120,9 +143,10 @@ case "$what" in
   still) measure still "still menu, no music ($size)" ;;
   demo) measure demo "demo as shipped ($size)" ;;
   clip) measure clip "still menu playing a video snap ($size)" ;;
+  game) measure game "while a game runs ($size)" ;;
   both)
     measure still "still menu, no music ($size)"
     measure demo "demo as shipped ($size)"
     ;;
-  *) echo "usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both|clip] [runs]" >&2; exit 2 ;;
+  *) echo "usage: measure-idle-cpu.sh [build dir] [seconds] [still|demo|both|clip|game] [runs]" >&2; exit 2 ;;
 esac

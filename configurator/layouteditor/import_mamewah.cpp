@@ -1,5 +1,6 @@
 // MAMEWAH layout.lay: one value per line at fixed line numbers. The width and height head
 // the file; thirteen records of 13 lines describe the objects.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -47,6 +48,10 @@ constexpr std::array<RecordTarget, 13> kRecords = {{{kEdList, 15},
 constexpr std::size_t kLinesBeforeFirstRecord = 42;
 constexpr std::size_t kLinesBeforeRecord11 = 52;
 constexpr int kNbItemsWithoutFontSize = 10;
+// The source frontend stretches every picture to its box.
+constexpr int kStretchedToBox = 2;
+constexpr int kOpaque = 255;
+constexpr int kWhite = 0xFFFFFF;
 
 // In the file 1 means right and 2 centre; the editor has them the other way round.
 int EditorAlignment(int fileValue) {
@@ -76,7 +81,28 @@ int NbItemsForList(const EditorObject& list) {
   return static_cast<int>(list.height / (2 * static_cast<std::int64_t>(list.fontSize)));
 }
 
+bool IsPictureObject(int object) {
+  return object == kEdSnap || object == kEdMarquee || IsEditorCustomObject(object);
+}
+
+// The source has no scroll text: ours waits hidden in a band along the bottom, opaque and
+// in a font that fills two thirds of the band, so that making it visible shows a text.
+void PrepareHiddenScrollText(EditorObject& o, const EditorObject& list, int width, int height) {
+  const int band = std::max(height / 20, 1);
+  o = EditorObject{};
+  o.left = 0;
+  o.top = std::max(height - band, 0);
+  o.width = width;
+  o.height = band;
+  o.alpha = kOpaque;
+  o.fontFace = list.fontFace;
+  o.fontSize = ScrollTextFontSize(band);
+  o.fontColour = kWhite;
+}
+
 }  // namespace
+
+int ScrollTextFontSize(int boxHeight) { return std::max(boxHeight * 2 / 3, kSmallestReadableFont); }
 
 int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopSize desktop) {
   const auto text = platform::ReadWholeFile(path, kMaxEditorFileBytes);
@@ -106,9 +132,11 @@ int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopS
     if (r == 10) lines.Skip(kLinesBeforeRecord11);
     EditorObject& o = imported.objects[kRecords[r].object];
     ReadRecord(lines, o);
-    o.alpha = 255;
+    o.alpha = kOpaque;
     o.order = kRecords[r].order;
+    if (IsPictureObject(kRecords[r].object)) o.stretch = kStretchedToBox;
   }
+  PrepareHiddenScrollText(imported.objects[kEdScrollText], imported.objects[kEdList], width, height);
 
   imported.settings = LayoutWideSettings{};
   imported.settings.selectorMinAlpha = 255;

@@ -19,6 +19,11 @@ inline constexpr std::string_view kImportTooLargeMessage =
 int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopSize desktop);
 int ImportAtomicFeLayout(EditorSession& editor, const std::string& path, DesktopSize desktop);
 
+// The font height a scroll text gets from an import that gives none: two thirds of its
+// box, never below a readable 12 pixels.
+inline constexpr int kSmallestReadableFont = 12;
+int ScrollTextFontSize(int boxHeight);
+
 // Any of the keys an AtomicFe layout.cfg is made of stands in `text` (the lenient menu
 // import takes any text; the command refuses one without them).
 bool HasAtomicFeKeys(std::string_view text);

@@ -115,7 +115,24 @@ void PreviewRenderer::LoadTemplate(const std::string& installDirectory, const st
   if (!CurrentDevice()) return;
   LoadTemplateImages(installDirectory, templateName);
   MakeIconPlaceholder();
+  mediaStale_ = true;  // the template's load released the game's pictures
   LayOutScrollText();
+}
+
+void PreviewRenderer::ShowGame(const PreviewGames* games, int position) {
+  const bool shown = games && position >= 0 && position < games->list.entryCount;
+  games_ = shown ? games : nullptr;
+  gamePosition_ = shown ? position : 0;
+  mediaStale_ = true;
+  const Settings none;
+  const Settings& s = shown ? games->settings : none;
+  StoreMediaDirectories(gRender.layout, s.snapDir, s.marqueesDir, s.customDir);
+  if (shown) return;
+  // Back to the sample: the drawing lets go of the list at once (it may be about to go),
+  // and the Custom objects show the template's pictures again.
+  HandSampleContents();
+  for (int k = 0; k < 6; ++k)
+    if (SlotLoaded(kSlotCustomTemplate1 + k)) gRender.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
 }
 
 void PreviewRenderer::SetScrollText(const std::string& text) {
@@ -152,7 +169,10 @@ void PreviewRenderer::ResetClocks(std::uint32_t now) {
 
 void PreviewRenderer::AdvanceClocks(std::uint32_t now) {
   StepPulse(now);
-  if (ScrollTextRuns()) StepScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout), now, &kSampleGame);
+  if (ScrollTextRuns()) {
+    const std::optional<GameTexts> game = games_ ? SelectedGameTexts() : std::optional<GameTexts>(kSampleGame);
+    StepScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout), now, game ? &*game : nullptr);
+  }
   StepPictureScroll(now);
   std::optional<std::uint32_t> next;
   if (gRender.layout.pulseDirection != 0) Lower(next, gRender.clocks.selectionPulse.due);
@@ -167,7 +187,8 @@ std::vector<std::uint8_t> PreviewRenderer::DrawFrame(const SelectionFrame& f) {
   platform::Device* device = CurrentDevice();
   if (!device || drawing_) return {};
   drawing_ = true;
-  HandSampleContents();
+  if (games_) HandGameContents();
+  else HandSampleContents();
   device->SetTarget(nullptr);
   device->Clear(0xFF000000);
   DrawLayoutPass(kExact);
@@ -205,6 +226,35 @@ void PreviewRenderer::HandSampleContents() {
   for (int i = 0; i < rows; ++i) gRender.frame.lineSlots[std::size_t(i)] = lineSlot;
   gRender.layout.objects[kSnap].textureSlot = kSlotMissingSnap;
   gRender.layout.objects[kMarquee].textureSlot = kSlotMissingMarquee;
+}
+
+void PreviewRenderer::HandGameContents() {
+  const GameList& list = games_->list;
+  const int rows = std::clamp(gRender.layout.listNbItems, 1, kMaxListItems);
+  // The menu's own window over the list with the chosen game selected.
+  window_ = {};
+  SelectEntry(window_, ListShape{list.entryCount, rows}, gamePosition_);
+  gRender.sources.listPosition = [this] { return ListPosition{window_.topIndex, window_.row}; };
+  gRender.sources.gameCount = [&list] { return int(list.entryCount); };
+  gRender.sources.gameAt = [&list](int p) {
+    const GameEntry& e = list.AtPosition(p);
+    return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+  };
+  gRender.sources.history = nullptr;
+  gRender.sources.iconsDir = games_->settings.iconsDir;
+  const MediaKey key = CurrentMediaKey();
+  if (!mediaStale_ && key == mediaKey_) return;
+  gRender.layout.listImageDirectory = gRender.layout.listeImages ? games_->settings.marqueesDir : std::string();
+  LoadSelectionMedia();
+  mediaKey_ = key;
+  mediaStale_ = false;
+}
+
+PreviewRenderer::MediaKey PreviewRenderer::CurrentMediaKey() const {
+  MediaKey key{gRender.layout.listNbItems, gRender.layout.listeImages, gRender.layout.listeIcons, 0};
+  for (int object = kSnap; object <= kCustom6; ++object)
+    if (gRender.layout.objects[object].visible) key.visibleBits |= 1u << object;
+  return key;
 }
 
 }  // namespace cfg

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "configurator/layouteditor/editor_layout.h"
+#include "configurator/layouteditor/preview_games.h"
+#include "frontend/catalogue/list_window.h"
 #include "render/layout.h"
 
 namespace cfg {
@@ -42,6 +44,11 @@ class PreviewRenderer {
   // The scroll text shown: a ScrollTexte.txt's bytes, read as the cabinet reads them;
   // empty gives the sample.
   void SetScrollText(const std::string& text);
+  // The game shown: the one at display position `position` of `games` (which must live as
+  // long as it is shown), its pictures and texts found as the menu finds them; nullptr or
+  // a position outside the list shows the sample again.
+  void ShowGame(const PreviewGames* games, int position);
+  bool ShowsGame() const { return games_ != nullptr; }
   // Starts the scroll text again from its beginning in the ScrollText object's box.
   void LayOutScrollText();
 
@@ -54,7 +61,7 @@ class PreviewRenderer {
   std::uint32_t nextRedraw() const { return nextRedraw_; }
   void RedrawAt(std::uint32_t tick) { nextRedraw_ = tick; }
 
-  // One frame of the drawn layout with the sample contents and `frame` outlined; the
+  // One frame of the drawn layout with the game or the sample and `frame` outlined; the
   // pixels as RGBA bytes, rows top to bottom, opaque. Empty without a device.
   std::vector<std::uint8_t> DrawFrame(const SelectionFrame& frame);
 
@@ -63,10 +70,24 @@ class PreviewRenderer {
 
  private:
   void HandSampleContents();
+  void HandGameContents();
+  // What the selection's pictures depend on besides the game: a change loads them again.
+  struct MediaKey {
+    int rows = 0;
+    bool listeImages = false, listeIcons = false;
+    unsigned visibleBits = 0;
+    bool operator==(const MediaKey&) const = default;
+  };
+  MediaKey CurrentMediaKey() const;
 
   // The sample list: row texts the drawing borrows (string views), so they live here.
   std::vector<std::string> rows_;
   int selectedRow_ = 0;
+  const PreviewGames* games_ = nullptr;
+  int gamePosition_ = 0;
+  ListWindow window_;
+  bool mediaStale_ = true;  // the game's pictures are to be loaded before the next frame
+  MediaKey mediaKey_;
   int pulseDirection_ = 1;  // the direction a pulse stopped by equal bounds resumes in
   std::uint32_t nextRedraw_ = 0;
   bool drawing_ = false;  // a paint that arrives during a frame draws nothing

@@ -43,6 +43,7 @@ constexpr TooltipRow kTooltips[] = {
     {1200, "Annuler la dernière modification du layout (Ctrl+Z)"},
     {1201, "Rétablir la modification annulée (Ctrl+Y)"},
     {1203, "Commencer un layout vide (Enregistrer demande où l'écrire)"},
+    {1204, "Jeu montré par l'aperçu : l'exemple, ou un jeu de la configuration de Config Emus"},
     {1038, "Garder les proportions de l'image"},
     {10370, "Ajuster l'image à la zone"},
     {10360, "Défilement horizontal vers la gauche"},

@@ -7,7 +7,7 @@
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"
-#include "frontend/shell/list_window.h"
+#include "frontend/catalogue/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
@@ -53,12 +53,6 @@ void LoadLayoutOrGoBack(const std::string& previous, const std::optional<std::st
     platform::WriteLog("Ecriture de LastEmu impossible dans Orvanel.ini", 1, 1);
 }
 
-void LoadList() {
-  const int count = LoadGameList(gShell.settings, BaseDirectory());
-  // Menus keep the order of their file.
-  if (count > 0 && !gShell.settings.typeMenu) SortGameList(0, count - 1);
-}
-
 // The quick zoom-in of the new configuration: frames 20 ms apart, the level growing by
 // 0.05 per 20 ms that passed.
 void RunOpeningTransition() {
@@ -101,7 +95,7 @@ int SwitchConfiguration(std::string_view name) {
   }
   ReleaseMedia();
   LoadLayoutOrGoBack(previous, lastEmu);
-  LoadList();
+  wire::LoadAndSortGameList();
   gShell.listWindow = {};
   SelectEntry(FindEntryByName(s.lastGame));
   gShell.listShown = true;

@@ -90,8 +90,6 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
                const std::vector<PadCoinButton>& coinButtons, const std::vector<PadDevice>& pads) {
   const Settings& s = gShell.settings;
   const LaunchTiming& timing = gShell.launchTiming;
-  PauseMusic(1);
-  platform::SuspendAudio();  // the game may need the device for itself
   WatchCoinButtons(coinButtons);
   const std::optional<GameExitCombination> exit = WatchGameExitOf(s, pads);
   KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
@@ -158,6 +156,9 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   const std::vector<PadDevice> pads = ConnectedPads();
   ReleasePads();  // an emulator may want a joystick for itself
   HandOverDisplay(s);
+  // Closed before the emulator starts: it may open the device as it starts.
+  PauseMusic(1);
+  platform::SuspendAudio();
   gShell.launched = true;
 
   // A foreign X11 program cannot be started hidden.

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "frontend/shell/list_window.h"
+#include "frontend/catalogue/list_window.h"
 
 struct GameEntry;
 

@@ -7,17 +7,6 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
-#include "platform/paths.h"
-
-GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory) {
-  GameListSource source;
-  source.listFile = settings.fichierDescription;
-  source.filterFile = platform::JoinPath(
-      platform::JoinPath(platform::JoinPath(baseDirectory, "config"), settings.currentConfig), "Liste.ini");
-  source.statisticsFile = settings.listStatsFile;
-  source.favourites = settings.listeFavoris;
-  return source;
-}
 
 StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
   return MakeStatisticsFiles(baseDirectory, settings.listStatsFile, settings.fichierDescription);
@@ -34,11 +23,7 @@ void OpenGlobalStatistics() {
   ReadGlobalTotals(platform::GetTickCount());
 }
 
-void LoadAndSortGameList() {
-  LoadGameList(gShell.settings, BaseDirectory());
-  // A menu configuration keeps the order of its file, at start-up as after a switch.
-  if (gCatalogue.games.entryCount > 0 && !gShell.settings.typeMenu) SortGameList(0, gCatalogue.games.entryCount - 1);
-}
+void LoadAndSortGameList() { LoadMenuList(gCatalogue.games, gShell.settings, BaseDirectory()); }
 
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "frontend/catalogue/configured_list.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/statistics.h"
 #include "settings/settings.h"
 
 // What the catalogue is given from the settings of the current configuration.
-GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory);
 StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
 // Loads gCatalogue.games for the configuration of these settings.
 int LoadGameList(const Settings& settings, std::string_view baseDirectory);
@@ -18,7 +18,7 @@ int LoadGameList(const Settings& settings, std::string_view baseDirectory);
 namespace wire {
 
 void OpenGlobalStatistics();            // start-up: totals of Orvanel.sta
-void LoadAndSortGameList();         // main window creation
+void LoadAndSortGameList();         // main window creation, configuration switch
 void SaveFavouritesAndLastGame();   // leaving a configuration, shutdown
 void OpenListStatistics();              // after a configuration was read
 

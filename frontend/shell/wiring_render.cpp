@@ -14,7 +14,7 @@
 #include "render/render_state.h"
 #include "render/screen.h"
 #include "render/texture_table.h"
-#include "frontend/shell/list_window.h"
+#include "frontend/catalogue/list_window.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/search_panel.h"
 #include "frontend/shell/shell_state.h"
@@ -68,10 +68,7 @@ int LoadConfiguredLayout(const std::string& templateDir) {
 }
 
 void StoreLayoutMediaDirectories(const Settings& settings) {
-  for (LayoutObject& o : gRender.layout.objects) o.mediaDirectory.clear();
-  gRender.layout.objects[kSnap].mediaDirectory = settings.snapDir;
-  gRender.layout.objects[kMarquee].mediaDirectory = settings.marqueesDir;
-  for (int k = 0; k < 6; ++k) gRender.layout.objects[kCustom1 + k].mediaDirectory = settings.customDir[k];
+  StoreMediaDirectories(gRender.layout, settings.snapDir, settings.marqueesDir, settings.customDir);
 }
 
 void LoadConfiguredTemplateImages(const std::string& templateDir) {

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -174,9 +175,15 @@ class Frontend {
       : Frontend({inst.program()}, display, WithInstallationFolders(inst, std::move(env))) {}
   Frontend(const std::vector<std::string>& argv, const std::string& display, const std::vector<std::string>& env)
       : display_(display) {
-    std::vector<std::string> all{"DISPLAY=" + (display.empty() ? std::string(":999") : display),
-                                 "ORVANEL_MESSAGES=log", "SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy"};
-    all.insert(all.end(), env.begin(), env.end());
+    std::vector<std::string> all = env;
+    // The defaults, unless the test sets the variable itself.
+    for (const std::string& d : {"DISPLAY=" + (display.empty() ? std::string(":999") : display),
+                                 std::string("ORVANEL_MESSAGES=log"), std::string("SDL_VIDEODRIVER=x11"),
+                                 std::string("SDL_AUDIODRIVER=dummy")}) {
+      const std::string name = d.substr(0, d.find('=') + 1);
+      if (std::none_of(env.begin(), env.end(), [&](const std::string& e) { return e.rfind(name, 0) == 0; }))
+        all.push_back(d);
+    }
     pid_ = Spawn(argv, all, "/");
   }
   ~Frontend() {

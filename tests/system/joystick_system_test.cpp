@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
+#include <functional>
 #include <regex>
 #include <thread>
 
@@ -114,6 +116,71 @@ TEST_F(JoystickSystemTest, HatAndStickMoveAHeldStickRepeatsAReplugWorksAndButton
   f.Close(id);
   ASSERT_TRUE(f.Wait(10000).has_value()) << inst.Read("debug.txt");
   EXPECT_EQ(LastGameIndex(), launched + 1) << inst.Read("debug.txt");
+}
+
+// A short 16-bit mono PCM WAV of silence.
+std::string SilentWav(int ms) {
+  const std::uint32_t rate = 22050, bytes = rate * 2 * static_cast<std::uint32_t>(ms) / 1000;
+  std::string w = "RIFF";
+  auto u32 = [&w](std::uint32_t v) { for (int i = 0; i < 4; ++i) w += static_cast<char>((v >> (8 * i)) & 0xFF); };
+  auto u16 = [&w](std::uint16_t v) { w += static_cast<char>(v & 0xFF); w += static_cast<char>(v >> 8); };
+  u32(36 + bytes);
+  w += "WAVEfmt ";
+  u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
+  w += "data";
+  u32(bytes);
+  return w + std::string(bytes, '\0');
+}
+
+// Whether the process has the file open.
+bool Holds(pid_t pid, const std::string& file) {
+  const std::string dir = "/proc/" + std::to_string(pid) + "/fd";
+  std::error_code error;
+  for (const auto& fd : std::filesystem::directory_iterator(dir, error)) {
+    std::error_code linkError;
+    if (std::filesystem::read_symlink(fd.path(), linkError).string() == file) return true;
+  }
+  return false;
+}
+
+// While the emulator runs the frontend keeps neither the sound device (SDL's disk driver
+// writes a file, so its descriptor shows it) nor a joystick, and takes both back after.
+TEST_F(JoystickSystemTest, DuringAGameNoSoundDeviceNorJoystickIsHeld) {
+  inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
+                                         "Sons=YES\r\nEmuExe=.\\Emu\\emu\r\nLastGame=rom00\r\n");
+  for (const char* sound : {"Intro", "GameLaunch", "Navigate"}) inst.Write(std::string("Sound/") + sound + ".wav", SilentWav(100));
+  inst.Write("Emu/test_emulator.script", "run_ms=3000\n");
+  const std::string audio = inst / "audio.raw", handles = inst / "pad.handles";
+  const char* asan = std::getenv("ASAN_OPTIONS");
+  Frontend f(inst, display(),
+             {"LD_PRELOAD=" ORV_BINARY_DIR "/tools/virtual_pad/libvirtual_pad.so", "ORV_VIRTUAL_PAD=" + fifo_,
+              "ORV_VIRTUAL_PAD_OPEN=" + handles, "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + audio,
+              std::string("ASAN_OPTIONS=") + (asan && *asan ? std::string(asan) + ":" : "") + "verify_asan_link_order=0"});
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  ASSERT_TRUE(WaitForLog("Manette : Orvanel virtual pad", 5000)) << inst.Read("debug.txt");
+  const auto eventually = [](const std::function<bool()>& check) {
+    for (int i = 0; i < 100 && !check(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return check();
+  };
+  EXPECT_TRUE(eventually([&] { return Holds(f.pid(), audio); }))
+      << "the intro never opened the sound device " << audio << " " << std::filesystem::exists(audio) << "\n"
+      << inst.Read("debug.txt");
+  EXPECT_EQ(inst.Read("pad.handles"), "1\n");
+
+  Pad("button 0 1");  // LaunchGameKey, held until the game runs: the device is only sampled
+  ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000).size(), 1u) << inst.Read("debug.txt");
+  Pad("button 0 0", 0);
+  EXPECT_FALSE(Holds(f.pid(), audio)) << "the sound device is held during the game";
+  EXPECT_EQ(inst.Read("pad.handles"), "0\n") << "a joystick is held during the game";
+
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
+  EXPECT_TRUE(eventually([&] { return inst.Read("pad.handles") == "1\n"; })) << "the joystick was not taken back";
+  Pad("hat 0 4", 300);  // a move, with its sound
+  Pad("hat 0 0");
+  EXPECT_TRUE(eventually([&] { return Holds(f.pid(), audio); })) << "the sound device was not taken back";
+  f.Close(id);
+  ASSERT_TRUE(f.Wait(10000).has_value()) << inst.Read("debug.txt");
 }
 
 }  // namespace

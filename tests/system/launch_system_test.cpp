@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <glob.h>
 #include <signal.h>
@@ -48,6 +49,14 @@ bool MachineHasReadableKeyboards() {
   }
   ::globfree(&g);
   return readable;
+}
+
+// A process that still runs: a zombie (killed, not yet reaped by whoever inherited it) does not.
+bool Running(int pid) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+  std::string stat((std::istreambuf_iterator<char>(in)), {});
+  const auto close = stat.rfind(')');
+  return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] != 'Z';
 }
 
 class LaunchSystemTest : public systest::DisplayTest {
@@ -134,6 +143,60 @@ TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSi
   EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "NbScr"), "1");
   EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "Nb"), "");
   EXPECT_EQ(Stat(inst / "Orvanel.sta", "StatGen", "NbScr"), "1");
+}
+
+// The exit combination Esc + 1 held for a second ends an emulator that grabs the keyboard,
+// ignores SIGTERM and has started a child; keys held from the menu and a short hold do not.
+TEST_F(LaunchSystemTest, TheHeldExitCombinationEndsAGrabbingEmulatorAndItsChild) {
+  if (MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
+  WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n");
+  inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=emu\r\nModeFenetre=OUI\r\nLargFen=800\r\nHautFen=600\r\n"
+                                   "Transitions=NO\r\nSortieJeuDelai=1000\r\n[Touches]\r\nSortieJeu=2+4\r\n");
+  std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
+  inst.Write("Emu/test_emulator.script", "run_ms=60000\nignore_term=1\nchild=1\ngrab=" ORV_BINARY_DIR
+                                         "/tools/grab_keyboard/grab_keyboard\n");
+  const std::string record = inst / "Emu/test_emulator.record";
+  const auto recorded = [&](const std::string& text) { return inst.Read("Emu/test_emulator.record").find(text); };
+
+  Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
+  Key("keydown --window " + id + " 1");  // launches, and stays held into the game
+  const auto runs = WaitForEmulatorRuns(record, 1, 10000);
+  ASSERT_EQ(runs.size(), 1u) << inst.Read("debug.txt");
+  for (int i = 0; i < 100 && recorded("grabbed") == std::string::npos; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  ASSERT_NE(recorded("grabbed\n"), std::string::npos) << inst.Read("Emu/test_emulator.record");
+  Key("keydown Escape");  // with the 1 pressed before the game: not the combination
+  std::this_thread::sleep_for(std::chrono::milliseconds(1800));
+  Key("keyup Escape keyup 1");
+  Key("keydown Escape keydown 1");  // too short
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  Key("keyup 1 keyup Escape");
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  EXPECT_EQ(::kill(runs[0].pid, 0), 0) << "the game ended before the combination was held";
+  EXPECT_EQ(inst.Read("debug.txt").find("Retour lancement OK"), std::string::npos);
+
+  const auto held = std::chrono::steady_clock::now();
+  Key("keydown Escape keydown 1");
+  ASSERT_TRUE(WaitForLog("SortieJeu", 5000)) << inst.Read("debug.txt");
+  Key("keyup 1 keyup Escape");
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
+  const auto heldMs =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - held).count();
+  EXPECT_GE(heldMs, 1000 + 3000 - 200) << "the emulator got no time to save after SIGTERM";
+  Close(f, id);
+
+  const auto after = ReadEmulatorRuns(record);
+  ASSERT_EQ(after.size(), 1u);
+  EXPECT_GE(after[0].termsIgnored, 1);
+  EXPECT_FALSE(after[0].ended);
+  EXPECT_FALSE(Running(after[0].pid)) << "the emulator still runs";
+  ASSERT_GT(after[0].child, 0);
+  EXPECT_FALSE(Running(after[0].child)) << "the emulator's child still runs";
+  EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "Nb"), "1");
+  EXPECT_NE(Stat(inst / "lists/games.sta", "rom1", "TpsJeux"), "");
+  EXPECT_NE(inst.Read("config/emu/config.ini").find("LastGame=rom1"), std::string::npos);
 }
 
 TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysTypedDuringIt) {

@@ -9,6 +9,8 @@
 //   exit_code=N    exit code of a normal end (default 0)
 //   ignore_term=1  note SIGTERM in the record and go on running
 //   child=1        start a child in the same process group that runs just as long
+//   grab=PATH      start PATH (tools/grab_keyboard) to hold the keyboard grabbed, as a
+//                  full-screen emulator does, and note "grabbed" once it holds it
 // Listing modes (the game list generator's runs); the listing is printed before run_ms:
 //   listxml=PATH   print the file to standard output when started with -listxml
 //   listinfo=PATH  the same for -listinfo
@@ -67,6 +69,7 @@ struct Script {
   int exitCode = 0;
   bool ignoreTerm = false;
   bool child = false;
+  std::string grab;
   std::string listxml;
   std::string listinfo;
   long chunkBytes = 0;
@@ -84,6 +87,7 @@ void ApplyItem(Script& s, const std::string& item) {
   else if (key == "exit_code") s.exitCode = static_cast<int>(value);
   else if (key == "ignore_term") s.ignoreTerm = value != 0;
   else if (key == "child") s.child = value != 0;
+  else if (key == "grab") s.grab = text;
   else if (key == "listxml") s.listxml = text;
   else if (key == "listinfo") s.listinfo = text;
   else if (key == "chunk_bytes") s.chunkBytes = value;
@@ -159,6 +163,27 @@ void PrintListing(const Script& script, int argc, char** argv) {
   }
 }
 
+// Starts the grabbing program in our process group; it keeps the grab while its standard
+// input stays open, that is for as long as we (and our children) live.
+void StartGrab(const std::string& program) {
+  int in[2], out[2];
+  if (::pipe(in) != 0 || ::pipe(out) != 0) return;
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::dup2(in[0], 0);
+    ::dup2(out[1], 1);
+    ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  ::close(in[0]);
+  ::close(out[1]);
+  std::string said;
+  char c;
+  while (pid > 0 && ::read(out[0], &c, 1) == 1 && c != '\n') said += c;
+  ::close(out[0]);
+  Record(said == "grabbed" ? "grabbed\n" : "grab failed\n");
+}
+
 long long MonotonicMs() {
   timespec ts{};
   ::clock_gettime(CLOCK_MONOTONIC, &ts);
@@ -200,6 +225,7 @@ int main(int argc, char** argv) {
     text += "child=" + std::to_string(child) + "\n";
   }
   Record(text);
+  if (!script.grab.empty()) StartGrab(script.grab);
 
   PrintListing(script, argc, argv);
   SleepMs(script.runMs);

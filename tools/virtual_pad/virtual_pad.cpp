@@ -5,6 +5,9 @@
 //   button N 0|1    hat N BITS    axis N VALUE    unplug    plug
 //
 // Each line wakes the program's event queue, as a real device's report would.
+//
+// With ORV_VIRTUAL_PAD_OPEN naming a file, the program's own joystick opens and closes are
+// counted there (how many handles it holds), as a real device's open nodes would show.
 #include <SDL.h>
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -23,6 +26,33 @@ std::mutex gLock;
 SDL_Joystick* gPad = nullptr;
 int gIndex = -1;
 
+using OpenFunction = SDL_Joystick* (*)(int);
+using CloseFunction = void (*)(SDL_Joystick*);
+OpenFunction RealOpen() {
+  static const auto real = reinterpret_cast<OpenFunction>(dlsym(RTLD_NEXT, "SDL_JoystickOpen"));
+  return real;
+}
+CloseFunction RealClose() {
+  static const auto real = reinterpret_cast<CloseFunction>(dlsym(RTLD_NEXT, "SDL_JoystickClose"));
+  return real;
+}
+
+std::mutex gCountLock;
+int gProgramHandles = 0;
+
+void CountHandles(int change) {
+  std::lock_guard lock(gCountLock);
+  gProgramHandles += change;
+  const char* path = std::getenv("ORV_VIRTUAL_PAD_OPEN");
+  if (!path) return;
+  const std::string temp = std::string(path) + ".tmp";
+  if (FILE* f = std::fopen(temp.c_str(), "w")) {
+    std::fprintf(f, "%d\n", gProgramHandles);
+    std::fclose(f);
+    std::rename(temp.c_str(), path);
+  }
+}
+
 void Plug() {
   if (gPad) return;
   SDL_VirtualJoystickDesc desc{};
@@ -33,14 +63,14 @@ void Plug() {
   desc.nhats = 1;
   desc.name = "Orvanel virtual pad";
   gIndex = SDL_JoystickAttachVirtualEx(&desc);
-  if (gIndex >= 0) gPad = SDL_JoystickOpen(gIndex);
+  if (gIndex >= 0) gPad = RealOpen()(gIndex);
 }
 
 void Unplug() {
   if (!gPad) return;
   // The device's index may have moved since it was plugged.
   const SDL_JoystickID id = SDL_JoystickInstanceID(gPad);
-  SDL_JoystickClose(gPad);
+  RealClose()(gPad);
   gPad = nullptr;
   for (int i = 0; i < SDL_NumJoysticks(); ++i)
     if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
@@ -97,4 +127,15 @@ extern "C" int SDL_InitSubSystem(Uint32 flags) {
     });
   }
   return result;
+}
+
+extern "C" SDL_Joystick* SDL_JoystickOpen(int deviceIndex) {
+  SDL_Joystick* pad = RealOpen()(deviceIndex);
+  if (pad) CountHandles(+1);
+  return pad;
+}
+
+extern "C" void SDL_JoystickClose(SDL_Joystick* pad) {
+  RealClose()(pad);
+  if (pad) CountHandles(-1);
 }

@@ -47,6 +47,7 @@ constexpr char kHeightMessage[] =
     "Valeur incorrecte ! (Ne peut être négative ou supérieure à la hauteur du layout)";
 constexpr char kAlphaMessage[] = "Valeur incorrecte ! (0 Transparent -> 255 opaque)";
 constexpr char kColourMessage[] = "Valeur incorrecte !";
+constexpr char kSampleGameItem[] = "(Exemple)";
 constexpr char kResolutionMessage[] = "Valeur incorrecte ! (Ne peut être > à la résolution actuelle)";
 
 bool IsImageObject(int index, const EditorLayout& layout) {
@@ -282,6 +283,11 @@ void LayoutPage::BuildControls() {
   connect(redoKeys, &QAction::triggered, this, [this] { Redo(); });
   connect(undo_, &QPushButton::clicked, this, [this] { Undo(); });
   connect(redo_, &QPushButton::clicked, this, [this] { Redo(); });
+  lg->addWidget(new QLabel(QStringLiteral("Jeu de l'aperçu"), layoutBox), 6, 0);
+  previewGame_ = Named(new QComboBox(layoutBox), 1204);
+  previewGame_->addItem(QString::fromUtf8(kSampleGameItem));
+  lg->addWidget(previewGame_, 6, 1, 1, 3);
+  connect(previewGame_, &QComboBox::activated, this, [this](int row) { ChoosePreviewGame(row); });
   grid->addWidget(layoutBox, 2, 0, 1, 2);
   status_ = Named(new QLabel(this), 1202);
   grid->addWidget(status_, 3, 0, 1, 2);
@@ -717,8 +723,10 @@ void LayoutPage::Shown() {
     const std::string file = platform::JoinPath(std::string(platform::DirectoryPart(emus)), "ScrollTexte.txt");
     if (auto content = platform::ReadWholeFile(platform::ResolvePath(file), 10000)) text = *content;
   }
+  ReadPreviewGames();
   preview_->ResetClocks();
   preview_->SetScrollText(text);
+  preview_->SizeToLayout();  // the page's window may have moved to another screen
   preview_->show();
   KeepAbovePreview(true);
   preview_->SetActive(true);
@@ -726,6 +734,39 @@ void LayoutPage::Shown() {
   // Minimising the window takes the preview with it.
   window()->removeEventFilter(this);
   window()->installEventFilter(this);
+}
+
+void LayoutPage::ReadPreviewGames() {
+  const int row = previewGame_->currentIndex();
+  const std::string kept = games_ && row > 0 && row <= games_->list.entryCount
+                               ? games_->list.AtPosition(row - 1).romName
+                               : std::string();
+  preview_->ShowGame(nullptr, 0);
+  games_ = std::make_unique<PreviewGames>(LoadPreviewGames(base_, emusPath_ ? emusPath_() : std::string()));
+  const GameList& list = games_->list;
+  QStringList names{QString::fromUtf8(kSampleGameItem)};
+  names.reserve(list.entryCount + 1);
+  int chosen = 0;
+  for (int p = 0; p < list.entryCount; ++p) {
+    names.push_back(FromSettingText(list.AtPosition(p).fullName));
+    if (chosen == 0 && !kept.empty() && list.AtPosition(p).romName == kept) chosen = p + 1;
+  }
+  {
+    const QSignalBlocker block(previewGame_);
+    previewGame_->clear();
+    previewGame_->addItems(names);
+  }
+  ChoosePreviewGame(chosen);
+}
+
+bool LayoutPage::ChoosePreviewGame(int row) {
+  if (row < 0 || row >= previewGame_->count()) return false;
+  {
+    const QSignalBlocker block(previewGame_);
+    previewGame_->setCurrentIndex(row);
+  }
+  preview_->ShowGame(row > 0 ? games_.get() : nullptr, row - 1);
+  return true;
 }
 
 bool LayoutPage::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "configurator/layouteditor/editor_session.h"
+#include "configurator/layouteditor/preview_games.h"
 #include "configurator/widgets/page.h"
 #include "platform/message_box.h"
 
@@ -63,6 +64,9 @@ class LayoutPage : public Page {
   bool NewLayout();
   void OpenOrderDialog();
   void StepScrollSpeed(int axis, int delta);
+  // "Jeu de l'aperçu": row 0 is the sample, row n the configuration's n-th game in the
+  // menu's order. False when there is no such row.
+  bool ChoosePreviewGame(int row);
   // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), "Annuler" and "Rétablir": the fields pending are
   // committed first, then the layout steps back or forth and everything shown follows.
   void Undo();
@@ -96,6 +100,9 @@ class LayoutPage : public Page {
   void UpdateHistoryButtons();
   // The status line: the pointer's place in the layout and the selected object's rectangle.
   void UpdateStatus();
+  // The games of the configuration the Emus page has open, read again each time the page
+  // is shown; the game chosen stays chosen while the list still holds it.
+  void ReadPreviewGames();
   // The page's window as the preview's transient (kept above it) while the page is shown.
   void KeepAbovePreview(bool above);
 
@@ -106,6 +113,7 @@ class LayoutPage : public Page {
   // A window of its own, not a child: the page's window is made its transient so that
   // the page stays above the preview.
   std::unique_ptr<PreviewWindow> preview_;
+  std::unique_ptr<PreviewGames> games_;
 
   QComboBox* objects_ = nullptr;
   QComboBox* templates_ = nullptr;
@@ -123,6 +131,7 @@ class LayoutPage : public Page {
   QRadioButton* direction_[2][2] = {};  // [axis][0 = Gauche/Haut, 1 = Droite/Bas]
   QPushButton *undo_ = nullptr, *redo_ = nullptr;
   QLabel* status_ = nullptr;
+  QComboBox* previewGame_ = nullptr;
   int pointerX_ = -1, pointerY_ = -1;  // -1: the pointer has not been over the preview
   QLineEdit *transparent_ = nullptr, *resX_ = nullptr, *resY_ = nullptr, *selMin_ = nullptr, *selMax_ = nullptr;
 };

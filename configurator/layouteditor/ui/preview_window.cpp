@@ -82,17 +82,21 @@ void PreviewWindow::SizeToLayout() {
   QScreen* screen = owner_ && owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
   const QRect desktop = screen ? screen->geometry() : QRect();
   const QRect area = screen ? screen->availableGeometry() : QRect();
+  dpr_ = screen ? screen->devicePixelRatio() : 1.0;
   constexpr int kTitleRoom = 40;
-  zoom_ = area.isEmpty() ? 100 : FitPercent(w, h, area.width(), area.height() - kTitleRoom);
-  const int shownW = std::max(1, int((long long)w * zoom_ / 100)), shownH = std::max(1, int((long long)h * zoom_ / 100));
+  zoom_ = area.isEmpty() ? 100 : FitPercent(w, h, area.width(), area.height() - kTitleRoom, dpr_);
+  const int shownW = WindowExtent(w, zoom_, dpr_), shownH = WindowExtent(h, zoom_, dpr_);
   const QString title = zoom_ < 100 ? QStringLiteral("%1 - %2 %").arg(QString::fromUtf8(kCaption)).arg(zoom_)
                                     : QString::fromUtf8(kCaption);
   setWindowTitle(title);
-  if (width() == shownW && height() == shownH && minimumSize() == maximumSize()) return;
+  if (width() == shownW && height() == shownH && minimumSize() == maximumSize() && placedOn_ == screen) return;
+  placedOn_ = screen;
   // A layout exactly as large as the screen leaves no room for a frame: show it bare.
-  const bool bare = zoom_ == 100 && !desktop.isEmpty() && (w >= desktop.width() || h + kTitleRoom >= desktop.height());
+  const bool bare = zoom_ == 100 && !desktop.isEmpty() &&
+                    (shownW >= desktop.width() || shownH + kTitleRoom >= desktop.height());
   const bool shown = isVisible();
   setWindowFlag(Qt::FramelessWindowHint, bare);  // this hides the window
+  if (screen && screen != this->screen()) setScreen(screen);
   setFixedSize(shownW, shownH);
   const int frameWidth = frameGeometry().width() > shownW ? frameGeometry().width() : shownW;
   const QPoint origin = area.isEmpty() ? QPoint() : area.topLeft();
@@ -101,9 +105,7 @@ void PreviewWindow::SizeToLayout() {
 }
 
 QPoint PreviewWindow::ToLayout(QPointF p) const {
-  const QPoint q = p.toPoint();
-  if (zoom_ == 100) return q;
-  return {LayoutPixelOf(int(std::floor(p.x())), zoom_), LayoutPixelOf(int(std::floor(p.y())), zoom_)};
+  return {LayoutPixelAt(p.x(), zoom_, dpr_), LayoutPixelAt(p.y(), zoom_, dpr_)};
 }
 
 void PreviewWindow::ResetClocks() {
@@ -131,6 +133,11 @@ void PreviewWindow::LayOutScrollText() {
 void PreviewWindow::SetScrollText(const std::string& text) {
   Follow();
   renderer_.SetScrollText(text);
+}
+
+void PreviewWindow::ShowGame(const PreviewGames* games, int position) {
+  renderer_.ShowGame(games, position);
+  RequestRedraw();
 }
 
 void PreviewWindow::RequestRedraw() {
@@ -187,12 +194,11 @@ void PreviewWindow::Draw() {
 
 void PreviewWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (zoom_ == 100) {
-    painter.drawImage(0, 0, image_);
-  } else {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), image_);
-  }
+  // The target in logical pixels covers exactly the device pixels the layout is shown on:
+  // at 100 % each layout pixel lands on one device pixel, unsmoothed.
+  const QRectF target(0, 0, ShownExtent(image_.width(), zoom_) / dpr_, ShownExtent(image_.height(), zoom_) / dpr_);
+  if (zoom_ < 100) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(target, image_);
 }
 
 void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
@@ -200,7 +206,7 @@ void PreviewWindow::mouseMoveEvent(QMouseEvent* event) {
   if (pointerMoved) pointerMoved(p.x(), p.y());
   if (!buttonDown_) {
     if (!frame_.present) return;
-    handle_ = HandleAt(frame_, p.x(), p.y(), EdgeSlack(zoom_));
+    handle_ = HandleAt(frame_, p.x(), p.y(), EdgeSlack(zoom_, dpr_));
     static const Qt::CursorShape kShapes[] = {Qt::ArrowCursor,   Qt::SizeHorCursor, Qt::SizeHorCursor,
                                               Qt::SizeVerCursor, Qt::SizeVerCursor, Qt::SizeAllCursor};
     setCursor(kShapes[int(handle_)]);

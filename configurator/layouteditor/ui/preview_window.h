@@ -11,6 +11,8 @@
 
 #include <functional>
 
+class QScreen;
+
 #include "configurator/layouteditor/editor_session.h"
 #include "configurator/layouteditor/preview_renderer.h"
 
@@ -41,6 +43,8 @@ class PreviewWindow : public QWidget {
   void ResetPictureScroll();
   void LayOutScrollText();
   void SetScrollText(const std::string& text);
+  // The game shown instead of the sample (nullptr: the sample); see PreviewRenderer::ShowGame.
+  void ShowGame(const PreviewGames* games, int position);
   // The next redraw is due now.
   void RequestRedraw();
   // Animated and redrawn only while active.
@@ -51,8 +55,13 @@ class PreviewWindow : public QWidget {
 
   // The screen the preview opens on and fits: the one of `owner` (the editor page).
   void SetOwner(QWidget* owner) { owner_ = owner; }
-  // 100, or less when the layout is larger than the screen (the title says it then).
+  // Sized and placed for the layout on the owner's screen, at one layout pixel per device
+  // pixel or scaled down to fit (the title gives the percent then).
+  void SizeToLayout();
+  // Layout pixels per device pixel in percent: 100, or less when the layout is larger
+  // than the screen.
   int zoomPercent() const { return zoom_; }
+  double devicePixelRatioUsed() const { return dpr_; }
 
   const QImage& image() const { return image_; }
   PreviewRenderer& renderer() { return renderer_; }
@@ -86,7 +95,6 @@ class PreviewWindow : public QWidget {
   void Follow() { renderer_.Follow(editor_.layout); }
   void Draw();
   void ArmTimer();
-  void SizeToLayout();
   void DragTo(int x, int y);
   void WriteFrameBack();
   QPoint ToLayout(QPointF windowPoint) const;
@@ -105,6 +113,8 @@ class PreviewWindow : public QWidget {
   QPoint last_{-1, -1};
   QWidget* owner_ = nullptr;
   int zoom_ = 100;
+  double dpr_ = 1.0;  // of the screen the preview was sized for
+  QScreen* placedOn_ = nullptr;
 };
 
 }  // namespace cfg

@@ -69,6 +69,14 @@ TEST(ImportMamewah, ReadsTheRecordsAtTheirLines) {
   }
   EXPECT_EQ(m.FrontToBack(), (std::vector<int>{kEdList, kEdInfo, kEdSnap, kEdMarquee, 9, 10, 11, 12, 13, 14, kEdInfo1,
                                                kEdInfo2, kEdInfo3, kEdBackGround, kEdScrollText}));
+  // The source stretches its pictures to their boxes; texts keep their natural size.
+  for (int o : std::initializer_list<int>{kEdSnap, kEdMarquee, kEdCustom1, kEdCustom1 + 3, kEdCustom6, kEdList, kEdInfo, kEdInfo3})
+    EXPECT_EQ(m[o].stretch, o == kEdSnap || o == kEdMarquee || o >= kEdCustom1 ? 2 : 0) << o;
+  // No scroll text in the source: a hidden one along the bottom that shows once made visible.
+  const EditorObject& scroll = m[kEdScrollText];
+  EXPECT_EQ(std::make_tuple(scroll.visible, scroll.alpha, scroll.left, scroll.top, scroll.width, scroll.height,
+                            scroll.fontSize, scroll.fontColour, scroll.fontFace),
+            std::make_tuple(0, 255, 0, 570, 800, 30, 20, 0xFFFFFF, std::string("Liberation Sans")));
   const LayoutWideSettings& s = m.r.editor.layout.settings;
   EXPECT_EQ(std::make_tuple(s.nbItems, s.listeImages, s.transparentColour, s.selectorMinAlpha, s.selectorMaxAlpha),
             std::make_tuple(10, 0, 0, 255, 255));  // 400 / (2 x 20)
@@ -94,6 +102,22 @@ TEST(ImportMamewah, FilesThatEndEarlyOrBringOddValues) {
     EXPECT_EQ(std::make_tuple(m[kEdList].visible, m.r.editor.layout.settings.nbItems, m[kEdList].fontFace),
               std::make_tuple(c.visible, c.nbItems, c.face))
         << &c - cases;
+  }
+  // The scroll text's band and font on odd heights: never empty, never off the layout, never unreadable.
+  const struct {
+    std::string text;
+    int top, height, fontSize;
+  } heights[] = {{"800\r\n0\r\n", 0, 1, 12},
+                 {"800\r\n-40\r\n", 0, 1, 12},
+                 {"800\r\n240\r\n", 228, 12, 12},
+                 {"800\r\n1080\r\n", 1026, 54, 36}};
+  for (const auto& c : heights) {
+    Imported m(true, c.text, {4000, 4000});
+    ASSERT_EQ(m.result, 1);
+    const EditorObject& scroll = m[kEdScrollText];
+    EXPECT_EQ(std::make_tuple(scroll.top, scroll.height, scroll.fontSize, scroll.alpha),
+              std::make_tuple(c.top, c.height, c.fontSize, 255))
+        << c.text;
   }
   const struct {
     std::string text, message;

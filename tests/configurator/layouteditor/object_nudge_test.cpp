@@ -70,16 +70,37 @@ TEST(ObjectNudge, TabWalksTheDrawOrderWithoutTheBackground) {
 }
 
 TEST(PreviewZoom, FitsTheLayoutAndMapsThePointerBack) {
+  // Areas in logical pixels; on a scaled screen (dpr > 1) 100 % is one layout pixel per
+  // device pixel, so the window is smaller in logical pixels and fits more.
   const struct {
-    int width, height, areaWidth, areaHeight, percent;
-  } fits[] = {{800, 600, 1024, 728, 100}, {1920, 1080, 1024, 728, 53}, {1080, 1920, 1920, 1040, 54},
-              {1920, 1080, 1920, 1040, 96}, {100000, 10, 10, 10, 1},     {0, 0, 1024, 728, 100}};
-  for (const auto& f : fits)
-    EXPECT_EQ(FitPercent(f.width, f.height, f.areaWidth, f.areaHeight), f.percent) << &f - fits;
+    int width, height, areaWidth, areaHeight;
+    double dpr;
+    int percent, windowWidth, windowHeight;
+  } fits[] = {{800, 600, 1024, 728, 1, 100, 800, 600},      {1920, 1080, 1024, 728, 1, 53, 1017, 572},
+              {1080, 1920, 1920, 1040, 1, 54, 583, 1036},   {1920, 1080, 1920, 1040, 1, 96, 1843, 1036},
+              {100000, 10, 10, 10, 1, 1, 1000, 1},          {0, 0, 1024, 728, 1, 100, 1, 1},
+              {800, 600, 1024, 728, 2, 100, 400, 300},      {1920, 1080, 1280, 680, 2, 100, 960, 540},
+              {3840, 2160, 1280, 680, 2, 62, 1190, 670},    {801, 601, 1024, 728, 2, 100, 401, 301},
+              {800, 600, 1024, 728, 1.5, 100, 534, 400},    {1920, 1080, 1280, 680, 1.25, 78, 1198, 674},
+              {800, 600, 1024, 728, 0, 100, 800, 600} /* no ratio reported: unscaled */};
+  for (const auto& f : fits) {
+    const int percent = FitPercent(f.width, f.height, f.areaWidth, f.areaHeight, f.dpr);
+    EXPECT_EQ(std::make_tuple(percent, WindowExtent(f.width, percent, f.dpr), WindowExtent(f.height, percent, f.dpr)),
+              std::make_tuple(f.percent, f.windowWidth, f.windowHeight))
+        << &f - fits;
+    EXPECT_LE(ShownExtent(f.height, percent), std::max(1.0, f.areaHeight * std::max(f.dpr, 1.0))) << &f - fits;
+  }
+  // Pointer positions arrive in logical pixels, possibly between device pixels.
   const struct {
-    int window, percent, layout, slack;
-  } points[] = {{10, 100, 10, 0}, {10, 50, 20, 1}, {-1, 50, -2, 1}, {7, 33, 21, 3}, {5, 1, 500, 99}};
+    double window;
+    int percent;
+    double dpr;
+    int layout, slack;
+  } points[] = {{10, 100, 1, 10, 0},  {10, 50, 1, 20, 1},  {-1, 50, 1, -2, 1},    {7, 33, 1, 21, 3},
+                {5, 1, 1, 500, 99},   {10, 100, 2, 20, 1}, {10.5, 100, 2, 21, 1}, {10, 50, 2, 40, 3},
+                {-0.5, 100, 2, -1, 1}, {10, 100, 1.5, 15, 1}, {3, 100, 0.5, 1, 0} /* a ratio below 1 */};
   for (const auto& p : points)
-    EXPECT_EQ(std::make_pair(LayoutPixelOf(p.window, p.percent), EdgeSlack(p.percent)), std::make_pair(p.layout, p.slack))
+    EXPECT_EQ(std::make_pair(LayoutPixelAt(p.window, p.percent, p.dpr), EdgeSlack(p.percent, p.dpr)),
+              std::make_pair(p.layout, p.slack))
         << &p - points;
 }

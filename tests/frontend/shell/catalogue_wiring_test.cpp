@@ -4,7 +4,7 @@
 #include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
 #include "frontend/catalogue/statistics.h"
-#include "frontend/shell/list_window.h"
+#include "frontend/catalogue/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"

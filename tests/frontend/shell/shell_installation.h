@@ -15,7 +15,7 @@
 #include "render/layout.h"
 #include "render/render_state.h"
 #include "frontend/shell/input_state.h"
-#include "frontend/shell/list_window.h"
+#include "frontend/catalogue/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"

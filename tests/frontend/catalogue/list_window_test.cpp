@@ -1,4 +1,4 @@
-#include "frontend/shell/list_window.h"
+#include "frontend/catalogue/list_window.h"
 
 #include <gtest/gtest.h>
 
