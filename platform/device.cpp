@@ -1,6 +1,7 @@
 #include "platform/device.h"
 
 #include "platform/device_state.h"
+#include "platform/video_driver_choice.h"
 
 #include <SDL.h>
 
@@ -95,7 +96,8 @@ bool Device::Init(std::string* error) {
   if (s.window) {
     const bool forced = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
     if (s.pick == detail::WindowRenderer::Undecided && !forced && !s.probe) s.pick = PickFromVerdict();
-    if (s.pick == detail::WindowRenderer::Undecided && s.params.fullScreen && !forced)
+    // On the console there is one full-screen window and no hidden one to time on.
+    if (s.pick == detail::WindowRenderer::Undecided && s.params.fullScreen && !forced && !KmsVideoDriverRunning())
       s.pick = PickOnHiddenWindow(s.window, s.params);
     MakeWindowRenderer();
   } else {

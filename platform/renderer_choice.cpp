@@ -5,6 +5,7 @@
 #include "platform/output_pipe.h"
 #include "platform/process.h"
 #include "platform/renderer_choice_child.h"
+#include "platform/video_driver_choice.h"
 
 #include <SDL.h>
 
@@ -96,7 +97,8 @@ std::string SdlVersion() {
   return std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(v.patch);
 }
 
-bool RendererChoiceInChild() { return gChildAllowed; }
+// On the console the display device has one master, the menu: a child could not open it.
+bool RendererChoiceInChild() { return gChildAllowed && !KmsVideoDriverRunning(); }
 
 namespace {
 

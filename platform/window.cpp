@@ -1,8 +1,11 @@
 #include "platform/window.h"
 
+#include "platform/console_mode.h"
+#include "platform/debug_log.h"
 #include "platform/joysticks_native.h"
 #include "platform/renderer_choice.h"
 #include "platform/renderer_choice_child.h"
+#include "platform/video_driver_choice.h"
 #include "platform/window_native.h"
 
 #include <SDL.h>
@@ -13,12 +16,36 @@ namespace {
 SDL_Window* gWindow = nullptr;
 std::string gError;
 
+// On the console the terminal's text must never show between the menu and a game: its
+// virtual terminal stays in graphics mode from the first window to the end (set again each
+// time the video system starts after a game).
+void TakeConsole() {
+  static bool told = false;
+  if (!KmsVideoDriverRunning()) return;
+  const bool taken = EnterConsoleGraphics();
+  if (!told)
+    WriteLog(taken ? "Console : terminal virtuel en mode graphique"
+                   : "Console : pas de terminal virtuel a nous, le mode texte reste",
+             1, 1);
+  told = true;
+}
+
 bool EnsureVideo() {
   if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+  const bool chosen = ApplyVideoDriverChoice();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     gError = SDL_GetError();
-    return false;
+    // No display device for the console's driver (a machine without KMS): SDL's own order.
+    if (!chosen) return false;
+    WriteLog(std::string("Video : pilote ") + kKmsVideoDriver + " impossible (" + gError + "), choix laisse a SDL", 1, 1);
+    DropVideoDriverChoice();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+      gError = SDL_GetError();
+      return false;
+    }
   }
+  LogVideoDriverOnce();
+  TakeConsole();
   return true;
 }
 
@@ -190,10 +217,15 @@ bool WaitEvent(std::uint32_t timeoutMs, WindowEvent& event) {
   return true;
 }
 
-void QuitVideo() {
-  StopBackgroundChoice();
+void ReleaseVideo() {
   DestroyMainWindow();
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+void QuitVideo() {
+  StopBackgroundChoice();
+  ReleaseVideo();
+  LeaveConsoleGraphics();
 }
 
 }  // namespace platform

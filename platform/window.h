@@ -60,7 +60,13 @@ void ParkPointer(int x, int y);
 bool PollEvent(WindowEvent& event);
 bool WaitEvent(std::uint32_t timeoutMs, WindowEvent& event);
 
-// Ends the video system after the window is gone.
+// Gives the display up entirely (on the console: the DRM device and the input devices SDL
+// reads): the window goes and the video system ends; CreateMainWindow starts them again.
+// The console's terminal stays in graphics mode.
+void ReleaseVideo();
+
+// Ends the video system after the window is gone; the console's terminal is in text mode
+// again.
 void QuitVideo();
 
 }  // namespace platform

@@ -1,9 +1,11 @@
 #include "platform/window_handover.h"
 
+#include "platform/video_driver_choice.h"
 #include "platform/window_native.h"
 
 #include <SDL.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #ifdef ORV_HAVE_X11
@@ -77,6 +79,11 @@ void TakeBackFullScreen() {
     SDL_RaiseWindow(window);
   }
   RemoveBlackBackdrop();
+}
+
+bool ReleaseDisplayDuringGames() {
+  const char* forced = std::getenv("ORVANEL_FULL_HANDOVER");
+  return KmsVideoDriverRunning() || (forced && std::strcmp(forced, "1") == 0);
 }
 
 void DiscardPendingInput() {

@@ -10,6 +10,13 @@ bool HandOverFullScreen();
 // Back from HandOverFullScreen: shown, raised and full screen again; the black window goes.
 void TakeBackFullScreen();
 
+// True when a game gets the display entirely: on the console (KMS/DRM) the game needs the
+// display device itself, so the menu's window, renderer and video system go while it runs
+// (ReleaseVideo). Elsewhere the window only hides, over the black backdrop.
+// ORVANEL_FULL_HANDOVER=1 asks for the whole release under any driver: a test seam, so
+// that the release and take-back run under X11 and offscreen, where tests can watch them.
+bool ReleaseDisplayDuringGames();
+
 // Drops every input event waiting in the queue (keys the player pressed for the game).
 void DiscardPendingInput();
 

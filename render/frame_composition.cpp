@@ -161,6 +161,13 @@ void DrawSearchLine(std::string_view line) {
               kList);
 }
 
+void DrawNotice(std::string_view line) {
+  // In the list's font, white on red whatever the template's colours, readable from afar.
+  const int h = std::max(gRender.layout.itemHeight, 20) + 10;
+  FillRect(0, 0, float(gRender.layout.Width()), float(h), 1.0f, 0xFFA00000);
+  DrawTextBox(5, 5, gRender.layout.Width() - 10, h - 10, line, 1, 0xFFFFFFFF, kList);
+}
+
 void DrawVolumeBar() {
   const int x = gRender.layout.Width(), y = gRender.layout.Height();
   const int bw = x * 60 / 100, half = bw / 2;
@@ -214,7 +221,8 @@ void DrawLayoutPass(float e) {
 }
 
 bool OverlaysShown() {
-  return !CurrentHistory().text.empty() || !CurrentSearchLine().empty() || gRender.frame.volumeGauge.has_value();
+  return !CurrentHistory().text.empty() || !CurrentSearchLine().empty() || gRender.frame.volumeGauge.has_value() ||
+         !gRender.sources.notice.empty();
 }
 
 bool BackgroundCoversLayout() {
@@ -232,4 +240,5 @@ void DrawOverlays() {
   if (!history.text.empty()) DrawHistoryPanel(history.firstLine);
   if (const std::string search = CurrentSearchLine(); !search.empty()) DrawSearchLine(search);
   if (gRender.frame.volumeGauge) DrawVolumeBar();
+  if (!gRender.sources.notice.empty()) DrawNotice(gRender.sources.notice);
 }

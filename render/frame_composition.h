@@ -21,6 +21,7 @@ void DrawListNames();
 void DrawInfoText(int index);
 void DrawHistoryPanel(int firstLine);
 void DrawSearchLine(std::string_view line);
+void DrawNotice(std::string_view line);
 void DrawVolumeBar();
 void DrawScrollTextObject();
 
@@ -35,6 +36,6 @@ void DrawLayoutPass(float e);
 // layout first would be work that nothing shows.
 bool BackgroundCoversLayout();
 // The history panel when the sources hold a history text, the volume gauge when it is handed
-// a value.
+// a value, the owner's notice when there is one.
 void DrawOverlays();
 bool OverlaysShown();

@@ -52,6 +52,9 @@ struct RenderSources {
   std::function<std::string()> searchLine;
   // The next slide-show picture when one is due (empty: keep the current one).
   std::function<std::string()> pickSlide;
+  // A line across the top of the menu, over everything: something the owner must put right
+  // (the panel cannot be read). Empty = none.
+  std::string notice;
 };
 
 ListPosition CurrentListPosition();

@@ -7,6 +7,7 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/coin_keys.h"
 #include "frontend/shell/configuration_switch.h"
+#include "frontend/shell/display_handover.h"
 #include "frontend/shell/game_exit.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
@@ -34,6 +35,7 @@ namespace {
 void HandOverDisplay(const Settings& s) {
   StopVideoSnap();  // the game gets the processor and the sound
   SetDrawLock(1);
+  if (ReleaseWholeDisplay()) return;  // on the console the game needs the display itself
   ReleaseForReset();
   if (s.modeFenetre) return;
   platform::Sleep(gShell.launchTiming.fullScreenPauseMs);
@@ -41,9 +43,14 @@ void HandOverDisplay(const Settings& s) {
 }
 
 void TakeBackDisplay(const Settings& s) {
-  if (!s.modeFenetre) platform::TakeBackFullScreen();
-  ResetDisplay();
-  SetupRenderState();
+  NoteGameEnded(platform::GetTickCount());
+  if (WholeDisplayReleased()) {
+    TakeBackWholeDisplay(s);
+  } else {
+    if (!s.modeFenetre) platform::TakeBackFullScreen();
+    ResetDisplay();
+    SetupRenderState();
+  }
   wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);

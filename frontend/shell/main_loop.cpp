@@ -9,6 +9,7 @@
 #include "render/slide_clip.h"
 #include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
+#include "frontend/shell/display_handover.h"
 #include "frontend/shell/display_recovery.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/music.h"
@@ -44,7 +45,10 @@ void FrameStep(std::uint32_t now) {
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
   const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gShell.slideShow.running;
-  if (changes && DrawMenuFrame(0)) c.frameAsked = false;
+  if (changes && DrawMenuFrame(0)) {
+    c.frameAsked = false;
+    NoteMenuFrameShown(platform::GetTickCount());
+  }
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
   // new slide: quick frames would only flash pictures, so those keep the usual pace.

@@ -8,6 +8,7 @@
 #include "render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/count_run.h"
+#include "frontend/shell/input_notice.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/main_window.h"
@@ -50,6 +51,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
     return Shutdown();
   }
+  gRender.sources.notice = CheckInputDevices();
   if (!s.transitions) {
     gRender.clocks.fadeDelta = 0.0f;
     gRender.clocks.fadeLevel = 1.0f;

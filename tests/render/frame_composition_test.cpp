@@ -390,3 +390,20 @@ TEST_F(FrameCompositionTest, ScrollTextEntersFromTheRightAndStaysInsideItsBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// The owner's notice: a red band across the top of the layout over whatever is drawn there,
+// and it keeps every frame composed whole (the still layer would hide it).
+TEST_F(FrameCompositionTest, TheOwnersNoticeIsABandAcrossTheTop) {
+  OpenPlain();
+  EXPECT_FALSE(OverlaysShown());
+  gRender.sources.notice = "Touches illisibles : ajoutez l'utilisateur au groupe input (/dev/input)";
+  EXPECT_TRUE(OverlaysShown());
+  DrawIntoLayout([] { DrawOverlays(); });
+  EXPECT_PIXEL(LayoutPixel(1, 1), 0xA00000u);
+  EXPECT_PIXEL(LayoutPixel(798, 28), 0xA00000u);
+  EXPECT_PIXEL(LayoutPixel(400, 31), kBlack);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+#include "frontend/shell/display_handover.h"
+
+#include "render/display.h"
+#include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
+#include "platform/clock.h"
+#include "platform/debug_log.h"
+#include "platform/message_box.h"
+#include "platform/window.h"
+#include "platform/window_handover.h"
+
+#include <optional>
+#include <string>
+
+namespace {
+
+// The game's last process may hold the display device a moment after the game ended.
+constexpr int kWindowAttempts = 10;
+constexpr std::uint32_t kWindowRetryMs = 200;
+
+bool gReleased = false;
+std::optional<std::uint32_t> gGameEnd;
+
+bool GiveUp(const std::string& why) {
+  platform::WriteLog("Affichage impossible apres le jeu : " + why, 1, 1);
+  platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
+  gShell.runState = kRunStopped;
+  return false;
+}
+
+}  // namespace
+
+bool ReleaseWholeDisplay() {
+  if (!platform::ReleaseDisplayDuringGames()) return false;
+  ReleaseAll();
+  platform::ReleaseVideo();
+  gReleased = true;
+  return true;
+}
+
+bool WholeDisplayReleased() { return gReleased; }
+
+bool TakeBackWholeDisplay(const Settings& s) {
+  gReleased = false;
+  bool made = false;
+  for (int attempt = 0; attempt < kWindowAttempts && !made; ++attempt) {
+    if (attempt > 0) platform::Sleep(kWindowRetryMs);
+    made = platform::CreateMainWindow(s.modeFenetre, s.largFen, s.hautFen);
+  }
+  if (!made) return GiveUp(platform::LastWindowError());
+  if (wire::CreateMainDisplay() < 0) return GiveUp("CreateDevice");
+  platform::ShowMainWindow();
+  return true;
+}
+
+void NoteGameEnded(std::uint32_t now) { gGameEnd = now; }
+
+void NoteMenuFrameShown(std::uint32_t now) {
+  if (!gGameEnd) return;
+  platform::WriteLog("Menu affiche " + std::to_string(now - *gGameEnd) + " ms apres la fin du jeu", 1, 1);
+  gGameEnd.reset();
+}
