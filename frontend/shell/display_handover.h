@@ -17,6 +17,6 @@ bool WholeDisplayReleased();
 bool TakeBackWholeDisplay(const Settings& s);
 
 // The return's time to the menu's first frame, logged for the owner: the game's end is noted
-// when the display is taken back, the frame when the main loop shows one.
+// when the wait for the emulator ends, the frame when the main loop shows one.
 void NoteGameEnded(std::uint32_t now);
 void NoteMenuFrameShown(std::uint32_t now);

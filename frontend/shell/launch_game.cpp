@@ -43,7 +43,6 @@ void HandOverDisplay(const Settings& s) {
 }
 
 void TakeBackDisplay(const Settings& s) {
-  NoteGameEnded(platform::GetTickCount());
   if (WholeDisplayReleased()) {
     TakeBackWholeDisplay(s);
   } else {
@@ -124,6 +123,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
       SaveGameRun(run, now);
     }
   }
+  NoteGameEnded(platform::GetTickCount());  // the return is timed from here
   if (!looked) now = platform::GetTickCount();
   // Coins put in since the last look still count (a screensaver run has ended anyway).
   if (!run.screensaver) CountCoinKeys(run);
