@@ -166,8 +166,6 @@ int LoadGameList(GameList& list, const GameListSource& source) {
       entry.fullName = platform::CutToField(entry.fullName, kFavouriteNameLength + 1);
       entry.sortKey = platform::CutToField(
           std::to_string(99999 - static_cast<std::int64_t>(playCount)) + entry.fullName, kEntryFieldSize);
-    } else {
-      entry.sortKey = entry.fullName;
     }
   }
 

@@ -23,8 +23,12 @@ struct GameEntry {
   std::string infos2;    // Infos2
   std::string infos3;    // Infos3
   std::string romOf;     // RomOf, at most 11 characters
-  std::string sortKey;   // SortKey: what SortGameList orders by
+  std::string sortKey;   // SortKey: what SortGameList orders by; empty: the full name
 };
+
+// What SortGameList orders the entry by. A plain list sorts by the full names themselves,
+// so the loader keeps no second copy of each.
+inline std::string_view SortKeyOf(const GameEntry& e) { return e.sortKey.empty() ? e.fullName : e.sortKey; }
 
 // The table grows with the file: no fixed count of games.
 struct GameList {

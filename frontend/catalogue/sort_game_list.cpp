@@ -23,14 +23,15 @@ class KeyRanks {
   // order, and one block stays in the cache where 50,000 heap strings do not.
   explicit KeyRanks(const std::vector<GameEntry>& entries) {
     std::size_t total = 0;
-    for (const GameEntry& e : entries) total += e.sortKey.size();
+    for (const GameEntry& e : entries) total += SortKeyOf(e).size();
     keys_.reserve(total);
     items_.resize(entries.size());
     for (std::size_t i = 0; i < items_.size(); ++i) {
       items_[i].index = static_cast<std::int32_t>(i);
       items_[i].offset = static_cast<std::uint32_t>(keys_.size());
-      items_[i].length = static_cast<std::uint32_t>(entries[i].sortKey.size());
-      keys_ += entries[i].sortKey;
+      const std::string_view key = SortKeyOf(entries[i]);
+      items_[i].length = static_cast<std::uint32_t>(key.size());
+      keys_ += key;
     }
     SortSlices(0, items_.size(), 0);
   }
@@ -94,7 +95,9 @@ class KeyRanks {
     const auto last = items_.begin() + static_cast<std::ptrdiff_t>(hi);
     if (!longer) {
       std::sort(first, last, [](const Item& a, const Item& b) {
-        return SlicesBefore(a, b) || (SameSlices(a, b) && a.length < b.length);
+        for (std::size_t k = 0; k < kSlices; ++k)
+          if (a.slice[k] != b.slice[k]) return a.slice[k] < b.slice[k];
+        return a.length < b.length;
       });
       return;
     }

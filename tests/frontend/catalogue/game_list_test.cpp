@@ -61,7 +61,7 @@ TEST_F(GameListLoad, SectionsKeysAndFallbacks) {
   EXPECT_EQ(e[2].fullName, "Later wins");
   EXPECT_EQ(e[3].romName, "samplegm");  // a repeated section is a second entry
   EXPECT_EQ(e[3].fullName, std::string(99, 'n'));
-  EXPECT_EQ(e[1].sortKey, "Sample Game");
+  EXPECT_EQ(SortKeyOf(e[1]), "Sample Game");
 }
 
 TEST_F(GameListLoad, SortedByNameBytes) {
