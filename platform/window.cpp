@@ -10,6 +10,9 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+#include <string>
+
 namespace platform {
 namespace {
 
@@ -42,6 +45,14 @@ bool EnsureVideo() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
       gError = SDL_GetError();
       return false;
+    }
+    // SDL's last resort draws nowhere: the owner at a blank console must be told why.
+    const std::string fallback = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (fallback == "offscreen" || fallback == "dummy") {
+      const std::string text = "Aucun ecran : ni X, ni Wayland, ni KMS/DRM (" + gError +
+                               ") ; le menu tourne sans rien afficher (pilote " + fallback + ")";
+      WriteLog(text, 1, 1);
+      std::fprintf(stderr, "orvanel: %s\n", text.c_str());
     }
   }
   LogVideoDriverOnce();
