@@ -58,6 +58,13 @@ void ApplyKeyLine(GameEntry& entry, std::string_view line) {
   if (field) field->assign(value.substr(0, size - 1));
 }
 
+// A record of the previous load made empty again, its strings' memory kept.
+GameEntry& Cleared(GameEntry& e) {
+  for (std::string* field : {&e.romName, &e.fullName, &e.infos1, &e.infos2, &e.infos3, &e.romOf, &e.sortKey})
+    field->clear();
+  return e;
+}
+
 // An upper bound of the sections: the lines that begin with "[".
 std::size_t CountHeaders(std::string_view text) {
   std::size_t count = !text.empty() && text.front() == '[';
@@ -139,7 +146,10 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   for (const FilterName& f : filter)
     if (!source.favourites || f.playCount > 0) allowed.Insert(f.name, f.playCount);
 
-  std::vector<GameEntry> entries;
+  // The previous load's records are filled again, so a reload (the favourites view, a
+  // configuration switch) keeps their strings' memory instead of freeing and asking anew.
+  std::vector<GameEntry>& entries = list.entries;
+  std::size_t used = 0;
   // An upper bound of the sections, so that the table is allocated once.
   entries.reserve(CountHeaders(file->data));
   std::string_view line;
@@ -157,19 +167,22 @@ int LoadGameList(GameList& list, const GameListSource& source) {
       }
       playCount = *count;
     }
-    GameEntry& entry = entries.emplace_back();
-    entry.romName = platform::CutToField(name, kEntryFieldSize);
+    GameEntry& entry = used < entries.size() ? Cleared(entries[used]) : entries.emplace_back();
+    ++used;
+    entry.romName.assign(name.substr(0, kEntryFieldSize - 1));
     for (n = ReadFileLine(*file, line); n >= 0 && !IsHeader(line); n = ReadFileLine(*file, line))
       ApplyKeyLine(entry, line);
     if (entry.fullName.empty()) entry.fullName = entry.romName;
     if (source.favourites) {
-      entry.fullName = platform::CutToField(entry.fullName, kFavouriteNameLength + 1);
-      entry.sortKey = platform::CutToField(
-          std::to_string(99999 - static_cast<std::int64_t>(playCount)) + entry.fullName, kEntryFieldSize);
+      // Built in place, so a reload reuses the key's memory.
+      if (entry.fullName.size() > kFavouriteNameLength) entry.fullName.resize(kFavouriteNameLength);
+      entry.sortKey = std::to_string(99999 - static_cast<std::int64_t>(playCount));
+      entry.sortKey.append(entry.fullName);
+      if (entry.sortKey.size() > kEntryFieldSize - 1) entry.sortKey.resize(kEntryFieldSize - 1);
     }
   }
 
-  list.entries = std::move(entries);
+  entries.resize(used);
   list.entryCount = static_cast<std::int32_t>(list.entries.size());
   list.displayOrder.resize(list.entries.size());
   for (std::int32_t k = 0; k < list.entryCount; ++k) list.displayOrder[static_cast<std::size_t>(k)] = k;

@@ -189,3 +189,20 @@ TEST_F(GameListLoad, ListsAndHistorySavedAsUtf8ShowTheirAccents) {
   ASSERT_GT(LoadHistory(panel, tmp / "emu", 640, "pokemon"), 0);
   EXPECT_EQ(panel.text, "Sorti en 1998, \xE0 Kyoto.\r\n");
 }
+
+// A reload fills the previous load's records again: nothing of the old list may stay.
+TEST_F(GameListLoad, AReloadKeepsNothingOfThePreviousList) {
+  tmp.Write("lists/mame.txt",
+            "[a]\r\nFullName=Alpha\r\nRomOf=p\r\nInfos1=1\r\nInfos2=2\r\nInfos3=3\r\n[b]\r\n[c]\r\nFullName=Gamma\r\n");
+  tmp.Write("lists/mame.sta", "[c]\r\nNb=2\r\n[a]\r\nNb=1\r\n");
+  GameList list;
+  ASSERT_EQ(Load(list, true), 2);
+  EXPECT_EQ(list.AtPosition(0).sortKey, "99997Gamma");
+  tmp.Write("lists/mame.txt", "[b]\r\n[a]\r\nFullName=Other\r\n");
+  ASSERT_EQ(Load(list), 2);
+  ASSERT_EQ(list.entries.size(), 2u);
+  for (const GameEntry& e : list.entries) {
+    EXPECT_EQ(e.infos1 + e.infos2 + e.infos3 + e.romOf + e.sortKey, "") << e.romName;
+  }
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"Other", "b"}));  // upper case first
+}
