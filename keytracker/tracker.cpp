@@ -97,10 +97,11 @@ std::vector<JoystickKey> WatchedJoystickKeys() {
     std::lock_guard lock(gDataLock);
     buttons = gCombination.Buttons();
   }
-  for (const auto& [node, code] : buttons) {
-    const bool known = std::any_of(keys.begin(), keys.end(),
-                                   [&](const JoystickKey& k) { return k.node == node && k.linuxCode == code; });
-    if (!known) keys.push_back({node, code, 0});
+  for (const std::pair<std::string, int>& button : buttons) {
+    const bool known = std::any_of(keys.begin(), keys.end(), [&](const JoystickKey& k) {
+      return k.node == button.first && k.linuxCode == button.second;
+    });
+    if (!known) keys.push_back({button.first, button.second, 0});
   }
   return keys;
 }
