@@ -55,8 +55,9 @@ bool TakeBackWholeDisplay(const Settings& s) {
 
 void NoteGameEnded(std::uint32_t now) { gGameEnd = now; }
 
-void NoteMenuFrameShown(std::uint32_t now) {
+void NoteMenuFrameShown() {
   if (!gGameEnd) return;
+  const std::uint32_t now = platform::GetTickCount();
   platform::WriteLog("Menu affiche " + std::to_string(now - *gGameEnd) + " ms apres la fin du jeu", 1, 1);
   gGameEnd.reset();
 }

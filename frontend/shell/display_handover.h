@@ -19,4 +19,4 @@ bool TakeBackWholeDisplay(const Settings& s);
 // The return's time to the menu's first frame, logged for the owner: the game's end is noted
 // when the wait for the emulator ends, the frame when the main loop shows one.
 void NoteGameEnded(std::uint32_t now);
-void NoteMenuFrameShown(std::uint32_t now);
+void NoteMenuFrameShown();  // reads the clock only while a return is timed

@@ -47,7 +47,7 @@ void FrameStep(std::uint32_t now) {
   const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gShell.slideShow.running;
   if (changes && DrawMenuFrame(0)) {
     c.frameAsked = false;
-    NoteMenuFrameShown(platform::GetTickCount());
+    NoteMenuFrameShown();
   }
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a

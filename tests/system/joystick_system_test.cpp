@@ -4,6 +4,7 @@
 #include "frontend_fixture.h"
 
 #include "emulator_record.h"
+#include "platform/wav.h"
 
 #include <gtest/gtest.h>
 
@@ -118,20 +119,6 @@ TEST_F(JoystickSystemTest, HatAndStickMoveAHeldStickRepeatsAReplugWorksAndButton
   EXPECT_EQ(LastGameIndex(), launched + 1) << inst.Read("debug.txt");
 }
 
-// A short 16-bit mono PCM WAV of silence.
-std::string SilentWav(int ms) {
-  const std::uint32_t rate = 22050, bytes = rate * 2 * static_cast<std::uint32_t>(ms) / 1000;
-  std::string w = "RIFF";
-  auto u32 = [&w](std::uint32_t v) { for (int i = 0; i < 4; ++i) w += static_cast<char>((v >> (8 * i)) & 0xFF); };
-  auto u16 = [&w](std::uint16_t v) { w += static_cast<char>(v & 0xFF); w += static_cast<char>(v >> 8); };
-  u32(36 + bytes);
-  w += "WAVEfmt ";
-  u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
-  w += "data";
-  u32(bytes);
-  return w + std::string(bytes, '\0');
-}
-
 // Whether the process has the file open.
 bool Holds(pid_t pid, const std::string& file) {
   const std::string dir = "/proc/" + std::to_string(pid) + "/fd";
@@ -148,7 +135,7 @@ bool Holds(pid_t pid, const std::string& file) {
 TEST_F(JoystickSystemTest, DuringAGameNoSoundDeviceNorJoystickIsHeld) {
   inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
                                          "Sons=YES\r\nEmuExe=.\\Emu\\emu\r\nLastGame=rom00\r\n");
-  for (const char* sound : {"Intro", "GameLaunch", "Navigate"}) inst.Write(std::string("Sound/") + sound + ".wav", SilentWav(100));
+  for (const char* sound : {"Intro", "GameLaunch", "Navigate"}) inst.Write(std::string("Sound/") + sound + ".wav", platform::MakeWav16(std::vector<std::int16_t>(2205), 22050, 1));
   inst.Write("Emu/test_emulator.script", "run_ms=3000\n");
   const std::string audio = inst / "audio.raw", handles = inst / "pad.handles";
   const char* asan = std::getenv("ASAN_OPTIONS");
