@@ -7,10 +7,9 @@
 
 namespace platform {
 
-char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // the usual case, compared a word at a time
   for (std::size_t i = 0; i < a.size(); ++i)
     if (ToLowerAscii(a[i]) != ToLowerAscii(b[i])) return false;
   return true;

@@ -9,7 +9,8 @@
 
 namespace platform {
 
-char ToLowerAscii(char c);
+// Inline: hashing and comparing names runs it for every byte of tens of thousands of them.
+inline char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 std::string ToLowerCopy(std::string_view s);

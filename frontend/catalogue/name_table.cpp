@@ -2,10 +2,14 @@
 
 #include "platform/text.h"
 
+namespace {
+// Two slots for every three names: probes stay short and the array small.
+std::size_t SlotsFor(std::size_t names) { return names + names / 2 + 16; }
+}  // namespace
+
 NameTable::NameTable(std::size_t expected) {
-  std::size_t capacity = 16;
-  while (capacity < expected * 2) capacity *= 2;
-  slots_.resize(capacity);
+  slots_.resize(SlotsFor(expected));
+  items_.reserve(expected);
 }
 
 std::uint32_t NameTable::Hash(std::string_view name) {
@@ -18,31 +22,33 @@ std::uint32_t NameTable::Hash(std::string_view name) {
 }
 
 std::size_t NameTable::SlotOf(std::string_view name, std::uint32_t hash) const {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = static_cast<std::size_t>(hash) & mask;; i = (i + 1) & mask) {
+  // The hash scaled to the table, which then needs no power-of-two size.
+  std::size_t i = static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
+  for (;;) {
     const Slot& s = slots_[i];
-    if (!s.used() || (s.hash == hash && platform::EqualsNoCase(s.name, name))) return i;
+    if (s.item == 0 || (s.hash == hash && platform::EqualsNoCase(items_[s.item - 1].name, name))) return i;
+    if (++i == slots_.size()) i = 0;
   }
 }
 
-void NameTable::Grow() {
-  std::vector<Slot> old(slots_.size() * 2);
+void NameTable::Resize(std::size_t slots) {
+  std::vector<Slot> old(slots);
   old.swap(slots_);
   for (const Slot& s : old)
-    if (s.used()) slots_[SlotOf(s.name, s.hash)] = s;
+    if (s.item != 0) slots_[SlotOf(items_[s.item - 1].name, s.hash)] = s;
 }
 
 void NameTable::Insert(std::string_view name, std::int32_t value) {
-  if ((count_ + 1) * 2 > slots_.size()) Grow();
-  if (!name.data()) name = std::string_view("", 0);  // an empty name still marks its slot
+  if (SlotsFor(items_.size() + 1) > slots_.size()) Resize(2 * SlotsFor(items_.size() + 1));
+  if (!name.data()) name = std::string_view("", 0);
   const std::uint32_t hash = Hash(name);
   Slot& s = slots_[SlotOf(name, hash)];
-  if (s.used()) return;
-  s = {name, hash, value};
-  ++count_;
+  if (s.item != 0) return;
+  items_.push_back({name, value});
+  s = {hash, static_cast<std::uint32_t>(items_.size())};
 }
 
 std::int32_t* NameTable::Find(std::string_view name) {
-  Slot& s = slots_[SlotOf(name, Hash(name))];
-  return s.used() ? &s.value : nullptr;
+  const Slot& s = slots_[SlotOf(name, Hash(name))];
+  return s.item != 0 ? &items_[s.item - 1].value : nullptr;
 }

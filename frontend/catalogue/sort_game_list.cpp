@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -15,49 +16,52 @@ namespace {
 // Sort keys replaced by their ranks: the quicksort below only compares keys, so equal
 // ranks for equal keys and rank order for byte order give the very same display order,
 // while each comparison becomes one integer compare. The ranks come from a sort by
-// 32-byte slices: names sharing long beginnings ("Street Fighter II ...") are told apart
-// slice by slice in contiguous arrays instead of by memcmp through scattered strings.
+// eight-byte slices: names sharing long beginnings ("Street Fighter II ...") are told
+// apart slice by slice in one contiguous array instead of by memcmp through scattered
+// strings.
 class KeyRanks {
  public:
   // The keys are copied into one block first: the slice sort reaches them in sorted
   // order, and one block stays in the cache where 50,000 heap strings do not.
   explicit KeyRanks(const std::vector<GameEntry>& entries) {
-    std::size_t total = 0;
-    for (const GameEntry& e : entries) total += SortKeyOf(e).size();
-    keys_.reserve(total);
+    keys_.reserve(entries.size() * 48);  // a guess: one pass over the entries, not two
+    offsets_.resize(entries.size() + 1);
     items_.resize(entries.size());
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-      items_[i].index = static_cast<std::int32_t>(i);
-      items_[i].offset = static_cast<std::uint32_t>(keys_.size());
+    sameAsBefore_.resize(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
       const std::string_view key = SortKeyOf(entries[i]);
-      items_[i].length = static_cast<std::uint32_t>(key.size());
+      offsets_[i] = static_cast<std::uint32_t>(keys_.size());
       keys_ += key;
+      items_[i] = {Slice(key, 0), static_cast<std::int32_t>(i), static_cast<std::uint32_t>(key.size())};
     }
-    SortSlices(0, items_.size(), 0);
+    offsets_.back() = static_cast<std::uint32_t>(keys_.size());
+    SortSliced(0, items_.size(), 0);
   }
 
-  std::vector<std::int32_t> Ranks() const {
+  // Each entry's rank: equal keys share one, and a greater key has a greater one.
+  std::vector<std::int32_t> Ranks(std::int32_t& distinct) const {
     std::vector<std::int32_t> rank(items_.size());
     std::int32_t r = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-      if (i > 0 && Text(items_[i]) != Text(items_[i - 1])) ++r;
+      if (i > 0 && !sameAsBefore_[i]) ++r;
       rank[static_cast<std::size_t>(items_[i].index)] = r;
     }
+    distinct = items_.empty() ? 0 : r + 1;
     return rank;
   }
 
  private:
-  static constexpr std::size_t kSlices = 4;
-  static constexpr std::size_t kSpan = kSlices * 8;
-
+  // 16 bytes, so that the sort moves little.
   struct Item {
-    std::uint64_t slice[kSlices] = {};
+    std::uint64_t slice = 0;  // eight bytes of the key from the current depth
     std::int32_t index = 0;
-    std::uint32_t offset = 0;  // the key in keys_
-    std::uint32_t length = 0;
+    std::uint32_t rest = 0;   // bytes of the key from the current depth on
   };
 
-  std::string_view Text(const Item& item) const { return std::string_view(keys_).substr(item.offset, item.length); }
+  std::string_view Text(std::int32_t index) const {
+    const auto i = static_cast<std::size_t>(index);
+    return std::string_view(keys_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
+  }
 
   // Eight bytes of the key from `from` as a big-endian number, zero past its end.
   static std::uint64_t Slice(std::string_view key, std::size_t from) {
@@ -72,58 +76,90 @@ class KeyRanks {
     return v;
   }
 
-  static bool SlicesBefore(const Item& a, const Item& b) {
-    for (std::size_t k = 0; k < kSlices; ++k)
-      if (a.slice[k] != b.slice[k]) return a.slice[k] < b.slice[k];
-    return false;
+  // Where the key ends, as far as one slice tells: 0-8 within it, 9 past it.
+  static std::uint32_t Ends(const Item& item) { return std::min(item.rest, 9u); }
+
+  // Large ranges are sorted by digits, least significant first, each pass keeping the
+  // order of the one before: first where the key ends, then the slice's bytes from the
+  // last. A pass whose digit is the same for every item is left out.
+  static constexpr std::size_t kRadixFrom = 512;
+  void RadixSort(std::size_t lo, std::size_t hi) {
+    const std::size_t n = hi - lo;
+    constexpr std::size_t kDigits = 9;
+    auto digit = [](const Item& item, std::size_t d) -> std::size_t {
+      return d == 0 ? Ends(item) : (item.slice >> (8 * (d - 1))) & 0xFF;
+    };
+    std::vector<std::array<std::uint32_t, 256>> counts(kDigits, std::array<std::uint32_t, 256>{});
+    for (std::size_t i = lo; i < hi; ++i)
+      for (std::size_t d = 0; d < kDigits; ++d) ++counts[d][digit(items_[i], d)];
+    scratch_.resize(n);
+    Item* from = items_.data() + lo;
+    Item* to = scratch_.data();
+    for (std::size_t d = 0; d < kDigits; ++d) {
+      std::array<std::uint32_t, 256>& count = counts[d];
+      if (std::find(count.begin(), count.end(), n) != count.end()) continue;
+      std::uint32_t start = 0;
+      for (std::uint32_t& c : count) start += std::exchange(c, start);
+      for (std::size_t i = 0; i < n; ++i) to[count[digit(from[i], d)]++] = from[i];
+      std::swap(from, to);
+    }
+    if (from != items_.data() + lo) std::copy(from, from + n, items_.data() + lo);
   }
-  static bool SameSlices(const Item& a, const Item& b) { return !SlicesBefore(a, b) && !SlicesBefore(b, a); }
 
   // Sorts items_[lo, hi), whose keys agree on their first `depth` bytes, by the next
-  // kSpan bytes, then each run that still agrees by the bytes after those. Differing
-  // slices decide like the bytes would (a zero pad only meets a real byte where the
-  // shorter key ends); keys whose slices agree to their ends are equal up to trailing
-  // zero bytes, so the shorter one comes first, as a prefix does.
+  // eight, then each run that still agrees by the bytes after those. Differing slices
+  // decide like the bytes would (a zero pad only meets a real byte where the shorter key
+  // ends); among equal slices the shorter rest comes first, as a prefix does, and keys
+  // that end within the slice are then in order.
   void SortSlices(std::size_t lo, std::size_t hi, std::size_t depth) {
-    bool longer = false;
     for (std::size_t i = lo; i < hi; ++i) {
-      const std::string_view key = Text(items_[i]);
-      for (std::size_t k = 0; k < kSlices; ++k) items_[i].slice[k] = Slice(key, depth + 8 * k);
-      longer = longer || key.size() > depth + kSpan;
+      const std::string_view key = Text(items_[i].index);
+      items_[i].slice = Slice(key, depth);
+      items_[i].rest = static_cast<std::uint32_t>(key.size() - std::min(key.size(), depth));
     }
-    const auto first = items_.begin() + static_cast<std::ptrdiff_t>(lo);
-    const auto last = items_.begin() + static_cast<std::ptrdiff_t>(hi);
-    if (!longer) {
-      std::sort(first, last, [](const Item& a, const Item& b) {
-        for (std::size_t k = 0; k < kSlices; ++k)
-          if (a.slice[k] != b.slice[k]) return a.slice[k] < b.slice[k];
-        return a.length < b.length;
-      });
-      return;
+    SortSliced(lo, hi, depth);
+  }
+  // The same once the slices and rests are in the items.
+  void SortSliced(std::size_t lo, std::size_t hi, std::size_t depth) {
+    if (hi - lo >= kRadixFrom) {
+      RadixSort(lo, hi);
+    } else {
+      std::sort(items_.begin() + static_cast<std::ptrdiff_t>(lo), items_.begin() + static_cast<std::ptrdiff_t>(hi),
+                [](const Item& a, const Item& b) { return a.slice != b.slice ? a.slice < b.slice : Ends(a) < Ends(b); });
     }
-    std::sort(first, last, SlicesBefore);
     for (std::size_t g = lo; g < hi;) {
       std::size_t e = g + 1;
-      while (e < hi && SameSlices(items_[e], items_[g])) ++e;
-      if (e - g > 1) SortSlices(g, e, depth + kSpan);
+      while (e < hi && items_[e].slice == items_[g].slice) ++e;
+      // Keys that end within the slice come first and are settled; the rest go on.
+      std::size_t open = g;
+      while (open < e && items_[open].rest <= 8) {
+        // Settled neighbours with the same slice and length are the same key.
+        sameAsBefore_[open] = open > g && items_[open].rest == items_[open - 1].rest;
+        ++open;
+      }
+      if (e - open > 1) SortSlices(open, e, depth + 8);
       g = e;
     }
   }
 
   std::string keys_;
+  std::vector<std::uint32_t> offsets_;  // entry i's key: keys_[offsets_[i], offsets_[i + 1])
   std::vector<Item> items_;
+  std::vector<Item> scratch_;
+  std::vector<std::uint8_t> sameAsBefore_;  // by sorted position: the key equals the one before
 };
 
 class DisplaySorter {
  public:
   // Each position carries its entry's rank in the high half and the entry in the low
   // half, so a comparison reads the array being sorted and nothing else.
-  explicit DisplaySorter(GameList& list) : order_(list.displayOrder) {
-    const std::vector<std::int32_t> rank = KeyRanks(list.entries).Ranks();
+  DisplaySorter(std::vector<std::int32_t>& order, const std::vector<std::int32_t>& rank) : order_(order) {
     slots_.reserve(order_.size());
     for (const std::int32_t entry : order_)
       slots_.push_back(static_cast<std::uint64_t>(rank[static_cast<std::size_t>(entry)]) << 32 |
                        static_cast<std::uint32_t>(entry));
+    wrongLeft_.resize(order_.size());
+    wrongRight_.resize(order_.size());
   }
   ~DisplaySorter() {
     for (std::size_t p = 0; p < slots_.size(); ++p) order_[p] = static_cast<std::int32_t>(slots_[p] & 0xFFFFFFFFu);
@@ -156,22 +192,31 @@ class DisplaySorter {
   std::uint64_t& At(std::int32_t p) { return slots_[static_cast<std::size_t>(p)]; }
   std::uint32_t Key(std::int32_t p) { return static_cast<std::uint32_t>(At(p) >> 32); }
 
+  // Hoare's scans swap the first element above the pivot's key from the left with the
+  // first one at or below it from the right, then the second ones, until they cross:
+  // exactly the elements on the wrong side of where the pivot ends, paired in that
+  // order. Found with counts instead of branches, which a list of names mispredicts
+  // half of the time.
   std::int32_t Partition(std::int32_t lo, std::int32_t hi) {
     const std::int32_t m = (lo + hi) / 2;
     const std::uint64_t pivot = At(m);
     const std::uint32_t pivotKey = static_cast<std::uint32_t>(pivot >> 32);
     At(m) = At(lo);
     At(lo) = pivot;
-    std::int32_t i = lo + 1;
-    std::int32_t j = hi;
-    if (i < j) {
-      for (;;) {
-        while (Key(i) <= pivotKey && i < j) ++i;
-        while (Key(j) > pivotKey) --j;
-        if (i >= j) break;
-        std::swap(At(i), At(j));
-      }
+    std::int32_t atOrBelow = 0;
+    for (std::int32_t p = lo + 1; p <= hi; ++p) atOrBelow += Key(p) <= pivotKey;
+    const std::int32_t j = lo + atOrBelow;
+    std::size_t above = 0;
+    for (std::int32_t p = lo + 1; p <= j; ++p) {
+      wrongLeft_[above] = p;
+      above += Key(p) > pivotKey;
     }
+    std::size_t below = 0;
+    for (std::int32_t p = hi; p > j; --p) {
+      wrongRight_[below] = p;
+      below += Key(p) <= pivotKey;
+    }
+    for (std::size_t k = 0; k < above; ++k) std::swap(At(wrongLeft_[k]), At(wrongRight_[k]));
     At(lo) = At(j);
     At(j) = pivot;
     return j;
@@ -200,13 +245,35 @@ class DisplaySorter {
 
   std::vector<std::int32_t>& order_;
   std::vector<std::uint64_t> slots_;
+  std::vector<std::int32_t> wrongLeft_, wrongRight_;  // Partition's misplaced positions
 };
+
+// When no two entries of order[lo..hi] share a key, every sort gives the one order of
+// their ranks, and a pass over the ranks puts them there without the quicksort. Returns
+// false, with the order untouched, when some key repeats.
+bool PlaceByDistinctRanks(std::vector<std::int32_t>& order, std::int32_t lo, std::int32_t hi,
+                          const std::vector<std::int32_t>& rank, std::int32_t distinct) {
+  std::vector<std::int32_t> byRank(static_cast<std::size_t>(distinct), -1);
+  for (std::int32_t p = lo; p <= hi; ++p) {
+    const std::int32_t entry = order[static_cast<std::size_t>(p)];
+    std::int32_t& slot = byRank[static_cast<std::size_t>(rank[static_cast<std::size_t>(entry)])];
+    if (slot >= 0) return false;
+    slot = entry;
+  }
+  std::int32_t p = lo;
+  for (const std::int32_t entry : byRank)
+    if (entry >= 0) order[static_cast<std::size_t>(p++)] = entry;
+  return true;
+}
 
 }  // namespace
 
 void SortGameList(GameList& list, std::int32_t lo, std::int32_t hi) {
   if (lo < 0 || hi >= static_cast<std::int32_t>(list.displayOrder.size())) return;
-  DisplaySorter(list).Sort(lo, hi);
+  std::int32_t distinct = 0;
+  const std::vector<std::int32_t> rank = KeyRanks(list.entries).Ranks(distinct);
+  if (!PlaceByDistinctRanks(list.displayOrder, lo, hi, rank, distinct))
+    DisplaySorter(list.displayOrder, rank).Sort(lo, hi);
 }
 
 void SortGameList(std::int32_t lo, std::int32_t hi) { SortGameList(gCatalogue.games, lo, hi); }
