@@ -11,7 +11,13 @@ namespace platform {
 
 // Inline: hashing and comparing names runs it for every byte of tens of thousands of them.
 inline char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool EqualsNoCase(std::string_view a, std::string_view b);
+// Inline too: the list loader compares a key name on each of hundreds of thousands of lines.
+inline bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i] && ToLowerAscii(a[i]) != ToLowerAscii(b[i])) return false;
+  return true;
+}
 bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 std::string ToLowerCopy(std::string_view s);
 

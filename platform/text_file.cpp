@@ -7,6 +7,10 @@
 #include <mutex>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "platform/file_stream.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -118,6 +122,17 @@ void Refill(TextFile& file) {
 // The first CR or LF in [p, stop), or stop. Eight bytes at a time: lines of a list are
 // read by the hundred thousand on every load.
 const char* FindLineEnd(const char* p, const char* stop) {
+#if defined(__SSE2__)
+  // Sixteen at a time where every x86-64 processor can.
+  const __m128i cr16 = _mm_set1_epi8('\r');
+  const __m128i lf16 = _mm_set1_epi8('\n');
+  while (stop - p >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr16), _mm_cmpeq_epi8(bytes, lf16)));
+    if (found) return p + std::countr_zero(static_cast<unsigned>(found));
+    p += 16;
+  }
+#endif
   constexpr std::uint64_t kOnes = 0x0101010101010101ull;
   constexpr std::uint64_t kHighs = 0x8080808080808080ull;
   static_assert(std::endian::native == std::endian::little, "the first match is the lowest byte");

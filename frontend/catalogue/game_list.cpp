@@ -65,13 +65,35 @@ GameEntry& Cleared(GameEntry& e) {
   return e;
 }
 
-// An upper bound of the sections: the lines that begin with "[".
-std::size_t CountHeaders(std::string_view text) {
-  std::size_t count = !text.empty() && text.front() == '[';
+// The lines that begin with "[" (at the start or after an LF), each with the hash of the
+// section name the loader will take from it: their count bounds the sections, so that
+// the table is allocated once, and in a filtered load the table slots of the names
+// ahead are fetched into the cache while the current section is read.
+struct SectionStarts {
+  std::vector<std::size_t> offsets;
+  std::vector<std::uint32_t> hashes;  // only when asked for
+};
+
+SectionStarts FindSectionStarts(std::string_view text, bool hashed) {
+  SectionStarts starts;
+  auto add = [&](std::size_t offset) {
+    starts.offsets.push_back(offset);
+    if (!hashed) return;
+    // The header line as ReadFileLine cuts it: to the first CR or LF, at most 500 bytes.
+    const std::string_view rest = text.substr(offset, 500);
+    std::size_t end = 0;
+    while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n') ++end;
+    starts.hashes.push_back(NameTable::Hash(SectionName(rest.substr(0, end))));
+  };
+  if (!text.empty() && text.front() == '[') add(0);
   for (auto p = text.find('\n'); p != std::string_view::npos && p + 1 < text.size(); p = text.find('\n', p + 1))
-    count += text[p + 1] == '[';
-  return count;
+    if (text[p + 1] == '[') add(p + 1);
+  return starts;
 }
+
+// How many sections ahead the slot of a name is fetched: far enough for the memory to
+// answer before the loader gets there.
+constexpr std::size_t kFetchAhead = 8;
 
 // One name per non-empty line, taken whole.
 void ReadFilter(TextFile& file, std::vector<FilterName>& names) {
@@ -150,8 +172,9 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   // configuration switch) keeps their strings' memory instead of freeing and asking anew.
   std::vector<GameEntry>& entries = list.entries;
   std::size_t used = 0;
-  // An upper bound of the sections, so that the table is allocated once.
-  entries.reserve(CountHeaders(file->data));
+  const SectionStarts starts = FindSectionStarts(file->data, filtering);
+  entries.reserve(starts.offsets.size());
+  std::size_t start = 0;  // the first of `starts` not behind the current line
   std::string_view line;
   int n = ReadFileLine(*file, line);
   while (n >= 0 && !IsHeader(line)) n = ReadFileLine(*file, line);
@@ -159,7 +182,13 @@ int LoadGameList(GameList& list, const GameListSource& source) {
     const std::string_view name = SectionName(line);
     std::int32_t playCount = 0;
     if (filtering) {
-      const std::int32_t* count = allowed.Find(name);
+      // A header the scan saw has its hash ready, and the names ahead are fetched; any
+      // other (a line cut at 500 bytes, CR-only line ends) is simply hashed here.
+      const auto offset = static_cast<std::size_t>(line.data() - file->data.data());
+      while (start < starts.offsets.size() && starts.offsets[start] < offset) ++start;
+      const bool seen = start < starts.offsets.size() && starts.offsets[start] == offset;
+      if (seen && start + kFetchAhead < starts.hashes.size()) allowed.Prefetch(starts.hashes[start + kFetchAhead]);
+      const std::int32_t* count = seen ? allowed.Find(name, starts.hashes[start]) : allowed.Find(name);
       if (!count) {
         do n = ReadFileLine(*file, line);
         while (n >= 0 && !IsHeader(line));

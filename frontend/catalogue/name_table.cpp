@@ -22,9 +22,7 @@ std::uint32_t NameTable::Hash(std::string_view name) {
 }
 
 std::size_t NameTable::SlotOf(std::string_view name, std::uint32_t hash) const {
-  // The hash scaled to the table, which then needs no power-of-two size.
-  std::size_t i = static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
-  for (;;) {
+  for (std::size_t i = Home(hash);;) {
     const Slot& s = slots_[i];
     if (s.item == 0 || (s.hash == hash && platform::EqualsNoCase(items_[s.item - 1].name, name))) return i;
     if (++i == slots_.size()) i = 0;
@@ -38,17 +36,15 @@ void NameTable::Resize(std::size_t slots) {
     if (s.item != 0) slots_[SlotOf(items_[s.item - 1].name, s.hash)] = s;
 }
 
-void NameTable::Insert(std::string_view name, std::int32_t value) {
+void NameTable::Insert(std::string_view name, std::int32_t value, std::uint32_t hash) {
   if (SlotsFor(items_.size() + 1) > slots_.size()) Resize(2 * SlotsFor(items_.size() + 1));
-  if (!name.data()) name = std::string_view("", 0);
-  const std::uint32_t hash = Hash(name);
   Slot& s = slots_[SlotOf(name, hash)];
   if (s.item != 0) return;
   items_.push_back({name, value});
   s = {hash, static_cast<std::uint32_t>(items_.size())};
 }
 
-std::int32_t* NameTable::Find(std::string_view name) {
-  const Slot& s = slots_[SlotOf(name, Hash(name))];
+std::int32_t* NameTable::Find(std::string_view name, std::uint32_t hash) {
+  const Slot& s = slots_[SlotOf(name, hash)];
   return s.item != 0 ? &items_[s.item - 1].value : nullptr;
 }

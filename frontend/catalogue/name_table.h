@@ -14,9 +14,16 @@ class NameTable {
   explicit NameTable(std::size_t expected = 0);
 
   // Adds the name with its value unless the name is already there (the first one stays).
-  void Insert(std::string_view name, std::int32_t value);
+  void Insert(std::string_view name, std::int32_t value) { Insert(name, value, Hash(name)); }
   // The value of the name, or null when it is not in the table.
-  std::int32_t* Find(std::string_view name);
+  std::int32_t* Find(std::string_view name) { return Find(name, Hash(name)); }
+
+  // The same with the name's Hash computed beforehand, so that a caller can fetch the
+  // slots of names it meets next into the cache while it works on the current one.
+  static std::uint32_t Hash(std::string_view name);
+  void Insert(std::string_view name, std::int32_t value, std::uint32_t hash);
+  std::int32_t* Find(std::string_view name, std::uint32_t hash);
+  void Prefetch(std::uint32_t hash) const { __builtin_prefetch(&slots_[Home(hash)]); }
   std::size_t size() const { return items_.size(); }
 
  private:
@@ -30,7 +37,10 @@ class NameTable {
     std::string_view name;
     std::int32_t value = 0;
   };
-  static std::uint32_t Hash(std::string_view name);
+  // The hash scaled to the table, which then needs no power-of-two size.
+  std::size_t Home(std::uint32_t hash) const {
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
+  }
   std::size_t SlotOf(std::string_view name, std::uint32_t hash) const;
   void Resize(std::size_t slots);
 
