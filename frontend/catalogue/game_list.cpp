@@ -1,7 +1,11 @@
 #include "frontend/catalogue/game_list.h"
 
-#include <string>
+#include <algorithm>
+#include <charconv>
+#include <future>
 #include <optional>
+#include <string>
+#include <system_error>
 #include <utility>
 
 #include "frontend/catalogue/catalogue_state.h"
@@ -34,8 +38,10 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 // Applies one "key = value" line of a game section: the key loses one trailing blank,
 // the value one leading blank.
 void ApplyKeyLine(GameEntry& entry, std::string_view line) {
-  auto eq = line.find('=');
-  if (eq == std::string_view::npos) return;
+  // Keys are short: a plain loop finds the "=" sooner than a call to memchr.
+  std::size_t eq = 0;
+  while (eq < line.size() && line[eq] != '=') ++eq;
+  if (eq == line.size()) return;
   std::string_view key = line.substr(0, eq);
   std::string_view value = line.substr(eq + 1);
   if (!key.empty() && key.back() == ' ') key.remove_suffix(1);
@@ -85,9 +91,9 @@ SectionStarts FindSectionStarts(std::string_view text, bool hashed) {
     while (end < rest.size() && rest[end] != '\r' && rest[end] != '\n') ++end;
     starts.hashes.push_back(NameTable::Hash(SectionName(rest.substr(0, end))));
   };
-  if (!text.empty() && text.front() == '[') add(0);
-  for (auto p = text.find('\n'); p != std::string_view::npos && p + 1 < text.size(); p = text.find('\n', p + 1))
-    if (text[p + 1] == '[') add(p + 1);
+  // Looked for by their "[", which is rarer than line ends.
+  for (auto p = text.find('['); p != std::string_view::npos; p = text.find('[', p + 1))
+    if (p == 0 || text[p - 1] == '\n') add(p);
   return starts;
 }
 
@@ -136,43 +142,70 @@ void ReadPlayCounts(TextFile& file, bool filterPresent, std::vector<FilterName>&
   }
 }
 
+
+// The names a filtered load keeps, with their play counts. Filled in place: the names are
+// views into the filter file and `played`, so the record must not move once filled.
+struct AllowedNames {
+  std::optional<TextFile> filterFile;  // Liste.ini
+  std::string played;                  // played games that are not in a filter
+  std::vector<FilterName> names;
+  NameTable table;                     // section name -> play count of its first usable name
+  bool filtering = false;
+};
+
+// The counts of the statistics file, then the table of the names to keep.
+void CountAndIndex(AllowedNames& allowed, TextFile* statisticsFile, bool favourites) {
+  if (statisticsFile) ReadPlayCounts(*statisticsFile, !allowed.names.empty(), allowed.names, allowed.played);
+  const std::vector<FilterName>& names = allowed.names;
+  std::vector<std::uint32_t> hashes(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) hashes[i] = NameTable::Hash(names[i].name);
+  allowed.table = NameTable(names.size());
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i + kFetchAhead < names.size()) allowed.table.Prefetch(hashes[i + kFetchAhead]);
+    if (!favourites || names[i].playCount > 0) allowed.table.Insert(names[i].name, names[i].playCount, hashes[i]);
+  }
+}
+
 }  // namespace
 
 int LoadGameList(GameList& list, const GameListSource& source) {
+  AllowedNames allowed;
+  allowed.filterFile = OpenTextFile(source.filterFile);
+  if (allowed.filterFile) ReadFilter(*allowed.filterFile, allowed.names);
+  // A favourites list shows only played games, even when none has been played yet;
+  // without a statistics file there are no counts and the whole list shows.
+  std::optional<TextFile> statisticsFile;
+  if (source.favourites) statisticsFile = OpenStreamedTextFile(source.statisticsFile);
+  allowed.filtering = !allowed.names.empty() || statisticsFile.has_value();
+
+  // The statistics file is read on a second thread while this one reads the list file:
+  // the two take about as long. Without a thread to be had, it is read here.
+  std::future<void> counted;
+  TextFile* const statistics = statisticsFile ? &*statisticsFile : nullptr;
+  if (allowed.filtering) {
+    try {
+      counted = std::async(std::launch::async, CountAndIndex, std::ref(allowed), statistics, source.favourites);
+    } catch (const std::system_error&) {
+      CountAndIndex(allowed, statistics, source.favourites);
+    }
+  }
+
   // Read whole in one go: the entries keep their own copies, and the heap hands the
   // previous load's buffer back, so the file costs one copy from the page cache.
   auto file = OpenTextFile(source.listFile, TextBytes::kUtf8AsWindows1252);
   if (!file) {
     list.entryCount = 0;
-    return 0;
+    return 0;  // the count's thread, if any, is waited for on the way out
   }
-
-  // The filter names are views into Liste.ini and `played`, which live until the end.
-  std::vector<FilterName> filter;
-  std::string played;
-  auto filterFile = OpenTextFile(source.filterFile);
-  if (filterFile) ReadFilter(*filterFile, filter);
-  const bool filterPresent = !filter.empty();
-  // A favourites list shows only played games, even when none has been played yet;
-  // without a statistics file there are no counts and the whole list shows.
-  bool filtering = filterPresent;
-  std::optional<TextFile> statisticsFile;
-  if (source.favourites) statisticsFile = OpenStreamedTextFile(source.statisticsFile);
-  if (statisticsFile) {
-    ReadPlayCounts(*statisticsFile, filterPresent, filter, played);
-    filtering = true;
-  }
-
-  // Section name -> play count of the first usable filter name of that name.
-  NameTable allowed(filter.size());
-  for (const FilterName& f : filter)
-    if (!source.favourites || f.playCount > 0) allowed.Insert(f.name, f.playCount);
+  const SectionStarts starts = FindSectionStarts(file->data, allowed.filtering);
+  if (counted.valid()) counted.get();
+  const bool filtering = allowed.filtering;
+  NameTable& table = allowed.table;
 
   // The previous load's records are filled again, so a reload (the favourites view, a
   // configuration switch) keeps their strings' memory instead of freeing and asking anew.
   std::vector<GameEntry>& entries = list.entries;
   std::size_t used = 0;
-  const SectionStarts starts = FindSectionStarts(file->data, filtering);
   entries.reserve(starts.offsets.size());
   std::size_t start = 0;  // the first of `starts` not behind the current line
   std::string_view line;
@@ -187,8 +220,8 @@ int LoadGameList(GameList& list, const GameListSource& source) {
       const auto offset = static_cast<std::size_t>(line.data() - file->data.data());
       while (start < starts.offsets.size() && starts.offsets[start] < offset) ++start;
       const bool seen = start < starts.offsets.size() && starts.offsets[start] == offset;
-      if (seen && start + kFetchAhead < starts.hashes.size()) allowed.Prefetch(starts.hashes[start + kFetchAhead]);
-      const std::int32_t* count = seen ? allowed.Find(name, starts.hashes[start]) : allowed.Find(name);
+      if (seen && start + kFetchAhead < starts.hashes.size()) table.Prefetch(starts.hashes[start + kFetchAhead]);
+      const std::int32_t* count = seen ? table.Find(name, starts.hashes[start]) : table.Find(name);
       if (!count) {
         do n = ReadFileLine(*file, line);
         while (n >= 0 && !IsHeader(line));
@@ -205,9 +238,12 @@ int LoadGameList(GameList& list, const GameListSource& source) {
     if (source.favourites) {
       // Built in place, so a reload reuses the key's memory.
       if (entry.fullName.size() > kFavouriteNameLength) entry.fullName.resize(kFavouriteNameLength);
-      entry.sortKey = std::to_string(99999 - static_cast<std::int64_t>(playCount));
-      entry.sortKey.append(entry.fullName);
-      if (entry.sortKey.size() > kEntryFieldSize - 1) entry.sortKey.resize(kEntryFieldSize - 1);
+      char count[24];
+      const auto digits = std::to_chars(count, count + sizeof count, 99999 - static_cast<std::int64_t>(playCount)).ptr;
+      const auto length = static_cast<std::size_t>(digits - count);
+      entry.sortKey.reserve(std::min(length + entry.fullName.size(), kEntryFieldSize - 1));
+      entry.sortKey.assign(count, length);
+      entry.sortKey.append(entry.fullName, 0, kEntryFieldSize - 1 - length);
     }
   }
 
