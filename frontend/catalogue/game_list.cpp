@@ -128,7 +128,7 @@ void ReadPlayCounts(TextFile& file, bool filterPresent, std::vector<FilterName>&
     const int n = platform::ParseInt(line.substr(line.find('=') + 1));
     if (n < 1 || section.empty()) continue;
     if (filterPresent) {
-      if (std::int32_t* index = filterIndex.Find(section)) names[static_cast<std::size_t>(*index)].playCount = n;
+      if (const std::int32_t* index = filterIndex.Find(section)) names[static_cast<std::size_t>(*index)].playCount = n;
     } else {
       played += section;
       playedEnds.emplace_back(played.size(), n);
@@ -166,6 +166,111 @@ void CountAndIndex(AllowedNames& allowed, TextFile* statisticsFile, bool favouri
   }
 }
 
+// Where the sections of one part of the list file are read, and how they are chosen.
+struct SectionRange {
+  std::size_t base = 0;                          // the part's first byte in the whole text
+  std::size_t stop = std::string_view::npos;     // the header, in the whole text, that ends the part
+  const SectionStarts* starts = nullptr;
+  const NameTable* allowed = nullptr;            // null: every section is kept
+  bool favourites = false;
+};
+
+// Reads the sections of `file` into `entries` from the first, filling the records that
+// are there before adding new ones (a reload keeps their strings' memory), and returns
+// how many it filled.
+std::size_t ReadSections(TextFile& file, const SectionRange& range, std::vector<GameEntry>& entries) {
+  const SectionStarts& starts = *range.starts;
+  std::size_t used = 0;
+  // The first of `starts` not behind the current line.
+  std::size_t start = static_cast<std::size_t>(
+      std::lower_bound(starts.offsets.begin(), starts.offsets.end(), range.base) - starts.offsets.begin());
+  std::string_view line;
+  int n = ReadFileLine(file, line);
+  while (n >= 0 && !IsHeader(line)) n = ReadFileLine(file, line);
+  while (n >= 0) {
+    const std::size_t offset = range.base + static_cast<std::size_t>(line.data() - file.data.data());
+    if (offset >= range.stop) break;
+    const std::string_view name = SectionName(line);
+    std::int32_t playCount = 0;
+    if (range.allowed) {
+      // A header the scan saw has its hash ready, and the names ahead are fetched; any
+      // other (a line cut at 500 bytes, CR-only line ends) is simply hashed here.
+      while (start < starts.offsets.size() && starts.offsets[start] < offset) ++start;
+      const bool seen = start < starts.offsets.size() && starts.offsets[start] == offset;
+      if (seen && start + kFetchAhead < starts.hashes.size()) range.allowed->Prefetch(starts.hashes[start + kFetchAhead]);
+      const std::int32_t* count = seen ? range.allowed->Find(name, starts.hashes[start]) : range.allowed->Find(name);
+      if (!count) {
+        do n = ReadFileLine(file, line);
+        while (n >= 0 && !IsHeader(line));
+        continue;
+      }
+      playCount = *count;
+    }
+    GameEntry& entry = used < entries.size() ? Cleared(entries[used]) : entries.emplace_back();
+    ++used;
+    entry.romName.assign(name.substr(0, kEntryFieldSize - 1));
+    for (n = ReadFileLine(file, line); n >= 0 && !IsHeader(line); n = ReadFileLine(file, line))
+      ApplyKeyLine(entry, line);
+    if (entry.fullName.empty()) entry.fullName = entry.romName;
+    if (range.favourites) {
+      // Built in place, so a reload reuses the key's memory.
+      if (entry.fullName.size() > kFavouriteNameLength) entry.fullName.resize(kFavouriteNameLength);
+      char count[24];
+      const auto digits = std::to_chars(count, count + sizeof count, 99999 - static_cast<std::int64_t>(playCount)).ptr;
+      const auto length = static_cast<std::size_t>(digits - count);
+      entry.sortKey.reserve(std::min(length + entry.fullName.size(), kEntryFieldSize - 1));
+      entry.sortKey.assign(count, length);
+      entry.sortKey.append(entry.fullName, 0, kEntryFieldSize - 1 - length);
+    }
+  }
+  return used;
+}
+
+// Below this many sections a second thread costs more than it saves.
+constexpr std::size_t kSectionsWorthTwoThreads = 4096;
+
+// Reads every section of `file` into `entries`, the second half on a second thread:
+// the halves meet at a header that follows an LF, where a line always begins, so each
+// half reads exactly the lines the whole would. The records beyond the first half's
+// share are lent to the second half and come back filled, in order.
+void ReadSectionsInTwo(TextFile& file, const SectionStarts& starts, const NameTable* allowed, bool favourites,
+                       std::vector<GameEntry>& entries) {
+  entries.reserve(starts.offsets.size());
+  const SectionRange whole{0, std::string_view::npos, &starts, allowed, favourites};
+  const std::size_t half = starts.offsets.size() / 2;
+  if (starts.offsets.size() < kSectionsWorthTwoThreads) {
+    entries.resize(ReadSections(file, whole, entries));
+    return;
+  }
+  const std::size_t split = starts.offsets[half];
+  std::vector<GameEntry> second;
+  if (entries.size() > half) {
+    second.assign(std::make_move_iterator(entries.begin() + static_cast<std::ptrdiff_t>(half)),
+                  std::make_move_iterator(entries.end()));
+    entries.resize(half);
+  }
+  auto readSecond = [&file, &second, split, range = SectionRange{split, std::string_view::npos, &starts, allowed,
+                                                                  favourites}] {
+    TextFile part{file.data.substr(split)};
+    second.resize(ReadSections(part, range, second));
+  };
+  std::future<void> secondRead;
+  try {
+    secondRead = std::async(std::launch::async, readSecond);
+  } catch (const std::system_error&) {
+    readSecond();
+  }
+  const SectionRange firstRange{0, split, &starts, allowed, favourites};
+  try {
+    entries.resize(ReadSections(file, firstRange, entries));
+  } catch (...) {
+    if (secondRead.valid()) secondRead.wait();  // it uses `file` and `second`
+    throw;
+  }
+  if (secondRead.valid()) secondRead.get();
+  entries.insert(entries.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
+}
+
 }  // namespace
 
 int LoadGameList(GameList& list, const GameListSource& source) {
@@ -199,55 +304,7 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   }
   const SectionStarts starts = FindSectionStarts(file->data, allowed.filtering);
   if (counted.valid()) counted.get();
-  const bool filtering = allowed.filtering;
-  NameTable& table = allowed.table;
-
-  // The previous load's records are filled again, so a reload (the favourites view, a
-  // configuration switch) keeps their strings' memory instead of freeing and asking anew.
-  std::vector<GameEntry>& entries = list.entries;
-  std::size_t used = 0;
-  entries.reserve(starts.offsets.size());
-  std::size_t start = 0;  // the first of `starts` not behind the current line
-  std::string_view line;
-  int n = ReadFileLine(*file, line);
-  while (n >= 0 && !IsHeader(line)) n = ReadFileLine(*file, line);
-  while (n >= 0) {
-    const std::string_view name = SectionName(line);
-    std::int32_t playCount = 0;
-    if (filtering) {
-      // A header the scan saw has its hash ready, and the names ahead are fetched; any
-      // other (a line cut at 500 bytes, CR-only line ends) is simply hashed here.
-      const auto offset = static_cast<std::size_t>(line.data() - file->data.data());
-      while (start < starts.offsets.size() && starts.offsets[start] < offset) ++start;
-      const bool seen = start < starts.offsets.size() && starts.offsets[start] == offset;
-      if (seen && start + kFetchAhead < starts.hashes.size()) table.Prefetch(starts.hashes[start + kFetchAhead]);
-      const std::int32_t* count = seen ? table.Find(name, starts.hashes[start]) : table.Find(name);
-      if (!count) {
-        do n = ReadFileLine(*file, line);
-        while (n >= 0 && !IsHeader(line));
-        continue;
-      }
-      playCount = *count;
-    }
-    GameEntry& entry = used < entries.size() ? Cleared(entries[used]) : entries.emplace_back();
-    ++used;
-    entry.romName.assign(name.substr(0, kEntryFieldSize - 1));
-    for (n = ReadFileLine(*file, line); n >= 0 && !IsHeader(line); n = ReadFileLine(*file, line))
-      ApplyKeyLine(entry, line);
-    if (entry.fullName.empty()) entry.fullName = entry.romName;
-    if (source.favourites) {
-      // Built in place, so a reload reuses the key's memory.
-      if (entry.fullName.size() > kFavouriteNameLength) entry.fullName.resize(kFavouriteNameLength);
-      char count[24];
-      const auto digits = std::to_chars(count, count + sizeof count, 99999 - static_cast<std::int64_t>(playCount)).ptr;
-      const auto length = static_cast<std::size_t>(digits - count);
-      entry.sortKey.reserve(std::min(length + entry.fullName.size(), kEntryFieldSize - 1));
-      entry.sortKey.assign(count, length);
-      entry.sortKey.append(entry.fullName, 0, kEntryFieldSize - 1 - length);
-    }
-  }
-
-  entries.resize(used);
+  ReadSectionsInTwo(*file, starts, allowed.filtering ? &allowed.table : nullptr, source.favourites, list.entries);
   list.entryCount = static_cast<std::int32_t>(list.entries.size());
   list.displayOrder.resize(list.entries.size());
   for (std::int32_t k = 0; k < list.entryCount; ++k) list.displayOrder[static_cast<std::size_t>(k)] = k;

@@ -75,7 +75,7 @@ void NameTable::Insert(std::string_view name, std::int32_t value, std::uint32_t 
   s = {hash, static_cast<std::uint32_t>(items_.size())};
 }
 
-std::int32_t* NameTable::Find(std::string_view name, std::uint32_t hash) {
+const std::int32_t* NameTable::Find(std::string_view name, std::uint32_t hash) const {
   const Slot& s = slots_[SlotOf(name, hash)];
   return s.item != 0 ? &items_[s.item - 1].value : nullptr;
 }

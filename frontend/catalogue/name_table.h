@@ -15,14 +15,15 @@ class NameTable {
 
   // Adds the name with its value unless the name is already there (the first one stays).
   void Insert(std::string_view name, std::int32_t value) { Insert(name, value, Hash(name)); }
-  // The value of the name, or null when it is not in the table.
-  std::int32_t* Find(std::string_view name) { return Find(name, Hash(name)); }
+  // The value of the name, or null when it is not in the table. Lookups only read, so
+  // several threads may look up at once.
+  const std::int32_t* Find(std::string_view name) const { return Find(name, Hash(name)); }
 
   // The same with the name's Hash computed beforehand, so that a caller can fetch the
   // slots of names it meets next into the cache while it works on the current one.
   static std::uint32_t Hash(std::string_view name);
   void Insert(std::string_view name, std::int32_t value, std::uint32_t hash);
-  std::int32_t* Find(std::string_view name, std::uint32_t hash);
+  const std::int32_t* Find(std::string_view name, std::uint32_t hash) const;
   void Prefetch(std::uint32_t hash) const { __builtin_prefetch(&slots_[Home(hash)]); }
   std::size_t size() const { return items_.size(); }
 
