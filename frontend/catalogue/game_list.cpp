@@ -2,14 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
-#include <future>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/name_table.h"
+#include "frontend/catalogue/side_by_side.h"
 #include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -249,25 +248,13 @@ void ReadSectionsInTwo(TextFile& file, const SectionStarts& starts, const NameTa
                   std::make_move_iterator(entries.end()));
     entries.resize(half);
   }
-  auto readSecond = [&file, &second, split, range = SectionRange{split, std::string_view::npos, &starts, allowed,
-                                                                  favourites}] {
-    TextFile part{file.data.substr(split)};
-    second.resize(ReadSections(part, range, second));
-  };
-  std::future<void> secondRead;
-  try {
-    secondRead = std::async(std::launch::async, readSecond);
-  } catch (const std::system_error&) {
-    readSecond();
-  }
   const SectionRange firstRange{0, split, &starts, allowed, favourites};
-  try {
-    entries.resize(ReadSections(file, firstRange, entries));
-  } catch (...) {
-    if (secondRead.valid()) secondRead.wait();  // it uses `file` and `second`
-    throw;
-  }
-  if (secondRead.valid()) secondRead.get();
+  const SectionRange secondRange{split, std::string_view::npos, &starts, allowed, favourites};
+  RunSideBySide([&] { entries.resize(ReadSections(file, firstRange, entries)); },
+                [&] {
+                  TextFile part{file.data.substr(split)};
+                  second.resize(ReadSections(part, secondRange, second));
+                });
   entries.insert(entries.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
 }
 
@@ -284,26 +271,24 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   allowed.filtering = !allowed.names.empty() || statisticsFile.has_value();
 
   // The statistics file is read on a second thread while this one reads the list file:
-  // the two take about as long. Without a thread to be had, it is read here.
-  std::future<void> counted;
+  // the two take about as long. Read whole in one go: the entries keep their own copies,
+  // and the heap hands the previous load's buffer back, so the file costs one copy from
+  // the page cache.
+  std::optional<TextFile> file;
+  SectionStarts starts;
+  auto readList = [&] {
+    file = OpenTextFile(source.listFile, TextBytes::kUtf8AsWindows1252);
+    if (file) starts = FindSectionStarts(file->data, allowed.filtering);
+  };
   TextFile* const statistics = statisticsFile ? &*statisticsFile : nullptr;
-  if (allowed.filtering) {
-    try {
-      counted = std::async(std::launch::async, CountAndIndex, std::ref(allowed), statistics, source.favourites);
-    } catch (const std::system_error&) {
-      CountAndIndex(allowed, statistics, source.favourites);
-    }
-  }
-
-  // Read whole in one go: the entries keep their own copies, and the heap hands the
-  // previous load's buffer back, so the file costs one copy from the page cache.
-  auto file = OpenTextFile(source.listFile, TextBytes::kUtf8AsWindows1252);
+  if (allowed.filtering)
+    RunSideBySide(readList, [&] { CountAndIndex(allowed, statistics, source.favourites); });
+  else
+    readList();
   if (!file) {
     list.entryCount = 0;
-    return 0;  // the count's thread, if any, is waited for on the way out
+    return 0;
   }
-  const SectionStarts starts = FindSectionStarts(file->data, allowed.filtering);
-  if (counted.valid()) counted.get();
   ReadSectionsInTwo(*file, starts, allowed.filtering ? &allowed.table : nullptr, source.favourites, list.entries);
   list.entryCount = static_cast<std::int32_t>(list.entries.size());
   list.displayOrder.resize(list.entries.size());

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,8 +11,12 @@
 
 #include "frontend/catalogue/catalogue_state.h"
 #include "frontend/catalogue/game_list.h"
+#include "frontend/catalogue/side_by_side.h"
 
 namespace {
+
+// Below this many keys a second thread costs more than it saves.
+constexpr std::size_t kTwoThreadsFrom = 4096;
 
 // Sort keys replaced by their ranks: the quicksort below only compares keys, so equal
 // ranks for equal keys and rank order for byte order give the very same display order,
@@ -35,7 +40,7 @@ class KeyRanks {
       items_[i] = {Slice(key, 0), static_cast<std::int32_t>(i), static_cast<std::uint32_t>(key.size())};
     }
     offsets_.back() = static_cast<std::uint32_t>(keys_.size());
-    SortSliced(0, items_.size(), 0);
+    SortTopLevel();
   }
 
   // Each entry's rank: equal keys share one, and a greater key has a greater one.
@@ -83,7 +88,7 @@ class KeyRanks {
   // order of the one before: first where the key ends, then the slice's bytes from the
   // last. A pass whose digit is the same for every item is left out.
   static constexpr std::size_t kRadixFrom = 512;
-  void RadixSort(std::size_t lo, std::size_t hi) {
+  void RadixSort(std::size_t lo, std::size_t hi, std::vector<Item>& scratch) {
     const std::size_t n = hi - lo;
     constexpr std::size_t kDigits = 9;
     auto digit = [](const Item& item, std::size_t d) -> std::size_t {
@@ -92,9 +97,9 @@ class KeyRanks {
     std::vector<std::array<std::uint32_t, 256>> counts(kDigits, std::array<std::uint32_t, 256>{});
     for (std::size_t i = lo; i < hi; ++i)
       for (std::size_t d = 0; d < kDigits; ++d) ++counts[d][digit(items_[i], d)];
-    scratch_.resize(n);
+    scratch.resize(n);
     Item* from = items_.data() + lo;
-    Item* to = scratch_.data();
+    Item* to = scratch.data();
     for (std::size_t d = 0; d < kDigits; ++d) {
       std::array<std::uint32_t, 256>& count = counts[d];
       if (std::find(count.begin(), count.end(), n) != count.end()) continue;
@@ -111,22 +116,31 @@ class KeyRanks {
   // decide like the bytes would (a zero pad only meets a real byte where the shorter key
   // ends); among equal slices the shorter rest comes first, as a prefix does, and keys
   // that end within the slice are then in order.
-  void SortSlices(std::size_t lo, std::size_t hi, std::size_t depth) {
+  void SortSlices(std::size_t lo, std::size_t hi, std::size_t depth, std::vector<Item>& scratch) {
     for (std::size_t i = lo; i < hi; ++i) {
       const std::string_view key = Text(items_[i].index);
       items_[i].slice = Slice(key, depth);
       items_[i].rest = static_cast<std::uint32_t>(key.size() - std::min(key.size(), depth));
     }
-    SortSliced(lo, hi, depth);
+    OrderBySlice(lo, hi, scratch);
+    ForEachOpenRun(lo, hi, [&](std::size_t from, std::size_t to) { SortSlices(from, to, depth + 8, scratch); });
   }
-  // The same once the slices and rests are in the items.
-  void SortSliced(std::size_t lo, std::size_t hi, std::size_t depth) {
+
+  // Orders items_[lo, hi) by their slices, and among equal slices by where the key ends.
+  void OrderBySlice(std::size_t lo, std::size_t hi, std::vector<Item>& scratch) {
     if (hi - lo >= kRadixFrom) {
-      RadixSort(lo, hi);
-    } else {
-      std::sort(items_.begin() + static_cast<std::ptrdiff_t>(lo), items_.begin() + static_cast<std::ptrdiff_t>(hi),
-                [](const Item& a, const Item& b) { return a.slice != b.slice ? a.slice < b.slice : Ends(a) < Ends(b); });
+      RadixSort(lo, hi, scratch);
+      return;
     }
+    std::sort(items_.begin() + static_cast<std::ptrdiff_t>(lo), items_.begin() + static_cast<std::ptrdiff_t>(hi),
+              [](const Item& a, const Item& b) { return a.slice != b.slice ? a.slice < b.slice : Ends(a) < Ends(b); });
+  }
+
+  // Walks the runs of equal slices in ordered items_[lo, hi): notes which settled keys
+  // equal their neighbour and hands each run of two or more keys that go on past the
+  // slice to `sortFurther`.
+  template <class SortFurther>
+  void ForEachOpenRun(std::size_t lo, std::size_t hi, SortFurther&& sortFurther) {
     for (std::size_t g = lo; g < hi;) {
       std::size_t e = g + 1;
       while (e < hi && items_[e].slice == items_[g].slice) ++e;
@@ -137,15 +151,39 @@ class KeyRanks {
         sameAsBefore_[open] = open > g && items_[open].rest == items_[open - 1].rest;
         ++open;
       }
-      if (e - open > 1) SortSlices(open, e, depth + 8);
+      if (e - open > 1) sortFurther(open, e);
       g = e;
     }
+  }
+
+  // The first eight bytes order everything; the runs they leave share nothing, so a
+  // large list's runs are sorted further in two shares of about equal size side by side.
+  void SortTopLevel() {
+    std::vector<Item> scratch;
+    OrderBySlice(0, items_.size(), scratch);
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
+    std::size_t total = 0;
+    ForEachOpenRun(0, items_.size(), [&](std::size_t from, std::size_t to) {
+      runs.emplace_back(from, to);
+      total += to - from;
+    });
+    auto sortRuns = [this](std::span<const std::pair<std::size_t, std::size_t>> share, std::vector<Item>& buffer) {
+      for (const auto& [from, to] : share) SortSlices(from, to, 8, buffer);
+    };
+    std::size_t cut = 0;
+    for (std::size_t sum = 0; cut < runs.size() && 2 * sum < total; ++cut) sum += runs[cut].second - runs[cut].first;
+    const std::span<const std::pair<std::size_t, std::size_t>> all(runs);
+    if (total < kTwoThreadsFrom) {
+      sortRuns(all, scratch);
+      return;
+    }
+    std::vector<Item> otherScratch;
+    RunSideBySide([&] { sortRuns(all.first(cut), scratch); }, [&] { sortRuns(all.subspan(cut), otherScratch); });
   }
 
   std::string keys_;
   std::vector<std::uint32_t> offsets_;  // entry i's key: keys_[offsets_[i], offsets_[i + 1])
   std::vector<Item> items_;
-  std::vector<Item> scratch_;
   std::vector<std::uint8_t> sameAsBefore_;  // by sorted position: the key equals the one before
 };
 
@@ -168,7 +206,19 @@ class DisplaySorter {
   // The middle-pivot quicksort, run with an explicit stack: the two halves of a
   // partition are independent, so the order of their treatment changes nothing, and a
   // list of many equal names cannot exhaust the call stack.
+  // A large range's first partition leaves two halves that share nothing: they are
+  // sorted side by side.
   void Sort(std::int32_t lo, std::int32_t hi) {
+    if (static_cast<std::size_t>(hi - lo) + 1 < kTwoThreadsFrom || AllEqual(lo, hi)) {
+      SortRange(lo, hi);
+      return;
+    }
+    const std::int32_t j = Partition(lo, hi);
+    RunSideBySide([&] { SortRange(lo, j - 1); }, [&] { SortRange(j + 1, hi); });
+  }
+
+ private:
+  void SortRange(std::int32_t lo, std::int32_t hi) {
     std::vector<std::pair<std::int32_t, std::int32_t>> pending{{lo, hi}};
     while (!pending.empty()) {
       auto [l, h] = pending.back();
@@ -188,7 +238,6 @@ class DisplaySorter {
     }
   }
 
- private:
   std::uint64_t& At(std::int32_t p) { return slots_[static_cast<std::size_t>(p)]; }
   std::uint32_t Key(std::int32_t p) { return static_cast<std::uint32_t>(At(p) >> 32); }
 
@@ -206,17 +255,21 @@ class DisplaySorter {
     std::int32_t atOrBelow = 0;
     for (std::int32_t p = lo + 1; p <= hi; ++p) atOrBelow += Key(p) <= pivotKey;
     const std::int32_t j = lo + atOrBelow;
+    // The lists are kept within [lo, hi] of their buffers, so that partitions of
+    // separate ranges never share a place.
+    std::int32_t* const left = wrongLeft_.data() + lo + 1;
+    std::int32_t* const right = wrongRight_.data() + j + 1;
     std::size_t above = 0;
     for (std::int32_t p = lo + 1; p <= j; ++p) {
-      wrongLeft_[above] = p;
+      left[above] = p;
       above += Key(p) > pivotKey;
     }
     std::size_t below = 0;
     for (std::int32_t p = hi; p > j; --p) {
-      wrongRight_[below] = p;
+      right[below] = p;
       below += Key(p) <= pivotKey;
     }
-    for (std::size_t k = 0; k < above; ++k) std::swap(At(wrongLeft_[k]), At(wrongRight_[k]));
+    for (std::size_t k = 0; k < above; ++k) std::swap(At(left[k]), At(right[k]));
     At(lo) = At(j);
     At(j) = pivot;
     return j;

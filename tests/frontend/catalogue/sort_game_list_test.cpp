@@ -82,9 +82,10 @@ TEST(SortGameList, LongSharedBeginningsSortLikeTheClassicProcedure) {
   const std::string stems[] = {"", "Street Fighter II: The World Warrior (", std::string(40, 'A'),
                                std::string("Z\0", 2), "\xFF\x80"};
   const char alphabet[] = {'\0', ' ', 'A', 'a', '\x7F', '\x80', '\xFF'};
-  // The last rounds are long enough for the digit passes of large runs.
+  // The last rounds are long enough for the digit passes of large runs and for the two
+  // threads a large sort takes.
   for (int round = 0; round < 304; ++round) {
-    const int n = round < 300 ? 1 + static_cast<int>(rng() % 60) : 2000 + static_cast<int>(rng() % 3000);
+    const int n = round < 300 ? 1 + static_cast<int>(rng() % 60) : 12000 + static_cast<int>(rng() % 4000);
     std::vector<std::string> keys;
     for (int i = 0; i < n; ++i) {
       std::string k = stems[rng() % 5];
