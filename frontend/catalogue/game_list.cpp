@@ -141,7 +141,6 @@ void ReadPlayCounts(TextFile& file, bool filterPresent, std::vector<FilterName>&
   }
 }
 
-
 // The names a filtered load keeps, with their play counts. Filled in place: the names are
 // views into the filter file and `played`, so the record must not move once filled.
 struct AllowedNames {
@@ -149,7 +148,6 @@ struct AllowedNames {
   std::string played;                  // played games that are not in a filter
   std::vector<FilterName> names;
   NameTable table;                     // section name -> play count of its first usable name
-  bool filtering = false;
 };
 
 // The counts of the statistics file, then the table of the names to keep.
@@ -268,7 +266,7 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   // without a statistics file there are no counts and the whole list shows.
   std::optional<TextFile> statisticsFile;
   if (source.favourites) statisticsFile = OpenStreamedTextFile(source.statisticsFile);
-  allowed.filtering = !allowed.names.empty() || statisticsFile.has_value();
+  const bool filtering = !allowed.names.empty() || statisticsFile.has_value();
 
   // The statistics file is read on a second thread while this one reads the list file:
   // the two take about as long. Read whole in one go: the entries keep their own copies,
@@ -278,10 +276,10 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   SectionStarts starts;
   auto readList = [&] {
     file = OpenTextFile(source.listFile, TextBytes::kUtf8AsWindows1252);
-    if (file) starts = FindSectionStarts(file->data, allowed.filtering);
+    if (file) starts = FindSectionStarts(file->data, filtering);
   };
   TextFile* const statistics = statisticsFile ? &*statisticsFile : nullptr;
-  if (allowed.filtering)
+  if (filtering)
     RunSideBySide(readList, [&] { CountAndIndex(allowed, statistics, source.favourites); });
   else
     readList();
@@ -289,7 +287,7 @@ int LoadGameList(GameList& list, const GameListSource& source) {
     list.entryCount = 0;
     return 0;
   }
-  ReadSectionsInTwo(*file, starts, allowed.filtering ? &allowed.table : nullptr, source.favourites, list.entries);
+  ReadSectionsInTwo(*file, starts, filtering ? &allowed.table : nullptr, source.favourites, list.entries);
   list.entryCount = static_cast<std::int32_t>(list.entries.size());
   list.displayOrder.resize(list.entries.size());
   for (std::int32_t k = 0; k < list.entryCount; ++k) list.displayOrder[static_cast<std::size_t>(k)] = k;

@@ -203,13 +203,10 @@ class DisplaySorter {
     for (std::size_t p = 0; p < slots_.size(); ++p) order_[p] = static_cast<std::int32_t>(slots_[p] & 0xFFFFFFFFu);
   }
 
-  // The middle-pivot quicksort, run with an explicit stack: the two halves of a
-  // partition are independent, so the order of their treatment changes nothing, and a
-  // list of many equal names cannot exhaust the call stack.
   // A large range's first partition leaves two halves that share nothing: they are
   // sorted side by side.
   void Sort(std::int32_t lo, std::int32_t hi) {
-    if (static_cast<std::size_t>(hi - lo) + 1 < kTwoThreadsFrom || AllEqual(lo, hi)) {
+    if (std::int64_t{hi} - lo + 1 < static_cast<std::int64_t>(kTwoThreadsFrom) || AllEqual(lo, hi)) {
       SortRange(lo, hi);
       return;
     }
@@ -218,6 +215,9 @@ class DisplaySorter {
   }
 
  private:
+  // The middle-pivot quicksort, run with an explicit stack: the two halves of a
+  // partition are independent, so the order of their treatment changes nothing, and a
+  // list of many equal names cannot exhaust the call stack.
   void SortRange(std::int32_t lo, std::int32_t hi) {
     std::vector<std::pair<std::int32_t, std::int32_t>> pending{{lo, hi}};
     while (!pending.empty()) {
