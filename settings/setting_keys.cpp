@@ -127,6 +127,8 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {CacherFenetre, kCfg, kConfig, "CacherFenetre", Flag, 260, "YES", kNone, At<&Settings::cacherFenetre>},
     {VideoDir, kCfg, kConfig, "VideoDir", Path, 260, "", kNone, At<&Settings::videoDir>},
     {VideoSon, kCfg, kConfig, "VideoSon", Flag, 260, "NO", kNone, At<&Settings::videoSon>},
+    // The emulator's arguments with %ROM% %NAME% %ROMDIR% %EMUDIR%; empty: the ROM path alone.
+    {EmuParams, kCfg, kConfig, "EmuParams", Text, 1024, "", kNone, At<&Settings::emuParams>},
 
     {UtilExt, kCfg, kConfig, "UtilExt", Flag, 260, "NO", kNone, At<&Settings::utilExt>, true},
     {RepCustom1, kCfg, kConfig, "RepCustom1", Text, 260, "", Custom1Dir, CustomAt<0>, true},

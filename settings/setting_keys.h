@@ -38,7 +38,7 @@ enum class SettingId {
   ScrDuration, Move1Page, MusicFond, MusicSousRep, MusicVolume, FichierDescription, Menu,
   TypeMenu, IconsDir, SnapDir, MarqueesDir, Custom1Dir, Custom2Dir, Custom3Dir, Custom4Dir,
   Custom5Dir, Custom6Dir, Sons, SlideShowDir, SlideShowSousRep, Rotation, Guillemets,
-  CacherFenetre, VideoDir, VideoSon,
+  CacherFenetre, VideoDir, VideoSon, EmuParams,
   // Written by the configurator, not read by the frontend: the configurator keeps the
   // custom directories under RepCustomN as well as under CustomNDir.
   UtilExt, RepCustom1, RepCustom2, RepCustom3, RepCustom4, RepCustom5, RepCustom6,

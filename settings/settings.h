@@ -83,6 +83,7 @@ struct Settings {
   bool cacherFenetre = true;   // hide the emulator's window in full screen
   std::string videoDir;        // the games' clips, shown in the Snap object
   bool videoSon = false;       // the clips' sound plays, the music lowered meanwhile
+  std::string emuParams;       // the emulator's arguments as written; empty: the ROM path
   bool utilExt = false;        // kept by the configurator only ("Utiliser Roms Ext.")
 
   // Derived when a configuration is loaded.
