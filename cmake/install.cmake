@@ -77,3 +77,6 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel.6 ${CMAKE_SOURCE_DIR}/data/orvanel-config.6
         ${CMAKE_SOURCE_DIR}/data/orvanel-session.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel-kiosk@.service DESTINATION lib/systemd/system)
+# The owner's guide and its pictures, where Debian keeps a package's documentation.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvanel)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/pictures DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvanel)

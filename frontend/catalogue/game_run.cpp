@@ -38,8 +38,13 @@ GameRun BeginGameRun(std::string_view romName, bool screensaver, std::uint32_t n
   ReadStatistics(gCatalogue.statistics.files, "", run.global, kGlobalStatistics);
   ReadStatistics(gCatalogue.statistics.files, "", run.list, kListStatistics);
   ReadStatistics(gCatalogue.statistics.files, run.romName, run.game, kGameStatistics);
-  CountRunOf(run, screensaver ? &StatisticsRecord::nbScr : &StatisticsRecord::nb);
   return run;
+}
+
+void CountGameRun(GameRun& run) {
+  if (run.counted) return;
+  run.counted = true;
+  CountRunOf(run, run.screensaver ? &StatisticsRecord::nbScr : &StatisticsRecord::nb);
 }
 
 void CountTrackedKey(GameRun& run, int k) {
@@ -50,12 +55,14 @@ void CountTrackedKey(GameRun& run, int k) {
 
 void TurnIntoNormalRun(GameRun& run, std::uint32_t now) {
   if (!run.screensaver) return;
+  CountGameRun(run);  // the screensaver's start, when it was not counted yet
   run.screensaver = false;
   run.startTick = now;
   CountRunOf(run, &StatisticsRecord::nb);
 }
 
-void SaveGameRun(const GameRun& run, std::uint32_t now) {
+void SaveGameRun(GameRun& run, std::uint32_t now) {
+  CountGameRun(run);
   if (run.screensaver) return;  // a screensaver run counts only its start
   const StatisticsFiles& files = gCatalogue.statistics.files;
   SaveStatistics(files, run.romName, PlayOf(run, run.game, now), kGameStatistics);

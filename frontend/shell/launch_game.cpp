@@ -11,8 +11,10 @@
 #include "frontend/shell/game_exit.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
+#include "frontend/shell/launch_outcome.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/pad_input.h"
+#include "frontend/shell/screen_notice.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
@@ -22,6 +24,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
+#include "platform/error_capture.h"
 #include "platform/joysticks.h"
 #include "platform/memory.h"
 #include "platform/message_box.h"
@@ -29,6 +32,9 @@
 #include "platform/process.h"
 #include "platform/window.h"
 #include "platform/window_handover.h"
+#include "settings/safe_name.h"
+
+#include <memory>
 
 namespace {
 
@@ -83,18 +89,27 @@ std::optional<GameExitCombination> WatchGameExitOf(const Settings& s, const std:
   return exit;
 }
 
+// How a game ended: by itself, or asked to by the menu (held exit, the screensaver's time).
+struct GameEnd {
+  bool endedByMenu = false;
+  bool failed = false;  // it gave up at once: no play was counted
+  int exitCode = 0;
+};
+
 // Waits for the emulator, polling the coin keys and the exit combination, and keeps the
-// run's statistics.
-void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver,
-               const std::vector<PadCoinButton>& coinButtons, const std::vector<PadDevice>& pads) {
+// run's statistics. The run counts once it has lasted kFailedStartMs or ended well.
+GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver,
+                  const std::vector<PadCoinButton>& coinButtons, const std::vector<PadDevice>& pads) {
   const Settings& s = gShell.settings;
   const LaunchTiming& timing = gShell.launchTiming;
   WatchCoinButtons(coinButtons);
   const std::optional<GameExitCombination> exit = WatchGameExitOf(s, pads);
   KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
+  const std::uint32_t launchTick = now;
   std::uint32_t lastSave = now;
   GameRun run = BeginGameRun(romName, screensaver, now);
+  GameEnd end;
 
   bool looked = false;
   for (;;) {
@@ -103,11 +118,13 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
       platform::WriteLog("Fin du jeu demand\xE9" "e au panneau (SortieJeu)", 1, 1);
       // The whole group: the emulator and whatever it started; time to save its NVRAM first.
       platform::TerminateProcessGroup(process, timing.exitGraceMs);
+      end.endedByMenu = true;
       break;
     }
     if (platform::WaitProcess(process, wait) != platform::WaitResult::kTimedOut) break;
     now = platform::GetTickCount();
     looked = true;
+    if (now - launchTick >= kFailedStartMs) CountGameRun(run);
     const bool seen = CountCoinKeys(run);
     if (run.screensaver) {
       if (seen) {
@@ -116,6 +133,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
         platform::TerminateProcessGroup(process, timing.killGraceMs);
+        end.endedByMenu = true;
         break;
       }
     } else if (now - lastSave > timing.runSaveMs) {
@@ -123,14 +141,32 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
       SaveGameRun(run, now);
     }
   }
-  NoteGameEnded(platform::GetTickCount());  // the return is timed from here
-  if (!looked) now = platform::GetTickCount();
+  const std::uint32_t endTick = platform::GetTickCount();
+  NoteGameEnded(endTick);  // the return is timed from here
+  if (!looked) now = endTick;
+  end.exitCode = process.exitCode();
+  end.failed = !run.counted && IsFailedStart(end.exitCode, endTick - launchTick, end.endedByMenu);
   // Coins put in since the last look still count (a screensaver run has ended anyway).
-  if (!run.screensaver) CountCoinKeys(run);
+  if (!run.screensaver && !end.failed) CountCoinKeys(run);
 
   KeyTrackerTerm();
-  if (!run.screensaver) SaveGameRun(run, now);
+  if (!end.failed) {
+    CountGameRun(run);
+    if (!run.screensaver) SaveGameRun(run, now);
+  }
   if (s.transitions) gRender.clocks.fadeLevel = 0.0f;
+  return end;
+}
+
+// A name from a list file that could reach outside the ROM folder or read as an option is
+// never handed to the emulator.
+bool RefuseUnsafeName(std::string_view romName) {
+  const std::string_view reason = settings::UnsafeNameReason(romName);
+  if (reason.empty()) return false;
+  platform::WriteLog(RefusedNameLog(romName, reason), 1, 1);
+  ShowScreenNotice(gShell.notice, gRender.sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
+  AskForFrame();
+  return true;
 }
 
 }  // namespace
@@ -143,6 +179,10 @@ int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration)
 
 int LaunchGame(std::string_view romName, bool screensaver) {
   const Settings& s = gShell.settings;
+  if (RefuseUnsafeName(romName)) {
+    ArmScreensaverTimer(s.scrTimeOut);
+    return 1;
+  }
   std::string text = "Lancement de ";
   text += romName;
   if (screensaver) text += " (screensaver)";
@@ -150,7 +190,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   if (!screensaver) PlaySound(kSoundGameLaunch, 0);
   platform::Sleep(gShell.launchTiming.pauseBeforeMs);
 
-  const std::string commandLine = BuildCommandLine(s, romName);
+  const std::vector<std::string> args = LaunchArguments(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
   const std::vector<PadCoinButton> coinButtons = CoinButtonsOfPads();
   const std::vector<PadDevice> pads = ConnectedPads();
@@ -163,15 +203,28 @@ int LaunchGame(std::string_view romName, bool screensaver) {
 
   // A foreign X11 program cannot be started hidden.
   if (!s.modeFenetre && s.cacherFenetre) platform::WriteLog("CacherFenetre : fen\xEAtre de l'\xE9mulateur visible", 1, 1);
-  const std::vector<std::string> args = platform::SplitCommandLine(commandLine);
   const std::string workingDirectory = s.emuDirectory.empty() ? std::string() : platform::ResolvePath(s.emuDirectory);
-  std::optional<platform::ProcessHandle> process;
-  if (!args.empty()) process = platform::SpawnProcess(args[0], args, workingDirectory);
+  // What the emulator says on standard error is kept to tell the player why it gave up.
+  std::unique_ptr<platform::ErrorCapture> errors = platform::ErrorCapture::Start();
+  platform::ChildStreams streams;
+  if (errors) streams.error = errors->writeEnd();
+  int startError = 0;
+  std::optional<platform::ProcessHandle> process =
+      platform::SpawnProcess(args[0], args, workingDirectory, &startError, streams);
+  if (errors) errors->ChildStarted();
+  std::string notice;
   if (process) {
-    WatchGame(*process, romName, screensaver, coinButtons, pads);
+    const GameEnd end = WatchGame(*process, romName, screensaver, coinButtons, pads);
+    const std::string errorTail = errors ? errors->Finish() : std::string();
+    if (end.failed) {
+      platform::WriteLog(FailedStartLog(romName, end.exitCode, errorTail), 1, 1);
+      notice = FailedStartNotice(romName, end.exitCode, platform::LastLine(errorTail));
+    }
   } else {
-    platform::ShowMessageBox("Erreur lancement", "");
+    const std::string tried = platform::FindProgram(args[0]).empty() ? args[0] : platform::FindProgram(args[0]);
+    platform::ShowMessageBox("Erreur lancement\n" + tried + " : " + StartErrorText(startError), "");
   }
+  errors.reset();
 
   TakeBackDisplay(s);
   ArmScreensaverTimer(s.scrTimeOut);
@@ -180,6 +233,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
   ResetClocks(platform::GetTickCount());
+  if (!notice.empty()) ShowScreenNotice(gShell.notice, gRender.sources.notice, notice, platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();
   RetakePads();

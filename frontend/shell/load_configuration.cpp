@@ -10,9 +10,24 @@
 #include "platform/debug_log.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/safe_name.h"
 #include "settings/write_settings.h"
 
 #include <optional>
+
+namespace {
+
+// A configuration name comes from Orvanel.ini or a menu list: one that could reach outside
+// config/ ("../x") is refused like a missing configuration.
+std::optional<platform::ProfileFile> LoadConfigurationFile(const std::string& base, const std::string& name) {
+  if (const std::string_view reason = settings::UnsafeNameReason(name); !reason.empty()) {
+    if (!name.empty()) platform::WriteLog("Configuration refus\xE9" "e (" + std::string(reason) + ") : " + name, 1, 1);
+    return std::nullopt;
+  }
+  return platform::ProfileFile::Load(ConfigurationPath(base, name));
+}
+
+}  // namespace
 
 int LoadConfiguration(std::string_view name) {
   Settings& s = gShell.settings;
@@ -33,10 +48,10 @@ int LoadConfiguration(std::string_view name) {
     s.currentConfig = platform::CutToField(name, 260);
   }
 
-  auto file = platform::ProfileFile::Load(ConfigurationPath(base, s.currentConfig));
+  auto file = LoadConfigurationFile(base, s.currentConfig);
   if (!file) {
     s.currentConfig = s.emuBase;
-    file = platform::ProfileFile::Load(ConfigurationPath(base, s.currentConfig));
+    file = LoadConfigurationFile(base, s.currentConfig);
   }
   if (!file) {
     s.currentConfig = previousName;

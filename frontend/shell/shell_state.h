@@ -8,6 +8,7 @@
 #include "frontend/catalogue/list_window.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/pad_input.h"
+#include "frontend/shell/screen_notice.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/slide_show.h"
 #include "frontend/shell/sounds.h"
@@ -61,6 +62,7 @@ struct Shell {
   SlideShow slideShow;
   SoundSlots sounds;
   PadInputState pads;  // the joysticks
+  ScreenNotice notice;  // a message shown for a few seconds
 };
 
 extern Shell gShell;

@@ -64,7 +64,8 @@ TEST_F(Installed, FilesAreWhereThePackageExpectsThemAndValidate) {
                         "share/icons/hicolor/scalable/apps/org.orvanel.Orvanel.svg",
                         "share/icons/hicolor/128x128/apps/org.orvanel.Orvanel.png", "share/man/man6/orvanel.6",
                         "share/man/man6/orvanel-config.6", "share/man/man6/orvanel-session.6",
-                        "lib/systemd/system/orvanel-kiosk@.service"})
+                        "lib/systemd/system/orvanel-kiosk@.service", "share/doc/orvanel/guide.md",
+                        "share/doc/orvanel/pictures/menu.png"})
     EXPECT_TRUE(fs::exists(Usr(f))) << f;
   // The key tracker and the clip decoder in the package's private folder, where the
   // frontend's run path looks.

@@ -17,6 +17,7 @@
 //   chunk_bytes=N  print the listing N bytes at a time (default: all at once) ...
 //   chunk_ms=N     ... with N milliseconds between the pieces
 //   noise=1        also write some text to standard error
+//   say=TEXT       write TEXT and a line end to standard error as it starts ("|" ends a line)
 // The record also notes where standard output and standard error lead, and when the run
 // began on the monotonic clock (started_ms), so that tests time the launch from what
 // happened rather than from when they noticed it.
@@ -75,6 +76,7 @@ struct Script {
   long chunkBytes = 0;
   long chunkMs = 0;
   bool noise = false;
+  std::string say;
 };
 
 void ApplyItem(Script& s, const std::string& item) {
@@ -93,6 +95,7 @@ void ApplyItem(Script& s, const std::string& item) {
   else if (key == "chunk_bytes") s.chunkBytes = value;
   else if (key == "chunk_ms") s.chunkMs = value;
   else if (key == "noise") s.noise = value != 0;
+  else if (key == "say") s.say = text;
 }
 
 Script ReadScript(const std::string& dir) {
@@ -137,6 +140,12 @@ void PrintListing(const Script& script, int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "-listxml") == 0) path = script.listxml;
     if (std::strcmp(argv[i], "-listinfo") == 0) path = script.listinfo;
+  }
+  if (!script.say.empty()) {
+    std::string text = script.say + "\n";
+    std::replace(text.begin(), text.end(), '|', '\n');
+    ssize_t ignored = ::write(STDERR_FILENO, text.data(), text.size());
+    (void)ignored;
   }
   if (script.noise) {
     static const char kNoise[] = "this goes to standard error, not into the listing\n";

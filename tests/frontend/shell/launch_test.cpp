@@ -4,6 +4,9 @@
 
 #include "render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
+#include "frontend/shell/main_loop.h"
+#include "frontend/shell/screen_notice.h"
+#include "platform/window.h"
 #include "frontend/shell/wiring_input.h"
 #include "render/render_state.h"
 
@@ -26,18 +29,52 @@ class Launch : public LaunchFixture {
 TEST_F(Launch, QuotedProgramAndRomPathWithTheFirstExistingExtension) {
   dir_.Write("Emu/roms/rom1.zip", "z");
   dir_.Write("Emu/roms/rom1.7z", "7");
-  EXPECT_EQ(BuildCommandLine(gShell.settings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" \"" + (dir_ / "Emu/roms/rom1.zip") + "\"");
   const EmulatorRun run = LaunchOnce("rom1");
   EXPECT_EQ(run.argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/rom1.zip"}));
   EXPECT_EQ(run.cwd, dir_ / "Emu");
   EXPECT_TRUE(run.ended);
 }
 
-TEST_F(Launch, WithoutGuillemetsTheRomPathIsNotQuoted) {
-  dir_.Write("Emu/roms/rom1.zip", "z");
-  gShell.settings.guillemets = false;
-  EXPECT_EQ(BuildCommandLine(gShell.settings, "rom1"), "\"" + (dir_ / "Emu/mame") + "\" " + (dir_ / "Emu/roms/rom1.zip"));
-  EXPECT_EQ(LaunchOnce("rom1").argv, (Args{dir_ / "Emu/mame", dir_ / "Emu/roms/rom1.zip"}));
+// The ROM path is one argument whatever it holds and whatever Guillemets says: a name
+// with blanks or an option in it never gives the emulator another argument.
+TEST_F(Launch, TheRomPathIsOneArgumentWithOrWithoutGuillemets) {
+  const std::string name = "pacman -autoboot_script x.lua";
+  dir_.Write("Emu/roms/" + name + ".zip", "z");
+  for (const bool guillemets : {true, false}) {
+    std::filesystem::remove(record_);
+    gShell.settings.guillemets = guillemets;
+    EXPECT_EQ(LaunchOnce(name).argv, (Args{dir_ / "Emu/mame", dir_ / ("Emu/roms/" + name + ".zip")})) << guillemets;
+  }
+}
+
+TEST_F(Launch, EmuParamsAreSplitLikeAShellAndTokensFilledAfterTheSplit) {
+  const LaunchTokens t{"/r o/m.zip", "m", "/r o", "/emu"};
+  const auto expand = [&](const std::string& params) {
+    Args out;
+    for (const std::string& w : SplitEmulatorParams(params)) out.push_back(ExpandLaunchTokens(w, t));
+    return out;
+  };
+  const std::vector<std::pair<std::string, Args>> cases{
+      {"", {}},
+      {"   \t ", {}},
+      {"%ROM%", {"/r o/m.zip"}},  // a value with a blank stays one argument
+      {"-rompath \"%ROMDIR%\" -skip_gameinfo %NAME%", {"-rompath", "/r o", "-skip_gameinfo", "m"}},
+      {"-cfg=%EMUDIR%/cfg  %NAME%.zip", {"-cfg=/emu/cfg", "m.zip"}},
+      {"a\"b c\"d \"\"", {"ab cd", ""}},         // quotes group and go; "" alone is a word
+      {"\"open quote runs on", {"open quote runs on"}},
+      {"%UNKNOWN% %rom% 100% %%NAME%", {"%UNKNOWN%", "%rom%", "100%", "%m"}},
+      {"%NAME%%NAME%", {"mm"}},
+  };
+  for (const auto& [params, want] : cases) EXPECT_EQ(expand(params), want) << params;
+}
+
+TEST_F(Launch, EmuParamsGiveTheEmulatorItsArgumentsForEachGame) {
+  std::filesystem::create_directories(dir_ / "Emu/my roms");
+  dir_.Write("Emu/my roms/pong.zip", "z");
+  gShell.settings.romDir = dir_ / "Emu/my roms";
+  gShell.settings.emuParams = "-rompath \"%ROMDIR%\" -skip_gameinfo %NAME% -x %ROM% -e %EMUDIR%";
+  EXPECT_EQ(LaunchOnce("pong").argv, (Args{dir_ / "Emu/mame", "-rompath", dir_ / "Emu/my roms", "-skip_gameinfo", "pong",
+                                           "-x", dir_ / "Emu/my roms/pong.zip", "-e", dir_ / "Emu"}));
 }
 
 TEST_F(Launch, RomPathFollowsRomsExt) {
@@ -86,9 +123,28 @@ TEST_F(Launch, RomNamesAreNeverReadByAShell) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "Emu/pwned"));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "Emu/pwned2"));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "Emu/out"));
-  // A double quote in a name is split as Windows splits it: still one argument, no shell.
-  std::filesystem::remove(record_);
-  EXPECT_EQ(LaunchOnce("say\"hi").argv.size(), 2u);
+}
+
+// A list file is text anyone may edit: a name that could add an option or reach outside the
+// ROM folder is never launched, by the player or by the screensaver.
+TEST_F(Launch, NamesThatCouldSteerTheEmulatorAreRefusedAndNamed) {
+  for (const std::string& name : std::vector<std::string>{"pacman\" -autoboot_script \"x.lua", "-autoboot_script",
+                                                        "../../etc/passwd", "sub/game", "a\\b", "ctl\x01x", "nl\nx"}) {
+    for (const int screensaver : {0, 1}) {
+      gShell.notice = {};
+      gRender.sources.notice = "lasting";
+      EXPECT_EQ(LaunchEntry(name, screensaver, 0), 1) << name;
+      EXPECT_NE(gRender.sources.notice.find("Lancement refus\xE9"), std::string::npos) << name;
+      EXPECT_TRUE(DismissScreenNotice(gShell.notice, gRender.sources.notice));
+      EXPECT_EQ(gRender.sources.notice, "lasting");  // the lasting notice comes back
+    }
+  }
+  EXPECT_TRUE(Runs().empty());
+  const std::string log = Log();
+  // debug.txt is UTF-8.
+  EXPECT_NE(log.find("Lancement refus\xC3\xA9, nom dangereux (contient un guillemet) : pacman\" -autoboot_script"), std::string::npos);
+  EXPECT_NE(log.find("(commence par -) : -autoboot_script"), std::string::npos);
+  EXPECT_EQ(log.find("Lancement de "), std::string::npos);
 }
 
 TEST_F(Launch, LogsTheLaunchAndTheReturn) {
@@ -105,7 +161,8 @@ TEST_F(Launch, EmulatorThatCannotStartReportsErreurLancementAndStillReturns) {
   gShell.settings.scrTimeOut = 60;
   EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
   ASSERT_EQ((*messages_).size(), 1u);
-  EXPECT_EQ((*messages_)[0].text, "Erreur lancement");
+  // The path tried, for an owner who wrote the emulator's options into EmuExe.
+  EXPECT_EQ((*messages_)[0].text, "Erreur lancement\n" + (dir_ / "Emu/missing-emulator") + " : introuvable");
   EXPECT_EQ((*messages_)[0].caption, "");
   const std::string log = Log();
   EXPECT_NE(log.find("Erreur lancement"), std::string::npos);
@@ -216,10 +273,62 @@ TEST_F(Launch, FailedStartCountsNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir_ / "Orvanel.sta"));
 }
 
+// An emulator that gives up at once with a non-zero status was not played: nothing is
+// counted, debug.txt keeps its words, and the player is told why until a key is pressed.
+TEST_F(Launch, AStartThatFailsCountsNoPlayAndSaysWhy) {
+  struct Case {
+    std::string script;
+    int screensaver;
+    bool failed;
+  };
+  const std::vector<Case> cases{
+      {"exit_code=2;say=loading pong|pong.zip NOT FOUND", 0, true},
+      {"exit_code=2;say=bad option", 1, true},
+      {"exit_code=0;say=bye", 0, false},          // a quick but clean end is a play
+      {"exit_code=3;run_ms=3400", 0, false},      // it ran: a late failure is a play
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(dir_ / "lists/games.sta");
+    std::filesystem::remove(dir_ / "Orvanel.sta");
+    gCatalogue.statistics.global = {};
+    gCatalogue.statistics.list = {};
+    const std::size_t logStart = Log().size();
+    gShell.notice = {};
+    gRender.sources.notice.clear();
+    Script(c.script);
+    EXPECT_EQ(LaunchEntry("rom1", c.screensaver, 0), 1);
+    const std::string counter = c.screensaver ? "NbScr" : "Nb";
+    EXPECT_EQ(GameStat("rom1", counter), c.failed ? "" : "1") << c.script;
+    EXPECT_EQ(GlobalStat("StatGen", counter), c.failed ? "" : "1") << c.script;
+    if (c.failed) {
+      EXPECT_EQ(GameStat("rom1", "TpsJeux"), "") << c.script;  // no time either
+    }
+    EXPECT_EQ(!gRender.sources.notice.empty(), c.failed) << c.script;
+    EXPECT_EQ(Log().find("\xC3\x89" "chec du lancement", logStart) != std::string::npos, c.failed) << c.script;
+  }
+  // The last case ran 3.4 s: its time counts.
+  EXPECT_NE(GameStat("rom1", "TpsJeux"), "");
+
+  Script("exit_code=2;say=loading pong|pong.zip NOT FOUND");
+  gShell.notice = {};
+  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_EQ(gRender.sources.notice, "\xC9" "chec du lancement de rom1 (code 2) : pong.zip NOT FOUND");
+  const std::string log = Log();
+  EXPECT_NE(log.find("\xC3\x89" "chec du lancement de rom1 : code 2, partie non compt\xC3\xA9" "e\r\n  loading pong\r\n  pong.zip NOT FOUND"),
+            std::string::npos);
+  EXPECT_NE(log.find("Retour lancement OK"), std::string::npos);
+  // Any panel key takes the message away and does nothing else.
+  platform::WindowEvent key;
+  key.type = platform::WindowEvent::Type::KeyDown;
+  key.scancode = 81;  // Down
+  DispatchEvent(key);
+  EXPECT_TRUE(gRender.sources.notice.empty());
+  EXPECT_EQ(gShell.runState, kRunRunning);
+}
+
 TEST_F(Launch, ProgramWithoutDirectoryIsLookedUpInPath) {
   gShell.settings.emuDirectory = "";
   gShell.settings.emuProgram = "true";
-  EXPECT_EQ(BuildCommandLine(gShell.settings, "rom1"), "\"true\" \"" + (dir_ / "Emu/roms/rom1") + "\"");
   EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
   EXPECT_TRUE((*messages_).empty());
 }

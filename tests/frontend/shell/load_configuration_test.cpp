@@ -146,6 +146,23 @@ TEST_F(LoadConfigurationTest, FallsBackToEmuBaseAndRemembersIt) {
   EXPECT_EQ(platform::ReadProfileString(dir / "config/Orvanel.ini", "General", "LastEmu", ""), "base");
 }
 
+// A configuration name that reaches outside config/ is refused like a missing one, from
+// Orvanel.ini and from a menu list alike.
+TEST_F(LoadConfigurationTest, ANameOutsideTheConfigFolderIsNeverLoaded) {
+  dir.Write("elsewhere/config.ini", "[Config]\nTemplateDir=EVIL\n");
+  dir.Write("config/base/config.ini", "[Config]\nTemplateDir=T1\n");
+  dir.Write("config/Orvanel.ini", "[General]\nLastEmu=../elsewhere\nEmuBase=base\n");
+  ASSERT_EQ(LoadConfiguration(""), 1);
+  EXPECT_EQ(gShell.settings.currentConfig, "base");
+  EXPECT_EQ(gShell.settings.templateDir, "T1");
+  for (const char* name : {"../elsewhere", "..", "/abs", "a\\..\\..\\elsewhere"}) {
+    gShell.settings.emuBase = "";
+    EXPECT_EQ(LoadConfiguration(name), 0) << name;
+    EXPECT_EQ(gShell.settings.templateDir, "T1") << name;
+  }
+  EXPECT_NE(dir.Read("debug.txt").find("Configuration refus\xC3\xA9" "e (contient ..) : ../elsewhere"), std::string::npos);
+}
+
 TEST_F(LoadConfigurationTest, MenuConfigurationIsNeverRememberedAsLastEmu) {
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=menu\n");
   dir.Write("config/menu/config.ini", "[Config]\nTypeMenu=YES\n");

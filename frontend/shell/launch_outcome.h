@@ -1,0 +1,29 @@
+// How a launch ended, in the player's words: an emulator that gives up at once (a missing
+// ROM, a bad option) has not been played, and the menu says why instead of coming back
+// without a word.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// An emulator that ends by itself with a non-zero status within this time of its start
+// did not start.
+constexpr std::uint32_t kFailedStartMs = 3000;
+
+// exitCode: the status (128 + signal for a signal); endedByMenu: the menu ended it (held
+// exit, screensaver), which is never a failed start.
+bool IsFailedStart(int exitCode, std::uint32_t ranMs, bool endedByMenu);
+
+// The message shown for a failed start: the game, the status and the emulator's last line.
+std::string FailedStartNotice(std::string_view romName, int exitCode, std::string_view lastErrorLine);
+
+// The debug.txt lines for a failed start: the status, then the emulator's last lines.
+std::string FailedStartLog(std::string_view romName, int exitCode, std::string_view errorTail);
+
+// Why a program could not be started, for the owner, from its errno value.
+std::string StartErrorText(int error);
+
+// The message of a game whose name is refused, and its debug.txt line.
+std::string RefusedNameNotice(std::string_view romName, std::string_view reason);
+std::string RefusedNameLog(std::string_view romName, std::string_view reason);
