@@ -50,6 +50,7 @@ void TakeBackDisplay(const Settings& s) {
     ResetDisplay();
     SetupRenderState();
   }
+  platform::TakeInputFocus();
   wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
