@@ -8,6 +8,7 @@
 #include "frontend/shell/coin_keys.h"
 #include "frontend/shell/configuration_switch.h"
 #include "frontend/shell/display_handover.h"
+#include "frontend/shell/game_end.h"
 #include "frontend/shell/game_exit.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
@@ -102,8 +103,8 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
     const std::uint32_t wait = exit ? UntilGameExit(*exit, KeyTrackerCombinationHeldMs(), timing.pollMs) : timing.pollMs;
     if (wait == 0) {
       platform::WriteLog("Fin du jeu demand\xE9" "e au panneau (SortieJeu)", 1, 1);
-      // The whole group: the emulator and whatever it started; time to save its NVRAM first.
-      platform::TerminateProcessGroup(process, timing.exitGraceMs);
+      // Asked to close first, so it saves its NVRAM and settings; then the whole group.
+      EndGame(process, timing.exitGraceMs);
       break;
     }
     if (platform::WaitProcess(process, wait) != platform::WaitResult::kTimedOut) break;
@@ -116,7 +117,7 @@ void WatchGame(platform::ProcessHandle& process, std::string_view romName, bool 
         TurnIntoNormalRun(run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
-        platform::TerminateProcessGroup(process, timing.killGraceMs);
+        EndGame(process, timing.killGraceMs);
         break;
       }
     } else if (now - lastSave > timing.runSaveMs) {
