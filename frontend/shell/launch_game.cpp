@@ -24,6 +24,7 @@
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/joysticks.h"
+#include "platform/keyboard_state.h"
 #include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -52,6 +53,9 @@ void TakeBackDisplay(const Settings& s) {
     SetupRenderState();
   }
   platform::TakeInputFocus();
+  // The key held to leave the game is still down, and repeats: it must not act here.
+  gShell.input.heldSinceGame.Hold(platform::KeysDownNow());
+  gShell.input.heldKeysLook = platform::GetTickCount() + kHeldKeysLookMs;
   wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
