@@ -1,5 +1,7 @@
 #include "platform/process.h"
 
+#include "platform/window_close.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -190,15 +192,30 @@ WaitResult WaitProcess(ProcessHandle& process, std::uint32_t timeoutMs) {
   return WaitResult::kExited;
 }
 
-void TerminateProcessGroup(ProcessHandle& process, std::uint32_t graceMs) {
-  if (process.pid_ <= 0 || process.reaped_) return;
+void TerminateProcessGroup(ProcessHandle& process, std::uint32_t graceMs) { EndProcessGroup(process, 0, graceMs); }
+
+EndedBy EndProcessGroup(ProcessHandle& process, std::uint32_t closeGraceMs, std::uint32_t termGraceMs,
+                        int* windowsAsked) {
+  int asked = 0;
+  if (windowsAsked) *windowsAsked = 0;
+  if (process.pid_ <= 0 || process.reaped_) return EndedBy::kItself;
   const int group = process.pid_;  // spawned as the leader of its own group
-  ::kill(-group, SIGTERM);
-  WaitForEnd(process.pid_, process.pidfd_, graceMs);
+  const auto endsWithin = [&](std::uint32_t ms) { return WaitForEnd(process.pid_, process.pidfd_, ms); };
+  EndedBy by = EndedBy::kKill;
+  if (HasEnded(process.pid_)) {
+    by = EndedBy::kItself;
+  } else if (closeGraceMs > 0 && (asked = AskGroupWindowsToClose(group)) > 0 && endsWithin(closeGraceMs)) {
+    by = EndedBy::kCloseRequest;
+  } else {
+    ::kill(-group, SIGTERM);
+    if (endsWithin(termGraceMs)) by = EndedBy::kTerminate;
+  }
   // The leader may have gone while others of its group ignore SIGTERM; the group id is
   // still ours because the leader is not reaped yet.
   ::kill(-group, SIGKILL);
   Reap(process.pid_, process.reaped_, process.exitCode_);
+  if (windowsAsked) *windowsAsked = asked;
+  return by;
 }
 
 std::string FindProgram(const std::string& name) {

@@ -30,6 +30,14 @@ enum class WaitResult {
   kFailed,    // no such child
 };
 
+// Which step ended a process group (EndProcessGroup).
+enum class EndedBy {
+  kItself,        // it had already ended (or never started)
+  kCloseRequest,  // its windows' close request
+  kTerminate,     // SIGTERM
+  kKill,          // SIGKILL
+};
+
 // A child process started by SpawnProcess or SpawnDetached. Move-only; the destructor
 // reaps the child when it has already ended, and otherwise leaves it running.
 class ProcessHandle {
@@ -50,7 +58,8 @@ class ProcessHandle {
 
  private:
   friend WaitResult WaitProcess(ProcessHandle& process, std::uint32_t timeoutMs);
-  friend void TerminateProcessGroup(ProcessHandle& process, std::uint32_t graceMs);
+  friend EndedBy EndProcessGroup(ProcessHandle& process, std::uint32_t closeGraceMs, std::uint32_t termGraceMs,
+                                 int* windowsAsked);
   void Release();
   int pid_ = -1;
   int pidfd_ = -1;  // -1 where the kernel has no process descriptors: waits then poll
@@ -96,5 +105,14 @@ WaitResult WaitProcess(ProcessHandle& process, std::uint32_t timeoutMs);
 // Only the group the frontend created is signalled; the child's pid stays reserved until
 // it is reaped, so the group id cannot have been taken by another program.
 void TerminateProcessGroup(ProcessHandle& process, std::uint32_t graceMs = 2000);
+
+// Ends the child's whole process group as gently as it allows: first its windows are asked
+// to close (platform/window_close.h; skipped when closeGraceMs is 0 or it has no window to
+// ask), then SIGTERM, then SIGKILL, each step after the previous one's grace. Once the child
+// has ended, whatever is left of its group is killed, and the child is reaped. A game still
+// closing when its close grace is over may end during the next step: *windowsAsked (when
+// given) says how many windows were asked.
+EndedBy EndProcessGroup(ProcessHandle& process, std::uint32_t closeGraceMs, std::uint32_t termGraceMs,
+                        int* windowsAsked = nullptr);
 
 }  // namespace platform

@@ -81,6 +81,13 @@ void TakeBackFullScreen() {
   RemoveBlackBackdrop();
 }
 
+void TakeInputFocus() {
+  SDL_Window* window = MainSdlWindow();
+  if (!window) return;
+  SDL_RaiseWindow(window);
+  SDL_SetWindowInputFocus(window);  // unsupported outside X11: nothing to take there
+}
+
 bool ReleaseDisplayDuringGames() {
   const char* forced = std::getenv("ORVANEL_FULL_HANDOVER");
   return KmsVideoDriverRunning() || (forced && std::strcmp(forced, "1") == 0);

@@ -17,6 +17,11 @@ void TakeBackFullScreen();
 // that the release and take-back run under X11 and offscreen, where tests can watch them.
 bool ReleaseDisplayDuringGames();
 
+// Raises the main window and gives it the keyboard, back from a game: with no window
+// manager (a kiosk's bare X server) nobody does when the game's window goes, and the
+// keys then reach no window at all. Nothing where the window system has no focus (KMS).
+void TakeInputFocus();
+
 // Drops every input event waiting in the queue (keys the player pressed for the game).
 void DiscardPendingInput();
 

@@ -1,8 +1,10 @@
 // What the key handling remembers between presses.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "frontend/shell/held_keys.h"
 #include "frontend/shell/kiosk_lock.h"
 #include "platform/keycodes.h"
 
@@ -17,4 +19,7 @@ struct InputState {
   platform::SystemMenuKeyTracker systemKeys;
   // How far the kiosk lock's sequence has been typed.
   KioskLockState kioskLock;
+  // Keys still down from the last game, and when the keyboard is looked at for them next.
+  HeldKeys heldSinceGame;
+  std::uint32_t heldKeysLook = 0;
 };

@@ -8,6 +8,7 @@
 #include "frontend/shell/coin_keys.h"
 #include "frontend/shell/configuration_switch.h"
 #include "frontend/shell/display_handover.h"
+#include "frontend/shell/game_end.h"
 #include "frontend/shell/game_exit.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
@@ -26,6 +27,7 @@
 #include "platform/debug_log.h"
 #include "platform/error_capture.h"
 #include "platform/joysticks.h"
+#include "platform/keyboard_state.h"
 #include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -56,6 +58,10 @@ void TakeBackDisplay(const Settings& s) {
     ResetDisplay();
     SetupRenderState();
   }
+  platform::TakeInputFocus();
+  // The key held to leave the game is still down, and repeats: it must not act here.
+  gShell.input.heldSinceGame.Hold(platform::KeysDownNow());
+  gShell.input.heldKeysLook = platform::GetTickCount() + kHeldKeysLookMs;
   wire::LoadConfiguredTemplateImages(s.templateDir);
   LoadSelectionMedia();
   SetDrawLock(0);
@@ -116,8 +122,8 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
     const std::uint32_t wait = exit ? UntilGameExit(*exit, KeyTrackerCombinationHeldMs(), timing.pollMs) : timing.pollMs;
     if (wait == 0) {
       platform::WriteLog("Fin du jeu demand\xE9" "e au panneau (SortieJeu)", 1, 1);
-      // The whole group: the emulator and whatever it started; time to save its NVRAM first.
-      platform::TerminateProcessGroup(process, timing.exitGraceMs);
+      // Asked to close first, so it saves its NVRAM and settings; then the whole group.
+      EndGame(process, timing.exitGraceMs);
       end.endedByMenu = true;
       break;
     }
@@ -132,7 +138,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
         TurnIntoNormalRun(run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
-        platform::TerminateProcessGroup(process, timing.killGraceMs);
+        EndGame(process, timing.killGraceMs);
         end.endedByMenu = true;
         break;
       }

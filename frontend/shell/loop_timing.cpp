@@ -34,5 +34,6 @@ std::uint32_t IdleTimeout(std::uint32_t now, const LoopDeadlines& d) {
   if (d.video) until(*d.video);
   if (d.slideClip) until(*d.slideClip);
   if (d.padRepeat) until(*d.padRepeat);
+  if (d.heldKeys) until(*d.heldKeys);
   return wait;
 }

@@ -28,6 +28,7 @@ struct LoopDeadlines {
   std::optional<std::uint32_t> video;        // the Snap object's clip's next step
   std::optional<std::uint32_t> slideClip;    // the slide show's clip's next step
   std::optional<std::uint32_t> padRepeat;    // a held joystick control's next repeat
+  std::optional<std::uint32_t> heldKeys;     // the next look at keys held since a game
 };
 
 // How long the idle path may wait for an event before a step falls due: 0 when one is

@@ -23,6 +23,7 @@
 #include "frontend/shell/wiring_launch.h"
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
+#include "platform/keyboard_state.h"
 #include "platform/window.h"
 
 namespace {
@@ -33,6 +34,15 @@ constexpr std::uint32_t kIdleRedraw = 1000;
 // template: one frame a second) that would take 16 seconds, and a slide shown for less
 // would never be seen whole; the fade asks for its frames itself.
 constexpr std::uint32_t kCrossFadeFrame = 20;
+// A held key's release that the window never reported (SDL drops the release of a key it
+// did not see go down, as when it did not auto-repeat) is found on the keyboard itself.
+void LookAtHeldKeys(std::uint32_t now) {
+  InputState& input = gShell.input;
+  if (input.heldSinceGame.empty() || !TickReached(now, input.heldKeysLook)) return;
+  input.heldSinceGame.KeepOnly(platform::KeysDownNow());
+  input.heldKeysLook = now + kHeldKeysLookMs;
+}
+
 }  // namespace
 
 void FrameStep(std::uint32_t now) {
@@ -77,6 +87,7 @@ void IdleStep(std::uint32_t now) {
       gRender.clocks.nextFrameTime = now;
     }
     PadRepeatStep(now);  // before the frame, which shows what it did
+    LookAtHeldKeys(now);
     if (FrameDue(now, gRender.clocks.nextFrameTime, gRender.display.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
@@ -107,6 +118,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
     d.slideClip = SlideClipDeadline(now);
   }
   d.padRepeat = PadRepeatDue();
+  if (!gShell.input.heldSinceGame.empty()) d.heldKeys = gShell.input.heldKeysLook;
   return IdleTimeout(now, d);
 }
 

@@ -38,6 +38,7 @@ void AfterRelease() {
 
 void OnKeyDown(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
+  if (!gShell.input.heldSinceGame.OnKeyDown(raw)) return;
   const int code = gShell.input.systemKeys.OnKeyDown(raw);
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
@@ -59,6 +60,7 @@ void OnFocusLost() { gShell.input.systemKeys.Reset(); }
 
 void OnKeyUp(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
+  if (!gShell.input.heldSinceGame.OnKeyUp(raw)) return;
   const int code = gShell.input.systemKeys.OnKeyUp(raw);
   if (code == platform::kSystemMenuKey) {
     HandleKey(platform::kSystemMenuKey);

@@ -11,6 +11,7 @@
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver.h"
+#include "platform/keycodes.h"
 #include "platform/window.h"
 #include "shell_installation.h"
 
@@ -23,6 +24,8 @@ constexpr int kScanLeftAlt = 226;
 constexpr int kScanF10 = 67;
 constexpr int kScanSpace = 44;  // InfosKey
 constexpr int kScanUnknown = 0;
+constexpr int kScanEscape = 41;  // QuitKey
+constexpr int kScanUp = 82;
 
 platform::WindowEvent Key(platform::WindowEvent::Type type, int scancode, bool repeat = false) {
   platform::WindowEvent e;
@@ -136,6 +139,58 @@ TEST_F(WindowEvents, KeyUpRestartsAScrollTextWithGameTagsAfterAMove) {
   EXPECT_EQ(gRender.scrollText.firstChar, 7);
   Press(kScanDown);  // the selection moved: the text starts again with the new name
   EXPECT_EQ(gRender.scrollText.firstChar, 0);
+}
+
+// Escape held to leave the game and Up held with it are still down when the menu comes
+// back: their presses, the first one SDL reports included, and their releases do nothing;
+// pressed again they act. Other keys act meanwhile.
+TEST_F(WindowEvents, KeysHeldFromTheGameActOnlyOncePressedAgain) {
+  Start();
+  gShell.input.heldSinceGame.Hold({platform::KeyCodeFromScancode(kScanEscape), platform::KeyCodeFromScancode(kScanUp)});
+  struct Step {
+    const char* what;
+    platform::WindowEvent::Type type;
+    int scancode;
+    bool repeat;
+    const char* selected;
+    int runState;
+  };
+  using T = platform::WindowEvent::Type;
+  const Step steps[] = {
+      {"Escape's first repeat, a press to SDL", T::KeyDown, kScanEscape, false, "asteroid", kRunRunning},
+      {"Escape repeats", T::KeyDown, kScanEscape, true, "asteroid", kRunRunning},
+      {"Up repeats", T::KeyDown, kScanUp, false, "asteroid", kRunRunning},
+      {"Down, not held, acts", T::KeyDown, kScanDown, false, "bzone", kRunRunning},
+      {"Down released", T::KeyUp, kScanDown, false, "bzone", kRunRunning},
+      {"Up repeats on", T::KeyDown, kScanUp, true, "bzone", kRunRunning},
+      {"Up released", T::KeyUp, kScanUp, false, "bzone", kRunRunning},
+      {"Up pressed again acts", T::KeyDown, kScanUp, false, "asteroid", kRunRunning},
+      {"Escape still repeats", T::KeyDown, kScanEscape, true, "asteroid", kRunRunning},
+      {"Escape released", T::KeyUp, kScanEscape, false, "asteroid", kRunRunning},
+      {"Escape pressed again quits", T::KeyDown, kScanEscape, false, "asteroid", kRunQuitting},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    const platform::WindowEvent e = Key(step.type, step.scancode, step.repeat);
+    if (step.type == T::KeyDown) OnKeyDown(e);
+    else OnKeyUp(e);
+    EXPECT_EQ(Selected(), step.selected);
+    EXPECT_EQ(gShell.runState, step.runState);
+  }
+}
+
+// A held key whose release the window never saw (it did not auto-repeat, so SDL dropped
+// the release): a look at the keyboard lets it go, and its next press acts.
+TEST_F(WindowEvents, AHeldKeyFoundReleasedOnTheKeyboardActsAgain) {
+  Start();
+  const int down = platform::KeyCodeFromScancode(kScanDown);
+  gShell.input.heldSinceGame.Hold({down});
+  gShell.input.heldSinceGame.KeepOnly({down});
+  Down(kScanDown, true);
+  EXPECT_EQ(Selected(), "asteroid");
+  gShell.input.heldSinceGame.KeepOnly({});
+  Press(kScanDown);
+  EXPECT_EQ(Selected(), "bzone");
 }
 
 }  // namespace
