@@ -13,10 +13,6 @@ names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
   for t in "$build"/fuzz/fuzz_*; do names+=("$(basename "$t" | sed 's/^fuzz_//')"); done
 fi
-# FUZZ_REPLAY_ONLY: names of targets that only replay their seeds and regressions here.
-# The clip decoder's fuzzing drives FFmpeg's own (uninstrumented) code, which now and then
-# corrupts the heap where ASan cannot say which input did it; `make fuzz` fuzzes it in full.
-replay_only=" ${FUZZ_REPLAY_ONLY:-} "
 # Targets that read files put them in a scratch folder; one left by a crash stays in here.
 export TMPDIR="$build/tmp"
 mkdir -p "$TMPDIR"
@@ -39,17 +35,6 @@ for name in "${names[@]}"; do
       failed=1
       continue
     fi
-  fi
-  if [[ "$replay_only" == *" $name "* ]]; then
-    seeds=("$build"/seeds/"$name"/*)
-    if [ -e "${seeds[0]}" ] && ! "$target" -timeout=10 -rss_limit_mb=2048 "${seeds[@]}" >"$log" 2>&1; then
-      echo "fuzz_$name: a seed fails; see $log" >&2
-      failed=1
-      summary+="fuzz_$name: FAILED"$'\n'
-    else
-      summary+="$(printf 'fuzz_%-12s replayed %s seeds' "$name" "${#seeds[@]}")"$'\n'
-    fi
-    continue
   fi
   "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" "$corpus" "$build/seeds/$name" >"$log" 2>&1

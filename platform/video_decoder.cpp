@@ -4,6 +4,7 @@
 #include <cmath>
 #include <mutex>
 
+#include "platform/padded_bgra.h"
 #include "platform/video_container.h"
 #include "platform/video_sound_decoder.h"
 
@@ -72,6 +73,7 @@ struct VideoDecoder::State {
   AVFrame* frame = nullptr;
   AVFrame* softFrame = nullptr;
   SwsContext* scaler = nullptr;
+  PaddedBgra scaled;
   int stream = -1;
   AVRational timeBase{1, 1000};
   std::int64_t startTs = 0;
@@ -188,12 +190,16 @@ struct VideoDecoder::State {
                                   outHeight, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr,
                                   nullptr);
     if (!scaler) return Fail("format d'image non pris en charge");
+    // The converter writes whole SIMD blocks, past the row's last pixel: it converts into
+    // padded rows, which are then copied out without the padding.
+    scaled.Resize(outWidth, outHeight);
+    std::uint8_t* planes[4] = {scaled.data(), nullptr, nullptr, nullptr};
+    int strides[4] = {scaled.stride(), 0, 0, 0};
+    sws_scale(scaler, source->data, source->linesize, 0, height, planes, strides);
+    if (!scaled.GuardIntact()) return Fail(std::string(kConversionOverrun));
+    scaled.CopyTo(out.bgra);
     out.width = outWidth;
     out.height = outHeight;
-    out.bgra.resize(std::size_t(outWidth) * outHeight * 4);
-    std::uint8_t* planes[4] = {out.bgra.data(), nullptr, nullptr, nullptr};
-    int strides[4] = {outWidth * 4, 0, 0, 0};
-    sws_scale(scaler, source->data, source->linesize, 0, height, planes, strides);
     out.sourceWidth = width;
     out.sourceHeight = height;
     out.ptsMs = FrameTime(decoded);

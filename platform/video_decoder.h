@@ -9,11 +9,16 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/video_source.h"
 
 namespace platform {
+
+// The error of a frame whose conversion wrote past the memory given to it (a fault of the
+// media libraries at hand; the clip is given up rather than trusted).
+inline constexpr std::string_view kConversionOverrun = "conversion d'image hors limites";
 
 class VideoDecoder final : public VideoSource {
  public:

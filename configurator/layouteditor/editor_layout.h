@@ -77,8 +77,11 @@ void TakeSnapshot(EditorLayout& layout);
 // Differs from the snapshot in any compared field (faces without regard to letter case).
 bool IsModified(const EditorLayout& layout);
 
-// Sorts the objects by order and renumbers them 1 ... 15. Equal orders keep the index
-// order.
+// Sorts the objects by order and renumbers them 1 ... 15. The sort swaps the object at
+// each place with every later one of a smaller order, so equal orders do not always keep
+// the index order: when a smaller order is swapped forward, the object it displaces lands
+// behind its equals (orders 2, 2, 1 give the objects 2, 1, 0). Only all-equal orders keep
+// the index order.
 void NormaliseOrder(EditorLayout& layout);
 
 // The list height is divided by the row count: any stored count gives 1 ... 50 here.

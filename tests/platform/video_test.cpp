@@ -112,6 +112,43 @@ TEST(VideoDecoder, FrameSizeLimits) {
   EXPECT_FALSE(refused.NextFrame(f));
 }
 
+// libswscale's SIMD converters store whole blocks of pixels, and a row of these widths ends
+// inside one: every frame must still come whole, and the decoder fails a frame whose
+// conversion wrote past the memory it was given (a guard region checked after each frame).
+// Scaled down too, as the fuzzer's limits do: another converter, other odd widths.
+TEST(VideoDecoder, OddFrameSizesComeWholeInEveryContainer) {
+  const struct {
+    int width, height;
+    std::int64_t maxOutputPixels;
+    int outWidth, outHeight;
+  } sizes[] = {{426, 240, 1920 * 1080, 426, 240}, {383, 224, 1920 * 1080, 383, 224},
+               {127, 96, 1920 * 1080, 127, 96},   {1, 8, 1920 * 1080, 1, 8},
+               {426, 240, 128 * 128, 170, 96},    {383, 224, 100 * 100, 130, 76}};
+  for (const auto& s : sizes) {
+    for (const char* container : {"mp4", "mkv", "flv"}) {
+      const std::string what = std::to_string(s.width) + "x" + std::to_string(s.height) + " " + container +
+                               " into " + std::to_string(s.outWidth);
+      platform::VideoLimits limits;
+      limits.maxOutputPixels = s.maxOutputPixels;
+      VideoDecoder decoder(nullptr, limits);
+      ASSERT_TRUE(decoder.OpenMemory(ColourClipBytes(container, 3, s.width, s.height))) << what << decoder.error();
+      VideoFrame f;
+      int index = 0;
+      for (int pass = 0; pass < 2; ++pass) {
+        while (decoder.NextFrame(f)) {
+          ASSERT_EQ(std::make_tuple(f.width, f.height, f.bgra.size()),
+                    std::make_tuple(s.outWidth, s.outHeight, std::size_t(s.outWidth) * s.outHeight * 4))
+              << what;
+          ExpectFrameOfIndex(f, index++ % 3);
+        }
+        ASSERT_TRUE(decoder.Rewind()) << what << decoder.error();
+      }
+      EXPECT_EQ(decoder.error(), "") << what;
+      EXPECT_EQ(index, 6) << what;
+    }
+  }
+}
+
 TEST(VideoClip, FirstFrameThenTheNewestDueFrame) {
   auto clip = VideoClip::PlayMemory(ColourClipBytes("mp4", 10));
   VideoFrame f;

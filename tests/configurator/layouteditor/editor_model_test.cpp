@@ -67,11 +67,13 @@ TEST(EditorLayout, NormaliseOrderSortsAndRenumbers) {
   const struct {
     std::array<int, 15> orders, drawOrder;
   } cases[] = {
-      // The defaults stay as they are; equal orders keep the index order.
+      // The defaults stay as they are; orders all equal keep the index order.
       {{15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, {14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}},
       {{4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
       // Out of range and repeated values: the exchange sort decides between equals.
-      {{2, 1, 1, 0, -7, 99, 3, 3, 3, 3, 3, 3, 3, 3, 3}, {4, 3, 1, 2, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 5}}};
+      {{2, 1, 1, 0, -7, 99, 3, 3, 3, 3, 3, 3, 3, 3, 3}, {4, 3, 1, 2, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 5}},
+      // Not a stable sort: the 1 swapped to the front sends object 0 behind its equal, object 1.
+      {{2, 2, 1, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3}, {2, 1, 0, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}};
   for (const auto& c : cases) {
     EditorLayout l;
     for (int i = 0; i < 15; ++i) l.objects[i].order = c.orders[i];

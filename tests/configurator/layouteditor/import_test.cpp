@@ -36,7 +36,11 @@ struct Imported {
   int result = 0;
   Imported(bool mamewah, const std::string& text, DesktopSize desktop = {1024, 768}) {
     r.editor.templateName = "Kept";
-    r.editor.layout.objects[kEdSnap].left = 77;  // what a refusal must leave
+    // What a refusal must leave, down to the resolution.
+    r.editor.layout.objects[kEdBackGround].width = 640;
+    r.editor.layout.objects[kEdBackGround].height = 480;
+    r.editor.layout.objects[kEdSnap].left = 77;
+    TakeSnapshot(r.editor.layout);
     const std::string path = dir.Write("in", text);
     result = mamewah ? ImportMamewahLayout(r.editor, path, desktop) : ImportAtomicFeLayout(r.editor, path, desktop);
   }
@@ -128,7 +132,9 @@ TEST(ImportMamewah, FilesThatEndEarlyOrBringOddValues) {
                   {"1024\r\n769", kTooLarge}};
   for (const auto& c : refusals) {
     Imported m(true, c.text);
-    EXPECT_EQ(std::make_tuple(m.result, m.r.messages, m[kEdSnap].left), std::make_tuple(0, std::vector{c.message}, 77))
+    const EditorLayout& l = m.r.editor.layout;
+    EXPECT_EQ(std::make_tuple(m.result, m.r.messages, l.Width(), l.Height(), m[kEdSnap].left, IsModified(l)),
+              std::make_tuple(0, std::vector{c.message}, 640, 480, 77, false))
         << c.text;
   }
   RecordingEditor r;
@@ -206,7 +212,15 @@ TEST(ImportAtomicFe, DirectionCodesLayersAndRefusals) {
   for (const auto& c : layers)
     EXPECT_EQ(EditorDrawOrder(Imported(false, c.keys).r.editor.layout)[c.backgroundSlot], 0) << c.keys;
   EXPECT_EQ(Imported(false, "", {600, 400}).r.editor.layout.Width(), 600);
-  Imported large(false, "RESOLUTIONX=1025\n");
-  EXPECT_EQ(std::make_tuple(large.result, large.r.messages, large[kEdSnap].left),
-            std::make_tuple(0, std::vector{kTooLarge}, 77));
+  // A refusal leaves the model as it was: its resolution, its objects, nothing modified.
+  std::string tall = Sample("layout.cfg");
+  tall.replace(tall.find("RESOLUTIONY=768"), 15, "RESOLUTIONY=769");
+  for (const std::string& text : {std::string("RESOLUTIONX=1025\n"), tall}) {
+    Imported large(false, text);
+    const EditorLayout& l = large.r.editor.layout;
+    EXPECT_EQ(std::make_tuple(large.result, large.r.messages, l.Width(), l.Height(), large[kEdSnap].left,
+                              IsModified(l), large.r.calls.size()),
+              std::make_tuple(0, std::vector{kTooLarge}, 640, 480, 77, false, 0u))
+        << text.substr(0, 16);
+  }
 }

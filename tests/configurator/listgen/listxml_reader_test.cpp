@@ -59,6 +59,10 @@ TEST(ListXml, CurrentFormGivesTheSameKeysFromItsOwnElements) {
             "</machine>\n"),
        CrLf({"[pacman]", "RomOf=puckman", "FullName=Pac-Man (Midway)", "Infos1=1980", "Infos2=v 224x288 60Hz",
              "Infos3=2P 2C joy4way"})},
+      {"rotate 270 is vertical too: the size given turned",
+       Mame("<machine name=\"tate\"><display rotate=\"270\" width=\"256\" height=\"224\" refresh=\"60\"/>"
+            "</machine>"),
+       CrLf({"[tate]", "Infos2=v 224x256 60Hz"})},
       {"romof alone names the BIOS; rotate 180 is horizontal",
        Mame("<machine name=\"mslug\" romof=\"neogeo\"><display rotate=\"180\" width=\"320\" height=\"224\" "
             "refresh=\"59.185606\"/></machine>"),
