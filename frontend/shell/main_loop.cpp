@@ -140,15 +140,6 @@ void DispatchEvent(const platform::WindowEvent& event) {
       break;
     case Type::KeyDown:
       AskForFrame();  // every key shows its frame at once, whatever it did
-      // A key that takes a message away does nothing else.
-      if (!event.repeat && DismissScreenNotice(gShell.notice, gRender.sources.notice)) break;
-      wire::HandleWindowEvent(event);
-      break;
-    case Type::JoyButton:
-      if (event.value != 0 && DismissScreenNotice(gShell.notice, gRender.sources.notice)) {
-        AskForFrame();
-        break;
-      }
       wire::HandleWindowEvent(event);
       break;
     default:

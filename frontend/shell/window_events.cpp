@@ -6,6 +6,7 @@
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_state.h"
+#include "frontend/shell/screen_notice.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
@@ -39,6 +40,8 @@ void AfterRelease() {
 void OnKeyDown(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
   if (!gShell.input.heldSinceGame.OnKeyDown(raw)) return;
+  // A key that takes a message away does nothing else.
+  if (!event.repeat && DismissScreenNotice(gShell.notice, gRender.sources.notice)) return;
   const int code = gShell.input.systemKeys.OnKeyDown(raw);
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
@@ -49,6 +52,7 @@ void OnKeyDown(const platform::WindowEvent& event) {
 
 void OnPadPress(KeyAction action) {
   AskForFrame();  // as a key's, the press shows its frame at once
+  if (DismissScreenNotice(gShell.notice, gRender.sources.notice)) return;
   if (!WakeForPress()) return;
   if (action != KeyAction::None) HandlePadAction(action);
   gShell.slideShow.running = false;
