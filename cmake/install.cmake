@@ -7,6 +7,7 @@
 #   share/orvanel/demo                       the demo installation, copied on first start
 #   share/orvanel/Sound                      the default sounds
 #   share/applications, metainfo, icons, man/man6, lib/systemd/system
+#   /etc/X11/orvanel-kiosk-lock.conf         the X server's flags while the kiosk lock is set
 
 set(ORV_DEMO_TOOLS demo_emulator demo_art demo_sounds orvanel_shot config_shot close_window)
 add_custom_target(demo_programs)
@@ -77,3 +78,6 @@ endif()
 install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel.6 ${CMAKE_SOURCE_DIR}/data/orvanel-config.6
         ${CMAKE_SOURCE_DIR}/data/orvanel-session.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel-kiosk@.service DESTINATION lib/systemd/system)
+# An unprivileged X server takes a configuration named on its command line only from /etc/X11,
+# whatever the prefix.
+install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel-kiosk-lock.conf DESTINATION /etc/X11)

@@ -76,7 +76,7 @@ WindowEvent Translate(const SDL_Event& e) {
       out.alt = (e.key.keysym.mod & KMOD_ALT) != 0;
       break;
     case SDL_QUIT:
-      out.type = WindowEvent::Type::Close;
+      out.type = WindowEvent::Type::Quit;  // only SDL's signal handler sends it (hint below)
       break;
     case SDL_RENDER_TARGETS_RESET:
       out.type = WindowEvent::Type::RenderTargetsReset;
@@ -139,8 +139,9 @@ std::string LastWindowError() { return gError; }
 bool CreateMainWindow(bool windowed, int width, int height) {
   DestroyMainWindow();
   if (!EnsureVideo()) return false;
-  // The close request of the last window must reach us as a window event only.
-  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "1");
+  // The close request of the last window must reach us as a window event only: the kiosk
+  // lock refuses it, never the end a signal asks for.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   // Hidden until ShowMainWindow: SDL may replace the window while it sets up an accelerated
   // renderer, and what is on screen (and gets keys) must be the window that stays.

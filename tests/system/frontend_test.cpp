@@ -84,6 +84,22 @@ TEST_F(FrontendTest, WindowedRunLogsCountsAndEndsOnTheCloseRequest) {
   EXPECT_LT(log.find("Lancement"), log.find("Fin"));
 }
 
+// A window manager's close (Alt+F4) is a way out the kiosk lock keeps shut; the system's stop
+// (SIGTERM, as at shutdown) still ends the menu.
+TEST_F(FrontendTest, TheKioskLockRefusesTheWindowsCloseButNotTheSystemsStop) {
+  WriteWindowedInstallation("Verrouillage=672+672\r\n");
+  Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty());
+  f.Close(id);
+  const std::string refused = "Fermeture de la fenetre refusee : verrouillage de la borne";
+  EXPECT_NE(inst.WaitForLog(refused, 30000).find(refused), std::string::npos) << Log();
+  EXPECT_FALSE(f.Wait(0).has_value()) << "the close request ended a locked menu";
+  ::kill(f.pid(), SIGTERM);
+  EXPECT_EQ(f.Wait().value_or(-1), 0);
+  EXPECT_NE(Log().find("=== Fin ==="), std::string::npos);
+}
+
 TEST_F(FrontendTest, NoDisplayIsReportedAndEndsInOrder) {
   WriteWindowedInstallation();
   Frontend f(inst, "");

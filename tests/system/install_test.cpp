@@ -66,6 +66,7 @@ TEST_F(Installed, FilesAreWhereThePackageExpectsThemAndValidate) {
                         "share/man/man6/orvanel-config.6", "share/man/man6/orvanel-session.6",
                         "lib/systemd/system/orvanel-kiosk@.service"})
     EXPECT_TRUE(fs::exists(Usr(f))) << f;
+  EXPECT_TRUE(fs::exists(root_->path() + "/etc/X11/orvanel-kiosk-lock.conf"));  // where X looks
   // The key tracker and the clip decoder in the package's private folder, where the
   // frontend's run path looks.
   std::vector<std::string> libraries;

@@ -10,9 +10,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The menu: writes down how it was started and ends as $MENU_ENDS says (a status, or "segv"
-// for a crash).
+// The menu: answers the lock question with $LOCKED, writes down how it was started and ends
+// as $MENU_ENDS says (a status, or "segv" for a crash).
 constexpr const char* kMenu = R"(#!/bin/sh
+case " $* " in *" --kiosk-locked "*) exit "${LOCKED:-1}" ;; esac
 echo "menu DISPLAY=${DISPLAY:-} $*" >"$(dirname "$0")/started"
 if [ "${MENU_ENDS:-0}" = segv ]; then ulimit -c 0; kill -SEGV $$; fi
 exit "${MENU_ENDS:-0}"
@@ -121,6 +122,56 @@ TEST_F(SessionScript, EndsAsTheMenuEndedUnderX) {
   }
   // Nothing of the session is left in the runtime directory.
   EXPECT_TRUE(fs::is_empty(dir / "run"));
+}
+
+// With the kiosk lock set (the menu's answer to --kiosk-locked), X's zap and terminal keys are
+// shut too; without it they stay, for the owner at the cabinet.
+TEST_F(SessionScript, ShutsXsOwnWaysOutOnlyWhileTheKioskLockIsSet) {
+  const struct {
+    const char* locked;  // the menu's status: 0 locked, 1 not, 2 a menu that knows no such question
+    bool shut;
+  } cases[] = {{"0", true}, {"1", false}, {"2", false}};
+  for (const auto& c : cases) {
+    const Result r = Run(std::string("LOCKED=") + c.locked, true);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.started, "menu DISPLAY=:x --base /b") << c.locked;
+    const std::string line = XinitLine();
+    const auto server = line.find(" -- ");
+    ASSERT_NE(server, std::string::npos) << line;
+    EXPECT_EQ(line.find(" -nozap", server) != std::string::npos, c.shut) << line;
+    EXPECT_EQ(line.find(" -config orvanel-kiosk-lock.conf", server) != std::string::npos, c.shut) << line;
+  }
+  // The configuration it names turns the terminal keys off.
+  const std::string conf = dir.Read(std::string(ORV_SOURCE_DIR) + "/data/orvanel-kiosk-lock.conf");
+  const auto section = conf.find("Section \"ServerFlags\"");
+  ASSERT_NE(section, std::string::npos) << conf;
+  EXPECT_LT(section, conf.find("Option \"DontVTSwitch\" \"true\""));
+  EXPECT_LT(conf.find("Option \"DontVTSwitch\""), conf.find("EndSection"));
+}
+
+// The real menu's answer to the session's question, read as the lock itself reads the setting
+// (an unreadable one keeps the cabinet locked), and without starting anything.
+TEST(SessionLockQuestion, TheMenuAnswersWhetherTheLockIsSet) {
+  const struct {
+    const char* settings;  // config/Orvanel.ini; nullptr: none
+    int status;
+  } cases[] = {
+      {nullptr, 1},
+      {"[General]\r\nLastEmu=a\r\n", 1},
+      {"[General]\r\nVerrouillage=\r\n", 1},
+      {"[General]\r\nVerrouillage=672+672\r\n", 0},
+      {"[general]\nverrouillage= 4 \n", 0},
+      {"[General]\r\nVerrouillage=Down\r\n", 0},
+  };
+  for (const auto& c : cases) {
+    TempDir base;
+    if (c.settings) base.Write("config/Orvanel.ini", c.settings);
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(ORV_BINARY_DIR) +
+                                "/Orvanel --base " + base.path() + " --kiosk-locked >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status) << (c.settings ? c.settings : "no settings");
+    EXPECT_FALSE(fs::exists(base / "debug.txt")) << "the question started the menu";
+  }
 }
 
 }  // namespace
