@@ -46,13 +46,16 @@ bool EnsureVideo() {
       gError = SDL_GetError();
       return false;
     }
-    // SDL's last resort draws nowhere: the owner at a blank console must be told why.
+    // SDL's last resort draws nowhere: a menu nobody sees is a failure, and the owner at a
+    // blank console must be told why.
     const std::string fallback = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
     if (fallback == "offscreen" || fallback == "dummy") {
-      const std::string text = "Aucun ecran : ni X, ni Wayland, ni KMS/DRM (" + gError +
-                               ") ; le menu tourne sans rien afficher (pilote " + fallback + ")";
-      WriteLog(text, 1, 1);
-      std::fprintf(stderr, "orvanel: %s\n", text.c_str());
+      gError = "Aucun ecran : ni X, ni Wayland, ni KMS/DRM (" + gError +
+               ") ; le menu s'arrete (la carte graphique a-t-elle son pilote ? ls /dev/dri)";
+      WriteLog(gError, 1, 1);
+      std::fprintf(stderr, "orvanel: %s\n", gError.c_str());
+      SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+      return false;
     }
   }
   LogVideoDriverOnce();

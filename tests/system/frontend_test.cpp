@@ -111,6 +111,18 @@ TEST_F(FrontendTest, NoDisplayIsReportedAndEndsInOrder) {
   EXPECT_EQ(NbExec(), "1");
 }
 
+// On the console without a display device (ORVANEL_SESSION=kms on a machine without KMS/DRM)
+// the menu would draw nowhere: it says why and ends with a failure.
+TEST_F(FrontendTest, NoScreenAtAllIsAFailureThatSaysWhy) {
+  if (std::filesystem::exists("/dev/dri")) GTEST_SKIP() << "this machine has a display device";
+  WriteWindowedInstallation();
+  Frontend f(inst, "", {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "ORVANEL_SESSION=kms"});
+  EXPECT_EQ(f.Wait().value_or(-1), 1);
+  const std::string log = Log();
+  EXPECT_NE(log.find("Aucun ecran : ni X, ni Wayland, ni KMS/DRM ("), std::string::npos) << log;
+  EXPECT_NE(log.find(") ; le menu s'arrete"), std::string::npos) << log;
+}
+
 TEST_F(FrontendTest, MissingLayoutIsReportedWithTheTemplateNameAndEndsInOrder) {
   inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=demo\r\nModeFenetre=OUI\r\n");
   inst.Write("config/demo/config.ini", "[Config]\r\nTemplateDir=Absent\r\n");

@@ -100,14 +100,15 @@ TEST_F(Installed, ManPagesRenderAndListTheOptionsOfTheUsage) {
   const struct {
     const char* program;
     const char* page;
-  } pages[] = {{"games/orvanel", "orvanel.6"}, {"games/orvanel-config", "orvanel-config.6"}, {nullptr, "orvanel-session.6"}};
+  } pages[] = {{"games/orvanel", "orvanel.6"},
+               {"games/orvanel-config", "orvanel-config.6"},
+               {"games/orvanel-session", "orvanel-session.6"}};
   for (const auto& p : pages) {
     const std::string page = Usr("share/man/man6/") + p.page;
     const Output r = RunProgram("MANWIDTH=80 man --warnings -l " + page);
     EXPECT_EQ(r.code, 0) << p.page << r.err;
     EXPECT_EQ(r.err, "") << p.page;
     EXPECT_NE(r.out.find("SYNOPSIS"), std::string::npos) << p.page;
-    if (!p.program) continue;
     // Every option the usage names is in the page.
     std::ifstream in(page);
     std::string source((std::istreambuf_iterator<char>(in)), {});

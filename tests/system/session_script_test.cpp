@@ -36,6 +36,12 @@ DISPLAY=:x "$@" || true
 exit 0
 )";
 
+// tty: the terminal $TTY names, none when it is empty.
+constexpr const char* kTty = R"(#!/bin/sh
+[ -n "${TTY:-}" ] || { echo "not a tty"; exit 1; }
+echo "$TTY"
+)";
+
 class SessionScript : public ::testing::Test {
  protected:
   SessionScript() {
@@ -43,7 +49,9 @@ class SessionScript : public ::testing::Test {
     dir.Write("orvanel", kMenu);
     dir.Write("x/xinit", kXinit);
     dir.Write("x/Xorg", "#!/bin/sh\n");
-    for (const char* f : {"orvanel-session", "orvanel", "x/xinit", "x/Xorg"})
+    dir.Write("tools/tty", kTty);
+    dir.Write("dev/dri/card0", "");  // a screen
+    for (const char* f : {"orvanel-session", "orvanel", "x/xinit", "x/Xorg", "tools/tty"})
       fs::permissions(dir / f, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
     // The stand-ins' directory or none, and the few tools the scripts use: never this
     // machine's X.
@@ -58,22 +66,26 @@ class SessionScript : public ::testing::Test {
   struct Result {
     int status = -1;
     std::string started;  // what the menu wrote; empty: it never started
-    std::string err;      // the session's standard error
+    std::string out;      // the session's standard output
+    std::string err;      // its standard error
   };
 
-  // The session started with `environment` only (and --base /b); X installed or not.
-  Result Run(const std::string& environment, bool xInstalled) {
+  // The session started with `environment` only, on tty1 of a machine with a screen unless
+  // `environment` says otherwise; X installed or not.
+  Result Run(const std::string& environment, bool xInstalled, const std::string& args = "--base /b") {
     fs::remove(dir / "started");
     fs::remove(dir / "xinit-line");
     const std::string path = xInstalled ? dir.path() + "/x:" + dir.path() + "/tools" : dir.path() + "/tools";
-    const std::string command = "env -i PATH=" + path + " XDG_RUNTIME_DIR=" + dir.path() + "/run " + environment +
-                                " /bin/sh " + dir.path() + "/orvanel-session --base /b </dev/null >/dev/null 2>" +
-                                dir.path() + "/err";
+    const std::string command = "env -i PATH=" + path + " XDG_RUNTIME_DIR=" + dir.path() +
+                                "/run TTY=/dev/tty1 ORVANEL_SESSION_DEVICES=" + dir.path() + "/dev " + environment +
+                                " /bin/sh " + dir.path() + "/orvanel-session " + args + " </dev/null >" +
+                                dir.path() + "/out 2>" + dir.path() + "/err";
     const int status = std::system(command.c_str());
     Result r;
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     r.started = dir.Read("started");
     if (!r.started.empty() && r.started.back() == '\n') r.started.pop_back();
+    r.out = dir.Read("out");
     r.err = dir.Read("err");
     return r;
   }
@@ -172,6 +184,54 @@ TEST(SessionLockQuestion, TheMenuAnswersWhetherTheLockIsSet) {
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status) << (c.settings ? c.settings : "no settings");
     EXPECT_FALSE(fs::exists(base / "debug.txt")) << "the question started the menu";
   }
+}
+
+// What X needs is checked before it starts, and said in one sentence with what to do; the
+// server starts on the terminal of the login.
+TEST_F(SessionScript, SaysWhyXCannotStartBeforeTryingAndWhatToDo) {
+  const struct {
+    std::string environment;
+    std::string said;  // in the one line on standard error
+    bool xTried;
+  } cases[] = {
+      {"TTY=", "not a console login (not a tty)", false},
+      {"TTY=/dev/pts/3", "not a console login (/dev/pts/3)", false},
+      {"ORVANEL_SESSION_DEVICES=" + dir.path() + "/none", "no screen", false},
+      {"XINIT_FAILS=1", "X did not start, its reasons are in ~/.local/share/xorg/Xorg.", true},
+  };
+  for (const auto& c : cases) {
+    const Result r = Run(c.environment, true);
+    EXPECT_EQ(r.status, 1) << c.environment;
+    EXPECT_EQ(r.started, "") << c.environment;
+    EXPECT_NE(r.err.find(c.said), std::string::npos) << c.environment << "\n" << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(!XinitLine().empty(), c.xTried) << c.environment;
+  }
+  const Result r = Run("TTY=/dev/tty3", true);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(XinitLine().find(" vt3 -keeptty"), std::string::npos) << XinitLine();
+}
+
+// The session's own usage; a wrong option starts nothing.
+TEST_F(SessionScript, AnswersItsOwnOptions) {
+  const struct {
+    std::string args;
+    int status;
+    std::string out, err;  // the start of each stream
+  } cases[] = {
+      {"--help", 0, "Usage: orvanel-session [--base DIR]\n", ""},
+      {"--base /b -h", 0, "Usage: orvanel-session [--base DIR]\n", ""},
+      {"--fullscreen", 2, "", "orvanel-session: unknown option \"--fullscreen\"\nUsage: orvanel-session"},
+      {"--base", 2, "", "orvanel-session: --base needs a directory"},
+  };
+  for (const auto& c : cases) {
+    const Result r = Run("", true, c.args);
+    EXPECT_EQ(r.status, c.status) << c.args;
+    EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << c.args << "\n" << r.out;
+    EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << c.args << "\n" << r.err;
+    EXPECT_EQ(r.started, "") << c.args;
+  }
+  EXPECT_EQ(Run("", true, "--base=/c").started, "menu DISPLAY=:x --base=/c");
 }
 
 }  // namespace
