@@ -7,6 +7,7 @@
 #   share/orvanel/demo                       the demo installation, copied on first start
 #   share/orvanel/Sound                      the default sounds
 #   share/applications, metainfo, icons, man/man6, lib/systemd/system
+#   /etc/X11/orvanel-kiosk-lock.conf         the X server's flags while the kiosk lock is set
 
 set(ORV_DEMO_TOOLS demo_emulator demo_art demo_sounds orvanel_shot config_shot close_window)
 add_custom_target(demo_programs)
@@ -80,3 +81,6 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel-kiosk@.service DESTINATION lib/sy
 # The owner's guide and its pictures, where Debian keeps a package's documentation.
 install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvanel)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/pictures DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvanel)
+# An unprivileged X server takes a configuration named on its command line only from /etc/X11,
+# whatever the prefix.
+install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel-kiosk-lock.conf DESTINATION /etc/X11)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/shell/kiosk_lock.h"
 #include "frontend/shell/startup.h"
 #include "platform/memory.h"
 #include "platform/renderer_choice.h"
@@ -19,6 +20,7 @@ constexpr const char* kUsage =
     "  --base DOSSIER  l'installation \xC3\xA0 utiliser (r\xC3\xA9glages, listes, statistiques, debug.txt)\n"
     "  --help, -h      affiche cette aide\n"
     "  --version       affiche la version\n"
+    "  --kiosk-locked  ne d\xC3\xA9marre pas : statut 0 si le verrouillage de la borne est mis, 1 sinon\n"
     "\n"
     "Sans --base : le dossier du programme s'il contient config/Orvanel.ini, sinon\n"
     "$XDG_DATA_HOME/orvanel (~/.local/share/orvanel), cr\xC3\xA9\xC3\xA9 au premier lancement avec la d\xC3\xA9mo.\n";
@@ -28,7 +30,9 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
   // Started again by itself to choose its renderer in a process of its own.
   if (const auto code = platform::RunRendererChoiceIfAsked(argc, argv)) return *code;
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args(argv + 1, argv + argc);
+  // orvanel-session's question before it starts X: the lock also shuts X's own doors.
+  const bool lockQuestion = std::erase(args, std::string("--kiosk-locked")) > 0;
   const settings::StartOptions options = settings::ParseStartOptions(args);
   if (options.unknown) {
     std::fprintf(stderr, "orvanel : option inconnue \xC2\xAB %s \xC2\xBB\n%s", options.unknown->c_str(), kUsage);
@@ -41,6 +45,10 @@ int main(int argc, char** argv) {
   if (options.version) {
     std::puts(settings::VersionLine("Orvanel").c_str());
     return 0;
+  }
+  if (lockQuestion) {
+    const auto choice = settings::ChooseInstallation(settings::InputsOfThisProcess(options.base));
+    return InstallationKioskLocked(choice.directory) ? 0 : 1;
   }
   platform::KeepFreedMemoryForReuse();
   const auto inputs = settings::InputsOfThisProcess(options.base);

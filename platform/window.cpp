@@ -46,13 +46,16 @@ bool EnsureVideo() {
       gError = SDL_GetError();
       return false;
     }
-    // SDL's last resort draws nowhere: the owner at a blank console must be told why.
+    // SDL's last resort draws nowhere: a menu nobody sees is a failure, and the owner at a
+    // blank console must be told why.
     const std::string fallback = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
     if (fallback == "offscreen" || fallback == "dummy") {
-      const std::string text = "Aucun ecran : ni X, ni Wayland, ni KMS/DRM (" + gError +
-                               ") ; le menu tourne sans rien afficher (pilote " + fallback + ")";
-      WriteLog(text, 1, 1);
-      std::fprintf(stderr, "orvanel: %s\n", text.c_str());
+      gError = "Aucun ecran : ni X, ni Wayland, ni KMS/DRM (" + gError +
+               ") ; le menu s'arrete (la carte graphique a-t-elle son pilote ? ls /dev/dri)";
+      WriteLog(gError, 1, 1);
+      std::fprintf(stderr, "orvanel: %s\n", gError.c_str());
+      SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+      return false;
     }
   }
   LogVideoDriverOnce();
@@ -76,7 +79,7 @@ WindowEvent Translate(const SDL_Event& e) {
       out.alt = (e.key.keysym.mod & KMOD_ALT) != 0;
       break;
     case SDL_QUIT:
-      out.type = WindowEvent::Type::Close;
+      out.type = WindowEvent::Type::Quit;  // only SDL's signal handler sends it (hint below)
       break;
     case SDL_RENDER_TARGETS_RESET:
       out.type = WindowEvent::Type::RenderTargetsReset;
@@ -139,8 +142,9 @@ std::string LastWindowError() { return gError; }
 bool CreateMainWindow(bool windowed, int width, int height) {
   DestroyMainWindow();
   if (!EnsureVideo()) return false;
-  // The close request of the last window must reach us as a window event only.
-  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "1");
+  // The close request of the last window must reach us as a window event only: the kiosk
+  // lock refuses it, never the end a signal asks for.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   // Hidden until ShowMainWindow: SDL may replace the window while it sets up an accelerated
   // renderer, and what is on screen (and gets keys) must be the window that stays.

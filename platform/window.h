@@ -13,7 +13,8 @@ struct WindowEvent {
     None,
     KeyDown,              // scancode = SDL scancode, repeat = auto-repeat
     KeyUp,
-    Close,                // the window's close request (WM_CLOSE)
+    Close,                // the window's close request (a window manager's, Alt+F4)
+    Quit,                 // the process is asked to end (SIGTERM, SIGINT)
     RenderTargetsReset,   // target textures lost their content
     RenderDeviceReset,    // the whole renderer must be re-created
     Shown,

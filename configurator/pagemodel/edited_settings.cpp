@@ -1,5 +1,6 @@
 #include "configurator/pagemodel/edited_settings.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/message_box.h"
@@ -24,6 +25,14 @@ bool EditedSettings::Save(const std::string& path) {
   for (settings::SettingId id : keys_.ids) {
     const settings::SettingId one[] = {id};
     if (!settings::SharesField(id) || !settings::SameSettings(value, snapshot, one)) ids.push_back(id);
+  }
+  // The menu starts on LastEmu, the configuration it last showed: a new base configuration
+  // would wait behind it, so the next start opens on the new base (none leaves LastEmu be).
+  const settings::SettingId base[] = {settings::SettingId::EmuBase};
+  if (std::ranges::find(keys_.ids, base[0]) != keys_.ids.end() && !value.emuBase.empty() &&
+      !settings::SameSettings(value, snapshot, base)) {
+    value.lastEmu = value.emuBase;
+    ids.push_back(settings::SettingId::LastEmu);
   }
   return Write(path, ids, nullptr);
 }

@@ -25,6 +25,7 @@ bool GiveUp(const std::string& why) {
   platform::WriteLog("Affichage impossible apres le jeu : " + why, 1, 1);
   platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
   gShell.runState = kRunStopped;
+  gShell.exitStatus = kFailureStatus;
   return false;
 }
 

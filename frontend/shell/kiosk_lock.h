@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,11 @@ enum class LockStep {
   kSwallow,  // taken by the lock: the key does nothing else
   kQuit,     // the sequence is complete: leave now
 };
+
+// True while the lock is set: a sequence, or a setting that cannot be read.
+bool KioskLockSet(const std::optional<std::vector<int>>& sequence);
+// The lock as the installation in `baseDirectory` sets it (config/Orvanel.ini).
+bool InstallationKioskLocked(const std::string& baseDirectory);
 
 // One key press through the lock. isQuit: the key would quit the menu to the desktop.
 // sequence: the setting as settings::ParseKeyCodeList reads it (empty: no lock; nothing:

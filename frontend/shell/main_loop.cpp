@@ -11,6 +11,7 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/display_handover.h"
 #include "frontend/shell/display_recovery.h"
+#include "frontend/shell/kiosk_lock.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/pad_input.h"
@@ -24,7 +25,9 @@
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/keyboard_state.h"
+#include "platform/debug_log.h"
 #include "platform/window.h"
+#include "settings/key_code_list.h"
 
 namespace {
 // NextFrameTime this far ahead means that no clock asked for a frame.
@@ -126,6 +129,14 @@ void DispatchEvent(const platform::WindowEvent& event) {
   using Type = platform::WindowEvent::Type;
   switch (event.type) {
     case Type::Close:
+      // A window manager's close (Alt+F4) is a door out like QuitKey: the lock keeps it shut.
+      if (KioskLockSet(settings::ParseKeyCodeList(gShell.settings.verrouillage))) {
+        platform::WriteLog("Fermeture de la fenetre refusee : verrouillage de la borne", 1, 1);
+        break;
+      }
+      gShell.runState = kRunStopped;
+      break;
+    case Type::Quit:  // the system's stop (shutdown, systemctl stop) is never refused
       gShell.runState = kRunStopped;
       break;
     case Type::RenderTargetsReset:

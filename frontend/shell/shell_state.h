@@ -24,6 +24,9 @@ enum RunStateValue : int {
   kRunQuitting = 2,  // the quit key was pressed: ends when the closing transition is over
 };
 
+// The exit status of a run that had to stop (no settings, no display, no layout).
+inline constexpr int kFailureStatus = 1;
+
 enum class DisplayReset : int {
   None = 0,
   Targets,  // target textures lost their content: release and reload the resources
@@ -41,6 +44,9 @@ struct Shell {
   std::string baseDirectory;         // directory of the program file, no trailing '/'
   std::uint32_t startTick = 0;       // first action of the start-up
   int runState = kRunRunning;        // RunState
+  // What the program ends with: 0 when the owner left (or the system asked it to), 1 when it
+  // had to stop, so a kiosk unit knows to start it again.
+  int exitStatus = 0;
   bool deviceLost = false;           // resources released for a lost display
   bool launched = false;             // a game ran; cleared once the display is usable
   DisplayReset pendingReset = DisplayReset::None;

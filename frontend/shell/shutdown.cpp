@@ -48,6 +48,6 @@ int Shutdown() {
   } else if (!command.empty() && !platform::SpawnDetached(command)) {
     platform::WriteLog("Lancement impossible : " + command.front(), 1, 1);
   }
-  // S8: our events carry no message parameter; the close request's was 0.
-  return 0;
+  // S8: the status the run ended with (a power-off, asked or refused, ends as the quit it was).
+  return gShell.exitStatus;
 }

@@ -40,7 +40,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
 
   if (!LoadConfiguration("")) {
     platform::ShowMessageBox("Fichier Orvanel.ini non trouv\xE9 !", "Orvanel");
-    return 0;
+    return kFailureStatus;
   }
   const Settings& s = gShell.settings;
   CountRun(baseDirectory);
@@ -49,6 +49,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
 
   if (!CreateMainWindow() || wire::CreateMainDisplay() < 0) {
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
+    gShell.exitStatus = kFailureStatus;
     return Shutdown();
   }
   gRender.sources.notice = CheckInputDevices();
@@ -60,6 +61,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     ReleaseAll();
     platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
     gShell.runState = kRunStopped;
+    gShell.exitStatus = kFailureStatus;
     return Shutdown();
   }
   ResetClocks(platform::GetTickCount());

@@ -42,7 +42,7 @@ TEST_F(FrontendTest, AloneInAnEmptyDirectorySaysSoAndEndsWithoutAWindow) {
   Frontend f(inst, display());
   auto code = f.Wait();
   ASSERT_TRUE(code.has_value());
-  EXPECT_EQ(*code, 0);
+  EXPECT_EQ(*code, 1);  // a failure: a kiosk unit starts it again
   // Without settings beside it the frontend looks in the user's data folder, which has none
   // either (no demo is installed beside a test's copy).
   const std::string log = inst.Read("user-data/orvanel/debug.txt");
@@ -84,10 +84,26 @@ TEST_F(FrontendTest, WindowedRunLogsCountsAndEndsOnTheCloseRequest) {
   EXPECT_LT(log.find("Lancement"), log.find("Fin"));
 }
 
+// A window manager's close (Alt+F4) is a way out the kiosk lock keeps shut; the system's stop
+// (SIGTERM, as at shutdown) still ends the menu.
+TEST_F(FrontendTest, TheKioskLockRefusesTheWindowsCloseButNotTheSystemsStop) {
+  WriteWindowedInstallation("Verrouillage=672+672\r\n");
+  Frontend f(inst, display());
+  const std::string id = f.WaitForWindow();
+  ASSERT_FALSE(id.empty());
+  f.Close(id);
+  const std::string refused = "Fermeture de la fenetre refusee : verrouillage de la borne";
+  EXPECT_NE(inst.WaitForLog(refused, 30000).find(refused), std::string::npos) << Log();
+  EXPECT_FALSE(f.Wait(0).has_value()) << "the close request ended a locked menu";
+  ::kill(f.pid(), SIGTERM);
+  EXPECT_EQ(f.Wait().value_or(-1), 0);
+  EXPECT_NE(Log().find("=== Fin ==="), std::string::npos);
+}
+
 TEST_F(FrontendTest, NoDisplayIsReportedAndEndsInOrder) {
   WriteWindowedInstallation();
   Frontend f(inst, "");
-  EXPECT_EQ(f.Wait().value_or(-1), 0);
+  EXPECT_EQ(f.Wait().value_or(-1), 1);
   const std::string log = Log();
   const auto message = log.find("Probl\xC3\xA8me durant l'initialisation de DirectX");
   ASSERT_NE(message, std::string::npos) << log;
@@ -95,11 +111,23 @@ TEST_F(FrontendTest, NoDisplayIsReportedAndEndsInOrder) {
   EXPECT_EQ(NbExec(), "1");
 }
 
+// On the console without a display device (ORVANEL_SESSION=kms on a machine without KMS/DRM)
+// the menu would draw nowhere: it says why and ends with a failure.
+TEST_F(FrontendTest, NoScreenAtAllIsAFailureThatSaysWhy) {
+  if (std::filesystem::exists("/dev/dri")) GTEST_SKIP() << "this machine has a display device";
+  WriteWindowedInstallation();
+  Frontend f(inst, "", {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=", "ORVANEL_SESSION=kms"});
+  EXPECT_EQ(f.Wait().value_or(-1), 1);
+  const std::string log = Log();
+  EXPECT_NE(log.find("Aucun ecran : ni X, ni Wayland, ni KMS/DRM ("), std::string::npos) << log;
+  EXPECT_NE(log.find(") ; le menu s'arrete"), std::string::npos) << log;
+}
+
 TEST_F(FrontendTest, MissingLayoutIsReportedWithTheTemplateNameAndEndsInOrder) {
   inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=demo\r\nModeFenetre=OUI\r\n");
   inst.Write("config/demo/config.ini", "[Config]\r\nTemplateDir=Absent\r\n");
   Frontend f(inst, display());
-  EXPECT_EQ(f.Wait().value_or(-1), 0);
+  EXPECT_EQ(f.Wait().value_or(-1), 1);
   const std::string log = Log();
   const auto message = log.find("Message [Erreur de lecture !]: Absent");
   ASSERT_NE(message, std::string::npos) << log;

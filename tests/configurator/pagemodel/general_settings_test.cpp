@@ -8,6 +8,7 @@
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
+#include "platform/profile.h"
 #include "settings/read_settings.h"
 #include "settings/setting_fields.h"
 #include "settings/write_settings.h"
@@ -118,6 +119,30 @@ TEST_F(GeneralSettingsTest, ASaveKeepsTheConfigurationTheFrontendChose) {
                                             "MenuGenKey=999\r\nInfosKey=114\r\nVolumeUPKey=68\r\n"
                                             "VolumeDownKey=64\r\nNextZicKey=38\r\nQuitKey=2\r\n"
                                             "RotateKey=60\r\nJeuxFavoris=62\r\nRechercheKey=106\r\n");
+}
+
+// A new base configuration saved on the page is where the next start opens: the menu starts on
+// LastEmu, which would otherwise keep it on the configuration it last showed.
+TEST_F(GeneralSettingsTest, ANewBaseConfigurationIsWhereTheNextStartOpens) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=Demo\r\nEmuBase=Demo\r\n");
+  for (const char* name : {"Demo", "MAME"}) dir.Write(std::string("config/") + name + "/config.ini", "[Config]\r\n");
+  page.LoadFile(Path());
+  page.value.emuBase = "MAME";
+  ASSERT_TRUE(page.Save(Path()));
+  EXPECT_EQ(platform::ReadProfileString(Path(), "General", "LastEmu", ""), "MAME");
+  EXPECT_FALSE(page.IsModified());
+  page.value.emuBase = "";  // no base: the start keeps to LastEmu
+  ASSERT_TRUE(page.Save(Path()));
+  EXPECT_EQ(platform::ReadProfileString(Path(), "General", "LastEmu", ""), "MAME");
+  page.value.emuBase = "MAME";
+  ASSERT_TRUE(page.Save(Path()));
+
+  gShell = {};
+  gShell.baseDirectory = dir.path();
+  platform::SetLogDirectory(dir.path());
+  ASSERT_EQ(LoadConfiguration(""), 1);
+  EXPECT_EQ(gShell.settings.currentConfig, "MAME");
+  gShell = {};
 }
 
 TEST_F(GeneralSettingsTest, ExitModeFollowsTheCheckBoxOnlyWhenItChanges) {

@@ -1,6 +1,7 @@
 // The pages write the same bytes for the same edits as the files kept beside this test,
 // which earlier versions of the pages saved: an owner's files never change shape because
-// the configurator was rebuilt.
+// the configurator was rebuilt. (A new EmuBase also sets LastEmu, in general_club, since the
+// next start must open on it.)
 #include <gtest/gtest.h>
 
 #include <fstream>

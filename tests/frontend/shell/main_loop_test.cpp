@@ -172,6 +172,30 @@ TEST_F(MainLoopTest, CloseRequestStopsTheLoopAndResetsAreRecovered) {
   EXPECT_EQ(gShell.runState, kRunStopped);
 }
 
+// The window manager's close is a way out like QuitKey: the kiosk lock refuses it (an
+// unreadable lock too), never the system's stop.
+TEST_F(MainLoopTest, TheKioskLockRefusesTheWindowsCloseButNotTheSystemsStop) {
+  using Type = platform::WindowEvent::Type;
+  const struct {
+    const char* lock;
+    Type event;
+    bool ends;
+  } cases[] = {
+      {"", Type::Close, true},          {"", Type::Quit, true},
+      {"672+672", Type::Close, false},  {"672+672", Type::Quit, true},
+      {"Down", Type::Close, false},     {"Down", Type::Quit, true},
+  };
+  for (const auto& c : cases) {
+    ResetShellState();
+    gShell.settings.verrouillage = c.lock;
+    platform::WindowEvent e;
+    e.type = c.event;
+    DispatchEvent(e);
+    EXPECT_EQ(gShell.runState == kRunStopped, c.ends) << c.lock << " " << int(c.event);
+  }
+  EXPECT_NE(dir.Read("debug.txt").find("Fermeture de la fenetre refusee : verrouillage de la borne"), std::string::npos);
+}
+
 TEST_F(MainLoopTest, ExitModes) {
   EXPECT_EQ(ExitModeCommand(1, "ignored"), (std::vector<std::string>{"systemctl", "poweroff"}));
   EXPECT_EQ(ExitModeCommand(2, "\"/opt/my app/run\" -x \"a b\""),

@@ -193,7 +193,10 @@ TEST_F(Screensaver, LowPowerWithoutDisplayDoesNothingHarmful) {
 
 TEST_F(Screensaver, TheMonitorAskedToSleepIsLeftToTheScreenSaverUntilAKey) {
   ::unsetenv("DISPLAY");
-  ASSERT_TRUE(platform::CreateMainWindow(true, 64, 48));  // on the dummy video driver of the tests
+  // On the dummy video driver, named: without a screen the console's driver would be tried,
+  // and a menu that draws nowhere stops.
+  ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+  ASSERT_TRUE(platform::CreateMainWindow(true, 64, 48));
   ASSERT_FALSE(platform::ScreenSaverAllowed()) << "the video layer keeps it away by default";
   gShell.settings.scrType = '3';
   gShell.settings.scrTimeOut = 1;

@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 
+#include "frontend/shell/display_handover.h"
 #include "platform/debug_log.h"
+#include "platform/window.h"
 #include "shell_installation.h"
 
 namespace {
@@ -35,6 +37,33 @@ TEST_F(StartupFailure, AnUnreadableTemplateLeavesLastGameAsItWas) {
   RunFrontendIn(dir.path());
   EXPECT_NE(Ini("debug.txt").find("=== Fin ==="), std::string::npos);  // it did stop
   EXPECT_EQ(Ini("config/arcade/config.ini"), before);
+}
+
+// Every way the menu has to stop ends with status 1, so a kiosk unit starts it again (the
+// owner's quit ends with 0: the whole-program close tests).
+TEST_F(StartupFailure, EveryStopForAFailureEndsWithStatusOne) {
+  const struct {
+    const char* what;
+    const char* removed;  // from the installation
+  } cases[] = {
+      {"no settings", "config/arcade/config.ini"},  // neither LastEmu nor EmuBase is there
+      {"no layout", "Templates/Plain/Layout.cfg"},
+  };
+  for (const auto& c : cases) {
+    ResetRecords();
+    SetUp();
+    std::filesystem::remove(dir / c.removed);
+    EXPECT_EQ(RunFrontendIn(dir.path()), 1) << c.what;
+  }
+  // The window cannot be made again after a game that had the whole display.
+  ResetRecords();
+  Settings s;
+  s.modeFenetre = true;
+  s.largFen = 0;  // no window of that size: every attempt fails at once
+  EXPECT_FALSE(TakeBackWholeDisplay(s));
+  EXPECT_EQ(gShell.exitStatus, 1);
+  EXPECT_EQ(gShell.runState, kRunStopped);
+  platform::QuitVideo();
 }
 
 }  // namespace
