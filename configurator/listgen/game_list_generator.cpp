@@ -6,6 +6,7 @@
 #include "configurator/listgen/game_list_builder.h"
 #include "configurator/listgen/generator_messages.h"
 #include "configurator/listgen/listinfo_reader.h"
+#include "configurator/listgen/listing_watch.h"
 #include "configurator/listgen/listxml_reader.h"
 #include "configurator/listgen/pipe_copy.h"
 #include "configurator/listgen/rom_folder.h"
@@ -62,6 +63,7 @@ std::string ProgramPath(const std::string& emulator) {
 struct RunOutcome {
   bool started = false;
   CopyResult copy = CopyResult::kNothingReceived;
+  ListingWatch watch;
 };
 
 RunOutcome RunEmulator(const std::string& program, const char* option, const GeneratorRequest& request,
@@ -79,7 +81,7 @@ RunOutcome RunEmulator(const std::string& program, const char* option, const Gen
   pipe->CloseWriteEnd();
   if (!process) return outcome;
   outcome.started = true;
-  outcome.copy = CopyPipeToFile(*pipe, request.temporaryFile, request.silenceLimitMs, hooks);
+  outcome.copy = CopyPipeToFile(*pipe, request.temporaryFile, request.silenceLimitMs, hooks, &outcome.watch);
   // Whatever it left running in its group (or itself, when it went silent) ends here.
   platform::TerminateProcessGroup(*process, kEndGraceMs);
   return outcome;
@@ -132,6 +134,8 @@ GenerationResult GenerateGameList(const GeneratorRequest& request, const Generat
   }
 
   GenerationResult result;
+  result.machinesRead = run.watch.machines();
+  result.mameListing = xml && run.watch.mame();
   if (!run.started || run.copy != CopyResult::kCopied) {
     hooks.Status("");
     platform::RemoveRegularFile(request.temporaryFile);

@@ -50,6 +50,8 @@ struct GenerationResult {
   int games = -1;       // games written; -1 when no listing could be had, 0 when it gave none
   GenerationFailure failure = GenerationFailure::kNone;
   std::string message;  // the closing message: "<n> ROM(S) récupèrée(s)." or the failure and its cause
+  int machinesRead = 0;   // the machines the emulator's listing described
+  bool mameListing = false;  // its XML listing's root is <mame>: kMameEmuParams suit it
   bool ok() const { return games > 0; }
 };
 

@@ -1,10 +1,16 @@
 // The generator's own texts (French, as the configurator shows them).
 #pragma once
 
+#include <string>
+
 namespace cfg {
 
 inline constexpr const char* kGeneratorCaption = "Configurateur Orvanel";
 inline constexpr const char* kCreatingList = "Création de la liste en cours ...";
+// Said while the emulator prints its listing: kCreatingList, then "<n> machines lues".
+inline std::string MachinesReadStatus(int machines) {
+  return std::string(kCreatingList) + " " + std::to_string(machines) + " machines lues";
+}
 // Followed by "<written> / <seen>".
 inline constexpr const char* kGamesProgress = "Récupération des roms en cours : ";
 inline constexpr const char* kGamesWritten = " ROM(S) récupèrée(s).";

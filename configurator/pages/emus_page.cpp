@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "configurator/listgen/ui/filter_dialog.h"
+#include "configurator/listgen/listing_watch.h"
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pagemodel/missing_paths.h"
@@ -92,6 +93,10 @@ void EmusPage::CreateEmulatorRows(QGridLayout* grid) {
   grid->addWidget(utilExt, 3, 2, 1, 2);
   binders_.Text(romsExt, SettingId::RomsExt);
   binders_.Check(utilExt, SettingId::UtilExt);
+  params_ = Named(new QLineEdit(this), 1099);
+  grid->addWidget(new QLabel(QStringLiteral("Arguments"), this), 3, 4);
+  grid->addWidget(params_, 3, 5);
+  binders_.Text(params_, SettingId::EmuParams);
 }
 
 void EmusPage::CreateMediaRows(QGridLayout* grid) {
@@ -144,7 +149,7 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
 void EmusPage::CreateListBox(QGridLayout* grid) {
   auto* listBox = new QGroupBox(QStringLiteral("Liste de ROMS"), this);
   auto* listGrid = new QGridLayout(listBox);
-  auto* listFile = Named(new QLineEdit(listBox), 1084);
+  auto* listFile = listFile_ = Named(new QLineEdit(listBox), 1084);
   auto* listButton = Named(new QPushButton(QStringLiteral("..."), listBox), 1069);
   auto* create = Named(new QPushButton(QStringLiteral("Créer"), listBox), 1070);
   listGrid->addWidget(listFile, 0, 0);
@@ -158,8 +163,7 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   binders_.File(listButton, listFile, SettingId::FichierDescription,
                 "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)", "Liste des Roms");
   const Settings& s = settings_.value;
-  std::string& listField = binders_.TextField(SettingId::FichierDescription);
-  connect(create, &QPushButton::clicked, this, [this, &s, listFile, &listField] {
+  connect(create, &QPushButton::clicked, this, [this, &s] {
     OpenGeneratorDialog(
         this, base_,
         [this, &s] {
@@ -167,11 +171,14 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
           return GeneratorSources{settings::EmulatorProgramPath(base_, s.emuExe), ExpandPath(base_, s.romDir),
                                   ProposedListFile(base_, name)};
         },
-        // The new list is the page's, as if typed: saving it is the owner's choice.
-        [this, listFile, &listField](const std::string& file) {
-          SetText(listFile, listField, platform::MakeRelativePath(base_, file));
-        });
+        [this](const std::string& file, bool mameListing) { TakeCreatedList(file, mameListing); });
   });
+}
+
+void EmusPage::TakeCreatedList(const std::string& listFile, bool mameListing) {
+  SetText(listFile_, binders_.TextField(SettingId::FichierDescription), platform::MakeRelativePath(base_, listFile));
+  std::string& params = binders_.TextField(SettingId::EmuParams);
+  if (mameListing && params.empty()) SetText(params_, params, kMameEmuParams);
 }
 
 void EmusPage::CreateScreensaver(QGridLayout* grid) {

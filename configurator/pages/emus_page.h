@@ -32,6 +32,9 @@ class EmusPage : public Page {
   // shown was modified). False when the owner cancelled, or the name is not listed.
   bool SelectConfiguration(const std::string& name);
   const std::string& path() const { return path_; }
+  // A list the generator has just written becomes the page's, as if typed (saving it is the
+  // owner's choice); a MAME listing also proposes MAME's arguments when the page has none.
+  void TakeCreatedList(const std::string& listFile, bool mameListing);
 
  private:
   bool ChooseConfiguration(int index);
@@ -59,6 +62,8 @@ class EmusPage : public Page {
   Binders binders_;
   QComboBox* configs_ = nullptr;
   QPushButton* filter_ = nullptr;
+  QLineEdit* listFile_ = nullptr;
+  QLineEdit* params_ = nullptr;
   QComboBox* customNumber_ = nullptr;
   QLineEdit* customField_ = nullptr;
   int configIndex_ = -1;

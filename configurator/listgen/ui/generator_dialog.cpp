@@ -110,7 +110,7 @@ class GeneratorDialog : public QDialog {
     ShowStatusBox("", owner);
     setEnabled(true);
     platform::ShowMessageBox(result.message, kGeneratorCaption);
-    if (result.ok() && created_) created_(listFile);
+    if (result.ok() && created_) created_(listFile, result.mameListing);
   }
 
   std::string base_;

@@ -108,12 +108,15 @@ TEST_F(GeneratorRun, ListingReadThroughThePipeFromAProgramWhosePathHasBlanks) {
   ASSERT_FALSE(statuses_.empty());
   EXPECT_EQ(statuses_.front(), cfg::kCreatingList);
   EXPECT_EQ(statuses_.back(), "") << "the status box is closed at the end";
+  EXPECT_TRUE(r.mameListing);
+  EXPECT_EQ(r.machinesRead, 3);
 }
 
 TEST_F(GeneratorRun, NothingForListXmlThenTheOldTextListing) {
   Script("listinfo=" + info_);
   const GenerationResult r = Generate();
   EXPECT_EQ(r.games, 1);
+  EXPECT_FALSE(r.mameListing);
   EXPECT_EQ(Output(), CrLf({"[samplegm]", "FullName=Sample Game (Maker)", "Infos1=1980", "Infos2=v 224x288 60Hz",
                             "Infos3=2P 1B 2C joy4way"}));
   const auto runs = Runs();

@@ -246,6 +246,34 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=2\r\n"), std::string::npos);
 }
 
+// "Arguments" edits EmuParams; a MAME listing proposes MAME's arguments, never over the owner's.
+TEST_F(PagesTest, EmulatorArgumentsAreEditedAndProposedForMame) {
+  dir.Write("config/Neo/config.ini", "[Config]\r\nEmuParams=-owner %ROM%\r\n");
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+  auto* params = Control<QLineEdit>(1099);
+  ASSERT_NE(params, nullptr);
+  EXPECT_NE(params->toolTip().indexOf("%ROMDIR%"), -1);
+  EXPECT_EQ(params->text(), "");
+  window->emusPage()->TakeCreatedList(dir / "config/Mame/Mame.txt", false);
+  EXPECT_EQ(params->text(), "") << "not a MAME listing";
+  window->emusPage()->TakeCreatedList(dir / "config/Mame/Mame.txt", true);
+  EXPECT_EQ(params->text(), "-rompath \"%ROMDIR%\" -skip_gameinfo %NAME%");
+  ASSERT_TRUE(window->emusPage()->Save());
+  const std::string text = dir.Read("config/Mame/config.ini");
+  EXPECT_NE(text.find("EmuParams=-rompath \"%ROMDIR%\" -skip_gameinfo %NAME%\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("FichierDescription=config/Mame/Mame.txt\r\n"), std::string::npos) << text;
+
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+  EXPECT_EQ(params->text(), "-owner %ROM%");
+  window->emusPage()->TakeCreatedList(dir / "config/Neo/Neo.txt", true);
+  EXPECT_EQ(params->text(), "-owner %ROM%");
+  Type(1099, "-x %NAME%");
+  ASSERT_TRUE(window->emusPage()->Save());
+  EXPECT_NE(dir.Read("config/Neo/config.ini").find("EmuParams=-x %NAME%\r\n"), std::string::npos);
+}
+
 // The screensaver radios show what the frontend will run: it reads the first character.
 TEST_F(PagesTest, ScreensaverRadiosShowWhatTheFrontendRuns) {
   Open();
