@@ -113,12 +113,19 @@ std::string FailureMessage(GenerationFailure failure) {
   return std::string(kListNotCreated) + " " + cause;
 }
 
+std::string RomFolderRefusal(const GeneratorRequest& request) {
+  if (!request.existingOnly) return {};
+  if (!request.romDirectory.empty() && platform::DirectoryExists(platform::ResolvePath(request.romDirectory)))
+    return {};
+  return NoRomFolderMessage(request.romDirectory);
+}
+
 GenerationResult GenerateGameList(const GeneratorRequest& request, const GeneratorHooks& hooks) {
-  // Existing-only against a wrong or empty folder would replace the list with nearly nothing.
-  if (request.existingOnly && RomFolder::List(platform::ResolvePath(request.romDirectory)).IsEmpty()) {
+  // Existing-only against a wrong folder would replace the list with nearly nothing.
+  if (std::string refusal = RomFolderRefusal(request); !refusal.empty()) {
     GenerationResult none;
     none.failure = GenerationFailure::kNoRomFolder;
-    none.message = FailureMessage(none.failure);
+    none.message = std::move(refusal);
     return none;
   }
   hooks.Status(kCreatingList);

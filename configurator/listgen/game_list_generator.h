@@ -38,7 +38,7 @@ int ParseListInfo(const ListingJob& job, const GeneratorHooks& hooks);
 // Why a generation wrote no list.
 enum class GenerationFailure {
   kNone,
-  kNoRomFolder,         // existing-only against a missing or empty ROM folder
+  kNoRomFolder,         // existing-only against a missing ROM folder
   kEmulatorNotStarted,
   kNoListing,           // the emulator printed nothing usable (or went silent)
   kNoRomMatched,        // the listing gave no game to keep
@@ -58,6 +58,11 @@ struct GenerationResult {
 // "Erreur de création de la liste ! <cause>" (the ROM folder's failure and a stop have their
 // own texts).
 std::string FailureMessage(GenerationFailure failure);
+
+// Why the request cannot run, said before anything is asked or started: existing-only
+// against a ROM folder that is not there (an empty one is valid: the coin-taking machines
+// that need no file are still kept). Empty when it can run.
+std::string RomFolderRefusal(const GeneratorRequest& request);
 
 // The whole generation. The closing message is returned for the caller to show; the
 // others (file and pipe failures) go through the hooks as they happen.

@@ -197,22 +197,39 @@ TEST_F(GeneratorRun, AListingThatYieldsNoGameLeavesTheOldList) {
   EXPECT_EQ(Output(), CrLf({"[pacman]"}));
 }
 
-// Existing-only against a ROM folder that is missing or empty fails with its own message
-// before the emulator runs, and the owner's list stays.
-TEST_F(GeneratorRun, AWrongOrEmptyRomFolderKeepsTheList) {
+// Existing-only against a ROM folder that is missing fails, naming it, before the emulator
+// runs, and the owner's list stays; an empty folder still lists the coin-taking machines that
+// need no file.
+TEST_F(GeneratorRun, AMissingRomFolderKeepsTheListAnEmptyOneListsTheRomlessCoinMachines) {
   dir_.Write("MAME.txt", "old list");
-  std::filesystem::create_directories(dir_ / "empty");
-  dir_.Write("notes/readme.txt", "");
-  Script("listxml=" + xml_);
+  Script("listxml=" + dir_.Write("coins.xml",
+                                 "<mame><machine name=\"pacman\"><rom name=\"a\"/><input coins=\"1\"/></machine>"
+                                 "<machine name=\"breakout\"><description>Breakout</description>"
+                                 "<input players=\"1\" coins=\"1\"><control type=\"paddle\"/></input></machine>"
+                                 "<machine name=\"pong\"><input players=\"2\"/></machine></mame>"));
   request_.existingOnly = true;
-  for (const std::string& folder : {dir_ / "missing", dir_ / "empty", dir_ / "notes", std::string()}) {
+  for (const std::string& folder : {dir_ / "missing", std::string()}) {
     request_.romDirectory = folder;
     const GenerationResult r = Generate();
-    EXPECT_FALSE(r.ok()) << folder;
-    EXPECT_EQ(r.message, cfg::kNoRomFolder) << folder;
+    EXPECT_EQ(r.failure, cfg::GenerationFailure::kNoRomFolder) << folder;
+    EXPECT_EQ(r.message, cfg::NoRomFolderMessage(folder));
+    if (!folder.empty()) {
+      EXPECT_NE(r.message.find(folder), std::string::npos);
+    }
+    EXPECT_EQ(cfg::RomFolderRefusal(request_), r.message);
     EXPECT_EQ(Output(), "old list") << folder;
   }
   EXPECT_TRUE(Runs().empty());
+
+  std::filesystem::create_directories(dir_ / "empty");
+  dir_.Write("notes/readme.txt", "");
+  for (const std::string& folder : {dir_ / "empty", dir_ / "notes"}) {
+    request_.romDirectory = folder;
+    EXPECT_EQ(cfg::RomFolderRefusal(request_), "");
+    const GenerationResult r = Generate();
+    EXPECT_EQ(r.games, 1) << folder << ": " << r.message;
+    EXPECT_EQ(Output(), CrLf({"[breakout]", "FullName=Breakout", "Infos3=1P 1C paddle"})) << folder;
+  }
 }
 
 TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
