@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,9 +17,11 @@
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pagemodel/missing_paths.h"
+#include "configurator/pagemodel/new_configuration.h"
 #include "configurator/pagemodel/page_values.h"
 #include "configurator/widgets/common_dialogs.h"
 #include "configurator/widgets/missing_mark.h"
+#include "configurator/widgets/name_list.h"
 #include "configurator/widgets/setting_text.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -57,7 +60,8 @@ EmusPage::EmusPage(const std::string& base, EditedSettings& settings, QWidget* p
 void EmusPage::CreateConfigurationRow(QGridLayout* grid) {
   configs_ = Named(new QComboBox(this), 1053);
   auto* templates = Named(new QComboBox(this), 1068);
-  auto* menus = Named(new QComboBox(this), 1071);
+  auto* menus = menus_ = Named(new QComboBox(this), 1071);
+  auto* create = Named(new QPushButton(QStringLiteral("Nouvelle"), this), 1100);
   const std::vector<std::string> names = ConfigurationNames(base_);
   if (platform::DirectoryExists(platform::ResolvePath(platform::JoinPath(base_, "config"))))
     menus->addItem(QString::fromUtf8(kNoMenu));
@@ -73,6 +77,8 @@ void EmusPage::CreateConfigurationRow(QGridLayout* grid) {
   grid->addWidget(templates, 0, 3);
   grid->addWidget(new QLabel(QStringLiteral("Menu"), this), 0, 4);
   grid->addWidget(menus, 0, 5);
+  grid->addWidget(create, 0, 6);
+  connect(create, &QPushButton::clicked, this, &EmusPage::AskNewConfiguration);
   binders_.Choice(templates, SettingId::TemplateDir);
   binders_.Choice(menus, SettingId::Menu, menus->count() > int(names.size()) ? 0 : -1);
   connect(configs_, &QComboBox::activated, this, [this](int i) { ChooseConfiguration(i); });
@@ -301,6 +307,26 @@ bool EmusPage::ChooseConfiguration(int index) {
   settings_.LoadFile(path_);
   binders_.ShowAll();
   return true;
+}
+
+void EmusPage::AskNewConfiguration() {
+  bool ok = false;
+  const QString name = QInputDialog::getText(this, QString::fromUtf8(kCaption),
+                                             QStringLiteral("Nom de la nouvelle configuration :"), QLineEdit::Normal,
+                                             {}, &ok);
+  if (ok) NewConfiguration(ToSettingText(name));
+}
+
+bool EmusPage::NewConfiguration(const std::string& name) {
+  if (const std::string failure = CreateConfiguration(base_, {name, {}, {}, {}}); !failure.empty()) {
+    platform::ShowMessageBox(failure, kCaption);
+    return false;
+  }
+  // The entry shown keeps its place in the page's count.
+  if (InsertName(configs_, name) <= configIndex_) ++configIndex_;
+  InsertName(menus_, name, menus_->count() > 0 && menus_->itemText(0) == QString::fromUtf8(kNoMenu) ? 1 : 0);
+  emit ConfigurationCreated(name);
+  return SelectConfiguration(name);
 }
 
 void EmusPage::OpenFilter() {

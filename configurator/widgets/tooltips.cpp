@@ -105,6 +105,7 @@ constexpr TooltipRow kTooltips[] = {
     {1099, "Arguments de l'émulateur : %ROM% (chemin complet de la ROM), %NAME% (nom du jeu), "
            "%ROMDIR% (répertoire des ROMS, absolu), %EMUDIR% (répertoire de l'émulateur) ; "
            "vide : le chemin de la ROM seul (entre guillemets selon « Rom entre \"\" »)"},
+    {1100, "Créer une configuration avec les réglages par défaut et sa propre liste de ROMS"},
     {10480, "Cette configuration ne lance pas de jeux mais est un menu de sélection"},
     {10481, "Mettre le nom de la ROM entre guillemets"},
     {10482, "Cacher la fenêtre en mode plein écran (pour MAME)"},

@@ -274,6 +274,39 @@ TEST_F(PagesTest, EmulatorArgumentsAreEditedAndProposedForMame) {
   EXPECT_NE(dir.Read("config/Neo/config.ini").find("EmuParams=-x %NAME%\r\n"), std::string::npos);
 }
 
+// "Nouvelle": the configuration is made with the defaults, joins every list at once and is
+// shown; a refused name says why and makes nothing.
+TEST_F(PagesTest, NewConfigurationJoinsEveryListAtOnce) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_NE(Control<QPushButton>(1100), nullptr);
+  auto names = [this](int id) {
+    QStringList out;
+    for (int i = 0; i < Control<QComboBox>(id)->count(); ++i) out << Control<QComboBox>(id)->itemText(i);
+    return out.join(",");
+  };
+  ASSERT_TRUE(window->emusPage()->NewConfiguration("Flipper"));
+  EXPECT_EQ(names(1053), "Flipper,Mame,Neo");
+  EXPECT_EQ(names(1071), "=== PAS DE MENU ===,Flipper,Mame,Neo");
+  EXPECT_EQ(names(1049), "Flipper,Mame,Neo");
+  EXPECT_EQ(Control<QComboBox>(1049)->currentText(), "Mame") << "the main menu's choice stays";
+  EXPECT_EQ(Control<QComboBox>(1053)->currentText(), "Flipper");
+  EXPECT_EQ(window->emusPage()->path(), dir / "config/Flipper/config.ini");
+  EXPECT_EQ(Control<QLineEdit>(1084)->text(), ".\\config\\Flipper\\Flipper.txt");
+  EXPECT_EQ(Control<QComboBox>(1068)->currentIndex(), -1) << "no other configuration's template";
+  EXPECT_FALSE(window->emusPage()->IsModified());
+  EXPECT_TRUE(messages->empty());
+
+  for (const char* refused : {"Mame", "neo", "", "../up", "a/b"}) {
+    messages->clear();
+    EXPECT_FALSE(window->emusPage()->NewConfiguration(refused)) << refused;
+    ASSERT_EQ(messages->size(), 1u) << refused;
+  }
+  EXPECT_EQ(names(1053), "Flipper,Mame,Neo");
+  EXPECT_FALSE(std::filesystem::exists(dir / "up"));
+  EXPECT_EQ(window->emusPage()->path(), dir / "config/Flipper/config.ini");
+}
+
 // The screensaver radios show what the frontend will run: it reads the first character.
 TEST_F(PagesTest, ScreensaverRadiosShowWhatTheFrontendRuns) {
   Open();
