@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "configurator/listgen/game_list_generator.h"
+#include "platform/copy_tree.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -53,6 +54,13 @@ int RunCreateListCommand(const std::vector<std::string>& args) {
   const std::optional<CreateListOptions> options = ParseOptions(args);
   if (!options) {
     std::fputs(kUsage, stderr);
+    return 1;
+  }
+  // "--output config/MAME/MAME.txt" for a configuration not made yet: its folder is made.
+  if (const std::string_view folder = platform::DirectoryPart(options->output);
+      !folder.empty() && !platform::MakeDirectories(platform::ResolvePath(folder))) {
+    std::fprintf(stderr, "Impossible de cr\xC3\xA9\x65r le dossier de la liste : %.*s\n", static_cast<int>(folder.size()),
+                 folder.data());
     return 1;
   }
   GeneratorRequest request;

@@ -232,6 +232,29 @@ TEST_F(GeneratorRun, AMissingRomFolderKeepsTheListAnEmptyOneListsTheRomlessCoinM
   }
 }
 
+// The command line makes the list's folder when it is missing, and says which folder it could
+// not make (not the scratch file's).
+TEST_F(GeneratorRun, CommandLineMakesTheListFolder) {
+  Script("listxml=" + xml_);
+  const std::string output = dir_ / "config/MAME/MAME.txt";
+  testing::internal::CaptureStdout();
+  int code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", output, "--all"});
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2 ROM(S) récupèrée(s).\n");
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(dir_.Read("config/MAME/MAME.txt").substr(0, kPacmanSection.size()), kPacmanSection);
+
+  dir_.Write("plain file", "");
+  const std::string blocked = dir_ / "plain file/MAME/MAME.txt";
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", blocked, "--all"});
+  const std::string said = testing::internal::GetCapturedStderr();
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(code, 1);
+  EXPECT_NE(said.find(dir_ / "plain file/MAME"), std::string::npos) << said;
+  EXPECT_EQ(said.find("Infos.tmp"), std::string::npos) << said;
+}
+
 TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   Script("listxml=" + xml_);
   request_.temporaryFile = "/dev/full";  // every write fails: a full disk
