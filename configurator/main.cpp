@@ -25,6 +25,7 @@ constexpr const char* kUsage =
     "        orvanel-config --create-list --emulator PROG --output LISTE [--rom-dir DOSSIER] [--all]\n"
     "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
     "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n"
+    "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [crit\xC3\xA8res...]\n"
     "Le configurateur de la borne : r\xC3\xA9glages, g\xC3\xA9n\xC3\xA9rateur de listes, \xC3\xA9\x64iteur de layouts.\n"
     "\n"
     "  --base DOSSIER  l'installation \xC3\xA0 modifier (par d\xC3\xA9\x66\x61ut celle du menu)\n"
@@ -32,6 +33,8 @@ constexpr const char* kUsage =
     "  --import        convertit un layout MAMEWAH ou AtomicFe, sans fen\xC3\xAAtre\n"
     "  --new-config    cr\xC3\xA9\x65 la configuration config/NOM/ avec les r\xC3\xA9glages par d\xC3\xA9\x66\x61ut et sa liste\n"
     "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
+    "  --filter        \xC3\xA9\x63rit la liste des jeux \xC3\xA0 montrer (Liste.ini) d'apr\xC3\xA8s des crit\xC3\xA8res, sans fen\xC3\xAAtre\n"
+    "                  (--filter seul : la liste des crit\xC3\xA8res)\n"
     "  --help, -h      affiche cette aide\n"
     "  --version       affiche la version\n";
 

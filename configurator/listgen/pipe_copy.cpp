@@ -55,7 +55,10 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
     }
     lastOutput = Clock::now();
     total += r.bytes;
-    if (watch) watch->Feed(std::string_view(buffer.data(), r.bytes));
+    if (watch) {
+      watch->Feed(std::string_view(buffer.data(), r.bytes));
+      hooks.MachinesRead(watch->machines());
+    }
     if (!file->Write(std::string_view(buffer.data(), r.bytes))) {
       hooks.Message(kWriteFailed, kGeneratorCaption);
       return CopyResult::kFileFailed;

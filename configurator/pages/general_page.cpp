@@ -139,7 +139,10 @@ void GeneralPage::CreateKeyTable(QGridLayout* grid) {
 
 void GeneralPage::OpenKeyCapture() { ShowCapture(new KeyCaptureDialog(settings_.value, this)); }
 
-void GeneralPage::CaptureKey(std::size_t action) { ShowCapture(new KeyCaptureDialog(settings_.value, action, this)); }
+void GeneralPage::CaptureKey(std::size_t action) {
+  if (!KeyTableModel::IsCapturable(int(action))) return;  // a fixed coin key
+  ShowCapture(new KeyCaptureDialog(settings_.value, action, this));
+}
 
 void GeneralPage::ShowCapture(KeyCaptureDialog* dialog) {
   connect(dialog, &KeyCaptureDialog::Answered, keyTable_, &KeyTableModel::Refresh);

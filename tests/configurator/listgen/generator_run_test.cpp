@@ -233,15 +233,24 @@ TEST_F(GeneratorRun, AMissingRomFolderKeepsTheListAnEmptyOneListsTheRomlessCoinM
 }
 
 // The command line makes the list's folder when it is missing, and says which folder it could
-// not make (not the scratch file's).
-TEST_F(GeneratorRun, CommandLineMakesTheListFolder) {
-  Script("listxml=" + xml_);
+// not make; while the listing comes it says how many machines it has read, ending with the total.
+TEST_F(GeneratorRun, CommandLineMakesTheListFolderAndSaysWhereTheWorkIs) {
+  std::string listing = "<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n";
+  for (int i = 0; i < 2500; ++i) listing += "<machine name=\"m" + std::to_string(i) + "\"><input coins=\"1\"/></machine>\n";
+  Script("listxml=" + dir_.Write("many.xml", listing + "</mame>\n") + ";chunk_bytes=9000;chunk_ms=1");
   const std::string output = dir_ / "config/MAME/MAME.txt";
   testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
   int code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", output, "--all"});
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2 ROM(S) récupèrée(s).\n");
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2500 ROM(S) récupèrée(s).\n");
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(dir_.Read("config/MAME/MAME.txt").substr(0, kPacmanSection.size()), kPacmanSection);
+  EXPECT_EQ(dir_.Read("config/MAME/MAME.txt").substr(0, 6), "[m0]\r\n");
+  // However the pipe joins the pieces, passing a thousand machines prints a line.
+  EXPECT_TRUE(err.starts_with(std::string(cfg::kCreatingList) + "\n")) << err;
+  EXPECT_NE(err.find(std::string(cfg::kCreatingList) + " "), std::string::npos) << err;
+  EXPECT_NE(err.find(" machines lues\n"), std::string::npos) << err;
+  EXPECT_TRUE(err.ends_with("\n2500 machines lues.\n")) << err;
 
   dir_.Write("plain file", "");
   const std::string blocked = dir_ / "plain file/MAME/MAME.txt";

@@ -98,13 +98,13 @@ TEST_F(ConfigCommands, NewConfigRefusesAndWritesNothing) {
 TEST_F(ConfigCommands, HelpListsEveryCommandLineForm) {
   const Ran r = Run({"--help"});
   EXPECT_EQ(r.code, 0);
-  for (const char* form : {"--create-list", "--import", "--new-config", "--params"})
+  for (const char* form : {"--create-list", "--import", "--new-config", "--filter", "--params"})
     EXPECT_NE(r.out.find(form), std::string::npos) << form;
   std::string page;
   if (FILE* f = std::fopen(ORV_SOURCE_DIR "/data/orvanel-config.6", "r")) {
     for (int c; (c = std::fgetc(f)) != EOF;) page += char(c);
     std::fclose(f);
   }
-  for (const char* form : {"new-config", "\\-\\-params"})
+  for (const char* form : {"new-config", "\\-\\-filter", "\\-\\-params"})
     EXPECT_NE(page.find(form), std::string::npos) << form;
 }

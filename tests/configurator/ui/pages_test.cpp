@@ -79,7 +79,7 @@ TEST_F(PagesTest, KeyTableShowsEachKeyAndChangesOneAlone) {
   auto* view = Control<QTableView>(1094);
   ASSERT_NE(view, nullptr);
   QAbstractItemModel* model = view->model();
-  ASSERT_EQ(model->rowCount(), int(cfg::kKeyCount));
+  ASSERT_EQ(model->rowCount(), int(cfg::kKeyCount) + 4);  // the coin keys below the actions
   EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Touche");
   const struct {
     int row;
@@ -115,6 +115,29 @@ TEST_F(PagesTest, KeyTableShowsEachKeyAndChangesOneAlone) {
   QTest::mouseClick(capture->noKeyButton(), Qt::LeftButton);
   EXPECT_EQ(model->index(0, 1).data().toString(), "Aucune");
   EXPECT_EQ(model->index(1, 1).data().toString(), "Bas (672)");
+}
+
+// The coin keys are shown, fixed: no capture is offered for them.
+TEST_F(PagesTest, KeyTableShowsTheFixedCoinKeys) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Mame\r\n[Manettes]\r\nCoin2Key=pad:B7\r\n");
+  Open();
+  auto* view = Control<QTableView>(1094);
+  QAbstractItemModel* model = view->model();
+  const struct {
+    int row;
+    const char* action;
+    const char* key;
+  } rows[] = {{16, "Pièce 1 (C1, fixe)", "5 (12)"}, {17, "Pièce 2 (C2, fixe)", "6 (14)"},
+              {18, "Pièce 3 (C3, fixe)", "7 (16)"}, {19, "Pièce 4 (C4, fixe)", "8 (18)"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(model->index(r.row, 0).data().toString(), QString::fromUtf8(r.action)) << r.row;
+    EXPECT_EQ(model->index(r.row, 1).data().toString(), QString::fromUtf8(r.key)) << r.row;
+    EXPECT_FALSE(model->flags(model->index(r.row, 1)) & Qt::ItemIsSelectable) << r.row;
+  }
+  EXPECT_EQ(model->index(16, 2).data().toString(), "");
+  emit view->activated(model->index(17, 0));
+  window->generalPage()->CaptureKey(18);
+  EXPECT_EQ(window->findChild<cfg::KeyCaptureDialog*>(), nullptr);
 }
 
 // Beside each key its joystick controls; the capture takes a pushed button as the answer
