@@ -1,6 +1,8 @@
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/listgen/ui/status_box.h"
+#include "platform/debug_log.h"
 #include "platform/message_box.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +96,8 @@ TEST(GeneratorDialog, StatusBoxStopButtonTellsTheRun) {
 // A missing ROM folder is said, naming it, before the owner is asked where the list goes.
 TEST(GeneratorDialog, AMissingRomFolderIsRefusedBeforeTheFileDialog) {
   App();
+  TempDir logDir;  // a box is written to the log too: one that can be written
+  platform::SetLogDirectory(logDir.path());
   auto& messages = platform::RecordMessageBoxes();
   QWidget page;
   cfg::OpenGeneratorDialog(&page, "/nowhere",
