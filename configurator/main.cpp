@@ -11,6 +11,8 @@
 #include "configurator/layouteditor/import_command.h"
 #include "configurator/listgen/create_list_command.h"
 #include "configurator/listgen/filter_command.h"
+#include "configurator/listgen/game_list_generator.h"
+#include "configurator/listgen/listing_watch.h"
 #include "configurator/config_window.h"
 #include "configurator/pagemodel/new_config_command.h"
 #include "configurator/widgets/message_boxes.h"
@@ -45,7 +47,10 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
-  if (!args.empty() && args[0] == "--new-config") return cfg::RunNewConfigCommand(args);
+  if (!args.empty() && args[0] == "--new-config")
+    return cfg::RunNewConfigCommand(args, [](const std::string& emulator) {
+      return cfg::ListsAsMame(emulator) ? std::string(cfg::kMameEmuParams) : std::string();
+    });
 
   const settings::StartOptions options = settings::ParseStartOptions(std::span(args));
   if (options.unknown) {

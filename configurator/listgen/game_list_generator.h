@@ -64,6 +64,15 @@ std::string FailureMessage(GenerationFailure failure);
 // that need no file are still kept). Empty when it can run.
 std::string RomFolderRefusal(const GeneratorRequest& request);
 
+// The emulator as a program to start: a bare name stays for the PATH search; a path is made
+// absolute (the child starts in its own folder) and found in any letter case.
+std::string EmulatorToStart(const std::string& emulator);
+
+// Whether the emulator's -listxml has a <mame> root: only the listing's start is read, then
+// the emulator is ended. False when it cannot start, prints no XML, or stays silent for
+// silenceLimitMs.
+bool ListsAsMame(const std::string& emulator, std::uint32_t silenceLimitMs = kEmulatorSilenceLimitMs);
+
 // The whole generation. The closing message is returned for the caller to show; the
 // others (file and pipe failures) go through the hooks as they happen.
 GenerationResult GenerateGameList(const GeneratorRequest& request, const GeneratorHooks& hooks);

@@ -15,6 +15,7 @@ class ListingWatch {
 
   int machines() const { return machines_; }  // <machine> or <game> starts seen
   bool mame() const { return mame_; }         // the root element is <mame>
+  bool rootSeen() const { return rootSeen_; } // the root element has come
 
  private:
   std::string tail_;  // the last bytes, not yet scanned: the start of a tag cut by the piece's end

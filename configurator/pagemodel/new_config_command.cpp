@@ -19,6 +19,7 @@ struct NewConfigOptions {
   std::optional<std::string> emulator;
   std::optional<std::string> romDir;
   std::optional<std::string> base;
+  bool paramsGiven = false;
 };
 
 // A path typed on the command line counts from the current directory; below the
@@ -36,7 +37,10 @@ std::optional<NewConfigOptions> ParseOptions(const std::vector<std::string>& arg
     if (i + 1 >= args.size()) return std::nullopt;
     if (a == "--emulator") o.emulator = args[++i];
     else if (a == "--rom-dir") o.romDir = args[++i];
-    else if (a == "--params") o.config.emuParams = args[++i];
+    else if (a == "--params") {
+      o.config.emuParams = args[++i];
+      o.paramsGiven = true;
+    }
     else if (a == "--base") o.base = args[++i];
     else return std::nullopt;
   }
@@ -45,7 +49,7 @@ std::optional<NewConfigOptions> ParseOptions(const std::vector<std::string>& arg
 
 }  // namespace
 
-int RunNewConfigCommand(const std::vector<std::string>& args) {
+int RunNewConfigCommand(const std::vector<std::string>& args, const ProposeEmuParams& propose) {
   std::optional<NewConfigOptions> options = ParseOptions(args);
   if (!options) {
     std::fputs(kUsage, stderr);
@@ -60,7 +64,11 @@ int RunNewConfigCommand(const std::vector<std::string>& args) {
     options->config.emuExe =
         options->emulator->find('/') == std::string::npos ? *options->emulator : PathSetting(base, *options->emulator);
   if (options->romDir) options->config.romDir = PathSetting(base, *options->romDir);
-  const std::string failure = CreateConfiguration(base, options->config);
+  // A refused name runs no emulator.
+  std::string failure = RefusedConfigurationName(base, options->config.name);
+  if (failure.empty() && options->emulator && !options->paramsGiven && propose)
+    options->config.emuParams = propose(*options->emulator);
+  if (failure.empty()) failure = CreateConfiguration(base, options->config);
   if (!failure.empty()) {
     std::fprintf(stderr, "orvanel-config : %s\n", failure.c_str());
     return 1;

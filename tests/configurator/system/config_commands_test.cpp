@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "emulator_record.h"
 #include "temp_dir.h"
 
 namespace {
@@ -63,6 +64,51 @@ TEST_F(ConfigCommands, NewConfigMakesTheDefaultsWithTheValuesGiven) {
   // Without values: the defaults and the list alone.
   ASSERT_EQ(Run({"--new-config", "Flippers", "--base", inst.path()}).code, 0);
   EXPECT_EQ(inst.Read("config/Flippers/config.ini").find("EmuExe"), std::string::npos);
+}
+
+// An emulator given without arguments is asked for its listing's start: MAME's gets MAME's
+// arguments, and it is ended once its root element is read, though it would print on.
+TEST_F(ConfigCommands, NewConfigProposesMameArgumentsFromTheEmulatorsListing) {
+  const std::string record = scratch / "record.txt";
+  const std::string emulator = inst / "emu/mame";
+  std::filesystem::create_directories(inst / "emu");
+  std::filesystem::copy_file(TestEmulatorPath(), emulator);
+  const std::string mame = inst.Write("mame.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE mame [\n<!ELEMENT mame (machine+)>\n]>\n"
+                                                  "<mame build=\"0.251\">\n<machine name=\"pacman\"/>\n</mame>\n");
+  const std::string other = inst.Write("other.xml", "<datafile>\n<game name=\"pacman\"/>\n</datafile>\n");
+  ::setenv("ORV_TEST_EMULATOR_RECORD", record.c_str(), 1);
+  const struct {
+    std::string name, listing;
+    std::vector<std::string> more;
+    const char* params;  // the line expected, or nullptr for none
+    std::size_t runs;
+  } cases[] = {
+      {"Mame", mame, {}, "EmuParams=-rompath \"%ROMDIR%\" -skip_gameinfo %NAME%\r\n", 1},
+      {"Other", other, {}, nullptr, 1},
+      {"Given", mame, {"--params", "-x %ROM%"}, "EmuParams=-x %ROM%\r\n", 0},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(record);
+    ::setenv("ORV_TEST_EMULATOR_SCRIPT", ("listxml=" + c.listing + ";run_ms=60000").c_str(), 1);
+    std::vector<std::string> args{"--new-config", c.name, "--base", inst.path(), "--emulator", emulator};
+    args.insert(args.end(), c.more.begin(), c.more.end());
+    const Ran r = Run(args);
+    ASSERT_EQ(r.code, 0) << c.name << ": " << r.err;
+    const std::string text = inst.Read("config/" + c.name + "/config.ini");
+    if (c.params) {
+      EXPECT_NE(text.find(c.params), std::string::npos) << c.name << "\n" << text;
+    } else {
+      EXPECT_EQ(text.find("EmuParams"), std::string::npos) << c.name << "\n" << text;
+    }
+    const auto runs = ReadEmulatorRuns(record);
+    ASSERT_EQ(runs.size(), c.runs) << c.name;
+    for (const EmulatorRun& run : runs) {
+      EXPECT_EQ(run.argv.at(1), "-listxml");
+      EXPECT_TRUE(ProcessIsGone(run.pid)) << c.name;
+    }
+  }
+  ::unsetenv("ORV_TEST_EMULATOR_SCRIPT");
+  ::unsetenv("ORV_TEST_EMULATOR_RECORD");
 }
 
 TEST_F(ConfigCommands, NewConfigRefusesAndWritesNothing) {
