@@ -41,6 +41,7 @@ ConfigWindow::ConfigWindow(std::string base, QWidget* parent) : QMainWindow(pare
   pages_[kGeneralPage] = new GeneralPage(base_, main_, stack_);
   pages_[kEmusPage] = new EmusPage(base_, emulator_, stack_);
   pages_[kLayoutPage] = new LayoutPage(base_, [this] { return emusPage()->path(); }, stack_);
+  connect(emusPage(), &EmusPage::ConfigurationCreated, generalPage(), &GeneralPage::AddConfiguration);
   // "Config Emus" opens on the configuration the cabinet starts with.
   if (!emusPage()->SelectConfiguration(main_.value.lastEmu)) emusPage()->SelectConfiguration(main_.value.emuBase);
   for (Page* p : pages_) {

@@ -11,7 +11,10 @@
 #include "configurator/layouteditor/import_command.h"
 #include "configurator/listgen/create_list_command.h"
 #include "configurator/listgen/filter_command.h"
+#include "configurator/listgen/game_list_generator.h"
+#include "configurator/listgen/listing_watch.h"
 #include "configurator/config_window.h"
+#include "configurator/pagemodel/new_config_command.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
 #include "settings/installation_base.h"
@@ -23,11 +26,17 @@ constexpr const char* kUsage =
     "Usage : orvanel-config [--base DOSSIER]\n"
     "        orvanel-config --create-list --emulator PROG --output LISTE [--rom-dir DOSSIER] [--all]\n"
     "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
+    "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n"
+    "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [crit\xC3\xA8res...]\n"
     "Le configurateur de la borne : r\xC3\xA9glages, g\xC3\xA9n\xC3\xA9rateur de listes, \xC3\xA9\x64iteur de layouts.\n"
     "\n"
     "  --base DOSSIER  l'installation \xC3\xA0 modifier (par d\xC3\xA9\x66\x61ut celle du menu)\n"
     "  --create-list   cr\xC3\xA9\x65 la liste de jeux d'une configuration depuis l'\xC3\xA9mulateur, sans fen\xC3\xAAtre\n"
     "  --import        convertit un layout MAMEWAH ou AtomicFe, sans fen\xC3\xAAtre\n"
+    "  --new-config    cr\xC3\xA9\x65 la configuration config/NOM/ avec les r\xC3\xA9glages par d\xC3\xA9\x66\x61ut et sa liste\n"
+    "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
+    "  --filter        \xC3\xA9\x63rit la liste des jeux \xC3\xA0 montrer (Liste.ini) d'apr\xC3\xA8s des crit\xC3\xA8res, sans fen\xC3\xAAtre\n"
+    "                  (--filter seul : la liste des crit\xC3\xA8res)\n"
     "  --help, -h      affiche cette aide\n"
     "  --version       affiche la version\n";
 
@@ -38,6 +47,10 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
+  if (!args.empty() && args[0] == "--new-config")
+    return cfg::RunNewConfigCommand(args, [](const std::string& emulator) {
+      return cfg::ListsAsMame(emulator) ? std::string(cfg::kMameEmuParams) : std::string();
+    });
 
   const settings::StartOptions options = settings::ParseStartOptions(std::span(args));
   if (options.unknown) {

@@ -55,6 +55,10 @@ bool WriteSettings(const std::string& path, std::span<const SettingWrite> values
     text = std::move(*old);
   else if (platform::FileExists(source))
     return false;  // there but unreadable: never replace it with a fragment
+  return platform::WriteFileAtomically(path, SettingsText(std::move(text), values, empty));
+}
+
+std::string SettingsText(std::string text, std::span<const SettingWrite> values, EmptyValue empty) {
   // Sections in the order of their first key.
   std::vector<std::string_view> sections;
   for (const SettingWrite& w : values) {
@@ -64,7 +68,7 @@ bool WriteSettings(const std::string& path, std::span<const SettingWrite> values
     if (!seen) sections.push_back(section);
   }
   for (std::string_view section : sections) text = UpdateSection(std::move(text), section, values, empty);
-  return platform::WriteFileAtomically(path, text);
+  return text;
 }
 
 bool WriteSetting(const std::string& path, SettingId id, std::string_view value) {

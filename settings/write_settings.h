@@ -29,6 +29,10 @@ bool WriteSettings(const std::string& path, std::span<const SettingWrite> values
                    EmptyValue empty = EmptyValue::Written, const std::string* from = nullptr);
 bool WriteSetting(const std::string& path, SettingId id, std::string_view value);
 
+// A file's text after the writes (what WriteSettings writes): keys set in place or added,
+// sections made in the order of their first key.
+std::string SettingsText(std::string text, std::span<const SettingWrite> values, EmptyValue empty = EmptyValue::Written);
+
 // The configurator's save: the fields of the given keys, in that order, with empty values
 // removing their keys. A one-character value (ScrType) is written back as the number the
 // file held while it still starts with that character, as the configurator always did.

@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "configurator/listgen/game_list_generator.h"
+#include "configurator/listgen/generator_messages.h"
+#include "platform/copy_tree.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -14,6 +16,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: OrvanelConfig --create-list --emulator PROG --output FILE [--rom-dir DIR] [--all]\n";
+
+constexpr unsigned kProgressEveryMs = 1000;
+constexpr int kProgressEveryMachines = 1000;
 
 struct CreateListOptions {
   std::string emulator;
@@ -55,6 +60,13 @@ int RunCreateListCommand(const std::vector<std::string>& args) {
     std::fputs(kUsage, stderr);
     return 1;
   }
+  // "--output config/MAME/MAME.txt" for a configuration not made yet: its folder is made.
+  if (const std::string_view folder = platform::DirectoryPart(options->output);
+      !folder.empty() && !platform::MakeDirectories(platform::ResolvePath(folder))) {
+    std::fprintf(stderr, "Impossible de cr\xC3\xA9\x65r le dossier de la liste : %.*s\n", static_cast<int>(folder.size()),
+                 folder.data());
+    return 1;
+  }
   GeneratorRequest request;
   request.emulator = options->emulator;
   request.outputFile = options->output;
@@ -67,7 +79,23 @@ int RunCreateListCommand(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(),
                  static_cast<int>(text.size()), text.data());
   };
+  // Where the work is: a whole listing takes a while. While it comes, a line every thousand
+  // machines or every second; while it is converted, a line a second.
+  std::fprintf(stderr, "%s\n", kCreatingList);
+  int shown = 0;
+  StatusThrottle readClock(kProgressEveryMs);
+  hooks.machinesRead = [&shown, &readClock](int machines) {
+    if (machines / kProgressEveryMachines == shown / kProgressEveryMachines && !(machines > shown && readClock.Due()))
+      return;
+    std::fprintf(stderr, "%s\n", MachinesReadStatus(machines).c_str());
+    shown = machines;
+  };
+  StatusThrottle convertClock(kProgressEveryMs);
+  hooks.status = [&convertClock](const std::string& text) {
+    if (text.starts_with(kGamesProgress) && convertClock.Due()) std::fprintf(stderr, "%s\n", text.c_str());
+  };
   const GenerationResult result = GenerateGameList(request, hooks);
+  if (result.machinesRead > 0) std::fprintf(stderr, "%d machines lues.\n", result.machinesRead);
   std::printf("%s\n", result.message.c_str());
   std::fflush(stdout);
   return result.ok() ? 0 : 1;

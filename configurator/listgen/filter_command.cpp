@@ -9,9 +9,9 @@ namespace cfg {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: OrvanelConfig --filter --list LIST.txt --output config/NAME/Liste.ini [--catver F] [--nplayers F]\n"
-    "       [--category \"Main/Sub\"]... [--no-mature] [--players N] [--orientation v|h] [--parents-only]\n"
-    "       [--years A-B] [--control NAME]...\n";
+    "usage : orvanel-config --filter --list LISTE.txt --output config/NOM/Liste.ini [--catver F] [--nplayers F]\n"
+    "        [--category \"Genre/Sous-genre\"]... [--no-mature] [--players N] [--orientation v|h] [--parents-only]\n"
+    "        [--years A-B] [--control NOM]...\n";
 
 struct FilterOptions {
   std::string list;
@@ -88,27 +88,27 @@ int RunFilter(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return 1;
   }
   if ((o->filter.noMature || !o->filter.categories.empty()) && o->catver.empty()) {
-    err << "--category and --no-mature need --catver\n";
+    err << "--category et --no-mature demandent --catver\n";
     return 1;
   }
   FilterInputs inputs;
   if (const auto unread = ReadFilterInputs(o->list, o->catver, o->nplayers, inputs)) {
-    err << "cannot read " << *unread << '\n';
+    err << "impossible de lire " << *unread << '\n';
     return 1;
   }
   const std::int32_t total = inputs.list.entryCount;
   const std::vector<std::string> names = FilterGameList(inputs.list, o->filter, inputs.Sources());
   switch (WriteFilterFile(o->output, names)) {
     case FilterWrite::kNothingPasses:
-      err << "no game of " << total << " passes the filter: " << o->output << " left as it was\n";
+      err << "aucun jeu sur " << total << " ne passe le filtre : " << o->output << " reste tel quel\n";
       return 1;
     case FilterWrite::kCannotWrite:
-      err << "cannot write " << o->output << '\n';
+      err << "impossible d'\xC3\xA9\x63rire " << o->output << '\n';
       return 1;
     case FilterWrite::kWritten:
       break;
   }
-  out << names.size() << " of " << total << " games written to " << o->output << '\n';
+  out << names.size() << " jeux sur " << total << " \xC3\xA9\x63rits dans " << o->output << '\n';
   return 0;
 }
 

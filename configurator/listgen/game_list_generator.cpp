@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "configurator/listgen/game_list_builder.h"
 #include "configurator/listgen/generator_messages.h"
 #include "configurator/listgen/listinfo_reader.h"
+#include "configurator/listgen/listing_watch.h"
 #include "configurator/listgen/listxml_reader.h"
 #include "configurator/listgen/pipe_copy.h"
 #include "configurator/listgen/rom_folder.h"
@@ -50,18 +52,25 @@ Conversion ConvertListing(const ListingJob& job, const GeneratorHooks& hooks, Li
   return {games.written(), GenerationFailure::kNone};
 }
 
-// The program as posix_spawn needs it: a bare name stays for the PATH search; a path is
-// made absolute (the child changes directory before it starts) and found in any letter case.
-std::string ProgramPath(const std::string& emulator) {
-  if (emulator.find_first_of("/\\") == std::string::npos) return emulator;
-  std::string path = platform::ToNativeSeparators(emulator);
-  if (!path.starts_with('/')) path = platform::JoinPath(std::filesystem::current_path().string(), path);
-  return platform::ResolvePath(path);
+// The emulator started with one option, its output on a pipe, its errors discarded, in its
+// own folder.
+std::optional<platform::ProcessHandle> StartEmulator(const std::string& program, const char* option,
+                                                     platform::OutputPipe& pipe) {
+  const std::string directory(program.find('/') == std::string::npos ? std::string_view()
+                                                                      : platform::DirectoryPart(program));
+  platform::ChildStreams streams;
+  streams.output = pipe.writeEnd();
+  streams.error = platform::ChildStreams::kDiscard;
+  std::optional<platform::ProcessHandle> process =
+      platform::SpawnProcess(program, {program, option}, directory, nullptr, streams);
+  pipe.CloseWriteEnd();
+  return process;
 }
 
 struct RunOutcome {
   bool started = false;
   CopyResult copy = CopyResult::kNothingReceived;
+  ListingWatch watch;
 };
 
 RunOutcome RunEmulator(const std::string& program, const char* option, const GeneratorRequest& request,
@@ -69,17 +78,10 @@ RunOutcome RunEmulator(const std::string& program, const char* option, const Gen
   RunOutcome outcome;
   std::optional<platform::OutputPipe> pipe = platform::OutputPipe::Create();
   if (!pipe) return outcome;
-  const std::string directory(program.find('/') == std::string::npos ? std::string_view()
-                                                                      : platform::DirectoryPart(program));
-  platform::ChildStreams streams;
-  streams.output = pipe->writeEnd();
-  streams.error = platform::ChildStreams::kDiscard;
-  std::optional<platform::ProcessHandle> process =
-      platform::SpawnProcess(program, {program, option}, directory, nullptr, streams);
-  pipe->CloseWriteEnd();
+  std::optional<platform::ProcessHandle> process = StartEmulator(program, option, *pipe);
   if (!process) return outcome;
   outcome.started = true;
-  outcome.copy = CopyPipeToFile(*pipe, request.temporaryFile, request.silenceLimitMs, hooks);
+  outcome.copy = CopyPipeToFile(*pipe, request.temporaryFile, request.silenceLimitMs, hooks, &outcome.watch);
   // Whatever it left running in its group (or itself, when it went silent) ends here.
   platform::TerminateProcessGroup(*process, kEndGraceMs);
   return outcome;
@@ -88,6 +90,30 @@ RunOutcome RunEmulator(const std::string& program, const char* option, const Gen
 std::string CountMessage(int games) { return std::to_string(games) + kGamesWritten; }
 
 }  // namespace
+
+std::string EmulatorToStart(const std::string& emulator) {
+  if (emulator.find_first_of("/\\") == std::string::npos) return emulator;
+  std::string path = platform::ToNativeSeparators(emulator);
+  if (!path.starts_with('/')) path = platform::JoinPath(std::filesystem::current_path().string(), path);
+  return platform::ResolvePath(path);
+}
+
+bool ListsAsMame(const std::string& emulator, std::uint32_t silenceLimitMs) {
+  std::optional<platform::OutputPipe> pipe = platform::OutputPipe::Create();
+  if (!pipe) return false;
+  std::optional<platform::ProcessHandle> process = StartEmulator(EmulatorToStart(emulator), "-listxml", *pipe);
+  if (!process) return false;
+  ListingWatch watch;
+  std::vector<char> buffer(1 << 16);
+  // The DTD comes first; the root follows within a few kilobytes.
+  while (!watch.rootSeen()) {
+    const platform::OutputPipe::ReadResult r = pipe->Read(buffer, silenceLimitMs);
+    if (r.status != platform::OutputPipe::Status::kData) break;
+    watch.Feed(std::string_view(buffer.data(), r.bytes));
+  }
+  platform::TerminateProcessGroup(*process, kEndGraceMs);
+  return watch.mame();
+}
 
 int ParseListXml(const ListingJob& job, const GeneratorHooks& hooks) {
   return ConvertListing(job, hooks, &ReadListXmlFile).games;
@@ -111,16 +137,23 @@ std::string FailureMessage(GenerationFailure failure) {
   return std::string(kListNotCreated) + " " + cause;
 }
 
+std::string RomFolderRefusal(const GeneratorRequest& request) {
+  if (!request.existingOnly) return {};
+  if (!request.romDirectory.empty() && platform::DirectoryExists(platform::ResolvePath(request.romDirectory)))
+    return {};
+  return NoRomFolderMessage(request.romDirectory);
+}
+
 GenerationResult GenerateGameList(const GeneratorRequest& request, const GeneratorHooks& hooks) {
-  // Existing-only against a wrong or empty folder would replace the list with nearly nothing.
-  if (request.existingOnly && RomFolder::List(platform::ResolvePath(request.romDirectory)).IsEmpty()) {
+  // Existing-only against a wrong folder would replace the list with nearly nothing.
+  if (std::string refusal = RomFolderRefusal(request); !refusal.empty()) {
     GenerationResult none;
     none.failure = GenerationFailure::kNoRomFolder;
-    none.message = FailureMessage(none.failure);
+    none.message = std::move(refusal);
     return none;
   }
   hooks.Status(kCreatingList);
-  const std::string program = ProgramPath(request.emulator);
+  const std::string program = EmulatorToStart(request.emulator);
   platform::RemoveRegularFile(request.temporaryFile);
 
   bool xml = true;
@@ -132,6 +165,8 @@ GenerationResult GenerateGameList(const GeneratorRequest& request, const Generat
   }
 
   GenerationResult result;
+  result.machinesRead = run.watch.machines();
+  result.mameListing = xml && run.watch.mame();
   if (!run.started || run.copy != CopyResult::kCopied) {
     hooks.Status("");
     platform::RemoveRegularFile(request.temporaryFile);

@@ -15,10 +15,15 @@ struct GeneratorHooks {
   std::function<void(std::string_view text, std::string_view caption)> message;
   // True once the owner asked to stop ("Arrêter"). May be left empty.
   std::function<bool()> stopped;
+  // The machines the listing has described so far, told as they come. May be left empty.
+  std::function<void(int machines)> machinesRead;
 
   void Status(const std::string& text) const;
   void Message(std::string_view text, std::string_view caption) const;
   bool Stopped() const { return stopped && stopped(); }
+  void MachinesRead(int machines) const {
+    if (machinesRead) machinesRead(machines);
+  }
 };
 
 // Lets a status through at most every intervalMs (the first one at once), so a listing

@@ -7,6 +7,7 @@
 
 #include "configurator/listgen/generator_hooks.h"
 #include "configurator/listgen/generator_messages.h"
+#include "configurator/listgen/listing_watch.h"
 #include "platform/file_writer.h"
 #include "platform/output_pipe.h"
 
@@ -20,7 +21,7 @@ constexpr std::uint32_t kStatusEveryMs = 250;
 }  // namespace
 
 CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileName, std::uint32_t silenceLimitMs,
-                          const GeneratorHooks& hooks) {
+                          const GeneratorHooks& hooks, ListingWatch* watch) {
   using Clock = std::chrono::steady_clock;
   std::unique_ptr<platform::FileWriter> file = platform::FileWriter::Create(fileName);
   if (!file) {
@@ -41,7 +42,7 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
     }
     const auto wait = std::min<long long>(silenceLimitMs - silentMs, kStatusEveryMs);
     const platform::OutputPipe::ReadResult r = pipe.Read(buffer, static_cast<std::uint32_t>(wait));
-    if (throttle.Due()) hooks.Status(kCreatingList);
+    if (throttle.Due()) hooks.Status(watch ? MachinesReadStatus(watch->machines()) : std::string(kCreatingList));
     if (hooks.Stopped()) {
       file->Close();
       return CopyResult::kStopped;
@@ -54,6 +55,10 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
     }
     lastOutput = Clock::now();
     total += r.bytes;
+    if (watch) {
+      watch->Feed(std::string_view(buffer.data(), r.bytes));
+      hooks.MachinesRead(watch->machines());
+    }
     if (!file->Write(std::string_view(buffer.data(), r.bytes))) {
       hooks.Message(kWriteFailed, kGeneratorCaption);
       return CopyResult::kFileFailed;

@@ -11,6 +11,7 @@ class OutputPipe;
 namespace cfg {
 
 struct GeneratorHooks;
+class ListingWatch;
 
 enum class CopyResult {
   kCopied = 0,          // the emulator printed its listing and closed its output
@@ -24,8 +25,9 @@ enum class CopyResult {
 // received, so a slow machine still printing its listing is never cut off, and one that
 // hangs without a word is given up on after silenceLimitMs even while no read returns.
 // A failed read other than the end says "Erreur PIPE" and keeps what was copied. A stop
-// asked through the hooks is seen within a status interval.
+// asked through the hooks is seen within a status interval. With a watch, the status says
+// how many machines the listing has described so far.
 CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileName, std::uint32_t silenceLimitMs,
-                          const GeneratorHooks& hooks);
+                          const GeneratorHooks& hooks, ListingWatch* watch = nullptr);
 
 }  // namespace cfg

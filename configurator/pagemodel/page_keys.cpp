@@ -22,7 +22,7 @@ constexpr std::array kEmus{
     RepCustom1, Custom1Dir, RepCustom2, Custom2Dir, RepCustom3, Custom3Dir,
     RepCustom4, Custom4Dir, RepCustom5, Custom5Dir, RepCustom6, Custom6Dir,
     FichierDescription, UtilExt, ScrType, ScrTimeOut, ScrDuration, MusicSousRep, SlideShowSousRep,
-    Move1Page, MusicVolume, Sons, TypeMenu, Guillemets, CacherFenetre, Menu, Rotation, VideoDir, VideoSon};
+    Move1Page, MusicVolume, Sons, TypeMenu, Guillemets, CacherFenetre, Menu, Rotation, VideoDir, VideoSon, EmuParams};
 
 }  // namespace
 

@@ -6,18 +6,22 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
 #include "configurator/listgen/ui/filter_dialog.h"
+#include "configurator/listgen/listing_watch.h"
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pagemodel/missing_paths.h"
+#include "configurator/pagemodel/new_configuration.h"
 #include "configurator/pagemodel/page_values.h"
 #include "configurator/widgets/common_dialogs.h"
 #include "configurator/widgets/missing_mark.h"
+#include "configurator/widgets/name_list.h"
 #include "configurator/widgets/setting_text.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -56,7 +60,8 @@ EmusPage::EmusPage(const std::string& base, EditedSettings& settings, QWidget* p
 void EmusPage::CreateConfigurationRow(QGridLayout* grid) {
   configs_ = Named(new QComboBox(this), 1053);
   auto* templates = Named(new QComboBox(this), 1068);
-  auto* menus = Named(new QComboBox(this), 1071);
+  auto* menus = menus_ = Named(new QComboBox(this), 1071);
+  auto* create = Named(new QPushButton(QStringLiteral("Nouvelle"), this), 1100);
   const std::vector<std::string> names = ConfigurationNames(base_);
   if (platform::DirectoryExists(platform::ResolvePath(platform::JoinPath(base_, "config"))))
     menus->addItem(QString::fromUtf8(kNoMenu));
@@ -72,6 +77,8 @@ void EmusPage::CreateConfigurationRow(QGridLayout* grid) {
   grid->addWidget(templates, 0, 3);
   grid->addWidget(new QLabel(QStringLiteral("Menu"), this), 0, 4);
   grid->addWidget(menus, 0, 5);
+  grid->addWidget(create, 0, 6);
+  connect(create, &QPushButton::clicked, this, &EmusPage::AskNewConfiguration);
   binders_.Choice(templates, SettingId::TemplateDir);
   binders_.Choice(menus, SettingId::Menu, menus->count() > int(names.size()) ? 0 : -1);
   connect(configs_, &QComboBox::activated, this, [this](int i) { ChooseConfiguration(i); });
@@ -92,6 +99,10 @@ void EmusPage::CreateEmulatorRows(QGridLayout* grid) {
   grid->addWidget(utilExt, 3, 2, 1, 2);
   binders_.Text(romsExt, SettingId::RomsExt);
   binders_.Check(utilExt, SettingId::UtilExt);
+  params_ = Named(new QLineEdit(this), 1099);
+  grid->addWidget(new QLabel(QStringLiteral("Arguments"), this), 3, 4);
+  grid->addWidget(params_, 3, 5);
+  binders_.Text(params_, SettingId::EmuParams);
 }
 
 void EmusPage::CreateMediaRows(QGridLayout* grid) {
@@ -144,7 +155,7 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
 void EmusPage::CreateListBox(QGridLayout* grid) {
   auto* listBox = new QGroupBox(QStringLiteral("Liste de ROMS"), this);
   auto* listGrid = new QGridLayout(listBox);
-  auto* listFile = Named(new QLineEdit(listBox), 1084);
+  auto* listFile = listFile_ = Named(new QLineEdit(listBox), 1084);
   auto* listButton = Named(new QPushButton(QStringLiteral("..."), listBox), 1069);
   auto* create = Named(new QPushButton(QStringLiteral("Créer"), listBox), 1070);
   listGrid->addWidget(listFile, 0, 0);
@@ -158,8 +169,7 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   binders_.File(listButton, listFile, SettingId::FichierDescription,
                 "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)", "Liste des Roms");
   const Settings& s = settings_.value;
-  std::string& listField = binders_.TextField(SettingId::FichierDescription);
-  connect(create, &QPushButton::clicked, this, [this, &s, listFile, &listField] {
+  connect(create, &QPushButton::clicked, this, [this, &s] {
     OpenGeneratorDialog(
         this, base_,
         [this, &s] {
@@ -167,11 +177,14 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
           return GeneratorSources{settings::EmulatorProgramPath(base_, s.emuExe), ExpandPath(base_, s.romDir),
                                   ProposedListFile(base_, name)};
         },
-        // The new list is the page's, as if typed: saving it is the owner's choice.
-        [this, listFile, &listField](const std::string& file) {
-          SetText(listFile, listField, platform::MakeRelativePath(base_, file));
-        });
+        [this](const std::string& file, bool mameListing) { TakeCreatedList(file, mameListing); });
   });
+}
+
+void EmusPage::TakeCreatedList(const std::string& listFile, bool mameListing) {
+  SetText(listFile_, binders_.TextField(SettingId::FichierDescription), platform::MakeRelativePath(base_, listFile));
+  std::string& params = binders_.TextField(SettingId::EmuParams);
+  if (mameListing && params.empty()) SetText(params_, params, kMameEmuParams);
 }
 
 void EmusPage::CreateScreensaver(QGridLayout* grid) {
@@ -294,6 +307,26 @@ bool EmusPage::ChooseConfiguration(int index) {
   settings_.LoadFile(path_);
   binders_.ShowAll();
   return true;
+}
+
+void EmusPage::AskNewConfiguration() {
+  bool ok = false;
+  const QString name = QInputDialog::getText(this, QString::fromUtf8(kCaption),
+                                             QStringLiteral("Nom de la nouvelle configuration :"), QLineEdit::Normal,
+                                             {}, &ok);
+  if (ok) NewConfiguration(ToSettingText(name));
+}
+
+bool EmusPage::NewConfiguration(const std::string& name) {
+  if (const std::string failure = CreateConfiguration(base_, {name, {}, {}, {}}); !failure.empty()) {
+    platform::ShowMessageBox(failure, kCaption);
+    return false;
+  }
+  // The entry shown keeps its place in the page's count.
+  if (InsertName(configs_, name) <= configIndex_) ++configIndex_;
+  InsertName(menus_, name, menus_->count() > 0 && menus_->itemText(0) == QString::fromUtf8(kNoMenu) ? 1 : 0);
+  emit ConfigurationCreated(name);
+  return SelectConfiguration(name);
 }
 
 void EmusPage::OpenFilter() {

@@ -32,9 +32,20 @@ class EmusPage : public Page {
   // shown was modified). False when the owner cancelled, or the name is not listed.
   bool SelectConfiguration(const std::string& name);
   const std::string& path() const { return path_; }
+  // A list the generator has just written becomes the page's, as if typed (saving it is the
+  // owner's choice); a MAME listing also proposes MAME's arguments when the page has none.
+  void TakeCreatedList(const std::string& listFile, bool mameListing);
+  // "Nouvelle": makes config/<name>/ with the defaults, lists it everywhere and shows it. A
+  // refused name (or a failed write) is said in a message box; false then.
+  bool NewConfiguration(const std::string& name);
+
+ signals:
+  void ConfigurationCreated(const std::string& name);
 
  private:
   bool ChooseConfiguration(int index);
+  // Asks for the name of a new configuration.
+  void AskNewConfiguration();
   // "Filtre": the window that writes the configuration's Liste.ini from its list.
   void OpenFilter();
   bool SaveTo(const std::string& path);
@@ -58,7 +69,10 @@ class EmusPage : public Page {
   EditedSettings& settings_;
   Binders binders_;
   QComboBox* configs_ = nullptr;
+  QComboBox* menus_ = nullptr;
   QPushButton* filter_ = nullptr;
+  QLineEdit* listFile_ = nullptr;
+  QLineEdit* params_ = nullptr;
   QComboBox* customNumber_ = nullptr;
   QLineEdit* customField_ = nullptr;
   int configIndex_ = -1;

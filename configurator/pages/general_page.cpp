@@ -15,6 +15,7 @@
 #include "configurator/pagemodel/page_values.h"
 #include "configurator/pages/key_capture_dialog.h"
 #include "configurator/pages/key_table_model.h"
+#include "configurator/widgets/name_list.h"
 #include "configurator/widgets/common_dialogs.h"
 #include "configurator/widgets/setting_text.h"
 
@@ -70,8 +71,13 @@ void GeneralPage::CreateExitRow(QGridLayout* grid) {
   });
 }
 
+void GeneralPage::AddConfiguration(const std::string& name) {
+  InsertName(emuBase_, name);
+  binders_.ShowAll();  // an EmuBase that named no folder until now is shown
+}
+
 void GeneralPage::CreateMenuRows(QGridLayout* grid) {
-  auto* emuBase = Named(new QComboBox(this), 1049);
+  auto* emuBase = emuBase_ = Named(new QComboBox(this), 1049);
   for (const std::string& name : ConfigurationNames(base_)) emuBase->addItem(FromSettingText(name));
   auto* keys = Named(new QPushButton(QStringLiteral("Config. touches"), this), 1045);
   grid->addWidget(new QLabel(QStringLiteral("Config 'menu principal'"), this), 4, 0, 1, 4);
@@ -133,7 +139,10 @@ void GeneralPage::CreateKeyTable(QGridLayout* grid) {
 
 void GeneralPage::OpenKeyCapture() { ShowCapture(new KeyCaptureDialog(settings_.value, this)); }
 
-void GeneralPage::CaptureKey(std::size_t action) { ShowCapture(new KeyCaptureDialog(settings_.value, action, this)); }
+void GeneralPage::CaptureKey(std::size_t action) {
+  if (!KeyTableModel::IsCapturable(int(action))) return;  // a fixed coin key
+  ShowCapture(new KeyCaptureDialog(settings_.value, action, this));
+}
 
 void GeneralPage::ShowCapture(KeyCaptureDialog* dialog) {
   connect(dialog, &KeyCaptureDialog::Answered, keyTable_, &KeyTableModel::Refresh);

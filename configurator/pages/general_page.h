@@ -8,6 +8,7 @@
 #include "configurator/widgets/binders.h"
 #include "configurator/widgets/page.h"
 
+class QComboBox;
 class QGridLayout;
 
 namespace cfg {
@@ -33,6 +34,8 @@ class GeneralPage : public Page {
   // "Changer la touche": the key of kKeyPrompts[action] alone.
   void CaptureKey(std::size_t action);
   KeyTableModel* keyTable() const { return keyTable_; }
+  // A configuration made meanwhile joins the main menu's list.
+  void AddConfiguration(const std::string& name);
 
  private:
   void CreateWindowRows(QGridLayout* grid);
@@ -50,6 +53,7 @@ class GeneralPage : public Page {
   EditedSettings& settings_;
   Binders binders_;
   KeyTableModel* keyTable_ = nullptr;
+  QComboBox* emuBase_ = nullptr;
 };
 
 }  // namespace cfg

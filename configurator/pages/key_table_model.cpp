@@ -33,12 +33,35 @@ std::string PadText(const Settings& settings, const KeyPrompt& action) {
 
 constexpr KeyColumn kColumns[] = {{"Action", ActionText}, {"Touche", KeyText}, {"Manette", PadText}};
 
+// The coin keys 5 to 8 (C1 to C4) the key tracker counts while a game runs, with the
+// [Manettes] buttons that stand for them.
+struct CoinRow {
+  const char* name;
+  int keyCode;
+  settings::SettingId padKey;
+};
+constexpr CoinRow kCoinRows[] = {{"Pièce 1 (C1, fixe)", 12, settings::SettingId::PadCoin1Key},
+                                 {"Pièce 2 (C2, fixe)", 14, settings::SettingId::PadCoin2Key},
+                                 {"Pièce 3 (C3, fixe)", 16, settings::SettingId::PadCoin3Key},
+                                 {"Pièce 4 (C4, fixe)", 18, settings::SettingId::PadCoin4Key}};
+
+std::string CoinText(const Settings& settings, const CoinRow& coin, int column) {
+  if (column == 0) return coin.name;
+  if (column == 1) return KeyName(coin.keyCode);
+  std::string out;
+  for (const settings::PadBinding& b : settings::ParsePadBindings(settings::FieldText(settings, settings::Key(coin.padKey))))
+    out += (out.empty() ? "" : ", ") + settings::PadControlText(b.control);
+  return out;
+}
+
 }  // namespace
 
 KeyTableModel::KeyTableModel(const Settings& settings, QObject* parent)
     : QAbstractTableModel(parent), settings_(settings) {}
 
-int KeyTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(kKeyCount); }
+int KeyTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(kKeyCount + std::size(kCoinRows));
+}
 
 int KeyTableModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : int(std::size(kColumns));
@@ -47,8 +70,15 @@ int KeyTableModel::columnCount(const QModelIndex& parent) const {
 QVariant KeyTableModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
     return {};
+  if (!IsCapturable(index.row()))
+    return QString::fromStdString(CoinText(settings_, kCoinRows[std::size_t(index.row()) - kKeyCount], index.column()));
   const KeyColumn& column = kColumns[std::size_t(index.column())];
   return QString::fromStdString(column.text(settings_, kKeyPrompts[std::size_t(index.row())]));
+}
+
+Qt::ItemFlags KeyTableModel::flags(const QModelIndex& index) const {
+  if (index.isValid() && !IsCapturable(index.row())) return Qt::NoItemFlags;
+  return QAbstractTableModel::flags(index);
 }
 
 QVariant KeyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

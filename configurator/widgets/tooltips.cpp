@@ -102,6 +102,10 @@ constexpr TooltipRow kTooltips[] = {
     {1090, "Choix du répertoire des vidéos, jouées à la place du snapshot"},
     {1091, "Jouer le son des vidéos (la musique est baissée pendant ce temps)"},
     {1092, "Répertoire des vidéos (MP4;MKV;WEBM;AVI ou FLV)"},
+    {1099, "Arguments de l'émulateur : %ROM% (chemin complet de la ROM), %NAME% (nom du jeu), "
+           "%ROMDIR% (répertoire des ROMS, absolu), %EMUDIR% (répertoire de l'émulateur) ; "
+           "vide : le chemin de la ROM seul (entre guillemets selon « Rom entre \"\" »)"},
+    {1100, "Créer une configuration avec les réglages par défaut et sa propre liste de ROMS"},
     {10480, "Cette configuration ne lance pas de jeux mais est un menu de sélection"},
     {10481, "Mettre le nom de la ROM entre guillemets"},
     {10482, "Cacher la fenêtre en mode plein écran (pour MAME)"},

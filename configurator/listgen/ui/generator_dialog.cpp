@@ -85,21 +85,26 @@ class GeneratorDialog : public QDialog {
     GeneratorSources sources = sources_ ? sources_() : GeneratorSources{};
     if (sources.listFile.empty())
       sources.listFile = platform::JoinPath(ConfigDirectory(base_), emulator_->currentText().toStdString() + ".txt");
+    GeneratorRequest request;
+    request.emulator = sources.emulator;
+    request.romDirectory = sources.romDirectory;
+    request.existingOnly = existingOnly;
+    request.temporaryFile = platform::JoinPath(ConfigDirectory(base_), "Infos.tmp");
+    // A missing ROM folder is said before the owner is asked where the list goes.
+    if (const std::string refusal = RomFolderRefusal(request); !refusal.empty()) {
+      platform::ShowMessageBox(refusal, kGeneratorCaption);
+      return;
+    }
     const std::optional<std::string> file = AskListFile(this, sources.listFile);
     if (!file) return;
-    GenerateGameList(this, sources.emulator, *file, sources.romDirectory, existingOnly);
+    request.outputFile = *file;
+    GenerateGameList(this, request);
   }
 
   // One run to its end; only the status box is repainted meanwhile, and this dialog takes
   // no click until it is over.
-  void GenerateGameList(QWidget* owner, const std::string& emulator, const std::string& listFile,
-                        const std::string& romDirectory, bool existingOnly) {
-    GeneratorRequest request;
-    request.emulator = emulator;
-    request.outputFile = listFile;
-    request.romDirectory = romDirectory;
-    request.existingOnly = existingOnly;
-    request.temporaryFile = platform::JoinPath(ConfigDirectory(base_), "Infos.tmp");
+  void GenerateGameList(QWidget* owner, const GeneratorRequest& request) {
+    const std::string& listFile = request.outputFile;
     // "Arrêter" in the status box: the copy sees it within a status interval and ends the emulator.
     bool stop = false;
     GeneratorHooks hooks;
@@ -110,7 +115,7 @@ class GeneratorDialog : public QDialog {
     ShowStatusBox("", owner);
     setEnabled(true);
     platform::ShowMessageBox(result.message, kGeneratorCaption);
-    if (result.ok() && created_) created_(listFile);
+    if (result.ok() && created_) created_(listFile, result.mameListing);
   }
 
   std::string base_;

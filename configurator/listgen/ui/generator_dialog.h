@@ -14,8 +14,9 @@ struct GeneratorSources {
   std::string listFile;  // the list file to propose
 };
 
-// Told the list file a generation has just written.
-using ListCreated = std::function<void(const std::string& listFile)>;
+// Told the list file a generation has just written, and whether the emulator's listing
+// was MAME's (<mame>).
+using ListCreated = std::function<void(const std::string& listFile, bool mameListing)>;
 
 // Opens the modeless dialog "Création listes de ROMS" as a child of `owner`, or brings the one
 // already open to the front. `sources` is asked for the page's values at each "&Créer liste";

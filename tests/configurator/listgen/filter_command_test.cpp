@@ -43,7 +43,7 @@ TEST(FilterCommand, WritesTheGamesThatPassInEitherEncoding) {
                           "--players", "2", "--years", "1980-1999"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(dir.Read("config/cab/Liste.ini"), "1942\r\ncafe\r\n");
-    EXPECT_EQ(r.out, "2 of 3 games written to " + output + "\n");
+    EXPECT_EQ(r.out, "2 jeux sur 3 écrits dans " + output + "\n");
   }
 }
 
@@ -57,18 +57,18 @@ TEST(FilterCommand, FailuresSayWhyAndKeepTheOldFile) {
     std::vector<std::string> args;
     const char* message;
   } cases[] = {
-      {{"--list", list, "--output", output, "--orientation", "v", "--years", "1990-"}, "no game of 3 passes"},
-      {{"--list", missing, "--output", output}, "cannot read"},
-      {{"--list", list, "--output", output, "--catver", missing}, "cannot read"},
-      {{"--list", list, "--output", output, "--nplayers", missing}, "cannot read"},
-      {{"--list", list, "--output", output, "--no-mature"}, "need --catver"},
-      {{"--list", list, "--output", output, "--catver", catver, "--category", "Maze/*"}, "no game"},
+      {{"--list", list, "--output", output, "--orientation", "v", "--years", "1990-"}, "aucun jeu sur 3 ne passe"},
+      {{"--list", missing, "--output", output}, "impossible de lire"},
+      {{"--list", list, "--output", output, "--catver", missing}, "impossible de lire"},
+      {{"--list", list, "--output", output, "--nplayers", missing}, "impossible de lire"},
+      {{"--list", list, "--output", output, "--no-mature"}, "demandent --catver"},
+      {{"--list", list, "--output", output, "--catver", catver, "--category", "Maze/*"}, "aucun jeu"},
       {{"--list", list}, "usage"},
       {{"--list", list, "--output", output, "--players", "two"}, "usage"},
       {{"--list", list, "--output", output, "--orientation", "x"}, "usage"},
       {{"--list", list, "--output", output, "--years", "1990-1980"}, "usage"},
       {{"--list", list, "--output", output, "--unknown"}, "usage"},
-      {{"--list", list, "--output", dir / "no/such/folder/Liste.ini"}, "cannot write"},
+      {{"--list", list, "--output", dir / "no/such/folder/Liste.ini"}, "impossible d'écrire"},
   };
   for (const auto& c : cases) {
     const Outcome r = Filter(c.args);

@@ -108,12 +108,15 @@ TEST_F(GeneratorRun, ListingReadThroughThePipeFromAProgramWhosePathHasBlanks) {
   ASSERT_FALSE(statuses_.empty());
   EXPECT_EQ(statuses_.front(), cfg::kCreatingList);
   EXPECT_EQ(statuses_.back(), "") << "the status box is closed at the end";
+  EXPECT_TRUE(r.mameListing);
+  EXPECT_EQ(r.machinesRead, 3);
 }
 
 TEST_F(GeneratorRun, NothingForListXmlThenTheOldTextListing) {
   Script("listinfo=" + info_);
   const GenerationResult r = Generate();
   EXPECT_EQ(r.games, 1);
+  EXPECT_FALSE(r.mameListing);
   EXPECT_EQ(Output(), CrLf({"[samplegm]", "FullName=Sample Game (Maker)", "Infos1=1980", "Infos2=v 224x288 60Hz",
                             "Infos3=2P 1B 2C joy4way"}));
   const auto runs = Runs();
@@ -194,22 +197,71 @@ TEST_F(GeneratorRun, AListingThatYieldsNoGameLeavesTheOldList) {
   EXPECT_EQ(Output(), CrLf({"[pacman]"}));
 }
 
-// Existing-only against a ROM folder that is missing or empty fails with its own message
-// before the emulator runs, and the owner's list stays.
-TEST_F(GeneratorRun, AWrongOrEmptyRomFolderKeepsTheList) {
+// Existing-only against a ROM folder that is missing fails, naming it, before the emulator
+// runs, and the owner's list stays; an empty folder still lists the coin-taking machines that
+// need no file.
+TEST_F(GeneratorRun, AMissingRomFolderKeepsTheListAnEmptyOneListsTheRomlessCoinMachines) {
   dir_.Write("MAME.txt", "old list");
-  std::filesystem::create_directories(dir_ / "empty");
-  dir_.Write("notes/readme.txt", "");
-  Script("listxml=" + xml_);
+  Script("listxml=" + dir_.Write("coins.xml",
+                                 "<mame><machine name=\"pacman\"><rom name=\"a\"/><input coins=\"1\"/></machine>"
+                                 "<machine name=\"breakout\"><description>Breakout</description>"
+                                 "<input players=\"1\" coins=\"1\"><control type=\"paddle\"/></input></machine>"
+                                 "<machine name=\"pong\"><input players=\"2\"/></machine></mame>"));
   request_.existingOnly = true;
-  for (const std::string& folder : {dir_ / "missing", dir_ / "empty", dir_ / "notes", std::string()}) {
+  for (const std::string& folder : {dir_ / "missing", std::string()}) {
     request_.romDirectory = folder;
     const GenerationResult r = Generate();
-    EXPECT_FALSE(r.ok()) << folder;
-    EXPECT_EQ(r.message, cfg::kNoRomFolder) << folder;
+    EXPECT_EQ(r.failure, cfg::GenerationFailure::kNoRomFolder) << folder;
+    EXPECT_EQ(r.message, cfg::NoRomFolderMessage(folder));
+    if (!folder.empty()) {
+      EXPECT_NE(r.message.find(folder), std::string::npos);
+    }
+    EXPECT_EQ(cfg::RomFolderRefusal(request_), r.message);
     EXPECT_EQ(Output(), "old list") << folder;
   }
   EXPECT_TRUE(Runs().empty());
+
+  std::filesystem::create_directories(dir_ / "empty");
+  dir_.Write("notes/readme.txt", "");
+  for (const std::string& folder : {dir_ / "empty", dir_ / "notes"}) {
+    request_.romDirectory = folder;
+    EXPECT_EQ(cfg::RomFolderRefusal(request_), "");
+    const GenerationResult r = Generate();
+    EXPECT_EQ(r.games, 1) << folder << ": " << r.message;
+    EXPECT_EQ(Output(), CrLf({"[breakout]", "FullName=Breakout", "Infos3=1P 1C paddle"})) << folder;
+  }
+}
+
+// The command line makes the list's folder when it is missing, and says which folder it could
+// not make; while the listing comes it says how many machines it has read, ending with the total.
+TEST_F(GeneratorRun, CommandLineMakesTheListFolderAndSaysWhereTheWorkIs) {
+  std::string listing = "<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n";
+  for (int i = 0; i < 2500; ++i) listing += "<machine name=\"m" + std::to_string(i) + "\"><input coins=\"1\"/></machine>\n";
+  Script("listxml=" + dir_.Write("many.xml", listing + "</mame>\n") + ";chunk_bytes=9000;chunk_ms=1");
+  const std::string output = dir_ / "config/MAME/MAME.txt";
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  int code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", output, "--all"});
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2500 ROM(S) récupèrée(s).\n");
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(dir_.Read("config/MAME/MAME.txt").substr(0, 6), "[m0]\r\n");
+  // However the pipe joins the pieces, passing a thousand machines prints a line.
+  EXPECT_TRUE(err.starts_with(std::string(cfg::kCreatingList) + "\n")) << err;
+  EXPECT_NE(err.find(std::string(cfg::kCreatingList) + " "), std::string::npos) << err;
+  EXPECT_NE(err.find(" machines lues\n"), std::string::npos) << err;
+  EXPECT_TRUE(err.ends_with("\n2500 machines lues.\n")) << err;
+
+  dir_.Write("plain file", "");
+  const std::string blocked = dir_ / "plain file/MAME/MAME.txt";
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", blocked, "--all"});
+  const std::string said = testing::internal::GetCapturedStderr();
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(code, 1);
+  EXPECT_NE(said.find(dir_ / "plain file/MAME"), std::string::npos) << said;
+  EXPECT_EQ(said.find("Infos.tmp"), std::string::npos) << said;
 }
 
 TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {

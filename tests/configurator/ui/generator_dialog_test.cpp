@@ -1,5 +1,8 @@
 #include "configurator/listgen/ui/generator_dialog.h"
 #include "configurator/listgen/ui/status_box.h"
+#include "platform/debug_log.h"
+#include "platform/message_box.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +10,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 
@@ -86,4 +91,36 @@ TEST(GeneratorDialog, StatusBoxStopButtonTellsTheRun) {
   TopDialog("Infos")->findChild<QPushButton*>("stop")->click();
   EXPECT_EQ(stops, 11) << "a new run's box calls the new run's stop";
   cfg::ShowStatusBox("", &owner);
+}
+
+// A missing ROM folder is said, naming it, before the owner is asked where the list goes.
+TEST(GeneratorDialog, AMissingRomFolderIsRefusedBeforeTheFileDialog) {
+  App();
+  TempDir logDir;  // a box is written to the log too: one that can be written
+  platform::SetLogDirectory(logDir.path());
+  auto& messages = platform::RecordMessageBoxes();
+  QWidget page;
+  cfg::OpenGeneratorDialog(&page, "/nowhere",
+                           [] { return cfg::GeneratorSources{"/usr/games/mame", "/nowhere/roms", "/nowhere/MAME.txt"}; });
+  QDialog* dialog = TopDialog(QString::fromUtf8("Création listes de ROMS"));
+  ASSERT_NE(dialog, nullptr);
+  bool asked = false;
+  // Were the file dialog opened, it is closed at once: the test never waits on it.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&asked] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+        asked = true;
+        d->reject();
+      }
+  });
+  closer.start(20);
+  dialog->findChild<QPushButton*>("create")->click();
+  closer.stop();
+  EXPECT_FALSE(asked);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].text.find("/nowhere/roms"), std::string::npos) << messages[0].text;
+  dialog->findChild<QPushButton*>("close")->click();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  platform::SetMessageBoxSink({});
 }

@@ -79,7 +79,7 @@ TEST_F(PagesTest, KeyTableShowsEachKeyAndChangesOneAlone) {
   auto* view = Control<QTableView>(1094);
   ASSERT_NE(view, nullptr);
   QAbstractItemModel* model = view->model();
-  ASSERT_EQ(model->rowCount(), int(cfg::kKeyCount));
+  ASSERT_EQ(model->rowCount(), int(cfg::kKeyCount) + 4);  // the coin keys below the actions
   EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "Touche");
   const struct {
     int row;
@@ -115,6 +115,29 @@ TEST_F(PagesTest, KeyTableShowsEachKeyAndChangesOneAlone) {
   QTest::mouseClick(capture->noKeyButton(), Qt::LeftButton);
   EXPECT_EQ(model->index(0, 1).data().toString(), "Aucune");
   EXPECT_EQ(model->index(1, 1).data().toString(), "Bas (672)");
+}
+
+// The coin keys are shown, fixed: no capture is offered for them.
+TEST_F(PagesTest, KeyTableShowsTheFixedCoinKeys) {
+  dir.Write("config/Orvanel.ini", "[General]\r\nEmuBase=Mame\r\n[Manettes]\r\nCoin2Key=pad:B7\r\n");
+  Open();
+  auto* view = Control<QTableView>(1094);
+  QAbstractItemModel* model = view->model();
+  const struct {
+    int row;
+    const char* action;
+    const char* key;
+  } rows[] = {{16, "Pièce 1 (C1, fixe)", "5 (12)"}, {17, "Pièce 2 (C2, fixe)", "6 (14)"},
+              {18, "Pièce 3 (C3, fixe)", "7 (16)"}, {19, "Pièce 4 (C4, fixe)", "8 (18)"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(model->index(r.row, 0).data().toString(), QString::fromUtf8(r.action)) << r.row;
+    EXPECT_EQ(model->index(r.row, 1).data().toString(), QString::fromUtf8(r.key)) << r.row;
+    EXPECT_FALSE(model->flags(model->index(r.row, 1)) & Qt::ItemIsSelectable) << r.row;
+  }
+  EXPECT_EQ(model->index(16, 2).data().toString(), "");
+  emit view->activated(model->index(17, 0));
+  window->generalPage()->CaptureKey(18);
+  EXPECT_EQ(window->findChild<cfg::KeyCaptureDialog*>(), nullptr);
 }
 
 // Beside each key its joystick controls; the capture takes a pushed button as the answer
@@ -244,6 +267,67 @@ TEST_F(PagesTest, EmusPageKeepsWhatItCannotShow) {
   EXPECT_EQ(window->emusPage()->findChildren<QDialog*>().size(), 1);
   ASSERT_TRUE(window->emusPage()->Save());
   EXPECT_NE(dir.Read("config/Mame/config.ini").find("ScrType=2\r\n"), std::string::npos);
+}
+
+// "Arguments" edits EmuParams; a MAME listing proposes MAME's arguments, never over the owner's.
+TEST_F(PagesTest, EmulatorArgumentsAreEditedAndProposedForMame) {
+  dir.Write("config/Neo/config.ini", "[Config]\r\nEmuParams=-owner %ROM%\r\n");
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Mame"));
+  auto* params = Control<QLineEdit>(1099);
+  ASSERT_NE(params, nullptr);
+  EXPECT_NE(params->toolTip().indexOf("%ROMDIR%"), -1);
+  EXPECT_EQ(params->text(), "");
+  window->emusPage()->TakeCreatedList(dir / "config/Mame/Mame.txt", false);
+  EXPECT_EQ(params->text(), "") << "not a MAME listing";
+  window->emusPage()->TakeCreatedList(dir / "config/Mame/Mame.txt", true);
+  EXPECT_EQ(params->text(), "-rompath \"%ROMDIR%\" -skip_gameinfo %NAME%");
+  ASSERT_TRUE(window->emusPage()->Save());
+  const std::string text = dir.Read("config/Mame/config.ini");
+  EXPECT_NE(text.find("EmuParams=-rompath \"%ROMDIR%\" -skip_gameinfo %NAME%\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("FichierDescription=config/Mame/Mame.txt\r\n"), std::string::npos) << text;
+
+  ASSERT_TRUE(window->emusPage()->SelectConfiguration("Neo"));
+  EXPECT_EQ(params->text(), "-owner %ROM%");
+  window->emusPage()->TakeCreatedList(dir / "config/Neo/Neo.txt", true);
+  EXPECT_EQ(params->text(), "-owner %ROM%");
+  Type(1099, "-x %NAME%");
+  ASSERT_TRUE(window->emusPage()->Save());
+  EXPECT_NE(dir.Read("config/Neo/config.ini").find("EmuParams=-x %NAME%\r\n"), std::string::npos);
+}
+
+// "Nouvelle": the configuration is made with the defaults, joins every list at once and is
+// shown; a refused name says why and makes nothing.
+TEST_F(PagesTest, NewConfigurationJoinsEveryListAtOnce) {
+  Open();
+  ASSERT_TRUE(window->SelectPage(cfg::kEmusPage));
+  ASSERT_NE(Control<QPushButton>(1100), nullptr);
+  auto names = [this](int id) {
+    QStringList out;
+    for (int i = 0; i < Control<QComboBox>(id)->count(); ++i) out << Control<QComboBox>(id)->itemText(i);
+    return out.join(",");
+  };
+  ASSERT_TRUE(window->emusPage()->NewConfiguration("Flipper"));
+  EXPECT_EQ(names(1053), "Flipper,Mame,Neo");
+  EXPECT_EQ(names(1071), "=== PAS DE MENU ===,Flipper,Mame,Neo");
+  EXPECT_EQ(names(1049), "Flipper,Mame,Neo");
+  EXPECT_EQ(Control<QComboBox>(1049)->currentText(), "Mame") << "the main menu's choice stays";
+  EXPECT_EQ(Control<QComboBox>(1053)->currentText(), "Flipper");
+  EXPECT_EQ(window->emusPage()->path(), dir / "config/Flipper/config.ini");
+  EXPECT_EQ(Control<QLineEdit>(1084)->text(), ".\\config\\Flipper\\Flipper.txt");
+  EXPECT_EQ(Control<QComboBox>(1068)->currentIndex(), -1) << "no other configuration's template";
+  EXPECT_FALSE(window->emusPage()->IsModified());
+  EXPECT_TRUE(messages->empty());
+
+  for (const char* refused : {"Mame", "neo", "", "../up", "a/b"}) {
+    messages->clear();
+    EXPECT_FALSE(window->emusPage()->NewConfiguration(refused)) << refused;
+    ASSERT_EQ(messages->size(), 1u) << refused;
+  }
+  EXPECT_EQ(names(1053), "Flipper,Mame,Neo");
+  EXPECT_FALSE(std::filesystem::exists(dir / "up"));
+  EXPECT_EQ(window->emusPage()->path(), dir / "config/Flipper/config.ini");
 }
 
 // The screensaver radios show what the frontend will run: it reads the first character.
