@@ -199,7 +199,8 @@ TEST_F(Launch, TwoRunsAreCountedInTheGameListAndGlobalRecords) {
   const std::string firstDate = GameStat("rom1", "Dt");
   EXPECT_FALSE(firstDate.empty());
   std::filesystem::remove(record_);
-  Script("run_ms=1100");
+  // Polls at 500 and 1000 ms; ending at 1300 leaves room for the time the start took.
+  Script("run_ms=1300");
   LaunchOnce("rom1");
   EXPECT_EQ(GameStat("rom1", "Nb"), "2");
   EXPECT_EQ(GlobalStat("games", "Nb"), "2");
