@@ -40,17 +40,24 @@ CloseFunction RealClose() {
 std::mutex gCountLock;
 int gProgramHandles = 0;
 
+// A small file replaced whole, so that a reader never sees it half written.
+void ReplaceFile(const char* path, const std::string& text) {
+  // A fresh temporary (O_EXCL): a leftover or a link at its name is never written through.
+  const std::string temp = std::string(path) + ".tmp" + std::to_string(::getpid());
+  ::unlink(temp.c_str());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  ::close(fd);
+  if (!written || std::rename(temp.c_str(), path) != 0) ::unlink(temp.c_str());
+}
+
 void CountHandles(int change) {
   std::lock_guard lock(gCountLock);
   gProgramHandles += change;
   const char* path = std::getenv("ORV_VIRTUAL_PAD_OPEN");
   if (!path) return;
-  const std::string temp = std::string(path) + ".tmp";
-  if (FILE* f = std::fopen(temp.c_str(), "w")) {
-    std::fprintf(f, "%d\n", gProgramHandles);
-    std::fclose(f);
-    std::rename(temp.c_str(), path);
-  }
+  ReplaceFile(path, std::to_string(gProgramHandles) + "\n");
 }
 
 void Plug() {
