@@ -10,7 +10,10 @@ namespace platform {
 
 class FileWriter {
  public:
-  // Creates or empties the file; nothing when it cannot be (*error: the errno value).
+  // Creates the file afresh, 0666 less the umask: a leftover file or a link already at
+  // the name is removed first, never emptied nor followed (a link planted there cannot
+  // lead the write to another file). Nothing when it cannot be created, or when a device
+  // or folder has the name (*error: the errno value).
   static std::unique_ptr<FileWriter> Create(const std::string& path, int* error = nullptr);
   ~FileWriter();
   FileWriter(const FileWriter&) = delete;

@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include "platform/debug_log.h"
+#include "platform/file_creation.h"
 
 #include <dirent.h>
 #include <climits>
@@ -66,7 +67,7 @@ constexpr time_t kStaleTemporarySeconds = 300;
 
 void RemoveStaleTemporaries(const std::string& dir, const std::string& path) {
   const std::string prefix = BaseNameOf(path) + ".tmp";
-  const std::size_t suffixLength = 6;  // the XXXXXX of mkstemp
+  const std::size_t suffixLength = kTemporarySuffixLength;
   const time_t now = ::time(nullptr);
   DIR* d = ::opendir(dir.c_str());
   if (!d) return;
@@ -145,16 +146,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 bool WriteFileAtomically(const std::string& requested, std::string_view content) {
   const std::string path = WriteTargetOf(requested);
   const std::string dir = DirectoryOf(path);
-  std::string tmpl = path + ".tmpXXXXXX";
-  std::vector<char> name(tmpl.begin(), tmpl.end());
-  name.push_back('\0');
   if (Injected(WriteFault::kOpen, EACCES)) return false;
-  int fd = ::mkstemp(name.data());
-  if (fd < 0) return false;
-  const std::string tmp(name.data());
-  // Keep the permissions of the file being replaced; a new file gets the usual 0644.
-  struct stat st {};
-  ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+  // A fresh name made with O_EXCL: a link planted at a temporary name is never followed.
+  const std::optional<TemporaryFile> temporary = CreateTemporaryBeside(path);
+  if (!temporary) return false;
+  const int fd = temporary->fd;
+  const std::string& tmp = temporary->path;
+  TakeOverOwnership(fd, path);
   bool ok = WriteContent(fd, content) && !Injected(WriteFault::kFsyncIo, EIO) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   ok = ok && !Injected(WriteFault::kRename, EXDEV);
@@ -173,8 +171,10 @@ bool WriteFileAtomically(const std::string& requested, std::string_view content)
 
 void InjectWriteFault(WriteFault fault) { gInjectedFault.store(fault); }
 
+WriteFault InjectedWriteFault() { return gInjectedFault.load(); }
+
 bool AppendToFile(const std::string& path, std::string_view content) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, content);
   ::close(fd);

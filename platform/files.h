@@ -22,15 +22,20 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // removes this file's temporaries left over five minutes ago by writes that were cut off.
 // A symbolic link stays a link: the file it leads to is replaced, in that file's directory
 // (a link that cannot be followed is replaced in place, and the log says so).
+// The new content keeps the replaced file's permission bits and group (and owner, when we
+// run as root); a new file gets 0666 less the umask.
 bool WriteFileAtomically(const std::string& path, std::string_view content);
 
 // Test seam: from now on every atomic write fails at this step as the system would fail
 // it (opening the temporary, a write that finds the disk full half-way, fsync reporting
-// EIO, the rename). kNone writes normally again.
+// EIO, the rename). A full disk also fails every write of a FileWriter (file_writer.h).
+// kNone writes normally again.
 enum class WriteFault { kNone, kOpen, kWriteNoSpace, kFsyncIo, kRename };
 void InjectWriteFault(WriteFault fault);
+WriteFault InjectedWriteFault();
 
-// Appends bytes, creating the file when missing. Returns false when it cannot be opened.
+// Appends bytes, creating the file when missing (0666 less the umask). Returns false when
+// it cannot be opened.
 bool AppendToFile(const std::string& path, std::string_view content);
 
 bool FileExists(const std::string& path);       // a regular file (or link to one)

@@ -172,8 +172,12 @@ TEST_F(Installed, FirstStartMakesTheUsersInstallationFromTheDemoAndTheSecondReus
     auto f = start();
     const std::string id = f->WaitForWindow();
     ASSERT_FALSE(id.empty()) << home.Read(".local/share/orvanel/debug.txt");
-    std::this_thread::sleep_for(std::chrono::seconds(2));  // the first frames and pictures
-    EXPECT_GE(ColoursShown(display(), id), 4u) << "the window does not show the demo's menu";
+    // The first frames and pictures, however long a loaded machine takes to draw them.
+    std::size_t colours = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while ((colours = ColoursShown(display(), id)) < 4 && std::chrono::steady_clock::now() < end)
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_GE(colours, 4u) << "the window does not show the demo's menu";
     f->Close(id);
     EXPECT_EQ(f->Wait(), std::optional<int>(0));
   }

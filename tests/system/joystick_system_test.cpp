@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <system_error>
 #include <functional>
+#include <optional>
 #include <regex>
 #include <thread>
 
@@ -30,7 +31,7 @@ class JoystickSystemTest : public systest::DisplayTest {
     DisplayTest::SetUp();
     if (IsSkipped()) return;
     std::string list;
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < 100; ++i) {
       char rom[8];
       std::snprintf(rom, sizeof rom, "rom%02d", i);
       list += "[" + std::string(rom) + "]\r\nFullName=Game " + std::string(rom + 3) + "\r\n";
@@ -52,11 +53,41 @@ class JoystickSystemTest : public systest::DisplayTest {
   void TearDown() override {
     if (fd_ >= 0) ::close(fd_);
   }
-  // One line to the virtual device, then time for the frontend to act on it.
-  void Pad(const std::string& line, int thenMs = 150) {
+  // One line to the virtual device, and the program's acknowledgement that it has handled
+  // it: its clock then, or nothing (a failure is recorded) when it never came.
+  std::optional<long long> Pad(const std::string& line) {
+    Send(line);
+    return Sync();
+  }
+  // The program's acknowledgement of every line sent so far (tools/virtual_pad): waited for,
+  // not guessed, however loaded the machine is.
+  std::optional<long long> Sync() {
+    const long asked = ++syncs_;
+    Send("sync " + std::to_string(asked));
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < end) {
+      long got = 0;
+      long long tick = 0;
+      if (std::sscanf(inst.Read("pad.ack").c_str(), "%ld %lld", &got, &tick) == 2 && got == asked) return tick;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ADD_FAILURE() << "no acknowledgement of sync " << asked << "\n" << inst.Read("debug.txt");
+    return std::nullopt;
+  }
+  void Send(const std::string& line) {
     const std::string text = line + "\n";
     ASSERT_EQ(::write(fd_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    std::this_thread::sleep_for(std::chrono::milliseconds(thenMs));
+  }
+  std::vector<std::string> PadEnvironment(std::vector<std::string> more = {}) const {
+    // In the sanitizer build the preloaded library comes before the sanitizer's runtime,
+    // which that runtime would otherwise refuse.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    more.push_back("LD_PRELOAD=" ORV_BINARY_DIR "/tools/virtual_pad/libvirtual_pad.so");
+    more.push_back("ORV_VIRTUAL_PAD=" + fifo_);
+    more.push_back("ORV_VIRTUAL_PAD_ACK=" + inst / "pad.ack");
+    more.push_back(std::string("ASAN_OPTIONS=") + (asan && *asan ? std::string(asan) + ":" : "") +
+                   "verify_asan_link_order=0");
+    return more;
   }
   bool WaitForLog(const std::string& text, int timeoutMs) const {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -80,42 +111,42 @@ class JoystickSystemTest : public systest::DisplayTest {
   systest::Installation inst;
   std::string fifo_;
   int fd_ = -1;
+  long syncs_ = 0;
 };
 
 TEST_F(JoystickSystemTest, HatAndStickMoveAHeldStickRepeatsAReplugWorksAndButtonZeroLaunches) {
-  // In the sanitizer build the preloaded library comes before the sanitizer's runtime,
-  // which that runtime would otherwise refuse.
-  const char* asan = std::getenv("ASAN_OPTIONS");
-  const std::string asanOptions =
-      std::string("ASAN_OPTIONS=") + (asan && *asan ? std::string(asan) + ":" : "") + "verify_asan_link_order=0";
-  Frontend f(inst, display(),
-             {"LD_PRELOAD=" ORV_BINARY_DIR "/tools/virtual_pad/libvirtual_pad.so", "ORV_VIRTUAL_PAD=" + fifo_,
-              asanOptions});
+  Frontend f(inst, display(), PadEnvironment());
   const std::string id = f.WaitForWindow();
   ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
-  ASSERT_TRUE(WaitForLog("Manette : Orvanel virtual pad", 5000)) << inst.Read("debug.txt");
-  Pad("hat 0 4");  // down: rom01
+  ASSERT_TRUE(WaitForLog("Manette : Orvanel virtual pad", 30000)) << inst.Read("debug.txt");
+  ASSERT_TRUE(Sync());  // the device is the menu's
+  Pad("hat 0 4");       // down: rom01
   Pad("hat 0 0");
   Pad("axis 1 32767");  // down: rom02
   Pad("axis 1 0");
-  // Held for 1.2 s: one move, then the keyboard's repeat after its first delay.
-  Pad("axis 1 32767", 1200);
+  // Held for 1.2 s of the program's own clock: one move, then the keyboard's repeat after
+  // its first delay. However slowly the program runs, it has seen the stick held that long.
+  const std::optional<long long> pressed = Pad("axis 1 32767");
+  ASSERT_TRUE(pressed);
+  for (std::optional<long long> tick = pressed; tick && *tick < *pressed + 1200; tick = Sync())
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
   Pad("axis 1 0");
-  Pad("unplug", 300);
-  Pad("plug", 300);
+  Pad("unplug");
+  Pad("plug");
   Pad("hat 0 4");  // one more, on the device plugged again
   Pad("hat 0 0");
   Pad("button 0 1");  // LaunchGameKey
   Pad("button 0 0");
-  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 30000)) << inst.Read("debug.txt");
   const int launched = LaunchedIndex();
   EXPECT_GE(launched, 2 + 2 + 1) << "the held stick did not repeat";
-  EXPECT_LE(launched, 29);
-  // The joystick is taken again after the game.
-  Pad("hat 0 4", 300);
+  EXPECT_LE(launched, 98);  // however long the hold, room left for the move after the game
+  // The joystick is taken again after the game: a move once the menu is back.
+  ASSERT_TRUE(Sync());
+  Pad("hat 0 4");
   Pad("hat 0 0");
   f.Close(id);
-  ASSERT_TRUE(f.Wait(10000).has_value()) << inst.Read("debug.txt");
+  ASSERT_TRUE(f.Wait(30000).has_value()) << inst.Read("debug.txt");
   EXPECT_EQ(LastGameIndex(), launched + 1) << inst.Read("debug.txt");
 }
 
@@ -136,38 +167,40 @@ TEST_F(JoystickSystemTest, DuringAGameNoSoundDeviceNorJoystickIsHeld) {
   inst.Write("config/arcade/config.ini", "[Config]\r\nTemplateDir=Plain\r\nFichierDescription=lists\\arcade.txt\r\n"
                                          "Sons=YES\r\nEmuExe=.\\Emu\\emu\r\nLastGame=rom00\r\n");
   for (const char* sound : {"Intro", "GameLaunch", "Navigate"}) inst.Write(std::string("Sound/") + sound + ".wav", platform::MakeWav16(std::vector<std::int16_t>(2205), 22050, 1));
-  inst.Write("Emu/test_emulator.script", "run_ms=3000\n");
+  inst.Write("Emu/test_emulator.script", "until=" + inst / "game.end" + "\n");  // the game ends when we say
   const std::string audio = inst / "audio.raw", handles = inst / "pad.handles";
-  const char* asan = std::getenv("ASAN_OPTIONS");
   Frontend f(inst, display(),
-             {"LD_PRELOAD=" ORV_BINARY_DIR "/tools/virtual_pad/libvirtual_pad.so", "ORV_VIRTUAL_PAD=" + fifo_,
-              "ORV_VIRTUAL_PAD_OPEN=" + handles, "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + audio,
-              std::string("ASAN_OPTIONS=") + (asan && *asan ? std::string(asan) + ":" : "") + "verify_asan_link_order=0"});
+             PadEnvironment({"ORV_VIRTUAL_PAD_OPEN=" + handles, "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + audio}));
   const std::string id = f.WaitForWindow();
   ASSERT_FALSE(id.empty()) << inst.Read("debug.txt");
-  ASSERT_TRUE(WaitForLog("Manette : Orvanel virtual pad", 5000)) << inst.Read("debug.txt");
+  ASSERT_TRUE(WaitForLog("Manette : Orvanel virtual pad", 30000)) << inst.Read("debug.txt");
   const auto eventually = [](const std::function<bool()>& check) {
-    for (int i = 0; i < 100 && !check(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 600 && !check(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return check();
   };
   EXPECT_TRUE(eventually([&] { return Holds(f.pid(), audio); }))
       << "the intro never opened the sound device " << audio << " " << std::filesystem::exists(audio) << "\n"
       << inst.Read("debug.txt");
+  ASSERT_TRUE(Sync());
   EXPECT_EQ(inst.Read("pad.handles"), "1\n");
 
-  Pad("button 0 1");  // LaunchGameKey, held until the game runs: the device is only sampled
-  ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 10000).size(), 1u) << inst.Read("debug.txt");
-  Pad("button 0 0", 0);
+  // LaunchGameKey, held until the game runs (the device is only sampled): the emulator's
+  // own record says when it does, the menu acknowledges nothing while it waits for the game.
+  Send("button 0 1");
+  ASSERT_EQ(WaitForEmulatorRuns(inst / "Emu/test_emulator.record", 1, 30000).size(), 1u) << inst.Read("debug.txt");
+  Send("button 0 0");
   EXPECT_FALSE(Holds(f.pid(), audio)) << "the sound device is held during the game";
   EXPECT_EQ(inst.Read("pad.handles"), "0\n") << "a joystick is held during the game";
+  inst.Write("game.end", "");
 
-  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
-  EXPECT_TRUE(eventually([&] { return inst.Read("pad.handles") == "1\n"; })) << "the joystick was not taken back";
-  Pad("hat 0 4", 300);  // a move, with its sound
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 30000)) << inst.Read("debug.txt");
+  ASSERT_TRUE(Sync());  // the menu's loop again: the pads are taken back by then
+  EXPECT_EQ(inst.Read("pad.handles"), "1\n") << "the joystick was not taken back";
+  Pad("hat 0 4");  // a move, with its sound
   Pad("hat 0 0");
   EXPECT_TRUE(eventually([&] { return Holds(f.pid(), audio); })) << "the sound device was not taken back";
   f.Close(id);
-  ASSERT_TRUE(f.Wait(10000).has_value()) << inst.Read("debug.txt");
+  ASSERT_TRUE(f.Wait(30000).has_value()) << inst.Read("debug.txt");
 }
 
 }  // namespace

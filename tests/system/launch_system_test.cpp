@@ -200,8 +200,12 @@ TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysT
   // game's own window while it runs.
   const std::string cover = std::string(ORV_BINARY_DIR) + "/tools/cover_window/cover_window";
   fs::copy_file(TestEmulatorPath(), inst / "Emu/mame");
-  inst.Write("Emu/game.sh", "#!/bin/sh\n\"$(dirname \"$0\")/mame\" \"$@\"\nexec '" + cover +
-                                "' 700 600 400 300 4000 0x00FF00\n");
+  // It lasts until the test has looked at the screen and typed its keys, however long a
+  // loaded machine takes for that.
+  const std::string gameEnd = inst / "game.end";
+  inst.Write("Emu/game.sh", "#!/bin/sh\n\"$(dirname \"$0\")/mame\" \"$@\"\n'" + cover +
+                                "' 700 600 400 300 120000 0x00FF00 &\nwhile [ ! -e '" + gameEnd +
+                                "' ]; do sleep 0.05; done\nkill $!\n");
   fs::permissions(inst / "Emu/game.sh", fs::perms::owner_all);
   // A blue desktop: what the player must not see during the game.
   if (!systest::HasProgram("xsetroot")) GTEST_SKIP() << "xsetroot missing (scripts/install-deps.sh installs it)";
@@ -233,7 +237,10 @@ TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysT
   EXPECT_EQ(blackPixels, 200u * 280u) << "the menu still shows behind the game";
   // Keys typed for the game do not move the menu.
   Key("key --window " + id + " Down Down");
-  ASSERT_TRUE(WaitForLog("Retour lancement OK", 15000)) << inst.Read("debug.txt");
+  inst.Write("game.end", "");
+  ASSERT_TRUE(WaitForLog("Retour lancement OK", 60000)) << inst.Read("debug.txt");
+  // The menu's first frame after the game: the keys typed during it are dropped by then.
+  ASSERT_TRUE(WaitForLog("Menu affiche", 60000)) << inst.Read("debug.txt");
   // Back: the window covers the screen again and takes the panel's keys.
   const std::string back = f.WaitForWindow(5000);
   ASSERT_FALSE(back.empty()) << "the menu did not come back";

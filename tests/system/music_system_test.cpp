@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -106,10 +110,28 @@ TEST(MusicSystemTest, IntroThenMusicAndTheNextMusicKeyChangesTrackWithinASecond)
     systest::WaitExit(pid, 5000);
     FAIL() << "no main window; log:\n" << inst.Read("debug.txt");
   }
+  // What the program has played so far, as the sound device received it: each step below
+  // waits for it (however slowly a loaded machine plays), never for a guessed time.
+  const auto heard = [&](const std::function<bool(const std::vector<Tone>&)>& enough) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < end) {
+      if (enough(Tones(inst.Read("audio.raw")))) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  };
+  const auto isMusic = [](Tone t) { return t == Tone::Low || t == Tone::High; };
   // The first track starts about three seconds after the start; press R (NextZicKey) in it.
-  std::this_thread::sleep_for(std::chrono::milliseconds(4500));
+  EXPECT_TRUE(heard([&](const std::vector<Tone>& t) { return std::find_if(t.begin(), t.end(), isMusic) != t.end(); }))
+      << "no music";
   std::system(("DISPLAY=" + server.display() + " xdotool key --window " + id + " r").c_str());
-  std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+  // ... and enough of it written to judge (more than five seconds in all).
+  EXPECT_TRUE(heard([&](const std::vector<Tone>& t) {
+    const auto first = std::find_if(t.begin(), t.end(), isMusic);
+    if (first == t.end() || t.size() <= 120) return false;
+    const Tone firstTone = *first;
+    return std::find_if(first, t.end(), [&](Tone x) { return isMusic(x) && x != firstTone; }) != t.end();
+  })) << "no other track after the next-music key";
   std::system(("DISPLAY=" + server.display() + " " ORV_BINARY_DIR "/tools/close_window/close_window " + id).c_str());
   const auto code = systest::WaitExit(pid, 10000);
   if (!code) ::kill(pid, SIGKILL);

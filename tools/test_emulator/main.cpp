@@ -9,6 +9,8 @@
 //   exit_code=N    exit code of a normal end (default 0)
 //   ignore_term=1  note SIGTERM in the record and go on running
 //   child=1        start a child in the same process group that runs just as long
+//   until=PATH     after run_ms, run on until PATH exists (at most a minute): the test
+//                  ends the game once it has seen what it looks for during it
 //   grab=PATH      start PATH (tools/grab_keyboard) to hold the keyboard grabbed, as a
 //                  full-screen emulator does, and note "grabbed" once it holds it
 // Listing modes (the game list generator's runs); the listing is printed before run_ms:
@@ -77,6 +79,7 @@ struct Script {
   long chunkMs = 0;
   bool noise = false;
   std::string say;
+  std::string until;
 };
 
 void ApplyItem(Script& s, const std::string& item) {
@@ -96,6 +99,7 @@ void ApplyItem(Script& s, const std::string& item) {
   else if (key == "chunk_ms") s.chunkMs = value;
   else if (key == "noise") s.noise = value != 0;
   else if (key == "say") s.say = text;
+  else if (key == "until") s.until = text;
 }
 
 Script ReadScript(const std::string& dir) {
@@ -126,6 +130,10 @@ void SleepMs(long ms) {
   timespec ts{ms / 1000, (ms % 1000) * 1000000};
   while (::nanosleep(&ts, &ts) != 0 && errno == EINTR) {
   }
+}
+
+void WaitForFile(const std::string& path) {
+  for (int i = 0; i < 3000 && !path.empty() && ::access(path.c_str(), F_OK) != 0; ++i) SleepMs(20);
 }
 
 std::string LinkTarget(const char* path) {
@@ -238,6 +246,7 @@ int main(int argc, char** argv) {
 
   PrintListing(script, argc, argv);
   SleepMs(script.runMs);
+  WaitForFile(script.until);
   if (child > 0) ::waitpid(child, nullptr, 0);
   Record("exit code=" + std::to_string(script.exitCode) + "\n");
   return script.exitCode;

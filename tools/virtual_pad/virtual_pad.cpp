@@ -8,12 +8,21 @@
 //
 // With ORV_VIRTUAL_PAD_OPEN naming a file, the program's own joystick opens and closes are
 // counted there (how many handles it holds), as a real device's open nodes would show.
+//
+// The line "sync N" asks for the program's acknowledgement: once its main loop has read
+// the devices afresh (SDL_JoystickUpdate) and then found its queue empty (SDL_PollEvent),
+// every control sent before has been taken and handled. The file named by
+// ORV_VIRTUAL_PAD_ACK then holds "N TICK", TICK being the program's clock at that moment
+// (CLOCK_MONOTONIC in ms, the clock of its timers and repeats). A test waits for that
+// instead of guessing how long the program takes.
 #include <SDL.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
+#include <ctime>
 #include <cstdlib>
 #include <mutex>
 #include <sstream>
@@ -40,17 +49,24 @@ CloseFunction RealClose() {
 std::mutex gCountLock;
 int gProgramHandles = 0;
 
+// A small file replaced whole, so that a reader never sees it half written.
+void ReplaceFile(const char* path, const std::string& text) {
+  // A fresh temporary (O_EXCL): a leftover or a link at its name is never written through.
+  const std::string temp = std::string(path) + ".tmp" + std::to_string(::getpid());
+  ::unlink(temp.c_str());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+  ::close(fd);
+  if (!written || std::rename(temp.c_str(), path) != 0) ::unlink(temp.c_str());
+}
+
 void CountHandles(int change) {
   std::lock_guard lock(gCountLock);
   gProgramHandles += change;
   const char* path = std::getenv("ORV_VIRTUAL_PAD_OPEN");
   if (!path) return;
-  const std::string temp = std::string(path) + ".tmp";
-  if (FILE* f = std::fopen(temp.c_str(), "w")) {
-    std::fprintf(f, "%d\n", gProgramHandles);
-    std::fclose(f);
-    std::rename(temp.c_str(), path);
-  }
+  ReplaceFile(path, std::to_string(gProgramHandles) + "\n");
 }
 
 void Plug() {
@@ -76,11 +92,27 @@ void Unplug() {
     if (SDL_JoystickGetDeviceInstanceID(i) == id) SDL_JoystickDetachVirtual(i);
 }
 
+// The acknowledgement asked for and not given yet (0: none), and how far the program's
+// main loop has come since it was asked.
+std::atomic<long> gSyncAsked{0};
+std::atomic<bool> gReadSinceAsked{false};
+
+long long MonotonicMs() {
+  timespec ts{};
+  ::clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<long long>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
 void Command(const std::string& line) {
   std::istringstream in(line);
   std::string what;
   int index = 0, value = 0;
   in >> what >> index >> value;
+  if (what == "sync") {
+    gReadSinceAsked.store(false);
+    gSyncAsked.store(index);
+    return;
+  }
   std::lock_guard lock(gLock);
   if (what == "plug") Plug();
   if (what == "unplug") Unplug();
@@ -138,4 +170,26 @@ extern "C" SDL_Joystick* SDL_JoystickOpen(int deviceIndex) {
 extern "C" void SDL_JoystickClose(SDL_Joystick* pad) {
   RealClose()(pad);
   if (pad) CountHandles(-1);
+}
+
+// The program's main loop reads the devices, then empties its queue: the two steps that
+// make a sync's acknowledgement.
+extern "C" void SDL_JoystickUpdate(void) {
+  using Update = void (*)(void);
+  static const auto real = reinterpret_cast<Update>(dlsym(RTLD_NEXT, "SDL_JoystickUpdate"));
+  const bool asked = gSyncAsked.load() != 0;
+  real();
+  if (asked) gReadSinceAsked.store(true);
+}
+
+extern "C" int SDL_PollEvent(SDL_Event* event) {
+  using Poll = int (*)(SDL_Event*);
+  static const auto real = reinterpret_cast<Poll>(dlsym(RTLD_NEXT, "SDL_PollEvent"));
+  const bool read = gReadSinceAsked.exchange(false);
+  const int got = real(event);
+  if (got || !read) return got;
+  const long asked = gSyncAsked.exchange(0);
+  const char* path = std::getenv("ORV_VIRTUAL_PAD_ACK");
+  if (asked != 0 && path) ReplaceFile(path, std::to_string(asked) + " " + std::to_string(MonotonicMs()) + "\n");
+  return got;
 }

@@ -8,11 +8,16 @@
 #include "listing_test_support.h"
 #include "temp_dir.h"
 
+#include "platform/files.h"
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -266,11 +271,21 @@ TEST_F(GeneratorRun, CommandLineMakesTheListFolderAndSaysWhereTheWorkIs) {
 
 TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   Script("listxml=" + xml_);
-  request_.temporaryFile = "/dev/full";  // every write fails: a full disk
+  platform::InjectWriteFault(platform::WriteFault::kWriteNoSpace);  // every write fails: a full disk
   GenerationResult r = Generate();
+  platform::InjectWriteFault(platform::WriteFault::kNone);
   EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kListNotWritten);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, cfg::kWriteFailed);
+  EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
+
+  // A device at the scratch name is no leftover of ours: it is neither written nor removed.
+  messages_.clear();
+  request_.temporaryFile = "/dev/full";
+  r = Generate();
+  EXPECT_EQ(r.failure, cfg::GenerationFailure::kFileNotWritten);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].caption, cfg::kCannotCreateFile);
   EXPECT_TRUE(std::filesystem::exists("/dev/full"));
 
   messages_.clear();
@@ -289,6 +304,47 @@ TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kListNotWritten);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, request_.outputFile);
+}
+
+// The scratch listing is made afresh whatever already has its name: a link planted there
+// (the config folder may be shared) is removed, never followed, and a leftover of a cut-off
+// run is replaced. The new file gets what the umask leaves of 0666.
+TEST_F(GeneratorRun, TheScratchListingNeverWritesThroughWhatAlreadyHasItsName) {
+  Script("listxml=" + xml_);
+  const std::string victim = dir_.Write("victim.ini", "precious");
+  struct Case {
+    const char* name;
+    std::function<void()> plant;
+  } cases[] = {
+      {"link to a file", [&] { ::symlink(victim.c_str(), request_.temporaryFile.c_str()); }},
+      {"dangling link", [&] { ::symlink((dir_ / "made.ini").c_str(), request_.temporaryFile.c_str()); }},
+      {"leftover", [&] { dir_.Write("Infos.tmp", "cut off"); }},
+  };
+  const mode_t saved = ::umask(027);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ::unlink(request_.outputFile.c_str());
+    c.plant();
+    std::string scratchMode;
+    cfg::GeneratorHooks hooks;
+    hooks.message = [this](std::string_view text, std::string_view caption) {
+      messages_.push_back({std::string(text), std::string(caption)});
+    };
+    hooks.status = [&](const std::string&) {
+      struct stat st {};
+      if (scratchMode.empty() && ::lstat(request_.temporaryFile.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        scratchMode = std::to_string(st.st_mode & 0777);
+    };
+    const GenerationResult r = cfg::GenerateGameList(request_, hooks);
+    EXPECT_EQ(r.games, 2);
+    EXPECT_EQ(dir_.Read("victim.ini"), "precious");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "made.ini"));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(request_.temporaryFile)));
+    EXPECT_EQ(Output().substr(0, kPacmanSection.size()), kPacmanSection);
+    EXPECT_EQ(scratchMode, std::to_string(0640));
+  }
+  ::umask(saved);
+  EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCode) {
