@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-xserver-utils imagemagick sox lame procps ccache
   clang libclang-rt-14-dev strace
+  mame
   qt6-base-dev qt6-translations-l10n
   debhelper lintian dpkg-dev desktop-file-utils appstream librsvg2-bin man-db
 )
