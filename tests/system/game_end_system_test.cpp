@@ -14,15 +14,6 @@ namespace {
 using systest::Frontend;
 using systest::Installation;
 
-bool MachineHasReadableKeyboards() {
-  glob_t g{};
-  bool readable = false;
-  if (::glob("/dev/input/event*", 0, nullptr, &g) == 0) {
-    for (std::size_t i = 0; i < g.gl_pathc; ++i) readable = readable || ::access(g.gl_pathv[i], R_OK) == 0;
-  }
-  ::globfree(&g);
-  return readable;
-}
 
 class GameEndSystemTest : public systest::DisplayTest {
  protected:
@@ -40,7 +31,7 @@ class GameEndSystemTest : public systest::DisplayTest {
 // Escape).
 TEST_F(GameEndSystemTest, PongAskedToCloseEndsAndSavesItsCfg) {
   if (!std::filesystem::exists("/usr/games/mame")) GTEST_SKIP() << "MAME is not installed";
-  if (MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
+  if (systest::MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
   namespace fs = std::filesystem;
   inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=emu\r\nModeFenetre=OUI\r\nLargFen=800\r\nHautFen=600\r\n"
                                    "Transitions=NO\r\nSortieJeuDelai=500\r\n[Touches]\r\nSortieJeu=32\r\n");

@@ -38,17 +38,6 @@ std::string Stat(const std::string& file, const std::string& section, const std:
   return platform::ReadProfileString(file, section, key, "");
 }
 
-// xdotool types through the X server; a key tracker that reads keyboards straight from
-// /dev/input never sees those keys.
-bool MachineHasReadableKeyboards() {
-  glob_t g{};
-  bool readable = false;
-  if (::glob("/dev/input/event*", 0, nullptr, &g) == 0) {
-    for (std::size_t i = 0; i < g.gl_pathc; ++i) readable = readable || ::access(g.gl_pathv[i], R_OK) == 0;
-  }
-  ::globfree(&g);
-  return readable;
-}
 
 class LaunchSystemTest : public systest::DisplayTest {
  protected:
@@ -68,7 +57,7 @@ class LaunchSystemTest : public systest::DisplayTest {
 };
 
 TEST_F(LaunchSystemTest, CoinKeysPressedDuringTheGameAreCountedEverywhere) {
-  if (MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
+  if (systest::MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
   WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n");
   std::filesystem::copy_file(TestEmulatorPath(), inst / "Emu/mame");
   inst.Write("Emu/test_emulator.script", "run_ms=4000\n");
@@ -139,7 +128,7 @@ TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSi
 // The exit combination Esc + 1 held for a second ends an emulator that grabs the keyboard,
 // ignores SIGTERM and has started a child; keys held from the menu and a short hold do not.
 TEST_F(LaunchSystemTest, TheHeldExitCombinationEndsAGrabbingEmulatorAndItsChild) {
-  if (MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
+  if (systest::MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
   WriteLaunchInstallation(inst, ".\\Emu\\mame", "[rom1]\r\nFullName=Rom One\r\n");
   inst.Write("config/Orvanel.ini", "[General]\r\nLastEmu=emu\r\nModeFenetre=OUI\r\nLargFen=800\r\nHautFen=600\r\n"
                                    "Transitions=NO\r\nSortieJeuDelai=1000\r\n[Touches]\r\nSortieJeu=2+4\r\n");

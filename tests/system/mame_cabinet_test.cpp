@@ -45,6 +45,7 @@ class MameCabinetTest : public systest::DisplayTest {
 
 TEST_F(MameCabinetTest, FromAnEmptyRomFolderToCoinsCountedAndTheMenuBack) {
   if (!fs::exists(kMame)) GTEST_SKIP() << "Debian's MAME is not installed (scripts/install-deps.sh installs it)";
+  if (systest::MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
   fs::create_directories(inst / "roms");  // empty: only the machines that need no file
   fs::create_directories(inst / "Templates/Etoiles");
   fs::copy(std::string(ORV_SOURCE_DIR) + "/demo/Templates/Etoiles", inst / "Templates/Etoiles",

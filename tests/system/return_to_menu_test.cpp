@@ -34,17 +34,6 @@ void WriteCabinet(const Installation& inst, const std::string& generalLines, con
   fs::permissions(inst / "Emu/game.sh", fs::perms::owner_all);
 }
 
-// xdotool types through the X server; a key tracker that reads keyboards straight from
-// /dev/input never sees those keys.
-bool MachineHasReadableKeyboards() {
-  glob_t g{};
-  bool readable = false;
-  if (::glob("/dev/input/event*", 0, nullptr, &g) == 0) {
-    for (std::size_t i = 0; i < g.gl_pathc; ++i) readable = readable || ::access(g.gl_pathv[i], R_OK) == 0;
-  }
-  ::globfree(&g);
-  return readable;
-}
 
 std::string GameWindowTool() { return std::string(ORV_BINARY_DIR) + "/tools/game_window/game_window"; }
 
@@ -91,7 +80,7 @@ TEST_F(ReturnToMenuTest, TheMenuTakesTheFocusBackWhenTheGamesWindowLeavesNone) {
 // repeats do nothing: Down and the launch key typed with Escape still held start rom2, and
 // only a fresh Escape press after the release quits.
 TEST_F(ReturnToMenuTest, TheKeyHeldToLeaveTheGameDoesNotActInTheMenu) {
-  if (MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
+  if (systest::MachineHasReadableKeyboards()) GTEST_SKIP() << "the key tracker reads this machine's own keyboards";
   if (!systest::HasProgram("xset")) GTEST_SKIP() << "xset missing (scripts/install-deps.sh installs it)";
   // rom1 runs until it is ended, holding the keyboard; rom2 ends at once.
   WriteCabinet(inst, "SortieJeuDelai=1000\r\n",
