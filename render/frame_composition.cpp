@@ -161,11 +161,17 @@ void DrawSearchLine(std::string_view line) {
               kList);
 }
 
-void DrawNotice(std::string_view line) {
-  // In the list's font, white on red whatever the template's colours, readable from afar.
+void DrawNotice(std::string_view text) {
+  // In the list's font, white on red whatever the template's colours, readable from afar;
+  // one row per line of the text.
   const int h = std::max(gRender.layout.itemHeight, 20) + 10;
-  FillRect(0, 0, float(gRender.layout.Width()), float(h), 1.0f, 0xFFA00000);
-  DrawTextBox(5, 5, gRender.layout.Width() - 10, h - 10, line, 1, 0xFFFFFFFF, kList);
+  const int rows = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  FillRect(0, 0, float(gRender.layout.Width()), float(h * rows), 1.0f, 0xFFA00000);
+  for (int row = 0; row < rows; ++row) {
+    const std::size_t end = text.find('\n');
+    DrawTextBox(5, 5 + row * h, gRender.layout.Width() - 10, h - 10, text.substr(0, end), 1, 0xFFFFFFFF, kList);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  }
 }
 
 void DrawVolumeBar() {

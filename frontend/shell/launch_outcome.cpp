@@ -8,7 +8,7 @@
 namespace {
 
 // A line an emulator wrote may be long or hold anything; the screen gets a readable piece.
-constexpr std::size_t kShownLineBytes = 160;
+constexpr std::size_t kShownLineBytes = 64;
 constexpr std::size_t kLoggedLines = 5;
 
 std::string StatusText(int exitCode) {
@@ -31,8 +31,11 @@ bool IsFailedStart(int exitCode, std::uint32_t ranMs, bool endedByMenu) {
 
 std::string FailedStartNotice(std::string_view romName, int exitCode, std::string_view lastErrorLine) {
   std::string text = "\xC9" "chec du lancement de " + Printable(romName) + " (" + StatusText(exitCode) + ")";
-  if (!lastErrorLine.empty()) text += " : " + Printable(platform::CutToField(std::string(lastErrorLine), kShownLineBytes + 1));
-  return text;
+  if (lastErrorLine.empty()) return text;
+  // The emulator's words on a second row, cut to what fits a small screen.
+  std::string line = Printable(lastErrorLine);
+  if (line.size() > kShownLineBytes) line = platform::CutToField(line, kShownLineBytes - 2) + "...";
+  return text + "\n" + line;
 }
 
 std::string FailedStartLog(std::string_view romName, int exitCode, std::string_view errorTail) {

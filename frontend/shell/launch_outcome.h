@@ -15,7 +15,8 @@ constexpr std::uint32_t kFailedStartMs = 3000;
 // exit, screensaver), which is never a failed start.
 bool IsFailedStart(int exitCode, std::uint32_t ranMs, bool endedByMenu);
 
-// The message shown for a failed start: the game, the status and the emulator's last line.
+// The message shown for a failed start: the game and the status, then on a second line the
+// emulator's last line (cut to fit).
 std::string FailedStartNotice(std::string_view romName, int exitCode, std::string_view lastErrorLine);
 
 // The debug.txt lines for a failed start: the status, then the emulator's last lines.

@@ -4,6 +4,7 @@
 
 #include "render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
+#include "frontend/shell/launch_outcome.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/screen_notice.h"
 #include "platform/window.h"
@@ -313,7 +314,7 @@ TEST_F(Launch, AStartThatFailsCountsNoPlayAndSaysWhy) {
   Script("exit_code=2;say=loading pong|pong.zip NOT FOUND");
   gShell.notice = {};
   EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
-  EXPECT_EQ(gRender.sources.notice, "\xC9" "chec du lancement de rom1 (code 2) : pong.zip NOT FOUND");
+  EXPECT_EQ(gRender.sources.notice, "\xC9" "chec du lancement de rom1 (code 2)\npong.zip NOT FOUND");
   const std::string log = Log();
   EXPECT_NE(log.find("\xC3\x89" "chec du lancement de rom1 : code 2, partie non compt\xC3\xA9" "e\r\n  loading pong\r\n  pong.zip NOT FOUND"),
             std::string::npos);
@@ -325,6 +326,17 @@ TEST_F(Launch, AStartThatFailsCountsNoPlayAndSaysWhy) {
   DispatchEvent(key);
   EXPECT_TRUE(gRender.sources.notice.empty());
   EXPECT_EQ(gShell.runState, kRunRunning);
+}
+
+TEST_F(Launch, TheFailedStartMessageNamesASignalAndFitsASmallScreen) {
+  const std::string words(200, 'w');
+  const std::string notice = FailedStartNotice("g", 139, words + "\x01");
+  EXPECT_EQ(notice, "\xC9" "chec du lancement de g (signal 11)\n" + std::string(61, 'w') + "...");
+  EXPECT_EQ(FailedStartNotice("g", 1, ""), "\xC9" "chec du lancement de g (code 1)");
+  EXPECT_FALSE(IsFailedStart(0, 10, false));
+  EXPECT_FALSE(IsFailedStart(2, 10, true));    // the menu ended it
+  EXPECT_FALSE(IsFailedStart(2, kFailedStartMs, false));
+  EXPECT_TRUE(IsFailedStart(137, kFailedStartMs - 1, false));
 }
 
 TEST_F(Launch, ProgramWithoutDirectoryIsLookedUpInPath) {
