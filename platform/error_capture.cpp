@@ -81,16 +81,11 @@ std::string ErrorCapture::Finish(std::uint32_t drainMs) {
 }
 
 std::string LastLine(const std::string& text) {
-  std::size_t end = text.size();
-  while (end > 0) {
-    while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r' || text[end - 1] == ' ' || text[end - 1] == '\t'))
-      --end;
-    if (end == 0) break;
-    const std::size_t start = text.find_last_of("\r\n", end - 1);
-    const std::size_t from = start == std::string::npos ? 0 : start + 1;
-    return text.substr(from, end - from);
-  }
-  return {};
+  const std::size_t end = text.find_last_not_of(" \t\r\n");
+  if (end == std::string::npos) return {};
+  const std::size_t start = text.find_last_of("\r\n", end);
+  const std::size_t from = start == std::string::npos ? 0 : start + 1;
+  return text.substr(from, end + 1 - from);
 }
 
 }  // namespace platform

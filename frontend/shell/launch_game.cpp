@@ -227,7 +227,9 @@ int LaunchGame(std::string_view romName, bool screensaver) {
       notice = FailedStartNotice(romName, end.exitCode, platform::LastLine(errorTail));
     }
   } else {
-    const std::string tried = platform::FindProgram(args[0]).empty() ? args[0] : platform::FindProgram(args[0]);
+    // The path PATH gave, or the name as written when nothing was found.
+    std::string tried = platform::FindProgram(args[0]);
+    if (tried.empty()) tried = args[0];
     platform::ShowMessageBox("Erreur lancement\n" + tried + " : " + StartErrorText(startError), "");
   }
   errors.reset();
