@@ -11,10 +11,10 @@
 
 #include <unistd.h>
 
-#include "frontend/catalogue/category_files.h"
-#include "frontend/catalogue/game_filter.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/history.h"
+#include "catalogue/category_files.h"
+#include "catalogue/game_filter.h"
+#include "catalogue/game_list.h"
+#include "catalogue/history.h"
 #include "platform/files.h"
 #include "platform/memory.h"
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/layout.h"

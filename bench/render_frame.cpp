@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/animations.h"
 #include "render/display.h"

@@ -15,7 +15,7 @@
 
 #include <unistd.h>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"

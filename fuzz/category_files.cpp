@@ -3,8 +3,8 @@
 // fuzz-links: orv_catalogue
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "frontend/catalogue/category_files.h"
-#include "frontend/catalogue/game_filter.h"
+#include "catalogue/category_files.h"
+#include "catalogue/game_filter.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,7 +3,7 @@
 // fuzz-links: orv_catalogue
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

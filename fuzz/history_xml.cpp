@@ -2,8 +2,8 @@
 // fuzz-links: orv_catalogue
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "frontend/catalogue/history.h"
-#include "frontend/catalogue/history_xml.h"
+#include "catalogue/history.h"
+#include "catalogue/history_xml.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 // fuzz-links: orv_catalogue
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/statistics.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

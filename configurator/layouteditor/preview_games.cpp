@@ -1,6 +1,6 @@
 #include "configurator/layouteditor/preview_games.h"
 
-#include "frontend/catalogue/configured_list.h"
+#include "catalogue/configured_list.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "settings/read_settings.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "settings/settings.h"
 
 namespace cfg {

@@ -10,7 +10,7 @@
 
 #include "configurator/layouteditor/editor_layout.h"
 #include "configurator/layouteditor/preview_games.h"
-#include "frontend/catalogue/list_window.h"
+#include "catalogue/list_window.h"
 #include "render/layout.h"
 
 namespace cfg {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "frontend/catalogue/category_files.h"
-#include "frontend/catalogue/game_filter.h"
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/category_files.h"
+#include "catalogue/game_filter.h"
+#include "catalogue/game_list.h"
 
 namespace cfg {
 

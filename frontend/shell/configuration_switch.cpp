@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"
-#include "frontend/catalogue/list_window.h"
+#include "catalogue/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"

@@ -1,8 +1,8 @@
 #include "frontend/shell/handle_key.h"
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/random.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
+#include "catalogue/random.h"
 #include "render/frame_state.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"

@@ -1,8 +1,8 @@
 #include "frontend/shell/info_panel.h"
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/history.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
+#include "catalogue/history.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"

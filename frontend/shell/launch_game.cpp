@@ -1,4 +1,4 @@
-#include "frontend/catalogue/game_run.h"
+#include "catalogue/game_run.h"
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"

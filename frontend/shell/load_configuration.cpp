@@ -1,6 +1,6 @@
 #include "frontend/shell/load_configuration.h"
 
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/statistics.h"
 #include "frontend/shell/pad_input.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"

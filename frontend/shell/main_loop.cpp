@@ -1,6 +1,6 @@
 #include "frontend/shell/main_loop.h"
 
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/statistics.h"
 #include "render/animation_clock.h"
 #include "render/animations.h"
 #include "render/display.h"

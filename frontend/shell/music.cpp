@@ -1,6 +1,6 @@
 #include "frontend/shell/music.h"
 
-#include "frontend/catalogue/directory_scan.h"
+#include "catalogue/directory_scan.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/audio.h"
 #include "platform/files.h"

@@ -1,7 +1,7 @@
 #include "frontend/shell/navigation.h"
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
 #include "frontend/shell/shell_state.h"
 #include "render/layout.h"
 #include "render/render_state.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "frontend/catalogue/list_window.h"
+#include "catalogue/list_window.h"
 
 struct GameEntry;
 

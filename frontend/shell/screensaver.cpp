@@ -1,8 +1,8 @@
 #include "frontend/shell/screensaver.h"
 
-#include "frontend/catalogue/directory_scan.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/random.h"
+#include "catalogue/directory_scan.h"
+#include "catalogue/game_list.h"
+#include "catalogue/random.h"
 #include "render/picture_loading.h"
 #include "render/video_snap.h"
 #include "frontend/shell/clocks.h"

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/search_ring.h"

@@ -1,6 +1,6 @@
 #include "frontend/shell/shell_state.h"
 
-#include "frontend/catalogue/catalogue_state.h"
+#include "catalogue/catalogue_state.h"
 
 Shell gShell;
 

@@ -5,7 +5,7 @@
 
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/launch_game.h"
-#include "frontend/catalogue/list_window.h"
+#include "catalogue/list_window.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/pad_input.h"
 #include "frontend/shell/screen_notice.h"

@@ -1,6 +1,6 @@
 #include "frontend/shell/shutdown.h"
 
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/statistics.h"
 #include "render/display.h"
 #include "render/slide_clip.h"
 #include "render/video_snap.h"

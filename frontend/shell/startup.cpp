@@ -1,6 +1,6 @@
 #include "frontend/shell/startup.h"
 
-#include "frontend/catalogue/random.h"
+#include "catalogue/random.h"
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/picture_loading.h"

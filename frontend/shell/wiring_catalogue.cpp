@@ -1,9 +1,9 @@
 #include "frontend/shell/wiring_catalogue.h"
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/favourites.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/favourites.h"
+#include "catalogue/game_list.h"
+#include "catalogue/statistics.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frontend/catalogue/configured_list.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/configured_list.h"
+#include "catalogue/game_list.h"
+#include "catalogue/statistics.h"
 #include "settings/settings.h"
 
 // What the catalogue is given from the settings of the current configuration.

@@ -1,6 +1,6 @@
 #include "frontend/shell/wiring_input.h"
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/pad_input.h"
 #include "frontend/shell/shell_state.h"

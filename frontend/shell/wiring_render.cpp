@@ -2,9 +2,9 @@
 // list window, the loaded list and the information panel.
 #include "frontend/shell/wiring_render.h"
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/history.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
+#include "catalogue/history.h"
 #include "render/animations.h"
 #include "render/display.h"
 #include "render/frame_state.h"
@@ -14,7 +14,7 @@
 #include "render/render_state.h"
 #include "render/screen.h"
 #include "render/texture_table.h"
-#include "frontend/catalogue/list_window.h"
+#include "catalogue/list_window.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/search_panel.h"
 #include "frontend/shell/shell_state.h"

@@ -1,4 +1,4 @@
-#include "frontend/catalogue/history.h"
+#include "catalogue/history.h"
 #include "render/animations.h"
 #include "render/font_table.h"
 #include "render/frame_composition.h"

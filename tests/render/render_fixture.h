@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/frame_state.h"

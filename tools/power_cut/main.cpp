@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/favourites.h"
-#include "frontend/catalogue/game_run.h"
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/favourites.h"
+#include "catalogue/game_run.h"
+#include "catalogue/statistics.h"
 #include "frontend/shell/count_run.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "frontend/shell/search_ring.h"
 
 int main(int argc, char** argv) {

@@ -1,10 +1,10 @@
 // The catalogue as the start-up, a configuration reload and the periodic save drive it.
 #include <gtest/gtest.h>
 
-#include "frontend/catalogue/catalogue_state.h"
-#include "frontend/catalogue/game_list.h"
-#include "frontend/catalogue/statistics.h"
-#include "frontend/catalogue/list_window.h"
+#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
+#include "catalogue/statistics.h"
+#include "catalogue/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"

@@ -1,4 +1,4 @@
-#include "frontend/catalogue/catalogue_state.h"
+#include "catalogue/catalogue_state.h"
 #include "frontend/shell/handle_key.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "frontend/catalogue/history.h"
+#include "catalogue/history.h"
 #include "frontend/shell/shell_state.h"
 #include "render/animations.h"
 #include "render/frame_state.h"

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "emulator_record.h"
-#include "frontend/catalogue/catalogue_state.h"
+#include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
 
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/statistics.h"
 #include "render/render_state.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver_timer.h"

@@ -1,6 +1,6 @@
 #include "frontend/shell/shell_state.h"
 #include "launch_fixture.h"
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/statistics.h"
 
 #include "render/animation_clock.h"
 #include "frontend/shell/launch_command.h"

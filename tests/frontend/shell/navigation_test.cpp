@@ -1,9 +1,9 @@
-#include "frontend/catalogue/catalogue_state.h"
+#include "catalogue/catalogue_state.h"
 #include "frontend/shell/navigation.h"
 
 #include <gtest/gtest.h>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "render/layout.h"
 #include "render/render_state.h"
 #include "frontend/shell/shell_state.h"

@@ -1,8 +1,8 @@
-#include "frontend/catalogue/catalogue_state.h"
+#include "catalogue/catalogue_state.h"
 #include "frontend/shell/shell_state.h"
 #include "launch_fixture.h"
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/layout.h"
 #include "frontend/shell/screensaver.h"

@@ -2,7 +2,7 @@
 // a template with nine list lines, and the program-wide records reset around each test.
 #pragma once
 
-#include "frontend/catalogue/catalogue_state.h"
+#include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "frontend/catalogue/game_list.h"
+#include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/layout.h"
 #include "render/render_state.h"
 #include "frontend/shell/input_state.h"
-#include "frontend/catalogue/list_window.h"
+#include "catalogue/list_window.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frontend/catalogue/history.h"
+#include "catalogue/history.h"
 #include "render/frame_state.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"

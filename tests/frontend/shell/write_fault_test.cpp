@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "frontend/catalogue/favourites.h"
-#include "frontend/catalogue/statistics.h"
+#include "catalogue/favourites.h"
+#include "catalogue/statistics.h"
 #include "frontend/shell/count_run.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"

@@ -1,0 +1,5 @@
+#include "catalogue/catalogue_state.h"
+
+CatalogueState gCatalogue;
+
+void ResetCatalogueState() { gCatalogue = {}; }

@@ -1,5 +1,0 @@
-#include "frontend/catalogue/catalogue_state.h"
-
-CatalogueState gCatalogue;
-
-void ResetCatalogueState() { gCatalogue = {}; }

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/catalogue_state.h"
+#include "catalogue/favourites.h"
+#include "catalogue/game_list.h"
+#include "platform/profile.h"
+#include "temp_dir.h"
+
+TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
+  TempDir tmp;
+  tmp.Write("config/mame/config.ini", "; mine\r\n[Config]\r\nEmuExe=mame\r\nlistefavoris=NO\r\n");
+  const std::string config = "MAME";  // the directory's case differs
+  EXPECT_EQ(SaveFavourites(tmp.path(), config, true, "samplegm"), 1);
+  EXPECT_EQ(tmp.Read("config/mame/config.ini"),
+            "; mine\r\n[Config]\r\nEmuExe=mame\r\nListeFavoris=YES\r\nLastGame=samplegm\r\n");
+  // An empty list (favourites where nothing was played) has no selection: the game last
+  // played is kept.
+  SaveFavourites(tmp.path(), config, false, "");
+  EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "ListeFavoris", ""), "NO");
+  EXPECT_EQ(platform::ReadProfileString(tmp / "config/mame/config.ini", "Config", "LastGame", "x"), "samplegm");
+
+  EXPECT_EQ(SaveFavourites(tmp.path(), "", false, "samplegm"), 0);
+}
+
+TEST(SaveFavourites, SelectedRomNameFollowsTheDisplayOrder) {
+  gCatalogue.games = {};
+  EXPECT_EQ(SelectedRomName(0), "");
+  gCatalogue.games.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
+  gCatalogue.games.displayOrder = {1, 0};
+  gCatalogue.games.entryCount = 2;
+  EXPECT_EQ(SelectedRomName(0), "b");
+  EXPECT_EQ(SelectedRomName(2), "");
+  gCatalogue.games = {};
+}
