@@ -30,7 +30,4 @@ class EditorKeyReader {
   std::vector<std::string> lines_;  // only the lines outside any "[...]" region
 };
 
-// "YES" or "OUI", exactly.
-bool ParseEditorFlag(std::string_view value);
-
 }  // namespace cfg
