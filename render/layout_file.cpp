@@ -30,7 +30,3 @@ int LayoutKeyReader::Integer(std::string_view key, std::string_view def) const {
 bool LayoutKeyReader::Boolean(std::string_view key) const {
   return settings::IsFlagText(ValueOr(key, "NO"));
 }
-
-std::string LayoutKeyReader::Text(std::string_view key, std::string_view def, std::size_t field) const {
-  return platform::CutToField(ValueOr(key, def), field);
-}
