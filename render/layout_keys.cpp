@@ -40,6 +40,16 @@ constexpr ObjectKeyRow kObjectRows[kObjectKeyCount] = {
     {{"_scrollY", "_ScrollY", "0", "0"}, kSpeed, &F::scrollSpeedY, kAnyObject, kScrolling},
 };
 
+// The readers and the writer take each field as its type says.
+constexpr bool FieldsMatchTypes() {
+  for (const ObjectKeyRow& row : kObjectRows) {
+    const std::size_t held = row.type == kSpeed ? 1 : row.type == FieldType::kText ? 2 : 0;
+    if (row.field.index() != held) return false;
+  }
+  return true;
+}
+static_assert(FieldsMatchTypes(), "an object row's type and field disagree");
+
 constexpr LayoutKeyRow kLayoutRows[kLayoutKeyCount] = {
     {"RESOLUTIONX", "ResolutionX", "800", ""},  // the editor's depends on the desktop
     {"RESOLUTIONY", "ResolutionY", "600", ""},
