@@ -13,34 +13,34 @@ int Integer(const LayoutKeyReader& keys, LayoutKey key) {
   return keys.Integer(RowOf(key).name, RowOf(key).frontendDefault);
 }
 bool Boolean(const LayoutKeyReader& keys, LayoutKey key) { return keys.Boolean(RowOf(key).name); }
-int Integer(const LayoutKeyReader& keys, int index, ObjectKey key) {
-  return keys.Integer(KeyName(index, key), RowOf(key).frontendDefault);
-}
 
 // Fills object `index` and returns its order.
 int ReadObject(const LayoutKeyReader& keys, int index, Layout& layout) {
-  LayoutObject& o = layout.objects[index];
-  o.scrollSpeedX = static_cast<float>(Integer(keys, index, ObjectKey::kScrollX));
-  o.scrollSpeedY = static_cast<float>(Integer(keys, index, ObjectKey::kScrollY));
-  o.left = Integer(keys, index, ObjectKey::kLeft);
-  o.top = Integer(keys, index, ObjectKey::kTop);
-  o.width = Integer(keys, index, ObjectKey::kWidth);
-  o.height = Integer(keys, index, ObjectKey::kHeight);
-  o.visible = keys.Boolean(KeyName(index, ObjectKey::kVisible));
-  o.alpha = Integer(keys, index, ObjectKey::kAlpha);
-  o.stretch = Integer(keys, index, ObjectKey::kStretch);
-  if (IsTextObject(index)) {
-    TextStyle& style = layout.textStyles[index];
-    style.fontColour = static_cast<std::uint32_t>(Integer(keys, index, ObjectKey::kFontColour));
-    style.fontHeight = Integer(keys, index, ObjectKey::kFontSize);
-    style.alignment = Integer(keys, index, ObjectKey::kAlignment);
-    style.faceName = keys.Text(KeyName(index, ObjectKey::kFontName), RowOf(ObjectKey::kFontName).frontendDefault,
-                               kFaceNameField);
-  }
-  return keys.Integer(KeyName(index, ObjectKey::kOrder), std::to_string(FrontendDefaultOrder(index)));
+  LayoutObjectFields fields;
+  ReadObjectFields(keys, index, {KeyDefaults::kFrontend, kFaceNameField, FrontendDefaultOrder(index)}, fields);
+  const int order = fields.order;
+  ApplyObjectFields(std::move(fields), index, layout);
+  return order;
 }
 
 }  // namespace
+
+void ApplyObjectFields(LayoutObjectFields fields, int object, Layout& layout) {
+  LayoutObject& o = layout.objects[std::size_t(object)];
+  o.left = fields.left;
+  o.top = fields.top;
+  o.width = fields.width;
+  o.height = fields.height;
+  o.stretch = fields.stretch;
+  o.alpha = fields.alpha;
+  o.visible = fields.visible != 0;
+  o.scrollSpeedX = fields.scrollSpeedX;
+  o.scrollSpeedY = fields.scrollSpeedY;
+  if (IsTextObject(object)) {
+    layout.textStyles[std::size_t(object)] = TextStyle{static_cast<std::uint32_t>(fields.fontColour), fields.fontSize,
+                                                       fields.alignment, std::move(fields.fontFace)};
+  }
+}
 
 void ReadLayoutText(std::string_view text, Layout& layout) {
   const LayoutKeyReader keys(text, AllFrontendKeys());

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "render/layout_object_fields.h"
+
 // Object indices; the names are the key prefixes of Layout.cfg.
 enum LayoutObjectIndex : int {
   kBackGround = 0,
@@ -75,6 +77,11 @@ struct Layout {
 // table of render/layout_keys.cpp.
 std::string_view LayoutObjectName(int index);
 bool IsTextObject(int index);  // List, Info, Info1-3, ScrollText
+
+// Object `object`'s rectangle, fit, alpha, visibility and scroll speeds, and its text
+// style when it is a text object, from its fields (render/layout_object_fields.h): the
+// frontend's reader and the editor's preview both hand an object over this way.
+void ApplyObjectFields(LayoutObjectFields fields, int object, Layout& layout);
 
 // Fills `layout` from the text of a Layout.cfg (everything but the media directories,
 // texture slots and scroll offsets, which belong to the configuration and the drawing).

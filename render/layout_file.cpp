@@ -4,6 +4,7 @@
 
 #include "platform/text_file.h"
 #include "platform/text.h"
+#include "settings/setting_fields.h"
 
 namespace {
 constexpr std::size_t kValueField = 100;  // the reader's buffer: values up to 99 bytes
@@ -27,10 +28,5 @@ int LayoutKeyReader::Integer(std::string_view key, std::string_view def) const {
 }
 
 bool LayoutKeyReader::Boolean(std::string_view key) const {
-  const std::string_view value = ValueOr(key, "NO");
-  return value == "YES" || value == "OUI";
-}
-
-std::string LayoutKeyReader::Text(std::string_view key, std::string_view def, std::size_t field) const {
-  return platform::CutToField(ValueOr(key, def), field);
+  return settings::IsFlagText(ValueOr(key, "NO"));
 }

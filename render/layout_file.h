@@ -8,14 +8,17 @@
 #include <unordered_map>
 #include <vector>
 
-class LayoutKeyReader {
+#include "render/key_values.h"
+
+class LayoutKeyReader : public KeyValues {
  public:
   LayoutKeyReader(std::string_view text, const std::vector<std::string>& keys);
+
+  std::string_view Raw(std::string_view key) const override { return ValueOr(key, {}); }
 
   // An absent key or an empty value gives the default text, read with the same rule.
   int Integer(std::string_view key, std::string_view def) const;
   bool Boolean(std::string_view key) const;  // "YES" or "OUI" exactly; default "NO"
-  std::string Text(std::string_view key, std::string_view def, std::size_t field) const;
 
  private:
   std::string_view ValueOr(std::string_view key, std::string_view def) const;

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "platform/text.h"
+#include "settings/setting_fields.h"
+
 namespace {
 
 // The key prefix of each object, in the frontend's numbering.
@@ -10,23 +13,42 @@ constexpr std::string_view kObjectNames[kLayoutObjectCount] = {
     "Custom4",    "Custom5", "Custom6", "Info1",   "Info2",   "Info3",   "ScrollText"};
 
 
-//                                    read           written        frontend    editor
-constexpr LayoutKeyRow kObjectRows[kObjectKeyCount] = {
-    {"_scrollX", "_ScrollX", "0", "0"},
-    {"_scrollY", "_ScrollY", "0", "0"},
-    {"_left", "_Left", "", "0"},
-    {"_top", "_Top", "", "0"},
-    {"_width", "_Width", "", "0"},
-    {"_height", "_Height", "", "0"},
-    {"_visible", "_Visible", "NO", "NO"},
-    {"_Alpha", "_Alpha", "255", "255"},
-    {"_Stretch", "_Stretch", "0", "1"},  // the editor fits a picture keeping its proportions
-    {"_Ordre", "_Ordre", "", ""},        // 15 - the object's index, see FrontendDefaultOrder
-    {"_font_color", "_Font_Color", "16777215", "16777215"},
-    {"_font_sizey", "_Font_Sizey", "10", "10"},
-    {"_Aligne", "_Aligne", "0", "0"},
-    {"_fontname", "_Fontname", "system", "System"},
+using F = LayoutObjectFields;
+using enum FieldType;
+using enum WrittenFor;
+constexpr bool kTextKey = true;
+constexpr bool kAnyObject = false;
+
+// In ObjectKey order, which is the order the editor writes them in.
+// {read, written, frontend default, editor default}, type, field, text only, written for
+constexpr ObjectKeyRow kObjectRows[kObjectKeyCount] = {
+    {{"_left", "_Left", "", "0"}, kInt, &F::left, kAnyObject, kEveryObject},
+    {{"_top", "_Top", "", "0"}, kInt, &F::top, kAnyObject, kEveryObject},
+    {{"_width", "_Width", "", "0"}, kInt, &F::width, kAnyObject, kEveryObject},
+    {{"_height", "_Height", "", "0"}, kInt, &F::height, kAnyObject, kEveryObject},
+    {{"_visible", "_Visible", "NO", "NO"}, kFlag, &F::visible, kAnyObject, kEveryObject},
+    {{"_Alpha", "_Alpha", "255", "255"}, kInt, &F::alpha, kAnyObject, kEveryObject},
+    // Absent: 15 - the object's index, see FrontendDefaultOrder.
+    {{"_Ordre", "_Ordre", "", ""}, kOrder, &F::order, kAnyObject, kEveryObject},
+    {{"_font_color", "_Font_Color", "16777215", "16777215"}, kInt, &F::fontColour, kTextKey, kTextObjects},
+    {{"_font_sizey", "_Font_Sizey", "10", "10"}, kInt, &F::fontSize, kTextKey, kTextObjects},
+    {{"_Aligne", "_Aligne", "0", "0"}, kInt, &F::alignment, kTextKey, kAlignedText},
+    {{"_fontname", "_Fontname", "system", "System"}, FieldType::kText, &F::fontFace, kTextKey, kTextObjects},
+    // The editor fits a new picture keeping its proportions.
+    {{"_Stretch", "_Stretch", "0", "1"}, kInt, &F::stretch, kAnyObject, kPictures},
+    {{"_scrollX", "_ScrollX", "0", "0"}, kSpeed, &F::scrollSpeedX, kAnyObject, kScrolling},
+    {{"_scrollY", "_ScrollY", "0", "0"}, kSpeed, &F::scrollSpeedY, kAnyObject, kScrolling},
 };
+
+// The readers and the writer take each field as its type says.
+constexpr bool FieldsMatchTypes() {
+  for (const ObjectKeyRow& row : kObjectRows) {
+    const std::size_t held = row.type == kSpeed ? 1 : row.type == FieldType::kText ? 2 : 0;
+    if (row.field.index() != held) return false;
+  }
+  return true;
+}
+static_assert(FieldsMatchTypes(), "an object row's type and field disagree");
 
 constexpr LayoutKeyRow kLayoutRows[kLayoutKeyCount] = {
     {"RESOLUTIONX", "ResolutionX", "800", ""},  // the editor's depends on the desktop
@@ -47,8 +69,8 @@ std::vector<std::string> FrontendKeys() {
   std::vector<std::string> keys;
   for (const LayoutKeyRow& row : kLayoutRows) keys.emplace_back(row.name);
   for (int object = kList; object < kLayoutObjectCount; ++object) {
-    const int count = IsTextObject(object) ? kObjectKeyCount : int(ObjectKey::kFontColour);
-    for (int k = 0; k < count; ++k) keys.push_back(KeyName(object, ObjectKey(k)));
+    for (const ObjectKeyRow& row : kObjectRows)
+      if (!row.textOnly || IsTextObject(object)) keys.push_back(std::string(LayoutObjectName(object)) + std::string(row.key.name));
   }
   return keys;
 }
@@ -65,16 +87,10 @@ bool IsTextObject(int index) {
 }
 
 
-const LayoutKeyRow& RowOf(ObjectKey key) { return kObjectRows[int(key)]; }
+std::span<const ObjectKeyRow> ObjectKeyRows() { return kObjectRows; }
+
+const LayoutKeyRow& RowOf(ObjectKey key) { return kObjectRows[int(key)].key; }
 const LayoutKeyRow& RowOf(LayoutKey key) { return kLayoutRows[int(key)]; }
-
-std::string KeyName(int object, ObjectKey key) {
-  return std::string(LayoutObjectName(object)) + std::string(RowOf(key).name);
-}
-
-std::string WrittenKeyName(int object, ObjectKey key) {
-  return std::string(LayoutObjectName(object)) + std::string(RowOf(key).written);
-}
 
 int FrontendDefaultOrder(int object) { return kLayoutObjectCount - object; }
 
@@ -102,4 +118,34 @@ std::array<int, kLayoutObjectCount> DrawOrderOf(const std::array<int, kLayoutObj
     placed[std::size_t(next)] = true;
   }
   return slots;
+}
+
+void ReadObjectFields(const KeyValues& keys, int object, const ObjectReading& how, LayoutObjectFields& fields) {
+  const bool text = IsTextObject(object);
+  std::string key(LayoutObjectName(object));
+  const std::size_t prefix = key.size();
+  for (const ObjectKeyRow& row : ObjectKeyRows()) {
+    if (row.textOnly && !text) continue;
+    key.resize(prefix);
+    key.append(row.key.name);
+    const std::string_view raw = keys.Raw(key);
+    const std::string_view value = raw.empty() ? DefaultOf(row.key, how.column) : raw;
+    switch (row.type) {
+      case FieldType::kInt:
+        fields.*std::get<int LayoutObjectFields::*>(row.field) = platform::ParseInt(value);
+        break;
+      case FieldType::kFlag:
+        fields.*std::get<int LayoutObjectFields::*>(row.field) = settings::IsFlagText(value) ? 1 : 0;
+        break;
+      case FieldType::kSpeed:
+        fields.*std::get<float LayoutObjectFields::*>(row.field) = static_cast<float>(platform::ParseInt(value));
+        break;
+      case FieldType::kText:
+        fields.*std::get<std::string LayoutObjectFields::*>(row.field) = platform::CutToField(value, how.faceField);
+        break;
+      case FieldType::kOrder:
+        fields.*std::get<int LayoutObjectFields::*>(row.field) = raw.empty() ? how.defaultOrder : platform::ParseInt(raw);
+        break;
+    }
+  }
 }

@@ -7,8 +7,6 @@
 namespace settings {
 namespace {
 
-bool IsFlagText(std::string_view v) { return v == "YES" || v == "OUI"; }
-
 std::string DefaultOf(const SettingKey& key, Settings& s) {
   if (key.defaultFrom == SettingId::Count) return std::string(key.def);
   return FieldText(s, Key(key.defaultFrom));
@@ -58,16 +56,6 @@ Settings LoadWrittenSettings(const std::string& path, SettingFile which) {
   Settings s;
   ReadWrittenSettings(platform::ProfileFile::Load(path).value_or(platform::ProfileFile{}), which, s);
   return s;
-}
-
-bool ReadFlag(const platform::ProfileFile& file, std::string_view section, std::string_view key,
-              std::string_view def) {
-  return IsFlagText(file.Get(section, key, def, 260));
-}
-
-int ReadInt(const platform::ProfileFile& file, std::string_view section, std::string_view key,
-            std::string_view def) {
-  return platform::ParseInt(file.Get(section, key, def, 260));
 }
 
 void SplitEmuExe(std::string_view emuExe, std::string_view base, std::string& directory,

@@ -33,12 +33,6 @@ void ReadWrittenSettings(const platform::ProfileFile& file, SettingFile which, S
 // The same from a file on disk; a file that cannot be opened gives the defaults.
 Settings LoadWrittenSettings(const std::string& path, SettingFile which);
 
-// The flag and number rules on any key.
-bool ReadFlag(const platform::ProfileFile& file, std::string_view section, std::string_view key,
-              std::string_view def);
-int ReadInt(const platform::ProfileFile& file, std::string_view section, std::string_view key,
-            std::string_view def);
-
 // EmuExe split at its last '\' or '/': directory (made absolute) and program name. With no
 // separator the whole value is the program and the directory is empty.
 void SplitEmuExe(std::string_view emuExe, std::string_view base, std::string& directory,

@@ -5,12 +5,12 @@
 namespace settings {
 namespace {
 
-bool IsFlagText(std::string_view v) { return v == "YES" || v == "OUI"; }
-
 // The table's accessors take a mutable record; reading through them changes nothing.
 SettingField FieldOf(const Settings& s, const SettingKey& key) { return key.field(const_cast<Settings&>(s)); }
 
 }  // namespace
+
+bool IsFlagText(std::string_view text) { return text == "YES" || text == "OUI"; }
 
 std::string FieldText(const Settings& s, const SettingKey& key) {
   if (!key.field) return std::string(key.def);

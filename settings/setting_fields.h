@@ -12,6 +12,10 @@
 
 namespace settings {
 
+// A flag's file text: true only for exactly "YES" or "OUI" (letter case counts), the
+// one rule of every settings and layout file.
+bool IsFlagText(std::string_view text);
+
 // The field's value as file text: "YES"/"NO", decimal, the character, the text. A key
 // without a field gives its default.
 std::string FieldText(const Settings& s, const SettingKey& key);

@@ -2,6 +2,7 @@
 
 #include "configurator/layouteditor/editor_text_lines.h"
 #include "platform/text.h"
+#include "settings/setting_fields.h"
 
 namespace cfg {
 
@@ -43,12 +44,10 @@ int EditorKeyReader::Integer(std::string_view key, std::string_view def) const {
   return platform::ParseInt(Value(key, def));
 }
 
-bool EditorKeyReader::Flag(std::string_view key) const { return ParseEditorFlag(Raw(key)); }
+bool EditorKeyReader::Flag(std::string_view key) const { return settings::IsFlagText(Raw(key)); }
 
 std::string EditorKeyReader::Text(std::string_view key, std::string_view def, std::size_t field) const {
   return platform::CutToField(Value(key, def), field);
 }
-
-bool ParseEditorFlag(std::string_view value) { return value == "YES" || value == "OUI"; }
 
 }  // namespace cfg

@@ -8,14 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "render/key_values.h"
+
 namespace cfg {
 
-class EditorKeyReader {
+class EditorKeyReader : public KeyValues {
  public:
   explicit EditorKeyReader(std::string_view text);
 
   // The value as it stands ("" when the key is missing or its value is empty).
-  std::string_view Raw(std::string_view key) const;
+  std::string_view Raw(std::string_view key) const override;
   // The key stands in the file, with a value or without.
   bool Has(std::string_view key) const { return Find(key).has_value(); }
   // The value, or `def` when it is empty.
@@ -29,8 +31,5 @@ class EditorKeyReader {
   std::optional<std::string_view> Find(std::string_view key) const;
   std::vector<std::string> lines_;  // only the lines outside any "[...]" region
 };
-
-// "YES" or "OUI", exactly.
-bool ParseEditorFlag(std::string_view value);
 
 }  // namespace cfg

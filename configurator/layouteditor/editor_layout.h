@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "render/layout_object_fields.h"
+
 namespace cfg {
 
 // The editor's numbering (the object list of the page shows them in this order). It is
@@ -28,22 +30,8 @@ enum EditorObjectIndex : int {
 constexpr int kEditorObjectCount = 15;
 constexpr std::size_t kEditorFaceField = 260;  // a face keeps at most 259 bytes
 
-struct EditorObject {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int stretch = 0;  // 0 natural size, 1 stretched keeping proportions, 2 stretched
-  int alpha = 0;
-  int visible = 0;  // 0 or 1
-  std::string fontFace;
-  int fontSize = 0;
-  int fontColour = 0;          // 0xRRGGBB
-  int alignment = 0;           // 0 left, 1 centre, 2 right
-  int order = 0;               // 1 (back) ... 15 (front) once normalised
-  float scrollSpeedX = 0.0f;  // whole numbers; X > 0 scrolls left, Y > 0 scrolls up
-  float scrollSpeedY = 0.0f;
-};
+// An object as the editor holds it: the fields of its keys, the frontend's reader's record.
+using EditorObject = LayoutObjectFields;
 
 struct LayoutWideSettings {
   int listeImages = 0;  // the list shows marquee images instead of names

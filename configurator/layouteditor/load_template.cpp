@@ -16,39 +16,15 @@ namespace {
 struct KeysWithDefaults {
   const EditorKeyReader& keys;
   KeyDefaults column;
-  int Integer(int index, ObjectKey key) const {
-    return keys.Integer(KeyName(FrontendIndexOf(index), key), DefaultOf(RowOf(key), column));
-  }
   int Integer(LayoutKey key) const { return keys.Integer(RowOf(key).name, DefaultOf(RowOf(key), column)); }
   // Without a key an object takes 15 - its index: the frontend's index for a file, its
   // place in the page's object list for a layout started without one.
-  int Order(int index) const {
-    const int order = column == KeyDefaults::kFrontend ? FrontendDefaultOrder(FrontendIndexOf(index))
-                                                        : kEditorObjectCount - index;
-    return keys.Integer(KeyName(FrontendIndexOf(index), ObjectKey::kOrder), std::to_string(order));
+  void ReadObject(int index, EditorObject& o) const {
+    const int frontend = FrontendIndexOf(index);
+    const int order = column == KeyDefaults::kFrontend ? FrontendDefaultOrder(frontend) : kEditorObjectCount - index;
+    ReadObjectFields(keys, frontend, {column, kEditorFaceField, order}, o);
   }
 };
-
-void ReadObject(const KeysWithDefaults& file, int index, EditorObject& o) {
-  const EditorKeyReader& keys = file.keys;
-  const int frontend = FrontendIndexOf(index);
-  o.scrollSpeedX = static_cast<float>(file.Integer(index, ObjectKey::kScrollX));
-  o.scrollSpeedY = static_cast<float>(file.Integer(index, ObjectKey::kScrollY));
-  o.left = file.Integer(index, ObjectKey::kLeft);
-  o.top = file.Integer(index, ObjectKey::kTop);
-  o.width = file.Integer(index, ObjectKey::kWidth);
-  o.height = file.Integer(index, ObjectKey::kHeight);
-  o.visible = keys.Flag(KeyName(frontend, ObjectKey::kVisible)) ? 1 : 0;
-  o.alpha = file.Integer(index, ObjectKey::kAlpha);
-  o.stretch = file.Integer(index, ObjectKey::kStretch);
-  o.order = file.Order(index);
-  if (!IsEditorTextObject(index)) return;
-  o.fontColour = file.Integer(index, ObjectKey::kFontColour);
-  o.fontSize = file.Integer(index, ObjectKey::kFontSize);
-  o.alignment = file.Integer(index, ObjectKey::kAlignment);
-  o.fontFace = keys.Text(KeyName(frontend, ObjectKey::kFontName), DefaultOf(RowOf(ObjectKey::kFontName), file.column),
-                         kEditorFaceField);
-}
 
 bool AnyOrderOutsideSlots(const EditorLayout& layout) {
   for (const EditorObject& o : layout.objects) {
@@ -73,7 +49,7 @@ void ReadEditorLayout(const EditorKeyReader& keys, KeyDefaults column, int width
   background.height = height;
   ReadBackgroundLook(keys, background);
   background.order = file.Integer(LayoutKey::kBackgroundOrder);
-  for (int index = kEdSnap; index < kEditorObjectCount; ++index) ReadObject(file, index, layout.objects[index]);
+  for (int index = kEdSnap; index < kEditorObjectCount; ++index) file.ReadObject(index, layout.objects[index]);
 
   LayoutWideSettings& s = layout.settings;
   s.listeImages = keys.Flag(RowOf(LayoutKey::kListeImages).name) ? 1 : 0;

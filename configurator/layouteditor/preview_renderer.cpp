@@ -4,7 +4,6 @@
 #include <optional>
 #include <string_view>
 
-#include "configurator/layouteditor/frontend_view.h"
 #include "configurator/layouteditor/object_numbering.h"
 #include "render/animation_clock.h"
 #include "render/animations.h"
@@ -66,6 +65,21 @@ void MakeIconPlaceholder() {
 }
 
 }  // namespace
+
+void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend) {
+  for (int e = 0; e < kEditorObjectCount; ++e) ApplyObjectFields(editor.objects[e], FrontendIndexOf(e), frontend);
+  frontend.objects[kBackGround].stretch = 0;  // the background is always drawn at its size
+  const auto slots = EditorDrawOrder(editor);
+  for (int slot = 0; slot < kEditorObjectCount; ++slot) frontend.drawOrder[slot] = FrontendIndexOf(slots[slot]);
+  const LayoutWideSettings& s = editor.settings;
+  frontend.listeImages = s.listeImages != 0;
+  frontend.listeIcons = s.listeIcons != 0;
+  frontend.transparentColour = static_cast<std::uint32_t>(s.transparentColour);
+  frontend.listNbItems = ListRowDivisor(s.nbItems);
+  frontend.itemHeight = frontend.objects[kList].height / frontend.listNbItems;
+  frontend.selectionAlphaMin = s.selectorMinAlpha;
+  frontend.selectionAlphaMax = s.selectorMaxAlpha;
+}
 
 SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected) {
   SelectionFrame f;

@@ -26,6 +26,14 @@ struct SelectionFrame {
 };
 SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected);
 
+// The editor's layout as the frontend's drawing code takes it: each object goes to the
+// frontend's number for it with its fields (text styles with whole faces), the draw order
+// follows the frontend's rule, and the list settings follow. Media directories, texture
+// slots, scroll offsets, the selector's current opacity and pulse direction and the
+// history panel's style stay as `frontend` holds them: they belong to the drawing side
+// and its clocks.
+void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend);
+
 // One preview per program: the drawing code's layout, texture table and clocks are the
 // program's own.
 class PreviewRenderer {

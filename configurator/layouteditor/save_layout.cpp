@@ -28,27 +28,30 @@ bool WritesStretch(int index, const LayoutWideSettings& settings) {
          (index == kEdList && settings.listeImages != 0);
 }
 
+bool Writes(WrittenFor which, int index, const LayoutWideSettings& settings) {
+  switch (which) {
+    case WrittenFor::kEveryObject: return true;
+    case WrittenFor::kTextObjects: return IsEditorTextObject(index);
+    case WrittenFor::kAlignedText: return IsEditorTextObject(index) && index != kEdScrollText;
+    case WrittenFor::kPictures: return WritesStretch(index, settings);
+    case WrittenFor::kScrolling: return IsEditorCustomObject(index);
+  }
+  return false;
+}
+
 void WriteObject(LineWriter& out, int index, const EditorLayout& layout) {
   const EditorObject& o = layout.objects[index];
-  const int frontend = FrontendIndexOf(index);
-  auto key = [frontend](ObjectKey k) { return WrittenKeyName(frontend, k); };
-  out.Number(key(ObjectKey::kLeft), o.left);
-  out.Number(key(ObjectKey::kTop), o.top);
-  out.Number(key(ObjectKey::kWidth), o.width);
-  out.Number(key(ObjectKey::kHeight), o.height);
-  out.Flag(key(ObjectKey::kVisible), o.visible);
-  out.Number(key(ObjectKey::kAlpha), o.alpha);
-  out.Number(key(ObjectKey::kOrder), o.order);
-  if (IsEditorTextObject(index)) {
-    out.Number(key(ObjectKey::kFontColour), o.fontColour);
-    out.Number(key(ObjectKey::kFontSize), o.fontSize);
-    if (index != kEdScrollText) out.Number(key(ObjectKey::kAlignment), o.alignment);
-    out.Line(key(ObjectKey::kFontName), o.fontFace);
-  }
-  if (WritesStretch(index, layout.settings)) out.Number(key(ObjectKey::kStretch), o.stretch);
-  if (IsEditorCustomObject(index)) {
-    out.Number(key(ObjectKey::kScrollX), TruncatedSpeed(o.scrollSpeedX));
-    out.Number(key(ObjectKey::kScrollY), TruncatedSpeed(o.scrollSpeedY));
+  const std::string prefix(EditorKeyPrefix(index));
+  for (const ObjectKeyRow& row : ObjectKeyRows()) {
+    if (!Writes(row.writtenFor, index, layout.settings)) continue;
+    const std::string key = prefix + std::string(row.key.written);
+    switch (row.type) {
+      case FieldType::kInt:
+      case FieldType::kOrder: out.Number(key, o.*std::get<int EditorObject::*>(row.field)); break;
+      case FieldType::kFlag: out.Flag(key, o.*std::get<int EditorObject::*>(row.field)); break;
+      case FieldType::kSpeed: out.Number(key, TruncatedSpeed(o.*std::get<float EditorObject::*>(row.field))); break;
+      case FieldType::kText: out.Line(key, o.*std::get<std::string EditorObject::*>(row.field)); break;
+    }
   }
 }
 

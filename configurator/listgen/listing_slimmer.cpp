@@ -76,107 +76,102 @@ void ListingSlimmer::Feed(std::string_view in, std::string& out) {
   std::size_t i = 0;
   while (i < in.size()) {
     switch (state_) {
-      case State::kText: {
-        const void* lt = std::memchr(in.data() + i, '<', in.size() - i);
-        const std::size_t at = lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - in.data()) : in.size();
-        out.append(in.data() + i, at - i);
-        i = at;
-        if (i < in.size()) {
-          held_.assign(1, '<');
-          state_ = State::kMarkup;
-          ++i;
-        }
-        break;
-      }
-      case State::kMarkup: {
-        // Held: "<", "<!", "<!-", "<![", ... until the kind of markup is known.
-        const char c = in[i++];
-        held_ += c;
-        if (held_.size() == 2) {
-          if (IsNameStart(c)) {
-            state_ = State::kStartTag;
-            quote_ = 0;
-          } else if (c == '!') {
-            // wait for more
-          } else {
-            out += held_;
-            held_.clear();
-            if (c == '?') PassUntil("?>");
-            else if (c == '/') PassUntil(">");
-            else state_ = State::kText;
-          }
-        } else if (held_ == "<!-" || (std::string_view("<![CDATA[").starts_with(held_) && held_.size() < 9)) {
-          // wait for more
-        } else {
-          out += held_;
-          if (held_ == "<!--") PassUntil("-->");
-          else if (held_ == "<![CDATA[") PassUntil("]]>");
-          else {
-            state_ = State::kDeclaration;
-            quote_ = 0;
-            brackets_ = 0;
-            if (c == '>') state_ = State::kText;
-            else if (c == '[') brackets_ = 1;
-          }
-          held_.clear();
-        }
-        break;
-      }
-      case State::kStartTag: {
-        // Quoted values are skipped with memchr: they are most of a tag's bytes.
-        std::size_t j = i;
-        bool ended = false;
-        while (j < in.size() && !ended) {
-          if (quote_) {
-            const void* q = std::memchr(in.data() + j, quote_, in.size() - j);
-            j = q ? static_cast<std::size_t>(static_cast<const char*>(q) - in.data()) + 1 : in.size();
-            if (q) quote_ = 0;
-          } else {
-            const char c = in[j++];
-            if (c == '"' || c == '\'') quote_ = c;
-            else ended = c == '>';
-          }
-        }
-        held_.append(in.data() + i, j - i);
-        i = j;
-        if (ended) {
-          EndStartTag(out);
-        } else if (held_.size() > kMaxHeldTag) {
-          out += held_;
-          held_.clear();
-          state_ = State::kPassTag;
-        }
-        break;
-      }
-      case State::kPassTag: {
-        const char c = in[i++];
-        out += c;
-        if (!Quoted(c) && c == '>') state_ = State::kText;
-        break;
-      }
-      case State::kPassUntil: {
-        const char c = in[i++];
-        out += c;
-        matched_ = Advance(until_, matched_, c);
-        if (matched_ == until_.size()) state_ = State::kText;
-        break;
-      }
-      case State::kDeclaration: {
-        // A document type with its internal subset: passed on up to its closing '>'.
-        const char c = in[i++];
-        out += c;
-        if (Quoted(c)) {
-          // inside a literal
-        } else if (c == '[') {
-          ++brackets_;
-        } else if (c == ']') {
-          if (brackets_ > 0) --brackets_;
-        } else if (c == '>' && brackets_ == 0) {
-          state_ = State::kText;
-        }
-        break;
-      }
+      case State::kText: i = FeedText(in, i, out); break;
+      case State::kMarkup: FeedMarkup(in[i++], out); break;
+      case State::kStartTag: i = FeedStartTag(in, i, out); break;
+      default: FeedPassed(in[i++], out); break;
     }
+  }
+}
+
+std::size_t ListingSlimmer::FeedText(std::string_view in, std::size_t i, std::string& out) {
+  const void* lt = std::memchr(in.data() + i, '<', in.size() - i);
+  const std::size_t at = lt ? static_cast<std::size_t>(static_cast<const char*>(lt) - in.data()) : in.size();
+  out.append(in.data() + i, at - i);
+  if (at < in.size()) {
+    held_.assign(1, '<');
+    state_ = State::kMarkup;
+    return at + 1;
+  }
+  return at;
+}
+
+void ListingSlimmer::FeedMarkup(char c, std::string& out) {
+  // Held: "<", "<!", "<!-", "<![", ... until the kind of markup is known.
+  held_ += c;
+  if (held_.size() == 2) {
+    if (IsNameStart(c)) {
+      state_ = State::kStartTag;
+      quote_ = 0;
+    } else if (c == '!') {
+      // wait for more
+    } else {
+      out += held_;
+      held_.clear();
+      if (c == '?') PassUntil("?>");
+      else if (c == '/') PassUntil(">");
+      else state_ = State::kText;
+    }
+  } else if (held_ == "<!-" || (std::string_view("<![CDATA[").starts_with(held_) && held_.size() < 9)) {
+    // wait for more
+  } else {
+    out += held_;
+    if (held_ == "<!--") PassUntil("-->");
+    else if (held_ == "<![CDATA[") PassUntil("]]>");
+    else {
+      state_ = State::kDeclaration;
+      quote_ = 0;
+      brackets_ = 0;
+      if (c == '>') state_ = State::kText;
+      else if (c == '[') brackets_ = 1;
+    }
+    held_.clear();
+  }
+}
+
+std::size_t ListingSlimmer::FeedStartTag(std::string_view in, std::size_t i, std::string& out) {
+  // Quoted values are skipped with memchr: they are most of a tag's bytes.
+  std::size_t j = i;
+  bool ended = false;
+  while (j < in.size() && !ended) {
+    if (quote_) {
+      const void* q = std::memchr(in.data() + j, quote_, in.size() - j);
+      j = q ? static_cast<std::size_t>(static_cast<const char*>(q) - in.data()) + 1 : in.size();
+      if (q) quote_ = 0;
+    } else {
+      const char c = in[j++];
+      if (c == '"' || c == '\'') quote_ = c;
+      else ended = c == '>';
+    }
+  }
+  held_.append(in.data() + i, j - i);
+  if (ended) {
+    EndStartTag(out);
+  } else if (held_.size() > kMaxHeldTag) {
+    out += held_;
+    held_.clear();
+    state_ = State::kPassTag;
+  }
+  return j;
+}
+
+// The states that pass every byte on: an overlong tag, a comment or instruction up to its
+// terminator, a document type with its internal subset up to its closing '>'.
+void ListingSlimmer::FeedPassed(char c, std::string& out) {
+  out += c;
+  if (state_ == State::kPassTag) {
+    if (!Quoted(c) && c == '>') state_ = State::kText;
+  } else if (state_ == State::kPassUntil) {
+    matched_ = Advance(until_, matched_, c);
+    if (matched_ == until_.size()) state_ = State::kText;
+  } else if (Quoted(c)) {
+    // inside a literal
+  } else if (c == '[') {
+    ++brackets_;
+  } else if (c == ']') {
+    if (brackets_ > 0) --brackets_;
+  } else if (c == '>' && brackets_ == 0) {
+    state_ = State::kText;
   }
 }
 

@@ -22,6 +22,11 @@ class ListingSlimmer {
 
  private:
   enum class State { kText, kMarkup, kStartTag, kPassTag, kPassUntil, kDeclaration };
+  // One step of Feed in each state; the first two give where the input goes on.
+  std::size_t FeedText(std::string_view in, std::size_t i, std::string& out);
+  void FeedMarkup(char c, std::string& out);
+  std::size_t FeedStartTag(std::string_view in, std::size_t i, std::string& out);
+  void FeedPassed(char c, std::string& out);
   void EndStartTag(std::string& out);
   void PassUntil(std::string_view terminator);
   // Follows the quotes of a tag or declaration: true for a quote or a quoted character.

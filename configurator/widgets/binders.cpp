@@ -23,7 +23,7 @@ namespace cfg {
 using settings::SettingId;
 
 std::string& Binders::TextField(SettingId id) const {
-  return *std::get<std::string*>(settings::Key(id).field(record_));
+  return *std::get<std::string*>(settings::Key(id).field(*record_));
 }
 
 template <class Sender, class Signal>
@@ -46,7 +46,7 @@ void Binders::Text(QLineEdit* edit, SettingId id) {
 }
 
 void Binders::Number(QLineEdit* edit, SettingId id) {
-  int& field = *std::get<int*>(settings::Key(id).field(record_));
+  int& field = *std::get<int*>(settings::Key(id).field(*record_));
   Bind(
       edit, &QLineEdit::textEdited,
       [edit, &field] { field = platform::ParseInt(ToSettingText(edit->text().left(19))); },
@@ -54,7 +54,7 @@ void Binders::Number(QLineEdit* edit, SettingId id) {
 }
 
 void Binders::Check(QCheckBox* box, SettingId id) {
-  bool& field = *std::get<bool*>(settings::Key(id).field(record_));
+  bool& field = *std::get<bool*>(settings::Key(id).field(*record_));
   Bind(
       box, &QCheckBox::toggled, [box, &field] { field = box->isChecked(); },
       [box, &field] {
@@ -85,7 +85,7 @@ void Binders::Radio(QButtonGroup* group, QWidget* parent, SettingId id, std::ini
     group->addButton(radio, int(values.size()));
     values.emplace_back(c.value);
   }
-  Settings& record = record_;
+  Settings& record = *record_;
   const settings::SettingKey& key = settings::Key(id);
   auto commit = [group, &record, &key, values] {
     if (group->checkedId() >= 0) settings::SetFieldText(record, key, values[std::size_t(group->checkedId())]);
@@ -97,6 +97,35 @@ void Binders::Radio(QButtonGroup* group, QWidget* parent, SettingId id, std::ini
       if (settings::FieldText(record, key) == values[i]) shown = int(i);
     group->button(shown)->setChecked(true);
   });
+}
+
+void Binders::Number(QLineEdit* edit, std::function<int*()> field) {
+  Bind(
+      edit, &QLineEdit::textEdited,
+      [edit, field] {
+        if (int* f = field()) *f = platform::ParseInt(ToSettingText(edit->text().left(19)));
+      },
+      [edit, field] {
+        if (int* f = field()) edit->setText(QString::number(*f));
+        else edit->clear();
+      });
+}
+
+void Binders::Check(QCheckBox* box, std::function<int*()> field) {
+  Bind(
+      box, &QCheckBox::toggled,
+      [box, field] {
+        if (int* f = field()) *f = box->isChecked() ? 1 : 0;
+      },
+      [box, field] {
+        const QSignalBlocker block(box);
+        if (int* f = field()) box->setChecked(*f != 0);
+      });
+}
+
+void Binders::Custom(std::function<void()> commit, std::function<void()> show) {
+  commits_.push_back(std::move(commit));
+  shows_.push_back(std::move(show));
 }
 
 void Binders::Apply() const {

@@ -36,7 +36,9 @@ class Binders {
  public:
   // `owner` (the page) owns the dialogs of the browse buttons.
   Binders(Settings& record, std::string base, QWidget* owner, CommitMode mode = CommitMode::kOnEdit)
-      : record_(record), base_(std::move(base)), owner_(owner), mode_(mode) {}
+      : record_(&record), base_(std::move(base)), owner_(owner), mode_(mode) {}
+  // Binders over a record of the page's own, through the field binders below only.
+  explicit Binders(CommitMode mode) : record_(nullptr), owner_(nullptr), mode_(mode) {}
 
   // Text cut to the key's text size.
   void Text(QLineEdit* edit, settings::SettingId id);
@@ -59,6 +61,14 @@ class Binders {
   // Anything else a page shows from its record.
   void Show(std::function<void()> show) { shows_.push_back(std::move(show)); }
 
+  // A field the page finds anew at each show and commit (the selected object's): `field`
+  // gives it, or nullptr when there is none now (the number shows empty, the box as it
+  // was, and nothing is committed).
+  void Number(QLineEdit* edit, std::function<int*()> field);
+  void Check(QCheckBox* box, std::function<int*()> field);
+  // Anything else a page commits on Apply and shows, in the order of the binders.
+  void Custom(std::function<void()> commit, std::function<void()> show);
+
   void ShowAll() const;
   // Commit-on-Apply: every widget's value into its field.
   void Apply() const;
@@ -70,7 +80,7 @@ class Binders {
   template <class Sender, class Signal>
   void Bind(Sender* sender, Signal signal, std::function<void()> commit, std::function<void()> show);
 
-  Settings& record_;
+  Settings* record_;
   std::string base_;
   QWidget* owner_;
   CommitMode mode_;

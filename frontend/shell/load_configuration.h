@@ -16,7 +16,5 @@ using settings::ConfigurationPath;
 using settings::ListStatisticsFileName;
 using settings::MainSettingsPath;
 using settings::ReadConfigSettings;
-using settings::ReadFlag;
 using settings::ReadGeneralSettings;
-using settings::ReadInt;
 using settings::SplitEmuExe;

@@ -80,6 +80,18 @@ TEST(SettingKeys, EveryFieldRoundTripsThroughTheFiles) {
   EXPECT_EQ(s.emuProgram, "tEmuExe");
 }
 
+TEST(IsFlagText, TrueOnlyForExactUpperCaseYesOrOui) {
+  const std::pair<std::string_view, bool> cases[] = {
+      {"OUI", true}, {"YES", true}, {"yes", false}, {"Oui", false}, {"1", false},
+      {"", false},   {"YES!", false}, {" YES", false}, {"NO", false},
+  };
+  for (const auto& [text, flag] : cases) EXPECT_EQ(IsFlagText(text), flag) << text;
+  // The reader trims the value before the rule sees it.
+  Settings s;
+  ReadGeneralSettings(platform::ProfileFile::Parse("[General]\nModeFenetre= YES \n"), s);
+  EXPECT_TRUE(s.modeFenetre);
+}
+
 TEST(WriteSettings, CutsTextToItsFieldAndChangesOnlyTheGivenKeys) {
   TempDir dir;
   const std::string path = dir.Write("config/mame/config.ini", "[Config]\r\nromsext=zip\r\nEmuExe=mame\r\n");

@@ -9,11 +9,13 @@
 
 #include "configurator/layouteditor/editor_session.h"
 #include "configurator/layouteditor/preview_games.h"
+#include "configurator/widgets/binders.h"
 #include "configurator/widgets/page.h"
 #include "platform/message_box.h"
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +26,9 @@ class QToolButton;
 namespace cfg {
 
 class PreviewWindow;
+
+// The first row of "Jeu de l'aperçu": the sample the preview shows without a game.
+inline constexpr char kSampleGameItem[] = "(Exemple)";
 
 class LayoutPage : public Page {
   Q_OBJECT
@@ -77,8 +82,23 @@ class LayoutPage : public Page {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The group boxes (layout_page_boxes.cpp).
   void BuildControls();
+  QGroupBox* CreateObjectsBox();
+  QGroupBox* CreateFontBox();
+  QGroupBox* CreateImageBox();
+  QGroupBox* CreateLayoutBox();
+  void AddScrollAxis(QGridLayout* grid, int axis);
+  void AddHistoryButtons(QGridLayout* grid, QGroupBox* box);
+  void ChooseFont();
+  void ChooseColour(QLineEdit* field);
   void ConnectControls();
+  // The fields' binders (layout_page_fields.cpp), over the object `bound_`.
+  void BindFields();
+  void BindListFlag(QCheckBox* box, int LayoutWideSettings::*flag);
+  void BindStretch();
+  void BindScrollSpeed(int axis, float EditorObject::*speed);
+  EditorObject& Bound() { return editor_.layout.objects[std::size_t(bound_)]; }
   void ShowGroups(int index);
   void CheckField(QLineEdit* edit);
   bool SaveQuestionForChange();
@@ -114,6 +134,10 @@ class LayoutPage : public Page {
   // the page stays above the preview.
   std::unique_ptr<PreviewWindow> preview_;
   std::unique_ptr<PreviewGames> games_;
+
+  // The object the fields show and commit: the selected one, or the one being left.
+  int bound_ = 0;
+  Binders binders_{CommitMode::kOnApply};
 
   QComboBox* objects_ = nullptr;
   QComboBox* templates_ = nullptr;

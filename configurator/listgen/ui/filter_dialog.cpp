@@ -67,7 +67,12 @@ FilterDialog::FilterDialog(QWidget* owner, const std::string& base, std::string 
   categories_->setObjectName(QStringLiteral("categories"));
   categories_->setHeaderLabel(QStringLiteral("Catégories (aucune cochée : toutes)"));
   grid->addWidget(categories_, 3, 0, 8, 2);
+  AddChoices(grid);
+  AddButtons(grid);
+  Reload();
+}
 
+void FilterDialog::AddChoices(QGridLayout* grid) {
   noMature_ = new QCheckBox(QStringLiteral("Sans les jeux pour adultes"), this);
   noMature_->setObjectName(QStringLiteral("noMature"));
   players_ = new QComboBox(this);
@@ -101,7 +106,15 @@ FilterDialog::FilterDialog(QWidget* owner, const std::string& base, std::string 
   grid->addWidget(controls_, 7, 2);
   grid->addWidget(parentsOnly_, 8, 2);
   grid->addLayout(years, 9, 2);
+  connect(categories_, &QTreeWidget::itemChanged, this, [this] { Count(); });
+  connect(controls_, &QListWidget::itemChanged, this, [this] { Count(); });
+  for (QCheckBox* box : {noMature_, parentsOnly_}) connect(box, &QCheckBox::toggled, this, [this] { Count(); });
+  for (QComboBox* list : {players_, orientation_})
+    connect(list, &QComboBox::currentIndexChanged, this, [this] { Count(); });
+  for (QSpinBox* year : {yearFrom_, yearTo_}) connect(year, &QSpinBox::valueChanged, this, [this] { Count(); });
+}
 
+void FilterDialog::AddButtons(QGridLayout* grid) {
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("count"));
   auto* save = new QPushButton(QStringLiteral("&Enregistrer"), this);
@@ -114,16 +127,8 @@ FilterDialog::FilterDialog(QWidget* owner, const std::string& base, std::string 
   buttons->addWidget(close);
   grid->addLayout(buttons, 11, 0, 1, 3);
   grid->setColumnStretch(1, 1);
-
-  connect(categories_, &QTreeWidget::itemChanged, this, [this] { Count(); });
-  connect(controls_, &QListWidget::itemChanged, this, [this] { Count(); });
-  for (QCheckBox* box : {noMature_, parentsOnly_}) connect(box, &QCheckBox::toggled, this, [this] { Count(); });
-  for (QComboBox* list : {players_, orientation_})
-    connect(list, &QComboBox::currentIndexChanged, this, [this] { Count(); });
-  for (QSpinBox* year : {yearFrom_, yearTo_}) connect(year, &QSpinBox::valueChanged, this, [this] { Count(); });
   connect(save, &QPushButton::clicked, this, [this] { Save(); });
   connect(close, &QPushButton::clicked, this, &QDialog::close);
-  Reload();
 }
 
 QLineEdit* FilterDialog::FileRow(QGridLayout* grid, int row, const char* label, const char* name) {

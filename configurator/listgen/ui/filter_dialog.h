@@ -42,6 +42,9 @@ class FilterDialog : public QDialog {
 
  private:
   QLineEdit* FileRow(QGridLayout* grid, int row, const char* label, const char* name);
+  // The choices beside the categories, and the count with the buttons below.
+  void AddChoices(QGridLayout* grid);
+  void AddButtons(QGridLayout* grid);
   void ShowChoices();
   void Count();
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <random>
 
-#include "configurator/layouteditor/frontend_view.h"
 #include "configurator/layouteditor/layout_import.h"
 #include "configurator/layouteditor/load_template.h"
 #include "configurator/layouteditor/object_numbering.h"
+#include "configurator/layouteditor/preview_renderer.h"
 #include "configurator/layouteditor/save_layout.h"
 #include "editor_test_support.h"
 #include "render/layout.h"

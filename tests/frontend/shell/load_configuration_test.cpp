@@ -47,20 +47,6 @@ TEST_F(LoadConfigurationTest, ReadsEveryGeneralKeyWithDefaultsAndAnyCase) {
   EXPECT_EQ(s.keys.volumeUp, 0);  // not a number
 }
 
-TEST_F(LoadConfigurationTest, FlagsAreTrueOnlyForExactUpperCaseYesOrOui) {
-  auto flag = [](const std::string& v) {
-    return ReadFlag(platform::ProfileFile::Parse("[General]\nModeFenetre=" + v + "\n"), "General",
-                    "ModeFenetre", "NO");
-  };
-  EXPECT_TRUE(flag("OUI"));
-  EXPECT_TRUE(flag("YES"));
-  EXPECT_TRUE(flag(" YES "));  // the value is trimmed before the comparison
-  EXPECT_FALSE(flag("yes"));
-  EXPECT_FALSE(flag("1"));
-  EXPECT_FALSE(flag(""));
-  EXPECT_FALSE(flag("YES!"));
-}
-
 TEST_F(LoadConfigurationTest, ConfigKeysPathsAndFieldCuts) {
   Settings s;
   const std::string longName(300, 'x');
