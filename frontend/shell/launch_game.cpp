@@ -14,7 +14,7 @@
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/launch_outcome.h"
 #include "frontend/shell/music.h"
-#include "frontend/shell/pad_input.h"
+#include "frontend/shell/pad_devices.h"
 #include "frontend/shell/screen_notice.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"

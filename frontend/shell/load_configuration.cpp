@@ -1,7 +1,7 @@
 #include "frontend/shell/load_configuration.h"
 
 #include "catalogue/statistics.h"
-#include "frontend/shell/pad_input.h"
+#include "frontend/shell/pad_devices.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"

@@ -4,11 +4,7 @@
 
 #include <string>
 
-struct MusicState {
-  std::string pathPlaying;  // the MusicFond value the current music was started from, text(260)
-  std::string filePlaying;  // the file of the current track
-  bool windowOpen = false;  // a track is loaded (playing, paused or stopped at its end)
-};
+#include "frontend/shell/music_state.h"
 
 // Starts music from a file or, for a directory, from a random .mp3 in it (and in its
 // subdirectories with `subdirectories`). Missing file or directory, or no .mp3: no music.

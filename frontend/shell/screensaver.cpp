@@ -1,6 +1,5 @@
 #include "frontend/shell/screensaver.h"
 
-#include "catalogue/directory_scan.h"
 #include "catalogue/game_list.h"
 #include "catalogue/random.h"
 #include "render/picture_loading.h"
@@ -11,17 +10,10 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
-#include "platform/video_module.h"
 
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
 
-// Pictures, and clips unless the program found it cannot play any.
-std::string SlideExtensions() {
-  std::string extensions(kImageExtensions);
-  if (!platform::VideoModuleMissing()) extensions += ";" + std::string(kClipExtensions);
-  return extensions;
-}
 }  // namespace
 
 void RunScreensaver(char scrType) {
@@ -55,20 +47,6 @@ void RandomGameScreensaver() {
   if (!entry || entry->romName.empty()) return;
   const std::string name = entry->romName;  // the launch may reload the list
   LaunchEntry(name, 1, gShell.settings.typeMenu ? 1 : 0);
-}
-
-bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {
-  if (lastSlideTick == 0) return true;
-  return static_cast<std::int64_t>(now - lastSlideTick) >= std::int64_t{scrDuration} * 1000;
-}
-
-std::string NextSlide(std::uint32_t now) {
-  const Settings& s = gShell.settings;
-  if (!SlideDue(now, gShell.slideShow.lastSlideTick, s.scrDuration)) return {};
-  gShell.slideShow.lastSlideTick = now;
-  std::string path = s.slideShowDir;
-  if (!PickRandomFile(path, SlideExtensions(), s.slideShowSousRep)) return {};
-  return path;
 }
 
 void EndSlideShow() {

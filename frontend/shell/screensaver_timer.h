@@ -5,10 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-struct ScreensaverTimer {
-  bool armed = false;
-  std::uint32_t due = 0;  // tick at which it fires
-};
+#include "frontend/shell/screensaver_timer_state.h"
 
 void KillScreensaverTimer();
 

@@ -6,7 +6,7 @@ Shell gShell;
 
 void ResetShellState() {
   // The sound blocks belong to the audio device: released before the record forgets them.
-  FreeSounds();
+  gShell.sounds = {};
   gShell = {};
   ResetCatalogueState();
 }

@@ -3,16 +3,16 @@
 // window, input (keys and joysticks), screensaver, music, launch timing, slide show and sounds.
 #pragma once
 
-#include "frontend/shell/input_state.h"
-#include "frontend/shell/launch_game.h"
 #include "catalogue/list_window.h"
-#include "frontend/shell/music.h"
-#include "frontend/shell/pad_input.h"
+#include "frontend/shell/input_state.h"
+#include "frontend/shell/launch_timing.h"
+#include "frontend/shell/music_state.h"
+#include "frontend/shell/pad_input_state.h"
 #include "frontend/shell/screen_notice.h"
-#include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/slide_show.h"
-#include "frontend/shell/sounds.h"
-#include "render/animation_clock.h"
+#include "frontend/shell/screensaver_timer_state.h"
+#include "frontend/shell/slide_show_state.h"
+#include "frontend/shell/sound_slots.h"
+#include "frontend/shell/volume_ramp_state.h"
 #include "settings/settings.h"
 
 #include <cstdint>
@@ -31,13 +31,6 @@ enum class DisplayReset : int {
   None = 0,
   Targets,  // target textures lost their content: release and reload the resources
   Device,   // the renderer is gone: re-create it, then reload
-};
-
-// A held volume key's ramp (volume_ramp.h).
-struct VolumeRamp {
-  int rate = 0;   // +10 / -10 while a volume key is held, else 0
-  int level = 0;  // 0-1000, while it runs
-  AnimationClock clock;
 };
 
 struct Shell {

@@ -1,16 +1,15 @@
 #include "frontend/shell/window_events.h"
 
 #include "render/render_state.h"
-#include "render/scroll_text.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/info_panel.h"
+#include "frontend/shell/key_release.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/screen_notice.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/volume_ramp.h"
 #include "platform/keycodes.h"
 #include "platform/monitor_power.h"
 #include "platform/window.h"
@@ -27,12 +26,6 @@ bool WakeForPress() {
     return false;
   }
   return true;
-}
-
-void AfterRelease() {
-  ReleaseVolumeKey();
-  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
-  gShell.input.navigateArmed = true;
 }
 
 }  // namespace
@@ -58,7 +51,7 @@ void OnPadPress(KeyAction action) {
   gShell.slideShow.running = false;
 }
 
-void OnPadRelease() { AfterRelease(); }
+void OnPadRelease() { AfterKeyRelease(); }
 
 void OnFocusLost() { gShell.input.systemKeys.Reset(); }
 
@@ -71,5 +64,5 @@ void OnKeyUp(const platform::WindowEvent& event) {
     return;
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
-  AfterRelease();
+  AfterKeyRelease();
 }

@@ -15,7 +15,7 @@
 #include "render/screen.h"
 #include "render/texture_table.h"
 #include "catalogue/list_window.h"
-#include "frontend/shell/screensaver.h"
+#include "frontend/shell/slide_show.h"
 #include "frontend/shell/search_panel.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"

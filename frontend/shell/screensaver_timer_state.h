@@ -1,0 +1,9 @@
+// The screensaver timer's record (Shell::screensaverTimer).
+#pragma once
+
+#include <cstdint>
+
+struct ScreensaverTimer {
+  bool armed = false;
+  std::uint32_t due = 0;  // tick at which it fires
+};
