@@ -180,7 +180,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
     return;
   }
   const int count = LoadGameList(gShell.settings, inst.path());
-  SortGameList(0, count - 1);
+  SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);  // the render sources, before the display
   if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir)) {
     state.SkipWithError("no offscreen display");

@@ -137,7 +137,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   gShell.baseDirectory = inst.path();
   if (!LoadConfiguration("")) return state.SkipWithError("settings not loaded");
   const int count = LoadGameList(gShell.settings, inst.path());
-  SortGameList(0, count - 1);
+  SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);
   if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir))
     return state.SkipWithError("no offscreen display");

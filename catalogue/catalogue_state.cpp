@@ -1,5 +1,3 @@
 #include "catalogue/catalogue_state.h"
 
-CatalogueState gCatalogue;
-
-void ResetCatalogueState() { gCatalogue = {}; }
+void ResetCatalogueState(CatalogueState& catalogue) { catalogue = {}; }

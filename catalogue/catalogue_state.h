@@ -18,7 +18,5 @@ struct CatalogueState {
   std::int32_t lastPick = -1;
 };
 
-extern CatalogueState gCatalogue;
-
 // Puts every one of them back to its start-up value (the generator unseeded).
-void ResetCatalogueState();
+void ResetCatalogueState(CatalogueState& catalogue);

@@ -6,7 +6,6 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/catalogue_state.h"
 #include "catalogue/name_table.h"
 #include "catalogue/side_by_side.h"
 #include "platform/text_file.h"
@@ -299,5 +298,3 @@ std::int32_t FindEntryByName(const GameList& list, std::string_view romName) {
     if (platform::EqualsNoCase(list.AtPosition(p).romName, romName)) return p;
   return 0;
 }
-
-std::int32_t FindEntryByName(std::string_view romName) { return FindEntryByName(gCatalogue.games, romName); }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "catalogue/catalogue_state.h"
 #include "catalogue/history_xml.h"
 #include "platform/text_file.h"
 #include "platform/paths.h"
@@ -81,8 +80,4 @@ int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int win
   // 64-bit: the width comes from the settings and may be any int.
   if (total >= 1) panel.lineCount = WrapText(panel.text, static_cast<int>((std::int64_t(windowWidth) - 100) / 9));
   return total;
-}
-
-int LoadHistory(std::string_view emulatorDirectory, int windowWidth, std::string_view romName) {
-  return LoadHistory(gCatalogue.history, emulatorDirectory, windowWidth, romName);
 }

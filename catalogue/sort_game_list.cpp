@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/catalogue_state.h"
 #include "catalogue/game_list.h"
 #include "catalogue/side_by_side.h"
 
@@ -328,5 +327,3 @@ void SortGameList(GameList& list, std::int32_t lo, std::int32_t hi) {
   if (!PlaceByDistinctRanks(list.displayOrder, lo, hi, rank, distinct))
     DisplaySorter(list.displayOrder, rank).Sort(lo, hi);
 }
-
-void SortGameList(std::int32_t lo, std::int32_t hi) { SortGameList(gCatalogue.games, lo, hi); }

@@ -83,7 +83,7 @@ void Down() {
 void RandomGame() {
   const int count = gCatalogue.games.entryCount;
   if (count < 1) return;  // the draw divides by the count
-  SelectEntry(DrawPosition(count));
+  SelectEntry(DrawPosition(gCatalogue.random, count));
   RefreshAfterMove();
 }
 

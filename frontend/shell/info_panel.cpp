@@ -20,7 +20,7 @@ void AppendHistory(const Settings& s, const std::string& romName) {
   const std::string directory = s.emuDirectory.empty()
                                     ? std::string(platform::DirectoryPart(platform::FindProgram(s.emuProgram)))
                                     : s.emuDirectory;
-  LoadHistory(directory, s.largFen, romName);
+  LoadHistory(gCatalogue.history, directory, s.largFen, romName);
 }
 
 }  // namespace

@@ -114,7 +114,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
   std::uint32_t now = platform::GetTickCount();
   const std::uint32_t launchTick = now;
   std::uint32_t lastSave = now;
-  GameRun run = BeginGameRun(romName, screensaver, now);
+  GameRun run = BeginGameRun(gCatalogue.statistics, romName, screensaver, now);
   GameEnd end;
 
   bool looked = false;
@@ -130,12 +130,12 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
     if (platform::WaitProcess(process, wait) != platform::WaitResult::kTimedOut) break;
     now = platform::GetTickCount();
     looked = true;
-    if (now - launchTick >= kFailedStartMs) CountGameRun(run);
+    if (now - launchTick >= kFailedStartMs) CountGameRun(gCatalogue.statistics, run);
     const bool seen = CountCoinKeys(run);
     if (run.screensaver) {
       if (seen) {
         Beep(500, 1000);
-        TurnIntoNormalRun(run, now);
+        TurnIntoNormalRun(gCatalogue.statistics, run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
         EndGame(process, timing.killGraceMs);
@@ -144,7 +144,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
       }
     } else if (now - lastSave > timing.runSaveMs) {
       lastSave = now;
-      SaveGameRun(run, now);
+      SaveGameRun(gCatalogue.statistics, run, now);
     }
   }
   const std::uint32_t endTick = platform::GetTickCount();
@@ -157,8 +157,8 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
 
   KeyTrackerTerm();
   if (!end.failed) {
-    CountGameRun(run);
-    if (!run.screensaver) SaveGameRun(run, now);
+    CountGameRun(gCatalogue.statistics, run);
+    if (!run.screensaver) SaveGameRun(gCatalogue.statistics, run, now);
   }
   if (s.transitions) gRender.clocks.fadeLevel = 0.0f;
   return end;

@@ -32,7 +32,7 @@ std::optional<platform::ProfileFile> LoadConfigurationFile(const std::string& ba
 int LoadConfiguration(std::string_view name) {
   Settings& s = gShell.settings;
   const std::string& base = BaseDirectory();
-  if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(platform::GetTickCount());
+  if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(gCatalogue.statistics, platform::GetTickCount());
   wire::SaveFavouritesAndLastGame();
   const bool listWasShown = gShell.listShown;
   gShell.listShown = false;  // until the list of the configuration read now is shown

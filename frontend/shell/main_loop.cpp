@@ -103,7 +103,7 @@ void IdleStep(std::uint32_t now) {
     if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame();
   }
   if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
-    SaveTotalTimes(now);
+    SaveTotalTimes(gCatalogue.statistics, now);
     gShell.statisticsSaveTime = now;
   }
 }

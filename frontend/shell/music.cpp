@@ -18,7 +18,7 @@ void StartMusic(const std::string& path, bool subdirectories, int volume) {
   if (buffer.empty() || platform::AudioIsSilent()) return;
   buffer = platform::ResolvePath(buffer);
   if (platform::DirectoryExists(buffer)) {
-    if (!PickRandomFile(buffer, "mp3", subdirectories)) return;
+    if (!PickRandomFile(gCatalogue.random, gCatalogue.lastPick, buffer, "mp3", subdirectories)) return;
   } else if (!platform::FileExists(buffer)) {
     return;
   }

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "catalogue/catalogue_state.h"
+#include "frontend/shell/shell_state.h"
 #include "catalogue/game_list.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/navigation.h"

@@ -3,10 +3,11 @@
 #include "catalogue/catalogue_state.h"
 
 Shell gShell;
+CatalogueState gCatalogue;
 
 void ResetShellState() {
   // The sound blocks belong to the audio device: released before the record forgets them.
   gShell.sounds = {};
   gShell = {};
-  ResetCatalogueState();
+  ResetCatalogueState(gCatalogue);
 }

@@ -3,6 +3,7 @@
 // window, input (keys and joysticks), screensaver, music, launch timing, slide show and sounds.
 #pragma once
 
+#include "catalogue/catalogue_state.h"
 #include "catalogue/list_window.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/launch_timing.h"
@@ -65,6 +66,9 @@ struct Shell {
 };
 
 extern Shell gShell;
+// The catalogue's records of this process (the list, the history panel, the statistics, the
+// random generator): the catalogue's functions are handed the part they work on.
+extern CatalogueState gCatalogue;
 
 // The shell's records are all in gShell, with one owner: this frees the sounds and puts
 // gShell and, through ResetCatalogueState, the catalogue back to their start-up values.

@@ -29,7 +29,7 @@ std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appS
 
 int Shutdown() {
   const Settings& s = gShell.settings;
-  SaveTotalTimes(platform::GetTickCount());  // S1
+  SaveTotalTimes(gCatalogue.statistics, platform::GetTickCount());  // S1
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
   wire::FreeSoundsAndAudio();

@@ -31,6 +31,6 @@ std::string NextSlide(std::uint32_t now) {
   if (!SlideDue(now, gShell.slideShow.lastSlideTick, s.scrDuration)) return {};
   gShell.slideShow.lastSlideTick = now;
   std::string path = s.slideShowDir;
-  if (!PickRandomFile(path, SlideExtensions(), s.slideShowSousRep)) return {};
+  if (!PickRandomFile(gCatalogue.random, gCatalogue.lastPick, path, SlideExtensions(), s.slideShowSousRep)) return {};
   return path;
 }

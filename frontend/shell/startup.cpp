@@ -73,7 +73,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   PlaySound(kSoundIntro, 0);
   platform::SetPointerVisible(false);
   if (!s.modeFenetre) platform::ParkPointer(s.largFen, s.hautFen);
-  SeedRandom(platform::GetTickCount());
+  SeedRandom(gCatalogue.random, platform::GetTickCount());
 
   RunMainLoop();
   return Shutdown();

@@ -20,20 +20,20 @@ namespace wire {
 
 void OpenGlobalStatistics() {
   gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
-  ReadGlobalTotals(platform::GetTickCount());
+  ReadGlobalTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 
 void LoadAndSortGameList() { LoadMenuList(gCatalogue.games, gShell.settings, BaseDirectory()); }
 
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;
-  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris, SelectedRomName(CurrentEntry()));
+  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris, SelectedRomName(gCatalogue.games, CurrentEntry()));
 }
 
 void OpenListStatistics() {
   // The files of the configuration just read; the one left was saved before.
   gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
-  ReadListTotals(platform::GetTickCount());
+  ReadListTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 
 }  // namespace wire

@@ -23,12 +23,11 @@ TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
 }
 
 TEST(SaveFavourites, SelectedRomNameFollowsTheDisplayOrder) {
-  gCatalogue.games = {};
-  EXPECT_EQ(SelectedRomName(0), "");
-  gCatalogue.games.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
-  gCatalogue.games.displayOrder = {1, 0};
-  gCatalogue.games.entryCount = 2;
-  EXPECT_EQ(SelectedRomName(0), "b");
-  EXPECT_EQ(SelectedRomName(2), "");
-  gCatalogue.games = {};
+  GameList games;
+  EXPECT_EQ(SelectedRomName(games, 0), "");
+  games.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
+  games.displayOrder = {1, 0};
+  games.entryCount = 2;
+  EXPECT_EQ(SelectedRomName(games, 0), "b");
+  EXPECT_EQ(SelectedRomName(games, 2), "");
 }

@@ -233,7 +233,7 @@ class InfoPanel : public shelltest::ShellInstallation {
   }
   void OpenOnGalaga() {
     Start();
-    SelectEntry(FindEntryByName("galaga"));
+    SelectEntry(FindEntryByName(gCatalogue.games, "galaga"));
     ArmScreensaverTimer(gShell.settings.scrTimeOut);
     HandleKey(gShell.settings.keys.infos);
     ASSERT_TRUE(InfoPanelOpen());
