@@ -179,7 +179,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
     state.SkipWithError("settings not loaded");
     return;
   }
-  const int count = LoadGameList(gShell.settings, inst.path());
+  const int count = LoadConfiguredGameList(gShell.settings, inst.path());
   SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);  // the render sources, before the display
   if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir)) {
@@ -187,7 +187,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
     return;
   }
   gRender.clocks.fadeLevel = 1.0f;
-  SelectEntry(0);
+  SelectPosition(0);
   LoadSelectionMedia();
   const int down = gShell.settings.keys.down;
   SDL_Joystick* pad = nullptr;

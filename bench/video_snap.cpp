@@ -136,7 +136,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
   if (!LoadConfiguration("")) return state.SkipWithError("settings not loaded");
-  const int count = LoadGameList(gShell.settings, inst.path());
+  const int count = LoadConfiguredGameList(gShell.settings, inst.path());
   SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);
   if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir))
@@ -144,7 +144,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   gRender.clocks.fadeLevel = 1.0f;
   std::uint32_t tick = 1000;
   platform::SetTickOverride(tick);
-  SelectEntry(0);
+  SelectPosition(0);
   LoadSelectionMedia();
   const int down = gShell.settings.keys.down;
   std::vector<double> presses, firstFrames;

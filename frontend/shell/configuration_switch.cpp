@@ -97,7 +97,7 @@ int SwitchConfiguration(std::string_view name) {
   LoadLayoutOrGoBack(previous, lastEmu);
   wire::LoadAndSortGameList();
   gShell.listWindow = {};
-  SelectEntry(FindEntryByName(gCatalogue.games, s.lastGame));
+  SelectPosition(FindEntryByName(gCatalogue.games, s.lastGame));
   gShell.listShown = true;
   LoadSelectionMedia();
   if (s.transitions) {

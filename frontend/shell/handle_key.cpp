@@ -67,7 +67,7 @@ void LetterMove(bool forward) {
 void Up() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(-1)) AskForFrame();
-  } else if (MoveUp()) {
+  } else if (MoveSelectionUp()) {
     RefreshAfterMove();
   }
 }
@@ -75,7 +75,7 @@ void Up() {
 void Down() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(+1)) AskForFrame();
-  } else if (MoveDown()) {
+  } else if (MoveSelectionDown()) {
     RefreshAfterMove();
   }
 }
@@ -83,7 +83,7 @@ void Down() {
 void RandomGame() {
   const int count = gCatalogue.games.entryCount;
   if (count < 1) return;  // the draw divides by the count
-  SelectEntry(DrawPosition(gCatalogue.random, count));
+  SelectPosition(DrawPosition(gCatalogue.random, count));
   RefreshAfterMove();
 }
 

@@ -24,7 +24,7 @@ std::optional<platform::ProfileFile> LoadConfigurationFile(const std::string& ba
     if (!name.empty()) platform::WriteLog("Configuration refus\xE9" "e (" + std::string(reason) + ") : " + name, 1, 1);
     return std::nullopt;
   }
-  return platform::ProfileFile::Load(ConfigurationPath(base, name));
+  return platform::ProfileFile::Load(settings::ConfigurationPath(base, name));
 }
 
 }  // namespace
@@ -40,8 +40,8 @@ int LoadConfiguration(std::string_view name) {
 
   if (name.empty()) {
     // A missing Orvanel.ini is not an error by itself: every key takes its default.
-    const auto main = platform::ProfileFile::Load(MainSettingsPath(base));
-    ReadGeneralSettings(main.value_or(platform::ProfileFile{}), s);
+    const auto main = platform::ProfileFile::Load(settings::MainSettingsPath(base));
+    settings::ReadGeneralSettings(main.value_or(platform::ProfileFile{}), s);
     LoadPadBindings();
     s.currentConfig = s.lastEmu;
   } else {
@@ -59,16 +59,16 @@ int LoadConfiguration(std::string_view name) {
     return 0;
   }
 
-  ReadConfigSettings(*file, base, s);
+  settings::ReadConfigSettings(*file, base, s);
   wire::StoreLayoutMediaDirectories(s);
 
   if (!s.typeMenu) {
-    if (!settings::WriteSetting(MainSettingsPath(base), settings::SettingId::LastEmu, s.currentConfig))
+    if (!settings::WriteSetting(settings::MainSettingsPath(base), settings::SettingId::LastEmu, s.currentConfig))
       platform::WriteLog("Ecriture de LastEmu impossible dans Orvanel.ini", 1, 1);
   }
 
   wire::LoadConfiguredSounds(s.sons);
-  s.listStatsFile = ListStatisticsFileName(s.fichierDescription);
+  s.listStatsFile = settings::ListStatisticsFileName(s.fichierDescription);
   wire::OpenListStatistics();
   gShell.configLoadTick = platform::GetTickCount();
   return 1;

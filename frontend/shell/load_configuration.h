@@ -11,12 +11,3 @@
 // (or EmuBase). Otherwise switches to that configuration. 1 on success, 0 when no
 // configuration file could be opened (the settings of config.ini are then unchanged).
 int LoadConfiguration(std::string_view name);
-
-using settings::ConfigurationPath;
-using settings::ListStatisticsFileName;
-using settings::MainSettingsPath;
-using settings::ReadConfigSettings;
-using settings::ReadFlag;
-using settings::ReadGeneralSettings;
-using settings::ReadInt;
-using settings::SplitEmuExe;

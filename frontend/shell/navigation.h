@@ -10,10 +10,10 @@ struct GameEntry;
 
 ListShape CurrentListShape();
 
-int CurrentEntry();
-int SelectEntry(int i);
-int MoveUp();
-int MoveDown();
+int SelectedPosition();
+int SelectPosition(int i);
+int MoveSelectionUp();
+int MoveSelectionDown();
 
 // The entry under the selection, or null when the list is empty.
 const GameEntry* SelectedEntry();

@@ -39,7 +39,7 @@ void RunScreensaver(char scrType) {
 void RandomGameScreensaver() {
   const int count = CurrentListShape().count;
   if (count < 1) return;
-  SelectEntry(DrawPosition(gCatalogue.random, count));
+  SelectPosition(DrawPosition(gCatalogue.random, count));
   LoadSelectionMedia();
   DrawMenuFrame(0);
   platform::Sleep(kShowChosenGameMs);

@@ -18,7 +18,7 @@ char Shown(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 // While typing, the pictures and texts follow the first match.
 void FollowFirstMatch() {
   if (gSearch->selection() >= 0) {
-    SelectEntry(gSearch->selection());
+    SelectPosition(gSearch->selection());
     RefreshAfterMove();
   } else {
     AskForFrame();
@@ -39,7 +39,7 @@ void CloseSearch() {
   if (!gSearch) return;
   const std::int32_t match = gSearch->selection();
   gSearch.reset();
-  if (match >= 0) SelectEntry(match);
+  if (match >= 0) SelectPosition(match);
   RefreshAfterMove();
 }
 

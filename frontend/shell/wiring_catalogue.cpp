@@ -8,18 +8,18 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
-StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
+StatisticsFiles MakeConfiguredStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
   return MakeStatisticsFiles(baseDirectory, settings.listStatsFile, settings.fichierDescription);
 }
 
-int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
+int LoadConfiguredGameList(const Settings& settings, std::string_view baseDirectory) {
   return LoadGameList(gCatalogue.games, MakeGameListSource(settings, baseDirectory));
 }
 
 namespace wire {
 
 void OpenGlobalStatistics() {
-  gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
+  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, BaseDirectory());
   ReadGlobalTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 
@@ -27,12 +27,13 @@ void LoadAndSortGameList() { LoadMenuList(gCatalogue.games, gShell.settings, Bas
 
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;
-  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris, SelectedRomName(gCatalogue.games, CurrentEntry()));
+  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris,
+                 SelectedRomName(gCatalogue.games, SelectedPosition()));
 }
 
 void OpenListStatistics() {
   // The files of the configuration just read; the one left was saved before.
-  gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
+  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, BaseDirectory());
   ReadListTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 

@@ -11,9 +11,9 @@
 #include "settings/settings.h"
 
 // What the catalogue is given from the settings of the current configuration.
-StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
+StatisticsFiles MakeConfiguredStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
 // Loads gCatalogue.games for the configuration of these settings.
-int LoadGameList(const Settings& settings, std::string_view baseDirectory);
+int LoadConfiguredGameList(const Settings& settings, std::string_view baseDirectory);
 
 namespace wire {
 

@@ -11,7 +11,7 @@
 namespace wire {
 
 void SelectLastGame() {
-  SelectEntry(FindEntryByName(gCatalogue.games, gShell.settings.lastGame));
+  SelectPosition(FindEntryByName(gCatalogue.games, gShell.settings.lastGame));
   gShell.listShown = true;
 }
 

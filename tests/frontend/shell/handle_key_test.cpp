@@ -111,8 +111,8 @@ TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
   Start();
   for (int i = 0; i < 20; ++i) {
     HandleKey(keys().randomGame);
-    ASSERT_GE(CurrentEntry(), 0);
-    ASSERT_LT(CurrentEntry(), 6);
+    ASSERT_GE(SelectedPosition(), 0);
+    ASSERT_LT(SelectedPosition(), 6);
   }
   gCatalogue.games.entryCount = 0;
   gShell.listWindow = {};
@@ -233,7 +233,7 @@ class InfoPanel : public shelltest::ShellInstallation {
   }
   void OpenOnGalaga() {
     Start();
-    SelectEntry(FindEntryByName(gCatalogue.games, "galaga"));
+    SelectPosition(FindEntryByName(gCatalogue.games, "galaga"));
     ArmScreensaverTimer(gShell.settings.scrTimeOut);
     HandleKey(gShell.settings.keys.infos);
     ASSERT_TRUE(InfoPanelOpen());

@@ -43,7 +43,7 @@ class LaunchFixture : public ::testing::Test {
     gShell.settings.fichierDescription = dir_ / "lists/games.txt";
     gShell.settings.listStatsFile = dir_ / "lists/games.sta";
     gShell.baseDirectory = dir_.path();
-    gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, dir_.path());
+    gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, dir_.path());
     gShell.launchTiming.pauseBeforeMs = 0;
     gShell.launchTiming.fullScreenPauseMs = 0;
     platform::SetLogDirectory(dir_.path());

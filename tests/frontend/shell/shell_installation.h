@@ -87,7 +87,7 @@ class ShellInstallation : public ::testing::Test {
   // What the start-up does before the loop: settings, list, layout, LastGame.
   void Start() {
     ASSERT_EQ(LoadConfiguration(""), 1);
-    const int count = LoadGameList(gShell.settings, gShell.baseDirectory);
+    const int count = LoadConfiguredGameList(gShell.settings, gShell.baseDirectory);
     if (count > 0) SortGameList(gCatalogue.games, 0, count - 1);
     ASSERT_EQ(::LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.templateDir), 1);
     wire::SelectLastGame();
