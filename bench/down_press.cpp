@@ -35,6 +35,16 @@
 #include "platform/window.h"
 #include "tests/virtual_pad.h"
 
+using shell::HandleKey;
+using shell::LoadConfiguration;
+using shell::LoadConfiguredGameList;
+using shell::SelectPosition;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::SortGameList;
+
 namespace {
 
 // The allocator setting the frontend takes at start-up, so that reloads cost what they

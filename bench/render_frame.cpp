@@ -21,6 +21,10 @@
 #include "platform/message_box.h"
 #include "tests/temp_dir.h"
 
+using shell::gCatalogue;
+
+using catalogue::GameEntry;
+
 namespace {
 
 using bench::Gradient;

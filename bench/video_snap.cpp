@@ -36,6 +36,16 @@
 #include "render/screen.h"
 #include "render/video_snap.h"
 
+using shell::HandleKey;
+using shell::LoadConfiguration;
+using shell::LoadConfiguredGameList;
+using shell::SelectPosition;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::SortGameList;
+
 namespace {
 
 [[maybe_unused]] const bool kAllocatorAsInTheFrontend = (platform::KeepFreedMemoryForReuse(), true);

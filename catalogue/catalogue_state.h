@@ -8,6 +8,8 @@
 #include "catalogue/random.h"
 #include "catalogue/statistics.h"
 
+namespace catalogue {
+
 struct CatalogueState {
   GameList games;
   HistoryPanel history;
@@ -20,3 +22,5 @@ struct CatalogueState {
 
 // Puts every one of them back to its start-up value (the generator unseeded).
 void ResetCatalogueState(CatalogueState& catalogue);
+
+}  // namespace catalogue

@@ -9,6 +9,8 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+namespace catalogue {
+
 namespace {
 
 std::vector<std::string_view> SplitExtensions(std::string_view list) {
@@ -104,3 +106,5 @@ int PickRandomFile(RandomGenerator& random, std::int32_t& lastPick, std::string&
   lastPick = k;
   return PickFileAt(directory, extensions, recurse, k);
 }
+
+}  // namespace catalogue

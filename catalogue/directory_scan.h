@@ -8,6 +8,8 @@
 
 #include "catalogue/random.h"
 
+namespace catalogue {
+
 // Counts the files of `directory` (and of its subdirectories when `recurse`, visited
 // before the files of the same directory; directories whose name begins with "." are
 // never entered, and a directory reached twice through links is visited once) whose names end in one of the ";"-separated `extensions` ("*" accepts
@@ -28,3 +30,5 @@ int PickFileAt(std::string& directory, std::string_view extensions, bool recurse
 // is a choice.
 int PickRandomFile(RandomGenerator& random, std::int32_t& lastPick, std::string& directory,
                    std::string_view extensions, bool recurse);
+
+}  // namespace catalogue

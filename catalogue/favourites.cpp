@@ -6,6 +6,8 @@
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
 
+namespace catalogue {
+
 int SaveFavourites(std::string_view baseDirectory, std::string_view configuration, bool favourites,
                    std::string_view lastGame) {
   if (configuration.empty()) return 0;
@@ -23,3 +25,5 @@ std::string SelectedRomName(const GameList& games, int currentEntry) {
   if (currentEntry < 0 || currentEntry >= games.entryCount) return {};
   return games.AtPosition(currentEntry).romName;
 }
+
+}  // namespace catalogue

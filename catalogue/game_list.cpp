@@ -12,6 +12,8 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+namespace catalogue {
+
 namespace {
 
 // A name of the filter (Liste.ini, or the played games of the statistics file), a view
@@ -298,3 +300,5 @@ std::int32_t FindEntryByName(const GameList& list, std::string_view romName) {
     if (platform::EqualsNoCase(list.AtPosition(p).romName, romName)) return p;
   return 0;
 }
+
+}  // namespace catalogue

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+namespace catalogue {
 
 // Field sizes of a record, terminator included: a value keeps at most size - 1 bytes.
 inline constexpr std::size_t kEntryFieldSize = 100;
@@ -62,3 +63,5 @@ void SortGameList(GameList& list, std::int32_t lo, std::int32_t hi);
 // The display position of the first entry (in display order) whose ROM name equals the
 // name without regard to case, or 0 when there is none.
 std::int32_t FindEntryByName(const GameList& list, std::string_view romName);
+
+}  // namespace catalogue

@@ -1,5 +1,7 @@
 #include "catalogue/game_run.h"
 
+namespace catalogue {
+
 namespace {
 
 std::int32_t PlusOne(std::int32_t v) { return AddCount(v, 1); }
@@ -71,3 +73,5 @@ void SaveGameRun(Statistics& statistics, GameRun& run, std::uint32_t now) {
   list.totalTime = AddPlayTime(statistics.list.totalTime, now - statistics.listLoadTick);
   SaveStatistics(files, "", list, kListStatistics);
 }
+
+}  // namespace catalogue

@@ -9,6 +9,8 @@
 
 #include "catalogue/statistics.h"
 
+namespace catalogue {
+
 struct GameRun {
   std::string romName;
   bool screensaver = false;
@@ -40,3 +42,5 @@ void TurnIntoNormalRun(Statistics& statistics, GameRun& run, std::uint32_t now);
 // key counts and play time of the three records, and the total times. A run saved is a
 // real one: it is counted first when it was not yet.
 void SaveGameRun(Statistics& statistics, GameRun& run, std::uint32_t now);
+
+}  // namespace catalogue

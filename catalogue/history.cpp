@@ -8,6 +8,8 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+namespace catalogue {
+
 namespace {
 
 constexpr std::size_t kMaxText = kHistoryTextSize - 1;
@@ -81,3 +83,5 @@ int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int win
   if (total >= 1) panel.lineCount = WrapText(panel.text, static_cast<int>((std::int64_t(windowWidth) - 100) / 9));
   return total;
 }
+
+}  // namespace catalogue

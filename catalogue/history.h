@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace catalogue {
+
 // The text of the open information panel (empty when it is closed), its line count and
 // the first line shown.
 struct HistoryPanel {
@@ -30,3 +32,5 @@ int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int win
 // longer than a line is cut at the line width; the text stays within kHistoryTextSize - 1
 // bytes.
 int WrapText(std::string& text, int charactersPerLine);
+
+}  // namespace catalogue

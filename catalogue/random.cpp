@@ -1,5 +1,7 @@
 #include "catalogue/random.h"
 
+namespace catalogue {
+
 void SeedRandom(RandomGenerator& random, std::uint32_t seed) { random.state = seed; }
 
 int Random15(RandomGenerator& random) {
@@ -38,3 +40,5 @@ int DrawPosition(RandomGenerator& random, int count) {
     if (r < count) return r;
   }
 }
+
+}  // namespace catalogue

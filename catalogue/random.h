@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace catalogue {
+
 struct RandomGenerator {
   std::uint32_t state = 1;
 };
@@ -22,3 +24,5 @@ int RandomBelow(RandomGenerator& random, int count);
 // drawn again while r >= count; counts above 32767 (where 32767 / count is 0) draw
 // uniformly from the wider range instead. Gives 0 when count < 1.
 int DrawPosition(RandomGenerator& random, int count);
+
+}  // namespace catalogue

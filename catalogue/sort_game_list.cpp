@@ -12,6 +12,8 @@
 #include "catalogue/game_list.h"
 #include "catalogue/side_by_side.h"
 
+namespace catalogue {
+
 namespace {
 
 // Below this many keys a second thread costs more than it saves.
@@ -327,3 +329,5 @@ void SortGameList(GameList& list, std::int32_t lo, std::int32_t hi) {
   if (!PlaceByDistinctRanks(list.displayOrder, lo, hi, rank, distinct))
     DisplaySorter(list.displayOrder, rank).Sort(lo, hi);
 }
+
+}  // namespace catalogue

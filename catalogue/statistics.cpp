@@ -10,6 +10,8 @@
 #include "platform/profile.h"
 #include "platform/text.h"
 
+namespace catalogue {
+
 namespace {
 
 constexpr std::size_t kValueSize = 20;
@@ -160,3 +162,5 @@ void SaveTotalTimes(const Statistics& statistics, std::uint32_t now) {
                  kGlobalStatistics);
   SaveListTotalTime(statistics, now);
 }
+
+}  // namespace catalogue

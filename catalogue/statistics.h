@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+namespace catalogue {
 
 enum StatisticsKind : int {
   kGameStatistics = 0,    // list statistics file, section = ROM name
@@ -78,3 +79,5 @@ void SaveListTotalTime(const Statistics& statistics, std::uint32_t now);
 // Every 30 s, during games and at shutdown: global and list TpsTot, each from its own
 // base and tick.
 void SaveTotalTimes(const Statistics& statistics, std::uint32_t now);
+
+}  // namespace catalogue

@@ -25,6 +25,10 @@
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
 
+namespace shell {
+
+using catalogue::FindEntryByName;
+
 namespace {
 
 constexpr std::uint32_t kTransitionFrameMs = 20;
@@ -114,3 +118,5 @@ int SwitchConfiguration(std::string_view name) {
     StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);
   return 1;
 }
+
+}  // namespace shell

@@ -24,6 +24,17 @@
 #include "platform/clock.h"
 #include "settings/key_code_list.h"
 
+namespace shell {
+
+using catalogue::DrawPosition;
+using catalogue::GameEntry;
+using catalogue::GroupLetterOf;
+using catalogue::LetterBack;
+using catalogue::LetterForward;
+using catalogue::ListShape;
+using catalogue::PageBack;
+using catalogue::PageForward;
+
 namespace {
 
 constexpr int kVolumeStep = 10;
@@ -162,3 +173,5 @@ void HandlePadAction(KeyAction action) {
   const bool quitAssigned = gShell.settings.keys.quit > 0 || !gShell.settings.pads.quit.empty();
   Act(action, InfoPanelOpen() ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
 }
+
+}  // namespace shell

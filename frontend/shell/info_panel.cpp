@@ -9,6 +9,11 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 
+namespace shell {
+
+using catalogue::GameEntry;
+using catalogue::LoadHistory;
+
 namespace {
 
 constexpr int kPanelMargin = 100;
@@ -58,3 +63,5 @@ bool ScrollInfoPanel(int direction) {
   ++first;
   return true;
 }
+
+}  // namespace shell

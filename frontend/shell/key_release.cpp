@@ -5,8 +5,12 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/volume_ramp.h"
 
+namespace shell {
+
 void AfterKeyRelease() {
   ReleaseVolumeKey();
   if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
   gShell.input.navigateArmed = true;
 }
+
+}  // namespace shell

@@ -4,4 +4,8 @@
 // depending on what a key launches.
 #pragma once
 
+namespace shell {
+
 void AfterKeyRelease();
+
+}  // namespace shell

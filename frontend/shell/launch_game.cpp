@@ -38,6 +38,15 @@
 
 #include <memory>
 
+namespace shell {
+
+using catalogue::BeginGameRun;
+using catalogue::CountGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::GameRun;
+using catalogue::SaveGameRun;
+using catalogue::TurnIntoNormalRun;
+
 namespace {
 
 void HandOverDisplay(const Settings& s) {
@@ -247,3 +256,5 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   RetakePads();
   return 1;
 }
+
+}  // namespace shell

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace shell {
+
 // LaunchEntry(name, screensaver, switch): with switch = 0 runs the emulator for the ROM
 // `name` and waits until it ends (screensaver = 1: a screensaver run, ended after
 // ScrDuration unless a coin key turns it into a normal run); with switch = 1 switches to
@@ -13,3 +15,5 @@ int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration)
 
 // The game half of LaunchEntry.
 int LaunchGame(std::string_view romName, bool screensaver);
+
+}  // namespace shell

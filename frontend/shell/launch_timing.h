@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace shell {
+
 // Pauses of the launch; tests shorten them.
 struct LaunchTiming {
   std::uint32_t pauseBeforeMs = 1000;     // between the launch sound and the start
@@ -13,3 +15,5 @@ struct LaunchTiming {
   std::uint32_t exitGraceMs = 3000;       // the same for a game ended from the panel
   std::uint32_t runSaveMs = 30000;        // a normal run's statistics are saved this often
 };
+
+}  // namespace shell

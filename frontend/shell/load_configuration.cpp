@@ -15,6 +15,10 @@
 
 #include <optional>
 
+namespace shell {
+
+using catalogue::SaveListTotalTime;
+
 namespace {
 
 // A configuration name comes from Orvanel.ini or a menu list: one that could reach outside
@@ -73,3 +77,5 @@ int LoadConfiguration(std::string_view name) {
   gShell.configLoadTick = platform::GetTickCount();
   return 1;
 }
+
+}  // namespace shell

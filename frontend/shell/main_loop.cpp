@@ -29,6 +29,10 @@
 #include "platform/window.h"
 #include "settings/key_code_list.h"
 
+namespace shell {
+
+using catalogue::SaveTotalTimes;
+
 namespace {
 // NextFrameTime this far ahead means that no clock asked for a frame.
 constexpr std::uint32_t kNoFrameMark = 1000000;
@@ -173,3 +177,5 @@ void RunMainLoop() {
     if (timeout > 0 && platform::WaitEvent(timeout, event)) DispatchEvent(event);
   }
 }
+
+}  // namespace shell

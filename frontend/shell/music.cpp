@@ -7,6 +7,10 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+namespace shell {
+
+using catalogue::PickRandomFile;
+
 namespace {
 constexpr std::size_t kPathField = 260;
 }
@@ -54,3 +58,5 @@ void CloseMusicWindow() {
   gShell.music.windowOpen = false;
   gShell.music.filePlaying.clear();
 }
+
+}  // namespace shell

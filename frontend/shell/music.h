@@ -6,6 +6,8 @@
 
 #include "frontend/shell/music_state.h"
 
+namespace shell {
+
 // Starts music from a file or, for a directory, from a random .mp3 in it (and in its
 // subdirectories with `subdirectories`). Missing file or directory, or no .mp3: no music.
 void StartMusic(const std::string& path, bool subdirectories, int volume);
@@ -23,3 +25,5 @@ void SetMusicVolume(int volume);  // applied only for 0-1000
 void StopMusic();                 // the next check starts another track
 void PauseMusic(int pause);       // around a game
 void CloseMusicWindow();          // shutdown
+
+}  // namespace shell

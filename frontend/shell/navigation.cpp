@@ -6,6 +6,15 @@
 #include "render/layout.h"
 #include "render/render_state.h"
 
+namespace shell {
+
+using catalogue::CurrentEntry;
+using catalogue::GameEntry;
+using catalogue::ListShape;
+using catalogue::MoveDown;
+using catalogue::MoveUp;
+using catalogue::SelectEntry;
+
 ListShape CurrentListShape() { return {gCatalogue.games.entryCount, gRender.layout.listNbItems}; }
 
 int SelectedPosition() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }
@@ -21,3 +30,5 @@ const GameEntry* SelectedEntry() {
   if (p < 0 || p >= gCatalogue.games.entryCount) return nullptr;
   return &gCatalogue.games.AtPosition(p);
 }
+
+}  // namespace shell

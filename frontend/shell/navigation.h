@@ -6,9 +6,13 @@
 
 #include "catalogue/list_window.h"
 
+namespace catalogue {
 struct GameEntry;
+}
 
-ListShape CurrentListShape();
+namespace shell {
+
+catalogue::ListShape CurrentListShape();
 
 int SelectedPosition();
 int SelectPosition(int i);
@@ -16,4 +20,6 @@ int MoveSelectionUp();
 int MoveSelectionDown();
 
 // The entry under the selection, or null when the list is empty.
-const GameEntry* SelectedEntry();
+const catalogue::GameEntry* SelectedEntry();
+
+}  // namespace shell

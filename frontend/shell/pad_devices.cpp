@@ -4,6 +4,8 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/joysticks.h"
 
+namespace shell {
+
 namespace {
 PadInputState& gPads = gShell.pads;
 }  // namespace
@@ -52,3 +54,5 @@ std::vector<PadCoinButton> CoinButtonsOfPads() { return PadCoinButtons(gShell.se
 void RetakePads() {
   for (int id : platform::ReopenJoysticks()) AttachPad(id);
 }
+
+}  // namespace shell

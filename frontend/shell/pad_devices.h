@@ -8,6 +8,8 @@
 #include "frontend/shell/pad_input_state.h"
 #include "platform/joysticks.h"
 
+namespace shell {
+
 // The bindings of the loaded settings (after each configuration load).
 void LoadPadBindings();
 // The keyboard's repeat delay and rate, asked once, when a first control repeats.
@@ -24,3 +26,5 @@ void RetakePads();
 std::vector<PadCoinButton> CoinButtonsOfPads();
 // The devices connected now.
 std::vector<PadDevice> ConnectedPads();
+
+}  // namespace shell

@@ -8,6 +8,8 @@
 #include "platform/joysticks.h"
 #include "platform/window.h"
 
+namespace shell {
+
 namespace {
 
 using Pad = PadInputState::Pad;
@@ -54,3 +56,5 @@ std::optional<std::uint32_t> PadRepeatDue() {
   if (!gPads.repeat) return std::nullopt;
   return gPads.repeat->due;
 }
+
+}  // namespace shell

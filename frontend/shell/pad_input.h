@@ -13,8 +13,12 @@ namespace platform {
 struct WindowEvent;
 }
 
+namespace shell {
+
 // A joystick event of the queue (arrival, departure, button, hat, axis) at tick `now`.
 void OnPadEvent(const platform::WindowEvent& event, std::uint32_t now);
 // A held control's repeat, when due.
 void PadRepeatStep(std::uint32_t now);
 std::optional<std::uint32_t> PadRepeatDue();
+
+}  // namespace shell

@@ -10,6 +10,8 @@
 #include "frontend/shell/pad_state.h"
 #include "platform/joysticks.h"
 
+namespace shell {
+
 // The shell's record of them (Shell::pads).
 struct PadInputState {
   struct Pad {
@@ -28,3 +30,5 @@ struct PadInputState {
   std::optional<Repeat> repeat;
   std::optional<platform::KeyRepeat> timing;  // asked once, when a first control repeats
 };
+
+}  // namespace shell

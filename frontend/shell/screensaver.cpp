@@ -11,6 +11,11 @@
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 
+namespace shell {
+
+using catalogue::DrawPosition;
+using catalogue::GameEntry;
+
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
 
@@ -55,3 +60,5 @@ void EndSlideShow() {
   gShell.slideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
 }
+
+}  // namespace shell

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace shell {
+
 // The action of the timer, once per idle period (the timer is already killed).
 void RunScreensaver(char scrType);
 
@@ -18,3 +20,5 @@ void RandomGameScreensaver();
 
 // The key that ends the slide show does nothing else: the selection's pictures come back.
 void EndSlideShow();
+
+}  // namespace shell

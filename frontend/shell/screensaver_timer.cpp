@@ -5,6 +5,8 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
+namespace shell {
+
 namespace {
 
 // Ticks wrap after 49.7 days: a due tick is compared by signed difference, so a period
@@ -42,3 +44,5 @@ std::optional<std::uint32_t> ScreensaverDeadline() {
   if (!gShell.screensaverTimer.armed) return std::nullopt;
   return gShell.screensaverTimer.due;
 }
+
+}  // namespace shell

@@ -7,6 +7,8 @@
 
 #include "frontend/shell/screensaver_timer_state.h"
 
+namespace shell {
+
 void KillScreensaverTimer();
 
 // Restarts the count from now; a time-out of 0 or below leaves the timer off.
@@ -21,3 +23,5 @@ std::optional<std::uint32_t> ScreensaverDeadline();
 
 // Milliseconds from `now` until the timer fires (0 when due), or -1 when it is off.
 std::int64_t ScreensaverTimeLeft(std::uint32_t now);
+
+}  // namespace shell

@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
+namespace shell {
+
 struct ScreensaverTimer {
   bool armed = false;
   std::uint32_t due = 0;  // tick at which it fires
 };
+
+}  // namespace shell

@@ -9,6 +9,8 @@
 #include "frontend/shell/search_ring.h"
 #include "frontend/shell/selection_refresh.h"
 
+namespace shell {
+
 namespace {
 
 std::optional<SearchRing> gSearch;
@@ -85,3 +87,5 @@ std::string SearchLine() {
   }
   return line;
 }
+
+}  // namespace shell

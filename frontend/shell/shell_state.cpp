@@ -2,6 +2,11 @@
 
 #include "catalogue/catalogue_state.h"
 
+namespace shell {
+
+using catalogue::CatalogueState;
+using catalogue::ResetCatalogueState;
+
 Shell gShell;
 CatalogueState gCatalogue;
 
@@ -11,3 +16,5 @@ void ResetShellState() {
   gShell = {};
   ResetCatalogueState(gCatalogue);
 }
+
+}  // namespace shell

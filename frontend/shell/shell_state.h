@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <string>
 
+namespace shell {
+
 enum RunStateValue : int {
   kRunStopped = 0,   // the loop ends at its next test
   kRunRunning = 1,
@@ -54,7 +56,7 @@ struct Shell {
   bool listShown = false;
   VolumeRamp volumeRamp;
   Settings settings;  // filled by LoadConfiguration
-  ListWindow listWindow;
+  catalogue::ListWindow listWindow;
   InputState input;
   ScreensaverTimer screensaverTimer;
   MusicState music;
@@ -68,7 +70,7 @@ struct Shell {
 extern Shell gShell;
 // The catalogue's records of this process (the list, the history panel, the statistics, the
 // random generator): the catalogue's functions are handed the part they work on.
-extern CatalogueState gCatalogue;
+extern catalogue::CatalogueState gCatalogue;
 
 // The shell's records are all in gShell, with one owner: this frees the sounds and puts
 // gShell and, through ResetCatalogueState, the catalogue back to their start-up values.
@@ -77,3 +79,5 @@ void ResetShellState();
 
 // The base directory of the installation (directory of the program file).
 inline const std::string& BaseDirectory() { return gShell.baseDirectory; }
+
+}  // namespace shell

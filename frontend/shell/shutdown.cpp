@@ -16,6 +16,10 @@
 #include "platform/process.h"
 #include "platform/window.h"
 
+namespace shell {
+
+using catalogue::SaveTotalTimes;
+
 namespace {
 // systemctl answers at once when logind decides; an authentication agent could keep it waiting.
 constexpr std::uint32_t kPowerOffAnswerMs = 15000;
@@ -51,3 +55,5 @@ int Shutdown() {
   // S8: the status the run ended with (a power-off, asked or refused, ends as the quit it was).
   return gShell.exitStatus;
 }
+
+}  // namespace shell

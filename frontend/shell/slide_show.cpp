@@ -7,6 +7,10 @@
 #include "render/render_state.h"
 #include "render/screen.h"
 
+namespace shell {
+
+using catalogue::PickRandomFile;
+
 namespace {
 // Pictures, and clips unless the program found it cannot play any.
 std::string SlideExtensions() {
@@ -34,3 +38,5 @@ std::string NextSlide(std::uint32_t now) {
   if (!PickRandomFile(gCatalogue.random, gCatalogue.lastPick, path, SlideExtensions(), s.slideShowSousRep)) return {};
   return path;
 }
+
+}  // namespace shell

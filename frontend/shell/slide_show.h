@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace shell {
+
 // A frame of the menu, or of the slide show while it runs; false when skipped (no device,
 // draw lock).
 bool DrawMenuFrame(int mode);
@@ -18,3 +20,5 @@ std::string NextSlide(std::uint32_t now);
 
 // True when a slide is due at `now` (pure rule of NextSlide).
 bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration);
+
+}  // namespace shell

@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
+namespace shell {
+
 struct SlideShow {
   bool running = false;             // the slide-show flag
   std::uint32_t lastSlideTick = 0;  // when the current slide was chosen; 0 before the first
 };
+
+}  // namespace shell

@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 
+namespace shell {
+
 enum SoundId : int { kSoundIntro = 0, kSoundQuit, kSoundGameLaunch, kSoundNavigate, kSoundCount };
 
 using SoundBlock = std::unique_ptr<platform::SoundClip>;
@@ -13,3 +15,5 @@ using SoundBlock = std::unique_ptr<platform::SoundClip>;
 struct SoundSlots {
   std::array<SoundBlock, kSoundCount> slot;  // null: that event is silent
 };
+
+}  // namespace shell

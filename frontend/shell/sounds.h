@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace shell {
+
 // With `enabled`, each sound is loaded from config/<configName>/<Name>.wav, else from
 // Sound/<Name>.wav; a sound found in neither place becomes silent. Without `enabled`
 // the sounds in memory stay as they are.
@@ -27,3 +29,5 @@ void PlayQuitSound(bool transitions);
 
 // A tone of `frequency` Hz for `milliseconds`; returns when it has played.
 void Beep(int frequency, int milliseconds);
+
+}  // namespace shell

@@ -25,6 +25,10 @@
 #include "platform/message_box.h"
 #include "platform/window.h"
 
+namespace shell {
+
+using catalogue::SeedRandom;
+
 namespace {
 constexpr std::uint32_t kFirstMusicDelay = 2000;
 }
@@ -78,3 +82,5 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   RunMainLoop();
   return Shutdown();
 }
+
+}  // namespace shell

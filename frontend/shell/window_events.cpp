@@ -14,6 +14,8 @@
 #include "platform/monitor_power.h"
 #include "platform/window.h"
 
+namespace shell {
+
 namespace {
 
 // What any press does first; false when that was all it did (it ended the slide show).
@@ -66,3 +68,5 @@ void OnKeyUp(const platform::WindowEvent& event) {
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
   AfterKeyRelease();
 }
+
+}  // namespace shell

@@ -8,6 +8,18 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
+namespace shell {
+
+using catalogue::LoadGameList;
+using catalogue::LoadMenuList;
+using catalogue::MakeGameListSource;
+using catalogue::MakeStatisticsFiles;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::SaveFavourites;
+using catalogue::SelectedRomName;
+using catalogue::StatisticsFiles;
+
 StatisticsFiles MakeConfiguredStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
   return MakeStatisticsFiles(baseDirectory, settings.listStatsFile, settings.fichierDescription);
 }
@@ -38,3 +50,5 @@ void OpenListStatistics() {
 }
 
 }  // namespace wire
+
+}  // namespace shell

@@ -10,8 +10,10 @@
 #include "catalogue/statistics.h"
 #include "settings/settings.h"
 
+namespace shell {
+
 // What the catalogue is given from the settings of the current configuration.
-StatisticsFiles MakeConfiguredStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
+catalogue::StatisticsFiles MakeConfiguredStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
 // Loads gCatalogue.games for the configuration of these settings.
 int LoadConfiguredGameList(const Settings& settings, std::string_view baseDirectory);
 
@@ -23,3 +25,5 @@ void SaveFavouritesAndLastGame();   // leaving a configuration, shutdown
 void OpenListStatistics();              // after a configuration was read
 
 }  // namespace wire
+
+}  // namespace shell

@@ -8,6 +8,10 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 
+namespace shell {
+
+using catalogue::FindEntryByName;
+
 namespace wire {
 
 void SelectLastGame() {
@@ -24,3 +28,5 @@ void HandleWindowEvent(const platform::WindowEvent& event) {
 }
 
 }  // namespace wire
+
+}  // namespace shell

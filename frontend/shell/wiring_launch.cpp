@@ -4,6 +4,8 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 
+namespace shell {
+
 namespace wire {
 
 void ArmScreensaver() { ArmScreensaverTimer(gShell.settings.scrTimeOut); }
@@ -13,3 +15,5 @@ void ScreensaverStep(std::uint32_t now) {
 }
 
 }  // namespace wire
+
+}  // namespace shell

@@ -20,6 +20,10 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
+namespace shell {
+
+using catalogue::GameEntry;
+
 namespace wire {
 namespace {
 
@@ -77,3 +81,5 @@ void LoadConfiguredTemplateImages(const std::string& templateDir) {
 }
 
 }  // namespace wire
+
+}  // namespace shell

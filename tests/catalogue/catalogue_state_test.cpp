@@ -10,6 +10,11 @@
 
 #include <vector>
 
+using catalogue::CatalogueState;
+using catalogue::Random15;
+using catalogue::ResetCatalogueState;
+using catalogue::SeedRandom;
+
 namespace {
 
 // One reset brings back every record the catalogue keeps between calls, the random draws

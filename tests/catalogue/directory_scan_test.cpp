@@ -10,6 +10,12 @@
 #include "platform/paths.h"
 #include "temp_dir.h"
 
+using catalogue::CatalogueState;
+using catalogue::CountMediaFiles;
+using catalogue::PickFileAt;
+using catalogue::PickRandomFile;
+using catalogue::SeedRandom;
+
 namespace {
 
 class DirectoryScan : public ::testing::Test {

@@ -6,6 +6,10 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using catalogue::GameList;
+using catalogue::SaveFavourites;
+using catalogue::SelectedRomName;
+
 TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
   TempDir tmp;
   tmp.Write("config/mame/config.ini", "; mine\r\n[Config]\r\nEmuExe=mame\r\nlistefavoris=NO\r\n");

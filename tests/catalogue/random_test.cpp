@@ -4,6 +4,12 @@
 
 #include "catalogue/random.h"
 
+using catalogue::DrawPosition;
+using catalogue::Random15;
+using catalogue::RandomBelow;
+using catalogue::RandomGenerator;
+using catalogue::SeedRandom;
+
 TEST(Random, DrawsStayWithinFifteenBitsAndRepeatForASeed) {
   RandomGenerator random;
   SeedRandom(random, 1234);

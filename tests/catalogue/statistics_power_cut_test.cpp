@@ -16,6 +16,15 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using catalogue::BeginGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::GameRun;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::SaveGameRun;
+using catalogue::SaveTotalTimes;
+using catalogue::Statistics;
+
 namespace {
 
 constexpr int kSections = 300;

@@ -6,6 +6,27 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using catalogue::AddCount;
+using catalogue::AddPlayTime;
+using catalogue::BeginGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::FormatPlayTime;
+using catalogue::GameRun;
+using catalogue::ListSectionName;
+using catalogue::ParsePlayTime;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::ReadStatistics;
+using catalogue::SaveGameRun;
+using catalogue::SaveStatistics;
+using catalogue::SaveTotalTimes;
+using catalogue::Statistics;
+using catalogue::StatisticsRecord;
+using catalogue::TurnIntoNormalRun;
+using catalogue::kGameStatistics;
+using catalogue::kGlobalStatistics;
+using catalogue::kListStatistics;
+
 namespace {
 
 class StatisticsFilesTest : public ::testing::Test {

@@ -22,6 +22,20 @@
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/profile.h"
+#include "settings/settings.h"
+
+using shell::CountRun;
+
+using catalogue::BeginGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::GameRun;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::SaveFavourites;
+using catalogue::SaveGameRun;
+using catalogue::SaveTotalTimes;
+using catalogue::Statistics;
+using catalogue::kGlobalStatistics;
 
 namespace {
 

@@ -14,6 +14,14 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using shell::LoadConfiguration;
+using shell::ResetShellState;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::SaveTotalTimes;
+
 namespace {
 
 class CatalogueWiring : public ::testing::Test {

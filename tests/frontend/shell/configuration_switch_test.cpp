@@ -7,6 +7,15 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
+using shell::LoadConfiguration;
+using shell::MoveSelectionDown;
+using shell::StartMusic;
+using shell::SwitchConfiguration;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::ListWindow;
+
 namespace {
 
 using shelltest::Crlf;

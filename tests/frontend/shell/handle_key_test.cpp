@@ -19,6 +19,24 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
+using shell::ArmScreensaverTimer;
+using shell::HandleKey;
+using shell::InfoPanelOpen;
+using shell::InfoPanelVisibleLines;
+using shell::KillScreensaverTimer;
+using shell::LaunchEntry;
+using shell::ReleaseVolumeKey;
+using shell::SelectPosition;
+using shell::SelectedPosition;
+using shell::StepVolumeRamp;
+using shell::gCatalogue;
+using shell::gShell;
+using shell::kRunQuitting;
+using shell::kRunRunning;
+using shell::kSoundNavigate;
+
+using catalogue::FindEntryByName;
+
 namespace {
 
 using shelltest::Crlf;

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+using shell::LoadConfiguration;
+using shell::ResetShellState;
+using shell::gShell;
+
 namespace {
 
 class LoadConfigurationTest : public ::testing::Test {

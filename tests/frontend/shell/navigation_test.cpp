@@ -8,6 +8,17 @@
 #include "render/render_state.h"
 #include "frontend/shell/shell_state.h"
 
+using shell::MoveSelectionDown;
+using shell::MoveSelectionUp;
+using shell::ResetShellState;
+using shell::SelectPosition;
+using shell::SelectedEntry;
+using shell::SelectedPosition;
+using shell::gCatalogue;
+using shell::gShell;
+
+using catalogue::GameEntry;
+
 namespace {
 
 class Navigation : public ::testing::Test {

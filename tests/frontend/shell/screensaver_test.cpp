@@ -17,6 +17,17 @@
 #include <chrono>
 #include <set>
 
+using shell::EndSlideShow;
+using shell::NextSlide;
+using shell::OnKeyDown;
+using shell::ScreensaverDeadline;
+using shell::SlideDue;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::GameEntry;
+
 namespace {
 
 class Screensaver : public LaunchFixture {

@@ -5,6 +5,12 @@
 
 #include "platform/clock.h"
 
+using shell::ArmScreensaverTimer;
+using shell::KillScreensaverTimer;
+using shell::ResetShellState;
+using shell::ScreensaverTimeLeft;
+using shell::TakeScreensaverTimeout;
+
 namespace {
 
 class ScreensaverTimerTest : public ::testing::Test {
