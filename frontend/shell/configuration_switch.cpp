@@ -85,7 +85,7 @@ void RunOpeningTransition() {
 int SwitchConfiguration(std::string_view name) {
   Settings& s = gShell.settings;
   FrameClocks& c = gRender.clocks;
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   const std::string previous = s.currentConfig;
   const std::optional<std::string> lastEmu = StoredLastEmu();
 
@@ -94,7 +94,7 @@ int SwitchConfiguration(std::string_view name) {
   SetDrawLock(1);
   if (!LoadConfiguration(name)) {
     SetDrawLock(0);
-    ArmScreensaverTimer(s.scrTimeOut);
+    ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
     return 0;
   }
   ReleaseMedia();
@@ -111,7 +111,7 @@ int SwitchConfiguration(std::string_view name) {
   }
   SetDrawLock(0);
   RunOpeningTransition();
-  ArmScreensaverTimer(s.scrTimeOut);
+  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
   DrawMenuFrame(2);
   // One folder spelt differently by two configurations keeps its music playing.
   if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gShell.music.pathPlaying))

@@ -45,11 +45,11 @@ void ToggleInfoPanel() {
       gCatalogue.history.firstLine = 0;
     }
     if (InfoPanelOpen()) {
-      KillScreensaverTimer();
+      KillScreensaverTimer(gShell.screensaverTimer);
       return;
     }
   }
-  ArmScreensaverTimer(s.scrTimeOut);
+  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
 }
 
 bool ScrollInfoPanel(int direction) {

@@ -187,7 +187,7 @@ bool RefuseUnsafeName(std::string_view romName) {
 }  // namespace
 
 int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration) {
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   if (switchConfiguration) return SwitchConfiguration(name);
   return LaunchGame(name, screensaver != 0);
 }
@@ -195,7 +195,7 @@ int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration)
 int LaunchGame(std::string_view romName, bool screensaver) {
   const Settings& s = gShell.settings;
   if (RefuseUnsafeName(romName)) {
-    ArmScreensaverTimer(s.scrTimeOut);
+    ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
     return 1;
   }
   std::string text = "Lancement de ";
@@ -244,7 +244,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   errors.reset();
 
   TakeBackDisplay(s);
-  ArmScreensaverTimer(s.scrTimeOut);
+  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
   platform::ResumeAudio();
   PauseMusic(0);
   platform::WriteLog("Retour lancement OK", 1, 1);

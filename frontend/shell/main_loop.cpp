@@ -103,7 +103,7 @@ void IdleStep(std::uint32_t now) {
         if (!s.modeFenetre) platform::SetPointerVisible(false);
       }
     }
-    if (auto due = ScreensaverDeadline(); due && TickReached(now, *due)) wire::ScreensaverStep(now);
+    if (auto due = ScreensaverDeadline(gShell.screensaverTimer); due && TickReached(now, *due)) wire::ScreensaverStep(now);
     if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame();
   }
   if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
@@ -119,7 +119,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
   if (gRender.display.deviceReady) d.frame = gRender.clocks.nextFrameTime;
   if (!s.musicFond.empty() && s.musicVolume > 0) d.musicCheck = gShell.musicCheckTime;
   d.statisticsSave = gShell.statisticsSaveTime;
-  d.screensaver = ScreensaverDeadline();
+  d.screensaver = ScreensaverDeadline(gShell.screensaverTimer);
   if (gRender.display.deviceReady) {
     d.video = VideoSnapDeadline(now);
     d.slideClip = SlideClipDeadline(now);

@@ -20,8 +20,8 @@ namespace {
 
 // What any press does first; false when that was all it did (it ended the slide show).
 bool WakeForPress() {
-  KillScreensaverTimer();
-  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.settings.scrTimeOut);
+  KillScreensaverTimer(gShell.screensaverTimer);
+  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
   if (gShell.slideShow.running) {
     EndSlideShow();  // the key does nothing else

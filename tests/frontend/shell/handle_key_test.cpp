@@ -252,7 +252,7 @@ class InfoPanel : public shelltest::ShellInstallation {
   void OpenOnGalaga() {
     Start();
     SelectPosition(FindEntryByName(gCatalogue.games, "galaga"));
-    ArmScreensaverTimer(gShell.settings.scrTimeOut);
+    ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
     HandleKey(gShell.settings.keys.infos);
     ASSERT_TRUE(InfoPanelOpen());
   }
@@ -297,7 +297,7 @@ TEST_F(InfoPanel, ScrollingStaysWithinTheText) {
 
 TEST_F(InfoPanel, AGameWithoutHistoryOpensNothingAndTheScreensaverCountsAgain) {
   Start();
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   HandleKey(gShell.settings.keys.infos);  // asteroid has no record
   EXPECT_FALSE(InfoPanelOpen());
   EXPECT_TRUE(gShell.screensaverTimer.armed);

@@ -117,7 +117,7 @@ TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
 TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
   Start();
   ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   Down(kScanLeftAlt);
   Press(kScanDown);
   Up(kScanLeftAlt);
