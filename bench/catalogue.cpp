@@ -18,6 +18,19 @@
 #include "platform/files.h"
 #include "platform/memory.h"
 
+using catalogue::CategoryTable;
+using catalogue::FilterGameList;
+using catalogue::GameFilter;
+using catalogue::GameList;
+using catalogue::GameListSource;
+using catalogue::HistoryPanel;
+using catalogue::LoadGameList;
+using catalogue::LoadHistory;
+using catalogue::PlayersTable;
+using catalogue::ReadCatver;
+using catalogue::ReadNPlayers;
+using catalogue::SortGameList;
+
 namespace {
 
 // The allocator setting the frontend takes at start-up, so that reloads cost what they

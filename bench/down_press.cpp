@@ -35,6 +35,16 @@
 #include "platform/window.h"
 #include "tests/virtual_pad.h"
 
+using shell::HandleKey;
+using shell::LoadConfiguration;
+using shell::LoadConfiguredGameList;
+using shell::SelectPosition;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::SortGameList;
+
 namespace {
 
 // The allocator setting the frontend takes at start-up, so that reloads cost what they
@@ -179,15 +189,15 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
     state.SkipWithError("settings not loaded");
     return;
   }
-  const int count = LoadGameList(gShell.settings, inst.path());
-  SortGameList(0, count - 1);
+  const int count = LoadConfiguredGameList(gShell.settings, inst.path());
+  SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);  // the render sources, before the display
   if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir)) {
     state.SkipWithError("no offscreen display");
     return;
   }
   gRender.clocks.fadeLevel = 1.0f;
-  SelectEntry(0);
+  SelectPosition(0);
   LoadSelectionMedia();
   const int down = gShell.settings.keys.down;
   SDL_Joystick* pad = nullptr;

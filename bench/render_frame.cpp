@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "catalogue/catalogue_state.h"
+#include "frontend/shell/shell_state.h"
 #include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/animations.h"
@@ -20,6 +20,10 @@
 #include "platform/image.h"
 #include "platform/message_box.h"
 #include "tests/temp_dir.h"
+
+using shell::gCatalogue;
+
+using catalogue::GameEntry;
 
 namespace {
 

@@ -8,6 +8,10 @@
 
 #include "frontend/shell/search_ring.h"
 
+using shell::SearchRing;
+
+using catalogue::GameList;
+
 namespace {
 
 const GameList& BigList() {

@@ -36,6 +36,16 @@
 #include "render/screen.h"
 #include "render/video_snap.h"
 
+using shell::HandleKey;
+using shell::LoadConfiguration;
+using shell::LoadConfiguredGameList;
+using shell::SelectPosition;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::SortGameList;
+
 namespace {
 
 [[maybe_unused]] const bool kAllocatorAsInTheFrontend = (platform::KeepFreedMemoryForReuse(), true);
@@ -136,15 +146,15 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
   if (!LoadConfiguration("")) return state.SkipWithError("settings not loaded");
-  const int count = LoadGameList(gShell.settings, inst.path());
-  SortGameList(0, count - 1);
+  const int count = LoadConfiguredGameList(gShell.settings, inst.path());
+  SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);
   if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir))
     return state.SkipWithError("no offscreen display");
   gRender.clocks.fadeLevel = 1.0f;
   std::uint32_t tick = 1000;
   platform::SetTickOverride(tick);
-  SelectEntry(0);
+  SelectPosition(0);
   LoadSelectionMedia();
   const int down = gShell.settings.keys.down;
   std::vector<double> presses, firstFrames;

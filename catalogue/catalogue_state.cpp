@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_state.h"
 
-CatalogueState gCatalogue;
+namespace catalogue {
 
-void ResetCatalogueState() { gCatalogue = {}; }
+void ResetCatalogueState(CatalogueState& catalogue) { catalogue = {}; }
+
+}  // namespace catalogue

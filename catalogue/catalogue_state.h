@@ -8,6 +8,8 @@
 #include "catalogue/random.h"
 #include "catalogue/statistics.h"
 
+namespace catalogue {
+
 struct CatalogueState {
   GameList games;
   HistoryPanel history;
@@ -18,7 +20,7 @@ struct CatalogueState {
   std::int32_t lastPick = -1;
 };
 
-extern CatalogueState gCatalogue;
-
 // Puts every one of them back to its start-up value (the generator unseeded).
-void ResetCatalogueState();
+void ResetCatalogueState(CatalogueState& catalogue);
+
+}  // namespace catalogue

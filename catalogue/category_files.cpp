@@ -5,6 +5,8 @@
 
 #include "platform/text.h"
 
+namespace catalogue {
+
 namespace {
 
 using platform::TrimBlanks;
@@ -78,3 +80,5 @@ int PlayerCount(std::string_view text) {
   }
   return most;
 }
+
+}  // namespace catalogue

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <unordered_map>
 
+namespace catalogue {
+
 struct GameCategory {
   std::string name;  // "Main / Sub", blanks around "/" as the file has them
   bool mature = false;
@@ -25,3 +27,5 @@ PlayersTable ReadNPlayers(std::string text);
 // The number of players a nplayers.ini value or an Infos3 summary ("2P 1B 2C joy4way")
 // names: the largest "<n>P" among its parts, 0 when there is none ("???", "BIOS").
 int PlayerCount(std::string_view text);
+
+}  // namespace catalogue

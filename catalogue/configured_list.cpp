@@ -2,6 +2,8 @@
 
 #include "platform/paths.h"
 
+namespace catalogue {
+
 GameListSource MakeGameListSource(const Settings& settings, std::string_view baseDirectory) {
   GameListSource source;
   source.listFile = settings.fichierDescription;
@@ -17,3 +19,5 @@ int LoadMenuList(GameList& list, const Settings& settings, std::string_view base
   if (count > 0 && !settings.typeMenu) SortGameList(list, 0, count - 1);
   return count;
 }
+
+}  // namespace catalogue

@@ -3,11 +3,13 @@
 #include <set>
 #include <vector>
 
-#include "catalogue/catalogue_state.h"
+#include "catalogue/random.h"
 #include "catalogue/random.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+
+namespace catalogue {
 
 namespace {
 
@@ -93,13 +95,16 @@ int PickFileAt(std::string& directory, std::string_view extensions, bool recurse
   return 1;
 }
 
-int PickRandomFile(std::string& directory, std::string_view extensions, bool recurse) {
+int PickRandomFile(RandomGenerator& random, std::int32_t& lastPick, std::string& directory,
+                   std::string_view extensions, bool recurse) {
   const int total = CountMediaFiles(directory, extensions, recurse, 0, 0);
   if (total < 1) return 0;
   int k;
   do {
-    k = total > 32767 ? RandomBelow(total) + 1 : Random15() / (32767 / total) + 1;
-  } while (k < 1 || k > total || (total > 1 && k == gCatalogue.lastPick));
-  gCatalogue.lastPick = k;
+    k = total > 32767 ? RandomBelow(random, total) + 1 : Random15(random) / (32767 / total) + 1;
+  } while (k < 1 || k > total || (total > 1 && k == lastPick));
+  lastPick = k;
   return PickFileAt(directory, extensions, recurse, k);
 }
+
+}  // namespace catalogue

@@ -6,6 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/random.h"
+
+namespace catalogue {
+
 // Counts the files of `directory` (and of its subdirectories when `recurse`, visited
 // before the files of the same directory; directories whose name begins with "." are
 // never entered, and a directory reached twice through links is visited once) whose names end in one of the ";"-separated `extensions` ("*" accepts
@@ -21,5 +25,10 @@ int CountMediaFiles(std::string& directory, std::string_view extensions, bool re
 int PickFileAt(std::string& directory, std::string_view extensions, bool recurse, int position);
 
 // 1 with `directory` replaced by the path of a randomly chosen matching file; 0 when
-// there is none (the directory text is left as it was).
-int PickRandomFile(std::string& directory, std::string_view extensions, bool recurse);
+// there is none (the directory text is left as it was). `lastPick` is the position drawn
+// by the previous pick (-1 before the first): two consecutive picks differ whenever there
+// is a choice.
+int PickRandomFile(RandomGenerator& random, std::int32_t& lastPick, std::string& directory,
+                   std::string_view extensions, bool recurse);
+
+}  // namespace catalogue

@@ -1,10 +1,12 @@
 #include "catalogue/favourites.h"
 
-#include "catalogue/catalogue_state.h"
+#include "catalogue/game_list.h"
 #include "catalogue/game_list.h"
 #include "platform/debug_log.h"
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
+
+namespace catalogue {
 
 int SaveFavourites(std::string_view baseDirectory, std::string_view configuration, bool favourites,
                    std::string_view lastGame) {
@@ -19,7 +21,9 @@ int SaveFavourites(std::string_view baseDirectory, std::string_view configuratio
   return 1;
 }
 
-std::string SelectedRomName(int currentEntry) {
-  if (currentEntry < 0 || currentEntry >= gCatalogue.games.entryCount) return {};
-  return gCatalogue.games.AtPosition(currentEntry).romName;
+std::string SelectedRomName(const GameList& games, int currentEntry) {
+  if (currentEntry < 0 || currentEntry >= games.entryCount) return {};
+  return games.AtPosition(currentEntry).romName;
 }
+
+}  // namespace catalogue

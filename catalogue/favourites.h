@@ -5,6 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/game_list.h"
+
+namespace catalogue {
+
 // Writes ListeFavoris ("YES"/"NO") and LastGame into base/config/<configuration>/config.ini,
 // section Config, keeping everything else of the file (an empty lastGame, from an empty
 // list, leaves the stored LastGame as it is). 0 without writing when no
@@ -13,4 +17,6 @@ int SaveFavourites(std::string_view baseDirectory, std::string_view configuratio
                    std::string_view lastGame);
 
 // The ROM name of the entry at the selected display position; empty when the list is empty.
-std::string SelectedRomName(int currentEntry);
+std::string SelectedRomName(const GameList& games, int currentEntry);
+
+}  // namespace catalogue

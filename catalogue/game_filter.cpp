@@ -4,6 +4,8 @@
 
 #include "platform/text.h"
 
+namespace catalogue {
+
 namespace {
 
 // Lower case, without the blanks next to a "/".
@@ -133,3 +135,5 @@ std::string FilterFileText(const std::vector<std::string>& names) {
   }
   return text;
 }
+
+}  // namespace catalogue

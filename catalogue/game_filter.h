@@ -9,6 +9,8 @@
 #include "catalogue/category_files.h"
 #include "catalogue/game_list.h"
 
+namespace catalogue {
+
 struct GameFilter {
   std::vector<std::string> categories = {};  // patterns; empty: every category
   bool noMature = false;
@@ -41,3 +43,5 @@ std::vector<std::string> FilterGameList(const GameList& list, const GameFilter& 
 
 // Liste.ini's text: one ROM name a line, CR LF.
 std::string FilterFileText(const std::vector<std::string>& names);
+
+}  // namespace catalogue

@@ -6,12 +6,13 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/catalogue_state.h"
 #include "catalogue/name_table.h"
 #include "catalogue/side_by_side.h"
 #include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+
+namespace catalogue {
 
 namespace {
 
@@ -300,4 +301,4 @@ std::int32_t FindEntryByName(const GameList& list, std::string_view romName) {
   return 0;
 }
 
-std::int32_t FindEntryByName(std::string_view romName) { return FindEntryByName(gCatalogue.games, romName); }
+}  // namespace catalogue

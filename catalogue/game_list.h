@@ -1,6 +1,6 @@
 // The entry table of the loaded game list: one record per section of the game list
 // file, and the display order over them. Every other room reaches an entry through a
-// display position: gCatalogue.games.entries[gCatalogue.games.displayOrder[p]].
+// display position: list.AtPosition(p).
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+namespace catalogue {
 
 // Field sizes of a record, terminator included: a value keeps at most size - 1 bytes.
 inline constexpr std::size_t kEntryFieldSize = 100;
@@ -58,9 +59,9 @@ int LoadGameList(GameList& list, const GameListSource& source);
 // classic middle-pivot quicksort that older installations produced, so a list shows the
 // same as before.
 void SortGameList(GameList& list, std::int32_t lo, std::int32_t hi);
-void SortGameList(std::int32_t lo, std::int32_t hi);
 
 // The display position of the first entry (in display order) whose ROM name equals the
 // name without regard to case, or 0 when there is none.
 std::int32_t FindEntryByName(const GameList& list, std::string_view romName);
-std::int32_t FindEntryByName(std::string_view romName);
+
+}  // namespace catalogue

@@ -1,6 +1,6 @@
 #include "catalogue/game_run.h"
 
-#include "catalogue/catalogue_state.h"
+namespace catalogue {
 
 namespace {
 
@@ -8,14 +8,14 @@ std::int32_t PlusOne(std::int32_t v) { return AddCount(v, 1); }
 
 // Writes the run count (Nb or NbScr) of the three records: the game's from its record,
 // the list's and the installation's from the program-wide totals, which keep them.
-void CountRunOf(const GameRun& run, std::int32_t StatisticsRecord::*counter) {
-  const StatisticsFiles& files = gCatalogue.statistics.files;
+void CountRunOf(Statistics& statistics, const GameRun& run, std::int32_t StatisticsRecord::*counter) {
+  const StatisticsFiles& files = statistics.files;
   StatisticsRecord game, list, global;
   game.*counter = PlusOne(run.game.*counter);
-  gCatalogue.statistics.global.*counter = PlusOne(gCatalogue.statistics.global.*counter);
-  gCatalogue.statistics.list.*counter = PlusOne(gCatalogue.statistics.list.*counter);
-  global.*counter = gCatalogue.statistics.global.*counter;
-  list.*counter = gCatalogue.statistics.list.*counter;
+  statistics.global.*counter = PlusOne(statistics.global.*counter);
+  statistics.list.*counter = PlusOne(statistics.list.*counter);
+  global.*counter = statistics.global.*counter;
+  list.*counter = statistics.list.*counter;
   SaveStatistics(files, run.romName, game, kGameStatistics);
   SaveStatistics(files, "", global, kGlobalStatistics);
   SaveStatistics(files, "", list, kListStatistics);
@@ -30,21 +30,21 @@ StatisticsRecord PlayOf(const GameRun& run, const StatisticsRecord& before, std:
 
 }  // namespace
 
-GameRun BeginGameRun(std::string_view romName, bool screensaver, std::uint32_t now) {
+GameRun BeginGameRun(const Statistics& statistics, std::string_view romName, bool screensaver, std::uint32_t now) {
   GameRun run;
   run.romName = std::string(romName);
   run.screensaver = screensaver;
   run.startTick = now;
-  ReadStatistics(gCatalogue.statistics.files, "", run.global, kGlobalStatistics);
-  ReadStatistics(gCatalogue.statistics.files, "", run.list, kListStatistics);
-  ReadStatistics(gCatalogue.statistics.files, run.romName, run.game, kGameStatistics);
+  ReadStatistics(statistics.files, "", run.global, kGlobalStatistics);
+  ReadStatistics(statistics.files, "", run.list, kListStatistics);
+  ReadStatistics(statistics.files, run.romName, run.game, kGameStatistics);
   return run;
 }
 
-void CountGameRun(GameRun& run) {
+void CountGameRun(Statistics& statistics, GameRun& run) {
   if (run.counted) return;
   run.counted = true;
-  CountRunOf(run, run.screensaver ? &StatisticsRecord::nbScr : &StatisticsRecord::nb);
+  CountRunOf(statistics, run, run.screensaver ? &StatisticsRecord::nbScr : &StatisticsRecord::nb);
 }
 
 void CountTrackedKey(GameRun& run, int k) {
@@ -53,23 +53,25 @@ void CountTrackedKey(GameRun& run, int k) {
   n = PlusOne(n);
 }
 
-void TurnIntoNormalRun(GameRun& run, std::uint32_t now) {
+void TurnIntoNormalRun(Statistics& statistics, GameRun& run, std::uint32_t now) {
   if (!run.screensaver) return;
-  CountGameRun(run);  // the screensaver's start, when it was not counted yet
+  CountGameRun(statistics, run);  // the screensaver's start, when it was not counted yet
   run.screensaver = false;
   run.startTick = now;
-  CountRunOf(run, &StatisticsRecord::nb);
+  CountRunOf(statistics, run, &StatisticsRecord::nb);
 }
 
-void SaveGameRun(GameRun& run, std::uint32_t now) {
-  CountGameRun(run);
+void SaveGameRun(Statistics& statistics, GameRun& run, std::uint32_t now) {
+  CountGameRun(statistics, run);
   if (run.screensaver) return;  // a screensaver run counts only its start
-  const StatisticsFiles& files = gCatalogue.statistics.files;
+  const StatisticsFiles& files = statistics.files;
   SaveStatistics(files, run.romName, PlayOf(run, run.game, now), kGameStatistics);
   StatisticsRecord global = PlayOf(run, run.global, now);
-  global.totalTime = AddPlayTime(gCatalogue.statistics.global.totalTime, now - gCatalogue.statistics.startTick);
+  global.totalTime = AddPlayTime(statistics.global.totalTime, now - statistics.startTick);
   SaveStatistics(files, "", global, kGlobalStatistics);
   StatisticsRecord list = PlayOf(run, run.list, now);
-  list.totalTime = AddPlayTime(gCatalogue.statistics.list.totalTime, now - gCatalogue.statistics.listLoadTick);
+  list.totalTime = AddPlayTime(statistics.list.totalTime, now - statistics.listLoadTick);
   SaveStatistics(files, "", list, kListStatistics);
 }
+
+}  // namespace catalogue

@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <optional>
 
-#include "catalogue/catalogue_state.h"
 #include "catalogue/history_xml.h"
 #include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+
+namespace catalogue {
 
 namespace {
 
@@ -83,6 +84,4 @@ int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int win
   return total;
 }
 
-int LoadHistory(std::string_view emulatorDirectory, int windowWidth, std::string_view romName) {
-  return LoadHistory(gCatalogue.history, emulatorDirectory, windowWidth, romName);
-}
+}  // namespace catalogue

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace catalogue {
+
 // The text of the open information panel (empty when it is closed), its line count and
 // the first line shown.
 struct HistoryPanel {
@@ -25,9 +27,10 @@ inline constexpr int kHistoryRecordLimit = 10000;
 // taken (0: no file, no record or no text).
 int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int windowWidth,
                 std::string_view romName);
-int LoadHistory(std::string_view emulatorDirectory, int windowWidth, std::string_view romName);
 
 // Word-wraps the text in place at `charactersPerLine` and returns its line count. A word
 // longer than a line is cut at the line width; the text stays within kHistoryTextSize - 1
 // bytes.
 int WrapText(std::string& text, int charactersPerLine);
+
+}  // namespace catalogue

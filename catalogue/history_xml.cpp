@@ -5,6 +5,8 @@
 #include "platform/text.h"
 #include "platform/xml_reader.h"
 
+namespace catalogue {
+
 namespace {
 
 // A record bigger than this is far beyond what the panel can show.
@@ -66,5 +68,7 @@ std::optional<std::string> ReadHistoryXmlRecord(const std::string& path, std::st
   HistoryEntryFinder finder(romName);
   platform::ParseXmlFile(path, finder);
   if (!finder.Found()) return std::nullopt;
-  return Utf8ToCp1252(TrimLineBreaksAndBlanks(finder.Text()));
+  return platform::Utf8ToCp1252(TrimLineBreaksAndBlanks(finder.Text()));
 }
+
+}  // namespace catalogue

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace catalogue {
+
 namespace {
 
 int Half(ListShape shape) { return std::max(shape.rows, 0) / 2; }
@@ -148,3 +150,5 @@ bool LetterBack(ListWindow& window, ListShape shape, const GroupLetterOf& letter
   if (lastMoved) MoveDown(window, shape);
   return !SameWindow(window, start);
 }
+
+}  // namespace catalogue

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+namespace catalogue {
+
 struct ListWindow {
   int topIndex = 0;  // TopIndex: display position shown on the first line
   int row = 0;       // Row: line of the selection, 0 = first line
@@ -44,3 +46,5 @@ using GroupLetterOf = std::function<unsigned char(int displayIndex)>;
 // was. True when the window changed (the caller refreshes).
 bool LetterForward(ListWindow& window, ListShape shape, const GroupLetterOf& letterOf);
 bool LetterBack(ListWindow& window, ListShape shape, const GroupLetterOf& letterOf);
+
+}  // namespace catalogue

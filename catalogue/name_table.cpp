@@ -4,6 +4,8 @@
 
 #include "platform/text.h"
 
+namespace catalogue {
+
 namespace {
 // Two slots for every three names: probes stay short and the array small.
 std::size_t SlotsFor(std::size_t names) { return names + names / 2 + 16; }
@@ -79,3 +81,5 @@ const std::int32_t* NameTable::Find(std::string_view name, std::uint32_t hash) c
   const Slot& s = slots_[SlotOf(name, hash)];
   return s.item != 0 ? &items_[s.item - 1].value : nullptr;
 }
+
+}  // namespace catalogue

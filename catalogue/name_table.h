@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace catalogue {
+
 class NameTable {
  public:
   explicit NameTable(std::size_t expected = 0);
@@ -48,3 +50,5 @@ class NameTable {
   std::vector<Slot> slots_;
   std::vector<Item> items_;
 };
+
+}  // namespace catalogue

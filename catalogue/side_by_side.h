@@ -6,6 +6,8 @@
 #include <future>
 #include <system_error>
 
+namespace catalogue {
+
 // Runs `second` on another thread while `first` runs on this one, and returns when both
 // are done; an exception of either comes out here. Without a thread to be had, both run
 // here, one after the other.
@@ -27,3 +29,5 @@ void RunSideBySide(First&& first, Second&& second) {
   }
   other.get();
 }
+
+}  // namespace catalogue

@@ -9,9 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/catalogue_state.h"
 #include "catalogue/game_list.h"
 #include "catalogue/side_by_side.h"
+
+namespace catalogue {
 
 namespace {
 
@@ -329,4 +330,4 @@ void SortGameList(GameList& list, std::int32_t lo, std::int32_t hi) {
     DisplaySorter(list.displayOrder, rank).Sort(lo, hi);
 }
 
-void SortGameList(std::int32_t lo, std::int32_t hi) { SortGameList(gCatalogue.games, lo, hi); }
+}  // namespace catalogue

@@ -4,12 +4,13 @@
 #include <limits>
 #include <vector>
 
-#include "catalogue/catalogue_state.h"
 #include "platform/text_file.h"
 #include "platform/debug_log.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+
+namespace catalogue {
 
 namespace {
 
@@ -129,16 +130,16 @@ bool SaveStatistics(const StatisticsFiles& files, std::string_view name,
   return false;
 }
 
-void ReadGlobalTotals(std::uint32_t now) {
-  gCatalogue.statistics.global = {};
-  ReadStatistics(gCatalogue.statistics.files, "", gCatalogue.statistics.global, kGlobalStatistics);
-  gCatalogue.statistics.startTick = now;
+void ReadGlobalTotals(Statistics& statistics, std::uint32_t now) {
+  statistics.global = {};
+  ReadStatistics(statistics.files, "", statistics.global, kGlobalStatistics);
+  statistics.startTick = now;
 }
 
-void ReadListTotals(std::uint32_t now) {
-  gCatalogue.statistics.list = {};
-  ReadStatistics(gCatalogue.statistics.files, "", gCatalogue.statistics.list, kListStatistics);
-  gCatalogue.statistics.listLoadTick = now;
+void ReadListTotals(Statistics& statistics, std::uint32_t now) {
+  statistics.list = {};
+  ReadStatistics(statistics.files, "", statistics.list, kListStatistics);
+  statistics.listLoadTick = now;
 }
 
 namespace {
@@ -151,13 +152,15 @@ StatisticsRecord TotalTimeOnly(const StatisticsRecord& base, std::uint32_t since
 
 }  // namespace
 
-void SaveListTotalTime(std::uint32_t now) {
-  SaveStatistics(gCatalogue.statistics.files, "", TotalTimeOnly(gCatalogue.statistics.list, gCatalogue.statistics.listLoadTick, now),
+void SaveListTotalTime(const Statistics& statistics, std::uint32_t now) {
+  SaveStatistics(statistics.files, "", TotalTimeOnly(statistics.list, statistics.listLoadTick, now),
                  kListStatistics);
 }
 
-void SaveTotalTimes(std::uint32_t now) {
-  SaveStatistics(gCatalogue.statistics.files, "", TotalTimeOnly(gCatalogue.statistics.global, gCatalogue.statistics.startTick, now),
+void SaveTotalTimes(const Statistics& statistics, std::uint32_t now) {
+  SaveStatistics(statistics.files, "", TotalTimeOnly(statistics.global, statistics.startTick, now),
                  kGlobalStatistics);
-  SaveListTotalTime(now);
+  SaveListTotalTime(statistics, now);
 }
+
+}  // namespace catalogue

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+namespace catalogue {
 
 enum StatisticsKind : int {
   kGameStatistics = 0,    // list statistics file, section = ROM name
@@ -70,11 +71,13 @@ bool SaveStatistics(const StatisticsFiles& files, std::string_view name,
                     const StatisticsRecord& record, int kind);
 
 // Start-up: global totals read, frontend start tick = now.
-void ReadGlobalTotals(std::uint32_t now);
+void ReadGlobalTotals(Statistics& statistics, std::uint32_t now);
 // Configuration load: totals of the new list read, load tick = now.
-void ReadListTotals(std::uint32_t now);
+void ReadListTotals(Statistics& statistics, std::uint32_t now);
 // Leaving a configuration: the list's TpsTot = its total at load + now - load tick.
-void SaveListTotalTime(std::uint32_t now);
+void SaveListTotalTime(const Statistics& statistics, std::uint32_t now);
 // Every 30 s, during games and at shutdown: global and list TpsTot, each from its own
 // base and tick.
-void SaveTotalTimes(std::uint32_t now);
+void SaveTotalTimes(const Statistics& statistics, std::uint32_t now);
+
+}  // namespace catalogue

@@ -1,5 +1,7 @@
 #include "catalogue/history.h"
 
+namespace catalogue {
+
 namespace {
 
 constexpr std::size_t kMaxText = kHistoryTextSize - 1;
@@ -62,3 +64,5 @@ int WrapText(std::string& text, int charactersPerLine) {
   text = std::move(out);
   return lines;
 }
+
+}  // namespace catalogue

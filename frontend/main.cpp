@@ -11,6 +11,9 @@
 #include "settings/installation_base.h"
 #include "settings/start_options.h"
 
+using shell::InstallationKioskLocked;
+using shell::RunFrontendIn;
+
 namespace {
 
 constexpr const char* kUsage =

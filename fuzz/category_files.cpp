@@ -7,6 +7,13 @@
 #include "catalogue/game_filter.h"
 #include "fuzz_input.h"
 
+using catalogue::CategoryMatches;
+using catalogue::CategoryTable;
+using catalogue::PlayerCount;
+using catalogue::PlayersTable;
+using catalogue::ReadCatver;
+using catalogue::ReadNPlayers;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   const std::string pattern = in.ConsumeRandomLengthString(64);

@@ -6,6 +6,15 @@
 #include "catalogue/game_list.h"
 #include "fuzz_input.h"
 
+using catalogue::FindEntryByName;
+using catalogue::GameEntry;
+using catalogue::GameList;
+using catalogue::GameListSource;
+using catalogue::LoadGameList;
+using catalogue::SortGameList;
+using catalogue::kEntryFieldSize;
+using catalogue::kRomOfFieldSize;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   GameListSource source;

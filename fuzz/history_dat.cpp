@@ -5,6 +5,10 @@
 #include "catalogue/history.h"
 #include "fuzz_input.h"
 
+using catalogue::HistoryPanel;
+using catalogue::LoadHistory;
+using catalogue::kHistoryTextSize;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   const int width = in.ConsumeIntegral<int>();

@@ -6,6 +6,10 @@
 #include "catalogue/history_xml.h"
 #include "fuzz_input.h"
 
+using catalogue::HistoryPanel;
+using catalogue::LoadHistory;
+using catalogue::kHistoryTextSize;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   const int width = in.ConsumeIntegral<int>();
@@ -16,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   HistoryPanel panel;
   LoadHistory(panel, fuzz::ScratchDirectory(), width, rom);
   fuzz::Require(panel.text.size() < kHistoryTextSize);
-  Utf8ToCp1252(text);
+  platform::Utf8ToCp1252(text);
   return 0;
 }

@@ -5,6 +5,15 @@
 #include "catalogue/statistics.h"
 #include "fuzz_input.h"
 
+using catalogue::ListSectionName;
+using catalogue::ParsePlayTime;
+using catalogue::ReadStatistics;
+using catalogue::StatisticsFiles;
+using catalogue::StatisticsRecord;
+using catalogue::kGameStatistics;
+using catalogue::kGlobalStatistics;
+using catalogue::kListStatistics;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   const std::string name = in.ConsumeRandomLengthString(16);

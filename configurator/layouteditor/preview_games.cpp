@@ -6,6 +6,8 @@
 #include "settings/read_settings.h"
 #include "settings/settings_paths.h"
 
+using catalogue::LoadMenuList;
+
 namespace cfg {
 
 PreviewGames LoadPreviewGames(const std::string& base, const std::string& configFile) {

@@ -11,7 +11,7 @@ namespace cfg {
 
 struct PreviewGames {
   Settings settings;  // the configuration's config.ini as the frontend reads it
-  GameList list;      // in the menu's order
+  catalogue::GameList list;      // in the menu's order
 };
 
 // The configuration whose config.ini is `configFile` (the configuration is the folder

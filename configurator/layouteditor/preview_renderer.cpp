@@ -19,6 +19,11 @@
 #include "render/texture_table.h"
 #include "platform/text.h"
 
+using catalogue::GameEntry;
+using catalogue::GameList;
+using catalogue::ListShape;
+using catalogue::SelectEntry;
+
 namespace cfg {
 
 const char kSampleScrollText[] =

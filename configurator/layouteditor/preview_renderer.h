@@ -93,7 +93,7 @@ class PreviewRenderer {
   int selectedRow_ = 0;
   const PreviewGames* games_ = nullptr;
   int gamePosition_ = 0;
-  ListWindow window_;
+  catalogue::ListWindow window_;
   bool mediaStale_ = true;  // the game's pictures are to be loaded before the next frame
   MediaKey mediaKey_;
   int pulseDirection_ = 1;  // the direction a pulse stopped by equal bounds resumes in

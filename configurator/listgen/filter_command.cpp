@@ -5,6 +5,9 @@
 
 #include "configurator/listgen/filter_inputs.h"
 
+using catalogue::FilterGameList;
+using catalogue::GameFilter;
+
 namespace cfg {
 namespace {
 

@@ -4,6 +4,16 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+using catalogue::ControlOf;
+using catalogue::FilterFileText;
+using catalogue::FilterSources;
+using catalogue::GameEntry;
+using catalogue::GameListSource;
+using catalogue::LoadGameList;
+using catalogue::PlayerCount;
+using catalogue::ReadCatver;
+using catalogue::ReadNPlayers;
+
 namespace cfg {
 namespace {
 

@@ -15,13 +15,13 @@
 namespace cfg {
 
 struct FilterInputs {
-  GameList list;
-  CategoryTable catver;
-  PlayersTable nplayers;
+  catalogue::GameList list;
+  catalogue::CategoryTable catver;
+  catalogue::PlayersTable nplayers;
   bool hasCatver = false;
   bool hasNPlayers = false;
 
-  FilterSources Sources() const;
+  catalogue::FilterSources Sources() const;
 };
 
 // Reads the list and the category files whose paths are not empty. The path that could

@@ -6,6 +6,8 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
+namespace shell {
+
 namespace {
 constexpr std::uint32_t kPulsePeriod = 50;
 constexpr std::uint32_t kVolumePeriod = 50;
@@ -40,3 +42,5 @@ void AskForFrame() {
   gRender.clocks.nextFrameTime = platform::GetTickCount();
   gRender.clocks.frameAsked = true;
 }
+
+}  // namespace shell

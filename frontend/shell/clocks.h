@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace shell {
+
 // Due ticks of the selection pulse, volume ramp and scroll text and NextFrameTime = now,
 // default periods back; starts the opening transition when the level is exactly 0.
 void ResetClocks(std::uint32_t now);
@@ -13,3 +15,5 @@ void StartFade(float level, std::uint32_t now);
 // screen): draw it at the next idle pass. Without it, a pass in which no clock moved
 // anything draws nothing.
 void AskForFrame();
+
+}  // namespace shell

@@ -1,5 +1,7 @@
 #include "frontend/shell/coin_keys.h"
 
+namespace shell {
+
 namespace {
 // The tracker's stack holds at most 19 keys between two reads.
 constexpr int kMaxReadsPerDrain = 64;
@@ -17,3 +19,5 @@ bool DrainCoinKeys(CoinCounts& counts, const std::function<unsigned long()>& nex
   }
   return seen;
 }
+
+}  // namespace shell

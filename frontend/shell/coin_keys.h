@@ -5,6 +5,8 @@
 #include <array>
 #include <functional>
 
+namespace shell {
+
 inline constexpr std::array<int, 4> kCoinKeys{0x35, 0x36, 0x37, 0x38};
 
 using CoinCounts = std::array<int, 4>;
@@ -13,3 +15,5 @@ using CoinCounts = std::array<int, 4>;
 // reported any key at all. A tracker that never runs dry is read at most a few dozen
 // times per call, so the wait loop cannot hang on it.
 bool DrainCoinKeys(CoinCounts& counts, const std::function<unsigned long()>& nextKey);
+
+}  // namespace shell

@@ -25,6 +25,10 @@
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
 
+namespace shell {
+
+using catalogue::FindEntryByName;
+
 namespace {
 
 constexpr std::uint32_t kTransitionFrameMs = 20;
@@ -81,7 +85,7 @@ void RunOpeningTransition() {
 int SwitchConfiguration(std::string_view name) {
   Settings& s = gShell.settings;
   FrameClocks& c = gRender.clocks;
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   const std::string previous = s.currentConfig;
   const std::optional<std::string> lastEmu = StoredLastEmu();
 
@@ -90,14 +94,14 @@ int SwitchConfiguration(std::string_view name) {
   SetDrawLock(1);
   if (!LoadConfiguration(name)) {
     SetDrawLock(0);
-    ArmScreensaverTimer(s.scrTimeOut);
+    ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
     return 0;
   }
   ReleaseMedia();
   LoadLayoutOrGoBack(previous, lastEmu);
   wire::LoadAndSortGameList();
   gShell.listWindow = {};
-  SelectEntry(FindEntryByName(s.lastGame));
+  SelectPosition(FindEntryByName(gCatalogue.games, s.lastGame));
   gShell.listShown = true;
   LoadSelectionMedia();
   if (s.transitions) {
@@ -107,10 +111,12 @@ int SwitchConfiguration(std::string_view name) {
   }
   SetDrawLock(0);
   RunOpeningTransition();
-  ArmScreensaverTimer(s.scrTimeOut);
+  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
   DrawMenuFrame(2);
   // One folder spelt differently by two configurations keeps its music playing.
   if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gShell.music.pathPlaying))
     StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);
   return 1;
 }
+
+}  // namespace shell

@@ -5,4 +5,8 @@
 
 #include <string_view>
 
+namespace shell {
+
 int SwitchConfiguration(std::string_view name);
+
+}  // namespace shell

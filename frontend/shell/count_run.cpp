@@ -5,6 +5,8 @@
 #include "platform/profile.h"
 #include "platform/text.h"
 
+namespace shell {
+
 void CountRun(const std::string& base) {
   const std::string path = platform::ResolvePath(base + "/Orvanel.sta");
   const std::string text = platform::ReadProfileString(path, "StatGen", "NbExec", "0", 20);
@@ -12,3 +14,5 @@ void CountRun(const std::string& base) {
   if (!platform::WriteProfileString(path, "StatGen", "NbExec", std::to_string(count)))
     platform::WriteLog("Ecriture impossible : Orvanel.sta", 1, 1);
 }
+
+}  // namespace shell

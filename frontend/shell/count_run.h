@@ -3,5 +3,9 @@
 
 #include <string>
 
+namespace shell {
+
 // Adds 1 to NbExec in base/Orvanel.sta (created when missing).
 void CountRun(const std::string& base);
+
+}  // namespace shell

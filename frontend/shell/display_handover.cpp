@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+namespace shell {
+
 namespace {
 
 // The game's last process may hold the display device a moment after the game ended.
@@ -62,3 +64,5 @@ void NoteMenuFrameShown() {
   platform::WriteLog("Menu affiche " + std::to_string(now - *gGameEnd) + " ms apres la fin du jeu", 1, 1);
   gGameEnd.reset();
 }
+
+}  // namespace shell

@@ -7,6 +7,8 @@
 
 struct Settings;
 
+namespace shell {
+
 // Releases the drawing device, the window and the video system when games get the whole
 // display (platform::ReleaseDisplayDuringGames); false, with nothing done, elsewhere.
 bool ReleaseWholeDisplay();
@@ -20,3 +22,5 @@ bool TakeBackWholeDisplay(const Settings& s);
 // when the wait for the emulator ends, the frame when the main loop shows one.
 void NoteGameEnded(std::uint32_t now);
 void NoteMenuFrameShown();  // reads the clock only while a return is timed
+
+}  // namespace shell

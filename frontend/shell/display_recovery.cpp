@@ -9,6 +9,8 @@
 #include "platform/memory.h"
 #include "platform/window.h"
 
+namespace shell {
+
 void RecoverDisplay() {
   const Settings& s = gShell.settings;
   if (!s.modeFenetre && platform::MainWindowExists() && gShell.launched) platform::ShowMainWindow();
@@ -36,3 +38,5 @@ void RecoverDisplay() {
   platform::ReturnFreedMemory();
   AskForFrame();  // the new display shows nothing yet
 }
+
+}  // namespace shell

@@ -2,4 +2,8 @@
 // lost; the resources are released and reloaded, or the display re-created.
 #pragma once
 
+namespace shell {
+
 void RecoverDisplay();
+
+}  // namespace shell

@@ -7,6 +7,8 @@
 #include "platform/debug_log.h"
 #include "platform/process.h"
 
+namespace shell {
+
 namespace {
 
 const char* HowItEnded(platform::EndedBy by) {
@@ -37,3 +39,5 @@ void EndGame(platform::ProcessHandle& process, std::uint32_t termGraceMs) {
     text += " (fermeture demand\xE9" "e \xE0 " + std::to_string(asked) + " fen\xEAtre" + (asked > 1 ? "s)" : ")");
   platform::WriteLog(text, 1, 1);
 }
+
+}  // namespace shell

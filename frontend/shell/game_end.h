@@ -8,6 +8,10 @@ namespace platform {
 class ProcessHandle;
 }
 
+namespace shell {
+
 // The game's windows asked to close (LaunchTiming::closeGraceMs to do it), then SIGTERM to
 // its process group, then SIGKILL after termGraceMs; the step that ended it is logged.
 void EndGame(platform::ProcessHandle& process, std::uint32_t termGraceMs);
+
+}  // namespace shell

@@ -8,6 +8,8 @@
 #include "platform/keycodes.h"
 #include "settings/key_code_list.h"
 
+namespace shell {
+
 std::optional<GameExitCombination> GameExitOf(const Settings& s, const std::vector<PadDevice>& devices,
                                               std::string* problem) {
   if (s.sortieJeuDelai <= 0) return std::nullopt;
@@ -51,3 +53,5 @@ std::uint32_t UntilGameExit(const GameExitCombination& exit, unsigned long heldM
   if (heldMs >= exit.delayMs) return 0;
   return std::min<std::uint32_t>(pollMs, exit.delayMs - static_cast<std::uint32_t>(heldMs));
 }
+
+}  // namespace shell

@@ -12,6 +12,8 @@
 #include "frontend/shell/pad_actions.h"
 #include "settings/settings.h"
 
+namespace shell {
+
 struct GameExitCombination {
   std::vector<int> keyCodes;  // the settings' KeyCodes, one per key held
   // Joystick buttons bound to the same actions: buttons[i] stand for keyCodes[i].
@@ -31,3 +33,5 @@ bool WatchGameExit(const GameExitCombination& exit, std::string* problem);
 // How long to wait before the next look at the combination: `pollMs` while it is not held,
 // else the rest of the delay (0: end the game now).
 std::uint32_t UntilGameExit(const GameExitCombination& exit, unsigned long heldMs, std::uint32_t pollMs);
+
+}  // namespace shell

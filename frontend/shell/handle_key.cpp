@@ -24,6 +24,17 @@
 #include "platform/clock.h"
 #include "settings/key_code_list.h"
 
+namespace shell {
+
+using catalogue::DrawPosition;
+using catalogue::GameEntry;
+using catalogue::GroupLetterOf;
+using catalogue::LetterBack;
+using catalogue::LetterForward;
+using catalogue::ListShape;
+using catalogue::PageBack;
+using catalogue::PageForward;
+
 namespace {
 
 constexpr int kVolumeStep = 10;
@@ -67,7 +78,7 @@ void LetterMove(bool forward) {
 void Up() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(-1)) AskForFrame();
-  } else if (MoveUp()) {
+  } else if (MoveSelectionUp()) {
     RefreshAfterMove();
   }
 }
@@ -75,7 +86,7 @@ void Up() {
 void Down() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(+1)) AskForFrame();
-  } else if (MoveDown()) {
+  } else if (MoveSelectionDown()) {
     RefreshAfterMove();
   }
 }
@@ -83,7 +94,7 @@ void Down() {
 void RandomGame() {
   const int count = gCatalogue.games.entryCount;
   if (count < 1) return;  // the draw divides by the count
-  SelectEntry(DrawPosition(count));
+  SelectPosition(DrawPosition(gCatalogue.random, count));
   RefreshAfterMove();
 }
 
@@ -162,3 +173,5 @@ void HandlePadAction(KeyAction action) {
   const bool quitAssigned = gShell.settings.keys.quit > 0 || !gShell.settings.pads.quit.empty();
   Act(action, InfoPanelOpen() ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
 }
+
+}  // namespace shell

@@ -3,6 +3,8 @@
 
 #include "frontend/shell/key_actions.h"
 
+namespace shell {
+
 // Performs the action bound to `code` (a KeyCode; 999 = the system menu key).
 void HandleKey(int code);
 
@@ -10,3 +12,5 @@ void HandleKey(int code);
 // Performs `action` for a joystick control bound to it (unfiltered: the information
 // panel's rule applies here). Joystick controls take no part in the kiosk lock's sequence.
 void HandlePadAction(KeyAction action);
+
+}  // namespace shell

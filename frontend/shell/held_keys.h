@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace shell {
+
 // How often the keyboard is looked at while keys are held since a game.
 inline constexpr std::uint32_t kHeldKeysLookMs = 100;
 
@@ -28,3 +30,5 @@ class HeldKeys {
  private:
   std::vector<int> held_;
 };
+
+}  // namespace shell

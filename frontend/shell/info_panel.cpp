@@ -9,6 +9,11 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 
+namespace shell {
+
+using catalogue::GameEntry;
+using catalogue::LoadHistory;
+
 namespace {
 
 constexpr int kPanelMargin = 100;
@@ -20,7 +25,7 @@ void AppendHistory(const Settings& s, const std::string& romName) {
   const std::string directory = s.emuDirectory.empty()
                                     ? std::string(platform::DirectoryPart(platform::FindProgram(s.emuProgram)))
                                     : s.emuDirectory;
-  LoadHistory(directory, s.largFen, romName);
+  LoadHistory(gCatalogue.history, directory, s.largFen, romName);
 }
 
 }  // namespace
@@ -40,11 +45,11 @@ void ToggleInfoPanel() {
       gCatalogue.history.firstLine = 0;
     }
     if (InfoPanelOpen()) {
-      KillScreensaverTimer();
+      KillScreensaverTimer(gShell.screensaverTimer);
       return;
     }
   }
-  ArmScreensaverTimer(s.scrTimeOut);
+  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
 }
 
 bool ScrollInfoPanel(int direction) {
@@ -58,3 +63,5 @@ bool ScrollInfoPanel(int direction) {
   ++first;
   return true;
 }
+
+}  // namespace shell

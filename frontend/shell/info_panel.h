@@ -2,6 +2,8 @@
 // by line with Up and Down. It is open exactly while it has text.
 #pragma once
 
+namespace shell {
+
 bool InfoPanelOpen();
 
 // The Infos key: opens the panel on the selected game's history (nothing opens when
@@ -13,3 +15,5 @@ bool ScrollInfoPanel(int direction);
 
 // Lines the panel shows at once in a window of this height.
 int InfoPanelVisibleLines(int hautFen);
+
+}  // namespace shell

@@ -4,6 +4,8 @@
 #include "platform/input_access.h"
 #include "platform/video_driver_choice.h"
 
+namespace shell {
+
 std::string CheckInputDevices(const std::string& directory) {
   // Under a display server the server reads the devices for us.
   if (!platform::KmsVideoDriverRunning()) return {};
@@ -15,3 +17,5 @@ std::string CheckInputDevices(const std::string& directory) {
   platform::WriteLog(notice + " ; illisibles :" + names, 1, 1);
   return notice;
 }
+
+}  // namespace shell

@@ -5,6 +5,10 @@
 
 #include <string>
 
+namespace shell {
+
 // Looks at the input devices when the menu draws on the console; the notice for the menu
 // when some cannot be read (also logged), empty otherwise.
 std::string CheckInputDevices(const std::string& directory = "/dev/input");
+
+}  // namespace shell

@@ -8,6 +8,8 @@
 #include "frontend/shell/kiosk_lock.h"
 #include "platform/keycodes.h"
 
+namespace shell {
+
 struct InputState {
   // The Navigate sound plays on the first move of a press; a key release arms it again,
   // so a held key that auto-repeats plays it once.
@@ -23,3 +25,5 @@ struct InputState {
   HeldKeys heldSinceGame;
   std::uint32_t heldKeysLook = 0;
 };
+
+}  // namespace shell

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+namespace shell {
+
 namespace {
 
 int FilterForInfoPanel(int code, const KeySettings& keys) {
@@ -40,3 +42,5 @@ KeyAction ActionForKey(int code, const KeySettings& keys, bool infoPanelOpen) {
   }
   return KeyAction::None;
 }
+
+}  // namespace shell

@@ -4,6 +4,8 @@
 
 #include "settings/settings.h"
 
+namespace shell {
+
 enum class KeyAction {
   None,
   Infos,
@@ -28,3 +30,5 @@ enum class KeyAction {
 // panel; with Quit unassigned any other key closes it. A key assigned to several actions
 // acts as the first of them in the comparison order. Codes of 0 or below do nothing.
 KeyAction ActionForKey(int code, const KeySettings& keys, bool infoPanelOpen);
+
+}  // namespace shell

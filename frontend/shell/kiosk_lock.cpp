@@ -4,6 +4,8 @@
 #include "settings/read_settings.h"
 #include "settings/settings_paths.h"
 
+namespace shell {
+
 bool KioskLockSet(const std::optional<std::vector<int>>& sequence) { return !sequence || !sequence->empty(); }
 
 bool InstallationKioskLocked(const std::string& baseDirectory) {
@@ -29,3 +31,5 @@ LockStep StepKioskLock(KioskLockState& state, const std::optional<std::vector<in
   state = {};
   return LockStep::kPass;
 }
+
+}  // namespace shell

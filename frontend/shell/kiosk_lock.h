@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace shell {
+
 inline constexpr std::uint32_t kLockWindowMs = 5000;
 
 struct KioskLockState {
@@ -33,3 +35,5 @@ bool InstallationKioskLocked(const std::string& baseDirectory);
 // unreadable, and such a lock stays shut, as a cabinet must not open to a typing mistake).
 LockStep StepKioskLock(KioskLockState& state, const std::optional<std::vector<int>>& sequence, int code,
                        bool isQuit, std::uint32_t now);
+
+}  // namespace shell

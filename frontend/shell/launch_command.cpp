@@ -7,6 +7,8 @@
 #include "platform/paths.h"
 #include "settings/emulator_program.h"
 
+namespace shell {
+
 std::string RomPath(const Settings& settings, std::string_view romName) {
   std::string path = settings.romDir;
   path += '/';
@@ -80,3 +82,5 @@ std::vector<std::string> LaunchArguments(const Settings& settings, std::string_v
     args.push_back(ExpandLaunchTokens(word, tokens));
   return args;
 }
+
+}  // namespace shell

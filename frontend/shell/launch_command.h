@@ -9,6 +9,8 @@
 
 #include "settings/settings.h"
 
+namespace shell {
+
 // RomDir + "/" + name with the first extension of RomsExt that names an existing file (an
 // empty item tries the bare name); the bare name when none does. Letter case of the
 // directories and the name is not significant; the path returned is the one on disk.
@@ -36,3 +38,5 @@ std::string ExpandLaunchTokens(std::string_view word, const LaunchTokens& tokens
 // The program, then the ROM path alone (one argument, whatever it holds) when EmuParams is
 // empty, else the words of EmuParams with their tokens replaced.
 std::vector<std::string> LaunchArguments(const Settings& settings, std::string_view romName);
+
+}  // namespace shell

@@ -14,7 +14,7 @@
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/launch_outcome.h"
 #include "frontend/shell/music.h"
-#include "frontend/shell/pad_input.h"
+#include "frontend/shell/pad_devices.h"
 #include "frontend/shell/screen_notice.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
@@ -37,6 +37,15 @@
 #include "settings/safe_name.h"
 
 #include <memory>
+
+namespace shell {
+
+using catalogue::BeginGameRun;
+using catalogue::CountGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::GameRun;
+using catalogue::SaveGameRun;
+using catalogue::TurnIntoNormalRun;
 
 namespace {
 
@@ -114,7 +123,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
   std::uint32_t now = platform::GetTickCount();
   const std::uint32_t launchTick = now;
   std::uint32_t lastSave = now;
-  GameRun run = BeginGameRun(romName, screensaver, now);
+  GameRun run = BeginGameRun(gCatalogue.statistics, romName, screensaver, now);
   GameEnd end;
 
   bool looked = false;
@@ -130,12 +139,12 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
     if (platform::WaitProcess(process, wait) != platform::WaitResult::kTimedOut) break;
     now = platform::GetTickCount();
     looked = true;
-    if (now - launchTick >= kFailedStartMs) CountGameRun(run);
+    if (now - launchTick >= kFailedStartMs) CountGameRun(gCatalogue.statistics, run);
     const bool seen = CountCoinKeys(run);
     if (run.screensaver) {
       if (seen) {
         Beep(500, 1000);
-        TurnIntoNormalRun(run, now);
+        TurnIntoNormalRun(gCatalogue.statistics, run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
         EndGame(process, timing.killGraceMs);
@@ -144,7 +153,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
       }
     } else if (now - lastSave > timing.runSaveMs) {
       lastSave = now;
-      SaveGameRun(run, now);
+      SaveGameRun(gCatalogue.statistics, run, now);
     }
   }
   const std::uint32_t endTick = platform::GetTickCount();
@@ -157,8 +166,8 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
 
   KeyTrackerTerm();
   if (!end.failed) {
-    CountGameRun(run);
-    if (!run.screensaver) SaveGameRun(run, now);
+    CountGameRun(gCatalogue.statistics, run);
+    if (!run.screensaver) SaveGameRun(gCatalogue.statistics, run, now);
   }
   if (s.transitions) gRender.clocks.fadeLevel = 0.0f;
   return end;
@@ -178,7 +187,7 @@ bool RefuseUnsafeName(std::string_view romName) {
 }  // namespace
 
 int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration) {
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   if (switchConfiguration) return SwitchConfiguration(name);
   return LaunchGame(name, screensaver != 0);
 }
@@ -186,7 +195,7 @@ int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration)
 int LaunchGame(std::string_view romName, bool screensaver) {
   const Settings& s = gShell.settings;
   if (RefuseUnsafeName(romName)) {
-    ArmScreensaverTimer(s.scrTimeOut);
+    ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
     return 1;
   }
   std::string text = "Lancement de ";
@@ -235,7 +244,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   errors.reset();
 
   TakeBackDisplay(s);
-  ArmScreensaverTimer(s.scrTimeOut);
+  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
   platform::ResumeAudio();
   PauseMusic(0);
   platform::WriteLog("Retour lancement OK", 1, 1);
@@ -247,3 +256,5 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   RetakePads();
   return 1;
 }
+
+}  // namespace shell

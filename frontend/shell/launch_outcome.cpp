@@ -5,6 +5,8 @@
 
 #include "platform/text.h"
 
+namespace shell {
+
 namespace {
 
 // A line an emulator wrote may be long or hold anything; the screen gets a readable piece.
@@ -73,3 +75,5 @@ std::string RefusedNameNotice(std::string_view romName, std::string_view reason)
 std::string RefusedNameLog(std::string_view romName, std::string_view reason) {
   return "Lancement refus\xE9, nom dangereux (" + std::string(reason) + ") : " + Printable(romName);
 }
+
+}  // namespace shell

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace shell {
+
 // An emulator that ends by itself with a non-zero status within this time of its start
 // did not start.
 constexpr std::uint32_t kFailedStartMs = 3000;
@@ -28,3 +30,5 @@ std::string StartErrorText(int error);
 // The message of a game whose name is refused, and its debug.txt line.
 std::string RefusedNameNotice(std::string_view romName, std::string_view reason);
 std::string RefusedNameLog(std::string_view romName, std::string_view reason);
+
+}  // namespace shell

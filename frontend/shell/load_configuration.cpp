@@ -1,7 +1,7 @@
 #include "frontend/shell/load_configuration.h"
 
 #include "catalogue/statistics.h"
-#include "frontend/shell/pad_input.h"
+#include "frontend/shell/pad_devices.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_render.h"
@@ -15,6 +15,10 @@
 
 #include <optional>
 
+namespace shell {
+
+using catalogue::SaveListTotalTime;
+
 namespace {
 
 // A configuration name comes from Orvanel.ini or a menu list: one that could reach outside
@@ -24,7 +28,7 @@ std::optional<platform::ProfileFile> LoadConfigurationFile(const std::string& ba
     if (!name.empty()) platform::WriteLog("Configuration refus\xE9" "e (" + std::string(reason) + ") : " + name, 1, 1);
     return std::nullopt;
   }
-  return platform::ProfileFile::Load(ConfigurationPath(base, name));
+  return platform::ProfileFile::Load(settings::ConfigurationPath(base, name));
 }
 
 }  // namespace
@@ -32,7 +36,7 @@ std::optional<platform::ProfileFile> LoadConfigurationFile(const std::string& ba
 int LoadConfiguration(std::string_view name) {
   Settings& s = gShell.settings;
   const std::string& base = BaseDirectory();
-  if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(platform::GetTickCount());
+  if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(gCatalogue.statistics, platform::GetTickCount());
   wire::SaveFavouritesAndLastGame();
   const bool listWasShown = gShell.listShown;
   gShell.listShown = false;  // until the list of the configuration read now is shown
@@ -40,8 +44,8 @@ int LoadConfiguration(std::string_view name) {
 
   if (name.empty()) {
     // A missing Orvanel.ini is not an error by itself: every key takes its default.
-    const auto main = platform::ProfileFile::Load(MainSettingsPath(base));
-    ReadGeneralSettings(main.value_or(platform::ProfileFile{}), s);
+    const auto main = platform::ProfileFile::Load(settings::MainSettingsPath(base));
+    settings::ReadGeneralSettings(main.value_or(platform::ProfileFile{}), s);
     LoadPadBindings();
     s.currentConfig = s.lastEmu;
   } else {
@@ -59,17 +63,19 @@ int LoadConfiguration(std::string_view name) {
     return 0;
   }
 
-  ReadConfigSettings(*file, base, s);
+  settings::ReadConfigSettings(*file, base, s);
   wire::StoreLayoutMediaDirectories(s);
 
   if (!s.typeMenu) {
-    if (!settings::WriteSetting(MainSettingsPath(base), settings::SettingId::LastEmu, s.currentConfig))
+    if (!settings::WriteSetting(settings::MainSettingsPath(base), settings::SettingId::LastEmu, s.currentConfig))
       platform::WriteLog("Ecriture de LastEmu impossible dans Orvanel.ini", 1, 1);
   }
 
   wire::LoadConfiguredSounds(s.sons);
-  s.listStatsFile = ListStatisticsFileName(s.fichierDescription);
+  s.listStatsFile = settings::ListStatisticsFileName(s.fichierDescription);
   wire::OpenListStatistics();
   gShell.configLoadTick = platform::GetTickCount();
   return 1;
 }
+
+}  // namespace shell

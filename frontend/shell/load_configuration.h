@@ -7,14 +7,11 @@
 #include "settings/read_settings.h"
 #include "settings/settings_paths.h"
 
+namespace shell {
+
 // Empty name: start-up, reads Orvanel.ini and loads the configuration named by LastEmu
 // (or EmuBase). Otherwise switches to that configuration. 1 on success, 0 when no
 // configuration file could be opened (the settings of config.ini are then unchanged).
 int LoadConfiguration(std::string_view name);
 
-using settings::ConfigurationPath;
-using settings::ListStatisticsFileName;
-using settings::MainSettingsPath;
-using settings::ReadConfigSettings;
-using settings::ReadGeneralSettings;
-using settings::SplitEmuExe;
+}  // namespace shell

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace shell {
+
 namespace {
 constexpr std::uint32_t kMaxWait = 1000;
 constexpr std::uint32_t kMusicCheckPeriod = 1000;
@@ -37,3 +39,5 @@ std::uint32_t IdleTimeout(std::uint32_t now, const LoopDeadlines& d) {
   if (d.heldKeys) until(*d.heldKeys);
   return wait;
 }
+
+}  // namespace shell

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace shell {
+
 inline bool TickReached(std::uint32_t now, std::uint32_t due) {
   return static_cast<std::int32_t>(now - due) >= 0;
 }
@@ -34,3 +36,5 @@ struct LoopDeadlines {
 // How long the idle path may wait for an event before a step falls due: 0 when one is
 // due now, never more than one second.
 std::uint32_t IdleTimeout(std::uint32_t now, const LoopDeadlines& d);
+
+}  // namespace shell

@@ -29,6 +29,10 @@
 #include "platform/window.h"
 #include "settings/key_code_list.h"
 
+namespace shell {
+
+using catalogue::SaveTotalTimes;
+
 namespace {
 // NextFrameTime this far ahead means that no clock asked for a frame.
 constexpr std::uint32_t kNoFrameMark = 1000000;
@@ -99,11 +103,11 @@ void IdleStep(std::uint32_t now) {
         if (!s.modeFenetre) platform::SetPointerVisible(false);
       }
     }
-    if (auto due = ScreensaverDeadline(); due && TickReached(now, *due)) wire::ScreensaverStep(now);
+    if (auto due = ScreensaverDeadline(gShell.screensaverTimer); due && TickReached(now, *due)) wire::ScreensaverStep(now);
     if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame();
   }
   if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
-    SaveTotalTimes(now);
+    SaveTotalTimes(gCatalogue.statistics, now);
     gShell.statisticsSaveTime = now;
   }
 }
@@ -115,7 +119,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
   if (gRender.display.deviceReady) d.frame = gRender.clocks.nextFrameTime;
   if (!s.musicFond.empty() && s.musicVolume > 0) d.musicCheck = gShell.musicCheckTime;
   d.statisticsSave = gShell.statisticsSaveTime;
-  d.screensaver = ScreensaverDeadline();
+  d.screensaver = ScreensaverDeadline(gShell.screensaverTimer);
   if (gRender.display.deviceReady) {
     d.video = VideoSnapDeadline(now);
     d.slideClip = SlideClipDeadline(now);
@@ -173,3 +177,5 @@ void RunMainLoop() {
     if (timeout > 0 && platform::WaitEvent(timeout, event)) DispatchEvent(event);
   }
 }
+
+}  // namespace shell

@@ -8,6 +8,8 @@ namespace platform {
 struct WindowEvent;
 }
 
+namespace shell {
+
 // Runs while RunState > 0.
 void RunMainLoop();
 
@@ -23,3 +25,5 @@ void DispatchEvent(const platform::WindowEvent& event);
 
 // How long the loop may sleep after an idle step at `now`.
 std::uint32_t NextIdleTimeout(std::uint32_t now);
+
+}  // namespace shell

@@ -6,6 +6,8 @@
 #include "platform/debug_log.h"
 #include "platform/window.h"
 
+namespace shell {
+
 int CreateMainWindow() {
   const Settings& s = gShell.settings;
   if (!platform::CreateMainWindow(s.modeFenetre, s.largFen, s.hautFen)) {
@@ -16,3 +18,5 @@ int CreateMainWindow() {
   wire::ArmScreensaver();
   return 1;
 }
+
+}  // namespace shell

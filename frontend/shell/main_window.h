@@ -2,5 +2,9 @@
 // and arms the screensaver.
 #pragma once
 
+namespace shell {
+
 // 1 when the window exists, 0 when it could not be made.
 int CreateMainWindow();
+
+}  // namespace shell

@@ -7,6 +7,10 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+namespace shell {
+
+using catalogue::PickRandomFile;
+
 namespace {
 constexpr std::size_t kPathField = 260;
 }
@@ -18,7 +22,7 @@ void StartMusic(const std::string& path, bool subdirectories, int volume) {
   if (buffer.empty() || platform::AudioIsSilent()) return;
   buffer = platform::ResolvePath(buffer);
   if (platform::DirectoryExists(buffer)) {
-    if (!PickRandomFile(buffer, "mp3", subdirectories)) return;
+    if (!PickRandomFile(gCatalogue.random, gCatalogue.lastPick, buffer, "mp3", subdirectories)) return;
   } else if (!platform::FileExists(buffer)) {
     return;
   }
@@ -54,3 +58,5 @@ void CloseMusicWindow() {
   gShell.music.windowOpen = false;
   gShell.music.filePlaying.clear();
 }
+
+}  // namespace shell

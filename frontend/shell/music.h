@@ -4,11 +4,9 @@
 
 #include <string>
 
-struct MusicState {
-  std::string pathPlaying;  // the MusicFond value the current music was started from, text(260)
-  std::string filePlaying;  // the file of the current track
-  bool windowOpen = false;  // a track is loaded (playing, paused or stopped at its end)
-};
+#include "frontend/shell/music_state.h"
+
+namespace shell {
 
 // Starts music from a file or, for a directory, from a random .mp3 in it (and in its
 // subdirectories with `subdirectories`). Missing file or directory, or no .mp3: no music.
@@ -27,3 +25,5 @@ void SetMusicVolume(int volume);  // applied only for 0-1000
 void StopMusic();                 // the next check starts another track
 void PauseMusic(int pause);       // around a game
 void CloseMusicWindow();          // shutdown
+
+}  // namespace shell

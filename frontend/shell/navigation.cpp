@@ -6,18 +6,29 @@
 #include "render/layout.h"
 #include "render/render_state.h"
 
+namespace shell {
+
+using catalogue::CurrentEntry;
+using catalogue::GameEntry;
+using catalogue::ListShape;
+using catalogue::MoveDown;
+using catalogue::MoveUp;
+using catalogue::SelectEntry;
+
 ListShape CurrentListShape() { return {gCatalogue.games.entryCount, gRender.layout.listNbItems}; }
 
-int CurrentEntry() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }
+int SelectedPosition() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }
 
-int SelectEntry(int i) { return SelectEntry(gShell.listWindow, CurrentListShape(), i); }
+int SelectPosition(int i) { return SelectEntry(gShell.listWindow, CurrentListShape(), i); }
 
-int MoveUp() { return MoveUp(gShell.listWindow, CurrentListShape()); }
+int MoveSelectionUp() { return MoveUp(gShell.listWindow, CurrentListShape()); }
 
-int MoveDown() { return MoveDown(gShell.listWindow, CurrentListShape()); }
+int MoveSelectionDown() { return MoveDown(gShell.listWindow, CurrentListShape()); }
 
 const GameEntry* SelectedEntry() {
-  const int p = CurrentEntry();
+  const int p = SelectedPosition();
   if (p < 0 || p >= gCatalogue.games.entryCount) return nullptr;
   return &gCatalogue.games.AtPosition(p);
 }
+
+}  // namespace shell

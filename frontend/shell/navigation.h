@@ -6,14 +6,20 @@
 
 #include "catalogue/list_window.h"
 
+namespace catalogue {
 struct GameEntry;
+}
 
-ListShape CurrentListShape();
+namespace shell {
 
-int CurrentEntry();
-int SelectEntry(int i);
-int MoveUp();
-int MoveDown();
+catalogue::ListShape CurrentListShape();
+
+int SelectedPosition();
+int SelectPosition(int i);
+int MoveSelectionUp();
+int MoveSelectionDown();
 
 // The entry under the selection, or null when the list is empty.
-const GameEntry* SelectedEntry();
+const catalogue::GameEntry* SelectedEntry();
+
+}  // namespace shell

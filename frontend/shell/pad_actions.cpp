@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+namespace shell {
+
 namespace {
 
 using settings::PadControl;
@@ -95,3 +97,5 @@ KeyAction PadActionInInfoPanel(KeyAction action, bool quitAssigned) {
     default: return quitAssigned ? KeyAction::None : KeyAction::Infos;
   }
 }
+
+}  // namespace shell

@@ -12,6 +12,8 @@
 #include "settings/pad_binding.h"
 #include "settings/settings.h"
 
+namespace shell {
+
 // What a binding compares of a device.
 struct PadDevice {
   std::string physicalPath;
@@ -56,3 +58,5 @@ KeyAction PadActionFor(const PadBindings& bindings, const PadDevice& device, con
 // While the information panel is open only Infos, Up and Down act and Quit closes it;
 // with no quit key at all, any other bound control closes it.
 KeyAction PadActionInInfoPanel(KeyAction action, bool quitAssigned);
+
+}  // namespace shell

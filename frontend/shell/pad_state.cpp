@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace shell {
+
 namespace {
 
 using settings::PadControl;
@@ -80,3 +82,5 @@ std::vector<PadEdge> PadState::Axis(int index, int value) {
   old = now;
   return edges;
 }
+
+}  // namespace shell

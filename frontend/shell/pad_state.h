@@ -9,6 +9,8 @@
 
 #include "settings/pad_binding.h"
 
+namespace shell {
+
 struct PadEdge {
   settings::PadControl control;
   bool pressed = false;
@@ -38,3 +40,5 @@ class PadState {
   std::vector<int> axes_;                       // each axis' direction: -1, 0, +1
   std::vector<int> hats_;
 };
+
+}  // namespace shell

@@ -2,6 +2,8 @@
 
 #include "platform/process.h"
 
+namespace shell {
+
 std::string RunPowerOff(const std::vector<std::string>& command, std::uint32_t timeoutMs) {
   if (command.empty()) return {};
   const std::string what = "Extinction impossible (" + command.front() + ") : ";
@@ -22,3 +24,5 @@ std::string RunPowerOff(const std::vector<std::string>& command, std::uint32_t t
   }
   return what + "\xE9\x63hec";
 }
+
+}  // namespace shell

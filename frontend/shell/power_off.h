@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace shell {
+
 // Runs the power-off command and waits up to timeoutMs for its answer. Returns "" when it
 // was accepted, else the debug.txt line that says why the computer stays on.
 std::string RunPowerOff(const std::vector<std::string>& command, std::uint32_t timeoutMs);
+
+}  // namespace shell

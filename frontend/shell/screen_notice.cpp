@@ -2,6 +2,8 @@
 
 #include "frontend/shell/loop_timing.h"
 
+namespace shell {
+
 void ShowScreenNotice(ScreenNotice& notice, std::string& shownText, std::string text, std::uint32_t now,
                       std::uint32_t ms) {
   if (notice.text.empty()) notice.lasting = shownText;
@@ -22,3 +24,5 @@ bool ExpireScreenNotice(ScreenNotice& notice, std::string& shownText, std::uint3
   if (notice.text.empty() || !TickReached(now, notice.until)) return false;
   return DismissScreenNotice(notice, shownText);
 }
+
+}  // namespace shell

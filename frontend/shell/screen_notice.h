@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace shell {
+
 struct ScreenNotice {
   std::string text;       // shown now; empty: none
   std::uint32_t until = 0;
@@ -21,3 +23,5 @@ void ShowScreenNotice(ScreenNotice& notice, std::string& shownText, std::string 
 bool ExpireScreenNotice(ScreenNotice& notice, std::string& shownText, std::uint32_t now);
 // Takes the notice away at once. True when there was one: the key that did it does nothing else.
 bool DismissScreenNotice(ScreenNotice& notice, std::string& shownText);
+
+}  // namespace shell

@@ -1,6 +1,5 @@
 #include "frontend/shell/screensaver.h"
 
-#include "catalogue/directory_scan.h"
 #include "catalogue/game_list.h"
 #include "catalogue/random.h"
 #include "render/picture_loading.h"
@@ -11,17 +10,15 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
-#include "platform/video_module.h"
+
+namespace shell {
+
+using catalogue::DrawPosition;
+using catalogue::GameEntry;
 
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
 
-// Pictures, and clips unless the program found it cannot play any.
-std::string SlideExtensions() {
-  std::string extensions(kImageExtensions);
-  if (!platform::VideoModuleMissing()) extensions += ";" + std::string(kClipExtensions);
-  return extensions;
-}
 }  // namespace
 
 void RunScreensaver(char scrType) {
@@ -47,7 +44,7 @@ void RunScreensaver(char scrType) {
 void RandomGameScreensaver() {
   const int count = CurrentListShape().count;
   if (count < 1) return;
-  SelectEntry(DrawPosition(count));
+  SelectPosition(DrawPosition(gCatalogue.random, count));
   LoadSelectionMedia();
   DrawMenuFrame(0);
   platform::Sleep(kShowChosenGameMs);
@@ -57,23 +54,11 @@ void RandomGameScreensaver() {
   LaunchEntry(name, 1, gShell.settings.typeMenu ? 1 : 0);
 }
 
-bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {
-  if (lastSlideTick == 0) return true;
-  return static_cast<std::int64_t>(now - lastSlideTick) >= std::int64_t{scrDuration} * 1000;
-}
-
-std::string NextSlide(std::uint32_t now) {
-  const Settings& s = gShell.settings;
-  if (!SlideDue(now, gShell.slideShow.lastSlideTick, s.scrDuration)) return {};
-  gShell.slideShow.lastSlideTick = now;
-  std::string path = s.slideShowDir;
-  if (!PickRandomFile(path, SlideExtensions(), s.slideShowSousRep)) return {};
-  return path;
-}
-
 void EndSlideShow() {
   LoadSelectionMedia();
   DrawMenuFrame(3);
   gShell.slideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
 }
+
+}  // namespace shell

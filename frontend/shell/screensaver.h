@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+namespace shell {
+
 // The action of the timer, once per idle period (the timer is already killed).
 void RunScreensaver(char scrType);
 
@@ -15,14 +17,8 @@ void RunScreensaver(char scrType);
 // menu configuration: switched to). Nothing for an empty list.
 void RandomGameScreensaver();
 
-// For the frame drawing while the slide show runs: when the current slide has been shown
-// ScrDuration seconds (or there is none yet), the path of a random picture of
-// SlideShowDir becomes the next slide; empty when it is not time yet or no picture exists
-// (the previous slide then stays).
-std::string NextSlide(std::uint32_t now);
-
-// True when a slide is due at `now` (pure rule of NextSlide).
-bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration);
 
 // The key that ends the slide show does nothing else: the selection's pictures come back.
 void EndSlideShow();
+
+}  // namespace shell

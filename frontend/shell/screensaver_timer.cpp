@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
+
+namespace shell {
 
 namespace {
 
@@ -11,34 +12,36 @@ namespace {
 // must stay below half the range.
 constexpr std::int64_t kLongestPeriodMs = 0x7FFFFFFF;
 
-std::int32_t MsUntilDue(std::uint32_t now) {
-  return static_cast<std::int32_t>(gShell.screensaverTimer.due - now);
+std::int32_t MsUntilDue(const ScreensaverTimer& timer, std::uint32_t now) {
+  return static_cast<std::int32_t>(timer.due - now);
 }
 
 }  // namespace
 
-void KillScreensaverTimer() { gShell.screensaverTimer = {}; }
+void KillScreensaverTimer(ScreensaverTimer& timer) { timer = {}; }
 
-void ArmScreensaverTimer(int timeOutSeconds) {
-  KillScreensaverTimer();
+void ArmScreensaverTimer(ScreensaverTimer& timer, int timeOutSeconds) {
+  KillScreensaverTimer(timer);
   if (timeOutSeconds <= 0) return;
   const std::int64_t period = std::min<std::int64_t>(std::int64_t{timeOutSeconds} * 1000, kLongestPeriodMs);
-  gShell.screensaverTimer.armed = true;
-  gShell.screensaverTimer.due = platform::GetTickCount() + static_cast<std::uint32_t>(period);
+  timer.armed = true;
+  timer.due = platform::GetTickCount() + static_cast<std::uint32_t>(period);
 }
 
-bool TakeScreensaverTimeout(std::uint32_t now) {
-  if (!gShell.screensaverTimer.armed || MsUntilDue(now) > 0) return false;
-  KillScreensaverTimer();
+bool TakeScreensaverTimeout(ScreensaverTimer& timer, std::uint32_t now) {
+  if (!timer.armed || MsUntilDue(timer, now) > 0) return false;
+  KillScreensaverTimer(timer);
   return true;
 }
 
-std::int64_t ScreensaverTimeLeft(std::uint32_t now) {
-  if (!gShell.screensaverTimer.armed) return -1;
-  return std::max<std::int32_t>(MsUntilDue(now), 0);
+std::int64_t ScreensaverTimeLeft(const ScreensaverTimer& timer, std::uint32_t now) {
+  if (!timer.armed) return -1;
+  return std::max<std::int32_t>(MsUntilDue(timer, now), 0);
 }
 
-std::optional<std::uint32_t> ScreensaverDeadline() {
-  if (!gShell.screensaverTimer.armed) return std::nullopt;
-  return gShell.screensaverTimer.due;
+std::optional<std::uint32_t> ScreensaverDeadline(const ScreensaverTimer& timer) {
+  if (!timer.armed) return std::nullopt;
+  return timer.due;
 }
+
+}  // namespace shell

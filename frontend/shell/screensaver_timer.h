@@ -5,22 +5,23 @@
 #include <cstdint>
 #include <optional>
 
-struct ScreensaverTimer {
-  bool armed = false;
-  std::uint32_t due = 0;  // tick at which it fires
-};
+#include "frontend/shell/screensaver_timer_state.h"
 
-void KillScreensaverTimer();
+namespace shell {
+
+void KillScreensaverTimer(ScreensaverTimer& timer);
 
 // Restarts the count from now; a time-out of 0 or below leaves the timer off.
-void ArmScreensaverTimer(int timeOutSeconds);
+void ArmScreensaverTimer(ScreensaverTimer& timer, int timeOutSeconds);
 
 // True when the armed timer has come due at `now`; the timer is then killed, so the
 // screensaver action runs once per idle period.
-bool TakeScreensaverTimeout(std::uint32_t now);
+bool TakeScreensaverTimeout(ScreensaverTimer& timer, std::uint32_t now);
 
 // The tick at which the armed timer fires; none when it is off.
-std::optional<std::uint32_t> ScreensaverDeadline();
+std::optional<std::uint32_t> ScreensaverDeadline(const ScreensaverTimer& timer);
 
 // Milliseconds from `now` until the timer fires (0 when due), or -1 when it is off.
-std::int64_t ScreensaverTimeLeft(std::uint32_t now);
+std::int64_t ScreensaverTimeLeft(const ScreensaverTimer& timer, std::uint32_t now);
+
+}  // namespace shell

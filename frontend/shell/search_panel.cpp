@@ -2,12 +2,14 @@
 
 #include <optional>
 
-#include "catalogue/catalogue_state.h"
+#include "frontend/shell/shell_state.h"
 #include "catalogue/game_list.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/search_ring.h"
 #include "frontend/shell/selection_refresh.h"
+
+namespace shell {
 
 namespace {
 
@@ -18,7 +20,7 @@ char Shown(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 // While typing, the pictures and texts follow the first match.
 void FollowFirstMatch() {
   if (gSearch->selection() >= 0) {
-    SelectEntry(gSearch->selection());
+    SelectPosition(gSearch->selection());
     RefreshAfterMove();
   } else {
     AskForFrame();
@@ -39,7 +41,7 @@ void CloseSearch() {
   if (!gSearch) return;
   const std::int32_t match = gSearch->selection();
   gSearch.reset();
-  if (match >= 0) SelectEntry(match);
+  if (match >= 0) SelectPosition(match);
   RefreshAfterMove();
 }
 
@@ -85,3 +87,5 @@ std::string SearchLine() {
   }
   return line;
 }
+
+}  // namespace shell

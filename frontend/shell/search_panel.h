@@ -8,6 +8,8 @@
 
 #include "frontend/shell/key_actions.h"
 
+namespace shell {
+
 bool SearchOpen();
 
 // Handles a key's action while the search is open: Down/Up turn the ring, Right and
@@ -26,3 +28,5 @@ std::int32_t SearchMatchAt(int i);
 // The line drawn over the menu: the typed text in capitals and the ring's character in
 // brackets ("PAC[-]"), empty when the search is closed.
 std::string SearchLine();
+
+}  // namespace shell

@@ -5,6 +5,10 @@
 #include <array>
 #include <string_view>
 
+namespace shell {
+
+using catalogue::GameList;
+
 namespace {
 
 // Windows-1252 letters with accents, 0xC0-0xFF, as their plain lower-case letters.
@@ -172,3 +176,5 @@ int PressesToSelect(SearchRing& ring, const GameList& list, std::int32_t title) 
   }
   return best;
 }
+
+}  // namespace shell

@@ -11,11 +11,13 @@
 
 #include "catalogue/game_list.h"
 
+namespace shell {
+
 class SearchRing {
  public:
   // Opens an empty search over the list: every title matches; the ring stands on the
   // first character it offers.
-  explicit SearchRing(const GameList& list);
+  explicit SearchRing(const catalogue::GameList& list);
 
   // Down turns to the next character (steps > 0), Up to the previous, round the ring.
   void Turn(int steps);
@@ -62,4 +64,6 @@ char FoldForSearch(char c);
 // plus one, one to close, then the Up or Down presses from the match selected to the
 // title; typed from the best word start and stopped after the best character. -1 when
 // nothing can be typed towards it. Leaves the ring empty.
-int PressesToSelect(SearchRing& ring, const GameList& list, std::int32_t title);
+int PressesToSelect(SearchRing& ring, const catalogue::GameList& list, std::int32_t title);
+
+}  // namespace shell

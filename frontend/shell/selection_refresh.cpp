@@ -6,6 +6,8 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 
+namespace shell {
+
 void RefreshAfterMove() {
   LoadSelectionMedia();
   AskForFrame();
@@ -14,3 +16,5 @@ void RefreshAfterMove() {
     gShell.input.navigateArmed = false;
   }
 }
+
+}  // namespace shell

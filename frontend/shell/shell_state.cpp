@@ -2,11 +2,19 @@
 
 #include "catalogue/catalogue_state.h"
 
+namespace shell {
+
+using catalogue::CatalogueState;
+using catalogue::ResetCatalogueState;
+
 Shell gShell;
+CatalogueState gCatalogue;
 
 void ResetShellState() {
   // The sound blocks belong to the audio device: released before the record forgets them.
-  FreeSounds();
+  gShell.sounds = {};
   gShell = {};
-  ResetCatalogueState();
+  ResetCatalogueState(gCatalogue);
 }
+
+}  // namespace shell

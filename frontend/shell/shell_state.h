@@ -3,20 +3,23 @@
 // window, input (keys and joysticks), screensaver, music, launch timing, slide show and sounds.
 #pragma once
 
-#include "frontend/shell/input_state.h"
-#include "frontend/shell/launch_game.h"
+#include "catalogue/catalogue_state.h"
 #include "catalogue/list_window.h"
-#include "frontend/shell/music.h"
-#include "frontend/shell/pad_input.h"
+#include "frontend/shell/input_state.h"
+#include "frontend/shell/launch_timing.h"
+#include "frontend/shell/music_state.h"
+#include "frontend/shell/pad_input_state.h"
 #include "frontend/shell/screen_notice.h"
-#include "frontend/shell/screensaver_timer.h"
-#include "frontend/shell/slide_show.h"
-#include "frontend/shell/sounds.h"
-#include "render/animation_clock.h"
+#include "frontend/shell/screensaver_timer_state.h"
+#include "frontend/shell/slide_show_state.h"
+#include "frontend/shell/sound_slots.h"
+#include "frontend/shell/volume_ramp_state.h"
 #include "settings/settings.h"
 
 #include <cstdint>
 #include <string>
+
+namespace shell {
 
 enum RunStateValue : int {
   kRunStopped = 0,   // the loop ends at its next test
@@ -31,13 +34,6 @@ enum class DisplayReset : int {
   None = 0,
   Targets,  // target textures lost their content: release and reload the resources
   Device,   // the renderer is gone: re-create it, then reload
-};
-
-// A held volume key's ramp (volume_ramp.h).
-struct VolumeRamp {
-  int rate = 0;   // +10 / -10 while a volume key is held, else 0
-  int level = 0;  // 0-1000, while it runs
-  AnimationClock clock;
 };
 
 struct Shell {
@@ -60,7 +56,7 @@ struct Shell {
   bool listShown = false;
   VolumeRamp volumeRamp;
   Settings settings;  // filled by LoadConfiguration
-  ListWindow listWindow;
+  catalogue::ListWindow listWindow;
   InputState input;
   ScreensaverTimer screensaverTimer;
   MusicState music;
@@ -72,6 +68,9 @@ struct Shell {
 };
 
 extern Shell gShell;
+// The catalogue's records of this process (the list, the history panel, the statistics, the
+// random generator): the catalogue's functions are handed the part they work on.
+extern catalogue::CatalogueState gCatalogue;
 
 // The shell's records are all in gShell, with one owner: this frees the sounds and puts
 // gShell and, through ResetCatalogueState, the catalogue back to their start-up values.
@@ -80,3 +79,5 @@ void ResetShellState();
 
 // The base directory of the installation (directory of the program file).
 inline const std::string& BaseDirectory() { return gShell.baseDirectory; }
+
+}  // namespace shell

@@ -16,6 +16,10 @@
 #include "platform/process.h"
 #include "platform/window.h"
 
+namespace shell {
+
+using catalogue::SaveTotalTimes;
+
 namespace {
 // systemctl answers at once when logind decides; an authentication agent could keep it waiting.
 constexpr std::uint32_t kPowerOffAnswerMs = 15000;
@@ -29,7 +33,7 @@ std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appS
 
 int Shutdown() {
   const Settings& s = gShell.settings;
-  SaveTotalTimes(platform::GetTickCount());  // S1
+  SaveTotalTimes(gCatalogue.statistics, platform::GetTickCount());  // S1
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
   wire::FreeSoundsAndAudio();
@@ -51,3 +55,5 @@ int Shutdown() {
   // S8: the status the run ended with (a power-off, asked or refused, ends as the quit it was).
   return gShell.exitStatus;
 }
+
+}  // namespace shell

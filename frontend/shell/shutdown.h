@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+namespace shell {
+
 // Shutdown steps S1-S8; returns the exit code.
 int Shutdown();
 
 // The program started at exit: mode 1 powers the computer off, mode 2 runs AppSortie
 // (split by the Windows rules, no shell); nothing for other modes or an empty AppSortie.
 std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appSortie);
+
+}  // namespace shell

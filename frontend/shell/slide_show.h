@@ -1,15 +1,24 @@
-// The slide show's state, and the menu's frame that hands it to the screen. Apart from
-// the screensaver that starts the show, so that whoever draws a frame does not depend on
-// what the screensaver launches.
+// The slides of the slide show, and the menu's frame that hands the show to the screen.
+// Apart from the screensaver that starts the show, so that whoever draws a frame does not
+// depend on what the screensaver launches.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-struct SlideShow {
-  bool running = false;             // the slide-show flag
-  std::uint32_t lastSlideTick = 0;  // when the current slide was chosen; 0 before the first
-};
+namespace shell {
 
 // A frame of the menu, or of the slide show while it runs; false when skipped (no device,
 // draw lock).
 bool DrawMenuFrame(int mode);
+
+// For the frame drawing while the slide show runs: when the current slide has been shown
+// ScrDuration seconds (or there is none yet), the path of a random picture of
+// SlideShowDir becomes the next slide; empty when it is not time yet or no picture exists
+// (the previous slide then stays).
+std::string NextSlide(std::uint32_t now);
+
+// True when a slide is due at `now` (pure rule of NextSlide).
+bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration);
+
+}  // namespace shell

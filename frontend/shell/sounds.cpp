@@ -4,6 +4,8 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
+namespace shell {
+
 namespace {
 constexpr const char* kSoundNames[kSoundCount] = {"Intro", "Quit", "GameLaunch", "Navigate"};
 }
@@ -43,3 +45,5 @@ bool PlaySound(SoundId id, int wait) { return PlayMemorySound(gShell.sounds.slot
 void PlayQuitSound(bool transitions) { PlaySound(kSoundQuit, transitions ? 0 : 1); }
 
 void Beep(int frequency, int milliseconds) { platform::Beep(frequency, milliseconds); }
+
+}  // namespace shell

@@ -2,20 +2,12 @@
 // from memory on the one sound channel.
 #pragma once
 
-#include "platform/audio.h"
+#include "frontend/shell/sound_slots.h"
 
-#include <array>
-#include <memory>
 #include <string>
 #include <string_view>
 
-enum SoundId : int { kSoundIntro = 0, kSoundQuit, kSoundGameLaunch, kSoundNavigate, kSoundCount };
-
-using SoundBlock = std::unique_ptr<platform::SoundClip>;
-
-struct SoundSlots {
-  std::array<SoundBlock, kSoundCount> slot;  // null: that event is silent
-};
+namespace shell {
 
 // With `enabled`, each sound is loaded from config/<configName>/<Name>.wav, else from
 // Sound/<Name>.wav; a sound found in neither place becomes silent. Without `enabled`
@@ -37,3 +29,5 @@ void PlayQuitSound(bool transitions);
 
 // A tone of `frequency` Hz for `milliseconds`; returns when it has played.
 void Beep(int frequency, int milliseconds);
+
+}  // namespace shell

@@ -25,6 +25,10 @@
 #include "platform/message_box.h"
 #include "platform/window.h"
 
+namespace shell {
+
+using catalogue::SeedRandom;
+
 namespace {
 constexpr std::uint32_t kFirstMusicDelay = 2000;
 }
@@ -73,8 +77,10 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   PlaySound(kSoundIntro, 0);
   platform::SetPointerVisible(false);
   if (!s.modeFenetre) platform::ParkPointer(s.largFen, s.hautFen);
-  SeedRandom(platform::GetTickCount());
+  SeedRandom(gCatalogue.random, platform::GetTickCount());
 
   RunMainLoop();
   return Shutdown();
 }
+
+}  // namespace shell

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace shell {
+
 namespace {
 constexpr std::uint32_t kVolumeStepMs = 50;
 }  // namespace
@@ -43,3 +45,5 @@ void ReleaseVolumeKey() {
   gRender.frame.volumeGauge.reset();
   AskForFrame();  // the gauge goes away
 }
+
+}  // namespace shell

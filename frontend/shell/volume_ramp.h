@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace shell {
+
 // A volume key pressed (or repeated by the keyboard): the ramp starts from the music
 // volume of the settings, or goes on at its pace in this direction.
 void HoldVolumeKey(int rate);
@@ -17,3 +19,5 @@ std::optional<std::uint32_t> VolumeRampDue();
 // Any key released: a running ramp ends, its value kept in the settings, and the gauge
 // goes away.
 void ReleaseVolumeKey();
+
+}  // namespace shell

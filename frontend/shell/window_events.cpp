@@ -1,38 +1,33 @@
 #include "frontend/shell/window_events.h"
 
 #include "render/render_state.h"
-#include "render/scroll_text.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
 #include "frontend/shell/info_panel.h"
+#include "frontend/shell/key_release.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/screen_notice.h"
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/volume_ramp.h"
 #include "platform/keycodes.h"
 #include "platform/monitor_power.h"
 #include "platform/window.h"
+
+namespace shell {
 
 namespace {
 
 // What any press does first; false when that was all it did (it ended the slide show).
 bool WakeForPress() {
-  KillScreensaverTimer();
-  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.settings.scrTimeOut);
+  KillScreensaverTimer(gShell.screensaverTimer);
+  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
   if (gShell.slideShow.running) {
     EndSlideShow();  // the key does nothing else
     return false;
   }
   return true;
-}
-
-void AfterRelease() {
-  ReleaseVolumeKey();
-  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
-  gShell.input.navigateArmed = true;
 }
 
 }  // namespace
@@ -58,7 +53,7 @@ void OnPadPress(KeyAction action) {
   gShell.slideShow.running = false;
 }
 
-void OnPadRelease() { AfterRelease(); }
+void OnPadRelease() { AfterKeyRelease(); }
 
 void OnFocusLost() { gShell.input.systemKeys.Reset(); }
 
@@ -71,5 +66,7 @@ void OnKeyUp(const platform::WindowEvent& event) {
     return;
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
-  AfterRelease();
+  AfterKeyRelease();
 }
+
+}  // namespace shell

@@ -7,6 +7,8 @@ namespace platform {
 struct WindowEvent;
 }
 
+namespace shell {
+
 // A key went down (auto-repeats arrive as further downs): the screensaver count starts
 // again (not while the information panel is open), a running slide show ends, otherwise
 // the key acts.
@@ -25,3 +27,5 @@ void OnFocusLost();
 void OnPadPress(KeyAction action);
 // A joystick control released: the same as a key's release.
 void OnPadRelease();
+
+}  // namespace shell

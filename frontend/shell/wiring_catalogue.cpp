@@ -8,32 +8,47 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
-StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
+namespace shell {
+
+using catalogue::LoadGameList;
+using catalogue::LoadMenuList;
+using catalogue::MakeGameListSource;
+using catalogue::MakeStatisticsFiles;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::SaveFavourites;
+using catalogue::SelectedRomName;
+using catalogue::StatisticsFiles;
+
+StatisticsFiles MakeConfiguredStatisticsFiles(const Settings& settings, std::string_view baseDirectory) {
   return MakeStatisticsFiles(baseDirectory, settings.listStatsFile, settings.fichierDescription);
 }
 
-int LoadGameList(const Settings& settings, std::string_view baseDirectory) {
+int LoadConfiguredGameList(const Settings& settings, std::string_view baseDirectory) {
   return LoadGameList(gCatalogue.games, MakeGameListSource(settings, baseDirectory));
 }
 
 namespace wire {
 
 void OpenGlobalStatistics() {
-  gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
-  ReadGlobalTotals(platform::GetTickCount());
+  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, BaseDirectory());
+  ReadGlobalTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 
 void LoadAndSortGameList() { LoadMenuList(gCatalogue.games, gShell.settings, BaseDirectory()); }
 
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;
-  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris, SelectedRomName(CurrentEntry()));
+  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris,
+                 SelectedRomName(gCatalogue.games, SelectedPosition()));
 }
 
 void OpenListStatistics() {
   // The files of the configuration just read; the one left was saved before.
-  gCatalogue.statistics.files = MakeStatisticsFiles(gShell.settings, BaseDirectory());
-  ReadListTotals(platform::GetTickCount());
+  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, BaseDirectory());
+  ReadListTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 
 }  // namespace wire
+
+}  // namespace shell

@@ -10,10 +10,12 @@
 #include "catalogue/statistics.h"
 #include "settings/settings.h"
 
+namespace shell {
+
 // What the catalogue is given from the settings of the current configuration.
-StatisticsFiles MakeStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
+catalogue::StatisticsFiles MakeConfiguredStatisticsFiles(const Settings& settings, std::string_view baseDirectory);
 // Loads gCatalogue.games for the configuration of these settings.
-int LoadGameList(const Settings& settings, std::string_view baseDirectory);
+int LoadConfiguredGameList(const Settings& settings, std::string_view baseDirectory);
 
 namespace wire {
 
@@ -23,3 +25,5 @@ void SaveFavouritesAndLastGame();   // leaving a configuration, shutdown
 void OpenListStatistics();              // after a configuration was read
 
 }  // namespace wire
+
+}  // namespace shell

@@ -8,10 +8,14 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 
+namespace shell {
+
+using catalogue::FindEntryByName;
+
 namespace wire {
 
 void SelectLastGame() {
-  SelectEntry(FindEntryByName(gShell.settings.lastGame));
+  SelectPosition(FindEntryByName(gCatalogue.games, gShell.settings.lastGame));
   gShell.listShown = true;
 }
 
@@ -24,3 +28,5 @@ void HandleWindowEvent(const platform::WindowEvent& event) {
 }
 
 }  // namespace wire
+
+}  // namespace shell

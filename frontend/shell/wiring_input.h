@@ -6,6 +6,8 @@ namespace platform {
 struct WindowEvent;
 }
 
+namespace shell {
+
 namespace wire {
 
 void SelectLastGame();  // select the entry named by LastGame
@@ -14,3 +16,5 @@ void SelectLastGame();  // select the entry named by LastGame
 void HandleWindowEvent(const platform::WindowEvent& event);
 
 }  // namespace wire
+
+}  // namespace shell

@@ -4,12 +4,16 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 
+namespace shell {
+
 namespace wire {
 
-void ArmScreensaver() { ArmScreensaverTimer(gShell.settings.scrTimeOut); }
+void ArmScreensaver() { ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut); }
 
 void ScreensaverStep(std::uint32_t now) {
-  if (gShell.settings.scrTimeOut > 0 && TakeScreensaverTimeout(now)) RunScreensaver(gShell.settings.scrType);
+  if (gShell.settings.scrTimeOut > 0 && TakeScreensaverTimeout(gShell.screensaverTimer, now)) RunScreensaver(gShell.settings.scrType);
 }
 
 }  // namespace wire
+
+}  // namespace shell

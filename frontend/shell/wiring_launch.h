@@ -4,9 +4,13 @@
 
 #include <cstdint>
 
+namespace shell {
+
 namespace wire {
 
 void ArmScreensaver();  // main window creation
 void ScreensaverStep(std::uint32_t now);
 
 }  // namespace wire
+
+}  // namespace shell

@@ -15,10 +15,14 @@
 #include "render/screen.h"
 #include "render/texture_table.h"
 #include "catalogue/list_window.h"
-#include "frontend/shell/screensaver.h"
+#include "frontend/shell/slide_show.h"
 #include "frontend/shell/search_panel.h"
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
+
+namespace shell {
+
+using catalogue::GameEntry;
 
 namespace wire {
 namespace {
@@ -77,3 +81,5 @@ void LoadConfiguredTemplateImages(const std::string& templateDir) {
 }
 
 }  // namespace wire
+
+}  // namespace shell

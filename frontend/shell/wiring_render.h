@@ -6,6 +6,8 @@
 
 struct Settings;
 
+namespace shell {
+
 namespace wire {
 
 int CreateMainDisplay();                              // negative: the display cannot be made
@@ -17,3 +19,5 @@ void LoadConfiguredTemplateImages(const std::string& templateDir);
 void StoreLayoutMediaDirectories(const Settings& settings);
 
 }  // namespace wire
+
+}  // namespace shell

@@ -6,6 +6,8 @@
 #include "frontend/shell/sounds.h"
 #include "platform/audio.h"
 
+namespace shell {
+
 namespace wire {
 
 void LoadConfiguredSounds(bool sons) { LoadSounds(sons, BaseDirectory(), gShell.settings.currentConfig); }
@@ -18,3 +20,5 @@ void FreeSoundsAndAudio() {
 }
 
 }  // namespace wire
+
+}  // namespace shell

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace shell {
+
 namespace wire {
 
 void LoadConfiguredSounds(bool sons);
@@ -11,3 +13,5 @@ void StartConfiguredMusic(const std::string& musicFond);
 void FreeSoundsAndAudio();  // the sounds, then silence: the program ends
 
 }  // namespace wire
+
+}  // namespace shell

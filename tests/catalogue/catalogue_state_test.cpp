@@ -10,30 +10,36 @@
 
 #include <vector>
 
+using catalogue::CatalogueState;
+using catalogue::Random15;
+using catalogue::ResetCatalogueState;
+using catalogue::SeedRandom;
+
 namespace {
 
 // One reset brings back every record the catalogue keeps between calls, the random draws
 // included: a test that runs after another draws what it would draw alone.
 TEST(CatalogueState, OneResetBringsBackEveryRecord) {
-  ResetCatalogueState();
+  CatalogueState catalogue;
+  ResetCatalogueState(catalogue);
   std::vector<int> fresh;
-  for (int i = 0; i < 5; ++i) fresh.push_back(Random15());
+  for (int i = 0; i < 5; ++i) fresh.push_back(Random15(catalogue.random));
 
-  SeedRandom(12345);
-  gCatalogue.lastPick = 7;
-  gCatalogue.games.entryCount = 3;
-  gCatalogue.history.text = "text";
-  gCatalogue.history.firstLine = 2;
-  gCatalogue.statistics.files.listFile = "x.sta";
-  ResetCatalogueState();
+  SeedRandom(catalogue.random, 12345);
+  catalogue.lastPick = 7;
+  catalogue.games.entryCount = 3;
+  catalogue.history.text = "text";
+  catalogue.history.firstLine = 2;
+  catalogue.statistics.files.listFile = "x.sta";
+  ResetCatalogueState(catalogue);
 
-  EXPECT_EQ(gCatalogue.lastPick, -1);
-  EXPECT_EQ(gCatalogue.games.entryCount, 0);
-  EXPECT_TRUE(gCatalogue.history.text.empty());
-  EXPECT_EQ(gCatalogue.history.firstLine, 0);
-  EXPECT_TRUE(gCatalogue.statistics.files.listFile.empty());
+  EXPECT_EQ(catalogue.lastPick, -1);
+  EXPECT_EQ(catalogue.games.entryCount, 0);
+  EXPECT_TRUE(catalogue.history.text.empty());
+  EXPECT_EQ(catalogue.history.firstLine, 0);
+  EXPECT_TRUE(catalogue.statistics.files.listFile.empty());
   std::vector<int> again;
-  for (int i = 0; i < 5; ++i) again.push_back(Random15());
+  for (int i = 0; i < 5; ++i) again.push_back(Random15(catalogue.random));
   EXPECT_EQ(again, fresh);
 }
 

@@ -10,14 +10,21 @@
 #include "platform/paths.h"
 #include "temp_dir.h"
 
+using catalogue::CatalogueState;
+using catalogue::CountMediaFiles;
+using catalogue::PickFileAt;
+using catalogue::PickRandomFile;
+using catalogue::SeedRandom;
+
 namespace {
 
 class DirectoryScan : public ::testing::Test {
  protected:
   void SetUp() override {
-    gCatalogue.lastPick = -1;
-    SeedRandom(42);
+    catalogue.lastPick = -1;
+    SeedRandom(catalogue.random, 42);
   }
+  CatalogueState catalogue;
   TempDir tmp;
 };
 
@@ -28,7 +35,7 @@ TEST_F(DirectoryScan, SingleFileIsPickedEveryTime) {
   tmp.Write("music/cover.png", "x");
   for (int i = 0; i < 5; ++i) {
     std::string dir = tmp / "music";
-    ASSERT_EQ(PickRandomFile(dir, "mp3", false), 1);
+    ASSERT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, dir, "mp3", false), 1);
     EXPECT_EQ(dir, tmp / "music/only.mp3");
   }
 }
@@ -39,7 +46,7 @@ TEST_F(DirectoryScan, TwoFilesAlternate) {
   std::string previous;
   for (int i = 0; i < 10; ++i) {
     std::string dir = tmp / "m";
-    ASSERT_EQ(PickRandomFile(dir, "mp3", false), 1);
+    ASSERT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, dir, "mp3", false), 1);
     EXPECT_NE(dir, previous);
     previous = dir;
   }
@@ -78,7 +85,7 @@ TEST_F(DirectoryScan, RecursionSkipsDotDirectoriesAndVisitsSubdirectoriesFirst) 
   std::set<std::string> picked;
   for (int i = 0; i < 20; ++i) {
     dir = tmp / "s";
-    ASSERT_EQ(PickRandomFile(dir, "png", true), 1);
+    ASSERT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, dir, "png", true), 1);
     picked.insert(dir);
   }
   EXPECT_EQ(picked, (std::set<std::string>{tmp / "s/top.png", tmp / "s/sub/deep.png"}));
@@ -87,17 +94,17 @@ TEST_F(DirectoryScan, RecursionSkipsDotDirectoriesAndVisitsSubdirectoriesFirst) 
 TEST_F(DirectoryScan, NoMatchKeepsTheDirectory) {
   tmp.Write("e/readme.txt", "x");
   std::string dir = tmp / "e";
-  EXPECT_EQ(PickRandomFile(dir, "mp3", true), 0);
+  EXPECT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, dir, "mp3", true), 0);
   EXPECT_EQ(dir, tmp / "e");
   std::string missing = tmp / "nowhere";
-  EXPECT_EQ(PickRandomFile(missing, "mp3", true), 0);
+  EXPECT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, missing, "mp3", true), 0);
   EXPECT_EQ(missing, tmp / "nowhere");
 }
 
 TEST_F(DirectoryScan, SettingPathsWithBackslashesAndOtherCaseAreFound) {
   tmp.Write("Media/Music/a.mp3", "x");
   std::string dir = tmp.path() + "\\media\\music";
-  ASSERT_EQ(PickRandomFile(dir, "mp3", false), 1);
+  ASSERT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, dir, "mp3", false), 1);
   EXPECT_EQ(dir, tmp / "Media/Music/a.mp3");
 }
 
@@ -113,7 +120,7 @@ TEST_F(DirectoryScan, LinkedDirectoriesAreVisitedOnce) {
   std::set<std::string> picked;
   for (int i = 0; i < 30; ++i) {
     dir = tmp / "s";
-    ASSERT_EQ(PickRandomFile(dir, "png", true), 1);
+    ASSERT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, dir, "png", true), 1);
     picked.insert(std::string(platform::FileNamePart(dir)));
   }
   EXPECT_EQ(picked, (std::set<std::string>{"top.png", "deep.png", "far.png"}));
@@ -129,5 +136,5 @@ TEST_F(DirectoryScan, APickPastTheFilesLeftFailsAndKeepsTheDirectory) {
   EXPECT_EQ(PickFileAt(dir, "mp3", false, 2), 1);
   EXPECT_NE(dir, tmp / "m");
   std::string empty = tmp / "none";
-  EXPECT_EQ(PickRandomFile(empty, "mp3", false), 0);
+  EXPECT_EQ(PickRandomFile(catalogue.random, catalogue.lastPick, empty, "mp3", false), 0);
 }

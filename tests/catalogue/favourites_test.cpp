@@ -6,6 +6,10 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using catalogue::GameList;
+using catalogue::SaveFavourites;
+using catalogue::SelectedRomName;
+
 TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
   TempDir tmp;
   tmp.Write("config/mame/config.ini", "; mine\r\n[Config]\r\nEmuExe=mame\r\nlistefavoris=NO\r\n");
@@ -23,12 +27,11 @@ TEST(SaveFavourites, WritesBothKeysAndKeepsTheRest) {
 }
 
 TEST(SaveFavourites, SelectedRomNameFollowsTheDisplayOrder) {
-  gCatalogue.games = {};
-  EXPECT_EQ(SelectedRomName(0), "");
-  gCatalogue.games.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
-  gCatalogue.games.displayOrder = {1, 0};
-  gCatalogue.games.entryCount = 2;
-  EXPECT_EQ(SelectedRomName(0), "b");
-  EXPECT_EQ(SelectedRomName(2), "");
-  gCatalogue.games = {};
+  GameList games;
+  EXPECT_EQ(SelectedRomName(games, 0), "");
+  games.entries = {{"a", "A", "", "", "", "", "A"}, {"b", "B", "", "", "", "", "B"}};
+  games.displayOrder = {1, 0};
+  games.entryCount = 2;
+  EXPECT_EQ(SelectedRomName(games, 0), "b");
+  EXPECT_EQ(SelectedRomName(games, 2), "");
 }

@@ -3,6 +3,19 @@
 #include "catalogue/category_files.h"
 #include "catalogue/game_filter.h"
 
+using catalogue::CategoryMatches;
+using catalogue::CategoryTable;
+using catalogue::ControlOf;
+using catalogue::FilterFileText;
+using catalogue::FilterGameList;
+using catalogue::FilterSources;
+using catalogue::GameFilter;
+using catalogue::GameList;
+using catalogue::PlayerCount;
+using catalogue::PlayersTable;
+using catalogue::ReadCatver;
+using catalogue::ReadNPlayers;
+
 namespace {
 
 // A catver.ini as the community ships it: comments, the folder sections, [Category],

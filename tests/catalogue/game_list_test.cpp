@@ -5,6 +5,16 @@
 #include "platform/text_file.h"
 #include "temp_dir.h"
 
+using catalogue::FindEntryByName;
+using catalogue::GameEntry;
+using catalogue::GameList;
+using catalogue::GameListSource;
+using catalogue::HistoryPanel;
+using catalogue::LoadGameList;
+using catalogue::LoadHistory;
+using catalogue::SortGameList;
+using catalogue::SortKeyOf;
+
 namespace {
 
 class GameListLoad : public ::testing::Test {

@@ -6,6 +6,11 @@
 #include "catalogue/history_xml.h"
 #include "temp_dir.h"
 
+using catalogue::HistoryPanel;
+using catalogue::LoadHistory;
+using catalogue::WrapText;
+using catalogue::kHistoryTextSize;
+
 namespace {
 
 class History : public ::testing::Test {
@@ -132,9 +137,9 @@ TEST_F(History, MalformedXmlNeverCrashes) {
 }
 
 TEST(Utf8ToCp1252, MapsWhatTheCodePageHas) {
-  EXPECT_EQ(Utf8ToCp1252("\xC3\xA9t\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D"), "\xE9t\xE9 \x93q\x94");
-  EXPECT_EQ(Utf8ToCp1252("\xC3"), "?");
-  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");
+  EXPECT_EQ(platform::Utf8ToCp1252("\xC3\xA9t\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D"), "\xE9t\xE9 \x93q\x94");
+  EXPECT_EQ(platform::Utf8ToCp1252("\xC3"), "?");
+  EXPECT_EQ(platform::Utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");
 }
 
 TEST(WrapText, BreaksAtTheLastBlank) {

@@ -5,6 +5,19 @@
 #include <string>
 #include <vector>
 
+using catalogue::CurrentEntry;
+using catalogue::GroupLetterOf;
+using catalogue::IsCircular;
+using catalogue::LetterBack;
+using catalogue::LetterForward;
+using catalogue::ListShape;
+using catalogue::ListWindow;
+using catalogue::MoveDown;
+using catalogue::MoveUp;
+using catalogue::PageBack;
+using catalogue::PageForward;
+using catalogue::SelectEntry;
+
 namespace {
 
 // Lines shown from the top, as display positions (wrapping like the list drawing).

@@ -5,6 +5,8 @@
 
 #include "catalogue/name_table.h"
 
+using catalogue::NameTable;
+
 TEST(NameTable, CaseBlindFirstWinsAndGrows) {
   std::vector<std::string> names;
   for (int i = 0; i < 5000; ++i) names.push_back("Game" + std::to_string(i));

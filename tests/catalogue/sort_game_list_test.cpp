@@ -4,6 +4,9 @@
 
 #include "catalogue/game_list.h"
 
+using catalogue::GameList;
+using catalogue::SortGameList;
+
 namespace {
 
 GameList ListOfKeys(const std::vector<std::string>& keys) {

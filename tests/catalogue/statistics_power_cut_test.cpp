@@ -16,6 +16,15 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using catalogue::BeginGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::GameRun;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::SaveGameRun;
+using catalogue::SaveTotalTimes;
+using catalogue::Statistics;
+
 namespace {
 
 constexpr int kSections = 300;
@@ -28,15 +37,15 @@ std::string ManySections() {
 }
 
 [[noreturn]] void WriteForever(const TempDir& tmp) {
-  gCatalogue.statistics = {};
-  gCatalogue.statistics.files = {tmp / "Orvanel.sta", tmp / "mame.sta", "mame"};
-  ReadGlobalTotals(0);
-  ReadListTotals(0);
+  Statistics statistics;
+  statistics.files = {tmp / "Orvanel.sta", tmp / "mame.sta", "mame"};
+  ReadGlobalTotals(statistics, 0);
+  ReadListTotals(statistics, 0);
   for (std::uint32_t t = 1;; ++t) {
-    GameRun run = BeginGameRun("game" + std::to_string(t % kSections), false, t * 1000);
+    GameRun run = BeginGameRun(statistics, "game" + std::to_string(t % kSections), false, t * 1000);
     CountTrackedKey(run, 1);
-    SaveGameRun(run, t * 1000 + 500);
-    SaveTotalTimes(t * 1000 + 700);
+    SaveGameRun(statistics, run, t * 1000 + 500);
+    SaveTotalTimes(statistics, t * 1000 + 700);
   }
 }
 

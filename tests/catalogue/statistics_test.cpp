@@ -6,18 +6,39 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using catalogue::AddCount;
+using catalogue::AddPlayTime;
+using catalogue::BeginGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::FormatPlayTime;
+using catalogue::GameRun;
+using catalogue::ListSectionName;
+using catalogue::ParsePlayTime;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::ReadStatistics;
+using catalogue::SaveGameRun;
+using catalogue::SaveStatistics;
+using catalogue::SaveTotalTimes;
+using catalogue::Statistics;
+using catalogue::StatisticsRecord;
+using catalogue::TurnIntoNormalRun;
+using catalogue::kGameStatistics;
+using catalogue::kGlobalStatistics;
+using catalogue::kListStatistics;
+
 namespace {
 
 class StatisticsFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    gCatalogue.statistics = {};
-    gCatalogue.statistics.files = {tmp / "Orvanel.sta", tmp / "lists/mame.sta", "mame"};
+    statistics.files = {tmp / "Orvanel.sta", tmp / "lists/mame.sta", "mame"};
     tmp.Write("lists/mame.txt", "");
   }
   std::string Get(const std::string& file, const std::string& section, const std::string& key) {
     return platform::ReadProfileString(tmp / file, section, key, "<none>");
   }
+  Statistics statistics;
   TempDir tmp;
 };
 
@@ -59,7 +80,7 @@ TEST_F(StatisticsFilesTest, WritesOnlyWhatIsSetInOneReplaceLikeKeyByKeyWrites) {
   r.nbScr = 2;
   r.c = {3, 0, 0, 0};
   r.playTime = 125000;
-  ASSERT_TRUE(SaveStatistics(gCatalogue.statistics.files, "samplegm", r, kGameStatistics));
+  ASSERT_TRUE(SaveStatistics(statistics.files, "samplegm", r, kGameStatistics));
   const std::string ours = tmp.Read("lists/mame.sta");
 
   // The same keys written one by one through the profile writer.
@@ -77,12 +98,12 @@ TEST_F(StatisticsFilesTest, WritesOnlyWhatIsSetInOneReplaceLikeKeyByKeyWrites) {
   // Nb brings Dt with it.
   StatisticsRecord played;
   played.nb = 8;
-  ASSERT_TRUE(SaveStatistics(gCatalogue.statistics.files, "samplegm", played, kGameStatistics));
+  ASSERT_TRUE(SaveStatistics(statistics.files, "samplegm", played, kGameStatistics));
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "Nb"), "8");
   EXPECT_NE(Get("lists/mame.sta", "samplegm", "Dt"), "<none>");
 
   // Nothing set: nothing written, no file created.
-  EXPECT_TRUE(SaveStatistics(gCatalogue.statistics.files, "x", StatisticsRecord{}, kGlobalStatistics));
+  EXPECT_TRUE(SaveStatistics(statistics.files, "x", StatisticsRecord{}, kGlobalStatistics));
   EXPECT_FALSE(std::filesystem::exists(tmp / "Orvanel.sta"));
 }
 
@@ -92,26 +113,26 @@ TEST_F(StatisticsFilesTest, ReadsRecordsAndCountsUnreadableValuesAsZero) {
             "[mame]\r\nNb=5\r\nTpsTot=0:1.0\r\n");
   StatisticsRecord global;
   global.nb = 99;
-  ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "", global, kGlobalStatistics), 1);
+  ASSERT_EQ(ReadStatistics(statistics.files, "", global, kGlobalStatistics), 1);
   EXPECT_EQ(global.nb, 0);
   EXPECT_EQ(global.nbScr, 3);
   EXPECT_EQ(global.c[3], 2);
   EXPECT_EQ(global.playTime, 7199000u);
   EXPECT_EQ(global.totalTime, 7200000u);
   StatisticsRecord list;
-  ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "", list, kListStatistics), 1);
+  ASSERT_EQ(ReadStatistics(statistics.files, "", list, kListStatistics), 1);
   EXPECT_EQ(list.nb, 5);
   EXPECT_EQ(list.totalTime, 60000u);
 
   // A missing file leaves the record as it was.
   StatisticsRecord game;
   game.nb = 42;
-  EXPECT_EQ(ReadStatistics(gCatalogue.statistics.files, "samplegm", game, kGameStatistics), 0);
+  EXPECT_EQ(ReadStatistics(statistics.files, "samplegm", game, kGameStatistics), 0);
   EXPECT_EQ(game.nb, 42);
   // The game record has no TpsTot.
   tmp.Write("lists/mame.sta", "[samplegm]\nTpsTot=1:0.0\nNb=2\n");
   game.totalTime = 7;
-  ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "SAMPLEGM", game, kGameStatistics), 1);
+  ASSERT_EQ(ReadStatistics(statistics.files, "SAMPLEGM", game, kGameStatistics), 1);
   EXPECT_EQ(game.nb, 2);
   EXPECT_EQ(game.totalTime, 7u);
 }
@@ -120,10 +141,10 @@ TEST_F(StatisticsFilesTest, GarbageFileIsKeptAroundTheNewValues) {
   using namespace std::string_literals;
   const std::string junk = "\x01\x02[bin\xFF\r\n\0\0zz=\r\n[StatGen]\r\nNbExec=abc\r\nweird line\r\n\0"s;
   tmp.Write("Orvanel.sta", junk);
-  gCatalogue.statistics.global = {};
-  ReadGlobalTotals(1000);
-  EXPECT_EQ(gCatalogue.statistics.global.totalTime, 0u);
-  SaveTotalTimes(61000);
+  statistics.global = {};
+  ReadGlobalTotals(statistics, 1000);
+  EXPECT_EQ(statistics.global.totalTime, 0u);
+  SaveTotalTimes(statistics, 61000);
   const std::string after = tmp.Read("Orvanel.sta");
   EXPECT_NE(after.find("weird line"), std::string::npos);
   EXPECT_NE(after.find("[bin\xFF"), std::string::npos);
@@ -133,25 +154,25 @@ TEST_F(StatisticsFilesTest, GarbageFileIsKeptAroundTheNewValues) {
 
 TEST_F(StatisticsFilesTest, TotalTimesGrowFromTheirOwnBases) {
   tmp.Write("Orvanel.sta", "[StatGen]\r\nTpsTot=1:0.0\r\n[mame]\r\nTpsTot=0:10.0\r\n");
-  ReadGlobalTotals(1000);
-  ReadListTotals(31000);
-  SaveTotalTimes(61000);
+  ReadGlobalTotals(statistics, 1000);
+  ReadListTotals(statistics, 31000);
+  SaveTotalTimes(statistics, 61000);
   EXPECT_EQ(Get("Orvanel.sta", "StatGen", "TpsTot"), "1:1.0");
   EXPECT_EQ(Get("Orvanel.sta", "mame", "TpsTot"), "0:10.30");
-  SaveTotalTimes(91000);  // always from the base read at load, never accumulated twice
+  SaveTotalTimes(statistics, 91000);  // always from the base read at load, never accumulated twice
   EXPECT_EQ(Get("Orvanel.sta", "StatGen", "TpsTot"), "1:1.30");
   EXPECT_EQ(Get("Orvanel.sta", "mame", "TpsTot"), "0:11.0");
 }
 
 TEST_F(StatisticsFilesTest, TwoLaunchesAndCoinsCountEverywhere) {
-  ReadGlobalTotals(0);
-  ReadListTotals(0);
-  GameRun first = BeginGameRun("samplegm", false, 1000);
+  ReadGlobalTotals(statistics, 0);
+  ReadListTotals(statistics, 0);
+  GameRun first = BeginGameRun(statistics, "samplegm", false, 1000);
   for (int i = 0; i < 3; ++i) CountTrackedKey(first, 1);
   CountTrackedKey(first, 9);  // not a tracked key
-  SaveGameRun(first, 1000 + 125000);
-  GameRun second = BeginGameRun("samplegm", false, 200000);
-  SaveGameRun(second, 200000 + 60000);
+  SaveGameRun(statistics, first, 1000 + 125000);
+  GameRun second = BeginGameRun(statistics, "samplegm", false, 200000);
+  SaveGameRun(statistics, second, 200000 + 60000);
 
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "Nb"), "2");
   EXPECT_NE(Get("lists/mame.sta", "samplegm", "Dt"), "<none>");
@@ -167,28 +188,28 @@ TEST_F(StatisticsFilesTest, TwoLaunchesAndCoinsCountEverywhere) {
 }
 
 TEST_F(StatisticsFilesTest, ScreensaverRunsCountOnlyTheirStartUnlessTurnedNormal) {
-  ReadGlobalTotals(0);
-  ReadListTotals(0);
-  GameRun attract = BeginGameRun("samplegm", true, 1000);
+  ReadGlobalTotals(statistics, 0);
+  ReadListTotals(statistics, 0);
+  GameRun attract = BeginGameRun(statistics, "samplegm", true, 1000);
   CountTrackedKey(attract, 2);
-  SaveGameRun(attract, 90000);
+  SaveGameRun(statistics, attract, 90000);
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "NbScr"), "1");
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "Nb"), "<none>");
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "TpsJeux"), "<none>");
   EXPECT_EQ(Get("Orvanel.sta", "StatGen", "NbScr"), "1");
 
-  GameRun coin = BeginGameRun("samplegm", true, 100000);
+  GameRun coin = BeginGameRun(statistics, "samplegm", true, 100000);
   CountTrackedKey(coin, 1);
-  TurnIntoNormalRun(coin, 110000);
-  SaveGameRun(coin, 170000);
+  TurnIntoNormalRun(statistics, coin, 110000);
+  SaveGameRun(statistics, coin, 170000);
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "NbScr"), "2");
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "Nb"), "1");
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "C1"), "1");
   EXPECT_EQ(Get("lists/mame.sta", "samplegm", "TpsJeux"), "0:1.0");
   EXPECT_EQ(Get("Orvanel.sta", "mame", "NbScr"), "2");
   EXPECT_EQ(Get("Orvanel.sta", "mame", "Nb"), "1");
-  EXPECT_EQ(gCatalogue.statistics.global.nb, 1);
-  EXPECT_EQ(gCatalogue.statistics.global.nbScr, 2);
+  EXPECT_EQ(statistics.global.nb, 1);
+  EXPECT_EQ(statistics.global.nbScr, 2);
 }
 
 TEST_F(StatisticsFilesTest, SectionHeadersWrittenByHandReadAsTheWriterSeesThem) {
@@ -196,11 +217,11 @@ TEST_F(StatisticsFilesTest, SectionHeadersWrittenByHandReadAsTheWriterSeesThem) 
     SCOPED_TRACE(header);
     tmp.Write("Orvanel.sta", std::string(header) + "\r\nNb=5\r\nC1=2\r\n");
     StatisticsRecord r;
-    ASSERT_EQ(ReadStatistics(gCatalogue.statistics.files, "", r, kGlobalStatistics), 1);
+    ASSERT_EQ(ReadStatistics(statistics.files, "", r, kGlobalStatistics), 1);
     EXPECT_EQ(r.nb, 5);
     EXPECT_EQ(r.c[0], 2);
     r.nb += 1;
-    ASSERT_TRUE(SaveStatistics(gCatalogue.statistics.files, "", r, kGlobalStatistics));
+    ASSERT_TRUE(SaveStatistics(statistics.files, "", r, kGlobalStatistics));
     const std::string text = tmp.Read("Orvanel.sta");
     EXPECT_EQ(text.find("Nb=6"), text.rfind("Nb=6"));  // one section, updated in place
     EXPECT_EQ(text.find("tat"), text.rfind("tat"));

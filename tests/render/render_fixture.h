@@ -75,7 +75,7 @@ class RenderFixture : public ::testing::Test {
     // The drawing is handed the fixture's own list and information panel.
     gRender.sources.gameCount = [this] { return static_cast<int>(games.size()); };
     gRender.sources.gameAt = [this](int p) {
-      const GameEntry& e = games[static_cast<std::size_t>(p)];
+      const catalogue::GameEntry& e = games[static_cast<std::size_t>(p)];
       return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
     gRender.sources.history = [this] { return HistoryView{historyText, 0}; };
@@ -102,7 +102,7 @@ class RenderFixture : public ::testing::Test {
     dir.Write("Templates/T/Layout.cfg", text);
   }
   void AddGame(const std::string& rom, const std::string& name, const std::string& romOf = "") {
-    GameEntry e;
+    catalogue::GameEntry e;
     e.romName = rom;
     e.fullName = name;
     e.romOf = romOf;
@@ -135,7 +135,7 @@ class RenderFixture : public ::testing::Test {
 
   TempDir dir;
   ListPosition position;
-  std::vector<GameEntry> games;  // in display order
+  std::vector<catalogue::GameEntry> games;  // in display order
   std::string historyText;
 };
 

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+using shell::CountRun;
+
 namespace {
 
 // Round n of the record written by the child: the keys agree with each other, so a file

@@ -25,6 +25,12 @@
 #include "platform/image.h"
 #include "platform/message_box.h"
 
+using shell::DrawMenuFrame;
+using shell::LoadConfiguration;
+using shell::ResetClocks;
+using shell::gShell;
+namespace wire = shell::wire;
+
 namespace {
 
 int Fail(const std::string& why) {

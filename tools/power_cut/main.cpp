@@ -15,15 +15,27 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_state.h"
 #include "catalogue/favourites.h"
 #include "catalogue/game_run.h"
 #include "catalogue/statistics.h"
 #include "frontend/shell/count_run.h"
-#include "frontend/shell/shell_state.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/profile.h"
+#include "settings/settings.h"
+
+using shell::CountRun;
+
+using catalogue::BeginGameRun;
+using catalogue::CountTrackedKey;
+using catalogue::GameRun;
+using catalogue::ReadGlobalTotals;
+using catalogue::ReadListTotals;
+using catalogue::SaveFavourites;
+using catalogue::SaveGameRun;
+using catalogue::SaveTotalTimes;
+using catalogue::Statistics;
+using catalogue::kGlobalStatistics;
 
 namespace {
 
@@ -140,22 +152,22 @@ std::vector<Kind> Kinds() {
        }},
       {"game statistics (three records per run)",
        [](const Paths& p) {
-         gCatalogue.statistics = {};
-         gCatalogue.statistics.files = {p.global(), p.list(), "arcade"};
+         Statistics statistics;
+         statistics.files = {p.global(), p.list(), "arcade"};
          for (std::uint32_t t = 1;; ++t) {
-           GameRun run = BeginGameRun("game" + std::to_string(t % kGames), false, t * 1000);
+           GameRun run = BeginGameRun(statistics, "game" + std::to_string(t % kGames), false, t * 1000);
            CountTrackedKey(run, 1);
-           SaveGameRun(run, t * 1000 + 500);
+           SaveGameRun(statistics, run, t * 1000 + 500);
          }
        },
        CheckStatistics},
       {"total times (Orvanel.sta, two records)",
        [](const Paths& p) {
-         gCatalogue.statistics = {};
-         gCatalogue.statistics.files = {p.global(), p.list(), "arcade"};
-         ReadGlobalTotals(0);
-         ReadListTotals(0);
-         for (std::uint32_t t = 1;; ++t) SaveTotalTimes(t * 1000);
+         Statistics statistics;
+         statistics.files = {p.global(), p.list(), "arcade"};
+         ReadGlobalTotals(statistics, 0);
+         ReadListTotals(statistics, 0);
+         for (std::uint32_t t = 1;; ++t) SaveTotalTimes(statistics, t * 1000);
        },
        CheckStatistics},
   };

@@ -10,6 +10,14 @@
 #include "catalogue/game_list.h"
 #include "frontend/shell/search_ring.h"
 
+using shell::PressesToSelect;
+using shell::SearchRing;
+
+using catalogue::GameList;
+using catalogue::GameListSource;
+using catalogue::LoadGameList;
+using catalogue::SortGameList;
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fputs("usage: search_presses LIST.txt\n", stderr);

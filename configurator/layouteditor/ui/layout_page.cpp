@@ -22,6 +22,8 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+using catalogue::GameList;
+
 namespace cfg {
 namespace {
 

@@ -20,6 +20,9 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 
+using catalogue::FilterGameList;
+using catalogue::GameFilter;
+
 namespace cfg {
 namespace {
 

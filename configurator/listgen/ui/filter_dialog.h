@@ -33,7 +33,7 @@ class FilterDialog : public QDialog {
   // Reads the list and the category files again and offers their choices.
   void Reload();
   // The filter the controls describe.
-  GameFilter Filter() const;
+  catalogue::GameFilter Filter() const;
   // How many of the list's games pass.
   int Passing() const;
   // "Enregistrer": writes Liste.ini. False when nothing passes or it cannot be written (said

@@ -14,6 +14,10 @@
 #include "settings/emulator_program.h"
 #include "temp_dir.h"
 
+using shell::EmulatorPath;
+using shell::LoadConfiguration;
+using shell::gShell;
+
 namespace {
 
 TEST(EmulatorProgram, ChooserLaunchAndGeneratorAgree) {

@@ -11,6 +11,9 @@
 #include "settings/read_settings.h"
 #include "temp_dir.h"
 
+using shell::LoadConfiguration;
+using shell::gShell;
+
 namespace {
 
 class EmusSettingsTest : public ::testing::Test {

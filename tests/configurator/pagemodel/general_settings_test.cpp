@@ -14,6 +14,9 @@
 #include "settings/write_settings.h"
 #include "temp_dir.h"
 
+using shell::LoadConfiguration;
+using shell::gShell;
+
 namespace {
 
 using settings::SettingId;

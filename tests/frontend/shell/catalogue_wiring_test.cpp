@@ -14,6 +14,14 @@
 #include "platform/profile.h"
 #include "temp_dir.h"
 
+using shell::LoadConfiguration;
+using shell::ResetShellState;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::SaveTotalTimes;
+
 namespace {
 
 class CatalogueWiring : public ::testing::Test {
@@ -50,7 +58,7 @@ TEST_F(CatalogueWiring, StartUpLoadsSortsAndTimesAreSavedFromTheirTicks) {
   wire::LoadAndSortGameList();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"Sample Game", "Zebra Run", "sample game"}));
 
-  SaveTotalTimes(31000);
+  SaveTotalTimes(gCatalogue.statistics, 31000);
   EXPECT_EQ(Get("Orvanel.sta", "StatGen", "TpsTot"), "1:0.30");
   EXPECT_EQ(Get("Orvanel.sta", "Mame", "TpsTot"), "0:1.30");
 }

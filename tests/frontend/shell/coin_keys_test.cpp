@@ -4,6 +4,9 @@
 
 #include <vector>
 
+using shell::CoinCounts;
+using shell::DrainCoinKeys;
+
 namespace {
 
 TEST(CoinKeys, EachCoinKeyCountsIntoItsSlotUntilTheTrackerIsEmpty) {

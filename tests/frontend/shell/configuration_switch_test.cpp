@@ -7,6 +7,15 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
+using shell::LoadConfiguration;
+using shell::MoveSelectionDown;
+using shell::StartMusic;
+using shell::SwitchConfiguration;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::ListWindow;
+
 namespace {
 
 using shelltest::Crlf;
@@ -74,8 +83,8 @@ TEST_F(ConfigurationSwitch, OneMusicFolderSpeltDifferentlyKeepsPlaying) {
 TEST_F(ConfigurationSwitch, FailedSwitchLeavesEverythingAsItWas) {
   Start();
   gShell.settings.emuBase.clear();  // no base configuration to fall back on
-  MoveDown();
-  MoveDown();
+  MoveSelectionDown();
+  MoveSelectionDown();
   const Settings settingsBefore = gShell.settings;
   const std::vector<std::string> titlesBefore = Titles();
   const ListWindow windowBefore = gShell.listWindow;
@@ -103,7 +112,7 @@ TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfigurationAnd
   Start();
   // From a menu (never remembered as LastEmu) to a configuration whose template is missing.
   ASSERT_EQ(SwitchConfiguration("menu"), 1);
-  MoveDown();
+  MoveSelectionDown();
   const std::string mainBefore = Ini("config/Orvanel.ini");
   SwitchConfiguration("broken");
   EXPECT_EQ(gShell.settings.currentConfig, "menu");

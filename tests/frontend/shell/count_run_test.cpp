@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using shell::CountRun;
+
 TEST(CountRunTest, CountsStartsAndKeepsTheRestOfTheFile) {
   TempDir dir;
   platform::SetLogDirectory(dir.path());

@@ -19,6 +19,24 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
+using shell::ArmScreensaverTimer;
+using shell::HandleKey;
+using shell::InfoPanelOpen;
+using shell::InfoPanelVisibleLines;
+using shell::KillScreensaverTimer;
+using shell::LaunchEntry;
+using shell::ReleaseVolumeKey;
+using shell::SelectPosition;
+using shell::SelectedPosition;
+using shell::StepVolumeRamp;
+using shell::gCatalogue;
+using shell::gShell;
+using shell::kRunQuitting;
+using shell::kRunRunning;
+using shell::kSoundNavigate;
+
+using catalogue::FindEntryByName;
+
 namespace {
 
 using shelltest::Crlf;
@@ -111,8 +129,8 @@ TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
   Start();
   for (int i = 0; i < 20; ++i) {
     HandleKey(keys().randomGame);
-    ASSERT_GE(CurrentEntry(), 0);
-    ASSERT_LT(CurrentEntry(), 6);
+    ASSERT_GE(SelectedPosition(), 0);
+    ASSERT_LT(SelectedPosition(), 6);
   }
   gCatalogue.games.entryCount = 0;
   gShell.listWindow = {};
@@ -233,8 +251,8 @@ class InfoPanel : public shelltest::ShellInstallation {
   }
   void OpenOnGalaga() {
     Start();
-    SelectEntry(FindEntryByName("galaga"));
-    ArmScreensaverTimer(gShell.settings.scrTimeOut);
+    SelectPosition(FindEntryByName(gCatalogue.games, "galaga"));
+    ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
     HandleKey(gShell.settings.keys.infos);
     ASSERT_TRUE(InfoPanelOpen());
   }
@@ -279,7 +297,7 @@ TEST_F(InfoPanel, ScrollingStaysWithinTheText) {
 
 TEST_F(InfoPanel, AGameWithoutHistoryOpensNothingAndTheScreensaverCountsAgain) {
   Start();
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   HandleKey(gShell.settings.keys.infos);  // asteroid has no record
   EXPECT_FALSE(InfoPanelOpen());
   EXPECT_TRUE(gShell.screensaverTimer.armed);

@@ -12,6 +12,16 @@
 #include "frontend/shell/wiring_render.h"
 #include "platform/window.h"
 
+using shell::AskForFrame;
+using shell::DispatchEvent;
+using shell::HoldVolumeKey;
+using shell::IdleStep;
+using shell::LoadConfiguration;
+using shell::ReleaseVolumeKey;
+using shell::ResetClocks;
+using shell::gShell;
+namespace wire = shell::wire;
+
 namespace {
 
 using Type = platform::WindowEvent::Type;

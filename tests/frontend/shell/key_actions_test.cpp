@@ -5,6 +5,9 @@
 #include <functional>
 #include <utility>
 
+using shell::ActionForKey;
+using shell::KeyAction;
+
 namespace {
 
 // Each key of the settings (its code comes from the settings' own defaults) acts as its

@@ -13,6 +13,15 @@
 #include "settings/key_code_list.h"
 #include "shell_installation.h"
 
+using shell::HandleKey;
+using shell::KioskLockState;
+using shell::LockStep;
+using shell::StepKioskLock;
+using shell::gShell;
+using shell::kLockWindowMs;
+using shell::kRunQuitting;
+using shell::kRunRunning;
+
 namespace {
 
 // Key presses through the lock with the sequence Down Down (672+672); QuitKey is 2.

@@ -13,6 +13,23 @@
 
 #include <chrono>
 
+using shell::DismissScreenNotice;
+using shell::DispatchEvent;
+using shell::ExpandLaunchTokens;
+using shell::FailedStartNotice;
+using shell::IsFailedStart;
+using shell::LaunchEntry;
+using shell::LaunchTokens;
+using shell::RomPath;
+using shell::SplitEmulatorParams;
+using shell::gCatalogue;
+using shell::gShell;
+using shell::kFailedStartMs;
+using shell::kRunRunning;
+namespace wire = shell::wire;
+
+using catalogue::ParsePlayTime;
+
 namespace {
 
 using Args = std::vector<std::string>;

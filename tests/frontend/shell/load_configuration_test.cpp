@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+using shell::LoadConfiguration;
+using shell::ResetShellState;
+using shell::gShell;
+
 namespace {
 
 class LoadConfigurationTest : public ::testing::Test {
@@ -22,7 +26,7 @@ class LoadConfigurationTest : public ::testing::Test {
 
 TEST_F(LoadConfigurationTest, ReadsEveryGeneralKeyWithDefaultsAndAnyCase) {
   Settings s;
-  ReadGeneralSettings(platform::ProfileFile::Parse(""), s);
+  settings::ReadGeneralSettings(platform::ProfileFile::Parse(""), s);
   EXPECT_EQ(s.largFen, 640);
   EXPECT_EQ(s.hautFen, 480);
   EXPECT_FALSE(s.modeFenetre);
@@ -31,7 +35,7 @@ TEST_F(LoadConfigurationTest, ReadsEveryGeneralKeyWithDefaultsAndAnyCase) {
   EXPECT_EQ(s.keys.menuGen, 999);
   EXPECT_EQ(s.keys.favourites, 62);
 
-  ReadGeneralSettings(platform::ProfileFile::Parse("[general]\nlastemu=mame\nLARGFEN=800\nhautfen= 600x\n"
+  settings::ReadGeneralSettings(platform::ProfileFile::Parse("[general]\nlastemu=mame\nLARGFEN=800\nhautfen= 600x\n"
                                                     "modefenetre=OUI\nModeSortie=2\nAppSortie=\"a b\"\n"
                                                     "Transitions=yes\n[TOUCHES]\nvolumedownkey=12\n"
                                                     "VolumeUpKey=abc\n"),
@@ -50,7 +54,7 @@ TEST_F(LoadConfigurationTest, ReadsEveryGeneralKeyWithDefaultsAndAnyCase) {
 TEST_F(LoadConfigurationTest, ConfigKeysPathsAndFieldCuts) {
   Settings s;
   const std::string longName(300, 'x');
-  ReadConfigSettings(platform::ProfileFile::Parse("[Config]\nRomDir=.\\roms\nSnapDir=snaps\nMarqueesDir=D:\\m\n"
+  settings::ReadConfigSettings(platform::ProfileFile::Parse("[Config]\nRomDir=.\\roms\nSnapDir=snaps\nMarqueesDir=D:\\m\n"
                                                   "IconsDir=\\\\server\\icons\nScrType=2abc\nLastGame=" +
                                                   longName + "\nRomsExt=" + longName +
                                                   "\nMusicVolume=-5\nCustom3Dir=/abs/c3\n"
@@ -75,7 +79,7 @@ TEST_F(LoadConfigurationTest, ConfigKeysPathsAndFieldCuts) {
   EXPECT_TRUE(s.cacherFenetre);
   EXPECT_EQ(s.templateDir, "");
 
-  ReadConfigSettings(platform::ProfileFile::Parse("[Config]\nSnapDir=snaps\nSlideShowDir=slides\nScrType=\n"),
+  settings::ReadConfigSettings(platform::ProfileFile::Parse("[Config]\nSnapDir=snaps\nSlideShowDir=slides\nScrType=\n"),
                      "/base", s);
   EXPECT_EQ(s.slideShowDir, "/base/slides");
   EXPECT_EQ(s.scrType, '\0');
@@ -85,30 +89,30 @@ TEST_F(LoadConfigurationTest, ConfigKeysPathsAndFieldCuts) {
 
 TEST_F(LoadConfigurationTest, EmuExeSplitsAtTheLastSeparatorOfEitherKind) {
   std::string dirPart, program;
-  SplitEmuExe("C:\\emu\\mame.exe", "/b", dirPart, program);
+  settings::SplitEmuExe("C:\\emu\\mame.exe", "/b", dirPart, program);
   EXPECT_EQ(dirPart, "C:\\emu");
   EXPECT_EQ(program, "mame.exe");
-  SplitEmuExe("/usr/games/mame", "/b", dirPart, program);
+  settings::SplitEmuExe("/usr/games/mame", "/b", dirPart, program);
   EXPECT_EQ(dirPart, "/usr/games");
   EXPECT_EQ(program, "mame");
-  SplitEmuExe("mame", "/b", dirPart, program);
+  settings::SplitEmuExe("mame", "/b", dirPart, program);
   EXPECT_EQ(dirPart, "");
   EXPECT_EQ(program, "mame");
-  SplitEmuExe(".\\emu/mame", "/b", dirPart, program);
+  settings::SplitEmuExe(".\\emu/mame", "/b", dirPart, program);
   EXPECT_EQ(dirPart, "/b\\emu");
   EXPECT_EQ(program, "mame");
-  SplitEmuExe("", "/b", dirPart, program);
+  settings::SplitEmuExe("", "/b", dirPart, program);
   EXPECT_EQ(dirPart, "");
   EXPECT_EQ(program, "");
 }
 
 TEST_F(LoadConfigurationTest, ListStatisticsFileReplacesOnlyTheFileNameExtension) {
-  EXPECT_EQ(ListStatisticsFileName("C:\\lists\\mame.ini"), "C:\\lists\\mame.sta");
-  EXPECT_EQ(ListStatisticsFileName("C:\\lists\\mame"), "C:\\lists\\mame.sta");
-  EXPECT_EQ(ListStatisticsFileName("/opt/orvanel-1.0/lists/mame"), "/opt/orvanel-1.0/lists/mame.sta");
-  EXPECT_EQ(ListStatisticsFileName("/x/list.v2.txt"), "/x/list.v2.sta");
-  EXPECT_EQ(ListStatisticsFileName(".hidden"), ".hidden.sta");
-  EXPECT_EQ(ListStatisticsFileName(""), ".sta");
+  EXPECT_EQ(settings::ListStatisticsFileName("C:\\lists\\mame.ini"), "C:\\lists\\mame.sta");
+  EXPECT_EQ(settings::ListStatisticsFileName("C:\\lists\\mame"), "C:\\lists\\mame.sta");
+  EXPECT_EQ(settings::ListStatisticsFileName("/opt/orvanel-1.0/lists/mame"), "/opt/orvanel-1.0/lists/mame.sta");
+  EXPECT_EQ(settings::ListStatisticsFileName("/x/list.v2.txt"), "/x/list.v2.sta");
+  EXPECT_EQ(settings::ListStatisticsFileName(".hidden"), ".hidden.sta");
+  EXPECT_EQ(settings::ListStatisticsFileName(""), ".sta");
 }
 
 TEST_F(LoadConfigurationTest, StartUpLoadsLastEmuAndRewritesIt) {

@@ -14,6 +14,26 @@
 
 #include <gtest/gtest.h>
 
+using shell::DispatchEvent;
+using shell::DisplayReset;
+using shell::ExitModeCommand;
+using shell::FrameDue;
+using shell::FrameStep;
+using shell::IdleStep;
+using shell::IdleTimeout;
+using shell::LoopDeadlines;
+using shell::MusicCheckDue;
+using shell::NextIdleTimeout;
+using shell::ResetClocks;
+using shell::ResetShellState;
+using shell::StartFade;
+using shell::StatisticsSaveDue;
+using shell::TickReached;
+using shell::gShell;
+using shell::kRunQuitting;
+using shell::kRunRunning;
+using shell::kRunStopped;
+
 namespace {
 
 class MainLoopTest : public ::testing::Test {

@@ -13,6 +13,18 @@
 #include <algorithm>
 #include <vector>
 
+using shell::CloseMusicWindow;
+using shell::HandleKey;
+using shell::IdleStep;
+using shell::MusicStopped;
+using shell::OpenMusicWindow;
+using shell::PauseMusic;
+using shell::ResetShellState;
+using shell::SetMusicVolume;
+using shell::StartMusic;
+using shell::StopMusic;
+using shell::gShell;
+
 namespace {
 
 class MusicTest : public ::testing::Test {

@@ -8,6 +8,17 @@
 #include "render/render_state.h"
 #include "frontend/shell/shell_state.h"
 
+using shell::MoveSelectionDown;
+using shell::MoveSelectionUp;
+using shell::ResetShellState;
+using shell::SelectPosition;
+using shell::SelectedEntry;
+using shell::SelectedPosition;
+using shell::gCatalogue;
+using shell::gShell;
+
+using catalogue::GameEntry;
+
 namespace {
 
 class Navigation : public ::testing::Test {
@@ -34,21 +45,21 @@ class Navigation : public ::testing::Test {
 TEST_F(Navigation, SelectedEntryGoesThroughTheDisplayOrder) {
   LoadReversed(5);
   gRender.layout.listNbItems = 3;  // circular
-  ASSERT_EQ(SelectEntry(1), 1);
+  ASSERT_EQ(SelectPosition(1), 1);
   ASSERT_NE(SelectedEntry(), nullptr);
   EXPECT_EQ(SelectedEntry()->romName, "rom3");
-  ASSERT_EQ(MoveUp(), 1);
-  EXPECT_EQ(CurrentEntry(), 0);
+  ASSERT_EQ(MoveSelectionUp(), 1);
+  EXPECT_EQ(SelectedPosition(), 0);
   EXPECT_EQ(SelectedEntry()->romName, "rom4");
 }
 
 TEST_F(Navigation, ModeFollowsTheLayoutRowsAtEveryMove) {
   LoadReversed(5);
   gRender.layout.listNbItems = 9;
-  SelectEntry(0);
-  EXPECT_EQ(MoveUp(), 0);  // bounded: nothing above the first entry
+  SelectPosition(0);
+  EXPECT_EQ(MoveSelectionUp(), 0);  // bounded: nothing above the first entry
   gRender.layout.listNbItems = 3;
-  EXPECT_EQ(MoveUp(), 1);  // circular now: the page wraps, the selection on the middle line
+  EXPECT_EQ(MoveSelectionUp(), 1);  // circular now: the page wraps, the selection on the middle line
   EXPECT_EQ(gShell.listWindow.topIndex, 4);
   EXPECT_EQ(gShell.listWindow.row, 1);
 }
@@ -56,8 +67,8 @@ TEST_F(Navigation, ModeFollowsTheLayoutRowsAtEveryMove) {
 TEST_F(Navigation, EmptyListHasNoSelectedEntry) {
   gRender.layout.listNbItems = 9;
   EXPECT_EQ(SelectedEntry(), nullptr);
-  EXPECT_EQ(SelectEntry(0), 0);
-  EXPECT_EQ(MoveDown(), 0);
+  EXPECT_EQ(SelectPosition(0), 0);
+  EXPECT_EQ(MoveSelectionDown(), 0);
 }
 
 }  // namespace

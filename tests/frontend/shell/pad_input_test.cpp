@@ -11,6 +11,12 @@
 #include "shell_installation.h"
 #include "virtual_pad.h"
 
+using shell::PadRepeatDue;
+using shell::PadRepeatStep;
+using shell::VolumeRampDue;
+using shell::gShell;
+namespace wire = shell::wire;
+
 namespace {
 
 class PadInput : public shelltest::ShellInstallation {

@@ -7,6 +7,20 @@
 #include "frontend/shell/pad_actions.h"
 #include "frontend/shell/pad_state.h"
 
+using shell::GameExitCombination;
+using shell::GameExitOf;
+using shell::KeyAction;
+using shell::PadActionFor;
+using shell::PadActionInInfoPanel;
+using shell::PadButton;
+using shell::PadCoinButton;
+using shell::PadCoinButtons;
+using shell::PadDevice;
+using shell::PadEdge;
+using shell::PadState;
+using shell::ParsePadSettings;
+using shell::UntilGameExit;
+
 namespace {
 
 using settings::PadControl;

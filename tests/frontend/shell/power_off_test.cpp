@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using shell::RunPowerOff;
+
 namespace {
 
 TEST(PowerOff, AnAcceptedCommandSaysNothingAndARefusalOrAMissingProgramIsSaid) {

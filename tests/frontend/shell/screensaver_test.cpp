@@ -17,6 +17,17 @@
 #include <chrono>
 #include <set>
 
+using shell::EndSlideShow;
+using shell::NextSlide;
+using shell::OnKeyDown;
+using shell::ScreensaverDeadline;
+using shell::SlideDue;
+using shell::gCatalogue;
+using shell::gShell;
+namespace wire = shell::wire;
+
+using catalogue::GameEntry;
+
 namespace {
 
 class Screensaver : public LaunchFixture {
@@ -34,8 +45,8 @@ class Screensaver : public LaunchFixture {
   // Arms the timer and lets it fire, as the main loop does when the deadline passes.
   void FireTimer() {
     wire::ArmScreensaver();
-    ASSERT_TRUE(ScreensaverDeadline());
-    wire::ScreensaverStep(*ScreensaverDeadline());
+    ASSERT_TRUE(ScreensaverDeadline(gShell.screensaverTimer));
+    wire::ScreensaverStep(*ScreensaverDeadline(gShell.screensaverTimer));
   }
 };
 
@@ -106,12 +117,12 @@ TEST_F(Screensaver, NothingWithoutTimeOutOrEntriesOrForOtherTypes) {
   gShell.settings.scrType = '1';
   gShell.settings.scrTimeOut = 0;
   wire::ArmScreensaver();
-  EXPECT_FALSE(ScreensaverDeadline());
+  EXPECT_FALSE(ScreensaverDeadline(gShell.screensaverTimer));
 
   gShell.settings.scrTimeOut = 1;
   FireTimer();  // empty list
   EXPECT_TRUE(Runs().empty());
-  EXPECT_FALSE(ScreensaverDeadline());  // off until the next key
+  EXPECT_FALSE(ScreensaverDeadline(gShell.screensaverTimer));  // off until the next key
 
   OneGame("rom1");
   for (char type : {'0', '4', 'x', '\0'}) {
@@ -188,7 +199,7 @@ TEST_F(Screensaver, LowPowerWithoutDisplayDoesNothingHarmful) {
   gShell.settings.scrType = '3';
   gShell.settings.scrTimeOut = 1;
   FireTimer();
-  EXPECT_FALSE(ScreensaverDeadline());
+  EXPECT_FALSE(ScreensaverDeadline(gShell.screensaverTimer));
 }
 
 TEST_F(Screensaver, TheMonitorAskedToSleepIsLeftToTheScreenSaverUntilAKey) {

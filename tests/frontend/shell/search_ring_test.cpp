@@ -2,6 +2,12 @@
 
 #include "frontend/shell/search_ring.h"
 
+using shell::FoldForSearch;
+using shell::PressesToSelect;
+using shell::SearchRing;
+
+using catalogue::GameList;
+
 namespace {
 
 GameList ListOf(const std::vector<std::string>& titles) {

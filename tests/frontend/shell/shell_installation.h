@@ -70,7 +70,7 @@ class ShellInstallation : public ::testing::Test {
     dir.Write("Templates/Plain/Layout.cfg",
               Crlf({"RESOLUTIONX=640", "RESOLUTIONY=480", "List_NbItems=9", "List_left=20", "List_top=20",
                     "List_width=300", "List_height=440", "List_visible=YES"}));
-    gShell.baseDirectory = dir.path();
+    shell::gShell.baseDirectory = dir.path();
     platform::SetTickOverride(100000);
   }
 
@@ -80,26 +80,26 @@ class ShellInstallation : public ::testing::Test {
   }
 
   static void ResetRecords() {
-    ResetShellState();
+    shell::ResetShellState();
     ResetRenderState();
   }
 
   // What the start-up does before the loop: settings, list, layout, LastGame.
   void Start() {
-    ASSERT_EQ(LoadConfiguration(""), 1);
-    const int count = LoadGameList(gShell.settings, gShell.baseDirectory);
-    if (count > 0) SortGameList(0, count - 1);
-    ASSERT_EQ(::LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.templateDir), 1);
-    wire::SelectLastGame();
+    ASSERT_EQ(shell::LoadConfiguration(""), 1);
+    const int count = shell::LoadConfiguredGameList(shell::gShell.settings, shell::gShell.baseDirectory);
+    if (count > 0) catalogue::SortGameList(shell::gCatalogue.games, 0, count - 1);
+    ASSERT_EQ(::LoadLayout(shell::gShell.baseDirectory, shell::gShell.settings.currentConfig, shell::gShell.settings.templateDir), 1);
+    shell::wire::SelectLastGame();
   }
 
   static std::string Selected() {
-    const GameEntry* e = SelectedEntry();
+    const catalogue::GameEntry* e = shell::SelectedEntry();
     return e ? e->romName : std::string("(none)");
   }
   static std::vector<std::string> Titles() {
     std::vector<std::string> out;
-    for (int p = 0; p < gCatalogue.games.entryCount; ++p) out.push_back(gCatalogue.games.AtPosition(p).fullName);
+    for (int p = 0; p < shell::gCatalogue.games.entryCount; ++p) out.push_back(shell::gCatalogue.games.AtPosition(p).fullName);
     return out;
   }
   std::string Ini(const std::string& name) const { return dir.Read(name); }

@@ -5,6 +5,21 @@
 
 #include <gtest/gtest.h>
 
+using shell::FreeSounds;
+using shell::LoadFileToMemory;
+using shell::LoadSounds;
+using shell::PlayMemorySound;
+using shell::PlayQuitSound;
+using shell::PlaySound;
+using shell::ResetShellState;
+using shell::SoundBlock;
+using shell::SoundId;
+using shell::gShell;
+using shell::kSoundGameLaunch;
+using shell::kSoundIntro;
+using shell::kSoundNavigate;
+using shell::kSoundQuit;
+
 namespace {
 
 class SoundsTest : public ::testing::Test {

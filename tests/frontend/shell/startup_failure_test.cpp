@@ -10,6 +10,11 @@
 #include "platform/window.h"
 #include "shell_installation.h"
 
+using shell::RunFrontendIn;
+using shell::TakeBackWholeDisplay;
+using shell::gShell;
+using shell::kRunStopped;
+
 namespace {
 
 using shelltest::Crlf;

@@ -15,6 +15,17 @@
 #include "platform/window.h"
 #include "shell_installation.h"
 
+using shell::InfoPanelOpen;
+using shell::KillScreensaverTimer;
+using shell::LaunchEntry;
+using shell::OnFocusLost;
+using shell::OnKeyDown;
+using shell::OnKeyUp;
+using shell::VolumeRampDue;
+using shell::gShell;
+using shell::kRunQuitting;
+using shell::kRunRunning;
+
 namespace {
 
 // SDL scancodes (USB usage ids) of the keys used here.
@@ -106,7 +117,7 @@ TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
 TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
   Start();
   ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
-  KillScreensaverTimer();
+  KillScreensaverTimer(gShell.screensaverTimer);
   Down(kScanLeftAlt);
   Press(kScanDown);
   Up(kScanLeftAlt);

@@ -12,6 +12,18 @@
 #include "platform/debug_log.h"
 #include "platform/files.h"
 
+using shell::CountRun;
+using shell::LoadConfiguration;
+using shell::gShell;
+
+using catalogue::SaveFavourites;
+using catalogue::SaveStatistics;
+using catalogue::StatisticsFiles;
+using catalogue::StatisticsRecord;
+using catalogue::kGameStatistics;
+using catalogue::kGlobalStatistics;
+using catalogue::kListStatistics;
+
 namespace {
 
 using shelltest::Crlf;
