@@ -55,12 +55,12 @@ std::array<std::uint32_t, 15> DueTicks() {
 }  // namespace
 
 std::optional<GameTexts> SelectedGameTexts() {
-  const int count = GameCount();
+  const int count = GameCount(gRender.sources);
   if (count <= 0) return std::nullopt;
-  const ListPosition where = CurrentListPosition();
+  const ListPosition where = CurrentListPosition(gRender.sources);
   int p = (where.topIndex + where.row) % count;
   if (p < 0) p += count;
-  const ShownGame e = GameAt(p);
+  const ShownGame e = GameAt(gRender.sources, p);
   return GameTexts{std::string(e.fullName), {std::string(e.infos[0]), std::string(e.infos[1]), std::string(e.infos[2])}};
 }
 

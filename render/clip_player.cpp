@@ -6,6 +6,8 @@
 #include "platform/text.h"
 #include "platform/video_module.h"
 #include "render/display.h"
+#include "render/media_files.h"
+#include "render/render_state.h"
 #include "render/texture_table.h"
 
 namespace {
@@ -54,7 +56,7 @@ ClipPlayer::Step ClipPlayer::GiveUp() {
 
 bool ClipPlayer::Upload() {
   platform::Device* device = CurrentDevice();
-  TextureSlot* slot = SlotAt(slot_);
+  TextureSlot* slot = SlotAt(gRender.textures, slot_);
   if (!device || !slot) return false;
   if (!slot->texture || slot->texture.Width() != frame_.width || slot->texture.Height() != frame_.height)
     slot->texture = device->CreateStreamingTexture(frame_.width, frame_.height, nullptr);

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "platform/video_clip.h"
-#include "render/picture_loading.h"
 
 class ClipPlayer {
  public:

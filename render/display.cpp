@@ -67,7 +67,7 @@ int SetupRenderState() {
 
 int CreateLayoutTarget() {
   CountDeviceChange();
-  TextureSlot& slot = *SlotAt(kSlotLayout);
+  TextureSlot& slot = *SlotAt(gRender.textures, kSlotLayout);
   slot = {};
   int width = gRender.sources.largFen, height = gRender.sources.hautFen;
   platform::Texture texture = MakeTarget(width, height);
@@ -93,7 +93,7 @@ void ReleaseMedia() {
   CountContentChange();
   gRender.display.deviceReady = false;
   for (int i = 0; i < kTextureSlotCount; ++i)
-    if (i != kSlotLayout) *SlotAt(i) = {};
+    if (i != kSlotLayout) *SlotAt(gRender.textures, i) = {};
   gRender.fonts = {};
 }
 
@@ -106,13 +106,13 @@ void ReleaseTarget() {
 void ReleaseForReset() {
   ReleaseTarget();
   ReleaseMedia();
-  *SlotAt(kSlotLayout) = {};
+  *SlotAt(gRender.textures, kSlotLayout) = {};
 }
 
 void ReleaseAll() {
   ReleaseTarget();
   ReleaseMedia();
-  *SlotAt(kSlotLayout) = {};
+  *SlotAt(gRender.textures, kSlotLayout) = {};
   gRender.display.device.reset();
 }
 

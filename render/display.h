@@ -4,11 +4,9 @@
 #pragma once
 
 #include "platform/device.h"
+#include "render/display_state.h"
 
 #include <cstdint>
-#include <memory>
-#include <set>
-#include <string>
 #include <string_view>
 
 // Error codes named in the message boxes (values of the original drawing interface).
@@ -36,24 +34,6 @@ enum D3DErrorCode : std::uint32_t {
   kD3DXErrInvalidData = 0x88760B59,  // a picture that cannot be decoded
 };
 constexpr int kDisplayFailed = static_cast<int>(0x80004005u);  // E_FAIL: fatal to the caller
-
-enum class DisplayKind { kMainWindow, kOffscreen };
-
-struct DisplayState {
-  std::unique_ptr<platform::Device> device;
-  DisplayKind kind = DisplayKind::kMainWindow;
-  platform::DisplayParameters presentParameters;
-  bool layoutTargetReady = false;  // the layout's render target exists
-  platform::Texture backdrop;      // the screen image behind and around the layout
-  bool deviceReady = false;        // DeviceReady: template pictures loaded
-  bool frameInProgress = false;    // FrameInProgress
-  bool resourcesReleased = false;  // lost device: released, waiting for the reset
-  // Test seam: a device that refuses texture sizes that are not powers of two.
-  bool powerOfTwoTexturesOnly = false;
-  // Errors already shown in a message box: a picture that cannot be decoded, or a frame
-  // step that fails every frame, is shown once and then only logged.
-  std::set<std::string> reportedErrors;
-};
 
 // 1 made, 0 made without the layout target, kDisplayFailed when no device can be made.
 int CreateDisplay(DisplayKind kind);

@@ -1,7 +1,7 @@
 // One font per layout object (index = object index), each with its glyph atlas.
 #pragma once
 
-#include "render/layout.h"
+#include "render/layout_record.h"
 #include "platform/font.h"
 #include "platform/glyph_atlas.h"
 
@@ -18,4 +18,4 @@ struct FontTable {
 };
 
 // The atlas of a font index, or nullptr when that index has no font.
-platform::GlyphAtlas* FontAt(int index);
+platform::GlyphAtlas* FontAt(FontTable& table, int index);

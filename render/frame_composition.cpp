@@ -6,7 +6,6 @@
 #include "render/layout.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
-#include "render/screen.h"
 #include "render/scroll_text.h"
 #include "render/texture_table.h"
 
@@ -27,12 +26,12 @@ bool ListIconsShown() {
 
 std::optional<ShownGame> GameOnLine(int line, int count) {
   if (count <= 0) return std::nullopt;
-  int p = (CurrentListPosition().topIndex + line) % count;
+  int p = (CurrentListPosition(gRender.sources).topIndex + line) % count;
   if (p < 0) p += count;
-  return GameAt(p);
+  return GameAt(gRender.sources, p);
 }
 
-std::optional<ShownGame> SelectedGame() { return GameOnLine(CurrentListPosition().row, GameCount()); }
+std::optional<ShownGame> SelectedGame() { return GameOnLine(CurrentListPosition(gRender.sources).row, GameCount(gRender.sources)); }
 
 void DrawList(float e, ObjectPart part) {
   const LayoutObject& r = gRender.layout.objects[kList];
@@ -54,7 +53,7 @@ void DrawList(float e, ObjectPart part) {
                    1.0f, e, 1, 0, 0);
   }
   if (part != ObjectPart::kAllButSelection)
-    DrawQuad(kSlotSelection, float(r.left), float(r.top + h * CurrentListPosition().row), float(r.width), float(h),
+    DrawQuad(kSlotSelection, float(r.left), float(r.top + h * CurrentListPosition(gRender.sources).row), float(r.width), float(h),
              WithAlpha(gRender.layout.selectionAlpha, 0xFFFFFF), 1.0f, e, 2, 0, 0);
 }
 
@@ -62,7 +61,7 @@ void DrawList(float e, ObjectPart part) {
 
 void DrawQuad(int slot, float x, float y, float w, float h, std::uint32_t colour, float /*z*/, float e, int mode,
               float uo, float vo) {
-  const TextureSlot* s = SlotAt(slot);
+  const TextureSlot* s = SlotAt(gRender.textures, slot);
   platform::Device* device = CurrentDevice();
   if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
   const float iw = float(s->width), ih = float(s->height);
@@ -98,7 +97,7 @@ void RectOutline(float x0, float y0, float x1, float y1, std::uint32_t colour) {
 
 void DrawTextBox(int x, int y, int w, int h, std::string_view text, int alignment, std::uint32_t colour,
                  int fontIndex) {
-  platform::GlyphAtlas* font = FontAt(fontIndex);
+  platform::GlyphAtlas* font = FontAt(gRender.fonts, fontIndex);
   platform::Device* device = CurrentDevice();
   if (!font || !device) return;
   const platform::TextAlign align = alignment == 1   ? platform::TextAlign::kCentre
@@ -110,11 +109,11 @@ void DrawTextBox(int x, int y, int w, int h, std::string_view text, int alignmen
 void DrawListNames() {
   const LayoutObject& r = gRender.layout.objects[kList];
   const TextStyle& style = gRender.layout.textStyles[kList];
-  const int alpha = SlotLoaded(kSlotListBackground) ? 255 : r.alpha;
+  const int alpha = SlotLoaded(gRender.textures, kSlotListBackground) ? 255 : r.alpha;
   const int h = gRender.layout.itemHeight;
   const int indent = ListIconsShown() ? h + 5 : 0;
   const int n = ListLines();
-  const int count = GameCount();
+  const int count = GameCount(gRender.sources);
   for (int i = 0; i < n && i < count; ++i) {
     if (gRender.layout.listeImages && gRender.frame.lineSlots[i] != kSlotMissingMarquee) continue;
     DrawTextBox(r.left + indent, r.top + h * i, r.width - indent, h, GameOnLine(i, count)->fullName, style.alignment,
@@ -136,7 +135,7 @@ void DrawHistoryPanel(int firstLine) {
   const int width = gRender.layout.Width() - 50, height = gRender.layout.Height() - 50;
   // A layout too small for the panel's margins shows none rather than a negative one.
   if (width < 50 || height < 50) return;
-  std::string_view text = CurrentHistory().text;
+  std::string_view text = CurrentHistory(gRender.sources).text;
   for (int i = 0; i < firstLine && !text.empty(); ++i) {
     const std::size_t lf = text.find('\n');
     text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
@@ -183,7 +182,7 @@ void DrawVolumeBar() {
 }
 
 void DrawScrollTextObject() {
-  platform::GlyphAtlas* font = FontAt(kScrollText);
+  platform::GlyphAtlas* font = FontAt(gRender.fonts, kScrollText);
   platform::Device* device = CurrentDevice();
   if (!font || !device) return;
   const ScrollTextDrawing d = ScrollTextToDraw();
@@ -222,12 +221,11 @@ void DrawLayoutObject(int index, float e, ObjectPart part) {
 }
 
 void DrawLayoutPass(float e) {
-  gRender.screen.crossFadeAlpha = 255;
   for (int index : gRender.layout.drawOrder) DrawLayoutObject(index, e, ObjectPart::kWhole);
 }
 
 bool OverlaysShown() {
-  return !CurrentHistory().text.empty() || !CurrentSearchLine().empty() || gRender.frame.volumeGauge.has_value() ||
+  return !CurrentHistory(gRender.sources).text.empty() || !CurrentSearchLine(gRender.sources).empty() || gRender.frame.volumeGauge.has_value() ||
          !gRender.sources.notice.empty();
 }
 
@@ -236,15 +234,15 @@ bool BackgroundCoversLayout() {
   const auto& order = gRender.layout.drawOrder;
   if (!o.visible || (o.alpha & 0xFF) != 0xFF || std::find(order.begin(), order.end(), kBackGround) == order.end())
     return false;
-  const TextureSlot* s = SlotAt(kSlotBackground);
+  const TextureSlot* s = SlotAt(gRender.textures, kSlotBackground);
   // Drawn at its natural size from the top left: it covers the layout when at least as large.
   return s && s->texture && s->texture.Opaque() && s->width >= gRender.layout.Width() && s->height >= gRender.layout.Height();
 }
 
 void DrawOverlays() {
-  const HistoryView history = CurrentHistory();
+  const HistoryView history = CurrentHistory(gRender.sources);
   if (!history.text.empty()) DrawHistoryPanel(history.firstLine);
-  if (const std::string search = CurrentSearchLine(); !search.empty()) DrawSearchLine(search);
+  if (const std::string search = CurrentSearchLine(gRender.sources); !search.empty()) DrawSearchLine(search);
   if (gRender.frame.volumeGauge) DrawVolumeBar();
   if (!gRender.sources.notice.empty()) DrawNotice(gRender.sources.notice);
 }

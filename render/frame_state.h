@@ -2,7 +2,7 @@
 // volume gauge's value as the shell hands it.
 #pragma once
 
-#include "render/layout.h"
+#include "render/layout_record.h"
 
 #include <array>
 #include <optional>

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "render/layout.h"
+#include "render/layout_record.h"
 
 // The keys every object but the background carries (the text keys only on text objects).
 enum class ObjectKey : int {

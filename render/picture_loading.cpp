@@ -23,7 +23,7 @@
 namespace {
 
 int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
-  TextureSlot* target = SlotAt(slot);
+  TextureSlot* target = SlotAt(gRender.textures, slot);
   platform::Device* device = CurrentDevice();
   if (!target || !device) return 0;
   const std::string file = platform::ResolvePath(path);
@@ -83,10 +83,10 @@ int WrapPosition(int position, int count) {
 // Fills the per-line slots, reusing a picture that an earlier page already loaded.
 void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int topIndex) {
   std::array<TextureSlot, kMaxListItems> previous;
-  for (int i = 0; i < kMaxListItems; ++i) previous[i] = std::move(*SlotAt(kSlotFirstLine + i));
+  for (int i = 0; i < kMaxListItems; ++i) previous[i] = std::move(*SlotAt(gRender.textures, kSlotFirstLine + i));
   gRender.frame.lineSlots.fill(0);
   for (int i = 0; i < lines && i < count; ++i) {
-    const ShownGame game = GameAt(WrapPosition(topIndex + i, count));
+    const ShownGame game = GameAt(gRender.sources, WrapPosition(topIndex + i, count));
     const int slot = kSlotFirstLine + i;
     // A picture the previous page already showed is moved into place, not decoded again.
     bool fresh = false;
@@ -98,7 +98,7 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
       const std::string file = platform::ResolvePath(path);
       for (TextureSlot& old : previous)
         if (old.texture && old.source == file) {
-          *SlotAt(slot) = std::move(old);
+          *SlotAt(gRender.textures, slot) = std::move(old);
           fresh = true;
           break;
         }
@@ -121,34 +121,6 @@ int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path) 
   CountContentChange();
   // The image decoder reads the first image of an icon, its mask applied.
   return LoadPicture(slot, colourKey, path);
-}
-
-int FindImageFile(std::string& path, std::string_view extensions) {
-  std::size_t start = 0;
-  while (start <= extensions.size()) {
-    std::size_t end = extensions.find(';', start);
-    if (end == std::string_view::npos) end = extensions.size();
-    const std::string_view ext = extensions.substr(start, end - start);
-    std::string candidate = path;
-    if (!ext.empty()) candidate += "." + std::string(ext);
-    const std::string file = platform::ResolvePath(candidate);
-    if (platform::FileExists(file)) {
-      path = file;
-      return 1;
-    }
-    start = end + 1;
-  }
-  return 0;
-}
-
-std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::string_view extensions) {
-  if (dir.empty()) return {};
-  for (std::string_view name : {game.romName, game.romOf}) {
-    if (name.empty()) continue;
-    std::string path = platform::JoinPath(dir, name);
-    if (FindImageFile(path, extensions)) return path;
-  }
-  return {};
 }
 
 int LoadTemplateImages(const std::string& installDir, const std::string& templateName) {
@@ -177,10 +149,10 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
 int LoadSelectionMedia() {
   CountContentChange();
   VideoSnapSelectionChanged(platform::GetTickCount());
-  const int count = GameCount();
-  const ListPosition where = CurrentListPosition();
+  const int count = GameCount(gRender.sources);
+  const ListPosition where = CurrentListPosition(gRender.sources);
   const std::optional<ShownGame> game =
-      count > 0 ? std::optional<ShownGame>(GameAt(WrapPosition(where.topIndex + where.row, count))) : std::nullopt;
+      count > 0 ? std::optional<ShownGame>(GameAt(gRender.sources, WrapPosition(where.topIndex + where.row, count))) : std::nullopt;
   for (int object = kSnap; object <= kCustom6; ++object) {
     LayoutObject& o = gRender.layout.objects[object];
     if (!o.visible || o.mediaDirectory.empty()) continue;
@@ -188,7 +160,7 @@ int LoadSelectionMedia() {
     if (game && LoadGameMedia(slot, o.mediaDirectory, *game, kImageExtensions, false)) {
       o.textureSlot = slot;
     } else {
-      *SlotAt(slot) = {};
+      *SlotAt(gRender.textures, slot) = {};
       o.textureSlot = object == kSnap ? kSlotMissingSnap : object == kMarquee ? kSlotMissingMarquee : 0;
     }
   }

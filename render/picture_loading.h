@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "render/media_files.h"
 #include "render/render_sources.h"
 
 // Colour key that turns keying off (0x1000000 + 0xFF000000 wraps to 0).
@@ -16,16 +17,6 @@ constexpr std::uint32_t kNoColourKey = 0x1000000;
 int LoadTexture(int slot, std::uint32_t colourKey, const std::string& path);
 // The first image of an .ico file (colour and mask) into a slot.
 int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path);
-
-// The first existing file among path + "." + each ";"-separated extension (an empty entry
-// tries the path alone), written back into path. Letter case does not matter.
-int FindImageFile(std::string& path, std::string_view extensions);
-constexpr std::string_view kImageExtensions = "png;jpg;bmp;gif";
-constexpr std::string_view kClipExtensions = "mp4;mkv;webm;avi;flv";
-
-// The path of the game's media file in dir with one of the extensions: by its ROM name,
-// else its parent's; empty when there is none.
-std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::string_view extensions);
 
 // Template pictures into their slots, then the fonts of all 15 text styles; sets
 // DeviceReady. Always 1.

@@ -82,7 +82,7 @@ int CurrentRotation() {
 
 void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
                          float angle, std::uint32_t colour, float e) {
-  const TextureSlot* s = SlotAt(slot);
+  const TextureSlot* s = SlotAt(gRender.textures, slot);
   platform::Device* device = CurrentDevice();
   if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
   const float umax = float(s->width) > w ? w / float(s->width) : 1.0f;
@@ -131,7 +131,7 @@ int DrawFrame(int mode) {
   gRender.display.frameInProgress = true;
   AdvanceTransition();
 
-  const TextureSlot& layoutSlot = *SlotAt(kSlotLayout);
+  const TextureSlot& layoutSlot = *SlotAt(gRender.textures, kSlotLayout);
   if (!layoutSlot.texture || !device->SetTarget(&layoutSlot.texture)) {
     ReportD3DError(kD3DErrInvalidCall, "GetSurfaceLevel");
     gRender.display.frameInProgress = false;
@@ -149,6 +149,8 @@ int DrawFrame(int mode) {
     CountContentChange();  // the layout target no longer holds the layout
   } else {
     StopSlideClip();
+    // The layout drawn afresh shows whole: a cross-fade ends with the slide show.
+    gRender.screen.crossFadeAlpha = 255;
     ComposeLayout(e);
   }
   DrawOverlays();

@@ -5,14 +5,6 @@
 
 #include <cstdint>
 
-struct ScreenState {
-  float angle = 0.0f;         // spin of the layout during a transition, radians
-  int crossFadeAlpha = 255;   // alpha of the layout over the backdrop
-  int crossFadeStep = 0;      // added after each frame while below 255
-  int drawnCrossFadeAlpha = 255;  // the alpha the last frame was drawn with
-  bool slideShowActive = false;  // the slide show replaces the layout
-};
-
 // Frame modes: 0 normal; 1 before a configuration switch (the screen is kept in the
 // backdrop); 2 after it (the backdrop turns black when the layout fills the display in
 // one direction); 3 when the slide show ends (black backdrop, nothing presented).

@@ -7,7 +7,6 @@
 #include "render/layout.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
-#include "render/screen.h"
 #include "render/scroll_text.h"
 #include "render/texture_table.h"
 #include "render/video_snap.h"
@@ -81,10 +80,10 @@ bool IsMovingPicture(int index) {
 LayerKey CurrentKey(float e) {
   LayerKey k;
   k.e = e;
-  const ListPosition where = CurrentListPosition();
+  const ListPosition where = CurrentListPosition(gRender.sources);
   k.topIndex = where.topIndex;
   k.row = where.row;
-  k.gameCount = GameCount();
+  k.gameCount = GameCount(gRender.sources);
   const Layout& l = gRender.layout;
   k.pulseDirection = l.pulseDirection;
   // The pulse changes the selection's alpha every frame: then it is a moving piece.
@@ -126,7 +125,7 @@ std::vector<Piece> Pieces() {
           pieces.push_back({index, ObjectPart::kWhole, Around(o.left, o.top, o.width, o.height), false});
         } else {
           pieces.push_back({index, ObjectPart::kAllButSelection, Around(o.left, o.top, o.width, o.height), false});
-          const int row = CurrentListPosition().row;
+          const int row = CurrentListPosition(gRender.sources).row;
           pieces.push_back({index, ObjectPart::kSelectionOnly,
                             Around(o.left, o.top + l.itemHeight * row, o.width, l.itemHeight), true});
         }
@@ -194,10 +193,9 @@ void ComposeEverything(float e) {
 }  // namespace
 
 void ComposeLayout(float e) {
-  gRender.screen.crossFadeAlpha = 255;
   ForgetWhatChanged();
   platform::Device* device = CurrentDevice();
-  const TextureSlot* layoutSlot = SlotAt(kSlotLayout);
+  const TextureSlot* layoutSlot = SlotAt(gRender.textures, kSlotLayout);
   const bool usable = gLayer.enabled && device && layoutSlot && layoutSlot->texture && !OverlaysShown();
   const LayerKey key = CurrentKey(e);
   if (!usable || !gLayer.keyValid || !(key == gLayer.key)) {

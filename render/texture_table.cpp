@@ -1,13 +1,16 @@
 #include "render/texture_table.h"
 
-#include "render/render_state.h"
-
-TextureSlot* SlotAt(int slot) {
+TextureSlot* SlotAt(TextureTable& table, int slot) {
   if (slot < 0 || slot >= kTextureSlotCount) return nullptr;
-  return &gRender.textures.entries[static_cast<std::size_t>(slot)];
+  return &table.entries[static_cast<std::size_t>(slot)];
 }
 
-bool SlotLoaded(int slot) {
-  const TextureSlot* s = SlotAt(slot);
+const TextureSlot* SlotAt(const TextureTable& table, int slot) {
+  if (slot < 0 || slot >= kTextureSlotCount) return nullptr;
+  return &table.entries[static_cast<std::size_t>(slot)];
+}
+
+bool SlotLoaded(const TextureTable& table, int slot) {
+  const TextureSlot* s = SlotAt(table, slot);
   return s && static_cast<bool>(s->texture);
 }

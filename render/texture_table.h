@@ -40,6 +40,7 @@ struct TextureTable {
 };
 
 // The slot, or nullptr when the number is outside the table.
-TextureSlot* SlotAt(int slot);
+TextureSlot* SlotAt(TextureTable& table, int slot);
+const TextureSlot* SlotAt(const TextureTable& table, int slot);
 // True when the slot holds a texture.
-bool SlotLoaded(int slot);
+bool SlotLoaded(const TextureTable& table, int slot);

@@ -6,7 +6,7 @@
 #include "platform/audio.h"
 #include "render/clip_player.h"
 #include "render/layout.h"
-#include "render/picture_loading.h"
+#include "render/media_files.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/texture_table.h"
@@ -45,11 +45,11 @@ void StopClip() {
 void StartClip() {
   gVideo.resting = false;
   const RenderSources& r = gRender.sources;
-  const int count = GameCount();
+  const int count = GameCount(gRender.sources);
   if (!gRender.layout.objects[kSnap].visible || r.videoDir.empty() || count <= 0) return;
-  const ListPosition where = CurrentListPosition();
+  const ListPosition where = CurrentListPosition(gRender.sources);
   const int position = ((where.topIndex + where.row) % count + count) % count;
-  const std::string path = FindGameMedia(r.videoDir, GameAt(position), kClipExtensions);
+  const std::string path = FindGameMedia(r.videoDir, GameAt(gRender.sources, position), kClipExtensions);
   if (path.empty()) return;
   std::optional<platform::SoundFormat> sound;
   if (r.videoSound) sound = platform::DeviceSoundFormat();

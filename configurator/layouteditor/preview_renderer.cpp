@@ -59,7 +59,7 @@ void MakeIconPlaceholder() {
       const bool edge = x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
       rgba.insert(rgba.end(), {255, std::uint8_t(edge ? 255 : 0), std::uint8_t(edge ? 255 : 0), 255});
     }
-  TextureSlot& slot = *SlotAt(kSlotSlide);
+  TextureSlot& slot = *SlotAt(gRender.textures, kSlotSlide);
   slot = {};
   slot.texture = device->CreateTexture(kSize, kSize, rgba, nullptr);
   slot.width = slot.height = kSize;
@@ -132,7 +132,7 @@ void PreviewRenderer::ShowGame(const PreviewGames* games, int position) {
   // and the Custom objects show the template's pictures again.
   HandSampleContents();
   for (int k = 0; k < 6; ++k)
-    if (SlotLoaded(kSlotCustomTemplate1 + k)) gRender.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
+    if (SlotLoaded(gRender.textures, kSlotCustomTemplate1 + k)) gRender.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
 }
 
 void PreviewRenderer::SetScrollText(const std::string& text) {

@@ -6,6 +6,7 @@
 #include "render/frame_state.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_state.h"
@@ -141,7 +142,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
     case KeyAction::VolumeUp: HoldVolumeKey(kVolumeStep); break;
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
-      s.rotation = SetRotation(s.rotation + 1);
+      s.rotation = SetRotation(gRender.sources, s.rotation + 1);
       AskForFrame();
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;

@@ -37,7 +37,7 @@ void SyncRenderSources() {
   r.videoDir = s.videoDir;
   r.videoSound = s.videoSon;
   r.scrDuration = s.scrDuration;
-  s.rotation = SetRotation(s.rotation);
+  s.rotation = SetRotation(gRender.sources, s.rotation);
   // While a search is open the list shows its matches, the first one selected on top.
   r.listPosition = [] { return SearchOpen() ? ListPosition{} : ListPosition{gShell.listWindow.topIndex, gShell.listWindow.row}; };
   r.gameCount = [] { return SearchOpen() ? SearchMatchCount() : static_cast<int>(gCatalogue.games.entryCount); };

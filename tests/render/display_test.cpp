@@ -12,8 +12,8 @@ TEST_F(DisplayTest, LayoutTargetFallsBackToPowersOfTwo) {
   gRender.sources.hautFen = 600;
   gRender.display.powerOfTwoTexturesOnly = true;
   ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
-  EXPECT_EQ(SlotAt(kSlotLayout)->width, 1024);
-  EXPECT_EQ(SlotAt(kSlotLayout)->height, 1024);
+  EXPECT_EQ(SlotAt(gRender.textures, kSlotLayout)->width, 1024);
+  EXPECT_EQ(SlotAt(gRender.textures, kSlotLayout)->height, 1024);
   // A layout drawn from the larger texture still lands at its place on the screen.
   WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nBackGround_visible=YES");
   WritePng("Templates/T/layout.png", render_test::Solid(640, 480, 0xFFFF0000));
@@ -40,18 +40,18 @@ TEST_F(DisplayTest, ErrorsAreNamedAndReleasesEmptyTheTables) {
   WritePng("Templates/T/ListSelection.png", render_test::Solid(4, 4, 0xFFFFFFFF));
   Open(800, 600);
   EXPECT_TRUE(gRender.display.deviceReady);
-  ASSERT_TRUE(SlotLoaded(kSlotSelection));
+  ASSERT_TRUE(SlotLoaded(gRender.textures, kSlotSelection));
   ReleaseMedia();
   EXPECT_FALSE(gRender.display.deviceReady);
-  EXPECT_FALSE(SlotLoaded(kSlotSelection));
-  EXPECT_TRUE(SlotLoaded(kSlotLayout));  // the layout target stays
+  EXPECT_FALSE(SlotLoaded(gRender.textures, kSlotSelection));
+  EXPECT_TRUE(SlotLoaded(gRender.textures, kSlotLayout));  // the layout target stays
   ReleaseForReset();
-  EXPECT_FALSE(SlotLoaded(kSlotLayout));
+  EXPECT_FALSE(SlotLoaded(gRender.textures, kSlotLayout));
   EXPECT_EQ(ResetDisplay(), 1);
   EXPECT_EQ(SetupRenderState(), 1);
-  EXPECT_TRUE(SlotLoaded(kSlotLayout));
+  EXPECT_TRUE(SlotLoaded(gRender.textures, kSlotLayout));
   LoadTemplateImages(dir.path(), "T");
-  EXPECT_TRUE(SlotLoaded(kSlotSelection));
+  EXPECT_TRUE(SlotLoaded(gRender.textures, kSlotSelection));
   EXPECT_EQ(DrawFrame(0), 1);
 }
 

@@ -22,7 +22,7 @@ class FrameCompositionTest : public RenderFixture {
     Open(800, 600, windowed);
   }
   void DrawIntoLayout(const std::function<void()>& draw) {
-    Device().SetTarget(&SlotAt(kSlotLayout)->texture);
+    Device().SetTarget(&SlotAt(gRender.textures, kSlotLayout)->texture);
     Device().Clear(0xFF000000);
     draw();
     Device().SetTarget(nullptr);
@@ -170,8 +170,8 @@ TEST_F(FrameCompositionTest, FontsBelowSixPixelsDrawNothing) {
   OpenPlain("Info_visible=YES\nInfo_left=0\nInfo_top=0\nInfo_width=400\nInfo_height=40\nInfo_font_sizey=5\n"
             "Info1_visible=YES\nInfo1_left=0\nInfo1_top=100\nInfo1_width=400\nInfo1_height=40\n"
             "Info1_font_sizey=20\nInfo1_fontname=Arial");
-  EXPECT_EQ(FontAt(kInfo), nullptr);
-  ASSERT_NE(FontAt(kInfo1), nullptr);
+  EXPECT_EQ(FontAt(gRender.fonts, kInfo), nullptr);
+  ASSERT_NE(FontAt(gRender.fonts, kInfo1), nullptr);
   ASSERT_EQ(DrawFrame(0), 1);
   auto lit = [&](int y0) {
     Device().SetTarget(nullptr);

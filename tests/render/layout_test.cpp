@@ -6,6 +6,7 @@
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/layout.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "platform/debug_log.h"

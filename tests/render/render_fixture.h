@@ -16,6 +16,7 @@
 #include "render/layout.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "render/screen.h"
 #include "render/scroll_text.h"
@@ -127,7 +128,7 @@ class RenderFixture : public ::testing::Test {
     return Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
   }
   std::uint32_t LayoutPixel(int x, int y) {
-    Device().SetTarget(&SlotAt(kSlotLayout)->texture);
+    Device().SetTarget(&SlotAt(gRender.textures, kSlotLayout)->texture);
     const std::uint32_t p = Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
     Device().SetTarget(nullptr);
     return p;

@@ -55,19 +55,19 @@ TEST_F(ScreenTest, LayoutAsLargeAsTheDisplayHasNoShadowAndNoOffset) {
 
 TEST_F(ScreenTest, RotationTwoIsUpsideDownAndOutOfRangeBecomesZero) {
   Background(800, 600);
-  SetRotation(2);
+  SetRotation(gRender.sources, 2);
   Open(800, 600);
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(0, 0), kBlue);
   EXPECT_PIXEL(Screen(799, 599), kRed);
-  SetRotation(1);  // a quarter turn clockwise: the left half comes on top
+  SetRotation(gRender.sources, 1);  // a quarter turn clockwise: the left half comes on top
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(400, 10), kRed);
   EXPECT_PIXEL(Screen(400, 590), kBlue);
-  SetRotation(3);
+  SetRotation(gRender.sources, 3);
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_PIXEL(Screen(400, 10), kBlue);
-  SetRotation(7);
+  SetRotation(gRender.sources, 7);
   ASSERT_EQ(DrawFrame(0), 1);
   EXPECT_EQ(gRender.sources.rotation, 0);  // the value kept too
   EXPECT_PIXEL(Screen(0, 0), kRed);

@@ -1,5 +1,6 @@
 #include "render/animations.h"
 #include "render/picture_scroll.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "render/still_layer.h"
 #include "render_fixture.h"

@@ -7,6 +7,7 @@
 #include "temp_dir.h"
 
 #include "catalogue/statistics.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver_timer.h"

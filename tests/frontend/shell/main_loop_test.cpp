@@ -1,5 +1,6 @@
 #include "render/animation_clock.h"
 #include "render/screen.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/loop_timing.h"

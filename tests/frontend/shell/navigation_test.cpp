@@ -5,6 +5,7 @@
 
 #include "catalogue/game_list.h"
 #include "render/layout.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/shell_state.h"
 

@@ -13,6 +13,7 @@
 #include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/layout.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/input_state.h"
 #include "catalogue/list_window.h"

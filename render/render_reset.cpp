@@ -1,0 +1,12 @@
+#include "render/render_reset.h"
+
+#include "render/display.h"
+#include "render/render_state.h"
+#include "render/still_layer.h"
+
+void ResetRenderState() {
+  // Textures and fonts go before the device that made them.
+  ReleaseAll();
+  gRender = {};
+  SetStillLayerEnabled(true);
+}
