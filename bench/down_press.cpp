@@ -35,6 +35,13 @@
 #include "platform/window.h"
 #include "tests/virtual_pad.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::gRender;
+
 namespace {
 
 // The allocator setting the frontend takes at start-up, so that reloads cost what they

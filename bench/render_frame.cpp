@@ -21,6 +21,21 @@
 #include "platform/message_box.h"
 #include "tests/temp_dir.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::Layout;
+using render::ListPosition;
+using render::LoadLayout;
+using render::LoadSelectionMedia;
+using render::ReadLayoutText;
+using render::ReleaseAll;
+using render::ShownGame;
+using render::UpdateAnimations;
+using render::gRender;
+using render::kMarquee;
+using render::kSnap;
+
 namespace {
 
 using bench::Gradient;

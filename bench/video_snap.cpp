@@ -36,6 +36,16 @@
 #include "render/screen.h"
 #include "render/video_snap.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::StopVideoSnap;
+using render::VideoSnapStep;
+using render::gRender;
+using render::kVideoRestMs;
+
 namespace {
 
 [[maybe_unused]] const bool kAllocatorAsInTheFrontend = (platform::KeepFreedMemoryForReuse(), true);

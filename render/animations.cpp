@@ -11,6 +11,8 @@
 #include <array>
 #include <optional>
 
+namespace render {
+
 namespace {
 
 constexpr std::uint32_t kPulseTick = 50;
@@ -96,3 +98,5 @@ bool UpdateAnimations(std::uint32_t now) {
   UpdateNextFrameTime(now);
   return DueTicks() != before;
 }
+
+}  // namespace render

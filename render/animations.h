@@ -6,6 +6,8 @@
 
 #include "render/scroll_text.h"
 
+namespace render {
+
 // Selection pulse (and the blinking scroll text), transition, scroll text, scrolling
 // pictures, in this order; then NextFrameTime = the earliest due clock. True
 // when a clock stepped, i.e. the next frame differs from the last one.
@@ -17,3 +19,5 @@ void StepPulse(std::uint32_t now);
 
 // The selected game's texts, as the scroll text's tags show them; nothing for an empty list.
 std::optional<GameTexts> SelectedGameTexts();
+
+}  // namespace render

@@ -10,6 +10,8 @@
 #include "render/render_state.h"
 #include "render/texture_table.h"
 
+namespace render {
+
 namespace {
 
 // While the clip opens or its decoder is behind, the next look comes this soon.
@@ -101,3 +103,5 @@ bool IsClipFile(const std::string& path) {
   }
   return false;
 }
+
+}  // namespace render

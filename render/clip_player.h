@@ -11,6 +11,8 @@
 
 #include "platform/video_clip.h"
 
+namespace render {
+
 class ClipPlayer {
  public:
   explicit ClipPlayer(int slot) : slot_(slot) {}
@@ -46,3 +48,5 @@ class ClipPlayer {
 
 // A file name with one of kClipExtensions, in any letter case.
 bool IsClipFile(const std::string& path);
+
+}  // namespace render

@@ -11,6 +11,8 @@
 
 #include <string>
 
+namespace render {
+
 namespace {
 
 bool IsPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
@@ -165,3 +167,5 @@ void SetDrawLock(int flag) {
   // One thread draws: the lock only keeps a frame from starting while resources change.
   gRender.display.frameInProgress = flag != 0;
 }
+
+}  // namespace render

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace render {
+
 // Error codes named in the message boxes (values of the original drawing interface).
 enum D3DErrorCode : std::uint32_t {
   kD3DErrWrongTextureFormat = 0x88760818,
@@ -61,3 +63,5 @@ std::string_view D3DErrorName(std::uint32_t code);
 void SetDrawLock(int flag);
 
 platform::Device* CurrentDevice();
+
+}  // namespace render

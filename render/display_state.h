@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+namespace render {
+
 enum class DisplayKind { kMainWindow, kOffscreen };
 
 struct DisplayState {
@@ -25,3 +27,5 @@ struct DisplayState {
   // step that fails every frame, is shown once and then only logged.
   std::set<std::string> reportedErrors;
 };
+
+}  // namespace render

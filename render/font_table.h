@@ -8,6 +8,8 @@
 #include <array>
 #include <memory>
 
+namespace render {
+
 struct FontEntry {
   std::unique_ptr<platform::Font> font;
   platform::GlyphAtlas atlas;
@@ -19,3 +21,5 @@ struct FontTable {
 
 // The atlas of a font index, or nullptr when that index has no font.
 platform::GlyphAtlas* FontAt(FontTable& table, int index);
+
+}  // namespace render

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace render {
+
 namespace {
 
 std::uint32_t WithAlpha(int alpha, std::uint32_t colour) {
@@ -246,3 +248,5 @@ void DrawOverlays() {
   if (gRender.frame.volumeGauge) DrawVolumeBar();
   if (!gRender.sources.notice.empty()) DrawNotice(gRender.sources.notice);
 }
+
+}  // namespace render

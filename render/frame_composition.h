@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace render {
+
 // One picture of the texture table in a rectangle. Fit modes: 0 natural size from the
 // top left, cropped (never enlarged); 1 fitted inside keeping proportions, centred;
 // anything else stretched. e widens the quad on each side (0.5 full screen, 1 windowed);
@@ -39,3 +41,5 @@ bool BackgroundCoversLayout();
 // a value, the owner's notice when there is one.
 void DrawOverlays();
 bool OverlaysShown();
+
+}  // namespace render

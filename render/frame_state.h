@@ -7,7 +7,11 @@
 #include <array>
 #include <optional>
 
+namespace render {
+
 struct FrameState {
   std::array<int, kMaxListItems> lineSlots{};  // LineSlots: texture slot per visible line
   std::optional<int> volumeGauge;              // 0-1000, shown while a volume key is held
 };
+
+}  // namespace render

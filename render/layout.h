@@ -8,6 +8,8 @@
 
 #include "render/layout_record.h"
 
+namespace render {
+
 // Fills `layout` from the text of a Layout.cfg (everything but the media directories,
 // texture slots and scroll offsets, which belong to the configuration and the drawing).
 // Pure: no files, no follow-up steps.
@@ -28,3 +30,5 @@ void StoreMediaDirectories(Layout& layout, const std::string& snap, const std::s
                            const std::array<std::string, 6>& custom);
 
 std::string TemplateDirectory(const std::string& installDir, const std::string& templateName);
+
+}  // namespace render

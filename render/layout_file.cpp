@@ -5,6 +5,8 @@
 #include "platform/text_file.h"
 #include "platform/text.h"
 
+namespace render {
+
 namespace {
 constexpr std::size_t kValueField = 100;  // the reader's buffer: values up to 99 bytes
 }
@@ -34,3 +36,5 @@ bool LayoutKeyReader::Boolean(std::string_view key) const {
 std::string LayoutKeyReader::Text(std::string_view key, std::string_view def, std::size_t field) const {
   return platform::CutToField(ValueOr(key, def), field);
 }
+
+}  // namespace render

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace render {
+
 class LayoutKeyReader {
  public:
   LayoutKeyReader(std::string_view text, const std::vector<std::string>& keys);
@@ -21,3 +23,5 @@ class LayoutKeyReader {
   std::string_view ValueOr(std::string_view key, std::string_view def) const;
   std::unordered_map<std::string, std::string> values_;  // lower-case key -> value as read
 };
+
+}  // namespace render

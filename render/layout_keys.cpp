@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace render {
+
 namespace {
 
 // The key prefix of each object, in the frontend's numbering.
@@ -103,3 +105,5 @@ std::array<int, kLayoutObjectCount> DrawOrderOf(const std::array<int, kLayoutObj
   }
   return slots;
 }
+
+}  // namespace render

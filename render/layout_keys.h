@@ -12,6 +12,8 @@
 
 #include "render/layout_record.h"
 
+namespace render {
+
 // The keys every object but the background carries (the text keys only on text objects).
 enum class ObjectKey : int {
   kScrollX, kScrollY, kLeft, kTop, kWidth, kHeight, kVisible, kAlpha, kStretch, kOrder,
@@ -60,3 +62,5 @@ const std::vector<std::string>& AllFrontendKeys();
 // object takes slot order - 1 while that slot is free; every slot left over takes the
 // smallest index not placed yet. Slot 0 is drawn first, underneath.
 std::array<int, kLayoutObjectCount> DrawOrderOf(const std::array<int, kLayoutObjectCount>& orders);
+
+}  // namespace render

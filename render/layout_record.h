@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace render {
+
 // Object indices; the names are the key prefixes of Layout.cfg.
 enum LayoutObjectIndex : int {
   kBackGround = 0,
@@ -75,3 +77,5 @@ struct Layout {
 // table of render/layout_keys.cpp.
 std::string_view LayoutObjectName(int index);
 bool IsTextObject(int index);  // List, Info, Info1-3, ScrollText
+
+}  // namespace render

@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
+namespace render {
+
 int FindImageFile(std::string& path, std::string_view extensions) {
   std::size_t start = 0;
   while (start <= extensions.size()) {
@@ -30,3 +32,5 @@ std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::st
   }
   return {};
 }
+
+}  // namespace render

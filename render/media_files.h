@@ -7,6 +7,8 @@
 
 #include "render/render_sources.h"
 
+namespace render {
+
 constexpr std::string_view kImageExtensions = "png;jpg;bmp;gif";
 constexpr std::string_view kClipExtensions = "mp4;mkv;webm;avi;flv";
 
@@ -17,3 +19,5 @@ int FindImageFile(std::string& path, std::string_view extensions);
 // The path of the game's media file in dir with one of the extensions: by its ROM name,
 // else its parent's; empty when there is none.
 std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::string_view extensions);
+
+}  // namespace render

@@ -20,6 +20,8 @@
 #include <optional>
 #include <utility>
 
+namespace render {
+
 namespace {
 
 int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
@@ -171,3 +173,5 @@ int LoadSelectionMedia() {
     LoadLineMedia(true, gRender.sources.iconsDir, lines, count, where.topIndex);
   return 1;
 }
+
+}  // namespace render

@@ -9,6 +9,8 @@
 #include "render/media_files.h"
 #include "render/render_sources.h"
 
+namespace render {
+
 // Colour key that turns keying off (0x1000000 + 0xFF000000 wraps to 0).
 constexpr std::uint32_t kNoColourKey = 0x1000000;
 
@@ -25,3 +27,5 @@ int LoadTemplateImages(const std::string& installDir, const std::string& templat
 // The selected game's snapshot, marquee and Custom pictures, and the visible lines'
 // images or icons. Always 1.
 int LoadSelectionMedia();
+
+}  // namespace render

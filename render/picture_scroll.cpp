@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace render {
+
 std::uint32_t PictureScrollPeriod(float speed) {
   const float s = std::min(std::fabs(speed), 10.0f);
   return static_cast<std::uint32_t>(std::trunc((11 - s) * 10 - 5));
@@ -51,3 +53,5 @@ void StepPictureScroll(std::uint32_t now) {
     }
   }
 }
+
+}  // namespace render

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace render {
+
 // Period of a scroll speed: (11 - |s|) * 10 - 5 ms; speeds beyond 10 act as 10.
 std::uint32_t PictureScrollPeriod(float speed);
 // Restarts the scroll clocks of the visible Custom pictures (after every layout load).
@@ -11,3 +13,5 @@ void InitPictureScroll();
 void InitPictureScroll(std::uint32_t now);
 // Advances every due picture scroll clock.
 void StepPictureScroll(std::uint32_t now);
+
+}  // namespace render

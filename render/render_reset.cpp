@@ -4,9 +4,13 @@
 #include "render/render_state.h"
 #include "render/still_layer.h"
 
+namespace render {
+
 void ResetRenderState() {
   // Textures and fonts go before the device that made them.
   ReleaseAll();
   gRender = {};
   SetStillLayerEnabled(true);
 }
+
+}  // namespace render

@@ -1,5 +1,7 @@
 #include "render/render_sources.h"
 
+namespace render {
+
 ListPosition CurrentListPosition(const RenderSources& sources) {
   return sources.listPosition ? sources.listPosition() : ListPosition{};
 }
@@ -22,3 +24,5 @@ int SetRotation(RenderSources& sources, int quarterTurns) {
   sources.rotation = quarterTurns < 0 || quarterTurns > 3 ? 0 : quarterTurns;
   return sources.rotation;
 }
+
+}  // namespace render

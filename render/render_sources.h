@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace render {
+
 struct ListPosition {
   int topIndex = 0;  // display position on the first line
   int row = 0;       // line of the selection
@@ -64,3 +66,5 @@ HistoryView CurrentHistory(const RenderSources& sources);
 std::string CurrentSearchLine(const RenderSources& sources);
 // A rotation outside 0-3 becomes 0; returns the value kept.
 int SetRotation(RenderSources& sources, int quarterTurns);
+
+}  // namespace render

@@ -1,3 +1,7 @@
 #include "render/render_state.h"
 
+namespace render {
+
 RenderState gRender;
+
+}  // namespace render

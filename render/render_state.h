@@ -12,6 +12,8 @@
 #include "render/scroll_text_state.h"
 #include "render/texture_table.h"
 
+namespace render {
+
 struct RenderState {
   DisplayState display;
   TextureTable textures;
@@ -25,3 +27,5 @@ struct RenderState {
 };
 
 extern RenderState gRender;
+
+}  // namespace render

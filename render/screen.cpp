@@ -19,6 +19,8 @@
 #include <numbers>
 #include <vector>
 
+namespace render {
+
 namespace {
 
 // The slide-show picture fitted into the layout. When the slide show's clock offers a
@@ -202,3 +204,5 @@ int DrawFrame(int mode) {
   gRender.display.frameInProgress = false;
   return 1;
 }
+
+}  // namespace render

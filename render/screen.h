@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace render {
+
 // Frame modes: 0 normal; 1 before a configuration switch (the screen is kept in the
 // backdrop); 2 after it (the backdrop turns black when the layout fills the display in
 // one direction); 3 when the slide show ends (black backdrop, nothing presented).
@@ -22,3 +24,5 @@ void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx,
 
 // The rotation of the render sources, 0-3.
 int CurrentRotation();
+
+}  // namespace render

@@ -7,6 +7,8 @@
 #include "platform/text.h"
 #include "render/render_state.h"
 
+namespace render {
+
 namespace {
 
 int WidthAt(const ScrollText& st, std::size_t i) {
@@ -211,3 +213,5 @@ void ApplyScrollTextBlink(bool rising, int elapsedMs) {
 }
 
 ScrollTextDrawing ScrollTextToDraw() { return ScrollTextToDraw(gRender.scrollText, ScrollBoxOf(gRender.layout)); }
+
+}  // namespace render

@@ -12,6 +12,8 @@
 #include "render/layout.h"
 #include "render/scroll_text_state.h"
 
+namespace render {
+
 // The selected game's texts that tags may insert; nullptr when the selected list
 // position has no game.
 struct GameTexts {
@@ -78,3 +80,5 @@ void PrepareScrollText(ScrollText& st, const ScrollBox& box);
 ScrollTag ScrollTextTag(ScrollText& st, const ScrollBox& box, const GameTexts* game);
 void StepScrollText(ScrollText& st, const ScrollBox& box, std::uint32_t now, const GameTexts* game);
 ScrollTextDrawing ScrollTextToDraw(const ScrollText& st, const ScrollBox& box);
+
+}  // namespace render

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace render {
+
 constexpr std::size_t kScrollSourceMax = 10000;     // bytes read from ScrollTexte.txt
 constexpr std::size_t kScrollWorkingMax = 1 << 20;  // inserted game data never grows it beyond
 constexpr std::uint32_t kScrollDefaultPeriod = 20;  // ms per pixel
@@ -27,3 +29,5 @@ struct ScrollText {
   std::uint32_t due = 0;              // scroll timer
   std::uint32_t period = kScrollDefaultPeriod;
 };
+
+}  // namespace render

@@ -3,6 +3,8 @@
 #include "render/clip_player.h"
 #include "render/texture_table.h"
 
+namespace render {
+
 namespace {
 
 struct SlideClip {
@@ -38,3 +40,5 @@ void StopSlideClip() {
   gSlideClip.player.Stop();
   gSlideClip.arrived = false;
 }
+
+}  // namespace render

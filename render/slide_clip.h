@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace render {
+
 // Starts the clip for the next slide; false when it cannot play (the slide stays).
 bool StartSlideClip(const std::string& path);
 // Puts the newest due frame into the slide's slot; true when a frame must be drawn.
@@ -16,3 +18,5 @@ std::optional<std::uint32_t> SlideClipDeadline(std::uint32_t now);
 // True once after the clip's first frame went into the slot: the slide changes there.
 bool TakeSlideClipArrival();
 void StopSlideClip();
+
+}  // namespace render

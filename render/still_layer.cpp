@@ -15,6 +15,8 @@
 #include <array>
 #include <vector>
 
+namespace render {
+
 namespace {
 
 // Quads reach up to a pixel beyond their rectangle (e = 1) and round to whole pixels.
@@ -234,3 +236,5 @@ void SetStillLayerEnabled(bool enabled) {
 }
 
 long FramesFromStillLayer() { return gLayer.framesFromLayer; }
+
+}  // namespace render

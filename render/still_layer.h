@@ -6,6 +6,8 @@
 // display) it knows from the drawing's generation counts, so nobody has to tell it.
 #pragma once
 
+namespace render {
+
 // The layout objects in draw order into the current target (the layout target), pixel
 // for pixel what DrawLayoutPass draws (e as for DrawQuad).
 void ComposeLayout(float e);
@@ -14,3 +16,5 @@ void ComposeLayout(float e);
 void SetStillLayerEnabled(bool enabled);
 // Frames composed from the layer since the program started (tests).
 long FramesFromStillLayer();
+
+}  // namespace render

@@ -12,6 +12,8 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
+namespace render {
+
 namespace {
 // No real layout comes near this; a larger file is read up to it.
 constexpr std::size_t kMaxLayoutFileBytes = std::size_t(16) << 20;
@@ -30,3 +32,5 @@ int LoadLayout(const std::string& installDir, const std::string& configName, con
   InitPictureScroll();
   return 1;
 }
+
+}  // namespace render

@@ -6,6 +6,8 @@
 #include "render/scroll_text.h"
 #include "platform/message_box.h"
 
+namespace render {
+
 int CreateTextStyleFont(int index, int height, const std::string& face, int weight) {
   if (index < 0 || index >= kLayoutObjectCount) return 0;
   FontEntry& entry = gRender.fonts.fonts[static_cast<std::size_t>(index)];
@@ -35,3 +37,5 @@ int CreateTextStyleFont(int index, int height, const std::string& face, int weig
   entry.font = std::move(font);
   return 1;
 }
+
+}  // namespace render

@@ -1,5 +1,7 @@
 #include "render/texture_table.h"
 
+namespace render {
+
 TextureSlot* SlotAt(TextureTable& table, int slot) {
   if (slot < 0 || slot >= kTextureSlotCount) return nullptr;
   return &table.entries[static_cast<std::size_t>(slot)];
@@ -14,3 +16,5 @@ bool SlotLoaded(const TextureTable& table, int slot) {
   const TextureSlot* s = SlotAt(table, slot);
   return s && static_cast<bool>(s->texture);
 }
+
+}  // namespace render

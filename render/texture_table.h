@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace render {
+
 // Fixed slots; 14 + i holds the image or icon of visible list line i.
 enum TextureSlotIndex : int {
   kSlotBackground = 0,
@@ -44,3 +46,5 @@ TextureSlot* SlotAt(TextureTable& table, int slot);
 const TextureSlot* SlotAt(const TextureTable& table, int slot);
 // True when the slot holds a texture.
 bool SlotLoaded(const TextureTable& table, int slot);
+
+}  // namespace render

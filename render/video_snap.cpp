@@ -11,6 +11,8 @@
 #include "render/render_state.h"
 #include "render/texture_table.h"
 
+namespace render {
+
 namespace {
 
 struct VideoSnap {
@@ -107,3 +109,5 @@ void StopVideoSnap() {
   StopClip();
   gVideo.resting = false;
 }
+
+}  // namespace render

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace render {
+
 // The selection has rested this long when its clip starts.
 constexpr std::uint32_t kVideoRestMs = 300;
 
@@ -24,3 +26,5 @@ std::optional<std::uint32_t> VideoSnapDeadline(std::uint32_t now);
 bool VideoSnapShown();
 // Stops the clip and forgets the selection (a launch, a switch, the end).
 void StopVideoSnap();
+
+}  // namespace render

@@ -2,6 +2,11 @@
 
 #include "configurator/layouteditor/object_numbering.h"
 
+using render::Layout;
+using render::LayoutObject;
+using render::TextStyle;
+using render::kList;
+
 namespace cfg {
 
 void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend) {

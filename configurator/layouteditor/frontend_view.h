@@ -11,6 +11,6 @@ namespace cfg {
 // faces), the draw order and the list settings. Media directories, texture slots, scroll
 // offsets, the selector's current opacity and pulse direction and the history panel's
 // style stay as `frontend` holds them: they belong to the drawing side and its clocks.
-void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend);
+void CopyToFrontendLayout(const EditorLayout& editor, render::Layout& frontend);
 
 }  // namespace cfg

@@ -20,6 +20,50 @@
 #include "render/texture_table.h"
 #include "platform/text.h"
 
+using render::AnimationClock;
+using render::CreateDisplay;
+using render::CreateTextStyleFont;
+using render::DisplayKind;
+using render::DrawLayoutPass;
+using render::GameTexts;
+using render::InitPictureScroll;
+using render::IsTextObject;
+using render::Layout;
+using render::LayoutObject;
+using render::ListPosition;
+using render::LoadSelectionMedia;
+using render::LoadTemplateImages;
+using render::PrepareScrollText;
+using render::RectOutline;
+using render::ScrollBoxOf;
+using render::ScrollTextOfFile;
+using render::SelectedGameTexts;
+using render::ShownGame;
+using render::SlotAt;
+using render::SlotLoaded;
+using render::StepPictureScroll;
+using render::StepPulse;
+using render::StepScrollText;
+using render::StoreMediaDirectories;
+using render::TextStyle;
+using render::TextureSlot;
+using render::gRender;
+using render::kCustom1;
+using render::kCustom6;
+using render::kDisplayFailed;
+using render::kLayoutObjectCount;
+using render::kMarquee;
+using render::kMaxListItems;
+using render::kScrollDefaultPeriod;
+using render::kScrollText;
+using render::kSlotCustomTemplate1;
+using render::kSlotMissingMarquee;
+using render::kSlotMissingSnap;
+using render::kSlotSlide;
+using render::kSnap;
+using render::CurrentDevice;
+
+
 namespace cfg {
 
 const char kSampleScrollText[] =

@@ -66,7 +66,7 @@ class PreviewRenderer {
   std::vector<std::uint8_t> DrawFrame(const SelectionFrame& frame);
 
   // The layout as drawn, with its scroll offsets and selector opacity.
-  const Layout& drawn() const;
+  const render::Layout& drawn() const;
 
  private:
   void HandSampleContents();

@@ -6,6 +6,9 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
+using render::FrameClocks;
+using render::gRender;
+
 namespace {
 constexpr std::uint32_t kPulsePeriod = 50;
 constexpr std::uint32_t kVolumePeriod = 50;

@@ -25,6 +25,12 @@
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
 
+using render::FrameClocks;
+using render::LoadSelectionMedia;
+using render::ReleaseMedia;
+using render::SetDrawLock;
+using render::gRender;
+
 namespace {
 
 constexpr std::uint32_t kTransitionFrameMs = 20;

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+using render::ReleaseAll;
+
 namespace {
 
 // The game's last process may hold the display device a moment after the game ended.

@@ -9,6 +9,13 @@
 #include "platform/memory.h"
 #include "platform/window.h"
 
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::ReleaseForReset;
+using render::ResetDisplay;
+using render::SetDrawLock;
+using render::SetupRenderState;
+
 void RecoverDisplay() {
   const Settings& s = gShell.settings;
   if (!s.modeFenetre && platform::MainWindowExists() && gShell.launched) platform::ShowMainWindow();

@@ -25,6 +25,9 @@
 #include "platform/clock.h"
 #include "settings/key_code_list.h"
 
+using render::SetRotation;
+using render::gRender;
+
 namespace {
 
 constexpr int kVolumeStep = 10;

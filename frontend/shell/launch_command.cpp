@@ -7,6 +7,8 @@
 #include "platform/paths.h"
 #include "settings/emulator_program.h"
 
+using render::FindImageFile;
+
 std::string RomPath(const Settings& settings, std::string_view romName) {
   std::string path = settings.romDir;
   path += '/';

@@ -38,6 +38,14 @@
 
 #include <memory>
 
+using render::LoadSelectionMedia;
+using render::ReleaseForReset;
+using render::ResetDisplay;
+using render::SetDrawLock;
+using render::SetupRenderState;
+using render::StopVideoSnap;
+using render::gRender;
+
 namespace {
 
 void HandOverDisplay(const Settings& s) {

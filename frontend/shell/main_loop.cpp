@@ -29,6 +29,16 @@
 #include "platform/window.h"
 #include "settings/key_code_list.h"
 
+using render::ClockDue;
+using render::CrossFadeRunning;
+using render::FrameClocks;
+using render::SlideClipDeadline;
+using render::SlideClipStep;
+using render::UpdateAnimations;
+using render::VideoSnapDeadline;
+using render::VideoSnapStep;
+using render::gRender;
+
 namespace {
 // NextFrameTime this far ahead means that no clock asked for a frame.
 constexpr std::uint32_t kNoFrameMark = 1000000;

@@ -6,6 +6,8 @@
 #include "render/layout.h"
 #include "render/render_state.h"
 
+using render::gRender;
+
 ListShape CurrentListShape() { return {gCatalogue.games.entryCount, gRender.layout.listNbItems}; }
 
 int CurrentEntry() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }

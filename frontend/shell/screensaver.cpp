@@ -13,6 +13,11 @@
 #include "platform/monitor_power.h"
 #include "platform/video_module.h"
 
+using render::LoadSelectionMedia;
+using render::StopVideoSnap;
+using render::kClipExtensions;
+using render::kImageExtensions;
+
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
 

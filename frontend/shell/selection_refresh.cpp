@@ -6,6 +6,8 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 
+using render::LoadSelectionMedia;
+
 void RefreshAfterMove() {
   LoadSelectionMedia();
   AskForFrame();

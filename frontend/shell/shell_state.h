@@ -37,7 +37,7 @@ enum class DisplayReset : int {
 struct VolumeRamp {
   int rate = 0;   // +10 / -10 while a volume key is held, else 0
   int level = 0;  // 0-1000, while it runs
-  AnimationClock clock;
+  render::AnimationClock clock;
 };
 
 struct Shell {

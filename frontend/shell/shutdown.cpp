@@ -16,6 +16,10 @@
 #include "platform/process.h"
 #include "platform/window.h"
 
+using render::ReleaseAll;
+using render::StopSlideClip;
+using render::StopVideoSnap;
+
 namespace {
 // systemctl answers at once when logind decides; an authentication agent could keep it waiting.
 constexpr std::uint32_t kPowerOffAnswerMs = 15000;

@@ -25,6 +25,10 @@
 #include "platform/message_box.h"
 #include "platform/window.h"
 
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::gRender;
+
 namespace {
 constexpr std::uint32_t kFirstMusicDelay = 2000;
 }

@@ -8,6 +8,9 @@
 
 #include <algorithm>
 
+using render::ClockDue;
+using render::gRender;
+
 namespace {
 constexpr std::uint32_t kVolumeStepMs = 50;
 }  // namespace

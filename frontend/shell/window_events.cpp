@@ -15,6 +15,9 @@
 #include "platform/monitor_power.h"
 #include "platform/window.h"
 
+using render::PrepareScrollText;
+using render::gRender;
+
 namespace {
 
 // What any press does first; false when that was all it did (it ended the slide show).

@@ -20,6 +20,18 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::HistoryView;
+using render::ListPosition;
+using render::LoadLayout;
+using render::LoadTemplateImages;
+using render::RenderSources;
+using render::SetRotation;
+using render::ShownGame;
+using render::StoreMediaDirectories;
+using render::gRender;
+
 namespace wire {
 namespace {
 

@@ -1,6 +1,31 @@
 #include "render/render_state.h"
 #include "render_fixture.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::LayoutObject;
+using render::LoadLayout;
+using render::LoadSelectionMedia;
+using render::LoadTemplateImages;
+using render::LoadTexture;
+using render::ReleaseForReset;
+using render::ReleaseMedia;
+using render::ReportD3DError;
+using render::ResetDisplay;
+using render::SetupRenderState;
+using render::SlotAt;
+using render::SlotLoaded;
+using render::gRender;
+using render::kCustom1;
+using render::kD3DErrDeviceLost;
+using render::kD3DErrOutOfVideoMemory;
+using render::kSlotCustomMedia1;
+using render::kSlotLayout;
+using render::kSlotSelection;
+using render::kSlotSnap;
+using render::kSnap;
+
 namespace {
 
 using render_test::RenderFixture;

@@ -6,6 +6,34 @@
 #include "render/render_state.h"
 #include "render_fixture.h"
 
+using render::DrawFrame;
+using render::DrawOverlays;
+using render::DrawQuad;
+using render::InitPictureScroll;
+using render::LoadSelectionMedia;
+using render::LoadTexture;
+using render::OverlaysShown;
+using render::PictureScrollPeriod;
+using render::ReleaseAll;
+using render::SlotAt;
+using render::StepScrollText;
+using render::UpdateAnimations;
+using render::gRender;
+using render::kBackGround;
+using render::kCustom1;
+using render::kInfo;
+using render::kInfo1;
+using render::kMarquee;
+using render::kNoColourKey;
+using render::kSlotCustomTemplate1;
+using render::kSlotFirstLine;
+using render::kSlotLayout;
+using render::kSlotMarqueeMedia;
+using render::kSlotMissingMarquee;
+using render::kSlotMissingSnap;
+using render::kSlotSnap;
+using render::kSnap;
+
 namespace {
 
 using render_test::Picture;

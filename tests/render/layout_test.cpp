@@ -12,6 +12,28 @@
 #include "platform/debug_log.h"
 #include "temp_dir.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::Layout;
+using render::LayoutObject;
+using render::LayoutObjectName;
+using render::LoadLayout;
+using render::ReadLayoutText;
+using render::ResetRenderState;
+using render::gRender;
+using render::kBackGround;
+using render::kCustom1;
+using render::kCustom6;
+using render::kInfo;
+using render::kInfo1;
+using render::kInfo2;
+using render::kInfo3;
+using render::kLayoutObjectCount;
+using render::kList;
+using render::kMarquee;
+using render::kScrollText;
+using render::kSnap;
+
 namespace {
 
 Layout Read(const std::string& text) {

@@ -67,22 +67,22 @@ class RenderFixture : public ::testing::Test {
   void SetUp() override {
     platform::SetLogDirectory(dir.path());
     platform::RecordMessageBoxes();
-    ResetRenderState();
-    gRender.clocks.fadeLevel = 1;
-    gRender.sources.baseDirectory = dir.path();
-    gRender.sources.configName = "cfg";
-    gRender.sources.templateName = "T";
-    gRender.sources.listPosition = [this] { return position; };
+    render::ResetRenderState();
+    render::gRender.clocks.fadeLevel = 1;
+    render::gRender.sources.baseDirectory = dir.path();
+    render::gRender.sources.configName = "cfg";
+    render::gRender.sources.templateName = "T";
+    render::gRender.sources.listPosition = [this] { return position; };
     // The drawing is handed the fixture's own list and information panel.
-    gRender.sources.gameCount = [this] { return static_cast<int>(games.size()); };
-    gRender.sources.gameAt = [this](int p) {
+    render::gRender.sources.gameCount = [this] { return static_cast<int>(games.size()); };
+    render::gRender.sources.gameAt = [this](int p) {
       const GameEntry& e = games[static_cast<std::size_t>(p)];
-      return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+      return render::ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
-    gRender.sources.history = [this] { return HistoryView{historyText, 0}; };
+    render::gRender.sources.history = [this] { return render::HistoryView{historyText, 0}; };
   }
   void TearDown() override {
-    ResetRenderState();
+    render::ResetRenderState();
     platform::SetMessageBoxSink({});
   }
 
@@ -113,29 +113,29 @@ class RenderFixture : public ::testing::Test {
 
   // Display of the given size, then the template and the selection's media.
   void Open(int width, int height, bool windowed = false) {
-    gRender.sources.largFen = width;
-    gRender.sources.hautFen = height;
-    gRender.sources.modeFenetre = windowed;
-    ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
-    ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
-    LoadSelectionMedia();
+    render::gRender.sources.largFen = width;
+    render::gRender.sources.hautFen = height;
+    render::gRender.sources.modeFenetre = windowed;
+    ASSERT_EQ(render::CreateDisplay(render::DisplayKind::kOffscreen), 1);
+    ASSERT_EQ(render::LoadLayout(dir.path(), "cfg", "T"), 1);
+    render::LoadSelectionMedia();
   }
 
-  platform::Device& Device() { return *CurrentDevice(); }
+  platform::Device& Device() { return *render::CurrentDevice(); }
   // A pixel of the screen (after a frame) or of the layout target.
   std::uint32_t Screen(int x, int y) {
     Device().SetTarget(nullptr);
     return Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
   }
   std::uint32_t LayoutPixel(int x, int y) {
-    Device().SetTarget(&SlotAt(gRender.textures, kSlotLayout)->texture);
+    Device().SetTarget(&render::SlotAt(render::gRender.textures, render::kSlotLayout)->texture);
     const std::uint32_t p = Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
     Device().SetTarget(nullptr);
     return p;
   }
 
   TempDir dir;
-  ListPosition position;
+  render::ListPosition position;
   std::vector<GameEntry> games;  // in display order
   std::string historyText;
 };

@@ -5,6 +5,17 @@
 #include <cmath>
 #include <utility>
 
+using render::CrossFadeRunning;
+using render::DrawFrame;
+using render::LoadLayout;
+using render::ReleaseAll;
+using render::ReleaseMedia;
+using render::SetDrawLock;
+using render::SetRotation;
+using render::UpdateAnimations;
+using render::gRender;
+using render::kBackGround;
+
 namespace {
 
 using render_test::Picture;

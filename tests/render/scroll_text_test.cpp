@@ -6,6 +6,25 @@
 #include "render/scroll_text.h"
 #include "temp_dir.h"
 
+using render::ApplyScrollTextBlink;
+using render::GameTexts;
+using render::MeasureCharWidths;
+using render::PrepareScrollText;
+using render::ReadScrollText;
+using render::ScrollBox;
+using render::ScrollTag;
+using render::ScrollTagKind;
+using render::ScrollText;
+using render::ScrollTextDrawing;
+using render::ScrollTextTag;
+using render::ScrollTextToDraw;
+using render::StepScrollText;
+using render::gRender;
+using render::kScrollDefaultPeriod;
+using render::kScrollPauseMaxSeconds;
+using render::kScrollText;
+using render::kScrollWorkingMax;
+
 namespace {
 
 constexpr int kCharWidth = 8;

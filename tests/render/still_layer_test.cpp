@@ -8,6 +8,22 @@
 #include <functional>
 #include <vector>
 
+using render::CreateLayoutTarget;
+using render::DrawFrame;
+using render::FramesFromStillLayer;
+using render::InitPictureScroll;
+using render::LoadLayout;
+using render::LoadSelectionMedia;
+using render::LoadTemplateImages;
+using render::LoadTexture;
+using render::ReleaseMedia;
+using render::ResetRenderState;
+using render::SetStillLayerEnabled;
+using render::UpdateAnimations;
+using render::gRender;
+using render::kNoColourKey;
+using render::kSlotCustomTemplate1;
+
 namespace {
 
 using render_test::Picture;

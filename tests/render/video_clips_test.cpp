@@ -16,6 +16,17 @@
 #include <thread>
 #include <utility>
 
+using render::DrawFrame;
+using render::LoadSelectionMedia;
+using render::SlideClipDeadline;
+using render::SlideClipStep;
+using render::StopSlideClip;
+using render::StopVideoSnap;
+using render::VideoSnapSelectionChanged;
+using render::VideoSnapShown;
+using render::VideoSnapStep;
+using render::gRender;
+
 namespace {
 
 // Steps a clip as the main loop does until `done` or the time is out.

@@ -25,6 +25,11 @@
 #include "platform/image.h"
 #include "platform/message_box.h"
 
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::UpdateAnimations;
+using render::gRender;
+
 namespace {
 
 int Fail(const std::string& why) {

@@ -25,6 +25,9 @@
 #include <QTimer>
 #include <QWindow>
 
+using render::gRender;
+using render::kInfo;
+
 namespace {
 
 using platform::Answer;

@@ -20,6 +20,10 @@
 #include "solid_png.h"
 #include "ui_fixture.h"
 
+using render::LayoutObject;
+using render::gRender;
+using render::kCustom1;
+
 namespace {
 
 constexpr std::uint32_t kGrey = 0x404040, kGreen = 0x00FF00, kBlue = 0x0000FF, kRed = 0xFF0000;

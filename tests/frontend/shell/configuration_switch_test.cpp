@@ -7,6 +7,8 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
+using render::gRender;
+
 namespace {
 
 using shelltest::Crlf;

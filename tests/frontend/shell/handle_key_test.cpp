@@ -19,6 +19,8 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
+using render::gRender;
+
 namespace {
 
 using shelltest::Crlf;

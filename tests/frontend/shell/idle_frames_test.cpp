@@ -12,6 +12,10 @@
 #include "frontend/shell/wiring_render.h"
 #include "platform/window.h"
 
+using render::ReleaseAll;
+using render::gRender;
+using render::CurrentDevice;
+
 namespace {
 
 using Type = platform::WindowEvent::Type;

@@ -34,7 +34,7 @@ class LaunchFixture : public ::testing::Test {
     ::setenv("ORV_TEST_EMULATOR_RECORD", record_.c_str(), 1);
     Script("");
     ResetShellState();
-    ResetRenderState();
+    render::ResetRenderState();
     gShell.settings.emuExe = dir_ / "Emu/mame";
     gShell.settings.emuDirectory = dir_ / "Emu";
     gShell.settings.emuProgram = "mame";

@@ -13,6 +13,8 @@
 
 #include <chrono>
 
+using render::gRender;
+
 namespace {
 
 using Args = std::vector<std::string>;

@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+using render::ResetRenderState;
+using render::gRender;
+
 namespace {
 
 class MainLoopTest : public ::testing::Test {

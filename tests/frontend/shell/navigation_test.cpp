@@ -9,6 +9,9 @@
 #include "render/render_state.h"
 #include "frontend/shell/shell_state.h"
 
+using render::ResetRenderState;
+using render::gRender;
+
 namespace {
 
 class Navigation : public ::testing::Test {

@@ -17,6 +17,8 @@
 #include <chrono>
 #include <set>
 
+using render::gRender;
+
 namespace {
 
 class Screensaver : public LaunchFixture {

@@ -82,7 +82,7 @@ class ShellInstallation : public ::testing::Test {
 
   static void ResetRecords() {
     ResetShellState();
-    ResetRenderState();
+    render::ResetRenderState();
   }
 
   // What the start-up does before the loop: settings, list, layout, LastGame.
@@ -90,7 +90,7 @@ class ShellInstallation : public ::testing::Test {
     ASSERT_EQ(LoadConfiguration(""), 1);
     const int count = LoadGameList(gShell.settings, gShell.baseDirectory);
     if (count > 0) SortGameList(0, count - 1);
-    ASSERT_EQ(::LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.templateDir), 1);
+    ASSERT_EQ(render::LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.templateDir), 1);
     wire::SelectLastGame();
   }
 

@@ -15,6 +15,10 @@
 #include "platform/window.h"
 #include "shell_installation.h"
 
+using render::PrepareScrollText;
+using render::gRender;
+using render::kScrollText;
+
 namespace {
 
 // SDL scancodes (USB usage ids) of the keys used here.
