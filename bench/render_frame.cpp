@@ -15,6 +15,7 @@
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/screen.h"
+#include "frontend/shell/wiring_render.h"
 #include "platform/glyph_atlas.h"
 #include "bench/bench_pictures.h"
 #include "platform/image.h"
@@ -32,7 +33,6 @@ using render::ReadLayoutText;
 using render::ReleaseAll;
 using render::ShownGame;
 using render::UpdateAnimations;
-using render::gRender;
 using render::kMarquee;
 using render::kSnap;
 
@@ -112,26 +112,26 @@ struct Installation {
     };
     gRender.layout.objects[kSnap].mediaDirectory = dir / "snap";
     gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
-    CreateDisplay(DisplayKind::kOffscreen);
-    LoadLayout(dir.path(), "cfg", "T");
+    CreateDisplay(gRender, DisplayKind::kOffscreen);
+    LoadLayout(gRender, dir.path(), "cfg", "T");
     gRender.layout.objects[kSnap].mediaDirectory = dir / "snap";
     gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
-    LoadSelectionMedia();
+    LoadSelectionMedia(gRender);
     gRender.clocks.fadeLevel = 1;
   }
-  ~Installation() { ReleaseAll(); }
+  ~Installation() { ReleaseAll(gRender); }
 };
 
 void BM_FullHdFrame(benchmark::State& state) {
   Installation inst;
   std::uint32_t now = 1000;
-  UpdateAnimations(now);
-  DrawFrame(0);  // the first frame rasterises the glyphs it shows
+  UpdateAnimations(gRender, now);
+  DrawFrame(gRender, 0);  // the first frame rasterises the glyphs it shows
   const long glyphsAfterFirst = platform::GlyphAtlas::RasterisedGlyphs();
   for (auto _ : state) {
     now += 20;
-    UpdateAnimations(now);
-    benchmark::DoNotOptimize(DrawFrame(0));
+    UpdateAnimations(gRender, now);
+    benchmark::DoNotOptimize(DrawFrame(gRender, 0));
   }
   state.counters["glyphs_rasterised_after_first_frame"] =
       double(platform::GlyphAtlas::RasterisedGlyphs() - glyphsAfterFirst);
@@ -143,7 +143,7 @@ void BM_SelectionMediaForOneMove(benchmark::State& state) {
   int row = 0;
   for (auto _ : state) {
     inst.position.row = (++row) % 20;
-    benchmark::DoNotOptimize(LoadSelectionMedia());
+    benchmark::DoNotOptimize(LoadSelectionMedia(gRender));
   }
 }
 BENCHMARK(BM_SelectionMediaForOneMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -56,9 +56,9 @@ ClipPlayer::Step ClipPlayer::GiveUp() {
   return Step::Failed;
 }
 
-bool ClipPlayer::Upload() {
-  platform::Device* device = CurrentDevice();
-  TextureSlot* slot = SlotAt(gRender.textures, slot_);
+bool ClipPlayer::Upload(RenderState& rs) {
+  platform::Device* device = CurrentDevice(rs);
+  TextureSlot* slot = SlotAt(rs.textures, slot_);
   if (!device || !slot) return false;
   if (!slot->texture || slot->texture.Width() != frame_.width || slot->texture.Height() != frame_.height)
     slot->texture = device->CreateStreamingTexture(frame_.width, frame_.height, nullptr);
@@ -71,7 +71,7 @@ bool ClipPlayer::Upload() {
   return true;
 }
 
-ClipPlayer::Step ClipPlayer::Advance(std::uint32_t now) {
+ClipPlayer::Step ClipPlayer::Advance(RenderState& rs, std::uint32_t now) {
   if (!clip_) return Step::None;
   platform::VideoClip& clip = *clip_;
   if (!shown_) {
@@ -79,11 +79,11 @@ ClipPlayer::Step ClipPlayer::Advance(std::uint32_t now) {
     if (const auto first = clip.NextFrameTime()) {
       if (!clip.TakeDueFrame(*first, frame_)) return Step::None;
       startTick_ = now - static_cast<std::uint32_t>(*first);
-      return Upload() ? Step::Frame : Step::None;
+      return Upload(rs) ? Step::Frame : Step::None;
     }
     return clip.failed() ? GiveUp() : Step::None;
   }
-  if (clip.TakeDueFrame(static_cast<std::int64_t>(now - startTick_), frame_)) return Upload() ? Step::Frame : Step::None;
+  if (clip.TakeDueFrame(static_cast<std::int64_t>(now - startTick_), frame_)) return Upload(rs) ? Step::Frame : Step::None;
   return clip.failed() && !clip.NextFrameTime() ? GiveUp() : Step::None;
 }
 

@@ -11,6 +11,8 @@
 
 namespace render {
 
+struct RenderState;
+
 // Error codes named in the message boxes (values of the original drawing interface).
 enum D3DErrorCode : std::uint32_t {
   kD3DErrWrongTextureFormat = 0x88760818,
@@ -38,30 +40,30 @@ enum D3DErrorCode : std::uint32_t {
 constexpr int kDisplayFailed = static_cast<int>(0x80004005u);  // E_FAIL: fatal to the caller
 
 // 1 made, 0 made without the layout target, kDisplayFailed when no device can be made.
-int CreateDisplay(DisplayKind kind);
-void FillPresentParameters(bool fullScreen);
-int SetupRenderState();
-int CreateLayoutTarget();
+int CreateDisplay(RenderState& rs, DisplayKind kind);
+void FillPresentParameters(RenderState& rs, bool fullScreen);
+int SetupRenderState(RenderState& rs);
+int CreateLayoutTarget(RenderState& rs);
 
-void ReleaseMedia();
-void ReleaseTarget();
-void ReleaseForReset();
-void ReleaseAll();
+void ReleaseMedia(RenderState& rs);
+void ReleaseTarget(RenderState& rs);
+void ReleaseForReset(RenderState& rs);
+void ReleaseAll(RenderState& rs);
 
 // The reset of the lost-device path (after ReleaseForReset): makes the renderer again
 // with the present parameters. 0 when that fails (the caller re-creates the display).
-int ResetDisplay();
+int ResetDisplay(RenderState& rs);
 
 // Message box naming the error code, with the caller's caption.
 void ReportD3DError(std::uint32_t code, std::string_view caption);
 // The same, shown once per caption (a file, a frame step) for the life of the display
 // state; every later report is only logged.
-void ReportD3DErrorOnce(std::uint32_t code, std::string_view caption);
+void ReportD3DErrorOnce(RenderState& rs, std::uint32_t code, std::string_view caption);
 // The text of that message box.
 std::string_view D3DErrorName(std::uint32_t code);
 
-void SetDrawLock(int flag);
+void SetDrawLock(RenderState& rs, int flag);
 
-platform::Device* CurrentDevice();
+platform::Device* CurrentDevice(const RenderState& rs);
 
 }  // namespace render

@@ -2,6 +2,8 @@
 
 namespace render {
 
+void ClearFonts(FontTable& table) { table = {}; }
+
 platform::GlyphAtlas* FontAt(FontTable& table, int index) {
   if (index < 0 || index >= kLayoutObjectCount) return nullptr;
   FontEntry& e = table.fonts[static_cast<std::size_t>(index)];

@@ -19,6 +19,9 @@ struct FontTable {
   std::array<FontEntry, kLayoutObjectCount> fonts{};
 };
 
+// Closes every font.
+void ClearFonts(FontTable& table);
+
 // The atlas of a font index, or nullptr when that index has no font.
 platform::GlyphAtlas* FontAt(FontTable& table, int index);
 

@@ -10,17 +10,19 @@
 
 namespace render {
 
+struct RenderState;
+
 // Fills `layout` from the text of a Layout.cfg (everything but the media directories,
 // texture slots and scroll offsets, which belong to the configuration and the drawing).
 // Pure: no files, no follow-up steps.
 void ReadLayoutText(std::string_view text, Layout& layout);
 
-// Reads <installDir>/Templates/<templateName>/Layout.cfg into gRender.layout, then in order:
+// Reads <installDir>/Templates/<templateName>/Layout.cfg into rs.layout, then in order:
 // the template pictures and fonts (when a display exists: they live on it), the scroll
 // text of the configuration (<installDir>/config/<configName>/ScrollTexte.txt), its
 // preparation, the picture scroll timers. 1 on success; 0 when the file cannot be
-// opened (gRender.layout unchanged, nothing else done).
-int LoadLayout(const std::string& installDir, const std::string& configName,
+// opened (rs.layout unchanged, nothing else done).
+int LoadLayout(RenderState& rs, const std::string& installDir, const std::string& configName,
                const std::string& templateName);
 
 // The path of a template's directory (case-insensitive match of existing components).

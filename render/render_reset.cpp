@@ -6,10 +6,10 @@
 
 namespace render {
 
-void ResetRenderState() {
+void ResetRenderState(RenderState& rs) {
   // Textures and fonts go before the device that made them.
-  ReleaseAll();
-  gRender = {};
+  ReleaseAll(rs);
+  rs = {};
   SetStillLayerEnabled(true);
 }
 

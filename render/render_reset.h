@@ -3,7 +3,9 @@
 
 namespace render {
 
+struct RenderState;
+
 // Releases the display's resources and puts every record back to its start-up value.
-void ResetRenderState();
+void ResetRenderState(RenderState& rs);
 
 }  // namespace render

@@ -26,6 +26,4 @@ struct RenderState {
   RenderSources sources;
 };
 
-extern RenderState gRender;
-
 }  // namespace render

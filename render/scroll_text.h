@@ -14,6 +14,8 @@
 
 namespace render {
 
+struct RenderState;
+
 // The selected game's texts that tags may insert; nullptr when the selected list
 // position has no game.
 struct GameTexts {
@@ -44,28 +46,28 @@ struct ScrollTextDrawing {
 std::string ScrollTextOfFile(std::string_view bytes);
 
 // Reads <installDir>/config/<configName>/ScrollTexte.txt (at most 10000 bytes) into
-// gRender.scrollText.source; empties both texts first. 0 when the file cannot be opened.
-int ReadScrollText(const std::string& installDir, const std::string& configName);
+// the record's scrollText.source; empties both texts first. 0 when the file cannot be opened.
+int ReadScrollText(RenderState& rs, const std::string& installDir, const std::string& configName);
 
 // Takes the advance widths of the ScrollText font (per Windows-1252 byte), then
 // PrepareScrollText.
-void MeasureCharWidths(const std::array<int, 256>& advanceWidths);
+void MeasureCharWidths(RenderState& rs, const std::array<int, 256>& advanceWidths);
 
-// (Re)starts the scroll from the source text, for the ScrollText object of gRender.layout.
-void PrepareScrollText();
+// (Re)starts the scroll from the source text, for the ScrollText object of the record's layout.
+void PrepareScrollText(RenderState& rs);
 
 // Examines the character at the right edge of the box and applies the tag found there.
-ScrollTag ScrollTextTag(const GameTexts* game);
+ScrollTag ScrollTextTag(RenderState& rs, const GameTexts* game);
 
 // The scroll step of the animation clock: moves the text by as many pixels as are due.
-void StepScrollText(std::uint32_t now, const GameTexts* game);
+void StepScrollText(RenderState& rs, std::uint32_t now, const GameTexts* game);
 
 // Called on every tick of the selection pulse: the blinking text follows the ramp
 // (alpha 100 + g rising, 255 - g falling, g = 155 * elapsed / 1000).
-void ApplyScrollTextBlink(bool rising, int elapsedMs);
+void ApplyScrollTextBlink(RenderState& rs, bool rising, int elapsedMs);
 
 // What to draw this frame; wB is the width of the character "B".
-ScrollTextDrawing ScrollTextToDraw();
+ScrollTextDrawing ScrollTextToDraw(const RenderState& rs);
 
 // --- Pure forms of the above, on an explicit state and box (used by the globals' forms
 // --- and by the layout preview).

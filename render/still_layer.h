@@ -8,9 +8,11 @@
 
 namespace render {
 
+struct RenderState;
+
 // The layout objects in draw order into the current target (the layout target), pixel
 // for pixel what DrawLayoutPass draws (e as for DrawQuad).
-void ComposeLayout(float e);
+void ComposeLayout(RenderState& rs, float e);
 
 // Off: every frame composes every object (tests compare both ways).
 void SetStillLayerEnabled(bool enabled);

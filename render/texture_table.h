@@ -44,6 +44,10 @@ struct TextureTable {
 // The slot, or nullptr when the number is outside the table.
 TextureSlot* SlotAt(TextureTable& table, int slot);
 const TextureSlot* SlotAt(const TextureTable& table, int slot);
+// Empties every slot; every slot but `kept`; one slot.
+void ClearTextures(TextureTable& table);
+void ReleaseSlotsBut(TextureTable& table, int kept);
+void ReleaseSlot(TextureTable& table, int slot);
 // True when the slot holds a texture.
 bool SlotLoaded(const TextureTable& table, int slot);
 

@@ -12,6 +12,7 @@
 #include "configurator/layouteditor/preview_games.h"
 #include "catalogue/list_window.h"
 #include "render/layout.h"
+#include "render/render_state.h"
 
 namespace cfg {
 
@@ -26,8 +27,8 @@ struct SelectionFrame {
 };
 SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected);
 
-// One preview per program: the drawing code's layout, texture table and clocks are the
-// program's own.
+// A preview draws through drawing records of its own (layout, texture table, fonts,
+// clocks): several can exist at once.
 class PreviewRenderer {
  public:
   // The drawing device at the layout's size (made again when the size changes); false
@@ -67,6 +68,8 @@ class PreviewRenderer {
 
   // The layout as drawn, with its scroll offsets and selector opacity.
   const render::Layout& drawn() const;
+  // Every record the preview draws through (tests).
+  const render::RenderState& records() const { return state_; }
 
  private:
   void HandSampleContents();
@@ -91,6 +94,7 @@ class PreviewRenderer {
   int pulseDirection_ = 1;  // the direction a pulse stopped by equal bounds resumes in
   std::uint32_t nextRedraw_ = 0;
   bool drawing_ = false;  // a paint that arrives during a frame draws nothing
+  render::RenderState state_;
 };
 
 }  // namespace cfg

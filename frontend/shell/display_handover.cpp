@@ -35,7 +35,7 @@ bool GiveUp(const std::string& why) {
 
 bool ReleaseWholeDisplay() {
   if (!platform::ReleaseDisplayDuringGames()) return false;
-  ReleaseAll();
+  ReleaseAll(wire::Render());
   platform::ReleaseVideo();
   gReleased = true;
   return true;

@@ -26,7 +26,6 @@
 #include "settings/key_code_list.h"
 
 using render::SetRotation;
-using render::gRender;
 
 namespace {
 
@@ -145,7 +144,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
     case KeyAction::VolumeUp: HoldVolumeKey(kVolumeStep); break;
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
-      s.rotation = SetRotation(gRender.sources, s.rotation + 1);
+      s.rotation = SetRotation(wire::Render().sources, s.rotation + 1);
       AskForFrame();
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;

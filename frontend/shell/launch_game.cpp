@@ -44,15 +44,14 @@ using render::ResetDisplay;
 using render::SetDrawLock;
 using render::SetupRenderState;
 using render::StopVideoSnap;
-using render::gRender;
 
 namespace {
 
 void HandOverDisplay(const Settings& s) {
-  StopVideoSnap();  // the game gets the processor and the sound
-  SetDrawLock(1);
+  StopVideoSnap(wire::Render());  // the game gets the processor and the sound
+  SetDrawLock(wire::Render(), 1);
   if (ReleaseWholeDisplay()) return;  // on the console the game needs the display itself
-  ReleaseForReset();
+  ReleaseForReset(wire::Render());
   if (s.modeFenetre) return;
   platform::Sleep(gShell.launchTiming.fullScreenPauseMs);
   if (!platform::HandOverFullScreen()) Beep(1000, 1000);
@@ -63,16 +62,16 @@ void TakeBackDisplay(const Settings& s) {
     TakeBackWholeDisplay(s);
   } else {
     if (!s.modeFenetre) platform::TakeBackFullScreen();
-    ResetDisplay();
-    SetupRenderState();
+    ResetDisplay(wire::Render());
+    SetupRenderState(wire::Render());
   }
   platform::TakeInputFocus();
   // The key held to leave the game is still down, and repeats: it must not act here.
   gShell.input.heldSinceGame.Hold(platform::KeysDownNow());
   gShell.input.heldKeysLook = platform::GetTickCount() + kHeldKeysLookMs;
   wire::LoadConfiguredTemplateImages(s.templateDir);
-  LoadSelectionMedia();
-  SetDrawLock(0);
+  LoadSelectionMedia(wire::Render());
+  SetDrawLock(wire::Render(), 0);
   platform::ReturnFreedMemory();
 }
 
@@ -168,7 +167,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
     CountGameRun(run);
     if (!run.screensaver) SaveGameRun(run, now);
   }
-  if (s.transitions) gRender.clocks.fadeLevel = 0.0f;
+  if (s.transitions) wire::Render().clocks.fadeLevel = 0.0f;
   return end;
 }
 
@@ -178,7 +177,7 @@ bool RefuseUnsafeName(std::string_view romName) {
   const std::string_view reason = settings::UnsafeNameReason(romName);
   if (reason.empty()) return false;
   platform::WriteLog(RefusedNameLog(romName, reason), 1, 1);
-  ShowScreenNotice(gShell.notice, gRender.sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
+  ShowScreenNotice(gShell.notice, wire::Render().sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
   AskForFrame();
   return true;
 }
@@ -249,7 +248,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
   ResetClocks(platform::GetTickCount());
-  if (!notice.empty()) ShowScreenNotice(gShell.notice, gRender.sources.notice, notice, platform::GetTickCount());
+  if (!notice.empty()) ShowScreenNotice(gShell.notice, wire::Render().sources.notice, notice, platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();
   RetakePads();

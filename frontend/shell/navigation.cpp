@@ -3,12 +3,12 @@
 #include "catalogue/catalogue_state.h"
 #include "catalogue/game_list.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "render/layout.h"
 #include "render/render_state.h"
 
-using render::gRender;
 
-ListShape CurrentListShape() { return {gCatalogue.games.entryCount, gRender.layout.listNbItems}; }
+ListShape CurrentListShape() { return {gCatalogue.games.entryCount, wire::Render().layout.listNbItems}; }
 
 int CurrentEntry() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }
 

@@ -9,6 +9,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 #include "platform/video_module.h"
@@ -35,7 +36,7 @@ void RunScreensaver(char scrType) {
       RandomGameScreensaver();
       break;
     case '2':
-      StopVideoSnap();  // the menu's clip does not play under the slides
+      StopVideoSnap(wire::Render());  // the menu's clip does not play under the slides
       gShell.slideShow.running = true;
       break;
     case '3':
@@ -53,7 +54,7 @@ void RandomGameScreensaver() {
   const int count = CurrentListShape().count;
   if (count < 1) return;
   SelectEntry(DrawPosition(count));
-  LoadSelectionMedia();
+  LoadSelectionMedia(wire::Render());
   DrawMenuFrame(0);
   platform::Sleep(kShowChosenGameMs);
   const GameEntry* entry = SelectedEntry();
@@ -77,7 +78,7 @@ std::string NextSlide(std::uint32_t now) {
 }
 
 void EndSlideShow() {
-  LoadSelectionMedia();
+  LoadSelectionMedia(wire::Render());
   DrawMenuFrame(3);
   gShell.slideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw

@@ -37,9 +37,9 @@ int Shutdown() {
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
   wire::FreeSoundsAndAudio();
-  StopVideoSnap();
+  StopVideoSnap(wire::Render());
   StopSlideClip();
-  ReleaseAll();                              // S4
+  ReleaseAll(wire::Render());                              // S4
   platform::StopJoysticks();
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);

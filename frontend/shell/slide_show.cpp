@@ -1,13 +1,13 @@
 #include "frontend/shell/slide_show.h"
 
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "render/render_state.h"
 #include "render/screen.h"
 
 using render::DrawFrame;
-using render::gRender;
 
 bool DrawMenuFrame(int mode) {
-  gRender.screen.slideShowActive = gShell.slideShow.running;
-  return DrawFrame(mode) == 1;
+  wire::Render().screen.slideShowActive = gShell.slideShow.running;
+  return DrawFrame(wire::Render(), mode) == 1;
 }

@@ -27,7 +27,6 @@
 
 using render::LoadSelectionMedia;
 using render::ReleaseAll;
-using render::gRender;
 
 namespace {
 constexpr std::uint32_t kFirstMusicDelay = 2000;
@@ -62,7 +61,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     gRender.clocks.fadeLevel = 1.0f;
   }
   if (!wire::LoadConfiguredLayout(s.templateDir)) {
-    ReleaseAll();
+    ReleaseAll(gRender);
     platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
     gShell.runState = kRunStopped;
     gShell.exitStatus = kFailureStatus;
@@ -72,7 +71,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   wire::SelectLastGame();
   platform::ShowMainWindow();
   platform::StartJoysticks();  // the devices connected now arrive as events
-  LoadSelectionMedia();
+  LoadSelectionMedia(gRender);
   gShell.musicCheckTime = platform::GetTickCount() + kFirstMusicDelay;
   PlaySound(kSoundIntro, 0);
   platform::SetPointerVisible(false);

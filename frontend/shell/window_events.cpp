@@ -11,12 +11,12 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/volume_ramp.h"
+#include "frontend/shell/wiring_render.h"
 #include "platform/keycodes.h"
 #include "platform/monitor_power.h"
 #include "platform/window.h"
 
 using render::PrepareScrollText;
-using render::gRender;
 
 namespace {
 
@@ -34,7 +34,7 @@ bool WakeForPress() {
 
 void AfterRelease() {
   ReleaseVolumeKey();
-  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
+  if (wire::Render().scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText(wire::Render());
   gShell.input.navigateArmed = true;
 }
 
@@ -44,7 +44,7 @@ void OnKeyDown(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
   if (!gShell.input.heldSinceGame.OnKeyDown(raw)) return;
   // A key that takes a message away does nothing else.
-  if (!event.repeat && DismissScreenNotice(gShell.notice, gRender.sources.notice)) return;
+  if (!event.repeat && DismissScreenNotice(gShell.notice, wire::Render().sources.notice)) return;
   const int code = gShell.input.systemKeys.OnKeyDown(raw);
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
@@ -55,7 +55,7 @@ void OnKeyDown(const platform::WindowEvent& event) {
 
 void OnPadPress(KeyAction action) {
   AskForFrame();  // as a key's, the press shows its frame at once
-  if (DismissScreenNotice(gShell.notice, gRender.sources.notice)) return;
+  if (DismissScreenNotice(gShell.notice, wire::Render().sources.notice)) return;
   if (!WakeForPress()) return;
   if (action != KeyAction::None) HandlePadAction(action);
   gShell.slideShow.running = false;

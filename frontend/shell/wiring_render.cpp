@@ -30,9 +30,13 @@ using render::RenderSources;
 using render::SetRotation;
 using render::ShownGame;
 using render::StoreMediaDirectories;
-using render::gRender;
+
+render::RenderState gRender;
 
 namespace wire {
+
+render::RenderState& Render() { return gRender; }
+
 namespace {
 
 // What the drawing reads of the settings, refreshed whenever a configuration was read.
@@ -66,17 +70,17 @@ void SyncRenderSources() {
 
 int CreateMainDisplay() {
   SyncRenderSources();
-  return CreateDisplay(DisplayKind::kMainWindow);
+  return CreateDisplay(gRender, DisplayKind::kMainWindow);
 }
 
 int CreateOffscreenDisplay() {
   SyncRenderSources();
-  return CreateDisplay(DisplayKind::kOffscreen);
+  return CreateDisplay(gRender, DisplayKind::kOffscreen);
 }
 
 int LoadConfiguredLayout(const std::string& templateDir) {
   SyncRenderSources();
-  return LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, templateDir);
+  return LoadLayout(gRender, gShell.baseDirectory, gShell.settings.currentConfig, templateDir);
 }
 
 void StoreLayoutMediaDirectories(const Settings& settings) {
@@ -85,7 +89,7 @@ void StoreLayoutMediaDirectories(const Settings& settings) {
 
 void LoadConfiguredTemplateImages(const std::string& templateDir) {
   SyncRenderSources();
-  LoadTemplateImages(gShell.baseDirectory, templateDir);
+  LoadTemplateImages(gRender, gShell.baseDirectory, templateDir);
 }
 
 }  // namespace wire

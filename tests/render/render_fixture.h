@@ -67,22 +67,22 @@ class RenderFixture : public ::testing::Test {
   void SetUp() override {
     platform::SetLogDirectory(dir.path());
     platform::RecordMessageBoxes();
-    render::ResetRenderState();
-    render::gRender.clocks.fadeLevel = 1;
-    render::gRender.sources.baseDirectory = dir.path();
-    render::gRender.sources.configName = "cfg";
-    render::gRender.sources.templateName = "T";
-    render::gRender.sources.listPosition = [this] { return position; };
+    render::ResetRenderState(state);
+    state.clocks.fadeLevel = 1;
+    state.sources.baseDirectory = dir.path();
+    state.sources.configName = "cfg";
+    state.sources.templateName = "T";
+    state.sources.listPosition = [this] { return position; };
     // The drawing is handed the fixture's own list and information panel.
-    render::gRender.sources.gameCount = [this] { return static_cast<int>(games.size()); };
-    render::gRender.sources.gameAt = [this](int p) {
+    state.sources.gameCount = [this] { return static_cast<int>(games.size()); };
+    state.sources.gameAt = [this](int p) {
       const GameEntry& e = games[static_cast<std::size_t>(p)];
       return render::ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
-    render::gRender.sources.history = [this] { return render::HistoryView{historyText, 0}; };
+    state.sources.history = [this] { return render::HistoryView{historyText, 0}; };
   }
   void TearDown() override {
-    render::ResetRenderState();
+    render::ResetRenderState(state);
     platform::SetMessageBoxSink({});
   }
 
@@ -113,27 +113,28 @@ class RenderFixture : public ::testing::Test {
 
   // Display of the given size, then the template and the selection's media.
   void Open(int width, int height, bool windowed = false) {
-    render::gRender.sources.largFen = width;
-    render::gRender.sources.hautFen = height;
-    render::gRender.sources.modeFenetre = windowed;
-    ASSERT_EQ(render::CreateDisplay(render::DisplayKind::kOffscreen), 1);
-    ASSERT_EQ(render::LoadLayout(dir.path(), "cfg", "T"), 1);
-    render::LoadSelectionMedia();
+    state.sources.largFen = width;
+    state.sources.hautFen = height;
+    state.sources.modeFenetre = windowed;
+    ASSERT_EQ(render::CreateDisplay(state, render::DisplayKind::kOffscreen), 1);
+    ASSERT_EQ(render::LoadLayout(state, dir.path(), "cfg", "T"), 1);
+    render::LoadSelectionMedia(state);
   }
 
-  platform::Device& Device() { return *render::CurrentDevice(); }
+  platform::Device& Device() { return *render::CurrentDevice(state); }
   // A pixel of the screen (after a frame) or of the layout target.
   std::uint32_t Screen(int x, int y) {
     Device().SetTarget(nullptr);
     return Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
   }
   std::uint32_t LayoutPixel(int x, int y) {
-    Device().SetTarget(&render::SlotAt(render::gRender.textures, render::kSlotLayout)->texture);
+    Device().SetTarget(&render::SlotAt(state.textures, render::kSlotLayout)->texture);
     const std::uint32_t p = Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
     Device().SetTarget(nullptr);
     return p;
   }
 
+  render::RenderState state;  // the records the tests draw through
   TempDir dir;
   render::ListPosition position;
   std::vector<GameEntry> games;  // in display order

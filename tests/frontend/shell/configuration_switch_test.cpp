@@ -1,4 +1,5 @@
 #include "frontend/shell/configuration_switch.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
-using render::gRender;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_state.h"
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,6 @@
 #include "render/render_state.h"
 #include "shell_installation.h"
 
-using render::gRender;
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "emulator_record.h"
 #include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
+#include "frontend/shell/wiring_render.h"
 
 #include "catalogue/statistics.h"
 #include "render/render_reset.h"
@@ -34,7 +35,7 @@ class LaunchFixture : public ::testing::Test {
     ::setenv("ORV_TEST_EMULATOR_RECORD", record_.c_str(), 1);
     Script("");
     ResetShellState();
-    render::ResetRenderState();
+    render::ResetRenderState(gRender);
     gShell.settings.emuExe = dir_ / "Emu/mame";
     gShell.settings.emuDirectory = dir_ / "Emu";
     gShell.settings.emuProgram = "mame";

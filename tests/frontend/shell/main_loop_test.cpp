@@ -10,13 +10,13 @@
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/window.h"
+#include "frontend/shell/wiring_render.h"
 
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 using render::ResetRenderState;
-using render::gRender;
 
 namespace {
 
@@ -24,7 +24,7 @@ class MainLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShellState();
-    ResetRenderState();
+    ResetRenderState(gRender);
     platform::SetLogDirectory(dir.path());
   }
   void TearDown() override { platform::ClearTickOverride(); }

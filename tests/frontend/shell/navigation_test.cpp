@@ -1,5 +1,6 @@
 #include "catalogue/catalogue_state.h"
 #include "frontend/shell/navigation.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,6 @@
 #include "frontend/shell/shell_state.h"
 
 using render::ResetRenderState;
-using render::gRender;
 
 namespace {
 
@@ -18,7 +18,7 @@ class Navigation : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShellState();
-    ResetRenderState();
+    ResetRenderState(gRender);
   }
   void TearDown() override { SetUp(); }
 

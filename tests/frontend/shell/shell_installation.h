@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +83,7 @@ class ShellInstallation : public ::testing::Test {
 
   static void ResetRecords() {
     ResetShellState();
-    render::ResetRenderState();
+    render::ResetRenderState(gRender);
   }
 
   // What the start-up does before the loop: settings, list, layout, LastGame.
@@ -90,7 +91,7 @@ class ShellInstallation : public ::testing::Test {
     ASSERT_EQ(LoadConfiguration(""), 1);
     const int count = LoadGameList(gShell.settings, gShell.baseDirectory);
     if (count > 0) SortGameList(0, count - 1);
-    ASSERT_EQ(render::LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.templateDir), 1);
+    ASSERT_EQ(render::LoadLayout(gRender, gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.templateDir), 1);
     wire::SelectLastGame();
   }
 

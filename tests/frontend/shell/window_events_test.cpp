@@ -1,5 +1,6 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@
 #include "shell_installation.h"
 
 using render::PrepareScrollText;
-using render::gRender;
 using render::kScrollText;
 
 namespace {
@@ -135,7 +135,7 @@ TEST_F(WindowEvents, KeyUpRestartsAScrollTextWithGameTagsAfterAMove) {
   gRender.layout.objects[kScrollText].visible = true;
   gRender.layout.objects[kScrollText].width = 200;
   gRender.scrollText.source = "Now playing [NomJeux] on the cabinet";
-  PrepareScrollText();
+  PrepareScrollText(gRender);
   ASSERT_TRUE(gRender.scrollText.hasGameTags);
 
   gRender.scrollText.firstChar = 7;  // scrolled on
