@@ -35,6 +35,11 @@
 #include "platform/window.h"
 #include "tests/virtual_pad.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
 using shell::HandleKey;
 using shell::LoadConfiguration;
 using shell::LoadConfiguredGameList;
@@ -192,13 +197,13 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
   const int count = LoadConfiguredGameList(gShell.settings, inst.path());
   SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);  // the render sources, before the display
-  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir)) {
+  if (CreateDisplay(gRender, DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir)) {
     state.SkipWithError("no offscreen display");
     return;
   }
   gRender.clocks.fadeLevel = 1.0f;
   SelectPosition(0);
-  LoadSelectionMedia();
+  LoadSelectionMedia(gRender);
   const int down = gShell.settings.keys.down;
   SDL_Joystick* pad = nullptr;
   if (press == Press::kJoystick) {
@@ -212,12 +217,12 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
   for (auto _ : state) {
     if (pad) JoystickDown(pad);
     else HandleKey(down);
-    DrawFrame(0);
+    DrawFrame(gRender, 0);
   }
   state.counters["games"] = count;
   testpad::Detach(pad);
   platform::StopJoysticks();
-  ReleaseAll();
+  ReleaseAll(gRender);
 }
 void BM_DownPress(benchmark::State& state) { DownPress(state, Art::kEveryGame); }
 // The same press from a joystick: it must cost what the key costs, give or take SDL's look at it.

@@ -21,6 +21,19 @@
 #include "platform/message_box.h"
 #include "tests/temp_dir.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::Layout;
+using render::ListPosition;
+using render::LoadLayout;
+using render::LoadSelectionMedia;
+using render::ReadLayoutText;
+using render::ReleaseAll;
+using render::ShownGame;
+using render::UpdateAnimations;
+using render::kMarquee;
+using render::kSnap;
 using shell::gCatalogue;
 
 using catalogue::GameEntry;
@@ -59,6 +72,7 @@ std::string HdLayoutText() {
 struct Installation {
   TempDir dir;
   ListPosition position;
+  render::RenderState records;
 
   Installation() {
     platform::RecordMessageBoxes();
@@ -87,40 +101,40 @@ struct Installation {
       }
     }
     gCatalogue.games.entryCount = 200;
-    gRender.sources = {};
-    gRender.sources.baseDirectory = dir.path();
-    gRender.sources.configName = "cfg";
-    gRender.sources.templateName = "T";
-    gRender.sources.largFen = 1920;
-    gRender.sources.hautFen = 1080;
-    gRender.sources.listPosition = [this] { return position; };
-    gRender.sources.gameCount = [] { return static_cast<int>(gCatalogue.games.entryCount); };
-    gRender.sources.gameAt = [](int p) {
+    records.sources = {};
+    records.sources.baseDirectory = dir.path();
+    records.sources.configName = "cfg";
+    records.sources.templateName = "T";
+    records.sources.largFen = 1920;
+    records.sources.hautFen = 1080;
+    records.sources.listPosition = [this] { return position; };
+    records.sources.gameCount = [] { return static_cast<int>(gCatalogue.games.entryCount); };
+    records.sources.gameAt = [](int p) {
       const GameEntry& e = gCatalogue.games.AtPosition(p);
       return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
-    gRender.layout.objects[kSnap].mediaDirectory = dir / "snap";
-    gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
-    CreateDisplay(DisplayKind::kOffscreen);
-    LoadLayout(dir.path(), "cfg", "T");
-    gRender.layout.objects[kSnap].mediaDirectory = dir / "snap";
-    gRender.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
-    LoadSelectionMedia();
-    gRender.clocks.fadeLevel = 1;
+    records.layout.objects[kSnap].mediaDirectory = dir / "snap";
+    records.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
+    CreateDisplay(records, DisplayKind::kOffscreen);
+    LoadLayout(records, dir.path(), "cfg", "T");
+    records.layout.objects[kSnap].mediaDirectory = dir / "snap";
+    records.layout.objects[kMarquee].mediaDirectory = dir / "marquees";
+    LoadSelectionMedia(records);
+    records.clocks.fadeLevel = 1;
   }
-  ~Installation() { ReleaseAll(); }
+  ~Installation() { ReleaseAll(records); }
 };
 
 void BM_FullHdFrame(benchmark::State& state) {
   Installation inst;
   std::uint32_t now = 1000;
-  UpdateAnimations(now);
-  DrawFrame(0);  // the first frame rasterises the glyphs it shows
+  UpdateAnimations(inst.records, now);
+  DrawFrame(inst.records, 0);  // the first frame rasterises the glyphs it shows
   const long glyphsAfterFirst = platform::GlyphAtlas::RasterisedGlyphs();
   for (auto _ : state) {
     now += 20;
-    UpdateAnimations(now);
-    benchmark::DoNotOptimize(DrawFrame(0));
+    UpdateAnimations(inst.records, now);
+    benchmark::DoNotOptimize(DrawFrame(inst.records, 0));
   }
   state.counters["glyphs_rasterised_after_first_frame"] =
       double(platform::GlyphAtlas::RasterisedGlyphs() - glyphsAfterFirst);
@@ -132,7 +146,7 @@ void BM_SelectionMediaForOneMove(benchmark::State& state) {
   int row = 0;
   for (auto _ : state) {
     inst.position.row = (++row) % 20;
-    benchmark::DoNotOptimize(LoadSelectionMedia());
+    benchmark::DoNotOptimize(LoadSelectionMedia(inst.records));
   }
 }
 BENCHMARK(BM_SelectionMediaForOneMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

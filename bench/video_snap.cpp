@@ -36,6 +36,14 @@
 #include "render/screen.h"
 #include "render/video_snap.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::StopVideoSnap;
+using render::VideoSnapStep;
+using render::kVideoRestMs;
 using shell::HandleKey;
 using shell::LoadConfiguration;
 using shell::LoadConfiguredGameList;
@@ -134,7 +142,7 @@ double RestAndFirstFrame(std::uint32_t& tick) {
   platform::SetTickOverride(tick);
   const auto start = Clock::now();
   while (Clock::now() - start < std::chrono::seconds(2)) {
-    if (VideoSnapStep(tick)) return Ms(Clock::now() - start);
+    if (VideoSnapStep(gRender, tick)) return Ms(Clock::now() - start);
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
   return -1;
@@ -149,13 +157,13 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   const int count = LoadConfiguredGameList(gShell.settings, inst.path());
   SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);
-  if (CreateDisplay(DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir))
+  if (CreateDisplay(gRender, DisplayKind::kOffscreen) != 1 || !wire::LoadConfiguredLayout(gShell.settings.templateDir))
     return state.SkipWithError("no offscreen display");
   gRender.clocks.fadeLevel = 1.0f;
   std::uint32_t tick = 1000;
   platform::SetTickOverride(tick);
   SelectPosition(0);
-  LoadSelectionMedia();
+  LoadSelectionMedia(gRender);
   const int down = gShell.settings.keys.down;
   std::vector<double> presses, firstFrames;
   double rssStart = 0;
@@ -170,14 +178,14 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
       tick += 33;
       platform::SetTickOverride(tick);
-      VideoSnapStep(tick);
-      DrawFrame(0);
+      VideoSnapStep(gRender, tick);
+      DrawFrame(gRender, 0);
     }
     if (presses.size() == 50) rssStart = ResidentMegabytes();
     state.ResumeTiming();
     const auto t0 = Clock::now();
     HandleKey(down);
-    DrawFrame(0);
+    DrawFrame(gRender, 0);
     presses.push_back(Ms(Clock::now() - t0));
   }
   state.counters["press_p50_ms"] = Percentile(presses, 0.5);
@@ -187,9 +195,9 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   state.counters["first_frame_max_ms"] = Percentile(firstFrames, 1.0);
   state.counters["clips_without_frame"] = missed;
   state.counters["rss_growth_MB"] = ResidentMegabytes() - rssStart;
-  StopVideoSnap();
+  StopVideoSnap(gRender);
   platform::ClearTickOverride();
-  ReleaseAll();
+  ReleaseAll(gRender);
 }
 BENCHMARK(BM_KeyPressWhileAClipPlays)->Unit(benchmark::kMillisecond)->Iterations(1000);
 

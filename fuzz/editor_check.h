@@ -50,7 +50,7 @@ inline void CheckEditorLayout(const cfg::EditorLayout& layout) {
   cfg::ReadEditorLayoutText(saved, width, height, reread);
   cfg::EditorLayout expected = layout;
   // A file is read with the frontend's defaults, so an absent face reads as the cabinet's.
-  const std::string kFaceOfAFile(DefaultOf(RowOf(ObjectKey::kFontName), KeyDefaults::kFrontend));
+  const std::string kFaceOfAFile(render::DefaultOf(render::RowOf(render::ObjectKey::kFontName), render::KeyDefaults::kFrontend));
   for (int index = 0; index < cfg::kEditorObjectCount; ++index) {
     std::string& face = expected.objects[static_cast<std::size_t>(index)].fontFace;
     if (cfg::IsEditorTextObject(index) && face.empty()) face = kFaceOfAFile;

@@ -8,6 +8,15 @@
 #include "render/scroll_text.h"
 #include "fuzz_input.h"
 
+using render::Layout;
+using render::PrepareScrollText;
+using render::ReadLayoutText;
+using render::ScrollBoxOf;
+using render::ScrollText;
+using render::StepScrollText;
+using render::kLayoutObjectCount;
+using render::kMaxListItems;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Layout layout;
   ReadLayoutText(std::string_view(reinterpret_cast<const char*>(data), size), layout);

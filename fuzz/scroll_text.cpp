@@ -6,6 +6,16 @@
 #include "render/scroll_text.h"
 #include "fuzz_input.h"
 
+using render::GameTexts;
+using render::PrepareScrollText;
+using render::ScrollBox;
+using render::ScrollText;
+using render::ScrollTextDrawing;
+using render::ScrollTextToDraw;
+using render::StepScrollText;
+using render::kScrollSourceMax;
+using render::kScrollWorkingMax;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   ScrollBox box;

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+namespace render {
+
 // One periodic clock: the tick at which it is next due and its period in ms.
 struct AnimationClock {
   std::uint32_t due = 0;
@@ -33,3 +35,5 @@ struct FrameClocks {
 inline bool ClockDue(std::uint32_t now, std::uint32_t due) {
   return static_cast<std::int32_t>(now - due) >= 0;
 }
+
+}  // namespace render

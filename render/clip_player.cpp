@@ -6,7 +6,11 @@
 #include "platform/text.h"
 #include "platform/video_module.h"
 #include "render/display.h"
+#include "render/media_files.h"
+#include "render/render_state.h"
 #include "render/texture_table.h"
+
+namespace render {
 
 namespace {
 
@@ -52,9 +56,9 @@ ClipPlayer::Step ClipPlayer::GiveUp() {
   return Step::Failed;
 }
 
-bool ClipPlayer::Upload() {
-  platform::Device* device = CurrentDevice();
-  TextureSlot* slot = SlotAt(slot_);
+bool ClipPlayer::Upload(RenderState& rs) {
+  platform::Device* device = CurrentDevice(rs);
+  TextureSlot* slot = SlotAt(rs.textures, slot_);
   if (!device || !slot) return false;
   if (!slot->texture || slot->texture.Width() != frame_.width || slot->texture.Height() != frame_.height)
     slot->texture = device->CreateStreamingTexture(frame_.width, frame_.height, nullptr);
@@ -67,7 +71,7 @@ bool ClipPlayer::Upload() {
   return true;
 }
 
-ClipPlayer::Step ClipPlayer::Advance(std::uint32_t now) {
+ClipPlayer::Step ClipPlayer::Advance(RenderState& rs, std::uint32_t now) {
   if (!clip_) return Step::None;
   platform::VideoClip& clip = *clip_;
   if (!shown_) {
@@ -75,11 +79,11 @@ ClipPlayer::Step ClipPlayer::Advance(std::uint32_t now) {
     if (const auto first = clip.NextFrameTime()) {
       if (!clip.TakeDueFrame(*first, frame_)) return Step::None;
       startTick_ = now - static_cast<std::uint32_t>(*first);
-      return Upload() ? Step::Frame : Step::None;
+      return Upload(rs) ? Step::Frame : Step::None;
     }
     return clip.failed() ? GiveUp() : Step::None;
   }
-  if (clip.TakeDueFrame(static_cast<std::int64_t>(now - startTick_), frame_)) return Upload() ? Step::Frame : Step::None;
+  if (clip.TakeDueFrame(static_cast<std::int64_t>(now - startTick_), frame_)) return Upload(rs) ? Step::Frame : Step::None;
   return clip.failed() && !clip.NextFrameTime() ? GiveUp() : Step::None;
 }
 
@@ -99,3 +103,5 @@ bool IsClipFile(const std::string& path) {
   }
   return false;
 }
+
+}  // namespace render

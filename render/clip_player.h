@@ -10,7 +10,10 @@
 #include <string>
 
 #include "platform/video_clip.h"
-#include "render/picture_loading.h"
+
+namespace render {
+
+struct RenderState;
 
 class ClipPlayer {
  public:
@@ -24,7 +27,7 @@ class ClipPlayer {
   enum class Step { None, Frame, Failed };
   // Frame: a newer frame is in the slot. Failed: the clip cannot go on (it is stopped
   // and reported; a frame already shown stays in the slot).
-  Step Advance(std::uint32_t now);
+  Step Advance(RenderState& rs, std::uint32_t now);
   // When Advance has something to do next; nothing while no clip plays.
   std::optional<std::uint32_t> Deadline(std::uint32_t now) const;
 
@@ -35,7 +38,7 @@ class ClipPlayer {
 
  private:
   Step GiveUp();
-  bool Upload();
+  bool Upload(RenderState& rs);
 
   int slot_;
   std::unique_ptr<platform::VideoClip> clip_;
@@ -47,3 +50,5 @@ class ClipPlayer {
 
 // A file name with one of kClipExtensions, in any letter case.
 bool IsClipFile(const std::string& path);
+
+}  // namespace render

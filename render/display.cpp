@@ -11,6 +11,8 @@
 
 #include <string>
 
+namespace render {
+
 namespace {
 
 bool IsPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
@@ -21,60 +23,60 @@ int NextPowerOfTwo(int n) {
   return p;
 }
 
-platform::Texture MakeTarget(int width, int height) {
-  if (gRender.display.powerOfTwoTexturesOnly && (!IsPowerOfTwo(width) || !IsPowerOfTwo(height))) return {};
-  return gRender.display.device->CreateTarget(width, height, nullptr);
+platform::Texture MakeTarget(RenderState& rs, int width, int height) {
+  if (rs.display.powerOfTwoTexturesOnly && (!IsPowerOfTwo(width) || !IsPowerOfTwo(height))) return {};
+  return rs.display.device->CreateTarget(width, height, nullptr);
 }
 
 }  // namespace
 
-platform::Device* CurrentDevice() { return gRender.display.device.get(); }
+platform::Device* CurrentDevice(const RenderState& rs) { return rs.display.device.get(); }
 
-void FillPresentParameters(bool fullScreen) {
-  gRender.display.presentParameters.width = gRender.sources.largFen;
-  gRender.display.presentParameters.height = gRender.sources.hautFen;
-  gRender.display.presentParameters.fullScreen = fullScreen;
+void FillPresentParameters(RenderState& rs, bool fullScreen) {
+  rs.display.presentParameters.width = rs.sources.largFen;
+  rs.display.presentParameters.height = rs.sources.hautFen;
+  rs.display.presentParameters.fullScreen = fullScreen;
 }
 
-int CreateDisplay(DisplayKind kind) {
+int CreateDisplay(RenderState& rs, DisplayKind kind) {
   CountDeviceChange();
-  gRender.textures = {};
-  gRender.fonts = {};
-  gRender.display.device.reset();
-  gRender.display.kind = kind;
-  gRender.display.layoutTargetReady = false;
-  gRender.display.backdrop.Reset();
-  FillPresentParameters(!gRender.sources.modeFenetre);
+  ClearTextures(rs.textures);
+  ClearFonts(rs.fonts);
+  rs.display.device.reset();
+  rs.display.kind = kind;
+  rs.display.layoutTargetReady = false;
+  rs.display.backdrop.Reset();
+  FillPresentParameters(rs, !rs.sources.modeFenetre);
   std::string error;
   if (kind == DisplayKind::kOffscreen)
-    gRender.display.device = platform::Device::CreateOffscreen(gRender.sources.largFen, gRender.sources.hautFen, &error);
+    rs.display.device = platform::Device::CreateOffscreen(rs.sources.largFen, rs.sources.hautFen, &error);
   else
-    gRender.display.device = platform::Device::CreateForMainWindow(gRender.display.presentParameters, &error);
-  if (!gRender.display.device) {
+    rs.display.device = platform::Device::CreateForMainWindow(rs.display.presentParameters, &error);
+  if (!rs.display.device) {
     ReportD3DError(kD3DErrNotAvailable, "Erreur CreateDevice");
     return kDisplayFailed;
   }
-  return SetupRenderState();
+  return SetupRenderState(rs);
 }
 
-int SetupRenderState() {
-  if (!gRender.display.device) return 0;
-  if (!gRender.display.layoutTargetReady && !CreateLayoutTarget()) return 0;
+int SetupRenderState(RenderState& rs) {
+  if (!rs.display.device) return 0;
+  if (!rs.display.layoutTargetReady && !CreateLayoutTarget(rs)) return 0;
   // Blending (source alpha over inverse source alpha), point sampling when enlarging and
   // filtering when shrinking are chosen per draw by the device.
   return 1;
 }
 
-int CreateLayoutTarget() {
+int CreateLayoutTarget(RenderState& rs) {
   CountDeviceChange();
-  TextureSlot& slot = *SlotAt(kSlotLayout);
+  TextureSlot& slot = *SlotAt(rs.textures, kSlotLayout);
   slot = {};
-  int width = gRender.sources.largFen, height = gRender.sources.hautFen;
-  platform::Texture texture = MakeTarget(width, height);
+  int width = rs.sources.largFen, height = rs.sources.hautFen;
+  platform::Texture texture = MakeTarget(rs, width, height);
   if (!texture) {
     width = NextPowerOfTwo(width);
     height = NextPowerOfTwo(height);
-    texture = MakeTarget(width, height);
+    texture = MakeTarget(rs, width, height);
     if (!texture) {
       ReportD3DError(kD3DErrOutOfVideoMemory, "CreateTexture");
       return 0;
@@ -83,44 +85,43 @@ int CreateLayoutTarget() {
   slot.texture = texture;
   slot.width = texture.Width();
   slot.height = texture.Height();
-  gRender.display.layoutTargetReady = true;
-  gRender.display.backdrop = MakeTarget(width, height);
-  if (!gRender.display.backdrop) platform::ShowMessageBox("Erreur CreateImageSurface", "");
+  rs.display.layoutTargetReady = true;
+  rs.display.backdrop = MakeTarget(rs, width, height);
+  if (!rs.display.backdrop) platform::ShowMessageBox("Erreur CreateImageSurface", "");
   return 1;
 }
 
-void ReleaseMedia() {
+void ReleaseMedia(RenderState& rs) {
   CountContentChange();
-  gRender.display.deviceReady = false;
-  for (int i = 0; i < kTextureSlotCount; ++i)
-    if (i != kSlotLayout) *SlotAt(i) = {};
-  gRender.fonts = {};
+  rs.display.deviceReady = false;
+  ReleaseSlotsBut(rs.textures, kSlotLayout);
+  ClearFonts(rs.fonts);
 }
 
-void ReleaseTarget() {
+void ReleaseTarget(RenderState& rs) {
   CountDeviceChange();
-  gRender.display.backdrop.Reset();
-  gRender.display.layoutTargetReady = false;
+  rs.display.backdrop.Reset();
+  rs.display.layoutTargetReady = false;
 }
 
-void ReleaseForReset() {
-  ReleaseTarget();
-  ReleaseMedia();
-  *SlotAt(kSlotLayout) = {};
+void ReleaseForReset(RenderState& rs) {
+  ReleaseTarget(rs);
+  ReleaseMedia(rs);
+  ReleaseSlot(rs.textures, kSlotLayout);
 }
 
-void ReleaseAll() {
-  ReleaseTarget();
-  ReleaseMedia();
-  *SlotAt(kSlotLayout) = {};
-  gRender.display.device.reset();
+void ReleaseAll(RenderState& rs) {
+  ReleaseTarget(rs);
+  ReleaseMedia(rs);
+  ReleaseSlot(rs.textures, kSlotLayout);
+  rs.display.device.reset();
 }
 
-int ResetDisplay() {
-  if (!gRender.display.device) return 0;
-  FillPresentParameters(!gRender.sources.modeFenetre);
+int ResetDisplay(RenderState& rs) {
+  if (!rs.display.device) return 0;
+  FillPresentParameters(rs, !rs.sources.modeFenetre);
   std::string error;
-  return gRender.display.device->Recreate(&error) ? 1 : 0;
+  return rs.display.device->Recreate(&error) ? 1 : 0;
 }
 
 std::string_view D3DErrorName(std::uint32_t code) {
@@ -153,15 +154,17 @@ void ReportD3DError(std::uint32_t code, std::string_view caption) {
   platform::ShowMessageBox(D3DErrorName(code), caption);
 }
 
-void ReportD3DErrorOnce(std::uint32_t code, std::string_view caption) {
-  if (gRender.display.reportedErrors.insert(std::string(caption)).second) {
+void ReportD3DErrorOnce(RenderState& rs, std::uint32_t code, std::string_view caption) {
+  if (rs.display.reportedErrors.insert(std::string(caption)).second) {
     ReportD3DError(code, caption);
     return;
   }
   platform::WriteLog(std::string(D3DErrorName(code)) + " [" + std::string(caption) + "]", 1, 1);
 }
 
-void SetDrawLock(int flag) {
+void SetDrawLock(RenderState& rs, int flag) {
   // One thread draws: the lock only keeps a frame from starting while resources change.
-  gRender.display.frameInProgress = flag != 0;
+  rs.display.frameInProgress = flag != 0;
 }
+
+}  // namespace render

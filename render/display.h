@@ -4,12 +4,14 @@
 #pragma once
 
 #include "platform/device.h"
+#include "render/display_state.h"
 
 #include <cstdint>
-#include <memory>
-#include <set>
-#include <string>
 #include <string_view>
+
+namespace render {
+
+struct RenderState;
 
 // Error codes named in the message boxes (values of the original drawing interface).
 enum D3DErrorCode : std::uint32_t {
@@ -37,47 +39,31 @@ enum D3DErrorCode : std::uint32_t {
 };
 constexpr int kDisplayFailed = static_cast<int>(0x80004005u);  // E_FAIL: fatal to the caller
 
-enum class DisplayKind { kMainWindow, kOffscreen };
-
-struct DisplayState {
-  std::unique_ptr<platform::Device> device;
-  DisplayKind kind = DisplayKind::kMainWindow;
-  platform::DisplayParameters presentParameters;
-  bool layoutTargetReady = false;  // the layout's render target exists
-  platform::Texture backdrop;      // the screen image behind and around the layout
-  bool deviceReady = false;        // DeviceReady: template pictures loaded
-  bool frameInProgress = false;    // FrameInProgress
-  bool resourcesReleased = false;  // lost device: released, waiting for the reset
-  // Test seam: a device that refuses texture sizes that are not powers of two.
-  bool powerOfTwoTexturesOnly = false;
-  // Errors already shown in a message box: a picture that cannot be decoded, or a frame
-  // step that fails every frame, is shown once and then only logged.
-  std::set<std::string> reportedErrors;
-};
-
 // 1 made, 0 made without the layout target, kDisplayFailed when no device can be made.
-int CreateDisplay(DisplayKind kind);
-void FillPresentParameters(bool fullScreen);
-int SetupRenderState();
-int CreateLayoutTarget();
+int CreateDisplay(RenderState& rs, DisplayKind kind);
+void FillPresentParameters(RenderState& rs, bool fullScreen);
+int SetupRenderState(RenderState& rs);
+int CreateLayoutTarget(RenderState& rs);
 
-void ReleaseMedia();
-void ReleaseTarget();
-void ReleaseForReset();
-void ReleaseAll();
+void ReleaseMedia(RenderState& rs);
+void ReleaseTarget(RenderState& rs);
+void ReleaseForReset(RenderState& rs);
+void ReleaseAll(RenderState& rs);
 
 // The reset of the lost-device path (after ReleaseForReset): makes the renderer again
 // with the present parameters. 0 when that fails (the caller re-creates the display).
-int ResetDisplay();
+int ResetDisplay(RenderState& rs);
 
 // Message box naming the error code, with the caller's caption.
 void ReportD3DError(std::uint32_t code, std::string_view caption);
 // The same, shown once per caption (a file, a frame step) for the life of the display
 // state; every later report is only logged.
-void ReportD3DErrorOnce(std::uint32_t code, std::string_view caption);
+void ReportD3DErrorOnce(RenderState& rs, std::uint32_t code, std::string_view caption);
 // The text of that message box.
 std::string_view D3DErrorName(std::uint32_t code);
 
-void SetDrawLock(int flag);
+void SetDrawLock(RenderState& rs, int flag);
 
-platform::Device* CurrentDevice();
+platform::Device* CurrentDevice(const RenderState& rs);
+
+}  // namespace render

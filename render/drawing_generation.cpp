@@ -1,5 +1,7 @@
 #include "render/drawing_generation.h"
 
+namespace render {
+
 namespace {
 DrawingGeneration counts;
 }  // namespace
@@ -12,3 +14,5 @@ void CountDeviceChange() {
 }
 
 DrawingGeneration CurrentDrawingGeneration() { return counts; }
+
+}  // namespace render

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace render {
+
 struct DrawingGeneration {
   // Pictures, fonts, the layout read, or the layout target drawn by something else.
   std::uint64_t content = 0;
@@ -19,3 +21,5 @@ void CountContentChange();
 // Also a content change.
 void CountDeviceChange();
 DrawingGeneration CurrentDrawingGeneration();
+
+}  // namespace render

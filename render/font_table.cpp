@@ -1,9 +1,13 @@
 #include "render/font_table.h"
 
-#include "render/render_state.h"
+namespace render {
 
-platform::GlyphAtlas* FontAt(int index) {
+void ClearFonts(FontTable& table) { table = {}; }
+
+platform::GlyphAtlas* FontAt(FontTable& table, int index) {
   if (index < 0 || index >= kLayoutObjectCount) return nullptr;
-  FontEntry& e = gRender.fonts.fonts[static_cast<std::size_t>(index)];
+  FontEntry& e = table.fonts[static_cast<std::size_t>(index)];
   return (e.font && e.atlas) ? &e.atlas : nullptr;
 }
+
+}  // namespace render

@@ -1,12 +1,14 @@
 // One font per layout object (index = object index), each with its glyph atlas.
 #pragma once
 
-#include "render/layout.h"
+#include "render/layout_record.h"
 #include "platform/font.h"
 #include "platform/glyph_atlas.h"
 
 #include <array>
 #include <memory>
+
+namespace render {
 
 struct FontEntry {
   std::unique_ptr<platform::Font> font;
@@ -17,5 +19,10 @@ struct FontTable {
   std::array<FontEntry, kLayoutObjectCount> fonts{};
 };
 
+// Closes every font.
+void ClearFonts(FontTable& table);
+
 // The atlas of a font index, or nullptr when that index has no font.
-platform::GlyphAtlas* FontAt(int index);
+platform::GlyphAtlas* FontAt(FontTable& table, int index);
+
+}  // namespace render

@@ -2,12 +2,16 @@
 // volume gauge's value as the shell hands it.
 #pragma once
 
-#include "render/layout.h"
+#include "render/layout_record.h"
 
 #include <array>
 #include <optional>
+
+namespace render {
 
 struct FrameState {
   std::array<int, kMaxListItems> lineSlots{};  // LineSlots: texture slot per visible line
   std::optional<int> volumeGauge;              // 0-1000, shown while a volume key is held
 };
+
+}  // namespace render

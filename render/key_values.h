@@ -4,9 +4,13 @@
 
 #include <string_view>
 
+namespace render {
+
 class KeyValues {
  public:
   virtual ~KeyValues() = default;
   // The value as it stands; empty when the key is missing or its value is empty.
   virtual std::string_view Raw(std::string_view key) const = 0;
 };
+
+}  // namespace render

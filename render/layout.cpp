@@ -6,6 +6,8 @@
 #include "render/layout_keys.h"
 #include "platform/paths.h"
 
+namespace render {
+
 namespace {
 
 // The typed reads of one table row with the frontend's default.
@@ -94,3 +96,5 @@ void StoreMediaDirectories(Layout& layout, const std::string& snap, const std::s
   layout.objects[kMarquee].mediaDirectory = marquees;
   for (int k = 0; k < 6; ++k) layout.objects[kCustom1 + k].mediaDirectory = custom[std::size_t(k)];
 }
+
+}  // namespace render

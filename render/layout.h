@@ -1,82 +1,17 @@
-// The in-memory layout of the menu screen: where each of the fifteen objects stands,
-// how it is drawn, in which order, and with which text style.
+// Reading the layout of the menu screen (the record itself is in layout_record.h) and
+// loading it with what the template brings.
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "render/layout_object_fields.h"
+#include "render/layout_record.h"
 
-// Object indices; the names are the key prefixes of Layout.cfg.
-enum LayoutObjectIndex : int {
-  kBackGround = 0,
-  kList = 1,
-  kInfo = 2,
-  kSnap = 3,
-  kMarquee = 4,
-  kCustom1 = 5,  // Custom1 ... Custom6 are 5 ... 10
-  kCustom6 = 10,
-  kInfo1 = 11,
-  kInfo2 = 12,
-  kInfo3 = 13,
-  kScrollText = 14,
-};
-constexpr int kLayoutObjectCount = 15;
-constexpr int kMaxListItems = 50;          // per-line tables hold this many lines
-constexpr int kEmptyDrawSlot = 999;        // a DrawOrder slot nobody took yet
-constexpr std::size_t kMediaDirectoryField = 260;  // text(260): at most 259 bytes
-constexpr std::size_t kFaceNameField = 100;        // text(100): at most 99 bytes
+namespace render {
 
-struct LayoutObject {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int stretch = 0;   // picture fit mode: 0 natural size cropped, 1 fit keeping proportions, else stretched
-  int alpha = 255;   // only the low 8 bits take effect
-  bool visible = false;
-  std::string mediaDirectory;  // set by the configuration's settings (Snap, Marquee, Custom1-6)
-  int textureSlot = 0;         // TextureTable slot of the picture drawn; 0 = nothing
-  float scrollU = 0.0f;        // current texture offset of a scrolling picture, kept in (-1, 1)
-  float scrollV = 0.0f;
-  float scrollSpeedX = 0.0f;   // _scrollX / _scrollY; 0 = still
-  float scrollSpeedY = 0.0f;
-};
-
-struct TextStyle {
-  std::uint32_t fontColour = 0;  // 0xRRGGBB (style 3 holds an alpha too)
-  int fontHeight = 0;            // pixel height given to the face
-  int alignment = 0;             // 0 left, 1 centred, 2 right, anything else left
-  std::string faceName;          // at most 99 bytes
-};
-
-struct Layout {
-  std::array<LayoutObject, kLayoutObjectCount> objects{};
-  std::array<TextStyle, kLayoutObjectCount> textStyles{};
-  // Slot k holds the index of the object drawn k-th (slot 0 underneath).
-  std::array<int, kLayoutObjectCount> drawOrder{};
-  bool listeImages = false;
-  bool listeIcons = false;
-  int listNbItems = 1;          // visible list lines, 1 ... 50
-  int itemHeight = 0;           // List height / listNbItems
-  int selectionAlphaMin = 0;
-  int selectionAlphaMax = 0;
-  int selectionAlpha = 0;       // current alpha of the selection bar
-  int pulseDirection = 0;       // +1 rising, -1 falling, 0 no pulse
-  std::uint32_t transparentColour = 0;  // Transparent_color, 0xRRGGBB colour key of template pictures
-  std::string listImageDirectory;       // the Marquee media directory when ListeImages is on
-
-  int Width() const { return objects[kBackGround].width; }    // RESOLUTIONX
-  int Height() const { return objects[kBackGround].height; }  // RESOLUTIONY
-};
-
-// The key prefix of an object ("BackGround", "List", ..., "ScrollText"), from the key
-// table of render/layout_keys.cpp.
-std::string_view LayoutObjectName(int index);
-bool IsTextObject(int index);  // List, Info, Info1-3, ScrollText
+struct RenderState;
 
 // Object `object`'s rectangle, fit, alpha, visibility and scroll speeds, and its text
 // style when it is a text object, from its fields (render/layout_object_fields.h): the
@@ -88,12 +23,12 @@ void ApplyObjectFields(LayoutObjectFields fields, int object, Layout& layout);
 // Pure: no files, no follow-up steps.
 void ReadLayoutText(std::string_view text, Layout& layout);
 
-// Reads <installDir>/Templates/<templateName>/Layout.cfg into gRender.layout, then in order:
+// Reads <installDir>/Templates/<templateName>/Layout.cfg into rs.layout, then in order:
 // the template pictures and fonts (when a display exists: they live on it), the scroll
 // text of the configuration (<installDir>/config/<configName>/ScrollTexte.txt), its
 // preparation, the picture scroll timers. 1 on success; 0 when the file cannot be
-// opened (gRender.layout unchanged, nothing else done).
-int LoadLayout(const std::string& installDir, const std::string& configName,
+// opened (rs.layout unchanged, nothing else done).
+int LoadLayout(RenderState& rs, const std::string& installDir, const std::string& configName,
                const std::string& templateName);
 
 // The path of a template's directory (case-insensitive match of existing components).
@@ -103,3 +38,5 @@ void StoreMediaDirectories(Layout& layout, const std::string& snap, const std::s
                            const std::array<std::string, 6>& custom);
 
 std::string TemplateDirectory(const std::string& installDir, const std::string& templateName);
+
+}  // namespace render

@@ -6,6 +6,8 @@
 #include "platform/text.h"
 #include "settings/setting_fields.h"
 
+namespace render {
+
 namespace {
 constexpr std::size_t kValueField = 100;  // the reader's buffer: values up to 99 bytes
 }
@@ -30,3 +32,5 @@ int LayoutKeyReader::Integer(std::string_view key, std::string_view def) const {
 bool LayoutKeyReader::Boolean(std::string_view key) const {
   return settings::IsFlagText(ValueOr(key, "NO"));
 }
+
+}  // namespace render

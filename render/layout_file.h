@@ -10,6 +10,8 @@
 
 #include "render/key_values.h"
 
+namespace render {
+
 class LayoutKeyReader : public KeyValues {
  public:
   LayoutKeyReader(std::string_view text, const std::vector<std::string>& keys);
@@ -24,3 +26,5 @@ class LayoutKeyReader : public KeyValues {
   std::string_view ValueOr(std::string_view key, std::string_view def) const;
   std::unordered_map<std::string, std::string> values_;  // lower-case key -> value as read
 };
+
+}  // namespace render

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+namespace render {
 #include "platform/text.h"
 #include "settings/setting_fields.h"
 
@@ -149,3 +150,5 @@ void ReadObjectFields(const KeyValues& keys, int object, const ObjectReading& ho
     }
   }
 }
+
+}  // namespace render

@@ -14,6 +14,9 @@
 #include <variant>
 #include <vector>
 
+#include "render/layout_record.h"
+
+namespace render {
 #include "render/key_values.h"
 #include "render/layout.h"
 #include "render/layout_object_fields.h"
@@ -108,3 +111,5 @@ const std::vector<std::string>& AllFrontendKeys();
 // object takes slot order - 1 while that slot is free; every slot left over takes the
 // smallest index not placed yet. Slot 0 is drawn first, underneath.
 std::array<int, kLayoutObjectCount> DrawOrderOf(const std::array<int, kLayoutObjectCount>& orders);
+
+}  // namespace render

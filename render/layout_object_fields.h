@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace render {
+
 struct LayoutObjectFields {
   int left = 0;
   int top = 0;
@@ -22,3 +24,5 @@ struct LayoutObjectFields {
   float scrollSpeedX = 0.0f;  // whole numbers; X > 0 scrolls left, Y > 0 scrolls up
   float scrollSpeedY = 0.0f;
 };
+
+}  // namespace render

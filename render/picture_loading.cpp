@@ -20,11 +20,13 @@
 #include <optional>
 #include <utility>
 
+namespace render {
+
 namespace {
 
-int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
-  TextureSlot* target = SlotAt(slot);
-  platform::Device* device = CurrentDevice();
+int LoadPicture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path) {
+  TextureSlot* target = SlotAt(rs.textures, slot);
+  platform::Device* device = CurrentDevice(rs);
   if (!target || !device) return 0;
   const std::string file = platform::ResolvePath(path);
   if (!platform::FileExists(file)) return 0;
@@ -35,7 +37,7 @@ int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
   std::optional<platform::Image> image = platform::LoadImageFile(file, &error);
   if (!image) {
     if (error == "missing") return 0;
-    ReportD3DErrorOnce(kD3DXErrInvalidData, path);
+    ReportD3DErrorOnce(rs, kD3DXErrInvalidData, path);
     return 0;
   }
   if ((key >> 24) != 0) platform::ApplyColourKey(*image, key & 0xFFFFFFu);
@@ -53,15 +55,15 @@ int LoadPicture(int slot, std::uint32_t colourKey, const std::string& path) {
 }
 
 // The selected game's media for one picture object: its ROM name, else its parent's.
-bool LoadGameMedia(int slot, const std::string& dir, const ShownGame& game, std::string_view extensions,
+bool LoadGameMedia(RenderState& rs, int slot, const std::string& dir, const ShownGame& game, std::string_view extensions,
                    bool icon) {
   for (std::string_view name : {game.romName, game.romOf}) {
     if (name.empty()) continue;
     std::string path = platform::JoinPath(dir, name);
     if (icon) {
       path += ".ico";
-      if (LoadIconTexture(slot, kNoColourKey, path)) return true;
-    } else if (FindImageFile(path, extensions) && LoadTexture(slot, kNoColourKey, path)) {
+      if (LoadIconTexture(rs, slot, kNoColourKey, path)) return true;
+    } else if (FindImageFile(path, extensions) && LoadTexture(rs, slot, kNoColourKey, path)) {
       return true;
     }
   }
@@ -81,12 +83,12 @@ int WrapPosition(int position, int count) {
 }
 
 // Fills the per-line slots, reusing a picture that an earlier page already loaded.
-void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int topIndex) {
+void LoadLineMedia(RenderState& rs, bool icons, const std::string& dir, int lines, int count, int topIndex) {
   std::array<TextureSlot, kMaxListItems> previous;
-  for (int i = 0; i < kMaxListItems; ++i) previous[i] = std::move(*SlotAt(kSlotFirstLine + i));
-  gRender.frame.lineSlots.fill(0);
+  for (int i = 0; i < kMaxListItems; ++i) previous[i] = std::move(*SlotAt(rs.textures, kSlotFirstLine + i));
+  rs.frame.lineSlots.fill(0);
   for (int i = 0; i < lines && i < count; ++i) {
-    const ShownGame game = GameAt(WrapPosition(topIndex + i, count));
+    const ShownGame game = GameAt(rs.sources, WrapPosition(topIndex + i, count));
     const int slot = kSlotFirstLine + i;
     // A picture the previous page already showed is moved into place, not decoded again.
     bool fresh = false;
@@ -98,104 +100,78 @@ void LoadLineMedia(bool icons, const std::string& dir, int lines, int count, int
       const std::string file = platform::ResolvePath(path);
       for (TextureSlot& old : previous)
         if (old.texture && old.source == file) {
-          *SlotAt(slot) = std::move(old);
+          *SlotAt(rs.textures, slot) = std::move(old);
           fresh = true;
           break;
         }
       break;
     }
-    if (!fresh) fresh = LoadGameMedia(slot, dir, game, kImageExtensions, icons);
-    if (icons) gRender.frame.lineSlots[i] = fresh ? slot : 0;
-    else gRender.frame.lineSlots[i] = fresh ? slot : kSlotMissingMarquee;
+    if (!fresh) fresh = LoadGameMedia(rs, slot, dir, game, kImageExtensions, icons);
+    if (icons) rs.frame.lineSlots[i] = fresh ? slot : 0;
+    else rs.frame.lineSlots[i] = fresh ? slot : kSlotMissingMarquee;
   }
 }
 
 }  // namespace
 
-int LoadTexture(int slot, std::uint32_t colourKey, const std::string& path) {
+int LoadTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path) {
   CountContentChange();
-  return LoadPicture(slot, colourKey, path);
+  return LoadPicture(rs, slot, colourKey, path);
 }
 
-int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path) {
+int LoadIconTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path) {
   CountContentChange();
   // The image decoder reads the first image of an icon, its mask applied.
-  return LoadPicture(slot, colourKey, path);
+  return LoadPicture(rs, slot, colourKey, path);
 }
 
-int FindImageFile(std::string& path, std::string_view extensions) {
-  std::size_t start = 0;
-  while (start <= extensions.size()) {
-    std::size_t end = extensions.find(';', start);
-    if (end == std::string_view::npos) end = extensions.size();
-    const std::string_view ext = extensions.substr(start, end - start);
-    std::string candidate = path;
-    if (!ext.empty()) candidate += "." + std::string(ext);
-    const std::string file = platform::ResolvePath(candidate);
-    if (platform::FileExists(file)) {
-      path = file;
-      return 1;
-    }
-    start = end + 1;
-  }
-  return 0;
-}
-
-std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::string_view extensions) {
-  if (dir.empty()) return {};
-  for (std::string_view name : {game.romName, game.romOf}) {
-    if (name.empty()) continue;
-    std::string path = platform::JoinPath(dir, name);
-    if (FindImageFile(path, extensions)) return path;
-  }
-  return {};
-}
-
-int LoadTemplateImages(const std::string& installDir, const std::string& templateName) {
-  ReleaseMedia();
+int LoadTemplateImages(RenderState& rs, const std::string& installDir, const std::string& templateName) {
+  ReleaseMedia(rs);
   const std::string dir = TemplateDirectory(installDir, templateName);
-  const std::uint32_t key = gRender.layout.transparentColour;
+  const std::uint32_t key = rs.layout.transparentColour;
   auto file = [&](const char* name) { return platform::JoinPath(dir, name); };
-  if (!LoadTexture(kSlotBackground, key, file("layout.png"))) gRender.layout.objects[kBackGround].visible = false;
-  LoadTexture(kSlotSelection, key, file("ListSelection.png"));
-  LoadTexture(kSlotMissingSnap, key, file("missingSnapShot.png"));
-  LoadTexture(kSlotMissingMarquee, key, file("missingMarquee.png"));
-  LoadTexture(kSlotListBackground, key, file("ListBkground.png"));
+  if (!LoadTexture(rs, kSlotBackground, key, file("layout.png"))) rs.layout.objects[kBackGround].visible = false;
+  LoadTexture(rs, kSlotSelection, key, file("ListSelection.png"));
+  LoadTexture(rs, kSlotMissingSnap, key, file("missingSnapShot.png"));
+  LoadTexture(rs, kSlotMissingMarquee, key, file("missingMarquee.png"));
+  LoadTexture(rs, kSlotListBackground, key, file("ListBkground.png"));
   for (int k = 0; k < 6; ++k) {
     const std::string name = "Custom" + std::to_string(k + 1) + ".png";
-    if (LoadTexture(kSlotCustomTemplate1 + k, key, file(name.c_str())))
-      gRender.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
+    if (LoadTexture(rs, kSlotCustomTemplate1 + k, key, file(name.c_str())))
+      rs.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
   }
   for (int i = 0; i < kLayoutObjectCount; ++i) {
-    const TextStyle& style = gRender.layout.textStyles[i];
-    CreateTextStyleFont(i, style.fontHeight, style.faceName, 600);
+    const TextStyle& style = rs.layout.textStyles[i];
+    CreateTextStyleFont(rs, i, style.fontHeight, style.faceName, 600);
   }
-  gRender.display.deviceReady = true;
+  rs.display.deviceReady = true;
   return 1;
 }
 
-int LoadSelectionMedia() {
+int LoadSelectionMedia(RenderState& rs) {
   CountContentChange();
-  VideoSnapSelectionChanged(platform::GetTickCount());
-  const int count = GameCount();
-  const ListPosition where = CurrentListPosition();
+  VideoSnapSelectionChanged(rs, platform::GetTickCount());
+  const int count = GameCount(rs.sources);
+  const ListPosition where = CurrentListPosition(rs.sources);
   const std::optional<ShownGame> game =
-      count > 0 ? std::optional<ShownGame>(GameAt(WrapPosition(where.topIndex + where.row, count))) : std::nullopt;
+      count > 0 ? std::optional<ShownGame>(GameAt(rs.sources, WrapPosition(where.topIndex + where.row, count))) : std::nullopt;
   for (int object = kSnap; object <= kCustom6; ++object) {
-    LayoutObject& o = gRender.layout.objects[object];
+    LayoutObject& o = rs.layout.objects[object];
     if (!o.visible || o.mediaDirectory.empty()) continue;
     const int slot = MediaSlotOf(object);
-    if (game && LoadGameMedia(slot, o.mediaDirectory, *game, kImageExtensions, false)) {
+    if (game && LoadGameMedia(rs, slot, o.mediaDirectory, *game, kImageExtensions, false)) {
       o.textureSlot = slot;
     } else {
-      *SlotAt(slot) = {};
+      *SlotAt(rs.textures, slot) = {};
       o.textureSlot = object == kSnap ? kSlotMissingSnap : object == kMarquee ? kSlotMissingMarquee : 0;
     }
   }
-  const int lines = std::clamp(gRender.layout.listNbItems, 1, kMaxListItems);
-  if (gRender.layout.listeImages)
-    LoadLineMedia(false, gRender.layout.listImageDirectory, lines, count, where.topIndex);
-  else if (!gRender.sources.iconsDir.empty())
-    LoadLineMedia(true, gRender.sources.iconsDir, lines, count, where.topIndex);
+  const int lines = std::clamp(rs.layout.listNbItems, 1, kMaxListItems);
+  if (rs.layout.listeImages)
+    LoadLineMedia(rs, false, rs.layout.listImageDirectory, lines, count, where.topIndex);
+  else if (!rs.sources.iconsDir.empty())
+    LoadLineMedia(rs, true, rs.sources.iconsDir, lines, count, where.topIndex);
   return 1;
 }
+
+}  // namespace render

@@ -6,31 +6,28 @@
 #include <string>
 #include <string_view>
 
+#include "render/media_files.h"
 #include "render/render_sources.h"
+
+namespace render {
+
+struct RenderState;
 
 // Colour key that turns keying off (0x1000000 + 0xFF000000 wraps to 0).
 constexpr std::uint32_t kNoColourKey = 0x1000000;
 
 // Loads a picture file into a slot; pixels of exactly the key's RGB become transparent.
 // 0 silently when the file does not exist; an undecodable file is reported with its path.
-int LoadTexture(int slot, std::uint32_t colourKey, const std::string& path);
+int LoadTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path);
 // The first image of an .ico file (colour and mask) into a slot.
-int LoadIconTexture(int slot, std::uint32_t colourKey, const std::string& path);
-
-// The first existing file among path + "." + each ";"-separated extension (an empty entry
-// tries the path alone), written back into path. Letter case does not matter.
-int FindImageFile(std::string& path, std::string_view extensions);
-constexpr std::string_view kImageExtensions = "png;jpg;bmp;gif";
-constexpr std::string_view kClipExtensions = "mp4;mkv;webm;avi;flv";
-
-// The path of the game's media file in dir with one of the extensions: by its ROM name,
-// else its parent's; empty when there is none.
-std::string FindGameMedia(const std::string& dir, const ShownGame& game, std::string_view extensions);
+int LoadIconTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path);
 
 // Template pictures into their slots, then the fonts of all 15 text styles; sets
 // DeviceReady. Always 1.
-int LoadTemplateImages(const std::string& installDir, const std::string& templateName);
+int LoadTemplateImages(RenderState& rs, const std::string& installDir, const std::string& templateName);
 
 // The selected game's snapshot, marquee and Custom pictures, and the visible lines'
 // images or icons. Always 1.
-int LoadSelectionMedia();
+int LoadSelectionMedia(RenderState& rs);
+
+}  // namespace render

@@ -8,31 +8,33 @@
 #include <algorithm>
 #include <cmath>
 
+namespace render {
+
 std::uint32_t PictureScrollPeriod(float speed) {
   const float s = std::min(std::fabs(speed), 10.0f);
   return static_cast<std::uint32_t>(std::trunc((11 - s) * 10 - 5));
 }
 
-void InitPictureScroll() { InitPictureScroll(platform::GetTickCount()); }
+void InitPictureScroll(RenderState& rs) { InitPictureScroll(rs, platform::GetTickCount()); }
 
-void InitPictureScroll(std::uint32_t now) {
-  gRender.clocks.pictureScroll = {};
+void InitPictureScroll(RenderState& rs, std::uint32_t now) {
+  rs.clocks.pictureScroll = {};
   for (int k = 0; k < 6; ++k) {
-    const LayoutObject& o = gRender.layout.objects[kCustom1 + k];
+    const LayoutObject& o = rs.layout.objects[kCustom1 + k];
     if (!o.visible) continue;
     const float speeds[2] = {o.scrollSpeedX, o.scrollSpeedY};
     for (int axis = 0; axis < 2; ++axis)
-      if (speeds[axis] != 0) gRender.clocks.pictureScroll[k][axis] = {now, PictureScrollPeriod(speeds[axis])};
+      if (speeds[axis] != 0) rs.clocks.pictureScroll[k][axis] = {now, PictureScrollPeriod(speeds[axis])};
   }
-  gRender.clocks.nextFrameTime = now;
-  gRender.clocks.frameAsked = true;
+  rs.clocks.nextFrameTime = now;
+  rs.clocks.frameAsked = true;
 }
 
-void StepPictureScroll(std::uint32_t now) {
+void StepPictureScroll(RenderState& rs, std::uint32_t now) {
   for (int k = 0; k < 6; ++k) {
-    LayoutObject& o = gRender.layout.objects[kCustom1 + k];
+    LayoutObject& o = rs.layout.objects[kCustom1 + k];
     for (int axis = 0; axis < 2; ++axis) {
-      AnimationClock& clock = gRender.clocks.pictureScroll[k][axis];
+      AnimationClock& clock = rs.clocks.pictureScroll[k][axis];
       if (clock.period == 0 || !ClockDue(now, clock.due)) continue;
       const int size = axis == 0 ? o.width : o.height;
       const float speed = axis == 0 ? o.scrollSpeedX : o.scrollSpeedY;
@@ -51,3 +53,5 @@ void StepPictureScroll(std::uint32_t now) {
     }
   }
 }
+
+}  // namespace render

@@ -1,20 +1,28 @@
 #include "render/render_sources.h"
 
-#include "render/render_state.h"
+namespace render {
 
-ListPosition CurrentListPosition() {
-  return gRender.sources.listPosition ? gRender.sources.listPosition() : ListPosition{};
+ListPosition CurrentListPosition(const RenderSources& sources) {
+  return sources.listPosition ? sources.listPosition() : ListPosition{};
 }
 
-int GameCount() { return gRender.sources.gameCount && gRender.sources.gameAt ? gRender.sources.gameCount() : 0; }
-
-ShownGame GameAt(int position) { return gRender.sources.gameAt(position); }
-
-std::string CurrentSearchLine() { return gRender.sources.searchLine ? gRender.sources.searchLine() : std::string(); }
-
-HistoryView CurrentHistory() { return gRender.sources.history ? gRender.sources.history() : HistoryView{}; }
-
-int SetRotation(int quarterTurns) {
-  gRender.sources.rotation = quarterTurns < 0 || quarterTurns > 3 ? 0 : quarterTurns;
-  return gRender.sources.rotation;
+int GameCount(const RenderSources& sources) {
+  return sources.gameCount && sources.gameAt ? sources.gameCount() : 0;
 }
+
+ShownGame GameAt(const RenderSources& sources, int position) { return sources.gameAt(position); }
+
+std::string CurrentSearchLine(const RenderSources& sources) {
+  return sources.searchLine ? sources.searchLine() : std::string();
+}
+
+HistoryView CurrentHistory(const RenderSources& sources) {
+  return sources.history ? sources.history() : HistoryView{};
+}
+
+int SetRotation(RenderSources& sources, int quarterTurns) {
+  sources.rotation = quarterTurns < 0 || quarterTurns > 3 ? 0 : quarterTurns;
+  return sources.rotation;
+}
+
+}  // namespace render

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace render {
+
 struct ListPosition {
   int topIndex = 0;  // display position on the first line
   int row = 0;       // line of the selection
@@ -57,10 +59,12 @@ struct RenderSources {
   std::string notice;
 };
 
-ListPosition CurrentListPosition();
-int GameCount();
-ShownGame GameAt(int position);
-HistoryView CurrentHistory();
-std::string CurrentSearchLine();
+ListPosition CurrentListPosition(const RenderSources& sources);
+int GameCount(const RenderSources& sources);
+ShownGame GameAt(const RenderSources& sources, int position);
+HistoryView CurrentHistory(const RenderSources& sources);
+std::string CurrentSearchLine(const RenderSources& sources);
 // A rotation outside 0-3 becomes 0; returns the value kept.
-int SetRotation(int quarterTurns);
+int SetRotation(RenderSources& sources, int quarterTurns);
+
+}  // namespace render

@@ -1,15 +1,18 @@
-// The drawing's program-wide records, in one record with one owner.
+// The drawing's records, in one record with one owner. Only records here: the code that
+// works on them takes the record it needs.
 #pragma once
 
 #include "render/animation_clock.h"
-#include "render/display.h"
+#include "render/display_state.h"
 #include "render/font_table.h"
 #include "render/frame_state.h"
-#include "render/layout.h"
+#include "render/layout_record.h"
 #include "render/render_sources.h"
-#include "render/screen.h"
-#include "render/scroll_text.h"
+#include "render/screen_state.h"
+#include "render/scroll_text_state.h"
 #include "render/texture_table.h"
+
+namespace render {
 
 struct RenderState {
   DisplayState display;
@@ -23,7 +26,4 @@ struct RenderState {
   RenderSources sources;
 };
 
-extern RenderState gRender;
-
-// Releases the display's resources and puts every record back to its start-up value.
-void ResetRenderState();
+}  // namespace render

@@ -19,29 +19,31 @@
 #include <numbers>
 #include <vector>
 
+namespace render {
+
 namespace {
 
 // The slide-show picture fitted into the layout. When the slide show's clock offers a
 // new picture it fades in over the screen shown before it; a clip fades in with its
 // first frame and plays until the next slide.
-void DrawSlidePicture(float e) {
-  const std::string path = gRender.sources.pickSlide ? gRender.sources.pickSlide() : std::string();
+void DrawSlidePicture(RenderState& rs, float e) {
+  const std::string path = rs.sources.pickSlide ? rs.sources.pickSlide() : std::string();
   bool fadeIn = false;
   if (!path.empty() && IsClipFile(path)) {
     StartSlideClip(path);
   } else if (!path.empty()) {
     StopSlideClip();
-    LoadTexture(kSlotSlide, gRender.layout.transparentColour, path);
+    LoadTexture(rs, kSlotSlide, rs.layout.transparentColour, path);
     fadeIn = true;
   }
   if (TakeSlideClipArrival()) fadeIn = true;
   if (fadeIn) {
     // The back buffer still holds the last composed screen in both display modes.
-    if (gRender.display.backdrop) gRender.display.device->CopyBackBuffer(gRender.display.backdrop);
-    gRender.screen.crossFadeAlpha = 15;
-    gRender.screen.crossFadeStep = 15;
+    if (rs.display.backdrop) rs.display.device->CopyBackBuffer(rs.display.backdrop);
+    rs.screen.crossFadeAlpha = 15;
+    rs.screen.crossFadeStep = 15;
   }
-  DrawQuad(kSlotSlide, 0, 0, float(gRender.layout.Width()), float(gRender.layout.Height()), 0xFFFFFFFF, 1.0f, e, 1, 0, 0);
+  DrawQuad(rs, kSlotSlide, 0, 0, float(rs.layout.Width()), float(rs.layout.Height()), 0xFFFFFFFF, 1.0f, e, 1, 0, 0);
 }
 
 // The parts of `r` outside `cover`: up to four bands (above, below, left, right).
@@ -57,10 +59,10 @@ std::vector<platform::FRect> Uncovered(const platform::FRect& r, const platform:
   return parts;
 }
 
-void AdvanceTransition() {
-  FrameClocks& c = gRender.clocks;
+void AdvanceTransition(RenderState& rs) {
+  FrameClocks& c = rs.clocks;
   if (c.fadeDelta != 0) {
-    gRender.screen.angle += 2 * std::numbers::pi_v<float> * c.fadeDelta;
+    rs.screen.angle += 2 * std::numbers::pi_v<float> * c.fadeDelta;
     c.fadeLevel += c.fadeDelta;
     // Within rounding of the end: a hundred float steps of 0.01 do not add up to 1 exactly.
     constexpr float kEnd = 1e-4f;
@@ -69,27 +71,27 @@ void AdvanceTransition() {
   if (c.fadeDelta == 0) {
     if (c.fadeLevel == 0) c.fadeLevel = 1;
     c.fadeLevel = c.fadeLevel > 0.5f ? 1.0f : 0.0f;
-    gRender.screen.angle = 0;
+    rs.screen.angle = 0;
   }
 }
 
 }  // namespace
 
-int CurrentRotation() {
-  const int r = gRender.sources.rotation;
+int CurrentRotation(RenderState& rs) {
+  const int r = rs.sources.rotation;
   return r < 0 || r > 3 ? 0 : r;
 }
 
-void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
+void DrawQuadTransformed(RenderState& rs, int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
                          float angle, std::uint32_t colour, float e) {
-  const TextureSlot* s = SlotAt(slot);
-  platform::Device* device = CurrentDevice();
+  const TextureSlot* s = SlotAt(rs.textures, slot);
+  platform::Device* device = CurrentDevice(rs);
   if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
   const float umax = float(s->width) > w ? w / float(s->width) : 1.0f;
   const float vmax = float(s->height) > h ? h / float(s->height) : 1.0f;
   const float m = 2 * e - 1;  // as in DrawQuad
   const float left = x - m, top = y - m, right = x + w + m, bottom = y + h + m;
-  const int turns = CurrentRotation();
+  const int turns = CurrentRotation(rs);
   if (angle == 0 && sx == 1 && sy == 1 && (turns == 0 || turns == 2)) {
     // Exact copies for the upright and upside-down screen at rest.
     const platform::FRect dst{left, top, right - left, bottom - top};
@@ -123,59 +125,61 @@ void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx,
   device->DrawTextureFan(s->texture, v, colour);
 }
 
-bool CrossFadeRunning() { return gRender.screen.drawnCrossFadeAlpha < 255; }
+bool CrossFadeRunning(RenderState& rs) { return rs.screen.drawnCrossFadeAlpha < 255; }
 
-int DrawFrame(int mode) {
-  platform::Device* device = CurrentDevice();
-  if (!gRender.display.deviceReady || gRender.display.frameInProgress || !device) return 0;
-  gRender.display.frameInProgress = true;
-  AdvanceTransition();
+int DrawFrame(RenderState& rs, int mode) {
+  platform::Device* device = CurrentDevice(rs);
+  if (!rs.display.deviceReady || rs.display.frameInProgress || !device) return 0;
+  rs.display.frameInProgress = true;
+  AdvanceTransition(rs);
 
-  const TextureSlot& layoutSlot = *SlotAt(kSlotLayout);
+  const TextureSlot& layoutSlot = *SlotAt(rs.textures, kSlotLayout);
   if (!layoutSlot.texture || !device->SetTarget(&layoutSlot.texture)) {
     ReportD3DError(kD3DErrInvalidCall, "GetSurfaceLevel");
-    gRender.display.frameInProgress = false;
+    rs.display.frameInProgress = false;
     return 0;
   }
-  const int resX = gRender.layout.Width(), resY = gRender.layout.Height();
-  const int largFen = gRender.sources.largFen, hautFen = gRender.sources.hautFen;
+  const int resX = rs.layout.Width(), resY = rs.layout.Height();
+  const int largFen = rs.sources.largFen, hautFen = rs.sources.hautFen;
   const float offX = resX < largFen ? float(largFen / 2) - float(resX) * 0.5f : 0.0f;
   const float offY = resY < hautFen ? float(hautFen / 2) - float(resY) * 0.5f : 0.0f;
-  const float e = gRender.sources.modeFenetre ? 1.0f : 0.5f;
+  const float e = rs.sources.modeFenetre ? 1.0f : 0.5f;
 
-  if (gRender.screen.slideShowActive) {
+  if (rs.screen.slideShowActive) {
     device->Clear(0xFF000000);
-    DrawSlidePicture(e);
+    DrawSlidePicture(rs, e);
     CountContentChange();  // the layout target no longer holds the layout
   } else {
     StopSlideClip();
-    ComposeLayout(e);
+    // The layout drawn afresh shows whole: a cross-fade ends with the slide show.
+    rs.screen.crossFadeAlpha = 255;
+    ComposeLayout(rs, e);
   }
-  DrawOverlays();
+  DrawOverlays(rs);
 
   device->SetTarget(nullptr);
-  const float fade = gRender.clocks.fadeLevel;
+  const float fade = rs.clocks.fadeLevel;
   if (mode == 3 || (mode == 2 && fade == 1 && (largFen <= resX || hautFen <= resY))) {
-    if (gRender.display.backdrop && device->SetTarget(&gRender.display.backdrop)) {
+    if (rs.display.backdrop && device->SetTarget(&rs.display.backdrop)) {
       device->Clear(0xFF000000);
       device->SetTarget(nullptr);
     }
   }
   // A layout at rest that fills the display hides the backdrop entirely: neither the
   // clear nor the backdrop copy would show.
-  const bool covered = fade == 1 && gRender.screen.angle == 0 && gRender.screen.crossFadeAlpha == 255 && resX >= largFen &&
+  const bool covered = fade == 1 && rs.screen.angle == 0 && rs.screen.crossFadeAlpha == 255 && resX >= largFen &&
                        resY >= hautFen;
   if (!covered) {
-    const platform::Texture& backdrop = gRender.display.backdrop;
+    const platform::Texture& backdrop = rs.display.backdrop;
     // A backdrop as large as the screen paints all of it: no clear beneath it.
     if (!backdrop || backdrop.Width() < largFen || backdrop.Height() < hautFen) device->Clear(0xFF000000);
-    if (gRender.display.backdrop) {
-      const float bw = float(gRender.display.backdrop.Width()), bh = float(gRender.display.backdrop.Height());
-      device->DrawTexture(gRender.display.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
+    if (rs.display.backdrop) {
+      const float bw = float(rs.display.backdrop.Width()), bh = float(rs.display.backdrop.Height());
+      device->DrawTexture(rs.display.backdrop, {0, 0, std::min(bw, float(largFen)), std::min(bh, float(hautFen))},
                           {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)},
                           0xFFFFFFFF);
     } else {
-      ReportD3DErrorOnce(kD3DErrInvalidCall, "Erreur copy surface 2");
+      ReportD3DErrorOnce(rs, kD3DErrInvalidCall, "Erreur copy surface 2");
     }
   }
   if (resX < largFen && resY < hautFen && fade == 1) {
@@ -183,20 +187,22 @@ int DrawFrame(int mode) {
     const platform::FRect shadow{offX + float(d), offY + float(d), float(resX), float(resY)};
     // Blending is the dear part of a frame without a GPU: where the layout will be laid
     // opaque over the shadow, the shadow is not drawn.
-    const bool layoutOpaque = gRender.screen.angle == 0 && gRender.screen.crossFadeAlpha == 255 && CurrentRotation() % 2 == 0;
+    const bool layoutOpaque = rs.screen.angle == 0 && rs.screen.crossFadeAlpha == 255 && CurrentRotation(rs) % 2 == 0;
     const float m = 2 * e - 1;  // the layout's quad margin, as in DrawQuadTransformed
     const platform::FRect layout{offX - m, offY - m, float(resX) + 2 * m, float(resY) + 2 * m};
     for (const platform::FRect& part : layoutOpaque ? Uncovered(shadow, layout) : std::vector{shadow})
       device->FillRect(part, 0xC0393939);
   }
-  DrawQuadTransformed(kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
-                      fade, gRender.screen.angle, (static_cast<std::uint32_t>(gRender.screen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
-  if (mode == 1 && !(gRender.display.backdrop && device->CopyBackBuffer(gRender.display.backdrop)))
+  DrawQuadTransformed(rs, kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
+                      fade, rs.screen.angle, (static_cast<std::uint32_t>(rs.screen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
+  if (mode == 1 && !(rs.display.backdrop && device->CopyBackBuffer(rs.display.backdrop)))
     ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 1");
   if (mode != 3) device->Present();
-  gRender.screen.drawnCrossFadeAlpha = gRender.screen.crossFadeAlpha;
-  if (gRender.screen.crossFadeAlpha < 255 && gRender.screen.crossFadeStep != 0)
-    gRender.screen.crossFadeAlpha = std::min(255, gRender.screen.crossFadeAlpha + gRender.screen.crossFadeStep);
-  gRender.display.frameInProgress = false;
+  rs.screen.drawnCrossFadeAlpha = rs.screen.crossFadeAlpha;
+  if (rs.screen.crossFadeAlpha < 255 && rs.screen.crossFadeStep != 0)
+    rs.screen.crossFadeAlpha = std::min(255, rs.screen.crossFadeAlpha + rs.screen.crossFadeStep);
+  rs.display.frameInProgress = false;
   return 1;
 }
+
+}  // namespace render

@@ -5,28 +5,26 @@
 
 #include <cstdint>
 
-struct ScreenState {
-  float angle = 0.0f;         // spin of the layout during a transition, radians
-  int crossFadeAlpha = 255;   // alpha of the layout over the backdrop
-  int crossFadeStep = 0;      // added after each frame while below 255
-  int drawnCrossFadeAlpha = 255;  // the alpha the last frame was drawn with
-  bool slideShowActive = false;  // the slide show replaces the layout
-};
+namespace render {
+
+struct RenderState;
 
 // Frame modes: 0 normal; 1 before a configuration switch (the screen is kept in the
 // backdrop); 2 after it (the backdrop turns black when the layout fills the display in
 // one direction); 3 when the slide show ends (black backdrop, nothing presented).
 // 1 when a frame was drawn, 0 when skipped.
-int DrawFrame(int mode);
+int DrawFrame(RenderState& rs, int mode);
 
 // A slide is still fading in over the previous screen: the last frame showed it below
 // full alpha (16 frames from its first, the 17th shows it whole).
-bool CrossFadeRunning();
+bool CrossFadeRunning(RenderState& rs);
 
 // A texture-table rectangle turned by the rotation's quarter turns, then scaled and
 // spun by `angle` about (x + cx, y + cy).
-void DrawQuadTransformed(int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
+void DrawQuadTransformed(RenderState& rs, int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
                          float angle, std::uint32_t colour, float e);
 
 // The rotation of the render sources, 0-3.
-int CurrentRotation();
+int CurrentRotation(RenderState& rs);
+
+}  // namespace render

@@ -7,6 +7,8 @@
 #include "platform/text.h"
 #include "render/render_state.h"
 
+namespace render {
+
 namespace {
 
 int WidthAt(const ScrollText& st, std::size_t i) {
@@ -57,19 +59,19 @@ std::string ScrollTextOfFile(std::string_view bytes) {
   return platform::TextFileAsCp1252(std::string(kept));
 }
 
-int ReadScrollText(const std::string& installDir, const std::string& configName) {
-  gRender.scrollText.source.clear();
-  gRender.scrollText.working.clear();
+int ReadScrollText(RenderState& rs, const std::string& installDir, const std::string& configName) {
+  rs.scrollText.source.clear();
+  rs.scrollText.working.clear();
   const auto text = platform::ReadWholeFile(
       platform::ResolvePath(installDir + "/config/" + configName + "/ScrollTexte.txt"), kScrollSourceMax);
   if (!text) return 0;
-  gRender.scrollText.source = ScrollTextOfFile(*text);
+  rs.scrollText.source = ScrollTextOfFile(*text);
   return 1;
 }
 
-void MeasureCharWidths(const std::array<int, 256>& advanceWidths) {
-  gRender.scrollText.charWidths = advanceWidths;
-  PrepareScrollText();
+void MeasureCharWidths(RenderState& rs, const std::array<int, 256>& advanceWidths) {
+  rs.scrollText.charWidths = advanceWidths;
+  PrepareScrollText(rs);
 }
 
 void PrepareScrollText(ScrollText& st, const ScrollBox& box) {
@@ -196,18 +198,20 @@ ScrollTextDrawing ScrollTextToDraw(const ScrollText& st, const ScrollBox& box) {
   return d;
 }
 
-void PrepareScrollText() { PrepareScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout)); }
+void PrepareScrollText(RenderState& rs) { PrepareScrollText(rs.scrollText, ScrollBoxOf(rs.layout)); }
 
-ScrollTag ScrollTextTag(const GameTexts* game) { return ScrollTextTag(gRender.scrollText, ScrollBoxOf(gRender.layout), game); }
+ScrollTag ScrollTextTag(RenderState& rs, const GameTexts* game) { return ScrollTextTag(rs.scrollText, ScrollBoxOf(rs.layout), game); }
 
-void StepScrollText(std::uint32_t now, const GameTexts* game) {
-  StepScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout), now, game);
+void StepScrollText(RenderState& rs, std::uint32_t now, const GameTexts* game) {
+  StepScrollText(rs.scrollText, ScrollBoxOf(rs.layout), now, game);
 }
 
-void ApplyScrollTextBlink(bool rising, int elapsedMs) {
-  if (!gRender.scrollText.blink) return;
+void ApplyScrollTextBlink(RenderState& rs, bool rising, int elapsedMs) {
+  if (!rs.scrollText.blink) return;
   const int g = std::clamp(155 * elapsedMs / 1000, 0, 155);
-  gRender.scrollText.alpha = rising ? 100 + g : 255 - g;
+  rs.scrollText.alpha = rising ? 100 + g : 255 - g;
 }
 
-ScrollTextDrawing ScrollTextToDraw() { return ScrollTextToDraw(gRender.scrollText, ScrollBoxOf(gRender.layout)); }
+ScrollTextDrawing ScrollTextToDraw(const RenderState& rs) { return ScrollTextToDraw(rs.scrollText, ScrollBoxOf(rs.layout)); }
+
+}  // namespace render

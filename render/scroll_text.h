@@ -10,27 +10,11 @@
 #include <string_view>
 
 #include "render/layout.h"
+#include "render/scroll_text_state.h"
 
-constexpr std::size_t kScrollSourceMax = 10000;     // bytes read from ScrollTexte.txt
-constexpr std::size_t kScrollWorkingMax = 1 << 20;  // inserted game data never grows it beyond
-constexpr std::uint32_t kScrollDefaultPeriod = 20;  // ms per pixel
-constexpr int kScrollPauseMaxSeconds = 3600;
+namespace render {
 
-struct ScrollText {
-  std::string source;                 // contents of the file, as read
-  std::string working;                // blanks + source, consumed and edited while scrolling
-  std::array<int, 256> charWidths{};  // advance of each byte in the ScrollText font
-  int firstChar = 0;                  // index in working of the first character shown
-  int pixelOffset = 0;                // pixels of the first character already scrolled out
-  int currentWidth = 0;               // width of the first character
-  int pad = 0;                        // leading blanks: box width / width of ' ', at least 10
-  std::uint32_t colour = 0;           // 0xRRGGBB
-  int alpha = 255;
-  bool blink = false;
-  bool hasGameTags = false;           // "[" followed by i, I, n or N
-  std::uint32_t due = 0;              // scroll timer
-  std::uint32_t period = kScrollDefaultPeriod;
-};
+struct RenderState;
 
 // The selected game's texts that tags may insert; nullptr when the selected list
 // position has no game.
@@ -62,28 +46,28 @@ struct ScrollTextDrawing {
 std::string ScrollTextOfFile(std::string_view bytes);
 
 // Reads <installDir>/config/<configName>/ScrollTexte.txt (at most 10000 bytes) into
-// gRender.scrollText.source; empties both texts first. 0 when the file cannot be opened.
-int ReadScrollText(const std::string& installDir, const std::string& configName);
+// the record's scrollText.source; empties both texts first. 0 when the file cannot be opened.
+int ReadScrollText(RenderState& rs, const std::string& installDir, const std::string& configName);
 
 // Takes the advance widths of the ScrollText font (per Windows-1252 byte), then
 // PrepareScrollText.
-void MeasureCharWidths(const std::array<int, 256>& advanceWidths);
+void MeasureCharWidths(RenderState& rs, const std::array<int, 256>& advanceWidths);
 
-// (Re)starts the scroll from the source text, for the ScrollText object of gRender.layout.
-void PrepareScrollText();
+// (Re)starts the scroll from the source text, for the ScrollText object of the record's layout.
+void PrepareScrollText(RenderState& rs);
 
 // Examines the character at the right edge of the box and applies the tag found there.
-ScrollTag ScrollTextTag(const GameTexts* game);
+ScrollTag ScrollTextTag(RenderState& rs, const GameTexts* game);
 
 // The scroll step of the animation clock: moves the text by as many pixels as are due.
-void StepScrollText(std::uint32_t now, const GameTexts* game);
+void StepScrollText(RenderState& rs, std::uint32_t now, const GameTexts* game);
 
 // Called on every tick of the selection pulse: the blinking text follows the ramp
 // (alpha 100 + g rising, 255 - g falling, g = 155 * elapsed / 1000).
-void ApplyScrollTextBlink(bool rising, int elapsedMs);
+void ApplyScrollTextBlink(RenderState& rs, bool rising, int elapsedMs);
 
 // What to draw this frame; wB is the width of the character "B".
-ScrollTextDrawing ScrollTextToDraw();
+ScrollTextDrawing ScrollTextToDraw(const RenderState& rs);
 
 // --- Pure forms of the above, on an explicit state and box (used by the globals' forms
 // --- and by the layout preview).
@@ -98,3 +82,5 @@ void PrepareScrollText(ScrollText& st, const ScrollBox& box);
 ScrollTag ScrollTextTag(ScrollText& st, const ScrollBox& box, const GameTexts* game);
 void StepScrollText(ScrollText& st, const ScrollBox& box, std::uint32_t now, const GameTexts* game);
 ScrollTextDrawing ScrollTextToDraw(const ScrollText& st, const ScrollBox& box);
+
+}  // namespace render

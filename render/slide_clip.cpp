@@ -3,6 +3,8 @@
 #include "render/clip_player.h"
 #include "render/texture_table.h"
 
+namespace render {
+
 namespace {
 
 struct SlideClip {
@@ -19,9 +21,9 @@ bool StartSlideClip(const std::string& path) {
   return gSlideClip.player.Play(path);
 }
 
-bool SlideClipStep(std::uint32_t now) {
+bool SlideClipStep(RenderState& rs, std::uint32_t now) {
   const bool first = !gSlideClip.player.shown();
-  if (gSlideClip.player.Advance(now) != ClipPlayer::Step::Frame) return false;
+  if (gSlideClip.player.Advance(rs, now) != ClipPlayer::Step::Frame) return false;
   if (first) gSlideClip.arrived = true;
   return true;
 }
@@ -38,3 +40,5 @@ void StopSlideClip() {
   gSlideClip.player.Stop();
   gSlideClip.arrived = false;
 }
+
+}  // namespace render

@@ -7,7 +7,6 @@
 #include "render/layout.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
-#include "render/screen.h"
 #include "render/scroll_text.h"
 #include "render/texture_table.h"
 #include "render/video_snap.h"
@@ -15,6 +14,8 @@
 #include <algorithm>
 #include <array>
 #include <vector>
+
+namespace render {
 
 namespace {
 
@@ -72,20 +73,20 @@ struct StillLayer {
 
 StillLayer gLayer;
 
-bool IsMovingPicture(int index) {
-  const LayoutObject& o = gRender.layout.objects[index];
+bool IsMovingPicture(RenderState& rs, int index) {
+  const LayoutObject& o = rs.layout.objects[index];
   if (index == kSnap) return VideoSnapShown();
   return index >= kCustom1 && index <= kCustom6 && (o.scrollSpeedX != 0 || o.scrollSpeedY != 0);
 }
 
-LayerKey CurrentKey(float e) {
+LayerKey CurrentKey(RenderState& rs, float e) {
   LayerKey k;
   k.e = e;
-  const ListPosition where = CurrentListPosition();
+  const ListPosition where = CurrentListPosition(rs.sources);
   k.topIndex = where.topIndex;
   k.row = where.row;
-  k.gameCount = GameCount();
-  const Layout& l = gRender.layout;
+  k.gameCount = GameCount(rs.sources);
+  const Layout& l = rs.layout;
   k.pulseDirection = l.pulseDirection;
   // The pulse changes the selection's alpha every frame: then it is a moving piece.
   k.selectionAlpha = l.pulseDirection != 0 ? 0 : l.selectionAlpha;
@@ -93,27 +94,27 @@ LayerKey CurrentKey(float e) {
   k.itemHeight = l.itemHeight;
   k.listeImages = l.listeImages;
   k.listeIcons = l.listeIcons;
-  k.lineSlots = gRender.frame.lineSlots;
+  k.lineSlots = rs.frame.lineSlots;
   k.drawOrder = l.drawOrder;
   for (int i = 0; i < kLayoutObjectCount; ++i) {
     const LayoutObject& o = l.objects[i];
     ObjectKey& ok = k.objects[static_cast<std::size_t>(i)];
     ok = {o.left, o.top, o.width, o.height, o.stretch, o.alpha, o.textureSlot, o.visible,
           o.scrollU, o.scrollV, o.scrollSpeedX, o.scrollSpeedY};
-    if (IsMovingPicture(i)) ok.scrollU = ok.scrollV = 0;
+    if (IsMovingPicture(rs, i)) ok.scrollU = ok.scrollV = 0;
   }
   return k;
 }
 
-int WidestCharacter() {
-  return *std::max_element(gRender.scrollText.charWidths.begin(), gRender.scrollText.charWidths.end());
+int WidestCharacter(RenderState& rs) {
+  return *std::max_element(rs.scrollText.charWidths.begin(), rs.scrollText.charWidths.end());
 }
 
 // The pass's steps in draw order; a still step drawn over a moving one becomes moving
 // too, so that composing the still ones first and the moving ones after changes no pixel.
-std::vector<Piece> Pieces() {
+std::vector<Piece> Pieces(RenderState& rs) {
   std::vector<Piece> pieces;
-  const Layout& l = gRender.layout;
+  const Layout& l = rs.layout;
   for (int index : l.drawOrder) {
     if (index < 0 || index >= kLayoutObjectCount || !l.objects[index].visible) continue;
     const LayoutObject& o = l.objects[index];
@@ -126,19 +127,19 @@ std::vector<Piece> Pieces() {
           pieces.push_back({index, ObjectPart::kWhole, Around(o.left, o.top, o.width, o.height), false});
         } else {
           pieces.push_back({index, ObjectPart::kAllButSelection, Around(o.left, o.top, o.width, o.height), false});
-          const int row = CurrentListPosition().row;
+          const int row = CurrentListPosition(rs.sources).row;
           pieces.push_back({index, ObjectPart::kSelectionOnly,
                             Around(o.left, o.top + l.itemHeight * row, o.width, l.itemHeight), true});
         }
         break;
       case kScrollText: {
         // The text's box is shifted left by the part of the first character scrolled out.
-        const int shift = WidestCharacter();
+        const int shift = WidestCharacter(rs);
         pieces.push_back({index, ObjectPart::kWhole, Around(o.left - shift, o.top, o.width + shift, o.height), true});
         break;
       }
       default:
-        pieces.push_back({index, ObjectPart::kWhole, Around(o.left, o.top, o.width, o.height), IsMovingPicture(index)});
+        pieces.push_back({index, ObjectPart::kWhole, Around(o.left, o.top, o.width, o.height), IsMovingPicture(rs, index)});
         break;
     }
   }
@@ -148,13 +149,13 @@ std::vector<Piece> Pieces() {
   return pieces;
 }
 
-void DrawPieces(const std::vector<Piece>& pieces, bool moving, float e) {
+void DrawPieces(RenderState& rs, const std::vector<Piece>& pieces, bool moving, float e) {
   for (const Piece& p : pieces)
-    if (p.moving == moving) DrawLayoutObject(p.object, e, p.part);
+    if (p.moving == moving) DrawLayoutObject(rs, p.object, e, p.part);
 }
 
 // Composes the still pieces into the layer; the layout target is the target again after.
-bool BuildLayer(platform::Device& device, const platform::Texture& layoutTarget, float e) {
+bool BuildLayer(RenderState& rs, platform::Device& device, const platform::Texture& layoutTarget, float e) {
   if (!gLayer.texture || gLayer.texture.Width() != layoutTarget.Width() ||
       gLayer.texture.Height() != layoutTarget.Height())
     gLayer.texture = device.CreateTarget(layoutTarget.Width(), layoutTarget.Height(), nullptr);
@@ -163,9 +164,9 @@ bool BuildLayer(platform::Device& device, const platform::Texture& layoutTarget,
     device.SetTarget(&layoutTarget);
     return false;
   }
-  if (!BackgroundCoversLayout()) device.Clear(0xFF000000);
-  const std::vector<Piece> pieces = Pieces();
-  DrawPieces(pieces, false, e);
+  if (!BackgroundCoversLayout(rs)) device.Clear(0xFF000000);
+  const std::vector<Piece> pieces = Pieces(rs);
+  DrawPieces(rs, pieces, false, e);
   gLayer.moving.clear();
   for (const Piece& p : pieces)
     if (p.moving) gLayer.moving.push_back(p);
@@ -185,21 +186,20 @@ void ForgetWhatChanged() {
   gLayer.generation = now;
 }
 
-void ComposeEverything(float e) {
-  if (!BackgroundCoversLayout())
-    if (platform::Device* device = CurrentDevice()) device->Clear(0xFF000000);
-  DrawLayoutPass(e);
+void ComposeEverything(RenderState& rs, float e) {
+  if (!BackgroundCoversLayout(rs))
+    if (platform::Device* device = CurrentDevice(rs)) device->Clear(0xFF000000);
+  DrawLayoutPass(rs, e);
 }
 
 }  // namespace
 
-void ComposeLayout(float e) {
-  gRender.screen.crossFadeAlpha = 255;
+void ComposeLayout(RenderState& rs, float e) {
   ForgetWhatChanged();
-  platform::Device* device = CurrentDevice();
-  const TextureSlot* layoutSlot = SlotAt(kSlotLayout);
-  const bool usable = gLayer.enabled && device && layoutSlot && layoutSlot->texture && !OverlaysShown();
-  const LayerKey key = CurrentKey(e);
+  platform::Device* device = CurrentDevice(rs);
+  const TextureSlot* layoutSlot = SlotAt(rs.textures, kSlotLayout);
+  const bool usable = gLayer.enabled && device && layoutSlot && layoutSlot->texture && !OverlaysShown(rs);
+  const LayerKey key = CurrentKey(rs, e);
   if (!usable || !gLayer.keyValid || !(key == gLayer.key)) {
     // A frame that changed something still (a key, mostly) is drawn at once as before;
     // the layer is composed at the next frame that finds nothing still changed.
@@ -207,12 +207,12 @@ void ComposeLayout(float e) {
     gLayer.keyValid = usable;
     gLayer.built = false;
     gLayer.targetInSync = false;
-    ComposeEverything(e);
+    ComposeEverything(rs, e);
     return;
   }
-  if (!gLayer.built && !BuildLayer(*device, layoutSlot->texture, e)) {
+  if (!gLayer.built && !BuildLayer(rs, *device, layoutSlot->texture, e)) {
     gLayer.keyValid = false;
-    ComposeEverything(e);
+    ComposeEverything(rs, e);
     return;
   }
   const platform::Texture& layer = gLayer.texture;
@@ -222,7 +222,7 @@ void ComposeLayout(float e) {
   } else {
     device->CopyTextureRegion(layer, 0, 0, layer.Width(), layer.Height());
   }
-  for (const Piece& p : gLayer.moving) DrawLayoutObject(p.object, e, p.part);
+  for (const Piece& p : gLayer.moving) DrawLayoutObject(rs, p.object, e, p.part);
   gLayer.targetInSync = true;
   ++gLayer.framesFromLayer;
 }
@@ -236,3 +236,5 @@ void SetStillLayerEnabled(bool enabled) {
 }
 
 long FramesFromStillLayer() { return gLayer.framesFromLayer; }
+
+}  // namespace render

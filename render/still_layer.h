@@ -6,11 +6,17 @@
 // display) it knows from the drawing's generation counts, so nobody has to tell it.
 #pragma once
 
+namespace render {
+
+struct RenderState;
+
 // The layout objects in draw order into the current target (the layout target), pixel
 // for pixel what DrawLayoutPass draws (e as for DrawQuad).
-void ComposeLayout(float e);
+void ComposeLayout(RenderState& rs, float e);
 
 // Off: every frame composes every object (tests compare both ways).
 void SetStillLayerEnabled(bool enabled);
 // Frames composed from the layer since the program started (tests).
 long FramesFromStillLayer();
+
+}  // namespace render

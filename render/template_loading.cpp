@@ -12,21 +12,25 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
+namespace render {
+
 namespace {
 // No real layout comes near this; a larger file is read up to it.
 constexpr std::size_t kMaxLayoutFileBytes = std::size_t(16) << 20;
 }  // namespace
 
-int LoadLayout(const std::string& installDir, const std::string& configName, const std::string& templateName) {
+int LoadLayout(RenderState& rs, const std::string& installDir, const std::string& configName, const std::string& templateName) {
   const std::string path = platform::ResolvePath(installDir + "/Templates/" + templateName + "/Layout.cfg");
   const auto text = platform::ReadWholeFile(path, kMaxLayoutFileBytes);
   if (!text) return 0;
-  ReadLayoutText(*text, gRender.layout);
+  ReadLayoutText(*text, rs.layout);
   CountContentChange();
 
-  if (CurrentDevice()) LoadTemplateImages(installDir, templateName);
-  ReadScrollText(installDir, configName);
-  PrepareScrollText();
-  InitPictureScroll();
+  if (CurrentDevice(rs)) LoadTemplateImages(rs, installDir, templateName);
+  ReadScrollText(rs, installDir, configName);
+  PrepareScrollText(rs);
+  InitPictureScroll(rs);
   return 1;
 }
+
+}  // namespace render

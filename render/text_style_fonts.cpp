@@ -6,12 +6,14 @@
 #include "render/scroll_text.h"
 #include "platform/message_box.h"
 
-int CreateTextStyleFont(int index, int height, const std::string& face, int weight) {
+namespace render {
+
+int CreateTextStyleFont(RenderState& rs, int index, int height, const std::string& face, int weight) {
   if (index < 0 || index >= kLayoutObjectCount) return 0;
-  FontEntry& entry = gRender.fonts.fonts[static_cast<std::size_t>(index)];
+  FontEntry& entry = rs.fonts.fonts[static_cast<std::size_t>(index)];
   entry = {};
   if (height < 6 || face.empty()) return 0;
-  platform::Device* device = CurrentDevice();
+  platform::Device* device = CurrentDevice(rs);
   if (!device) return 0;
   platform::FontRequest request{face, height, weight >= 600, false, false};
   std::unique_ptr<platform::Font> font = platform::Font::Open(request);
@@ -23,7 +25,7 @@ int CreateTextStyleFont(int index, int height, const std::string& face, int weig
     platform::ShowMessageBox(face, "Erreur CreateFont");
     return 0;
   }
-  if (index == kScrollText) MeasureCharWidths(font->AdvanceWidths());
+  if (index == kScrollText) MeasureCharWidths(rs, font->AdvanceWidths());
   entry.atlas = platform::GlyphAtlas::Build(*device, *font);
   if (!entry.atlas) {
     platform::ShowMessageBox(face, "Erreur CreateFont");
@@ -35,3 +37,5 @@ int CreateTextStyleFont(int index, int height, const std::string& face, int weig
   entry.font = std::move(font);
   return 1;
 }
+
+}  // namespace render

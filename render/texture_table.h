@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace render {
+
 // Fixed slots; 14 + i holds the image or icon of visible list line i.
 enum TextureSlotIndex : int {
   kSlotBackground = 0,
@@ -40,6 +42,13 @@ struct TextureTable {
 };
 
 // The slot, or nullptr when the number is outside the table.
-TextureSlot* SlotAt(int slot);
+TextureSlot* SlotAt(TextureTable& table, int slot);
+const TextureSlot* SlotAt(const TextureTable& table, int slot);
+// Empties every slot; every slot but `kept`; one slot.
+void ClearTextures(TextureTable& table);
+void ReleaseSlotsBut(TextureTable& table, int kept);
+void ReleaseSlot(TextureTable& table, int slot);
 // True when the slot holds a texture.
-bool SlotLoaded(int slot);
+bool SlotLoaded(const TextureTable& table, int slot);
+
+}  // namespace render

@@ -6,10 +6,12 @@
 #include "platform/audio.h"
 #include "render/clip_player.h"
 #include "render/layout.h"
-#include "render/picture_loading.h"
+#include "render/media_files.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/texture_table.h"
+
+namespace render {
 
 namespace {
 
@@ -34,22 +36,22 @@ void StopSound() {
   gVideo.soundPass = -1;
 }
 
-void StopClip() {
+void StopClip(RenderState& rs) {
   StopSound();
   gVideo.player.Stop();
-  LayoutObject& snap = gRender.layout.objects[kSnap];
+  LayoutObject& snap = rs.layout.objects[kSnap];
   if (gVideo.inSnap && snap.textureSlot == kSlotVideoSnap) snap.textureSlot = gVideo.snapshotSlot;
   gVideo.inSnap = false;
 }
 
-void StartClip() {
+void StartClip(RenderState& rs) {
   gVideo.resting = false;
-  const RenderSources& r = gRender.sources;
-  const int count = GameCount();
-  if (!gRender.layout.objects[kSnap].visible || r.videoDir.empty() || count <= 0) return;
-  const ListPosition where = CurrentListPosition();
+  const RenderSources& r = rs.sources;
+  const int count = GameCount(rs.sources);
+  if (!rs.layout.objects[kSnap].visible || r.videoDir.empty() || count <= 0) return;
+  const ListPosition where = CurrentListPosition(rs.sources);
   const int position = ((where.topIndex + where.row) % count + count) % count;
-  const std::string path = FindGameMedia(r.videoDir, GameAt(position), kClipExtensions);
+  const std::string path = FindGameMedia(r.videoDir, GameAt(rs.sources, position), kClipExtensions);
   if (path.empty()) return;
   std::optional<platform::SoundFormat> sound;
   if (r.videoSound) sound = platform::DeviceSoundFormat();
@@ -67,18 +69,18 @@ void FollowWithSound(const platform::VideoFrame& frame) {
 
 }  // namespace
 
-void VideoSnapSelectionChanged(std::uint32_t now) {
-  StopClip();
+void VideoSnapSelectionChanged(RenderState& rs, std::uint32_t now) {
+  StopClip(rs);
   gVideo.resting = true;
   gVideo.selectedAt = now;
 }
 
-bool VideoSnapStep(std::uint32_t now) {
-  if (gVideo.resting && Reached(now, gVideo.selectedAt + kVideoRestMs)) StartClip();
-  switch (gVideo.player.Advance(now)) {
+bool VideoSnapStep(RenderState& rs, std::uint32_t now) {
+  if (gVideo.resting && Reached(now, gVideo.selectedAt + kVideoRestMs)) StartClip(rs);
+  switch (gVideo.player.Advance(rs, now)) {
     case ClipPlayer::Step::Frame: {
       FollowWithSound(gVideo.player.frame());
-      LayoutObject& snap = gRender.layout.objects[kSnap];
+      LayoutObject& snap = rs.layout.objects[kSnap];
       if (!gVideo.inSnap) {
         gVideo.snapshotSlot = snap.textureSlot;
         snap.textureSlot = kSlotVideoSnap;
@@ -103,7 +105,9 @@ std::optional<std::uint32_t> VideoSnapDeadline(std::uint32_t now) {
 
 bool VideoSnapShown() { return gVideo.player.shown(); }
 
-void StopVideoSnap() {
-  StopClip();
+void StopVideoSnap(RenderState& rs) {
+  StopClip(rs);
   gVideo.resting = false;
 }
+
+}  // namespace render

@@ -31,7 +31,7 @@ constexpr int kEditorObjectCount = 15;
 constexpr std::size_t kEditorFaceField = 260;  // a face keeps at most 259 bytes
 
 // An object as the editor holds it: the fields of its keys, the frontend's reader's record.
-using EditorObject = LayoutObjectFields;
+using EditorObject = render::LayoutObjectFields;
 
 struct LayoutWideSettings {
   int listeImages = 0;  // the list shows marquee images instead of names

@@ -9,6 +9,13 @@
 #include "render/layout_keys.h"
 #include "platform/paths.h"
 
+using render::DefaultOf;
+using render::FrontendDefaultOrder;
+using render::KeyDefaults;
+using render::KeyName;
+using render::LayoutKey;
+using render::ObjectKey;
+
 namespace cfg {
 namespace {
 

@@ -6,6 +6,22 @@
 #include "render/layout.h"
 #include "render/layout_keys.h"
 
+using render::DrawOrderOf;
+using render::IsTextObject;
+using render::LayoutObjectName;
+using render::kBackGround;
+using render::kCustom1;
+using render::kCustom6;
+using render::kInfo;
+using render::kInfo1;
+using render::kInfo2;
+using render::kInfo3;
+using render::kLayoutObjectCount;
+using render::kList;
+using render::kMarquee;
+using render::kScrollText;
+using render::kSnap;
+
 namespace cfg {
 namespace {
 

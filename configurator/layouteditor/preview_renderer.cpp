@@ -19,6 +19,48 @@
 #include "render/texture_table.h"
 #include "platform/text.h"
 
+using render::AnimationClock;
+using render::CreateDisplay;
+using render::CreateTextStyleFont;
+using render::DisplayKind;
+using render::DrawLayoutPass;
+using render::GameTexts;
+using render::InitPictureScroll;
+using render::IsTextObject;
+using render::Layout;
+using render::LayoutObject;
+using render::ListPosition;
+using render::LoadSelectionMedia;
+using render::LoadTemplateImages;
+using render::PrepareScrollText;
+using render::RectOutline;
+using render::ScrollBoxOf;
+using render::ScrollTextOfFile;
+using render::SelectedGameTexts;
+using render::ShownGame;
+using render::SlotAt;
+using render::SlotLoaded;
+using render::StepPictureScroll;
+using render::StepPulse;
+using render::StepScrollText;
+using render::StoreMediaDirectories;
+using render::TextStyle;
+using render::TextureSlot;
+using render::kCustom1;
+using render::kCustom6;
+using render::kDisplayFailed;
+using render::kLayoutObjectCount;
+using render::kMarquee;
+using render::kMaxListItems;
+using render::kScrollDefaultPeriod;
+using render::kScrollText;
+using render::kSlotCustomTemplate1;
+using render::kSlotMissingMarquee;
+using render::kSlotMissingSnap;
+using render::kSlotSlide;
+using render::kSnap;
+using render::CurrentDevice;
+
 using catalogue::GameEntry;
 using catalogue::GameList;
 using catalogue::ListShape;
@@ -45,15 +87,15 @@ void Lower(std::optional<std::uint32_t>& next, std::uint32_t tick) {
   if (!next || static_cast<std::int32_t>(tick - *next) < 0) next = tick;
 }
 
-bool ScrollTextRuns() {
-  const LayoutObject& o = gRender.layout.objects[kScrollText];
-  return !gRender.scrollText.working.empty() && o.visible && o.width > 0;
+bool ScrollTextRuns(const render::RenderState& rs) {
+  const LayoutObject& o = rs.layout.objects[kScrollText];
+  return !rs.scrollText.working.empty() && o.visible && o.width > 0;
 }
 
 // The icon placeholder: an opaque red square with a white outline, in the slide slot the
 // preview has no other use for.
-void MakeIconPlaceholder() {
-  platform::Device* device = CurrentDevice();
+void MakeIconPlaceholder(render::RenderState& rs) {
+  platform::Device* device = CurrentDevice(rs);
   if (!device) return;
   constexpr int kSize = 16;
   std::vector<std::uint8_t> rgba;
@@ -63,7 +105,7 @@ void MakeIconPlaceholder() {
       const bool edge = x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1;
       rgba.insert(rgba.end(), {255, std::uint8_t(edge ? 255 : 0), std::uint8_t(edge ? 255 : 0), 255});
     }
-  TextureSlot& slot = *SlotAt(kSlotSlide);
+  TextureSlot& slot = *SlotAt(rs.textures, kSlotSlide);
   slot = {};
   slot.texture = device->CreateTexture(kSize, kSize, rgba, nullptr);
   slot.width = slot.height = kSize;
@@ -97,43 +139,43 @@ SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected) {
 }
 
 bool PreviewRenderer::OpenDevice(int width, int height) {
-  gRender.sources.largFen = std::max(width, 1);
-  gRender.sources.hautFen = std::max(height, 1);
-  gRender.sources.modeFenetre = true;
-  return CreateDisplay(DisplayKind::kOffscreen) != kDisplayFailed && CurrentDevice() != nullptr;
+  state_.sources.largFen = std::max(width, 1);
+  state_.sources.hautFen = std::max(height, 1);
+  state_.sources.modeFenetre = true;
+  return CreateDisplay(state_, DisplayKind::kOffscreen) != kDisplayFailed && CurrentDevice(state_) != nullptr;
 }
 
-bool PreviewRenderer::DeviceOpen() const { return CurrentDevice() != nullptr; }
+bool PreviewRenderer::DeviceOpen() const { return CurrentDevice(state_) != nullptr; }
 
 void PreviewRenderer::Follow(const EditorLayout& layout) {
-  const auto styles = gRender.layout.textStyles;
-  CopyToFrontendLayout(layout, gRender.layout);
+  const auto styles = state_.layout.textStyles;
+  CopyToFrontendLayout(layout, state_.layout);
   // A face or size committed by any path (applied, or another object selected) makes that
   // object's font again.
-  for (int f = 0; f < kLayoutObjectCount && CurrentDevice(); ++f) {
-    const TextStyle &was = styles[std::size_t(f)], &now = gRender.layout.textStyles[std::size_t(f)];
+  for (int f = 0; f < kLayoutObjectCount && CurrentDevice(state_); ++f) {
+    const TextStyle &was = styles[std::size_t(f)], &now = state_.layout.textStyles[std::size_t(f)];
     if (IsTextObject(f) && (was.fontHeight != now.fontHeight || !platform::EqualsNoCase(was.faceName, now.faceName)))
-      CreateTextStyleFont(f, now.fontHeight, now.faceName, 600);
+      CreateTextStyleFont(state_, f, now.fontHeight, now.faceName, 600);
   }
   // The selector pulses only between a minimum and a larger maximum; a still one shows
   // its minimum, and a pulse stopped that way resumes in the direction it had.
-  if (gRender.layout.selectionAlphaMax > gRender.layout.selectionAlphaMin) {
-    if (gRender.layout.pulseDirection == 0) gRender.layout.pulseDirection = pulseDirection_;
+  if (state_.layout.selectionAlphaMax > state_.layout.selectionAlphaMin) {
+    if (state_.layout.pulseDirection == 0) state_.layout.pulseDirection = pulseDirection_;
   } else {
-    if (gRender.layout.pulseDirection != 0) pulseDirection_ = gRender.layout.pulseDirection;
-    gRender.layout.pulseDirection = 0;
-    gRender.layout.selectionAlpha = gRender.layout.selectionAlphaMin;
+    if (state_.layout.pulseDirection != 0) pulseDirection_ = state_.layout.pulseDirection;
+    state_.layout.pulseDirection = 0;
+    state_.layout.selectionAlpha = state_.layout.selectionAlphaMin;
   }
 }
 
 void PreviewRenderer::LoadTemplate(const std::string& installDirectory, const std::string& templateName,
                                    bool newLayout) {
   if (newLayout) {
-    for (LayoutObject& o : gRender.layout.objects) o.scrollU = o.scrollV = 0.0f;
+    for (LayoutObject& o : state_.layout.objects) o.scrollU = o.scrollV = 0.0f;
   }
-  if (!CurrentDevice()) return;
-  LoadTemplateImages(installDirectory, templateName);
-  MakeIconPlaceholder();
+  if (!CurrentDevice(state_)) return;
+  LoadTemplateImages(state_, installDirectory, templateName);
+  MakeIconPlaceholder(state_);
   mediaStale_ = true;  // the template's load released the game's pictures
   LayOutScrollText();
 }
@@ -145,28 +187,28 @@ void PreviewRenderer::ShowGame(const PreviewGames* games, int position) {
   mediaStale_ = true;
   const Settings none;
   const Settings& s = shown ? games->settings : none;
-  StoreMediaDirectories(gRender.layout, s.snapDir, s.marqueesDir, s.customDir);
+  StoreMediaDirectories(state_.layout, s.snapDir, s.marqueesDir, s.customDir);
   if (shown) return;
   // Back to the sample: the drawing lets go of the list at once (it may be about to go),
   // and the Custom objects show the template's pictures again.
   HandSampleContents();
   for (int k = 0; k < 6; ++k)
-    if (SlotLoaded(kSlotCustomTemplate1 + k)) gRender.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
+    if (SlotLoaded(state_.textures, kSlotCustomTemplate1 + k)) state_.layout.objects[kCustom1 + k].textureSlot = kSlotCustomTemplate1 + k;
 }
 
 void PreviewRenderer::SetScrollText(const std::string& text) {
   const std::string kept = ScrollTextOfFile(text);
-  gRender.scrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
+  state_.scrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
   LayOutScrollText();
 }
 
-void PreviewRenderer::LayOutScrollText() { PrepareScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout)); }
+void PreviewRenderer::LayOutScrollText() { PrepareScrollText(state_.scrollText, ScrollBoxOf(state_.layout)); }
 
 void PreviewRenderer::ResetPictureScroll(std::uint32_t now) {
-  InitPictureScroll(now);
+  InitPictureScroll(state_, now);
   for (int k = 0; k < 6; ++k) {
-    LayoutObject& o = gRender.layout.objects[kCustom1 + k];
-    const auto& axes = gRender.clocks.pictureScroll[std::size_t(k)];
+    LayoutObject& o = state_.layout.objects[kCustom1 + k];
+    const auto& axes = state_.clocks.pictureScroll[std::size_t(k)];
     // A picture that does not move along an axis shows its origin there.
     if (axes[0].period == 0) o.scrollU = 0;
     if (axes[1].period == 0) o.scrollV = 0;
@@ -175,45 +217,45 @@ void PreviewRenderer::ResetPictureScroll(std::uint32_t now) {
 }
 
 void PreviewRenderer::ResetClocks(std::uint32_t now) {
-  gRender.clocks.selectionPulse.due = now;
-  gRender.clocks.pulseElapsed = 0;
+  state_.clocks.selectionPulse.due = now;
+  state_.clocks.pulseElapsed = 0;
   pulseDirection_ = 1;
-  gRender.layout.pulseDirection = gRender.layout.selectionAlphaMax > gRender.layout.selectionAlphaMin ? 1 : 0;
-  gRender.layout.selectionAlpha = gRender.layout.selectionAlphaMin;
-  gRender.scrollText.due = now;
-  gRender.scrollText.period = kScrollDefaultPeriod;
+  state_.layout.pulseDirection = state_.layout.selectionAlphaMax > state_.layout.selectionAlphaMin ? 1 : 0;
+  state_.layout.selectionAlpha = state_.layout.selectionAlphaMin;
+  state_.scrollText.due = now;
+  state_.scrollText.period = kScrollDefaultPeriod;
   nextRedraw_ = now;
   ResetPictureScroll(now);
 }
 
 void PreviewRenderer::AdvanceClocks(std::uint32_t now) {
-  StepPulse(now);
-  if (ScrollTextRuns()) {
-    const std::optional<GameTexts> game = games_ ? SelectedGameTexts() : std::optional<GameTexts>(kSampleGame);
-    StepScrollText(gRender.scrollText, ScrollBoxOf(gRender.layout), now, game ? &*game : nullptr);
+  StepPulse(state_, now);
+  if (ScrollTextRuns(state_)) {
+    const std::optional<GameTexts> game = games_ ? SelectedGameTexts(state_) : std::optional<GameTexts>(kSampleGame);
+    StepScrollText(state_.scrollText, ScrollBoxOf(state_.layout), now, game ? &*game : nullptr);
   }
-  StepPictureScroll(now);
+  StepPictureScroll(state_, now);
   std::optional<std::uint32_t> next;
-  if (gRender.layout.pulseDirection != 0) Lower(next, gRender.clocks.selectionPulse.due);
-  if (ScrollTextRuns()) Lower(next, gRender.scrollText.due);
-  for (const auto& axes : gRender.clocks.pictureScroll)
+  if (state_.layout.pulseDirection != 0) Lower(next, state_.clocks.selectionPulse.due);
+  if (ScrollTextRuns(state_)) Lower(next, state_.scrollText.due);
+  for (const auto& axes : state_.clocks.pictureScroll)
     for (const AnimationClock& c : axes)
       if (c.period != 0) Lower(next, c.due);
   nextRedraw_ = next.value_or(now + kStillRedraw);
 }
 
 std::vector<std::uint8_t> PreviewRenderer::DrawFrame(const SelectionFrame& f) {
-  platform::Device* device = CurrentDevice();
+  platform::Device* device = CurrentDevice(state_);
   if (!device || drawing_) return {};
   drawing_ = true;
   if (games_) HandGameContents();
   else HandSampleContents();
   device->SetTarget(nullptr);
   device->Clear(0xFF000000);
-  DrawLayoutPass(kExact);
+  DrawLayoutPass(state_, kExact);
   if (f.present) {
-    RectOutline(float(f.left), float(f.top), float(f.right), float(f.bottom), kOpaqueRed);
-    RectOutline(float(f.left + 1), float(f.top + 1), float(f.right - 1), float(f.bottom - 1), kOpaqueRed);
+    RectOutline(state_, float(f.left), float(f.top), float(f.right), float(f.bottom), kOpaqueRed);
+    RectOutline(state_, float(f.left + 1), float(f.top + 1), float(f.right - 1), float(f.bottom - 1), kOpaqueRed);
   }
   device->Present();
   std::vector<std::uint8_t> pixels = device->ReadBackBufferRgba();
@@ -222,60 +264,60 @@ std::vector<std::uint8_t> PreviewRenderer::DrawFrame(const SelectionFrame& f) {
 }
 
 void PreviewRenderer::HandSampleContents() {
-  const int rows = gRender.layout.listNbItems;
+  const int rows = state_.layout.listNbItems;
   if (int(rows_.size()) != rows) {
     rows_.clear();
     for (int i = 0; i < rows; ++i) rows_.push_back(std::string(kListRowText) + std::to_string(i + 1));
   }
   selectedRow_ = rows / 2;
-  gRender.sources.listPosition = [this] { return ListPosition{0, selectedRow_}; };
-  gRender.sources.gameCount = [this] { return int(rows_.size()); };
-  gRender.sources.gameAt = [this](int p) {
+  state_.sources.listPosition = [this] { return ListPosition{0, selectedRow_}; };
+  state_.sources.gameCount = [this] { return int(rows_.size()); };
+  state_.sources.gameAt = [this](int p) {
     // The selected game's name is the one the name object shows, in the list as on the cabinet.
     const std::string_view name = p == selectedRow_ ? kInfoSamples[0] : std::string_view(rows_[std::size_t(p)]);
     return ShownGame{"", "", name, {kInfoSamples[1], kInfoSamples[2], kInfoSamples[3]}};
   };
-  gRender.sources.history = nullptr;
+  state_.sources.history = nullptr;
   // With icons on, each text row gets the placeholder square; in image mode every row
   // shows the template's missing-marquee picture.
-  const bool icons = gRender.layout.listeIcons && !gRender.layout.listeImages;
-  gRender.sources.iconsDir = icons ? "preview" : "";
-  const int lineSlot = gRender.layout.listeImages ? kSlotMissingMarquee : icons ? kSlotSlide : 0;
-  gRender.frame.lineSlots.fill(0);
-  for (int i = 0; i < rows; ++i) gRender.frame.lineSlots[std::size_t(i)] = lineSlot;
-  gRender.layout.objects[kSnap].textureSlot = kSlotMissingSnap;
-  gRender.layout.objects[kMarquee].textureSlot = kSlotMissingMarquee;
+  const bool icons = state_.layout.listeIcons && !state_.layout.listeImages;
+  state_.sources.iconsDir = icons ? "preview" : "";
+  const int lineSlot = state_.layout.listeImages ? kSlotMissingMarquee : icons ? kSlotSlide : 0;
+  state_.frame.lineSlots.fill(0);
+  for (int i = 0; i < rows; ++i) state_.frame.lineSlots[std::size_t(i)] = lineSlot;
+  state_.layout.objects[kSnap].textureSlot = kSlotMissingSnap;
+  state_.layout.objects[kMarquee].textureSlot = kSlotMissingMarquee;
 }
 
 void PreviewRenderer::HandGameContents() {
   const GameList& list = games_->list;
-  const int rows = std::clamp(gRender.layout.listNbItems, 1, kMaxListItems);
+  const int rows = std::clamp(state_.layout.listNbItems, 1, kMaxListItems);
   // The menu's own window over the list with the chosen game selected.
   window_ = {};
   SelectEntry(window_, ListShape{list.entryCount, rows}, gamePosition_);
-  gRender.sources.listPosition = [this] { return ListPosition{window_.topIndex, window_.row}; };
-  gRender.sources.gameCount = [&list] { return int(list.entryCount); };
-  gRender.sources.gameAt = [&list](int p) {
+  state_.sources.listPosition = [this] { return ListPosition{window_.topIndex, window_.row}; };
+  state_.sources.gameCount = [&list] { return int(list.entryCount); };
+  state_.sources.gameAt = [&list](int p) {
     const GameEntry& e = list.AtPosition(p);
     return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
   };
-  gRender.sources.history = nullptr;
-  gRender.sources.iconsDir = games_->settings.iconsDir;
+  state_.sources.history = nullptr;
+  state_.sources.iconsDir = games_->settings.iconsDir;
   const MediaKey key = CurrentMediaKey();
   if (!mediaStale_ && key == mediaKey_) return;
-  gRender.layout.listImageDirectory = gRender.layout.listeImages ? games_->settings.marqueesDir : std::string();
-  LoadSelectionMedia();
+  state_.layout.listImageDirectory = state_.layout.listeImages ? games_->settings.marqueesDir : std::string();
+  LoadSelectionMedia(state_);
   mediaKey_ = key;
   mediaStale_ = false;
 }
 
 PreviewRenderer::MediaKey PreviewRenderer::CurrentMediaKey() const {
-  MediaKey key{gRender.layout.listNbItems, gRender.layout.listeImages, gRender.layout.listeIcons, 0};
+  MediaKey key{state_.layout.listNbItems, state_.layout.listeImages, state_.layout.listeIcons, 0};
   for (int object = kSnap; object <= kCustom6; ++object)
-    if (gRender.layout.objects[object].visible) key.visibleBits |= 1u << object;
+    if (state_.layout.objects[object].visible) key.visibleBits |= 1u << object;
   return key;
 }
 
 }  // namespace cfg
 
-const Layout& cfg::PreviewRenderer::drawn() const { return gRender.layout; }
+const Layout& cfg::PreviewRenderer::drawn() const { return state_.layout; }

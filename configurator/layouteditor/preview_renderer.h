@@ -12,6 +12,7 @@
 #include "configurator/layouteditor/preview_games.h"
 #include "catalogue/list_window.h"
 #include "render/layout.h"
+#include "render/render_state.h"
 
 namespace cfg {
 
@@ -34,8 +35,8 @@ SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected);
 // and its clocks.
 void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend);
 
-// One preview per program: the drawing code's layout, texture table and clocks are the
-// program's own.
+// A preview draws through drawing records of its own (layout, texture table, fonts,
+// clocks): several can exist at once.
 class PreviewRenderer {
  public:
   // The drawing device at the layout's size (made again when the size changes); false
@@ -74,7 +75,9 @@ class PreviewRenderer {
   std::vector<std::uint8_t> DrawFrame(const SelectionFrame& frame);
 
   // The layout as drawn, with its scroll offsets and selector opacity.
-  const Layout& drawn() const;
+  const render::Layout& drawn() const;
+  // Every record the preview draws through (tests).
+  const render::RenderState& records() const { return state_; }
 
  private:
   void HandSampleContents();
@@ -99,6 +102,7 @@ class PreviewRenderer {
   int pulseDirection_ = 1;  // the direction a pulse stopped by equal bounds resumes in
   std::uint32_t nextRedraw_ = 0;
   bool drawing_ = false;  // a paint that arrives during a frame draws nothing
+  render::RenderState state_;
 };
 
 }  // namespace cfg

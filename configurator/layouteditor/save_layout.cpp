@@ -4,6 +4,10 @@
 #include "platform/files.h"
 #include "render/layout_keys.h"
 
+using render::LayoutKey;
+using render::ObjectKey;
+using render::WrittenKeyName;
+
 namespace cfg {
 namespace {
 

@@ -4,8 +4,10 @@
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 
+using render::FrameClocks;
 namespace shell {
 
 namespace {
@@ -16,20 +18,20 @@ constexpr std::uint32_t kTransitionPeriod = 10;
 }  // namespace
 
 void ResetClocks(std::uint32_t now) {
-  FrameClocks& c = gRender.clocks;
+  FrameClocks& c = wire::Render().clocks;
   c.selectionPulse = {now, kPulsePeriod};
   gShell.volumeRamp.clock = {now, kVolumePeriod};
   c.scrollText = {now, kScrollPeriod};
   c.pulseElapsed = 0;
-  gRender.scrollText.due = now;
-  gRender.scrollText.period = kScrollPeriod;
+  wire::Render().scrollText.due = now;
+  wire::Render().scrollText.period = kScrollPeriod;
   c.nextFrameTime = now;
   c.frameAsked = true;
   if (c.fadeLevel == 0.0f) StartFade(0.0f, now);
 }
 
 void StartFade(float level, std::uint32_t now) {
-  FrameClocks& c = gRender.clocks;
+  FrameClocks& c = wire::Render().clocks;
   c.fadeLevel = level;
   c.transition = {now, kTransitionPeriod};
   c.fadeStep = level == 1.0f ? -0.01f : 0.01f;
@@ -39,8 +41,8 @@ void StartFade(float level, std::uint32_t now) {
 }
 
 void AskForFrame() {
-  gRender.clocks.nextFrameTime = platform::GetTickCount();
-  gRender.clocks.frameAsked = true;
+  wire::Render().clocks.nextFrameTime = platform::GetTickCount();
+  wire::Render().clocks.frameAsked = true;
 }
 
 }  // namespace shell

@@ -1,4 +1,4 @@
-// Restarting the animation clocks (gRender.clocks, the volume ramp's) and the screen transition.
+// Restarting the animation clocks (the drawing's, the volume ramp's) and the screen transition.
 #pragma once
 
 #include <cstdint>

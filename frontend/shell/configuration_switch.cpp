@@ -25,6 +25,10 @@
 #include "settings/settings_paths.h"
 #include "settings/write_settings.h"
 
+using render::FrameClocks;
+using render::LoadSelectionMedia;
+using render::ReleaseMedia;
+using render::SetDrawLock;
 namespace shell {
 
 using catalogue::FindEntryByName;
@@ -60,7 +64,7 @@ void LoadLayoutOrGoBack(const std::string& previous, const std::optional<std::st
 // The quick zoom-in of the new configuration: frames 20 ms apart, the level growing by
 // 0.05 per 20 ms that passed.
 void RunOpeningTransition() {
-  FrameClocks& c = gRender.clocks;
+  FrameClocks& c = wire::Render().clocks;
   while (c.fadeLevel < 1.0f) {
     const float before = c.fadeLevel;
     const std::uint32_t t0 = platform::GetTickCount();
@@ -84,32 +88,32 @@ void RunOpeningTransition() {
 
 int SwitchConfiguration(std::string_view name) {
   Settings& s = gShell.settings;
-  FrameClocks& c = gRender.clocks;
+  FrameClocks& c = wire::Render().clocks;
   KillScreensaverTimer(gShell.screensaverTimer);
   const std::string previous = s.currentConfig;
   const std::optional<std::string> lastEmu = StoredLastEmu();
 
   c.fadeLevel = 1.0f;
   DrawMenuFrame(1);
-  SetDrawLock(1);
+  SetDrawLock(wire::Render(), 1);
   if (!LoadConfiguration(name)) {
-    SetDrawLock(0);
+    SetDrawLock(wire::Render(), 0);
     ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
     return 0;
   }
-  ReleaseMedia();
+  ReleaseMedia(wire::Render());
   LoadLayoutOrGoBack(previous, lastEmu);
   wire::LoadAndSortGameList();
   gShell.listWindow = {};
   SelectPosition(FindEntryByName(gCatalogue.games, s.lastGame));
   gShell.listShown = true;
-  LoadSelectionMedia();
+  LoadSelectionMedia(wire::Render());
   if (s.transitions) {
     c.fadeLevel = 0.0f;
     c.fadeStep = kQuickZoomStep;
     c.fadeDelta = kQuickZoomStep;
   }
-  SetDrawLock(0);
+  SetDrawLock(wire::Render(), 0);
   RunOpeningTransition();
   ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
   DrawMenuFrame(2);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+using render::ReleaseAll;
 namespace shell {
 
 namespace {
@@ -35,7 +36,7 @@ bool GiveUp(const std::string& why) {
 
 bool ReleaseWholeDisplay() {
   if (!platform::ReleaseDisplayDuringGames()) return false;
-  ReleaseAll();
+  ReleaseAll(wire::Render());
   platform::ReleaseVideo();
   gReleased = true;
   return true;

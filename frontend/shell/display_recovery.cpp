@@ -9,6 +9,12 @@
 #include "platform/memory.h"
 #include "platform/window.h"
 
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::ReleaseForReset;
+using render::ResetDisplay;
+using render::SetDrawLock;
+using render::SetupRenderState;
 namespace shell {
 
 void RecoverDisplay() {
@@ -18,23 +24,23 @@ void RecoverDisplay() {
   // SDL tells us after the fact, so the lost and the not-reset states come together:
   // release once under the draw lock, then reset (or re-create) and reload.
   if (!gShell.deviceLost) {
-    SetDrawLock(1);
-    ReleaseForReset();
+    SetDrawLock(wire::Render(), 1);
+    ReleaseForReset(wire::Render());
     gShell.deviceLost = true;
   }
-  const bool recreate = gShell.pendingReset == DisplayReset::Device || ResetDisplay() != 1;
+  const bool recreate = gShell.pendingReset == DisplayReset::Device || ResetDisplay(wire::Render()) != 1;
   if (recreate) {
     platform::WriteLog("Affichage perdu : re-creation", 1, 1);
-    ReleaseAll();
+    ReleaseAll(wire::Render());
     wire::CreateMainDisplay();
   } else {
-    SetupRenderState();
+    SetupRenderState(wire::Render());
   }
   gShell.deviceLost = false;
   gShell.pendingReset = DisplayReset::None;
   wire::LoadConfiguredTemplateImages(s.templateDir);
-  LoadSelectionMedia();
-  SetDrawLock(0);
+  LoadSelectionMedia(wire::Render());
+  SetDrawLock(wire::Render(), 0);
   platform::ReturnFreedMemory();
   AskForFrame();  // the new display shows nothing yet
 }

@@ -6,6 +6,7 @@
 #include "render/frame_state.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/input_state.h"
@@ -24,6 +25,7 @@
 #include "platform/clock.h"
 #include "settings/key_code_list.h"
 
+using render::SetRotation;
 namespace shell {
 
 using catalogue::DrawPosition;
@@ -152,7 +154,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
     case KeyAction::VolumeUp: HoldVolumeKey(kVolumeStep); break;
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
-      s.rotation = SetRotation(s.rotation + 1);
+      s.rotation = SetRotation(wire::Render().sources, s.rotation + 1);
       AskForFrame();
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;

@@ -1,5 +1,6 @@
 #include "frontend/shell/key_release.h"
 
+#include "frontend/shell/wiring_render.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/shell_state.h"
@@ -9,7 +10,8 @@ namespace shell {
 
 void AfterKeyRelease() {
   ReleaseVolumeKey();
-  if (gRender.scrollText.hasGameTags && !gShell.input.navigateArmed) PrepareScrollText();
+  render::RenderState& rs = wire::Render();
+  if (rs.scrollText.hasGameTags && !gShell.input.navigateArmed) render::PrepareScrollText(rs);
   gShell.input.navigateArmed = true;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "settings/emulator_program.h"
 
+using render::FindImageFile;
 namespace shell {
 
 std::string RomPath(const Settings& settings, std::string_view romName) {

@@ -38,6 +38,12 @@
 
 #include <memory>
 
+using render::LoadSelectionMedia;
+using render::ReleaseForReset;
+using render::ResetDisplay;
+using render::SetDrawLock;
+using render::SetupRenderState;
+using render::StopVideoSnap;
 namespace shell {
 
 using catalogue::BeginGameRun;
@@ -50,10 +56,10 @@ using catalogue::TurnIntoNormalRun;
 namespace {
 
 void HandOverDisplay(const Settings& s) {
-  StopVideoSnap();  // the game gets the processor and the sound
-  SetDrawLock(1);
+  StopVideoSnap(wire::Render());  // the game gets the processor and the sound
+  SetDrawLock(wire::Render(), 1);
   if (ReleaseWholeDisplay()) return;  // on the console the game needs the display itself
-  ReleaseForReset();
+  ReleaseForReset(wire::Render());
   if (s.modeFenetre) return;
   platform::Sleep(gShell.launchTiming.fullScreenPauseMs);
   if (!platform::HandOverFullScreen()) Beep(1000, 1000);
@@ -64,16 +70,16 @@ void TakeBackDisplay(const Settings& s) {
     TakeBackWholeDisplay(s);
   } else {
     if (!s.modeFenetre) platform::TakeBackFullScreen();
-    ResetDisplay();
-    SetupRenderState();
+    ResetDisplay(wire::Render());
+    SetupRenderState(wire::Render());
   }
   platform::TakeInputFocus();
   // The key held to leave the game is still down, and repeats: it must not act here.
   gShell.input.heldSinceGame.Hold(platform::KeysDownNow());
   gShell.input.heldKeysLook = platform::GetTickCount() + kHeldKeysLookMs;
   wire::LoadConfiguredTemplateImages(s.templateDir);
-  LoadSelectionMedia();
-  SetDrawLock(0);
+  LoadSelectionMedia(wire::Render());
+  SetDrawLock(wire::Render(), 0);
   platform::ReturnFreedMemory();
 }
 
@@ -169,7 +175,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
     CountGameRun(gCatalogue.statistics, run);
     if (!run.screensaver) SaveGameRun(gCatalogue.statistics, run, now);
   }
-  if (s.transitions) gRender.clocks.fadeLevel = 0.0f;
+  if (s.transitions) wire::Render().clocks.fadeLevel = 0.0f;
   return end;
 }
 
@@ -179,7 +185,7 @@ bool RefuseUnsafeName(std::string_view romName) {
   const std::string_view reason = settings::UnsafeNameReason(romName);
   if (reason.empty()) return false;
   platform::WriteLog(RefusedNameLog(romName, reason), 1, 1);
-  ShowScreenNotice(gShell.notice, gRender.sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
+  ShowScreenNotice(gShell.notice, wire::Render().sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
   AskForFrame();
   return true;
 }
@@ -250,7 +256,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
   ResetClocks(platform::GetTickCount());
-  if (!notice.empty()) ShowScreenNotice(gShell.notice, gRender.sources.notice, notice, platform::GetTickCount());
+  if (!notice.empty()) ShowScreenNotice(gShell.notice, wire::Render().sources.notice, notice, platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();
   RetakePads();

@@ -22,6 +22,7 @@
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_input.h"
 #include "frontend/shell/wiring_launch.h"
+#include "frontend/shell/wiring_render.h"
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/keyboard_state.h"
@@ -29,6 +30,14 @@
 #include "platform/window.h"
 #include "settings/key_code_list.h"
 
+using render::ClockDue;
+using render::CrossFadeRunning;
+using render::FrameClocks;
+using render::SlideClipDeadline;
+using render::SlideClipStep;
+using render::UpdateAnimations;
+using render::VideoSnapDeadline;
+using render::VideoSnapStep;
 namespace shell {
 
 using catalogue::SaveTotalTimes;
@@ -57,11 +66,11 @@ void FrameStep(std::uint32_t now) {
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
   const bool ramped = StepVolumeRamp(now);
-  const bool moved = UpdateAnimations(now) || ramped;
+  const bool moved = UpdateAnimations(gRender, now) || ramped;
   if (const auto due = VolumeRampDue(); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
-  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning() || gShell.slideShow.running;
+  const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning(gRender) || gShell.slideShow.running;
   if (changes && DrawMenuFrame(0)) {
     c.frameAsked = false;
     NoteMenuFrameShown();
@@ -69,7 +78,7 @@ void FrameStep(std::uint32_t now) {
   if (gShell.runState == kRunQuitting && c.fadeDelta == 0.0f) gShell.runState = kRunStopped;
   // After the frame, which may have begun a fade. With ScrDuration 0 every frame brings a
   // new slide: quick frames would only flash pictures, so those keep the usual pace.
-  const bool fading = CrossFadeRunning() && gShell.settings.scrDuration > 0;
+  const bool fading = CrossFadeRunning(gRender) && gShell.settings.scrDuration > 0;
   if (fading && !TickReached(now + kCrossFadeFrame, c.nextFrameTime))
     c.nextFrameTime = now + kCrossFadeFrame;
   if (c.nextFrameTime == mark) c.nextFrameTime = now + kIdleRedraw;
@@ -87,8 +96,8 @@ void IdleStep(std::uint32_t now) {
     // A new clip frame redraws the Snap object (or the slide) only: the still layer stays
     // as it is.
     const bool ready = gRender.display.deviceReady;
-    const bool snapFrame = ready && VideoSnapStep(now);
-    const bool slideFrame = ready && SlideClipStep(now);
+    const bool snapFrame = ready && VideoSnapStep(gRender, now);
+    const bool slideFrame = ready && SlideClipStep(gRender, now);
     if (snapFrame || slideFrame) {
       gRender.clocks.frameAsked = true;
       gRender.clocks.nextFrameTime = now;

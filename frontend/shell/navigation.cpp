@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_state.h"
 #include "catalogue/game_list.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "render/layout.h"
 #include "render/render_state.h"
 
@@ -15,7 +16,7 @@ using catalogue::MoveDown;
 using catalogue::MoveUp;
 using catalogue::SelectEntry;
 
-ListShape CurrentListShape() { return {gCatalogue.games.entryCount, gRender.layout.listNbItems}; }
+ListShape CurrentListShape() { return {gCatalogue.games.entryCount, wire::Render().layout.listNbItems}; }
 
 int SelectedPosition() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }
 

@@ -8,6 +8,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 
@@ -15,6 +16,11 @@ namespace shell {
 
 using catalogue::DrawPosition;
 using catalogue::GameEntry;
+
+using render::LoadSelectionMedia;
+using render::StopVideoSnap;
+using render::kClipExtensions;
+using render::kImageExtensions;
 
 namespace {
 constexpr std::uint32_t kShowChosenGameMs = 1000;
@@ -27,7 +33,7 @@ void RunScreensaver(char scrType) {
       RandomGameScreensaver();
       break;
     case '2':
-      StopVideoSnap();  // the menu's clip does not play under the slides
+      StopVideoSnap(wire::Render());  // the menu's clip does not play under the slides
       gShell.slideShow.running = true;
       break;
     case '3':
@@ -45,7 +51,7 @@ void RandomGameScreensaver() {
   const int count = CurrentListShape().count;
   if (count < 1) return;
   SelectPosition(DrawPosition(gCatalogue.random, count));
-  LoadSelectionMedia();
+  LoadSelectionMedia(wire::Render());
   DrawMenuFrame(0);
   platform::Sleep(kShowChosenGameMs);
   const GameEntry* entry = SelectedEntry();
@@ -55,7 +61,7 @@ void RandomGameScreensaver() {
 }
 
 void EndSlideShow() {
-  LoadSelectionMedia();
+  LoadSelectionMedia(wire::Render());
   DrawMenuFrame(3);
   gShell.slideShow.running = false;
   AskForFrame();  // the menu comes back now, not at the next once-a-second redraw

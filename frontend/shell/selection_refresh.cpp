@@ -5,11 +5,14 @@
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
+#include "frontend/shell/wiring_render.h"
+
+using render::LoadSelectionMedia;
 
 namespace shell {
 
 void RefreshAfterMove() {
-  LoadSelectionMedia();
+  LoadSelectionMedia(wire::Render());
   AskForFrame();
   if (gShell.input.navigateArmed) {
     PlaySound(kSoundNavigate, 0);

@@ -16,6 +16,9 @@
 #include "platform/process.h"
 #include "platform/window.h"
 
+using render::ReleaseAll;
+using render::StopSlideClip;
+using render::StopVideoSnap;
 namespace shell {
 
 using catalogue::SaveTotalTimes;
@@ -37,9 +40,9 @@ int Shutdown() {
   wire::SaveFavouritesAndLastGame();               // S2
   CloseMusicWindow();                        // S3
   wire::FreeSoundsAndAudio();
-  StopVideoSnap();
+  StopVideoSnap(wire::Render());
   StopSlideClip();
-  ReleaseAll();                              // S4
+  ReleaseAll(wire::Render());                              // S4
   platform::StopJoysticks();
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);

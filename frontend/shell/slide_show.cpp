@@ -2,10 +2,14 @@
 
 #include "catalogue/directory_scan.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "platform/video_module.h"
+#include "render/media_files.h"
 #include "render/picture_loading.h"
 #include "render/render_state.h"
 #include "render/screen.h"
+
+using render::DrawFrame;
 
 namespace shell {
 
@@ -14,15 +18,15 @@ using catalogue::PickRandomFile;
 namespace {
 // Pictures, and clips unless the program found it cannot play any.
 std::string SlideExtensions() {
-  std::string extensions(kImageExtensions);
-  if (!platform::VideoModuleMissing()) extensions += ";" + std::string(kClipExtensions);
+  std::string extensions(render::kImageExtensions);
+  if (!platform::VideoModuleMissing()) extensions += ";" + std::string(render::kClipExtensions);
   return extensions;
 }
 }  // namespace
 
 bool DrawMenuFrame(int mode) {
-  gRender.screen.slideShowActive = gShell.slideShow.running;
-  return DrawFrame(mode) == 1;
+  wire::Render().screen.slideShowActive = gShell.slideShow.running;
+  return DrawFrame(wire::Render(), mode) == 1;
 }
 
 bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {

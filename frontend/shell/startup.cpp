@@ -25,6 +25,8 @@
 #include "platform/message_box.h"
 #include "platform/window.h"
 
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
 namespace shell {
 
 using catalogue::SeedRandom;
@@ -62,7 +64,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     gRender.clocks.fadeLevel = 1.0f;
   }
   if (!wire::LoadConfiguredLayout(s.templateDir)) {
-    ReleaseAll();
+    ReleaseAll(gRender);
     platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
     gShell.runState = kRunStopped;
     gShell.exitStatus = kFailureStatus;
@@ -72,7 +74,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   wire::SelectLastGame();
   platform::ShowMainWindow();
   platform::StartJoysticks();  // the devices connected now arrive as events
-  LoadSelectionMedia();
+  LoadSelectionMedia(gRender);
   gShell.musicCheckTime = platform::GetTickCount() + kFirstMusicDelay;
   PlaySound(kSoundIntro, 0);
   platform::SetPointerVisible(false);

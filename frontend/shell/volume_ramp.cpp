@@ -4,10 +4,12 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/wiring_render.h"
 #include "render/render_state.h"
 
 #include <algorithm>
 
+using render::ClockDue;
 namespace shell {
 
 namespace {
@@ -18,7 +20,7 @@ void HoldVolumeKey(int rate) {
   VolumeRamp& ramp = gShell.volumeRamp;
   if (ramp.rate == 0) ramp.level = gShell.settings.musicVolume;
   ramp.rate = rate;
-  gRender.frame.volumeGauge = ramp.level;
+  wire::Render().frame.volumeGauge = ramp.level;
 }
 
 bool StepVolumeRamp(std::uint32_t now) {
@@ -26,7 +28,7 @@ bool StepVolumeRamp(std::uint32_t now) {
   if (ramp.rate == 0 || !ClockDue(now, ramp.clock.due)) return false;
   ramp.level = std::clamp(ramp.level + ramp.rate, 0, 1000);
   SetMusicVolume(ramp.level);
-  gRender.frame.volumeGauge = ramp.level;
+  wire::Render().frame.volumeGauge = ramp.level;
   ramp.clock.due = now + kVolumeStepMs;
   return true;
 }
@@ -42,7 +44,7 @@ void ReleaseVolumeKey() {
   if (ramp.rate == 0) return;
   ramp.rate = 0;
   gShell.settings.musicVolume = ramp.level;
-  gRender.frame.volumeGauge.reset();
+  wire::Render().frame.volumeGauge.reset();
   AskForFrame();  // the gauge goes away
 }
 

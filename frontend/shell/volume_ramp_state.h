@@ -8,7 +8,7 @@ namespace shell {
 struct VolumeRamp {
   int rate = 0;   // +10 / -10 while a volume key is held, else 0
   int level = 0;  // 0-1000, while it runs
-  AnimationClock clock;
+  render::AnimationClock clock;
 };
 
 }  // namespace shell

@@ -10,10 +10,13 @@
 #include "frontend/shell/screensaver.h"
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
+#include "frontend/shell/volume_ramp.h"
+#include "frontend/shell/wiring_render.h"
 #include "platform/keycodes.h"
 #include "platform/monitor_power.h"
 #include "platform/window.h"
 
+using render::PrepareScrollText;
 namespace shell {
 
 namespace {
@@ -36,7 +39,7 @@ void OnKeyDown(const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
   if (!gShell.input.heldSinceGame.OnKeyDown(raw)) return;
   // A key that takes a message away does nothing else.
-  if (!event.repeat && DismissScreenNotice(gShell.notice, gRender.sources.notice)) return;
+  if (!event.repeat && DismissScreenNotice(gShell.notice, wire::Render().sources.notice)) return;
   const int code = gShell.input.systemKeys.OnKeyDown(raw);
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
@@ -47,7 +50,7 @@ void OnKeyDown(const platform::WindowEvent& event) {
 
 void OnPadPress(KeyAction action) {
   AskForFrame();  // as a key's, the press shows its frame at once
-  if (DismissScreenNotice(gShell.notice, gRender.sources.notice)) return;
+  if (DismissScreenNotice(gShell.notice, wire::Render().sources.notice)) return;
   if (!WakeForPress()) return;
   if (action != KeyAction::None) HandlePadAction(action);
   gShell.slideShow.running = false;

@@ -20,11 +20,27 @@
 #include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::HistoryView;
+using render::ListPosition;
+using render::LoadLayout;
+using render::LoadTemplateImages;
+using render::RenderSources;
+using render::SetRotation;
+using render::ShownGame;
+using render::StoreMediaDirectories;
+
+render::RenderState gRender;
+
 namespace shell {
 
 using catalogue::GameEntry;
 
 namespace wire {
+
+render::RenderState& Render() { return gRender; }
+
 namespace {
 
 // What the drawing reads of the settings, refreshed whenever a configuration was read.
@@ -41,7 +57,7 @@ void SyncRenderSources() {
   r.videoDir = s.videoDir;
   r.videoSound = s.videoSon;
   r.scrDuration = s.scrDuration;
-  s.rotation = SetRotation(s.rotation);
+  s.rotation = SetRotation(gRender.sources, s.rotation);
   // While a search is open the list shows its matches, the first one selected on top.
   r.listPosition = [] { return SearchOpen() ? ListPosition{} : ListPosition{gShell.listWindow.topIndex, gShell.listWindow.row}; };
   r.gameCount = [] { return SearchOpen() ? SearchMatchCount() : static_cast<int>(gCatalogue.games.entryCount); };
@@ -58,17 +74,17 @@ void SyncRenderSources() {
 
 int CreateMainDisplay() {
   SyncRenderSources();
-  return CreateDisplay(DisplayKind::kMainWindow);
+  return CreateDisplay(gRender, DisplayKind::kMainWindow);
 }
 
 int CreateOffscreenDisplay() {
   SyncRenderSources();
-  return CreateDisplay(DisplayKind::kOffscreen);
+  return CreateDisplay(gRender, DisplayKind::kOffscreen);
 }
 
 int LoadConfiguredLayout(const std::string& templateDir) {
   SyncRenderSources();
-  return LoadLayout(gShell.baseDirectory, gShell.settings.currentConfig, templateDir);
+  return LoadLayout(gRender, gShell.baseDirectory, gShell.settings.currentConfig, templateDir);
 }
 
 void StoreLayoutMediaDirectories(const Settings& settings) {
@@ -77,7 +93,7 @@ void StoreLayoutMediaDirectories(const Settings& settings) {
 
 void LoadConfiguredTemplateImages(const std::string& templateDir) {
   SyncRenderSources();
-  LoadTemplateImages(gShell.baseDirectory, templateDir);
+  LoadTemplateImages(gRender, gShell.baseDirectory, templateDir);
 }
 
 }  // namespace wire

@@ -1,6 +1,30 @@
 #include "render/render_state.h"
 #include "render_fixture.h"
 
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::DrawFrame;
+using render::LayoutObject;
+using render::LoadLayout;
+using render::LoadSelectionMedia;
+using render::LoadTemplateImages;
+using render::LoadTexture;
+using render::ReleaseForReset;
+using render::ReleaseMedia;
+using render::ReportD3DError;
+using render::ResetDisplay;
+using render::SetupRenderState;
+using render::SlotAt;
+using render::SlotLoaded;
+using render::kCustom1;
+using render::kD3DErrDeviceLost;
+using render::kD3DErrOutOfVideoMemory;
+using render::kSlotCustomMedia1;
+using render::kSlotLayout;
+using render::kSlotSelection;
+using render::kSlotSnap;
+using render::kSnap;
+
 namespace {
 
 using render_test::RenderFixture;
@@ -8,21 +32,21 @@ using render_test::RenderFixture;
 class DisplayTest : public RenderFixture {};
 
 TEST_F(DisplayTest, LayoutTargetFallsBackToPowersOfTwo) {
-  gRender.sources.largFen = 800;
-  gRender.sources.hautFen = 600;
-  gRender.display.powerOfTwoTexturesOnly = true;
-  ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
-  EXPECT_EQ(SlotAt(kSlotLayout)->width, 1024);
-  EXPECT_EQ(SlotAt(kSlotLayout)->height, 1024);
+  state.sources.largFen = 800;
+  state.sources.hautFen = 600;
+  state.display.powerOfTwoTexturesOnly = true;
+  ASSERT_EQ(CreateDisplay(state, DisplayKind::kOffscreen), 1);
+  EXPECT_EQ(SlotAt(state.textures, kSlotLayout)->width, 1024);
+  EXPECT_EQ(SlotAt(state.textures, kSlotLayout)->height, 1024);
   // A layout drawn from the larger texture still lands at its place on the screen.
   WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nBackGround_visible=YES");
   WritePng("Templates/T/layout.png", render_test::Solid(640, 480, 0xFFFF0000));
-  ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
-  ASSERT_EQ(DrawFrame(0), 1);
+  ASSERT_EQ(LoadLayout(state, dir.path(), "cfg", "T"), 1);
+  ASSERT_EQ(DrawFrame(state, 0), 1);
   EXPECT_PIXEL(Screen(80, 60), 0xFF0000);
   EXPECT_PIXEL(Screen(719, 539), 0xFF0000);
   EXPECT_PIXEL(Screen(720, 300), 0x2B2B2B);
-  gRender.display.powerOfTwoTexturesOnly = false;
+  state.display.powerOfTwoTexturesOnly = false;
 }
 
 TEST_F(DisplayTest, ErrorsAreNamedAndReleasesEmptyTheTables) {
@@ -39,20 +63,20 @@ TEST_F(DisplayTest, ErrorsAreNamedAndReleasesEmptyTheTables) {
   WriteLayout("RESOLUTIONX=800\nRESOLUTIONY=600");
   WritePng("Templates/T/ListSelection.png", render_test::Solid(4, 4, 0xFFFFFFFF));
   Open(800, 600);
-  EXPECT_TRUE(gRender.display.deviceReady);
-  ASSERT_TRUE(SlotLoaded(kSlotSelection));
-  ReleaseMedia();
-  EXPECT_FALSE(gRender.display.deviceReady);
-  EXPECT_FALSE(SlotLoaded(kSlotSelection));
-  EXPECT_TRUE(SlotLoaded(kSlotLayout));  // the layout target stays
-  ReleaseForReset();
-  EXPECT_FALSE(SlotLoaded(kSlotLayout));
-  EXPECT_EQ(ResetDisplay(), 1);
-  EXPECT_EQ(SetupRenderState(), 1);
-  EXPECT_TRUE(SlotLoaded(kSlotLayout));
-  LoadTemplateImages(dir.path(), "T");
-  EXPECT_TRUE(SlotLoaded(kSlotSelection));
-  EXPECT_EQ(DrawFrame(0), 1);
+  EXPECT_TRUE(state.display.deviceReady);
+  ASSERT_TRUE(SlotLoaded(state.textures, kSlotSelection));
+  ReleaseMedia(state);
+  EXPECT_FALSE(state.display.deviceReady);
+  EXPECT_FALSE(SlotLoaded(state.textures, kSlotSelection));
+  EXPECT_TRUE(SlotLoaded(state.textures, kSlotLayout));  // the layout target stays
+  ReleaseForReset(state);
+  EXPECT_FALSE(SlotLoaded(state.textures, kSlotLayout));
+  EXPECT_EQ(ResetDisplay(state), 1);
+  EXPECT_EQ(SetupRenderState(state), 1);
+  EXPECT_TRUE(SlotLoaded(state.textures, kSlotLayout));
+  LoadTemplateImages(state, dir.path(), "T");
+  EXPECT_TRUE(SlotLoaded(state.textures, kSlotSelection));
+  EXPECT_EQ(DrawFrame(state, 0), 1);
 }
 
 TEST_F(DisplayTest, APictureThatCannotBeDecodedAndAMissingBackdropAreShownOnce) {
@@ -63,15 +87,15 @@ TEST_F(DisplayTest, APictureThatCannotBeDecodedAndAMissingBackdropAreShownOnce) 
   dir.Write("snap/broken.png", "\x89PNG\r\n\x1a\n not a picture");
   dir.Write("snap/other.png", "\x89PNG\r\n\x1a\n not one either");
   for (int i = 0; i < 3; ++i) {  // selected again and again, on every page that shows it
-    LoadTexture(kSlotSnap, 0, dir / "snap/broken.png");
-    LoadTexture(kSlotSnap, 0, dir / "snap/other.png");
+    LoadTexture(state, kSlotSnap, 0, dir / "snap/broken.png");
+    LoadTexture(state, kSlotSnap, 0, dir / "snap/other.png");
   }
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_EQ(messages[0].caption, dir / "snap/broken.png");
   EXPECT_EQ(messages[1].caption, dir / "snap/other.png");
   // Without a backdrop every frame would say so.
-  gRender.display.backdrop.Reset();
-  for (int i = 0; i < 3; ++i) ASSERT_EQ(DrawFrame(0), 1);
+  state.display.backdrop.Reset();
+  for (int i = 0; i < 3; ++i) ASSERT_EQ(DrawFrame(state, 0), 1);
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages[2].caption, "Erreur copy surface 2");
   // Each time is still in the log.
@@ -85,14 +109,14 @@ TEST_F(DisplayTest, APictureThatCannotBeDecodedAndAMissingBackdropAreShownOnce) 
 TEST_F(DisplayTest, ALayoutLoadedAgainKeepsNoPictureOrScrollOffsetOfTheOneBefore) {
   WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nCustom1_visible=YES\nCustom1_scrollX=5\nSnap_visible=YES");
   Open(800, 600);
-  LayoutObject& custom = gRender.layout.objects[kCustom1];
-  LayoutObject& snap = gRender.layout.objects[kSnap];
+  LayoutObject& custom = state.layout.objects[kCustom1];
+  LayoutObject& snap = state.layout.objects[kSnap];
   custom.scrollU = 0.5f;
   custom.scrollV = -0.25f;
   custom.textureSlot = kSlotCustomMedia1;  // the previous configuration's media
   snap.textureSlot = kSlotSnap;
-  ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);  // the next configuration, no media directories
-  LoadSelectionMedia();
+  ASSERT_EQ(LoadLayout(state, dir.path(), "cfg", "T"), 1);  // the next configuration, no media directories
+  LoadSelectionMedia(state);
   EXPECT_EQ(custom.scrollU, 0.0f);
   EXPECT_EQ(custom.scrollV, 0.0f);
   EXPECT_EQ(custom.textureSlot, 0);

@@ -3,6 +3,10 @@
 #include "render/picture_loading.h"
 #include "temp_dir.h"
 
+using render::FindGameMedia;
+using render::ShownGame;
+using render::kClipExtensions;
+
 namespace {
 
 // Clips are found like pictures: by ROM name then parent, any letter case, in the order of

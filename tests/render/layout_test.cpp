@@ -6,10 +6,32 @@
 #include "render/animation_clock.h"
 #include "render/display.h"
 #include "render/layout.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "platform/debug_log.h"
 #include "temp_dir.h"
+
+using render::CreateDisplay;
+using render::DisplayKind;
+using render::Layout;
+using render::LayoutObject;
+using render::LayoutObjectName;
+using render::LoadLayout;
+using render::ReadLayoutText;
+using render::ResetRenderState;
+using render::kBackGround;
+using render::kCustom1;
+using render::kCustom6;
+using render::kInfo;
+using render::kInfo1;
+using render::kInfo2;
+using render::kInfo3;
+using render::kLayoutObjectCount;
+using render::kList;
+using render::kMarquee;
+using render::kScrollText;
+using render::kSnap;
 
 namespace {
 
@@ -216,35 +238,36 @@ class LoadLayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::SetLogDirectory(dir.path());  // a missing template is logged
-    ResetRenderState();
+    ResetRenderState(state);
   }
-  void TearDown() override { ResetRenderState(); }
+  void TearDown() override { ResetRenderState(state); }
+  render::RenderState state;
   TempDir dir;
 };
 
 TEST_F(LoadLayoutTest, MissingFileLeavesTheLayoutAlone) {
-  ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
-  gRender.layout.objects[kList].left = 77;
-  EXPECT_EQ(LoadLayout(dir.path(), "Demo", "Nowhere"), 0);
-  EXPECT_EQ(gRender.layout.objects[kList].left, 77);
-  EXPECT_FALSE(gRender.display.deviceReady);  // no template pictures were loaded
+  ASSERT_EQ(CreateDisplay(state, DisplayKind::kOffscreen), 1);
+  state.layout.objects[kList].left = 77;
+  EXPECT_EQ(LoadLayout(state, dir.path(), "Demo", "Nowhere"), 0);
+  EXPECT_EQ(state.layout.objects[kList].left, 77);
+  EXPECT_FALSE(state.display.deviceReady);  // no template pictures were loaded
 }
 
 TEST_F(LoadLayoutTest, ReadsTheTemplateAndRunsTheFollowUpsInOrder) {
   dir.Write("templates/Arcade/layout.CFG", "List_left=42\r\nBackGround_visible=YES\r\nCustom1_visible=YES\r\n"
                                            "Custom1_scrollX=3\r\nScrollText_visible=YES\r\nScrollText_width=100\r\n");
   dir.Write("Config/Demo/ScrollTexte.txt", "Hello");
-  ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
-  EXPECT_EQ(LoadLayout(dir.path(), "Demo", "Arcade"), 1);  // other capitals on disk
-  EXPECT_EQ(gRender.layout.objects[kList].left, 42);
+  ASSERT_EQ(CreateDisplay(state, DisplayKind::kOffscreen), 1);
+  EXPECT_EQ(LoadLayout(state, dir.path(), "Demo", "Arcade"), 1);  // other capitals on disk
+  EXPECT_EQ(state.layout.objects[kList].left, 42);
   // The template pictures load after the read: the missing layout.png hides the
   // background that the file shows.
-  EXPECT_TRUE(gRender.display.deviceReady);
-  EXPECT_FALSE(gRender.layout.objects[kBackGround].visible);
-  EXPECT_EQ(gRender.scrollText.source, "Hello");
-  EXPECT_FALSE(gRender.scrollText.working.empty());  // prepared
+  EXPECT_TRUE(state.display.deviceReady);
+  EXPECT_FALSE(state.layout.objects[kBackGround].visible);
+  EXPECT_EQ(state.scrollText.source, "Hello");
+  EXPECT_FALSE(state.scrollText.working.empty());  // prepared
   // The picture scroll timers start from the layout just read.
-  EXPECT_NE(gRender.clocks.pictureScroll[0][0].period, 0u);
+  EXPECT_NE(state.clocks.pictureScroll[0][0].period, 0u);
 }
 
 }  // namespace

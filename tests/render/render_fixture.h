@@ -16,6 +16,7 @@
 #include "render/layout.h"
 #include "render/picture_loading.h"
 #include "render/render_sources.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "render/screen.h"
 #include "render/scroll_text.h"
@@ -66,22 +67,22 @@ class RenderFixture : public ::testing::Test {
   void SetUp() override {
     platform::SetLogDirectory(dir.path());
     platform::RecordMessageBoxes();
-    ResetRenderState();
-    gRender.clocks.fadeLevel = 1;
-    gRender.sources.baseDirectory = dir.path();
-    gRender.sources.configName = "cfg";
-    gRender.sources.templateName = "T";
-    gRender.sources.listPosition = [this] { return position; };
+    render::ResetRenderState(state);
+    state.clocks.fadeLevel = 1;
+    state.sources.baseDirectory = dir.path();
+    state.sources.configName = "cfg";
+    state.sources.templateName = "T";
+    state.sources.listPosition = [this] { return position; };
     // The drawing is handed the fixture's own list and information panel.
-    gRender.sources.gameCount = [this] { return static_cast<int>(games.size()); };
-    gRender.sources.gameAt = [this](int p) {
+    state.sources.gameCount = [this] { return static_cast<int>(games.size()); };
+    state.sources.gameAt = [this](int p) {
       const catalogue::GameEntry& e = games[static_cast<std::size_t>(p)];
-      return ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
+      return render::ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
-    gRender.sources.history = [this] { return HistoryView{historyText, 0}; };
+    state.sources.history = [this] { return render::HistoryView{historyText, 0}; };
   }
   void TearDown() override {
-    ResetRenderState();
+    render::ResetRenderState(state);
     platform::SetMessageBoxSink({});
   }
 
@@ -112,29 +113,30 @@ class RenderFixture : public ::testing::Test {
 
   // Display of the given size, then the template and the selection's media.
   void Open(int width, int height, bool windowed = false) {
-    gRender.sources.largFen = width;
-    gRender.sources.hautFen = height;
-    gRender.sources.modeFenetre = windowed;
-    ASSERT_EQ(CreateDisplay(DisplayKind::kOffscreen), 1);
-    ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1);
-    LoadSelectionMedia();
+    state.sources.largFen = width;
+    state.sources.hautFen = height;
+    state.sources.modeFenetre = windowed;
+    ASSERT_EQ(render::CreateDisplay(state, render::DisplayKind::kOffscreen), 1);
+    ASSERT_EQ(render::LoadLayout(state, dir.path(), "cfg", "T"), 1);
+    render::LoadSelectionMedia(state);
   }
 
-  platform::Device& Device() { return *CurrentDevice(); }
+  platform::Device& Device() { return *render::CurrentDevice(state); }
   // A pixel of the screen (after a frame) or of the layout target.
   std::uint32_t Screen(int x, int y) {
     Device().SetTarget(nullptr);
     return Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
   }
   std::uint32_t LayoutPixel(int x, int y) {
-    Device().SetTarget(&SlotAt(kSlotLayout)->texture);
+    Device().SetTarget(&render::SlotAt(state.textures, render::kSlotLayout)->texture);
     const std::uint32_t p = Device().ReadPixels(x, y, 1, 1).at(0) & 0xFFFFFF;
     Device().SetTarget(nullptr);
     return p;
   }
 
+  render::RenderState state;  // the records the tests draw through
   TempDir dir;
-  ListPosition position;
+  render::ListPosition position;
   std::vector<catalogue::GameEntry> games;  // in display order
   std::string historyText;
 };

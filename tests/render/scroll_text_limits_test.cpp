@@ -6,6 +6,12 @@
 
 #include "render/scroll_text.h"
 
+using render::PrepareScrollText;
+using render::ScrollBox;
+using render::ScrollText;
+using render::ScrollTextDrawing;
+using render::StepScrollText;
+
 TEST(ScrollTextLimits, BoxesAtTheEdgesOfInt) {
   struct Case {
     int left, top, width, height;

@@ -6,6 +6,24 @@
 #include "render/scroll_text.h"
 #include "temp_dir.h"
 
+using render::ApplyScrollTextBlink;
+using render::GameTexts;
+using render::MeasureCharWidths;
+using render::PrepareScrollText;
+using render::ReadScrollText;
+using render::ScrollBox;
+using render::ScrollTag;
+using render::ScrollTagKind;
+using render::ScrollText;
+using render::ScrollTextDrawing;
+using render::ScrollTextTag;
+using render::ScrollTextToDraw;
+using render::StepScrollText;
+using render::kScrollDefaultPeriod;
+using render::kScrollPauseMaxSeconds;
+using render::kScrollText;
+using render::kScrollWorkingMax;
+
 namespace {
 
 constexpr int kCharWidth = 8;
@@ -41,6 +59,7 @@ class ScrollTextTest : public ::testing::Test {
   ScrollText st;
   ScrollBox box;
   std::uint32_t now = 1000;
+  render::RenderState state;
 };
 
 TEST_F(ScrollTextTest, PreparationPadsAndCleansTheText) {
@@ -149,19 +168,19 @@ TEST_F(ScrollTextTest, ColourTagLastsUntilTheTextStartsOver) {
 
 TEST_F(ScrollTextTest, BlinkFollowsThePulseUntilSwitchedOff) {
   Start("a[B=1]bcdefghijklm[b=0]nopqrstuvwxyz");
-  gRender.scrollText = st;
-  ApplyScrollTextBlink(true, 500);
-  EXPECT_EQ(gRender.scrollText.alpha, 200);  // blink is off yet: no effect
+  state.scrollText = st;
+  ApplyScrollTextBlink(state, true, 500);
+  EXPECT_EQ(state.scrollText.alpha, 200);  // blink is off yet: no effect
   ASSERT_TRUE(RunUntil([&] { return st.blink; }));
-  gRender.scrollText = st;
-  ApplyScrollTextBlink(true, 500);
-  EXPECT_EQ(gRender.scrollText.alpha, 100 + 77);
-  ApplyScrollTextBlink(false, 2000);
-  EXPECT_EQ(gRender.scrollText.alpha, 255 - 155);
-  st.alpha = gRender.scrollText.alpha;
+  state.scrollText = st;
+  ApplyScrollTextBlink(state, true, 500);
+  EXPECT_EQ(state.scrollText.alpha, 100 + 77);
+  ApplyScrollTextBlink(state, false, 2000);
+  EXPECT_EQ(state.scrollText.alpha, 255 - 155);
+  st.alpha = state.scrollText.alpha;
   ASSERT_TRUE(RunUntil([&] { return !st.blink; }));
   EXPECT_EQ(st.alpha, 200);  // back to the object's alpha
-  gRender.scrollText = {};
+  state.scrollText = {};
 }
 
 TEST_F(ScrollTextTest, GameTagsInsertTheSelectedGame) {
@@ -250,35 +269,36 @@ TEST_F(ScrollTextTest, SurvivesArbitraryTextAndWidths) {
 
 TEST(ScrollTextFile, ReadsAtMost10000BytesOfTheConfigurationFile) {
   TempDir dir;
-  gRender.scrollText = {};
-  gRender.scrollText.working = "old";
-  EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 0);
-  EXPECT_TRUE(gRender.scrollText.working.empty());
+  render::RenderState state;
+  state.scrollText = {};
+  state.scrollText.working = "old";
+  EXPECT_EQ(ReadScrollText(state, dir.path(), "Demo"), 0);
+  EXPECT_TRUE(state.scrollText.working.empty());
   dir.Write("config/Demo/ScrollTexte.txt", std::string(12000, 'a'));
-  EXPECT_EQ(ReadScrollText(dir.path(), "demo"), 1);
-  EXPECT_EQ(gRender.scrollText.source.size(), 10000u);
+  EXPECT_EQ(ReadScrollText(state, dir.path(), "demo"), 1);
+  EXPECT_EQ(state.scrollText.source.size(), 10000u);
   dir.Write("config/Demo/ScrollTexte.txt", std::string("abc\0def", 7));
-  EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
-  EXPECT_EQ(gRender.scrollText.source, "abc");
+  EXPECT_EQ(ReadScrollText(state, dir.path(), "Demo"), 1);
+  EXPECT_EQ(state.scrollText.source, "abc");
   dir.Write("config/Demo/ScrollTexte.txt", "Bient\xC3\xB4t \xE2\x82\xAC");  // saved on Linux
-  EXPECT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
-  EXPECT_EQ(gRender.scrollText.source, "Bient\xF4t \x80");
+  EXPECT_EQ(ReadScrollText(state, dir.path(), "Demo"), 1);
+  EXPECT_EQ(state.scrollText.source, "Bient\xF4t \x80");
   dir.Write("config/Demo/ScrollTexte.txt", "abc");
-  ASSERT_EQ(ReadScrollText(dir.path(), "Demo"), 1);
+  ASSERT_EQ(ReadScrollText(state, dir.path(), "Demo"), 1);
 
   // The global forms work on the ScrollText object of the layout.
-  gRender.layout = {};
-  gRender.layout.objects[kScrollText].visible = true;
-  gRender.layout.objects[kScrollText].width = 160;
-  gRender.layout.textStyles[kScrollText].fontColour = 0x123456;
+  state.layout = {};
+  state.layout.objects[kScrollText].visible = true;
+  state.layout.objects[kScrollText].width = 160;
+  state.layout.textStyles[kScrollText].fontColour = 0x123456;
   std::array<int, 256> widths{};
   widths.fill(8);
-  MeasureCharWidths(widths);
-  EXPECT_EQ(gRender.scrollText.pad, 20);
-  EXPECT_EQ(gRender.scrollText.colour, 0x123456u);
-  EXPECT_EQ(gRender.scrollText.working, std::string(21, ' ') + "abc");
-  gRender.layout = {};
-  gRender.scrollText = {};
+  MeasureCharWidths(state, widths);
+  EXPECT_EQ(state.scrollText.pad, 20);
+  EXPECT_EQ(state.scrollText.colour, 0x123456u);
+  EXPECT_EQ(state.scrollText.working, std::string(21, ' ') + "abc");
+  state.layout = {};
+  state.scrollText = {};
 }
 
 }  // namespace

@@ -1,11 +1,27 @@
 #include "render/animations.h"
 #include "render/picture_scroll.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "render/still_layer.h"
 #include "render_fixture.h"
 
 #include <functional>
 #include <vector>
+
+using render::CreateLayoutTarget;
+using render::DrawFrame;
+using render::FramesFromStillLayer;
+using render::InitPictureScroll;
+using render::LoadLayout;
+using render::LoadSelectionMedia;
+using render::LoadTemplateImages;
+using render::LoadTexture;
+using render::ReleaseMedia;
+using render::ResetRenderState;
+using render::SetStillLayerEnabled;
+using render::UpdateAnimations;
+using render::kNoColourKey;
+using render::kSlotCustomTemplate1;
 
 namespace {
 
@@ -57,22 +73,22 @@ class StillLayerTest : public RenderFixture {
   // The screens of a run of frames: clocks moving, the selection and the list moving
   // without anyone saying so, a picture changing, an overlay coming and going.
   std::vector<std::vector<std::uint8_t>> Run(bool layer, bool windowed, int width, int height) {
-    ResetRenderState();
+    ResetRenderState(state);
     SetUp();
     position = {};
     historyText.clear();
     SetStillLayerEnabled(layer);
     Open(width, height, windowed);
-    InitPictureScroll(1000);
-    gRender.scrollText.due = 1000;
-    gRender.clocks.selectionPulse = {1000, 50};
+    InitPictureScroll(state, 1000);
+    state.scrollText.due = 1000;
+    state.clocks.selectionPulse = {1000, 50};
     std::vector<std::vector<std::uint8_t>> screens;
     std::uint32_t now = 1000;
     auto frames = [&](int n) {
       for (int i = 0; i < n; ++i) {
         now += 20;
-        UpdateAnimations(now);
-        EXPECT_EQ(DrawFrame(0), 1);
+        UpdateAnimations(state, now);
+        EXPECT_EQ(DrawFrame(state, 0), 1);
         screens.push_back(Device().ReadBackBufferRgba());
       }
     };
@@ -81,7 +97,7 @@ class StillLayerTest : public RenderFixture {
     frames(3);
     position.topIndex = 5;
     frames(3);
-    EXPECT_EQ(LoadTexture(kSlotCustomTemplate1 + 2, kNoColourKey, dir / "other.png"), 1);
+    EXPECT_EQ(LoadTexture(state, kSlotCustomTemplate1 + 2, kNoColourKey, dir / "other.png"), 1);
     frames(3);
     historyText = "Une ligne\nUne autre";
     frames(2);
@@ -135,28 +151,28 @@ TEST_F(StillLayerTest, LayerIsComposedAgainAfterWhatItCannotCompareChanged) {
       {"list read again",
        [this] {
          games[std::size_t(position.topIndex)].fullName = "Renamed";
-         LoadSelectionMedia();
+         LoadSelectionMedia(state);
        }},
-      {"template picture", [this] { LoadTexture(kSlotCustomTemplate1 + 2, kNoColourKey, dir / "other.png"); }},
-      {"layout read again", [this] { ASSERT_EQ(LoadLayout(dir.path(), "cfg", "T"), 1); }},
-      {"layout target made again", [] { ASSERT_EQ(CreateLayoutTarget(), 1); }},
+      {"template picture", [this] { LoadTexture(state, kSlotCustomTemplate1 + 2, kNoColourKey, dir / "other.png"); }},
+      {"layout read again", [this] { ASSERT_EQ(LoadLayout(state, dir.path(), "cfg", "T"), 1); }},
+      {"layout target made again", [this] { ASSERT_EQ(CreateLayoutTarget(state), 1); }},
       {"media released and loaded again",
        [this] {
-         ReleaseMedia();
-         LoadTemplateImages(dir.path(), "T");
-         LoadSelectionMedia();
+         ReleaseMedia(state);
+         LoadTemplateImages(state, dir.path(), "T");
+         LoadSelectionMedia(state);
        }},
   };
   Install();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.change);
     Open(400, 300);
-    InitPictureScroll(1000);
+    InitPictureScroll(state, 1000);
     std::uint32_t now = 1000;
     auto frame = [&] {
       now += 20;
-      UpdateAnimations(now);
-      ASSERT_EQ(DrawFrame(0), 1);
+      UpdateAnimations(state, now);
+      ASSERT_EQ(DrawFrame(state, 0), 1);
     };
     frame();
     frame();

@@ -16,15 +16,25 @@
 #include <thread>
 #include <utility>
 
+using render::DrawFrame;
+using render::LoadSelectionMedia;
+using render::SlideClipDeadline;
+using render::SlideClipStep;
+using render::StopSlideClip;
+using render::StopVideoSnap;
+using render::VideoSnapSelectionChanged;
+using render::VideoSnapShown;
+using render::VideoSnapStep;
+
 namespace {
 
 // Steps a clip as the main loop does until `done` or the time is out.
 template <typename Done>
-bool StepUntil(Done done, std::uint32_t timeoutMs = 5000) {
+bool StepUntil(render::RenderState& state, Done done, std::uint32_t timeoutMs = 5000) {
   const std::uint32_t start = platform::GetTickCount();
   while (!done()) {
     if (platform::GetTickCount() - start > timeoutMs) return false;
-    VideoSnapStep(platform::GetTickCount());
+    VideoSnapStep(state, platform::GetTickCount());
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
@@ -38,10 +48,10 @@ class VideoSound : public render_test::RenderFixture {
     WriteLayout("RESOLUTIONX=640\nRESOLUTIONY=480\nSnap_visible=YES\nSnap_width=100\nSnap_height=100");
     AddGame("alpha", "Alpha");
     dir.Write("Videos/readme.txt", "");
-    gRender.sources.videoDir = dir / "Videos";
+    state.sources.videoDir = dir / "Videos";
   }
   void TearDown() override {
-    StopVideoSnap();
+    StopVideoSnap(state);
     platform::CloseAudio();
     RenderFixture::TearDown();
   }
@@ -66,20 +76,20 @@ TEST_F(VideoSound, TheClipsSoundPlaysUnderTheFlagAndLowersTheMusicUntilTheSelect
     if (c.soundTrack) recipe.sound = platform::SquareWave(440, 1000, 22050, 3000);
     std::string error;
     ASSERT_TRUE(platform::WriteClipFile(dir / "Videos/alpha.mkv", recipe, &error)) << error;
-    gRender.sources.videoSound = c.flag;
+    state.sources.videoSound = c.flag;
     ASSERT_TRUE(platform::MusicPlayFile(music, 1000));
     ASSERT_EQ(platform::MusicVolumeForTests(), 128);
-    LoadSelectionMedia();
-    ASSERT_TRUE(StepUntil([] { return VideoSnapShown(); }));
+    LoadSelectionMedia(state);
+    ASSERT_TRUE(StepUntil(state, [] { return VideoSnapShown(); }));
     if (c.plays) {
-      ASSERT_TRUE(StepUntil([] { return platform::ClipSoundPlaying(); }));
+      ASSERT_TRUE(StepUntil(state, [] { return platform::ClipSoundPlaying(); }));
       EXPECT_EQ(platform::MusicVolumeForTests(), 32);
     } else {
-      StepUntil([] { return platform::ClipSoundPlaying(); }, 600);  // gives it a fair chance
+      StepUntil(state, [] { return platform::ClipSoundPlaying(); }, 600);  // gives it a fair chance
       EXPECT_FALSE(platform::ClipSoundPlaying());
       EXPECT_EQ(platform::MusicVolumeForTests(), 128);
     }
-    VideoSnapSelectionChanged(platform::GetTickCount());
+    VideoSnapSelectionChanged(state, platform::GetTickCount());
     EXPECT_FALSE(platform::ClipSoundPlaying());
     EXPECT_EQ(platform::MusicVolumeForTests(), 128);
     platform::MusicClose();
@@ -92,7 +102,7 @@ class SlideClips : public render_test::RenderFixture {
  protected:
   void TearDown() override {
     StopSlideClip();
-    gRender.sources.pickSlide = {};
+    state.sources.pickSlide = {};
     RenderFixture::TearDown();
   }
 };
@@ -103,22 +113,22 @@ TEST_F(SlideClips, ClipSlidesMoveAndAnUnplayableOneKeepsTheSlideBefore) {
   ASSERT_TRUE(platform::WriteClipFile(dir / "slides/b.mkv", ColourClip(32, 24, 10, 5)));
   dir.Write("slides/c.mp4", std::string(3000, 'z'));
   std::string offer = dir / "slides/a.png";
-  gRender.sources.pickSlide = [&] { return std::exchange(offer, std::string()); };
+  state.sources.pickSlide = [&] { return std::exchange(offer, std::string()); };
   Open(320, 240);
-  gRender.screen.slideShowActive = true;
+  state.screen.slideShowActive = true;
   auto settle = [&] {
-    for (int i = 0; i < 20; ++i) ASSERT_EQ(DrawFrame(0), 1);  // past the cross-fade
+    for (int i = 0; i < 20; ++i) ASSERT_EQ(DrawFrame(state, 0), 1);  // past the cross-fade
   };
   settle();
   EXPECT_PIXEL(Screen(160, 120), 0x00FF00);
 
   offer = dir / "slides/b.mkv";
-  ASSERT_EQ(DrawFrame(0), 1);
+  ASSERT_EQ(DrawFrame(state, 0), 1);
   EXPECT_PIXEL(Screen(160, 120), 0x00FF00);  // until the clip's first frame
   const std::uint32_t start = platform::GetTickCount();
   std::set<std::uint32_t> reds;
   while (platform::GetTickCount() - start < 1500) {
-    if (SlideClipStep(platform::GetTickCount())) {
+    if (SlideClipStep(state, platform::GetTickCount())) {
       settle();
       const std::uint32_t p = Screen(160, 120);
       EXPECT_NEAR(int((p >> 8) & 255), 128, 12);
@@ -129,11 +139,11 @@ TEST_F(SlideClips, ClipSlidesMoveAndAnUnplayableOneKeepsTheSlideBefore) {
   EXPECT_GE(reds.size(), 3u);  // the slide moves
 
   offer = dir / "slides/c.mp4";
-  ASSERT_EQ(DrawFrame(0), 1);
+  ASSERT_EQ(DrawFrame(state, 0), 1);
   const std::uint32_t last = Screen(160, 120);
   const std::uint32_t again = platform::GetTickCount();
   while (platform::GetTickCount() - again < 500) {
-    EXPECT_FALSE(SlideClipStep(platform::GetTickCount()));
+    EXPECT_FALSE(SlideClipStep(state, platform::GetTickCount()));
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   settle();
@@ -141,10 +151,10 @@ TEST_F(SlideClips, ClipSlidesMoveAndAnUnplayableOneKeepsTheSlideBefore) {
   EXPECT_NE(platform::ReadWholeFile(dir / "debug.txt").value_or("").find("c.mp4"), std::string::npos);
 
   offer = dir / "slides/b.mkv";
-  ASSERT_EQ(DrawFrame(0), 1);
+  ASSERT_EQ(DrawFrame(state, 0), 1);
   EXPECT_TRUE(SlideClipDeadline(platform::GetTickCount()));
-  gRender.screen.slideShowActive = false;
-  ASSERT_EQ(DrawFrame(0), 1);
+  state.screen.slideShowActive = false;
+  ASSERT_EQ(DrawFrame(state, 0), 1);
   EXPECT_FALSE(SlideClipDeadline(platform::GetTickCount()));
 }
 

@@ -25,6 +25,9 @@
 #include "platform/image.h"
 #include "platform/message_box.h"
 
+using render::LoadSelectionMedia;
+using render::ReleaseAll;
+using render::UpdateAnimations;
 using shell::DrawMenuFrame;
 using shell::LoadConfiguration;
 using shell::ResetClocks;
@@ -68,8 +71,8 @@ int main(int argc, char** argv) {
   gRender.clocks.fadeLevel = 1.0f;
   gRender.clocks.fadeDelta = 0.0f;
   wire::SelectLastGame();
-  LoadSelectionMedia();
-  UpdateAnimations(now);
+  LoadSelectionMedia(gRender);
+  UpdateAnimations(gRender, now);
   DrawMenuFrame(0);
 
   platform::Image shot;
@@ -82,7 +85,7 @@ int main(int argc, char** argv) {
   if (png.empty() || !platform::WriteFileAtomically(output, std::string(png.begin(), png.end()))) {
     return Fail("cannot write " + output);
   }
-  ReleaseAll();
+  ReleaseAll(gRender);
   std::printf("%s: %dx%d, configuration %s, template %s\n", output.c_str(), shot.width, shot.height,
               gShell.settings.currentConfig.c_str(), gShell.settings.templateDir.c_str());
   return 0;

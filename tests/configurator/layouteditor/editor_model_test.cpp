@@ -8,6 +8,8 @@
 #include "editor_test_support.h"
 #include "render/layout.h"
 
+using render::LayoutObjectName;
+
 using namespace cfg;
 
 TEST(EditorKeyReader, FindsTheFirstMatchingLineWithTheConfiguratorsRules) {

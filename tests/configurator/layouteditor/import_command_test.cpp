@@ -10,6 +10,9 @@
 #include "render/layout.h"
 #include "temp_dir.h"
 
+using render::Layout;
+using render::ReadLayoutText;
+
 using namespace cfg;
 
 TEST(ImportCommand, WritesTheLayoutOrSaysWhyNot) {

@@ -8,6 +8,9 @@
 #include "platform/files.h"
 #include "temp_dir.h"
 
+using render::Layout;
+using render::ReadLayoutText;
+
 using namespace cfg;
 
 namespace {

@@ -12,6 +12,19 @@
 #include "render/layout.h"
 #include "temp_dir.h"
 
+using render::IsTextObject;
+using render::Layout;
+using render::LayoutObject;
+using render::ReadLayoutText;
+using render::TextStyle;
+using render::kCustom1;
+using render::kCustom6;
+using render::kLayoutObjectCount;
+using render::kList;
+using render::kMarquee;
+using render::kScrollText;
+using render::kSnap;
+
 using namespace cfg;
 
 namespace {

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QWindow>
 
+using render::kInfo;
+
 namespace {
 
 using platform::Answer;
@@ -41,6 +43,8 @@ class LayoutPageTest : public uitest::Installation {
   }
   cfg::LayoutPage* page() const { return static_cast<cfg::LayoutPage*>(window->page(cfg::kLayoutPage)); }
   cfg::EditorSession& editor() const { return page()->editor(); }
+  // The records the page's preview draws through.
+  const render::RenderState& Drawing() const { return page()->preview()->renderer().records(); }
   int Row(const char* name) const { return Control<QComboBox>(1020)->findText(QString::fromUtf8(name)); }
   // Loads Etoiles, selects the Snap and gives it another alpha (typed and applied).
   void EditSnap() {
@@ -92,7 +96,7 @@ TEST_F(LayoutPageTest, SavingCommitsTheTypedFieldsFirst) {
 TEST_F(LayoutPageTest, AFontCommittedBySelectingAnotherObjectReachesThePreview) {
   ASSERT_TRUE(page()->ChooseTemplate(Row("Etoiles")));
   page()->SelectObject(cfg::kEdInfo);
-  const auto lineHeight = [] { return gRender.fonts.fonts[kInfo].font ? gRender.fonts.fonts[kInfo].font->LineHeight() : 0; };
+  const auto lineHeight = [this] { return Drawing().fonts.fonts[kInfo].font ? Drawing().fonts.fonts[kInfo].font->LineHeight() : 0; };
   const int before = lineHeight();
   Type(1018, "40");
   page()->SelectObject(cfg::kEdSnap);  // commits the Info's fields
@@ -378,7 +382,7 @@ TEST_F(LayoutPageTest, TheScrollTextIsReadAsTheCabinetReadsIt) {
     dir.Write("config/Mame/ScrollTexte.txt", c.file);
     ASSERT_TRUE(window->SelectPage(cfg::kGeneralPage));
     ASSERT_TRUE(window->SelectPage(cfg::kLayoutPage));
-    EXPECT_EQ(gRender.scrollText.source, c.shown) << c.shown;
+    EXPECT_EQ(Drawing().scrollText.source, c.shown) << c.shown;
   }
 }
 

@@ -20,6 +20,9 @@
 #include "solid_png.h"
 #include "ui_fixture.h"
 
+using render::LayoutObject;
+using render::kCustom1;
+
 namespace {
 
 constexpr std::uint32_t kGrey = 0x404040, kGreen = 0x00FF00, kBlue = 0x0000FF, kRed = 0xFF0000;
@@ -252,8 +255,8 @@ TEST_F(PreviewTest, PictureScrollClampsSpeedAndSkipsEmptySides) {
   cfg::PreviewRenderer& renderer = preview->renderer();
   renderer.Follow(editor.layout);
   renderer.ResetPictureScroll(1000);
-  EXPECT_EQ(gRender.clocks.pictureScroll[0][0].period, 5u);   // as speed 10
-  EXPECT_EQ(gRender.clocks.pictureScroll[0][1].period, 95u);  // speed 1
+  EXPECT_EQ(renderer.records().clocks.pictureScroll[0][0].period, 5u);   // as speed 10
+  EXPECT_EQ(renderer.records().clocks.pictureScroll[0][1].period, 95u);  // speed 1
   renderer.AdvanceClocks(1000 + 95 * 3);
   const LayoutObject& drawn = renderer.drawn().objects[kCustom1];
   EXPECT_EQ(drawn.scrollU, 0.0f);  // a 0-pixel side does not move (no 1/0)
@@ -326,3 +329,31 @@ TEST_F(PreviewTest, ListRowsSurviveAnyRowCount) {
 }
 
 }  // namespace
+
+// Each preview draws through records of its own: a second preview with another template
+// changes nothing in the first, whichever draws last.
+TEST_F(PreviewTest, TwoPreviewsDrawTheirOwnLayouts) {
+  dir.Write("Templates/U/Layout.cfg",
+            "RESOLUTIONX=200\r\nRESOLUTIONY=150\r\nBackGround_visible=YES\r\nBackGround_Ordre=1\r\n"
+            "Snap_visible=YES\r\nSnap_left=110\r\nSnap_top=100\r\nSnap_width=40\r\nSnap_height=30\r\nSnap_Stretch=2\r\n");
+  dir.Write("Templates/U/layout.png", SolidPng(200, 150, kRed));
+  dir.Write("Templates/U/missingSnapShot.png", SolidPng(8, 8, kBlue));
+  cfg::EditorSession other;
+  other.installDirectory = dir.path();
+  auto second = std::make_unique<cfg::PreviewWindow>(other);
+  other.hooks.rebuildPreview = [&] { second->Rebuild(); };
+  ASSERT_EQ(cfg::LoadTemplate(other, "U", {4000, 4000}), 1);
+  auto secondAt = [&](int x, int y) {
+    second->DrawNow();
+    return second->image().pixel(x, y);
+  };
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    EXPECT_RGB(At(15, 15), kGreen);
+    EXPECT_RGB(At(120, 110), kGrey);
+    EXPECT_RGB(secondAt(15, 15), kRed);
+    EXPECT_RGB(secondAt(120, 110), kBlue);
+  }
+  second.reset();
+  EXPECT_RGB(At(15, 15), kGreen);
+}

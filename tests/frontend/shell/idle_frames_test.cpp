@@ -12,6 +12,8 @@
 #include "frontend/shell/wiring_render.h"
 #include "platform/window.h"
 
+using render::ReleaseAll;
+using render::CurrentDevice;
 using shell::AskForFrame;
 using shell::DispatchEvent;
 using shell::HoldVolumeKey;
@@ -38,19 +40,19 @@ class IdleFramesTest : public shelltest::ShellInstallation {
     ResetClocks(now);
   }
   void TearDown() override {
-    ReleaseAll();
+    ReleaseAll(gRender);
     ShellInstallation::TearDown();
   }
   // Runs the loop's idle passes every 10 ms for `ms`; the frames presented meanwhile.
   int Run(std::uint32_t ms) {
-    const platform::Device* device = CurrentDevice();
+    const platform::Device* device = CurrentDevice(gRender);
     if (!device) return -1;
     const std::uint64_t before = device->PresentCount();
     for (const std::uint32_t end = now + ms; now != end; now += 10) {
       platform::SetTickOverride(now);
       IdleStep(now);
     }
-    return CurrentDevice() == device ? int(device->PresentCount() - before) : -1;
+    return CurrentDevice(gRender) == device ? int(device->PresentCount() - before) : -1;
   }
   void Dispatch(Type type, int scancode = 0) {
     platform::WindowEvent e;

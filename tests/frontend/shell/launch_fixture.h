@@ -5,8 +5,10 @@
 #include "emulator_record.h"
 #include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
+#include "frontend/shell/wiring_render.h"
 
 #include "catalogue/statistics.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/screensaver_timer.h"
@@ -33,7 +35,7 @@ class LaunchFixture : public ::testing::Test {
     ::setenv("ORV_TEST_EMULATOR_RECORD", record_.c_str(), 1);
     Script("");
     shell::ResetShellState();
-    ResetRenderState();
+    render::ResetRenderState(gRender);
     shell::gShell.settings.emuExe = dir_ / "Emu/mame";
     shell::gShell.settings.emuDirectory = dir_ / "Emu";
     shell::gShell.settings.emuProgram = "mame";

@@ -1,5 +1,6 @@
 #include "render/animation_clock.h"
 #include "render/screen.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/loop_timing.h"
@@ -9,11 +10,13 @@
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/window.h"
+#include "frontend/shell/wiring_render.h"
 
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
+using render::ResetRenderState;
 using shell::DispatchEvent;
 using shell::DisplayReset;
 using shell::ExitModeCommand;
@@ -40,7 +43,7 @@ class MainLoopTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShellState();
-    ResetRenderState();
+    ResetRenderState(gRender);
     platform::SetLogDirectory(dir.path());
   }
   void TearDown() override { platform::ClearTickOverride(); }

@@ -1,13 +1,16 @@
 #include "catalogue/catalogue_state.h"
 #include "frontend/shell/navigation.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
 #include "catalogue/game_list.h"
 #include "render/layout.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/shell_state.h"
 
+using render::ResetRenderState;
 using shell::MoveSelectionDown;
 using shell::MoveSelectionUp;
 using shell::ResetShellState;
@@ -25,7 +28,7 @@ class Navigation : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShellState();
-    ResetRenderState();
+    ResetRenderState(gRender);
   }
   void TearDown() override { SetUp(); }
 

@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "catalogue/game_list.h"
 #include "render/animation_clock.h"
 #include "render/layout.h"
+#include "render/render_reset.h"
 #include "render/render_state.h"
 #include "frontend/shell/input_state.h"
 #include "catalogue/list_window.h"
@@ -81,7 +83,7 @@ class ShellInstallation : public ::testing::Test {
 
   static void ResetRecords() {
     shell::ResetShellState();
-    ResetRenderState();
+    render::ResetRenderState(gRender);
   }
 
   // What the start-up does before the loop: settings, list, layout, LastGame.
@@ -89,7 +91,7 @@ class ShellInstallation : public ::testing::Test {
     ASSERT_EQ(shell::LoadConfiguration(""), 1);
     const int count = shell::LoadConfiguredGameList(shell::gShell.settings, shell::gShell.baseDirectory);
     if (count > 0) catalogue::SortGameList(shell::gCatalogue.games, 0, count - 1);
-    ASSERT_EQ(::LoadLayout(shell::gShell.baseDirectory, shell::gShell.settings.currentConfig, shell::gShell.settings.templateDir), 1);
+    ASSERT_EQ(render::LoadLayout(gRender, shell::gShell.baseDirectory, shell::gShell.settings.currentConfig, shell::gShell.settings.templateDir), 1);
     shell::wire::SelectLastGame();
   }
 

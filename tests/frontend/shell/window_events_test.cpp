@@ -1,5 +1,6 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
+#include "frontend/shell/wiring_render.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@
 #include "platform/window.h"
 #include "shell_installation.h"
 
+using render::PrepareScrollText;
+using render::kScrollText;
 using shell::InfoPanelOpen;
 using shell::KillScreensaverTimer;
 using shell::LaunchEntry;
@@ -142,7 +145,7 @@ TEST_F(WindowEvents, KeyUpRestartsAScrollTextWithGameTagsAfterAMove) {
   gRender.layout.objects[kScrollText].visible = true;
   gRender.layout.objects[kScrollText].width = 200;
   gRender.scrollText.source = "Now playing [NomJeux] on the cabinet";
-  PrepareScrollText();
+  PrepareScrollText(gRender);
   ASSERT_TRUE(gRender.scrollText.hasGameTags);
 
   gRender.scrollText.firstChar = 7;  // scrolled on
