@@ -2,9 +2,10 @@
 
 #include <vector>
 
-namespace render {
 #include "platform/text.h"
 #include "settings/setting_fields.h"
+
+namespace render {
 
 namespace {
 
@@ -12,7 +13,6 @@ namespace {
 constexpr std::string_view kObjectNames[kLayoutObjectCount] = {
     "BackGround", "List",    "Info",    "Snap",    "Marquee", "Custom1", "Custom2",   "Custom3",
     "Custom4",    "Custom5", "Custom6", "Info1",   "Info2",   "Info3",   "ScrollText"};
-
 
 using F = LayoutObjectFields;
 using enum FieldType;
@@ -86,7 +86,6 @@ bool IsTextObject(int index) {
   return index == kList || index == kInfo || index == kInfo1 || index == kInfo2 || index == kInfo3 ||
          index == kScrollText;
 }
-
 
 std::span<const ObjectKeyRow> ObjectKeyRows() { return kObjectRows; }
 

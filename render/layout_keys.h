@@ -16,10 +16,10 @@
 
 #include "render/layout_record.h"
 
-namespace render {
 #include "render/key_values.h"
-#include "render/layout.h"
 #include "render/layout_object_fields.h"
+
+namespace render {
 
 // The keys every object but the background carries (the text keys only on text objects),
 // in the order the editor writes them.

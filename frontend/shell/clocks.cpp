@@ -4,7 +4,7 @@
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "platform/clock.h"
 
 using render::FrameClocks;

@@ -21,7 +21,7 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/volume_ramp.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "platform/clock.h"
 #include "settings/key_code_list.h"
 

@@ -1,6 +1,6 @@
 #include "frontend/shell/key_release.h"
 
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/shell_state.h"

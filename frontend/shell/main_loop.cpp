@@ -22,7 +22,7 @@
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_input.h"
 #include "frontend/shell/wiring_launch.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/wiring_sound.h"
 #include "platform/clock.h"
 #include "platform/keyboard_state.h"

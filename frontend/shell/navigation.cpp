@@ -3,7 +3,7 @@
 #include "catalogue/catalogue_state.h"
 #include "catalogue/game_list.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "render/layout.h"
 #include "render/render_state.h"
 

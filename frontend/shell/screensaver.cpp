@@ -8,7 +8,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 

@@ -5,7 +5,7 @@
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 using render::LoadSelectionMedia;
 

@@ -8,7 +8,7 @@
 #include "frontend/shell/power_off.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/wiring_sound.h"
 #include "platform/joysticks.h"
 #include "platform/clock.h"

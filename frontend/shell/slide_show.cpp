@@ -2,7 +2,7 @@
 
 #include "catalogue/directory_scan.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "platform/video_module.h"
 #include "render/media_files.h"
 #include "render/picture_loading.h"

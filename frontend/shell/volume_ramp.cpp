@@ -4,7 +4,7 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "render/render_state.h"
 
 #include <algorithm>

@@ -31,15 +31,12 @@ using render::SetRotation;
 using render::ShownGame;
 using render::StoreMediaDirectories;
 
-render::RenderState gRender;
 
 namespace shell {
 
 using catalogue::GameEntry;
 
 namespace wire {
-
-render::RenderState& Render() { return gRender; }
 
 namespace {
 

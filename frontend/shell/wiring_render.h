@@ -4,19 +4,15 @@
 
 #include <string>
 
+#include "frontend/shell/wiring_render_state.h"
 #include "render/render_state.h"
 
 struct Settings;
 
-// The program's drawing records: the shell's one accessor. Only startup, the main loop
-// and the wiring files name it; the rest of the shell reaches it through wire::Render().
-extern render::RenderState gRender;
 
 namespace shell {
 
 namespace wire {
-
-render::RenderState& Render();
 
 int CreateMainDisplay();                              // negative: the display cannot be made
 int CreateOffscreenDisplay();                     // the same without a window (screenshots)

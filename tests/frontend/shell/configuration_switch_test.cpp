@@ -1,5 +1,5 @@
 #include "frontend/shell/configuration_switch.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "emulator_record.h"
 #include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include "catalogue/statistics.h"
 #include "render/render_reset.h"

@@ -1,7 +1,7 @@
 #include "frontend/shell/shell_state.h"
 #include "launch_fixture.h"
 #include "catalogue/statistics.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include "render/animation_clock.h"
 #include "frontend/shell/launch_command.h"

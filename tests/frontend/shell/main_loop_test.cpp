@@ -10,7 +10,7 @@
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/window.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include "temp_dir.h"
 

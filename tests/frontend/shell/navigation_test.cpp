@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_state.h"
 #include "frontend/shell/navigation.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "catalogue/catalogue_state.h"
 #include "frontend/shell/shell_state.h"
 #include "launch_fixture.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include "catalogue/game_list.h"
 #include "render/animation_clock.h"

@@ -4,7 +4,7 @@
 
 #include "catalogue/catalogue_state.h"
 #include "temp_dir.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include <gtest/gtest.h>
 

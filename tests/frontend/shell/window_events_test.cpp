@@ -1,6 +1,6 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
-#include "frontend/shell/wiring_render.h"
+#include "frontend/shell/wiring_render_state.h"
 
 #include <gtest/gtest.h>
 
