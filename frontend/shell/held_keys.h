@@ -25,7 +25,7 @@ class HeldKeys {
   // A look at the keyboard itself (`down`: the keys down now): held keys released where
   // the window could not see it are let go, so their next press acts.
   void KeepOnly(const std::vector<int>& down);
-  bool empty() const { return held_.empty(); }
+  bool HoldsNone() const { return held_.empty(); }
 
  private:
   std::vector<int> held_;

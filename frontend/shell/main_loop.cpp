@@ -54,7 +54,7 @@ constexpr std::uint32_t kCrossFadeFrame = 20;
 // did not see go down, as when it did not auto-repeat) is found on the keyboard itself.
 void LookAtHeldKeys(std::uint32_t now) {
   InputState& input = gShell.input;
-  if (input.heldSinceGame.empty() || !TickReached(now, input.heldKeysLook)) return;
+  if (input.heldSinceGame.HoldsNone() || !TickReached(now, input.heldKeysLook)) return;
   input.heldSinceGame.KeepOnly(platform::KeysDownNow());
   input.heldKeysLook = now + kHeldKeysLookMs;
 }
@@ -134,7 +134,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
     d.slideClip = SlideClipDeadline(now);
   }
   d.padRepeat = PadRepeatDue();
-  if (!gShell.input.heldSinceGame.empty()) d.heldKeys = gShell.input.heldKeysLook;
+  if (!gShell.input.heldSinceGame.HoldsNone()) d.heldKeys = gShell.input.heldKeysLook;
   return IdleTimeout(now, d);
 }
 
