@@ -12,7 +12,7 @@
 
 namespace cfg {
 
-class EditorKeyReader : public KeyValues {
+class EditorKeyReader : public render::KeyValues {
  public:
   explicit EditorKeyReader(std::string_view text);
 

@@ -12,7 +12,8 @@
 using render::DefaultOf;
 using render::FrontendDefaultOrder;
 using render::KeyDefaults;
-using render::KeyName;
+using render::ObjectReading;
+using render::ReadObjectFields;
 using render::LayoutKey;
 using render::ObjectKey;
 

@@ -33,7 +33,7 @@ SelectionFrame SelectionFrameOf(const EditorLayout& layout, int selected);
 // slots, scroll offsets, the selector's current opacity and pulse direction and the
 // history panel's style stay as `frontend` holds them: they belong to the drawing side
 // and its clocks.
-void CopyToFrontendLayout(const EditorLayout& editor, Layout& frontend);
+void CopyToFrontendLayout(const EditorLayout& editor, render::Layout& frontend);
 
 // A preview draws through drawing records of its own (layout, texture table, fonts,
 // clocks): several can exist at once.

@@ -6,7 +6,11 @@
 
 using render::LayoutKey;
 using render::ObjectKey;
-using render::WrittenKeyName;
+using render::FieldType;
+using render::ObjectKeyRow;
+using render::ObjectKeyRows;
+using render::RowOf;
+using render::WrittenFor;
 
 namespace cfg {
 namespace {

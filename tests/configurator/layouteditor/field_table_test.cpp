@@ -16,6 +16,7 @@
 #include "settings/setting_fields.h"
 
 using namespace cfg;
+using namespace render;
 
 namespace {
 
