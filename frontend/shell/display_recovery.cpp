@@ -42,7 +42,7 @@ void RecoverDisplay() {
   LoadSelectionMedia(wire::Render());
   SetDrawLock(wire::Render(), 0);
   platform::ReturnFreedMemory();
-  AskForFrame();  // the new display shows nothing yet
+  AskForFrame(wire::Render().clocks);  // the new display shows nothing yet
 }
 
 }  // namespace shell

@@ -54,7 +54,7 @@ void Quit() {
     return;
   }
   gShell.runState = kRunQuitting;
-  if (s.transitions) StartFade(1.0f, platform::GetTickCount());
+  if (s.transitions) StartFade(wire::Render().clocks, 1.0f, platform::GetTickCount());
   PlayQuitSound(s.transitions);
 }
 
@@ -79,7 +79,7 @@ void LetterMove(bool forward) {
 
 void Up() {
   if (InfoPanelOpen()) {
-    if (ScrollInfoPanel(-1)) AskForFrame();
+    if (ScrollInfoPanel(-1)) AskForFrame(wire::Render().clocks);
   } else if (MoveSelectionUp()) {
     RefreshAfterMove();
   }
@@ -87,7 +87,7 @@ void Up() {
 
 void Down() {
   if (InfoPanelOpen()) {
-    if (ScrollInfoPanel(+1)) AskForFrame();
+    if (ScrollInfoPanel(+1)) AskForFrame(wire::Render().clocks);
   } else if (MoveSelectionDown()) {
     RefreshAfterMove();
   }
@@ -139,7 +139,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
     case KeyAction::None: break;
     case KeyAction::Infos:
       ToggleInfoPanel();
-      AskForFrame();
+      AskForFrame(wire::Render().clocks);
       break;
     case KeyAction::LaunchGame: LaunchSelected(); break;
     case KeyAction::Quit: Quit(); break;
@@ -155,7 +155,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
       s.rotation = SetRotation(wire::Render().sources, s.rotation + 1);
-      AskForFrame();
+      AskForFrame(wire::Render().clocks);
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;
     case KeyAction::Search:

@@ -138,7 +138,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
     if (wait == 0) {
       platform::WriteLog("Fin du jeu demand\xE9" "e au panneau (SortieJeu)", 1, 1);
       // Asked to close first, so it saves its NVRAM and settings; then the whole group.
-      EndGame(process, timing.exitGraceMs);
+      EndGame(process, timing.closeGraceMs, timing.exitGraceMs);
       end.endedByMenu = true;
       break;
     }
@@ -153,7 +153,7 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
         TurnIntoNormalRun(gCatalogue.statistics, run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
-        EndGame(process, timing.killGraceMs);
+        EndGame(process, timing.closeGraceMs, timing.killGraceMs);
         end.endedByMenu = true;
         break;
       }
@@ -186,7 +186,7 @@ bool RefuseUnsafeName(std::string_view romName) {
   if (reason.empty()) return false;
   platform::WriteLog(RefusedNameLog(romName, reason), 1, 1);
   ShowScreenNotice(gShell.notice, wire::Render().sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
-  AskForFrame();
+  AskForFrame(wire::Render().clocks);
   return true;
 }
 
@@ -255,7 +255,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   PauseMusic(0);
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
-  ResetClocks(platform::GetTickCount());
+  ResetClocks(wire::Render(), gShell.volumeRamp, platform::GetTickCount());
   if (!notice.empty()) ShowScreenNotice(gShell.notice, wire::Render().sources.notice, notice, platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();

@@ -113,7 +113,7 @@ void IdleStep(std::uint32_t now) {
       }
     }
     if (auto due = ScreensaverDeadline(gShell.screensaverTimer); due && TickReached(now, *due)) wire::ScreensaverStep(now);
-    if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame();
+    if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame(gRender.clocks);
   }
   if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
     SaveTotalTimes(gCatalogue.statistics, now);
@@ -160,10 +160,10 @@ void DispatchEvent(const platform::WindowEvent& event) {
       break;
     case Type::Exposed:
     case Type::Shown:
-      AskForFrame();  // the window system lost what was on screen
+      AskForFrame(gRender.clocks);  // the window system lost what was on screen
       break;
     case Type::KeyDown:
-      AskForFrame();  // every key shows its frame at once, whatever it did
+      AskForFrame(gRender.clocks);  // every key shows its frame at once, whatever it did
       wire::HandleWindowEvent(event);
       break;
     default:

@@ -64,7 +64,7 @@ void EndSlideShow() {
   LoadSelectionMedia(wire::Render());
   DrawMenuFrame(3);
   gShell.slideShow.running = false;
-  AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
+  AskForFrame(wire::Render().clocks);  // the menu comes back now, not at the next once-a-second redraw
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/search_ring.h"
 #include "frontend/shell/selection_refresh.h"
+#include "frontend/shell/wiring_render_state.h"
 
 namespace shell {
 
@@ -23,7 +24,7 @@ void FollowFirstMatch() {
     SelectPosition(gSearch->selection());
     RefreshAfterMove();
   } else {
-    AskForFrame();
+    AskForFrame(wire::Render().clocks);
   }
 }
 
@@ -34,7 +35,7 @@ bool SearchOpen() { return gSearch.has_value(); }
 void OpenSearch() {
   if (gCatalogue.games.entryCount < 1) return;
   gSearch.emplace(gCatalogue.games);
-  AskForFrame();
+  AskForFrame(wire::Render().clocks);
 }
 
 void CloseSearch() {
@@ -50,11 +51,11 @@ void SearchKey(KeyAction action) {
   switch (action) {
     case KeyAction::Down:
       gSearch->Turn(1);
-      AskForFrame();
+      AskForFrame(wire::Render().clocks);
       break;
     case KeyAction::Up:
       gSearch->Turn(-1);
-      AskForFrame();
+      AskForFrame(wire::Render().clocks);
       break;
     case KeyAction::Right:
     case KeyAction::LaunchGame:

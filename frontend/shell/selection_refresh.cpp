@@ -13,7 +13,7 @@ namespace shell {
 
 void RefreshAfterMove() {
   LoadSelectionMedia(wire::Render());
-  AskForFrame();
+  AskForFrame(wire::Render().clocks);
   if (gShell.input.navigateArmed) {
     PlaySound(kSoundNavigate, 0);
     gShell.input.navigateArmed = false;

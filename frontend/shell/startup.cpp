@@ -53,7 +53,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   wire::OpenGlobalStatistics();
   gRender.textures = {};
 
-  if (!CreateMainWindow() || wire::CreateMainDisplay() < 0) {
+  if (!CreateMainWindow(gShell.settings) || wire::CreateMainDisplay() < 0) {
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
     gShell.exitStatus = kFailureStatus;
     return Shutdown();
@@ -70,7 +70,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     gShell.exitStatus = kFailureStatus;
     return Shutdown();
   }
-  ResetClocks(platform::GetTickCount());
+  ResetClocks(gRender, gShell.volumeRamp, platform::GetTickCount());
   wire::SelectLastGame();
   platform::ShowMainWindow();
   platform::StartJoysticks();  // the devices connected now arrive as events

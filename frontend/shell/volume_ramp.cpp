@@ -45,7 +45,7 @@ void ReleaseVolumeKey() {
   ramp.rate = 0;
   gShell.settings.musicVolume = ramp.level;
   wire::Render().frame.volumeGauge.reset();
-  AskForFrame();  // the gauge goes away
+  AskForFrame(wire::Render().clocks);  // the gauge goes away
 }
 
 }  // namespace shell

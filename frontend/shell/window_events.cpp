@@ -48,7 +48,7 @@ void OnKeyDown(const platform::WindowEvent& event) {
 }
 
 void OnPadPress(KeyAction action) {
-  AskForFrame();  // as a key's, the press shows its frame at once
+  AskForFrame(wire::Render().clocks);  // as a key's, the press shows its frame at once
   if (DismissScreenNotice(gShell.notice, wire::Render().sources.notice)) return;
   if (!WakeForPress()) return;
   if (action != KeyAction::None) HandlePadAction(action);

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   gRender.clocks.fadeDelta = 0.0f;
   if (!wire::LoadConfiguredLayout(gShell.settings.templateDir)) return Fail("cannot read the template " + gShell.settings.templateDir);
   const std::uint32_t now = platform::GetTickCount();
-  ResetClocks(now);
+  ResetClocks(gRender, gShell.volumeRamp, now);
   gRender.clocks.fadeLevel = 1.0f;
   gRender.clocks.fadeDelta = 0.0f;
   wire::SelectLastGame();

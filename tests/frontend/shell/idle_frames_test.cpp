@@ -37,7 +37,7 @@ class IdleFramesTest : public shelltest::ShellInstallation {
     ASSERT_EQ(wire::CreateOffscreenDisplay(), 1);
     ASSERT_EQ(wire::LoadConfiguredLayout(gShell.settings.templateDir), 1);
     gRender.clocks.fadeLevel = 1.0f;  // transitions off
-    ResetClocks(now);
+    ResetClocks(gRender, gShell.volumeRamp, now);
   }
   void TearDown() override {
     ReleaseAll(gRender);
@@ -84,7 +84,7 @@ TEST_F(IdleFramesTest, AStillMenuPresentsNothingAndEachChangeOneFrame) {
     Dispatch(c.type, c.scancode);
     EXPECT_EQ(Run(3000), 1);
   }
-  AskForFrame();
+  AskForFrame(gRender.clocks);
   EXPECT_EQ(Run(3000), 1);
 }
 
