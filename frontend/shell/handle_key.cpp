@@ -55,7 +55,7 @@ void Quit() {
   }
   gShell.runState = kRunQuitting;
   if (s.transitions) StartFade(wire::Render().clocks, 1.0f, platform::GetTickCount());
-  PlayQuitSound(s.transitions);
+  PlayQuitSound(gShell.sounds, s.transitions);
 }
 
 void PageMove(bool forward) {
@@ -150,8 +150,8 @@ void Act(KeyAction raw, KeyAction action, int code) {
     case KeyAction::RandomGame: RandomGame(); break;
     case KeyAction::Menu: OpenMenu(); break;
     case KeyAction::MenuGen: OpenBaseMenu(); break;
-    case KeyAction::VolumeDown: HoldVolumeKey(-kVolumeStep); break;
-    case KeyAction::VolumeUp: HoldVolumeKey(kVolumeStep); break;
+    case KeyAction::VolumeDown: HoldVolumeKey(gShell.volumeRamp, gShell.settings, wire::Render(), -kVolumeStep); break;
+    case KeyAction::VolumeUp: HoldVolumeKey(gShell.volumeRamp, gShell.settings, wire::Render(), kVolumeStep); break;
     case KeyAction::NextMusic: StopMusic(); break;
     case KeyAction::Rotate:
       s.rotation = SetRotation(wire::Render().sources, s.rotation + 1);

@@ -9,7 +9,7 @@
 namespace shell {
 
 void AfterKeyRelease() {
-  ReleaseVolumeKey();
+  ReleaseVolumeKey(gShell.volumeRamp, gShell.settings, wire::Render());
   render::RenderState& rs = wire::Render();
   if (rs.scrollText.hasGameTags && !gShell.input.navigateArmed) render::PrepareScrollText(rs);
   gShell.input.navigateArmed = true;

@@ -208,7 +208,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   text += romName;
   if (screensaver) text += " (screensaver)";
   platform::WriteLog(text, 1, 1);
-  if (!screensaver) PlaySound(kSoundGameLaunch, 0);
+  if (!screensaver) PlaySound(gShell.sounds, kSoundGameLaunch, 0);
   platform::Sleep(gShell.launchTiming.pauseBeforeMs);
 
   const std::vector<std::string> args = LaunchArguments(s, romName);

@@ -65,9 +65,9 @@ void FrameStep(std::uint32_t now) {
   FrameClocks& c = gRender.clocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
-  const bool ramped = StepVolumeRamp(now);
+  const bool ramped = StepVolumeRamp(gShell.volumeRamp, gRender, now);
   const bool moved = UpdateAnimations(gRender, now) || ramped;
-  if (const auto due = VolumeRampDue(); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
+  if (const auto due = VolumeRampDue(gShell.volumeRamp); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
   const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning(gRender) || gShell.slideShow.running;

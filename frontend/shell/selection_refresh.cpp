@@ -15,7 +15,7 @@ void RefreshAfterMove() {
   LoadSelectionMedia(wire::Render());
   AskForFrame(wire::Render().clocks);
   if (gShell.input.navigateArmed) {
-    PlaySound(kSoundNavigate, 0);
+    PlaySound(gShell.sounds, kSoundNavigate, 0);
     gShell.input.navigateArmed = false;
   }
 }

@@ -76,7 +76,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   platform::StartJoysticks();  // the devices connected now arrive as events
   LoadSelectionMedia(gRender);
   gShell.musicCheckTime = platform::GetTickCount() + kFirstMusicDelay;
-  PlaySound(kSoundIntro, 0);
+  PlaySound(gShell.sounds, kSoundIntro, 0);
   platform::SetPointerVisible(false);
   if (!s.modeFenetre) platform::ParkPointer(s.largFen, s.hautFen);
   SeedRandom(gCatalogue.random, platform::GetTickCount());

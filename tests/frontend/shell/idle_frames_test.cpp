@@ -91,12 +91,12 @@ TEST_F(IdleFramesTest, AStillMenuPresentsNothingAndEachChangeOneFrame) {
 TEST_F(IdleFramesTest, AMovingClockDrawsOneFramePerStepAndStopsWithIt) {
   EXPECT_EQ(Run(500), 1);
   // The volume ramp of a held volume key: one step every 50 ms.
-  HoldVolumeKey(10);
+  HoldVolumeKey(gShell.volumeRamp, gShell.settings, gRender, 10);
   gShell.volumeRamp.clock.due = now;
   gRender.clocks.nextFrameTime = now;
   EXPECT_EQ(Run(1000), 20);
   // Released: the gauge's last frame (the key's release asks for it), then nothing.
-  ReleaseVolumeKey();
+  ReleaseVolumeKey(gShell.volumeRamp, gShell.settings, gRender);
   EXPECT_EQ(Run(3000), 1);
 }
 

@@ -108,10 +108,10 @@ TEST_F(PadInput, BoundControlsActAndTheVolumeSeesTheRelease) {
   EXPECT_EQ(Selected(), "bzone");
   Button(3, false);
   Axis(0, 30000);
-  ASSERT_TRUE(VolumeRampDue());
+  ASSERT_TRUE(VolumeRampDue(gShell.volumeRamp));
   gShell.volumeRamp.level = 540;
   Axis(0, 0);
-  EXPECT_FALSE(VolumeRampDue());
+  EXPECT_FALSE(VolumeRampDue(gShell.volumeRamp));
   EXPECT_EQ(gShell.settings.musicVolume, 540);
 }
 
@@ -121,14 +121,14 @@ TEST_F(PadInput, UnpluggingAHeldControlReleasesItAndAReplugWorksAgain) {
   Start();
   Plug();
   Button(2, true);
-  ASSERT_TRUE(VolumeRampDue());
+  ASSERT_TRUE(VolumeRampDue(gShell.volumeRamp));
   ASSERT_TRUE(PadRepeatDue());
   Unplug();
-  EXPECT_FALSE(VolumeRampDue());
+  EXPECT_FALSE(VolumeRampDue(gShell.volumeRamp));
   EXPECT_FALSE(PadRepeatDue());
   Plug();
   Button(2, true);
-  EXPECT_TRUE(VolumeRampDue());
+  EXPECT_TRUE(VolumeRampDue(gShell.volumeRamp));
 }
 
 }  // namespace

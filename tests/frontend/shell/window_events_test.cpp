@@ -133,10 +133,10 @@ TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
   Start();
   Down(kScanG);
   Down(kScanG, true);
-  ASSERT_TRUE(VolumeRampDue().has_value());
+  ASSERT_TRUE(VolumeRampDue(gShell.volumeRamp).has_value());
   gShell.volumeRamp.level = 540;  // where the ramp got to
   Up(kScanG);
-  EXPECT_FALSE(VolumeRampDue().has_value());
+  EXPECT_FALSE(VolumeRampDue(gShell.volumeRamp).has_value());
   EXPECT_EQ(gShell.settings.musicVolume, 540);
 }
 
