@@ -64,7 +64,7 @@ void PageMove(bool forward) {
   } else {
     PageBack(gShell.listWindow, CurrentListShape());
   }
-  RefreshAfterMove();
+  RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
 
 void LetterMove(bool forward) {
@@ -74,14 +74,14 @@ void LetterMove(bool forward) {
   };
   const ListShape shape = CurrentListShape();
   const bool moved = forward ? LetterForward(gShell.listWindow, shape, letterOf) : LetterBack(gShell.listWindow, shape, letterOf);
-  if (moved) RefreshAfterMove();
+  if (moved) RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
 
 void Up() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(-1)) AskForFrame(wire::Render().clocks);
   } else if (MoveSelectionUp()) {
-    RefreshAfterMove();
+    RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   }
 }
 
@@ -89,7 +89,7 @@ void Down() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(+1)) AskForFrame(wire::Render().clocks);
   } else if (MoveSelectionDown()) {
-    RefreshAfterMove();
+    RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   }
 }
 
@@ -97,7 +97,7 @@ void RandomGame() {
   const int count = gCatalogue.games.entryCount;
   if (count < 1) return;  // the draw divides by the count
   SelectPosition(DrawPosition(gCatalogue.random, count));
-  RefreshAfterMove();
+  RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
 
 void OpenMenu() {

@@ -213,9 +213,9 @@ int LaunchGame(std::string_view romName, bool screensaver) {
 
   const std::vector<std::string> args = LaunchArguments(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
-  const std::vector<PadCoinButton> coinButtons = CoinButtonsOfPads();
-  const std::vector<PadDevice> pads = ConnectedPads();
-  ReleasePads();  // an emulator may want a joystick for itself
+  const std::vector<PadCoinButton> coinButtons = CoinButtonsOfPads(gShell.pads, gShell.settings);
+  const std::vector<PadDevice> pads = ConnectedPads(gShell.pads);
+  ReleasePads(gShell, wire::Render());  // an emulator may want a joystick for itself
   HandOverDisplay(s);
   // Closed before the emulator starts: it may open the device as it starts.
   PauseMusic(1);
@@ -259,7 +259,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   if (!notice.empty()) ShowScreenNotice(gShell.notice, wire::Render().sources.notice, notice, platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();
-  RetakePads();
+  RetakePads(gShell.pads);
   return 1;
 }
 

@@ -46,7 +46,7 @@ int LoadConfiguration(std::string_view name) {
     // A missing Orvanel.ini is not an error by itself: every key takes its default.
     const auto main = platform::ProfileFile::Load(settings::MainSettingsPath(base));
     settings::ReadGeneralSettings(main.value_or(platform::ProfileFile{}), s);
-    LoadPadBindings();
+    LoadPadBindings(gShell.pads, gShell.settings);
     s.currentConfig = s.lastEmu;
   } else {
     s.currentConfig = platform::CutToField(name, 260);

@@ -102,7 +102,7 @@ void IdleStep(std::uint32_t now) {
       gRender.clocks.frameAsked = true;
       gRender.clocks.nextFrameTime = now;
     }
-    PadRepeatStep(now);  // before the frame, which shows what it did
+    PadRepeatStep(gShell.pads, now);  // before the frame, which shows what it did
     LookAtHeldKeys(now);
     if (FrameDue(now, gRender.clocks.nextFrameTime, gRender.display.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
@@ -133,7 +133,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
     d.video = VideoSnapDeadline(now);
     d.slideClip = SlideClipDeadline(now);
   }
-  d.padRepeat = PadRepeatDue();
+  d.padRepeat = PadRepeatDue(gShell.pads);
   if (!gShell.input.heldSinceGame.empty()) d.heldKeys = gShell.input.heldKeysLook;
   return IdleTimeout(now, d);
 }

@@ -16,9 +16,9 @@ struct WindowEvent;
 namespace shell {
 
 // A joystick event of the queue (arrival, departure, button, hat, axis) at tick `now`.
-void OnPadEvent(const platform::WindowEvent& event, std::uint32_t now);
+void OnPadEvent(Shell& shell, render::RenderState& render, const platform::WindowEvent& event, std::uint32_t now);
 // A held control's repeat, when due.
-void PadRepeatStep(std::uint32_t now);
-std::optional<std::uint32_t> PadRepeatDue();
+void PadRepeatStep(PadInputState& pads, std::uint32_t now);
+std::optional<std::uint32_t> PadRepeatDue(const PadInputState& pads);
 
 }  // namespace shell

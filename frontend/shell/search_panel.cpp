@@ -22,7 +22,7 @@ char Shown(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 void FollowFirstMatch() {
   if (gSearch->selection() >= 0) {
     SelectPosition(gSearch->selection());
-    RefreshAfterMove();
+    RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   } else {
     AskForFrame(wire::Render().clocks);
   }
@@ -43,7 +43,7 @@ void CloseSearch() {
   const std::int32_t match = gSearch->selection();
   gSearch.reset();
   if (match >= 0) SelectPosition(match);
-  RefreshAfterMove();
+  RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
 
 void SearchKey(KeyAction action) {

@@ -55,7 +55,7 @@ void OnPadPress(KeyAction action) {
   gShell.slideShow.running = false;
 }
 
-void OnPadRelease() { AfterKeyRelease(); }
+void OnPadRelease() { AfterKeyRelease(gShell, wire::Render()); }
 
 void OnFocusLost() { gShell.input.systemKeys.Reset(); }
 
@@ -68,7 +68,7 @@ void OnKeyUp(const platform::WindowEvent& event) {
     return;
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
-  AfterKeyRelease();
+  AfterKeyRelease(gShell, wire::Render());
 }
 
 }  // namespace shell

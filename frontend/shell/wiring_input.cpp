@@ -5,6 +5,7 @@
 #include "frontend/shell/pad_input.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/window_events.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 
@@ -24,7 +25,7 @@ void HandleWindowEvent(const platform::WindowEvent& event) {
   if (event.type == Type::KeyDown) OnKeyDown(event);
   if (event.type == Type::KeyUp) OnKeyUp(event);
   if (event.type == Type::FocusLost) OnFocusLost();
-  if (event.type >= Type::JoyAdded && event.type <= Type::JoyAxis) OnPadEvent(event, platform::GetTickCount());
+  if (event.type >= Type::JoyAdded && event.type <= Type::JoyAxis) OnPadEvent(gShell, gRender, event, platform::GetTickCount());
 }
 
 }  // namespace wire

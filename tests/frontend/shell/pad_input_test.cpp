@@ -85,16 +85,16 @@ TEST_F(PadInput, AHeldDirectionRepeatsAfterTheKeyboardsDelayAndStopsOnRelease) {
   Hat(SDL_HAT_DOWN);
   ASSERT_EQ(Selected(), "bzone");
   const platform::KeyRepeat timing = platform::KeyboardRepeat();
-  ASSERT_EQ(PadRepeatDue(), 100000u + timing.delayMs);
-  PadRepeatStep(100000 + timing.delayMs - 1);
+  ASSERT_EQ(PadRepeatDue(gShell.pads), 100000u + timing.delayMs);
+  PadRepeatStep(gShell.pads, 100000 + timing.delayMs - 1);
   EXPECT_EQ(Selected(), "bzone");
-  PadRepeatStep(100000 + timing.delayMs);
+  PadRepeatStep(gShell.pads, 100000 + timing.delayMs);
   EXPECT_EQ(Selected(), "dkong");
-  EXPECT_EQ(PadRepeatDue(), 100000u + timing.delayMs + timing.intervalMs);
-  PadRepeatStep(100000 + timing.delayMs + timing.intervalMs);
+  EXPECT_EQ(PadRepeatDue(gShell.pads), 100000u + timing.delayMs + timing.intervalMs);
+  PadRepeatStep(gShell.pads, 100000 + timing.delayMs + timing.intervalMs);
   EXPECT_EQ(Selected(), "galaga");
   Hat(SDL_HAT_CENTERED);
-  EXPECT_FALSE(PadRepeatDue());
+  EXPECT_FALSE(PadRepeatDue(gShell.pads));
 }
 
 TEST_F(PadInput, BoundControlsActAndTheVolumeSeesTheRelease) {
@@ -122,10 +122,10 @@ TEST_F(PadInput, UnpluggingAHeldControlReleasesItAndAReplugWorksAgain) {
   Plug();
   Button(2, true);
   ASSERT_TRUE(VolumeRampDue(gShell.volumeRamp));
-  ASSERT_TRUE(PadRepeatDue());
+  ASSERT_TRUE(PadRepeatDue(gShell.pads));
   Unplug();
   EXPECT_FALSE(VolumeRampDue(gShell.volumeRamp));
-  EXPECT_FALSE(PadRepeatDue());
+  EXPECT_FALSE(PadRepeatDue(gShell.pads));
   Plug();
   Button(2, true);
   EXPECT_TRUE(VolumeRampDue(gShell.volumeRamp));
