@@ -68,7 +68,7 @@ void RunOpeningTransition() {
   while (c.fadeLevel < 1.0f) {
     const float before = c.fadeLevel;
     const std::uint32_t t0 = platform::GetTickCount();
-    DrawMenuFrame(0);
+    DrawMenuFrame(wire::Render(), gShell.slideShow, 0);
     if (c.fadeLevel == before) {
       // Nothing was drawn (no layout): the level would never move.
       c.fadeLevel = 1.0f;
@@ -94,7 +94,7 @@ int SwitchConfiguration(std::string_view name) {
   const std::optional<std::string> lastEmu = StoredLastEmu();
 
   c.fadeLevel = 1.0f;
-  DrawMenuFrame(1);
+  DrawMenuFrame(wire::Render(), gShell.slideShow, 1);
   SetDrawLock(wire::Render(), 1);
   if (!LoadConfiguration(name)) {
     SetDrawLock(wire::Render(), 0);
@@ -116,7 +116,7 @@ int SwitchConfiguration(std::string_view name) {
   SetDrawLock(wire::Render(), 0);
   RunOpeningTransition();
   ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
-  DrawMenuFrame(2);
+  DrawMenuFrame(wire::Render(), gShell.slideShow, 2);
   // One folder spelt differently by two configurations keeps its music playing.
   if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gShell.music.pathPlaying))
     StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);

@@ -71,7 +71,7 @@ void FrameStep(std::uint32_t now) {
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
   const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning(gRender) || gShell.slideShow.running;
-  if (changes && DrawMenuFrame(0)) {
+  if (changes && DrawMenuFrame(gRender, gShell.slideShow, 0)) {
     c.frameAsked = false;
     NoteMenuFrameShown();
   }

@@ -56,7 +56,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   if (!CreateMainWindow(gShell.settings) || wire::CreateMainDisplay() < 0) {
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
     gShell.exitStatus = kFailureStatus;
-    return Shutdown();
+    return Shutdown(gShell, gCatalogue, gRender);
   }
   gRender.sources.notice = CheckInputDevices();
   if (!s.transitions) {
@@ -68,7 +68,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
     gShell.runState = kRunStopped;
     gShell.exitStatus = kFailureStatus;
-    return Shutdown();
+    return Shutdown(gShell, gCatalogue, gRender);
   }
   ResetClocks(gRender, gShell.volumeRamp, platform::GetTickCount());
   wire::SelectLastGame();
@@ -82,7 +82,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   SeedRandom(gCatalogue.random, platform::GetTickCount());
 
   RunMainLoop();
-  return Shutdown();
+  return Shutdown(gShell, gCatalogue, gRender);
 }
 
 }  // namespace shell

@@ -26,7 +26,7 @@ bool WakeForPress() {
   if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
   if (gShell.slideShow.running) {
-    EndSlideShow();  // the key does nothing else
+    EndSlideShow(wire::Render(), gShell.slideShow);  // the key does nothing else
     return false;
   }
   return true;

@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
   wire::SelectLastGame();
   LoadSelectionMedia(gRender);
   UpdateAnimations(gRender, now);
-  DrawMenuFrame(0);
+  DrawMenuFrame(gRender, gShell.slideShow, 0);
 
   platform::Image shot;
   shot.width = gShell.settings.largFen;
