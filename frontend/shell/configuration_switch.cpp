@@ -119,7 +119,7 @@ int SwitchConfiguration(std::string_view name) {
   DrawMenuFrame(wire::Render(), gShell.slideShow, 2);
   // One folder spelt differently by two configurations keeps its music playing.
   if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gShell.music.pathPlaying))
-    StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);
+    StartMusic(gShell.music, gCatalogue, s.musicFond, s.musicSousRep, s.musicVolume);
   return 1;
 }
 

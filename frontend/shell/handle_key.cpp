@@ -152,7 +152,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
     case KeyAction::MenuGen: OpenBaseMenu(); break;
     case KeyAction::VolumeDown: HoldVolumeKey(gShell.volumeRamp, gShell.settings, wire::Render(), -kVolumeStep); break;
     case KeyAction::VolumeUp: HoldVolumeKey(gShell.volumeRamp, gShell.settings, wire::Render(), kVolumeStep); break;
-    case KeyAction::NextMusic: StopMusic(); break;
+    case KeyAction::NextMusic: StopMusic(gShell.music); break;
     case KeyAction::Rotate:
       s.rotation = SetRotation(wire::Render().sources, s.rotation + 1);
       AskForFrame(wire::Render().clocks);

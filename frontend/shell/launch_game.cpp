@@ -218,7 +218,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   ReleasePads(gShell, wire::Render());  // an emulator may want a joystick for itself
   HandOverDisplay(s);
   // Closed before the emulator starts: it may open the device as it starts.
-  PauseMusic(1);
+  PauseMusic(gShell.music, 1);
   platform::SuspendAudio();
   gShell.launched = true;
 
@@ -252,7 +252,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   TakeBackDisplay(s);
   ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
   platform::ResumeAudio();
-  PauseMusic(0);
+  PauseMusic(gShell.music, 0);
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
   ResetClocks(wire::Render(), gShell.volumeRamp, platform::GetTickCount());

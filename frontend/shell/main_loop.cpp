@@ -65,7 +65,7 @@ void FrameStep(std::uint32_t now) {
   FrameClocks& c = gRender.clocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
-  const bool ramped = StepVolumeRamp(gShell.volumeRamp, gRender, now);
+  const bool ramped = StepVolumeRamp(gShell.volumeRamp, gShell.music, gRender, now);
   const bool moved = UpdateAnimations(gRender, now) || ramped;
   if (const auto due = VolumeRampDue(gShell.volumeRamp); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
@@ -90,7 +90,7 @@ void IdleStep(std::uint32_t now) {
   // (a switch that left none) no frame runs, so it ends here.
   if (gShell.runState == kRunQuitting && !gRender.display.deviceReady) gShell.runState = kRunStopped;
   if (gShell.pendingReset != DisplayReset::None) {
-    RecoverDisplay();
+    RecoverDisplay(gShell, gRender);
   } else {
     gShell.launched = false;
     // A new clip frame redraws the Snap object (or the slide) only: the still layer stays
@@ -107,7 +107,7 @@ void IdleStep(std::uint32_t now) {
     if (FrameDue(now, gRender.clocks.nextFrameTime, gRender.display.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
-      if (MusicStopped()) {
+      if (MusicStopped(gShell.music)) {
         wire::StartConfiguredMusic(s.musicFond);
         if (!s.modeFenetre) platform::SetPointerVisible(false);
       }

@@ -34,15 +34,15 @@ std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appS
   return {};
 }
 
-int Shutdown(const Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render) {
+int Shutdown(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render) {
   const Settings& s = shell.settings;
   SaveTotalTimes(catalogue.statistics, platform::GetTickCount());  // S1
   wire::SaveFavouritesAndLastGame();               // S2
-  CloseMusicWindow();                        // S3
+  CloseMusicWindow(shell.music);                   // S3
   wire::FreeSoundsAndAudio();
   StopVideoSnap(render);
   StopSlideClip();
-  ReleaseAll(render);                       // S4
+  ReleaseAll(render);                              // S4
   platform::StopJoysticks();
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);

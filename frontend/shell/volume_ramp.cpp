@@ -20,10 +20,10 @@ void HoldVolumeKey(VolumeRamp& ramp, const Settings& settings, render::RenderSta
   render.frame.volumeGauge = ramp.level;
 }
 
-bool StepVolumeRamp(VolumeRamp& ramp, render::RenderState& render, std::uint32_t now) {
+bool StepVolumeRamp(VolumeRamp& ramp, const MusicState& music, render::RenderState& render, std::uint32_t now) {
   if (ramp.rate == 0 || !ClockDue(now, ramp.clock.due)) return false;
   ramp.level = std::clamp(ramp.level + ramp.rate, 0, 1000);
-  SetMusicVolume(ramp.level);
+  SetMusicVolume(music, ramp.level);
   render.frame.volumeGauge = ramp.level;
   ramp.clock.due = now + kVolumeStepMs;
   return true;

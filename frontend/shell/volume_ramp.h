@@ -4,6 +4,7 @@
 // track starts at it. The ramp's state is handed in (Shell::volumeRamp).
 #pragma once
 
+#include "frontend/shell/music_state.h"
 #include "frontend/shell/volume_ramp_state.h"
 #include "render/render_state.h"
 #include "settings/settings.h"
@@ -17,7 +18,7 @@ namespace shell {
 // volume of the settings, or goes on at its pace in this direction.
 void HoldVolumeKey(VolumeRamp& ramp, const Settings& settings, render::RenderState& render, int rate);
 // One step when the ramp runs and its clock is due; true when it stepped.
-bool StepVolumeRamp(VolumeRamp& ramp, render::RenderState& render, std::uint32_t now);
+bool StepVolumeRamp(VolumeRamp& ramp, const MusicState& music, render::RenderState& render, std::uint32_t now);
 // When the next step is due; nothing while no volume key is held.
 std::optional<std::uint32_t> VolumeRampDue(const VolumeRamp& ramp);
 // Any key released: a running ramp ends, its value kept in the settings, and the gauge

@@ -12,7 +12,7 @@ namespace wire {
 
 void LoadConfiguredSounds(bool sons) { LoadSounds(gShell.sounds, sons, BaseDirectory(), gShell.settings.currentConfig); }
 void StartConfiguredMusic(const std::string& musicFond) {
-  StartMusic(musicFond, gShell.settings.musicSousRep, gShell.settings.musicVolume);
+  StartMusic(gShell.music, gCatalogue, musicFond, gShell.settings.musicSousRep, gShell.settings.musicVolume);
 }
 void FreeSoundsAndAudio() {
   FreeSounds(gShell.sounds);

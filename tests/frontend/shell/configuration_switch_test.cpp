@@ -54,7 +54,7 @@ TEST_F(ConfigurationSwitch, AMenuStartedAsTheFirstConfigurationKeepsFileOrderToo
 
 TEST_F(ConfigurationSwitch, MusicRestartsOnlyForAnotherMusicPath) {
   Start();
-  StartMusic(gShell.settings.musicFond, false, gShell.settings.musicVolume);
+  StartMusic(gShell.music, shell::gCatalogue, gShell.settings.musicFond, false, gShell.settings.musicVolume);
   const std::string arcadeMusic = gShell.music.pathPlaying;
   ASSERT_FALSE(arcadeMusic.empty());
   ASSERT_EQ(SwitchConfiguration("shmup"), 1);  // the same path in other letter case
@@ -73,7 +73,7 @@ TEST_F(ConfigurationSwitch, OneMusicFolderSpeltDifferentlyKeepsPlaying) {
               Crlf({"[Config]", "TemplateDir=Plain", "FichierDescription=lists/shmup.txt",
                     std::string("MusicFond=") + music}));
   Start();
-  StartMusic(gShell.settings.musicFond, false, gShell.settings.musicVolume);
+  StartMusic(gShell.music, shell::gCatalogue, gShell.settings.musicFond, false, gShell.settings.musicVolume);
   const std::string playing = gShell.music.pathPlaying;
   for (const char* config : {"shmup", "other", "again"}) {
     ASSERT_EQ(SwitchConfiguration(config), 1);

@@ -147,7 +147,7 @@ TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
   // key is released.
   auto holdFor1s = [](int key, std::uint32_t from) {
     HandleKey(key);
-    for (std::uint32_t t = from; t < from + 1000; t += 50) StepVolumeRamp(gShell.volumeRamp, gRender, t);
+    for (std::uint32_t t = from; t < from + 1000; t += 50) StepVolumeRamp(gShell.volumeRamp, gShell.music, gRender, t);
     ReleaseVolumeKey(gShell.volumeRamp, gShell.settings, gRender);
     return gShell.settings.musicVolume;
   };
