@@ -202,7 +202,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
     return;
   }
   gRender.clocks.fadeLevel = 1.0f;
-  SelectPosition(0);
+  SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 0);
   LoadSelectionMedia(gRender);
   const int down = gShell.settings.keys.down;
   SDL_Joystick* pad = nullptr;

@@ -162,7 +162,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   gRender.clocks.fadeLevel = 1.0f;
   std::uint32_t tick = 1000;
   platform::SetTickOverride(tick);
-  SelectPosition(0);
+  SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 0);
   LoadSelectionMedia(gRender);
   const int down = gShell.settings.keys.down;
   std::vector<double> presses, firstFrames;

@@ -105,7 +105,7 @@ int SwitchConfiguration(std::string_view name) {
   LoadLayoutOrGoBack(previous, lastEmu);
   wire::LoadAndSortGameList();
   gShell.listWindow = {};
-  SelectPosition(FindEntryByName(gCatalogue.games, s.lastGame));
+  SelectPosition(gShell.listWindow, gCatalogue, wire::Render(), FindEntryByName(gCatalogue.games, s.lastGame));
   gShell.listShown = true;
   LoadSelectionMedia(wire::Render());
   if (s.transitions) {

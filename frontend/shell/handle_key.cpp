@@ -42,7 +42,7 @@ namespace {
 constexpr int kVolumeStep = 10;
 
 void LaunchSelected() {
-  const GameEntry* entry = SelectedEntry();
+  const GameEntry* entry = SelectedEntry(gShell.listWindow, gCatalogue);
   if (entry == nullptr || entry->romName.empty()) return;
   LaunchEntry(entry->romName, 0, gShell.settings.typeMenu ? 1 : 0);
 }
@@ -60,9 +60,9 @@ void Quit() {
 
 void PageMove(bool forward) {
   if (forward) {
-    PageForward(gShell.listWindow, CurrentListShape());
+    PageForward(gShell.listWindow, CurrentListShape(gCatalogue, wire::Render()));
   } else {
-    PageBack(gShell.listWindow, CurrentListShape());
+    PageBack(gShell.listWindow, CurrentListShape(gCatalogue, wire::Render()));
   }
   RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
@@ -72,7 +72,7 @@ void LetterMove(bool forward) {
     const std::string& title = gCatalogue.games.AtPosition(p).fullName;
     return title.empty() ? static_cast<unsigned char>(0) : static_cast<unsigned char>(title[0]);
   };
-  const ListShape shape = CurrentListShape();
+  const ListShape shape = CurrentListShape(gCatalogue, wire::Render());
   const bool moved = forward ? LetterForward(gShell.listWindow, shape, letterOf) : LetterBack(gShell.listWindow, shape, letterOf);
   if (moved) RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
@@ -80,7 +80,7 @@ void LetterMove(bool forward) {
 void Up() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(-1)) AskForFrame(wire::Render().clocks);
-  } else if (MoveSelectionUp()) {
+  } else if (MoveSelectionUp(gShell.listWindow, gCatalogue, wire::Render())) {
     RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   }
 }
@@ -88,7 +88,7 @@ void Up() {
 void Down() {
   if (InfoPanelOpen()) {
     if (ScrollInfoPanel(+1)) AskForFrame(wire::Render().clocks);
-  } else if (MoveSelectionDown()) {
+  } else if (MoveSelectionDown(gShell.listWindow, gCatalogue, wire::Render())) {
     RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   }
 }
@@ -96,7 +96,7 @@ void Down() {
 void RandomGame() {
   const int count = gCatalogue.games.entryCount;
   if (count < 1) return;  // the draw divides by the count
-  SelectPosition(DrawPosition(gCatalogue.random, count));
+  SelectPosition(gShell.listWindow, gCatalogue, wire::Render(), DrawPosition(gCatalogue.random, count));
   RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
 

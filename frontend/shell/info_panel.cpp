@@ -39,7 +39,7 @@ void ToggleInfoPanel() {
   if (InfoPanelOpen()) {
     gCatalogue.history.text.clear();
   } else {
-    if (const GameEntry* entry = SelectedEntry(); entry != nullptr && !entry->romName.empty()) {
+    if (const GameEntry* entry = SelectedEntry(gShell.listWindow, gCatalogue); entry != nullptr && !entry->romName.empty()) {
       gCatalogue.history.text.clear();
       AppendHistory(s, entry->romName);
       gCatalogue.history.firstLine = 0;

@@ -48,13 +48,13 @@ void RunScreensaver(Shell& shell, catalogue::CatalogueState& catalogue, render::
 }
 
 void RandomGameScreensaver(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render) {
-  const int count = CurrentListShape().count;
+  const int count = CurrentListShape(catalogue, render).count;
   if (count < 1) return;
-  SelectPosition(DrawPosition(catalogue.random, count));
+  SelectPosition(shell.listWindow, catalogue, render, DrawPosition(catalogue.random, count));
   LoadSelectionMedia(render);
   DrawMenuFrame(render, shell.slideShow, 0);
   platform::Sleep(kShowChosenGameMs);
-  const GameEntry* entry = SelectedEntry();
+  const GameEntry* entry = SelectedEntry(shell.listWindow, catalogue);
   if (!entry || entry->romName.empty()) return;
   const std::string name = entry->romName;  // the launch may reload the list
   LaunchEntry(name, 1, shell.settings.typeMenu ? 1 : 0);

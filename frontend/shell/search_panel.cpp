@@ -21,7 +21,7 @@ char Shown(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 // While typing, the pictures and texts follow the first match.
 void FollowFirstMatch() {
   if (gSearch->selection() >= 0) {
-    SelectPosition(gSearch->selection());
+    SelectPosition(gShell.listWindow, gCatalogue, wire::Render(), gSearch->selection());
     RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   } else {
     AskForFrame(wire::Render().clocks);
@@ -42,7 +42,7 @@ void CloseSearch() {
   if (!gSearch) return;
   const std::int32_t match = gSearch->selection();
   gSearch.reset();
-  if (match >= 0) SelectPosition(match);
+  if (match >= 0) SelectPosition(gShell.listWindow, gCatalogue, wire::Render(), match);
   RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
 }
 

@@ -16,7 +16,7 @@ using catalogue::FindEntryByName;
 namespace wire {
 
 void SelectLastGame() {
-  SelectPosition(FindEntryByName(gCatalogue.games, gShell.settings.lastGame));
+  SelectPosition(gShell.listWindow, gCatalogue, gRender, FindEntryByName(gCatalogue.games, gShell.settings.lastGame));
   gShell.listShown = true;
 }
 

@@ -84,8 +84,8 @@ TEST_F(ConfigurationSwitch, OneMusicFolderSpeltDifferentlyKeepsPlaying) {
 TEST_F(ConfigurationSwitch, FailedSwitchLeavesEverythingAsItWas) {
   Start();
   gShell.settings.emuBase.clear();  // no base configuration to fall back on
-  MoveSelectionDown();
-  MoveSelectionDown();
+  MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender);
+  MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender);
   const Settings settingsBefore = gShell.settings;
   const std::vector<std::string> titlesBefore = Titles();
   const ListWindow windowBefore = gShell.listWindow;
@@ -113,7 +113,7 @@ TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfigurationAnd
   Start();
   // From a menu (never remembered as LastEmu) to a configuration whose template is missing.
   ASSERT_EQ(SwitchConfiguration("menu"), 1);
-  MoveSelectionDown();
+  MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender);
   const std::string mainBefore = Ini("config/Orvanel.ini");
   SwitchConfiguration("broken");
   EXPECT_EQ(gShell.settings.currentConfig, "menu");

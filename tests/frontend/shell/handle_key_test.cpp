@@ -130,8 +130,8 @@ TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
   Start();
   for (int i = 0; i < 20; ++i) {
     HandleKey(keys().randomGame);
-    ASSERT_GE(SelectedPosition(), 0);
-    ASSERT_LT(SelectedPosition(), 6);
+    ASSERT_GE(SelectedPosition(shell::gShell.listWindow, shell::gCatalogue), 0);
+    ASSERT_LT(SelectedPosition(shell::gShell.listWindow, shell::gCatalogue), 6);
   }
   gCatalogue.games.entryCount = 0;
   gShell.listWindow = {};
@@ -252,7 +252,7 @@ class InfoPanel : public shelltest::ShellInstallation {
   }
   void OpenOnGalaga() {
     Start();
-    SelectPosition(FindEntryByName(gCatalogue.games, "galaga"));
+    SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, FindEntryByName(gCatalogue.games, "galaga"));
     ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
     HandleKey(gShell.settings.keys.infos);
     ASSERT_TRUE(InfoPanelOpen());

@@ -96,7 +96,7 @@ class ShellInstallation : public ::testing::Test {
   }
 
   static std::string Selected() {
-    const catalogue::GameEntry* e = shell::SelectedEntry();
+    const catalogue::GameEntry* e = shell::SelectedEntry(shell::gShell.listWindow, shell::gCatalogue);
     return e ? e->romName : std::string("(none)");
   }
   static std::vector<std::string> Titles() {
