@@ -78,16 +78,16 @@ void LetterMove(bool forward) {
 }
 
 void Up() {
-  if (InfoPanelOpen()) {
-    if (ScrollInfoPanel(-1)) AskForFrame(wire::Render().clocks);
+  if (InfoPanelOpen(gCatalogue.history)) {
+    if (ScrollInfoPanel(gCatalogue.history, gShell.settings, -1)) AskForFrame(wire::Render().clocks);
   } else if (MoveSelectionUp(gShell.listWindow, gCatalogue, wire::Render())) {
     RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   }
 }
 
 void Down() {
-  if (InfoPanelOpen()) {
-    if (ScrollInfoPanel(+1)) AskForFrame(wire::Render().clocks);
+  if (InfoPanelOpen(gCatalogue.history)) {
+    if (ScrollInfoPanel(gCatalogue.history, gShell.settings, +1)) AskForFrame(wire::Render().clocks);
   } else if (MoveSelectionDown(gShell.listWindow, gCatalogue, wire::Render())) {
     RefreshAfterMove(wire::Render(), gShell.input, gShell.sounds);
   }
@@ -125,7 +125,7 @@ void ToggleFavourites() {
 void Act(KeyAction raw, KeyAction action, int code) {
   Settings& s = gShell.settings;
   if (SearchOpen()) {
-    SearchKey(raw);
+    SearchKey(gShell, gCatalogue, wire::Render(), raw);
     return;
   }
   // QuitKey in a menu configuration goes back to a configuration: only leaving is locked.
@@ -138,7 +138,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
   switch (action) {
     case KeyAction::None: break;
     case KeyAction::Infos:
-      ToggleInfoPanel();
+      ToggleInfoPanel(gShell, gCatalogue);
       AskForFrame(wire::Render().clocks);
       break;
     case KeyAction::LaunchGame: LaunchSelected(); break;
@@ -159,7 +159,7 @@ void Act(KeyAction raw, KeyAction action, int code) {
       break;
     case KeyAction::Favourites: ToggleFavourites(); break;
     case KeyAction::Search:
-      if (!InfoPanelOpen()) OpenSearch();
+      if (!InfoPanelOpen(gCatalogue.history)) OpenSearch(gCatalogue, wire::Render());
       break;
   }
 }
@@ -168,12 +168,12 @@ void Act(KeyAction raw, KeyAction action, int code) {
 
 void HandleKey(int code) {
   const KeySettings& keys = gShell.settings.keys;
-  Act(ActionForKey(code, keys, false), ActionForKey(code, keys, InfoPanelOpen()), code);
+  Act(ActionForKey(code, keys, false), ActionForKey(code, keys, InfoPanelOpen(gCatalogue.history)), code);
 }
 
 void HandlePadAction(KeyAction action) {
   const bool quitAssigned = gShell.settings.keys.quit > 0 || !gShell.settings.pads.quit.empty();
-  Act(action, InfoPanelOpen() ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
+  Act(action, InfoPanelOpen(gCatalogue.history) ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
 }
 
 }  // namespace shell

@@ -23,7 +23,7 @@ namespace {
 // What any press does first; false when that was all it did (it ended the slide show).
 bool WakeForPress() {
   KillScreensaverTimer(gShell.screensaverTimer);
-  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
+  if (!InfoPanelOpen(gCatalogue.history)) ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
   if (gShell.slideShow.running) {
     EndSlideShow(wire::Render(), gShell.slideShow);  // the key does nothing else

@@ -255,7 +255,7 @@ class InfoPanel : public shelltest::ShellInstallation {
     SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, FindEntryByName(gCatalogue.games, "galaga"));
     ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
     HandleKey(gShell.settings.keys.infos);
-    ASSERT_TRUE(InfoPanelOpen());
+    ASSERT_TRUE(InfoPanelOpen(shell::gCatalogue.history));
   }
 };
 
@@ -265,7 +265,7 @@ TEST_F(InfoPanel, InfosOpensTheHistoryAndStopsTheScreensaver) {
   EXPECT_EQ(gCatalogue.history.firstLine, 0);
   EXPECT_FALSE(gShell.screensaverTimer.armed);
   HandleKey(gShell.settings.keys.infos);
-  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_TRUE(gShell.screensaverTimer.armed);
 }
 
@@ -273,7 +273,7 @@ TEST_F(InfoPanel, OnlyInfosUpDownAndQuitActAndQuitClosesThePanel) {
   OpenOnGalaga();
   const KeySettings& k = gShell.settings.keys;
   for (int code : {k.left, k.right, k.launchGame, k.randomGame, k.menu, k.rotate, k.favourites}) HandleKey(code);
-  EXPECT_TRUE(InfoPanelOpen());
+  EXPECT_TRUE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_EQ(Selected(), "galaga");
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
   EXPECT_EQ(gShell.settings.rotation, 0);
@@ -281,7 +281,7 @@ TEST_F(InfoPanel, OnlyInfosUpDownAndQuitActAndQuitClosesThePanel) {
   EXPECT_EQ(gCatalogue.history.firstLine, 1);
   EXPECT_EQ(Selected(), "galaga");  // Down scrolls the text, not the list
   HandleKey(k.quit);
-  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_EQ(gShell.runState, kRunRunning);
 }
 
@@ -300,7 +300,7 @@ TEST_F(InfoPanel, AGameWithoutHistoryOpensNothingAndTheScreensaverCountsAgain) {
   Start();
   KillScreensaverTimer(gShell.screensaverTimer);
   HandleKey(gShell.settings.keys.infos);  // asteroid has no record
-  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_TRUE(gShell.screensaverTimer.armed);
   HandleKey(gShell.settings.keys.down);
   EXPECT_EQ(Selected(), "bzone");
@@ -330,7 +330,7 @@ TEST_F(InfoPanel, AnEmulatorFoundThroughPathHasItsHistoryBesideIt) {
   HandleKey(gShell.settings.keys.infos);
   ::setenv("PATH", (dir / "nothing").c_str(), 1);
   HandleKey(gShell.settings.keys.infos);
-  EXPECT_FALSE(InfoPanelOpen());
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_EQ(gCatalogue.history.text.find("wrong"), std::string::npos);
 }
 

@@ -78,7 +78,7 @@ TEST_F(WindowEvents, KeyDownRestartsTheScreensaverCountUnlessThePanelIsOpen) {
 
   dir.Write("emu/history.dat", "$info=bzone,\r\nbio\r\n\r\nA tank game.\r\n$end\r\n");
   Press(kScanSpace);
-  ASSERT_TRUE(InfoPanelOpen());
+  ASSERT_TRUE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_FALSE(gShell.screensaverTimer.armed);
   Press(kScanDown);  // scrolls the panel: the screensaver stays off
   EXPECT_FALSE(gShell.screensaverTimer.armed);
