@@ -102,7 +102,7 @@ void IdleStep(std::uint32_t now) {
       gRender.clocks.frameAsked = true;
       gRender.clocks.nextFrameTime = now;
     }
-    PadRepeatStep(gShell.pads, now);  // before the frame, which shows what it did
+    PadRepeatStep(gShell, gCatalogue, gRender, now);  // before the frame, which shows what it did
     LookAtHeldKeys(now);
     if (FrameDue(now, gRender.clocks.nextFrameTime, gRender.display.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {

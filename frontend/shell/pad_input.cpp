@@ -14,17 +14,18 @@ namespace {
 
 using Pad = PadInputState::Pad;
 using Repeat = PadInputState::Repeat;
-void Press(PadInputState& pads, int id, const Pad& pad, const settings::PadControl& control, std::uint32_t now) {
+void Press(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, int id, const Pad& pad, const settings::PadControl& control, std::uint32_t now) {
+  PadInputState& pads = shell.pads;
   const KeyAction action = PadActionFor(pads.bindings, pad.device, control);
   // Before it acts: an action that runs a game lets go of every control, this one too.
   if (action != KeyAction::None) pads.repeat = Repeat{id, control, action, now + PadRepeatTiming(pads).delayMs};
   else pads.repeat.reset();  // as a keyboard repeats only the last key pressed
-  OnPadPress(action);
+  OnPadPress(shell, catalogue, render, action);
 }
 
 }  // namespace
 
-void OnPadEvent(Shell& shell, render::RenderState& render, const platform::WindowEvent& event, std::uint32_t now) {
+void OnPadEvent(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, const platform::WindowEvent& event, std::uint32_t now) {
   PadInputState& pads = shell.pads;
   using Type = platform::WindowEvent::Type;
   if (event.type == Type::JoyAdded) AttachPad(pads, event.device);
@@ -40,15 +41,16 @@ void OnPadEvent(Shell& shell, render::RenderState& render, const platform::Windo
     // An action may have let the pads go and taken them again (a game ran): look again.
     const auto pad = pads.pads.find(event.device);
     if (pad == pads.pads.end()) return;
-    if (e.pressed) Press(pads, event.device, pad->second, e.control, now);
+    if (e.pressed) Press(shell, catalogue, render, event.device, pad->second, e.control, now);
     else ReleasePadControl(shell, render, event.device, e.control);
   }
 }
 
-void PadRepeatStep(PadInputState& pads, std::uint32_t now) {
+void PadRepeatStep(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, std::uint32_t now) {
+  PadInputState& pads = shell.pads;
   if (!pads.repeat || !TickReached(now, pads.repeat->due)) return;
   pads.repeat->due = now + PadRepeatTiming(pads).intervalMs;
-  OnPadPress(pads.repeat->action);
+  OnPadPress(shell, catalogue, render, pads.repeat->action);
 }
 
 std::optional<std::uint32_t> PadRepeatDue(const PadInputState& pads) {

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include "frontend/shell/volume_ramp.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "platform/joysticks.h"
 #include "platform/window.h"
 #include "shell_installation.h"
@@ -86,12 +87,12 @@ TEST_F(PadInput, AHeldDirectionRepeatsAfterTheKeyboardsDelayAndStopsOnRelease) {
   ASSERT_EQ(Selected(), "bzone");
   const platform::KeyRepeat timing = platform::KeyboardRepeat();
   ASSERT_EQ(PadRepeatDue(gShell.pads), 100000u + timing.delayMs);
-  PadRepeatStep(gShell.pads, 100000 + timing.delayMs - 1);
+  PadRepeatStep(gShell, shell::gCatalogue, gRender, 100000 + timing.delayMs - 1);
   EXPECT_EQ(Selected(), "bzone");
-  PadRepeatStep(gShell.pads, 100000 + timing.delayMs);
+  PadRepeatStep(gShell, shell::gCatalogue, gRender, 100000 + timing.delayMs);
   EXPECT_EQ(Selected(), "dkong");
   EXPECT_EQ(PadRepeatDue(gShell.pads), 100000u + timing.delayMs + timing.intervalMs);
-  PadRepeatStep(gShell.pads, 100000 + timing.delayMs + timing.intervalMs);
+  PadRepeatStep(gShell, shell::gCatalogue, gRender, 100000 + timing.delayMs + timing.intervalMs);
   EXPECT_EQ(Selected(), "galaga");
   Hat(SDL_HAT_CENTERED);
   EXPECT_FALSE(PadRepeatDue(gShell.pads));

@@ -217,7 +217,7 @@ TEST_F(Screensaver, TheMonitorAskedToSleepIsLeftToTheScreenSaverUntilAKey) {
   platform::WindowEvent key;
   key.type = platform::WindowEvent::Type::KeyDown;
   key.scancode = 81;  // Down
-  OnKeyDown(key);
+  OnKeyDown(gShell, gCatalogue, gRender, key);
   EXPECT_FALSE(platform::ScreenSaverAllowed());
   platform::DestroyMainWindow();
   platform::QuitVideo();

@@ -48,8 +48,8 @@ platform::WindowEvent Key(platform::WindowEvent::Type type, int scancode, bool r
   e.repeat = repeat;
   return e;
 }
-void Down(int scancode, bool repeat = false) { OnKeyDown(Key(platform::WindowEvent::Type::KeyDown, scancode, repeat)); }
-void Up(int scancode) { OnKeyUp(Key(platform::WindowEvent::Type::KeyUp, scancode)); }
+void Down(int scancode, bool repeat = false) { OnKeyDown(gShell, shell::gCatalogue, gRender, Key(platform::WindowEvent::Type::KeyDown, scancode, repeat)); }
+void Up(int scancode) { OnKeyUp(gShell, gRender, Key(platform::WindowEvent::Type::KeyUp, scancode)); }
 void Press(int scancode) {
   Down(scancode);
   Up(scancode);
@@ -110,7 +110,7 @@ TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
   Start();
   ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
   Down(kScanLeftAlt);
-  OnFocusLost();  // Alt+Tab to another window and back
+  OnFocusLost(gShell.input);  // Alt+Tab to another window and back
   Up(kScanLeftAlt);
   EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   Press(kScanLeftAlt);  // a whole press afterwards still is
@@ -186,8 +186,8 @@ TEST_F(WindowEvents, KeysHeldFromTheGameActOnlyOncePressedAgain) {
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     const platform::WindowEvent e = Key(step.type, step.scancode, step.repeat);
-    if (step.type == T::KeyDown) OnKeyDown(e);
-    else OnKeyUp(e);
+    if (step.type == T::KeyDown) OnKeyDown(gShell, shell::gCatalogue, gRender, e);
+    else OnKeyUp(gShell, gRender, e);
     EXPECT_EQ(Selected(), step.selected);
     EXPECT_EQ(gShell.runState, step.runState);
   }
