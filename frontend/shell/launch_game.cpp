@@ -194,7 +194,7 @@ bool RefuseUnsafeName(std::string_view romName) {
 
 int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration) {
   KillScreensaverTimer(gShell.screensaverTimer);
-  if (switchConfiguration) return SwitchConfiguration(name);
+  if (switchConfiguration) return SwitchConfiguration(gShell, gCatalogue, wire::Render(), name);
   return LaunchGame(name, screensaver != 0);
 }
 

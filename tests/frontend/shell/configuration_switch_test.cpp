@@ -25,7 +25,7 @@ class ConfigurationSwitch : public shelltest::ShellInstallation {};
 
 TEST_F(ConfigurationSwitch, LoadsSettingsSortedListLastGameAndArmsTheScreensaver) {
   Start();
-  ASSERT_EQ(SwitchConfiguration("shmup"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "shmup"), 1);
   EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Gradius", "Raiden", "Xevious"}));
   EXPECT_EQ(Selected(), "raiden");
@@ -36,7 +36,7 @@ TEST_F(ConfigurationSwitch, LoadsSettingsSortedListLastGameAndArmsTheScreensaver
 
 TEST_F(ConfigurationSwitch, MenuKeepsFileOrderAndIsNeverRememberedAsLastEmu) {
   Start();
-  ASSERT_EQ(SwitchConfiguration("menu"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "menu"), 1);
   EXPECT_TRUE(gShell.settings.typeMenu);
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Shoot'em up", "Arcade classics"}));
   EXPECT_EQ(Selected(), "shmup");  // LastGame "0" names nothing: first entry
@@ -57,9 +57,9 @@ TEST_F(ConfigurationSwitch, MusicRestartsOnlyForAnotherMusicPath) {
   StartMusic(gShell.music, shell::gCatalogue, gShell.settings.musicFond, false, gShell.settings.musicVolume);
   const std::string arcadeMusic = gShell.music.pathPlaying;
   ASSERT_FALSE(arcadeMusic.empty());
-  ASSERT_EQ(SwitchConfiguration("shmup"), 1);  // the same path in other letter case
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "shmup"), 1);  // the same path in other letter case
   EXPECT_EQ(gShell.music.pathPlaying, arcadeMusic);
-  ASSERT_EQ(SwitchConfiguration("menu"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "menu"), 1);
   EXPECT_EQ(gShell.music.pathPlaying, gShell.settings.musicFond);
   EXPECT_NE(gShell.music.pathPlaying, arcadeMusic);
 }
@@ -76,7 +76,7 @@ TEST_F(ConfigurationSwitch, OneMusicFolderSpeltDifferentlyKeepsPlaying) {
   StartMusic(gShell.music, shell::gCatalogue, gShell.settings.musicFond, false, gShell.settings.musicVolume);
   const std::string playing = gShell.music.pathPlaying;
   for (const char* config : {"shmup", "other", "again"}) {
-    ASSERT_EQ(SwitchConfiguration(config), 1);
+    ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, config), 1);
     EXPECT_EQ(gShell.music.pathPlaying, playing) << config << ": the music started again";
   }
 }
@@ -91,7 +91,7 @@ TEST_F(ConfigurationSwitch, FailedSwitchLeavesEverythingAsItWas) {
   const ListWindow windowBefore = gShell.listWindow;
   const std::string iniBefore = Ini("config/Orvanel.ini");
 
-  EXPECT_EQ(SwitchConfiguration("nosuch"), 0);
+  EXPECT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "nosuch"), 0);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
   EXPECT_EQ(gShell.settings.templateDir, settingsBefore.templateDir);
   EXPECT_EQ(gShell.settings.fichierDescription, settingsBefore.fichierDescription);
@@ -112,10 +112,10 @@ TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfigurationAnd
   platform::SetLogDirectory(dir.path());
   Start();
   // From a menu (never remembered as LastEmu) to a configuration whose template is missing.
-  ASSERT_EQ(SwitchConfiguration("menu"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "menu"), 1);
   MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender);
   const std::string mainBefore = Ini("config/Orvanel.ini");
-  SwitchConfiguration("broken");
+  SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "broken");
   EXPECT_EQ(gShell.settings.currentConfig, "menu");
   EXPECT_EQ(gShell.settings.templateDir, "Plain");
   EXPECT_EQ(gRender.layout.listNbItems, 9);
@@ -131,7 +131,7 @@ TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfigurationAnd
 TEST_F(ConfigurationSwitch, OpeningTransitionEndsEvenWhenNothingCanBeDrawn) {
   dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=arcade", "Transitions=YES"}));
   Start();
-  ASSERT_EQ(SwitchConfiguration("shmup"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "shmup"), 1);
   EXPECT_EQ(gRender.clocks.fadeLevel, 1.0f);
   EXPECT_EQ(gRender.clocks.fadeDelta, 0.0f);
 }
