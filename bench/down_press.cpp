@@ -190,7 +190,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
   platform::SetLogDirectory(inst.path());
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
-  if (!LoadConfiguration("")) {
+  if (!LoadConfiguration(shell::gShell, shell::gCatalogue, "")) {
     state.SkipWithError("settings not loaded");
     return;
   }

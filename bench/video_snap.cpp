@@ -153,7 +153,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   platform::SetLogDirectory(inst.path());
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
-  if (!LoadConfiguration("")) return state.SkipWithError("settings not loaded");
+  if (!LoadConfiguration(shell::gShell, shell::gCatalogue, "")) return state.SkipWithError("settings not loaded");
   const int count = LoadConfiguredGameList(gShell.settings, inst.path());
   SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);

@@ -50,11 +50,12 @@ std::optional<std::string> StoredLastEmu(const std::string& baseDirectory) {
 // read again with its layout, so the screen is never left without one. Retrying the new
 // one could not succeed, so the switch goes back; it leaves every file as it was (its
 // list was never shown, so nothing of it is saved, and LastEmu gets its old value back).
-void LoadLayoutOrGoBack(const Shell& shell, const std::string& previous, const std::optional<std::string>& lastEmu) {
+void LoadLayoutOrGoBack(Shell& shell, catalogue::CatalogueState& catalogue, const std::string& previous,
+                        const std::optional<std::string>& lastEmu) {
   const Settings& s = shell.settings;
   if (wire::LoadConfiguredLayout(s.templateDir)) return;
   platform::WriteLog("Template illisible : " + s.templateDir + " ; retour a la configuration " + previous, 1, 1);
-  LoadConfiguration(previous);
+  LoadConfiguration(shell, catalogue, previous);
   wire::LoadConfiguredLayout(s.templateDir);
   if (lastEmu && *lastEmu != StoredLastEmu(shell.baseDirectory).value_or(*lastEmu) &&
       !settings::WriteSetting(settings::MainSettingsPath(shell.baseDirectory), settings::SettingId::LastEmu, *lastEmu))
@@ -97,13 +98,13 @@ int SwitchConfiguration(Shell& shell, catalogue::CatalogueState& catalogue, rend
   c.fadeLevel = 1.0f;
   DrawMenuFrame(render, shell.slideShow, 1);
   SetDrawLock(render, 1);
-  if (!LoadConfiguration(name)) {
+  if (!LoadConfiguration(shell, catalogue, name)) {
     SetDrawLock(render, 0);
     ArmScreensaverTimer(shell.screensaverTimer, s.scrTimeOut);
     return 0;
   }
   ReleaseMedia(render);
-  LoadLayoutOrGoBack(shell, previous, lastEmu);
+  LoadLayoutOrGoBack(shell, catalogue, previous, lastEmu);
   wire::LoadAndSortGameList();
   shell.listWindow = {};
   SelectPosition(shell.listWindow, catalogue, render, FindEntryByName(catalogue.games, s.lastGame));

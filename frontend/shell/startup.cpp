@@ -44,7 +44,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   platform::WriteLog("=== Lancement ===", 1, 1);
   if (!installationNote.empty()) platform::WriteLog(installationNote, 1, 1);
 
-  if (!LoadConfiguration("")) {
+  if (!LoadConfiguration(gShell, gCatalogue, "")) {
     platform::ShowMessageBox("Fichier Orvanel.ini non trouv\xE9 !", "Orvanel");
     return kFailureStatus;
   }

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   // The installation's debug log is the frontend's: the tool keeps its own beside the picture.
   platform::SetLogDirectory(std::filesystem::absolute(output, ec).parent_path().string());
 
-  if (!LoadConfiguration("")) return Fail("no config/Orvanel.ini below " + base);
+  if (!LoadConfiguration(shell::gShell, shell::gCatalogue, "")) return Fail("no config/Orvanel.ini below " + base);
   wire::LoadAndSortGameList();
   gRender.textures = {};
   if (wire::CreateOffscreenDisplay() < 0) return Fail("no software renderer");

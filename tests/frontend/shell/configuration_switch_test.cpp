@@ -46,7 +46,7 @@ TEST_F(ConfigurationSwitch, MenuKeepsFileOrderAndIsNeverRememberedAsLastEmu) {
 
 TEST_F(ConfigurationSwitch, AMenuStartedAsTheFirstConfigurationKeepsFileOrderToo) {
   dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=menu", "EmuBase=menu", "Transitions=NO"}));
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   ASSERT_TRUE(gShell.settings.typeMenu);
   wire::LoadAndSortGameList();  // what the main window's creation does at start-up
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Shoot'em up", "Arcade classics"}));

@@ -32,7 +32,7 @@ class IdleFramesTest : public shelltest::ShellInstallation {
  protected:
   void SetUp() override {
     ShellInstallation::SetUp();
-    ASSERT_EQ(LoadConfiguration(""), 1);
+    ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
     gShell.settings.musicFond.clear();
     ASSERT_EQ(wire::CreateOffscreenDisplay(), 1);
     ASSERT_EQ(wire::LoadConfiguredLayout(gShell.settings.templateDir), 1);
