@@ -58,7 +58,7 @@ namespace {
 void HandOverDisplay(const Settings& s) {
   StopVideoSnap(wire::Render());  // the game gets the processor and the sound
   SetDrawLock(wire::Render(), 1);
-  if (ReleaseWholeDisplay()) return;  // on the console the game needs the display itself
+  if (ReleaseWholeDisplay(wire::Render())) return;  // on the console the game needs the display itself
   ReleaseForReset(wire::Render());
   if (s.modeFenetre) return;
   platform::Sleep(gShell.launchTiming.fullScreenPauseMs);
@@ -67,7 +67,7 @@ void HandOverDisplay(const Settings& s) {
 
 void TakeBackDisplay(const Settings& s) {
   if (WholeDisplayReleased()) {
-    TakeBackWholeDisplay(s);
+    TakeBackWholeDisplay(gShell, s);
   } else {
     if (!s.modeFenetre) platform::TakeBackFullScreen();
     ResetDisplay(wire::Render());
