@@ -20,6 +20,7 @@
 #include "render/render_state.h"
 #include "render/screen.h"
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
@@ -216,7 +217,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
   }
   for (auto _ : state) {
     if (pad) JoystickDown(pad);
-    else HandleKey(down);
+    else HandleKey({shell::gShell, shell::gCatalogue, gRender}, down);
     DrawFrame(gRender, 0);
   }
   state.counters["games"] = count;

@@ -17,6 +17,7 @@
 
 #include "catalogue/game_list.h"
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
@@ -184,7 +185,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
     if (presses.size() == 50) rssStart = ResidentMegabytes();
     state.ResumeTiming();
     const auto t0 = Clock::now();
-    HandleKey(down);
+    HandleKey({shell::gShell, shell::gCatalogue, gRender}, down);
     DrawFrame(gRender, 0);
     presses.push_back(Ms(Clock::now() - t0));
   }

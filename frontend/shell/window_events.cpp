@@ -42,7 +42,7 @@ void OnKeyDown(Shell& shell, catalogue::CatalogueState& catalogue, render::Rende
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
   if (!WakeForPress(shell, catalogue, render)) return;
-  if (code > 0) HandleKey(code);
+  if (code > 0) HandleKey({shell, catalogue, render}, code);
   shell.slideShow.running = false;
 }
 
@@ -50,7 +50,7 @@ void OnPadPress(Shell& shell, catalogue::CatalogueState& catalogue, render::Rend
   AskForFrame(render.clocks);  // as a key's, the press shows its frame at once
   if (DismissScreenNotice(shell.notice, render.sources.notice)) return;
   if (!WakeForPress(shell, catalogue, render)) return;
-  if (action != KeyAction::None) HandlePadAction(action);
+  if (action != KeyAction::None) HandlePadAction({shell, catalogue, render}, action);
   shell.slideShow.running = false;
 }
 
@@ -58,12 +58,12 @@ void OnPadRelease(Shell& shell, render::RenderState& render) { AfterKeyRelease(s
 
 void OnFocusLost(InputState& input) { input.systemKeys.Reset(); }
 
-void OnKeyUp(Shell& shell, render::RenderState& render, const platform::WindowEvent& event) {
+void OnKeyUp(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
   if (!shell.input.heldSinceGame.OnKeyUp(raw)) return;
   const int code = shell.input.systemKeys.OnKeyUp(raw);
   if (code == platform::kSystemMenuKey) {
-    HandleKey(platform::kSystemMenuKey);
+    HandleKey({shell, catalogue, render}, platform::kSystemMenuKey);
     return;
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key

@@ -24,7 +24,7 @@ void OnKeyDown(Shell& shell, catalogue::CatalogueState& catalogue, render::Rende
 
 // A key went up: the volume ramp stops, the scroll text follows a selection that moved,
 // and the next move plays the Navigate sound again. Alt alone or F10 act as key 999.
-void OnKeyUp(Shell& shell, render::RenderState& render, const platform::WindowEvent& event);
+void OnKeyUp(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, const platform::WindowEvent& event);
 
 // Keys now go elsewhere (Alt+Tab, a game's window): an Alt press begun here never
 // completes the system menu key, and keys swallowed with it are forgotten.

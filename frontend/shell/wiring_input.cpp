@@ -23,7 +23,7 @@ void SelectLastGame() {
 void HandleWindowEvent(const platform::WindowEvent& event) {
   using Type = platform::WindowEvent::Type;
   if (event.type == Type::KeyDown) OnKeyDown(gShell, gCatalogue, gRender, event);
-  if (event.type == Type::KeyUp) OnKeyUp(gShell, gRender, event);
+  if (event.type == Type::KeyUp) OnKeyUp(gShell, gCatalogue, gRender, event);
   if (event.type == Type::FocusLost) OnFocusLost(gShell.input);
   if (event.type >= Type::JoyAdded && event.type <= Type::JoyAxis) OnPadEvent(gShell, gCatalogue, gRender, event, platform::GetTickCount());
 }

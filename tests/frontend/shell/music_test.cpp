@@ -2,6 +2,7 @@
 #include "frontend/shell/shell_state.h"
 
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/shell_state.h"
 
@@ -107,7 +108,7 @@ TEST_F(MusicTest, NextMusicChangesTrackWithinASecond) {
   const std::uint32_t pressed = platform::GetTickCount();
   gShell.musicCheckTime = pressed;
   gShell.statisticsSaveTime = pressed;
-  HandleKey(gShell.settings.keys.nextMusic);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.nextMusic);
   EXPECT_TRUE(MusicStopped(gShell.music));
   IdleStep(pressed + 999);
   EXPECT_TRUE(MusicStopped(gShell.music)) << "not before the second is over";

@@ -49,7 +49,7 @@ platform::WindowEvent Key(platform::WindowEvent::Type type, int scancode, bool r
   return e;
 }
 void Down(int scancode, bool repeat = false) { OnKeyDown(gShell, shell::gCatalogue, gRender, Key(platform::WindowEvent::Type::KeyDown, scancode, repeat)); }
-void Up(int scancode) { OnKeyUp(gShell, gRender, Key(platform::WindowEvent::Type::KeyUp, scancode)); }
+void Up(int scancode) { OnKeyUp(gShell, shell::gCatalogue, gRender, Key(platform::WindowEvent::Type::KeyUp, scancode)); }
 void Press(int scancode) {
   Down(scancode);
   Up(scancode);
@@ -187,7 +187,7 @@ TEST_F(WindowEvents, KeysHeldFromTheGameActOnlyOncePressedAgain) {
     SCOPED_TRACE(step.what);
     const platform::WindowEvent e = Key(step.type, step.scancode, step.repeat);
     if (step.type == T::KeyDown) OnKeyDown(gShell, shell::gCatalogue, gRender, e);
-    else OnKeyUp(gShell, gRender, e);
+    else OnKeyUp(gShell, shell::gCatalogue, gRender, e);
     EXPECT_EQ(Selected(), step.selected);
     EXPECT_EQ(gShell.runState, step.runState);
   }
