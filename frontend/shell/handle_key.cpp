@@ -43,13 +43,13 @@ constexpr int kVolumeStep = 10;
 void LaunchSelected(const ShellRecords& r) {
   const GameEntry* entry = SelectedEntry(r.shell.listWindow, r.catalogue);
   if (entry == nullptr || entry->romName.empty()) return;
-  LaunchEntry(entry->romName, 0, r.shell.settings.typeMenu ? 1 : 0);
+  LaunchEntry(r, entry->romName, 0, r.shell.settings.typeMenu ? 1 : 0);
 }
 
 void Quit(const ShellRecords& r) {
   const Settings& s = r.shell.settings;
   if (s.typeMenu) {
-    LaunchEntry(r.shell.input.previousConfig, 0, 1);
+    LaunchEntry(r, r.shell.input.previousConfig, 0, 1);
     return;
   }
   r.shell.runState = kRunQuitting;
@@ -104,11 +104,11 @@ void OpenMenu(const ShellRecords& r) {
   Settings& s = r.shell.settings;
   if (s.menu.empty()) return;
   r.shell.input.previousConfig = s.currentConfig;
-  LaunchEntry(s.menu, 0, 1);
+  LaunchEntry(r, s.menu, 0, 1);
 }
 
 void OpenBaseMenu(const ShellRecords& r) {
-  if (!r.shell.settings.emuBase.empty()) LaunchEntry(r.shell.settings.emuBase, 0, 1);
+  if (!r.shell.settings.emuBase.empty()) LaunchEntry(r, r.shell.settings.emuBase, 0, 1);
 }
 
 void ToggleFavourites(const ShellRecords& r) {
@@ -117,7 +117,7 @@ void ToggleFavourites(const ShellRecords& r) {
   s.listeFavoris = !s.listeFavoris;
   // Reloading the configuration saves the flag and reads the list in the other mode.
   // When that fails the list on screen is still the old one: so is the flag.
-  if (!LaunchEntry(s.currentConfig, 0, 1)) s.listeFavoris = !s.listeFavoris;
+  if (!LaunchEntry(r, s.currentConfig, 0, 1)) s.listeFavoris = !s.listeFavoris;
 }
 
 // `raw` is the press's action without the information panel's rule, `action` with it;

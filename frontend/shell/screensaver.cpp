@@ -57,7 +57,7 @@ void RandomGameScreensaver(Shell& shell, catalogue::CatalogueState& catalogue, r
   const GameEntry* entry = SelectedEntry(shell.listWindow, catalogue);
   if (!entry || entry->romName.empty()) return;
   const std::string name = entry->romName;  // the launch may reload the list
-  LaunchEntry(name, 1, shell.settings.typeMenu ? 1 : 0);
+  LaunchEntry({shell, catalogue, render}, name, 1, shell.settings.typeMenu ? 1 : 0);
 }
 
 void EndSlideShow(render::RenderState& render, SlideShow& slideShow) {

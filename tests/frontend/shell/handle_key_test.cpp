@@ -204,14 +204,14 @@ TEST_F(HandleKeyTest, MenuKeyOpensTheMenuLaunchSwitchesAndQuitGoesBack) {
 TEST_F(HandleKeyTest, QuitInAMenuNotOpenedByMenuKeyReloadsLastEmu) {
   Start();
   HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
-  ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "menu", 0, 1), 1);
   HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().quit);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(HandleKeyTest, SystemMenuKeyOpensTheBaseConfiguration) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   HandleKey({shell::gShell, shell::gCatalogue, gRender}, 999);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
@@ -231,7 +231,7 @@ TEST_F(HandleKeyTest, FavouritesKeyWritesTheFlagAndShowsPlayedGames) {
 
 TEST_F(HandleKeyTest, FavouritesKeyDoesNothingInAMenu) {
   Start();
-  ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "menu", 0, 1), 1);
   HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().favourites);
   EXPECT_FALSE(gShell.settings.listeFavoris);
   EXPECT_EQ(gShell.settings.currentConfig, "menu");

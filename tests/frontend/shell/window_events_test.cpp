@@ -97,18 +97,18 @@ TEST_F(WindowEvents, AKeyDuringTheSlideShowOnlyEndsIt) {
 
 TEST_F(WindowEvents, AltAloneAndF10AreTheSystemMenuKey) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   Press(kScanLeftAlt);  // MenuGenKey 999: the base configuration
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   Press(kScanF10);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   Down(kScanLeftAlt);
   OnFocusLost(gShell.input);  // Alt+Tab to another window and back
   Up(kScanLeftAlt);
@@ -119,7 +119,7 @@ TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
 
 TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   KillScreensaverTimer(gShell.screensaverTimer);
   Down(kScanLeftAlt);
   Press(kScanDown);
