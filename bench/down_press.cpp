@@ -20,6 +20,7 @@
 #include "render/render_state.h"
 #include "render/screen.h"
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
@@ -190,7 +191,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
   platform::SetLogDirectory(inst.path());
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
-  if (!LoadConfiguration("")) {
+  if (!LoadConfiguration(shell::gShell, shell::gCatalogue, "")) {
     state.SkipWithError("settings not loaded");
     return;
   }
@@ -202,7 +203,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
     return;
   }
   gRender.clocks.fadeLevel = 1.0f;
-  SelectPosition(0);
+  SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 0);
   LoadSelectionMedia(gRender);
   const int down = gShell.settings.keys.down;
   SDL_Joystick* pad = nullptr;
@@ -216,7 +217,7 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
   }
   for (auto _ : state) {
     if (pad) JoystickDown(pad);
-    else HandleKey(down);
+    else HandleKey({shell::gShell, shell::gCatalogue, gRender}, down);
     DrawFrame(gRender, 0);
   }
   state.counters["games"] = count;

@@ -17,6 +17,7 @@
 
 #include "catalogue/game_list.h"
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
@@ -153,7 +154,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   platform::SetLogDirectory(inst.path());
   platform::RecordMessageBoxes();
   gShell.baseDirectory = inst.path();
-  if (!LoadConfiguration("")) return state.SkipWithError("settings not loaded");
+  if (!LoadConfiguration(shell::gShell, shell::gCatalogue, "")) return state.SkipWithError("settings not loaded");
   const int count = LoadConfiguredGameList(gShell.settings, inst.path());
   SortGameList(gCatalogue.games, 0, count - 1);
   wire::LoadConfiguredLayout(gShell.settings.templateDir);
@@ -162,7 +163,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
   gRender.clocks.fadeLevel = 1.0f;
   std::uint32_t tick = 1000;
   platform::SetTickOverride(tick);
-  SelectPosition(0);
+  SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 0);
   LoadSelectionMedia(gRender);
   const int down = gShell.settings.keys.down;
   std::vector<double> presses, firstFrames;
@@ -184,7 +185,7 @@ void BM_KeyPressWhileAClipPlays(benchmark::State& state) {
     if (presses.size() == 50) rssStart = ResidentMegabytes();
     state.ResumeTiming();
     const auto t0 = Clock::now();
-    HandleKey(down);
+    HandleKey({shell::gShell, shell::gCatalogue, gRender}, down);
     DrawFrame(gRender, 0);
     presses.push_back(Ms(Clock::now() - t0));
   }

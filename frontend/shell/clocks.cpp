@@ -3,8 +3,6 @@
 #include "render/animation_clock.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"
-#include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render_state.h"
 #include "platform/clock.h"
 
 using render::FrameClocks;
@@ -17,21 +15,20 @@ constexpr std::uint32_t kScrollPeriod = 20;
 constexpr std::uint32_t kTransitionPeriod = 10;
 }  // namespace
 
-void ResetClocks(std::uint32_t now) {
-  FrameClocks& c = wire::Render().clocks;
+void ResetClocks(render::RenderState& render, VolumeRamp& volumeRamp, std::uint32_t now) {
+  FrameClocks& c = render.clocks;
   c.selectionPulse = {now, kPulsePeriod};
-  gShell.volumeRamp.clock = {now, kVolumePeriod};
+  volumeRamp.clock = {now, kVolumePeriod};
   c.scrollText = {now, kScrollPeriod};
   c.pulseElapsed = 0;
-  wire::Render().scrollText.due = now;
-  wire::Render().scrollText.period = kScrollPeriod;
+  render.scrollText.due = now;
+  render.scrollText.period = kScrollPeriod;
   c.nextFrameTime = now;
   c.frameAsked = true;
-  if (c.fadeLevel == 0.0f) StartFade(0.0f, now);
+  if (c.fadeLevel == 0.0f) StartFade(c, 0.0f, now);
 }
 
-void StartFade(float level, std::uint32_t now) {
-  FrameClocks& c = wire::Render().clocks;
+void StartFade(FrameClocks& c, float level, std::uint32_t now) {
   c.fadeLevel = level;
   c.transition = {now, kTransitionPeriod};
   c.fadeStep = level == 1.0f ? -0.01f : 0.01f;
@@ -40,9 +37,9 @@ void StartFade(float level, std::uint32_t now) {
   c.frameAsked = true;
 }
 
-void AskForFrame() {
-  wire::Render().clocks.nextFrameTime = platform::GetTickCount();
-  wire::Render().clocks.frameAsked = true;
+void AskForFrame(FrameClocks& clocks) {
+  clocks.nextFrameTime = platform::GetTickCount();
+  clocks.frameAsked = true;
 }
 
 }  // namespace shell

@@ -39,8 +39,8 @@ constexpr std::uint32_t kTransitionFrameMs = 20;
 constexpr float kQuickZoomStep = 0.05f;
 
 // LastEmu of Orvanel.ini before a switch, so that a switch that fails leaves it as it was.
-std::optional<std::string> StoredLastEmu() {
-  const auto file = platform::ProfileFile::Load(settings::MainSettingsPath(BaseDirectory()));
+std::optional<std::string> StoredLastEmu(const std::string& baseDirectory) {
+  const auto file = platform::ProfileFile::Load(settings::MainSettingsPath(baseDirectory));
   const settings::SettingKey& key = settings::Key(settings::SettingId::LastEmu);
   if (!file || !file->Has(key.section, key.key)) return std::nullopt;
   return file->Get(key.section, key.key, "", key.size);
@@ -50,25 +50,26 @@ std::optional<std::string> StoredLastEmu() {
 // read again with its layout, so the screen is never left without one. Retrying the new
 // one could not succeed, so the switch goes back; it leaves every file as it was (its
 // list was never shown, so nothing of it is saved, and LastEmu gets its old value back).
-void LoadLayoutOrGoBack(const std::string& previous, const std::optional<std::string>& lastEmu) {
-  Settings& s = gShell.settings;
+void LoadLayoutOrGoBack(Shell& shell, catalogue::CatalogueState& catalogue, const std::string& previous,
+                        const std::optional<std::string>& lastEmu) {
+  const Settings& s = shell.settings;
   if (wire::LoadConfiguredLayout(s.templateDir)) return;
   platform::WriteLog("Template illisible : " + s.templateDir + " ; retour a la configuration " + previous, 1, 1);
-  LoadConfiguration(previous);
+  LoadConfiguration(shell, catalogue, previous);
   wire::LoadConfiguredLayout(s.templateDir);
-  if (lastEmu && *lastEmu != StoredLastEmu().value_or(*lastEmu) &&
-      !settings::WriteSetting(settings::MainSettingsPath(BaseDirectory()), settings::SettingId::LastEmu, *lastEmu))
+  if (lastEmu && *lastEmu != StoredLastEmu(shell.baseDirectory).value_or(*lastEmu) &&
+      !settings::WriteSetting(settings::MainSettingsPath(shell.baseDirectory), settings::SettingId::LastEmu, *lastEmu))
     platform::WriteLog("Ecriture de LastEmu impossible dans Orvanel.ini", 1, 1);
 }
 
 // The quick zoom-in of the new configuration: frames 20 ms apart, the level growing by
 // 0.05 per 20 ms that passed.
-void RunOpeningTransition() {
-  FrameClocks& c = wire::Render().clocks;
+void RunOpeningTransition(render::RenderState& render, const SlideShow& slideShow) {
+  FrameClocks& c = render.clocks;
   while (c.fadeLevel < 1.0f) {
     const float before = c.fadeLevel;
     const std::uint32_t t0 = platform::GetTickCount();
-    DrawMenuFrame(0);
+    DrawMenuFrame(render, slideShow, 0);
     if (c.fadeLevel == before) {
       // Nothing was drawn (no layout): the level would never move.
       c.fadeLevel = 1.0f;
@@ -86,40 +87,41 @@ void RunOpeningTransition() {
 
 }  // namespace
 
-int SwitchConfiguration(std::string_view name) {
-  Settings& s = gShell.settings;
-  FrameClocks& c = wire::Render().clocks;
-  KillScreensaverTimer(gShell.screensaverTimer);
+int SwitchConfiguration(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render,
+                        std::string_view name) {
+  Settings& s = shell.settings;
+  FrameClocks& c = render.clocks;
+  KillScreensaverTimer(shell.screensaverTimer);
   const std::string previous = s.currentConfig;
-  const std::optional<std::string> lastEmu = StoredLastEmu();
+  const std::optional<std::string> lastEmu = StoredLastEmu(shell.baseDirectory);
 
   c.fadeLevel = 1.0f;
-  DrawMenuFrame(1);
-  SetDrawLock(wire::Render(), 1);
-  if (!LoadConfiguration(name)) {
-    SetDrawLock(wire::Render(), 0);
-    ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
+  DrawMenuFrame(render, shell.slideShow, 1);
+  SetDrawLock(render, 1);
+  if (!LoadConfiguration(shell, catalogue, name)) {
+    SetDrawLock(render, 0);
+    ArmScreensaverTimer(shell.screensaverTimer, s.scrTimeOut);
     return 0;
   }
-  ReleaseMedia(wire::Render());
-  LoadLayoutOrGoBack(previous, lastEmu);
+  ReleaseMedia(render);
+  LoadLayoutOrGoBack(shell, catalogue, previous, lastEmu);
   wire::LoadAndSortGameList();
-  gShell.listWindow = {};
-  SelectPosition(FindEntryByName(gCatalogue.games, s.lastGame));
-  gShell.listShown = true;
-  LoadSelectionMedia(wire::Render());
+  shell.listWindow = {};
+  SelectPosition(shell.listWindow, catalogue, render, FindEntryByName(catalogue.games, s.lastGame));
+  shell.listShown = true;
+  LoadSelectionMedia(render);
   if (s.transitions) {
     c.fadeLevel = 0.0f;
     c.fadeStep = kQuickZoomStep;
     c.fadeDelta = kQuickZoomStep;
   }
-  SetDrawLock(wire::Render(), 0);
-  RunOpeningTransition();
-  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
-  DrawMenuFrame(2);
+  SetDrawLock(render, 0);
+  RunOpeningTransition(render, shell.slideShow);
+  ArmScreensaverTimer(shell.screensaverTimer, s.scrTimeOut);
+  DrawMenuFrame(render, shell.slideShow, 2);
   // One folder spelt differently by two configurations keeps its music playing.
-  if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, gShell.music.pathPlaying))
-    StartMusic(s.musicFond, s.musicSousRep, s.musicVolume);
+  if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, shell.music.pathPlaying))
+    StartMusic(shell.music, catalogue, s.musicFond, s.musicSousRep, s.musicVolume);
   return 1;
 }
 

@@ -5,8 +5,17 @@
 
 #include <string_view>
 
+#include "catalogue/catalogue_state.h"
+
+namespace render {
+struct RenderState;
+}
+
 namespace shell {
 
-int SwitchConfiguration(std::string_view name);
+struct Shell;
+
+int SwitchConfiguration(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render,
+                        std::string_view name);
 
 }  // namespace shell

@@ -24,19 +24,19 @@ constexpr std::uint32_t kWindowRetryMs = 200;
 bool gReleased = false;
 std::optional<std::uint32_t> gGameEnd;
 
-bool GiveUp(const std::string& why) {
+bool GiveUp(Shell& shell, const std::string& why) {
   platform::WriteLog("Affichage impossible apres le jeu : " + why, 1, 1);
   platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
-  gShell.runState = kRunStopped;
-  gShell.exitStatus = kFailureStatus;
+  shell.runState = kRunStopped;
+  shell.exitStatus = kFailureStatus;
   return false;
 }
 
 }  // namespace
 
-bool ReleaseWholeDisplay() {
+bool ReleaseWholeDisplay(render::RenderState& render) {
   if (!platform::ReleaseDisplayDuringGames()) return false;
-  ReleaseAll(wire::Render());
+  ReleaseAll(render);
   platform::ReleaseVideo();
   gReleased = true;
   return true;
@@ -44,15 +44,15 @@ bool ReleaseWholeDisplay() {
 
 bool WholeDisplayReleased() { return gReleased; }
 
-bool TakeBackWholeDisplay(const Settings& s) {
+bool TakeBackWholeDisplay(Shell& shell, const Settings& s) {
   gReleased = false;
   bool made = false;
   for (int attempt = 0; attempt < kWindowAttempts && !made; ++attempt) {
     if (attempt > 0) platform::Sleep(kWindowRetryMs);
     made = platform::CreateMainWindow(s.modeFenetre, s.largFen, s.hautFen);
   }
-  if (!made) return GiveUp(platform::LastWindowError());
-  if (wire::CreateMainDisplay() < 0) return GiveUp("CreateDevice");
+  if (!made) return GiveUp(shell, platform::LastWindowError());
+  if (wire::CreateMainDisplay() < 0) return GiveUp(shell, "CreateDevice");
   platform::ShowMainWindow();
   return true;
 }

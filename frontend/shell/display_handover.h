@@ -7,16 +7,22 @@
 
 struct Settings;
 
+namespace render {
+struct RenderState;
+}
+
 namespace shell {
+
+struct Shell;
 
 // Releases the drawing device, the window and the video system when games get the whole
 // display (platform::ReleaseDisplayDuringGames); false, with nothing done, elsewhere.
-bool ReleaseWholeDisplay();
+bool ReleaseWholeDisplay(render::RenderState& render);
 // True from ReleaseWholeDisplay until TakeBackWholeDisplay.
 bool WholeDisplayReleased();
 // The window and the drawing device made again and shown. False when they cannot be made:
 // that is logged and the menu ends, as at a start without a display.
-bool TakeBackWholeDisplay(const Settings& s);
+bool TakeBackWholeDisplay(Shell& shell, const Settings& s);
 
 // The return's time to the menu's first frame, logged for the owner: the game's end is noted
 // when the wait for the emulator ends, the frame when the main loop shows one.

@@ -17,32 +17,32 @@ using render::SetDrawLock;
 using render::SetupRenderState;
 namespace shell {
 
-void RecoverDisplay() {
-  const Settings& s = gShell.settings;
-  if (!s.modeFenetre && platform::MainWindowExists() && gShell.launched) platform::ShowMainWindow();
+void RecoverDisplay(Shell& shell, render::RenderState& render) {
+  const Settings& s = shell.settings;
+  if (!s.modeFenetre && platform::MainWindowExists() && shell.launched) platform::ShowMainWindow();
 
   // SDL tells us after the fact, so the lost and the not-reset states come together:
   // release once under the draw lock, then reset (or re-create) and reload.
-  if (!gShell.deviceLost) {
-    SetDrawLock(wire::Render(), 1);
-    ReleaseForReset(wire::Render());
-    gShell.deviceLost = true;
+  if (!shell.deviceLost) {
+    SetDrawLock(render, 1);
+    ReleaseForReset(render);
+    shell.deviceLost = true;
   }
-  const bool recreate = gShell.pendingReset == DisplayReset::Device || ResetDisplay(wire::Render()) != 1;
+  const bool recreate = shell.pendingReset == DisplayReset::Device || ResetDisplay(render) != 1;
   if (recreate) {
     platform::WriteLog("Affichage perdu : re-creation", 1, 1);
-    ReleaseAll(wire::Render());
+    ReleaseAll(render);
     wire::CreateMainDisplay();
   } else {
-    SetupRenderState(wire::Render());
+    SetupRenderState(render);
   }
-  gShell.deviceLost = false;
-  gShell.pendingReset = DisplayReset::None;
+  shell.deviceLost = false;
+  shell.pendingReset = DisplayReset::None;
   wire::LoadConfiguredTemplateImages(s.templateDir);
-  LoadSelectionMedia(wire::Render());
-  SetDrawLock(wire::Render(), 0);
+  LoadSelectionMedia(render);
+  SetDrawLock(render, 0);
   platform::ReturnFreedMemory();
-  AskForFrame();  // the new display shows nothing yet
+  AskForFrame(render.clocks);  // the new display shows nothing yet
 }
 
 }  // namespace shell

@@ -2,8 +2,14 @@
 // lost; the resources are released and reloaded, or the display re-created.
 #pragma once
 
+namespace render {
+struct RenderState;
+}
+
 namespace shell {
 
-void RecoverDisplay();
+struct Shell;
+
+void RecoverDisplay(Shell& shell, render::RenderState& render);
 
 }  // namespace shell

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "frontend/shell/shell_state.h"
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/process.h"
@@ -27,11 +26,11 @@ const char* HowItEnded(platform::EndedBy by) {
 
 }  // namespace
 
-void EndGame(platform::ProcessHandle& process, std::uint32_t termGraceMs) {
+void EndGame(platform::ProcessHandle& process, std::uint32_t closeGraceMs, std::uint32_t termGraceMs) {
   const std::uint32_t start = platform::GetTickCount();
   int asked = 0;
   const platform::EndedBy by =
-      platform::EndProcessGroup(process, gShell.launchTiming.closeGraceMs, termGraceMs, &asked);
+      platform::EndProcessGroup(process, closeGraceMs, termGraceMs, &asked);
   const std::uint32_t took = platform::GetTickCount() - start;
   std::string text = std::string(HowItEnded(by)) + " en " + std::to_string(took) + " ms";
   // A game still closing when its grace is over ends under the next step.

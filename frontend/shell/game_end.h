@@ -10,8 +10,8 @@ class ProcessHandle;
 
 namespace shell {
 
-// The game's windows asked to close (LaunchTiming::closeGraceMs to do it), then SIGTERM to
+// The game's windows asked to close (closeGraceMs to do it), then SIGTERM to
 // its process group, then SIGKILL after termGraceMs; the step that ended it is logged.
-void EndGame(platform::ProcessHandle& process, std::uint32_t termGraceMs);
+void EndGame(platform::ProcessHandle& process, std::uint32_t closeGraceMs, std::uint32_t termGraceMs);
 
 }  // namespace shell

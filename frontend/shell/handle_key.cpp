@@ -21,7 +21,6 @@
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
 #include "frontend/shell/volume_ramp.h"
-#include "frontend/shell/wiring_render_state.h"
 #include "platform/clock.h"
 #include "settings/key_code_list.h"
 
@@ -41,139 +40,140 @@ namespace {
 
 constexpr int kVolumeStep = 10;
 
-void LaunchSelected() {
-  const GameEntry* entry = SelectedEntry();
+void LaunchSelected(const ShellRecords& r) {
+  const GameEntry* entry = SelectedEntry(r.shell.listWindow, r.catalogue);
   if (entry == nullptr || entry->romName.empty()) return;
-  LaunchEntry(entry->romName, 0, gShell.settings.typeMenu ? 1 : 0);
+  LaunchEntry(r, entry->romName, 0, r.shell.settings.typeMenu ? 1 : 0);
 }
 
-void Quit() {
-  const Settings& s = gShell.settings;
+void Quit(const ShellRecords& r) {
+  const Settings& s = r.shell.settings;
   if (s.typeMenu) {
-    LaunchEntry(gShell.input.previousConfig, 0, 1);
+    LaunchEntry(r, r.shell.input.previousConfig, 0, 1);
     return;
   }
-  gShell.runState = kRunQuitting;
-  if (s.transitions) StartFade(1.0f, platform::GetTickCount());
-  PlayQuitSound(s.transitions);
+  r.shell.runState = kRunQuitting;
+  if (s.transitions) StartFade(r.render.clocks, 1.0f, platform::GetTickCount());
+  PlayQuitSound(r.shell.sounds, s.transitions);
 }
 
-void PageMove(bool forward) {
+void PageMove(const ShellRecords& r, bool forward) {
   if (forward) {
-    PageForward(gShell.listWindow, CurrentListShape());
+    PageForward(r.shell.listWindow, CurrentListShape(r.catalogue, r.render));
   } else {
-    PageBack(gShell.listWindow, CurrentListShape());
+    PageBack(r.shell.listWindow, CurrentListShape(r.catalogue, r.render));
   }
-  RefreshAfterMove();
+  RefreshAfterMove(r.render, r.shell.input, r.shell.sounds);
 }
 
-void LetterMove(bool forward) {
-  const GroupLetterOf letterOf = [](int p) {
-    const std::string& title = gCatalogue.games.AtPosition(p).fullName;
+void LetterMove(const ShellRecords& r, bool forward) {
+  const catalogue::GameList& games = r.catalogue.games;
+  const GroupLetterOf letterOf = [&games](int p) {
+    const std::string& title = games.AtPosition(p).fullName;
     return title.empty() ? static_cast<unsigned char>(0) : static_cast<unsigned char>(title[0]);
   };
-  const ListShape shape = CurrentListShape();
-  const bool moved = forward ? LetterForward(gShell.listWindow, shape, letterOf) : LetterBack(gShell.listWindow, shape, letterOf);
-  if (moved) RefreshAfterMove();
+  const ListShape shape = CurrentListShape(r.catalogue, r.render);
+  const bool moved = forward ? LetterForward(r.shell.listWindow, shape, letterOf) : LetterBack(r.shell.listWindow, shape, letterOf);
+  if (moved) RefreshAfterMove(r.render, r.shell.input, r.shell.sounds);
 }
 
-void Up() {
-  if (InfoPanelOpen()) {
-    if (ScrollInfoPanel(-1)) AskForFrame();
-  } else if (MoveSelectionUp()) {
-    RefreshAfterMove();
+void Up(const ShellRecords& r) {
+  if (InfoPanelOpen(r.catalogue.history)) {
+    if (ScrollInfoPanel(r.catalogue.history, r.shell.settings, -1)) AskForFrame(r.render.clocks);
+  } else if (MoveSelectionUp(r.shell.listWindow, r.catalogue, r.render)) {
+    RefreshAfterMove(r.render, r.shell.input, r.shell.sounds);
   }
 }
 
-void Down() {
-  if (InfoPanelOpen()) {
-    if (ScrollInfoPanel(+1)) AskForFrame();
-  } else if (MoveSelectionDown()) {
-    RefreshAfterMove();
+void Down(const ShellRecords& r) {
+  if (InfoPanelOpen(r.catalogue.history)) {
+    if (ScrollInfoPanel(r.catalogue.history, r.shell.settings, +1)) AskForFrame(r.render.clocks);
+  } else if (MoveSelectionDown(r.shell.listWindow, r.catalogue, r.render)) {
+    RefreshAfterMove(r.render, r.shell.input, r.shell.sounds);
   }
 }
 
-void RandomGame() {
-  const int count = gCatalogue.games.entryCount;
+void RandomGame(const ShellRecords& r) {
+  const int count = r.catalogue.games.entryCount;
   if (count < 1) return;  // the draw divides by the count
-  SelectPosition(DrawPosition(gCatalogue.random, count));
-  RefreshAfterMove();
+  SelectPosition(r.shell.listWindow, r.catalogue, r.render, DrawPosition(r.catalogue.random, count));
+  RefreshAfterMove(r.render, r.shell.input, r.shell.sounds);
 }
 
-void OpenMenu() {
-  Settings& s = gShell.settings;
+void OpenMenu(const ShellRecords& r) {
+  Settings& s = r.shell.settings;
   if (s.menu.empty()) return;
-  gShell.input.previousConfig = s.currentConfig;
-  LaunchEntry(s.menu, 0, 1);
+  r.shell.input.previousConfig = s.currentConfig;
+  LaunchEntry(r, s.menu, 0, 1);
 }
 
-void OpenBaseMenu() {
-  if (!gShell.settings.emuBase.empty()) LaunchEntry(gShell.settings.emuBase, 0, 1);
+void OpenBaseMenu(const ShellRecords& r) {
+  if (!r.shell.settings.emuBase.empty()) LaunchEntry(r, r.shell.settings.emuBase, 0, 1);
 }
 
-void ToggleFavourites() {
-  Settings& s = gShell.settings;
+void ToggleFavourites(const ShellRecords& r) {
+  Settings& s = r.shell.settings;
   if (s.typeMenu) return;
   s.listeFavoris = !s.listeFavoris;
   // Reloading the configuration saves the flag and reads the list in the other mode.
   // When that fails the list on screen is still the old one: so is the flag.
-  if (!LaunchEntry(s.currentConfig, 0, 1)) s.listeFavoris = !s.listeFavoris;
+  if (!LaunchEntry(r, s.currentConfig, 0, 1)) s.listeFavoris = !s.listeFavoris;
 }
 
 // `raw` is the press's action without the information panel's rule, `action` with it;
 // `code` its KeyCode (0 for a joystick control).
-void Act(KeyAction raw, KeyAction action, int code) {
-  Settings& s = gShell.settings;
+void Act(const ShellRecords& r, KeyAction raw, KeyAction action, int code) {
+  Settings& s = r.shell.settings;
   if (SearchOpen()) {
-    SearchKey(raw);
+    SearchKey(r.shell, r.catalogue, r.render, raw);
     return;
   }
   // QuitKey in a menu configuration goes back to a configuration: only leaving is locked.
   const bool leaves = action == KeyAction::Quit && !s.typeMenu;
-  switch (StepKioskLock(gShell.input.kioskLock, settings::ParseKeyCodeList(s.verrouillage), code, leaves, platform::GetTickCount())) {
+  switch (StepKioskLock(r.shell.input.kioskLock, settings::ParseKeyCodeList(s.verrouillage), code, leaves, platform::GetTickCount())) {
     case LockStep::kPass: break;
     case LockStep::kSwallow: return;
-    case LockStep::kQuit: Quit(); return;
+    case LockStep::kQuit: Quit(r); return;
   }
   switch (action) {
     case KeyAction::None: break;
     case KeyAction::Infos:
-      ToggleInfoPanel();
-      AskForFrame();
+      ToggleInfoPanel(r.shell, r.catalogue);
+      AskForFrame(r.render.clocks);
       break;
-    case KeyAction::LaunchGame: LaunchSelected(); break;
-    case KeyAction::Quit: Quit(); break;
-    case KeyAction::Left: s.move1Page ? PageMove(false) : LetterMove(false); break;
-    case KeyAction::Right: s.move1Page ? PageMove(true) : LetterMove(true); break;
-    case KeyAction::Up: Up(); break;
-    case KeyAction::Down: Down(); break;
-    case KeyAction::RandomGame: RandomGame(); break;
-    case KeyAction::Menu: OpenMenu(); break;
-    case KeyAction::MenuGen: OpenBaseMenu(); break;
-    case KeyAction::VolumeDown: HoldVolumeKey(-kVolumeStep); break;
-    case KeyAction::VolumeUp: HoldVolumeKey(kVolumeStep); break;
-    case KeyAction::NextMusic: StopMusic(); break;
+    case KeyAction::LaunchGame: LaunchSelected(r); break;
+    case KeyAction::Quit: Quit(r); break;
+    case KeyAction::Left: s.move1Page ? PageMove(r, false) : LetterMove(r, false); break;
+    case KeyAction::Right: s.move1Page ? PageMove(r, true) : LetterMove(r, true); break;
+    case KeyAction::Up: Up(r); break;
+    case KeyAction::Down: Down(r); break;
+    case KeyAction::RandomGame: RandomGame(r); break;
+    case KeyAction::Menu: OpenMenu(r); break;
+    case KeyAction::MenuGen: OpenBaseMenu(r); break;
+    case KeyAction::VolumeDown: HoldVolumeKey(r.shell.volumeRamp, r.shell.settings, r.render, -kVolumeStep); break;
+    case KeyAction::VolumeUp: HoldVolumeKey(r.shell.volumeRamp, r.shell.settings, r.render, kVolumeStep); break;
+    case KeyAction::NextMusic: StopMusic(r.shell.music); break;
     case KeyAction::Rotate:
-      s.rotation = SetRotation(wire::Render().sources, s.rotation + 1);
-      AskForFrame();
+      s.rotation = SetRotation(r.render.sources, s.rotation + 1);
+      AskForFrame(r.render.clocks);
       break;
-    case KeyAction::Favourites: ToggleFavourites(); break;
+    case KeyAction::Favourites: ToggleFavourites(r); break;
     case KeyAction::Search:
-      if (!InfoPanelOpen()) OpenSearch();
+      if (!InfoPanelOpen(r.catalogue.history)) OpenSearch(r.catalogue, r.render);
       break;
   }
 }
 
 }  // namespace
 
-void HandleKey(int code) {
-  const KeySettings& keys = gShell.settings.keys;
-  Act(ActionForKey(code, keys, false), ActionForKey(code, keys, InfoPanelOpen()), code);
+void HandleKey(const ShellRecords& r, int code) {
+  const KeySettings& keys = r.shell.settings.keys;
+  Act(r, ActionForKey(code, keys, false), ActionForKey(code, keys, InfoPanelOpen(r.catalogue.history)), code);
 }
 
-void HandlePadAction(KeyAction action) {
-  const bool quitAssigned = gShell.settings.keys.quit > 0 || !gShell.settings.pads.quit.empty();
-  Act(action, InfoPanelOpen() ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
+void HandlePadAction(const ShellRecords& r, KeyAction action) {
+  const bool quitAssigned = r.shell.settings.keys.quit > 0 || !r.shell.settings.pads.quit.empty();
+  Act(r, action, InfoPanelOpen(r.catalogue.history) ? PadActionInInfoPanel(action, quitAssigned) : action, 0);
 }
 
 }  // namespace shell

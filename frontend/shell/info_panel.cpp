@@ -20,46 +20,46 @@ constexpr int kPanelMargin = 100;
 constexpr int kLineHeight = 17;
 
 // Appends the game's history from the emulator's directory, wrapped for the window width.
-void AppendHistory(const Settings& s, const std::string& romName) {
+void AppendHistory(catalogue::HistoryPanel& history, const Settings& s, const std::string& romName) {
   // An emulator named without a directory is the one PATH finds: its history is beside it.
   const std::string directory = s.emuDirectory.empty()
                                     ? std::string(platform::DirectoryPart(platform::FindProgram(s.emuProgram)))
                                     : s.emuDirectory;
-  LoadHistory(gCatalogue.history, directory, s.largFen, romName);
+  LoadHistory(history, directory, s.largFen, romName);
 }
 
 }  // namespace
 
-bool InfoPanelOpen() { return !gCatalogue.history.text.empty(); }
+bool InfoPanelOpen(const catalogue::HistoryPanel& history) { return !history.text.empty(); }
 
 int InfoPanelVisibleLines(int hautFen) { return (hautFen - kPanelMargin) / kLineHeight; }
 
-void ToggleInfoPanel() {
-  const Settings& s = gShell.settings;
-  if (InfoPanelOpen()) {
-    gCatalogue.history.text.clear();
+void ToggleInfoPanel(Shell& shell, catalogue::CatalogueState& catalogue) {
+  const Settings& s = shell.settings;
+  if (InfoPanelOpen(catalogue.history)) {
+    catalogue.history.text.clear();
   } else {
-    if (const GameEntry* entry = SelectedEntry(); entry != nullptr && !entry->romName.empty()) {
-      gCatalogue.history.text.clear();
-      AppendHistory(s, entry->romName);
-      gCatalogue.history.firstLine = 0;
+    if (const GameEntry* entry = SelectedEntry(shell.listWindow, catalogue); entry != nullptr && !entry->romName.empty()) {
+      catalogue.history.text.clear();
+      AppendHistory(catalogue.history, s, entry->romName);
+      catalogue.history.firstLine = 0;
     }
-    if (InfoPanelOpen()) {
-      KillScreensaverTimer(gShell.screensaverTimer);
+    if (InfoPanelOpen(catalogue.history)) {
+      KillScreensaverTimer(shell.screensaverTimer);
       return;
     }
   }
-  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
+  ArmScreensaverTimer(shell.screensaverTimer, s.scrTimeOut);
 }
 
-bool ScrollInfoPanel(int direction) {
-  int& first = gCatalogue.history.firstLine;
+bool ScrollInfoPanel(catalogue::HistoryPanel& history, const Settings& s, int direction) {
+  int& first = history.firstLine;
   if (direction < 0) {
     if (first < 1) return false;
     --first;
     return true;
   }
-  if (first >= gCatalogue.history.lineCount - InfoPanelVisibleLines(gShell.settings.hautFen)) return false;
+  if (first >= history.lineCount - InfoPanelVisibleLines(s.hautFen)) return false;
   ++first;
   return true;
 }

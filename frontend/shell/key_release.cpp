@@ -1,6 +1,5 @@
 #include "frontend/shell/key_release.h"
 
-#include "frontend/shell/wiring_render_state.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "frontend/shell/shell_state.h"
@@ -8,11 +7,10 @@
 
 namespace shell {
 
-void AfterKeyRelease() {
-  ReleaseVolumeKey();
-  render::RenderState& rs = wire::Render();
-  if (rs.scrollText.hasGameTags && !gShell.input.navigateArmed) render::PrepareScrollText(rs);
-  gShell.input.navigateArmed = true;
+void AfterKeyRelease(Shell& shell, render::RenderState& render) {
+  ReleaseVolumeKey(shell.volumeRamp, shell.settings, render);
+  if (render.scrollText.hasGameTags && !shell.input.navigateArmed) render::PrepareScrollText(render);
+  shell.input.navigateArmed = true;
 }
 
 }  // namespace shell

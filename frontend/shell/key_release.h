@@ -4,8 +4,14 @@
 // depending on what a key launches.
 #pragma once
 
+namespace render {
+struct RenderState;
+}
+
 namespace shell {
 
-void AfterKeyRelease();
+struct Shell;
+
+void AfterKeyRelease(Shell& shell, render::RenderState& render);
 
 }  // namespace shell

@@ -55,31 +55,31 @@ using catalogue::TurnIntoNormalRun;
 
 namespace {
 
-void HandOverDisplay(const Settings& s) {
-  StopVideoSnap(wire::Render());  // the game gets the processor and the sound
-  SetDrawLock(wire::Render(), 1);
-  if (ReleaseWholeDisplay()) return;  // on the console the game needs the display itself
-  ReleaseForReset(wire::Render());
+void HandOverDisplay(const ShellRecords& r, const Settings& s) {
+  StopVideoSnap(r.render);  // the game gets the processor and the sound
+  SetDrawLock(r.render, 1);
+  if (ReleaseWholeDisplay(r.render)) return;  // on the console the game needs the display itself
+  ReleaseForReset(r.render);
   if (s.modeFenetre) return;
-  platform::Sleep(gShell.launchTiming.fullScreenPauseMs);
+  platform::Sleep(r.shell.launchTiming.fullScreenPauseMs);
   if (!platform::HandOverFullScreen()) Beep(1000, 1000);
 }
 
-void TakeBackDisplay(const Settings& s) {
+void TakeBackDisplay(const ShellRecords& r, const Settings& s) {
   if (WholeDisplayReleased()) {
-    TakeBackWholeDisplay(s);
+    TakeBackWholeDisplay(r.shell, s);
   } else {
     if (!s.modeFenetre) platform::TakeBackFullScreen();
-    ResetDisplay(wire::Render());
-    SetupRenderState(wire::Render());
+    ResetDisplay(r.render);
+    SetupRenderState(r.render);
   }
   platform::TakeInputFocus();
   // The key held to leave the game is still down, and repeats: it must not act here.
-  gShell.input.heldSinceGame.Hold(platform::KeysDownNow());
-  gShell.input.heldKeysLook = platform::GetTickCount() + kHeldKeysLookMs;
+  r.shell.input.heldSinceGame.Hold(platform::KeysDownNow());
+  r.shell.input.heldKeysLook = platform::GetTickCount() + kHeldKeysLookMs;
   wire::LoadConfiguredTemplateImages(s.templateDir);
-  LoadSelectionMedia(wire::Render());
-  SetDrawLock(wire::Render(), 0);
+  LoadSelectionMedia(r.render);
+  SetDrawLock(r.render, 0);
   platform::ReturnFreedMemory();
 }
 
@@ -119,17 +119,18 @@ struct GameEnd {
 
 // Waits for the emulator, polling the coin keys and the exit combination, and keeps the
 // run's statistics. The run counts once it has lasted kFailedStartMs or ended well.
-GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bool screensaver,
-                  const std::vector<PadCoinButton>& coinButtons, const std::vector<PadDevice>& pads) {
-  const Settings& s = gShell.settings;
-  const LaunchTiming& timing = gShell.launchTiming;
+GameEnd WatchGame(const ShellRecords& r, platform::ProcessHandle& process, std::string_view romName,
+                  bool screensaver, const std::vector<PadCoinButton>& coinButtons,
+                  const std::vector<PadDevice>& pads) {
+  const Settings& s = r.shell.settings;
+  const LaunchTiming& timing = r.shell.launchTiming;
   WatchCoinButtons(coinButtons);
   const std::optional<GameExitCombination> exit = WatchGameExitOf(s, pads);
   KeyTrackerInit(kCoinKeys[0], kCoinKeys[1], kCoinKeys[2], kCoinKeys[3]);
   std::uint32_t now = platform::GetTickCount();
   const std::uint32_t launchTick = now;
   std::uint32_t lastSave = now;
-  GameRun run = BeginGameRun(gCatalogue.statistics, romName, screensaver, now);
+  GameRun run = BeginGameRun(r.catalogue.statistics, romName, screensaver, now);
   GameEnd end;
 
   bool looked = false;
@@ -138,28 +139,28 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
     if (wait == 0) {
       platform::WriteLog("Fin du jeu demand\xE9" "e au panneau (SortieJeu)", 1, 1);
       // Asked to close first, so it saves its NVRAM and settings; then the whole group.
-      EndGame(process, timing.exitGraceMs);
+      EndGame(process, timing.closeGraceMs, timing.exitGraceMs);
       end.endedByMenu = true;
       break;
     }
     if (platform::WaitProcess(process, wait) != platform::WaitResult::kTimedOut) break;
     now = platform::GetTickCount();
     looked = true;
-    if (now - launchTick >= kFailedStartMs) CountGameRun(gCatalogue.statistics, run);
+    if (now - launchTick >= kFailedStartMs) CountGameRun(r.catalogue.statistics, run);
     const bool seen = CountCoinKeys(run);
     if (run.screensaver) {
       if (seen) {
         Beep(500, 1000);
-        TurnIntoNormalRun(gCatalogue.statistics, run, now);
+        TurnIntoNormalRun(r.catalogue.statistics, run, now);
       } else if (static_cast<std::int64_t>(now - run.startTick) > std::int64_t{s.scrDuration} * 1000) {
         // Only the emulator we started, with everything in its process group.
-        EndGame(process, timing.killGraceMs);
+        EndGame(process, timing.closeGraceMs, timing.killGraceMs);
         end.endedByMenu = true;
         break;
       }
     } else if (now - lastSave > timing.runSaveMs) {
       lastSave = now;
-      SaveGameRun(gCatalogue.statistics, run, now);
+      SaveGameRun(r.catalogue.statistics, run, now);
     }
   }
   const std::uint32_t endTick = platform::GetTickCount();
@@ -172,55 +173,55 @@ GameEnd WatchGame(platform::ProcessHandle& process, std::string_view romName, bo
 
   KeyTrackerTerm();
   if (!end.failed) {
-    CountGameRun(gCatalogue.statistics, run);
-    if (!run.screensaver) SaveGameRun(gCatalogue.statistics, run, now);
+    CountGameRun(r.catalogue.statistics, run);
+    if (!run.screensaver) SaveGameRun(r.catalogue.statistics, run, now);
   }
-  if (s.transitions) wire::Render().clocks.fadeLevel = 0.0f;
+  if (s.transitions) r.render.clocks.fadeLevel = 0.0f;
   return end;
 }
 
 // A name from a list file that could reach outside the ROM folder or read as an option is
 // never handed to the emulator.
-bool RefuseUnsafeName(std::string_view romName) {
+bool RefuseUnsafeName(const ShellRecords& r, std::string_view romName) {
   const std::string_view reason = settings::UnsafeNameReason(romName);
   if (reason.empty()) return false;
   platform::WriteLog(RefusedNameLog(romName, reason), 1, 1);
-  ShowScreenNotice(gShell.notice, wire::Render().sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
-  AskForFrame();
+  ShowScreenNotice(r.shell.notice, r.render.sources.notice, RefusedNameNotice(romName, reason), platform::GetTickCount());
+  AskForFrame(r.render.clocks);
   return true;
 }
 
 }  // namespace
 
-int LaunchEntry(std::string_view name, int screensaver, int switchConfiguration) {
-  KillScreensaverTimer(gShell.screensaverTimer);
-  if (switchConfiguration) return SwitchConfiguration(name);
-  return LaunchGame(name, screensaver != 0);
+int LaunchEntry(const ShellRecords& r, std::string_view name, int screensaver, int switchConfiguration) {
+  KillScreensaverTimer(r.shell.screensaverTimer);
+  if (switchConfiguration) return SwitchConfiguration(r.shell, r.catalogue, r.render, name);
+  return LaunchGame(r, name, screensaver != 0);
 }
 
-int LaunchGame(std::string_view romName, bool screensaver) {
-  const Settings& s = gShell.settings;
-  if (RefuseUnsafeName(romName)) {
-    ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
+int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver) {
+  const Settings& s = r.shell.settings;
+  if (RefuseUnsafeName(r, romName)) {
+    ArmScreensaverTimer(r.shell.screensaverTimer, s.scrTimeOut);
     return 1;
   }
   std::string text = "Lancement de ";
   text += romName;
   if (screensaver) text += " (screensaver)";
   platform::WriteLog(text, 1, 1);
-  if (!screensaver) PlaySound(kSoundGameLaunch, 0);
-  platform::Sleep(gShell.launchTiming.pauseBeforeMs);
+  if (!screensaver) PlaySound(r.shell.sounds, kSoundGameLaunch, 0);
+  platform::Sleep(r.shell.launchTiming.pauseBeforeMs);
 
   const std::vector<std::string> args = LaunchArguments(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
-  const std::vector<PadCoinButton> coinButtons = CoinButtonsOfPads();
-  const std::vector<PadDevice> pads = ConnectedPads();
-  ReleasePads();  // an emulator may want a joystick for itself
-  HandOverDisplay(s);
+  const std::vector<PadCoinButton> coinButtons = CoinButtonsOfPads(r.shell.pads, r.shell.settings);
+  const std::vector<PadDevice> pads = ConnectedPads(r.shell.pads);
+  ReleasePads(r.shell, r.render);  // an emulator may want a joystick for itself
+  HandOverDisplay(r, s);
   // Closed before the emulator starts: it may open the device as it starts.
-  PauseMusic(1);
+  PauseMusic(r.shell.music, 1);
   platform::SuspendAudio();
-  gShell.launched = true;
+  r.shell.launched = true;
 
   // A foreign X11 program cannot be started hidden.
   if (!s.modeFenetre && s.cacherFenetre) platform::WriteLog("CacherFenetre : fen\xEAtre de l'\xE9mulateur visible", 1, 1);
@@ -235,7 +236,7 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   if (errors) errors->ChildStarted();
   std::string notice;
   if (process) {
-    const GameEnd end = WatchGame(*process, romName, screensaver, coinButtons, pads);
+    const GameEnd end = WatchGame(r, *process, romName, screensaver, coinButtons, pads);
     const std::string errorTail = errors ? errors->Finish() : std::string();
     if (end.failed) {
       platform::WriteLog(FailedStartLog(romName, end.exitCode, errorTail), 1, 1);
@@ -249,17 +250,17 @@ int LaunchGame(std::string_view romName, bool screensaver) {
   }
   errors.reset();
 
-  TakeBackDisplay(s);
-  ArmScreensaverTimer(gShell.screensaverTimer, s.scrTimeOut);
+  TakeBackDisplay(r, s);
+  ArmScreensaverTimer(r.shell.screensaverTimer, s.scrTimeOut);
   platform::ResumeAudio();
-  PauseMusic(0);
+  PauseMusic(r.shell.music, 0);
   platform::WriteLog("Retour lancement OK", 1, 1);
   if (!s.modeFenetre) platform::SetPointerVisible(false);
-  ResetClocks(platform::GetTickCount());
-  if (!notice.empty()) ShowScreenNotice(gShell.notice, wire::Render().sources.notice, notice, platform::GetTickCount());
+  ResetClocks(r.render, r.shell.volumeRamp, platform::GetTickCount());
+  if (!notice.empty()) ShowScreenNotice(r.shell.notice, r.render.sources.notice, notice, platform::GetTickCount());
   // Keys the player pressed for the game must not act in the menu.
   platform::DiscardPendingInput();
-  RetakePads();
+  RetakePads(r.shell.pads);
   return 1;
 }
 

@@ -33,20 +33,20 @@ std::optional<platform::ProfileFile> LoadConfigurationFile(const std::string& ba
 
 }  // namespace
 
-int LoadConfiguration(std::string_view name) {
-  Settings& s = gShell.settings;
-  const std::string& base = BaseDirectory();
-  if (gShell.configLoadTick != 0 && gShell.listShown) SaveListTotalTime(gCatalogue.statistics, platform::GetTickCount());
+int LoadConfiguration(Shell& shell, catalogue::CatalogueState& catalogue, std::string_view name) {
+  Settings& s = shell.settings;
+  const std::string& base = shell.baseDirectory;
+  if (shell.configLoadTick != 0 && shell.listShown) SaveListTotalTime(catalogue.statistics, platform::GetTickCount());
   wire::SaveFavouritesAndLastGame();
-  const bool listWasShown = gShell.listShown;
-  gShell.listShown = false;  // until the list of the configuration read now is shown
+  const bool listWasShown = shell.listShown;
+  shell.listShown = false;  // until the list of the configuration read now is shown
   const std::string previousName = s.currentConfig;
 
   if (name.empty()) {
     // A missing Orvanel.ini is not an error by itself: every key takes its default.
     const auto main = platform::ProfileFile::Load(settings::MainSettingsPath(base));
     settings::ReadGeneralSettings(main.value_or(platform::ProfileFile{}), s);
-    LoadPadBindings();
+    LoadPadBindings(shell.pads, s);
     s.currentConfig = s.lastEmu;
   } else {
     s.currentConfig = platform::CutToField(name, 260);
@@ -59,7 +59,7 @@ int LoadConfiguration(std::string_view name) {
   }
   if (!file) {
     s.currentConfig = previousName;
-    gShell.listShown = listWasShown;  // nothing changed: the list shown is still that one
+    shell.listShown = listWasShown;  // nothing changed: the list shown is still that one
     return 0;
   }
 
@@ -74,7 +74,7 @@ int LoadConfiguration(std::string_view name) {
   wire::LoadConfiguredSounds(s.sons);
   s.listStatsFile = settings::ListStatisticsFileName(s.fichierDescription);
   wire::OpenListStatistics();
-  gShell.configLoadTick = platform::GetTickCount();
+  shell.configLoadTick = platform::GetTickCount();
   return 1;
 }
 

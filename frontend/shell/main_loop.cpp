@@ -65,13 +65,13 @@ void FrameStep(std::uint32_t now) {
   FrameClocks& c = gRender.clocks;
   const std::uint32_t mark = now + kNoFrameMark;
   c.nextFrameTime = mark;
-  const bool ramped = StepVolumeRamp(now);
+  const bool ramped = StepVolumeRamp(gShell.volumeRamp, gShell.music, gRender, now);
   const bool moved = UpdateAnimations(gRender, now) || ramped;
-  if (const auto due = VolumeRampDue(); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
+  if (const auto due = VolumeRampDue(gShell.volumeRamp); due && ClockDue(c.nextFrameTime, *due)) c.nextFrameTime = *due;
   // A frame identical to the one on screen is not drawn. A transition or a slide's fade
   // changes every frame; the slide show picks its next slide while drawing.
   const bool changes = moved || c.frameAsked || c.fadeDelta != 0.0f || CrossFadeRunning(gRender) || gShell.slideShow.running;
-  if (changes && DrawMenuFrame(0)) {
+  if (changes && DrawMenuFrame(gRender, gShell.slideShow, 0)) {
     c.frameAsked = false;
     NoteMenuFrameShown();
   }
@@ -90,7 +90,7 @@ void IdleStep(std::uint32_t now) {
   // (a switch that left none) no frame runs, so it ends here.
   if (gShell.runState == kRunQuitting && !gRender.display.deviceReady) gShell.runState = kRunStopped;
   if (gShell.pendingReset != DisplayReset::None) {
-    RecoverDisplay();
+    RecoverDisplay(gShell, gRender);
   } else {
     gShell.launched = false;
     // A new clip frame redraws the Snap object (or the slide) only: the still layer stays
@@ -102,18 +102,18 @@ void IdleStep(std::uint32_t now) {
       gRender.clocks.frameAsked = true;
       gRender.clocks.nextFrameTime = now;
     }
-    PadRepeatStep(now);  // before the frame, which shows what it did
+    PadRepeatStep(gShell, gCatalogue, gRender, now);  // before the frame, which shows what it did
     LookAtHeldKeys(now);
     if (FrameDue(now, gRender.clocks.nextFrameTime, gRender.display.deviceReady)) FrameStep(now);
     if (MusicCheckDue(now, gShell.musicCheckTime, !s.musicFond.empty(), s.musicVolume)) {
       gShell.musicCheckTime = platform::GetTickCount();
-      if (MusicStopped()) {
+      if (MusicStopped(gShell.music)) {
         wire::StartConfiguredMusic(s.musicFond);
         if (!s.modeFenetre) platform::SetPointerVisible(false);
       }
     }
     if (auto due = ScreensaverDeadline(gShell.screensaverTimer); due && TickReached(now, *due)) wire::ScreensaverStep(now);
-    if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame();
+    if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame(gRender.clocks);
   }
   if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
     SaveTotalTimes(gCatalogue.statistics, now);
@@ -133,7 +133,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
     d.video = VideoSnapDeadline(now);
     d.slideClip = SlideClipDeadline(now);
   }
-  d.padRepeat = PadRepeatDue();
+  d.padRepeat = PadRepeatDue(gShell.pads);
   if (!gShell.input.heldSinceGame.HoldsNone()) d.heldKeys = gShell.input.heldKeysLook;
   return IdleTimeout(now, d);
 }
@@ -160,10 +160,10 @@ void DispatchEvent(const platform::WindowEvent& event) {
       break;
     case Type::Exposed:
     case Type::Shown:
-      AskForFrame();  // the window system lost what was on screen
+      AskForFrame(gRender.clocks);  // the window system lost what was on screen
       break;
     case Type::KeyDown:
-      AskForFrame();  // every key shows its frame at once, whatever it did
+      AskForFrame(gRender.clocks);  // every key shows its frame at once, whatever it did
       wire::HandleWindowEvent(event);
       break;
     default:

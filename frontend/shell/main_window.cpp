@@ -1,6 +1,5 @@
 #include "frontend/shell/main_window.h"
 
-#include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_launch.h"
 #include "platform/debug_log.h"
@@ -8,8 +7,7 @@
 
 namespace shell {
 
-int CreateMainWindow() {
-  const Settings& s = gShell.settings;
+int CreateMainWindow(const Settings& s) {
   if (!platform::CreateMainWindow(s.modeFenetre, s.largFen, s.hautFen)) {
     platform::WriteLog("Fenetre principale impossible : " + platform::LastWindowError(), 1, 1);
     return 0;

@@ -2,9 +2,11 @@
 // and arms the screensaver.
 #pragma once
 
+#include "settings/settings.h"
+
 namespace shell {
 
 // 1 when the window exists, 0 when it could not be made.
-int CreateMainWindow();
+int CreateMainWindow(const Settings& s);
 
 }  // namespace shell

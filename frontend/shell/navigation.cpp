@@ -2,8 +2,6 @@
 
 #include "catalogue/catalogue_state.h"
 #include "catalogue/game_list.h"
-#include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render_state.h"
 #include "render/layout.h"
 #include "render/render_state.h"
 
@@ -16,20 +14,33 @@ using catalogue::MoveDown;
 using catalogue::MoveUp;
 using catalogue::SelectEntry;
 
-ListShape CurrentListShape() { return {gCatalogue.games.entryCount, wire::Render().layout.listNbItems}; }
+ListShape CurrentListShape(const catalogue::CatalogueState& catalogue, const render::RenderState& render) {
+  return {catalogue.games.entryCount, render.layout.listNbItems};
+}
 
-int SelectedPosition() { return CurrentEntry(gShell.listWindow, gCatalogue.games.entryCount); }
+int SelectedPosition(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue) {
+  return CurrentEntry(window, catalogue.games.entryCount);
+}
 
-int SelectPosition(int i) { return SelectEntry(gShell.listWindow, CurrentListShape(), i); }
+int SelectPosition(catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue,
+                   const render::RenderState& render, int i) {
+  return SelectEntry(window, CurrentListShape(catalogue, render), i);
+}
 
-int MoveSelectionUp() { return MoveUp(gShell.listWindow, CurrentListShape()); }
+int MoveSelectionUp(catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue,
+                    const render::RenderState& render) {
+  return MoveUp(window, CurrentListShape(catalogue, render));
+}
 
-int MoveSelectionDown() { return MoveDown(gShell.listWindow, CurrentListShape()); }
+int MoveSelectionDown(catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue,
+                      const render::RenderState& render) {
+  return MoveDown(window, CurrentListShape(catalogue, render));
+}
 
-const GameEntry* SelectedEntry() {
-  const int p = SelectedPosition();
-  if (p < 0 || p >= gCatalogue.games.entryCount) return nullptr;
-  return &gCatalogue.games.AtPosition(p);
+const GameEntry* SelectedEntry(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue) {
+  const int p = SelectedPosition(window, catalogue);
+  if (p < 0 || p >= catalogue.games.entryCount) return nullptr;
+  return &catalogue.games.AtPosition(p);
 }
 
 }  // namespace shell

@@ -4,22 +4,30 @@
 
 #include <cstdint>
 
+#include "catalogue/catalogue_state.h"
 #include "catalogue/list_window.h"
 
 namespace catalogue {
 struct GameEntry;
 }
 
+namespace render {
+struct RenderState;
+}
+
 namespace shell {
 
-catalogue::ListShape CurrentListShape();
+catalogue::ListShape CurrentListShape(const catalogue::CatalogueState& catalogue, const render::RenderState& render);
 
-int SelectedPosition();
-int SelectPosition(int i);
-int MoveSelectionUp();
-int MoveSelectionDown();
+int SelectedPosition(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue);
+int SelectPosition(catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue,
+                   const render::RenderState& render, int i);
+int MoveSelectionUp(catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue,
+                    const render::RenderState& render);
+int MoveSelectionDown(catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue,
+                      const render::RenderState& render);
 
 // The entry under the selection, or null when the list is empty.
-const catalogue::GameEntry* SelectedEntry();
+const catalogue::GameEntry* SelectedEntry(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue);
 
 }  // namespace shell

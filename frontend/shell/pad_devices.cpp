@@ -6,53 +6,54 @@
 
 namespace shell {
 
-namespace {
-PadInputState& gPads = gShell.pads;
-}  // namespace
+void LoadPadBindings(PadInputState& pads, const Settings& settings) { pads.bindings = ParsePadSettings(settings.pads); }
 
-void LoadPadBindings() { gPads.bindings = ParsePadSettings(gShell.settings.pads); }
-
-platform::KeyRepeat PadRepeatTiming() {
-  if (!gPads.timing) gPads.timing = platform::KeyboardRepeat();
-  return *gPads.timing;
+platform::KeyRepeat PadRepeatTiming(PadInputState& pads) {
+  if (!pads.timing) pads.timing = platform::KeyboardRepeat();
+  return *pads.timing;
 }
 
-void AttachPad(int id) {
+void AttachPad(PadInputState& pads, int id) {
   const auto identity = platform::JoystickIdentityOf(id);
   if (!identity) return;
   const platform::JoystickState s = platform::JoystickStateOf(id);
-  gPads.pads[id] = {{identity->physicalPath, identity->guid, identity->name, identity->node},
-                    PadState(s.axes, s.hats, s.buttons)};
+  pads.pads[id] = {{identity->physicalPath, identity->guid, identity->name, identity->node},
+                   PadState(s.axes, s.hats, s.buttons)};
 }
 
-void ReleasePadControl(int id, const settings::PadControl& control) {
-  if (gPads.repeat && gPads.repeat->id == id && gPads.repeat->control == control) gPads.repeat.reset();
-  AfterKeyRelease();
+void ReleasePadControl(Shell& shell, render::RenderState& render, int id, const settings::PadControl& control) {
+  PadInputState& pads = shell.pads;
+  if (pads.repeat && pads.repeat->id == id && pads.repeat->control == control) pads.repeat.reset();
+  AfterKeyRelease(shell, render);
 }
 
-void DetachPad(int id) {
-  const auto it = gPads.pads.find(id);
-  if (it == gPads.pads.end()) return;
-  for (const settings::PadControl& c : it->second.state.Held()) ReleasePadControl(id, c);
-  gPads.pads.erase(it);
+void DetachPad(Shell& shell, render::RenderState& render, int id) {
+  PadInputState& pads = shell.pads;
+  const auto it = pads.pads.find(id);
+  if (it == pads.pads.end()) return;
+  for (const settings::PadControl& c : it->second.state.Held()) ReleasePadControl(shell, render, id, c);
+  pads.pads.erase(it);
 }
 
-void ReleasePads() {
-  while (!gPads.pads.empty()) DetachPad(gPads.pads.begin()->first);
-  gPads.repeat.reset();
+void ReleasePads(Shell& shell, render::RenderState& render) {
+  PadInputState& pads = shell.pads;
+  while (!pads.pads.empty()) DetachPad(shell, render, pads.pads.begin()->first);
+  pads.repeat.reset();
   platform::CloseJoysticks();
 }
 
-std::vector<PadDevice> ConnectedPads() {
+std::vector<PadDevice> ConnectedPads(const PadInputState& pads) {
   std::vector<PadDevice> devices;
-  for (const auto& [id, pad] : gPads.pads) devices.push_back(pad.device);
+  for (const auto& [id, pad] : pads.pads) devices.push_back(pad.device);
   return devices;
 }
 
-std::vector<PadCoinButton> CoinButtonsOfPads() { return PadCoinButtons(gShell.settings.pads, ConnectedPads()); }
+std::vector<PadCoinButton> CoinButtonsOfPads(const PadInputState& pads, const Settings& settings) {
+  return PadCoinButtons(settings.pads, ConnectedPads(pads));
+}
 
-void RetakePads() {
-  for (int id : platform::ReopenJoysticks()) AttachPad(id);
+void RetakePads(PadInputState& pads) {
+  for (int id : platform::ReopenJoysticks()) AttachPad(pads, id);
 }
 
 }  // namespace shell

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "catalogue/catalogue_state.h"
 #include "frontend/shell/pad_devices.h"
 #include "platform/joysticks.h"
 
@@ -16,9 +17,9 @@ struct WindowEvent;
 namespace shell {
 
 // A joystick event of the queue (arrival, departure, button, hat, axis) at tick `now`.
-void OnPadEvent(const platform::WindowEvent& event, std::uint32_t now);
+void OnPadEvent(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, const platform::WindowEvent& event, std::uint32_t now);
 // A held control's repeat, when due.
-void PadRepeatStep(std::uint32_t now);
-std::optional<std::uint32_t> PadRepeatDue();
+void PadRepeatStep(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, std::uint32_t now);
+std::optional<std::uint32_t> PadRepeatDue(const PadInputState& pads);
 
 }  // namespace shell

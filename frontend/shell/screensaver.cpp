@@ -8,7 +8,7 @@
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render_state.h"
+#include "render/render_state.h"
 #include "platform/clock.h"
 #include "platform/monitor_power.h"
 
@@ -27,14 +27,14 @@ constexpr std::uint32_t kShowChosenGameMs = 1000;
 
 }  // namespace
 
-void RunScreensaver(char scrType) {
+void RunScreensaver(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, char scrType) {
   switch (scrType) {
     case '1':
-      RandomGameScreensaver();
+      RandomGameScreensaver(shell, catalogue, render);
       break;
     case '2':
-      StopVideoSnap(wire::Render());  // the menu's clip does not play under the slides
-      gShell.slideShow.running = true;
+      StopVideoSnap(render);  // the menu's clip does not play under the slides
+      shell.slideShow.running = true;
       break;
     case '3':
       // Also in full screen, where a cabinet runs: the request is not dropped there. The
@@ -47,24 +47,24 @@ void RunScreensaver(char scrType) {
   }
 }
 
-void RandomGameScreensaver() {
-  const int count = CurrentListShape().count;
+void RandomGameScreensaver(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render) {
+  const int count = CurrentListShape(catalogue, render).count;
   if (count < 1) return;
-  SelectPosition(DrawPosition(gCatalogue.random, count));
-  LoadSelectionMedia(wire::Render());
-  DrawMenuFrame(0);
+  SelectPosition(shell.listWindow, catalogue, render, DrawPosition(catalogue.random, count));
+  LoadSelectionMedia(render);
+  DrawMenuFrame(render, shell.slideShow, 0);
   platform::Sleep(kShowChosenGameMs);
-  const GameEntry* entry = SelectedEntry();
+  const GameEntry* entry = SelectedEntry(shell.listWindow, catalogue);
   if (!entry || entry->romName.empty()) return;
   const std::string name = entry->romName;  // the launch may reload the list
-  LaunchEntry(name, 1, gShell.settings.typeMenu ? 1 : 0);
+  LaunchEntry({shell, catalogue, render}, name, 1, shell.settings.typeMenu ? 1 : 0);
 }
 
-void EndSlideShow() {
-  LoadSelectionMedia(wire::Render());
-  DrawMenuFrame(3);
-  gShell.slideShow.running = false;
-  AskForFrame();  // the menu comes back now, not at the next once-a-second redraw
+void EndSlideShow(render::RenderState& render, SlideShow& slideShow) {
+  LoadSelectionMedia(render);
+  DrawMenuFrame(render, slideShow, 3);
+  slideShow.running = false;
+  AskForFrame(render.clocks);  // the menu comes back now, not at the next once-a-second redraw
 }
 
 }  // namespace shell

@@ -8,6 +8,7 @@
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/search_ring.h"
 #include "frontend/shell/selection_refresh.h"
+#include "render/render_state.h"
 
 namespace shell {
 
@@ -18,12 +19,12 @@ std::optional<SearchRing> gSearch;
 char Shown(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // While typing, the pictures and texts follow the first match.
-void FollowFirstMatch() {
+void FollowFirstMatch(Shell& shell, const catalogue::CatalogueState& catalogue, render::RenderState& render) {
   if (gSearch->selection() >= 0) {
-    SelectPosition(gSearch->selection());
-    RefreshAfterMove();
+    SelectPosition(shell.listWindow, catalogue, render, gSearch->selection());
+    RefreshAfterMove(render, shell.input, shell.sounds);
   } else {
-    AskForFrame();
+    AskForFrame(render.clocks);
   }
 }
 
@@ -31,41 +32,42 @@ void FollowFirstMatch() {
 
 bool SearchOpen() { return gSearch.has_value(); }
 
-void OpenSearch() {
-  if (gCatalogue.games.entryCount < 1) return;
-  gSearch.emplace(gCatalogue.games);
-  AskForFrame();
+void OpenSearch(const catalogue::CatalogueState& catalogue, render::RenderState& render) {
+  if (catalogue.games.entryCount < 1) return;
+  gSearch.emplace(catalogue.games);
+  AskForFrame(render.clocks);
 }
 
-void CloseSearch() {
+void CloseSearch(Shell& shell, const catalogue::CatalogueState& catalogue, render::RenderState& render) {
   if (!gSearch) return;
   const std::int32_t match = gSearch->selection();
   gSearch.reset();
-  if (match >= 0) SelectPosition(match);
-  RefreshAfterMove();
+  if (match >= 0) SelectPosition(shell.listWindow, catalogue, render, match);
+  RefreshAfterMove(render, shell.input, shell.sounds);
 }
 
-void SearchKey(KeyAction action) {
+void SearchKey(Shell& shell, const catalogue::CatalogueState& catalogue, render::RenderState& render,
+               KeyAction action) {
   if (!gSearch) return;
   switch (action) {
     case KeyAction::Down:
       gSearch->Turn(1);
-      AskForFrame();
+      AskForFrame(render.clocks);
       break;
     case KeyAction::Up:
       gSearch->Turn(-1);
-      AskForFrame();
+      AskForFrame(render.clocks);
       break;
     case KeyAction::Right:
     case KeyAction::LaunchGame:
-      if (gSearch->Append()) FollowFirstMatch();
+      if (gSearch->Append()) FollowFirstMatch(shell, catalogue, render);
       break;
     case KeyAction::Left:
-      if (gSearch->RemoveLast()) FollowFirstMatch();
+      if (gSearch->RemoveLast()) FollowFirstMatch(shell, catalogue, render);
       break;
     case KeyAction::Quit:
     case KeyAction::Search:
-      CloseSearch();
+      CloseSearch(shell, catalogue, render);
       break;
     default:
       break;

@@ -6,19 +6,27 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/catalogue_state.h"
 #include "frontend/shell/key_actions.h"
 
+namespace render {
+struct RenderState;
+}
+
 namespace shell {
+
+struct Shell;
 
 bool SearchOpen();
 
 // Handles a key's action while the search is open: Down/Up turn the ring, Right and
 // LaunchGame append, Left removes, Quit and Search close. Other actions do nothing.
-void SearchKey(KeyAction action);
+void SearchKey(Shell& shell, const catalogue::CatalogueState& catalogue, render::RenderState& render,
+               KeyAction action);
 
 // Opens an empty search (nothing when the list is empty).
-void OpenSearch();
-void CloseSearch();
+void OpenSearch(const catalogue::CatalogueState& catalogue, render::RenderState& render);
+void CloseSearch(Shell& shell, const catalogue::CatalogueState& catalogue, render::RenderState& render);
 
 // What the list shows while the search is open: the count of matches and the display
 // position of the i-th one.

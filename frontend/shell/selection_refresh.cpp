@@ -3,20 +3,19 @@
 #include "render/picture_loading.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/input_state.h"
-#include "frontend/shell/shell_state.h"
 #include "frontend/shell/sounds.h"
-#include "frontend/shell/wiring_render_state.h"
+#include "render/render_state.h"
 
 using render::LoadSelectionMedia;
 
 namespace shell {
 
-void RefreshAfterMove() {
-  LoadSelectionMedia(wire::Render());
-  AskForFrame();
-  if (gShell.input.navigateArmed) {
-    PlaySound(kSoundNavigate, 0);
-    gShell.input.navigateArmed = false;
+void RefreshAfterMove(render::RenderState& render, InputState& input, const SoundSlots& sounds) {
+  LoadSelectionMedia(render);
+  AskForFrame(render.clocks);
+  if (input.navigateArmed) {
+    PlaySound(sounds, kSoundNavigate, 0);
+    input.navigateArmed = false;
   }
 }
 

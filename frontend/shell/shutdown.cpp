@@ -8,7 +8,7 @@
 #include "frontend/shell/power_off.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/wiring_catalogue.h"
-#include "frontend/shell/wiring_render_state.h"
+#include "render/render_state.h"
 #include "frontend/shell/wiring_sound.h"
 #include "platform/joysticks.h"
 #include "platform/clock.h"
@@ -34,15 +34,15 @@ std::vector<std::string> ExitModeCommand(int modeSortie, const std::string& appS
   return {};
 }
 
-int Shutdown() {
-  const Settings& s = gShell.settings;
-  SaveTotalTimes(gCatalogue.statistics, platform::GetTickCount());  // S1
+int Shutdown(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render) {
+  const Settings& s = shell.settings;
+  SaveTotalTimes(catalogue.statistics, platform::GetTickCount());  // S1
   wire::SaveFavouritesAndLastGame();               // S2
-  CloseMusicWindow();                        // S3
+  CloseMusicWindow(shell.music);                   // S3
   wire::FreeSoundsAndAudio();
-  StopVideoSnap(wire::Render());
+  StopVideoSnap(render);
   StopSlideClip();
-  ReleaseAll(wire::Render());                              // S4
+  ReleaseAll(render);                              // S4
   platform::StopJoysticks();
   platform::QuitVideo();                           // S5
   platform::SetPointerVisible(true);
@@ -56,7 +56,7 @@ int Shutdown() {
     platform::WriteLog("Lancement impossible : " + command.front(), 1, 1);
   }
   // S8: the status the run ended with (a power-off, asked or refused, ends as the quit it was).
-  return gShell.exitStatus;
+  return shell.exitStatus;
 }
 
 }  // namespace shell

@@ -1,8 +1,6 @@
 #include "frontend/shell/slide_show.h"
 
 #include "catalogue/directory_scan.h"
-#include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render_state.h"
 #include "platform/video_module.h"
 #include "render/media_files.h"
 #include "render/picture_loading.h"
@@ -24,9 +22,9 @@ std::string SlideExtensions() {
 }
 }  // namespace
 
-bool DrawMenuFrame(int mode) {
-  wire::Render().screen.slideShowActive = gShell.slideShow.running;
-  return DrawFrame(wire::Render(), mode) == 1;
+bool DrawMenuFrame(render::RenderState& render, const SlideShow& slideShow, int mode) {
+  render.screen.slideShowActive = slideShow.running;
+  return DrawFrame(render, mode) == 1;
 }
 
 bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {
@@ -34,12 +32,12 @@ bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration) {
   return static_cast<std::int64_t>(now - lastSlideTick) >= std::int64_t{scrDuration} * 1000;
 }
 
-std::string NextSlide(std::uint32_t now) {
-  const Settings& s = gShell.settings;
-  if (!SlideDue(now, gShell.slideShow.lastSlideTick, s.scrDuration)) return {};
-  gShell.slideShow.lastSlideTick = now;
+std::string NextSlide(SlideShow& slideShow, const Settings& s, catalogue::CatalogueState& catalogue,
+                      std::uint32_t now) {
+  if (!SlideDue(now, slideShow.lastSlideTick, s.scrDuration)) return {};
+  slideShow.lastSlideTick = now;
   std::string path = s.slideShowDir;
-  if (!PickRandomFile(gCatalogue.random, gCatalogue.lastPick, path, SlideExtensions(), s.slideShowSousRep)) return {};
+  if (!PickRandomFile(catalogue.random, catalogue.lastPick, path, SlideExtensions(), s.slideShowSousRep)) return {};
   return path;
 }
 

@@ -6,17 +6,26 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/catalogue_state.h"
+#include "frontend/shell/slide_show_state.h"
+#include "settings/settings.h"
+
+namespace render {
+struct RenderState;
+}
+
 namespace shell {
 
 // A frame of the menu, or of the slide show while it runs; false when skipped (no device,
 // draw lock).
-bool DrawMenuFrame(int mode);
+bool DrawMenuFrame(render::RenderState& render, const SlideShow& slideShow, int mode);
 
 // For the frame drawing while the slide show runs: when the current slide has been shown
 // ScrDuration seconds (or there is none yet), the path of a random picture of
 // SlideShowDir becomes the next slide; empty when it is not time yet or no picture exists
 // (the previous slide then stays).
-std::string NextSlide(std::uint32_t now);
+std::string NextSlide(SlideShow& slideShow, const Settings& s, catalogue::CatalogueState& catalogue,
+                      std::uint32_t now);
 
 // True when a slide is due at `now` (pure rule of NextSlide).
 bool SlideDue(std::uint32_t now, std::uint32_t lastSlideTick, int scrDuration);

@@ -1,6 +1,5 @@
 #include "frontend/shell/sounds.h"
 
-#include "frontend/shell/shell_state.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -10,7 +9,7 @@ namespace {
 constexpr const char* kSoundNames[kSoundCount] = {"Intro", "Quit", "GameLaunch", "Navigate"};
 }
 
-void LoadSounds(bool enabled, std::string_view baseDirectory, std::string_view configName) {
+void LoadSounds(SoundSlots& sounds, bool enabled, std::string_view baseDirectory, std::string_view configName) {
   if (!enabled) return;
   for (int i = 0; i < kSoundCount; ++i) {
     const std::string file = std::string(kSoundNames[i]) + ".wav";
@@ -19,12 +18,12 @@ void LoadSounds(bool enabled, std::string_view baseDirectory, std::string_view c
     if (!block) {
       block = LoadFileToMemory(platform::JoinPath(platform::JoinPath(baseDirectory, "Sound"), file));
     }
-    gShell.sounds.slot[i] = std::move(block);
+    sounds.slot[i] = std::move(block);
   }
 }
 
-void FreeSounds() {
-  for (SoundBlock& block : gShell.sounds.slot) block.reset();
+void FreeSounds(SoundSlots& sounds) {
+  for (SoundBlock& block : sounds.slot) block.reset();
 }
 
 SoundBlock LoadFileToMemory(const std::string& path) {
@@ -40,9 +39,9 @@ bool PlayMemorySound(platform::SoundClip* block, int wait) {
   return block && platform::PlaySoundClip(*block, wait != 0);
 }
 
-bool PlaySound(SoundId id, int wait) { return PlayMemorySound(gShell.sounds.slot[id].get(), wait); }
+bool PlaySound(const SoundSlots& sounds, SoundId id, int wait) { return PlayMemorySound(sounds.slot[id].get(), wait); }
 
-void PlayQuitSound(bool transitions) { PlaySound(kSoundQuit, transitions ? 0 : 1); }
+void PlayQuitSound(const SoundSlots& sounds, bool transitions) { PlaySound(sounds, kSoundQuit, transitions ? 0 : 1); }
 
 void Beep(int frequency, int milliseconds) { platform::Beep(frequency, milliseconds); }
 

@@ -12,8 +12,8 @@ namespace shell {
 // With `enabled`, each sound is loaded from config/<configName>/<Name>.wav, else from
 // Sound/<Name>.wav; a sound found in neither place becomes silent. Without `enabled`
 // the sounds in memory stay as they are.
-void LoadSounds(bool enabled, std::string_view baseDirectory, std::string_view configName);
-void FreeSounds();
+void LoadSounds(SoundSlots& sounds, bool enabled, std::string_view baseDirectory, std::string_view configName);
+void FreeSounds(SoundSlots& sounds);
 
 // The whole file as a block, or null for an empty path, a missing or empty file.
 SoundBlock LoadFileToMemory(const std::string& path);
@@ -22,10 +22,10 @@ SoundBlock LoadFileToMemory(const std::string& path);
 // it is skipped instead. With wait, returns when the sound has played to its end.
 // True when the sound started.
 bool PlayMemorySound(platform::SoundClip* block, int wait);
-bool PlaySound(SoundId id, int wait);
+bool PlaySound(const SoundSlots& sounds, SoundId id, int wait);
 
 // The Quit sound: waited for when there is no closing transition to cover it.
-void PlayQuitSound(bool transitions);
+void PlayQuitSound(const SoundSlots& sounds, bool transitions);
 
 // A tone of `frequency` Hz for `milliseconds`; returns when it has played.
 void Beep(int frequency, int milliseconds);

@@ -44,7 +44,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   platform::WriteLog("=== Lancement ===", 1, 1);
   if (!installationNote.empty()) platform::WriteLog(installationNote, 1, 1);
 
-  if (!LoadConfiguration("")) {
+  if (!LoadConfiguration(gShell, gCatalogue, "")) {
     platform::ShowMessageBox("Fichier Orvanel.ini non trouv\xE9 !", "Orvanel");
     return kFailureStatus;
   }
@@ -53,10 +53,10 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   wire::OpenGlobalStatistics();
   gRender.textures = {};
 
-  if (!CreateMainWindow() || wire::CreateMainDisplay() < 0) {
+  if (!CreateMainWindow(gShell.settings) || wire::CreateMainDisplay() < 0) {
     platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
     gShell.exitStatus = kFailureStatus;
-    return Shutdown();
+    return Shutdown(gShell, gCatalogue, gRender);
   }
   gRender.sources.notice = CheckInputDevices();
   if (!s.transitions) {
@@ -68,21 +68,21 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
     platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
     gShell.runState = kRunStopped;
     gShell.exitStatus = kFailureStatus;
-    return Shutdown();
+    return Shutdown(gShell, gCatalogue, gRender);
   }
-  ResetClocks(platform::GetTickCount());
+  ResetClocks(gRender, gShell.volumeRamp, platform::GetTickCount());
   wire::SelectLastGame();
   platform::ShowMainWindow();
   platform::StartJoysticks();  // the devices connected now arrive as events
   LoadSelectionMedia(gRender);
   gShell.musicCheckTime = platform::GetTickCount() + kFirstMusicDelay;
-  PlaySound(kSoundIntro, 0);
+  PlaySound(gShell.sounds, kSoundIntro, 0);
   platform::SetPointerVisible(false);
   if (!s.modeFenetre) platform::ParkPointer(s.largFen, s.hautFen);
   SeedRandom(gCatalogue.random, platform::GetTickCount());
 
   RunMainLoop();
-  return Shutdown();
+  return Shutdown(gShell, gCatalogue, gRender);
 }
 
 }  // namespace shell

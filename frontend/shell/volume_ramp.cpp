@@ -3,8 +3,6 @@
 #include "render/frame_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/music.h"
-#include "frontend/shell/shell_state.h"
-#include "frontend/shell/wiring_render_state.h"
 #include "render/render_state.h"
 
 #include <algorithm>
@@ -16,36 +14,32 @@ namespace {
 constexpr std::uint32_t kVolumeStepMs = 50;
 }  // namespace
 
-void HoldVolumeKey(int rate) {
-  VolumeRamp& ramp = gShell.volumeRamp;
-  if (ramp.rate == 0) ramp.level = gShell.settings.musicVolume;
+void HoldVolumeKey(VolumeRamp& ramp, const Settings& settings, render::RenderState& render, int rate) {
+  if (ramp.rate == 0) ramp.level = settings.musicVolume;
   ramp.rate = rate;
-  wire::Render().frame.volumeGauge = ramp.level;
+  render.frame.volumeGauge = ramp.level;
 }
 
-bool StepVolumeRamp(std::uint32_t now) {
-  VolumeRamp& ramp = gShell.volumeRamp;
+bool StepVolumeRamp(VolumeRamp& ramp, const MusicState& music, render::RenderState& render, std::uint32_t now) {
   if (ramp.rate == 0 || !ClockDue(now, ramp.clock.due)) return false;
   ramp.level = std::clamp(ramp.level + ramp.rate, 0, 1000);
-  SetMusicVolume(ramp.level);
-  wire::Render().frame.volumeGauge = ramp.level;
+  SetMusicVolume(music, ramp.level);
+  render.frame.volumeGauge = ramp.level;
   ramp.clock.due = now + kVolumeStepMs;
   return true;
 }
 
-std::optional<std::uint32_t> VolumeRampDue() {
-  const VolumeRamp& ramp = gShell.volumeRamp;
+std::optional<std::uint32_t> VolumeRampDue(const VolumeRamp& ramp) {
   if (ramp.rate == 0) return std::nullopt;
   return ramp.clock.due;
 }
 
-void ReleaseVolumeKey() {
-  VolumeRamp& ramp = gShell.volumeRamp;
+void ReleaseVolumeKey(VolumeRamp& ramp, Settings& settings, render::RenderState& render) {
   if (ramp.rate == 0) return;
   ramp.rate = 0;
-  gShell.settings.musicVolume = ramp.level;
-  wire::Render().frame.volumeGauge.reset();
-  AskForFrame();  // the gauge goes away
+  settings.musicVolume = ramp.level;
+  render.frame.volumeGauge.reset();
+  AskForFrame(render.clocks);  // the gauge goes away
 }
 
 }  // namespace shell

@@ -11,7 +11,6 @@
 #include "frontend/shell/screensaver_timer.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/volume_ramp.h"
-#include "frontend/shell/wiring_render_state.h"
 #include "platform/keycodes.h"
 #include "platform/monitor_power.h"
 #include "platform/window.h"
@@ -21,12 +20,12 @@ namespace shell {
 namespace {
 
 // What any press does first; false when that was all it did (it ended the slide show).
-bool WakeForPress() {
-  KillScreensaverTimer(gShell.screensaverTimer);
-  if (!InfoPanelOpen()) ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
+bool WakeForPress(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render) {
+  KillScreensaverTimer(shell.screensaverTimer);
+  if (!InfoPanelOpen(catalogue.history)) ArmScreensaverTimer(shell.screensaverTimer, shell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
-  if (gShell.slideShow.running) {
-    EndSlideShow();  // the key does nothing else
+  if (shell.slideShow.running) {
+    EndSlideShow(render, shell.slideShow);  // the key does nothing else
     return false;
   }
   return true;
@@ -34,41 +33,41 @@ bool WakeForPress() {
 
 }  // namespace
 
-void OnKeyDown(const platform::WindowEvent& event) {
+void OnKeyDown(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
-  if (!gShell.input.heldSinceGame.OnKeyDown(raw)) return;
+  if (!shell.input.heldSinceGame.OnKeyDown(raw)) return;
   // A key that takes a message away does nothing else.
-  if (!event.repeat && DismissScreenNotice(gShell.notice, wire::Render().sources.notice)) return;
-  const int code = gShell.input.systemKeys.OnKeyDown(raw);
+  if (!event.repeat && DismissScreenNotice(shell.notice, render.sources.notice)) return;
+  const int code = shell.input.systemKeys.OnKeyDown(raw);
   // Alt, F10 and keys pressed with Alt are system keys: they never reach the key handling.
   if (code == platform::kNoKey && raw != platform::kNoKey) return;
-  if (!WakeForPress()) return;
-  if (code > 0) HandleKey(code);
-  gShell.slideShow.running = false;
+  if (!WakeForPress(shell, catalogue, render)) return;
+  if (code > 0) HandleKey({shell, catalogue, render}, code);
+  shell.slideShow.running = false;
 }
 
-void OnPadPress(KeyAction action) {
-  AskForFrame();  // as a key's, the press shows its frame at once
-  if (DismissScreenNotice(gShell.notice, wire::Render().sources.notice)) return;
-  if (!WakeForPress()) return;
-  if (action != KeyAction::None) HandlePadAction(action);
-  gShell.slideShow.running = false;
+void OnPadPress(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, KeyAction action) {
+  AskForFrame(render.clocks);  // as a key's, the press shows its frame at once
+  if (DismissScreenNotice(shell.notice, render.sources.notice)) return;
+  if (!WakeForPress(shell, catalogue, render)) return;
+  if (action != KeyAction::None) HandlePadAction({shell, catalogue, render}, action);
+  shell.slideShow.running = false;
 }
 
-void OnPadRelease() { AfterKeyRelease(); }
+void OnPadRelease(Shell& shell, render::RenderState& render) { AfterKeyRelease(shell, render); }
 
-void OnFocusLost() { gShell.input.systemKeys.Reset(); }
+void OnFocusLost(InputState& input) { input.systemKeys.Reset(); }
 
-void OnKeyUp(const platform::WindowEvent& event) {
+void OnKeyUp(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, const platform::WindowEvent& event) {
   const int raw = platform::KeyCodeFromScancode(event.scancode);
-  if (!gShell.input.heldSinceGame.OnKeyUp(raw)) return;
-  const int code = gShell.input.systemKeys.OnKeyUp(raw);
+  if (!shell.input.heldSinceGame.OnKeyUp(raw)) return;
+  const int code = shell.input.systemKeys.OnKeyUp(raw);
   if (code == platform::kSystemMenuKey) {
-    HandleKey(platform::kSystemMenuKey);
+    HandleKey({shell, catalogue, render}, platform::kSystemMenuKey);
     return;
   }
   if (code == platform::kNoKey && raw != platform::kNoKey) return;  // the release of a system key
-  AfterKeyRelease();
+  AfterKeyRelease(shell, render);
 }
 
 }  // namespace shell

@@ -40,7 +40,7 @@ void LoadAndSortGameList() { LoadMenuList(gCatalogue.games, gShell.settings, Bas
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;
   SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris,
-                 SelectedRomName(gCatalogue.games, SelectedPosition()));
+                 SelectedRomName(gCatalogue.games, SelectedPosition(gShell.listWindow, gCatalogue)));
 }
 
 void OpenListStatistics() {

@@ -64,7 +64,7 @@ void SyncRenderSources() {
   };
   r.history = [] { return HistoryView{gCatalogue.history.text, gCatalogue.history.firstLine}; };
   r.searchLine = [] { return SearchLine(); };
-  r.pickSlide = [] { return NextSlide(platform::GetTickCount()); };
+  r.pickSlide = [] { return NextSlide(gShell.slideShow, gShell.settings, gCatalogue, platform::GetTickCount()); };
 }
 
 }  // namespace

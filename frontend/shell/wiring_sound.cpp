@@ -10,12 +10,12 @@ namespace shell {
 
 namespace wire {
 
-void LoadConfiguredSounds(bool sons) { LoadSounds(sons, BaseDirectory(), gShell.settings.currentConfig); }
+void LoadConfiguredSounds(bool sons) { LoadSounds(gShell.sounds, sons, BaseDirectory(), gShell.settings.currentConfig); }
 void StartConfiguredMusic(const std::string& musicFond) {
-  StartMusic(musicFond, gShell.settings.musicSousRep, gShell.settings.musicVolume);
+  StartMusic(gShell.music, gCatalogue, musicFond, gShell.settings.musicSousRep, gShell.settings.musicVolume);
 }
 void FreeSoundsAndAudio() {
-  FreeSounds();
+  FreeSounds(gShell.sounds);
   platform::SilenceAudioForExit();  // last use of the device: the program ends
 }
 

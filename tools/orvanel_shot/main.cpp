@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   // The installation's debug log is the frontend's: the tool keeps its own beside the picture.
   platform::SetLogDirectory(std::filesystem::absolute(output, ec).parent_path().string());
 
-  if (!LoadConfiguration("")) return Fail("no config/Orvanel.ini below " + base);
+  if (!LoadConfiguration(shell::gShell, shell::gCatalogue, "")) return Fail("no config/Orvanel.ini below " + base);
   wire::LoadAndSortGameList();
   gRender.textures = {};
   if (wire::CreateOffscreenDisplay() < 0) return Fail("no software renderer");
@@ -67,13 +67,13 @@ int main(int argc, char** argv) {
   gRender.clocks.fadeDelta = 0.0f;
   if (!wire::LoadConfiguredLayout(gShell.settings.templateDir)) return Fail("cannot read the template " + gShell.settings.templateDir);
   const std::uint32_t now = platform::GetTickCount();
-  ResetClocks(now);
+  ResetClocks(gRender, gShell.volumeRamp, now);
   gRender.clocks.fadeLevel = 1.0f;
   gRender.clocks.fadeDelta = 0.0f;
   wire::SelectLastGame();
   LoadSelectionMedia(gRender);
   UpdateAnimations(gRender, now);
-  DrawMenuFrame(0);
+  DrawMenuFrame(gRender, gShell.slideShow, 0);
 
   platform::Image shot;
   shot.width = gShell.settings.largFen;

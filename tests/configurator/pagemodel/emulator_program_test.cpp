@@ -48,7 +48,7 @@ TEST(EmulatorProgram, ChooserLaunchAndGeneratorAgree) {
     gShell = {};
     gShell.baseDirectory = base;
     platform::SetLogDirectory(base);
-    ASSERT_EQ(LoadConfiguration(""), 1);
+    ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
     const std::string launched = EmulatorPath(gShell.settings);
     EXPECT_EQ(launched, settings::EmulatorProgramPath(base, stored)) << stored;
     if (c.inPath) {

@@ -87,7 +87,7 @@ TEST_F(EmusSettingsTest, CustomFoldersPreferTheFrontendsKeyAndEmptyFieldsLeaveNo
   gShell = {};
   gShell.baseDirectory = dir.path();
   platform::SetLogDirectory(dir.path());
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.customDir[0], dir.path() + "/theirs");
   gShell.settings = {};
   gShell = {};
@@ -175,7 +175,7 @@ TEST_F(EmusSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   gShell = {};
   gShell.baseDirectory = dir.path();
   platform::SetLogDirectory(dir.path());
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.templateDir, "Etoiles");
   EXPECT_EQ(gShell.settings.emuProgram, "mame");
   EXPECT_EQ(gShell.settings.romDir, dir.path() + "/roms");

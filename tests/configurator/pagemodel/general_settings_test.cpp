@@ -143,7 +143,7 @@ TEST_F(GeneralSettingsTest, ANewBaseConfigurationIsWhereTheNextStartOpens) {
   gShell = {};
   gShell.baseDirectory = dir.path();
   platform::SetLogDirectory(dir.path());
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.currentConfig, "MAME");
   gShell = {};
 }
@@ -176,7 +176,7 @@ TEST_F(GeneralSettingsTest, TheFrontendLoadsWhatThePageSaves) {
   gShell = {};
   gShell.baseDirectory = dir.path();
   platform::SetLogDirectory(dir.path());
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.largFen, 1024);
   EXPECT_EQ(gShell.settings.hautFen, 768);
   EXPECT_TRUE(gShell.settings.modeFenetre);

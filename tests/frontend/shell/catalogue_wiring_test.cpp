@@ -53,7 +53,7 @@ class CatalogueWiring : public ::testing::Test {
 
 TEST_F(CatalogueWiring, StartUpLoadsSortsAndTimesAreSavedFromTheirTicks) {
   platform::SetTickOverride(1000);
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   wire::OpenGlobalStatistics();
   wire::LoadAndSortGameList();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"Sample Game", "Zebra Run", "sample game"}));
@@ -65,13 +65,13 @@ TEST_F(CatalogueWiring, StartUpLoadsSortsAndTimesAreSavedFromTheirTicks) {
 
 TEST_F(CatalogueWiring, FavouritesToggleGoesThroughTheConfigurationFile) {
   platform::SetTickOverride(1000);
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   wire::OpenGlobalStatistics();
   wire::LoadAndSortGameList();
   wire::SelectLastGame();  // the list is shown: what is left of it is saved
   gShell.settings.listeFavoris = true;  // the favourites key inverts the flag, then reloads
   platform::SetTickOverride(61000);
-  ASSERT_EQ(LoadConfiguration("mame"), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, "mame"), 1);
   EXPECT_EQ(Get("config/mame/config.ini", "Config", "ListeFavoris"), "YES");
   EXPECT_EQ(Get("config/mame/config.ini", "Config", "LastGame"), "SG2");
   EXPECT_EQ(Get("Orvanel.sta", "Mame", "TpsTot"), "0:2.0");  // the list left: 60 s more

@@ -25,7 +25,7 @@ class ConfigurationSwitch : public shelltest::ShellInstallation {};
 
 TEST_F(ConfigurationSwitch, LoadsSettingsSortedListLastGameAndArmsTheScreensaver) {
   Start();
-  ASSERT_EQ(SwitchConfiguration("shmup"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "shmup"), 1);
   EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Gradius", "Raiden", "Xevious"}));
   EXPECT_EQ(Selected(), "raiden");
@@ -36,7 +36,7 @@ TEST_F(ConfigurationSwitch, LoadsSettingsSortedListLastGameAndArmsTheScreensaver
 
 TEST_F(ConfigurationSwitch, MenuKeepsFileOrderAndIsNeverRememberedAsLastEmu) {
   Start();
-  ASSERT_EQ(SwitchConfiguration("menu"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "menu"), 1);
   EXPECT_TRUE(gShell.settings.typeMenu);
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Shoot'em up", "Arcade classics"}));
   EXPECT_EQ(Selected(), "shmup");  // LastGame "0" names nothing: first entry
@@ -46,7 +46,7 @@ TEST_F(ConfigurationSwitch, MenuKeepsFileOrderAndIsNeverRememberedAsLastEmu) {
 
 TEST_F(ConfigurationSwitch, AMenuStartedAsTheFirstConfigurationKeepsFileOrderToo) {
   dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=menu", "EmuBase=menu", "Transitions=NO"}));
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   ASSERT_TRUE(gShell.settings.typeMenu);
   wire::LoadAndSortGameList();  // what the main window's creation does at start-up
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Shoot'em up", "Arcade classics"}));
@@ -54,12 +54,12 @@ TEST_F(ConfigurationSwitch, AMenuStartedAsTheFirstConfigurationKeepsFileOrderToo
 
 TEST_F(ConfigurationSwitch, MusicRestartsOnlyForAnotherMusicPath) {
   Start();
-  StartMusic(gShell.settings.musicFond, false, gShell.settings.musicVolume);
+  StartMusic(gShell.music, shell::gCatalogue, gShell.settings.musicFond, false, gShell.settings.musicVolume);
   const std::string arcadeMusic = gShell.music.pathPlaying;
   ASSERT_FALSE(arcadeMusic.empty());
-  ASSERT_EQ(SwitchConfiguration("shmup"), 1);  // the same path in other letter case
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "shmup"), 1);  // the same path in other letter case
   EXPECT_EQ(gShell.music.pathPlaying, arcadeMusic);
-  ASSERT_EQ(SwitchConfiguration("menu"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "menu"), 1);
   EXPECT_EQ(gShell.music.pathPlaying, gShell.settings.musicFond);
   EXPECT_NE(gShell.music.pathPlaying, arcadeMusic);
 }
@@ -73,10 +73,10 @@ TEST_F(ConfigurationSwitch, OneMusicFolderSpeltDifferentlyKeepsPlaying) {
               Crlf({"[Config]", "TemplateDir=Plain", "FichierDescription=lists/shmup.txt",
                     std::string("MusicFond=") + music}));
   Start();
-  StartMusic(gShell.settings.musicFond, false, gShell.settings.musicVolume);
+  StartMusic(gShell.music, shell::gCatalogue, gShell.settings.musicFond, false, gShell.settings.musicVolume);
   const std::string playing = gShell.music.pathPlaying;
   for (const char* config : {"shmup", "other", "again"}) {
-    ASSERT_EQ(SwitchConfiguration(config), 1);
+    ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, config), 1);
     EXPECT_EQ(gShell.music.pathPlaying, playing) << config << ": the music started again";
   }
 }
@@ -84,14 +84,14 @@ TEST_F(ConfigurationSwitch, OneMusicFolderSpeltDifferentlyKeepsPlaying) {
 TEST_F(ConfigurationSwitch, FailedSwitchLeavesEverythingAsItWas) {
   Start();
   gShell.settings.emuBase.clear();  // no base configuration to fall back on
-  MoveSelectionDown();
-  MoveSelectionDown();
+  MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender);
+  MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender);
   const Settings settingsBefore = gShell.settings;
   const std::vector<std::string> titlesBefore = Titles();
   const ListWindow windowBefore = gShell.listWindow;
   const std::string iniBefore = Ini("config/Orvanel.ini");
 
-  EXPECT_EQ(SwitchConfiguration("nosuch"), 0);
+  EXPECT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "nosuch"), 0);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
   EXPECT_EQ(gShell.settings.templateDir, settingsBefore.templateDir);
   EXPECT_EQ(gShell.settings.fichierDescription, settingsBefore.fichierDescription);
@@ -112,10 +112,10 @@ TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfigurationAnd
   platform::SetLogDirectory(dir.path());
   Start();
   // From a menu (never remembered as LastEmu) to a configuration whose template is missing.
-  ASSERT_EQ(SwitchConfiguration("menu"), 1);
-  MoveSelectionDown();
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "menu"), 1);
+  MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender);
   const std::string mainBefore = Ini("config/Orvanel.ini");
-  SwitchConfiguration("broken");
+  SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "broken");
   EXPECT_EQ(gShell.settings.currentConfig, "menu");
   EXPECT_EQ(gShell.settings.templateDir, "Plain");
   EXPECT_EQ(gRender.layout.listNbItems, 9);
@@ -131,7 +131,7 @@ TEST_F(ConfigurationSwitch, MissingTemplateGoesBackToThePreviousConfigurationAnd
 TEST_F(ConfigurationSwitch, OpeningTransitionEndsEvenWhenNothingCanBeDrawn) {
   dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu=arcade", "Transitions=YES"}));
   Start();
-  ASSERT_EQ(SwitchConfiguration("shmup"), 1);
+  ASSERT_EQ(SwitchConfiguration(shell::gShell, shell::gCatalogue, gRender, "shmup"), 1);
   EXPECT_EQ(gRender.clocks.fadeLevel, 1.0f);
   EXPECT_EQ(gRender.clocks.fadeDelta, 0.0f);
 }

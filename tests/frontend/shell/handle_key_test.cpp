@@ -78,33 +78,33 @@ TEST_F(HandleKeyTest, DownAndUpMoveTheSelectionAndAskForAFrameAtOnce) {
   Start();
   EXPECT_EQ(Selected(), "asteroid");
   gRender.clocks.nextFrameTime = 999999;
-  HandleKey(keys().down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
   EXPECT_EQ(Selected(), "bzone");
   EXPECT_EQ(gRender.clocks.nextFrameTime, 100000u);
-  HandleKey(keys().down);
-  HandleKey(keys().down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
   EXPECT_EQ(Selected(), "galaga");
-  HandleKey(keys().up);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().up);
   EXPECT_EQ(Selected(), "dkong");
   gRender.clocks.nextFrameTime = 999999;
-  HandleKey(keys().up);
-  HandleKey(keys().up);
-  HandleKey(keys().up);  // already on the first: nothing moves, no frame asked
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().up);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().up);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().up);  // already on the first: nothing moves, no frame asked
   EXPECT_EQ(Selected(), "asteroid");
 }
 
 TEST_F(HandleKeyTest, NavigateSoundPlaysOncePerPress) {
   Start();
   gShell.sounds.slot[kSoundNavigate] = std::make_unique<platform::SoundClip>(SilentWav(40));
-  HandleKey(keys().down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
   EXPECT_FALSE(gShell.input.navigateArmed);
   const bool audio = !platform::AudioIsSilent();
   EXPECT_EQ(platform::SoundChannelBusy(), audio);
   std::this_thread::sleep_for(std::chrono::milliseconds(150));
-  HandleKey(keys().down);  // auto-repeat of the held key
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);  // auto-repeat of the held key
   EXPECT_FALSE(platform::SoundChannelBusy());
   gShell.input.navigateArmed = true;  // the key went up
-  HandleKey(keys().down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
   EXPECT_EQ(platform::SoundChannelBusy(), audio);
   EXPECT_EQ(Selected(), "galaga");
 }
@@ -113,15 +113,15 @@ TEST_F(HandleKeyTest, LetterAndPageMoves) {
   dir.Write("lists/arcade.txt", shelltest::GameList({{"a1", "Alpha One"}, {"a2", "Alpha Two"}, {"b1", "Bravo One"},
                                                       {"b2", "Bravo Two"}, {"c", "Charlie"}}));
   Start();
-  HandleKey(keys().down);
-  HandleKey(keys().right);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().right);
   EXPECT_EQ(Selected(), "b1");
-  HandleKey(keys().down);
-  HandleKey(keys().left);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().left);
   EXPECT_EQ(Selected(), "a1");
 
   gShell.settings.move1Page = true;
-  HandleKey(keys().right);  // the list fits: a page forward changes nothing
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().right);  // the list fits: a page forward changes nothing
   EXPECT_EQ(Selected(), "a1");
   EXPECT_EQ(gShell.listWindow.topIndex, 0);
 }
@@ -129,14 +129,14 @@ TEST_F(HandleKeyTest, LetterAndPageMoves) {
 TEST_F(HandleKeyTest, RandomGameSelectsAnEntryAndAnEmptyListDoesNothing) {
   Start();
   for (int i = 0; i < 20; ++i) {
-    HandleKey(keys().randomGame);
-    ASSERT_GE(SelectedPosition(), 0);
-    ASSERT_LT(SelectedPosition(), 6);
+    HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().randomGame);
+    ASSERT_GE(SelectedPosition(shell::gShell.listWindow, shell::gCatalogue), 0);
+    ASSERT_LT(SelectedPosition(shell::gShell.listWindow, shell::gCatalogue), 6);
   }
   gCatalogue.games.entryCount = 0;
   gShell.listWindow = {};
   gRender.clocks.nextFrameTime = 999999;
-  HandleKey(keys().randomGame);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().randomGame);
   EXPECT_EQ(gRender.clocks.nextFrameTime, 999999u);
   EXPECT_EQ(gShell.listWindow.row, 0);
 }
@@ -146,13 +146,13 @@ TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
   // The gauge shows each value the ramp reaches; the settings take the last one when the
   // key is released.
   auto holdFor1s = [](int key, std::uint32_t from) {
-    HandleKey(key);
-    for (std::uint32_t t = from; t < from + 1000; t += 50) StepVolumeRamp(t);
-    ReleaseVolumeKey();
+    HandleKey({shell::gShell, shell::gCatalogue, gRender}, key);
+    for (std::uint32_t t = from; t < from + 1000; t += 50) StepVolumeRamp(gShell.volumeRamp, gShell.music, gRender, t);
+    ReleaseVolumeKey(gShell.volumeRamp, gShell.settings, gRender);
     return gShell.settings.musicVolume;
   };
   gShell.settings.musicVolume = 300;
-  HandleKey(keys().volumeUp);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().volumeUp);
   EXPECT_EQ(gRender.frame.volumeGauge, 300);
   EXPECT_EQ(holdFor1s(keys().volumeUp, 100000), 500);
   EXPECT_FALSE(gRender.frame.volumeGauge.has_value());
@@ -164,20 +164,20 @@ TEST_F(HandleKeyTest, VolumeKeyHeldOneSecondChangesTheVolumeBy200Clamped) {
 
 TEST_F(HandleKeyTest, RotateAddsAQuarterTurn) {
   Start();
-  HandleKey(keys().rotate);
-  HandleKey(keys().rotate);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().rotate);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().rotate);
   EXPECT_EQ(gShell.settings.rotation, 2);
 }
 
 TEST_F(HandleKeyTest, QuitStartsTheEndWithOrWithoutTransition) {
   Start();
-  HandleKey(keys().quit);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().quit);
   EXPECT_EQ(gShell.runState, kRunQuitting);
   EXPECT_EQ(gRender.clocks.fadeDelta, 0.0f);
 
   gShell.runState = kRunRunning;
   gShell.settings.transitions = true;
-  HandleKey(keys().quit);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().quit);
   EXPECT_EQ(gShell.runState, kRunQuitting);
   EXPECT_EQ(gRender.clocks.fadeLevel, 1.0f);
   EXPECT_LT(gRender.clocks.fadeDelta, 0.0f);  // closing
@@ -185,17 +185,17 @@ TEST_F(HandleKeyTest, QuitStartsTheEndWithOrWithoutTransition) {
 
 TEST_F(HandleKeyTest, MenuKeyOpensTheMenuLaunchSwitchesAndQuitGoesBack) {
   Start();
-  HandleKey(keys().menu);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().menu);
   EXPECT_EQ(gShell.settings.currentConfig, "menu");
   EXPECT_EQ(gShell.input.previousConfig, "arcade");
   EXPECT_EQ(Selected(), "shmup");
-  HandleKey(keys().launchGame);  // in a menu the launch key switches
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().launchGame);  // in a menu the launch key switches
   EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   EXPECT_NE(Ini("config/Orvanel.ini").find("LastEmu=shmup"), std::string::npos);
 
-  HandleKey(keys().menu);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().menu);
   EXPECT_EQ(gShell.input.previousConfig, "shmup");
-  HandleKey(keys().quit);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().quit);
   EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   EXPECT_EQ(gShell.runState, kRunRunning);
   EXPECT_EQ(Ini("config/Orvanel.ini").find("LastEmu=menu"), std::string::npos);
@@ -203,27 +203,27 @@ TEST_F(HandleKeyTest, MenuKeyOpensTheMenuLaunchSwitchesAndQuitGoesBack) {
 
 TEST_F(HandleKeyTest, QuitInAMenuNotOpenedByMenuKeyReloadsLastEmu) {
   Start();
-  HandleKey(keys().down);
-  ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
-  HandleKey(keys().quit);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().down);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "menu", 0, 1), 1);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().quit);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(HandleKeyTest, SystemMenuKeyOpensTheBaseConfiguration) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
-  HandleKey(999);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, 999);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(HandleKeyTest, FavouritesKeyWritesTheFlagAndShowsPlayedGames) {
   dir.Write("lists/arcade.sta", Crlf({"[pacman]", "Nb=3", "[galaga]", "Nb=12", "[dkong]", "Nb=0"}));
   Start();
-  HandleKey(keys().favourites);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().favourites);
   EXPECT_TRUE(gShell.settings.listeFavoris);
   EXPECT_NE(Ini("config/arcade/config.ini").find("ListeFavoris=YES"), std::string::npos);
   EXPECT_EQ(Titles(), (std::vector<std::string>{"Galaga", "Pac-Man"}));
-  HandleKey(keys().favourites);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().favourites);
   EXPECT_FALSE(gShell.settings.listeFavoris);
   EXPECT_NE(Ini("config/arcade/config.ini").find("ListeFavoris=NO"), std::string::npos);
   EXPECT_EQ(Titles().size(), 6u);
@@ -231,8 +231,8 @@ TEST_F(HandleKeyTest, FavouritesKeyWritesTheFlagAndShowsPlayedGames) {
 
 TEST_F(HandleKeyTest, FavouritesKeyDoesNothingInAMenu) {
   Start();
-  ASSERT_EQ(LaunchEntry("menu", 0, 1), 1);
-  HandleKey(keys().favourites);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "menu", 0, 1), 1);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, keys().favourites);
   EXPECT_FALSE(gShell.settings.listeFavoris);
   EXPECT_EQ(gShell.settings.currentConfig, "menu");
 }
@@ -252,10 +252,10 @@ class InfoPanel : public shelltest::ShellInstallation {
   }
   void OpenOnGalaga() {
     Start();
-    SelectPosition(FindEntryByName(gCatalogue.games, "galaga"));
+    SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, FindEntryByName(gCatalogue.games, "galaga"));
     ArmScreensaverTimer(gShell.screensaverTimer, gShell.settings.scrTimeOut);
-    HandleKey(gShell.settings.keys.infos);
-    ASSERT_TRUE(InfoPanelOpen());
+    HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.infos);
+    ASSERT_TRUE(InfoPanelOpen(shell::gCatalogue.history));
   }
 };
 
@@ -264,24 +264,24 @@ TEST_F(InfoPanel, InfosOpensTheHistoryAndStopsTheScreensaver) {
   EXPECT_NE(gCatalogue.history.text.find("Galaga history line 1"), std::string::npos);
   EXPECT_EQ(gCatalogue.history.firstLine, 0);
   EXPECT_FALSE(gShell.screensaverTimer.armed);
-  HandleKey(gShell.settings.keys.infos);
-  EXPECT_FALSE(InfoPanelOpen());
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.infos);
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_TRUE(gShell.screensaverTimer.armed);
 }
 
 TEST_F(InfoPanel, OnlyInfosUpDownAndQuitActAndQuitClosesThePanel) {
   OpenOnGalaga();
   const KeySettings& k = gShell.settings.keys;
-  for (int code : {k.left, k.right, k.launchGame, k.randomGame, k.menu, k.rotate, k.favourites}) HandleKey(code);
-  EXPECT_TRUE(InfoPanelOpen());
+  for (int code : {k.left, k.right, k.launchGame, k.randomGame, k.menu, k.rotate, k.favourites}) HandleKey({shell::gShell, shell::gCatalogue, gRender}, code);
+  EXPECT_TRUE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_EQ(Selected(), "galaga");
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
   EXPECT_EQ(gShell.settings.rotation, 0);
-  HandleKey(k.down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, k.down);
   EXPECT_EQ(gCatalogue.history.firstLine, 1);
   EXPECT_EQ(Selected(), "galaga");  // Down scrolls the text, not the list
-  HandleKey(k.quit);
-  EXPECT_FALSE(InfoPanelOpen());
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, k.quit);
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_EQ(gShell.runState, kRunRunning);
 }
 
@@ -290,19 +290,19 @@ TEST_F(InfoPanel, ScrollingStaysWithinTheText) {
   const int shown = InfoPanelVisibleLines(gShell.settings.hautFen);  // (480 - 100) / 17 = 22
   EXPECT_EQ(shown, 22);
   ASSERT_GT(gCatalogue.history.lineCount, shown);
-  for (int i = 0; i < 100; ++i) HandleKey(gShell.settings.keys.down);
+  for (int i = 0; i < 100; ++i) HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.down);
   EXPECT_EQ(gCatalogue.history.firstLine, gCatalogue.history.lineCount - shown);
-  for (int i = 0; i < 100; ++i) HandleKey(gShell.settings.keys.up);
+  for (int i = 0; i < 100; ++i) HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.up);
   EXPECT_EQ(gCatalogue.history.firstLine, 0);
 }
 
 TEST_F(InfoPanel, AGameWithoutHistoryOpensNothingAndTheScreensaverCountsAgain) {
   Start();
   KillScreensaverTimer(gShell.screensaverTimer);
-  HandleKey(gShell.settings.keys.infos);  // asteroid has no record
-  EXPECT_FALSE(InfoPanelOpen());
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.infos);  // asteroid has no record
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_TRUE(gShell.screensaverTimer.armed);
-  HandleKey(gShell.settings.keys.down);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.down);
   EXPECT_EQ(Selected(), "bzone");
 }
 
@@ -327,10 +327,10 @@ TEST_F(InfoPanel, AnEmulatorFoundThroughPathHasItsHistoryBesideIt) {
   OpenOnGalaga();
   EXPECT_NE(gCatalogue.history.text.find("Galaga history line 1"), std::string::npos);
   // Not on PATH: no history, and never the working directory's.
-  HandleKey(gShell.settings.keys.infos);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.infos);
   ::setenv("PATH", (dir / "nothing").c_str(), 1);
-  HandleKey(gShell.settings.keys.infos);
-  EXPECT_FALSE(InfoPanelOpen());
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.infos);
+  EXPECT_FALSE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_EQ(gCatalogue.history.text.find("wrong"), std::string::npos);
 }
 

@@ -32,12 +32,12 @@ class IdleFramesTest : public shelltest::ShellInstallation {
  protected:
   void SetUp() override {
     ShellInstallation::SetUp();
-    ASSERT_EQ(LoadConfiguration(""), 1);
+    ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
     gShell.settings.musicFond.clear();
     ASSERT_EQ(wire::CreateOffscreenDisplay(), 1);
     ASSERT_EQ(wire::LoadConfiguredLayout(gShell.settings.templateDir), 1);
     gRender.clocks.fadeLevel = 1.0f;  // transitions off
-    ResetClocks(now);
+    ResetClocks(gRender, gShell.volumeRamp, now);
   }
   void TearDown() override {
     ReleaseAll(gRender);
@@ -84,19 +84,19 @@ TEST_F(IdleFramesTest, AStillMenuPresentsNothingAndEachChangeOneFrame) {
     Dispatch(c.type, c.scancode);
     EXPECT_EQ(Run(3000), 1);
   }
-  AskForFrame();
+  AskForFrame(gRender.clocks);
   EXPECT_EQ(Run(3000), 1);
 }
 
 TEST_F(IdleFramesTest, AMovingClockDrawsOneFramePerStepAndStopsWithIt) {
   EXPECT_EQ(Run(500), 1);
   // The volume ramp of a held volume key: one step every 50 ms.
-  HoldVolumeKey(10);
+  HoldVolumeKey(gShell.volumeRamp, gShell.settings, gRender, 10);
   gShell.volumeRamp.clock.due = now;
   gRender.clocks.nextFrameTime = now;
   EXPECT_EQ(Run(1000), 20);
   // Released: the gauge's last frame (the key's release asks for it), then nothing.
-  ReleaseVolumeKey();
+  ReleaseVolumeKey(gShell.volumeRamp, gShell.settings, gRender);
   EXPECT_EQ(Run(3000), 1);
 }
 

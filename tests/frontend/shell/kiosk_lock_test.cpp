@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/shell_state.h"
 #include "frontend/shell/shell_state.h"
@@ -72,22 +73,22 @@ TEST_F(KioskLockKeys, QuitNeedsTheSequenceAndAMenuQuitStaysFree) {
   Start();
   ASSERT_EQ(gShell.settings.verrouillage, "672+672");
   const int quit = gShell.settings.keys.quit;
-  HandleKey(quit);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, quit);
   EXPECT_EQ(gShell.runState, kRunRunning);
-  HandleKey(656);  // wrong: Up
-  HandleKey(672);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, 656);  // wrong: Up
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, 672);
   EXPECT_EQ(gShell.runState, kRunRunning);
-  HandleKey(quit);
-  HandleKey(672);
-  HandleKey(672);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, quit);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, 672);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, 672);
   EXPECT_EQ(gShell.runState, kRunQuitting);
 
   // In a menu configuration QuitKey goes back to a configuration: no leaving, no lock.
   gShell.runState = kRunRunning;
   gShell.input.kioskLock = {};
-  HandleKey(gShell.settings.keys.menu);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.menu);
   ASSERT_EQ(gShell.settings.currentConfig, "menu");
-  HandleKey(quit);
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, quit);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 

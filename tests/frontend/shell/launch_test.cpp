@@ -38,7 +38,7 @@ using Args = std::vector<std::string>;
 class Launch : public LaunchFixture {
  protected:
   EmulatorRun LaunchOnce(const std::string& rom) {
-    EXPECT_EQ(LaunchEntry(rom, 0, 0), 1);
+    EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, rom, 0, 0), 1);
     auto runs = Runs();
     EXPECT_EQ(runs.size(), 1u);
     return runs.empty() ? EmulatorRun{} : runs.back();
@@ -152,7 +152,7 @@ TEST_F(Launch, NamesThatCouldSteerTheEmulatorAreRefusedAndNamed) {
     for (const int screensaver : {0, 1}) {
       gShell.notice = {};
       gRender.sources.notice = "lasting";
-      EXPECT_EQ(LaunchEntry(name, screensaver, 0), 1) << name;
+      EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, name, screensaver, 0), 1) << name;
       EXPECT_NE(gRender.sources.notice.find("Lancement refus\xE9"), std::string::npos) << name;
       EXPECT_TRUE(DismissScreenNotice(gShell.notice, gRender.sources.notice));
       EXPECT_EQ(gRender.sources.notice, "lasting");  // the lasting notice comes back
@@ -178,7 +178,7 @@ TEST_F(Launch, LogsTheLaunchAndTheReturn) {
 TEST_F(Launch, EmulatorThatCannotStartReportsErreurLancementAndStillReturns) {
   gShell.settings.emuProgram = "missing-emulator";
   gShell.settings.scrTimeOut = 60;
-  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom1", 0, 0), 1);
   ASSERT_EQ((*messages_).size(), 1u);
   // The path tried, for an owner who wrote the emulator's options into EmuExe.
   EXPECT_EQ((*messages_)[0].text, "Erreur lancement\n" + (dir_ / "Emu/missing-emulator") + " : introuvable");
@@ -193,7 +193,7 @@ TEST_F(Launch, EmulatorThatCannotStartReportsErreurLancementAndStillReturns) {
   messages_->clear();
   gShell.settings.emuProgram = "mame";
   gShell.settings.emuDirectory = dir_ / "Nowhere";
-  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom1", 0, 0), 1);
   EXPECT_EQ((*messages_).size(), 1u);
 }
 
@@ -278,17 +278,17 @@ TEST_F(Launch, ANormalRunSavesLastGameAndAScreensaverRunDoesNot) {
   wire::SelectLastGame();
   const auto lastGame = [&] { return platform::ReadProfileString(dir_ / "config/emu/config.ini", "Config", "LastGame", ""); };
 
-  EXPECT_EQ(LaunchEntry("rom2", 1, 0), 1);
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom2", 1, 0), 1);
   EXPECT_EQ(Runs().size(), 1u);
   EXPECT_EQ(lastGame(), "rom1");  // the game the screensaver picked is not the player's choice
-  EXPECT_EQ(LaunchEntry("rom2", 0, 0), 1);
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom2", 0, 0), 1);
   EXPECT_EQ(Runs().size(), 2u);
   EXPECT_EQ(lastGame(), "rom2");
 }
 
 TEST_F(Launch, FailedStartCountsNothing) {
   gShell.settings.emuProgram = "missing-emulator";
-  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom1", 0, 0), 1);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "lists/games.sta"));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "Orvanel.sta"));
 }
@@ -316,7 +316,7 @@ TEST_F(Launch, AStartThatFailsCountsNoPlayAndSaysWhy) {
     gShell.notice = {};
     gRender.sources.notice.clear();
     Script(c.script);
-    EXPECT_EQ(LaunchEntry("rom1", c.screensaver, 0), 1);
+    EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom1", c.screensaver, 0), 1);
     const std::string counter = c.screensaver ? "NbScr" : "Nb";
     EXPECT_EQ(GameStat("rom1", counter), c.failed ? "" : "1") << c.script;
     EXPECT_EQ(GlobalStat("StatGen", counter), c.failed ? "" : "1") << c.script;
@@ -331,7 +331,7 @@ TEST_F(Launch, AStartThatFailsCountsNoPlayAndSaysWhy) {
 
   Script("exit_code=2;say=loading pong|pong.zip NOT FOUND");
   gShell.notice = {};
-  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom1", 0, 0), 1);
   EXPECT_EQ(gRender.sources.notice, "\xC9" "chec du lancement de rom1 (code 2)\npong.zip NOT FOUND");
   const std::string log = Log();
   EXPECT_NE(log.find("\xC3\x89" "chec du lancement de rom1 : code 2, partie non compt\xC3\xA9" "e\r\n  loading pong\r\n  pong.zip NOT FOUND"),
@@ -360,7 +360,7 @@ TEST_F(Launch, TheFailedStartMessageNamesASignalAndFitsASmallScreen) {
 TEST_F(Launch, ProgramWithoutDirectoryIsLookedUpInPath) {
   gShell.settings.emuDirectory = "";
   gShell.settings.emuProgram = "true";
-  EXPECT_EQ(LaunchEntry("rom1", 0, 0), 1);
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom1", 0, 0), 1);
   EXPECT_TRUE((*messages_).empty());
 }
 

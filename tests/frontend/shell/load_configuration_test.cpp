@@ -118,7 +118,7 @@ TEST_F(LoadConfigurationTest, ListStatisticsFileReplacesOnlyTheFileNameExtension
 TEST_F(LoadConfigurationTest, StartUpLoadsLastEmuAndRewritesIt) {
   dir.Write("config/Orvanel.ini", "[General]\r\nLastEmu=Mame\r\nEmuBase=base\r\nLargFen=1024\r\n");
   dir.Write("config/mame/config.ini", "[config]\nfichierdescription=lists\\mame.ini\nsnapdir=snaps\n");
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.currentConfig, "Mame");
   EXPECT_EQ(gShell.settings.largFen, 1024);
   EXPECT_EQ(gShell.settings.listStatsFile, dir.path() + "/lists\\mame.sta");
@@ -130,7 +130,7 @@ TEST_F(LoadConfigurationTest, StartUpLoadsLastEmuAndRewritesIt) {
 TEST_F(LoadConfigurationTest, FallsBackToEmuBaseAndRemembersIt) {
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=gone\nEmuBase=base\n");
   dir.Write("config/base/config.ini", "[Config]\nTemplateDir=T1\n");
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.currentConfig, "base");
   EXPECT_EQ(gShell.settings.templateDir, "T1");
   EXPECT_EQ(platform::ReadProfileString(dir / "config/Orvanel.ini", "General", "LastEmu", ""), "base");
@@ -142,12 +142,12 @@ TEST_F(LoadConfigurationTest, ANameOutsideTheConfigFolderIsNeverLoaded) {
   dir.Write("elsewhere/config.ini", "[Config]\nTemplateDir=EVIL\n");
   dir.Write("config/base/config.ini", "[Config]\nTemplateDir=T1\n");
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=../elsewhere\nEmuBase=base\n");
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.currentConfig, "base");
   EXPECT_EQ(gShell.settings.templateDir, "T1");
   for (const char* name : {"../elsewhere", "..", "/abs", "a\\..\\..\\elsewhere"}) {
     gShell.settings.emuBase = "";
-    EXPECT_EQ(LoadConfiguration(name), 0) << name;
+    EXPECT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, name), 0) << name;
     EXPECT_EQ(gShell.settings.templateDir, "T1") << name;
   }
   EXPECT_NE(dir.Read("debug.txt").find("Configuration refus\xC3\xA9" "e (contient ..) : ../elsewhere"), std::string::npos);
@@ -157,21 +157,21 @@ TEST_F(LoadConfigurationTest, MenuConfigurationIsNeverRememberedAsLastEmu) {
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=menu\n");
   dir.Write("config/menu/config.ini", "[Config]\nTypeMenu=YES\n");
   dir.Write("config/mame/config.ini", "[Config]\nTemplateDir=M\n");
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_TRUE(gShell.settings.typeMenu);
   EXPECT_EQ(OrvanelIni(), "[General]\nLastEmu=menu\n");  // untouched, not even rewritten
-  ASSERT_EQ(LoadConfiguration("mame"), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, "mame"), 1);
   EXPECT_EQ(platform::ReadProfileString(dir / "config/Orvanel.ini", "General", "LastEmu", ""), "mame");
 }
 
 TEST_F(LoadConfigurationTest, NoConfigurationLeavesSettingsAndNameUnchanged) {
-  EXPECT_EQ(LoadConfiguration(""), 0);  // nothing at all: defaults, then no file
+  EXPECT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 0);  // nothing at all: defaults, then no file
   EXPECT_FALSE(dir.Read("config/Orvanel.ini").size());
 
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=a\n");
   dir.Write("config/a/config.ini", "[Config]\nTemplateDir=A\nRomDir=r\n");
-  ASSERT_EQ(LoadConfiguration(""), 1);
-  EXPECT_EQ(LoadConfiguration("missing"), 0);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
+  EXPECT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, "missing"), 0);
   EXPECT_EQ(gShell.settings.currentConfig, "a");
   EXPECT_EQ(gShell.settings.templateDir, "A");
   EXPECT_EQ(gShell.settings.romDir, dir.path() + "/r");
@@ -181,9 +181,9 @@ TEST_F(LoadConfigurationTest, SwitchDoesNotReadOrvanelIniAgain) {
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=a\nLargFen=700\n");
   dir.Write("config/a/config.ini", "[Config]\n");
   dir.Write("config/b/config.ini", "[Config]\nTemplateDir=B\n");
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   dir.Write("config/Orvanel.ini", "[General]\nLastEmu=a\nLargFen=900\n");
-  ASSERT_EQ(LoadConfiguration("b"), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, "b"), 1);
   EXPECT_EQ(gShell.settings.largFen, 700);
   EXPECT_EQ(gShell.settings.currentConfig, "b");
 }
@@ -191,7 +191,7 @@ TEST_F(LoadConfigurationTest, SwitchDoesNotReadOrvanelIniAgain) {
 TEST_F(LoadConfigurationTest, DirectoryAndFileNamesMatchInAnyCase) {
   dir.Write("Config/Orvanel.INI", "[General]\nLastEmu=MaMe\n");
   dir.Write("Config/MAME/Config.ini", "[Config]\nTemplateDir=X\n");
-  ASSERT_EQ(LoadConfiguration(""), 1);
+  ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
   EXPECT_EQ(gShell.settings.templateDir, "X");
 }
 

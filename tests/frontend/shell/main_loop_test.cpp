@@ -102,7 +102,7 @@ TEST_F(MainLoopTest, IdleTimeoutWaitsForTheEarliestDueStepAndAtMostASecond) {
 }
 
 TEST_F(MainLoopTest, ResetClocksAndStartFade) {
-  ResetClocks(500);
+  ResetClocks(gRender, gShell.volumeRamp, 500);
   EXPECT_EQ(gRender.clocks.nextFrameTime, 500u);
   EXPECT_EQ(gRender.clocks.selectionPulse.period, 50u);
   EXPECT_EQ(gShell.volumeRamp.clock.period, 50u);
@@ -114,15 +114,15 @@ TEST_F(MainLoopTest, ResetClocksAndStartFade) {
 
   gRender.clocks = {};
   gRender.clocks.fadeLevel = 1.0f;  // transitions off: nothing starts
-  ResetClocks(500);
+  ResetClocks(gRender, gShell.volumeRamp, 500);
   EXPECT_FLOAT_EQ(gRender.clocks.fadeDelta, 0.0f);
 
-  StartFade(1.0f, 900);
+  StartFade(gRender.clocks, 1.0f, 900);
   EXPECT_FLOAT_EQ(gRender.clocks.fadeStep, -0.01f);
   EXPECT_FLOAT_EQ(gRender.clocks.fadeDelta, -0.01f);
   EXPECT_EQ(gRender.clocks.transition.due, 900u);
   EXPECT_EQ(gRender.clocks.nextFrameTime, 900u);
-  StartFade(0.5f, 900);
+  StartFade(gRender.clocks, 0.5f, 900);
   EXPECT_FLOAT_EQ(gRender.clocks.fadeStep, 0.01f);
 }
 

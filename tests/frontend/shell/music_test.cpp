@@ -2,6 +2,7 @@
 #include "frontend/shell/shell_state.h"
 
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/shell_state.h"
 
@@ -35,7 +36,7 @@ class MusicTest : public ::testing::Test {
     ASSERT_TRUE(platform::OpenAudio());
   }
   void TearDown() override {
-    CloseMusicWindow();
+    CloseMusicWindow(gShell.music);
     platform::CloseAudio();
   }
 
@@ -44,8 +45,8 @@ class MusicTest : public ::testing::Test {
   std::vector<std::string> RunLoop(const std::string& musicFond, bool subdirs, std::size_t wanted) {
     std::vector<std::string> started;
     for (int t = 0; t < 10000 && started.size() < wanted; t += 1000) {
-      if (MusicStopped()) {
-        StartMusic(musicFond, subdirs, 300);
+      if (MusicStopped(gShell.music)) {
+        StartMusic(gShell.music, shell::gCatalogue, musicFond, subdirs, 300);
         if (gShell.music.windowOpen) started.push_back(gShell.music.filePlaying);
       }
       SleepMs(1000);
@@ -81,12 +82,12 @@ TEST_F(MusicTest, DirectoryTracksFollowOneAnotherWithoutSubdirectories) {
 
 TEST_F(MusicTest, SubdirectoriesAreSearchedWhenAsked) {
   WriteTrack(dir, "music/deeper/d.mp3", 200, 660);
-  StartMusic(dir / "music", true, 300);
+  StartMusic(gShell.music, shell::gCatalogue, dir / "music", true, 300);
   ASSERT_TRUE(gShell.music.windowOpen);
   EXPECT_NE(gShell.music.filePlaying.find("deeper/d.mp3"), std::string::npos);
   gShell.music = {};
   platform::MusicClose();
-  StartMusic(dir / "music", false, 300);
+  StartMusic(gShell.music, shell::gCatalogue, dir / "music", false, 300);
   EXPECT_FALSE(gShell.music.windowOpen);
 }
 
@@ -98,21 +99,21 @@ TEST_F(MusicTest, NextMusicChangesTrackWithinASecond) {
   gShell.settings.musicFond = dir / "music";
   gShell.settings.musicVolume = 300;
   gShell.settings.modeFenetre = true;  // the pointer is the desktop's
-  StartMusic(gShell.settings.musicFond, false, gShell.settings.musicVolume);
+  StartMusic(gShell.music, shell::gCatalogue, gShell.settings.musicFond, false, gShell.settings.musicVolume);
   ASSERT_TRUE(gShell.music.windowOpen);
   const std::string first = gShell.music.filePlaying;
-  EXPECT_FALSE(MusicStopped());
+  EXPECT_FALSE(MusicStopped(gShell.music));
 
   // The key, then the main loop's next look at the music, at most a second later.
   const std::uint32_t pressed = platform::GetTickCount();
   gShell.musicCheckTime = pressed;
   gShell.statisticsSaveTime = pressed;
-  HandleKey(gShell.settings.keys.nextMusic);
-  EXPECT_TRUE(MusicStopped());
+  HandleKey({shell::gShell, shell::gCatalogue, gRender}, gShell.settings.keys.nextMusic);
+  EXPECT_TRUE(MusicStopped(gShell.music));
   IdleStep(pressed + 999);
-  EXPECT_TRUE(MusicStopped()) << "not before the second is over";
+  EXPECT_TRUE(MusicStopped(gShell.music)) << "not before the second is over";
   IdleStep(pressed + 1000);
-  EXPECT_FALSE(MusicStopped());
+  EXPECT_FALSE(MusicStopped(gShell.music));
   EXPECT_NE(gShell.music.filePlaying, first);
   gShell.settings = {};
 }
@@ -130,51 +131,51 @@ TEST_F(MusicTest, AFileIsPlayedAgainAndAgain) {
 TEST_F(MusicTest, NoMusicCases) {
   WriteTrack(dir, "music/a.mp3", 200, 440);
   // Volume 0: no music window at all.
-  StartMusic(dir / "music", false, 0);
+  StartMusic(gShell.music, shell::gCatalogue, dir / "music", false, 0);
   EXPECT_FALSE(gShell.music.windowOpen);
-  EXPECT_TRUE(MusicStopped());
+  EXPECT_TRUE(MusicStopped(gShell.music));
   // A volume of 0 also closes music that plays.
-  StartMusic(dir / "music", false, 300);
+  StartMusic(gShell.music, shell::gCatalogue, dir / "music", false, 300);
   ASSERT_TRUE(gShell.music.windowOpen);
-  EXPECT_FALSE(OpenMusicWindow(dir / "music/a.mp3", 0));
+  EXPECT_FALSE(OpenMusicWindow(gShell.music, dir / "music/a.mp3", 0));
   EXPECT_FALSE(gShell.music.windowOpen);
 
-  StartMusic(dir / "missing", false, 300);
+  StartMusic(gShell.music, shell::gCatalogue, dir / "missing", false, 300);
   EXPECT_FALSE(gShell.music.windowOpen);
   EXPECT_EQ(gShell.music.pathPlaying, dir / "missing");  // remembered even so
   dir.Write("empty/readme.txt", "x");
-  StartMusic(dir / "empty", true, 300);
+  StartMusic(gShell.music, shell::gCatalogue, dir / "empty", true, 300);
   EXPECT_FALSE(gShell.music.windowOpen);
-  StartMusic(dir.Write("bad.mp3", "garbage"), false, 300);
+  StartMusic(gShell.music, shell::gCatalogue, dir.Write("bad.mp3", "garbage"), false, 300);
   EXPECT_FALSE(gShell.music.windowOpen);
-  StartMusic("", false, 300);
+  StartMusic(gShell.music, shell::gCatalogue, "", false, 300);
   EXPECT_FALSE(gShell.music.windowOpen);
 
   // Without music the other operations do nothing.
-  SetMusicVolume(500);
-  StopMusic();
-  PauseMusic(1);
-  PauseMusic(0);
-  CloseMusicWindow();
-  EXPECT_TRUE(MusicStopped());
+  SetMusicVolume(gShell.music, 500);
+  StopMusic(gShell.music);
+  PauseMusic(gShell.music, 1);
+  PauseMusic(gShell.music, 0);
+  CloseMusicWindow(gShell.music);
+  EXPECT_TRUE(MusicStopped(gShell.music));
 }
 
 TEST_F(MusicTest, VolumeAndPause) {
   WriteTrack(dir, "a.mp3", 1500, 440);
-  ASSERT_TRUE(OpenMusicWindow(dir / "a.mp3", 500));
+  ASSERT_TRUE(OpenMusicWindow(gShell.music, dir / "a.mp3", 500));
   EXPECT_EQ(platform::MusicVolumeForTests(), 64);
-  SetMusicVolume(1001);  // out of range: ignored
+  SetMusicVolume(gShell.music, 1001);  // out of range: ignored
   EXPECT_EQ(platform::MusicVolumeForTests(), 64);
-  SetMusicVolume(-1);
+  SetMusicVolume(gShell.music, -1);
   EXPECT_EQ(platform::MusicVolumeForTests(), 64);
-  SetMusicVolume(700);
+  SetMusicVolume(gShell.music, 700);
   EXPECT_EQ(platform::MusicVolumeForTests(), 89);
 
-  PauseMusic(1);
+  PauseMusic(gShell.music, 1);
   SleepMs(1800);
-  EXPECT_FALSE(MusicStopped()) << "a paused track is not stopped: no new track during a game";
-  PauseMusic(0);
-  EXPECT_FALSE(MusicStopped());
+  EXPECT_FALSE(MusicStopped(gShell.music)) << "a paused track is not stopped: no new track during a game";
+  PauseMusic(gShell.music, 0);
+  EXPECT_FALSE(MusicStopped(gShell.music));
 }
 
 TEST_F(MusicTest, SilentDeviceNeverStopsTheProgram) {
@@ -184,10 +185,10 @@ TEST_F(MusicTest, SilentDeviceNeverStopsTheProgram) {
   platform::SetLogDirectory(dir.path());
   ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   for (int i = 0; i < 3; ++i) {
-    if (MusicStopped()) StartMusic(dir / "music", false, 300);
+    if (MusicStopped(gShell.music)) StartMusic(gShell.music, shell::gCatalogue, dir / "music", false, 300);
   }
   EXPECT_FALSE(gShell.music.windowOpen);
-  EXPECT_TRUE(MusicStopped());
+  EXPECT_TRUE(MusicStopped(gShell.music));
   ::setenv("SDL_AUDIODRIVER", "dummy", 1);
   platform::CloseAudio();
   platform::SetLogDirectory(logDir);

@@ -48,30 +48,30 @@ class Navigation : public ::testing::Test {
 TEST_F(Navigation, SelectedEntryGoesThroughTheDisplayOrder) {
   LoadReversed(5);
   gRender.layout.listNbItems = 3;  // circular
-  ASSERT_EQ(SelectPosition(1), 1);
-  ASSERT_NE(SelectedEntry(), nullptr);
-  EXPECT_EQ(SelectedEntry()->romName, "rom3");
-  ASSERT_EQ(MoveSelectionUp(), 1);
-  EXPECT_EQ(SelectedPosition(), 0);
-  EXPECT_EQ(SelectedEntry()->romName, "rom4");
+  ASSERT_EQ(SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 1), 1);
+  ASSERT_NE(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue), nullptr);
+  EXPECT_EQ(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue)->romName, "rom3");
+  ASSERT_EQ(MoveSelectionUp(shell::gShell.listWindow, shell::gCatalogue, gRender), 1);
+  EXPECT_EQ(SelectedPosition(shell::gShell.listWindow, shell::gCatalogue), 0);
+  EXPECT_EQ(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue)->romName, "rom4");
 }
 
 TEST_F(Navigation, ModeFollowsTheLayoutRowsAtEveryMove) {
   LoadReversed(5);
   gRender.layout.listNbItems = 9;
-  SelectPosition(0);
-  EXPECT_EQ(MoveSelectionUp(), 0);  // bounded: nothing above the first entry
+  SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 0);
+  EXPECT_EQ(MoveSelectionUp(shell::gShell.listWindow, shell::gCatalogue, gRender), 0);  // bounded: nothing above the first entry
   gRender.layout.listNbItems = 3;
-  EXPECT_EQ(MoveSelectionUp(), 1);  // circular now: the page wraps, the selection on the middle line
+  EXPECT_EQ(MoveSelectionUp(shell::gShell.listWindow, shell::gCatalogue, gRender), 1);  // circular now: the page wraps, the selection on the middle line
   EXPECT_EQ(gShell.listWindow.topIndex, 4);
   EXPECT_EQ(gShell.listWindow.row, 1);
 }
 
 TEST_F(Navigation, EmptyListHasNoSelectedEntry) {
   gRender.layout.listNbItems = 9;
-  EXPECT_EQ(SelectedEntry(), nullptr);
-  EXPECT_EQ(SelectPosition(0), 0);
-  EXPECT_EQ(MoveSelectionDown(), 0);
+  EXPECT_EQ(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue), nullptr);
+  EXPECT_EQ(SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 0), 0);
+  EXPECT_EQ(MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender), 0);
 }
 
 }  // namespace

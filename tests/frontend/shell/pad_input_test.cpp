@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include "frontend/shell/volume_ramp.h"
+#include "frontend/shell/wiring_render_state.h"
 #include "platform/joysticks.h"
 #include "platform/window.h"
 #include "shell_installation.h"
@@ -85,16 +86,16 @@ TEST_F(PadInput, AHeldDirectionRepeatsAfterTheKeyboardsDelayAndStopsOnRelease) {
   Hat(SDL_HAT_DOWN);
   ASSERT_EQ(Selected(), "bzone");
   const platform::KeyRepeat timing = platform::KeyboardRepeat();
-  ASSERT_EQ(PadRepeatDue(), 100000u + timing.delayMs);
-  PadRepeatStep(100000 + timing.delayMs - 1);
+  ASSERT_EQ(PadRepeatDue(gShell.pads), 100000u + timing.delayMs);
+  PadRepeatStep(gShell, shell::gCatalogue, gRender, 100000 + timing.delayMs - 1);
   EXPECT_EQ(Selected(), "bzone");
-  PadRepeatStep(100000 + timing.delayMs);
+  PadRepeatStep(gShell, shell::gCatalogue, gRender, 100000 + timing.delayMs);
   EXPECT_EQ(Selected(), "dkong");
-  EXPECT_EQ(PadRepeatDue(), 100000u + timing.delayMs + timing.intervalMs);
-  PadRepeatStep(100000 + timing.delayMs + timing.intervalMs);
+  EXPECT_EQ(PadRepeatDue(gShell.pads), 100000u + timing.delayMs + timing.intervalMs);
+  PadRepeatStep(gShell, shell::gCatalogue, gRender, 100000 + timing.delayMs + timing.intervalMs);
   EXPECT_EQ(Selected(), "galaga");
   Hat(SDL_HAT_CENTERED);
-  EXPECT_FALSE(PadRepeatDue());
+  EXPECT_FALSE(PadRepeatDue(gShell.pads));
 }
 
 TEST_F(PadInput, BoundControlsActAndTheVolumeSeesTheRelease) {
@@ -108,10 +109,10 @@ TEST_F(PadInput, BoundControlsActAndTheVolumeSeesTheRelease) {
   EXPECT_EQ(Selected(), "bzone");
   Button(3, false);
   Axis(0, 30000);
-  ASSERT_TRUE(VolumeRampDue());
+  ASSERT_TRUE(VolumeRampDue(gShell.volumeRamp));
   gShell.volumeRamp.level = 540;
   Axis(0, 0);
-  EXPECT_FALSE(VolumeRampDue());
+  EXPECT_FALSE(VolumeRampDue(gShell.volumeRamp));
   EXPECT_EQ(gShell.settings.musicVolume, 540);
 }
 
@@ -121,14 +122,14 @@ TEST_F(PadInput, UnpluggingAHeldControlReleasesItAndAReplugWorksAgain) {
   Start();
   Plug();
   Button(2, true);
-  ASSERT_TRUE(VolumeRampDue());
-  ASSERT_TRUE(PadRepeatDue());
+  ASSERT_TRUE(VolumeRampDue(gShell.volumeRamp));
+  ASSERT_TRUE(PadRepeatDue(gShell.pads));
   Unplug();
-  EXPECT_FALSE(VolumeRampDue());
-  EXPECT_FALSE(PadRepeatDue());
+  EXPECT_FALSE(VolumeRampDue(gShell.volumeRamp));
+  EXPECT_FALSE(PadRepeatDue(gShell.pads));
   Plug();
   Button(2, true);
-  EXPECT_TRUE(VolumeRampDue());
+  EXPECT_TRUE(VolumeRampDue(gShell.volumeRamp));
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST_F(Screensaver, SlideShowStartsAndAKeyEndsIt) {
   EXPECT_TRUE(gShell.slideShow.running);
   platform::SetTickOverride(50000);
   gRender.clocks.nextFrameTime = 51000;
-  EndSlideShow();
+  EndSlideShow(gRender, gShell.slideShow);
   EXPECT_FALSE(gShell.slideShow.running);
   EXPECT_EQ(gRender.clocks.nextFrameTime, 50000u);  // the menu is drawn again at once
 }
@@ -152,20 +152,20 @@ TEST_F(Screensaver, SlidesChangeEveryScrDurationSeconds) {
   dir_.Write("slides/notes.txt", "t");
   gShell.settings.slideShowDir = dir_ / "slides";
   gShell.settings.scrDuration = 3;
-  const std::string first = NextSlide(5000);
+  const std::string first = NextSlide(gShell.slideShow, gShell.settings, gCatalogue, 5000);
   EXPECT_EQ(first, dir_ / "slides/a.png");  // subdirectories only when asked
-  EXPECT_EQ(NextSlide(7999), "");
-  EXPECT_EQ(NextSlide(8000), dir_ / "slides/a.png");
+  EXPECT_EQ(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, 7999), "");
+  EXPECT_EQ(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, 8000), dir_ / "slides/a.png");
   gShell.settings.slideShowSousRep = true;
-  EXPECT_EQ(NextSlide(10000), "");
+  EXPECT_EQ(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, 10000), "");
   std::set<std::string> seen;
-  for (std::uint32_t t = 11000; t < 11000 + 40 * 3000; t += 3000) seen.insert(NextSlide(t));
+  for (std::uint32_t t = 11000; t < 11000 + 40 * 3000; t += 3000) seen.insert(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, t));
   EXPECT_EQ(seen, (std::set<std::string>{dir_ / "slides/a.png", dir_ / "slides/sub/b.jpg"}));
 
   // ScrDuration 0: a new slide at every frame.
   gShell.settings.scrDuration = 0;
-  EXPECT_NE(NextSlide(200000), "");
-  EXPECT_NE(NextSlide(200000), "");
+  EXPECT_NE(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, 200000), "");
+  EXPECT_NE(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, 200000), "");
 }
 
 // Clips in the slide show's folder are slides too; other files are not.
@@ -175,17 +175,17 @@ TEST_F(Screensaver, ClipsAreSlidesAsPicturesAre) {
   gShell.settings.slideShowDir = dir_ / "slides";
   gShell.settings.scrDuration = 1;
   std::set<std::string> seen;
-  for (std::uint32_t t = 1000; t < 1000 + 60 * 1000; t += 1000) seen.insert(NextSlide(t));
+  for (std::uint32_t t = 1000; t < 1000 + 60 * 1000; t += 1000) seen.insert(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, t));
   EXPECT_EQ(seen, (std::set<std::string>{dir_ / "slides/a.png", dir_ / "slides/b.MKV", dir_ / "slides/c.mp4"}));
 }
 
 TEST_F(Screensaver, NoPictureKeepsThePreviousSlideAndTheTickIsKeptAcrossShows) {
   gShell.settings.slideShowDir = dir_ / "empty";
   gShell.settings.scrDuration = 2;
-  EXPECT_EQ(NextSlide(1000), "");
+  EXPECT_EQ(NextSlide(gShell.slideShow, gShell.settings, gCatalogue, 1000), "");
   EXPECT_EQ(gShell.slideShow.lastSlideTick, 1000u);
   // A second show soon after the first waits for the rest of the slide's time.
-  EndSlideShow();
+  EndSlideShow(gRender, gShell.slideShow);
   gShell.slideShow.running = true;
   EXPECT_FALSE(SlideDue(2500, gShell.slideShow.lastSlideTick, 2));
   EXPECT_TRUE(SlideDue(3000, gShell.slideShow.lastSlideTick, 2));
@@ -217,7 +217,7 @@ TEST_F(Screensaver, TheMonitorAskedToSleepIsLeftToTheScreenSaverUntilAKey) {
   platform::WindowEvent key;
   key.type = platform::WindowEvent::Type::KeyDown;
   key.scancode = 81;  // Down
-  OnKeyDown(key);
+  OnKeyDown(gShell, gCatalogue, gRender, key);
   EXPECT_FALSE(platform::ScreenSaverAllowed());
   platform::DestroyMainWindow();
   platform::QuitVideo();

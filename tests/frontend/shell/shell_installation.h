@@ -88,7 +88,7 @@ class ShellInstallation : public ::testing::Test {
 
   // What the start-up does before the loop: settings, list, layout, LastGame.
   void Start() {
-    ASSERT_EQ(shell::LoadConfiguration(""), 1);
+    ASSERT_EQ(shell::LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
     const int count = shell::LoadConfiguredGameList(shell::gShell.settings, shell::gShell.baseDirectory);
     if (count > 0) catalogue::SortGameList(shell::gCatalogue.games, 0, count - 1);
     ASSERT_EQ(render::LoadLayout(gRender, shell::gShell.baseDirectory, shell::gShell.settings.currentConfig, shell::gShell.settings.templateDir), 1);
@@ -96,7 +96,7 @@ class ShellInstallation : public ::testing::Test {
   }
 
   static std::string Selected() {
-    const catalogue::GameEntry* e = shell::SelectedEntry();
+    const catalogue::GameEntry* e = shell::SelectedEntry(shell::gShell.listWindow, shell::gCatalogue);
     return e ? e->romName : std::string("(none)");
   }
   static std::vector<std::string> Titles() {

@@ -42,25 +42,25 @@ TEST_F(SoundsTest, ConfigurationDirectoryWinsOverSoundDirectory) {
   dir.Write("config/Arcade/navigate.WAV", ToneWav(60, 880));
   dir.Write("config/Consoles/config.ini", "[Config]\r\n");
 
-  LoadSounds(true, dir.path(), "arcade");
+  LoadSounds(gShell.sounds, true, dir.path(), "arcade");
   ASSERT_TRUE(gShell.sounds.slot[kSoundNavigate]);
   EXPECT_EQ(Bytes(kSoundNavigate), dir.Read("config/Arcade/navigate.WAV"));
   EXPECT_EQ(Bytes(kSoundIntro), dir.Read("Sound/Intro.wav"));
   EXPECT_EQ(Bytes(kSoundQuit), dir.Read("Sound/Quit.wav"));
   EXPECT_FALSE(gShell.sounds.slot[kSoundGameLaunch]) << "no GameLaunch.wav anywhere: silent";
 
-  LoadSounds(true, dir.path(), "Consoles");
+  LoadSounds(gShell.sounds, true, dir.path(), "Consoles");
   EXPECT_EQ(Bytes(kSoundNavigate), dir.Read("Sound/Navigate.wav"));
 }
 
 TEST_F(SoundsTest, DisabledSoundsKeepThoseInMemory) {
   dir.Write("config/A/Navigate.wav", ToneWav(50, 880));
   dir.Write("Sound/Navigate.wav", ToneWav(50, 440));
-  LoadSounds(true, dir.path(), "A");
-  LoadSounds(false, dir.path(), "B");
+  LoadSounds(gShell.sounds, true, dir.path(), "A");
+  LoadSounds(gShell.sounds, false, dir.path(), "B");
   ASSERT_TRUE(gShell.sounds.slot[kSoundNavigate]);
   EXPECT_EQ(Bytes(kSoundNavigate), dir.Read("config/A/Navigate.wav"));
-  FreeSounds();
+  FreeSounds(gShell.sounds);
   for (const auto& slot : gShell.sounds.slot) EXPECT_FALSE(slot);
 }
 
@@ -80,24 +80,24 @@ TEST_F(SoundsTest, LoadFileToMemoryRefusesEmptyAndMissingFiles) {
 TEST_F(SoundsTest, ASoundPlayingIsNeverCutOff) {
   dir.Write("Sound/Navigate.wav", ToneWav(400, 440));
   dir.Write("Sound/GameLaunch.wav", ToneWav(100, 880));
-  LoadSounds(true, dir.path(), "none");
-  ASSERT_TRUE(PlaySound(kSoundNavigate, 0));
-  EXPECT_FALSE(PlaySound(kSoundGameLaunch, 0)) << "the launch key while Navigate plays";
-  EXPECT_FALSE(PlaySound(kSoundGameLaunch, 1));
+  LoadSounds(gShell.sounds, true, dir.path(), "none");
+  ASSERT_TRUE(PlaySound(gShell.sounds, kSoundNavigate, 0));
+  EXPECT_FALSE(PlaySound(gShell.sounds, kSoundGameLaunch, 0)) << "the launch key while Navigate plays";
+  EXPECT_FALSE(PlaySound(gShell.sounds, kSoundGameLaunch, 1));
   ASSERT_TRUE(WaitForSoundChannel());
-  EXPECT_TRUE(PlaySound(kSoundGameLaunch, 0));
-  EXPECT_FALSE(PlaySound(kSoundIntro, 0)) << "no Intro.wav: silent";
+  EXPECT_TRUE(PlaySound(gShell.sounds, kSoundGameLaunch, 0));
+  EXPECT_FALSE(PlaySound(gShell.sounds, kSoundIntro, 0)) << "no Intro.wav: silent";
 }
 
 TEST_F(SoundsTest, QuitSoundIsWaitedForOnlyWithoutTransitions) {
   dir.Write("Sound/Quit.wav", ToneWav(300, 440));
-  LoadSounds(true, dir.path(), "none");
+  LoadSounds(gShell.sounds, true, dir.path(), "none");
   std::uint32_t start = platform::GetTickCount();
-  PlayQuitSound(true);
+  PlayQuitSound(gShell.sounds, true);
   EXPECT_LT(platform::GetTickCount() - start, 200u);
   ASSERT_TRUE(WaitForSoundChannel());
   start = platform::GetTickCount();
-  PlayQuitSound(false);
+  PlayQuitSound(gShell.sounds, false);
   EXPECT_GE(platform::GetTickCount() - start, 250u);
   EXPECT_FALSE(platform::SoundChannelBusy());
 }

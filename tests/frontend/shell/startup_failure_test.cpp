@@ -65,7 +65,7 @@ TEST_F(StartupFailure, EveryStopForAFailureEndsWithStatusOne) {
   Settings s;
   s.modeFenetre = true;
   s.largFen = 0;  // no window of that size: every attempt fails at once
-  EXPECT_FALSE(TakeBackWholeDisplay(s));
+  EXPECT_FALSE(TakeBackWholeDisplay(gShell, s));
   EXPECT_EQ(gShell.exitStatus, 1);
   EXPECT_EQ(gShell.runState, kRunStopped);
   platform::QuitVideo();

@@ -48,8 +48,8 @@ platform::WindowEvent Key(platform::WindowEvent::Type type, int scancode, bool r
   e.repeat = repeat;
   return e;
 }
-void Down(int scancode, bool repeat = false) { OnKeyDown(Key(platform::WindowEvent::Type::KeyDown, scancode, repeat)); }
-void Up(int scancode) { OnKeyUp(Key(platform::WindowEvent::Type::KeyUp, scancode)); }
+void Down(int scancode, bool repeat = false) { OnKeyDown(gShell, shell::gCatalogue, gRender, Key(platform::WindowEvent::Type::KeyDown, scancode, repeat)); }
+void Up(int scancode) { OnKeyUp(gShell, shell::gCatalogue, gRender, Key(platform::WindowEvent::Type::KeyUp, scancode)); }
 void Press(int scancode) {
   Down(scancode);
   Up(scancode);
@@ -78,7 +78,7 @@ TEST_F(WindowEvents, KeyDownRestartsTheScreensaverCountUnlessThePanelIsOpen) {
 
   dir.Write("emu/history.dat", "$info=bzone,\r\nbio\r\n\r\nA tank game.\r\n$end\r\n");
   Press(kScanSpace);
-  ASSERT_TRUE(InfoPanelOpen());
+  ASSERT_TRUE(InfoPanelOpen(shell::gCatalogue.history));
   EXPECT_FALSE(gShell.screensaverTimer.armed);
   Press(kScanDown);  // scrolls the panel: the screensaver stays off
   EXPECT_FALSE(gShell.screensaverTimer.armed);
@@ -97,20 +97,20 @@ TEST_F(WindowEvents, AKeyDuringTheSlideShowOnlyEndsIt) {
 
 TEST_F(WindowEvents, AltAloneAndF10AreTheSystemMenuKey) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   Press(kScanLeftAlt);  // MenuGenKey 999: the base configuration
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   Press(kScanF10);
   EXPECT_EQ(gShell.settings.currentConfig, "arcade");
 }
 
 TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   Down(kScanLeftAlt);
-  OnFocusLost();  // Alt+Tab to another window and back
+  OnFocusLost(gShell.input);  // Alt+Tab to another window and back
   Up(kScanLeftAlt);
   EXPECT_EQ(gShell.settings.currentConfig, "shmup");
   Press(kScanLeftAlt);  // a whole press afterwards still is
@@ -119,7 +119,7 @@ TEST_F(WindowEvents, AnAltPressCutByAFocusLossIsNotTheSystemMenuKey) {
 
 TEST_F(WindowEvents, KeysPressedWithAltDoNothing) {
   Start();
-  ASSERT_EQ(LaunchEntry("shmup", 0, 1), 1);
+  ASSERT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "shmup", 0, 1), 1);
   KillScreensaverTimer(gShell.screensaverTimer);
   Down(kScanLeftAlt);
   Press(kScanDown);
@@ -133,10 +133,10 @@ TEST_F(WindowEvents, KeyUpEndsTheVolumeRampAndRearmsTheNavigateSound) {
   Start();
   Down(kScanG);
   Down(kScanG, true);
-  ASSERT_TRUE(VolumeRampDue().has_value());
+  ASSERT_TRUE(VolumeRampDue(gShell.volumeRamp).has_value());
   gShell.volumeRamp.level = 540;  // where the ramp got to
   Up(kScanG);
-  EXPECT_FALSE(VolumeRampDue().has_value());
+  EXPECT_FALSE(VolumeRampDue(gShell.volumeRamp).has_value());
   EXPECT_EQ(gShell.settings.musicVolume, 540);
 }
 
@@ -186,8 +186,8 @@ TEST_F(WindowEvents, KeysHeldFromTheGameActOnlyOncePressedAgain) {
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     const platform::WindowEvent e = Key(step.type, step.scancode, step.repeat);
-    if (step.type == T::KeyDown) OnKeyDown(e);
-    else OnKeyUp(e);
+    if (step.type == T::KeyDown) OnKeyDown(gShell, shell::gCatalogue, gRender, e);
+    else OnKeyUp(gShell, shell::gCatalogue, gRender, e);
     EXPECT_EQ(Selected(), step.selected);
     EXPECT_EQ(gShell.runState, step.runState);
   }

@@ -47,7 +47,7 @@ StatisticsFiles Files(const std::string& base) {
 }
 
 const Writer kWriters[] = {
-    {"LastEmu in Orvanel.ini", "config/Orvanel.ini", [](const std::string&) { LoadConfiguration(""); }},
+    {"LastEmu in Orvanel.ini", "config/Orvanel.ini", [](const std::string&) { LoadConfiguration(shell::gShell, shell::gCatalogue, ""); }},
     {"favourites and last game", "config/arcade/config.ini",
      [](const std::string& base) { SaveFavourites(base, gShell.settings.currentConfig, gShell.settings.listeFavoris, "pacman"); }},
     {"run count", "Orvanel.sta", [](const std::string& base) { CountRun(base); }},
@@ -67,7 +67,7 @@ class WriteFaultTest : public shelltest::ShellInstallation {
   void SetUp() override {
     ShellInstallation::SetUp();
     platform::SetLogDirectory(dir.path());
-    ASSERT_EQ(LoadConfiguration(""), 1);
+    ASSERT_EQ(LoadConfiguration(shell::gShell, shell::gCatalogue, ""), 1);
     // Old contents that every writer changes.
     dir.Write("config/Orvanel.ini", Crlf({"[General]", "LastEmu = arcade", "EmuBase=arcade", "ModeFenetre=OUI"}));
     dir.Write("Orvanel.sta", Crlf({"[StatGen]", "NbExec=7", "; kept", "[arcade]", "Nb=1"}));
