@@ -77,7 +77,4 @@ extern catalogue::CatalogueState gCatalogue;
 // The drawing's records have their own reset (ResetRenderState).
 void ResetShellState();
 
-// The base directory of the installation (directory of the program file).
-inline const std::string& BaseDirectory() { return gShell.baseDirectory; }
-
 }  // namespace shell

@@ -31,21 +31,21 @@ int LoadConfiguredGameList(const Settings& settings, std::string_view baseDirect
 namespace wire {
 
 void OpenGlobalStatistics() {
-  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, BaseDirectory());
+  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, gShell.baseDirectory);
   ReadGlobalTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 
-void LoadAndSortGameList() { LoadMenuList(gCatalogue.games, gShell.settings, BaseDirectory()); }
+void LoadAndSortGameList() { LoadMenuList(gCatalogue.games, gShell.settings, gShell.baseDirectory); }
 
 void SaveFavouritesAndLastGame() {
   if (!gShell.listShown) return;
-  SaveFavourites(BaseDirectory(), gShell.settings.currentConfig, gShell.settings.listeFavoris,
+  SaveFavourites(gShell.baseDirectory, gShell.settings.currentConfig, gShell.settings.listeFavoris,
                  SelectedRomName(gCatalogue.games, SelectedPosition(gShell.listWindow, gCatalogue)));
 }
 
 void OpenListStatistics() {
   // The files of the configuration just read; the one left was saved before.
-  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, BaseDirectory());
+  gCatalogue.statistics.files = MakeConfiguredStatisticsFiles(gShell.settings, gShell.baseDirectory);
   ReadListTotals(gCatalogue.statistics, platform::GetTickCount());
 }
 

@@ -10,7 +10,7 @@ namespace shell {
 
 namespace wire {
 
-void LoadConfiguredSounds(bool sons) { LoadSounds(gShell.sounds, sons, BaseDirectory(), gShell.settings.currentConfig); }
+void LoadConfiguredSounds(bool sons) { LoadSounds(gShell.sounds, sons, gShell.baseDirectory, gShell.settings.currentConfig); }
 void StartConfiguredMusic(const std::string& musicFond) {
   StartMusic(gShell.music, gCatalogue, musicFond, gShell.settings.musicSousRep, gShell.settings.musicVolume);
 }
