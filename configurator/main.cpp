@@ -2,6 +2,7 @@
 //   OrvanelConfig [--base DIR]   the window, on the installation the frontend would use
 //                                (the one rule of settings/installation_base.h)
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -17,7 +18,9 @@
 #include "configurator/pagemodel/new_config_command.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
+#include "platform/message_catalogue.h"
 #include "settings/installation_base.h"
+#include "settings/message_language.h"
 #include "settings/start_options.h"
 
 namespace {
@@ -40,10 +43,21 @@ constexpr const char* kUsage =
     "  --help, -h      affiche cette aide\n"
     "  --version       affiche la version\n";
 
+// The installation whose Langue the texts follow: the one the window would open (a
+// command's own --base DIR counts too).
+void UseLanguageOfArguments(const std::vector<std::string>& args) {
+  std::optional<std::string> base;
+  for (std::size_t i = 0; i + 1 < args.size(); ++i)
+    if (args[i] == "--base") base = args[i + 1];
+  const auto inputs = settings::InputsOfThisProcess(base);
+  settings::UseLanguageOfInstallation(settings::ChooseInstallation(inputs).directory, inputs.programDirectory);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  UseLanguageOfArguments(args);
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
@@ -75,7 +89,7 @@ int main(int argc, char** argv) {
   // Every argument was ours: Qt gets none (its platform comes from QT_QPA_PLATFORM).
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  cfg::InstallFrenchTranslation(app);
+  cfg::InstallTranslations(app, platform::MessageLanguageInUse(), platform::MessageCatalogueDirectoryInUse());
   cfg::InstallQtMessageBoxes();
   cfg::ConfigWindow window(choice.directory);
   window.show();

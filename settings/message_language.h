@@ -1,0 +1,31 @@
+// The one rule both programs follow for the language of their texts.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace settings {
+
+// The locale variables in the order the C library weighs them.
+struct LocaleVariables {
+  std::string lcAll;
+  std::string lcMessages;
+  std::string lang;
+};
+
+LocaleVariables LocaleVariablesOfThisProcess();
+
+// "fr" or "en". The owner's `[General] Langue` ("fr" or "en", any letter case) wins; empty
+// (or anything else) follows the first set locale variable: French for a French locale and
+// for C, POSIX or no locale at all (what installations were made under), English for any
+// other, since English is the language every owner can be expected to read.
+std::string MessageLanguage(std::string_view langue, const LocaleVariables& locale);
+
+// The Langue of the installation at `base` ("" when its Orvanel.ini cannot be read).
+std::string LangueOfInstallation(std::string_view base);
+
+// Chooses the language of this process's texts for the installation at `base` and makes
+// the catalogues beside `programDirectory` (or installed) answer in it.
+void UseLanguageOfInstallation(std::string_view base, std::string_view programDirectory);
+
+}  // namespace settings
