@@ -1,6 +1,7 @@
 #include "configurator/config_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -18,24 +19,24 @@ namespace cfg {
 platform::Answer ConfirmPage(Page& page, bool quitting) {
   using platform::Answer;
   if (page.IsModified()) {
-    const Answer a = platform::AskQuestion(page.SaveQuestion(), kCaption, platform::QuestionButtons::kYesNoCancel);
+    const Answer a = platform::AskQuestion(page.SaveQuestion(), Caption(), platform::QuestionButtons::kYesNoCancel);
     if (a == Answer::kYes && !page.Save()) return Answer::kCancel;
     return a;
   }
   if (quitting)
-    return platform::AskQuestion("Quitter l'application ?", kCaption, platform::QuestionButtons::kOkCancel);
+    return platform::AskQuestion(QCoreApplication::translate("cfg::ConfigWindow", "Quitter l'application ?").toStdString(), Caption(), platform::QuestionButtons::kOkCancel);
   return Answer::kOk;
 }
 
 ConfigWindow::ConfigWindow(std::string base, QWidget* parent) : QMainWindow(parent), base_(std::move(base)) {
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(QString::fromStdString(Caption()));
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
   tabs_ = new QTabBar(central);
   tabs_->setObjectName("id1000");
-  tabs_->addTab(QStringLiteral("Config Générale"));
-  tabs_->addTab(QStringLiteral("Config Emus"));
-  tabs_->addTab(QStringLiteral("Editeur layout"));
+  tabs_->addTab(QCoreApplication::translate("cfg::ConfigWindow", "Config Générale"));
+  tabs_->addTab(QCoreApplication::translate("cfg::ConfigWindow", "Config Emus"));
+  tabs_->addTab(QCoreApplication::translate("cfg::ConfigWindow", "Éditeur layout"));
   tabs_->setFocusPolicy(Qt::NoFocus);
   stack_ = new QStackedWidget(central);
   pages_[kGeneralPage] = new GeneralPage(base_, main_, stack_);
@@ -65,8 +66,8 @@ GeneralPage* ConfigWindow::generalPage() const { return static_cast<GeneralPage*
 EmusPage* ConfigWindow::emusPage() const { return static_cast<EmusPage*>(pages_[kEmusPage]); }
 
 void ConfigWindow::BuildMenu() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
-  importMenu_ = file->addMenu(QStringLiteral("Importer"));
+  QMenu* file = menuBar()->addMenu(QCoreApplication::translate("cfg::ConfigWindow", "&Fichier"));
+  importMenu_ = file->addMenu(QCoreApplication::translate("cfg::ConfigWindow", "Importer"));
   const struct {
     int id;
     const char* text;
@@ -76,13 +77,13 @@ void ConfigWindow::BuildMenu() {
     a->setObjectName(QStringLiteral("id%1").arg(i.id));
     connect(a, &QAction::triggered, this, [this, id = i.id] { page(current_)->Import(id); });
   }
-  QAction* save = file->addAction(QStringLiteral("&Enregistrer"));
+  QAction* save = file->addAction(QCoreApplication::translate("cfg::ConfigWindow", "&Enregistrer"));
   save->setObjectName("id40002");
   connect(save, &QAction::triggered, this, [this] { page(current_)->Save(); });
-  QAction* saveAs = file->addAction(QStringLiteral("Enregistrer &sous"));
+  QAction* saveAs = file->addAction(QCoreApplication::translate("cfg::ConfigWindow", "Enregistrer &sous..."));
   saveAs->setObjectName("id40003");
   connect(saveAs, &QAction::triggered, this, [this] { page(current_)->SaveAs(); });
-  QAction* quit = file->addAction(QStringLiteral("&Quitter"));
+  QAction* quit = file->addAction(QCoreApplication::translate("cfg::ConfigWindow", "&Quitter"));
   quit->setObjectName("id40004");
   connect(quit, &QAction::triggered, this, &QWidget::close);
 }

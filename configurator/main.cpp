@@ -25,23 +25,25 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage : orvanel-config [--base DOSSIER]\n"
-    "        orvanel-config --create-list --emulator PROG --output LISTE [--rom-dir DOSSIER] [--all]\n"
-    "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
-    "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n"
-    "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [crit\xC3\xA8res...]\n"
-    "Le configurateur de la borne : r\xC3\xA9glages, g\xC3\xA9n\xC3\xA9rateur de listes, \xC3\xA9\x64iteur de layouts.\n"
-    "\n"
-    "  --base DOSSIER  l'installation \xC3\xA0 modifier (par d\xC3\xA9\x66\x61ut celle du menu)\n"
-    "  --create-list   cr\xC3\xA9\x65 la liste de jeux d'une configuration depuis l'\xC3\xA9mulateur, sans fen\xC3\xAAtre\n"
-    "  --import        convertit un layout MAMEWAH ou AtomicFe, sans fen\xC3\xAAtre\n"
-    "  --new-config    cr\xC3\xA9\x65 la configuration config/NOM/ avec les r\xC3\xA9glages par d\xC3\xA9\x66\x61ut et sa liste\n"
-    "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
-    "  --filter        \xC3\xA9\x63rit la liste des jeux \xC3\xA0 montrer (Liste.ini) d'apr\xC3\xA8s des crit\xC3\xA8res, sans fen\xC3\xAAtre\n"
-    "                  (--filter seul : la liste des crit\xC3\xA8res)\n"
-    "  --help, -h      affiche cette aide\n"
-    "  --version       affiche la version\n";
+const char* Usage() {
+  return Tr(
+      "Usage : orvanel-config [--base DOSSIER]\n"
+      "        orvanel-config --create-list --emulator PROG --output LISTE [--rom-dir DOSSIER] [--all]\n"
+      "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
+      "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n"
+      "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [critères...]\n"
+      "Le configurateur de la borne : réglages, générateur de listes, éditeur de layouts.\n"
+      "\n"
+      "  --base DOSSIER  l'installation à modifier (par défaut celle du menu)\n"
+      "  --create-list   crée la liste de jeux d'une configuration depuis l'émulateur, sans fenêtre\n"
+      "  --import        convertit un layout MAMEWAH ou AtomicFe, sans fenêtre\n"
+      "  --new-config    crée la configuration config/NOM/ avec les réglages par défaut et sa liste\n"
+      "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
+      "  --filter        écrit la liste des jeux à montrer (Liste.ini) d'après des critères, sans fenêtre\n"
+      "                  (--filter seul : la liste des critères)\n"
+      "  --help, -h      affiche cette aide\n"
+      "  --version       affiche la version\n");
+}
 
 // The installation whose Langue the texts follow: the one the window would open (a
 // command's own --base DIR counts too).
@@ -68,11 +70,12 @@ int main(int argc, char** argv) {
 
   const settings::StartOptions options = settings::ParseStartOptions(std::span(args));
   if (options.unknown) {
-    std::fprintf(stderr, "orvanel-config : option inconnue \xC2\xAB %s \xC2\xBB\n%s", options.unknown->c_str(), kUsage);
+    std::fputs(platform::FormatText(Tr("orvanel-config : option inconnue « %1 »\n"), {*options.unknown}).c_str(), stderr);
+    std::fputs(Usage(), stderr);
     return 2;
   }
   if (options.help) {
-    std::fputs(kUsage, stdout);
+    std::fputs(Usage(), stdout);
     return 0;
   }
   if (options.version) {

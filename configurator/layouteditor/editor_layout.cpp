@@ -5,14 +5,11 @@
 #include <limits>
 #include <utility>
 
+#include "platform/message_catalogue.h"
 #include "platform/text.h"
 
 namespace cfg {
 namespace {
-
-constexpr std::string_view kListNames[kEditorObjectCount] = {
-    "Layout",  "Snapshot", "Liste",    "Nom du jeux", "Infos 1",  "Infos 2",  "Infos 3", "Scroll Texte",
-    "Marquee", "Custom 1", "Custom 2", "Custom 3",    "Custom 4", "Custom 5", "Custom 6"};
 
 constexpr int kMaxListRows = 50;
 
@@ -26,7 +23,11 @@ bool SameSavedFields(const EditorObject& a, const EditorObject& b) {
 }  // namespace
 
 std::string_view EditorListName(int index) {
-  return index >= 0 && index < kEditorObjectCount ? kListNames[index] : std::string_view();
+  // Asked anew each time: the names follow the language in use.
+  const char* const names[kEditorObjectCount] = {
+      "Layout",   "Snapshot", Tr("Liste"), Tr("Nom du jeu"), Tr("Infos 1"), Tr("Infos 2"), Tr("Infos 3"),
+      Tr("Texte défilant"), "Marquee", "Custom 1", "Custom 2", "Custom 3", "Custom 4", "Custom 5", "Custom 6"};
+  return index >= 0 && index < kEditorObjectCount ? names[index] : std::string_view();
 }
 
 bool IsEditorCustomObject(int index) { return index >= kEdCustom1 && index <= kEdCustom6; }

@@ -54,7 +54,7 @@ struct EditorLayout {
   int Height() const { return objects[kEdBackGround].height; }
 };
 
-// "Snapshot", "Liste", "Nom du jeux", ...: the names the page's object list shows.
+// "Snapshot", "Liste", "Nom du jeu", ...: the names the page's object list shows, in the language in use.
 std::string_view EditorListName(int index);
 bool IsEditorCustomObject(int index);  // Custom1-6
 

@@ -10,11 +10,12 @@
 
 #include "configurator/layouteditor/edit_history.h"
 #include "configurator/layouteditor/editor_layout.h"
+#include "platform/message_catalogue.h"
 
 namespace cfg {
 
 // The caption of every box the editor shows.
-inline constexpr std::string_view kEditorCaption = "Configurateur Orvanel";
+inline const char* EditorCaption() { return Tr("Configurateur Orvanel"); }
 
 struct DesktopSize {
   int width = INT_MAX;  // no screen: no limit
@@ -50,6 +51,6 @@ struct EditorSession {
 void RebuildPreview(EditorSession& editor);
 void ResetAnimationTimers(EditorSession& editor);
 void ResetImageScroll(EditorSession& editor);
-void ShowEditorMessage(EditorSession& editor, std::string_view text, std::string_view caption = kEditorCaption);
+void ShowEditorMessage(EditorSession& editor, std::string_view text, std::string_view caption = EditorCaption());
 
 }  // namespace cfg

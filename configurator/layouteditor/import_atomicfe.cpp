@@ -90,7 +90,7 @@ int ImportAtomicFeLayout(EditorSession& editor, const std::string& path, Desktop
   int height = 0;
   ReadResolution(keys, desktop, width, height);
   if (ExceedsDesktop(width, height, desktop)) {
-    ShowEditorMessage(editor, kImportTooLargeMessage);
+    ShowEditorMessage(editor, ImportTooLargeMessage());
     return 0;
   }
 

@@ -6,13 +6,12 @@
 #include "configurator/layouteditor/save_layout.h"
 #include "configurator/layouteditor/editor_text_lines.h"
 #include "platform/files.h"
+#include "platform/message_catalogue.h"
 #include "platform/text.h"
 #include "platform/display_size.h"
 
 namespace cfg {
 namespace {
-
-constexpr std::string_view kUsage = "usage: OrvanelConfig --import mamewah|atomicfe SOURCE DEST.cfg\n";
 
 // The size of the screen when there is one; without a display no resolution is refused.
 DesktopSize ScreenSize() {
@@ -32,7 +31,7 @@ int VisibleObjects(const EditorLayout& layout) {
 
 int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::ostream& out, std::ostream& err) {
   if (args.size() != 4) {
-    err << kUsage;
+    err << Tr("usage : orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n");
     return 1;
   }
   const std::string& kind = args[1];
@@ -40,14 +39,14 @@ int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::os
   const std::string& destination = args[3];
   const bool mamewah = platform::EqualsNoCase(kind, "mamewah");
   if (!mamewah && !platform::EqualsNoCase(kind, "atomicfe")) {
-    err << kUsage;
+    err << Tr("usage : orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n");
     return 1;
   }
 
   EditorSession editor;
   bool reported = false;
   editor.hooks.showMessage = [&err, &reported](std::string_view text, std::string_view caption) {
-    if (caption != kEditorCaption) err << caption << ' ';
+    if (caption != EditorCaption()) err << caption << ' ';
     err << text << '\n';
     reported = true;
   };
@@ -56,7 +55,7 @@ int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::os
     // must not overwrite a good layout with that.
     const auto text = platform::ReadWholeFile(source, kMaxEditorFileBytes);
     if (text && !HasAtomicFeKeys(*text)) {
-      err << kInvalidFileMessage << '\n';
+      err << InvalidFileMessage() << '\n';
       return 1;
     }
   }
@@ -65,13 +64,14 @@ int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::os
   if (!imported) {
     // A file that cannot be opened is refused without a message in the editor; here the
     // owner needs to know which one.
-    if (!reported) err << "cannot read " << source << '\n';
+    if (!reported) err << platform::FormatText(Tr("impossible de lire %1\n"), {source});
     return 1;
   }
   if (!SaveLayout(editor, destination)) return 1;
-  out << destination << ": " << (mamewah ? "MAMEWAH" : "AtomicFe") << " layout " << source << " imported, "
-      << editor.layout.Width() << "x" << editor.layout.Height() << ", " << VisibleObjects(editor.layout)
-      << " visible objects\n";
+  out << platform::FormatText(Tr("%1 : layout %2 %3 importé, %4x%5, %6 objets visibles\n"),
+                              {destination, mamewah ? "MAMEWAH" : "AtomicFe", source,
+                               std::to_string(editor.layout.Width()), std::to_string(editor.layout.Height()),
+                               std::to_string(VisibleObjects(editor.layout))});
   return 0;
 }
 

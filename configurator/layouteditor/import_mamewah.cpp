@@ -112,12 +112,12 @@ int ImportMamewahLayout(EditorSession& editor, const std::string& path, DesktopS
   std::string_view first = lines.Next();
   const int width = platform::ParseInt(first.substr(0, first.find(';')));
   if (width < 10) {
-    ShowEditorMessage(editor, kInvalidFileMessage);
+    ShowEditorMessage(editor, InvalidFileMessage());
     return 0;
   }
   const int height = platform::ParseInt(lines.Next());
   if (ExceedsDesktop(width, height, desktop)) {
-    ShowEditorMessage(editor, kImportTooLargeMessage);
+    ShowEditorMessage(editor, ImportTooLargeMessage());
     return 0;
   }
 

@@ -10,9 +10,10 @@
 
 namespace cfg {
 
-inline constexpr std::string_view kInvalidFileMessage = "Fichier non valide !";
-inline constexpr std::string_view kImportTooLargeMessage =
-    "Impossible d'importer ce layout car sa résolution est trop élevée !";
+inline const char* InvalidFileMessage() { return Tr("Fichier non valide !"); }
+inline const char* ImportTooLargeMessage() {
+  return Tr("Impossible d'importer ce layout car sa résolution est trop élevée !");
+}
 
 // 1 imported; 0 refused: the file cannot be read (no message), or it is not a layout or
 // larger than the desktop (message shown). A refusal leaves the layout as it was.

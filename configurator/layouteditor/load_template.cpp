@@ -114,7 +114,7 @@ int LoadTemplate(EditorSession& editor, const std::string& name, DesktopSize des
     ReadResolution(keys, desktop, width, height);
   }
   if (ExceedsDesktop(width, height, desktop)) {
-    ShowEditorMessage(editor, kLoadTooLargeMessage);
+    ShowEditorMessage(editor, LoadTooLargeMessage());
     return 0;
   }
 

@@ -10,8 +10,9 @@
 namespace cfg {
 
 // The message of a layout larger than the screen.
-inline constexpr std::string_view kLoadTooLargeMessage =
-    "Impossible de charger ce layout car sa résolution est trop élevée !";
+inline const char* LoadTooLargeMessage() {
+  return Tr("Impossible de charger ce layout car sa résolution est trop élevée !");
+}
 
 // <installation directory>/Templates/<name>/Layout.cfg, matching existing components in any
 // letter case.

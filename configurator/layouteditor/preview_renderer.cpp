@@ -17,6 +17,7 @@
 #include "render/scroll_text.h"
 #include "render/text_style_fonts.h"
 #include "render/texture_table.h"
+#include "platform/message_catalogue.h"
 #include "platform/text.h"
 
 using render::AnimationClock;
@@ -70,16 +71,15 @@ using catalogue::SelectEntry;
 
 namespace cfg {
 
-const char kSampleScrollText[] =
-    "Configurateur Orvanel           [b=1][p=5][b=0] "
-    "Aucun ScrollTexte.txt dans la configuration en cours : texte d'exemple.   ";
+std::string SampleScrollText() {
+  return Tr("Configurateur Orvanel           [b=1][p=5][b=0] "
+            "Aucun ScrollTexte.txt dans la configuration en cours : texte d'exemple.   ");
+}
 
 namespace {
 
-// Texts are Windows-1252 bytes for the drawing code ("N\xB0" is "N°").
-constexpr std::string_view kListRowText = "Element liste N\xB0 ";
-constexpr std::string_view kInfoSamples[] = {"Nom complet du jeux", "Infos 1", "Infos 2", "Infos 3"};
-const GameTexts kSampleGame{"NOM DU JEUX", {"INFOS ", "INFOS ", "INFOS "}};
+// The sample game of a preview without games.
+GameTexts SampleGame() { return {Tr("NOM DU JEU"), {"INFOS ", "INFOS ", "INFOS "}}; }
 
 constexpr std::uint32_t kStillRedraw = 1000;
 constexpr std::uint32_t kOpaqueRed = 0xFFFF0000;
@@ -200,7 +200,7 @@ void PreviewRenderer::ShowGame(const PreviewGames* games, int position) {
 
 void PreviewRenderer::SetScrollText(const std::string& text) {
   const std::string kept = ScrollTextOfFile(text);
-  state_.scrollText.source = kept.empty() ? std::string(kSampleScrollText) : kept;
+  state_.scrollText.source = kept.empty() ? SampleScrollText() : kept;
   LayOutScrollText();
 }
 
@@ -233,7 +233,7 @@ void PreviewRenderer::ResetClocks(std::uint32_t now) {
 void PreviewRenderer::AdvanceClocks(std::uint32_t now) {
   StepPulse(state_, now);
   if (ScrollTextRuns(state_)) {
-    const std::optional<GameTexts> game = games_ ? SelectedGameTexts(state_) : std::optional<GameTexts>(kSampleGame);
+    const std::optional<GameTexts> game = games_ ? SelectedGameTexts(state_) : std::optional<GameTexts>(SampleGame());
     StepScrollText(state_.scrollText, ScrollBoxOf(state_.layout), now, game ? &*game : nullptr);
   }
   StepPictureScroll(state_, now);
@@ -269,15 +269,15 @@ void PreviewRenderer::HandSampleContents() {
   const int rows = state_.layout.listNbItems;
   if (int(rows_.size()) != rows) {
     rows_.clear();
-    for (int i = 0; i < rows; ++i) rows_.push_back(std::string(kListRowText) + std::to_string(i + 1));
+    for (int i = 0; i < rows; ++i) rows_.push_back(platform::FormatText(Tr("Élément de liste n° %1"), {std::to_string(i + 1)}));
   }
   selectedRow_ = rows / 2;
   state_.sources.listPosition = [this] { return ListPosition{0, selectedRow_}; };
   state_.sources.gameCount = [this] { return int(rows_.size()); };
   state_.sources.gameAt = [this](int p) {
     // The selected game's name is the one the name object shows, in the list as on the cabinet.
-    const std::string_view name = p == selectedRow_ ? kInfoSamples[0] : std::string_view(rows_[std::size_t(p)]);
-    return ShownGame{"", "", name, {kInfoSamples[1], kInfoSamples[2], kInfoSamples[3]}};
+    const std::string_view name = p == selectedRow_ ? std::string_view(Tr("Nom complet du jeu")) : std::string_view(rows_[std::size_t(p)]);
+    return ShownGame{"", "", name, {Tr("Infos 1"), Tr("Infos 2"), Tr("Infos 3")}};
   };
   state_.sources.history = nullptr;
   // With icons on, each text row gets the placeholder square; in image mode every row

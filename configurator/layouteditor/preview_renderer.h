@@ -17,7 +17,7 @@
 namespace cfg {
 
 // What stands in for a game when no ScrollTexte.txt can be shown.
-extern const char kSampleScrollText[];
+std::string SampleScrollText();
 
 // The outline drawn around the selected object (right = left + width, bottom = top +
 // height); present only for a visible object other than the background at least 2 x 2.

@@ -88,7 +88,7 @@ std::string LayoutFileText(const EditorLayout& layout) {
 
 int SaveLayout(EditorSession& editor, const std::string& path) {
   if (path.empty() || !platform::WriteFileAtomically(path, LayoutFileText(editor.layout))) {
-    ShowEditorMessage(editor, path, kCannotCreateCaption);
+    ShowEditorMessage(editor, path, CannotCreateCaption());
     return 0;
   }
   editor.currentFilePath = path;

@@ -9,7 +9,7 @@
 namespace cfg {
 
 // The caption of the box that reports a file that could not be written (its text is the path).
-inline constexpr std::string_view kCannotCreateCaption = "Impossible de créer ce fichier !";
+inline const char* CannotCreateCaption() { return Tr("Impossible de créer ce fichier !"); }
 
 // The whole file: key=value lines ended by CR LF, in the writer's fixed order.
 std::string LayoutFileText(const EditorLayout& layout);

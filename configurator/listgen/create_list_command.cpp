@@ -9,13 +9,11 @@
 #include "configurator/listgen/generator_messages.h"
 #include "platform/copy_tree.h"
 #include "platform/files.h"
+#include "platform/message_catalogue.h"
 #include "platform/paths.h"
 
 namespace cfg {
 namespace {
-
-constexpr const char* kUsage =
-    "usage: OrvanelConfig --create-list --emulator PROG --output FILE [--rom-dir DIR] [--all]\n";
 
 constexpr unsigned kProgressEveryMs = 1000;
 constexpr int kProgressEveryMachines = 1000;
@@ -57,14 +55,14 @@ std::string ScratchFile(const std::string& output) {
 int RunCreateListCommand(const std::vector<std::string>& args) {
   const std::optional<CreateListOptions> options = ParseOptions(args);
   if (!options) {
-    std::fputs(kUsage, stderr);
+    std::fputs(Tr("usage : orvanel-config --create-list --emulator PROG --output LISTE [--rom-dir DOSSIER] [--all]\n"),
+               stderr);
     return 1;
   }
   // "--output config/MAME/MAME.txt" for a configuration not made yet: its folder is made.
   if (const std::string_view folder = platform::DirectoryPart(options->output);
       !folder.empty() && !platform::MakeDirectories(platform::ResolvePath(folder))) {
-    std::fprintf(stderr, "Impossible de cr\xC3\xA9\x65r le dossier de la liste : %.*s\n", static_cast<int>(folder.size()),
-                 folder.data());
+    std::fputs(platform::FormatText(Tr("Impossible de créer le dossier de la liste : %1\n"), {folder}).c_str(), stderr);
     return 1;
   }
   GeneratorRequest request;
@@ -81,7 +79,7 @@ int RunCreateListCommand(const std::vector<std::string>& args) {
   };
   // Where the work is: a whole listing takes a while. While it comes, a line every thousand
   // machines or every second; while it is converted, a line a second.
-  std::fprintf(stderr, "%s\n", kCreatingList);
+  std::fprintf(stderr, "%s\n", CreatingList());
   int shown = 0;
   StatusThrottle readClock(kProgressEveryMs);
   hooks.machinesRead = [&shown, &readClock](int machines) {
@@ -92,10 +90,11 @@ int RunCreateListCommand(const std::vector<std::string>& args) {
   };
   StatusThrottle convertClock(kProgressEveryMs);
   hooks.status = [&convertClock](const std::string& text) {
-    if (text.starts_with(kGamesProgress) && convertClock.Due()) std::fprintf(stderr, "%s\n", text.c_str());
+    if (IsGamesProgress(text) && convertClock.Due()) std::fprintf(stderr, "%s\n", text.c_str());
   };
   const GenerationResult result = GenerateGameList(request, hooks);
-  if (result.machinesRead > 0) std::fprintf(stderr, "%d machines lues.\n", result.machinesRead);
+  if (result.machinesRead > 0)
+    std::fputs(platform::FormatText(Tr("%1 machines lues.\n"), {std::to_string(result.machinesRead)}).c_str(), stderr);
   std::printf("%s\n", result.message.c_str());
   std::fflush(stdout);
   return result.ok() ? 0 : 1;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "configurator/listgen/filter_inputs.h"
+#include "platform/message_catalogue.h"
 
 using catalogue::FilterGameList;
 using catalogue::GameFilter;
@@ -11,10 +12,12 @@ using catalogue::GameFilter;
 namespace cfg {
 namespace {
 
-constexpr std::string_view kUsage =
+const char* Usage() {
+  return Tr(
     "usage : orvanel-config --filter --list LISTE.txt --output config/NOM/Liste.ini [--catver F] [--nplayers F]\n"
     "        [--category \"Genre/Sous-genre\"]... [--no-mature] [--players N] [--orientation v|h] [--parents-only]\n"
-    "        [--years A-B] [--control NOM]...\n";
+    "        [--years A-B] [--control NOM]...\n");
+}
 
 struct FilterOptions {
   std::string list;
@@ -87,31 +90,33 @@ std::optional<FilterOptions> ParseOptions(const std::vector<std::string>& args) 
 int RunFilter(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const std::optional<FilterOptions> o = ParseOptions(args);
   if (!o) {
-    err << kUsage;
+    err << Usage();
     return 1;
   }
   if ((o->filter.noMature || !o->filter.categories.empty()) && o->catver.empty()) {
-    err << "--category et --no-mature demandent --catver\n";
+    err << Tr("--category et --no-mature demandent --catver\n");
     return 1;
   }
   FilterInputs inputs;
   if (const auto unread = ReadFilterInputs(o->list, o->catver, o->nplayers, inputs)) {
-    err << "impossible de lire " << *unread << '\n';
+    err << platform::FormatText(Tr("impossible de lire %1\n"), {*unread});
     return 1;
   }
   const std::int32_t total = inputs.list.entryCount;
   const std::vector<std::string> names = FilterGameList(inputs.list, o->filter, inputs.Sources());
   switch (WriteFilterFile(o->output, names)) {
     case FilterWrite::kNothingPasses:
-      err << "aucun jeu sur " << total << " ne passe le filtre : " << o->output << " reste tel quel\n";
+      err << platform::FormatText(Tr("aucun jeu sur %1 ne passe le filtre : %2 reste tel quel\n"),
+                                  {std::to_string(total), o->output});
       return 1;
     case FilterWrite::kCannotWrite:
-      err << "impossible d'\xC3\xA9\x63rire " << o->output << '\n';
+      err << platform::FormatText(Tr("impossible d'écrire %1\n"), {o->output});
       return 1;
     case FilterWrite::kWritten:
       break;
   }
-  out << names.size() << " jeux sur " << total << " \xC3\xA9\x63rits dans " << o->output << '\n';
+  out << platform::FormatText(Tr("%1 jeux sur %2 écrits dans %3\n"),
+                             {std::to_string(names.size()), std::to_string(total), o->output});
   return 0;
 }
 

@@ -36,17 +36,17 @@ Conversion ConvertListing(const ListingJob& job, const GeneratorHooks& hooks, Li
   StatusThrottle throttle;
   GameListBuilder games(folder ? &*folder : nullptr, [&](int written, int seen) {
     if (!throttle.Due()) return;
-    hooks.Status(kGamesProgress + std::to_string(written) + " / " + std::to_string(seen));
+    hooks.Status(GamesProgress(written, seen));
   });
   if (!read(job.listingFile, games)) {
-    hooks.Message(job.listingFile, kCannotRead);
+    hooks.Message(job.listingFile, CannotRead());
     return {0, GenerationFailure::kNoListing};
   }
   // Stopped while converting: the old list stays.
   if (hooks.Stopped()) return {0, GenerationFailure::kStopped};
   if (games.written() == 0) return {0, GenerationFailure::kNoRomMatched};
   if (!platform::WriteFileAtomically(job.outputFile, games.text())) {
-    hooks.Message(job.outputFile, kCannotWrite);
+    hooks.Message(job.outputFile, CannotWrite());
     return {0, GenerationFailure::kFileNotWritten};
   }
   return {games.written(), GenerationFailure::kNone};
@@ -87,7 +87,7 @@ RunOutcome RunEmulator(const std::string& program, const char* option, const Gen
   return outcome;
 }
 
-std::string CountMessage(int games) { return std::to_string(games) + kGamesWritten; }
+std::string CountMessage(int games) { return GamesWritten(games); }
 
 }  // namespace
 
@@ -127,14 +127,14 @@ std::string FailureMessage(GenerationFailure failure) {
   const char* cause = "";
   switch (failure) {
     case GenerationFailure::kNone: return "";
-    case GenerationFailure::kNoRomFolder: return kNoRomFolder;
-    case GenerationFailure::kStopped: return kGenerationStopped;
-    case GenerationFailure::kEmulatorNotStarted: cause = kEmulatorNotStarted; break;
-    case GenerationFailure::kNoListing: cause = kNoListing; break;
-    case GenerationFailure::kNoRomMatched: cause = kNoRomMatched; break;
-    case GenerationFailure::kFileNotWritten: cause = kListNotWritten; break;
+    case GenerationFailure::kNoRomFolder: return Tr("Répertoire des ROMS introuvable : liste non créée !");
+    case GenerationFailure::kStopped: return GenerationStopped();
+    case GenerationFailure::kEmulatorNotStarted: cause = EmulatorNotStarted(); break;
+    case GenerationFailure::kNoListing: cause = NoListing(); break;
+    case GenerationFailure::kNoRomMatched: cause = NoRomMatched(); break;
+    case GenerationFailure::kFileNotWritten: cause = ListNotWritten(); break;
   }
-  return std::string(kListNotCreated) + " " + cause;
+  return ListNotCreated(cause);
 }
 
 std::string RomFolderRefusal(const GeneratorRequest& request) {
@@ -152,7 +152,7 @@ GenerationResult GenerateGameList(const GeneratorRequest& request, const Generat
     none.message = std::move(refusal);
     return none;
   }
-  hooks.Status(kCreatingList);
+  hooks.Status(CreatingList());
   const std::string program = EmulatorToStart(request.emulator);
   platform::RemoveRegularFile(request.temporaryFile);
 
@@ -160,7 +160,7 @@ GenerationResult GenerateGameList(const GeneratorRequest& request, const Generat
   RunOutcome run = RunEmulator(program, "-listxml", request, hooks);
   if (run.started && run.copy == CopyResult::kNothingReceived) {
     xml = false;
-    hooks.Status(kCreatingList);
+    hooks.Status(CreatingList());
     run = RunEmulator(program, "-listinfo", request, hooks);
   }
 

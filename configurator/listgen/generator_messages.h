@@ -1,36 +1,50 @@
-// The generator's own texts (French, as the configurator shows them).
+// The generator's own texts, in the language in use.
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "platform/message_catalogue.h"
 
 namespace cfg {
 
-inline constexpr const char* kGeneratorCaption = "Configurateur Orvanel";
-inline constexpr const char* kCreatingList = "Création de la liste en cours ...";
-// Said while the emulator prints its listing: kCreatingList, then "<n> machines lues".
+inline const char* GeneratorCaption() { return Tr("Configurateur Orvanel"); }
+inline const char* CreatingList() { return Tr("Création de la liste en cours..."); }
+// Said while the emulator prints its listing.
 inline std::string MachinesReadStatus(int machines) {
-  return std::string(kCreatingList) + " " + std::to_string(machines) + " machines lues";
+  return platform::FormatText(Tr("Création de la liste en cours... %1 machines lues"), {std::to_string(machines)});
 }
-// Followed by "<written> / <seen>".
-inline constexpr const char* kGamesProgress = "Récupération des roms en cours : ";
-inline constexpr const char* kGamesWritten = " ROM(S) récupèrée(s).";
-inline constexpr const char* kListNotCreated = "Erreur de création de la liste !";
-// The cause, said after kListNotCreated.
-inline constexpr const char* kEmulatorNotStarted = "L'émulateur n'a pas pu être lancé.";
-inline constexpr const char* kNoListing = "L'émulateur n'a fourni aucune liste.";
-inline constexpr const char* kNoRomMatched = "Aucune ROM ne correspond.";
-inline constexpr const char* kListNotWritten = "Le fichier n'a pas pu être écrit.";
-inline constexpr const char* kGenerationStopped = "Création de la liste arrêtée : l'ancienne liste est conservée.";
-inline constexpr const char* kNoRomFolder = "Répertoire des ROMS introuvable : liste non créée !";
-// kNoRomFolder naming the folder (or saying none was given).
+// Said while the listing is converted: games written, entries seen.
+inline const char* GamesProgressPattern() { return Tr("Récupération des ROM en cours : %1 / %2"); }
+inline std::string GamesProgress(int written, int seen) {
+  return platform::FormatText(GamesProgressPattern(), {std::to_string(written), std::to_string(seen)});
+}
+inline bool IsGamesProgress(std::string_view text) {
+  const std::string_view pattern = GamesProgressPattern();
+  return text.starts_with(pattern.substr(0, pattern.find("%1")));
+}
+// The end of a run that wrote the list.
+inline std::string GamesWritten(int games) {
+  return platform::FormatText(Tr("%1 ROM(S) récupérée(s)."), {std::to_string(games)});
+}
+// The end of a run that failed, with its cause.
+inline std::string ListNotCreated(std::string_view cause) {
+  return platform::FormatText(Tr("Erreur de création de la liste ! %1"), {cause});
+}
+inline const char* EmulatorNotStarted() { return Tr("L'émulateur n'a pas pu être lancé."); }
+inline const char* NoListing() { return Tr("L'émulateur n'a fourni aucune liste."); }
+inline const char* NoRomMatched() { return Tr("Aucune ROM ne correspond."); }
+inline const char* ListNotWritten() { return Tr("Le fichier n'a pas pu être écrit."); }
+inline const char* GenerationStopped() { return Tr("Création de la liste arrêtée : l'ancienne liste est conservée."); }
+// A missing ROM folder, named (or said to be missing).
 inline std::string NoRomFolderMessage(const std::string& folder) {
-  if (folder.empty()) return "Répertoire des ROMS non indiqué : liste non créée !";
-  return "Répertoire des ROMS introuvable : " + folder + " : liste non créée !";
+  if (folder.empty()) return Tr("Répertoire des ROMS non indiqué : liste non créée !");
+  return platform::FormatText(Tr("Répertoire des ROMS introuvable : %1 : liste non créée !"), {folder});
 }
-inline constexpr const char* kCannotCreateFile = "ERREUR D'OUVERTURE DU FICHIER";
-inline constexpr const char* kWriteFailed = "Erreur d'écriture du fichier ! Disque plein ?";
-inline constexpr const char* kPipeFailed = "Erreur PIPE";
-inline constexpr const char* kCannotRead = "Impossible d'ouvrir le fichier en lecture";
-inline constexpr const char* kCannotWrite = "Impossible d'ouvrir le fichier en écriture (w2)";
+inline const char* CannotCreateFile() { return Tr("Erreur d'ouverture du fichier"); }
+inline const char* WriteFailed() { return Tr("Erreur d'écriture du fichier ! Disque plein ?"); }
+inline const char* PipeFailed() { return Tr("Erreur de lecture de la sortie de l'émulateur"); }
+inline const char* CannotRead() { return Tr("Impossible d'ouvrir le fichier en lecture"); }
+inline const char* CannotWrite() { return Tr("Impossible d'ouvrir le fichier en écriture"); }
 
 }  // namespace cfg

@@ -25,7 +25,7 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
   using Clock = std::chrono::steady_clock;
   std::unique_ptr<platform::FileWriter> file = platform::FileWriter::Create(fileName);
   if (!file) {
-    hooks.Message(fileName, kCannotCreateFile);
+    hooks.Message(fileName, CannotCreateFile());
     return CopyResult::kFileFailed;
   }
   std::vector<char> buffer(kReadBytes);
@@ -42,7 +42,7 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
     }
     const auto wait = std::min<long long>(silenceLimitMs - silentMs, kStatusEveryMs);
     const platform::OutputPipe::ReadResult r = pipe.Read(buffer, static_cast<std::uint32_t>(wait));
-    if (throttle.Due()) hooks.Status(watch ? MachinesReadStatus(watch->machines()) : std::string(kCreatingList));
+    if (throttle.Due()) hooks.Status(watch ? MachinesReadStatus(watch->machines()) : std::string(CreatingList()));
     if (hooks.Stopped()) {
       file->Close();
       return CopyResult::kStopped;
@@ -50,7 +50,7 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
     if (r.status == platform::OutputPipe::Status::kTimedOut) continue;
     if (r.status == platform::OutputPipe::Status::kEnd) break;
     if (r.status == platform::OutputPipe::Status::kFailed) {
-      hooks.Message(kPipeFailed, kGeneratorCaption);
+      hooks.Message(PipeFailed(), GeneratorCaption());
       break;
     }
     lastOutput = Clock::now();
@@ -60,12 +60,12 @@ CopyResult CopyPipeToFile(platform::OutputPipe& pipe, const std::string& fileNam
       hooks.MachinesRead(watch->machines());
     }
     if (!file->Write(std::string_view(buffer.data(), r.bytes))) {
-      hooks.Message(kWriteFailed, kGeneratorCaption);
+      hooks.Message(WriteFailed(), GeneratorCaption());
       return CopyResult::kFileFailed;
     }
   }
   if (!file->Close()) {
-    hooks.Message(kWriteFailed, kGeneratorCaption);
+    hooks.Message(WriteFailed(), GeneratorCaption());
     return CopyResult::kFileFailed;
   }
   if (total == 0) return CopyResult::kNothingReceived;

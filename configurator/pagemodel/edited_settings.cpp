@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 #include "settings/read_settings.h"
 #include "settings/setting_fields.h"
 #include "settings/write_settings.h"
@@ -40,7 +41,7 @@ bool EditedSettings::Save(const std::string& path) {
 bool EditedSettings::Write(const std::string& path, std::span<const settings::SettingId> ids,
                            const std::string* from) {
   if (!settings::WriteSettingFields(path, ids, value, from)) {
-    platform::ShowMessageBox(path, "Impossible de créer ce fichier !");
+    platform::ShowMessageBox(path, Tr("Impossible de créer ce fichier !"));
     return false;
   }
   TakeSnapshot();

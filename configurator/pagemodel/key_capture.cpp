@@ -1,5 +1,6 @@
 #include "configurator/pagemodel/key_capture.h"
 
+#include "platform/message_catalogue.h"
 #include "settings/pad_binding.h"
 #include "settings/setting_fields.h"
 
@@ -8,12 +9,18 @@ namespace cfg {
 using enum settings::SettingId;
 
 const std::array<KeyPrompt, kKeyCount> kKeyPrompts{{
-    {"Haut", UpKey}, {"Bas", DownKey}, {"Gauche", LeftKey}, {"Droite", RightKey},
-    {"Lancement", LaunchGameKey}, {"Selection au hasard", RandomGameKey}, {"Menu", MenuKey},
-    {"Menu principal", MenuGenKey}, {"Infos", InfosKey}, {"Augmenter volume", VolumeUPKey},
-    {"Diminuer volume", VolumeDownKey}, {"Musique suivante", NextZicKey}, {"Quitter", QuitKey},
-    {"Rotation de l'affichage", RotateKey}, {"Jeux favoris", JeuxFavoris},
-    {"Recherche", RechercheKey}}};
+    {UpKey}, {DownKey}, {LeftKey}, {RightKey}, {LaunchGameKey}, {RandomGameKey}, {MenuKey}, {MenuGenKey},
+    {InfosKey}, {VolumeUPKey}, {VolumeDownKey}, {NextZicKey}, {QuitKey}, {RotateKey}, {JeuxFavoris},
+    {RechercheKey}}};
+
+std::string KeyActionName(std::size_t action) {
+  // In the order of kKeyPrompts, asked anew so that they follow the language in use.
+  const std::array<const char*, kKeyCount> names{
+      Tr("Haut"), Tr("Bas"), Tr("Gauche"), Tr("Droite"), Tr("Lancement"), Tr("Sélection au hasard"),
+      Tr("Menu"), Tr("Menu principal"), Tr("Infos"), Tr("Augmenter le volume"), Tr("Baisser le volume"),
+      Tr("Musique suivante"), Tr("Quitter"), Tr("Rotation de l'affichage"), Tr("Jeux favoris"), Tr("Recherche")};
+  return action < kKeyCount ? names[action] : std::string();
+}
 
 int KeyCodeFromNativeScanCode(std::uint32_t nativeScanCode) {
   constexpr std::uint32_t kX11Offset = 8;
@@ -71,7 +78,7 @@ std::string PadAnswerText(const platform::JoystickPush& push) {
 
 std::string KeyCapture::Prompt() const {
   if (done()) return {};
-  return "Appuyer sur la touche \"" + std::string(kKeyPrompts[index_].name) + "\"";
+  return platform::FormatText(Tr("Appuyer sur la touche \"%1\""), {KeyActionName(index_)});
 }
 
 }  // namespace cfg

@@ -18,10 +18,11 @@ namespace cfg {
 inline constexpr std::size_t kKeyCount = 16;
 
 struct KeyPrompt {
-  std::string_view name;  // shown in the prompt
   settings::SettingId key;
 };
 extern const std::array<KeyPrompt, kKeyCount> kKeyPrompts;
+// The name of kKeyPrompts[action] in the language in use ("Haut", "Sélection au hasard"...).
+std::string KeyActionName(std::size_t action);
 
 // The KeyCode of a key event's native scan code: an X11 key code (the kernel's key code
 // + 8, which xcb and most Wayland compositors give). 0 when there is none or it is unknown.

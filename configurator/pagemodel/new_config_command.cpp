@@ -5,14 +5,12 @@
 
 #include "configurator/pagemodel/installation.h"
 #include "configurator/pagemodel/new_configuration.h"
+#include "platform/message_catalogue.h"
 #include "platform/paths.h"
 #include "settings/installation_base.h"
 
 namespace cfg {
 namespace {
-
-constexpr const char* kUsage =
-    "usage : orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n";
 
 struct NewConfigOptions {
   NewConfiguration config;
@@ -52,7 +50,9 @@ std::optional<NewConfigOptions> ParseOptions(const std::vector<std::string>& arg
 int RunNewConfigCommand(const std::vector<std::string>& args, const ProposeEmuParams& propose) {
   std::optional<NewConfigOptions> options = ParseOptions(args);
   if (!options) {
-    std::fputs(kUsage, stderr);
+    std::fputs(Tr("usage : orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] "
+                  "[--base DOSSIER]\n"),
+               stderr);
     return 1;
   }
   const auto inputs = settings::InputsOfThisProcess(options->base);
@@ -70,11 +70,11 @@ int RunNewConfigCommand(const std::vector<std::string>& args, const ProposeEmuPa
     options->config.emuParams = propose(*options->emulator);
   if (failure.empty()) failure = CreateConfiguration(base, options->config);
   if (!failure.empty()) {
-    std::fprintf(stderr, "orvanel-config : %s\n", failure.c_str());
+    std::fputs(platform::FormatText(Tr("orvanel-config : %1\n"), {failure}).c_str(), stderr);
     return 1;
   }
   const std::string file = ConfigurationFile(base, options->config.name);
-  std::printf("Configuration \xC2\xAB %s \xC2\xBB cr\xC3\xA9\xC3\xA9\x65 : %s\n", options->config.name.c_str(), file.c_str());
+  std::fputs(platform::FormatText(Tr("Configuration « %1 » créée : %2\n"), {options->config.name, file}).c_str(), stdout);
   return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/copy_tree.h"
 #include "platform/files.h"
+#include "platform/message_catalogue.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/safe_name.h"
@@ -28,11 +29,11 @@ std::string ListFileSetting(std::string_view name) {
 std::string RefusedConfigurationName(std::string_view base, std::string_view name) {
   const std::string_view reason = settings::UnsafeNameReason(name);
   if (!reason.empty())
-    return "Nom de configuration refus\xC3\xA9 \xC2\xAB " + platform::ToUtf8ForDisplay(name) + " \xC2\xBB : " +
-           platform::ToUtf8ForDisplay(reason) + ".";
+    return platform::FormatText(Tr("Nom de configuration refusé « %1 » : %2."),
+                                {platform::ToUtf8ForDisplay(name), platform::ToUtf8ForDisplay(reason)});
   // Names are matched in any letter case, so "mame" would open "MAME".
   if (platform::DirectoryExists(platform::ResolvePath(platform::JoinPath(ConfigFolder(base), name))))
-    return "La configuration \xC2\xAB " + platform::ToUtf8ForDisplay(name) + " \xC2\xBB existe d\xC3\xA9j\xC3\xA0.";
+    return platform::FormatText(Tr("La configuration « %1 » existe déjà."), {platform::ToUtf8ForDisplay(name)});
   return {};
 }
 
@@ -53,9 +54,9 @@ std::string NewConfigurationText(const NewConfiguration& config) {
 std::string CreateConfiguration(std::string_view base, const NewConfiguration& config) {
   if (std::string refused = RefusedConfigurationName(base, config.name); !refused.empty()) return refused;
   const std::string folder = platform::JoinPath(ConfigFolder(base), config.name);
-  if (!platform::MakeDirectories(folder)) return "Impossible de cr\xC3\xA9\x65r le dossier " + folder;
+  if (!platform::MakeDirectories(folder)) return platform::FormatText(Tr("Impossible de créer le dossier %1"), {folder});
   const std::string file = platform::JoinPath(folder, "config.ini");
-  if (!platform::WriteFileAtomically(file, NewConfigurationText(config))) return "Impossible de cr\xC3\xA9\x65r ce fichier : " + file;
+  if (!platform::WriteFileAtomically(file, NewConfigurationText(config))) return platform::FormatText(Tr("Impossible de créer ce fichier : %1"), {file});
   return {};
 }
 

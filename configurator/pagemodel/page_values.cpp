@@ -14,7 +14,7 @@ int StepRotation(int rotation, bool up) {
 }
 
 std::string RotationText(int rotation) {
-  return std::to_string(settings::QuarterTurns(rotation) * 90) + "\xC2\xB0";
+  return std::to_string(settings::QuarterTurns(rotation) * 90) + "°";
 }
 
 }  // namespace cfg

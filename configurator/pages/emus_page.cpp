@@ -3,10 +3,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -35,7 +36,8 @@ namespace {
 
 using settings::SettingId;
 
-constexpr const char* kNoMenu = "=== PAS DE MENU ===";
+// The Menu entry that stands for no menu configuration.
+QString NoMenuText() { return QCoreApplication::translate("cfg::EmusPage", "=== PAS DE MENU ==="); }
 constexpr int kCustomCount = 6;
 
 }  // namespace
@@ -61,21 +63,21 @@ void EmusPage::CreateConfigurationRow(QGridLayout* grid) {
   configs_ = Named(new QComboBox(this), 1053);
   auto* templates = Named(new QComboBox(this), 1068);
   auto* menus = menus_ = Named(new QComboBox(this), 1071);
-  auto* create = Named(new QPushButton(QStringLiteral("Nouvelle"), this), 1100);
+  auto* create = Named(new QPushButton(QCoreApplication::translate("cfg::EmusPage", "Nouvelle"), this), 1100);
   const std::vector<std::string> names = ConfigurationNames(base_);
   if (platform::DirectoryExists(platform::ResolvePath(platform::JoinPath(base_, "config"))))
-    menus->addItem(QString::fromUtf8(kNoMenu));
+    menus->addItem(NoMenuText());
   for (const std::string& n : names) {
     configs_->addItem(FromSettingText(n));
     menus->addItem(FromSettingText(n));
   }
   for (const std::string& t : TemplateNames(base_)) templates->addItem(FromSettingText(t));
   configs_->setCurrentIndex(-1);
-  grid->addWidget(new QLabel(QStringLiteral("Config."), this), 0, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Config."), this), 0, 0);
   grid->addWidget(configs_, 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Layout"), this), 0, 2);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Layout"), this), 0, 2);
   grid->addWidget(templates, 0, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Menu"), this), 0, 4);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Menu"), this), 0, 4);
   grid->addWidget(menus, 0, 5);
   grid->addWidget(create, 0, 6);
   connect(create, &QPushButton::clicked, this, &EmusPage::AskNewConfiguration);
@@ -86,41 +88,41 @@ void EmusPage::CreateConfigurationRow(QGridLayout* grid) {
 
 void EmusPage::CreateEmulatorRows(QGridLayout* grid) {
   auto* emuExe = Named(new QLineEdit(this), 1056);
-  auto* emuButton = Named(new QPushButton(QStringLiteral("&Emulateur"), this), 1063);
+  auto* emuButton = Named(new QPushButton(QCoreApplication::translate("cfg::EmusPage", "&Émulateur"), this), 1063);
   grid->addWidget(emuButton, 1, 0);
   grid->addWidget(emuExe, 1, 1, 1, 5);
-  binders_.File(emuButton, emuExe, SettingId::EmuExe, "Tous les fichiers (*)", "Exécutable de l'émulateur");
+  binders_.File(emuButton, emuExe, SettingId::EmuExe, QCoreApplication::translate("cfg::EmusPage", "Tous les fichiers (*)"), QCoreApplication::translate("cfg::EmusPage", "Exécutable de l'émulateur"));
   MarkMissing(emuExe, SettingId::EmuExe);
-  FolderRow(grid, 2, "&Roms", 1059, 1052, SettingId::RomDir, "Répertoire des ROMS");
+  FolderRow(grid, 2, QCoreApplication::translate("cfg::EmusPage", "&Roms"), 1059, 1052, SettingId::RomDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des ROMS"));
   auto* romsExt = Named(new QLineEdit(this), 1085);
-  auto* utilExt = Named(new QCheckBox(QStringLiteral("Utiliser Roms Ext."), this), 10490);
-  grid->addWidget(new QLabel(QStringLiteral("Roms Ext."), this), 3, 0);
+  auto* utilExt = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", "Utiliser Roms Ext."), this), 10490);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Roms Ext."), this), 3, 0);
   grid->addWidget(romsExt, 3, 1);
   grid->addWidget(utilExt, 3, 2, 1, 2);
   binders_.Text(romsExt, SettingId::RomsExt);
   binders_.Check(utilExt, SettingId::UtilExt);
   params_ = Named(new QLineEdit(this), 1099);
-  grid->addWidget(new QLabel(QStringLiteral("Arguments"), this), 3, 4);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Arguments"), this), 3, 4);
   grid->addWidget(params_, 3, 5);
   binders_.Text(params_, SettingId::EmuParams);
 }
 
 void EmusPage::CreateMediaRows(QGridLayout* grid) {
-  FolderRow(grid, 4, "&Snap", 1060, 1054, SettingId::SnapDir, "Répertoire des Snapshot");
-  FolderRow(grid, 5, "&Marquees", 1061, 1055, SettingId::MarqueesDir, "Répertoire des Marquees");
-  FolderRow(grid, 6, "&Icons", 1062, 1058, SettingId::IconsDir, "Répertoire des Icons");
-  FolderRow(grid, 7, "&Musique", 1064, 1057, SettingId::MusicFond, "Répertoire des Musiques");
-  auto* musicSub = Named(new QCheckBox(QStringLiteral("Sous-rép."), this), 1081);
+  FolderRow(grid, 4, QCoreApplication::translate("cfg::EmusPage", "&Snap"), 1060, 1054, SettingId::SnapDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des snapshots"));
+  FolderRow(grid, 5, QCoreApplication::translate("cfg::EmusPage", "&Marquees"), 1061, 1055, SettingId::MarqueesDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des marquees"));
+  FolderRow(grid, 6, QCoreApplication::translate("cfg::EmusPage", "&Icônes"), 1062, 1058, SettingId::IconsDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des icônes"));
+  FolderRow(grid, 7, QCoreApplication::translate("cfg::EmusPage", "&Musique"), 1064, 1057, SettingId::MusicFond, QCoreApplication::translate("cfg::EmusPage", "Répertoire des musiques"));
+  auto* musicSub = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", "Sous-rép."), this), 1081);
   grid->addWidget(musicSub, 7, 4);
   binders_.Check(musicSub, SettingId::MusicSousRep);
-  FolderRow(grid, 8, "&SlideShow", 1065, 1079, SettingId::SlideShowDir,
-            "Répertoire des Images pour le ScreenSaver");
-  auto* slideSub = Named(new QCheckBox(QStringLiteral("Sous-rép."), this), 1080);
+  FolderRow(grid, 8, QCoreApplication::translate("cfg::EmusPage", "&Diaporama"), 1065, 1079, SettingId::SlideShowDir,
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des images de l'économiseur d'écran"));
+  auto* slideSub = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", "Sous-rép."), this), 1080);
   grid->addWidget(slideSub, 8, 4);
   binders_.Check(slideSub, SettingId::SlideShowSousRep);
   // The video snaps, below the rest so the older rows keep their places.
-  FolderRow(grid, 13, "&Vidéos", 1090, 1092, SettingId::VideoDir, "Répertoire des Vidéos");
-  auto* videoSound = Named(new QCheckBox(QStringLiteral("Son vidéo"), this), 1091);
+  FolderRow(grid, 13, QCoreApplication::translate("cfg::EmusPage", "&Vidéos"), 1090, 1092, SettingId::VideoDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des vidéos"));
+  auto* videoSound = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", "Son des vidéos"), this), 1091);
   grid->addWidget(videoSound, 13, 4);
   binders_.Check(videoSound, SettingId::VideoSon);
 }
@@ -132,7 +134,7 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
   customField_ = Named(new QLineEdit(this), 1083);
   const std::size_t size = settings::Key(SettingId::Custom1Dir).size - 1;
   customField_->setMaxLength(int(size));
-  auto* customButton = Named(new QPushButton(QStringLiteral("&Custom"), this), 1067);
+  auto* customButton = Named(new QPushButton(QCoreApplication::translate("cfg::EmusPage", "&Custom"), this), 1067);
   grid->addWidget(customButton, 9, 0);
   grid->addWidget(customField_, 9, 1, 1, 3);
   grid->addWidget(customNumber_, 9, 4);
@@ -145,7 +147,7 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
   });
   connect(customButton, &QPushButton::clicked, this, [this, shown] {
     if (auto chosen = AskFolder(this, FolderToOpen(base_, shown()),
-                                "Répertoire des Images Custom (flyers, cabinet etc...)"))
+                                QCoreApplication::translate("cfg::EmusPage", "Répertoire des images custom (flyers, borne, etc.)")))
       SetText(customField_, shown(), platform::MakeRelativePath(base_, *chosen));
   });
   MarkMissing(customField_, SettingId::Custom1Dir);  // the six share the field and the rule
@@ -153,21 +155,21 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
 }
 
 void EmusPage::CreateListBox(QGridLayout* grid) {
-  auto* listBox = new QGroupBox(QStringLiteral("Liste de ROMS"), this);
+  auto* listBox = new QGroupBox(QCoreApplication::translate("cfg::EmusPage", "Liste de ROMS"), this);
   auto* listGrid = new QGridLayout(listBox);
   auto* listFile = listFile_ = Named(new QLineEdit(listBox), 1084);
   auto* listButton = Named(new QPushButton(QStringLiteral("..."), listBox), 1069);
-  auto* create = Named(new QPushButton(QStringLiteral("Créer"), listBox), 1070);
+  auto* create = Named(new QPushButton(QCoreApplication::translate("cfg::EmusPage", "Créer"), listBox), 1070);
   listGrid->addWidget(listFile, 0, 0);
   listGrid->addWidget(listButton, 0, 1);
   listGrid->addWidget(create, 0, 2);
-  filter_ = Named(new QPushButton(QStringLiteral("Filtre"), listBox), 1096);
+  filter_ = Named(new QPushButton(QCoreApplication::translate("cfg::EmusPage", "Filtre"), listBox), 1096);
   filter_->setEnabled(false);  // until a configuration is chosen
   listGrid->addWidget(filter_, 0, 3);
   connect(filter_, &QPushButton::clicked, this, &EmusPage::OpenFilter);
   grid->addWidget(listBox, 10, 0, 1, 6);
   binders_.File(listButton, listFile, SettingId::FichierDescription,
-                "Fichier texte (*.txt *.TXT);;Tous les fichiers (*)", "Liste des Roms");
+                QCoreApplication::translate("cfg::EmusPage", "Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"), QCoreApplication::translate("cfg::EmusPage", "Liste des ROMS"));
   const Settings& s = settings_.value;
   connect(create, &QPushButton::clicked, this, [this, &s] {
     OpenGeneratorDialog(
@@ -188,19 +190,19 @@ void EmusPage::TakeCreatedList(const std::string& listFile, bool mameListing) {
 }
 
 void EmusPage::CreateScreensaver(QGridLayout* grid) {
-  auto* saver = new QGroupBox(QStringLiteral("Screensaver"), this);
+  auto* saver = new QGroupBox(QCoreApplication::translate("cfg::EmusPage", "Économiseur d'écran"), this);
   auto* saverGrid = new QGridLayout(saver);
   auto* radios = new QButtonGroup(this);
   // The radio shows what the frontend will do: it reads the type's first character only.
   binders_.Radio(radios, saver, SettingId::ScrType,
-                 {{1086, "Aucun", "0"}, {1076, "Lance ROM (MAME)", "1"}, {1075, "SlideShow", "2"},
-                  {1089, "Veille écran", "3"}});
+                 {{1086, QCoreApplication::translate("cfg::EmusPage", "Aucun"), "0"}, {1076, QCoreApplication::translate("cfg::EmusPage", "Lance une ROM (MAME)"), "1"}, {1075, QCoreApplication::translate("cfg::EmusPage", "Diaporama"), "2"},
+                  {1089, QCoreApplication::translate("cfg::EmusPage", "Veille de l'écran"), "3"}});
   for (QAbstractButton* radio : radios->buttons()) saverGrid->addWidget(radio, 0, radios->id(radio));
   auto* delay = Named(new QLineEdit(saver), 1077);
   auto* duration = Named(new QLineEdit(saver), 1078);
-  saverGrid->addWidget(new QLabel(QStringLiteral("Délai"), saver), 1, 0);
+  saverGrid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Délai"), saver), 1, 0);
   saverGrid->addWidget(delay, 1, 1);
-  saverGrid->addWidget(new QLabel(QStringLiteral("Durée"), saver), 1, 2);
+  saverGrid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Durée"), saver), 1, 2);
   saverGrid->addWidget(duration, 1, 3);
   binders_.Number(delay, SettingId::ScrTimeOut);
   binders_.Number(duration, SettingId::ScrDuration);
@@ -213,14 +215,14 @@ void EmusPage::CreateSwitches(QGridLayout* grid) {
     int id;
     const char* text;
     SettingId key;
-  } kChecks[] = {{1046, "Défilement liste / page", SettingId::Move1Page},
-                 {1047, "Activer les sons", SettingId::Sons},
-                 {10480, "Menu", SettingId::TypeMenu},
-                 {10481, "Rom entre \"\"", SettingId::Guillemets},
-                 {10482, "Cacher fenêtre", SettingId::CacherFenetre}};
+  } kChecks[] = {{1046, QT_TRANSLATE_NOOP("cfg::EmusPage", "Défilement liste / page"), SettingId::Move1Page},
+                 {1047, QT_TRANSLATE_NOOP("cfg::EmusPage", "Activer les sons"), SettingId::Sons},
+                 {10480, QT_TRANSLATE_NOOP("cfg::EmusPage", "Menu"), SettingId::TypeMenu},
+                 {10481, QT_TRANSLATE_NOOP("cfg::EmusPage", "Rom entre \"\""), SettingId::Guillemets},
+                 {10482, QT_TRANSLATE_NOOP("cfg::EmusPage", "Cacher la fenêtre"), SettingId::CacherFenetre}};
   int at = 0;
   for (const auto& c : kChecks) {
-    auto* box = Named(new QCheckBox(QString::fromUtf8(c.text), this), c.id);
+    auto* box = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", c.text), this), c.id);
     binders_.Check(box, c.key);
     switches->addWidget(box, at / 2, at % 2);
     ++at;
@@ -230,7 +232,7 @@ void EmusPage::CreateSwitches(QGridLayout* grid) {
 
 void EmusPage::CreateVolumeAndRotation(QGridLayout* grid) {
   auto* volume = Named(new QLineEdit(this), 1082);
-  grid->addWidget(new QLabel(QStringLiteral("Vol. musique"), this), 12, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Vol. musique"), this), 12, 0);
   grid->addWidget(volume, 12, 1);
   binders_.Number(volume, SettingId::MusicVolume);
   auto* rotation = Named(new QLineEdit(this), 1087);
@@ -252,16 +254,16 @@ void EmusPage::CreateVolumeAndRotation(QGridLayout* grid) {
       show();
     });
   }
-  grid->addWidget(new QLabel(QStringLiteral("Rotation"), this), 12, 2);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Rotation"), this), 12, 2);
   grid->addWidget(rotation, 12, 3);
   grid->addWidget(upDown, 12, 4, Qt::AlignLeft);
   binders_.Show(show);
 }
 
-void EmusPage::FolderRow(QGridLayout* grid, int row, const char* button, int buttonId, int fieldId,
-                         SettingId id, const char* title) {
+void EmusPage::FolderRow(QGridLayout* grid, int row, const QString& button, int buttonId, int fieldId,
+                         SettingId id, const QString& title) {
   auto* edit = Named(new QLineEdit(this), fieldId);
-  auto* browse = Named(new QPushButton(QString::fromUtf8(button), this), buttonId);
+  auto* browse = Named(new QPushButton(button, this), buttonId);
   grid->addWidget(browse, row, 0);
   grid->addWidget(edit, row, 1, 1, 3);
   binders_.Folder(browse, edit, id, title);
@@ -293,7 +295,7 @@ bool EmusPage::SelectConfiguration(const std::string& name) {
 bool EmusPage::ChooseConfiguration(int index) {
   if (index == configIndex_) return true;
   if (settings_.IsModified()) {
-    const platform::Answer a = platform::AskQuestion(SaveQuestion(), kCaption, platform::QuestionButtons::kYesNoCancel);
+    const platform::Answer a = platform::AskQuestion(SaveQuestion(), Caption(), platform::QuestionButtons::kYesNoCancel);
     if (a == platform::Answer::kCancel || (a == platform::Answer::kYes && !Save())) {
       const QSignalBlocker block(configs_);
       configs_->setCurrentIndex(configIndex_);
@@ -311,20 +313,20 @@ bool EmusPage::ChooseConfiguration(int index) {
 
 void EmusPage::AskNewConfiguration() {
   bool ok = false;
-  const QString name = QInputDialog::getText(this, QString::fromUtf8(kCaption),
-                                             QStringLiteral("Nom de la nouvelle configuration :"), QLineEdit::Normal,
+  const QString name = QInputDialog::getText(this, QString::fromStdString(Caption()),
+                                             QCoreApplication::translate("cfg::EmusPage", "Nom de la nouvelle configuration :"), QLineEdit::Normal,
                                              {}, &ok);
   if (ok) NewConfiguration(ToSettingText(name));
 }
 
 bool EmusPage::NewConfiguration(const std::string& name) {
   if (const std::string failure = CreateConfiguration(base_, {name, {}, {}, {}}); !failure.empty()) {
-    platform::ShowMessageBox(failure, kCaption);
+    platform::ShowMessageBox(failure, Caption());
     return false;
   }
   // The entry shown keeps its place in the page's count.
   if (InsertName(configs_, name) <= configIndex_) ++configIndex_;
-  InsertName(menus_, name, menus_->count() > 0 && menus_->itemText(0) == QString::fromUtf8(kNoMenu) ? 1 : 0);
+  InsertName(menus_, name, menus_->count() > 0 && menus_->itemText(0) == NoMenuText() ? 1 : 0);
   emit ConfigurationCreated(name);
   return SelectConfiguration(name);
 }
@@ -332,7 +334,7 @@ bool EmusPage::NewConfiguration(const std::string& name) {
 void EmusPage::OpenFilter() {
   if (configIndex_ < 0) return;
   if (settings_.value.fichierDescription.empty()) {
-    platform::ShowMessageBox("Cette configuration n'a pas de liste de ROMS à filtrer.", kCaption);
+    platform::ShowMessageBox(QCoreApplication::translate("cfg::EmusPage", "Cette configuration n'a pas de liste de ROMS à filtrer.").toStdString(), Caption());
     return;
   }
   const std::string name = ToSettingText(configs_->itemText(configIndex_));
@@ -349,16 +351,16 @@ bool EmusPage::Save() {
   if (!path_.empty()) return SaveTo(path_);
   // No configuration chosen yet: ask where to save; the page keeps having no file.
   std::string chosen = platform::JoinPath(base_, "config/config.ini");
-  if (!AskSaveFile(this, base_, chosen, "Fichiers paramètres (*.ini *.INI);;Tous les fichiers (*)",
-                   "Enregistrement d'une configuration d'émulateur", "ini"))
+  if (!AskSaveFile(this, base_, chosen, QCoreApplication::translate("cfg::EmusPage", "Fichiers de paramètres (*.ini *.INI);;Tous les fichiers (*)"),
+                   QCoreApplication::translate("cfg::EmusPage", "Enregistrement d'une configuration d'émulateur"), "ini"))
     return false;
   return SaveTo(chosen);
 }
 
 void EmusPage::SaveAs() {
   std::string chosen = path_.empty() ? platform::JoinPath(base_, "config/config.ini") : path_;
-  if (!AskSaveFile(this, base_, chosen, "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)",
-                   "Enregistrement d'une configuration principale", "ini"))
+  if (!AskSaveFile(this, base_, chosen, QCoreApplication::translate("cfg::EmusPage", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"),
+                   QCoreApplication::translate("cfg::EmusPage", "Enregistrement d'une configuration d'émulateur"), "ini"))
     return;
   if (settings_.SaveCopy(path_, chosen)) path_ = chosen;
 }

@@ -44,6 +44,7 @@ class GeneralPage : public Page {
   // The kiosk lock: the panel keys that must follow QuitKey to leave the menu.
   void CreateLockRow(QGridLayout* grid);
   void CreateGameExitRows(QGridLayout* grid);
+  void CreateLanguageRow(QGridLayout* grid);
   // Every action with its current key, each one capturable alone.
   void CreateKeyTable(QGridLayout* grid);
   void ShowCapture(KeyCaptureDialog* dialog);

@@ -1,5 +1,6 @@
 #include "configurator/pages/key_capture_dialog.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -58,9 +59,9 @@ KeyCaptureDialog::KeyCaptureDialog(Settings& settings, std::size_t only, QWidget
     : KeyCaptureDialog(KeyCapture(settings, only), page) {}
 
 KeyCaptureDialog::KeyCaptureDialog(const KeyCapture& capture, QWidget* page)
-    : QDialog(page), capture_(capture), noKey_(new QPushButton(QStringLiteral("Aucune touche"), this)),
+    : QDialog(page), capture_(capture), noKey_(new QPushButton(QCoreApplication::translate("cfg::KeyCaptureDialog", "Aucune touche"), this)),
       pads_(std::make_unique<platform::JoystickWatch>()), padTimer_(new QTimer(this)) {
-  setWindowTitle(QStringLiteral("Configuration des touches"));
+  setWindowTitle(QCoreApplication::translate("cfg::KeyCaptureDialog", "Configuration des touches"));
   setObjectName(QStringLiteral("WinTouches"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowModality(Qt::WindowModal);

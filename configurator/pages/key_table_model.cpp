@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <QCoreApplication>
+
 #include "configurator/pagemodel/key_capture.h"
 #include "configurator/pagemodel/key_names.h"
 #include "platform/text.h"
@@ -13,40 +15,43 @@ namespace {
 
 struct KeyColumn {
   const char* header;
-  std::string (*text)(const Settings& settings, const KeyPrompt& action);
+  std::string (*text)(const Settings& settings, std::size_t action);
 };
 
-std::string ActionText(const Settings&, const KeyPrompt& action) { return std::string(action.name); }
+std::string ActionText(const Settings&, std::size_t action) { return KeyActionName(action); }
 
-std::string KeyText(const Settings& settings, const KeyPrompt& action) {
-  return KeyName(platform::ParseInt(settings::FieldText(settings, settings::Key(action.key))));
+std::string KeyText(const Settings& settings, std::size_t action) {
+  return KeyName(platform::ParseInt(settings::FieldText(settings, settings::Key(kKeyPrompts[action].key))));
 }
 
 // The controls alone; which device they belong to is in the file.
-std::string PadText(const Settings& settings, const KeyPrompt& action) {
+std::string PadText(const Settings& settings, std::size_t action) {
   std::string out;
-  const auto bindings =
-      settings::ParsePadBindings(settings::FieldText(settings, settings::Key(settings::PadKeyOf(action.key))));
+  const auto bindings = settings::ParsePadBindings(
+      settings::FieldText(settings, settings::Key(settings::PadKeyOf(kKeyPrompts[action].key))));
   for (const settings::PadBinding& b : bindings) out += (out.empty() ? "" : ", ") + settings::PadControlText(b.control);
   return out;
 }
 
-constexpr KeyColumn kColumns[] = {{"Action", ActionText}, {"Touche", KeyText}, {"Manette", PadText}};
+constexpr KeyColumn kColumns[] = {{QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Action"), ActionText},
+                                   {QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Touche"), KeyText},
+                                   {QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Manette"), PadText}};
 
 // The coin keys 5 to 8 (C1 to C4) the key tracker counts while a game runs, with the
 // [Manettes] buttons that stand for them.
 struct CoinRow {
-  const char* name;
+  int number;
   int keyCode;
   settings::SettingId padKey;
 };
-constexpr CoinRow kCoinRows[] = {{"Pièce 1 (C1, fixe)", 12, settings::SettingId::PadCoin1Key},
-                                 {"Pièce 2 (C2, fixe)", 14, settings::SettingId::PadCoin2Key},
-                                 {"Pièce 3 (C3, fixe)", 16, settings::SettingId::PadCoin3Key},
-                                 {"Pièce 4 (C4, fixe)", 18, settings::SettingId::PadCoin4Key}};
+constexpr CoinRow kCoinRows[] = {{1, 12, settings::SettingId::PadCoin1Key},
+                                 {2, 14, settings::SettingId::PadCoin2Key},
+                                 {3, 16, settings::SettingId::PadCoin3Key},
+                                 {4, 18, settings::SettingId::PadCoin4Key}};
 
 std::string CoinText(const Settings& settings, const CoinRow& coin, int column) {
-  if (column == 0) return coin.name;
+  if (column == 0)
+    return QCoreApplication::translate("cfg::KeyTableModel", "Pièce %1 (C%1, fixe)").arg(coin.number).toStdString();
   if (column == 1) return KeyName(coin.keyCode);
   std::string out;
   for (const settings::PadBinding& b : settings::ParsePadBindings(settings::FieldText(settings, settings::Key(coin.padKey))))
@@ -73,7 +78,7 @@ QVariant KeyTableModel::data(const QModelIndex& index, int role) const {
   if (!IsCapturable(index.row()))
     return QString::fromStdString(CoinText(settings_, kCoinRows[std::size_t(index.row()) - kKeyCount], index.column()));
   const KeyColumn& column = kColumns[std::size_t(index.column())];
-  return QString::fromStdString(column.text(settings_, kKeyPrompts[std::size_t(index.row())]));
+  return QString::fromStdString(column.text(settings_, std::size_t(index.row())));
 }
 
 Qt::ItemFlags KeyTableModel::flags(const QModelIndex& index) const {
@@ -84,7 +89,7 @@ Qt::ItemFlags KeyTableModel::flags(const QModelIndex& index) const {
 QVariant KeyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount())
     return QAbstractTableModel::headerData(section, orientation, role);
-  return QString::fromUtf8(kColumns[std::size_t(section)].header);
+  return QCoreApplication::translate("cfg::KeyTableModel", kColumns[std::size_t(section)].header);
 }
 
 void KeyTableModel::Refresh() {

@@ -78,10 +78,24 @@ void Binders::Choice(QComboBox* list, SettingId id, int emptyEntry) {
   });
 }
 
+void Binders::Values(QComboBox* list, SettingId id, std::initializer_list<ListChoice> choices) {
+  std::string& field = TextField(id);
+  for (const ListChoice& c : choices) list->addItem(c.text, QString::fromUtf8(c.value));
+  auto commit = [list, &field] {
+    if (list->currentIndex() >= 0) field = list->currentData().toString().toStdString();
+  };
+  Bind(list, &QComboBox::activated, commit, [list, &field] {
+    int found = -1;
+    for (int i = 0; i < list->count() && found < 0; ++i)
+      if (platform::EqualsNoCase(list->itemData(i).toString().toStdString(), field)) found = i;
+    list->setCurrentIndex(found);
+  });
+}
+
 void Binders::Radio(QButtonGroup* group, QWidget* parent, SettingId id, std::initializer_list<RadioChoice> choices) {
   std::vector<std::string> values;
   for (const RadioChoice& c : choices) {
-    auto* radio = Named(new QRadioButton(QString::fromUtf8(c.text), parent), c.objectId);
+    auto* radio = Named(new QRadioButton(c.text, parent), c.objectId);
     group->addButton(radio, int(values.size()));
     values.emplace_back(c.value);
   }
@@ -136,7 +150,7 @@ std::string FolderToOpen(const std::string& base, const std::string& value) {
   return value.empty() ? base : ExpandPath(base, value);
 }
 
-void Binders::Folder(QPushButton* browse, QLineEdit* edit, SettingId id, const char* title) {
+void Binders::Folder(QPushButton* browse, QLineEdit* edit, SettingId id, const QString& title) {
   Text(edit, id);
   std::string& field = TextField(id);
   QObject::connect(browse, &QPushButton::clicked, browse, [owner = owner_, edit, title, &field, base = base_] {
@@ -145,7 +159,7 @@ void Binders::Folder(QPushButton* browse, QLineEdit* edit, SettingId id, const c
   });
 }
 
-void Binders::File(QPushButton* browse, QLineEdit* edit, SettingId id, const char* filter, const char* title) {
+void Binders::File(QPushButton* browse, QLineEdit* edit, SettingId id, const QString& filter, const QString& title) {
   Text(edit, id);
   std::string& field = TextField(id);
   QObject::connect(browse, &QPushButton::clicked, browse, [owner = owner_, edit, id, filter, title, &field, base = base_] {

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include <QString>
+
 #include "settings/setting_keys.h"
 #include "settings/settings.h"
 
@@ -26,7 +28,13 @@ namespace cfg {
 // One radio button: its text and the value it stands for, as file text.
 struct RadioChoice {
   int objectId;
-  const char* text;
+  QString text;
+  const char* value;
+};
+
+// One entry of a list of fixed values: its text and the value it stands for, as file text.
+struct ListChoice {
+  QString text;
   const char* value;
 };
 
@@ -49,15 +57,18 @@ class Binders {
   // until another entry is picked. `emptyEntry`, when not negative, is the entry that
   // stands for an empty value.
   void Choice(QComboBox* list, settings::SettingId id, int emptyEntry = -1);
+  // A list of fixed values, each shown by its text; a value none stands for (letter case
+  // aside) shows no selection and stays until an entry is picked.
+  void Values(QComboBox* list, settings::SettingId id, std::initializer_list<ListChoice> choices);
   // Radio buttons made in `parent` and put in `group` (ids in the group: their order); a
   // value none stands for shows the first and stays until one is clicked.
   void Radio(QButtonGroup* group, QWidget* parent, settings::SettingId id,
              std::initializer_list<RadioChoice> choices);
   // A folder field with its browse button: the chosen folder is stored relative to the
   // installation when below it.
-  void Folder(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* title);
+  void Folder(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const QString& title);
   // A file field with its browse button, stored the same way (a program as EmuExe is).
-  void File(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const char* filter, const char* title);
+  void File(QPushButton* browse, QLineEdit* edit, settings::SettingId id, const QString& filter, const QString& title);
   // Anything else a page shows from its record.
   void Show(std::function<void()> show) { shows_.push_back(std::move(show)); }
 

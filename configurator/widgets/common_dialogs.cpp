@@ -24,26 +24,26 @@ bool RunFileDialog(QFileDialog& dialog, std::string& path) {
 
 }  // namespace
 
-bool AskOpenFile(QWidget* owner, const std::string& base, std::string& path, const char* filter,
-                 const char* title) {
-  QFileDialog dialog(owner, QString::fromUtf8(title), StartPath(base, path), QString::fromUtf8(filter));
+bool AskOpenFile(QWidget* owner, const std::string& base, std::string& path, const QString& filter,
+                 const QString& title) {
+  QFileDialog dialog(owner, title, StartPath(base, path), filter);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   return RunFileDialog(dialog, path);
 }
 
-bool AskSaveFile(QWidget* owner, const std::string& base, std::string& path, const char* filter,
-                 const char* title, const char* defaultSuffix) {
-  QFileDialog dialog(owner, QString::fromUtf8(title), StartPath(base, path), QString::fromUtf8(filter));
+bool AskSaveFile(QWidget* owner, const std::string& base, std::string& path, const QString& filter,
+                 const QString& title, const char* defaultSuffix) {
+  QFileDialog dialog(owner, title, StartPath(base, path), filter);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QString::fromUtf8(defaultSuffix));
   return RunFileDialog(dialog, path);
 }
 
-std::optional<std::string> AskFolder(QWidget* owner, const std::string& start, const char* title) {
+std::optional<std::string> AskFolder(QWidget* owner, const std::string& start, const QString& title) {
   const QString chosen =
-      QFileDialog::getExistingDirectory(owner, QString::fromUtf8(title), FromSettingText(start));
+      QFileDialog::getExistingDirectory(owner, title, FromSettingText(start));
   if (chosen.isEmpty()) return std::nullopt;
   return ToSettingText(chosen);
 }

@@ -1,6 +1,7 @@
 #include "configurator/widgets/message_boxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,12 +24,15 @@ platform::Answer ShowQuestion(std::string_view text, std::string_view caption,
   };
   const bool yesNo = buttons == platform::QuestionButtons::kYesNoCancel;
   const std::vector<Choice> choices =
-      yesNo ? std::vector<Choice>{{QMessageBox::Yes, "Oui", platform::Answer::kYes},
-                                  {QMessageBox::No, "Non", platform::Answer::kNo},
-                                  {QMessageBox::Cancel, "Annuler", platform::Answer::kCancel}}
+      yesNo ? std::vector<Choice>{{QMessageBox::Yes, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Oui"), platform::Answer::kYes},
+                                  {QMessageBox::No, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Non"), platform::Answer::kNo},
+                                  {QMessageBox::Cancel, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Annuler"),
+                                   platform::Answer::kCancel}}
             : std::vector<Choice>{{QMessageBox::Ok, "OK", platform::Answer::kOk},
-                                  {QMessageBox::Cancel, "Annuler", platform::Answer::kCancel}};
-  for (const Choice& c : choices) box.addButton(c.button)->setText(QString::fromUtf8(c.label));
+                                  {QMessageBox::Cancel, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Annuler"),
+                                   platform::Answer::kCancel}};
+  for (const Choice& c : choices)
+    box.addButton(c.button)->setText(QCoreApplication::translate("cfg::MessageBoxes", c.label));
   box.setDefaultButton(choices.front().button);
   box.setEscapeButton(QMessageBox::Cancel);
   const auto chosen = static_cast<QMessageBox::StandardButton>(box.exec());

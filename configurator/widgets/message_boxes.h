@@ -1,4 +1,4 @@
-// The platform's message boxes and questions shown as Qt boxes, in French.
+// The platform's message boxes and questions shown as Qt boxes, in the language in use.
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@ class QApplication;
 namespace cfg {
 
 // Routes platform::ShowMessageBox and platform::AskQuestion to QMessageBox (owned by the
-// active window, question icon, "Oui"/"Non"/"Annuler"/"OK").
+// active window, question icon, "Oui"/"Non"/"Annuler"/"OK" translated).
 void InstallQtMessageBoxes();
 
 // The texts of the configurator and of Qt's own dialogs in `language` ("fr", "en"): ours

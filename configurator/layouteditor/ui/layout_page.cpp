@@ -1,6 +1,7 @@
 #include "configurator/layouteditor/ui/layout_page.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -27,8 +28,6 @@ using catalogue::GameList;
 namespace cfg {
 namespace {
 
-constexpr char kSaveFilter[] = "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)";
-constexpr char kSaveTitle[] = "Enregistrement d'une configuration de layout";
 constexpr int kImportAtomicFe = 40006;
 constexpr int kImportMamewah = 40007;
 
@@ -112,7 +111,7 @@ std::string LayoutPage::FaceOfField(const std::string& face) const {
 
 void LayoutPage::UpdateStatus() {
   QString text;
-  if (pointerX_ >= 0) text = QStringLiteral("Pointeur : %1, %2").arg(pointerX_).arg(pointerY_);
+  if (pointerX_ >= 0) text = QCoreApplication::translate("cfg::LayoutPage", "Pointeur : %1, %2").arg(pointerX_).arg(pointerY_);
   const int sel = editor_.selected;
   if (sel > kEdBackGround && sel < kEditorObjectCount) {
     const EditorObject& o = editor_.layout.objects[sel];
@@ -234,29 +233,32 @@ bool LayoutPage::NewLayout() {
   return true;
 }
 
+QString LayoutPage::SaveFilter() const { return QCoreApplication::translate("cfg::LayoutPage", "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)"); }
+QString LayoutPage::SaveTitle() const { return QCoreApplication::translate("cfg::LayoutPage", "Enregistrement d'une configuration de layout"); }
+
 bool LayoutPage::Save() {
   std::string path = editor_.currentFilePath;
-  if (path.empty() && !AskSaveFile(this, base_, path, kSaveFilter, kSaveTitle)) return false;
+  if (path.empty() && !AskSaveFile(this, base_, path, SaveFilter(), SaveTitle())) return false;
   return SaveTo(path);
 }
 
 void LayoutPage::SaveAs() {
   std::string path = editor_.currentFilePath;
-  if (AskSaveFile(this, base_, path, kSaveFilter, kSaveTitle)) SaveTo(path);
+  if (AskSaveFile(this, base_, path, SaveFilter(), SaveTitle())) SaveTo(path);
 }
 
 platform::Answer LayoutPage::ConfirmSave(bool askQuit) {
   using platform::Answer;
   if (editor_.selected >= 0) CommitFields(editor_.selected);
   if (cfg::IsModified(editor_.layout)) {
-    const Answer a = platform::AskQuestion("Enregistrer les modifications ?", kCaption,
+    const Answer a = platform::AskQuestion(SaveQuestion(), Caption(),
                                            platform::QuestionButtons::kYesNoCancel);
     // A save that fails or a file dialog that is cancelled keeps the edits.
     if (a == Answer::kYes && !Save()) return Answer::kCancel;
     return a;
   }
   if (askQuit)
-    return platform::AskQuestion("Quitter l'application ?", kCaption, platform::QuestionButtons::kOkCancel);
+    return platform::AskQuestion(QCoreApplication::translate("cfg::LayoutPage", "Quitter l'application ?").toStdString(), Caption(), platform::QuestionButtons::kOkCancel);
   return Answer::kOk;
 }
 
@@ -307,12 +309,12 @@ void LayoutPage::Import(int commandId) {
   bool chosen = false;
   if (commandId == kImportAtomicFe) {
     path = platform::JoinPath(base_, "layout.cfg");
-    chosen = AskOpenFile(this, base_, path, "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)",
-                         "Fichier de layout AtomicFe");
+    chosen = AskOpenFile(this, base_, path, QCoreApplication::translate("cfg::LayoutPage", "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)"),
+                         QCoreApplication::translate("cfg::LayoutPage", "Fichier de layout AtomicFe"));
   } else if (commandId == kImportMamewah) {
     path = platform::JoinPath(base_, "layout.lay");
-    chosen = AskOpenFile(this, base_, path, "Fichiers layout (*.lay *.LAY);;Tous les fichiers (*)",
-                         "Fichier de layout MAMEWAH");
+    chosen = AskOpenFile(this, base_, path, QCoreApplication::translate("cfg::LayoutPage", "Fichiers layout (*.lay *.LAY);;Tous les fichiers (*)"),
+                         QCoreApplication::translate("cfg::LayoutPage", "Fichier de layout MAMEWAH"));
   }
   if (chosen) ImportFile(commandId, path);
 }

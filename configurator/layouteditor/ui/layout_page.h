@@ -59,6 +59,9 @@ class LayoutPage : public Page {
   void SelectObject(int index);
   // The save question; a failed or cancelled save answers Cancel.
   platform::Answer ConfirmSave(bool askQuit);
+  // The save dialog's filter and title.
+  QString SaveFilter() const;
+  QString SaveTitle() const;
   // A row of the template list chosen; false when the change was refused or cancelled.
   bool ChooseTemplate(int row);
   // The same by the template's directory name; false when it is not listed.

@@ -1,6 +1,7 @@
 // The layout page's fields: one binder each over the selected object or the layout-wide
 // settings, committed on Apply; which groups an object shows, and the range checks.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,13 +16,14 @@
 namespace cfg {
 namespace {
 
-constexpr char kWidthMessage[] =
-    "Valeur incorrecte ! (Ne peut être négative ou supérieure à la largeur du layout)";
-constexpr char kHeightMessage[] =
-    "Valeur incorrecte ! (Ne peut être négative ou supérieure à la hauteur du layout)";
-constexpr char kAlphaMessage[] = "Valeur incorrecte ! (0 Transparent -> 255 opaque)";
-constexpr char kColourMessage[] = "Valeur incorrecte !";
-constexpr char kResolutionMessage[] = "Valeur incorrecte ! (Ne peut être > à la résolution actuelle)";
+constexpr const char* kWidthMessage = QT_TRANSLATE_NOOP(
+    "cfg::LayoutPage", "Valeur incorrecte ! (Ne peut être négative ou supérieure à la largeur du layout)");
+constexpr const char* kHeightMessage = QT_TRANSLATE_NOOP(
+    "cfg::LayoutPage", "Valeur incorrecte ! (Ne peut être négative ou supérieure à la hauteur du layout)");
+constexpr const char* kAlphaMessage = QT_TRANSLATE_NOOP("cfg::LayoutPage", "Valeur incorrecte ! (0 Transparent -> 255 opaque)");
+constexpr const char* kColourMessage = QT_TRANSLATE_NOOP("cfg::LayoutPage", "Valeur incorrecte !");
+constexpr const char* kResolutionMessage =
+    QT_TRANSLATE_NOOP("cfg::LayoutPage", "Valeur incorrecte ! (Ne peut être > à la résolution actuelle)");
 
 bool IsImageObject(int index, const EditorLayout& layout) {
   return index == kEdSnap || index == kEdMarquee || IsEditorCustomObject(index) ||
@@ -177,7 +179,7 @@ void LayoutPage::CheckField(QLineEdit* edit) {
     // The background's position fields are empty and disabled: nothing to check.
     if (sel <= kEdBackGround && (edit == x_ || edit == y_ || edit == w_ || edit == h_)) return;
     if (v >= r.low && v <= r.high) return;
-    ShowEditorMessage(editor_, r.message);
+    ShowEditorMessage(editor_, QCoreApplication::translate("cfg::LayoutPage", r.message).toStdString());
     SetNumber(edit, r.modelValue);
     return;
   }

@@ -1,5 +1,6 @@
 #include "configurator/layouteditor/ui/order_dialog.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -13,7 +14,7 @@
 namespace cfg {
 
 OrderDialog::OrderDialog(EditorLayout& layout, QWidget* parent) : QDialog(parent), layout_(layout) {
-  setWindowTitle(QStringLiteral("Ordre d'affichage des objets"));
+  setWindowTitle(QCoreApplication::translate("cfg::OrderDialog", "Ordre d'affichage des objets"));
   setModal(true);
   // The rows stand as the cabinet stacks the objects; the layout changes only with OK.
   const auto drawOrder = EditorDrawOrder(layout_);
@@ -37,14 +38,14 @@ OrderDialog::OrderDialog(EditorLayout& layout, QWidget* parent) : QDialog(parent
   spinColumn->addWidget(down);
   auto* ok = new QPushButton(QStringLiteral("&OK"), this);
   ok->setObjectName("id1036");
-  auto* cancel = new QPushButton(QStringLiteral("&Annuler"), this);
+  auto* cancel = new QPushButton(QCoreApplication::translate("cfg::OrderDialog", "&Annuler"), this);
   cancel->setObjectName("id1037");
 
   auto* grid = new QGridLayout(this);
-  grid->addWidget(new QLabel(QStringLiteral("Avant plan"), this), 0, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::OrderDialog", "Premier plan"), this), 0, 0);
   grid->addWidget(list_, 1, 0);
   grid->addWidget(spin, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Arrière plan"), this), 2, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::OrderDialog", "Arrière-plan"), this), 2, 0);
   grid->addWidget(ok, 3, 0);
   grid->addWidget(cancel, 3, 1);
   connect(up, &QToolButton::clicked, this, [this] { MoveSelected(-1); });

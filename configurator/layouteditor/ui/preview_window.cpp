@@ -57,7 +57,7 @@ PreviewWindow::PreviewWindow(EditorSession& editor, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       editor_(editor) {
   setObjectName("preview");
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(QString::fromStdString(Caption()));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
@@ -86,8 +86,8 @@ void PreviewWindow::SizeToLayout() {
   constexpr int kTitleRoom = 40;
   zoom_ = area.isEmpty() ? 100 : FitPercent(w, h, area.width(), area.height() - kTitleRoom, dpr_);
   const int shownW = WindowExtent(w, zoom_, dpr_), shownH = WindowExtent(h, zoom_, dpr_);
-  const QString title = zoom_ < 100 ? QStringLiteral("%1 - %2 %").arg(QString::fromUtf8(kCaption)).arg(zoom_)
-                                    : QString::fromUtf8(kCaption);
+  const QString title = zoom_ < 100 ? QStringLiteral("%1 - %2 %").arg(QString::fromStdString(Caption())).arg(zoom_)
+                                    : QString::fromStdString(Caption());
   setWindowTitle(title);
   if (width() == shownW && height() == shownH && minimumSize() == maximumSize() && placedOn_ == screen) return;
   placedOn_ = screen;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -18,6 +19,7 @@
 #include "configurator/widgets/setting_text.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 #include "platform/paths.h"
 
 using catalogue::FilterGameList;
@@ -59,7 +61,7 @@ FilterDialog::FilterDialog(QWidget* owner, const std::string& base, std::string 
   setWindowTitle(QStringLiteral("Filtre"));
   setObjectName(QStringLiteral("FilterDialog"));
   auto* grid = new QGridLayout(this);
-  grid->addWidget(new QLabel(QStringLiteral("Liste"), this), 0, 0);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::FilterDialog", "Liste"), this), 0, 0);
   grid->addWidget(new QLabel(FromPath(listFile_), this), 0, 1, 1, 2);
   catver_ = FileRow(grid, 1, "catver.ini", "catver");
   nplayers_ = FileRow(grid, 2, "nplayers.ini", "nplayers");
@@ -68,7 +70,7 @@ FilterDialog::FilterDialog(QWidget* owner, const std::string& base, std::string 
 
   categories_ = new QTreeWidget(this);
   categories_->setObjectName(QStringLiteral("categories"));
-  categories_->setHeaderLabel(QStringLiteral("Catégories (aucune cochée : toutes)"));
+  categories_->setHeaderLabel(QCoreApplication::translate("cfg::FilterDialog", "Catégories (aucune cochée : toutes)"));
   grid->addWidget(categories_, 3, 0, 8, 2);
   AddChoices(grid);
   AddButtons(grid);
@@ -76,18 +78,18 @@ FilterDialog::FilterDialog(QWidget* owner, const std::string& base, std::string 
 }
 
 void FilterDialog::AddChoices(QGridLayout* grid) {
-  noMature_ = new QCheckBox(QStringLiteral("Sans les jeux pour adultes"), this);
+  noMature_ = new QCheckBox(QCoreApplication::translate("cfg::FilterDialog", "Sans les jeux pour adultes"), this);
   noMature_->setObjectName(QStringLiteral("noMature"));
   players_ = new QComboBox(this);
   players_->setObjectName(QStringLiteral("players"));
   orientation_ = new QComboBox(this);
   orientation_->setObjectName(QStringLiteral("orientation"));
-  orientation_->addItem(QStringLiteral("Tous les écrans"), 0);
-  orientation_->addItem(QStringLiteral("Vertical"), int('v'));
-  orientation_->addItem(QStringLiteral("Horizontal"), int('h'));
+  orientation_->addItem(QCoreApplication::translate("cfg::FilterDialog", "Tous les écrans"), 0);
+  orientation_->addItem(QCoreApplication::translate("cfg::FilterDialog", "Vertical"), int('v'));
+  orientation_->addItem(QCoreApplication::translate("cfg::FilterDialog", "Horizontal"), int('h'));
   controls_ = new QListWidget(this);
   controls_->setObjectName(QStringLiteral("controls"));
-  parentsOnly_ = new QCheckBox(QStringLiteral("Jeux parents uniquement"), this);
+  parentsOnly_ = new QCheckBox(QCoreApplication::translate("cfg::FilterDialog", "Jeux parents uniquement"), this);
   parentsOnly_->setObjectName(QStringLiteral("parentsOnly"));
   yearFrom_ = new QSpinBox(this);
   yearTo_ = new QSpinBox(this);
@@ -98,14 +100,14 @@ void FilterDialog::AddChoices(QGridLayout* grid) {
   yearFrom_->setObjectName(QStringLiteral("yearFrom"));
   yearTo_->setObjectName(QStringLiteral("yearTo"));
   auto* years = new QHBoxLayout;
-  years->addWidget(new QLabel(QStringLiteral("Années de"), this));
+  years->addWidget(new QLabel(QCoreApplication::translate("cfg::FilterDialog", "Années de"), this));
   years->addWidget(yearFrom_);
-  years->addWidget(new QLabel(QStringLiteral("à"), this));
+  years->addWidget(new QLabel(QCoreApplication::translate("cfg::FilterDialog", "à"), this));
   years->addWidget(yearTo_);
   grid->addWidget(noMature_, 3, 2);
   grid->addWidget(players_, 4, 2);
   grid->addWidget(orientation_, 5, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Contrôles (aucun coché : tous)"), this), 6, 2);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::FilterDialog", "Contrôles (aucun coché : tous)"), this), 6, 2);
   grid->addWidget(controls_, 7, 2);
   grid->addWidget(parentsOnly_, 8, 2);
   grid->addLayout(years, 9, 2);
@@ -120,9 +122,9 @@ void FilterDialog::AddChoices(QGridLayout* grid) {
 void FilterDialog::AddButtons(QGridLayout* grid) {
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("count"));
-  auto* save = new QPushButton(QStringLiteral("&Enregistrer"), this);
+  auto* save = new QPushButton(QCoreApplication::translate("cfg::FilterDialog", "&Enregistrer"), this);
   save->setObjectName(QStringLiteral("save"));
-  auto* close = new QPushButton(QStringLiteral("&Fermer"), this);
+  auto* close = new QPushButton(QCoreApplication::translate("cfg::FilterDialog", "&Fermer"), this);
   close->setObjectName(QStringLiteral("close"));
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(count_, 1);
@@ -137,7 +139,7 @@ void FilterDialog::AddButtons(QGridLayout* grid) {
 QLineEdit* FilterDialog::FileRow(QGridLayout* grid, int row, const char* label, const char* name) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QString::fromUtf8(name));
-  edit->setPlaceholderText(QStringLiteral("aucun"));
+  edit->setPlaceholderText(QCoreApplication::translate("cfg::FilterDialog", "aucun"));
   auto* browse = new QPushButton(QStringLiteral("..."), this);
   browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(browse->text()) + 24);
   auto* line = new QHBoxLayout;
@@ -149,7 +151,7 @@ QLineEdit* FilterDialog::FileRow(QGridLayout* grid, int row, const char* label, 
   connect(browse, &QPushButton::clicked, this, [this, edit, label] {
     const QString start = edit->text().isEmpty() ? FromPath(base_) : edit->text();
     const QString chosen = QFileDialog::getOpenFileName(this, QString::fromUtf8(label), start,
-                                                        QStringLiteral("Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"));
+                                                        QCoreApplication::translate("cfg::FilterDialog", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"));
     if (chosen.isEmpty()) return;
     edit->setText(chosen);
     Reload();
@@ -160,7 +162,7 @@ QLineEdit* FilterDialog::FileRow(QGridLayout* grid, int row, const char* label, 
 void FilterDialog::Reload() {
   inputs_ = {};
   if (const auto unread = ReadFilterInputs(listFile_, ToPath(catver_->text()), ToPath(nplayers_->text()), inputs_))
-    platform::ShowMessageBox("Impossible de lire " + *unread, kCaption);
+    platform::ShowMessageBox(platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Impossible de lire %1").toStdString(), {*unread}), Caption());
   ShowChoices();
   Count();
 }
@@ -177,7 +179,7 @@ void FilterDialog::ShowChoices() {
       QTreeWidgetItem* top = CategoryItem(FromSettingText(main), games, main);
       if (subs.size() > 1 || !subs.begin()->first.empty()) {
         for (const auto& [sub, count] : subs)
-          top->addChild(sub.empty() ? CategoryItem(QStringLiteral("(sans sous-catégorie)"), count, main)
+          top->addChild(sub.empty() ? CategoryItem(QCoreApplication::translate("cfg::FilterDialog", "(sans sous-catégorie)"), count, main)
                                     : CategoryItem(FromSettingText(sub), count, main + " / " + sub));
       }
       categories_->addTopLevelItem(top);
@@ -188,16 +190,16 @@ void FilterDialog::ShowChoices() {
   {
     const QSignalBlocker block(players_);
     players_->clear();
-    players_->addItem(QStringLiteral("Tous les nombres de joueurs"), 0);
+    players_->addItem(QCoreApplication::translate("cfg::FilterDialog", "Tous les nombres de joueurs"), 0);
     for (const auto& [players, count] : choices.players)
       if (players > 0)
-        players_->addItem(Counted(players == 1 ? QStringLiteral("1 joueur") : QStringLiteral("%1 joueurs").arg(players), count),
+        players_->addItem(Counted(players == 1 ? QCoreApplication::translate("cfg::FilterDialog", "1 joueur") : QCoreApplication::translate("cfg::FilterDialog", "%1 joueurs").arg(players), count),
                           players);
   }
   const QSignalBlocker block(controls_);
   controls_->clear();
   for (const auto& [control, count] : choices.controls) {
-    auto* item = new QListWidgetItem(Counted(control.empty() ? QStringLiteral("(aucun)") : FromSettingText(control), count),
+    auto* item = new QListWidgetItem(Counted(control.empty() ? QCoreApplication::translate("cfg::FilterDialog", "(aucun)") : FromSettingText(control), count),
                                      controls_);
     item->setData(kPatternRole, QByteArray::fromStdString(control));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -236,22 +238,24 @@ GameFilter FilterDialog::Filter() const {
 int FilterDialog::Passing() const { return int(FilterGameList(inputs_.list, Filter(), inputs_.Sources()).size()); }
 
 void FilterDialog::Count() {
-  count_->setText(QStringLiteral("%1 jeux sur %2").arg(Passing()).arg(inputs_.list.entryCount));
+  count_->setText(QCoreApplication::translate("cfg::FilterDialog", "%1 jeux sur %2").arg(Passing()).arg(inputs_.list.entryCount));
 }
 
 bool FilterDialog::Save() {
   const std::vector<std::string> names = FilterGameList(inputs_.list, Filter(), inputs_.Sources());
   switch (WriteFilterFile(output_, names)) {
     case FilterWrite::kNothingPasses:
-      platform::ShowMessageBox("Aucun jeu ne passe le filtre : " + output_ + " reste tel qu'il était.", kCaption);
+      platform::ShowMessageBox(
+          platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Aucun jeu ne passe le filtre : %1 reste tel qu'il était.").toStdString(), {output_}),
+          Caption());
       return false;
     case FilterWrite::kCannotWrite:
-      platform::ShowMessageBox("Impossible d'écrire " + output_, kCaption);
+      platform::ShowMessageBox(platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Impossible d'écrire %1").toStdString(), {output_}), Caption());
       return false;
     case FilterWrite::kWritten:
       break;
   }
-  count_->setText(QStringLiteral("%1 jeux enregistrés dans %2").arg(names.size()).arg(FromPath(output_)));
+  count_->setText(QCoreApplication::translate("cfg::FilterDialog", "%1 jeux enregistrés dans %2").arg(names.size()).arg(FromPath(output_)));
   return true;
 }
 

@@ -34,8 +34,8 @@ std::string ConfigDirectory(const std::string& base) {
 
 // The list file to write, or nothing when the owner cancels.
 std::optional<std::string> AskListFile(QWidget* owner, const std::string& proposed) {
-  QFileDialog dialog(owner, QString::fromUtf8("Enregistrement d'une liste de Roms"), FromPath(proposed),
-                     QString::fromUtf8("Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"));
+  QFileDialog dialog(owner, QCoreApplication::translate("cfg::GeneratorDialog", "Enregistrement d'une liste de ROMS"), FromPath(proposed),
+                     QCoreApplication::translate("cfg::GeneratorDialog", "Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix("txt");
   dialog.selectFile(FromPath(proposed));
@@ -49,22 +49,22 @@ class GeneratorDialog : public QDialog {
                   ListCreated created)
       : QDialog(owner), base_(std::move(baseDirectory)), sources_(std::move(sources)), created_(std::move(created)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8("Création listes de ROMS"));
+    setWindowTitle(QCoreApplication::translate("cfg::GeneratorDialog", "Création de listes de ROMS"));
     emulator_ = new QComboBox(this);
     emulator_->setObjectName("emulator");
     emulator_->addItem(kEmulatorName);
     emulator_->setCurrentIndex(0);
-    existingOnly_ = new QCheckBox(QString::fromUtf8("Uniquement les Roms existantes"), this);
+    existingOnly_ = new QCheckBox(QCoreApplication::translate("cfg::GeneratorDialog", "Uniquement les Roms existantes"), this);
     existingOnly_->setObjectName("existingOnly");
     existingOnly_->setChecked(true);
-    create_ = new QPushButton(QString::fromUtf8("&Créer liste"), this);
+    create_ = new QPushButton(QCoreApplication::translate("cfg::GeneratorDialog", "&Créer liste"), this);
     create_->setObjectName("create");
     create_->setDefault(true);
-    close_ = new QPushButton(QString::fromUtf8("&Fermer"), this);
+    close_ = new QPushButton(QCoreApplication::translate("cfg::GeneratorDialog", "&Fermer"), this);
     close_->setObjectName("close");
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QString::fromUtf8("Emulateur"), this));
+    row->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneratorDialog", "Émulateur"), this));
     row->addWidget(emulator_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -92,7 +92,7 @@ class GeneratorDialog : public QDialog {
     request.temporaryFile = platform::JoinPath(ConfigDirectory(base_), "Infos.tmp");
     // A missing ROM folder is said before the owner is asked where the list goes.
     if (const std::string refusal = RomFolderRefusal(request); !refusal.empty()) {
-      platform::ShowMessageBox(refusal, kGeneratorCaption);
+      platform::ShowMessageBox(refusal, GeneratorCaption());
       return;
     }
     const std::optional<std::string> file = AskListFile(this, sources.listFile);
@@ -114,7 +114,7 @@ class GeneratorDialog : public QDialog {
     const GenerationResult result = cfg::GenerateGameList(request, hooks);
     ShowStatusBox("", owner);
     setEnabled(true);
-    platform::ShowMessageBox(result.message, kGeneratorCaption);
+    platform::ShowMessageBox(result.message, GeneratorCaption());
     if (result.ok() && created_) created_(listFile, result.mameListing);
   }
 

@@ -22,14 +22,14 @@ void ShowStatusBox(const std::string& text, QWidget* owner, std::function<void()
     box = new QDialog(owner);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setObjectName("statusBox");
-    box->setWindowTitle("Infos");
+    box->setWindowTitle(QCoreApplication::translate("cfg::StatusBox", "Infos"));
     box->setWindowModality(Qt::ApplicationModal);
     label = new QLabel(box);
     label->setMinimumWidth(320);
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(label);
     if (onStop) {
-      auto* stop = new QPushButton(QString::fromUtf8("Arrêter"), box);
+      auto* stop = new QPushButton(QCoreApplication::translate("cfg::StatusBox", "Arrêter"), box);
       stop->setObjectName("stop");
       QObject::connect(stop, &QPushButton::clicked, box, [stop, onStop = std::move(onStop)] {
         stop->setEnabled(false);

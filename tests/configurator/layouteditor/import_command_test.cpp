@@ -18,7 +18,7 @@ using namespace cfg;
 TEST(ImportCommand, WritesTheLayoutOrSaysWhyNot) {
   TempDir dir;
   const std::string dest = dir / "Layout.cfg", lay = SamplePath("layout.lay"), cfgFile = SamplePath("layout.cfg");
-  const std::string usage = "usage: OrvanelConfig --import mamewah|atomicfe SOURCE DEST.cfg\n";
+  const std::string usage = "usage : orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n";
   const struct {
     std::vector<std::string> args;
     DesktopSize desktop;
@@ -27,17 +27,17 @@ TEST(ImportCommand, WritesTheLayoutOrSaysWhyNot) {
                {{"--import", "AtomicFe", cfgFile, dest}, {1024, 768}, ""},
                {{"--import", "mamewah", lay}, {}, usage},
                {{"--import", "other", lay, dest}, {}, usage},
-               {{"--import", "mamewah", dir / "missing", dest}, {}, "cannot read " + dir / "missing" + "\n"},
-               {{"--import", "atomicfe", cfgFile, dest}, {800, 600}, std::string(kImportTooLargeMessage) + "\n"},
+               {{"--import", "mamewah", dir / "missing", dest}, {}, "impossible de lire " + dir / "missing" + "\n"},
+               {{"--import", "atomicfe", cfgFile, dest}, {800, 600}, std::string(ImportTooLargeMessage()) + "\n"},
                {{"--import", "mamewah", lay, dir / "no/d.cfg"},
                 {},
-                std::string(kCannotCreateCaption) + " " + dir / "no/d.cfg" + "\n"}};
+                std::string(CannotCreateCaption()) + " " + dir / "no/d.cfg" + "\n"}};
   for (const auto& c : cases) {
     std::ostringstream out, err;
     EXPECT_EQ(RunImport(c.args, c.desktop, out, err), c.err.empty() ? 0 : 1) << c.args[1];
     EXPECT_EQ(err.str(), c.err);
     if (!c.err.empty()) continue;
-    EXPECT_EQ(out.str().rfind(dest + ": ", 0), 0u) << out.str();
+    EXPECT_EQ(out.str().rfind(dest + " : layout ", 0), 0u) << out.str();
     Layout layout;
     ReadLayoutText(dir.Read("Layout.cfg"), layout);
     EXPECT_EQ(layout.Width(), c.args[1] == "mamewah" ? 800 : 1024);
@@ -50,7 +50,7 @@ TEST(ImportCommand, RefusesAnAtomicFeFileWithoutItsKeys) {
   const std::string dest = dir.Write("Layout.cfg", "kept"), notes = dir.Write("notes.txt", "Hello\r\nleft=3\r\n");
   std::ostringstream out, err;
   EXPECT_EQ(RunImport({"--import", "atomicfe", notes, dest}, {}, out, err), 1);
-  EXPECT_EQ(err.str(), std::string(kInvalidFileMessage) + "\n");
+  EXPECT_EQ(err.str(), std::string(InvalidFileMessage()) + "\n");
   EXPECT_EQ(dir.Read("Layout.cfg"), "kept");
   const std::string one = dir.Write("one.cfg", "Snap_left=10\r\n");  // one key is enough
   EXPECT_EQ(RunImport({"--import", "atomicfe", one, dest}, {}, out, err), 0);

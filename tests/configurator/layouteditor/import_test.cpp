@@ -12,8 +12,8 @@ using namespace cfg;
 
 namespace {
 
-const std::string kTooLarge = "Configurateur Orvanel|" + std::string(kImportTooLargeMessage);
-const std::string kInvalid = "Configurateur Orvanel|" + std::string(kInvalidFileMessage);
+const std::string kTooLarge = "Configurateur Orvanel|" + std::string(ImportTooLargeMessage());
+const std::string kInvalid = "Configurateur Orvanel|" + std::string(InvalidFileMessage());
 
 std::string Sample(const char* name) { return *platform::ReadWholeFile(SamplePath(name)); }
 

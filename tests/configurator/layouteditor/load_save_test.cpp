@@ -69,7 +69,7 @@ TEST(LoadTemplate, ResolutionDefaultsAndTheDesktopLimit) {
         << c.text;
     EXPECT_EQ(l.r.messages,
               c.width ? std::vector<std::string>{}
-                      : std::vector<std::string>{"Configurateur Orvanel|" + std::string(kLoadTooLargeMessage)});
+                      : std::vector<std::string>{"Configurateur Orvanel|" + std::string(LoadTooLargeMessage())});
   }
   TempDir dir;
   RecordingEditor r(dir.path());
@@ -125,7 +125,7 @@ TEST(SaveLayout, AFailureChangesNothing) {
   for (const std::string& bad : {dir / "taken", dir / "no/such/dir.cfg"}) {
     r.messages.clear();
     EXPECT_EQ(SaveLayout(r.editor, bad), 0) << bad;
-    EXPECT_EQ(r.messages, (std::vector<std::string>{std::string(kCannotCreateCaption) + "|" + bad}));
+    EXPECT_EQ(r.messages, (std::vector<std::string>{std::string(CannotCreateCaption()) + "|" + bad}));
     EXPECT_EQ(std::make_tuple(r.editor.layout.objects[kEdMarquee].left, r.editor.currentFilePath,
                               IsModified(r.editor.layout)),
               std::make_tuple(321, dir / "a.cfg", false));

@@ -102,7 +102,7 @@ TEST_F(GeneratorRun, ListingReadThroughThePipeFromAProgramWhosePathHasBlanks) {
   Script("listxml=" + xml_ + ";noise=1");
   const GenerationResult r = Generate();
   EXPECT_EQ(r.games, 2);
-  EXPECT_EQ(r.message, "2 ROM(S) récupèrée(s).");
+  EXPECT_EQ(r.message, "2 ROM(S) récupérée(s).");
   EXPECT_EQ(Output(), kPacmanSection + CrLf({"[pong]", "FullName=Pong", "Infos1=1972"}));
   EXPECT_TRUE(messages_.empty());
   ASSERT_EQ(Runs().size(), 1u);
@@ -111,7 +111,7 @@ TEST_F(GeneratorRun, ListingReadThroughThePipeFromAProgramWhosePathHasBlanks) {
   EXPECT_EQ(ErrorTargets(), std::vector<std::string>{"/dev/null"});
   EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
   ASSERT_FALSE(statuses_.empty());
-  EXPECT_EQ(statuses_.front(), cfg::kCreatingList);
+  EXPECT_EQ(statuses_.front(), cfg::CreatingList());
   EXPECT_EQ(statuses_.back(), "") << "the status box is closed at the end";
   EXPECT_TRUE(r.mameListing);
   EXPECT_EQ(r.machinesRead, 3);
@@ -148,7 +148,7 @@ TEST_F(GeneratorRun, SilenceEndsTheEmulatorAndItsGroupAndKeepsTheOldList) {
     const GenerationResult r = Generate();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << c.script;
     EXPECT_EQ(r.games, -1) << c.script;
-    EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kNoListing);
+    EXPECT_EQ(r.message, cfg::ListNotCreated(cfg::NoListing()));
     EXPECT_EQ(Output(), "old list");
     EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
     const auto runs = Runs();
@@ -167,7 +167,7 @@ TEST_F(GeneratorRun, ASlowEmulatorStillPrintingIsNotCutOff) {
   const GenerationResult r = Generate();
   EXPECT_GT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(800));
   EXPECT_EQ(r.games, 2);
-  EXPECT_EQ(r.message, "2 ROM(S) récupèrée(s).");
+  EXPECT_EQ(r.message, "2 ROM(S) récupérée(s).");
 }
 
 TEST_F(GeneratorRun, AnEmulatorThatCannotStartIsAFailureNotACount) {
@@ -179,7 +179,7 @@ TEST_F(GeneratorRun, AnEmulatorThatCannotStartIsAFailureNotACount) {
     messages_.clear();
     const GenerationResult r = Generate();
     EXPECT_EQ(r.games, -1) << program;
-    EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kEmulatorNotStarted);
+    EXPECT_EQ(r.message, cfg::ListNotCreated(cfg::EmulatorNotStarted()));
     EXPECT_TRUE(messages_.empty()) << program << ": " << messages_.front().caption;
     EXPECT_EQ(Output(), "old list");
   }
@@ -193,7 +193,7 @@ TEST_F(GeneratorRun, AListingThatYieldsNoGameLeavesTheOldList) {
   Script("listxml=" + dir_.Write("roms.xml", "<mame><machine name=\"pacman\"><rom name=\"a\"/></machine></mame>"));
   GenerationResult r = Generate();
   EXPECT_EQ(r.games, 0);
-  EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kNoRomMatched);
+  EXPECT_EQ(r.message, cfg::ListNotCreated(cfg::NoRomMatched()));
   EXPECT_EQ(Output(), "old list");
 
   dir_.Write("roms/PacMan.zip", "");
@@ -248,12 +248,12 @@ TEST_F(GeneratorRun, CommandLineMakesTheListFolderAndSaysWhereTheWorkIs) {
   testing::internal::CaptureStderr();
   int code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", output, "--all"});
   const std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2500 ROM(S) récupèrée(s).\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2500 ROM(S) récupérée(s).\n");
   EXPECT_EQ(code, 0);
   EXPECT_EQ(dir_.Read("config/MAME/MAME.txt").substr(0, 6), "[m0]\r\n");
   // However the pipe joins the pieces, passing a thousand machines prints a line.
-  EXPECT_TRUE(err.starts_with(std::string(cfg::kCreatingList) + "\n")) << err;
-  EXPECT_NE(err.find(std::string(cfg::kCreatingList) + " "), std::string::npos) << err;
+  EXPECT_TRUE(err.starts_with(std::string(cfg::CreatingList()) + "\n")) << err;
+  EXPECT_NE(err.find(std::string(cfg::CreatingList()) + " "), std::string::npos) << err;
   EXPECT_NE(err.find(" machines lues\n"), std::string::npos) << err;
   EXPECT_TRUE(err.ends_with("\n2500 machines lues.\n")) << err;
 
@@ -274,9 +274,9 @@ TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   platform::InjectWriteFault(platform::WriteFault::kWriteNoSpace);  // every write fails: a full disk
   GenerationResult r = Generate();
   platform::InjectWriteFault(platform::WriteFault::kNone);
-  EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kListNotWritten);
+  EXPECT_EQ(r.message, cfg::ListNotCreated(cfg::ListNotWritten()));
   ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].text, cfg::kWriteFailed);
+  EXPECT_EQ(messages_[0].text, cfg::WriteFailed());
   EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
 
   // A device at the scratch name is no leftover of ours: it is neither written nor removed.
@@ -285,7 +285,7 @@ TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   r = Generate();
   EXPECT_EQ(r.failure, cfg::GenerationFailure::kFileNotWritten);
   ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].caption, cfg::kCannotCreateFile);
+  EXPECT_EQ(messages_[0].caption, cfg::CannotCreateFile());
   EXPECT_TRUE(std::filesystem::exists("/dev/full"));
 
   messages_.clear();
@@ -294,14 +294,14 @@ TEST_F(GeneratorRun, ScratchFileFailuresAreSaidOnce) {
   EXPECT_EQ(r.failure, cfg::GenerationFailure::kFileNotWritten);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, request_.temporaryFile);
-  EXPECT_EQ(messages_[0].caption, cfg::kCannotCreateFile);
+  EXPECT_EQ(messages_[0].caption, cfg::CannotCreateFile());
 
   // The listing was had, the list itself cannot be written.
   messages_.clear();
   request_.temporaryFile = dir_ / "Infos.tmp";
   request_.outputFile = dir_ / "no such dir/MAME.txt";
   r = Generate();
-  EXPECT_EQ(r.message, std::string(cfg::kListNotCreated) + " " + cfg::kListNotWritten);
+  EXPECT_EQ(r.message, cfg::ListNotCreated(cfg::ListNotWritten()));
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].text, request_.outputFile);
 }
@@ -352,7 +352,7 @@ TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCod
   const std::string output = dir_ / "cli.txt";
   testing::internal::CaptureStdout();
   int code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", output, "--all"});
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2 ROM(S) récupèrée(s).\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "2 ROM(S) récupérée(s).\n");
   EXPECT_EQ(code, 0);
   EXPECT_EQ(dir_.Read("cli.txt").substr(0, kPacmanSection.size()), kPacmanSection);
 
@@ -360,14 +360,14 @@ TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCod
   testing::internal::CaptureStdout();
   code = cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output", output, "--rom-dir",
                                     dir_ / "roms"});
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "1 ROM(S) récupèrée(s).\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "1 ROM(S) récupérée(s).\n");
   EXPECT_EQ(code, 0);
   EXPECT_EQ(dir_.Read("cli.txt"), kPacmanSection);
 
   testing::internal::CaptureStdout();
   code = cfg::RunCreateListCommand({"--create-list", "--emulator", dir_ / "none", "--output", output});
   EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            std::string(cfg::kListNotCreated) + " " + cfg::kEmulatorNotStarted + "\n");
+            cfg::ListNotCreated(cfg::EmulatorNotStarted()) + "\n");
   EXPECT_EQ(code, 1);
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--output", output}), 1);
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output"}), 1);
@@ -390,7 +390,7 @@ TEST_F(GeneratorRun, AStoppedGenerationEndsTheEmulatorAndKeepsTheOldList) {
     const GenerationResult r = cfg::GenerateGameList(request_, hooks);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << script;
     EXPECT_EQ(r.failure, cfg::GenerationFailure::kStopped) << script;
-    EXPECT_EQ(r.message, cfg::kGenerationStopped);
+    EXPECT_EQ(r.message, cfg::GenerationStopped());
     EXPECT_EQ(Output(), "old list");
     EXPECT_FALSE(std::filesystem::exists(request_.temporaryFile));
     const auto runs = Runs();

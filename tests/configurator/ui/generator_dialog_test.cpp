@@ -11,9 +11,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
-#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -37,7 +37,7 @@ TEST(GeneratorDialog, OpensOnceWithItsControlsAndClosesOnFermer) {
   App();
   QWidget page;
   cfg::OpenGeneratorDialog(&page, "/nowhere", {});
-  QDialog* dialog = TopDialog(QString::fromUtf8("Création listes de ROMS"));
+  QDialog* dialog = TopDialog(QString::fromUtf8("Création de listes de ROMS"));
   ASSERT_NE(dialog, nullptr);
   auto* emulator = dialog->findChild<QComboBox*>("emulator");
   ASSERT_NE(emulator, nullptr);
@@ -50,11 +50,11 @@ TEST(GeneratorDialog, OpensOnceWithItsControlsAndClosesOnFermer) {
   EXPECT_EQ(dialog->findChild<QPushButton*>("create")->text(), QString::fromUtf8("&Créer liste"));
 
   cfg::OpenGeneratorDialog(&page, "/nowhere", {});
-  EXPECT_EQ(TopDialog(QString::fromUtf8("Création listes de ROMS")), dialog) << "one dialog, brought to the front";
+  EXPECT_EQ(TopDialog(QString::fromUtf8("Création de listes de ROMS")), dialog) << "one dialog, brought to the front";
 
   dialog->findChild<QPushButton*>("close")->click();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(TopDialog(QString::fromUtf8("Création listes de ROMS")), nullptr);
+  EXPECT_EQ(TopDialog(QString::fromUtf8("Création de listes de ROMS")), nullptr);
 }
 
 TEST(GeneratorDialog, StatusBoxShowsTheTextAndClosesOnAnEmptyOne) {
@@ -102,7 +102,7 @@ TEST(GeneratorDialog, AMissingRomFolderIsRefusedBeforeTheFileDialog) {
   QWidget page;
   cfg::OpenGeneratorDialog(&page, "/nowhere",
                            [] { return cfg::GeneratorSources{"/usr/games/mame", "/nowhere/roms", "/nowhere/MAME.txt"}; });
-  QDialog* dialog = TopDialog(QString::fromUtf8("Création listes de ROMS"));
+  QDialog* dialog = TopDialog(QString::fromUtf8("Création de listes de ROMS"));
   ASSERT_NE(dialog, nullptr);
   bool asked = false;
   // Were the file dialog opened, it is closed at once: the test never waits on it.

@@ -1,12 +1,12 @@
 #include <QAction>
 #include <QCheckBox>
-#include <QFileDialog>
-#include <QTimer>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
@@ -472,7 +472,7 @@ TEST_F(ListCreationTest, TheNewListIsPutIntoThePage) {
   Generator()->findChild<QPushButton*>("create")->click();
   EXPECT_EQ(proposed.toStdString(), dir.path() + "/config/Neo/Neo.txt");
   ASSERT_FALSE(messages->empty());
-  EXPECT_EQ(messages->back().text, "1 ROM(S) récupèrée(s).");
+  EXPECT_EQ(messages->back().text, "1 ROM(S) récupérée(s).");
   EXPECT_EQ(Control<QLineEdit>(1084)->text(), "config/Neo/Neo.txt");
   EXPECT_TRUE(window->emusPage()->IsModified());
   EXPECT_EQ(dir.Read("config/Neo/config.ini").find("FichierDescription"), std::string::npos);

@@ -21,8 +21,8 @@ TEST_F(ShellTest, EveryControlButTheLabelsShowsItsTextFromTheTable) {
     int id;
     const char* text;
   } samples[] = {{1042, "Largeur de la fenêtre principale"},
-                 {1050, "Quitter Windows lors de la fermeture de Orvanel"},
-                 {1049, "Configuration à afficher lors de l'appui sur la touche 'Menu principal'"},
+                 {1050, "Éteindre l'ordinateur à la fermeture d'Orvanel"},
+                 {1049, "Configuration à afficher lors de l'appui sur la touche « Menu principal »"},
                  {1087, "Angle de rotation du layout"},
                  {1085, "Extension(s) des ROMS (séparées par un ; si plusieurs)"},
                  {10490, "Envoyer l'extension des ROMS à l'émulateur"},
