@@ -5,1075 +5,1075 @@
     <name>cfg::ConfigWindow</name>
     <message>
         <source>Quitter l&apos;application ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the application?</translation>
     </message>
     <message>
         <source>Config Générale</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Config Emus</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulators</translation>
     </message>
     <message>
         <source>Éditeur layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout editor</translation>
     </message>
     <message>
         <source>&amp;Fichier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Importer</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>&amp;Enregistrer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Enregistrer &amp;sous...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;As...</translation>
     </message>
     <message>
         <source>&amp;Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
 </context>
 <context>
     <name>cfg::EmusPage</name>
     <message>
         <source>=== PAS DE MENU ===</source>
-        <translation type="unfinished"></translation>
+        <translation>=== NO MENU ===</translation>
     </message>
     <message>
         <source>Nouvelle</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Config.</source>
-        <translation type="unfinished"></translation>
+        <translation>Config.</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>&amp;Émulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Emulator</translation>
     </message>
     <message>
         <source>Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>All files (*)</translation>
     </message>
     <message>
         <source>Exécutable de l&apos;émulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulator program</translation>
     </message>
     <message>
         <source>&amp;Roms</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ROMs</translation>
     </message>
     <message>
         <source>Répertoire des ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM folder</translation>
     </message>
     <message>
         <source>Utiliser Roms Ext.</source>
-        <translation type="unfinished"></translation>
+        <translation>Use ROM ext.</translation>
     </message>
     <message>
         <source>Roms Ext.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM ext.</translation>
     </message>
     <message>
         <source>Arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>Arguments</translation>
     </message>
     <message>
         <source>&amp;Snap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Snap</translation>
     </message>
     <message>
         <source>Répertoire des snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot folder</translation>
     </message>
     <message>
         <source>&amp;Marquees</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marquees</translation>
     </message>
     <message>
         <source>Répertoire des marquees</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquee folder</translation>
     </message>
     <message>
         <source>&amp;Icônes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Icons</translation>
     </message>
     <message>
         <source>Répertoire des icônes</source>
-        <translation type="unfinished"></translation>
+        <translation>Icon folder</translation>
     </message>
     <message>
         <source>&amp;Musique</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;usic</translation>
     </message>
     <message>
         <source>Répertoire des musiques</source>
-        <translation type="unfinished"></translation>
+        <translation>Music folder</translation>
     </message>
     <message>
         <source>Sous-rép.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subfolders</translation>
     </message>
     <message>
         <source>&amp;Diaporama</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;lideshow</translation>
     </message>
     <message>
         <source>Répertoire des images de l&apos;économiseur d&apos;écran</source>
-        <translation type="unfinished"></translation>
+        <translation>Screensaver picture folder</translation>
     </message>
     <message>
         <source>&amp;Vidéos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Videos</translation>
     </message>
     <message>
         <source>Répertoire des vidéos</source>
-        <translation type="unfinished"></translation>
+        <translation>Video folder</translation>
     </message>
     <message>
         <source>Son des vidéos</source>
-        <translation type="unfinished"></translation>
+        <translation>Video sound</translation>
     </message>
     <message>
         <source>&amp;Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Custom</translation>
     </message>
     <message>
         <source>Répertoire des images custom (flyers, borne, etc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom picture folder (flyers, cabinet, etc.)</translation>
     </message>
     <message>
         <source>Liste de ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM list</translation>
     </message>
     <message>
         <source>Créer</source>
-        <translation type="unfinished"></translation>
+        <translation>Create</translation>
     </message>
     <message>
         <source>Filtre</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text files (*.txt *.TXT);;All files (*)</translation>
     </message>
     <message>
         <source>Liste des ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM list</translation>
     </message>
     <message>
         <source>Économiseur d&apos;écran</source>
-        <translation type="unfinished"></translation>
+        <translation>Screensaver</translation>
     </message>
     <message>
         <source>Aucun</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Lance une ROM (MAME)</source>
-        <translation type="unfinished"></translation>
+        <translation>Runs a ROM (MAME)</translation>
     </message>
     <message>
         <source>Diaporama</source>
-        <translation type="unfinished"></translation>
+        <translation>Slideshow</translation>
     </message>
     <message>
         <source>Veille de l&apos;écran</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen off</translation>
     </message>
     <message>
         <source>Délai</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay</translation>
     </message>
     <message>
         <source>Durée</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>Défilement liste / page</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll list by page</translation>
     </message>
     <message>
         <source>Activer les sons</source>
-        <translation type="unfinished"></translation>
+        <translation>Sounds on</translation>
     </message>
     <message>
         <source>Rom entre &quot;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM in &quot;&quot;</translation>
     </message>
     <message>
         <source>Cacher la fenêtre</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide the window</translation>
     </message>
     <message>
         <source>Vol. musique</source>
-        <translation type="unfinished"></translation>
+        <translation>Music vol.</translation>
     </message>
     <message>
         <source>Rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>Nom de la nouvelle configuration :</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the new configuration:</translation>
     </message>
     <message>
         <source>Cette configuration n&apos;a pas de liste de ROMS à filtrer.</source>
-        <translation type="unfinished"></translation>
+        <translation>This configuration has no ROM list to filter.</translation>
     </message>
     <message>
         <source>Fichiers de paramètres (*.ini *.INI);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings files (*.ini *.INI);;All files (*)</translation>
     </message>
     <message>
         <source>Enregistrement d&apos;une configuration d&apos;émulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Save an emulator configuration</translation>
     </message>
     <message>
         <source>Fichiers ini (*.ini *.INI);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>INI files (*.ini *.INI);;All files (*)</translation>
     </message>
 </context>
 <context>
     <name>cfg::FilterDialog</name>
     <message>
         <source>Liste</source>
-        <translation type="unfinished"></translation>
+        <translation>List</translation>
     </message>
     <message>
         <source>Catégories (aucune cochée : toutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Categories (none ticked: all)</translation>
     </message>
     <message>
         <source>Sans les jeux pour adultes</source>
-        <translation type="unfinished"></translation>
+        <translation>No adult games</translation>
     </message>
     <message>
         <source>Tous les écrans</source>
-        <translation type="unfinished"></translation>
+        <translation>Any screen</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Jeux parents uniquement</source>
-        <translation type="unfinished"></translation>
+        <translation>Parent games only</translation>
     </message>
     <message>
         <source>Années de</source>
-        <translation type="unfinished"></translation>
+        <translation>Years from</translation>
     </message>
     <message>
         <source>à</source>
-        <translation type="unfinished"></translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>Contrôles (aucun coché : tous)</source>
-        <translation type="unfinished"></translation>
+        <translation>Controls (none ticked: all)</translation>
     </message>
     <message>
         <source>&amp;Enregistrer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>&amp;Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>aucun</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Fichiers ini (*.ini *.INI);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>INI files (*.ini *.INI);;All files (*)</translation>
     </message>
     <message>
         <source>Impossible de lire %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read %1</translation>
     </message>
     <message>
         <source>(sans sous-catégorie)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no subcategory)</translation>
     </message>
     <message>
         <source>Tous les nombres de joueurs</source>
-        <translation type="unfinished"></translation>
+        <translation>Any number of players</translation>
     </message>
     <message>
         <source>1 joueur</source>
-        <translation type="unfinished"></translation>
+        <translation>1 player</translation>
     </message>
     <message>
         <source>%1 joueurs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 players</translation>
     </message>
     <message>
         <source>(aucun)</source>
-        <translation type="unfinished"></translation>
+        <translation>(none)</translation>
     </message>
     <message>
         <source>%1 jeux sur %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2 games</translation>
     </message>
     <message>
         <source>Aucun jeu ne passe le filtre : %1 reste tel qu&apos;il était.</source>
-        <translation type="unfinished"></translation>
+        <translation>No game passes the filter: %1 is left as it was.</translation>
     </message>
     <message>
         <source>Impossible d&apos;écrire %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write %1</translation>
     </message>
     <message>
         <source>%1 jeux enregistrés dans %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 games saved to %2</translation>
     </message>
 </context>
 <context>
     <name>cfg::GeneralPage</name>
     <message>
         <source>Fenêtré</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowed</translation>
     </message>
     <message>
         <source>Transitions entre écrans</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen transitions</translation>
     </message>
     <message>
         <source>Résolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolution</translation>
     </message>
     <message>
         <source>Éteindre l&apos;ordinateur en quittant</source>
-        <translation type="unfinished"></translation>
+        <translation>Power off on exit</translation>
     </message>
     <message>
         <source>Config. touches</source>
-        <translation type="unfinished"></translation>
+        <translation>Set up keys</translation>
     </message>
     <message>
         <source>Config. du « menu principal »</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Main menu&quot; configuration</translation>
     </message>
     <message>
         <source>vide : pas de verrouillage</source>
-        <translation type="unfinished"></translation>
+        <translation>empty: no lock</translation>
     </message>
     <message>
         <source>Verrouillage (codes des touches, ex. 672+672)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock (key codes, e.g. 672+672)</translation>
     </message>
     <message>
         <source>vide : la touche Quitter seule</source>
-        <translation type="unfinished"></translation>
+        <translation>empty: the Quit key alone</translation>
     </message>
     <message>
         <source>Sortie d&apos;un jeu : touches maintenues (ex. 2+4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leaving a game: keys held (e.g. 2+4)</translation>
     </message>
     <message>
         <source>pendant (ms, 0 : jamais)</source>
-        <translation type="unfinished"></translation>
+        <translation>for (ms, 0: never)</translation>
     </message>
     <message>
         <source>Langue</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Selon le système</source>
-        <translation type="unfinished"></translation>
+        <translation>System default</translation>
     </message>
     <message>
         <source>Touches</source>
-        <translation type="unfinished"></translation>
+        <translation>Keys</translation>
     </message>
     <message>
         <source>Changer la touche</source>
-        <translation type="unfinished"></translation>
+        <translation>Change the key</translation>
     </message>
     <message>
         <source>Fichiers ini (*.ini *.INI);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>INI files (*.ini *.INI);;All files (*)</translation>
     </message>
     <message>
         <source>Enregistrement d&apos;une configuration principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the main configuration</translation>
     </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
     <message>
         <source>Enregistrement d&apos;une liste de ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Save a ROM list</translation>
     </message>
     <message>
         <source>Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text files (*.txt *.TXT);;All files (*)</translation>
     </message>
     <message>
         <source>Création de listes de ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Create ROM lists</translation>
     </message>
     <message>
         <source>Uniquement les Roms existantes</source>
-        <translation type="unfinished"></translation>
+        <translation>Only the ROMs present</translation>
     </message>
     <message>
         <source>&amp;Créer liste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Create list</translation>
     </message>
     <message>
         <source>&amp;Fermer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Émulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulator</translation>
     </message>
 </context>
 <context>
     <name>cfg::KeyCaptureDialog</name>
     <message>
         <source>Aucune touche</source>
-        <translation type="unfinished"></translation>
+        <translation>No key</translation>
     </message>
     <message>
         <source>Configuration des touches</source>
-        <translation type="unfinished"></translation>
+        <translation>Key setup</translation>
     </message>
 </context>
 <context>
     <name>cfg::KeyTableModel</name>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Touche</source>
-        <translation type="unfinished"></translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>Manette</source>
-        <translation type="unfinished"></translation>
+        <translation>Joystick</translation>
     </message>
     <message>
         <source>Pièce %1 (C%1, fixe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coin %1 (C%1, fixed)</translation>
     </message>
 </context>
 <context>
     <name>cfg::LayoutPage</name>
     <message>
         <source>Valeur incorrecte ! (Ne peut être négative ou supérieure à la largeur du layout)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value! (It cannot be negative or wider than the layout)</translation>
     </message>
     <message>
         <source>Valeur incorrecte ! (Ne peut être négative ou supérieure à la hauteur du layout)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value! (It cannot be negative or taller than the layout)</translation>
     </message>
     <message>
         <source>Valeur incorrecte ! (0 Transparent -&gt; 255 opaque)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value! (0 transparent -&gt; 255 opaque)</translation>
     </message>
     <message>
         <source>Valeur incorrecte !</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value!</translation>
     </message>
     <message>
         <source>Valeur incorrecte ! (Ne peut être &gt; à la résolution actuelle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value! (It cannot exceed the current resolution)</translation>
     </message>
     <message>
         <source>Pointeur : %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointer: %1, %2</translation>
     </message>
     <message>
         <source>Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Config files (*.cfg *.CFG);;All files (*)</translation>
     </message>
     <message>
         <source>Enregistrement d&apos;une configuration de layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Save a layout configuration</translation>
     </message>
     <message>
         <source>Quitter l&apos;application ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the application?</translation>
     </message>
     <message>
         <source>Fichier de layout AtomicFe</source>
-        <translation type="unfinished"></translation>
+        <translation>AtomicFe layout file</translation>
     </message>
     <message>
         <source>Fichiers layout (*.lay *.LAY);;Tous les fichiers (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout files (*.lay *.LAY);;All files (*)</translation>
     </message>
     <message>
         <source>Fichier de layout MAMEWAH</source>
-        <translation type="unfinished"></translation>
+        <translation>MAMEWAH layout file</translation>
     </message>
     <message>
         <source>Objets</source>
-        <translation type="unfinished"></translation>
+        <translation>Objects</translation>
     </message>
     <message>
         <source>Largeur</source>
-        <translation type="unfinished"></translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>Hauteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>Opacité</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacity</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible</translation>
     </message>
     <message>
         <source>Liste de marquees</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquee list</translation>
     </message>
     <message>
         <source>Afficher les icônes</source>
-        <translation type="unfinished"></translation>
+        <translation>Show icons</translation>
     </message>
     <message>
         <source>Nb de lignes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows</translation>
     </message>
     <message>
         <source>&amp;Ordre</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Order</translation>
     </message>
     <message>
         <source>Police de caractères</source>
-        <translation type="unfinished"></translation>
+        <translation>Font</translation>
     </message>
     <message>
         <source>Taille</source>
-        <translation type="unfinished"></translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Gauche</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Droite</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Couleur texte</source>
-        <translation type="unfinished"></translation>
+        <translation>Text colour</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Picture</translation>
     </message>
     <message>
         <source>Étirer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretch</translation>
     </message>
     <message>
         <source>Proportionnel</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep proportions</translation>
     </message>
     <message>
         <source>Haut</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>Bas</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Nom</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Nouveau</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Couleur transparente</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparent colour</translation>
     </message>
     <message>
         <source>Résolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolution</translation>
     </message>
     <message>
         <source>Opacité min. du sélecteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Selector min. opacity</translation>
     </message>
     <message>
         <source>Opacité max. du sélecteur</source>
-        <translation type="unfinished"></translation>
+        <translation>Selector max. opacity</translation>
     </message>
     <message>
         <source>&amp;Appliquer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apply</translation>
     </message>
     <message>
         <source>Jeu de l&apos;aperçu</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview game</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Rétablir</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
     <name>cfg::MessageBoxes</name>
     <message>
         <source>Oui</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Non</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>cfg::OrderDialog</name>
     <message>
         <source>Ordre d&apos;affichage des objets</source>
-        <translation type="unfinished"></translation>
+        <translation>Drawing order of the objects</translation>
     </message>
     <message>
         <source>&amp;Annuler</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Premier plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Front</translation>
     </message>
     <message>
         <source>Arrière-plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
 </context>
 <context>
     <name>cfg::Page</name>
     <message>
         <source>Configurateur Orvanel</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvanel Configurator</translation>
     </message>
     <message>
         <source>Enregistrer les modifications ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the changes?</translation>
     </message>
 </context>
 <context>
     <name>cfg::StatusBox</name>
     <message>
         <source>Infos</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress</translation>
     </message>
     <message>
         <source>Arrêter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
 </context>
 <context>
     <name>cfg::Tooltips</name>
     <message>
         <source>Sélectionner un objet à modifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Select an object to edit</translation>
     </message>
     <message>
         <source>Coin supérieur gauche de l&apos;objet</source>
-        <translation type="unfinished"></translation>
+        <translation>Top left corner of the object</translation>
     </message>
     <message>
         <source>Largeur de l&apos;objet</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of the object</translation>
     </message>
     <message>
         <source>Hauteur de l&apos;objet</source>
-        <translation type="unfinished"></translation>
+        <translation>Height of the object</translation>
     </message>
     <message>
         <source>Opacité de l&apos;objet (0=Transparent, 255=Opaque)</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacity of the object (0=transparent, 255=opaque)</translation>
     </message>
     <message>
         <source>Vitesse du défilement horizontal (1 lent -&gt; 10 rapide)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal scrolling speed (1 slow -&gt; 10 fast)</translation>
     </message>
     <message>
         <source>Vitesse du défilement vertical (1 lent -&gt; 10 rapide)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical scrolling speed (1 slow -&gt; 10 fast)</translation>
     </message>
     <message>
         <source>Objet visible ou non</source>
-        <translation type="unfinished"></translation>
+        <translation>Whether the object is shown</translation>
     </message>
     <message>
         <source>Liste montrant les images du répertoire des marquees à la place du texte</source>
-        <translation type="unfinished"></translation>
+        <translation>List showing the pictures of the marquee folder instead of text</translation>
     </message>
     <message>
         <source>Nombre de lignes dans la liste (texte ou marquee)</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of rows in the list (text or marquee)</translation>
     </message>
     <message>
         <source>Alignement du texte</source>
-        <translation type="unfinished"></translation>
+        <translation>Text alignment</translation>
     </message>
     <message>
         <source>Choix de la police de caractères de l&apos;objet</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the object&apos;s font</translation>
     </message>
     <message>
         <source>Taille en pixels de la police de caractères</source>
-        <translation type="unfinished"></translation>
+        <translation>Font size in pixels</translation>
     </message>
     <message>
         <source>Couleur du texte</source>
-        <translation type="unfinished"></translation>
+        <translation>Text colour</translation>
     </message>
     <message>
         <source>Charger un layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Load a layout</translation>
     </message>
     <message>
         <source>Couleur générale de transparence</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparency colour of the whole layout</translation>
     </message>
     <message>
         <source>Largeur du layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of the layout</translation>
     </message>
     <message>
         <source>Hauteur du layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Height of the layout</translation>
     </message>
     <message>
         <source>Opacité minimale du sélecteur (0=Transparent, 255=Opaque)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lowest opacity of the selector (0=transparent, 255=opaque)</translation>
     </message>
     <message>
         <source>Opacité maximale du sélecteur (0=Transparent, 255=Opaque)</source>
-        <translation type="unfinished"></translation>
+        <translation>Highest opacity of the selector (0=transparent, 255=opaque)</translation>
     </message>
     <message>
         <source>Définir l&apos;ordre d&apos;affichage des objets</source>
-        <translation type="unfinished"></translation>
+        <translation>Set the order in which the objects are drawn</translation>
     </message>
     <message>
         <source>Annuler la dernière modification du layout (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo the last change to the layout (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Rétablir la modification annulée (Ctrl+Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo the change undone (Ctrl+Y)</translation>
     </message>
     <message>
         <source>Commencer un layout vide (Enregistrer demande où l&apos;écrire)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start an empty layout (Save asks where to write it)</translation>
     </message>
     <message>
         <source>Jeu montré par l&apos;aperçu : l&apos;exemple, ou un jeu de la configuration de Config Emus</source>
-        <translation type="unfinished"></translation>
+        <translation>Game the preview shows: the sample, or a game of the configuration chosen under Emulators</translation>
     </message>
     <message>
         <source>Garder les proportions de l&apos;image</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep the picture&apos;s proportions</translation>
     </message>
     <message>
         <source>Ajuster l&apos;image à la zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit the picture to the area</translation>
     </message>
     <message>
         <source>Défilement horizontal vers la gauche</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll horizontally to the left</translation>
     </message>
     <message>
         <source>Défilement horizontal vers la droite</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll horizontally to the right</translation>
     </message>
     <message>
         <source>Défilement vertical vers le haut</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll vertically upwards</translation>
     </message>
     <message>
         <source>Défilement vertical vers le bas</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll vertically downwards</translation>
     </message>
     <message>
         <source>Largeur de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of the main window</translation>
     </message>
     <message>
         <source>Hauteur de la fenêtre principale</source>
-        <translation type="unfinished"></translation>
+        <translation>Height of the main window</translation>
     </message>
     <message>
         <source>Affichage en mode fenêtré ou plein écran</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowed or full screen display</translation>
     </message>
     <message>
         <source>Configuration des touches</source>
-        <translation type="unfinished"></translation>
+        <translation>Set up the keys</translation>
     </message>
     <message>
         <source>Défilement de la liste des jeux par page, sinon par lettre</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll the game list by page, otherwise by letter</translation>
     </message>
     <message>
         <source>Utiliser ou non les sons</source>
-        <translation type="unfinished"></translation>
+        <translation>Whether to play sounds</translation>
     </message>
     <message>
         <source>Effet de transition entre les configurations</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition effect between configurations</translation>
     </message>
     <message>
         <source>Configuration à afficher lors de l&apos;appui sur la touche « Menu principal »</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration shown when the &quot;Main menu&quot; key is pressed</translation>
     </message>
     <message>
         <source>Éteindre l&apos;ordinateur à la fermeture d&apos;Orvanel</source>
-        <translation type="unfinished"></translation>
+        <translation>Power off the computer when Orvanel closes</translation>
     </message>
     <message>
         <source>Touches du panneau à taper après la touche Quitter pour revenir au bureau (codes joints par +)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel keys to type after the Quit key to get back to the desktop (codes joined by +)</translation>
     </message>
     <message>
         <source>Touches à maintenir ensemble pendant un jeu pour le quitter (codes joints par +) ; vide : la touche Quitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Keys to hold together during a game to leave it (codes joined by +); empty: the Quit key</translation>
     </message>
     <message>
         <source>Durée de maintien qui quitte le jeu, en millisecondes ; 0 : jamais</source>
-        <translation type="unfinished"></translation>
+        <translation>How long they must be held to leave the game, in milliseconds; 0: never</translation>
     </message>
     <message>
         <source>Touche de chaque action (double-clic : la changer seule)</source>
-        <translation type="unfinished"></translation>
+        <translation>The key of each action (double-click: change that one alone)</translation>
     </message>
     <message>
         <source>Choisir les jeux de la liste à afficher (catégories, joueurs, écran, contrôles, années)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose which games of the list to show (categories, players, screen, controls, years)</translation>
     </message>
     <message>
         <source>Changer la touche de l&apos;action choisie, sans toucher aux autres</source>
-        <translation type="unfinished"></translation>
+        <translation>Change the key of the chosen action, leaving the others alone</translation>
     </message>
     <message>
         <source>Répertoire des ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM folder</translation>
     </message>
     <message>
         <source>Charger une configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Load a configuration</translation>
     </message>
     <message>
         <source>Répertoire des snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot folder</translation>
     </message>
     <message>
         <source>Répertoire des marquees</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquee folder</translation>
     </message>
     <message>
         <source>Répertoire de l&apos;émulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulator folder</translation>
     </message>
     <message>
         <source>Répertoire des musiques</source>
-        <translation type="unfinished"></translation>
+        <translation>Music folder</translation>
     </message>
     <message>
         <source>Répertoire des icônes</source>
-        <translation type="unfinished"></translation>
+        <translation>Icon folder</translation>
     </message>
     <message>
         <source>Choix du répertoire des ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the ROM folder</translation>
     </message>
     <message>
         <source>Choix du répertoire des snapshots (PNG;JPG;BMP ou GIF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the snapshot folder (PNG, JPG, BMP or GIF)</translation>
     </message>
     <message>
         <source>Choix du répertoire des marquees</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the marquee folder</translation>
     </message>
     <message>
         <source>Choix du répertoire des icônes</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the icon folder</translation>
     </message>
     <message>
         <source>Choix de l&apos;émulateur (programme ou script)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the emulator (program or script)</translation>
     </message>
     <message>
         <source>Choix du répertoire des musiques (MP3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the music folder (MP3)</translation>
     </message>
     <message>
         <source>Choix du répertoire des images du diaporama, s&apos;il diffère de celui des snapshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the slideshow picture folder, if not the snapshot folder</translation>
     </message>
     <message>
         <source>Sélection custom 1 à 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom choice 1 to 6</translation>
     </message>
     <message>
         <source>Choix des répertoires custom (s&apos;ils ne sont pas utilisés dans le layout)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the custom folders (when the layout does not use them)</translation>
     </message>
     <message>
         <source>Choix du layout à utiliser pour cette configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the layout this configuration uses</translation>
     </message>
     <message>
         <source>Choix de la liste des ROMS à utiliser</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the ROM list to use</translation>
     </message>
     <message>
         <source>Créer la liste des ROMS à partir d&apos;un émulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Create the ROM list from an emulator</translation>
     </message>
     <message>
         <source>Configuration à afficher lors de l&apos;appui sur la touche « Menu »</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration shown when the &quot;Menu&quot; key is pressed</translation>
     </message>
     <message>
         <source>Défilement d&apos;images au hasard</source>
-        <translation type="unfinished"></translation>
+        <translation>Random pictures</translation>
     </message>
     <message>
         <source>Démarrer un jeu au hasard</source>
-        <translation type="unfinished"></translation>
+        <translation>Start a random game</translation>
     </message>
     <message>
         <source>Délai en secondes avant le lancement de l&apos;économiseur d&apos;écran</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay in seconds before the screensaver starts</translation>
     </message>
     <message>
         <source>Durée en secondes d&apos;un élément de l&apos;économiseur d&apos;écran (image ou jeu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconds each screensaver item is shown (picture or game)</translation>
     </message>
     <message>
         <source>Répertoire des images du diaporama</source>
-        <translation type="unfinished"></translation>
+        <translation>Slideshow picture folder</translation>
     </message>
     <message>
         <source>Parcourir également les sous-répertoires pour le diaporama</source>
-        <translation type="unfinished"></translation>
+        <translation>Also look in subfolders for the slideshow</translation>
     </message>
     <message>
         <source>Parcourir également les sous-répertoires pour la musique</source>
-        <translation type="unfinished"></translation>
+        <translation>Also look in subfolders for music</translation>
     </message>
     <message>
         <source>Volume par défaut de la musique de fond (0 pas de musique -&gt; 1000 maximum)</source>
-        <translation type="unfinished"></translation>
+        <translation>Default background music volume (0 no music -&gt; 1000 loudest)</translation>
     </message>
     <message>
         <source>Répertoires custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom folders</translation>
     </message>
     <message>
         <source>Liste des ROMS à utiliser</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM list to use</translation>
     </message>
     <message>
         <source>Extension(s) des ROMS (séparées par un ; si plusieurs)</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM extension(s) (separated by ; if several)</translation>
     </message>
     <message>
         <source>Pas d&apos;économiseur d&apos;écran</source>
-        <translation type="unfinished"></translation>
+        <translation>No screensaver</translation>
     </message>
     <message>
         <source>Angle de rotation du layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation angle of the layout</translation>
     </message>
     <message>
         <source>Mettre l&apos;écran en veille</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn the screen off</translation>
     </message>
     <message>
         <source>Choix du répertoire des vidéos, jouées à la place du snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the video folder; videos play instead of the snapshot</translation>
     </message>
     <message>
         <source>Jouer le son des vidéos (la musique est baissée pendant ce temps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Play the videos&apos; sound (the music is turned down meanwhile)</translation>
     </message>
     <message>
         <source>Répertoire des vidéos (MP4;MKV;WEBM;AVI ou FLV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Video folder (MP4, MKV, WEBM, AVI or FLV)</translation>
     </message>
     <message>
         <source>Arguments de l&apos;émulateur : %ROM% (chemin complet de la ROM), %NAME% (nom du jeu), %ROMDIR% (répertoire des ROMS, absolu), %EMUDIR% (répertoire de l&apos;émulateur) ; vide : le chemin de la ROM seul (entre guillemets selon « Rom entre &quot;&quot; »)</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulator arguments: %ROM% (full path of the ROM), %NAME% (game name), %ROMDIR% (ROM folder, absolute), %EMUDIR% (emulator folder); empty: the ROM path alone (quoted as &quot;ROM in &quot;&quot;&quot; says)</translation>
     </message>
     <message>
         <source>Créer une configuration avec les réglages par défaut et sa propre liste de ROMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a configuration with the default settings and its own ROM list</translation>
     </message>
     <message>
         <source>Cette configuration ne lance pas de jeux mais est un menu de sélection</source>
-        <translation type="unfinished"></translation>
+        <translation>This configuration starts no games: it is a menu to choose from</translation>
     </message>
     <message>
         <source>Mettre le nom de la ROM entre guillemets</source>
-        <translation type="unfinished"></translation>
+        <translation>Put the ROM name in quotes</translation>
     </message>
     <message>
         <source>Cacher la fenêtre en mode plein écran (pour MAME)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide the window in full screen mode (for MAME)</translation>
     </message>
     <message>
         <source>Envoyer l&apos;extension des ROMS à l&apos;émulateur</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass the ROM extension to the emulator</translation>
     </message>
     <message>
         <source>Langue du menu et du configurateur ; « Selon le système » suit la langue de l&apos;ordinateur. Prend effet au prochain démarrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Language of the menu and the configurator; &quot;System default&quot; follows the computer&apos;s language. Takes effect at the next start</translation>
     </message>
 </context>
 </TS>
