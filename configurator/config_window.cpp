@@ -24,7 +24,9 @@ platform::Answer ConfirmPage(Page& page, bool quitting) {
     return a;
   }
   if (quitting)
-    return platform::AskQuestion(QCoreApplication::translate("cfg::ConfigWindow", "Quitter l'application ?").toStdString(), Caption(), platform::QuestionButtons::kOkCancel);
+    return platform::AskQuestion(
+        QCoreApplication::translate("cfg::ConfigWindow", "Quitter l'application ?").toStdString(), Caption(),
+        platform::QuestionButtons::kOkCancel);
   return Answer::kOk;
 }
 

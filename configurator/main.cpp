@@ -30,7 +30,8 @@ const char* Usage() {
       "Usage : orvanel-config [--base DOSSIER]\n"
       "        orvanel-config --create-list --emulator PROG --output LISTE [--rom-dir DOSSIER] [--all]\n"
       "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
-      "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n"
+      "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base "
+      "DOSSIER]\n"
       "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [critères...]\n"
       "Le configurateur de la borne : réglages, générateur de listes, éditeur de layouts.\n"
       "\n"
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
 
   const settings::StartOptions options = settings::ParseStartOptions(std::span(args));
   if (options.unknown) {
-    std::fputs(platform::FormatText(Tr("orvanel-config : option inconnue « %1 »\n"), {*options.unknown}).c_str(), stderr);
+    std::fputs(platform::FormatText(Tr("orvanel-config : option inconnue « %1 »\n"), {*options.unknown}).c_str(),
+               stderr);
     std::fputs(Usage(), stderr);
     return 2;
   }

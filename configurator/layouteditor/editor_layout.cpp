@@ -24,9 +24,10 @@ bool SameSavedFields(const EditorObject& a, const EditorObject& b) {
 
 std::string_view EditorListName(int index) {
   // Asked anew each time: the names follow the language in use.
-  const char* const names[kEditorObjectCount] = {
-      "Layout",   "Snapshot", Tr("Liste"), Tr("Nom du jeu"), Tr("Infos 1"), Tr("Infos 2"), Tr("Infos 3"),
-      Tr("Texte défilant"), "Marquee", "Custom 1", "Custom 2", "Custom 3", "Custom 4", "Custom 5", "Custom 6"};
+  const char* const names[kEditorObjectCount] = {"Layout",      "Snapshot",    Tr("Liste"),   Tr("Nom du jeu"),
+                                                 Tr("Infos 1"), Tr("Infos 2"), Tr("Infos 3"), Tr("Texte défilant"),
+                                                 "Marquee",     "Custom 1",    "Custom 2",    "Custom 3",
+                                                 "Custom 4",    "Custom 5",    "Custom 6"};
   return index >= 0 && index < kEditorObjectCount ? names[index] : std::string_view();
 }
 

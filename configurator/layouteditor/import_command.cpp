@@ -68,10 +68,10 @@ int RunImport(const std::vector<std::string>& args, DesktopSize desktop, std::os
     return 1;
   }
   if (!SaveLayout(editor, destination)) return 1;
-  out << platform::FormatText(Tr("%1 : layout %2 %3 importé, %4x%5, %6 objets visibles\n"),
-                              {destination, mamewah ? "MAMEWAH" : "AtomicFe", source,
-                               std::to_string(editor.layout.Width()), std::to_string(editor.layout.Height()),
-                               std::to_string(VisibleObjects(editor.layout))});
+  out << platform::FormatText(
+      Tr("%1 : layout %2 %3 importé, %4x%5, %6 objets visibles\n"),
+      {destination, mamewah ? "MAMEWAH" : "AtomicFe", source, std::to_string(editor.layout.Width()),
+       std::to_string(editor.layout.Height()), std::to_string(VisibleObjects(editor.layout))});
   return 0;
 }
 

@@ -72,8 +72,9 @@ using catalogue::SelectEntry;
 namespace cfg {
 
 std::string SampleScrollText() {
-  return Tr("Configurateur Orvanel           [b=1][p=5][b=0] "
-            "Aucun ScrollTexte.txt dans la configuration en cours : texte d'exemple.   ");
+  return Tr(
+      "Configurateur Orvanel           [b=1][p=5][b=0] "
+      "Aucun ScrollTexte.txt dans la configuration en cours : texte d'exemple.   ");
 }
 
 namespace {
@@ -269,14 +270,16 @@ void PreviewRenderer::HandSampleContents() {
   const int rows = state_.layout.listNbItems;
   if (int(rows_.size()) != rows) {
     rows_.clear();
-    for (int i = 0; i < rows; ++i) rows_.push_back(platform::FormatText(Tr("Élément de liste n° %1"), {std::to_string(i + 1)}));
+    for (int i = 0; i < rows; ++i)
+      rows_.push_back(platform::FormatText(Tr("Élément de liste n° %1"), {std::to_string(i + 1)}));
   }
   selectedRow_ = rows / 2;
   state_.sources.listPosition = [this] { return ListPosition{0, selectedRow_}; };
   state_.sources.gameCount = [this] { return int(rows_.size()); };
   state_.sources.gameAt = [this](int p) {
     // The selected game's name is the one the name object shows, in the list as on the cabinet.
-    const std::string_view name = p == selectedRow_ ? std::string_view(Tr("Nom complet du jeu")) : std::string_view(rows_[std::size_t(p)]);
+    const std::string_view name =
+        p == selectedRow_ ? std::string_view(Tr("Nom complet du jeu")) : std::string_view(rows_[std::size_t(p)]);
     return ShownGame{"", "", name, {Tr("Infos 1"), Tr("Infos 2"), Tr("Infos 3")}};
   };
   state_.sources.history = nullptr;

@@ -14,9 +14,9 @@ namespace {
 
 const char* Usage() {
   return Tr(
-    "usage : orvanel-config --filter --list LISTE.txt --output config/NOM/Liste.ini [--catver F] [--nplayers F]\n"
-    "        [--category \"Genre/Sous-genre\"]... [--no-mature] [--players N] [--orientation v|h] [--parents-only]\n"
-    "        [--years A-B] [--control NOM]...\n");
+      "usage : orvanel-config --filter --list LISTE.txt --output config/NOM/Liste.ini [--catver F] [--nplayers F]\n"
+      "        [--category \"Genre/Sous-genre\"]... [--no-mature] [--players N] [--orientation v|h] [--parents-only]\n"
+      "        [--years A-B] [--control NOM]...\n");
 }
 
 struct FilterOptions {
@@ -116,7 +116,7 @@ int RunFilter(const std::vector<std::string>& args, std::ostream& out, std::ostr
       break;
   }
   out << platform::FormatText(Tr("%1 jeux sur %2 écrits dans %3\n"),
-                             {std::to_string(names.size()), std::to_string(total), o->output});
+                              {std::to_string(names.size()), std::to_string(total), o->output});
   return 0;
 }
 

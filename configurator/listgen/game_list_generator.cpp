@@ -127,12 +127,22 @@ std::string FailureMessage(GenerationFailure failure) {
   const char* cause = "";
   switch (failure) {
     case GenerationFailure::kNone: return "";
-    case GenerationFailure::kNoRomFolder: return Tr("Répertoire des ROMS introuvable : liste non créée !");
-    case GenerationFailure::kStopped: return GenerationStopped();
-    case GenerationFailure::kEmulatorNotStarted: cause = EmulatorNotStarted(); break;
-    case GenerationFailure::kNoListing: cause = NoListing(); break;
-    case GenerationFailure::kNoRomMatched: cause = NoRomMatched(); break;
-    case GenerationFailure::kFileNotWritten: cause = ListNotWritten(); break;
+    case GenerationFailure::kNoRomFolder:
+      return Tr("Répertoire des ROMS introuvable : liste non créée !");
+    case GenerationFailure::kStopped:
+      return GenerationStopped();
+    case GenerationFailure::kEmulatorNotStarted:
+      cause = EmulatorNotStarted();
+      break;
+    case GenerationFailure::kNoListing:
+      cause = NoListing();
+      break;
+    case GenerationFailure::kNoRomMatched:
+      cause = NoRomMatched();
+      break;
+    case GenerationFailure::kFileNotWritten:
+      cause = ListNotWritten();
+      break;
   }
   return ListNotCreated(cause);
 }

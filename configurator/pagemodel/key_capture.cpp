@@ -8,17 +8,41 @@ namespace cfg {
 
 using enum settings::SettingId;
 
-const std::array<KeyPrompt, kKeyCount> kKeyPrompts{{
-    {UpKey}, {DownKey}, {LeftKey}, {RightKey}, {LaunchGameKey}, {RandomGameKey}, {MenuKey}, {MenuGenKey},
-    {InfosKey}, {VolumeUPKey}, {VolumeDownKey}, {NextZicKey}, {QuitKey}, {RotateKey}, {JeuxFavoris},
-    {RechercheKey}}};
+const std::array<KeyPrompt, kKeyCount> kKeyPrompts{{{UpKey},
+                                                    {DownKey},
+                                                    {LeftKey},
+                                                    {RightKey},
+                                                    {LaunchGameKey},
+                                                    {RandomGameKey},
+                                                    {MenuKey},
+                                                    {MenuGenKey},
+                                                    {InfosKey},
+                                                    {VolumeUPKey},
+                                                    {VolumeDownKey},
+                                                    {NextZicKey},
+                                                    {QuitKey},
+                                                    {RotateKey},
+                                                    {JeuxFavoris},
+                                                    {RechercheKey}}};
 
 std::string KeyActionName(std::size_t action) {
   // In the order of kKeyPrompts, asked anew so that they follow the language in use.
-  const std::array<const char*, kKeyCount> names{
-      Tr("Haut"), Tr("Bas"), Tr("Gauche"), Tr("Droite"), Tr("Lancement"), Tr("Sélection au hasard"),
-      Tr("Menu"), Tr("Menu principal"), Tr("Infos"), Tr("Augmenter le volume"), Tr("Baisser le volume"),
-      Tr("Musique suivante"), Tr("Quitter"), Tr("Rotation de l'affichage"), Tr("Jeux favoris"), Tr("Recherche")};
+  const std::array<const char*, kKeyCount> names{Tr("Haut"),
+                                                 Tr("Bas"),
+                                                 Tr("Gauche"),
+                                                 Tr("Droite"),
+                                                 Tr("Lancement"),
+                                                 Tr("Sélection au hasard"),
+                                                 Tr("Menu"),
+                                                 Tr("Menu principal"),
+                                                 Tr("Infos"),
+                                                 Tr("Augmenter le volume"),
+                                                 Tr("Baisser le volume"),
+                                                 Tr("Musique suivante"),
+                                                 Tr("Quitter"),
+                                                 Tr("Rotation de l'affichage"),
+                                                 Tr("Jeux favoris"),
+                                                 Tr("Recherche")};
   return action < kKeyCount ? names[action] : std::string();
 }
 

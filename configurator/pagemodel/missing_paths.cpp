@@ -25,13 +25,20 @@ struct CheckedPath {
 
 // Made at each use: the labels follow the language in use.
 std::array<CheckedPath, 14> CheckedPaths() {
-  return {{{EmuExe, Tr("Émulateur"), PathKind::kProgram},   {RomDir, "Roms", PathKind::kFolder},
-           {SnapDir, "Snap", PathKind::kFolder},             {MarqueesDir, "Marquees", PathKind::kFolder},
-           {IconsDir, Tr("Icônes"), PathKind::kFolder},      {MusicFond, Tr("Musique"), PathKind::kFolderOrFile},
-           {SlideShowDir, Tr("Diaporama"), PathKind::kFolder}, {Custom1Dir, "Custom 1", PathKind::kFolder},
-           {Custom2Dir, "Custom 2", PathKind::kFolder},      {Custom3Dir, "Custom 3", PathKind::kFolder},
-           {Custom4Dir, "Custom 4", PathKind::kFolder},      {Custom5Dir, "Custom 5", PathKind::kFolder},
-           {Custom6Dir, "Custom 6", PathKind::kFolder},      {VideoDir, Tr("Vidéos"), PathKind::kFolder}}};
+  return {{{EmuExe, Tr("Émulateur"), PathKind::kProgram},
+           {RomDir, "Roms", PathKind::kFolder},
+           {SnapDir, "Snap", PathKind::kFolder},
+           {MarqueesDir, "Marquees", PathKind::kFolder},
+           {IconsDir, Tr("Icônes"), PathKind::kFolder},
+           {MusicFond, Tr("Musique"), PathKind::kFolderOrFile},
+           {SlideShowDir, Tr("Diaporama"), PathKind::kFolder},
+           {Custom1Dir, "Custom 1", PathKind::kFolder},
+           {Custom2Dir, "Custom 2", PathKind::kFolder},
+           {Custom3Dir, "Custom 3", PathKind::kFolder},
+           {Custom4Dir, "Custom 4", PathKind::kFolder},
+           {Custom5Dir, "Custom 5", PathKind::kFolder},
+           {Custom6Dir, "Custom 6", PathKind::kFolder},
+           {VideoDir, Tr("Vidéos"), PathKind::kFolder}}};
 }
 
 std::optional<CheckedPath> Find(settings::SettingId id) {

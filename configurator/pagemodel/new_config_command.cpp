@@ -74,7 +74,8 @@ int RunNewConfigCommand(const std::vector<std::string>& args, const ProposeEmuPa
     return 1;
   }
   const std::string file = ConfigurationFile(base, options->config.name);
-  std::fputs(platform::FormatText(Tr("Configuration « %1 » créée : %2\n"), {options->config.name, file}).c_str(), stdout);
+  std::fputs(platform::FormatText(Tr("Configuration « %1 » créée : %2\n"), {options->config.name, file}).c_str(),
+             stdout);
   return 0;
 }
 

@@ -54,9 +54,11 @@ std::string NewConfigurationText(const NewConfiguration& config) {
 std::string CreateConfiguration(std::string_view base, const NewConfiguration& config) {
   if (std::string refused = RefusedConfigurationName(base, config.name); !refused.empty()) return refused;
   const std::string folder = platform::JoinPath(ConfigFolder(base), config.name);
-  if (!platform::MakeDirectories(folder)) return platform::FormatText(Tr("Impossible de créer le dossier %1"), {folder});
+  if (!platform::MakeDirectories(folder))
+    return platform::FormatText(Tr("Impossible de créer le dossier %1"), {folder});
   const std::string file = platform::JoinPath(folder, "config.ini");
-  if (!platform::WriteFileAtomically(file, NewConfigurationText(config))) return platform::FormatText(Tr("Impossible de créer ce fichier : %1"), {file});
+  if (!platform::WriteFileAtomically(file, NewConfigurationText(config)))
+    return platform::FormatText(Tr("Impossible de créer ce fichier : %1"), {file});
   return {};
 }
 

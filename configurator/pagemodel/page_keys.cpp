@@ -8,10 +8,10 @@ namespace {
 using enum settings::SettingId;
 
 constexpr std::array kGeneral{
-    EmuBase, LargFen, HautFen, ModeFenetre, Transitions, ModeSortie, Verrouillage, SortieJeuDelai,
+    EmuBase, LargFen, HautFen, ModeFenetre, Transitions, ModeSortie, Verrouillage, SortieJeuDelai, Langue,
     // [Touches] in the order of the file's table.
-    DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, MenuGenKey, InfosKey,
-    VolumeUPKey, VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris, RechercheKey, SortieJeu,
+    DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, MenuGenKey, InfosKey, VolumeUPKey,
+    VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris, RechercheKey, SortieJeu,
     // [Manettes], the same actions' joystick controls.
     PadDownKey, PadUpKey, PadLeftKey, PadRightKey, PadLaunchGameKey, PadRandomGameKey, PadMenuKey, PadMenuGenKey,
     PadInfosKey, PadVolumeUPKey, PadVolumeDownKey, PadNextZicKey, PadQuitKey, PadRotateKey, PadJeuxFavoris,

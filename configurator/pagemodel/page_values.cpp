@@ -13,8 +13,6 @@ int StepRotation(int rotation, bool up) {
   return (settings::QuarterTurns(rotation) + (up ? 3 : 1)) % 4;
 }
 
-std::string RotationText(int rotation) {
-  return std::to_string(settings::QuarterTurns(rotation) * 90) + "°";
-}
+std::string RotationText(int rotation) { return std::to_string(settings::QuarterTurns(rotation) * 90) + "°"; }
 
 }  // namespace cfg

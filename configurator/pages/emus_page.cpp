@@ -91,9 +91,12 @@ void EmusPage::CreateEmulatorRows(QGridLayout* grid) {
   auto* emuButton = Named(new QPushButton(QCoreApplication::translate("cfg::EmusPage", "&Émulateur"), this), 1063);
   grid->addWidget(emuButton, 1, 0);
   grid->addWidget(emuExe, 1, 1, 1, 5);
-  binders_.File(emuButton, emuExe, SettingId::EmuExe, QCoreApplication::translate("cfg::EmusPage", "Tous les fichiers (*)"), QCoreApplication::translate("cfg::EmusPage", "Exécutable de l'émulateur"));
+  binders_.File(emuButton, emuExe, SettingId::EmuExe,
+                QCoreApplication::translate("cfg::EmusPage", "Tous les fichiers (*)"),
+                QCoreApplication::translate("cfg::EmusPage", "Exécutable de l'émulateur"));
   MarkMissing(emuExe, SettingId::EmuExe);
-  FolderRow(grid, 2, QCoreApplication::translate("cfg::EmusPage", "&Roms"), 1059, 1052, SettingId::RomDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des ROMS"));
+  FolderRow(grid, 2, QCoreApplication::translate("cfg::EmusPage", "&Roms"), 1059, 1052, SettingId::RomDir,
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des ROMS"));
   auto* romsExt = Named(new QLineEdit(this), 1085);
   auto* utilExt = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", "Utiliser Roms Ext."), this), 10490);
   grid->addWidget(new QLabel(QCoreApplication::translate("cfg::EmusPage", "Roms Ext."), this), 3, 0);
@@ -108,10 +111,14 @@ void EmusPage::CreateEmulatorRows(QGridLayout* grid) {
 }
 
 void EmusPage::CreateMediaRows(QGridLayout* grid) {
-  FolderRow(grid, 4, QCoreApplication::translate("cfg::EmusPage", "&Snap"), 1060, 1054, SettingId::SnapDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des snapshots"));
-  FolderRow(grid, 5, QCoreApplication::translate("cfg::EmusPage", "&Marquees"), 1061, 1055, SettingId::MarqueesDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des marquees"));
-  FolderRow(grid, 6, QCoreApplication::translate("cfg::EmusPage", "&Icônes"), 1062, 1058, SettingId::IconsDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des icônes"));
-  FolderRow(grid, 7, QCoreApplication::translate("cfg::EmusPage", "&Musique"), 1064, 1057, SettingId::MusicFond, QCoreApplication::translate("cfg::EmusPage", "Répertoire des musiques"));
+  FolderRow(grid, 4, QCoreApplication::translate("cfg::EmusPage", "&Snap"), 1060, 1054, SettingId::SnapDir,
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des snapshots"));
+  FolderRow(grid, 5, QCoreApplication::translate("cfg::EmusPage", "&Marquees"), 1061, 1055, SettingId::MarqueesDir,
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des marquees"));
+  FolderRow(grid, 6, QCoreApplication::translate("cfg::EmusPage", "&Icônes"), 1062, 1058, SettingId::IconsDir,
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des icônes"));
+  FolderRow(grid, 7, QCoreApplication::translate("cfg::EmusPage", "&Musique"), 1064, 1057, SettingId::MusicFond,
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des musiques"));
   auto* musicSub = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", "Sous-rép."), this), 1081);
   grid->addWidget(musicSub, 7, 4);
   binders_.Check(musicSub, SettingId::MusicSousRep);
@@ -121,7 +128,8 @@ void EmusPage::CreateMediaRows(QGridLayout* grid) {
   grid->addWidget(slideSub, 8, 4);
   binders_.Check(slideSub, SettingId::SlideShowSousRep);
   // The video snaps, below the rest so the older rows keep their places.
-  FolderRow(grid, 13, QCoreApplication::translate("cfg::EmusPage", "&Vidéos"), 1090, 1092, SettingId::VideoDir, QCoreApplication::translate("cfg::EmusPage", "Répertoire des vidéos"));
+  FolderRow(grid, 13, QCoreApplication::translate("cfg::EmusPage", "&Vidéos"), 1090, 1092, SettingId::VideoDir,
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des vidéos"));
   auto* videoSound = Named(new QCheckBox(QCoreApplication::translate("cfg::EmusPage", "Son des vidéos"), this), 1091);
   grid->addWidget(videoSound, 13, 4);
   binders_.Check(videoSound, SettingId::VideoSon);
@@ -146,8 +154,9 @@ void EmusPage::CreateCustomRow(QGridLayout* grid) {
     ShowCustom();
   });
   connect(customButton, &QPushButton::clicked, this, [this, shown] {
-    if (auto chosen = AskFolder(this, FolderToOpen(base_, shown()),
-                                QCoreApplication::translate("cfg::EmusPage", "Répertoire des images custom (flyers, borne, etc.)")))
+    if (auto chosen = AskFolder(
+            this, FolderToOpen(base_, shown()),
+            QCoreApplication::translate("cfg::EmusPage", "Répertoire des images custom (flyers, borne, etc.)")))
       SetText(customField_, shown(), platform::MakeRelativePath(base_, *chosen));
   });
   MarkMissing(customField_, SettingId::Custom1Dir);  // the six share the field and the rule
@@ -169,7 +178,8 @@ void EmusPage::CreateListBox(QGridLayout* grid) {
   connect(filter_, &QPushButton::clicked, this, &EmusPage::OpenFilter);
   grid->addWidget(listBox, 10, 0, 1, 6);
   binders_.File(listButton, listFile, SettingId::FichierDescription,
-                QCoreApplication::translate("cfg::EmusPage", "Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"), QCoreApplication::translate("cfg::EmusPage", "Liste des ROMS"));
+                QCoreApplication::translate("cfg::EmusPage", "Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"),
+                QCoreApplication::translate("cfg::EmusPage", "Liste des ROMS"));
   const Settings& s = settings_.value;
   connect(create, &QPushButton::clicked, this, [this, &s] {
     OpenGeneratorDialog(
@@ -195,7 +205,9 @@ void EmusPage::CreateScreensaver(QGridLayout* grid) {
   auto* radios = new QButtonGroup(this);
   // The radio shows what the frontend will do: it reads the type's first character only.
   binders_.Radio(radios, saver, SettingId::ScrType,
-                 {{1086, QCoreApplication::translate("cfg::EmusPage", "Aucun"), "0"}, {1076, QCoreApplication::translate("cfg::EmusPage", "Lance une ROM (MAME)"), "1"}, {1075, QCoreApplication::translate("cfg::EmusPage", "Diaporama"), "2"},
+                 {{1086, QCoreApplication::translate("cfg::EmusPage", "Aucun"), "0"},
+                  {1076, QCoreApplication::translate("cfg::EmusPage", "Lance une ROM (MAME)"), "1"},
+                  {1075, QCoreApplication::translate("cfg::EmusPage", "Diaporama"), "2"},
                   {1089, QCoreApplication::translate("cfg::EmusPage", "Veille de l'écran"), "3"}});
   for (QAbstractButton* radio : radios->buttons()) saverGrid->addWidget(radio, 0, radios->id(radio));
   auto* delay = Named(new QLineEdit(saver), 1077);
@@ -260,8 +272,8 @@ void EmusPage::CreateVolumeAndRotation(QGridLayout* grid) {
   binders_.Show(show);
 }
 
-void EmusPage::FolderRow(QGridLayout* grid, int row, const QString& button, int buttonId, int fieldId,
-                         SettingId id, const QString& title) {
+void EmusPage::FolderRow(QGridLayout* grid, int row, const QString& button, int buttonId, int fieldId, SettingId id,
+                         const QString& title) {
   auto* edit = Named(new QLineEdit(this), fieldId);
   auto* browse = Named(new QPushButton(button, this), buttonId);
   grid->addWidget(browse, row, 0);
@@ -295,7 +307,8 @@ bool EmusPage::SelectConfiguration(const std::string& name) {
 bool EmusPage::ChooseConfiguration(int index) {
   if (index == configIndex_) return true;
   if (settings_.IsModified()) {
-    const platform::Answer a = platform::AskQuestion(SaveQuestion(), Caption(), platform::QuestionButtons::kYesNoCancel);
+    const platform::Answer a =
+        platform::AskQuestion(SaveQuestion(), Caption(), platform::QuestionButtons::kYesNoCancel);
     if (a == platform::Answer::kCancel || (a == platform::Answer::kYes && !Save())) {
       const QSignalBlocker block(configs_);
       configs_->setCurrentIndex(configIndex_);
@@ -313,9 +326,9 @@ bool EmusPage::ChooseConfiguration(int index) {
 
 void EmusPage::AskNewConfiguration() {
   bool ok = false;
-  const QString name = QInputDialog::getText(this, QString::fromStdString(Caption()),
-                                             QCoreApplication::translate("cfg::EmusPage", "Nom de la nouvelle configuration :"), QLineEdit::Normal,
-                                             {}, &ok);
+  const QString name = QInputDialog::getText(
+      this, QString::fromStdString(Caption()),
+      QCoreApplication::translate("cfg::EmusPage", "Nom de la nouvelle configuration :"), QLineEdit::Normal, {}, &ok);
   if (ok) NewConfiguration(ToSettingText(name));
 }
 
@@ -334,7 +347,10 @@ bool EmusPage::NewConfiguration(const std::string& name) {
 void EmusPage::OpenFilter() {
   if (configIndex_ < 0) return;
   if (settings_.value.fichierDescription.empty()) {
-    platform::ShowMessageBox(QCoreApplication::translate("cfg::EmusPage", "Cette configuration n'a pas de liste de ROMS à filtrer.").toStdString(), Caption());
+    platform::ShowMessageBox(
+        QCoreApplication::translate("cfg::EmusPage", "Cette configuration n'a pas de liste de ROMS à filtrer.")
+            .toStdString(),
+        Caption());
     return;
   }
   const std::string name = ToSettingText(configs_->itemText(configIndex_));
@@ -351,16 +367,20 @@ bool EmusPage::Save() {
   if (!path_.empty()) return SaveTo(path_);
   // No configuration chosen yet: ask where to save; the page keeps having no file.
   std::string chosen = platform::JoinPath(base_, "config/config.ini");
-  if (!AskSaveFile(this, base_, chosen, QCoreApplication::translate("cfg::EmusPage", "Fichiers de paramètres (*.ini *.INI);;Tous les fichiers (*)"),
-                   QCoreApplication::translate("cfg::EmusPage", "Enregistrement d'une configuration d'émulateur"), "ini"))
+  if (!AskSaveFile(
+          this, base_, chosen,
+          QCoreApplication::translate("cfg::EmusPage", "Fichiers de paramètres (*.ini *.INI);;Tous les fichiers (*)"),
+          QCoreApplication::translate("cfg::EmusPage", "Enregistrement d'une configuration d'émulateur"), "ini"))
     return false;
   return SaveTo(chosen);
 }
 
 void EmusPage::SaveAs() {
   std::string chosen = path_.empty() ? platform::JoinPath(base_, "config/config.ini") : path_;
-  if (!AskSaveFile(this, base_, chosen, QCoreApplication::translate("cfg::EmusPage", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"),
-                   QCoreApplication::translate("cfg::EmusPage", "Enregistrement d'une configuration d'émulateur"), "ini"))
+  if (!AskSaveFile(this, base_, chosen,
+                   QCoreApplication::translate("cfg::EmusPage", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"),
+                   QCoreApplication::translate("cfg::EmusPage", "Enregistrement d'une configuration d'émulateur"),
+                   "ini"))
     return;
   if (settings_.SaveCopy(path_, chosen)) path_ = chosen;
 }

@@ -58,8 +58,8 @@ class EmusPage : public Page {
   void CreateSwitches(QGridLayout* grid);
   void CreateVolumeAndRotation(QGridLayout* grid);
   // A row of a browse button (object id buttonId) and its folder field (fieldId).
-  void FolderRow(QGridLayout* grid, int row, const QString& button, int buttonId, int fieldId,
-                 settings::SettingId id, const QString& title);
+  void FolderRow(QGridLayout* grid, int row, const QString& button, int buttonId, int fieldId, settings::SettingId id,
+                 const QString& title);
   void ShowCustom();
   // Marks the field while its folder or program is not on disk.
   void MarkMissing(QLineEdit* edit, settings::SettingId id);

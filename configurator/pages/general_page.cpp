@@ -46,7 +46,8 @@ void GeneralPage::CreateWindowRows(QGridLayout* grid) {
   auto* width = Named(new QLineEdit(this), 1042);
   auto* height = Named(new QLineEdit(this), 1043);
   auto* windowed = Named(new QCheckBox(QCoreApplication::translate("cfg::GeneralPage", "Fenêtré"), this), 1044);
-  auto* transitions = Named(new QCheckBox(QCoreApplication::translate("cfg::GeneralPage", "Transitions entre écrans"), this), 1048);
+  auto* transitions =
+      Named(new QCheckBox(QCoreApplication::translate("cfg::GeneralPage", "Transitions entre écrans"), this), 1048);
   grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Résolution"), this), 0, 0);
   grid->addWidget(width, 0, 1);
   grid->addWidget(new QLabel(QStringLiteral("X"), this), 0, 2, Qt::AlignCenter);
@@ -61,7 +62,8 @@ void GeneralPage::CreateWindowRows(QGridLayout* grid) {
 }
 
 void GeneralPage::CreateExitRow(QGridLayout* grid) {
-  auto* powerOff = Named(new QCheckBox(QCoreApplication::translate("cfg::GeneralPage", "Éteindre l'ordinateur en quittant"), this), 1050);
+  auto* powerOff = Named(
+      new QCheckBox(QCoreApplication::translate("cfg::GeneralPage", "Éteindre l'ordinateur en quittant"), this), 1050);
   grid->addWidget(powerOff, 3, 0, 1, 4);
   // Only exit mode 1 checks the box; unchecking it returns to the mode read (2 runs AppSortie).
   int& mode = settings_.value.modeSortie;
@@ -82,7 +84,8 @@ void GeneralPage::CreateMenuRows(QGridLayout* grid) {
   auto* emuBase = emuBase_ = Named(new QComboBox(this), 1049);
   for (const std::string& name : ConfigurationNames(base_)) emuBase->addItem(FromSettingText(name));
   auto* keys = Named(new QPushButton(QCoreApplication::translate("cfg::GeneralPage", "Config. touches"), this), 1045);
-  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Config. du « menu principal »"), this), 4, 0, 1, 4);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Config. du « menu principal »"), this), 4,
+                  0, 1, 4);
   grid->addWidget(emuBase, 5, 0, 1, 4);
   grid->addWidget(keys, 6, 0, 1, 2);
   binders_.Choice(emuBase, SettingId::EmuBase);
@@ -92,7 +95,10 @@ void GeneralPage::CreateMenuRows(QGridLayout* grid) {
 void GeneralPage::CreateLockRow(QGridLayout* grid) {
   auto* lock = Named(new QLineEdit(this), 1093);
   lock->setPlaceholderText(QCoreApplication::translate("cfg::GeneralPage", "vide : pas de verrouillage"));
-  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Verrouillage (codes des touches, ex. 672+672)"), this), 7, 0, 1, 4);
+  grid->addWidget(
+      new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Verrouillage (codes des touches, ex. 672+672)"),
+                 this),
+      7, 0, 1, 4);
   grid->addWidget(lock, 8, 0, 1, 4);
   binders_.Text(lock, SettingId::Verrouillage);
 }
@@ -101,9 +107,13 @@ void GeneralPage::CreateGameExitRows(QGridLayout* grid) {
   auto* keys = Named(new QLineEdit(this), 1097);
   auto* delay = Named(new QLineEdit(this), 1098);
   keys->setPlaceholderText(QCoreApplication::translate("cfg::GeneralPage", "vide : la touche Quitter seule"));
-  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Sortie d'un jeu : touches maintenues (ex. 2+4)"), this), 9, 0, 1, 4);
+  grid->addWidget(
+      new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Sortie d'un jeu : touches maintenues (ex. 2+4)"),
+                 this),
+      9, 0, 1, 4);
   grid->addWidget(keys, 10, 0, 1, 4);
-  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "pendant (ms, 0 : jamais)"), this), 11, 0, 1, 2);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "pendant (ms, 0 : jamais)"), this), 11, 0,
+                  1, 2);
   grid->addWidget(delay, 11, 2, 1, 2);
   binders_.Text(keys, SettingId::SortieJeu);
   binders_.Number(delay, SettingId::SortieJeuDelai);
@@ -115,7 +125,9 @@ void GeneralPage::CreateLanguageRow(QGridLayout* grid) {
   grid->addWidget(language, 12, 1, 1, 3);
   // Each language named in its own words: an owner who cannot read the other finds theirs.
   binders_.Values(language, SettingId::Langue,
-                  {{QCoreApplication::translate("cfg::GeneralPage", "Selon le système"), ""}, {QStringLiteral("Français"), "fr"}, {QStringLiteral("English"), "en"}});
+                  {{QCoreApplication::translate("cfg::GeneralPage", "Selon le système"), ""},
+                   {QStringLiteral("Français"), "fr"},
+                   {QStringLiteral("English"), "en"}});
 }
 
 void GeneralPage::CreateKeyTable(QGridLayout* grid) {
@@ -137,7 +149,8 @@ void GeneralPage::CreateKeyTable(QGridLayout* grid) {
   view->horizontalHeader()->setSectionResizeMode(keyTable_->columnCount() - 1, QHeaderView::Stretch);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view->setCurrentIndex(keyTable_->index(0, 0));
-  auto* change = Named(new QPushButton(QCoreApplication::translate("cfg::GeneralPage", "Changer la touche"), box), 1095);
+  auto* change =
+      Named(new QPushButton(QCoreApplication::translate("cfg::GeneralPage", "Changer la touche"), box), 1095);
   column->addWidget(view, 1);
   column->addWidget(change);
   grid->addWidget(box, 0, 5, 14, 1);
@@ -164,8 +177,10 @@ void GeneralPage::ShowCapture(KeyCaptureDialog* dialog) {
 
 void GeneralPage::SaveAs() {
   std::string chosen = path_;
-  if (!AskSaveFile(this, base_, chosen, QCoreApplication::translate("cfg::GeneralPage", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"),
-                   QCoreApplication::translate("cfg::GeneralPage", "Enregistrement d'une configuration principale"), "ini"))
+  if (!AskSaveFile(this, base_, chosen,
+                   QCoreApplication::translate("cfg::GeneralPage", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"),
+                   QCoreApplication::translate("cfg::GeneralPage", "Enregistrement d'une configuration principale"),
+                   "ini"))
     return;
   if (settings_.SaveCopy(path_, chosen)) path_ = chosen;
 }

@@ -59,8 +59,11 @@ KeyCaptureDialog::KeyCaptureDialog(Settings& settings, std::size_t only, QWidget
     : KeyCaptureDialog(KeyCapture(settings, only), page) {}
 
 KeyCaptureDialog::KeyCaptureDialog(const KeyCapture& capture, QWidget* page)
-    : QDialog(page), capture_(capture), noKey_(new QPushButton(QCoreApplication::translate("cfg::KeyCaptureDialog", "Aucune touche"), this)),
-      pads_(std::make_unique<platform::JoystickWatch>()), padTimer_(new QTimer(this)) {
+    : QDialog(page),
+      capture_(capture),
+      noKey_(new QPushButton(QCoreApplication::translate("cfg::KeyCaptureDialog", "Aucune touche"), this)),
+      pads_(std::make_unique<platform::JoystickWatch>()),
+      padTimer_(new QTimer(this)) {
   setWindowTitle(QCoreApplication::translate("cfg::KeyCaptureDialog", "Configuration des touches"));
   setObjectName(QStringLiteral("WinTouches"));
   setAttribute(Qt::WA_DeleteOnClose);

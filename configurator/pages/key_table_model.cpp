@@ -34,8 +34,8 @@ std::string PadText(const Settings& settings, std::size_t action) {
 }
 
 constexpr KeyColumn kColumns[] = {{QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Action"), ActionText},
-                                   {QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Touche"), KeyText},
-                                   {QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Manette"), PadText}};
+                                  {QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Touche"), KeyText},
+                                  {QT_TRANSLATE_NOOP("cfg::KeyTableModel", "Manette"), PadText}};
 
 // The coin keys 5 to 8 (C1 to C4) the key tracker counts while a game runs, with the
 // [Manettes] buttons that stand for them.

@@ -42,8 +42,7 @@ bool AskSaveFile(QWidget* owner, const std::string& base, std::string& path, con
 }
 
 std::optional<std::string> AskFolder(QWidget* owner, const std::string& start, const QString& title) {
-  const QString chosen =
-      QFileDialog::getExistingDirectory(owner, title, FromSettingText(start));
+  const QString chosen = QFileDialog::getExistingDirectory(owner, title, FromSettingText(start));
   if (chosen.isEmpty()) return std::nullopt;
   return ToSettingText(chosen);
 }

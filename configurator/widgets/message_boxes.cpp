@@ -24,13 +24,15 @@ platform::Answer ShowQuestion(std::string_view text, std::string_view caption,
   };
   const bool yesNo = buttons == platform::QuestionButtons::kYesNoCancel;
   const std::vector<Choice> choices =
-      yesNo ? std::vector<Choice>{{QMessageBox::Yes, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Oui"), platform::Answer::kYes},
-                                  {QMessageBox::No, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Non"), platform::Answer::kNo},
-                                  {QMessageBox::Cancel, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Annuler"),
-                                   platform::Answer::kCancel}}
-            : std::vector<Choice>{{QMessageBox::Ok, "OK", platform::Answer::kOk},
-                                  {QMessageBox::Cancel, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Annuler"),
-                                   platform::Answer::kCancel}};
+      yesNo
+          ? std::vector<Choice>{{QMessageBox::Yes, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Oui"),
+                                 platform::Answer::kYes},
+                                {QMessageBox::No, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Non"), platform::Answer::kNo},
+                                {QMessageBox::Cancel, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Annuler"),
+                                 platform::Answer::kCancel}}
+          : std::vector<Choice>{
+                {QMessageBox::Ok, "OK", platform::Answer::kOk},
+                {QMessageBox::Cancel, QT_TRANSLATE_NOOP("cfg::MessageBoxes", "Annuler"), platform::Answer::kCancel}};
   for (const Choice& c : choices)
     box.addButton(c.button)->setText(QCoreApplication::translate("cfg::MessageBoxes", c.label));
   box.setDefaultButton(choices.front().button);

@@ -9,9 +9,7 @@
 namespace cfg {
 
 // The title of the window and of its message boxes, in the owner's language.
-inline std::string Caption() {
-  return QCoreApplication::translate("cfg::Page", "Configurateur Orvanel").toStdString();
-}
+inline std::string Caption() { return QCoreApplication::translate("cfg::Page", "Configurateur Orvanel").toStdString(); }
 
 // A control's object name, "id<n>": the tooltips and the tests find it by that name.
 template <class W>
@@ -33,7 +31,9 @@ class Page : public QWidget {
   // "Enregistrer sous".
   virtual void SaveAs() = 0;
   // The save question's text.
-  virtual std::string SaveQuestion() const { return QCoreApplication::translate("cfg::Page", "Enregistrer les modifications ?").toStdString(); }
+  virtual std::string SaveQuestion() const {
+    return QCoreApplication::translate("cfg::Page", "Enregistrer les modifications ?").toStdString();
+  }
   // Whether leaving the page by its tab asks the save question.
   virtual bool AsksWhenLeft() const = 0;
   // The page has just been shown (its tab selected).

@@ -111,7 +111,8 @@ std::string LayoutPage::FaceOfField(const std::string& face) const {
 
 void LayoutPage::UpdateStatus() {
   QString text;
-  if (pointerX_ >= 0) text = QCoreApplication::translate("cfg::LayoutPage", "Pointeur : %1, %2").arg(pointerX_).arg(pointerY_);
+  if (pointerX_ >= 0)
+    text = QCoreApplication::translate("cfg::LayoutPage", "Pointeur : %1, %2").arg(pointerX_).arg(pointerY_);
   const int sel = editor_.selected;
   if (sel > kEdBackGround && sel < kEditorObjectCount) {
     const EditorObject& o = editor_.layout.objects[sel];
@@ -233,8 +234,12 @@ bool LayoutPage::NewLayout() {
   return true;
 }
 
-QString LayoutPage::SaveFilter() const { return QCoreApplication::translate("cfg::LayoutPage", "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)"); }
-QString LayoutPage::SaveTitle() const { return QCoreApplication::translate("cfg::LayoutPage", "Enregistrement d'une configuration de layout"); }
+QString LayoutPage::SaveFilter() const {
+  return QCoreApplication::translate("cfg::LayoutPage", "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)");
+}
+QString LayoutPage::SaveTitle() const {
+  return QCoreApplication::translate("cfg::LayoutPage", "Enregistrement d'une configuration de layout");
+}
 
 bool LayoutPage::Save() {
   std::string path = editor_.currentFilePath;
@@ -251,14 +256,15 @@ platform::Answer LayoutPage::ConfirmSave(bool askQuit) {
   using platform::Answer;
   if (editor_.selected >= 0) CommitFields(editor_.selected);
   if (cfg::IsModified(editor_.layout)) {
-    const Answer a = platform::AskQuestion(SaveQuestion(), Caption(),
-                                           platform::QuestionButtons::kYesNoCancel);
+    const Answer a = platform::AskQuestion(SaveQuestion(), Caption(), platform::QuestionButtons::kYesNoCancel);
     // A save that fails or a file dialog that is cancelled keeps the edits.
     if (a == Answer::kYes && !Save()) return Answer::kCancel;
     return a;
   }
   if (askQuit)
-    return platform::AskQuestion(QCoreApplication::translate("cfg::LayoutPage", "Quitter l'application ?").toStdString(), Caption(), platform::QuestionButtons::kOkCancel);
+    return platform::AskQuestion(
+        QCoreApplication::translate("cfg::LayoutPage", "Quitter l'application ?").toStdString(), Caption(),
+        platform::QuestionButtons::kOkCancel);
   return Answer::kOk;
 }
 
@@ -309,12 +315,16 @@ void LayoutPage::Import(int commandId) {
   bool chosen = false;
   if (commandId == kImportAtomicFe) {
     path = platform::JoinPath(base_, "layout.cfg");
-    chosen = AskOpenFile(this, base_, path, QCoreApplication::translate("cfg::LayoutPage", "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)"),
-                         QCoreApplication::translate("cfg::LayoutPage", "Fichier de layout AtomicFe"));
+    chosen = AskOpenFile(
+        this, base_, path,
+        QCoreApplication::translate("cfg::LayoutPage", "Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)"),
+        QCoreApplication::translate("cfg::LayoutPage", "Fichier de layout AtomicFe"));
   } else if (commandId == kImportMamewah) {
     path = platform::JoinPath(base_, "layout.lay");
-    chosen = AskOpenFile(this, base_, path, QCoreApplication::translate("cfg::LayoutPage", "Fichiers layout (*.lay *.LAY);;Tous les fichiers (*)"),
-                         QCoreApplication::translate("cfg::LayoutPage", "Fichier de layout MAMEWAH"));
+    chosen = AskOpenFile(
+        this, base_, path,
+        QCoreApplication::translate("cfg::LayoutPage", "Fichiers layout (*.lay *.LAY);;Tous les fichiers (*)"),
+        QCoreApplication::translate("cfg::LayoutPage", "Fichier de layout MAMEWAH"));
   }
   if (chosen) ImportFile(commandId, path);
 }

@@ -55,8 +55,10 @@ QGroupBox* LayoutPage::CreateObjectsBox() {
   og->addWidget(alpha_, 3, 1);
   visible_ = Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Visible"), objectsBox), 1010);
   og->addWidget(visible_, 3, 2, 1, 2);
-  listeImages_ = Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Liste de marquees"), objectsBox), 1011);
-  listeIcons_ = Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Afficher les icônes"), objectsBox), 10340);
+  listeImages_ =
+      Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Liste de marquees"), objectsBox), 1011);
+  listeIcons_ =
+      Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Afficher les icônes"), objectsBox), 10340);
   og->addWidget(listeImages_, 4, 0, 1, 2);
   og->addWidget(listeIcons_, 4, 2, 1, 2);
   nbLabel_ = Named(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Nb de lignes"), objectsBox), 1028);
@@ -82,13 +84,16 @@ QGroupBox* LayoutPage::CreateFontBox() {
   fg->addWidget(fontButton, 0, 3);
   fg->addWidget(Named(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Taille"), fontGroup_), 1026), 1, 0);
   fg->addWidget(size_, 1, 1);
-  const QString alignNames[] = {QCoreApplication::translate("cfg::LayoutPage", "Gauche"), QCoreApplication::translate("cfg::LayoutPage", "Centre"), QCoreApplication::translate("cfg::LayoutPage", "Droite")};
+  const QString alignNames[] = {QCoreApplication::translate("cfg::LayoutPage", "Gauche"),
+                                QCoreApplication::translate("cfg::LayoutPage", "Centre"),
+                                QCoreApplication::translate("cfg::LayoutPage", "Droite")};
   for (int i = 0; i < 3; ++i) {
     align_[i] = Named(new QRadioButton(alignNames[i], fontGroup_), 1013 + i);
     align_[i]->setAutoExclusive(false);
     fg->addWidget(align_[i], 2, i);
   }
-  fg->addWidget(Named(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Couleur texte"), fontGroup_), 1031), 3, 0);
+  fg->addWidget(Named(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Couleur texte"), fontGroup_), 1031), 3,
+                0);
   fg->addWidget(colour_, 3, 1, 1, 2);
   fg->addWidget(colourButton, 3, 3);
   connect(fontButton, &QPushButton::clicked, this, [this] { ChooseFont(); });
@@ -117,7 +122,8 @@ QGroupBox* LayoutPage::CreateImageBox() {
   imageGroup_ = Named(new QGroupBox(QCoreApplication::translate("cfg::LayoutPage", "Image"), this), 1039);
   auto* ig = new QGridLayout(imageGroup_);
   stretch_ = Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Étirer"), imageGroup_), 10370);
-  proportional_ = Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Proportionnel"), imageGroup_), 1038);
+  proportional_ =
+      Named(new QCheckBox(QCoreApplication::translate("cfg::LayoutPage", "Proportionnel"), imageGroup_), 1038);
   ig->addWidget(stretch_, 0, 0);
   ig->addWidget(proportional_, 0, 1);
   scrollGroup_ = new QWidget(imageGroup_);
@@ -131,7 +137,10 @@ QGroupBox* LayoutPage::CreateImageBox() {
 void LayoutPage::AddScrollAxis(QGridLayout* sg, int axis) {
   const int labelIds[2] = {10740, 10750}, speedIds[2] = {1009, 10350}, stepIds[2] = {1072, 1073};
   const int dirIds[2][2] = {{10360, 1041}, {10420, 10430}};
-  const QString dirNames[2][2] = {{QCoreApplication::translate("cfg::LayoutPage", "Gauche"), QCoreApplication::translate("cfg::LayoutPage", "Droite")}, {QCoreApplication::translate("cfg::LayoutPage", "Haut"), QCoreApplication::translate("cfg::LayoutPage", "Bas")}};
+  const QString dirNames[2][2] = {
+      {QCoreApplication::translate("cfg::LayoutPage", "Gauche"),
+       QCoreApplication::translate("cfg::LayoutPage", "Droite")},
+      {QCoreApplication::translate("cfg::LayoutPage", "Haut"), QCoreApplication::translate("cfg::LayoutPage", "Bas")}};
   const char* labels[2] = {"ScrollX", "ScrollY"};
   sg->addWidget(Named(new QLabel(QString::fromUtf8(labels[axis]), scrollGroup_), labelIds[axis]), axis, 0);
   speed_[axis] = Named(new QLineEdit(scrollGroup_), speedIds[axis]);
@@ -181,9 +190,11 @@ QGroupBox* LayoutPage::CreateLayoutBox() {
   lg->addWidget(resY_, 2, 3);
   selMin_ = Named(new QLineEdit(layoutBox), 1027);
   selMax_ = Named(new QLineEdit(layoutBox), 1030);
-  lg->addWidget(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Opacité min. du sélecteur"), layoutBox), 3, 0);
+  lg->addWidget(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Opacité min. du sélecteur"), layoutBox), 3,
+                0);
   lg->addWidget(selMin_, 3, 1);
-  lg->addWidget(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Opacité max. du sélecteur"), layoutBox), 4, 0);
+  lg->addWidget(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Opacité max. du sélecteur"), layoutBox), 4,
+                0);
   lg->addWidget(selMax_, 4, 1);
   auto* apply = Named(new QPushButton(QCoreApplication::translate("cfg::LayoutPage", "&Appliquer"), layoutBox), 1032);
   lg->addWidget(apply, 4, 2, 1, 2);

@@ -20,7 +20,8 @@ constexpr const char* kWidthMessage = QT_TRANSLATE_NOOP(
     "cfg::LayoutPage", "Valeur incorrecte ! (Ne peut être négative ou supérieure à la largeur du layout)");
 constexpr const char* kHeightMessage = QT_TRANSLATE_NOOP(
     "cfg::LayoutPage", "Valeur incorrecte ! (Ne peut être négative ou supérieure à la hauteur du layout)");
-constexpr const char* kAlphaMessage = QT_TRANSLATE_NOOP("cfg::LayoutPage", "Valeur incorrecte ! (0 Transparent -> 255 opaque)");
+constexpr const char* kAlphaMessage =
+    QT_TRANSLATE_NOOP("cfg::LayoutPage", "Valeur incorrecte ! (0 Transparent -> 255 opaque)");
 constexpr const char* kColourMessage = QT_TRANSLATE_NOOP("cfg::LayoutPage", "Valeur incorrecte !");
 constexpr const char* kResolutionMessage =
     QT_TRANSLATE_NOOP("cfg::LayoutPage", "Valeur incorrecte ! (Ne peut être > à la résolution actuelle)");

@@ -107,7 +107,8 @@ void FilterDialog::AddChoices(QGridLayout* grid) {
   grid->addWidget(noMature_, 3, 2);
   grid->addWidget(players_, 4, 2);
   grid->addWidget(orientation_, 5, 2);
-  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::FilterDialog", "Contrôles (aucun coché : tous)"), this), 6, 2);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::FilterDialog", "Contrôles (aucun coché : tous)"), this),
+                  6, 2);
   grid->addWidget(controls_, 7, 2);
   grid->addWidget(parentsOnly_, 8, 2);
   grid->addLayout(years, 9, 2);
@@ -150,8 +151,9 @@ QLineEdit* FilterDialog::FileRow(QGridLayout* grid, int row, const char* label, 
   connect(edit, &QLineEdit::editingFinished, this, [this] { Reload(); });
   connect(browse, &QPushButton::clicked, this, [this, edit, label] {
     const QString start = edit->text().isEmpty() ? FromPath(base_) : edit->text();
-    const QString chosen = QFileDialog::getOpenFileName(this, QString::fromUtf8(label), start,
-                                                        QCoreApplication::translate("cfg::FilterDialog", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"));
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, QString::fromUtf8(label), start,
+        QCoreApplication::translate("cfg::FilterDialog", "Fichiers ini (*.ini *.INI);;Tous les fichiers (*)"));
     if (chosen.isEmpty()) return;
     edit->setText(chosen);
     Reload();
@@ -162,7 +164,10 @@ QLineEdit* FilterDialog::FileRow(QGridLayout* grid, int row, const char* label, 
 void FilterDialog::Reload() {
   inputs_ = {};
   if (const auto unread = ReadFilterInputs(listFile_, ToPath(catver_->text()), ToPath(nplayers_->text()), inputs_))
-    platform::ShowMessageBox(platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Impossible de lire %1").toStdString(), {*unread}), Caption());
+    platform::ShowMessageBox(
+        platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Impossible de lire %1").toStdString(),
+                             {*unread}),
+        Caption());
   ShowChoices();
   Count();
 }
@@ -179,8 +184,10 @@ void FilterDialog::ShowChoices() {
       QTreeWidgetItem* top = CategoryItem(FromSettingText(main), games, main);
       if (subs.size() > 1 || !subs.begin()->first.empty()) {
         for (const auto& [sub, count] : subs)
-          top->addChild(sub.empty() ? CategoryItem(QCoreApplication::translate("cfg::FilterDialog", "(sans sous-catégorie)"), count, main)
-                                    : CategoryItem(FromSettingText(sub), count, main + " / " + sub));
+          top->addChild(
+              sub.empty()
+                  ? CategoryItem(QCoreApplication::translate("cfg::FilterDialog", "(sans sous-catégorie)"), count, main)
+                  : CategoryItem(FromSettingText(sub), count, main + " / " + sub));
       }
       categories_->addTopLevelItem(top);
     }
@@ -193,14 +200,20 @@ void FilterDialog::ShowChoices() {
     players_->addItem(QCoreApplication::translate("cfg::FilterDialog", "Tous les nombres de joueurs"), 0);
     for (const auto& [players, count] : choices.players)
       if (players > 0)
-        players_->addItem(Counted(players == 1 ? QCoreApplication::translate("cfg::FilterDialog", "1 joueur") : QCoreApplication::translate("cfg::FilterDialog", "%1 joueurs").arg(players), count),
-                          players);
+        players_->addItem(
+            Counted(players == 1 ? QCoreApplication::translate("cfg::FilterDialog", "1 joueur")
+                                 : QCoreApplication::translate("cfg::FilterDialog", "%1 joueurs").arg(players),
+                    count),
+            players);
   }
   const QSignalBlocker block(controls_);
   controls_->clear();
   for (const auto& [control, count] : choices.controls) {
-    auto* item = new QListWidgetItem(Counted(control.empty() ? QCoreApplication::translate("cfg::FilterDialog", "(aucun)") : FromSettingText(control), count),
-                                     controls_);
+    auto* item =
+        new QListWidgetItem(Counted(control.empty() ? QCoreApplication::translate("cfg::FilterDialog", "(aucun)")
+                                                    : FromSettingText(control),
+                                    count),
+                            controls_);
     item->setData(kPatternRole, QByteArray::fromStdString(control));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
@@ -238,7 +251,8 @@ GameFilter FilterDialog::Filter() const {
 int FilterDialog::Passing() const { return int(FilterGameList(inputs_.list, Filter(), inputs_.Sources()).size()); }
 
 void FilterDialog::Count() {
-  count_->setText(QCoreApplication::translate("cfg::FilterDialog", "%1 jeux sur %2").arg(Passing()).arg(inputs_.list.entryCount));
+  count_->setText(
+      QCoreApplication::translate("cfg::FilterDialog", "%1 jeux sur %2").arg(Passing()).arg(inputs_.list.entryCount));
 }
 
 bool FilterDialog::Save() {
@@ -246,16 +260,24 @@ bool FilterDialog::Save() {
   switch (WriteFilterFile(output_, names)) {
     case FilterWrite::kNothingPasses:
       platform::ShowMessageBox(
-          platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Aucun jeu ne passe le filtre : %1 reste tel qu'il était.").toStdString(), {output_}),
+          platform::FormatText(QCoreApplication::translate("cfg::FilterDialog",
+                                                           "Aucun jeu ne passe le filtre : %1 reste tel qu'il était.")
+                                   .toStdString(),
+                               {output_}),
           Caption());
       return false;
     case FilterWrite::kCannotWrite:
-      platform::ShowMessageBox(platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Impossible d'écrire %1").toStdString(), {output_}), Caption());
+      platform::ShowMessageBox(
+          platform::FormatText(QCoreApplication::translate("cfg::FilterDialog", "Impossible d'écrire %1").toStdString(),
+                               {output_}),
+          Caption());
       return false;
     case FilterWrite::kWritten:
       break;
   }
-  count_->setText(QCoreApplication::translate("cfg::FilterDialog", "%1 jeux enregistrés dans %2").arg(names.size()).arg(FromPath(output_)));
+  count_->setText(QCoreApplication::translate("cfg::FilterDialog", "%1 jeux enregistrés dans %2")
+                      .arg(names.size())
+                      .arg(FromPath(output_)));
   return true;
 }
 

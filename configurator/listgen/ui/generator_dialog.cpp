@@ -34,8 +34,10 @@ std::string ConfigDirectory(const std::string& base) {
 
 // The list file to write, or nothing when the owner cancels.
 std::optional<std::string> AskListFile(QWidget* owner, const std::string& proposed) {
-  QFileDialog dialog(owner, QCoreApplication::translate("cfg::GeneratorDialog", "Enregistrement d'une liste de ROMS"), FromPath(proposed),
-                     QCoreApplication::translate("cfg::GeneratorDialog", "Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"));
+  QFileDialog dialog(
+      owner, QCoreApplication::translate("cfg::GeneratorDialog", "Enregistrement d'une liste de ROMS"),
+      FromPath(proposed),
+      QCoreApplication::translate("cfg::GeneratorDialog", "Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix("txt");
   dialog.selectFile(FromPath(proposed));
@@ -54,7 +56,8 @@ class GeneratorDialog : public QDialog {
     emulator_->setObjectName("emulator");
     emulator_->addItem(kEmulatorName);
     emulator_->setCurrentIndex(0);
-    existingOnly_ = new QCheckBox(QCoreApplication::translate("cfg::GeneratorDialog", "Uniquement les Roms existantes"), this);
+    existingOnly_ =
+        new QCheckBox(QCoreApplication::translate("cfg::GeneratorDialog", "Uniquement les Roms existantes"), this);
     existingOnly_->setObjectName("existingOnly");
     existingOnly_->setChecked(true);
     create_ = new QPushButton(QCoreApplication::translate("cfg::GeneratorDialog", "&Créer liste"), this);

@@ -366,8 +366,7 @@ TEST_F(GeneratorRun, CommandLineFormPrintsTheClosingMessageAndSaysSoInItsExitCod
 
   testing::internal::CaptureStdout();
   code = cfg::RunCreateListCommand({"--create-list", "--emulator", dir_ / "none", "--output", output});
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            cfg::ListNotCreated(cfg::EmulatorNotStarted()) + "\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), cfg::ListNotCreated(cfg::EmulatorNotStarted()) + "\n");
   EXPECT_EQ(code, 1);
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--output", output}), 1);
   EXPECT_EQ(cfg::RunCreateListCommand({"--create-list", "--emulator", emulator_, "--output"}), 1);

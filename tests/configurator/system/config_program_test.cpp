@@ -52,14 +52,16 @@ class ConfigProgramTest : public systest::DisplayTest {
     X("windowfocus --sync " + window + " 2>/dev/null");
     X("key --delay 60 " + keys);
   }
-  pid_t Start() const {
+  pid_t Start(std::vector<std::string> env = {}) const {
+    env.push_back("DISPLAY=" + display());
+    env.push_back("QT_QPA_PLATFORM=xcb");
     // From the root directory: the program's own directory is the installation.
-    return systest::Spawn({inst.path() + "/OrvanelConfig"}, {"DISPLAY=" + display(), "QT_QPA_PLATFORM=xcb"}, "/");
+    return systest::Spawn({inst.path() + "/OrvanelConfig"}, env, "/");
   }
   // Answers the question box (its default button) once it is there.
-  void AnswerQuestion() const {
+  void AnswerQuestion(const std::string& caption = "Configurateur Orvanel") const {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (WindowCount("Configurateur Orvanel") < 2 && std::chrono::steady_clock::now() < end)
+    while (WindowCount(caption) < 2 && std::chrono::steady_clock::now() < end)
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     X("key Return");
@@ -119,6 +121,56 @@ TEST_F(ConfigProgramTest, ClosingWithoutChangesWritesNothing) {
     EXPECT_EQ(e.last_write_time(), before[e.path()].second) << e.path();
   }
   EXPECT_EQ(files, before.size());
+}
+
+// The texts follow [General] Langue, else the locale: the window's and the key dialog's
+// titles come from the Qt catalogue, --help from the gettext one, both found beside the
+// program as a portable installation has them.
+TEST_F(ConfigProgramTest, SpeaksTheLanguageOfTheLocaleUnlessLangueSaysOtherwise) {
+  namespace fs = std::filesystem;
+  fs::copy(fs::path(ORV_BINARY_DIR) / "locale", fs::path(inst.path()) / "locale", fs::copy_options::recursive);
+  const std::vector<std::string> kNoLocale = {"LC_ALL=", "LC_MESSAGES=", "LANG=", "LANGUAGE="};
+  const std::vector<std::string> kEnglish = {"LC_ALL=", "LC_MESSAGES=", "LANG=en_US.UTF-8", "LANGUAGE="};
+  const std::vector<std::string> kFrench = {"LC_ALL=fr_FR.UTF-8", "LC_MESSAGES=", "LANG=", "LANGUAGE="};
+  const struct {
+    const char* what;
+    std::vector<std::string> env;
+    const char* langue;
+    const char* caption;
+    const char* keyDialog;
+    const char* help;
+  } cases[] = {
+      {"English locale", kEnglish, "", "Orvanel Configurator", "Key setup", "Usage: orvanel-config [--base FOLDER]\n"},
+      {"no locale", kNoLocale, "", "Configurateur Orvanel", "Configuration des touches",
+       "Usage : orvanel-config [--base DOSSIER]\n"},
+      {"Langue=fr under English", kEnglish, "fr", "Configurateur Orvanel", "Configuration des touches",
+       "Usage : orvanel-config [--base DOSSIER]\n"},
+      {"Langue=en under French", kFrench, "en", "Orvanel Configurator", "Key setup",
+       "Usage: orvanel-config [--base FOLDER]\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    inst.Write("config/Orvanel.ini",
+               std::string("[General]\r\nLastEmu=Demo\r\nEmuBase=Demo\r\nLangue=") + c.langue + "\r\n");
+    std::string command = "env";
+    for (const std::string& e : c.env) command += " '" + e + "'";
+    const std::string help = Capture(command + " '" + inst.path() + "/OrvanelConfig' --help");
+    EXPECT_EQ(help.rfind(c.help, 0), 0u) << help;
+    const std::string unknown = Capture(command + " '" + inst.path() + "/OrvanelConfig' --nothing 2>&1");
+    EXPECT_EQ(unknown.find(c.help), unknown.find('\n') + 1) << unknown;  // the error line, then the usage
+
+    const pid_t pid = Start(c.env);
+    ASSERT_GT(pid, 0);
+    const std::string main = WaitForWindow(c.caption);
+    ASSERT_FALSE(main.empty()) << c.caption;
+    Keys(main, "Tab Tab Tab Tab Tab Tab space");  // "Config. touches", as above
+    const std::string capture = WaitForWindow(c.keyDialog);
+    EXPECT_FALSE(capture.empty()) << c.keyDialog;
+    if (!capture.empty()) Close(capture);
+    Close(main);
+    AnswerQuestion(c.caption);  // a question in the same language, captioned as the window
+    ASSERT_EQ(systest::WaitExit(pid, 20000), std::optional<int>(0));
+  }
 }
 
 }  // namespace
