@@ -349,6 +349,10 @@
         <source>%1 jeux enregistrés dans %2</source>
         <translation>%1 games saved to %2</translation>
     </message>
+    <message>
+        <source>Filtre</source>
+        <translation>Filter</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneralPage</name>
@@ -655,6 +659,10 @@
     <message>
         <source>Rétablir</source>
         <translation>Redo</translation>
+    </message>
+    <message>
+        <source>(Exemple)</source>
+        <translation>(Sample)</translation>
     </message>
 </context>
 <context>

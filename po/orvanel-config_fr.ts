@@ -348,6 +348,10 @@
         <source>%1 jeux enregistrés dans %2</source>
         <translation>%1 jeux enregistrés dans %2</translation>
     </message>
+    <message>
+        <source>Filtre</source>
+        <translation>Filtre</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneralPage</name>
@@ -654,6 +658,10 @@
     <message>
         <source>Rétablir</source>
         <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>(Exemple)</source>
+        <translation>(Exemple)</translation>
     </message>
 </context>
 <context>

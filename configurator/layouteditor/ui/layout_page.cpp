@@ -381,7 +381,7 @@ void LayoutPage::ReadPreviewGames() {
   preview_->ShowGame(nullptr, 0);
   games_ = std::make_unique<PreviewGames>(LoadPreviewGames(base_, emusPath_ ? emusPath_() : std::string()));
   const GameList& list = games_->list;
-  QStringList names{QString::fromUtf8(kSampleGameItem)};
+  QStringList names{QCoreApplication::translate("cfg::LayoutPage", kSampleGameItem)};
   names.reserve(list.entryCount + 1);
   int chosen = 0;
   for (int p = 0; p < list.entryCount; ++p) {

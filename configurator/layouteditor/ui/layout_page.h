@@ -28,7 +28,7 @@ namespace cfg {
 class PreviewWindow;
 
 // The first row of "Jeu de l'aperçu": the sample the preview shows without a game.
-inline constexpr char kSampleGameItem[] = "(Exemple)";
+inline constexpr const char* kSampleGameItem = QT_TRANSLATE_NOOP("cfg::LayoutPage", "(Exemple)");
 
 class LayoutPage : public Page {
   Q_OBJECT

@@ -202,7 +202,7 @@ QGroupBox* LayoutPage::CreateLayoutBox() {
   AddHistoryButtons(lg, layoutBox);
   lg->addWidget(new QLabel(QCoreApplication::translate("cfg::LayoutPage", "Jeu de l'aperçu"), layoutBox), 6, 0);
   previewGame_ = Named(new QComboBox(layoutBox), 1204);
-  previewGame_->addItem(QString::fromUtf8(kSampleGameItem));
+  previewGame_->addItem(QCoreApplication::translate("cfg::LayoutPage", kSampleGameItem));
   lg->addWidget(previewGame_, 6, 1, 1, 3);
   connect(previewGame_, &QComboBox::activated, this, [this](int row) { ChoosePreviewGame(row); });
   return layoutBox;

@@ -58,7 +58,7 @@ FilterDialog::FilterDialog(QWidget* owner, const std::string& base, std::string 
     : QDialog(owner), base_(base), listFile_(std::move(listFile)), output_(std::move(output)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowModality(Qt::WindowModal);
-  setWindowTitle(QStringLiteral("Filtre"));
+  setWindowTitle(QCoreApplication::translate("cfg::FilterDialog", "Filtre"));
   setObjectName(QStringLiteral("FilterDialog"));
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel(QCoreApplication::translate("cfg::FilterDialog", "Liste"), this), 0, 0);
