@@ -4,6 +4,7 @@
 
 #include "configurator/listgen/filter_command.h"
 #include "configurator/listgen/filter_inputs.h"
+#include "platform/message_catalogue.h"
 #include "temp_dir.h"
 
 namespace {
@@ -105,4 +106,28 @@ TEST(FilterCommand, ChoicesCountTheListsGames) {
   const Outcome r = Filter({"--list", list, "--output", dir / "Liste.ini", "--control", "joy8way"});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(dir.Read("Liste.ini"), "1942\r\n1943\r\n");
+}
+
+// The command speaks the owner's language: French is the sources', English the catalogue's.
+TEST(FilterCommand, SaysItsCountAndUsageInTheLanguageInUse) {
+  TempDir dir;
+  const std::string list = dir.Write("mame.txt", kList);
+  const std::string output = dir / "Liste.ini";
+  const struct {
+    const char* language;
+    std::string written;
+    const char* usage;
+  } cases[] = {{"en", "2 of 3 games written to " + output + "\n", "usage: orvanel-config --filter"},
+               {"fr", "2 jeux sur 3 écrits dans " + output + "\n", "usage : orvanel-config --filter"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    // gettext forgets what it looked up only when the catalogues' folder changes.
+    platform::UseMessageLanguage("fr", "");
+    platform::UseMessageLanguage(c.language, std::string(ORV_BINARY_DIR) + "/locale");
+    const Outcome r = Filter({"--list", list, "--output", output, "--orientation", "h"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, c.written);
+    EXPECT_EQ(Filter({"--list", list}).err.rfind(c.usage, 0), 0u);
+  }
+  platform::UseMessageLanguage("fr", "");
 }
