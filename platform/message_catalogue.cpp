@@ -26,6 +26,14 @@ std::string MessageCatalogueDirectory(std::string_view programDirectory) {
   return JoinPath(JoinPath(programDirectory, ".."), "share/locale");
 }
 
+std::vector<std::string> MessageLanguagesIn(const std::string& directory) {
+  std::vector<std::string> languages;
+  for (const DirEntry& entry : ListDirectory(directory))
+    if (entry.isDirectory && FileExists(JoinPath(JoinPath(directory, entry.name), "LC_MESSAGES/orvanel.mo")))
+      languages.push_back(entry.name);
+  return languages;
+}
+
 void UseMessageLanguage(const std::string& language, const std::string& directory) {
   std::lock_guard lock(gLock);
   gLanguage = language;
