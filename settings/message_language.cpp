@@ -48,10 +48,13 @@ std::string LangueOfInstallation(std::string_view base) {
 }
 
 void UseLanguageOfInstallation(std::string_view base, std::string_view programDirectory) {
-  const std::string catalogues = platform::MessageCatalogueDirectory(programDirectory);
+  UseLanguageOfInstallationWith(base, platform::MessageCatalogueDirectory(programDirectory));
+}
+
+void UseLanguageOfInstallationWith(std::string_view base, const std::string& catalogueDirectory) {
   platform::UseMessageLanguage(MessageLanguage(LangueOfInstallation(base), LocaleVariablesOfThisProcess(),
-                                               platform::MessageLanguagesIn(catalogues)),
-                               catalogues);
+                                               platform::MessageLanguagesIn(catalogueDirectory)),
+                               catalogueDirectory);
 }
 
 }  // namespace settings

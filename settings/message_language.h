@@ -31,5 +31,7 @@ std::string LangueOfInstallation(std::string_view base);
 // Chooses the language of this process's texts for the installation at `base` and makes
 // the catalogues beside `programDirectory` (or installed) answer in it.
 void UseLanguageOfInstallation(std::string_view base, std::string_view programDirectory);
+// The same with the catalogues of a given folder (the screenshot tools use the build's).
+void UseLanguageOfInstallationWith(std::string_view base, const std::string& catalogueDirectory);
 
 }  // namespace settings
