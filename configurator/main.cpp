@@ -15,6 +15,7 @@
 #include "configurator/listgen/game_list_generator.h"
 #include "configurator/listgen/listing_watch.h"
 #include "configurator/config_window.h"
+#include "configurator/pagemodel/check_command.h"
 #include "configurator/pagemodel/new_config_command.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
@@ -31,6 +32,7 @@ constexpr const char* kUsage =
     "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
     "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n"
     "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [crit\xC3\xA8res...]\n"
+    "        orvanel-config --check [--json] [--base DOSSIER]\n"
     "Le configurateur de la borne : r\xC3\xA9glages, g\xC3\xA9n\xC3\xA9rateur de listes, \xC3\xA9\x64iteur de layouts.\n"
     "\n"
     "  --base DOSSIER  l'installation \xC3\xA0 modifier (par d\xC3\xA9\x66\x61ut celle du menu)\n"
@@ -40,6 +42,7 @@ constexpr const char* kUsage =
     "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
     "  --filter        \xC3\xA9\x63rit la liste des jeux \xC3\xA0 montrer (Liste.ini) d'apr\xC3\xA8s des crit\xC3\xA8res, sans fen\xC3\xAAtre\n"
     "                  (--filter seul : la liste des crit\xC3\xA8res)\n"
+    "  --check         v\xC3\xA9rifie la borne comme orvanel --check (installation, \xC3\xA9\x63ran, entr\xC3\xA9\x65s, son)\n"
     "  --help, -h      affiche cette aide\n"
     "  --version       affiche la version\n";
 
@@ -61,6 +64,7 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
+  if (!args.empty() && args[0] == "--check") return cfg::RunCheckCommand(args);
   if (!args.empty() && args[0] == "--new-config")
     return cfg::RunNewConfigCommand(args, [](const std::string& emulator) {
       return cfg::ListsAsMame(emulator) ? std::string(cfg::kMameEmuParams) : std::string();

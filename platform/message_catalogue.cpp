@@ -44,6 +44,9 @@ void UseMessageLanguage(const std::string& language, const std::string& director
   SetOwnVariable("LANGUAGE", language);
   std::setlocale(LC_MESSAGES, "C.UTF-8");
   ::bindtextdomain(kDomain, directory.c_str());
+  // LANGUAGE would translate the C library's own messages too (strerror), which end up in
+  // debug.txt: its lines must read as they always have.
+  ::bindtextdomain("libc", "/nonexistent");
   ::bind_textdomain_codeset(kDomain, "UTF-8");
 }
 
