@@ -15,6 +15,7 @@
 #include "configurator/listgen/game_list_generator.h"
 #include "configurator/listgen/listing_watch.h"
 #include "configurator/config_window.h"
+#include "configurator/pagemodel/check_command.h"
 #include "configurator/pagemodel/new_config_command.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
@@ -33,6 +34,7 @@ const char* Usage() {
       "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base "
       "DOSSIER]\n"
       "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [critères...]\n"
+      "        orvanel-config --check [--json] [--base DOSSIER]\n"
       "Le configurateur de la borne : réglages, générateur de listes, éditeur de layouts.\n"
       "\n"
       "  --base DOSSIER  l'installation à modifier (par défaut celle du menu)\n"
@@ -42,6 +44,7 @@ const char* Usage() {
       "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
       "  --filter        écrit la liste des jeux à montrer (Liste.ini) d'après des critères, sans fenêtre\n"
       "                  (--filter seul : la liste des critères)\n"
+      "  --check         vérifie la borne comme orvanel --check (installation, écran, entrées, son)\n"
       "  --help, -h      affiche cette aide\n"
       "  --version       affiche la version\n");
 }
@@ -64,6 +67,7 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
+  if (!args.empty() && args[0] == "--check") return cfg::RunCheckCommand(args);
   if (!args.empty() && args[0] == "--new-config")
     return cfg::RunNewConfigCommand(args, [](const std::string& emulator) {
       return cfg::ListsAsMame(emulator) ? std::string(cfg::kMameEmuParams) : std::string();

@@ -26,6 +26,14 @@ std::string MessageCatalogueDirectory(std::string_view programDirectory) {
   return JoinPath(JoinPath(programDirectory, ".."), "share/locale");
 }
 
+std::vector<std::string> MessageLanguagesIn(const std::string& directory) {
+  std::vector<std::string> languages;
+  for (const DirEntry& entry : ListDirectory(directory))
+    if (entry.isDirectory && FileExists(JoinPath(JoinPath(directory, entry.name), "LC_MESSAGES/orvanel.mo")))
+      languages.push_back(entry.name);
+  return languages;
+}
+
 void UseMessageLanguage(const std::string& language, const std::string& directory) {
   std::lock_guard lock(gLock);
   gLanguage = language;
@@ -36,6 +44,9 @@ void UseMessageLanguage(const std::string& language, const std::string& director
   SetOwnVariable("LANGUAGE", language);
   std::setlocale(LC_MESSAGES, "C.UTF-8");
   ::bindtextdomain(kDomain, directory.c_str());
+  // LANGUAGE would translate the C library's own messages too (strerror), which end up in
+  // debug.txt: its lines must read as they always have.
+  ::bindtextdomain("libc", "/nonexistent");
   ::bind_textdomain_codeset(kDomain, "UTF-8");
 }
 

@@ -6,12 +6,16 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
 // Where the catalogues are: <program dir>/locale when it exists (a build tree or a
 // portable installation), else <program dir>/../share/locale (an installed package).
 std::string MessageCatalogueDirectory(std::string_view programDirectory);
+
+// The languages with an "orvanel" catalogue in `directory` (<ll>/LC_MESSAGES/orvanel.mo).
+std::vector<std::string> MessageLanguagesIn(const std::string& directory);
 
 // From now on Tr answers in `language` ("fr", "en", ...) from the catalogues in `directory`.
 // Texts handed to the emulator's environment are untouched (see child_environment.h).

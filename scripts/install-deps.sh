@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libpng-dev libjpeg-dev libgif-dev libfontconfig-dev libexpat1-dev libudev-dev
-  libx11-dev libxi-dev libxext-dev
+  libx11-dev libxi-dev libxext-dev libdrm-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev

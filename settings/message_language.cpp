@@ -1,5 +1,6 @@
 #include "settings/message_language.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/message_catalogue.h"
@@ -25,17 +26,20 @@ LocaleVariables LocaleVariablesOfThisProcess() {
   return {Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")};
 }
 
-std::string MessageLanguage(std::string_view langue, const LocaleVariables& locale) {
-  const std::string_view chosen = platform::TrimBlanks(langue);
-  if (platform::EqualsNoCase(chosen, "fr")) return "fr";
-  if (platform::EqualsNoCase(chosen, "en")) return "en";
+std::string MessageLanguage(std::string_view langue, const LocaleVariables& locale,
+                            const std::vector<std::string>& available) {
+  const auto offered = [&available](const std::string& code) {
+    return code == "fr" || code == "en" || std::find(available.begin(), available.end(), code) != available.end();
+  };
+  if (const std::string chosen = platform::ToLowerCopy(platform::TrimBlanks(langue)); offered(chosen))
+    return chosen;
   std::string_view name = locale.lcAll;
   if (name.empty()) name = locale.lcMessages;
   if (name.empty()) name = locale.lang;
   if (name.empty() || name == "C" || name == "POSIX" || StartsWithNoCase(name, "C.")) return "fr";
-  if (StartsWithNoCase(name, "fr") && (name.size() == 2 || name[2] == '_' || name[2] == '.' || name[2] == '@'))
-    return "fr";
-  return "en";
+  // "fr_CA.UTF-8@euro" -> "fr"
+  const std::string code = platform::ToLowerCopy(name.substr(0, name.find_first_of("_.@")));
+  return offered(code) ? code : "en";
 }
 
 std::string LangueOfInstallation(std::string_view base) {
@@ -44,8 +48,13 @@ std::string LangueOfInstallation(std::string_view base) {
 }
 
 void UseLanguageOfInstallation(std::string_view base, std::string_view programDirectory) {
-  platform::UseMessageLanguage(MessageLanguage(LangueOfInstallation(base), LocaleVariablesOfThisProcess()),
-                               platform::MessageCatalogueDirectory(programDirectory));
+  UseLanguageOfInstallationWith(base, platform::MessageCatalogueDirectory(programDirectory));
+}
+
+void UseLanguageOfInstallationWith(std::string_view base, const std::string& catalogueDirectory) {
+  platform::UseMessageLanguage(MessageLanguage(LangueOfInstallation(base), LocaleVariablesOfThisProcess(),
+                                               platform::MessageLanguagesIn(catalogueDirectory)),
+                               catalogueDirectory);
 }
 
 }  // namespace settings

@@ -10,6 +10,7 @@ TEST(MessageLanguage, OwnersChoiceThenTheLocaleVariablesInTheirOrder) {
     const char* langue;
     LocaleVariables locale;
     const char* expected;
+    bool germanCatalogue = false;
   };
   const Case cases[] = {
       // Installations and their tests run with no locale: French, as always.
@@ -35,9 +36,16 @@ TEST(MessageLanguage, OwnersChoiceThenTheLocaleVariablesInTheirOrder) {
       {"Fr", {"", "", "de_DE"}, "fr"},
       {"de", {"", "", "fr_FR"}, "fr"},
       {"xx", {"", "", ""}, "fr"},
+      // A language whose catalogue was added is chosen by its locales and by Langue.
+      {"", {"", "", "de_DE.UTF-8"}, "de", true},
+      {"de", {"", "", "en_US"}, "de", true},
+      {"", {"", "", "DE_at@euro"}, "de", true},
+      {"", {"", "", "fr_BE"}, "fr", true},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(MessageLanguage(c.langue, c.locale), c.expected)
+    EXPECT_EQ(MessageLanguage(c.langue, c.locale,
+                              c.germanCatalogue ? std::vector<std::string>{"de"} : std::vector<std::string>{}),
+              c.expected)
         << "Langue=" << c.langue << " LC_ALL=" << c.locale.lcAll << " LC_MESSAGES=" << c.locale.lcMessages
         << " LANG=" << c.locale.lang;
 }

@@ -40,9 +40,7 @@ int main(int argc, char** argv) {
   const std::string base = argv[1];
   QApplication app(argc, argv);
   // The pictures speak the installation's language (its Langue, else the locale's).
-  platform::UseMessageLanguage(
-      settings::MessageLanguage(settings::LangueOfInstallation(base), settings::LocaleVariablesOfThisProcess()),
-      ORV_LOCALE_DIR);
+  settings::UseLanguageOfInstallationWith(base, ORV_LOCALE_DIR);
   cfg::InstallTranslations(app, platform::MessageLanguageInUse(), platform::MessageCatalogueDirectoryInUse());
   // Nobody is there to answer: a message is logged, never shown.
   platform::SetMessageBoxSink([](std::string_view text, std::string_view caption) {
