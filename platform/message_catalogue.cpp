@@ -9,6 +9,8 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
+extern "C" int _nl_msg_cat_cntr;  // the C library's count of catalogue changes
+
 namespace platform {
 namespace {
 
@@ -48,6 +50,8 @@ void UseMessageLanguage(const std::string& language, const std::string& director
   // debug.txt: its lines must read as they always have.
   ::bindtextdomain("libc", "/nonexistent");
   ::bind_textdomain_codeset(kDomain, "UTF-8");
+  // gettext keeps the texts it found; a new language must not answer with the old ones.
+  ++_nl_msg_cat_cntr;
 }
 
 const std::string& MessageLanguageInUse() { return gLanguage; }

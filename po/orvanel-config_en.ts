@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>SelfCheck</name>
+    <message>
+        <source>Vérification de la borne</source>
+        <translation>Cabinet check</translation>
+    </message>
+    <message>
+        <source>Le menu (orvanel) est introuvable à côté du configurateur ou ne répond pas.</source>
+        <translation>The menu program (orvanel) is not beside the configurator or does not answer.</translation>
+    </message>
+</context>
+<context>
     <name>cfg::ConfigWindow</name>
     <message>
         <source>Quitter l&apos;application ?</source>
@@ -423,6 +434,10 @@
     <message>
         <source>Enregistrement d&apos;une configuration principale</source>
         <translation>Save the main configuration</translation>
+    </message>
+    <message>
+        <source>Vérifier</source>
+        <translation>Check</translation>
     </message>
 </context>
 <context>
@@ -1082,6 +1097,10 @@
     <message>
         <source>Langue du menu et du configurateur ; « Selon le système » suit la langue de l&apos;ordinateur. Prend effet au prochain démarrage</source>
         <translation>Language of the menu and the configurator; &quot;System default&quot; follows the computer&apos;s language. Takes effect at the next start</translation>
+    </message>
+    <message>
+        <source>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</source>
+        <translation>Checks the installation, the screen, the input devices, the sound, the key tracker and the power-off, as orvanel --check does</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,22 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
+<context>
+    <name>SelfCheck</name>
+    <message>
+        <source>Vérification de la borne</source>
+        <translation>Vérification de la borne</translation>
+    </message>
+    <message>
+        <source>Le menu (orvanel) est introuvable à côté du configurateur ou ne répond pas.</source>
+        <translation>Le menu (orvanel) est introuvable à côté du configurateur ou ne répond pas.</translation>
+    </message>
+</context>
 <context>
     <name>cfg::ConfigWindow</name>
     <message>
-        <source>Quitter l'application ?</source>
-        <translation>Quitter l'application ?</translation>
+        <source>Quitter l&apos;application ?</source>
+        <translation>Quitter l&apos;application ?</translation>
     </message>
     <message>
         <source>Config Générale</source>
@@ -70,8 +82,8 @@
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>Exécutable de l'émulateur</source>
-        <translation>Exécutable de l'émulateur</translation>
+        <source>Exécutable de l&apos;émulateur</source>
+        <translation>Exécutable de l&apos;émulateur</translation>
     </message>
     <message>
         <source>&amp;Roms</source>
@@ -134,8 +146,8 @@
         <translation>&amp;Diaporama</translation>
     </message>
     <message>
-        <source>Répertoire des images de l'économiseur d'écran</source>
-        <translation>Répertoire des images de l'économiseur d'écran</translation>
+        <source>Répertoire des images de l&apos;économiseur d&apos;écran</source>
+        <translation>Répertoire des images de l&apos;économiseur d&apos;écran</translation>
     </message>
     <message>
         <source>&amp;Vidéos</source>
@@ -178,8 +190,8 @@
         <translation>Liste des ROMS</translation>
     </message>
     <message>
-        <source>Économiseur d'écran</source>
-        <translation>Économiseur d'écran</translation>
+        <source>Économiseur d&apos;écran</source>
+        <translation>Économiseur d&apos;écran</translation>
     </message>
     <message>
         <source>Aucun</source>
@@ -194,8 +206,8 @@
         <translation>Diaporama</translation>
     </message>
     <message>
-        <source>Veille de l'écran</source>
-        <translation>Veille de l'écran</translation>
+        <source>Veille de l&apos;écran</source>
+        <translation>Veille de l&apos;écran</translation>
     </message>
     <message>
         <source>Délai</source>
@@ -214,8 +226,8 @@
         <translation>Activer les sons</translation>
     </message>
     <message>
-        <source>Rom entre ""</source>
-        <translation>Rom entre ""</translation>
+        <source>Rom entre &quot;&quot;</source>
+        <translation>Rom entre &quot;&quot;</translation>
     </message>
     <message>
         <source>Cacher la fenêtre</source>
@@ -234,16 +246,16 @@
         <translation>Nom de la nouvelle configuration :</translation>
     </message>
     <message>
-        <source>Cette configuration n'a pas de liste de ROMS à filtrer.</source>
-        <translation>Cette configuration n'a pas de liste de ROMS à filtrer.</translation>
+        <source>Cette configuration n&apos;a pas de liste de ROMS à filtrer.</source>
+        <translation>Cette configuration n&apos;a pas de liste de ROMS à filtrer.</translation>
     </message>
     <message>
         <source>Fichiers de paramètres (*.ini *.INI);;Tous les fichiers (*)</source>
         <translation>Fichiers de paramètres (*.ini *.INI);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>Enregistrement d'une configuration d'émulateur</source>
-        <translation>Enregistrement d'une configuration d'émulateur</translation>
+        <source>Enregistrement d&apos;une configuration d&apos;émulateur</source>
+        <translation>Enregistrement d&apos;une configuration d&apos;émulateur</translation>
     </message>
     <message>
         <source>Fichiers ini (*.ini *.INI);;Tous les fichiers (*)</source>
@@ -337,12 +349,12 @@
         <translation>%1 jeux sur %2</translation>
     </message>
     <message>
-        <source>Aucun jeu ne passe le filtre : %1 reste tel qu'il était.</source>
-        <translation>Aucun jeu ne passe le filtre : %1 reste tel qu'il était.</translation>
+        <source>Aucun jeu ne passe le filtre : %1 reste tel qu&apos;il était.</source>
+        <translation>Aucun jeu ne passe le filtre : %1 reste tel qu&apos;il était.</translation>
     </message>
     <message>
-        <source>Impossible d'écrire %1</source>
-        <translation>Impossible d'écrire %1</translation>
+        <source>Impossible d&apos;écrire %1</source>
+        <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>%1 jeux enregistrés dans %2</source>
@@ -368,8 +380,8 @@
         <translation>Résolution</translation>
     </message>
     <message>
-        <source>Éteindre l'ordinateur en quittant</source>
-        <translation>Éteindre l'ordinateur en quittant</translation>
+        <source>Éteindre l&apos;ordinateur en quittant</source>
+        <translation>Éteindre l&apos;ordinateur en quittant</translation>
     </message>
     <message>
         <source>Config. touches</source>
@@ -392,8 +404,8 @@
         <translation>vide : la touche Quitter seule</translation>
     </message>
     <message>
-        <source>Sortie d'un jeu : touches maintenues (ex. 2+4)</source>
-        <translation>Sortie d'un jeu : touches maintenues (ex. 2+4)</translation>
+        <source>Sortie d&apos;un jeu : touches maintenues (ex. 2+4)</source>
+        <translation>Sortie d&apos;un jeu : touches maintenues (ex. 2+4)</translation>
     </message>
     <message>
         <source>pendant (ms, 0 : jamais)</source>
@@ -420,15 +432,19 @@
         <translation>Fichiers ini (*.ini *.INI);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>Enregistrement d'une configuration principale</source>
-        <translation>Enregistrement d'une configuration principale</translation>
+        <source>Enregistrement d&apos;une configuration principale</source>
+        <translation>Enregistrement d&apos;une configuration principale</translation>
+    </message>
+    <message>
+        <source>Vérifier</source>
+        <translation>Vérifier</translation>
     </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
     <message>
-        <source>Enregistrement d'une liste de ROMS</source>
-        <translation>Enregistrement d'une liste de ROMS</translation>
+        <source>Enregistrement d&apos;une liste de ROMS</source>
+        <translation>Enregistrement d&apos;une liste de ROMS</translation>
     </message>
     <message>
         <source>Fichiers texte (*.txt *.TXT);;Tous les fichiers (*)</source>
@@ -516,12 +532,12 @@
         <translation>Fichiers config (*.cfg *.CFG);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>Enregistrement d'une configuration de layout</source>
-        <translation>Enregistrement d'une configuration de layout</translation>
+        <source>Enregistrement d&apos;une configuration de layout</source>
+        <translation>Enregistrement d&apos;une configuration de layout</translation>
     </message>
     <message>
-        <source>Quitter l'application ?</source>
-        <translation>Quitter l'application ?</translation>
+        <source>Quitter l&apos;application ?</source>
+        <translation>Quitter l&apos;application ?</translation>
     </message>
     <message>
         <source>Fichier de layout AtomicFe</source>
@@ -648,8 +664,8 @@
         <translation>&amp;Appliquer</translation>
     </message>
     <message>
-        <source>Jeu de l'aperçu</source>
-        <translation>Jeu de l'aperçu</translation>
+        <source>Jeu de l&apos;aperçu</source>
+        <translation>Jeu de l&apos;aperçu</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -682,8 +698,8 @@
 <context>
     <name>cfg::OrderDialog</name>
     <message>
-        <source>Ordre d'affichage des objets</source>
-        <translation>Ordre d'affichage des objets</translation>
+        <source>Ordre d&apos;affichage des objets</source>
+        <translation>Ordre d&apos;affichage des objets</translation>
     </message>
     <message>
         <source>&amp;Annuler</source>
@@ -727,20 +743,20 @@
         <translation>Sélectionner un objet à modifier</translation>
     </message>
     <message>
-        <source>Coin supérieur gauche de l'objet</source>
-        <translation>Coin supérieur gauche de l'objet</translation>
+        <source>Coin supérieur gauche de l&apos;objet</source>
+        <translation>Coin supérieur gauche de l&apos;objet</translation>
     </message>
     <message>
-        <source>Largeur de l'objet</source>
-        <translation>Largeur de l'objet</translation>
+        <source>Largeur de l&apos;objet</source>
+        <translation>Largeur de l&apos;objet</translation>
     </message>
     <message>
-        <source>Hauteur de l'objet</source>
-        <translation>Hauteur de l'objet</translation>
+        <source>Hauteur de l&apos;objet</source>
+        <translation>Hauteur de l&apos;objet</translation>
     </message>
     <message>
-        <source>Opacité de l'objet (0=Transparent, 255=Opaque)</source>
-        <translation>Opacité de l'objet (0=Transparent, 255=Opaque)</translation>
+        <source>Opacité de l&apos;objet (0=Transparent, 255=Opaque)</source>
+        <translation>Opacité de l&apos;objet (0=Transparent, 255=Opaque)</translation>
     </message>
     <message>
         <source>Vitesse du défilement horizontal (1 lent -&gt; 10 rapide)</source>
@@ -767,8 +783,8 @@
         <translation>Alignement du texte</translation>
     </message>
     <message>
-        <source>Choix de la police de caractères de l'objet</source>
-        <translation>Choix de la police de caractères de l'objet</translation>
+        <source>Choix de la police de caractères de l&apos;objet</source>
+        <translation>Choix de la police de caractères de l&apos;objet</translation>
     </message>
     <message>
         <source>Taille en pixels de la police de caractères</source>
@@ -803,8 +819,8 @@
         <translation>Opacité maximale du sélecteur (0=Transparent, 255=Opaque)</translation>
     </message>
     <message>
-        <source>Définir l'ordre d'affichage des objets</source>
-        <translation>Définir l'ordre d'affichage des objets</translation>
+        <source>Définir l&apos;ordre d&apos;affichage des objets</source>
+        <translation>Définir l&apos;ordre d&apos;affichage des objets</translation>
     </message>
     <message>
         <source>Annuler la dernière modification du layout (Ctrl+Z)</source>
@@ -815,20 +831,20 @@
         <translation>Rétablir la modification annulée (Ctrl+Y)</translation>
     </message>
     <message>
-        <source>Commencer un layout vide (Enregistrer demande où l'écrire)</source>
-        <translation>Commencer un layout vide (Enregistrer demande où l'écrire)</translation>
+        <source>Commencer un layout vide (Enregistrer demande où l&apos;écrire)</source>
+        <translation>Commencer un layout vide (Enregistrer demande où l&apos;écrire)</translation>
     </message>
     <message>
-        <source>Jeu montré par l'aperçu : l'exemple, ou un jeu de la configuration de Config Emus</source>
-        <translation>Jeu montré par l'aperçu : l'exemple, ou un jeu de la configuration de Config Emus</translation>
+        <source>Jeu montré par l&apos;aperçu : l&apos;exemple, ou un jeu de la configuration de Config Emus</source>
+        <translation>Jeu montré par l&apos;aperçu : l&apos;exemple, ou un jeu de la configuration de Config Emus</translation>
     </message>
     <message>
-        <source>Garder les proportions de l'image</source>
-        <translation>Garder les proportions de l'image</translation>
+        <source>Garder les proportions de l&apos;image</source>
+        <translation>Garder les proportions de l&apos;image</translation>
     </message>
     <message>
-        <source>Ajuster l'image à la zone</source>
-        <translation>Ajuster l'image à la zone</translation>
+        <source>Ajuster l&apos;image à la zone</source>
+        <translation>Ajuster l&apos;image à la zone</translation>
     </message>
     <message>
         <source>Défilement horizontal vers la gauche</source>
@@ -875,12 +891,12 @@
         <translation>Effet de transition entre les configurations</translation>
     </message>
     <message>
-        <source>Configuration à afficher lors de l'appui sur la touche « Menu principal »</source>
-        <translation>Configuration à afficher lors de l'appui sur la touche « Menu principal »</translation>
+        <source>Configuration à afficher lors de l&apos;appui sur la touche « Menu principal »</source>
+        <translation>Configuration à afficher lors de l&apos;appui sur la touche « Menu principal »</translation>
     </message>
     <message>
-        <source>Éteindre l'ordinateur à la fermeture d'Orvanel</source>
-        <translation>Éteindre l'ordinateur à la fermeture d'Orvanel</translation>
+        <source>Éteindre l&apos;ordinateur à la fermeture d&apos;Orvanel</source>
+        <translation>Éteindre l&apos;ordinateur à la fermeture d&apos;Orvanel</translation>
     </message>
     <message>
         <source>Touches du panneau à taper après la touche Quitter pour revenir au bureau (codes joints par +)</source>
@@ -903,8 +919,8 @@
         <translation>Choisir les jeux de la liste à afficher (catégories, joueurs, écran, contrôles, années)</translation>
     </message>
     <message>
-        <source>Changer la touche de l'action choisie, sans toucher aux autres</source>
-        <translation>Changer la touche de l'action choisie, sans toucher aux autres</translation>
+        <source>Changer la touche de l&apos;action choisie, sans toucher aux autres</source>
+        <translation>Changer la touche de l&apos;action choisie, sans toucher aux autres</translation>
     </message>
     <message>
         <source>Répertoire des ROMS</source>
@@ -923,8 +939,8 @@
         <translation>Répertoire des marquees</translation>
     </message>
     <message>
-        <source>Répertoire de l'émulateur</source>
-        <translation>Répertoire de l'émulateur</translation>
+        <source>Répertoire de l&apos;émulateur</source>
+        <translation>Répertoire de l&apos;émulateur</translation>
     </message>
     <message>
         <source>Répertoire des musiques</source>
@@ -951,24 +967,24 @@
         <translation>Choix du répertoire des icônes</translation>
     </message>
     <message>
-        <source>Choix de l'émulateur (programme ou script)</source>
-        <translation>Choix de l'émulateur (programme ou script)</translation>
+        <source>Choix de l&apos;émulateur (programme ou script)</source>
+        <translation>Choix de l&apos;émulateur (programme ou script)</translation>
     </message>
     <message>
         <source>Choix du répertoire des musiques (MP3)</source>
         <translation>Choix du répertoire des musiques (MP3)</translation>
     </message>
     <message>
-        <source>Choix du répertoire des images du diaporama, s'il diffère de celui des snapshots</source>
-        <translation>Choix du répertoire des images du diaporama, s'il diffère de celui des snapshots</translation>
+        <source>Choix du répertoire des images du diaporama, s&apos;il diffère de celui des snapshots</source>
+        <translation>Choix du répertoire des images du diaporama, s&apos;il diffère de celui des snapshots</translation>
     </message>
     <message>
         <source>Sélection custom 1 à 6</source>
         <translation>Sélection custom 1 à 6</translation>
     </message>
     <message>
-        <source>Choix des répertoires custom (s'ils ne sont pas utilisés dans le layout)</source>
-        <translation>Choix des répertoires custom (s'ils ne sont pas utilisés dans le layout)</translation>
+        <source>Choix des répertoires custom (s&apos;ils ne sont pas utilisés dans le layout)</source>
+        <translation>Choix des répertoires custom (s&apos;ils ne sont pas utilisés dans le layout)</translation>
     </message>
     <message>
         <source>Choix du layout à utiliser pour cette configuration</source>
@@ -979,28 +995,28 @@
         <translation>Choix de la liste des ROMS à utiliser</translation>
     </message>
     <message>
-        <source>Créer la liste des ROMS à partir d'un émulateur</source>
-        <translation>Créer la liste des ROMS à partir d'un émulateur</translation>
+        <source>Créer la liste des ROMS à partir d&apos;un émulateur</source>
+        <translation>Créer la liste des ROMS à partir d&apos;un émulateur</translation>
     </message>
     <message>
-        <source>Configuration à afficher lors de l'appui sur la touche « Menu »</source>
-        <translation>Configuration à afficher lors de l'appui sur la touche « Menu »</translation>
+        <source>Configuration à afficher lors de l&apos;appui sur la touche « Menu »</source>
+        <translation>Configuration à afficher lors de l&apos;appui sur la touche « Menu »</translation>
     </message>
     <message>
-        <source>Défilement d'images au hasard</source>
-        <translation>Défilement d'images au hasard</translation>
+        <source>Défilement d&apos;images au hasard</source>
+        <translation>Défilement d&apos;images au hasard</translation>
     </message>
     <message>
         <source>Démarrer un jeu au hasard</source>
         <translation>Démarrer un jeu au hasard</translation>
     </message>
     <message>
-        <source>Délai en secondes avant le lancement de l'économiseur d'écran</source>
-        <translation>Délai en secondes avant le lancement de l'économiseur d'écran</translation>
+        <source>Délai en secondes avant le lancement de l&apos;économiseur d&apos;écran</source>
+        <translation>Délai en secondes avant le lancement de l&apos;économiseur d&apos;écran</translation>
     </message>
     <message>
-        <source>Durée en secondes d'un élément de l'économiseur d'écran (image ou jeu)</source>
-        <translation>Durée en secondes d'un élément de l'économiseur d'écran (image ou jeu)</translation>
+        <source>Durée en secondes d&apos;un élément de l&apos;économiseur d&apos;écran (image ou jeu)</source>
+        <translation>Durée en secondes d&apos;un élément de l&apos;économiseur d&apos;écran (image ou jeu)</translation>
     </message>
     <message>
         <source>Répertoire des images du diaporama</source>
@@ -1031,16 +1047,16 @@
         <translation>Extension(s) des ROMS (séparées par un ; si plusieurs)</translation>
     </message>
     <message>
-        <source>Pas d'économiseur d'écran</source>
-        <translation>Pas d'économiseur d'écran</translation>
+        <source>Pas d&apos;économiseur d&apos;écran</source>
+        <translation>Pas d&apos;économiseur d&apos;écran</translation>
     </message>
     <message>
         <source>Angle de rotation du layout</source>
         <translation>Angle de rotation du layout</translation>
     </message>
     <message>
-        <source>Mettre l'écran en veille</source>
-        <translation>Mettre l'écran en veille</translation>
+        <source>Mettre l&apos;écran en veille</source>
+        <translation>Mettre l&apos;écran en veille</translation>
     </message>
     <message>
         <source>Choix du répertoire des vidéos, jouées à la place du snapshot</source>
@@ -1055,8 +1071,8 @@
         <translation>Répertoire des vidéos (MP4;MKV;WEBM;AVI ou FLV)</translation>
     </message>
     <message>
-        <source>Arguments de l'émulateur : %ROM% (chemin complet de la ROM), %NAME% (nom du jeu), %ROMDIR% (répertoire des ROMS, absolu), %EMUDIR% (répertoire de l'émulateur) ; vide : le chemin de la ROM seul (entre guillemets selon « Rom entre "" »)</source>
-        <translation>Arguments de l'émulateur : %ROM% (chemin complet de la ROM), %NAME% (nom du jeu), %ROMDIR% (répertoire des ROMS, absolu), %EMUDIR% (répertoire de l'émulateur) ; vide : le chemin de la ROM seul (entre guillemets selon « Rom entre "" »)</translation>
+        <source>Arguments de l&apos;émulateur : %ROM% (chemin complet de la ROM), %NAME% (nom du jeu), %ROMDIR% (répertoire des ROMS, absolu), %EMUDIR% (répertoire de l&apos;émulateur) ; vide : le chemin de la ROM seul (entre guillemets selon « Rom entre &quot;&quot; »)</source>
+        <translation>Arguments de l&apos;émulateur : %ROM% (chemin complet de la ROM), %NAME% (nom du jeu), %ROMDIR% (répertoire des ROMS, absolu), %EMUDIR% (répertoire de l&apos;émulateur) ; vide : le chemin de la ROM seul (entre guillemets selon « Rom entre &quot;&quot; »)</translation>
     </message>
     <message>
         <source>Créer une configuration avec les réglages par défaut et sa propre liste de ROMS</source>
@@ -1075,12 +1091,16 @@
         <translation>Cacher la fenêtre en mode plein écran (pour MAME)</translation>
     </message>
     <message>
-        <source>Envoyer l'extension des ROMS à l'émulateur</source>
-        <translation>Envoyer l'extension des ROMS à l'émulateur</translation>
+        <source>Envoyer l&apos;extension des ROMS à l&apos;émulateur</source>
+        <translation>Envoyer l&apos;extension des ROMS à l&apos;émulateur</translation>
     </message>
     <message>
-        <source>Langue du menu et du configurateur ; « Selon le système » suit la langue de l'ordinateur. Prend effet au prochain démarrage</source>
-        <translation>Langue du menu et du configurateur ; « Selon le système » suit la langue de l'ordinateur. Prend effet au prochain démarrage</translation>
+        <source>Langue du menu et du configurateur ; « Selon le système » suit la langue de l&apos;ordinateur. Prend effet au prochain démarrage</source>
+        <translation>Langue du menu et du configurateur ; « Selon le système » suit la langue de l&apos;ordinateur. Prend effet au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</source>
+        <translation>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</translation>
     </message>
 </context>
 </TS>

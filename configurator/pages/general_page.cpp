@@ -1,5 +1,7 @@
 #include "configurator/pages/general_page.h"
 
+#include "configurator/pages/check_dialog.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -128,6 +130,10 @@ void GeneralPage::CreateLanguageRow(QGridLayout* grid) {
                   {{QCoreApplication::translate("cfg::GeneralPage", "Selon le système"), ""},
                    {QStringLiteral("Français"), "fr"},
                    {QStringLiteral("English"), "en"}});
+  // The menu's self-check on this installation: what a cabinet finds before it is started.
+  auto* check = Named(new QPushButton(QCoreApplication::translate("cfg::GeneralPage", "Vérifier"), this), 1102);
+  grid->addWidget(check, 13, 0, 1, 2);
+  connect(check, &QPushButton::clicked, this, [this] { ShowSelfCheck(this, base_); });
 }
 
 void GeneralPage::CreateKeyTable(QGridLayout* grid) {

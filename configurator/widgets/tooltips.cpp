@@ -130,6 +130,9 @@ constexpr TooltipRow kTooltips[] = {
     {1101, QT_TRANSLATE_NOOP("cfg::Tooltips",
                              "Langue du menu et du configurateur ; « Selon le système » suit la langue de "
                              "l'ordinateur. Prend effet au prochain démarrage")},
+    {1102, QT_TRANSLATE_NOOP("cfg::Tooltips",
+                             "Vérifie l'installation, l'écran, les entrées, le son, le suivi des touches et "
+                             "l'extinction, comme orvanel --check")},
 };
 
 }  // namespace
