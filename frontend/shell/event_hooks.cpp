@@ -127,6 +127,18 @@ std::optional<std::uint32_t> HooksDue(const HookState& hooks, std::uint32_t now)
   return now + kHookLookMs;
 }
 
+void PauseWithHooks(HookState& hooks, std::uint32_t pauseMs) {
+  const std::uint32_t end = platform::GetTickCount() + pauseMs;
+  for (;;) {
+    StepHooks(hooks, platform::GetTickCount());
+    const std::uint32_t now = platform::GetTickCount();
+    if (TickReached(now, end)) return;
+    const std::uint32_t step = std::min<std::uint32_t>(end - now, 20);
+    if (hooks.runs.empty()) platform::Sleep(end - now);
+    else platform::WaitProcess(hooks.runs.front().current->process, step);
+  }
+}
+
 void WaitForHooks(HookState& hooks, std::string_view event, std::uint32_t limitMs) {
   const auto ofEvent = [event](const HookRun& run) { return run.event == event; };
   for (;;) {

@@ -30,6 +30,10 @@ void StartHooks(HookState& hooks, const std::string& baseDirectory, const HookCo
 // event), ends those past their limit. Never waits.
 void StepHooks(HookState& hooks, std::uint32_t now);
 
+// Spends a pause of the frontend's (the launch's) keeping the hooks going: the next hook of
+// an event starts as soon as the one before it ends.
+void PauseWithHooks(HookState& hooks, std::uint32_t pauseMs);
+
 // When StepHooks is next due: nothing while no hook runs.
 std::optional<std::uint32_t> HooksDue(const HookState& hooks, std::uint32_t now);
 

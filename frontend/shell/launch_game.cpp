@@ -217,7 +217,7 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
   if (!screensaver) PlaySound(r.shell.sounds, kSoundGameLaunch, 0);
   // Started now, so they use the launch's pause; the emulator waits for them below.
   FireHooks(r.shell, r.catalogue, kHookGameStart, romName);
-  platform::Sleep(r.shell.launchTiming.pauseBeforeMs);
+  PauseWithHooks(r.shell.hooks, r.shell.launchTiming.pauseBeforeMs);
 
   const std::vector<std::string> args = LaunchArguments(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
