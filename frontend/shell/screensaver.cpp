@@ -5,7 +5,6 @@
 #include "render/picture_loading.h"
 #include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
-#include "frontend/shell/hook_environment.h"
 #include "frontend/shell/hook_events.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
