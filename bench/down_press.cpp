@@ -19,7 +19,10 @@
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/screen.h"
+#include "frontend/shell/event_hooks.h"
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/hook_environment.h"
+#include "frontend/shell/hook_events.h"
 #include "frontend/shell/wiring_render_state.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/navigation.h"
@@ -27,6 +30,7 @@
 #include "frontend/shell/wiring_catalogue.h"
 #include "frontend/shell/wiring_input.h"
 #include "frontend/shell/wiring_render.h"
+#include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/files.h"
 #include "platform/image.h"
@@ -175,6 +179,9 @@ class Installation {
 enum class Press {
   kKey,       // the key handling, straight
   kJoystick,  // a virtual joystick's hat: SDL's update, the queue, the bindings, the action
+  // The key, while a game-selected hook sleeps, with the main loop's look at the hooks
+  // after it (the selection never rests, so no other hook starts; the sleeper is not timed out)
+  kKeyHookSleeping,
 };
 
 // Pushes the hat down and back, each through the queue as the main loop takes it.
@@ -215,12 +222,24 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
     pad = SDL_JoystickOpen(SDL_NumJoysticks() - 1);
     JoystickDown(pad);  // its arrival, and one move
   }
+  const std::uint32_t tick = platform::GetTickCount();
+  if (press == Press::kKeyHookSleeping) {
+    WriteText(fs::path(inst.path()) / "hooks/game-selected/10-sleep", "#!/bin/sh\nexec sleep 600\n");
+    fs::permissions(fs::path(inst.path()) / "hooks/game-selected/10-sleep", fs::perms::owner_all);
+    shell::FireHooks(gShell, gCatalogue, shell::kHookGameSelected);
+    if (gShell.hooks.runs.empty()) {
+      state.SkipWithError("the hook did not start");
+      return;
+    }
+  }
   for (auto _ : state) {
     if (pad) JoystickDown(pad);
     else HandleKey({shell::gShell, shell::gCatalogue, gRender}, down);
+    if (press == Press::kKeyHookSleeping) shell::HookStep(gShell, gCatalogue, tick);
     DrawFrame(gRender, 0);
   }
   state.counters["games"] = count;
+  shell::EndHooks(gShell.hooks);
   testpad::Detach(pad);
   platform::StopJoysticks();
   ReleaseAll(gRender);
@@ -228,11 +247,34 @@ void DownPress(benchmark::State& state, Art art, Press press = Press::kKey) {
 void BM_DownPress(benchmark::State& state) { DownPress(state, Art::kEveryGame); }
 // The same press from a joystick: it must cost what the key costs, give or take SDL's look at it.
 void BM_DownPressJoystick(benchmark::State& state) { DownPress(state, Art::kEveryGame, Press::kJoystick); }
+// The same press while a game-selected hook sleeps: it must cost what BM_DownPress costs.
+void BM_DownPressHookSleeping(benchmark::State& state) { DownPress(state, Art::kEveryGame, Press::kKeyHookSleeping); }
 void BM_DownPressHalfMissingArtOtherCase(benchmark::State& state) {
   DownPress(state, Art::kHalfMissingOtherCase);
 }
+// The main loop's look at the hooks in one pass while a game-selected hook sleeps: a read of
+// its output pipe and a look at its process, never a wait.
+void BM_HookStepWhileAHookSleeps(benchmark::State& state) {
+  std::string tmpl = (fs::temp_directory_path() / "orvanel-bench-XXXXXX").string();
+  const fs::path root = ::mkdtemp(tmpl.data());
+  WriteText(root / "hooks/game-selected/10-sleep", "#!/bin/sh\nexec sleep 600\n");
+  fs::permissions(root / "hooks/game-selected/10-sleep", fs::perms::owner_all);
+  platform::SetLogDirectory(root.string());
+  shell::Shell& sh = gShell;
+  sh.baseDirectory = root.string();
+  shell::FireHooks(sh, gCatalogue, shell::kHookGameSelected);
+  const std::uint32_t tick = platform::GetTickCount();
+  for (auto _ : state) shell::HookStep(sh, gCatalogue, tick);
+  state.counters["running"] = static_cast<double>(sh.hooks.runs.size());
+  shell::EndHooks(sh.hooks);
+  std::error_code ec;
+  fs::remove_all(root, ec);
+}
+
+BENCHMARK(BM_HookStepWhileAHookSleeps)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DownPress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DownPressJoystick)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DownPressHookSleeping)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_DownPressHalfMissingArtOtherCase)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

@@ -186,6 +186,10 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsExecutableFile(const std::string& path) {
+  return FileExists(path) && ::access(path.c_str(), X_OK) == 0;
+}
+
 bool DirectoryExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

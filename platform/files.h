@@ -41,6 +41,7 @@ bool AppendToFile(const std::string& path, std::string_view content);
 bool FileExists(const std::string& path);       // a regular file (or link to one)
 bool DirectoryExists(const std::string& path);  // a directory (or link to one)
 std::int64_t FileSize(const std::string& path); // -1 when missing
+bool IsExecutableFile(const std::string& path); // a regular file this user may run
 
 // What tells two names of one file or directory apart from two files: links and bind
 // mounts give one directory many paths.

@@ -60,7 +60,8 @@ int AddStream(posix_spawn_file_actions_t* actions, int childFd, int ours) {
 }
 
 int Spawn(const std::string& program, const std::vector<std::string>& args, const std::string& cwd,
-          bool sessionLeader, int* pidOut, ChildStreams streams = {}) {
+          bool sessionLeader, int* pidOut, ChildStreams streams = {},
+          const std::optional<std::vector<std::string>>& given = std::nullopt) {
   posix_spawn_file_actions_t actions;
   posix_spawnattr_t attr;
   if (int rc = ::posix_spawn_file_actions_init(&actions); rc != 0) return rc;
@@ -85,7 +86,7 @@ int Spawn(const std::string& program, const std::vector<std::string>& args, cons
 
   if (rc == 0) {
     std::vector<char*> argv = ArgvOf(args);
-    const std::vector<std::string> environment = ChildEnvironment();
+    const std::vector<std::string> environment = given ? *given : ChildEnvironment();
     std::vector<char*> envp = ArgvOf(environment);
     pid_t pid = -1;
     const bool search = program.find('/') == std::string::npos;
@@ -164,9 +165,10 @@ void ProcessHandle::Release() {
 
 std::optional<ProcessHandle> SpawnProcess(const std::string& program, const std::vector<std::string>& args,
                                           const std::string& workingDirectory, int* error,
-                                          ChildStreams streams) {
+                                          ChildStreams streams,
+                                          const std::optional<std::vector<std::string>>& environment) {
   int pid = -1;
-  int rc = program.empty() ? ENOENT : Spawn(program, args, workingDirectory, false, &pid, streams);
+  int rc = program.empty() ? ENOENT : Spawn(program, args, workingDirectory, false, &pid, streams, environment);
   if (error) *error = rc;
   if (rc != 0) return std::nullopt;
   return ProcessHandle(pid, OpenProcessDescriptor(pid));

@@ -77,14 +77,15 @@ struct ChildStreams {
 };
 
 // Starts program with the given argument vector (args[0] included) in its own process
-// group, with workingDirectory as its current directory (none: the frontend's own), the
-// frontend's environment, default signal handling and /dev/null as standard input, so a
-// stopped terminal read can never hang the frontend. A program name without '/' is looked
-// up in PATH. Nothing when it cannot be started (missing program or directory, not
-// executable); *error then holds the errno value.
+// group, with workingDirectory as its current directory (none: the frontend's own),
+// `environment` ("NAME=value" entries; none: ChildEnvironment()), default signal handling
+// and /dev/null as standard input, so a stopped terminal read can never hang the frontend.
+// A program name without '/' is looked up in PATH. Nothing when it cannot be started
+// (missing program or directory, not executable); *error then holds the errno value.
 std::optional<ProcessHandle> SpawnProcess(const std::string& program, const std::vector<std::string>& args,
                                           const std::string& workingDirectory, int* error = nullptr,
-                                          ChildStreams streams = {});
+                                          ChildStreams streams = {},
+                                          const std::optional<std::vector<std::string>>& environment = std::nullopt);
 
 // The path of the program a spawn of `name` would start: `name` itself when it holds a
 // '/', else the first executable file of that name in the directories of PATH; empty when

@@ -8,6 +8,8 @@
 #include "render/display.h"
 #include "render/picture_loading.h"
 #include "catalogue/list_window.h"
+#include "frontend/shell/hook_environment.h"
+#include "frontend/shell/hook_events.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/navigation.h"
@@ -122,6 +124,7 @@ int SwitchConfiguration(Shell& shell, catalogue::CatalogueState& catalogue, rend
   // One folder spelt differently by two configurations keeps its music playing.
   if (!s.musicFond.empty() && !platform::SamePath(s.musicFond, shell.music.pathPlaying))
     StartMusic(shell.music, catalogue, s.musicFond, s.musicSousRep, s.musicVolume);
+  FireHooks(shell, catalogue, kHookConfigChanged);
   return 1;
 }
 

@@ -9,7 +9,9 @@
 #include "frontend/shell/configuration_switch.h"
 #include "frontend/shell/display_handover.h"
 #include "frontend/shell/game_end.h"
+#include "frontend/shell/event_hooks.h"
 #include "frontend/shell/game_exit.h"
+#include "frontend/shell/hook_events.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/launch_outcome.h"
@@ -115,6 +117,7 @@ struct GameEnd {
   bool endedByMenu = false;
   bool failed = false;  // it gave up at once: no play was counted
   int exitCode = 0;
+  int coins = 0;  // coin keys counted during the run
 };
 
 // Waits for the emulator, polling the coin keys and the exit combination, and keeps the
@@ -145,6 +148,7 @@ GameEnd WatchGame(const ShellRecords& r, platform::ProcessHandle& process, std::
     }
     if (platform::WaitProcess(process, wait) != platform::WaitResult::kTimedOut) break;
     now = platform::GetTickCount();
+    StepHooks(r.shell.hooks, now);  // hooks still running are timed during the game too
     looked = true;
     if (now - launchTick >= kFailedStartMs) CountGameRun(r.catalogue.statistics, run);
     const bool seen = CountCoinKeys(run);
@@ -172,6 +176,7 @@ GameEnd WatchGame(const ShellRecords& r, platform::ProcessHandle& process, std::
   if (!run.screensaver && !end.failed) CountCoinKeys(run);
 
   KeyTrackerTerm();
+  for (const std::int32_t n : run.keyCounts) end.coins += n;
   if (!end.failed) {
     CountGameRun(r.catalogue.statistics, run);
     if (!run.screensaver) SaveGameRun(r.catalogue.statistics, run, now);
@@ -210,7 +215,9 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
   if (screensaver) text += " (screensaver)";
   platform::WriteLog(text, 1, 1);
   if (!screensaver) PlaySound(r.shell.sounds, kSoundGameLaunch, 0);
-  platform::Sleep(r.shell.launchTiming.pauseBeforeMs);
+  // Started now, so they use the launch's pause; the emulator waits for them below.
+  FireHooks(r.shell, r.catalogue, kHookGameStart, romName);
+  PauseWithHooks(r.shell.hooks, r.shell.launchTiming.pauseBeforeMs);
 
   const std::vector<std::string> args = LaunchArguments(s, romName);
   if (!screensaver) wire::SaveFavouritesAndLastGame();
@@ -230,13 +237,16 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
   std::unique_ptr<platform::ErrorCapture> errors = platform::ErrorCapture::Start();
   platform::ChildStreams streams;
   if (errors) streams.error = errors->writeEnd();
+  WaitForHooks(r.shell.hooks, kHookGameStart, kHookWaitMs);
   int startError = 0;
   std::optional<platform::ProcessHandle> process =
       platform::SpawnProcess(args[0], args, workingDirectory, &startError, streams);
   if (errors) errors->ChildStarted();
   std::string notice;
+  int coins = 0;
   if (process) {
     const GameEnd end = WatchGame(r, *process, romName, screensaver, coinButtons, pads);
+    coins = end.coins;
     const std::string errorTail = errors ? errors->Finish() : std::string();
     if (end.failed) {
       platform::WriteLog(FailedStartLog(romName, end.exitCode, errorTail), 1, 1);
@@ -249,6 +259,8 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
     platform::ShowMessageBox("Erreur lancement\n" + tried + " : " + StartErrorText(startError), "");
   }
   errors.reset();
+  // Also after a failed start: what game-start set up (lights, a restrictor) is put back.
+  FireHooks(r.shell, r.catalogue, kHookGameEnd, romName, coins);
 
   TakeBackDisplay(r, s);
   ArmScreensaverTimer(r.shell.screensaverTimer, s.scrTimeOut);

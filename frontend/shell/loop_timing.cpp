@@ -37,6 +37,7 @@ std::uint32_t IdleTimeout(std::uint32_t now, const LoopDeadlines& d) {
   if (d.slideClip) until(*d.slideClip);
   if (d.padRepeat) until(*d.padRepeat);
   if (d.heldKeys) until(*d.heldKeys);
+  if (d.hooks) until(*d.hooks);
   return wait;
 }
 

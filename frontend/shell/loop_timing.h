@@ -31,6 +31,7 @@ struct LoopDeadlines {
   std::optional<std::uint32_t> slideClip;    // the slide show's clip's next step
   std::optional<std::uint32_t> padRepeat;    // a held joystick control's next repeat
   std::optional<std::uint32_t> heldKeys;     // the next look at keys held since a game
+  std::optional<std::uint32_t> hooks;        // a selection resting, or hooks running
 };
 
 // How long the idle path may wait for an event before a step falls due: 0 when one is

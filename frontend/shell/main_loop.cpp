@@ -11,6 +11,7 @@
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/display_handover.h"
 #include "frontend/shell/display_recovery.h"
+#include "frontend/shell/hook_events.h"
 #include "frontend/shell/kiosk_lock.h"
 #include "frontend/shell/loop_timing.h"
 #include "frontend/shell/music.h"
@@ -114,6 +115,7 @@ void IdleStep(std::uint32_t now) {
     }
     if (auto due = ScreensaverDeadline(gShell.screensaverTimer); due && TickReached(now, *due)) wire::ScreensaverStep(now);
     if (ExpireScreenNotice(gShell.notice, gRender.sources.notice, now)) AskForFrame(gRender.clocks);
+    HookStep(gShell, gCatalogue, now);
   }
   if (StatisticsSaveDue(now, gShell.statisticsSaveTime)) {
     SaveTotalTimes(gCatalogue.statistics, now);
@@ -135,6 +137,7 @@ std::uint32_t NextIdleTimeout(std::uint32_t now) {
   }
   d.padRepeat = PadRepeatDue(gShell.pads);
   if (!gShell.input.heldSinceGame.HoldsNone()) d.heldKeys = gShell.input.heldKeysLook;
+  d.hooks = HookStepDue(gShell, now);
   return IdleTimeout(now, d);
 }
 

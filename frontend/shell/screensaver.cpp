@@ -5,6 +5,7 @@
 #include "render/picture_loading.h"
 #include "render/video_snap.h"
 #include "frontend/shell/clocks.h"
+#include "frontend/shell/hook_events.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/navigation.h"
 #include "frontend/shell/shell_state.h"
@@ -28,9 +29,11 @@ constexpr std::uint32_t kShowChosenGameMs = 1000;
 }  // namespace
 
 void RunScreensaver(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderState& render, char scrType) {
+  if (scrType >= '1' && scrType <= '3') FireScreensaverStart(shell, catalogue);
   switch (scrType) {
     case '1':
       RandomGameScreensaver(shell, catalogue, render);
+      FireScreensaverEnd(shell, catalogue);  // the menu is back when the game ends
       break;
     case '2':
       StopVideoSnap(render);  // the menu's clip does not play under the slides

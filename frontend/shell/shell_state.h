@@ -1,10 +1,12 @@
 // The shell's state for the life of the process, in one record: where the installation
 // is, the settings, whether the loop runs, the ticks of its periodic steps, the list
-// window, input (keys and joysticks), screensaver, music, launch timing, slide show and sounds.
+// window, input (keys and joysticks), screensaver, music, launch timing, slide show, sounds
+// and the event hooks.
 #pragma once
 
 #include "catalogue/catalogue_state.h"
 #include "catalogue/list_window.h"
+#include "frontend/shell/hook_state.h"
 #include "frontend/shell/input_state.h"
 #include "frontend/shell/launch_timing.h"
 #include "frontend/shell/music_state.h"
@@ -65,6 +67,7 @@ struct Shell {
   SoundSlots sounds;
   PadInputState pads;  // the joysticks
   ScreenNotice notice;  // a message shown for a few seconds
+  HookState hooks;      // the owner's event hooks
 };
 
 extern Shell gShell;

@@ -8,6 +8,8 @@
 #include "render/texture_table.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/count_run.h"
+#include "frontend/shell/event_hooks.h"
+#include "frontend/shell/hook_events.h"
 #include "frontend/shell/input_notice.h"
 #include "frontend/shell/load_configuration.h"
 #include "frontend/shell/main_loop.h"
@@ -81,7 +83,12 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   if (!s.modeFenetre) platform::ParkPointer(s.largFen, s.hautFen);
   SeedRandom(gCatalogue.random, platform::GetTickCount());
 
+  FireHooks(gShell, gCatalogue, kHookStartup);
+
   RunMainLoop();
+  FireHooks(gShell, gCatalogue, kHookQuit);
+  WaitForHooks(gShell.hooks, kHookQuit, kHookWaitMs);
+  EndHooks(gShell.hooks);
   return Shutdown(gShell, gCatalogue, gRender);
 }
 

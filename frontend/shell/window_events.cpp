@@ -3,6 +3,7 @@
 #include "render/render_state.h"
 #include "frontend/shell/clocks.h"
 #include "frontend/shell/handle_key.h"
+#include "frontend/shell/hook_events.h"
 #include "frontend/shell/info_panel.h"
 #include "frontend/shell/key_release.h"
 #include "frontend/shell/input_state.h"
@@ -24,6 +25,7 @@ bool WakeForPress(Shell& shell, catalogue::CatalogueState& catalogue, render::Re
   KillScreensaverTimer(shell.screensaverTimer);
   if (!InfoPanelOpen(catalogue.history)) ArmScreensaverTimer(shell.screensaverTimer, shell.settings.scrTimeOut);
   if (platform::ScreenSaverAllowed()) platform::SetScreenSaverAllowed(false);  // the menu is back
+  FireScreensaverEnd(shell, catalogue);
   if (shell.slideShow.running) {
     EndSlideShow(render, shell.slideShow);  // the key does nothing else
     return false;
