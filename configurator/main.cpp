@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include "configurator/books/stats_command.h"
 #include "configurator/layouteditor/import_command.h"
 #include "configurator/listgen/create_list_command.h"
 #include "configurator/listgen/filter_command.h"
@@ -28,6 +29,8 @@ constexpr const char* kUsage =
     "        orvanel-config --import mamewah|atomicfe SOURCE DESTINATION.cfg\n"
     "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base DOSSIER]\n"
     "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [crit\xC3\xA8res...]\n"
+    "        orvanel-config --stats [--config NOM] [--from AAAA-MM-JJ] [--to AAAA-MM-JJ] [--per-day] --csv FICHIER\n"
+    "        orvanel-config --stats-reset [--base DOSSIER]\n"
     "Le configurateur de la borne : r\xC3\xA9glages, g\xC3\xA9n\xC3\xA9rateur de listes, \xC3\xA9\x64iteur de layouts.\n"
     "\n"
     "  --base DOSSIER  l'installation \xC3\xA0 modifier (par d\xC3\xA9\x66\x61ut celle du menu)\n"
@@ -37,6 +40,8 @@ constexpr const char* kUsage =
     "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
     "  --filter        \xC3\xA9\x63rit la liste des jeux \xC3\xA0 montrer (Liste.ini) d'apr\xC3\xA8s des crit\xC3\xA8res, sans fen\xC3\xAAtre\n"
     "                  (--filter seul : la liste des crit\xC3\xA8res)\n"
+    "  --stats         \xC3\xA9\x63rit les comptes (pi\xC3\xA8\x63\x65s, parties) d'une p\xC3\xA9riode en CSV, par jeu ou par jour\n"
+    "  --stats-reset   archive les compteurs et le journal dans stats/archive-..., puis les remet \xC3\xA0 z\xC3\xA9ro\n"
     "  --help, -h      affiche cette aide\n"
     "  --version       affiche la version\n";
 
@@ -47,6 +52,7 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
+  if (!args.empty() && (args[0] == "--stats" || args[0] == "--stats-reset")) return cfg::RunStatsCommand(args);
   if (!args.empty() && args[0] == "--new-config")
     return cfg::RunNewConfigCommand(args, [](const std::string& emulator) {
       return cfg::ListsAsMame(emulator) ? std::string(cfg::kMameEmuParams) : std::string();
