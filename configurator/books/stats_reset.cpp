@@ -72,9 +72,14 @@ bool RunStep(const ResetPlan& plan, const ResetStep& step, Undo& undo) {
 
 ResetPlan PlanReset(const BooksSource& source, const std::string& statsDirectory, const platform::LocalDateTime& now) {
   ResetPlan plan;
+  // A scratch folder left by a reset cut short is never reused: it may hold files of
+  // another set.
+  const auto taken = [&](const std::string& n) {
+    return platform::DirectoryExists(platform::JoinPath(statsDirectory, n)) ||
+           platform::DirectoryExists(platform::JoinPath(statsDirectory, "." + n + ".partial"));
+  };
   std::string name = ArchiveName(now);
-  for (int n = 2; platform::DirectoryExists(platform::JoinPath(statsDirectory, name)); ++n)
-    name = ArchiveName(now) + "-" + std::to_string(n);
+  for (int n = 2; taken(name); ++n) name = ArchiveName(now) + "-" + std::to_string(n);
   plan.archive = platform::JoinPath(statsDirectory, name);
   plan.scratch = platform::JoinPath(statsDirectory, "." + name + ".partial");
   std::vector<ResetStep> clears;
