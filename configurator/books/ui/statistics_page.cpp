@@ -60,6 +60,7 @@ StatisticsPage::StatisticsPage(const std::string& base, QWidget* parent)
   auto* column = new QVBoxLayout(tablePane);
   column->setContentsMargins(0, 0, 0, 0);
   filter_ = new QLineEdit(tablePane);
+  filter_->setObjectName("booksFilter");
   filter_->setPlaceholderText(tr("Filtrer les jeux (nom, configuration)"));
   filter_->setClearButtonEnabled(true);
   model_ = new GamesTableModel(this);
