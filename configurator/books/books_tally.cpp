@@ -1,9 +1,10 @@
 #include "configurator/books/books_tally.h"
 
 #include <algorithm>
-#include <map>
+#include <limits>
 #include <set>
 #include <tuple>
+#include <unordered_map>
 
 #include "catalogue/statistics.h"
 #include "platform/profile.h"
@@ -17,16 +18,6 @@ using catalogue::RunEnding;
 namespace {
 
 bool IsPlay(const JournalRun& run) { return run.ending == RunEnding::kNormal || run.ending == RunEnding::kExitCombo; }
-
-void AddRun(GameBooks& g, const JournalRun& run) {
-  for (std::size_t k = 0; k < 4; ++k) g.coins[k] += run.coins[k];
-  if (!IsPlay(run)) return;
-  ++g.plays;
-  g.playSeconds += run.durationS;
-  const std::string when = catalogue::FormatIsoDateTime(run.start);
-  if (when > g.lastPlayed) g.lastPlayed = when;
-  if (!run.fullName.empty()) g.fullName = run.fullName;
-}
 
 void SumGames(Books& books) {
   for (const GameBooks& g : books.games) {
@@ -55,33 +46,50 @@ std::int64_t Count(const platform::ProfileFile& f, const std::string& section, c
 Books TallyRuns(const std::vector<JournalRun>& runs, const Period& period, const std::string& configuration) {
   Books books;
   books.fromJournal = true;
-  std::map<std::pair<std::string_view, std::string_view>, GameBooks> games;
-  std::map<std::int32_t, DayBooks> days;
+  // One pass over a year of runs on each change of the choosers: games found through a
+  // hash of "configuration\0rom", days in a vector, dates formatted once at the end.
+  std::unordered_map<std::string, std::size_t> index;
+  std::vector<catalogue::DateTime> last;  // per game; year 0: never played
+  std::vector<const JournalRun*> kept;
+  std::int32_t firstDay = std::numeric_limits<std::int32_t>::max(), lastDay = std::numeric_limits<std::int32_t>::min();
+  std::string key;
   for (const JournalRun& run : runs) {
     if (!configuration.empty() && run.configuration != configuration) continue;
     const std::int32_t day = catalogue::DayNumber(run.start.date);
     if (!period.Contains(day)) continue;
-    GameBooks& g = games[{run.configuration, run.romName}];
-    if (g.romName.empty()) {
-      g.configuration = run.configuration;
-      g.romName = run.romName;
-      g.fullName = run.fullName;
+    kept.push_back(&run);
+    firstDay = std::min(firstDay, day);
+    lastDay = std::max(lastDay, day);
+    key.assign(run.configuration).push_back('\0');
+    key += run.romName;
+    const auto [it, added] = index.try_emplace(key, books.games.size());
+    if (added) {
+      books.games.push_back({run.configuration, run.romName, run.fullName, 0, {}, 0, {}});
+      last.push_back({{0, 1, 1}, 0, 0, 0});
     }
-    AddRun(g, run);
-    DayBooks& d = days[day];
-    d.day = day;
-    d.coins += run.coins[0] + std::int64_t(run.coins[1]) + run.coins[2] + run.coins[3];
-    d.plays += IsPlay(run) ? 1 : 0;
+    GameBooks& g = books.games[it->second];
+    for (std::size_t k = 0; k < 4; ++k) g.coins[k] += run.coins[k];
+    if (!IsPlay(run)) continue;
+    ++g.plays;
+    g.playSeconds += run.durationS;
+    if (!run.fullName.empty()) g.fullName = run.fullName;
+    last[it->second] = std::max(last[it->second], run.start);
   }
-  books.games.reserve(games.size());
-  for (auto& [key, g] : games) books.games.push_back(std::move(g));
-  if (!days.empty()) {
+  for (std::size_t i = 0; i < books.games.size(); ++i)
+    if (last[i].date.year != 0) books.games[i].lastPlayed = catalogue::FormatIsoDateTime(last[i]);
+  if (!kept.empty()) {
     // Quiet days are bars of zero, not gaps.
-    for (std::int32_t day = days.begin()->first; day <= days.rbegin()->first; ++day) {
-      const auto found = days.find(day);
-      books.days.push_back(found == days.end() ? DayBooks{day, 0, 0} : found->second);
+    books.days.resize(std::size_t(lastDay - firstDay) + 1);
+    for (std::size_t i = 0; i < books.days.size(); ++i) books.days[i].day = firstDay + std::int32_t(i);
+    for (const JournalRun* run : kept) {
+      DayBooks& d = books.days[std::size_t(catalogue::DayNumber(run->start.date) - firstDay)];
+      d.coins += std::int64_t(run->coins[0]) + run->coins[1] + run->coins[2] + run->coins[3];
+      d.plays += IsPlay(*run) ? 1 : 0;
     }
   }
+  std::sort(books.games.begin(), books.games.end(), [](const GameBooks& a, const GameBooks& b) {
+    return std::tie(a.configuration, a.romName) < std::tie(b.configuration, b.romName);
+  });
   SumGames(books);
   return books;
 }
