@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include "configurator/books/books_load.h"
+#include "frontend/shell/journal_entry.h"
 #include "configurator/books/ui/statistics_page.h"
 #include "platform/message_box.h"
 #include "tests/temp_dir.h"
@@ -56,6 +57,16 @@ void BM_TallyYear(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(cfg::TallyLoaded(loaded, source, cfg::Period{}, ""));
 }
 BENCHMARK(BM_TallyYear)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What the frontend pays after each game: one line appended and synced to the disk.
+void BM_JournalAppend(benchmark::State& state) {
+  TempDir dir;
+  catalogue::JournalRun run{{{2026, 12, 8}, 21, 4, 5}, 412, "mame", "sf2", "Street Fighter II, The World Warrior",
+                            {2, 1, 0, 0}, catalogue::RunEnding::kNormal};
+  for (auto _ : state)
+    if (!shell::AppendJournalLine(dir.path(), run)) state.SkipWithError("line lost");
+}
+BENCHMARK(BM_JournalAppend)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 // From nothing to the page drawn: worker read, tally, table, the three charts.
 void BM_PageOpenAndDraw(benchmark::State& state) {
