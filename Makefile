@@ -47,7 +47,8 @@ install: configure
 deb: deps
 	bash scripts/make-deb.sh $(DEB_BUILD)
 
-# The user guide's pictures (docs/pictures/), drawn from the demo by the screenshot tools.
+# The user guide's pictures (docs/pictures/), drawn from the demo by the screenshot tools;
+# French unless LANGUE=en (or another language of po/) is given.
 pictures: deps configure
 	cmake --build $(BUILD) -j $(JOBS) --target demo_programs
 	bash scripts/make-pictures.sh $(BUILD) docs/pictures

@@ -2,6 +2,7 @@
 //   OrvanelConfig [--base DIR]   the window, on the installation the frontend would use
 //                                (the one rule of settings/installation_base.h)
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,10 +16,13 @@
 #include "configurator/listgen/game_list_generator.h"
 #include "configurator/listgen/listing_watch.h"
 #include "configurator/config_window.h"
+#include "configurator/pagemodel/check_command.h"
 #include "configurator/pagemodel/new_config_command.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/debug_log.h"
+#include "platform/message_catalogue.h"
 #include "settings/installation_base.h"
+#include "settings/message_language.h"
 #include "settings/start_options.h"
 
 namespace {
@@ -31,6 +35,7 @@ constexpr const char* kUsage =
     "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [crit\xC3\xA8res...]\n"
     "        orvanel-config --stats [--config NOM] [--from AAAA-MM-JJ] [--to AAAA-MM-JJ] [--per-day] --csv FICHIER\n"
     "        orvanel-config --stats-reset [--base DOSSIER]\n"
+    "        orvanel-config --check [--json] [--base DOSSIER]\n"
     "Le configurateur de la borne : r\xC3\xA9glages, g\xC3\xA9n\xC3\xA9rateur de listes, \xC3\xA9\x64iteur de layouts.\n"
     "\n"
     "  --base DOSSIER  l'installation \xC3\xA0 modifier (par d\xC3\xA9\x66\x61ut celle du menu)\n"
@@ -42,17 +47,30 @@ constexpr const char* kUsage =
     "                  (--filter seul : la liste des crit\xC3\xA8res)\n"
     "  --stats         \xC3\xA9\x63rit les comptes (pi\xC3\xA8\x63\x65s, parties) d'une p\xC3\xA9riode en CSV, par jeu ou par jour\n"
     "  --stats-reset   archive les compteurs et le journal dans stats/archive-..., puis les remet \xC3\xA0 z\xC3\xA9ro\n"
+    "  --check         v\xC3\xA9rifie la borne comme orvanel --check (installation, \xC3\xA9\x63ran, entr\xC3\xA9\x65s, son)\n"
     "  --help, -h      affiche cette aide\n"
     "  --version       affiche la version\n";
+
+// The installation whose Langue the texts follow: the one the window would open (a
+// command's own --base DIR counts too).
+void UseLanguageOfArguments(const std::vector<std::string>& args) {
+  std::optional<std::string> base;
+  for (std::size_t i = 0; i + 1 < args.size(); ++i)
+    if (args[i] == "--base") base = args[i + 1];
+  const auto inputs = settings::InputsOfThisProcess(base);
+  settings::UseLanguageOfInstallation(settings::ChooseInstallation(inputs).directory, inputs.programDirectory);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  UseLanguageOfArguments(args);
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
   if (!args.empty() && (args[0] == "--stats" || args[0] == "--stats-reset")) return cfg::RunStatsCommand(args);
+  if (!args.empty() && args[0] == "--check") return cfg::RunCheckCommand(args);
   if (!args.empty() && args[0] == "--new-config")
     return cfg::RunNewConfigCommand(args, [](const std::string& emulator) {
       return cfg::ListsAsMame(emulator) ? std::string(cfg::kMameEmuParams) : std::string();
@@ -81,7 +99,7 @@ int main(int argc, char** argv) {
   // Every argument was ours: Qt gets none (its platform comes from QT_QPA_PLATFORM).
   int qtArgc = 1;
   QApplication app(qtArgc, argv);
-  cfg::InstallFrenchTranslation(app);
+  cfg::InstallTranslations(app, platform::MessageLanguageInUse(), platform::MessageCatalogueDirectoryInUse());
   cfg::InstallQtMessageBoxes();
   cfg::ConfigWindow window(choice.directory);
   window.show();

@@ -1,5 +1,6 @@
 #include "platform/process.h"
 
+#include "platform/child_environment.h"
 #include "platform/window_close.h"
 
 #include <fcntl.h>
@@ -16,8 +17,6 @@
 #include <cstdlib>
 #include <chrono>
 #include <thread>
-
-extern char** environ;
 
 namespace platform {
 namespace {
@@ -86,10 +85,12 @@ int Spawn(const std::string& program, const std::vector<std::string>& args, cons
 
   if (rc == 0) {
     std::vector<char*> argv = ArgvOf(args);
+    const std::vector<std::string> environment = ChildEnvironment();
+    std::vector<char*> envp = ArgvOf(environment);
     pid_t pid = -1;
     const bool search = program.find('/') == std::string::npos;
-    rc = search ? ::posix_spawnp(&pid, program.c_str(), &actions, &attr, argv.data(), environ)
-                : ::posix_spawn(&pid, program.c_str(), &actions, &attr, argv.data(), environ);
+    rc = search ? ::posix_spawnp(&pid, program.c_str(), &actions, &attr, argv.data(), envp.data())
+                : ::posix_spawn(&pid, program.c_str(), &actions, &attr, argv.data(), envp.data());
     if (rc == 0) *pidOut = pid;
   }
   ::posix_spawnattr_destroy(&attr);

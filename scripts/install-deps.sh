@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libsdl2-dev libsdl2-ttf-dev libsdl2-mixer-dev
   libpng-dev libjpeg-dev libgif-dev libfontconfig-dev libexpat1-dev libudev-dev
-  libx11-dev libxi-dev libxext-dev
+  libx11-dev libxi-dev libxext-dev libdrm-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -17,6 +17,7 @@ packages=(
   # Qt Charts: libqt6charts6-dev is only a name qt6-charts-dev provides (dpkg never reports
   # it installed), and that package needs the OpenGL headers it does not pull in.
   qt6-base-dev qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
+  gettext qt6-l10n-tools python3
   debhelper lintian dpkg-dev desktop-file-utils appstream librsvg2-bin man-db
 )
 

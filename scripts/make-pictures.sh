@@ -5,6 +5,7 @@
 #   config-general.png, config-emus.png, config-layout.png, config-preview.png,
 #   config-statistics.png            the configurator's pages (config-shot); the books
 #                                    from a made-up journal (demo-journal)
+# They are French, the guide's language, unless LANGUE names another (make pictures LANGUE=en).
 # Usage: make-pictures.sh <build dir> <output dir>
 #        make-pictures.sh --list     the names of the pictures it makes, one a line
 set -euo pipefail
@@ -24,6 +25,8 @@ trap 'rm -rf "$tmp"' EXIT
 
 # The demo as shipped: no local MAME set-up, so the pictures do not depend on the machine.
 ORVANEL_MAME=/nonexistent bash "$root/scripts/demo/install.sh" "$build" "$tmp/demo" >/dev/null
+# The language is the installation's, whatever the locale of the machine drawing them.
+sed -i "/^Langue=/d; s/^\[General\]\r\?\$/&\nLangue=${LANGUE:-fr}/" "$tmp/demo/config/Orvanel.ini"
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$build/tools/orvanel_shot/orvanel-shot" "$tmp/demo" "$out/menu.png"
 "$build/tools/demo_journal/demo-journal" "$tmp/demo" >/dev/null
 QT_QPA_PLATFORM=offscreen "$build/tools/config_shot/config-shot" "$tmp/demo" "$tmp/config" 2>/dev/null

@@ -51,11 +51,16 @@ void InstallQtMessageBoxes() {
   platform::SetQuestionSink(ShowQuestion);
 }
 
-void InstallFrenchTranslation(QApplication& app) {
-  auto* translator = new QTranslator(&app);
-  if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(translator);
+void InstallTranslations(QApplication& app, const std::string& language, const std::string& directory) {
+  // Ours: the configurator's own texts (French needs none, it is the sources' language).
+  auto* ours = new QTranslator(&app);
+  const QString folder = QString::fromStdString(directory + "/" + language + "/LC_MESSAGES");
+  if (ours->load(QStringLiteral("orvanel-config"), folder)) QApplication::installTranslator(ours);
+  // Qt's: the standard buttons and its own dialogs (file and colour choosers), when installed.
+  auto* qt = new QTranslator(&app);
+  if (qt->load(QLocale(QString::fromStdString(language)), QStringLiteral("qtbase"), QStringLiteral("_"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(qt);
 }
 
 }  // namespace cfg

@@ -1,6 +1,8 @@
 // The platform's message boxes and questions shown as Qt boxes, in French.
 #pragma once
 
+#include <string>
+
 class QApplication;
 
 namespace cfg {
@@ -9,7 +11,8 @@ namespace cfg {
 // active window, question icon, "Oui"/"Non"/"Annuler"/"OK").
 void InstallQtMessageBoxes();
 
-// The French texts of Qt's own dialogs (file and colour choosers), when installed.
-void InstallFrenchTranslation(QApplication& app);
+// The texts of the configurator and of Qt's own dialogs in `language` ("fr", "en"): ours
+// from <directory>/<language>/LC_MESSAGES/orvanel-config.qm, Qt's from its translations.
+void InstallTranslations(QApplication& app, const std::string& language, const std::string& directory);
 
 }  // namespace cfg

@@ -145,6 +145,38 @@ TEST_F(Installed, BothProgramsAnswerHelpVersionAndRefuseUnknownOptions) {
   EXPECT_FALSE(fs::exists(root_->path() + "/.local")) << "an answer made an installation";
 }
 
+TEST_F(Installed, SelfCheckReportsTheMachineWithoutOpeningTheMenu) {
+  const std::string path = Usr("games/orvanel");
+  const std::string env = "env -u DISPLAY -u WAYLAND_DISPLAY SDL_AUDIODRIVER=dummy HOME=" + root_->path() + " ";
+  // Before the first start: the installation is not made yet, and this machine has no
+  // screen outside X (no /dev/dri): one error, nothing made, no menu.
+  const Output first = RunProgram(env + path + " --check");
+  EXPECT_EQ(first.code, 1) << first.out;
+  EXPECT_NE(first.out.find("ATTENTION   Installation : "), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("ERREUR      \xC3\x89\x63ran : ni X11 ni Wayland"), std::string::npos) << first.out;
+  EXPECT_FALSE(fs::exists(root_->path() + "/.local")) << "the check made an installation";
+
+  // The shipped demo under X: its emulator is found beside the package's programs; the
+  // JSON says the same as the text, line for line.
+  TempDir copy;
+  fs::copy(Usr("share/orvanel/demo"), copy / "demo", fs::copy_options::recursive);
+  const std::string underX = "DISPLAY=" + display() + " SDL_AUDIODRIVER=dummy HOME=" + root_->path() + " ";
+  const Output text = RunProgram(underX + path + " --check --base " + (copy / "demo"));
+  const Output json = RunProgram(underX + path + " --check --json --base " + (copy / "demo"));
+  EXPECT_EQ(text.code, 0) << text.out;
+  EXPECT_EQ(json.code, 0) << json.out;
+  EXPECT_EQ(text.out.find("ERREUR"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("Demo : \xC3\xA9mulateur "), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("OK          \xC3\x89\x63ran : serveur X11 " + display()), std::string::npos) << text.out;
+  EXPECT_NE(json.out.find("\"errors\": 0"), std::string::npos) << json.out;
+  const auto lines = std::count(text.out.begin(), text.out.end(), '\n');
+  const auto entries = std::count(json.out.begin(), json.out.end(), '{') - 1;
+  EXPECT_EQ(lines, entries) << json.out;
+  // English under an English locale, the verdict words too.
+  const Output english = RunProgram("LANG=en_US.UTF-8 " + underX + path + " --check --base " + (copy / "demo"));
+  EXPECT_NE(english.out.find("OK          Screen: X11 server " + display()), std::string::npos) << english.out;
+}
+
 // Distinct colours on a grid over the window: the demo's menu has many, an empty window one.
 std::size_t ColoursShown(const std::string& display, const std::string& window) {
   const std::string info = Capture("DISPLAY=" + display + " xwininfo -id " + window);

@@ -19,6 +19,8 @@
 #include "configurator/config_window.h"
 #include "configurator/widgets/message_boxes.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
+#include "settings/message_language.h"
 
 namespace {
 
@@ -39,7 +41,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   const std::string base = argv[1];
   QApplication app(argc, argv);
-  cfg::InstallFrenchTranslation(app);
+  // The pictures speak the installation's language (its Langue, else the locale's).
+  settings::UseLanguageOfInstallationWith(base, ORV_LOCALE_DIR);
+  cfg::InstallTranslations(app, platform::MessageLanguageInUse(), platform::MessageCatalogueDirectoryInUse());
   // Nobody is there to answer: a message is logged, never shown.
   platform::SetMessageBoxSink([](std::string_view text, std::string_view caption) {
     std::fprintf(stderr, "config-shot: %.*s: %.*s\n", int(caption.size()), caption.data(),

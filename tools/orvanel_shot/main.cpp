@@ -24,6 +24,7 @@
 #include "platform/files.h"
 #include "platform/image.h"
 #include "platform/message_box.h"
+#include "settings/message_language.h"
 
 using render::LoadSelectionMedia;
 using render::ReleaseAll;
@@ -56,6 +57,8 @@ int main(int argc, char** argv) {
   const std::string output = argv[2];
   platform::RecordMessageBoxes();  // nobody is there to click them: they are printed instead
   gShell.baseDirectory = base;
+  // The picture speaks the installation's language (its Langue, else the locale's).
+  settings::UseLanguageOfInstallationWith(base, ORV_LOCALE_DIR);
   // The installation's debug log is the frontend's: the tool keeps its own beside the picture.
   platform::SetLogDirectory(std::filesystem::absolute(output, ec).parent_path().string());
 
