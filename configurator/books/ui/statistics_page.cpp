@@ -261,6 +261,7 @@ void StatisticsPage::AskExport(bool perDay) {
 }
 
 bool StatisticsPage::ResetWithConfirmation() {
+  if (!archive_->currentData().toString().isEmpty()) return false;  // an archive is never reset again
   const ResetPlan plan = PlanReset(source_, source_.journalDirectory, platform::LocalNow());
   const QString question =
       tr("Remettre à zéro les compteurs de pièces et de parties ?\n\nL'ancienne période sera d'abord archivée dans "
