@@ -9,7 +9,7 @@
 #   share/applications, metainfo, icons, man/man6, lib/systemd/system
 #   /etc/X11/orvanel-kiosk-lock.conf         the X server's flags while the kiosk lock is set
 
-set(ORV_DEMO_TOOLS demo_emulator demo_art demo_sounds orvanel_shot config_shot close_window)
+set(ORV_DEMO_TOOLS demo_emulator demo_art demo_sounds demo_journal orvanel_shot config_shot close_window)
 add_custom_target(demo_programs)
 add_dependencies(demo_programs Orvanel orvanel orvanel-video OrvanelConfig)
 foreach(t ${ORV_DEMO_TOOLS})

@@ -8,6 +8,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "configurator/books/ui/statistics_page.h"
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/pages/emus_page.h"
 #include "configurator/pages/general_page.h"
@@ -39,11 +40,13 @@ ConfigWindow::ConfigWindow(std::string base, QWidget* parent) : QMainWindow(pare
   tabs_->addTab(QCoreApplication::translate("cfg::ConfigWindow", "Config Générale"));
   tabs_->addTab(QCoreApplication::translate("cfg::ConfigWindow", "Config Emus"));
   tabs_->addTab(QCoreApplication::translate("cfg::ConfigWindow", "Éditeur layout"));
+  tabs_->addTab(QCoreApplication::translate("cfg::ConfigWindow", "Statistiques"));
   tabs_->setFocusPolicy(Qt::NoFocus);
   stack_ = new QStackedWidget(central);
   pages_[kGeneralPage] = new GeneralPage(base_, main_, stack_);
   pages_[kEmusPage] = new EmusPage(base_, emulator_, stack_);
   pages_[kLayoutPage] = new LayoutPage(base_, [this] { return emusPage()->path(); }, stack_);
+  pages_[kStatisticsPage] = new StatisticsPage(base_, stack_);
   connect(emusPage(), &EmusPage::ConfigurationCreated, generalPage(), &GeneralPage::AddConfiguration);
   // "Config Emus" opens on the configuration the cabinet starts with.
   if (!emusPage()->SelectConfiguration(main_.value.lastEmu)) emusPage()->SelectConfiguration(main_.value.emuBase);

@@ -1,4 +1,4 @@
-// The configurator's window: the tab strip over the three pages, the menu, the save
+// The configurator's window: the tab strip over the four pages, the menu, the save
 // questions on page switches and on quitting. It owns the pages' records.
 #pragma once
 
@@ -20,7 +20,7 @@ class Page;
 class GeneralPage;
 class EmusPage;
 
-enum PageIndex { kGeneralPage = 0, kEmusPage = 1, kLayoutPage = 2 };
+enum PageIndex { kGeneralPage = 0, kEmusPage = 1, kLayoutPage = 2, kStatisticsPage = 3 };
 
 // The save question of one page: its SaveQuestion() when it was modified
 // (Yes saves; a failed or cancelled save counts as Cancel), else "Quitter l'application ?"
@@ -60,7 +60,7 @@ class ConfigWindow : public QMainWindow {
   QTabBar* tabs_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   QMenu* importMenu_ = nullptr;
-  std::array<Page*, 3> pages_{};
+  std::array<Page*, 4> pages_{};
   int current_ = kGeneralPage;
 };
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include "configurator/books/stats_command.h"
 #include "configurator/layouteditor/import_command.h"
 #include "configurator/listgen/create_list_command.h"
 #include "configurator/listgen/filter_command.h"
@@ -34,6 +35,8 @@ const char* Usage() {
       "        orvanel-config --new-config NOM [--emulator PROG] [--rom-dir DOSSIER] [--params TEXTE] [--base "
       "DOSSIER]\n"
       "        orvanel-config --filter --list LISTE --output config/NOM/Liste.ini [critères...]\n"
+      "        orvanel-config --stats [--config NOM] [--from AAAA-MM-JJ] [--to AAAA-MM-JJ] [--per-day] --csv FICHIER\n"
+      "        orvanel-config --stats-reset [--base DOSSIER]\n"
       "        orvanel-config --check [--json] [--base DOSSIER]\n"
       "Le configurateur de la borne : réglages, générateur de listes, éditeur de layouts.\n"
       "\n"
@@ -44,6 +47,8 @@ const char* Usage() {
       "                  config/NOM/NOM.txt ; --emulator, --rom-dir et --params la remplissent\n"
       "  --filter        écrit la liste des jeux à montrer (Liste.ini) d'après des critères, sans fenêtre\n"
       "                  (--filter seul : la liste des critères)\n"
+      "  --stats         écrit les comptes (pièces, parties) d'une période en CSV, par jeu ou par jour\n"
+      "  --stats-reset   archive les compteurs et le journal dans stats/archive-..., puis les remet à zéro\n"
       "  --check         vérifie la borne comme orvanel --check (installation, écran, entrées, son)\n"
       "  --help, -h      affiche cette aide\n"
       "  --version       affiche la version\n");
@@ -67,6 +72,7 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "--create-list") return cfg::RunCreateListCommand(args);
   if (!args.empty() && args[0] == "--import") return cfg::RunImportCommand(args);
   if (!args.empty() && args[0] == "--filter") return cfg::RunFilterCommand(args);
+  if (!args.empty() && (args[0] == "--stats" || args[0] == "--stats-reset")) return cfg::RunStatsCommand(args);
   if (!args.empty() && args[0] == "--check") return cfg::RunCheckCommand(args);
   if (!args.empty() && args[0] == "--new-config")
     return cfg::RunNewConfigCommand(args, [](const std::string& emulator) {

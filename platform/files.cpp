@@ -16,6 +16,7 @@
 #include <ctime>
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <vector>
 
 namespace platform {
@@ -34,18 +35,21 @@ bool WriteAll(int fd, std::string_view data) {
 }
 
 std::atomic<WriteFault> gInjectedFault{WriteFault::kNone};
+std::mutex gFaultMutex;
+int gGoodWritesLeft = 0;
+int gFaultyWritesLeft = -1;
 
-bool Injected(WriteFault fault, int error) {
-  if (gInjectedFault.load() != fault) return false;
+bool Injected(WriteFault active, WriteFault fault, int error) {
+  if (active != fault) return false;
   errno = error;
   return true;
 }
 
 // The content, or with an injected full disk only its first half.
-bool WriteContent(int fd, std::string_view content) {
-  if (gInjectedFault.load() != WriteFault::kWriteNoSpace) return WriteAll(fd, content);
+bool WriteContent(int fd, std::string_view content, WriteFault active) {
+  if (active != WriteFault::kWriteNoSpace) return WriteAll(fd, content);
   WriteAll(fd, content.substr(0, content.size() / 2));
-  return !Injected(WriteFault::kWriteNoSpace, ENOSPC);
+  return !Injected(active, WriteFault::kWriteNoSpace, ENOSPC);
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -146,16 +150,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 bool WriteFileAtomically(const std::string& requested, std::string_view content) {
   const std::string path = WriteTargetOf(requested);
   const std::string dir = DirectoryOf(path);
-  if (Injected(WriteFault::kOpen, EACCES)) return false;
+  const WriteFault active = TakeWriteFault();
+  if (Injected(active, WriteFault::kOpen, EACCES)) return false;
   // A fresh name made with O_EXCL: a link planted at a temporary name is never followed.
   const std::optional<TemporaryFile> temporary = CreateTemporaryBeside(path);
   if (!temporary) return false;
   const int fd = temporary->fd;
   const std::string& tmp = temporary->path;
   TakeOverOwnership(fd, path);
-  bool ok = WriteContent(fd, content) && !Injected(WriteFault::kFsyncIo, EIO) && ::fsync(fd) == 0;
+  bool ok = WriteContent(fd, content, active) && !Injected(active, WriteFault::kFsyncIo, EIO) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
-  ok = ok && !Injected(WriteFault::kRename, EXDEV);
+  ok = ok && !Injected(active, WriteFault::kRename, EXDEV);
   if (!ok || ::rename(tmp.c_str(), path.c_str()) != 0) {
     ::unlink(tmp.c_str());
     return false;
@@ -169,7 +174,25 @@ bool WriteFileAtomically(const std::string& requested, std::string_view content)
   return true;
 }
 
-void InjectWriteFault(WriteFault fault) { gInjectedFault.store(fault); }
+void InjectWriteFault(WriteFault fault, int goodWritesFirst, int faultyWrites) {
+  const std::lock_guard lock(gFaultMutex);
+  gGoodWritesLeft = goodWritesFirst;
+  gFaultyWritesLeft = faultyWrites;
+  gInjectedFault.store(fault);
+}
+
+WriteFault TakeWriteFault() {
+  const std::lock_guard lock(gFaultMutex);
+  const WriteFault fault = gInjectedFault.load();
+  if (fault == WriteFault::kNone) return fault;
+  if (gGoodWritesLeft > 0) {
+    --gGoodWritesLeft;
+    return WriteFault::kNone;
+  }
+  if (gFaultyWritesLeft == 0) return WriteFault::kNone;
+  if (gFaultyWritesLeft > 0) --gFaultyWritesLeft;
+  return fault;
+}
 
 WriteFault InjectedWriteFault() { return gInjectedFault.load(); }
 

@@ -30,9 +30,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view content);
 // it (opening the temporary, a write that finds the disk full half-way, fsync reporting
 // EIO, the rename). A full disk also fails every write of a FileWriter (file_writer.h).
 // kNone writes normally again.
+// goodWritesFirst: that many atomic writes (and durable renames, durable_files.h) succeed
+// before the fault strikes, so a test can fail a sequence of writes at each step in turn;
+// then faultyWrites fail (-1: every one after) and the disk is good again.
 enum class WriteFault { kNone, kOpen, kWriteNoSpace, kFsyncIo, kRename };
-void InjectWriteFault(WriteFault fault);
+void InjectWriteFault(WriteFault fault, int goodWritesFirst = 0, int faultyWrites = -1);
 WriteFault InjectedWriteFault();
+// The fault the write about to be made meets (kNone while good writes are left): each call
+// spends one good write.
+WriteFault TakeWriteFault();
 
 // Appends bytes, creating the file when missing (0666 less the umask). Returns false when
 // it cannot be opened.

@@ -3,6 +3,9 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
+#include <cctype>
+#include <unordered_set>
+
 namespace platform {
 
 std::optional<std::string_view> ProfileSectionName(std::string_view line) {
@@ -75,6 +78,17 @@ std::string ProfileFile::Get(std::string_view section, std::string_view key, std
 
 bool ProfileFile::Has(std::string_view section, std::string_view key) const {
   return Find(section, key) != nullptr;
+}
+
+std::vector<std::string> ProfileFile::SectionNames() const {
+  std::vector<std::string> names;
+  std::unordered_set<std::string> seen;  // lower case: a list may hold tens of thousands
+  for (const Section& s : sections_) {
+    std::string key = s.name;
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (seen.insert(std::move(key)).second) names.push_back(s.name);
+  }
+  return names;
 }
 
 std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,

@@ -37,6 +37,8 @@ class ProfileFile {
   std::string Get(std::string_view section, std::string_view key, std::string_view def,
                   std::size_t bufferSize = 260) const;
   bool Has(std::string_view section, std::string_view key) const;
+  // The sections' names in file order (a name given twice, once).
+  std::vector<std::string> SectionNames() const;
 
  private:
   struct Section {

@@ -12,6 +12,7 @@
 #include "frontend/shell/event_hooks.h"
 #include "frontend/shell/game_exit.h"
 #include "frontend/shell/hook_events.h"
+#include "frontend/shell/journal_entry.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
 #include "frontend/shell/launch_outcome.h"
@@ -30,6 +31,7 @@
 #include "platform/error_capture.h"
 #include "platform/joysticks.h"
 #include "platform/keyboard_state.h"
+#include "platform/local_time.h"
 #include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -38,6 +40,7 @@
 #include "platform/window_handover.h"
 #include "settings/safe_name.h"
 
+#include <array>
 #include <memory>
 
 using render::LoadSelectionMedia;
@@ -117,8 +120,30 @@ struct GameEnd {
   bool endedByMenu = false;
   bool failed = false;  // it gave up at once: no play was counted
   int exitCode = 0;
-  int coins = 0;  // coin keys counted during the run
+  bool screensaver = false;  // still a screensaver run when it ended (no coin turned it)
+  std::uint32_t ranMs = 0;
+  std::array<std::int32_t, 4> coins{};  // coin keys C1-C4 counted during the run
 };
+
+catalogue::RunEnding EndingOf(const GameEnd& end) {
+  if (end.failed) return catalogue::RunEnding::kFailed;
+  if (end.screensaver) return catalogue::RunEnding::kScreensaver;
+  return end.endedByMenu ? catalogue::RunEnding::kExitCombo : catalogue::RunEnding::kNormal;
+}
+
+// The journal line of a run that has ended: written after the game, never during it.
+void JournalGame(const ShellRecords& r, std::string_view romName, const platform::LocalDateTime& start,
+                 const GameEnd& end) {
+  catalogue::JournalRun run;
+  run.start = {{start.year, start.month, start.day}, start.hour, start.minute, start.second};
+  run.durationS = end.ranMs / 1000;
+  run.configuration = r.shell.settings.currentConfig;
+  run.romName = romName;
+  run.fullName = JournalFullName(r.catalogue.games, romName);
+  run.coins = end.coins;
+  run.ending = EndingOf(end);
+  AppendJournalLine(r.shell.baseDirectory, run);
+}
 
 // Waits for the emulator, polling the coin keys and the exit combination, and keeps the
 // run's statistics. The run counts once it has lasted kFailedStartMs or ended well.
@@ -172,15 +197,17 @@ GameEnd WatchGame(const ShellRecords& r, platform::ProcessHandle& process, std::
   if (!looked) now = endTick;
   end.exitCode = process.exitCode();
   end.failed = !run.counted && IsFailedStart(end.exitCode, endTick - launchTick, end.endedByMenu);
+  end.ranMs = endTick - launchTick;
   // Coins put in since the last look still count (a screensaver run has ended anyway).
   if (!run.screensaver && !end.failed) CountCoinKeys(run);
 
   KeyTrackerTerm();
-  for (const std::int32_t n : run.keyCounts) end.coins += n;
   if (!end.failed) {
     CountGameRun(r.catalogue.statistics, run);
     if (!run.screensaver) SaveGameRun(r.catalogue.statistics, run, now);
   }
+  end.screensaver = run.screensaver;
+  end.coins = run.keyCounts;
   if (s.transitions) r.render.clocks.fadeLevel = 0.0f;
   return end;
 }
@@ -239,6 +266,7 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
   if (errors) streams.error = errors->writeEnd();
   WaitForHooks(r.shell.hooks, kHookGameStart, kHookWaitMs);
   int startError = 0;
+  const platform::LocalDateTime startTime = platform::LocalNow();
   std::optional<platform::ProcessHandle> process =
       platform::SpawnProcess(args[0], args, workingDirectory, &startError, streams);
   if (errors) errors->ChildStarted();
@@ -246,7 +274,8 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
   int coins = 0;
   if (process) {
     const GameEnd end = WatchGame(r, *process, romName, screensaver, coinButtons, pads);
-    coins = end.coins;
+    for (const std::int32_t n : end.coins) coins += n;
+    JournalGame(r, romName, startTime, end);
     const std::string errorTail = errors ? errors->Finish() : std::string();
     if (end.failed) {
       platform::WriteLog(FailedStartLog(romName, end.exitCode, errorTail), 1, 1);

@@ -2,6 +2,7 @@
 // the emulator runs are counted into the game, list and global statistics.
 #include "frontend_fixture.h"
 
+#include "catalogue/journal.h"
 #include "emulator_record.h"
 #include "platform/profile.h"
 
@@ -36,6 +37,14 @@ void WriteLaunchInstallation(const Installation& inst, const std::string& emuExe
 
 std::string Stat(const std::string& file, const std::string& section, const std::string& key) {
   return platform::ReadProfileString(file, section, key, "");
+}
+
+// The one run the journal holds, or a run named "<none>".
+catalogue::JournalRun OnlyJournalRun(const Installation& inst) {
+  const catalogue::JournalRead read = catalogue::ReadJournal(inst / "stats");
+  EXPECT_EQ(read.runs.size(), 1u);
+  EXPECT_EQ(read.skipped, 0);
+  return read.runs.size() == 1 ? read.runs[0] : catalogue::JournalRun{{}, 0, "", "<none>", "", {}, {}};
 }
 
 
@@ -82,6 +91,13 @@ TEST_F(LaunchSystemTest, CoinKeysPressedDuringTheGameAreCountedEverywhere) {
   EXPECT_EQ(Stat(globalFile, "StatGen", "C1"), "5");
   EXPECT_EQ(Stat(globalFile, "StatGen", "C4"), "2");
   EXPECT_NE(Stat(gameFile, "rom1", "TpsJeux"), "");
+  const catalogue::JournalRun run = OnlyJournalRun(inst);
+  EXPECT_EQ(run.romName, "rom1");
+  EXPECT_EQ(run.fullName, "Rom One");
+  EXPECT_EQ(run.configuration, "emu");
+  EXPECT_EQ(run.coins, (std::array<std::int32_t, 4>{5, 0, 0, 2}));
+  EXPECT_EQ(run.ending, catalogue::RunEnding::kNormal);
+  EXPECT_GE(run.durationS, 3u);
 }
 
 TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSigterm) {
@@ -123,6 +139,7 @@ TEST_F(LaunchSystemTest, IdleFrontendRunsARandomGameAndEndsItEvenWhenItIgnoresSi
   EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "NbScr"), "1");
   EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "Nb"), "");
   EXPECT_EQ(Stat(inst / "Orvanel.sta", "StatGen", "NbScr"), "1");
+  EXPECT_EQ(OnlyJournalRun(inst).ending, catalogue::RunEnding::kScreensaver);
 }
 
 // The exit combination Esc + 1 held for a second ends an emulator that grabs the keyboard,
@@ -177,6 +194,7 @@ TEST_F(LaunchSystemTest, TheHeldExitCombinationEndsAGrabbingEmulatorAndItsChild)
   EXPECT_EQ(Stat(inst / "lists/games.sta", "rom1", "Nb"), "1");
   EXPECT_NE(Stat(inst / "lists/games.sta", "rom1", "TpsJeux"), "");
   EXPECT_NE(inst.Read("config/emu/config.ini").find("LastGame=rom1"), std::string::npos);
+  EXPECT_EQ(OnlyJournalRun(inst).ending, catalogue::RunEnding::kExitCombo);
 }
 
 TEST_F(LaunchSystemTest, FullScreenKeepsTheScreenBlackBehindTheGameAndDropsKeysTypedDuringIt) {

@@ -1,7 +1,8 @@
 // config-shot <installation> <output folder>: renders the configurator's General and Emus
 // pages for that installation into general.png and emus.png, with no display needed. The
 // Emus page shows the installation's current configuration (LastEmu, else EmuBase); the
-// layout editor (layout.png) and its preview (preview.png) show that configuration's template.
+// layout editor (layout.png) and its preview (preview.png) show that configuration's template;
+// the books (statistics.png) show the whole journal of the installation.
 #include <cstdio>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QPixmap>
 
+#include "configurator/books/ui/statistics_page.h"
 #include "configurator/layouteditor/ui/layout_page.h"
 #include "configurator/layouteditor/ui/preview_window.h"
 #include "configurator/pagemodel/installation.h"
@@ -72,5 +74,12 @@ int main(int argc, char** argv) {
   ok = Shoot(window, out.filePath("layout.png")) && ok;
   layout->preview()->DrawNow();
   ok = layout->preview()->image().save(out.filePath("preview.png"), "PNG") && ok;
+
+  auto* books = static_cast<cfg::StatisticsPage*>(window.page(cfg::kStatisticsPage));
+  window.SelectPage(cfg::kStatisticsPage);
+  window.resize(window.width() + 200, window.height() + 240);  // room for the table and a chart
+  books->WaitLoaded();
+  books->ChoosePeriod(cfg::PeriodKind::kAll);  // the picture must not depend on today
+  ok = Shoot(window, out.filePath("statistics.png")) && ok;
   return ok ? 0 : 1;
 }

@@ -11,16 +11,24 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "catalogue/favourites.h"
+#include "catalogue/journal.h"
+#include "configurator/books/stats_reset.h"
+#include "frontend/shell/journal_entry.h"
 #include "catalogue/game_run.h"
 #include "catalogue/statistics.h"
 #include "frontend/shell/count_run.h"
 #include "platform/debug_log.h"
+#include "platform/copy_tree.h"
 #include "platform/files.h"
+#include "platform/local_time.h"
 #include "platform/profile.h"
 #include "settings/settings.h"
 
@@ -74,13 +82,104 @@ struct Paths {
   std::string config() const { return base + "/config/cfg/config.ini"; }
   std::string global() const { return base + "/Orvanel.sta"; }
   std::string list() const { return base + "/lists/arcade.sta"; }
+  std::string journal() const { return base + "/stats"; }
 };
+
+// The journal: every line appended is whole, in order, with no run lost but the one a cut
+// was writing (skipped by the reader, written again by the next run).
+void AppendRunsForever(const Paths& p) {
+  catalogue::JournalRun run{{{2026, 12, 8}, 21, 4, 5}, 60, "cfg", "", "Jeu, \"premier\"\r\ndeux lignes", {}, {}};
+  for (std::size_t n = catalogue::ReadJournal(p.journal()).runs.size();; ++n) {
+    run.romName = "game" + std::to_string(n);
+    run.coins = {std::int32_t(n % 5), std::int32_t(n % 3), 0, 1};
+    shell::AppendJournalLine(p.base, run);
+  }
+}
+
+std::string CheckJournal(const Paths& p, int cuts) {
+  const catalogue::JournalRead read = catalogue::ReadJournal(p.journal());
+  if (read.skipped > cuts) return std::to_string(read.skipped) + " journal lines skipped after " + std::to_string(cuts) + " cuts";
+  for (std::size_t i = 0; i < read.runs.size(); ++i) {
+    const catalogue::JournalRun& r = read.runs[i];
+    if (r.romName != "game" + std::to_string(i) || r.coins[0] != std::int32_t(i % 5) || r.coins[3] != 1 ||
+        r.fullName != "Jeu, \"premier\"\r\ndeux lignes")
+      return "journal run " + std::to_string(i) + " is " + r.romName;
+  }
+  return {};
+}
+
+// The reset: generation after generation of books, each archived then cleared. Every
+// sealed archive holds one whole generation; the live files are whole; no generation is
+// missing between the archives and the live files.
+std::string Generation(int g) { return "generation " + std::to_string(g) + "\r\n"; }
+
+cfg::BooksSource ResetBooks(const Paths& p) {
+  return {p.global(), {{"arcade", p.list()}}, p.journal()};
+}
+
+int GenerationOf(const std::optional<std::string>& text) {
+  if (!text || text->rfind("generation ", 0) != 0) return 0;
+  return int(std::strtol(text->c_str() + 11, nullptr, 10));
+}
+
+int LastArchivedGeneration(const Paths& p) {
+  int last = 0;
+  for (const std::string& a : cfg::ArchiveFolders(p.base))
+    last = std::max(last, GenerationOf(platform::ReadWholeFile(a + "/Orvanel.sta")));
+  return last;
+}
+
+void ResetForever(const Paths& p) {
+  platform::MakeDirectories(p.journal());
+  for (;;) {
+    const int g = LastArchivedGeneration(p) + 1;
+    // A generation made whole by an earlier trial is reset as it is.
+    if (platform::ReadWholeFile(p.base + "/witness") != std::to_string(g)) {
+      for (const std::string& f : {p.global(), p.list(), p.journal() + "/journal-2026-12.csv"})
+        platform::WriteFileAtomically(f, Generation(g));
+      platform::WriteFileAtomically(p.base + "/witness", std::to_string(g));  // generation g is whole
+    }
+    cfg::RunReset(cfg::PlanReset(ResetBooks(p), p.journal(), platform::LocalNow()));
+  }
+}
+
+std::string CheckReset(const Paths& p) {
+  std::set<int> seen;
+  for (const std::string& a : cfg::ArchiveFolders(p.base)) {
+    const auto global = platform::ReadWholeFile(a + "/Orvanel.sta");
+    const int g = GenerationOf(global);
+    if (g == 0 || *global != Generation(g)) return a + " has no whole Orvanel.sta";
+    if (platform::ReadWholeFile(a + "/configurations/arcade.sta") != Generation(g) ||
+        platform::ReadWholeFile(a + "/journal-2026-12.csv") != Generation(g))
+      return a + " is not one whole generation";
+    if (!seen.insert(g).second) return a + " archives generation " + std::to_string(g) + " twice";
+  }
+  const int last = seen.empty() ? 0 : *seen.rbegin();
+  if (!seen.empty() && (*seen.begin() != 1 || int(seen.size()) != last)) return "an archived generation is missing";
+  // Until its archive has its final name, a whole generation stays where it is.
+  const int whole = int(std::strtol(platform::ReadWholeFile(p.base + "/witness").value_or("0").c_str(), nullptr, 10));
+  if (whole > last)
+    for (const std::string& f : {p.global(), p.list(), p.journal() + "/journal-2026-12.csv"})
+      if (platform::ReadWholeFile(f) != Generation(whole))
+        return f + " lost generation " + std::to_string(whole) + " before it was archived";
+  for (const std::string& f : {p.global(), p.list()}) {
+    const auto text = platform::ReadWholeFile(f);
+    if (!text || text->empty()) continue;
+    const int g = GenerationOf(text);
+    if (g == 0 && last == 0) continue;  // the installation's first books, not reset yet
+    if (*text != Generation(g) || g < last || g > last + 1) return f + " is torn or lost its generation: " + *text;
+  }
+  return {};
+}
 
 // One kind of write: what the child repeats, and the check of what it leaves.
 struct Kind {
   const char* name;
   std::function<void(const Paths&)> writeForever;
   std::function<std::string(const Paths&)> check;  // empty when whole, else what is wrong
+  // The cut falls within this long after the start: a write sequence of many synced steps
+  // must be cut anywhere along it, not only in its first step.
+  std::uint32_t cutWithinUs = 30000;
 };
 
 std::string Expect(bool ok, const std::string& what) { return ok ? std::string() : what; }
@@ -170,6 +269,9 @@ std::vector<Kind> Kinds() {
          for (std::uint32_t t = 1;; ++t) SaveTotalTimes(statistics, t * 1000);
        },
        CheckStatistics},
+      {"journal of runs (one append per run)", AppendRunsForever,
+       [cuts = std::make_shared<int>(0)](const Paths& p) { return CheckJournal(p, ++*cuts); }},
+      {"reset of the books (archive, then clear)", ResetForever, CheckReset, 1500000},
   };
 }
 
@@ -215,7 +317,7 @@ int RunTrials(int trials, unsigned seed) {
       kinds[k].writeForever(p);
       std::_Exit(0);
     }
-    ::usleep(static_cast<useconds_t>(rng() % 30000));
+    ::usleep(static_cast<useconds_t>(rng() % kinds[k].cutWithinUs));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
     insideReplace += RemoveTemporaries(p) > 0 ? 1 : 0;

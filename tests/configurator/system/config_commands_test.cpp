@@ -154,3 +154,59 @@ TEST_F(ConfigCommands, HelpListsEveryCommandLineForm) {
   for (const char* form : {"new-config", "\\-\\-filter", "\\-\\-params"})
     EXPECT_NE(page.find(form), std::string::npos) << form;
 }
+
+// The books without a display: a period and a configuration as CSV, per game or per day;
+// a wrong date or an unreadable journal is exit code 1 with a message; the reset archives
+// before it clears.
+TEST_F(ConfigCommands, StatsExportsAPeriodAndResetArchivesFirst) {
+  inst.Write("config/Demo/config.ini", "[Config]\r\nFichierDescription=lists/demo.txt\r\n");
+  inst.Write("lists/demo.sta", "[pacman]\r\nNb=3\r\nC1=3\r\n");
+  inst.Write("Orvanel.sta", "[StatGen]\r\nNb=3\r\n");
+  inst.Write("stats/journal-2026-11.csv", "2026-11-30 20:00:00,100,Demo,pacman,Pac-Man,1,0,0,0,normal\r\n");
+  inst.Write("stats/journal-2026-12.csv", "2026-12-01 20:00:00,200,Demo,pacman,Pac-Man,2,0,0,0,normal\r\n"
+                                          "2026-12-01 21:00:00,300,Other,sf2,\"SF II, \"\"WW\"\"\",0,1,0,0,exit-combo\r\n"
+                                          "2026-12-03 21:00:00,300,Demo,pacman,Pac-Man,1,0,0,0,normal\r\n");
+  const std::string csv = scratch / "books.csv";
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    std::string file, err;
+  } kCases[] = {
+      {{"--from", "2026-12-01"}, 0,
+       "Configuration,Jeu,Nom,Parties,C1,C2,C3,C4,Pièces,Temps de jeu (s),Dernière partie\r\n"
+       "Demo,pacman,Pac-Man,2,3,0,0,0,3,500,2026-12-03 21:00:00\r\n"
+       "Other,sf2,\"SF II, \"\"WW\"\"\",1,0,1,0,0,1,300,2026-12-01 21:00:00\r\n", ""},
+      {{"--config", "Demo", "--to", "2026-12-02", "--per-day"}, 0,
+       "Date,Parties,Pièces\r\n2026-11-30,1,1\r\n2026-12-01,1,2\r\n", ""},
+      {{"--from", "2026-13-01"}, 1, "", "date invalide « 2026-13-01 »"},
+      {{"--to", "01/12/2026"}, 1, "", "date invalide « 01/12/2026 »"},
+  };
+  for (const auto& c : kCases) {
+    std::filesystem::remove(csv);
+    std::vector<std::string> args{"--stats", "--base", inst.path()};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    args.insert(args.end(), {"--csv", csv});
+    const Ran r = Run(args);
+    EXPECT_EQ(r.code, c.code) << c.args[0] << r.err;
+    EXPECT_EQ(std::filesystem::exists(csv) ? scratch.Read("books.csv") : "", c.file) << c.args[0];
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+  }
+
+  const Ran reset = Run({"--stats-reset", "--base", inst.path()});
+  ASSERT_EQ(reset.code, 0) << reset.err;
+  const auto archive = reset.out.find(inst / "stats/archive-");
+  ASSERT_NE(archive, std::string::npos) << reset.out;
+  const std::string folder =
+      reset.out.substr(archive + inst.path().size() + 1, reset.out.find('\n', archive) - archive - inst.path().size() - 1);
+  EXPECT_EQ(inst.Read("lists/demo.sta"), "");
+  EXPECT_EQ(inst.Read("Orvanel.sta"), "");
+  EXPECT_FALSE(std::filesystem::exists(inst / "stats/journal-2026-12.csv"));
+  EXPECT_EQ(inst.Read(folder + "/configurations/Demo.sta"), "[pacman]\r\nNb=3\r\nC1=3\r\n");
+  EXPECT_NE(inst.Read(folder + "/journal-2026-12.csv").find("sf2"), std::string::npos);
+
+  std::filesystem::remove_all(inst / "stats");
+  inst.Write("stats", "not a folder");
+  const Ran unreadable = Run({"--stats", "--base", inst.path(), "--csv", csv});
+  EXPECT_EQ(unreadable.code, 1);
+  EXPECT_NE(unreadable.err.find("journal des parties illisible"), std::string::npos) << unreadable.err;
+}

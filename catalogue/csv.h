@@ -1,0 +1,38 @@
+// Comma-separated values as spreadsheets read them (RFC 4180): a field holding a comma, a
+// quote or a line end is quoted, its quotes doubled; records end with CR LF.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace catalogue {
+
+std::string CsvField(std::string_view value);
+// The fields joined by commas, each quoted when needed, then CR LF.
+std::string CsvRecord(const std::vector<std::string>& fields);
+
+// Reads records one by one. A record ends at a line end outside quotes (CR LF or LF);
+// quoted fields may hold line ends.
+class CsvReader {
+ public:
+  explicit CsvReader(std::string_view text) : text_(text) {}
+
+  struct Record {
+    std::vector<std::string> fields;
+    bool whole = false;       // ended by a line end, quotes closed and nothing stray after them
+    std::size_t begin = 0;    // where it starts in the text
+  };
+  // False at the end of the text.
+  bool Next(Record& record);
+  // Goes on from the line after the one `record` began on: a record found bad (a cut
+  // quote swallowing the lines after it) costs one line, not the rest of the file.
+  void ResumeAfterFirstLine(const Record& record);
+  std::size_t position() const { return at_; }
+
+ private:
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+}  // namespace catalogue

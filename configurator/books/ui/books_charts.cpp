@@ -1,0 +1,92 @@
+#include "configurator/books/ui/books_charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QCoreApplication>
+#include <QHorizontalBarSeries>
+#include <QValueAxis>
+
+namespace cfg {
+namespace {
+
+// Past a month of days the labels would pile up: the axis then names the first and last day.
+constexpr int kLabelledDays = 31;
+
+QString Tr(const char* text) { return QCoreApplication::translate("cfg::BooksCharts", text); }
+
+QString DayLabel(std::int32_t day) {
+  const catalogue::Date d = catalogue::DateOfDay(day);
+  return QStringLiteral("%1/%2").arg(d.day, 2, 10, QLatin1Char('0')).arg(d.month, 2, 10, QLatin1Char('0'));
+}
+
+QChart* BarChart(QAbstractBarSeries* series, const QStringList& categories, const QString& title, bool horizontal) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  chart->addSeries(series);
+  chart->legend()->hide();
+  chart->setAnimationOptions(QChart::NoAnimation);
+  auto* names = new QBarCategoryAxis;
+  names->append(categories);
+  auto* values = new QValueAxis;
+  values->setLabelFormat(QStringLiteral("%d"));
+  chart->addAxis(names, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
+  chart->addAxis(values, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+  series->attachAxis(names);
+  series->attachAxis(values);
+  qreal top = 0;
+  for (QBarSet* set : series->barSets())
+    for (int i = 0; i < set->count(); ++i) top = std::max(top, set->at(i));
+  values->setRange(0, std::max<qreal>(1, top));
+  values->applyNiceNumbers();
+  return chart;
+}
+
+}  // namespace
+
+QChart* CoinsPerDayChart(const Books& books) {
+  auto* set = new QBarSet(Tr("Pièces"));
+  QStringList days;
+  for (const DayBooks& d : books.days) {
+    set->append(qreal(d.coins));
+    days << DayLabel(d.day);
+  }
+  auto* series = new QBarSeries;
+  series->append(set);
+  series->setBarWidth(0.9);
+  QChart* chart = BarChart(series, days, Tr("Pièces par jour"), false);
+  if (days.size() > kLabelledDays) {
+    auto* axis = static_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).first());
+    axis->setLabelsVisible(false);
+    axis->setTitleText(Tr("du %1 au %2").arg(days.first(), days.last()));
+  }
+  return chart;
+}
+
+QChart* TopGamesChart(const Books& books, RankBy by) {
+  const std::vector<std::size_t> top = TopGames(books, by, kTopGames);
+  auto* set = new QBarSet(by == RankBy::kCoins ? Tr("Pièces") : Tr("Parties"));
+  QStringList names;
+  // The axis draws its first category at the bottom: the best goes last.
+  for (auto i = top.rbegin(); i != top.rend(); ++i) {
+    const GameBooks& g = books.games[*i];
+    set->append(qreal(by == RankBy::kCoins ? g.CoinTotal() : g.plays));
+    names << QString::fromStdString(g.romName);
+  }
+  auto* series = new QHorizontalBarSeries;
+  series->append(set);
+  return BarChart(series, names, by == RankBy::kCoins ? Tr("Les 20 jeux qui rapportent le plus")
+                                                      : Tr("Les 20 jeux les plus joués"), true);
+}
+
+QChart* CoinsPerSlotChart(const Books& books) {
+  auto* set = new QBarSet(Tr("Pièces"));
+  for (const std::int64_t c : books.coinsPerSlot) set->append(qreal(c));
+  auto* series = new QBarSeries;
+  series->append(set);
+  return BarChart(series, {QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C3"), QStringLiteral("C4")},
+                  Tr("Pièces par monnayeur"), false);
+}
+
+}  // namespace cfg
