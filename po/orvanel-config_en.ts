@@ -50,6 +50,10 @@
         <source>&amp;Quitter</source>
         <translation>&amp;Quit</translation>
     </message>
+    <message>
+        <source>Statistiques</source>
+        <translation>Statistics</translation>
+    </message>
 </context>
 <context>
     <name>cfg::EmusPage</name>
@@ -363,6 +367,53 @@
     <message>
         <source>Filtre</source>
         <translation>Filter</translation>
+    </message>
+</context>
+<context>
+    <name>cfg::GamesTableModel</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Jeu</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Plays</translation>
+    </message>
+    <message>
+        <source>C1</source>
+        <translation>C1</translation>
+    </message>
+    <message>
+        <source>C2</source>
+        <translation>C2</translation>
+    </message>
+    <message>
+        <source>C3</source>
+        <translation>C3</translation>
+    </message>
+    <message>
+        <source>C4</source>
+        <translation>C4</translation>
+    </message>
+    <message>
+        <source>Pièces</source>
+        <translation>Coins</translation>
+    </message>
+    <message>
+        <source>Temps de jeu</source>
+        <translation>Play time</translation>
+    </message>
+    <message>
+        <source>Dernière partie</source>
+        <translation>Last played</translation>
     </message>
 </context>
 <context>
@@ -723,6 +774,140 @@
     <message>
         <source>Enregistrer les modifications ?</source>
         <translation>Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>cfg::StatisticsPage</name>
+    <message>
+        <source>Filtrer les jeux (nom, configuration)</source>
+        <translation>Filter games (name, configuration)</translation>
+    </message>
+    <message>
+        <source>Période en cours</source>
+        <translation>Current period</translation>
+    </message>
+    <message>
+        <source>Période archivée : %1</source>
+        <translation>Archived period: %1</translation>
+    </message>
+    <message>
+        <source>Ce mois-ci</source>
+        <translation>This month</translation>
+    </message>
+    <message>
+        <source>Le mois dernier</source>
+        <translation>Last month</translation>
+    </message>
+    <message>
+        <source>Cette année</source>
+        <translation>This year</translation>
+    </message>
+    <message>
+        <source>Tout</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Du… au…</source>
+        <translation>From… to…</translation>
+    </message>
+    <message>
+        <source>Top 20 par pièces</source>
+        <translation>Top 20 by coins</translation>
+    </message>
+    <message>
+        <source>Top 20 par parties</source>
+        <translation>Top 20 by plays</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Une ligne par jeu…</source>
+        <translation>One line per game…</translation>
+    </message>
+    <message>
+        <source>Une ligne par jour…</source>
+        <translation>One line per day…</translation>
+    </message>
+    <message>
+        <source>Remise à zéro…</source>
+        <translation>Reset…</translation>
+    </message>
+    <message>
+        <source>Période</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Pièces par jour</source>
+        <translation>Coins per day</translation>
+    </message>
+    <message>
+        <source>Top 20</source>
+        <translation>Top 20</translation>
+    </message>
+    <message>
+        <source>Par monnayeur</source>
+        <translation>Per coin slot</translation>
+    </message>
+    <message>
+        <source>Lecture du journal des parties… %1 %</source>
+        <translation>Reading the game journal… %1 %</translation>
+    </message>
+    <message>
+        <source>Toutes les configurations</source>
+        <translation>All configurations</translation>
+    </message>
+    <message>
+        <source>Pas encore de journal des parties : totaux des fichiers .sta depuis leur début ; les chiffres par jour et par période commencent avec le journal.</source>
+        <translation>No game journal yet: totals of the .sta files since they began; figures per day and per period start with the journal.</translation>
+    </message>
+    <message>
+        <source>Une partie du journal n&apos;a pas pu être lue.</source>
+        <translation>Part of the journal could not be read.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) du journal ignorée(s) (coupée(s) ou illisible(s)).</source>
+        <translation>
+            <numerusform>%n journal line skipped (cut short or unreadable).</numerusform>
+            <numerusform>%n journal lines skipped (cut short or unreadable).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pièces : %1    Parties : %2    Temps de jeu : %3    Temps au menu : %4</source>
+        <translation>Coins: %1    Plays: %2    Play time: %3    Menu time: %4</translation>
+    </message>
+    <message>
+        <source>Écriture impossible : %1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>Fichiers CSV (*.csv);;Tous les fichiers (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Remettre à zéro les compteurs de pièces et de parties ?
+
+L&apos;ancienne période sera d&apos;abord archivée dans le dossier
+%1
+et restera lisible ici (« Période archivée »).</source>
+        <translation>Reset the coin and play counters?
+
+The current period is first archived in the folder
+%1
+and stays readable here (&quot;Archived period&quot;).</translation>
+    </message>
+    <message>
+        <source>Remise à zéro impossible (%1) : rien n&apos;a été modifié.</source>
+        <translation>Could not reset (%1): nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Remise à zéro interrompue (%1) : l&apos;archive garde l&apos;ancienne période.</source>
+        <translation>Reset interrupted (%1): the archive keeps the previous period.</translation>
     </message>
 </context>
 <context>

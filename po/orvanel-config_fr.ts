@@ -50,6 +50,10 @@
         <source>&amp;Quitter</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>Statistiques</source>
+        <translation>Statistiques</translation>
+    </message>
 </context>
 <context>
     <name>cfg::EmusPage</name>
@@ -363,6 +367,53 @@
     <message>
         <source>Filtre</source>
         <translation>Filtre</translation>
+    </message>
+</context>
+<context>
+    <name>cfg::GamesTableModel</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Jeu</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Nom</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>C1</source>
+        <translation>C1</translation>
+    </message>
+    <message>
+        <source>C2</source>
+        <translation>C2</translation>
+    </message>
+    <message>
+        <source>C3</source>
+        <translation>C3</translation>
+    </message>
+    <message>
+        <source>C4</source>
+        <translation>C4</translation>
+    </message>
+    <message>
+        <source>Pièces</source>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>Temps de jeu</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Dernière partie</source>
+        <translation>Dernière partie</translation>
     </message>
 </context>
 <context>
@@ -723,6 +774,140 @@
     <message>
         <source>Enregistrer les modifications ?</source>
         <translation>Enregistrer les modifications ?</translation>
+    </message>
+</context>
+<context>
+    <name>cfg::StatisticsPage</name>
+    <message>
+        <source>Filtrer les jeux (nom, configuration)</source>
+        <translation>Filtrer les jeux (nom, configuration)</translation>
+    </message>
+    <message>
+        <source>Période en cours</source>
+        <translation>Période en cours</translation>
+    </message>
+    <message>
+        <source>Période archivée : %1</source>
+        <translation>Période archivée : %1</translation>
+    </message>
+    <message>
+        <source>Ce mois-ci</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Le mois dernier</source>
+        <translation>Le mois dernier</translation>
+    </message>
+    <message>
+        <source>Cette année</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Tout</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Du… au…</source>
+        <translation>Du… au…</translation>
+    </message>
+    <message>
+        <source>Top 20 par pièces</source>
+        <translation>Top 20 par pièces</translation>
+    </message>
+    <message>
+        <source>Top 20 par parties</source>
+        <translation>Top 20 par parties</translation>
+    </message>
+    <message>
+        <source>Exporter CSV</source>
+        <translation>Exporter CSV</translation>
+    </message>
+    <message>
+        <source>Une ligne par jeu…</source>
+        <translation>Une ligne par jeu…</translation>
+    </message>
+    <message>
+        <source>Une ligne par jour…</source>
+        <translation>Une ligne par jour…</translation>
+    </message>
+    <message>
+        <source>Remise à zéro…</source>
+        <translation>Remise à zéro…</translation>
+    </message>
+    <message>
+        <source>Période</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Pièces par jour</source>
+        <translation>Pièces par jour</translation>
+    </message>
+    <message>
+        <source>Top 20</source>
+        <translation>Top 20</translation>
+    </message>
+    <message>
+        <source>Par monnayeur</source>
+        <translation>Par monnayeur</translation>
+    </message>
+    <message>
+        <source>Lecture du journal des parties… %1 %</source>
+        <translation>Lecture du journal des parties… %1 %</translation>
+    </message>
+    <message>
+        <source>Toutes les configurations</source>
+        <translation>Toutes les configurations</translation>
+    </message>
+    <message>
+        <source>Pas encore de journal des parties : totaux des fichiers .sta depuis leur début ; les chiffres par jour et par période commencent avec le journal.</source>
+        <translation>Pas encore de journal des parties : totaux des fichiers .sta depuis leur début ; les chiffres par jour et par période commencent avec le journal.</translation>
+    </message>
+    <message>
+        <source>Une partie du journal n&apos;a pas pu être lue.</source>
+        <translation>Une partie du journal n&apos;a pas pu être lue.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) du journal ignorée(s) (coupée(s) ou illisible(s)).</source>
+        <translation>
+            <numerusform>%n ligne(s) du journal ignorée(s) (coupée(s) ou illisible(s)).</numerusform>
+            <numerusform>%n ligne(s) du journal ignorée(s) (coupée(s) ou illisible(s)).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pièces : %1    Parties : %2    Temps de jeu : %3    Temps au menu : %4</source>
+        <translation>Pièces : %1    Parties : %2    Temps de jeu : %3    Temps au menu : %4</translation>
+    </message>
+    <message>
+        <source>Écriture impossible : %1</source>
+        <translation>Écriture impossible : %1</translation>
+    </message>
+    <message>
+        <source>Fichiers CSV (*.csv);;Tous les fichiers (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Remettre à zéro les compteurs de pièces et de parties ?
+
+L&apos;ancienne période sera d&apos;abord archivée dans le dossier
+%1
+et restera lisible ici (« Période archivée »).</source>
+        <translation>Remettre à zéro les compteurs de pièces et de parties ?
+
+L&apos;ancienne période sera d&apos;abord archivée dans le dossier
+%1
+et restera lisible ici (« Période archivée »).</translation>
+    </message>
+    <message>
+        <source>Remise à zéro impossible (%1) : rien n&apos;a été modifié.</source>
+        <translation>Remise à zéro impossible (%1) : rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Remise à zéro interrompue (%1) : l&apos;archive garde l&apos;ancienne période.</source>
+        <translation>Remise à zéro interrompue (%1) : l&apos;archive garde l&apos;ancienne période.</translation>
     </message>
 </context>
 <context>

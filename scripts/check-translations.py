@@ -248,8 +248,10 @@ def check_qt(source, work):
         if f"orvanel-config_{lang}.ts" not in ts_files:
             fault(f"po/orvanel-config_{lang}.ts is missing")
     fresh = os.path.join(work, "fresh.ts")
-    subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", os.path.join(source, "configurator"),
-                    "-ts", fresh], check=True, capture_output=True)
+    # -I: tr() in a class of a namespace is looked up under "namespace::Class"; lupdate
+    # files it so only when it can read the class's header.
+    subprocess.run([lupdate, "-silent", "-no-obsolete", "-locations", "none", "-I", source,
+                    os.path.join(source, "configurator"), "-ts", fresh], check=True, capture_output=True)
     wanted = set()
     for ctx in ET.parse(fresh).getroot().iter("context"):
         name = ctx.findtext("name")

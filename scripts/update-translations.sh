@@ -25,7 +25,7 @@ new_po() {
 for lang in "$@"; do
   [ -e "po/$lang.po" ] || new_po "$lang"
   [ -e "po/orvanel-config_$lang.ts" ] ||
-    "$LUPDATE" -silent -locations none -target-language "$lang" configurator -ts "po/orvanel-config_$lang.ts"
+    "$LUPDATE" -silent -locations none -I . -target-language "$lang" configurator -ts "po/orvanel-config_$lang.ts"
 done
 [ -e po/fr.po ] || new_po fr
 [ -e po/en.po ] || new_po en
@@ -39,21 +39,41 @@ msgen --force-po -o po/fr.po po/fr.po
 
 for lang in en fr; do
   [ -e "po/orvanel-config_$lang.ts" ] ||
-    "$LUPDATE" -silent -locations none -target-language "$lang" configurator -ts "po/orvanel-config_$lang.ts"
+    "$LUPDATE" -silent -locations none -I . -target-language "$lang" configurator -ts "po/orvanel-config_$lang.ts"
 done
 for ts in po/orvanel-config_*.ts; do
-  "$LUPDATE" -silent -no-obsolete -locations none configurator -ts "$ts"
+  "$LUPDATE" -silent -no-obsolete -locations none -I . configurator -ts "$ts"
 done
-# The same for the configurator's French: an unfinished entry takes its source text.
-python3 - po/orvanel-config_fr.ts <<'PY'
+# Texts no source uses any more leave every .ts (lupdate keeps some it thinks moved), and
+# the French .ts takes each unfinished entry's source text: French is the sources' language.
+freshdir=$(mktemp -d)
+fresh="$freshdir/fresh.ts"
+trap 'rm -rf "$pot" "$freshdir"' EXIT
+"$LUPDATE" -silent -no-obsolete -locations none -I . configurator -ts "$fresh"
+python3 - "$fresh" po/orvanel-config_*.ts <<'PY'
 import sys, xml.etree.ElementTree as ET
-path = sys.argv[1]
-tree = ET.parse(path)
-for msg in tree.getroot().iter("message"):
-    tr = msg.find("translation")
-    if tr is not None and tr.get("type") == "unfinished":
-        tr.text = msg.findtext("source")
-        del tr.attrib["type"]
-tree.write(path, encoding="utf-8", xml_declaration=True)
+def keys(path):
+    return {(c.findtext("name"), m.findtext("source")) for c in ET.parse(path).getroot().iter("context") for m in c.iter("message")}
+used = keys(sys.argv[1])
+for path in sys.argv[2:]:
+    tree = ET.parse(path)
+    root = tree.getroot()
+    for ctx in list(root.iter("context")):
+        for msg in list(ctx.iter("message")):
+            if (ctx.findtext("name"), msg.findtext("source")) not in used:
+                ctx.remove(msg)
+            elif path.endswith("_fr.ts"):
+                tr = msg.find("translation")
+                if tr is not None and tr.get("type") == "unfinished":
+                    forms = tr.findall("numerusform")
+                    for form in forms or [tr]:
+                        form.text = msg.findtext("source")
+                    del tr.attrib["type"]
+        if ctx.find("message") is None:
+            root.remove(ctx)
+    tree.write(path, encoding="utf-8", xml_declaration=True)
 PY
+for ts in po/orvanel-config_*.ts; do
+  "$LUPDATE" -silent -no-obsolete -locations none -I . configurator -ts "$ts"
+done
 echo "update-translations: po/ is up to date; translate the empty entries, then run scripts/check-translations.py"

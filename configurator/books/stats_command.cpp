@@ -92,7 +92,7 @@ int Reset(const std::string& base) {
 int RunStatsCommand(const std::vector<std::string>& args) {
   const std::optional<StatsOptions> options = ParseOptions(args);
   if (!options) {
-    std::fputs(stats_text::kUsage, stderr);
+    std::fputs(stats_text::Usage(), stderr);
     return 1;
   }
   const auto inputs = settings::InputsOfThisProcess(options->base);
