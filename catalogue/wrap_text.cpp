@@ -1,5 +1,7 @@
 #include "catalogue/history.h"
 
+#include "platform/utf8.h"
+
 namespace catalogue {
 
 namespace {
@@ -33,10 +35,12 @@ int WrapText(std::string& text, int charactersPerLine) {
     }
     if (count < n || out.size() == lineStart) {
       // Below the width, or a line that is still empty: always take the character, so
-      // that every line holds at least one and the walk always advances.
-      if (out.size() + 1 > kMaxText) break;
-      out.push_back(c);
-      ++i;
+      // that every line holds at least one and the walk always advances. A character
+      // is taken whole: a line never ends inside one.
+      const std::size_t length = platform::CharacterLength(text, i);
+      if (out.size() + length > kMaxText) break;
+      out.append(text, i, length);
+      i += length;
       ++count;
       continue;
     }

@@ -76,8 +76,7 @@ const char kSampleScrollText[] =
 
 namespace {
 
-// Texts are Windows-1252 bytes for the drawing code ("N\xB0" is "N°").
-constexpr std::string_view kListRowText = "Element liste N\xB0 ";
+constexpr std::string_view kListRowText = "Element liste N° ";
 constexpr std::string_view kInfoSamples[] = {"Nom complet du jeux", "Infos 1", "Infos 2", "Infos 3"};
 const GameTexts kSampleGame{"NOM DU JEUX", {"INFOS ", "INFOS ", "INFOS "}};
 
