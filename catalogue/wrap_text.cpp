@@ -26,7 +26,8 @@ int WrapText(std::string& text, int charactersPerLine) {
   while (i < text.size()) {
     const char c = text[i];
     if (c == '\r') {
-      const std::size_t take = i + 1 < text.size() ? 2 : 1;
+      // The CR and the character after it (the LF of a CR LF), never part of one.
+      const std::size_t take = i + 1 < text.size() ? 1 + platform::CharacterLength(text, i + 1) : 1;
       if (out.size() + take > kMaxText) break;
       out.append(text, i, take);
       i += take;
