@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace catalogue {
 
@@ -12,11 +13,11 @@ namespace {
 using platform::TrimBlanks;
 
 // Calls add(name, value) for every "name=value" line of `section` (letter case ignored),
-// in file order. Lines end at CR, LF or both; ";" and "#" begin comments; the UTF-8 of a
-// file saved on Linux is read as the Windows-1252 bytes of the game lists.
+// in file order. Lines end at CR, LF or both; ";" and "#" begin comments; a line written
+// in Windows-1252 is turned into the UTF-8 of the game lists.
 template <typename Add>
 void ForEachValue(std::string text, std::string_view section, Add add) {
-  text = platform::TextFileAsCp1252(std::move(text));
+  text = platform::TextAsUtf8(std::move(text));
   const std::string_view all(text);
   bool inside = false;
   std::size_t pos = 0;

@@ -85,7 +85,8 @@ std::string ControlOf(std::string_view infos3) {
 }
 
 bool CategoryMatches(std::string_view pattern, std::string_view category) {
-  return Glob(Folded(pattern), Folded(category));
+  // Category names are read in UTF-8: a pattern saved in Windows-1252 is read so too.
+  return Glob(Folded(platform::ToUtf8ForDisplay(pattern)), Folded(category));
 }
 
 bool PassesFilter(const GameEntry& game, const GameFilter& filter, const FilterSources& sources) {

@@ -11,6 +11,7 @@
 #include "platform/text_file.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace catalogue {
 
@@ -61,7 +62,9 @@ void ApplyKeyLine(GameEntry& entry, std::string_view line) {
     field = &entry.romOf;
     size = kRomOfFieldSize;
   }
-  if (field) field->assign(value.substr(0, size - 1));
+  if (!field) return;
+  // Names are shown: a long one loses a whole character, never half of one.
+  field->assign(value.substr(0, value.size() < size ? value.size() : platform::Utf8CutPoint(value, size - 1)));
 }
 
 // A record of the previous load made empty again, its strings' memory kept.
@@ -212,7 +215,8 @@ std::size_t ReadSections(TextFile& file, const SectionRange& range, std::vector<
     if (entry.fullName.empty()) entry.fullName = entry.romName;
     if (range.favourites) {
       // Built in place, so a reload reuses the key's memory.
-      if (entry.fullName.size() > kFavouriteNameLength) entry.fullName.resize(kFavouriteNameLength);
+      if (entry.fullName.size() > kFavouriteNameLength)
+        entry.fullName.resize(platform::Utf8CutPoint(entry.fullName, kFavouriteNameLength));
       char count[24];
       const auto digits = std::to_chars(count, count + sizeof count, 99999 - static_cast<std::int64_t>(playCount)).ptr;
       const auto length = static_cast<std::size_t>(digits - count);
@@ -276,7 +280,7 @@ int LoadGameList(GameList& list, const GameListSource& source) {
   std::optional<TextFile> file;
   SectionStarts starts;
   auto readList = [&] {
-    file = OpenTextFile(source.listFile, TextBytes::kUtf8AsWindows1252);
+    file = OpenTextFile(source.listFile, TextBytes::kDisplayUtf8);
     if (file) starts = FindSectionStarts(file->data, filtering);
   };
   TextFile* const statistics = statisticsFile ? &*statisticsFile : nullptr;

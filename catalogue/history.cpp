@@ -6,6 +6,7 @@
 #include "catalogue/history_xml.h"
 #include "platform/text_file.h"
 #include "platform/paths.h"
+#include "platform/utf8.h"
 #include "platform/text.h"
 
 namespace catalogue {
@@ -37,7 +38,7 @@ int TakeRecord(TextFile& file, std::string& text, bool stopAtEnd) {
   std::string_view line;
   while (ReadFileLine(file, line) >= 0) {
     if (stopAtEnd && platform::EqualsNoCase(line, "$end")) break;
-    const int length = static_cast<int>(line.size());
+    const int length = static_cast<int>(platform::CharacterCount(line));
     if (total + length >= kHistoryRecordLimit) continue;  // too long: left out, the next may fit
     const std::size_t lineEnd = line.size() < kPieceSize ? 2 : 0;
     if (text.size() + line.size() + lineEnd > kMaxText) break;  // the panel buffer is full
@@ -50,7 +51,7 @@ int TakeRecord(TextFile& file, std::string& text, bool stopAtEnd) {
 
 std::optional<int> LoadFromDat(std::string& text, const std::string& directory, std::string_view romName) {
   // Scanned once per key press: read block by block rather than held whole.
-  auto file = OpenStreamedTextFile(platform::JoinPath(directory, "history.dat"), TextBytes::kUtf8AsWindows1252);
+  auto file = OpenStreamedTextFile(platform::JoinPath(directory, "history.dat"), TextBytes::kDisplayUtf8);
   if (!file) return std::nullopt;
   std::string_view line;
   while (ReadFileLine(*file, line) >= 0) {
@@ -67,6 +68,7 @@ int LoadFromXml(std::string& text, const std::string& directory, std::string_vie
   auto record = ReadHistoryXmlRecord(platform::ResolvePath(platform::JoinPath(directory, "history.xml")), romName);
   if (!record) return 0;
   TextFile lines{std::move(*record), 0, nullptr};
+  lines.displayText = true;
   return TakeRecord(lines, text, false);
 }
 

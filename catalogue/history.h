@@ -28,8 +28,8 @@ inline constexpr int kHistoryRecordLimit = 10000;
 int LoadHistory(HistoryPanel& panel, std::string_view emulatorDirectory, int windowWidth,
                 std::string_view romName);
 
-// Word-wraps the text in place at `charactersPerLine` and returns its line count. A word
-// longer than a line is cut at the line width; the text stays within kHistoryTextSize - 1
+// Word-wraps the text in place at `charactersPerLine` (characters, not bytes) and returns
+// its line count. A word longer than a line is cut at the line width; the text stays within kHistoryTextSize - 1
 // bytes.
 int WrapText(std::string& text, int charactersPerLine);
 

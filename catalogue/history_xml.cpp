@@ -68,7 +68,7 @@ std::optional<std::string> ReadHistoryXmlRecord(const std::string& path, std::st
   HistoryEntryFinder finder(romName);
   platform::ParseXmlFile(path, finder);
   if (!finder.Found()) return std::nullopt;
-  return platform::Utf8ToCp1252(TrimLineBreaksAndBlanks(finder.Text()));
+  return std::string(TrimLineBreaksAndBlanks(finder.Text()));
 }
 
 }  // namespace catalogue

@@ -11,8 +11,7 @@
 namespace catalogue {
 
 // The text of the first entry that lists the game (name compared without regard to case),
-// converted to the frontend's single-byte code page (Windows-1252, "?" for characters it
-// lacks), with LF line ends and without the blank lines around it. Nothing when the file
+// in UTF-8, with LF line ends and without the blank lines around it. Nothing when the file
 // cannot be read or has no such entry.
 std::optional<std::string> ReadHistoryXmlRecord(const std::string& path, std::string_view romName);
 

@@ -1,5 +1,7 @@
 #include "catalogue/history.h"
 
+#include "platform/utf8.h"
+
 namespace catalogue {
 
 namespace {
@@ -24,7 +26,8 @@ int WrapText(std::string& text, int charactersPerLine) {
   while (i < text.size()) {
     const char c = text[i];
     if (c == '\r') {
-      const std::size_t take = i + 1 < text.size() ? 2 : 1;
+      // The CR and the character after it (the LF of a CR LF), never part of one.
+      const std::size_t take = i + 1 < text.size() ? 1 + platform::CharacterLength(text, i + 1) : 1;
       if (out.size() + take > kMaxText) break;
       out.append(text, i, take);
       i += take;
@@ -33,10 +36,12 @@ int WrapText(std::string& text, int charactersPerLine) {
     }
     if (count < n || out.size() == lineStart) {
       // Below the width, or a line that is still empty: always take the character, so
-      // that every line holds at least one and the walk always advances.
-      if (out.size() + 1 > kMaxText) break;
-      out.push_back(c);
-      ++i;
+      // that every line holds at least one and the walk always advances. A character
+      // is taken whole: a line never ends inside one.
+      const std::size_t length = platform::CharacterLength(text, i);
+      if (out.size() + length > kMaxText) break;
+      out.append(text, i, length);
+      i += length;
       ++count;
       continue;
     }

@@ -28,6 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   box.alpha = in.ConsumeIntegral<int>();
   ScrollText st;
   for (int& w : st.charWidths) w = in.ConsumeIntegralInRange<int>(0, 40);
+  const int wide = in.ConsumeIntegralInRange<int>(0, 40);  // code points from U+0100
+  st.wideWidth = [wide](char32_t cp) { return cp % 3 == 0 ? 0 : wide; };
   GameTexts game;
   game.fullName = in.ConsumeRandomLengthString(120);
   for (auto& info : game.infos) info = in.ConsumeRandomLengthString(120);

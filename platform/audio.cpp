@@ -82,7 +82,7 @@ bool OpenAudio() {
   s.device = Device::Silent;
   if (!s.failureLogged) {
     s.failureLogged = true;
-    WriteLog(std::string("Pas de p\xE9riph\xE9rique audio, musique et sons coup\xE9s : ") +
+    WriteLog(std::string("Pas de p\xC3\xA9riph\xC3\xA9rique audio, musique et sons coup\xC3\xA9s : ") +
                  SDL_GetError(), 1, 1);
   }
   return false;

@@ -104,10 +104,10 @@ std::shared_ptr<const std::string> FontFileBytes(const std::string& path) {
   return shared;
 }
 
-TTF_Font* OpenFromMemory(const std::shared_ptr<const std::string>& bytes, int pointSize) {
+TTF_Font* OpenFromMemory(const std::shared_ptr<const std::string>& bytes, int pointSize, long index = 0) {
   if (!bytes) return nullptr;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size()));
-  return rw ? TTF_OpenFontRW(rw, 1, pointSize) : nullptr;
+  return rw ? TTF_OpenFontIndexRW(rw, 1, pointSize, index) : nullptr;
 }
 
 bool EnsureTtf() {
@@ -131,16 +131,49 @@ int ChoosePointSize(TTF_Font* font, int pixelHeight) {
   return lo;
 }
 
+struct FallbackFace {
+  std::string file;
+  int index = 0;              // the face within a collection file (.ttc)
+  FcCharSet* charset = nullptr;  // the code points it has; kept for the program's life
+};
+
+// The faces fontconfig offers for a family in its order of preference, each kept only
+// when it adds code points to those before it: worked out once per family.
+const std::vector<FallbackFace>& FallbackFaces(const std::string& family) {
+  static std::map<std::string, std::vector<FallbackFace>> cache;
+  auto it = cache.find(family);
+  if (it != cache.end()) return it->second;
+  std::vector<FallbackFace> faces;
+  if (EnsureFontconfig()) {
+    FcPattern* pattern = FcPatternCreate();
+    if (!family.empty())
+      FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    if (FcFontSet* set = FcFontSort(nullptr, pattern, FcTrue, nullptr, &result)) {
+      for (int i = 0; i < set->nfont; ++i) {
+        FcChar8* file = nullptr;
+        FcCharSet* charset = nullptr;
+        int index = 0;
+        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch || !file) continue;
+        if (FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch || !charset) continue;
+        FcPatternGetInteger(set->fonts[i], FC_INDEX, 0, &index);
+        faces.push_back({reinterpret_cast<const char*>(file), index, FcCharSetCopy(charset)});
+      }
+      FcFontSetDestroy(set);
+    }
+    FcPatternDestroy(pattern);
+  }
+  return cache.emplace(family, std::move(faces)).first->second;
+}
+
 }  // namespace
 
-bool ByteHasGlyph(unsigned char byte) {
-  if (byte < 0x20) return false;
-  switch (byte) {
-    case 0x7F: case 0x81: case 0x8D: case 0x8F: case 0x90: case 0x9D:
-      return false;
-    default:
-      return true;
-  }
+bool IsDrawableCodePoint(char32_t cp) {
+  if (cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) return false;
+  return !(cp >= 0xD800 && cp <= 0xDFFF) && cp <= 0x10FFFF;
 }
 
 std::string ResolveFontFile(const std::string& face, bool bold, bool italic) {
@@ -174,26 +207,79 @@ std::unique_ptr<Font> Font::Open(const FontRequest& request) {
   TTF_SetFontSize(ttf, font->pointSize_);
   font->lineHeight_ = TTF_FontHeight(ttf);
   font->ascent_ = TTF_FontAscent(ttf);
-  for (int b = 0; b < 256; ++b) {
-    int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
-    const auto byte = static_cast<unsigned char>(b);
-    if (ByteHasGlyph(byte) &&
-        TTF_GlyphMetrics32(ttf, Cp1252ToUnicode(byte), &minx, &maxx, &miny, &maxy, &advance) == 0) {
-      font->advances_[static_cast<std::size_t>(b)] = advance;
-    }
-  }
+  font->pixelHeight_ = pixelHeight;
+  // Fallback faces are regular ones: the style asked for is drawn for them.
+  font->style_ = (request.bold ? TTF_STYLE_BOLD : 0) | (request.italic ? TTF_STYLE_ITALIC : 0) |
+                 (request.underline ? TTF_STYLE_UNDERLINE : 0);
+  const std::string_view family = TrimBlanks(request.face);
+  font->fallbackKey_ = family.empty() || EqualsNoCase(family, "System") ? kSystemFamily : ToLowerCopy(family);
+  for (char32_t cp = 0; cp < 256; ++cp) font->advances_[cp] = font->SourceOf(cp).advance;
   return font;
 }
 
-Font::~Font() {
-  if (ttf_) TTF_CloseFont(static_cast<TTF_Font*>(ttf_));
+void* Font::FallbackTtf(std::size_t k) const {
+  const auto& faces = FallbackFaces(fallbackKey_);
+  if (fallbackTtf_.size() < faces.size()) {
+    fallbackTtf_.resize(faces.size(), nullptr);
+    fallbackTried_.resize(faces.size(), false);
+  }
+  if (k >= faces.size()) return nullptr;
+  if (!fallbackTried_[k]) {
+    fallbackTried_[k] = true;
+    TTF_Font* ttf = OpenFromMemory(FontFileBytes(faces[k].file), pixelHeight_, faces[k].index);
+    if (ttf) {
+      TTF_SetFontStyle(ttf, style_);
+      TTF_SetFontSize(ttf, ChoosePointSize(ttf, pixelHeight_));
+    }
+    fallbackTtf_[k] = ttf;
+  }
+  return fallbackTtf_[k];
 }
+
+const Font::Source& Font::SourceOf(char32_t cp) const {
+  auto it = sources_.find(cp);
+  if (it != sources_.end()) return it->second;
+  Source source;
+  int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
+  auto has = [&](void* face) {
+    auto* ttf = static_cast<TTF_Font*>(face);
+    return ttf && TTF_GlyphIsProvided32(ttf, cp) &&
+           TTF_GlyphMetrics32(ttf, cp, &minx, &maxx, &miny, &maxy, &advance) == 0;
+  };
+  if (!IsDrawableCodePoint(cp)) {
+    // nothing draws it
+  } else if (has(ttf_)) {
+    source = {-1, advance};
+  } else {
+    const auto& faces = FallbackFaces(fallbackKey_);
+    for (std::size_t k = 0; k < faces.size(); ++k) {
+      if (!FcCharSetHasChar(faces[k].charset, cp) || !has(FallbackTtf(k))) continue;
+      source = {static_cast<int>(k), advance};
+      break;
+    }
+  }
+  return sources_.emplace(cp, source).first->second;
+}
+
+int Font::Advance(char32_t cp) const { return cp < 256 ? advances_[cp] : SourceOf(cp).advance; }
+
+void Font::Close() {
+  if (ttf_) TTF_CloseFont(static_cast<TTF_Font*>(ttf_));
+  ttf_ = nullptr;
+  for (void* f : fallbackTtf_)
+    if (f) TTF_CloseFont(static_cast<TTF_Font*>(f));
+  fallbackTtf_.clear();
+  fallbackTried_.clear();
+  sources_.clear();
+}
+
+Font::~Font() { Close(); }
 
 Font::Font(Font&& other) noexcept { *this = std::move(other); }
 
 Font& Font::operator=(Font&& other) noexcept {
   if (this != &other) {
-    if (ttf_) TTF_CloseFont(static_cast<TTF_Font*>(ttf_));
+    Close();
     ttf_ = std::exchange(other.ttf_, nullptr);
     fileBytes_ = std::move(other.fileBytes_);
     file_ = std::move(other.file_);
@@ -201,15 +287,26 @@ Font& Font::operator=(Font&& other) noexcept {
     ascent_ = other.ascent_;
     pointSize_ = other.pointSize_;
     advances_ = other.advances_;
+    pixelHeight_ = other.pixelHeight_;
+    style_ = other.style_;
+    fallbackKey_ = std::move(other.fallbackKey_);
+    fallbackTtf_ = std::move(other.fallbackTtf_);
+    fallbackTried_ = std::move(other.fallbackTried_);
+    sources_ = std::move(other.sources_);
+    other.fallbackTtf_.clear();
+    other.fallbackTried_.clear();
+    other.sources_.clear();
   }
   return *this;
 }
 
-GlyphBitmap Font::RenderGlyph(unsigned char byte) const {
+GlyphBitmap Font::RenderGlyph(char32_t cp) const {
   GlyphBitmap glyph;
-  if (!ttf_ || !ByteHasGlyph(byte)) return glyph;
-  auto* ttf = static_cast<TTF_Font*>(ttf_);
-  const Uint32 cp = Cp1252ToUnicode(byte);
+  if (!ttf_) return glyph;
+  const Source& source = SourceOf(cp);
+  if (source.face == -2) return glyph;
+  auto* ttf = static_cast<TTF_Font*>(source.face == -1 ? ttf_ : FallbackTtf(static_cast<std::size_t>(source.face)));
+  if (!ttf) return glyph;
   int minx = 0, maxx = 0, miny = 0, maxy = 0, advance = 0;
   if (TTF_GlyphMetrics32(ttf, cp, &minx, &maxx, &miny, &maxy, &advance) != 0) return glyph;
   glyph.advance = advance;
@@ -222,7 +319,7 @@ GlyphBitmap Font::RenderGlyph(unsigned char byte) const {
     glyph.width = surface->w;
     glyph.height = surface->h;
     glyph.offsetX = minx < 0 ? minx : 0;  // the renderer starts the surface at the glyph's left bearing
-    glyph.offsetY = 0;
+    glyph.offsetY = ascent_ - TTF_FontAscent(ttf);  // a fallback face on this face's baseline
     glyph.alpha.resize(static_cast<std::size_t>(surface->w) * surface->h);
     for (int y = 0; y < surface->h; ++y) {
       const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(surface->pixels) + y * surface->pitch);

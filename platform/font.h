@@ -1,14 +1,17 @@
 // Text faces for drawing: a face name is resolved through fontconfig (metric stand-ins
 // count: Arial -> Liberation Sans, Courier New -> Liberation Mono; an unknown face
 // becomes "System", a fixed bold sans face), opened with SDL2_ttf at the largest size
-// whose line height is not above the pixel height asked for, and rendered one
-// Windows-1252 byte at a time.
+// whose line height is not above the pixel height asked for, and rendered one code point
+// at a time. A code point the face lacks is drawn from the first face fontconfig offers
+// as its fallback that has it (Japanese, Chinese, Korean...), at the same height and on
+// the same baseline.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -45,14 +48,25 @@ class Font {
   int LineHeight() const { return lineHeight_; }
   int Ascent() const { return ascent_; }
   int PointSize() const { return pointSize_; }
-  // Advance of each Windows-1252 byte; 0 for bytes without a glyph.
+  // Advance of the code points U+0000-U+00FF; 0 for those without a glyph.
   const std::array<int, 256>& AdvanceWidths() const { return advances_; }
-  // Empty bitmap (advance 0) for bytes without a glyph.
-  GlyphBitmap RenderGlyph(unsigned char byte) const;
+  // Advance of any code point, from the face that draws it; 0 when no face has it.
+  int Advance(char32_t cp) const;
+  // Empty bitmap (advance 0) for code points no face has.
+  GlyphBitmap RenderGlyph(char32_t cp) const;
   const std::string& ResolvedFile() const { return file_; }
 
  private:
   Font() = default;
+  // The face that draws a code point: -1 this font's own, k >= 0 fallback k, -2 none.
+  struct Source {
+    int face = -2;
+    int advance = 0;
+  };
+  const Source& SourceOf(char32_t cp) const;
+  void* FallbackTtf(std::size_t k) const;
+  void Close();
+
   void* ttf_ = nullptr;  // TTF_Font, reading from fileBytes_
   std::shared_ptr<const std::string> fileBytes_;
   std::string file_;
@@ -60,6 +74,14 @@ class Font {
   int ascent_ = 0;
   int pointSize_ = 0;
   std::array<int, 256> advances_{};
+  // Asked for again at every fallback face opened.
+  int pixelHeight_ = 0;
+  int style_ = 0;
+  std::string fallbackKey_;
+  // Opened the first time one of their code points is met (TTF_Font, or nullptr).
+  mutable std::vector<void*> fallbackTtf_;
+  mutable std::vector<bool> fallbackTried_;
+  mutable std::unordered_map<char32_t, Source> sources_;
 };
 
 // The font file for a face through fontconfig: the exact family when installed, else
@@ -67,7 +89,7 @@ class Font {
 // finds nothing at all.
 std::string ResolveFontFile(const std::string& face, bool bold, bool italic);
 
-// Windows-1252 bytes with no character: they draw nothing and take no room.
-bool ByteHasGlyph(unsigned char byte);
+// Control characters (C0, DEL, C1) and surrogates: they draw nothing and take no room.
+bool IsDrawableCodePoint(char32_t cp);
 
 }  // namespace platform

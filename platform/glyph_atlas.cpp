@@ -1,6 +1,7 @@
 #include "platform/glyph_atlas.h"
 
 #include "platform/font.h"
+#include "platform/utf8.h"
 
 #include <algorithm>
 #include <atomic>
@@ -11,6 +12,7 @@ namespace {
 std::atomic<long> rasterised{0};
 constexpr int kAtlasWidth = 1024;
 constexpr int kPadding = 1;  // keeps filtered neighbours out of a glyph
+constexpr int kLazyPageRows = 6;  // rows of a page opened for code points met while drawing
 }  // namespace
 
 long GlyphAtlas::RasterisedGlyphs() { return rasterised.load(); }
@@ -20,38 +22,64 @@ GlyphAtlas GlyphAtlas::Build(Device& device, const Font& font) {
   atlas.font_ = &font;
   atlas.lineHeight_ = font.LineHeight();
   const int deviceMax = device.MaxTextureSize();
-  const int side = deviceMax > 0 ? std::min(deviceMax, kMaxPageSide) : kMaxPageSide;
+  atlas.side_ = deviceMax > 0 ? std::min(deviceMax, kMaxPageSide) : kMaxPageSide;
   const int line = std::max(1, font.LineHeight());
   // Room for a glyph: its advance plus overhang on both sides, the line height plus
   // room for accents that rise above it; never more than a page holds.
-  const int cellHeight = std::min(line + line / 2 + 2, side - 2 * kPadding);
+  atlas.cellHeight_ = std::min(line + line / 2 + 2, atlas.side_ - 2 * kPadding);
   int widest = 0;
   for (int b = 0; b < 256; ++b) widest = std::max(widest, font.AdvanceWidths()[static_cast<std::size_t>(b)] + line / 2 + 2);
-  const int pageWidth = std::min(side, std::max(kAtlasWidth, widest + 2 * kPadding));
-  int x = kPadding, y = kPadding;
-  atlas.pages_.push_back({pageWidth, 0, {}});
-  for (int b = 0; b < 256; ++b) {
-    Cell& c = atlas.cells_[b];
-    c.advance = font.AdvanceWidths()[static_cast<std::size_t>(b)];
-    if (!ByteHasGlyph(static_cast<unsigned char>(b)) || c.advance <= 0) continue;
-    c.width = std::min(c.advance + line / 2 + 2, pageWidth - 2 * kPadding);
-    c.height = cellHeight;
-    if (x + c.width + kPadding > pageWidth) {
-      x = kPadding;
-      y += cellHeight + kPadding;
-    }
-    if (y + cellHeight + kPadding > side) {
-      atlas.pages_.back().height = y;
-      atlas.pages_.push_back({pageWidth, 0, {}});
-      x = y = kPadding;
-    }
-    c.page = static_cast<int>(atlas.pages_.size()) - 1;
-    c.x = x;
-    c.y = y;
-    x += c.width + kPadding;
+  atlas.pageWidth_ = std::min(atlas.side_, std::max(kAtlasWidth, widest + 2 * kPadding));
+  atlas.nextX_ = atlas.nextY_ = kPadding;
+  atlas.pages_.push_back({atlas.pageWidth_, 0, {}, false});
+  for (char32_t cp = 0; cp < 256; ++cp) {
+    Cell& c = atlas.cells_[cp];
+    c.advance = font.AdvanceWidths()[cp];
+    if (IsDrawableCodePoint(cp) && c.advance > 0) atlas.Reserve(c, c.advance + line / 2 + 2);
   }
-  atlas.pages_.back().height = y + cellHeight + kPadding;
   return atlas;
+}
+
+void GlyphAtlas::Reserve(Cell& c, int width) {
+  c.width = std::min(width, pageWidth_ - 2 * kPadding);
+  c.height = cellHeight_;
+  if (nextX_ + c.width + kPadding > pageWidth_) {
+    nextX_ = kPadding;
+    nextY_ += cellHeight_ + kPadding;
+  }
+  const int bottom = nextY_ + cellHeight_ + kPadding;
+  const Page& last = pages_.back();
+  if (last.fixed ? bottom > last.height : bottom > side_ || static_cast<bool>(last.texture)) {
+    // A page made while its cells were still being reserved cannot grow: the pages
+    // opened after it have their height from the start, room for a few rows.
+    const bool fixed = static_cast<bool>(last.texture) || last.fixed;
+    const int rows = fixed ? std::max(1, std::min(kLazyPageRows, (side_ - kPadding) / (cellHeight_ + kPadding))) : 0;
+    pages_.push_back({pageWidth_, fixed ? rows * (cellHeight_ + kPadding) + kPadding : 0, {}, fixed});
+    nextX_ = nextY_ = kPadding;
+  }
+  c.page = static_cast<int>(pages_.size()) - 1;
+  c.x = nextX_;
+  c.y = nextY_;
+  nextX_ += c.width + kPadding;
+  Page& page = pages_.back();
+  if (!page.fixed) page.height = std::max(page.height, nextY_ + cellHeight_ + kPadding);
+}
+
+GlyphAtlas::Cell& GlyphAtlas::CellOf(char32_t cp) {
+  if (cp < 256) return cells_[cp];
+  auto [it, added] = wideCells_.try_emplace(cp);
+  Cell& c = it->second;
+  if (added && font_) {
+    c.advance = font_->Advance(cp);
+    const int line = std::max(1, lineHeight_);
+    if (c.advance > 0) Reserve(c, c.advance + line / 2 + 2);
+  }
+  return c;
+}
+
+int GlyphAtlas::Advance(char32_t cp) const {
+  if (cp < 256) return cells_[cp].advance;
+  return font_ ? font_->Advance(cp) : 0;
 }
 
 std::size_t GlyphAtlas::TextureBytes() const {
@@ -61,11 +89,10 @@ std::size_t GlyphAtlas::TextureBytes() const {
   return bytes;
 }
 
-void GlyphAtlas::Rasterise(Device& device, unsigned char byte) {
-  Cell& c = cells_[byte];
+void GlyphAtlas::Rasterise(Device& device, Cell& c, char32_t cp) {
   c.rasterised = true;
   if (c.width <= 0 || !font_) return;
-  const GlyphBitmap g = font_->RenderGlyph(byte);
+  const GlyphBitmap g = font_->RenderGlyph(cp);
   ++rasterised;
   if (g.width <= 0 || g.height <= 0 || g.alpha.size() < std::size_t(g.width) * std::size_t(g.height)) return;
   // A glyph that rises above the line keeps its top inside the cell.
@@ -93,32 +120,44 @@ void GlyphAtlas::Rasterise(Device& device, unsigned char byte) {
 
 void GlyphAtlas::RasteriseAll(Device& device) {
   if (!font_) return;
-  for (int b = 0; b < 256; ++b)
-    if (!cells_[b].rasterised) Rasterise(device, static_cast<unsigned char>(b));
+  for (char32_t cp = 0; cp < 256; ++cp)
+    if (!cells_[cp].rasterised) Rasterise(device, cells_[cp], cp);
 }
 
 int GlyphAtlas::TextWidth(std::string_view text) const {
   int w = 0;
-  for (unsigned char b : text) w += cells_[b].advance;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+      w += cells_[b].advance;
+      ++i;
+    } else {
+      w += Advance(NextCodePoint(text, i));
+    }
+  }
   return w;
+}
+
+void GlyphAtlas::Draw(Device& device, Cell& c, char32_t cp, float pen, float y, std::uint32_t argb) {
+  if (!c.rasterised) Rasterise(device, c, cp);
+  const Texture& texture = pages_[std::size_t(c.page)].texture;
+  if (c.drawWidth <= 0 || !texture) return;
+  const float tw = float(texture.Width()), th = float(texture.Height());
+  const FRect dst{pen + float(c.offsetX), y + float(c.offsetY), float(c.drawWidth), float(c.drawHeight)};
+  const UvRect uv{float(c.x) / tw, float(c.y) / th, float(c.x + c.drawWidth) / tw, float(c.y + c.drawHeight) / th};
+  device.DrawTexture(texture, dst, uv, argb);
 }
 
 void GlyphAtlas::DrawLine(Device& device, std::string_view text, float x, float y, std::uint32_t argb,
                           float stopX) {
   if (!font_) return;
   float pen = x;
-  for (unsigned char b : text) {
-    if (pen >= stopX) break;
-    Cell& c = cells_[b];
-    if (!c.rasterised) Rasterise(device, b);
-    const Texture& texture = pages_[std::size_t(c.page)].texture;
-    if (c.drawWidth > 0 && texture) {
-      const float tw = float(texture.Width()), th = float(texture.Height());
-      const FRect dst{pen + float(c.offsetX), y + float(c.offsetY), float(c.drawWidth), float(c.drawHeight)};
-      const UvRect uv{float(c.x) / tw, float(c.y) / th, float(c.x + c.drawWidth) / tw,
-                      float(c.y + c.drawHeight) / th};
-      device.DrawTexture(texture, dst, uv, argb);
-    }
+  for (std::size_t i = 0; i < text.size() && pen < stopX;) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    // ASCII, most of any text, straight from the flat table.
+    const char32_t cp = b < 0x80 ? (++i, char32_t(b)) : NextCodePoint(text, i);
+    Cell& c = cp < 256 ? cells_[cp] : CellOf(cp);
+    Draw(device, c, cp, pen, y, argb);
     pen += float(c.advance);
   }
 }

@@ -1,9 +1,11 @@
 // The glyphs of one font in textures ("pages"), and text drawn from them: single lines and
 // text boxes (left, centred or right, vertically centred, clipped to the box). Text is
-// Windows-1252 bytes. Each byte has a cell reserved when the atlas is built and is
-// rasterised into it the first time it is drawn, never again. Pages stay within what
-// every renderer takes and are made when a glyph of theirs is first drawn, so tall fonts
-// neither fail on the texture size nor take memory for glyphs never shown.
+// UTF-8 (a stray Windows-1252 byte still draws as its character). The code points
+// U+0000-U+00FF have their cells reserved when the atlas is built, any other the first
+// time it is met; a glyph is rasterised into its cell the first time it is drawn, never
+// again. Pages stay within what every renderer takes and are made when a glyph of theirs
+// is first drawn, so tall fonts neither fail on the texture size nor take memory for
+// glyphs never shown.
 #pragma once
 
 #include "platform/device.h"
@@ -12,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -23,15 +26,16 @@ enum class TextAlign { kLeft, kCentre, kRight };
 class GlyphAtlas {
  public:
   GlyphAtlas() = default;
-  // Reserves a cell per byte. The font must outlive the atlas.
+  // Reserves a cell per code point below 256. The font must outlive the atlas.
   static GlyphAtlas Build(Device& device, const Font& font);
 
-  // Rasterises every glyph now, for a text that brings new characters while it moves.
+  // Rasterises the glyphs below 256 now, for a text that brings new characters while it
+  // moves.
   void RasteriseAll(Device& device);
 
   explicit operator bool() const { return font_ != nullptr; }
   int LineHeight() const { return lineHeight_; }
-  int Advance(unsigned char byte) const { return cells_[byte].advance; }
+  int Advance(char32_t cp) const;
   int TextWidth(std::string_view text) const;
 
   // One line with its top-left pen position at (x, y); no clipping of its own, but
@@ -61,13 +65,24 @@ class GlyphAtlas {
   struct Page {
     int width = 0, height = 0;
     Texture texture;  // made when first needed
+    bool fixed = false;  // opened after a page was made: its height is set, not grown
   };
-  void Rasterise(Device& device, unsigned char byte);
+  Cell& CellOf(char32_t cp);
+  // Finds room for a cell of `width` after those reserved so far, opening a page when
+  // the last one is full or already made.
+  void Reserve(Cell& c, int width);
+  void Rasterise(Device& device, Cell& c, char32_t cp);
+  void Draw(Device& device, Cell& c, char32_t cp, float pen, float y, std::uint32_t argb);
 
   const Font* font_ = nullptr;
   std::vector<Page> pages_;
   std::array<Cell, 256> cells_{};
+  std::unordered_map<char32_t, Cell> wideCells_;
   int lineHeight_ = 0;
+  int cellHeight_ = 0;
+  int pageWidth_ = 0;
+  int side_ = 0;
+  int nextX_ = 0, nextY_ = 0;  // where the next cell goes in the last page
 };
 
 }  // namespace platform

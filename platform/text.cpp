@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include "platform/utf8.h"
+
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -26,7 +28,7 @@ std::string_view TrimBlanks(std::string_view s) {
 
 std::string CutToField(std::string_view s, std::size_t size) {
   if (size <= 1) return {};
-  return std::string(s.substr(0, size - 1));
+  return std::string(s.substr(0, Utf8CutPoint(s, size - 1)));
 }
 
 std::int64_t ParseDecimal(std::string_view s) {
@@ -93,93 +95,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
     out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
 }
-
-void Utf8Check::Feed(std::string_view bytes) {
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (!valid_) return;
-    // Plain ASCII, the bulk of any list, eight bytes at a time.
-    if (pending_ == 0) {
-      std::uint64_t word;
-      while (i + 8 <= bytes.size() && (std::memcpy(&word, bytes.data() + i, 8), (word & 0x8080808080808080ull) == 0))
-        i += 8;
-      if (i == bytes.size()) return;
-    }
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (pending_ > 0) {
-      // The second byte of E0, ED, F0 and F4 sequences is narrower: no overlong forms,
-      // no surrogates, nothing above U+10FFFF.
-      unsigned char low = 0x80, high = 0xBF;
-      if (lead_ == 0xE0) low = 0xA0;
-      else if (lead_ == 0xED) high = 0x9F;
-      else if (lead_ == 0xF0) low = 0x90;
-      else if (lead_ == 0xF4) high = 0x8F;
-      if (c < low || c > high) valid_ = false;
-      lead_ = 0;
-      --pending_;
-      continue;
-    }
-    if (c < 0x80) continue;
-    multibyte_ = true;
-    lead_ = c;
-    if (c >= 0xC2 && c <= 0xDF) pending_ = 1;
-    else if (c >= 0xE0 && c <= 0xEF) pending_ = 2;
-    else if (c >= 0xF0 && c <= 0xF4) pending_ = 3;
-    else valid_ = false;
-  }
-}
-
-namespace {
-char Cp1252ByteOf(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (int b = 0x80; b < 0xA0; ++b)
-    if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == cp) return static_cast<char>(b);
-  return '?';
-}
-}  // namespace
-
-std::size_t AppendUtf8AsCp1252(std::string& out, std::string_view utf8) {
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    std::size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-    if (i + n > utf8.size()) break;  // cut: the rest comes with the next piece
-    char32_t cp = n == 1 ? c : c & (0x7F >> n);
-    for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    out.push_back(n == 1 ? static_cast<char>(c) : Cp1252ByteOf(cp));
-    i += n;
-  }
-  return i;
-}
-
-std::string TextFileAsCp1252(std::string bytes) {
-  Utf8Check check;
-  check.Feed(bytes);
-  if (!check.IsMultibyteUtf8()) return bytes;
-  std::string out;
-  out.reserve(bytes.size());
-  AppendUtf8AsCp1252(out, bytes);
-  return out;
-}
-
-namespace {
-bool IsValidUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    std::size_t n;
-    if (c < 0x80) n = 0;
-    else if (c >= 0xC2 && c <= 0xDF) n = 1;
-    else if (c >= 0xE0 && c <= 0xEF) n = 2;
-    else if (c >= 0xF0 && c <= 0xF4) n = 3;
-    else return false;
-    if (i + n >= s.size() && n > 0) return false;
-    for (std::size_t k = 1; k <= n; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    i += n + 1;
-  }
-  return true;
-}
-}  // namespace
 
 std::string ToUtf8ForDisplay(std::string_view bytes) {
   if (IsValidUtf8(bytes)) return std::string(bytes);

@@ -1,5 +1,5 @@
-// Byte-string helpers shared by every reader: the files are single-byte text whose
-// names are compared without regard to ASCII letter case.
+// Byte-string helpers shared by every reader: names are compared without regard to
+// ASCII letter case.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +25,8 @@ std::string ToLowerCopy(std::string_view s);
 std::string_view TrimBlanks(std::string_view s);
 
 // Cuts a value to a fixed field of `size` bytes including the terminator: at most
-// size - 1 bytes survive (size 0 or 1 leaves nothing).
+// size - 1 bytes survive (size 0 or 1 leaves nothing), less a UTF-8 character the cut
+// would split.
 std::string CutToField(std::string_view s, std::size_t size);
 
 // The decimal integer reading of the settings: optional leading blanks, optional sign,
@@ -53,29 +54,5 @@ void AppendUtf8(std::string& out, char32_t cp);
 
 // UTF-8 to Windows-1252; malformed sequences and characters outside the code page give "?".
 std::string Utf8ToCp1252(std::string_view utf8);
-
-// Text files edited on Linux are UTF-8, those from Windows are Windows-1252, and the
-// readers work in Windows-1252 bytes. A Windows-1252 text is practically never valid
-// UTF-8 holding multibyte sequences, so that is what marks a UTF-8 file. The check takes
-// the file in pieces, so large files need not be held whole.
-class Utf8Check {
- public:
-  void Feed(std::string_view bytes);
-  bool IsMultibyteUtf8() const { return valid_ && multibyte_ && pending_ == 0; }
-
- private:
-  int pending_ = 0;  // continuation bytes still expected
-  unsigned char lead_ = 0;
-  bool valid_ = true;
-  bool multibyte_ = false;
-};
-
-// Appends UTF-8 text as Windows-1252 (a character it lacks becomes '?') and returns how
-// many bytes were taken: a sequence cut at the end of `utf8` is left for the next piece.
-std::size_t AppendUtf8AsCp1252(std::string& out, std::string_view utf8);
-
-// The Windows-1252 text of a whole file's bytes: converted when they are UTF-8 with
-// multibyte characters, as they are otherwise.
-std::string TextFileAsCp1252(std::string bytes);
 
 }  // namespace platform

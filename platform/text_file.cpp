@@ -3,8 +3,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <map>
-#include <mutex>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -16,6 +14,7 @@
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -35,40 +34,17 @@ bool MatchKey(std::string_view line, std::string_view key, std::string_view& val
   return true;
 }
 
-// Whether a streamed file is UTF-8 needs a pass over all of it: large files (the history
-// database, scanned on every key press) keep the answer until they change.
-bool IsMultibyteUtf8File(const std::string& path) {
-  static std::mutex mutex;
-  static std::map<std::string, std::pair<platform::FileStamp, bool>> known;
-  const auto stamp = platform::FileStampOf(path);
-  if (!stamp) return false;
-  {
-    std::lock_guard lock(mutex);
-    auto it = known.find(path);
-    if (it != known.end() && it->second.first == *stamp) return it->second.second;
-  }
-  auto stream = platform::FileStream::Open(path);
-  if (!stream) return false;
-  platform::Utf8Check check;
-  std::string block;
-  block.reserve(kStreamBlock);
-  while (stream->ReadInto(block, kStreamBlock) > 0) {
-    check.Feed(block);
-    block.clear();
-  }
-  std::lock_guard lock(mutex);
-  known[path] = {*stamp, check.IsMultibyteUtf8()};
-  return check.IsMultibyteUtf8();
-}
-
 }  // namespace
 
 std::optional<TextFile> OpenTextFile(std::string_view path, TextBytes bytes) {
   if (path.empty()) return std::nullopt;
   auto data = platform::ReadWholeFile(platform::ResolvePath(path));
   if (!data) return std::nullopt;
-  if (bytes == TextBytes::kUtf8AsWindows1252) *data = platform::TextFileAsCp1252(std::move(*data));
-  return TextFile{std::move(*data), 0, nullptr};
+  const bool display = bytes == TextBytes::kDisplayUtf8;
+  if (display) *data = platform::TextAsUtf8(std::move(*data));
+  TextFile file{std::move(*data), 0, nullptr};
+  file.displayText = display;
+  return file;
 }
 
 std::optional<TextFile> OpenStreamedTextFile(std::string_view path, TextBytes bytes) {
@@ -77,7 +53,7 @@ std::optional<TextFile> OpenStreamedTextFile(std::string_view path, TextBytes by
   std::shared_ptr<platform::FileStream> stream = platform::FileStream::Open(resolved);
   if (!stream) return std::nullopt;
   TextFile file{std::string(), 0, std::move(stream)};
-  file.fromUtf8 = bytes == TextBytes::kUtf8AsWindows1252 && IsMultibyteUtf8File(resolved);
+  file.displayText = bytes == TextBytes::kDisplayUtf8;
   file.data.reserve(kStreamBlock + kReadSize + 1);
   return file;
 }
@@ -109,12 +85,22 @@ void Refill(TextFile& file) {
   file.data.erase(0, file.position);
   file.position = 0;
   while (file.data.size() <= kReadSize) {
-    if (!file.fromUtf8) {
+    if (!file.displayText) {
       if (file.stream->ReadInto(file.data, kStreamBlock) == 0) break;
       continue;
     }
-    if (file.stream->ReadInto(file.cut, kStreamBlock) == 0) break;
-    file.cut.erase(0, platform::AppendUtf8AsCp1252(file.data, file.cut));
+    if (file.stream->ReadInto(file.cut, kStreamBlock) == 0) {
+      platform::AppendLinesAsUtf8(file.data, file.cut);  // the last line, without its LF
+      file.cut.clear();
+      break;
+    }
+    // Whole lines are converted; the start of the next one waits for the rest of it. A
+    // line longer than a block goes in pieces, never split inside a character.
+    const std::size_t lf = file.cut.rfind('\n');
+    const std::size_t whole = lf != std::string::npos ? lf + 1
+                              : file.cut.size() - platform::IncompleteUtf8Tail(file.cut);
+    platform::AppendLinesAsUtf8(file.data, std::string_view(file.cut).substr(0, whole));
+    file.cut.erase(0, whole);
   }
   if (file.data.size() <= kReadSize) file.stream.reset();  // the end: what is left is read from memory
 }
@@ -167,13 +153,19 @@ int ReadFileLine(TextFile& file, std::string_view& line) {
   const std::size_t length = static_cast<std::size_t>(end - start);
   line = std::string_view(start, length);
   if (end == stop) {
-    file.position += length;
+    if (file.displayText) {
+      // A character the limit would split is taken whole: the line runs a few bytes over.
+      const std::string_view rest(start, size - file.position);
+      const std::size_t from = platform::Utf8CutPoint(rest, length);
+      if (from < length) line = rest.substr(0, from + platform::Utf8SequenceAt(rest, from));
+    }
+    file.position += line.size();
   } else {
     std::size_t next = file.position + length + 1;
     if (*end == '\r' && next < size && file.data[next] == '\n') ++next;
     file.position = next;
   }
-  return static_cast<int>(length);
+  return static_cast<int>(line.size());
 }
 
 int ReadFileLine(TextFile& file, std::string& line) {

@@ -18,18 +18,19 @@ struct TextFile {
   std::size_t position = 0;
   // Set for a file read block by block: `data` then holds only the current block.
   std::shared_ptr<platform::FileStream> stream = nullptr;
-  // A streamed UTF-8 file: blocks are turned into Windows-1252 as they arrive; `cut` holds
-  // the start of a character whose end is in the next block.
-  bool fromUtf8 = false;
+  // Display text (TextBytes::kDisplayUtf8): lines are never cut inside a character. A
+  // streamed file turns each block into UTF-8 as it arrives; `cut` holds the end of the
+  // previous block that is not a whole line yet.
+  bool displayText = false;
   std::string cut = {};
 };
 
-// How a file's bytes are taken. Texts shown to the player (game lists, the history) may
-// have been saved as UTF-8 on Linux: such a file (valid UTF-8 with multibyte characters)
-// is read as the Windows-1252 text it spells, any other as Windows-1252 bytes. Files of
-// keys the program writes itself (statistics) are taken as they are, so that their
-// section names stay the bytes the writer wrote.
-enum class TextBytes { kAsWritten, kUtf8AsWindows1252 };
+// How a file's bytes are taken. Texts shown to the player (game lists, the history) are
+// UTF-8 for the drawing: each line that is valid UTF-8 stays as it is, any other was
+// written in Windows-1252 and is turned into UTF-8. Files of keys the program writes
+// itself (statistics) are taken as they are, so that their section names stay the bytes
+// the writer wrote.
+enum class TextBytes { kAsWritten, kDisplayUtf8 };
 
 // The file at `path` (letter case and "\" separators resolved), or nothing when it cannot
 // be opened for reading.
@@ -44,8 +45,8 @@ std::size_t CountLinesStartingWith(std::string_view path, char first);
 
 // Reads one line of at most 500 bytes from the current position. The line ends at the
 // first CR or LF within those 500 bytes; the position moves past the line end (CR LF, CR
-// or LF). Without a line end in 500 bytes, all of them are the line and the next call
-// goes on after them. Returns the line length (0 for an empty line), or -1 at the end of
+// or LF). Without a line end in 500 bytes, all of them are the line (in display text with
+// the rest of a character they would split) and the next call goes on after them. Returns the line length (0 for an empty line), or -1 at the end of
 // the file. The view stays valid while the file lives (streamed files: until the next read).
 int ReadFileLine(TextFile& file, std::string_view& line);
 int ReadFileLine(TextFile& file, std::string& line);

@@ -90,7 +90,7 @@ std::unique_ptr<VideoClip> VideoClip::Launch(std::function<bool(VideoSource&)> o
   // The module is loaded here, off the main loop, on the first clip of the program.
   w->thread = std::thread([w, limits, open = std::move(open)] {
     std::unique_ptr<VideoSource> decoder = NewVideoSource(&w->stop, limits);
-    if (!decoder) return w->Finish("module vid\xE9o indisponible (" + ProgramVideoModule().error + ")");
+    if (!decoder) return w->Finish("module vid\xC3\xA9o indisponible (" + ProgramVideoModule().error + ")");
     bool opened = open(*decoder);
     w->Run(*decoder, opened);
   });

@@ -36,7 +36,7 @@ VideoModule LoadVideoModule(const std::string& path) {
   std::unique_ptr<VideoSource> probe(m.make(kVideoModuleAbi, nullptr, &limits));
   if (!probe) {
     m.make = nullptr;
-    m.error = path + " : version du module diff\xE9rente";
+    m.error = path + " : version du module diff\xC3\xA9rente";
     ::dlclose(handle);
   }
   return m;  // kept loaded for the program's life

@@ -28,10 +28,10 @@ Unplayable gUnplayable;
 // can be shown: one line says so, and no clip is tried again.
 void Report(const std::string& path, const std::string& error) {
   if (platform::VideoModuleMissing()) {
-    if (!gUnplayable.moduleReported) platform::WriteLog("Vid\xE9os d\xE9sactiv\xE9" "es : " + error, 1, 1);
+    if (!gUnplayable.moduleReported) platform::WriteLog("Vid\xC3\xA9os d\xC3\xA9sactiv\xC3\xA9" "es : " + error, 1, 1);
     gUnplayable.moduleReported = true;
   } else if (gUnplayable.files.insert(path).second) {
-    platform::WriteLog("Vid\xE9o illisible : " + path + " (" + error + ")", 1, 1);
+    platform::WriteLog("Vid\xC3\xA9o illisible : " + path + " (" + error + ")", 1, 1);
   }
 }
 

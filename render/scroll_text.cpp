@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "platform/utf8.h"
 #include "render/render_state.h"
 
 namespace render {
@@ -12,7 +13,17 @@ namespace render {
 namespace {
 
 int WidthAt(const ScrollText& st, std::size_t i) {
-  return i < st.working.size() ? st.charWidths[static_cast<unsigned char>(st.working[i])] : 0;
+  if (i >= st.working.size()) return 0;
+  const auto b = static_cast<unsigned char>(st.working[i]);
+  if (b < 0x80) return st.charWidths[b];
+  const char32_t cp = platform::NextCodePoint(st.working, i);
+  if (cp < 256) return st.charWidths[cp];
+  return st.wideWidth ? st.wideWidth(cp) : 0;
+}
+
+// The bytes of the character at i: the text moves a whole character at a time.
+std::size_t LengthAt(const ScrollText& st, std::size_t i) {
+  return i < st.working.size() ? platform::CharacterLength(st.working, i) : 1;
 }
 
 bool IsGameTagLetter(char c) { return c == 'i' || c == 'I' || c == 'n' || c == 'N'; }
@@ -56,7 +67,7 @@ ScrollBox ScrollBoxOf(const Layout& layout) {
 std::string ScrollTextOfFile(std::string_view bytes) {
   // The text ends at its first NUL byte, as a C string would.
   const std::string_view kept = bytes.substr(0, std::min(bytes.find('\0'), kScrollSourceMax));
-  return platform::TextFileAsCp1252(std::string(kept));
+  return platform::TextAsUtf8(std::string(kept));
 }
 
 int ReadScrollText(RenderState& rs, const std::string& installDir, const std::string& configName) {
@@ -69,8 +80,10 @@ int ReadScrollText(RenderState& rs, const std::string& installDir, const std::st
   return 1;
 }
 
-void MeasureCharWidths(RenderState& rs, const std::array<int, 256>& advanceWidths) {
+void MeasureCharWidths(RenderState& rs, const std::array<int, 256>& advanceWidths,
+                       std::function<int(char32_t)> wideWidth) {
   rs.scrollText.charWidths = advanceWidths;
+  rs.scrollText.wideWidth = std::move(wideWidth);
   PrepareScrollText(rs);
 }
 
@@ -105,12 +118,14 @@ ScrollTag ScrollTextTag(ScrollText& st, const ScrollBox& box, const GameTexts* g
   // Walk from the first shown character to the one under the box's right edge.
   std::int64_t room = static_cast<std::int64_t>(box.width) - st.charWidths[' '];
   std::size_t i = static_cast<std::size_t>(std::max(st.firstChar, 0));
+  std::size_t last = i;  // where the character under the edge begins
   while (room >= 0) {
     if (i >= st.working.size()) return {};  // the text ends before the right edge
     room -= WidthAt(st, i);
-    ++i;
+    last = i;
+    i += LengthAt(st, i);
   }
-  if (i > 1) --i;
+  if (i > 1) i = last;
   if (i >= st.working.size()) return {};
   std::size_t start;
   if (st.working[i] == '[') {
@@ -161,7 +176,7 @@ void StepScrollText(ScrollText& st, const ScrollBox& box, std::uint32_t now, con
     // ">=": a character of width 0 is consumed at once instead of never.
     if (st.pixelOffset >= st.currentWidth) {
       st.pixelOffset = 0;
-      st.firstChar += 1;
+      st.firstChar += static_cast<int>(LengthAt(st, static_cast<std::size_t>(st.firstChar)));
       if (static_cast<std::size_t>(st.firstChar) >= st.working.size()) {
         PrepareScrollText(st, box);
         st.period = kScrollDefaultPeriod;

@@ -1,11 +1,12 @@
 // The one moving text of the menu: the ScrollText object shows a per-configuration text
 // file as a single line scrolling right to left, pixel by pixel, with inline tags that
 // pause it, change its speed, colour or blink, or insert data of the selected game.
-// Characters are single Windows-1252 bytes; widths come from the ScrollText font.
+// The text is UTF-8 and moves a character at a time; widths come from the ScrollText font.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -41,7 +42,7 @@ struct ScrollTextDrawing {
 };
 
 // The text a ScrollTexte.txt's bytes give: up to the first NUL byte and at most 10000
-// bytes, a text saved as UTF-8 as the Windows-1252 text it spells. The cabinet and the
+// bytes, in UTF-8 (a line written in Windows-1252 is turned into it). The cabinet and the
 // layout editor's preview both read it so.
 std::string ScrollTextOfFile(std::string_view bytes);
 
@@ -49,9 +50,10 @@ std::string ScrollTextOfFile(std::string_view bytes);
 // the record's scrollText.source; empties both texts first. 0 when the file cannot be opened.
 int ReadScrollText(RenderState& rs, const std::string& installDir, const std::string& configName);
 
-// Takes the advance widths of the ScrollText font (per Windows-1252 byte), then
-// PrepareScrollText.
-void MeasureCharWidths(RenderState& rs, const std::array<int, 256>& advanceWidths);
+// Takes the advance widths of the ScrollText font (code points below 256, and a lookup
+// for the others), then PrepareScrollText.
+void MeasureCharWidths(RenderState& rs, const std::array<int, 256>& advanceWidths,
+                       std::function<int(char32_t)> wideWidth = nullptr);
 
 // (Re)starts the scroll from the source text, for the ScrollText object of the record's layout.
 void PrepareScrollText(RenderState& rs);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace render {
@@ -17,7 +18,8 @@ constexpr int kScrollPauseMaxSeconds = 3600;
 struct ScrollText {
   std::string source;                 // contents of the file, as read
   std::string working;                // blanks + source, consumed and edited while scrolling
-  std::array<int, 256> charWidths{};  // advance of each byte in the ScrollText font
+  std::array<int, 256> charWidths{};  // advance of U+0000-U+00FF in the ScrollText font
+  std::function<int(char32_t)> wideWidth;  // advance of the others; none: 0
   int firstChar = 0;                  // index in working of the first character shown
   int pixelOffset = 0;                // pixels of the first character already scrolled out
   int currentWidth = 0;               // width of the first character

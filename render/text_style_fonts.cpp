@@ -25,7 +25,13 @@ int CreateTextStyleFont(RenderState& rs, int index, int height, const std::strin
     platform::ShowMessageBox(face, "Erreur CreateFont");
     return 0;
   }
-  if (index == kScrollText) MeasureCharWidths(rs, font->AdvanceWidths());
+  if (index == kScrollText) {
+    // Looked up through the record: the font may be replaced or closed meanwhile.
+    MeasureCharWidths(rs, font->AdvanceWidths(), [&rs](char32_t cp) {
+      const platform::GlyphAtlas* atlas = FontAt(rs.fonts, kScrollText);
+      return atlas ? atlas->Advance(cp) : 0;
+    });
+  }
   entry.atlas = platform::GlyphAtlas::Build(*device, *font);
   if (!entry.atlas) {
     platform::ShowMessageBox(face, "Erreur CreateFont");

@@ -9,7 +9,7 @@ packages=(
   libpng-dev libjpeg-dev libgif-dev libfontconfig-dev libexpat1-dev libudev-dev
   libx11-dev libxi-dev libxext-dev libdrm-dev
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils x11-xserver-utils imagemagick sox lame procps ccache
   clang libclang-rt-14-dev strace

@@ -6,8 +6,8 @@
 
 namespace cfg {
 
-// Decoded listing text (UTF-8) in the game lists' code page, Windows-1252 ("?" for what it
-// lacks), with control characters turned into blanks so that no value can end its line
+// Decoded listing text (UTF-8) as a game list value: in Windows-1252 when every character
+// has a byte there, else left in UTF-8; with control characters turned into blanks so that no value can end its line
 // and start another line or a section.
 std::string ListingText(std::string_view utf8);
 

@@ -9,6 +9,8 @@
 #include "frontend/shell/search_ring.h"
 #include "frontend/shell/selection_refresh.h"
 #include "render/render_state.h"
+#include "platform/text.h"
+#include "platform/utf8.h"
 
 namespace shell {
 
@@ -16,7 +18,13 @@ namespace {
 
 std::optional<SearchRing> gSearch;
 
-char Shown(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+// Letters are shown in capitals (folding left only lower-case ASCII, Greek and Cyrillic).
+char32_t Shown(char32_t c) {
+  if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+  if ((c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) || (c >= 0x430 && c <= 0x44F)) return c - 0x20;
+  if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+  return c;
+}
 
 // While typing, the pictures and texts follow the first match.
 void FollowFirstMatch(Shell& shell, const catalogue::CatalogueState& catalogue, render::RenderState& render) {
@@ -81,10 +89,11 @@ std::int32_t SearchMatchAt(int i) { return gSearch->matches()[static_cast<std::s
 std::string SearchLine() {
   if (!gSearch) return {};
   std::string line;
-  for (char c : gSearch->typed()) line += Shown(c);
-  if (gSearch->current() != '\0') {
+  const std::string& typed = gSearch->typed();
+  for (std::size_t i = 0; i < typed.size();) platform::AppendUtf8(line, Shown(platform::NextCodePoint(typed, i)));
+  if (gSearch->current() != U'\0') {
     line += '[';
-    line += Shown(gSearch->current());
+    platform::AppendUtf8(line, Shown(gSearch->current()));
     line += ']';
   }
   return line;

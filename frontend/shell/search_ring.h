@@ -26,11 +26,12 @@ class SearchRing {
   // Removes the last typed character; false when nothing is typed.
   bool RemoveLast();
 
-  const std::string& typed() const { return typed_; }  // folded: lower case, no accents
-  // The characters on offer in ring order (0-9, a-z, then the others by byte value).
-  const std::string& offered() const { return offered_; }
+  // UTF-8, folded: lower case, no accents.
+  const std::string& typed() const { return typed_; }
+  // The characters on offer in ring order (0-9, a-z, then the others by code point).
+  const std::u32string& offered() const { return offered_; }
   // The character the ring stands on, 0 when it offers none.
-  char current() const { return offered_.empty() ? '\0' : offered_[current_]; }
+  char32_t current() const { return offered_.empty() ? U'\0' : offered_[current_]; }
   // The display positions of the matching titles, in display order.
   const std::vector<std::int32_t>& matches() const { return matches_.back(); }
   // The first match, or -1 when none.
@@ -47,17 +48,19 @@ class SearchRing {
   std::vector<std::uint32_t> wordStart_;      // offsets in titles_, grouped by title
   std::vector<std::uint32_t> firstWord_;      // display position -> index in wordStart_, one past the end
   std::string typed_;
+  std::vector<std::size_t> typedLengths_;           // bytes of each typed character
   std::vector<std::vector<std::int32_t>> matches_;  // one list per typed length
-  std::vector<std::string> offeredBefore_;          // the ring of each shorter length
-  // The matches of each first character once typed: the costly step, over every title.
+  std::vector<std::u32string> offeredBefore_;       // the ring of each shorter length
+  // The matches of each first character below U+0100 once typed: the costly step, over
+  // every title.
   std::array<std::vector<std::int32_t>, 256> firstMatches_;
   std::array<bool, 256> firstKnown_{};
-  std::string offered_;
+  std::u32string offered_;
   std::size_t current_ = 0;
 };
 
-// A byte of a Windows-1252 title as the search compares it: lower case, accents off.
-char FoldForSearch(char c);
+// A character of a title as the search compares it: lower case, accents off.
+char32_t FoldForSearch(char32_t c);
 
 // The fewest presses that select `title` (a display position of the list the ring was
 // opened on): one to open, for each appended character the ring's turns (the shorter way)

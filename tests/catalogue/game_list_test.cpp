@@ -146,6 +146,30 @@ TEST_F(GameListLoad, FavouriteNamesAreCutToLeaveRoomForTheCount) {
   EXPECT_EQ(list.entries[0].sortKey, "99998" + std::string(94, 'q'));
 }
 
+TEST_F(GameListLoad, NamesCutToTheirFieldLoseWholeCharacters) {
+  const std::string cjk = "\xE6\x97\xA5";  // three bytes
+  const struct {
+    bool favourites;
+    std::string fullName;
+    std::string kept;
+  } cases[] = {
+      {false, std::string(98, 'q') + cjk, std::string(98, 'q')},           // 99 bytes would split it
+      {false, std::string(96, 'q') + cjk + "z", std::string(96, 'q') + cjk},  // it fits whole
+      {true, std::string(93, 'q') + cjk, std::string(93, 'q')},            // 94 for favourites
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fullName.size());
+    tmp.Write("lists/mame.txt", "[a]\r\nFullName=" + c.fullName + "\r\nInfos1=" + c.fullName + "\r\n");
+    tmp.Write("lists/mame.sta", "[a]\r\nNb=1\r\n");
+    GameList list;
+    ASSERT_EQ(Load(list, c.favourites), 1);
+    EXPECT_EQ(list.entries[0].fullName, c.kept);
+    if (!c.favourites) {
+      EXPECT_EQ(list.entries[0].infos1, c.kept);
+    }
+  }
+}
+
 TEST_F(GameListLoad, LfFilesReadLikeCrLf) {
   tmp.Write("lists/mame.txt", "[b]\nFullName=Bee\n[a]\nFullName=Ay\n");
   GameList list;
@@ -222,11 +246,11 @@ TEST_F(GameListLoad, ListsAndHistorySavedAsUtf8ShowTheirAccents) {
   tmp.Write("lists/mame.txt", "[pokemon]\r\nFullName=Pok\xC3\xA9mon \xE2\x80\x93 \xC3\x89" "dition\r\n");
   GameList list;
   ASSERT_EQ(Load(list), 1);
-  EXPECT_EQ(list.entries[0].fullName, "Pok\xE9mon \x96 \xC9" "dition");
+  EXPECT_EQ(list.entries[0].fullName, "Pok\xC3\xA9mon \xE2\x80\x93 \xC3\x89" "dition");
   tmp.Write("emu/history.dat", "$info=pokemon,\r\n$bio\r\n\r\nSorti en 1998, \xC3\xA0 Kyoto.\r\n$end\r\n");
   HistoryPanel panel;
   ASSERT_GT(LoadHistory(panel, tmp / "emu", 640, "pokemon"), 0);
-  EXPECT_EQ(panel.text, "Sorti en 1998, \xE0 Kyoto.\r\n");
+  EXPECT_EQ(panel.text, "Sorti en 1998, \xC3\xA0 Kyoto.\r\n");
 }
 
 // A reload fills the previous load's records again: nothing of the old list may stay.

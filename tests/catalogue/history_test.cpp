@@ -4,6 +4,7 @@
 
 #include "catalogue/history.h"
 #include "catalogue/history_xml.h"
+#include "platform/utf8.h"
 #include "temp_dir.h"
 
 using catalogue::HistoryPanel;
@@ -122,7 +123,7 @@ TEST_F(History, XmlDatabaseWhenThereIsNoDat) {
             "<text>\n- TRIVIA -\n\nCaf\xC3\xA9 &amp; \xE2\x82\xAC \xE6\x97\xA5\n\n</text></entry>\n"
             "</history>\n");
   EXPECT_EQ(Load("samplegm"), 20);
-  EXPECT_EQ(panel.text, "- TRIVIA -\r\n\r\nCaf\xE9 & \x80 ?\r\n");
+  EXPECT_EQ(panel.text, "- TRIVIA -\r\n\r\nCaf\xC3\xA9 & \xE2\x82\xAC \xE6\x97\xA5\r\n");
   EXPECT_EQ(Load("nothere"), 0);
   // history.dat wins when both are there.
   tmp.Write("emu/history.dat", kDat);
@@ -171,6 +172,34 @@ TEST(WrapText, SixtyCharactersForAWindowOf640) {
   EXPECT_EQ(counted, lines);
   EXPECT_GT(lines, 3);
   EXPECT_EQ(t.find("wor\r\n"), std::string::npos);  // words are never split
+}
+
+TEST(WrapText, CountsCharactersAndNeverSplitsOne) {
+  // Wrapped as the same text in ASCII letters would be, character for character.
+  const auto asLetters = [](const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); i += platform::CharacterLength(text, i))
+      out += text[i] == ' ' || text[i] == '\r' || text[i] == '\n' ? text[i] : 'x';
+    return out;
+  };
+  const struct {
+    std::string text;
+    int width;
+  } cases[] = {
+      {"\xCE\x91\xCF\x83\xCF\x84\xCE\xAD\xCF\x81\xCE\xB9 \xCE\x91\xCF\x83\xCF\x84\xCE\xAD\xCF\x81\xCE\xB9 ab", 7},  // Greek
+      {"\xE6\x97\xA5\xE6\x9C\xAC\xE6\x97\xA5\xE6\x9C\xAC\xE6\x97\xA5\xE6\x9C\xAC\xE6\x97\xA5", 2},  // no blank: cut
+      {"ab \xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80\xF0\x9F\x98\x80 c\r\n\xC3\xA9\xC3\xA9\xC3\xA9", 3},
+      {"a\r\xE2\x82\xAC\xC3\xA9 b", 2},  // a CR without LF takes the whole character after it
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::string wrapped = c.text, letters = asLetters(c.text);
+    const int lines = WrapText(wrapped, c.width);
+    EXPECT_EQ(lines, WrapText(letters, c.width));
+    EXPECT_EQ(asLetters(wrapped), letters);
+    EXPECT_TRUE(platform::IsValidUtf8(wrapped));
+    EXPECT_GT(lines, 1);
+  }
 }
 
 TEST(WrapText, LongWordsAreCutAtTheWidth) {

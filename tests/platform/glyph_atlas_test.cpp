@@ -1,6 +1,7 @@
 #include "platform/glyph_atlas.h"
 
 #include "platform/font.h"
+#include "platform/text.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,76 @@ TEST_F(GlyphAtlasTest, SeveralLinesRunFromTheTopAndGlyphsAreRasterisedOnce) {
   EXPECT_EQ(GlyphAtlas::RasterisedGlyphs() - after, 2);  // blank and e-acute only
   // Bytes without a character take no room.
   EXPECT_EQ(atlas.TextWidth("\x81\x8D"), 0);
+}
+
+TEST_F(GlyphAtlasTest, NamesInAnyScriptDrawFromTheFaceOrItsFallback) {
+  const struct {
+    const char* script;
+    const char* name;
+    int characters;  // all different
+  } names[] = {
+      {"Japanese", "\xE3\x83\x91\xE3\x83\x83\xE3\x82\xAF\xE3\x83\x9E\xE3\x83\xB3", 5},  // パックマン
+      {"Chinese", "\xE4\xB8\x89\xE5\x9B\xBD\xE5\xBF\x97", 3},                              // 三国志
+      {"Korean", "\xED\x85\x8C\xED\x8A\xB8\xEB\xA6\xAC\xEC\x8A\xA4", 4},                // 테트리스
+      {"Cyrillic", "\xD0\xA2\xD0\xB5\xD1\x82\xD1\x80\xD0\xB8\xD1\x81", 6},              // Тетрис
+      {"Greek", "\xCE\x91\xCF\x83\xCF\x84\xCE\xAD\xCF\x81\xCE\xB9", 6},                 // Αστέρι
+  };
+  const int line = atlas.LineHeight();
+  for (const auto& n : names) {
+    SCOPED_TRACE(n.script);
+    // Each character takes room of its own, no wider than a square of the line height.
+    const int width = atlas.TextWidth(n.name);
+    EXPECT_GE(width, n.characters * line / 4);
+    EXPECT_LE(width, n.characters * line * 5 / 4);
+    device->Clear(0xFF000000);
+    const long before = GlyphAtlas::RasterisedGlyphs();
+    atlas.DrawLine(*device, n.name, 10, 20, 0xFFFFFFFF);
+    EXPECT_EQ(GlyphAtlas::RasterisedGlyphs() - before, n.characters);
+    const auto e = Extent();
+    ASSERT_GE(e[0], 0) << "no ink";
+    EXPECT_LE(e[0], 10 + line / 4);
+    EXPECT_GE(e[1], 10 + width * 2 / 3);
+    EXPECT_LE(e[1], 10 + width + line / 4);
+    // On the line: the fallback face shares the baseline.
+    EXPECT_GE(e[2], 20 - line / 4);
+    EXPECT_LE(e[3], 20 + line + line / 4);
+    int lit = 0;
+    for (std::uint32_t p : device->ReadPixels(0, 0, 300, 100)) lit += (p & 0xFF) > 128;
+    EXPECT_GT(lit, n.characters * line / 2);
+    // Drawn again: nothing is rasterised twice.
+    atlas.DrawLine(*device, n.name, 10, 20, 0xFFFFFFFF);
+    EXPECT_EQ(GlyphAtlas::RasterisedGlyphs() - before, n.characters);
+  }
+  // A code point no face has (unassigned U+0378) draws nothing and takes no room.
+  EXPECT_EQ(atlas.TextWidth("\xCD\xB8"), 0);
+  EXPECT_EQ(atlas.TextWidth("A\xCD\xB8" "B"), atlas.TextWidth("AB"));
+  device->Clear(0xFF000000);
+  atlas.DrawLine(*device, "\xCD\xB8\xCD\xB8", 10, 20, 0xFFFFFFFF);
+  EXPECT_EQ(Extent()[0], -1);
+}
+
+TEST_F(GlyphAtlasTest, ManyCodePointsFillPagesMadeOnTheWayWithinTheLimit) {
+  // A thousand Hangul syllables: cells are reserved as they are met, pages are made as
+  // the earlier ones fill up, and every glyph still draws from its own cell.
+  constexpr int kCount = 1000;
+  std::string text;
+  for (char32_t cp = 0xAC00; cp < 0xAC00 + kCount; ++cp) platform::AppendUtf8(text, cp);
+  const std::size_t chunk = 3 * 10;  // ten syllables fit the target
+  for (std::size_t at = 0; at < text.size(); at += chunk) {
+    device->Clear(0xFF000000);
+    atlas.DrawLine(*device, std::string_view(text).substr(at, chunk), 0, 20, 0xFFFFFFFF);
+    ASSERT_GE(Extent()[0], 0) << "syllable " << at / 3;
+  }
+  const std::size_t page = std::size_t(GlyphAtlas::kMaxPageSide) * GlyphAtlas::kMaxPageSide * 4;
+  EXPECT_LE(atlas.TextureBytes(), 4 * page);
+  // The first syllable, drawn again after all the others, still has its own picture.
+  device->Clear(0xFF000000);
+  const auto first = std::string_view(text).substr(0, 3);
+  atlas.DrawLine(*device, first, 0, 20, 0xFFFFFFFF);
+  const auto once = device->ReadPixels(0, 0, 300, 100);
+  device->Clear(0xFF000000);
+  atlas.DrawLine(*device, std::string_view(text).substr(3, 3), 0, 20, 0xFFFFFFFF);
+  EXPECT_NE(device->ReadPixels(0, 0, 300, 100), once);
 }
 
 TEST(GlyphAtlasTall, TallFontsDrawFromPagesWithinTheTextureLimitAndBoundedMemory) {

@@ -71,35 +71,3 @@ TEST(DebugLog, ALogThatCannotBeWrittenIsReportedOncePerRun) {
   platform::SetLogDirectory(".");
 }
 
-TEST(Text, Utf8FilesReadAsTheWindows1252TextTheySpell) {
-  struct Case {
-    std::string bytes;
-    std::string read;
-  } cases[] = {
-      {"Pac-Man", "Pac-Man"},                                       // plain ASCII stays
-      {"Street Fighter \xC3\xA9t\xC3\xA9", "Street Fighter \xE9t\xE9"},  // UTF-8 accents
-      {"\xE2\x82\xAC 5 \xE2\x80\x99", "\x80 5 \x92"},               // euro, quote: the 0x80 row
-      {"\xE6\x97\xA5 \xC3\xA9", "? \xE9"},                          // no Windows-1252 letter
-      {"\xE9t\xE9", "\xE9t\xE9"},                                   // Windows-1252 stays
-      {"\xC3\xA9 and \xE9", "\xC3\xA9 and \xE9"},                   // mixed: not UTF-8
-      {"\xC0\xAF", "\xC0\xAF"},                                     // overlong form
-      {"\xED\xA0\x80", "\xED\xA0\x80"},                             // surrogate
-      {"end \xC3", "end \xC3"},                                     // cut sequence
-  };
-  // The same after ASCII runs of every length: the check skips ASCII in eight-byte words.
-  for (const Case& c : cases) {
-    for (std::size_t pad = 0; pad <= 17; ++pad) {
-      SCOPED_TRACE(c.bytes + " after " + std::to_string(pad));
-      const std::string ascii(pad, 'a');
-      EXPECT_EQ(platform::TextFileAsCp1252(ascii + c.bytes), ascii + c.read);
-      EXPECT_EQ(platform::TextFileAsCp1252(c.bytes + ascii), c.read + ascii);
-    }
-  }
-  // Pieces may cut a character anywhere.
-  platform::Utf8Check check;
-  for (char ch : std::string("a\xE2\x82\xAC b")) check.Feed(std::string_view(&ch, 1));
-  EXPECT_TRUE(check.IsMultibyteUtf8());
-  std::string out;
-  EXPECT_EQ(platform::AppendUtf8AsCp1252(out, "x\xE2\x82"), 1u);
-  EXPECT_EQ(out, "x");
-}

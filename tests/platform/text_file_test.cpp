@@ -127,28 +127,45 @@ TEST(ReadFileLine, StreamedFileGivesTheSameLinesAsAWholeOne) {
   EXPECT_FALSE(OpenStreamedTextFile(tmp.path()));
 }
 
-TEST(ReadFileLine, Utf8FilesGiveTheirWindows1252LinesWholeOrStreamed) {
+TEST(ReadFileLine, DisplayFilesGiveUtf8LinesWholeOrStreamed) {
   TempDir tmp;
-  // Lines of 3-byte characters cross every block boundary at some offset.
-  std::string utf8, expected;
-  for (int i = 0; utf8.size() < 200000; ++i) {
+  // First a line longer than a block with a character across the first block boundary
+  // (at 64 KiB), its 500-byte pieces splitting characters.
+  std::string longLine = std::string(65535, 'y');
+  for (int i = 0; i < 400; ++i) longLine += "\xE6\x97\xA5";
+  std::string mixed = longLine + "\r\n", expected = longLine + "\r\n";
+  // Then UTF-8 and Windows-1252 lines in turn; the padding puts the 3-byte characters
+  // across the later block boundaries at some offset.
+  for (int i = 0; mixed.size() < 200000; ++i) {
     const std::string pad(static_cast<std::size_t>(i % 7), 'x');
-    utf8 += pad + "Pok\xC3\xA9mon \xE2\x82\xAC" + std::to_string(i) + "\r\n";
-    expected += pad + "Pok\xE9mon \x80" + std::to_string(i) + "\r\n";
+    const std::string n = std::to_string(i);
+    mixed += i % 2 ? pad + "Pok\xE9mon \x80" + n + "\r\n" : pad + "\xE6\x97\xA5\xE6\x9C\xAC \xC3\xA9" + n + "\r\n";
+    expected += i % 2 ? pad + "Pok\xC3\xA9mon \xE2\x82\xAC" + n + "\r\n" : pad + "\xE6\x97\xA5\xE6\x9C\xAC \xC3\xA9" + n + "\r\n";
   }
-  const std::string utf8Path = tmp.Write("utf8.txt", utf8);
-  const std::string cpPath = tmp.Write("cp1252.txt", expected);
-  for (const std::string& path : {utf8Path, cpPath}) {
-    SCOPED_TRACE(path);
-    auto whole = OpenTextFile(path, TextBytes::kUtf8AsWindows1252);
-    auto streamed = OpenStreamedTextFile(path, TextBytes::kUtf8AsWindows1252);
-    ASSERT_TRUE(whole && streamed);
-    EXPECT_EQ(whole->data, expected);
-    std::string lines;
-    std::string_view line;
-    while (ReadFileLine(*streamed, line) >= 0) lines.append(line).append("\r\n");
-    EXPECT_EQ(lines, expected);
+  mixed += "fin \xE9";
+  expected += "fin \xC3\xA9";
+  const std::string path = tmp.Write("list.txt", mixed);
+  auto whole = OpenTextFile(path, TextBytes::kDisplayUtf8);
+  auto streamed = OpenStreamedTextFile(path, TextBytes::kDisplayUtf8);
+  ASSERT_TRUE(whole && streamed);
+  EXPECT_EQ(whole->data, expected);
+  std::string fromWhole;
+  std::string_view a, b;
+  for (int piece = 0;; ++piece) {
+    const int na = ReadFileLine(*whole, a);
+    const int nb = ReadFileLine(*streamed, b);
+    ASSERT_EQ(a, b) << "piece " << piece;
+    ASSERT_EQ(na, nb);
+    if (na < 0) break;
+    // A piece without its line end holds whole characters: at most 502 bytes.
+    ASSERT_LE(a.size(), 502u);
+    ASSERT_NE(static_cast<unsigned char>(a.empty() ? 'x' : a.front()) & 0xC0, 0x80) << "piece " << piece;
+    fromWhole.append(a);
   }
+  std::string withoutLineEnds;
+  for (char c : expected)
+    if (c != '\r' && c != '\n') withoutLineEnds += c;
+  EXPECT_EQ(fromWhole, withoutLineEnds);
   // Files of keys are taken as written.
-  EXPECT_EQ(OpenTextFile(utf8Path)->data, utf8);
+  EXPECT_EQ(OpenTextFile(path)->data, mixed);
 }

@@ -282,7 +282,10 @@ TEST(ScrollTextFile, ReadsAtMost10000BytesOfTheConfigurationFile) {
   EXPECT_EQ(state.scrollText.source, "abc");
   dir.Write("config/Demo/ScrollTexte.txt", "Bient\xC3\xB4t \xE2\x82\xAC");  // saved on Linux
   EXPECT_EQ(ReadScrollText(state, dir.path(), "Demo"), 1);
-  EXPECT_EQ(state.scrollText.source, "Bient\xF4t \x80");
+  EXPECT_EQ(state.scrollText.source, "Bient\xC3\xB4t \xE2\x82\xAC");
+  dir.Write("config/Demo/ScrollTexte.txt", "Bient\xF4t \x80");  // written on the original system
+  EXPECT_EQ(ReadScrollText(state, dir.path(), "Demo"), 1);
+  EXPECT_EQ(state.scrollText.source, "Bient\xC3\xB4t \xE2\x82\xAC");
   dir.Write("config/Demo/ScrollTexte.txt", "abc");
   ASSERT_EQ(ReadScrollText(state, dir.path(), "Demo"), 1);
 
@@ -302,3 +305,30 @@ TEST(ScrollTextFile, ReadsAtMost10000BytesOfTheConfigurationFile) {
 }
 
 }  // namespace
+
+TEST_F(ScrollTextTest, MultibyteCharactersMoveWholeAndTakeTheirFontWidth) {
+  // "日" and "本" are 12 pixels wide in the font, "é" (below U+0100) uses the table.
+  st.wideWidth = [](char32_t cp) { return cp == U'日' || cp == U'本' ? 12 : 0; };
+  st.charWidths[0xE9] = 5;
+  Start("a\xE6\x97\xA5\xE6\x9C\xAC\xC3\xA9" "bcd");
+  const std::size_t text = static_cast<std::size_t>(st.pad) + 1;
+  std::vector<std::pair<std::size_t, int>> widths;  // (first character, pixels it took)
+  int pixels = 0;
+  std::size_t first = static_cast<std::size_t>(st.firstChar);
+  for (int step = 0; step < 1000 && first < text + 10; ++step) {
+    // The drawing never starts inside a character.
+    const ScrollTextDrawing d = ScrollTextToDraw(st, box);
+    ASSERT_TRUE(d.visible);
+    ASSERT_NE(static_cast<unsigned char>(d.text.front()) & 0xC0, 0x80) << st.firstChar;
+    now = st.due;  // one pixel a step
+    StepScrollText(st, box, now, nullptr);
+    ++pixels;
+    const auto moved = static_cast<std::size_t>(st.firstChar);
+    if (moved == first) continue;
+    ASSERT_GT(moved, first);
+    if (first >= text) widths.emplace_back(first - text, pixels);
+    first = moved;
+    pixels = 0;
+  }
+  EXPECT_EQ(widths, (std::vector<std::pair<std::size_t, int>>{{0, 8}, {1, 12}, {4, 12}, {7, 5}, {9, 8}}));
+}

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/files.h"
+#include "platform/utf8.h"
 
 Rgba Mix(Rgba a, Rgba b, double t) {
   auto m = [t](int u, int v) { return static_cast<int>(std::lround(u + (v - u) * t)); };
@@ -98,14 +99,14 @@ void Canvas::Disc(double cx, double cy, double radius, Rgba c) {
 
 int Canvas::TextWidth(const platform::Font& font, const std::string& text) {
   int w = 0;
-  for (unsigned char ch : text) w += font.AdvanceWidths()[ch];
+  for (std::size_t i = 0; i < text.size();) w += font.Advance(platform::NextCodePoint(text, i));
   return w;
 }
 
 int Canvas::Text(const platform::Font& font, const std::string& text, int x, int y, Rgba c) {
   int pen = x;
-  for (unsigned char ch : text) {
-    const platform::GlyphBitmap g = font.RenderGlyph(ch);
+  for (std::size_t k = 0; k < text.size();) {
+    const platform::GlyphBitmap g = font.RenderGlyph(platform::NextCodePoint(text, k));
     for (int j = 0; j < g.height; ++j) {
       for (int i = 0; i < g.width; ++i) {
         const int coverage = g.alpha[static_cast<std::size_t>(j) * g.width + i];

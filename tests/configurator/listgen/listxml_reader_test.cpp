@@ -76,10 +76,13 @@ TEST(ListXml, CurrentFormGivesTheSameKeysFromItsOwnElements) {
        Mame("<machine name=\"two\"><display tag=\"top\" rotate=\"0\" width=\"256\" height=\"192\" refresh=\"59.8\"/>"
             "<display tag=\"bottom\" rotate=\"270\" width=\"100\" height=\"50\" refresh=\"30\"/></machine>"),
        CrLf({"[two]", "Infos2=h 256x192 59Hz"})},
-      {"entities and UTF-8 decoded into the list's code page",
-       Mame("<machine name=\"pp\"><description>Pac &amp; Pal &lt;Caf\xC3\xA9&gt; \xE2\x80\x9Cq\xE2\x80\x9D "
-            "\xE4\xB8\xAD</description><year>198?</year></machine>"),
-       CrLf({"[pp]", "FullName=Pac & Pal <Caf\xE9> \x93q\x94 ?", "Infos1=198?"})},
+      {"entities and UTF-8 decoded into Windows-1252 when the code page has every character",
+       Mame("<machine name=\"pp\"><description>Pac &amp; Pal &lt;Caf\xC3\xA9&gt; \xE2\x80\x9Cq\xE2\x80\x9D"
+            "</description><year>198?</year></machine>"),
+       CrLf({"[pp]", "FullName=Pac & Pal <Caf\xE9> \x93q\x94", "Infos1=198?"})},
+      {"a value with a character the code page lacks stays UTF-8 whole",
+       Mame("<machine name=\"zh\"><description>Caf\xC3\xA9 \xE4\xB8\xAD</description></machine>"),
+       CrLf({"[zh]", "FullName=Caf\xC3\xA9 \xE4\xB8\xAD"})},
       {"a line break decoded from the text cannot start a line or a section",
        Mame("<machine name=\"nl\"><description>A&#10;[evil]&#13;&#9;B</description></machine>"),
        CrLf({"[nl]", "FullName=A [evil]  B"})},

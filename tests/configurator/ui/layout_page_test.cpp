@@ -375,8 +375,8 @@ TEST_F(LayoutPageTest, ThePageIsKeptAboveItsPreview) {
 TEST_F(LayoutPageTest, TheScrollTextIsReadAsTheCabinetReadsIt) {
   const struct {
     std::string file, shown;
-  } cases[] = {{"Caf\xC3\xA9 \xE2\x82\xAC 5", "Caf\xE9 \x80 5"},  // UTF-8
-               {"Caf\xE9", "Caf\xE9"},                           // Windows-1252 stays
+  } cases[] = {{"Caf\xC3\xA9 \xE2\x82\xAC 5", "Caf\xC3\xA9 \xE2\x82\xAC 5"},  // UTF-8 stays
+               {"Caf\xE9", "Caf\xC3\xA9"},                                   // Windows-1252 is turned into it
                {std::string("A\0B", 3), "A"}};
   for (const auto& c : cases) {
     dir.Write("config/Mame/ScrollTexte.txt", c.file);
