@@ -4,13 +4,15 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
 // Where the catalogues are: <program dir>/locale when it exists (a build tree or a
-// portable installation), else <program dir>/../share/locale (an installed package).
+// portable installation), else <program dir>/../share/locale (an installed package's
+// games/), else <program dir>/../../share/locale (its libexec/orvanel/).
 std::string MessageCatalogueDirectory(std::string_view programDirectory);
 
 // From now on Tr answers in `language` ("fr", "en", ...) from the catalogues in `directory`.
@@ -24,9 +26,14 @@ const std::string& MessageCatalogueDirectoryInUse();
 // A text with %1 ... %9 replaced by `values` in order ("%%" gives "%"); a placeholder
 // without a value stays as written.
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string FormatText(std::string_view pattern, std::span<const std::string_view> values);
 
 }  // namespace platform
 
 // The text of `french` in the language in use (UTF-8). Global and short: it wraps every
 // text a person reads, and the string extractor looks for this name.
 const char* Tr(const char* french);
+
+// Marks a French text for the catalogues without looking it up: for texts that are both
+// logged in French (debug.txt keeps its words) and shown, translated later through Tr.
+constexpr const char* TrLater(const char* french) { return french; }

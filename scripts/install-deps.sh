@@ -15,7 +15,7 @@ packages=(
   clang libclang-rt-14-dev strace
   mame
   qt6-base-dev qt6-translations-l10n
-  gettext qt6-l10n-tools python3
+  gettext gettext-base qt6-l10n-tools python3
   debhelper lintian dpkg-dev desktop-file-utils appstream librsvg2-bin man-db
 )
 

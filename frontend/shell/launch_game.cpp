@@ -12,6 +12,7 @@
 #include "frontend/shell/game_exit.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
+#include "frontend/shell/launch_log.h"
 #include "frontend/shell/launch_outcome.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/pad_devices.h"
@@ -246,7 +247,7 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
     // The path PATH gave, or the name as written when nothing was found.
     std::string tried = platform::FindProgram(args[0]);
     if (tried.empty()) tried = args[0];
-    platform::ShowMessageBox("Erreur lancement\n" + tried + " : " + StartErrorText(startError), "");
+    platform::ShowTranslatedMessageBox(StartErrorMessage(startError), {tried, std::to_string(startError)}, "");
   }
   errors.reset();
 
