@@ -6,7 +6,7 @@
 #   libexec/orvanel/demo_emulator            the demo's emulator
 #   share/orvanel/demo                       the demo installation, copied on first start
 #   share/orvanel/Sound                      the default sounds
-#   share/applications, metainfo, icons, man/man6, lib/systemd/system
+#   share/applications, metainfo, icons, man/man6 (English), man/fr/man6, lib/systemd/system
 #   /etc/X11/orvanel-kiosk-lock.conf         the X server's flags while the kiosk lock is set
 
 set(ORV_DEMO_TOOLS demo_emulator demo_art demo_sounds demo_journal orvanel_shot config_shot close_window)
@@ -77,6 +77,8 @@ if(ORV_RSVG)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel.6 ${CMAKE_SOURCE_DIR}/data/orvanel-config.6
         ${CMAKE_SOURCE_DIR}/data/orvanel-session.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/data/fr/orvanel.6 ${CMAKE_SOURCE_DIR}/data/fr/orvanel-config.6
+        ${CMAKE_SOURCE_DIR}/data/fr/orvanel-session.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/data/orvanel-kiosk@.service DESTINATION lib/systemd/system)
 # The owner's guide and its pictures, where Debian keeps a package's documentation.
 install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvanel)

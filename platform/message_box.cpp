@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include "platform/debug_log.h"
+#include "platform/message_catalogue.h"
 #include "platform/text.h"
 
 #include <SDL.h>
@@ -33,12 +34,12 @@ Answer AskWithSdl(std::string_view text, std::string_view caption, QuestionButto
   const std::string c = ToUtf8ForDisplay(caption);
   std::vector<SDL_MessageBoxButtonData> rows;
   if (buttons == QuestionButtons::kYesNoCancel) {
-    rows = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, int(Answer::kYes), "Oui"},
-            {0, int(Answer::kNo), "Non"},
-            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(Answer::kCancel), "Annuler"}};
+    rows = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, int(Answer::kYes), Tr("Oui")},
+            {0, int(Answer::kNo), Tr("Non")},
+            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(Answer::kCancel), Tr("Annuler")}};
   } else {
     rows = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, int(Answer::kOk), "OK"},
-            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(Answer::kCancel), "Annuler"}};
+            {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, int(Answer::kCancel), Tr("Annuler")}};
   }
   SDL_MessageBoxData data{};
   data.flags = SDL_MESSAGEBOX_INFORMATION;
@@ -97,11 +98,36 @@ void ShowMessageBoxUnlogged(std::string_view text, std::string_view caption) {
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, c.c_str(), t.c_str(), nullptr);
 }
 
-void ShowMessageBox(std::string_view text, std::string_view caption) {
+namespace {
+
+void LogMessage(std::string_view text, std::string_view caption) {
   std::string record = "Message";
   if (!caption.empty()) record += " [" + std::string(caption) + "]";
   record += ": " + std::string(text);
   WriteLog(record, 1, 1);
+}
+
+// UTF-8 or Windows-1252 text (a picture's path may be either) as Windows-1252.
+std::string AsCp1252(std::string_view text) { return Utf8ToCp1252(ToUtf8ForDisplay(text)); }
+
+std::string Translated(std::string_view french) { return Tr(std::string(french).c_str()); }
+
+}  // namespace
+
+void ShowTranslatedMessageBox(std::string_view text, std::initializer_list<std::string_view> values,
+                              std::string_view caption) {
+  // The log's lines were written in Windows-1252 bytes (its writer turns them into UTF-8):
+  // the French and the values keep making the same bytes.
+  LogMessage(FormatText(AsCp1252(text), values), AsCp1252(caption));
+  std::vector<std::string> shownValues;
+  for (const std::string_view value : values) shownValues.push_back(ToUtf8ForDisplay(value));
+  const std::vector<std::string_view> shownViews(shownValues.begin(), shownValues.end());
+  const std::string shown = FormatText(Translated(text), shownViews);
+  ShowMessageBoxUnlogged(shown, Translated(caption));
+}
+
+void ShowMessageBox(std::string_view text, std::string_view caption) {
+  LogMessage(text, caption);
   ShowMessageBoxUnlogged(text, caption);
 }
 

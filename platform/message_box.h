@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,11 @@ using MessageBoxSink = std::function<void(std::string_view text, std::string_vie
 
 // Shows text and caption (Windows-1252 or UTF-8 bytes) and waits for OK; logs it first.
 void ShowMessageBox(std::string_view text, std::string_view caption);
+// A box whose text and caption are French source texts (marked with TrLater): the owner
+// reads them in the language in use, debug.txt keeps the French words and bytes as before.
+// `values` (Windows-1252 or UTF-8: names, paths) fill the text's %1 ... %9.
+void ShowTranslatedMessageBox(std::string_view text, std::initializer_list<std::string_view> values,
+                              std::string_view caption);
 // The same without the log record (used by the log itself when it cannot be opened).
 void ShowMessageBoxUnlogged(std::string_view text, std::string_view caption);
 

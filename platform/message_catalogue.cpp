@@ -9,7 +9,8 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 
-extern "C" int _nl_msg_cat_cntr;  // the C library's count of catalogue changes
+// glibc's count of catalogue changes (libintl.h of GNU gettext declares it the same way).
+extern "C" int _nl_msg_cat_cntr;
 
 namespace platform {
 namespace {
@@ -25,7 +26,10 @@ std::string gDirectory;
 std::string MessageCatalogueDirectory(std::string_view programDirectory) {
   const std::string beside = JoinPath(programDirectory, "locale");
   if (DirectoryExists(beside)) return beside;
-  return JoinPath(JoinPath(programDirectory, ".."), "share/locale");
+  // bin/, games/ or libexec/orvanel/ of an installed package.
+  const std::string parent = JoinPath(JoinPath(programDirectory, ".."), "share/locale");
+  if (DirectoryExists(parent)) return parent;
+  return JoinPath(JoinPath(programDirectory, "../.."), "share/locale");
 }
 
 std::vector<std::string> MessageLanguagesIn(const std::string& directory) {
@@ -50,7 +54,8 @@ void UseMessageLanguage(const std::string& language, const std::string& director
   // debug.txt: its lines must read as they always have.
   ::bindtextdomain("libc", "/nonexistent");
   ::bind_textdomain_codeset(kDomain, "UTF-8");
-  // gettext keeps the texts it found; a new language must not answer with the old ones.
+  // The C library keeps the texts it has looked up, by locale but not by LANGUAGE: a text
+  // seen in the language before would keep it. This counter is gettext's own way to forget.
   ++_nl_msg_cat_cntr;
 }
 
@@ -58,6 +63,10 @@ const std::string& MessageLanguageInUse() { return gLanguage; }
 const std::string& MessageCatalogueDirectoryInUse() { return gDirectory; }
 
 std::string FormatText(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  return FormatText(pattern, std::span<const std::string_view>(values.begin(), values.size()));
+}
+
+std::string FormatText(std::string_view pattern, std::span<const std::string_view> values) {
   std::string out;
   out.reserve(pattern.size() + 32);
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -71,7 +80,7 @@ std::string FormatText(std::string_view pattern, std::initializer_list<std::stri
       out += '%';
       ++i;
     } else if (next >= '1' && next <= '9' && static_cast<std::size_t>(next - '1') < values.size()) {
-      out += *(values.begin() + (next - '1'));
+      out += values[static_cast<std::size_t>(next - '1')];
       ++i;
     } else {
       out += c;
@@ -82,4 +91,5 @@ std::string FormatText(std::string_view pattern, std::initializer_list<std::stri
 
 }  // namespace platform
 
-const char* Tr(const char* french) { return ::dgettext("orvanel", french); }
+// An empty text would give the catalogue's header.
+const char* Tr(const char* french) { return *french == '\0' ? french : ::dgettext("orvanel", french); }

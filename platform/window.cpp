@@ -3,6 +3,7 @@
 #include "platform/console_mode.h"
 #include "platform/debug_log.h"
 #include "platform/joysticks_native.h"
+#include "platform/message_catalogue.h"
 #include "platform/renderer_choice.h"
 #include "platform/renderer_choice_child.h"
 #include "platform/video_driver_choice.h"
@@ -50,10 +51,15 @@ bool EnsureVideo() {
     // blank console must be told why.
     const std::string fallback = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
     if (fallback == "offscreen" || fallback == "dummy") {
-      gError = "Aucun ecran : ni X, ni Wayland, ni KMS/DRM (" + gError +
+      const std::string why = gError;
+      gError = "Aucun ecran : ni X, ni Wayland, ni KMS/DRM (" + why +
                ") ; le menu s'arrete (la carte graphique a-t-elle son pilote ? ls /dev/dri)";
       WriteLog(gError, 1, 1);
-      std::fprintf(stderr, "orvanel: %s\n", gError.c_str());
+      const std::string told = FormatText(
+          Tr("orvanel : aucun écran : ni X, ni Wayland, ni KMS/DRM (%1) ; le menu s'arrête (la carte graphique "
+             "a-t-elle son pilote ? ls /dev/dri)\n"),
+          {why});
+      std::fputs(told.c_str(), stderr);
       SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
       return false;
     }

@@ -8,6 +8,7 @@
 #include "render/texture_table.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 
 #include <string>
 
@@ -53,7 +54,7 @@ int CreateDisplay(RenderState& rs, DisplayKind kind) {
   else
     rs.display.device = platform::Device::CreateForMainWindow(rs.display.presentParameters, &error);
   if (!rs.display.device) {
-    ReportD3DError(kD3DErrNotAvailable, "Erreur CreateDevice");
+    ReportD3DError(kD3DErrNotAvailable, TrLater("Erreur CreateDevice"));
     return kDisplayFailed;
   }
   return SetupRenderState(rs);
@@ -87,7 +88,7 @@ int CreateLayoutTarget(RenderState& rs) {
   slot.height = texture.Height();
   rs.display.layoutTargetReady = true;
   rs.display.backdrop = MakeTarget(rs, width, height);
-  if (!rs.display.backdrop) platform::ShowMessageBox("Erreur CreateImageSurface", "");
+  if (!rs.display.backdrop) platform::ShowTranslatedMessageBox(TrLater("Erreur CreateImageSurface"), {}, "");
   return 1;
 }
 
@@ -146,12 +147,12 @@ std::string_view D3DErrorName(std::uint32_t code) {
     case kD3DErrNotAvailable: return "D3DERR_NOTAVAILABLE";
     case kD3DErrInvalidDevice: return "D3DERR_INVALIDDEVICE";
     case kD3DErrInvalidCall: return "D3DERR_INVALIDCALL";
-    default: return "Erreur inconnue !!!";
+    default: return TrLater("Erreur inconnue !!!");
   }
 }
 
 void ReportD3DError(std::uint32_t code, std::string_view caption) {
-  platform::ShowMessageBox(D3DErrorName(code), caption);
+  platform::ShowTranslatedMessageBox(D3DErrorName(code), {}, caption);
 }
 
 void ReportD3DErrorOnce(RenderState& rs, std::uint32_t code, std::string_view caption) {

@@ -12,6 +12,7 @@
 #include "render/slide_clip.h"
 #include "render/still_layer.h"
 #include "render/texture_table.h"
+#include "platform/message_catalogue.h"
 
 #include <algorithm>
 #include <array>
@@ -179,7 +180,7 @@ int DrawFrame(RenderState& rs, int mode) {
                           {0, 0, std::min(1.0f, float(largFen) / bw), std::min(1.0f, float(hautFen) / bh)},
                           0xFFFFFFFF);
     } else {
-      ReportD3DErrorOnce(rs, kD3DErrInvalidCall, "Erreur copy surface 2");
+      ReportD3DErrorOnce(rs, kD3DErrInvalidCall, TrLater("Erreur copy surface 2"));
     }
   }
   if (resX < largFen && resY < hautFen && fade == 1) {
@@ -196,7 +197,7 @@ int DrawFrame(RenderState& rs, int mode) {
   DrawQuadTransformed(rs, kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
                       fade, rs.screen.angle, (static_cast<std::uint32_t>(rs.screen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
   if (mode == 1 && !(rs.display.backdrop && device->CopyBackBuffer(rs.display.backdrop)))
-    ReportD3DError(kD3DErrInvalidCall, "Erreur copy surface 1");
+    ReportD3DError(kD3DErrInvalidCall, TrLater("Erreur copy surface 1"));
   if (mode != 3) device->Present();
   rs.screen.drawnCrossFadeAlpha = rs.screen.crossFadeAlpha;
   if (rs.screen.crossFadeAlpha < 255 && rs.screen.crossFadeStep != 0)

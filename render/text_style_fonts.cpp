@@ -5,6 +5,7 @@
 #include "render/render_state.h"
 #include "render/scroll_text.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 
 namespace render {
 
@@ -22,7 +23,7 @@ int CreateTextStyleFont(RenderState& rs, int index, int height, const std::strin
     font = platform::Font::Open(request);
   }
   if (!font) {
-    platform::ShowMessageBox(face, "Erreur CreateFont");
+    platform::ShowTranslatedMessageBox("%1", {face}, TrLater("Erreur CreateFont"));
     return 0;
   }
   if (index == kScrollText) {
@@ -34,7 +35,7 @@ int CreateTextStyleFont(RenderState& rs, int index, int height, const std::strin
   }
   entry.atlas = platform::GlyphAtlas::Build(*device, *font);
   if (!entry.atlas) {
-    platform::ShowMessageBox(face, "Erreur CreateFont");
+    platform::ShowTranslatedMessageBox("%1", {face}, TrLater("Erreur CreateFont"));
     return 0;
   }
   // The scroll text brings new characters into view all the time: rasterise them now

@@ -19,12 +19,16 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-ROOTS = ["frontend", "render", "settings", "catalogue", "platform", "configurator", "keytracker"]
+# The scripts installed with the programs, which speak through gettext.sh.
+SHELL_SCRIPTS = ["scripts/orvanel-session"]
+SHELL_KEYWORDS = ["translated", "say"]
+SHELL_LITERAL = re.compile(r"""(?:echo|printf)\s+(?:'%s\\n'\s+)?("[^"]*"|'[^']*')""")
+ROOTS = ["frontend", "render", "settings", "catalogue", "platform", "configurator", "keytracker", "tools"]
 LANGUAGES_REQUIRED = ["en", "fr"]
-PLACEHOLDER = re.compile(r"%(\d)")
+PLACEHOLDER = re.compile(r"%(\d)|\$\{?([A-Za-z_]\w*)")
 LITERAL = re.compile(r'(?:u8)?"((?:[^"\\\n]|\\.)*)"')
 SENTENCE = re.compile(r"[^\W\d_]{2,}[ '][^\W\d_]{2,}")
-MARKER = re.compile(r"(?:\bTr|\btr|\bQT_TR_NOOP|\bQT_TRANSLATE_NOOP\s*\(\s*\"[^\"]*\"\s*,|"
+MARKER = re.compile(r"(?:\bTr|\bTrLater|\btr|\bQT_TR_NOOP|\bQT_TRANSLATE_NOOP\s*\(\s*\"[^\"]*\"\s*,|"
                     r"\btranslate\s*\(\s*\"[^\"]*\"\s*,)\s*\(?\s*$")
 
 faults = []
@@ -150,6 +154,18 @@ def check_unmarked(source):
                 fault(f"po/not-translated.txt: no longer matches anything: {rel}: {prefix}")
 
 
+def check_unmarked_shell(source):
+    """A script's sentence printed without `translated`/`say` is a fault."""
+    for rel in SHELL_SCRIPTS:
+        with open(os.path.join(source, rel), encoding="utf-8") as f:
+            for number, line in enumerate(f, 1):
+                code = line.split(" #", 1)[0] if not line.lstrip().startswith("#") else ""
+                for m in SHELL_LITERAL.finditer(code):
+                    body = m.group(1)[1:-1]
+                    if SENTENCE.search(body) or any(ord(ch) > 127 for ch in body):
+                        fault(f"{rel}:{number}: text not marked for translation: {body[:70]!r}")
+
+
 def parse_po(path):
     """{msgid: (msgstr, fuzzy)} of a PO file (plural forms are not used here)."""
     entries = {}
@@ -202,18 +218,22 @@ def parse_po(path):
 
 
 def placeholders(text):
+    """%1 ... %9 of the programs' texts and $name of the scripts' texts."""
     return sorted(PLACEHOLDER.findall(text))
 
 
 def check_gettext(source, work):
     pot = os.path.join(work, "orvanel.pot")
     files = []
-    for root in ROOTS + ["tools"]:
+    for root in ROOTS:
         for dirpath, _, names in os.walk(os.path.join(source, root)):
             files += [os.path.relpath(os.path.join(dirpath, n), source) for n in names if n.endswith((".cpp", ".h"))]
     # Not --omit-header: without the header's charset xgettext drops every non-ASCII letter.
-    subprocess.run(["xgettext", "--language=C++", "--from-code=UTF-8", "--keyword=Tr", "--no-location",
-                    "-o", pot] + sorted(files), cwd=source, check=True, capture_output=True)
+    subprocess.run(["xgettext", "--language=C++", "--from-code=UTF-8", "--keyword=Tr", "--keyword=TrLater",
+                    "--no-location", "-o", pot] + sorted(files), cwd=source, check=True, capture_output=True)
+    keywords = [f"--keyword={k}" for k in SHELL_KEYWORDS]
+    subprocess.run(["xgettext", "--join-existing", "--language=Shell", "--from-code=UTF-8", "--no-location", "-o", pot]
+                   + keywords + SHELL_SCRIPTS, cwd=source, check=True, capture_output=True)
     wanted = parse_po(pot) if os.path.exists(pot) else {}
     for lang in LANGUAGES_REQUIRED:
         path = os.path.join(source, "po", f"{lang}.po")
@@ -282,6 +302,7 @@ def main():
     source = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else ".")
     with tempfile.TemporaryDirectory() as work:
         check_unmarked(source)
+        check_unmarked_shell(source)
         check_gettext(source, work)
         check_qt(source, work)
     for f in faults:

@@ -17,7 +17,7 @@ packages=(
   # Qt Charts: libqt6charts6-dev is only a name qt6-charts-dev provides (dpkg never reports
   # it installed), and that package needs the OpenGL headers it does not pull in.
   qt6-base-dev qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
-  gettext qt6-l10n-tools python3
+  gettext gettext-base qt6-l10n-tools python3
   debhelper lintian dpkg-dev desktop-file-utils appstream librsvg2-bin man-db
 )
 

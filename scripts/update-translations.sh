@@ -13,8 +13,11 @@ trap 'rm -f "$pot"' EXIT
 
 find frontend render settings catalogue platform configurator keytracker tools \
     \( -name '*.cpp' -o -name '*.h' \) | sort |
-  xargs xgettext 2>/dev/null --language=C++ --from-code=UTF-8 --keyword=Tr --no-location \
+  xargs xgettext 2>/dev/null --language=C++ --from-code=UTF-8 --keyword=Tr --keyword=TrLater --no-location \
     --package-name=Orvanel --msgid-bugs-address=https://orvanel.org/issues -o "$pot"
+# The installed scripts speak through gettext.sh: `translated 'text'` and `say 'text'`.
+xgettext --join-existing --language=Shell --from-code=UTF-8 --keyword=translated --keyword=say --no-location \
+  -o "$pot" scripts/orvanel-session
 
 # A new catalogue with every entry empty (msginit would copy the French into an English one).
 new_po() {

@@ -7,7 +7,8 @@
 
 namespace settings {
 
-// Why `name` may not be used, in a few words for the owner ("contient /"); empty when it may.
+// Why `name` may not be used, in a few French words for the owner ("contient /", UTF-8, marked
+// for the catalogues: Tr gives the owner's language); empty when it may.
 // Refused: an empty name, a name that starts with '-', or one holding '"', '/', '\', ".." or
 // a control character.
 std::string_view UnsafeNameReason(std::string_view name);

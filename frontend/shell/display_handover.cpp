@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/debug_log.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 #include "platform/window.h"
 #include "platform/window_handover.h"
 
@@ -26,7 +27,7 @@ std::optional<std::uint32_t> gGameEnd;
 
 bool GiveUp(Shell& shell, const std::string& why) {
   platform::WriteLog("Affichage impossible apres le jeu : " + why, 1, 1);
-  platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
+  platform::ShowTranslatedMessageBox(TrLater("Problème durant l'initialisation de DirectX"), {}, "");
   shell.runState = kRunStopped;
   shell.exitStatus = kFailureStatus;
   return false;

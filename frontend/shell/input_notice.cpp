@@ -2,6 +2,7 @@
 
 #include "platform/debug_log.h"
 #include "platform/input_access.h"
+#include "platform/message_catalogue.h"
 #include "platform/video_driver_choice.h"
 
 namespace shell {
@@ -11,11 +12,11 @@ std::string CheckInputDevices(const std::string& directory) {
   if (!platform::KmsVideoDriverRunning()) return {};
   const platform::InputNodes nodes = platform::SurveyInputNodes(directory);
   if (nodes.unreadable.empty()) return {};
-  const std::string notice = "Touches illisibles : ajoutez l'utilisateur au groupe input (" + directory + ")";
   std::string names;
   for (const std::string& name : nodes.unreadable) names += " " + name;
-  platform::WriteLog(notice + " ; illisibles :" + names, 1, 1);
-  return notice;
+  platform::WriteLog("Touches illisibles : ajoutez l'utilisateur au groupe input (" + directory + ") ; illisibles :" + names,
+                     1, 1);
+  return platform::FormatText(Tr("Touches illisibles : ajoutez l'utilisateur au groupe input (%1)"), {directory});
 }
 
 }  // namespace shell

@@ -15,6 +15,7 @@
 #include "frontend/shell/journal_entry.h"
 #include "frontend/shell/launch_game.h"
 #include "frontend/shell/launch_command.h"
+#include "frontend/shell/launch_log.h"
 #include "frontend/shell/launch_outcome.h"
 #include "frontend/shell/music.h"
 #include "frontend/shell/pad_devices.h"
@@ -285,7 +286,7 @@ int LaunchGame(const ShellRecords& r, std::string_view romName, bool screensaver
     // The path PATH gave, or the name as written when nothing was found.
     std::string tried = platform::FindProgram(args[0]);
     if (tried.empty()) tried = args[0];
-    platform::ShowMessageBox("Erreur lancement\n" + tried + " : " + StartErrorText(startError), "");
+    platform::ShowTranslatedMessageBox(StartErrorMessage(startError), {tried, std::to_string(startError)}, "");
   }
   errors.reset();
   // Also after a failed start: what game-start set up (lights, a restrictor) is put back.

@@ -18,17 +18,14 @@ constexpr std::uint32_t kFailedStartMs = 3000;
 bool IsFailedStart(int exitCode, std::uint32_t ranMs, bool endedByMenu);
 
 // The message shown for a failed start: the game and the status, then on a second line the
-// emulator's last line (cut to fit).
+// emulator's last line (cut to fit); UTF-8, in the owner's language.
 std::string FailedStartNotice(std::string_view romName, int exitCode, std::string_view lastErrorLine);
 
-// The debug.txt lines for a failed start: the status, then the emulator's last lines.
-std::string FailedStartLog(std::string_view romName, int exitCode, std::string_view errorTail);
+// The message of a program that could not be started, from its errno value: a French
+// text marked for the catalogues, %1 for the program, %2 for the errno value.
+const char* StartErrorMessage(int error);
 
-// Why a program could not be started, for the owner, from its errno value.
-std::string StartErrorText(int error);
-
-// The message of a game whose name is refused, and its debug.txt line.
+// The message of a game whose name is refused (UTF-8, in the owner's language).
 std::string RefusedNameNotice(std::string_view romName, std::string_view reason);
-std::string RefusedNameLog(std::string_view romName, std::string_view reason);
 
 }  // namespace shell

@@ -25,7 +25,7 @@ namespace {
 // config/ ("../x") is refused like a missing configuration.
 std::optional<platform::ProfileFile> LoadConfigurationFile(const std::string& base, const std::string& name) {
   if (const std::string_view reason = settings::UnsafeNameReason(name); !reason.empty()) {
-    if (!name.empty()) platform::WriteLog("Configuration refus\xE9" "e (" + std::string(reason) + ") : " + name, 1, 1);
+    if (!name.empty()) platform::WriteLog("Configuration refus\xE9" "e (" + platform::Utf8ToCp1252(reason) + ") : " + name, 1, 1);
     return std::nullopt;
   }
   return platform::ProfileFile::Load(settings::ConfigurationPath(base, name));

@@ -25,6 +25,7 @@
 #include "platform/debug_log.h"
 #include "platform/joysticks.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 #include "platform/window.h"
 
 using render::LoadSelectionMedia;
@@ -47,7 +48,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   if (!installationNote.empty()) platform::WriteLog(installationNote, 1, 1);
 
   if (!LoadConfiguration(gShell, gCatalogue, "")) {
-    platform::ShowMessageBox("Fichier Orvanel.ini non trouv\xE9 !", "Orvanel");
+    platform::ShowTranslatedMessageBox(TrLater("Fichier Orvanel.ini non trouvé !"), {}, "Orvanel");
     return kFailureStatus;
   }
   const Settings& s = gShell.settings;
@@ -56,7 +57,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   gRender.textures = {};
 
   if (!CreateMainWindow(gShell.settings) || wire::CreateMainDisplay() < 0) {
-    platform::ShowMessageBox("Probl\xE8me durant l'initialisation de DirectX", "");
+    platform::ShowTranslatedMessageBox(TrLater("Problème durant l'initialisation de DirectX"), {}, "");
     gShell.exitStatus = kFailureStatus;
     return Shutdown(gShell, gCatalogue, gRender);
   }
@@ -67,7 +68,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   }
   if (!wire::LoadConfiguredLayout(s.templateDir)) {
     ReleaseAll(gRender);
-    platform::ShowMessageBox(s.templateDir, "Erreur de lecture !");
+    platform::ShowTranslatedMessageBox("%1", {s.templateDir}, TrLater("Erreur de lecture !"));
     gShell.runState = kRunStopped;
     gShell.exitStatus = kFailureStatus;
     return Shutdown(gShell, gCatalogue, gRender);

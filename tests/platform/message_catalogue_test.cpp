@@ -4,7 +4,10 @@
 #include <cstdlib>
 
 #include "platform/child_environment.h"
+#include "platform/debug_log.h"
+#include "platform/message_box.h"
 #include "platform/message_catalogue.h"
+#include "temp_dir.h"
 
 namespace platform {
 namespace {
@@ -26,6 +29,42 @@ TEST(FormatText, PlaceholdersInAnyOrderAndWhatHasNoValue) {
       {"%0 %a", {"x"}, "%0 %a"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatText(c.pattern, c.values), c.expected) << c.pattern;
+}
+
+// The owner reads a box in the language in use; debug.txt keeps the French line it always
+// had, bytes and all, with the values (a Windows-1252 path) as they were.
+TEST(TranslatedMessageBox, ShownInTheLanguageInUseLoggedInFrench) {
+  TempDir dir;
+  SetLogDirectory(dir.path());
+  auto& shown = RecordMessageBoxes();
+  const std::string catalogues = std::string(ORV_BINARY_DIR) + "/locale";
+  struct Case {
+    const char* language;
+    const char* text;
+    std::string value;
+    std::string shownText, shownCaption;
+  };
+  const Case cases[] = {
+      {"en", TrLater("Fichier Orvanel.ini non trouvé !"), "", "Orvanel.ini not found!", "Orvanel"},
+      {"en", TrLater("Erreur lancement\n%1 : introuvable"), "C:\\Jeux\\\xE9mu", "Could not start the emulator\nC:\\Jeux\\\xC3\xA9mu: not found", "Orvanel"},
+      {"fr", TrLater("Erreur lancement\n%1 : répertoire introuvable"), "/jeux/emu", "Erreur lancement\n/jeux/emu : répertoire introuvable", "Orvanel"},
+      {"de", TrLater("Fichier Orvanel.ini non trouvé !"), "", "Fichier Orvanel.ini non trouvé !", "Orvanel"},  // no catalogue: French
+  };
+  for (const Case& c : cases) {
+    UseMessageLanguage(c.language, catalogues);
+    ShowTranslatedMessageBox(c.text, {c.value}, "Orvanel");
+  }
+  UseMessageLanguage("fr", catalogues);
+  SetMessageBoxSink({});
+  ASSERT_EQ(shown.size(), std::size(cases));
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    EXPECT_EQ(shown[i].text, cases[i].shownText) << i;
+    EXPECT_EQ(shown[i].caption, cases[i].shownCaption) << i;
+  }
+  const std::string log = dir.Read("debug.txt");
+  EXPECT_NE(log.find("=> Message [Orvanel]: Fichier Orvanel.ini non trouv\xC3\xA9 !\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("=> Message [Orvanel]: Erreur lancement\nC:\\Jeux\\\xC3\xA9mu : introuvable\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("=> Message [Orvanel]: Erreur lancement\n/jeux/emu : r\xC3\xA9pertoire introuvable\r\n"), std::string::npos) << log;
 }
 
 bool Holds(const std::vector<std::string>& env, const std::string& entry) {

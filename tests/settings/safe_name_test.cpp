@@ -24,10 +24,10 @@ TEST(SafeName, RefusesWhatCouldLeaveItsFolderOrReadAsAnOption) {
       {"/etc", "contient / ou \\"},
       {"a\\b", "contient / ou \\"},
       {"say\"hi", "contient un guillemet"},
-      {"tab\there", "contient un caract\xE8re de contr\xF4le"},
-      {"line\nbreak", "contient un caract\xE8re de contr\xF4le"},
-      {std::string("nul\0x", 5), "contient un caract\xE8re de contr\xF4le"},
-      {"del\x7F", "contient un caract\xE8re de contr\xF4le"},
+      {"tab\there", "contient un caractère de contrôle"},
+      {"line\nbreak", "contient un caractère de contrôle"},
+      {std::string("nul\0x", 5), "contient un caractère de contrôle"},
+      {"del\x7F", "contient un caractère de contrôle"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(settings::UnsafeNameReason(c.name), c.reason) << c.name;

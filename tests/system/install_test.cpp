@@ -64,6 +64,8 @@ TEST_F(Installed, FilesAreWhereThePackageExpectsThemAndValidate) {
                         "share/icons/hicolor/scalable/apps/org.orvanel.Orvanel.svg",
                         "share/icons/hicolor/128x128/apps/org.orvanel.Orvanel.png", "share/man/man6/orvanel.6",
                         "share/man/man6/orvanel-config.6", "share/man/man6/orvanel-session.6",
+                        "share/man/fr/man6/orvanel.6", "share/man/fr/man6/orvanel-config.6",
+                        "share/man/fr/man6/orvanel-session.6", "share/locale/en/LC_MESSAGES/orvanel.mo",
                         "lib/systemd/system/orvanel-kiosk@.service", "share/doc/orvanel/guide.md",
                         "share/doc/orvanel/pictures/menu.png"})
     EXPECT_TRUE(fs::exists(Usr(f))) << f;
@@ -104,12 +106,14 @@ TEST_F(Installed, ManPagesRenderAndListTheOptionsOfTheUsage) {
   } pages[] = {{"games/orvanel", "orvanel.6"},
                {"games/orvanel-config", "orvanel-config.6"},
                {"games/orvanel-session", "orvanel-session.6"}};
-  for (const auto& p : pages) {
-    const std::string page = Usr("share/man/man6/") + p.page;
+  // English in man6, French in fr/man6, where man finds it for a French locale.
+  for (const auto& p : pages) for (const std::string folder : {"share/man/man6/", "share/man/fr/man6/"}) {
+    const std::string page = Usr(folder) + p.page;
     const Output r = RunProgram("MANWIDTH=80 man --warnings -l " + page);
-    EXPECT_EQ(r.code, 0) << p.page << r.err;
-    EXPECT_EQ(r.err, "") << p.page;
-    EXPECT_NE(r.out.find("SYNOPSIS"), std::string::npos) << p.page;
+    EXPECT_EQ(r.code, 0) << page << r.err;
+    EXPECT_EQ(r.err, "") << page;
+    EXPECT_NE(r.out.find("SYNOPSIS"), std::string::npos) << page;
+    EXPECT_NE(r.out.find(folder.find("/fr/") == std::string::npos ? "LANGUAGE" : "LANGUE"), std::string::npos) << page;
     // Every option the usage names is in the page.
     std::ifstream in(page);
     std::string source((std::istreambuf_iterator<char>(in)), {});
@@ -118,7 +122,7 @@ TEST_F(Installed, ManPagesRenderAndListTheOptionsOfTheUsage) {
     const std::regex option(R"(--[a-z-]+)");
     int count = 0;
     for (auto it = std::sregex_iterator(usage.begin(), usage.end(), option); it != std::sregex_iterator(); ++it, ++count)
-      EXPECT_NE(source.find(it->str()), std::string::npos) << p.page << " lacks " << it->str();
+      EXPECT_NE(source.find(it->str()), std::string::npos) << page << " lacks " << it->str();
     EXPECT_GE(count, 3) << usage;
   }
 }

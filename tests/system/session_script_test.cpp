@@ -56,7 +56,7 @@ class SessionScript : public ::testing::Test {
     // The stand-ins' directory or none, and the few tools the scripts use: never this
     // machine's X.
     fs::create_directories(dir / "tools");
-    for (const char* tool : {"dirname", "mktemp", "rm"}) {
+    for (const char* tool : {"dirname", "mktemp", "rm", "sed", "head", "gettext", "gettext.sh", "envsubst"}) {
       const std::string usr = std::string("/usr/bin/") + tool;
       fs::create_symlink(fs::exists(usr) ? usr : std::string("/bin/") + tool, fs::path(dir / "tools") / tool);
     }
@@ -130,7 +130,7 @@ TEST_F(SessionScript, EndsAsTheMenuEndedUnderX) {
     const Result r = Run("MENU_ENDS=" + c.menuEnds, true);
     EXPECT_EQ(r.started, "menu DISPLAY=:x --base /b") << c.menuEnds;
     EXPECT_EQ(r.status, c.status) << c.menuEnds << "\n" << r.err;
-    EXPECT_NE(r.err.find("the menu ended with status " + std::to_string(c.status)), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("le menu s'est terminé avec le statut " + std::to_string(c.status)), std::string::npos) << r.err;
   }
   // Nothing of the session is left in the runtime directory.
   EXPECT_TRUE(fs::is_empty(dir / "run"));
@@ -194,10 +194,10 @@ TEST_F(SessionScript, SaysWhyXCannotStartBeforeTryingAndWhatToDo) {
     std::string said;  // in the one line on standard error
     bool xTried;
   } cases[] = {
-      {"TTY=", "not a console login (not a tty)", false},
-      {"TTY=/dev/pts/3", "not a console login (/dev/pts/3)", false},
-      {"ORVANEL_SESSION_DEVICES=" + dir.path() + "/none", "no screen", false},
-      {"XINIT_FAILS=1", "X did not start, its reasons are in ~/.local/share/xorg/Xorg.", true},
+      {"TTY=", "pas une connexion en console (not a tty)", false},
+      {"TTY=/dev/pts/3", "pas une connexion en console (/dev/pts/3)", false},
+      {"ORVANEL_SESSION_DEVICES=" + dir.path() + "/none", "aucun écran", false},
+      {"XINIT_FAILS=1", "X n'a pas démarré, ses raisons sont dans ~/.local/share/xorg/Xorg.", true},
   };
   for (const auto& c : cases) {
     const Result r = Run(c.environment, true);
@@ -219,10 +219,10 @@ TEST_F(SessionScript, AnswersItsOwnOptions) {
     int status;
     std::string out, err;  // the start of each stream
   } cases[] = {
-      {"--help", 0, "Usage: orvanel-session [--base DIR]\n", ""},
-      {"--base /b -h", 0, "Usage: orvanel-session [--base DIR]\n", ""},
-      {"--fullscreen", 2, "", "orvanel-session: unknown option \"--fullscreen\"\nUsage: orvanel-session"},
-      {"--base", 2, "", "orvanel-session: --base needs a directory"},
+      {"--help", 0, "Usage : orvanel-session [--base DOSSIER]\n", ""},
+      {"--base /b -h", 0, "Usage : orvanel-session [--base DOSSIER]\n", ""},
+      {"--fullscreen", 2, "", "orvanel-session : option inconnue « --fullscreen »\nUsage : orvanel-session"},
+      {"--base", 2, "", "orvanel-session : --base attend un dossier"},
   };
   for (const auto& c : cases) {
     const Result r = Run("", true, c.args);
@@ -232,6 +232,34 @@ TEST_F(SessionScript, AnswersItsOwnOptions) {
     EXPECT_EQ(r.started, "") << c.args;
   }
   EXPECT_EQ(Run("", true, "--base=/c").started, "menu DISPLAY=:x --base=/c");
+}
+
+// The session speaks as the menu does: the installation's Langue, else the locale (French
+// for none); its catalogues are found beside it, as in a portable installation.
+TEST_F(SessionScript, SpeaksTheOwnersLanguage) {
+  if (!fs::exists(dir / "tools/gettext.sh")) GTEST_SKIP() << "gettext.sh missing (gettext-base)";
+  fs::copy(std::string(ORV_BINARY_DIR) + "/locale", dir / "locale", fs::copy_options::recursive);
+  dir.Write("fr/config/Orvanel.ini", "[General]\r\nLangue=fr\r\n");
+  dir.Write("en/config/Orvanel.ini", "[General]\r\nLangue=en\r\n");
+  const std::string english = "Usage: orvanel-session [--base DIR]\n";
+  const std::string french = "Usage : orvanel-session [--base DOSSIER]\n";
+  const struct {
+    std::string environment, args, usage, error;
+  } cases[] = {
+      {"LANG=en_US.UTF-8", "--help", english, "orvanel-session: unknown option \"-x\""},
+      {"LC_ALL=de_DE.UTF-8 LANG=fr_FR.UTF-8", "--help", english, "orvanel-session: unknown option \"-x\""},
+      {"", "--help", french, "orvanel-session : option inconnue « -x »"},
+      {"LANG=fr_CA.UTF-8", "--help", french, "orvanel-session : option inconnue « -x »"},
+      {"LANG=en_US.UTF-8", "--base " + dir.path() + "/fr --help", french, "orvanel-session : option inconnue « -x »"},
+      {"LANG=C", "--base=" + dir.path() + "/en --help", english, "orvanel-session: unknown option \"-x\""},
+  };
+  for (const auto& c : cases) {
+    const Result help = Run(c.environment, true, c.args);
+    EXPECT_EQ(help.out.substr(0, c.usage.size()), c.usage) << c.environment << " " << c.args << "\n" << help.err;
+    const Result wrong = Run(c.environment, true, c.args.substr(0, c.args.size() - 6) + "-x");
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.err.substr(0, c.error.size()), c.error) << c.environment << " " << c.args << "\n" << wrong.err;
+  }
 }
 
 }  // namespace

@@ -9,7 +9,12 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+
+#include "platform/message_catalogue.h"
+#include "platform/paths.h"
+#include "settings/message_language.h"
 
 namespace {
 
@@ -61,13 +66,16 @@ int main(int argc, char** argv) {
   const char* secondsEnv = std::getenv("ORV_DEMO_EMULATOR_SECONDS");
   const Uint32 limitMs = static_cast<Uint32>((secondsEnv ? std::atoi(secondsEnv) : 20) * 1000);
   std::printf("demo emulator: %s\n", romPath.c_str());
+  // The menu starts its emulator in the installation's folder: its Langue is the owner's.
+  std::error_code error;
+  settings::UseLanguageOfInstallation(std::filesystem::current_path(error).string(), platform::ProgramDirectory());
 
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "demo emulator: %s\n", SDL_GetError());
     return 1;
   }
   TTF_Init();
-  SDL_Window* window = SDL_CreateWindow("Demo emulator", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640,
+  SDL_Window* window = SDL_CreateWindow(Tr("Émulateur de démonstration"), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 640,
                                         480, SDL_WINDOW_SHOWN);
   SDL_Renderer* renderer = window ? SDL_CreateRenderer(window, -1, 0) : nullptr;
   if (!renderer) {
@@ -88,14 +96,18 @@ int main(int argc, char** argv) {
     SDL_SetRenderDrawColor(renderer, 10, 20, 60, 255);
     SDL_RenderClear(renderer);
     const SDL_Color white{255, 255, 255, 255}, yellow{255, 220, 60, 255}, grey{170, 170, 190, 255};
-    DrawLine(renderer, small, "DEMO EMULATOR", 40, grey);
+    DrawLine(renderer, small, Tr("ÉMULATEUR DE DÉMONSTRATION"), 40, grey);
     DrawLine(renderer, big, GameName(romPath), 110, yellow);
     DrawLine(renderer, small, romPath, 180, grey);
-    char line[128];
-    std::snprintf(line, sizeof line, "Coins  5: %d   6: %d   7: %d   8: %d", coins[0], coins[1], coins[2], coins[3]);
-    DrawLine(renderer, small, line, 260, white);
-    std::snprintf(line, sizeof line, "Esc quits - ends by itself in %u s", (limitMs - elapsed + 999) / 1000);
-    DrawLine(renderer, small, line, 400, grey);
+    DrawLine(renderer, small,
+             platform::FormatText(Tr("Pièces  5 : %1   6 : %2   7 : %3   8 : %4"),
+                                  {std::to_string(coins[0]), std::to_string(coins[1]), std::to_string(coins[2]),
+                                   std::to_string(coins[3])}),
+             260, white);
+    DrawLine(renderer, small,
+             platform::FormatText(Tr("Échap pour quitter ; fin automatique dans %1 s"),
+                                  {std::to_string((limitMs - elapsed + 999) / 1000)}),
+             400, grey);
     SDL_RenderPresent(renderer);
 
     SDL_Event event;

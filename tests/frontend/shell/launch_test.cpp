@@ -5,6 +5,8 @@
 
 #include "render/animation_clock.h"
 #include "frontend/shell/launch_command.h"
+#include "frontend/shell/launch_log.h"
+#include "platform/message_catalogue.h"
 #include "frontend/shell/launch_outcome.h"
 #include "frontend/shell/main_loop.h"
 #include "frontend/shell/screen_notice.h"
@@ -153,7 +155,7 @@ TEST_F(Launch, NamesThatCouldSteerTheEmulatorAreRefusedAndNamed) {
       gShell.notice = {};
       gRender.sources.notice = "lasting";
       EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, name, screensaver, 0), 1) << name;
-      EXPECT_NE(gRender.sources.notice.find("Lancement refus\xE9"), std::string::npos) << name;
+      EXPECT_NE(gRender.sources.notice.find("Lancement refusé"), std::string::npos) << name;
       EXPECT_TRUE(DismissScreenNotice(gShell.notice, gRender.sources.notice));
       EXPECT_EQ(gRender.sources.notice, "lasting");  // the lasting notice comes back
     }
@@ -164,6 +166,19 @@ TEST_F(Launch, NamesThatCouldSteerTheEmulatorAreRefusedAndNamed) {
   EXPECT_NE(log.find("Lancement refus\xC3\xA9, nom dangereux (contient un guillemet) : pacman\" -autoboot_script"), std::string::npos);
   EXPECT_NE(log.find("(commence par -) : -autoboot_script"), std::string::npos);
   EXPECT_EQ(log.find("Lancement de "), std::string::npos);
+}
+
+// The player reads the refusal in the owner's language; debug.txt keeps its French line.
+TEST_F(Launch, RefusalIsShownInTheOwnersLanguageAndLoggedInFrench) {
+  platform::UseMessageLanguage("en", std::string(ORV_BINARY_DIR) + "/locale");
+  gShell.notice = {};
+  gRender.sources.notice.clear();
+  EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "-x", 0, 0), 1);
+  const std::string notice = gRender.sources.notice;
+  EXPECT_EQ(FailedStartNotice("g", 1, ""), "g did not start (exit code 1)");
+  platform::UseMessageLanguage("fr", std::string(ORV_BINARY_DIR) + "/locale");
+  EXPECT_EQ(notice, "Not started: the name \u201C-x\u201D starts with -");
+  EXPECT_NE(Log().find("Lancement refus\xC3\xA9, nom dangereux (commence par -) : -x"), std::string::npos);
 }
 
 TEST_F(Launch, LogsTheLaunchAndTheReturn) {
@@ -332,7 +347,7 @@ TEST_F(Launch, AStartThatFailsCountsNoPlayAndSaysWhy) {
   Script("exit_code=2;say=loading pong|pong.zip NOT FOUND");
   gShell.notice = {};
   EXPECT_EQ(LaunchEntry({shell::gShell, shell::gCatalogue, gRender}, "rom1", 0, 0), 1);
-  EXPECT_EQ(gRender.sources.notice, "\xC9" "chec du lancement de rom1 (code 2)\npong.zip NOT FOUND");
+  EXPECT_EQ(gRender.sources.notice, "Échec du lancement de rom1 (code 2)\npong.zip NOT FOUND");
   const std::string log = Log();
   EXPECT_NE(log.find("\xC3\x89" "chec du lancement de rom1 : code 2, partie non compt\xC3\xA9" "e\r\n  loading pong\r\n  pong.zip NOT FOUND"),
             std::string::npos);
@@ -349,8 +364,8 @@ TEST_F(Launch, AStartThatFailsCountsNoPlayAndSaysWhy) {
 TEST_F(Launch, TheFailedStartMessageNamesASignalAndFitsASmallScreen) {
   const std::string words(200, 'w');
   const std::string notice = FailedStartNotice("g", 139, words + "\x01");
-  EXPECT_EQ(notice, "\xC9" "chec du lancement de g (signal 11)\n" + std::string(61, 'w') + "...");
-  EXPECT_EQ(FailedStartNotice("g", 1, ""), "\xC9" "chec du lancement de g (code 1)");
+  EXPECT_EQ(notice, "Échec du lancement de g (signal 11)\n" + std::string(61, 'w') + "...");
+  EXPECT_EQ(FailedStartNotice("g", 1, ""), "Échec du lancement de g (code 1)");
   EXPECT_FALSE(IsFailedStart(0, 10, false));
   EXPECT_FALSE(IsFailedStart(2, 10, true));    // the menu ended it
   EXPECT_FALSE(IsFailedStart(2, kFailedStartMs, false));
