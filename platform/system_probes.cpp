@@ -224,12 +224,3 @@ std::optional<std::string> AskCanPowerOff(unsigned timeoutMs) {
 bool DirectoryWritable(const std::string& directory) { return ::access(directory.c_str(), W_OK | X_OK) == 0; }
 
 }  // namespace platform
-
-namespace platform {
-
-bool IsExecutableFile(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
-}
-
-}  // namespace platform

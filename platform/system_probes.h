@@ -59,9 +59,6 @@ std::string CheckSharedLibrary(const std::string& path, const std::string& symbo
 // busctl; nothing when it cannot be asked (no busctl, no system bus, no answer in time).
 std::optional<std::string> AskCanPowerOff(unsigned timeoutMs);
 
-// A regular file this process may run.
-bool IsExecutableFile(const std::string& path);
-
 // Whether this process may create files in `directory`.
 bool DirectoryWritable(const std::string& directory);
 

@@ -41,7 +41,7 @@ std::optional<RunningHook> Start(HookState& hooks, const HookRun& run, const std
       platform::SpawnProcess(path, {path}, run.baseDirectory, &error, streams, run.environment);
   if (pipe) pipe->CloseWriteEnd();
   if (!process) {
-    Refuse(hooks, run.event, name, "ne peut pas d\xE9marrer : " + StartErrorText(error));
+    Refuse(hooks, run.event, name, "ne peut pas d\xE9marrer (erreur " + std::to_string(error) + ")");
     return std::nullopt;
   }
   platform::WriteLog(Record(run.event, name, "lanc\xE9"), 1, 1);

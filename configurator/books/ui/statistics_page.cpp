@@ -249,7 +249,7 @@ void StatisticsPage::ShowCharts() {
 
 bool StatisticsPage::ExportTo(const std::string& path, bool perDay) {
   if (platform::WriteFileAtomically(path, perDay ? DaysCsv(books_) : GamesCsv(books_))) return true;
-  platform::ShowMessageBox(tr("Écriture impossible : %1").arg(Utf8(path)).toStdString(), kCaption);
+  platform::ShowMessageBox(tr("Écriture impossible : %1").arg(Utf8(path)).toStdString(), Caption());
   return false;
 }
 
@@ -267,7 +267,7 @@ bool StatisticsPage::ResetWithConfirmation() {
       tr("Remettre à zéro les compteurs de pièces et de parties ?\n\nL'ancienne période sera d'abord archivée dans "
          "le dossier\n%1\net restera lisible ici (« Période archivée »).")
           .arg(Utf8(plan.archive));
-  if (platform::AskQuestion(question.toStdString(), kCaption, platform::QuestionButtons::kOkCancel) !=
+  if (platform::AskQuestion(question.toStdString(), Caption(), platform::QuestionButtons::kOkCancel) !=
       platform::Answer::kOk)
     return false;
   loader_->Wait();
@@ -277,7 +277,7 @@ bool StatisticsPage::ResetWithConfirmation() {
                                               : tr("Remise à zéro interrompue (%1) : l'archive garde l'ancienne période."))
                                  .arg(Utf8(result.failedFile))
                                  .toStdString(),
-                             kCaption);
+                             Caption());
   }
   {
     const QSignalBlocker block(archive_);
