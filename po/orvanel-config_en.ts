@@ -13,6 +13,37 @@
     </message>
 </context>
 <context>
+    <name>cfg::BooksCharts</name>
+    <message>
+        <source>Pièces</source>
+        <translation>Coins</translation>
+    </message>
+    <message>
+        <source>Pièces par jour</source>
+        <translation>Coins per day</translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Plays</translation>
+    </message>
+    <message>
+        <source>Les 20 jeux qui rapportent le plus</source>
+        <translation>The 20 games that earn the most</translation>
+    </message>
+    <message>
+        <source>Les 20 jeux les plus joués</source>
+        <translation>The 20 most played games</translation>
+    </message>
+    <message>
+        <source>Pièces par monnayeur</source>
+        <translation>Coins per coin slot</translation>
+    </message>
+</context>
+<context>
     <name>cfg::ConfigWindow</name>
     <message>
         <source>Quitter l&apos;application ?</source>

@@ -13,6 +13,37 @@
     </message>
 </context>
 <context>
+    <name>cfg::BooksCharts</name>
+    <message>
+        <source>Pièces</source>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>Pièces par jour</source>
+        <translation>Pièces par jour</translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Les 20 jeux qui rapportent le plus</source>
+        <translation>Les 20 jeux qui rapportent le plus</translation>
+    </message>
+    <message>
+        <source>Les 20 jeux les plus joués</source>
+        <translation>Les 20 jeux les plus joués</translation>
+    </message>
+    <message>
+        <source>Pièces par monnayeur</source>
+        <translation>Pièces par monnayeur</translation>
+    </message>
+</context>
+<context>
     <name>cfg::ConfigWindow</name>
     <message>
         <source>Quitter l&apos;application ?</source>

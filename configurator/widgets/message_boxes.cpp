@@ -9,6 +9,7 @@
 
 #include "configurator/widgets/setting_text.h"
 #include "platform/message_box.h"
+#include "platform/message_catalogue.h"
 
 namespace cfg {
 namespace {
@@ -58,6 +59,9 @@ void InstallQtMessageBoxes() {
 }
 
 void InstallTranslations(QApplication& app, const std::string& language, const std::string& directory) {
+  // Qt's start set every locale category from the environment: under C, gettext would then
+  // ignore the language chosen for the texts of the configurator's logic.
+  platform::UseMessageLanguage(language, directory);
   // Ours: the configurator's own texts (French needs none, it is the sources' language).
   auto* ours = new QTranslator(&app);
   const QString folder = QString::fromStdString(directory + "/" + language + "/LC_MESSAGES");

@@ -8,13 +8,14 @@
 #include <QHorizontalBarSeries>
 #include <QValueAxis>
 
+#include <algorithm>
+#include <cmath>
+
 namespace cfg {
 namespace {
 
 // Past a month of days the labels would pile up: the axis then names the first and last day.
 constexpr int kLabelledDays = 31;
-
-QString Tr(const char* text) { return QCoreApplication::translate("cfg::BooksCharts", text); }
 
 QString DayLabel(std::int32_t day) {
   const catalogue::Date d = catalogue::DateOfDay(day);
@@ -38,15 +39,19 @@ QChart* BarChart(QAbstractBarSeries* series, const QStringList& categories, cons
   qreal top = 0;
   for (QBarSet* set : series->barSets())
     for (int i = 0; i < set->count(); ++i) top = std::max(top, set->at(i));
-  values->setRange(0, std::max<qreal>(1, top));
-  values->applyNiceNumbers();
+  // Whole steps: counts are whole, and "%d" would print 0.5 as a second 0.
+  const qreal step = std::max<qreal>(1, std::ceil(top / 5));
+  values->setRange(0, std::max<qreal>(1, std::ceil(top / step) * step));
+  values->setTickType(QValueAxis::TicksDynamic);
+  values->setTickAnchor(0);
+  values->setTickInterval(step);
   return chart;
 }
 
 }  // namespace
 
 QChart* CoinsPerDayChart(const Books& books) {
-  auto* set = new QBarSet(Tr("Pièces"));
+  auto* set = new QBarSet(QCoreApplication::translate("cfg::BooksCharts", "Pièces"));
   QStringList days;
   for (const DayBooks& d : books.days) {
     set->append(qreal(d.coins));
@@ -55,18 +60,20 @@ QChart* CoinsPerDayChart(const Books& books) {
   auto* series = new QBarSeries;
   series->append(set);
   series->setBarWidth(0.9);
-  QChart* chart = BarChart(series, days, Tr("Pièces par jour"), false);
+  QChart* chart = BarChart(series, days, QCoreApplication::translate("cfg::BooksCharts", "Pièces par jour"), false);
   if (days.size() > kLabelledDays) {
     auto* axis = static_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).first());
     axis->setLabelsVisible(false);
-    axis->setTitleText(Tr("du %1 au %2").arg(days.first(), days.last()));
+    axis->setTitleText(QCoreApplication::translate("cfg::BooksCharts", "du %1 au %2").arg(days.first(), days.last()));
   }
   return chart;
 }
 
 QChart* TopGamesChart(const Books& books, RankBy by) {
   const std::vector<std::size_t> top = TopGames(books, by, kTopGames);
-  auto* set = new QBarSet(by == RankBy::kCoins ? Tr("Pièces") : Tr("Parties"));
+  const bool coins = by == RankBy::kCoins;
+  auto* set = new QBarSet(coins ? QCoreApplication::translate("cfg::BooksCharts", "Pièces")
+                                : QCoreApplication::translate("cfg::BooksCharts", "Parties"));
   QStringList names;
   // The axis draws its first category at the bottom: the best goes last.
   for (auto i = top.rbegin(); i != top.rend(); ++i) {
@@ -76,17 +83,18 @@ QChart* TopGamesChart(const Books& books, RankBy by) {
   }
   auto* series = new QHorizontalBarSeries;
   series->append(set);
-  return BarChart(series, names, by == RankBy::kCoins ? Tr("Les 20 jeux qui rapportent le plus")
-                                                      : Tr("Les 20 jeux les plus joués"), true);
+  const QString title = coins ? QCoreApplication::translate("cfg::BooksCharts", "Les 20 jeux qui rapportent le plus")
+                              : QCoreApplication::translate("cfg::BooksCharts", "Les 20 jeux les plus joués");
+  return BarChart(series, names, title, true);
 }
 
 QChart* CoinsPerSlotChart(const Books& books) {
-  auto* set = new QBarSet(Tr("Pièces"));
+  auto* set = new QBarSet(QCoreApplication::translate("cfg::BooksCharts", "Pièces"));
   for (const std::int64_t c : books.coinsPerSlot) set->append(qreal(c));
   auto* series = new QBarSeries;
   series->append(set);
   return BarChart(series, {QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C3"), QStringLiteral("C4")},
-                  Tr("Pièces par monnayeur"), false);
+                  QCoreApplication::translate("cfg::BooksCharts", "Pièces par monnayeur"), false);
 }
 
 }  // namespace cfg
