@@ -50,7 +50,8 @@ AppendResult AppendRecordDurably(const std::string& path, std::string_view recor
   if (fault != WriteFault::kNone) return AppendResult::kFailed;
   const std::string dir = DirectoryOf(path);
   if (!MakeDirectories(dir)) return AppendResult::kFailed;
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+  // Read-write: the last byte is read back to see whether the file ends in a cut line.
+  const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
   if (fd < 0) return AppendResult::kFailed;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

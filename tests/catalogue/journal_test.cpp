@@ -108,18 +108,21 @@ TEST(Journal, AppendKeepsLinesWholeAfterACutAndOnAFullDisk) {
   const std::string header(catalogue::kJournalHeader);
   ASSERT_EQ(platform::AppendRecordDurably(path, line, header), platform::AppendResult::kWritten);
   EXPECT_EQ(platform::ReadWholeFile(path), header + line);
+  // A whole last line: the next follows it directly, no empty line between.
+  ASSERT_EQ(platform::AppendRecordDurably(path, line, header), platform::AppendResult::kWritten);
+  EXPECT_EQ(platform::ReadWholeFile(path), header + line + line);
   platform::AppendToFile(path, line.substr(0, 20));  // the power went mid-line
   ASSERT_EQ(platform::AppendRecordDurably(path, line, header), platform::AppendResult::kWritten);
-  EXPECT_EQ(platform::ReadWholeFile(path), header + line + line.substr(0, 20) + "\r\n" + line);
+  EXPECT_EQ(platform::ReadWholeFile(path), header + line + line + line.substr(0, 20) + "\r\n" + line);
   JournalRead read;
   ReadJournalText(*platform::ReadWholeFile(path), read);
-  EXPECT_EQ(read.runs.size(), 2u);
+  EXPECT_EQ(read.runs.size(), 3u);
   EXPECT_EQ(read.skipped, 1);
 
   platform::InjectWriteFault(platform::WriteFault::kWriteNoSpace);
   EXPECT_EQ(platform::AppendRecordDurably(path, line, header), platform::AppendResult::kNoSpace);
   platform::InjectWriteFault(platform::WriteFault::kNone);
-  EXPECT_EQ(platform::ReadWholeFile(path), header + line + line.substr(0, 20) + "\r\n" + line);
+  EXPECT_EQ(platform::ReadWholeFile(path), header + line + line + line.substr(0, 20) + "\r\n" + line);
 }
 
 }  // namespace
