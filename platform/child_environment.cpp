@@ -23,6 +23,11 @@ void Replace(std::vector<std::string>& env, std::string_view name, const std::op
 
 }  // namespace
 
+std::string EnvironmentValue(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
 void SetOwnVariable(const std::string& name, const std::string& value) {
   std::lock_guard lock(gLock);
   if (!gOwnersValues.contains(name)) {

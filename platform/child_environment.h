@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// The value of an environment variable of this process; "" when it is not set.
+std::string EnvironmentValue(const char* name);
+
 // setenv for this process only; the first call for a name remembers the owner's value.
 void SetOwnVariable(const std::string& name, const std::string& value);
 

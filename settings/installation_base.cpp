@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/child_environment.h"
 #include "platform/copy_tree.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -10,11 +11,6 @@
 
 namespace settings {
 namespace {
-
-std::string Environment(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? std::string(v) : std::string();
-}
 
 bool HoldsMainSettings(std::string_view directory) {
   return !directory.empty() && platform::FileExists(MainSettingsPath(directory));
@@ -30,7 +26,8 @@ std::string UserDataDirectory(const InstallationInputs& in) {
 }  // namespace
 
 InstallationInputs InputsOfThisProcess(std::optional<std::string> baseOption) {
-  return {platform::ProgramDirectory(), std::move(baseOption), Environment("XDG_DATA_HOME"), Environment("HOME")};
+  return {platform::ProgramDirectory(), std::move(baseOption), platform::EnvironmentValue("XDG_DATA_HOME"),
+          platform::EnvironmentValue("HOME")};
 }
 
 InstallationChoice ChooseInstallation(const InstallationInputs& in) {

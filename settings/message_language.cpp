@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/child_environment.h"
 #include "platform/message_catalogue.h"
 #include "platform/text.h"
 #include "settings/read_settings.h"
@@ -11,11 +12,6 @@
 namespace settings {
 namespace {
 
-std::string Variable(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? std::string(v) : std::string();
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && platform::EqualsNoCase(text.substr(0, prefix.size()), prefix);
 }
@@ -23,7 +19,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }  // namespace
 
 LocaleVariables LocaleVariablesOfThisProcess() {
-  return {Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")};
+  return {platform::EnvironmentValue("LC_ALL"), platform::EnvironmentValue("LC_MESSAGES"),
+          platform::EnvironmentValue("LANG")};
 }
 
 std::string MessageLanguage(std::string_view langue, const LocaleVariables& locale,

@@ -62,13 +62,6 @@ void CheckDrm(const CheckInputs& in, CheckLines& out) {
   if (!connected) out.push_back({"display", Level::kErreur, Tr("Écran : aucune sortie n'a d'écran branché")});
 }
 
-PadSettings PadSettingsOf(const std::string& base) {
-  Settings s;
-  if (const auto file = platform::ProfileFile::Load(settings::MainSettingsPath(base)))
-    settings::ReadGeneralSettings(*file, s);
-  return s.pads;
-}
-
 // The joystick's controls as the menu will read them: its own [Manettes] bindings, else the defaults.
 std::string MappingOf(const shell::PadBindings& bindings, const platform::InputDevice& d) {
   const shell::PadDevice device{platform::PhysicalPathOfNode(d.node), "", d.name, d.node};
@@ -107,7 +100,7 @@ CheckLines CheckInput(const CheckInputs& in) {
                    FormatText(Tr("Entrées : aucun périphérique dans %1"), {in.input.dev})});
     return out;
   }
-  const shell::PadBindings bindings = shell::ParsePadSettings(PadSettingsOf(in.base));
+  const shell::PadBindings bindings = shell::ParsePadSettings(GeneralSettingsOf(in.base).pads);
   int keyboards = 0;
   for (const platform::InputDevice& d : devices) {
     const std::string name = d.name.empty() ? std::string(Tr("sans nom")) : d.name;

@@ -5,16 +5,15 @@
 #include <cstdlib>
 
 #include "keytracker/key_tracker.h"
+#include "platform/child_environment.h"
 #include "platform/message_catalogue.h"
+#include "platform/profile.h"
 #include "platform/renderer_verdict.h"
+#include "settings/read_settings.h"
+#include "settings/settings_paths.h"
 
 namespace check {
 namespace {
-
-std::string Variable(const char* name) {
-  const char* v = std::getenv(name);
-  return v ? std::string(v) : std::string();
-}
 
 // The file the program's key tracker was loaded from (it is linked in, so it is there).
 std::string LoadedKeyTracker() {
@@ -25,13 +24,20 @@ std::string LoadedKeyTracker() {
 
 }  // namespace
 
+Settings GeneralSettingsOf(const std::string& base) {
+  Settings s;
+  if (const auto file = platform::ProfileFile::Load(settings::MainSettingsPath(base)))
+    settings::ReadGeneralSettings(*file, s);
+  return s;
+}
+
 CheckInputs CheckInputsOfThisProcess(const std::string& base) {
   CheckInputs in;
   in.base = base;
-  in.display = Variable("DISPLAY");
-  in.waylandDisplay = Variable("WAYLAND_DISPLAY");
+  in.display = platform::EnvironmentValue("DISPLAY");
+  in.waylandDisplay = platform::EnvironmentValue("WAYLAND_DISPLAY");
   in.rendererCache = platform::RendererCachePath();
-  in.user = Variable("USER").empty() ? std::string("$USER") : Variable("USER");
+  in.user = platform::EnvironmentValue("USER").empty() ? std::string("$USER") : platform::EnvironmentValue("USER");
   in.canPowerOff = [] { return platform::AskCanPowerOff(static_cast<unsigned>(kProbeLimit.count())); };
   in.keyTracker = LoadedKeyTracker;
   return in;

@@ -11,6 +11,7 @@
 #include "frontend/check/check_report.h"
 #include "frontend/check/probe_runner.h"
 #include "platform/system_probes.h"
+#include "settings/settings.h"
 
 namespace check {
 
@@ -29,6 +30,9 @@ struct CheckInputs {
 };
 
 CheckInputs CheckInputsOfThisProcess(const std::string& base);
+
+// Orvanel.ini of the installation as the menu reads it (the defaults when it cannot be read).
+Settings GeneralSettingsOf(const std::string& base);
 
 // Each part of the check, as its own probe.
 CheckLines CheckInstallation(const CheckInputs& in);

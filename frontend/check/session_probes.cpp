@@ -17,13 +17,6 @@ namespace {
 
 using platform::FormatText;
 
-Settings GeneralSettingsOf(const std::string& base) {
-  Settings s;
-  if (const auto file = platform::ProfileFile::Load(settings::MainSettingsPath(base)))
-    settings::ReadGeneralSettings(*file, s);
-  return s;
-}
-
 std::string CoinKeysText(const Settings& s) {
   std::string keys;
   for (const int code : shell::kCoinKeys) keys += (keys.empty() ? "" : ", ") + std::string(1, static_cast<char>(code));
