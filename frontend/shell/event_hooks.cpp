@@ -139,18 +139,34 @@ void PauseWithHooks(HookState& hooks, std::uint32_t pauseMs) {
   }
 }
 
-void WaitForHooks(HookState& hooks, std::string_view event, std::uint32_t limitMs) {
-  const auto ofEvent = [event](const HookRun& run) { return run.event == event; };
+namespace {
+
+// Waits until no hook `waitsFor` runs, or until the deadline `deadlineOf` gives the first
+// of those still running.
+template <typename Which, typename Deadline>
+void WaitWhile(HookState& hooks, const Which& waitsFor, const Deadline& deadlineOf) {
   for (;;) {
     StepHooks(hooks, platform::GetTickCount());
-    const auto waiting = std::find_if(hooks.runs.begin(), hooks.runs.end(), ofEvent);
+    const auto waiting = std::find_if(hooks.runs.begin(), hooks.runs.end(), waitsFor);
     if (waiting == hooks.runs.end()) return;
     const std::uint32_t now = platform::GetTickCount();
-    const std::uint32_t deadline = waiting->startTick + limitMs;
+    const std::uint32_t deadline = deadlineOf(*waiting);
     if (TickReached(now, deadline)) return;
     // Woken as soon as it ends; a short step keeps the others' output read meanwhile.
     platform::WaitProcess(waiting->current->process, std::min<std::uint32_t>(deadline - now, 20));
   }
+}
+
+}  // namespace
+
+void WaitForHooks(HookState& hooks, std::string_view event, std::uint32_t limitMs) {
+  WaitWhile(hooks, [event](const HookRun& run) { return run.event == event; },
+            [limitMs](const HookRun& run) { return run.startTick + limitMs; });
+}
+
+void WaitForRunningHooks(HookState& hooks, std::uint32_t limitMs) {
+  const std::uint32_t deadline = platform::GetTickCount() + limitMs;
+  WaitWhile(hooks, [](const HookRun&) { return true; }, [deadline](const HookRun&) { return deadline; });
 }
 
 void EndHooks(HookState& hooks) {

@@ -41,6 +41,10 @@ std::optional<std::uint32_t> HooksDue(const HookState& hooks, std::uint32_t now)
 // then go on in the background.
 void WaitForHooks(HookState& hooks, std::string_view event, std::uint32_t limitMs);
 
+// Waits up to limitMs for every hook still running to end: the quit hooks then come after
+// them (a panel's lights are switched off after, not before, the screensaver's end set them).
+void WaitForRunningHooks(HookState& hooks, std::uint32_t limitMs);
+
 // Ends every hook still running and starts no other (the program is ending and can no
 // longer time them).
 void EndHooks(HookState& hooks);

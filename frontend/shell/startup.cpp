@@ -87,6 +87,7 @@ int RunFrontendIn(const std::string& baseDirectory, const std::string& installat
   FireHooks(gShell, gCatalogue, kHookStartup);
 
   RunMainLoop();
+  WaitForRunningHooks(gShell.hooks, kHookWaitMs);
   FireHooks(gShell, gCatalogue, kHookQuit);
   WaitForHooks(gShell.hooks, kHookQuit, kHookWaitMs);
   EndHooks(gShell.hooks);
