@@ -127,13 +127,14 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::initializer_list<std::
 
 }  // namespace
 
-std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string* error) {
+std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string* error, ImageSize floor, ImageSize* fullSize) {
   std::string why;
+  ImageSize full;
   std::optional<Image> image;
   if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) {
     image = detail::DecodePng(bytes, why);
   } else if (StartsWith(bytes, {0xFF, 0xD8, 0xFF})) {
-    image = detail::DecodeJpeg(bytes, why);
+    image = detail::DecodeJpeg(bytes, why, floor, &full);
   } else if (StartsWith(bytes, {'G', 'I', 'F', '8'})) {
     image = detail::DecodeGif(bytes, why);
   } else if (StartsWith(bytes, {'B', 'M'})) {
@@ -144,10 +145,11 @@ std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::strin
     why = bytes.empty() ? "empty file" : "unknown picture format";
   }
   if (!image && error) *error = why.empty() ? "undecodable picture" : why;
+  if (image && fullSize) *fullSize = full.width > 0 ? full : ImageSize{image->width, image->height};
   return image;
 }
 
-std::optional<Image> LoadImageFile(const std::string& path, std::string* error) {
+std::optional<Image> LoadImageFile(const std::string& path, std::string* error, ImageSize floor, ImageSize* fullSize) {
   // No picture worth showing is larger; a bigger file is refused rather than read whole.
   constexpr std::size_t kMaxFileBytes = std::size_t(256) << 20;
   if (FileSize(path) > static_cast<std::int64_t>(kMaxFileBytes)) {
@@ -159,7 +161,7 @@ std::optional<Image> LoadImageFile(const std::string& path, std::string* error) 
     if (error) *error = "missing";
     return std::nullopt;
   }
-  return DecodeImage(std::span(reinterpret_cast<const std::uint8_t*>(content->data()), content->size()), error);
+  return DecodeImage(std::span(reinterpret_cast<const std::uint8_t*>(content->data()), content->size()), error, floor, fullSize);
 }
 
 void ApplyColourKey(Image& image, std::uint32_t rgbKey) {

@@ -21,11 +21,27 @@ struct Image {
 constexpr int kMaxImageSide = 16384;
 constexpr std::int64_t kMaxImagePixels = std::int64_t(8192) * 8192;
 
+struct ImageSize {
+  int width = 0;
+  int height = 0;
+};
+
 // Decodes by content (signature), not by extension. Nothing for unreadable or
 // undecodable input; *error (if given) says why: "missing" when the file cannot be
 // read, else the decoder's message.
-std::optional<Image> LoadImageFile(const std::string& path, std::string* error = nullptr);
-std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string* error = nullptr);
+// floor: the smallest size the picture is wanted at; a decoder that can scale while it
+// decodes (JPEG, by halves) stops at a size no smaller than it on both axes (0 = full
+// size). *fullSize (if given) receives the picture's own size.
+std::optional<Image> LoadImageFile(const std::string& path, std::string* error = nullptr, ImageSize floor = {},
+                                   ImageSize* fullSize = nullptr);
+std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string* error = nullptr,
+                                 ImageSize floor = {}, ImageSize* fullSize = nullptr);
+
+// The picture reduced to width x height (each at most the picture's own) by area
+// averaging: every pixel is the mean of the source area it covers, weighted by alpha so
+// that see-through pixels lend no colour to their neighbours. A size at or above the
+// picture's leaves it as it is.
+Image ReduceImage(const Image& image, int width, int height);
 
 // Fully opaque pixels whose RGB equals key (0xRRGGBB) become fully transparent; pixels
 // of that colour with some transparency (soft shadows) stay as they are.

@@ -12,7 +12,10 @@
 namespace platform::detail {
 
 std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes, std::string& error);
-std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error);
+// floor: the decoder's own scaling (1/2, 1/4, 1/8) stops where both sides stay at least
+// this large; *fullSize receives the picture's own size.
+std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error, ImageSize floor = {},
+                                ImageSize* fullSize = nullptr);
 std::optional<Image> DecodeGif(std::span<const std::uint8_t> bytes, std::string& error);
 std::optional<Image> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error);
 std::optional<Image> DecodeIco(std::span<const std::uint8_t> bytes, std::string& error);

@@ -67,6 +67,7 @@ bool ClipPlayer::Upload(RenderState& rs) {
   slot->width = frame_.sourceWidth;
   slot->height = frame_.sourceHeight;
   slot->source = path_;
+  slot->fromPicture = slot->released = false;
   shown_ = true;
   return true;
 }
