@@ -12,9 +12,6 @@ namespace render {
 
 namespace {
 
-// A quad is widened by up to one pixel on each side (windowed display).
-constexpr float kQuadMargin = 2;
-
 int AtMost(int picture, float drawn) {
   return std::clamp(static_cast<int>(std::ceil(drawn - 1e-3f)), 1, std::max(picture, 1));
 }
@@ -29,8 +26,9 @@ PictureUse ListLineUse(const RenderState& rs, int mode, float scale) {
   return {float(list.width) * scale, float(rs.layout.itemHeight) * scale, mode};
 }
 
-// Every rectangle the layout draws a slot's picture in (frame_composition.cpp, screen.cpp).
-std::vector<PictureUse> SlotUses(const RenderState& rs, int slot) {
+// Every rectangle the layout draws a slot's picture in (frame_composition.cpp, screen.cpp),
+// as the layout gives it.
+std::vector<PictureUse> LayoutUses(const RenderState& rs, int slot) {
   const float scale = LayoutPixelScale(rs);
   const LayoutObject& list = rs.layout.objects[kList];
   if (slot == kSlotSelection) return {ListLineUse(rs, 2, scale)};
@@ -54,6 +52,17 @@ std::vector<PictureUse> SlotUses(const RenderState& rs, int slot) {
   return {};  // the background (natural size) and anything not drawn as a picture
 }
 
+// The same with the quads' margin: a windowed display widens each by a pixel on each side.
+std::vector<PictureUse> SlotUses(const RenderState& rs, int slot) {
+  std::vector<PictureUse> uses = LayoutUses(rs, slot);
+  const float margin = rs.sources.modeFenetre ? 2.0f : 0.0f;
+  for (PictureUse& use : uses) {
+    use.width += margin;
+    use.height += margin;
+  }
+  return uses;
+}
+
 }  // namespace
 
 float LayoutPixelScale(const RenderState& /*rs*/) {
@@ -63,7 +72,7 @@ float LayoutPixelScale(const RenderState& /*rs*/) {
 
 PictureSize KeptPictureSize(PictureSize picture, const PictureUse& use) {
   if (use.mode == 0 || picture.width <= 0 || picture.height <= 0 || use.width <= 0 || use.height <= 0) return picture;
-  const float w = use.width + kQuadMargin, h = use.height + kQuadMargin;
+  const float w = use.width, h = use.height;
   if (use.mode == 1) {
     const float scale = std::min(w / float(picture.width), h / float(picture.height));
     if (scale >= 1) return picture;
@@ -91,8 +100,7 @@ std::optional<PictureSize> SlotDecodeFloor(const RenderState& rs, int slot) {
   PictureSize floor;
   for (const PictureUse& use : uses) {
     if (use.mode == 0 || use.width <= 0 || use.height <= 0) return std::nullopt;
-    floor = {std::max(floor.width, int(std::ceil(use.width + kQuadMargin))),
-             std::max(floor.height, int(std::ceil(use.height + kQuadMargin)))};
+    floor = {std::max(floor.width, int(std::ceil(use.width))), std::max(floor.height, int(std::ceil(use.height)))};
   }
   return floor;
 }
