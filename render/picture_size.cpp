@@ -34,7 +34,7 @@ std::vector<PictureUse> LayoutUses(const RenderState& rs, int slot) {
   if (slot == kSlotSelection) return {ListLineUse(rs, 2, scale)};
   if (slot == kSlotListBackground) return {{float(list.width) * scale, float(list.height) * scale, 2}};
   if (slot == kSlotSlide) return {{float(rs.layout.Width()) * scale, float(rs.layout.Height()) * scale, 1}};
-  if (slot == kSlotSnap || slot == kSlotMissingSnap) return {ObjectUse(rs, kSnap, scale)};
+  if (slot == kSlotSnap || slot == kSlotMissingSnap || slot == kSlotVideoSnap) return {ObjectUse(rs, kSnap, scale)};
   if (slot == kSlotMarqueeMedia) return {ObjectUse(rs, kMarquee, scale)};
   if (slot == kSlotMissingMarquee) {
     // Also the picture of a list line whose game has none.
@@ -103,6 +103,17 @@ std::optional<PictureSize> SlotDecodeFloor(const RenderState& rs, int slot) {
     floor = {std::max(floor.width, int(std::ceil(use.width))), std::max(floor.height, int(std::ceil(use.height)))};
   }
   return floor;
+}
+
+std::int64_t SlotClipPixels(const RenderState& rs, int slot) {
+  if (!rs.sources.picturesAtDrawnSize) return 0;
+  const std::vector<PictureUse> uses = SlotUses(rs, slot);
+  std::int64_t most = 0;
+  for (const PictureUse& use : uses) {
+    if (use.mode != 1 || use.width <= 0 || use.height <= 0) return 0;
+    most = std::max(most, std::int64_t(std::ceil(use.width)) * std::int64_t(std::ceil(use.height)));
+  }
+  return most;
 }
 
 }  // namespace render

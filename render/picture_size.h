@@ -2,6 +2,7 @@
 // layout target, so a 4K snapshot in a small object costs the object's pixels, not 33 MB.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 namespace render {
@@ -39,5 +40,10 @@ PictureSize KeptSlotPictureSize(const RenderState& rs, int slot, PictureSize pic
 // The size a slot's picture must at least be decoded at to be kept as above, before its
 // own size is known (the largest rectangle it is drawn in); nothing = whole.
 std::optional<PictureSize> SlotDecodeFloor(const RenderState& rs, int slot);
+
+// The most pixels a clip's frames need in a slot (they keep the clip's proportions):
+// the fitted rectangle's area; 0 when a use stretches or shows them one for one, where
+// an area would not bound both sides.
+std::int64_t SlotClipPixels(const RenderState& rs, int slot);
 
 }  // namespace render

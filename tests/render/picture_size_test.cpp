@@ -2,9 +2,15 @@
 // object holds the object's pixels, and draws what the full-size picture drew.
 #include <cmath>
 
+#include <chrono>
+#include <thread>
+
 #include "picture_files.h"
+#include "platform/clock.h"
 #include "render/picture_size.h"
+#include "render/video_snap.h"
 #include "render_fixture.h"
+#include "video_clips.h"
 
 using render::kSlotCustomTemplate1;
 using render::kSlotSnap;
@@ -135,6 +141,35 @@ TEST_F(PictureSizeTest, KeyedPixelsLendNoColourWhenReduced) {
   EXPECT_GE(r + g, 235) << render_test::Hex(seam);  // red under green, not darkened by the key
   EXPECT_GT(g, 60) << render_test::Hex(seam);
   EXPECT_LE(b, 10);
+}
+
+// A clip's frames in the snapshot object come at the size of the fitted rectangle (they
+// keep their proportions); stretched, they keep the decoder's own limit.
+TEST_F(PictureSizeTest, ClipFramesComeAtTheObjectsSize) {
+  dir.Write("Videos/readme.txt", "");
+  std::string error;
+  ASSERT_TRUE(platform::WriteClipFile(dir / "Videos/game.mkv", ColourClip(320, 240, 25), &error)) << error;
+  state.sources.videoDir = dir / "Videos";
+  struct Case {
+    int mode;
+    int w, h;
+  } cases[] = {{1, 80, 60}, {2, 320, 240}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mode);
+    OpenWithSnap(0, 0, 80, 60, c.mode);
+    const std::uint32_t start = platform::GetTickCount();
+    while (!render::VideoSnapShown() && platform::GetTickCount() - start < 5000) {
+      render::VideoSnapStep(state, platform::GetTickCount());
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_TRUE(render::VideoSnapShown());
+    const render::TextureSlot& slot = *SlotAt(state.textures, render::kSlotVideoSnap);
+    EXPECT_EQ(slot.texture.Width(), c.w);
+    EXPECT_EQ(slot.texture.Height(), c.h);
+    EXPECT_EQ(slot.width, 320);
+    render::StopVideoSnap(state);
+    render::ReleaseAll(state);
+  }
 }
 
 }  // namespace
