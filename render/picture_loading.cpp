@@ -35,22 +35,22 @@ int LoadPicture(RenderState& rs, int slot, std::uint32_t key, const std::string&
   if (!target || !device) return 0;
   if (!platform::FileExists(file)) return 0;
   *target = {};
-  const bool keyed = (key >> 24) != 0;
-  // Keying needs the file's exact colours: a keyed picture is decoded whole, then reduced.
-  platform::ImageSize floor;
-  if (const std::optional<PictureSize> f = SlotDecodeFloor(rs, slot); f && !keyed) floor = {f->width, f->height};
+  platform::PictureRequest request;
+  // Keying needs the file's exact colours: a keyed JPEG is decoded whole, then reduced.
+  if ((key >> 24) != 0) request.colourKey = key & 0xFFFFFFu;
+  else if (const std::optional<PictureSize> f = SlotDecodeFloor(rs, slot)) request.floor = {f->width, f->height};
+  request.keep = [&rs, slot](platform::ImageSize own) {
+    const PictureSize kept = KeptSlotPictureSize(rs, slot, {own.width, own.height});
+    return platform::ImageSize{kept.width, kept.height};
+  };
   platform::ImageSize full;
   std::string error;
-  std::optional<platform::Image> image = platform::LoadImageFile(file, &error, floor, &full);
+  std::optional<platform::Image> image = platform::LoadPictureFile(file, request, &error, &full);
   if (!image) {
     if (error == "missing") return 0;
     ReportD3DErrorOnce(rs, kD3DXErrInvalidData, caption);
     return 0;
   }
-  if (keyed) platform::ApplyColourKey(*image, key & 0xFFFFFFu);
-  const PictureSize kept = KeptSlotPictureSize(rs, slot, {full.width, full.height});
-  if (kept.width < image->width || kept.height < image->height)
-    *image = platform::ReduceImage(*image, std::min(kept.width, image->width), std::min(kept.height, image->height));
   MakeRoomForPicture(rs, slot, std::int64_t(image->width) * image->height * 4);
   platform::Texture texture = device->CreateTexture(image->width, image->height, image->rgba, &error);
   if (!texture) {

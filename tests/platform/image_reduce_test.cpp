@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/image.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -59,6 +60,35 @@ TEST(ReduceImage, AveragesTheCoveredAreaWeightedByAlpha) {
     EXPECT_EQ(out.height, c.kh);
     EXPECT_EQ(Argb(out), c.out);
   }
+}
+
+// A PNG is reduced as its rows are decoded, its key applied first: the same pixels as the
+// whole picture decoded, keyed and reduced. Other formats take the whole-picture path.
+TEST(ReduceImage, PngRowsReduceAsTheWholePictureDoes) {
+  TempDir dir;
+  platform::Image image{301, 203, {}};
+  for (int y = 0; y < image.height; ++y)
+    for (int x = 0; x < image.width; ++x) {
+      const bool key = (x / 7 + y / 5) % 3 == 0;
+      image.rgba.insert(image.rgba.end(), {std::uint8_t(key ? 0 : x), std::uint8_t(key ? 0 : y),
+                                           std::uint8_t(key ? 0 : (x * y) & 255), 255});
+    }
+  const std::vector<std::uint8_t> png = platform::EncodePng(image);
+  const std::string path = dir.Write("p.png", std::string(png.begin(), png.end()));
+  platform::Image expected = image;
+  platform::ApplyColourKey(expected, 0);
+  expected = platform::ReduceImage(expected, 100, 67);
+  platform::PictureRequest request;
+  request.colourKey = 0;
+  request.keep = [](platform::ImageSize own) { return platform::ImageSize{own.width / 3, own.height / 3}; };
+  platform::ImageSize own;
+  const std::optional<platform::Image> got = platform::LoadPictureFile(path, request, nullptr, &own);
+  ASSERT_TRUE(got);
+  EXPECT_EQ(own.width, 301);
+  EXPECT_EQ(own.height, 203);
+  EXPECT_EQ(got->width, 100);
+  EXPECT_EQ(got->height, 67);
+  EXPECT_EQ(got->rgba, expected.rgba);
 }
 
 }  // namespace
