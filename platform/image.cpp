@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -60,7 +61,8 @@ void PngWarning(png_structp, png_const_charp) {}
 
 }  // namespace
 
-std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes, std::string& error) {
+std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes, std::string& error, const PictureRequest* request,
+                               ImageSize* fullSize) {
   // Everything the error path reads lives on the heap, out of reach of the longjmp.
   struct State {
     PngReader reader;
@@ -68,6 +70,8 @@ std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes, std::string&
     png_infop info = nullptr;
     std::optional<Image> image;
     std::vector<png_bytep> rows;
+    std::vector<std::uint8_t> row;
+    std::optional<RowReducer> reducer;
   };
   auto state = std::make_unique<State>();
   State& s = *state;
@@ -103,16 +107,33 @@ std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes, std::string&
   if (!(colourType & PNG_COLOR_MASK_ALPHA) && !png_get_valid(s.png, s.info, PNG_INFO_tRNS)) {
     png_set_add_alpha(s.png, 0xFF, PNG_FILLER_AFTER);
   }
-  png_set_interlace_handling(s.png);
+  const int passes = png_set_interlace_handling(s.png);
   png_read_update_info(s.png, s.info);
   if (png_get_rowbytes(s.png, s.info) != static_cast<png_size_t>(width) * 4) {
     png_error(s.png, "unsupported PNG colour layout");
+  }
+  const ImageSize own{static_cast<int>(width), static_cast<int>(height)};
+  if (fullSize) *fullSize = own;
+  const ImageSize kept = request && request->keep ? request->keep(own) : own;
+  if (passes == 1 && (kept.width < own.width || kept.height < own.height)) {
+    // Row by row into the reduction: the full-size picture never exists.
+    s.reducer.emplace(own, kept);
+    s.row.resize(static_cast<std::size_t>(width) * 4);
+    for (png_uint_32 y = 0; y < height; ++y) {
+      png_read_row(s.png, s.row.data(), nullptr);
+      if (request->colourKey) KeyPixels(s.row, *request->colourKey);
+      s.reducer->AddRow(s.row.data());
+    }
+    png_destroy_read_struct(&s.png, &s.info, nullptr);
+    return s.reducer->Take();
   }
   s.image = MakeImage(static_cast<int>(width), static_cast<int>(height));
   s.rows.resize(height);
   for (png_uint_32 y = 0; y < height; ++y) s.rows[y] = s.image->rgba.data() + static_cast<std::size_t>(y) * width * 4;
   png_read_image(s.png, s.rows.data());
   png_destroy_read_struct(&s.png, &s.info, nullptr);
+  if (request && request->colourKey) KeyPixels(s.image->rgba, *request->colourKey);
+  if (kept.width < own.width || kept.height < own.height) return ReduceImage(*s.image, kept.width, kept.height);
   return std::move(s.image);
 }
 
@@ -127,13 +148,14 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::initializer_list<std::
 
 }  // namespace
 
-std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string* error) {
+std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::string* error, ImageSize floor, ImageSize* fullSize) {
   std::string why;
+  ImageSize full;
   std::optional<Image> image;
   if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) {
     image = detail::DecodePng(bytes, why);
   } else if (StartsWith(bytes, {0xFF, 0xD8, 0xFF})) {
-    image = detail::DecodeJpeg(bytes, why);
+    image = detail::DecodeJpeg(bytes, why, floor, &full);
   } else if (StartsWith(bytes, {'G', 'I', 'F', '8'})) {
     image = detail::DecodeGif(bytes, why);
   } else if (StartsWith(bytes, {'B', 'M'})) {
@@ -144,10 +166,14 @@ std::optional<Image> DecodeImage(std::span<const std::uint8_t> bytes, std::strin
     why = bytes.empty() ? "empty file" : "unknown picture format";
   }
   if (!image && error) *error = why.empty() ? "undecodable picture" : why;
+  if (image && fullSize) *fullSize = full.width > 0 ? full : ImageSize{image->width, image->height};
   return image;
 }
 
-std::optional<Image> LoadImageFile(const std::string& path, std::string* error) {
+namespace {
+
+// A picture file's bytes; nothing (with "missing" or the reason) when it cannot be read.
+std::optional<std::string> PictureBytes(const std::string& path, std::string* error) {
   // No picture worth showing is larger; a bigger file is refused rather than read whole.
   constexpr std::size_t kMaxFileBytes = std::size_t(256) << 20;
   if (FileSize(path) > static_cast<std::int64_t>(kMaxFileBytes)) {
@@ -155,17 +181,53 @@ std::optional<Image> LoadImageFile(const std::string& path, std::string* error) 
     return std::nullopt;
   }
   auto content = ReadWholeFile(path, kMaxFileBytes);
-  if (!content) {
-    if (error) *error = "missing";
-    return std::nullopt;
-  }
-  return DecodeImage(std::span(reinterpret_cast<const std::uint8_t*>(content->data()), content->size()), error);
+  if (!content && error) *error = "missing";
+  return content;
 }
 
-void ApplyColourKey(Image& image, std::uint32_t rgbKey) {
+std::span<const std::uint8_t> AsBytes(const std::string& s) {
+  return std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size());
+}
+
+}  // namespace
+
+std::optional<Image> LoadImageFile(const std::string& path, std::string* error, ImageSize floor, ImageSize* fullSize) {
+  const auto content = PictureBytes(path, error);
+  if (!content) return std::nullopt;
+  return DecodeImage(AsBytes(*content), error, floor, fullSize);
+}
+
+std::optional<Image> LoadPictureFile(const std::string& path, const PictureRequest& request, std::string* error,
+                                     ImageSize* fullSize) {
+  const auto content = PictureBytes(path, error);
+  if (!content) return std::nullopt;
+  const std::span<const std::uint8_t> bytes = AsBytes(*content);
+  ImageSize own;
+  if (StartsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) {
+    std::string why;
+    std::optional<Image> image = detail::DecodePng(bytes, why, &request, &own);
+    if (!image && error) *error = why.empty() ? "undecodable picture" : why;
+    if (image && fullSize) *fullSize = own;
+    return image;
+  }
+  std::optional<Image> image = DecodeImage(bytes, error, request.floor, &own);
+  if (!image) return std::nullopt;
+  if (request.colourKey) ApplyColourKey(*image, *request.colourKey);
+  if (request.keep) {
+    const ImageSize kept = request.keep(own);
+    if (kept.width < image->width || kept.height < image->height)
+      *image = ReduceImage(*image, std::min(kept.width, image->width), std::min(kept.height, image->height));
+  }
+  if (fullSize) *fullSize = own;
+  return image;
+}
+
+void ApplyColourKey(Image& image, std::uint32_t rgbKey) { detail::KeyPixels(image.rgba, rgbKey); }
+
+void detail::KeyPixels(std::span<std::uint8_t> rgba, std::uint32_t rgbKey) {
   const std::uint8_t r = (rgbKey >> 16) & 0xFF, g = (rgbKey >> 8) & 0xFF, b = rgbKey & 0xFF;
-  for (std::size_t i = 0; i + 3 < image.rgba.size(); i += 4) {
-    std::uint8_t* p = &image.rgba[i];
+  for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+    std::uint8_t* p = &rgba[i];
     // The key is the colour fully opaque: a soft shadow of that colour keeps its alpha.
     if (p[0] == r && p[1] == g && p[2] == b && p[3] == 255) p[0] = p[1] = p[2] = p[3] = 0;
   }

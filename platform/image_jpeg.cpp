@@ -37,7 +37,8 @@ void OnProgress(j_common_ptr common) {
 
 }  // namespace
 
-std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error) {
+std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error, ImageSize floor,
+                                ImageSize* fullSize) {
   // Everything touched after setjmp and read after longjmp lives outside the jump's reach.
   struct State {
     jpeg_decompress_struct info{};
@@ -67,13 +68,24 @@ std::optional<Image> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string
     jpeg_destroy_decompress(&s.info);
     return std::nullopt;
   }
+  if (fullSize) *fullSize = {static_cast<int>(s.info.image_width), static_cast<int>(s.info.image_height)};
   const bool cmyk = s.info.jpeg_color_space == JCS_CMYK || s.info.jpeg_color_space == JCS_YCCK;
   s.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+  // The inverse DCT at 1/2, 1/4 or 1/8 averages each block: a large picture wanted small
+  // never exists at full size.
+  if (floor.width > 0 && floor.height > 0) {
+    unsigned denom = 8;
+    while (denom > 1 && (s.info.image_width / denom < static_cast<unsigned>(floor.width) ||
+                         s.info.image_height / denom < static_cast<unsigned>(floor.height)))
+      denom /= 2;
+    s.info.scale_num = 1;
+    s.info.scale_denom = denom;
+  }
   jpeg_start_decompress(&s.info);
   const int width = static_cast<int>(s.info.output_width);
   const int height = static_cast<int>(s.info.output_height);
   const int comps = s.info.output_components;
-  if (width != static_cast<int>(s.info.image_width) || (comps != 3 && comps != 4)) {
+  if (comps != 3 && comps != 4) {
     jpeg_destroy_decompress(&s.info);
     error = "unsupported JPEG colour layout";
     return std::nullopt;

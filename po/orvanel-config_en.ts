@@ -521,6 +521,10 @@
         <source>Vérifier</source>
         <translation>Check</translation>
     </message>
+    <message>
+        <source>Mémoire des images (Mio, 0 : sans limite)</source>
+        <translation>Picture memory (MiB, 0: no limit)</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
@@ -1317,6 +1321,10 @@ and stays readable here (&quot;Archived period&quot;).</translation>
     <message>
         <source>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</source>
         <translation>Checks the installation, the screen, the input devices, the sound, the key tracker and the power-off, as orvanel --check does</translation>
+    </message>
+    <message>
+        <source>Mémoire que les images du menu peuvent occuper, en Mio ; au-delà, les images des jeux affichées il y a le plus longtemps sont libérées (celles du modèle restent). 0 : sans limite</source>
+        <translation>Memory the menu&apos;s pictures may take, in MiB; beyond it, the games&apos; pictures shown longest ago are released (the template&apos;s stay). 0: no limit</translation>
     </message>
 </context>
 </TS>

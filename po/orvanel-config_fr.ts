@@ -521,6 +521,10 @@
         <source>Vérifier</source>
         <translation>Vérifier</translation>
     </message>
+    <message>
+        <source>Mémoire des images (Mio, 0 : sans limite)</source>
+        <translation>Mémoire des images (Mio, 0 : sans limite)</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
@@ -1317,6 +1321,10 @@ et restera lisible ici (« Période archivée »).</translation>
     <message>
         <source>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</source>
         <translation>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</translation>
+    </message>
+    <message>
+        <source>Mémoire que les images du menu peuvent occuper, en Mio ; au-delà, les images des jeux affichées il y a le plus longtemps sont libérées (celles du modèle restent). 0 : sans limite</source>
+        <translation>Mémoire que les images du menu peuvent occuper, en Mio ; au-delà, les images des jeux affichées il y a le plus longtemps sont libérées (celles du modèle restent). 0 : sans limite</translation>
     </message>
 </context>
 </TS>

@@ -37,11 +37,13 @@ void Report(const std::string& path, const std::string& error) {
 
 }  // namespace
 
-bool ClipPlayer::Play(const std::string& path, std::optional<platform::SoundFormat> sound) {
+bool ClipPlayer::Play(const std::string& path, std::optional<platform::SoundFormat> sound, std::int64_t maxPixels) {
   Stop();
   if (platform::VideoModuleMissing() || gUnplayable.files.count(path)) return false;
   path_ = path;
-  clip_ = platform::VideoClip::Play(path, {}, sound);
+  platform::VideoLimits limits;
+  if (maxPixels > 0) limits.maxOutputPixels = std::min(limits.maxOutputPixels, maxPixels);
+  clip_ = platform::VideoClip::Play(path, limits, sound);
   return true;
 }
 
@@ -67,6 +69,7 @@ bool ClipPlayer::Upload(RenderState& rs) {
   slot->width = frame_.sourceWidth;
   slot->height = frame_.sourceHeight;
   slot->source = path_;
+  slot->fromPicture = slot->released = false;
   shown_ = true;
   return true;
 }

@@ -20,8 +20,9 @@ class ClipPlayer {
   explicit ClipPlayer(int slot) : slot_(slot) {}
 
   // Starts `path` in place of any clip playing; false (nothing started) for a file
-  // already found unplayable or when no clip can play at all.
-  bool Play(const std::string& path, std::optional<platform::SoundFormat> sound = {});
+  // already found unplayable or when no clip can play at all. maxPixels > 0: frames are
+  // scaled down to at most that many pixels (the area they are drawn in).
+  bool Play(const std::string& path, std::optional<platform::SoundFormat> sound = {}, std::int64_t maxPixels = 0);
   void Stop();
 
   enum class Step { None, Frame, Failed };

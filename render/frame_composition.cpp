@@ -4,6 +4,7 @@
 #include "render/font_table.h"
 #include "render/frame_state.h"
 #include "render/layout.h"
+#include "render/picture_loading.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/scroll_text.h"
@@ -63,9 +64,10 @@ void DrawList(RenderState& rs, float e, ObjectPart part) {
 
 void DrawQuad(RenderState& rs, int slot, float x, float y, float w, float h, std::uint32_t colour, float /*z*/, float e, int mode,
               float uo, float vo) {
-  const TextureSlot* s = SlotAt(rs.textures, slot);
   platform::Device* device = CurrentDevice(rs);
-  if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
+  if (!device || !PictureForDrawing(rs, slot)) return;
+  const TextureSlot* s = SlotAt(rs.textures, slot);
+  if (s->width <= 0 || s->height <= 0) return;
   const float iw = float(s->width), ih = float(s->height);
   float umax = 1, vmax = 1;
   if (mode == 0) {

@@ -5,6 +5,8 @@
 #include "render/font_table.h"
 #include "render/frame_state.h"
 #include "render/layout.h"
+#include "render/picture_budget.h"
+#include "render/picture_size.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/text_style_fonts.h"
@@ -24,34 +26,50 @@ namespace render {
 
 namespace {
 
-int LoadPicture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path) {
+// A picture file into a slot, decoded and reduced to the size the slot is drawn at; the
+// full-size pixels are gone before the texture is made. key: 0xFF000000 + RGB keys that
+// colour, 0 keys none.
+int LoadPicture(RenderState& rs, int slot, std::uint32_t key, const std::string& file, const std::string& caption) {
   TextureSlot* target = SlotAt(rs.textures, slot);
   platform::Device* device = CurrentDevice(rs);
   if (!target || !device) return 0;
-  const std::string file = platform::ResolvePath(path);
   if (!platform::FileExists(file)) return 0;
-  // The key's alpha byte: 0xFF turns keying on, 0 (from 0x1000000) turns it off.
-  const std::uint32_t key = colourKey + 0xFF000000u;
   *target = {};
+  platform::PictureRequest request;
+  // Keying needs the file's exact colours: a keyed JPEG is decoded whole, then reduced.
+  if ((key >> 24) != 0) request.colourKey = key & 0xFFFFFFu;
+  else if (const std::optional<PictureSize> f = SlotDecodeFloor(rs, slot)) request.floor = {f->width, f->height};
+  request.keep = [&rs, slot](platform::ImageSize own) {
+    const PictureSize kept = KeptSlotPictureSize(rs, slot, {own.width, own.height});
+    return platform::ImageSize{kept.width, kept.height};
+  };
+  platform::ImageSize full;
   std::string error;
-  std::optional<platform::Image> image = platform::LoadImageFile(file, &error);
+  std::optional<platform::Image> image = platform::LoadPictureFile(file, request, &error, &full);
   if (!image) {
     if (error == "missing") return 0;
-    ReportD3DErrorOnce(rs, kD3DXErrInvalidData, path);
+    ReportD3DErrorOnce(rs, kD3DXErrInvalidData, caption);
     return 0;
   }
-  if ((key >> 24) != 0) platform::ApplyColourKey(*image, key & 0xFFFFFFu);
+  MakeRoomForPicture(rs, slot, std::int64_t(image->width) * image->height * 4);
   platform::Texture texture = device->CreateTexture(image->width, image->height, image->rgba, &error);
   if (!texture) {
-    ReportD3DError(kD3DErrOutOfVideoMemory, path);
+    ReportD3DError(kD3DErrOutOfVideoMemory, caption);
     return 0;
   }
   target->texture = std::move(texture);
-  target->width = image->width;
-  target->height = image->height;
+  target->width = full.width;
+  target->height = full.height;
   target->source = file;
   target->key = key;
+  target->fromPicture = true;
+  MarkPictureUsed(rs, slot);
   return 1;
+}
+
+// The key's alpha byte: 0xFF turns keying on, 0 (from 0x1000000) turns it off.
+int LoadPictureKeyed(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path) {
+  return LoadPicture(rs, slot, colourKey + 0xFF000000u, platform::ResolvePath(path), path);
 }
 
 // The selected game's media for one picture object: its ROM name, else its parent's.
@@ -116,13 +134,27 @@ void LoadLineMedia(RenderState& rs, bool icons, const std::string& dir, int line
 
 int LoadTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path) {
   CountContentChange();
-  return LoadPicture(rs, slot, colourKey, path);
+  return LoadPictureKeyed(rs, slot, colourKey, path);
 }
 
 int LoadIconTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path) {
   CountContentChange();
   // The image decoder reads the first image of an icon, its mask applied.
-  return LoadPicture(rs, slot, colourKey, path);
+  return LoadPictureKeyed(rs, slot, colourKey, path);
+}
+
+bool PictureForDrawing(RenderState& rs, int slot) {
+  TextureSlot* s = SlotAt(rs.textures, slot);
+  if (!s) return false;
+  if (s->released && !s->texture) {
+    // The same file, key and size: the same pixels as before it was let go.
+    s->released = false;
+    const std::string file = s->source;
+    LoadPicture(rs, slot, s->key, file, file);
+  }
+  if (!s->texture) return false;
+  MarkPictureUsed(rs, slot);
+  return true;
 }
 
 int LoadTemplateImages(RenderState& rs, const std::string& installDir, const std::string& templateName) {

@@ -22,6 +22,10 @@ int LoadTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::s
 // The first image of an .ico file (colour and mask) into a slot.
 int LoadIconTexture(RenderState& rs, int slot, std::uint32_t colourKey, const std::string& path);
 
+// A slot about to be drawn: from now on the most recently used, and loaded again from
+// its file when the picture budget let it go. False when it holds nothing to draw.
+bool PictureForDrawing(RenderState& rs, int slot);
+
 // Template pictures into their slots, then the fonts of all 15 text styles; sets
 // DeviceReady. Always 1.
 int LoadTemplateImages(RenderState& rs, const std::string& installDir, const std::string& templateName);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,12 @@ struct RenderSources {
   bool videoSound = false;    // VideoSon
   int scrDuration = 0;        // ScrDuration, seconds
   int rotation = 0;           // quarter turns 0-3; set through SetRotation
+  // Pictures kept no larger than they are drawn (the menu). The layout editor keeps them
+  // whole: its objects change size under pictures loaded once.
+  bool picturesAtDrawnSize = false;
+  // Bytes all textures may hold before the least recently drawn game pictures are let
+  // go ([General] MemoireImages); 0 = no limit.
+  std::int64_t pictureBudgetBytes = 0;
 
   // The list window of the navigation; nothing = first position, first line.
   std::function<ListPosition()> listPosition;

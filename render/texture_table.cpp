@@ -12,7 +12,10 @@ const TextureSlot* SlotAt(const TextureTable& table, int slot) {
   return &table.entries[static_cast<std::size_t>(slot)];
 }
 
-void ClearTextures(TextureTable& table) { table = {}; }
+void ClearTextures(TextureTable& table) {
+  table.entries = {};
+  table.useClock = 0;
+}
 
 void ReleaseSlotsBut(TextureTable& table, int kept) {
   for (int i = 0; i < kTextureSlotCount; ++i)

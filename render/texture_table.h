@@ -30,21 +30,26 @@ enum TextureSlotIndex : int {
 constexpr int kTextureSlotCount = 72;
 
 struct TextureSlot {
-  platform::Texture texture;
+  platform::Texture texture;  // may hold fewer pixels than the picture: it is drawn no larger
   int width = 0;   // size of the source picture (for slot 13, of the texture)
   int height = 0;
   std::string source;  // file and colour key it was loaded from (to reuse it)
   std::uint32_t key = 0;
+  std::uint64_t lastUse = 0;  // the table's use clock when last loaded or drawn
+  bool fromPicture = false;   // decoded from a picture file (not a clip's frame): can be read again
+  bool released = false;      // let go by the picture budget: loaded again when drawn
 };
 
 struct TextureTable {
   std::array<TextureSlot, kTextureSlotCount> entries{};
+  std::uint64_t useClock = 0;   // counts loads and draws: orders the slots by last use
+  bool budgetReported = false;  // the log said once that the picture budget released some
 };
 
 // The slot, or nullptr when the number is outside the table.
 TextureSlot* SlotAt(TextureTable& table, int slot);
 const TextureSlot* SlotAt(const TextureTable& table, int slot);
-// Empties every slot; every slot but `kept`; one slot.
+// Empties every slot (the budget's report stays made); every slot but `kept`; one slot.
 void ClearTextures(TextureTable& table);
 void ReleaseSlotsBut(TextureTable& table, int kept);
 void ReleaseSlot(TextureTable& table, int slot);

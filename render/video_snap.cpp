@@ -6,6 +6,7 @@
 #include "platform/audio.h"
 #include "render/clip_player.h"
 #include "render/layout.h"
+#include "render/picture_size.h"
 #include "render/media_files.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
@@ -55,7 +56,7 @@ void StartClip(RenderState& rs) {
   if (path.empty()) return;
   std::optional<platform::SoundFormat> sound;
   if (r.videoSound) sound = platform::DeviceSoundFormat();
-  gVideo.player.Play(path, sound);
+  gVideo.player.Play(path, sound, SlotClipPixels(rs, kSlotVideoSnap));
 }
 
 // The sound starts over with every pass of the pictures, so the two never drift apart;

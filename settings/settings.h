@@ -49,6 +49,7 @@ struct Settings {
   std::string verrouillage;    // kiosk lock: panel key codes joined by '+' ("672+672"), "" = off
   int sortieJeuDelai = 2000;   // ms the game-exit combination is held to end a game; 0 = off
   std::string langue;          // texts' language: "fr", "en", or "" to follow the locale
+  int memoireImages = 128;     // MiB the pictures' textures may hold; 0 or less = no limit
   KeySettings keys;
   std::string sortieJeu;       // [Touches] key codes held together to end a game; "" = QuitKey alone
   PadSettings pads;

@@ -8,7 +8,7 @@ namespace {
 using enum settings::SettingId;
 
 constexpr std::array kGeneral{
-    EmuBase, LargFen, HautFen, ModeFenetre, Transitions, ModeSortie, Verrouillage, SortieJeuDelai, Langue,
+    EmuBase, LargFen, HautFen, ModeFenetre, Transitions, ModeSortie, Verrouillage, SortieJeuDelai, Langue, MemoireImages,
     // [Touches] in the order of the file's table.
     DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, MenuGenKey, InfosKey, VolumeUPKey,
     VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris, RechercheKey, SortieJeu,

@@ -38,8 +38,9 @@ GeneralPage::GeneralPage(const std::string& base, EditedSettings& settings, QWid
   CreateLockRow(grid);
   CreateGameExitRows(grid);
   CreateLanguageRow(grid);
+  CreatePictureMemoryRow(grid);
   CreateKeyTable(grid);
-  grid->setRowStretch(13, 1);
+  grid->setRowStretch(15, 1);
   grid->setColumnStretch(4, 1);
   binders_.ShowAll();
 }
@@ -134,6 +135,15 @@ void GeneralPage::CreateLanguageRow(QGridLayout* grid) {
   auto* check = Named(new QPushButton(QCoreApplication::translate("cfg::GeneralPage", "Vérifier"), this), 1102);
   grid->addWidget(check, 13, 0, 1, 2);
   connect(check, &QPushButton::clicked, this, [this] { ShowSelfCheck(this, base_); });
+}
+
+void GeneralPage::CreatePictureMemoryRow(QGridLayout* grid) {
+  auto* memory = Named(new QLineEdit(this), 1106);
+  grid->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Mémoire des images (Mio, 0 : sans limite)"),
+                             this),
+                  14, 0, 1, 2);
+  grid->addWidget(memory, 14, 2, 1, 2);
+  binders_.Number(memory, SettingId::MemoireImages);
 }
 
 void GeneralPage::CreateKeyTable(QGridLayout* grid) {

@@ -45,6 +45,7 @@ class GeneralPage : public Page {
   void CreateLockRow(QGridLayout* grid);
   void CreateGameExitRows(QGridLayout* grid);
   void CreateLanguageRow(QGridLayout* grid);
+  void CreatePictureMemoryRow(QGridLayout* grid);
   // Every action with its current key, each one capturable alone.
   void CreateKeyTable(QGridLayout* grid);
   void ShowCapture(KeyCaptureDialog* dialog);

@@ -133,6 +133,10 @@ constexpr TooltipRow kTooltips[] = {
     {1102, QT_TRANSLATE_NOOP("cfg::Tooltips",
                              "Vérifie l'installation, l'écran, les entrées, le son, le suivi des touches et "
                              "l'extinction, comme orvanel --check")},
+    {1106, QT_TRANSLATE_NOOP("cfg::Tooltips",
+                             "Mémoire que les images du menu peuvent occuper, en Mio ; au-delà, les images des jeux "
+                             "affichées il y a le plus longtemps sont libérées (celles du modèle restent). 0 : sans "
+                             "limite")},
 };
 
 }  // namespace

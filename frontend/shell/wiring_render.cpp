@@ -54,6 +54,8 @@ void SyncRenderSources() {
   r.videoDir = s.videoDir;
   r.videoSound = s.videoSon;
   r.scrDuration = s.scrDuration;
+  r.picturesAtDrawnSize = true;
+  r.pictureBudgetBytes = s.memoireImages > 0 ? std::int64_t(s.memoireImages) << 20 : 0;
   s.rotation = SetRotation(gRender.sources, s.rotation);
   // While a search is open the list shows its matches, the first one selected on top.
   r.listPosition = [] { return SearchOpen() ? ListPosition{} : ListPosition{gShell.listWindow.topIndex, gShell.listWindow.row}; };
