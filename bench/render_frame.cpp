@@ -89,15 +89,13 @@ struct Installation {
     for (int i = 0; i < 40; ++i) scroll += "Bienvenue [NomJeux] - [C=16776960]les jeux[C=16777215] d'arcade ";
     dir.Write("config/cfg/ScrollTexte.txt", scroll);
     for (int i = 0; i < 200; ++i) {
-      GameEntry e;
-      e.romName = "game" + std::to_string(i);
-      e.fullName = "Game number " + std::to_string(i) + " of the big list";
-      e.infos1 = "1984 - arcade";
-      gCatalogue.games.entries.push_back(e);
+      const std::string romName = "game" + std::to_string(i);
+      const std::string fullName = "Game number " + std::to_string(i) + " of the big list";
+      gCatalogue.games.entries.push_back({romName, fullName, "1984 - arcade", "", "", "", ""});
       gCatalogue.games.displayOrder.push_back(i);
       if (i < 40) {
-        WritePng(dir, "snap/" + e.romName + ".png", Gradient(640, 480, std::uint32_t(i)));
-        WritePng(dir, "marquees/" + e.romName + ".png", Gradient(640, 480, std::uint32_t(i + 9)));
+        WritePng(dir, "snap/" + romName + ".png", Gradient(640, 480, std::uint32_t(i)));
+        WritePng(dir, "marquees/" + romName + ".png", Gradient(640, 480, std::uint32_t(i + 9)));
       }
     }
     gCatalogue.games.entryCount = 200;

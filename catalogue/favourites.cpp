@@ -23,7 +23,7 @@ int SaveFavourites(std::string_view baseDirectory, std::string_view configuratio
 
 std::string SelectedRomName(const GameList& games, int currentEntry) {
   if (currentEntry < 0 || currentEntry >= games.entryCount) return {};
-  return games.AtPosition(currentEntry).romName;
+  return std::string(games.AtPosition(currentEntry).romName);
 }
 
 }  // namespace catalogue

@@ -124,7 +124,7 @@ bool PassesFilter(const GameEntry& game, const GameFilter& filter, const FilterS
 std::vector<std::string> FilterGameList(const GameList& list, const GameFilter& filter, const FilterSources& sources) {
   std::vector<std::string> names;
   for (const GameEntry& game : list.entries)
-    if (PassesFilter(game, filter, sources)) names.push_back(game.romName);
+    if (PassesFilter(game, filter, sources)) names.emplace_back(game.romName);
   return names;
 }
 

@@ -37,7 +37,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 // Applies one "key = value" line of a game section: the key loses one trailing blank,
-// the value one leading blank.
+// the value one leading blank. The entry's texts are views into the file until the
+// section is over.
 void ApplyKeyLine(GameEntry& entry, std::string_view line) {
   // Keys are short: a plain loop finds the "=" sooner than a call to memchr.
   std::size_t eq = 0;
@@ -47,7 +48,7 @@ void ApplyKeyLine(GameEntry& entry, std::string_view line) {
   std::string_view value = line.substr(eq + 1);
   if (!key.empty() && key.back() == ' ') key.remove_suffix(1);
   if (!value.empty() && value.front() == ' ') value.remove_prefix(1);
-  std::string* field = nullptr;
+  std::string_view* field = nullptr;
   std::size_t size = kEntryFieldSize;
   // The length picks the one name to compare: 50,000 games give 250,000 key lines.
   if (key.size() == 8) {
@@ -64,14 +65,7 @@ void ApplyKeyLine(GameEntry& entry, std::string_view line) {
   }
   if (!field) return;
   // Names are shown: a long one loses a whole character, never half of one.
-  field->assign(value.substr(0, value.size() < size ? value.size() : platform::Utf8CutPoint(value, size - 1)));
-}
-
-// A record of the previous load made empty again, its strings' memory kept.
-GameEntry& Cleared(GameEntry& e) {
-  for (std::string* field : {&e.romName, &e.fullName, &e.infos1, &e.infos2, &e.infos3, &e.romOf, &e.sortKey})
-    field->clear();
-  return e;
+  *field = value.substr(0, value.size() < size ? value.size() : platform::Utf8CutPoint(value, size - 1));
 }
 
 // The lines that begin with "[" (at the start or after an LF), each with the hash of the
@@ -176,15 +170,15 @@ struct SectionRange {
   bool favourites = false;
 };
 
-// Reads the sections of `file` into `entries` from the first, filling the records that
-// are there before adding new ones (a reload keeps their strings' memory), and returns
-// how many it filled.
-std::size_t ReadSections(TextFile& file, const SectionRange& range, std::vector<GameEntry>& entries) {
+// Reads the sections of a part of the list file into `entries`, behind those already
+// there, and returns how many it added.
+std::size_t ReadSections(TextPart file, const SectionRange& range, GameEntries& entries) {
   const SectionStarts& starts = *range.starts;
-  std::size_t used = 0;
+  const std::size_t before = entries.size();
   // The first of `starts` not behind the current line.
   std::size_t start = static_cast<std::size_t>(
       std::lower_bound(starts.offsets.begin(), starts.offsets.end(), range.base) - starts.offsets.begin());
+  std::string sortKey;  // a favourite's key, built here and copied with the entry
   std::string_view line;
   int n = ReadFileLine(file, line);
   while (n >= 0 && !IsHeader(line)) n = ReadFileLine(file, line);
@@ -207,25 +201,24 @@ std::size_t ReadSections(TextFile& file, const SectionRange& range, std::vector<
       }
       playCount = *count;
     }
-    GameEntry& entry = used < entries.size() ? Cleared(entries[used]) : entries.emplace_back();
-    ++used;
-    entry.romName.assign(name.substr(0, kEntryFieldSize - 1));
+    GameEntry entry;
+    entry.romName = name.substr(0, kEntryFieldSize - 1);
     for (n = ReadFileLine(file, line); n >= 0 && !IsHeader(line); n = ReadFileLine(file, line))
       ApplyKeyLine(entry, line);
     if (entry.fullName.empty()) entry.fullName = entry.romName;
     if (range.favourites) {
-      // Built in place, so a reload reuses the key's memory.
       if (entry.fullName.size() > kFavouriteNameLength)
-        entry.fullName.resize(platform::Utf8CutPoint(entry.fullName, kFavouriteNameLength));
+        entry.fullName = entry.fullName.substr(0, platform::Utf8CutPoint(entry.fullName, kFavouriteNameLength));
       char count[24];
       const auto digits = std::to_chars(count, count + sizeof count, 99999 - static_cast<std::int64_t>(playCount)).ptr;
       const auto length = static_cast<std::size_t>(digits - count);
-      entry.sortKey.reserve(std::min(length + entry.fullName.size(), kEntryFieldSize - 1));
-      entry.sortKey.assign(count, length);
-      entry.sortKey.append(entry.fullName, 0, kEntryFieldSize - 1 - length);
+      sortKey.assign(count, length);
+      sortKey.append(entry.fullName.substr(0, kEntryFieldSize - 1 - length));
+      entry.sortKey = sortKey;
     }
+    entries.push_back(entry);
   }
-  return used;
+  return entries.size() - before;
 }
 
 // Below this many sections a second thread costs more than it saves.
@@ -233,32 +226,30 @@ constexpr std::size_t kSectionsWorthTwoThreads = 4096;
 
 // Reads every section of `file` into `entries`, the second half on a second thread:
 // the halves meet at a header that follows an LF, where a line always begins, so each
-// half reads exactly the lines the whole would. The records beyond the first half's
-// share are lent to the second half and come back filled, in order.
-void ReadSectionsInTwo(TextFile& file, const SectionStarts& starts, const NameTable* allowed, bool favourites,
-                       std::vector<GameEntry>& entries) {
+// half reads exactly the lines the whole would. The second half fills entries of its
+// own, in blocks lent from the list's spare ones, which are then moved behind the first.
+void ReadSectionsInTwo(const TextFile& file, const SectionStarts& starts, const NameTable* allowed, bool favourites,
+                       GameEntries& entries) {
+  entries.clear();
+  // Only the records are reserved for every section: a filtered list may keep few.
   entries.reserve(starts.offsets.size());
-  const SectionRange whole{0, std::string_view::npos, &starts, allowed, favourites};
+  const TextPart text{file.data, 0, file.displayText};
   const std::size_t half = starts.offsets.size() / 2;
   if (starts.offsets.size() < kSectionsWorthTwoThreads) {
-    entries.resize(ReadSections(file, whole, entries));
+    ReadSections(text, {0, std::string_view::npos, &starts, allowed, favourites}, entries);
     return;
   }
   const std::size_t split = starts.offsets[half];
-  std::vector<GameEntry> second;
-  if (entries.size() > half) {
-    second.assign(std::make_move_iterator(entries.begin() + static_cast<std::ptrdiff_t>(half)),
-                  std::make_move_iterator(entries.end()));
-    entries.resize(half);
-  }
+  GameEntries second;
+  entries.LendSpareBlocks(second);
   const SectionRange firstRange{0, split, &starts, allowed, favourites};
   const SectionRange secondRange{split, std::string_view::npos, &starts, allowed, favourites};
-  RunSideBySide([&] { entries.resize(ReadSections(file, firstRange, entries)); },
+  RunSideBySide([&] { ReadSections(text, firstRange, entries); },
                 [&] {
-                  TextFile part{file.data.substr(split)};
-                  second.resize(ReadSections(part, secondRange, second));
+                  second.reserve(starts.offsets.size() - half);
+                  ReadSections(TextPart{text.data.substr(split), 0, text.displayText}, secondRange, second);
                 });
-  entries.insert(entries.end(), std::make_move_iterator(second.begin()), std::make_move_iterator(second.end()));
+  entries.Append(std::move(second));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/game_entries.h"
+
 namespace catalogue {
 
 // Field sizes of a record, terminator included: a value keeps at most size - 1 bytes.
@@ -17,28 +19,14 @@ inline constexpr std::size_t kRomOfFieldSize = 12;
 // In favourites mode the full name leaves room for the five-digit count of the sort key.
 inline constexpr std::size_t kFavouriteNameLength = 94;
 
-struct GameEntry {
-  std::string romName;   // RomName: the section name
-  std::string fullName;  // FullName, or the ROM name when empty
-  std::string infos1;    // Infos1
-  std::string infos2;    // Infos2
-  std::string infos3;    // Infos3
-  std::string romOf;     // RomOf, at most 11 characters
-  std::string sortKey;   // SortKey: what SortGameList orders by; empty: the full name
-};
-
-// What SortGameList orders the entry by. A plain list sorts by the full names themselves,
-// so the loader keeps no second copy of each.
-inline std::string_view SortKeyOf(const GameEntry& e) { return e.sortKey.empty() ? e.fullName : e.sortKey; }
-
 // The table grows with the file: no fixed count of games.
 struct GameList {
-  std::vector<GameEntry> entries;           // Entries
+  GameEntries entries;                      // Entries
   std::vector<std::int32_t> displayOrder;   // DisplayOrder: position -> entry index
   std::int32_t entryCount = 0;              // EntryCount: records filled by the last load
 
   // The entry shown at display position p (0 <= p < entryCount).
-  const GameEntry& AtPosition(std::int32_t p) const { return entries[static_cast<std::size_t>(displayOrder[static_cast<std::size_t>(p)])]; }
+  GameEntry AtPosition(std::int32_t p) const { return entries[static_cast<std::size_t>(displayOrder[static_cast<std::size_t>(p)])]; }
 };
 
 // What the loader needs from the settings of the current configuration.

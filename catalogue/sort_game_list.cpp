@@ -29,13 +29,16 @@ class KeyRanks {
  public:
   // The keys are copied into one block first: the slice sort reaches them in sorted
   // order, and one block stays in the cache where 50,000 heap strings do not.
-  explicit KeyRanks(const std::vector<GameEntry>& entries) {
-    keys_.reserve(entries.size() * 48);  // a guess: one pass over the entries, not two
+  explicit KeyRanks(const GameEntries& entries) {
+    // Exactly: the block lives while the sort runs, and the process keeps its peak.
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) bytes += entries.SortKey(i).size();
+    keys_.reserve(bytes);
     offsets_.resize(entries.size() + 1);
     items_.resize(entries.size());
     sameAsBefore_.resize(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
-      const std::string_view key = SortKeyOf(entries[i]);
+      const std::string_view key = entries.SortKey(i);
       offsets_[i] = static_cast<std::uint32_t>(keys_.size());
       keys_ += key;
       items_[i] = {Slice(key, 0), static_cast<std::int32_t>(i), static_cast<std::uint32_t>(key.size())};

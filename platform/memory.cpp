@@ -13,4 +13,9 @@ void KeepFreedMemoryForReuse() {
 
 void ReturnFreedMemory() { ::malloc_trim(0); }
 
+std::size_t HeapBytesInUse() {
+  const struct mallinfo2 info = ::mallinfo2();
+  return info.uordblks + info.hblkhd;  // blocks from the heaps, and those mapped one by one
+}
+
 }  // namespace platform

@@ -1,6 +1,8 @@
 // How the process's allocator treats freed memory.
 #pragma once
 
+#include <cstddef>
+
 namespace platform {
 
 // Keeps freed memory in the process for reuse instead of handing it back to the system.
@@ -16,5 +18,9 @@ void KeepFreedMemoryForReuse();
 // loads them again. The heap kept from each round is holed differently by the next, so
 // without this the resident size creeps up with every launch.
 void ReturnFreedMemory();
+
+// The bytes the allocator has handed out and not had back, in every thread's heap; 0 where
+// the allocator cannot tell (under a sanitizer's).
+std::size_t HeapBytesInUse();
 
 }  // namespace platform

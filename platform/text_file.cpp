@@ -139,33 +139,45 @@ const char* FindLineEnd(const char* p, const char* stop) {
 
 }  // namespace
 
-int ReadFileLine(TextFile& file, std::string_view& line) {
-  if (file.stream) Refill(file);
-  const std::size_t size = file.data.size();
-  if (file.position >= size) {
+namespace {
+
+int ReadLine(std::string_view data, std::size_t& position, bool displayText, std::string_view& line) {
+  const std::size_t size = data.size();
+  if (position >= size) {
     line = {};
     return -1;
   }
-  const char* start = file.data.data() + file.position;
-  const std::size_t avail = std::min(kReadSize, size - file.position);
+  const char* start = data.data() + position;
+  const std::size_t avail = std::min(kReadSize, size - position);
   const char* stop = start + avail;
   const char* end = FindLineEnd(start, stop);
   const std::size_t length = static_cast<std::size_t>(end - start);
   line = std::string_view(start, length);
   if (end == stop) {
-    if (file.displayText) {
+    if (displayText) {
       // A character the limit would split is taken whole: the line runs a few bytes over.
-      const std::string_view rest(start, size - file.position);
+      const std::string_view rest(start, size - position);
       const std::size_t from = platform::Utf8CutPoint(rest, length);
       if (from < length) line = rest.substr(0, from + platform::Utf8SequenceAt(rest, from));
     }
-    file.position += line.size();
+    position += line.size();
   } else {
-    std::size_t next = file.position + length + 1;
-    if (*end == '\r' && next < size && file.data[next] == '\n') ++next;
-    file.position = next;
+    std::size_t next = position + length + 1;
+    if (*end == '\r' && next < size && data[next] == '\n') ++next;
+    position = next;
   }
   return static_cast<int>(line.size());
+}
+
+}  // namespace
+
+int ReadFileLine(TextFile& file, std::string_view& line) {
+  if (file.stream) Refill(file);
+  return ReadLine(file.data, file.position, file.displayText, line);
+}
+
+int ReadFileLine(TextPart& part, std::string_view& line) {
+  return ReadLine(part.data, part.position, part.displayText, line);
 }
 
 int ReadFileLine(TextFile& file, std::string& line) {

@@ -51,6 +51,16 @@ std::size_t CountLinesStartingWith(std::string_view path, char first);
 int ReadFileLine(TextFile& file, std::string_view& line);
 int ReadFileLine(TextFile& file, std::string& line);
 
+// A part of a file read whole, walked with a position of its own: two threads read two
+// parts of one text without a copy of either.
+struct TextPart {
+  std::string_view data;
+  std::size_t position = 0;
+  bool displayText = false;
+};
+// ReadFileLine over the part, as over a file whose text is the part.
+int ReadFileLine(TextPart& part, std::string_view& line);
+
 // Appends the text and, when newline is 1, CR LF. Returns the number of bytes appended.
 int WriteFileLine(std::string& out, std::string_view text, int newline);
 

@@ -41,8 +41,8 @@ namespace {
 constexpr int kVolumeStep = 10;
 
 void LaunchSelected(const ShellRecords& r) {
-  const GameEntry* entry = SelectedEntry(r.shell.listWindow, r.catalogue);
-  if (entry == nullptr || entry->romName.empty()) return;
+  const std::optional<GameEntry> entry = SelectedEntry(r.shell.listWindow, r.catalogue);
+  if (!entry || entry->romName.empty()) return;
   LaunchEntry(r, entry->romName, 0, r.shell.settings.typeMenu ? 1 : 0);
 }
 
@@ -69,7 +69,7 @@ void PageMove(const ShellRecords& r, bool forward) {
 void LetterMove(const ShellRecords& r, bool forward) {
   const catalogue::GameList& games = r.catalogue.games;
   const GroupLetterOf letterOf = [&games](int p) {
-    const std::string& title = games.AtPosition(p).fullName;
+    const std::string_view title = games.AtPosition(p).fullName;
     return title.empty() ? static_cast<unsigned char>(0) : static_cast<unsigned char>(title[0]);
   };
   const ListShape shape = CurrentListShape(r.catalogue, r.render);

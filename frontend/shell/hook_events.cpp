@@ -13,12 +13,13 @@ namespace shell {
 namespace {
 
 // The list's entry of that ROM name, when the list holds it.
-const catalogue::GameEntry* EntryNamed(const Shell& shell, const catalogue::CatalogueState& catalogue,
-                                       std::string_view romName) {
+std::optional<catalogue::GameEntry> EntryNamed(const Shell& shell, const catalogue::CatalogueState& catalogue,
+                                               std::string_view romName) {
   if (romName.empty()) return SelectedEntry(shell.listWindow, catalogue);
-  if (catalogue.games.entryCount < 1) return nullptr;
-  const catalogue::GameEntry& e = catalogue.games.AtPosition(catalogue::FindEntryByName(catalogue.games, romName));
-  return platform::EqualsNoCase(e.romName, romName) ? &e : nullptr;
+  if (catalogue.games.entryCount < 1) return std::nullopt;
+  const catalogue::GameEntry e = catalogue.games.AtPosition(catalogue::FindEntryByName(catalogue.games, romName));
+  if (!platform::EqualsNoCase(e.romName, romName)) return std::nullopt;
+  return e;
 }
 
 HookContext ContextOf(const Shell& shell, const catalogue::CatalogueState& catalogue, std::string_view event,
@@ -28,9 +29,9 @@ HookContext ContextOf(const Shell& shell, const catalogue::CatalogueState& catal
   c.event = event;
   c.configuration = s.currentConfig;
   c.emulator = EmulatorPath(s);
-  const catalogue::GameEntry* entry = EntryNamed(shell, catalogue, romName);
-  c.game = romName.empty() ? (entry ? entry->romName : std::string()) : std::string(romName);
-  c.gameName = entry ? entry->fullName : c.game;
+  const std::optional<catalogue::GameEntry> entry = EntryNamed(shell, catalogue, romName);
+  c.game = std::string(romName.empty() ? (entry ? entry->romName : std::string_view()) : romName);
+  c.gameName = entry ? std::string(entry->fullName) : c.game;
   // A configuration entry of a menu list names no ROM file.
   if (!c.game.empty() && !s.typeMenu) c.rom = RomPath(s, c.game);
   return c;
@@ -39,9 +40,9 @@ HookContext ContextOf(const Shell& shell, const catalogue::CatalogueState& catal
 // The selection as the debounce compares it: a switch to another configuration with the
 // same ROM name selected is another selection.
 std::string SelectionKey(const Shell& shell, const catalogue::CatalogueState& catalogue) {
-  const catalogue::GameEntry* entry = SelectedEntry(shell.listWindow, catalogue);
+  const std::optional<catalogue::GameEntry> entry = SelectedEntry(shell.listWindow, catalogue);
   if (!entry || entry->romName.empty()) return {};
-  return shell.settings.currentConfig + '\n' + entry->romName;
+  return shell.settings.currentConfig + '\n' + std::string(entry->romName);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ constexpr int kPanelMargin = 100;
 constexpr int kLineHeight = 17;
 
 // Appends the game's history from the emulator's directory, wrapped for the window width.
-void AppendHistory(catalogue::HistoryPanel& history, const Settings& s, const std::string& romName) {
+void AppendHistory(catalogue::HistoryPanel& history, const Settings& s, std::string_view romName) {
   // An emulator named without a directory is the one PATH finds: its history is beside it.
   const std::string directory = s.emuDirectory.empty()
                                     ? std::string(platform::DirectoryPart(platform::FindProgram(s.emuProgram)))
@@ -39,7 +39,7 @@ void ToggleInfoPanel(Shell& shell, catalogue::CatalogueState& catalogue) {
   if (InfoPanelOpen(catalogue.history)) {
     catalogue.history.text.clear();
   } else {
-    if (const GameEntry* entry = SelectedEntry(shell.listWindow, catalogue); entry != nullptr && !entry->romName.empty()) {
+    if (const std::optional<GameEntry> entry = SelectedEntry(shell.listWindow, catalogue); entry && !entry->romName.empty()) {
       catalogue.history.text.clear();
       AppendHistory(catalogue.history, s, entry->romName);
       catalogue.history.firstLine = 0;

@@ -37,10 +37,10 @@ int MoveSelectionDown(catalogue::ListWindow& window, const catalogue::CatalogueS
   return MoveDown(window, CurrentListShape(catalogue, render));
 }
 
-const GameEntry* SelectedEntry(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue) {
+std::optional<GameEntry> SelectedEntry(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue) {
   const int p = SelectedPosition(window, catalogue);
-  if (p < 0 || p >= catalogue.games.entryCount) return nullptr;
-  return &catalogue.games.AtPosition(p);
+  if (p < 0 || p >= catalogue.games.entryCount) return std::nullopt;
+  return catalogue.games.AtPosition(p);
 }
 
 }  // namespace shell

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "catalogue/catalogue_state.h"
 #include "catalogue/list_window.h"
@@ -27,7 +28,7 @@ int MoveSelectionUp(catalogue::ListWindow& window, const catalogue::CatalogueSta
 int MoveSelectionDown(catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue,
                       const render::RenderState& render);
 
-// The entry under the selection, or null when the list is empty.
-const catalogue::GameEntry* SelectedEntry(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue);
+// The entry under the selection, or nothing when the list is empty.
+std::optional<catalogue::GameEntry> SelectedEntry(const catalogue::ListWindow& window, const catalogue::CatalogueState& catalogue);
 
 }  // namespace shell

@@ -57,9 +57,9 @@ void RandomGameScreensaver(Shell& shell, catalogue::CatalogueState& catalogue, r
   LoadSelectionMedia(render);
   DrawMenuFrame(render, shell.slideShow, 0);
   platform::Sleep(kShowChosenGameMs);
-  const GameEntry* entry = SelectedEntry(shell.listWindow, catalogue);
+  const std::optional<GameEntry> entry = SelectedEntry(shell.listWindow, catalogue);
   if (!entry || entry->romName.empty()) return;
-  const std::string name = entry->romName;  // the launch may reload the list
+  const std::string name(entry->romName);  // the launch may reload the list
   LaunchEntry({shell, catalogue, render}, name, 1, shell.settings.typeMenu ? 1 : 0);
 }
 

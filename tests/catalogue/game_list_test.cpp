@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <memory>
+
 #include "catalogue/game_list.h"
 #include "catalogue/history.h"
+#include "platform/memory.h"
 #include "platform/text_file.h"
 #include "temp_dir.h"
 
@@ -29,7 +33,7 @@ class GameListLoad : public ::testing::Test {
   }
   std::vector<std::string> Names(const GameList& list) {
     std::vector<std::string> out;
-    for (std::int32_t p = 0; p < list.entryCount; ++p) out.push_back(list.AtPosition(p).fullName);
+    for (std::int32_t p = 0; p < list.entryCount; ++p) out.emplace_back(list.AtPosition(p).fullName);
     return out;
   }
   TempDir tmp;
@@ -242,6 +246,51 @@ TEST_F(GameListLoad, AListOfManyBlocksLoadsEverySectionWhole) {
   }
 }
 
+// A line of more than 500 bytes is cut after a whole character in either half of a long
+// list: what follows the cut is the same next line (here a header) in both.
+TEST_F(GameListLoad, TheSecondHalfOfALongListCutsLongLinesLikeTheFirst) {
+  constexpr int kSections = 5000;
+  // "Infos1=" and 492 bytes put the cut at 500 between the two bytes of the "é".
+  const std::string longLine = "Infos1=" + std::string(492, 'x') + "\xC3\xA9[after]\r\n";
+  std::string text;
+  for (int k = 0; k < kSections; ++k) {
+    text += "[g" + std::to_string(k) + "]\r\nFullName=Game " + std::to_string(k) + "\r\n";
+    if (k == 100 || k == 4000) text += longLine;
+  }
+  tmp.Write("lists/mame.txt", text);
+  GameList list;
+  ASSERT_EQ(LoadGameList(list, Source()), kSections + 2);
+  for (const std::size_t at : {101u, 4002u}) {
+    SCOPED_TRACE(at);
+    EXPECT_EQ(list.entries[at - 1].infos1, std::string(99, 'x'));
+    EXPECT_EQ(list.entries[at].romName, "after");
+  }
+}
+
+// What a loaded list keeps for each game: its texts and a few bytes, however often the
+// list is loaded again into the same table.
+TEST_F(GameListLoad, AGameHoldsItsTextsAndAFewBytes) {
+  if (platform::HeapBytesInUse() == 0) GTEST_SKIP() << "the allocator does not tell";
+  constexpr int kGames = 20000;
+  constexpr std::size_t kTexts = 9 + 27 + 4 + 14 + 16;  // the texts of one game below
+  std::string text;
+  char section[200];
+  for (int k = 0; k < kGames; ++k) {
+    std::snprintf(section, sizeof section,
+                  "[game%05d]\r\nFullName=Game %05d of the long list\r\nInfos1=%d\r\n"
+                  "Infos2=h 256x224 60Hz\r\nInfos3=2P 2B 2C joy8way\r\n",
+                  k, k, 1979 + k % 20);
+    text += section;
+  }
+  tmp.Write("lists/mame.txt", text);
+  const auto before = static_cast<std::int64_t>(platform::HeapBytesInUse());
+  auto list = std::make_unique<GameList>();
+  for (int load = 0; load < 4; ++load) ASSERT_EQ(Load(*list), kGames);
+  const std::int64_t held = static_cast<std::int64_t>(platform::HeapBytesInUse()) - before;
+  EXPECT_LT(held, std::int64_t{kGames} * static_cast<std::int64_t>(kTexts + 32));
+  EXPECT_EQ(list->AtPosition(kGames - 1).fullName, "Game 19999 of the long list");
+}
+
 TEST_F(GameListLoad, ListsAndHistorySavedAsUtf8ShowTheirAccents) {
   tmp.Write("lists/mame.txt", "[pokemon]\r\nFullName=Pok\xC3\xA9mon \xE2\x80\x93 \xC3\x89" "dition\r\n");
   GameList list;
@@ -265,7 +314,7 @@ TEST_F(GameListLoad, AReloadKeepsNothingOfThePreviousList) {
   ASSERT_EQ(Load(list), 2);
   ASSERT_EQ(list.entries.size(), 2u);
   for (const GameEntry& e : list.entries) {
-    EXPECT_EQ(e.infos1 + e.infos2 + e.infos3 + e.romOf + e.sortKey, "") << e.romName;
+    EXPECT_EQ(std::string(e.infos1) + std::string(e.infos2) + std::string(e.infos3) + std::string(e.romOf) + std::string(e.sortKey), "") << e.romName;
   }
   EXPECT_EQ(Names(list), (std::vector<std::string>{"Other", "b"}));  // upper case first
 }

@@ -20,13 +20,13 @@ GameList ListOfKeys(const std::vector<std::string>& keys) {
 
 std::vector<std::string> SortedKeys(const GameList& list) {
   std::vector<std::string> out;
-  for (std::int32_t p = 0; p < list.entryCount; ++p) out.push_back(list.AtPosition(p).sortKey);
+  for (std::int32_t p = 0; p < list.entryCount; ++p) out.emplace_back(list.AtPosition(p).sortKey);
   return out;
 }
 
 // The procedure the display order has always come from, written plainly and recursively.
 void ReferenceSort(GameList& l, int lo, int hi) {
-  auto key = [&](int x) -> const std::string& { return l.entries[l.displayOrder[x]].sortKey; };
+  auto key = [&](int x) { return l.entries[l.displayOrder[x]].sortKey; };
   auto& d = l.displayOrder;
   if (hi <= lo) return;
   if (hi == lo + 1) {
@@ -35,7 +35,7 @@ void ReferenceSort(GameList& l, int lo, int hi) {
   }
   int m = (lo + hi) / 2;
   int pivot = d[m];
-  std::string pk = l.entries[pivot].sortKey;
+  std::string pk(l.entries[pivot].sortKey);
   d[m] = d[lo];
   d[lo] = pivot;
   int i = lo + 1, j = hi;

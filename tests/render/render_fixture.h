@@ -76,7 +76,7 @@ class RenderFixture : public ::testing::Test {
     // The drawing is handed the fixture's own list and information panel.
     state.sources.gameCount = [this] { return static_cast<int>(games.size()); };
     state.sources.gameAt = [this](int p) {
-      const catalogue::GameEntry& e = games[static_cast<std::size_t>(p)];
+      const Game& e = games[static_cast<std::size_t>(p)];
       return render::ShownGame{e.romName, e.romOf, e.fullName, {e.infos1, e.infos2, e.infos3}};
     };
     state.sources.history = [this] { return render::HistoryView{historyText, 0}; };
@@ -103,7 +103,7 @@ class RenderFixture : public ::testing::Test {
     dir.Write("Templates/T/Layout.cfg", text);
   }
   void AddGame(const std::string& rom, const std::string& name, const std::string& romOf = "") {
-    catalogue::GameEntry e;
+    Game e;
     e.romName = rom;
     e.fullName = name;
     e.romOf = romOf;
@@ -137,7 +137,11 @@ class RenderFixture : public ::testing::Test {
   render::RenderState state;  // the records the tests draw through
   TempDir dir;
   render::ListPosition position;
-  std::vector<catalogue::GameEntry> games;  // in display order
+  // The texts a game list entry has, held by the fixture so that a test can change them.
+  struct Game {
+    std::string romName, fullName, infos1, infos2, infos3, romOf;
+  };
+  std::vector<Game> games;  // in display order
   std::string historyText;
 };
 

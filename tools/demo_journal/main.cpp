@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     const cfg::PreviewGames preview = cfg::LoadPreviewGames(base, cfg::ConfigurationFile(base, name));
     if (preview.settings.typeMenu) continue;
     for (const catalogue::GameEntry& e : preview.list.entries)
-      games.push_back({name, e.romName, platform::ToUtf8ForDisplay(e.fullName)});
+      games.push_back({name, std::string(e.romName), platform::ToUtf8ForDisplay(e.fullName)});
   }
   if (games.empty()) {
     std::fprintf(stderr, "demo-journal: no game in %s\n", base.c_str());

@@ -376,7 +376,7 @@ void LayoutPage::Shown() {
 void LayoutPage::ReadPreviewGames() {
   const int row = previewGame_->currentIndex();
   const std::string kept = games_ && row > 0 && row <= games_->list.entryCount
-                               ? games_->list.AtPosition(row - 1).romName
+                               ? std::string(games_->list.AtPosition(row - 1).romName)
                                : std::string();
   preview_->ShowGame(nullptr, 0);
   games_ = std::make_unique<PreviewGames>(LoadPreviewGames(base_, emusPath_ ? emusPath_() : std::string()));

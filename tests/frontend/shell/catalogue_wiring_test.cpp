@@ -40,7 +40,7 @@ class CatalogueWiring : public ::testing::Test {
   void TearDown() override { platform::ClearTickOverride(); }
   std::vector<std::string> Shown() const {
     std::vector<std::string> out;
-    for (int p = 0; p < gCatalogue.games.entryCount; ++p) out.push_back(gCatalogue.games.AtPosition(p).fullName);
+    for (int p = 0; p < gCatalogue.games.entryCount; ++p) out.emplace_back(gCatalogue.games.AtPosition(p).fullName);
     return out;
   }
   std::string Get(const std::string& file, const std::string& section, const std::string& key) const {

@@ -35,10 +35,8 @@ class Navigation : public ::testing::Test {
   // Entries in file order; the display order reverses them.
   static void LoadReversed(int n) {
     for (int i = 0; i < n; ++i) {
-      GameEntry e;
-      e.romName = "rom" + std::to_string(i);
-      e.fullName = e.romName;
-      gCatalogue.games.entries.push_back(e);
+      const std::string rom = "rom" + std::to_string(i);
+      gCatalogue.games.entries.push_back({rom, rom, "", "", "", "", ""});
       gCatalogue.games.displayOrder.push_back(n - 1 - i);
     }
     gCatalogue.games.entryCount = n;
@@ -49,7 +47,7 @@ TEST_F(Navigation, SelectedEntryGoesThroughTheDisplayOrder) {
   LoadReversed(5);
   gRender.layout.listNbItems = 3;  // circular
   ASSERT_EQ(SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 1), 1);
-  ASSERT_NE(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue), nullptr);
+  ASSERT_TRUE(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue));
   EXPECT_EQ(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue)->romName, "rom3");
   ASSERT_EQ(MoveSelectionUp(shell::gShell.listWindow, shell::gCatalogue, gRender), 1);
   EXPECT_EQ(SelectedPosition(shell::gShell.listWindow, shell::gCatalogue), 0);
@@ -69,7 +67,7 @@ TEST_F(Navigation, ModeFollowsTheLayoutRowsAtEveryMove) {
 
 TEST_F(Navigation, EmptyListHasNoSelectedEntry) {
   gRender.layout.listNbItems = 9;
-  EXPECT_EQ(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue), nullptr);
+  EXPECT_FALSE(SelectedEntry(shell::gShell.listWindow, shell::gCatalogue));
   EXPECT_EQ(SelectPosition(shell::gShell.listWindow, shell::gCatalogue, gRender, 0), 0);
   EXPECT_EQ(MoveSelectionDown(shell::gShell.listWindow, shell::gCatalogue, gRender), 0);
 }

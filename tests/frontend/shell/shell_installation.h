@@ -96,12 +96,12 @@ class ShellInstallation : public ::testing::Test {
   }
 
   static std::string Selected() {
-    const catalogue::GameEntry* e = shell::SelectedEntry(shell::gShell.listWindow, shell::gCatalogue);
-    return e ? e->romName : std::string("(none)");
+    const std::optional<catalogue::GameEntry> e = shell::SelectedEntry(shell::gShell.listWindow, shell::gCatalogue);
+    return e ? std::string(e->romName) : std::string("(none)");
   }
   static std::vector<std::string> Titles() {
     std::vector<std::string> out;
-    for (int p = 0; p < shell::gCatalogue.games.entryCount; ++p) out.push_back(shell::gCatalogue.games.AtPosition(p).fullName);
+    for (int p = 0; p < shell::gCatalogue.games.entryCount; ++p) out.emplace_back(shell::gCatalogue.games.AtPosition(p).fullName);
     return out;
   }
   std::string Ini(const std::string& name) const { return dir.Read(name); }
