@@ -1,6 +1,7 @@
 #include "platform/device.h"
 
 #include "platform/device_state.h"
+#include "platform/frame_count.h"
 #include "platform/video_driver_choice.h"
 
 #include <SDL.h>
@@ -486,6 +487,7 @@ int WholeScale(int srcWidth, int srcHeight, int outWidth, int outHeight) {
 
 void Device::Present() {
   ++presents_;
+  CountShownFrame();
   SDL_Renderer* r = state_->renderer;
   if (state_->screenIsBackBuffer) {
     SDL_RenderPresent(r);

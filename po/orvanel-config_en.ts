@@ -521,6 +521,10 @@
         <source>Vérifier</source>
         <translation>Check</translation>
     </message>
+    <message>
+        <source>Hauteur de rendu</source>
+        <translation>Render height</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
@@ -1317,6 +1321,10 @@ and stays readable here (&quot;Archived period&quot;).</translation>
     <message>
         <source>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</source>
         <translation>Checks the installation, the screen, the input devices, the sound, the key tracker and the power-off, as orvanel --check does</translation>
+    </message>
+    <message>
+        <source>Hauteur maximale en pixels à laquelle le menu est dessiné (le petit côté de l&apos;écran), l&apos;image étant ensuite agrandie à la taille de l&apos;écran : un écran 4K dessiné en 1080 coûte autant qu&apos;un écran 1080p. 0 : la taille de l&apos;écran</source>
+        <translation>Largest height in pixels the menu is drawn at (the screen&apos;s shorter side), the picture then enlarged to the screen&apos;s size: a 4K screen drawn at 1080 costs as much as a 1080p screen. 0: the screen&apos;s size</translation>
     </message>
 </context>
 </TS>

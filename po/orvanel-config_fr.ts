@@ -521,6 +521,10 @@
         <source>Vérifier</source>
         <translation>Vérifier</translation>
     </message>
+    <message>
+        <source>Hauteur de rendu</source>
+        <translation>Hauteur de rendu</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
@@ -1317,6 +1321,10 @@ et restera lisible ici (« Période archivée »).</translation>
     <message>
         <source>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</source>
         <translation>Vérifie l&apos;installation, l&apos;écran, les entrées, le son, le suivi des touches et l&apos;extinction, comme orvanel --check</translation>
+    </message>
+    <message>
+        <source>Hauteur maximale en pixels à laquelle le menu est dessiné (le petit côté de l&apos;écran), l&apos;image étant ensuite agrandie à la taille de l&apos;écran : un écran 4K dessiné en 1080 coûte autant qu&apos;un écran 1080p. 0 : la taille de l&apos;écran</source>
+        <translation>Hauteur maximale en pixels à laquelle le menu est dessiné (le petit côté de l&apos;écran), l&apos;image étant ensuite agrandie à la taille de l&apos;écran : un écran 4K dessiné en 1080 coûte autant qu&apos;un écran 1080p. 0 : la taille de l&apos;écran</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,10 +57,17 @@ void GeneralPage::CreateWindowRows(QGridLayout* grid) {
   grid->addWidget(height, 0, 3);
   grid->addWidget(windowed, 1, 0, 1, 2);
   grid->addWidget(transitions, 2, 0, 1, 2);
+  // The render size cap beside the size it caps.
+  auto* renderHeight = Named(new QLineEdit(this), 1103);
+  auto* renderRow = new QHBoxLayout();
+  renderRow->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Hauteur de rendu"), this));
+  renderRow->addWidget(renderHeight);
+  grid->addLayout(renderRow, 1, 2, 1, 2);
   binders_.Number(width, SettingId::LargFen);
   binders_.Number(height, SettingId::HautFen);
   binders_.Check(windowed, SettingId::ModeFenetre);
   binders_.Check(transitions, SettingId::Transitions);
+  binders_.Number(renderHeight, SettingId::HauteurRendu);
   width->setFocus();
 }
 
