@@ -21,6 +21,7 @@ using detail::TextureObject;
 int EventWatch(void* userdata, SDL_Event* event) {
   auto* state = static_cast<RendererState*>(userdata);
   if (event->type == SDL_RENDER_TARGETS_RESET || event->type == SDL_RENDER_DEVICE_RESET) state->reset = true;
+  if (event->type == SDL_WINDOWEVENT && event->window.event != SDL_WINDOWEVENT_MOVED) state->windowLost = true;
   return 0;
 }
 
@@ -501,7 +502,10 @@ void Device::Present() {
   SDL_GetRendererOutputSize(r, &outWidth, &outHeight);
   if (outWidth == width_ && outHeight == height_) {
     SDL_RenderCopy(r, bb, nullptr, nullptr);
-  } else if (const int k = WholeScale(width_, height_, outWidth, outHeight)) {
+  } else if (const int k = WholeScale(width_, height_, outWidth, outHeight); k > 1 && state_->software && state_->window) {
+    PresentEnlarged(k);
+    return;
+  } else if (k) {
     // A whole multiple (1080 lines on a 2160-line screen): each pixel becomes k x k, sharp.
     SDL_SetTextureScaleMode(bb, SDL_ScaleModeNearest);
     SDL_RenderCopy(r, bb, nullptr, nullptr);

@@ -180,12 +180,15 @@ class Device {
   static detail::WindowRenderer PickOnHiddenWindow(WindowHandle fullScreenWindow, const DisplayParameters& params);
   double FrameCpuMs();
   std::shared_ptr<detail::TextureObject> MakeTextureObject(int access, int width, int height, std::string* error);
+  // The software renderer's present of a back buffer k times smaller than its window.
+  void PresentEnlarged(int k);
   void CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,
                   std::uint32_t argb, bool halfTurn);
 
   std::shared_ptr<detail::RendererState> state_;
   int width_ = 0, height_ = 0;
   Texture backBuffer_;
+  std::vector<std::uint32_t> shown_, frame_;  // PresentEnlarged: the frame on screen, the new one
   std::uint64_t presents_ = 0;
   friend class GlyphAtlas;
 };

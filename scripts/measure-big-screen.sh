@@ -82,7 +82,7 @@ run_once() {
       split(f0, a, " "); split(f1, b, " ")
       fps = (b[2] > a[2]) ? (b[1] - a[1]) / ((b[2] - a[2]) / 1000) : 0
       s = ns / 1e9; cpu = (p1 - p0) / hz / s
-      printf "%.2f %.1f %.1f %.1f %s %s\n", fps > 0 ? cpu * 1000 / fps : 0, cpu * 100, (x1 - x0) / hz / s * 100, fps, rss, closing
+      printf "%.2f %.1f %.1f %.1f %s %s\n", (fps > 0 ? cpu * 1000 / fps : 0), cpu * 100, (x1 - x0) / hz / s * 100, fps, rss, closing
     }' >> "$work/figures-$program-$kind"
 }
 
