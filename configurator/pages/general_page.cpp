@@ -40,6 +40,7 @@ GeneralPage::GeneralPage(const std::string& base, EditedSettings& settings, QWid
   CreateGameExitRows(grid);
   CreateLanguageRow(grid);
   CreateKeyTable(grid);
+  CreateRenderHeightRow(grid);
   grid->setRowStretch(13, 1);
   grid->setColumnStretch(4, 1);
   binders_.ShowAll();
@@ -57,18 +58,21 @@ void GeneralPage::CreateWindowRows(QGridLayout* grid) {
   grid->addWidget(height, 0, 3);
   grid->addWidget(windowed, 1, 0, 1, 2);
   grid->addWidget(transitions, 2, 0, 1, 2);
-  // The render size cap beside the size it caps.
-  auto* renderHeight = Named(new QLineEdit(this), 1103);
-  auto* renderRow = new QHBoxLayout();
-  renderRow->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Hauteur de rendu"), this));
-  renderRow->addWidget(renderHeight);
-  grid->addLayout(renderRow, 1, 2, 1, 2);
   binders_.Number(width, SettingId::LargFen);
   binders_.Number(height, SettingId::HautFen);
   binders_.Check(windowed, SettingId::ModeFenetre);
   binders_.Check(transitions, SettingId::Transitions);
-  binders_.Number(renderHeight, SettingId::HauteurRendu);
   width->setFocus();
+}
+
+void GeneralPage::CreateRenderHeightRow(QGridLayout* grid) {
+  // Beside the size it caps; last in the tab order, after the controls an owner sets first.
+  auto* renderHeight = Named(new QLineEdit(this), 1103);
+  auto* row = new QHBoxLayout();
+  row->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Hauteur de rendu"), this));
+  row->addWidget(renderHeight);
+  grid->addLayout(row, 1, 2, 1, 2);
+  binders_.Number(renderHeight, SettingId::HauteurRendu);
 }
 
 void GeneralPage::CreateExitRow(QGridLayout* grid) {

@@ -47,6 +47,7 @@ class GeneralPage : public Page {
   void CreateLanguageRow(QGridLayout* grid);
   // Every action with its current key, each one capturable alone.
   void CreateKeyTable(QGridLayout* grid);
+  void CreateRenderHeightRow(QGridLayout* grid);
   void ShowCapture(KeyCaptureDialog* dialog);
 
   std::string base_;

@@ -15,7 +15,7 @@ write_list() {
 median() { sort -g | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.3f", m }'; }
 
 # The user + system CPU ticks a process has used so far.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || true; }
 
 # Other processes on a busy machine would stretch every figure: where allowed, the frontend
 # and its X server run at the highest priority, as on a cabinet that runs nothing else.
