@@ -502,7 +502,7 @@ void Device::Present() {
   SDL_GetRendererOutputSize(r, &outWidth, &outHeight);
   if (outWidth == width_ && outHeight == height_) {
     SDL_RenderCopy(r, bb, nullptr, nullptr);
-  } else if (const int k = WholeScale(width_, height_, outWidth, outHeight); k > 1 && state_->software && state_->window) {
+  } else if (const int k = WholeScale(width_, height_, outWidth, outHeight); k > 1 && state_->software) {
     PresentEnlarged(k);
     return;
   } else if (k) {

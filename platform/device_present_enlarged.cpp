@@ -1,7 +1,7 @@
 // The software renderer's present under the render size cap: the back buffer, k times
-// smaller than the window, is enlarged pixel for pixel straight into the window's surface,
-// and only the bands that changed since the last present are enlarged and sent to the
-// window system. Without a GPU a big screen's every pixel costs the processor twice (our
+// smaller than the window (or an offscreen device's screen), is enlarged pixel for pixel
+// straight into the screen's surface, and only the bands that changed since the last
+// present are enlarged and sent to the window system. Without a GPU a big screen's every pixel costs the processor twice (our
 // copy, the X server's); a menu whose moving parts are small changes a fraction of them.
 #include "platform/device.h"
 
@@ -48,7 +48,8 @@ void Enlarge(const std::vector<std::uint32_t>& frame, int width, int k, int y0, 
 
 void Device::PresentEnlarged(int k) {
   SDL_Renderer* r = state_->renderer;
-  SDL_Surface* surface = SDL_GetWindowSurface(state_->window);
+  // The window's surface, or an offscreen device's own.
+  SDL_Surface* surface = state_->window ? SDL_GetWindowSurface(state_->window) : state_->surface;
   const std::size_t size = std::size_t(width_) * std::size_t(height_);
   frame_.resize(size);
   SDL_SetRenderTarget(r, backBuffer_.object_->texture);
@@ -88,7 +89,7 @@ void Device::PresentEnlarged(int k) {
     rects.push_back({first * k, y0 * k, (last - first + 1) * k, (y1 - y0) * k});
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-  if (!rects.empty()) SDL_UpdateWindowSurfaceRects(state_->window, rects.data(), int(rects.size()));
+  if (state_->window && !rects.empty()) SDL_UpdateWindowSurfaceRects(state_->window, rects.data(), int(rects.size()));
   shown_.swap(frame_);
 }
 
