@@ -1,5 +1,6 @@
 // One frame of a full-HD layout with the software renderer (20 list lines, four
-// pictures, info texts and the scroll text), and the media load of one list move.
+// pictures, info texts and the scroll text), the same on a 3840 x 2160 screen with the render
+// size cap on and off, and the media load of one list move.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "render/display.h"
 #include "render/layout.h"
 #include "render/picture_loading.h"
+#include "render/render_size.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/screen.h"
@@ -74,7 +76,8 @@ struct Installation {
   ListPosition position;
   render::RenderState records;
 
-  Installation() {
+  // A screen of screenW x screenH, composed under the render size cap `cap` (0: none).
+  explicit Installation(int screenW = 1920, int screenH = 1080, int cap = 0) {
     platform::RecordMessageBoxes();
     dir.Write("Templates/T/Layout.cfg", HdLayoutText());
     WritePng(dir, "Templates/T/layout.png", Gradient(1920, 1080, 1));
@@ -103,8 +106,11 @@ struct Installation {
     records.sources.baseDirectory = dir.path();
     records.sources.configName = "cfg";
     records.sources.templateName = "T";
-    records.sources.largFen = 1920;
-    records.sources.hautFen = 1080;
+    const render::RenderSize size = render::CappedRenderSize(screenW, screenH, 0, 0, cap);
+    records.sources.largFen = size.width;
+    records.sources.hautFen = size.height;
+    records.sources.outputWidth = size.width == screenW ? 0 : screenW;
+    records.sources.outputHeight = size.height == screenH ? 0 : screenH;
     records.sources.listPosition = [this] { return position; };
     records.sources.gameCount = [] { return static_cast<int>(gCatalogue.games.entryCount); };
     records.sources.gameAt = [](int p) {
@@ -138,6 +144,22 @@ void BM_FullHdFrame(benchmark::State& state) {
       double(platform::GlyphAtlas::RasterisedGlyphs() - glyphsAfterFirst);
 }
 BENCHMARK(BM_FullHdFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The full-HD layout on a 3840 x 2160 screen, moving: with the cap (Arg 1080) the frame is
+// composed at 1920 x 1080 and doubled; without it (Arg 0) the screen is composed whole.
+void BM_UhdFrame(benchmark::State& state) {
+  Installation inst(3840, 2160, int(state.range(0)));
+  std::uint32_t now = 1000;
+  UpdateAnimations(inst.records, now);
+  DrawFrame(inst.records, 0);
+  for (auto _ : state) {
+    now += 20;
+    UpdateAnimations(inst.records, now);
+    benchmark::DoNotOptimize(DrawFrame(inst.records, 0));
+  }
+}
+BENCHMARK(BM_UhdFrame)->ArgName("cap")->Arg(1080)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_SelectionMediaForOneMove(benchmark::State& state) {
   Installation inst;

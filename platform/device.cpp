@@ -1,6 +1,7 @@
 #include "platform/device.h"
 
 #include "platform/device_state.h"
+#include "platform/frame_count.h"
 #include "platform/video_driver_choice.h"
 
 #include <SDL.h>
@@ -20,6 +21,7 @@ using detail::TextureObject;
 int EventWatch(void* userdata, SDL_Event* event) {
   auto* state = static_cast<RendererState*>(userdata);
   if (event->type == SDL_RENDER_TARGETS_RESET || event->type == SDL_RENDER_DEVICE_RESET) state->reset = true;
+  if (event->type == SDL_WINDOWEVENT && event->window.event != SDL_WINDOWEVENT_MOVED) state->windowLost = true;
   return 0;
 }
 
@@ -82,9 +84,14 @@ std::unique_ptr<Device> Device::CreateForWindow(WindowHandle window, const Displ
 }
 
 std::unique_ptr<Device> Device::CreateOffscreen(int width, int height, std::string* error) {
+  return CreateOffscreen(DisplayParameters{width, height, false}, error);
+}
+
+std::unique_ptr<Device> Device::CreateOffscreen(const DisplayParameters& params, std::string* error) {
   std::unique_ptr<Device> device(new Device());
   device->state_ = std::make_shared<RendererState>();
-  device->state_->params = {width, height, false};
+  device->state_->params = params;
+  device->state_->params.fullScreen = false;
   if (!device->Init(error)) return nullptr;
   return device;
 }
@@ -101,7 +108,9 @@ bool Device::Init(std::string* error) {
       s.pick = PickOnHiddenWindow(s.window, s.params);
     MakeWindowRenderer();
   } else {
-    s.surface = SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_ARGB8888);
+    const int outW = s.params.outputWidth > 0 ? s.params.outputWidth : width_;
+    const int outH = s.params.outputHeight > 0 ? s.params.outputHeight : height_;
+    s.surface = SDL_CreateRGBSurfaceWithFormat(0, outW, outH, 32, SDL_PIXELFORMAT_ARGB8888);
     if (s.surface) s.renderer = SDL_CreateSoftwareRenderer(s.surface);
   }
   if (!s.renderer) {
@@ -471,8 +480,15 @@ FRect FitKeepingAspect(int srcWidth, int srcHeight, int outWidth, int outHeight)
   return {std::floor((float(outWidth) - w) / 2), std::floor((float(outHeight) - h) / 2), w, h};
 }
 
+int WholeScale(int srcWidth, int srcHeight, int outWidth, int outHeight) {
+  if (srcWidth <= 0 || srcHeight <= 0) return 0;
+  const int k = outWidth / srcWidth;
+  return k >= 1 && outWidth == k * srcWidth && outHeight == k * srcHeight ? k : 0;
+}
+
 void Device::Present() {
   ++presents_;
+  CountShownFrame();
   SDL_Renderer* r = state_->renderer;
   if (state_->screenIsBackBuffer) {
     SDL_RenderPresent(r);
@@ -486,12 +502,22 @@ void Device::Present() {
   SDL_GetRendererOutputSize(r, &outWidth, &outHeight);
   if (outWidth == width_ && outHeight == height_) {
     SDL_RenderCopy(r, bb, nullptr, nullptr);
+  } else if (const int k = WholeScale(width_, height_, outWidth, outHeight); k > 1 && state_->software) {
+    PresentEnlarged(k);
+    return;
+  } else if (k) {
+    // A whole multiple (1080 lines on a 2160-line screen): each pixel becomes k x k, sharp.
+    SDL_SetTextureScaleMode(bb, SDL_ScaleModeNearest);
+    SDL_RenderCopy(r, bb, nullptr, nullptr);
   } else {
     // A back buffer other than the desktop's size: smooth scaling with the proportions kept.
     SDL_SetTextureScaleMode(bb, SDL_ScaleModeLinear);
-    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
-    SDL_RenderClear(r);
     const FRect fit = FitKeepingAspect(width_, height_, outWidth, outHeight);
+    // Black bars only where the picture leaves some: clearing a big screen costs a frame's worth.
+    if (fit.x > 0 || fit.y > 0 || fit.w < float(outWidth) || fit.h < float(outHeight)) {
+      SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+      SDL_RenderClear(r);
+    }
     const SDL_FRect dst{fit.x, fit.y, fit.w, fit.h};
     SDL_RenderCopyF(r, bb, nullptr, &dst);
   }
@@ -520,6 +546,21 @@ std::vector<std::uint8_t> Device::ReadBackBufferRgba() {
   if (ok != 0) return {};
   // Software blending leaves alpha slightly below 255: a screen has no alpha.
   for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+  return rgba;
+}
+
+std::vector<std::uint8_t> Device::ReadScreenRgba(int* width, int* height) {
+  int w = 0, h = 0;
+  SDL_SetRenderTarget(state_->renderer, nullptr);
+  SDL_GetRendererOutputSize(state_->renderer, &w, &h);
+  std::vector<std::uint8_t> rgba(std::size_t(std::max(w, 0)) * std::size_t(std::max(h, 0)) * 4);
+  const int ok = rgba.empty() ? -1 : SDL_RenderReadPixels(state_->renderer, nullptr, SDL_PIXELFORMAT_RGBA32, rgba.data(), w * 4);
+  SDL_SetRenderTarget(state_->renderer, state_->target);
+  if (state_->clip) SDL_RenderSetClipRect(state_->renderer, &*state_->clip);
+  if (ok != 0) return {};
+  for (std::size_t i = 3; i < rgba.size(); i += 4) rgba[i] = 255;
+  if (width) *width = w;
+  if (height) *height = h;
   return rgba;
 }
 

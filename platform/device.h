@@ -69,12 +69,17 @@ struct DisplayParameters {
   int width = 640;      // back buffer size
   int height = 480;
   bool fullScreen = false;  // accelerated with vsync; windowed: accelerated, no vsync
+  // Offscreen: the screen the back buffer is scaled onto, as a window larger than the back
+  // buffer is (0: the back buffer's own size). A window's screen is the window.
+  int outputWidth = 0, outputHeight = 0;
 };
 
 // Where a back buffer of src size is shown on an output of out size: as large as fits
 // with its proportions kept, centred, black bars on the other axis (what a monitor's own
 // mode switch shows).
 FRect FitKeepingAspect(int srcWidth, int srcHeight, int outWidth, int outHeight);
+// The whole factor the output is of the back buffer in both directions, 0 when none.
+int WholeScale(int srcWidth, int srcHeight, int outWidth, int outHeight);
 
 // True for the GL renderer string of a rasteriser that runs on the CPU (Mesa llvmpipe,
 // softpipe, swrast): there the accelerated renderer is no faster than SDL's own.
@@ -95,6 +100,8 @@ class Device {
   static std::optional<std::pair<double, double>> TimeRenderers(int width, int height);
   // The software renderer drawing onto a memory surface: tests, headless screenshots.
   static std::unique_ptr<Device> CreateOffscreen(int width, int height, std::string* error);
+  // The same with a screen larger than the back buffer (params' output size).
+  static std::unique_ptr<Device> CreateOffscreen(const DisplayParameters& params, std::string* error);
 
   ~Device();
   Device(const Device&) = delete;
@@ -155,6 +162,8 @@ class Device {
   std::vector<std::uint32_t> ReadPixels(int x, int y, int width, int height);
   // The back buffer as RGBA bytes with alpha forced to 255 (screenshots).
   std::vector<std::uint8_t> ReadBackBufferRgba();
+  // The screen as the last present left it (the back buffer scaled to it), the same way.
+  std::vector<std::uint8_t> ReadScreenRgba(int* width, int* height);
 
   // True once after the renderer reported that its targets or itself were reset.
   bool TakeResetEvent();
@@ -171,12 +180,15 @@ class Device {
   static detail::WindowRenderer PickOnHiddenWindow(WindowHandle fullScreenWindow, const DisplayParameters& params);
   double FrameCpuMs();
   std::shared_ptr<detail::TextureObject> MakeTextureObject(int access, int width, int height, std::string* error);
+  // The software renderer's present of a back buffer k times smaller than its window.
+  void PresentEnlarged(int k);
   void CopyRegion(const Texture& texture, const FRect& dst, float u0, float v0, float u1, float v1,
                   std::uint32_t argb, bool halfTurn);
 
   std::shared_ptr<detail::RendererState> state_;
   int width_ = 0, height_ = 0;
   Texture backBuffer_;
+  std::vector<std::uint32_t> shown_, frame_;  // PresentEnlarged: the frame on screen, the new one
   std::uint64_t presents_ = 0;
   friend class GlyphAtlas;
 };

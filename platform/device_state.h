@@ -29,6 +29,8 @@ struct RendererState {
   std::string expectedGl;   // a remembered accelerated verdict's GL driver, checked once made
   std::atomic<bool> reset{false};
   SDL_Texture* target = nullptr;   // current target texture
+  // The window's content was lost (shown, exposed, resized): the next present is whole.
+  std::atomic<bool> windowLost{true};
   std::optional<SDL_Rect> clip;    // caller's clip on the current target
 };
 

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -247,6 +248,20 @@ void QuitVideo() {
   StopBackgroundChoice();
   ReleaseVideo();
   LeaveConsoleGraphics();
+}
+
+void QuitVideoAtExit() {
+  // Nothing of an X11 or Wayland window outlives its client. Destroying it would first
+  // leave the full screen, where SDL gives a window manager 100 ms to answer the size
+  // change (a kiosk session has none): a close that waits for nothing. The console's mode
+  // does outlive the process and is given back.
+  const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : nullptr;
+  const std::string_view name = driver ? driver : "";
+  if (gWindow && (name == "x11" || name == "wayland")) {
+    StopBackgroundChoice();
+    return;
+  }
+  QuitVideo();
 }
 
 }  // namespace platform

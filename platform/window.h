@@ -69,5 +69,8 @@ void ReleaseVideo();
 // Ends the video system after the window is gone; the console's terminal is in text mode
 // again.
 void QuitVideo();
+// The same when the program ends: on a window system the window is left to the server,
+// which takes it away with the connection when the process ends.
+void QuitVideoAtExit();
 
 }  // namespace platform

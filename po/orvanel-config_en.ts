@@ -525,6 +525,10 @@
         <source>Mémoire des images (Mio, 0 : sans limite)</source>
         <translation>Picture memory (MiB, 0: no limit)</translation>
     </message>
+    <message>
+        <source>Hauteur de rendu</source>
+        <translation>Render height</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
@@ -1325,6 +1329,10 @@ and stays readable here (&quot;Archived period&quot;).</translation>
     <message>
         <source>Mémoire que les images du menu peuvent occuper, en Mio ; au-delà, les images des jeux affichées il y a le plus longtemps sont libérées (celles du modèle restent). 0 : sans limite</source>
         <translation>Memory the menu&apos;s pictures may take, in MiB; beyond it, the games&apos; pictures shown longest ago are released (the template&apos;s stay). 0: no limit</translation>
+    </message>
+    <message>
+        <source>Hauteur maximale en pixels à laquelle le menu est dessiné (le petit côté de l&apos;écran), l&apos;image étant ensuite agrandie à la taille de l&apos;écran : un écran 4K dessiné en 1080 coûte autant qu&apos;un écran 1080p. 0 : la taille de l&apos;écran</source>
+        <translation>Largest height in pixels the menu is drawn at (the screen&apos;s shorter side), the picture then enlarged to the screen&apos;s size: a 4K screen drawn at 1080 costs as much as a 1080p screen. 0: the screen&apos;s size</translation>
     </message>
 </context>
 </TS>

@@ -525,6 +525,10 @@
         <source>Mémoire des images (Mio, 0 : sans limite)</source>
         <translation>Mémoire des images (Mio, 0 : sans limite)</translation>
     </message>
+    <message>
+        <source>Hauteur de rendu</source>
+        <translation>Hauteur de rendu</translation>
+    </message>
 </context>
 <context>
     <name>cfg::GeneratorDialog</name>
@@ -1325,6 +1329,10 @@ et restera lisible ici (« Période archivée »).</translation>
     <message>
         <source>Mémoire que les images du menu peuvent occuper, en Mio ; au-delà, les images des jeux affichées il y a le plus longtemps sont libérées (celles du modèle restent). 0 : sans limite</source>
         <translation>Mémoire que les images du menu peuvent occuper, en Mio ; au-delà, les images des jeux affichées il y a le plus longtemps sont libérées (celles du modèle restent). 0 : sans limite</translation>
+    </message>
+    <message>
+        <source>Hauteur maximale en pixels à laquelle le menu est dessiné (le petit côté de l&apos;écran), l&apos;image étant ensuite agrandie à la taille de l&apos;écran : un écran 4K dessiné en 1080 coûte autant qu&apos;un écran 1080p. 0 : la taille de l&apos;écran</source>
+        <translation>Hauteur maximale en pixels à laquelle le menu est dessiné (le petit côté de l&apos;écran), l&apos;image étant ensuite agrandie à la taille de l&apos;écran : un écran 4K dessiné en 1080 coûte autant qu&apos;un écran 1080p. 0 : la taille de l&apos;écran</translation>
     </message>
 </context>
 </TS>

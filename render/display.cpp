@@ -3,6 +3,7 @@
 #include "render/drawing_generation.h"
 #include "render/font_table.h"
 #include "render/layout.h"
+#include "render/render_size.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/texture_table.h"
@@ -10,6 +11,7 @@
 #include "platform/message_box.h"
 #include "platform/message_catalogue.h"
 
+#include <algorithm>
 #include <string>
 
 namespace render {
@@ -33,10 +35,23 @@ platform::Texture MakeTarget(RenderState& rs, int width, int height) {
 
 platform::Device* CurrentDevice(const RenderState& rs) { return rs.display.device.get(); }
 
+float DrawnLayoutScale(const RenderState& rs) {
+  const bool capped = rs.sources.outputWidth > rs.sources.largFen || rs.sources.outputHeight > rs.sources.hautFen;
+  return capped ? LayoutScale(rs.sources.largFen, rs.sources.hautFen, rs.layout.Width(), rs.layout.Height()) : 1.0f;
+}
+
+LayoutTargetSize WantedLayoutTarget(const RenderState& rs) {
+  if (DrawnLayoutScale(rs) >= 1.0f) return {rs.sources.largFen, rs.sources.hautFen};
+  return {std::max(rs.sources.largFen, std::min(rs.layout.Width(), rs.sources.outputWidth)),
+          std::max(rs.sources.hautFen, std::min(rs.layout.Height(), rs.sources.outputHeight))};
+}
+
 void FillPresentParameters(RenderState& rs, bool fullScreen) {
   rs.display.presentParameters.width = rs.sources.largFen;
   rs.display.presentParameters.height = rs.sources.hautFen;
   rs.display.presentParameters.fullScreen = fullScreen;
+  rs.display.presentParameters.outputWidth = rs.sources.outputWidth;
+  rs.display.presentParameters.outputHeight = rs.sources.outputHeight;
 }
 
 int CreateDisplay(RenderState& rs, DisplayKind kind) {
@@ -50,7 +65,7 @@ int CreateDisplay(RenderState& rs, DisplayKind kind) {
   FillPresentParameters(rs, !rs.sources.modeFenetre);
   std::string error;
   if (kind == DisplayKind::kOffscreen)
-    rs.display.device = platform::Device::CreateOffscreen(rs.sources.largFen, rs.sources.hautFen, &error);
+    rs.display.device = platform::Device::CreateOffscreen(rs.display.presentParameters, &error);
   else
     rs.display.device = platform::Device::CreateForMainWindow(rs.display.presentParameters, &error);
   if (!rs.display.device) {
@@ -73,11 +88,14 @@ int CreateLayoutTarget(RenderState& rs) {
   TextureSlot& slot = *SlotAt(rs.textures, kSlotLayout);
   slot = {};
   int width = rs.sources.largFen, height = rs.sources.hautFen;
-  platform::Texture texture = MakeTarget(rs, width, height);
+  // Under the render size cap a layout larger than the back buffer is composed at its own
+  // size (within the screen's) and drawn smaller when the frame is put together.
+  const LayoutTargetSize wanted = WantedLayoutTarget(rs);
+  platform::Texture texture = MakeTarget(rs, wanted.width, wanted.height);
   if (!texture) {
     width = NextPowerOfTwo(width);
     height = NextPowerOfTwo(height);
-    texture = MakeTarget(rs, width, height);
+    texture = MakeTarget(rs, NextPowerOfTwo(wanted.width), NextPowerOfTwo(wanted.height));
     if (!texture) {
       ReportD3DError(kD3DErrOutOfVideoMemory, "CreateTexture");
       return 0;

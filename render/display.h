@@ -45,6 +45,14 @@ void FillPresentParameters(RenderState& rs, bool fullScreen);
 int SetupRenderState(RenderState& rs);
 int CreateLayoutTarget(RenderState& rs);
 
+// How much smaller than its own size the layout is drawn (1 but under the render size cap,
+// for a layout larger than the back buffer), and the layout target that takes it whole.
+float DrawnLayoutScale(const RenderState& rs);
+struct LayoutTargetSize {
+  int width = 0, height = 0;
+};
+LayoutTargetSize WantedLayoutTarget(const RenderState& rs);
+
 void ReleaseMedia(RenderState& rs);
 void ReleaseTarget(RenderState& rs);
 void ReleaseForReset(RenderState& rs);

@@ -36,6 +36,9 @@ struct RenderSources {
   std::string templateName;   // TemplateDir of the configuration
   int largFen = 640;          // display size (back buffer) in both modes
   int hautFen = 480;
+  // The screen the back buffer is scaled onto when the render size cap makes it smaller
+  // (0: the back buffer's own size).
+  int outputWidth = 0, outputHeight = 0;
   bool modeFenetre = false;   // windowed
   std::string iconsDir;       // IconsDir of the configuration, absolute
   std::string videoDir;       // VideoDir of the configuration, absolute (empty: no clips)

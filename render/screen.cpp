@@ -84,12 +84,13 @@ int CurrentRotation(RenderState& rs) {
 }
 
 void DrawQuadTransformed(RenderState& rs, int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
-                         float angle, std::uint32_t colour, float e) {
+                         float angle, std::uint32_t colour, float e, float texelsW, float texelsH) {
   const TextureSlot* s = SlotAt(rs.textures, slot);
   platform::Device* device = CurrentDevice(rs);
   if (!s || !s->texture || !device || s->width <= 0 || s->height <= 0) return;
-  const float umax = float(s->width) > w ? w / float(s->width) : 1.0f;
-  const float vmax = float(s->height) > h ? h / float(s->height) : 1.0f;
+  const float tw = texelsW > 0 ? texelsW : w, th = texelsH > 0 ? texelsH : h;
+  const float umax = float(s->width) > tw ? tw / float(s->width) : 1.0f;
+  const float vmax = float(s->height) > th ? th / float(s->height) : 1.0f;
   const float m = 2 * e - 1;  // as in DrawQuad
   const float left = x - m, top = y - m, right = x + w + m, bottom = y + h + m;
   const int turns = CurrentRotation(rs);
@@ -134,16 +135,23 @@ int DrawFrame(RenderState& rs, int mode) {
   rs.display.frameInProgress = true;
   AdvanceTransition(rs);
 
+  // A layout larger than a capped back buffer is composed whole in a larger target.
+  const LayoutTargetSize wanted = WantedLayoutTarget(rs);
+  const TextureSlot* current = SlotAt(rs.textures, kSlotLayout);
+  if (current->texture && (current->width < wanted.width || current->height < wanted.height)) CreateLayoutTarget(rs);
   const TextureSlot& layoutSlot = *SlotAt(rs.textures, kSlotLayout);
   if (!layoutSlot.texture || !device->SetTarget(&layoutSlot.texture)) {
     ReportD3DError(kD3DErrInvalidCall, "GetSurfaceLevel");
     rs.display.frameInProgress = false;
     return 0;
   }
-  const int resX = rs.layout.Width(), resY = rs.layout.Height();
+  // The layout's size on the back buffer: its own, or smaller under the render size cap.
+  const float layoutScale = DrawnLayoutScale(rs);
+  const int ownX = rs.layout.Width(), ownY = rs.layout.Height();
+  const float resX = float(ownX) * layoutScale, resY = float(ownY) * layoutScale;
   const int largFen = rs.sources.largFen, hautFen = rs.sources.hautFen;
-  const float offX = resX < largFen ? float(largFen / 2) - float(resX) * 0.5f : 0.0f;
-  const float offY = resY < hautFen ? float(hautFen / 2) - float(resY) * 0.5f : 0.0f;
+  const float offX = resX < float(largFen) ? float(largFen / 2) - resX * 0.5f : 0.0f;
+  const float offY = resY < float(hautFen) ? float(hautFen / 2) - resY * 0.5f : 0.0f;
   const float e = rs.sources.modeFenetre ? 1.0f : 0.5f;
 
   if (rs.screen.slideShowActive) {
@@ -160,7 +168,7 @@ int DrawFrame(RenderState& rs, int mode) {
 
   device->SetTarget(nullptr);
   const float fade = rs.clocks.fadeLevel;
-  if (mode == 3 || (mode == 2 && fade == 1 && (largFen <= resX || hautFen <= resY))) {
+  if (mode == 3 || (mode == 2 && fade == 1 && (float(largFen) <= resX || float(hautFen) <= resY))) {
     if (rs.display.backdrop && device->SetTarget(&rs.display.backdrop)) {
       device->Clear(0xFF000000);
       device->SetTarget(nullptr);
@@ -168,8 +176,8 @@ int DrawFrame(RenderState& rs, int mode) {
   }
   // A layout at rest that fills the display hides the backdrop entirely: neither the
   // clear nor the backdrop copy would show.
-  const bool covered = fade == 1 && rs.screen.angle == 0 && rs.screen.crossFadeAlpha == 255 && resX >= largFen &&
-                       resY >= hautFen;
+  const bool covered = fade == 1 && rs.screen.angle == 0 && rs.screen.crossFadeAlpha == 255 &&
+                       resX >= float(largFen) && resY >= float(hautFen);
   if (!covered) {
     const platform::Texture& backdrop = rs.display.backdrop;
     // A backdrop as large as the screen paints all of it: no clear beneath it.
@@ -183,19 +191,19 @@ int DrawFrame(RenderState& rs, int mode) {
       ReportD3DErrorOnce(rs, kD3DErrInvalidCall, TrLater("Erreur copy surface 2"));
     }
   }
-  if (resX < largFen && resY < hautFen && fade == 1) {
+  if (resX < float(largFen) && resY < float(hautFen) && fade == 1) {
     const int d = hautFen / 50;
-    const platform::FRect shadow{offX + float(d), offY + float(d), float(resX), float(resY)};
+    const platform::FRect shadow{offX + float(d), offY + float(d), resX, resY};
     // Blending is the dear part of a frame without a GPU: where the layout will be laid
     // opaque over the shadow, the shadow is not drawn.
     const bool layoutOpaque = rs.screen.angle == 0 && rs.screen.crossFadeAlpha == 255 && CurrentRotation(rs) % 2 == 0;
     const float m = 2 * e - 1;  // the layout's quad margin, as in DrawQuadTransformed
-    const platform::FRect layout{offX - m, offY - m, float(resX) + 2 * m, float(resY) + 2 * m};
+    const platform::FRect layout{offX - m, offY - m, resX + 2 * m, resY + 2 * m};
     for (const platform::FRect& part : layoutOpaque ? Uncovered(shadow, layout) : std::vector{shadow})
       device->FillRect(part, 0xC0393939);
   }
-  DrawQuadTransformed(rs, kSlotLayout, offX, offY, float(resX), float(resY), float(resX) * 0.5f, float(resY) * 0.5f, fade,
-                      fade, rs.screen.angle, (static_cast<std::uint32_t>(rs.screen.crossFadeAlpha) << 24) | 0xFFFFFF, e);
+  DrawQuadTransformed(rs, kSlotLayout, offX, offY, resX, resY, resX * 0.5f, resY * 0.5f, fade, fade, rs.screen.angle,
+                      (static_cast<std::uint32_t>(rs.screen.crossFadeAlpha) << 24) | 0xFFFFFF, e, float(ownX), float(ownY));
   if (mode == 1 && !(rs.display.backdrop && device->CopyBackBuffer(rs.display.backdrop)))
     ReportD3DError(kD3DErrInvalidCall, TrLater("Erreur copy surface 1"));
   if (mode != 3) device->Present();

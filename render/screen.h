@@ -21,8 +21,9 @@ bool CrossFadeRunning(RenderState& rs);
 
 // A texture-table rectangle turned by the rotation's quarter turns, then scaled and
 // spun by `angle` about (x + cx, y + cy).
+// texelsW x texelsH: the part of the texture drawn (0: w x h texels, one per pixel).
 void DrawQuadTransformed(RenderState& rs, int slot, float x, float y, float w, float h, float cx, float cy, float sx, float sy,
-                         float angle, std::uint32_t colour, float e);
+                         float angle, std::uint32_t colour, float e, float texelsW = 0, float texelsH = 0);
 
 // The rotation of the render sources, 0-3.
 int CurrentRotation(RenderState& rs);

@@ -28,15 +28,7 @@ timer="$build/tools/start_timer/start_timer"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# A game list of n made-up games in the demo's configuration (the demo's own shape).
-write_list() {
-  awk -v n="$1" 'BEGIN {
-    for (i = 0; i < n; i++) {
-      printf "[game%05d]\r\nFullName=Game %05d of the long list\r\n", i, i
-      printf "Infos1=%d\r\nInfos2=h 256x224 60Hz\r\nInfos3=2P 2B 2C joy8way\r\n", 1979 + i % 20
-    }
-  }' > "$2"
-}
+source "$root/scripts/demo/measure-lib.sh"
 
 # installation <name> <games> <program>
 prepare() {
@@ -56,17 +48,7 @@ if [ -n "$other" ]; then
   prepare other-100 100 "$other"
 fi
 
-# Other processes on a busy machine would stretch every figure: where allowed, the frontend
-# and its X server run at the highest priority, as on a cabinet that runs nothing else.
-nice_cmd=()
-if nice -n -20 true 2>/dev/null; then nice_cmd=(nice -n -20); fi
-
-source "$root/scripts/demo/xvfb.sh"
-if [ -z "${DISPLAY:-}" ]; then
-  start_xvfb
-  trap 'stop_xvfb; rm -rf "$work"' EXIT
-  if [ "${#nice_cmd[@]}" -gt 0 ]; then renice -n -20 -p "$XVFB_PID" >/dev/null 2>&1 || true; fi
-fi
+start_private_xvfb 'rm -rf "$work"'
 
 # One start: appends "window rss gl close av" to the figures of its kind.
 run_once() {
@@ -95,8 +77,6 @@ for round in $(seq 1 "$rounds"); do
   done
   echo "round $round of $rounds done" >&2
 done
-
-median() { sort -g | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.3f", m }'; }
 
 echo "medians of $rounds alternating runs, windowed $size, load average $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-8s %-6s %-9s %10s %9s %8s %10s %8s\n' program games start window_s rss_mib gl close_s av

@@ -51,6 +51,7 @@ constexpr std::array<SettingKey, static_cast<std::size_t>(Count)> kKeys{{
     {SortieJeuDelai, kMain, kGeneral, "SortieJeuDelai", Int, 260, "2000", kNone, At<&Settings::sortieJeuDelai>},
     {Langue, kMain, kGeneral, "Langue", Text, 260, "", kNone, At<&Settings::langue>},
     {MemoireImages, kMain, kGeneral, "MemoireImages", Int, 260, "128", kNone, At<&Settings::memoireImages>},
+    {HauteurRendu, kMain, kGeneral, "HauteurRendu", Int, 260, "1080", kNone, At<&Settings::hauteurRendu>},
 
     {DownKey, kMain, kTouches, "DownKey", Key, 260, "672", kNone, KeyAt<&KeySettings::down>},
     {UpKey, kMain, kTouches, "UpKey", Key, 260, "656", kNone, KeyAt<&KeySettings::up>},

@@ -27,7 +27,7 @@ enum class SettingType {
 // Every key of both files, in the order the frontend reads them.
 enum class SettingId {
   LastEmu, EmuBase, LargFen, HautFen, ModeFenetre, ModeSortie, AppSortie, Transitions, Verrouillage,
-  SortieJeuDelai, Langue, MemoireImages,
+  SortieJeuDelai, Langue, MemoireImages, HauteurRendu,
   DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, QuitKey,
   VolumeDownKey, VolumeUPKey, NextZicKey, InfosKey, MenuGenKey, RotateKey, JeuxFavoris,
   RechercheKey, SortieJeu,

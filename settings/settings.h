@@ -50,6 +50,7 @@ struct Settings {
   int sortieJeuDelai = 2000;   // ms the game-exit combination is held to end a game; 0 = off
   std::string langue;          // texts' language: "fr", "en", or "" to follow the locale
   int memoireImages = 128;     // MiB the pictures' textures may hold; 0 or less = no limit
+  int hauteurRendu = 1080;     // render size cap: the screen's shorter side drawn at most; 0 = none
   KeySettings keys;
   std::string sortieJeu;       // [Touches] key codes held together to end a game; "" = QuitKey alone
   PadSettings pads;

@@ -9,6 +9,7 @@ using enum settings::SettingId;
 
 constexpr std::array kGeneral{
     EmuBase, LargFen, HautFen, ModeFenetre, Transitions, ModeSortie, Verrouillage, SortieJeuDelai, Langue, MemoireImages,
+    HauteurRendu,
     // [Touches] in the order of the file's table.
     DownKey, UpKey, LeftKey, RightKey, LaunchGameKey, RandomGameKey, MenuKey, MenuGenKey, InfosKey, VolumeUPKey,
     VolumeDownKey, NextZicKey, QuitKey, RotateKey, JeuxFavoris, RechercheKey, SortieJeu,

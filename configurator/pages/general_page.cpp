@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,7 @@ GeneralPage::GeneralPage(const std::string& base, EditedSettings& settings, QWid
   CreateLanguageRow(grid);
   CreatePictureMemoryRow(grid);
   CreateKeyTable(grid);
+  CreateRenderHeightRow(grid);
   grid->setRowStretch(15, 1);
   grid->setColumnStretch(4, 1);
   binders_.ShowAll();
@@ -62,6 +64,16 @@ void GeneralPage::CreateWindowRows(QGridLayout* grid) {
   binders_.Check(windowed, SettingId::ModeFenetre);
   binders_.Check(transitions, SettingId::Transitions);
   width->setFocus();
+}
+
+void GeneralPage::CreateRenderHeightRow(QGridLayout* grid) {
+  // Beside the size it caps; last in the tab order, after the controls an owner sets first.
+  auto* renderHeight = Named(new QLineEdit(this), 1103);
+  auto* row = new QHBoxLayout();
+  row->addWidget(new QLabel(QCoreApplication::translate("cfg::GeneralPage", "Hauteur de rendu"), this));
+  row->addWidget(renderHeight);
+  grid->addLayout(row, 1, 2, 1, 2);
+  binders_.Number(renderHeight, SettingId::HauteurRendu);
 }
 
 void GeneralPage::CreateExitRow(QGridLayout* grid) {

@@ -48,6 +48,7 @@ class GeneralPage : public Page {
   void CreatePictureMemoryRow(QGridLayout* grid);
   // Every action with its current key, each one capturable alone.
   void CreateKeyTable(QGridLayout* grid);
+  void CreateRenderHeightRow(QGridLayout* grid);
   void ShowCapture(KeyCaptureDialog* dialog);
 
   std::string base_;

@@ -56,6 +56,10 @@ constexpr TooltipRow kTooltips[] = {
     {1042, QT_TRANSLATE_NOOP("cfg::Tooltips", "Largeur de la fenêtre principale")},
     {1043, QT_TRANSLATE_NOOP("cfg::Tooltips", "Hauteur de la fenêtre principale")},
     {1044, QT_TRANSLATE_NOOP("cfg::Tooltips", "Affichage en mode fenêtré ou plein écran")},
+    {1103, QT_TRANSLATE_NOOP("cfg::Tooltips",
+                             "Hauteur maximale en pixels à laquelle le menu est dessiné (le petit côté de "
+                             "l'écran), l'image étant ensuite agrandie à la taille de l'écran : un écran 4K "
+                             "dessiné en 1080 coûte autant qu'un écran 1080p. 0 : la taille de l'écran")},
     {1045, QT_TRANSLATE_NOOP("cfg::Tooltips", "Configuration des touches")},
     {1046, QT_TRANSLATE_NOOP("cfg::Tooltips", "Défilement de la liste des jeux par page, sinon par lettre")},
     {1047, QT_TRANSLATE_NOOP("cfg::Tooltips", "Utiliser ou non les sons")},

@@ -44,7 +44,7 @@ int Shutdown(Shell& shell, catalogue::CatalogueState& catalogue, render::RenderS
   StopSlideClip();
   ReleaseAll(render);                              // S4
   platform::StopJoysticks();
-  platform::QuitVideo();                           // S5
+  platform::QuitVideoAtExit();                     // S5
   platform::SetPointerVisible(true);
   platform::WriteLog("=== Fin ===", 1, 1);         // S6
   const auto command = ExitModeCommand(s.modeSortie, s.appSortie);  // S7

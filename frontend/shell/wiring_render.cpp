@@ -10,6 +10,7 @@
 #include "render/frame_state.h"
 #include "render/layout.h"
 #include "render/picture_loading.h"
+#include "render/render_size.h"
 #include "render/render_sources.h"
 #include "render/render_state.h"
 #include "render/screen.h"
@@ -47,8 +48,14 @@ void SyncRenderSources() {
   r.baseDirectory = gShell.baseDirectory;
   r.configName = s.currentConfig;
   r.templateName = s.templateDir;
-  r.largFen = s.largFen;
-  r.hautFen = s.hautFen;
+  // Under the render size cap a big screen is drawn as a smaller one of its shape, the
+  // finished frame scaled up once.
+  const render::RenderSize size = render::CappedRenderSize(s.largFen, s.hautFen, 0, 0, s.hauteurRendu);
+  const bool capped = size.width != s.largFen || size.height != s.hautFen;
+  r.largFen = size.width;
+  r.hautFen = size.height;
+  r.outputWidth = capped ? s.largFen : 0;
+  r.outputHeight = capped ? s.hautFen : 0;
   r.modeFenetre = s.modeFenetre;
   r.iconsDir = s.iconsDir;
   r.videoDir = s.videoDir;

@@ -79,8 +79,9 @@ int main(int argc, char** argv) {
   DrawMenuFrame(gRender, gShell.slideShow, 0);
 
   platform::Image shot;
-  shot.width = gShell.settings.largFen;
-  shot.height = gShell.settings.hautFen;
+  // The frame as composed: under the render size cap, smaller than LargFen x HautFen.
+  shot.width = gRender.sources.largFen;
+  shot.height = gRender.sources.hautFen;
   shot.rgba = gRender.display.device ? gRender.display.device->ReadBackBufferRgba() : std::vector<std::uint8_t>();
   if (shot.rgba.size() != static_cast<std::size_t>(shot.width) * shot.height * 4) return Fail("no frame was drawn");
   for (std::size_t i = 3; i < shot.rgba.size(); i += 4) shot.rgba[i] = 255;  // a screen has no transparency

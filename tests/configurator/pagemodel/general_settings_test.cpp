@@ -116,7 +116,7 @@ TEST_F(GeneralSettingsTest, ASaveKeepsTheConfigurationTheFrontendChose) {
   ASSERT_TRUE(page.Save(Path()));
   EXPECT_EQ(dir.Read("config/Orvanel.ini"), "[General]\r\nLastEmu=Neo\r\nLargFen=1024\r\n"
                                             "HautFen=480\r\nModeFenetre=NO\r\nTransitions=YES\r\n"
-                                            "ModeSortie=0\r\nSortieJeuDelai=2000\r\nMemoireImages=128\r\n\r\n[Touches]\r\nDownKey=672\r\n"
+                                            "ModeSortie=0\r\nSortieJeuDelai=2000\r\nMemoireImages=128\r\nHauteurRendu=1080\r\n\r\n[Touches]\r\nDownKey=672\r\n"
                                             "UpKey=656\r\nLeftKey=662\r\nRightKey=666\r\n"
                                             "LaunchGameKey=4\r\nRandomGameKey=6\r\nMenuKey=58\r\n"
                                             "MenuGenKey=999\r\nInfosKey=114\r\nVolumeUPKey=68\r\n"
