@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTabWidget>
 
 #include "configurator/books/books_load.h"
 #include "frontend/shell/journal_entry.h"
@@ -84,5 +85,29 @@ void BM_PageOpenAndDraw(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PageOpenAndDraw)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true)->Iterations(1);
+
+// What the opening leaves for later: the two other charts, drawn when their tabs are first
+// chosen after a year was tallied.
+void BM_OtherChartTabsChosen(benchmark::State& state) {
+  App();
+  platform::RecordMessageBoxes();
+  cfg::StatisticsPage page(Installation().path());
+  page.resize(1280, 900);
+  page.WaitLoaded();
+  auto* tabs = page.findChild<QTabWidget*>();
+  bool year = false;
+  for (auto _ : state) {
+    state.PauseTiming();
+    tabs->setCurrentIndex(0);
+    year = !year;  // another period each time, so the charts are out of date again
+    page.ChoosePeriod(year ? cfg::PeriodKind::kThisYear : cfg::PeriodKind::kAll);
+    state.ResumeTiming();
+    for (const int tab : {1, 2}) {
+      tabs->setCurrentIndex(tab);
+      if (tabs->currentWidget()->grab().isNull()) state.SkipWithError("nothing drawn");
+    }
+  }
+}
+BENCHMARK(BM_OtherChartTabsChosen)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
