@@ -122,6 +122,28 @@ std::string WriteTargetOf(const std::string& path) {
 
 }  // namespace
 
+namespace {
+
+// Reads from `fd` straight into `out` until the end of the file or maxBytes, growing it
+// by doubling once the size it was given is full. False on a read error.
+bool ReadInto(int fd, std::string& out, std::size_t maxBytes) {
+  std::size_t got = 0;
+  while (got < maxBytes) {
+    if (got == out.size()) out.resize(std::min(maxBytes, std::max<std::size_t>(got * 2, 65536)));
+    const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  out.resize(got);
+  return true;
+}
+
+}  // namespace
+
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
@@ -131,19 +153,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
     return std::nullopt;
   }
   std::string out;
-  if (st.st_size > 0) out.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), maxBytes));
-  char buf[65536];
-  while (out.size() < maxBytes) {
-    ssize_t n = ::read(fd, buf, std::min(sizeof buf, maxBytes - out.size()));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
-  }
+  // One byte more than the file holds, so its end is seen without growing the string.
+  if (st.st_size > 0) out.resize(std::min<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, maxBytes));
+  const bool read = ReadInto(fd, out, maxBytes);
   ::close(fd);
+  if (!read) return std::nullopt;
   return out;
 }
 
