@@ -128,15 +128,15 @@ JournalRead ReadJournal(const std::string& directory, const std::function<void(s
   const std::vector<std::string> files = JournalFiles(directory);
   std::uint64_t total = 0, done = 0;
   for (const std::string& f : files) total += std::uint64_t(std::max<std::int64_t>(0, platform::FileSize(f)));
+  std::string text;  // one buffer for every month
   for (const std::string& f : files) {
-    const std::optional<std::string> text = platform::ReadWholeFile(f);
-    if (!text) continue;
+    if (!platform::ReadWholeFileInto(f, text)) continue;
     ++read.files;
-    done += text->size();
+    done += text.size();
     // The first month tells how many lines the rest of the bytes hold.
-    if (read.runs.capacity() == 0 && !text->empty())
-      read.runs.reserve(std::size_t(LineCount(*text) * std::max(total, done) / done * 17 / 16));
-    ReadRuns(*text, read);
+    if (read.runs.capacity() == 0 && !text.empty())
+      read.runs.reserve(std::size_t(LineCount(text) * std::max(total, done) / done * 17 / 16));
+    ReadRuns(text, read);
     if (progress) progress(done, total);
   }
   return read;

@@ -145,20 +145,26 @@ bool ReadInto(int fd, std::string& out, std::size_t maxBytes) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  std::string out;
+  if (!ReadWholeFileInto(path, out, maxBytes)) return std::nullopt;
+  return out;
+}
+
+bool ReadWholeFileInto(const std::string& path, std::string& content, std::size_t maxBytes) {
+  content.clear();
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  if (fd < 0) return false;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     ::close(fd);
-    return std::nullopt;
+    return false;
   }
-  std::string out;
   // One byte more than the file holds, so its end is seen without growing the string.
-  if (st.st_size > 0) out.resize(std::min<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, maxBytes));
-  const bool read = ReadInto(fd, out, maxBytes);
+  if (st.st_size > 0) content.resize(std::min<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, maxBytes));
+  const bool read = ReadInto(fd, content, maxBytes);
   ::close(fd);
-  if (!read) return std::nullopt;
-  return out;
+  if (!read) content.clear();
+  return read;
 }
 
 bool WriteFileAtomically(const std::string& requested, std::string_view content) {
