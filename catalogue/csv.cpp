@@ -62,13 +62,20 @@ bool CsvReader::Next(Record& record) {
   if (at_ >= text_.size()) return false;
   bool stray = false;
   End end = End::kComma;
-  while (end == End::kComma) end = ReadField(record, stray);
+  while (end == End::kComma) {
+    if (at_ < text_.size() && text_[at_] == '"') {
+      end = ReadQuoted(record, stray);
+    } else {
+      const std::size_t from = at_;
+      record.fields.push_back(text_.substr(from, SkipToDelimiter(end) - from));
+    }
+  }
   record.whole = end == End::kLine && !stray;  // a record the text ends without a line end is cut
   PointRewrittenFields(record);
   return true;
 }
 
-std::size_t CsvReader::SkipToDelimiter(End& end) {
+inline std::size_t CsvReader::SkipToDelimiter(End& end) {
   const char* const data = text_.data();
   const std::size_t from = at_;
   const std::size_t i = FindCommaOrLineEnd(text_, from);
@@ -84,15 +91,6 @@ std::size_t CsvReader::SkipToDelimiter(End& end) {
   }
   end = End::kLine;
   return i > from && data[i - 1] == '\r' ? i - 1 : i;  // CR LF
-}
-
-CsvReader::End CsvReader::ReadField(Record& record, bool& stray) {
-  if (at_ < text_.size() && text_[at_] == '"') return ReadQuoted(record, stray);
-  const std::size_t from = at_;
-  End end = End::kText;
-  const std::size_t to = SkipToDelimiter(end);
-  record.fields.push_back(text_.substr(from, to - from));
-  return end;
 }
 
 // A quoted field without doubled quotes nor stray bytes is a view into the text; the others

@@ -37,7 +37,6 @@ class CsvReader {
 
  private:
   enum class End { kComma, kLine, kText };
-  End ReadField(Record& record, bool& stray);
   End ReadQuoted(Record& record, bool& stray);
   // Moves past the next comma or line end; returns where the field's bytes stop.
   std::size_t SkipToDelimiter(End& end);
