@@ -104,29 +104,31 @@ CsvReader::End CsvReader::ReadQuoted(Record& record, bool& stray) {
     copied = true;
     record.rewritten.append(text_.substr(from, to - from));
   };
-  for (;;) {
-    const void* q = std::memchr(text_.data() + from, '"', text_.size() - from);
-    const std::size_t close = q ? std::size_t(static_cast<const char*>(q) - text_.data()) : text_.size();
-    if (close + 1 < text_.size() && text_[close + 1] == '"') {
-      copy(close + 1);  // the first of the two quotes
-      from = close + 2;
-      continue;
-    }
-    at_ = std::min(close + 1, text_.size());
-    if (copied) copy(close);
-    const std::size_t strayFrom = at_;
-    End end = End::kText;
-    const std::size_t to = SkipToDelimiter(end);
-    if (to > strayFrom) {
-      stray = true;
-      if (!copied) copy(close);
-      from = strayFrom;
-      copy(to);
-    }
-    if (copied) record.fields.emplace_back();
-    else record.fields.push_back(text_.substr(open, close - open));
-    return end;
+  std::size_t close = QuoteFrom(from);
+  while (close + 1 < text_.size() && text_[close + 1] == '"') {  // a doubled quote stands for one
+    copy(close + 1);
+    from = close + 2;
+    close = QuoteFrom(from);
   }
+  at_ = std::min(close + 1, text_.size());
+  if (copied) copy(close);
+  const std::size_t strayFrom = at_;
+  End end = End::kText;
+  const std::size_t to = SkipToDelimiter(end);
+  if (to > strayFrom) {
+    stray = true;
+    if (!copied) copy(close);
+    from = strayFrom;
+    copy(to);
+  }
+  if (copied) record.fields.emplace_back();  // pointed into `rewritten` when the record is done
+  else record.fields.push_back(text_.substr(open, close - open));
+  return end;
+}
+
+std::size_t CsvReader::QuoteFrom(std::size_t from) const {
+  const void* quote = std::memchr(text_.data() + from, '"', text_.size() - from);
+  return quote ? std::size_t(static_cast<const char*>(quote) - text_.data()) : text_.size();
 }
 
 void CsvReader::PointRewrittenFields(Record& record) const {

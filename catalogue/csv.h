@@ -40,6 +40,8 @@ class CsvReader {
   End ReadQuoted(Record& record, bool& stray);
   // Moves past the next comma or line end; returns where the field's bytes stop.
   std::size_t SkipToDelimiter(End& end);
+  // The first quote from `from` on, or the end of the text.
+  std::size_t QuoteFrom(std::size_t from) const;
   void PointRewrittenFields(Record& record) const;
 
   std::string_view text_;
