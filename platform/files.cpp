@@ -151,16 +151,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
 }
 
 bool ReadWholeFileInto(const std::string& path, std::string& content, std::size_t maxBytes) {
-  content.clear();
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
+  if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    content.clear();
     return false;
   }
-  // One byte more than the file holds, so its end is seen without growing the string.
-  if (st.st_size > 0) content.resize(std::min<std::size_t>(static_cast<std::size_t>(st.st_size) + 1, maxBytes));
+  // One byte more than the file holds, so its end is seen without growing the string;
+  // a size within the one the string had before costs no filling.
+  const std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 0;
+  content.resize(std::min(size, maxBytes));
   const bool read = ReadInto(fd, content, maxBytes);
   ::close(fd);
   if (!read) content.clear();
