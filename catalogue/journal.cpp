@@ -44,7 +44,7 @@ bool AddRun(const std::vector<std::string_view>& f, std::vector<JournalRun>& run
     if (!c) return false;
     coins[k] = *c;
   }
-  runs.emplace_back(*start, *duration, std::string(f[2]), std::string(f[3]), std::string(f[4]), coins, *ending);
+  runs.push_back({*start, *duration, std::string(f[2]), std::string(f[3]), std::string(f[4]), coins, *ending});
   return true;
 }
 
