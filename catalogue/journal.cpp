@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <optional>
 
 #include "catalogue/csv.h"
@@ -29,19 +30,51 @@ std::optional<RunEnding> EndingOf(std::string_view name) {
   return std::nullopt;
 }
 
-std::optional<JournalRun> RunOf(std::vector<std::string>& f) {
-  if (f.size() != kColumns) return std::nullopt;
+// The run of a record's fields, added to `runs`; its strings are made only once every
+// other column has read.
+bool AddRun(const std::vector<std::string_view>& f, std::vector<JournalRun>& runs) {
+  if (f.size() != kColumns || f[3].empty()) return false;
   const auto start = ParseIsoDateTime(f[0]);
   const auto duration = Number<std::uint32_t>(f[1]);
   const auto ending = EndingOf(f[9]);
-  if (!start || !duration || !ending || f[3].empty()) return std::nullopt;
-  JournalRun run{*start, *duration, std::move(f[2]), std::move(f[3]), std::move(f[4]), {}, *ending};
-  for (std::size_t k = 0; k < 4; ++k) {
-    const auto coins = Number<std::int32_t>(f[5 + k]);
-    if (!coins) return std::nullopt;
-    run.coins[k] = *coins;
+  if (!start || !duration || !ending) return false;
+  std::array<std::int32_t, 4> coins{};
+  for (std::size_t k = 0; k < coins.size(); ++k) {
+    const auto c = Number<std::int32_t>(f[5 + k]);
+    if (!c) return false;
+    coins[k] = *c;
   }
-  return run;
+  runs.push_back({*start, *duration, std::string(f[2]), std::string(f[3]), std::string(f[4]), coins, *ending});
+  return true;
+}
+
+std::size_t LineCount(std::string_view text) {
+  std::size_t lines = 1;
+  for (const char *at = text.data(), *end = at + text.size();
+       (at = static_cast<const char*>(std::memchr(at, '\n', std::size_t(end - at)))) != nullptr; ++at)
+    ++lines;
+  return lines;
+}
+
+// Room for `total` runs, growing at least twice over: moving a year of runs to a
+// larger vector costs more than reading them.
+void ReserveFor(std::vector<JournalRun>& runs, std::size_t total) {
+  if (total > runs.capacity()) runs.reserve(std::max(total, runs.capacity() * 2));
+}
+
+void ReadRuns(std::string_view text, JournalRead& into) {
+  CsvReader reader(text);
+  CsvReader::Record record;
+  bool first = true;
+  while (reader.Next(record)) {
+    const bool header = first && record.begin == 0 && !record.fields.empty() && record.fields[0] == "start";
+    first = false;
+    if (header) continue;
+    if (record.fields.size() == 1 && record.fields[0].empty() && record.whole) continue;  // an empty line
+    if (record.whole && AddRun(record.fields, into.runs)) continue;
+    ++into.skipped;
+    reader.ResumeAfterFirstLine(record);
+  }
 }
 
 bool IsMonthFile(std::string_view name) {
@@ -77,22 +110,8 @@ std::string FormatJournalLine(const JournalRun& run) {
 }
 
 void ReadJournalText(std::string_view text, JournalRead& into) {
-  CsvReader reader(text);
-  CsvReader::Record record;
-  bool first = true;
-  while (reader.Next(record)) {
-    const bool header = first && record.begin == 0 && !record.fields.empty() && record.fields[0] == "start";
-    first = false;
-    if (header) continue;
-    if (record.fields.size() == 1 && record.fields[0].empty() && record.whole) continue;  // an empty line
-    std::optional<JournalRun> run = record.whole ? RunOf(record.fields) : std::nullopt;
-    if (run) {
-      into.runs.push_back(std::move(*run));
-      continue;
-    }
-    ++into.skipped;
-    reader.ResumeAfterFirstLine(record);
-  }
+  ReserveFor(into.runs, into.runs.size() + LineCount(text));
+  ReadRuns(text, into);
 }
 
 std::vector<std::string> JournalFiles(const std::string& directory) {
@@ -109,12 +128,15 @@ JournalRead ReadJournal(const std::string& directory, const std::function<void(s
   const std::vector<std::string> files = JournalFiles(directory);
   std::uint64_t total = 0, done = 0;
   for (const std::string& f : files) total += std::uint64_t(std::max<std::int64_t>(0, platform::FileSize(f)));
+  std::string text;  // one buffer for every month
   for (const std::string& f : files) {
-    const std::optional<std::string> text = platform::ReadWholeFile(f);
-    if (!text) continue;
+    if (!platform::ReadWholeFileInto(f, text)) continue;
     ++read.files;
-    ReadJournalText(*text, read);
-    done += text->size();
+    done += text.size();
+    // The first month tells how many lines the rest of the bytes hold.
+    if (read.runs.capacity() == 0 && !text.empty())
+      read.runs.reserve(std::size_t(LineCount(text) * std::max(total, done) / done * 17 / 16));
+    ReadRuns(text, read);
     if (progress) progress(done, total);
   }
   return read;

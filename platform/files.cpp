@@ -122,29 +122,50 @@ std::string WriteTargetOf(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    return std::nullopt;
-  }
-  std::string out;
-  if (st.st_size > 0) out.reserve(std::min<std::size_t>(static_cast<std::size_t>(st.st_size), maxBytes));
-  char buf[65536];
-  while (out.size() < maxBytes) {
-    ssize_t n = ::read(fd, buf, std::min(sizeof buf, maxBytes - out.size()));
+namespace {
+
+// Reads from `fd` straight into `out` until the end of the file or maxBytes, growing it
+// by doubling once the size it was given is full. False on a read error.
+bool ReadInto(int fd, std::string& out, std::size_t maxBytes) {
+  std::size_t got = 0;
+  while (got < maxBytes) {
+    if (got == out.size()) out.resize(std::min(maxBytes, std::max<std::size_t>(got * 2, 65536)));
+    const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
     if (n < 0) {
       if (errno == EINTR) continue;
-      ::close(fd);
-      return std::nullopt;
+      return false;
     }
     if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
+    got += static_cast<std::size_t>(n);
   }
-  ::close(fd);
+  out.resize(got);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+  std::string out;
+  if (!ReadWholeFileInto(path, out, maxBytes)) return std::nullopt;
   return out;
+}
+
+bool ReadWholeFileInto(const std::string& path, std::string& content, std::size_t maxBytes) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat st {};
+  if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    content.clear();
+    return false;
+  }
+  // One byte more than the file holds, so its end is seen without growing the string;
+  // a size within the one the string had before costs no filling.
+  const std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 0;
+  content.resize(std::min(size, maxBytes));
+  const bool read = ReadInto(fd, content, maxBytes);
+  ::close(fd);
+  if (!read) content.clear();
+  return read;
 }
 
 bool WriteFileAtomically(const std::string& requested, std::string_view content) {

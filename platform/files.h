@@ -15,6 +15,10 @@ namespace platform {
 // maxBytes guards against absurd files: a larger file is read up to that size.
 std::optional<std::string> ReadWholeFile(const std::string& path,
                                          std::size_t maxBytes = std::size_t(1) << 31);
+// The same into `content`, whose memory is reused: for reading many files one after the
+// other. False (and `content` empty) when the file cannot be opened or read.
+bool ReadWholeFileInto(const std::string& path, std::string& content,
+                       std::size_t maxBytes = std::size_t(1) << 31);
 
 // Replaces a file so that a power cut leaves either the old or the new content:
 // temporary file in the same directory, write, fsync, rename, fsync of the directory.

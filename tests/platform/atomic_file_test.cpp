@@ -129,6 +129,20 @@ TEST(AtomicFile, ReadWholeFileRefusesDirectoriesAndMissingFiles) {
   EXPECT_FALSE(platform::ReadWholeFile(dir / "missing"));
   dir.Write("big", std::string(1000, 'x'));
   EXPECT_EQ(platform::ReadWholeFile(dir / "big", 10)->size(), 10u);
+  // A buffer reused for a smaller file holds that file alone; a failed read leaves it empty.
+  dir.Write("small", "abc");
+  std::string buffer;
+  ASSERT_TRUE(platform::ReadWholeFileInto(dir / "big", buffer));
+  EXPECT_EQ(buffer.size(), 1000u);
+  ASSERT_TRUE(platform::ReadWholeFileInto(dir / "small", buffer));
+  EXPECT_EQ(buffer, "abc");
+  EXPECT_FALSE(platform::ReadWholeFileInto(dir / "missing", buffer));
+  EXPECT_TRUE(buffer.empty());
+  // A file that tells no size (the kernel's) is read to its end all the same.
+  const std::optional<std::string> status = platform::ReadWholeFile("/proc/self/status");
+  ASSERT_TRUE(status);
+  EXPECT_NE(status->find("Name:"), std::string::npos);
+  EXPECT_EQ(status->back(), '\n');
 }
 
 TEST(AtomicFile, WritesThroughSymbolicLinksAtTheirTarget) {

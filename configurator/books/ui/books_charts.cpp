@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
 #include <QHorizontalBarSeries>
@@ -14,7 +15,7 @@
 namespace cfg {
 namespace {
 
-// Past a month of days the labels would pile up: the axis then names the first and last day.
+// Past a month of days the labels would pile up.
 constexpr int kLabelledDays = 31;
 
 QString DayLabel(std::int32_t day) {
@@ -22,14 +23,33 @@ QString DayLabel(std::int32_t day) {
   return QStringLiteral("%1/%2").arg(d.day, 2, 10, QLatin1Char('0')).arg(d.month, 2, 10, QLatin1Char('0'));
 }
 
-QChart* BarChart(QAbstractBarSeries* series, const QStringList& categories, const QString& title, bool horizontal) {
+QBarCategoryAxis* Categories(const QStringList& names) {
+  auto* axis = new QBarCategoryAxis;
+  axis->append(names);
+  return axis;
+}
+
+// Past a month, only the first and last days are labelled, under their bars: a category a
+// day would lay out and measure hundreds of hidden labels at each resize.
+QAbstractAxis* DaysAxis(const QStringList& days) {
+  if (days.size() <= kLabelledDays) return Categories(days);
+  auto* axis = new QCategoryAxis;
+  axis->setRange(-0.5, days.size() - 0.5);
+  axis->setStartValue(-0.5);
+  axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  axis->append(days.first(), 0);
+  axis->append(days.last(), days.size() - 1);
+  axis->setGridLineVisible(false);
+  axis->setTitleText(QCoreApplication::translate("cfg::BooksCharts", "du %1 au %2").arg(days.first(), days.last()));
+  return axis;
+}
+
+QChart* BarChart(QAbstractBarSeries* series, QAbstractAxis* names, const QString& title, bool horizontal) {
   auto* chart = new QChart;
   chart->setTitle(title);
   chart->addSeries(series);
   chart->legend()->hide();
   chart->setAnimationOptions(QChart::NoAnimation);
-  auto* names = new QBarCategoryAxis;
-  names->append(categories);
   auto* values = new QValueAxis;
   values->setLabelFormat(QStringLiteral("%d"));
   chart->addAxis(names, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
@@ -51,22 +71,19 @@ QChart* BarChart(QAbstractBarSeries* series, const QStringList& categories, cons
 }  // namespace
 
 QChart* CoinsPerDayChart(const Books& books) {
-  auto* set = new QBarSet(QCoreApplication::translate("cfg::BooksCharts", "Pièces"));
+  QList<qreal> coins;
   QStringList days;
+  coins.reserve(qsizetype(books.days.size()));
   for (const DayBooks& d : books.days) {
-    set->append(qreal(d.coins));
+    coins << qreal(d.coins);
     days << DayLabel(d.day);
   }
+  auto* set = new QBarSet(QCoreApplication::translate("cfg::BooksCharts", "Pièces"));
+  set->append(coins);
   auto* series = new QBarSeries;
   series->append(set);
   series->setBarWidth(0.9);
-  QChart* chart = BarChart(series, days, QCoreApplication::translate("cfg::BooksCharts", "Pièces par jour"), false);
-  if (days.size() > kLabelledDays) {
-    auto* axis = static_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).first());
-    axis->setLabelsVisible(false);
-    axis->setTitleText(QCoreApplication::translate("cfg::BooksCharts", "du %1 au %2").arg(days.first(), days.last()));
-  }
-  return chart;
+  return BarChart(series, DaysAxis(days), QCoreApplication::translate("cfg::BooksCharts", "Pièces par jour"), false);
 }
 
 QChart* TopGamesChart(const Books& books, RankBy by) {
@@ -85,7 +102,7 @@ QChart* TopGamesChart(const Books& books, RankBy by) {
   series->append(set);
   const QString title = coins ? QCoreApplication::translate("cfg::BooksCharts", "Les 20 jeux qui rapportent le plus")
                               : QCoreApplication::translate("cfg::BooksCharts", "Les 20 jeux les plus joués");
-  return BarChart(series, names, title, true);
+  return BarChart(series, Categories(names), title, true);
 }
 
 QChart* CoinsPerSlotChart(const Books& books) {
@@ -93,8 +110,9 @@ QChart* CoinsPerSlotChart(const Books& books) {
   for (const std::int64_t c : books.coinsPerSlot) set->append(qreal(c));
   auto* series = new QBarSeries;
   series->append(set);
-  return BarChart(series, {QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C3"), QStringLiteral("C4")},
-                  QCoreApplication::translate("cfg::BooksCharts", "Pièces par monnayeur"), false);
+  const QStringList slotNames = {QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C3"), QStringLiteral("C4")};
+  return BarChart(series, Categories(slotNames), QCoreApplication::translate("cfg::BooksCharts", "Pièces par monnayeur"),
+                  false);
 }
 
 }  // namespace cfg

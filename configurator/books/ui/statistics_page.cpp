@@ -16,6 +16,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 #include "catalogue/journal.h"
 #include "configurator/books/books_export.h"
 #include "configurator/books/stats_reset.h"
@@ -33,6 +36,10 @@ namespace {
 
 // A read that takes longer than this shows a progress line.
 constexpr int kProgressAfterMs = 200;
+// Columns are fitted once for each period shown, to the rows in sight and the ones around
+// them up to this many: measuring tens of thousands of rows at each layout took most of the
+// page's opening.
+constexpr int kMeasuredRows = 60;
 
 catalogue::Date Today() {
   const platform::LocalDateTime now = platform::LocalNow();
@@ -64,9 +71,8 @@ StatisticsPage::StatisticsPage(const std::string& base, QWidget* parent)
   filter_->setPlaceholderText(tr("Filtrer les jeux (nom, configuration)"));
   filter_->setClearButtonEnabled(true);
   model_ = new GamesTableModel(this);
-  proxy_ = new QSortFilterProxyModel(this);
+  proxy_ = new GamesFilterModel(this);
   proxy_->setSourceModel(model_);
-  proxy_->setSortRole(GamesTableModel::kSortRole);
   proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
   proxy_->setFilterKeyColumn(-1);
   table_ = new QTableView(tablePane);
@@ -74,8 +80,9 @@ StatisticsPage::StatisticsPage(const std::string& base, QWidget* parent)
   table_->setSortingEnabled(true);
   table_->sortByColumn(GamesTableModel::kCoins, Qt::DescendingOrder);
   table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   table_->horizontalHeader()->setSectionResizeMode(GamesTableModel::kName, QHeaderView::Stretch);
+  table_->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setWordWrap(false);
   // One line a row, never measured: tens of thousands of games stay quick to show.
@@ -148,13 +155,19 @@ void StatisticsPage::CreateChooserRow(QGridLayout* grid) {
 }
 
 void StatisticsPage::CreateCharts(QSplitter* splitter) {
-  auto* tabs = new QTabWidget(splitter);
+  chartTabs_ = new QTabWidget(splitter);
   const QString names[] = {tr("Pièces par jour"), tr("Top 20"), tr("Par monnayeur")};
-  for (int i = 0; i < 3; ++i) {
-    charts_[i] = new QChartView(tabs);
+  for (int i = 0; i < kCharts; ++i) {
+    charts_[i] = new QChartView(chartTabs_);
     charts_[i]->setRenderHint(QPainter::Antialiasing);
-    tabs->addTab(charts_[i], names[i]);
+    chartTabs_->addTab(charts_[i], names[i]);
   }
+  connect(chartTabs_, &QTabWidget::currentChanged, this, [this](int index) { DrawChart(index); });
+}
+
+QChartView* StatisticsPage::chart(int index) {
+  DrawChart(index);
+  return charts_[index];
 }
 
 void StatisticsPage::Shown() {
@@ -216,6 +229,7 @@ void StatisticsPage::Refresh() {
   if (!loaded_) return;
   books_ = TallyLoaded(*loaded_, source_, ChosenPeriod(), configuration_->currentData().toString().toStdString());
   model_->SetGames(books_.games);
+  FitColumns();
   QStringList notes;
   if (!books_.fromJournal)
     notes << tr("Pas encore de journal des parties : totaux des fichiers .sta depuis leur début ; "
@@ -228,6 +242,11 @@ void StatisticsPage::Refresh() {
   ShowCharts();
 }
 
+void StatisticsPage::FitColumns() {
+  for (int c = 0; c < GamesTableModel::kColumns; ++c)
+    if (c != GamesTableModel::kName) table_->resizeColumnToContents(c);
+}
+
 void StatisticsPage::ShowTotals() {
   totals_->setText(tr("Pièces : %1    Parties : %2    Temps de jeu : %3    Temps au menu : %4")
                        .arg(books_.coins)
@@ -235,16 +254,22 @@ void StatisticsPage::ShowTotals() {
                        .arg(Utf8(FormatDuration(books_.playSeconds)), Utf8(FormatDuration(books_.menuSeconds))));
 }
 
+// Only the chart in sight is drawn now; the others when their tab is chosen.
 void StatisticsPage::ShowCharts() {
+  std::fill(std::begin(chartStale_), std::end(chartStale_), true);
+  DrawChart(chartTabs_->currentIndex());
+}
+
+void StatisticsPage::DrawChart(int index) {
+  if (index < 0 || index >= kCharts || !chartStale_[index]) return;
+  chartStale_[index] = false;
+  QChart* chart = index == 0   ? CoinsPerDayChart(books_)
+                  : index == 1 ? TopGamesChart(books_, rankBy_->currentIndex() == 0 ? RankBy::kCoins : RankBy::kPlays)
+                               : CoinsPerSlotChart(books_);
   // A view owns its chart: the old one goes when the new one is set.
-  const auto replace = [](QChartView* view, QChart* chart) {
-    QChart* old = view->chart();
-    view->setChart(chart);
-    delete old;
-  };
-  replace(charts_[0], CoinsPerDayChart(books_));
-  replace(charts_[1], TopGamesChart(books_, rankBy_->currentIndex() == 0 ? RankBy::kCoins : RankBy::kPlays));
-  replace(charts_[2], CoinsPerSlotChart(books_));
+  QChart* old = charts_[index]->chart();
+  charts_[index]->setChart(chart);
+  delete old;
 }
 
 bool StatisticsPage::ExportTo(const std::string& path, bool perDay) {

@@ -15,6 +15,7 @@ class QComboBox;
 class QDateEdit;
 class QGridLayout;
 class QSplitter;
+class QTabWidget;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,7 +57,8 @@ class StatisticsPage : public Page {
   const Books& books() const { return books_; }
   QLabel* statusLine() const { return status_; }
   QLabel* totalsLine() const { return totals_; }
-  QChartView* chart(int index) const { return charts_[index]; }
+  // The index-th chart (in the tabs' order), drawn first if it is out of date.
+  QChartView* chart(int index);
 
  private:
   void CreateChooserRow(QGridLayout* grid);
@@ -64,8 +66,10 @@ class StatisticsPage : public Page {
   void OnLoaded(std::shared_ptr<const LoadedBooks> loaded);
   void ShowProgress(int percent);
   void Refresh();
+  void FitColumns();
   void ShowTotals();
   void ShowCharts();
+  void DrawChart(int index);
   void FillConfigurations();
   Period ChosenPeriod() const;
   void AskExport(bool perDay);
@@ -91,7 +95,10 @@ class StatisticsPage : public Page {
   QLabel* totals_ = nullptr;
   QLineEdit* filter_ = nullptr;
   QTableView* table_ = nullptr;
-  QChartView* charts_[3] = {};
+  static constexpr int kCharts = 3;
+  QTabWidget* chartTabs_ = nullptr;
+  QChartView* charts_[kCharts] = {};
+  bool chartStale_[kCharts] = {};  // the books changed since the chart was drawn
 };
 
 }  // namespace cfg

@@ -8,6 +8,7 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTableView>
 
 #include "catalogue/journal.h"
@@ -44,9 +45,11 @@ class StatisticsPageTest : public uitest::Installation {
     platform::InjectWriteFault(platform::WriteFault::kNone);
     uitest::Installation::TearDown();
   }
-  std::vector<qreal> Bars(int chart) const {
+  std::vector<qreal> Bars(int chart) const { return BarsShown(page->chart(chart)); }
+  // What the view draws now, without asking the page to bring it up to date.
+  static std::vector<qreal> BarsShown(const QChartView* view) {
     std::vector<qreal> values;
-    const auto series = page->chart(chart)->chart()->series();
+    const auto series = view->chart()->series();
     if (series.isEmpty()) return values;
     for (QBarSet* set : static_cast<QAbstractBarSeries*>(series.first())->barSets())
       for (int i = 0; i < set->count(); ++i) values.push_back(set->at(i));
@@ -86,6 +89,11 @@ TEST_F(StatisticsPageTest, EachPeriodShowsItsTotalsTableAndCharts) {
       << page->statusLine()->text().toStdString();
   page->findChild<QLineEdit*>(QStringLiteral("booksFilter"))->setText(QStringLiteral("street"));
   EXPECT_EQ(Rows(), 1);
+  // A chart out of sight is drawn when its tab is chosen, from the period shown then.
+  page->ChoosePeriod(PeriodKind::kLastMonth);
+  auto* tabs = page->findChild<QTabWidget*>();
+  tabs->setCurrentIndex(2);
+  EXPECT_EQ(BarsShown(static_cast<QChartView*>(tabs->currentWidget())), (std::vector<qreal>{1, 0, 0, 0}));
 }
 
 TEST_F(StatisticsPageTest, ResetAsksNamingTheArchiveAndFailsWholeOnAFailingDisk) {
