@@ -194,9 +194,11 @@ TEST_F(PagesTest, ExitBoxCheckedAndUncheckedKeepsTheModeRead) {
   Open();
   auto* powerOff = Control<QCheckBox>(1050);
   EXPECT_FALSE(powerOff->isChecked());
-  QTest::mouseClick(powerOff, Qt::LeftButton);
+  // On the box itself: a check box spanning a wide column ignores clicks beyond its text.
+  const QPoint box(8, powerOff->height() / 2);
+  QTest::mouseClick(powerOff, Qt::LeftButton, {}, box);
   EXPECT_TRUE(window->generalPage()->IsModified());
-  QTest::mouseClick(powerOff, Qt::LeftButton);
+  QTest::mouseClick(powerOff, Qt::LeftButton, {}, box);
   EXPECT_FALSE(window->generalPage()->IsModified());
   ASSERT_TRUE(window->generalPage()->Save());
   EXPECT_NE(dir.Read("config/Orvanel.ini").find("ModeSortie=2\r\n"), std::string::npos);
