@@ -188,7 +188,9 @@ class Device {
   std::shared_ptr<detail::RendererState> state_;
   int width_ = 0, height_ = 0;
   Texture backBuffer_;
-  std::vector<std::uint32_t> shown_, frame_;  // PresentEnlarged: the frame on screen, the new one
+  // PresentEnlarged: one band of the new frame; the screen surface holds a whole frame.
+  std::vector<std::uint32_t> band_;
+  const void* shownPixels_ = nullptr;  // the surface that holds the last frame, if any
   std::uint64_t presents_ = 0;
   friend class GlyphAtlas;
 };

@@ -18,30 +18,40 @@ namespace {
 
 constexpr int kBand = 16;  // rows compared and sent together
 
-// Columns [first, last] where two rows differ; false when they are equal.
-bool DifferingColumns(const std::uint32_t* a, const std::uint32_t* b, int width, int& first, int& last) {
-  if (std::memcmp(a, b, std::size_t(width) * 4) == 0) return false;
-  int x0 = 0, x1 = width - 1;
-  while (a[x0] == b[x0]) ++x0;
-  while (a[x1] == b[x1]) --x1;
+// Columns [first, last] where a row of the frame differs from the enlarged row shown (every
+// k-th pixel of the surface's row); false when they are equal. The shown pixels are the
+// frame's own values, written by Enlarge, so they compare as they are.
+bool DifferingColumns(const std::uint32_t* row, const std::uint32_t* shown, int width, int k, int& first, int& last) {
+  int x0 = 0;
+  while (x0 < width && row[x0] == shown[std::size_t(x0) * k]) ++x0;
+  if (x0 == width) return false;
+  int x1 = width - 1;
+  while (row[x1] == shown[std::size_t(x1) * k]) --x1;
   first = std::min(first, x0);
   last = std::max(last, x1);
   return true;
 }
 
-// Rows [y0, y1), columns [x0, x1] of the frame, each pixel k x k, into the surface.
-void Enlarge(const std::vector<std::uint32_t>& frame, int width, int k, int y0, int y1, int x0, int x1,
+// Rows [0, rows) of a band read from the frame, columns [x0, x1], each pixel k x k, into the
+// surface from frame row y0.
+void Enlarge(const std::vector<std::uint32_t>& band, int width, int k, int y0, int rows, int x0, int x1,
              SDL_Surface* surface) {
   auto* pixels = static_cast<std::uint8_t*>(surface->pixels);
   const std::size_t bytes = std::size_t(x1 - x0 + 1) * std::size_t(k) * 4;
-  for (int y = y0; y < y1; ++y) {
-    auto* out = reinterpret_cast<std::uint32_t*>(pixels + std::size_t(y) * k * surface->pitch) + std::size_t(x0) * k;
-    const std::uint32_t* in = frame.data() + std::size_t(y) * width;
+  for (int r = 0; r < rows; ++r) {
+    const std::size_t y = std::size_t(y0 + r);
+    auto* out = reinterpret_cast<std::uint32_t*>(pixels + y * k * surface->pitch) + std::size_t(x0) * k;
+    const std::uint32_t* in = band.data() + std::size_t(r) * width;
     for (int x = x0; x <= x1; ++x)
       for (int i = 0; i < k; ++i) *out++ = in[x];
-    const std::uint8_t* first = pixels + std::size_t(y) * k * surface->pitch + std::size_t(x0) * k * 4;
-    for (int r = 1; r < k; ++r) std::memcpy(pixels + (std::size_t(y) * k + r) * surface->pitch + std::size_t(x0) * k * 4, first, bytes);
+    const std::uint8_t* first = pixels + y * k * surface->pitch + std::size_t(x0) * k * 4;
+    for (int c = 1; c < k; ++c) std::memcpy(pixels + (y * k + c) * surface->pitch + std::size_t(x0) * k * 4, first, bytes);
   }
+}
+
+bool WritableSurface(const SDL_Surface* surface, int width, int height, int k) {
+  return surface && (surface->format->format == SDL_PIXELFORMAT_RGB888 || surface->format->format == SDL_PIXELFORMAT_ARGB8888) &&
+         surface->w >= width * k && surface->h >= height * k;
 }
 
 }  // namespace
@@ -50,14 +60,7 @@ void Device::PresentEnlarged(int k) {
   SDL_Renderer* r = state_->renderer;
   // The window's surface, or an offscreen device's own.
   SDL_Surface* surface = state_->window ? SDL_GetWindowSurface(state_->window) : state_->surface;
-  const std::size_t size = std::size_t(width_) * std::size_t(height_);
-  frame_.resize(size);
-  SDL_SetRenderTarget(r, backBuffer_.object_->texture);
-  const bool read = SDL_RenderReadPixels(r, nullptr, SDL_PIXELFORMAT_ARGB8888, frame_.data(), width_ * 4) == 0;
-  SDL_SetRenderTarget(r, state_->target);
-  if (state_->clip) SDL_RenderSetClipRect(r, &*state_->clip);
-  if (!read || !surface || (surface->format->format != SDL_PIXELFORMAT_RGB888 && surface->format->format != SDL_PIXELFORMAT_ARGB8888) || surface->w < width_ * k ||
-      surface->h < height_ * k) {
+  if (!WritableSurface(surface, width_, height_, k)) {
     // Not the window surface this is written for: SDL's own scaled copy.
     SDL_SetRenderTarget(r, nullptr);
     SDL_RenderSetClipRect(r, nullptr);
@@ -68,29 +71,43 @@ void Device::PresentEnlarged(int k) {
     SDL_RenderPresent(r);
     SDL_SetRenderTarget(r, state_->target);
     if (state_->clip) SDL_RenderSetClipRect(r, &*state_->clip);
-    shown_.clear();
+    shownPixels_ = nullptr;
     return;
   }
-  const bool whole = state_->windowLost.exchange(false) || shown_.size() != size;
+  // Read a band at a time: no copy of the whole frame is kept, the surface is the frame shown.
+  // A new surface (the window remade or resized) holds no frame yet.
+  const bool whole = state_->windowLost.exchange(false) || shownPixels_ != surface->pixels;
+  band_.resize(std::size_t(width_) * kBand);
   std::vector<SDL_Rect> rects;
+  SDL_SetRenderTarget(r, backBuffer_.object_->texture);
   if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
-  for (int y0 = 0; y0 < height_; y0 += kBand) {
-    const int y1 = std::min(height_, y0 + kBand);
+  bool read = true;
+  for (int y0 = 0; y0 < height_ && read; y0 += kBand) {
+    const int rows = std::min(kBand, height_ - y0);
+    const SDL_Rect area{0, y0, width_, rows};
+    read = SDL_RenderReadPixels(r, &area, SDL_PIXELFORMAT_ARGB8888, band_.data(), width_ * 4) == 0;
+    if (!read) break;
     int first = width_, last = -1;
     if (whole) {
       first = 0;
       last = width_ - 1;
     } else {
-      for (int y = y0; y < y1; ++y)
-        DifferingColumns(frame_.data() + std::size_t(y) * width_, shown_.data() + std::size_t(y) * width_, width_, first, last);
+      for (int y = 0; y < rows; ++y) {
+        const auto* shown = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(surface->pixels) +
+                                                                   std::size_t(y0 + y) * k * surface->pitch);
+        DifferingColumns(band_.data() + std::size_t(y) * width_, shown, width_, k, first, last);
+      }
     }
     if (last < first) continue;
-    Enlarge(frame_, width_, k, y0, y1, first, last, surface);
-    rects.push_back({first * k, y0 * k, (last - first + 1) * k, (y1 - y0) * k});
+    Enlarge(band_, width_, k, y0, rows, first, last, surface);
+    rects.push_back({first * k, y0 * k, (last - first + 1) * k, rows * k});
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  SDL_SetRenderTarget(r, state_->target);
+  if (state_->clip) SDL_RenderSetClipRect(r, &*state_->clip);
+  // A failed read leaves part of the surface old: the next present sends it whole.
+  shownPixels_ = read ? surface->pixels : nullptr;
   if (state_->window && !rects.empty()) SDL_UpdateWindowSurfaceRects(state_->window, rects.data(), int(rects.size()));
-  shown_.swap(frame_);
 }
 
 }  // namespace platform
