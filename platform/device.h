@@ -188,8 +188,10 @@ class Device {
   std::shared_ptr<detail::RendererState> state_;
   int width_ = 0, height_ = 0;
   Texture backBuffer_;
-  // PresentEnlarged: one band of the new frame; the screen surface holds a whole frame.
+  // PresentEnlarged: one band of the new frame, and a hash of every 64-pixel piece of the
+  // frame on screen (a copy of it would cost as much memory as the frame).
   std::vector<std::uint32_t> band_;
+  std::vector<std::uint64_t> shownHashes_;
   const void* shownPixels_ = nullptr;  // the surface that holds the last frame, if any
   std::uint64_t presents_ = 0;
   friend class GlyphAtlas;

@@ -18,18 +18,33 @@ namespace {
 
 constexpr int kBand = 16;  // rows compared and sent together
 
-// Columns [first, last] where a row of the frame differs from the enlarged row shown (every
-// k-th pixel of the surface's row); false when they are equal. The shown pixels are the
-// frame's own values, written by Enlarge, so they compare as they are.
-bool DifferingColumns(const std::uint32_t* row, const std::uint32_t* shown, int width, int k, int& first, int& last) {
-  int x0 = 0;
-  while (x0 < width && row[x0] == shown[std::size_t(x0) * k]) ++x0;
-  if (x0 == width) return false;
-  int x1 = width - 1;
-  while (row[x1] == shown[std::size_t(x1) * k]) --x1;
-  first = std::min(first, x0);
-  last = std::max(last, x1);
-  return true;
+constexpr int kPiece = 64;  // pixels of a row hashed together
+
+// A multiply-xor chain: every step is one-to-one in the word and in the hash, so a piece
+// that differs from the one shown in a single word never hashes the same.
+std::uint64_t PieceHash(const std::uint32_t* pixels, int count) {
+  std::uint64_t h = 0x9E3779B97F4A7C15ull;
+  int i = 0;
+  for (; i + 1 < count; i += 2) {
+    std::uint64_t word;
+    std::memcpy(&word, pixels + i, 8);
+    h = (h ^ word) * 0xFF51AFD7ED558CCDull;
+  }
+  if (i < count) h = (h ^ pixels[i]) * 0xFF51AFD7ED558CCDull;
+  return h ^ (h >> 29);
+}
+
+// Columns [first, last] of the pieces of a row that differ from the row shown; the row's
+// hashes are brought up to date.
+void DifferingColumns(const std::uint32_t* row, int width, std::uint64_t* hashes, int& first, int& last) {
+  for (int x = 0, piece = 0; x < width; x += kPiece, ++piece) {
+    const int count = std::min(kPiece, width - x);
+    const std::uint64_t h = PieceHash(row + x, count);
+    if (h == hashes[piece]) continue;
+    hashes[piece] = h;
+    first = std::min(first, x);
+    last = std::max(last, x + count - 1);
+  }
 }
 
 // Rows [0, rows) of a band read from the frame, columns [x0, x1], each pixel k x k, into the
@@ -74,11 +89,13 @@ void Device::PresentEnlarged(int k) {
     shownPixels_ = nullptr;
     return;
   }
-  // Read a band at a time: no copy of the whole frame is kept, the surface is the frame shown.
   // A new surface (the window remade or resized) holds no frame yet.
   const bool whole = state_->windowLost.exchange(false) || shownPixels_ != surface->pixels;
   band_.resize(std::size_t(width_) * kBand);
+  const std::size_t pieces = std::size_t((width_ + kPiece - 1) / kPiece);
+  shownHashes_.resize(pieces * std::size_t(height_));
   std::vector<SDL_Rect> rects;
+  // Read a band at a time: no copy of the whole frame is kept.
   SDL_SetRenderTarget(r, backBuffer_.object_->texture);
   if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
   bool read = true;
@@ -88,15 +105,12 @@ void Device::PresentEnlarged(int k) {
     read = SDL_RenderReadPixels(r, &area, SDL_PIXELFORMAT_ARGB8888, band_.data(), width_ * 4) == 0;
     if (!read) break;
     int first = width_, last = -1;
+    for (int y = 0; y < rows; ++y)
+      DifferingColumns(band_.data() + std::size_t(y) * width_, width_, shownHashes_.data() + std::size_t(y0 + y) * pieces,
+                       first, last);
     if (whole) {
       first = 0;
       last = width_ - 1;
-    } else {
-      for (int y = 0; y < rows; ++y) {
-        const auto* shown = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(surface->pixels) +
-                                                                   std::size_t(y0 + y) * k * surface->pitch);
-        DifferingColumns(band_.data() + std::size_t(y) * width_, shown, width_, k, first, last);
-      }
     }
     if (last < first) continue;
     Enlarge(band_, width_, k, y0, rows, first, last, surface);
