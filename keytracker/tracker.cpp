@@ -168,12 +168,18 @@ extern "C" unsigned long KeyTrackerGetKey(void) {
 }
 
 extern "C" void KeyTrackerTerm(void) {
-  std::lock_guard lock(gHookLock);
-  gKeyboardHooked.store(false);
-  gKeyboardSource.reset();
-  gJoystickKeys.clear();
-  std::lock_guard data(gDataLock);
-  gCombination.Clear();
+  std::unique_ptr<EventSource> source;
+  {
+    std::lock_guard lock(gHookLock);
+    gKeyboardHooked.store(false);
+    source = std::move(gKeyboardSource);
+    gJoystickKeys.clear();
+    std::lock_guard data(gDataLock);
+    gCombination.Clear();
+  }
+  // Stopped outside the lock: closing the X11 connection of a server that has gone away
+  // ends the process from inside Xlib, and the library's unload runs this again.
+  source.reset();
 }
 
 extern "C" void KeyTrackerWatchCombination(const int* linuxKeys, int count) {

@@ -33,6 +33,12 @@ class X11Source : public EventSource {
   ~X11Source() override {
     const char byte = 0;
     [[maybe_unused]] ssize_t n = ::write(stopWrite_, &byte, 1);
+    if (thread_.get_id() == std::this_thread::get_id()) {
+      // A server gone: Xlib ends the process from this thread, and the library's unload
+      // stops the tracker here. The connection is dead; the process is ending.
+      thread_.detach();
+      return;
+    }
     thread_.join();
     XCloseDisplay(display_);
     ::close(stopRead_);

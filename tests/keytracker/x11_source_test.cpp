@@ -169,6 +169,26 @@ TEST(KeyTrackerX11, KeysTypedOnTheServerAreRecorded) {
   EXPECT_EQ(WaitForKey(300), 0u);
 }
 
+// A cabinet whose X server dies: Xlib ends the process when the tracker lets go of its
+// connection, and the stop that the library's unload runs then must not wait for itself.
+TEST(KeyTrackerX11, AServerGoneEndsTheProcessInsteadOfHangingIt) {
+  if (!HaveProgram("Xvfb") || !HaveProgram("xdotool")) GTEST_SKIP() << "Xvfb or xdotool missing";
+  if (std::filesystem::exists("/dev/input")) GTEST_SKIP() << "input devices present: evdev is used";
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        {
+          PrivateServer server;
+          if (!server.up()) std::_Exit(3);
+          KeyTrackerTestMode(0);
+          if (KeyTrackerInit(0x35, 0x36, 0x37, 0x38) != 1) std::_Exit(4);
+        }  // the server is gone
+        KeyTrackerTerm();
+        std::_Exit(0);
+      },
+      ::testing::ExitedWithCode(1), "");
+}
+
 TEST(KeyTrackerX11, KeysAreRecordedWhileAnotherClientGrabsTheKeyboard) {
   if (!HaveProgram("Xvfb") || !HaveProgram("xdotool")) GTEST_SKIP() << "Xvfb or xdotool missing";
   PrivateServer server;
