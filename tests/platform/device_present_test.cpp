@@ -70,6 +70,17 @@ TEST_F(EnlargedPresentTest, ScreenFollowsEveryFrameTwiceAsLarge) {
     if (x == 63 && y == 47) return 0xFFFFFFu;
     return x < 4 && y < 4 ? 0x0000FFu : 0xFF0000u;
   });
+  // A single pixel in each of the first eight of a row: every word of a piece is compared.
+  for (int x = 0; x < 8; ++x) {
+    device->FillRect({float(x), 40, 1, 1}, 0xFF000000u | std::uint32_t(0x10 * (x + 1)));
+    device->Present();
+    ExpectScreenIs([x](int px, int py) {
+      if (py == 40 && px <= x) return std::uint32_t(0x10 * (px + 1));
+      if (px == 30 && py == 20) return 0x00FF00u;
+      if (px == 63 && py == 47) return 0xFFFFFFu;
+      return px < 4 && py < 4 ? 0x0000FFu : 0xFF0000u;
+    });
+  }
 }
 
 }  // namespace
