@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "jpeg_file.h"
 #include "platform/image.h"
 #include "temp_dir.h"
 
@@ -39,51 +40,14 @@ std::array<int, 4> Pixel(const platform::Image& img, int x, int y) {
 
 // An 8 x 8 CMYK JPEG of one colour, written as Adobe does (inverted: 255 = no ink).
 Bytes EncodeCmykJpeg(std::array<std::uint8_t, 4> cmyk) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &out, &size);
-  c.image_width = c.image_height = 8;
-  c.input_components = 4;
-  c.in_color_space = JCS_CMYK;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 100, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<std::uint8_t> row;
-  for (int x = 0; x < 8; ++x) row.insert(row.end(), cmyk.begin(), cmyk.end());
-  while (c.next_scanline < c.image_height) {
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  jpeg_destroy_compress(&c);
-  Bytes bytes(out, out + size);
-  free(out);
-  return bytes;
+  return test_jpeg::Encode(8, 8, 4, JCS_CMYK, 100, [&](int, std::uint8_t* row) {
+    for (int x = 0; x < 8; ++x) std::memcpy(row + x * 4, cmyk.data(), 4);
+  });
 }
 
 // Four quadrants: red, green, blue, white, large enough for JPEG blocks.
 Bytes EncodeJpeg(int w, int h, bool gray) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &out, &size);
-  c.image_width = static_cast<JDIMENSION>(w);
-  c.image_height = static_cast<JDIMENSION>(h);
-  c.input_components = gray ? 1 : 3;
-  c.in_color_space = gray ? JCS_GRAYSCALE : JCS_RGB;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 95, TRUE);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(w) * 3);
-  while (c.next_scanline < c.image_height) {
-    const int y = static_cast<int>(c.next_scanline);
+  return test_jpeg::Encode(w, h, gray ? 1 : 3, gray ? JCS_GRAYSCALE : JCS_RGB, 95, [&](int y, std::uint8_t* row) {
     for (int x = 0; x < w; ++x) {
       const int q = (x >= w / 2) + 2 * (y >= h / 2);
       const std::uint8_t rgb[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
@@ -93,14 +57,7 @@ Bytes EncodeJpeg(int w, int h, bool gray) {
         std::memcpy(&row[static_cast<std::size_t>(x) * 3], rgb[q], 3);
       }
     }
-    JSAMPROW r = row.data();
-    jpeg_write_scanlines(&c, &r, 1);
-  }
-  jpeg_finish_compress(&c);
-  jpeg_destroy_compress(&c);
-  Bytes bytes(out, out + size);
-  free(out);
-  return bytes;
+  });
 }
 
 int WriteToVector(GifFileType* gif, const GifByteType* data, int n) {
