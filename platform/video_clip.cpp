@@ -141,6 +141,11 @@ std::optional<std::int64_t> VideoClip::NextFrameTime() const {
   return w_->queue.front().ptsMs;
 }
 
+std::size_t VideoClip::QueuedFrames() const {
+  std::lock_guard lock(w_->mutex);
+  return w_->queue.size();
+}
+
 bool VideoClip::failed() const {
   std::lock_guard lock(w_->mutex);
   return w_->failed;

@@ -4,6 +4,7 @@
 // (a read in progress is interrupted, a wait for queue room is woken).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,6 +39,8 @@ class VideoClip {
   bool TakeDueFrame(std::int64_t clipMs, VideoFrame& out);
   // The time of the next frame waiting in the queue, if any.
   std::optional<std::int64_t> NextFrameTime() const;
+  // How many decoded frames wait in the queue.
+  std::size_t QueuedFrames() const;
   // The clip cannot be shown (or cannot go on): failed() with error() saying why.
   bool failed() const;
   std::string error() const;
